@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include <benchmark/benchmark.h>
+
+BENCHMARK_MAIN();

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and the address and
+# undefined-behaviour sanitizers, and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_WERROR=ON -DQUORVANE_SANITIZE=ON
+cmake --build build-test -j"$(nproc)"
+cd build-test
+ctest --output-on-failure -j"$(nproc)"

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ProgramState.h"
+#include "cli/CliDialogs.h"
+
+namespace quorvane::cli {
+
+struct CliIo {
+    std::ostream& out;
+    std::ostream& err;
+    std::istream& in;
+    bool inputIsTerminal = false;
+};
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// What every command shares: the program state, the dialogs and the output streams.
+class CliContext {
+public:
+    explicit CliContext(const CliIo& io);
+
+    ProgramState state;
+    CliDialogs dialogs;
+    std::ostream& out;
+    std::ostream& err;
+    std::string dataDirOption;  // --data-dir, empty when not given
+    bool assumeYes = false;
+    int exitCode = kExitDone;
+
+    // Opens the database of the data folder, creating it when missing, and applies the
+    // start-up corrections. False after the failure was reported.
+    bool openStore();
+
+    // Finds a draft by id or by name and loads it into state.draftSettings. False after
+    // "Error: no draft ..." was reported.
+    bool loadDraftArgument(const std::string& draft);
+
+    // Exit status of an operation: 0 when it succeeded, 1 otherwise.
+    static int statusOf(bool succeeded) { return succeeded ? kExitDone : kExitFailed; }
+
+    void writeCsv(const std::vector<std::string>& fields);
+
+    // A refusal of the command line itself (bad option value): message and status 2.
+    int usageError(const std::string& text);
+};
+
+}  // namespace quorvane::cli

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <iosfwd>
+
+#include "app/UserDialogs.h"
+
+namespace quorvane::cli {
+
+// Messages go to standard error as "Title: text". A question is asked on the terminal when
+// standard input is one; otherwise it is answered No, or Yes when --yes was given.
+class CliDialogs final : public UserDialogs {
+public:
+    CliDialogs(std::ostream& err, std::istream& in, bool inputIsTerminal, bool assumeYes);
+
+    void showMessage(std::string_view title, std::string_view text, MessageIcon icon) override;
+    bool askYesNo(std::string_view title, std::string_view text) override;
+    void setBusy(bool) override {}
+    void progress(std::string_view, long long, long long) override {}
+
+    void setAssumeYes(bool assumeYes) { m_assumeYes = assumeYes; }
+    // True once any message was shown: the command then exits with status 1.
+    bool messageShown() const { return m_messageShown; }
+
+private:
+    std::ostream& m_err;
+    std::istream& m_in;
+    bool m_inputIsTerminal;
+    bool m_assumeYes;
+    bool m_messageShown = false;
+};
+
+}  // namespace quorvane::cli

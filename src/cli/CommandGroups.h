@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+namespace quorvane::cli {
+
+class CliContext;
+
+// Each adds its subsystem's commands to the program.
+void addStoreCommands(CLI::App& app, CliContext& context);
+void addDraftCommands(CLI::App& app, CliContext& context);
+void addSetupCommand(CLI::App& app, CliContext& context);
+
+}  // namespace quorvane::cli

@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: MIT
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/CliContext.h"
+#include "cli/CommandGroups.h"
+#include "draftconfig/SetupEditor.h"
+#include "store/NumberText.h"
+#include "valuation/CategoryCatalogue.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+struct SetupOptions {
+    std::string draft;
+    std::optional<std::string> style;
+    std::optional<std::string> categories;
+    std::optional<std::string> type;
+    std::optional<std::string> rounds;
+    std::optional<std::string> cap;
+    std::optional<std::string> minbid;
+    std::optional<std::string> slots;
+    std::vector<std::string> teamNames;
+    std::vector<std::string> teamOrders;
+    std::optional<int> mine;
+    std::vector<std::string> addTeams;
+    std::vector<int> deleteTeams;
+
+    bool changesSettings() const {
+        return style || categories || type || rounds || cap || minbid || slots ||
+               !teamNames.empty() || !teamOrders.empty() || mine || !addTeams.empty();
+    }
+};
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : text) {
+        if (c == separator) {
+            parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    parts.push_back(part);
+    return parts;
+}
+
+// "KEY=VALUE" split at the first "=".
+std::optional<std::pair<std::string, std::string>> keyValue(const std::string& text,
+                                                            char separator = '=') {
+    const auto at = text.find(separator);
+    if (at == std::string::npos) {
+        return std::nullopt;
+    }
+    return std::make_pair(text.substr(0, at), text.substr(at + 1));
+}
+
+std::string upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// A choice given as "none" or empty text leaves the option buttons without a selection.
+std::optional<int> choiceOf(const std::string& text,
+                            const std::vector<std::pair<std::string, int>>& choices) {
+    if (text.empty() || text == "none") {
+        return kNoChoice;
+    }
+    for (const auto& [name, code] : choices) {
+        if (text == name) {
+            return code;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> rowOfTeam(const SetupForm& form, int teamid) {
+    for (std::size_t row = 0; row < form.teamRows.size(); ++row) {
+        if (form.teamRows[row].teamid == teamid) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+int slotListOf(const std::string& key) {
+    const std::string wanted = upper(key);
+    for (std::size_t list = 0; list < kRosterListCodes.size(); ++list) {
+        if (wanted == kRosterListCodes[list] || wanted == kRosterListNames[list]) {
+            return static_cast<int>(list);
+        }
+    }
+    return -1;
+}
+
+// Applies the options to the form as the user would in the window; returns a usage error text
+// for an option that names nothing the window has.
+std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& options) {
+    if (options.style) {
+        const auto style = choiceOf(*options.style, {{"rotisserie", kScoringRotisserie},
+                                                     {"points", kScoringPoints}});
+        if (!style) {
+            return "--style rotisserie|points";
+        }
+        form.scoringStyle = *style;
+    }
+    if (options.type) {
+        const auto type = choiceOf(*options.type, {{"auction", kDraftTypeAuction},
+                                                   {"snake", kDraftTypeSnake},
+                                                   {"straight", kDraftTypeStraight}});
+        if (!type) {
+            return "--type auction|snake|straight";
+        }
+        form.draftType = *type;
+    }
+    if (options.rounds) {
+        const auto rounds = parseWholeNumber(*options.rounds, -1000000, 1000000);
+        form.roundsIndex = rounds ? *rounds - 1 : kNoChoice;
+    }
+    if (options.cap) {
+        form.salaryCap = *options.cap;
+    }
+    if (options.minbid) {
+        form.minBid = *options.minbid;
+    }
+    if (options.categories) {
+        const auto previousWeights = form.categoryWeight;
+        form.categoryTicked.fill(false);
+        for (const std::string& item : split(*options.categories, ',')) {
+            if (trim(item).empty()) {
+                continue;
+            }
+            const auto idAndWeight = keyValue(item, ':');
+            const std::string idText = idAndWeight ? idAndWeight->first : item;
+            const auto id = parseWholeNumber(idText, 0, 1000);
+            const int box = id ? categoryBoxIndex(*id) : -1;
+            if (box < 0) {
+                return "--categories takes category ids of the catalogue: " + idText;
+            }
+            const auto index = static_cast<std::size_t>(box);
+            form.categoryTicked[index] = true;
+            form.categoryWeight[index] =
+                idAndWeight ? idAndWeight->second : previousWeights[index];
+        }
+    }
+    if (options.slots) {
+        for (const std::string& item : split(*options.slots, ',')) {
+            const auto slot = keyValue(item);
+            const int list = slot ? slotListOf(trim(slot->first)) : -1;
+            if (list < 0) {
+                return "--slots takes C=N,G=N,PG=N,SG=N,F=N,PF=N,SF=N,UT=N,R=N";
+            }
+            const auto count = parseWholeNumber(slot->second, -1000000, 1000000);
+            form.rosterSlots[static_cast<std::size_t>(list)] = count ? *count : -1;
+        }
+    }
+    for (const std::string& item : options.teamNames) {
+        const auto team = keyValue(item);
+        const auto id = team ? parseWholeNumber(team->first, 0, 2147483647LL) : std::nullopt;
+        const auto row = id ? rowOfTeam(form, *id) : std::nullopt;
+        if (!row) {
+            return "--team-name TEAMID=NAME with a team of this draft";
+        }
+        form.teamRows[*row].name = team->second;
+    }
+    for (const std::string& item : options.teamOrders) {
+        const auto team = keyValue(item);
+        const auto id = team ? parseWholeNumber(team->first, 0, 2147483647LL) : std::nullopt;
+        const auto row = id ? rowOfTeam(form, *id) : std::nullopt;
+        if (!row) {
+            return "--team-order TEAMID=N with a team of this draft";
+        }
+        form.teamRows[*row].order = team->second;
+    }
+    if (options.mine) {
+        const auto row = rowOfTeam(form, *options.mine);
+        if (!row) {
+            return "--mine TEAMID with a team of this draft";
+        }
+        for (SetupTeamRow& teamRow : form.teamRows) {
+            teamRow.mine = false;
+        }
+        form.teamRows[*row].mine = true;
+    }
+    for (const std::string& item : options.addTeams) {
+        const auto at = item.rfind(':');
+        if (at == std::string::npos) {
+            return "--add-team NAME:ORDER";
+        }
+        if (addTeamRow(form)) {
+            form.teamRows.back().name = item.substr(0, at);
+            form.teamRows.back().order = item.substr(at + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+int runSetup(CliContext& context, const SetupOptions& options) {
+    if (!context.loadDraftArgument(options.draft)) {
+        return kExitFailed;
+    }
+    SetupForm form = fillSetup(*context.state.draftSettings);
+    for (int teamid : options.deleteTeams) {
+        const auto row = rowOfTeam(form, teamid);
+        if (!row) {
+            return context.usageError("--delete-team TEAMID with a team of this draft");
+        }
+        const auto outcome = deleteTeam(context.state, context.dialogs, form, *row);
+        if (outcome != DeleteTeamOutcome::Deleted) {
+            return kExitFailed;
+        }
+    }
+    if (!options.deleteTeams.empty() && !options.changesSettings()) {
+        return kExitDone;
+    }
+    if (const auto usage = applyOptions(form, options)) {
+        return context.usageError(*usage);
+    }
+    return CliContext::statusOf(saveSetup(context.state, context.dialogs, form).saved);
+}
+
+}  // namespace
+
+void addSetupCommand(CLI::App& app, CliContext& context) {
+    auto* setup = app.add_subcommand(
+        "setup", "Change a draft's settings with the checks of the setup editor, then save them");
+    auto options = std::make_shared<SetupOptions>();
+    setup->add_option("DRAFT", options->draft, "Draft id or name")->required();
+    setup->add_option("--style", options->style, "rotisserie|points");
+    setup->add_option("--categories", options->categories,
+                      "The scoring categories: ID[:WEIGHT],... (replaces the ticked set)");
+    setup->add_option("--type", options->type, "auction|snake|straight");
+    setup->add_option("--rounds", options->rounds, "Number of rounds");
+    setup->add_option("--cap", options->cap, "Salary cap of an auction");
+    setup->add_option("--minbid", options->minbid, "Minimum bid of an auction");
+    setup->add_option("--slots", options->slots, "Roster slots: C=2,G=1,...");
+    setup->add_option("--team-name", options->teamNames, "TEAMID=NAME")->take_all();
+    setup->add_option("--team-order", options->teamOrders, "TEAMID=N")->take_all();
+    setup->add_option("--mine", options->mine, "TEAMID of the user's own team");
+    setup->add_option("--add-team", options->addTeams, "NAME:ORDER")->take_all();
+    setup->add_option("--delete-team", options->deleteTeams, "TEAMID")->take_all();
+    setup->callback([&context, options] { context.exitCode = runSetup(context, *options); });
+}
+
+}  // namespace quorvane::cli

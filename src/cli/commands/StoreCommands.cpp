@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include <CLI/CLI.hpp>
+
+#include "app/DataStore.h"
+#include "cli/CliContext.h"
+#include "cli/CommandGroups.h"
+#include "valuation/SgpDenominators.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+// The folder init creates a database in: the override when given, else the one that already
+// holds a database, else the user's folder.
+std::string initFolder(const DataFolderCandidates& candidates) {
+    if (candidates.overrideFolder) {
+        return *candidates.overrideFolder;
+    }
+    std::error_code error;
+    if (std::filesystem::is_regular_file(databasePathIn(candidates.machineWide), error)) {
+        return candidates.machineWide;
+    }
+    return candidates.user;
+}
+
+int runInit(CliContext& context, bool empty) {
+    const auto candidates = dataFolderCandidates(
+        context.dataDirOption.empty() ? std::nullopt
+                                      : std::optional<std::string>(context.dataDirOption));
+    const std::string folder = initFolder(candidates);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(databasePathIn(folder), error)) {
+        const bool opened = context.openStore();
+        if (opened) {
+            context.out << "Database already exists: " << databasePathIn(folder) << '\n';
+        }
+        return CliContext::statusOf(opened);
+    }
+    if (!createNewDatabase(context.state, context.dialogs, folder, !empty)) {
+        context.dialogs.showMessage("Error", "Database not Found. Please contact customer support",
+                                    MessageIcon::Critical);
+        return kExitFailed;
+    }
+    fixSgpDenominators(context.state, context.dialogs);
+    context.out << "Created database: " << context.state.connectionString << '\n';
+    return kExitDone;
+}
+
+}  // namespace
+
+void addStoreCommands(CLI::App& app, CliContext& context) {
+    auto* init = app.add_subcommand("init", "Create the draft database if it is missing");
+    auto empty = std::make_shared<bool>(false);
+    init->add_flag("--empty", *empty, "Do not fill a new database with the sample projections");
+    init->callback([&context, empty] { context.exitCode = runInit(context, *empty); });
+}
+
+}  // namespace quorvane::cli

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Version.h"
+#include "draftconfig/DraftSettings.h"
+#include "store/Connection.h"
+#include "valuation/CategoryTarget.h"
+#include "valuation/SgpDenominator.h"
+
+namespace quorvane {
+
+// Everything the whole program shares for one run, passed by reference to the operations that
+// read or change it. There are no other program-wide variables.
+struct ProgramState {
+    std::string dataFolder;
+    std::string connectionString;  // path of the database file
+    Connection dbConnection;
+    std::string logFilePath;
+    std::string appVersion{kAppVersion};
+    std::string serviceHost;  // empty when no projection service is configured
+    int projectionYear = kProjectionYear;
+    int researchYear = kProjectionYear;
+    int statsMode = 0;  // 0 projections, 1 previous season
+    std::string positionFilter = "All Players";
+    int freeAgentSortColumn = 0;
+    std::string researchFilter = "BOTH";
+    std::string researchSort = "NAME";
+    bool draftLoaded = false;
+    bool noteEdited = false;
+    bool searchNoComplete = false;
+    int menuRow = -1;
+    int editPosIndex = 0;
+    std::optional<DraftSettings> draftSettings;
+    std::vector<SgpDenominator> sgpDenominators;
+    std::vector<CategoryTarget> categoryTargets;
+
+    // View options that operations read: "Show Inflation" and "Include Reserves".
+    bool showInflation = false;
+    bool includeReserves = false;
+
+    bool hasDraft() const { return draftSettings.has_value(); }
+};
+
+}  // namespace quorvane

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "app/Startup.h"
+
+#include <exception>
+#include <string>
+
+#include "app/DataStore.h"
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "valuation/SgpDenominators.h"
+
+namespace quorvane {
+
+namespace {
+
+// A run-time failure in one step is logged and start-up goes on with the next.
+template <typename Step>
+void guarded(const ProgramState& state, Step&& step) {
+    try {
+        step();
+    } catch (const std::exception& error) {
+        Log(state.logFilePath).writeEntry(std::string(": ") + error.what());
+    }
+}
+
+}  // namespace
+
+int countDrafts(ProgramState& state, UserDialogs& dialogs) {
+    Recordset result;
+    if (!openRecordset(result, state.dbConnection,
+                       "select count(*) as cnt from draftTemplate")) {
+        reportDatabaseError(dialogs, state.dbConnection, " 007 error: could not access database");
+        return -1;
+    }
+    return static_cast<int>(result.getInt("cnt"));
+}
+
+StartupOutcome runStartup(ProgramState& state, UserDialogs& dialogs, StartupShell& shell,
+                          const DataFolderCandidates& candidates) {
+    guarded(state, [&] { openDataStore(state, dialogs, candidates); });
+
+    state.appVersion = std::string(kAppVersion);
+    state.draftLoaded = false;
+    state.projectionYear = kProjectionYear;
+    state.positionFilter = "All Players";
+    state.statsMode = 0;
+    state.researchYear = state.projectionYear;
+    state.noteEdited = false;
+
+    guarded(state, [&] { shell.showMainWindow(); });
+
+    bool goOn = true;
+    guarded(state, [&] { goOn = shell.runUpdateCheck(); });
+    if (!goOn) {
+        return StartupOutcome::Ended;
+    }
+
+    guarded(state, [&] { fixSgpDenominators(state, dialogs); });
+
+    const int drafts = countDrafts(state, dialogs);
+    if (drafts < 0) {
+        return StartupOutcome::Ended;
+    }
+
+    guarded(state, [&] { shell.chooseDraft(drafts > 0); });
+    // Once a draft is open the draft windows offer Cancel again, also when the first draft was
+    // created at start-up: otherwise a later "New Draft" could not be left without creating one.
+    state.draftLoaded = drafts > 0 || state.hasDraft();
+
+    guarded(state, [&] { shell.fillSearchList(); });
+    if (state.hasDraft()) {
+        guarded(state, [&] { shell.prepareDraftRoom(); });
+    }
+    return StartupOutcome::Running;
+}
+
+}  // namespace quorvane

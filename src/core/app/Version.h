@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace quorvane {
+
+inline constexpr std::string_view kAppVersion = "13.0.2";
+inline constexpr std::string_view kProductName = "Quorvane Basketball Draft";
+inline constexpr int kProjectionYear = 2019;
+
+// The version text with its dots removed, read as a whole number ("13.0.2" is 1302); nullopt
+// when what is left is not a whole number.
+std::optional<int> versionNumber(std::string_view version);
+
+}  // namespace quorvane

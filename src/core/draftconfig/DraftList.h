@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+struct DraftListEntry {
+    int template_id = 0;
+    std::string template_name;
+};
+
+// Every stored draft, oldest first; nullopt after the failure was shown and logged.
+std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state,
+                                                         UserDialogs& dialogs);
+
+// "Open": loads the chosen draft into state.draftSettings. Without a choice tells the user to
+// select one and returns false. The caller then resets the research grid and refreshes the
+// draft room.
+bool openSelectedDraft(ProgramState& state, UserDialogs& dialogs,
+                       std::optional<int> selectedTemplateId);
+
+}  // namespace quorvane

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace quorvane {
+
+struct ProgramState;
+
+// Replaces state.draftSettings with the stored draft: its settings, slots, categories and
+// teams. Failures are logged only and the remaining steps still run with what was read.
+// Returns true when the draft's settings row was read (the front end then shows its name).
+bool loadDraft(ProgramState& state, int templateId);
+
+// Replaces the open draft's team list with its teams by draft position; on failure logs
+// " error 20003 - could not get recordset" and keeps the list.
+bool loadTeams(ProgramState& state);
+
+}  // namespace quorvane

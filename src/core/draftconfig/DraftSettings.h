@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+// Codes stored in DraftTemplate.
+inline constexpr int kDraftTypeAuction = 0;
+inline constexpr int kDraftTypeSnake = 1;
+inline constexpr int kDraftTypeStraight = 2;
+inline constexpr int kScoringRotisserie = 0;
+inline constexpr int kScoringPoints = 1;
+
+struct CategoryWeight {
+    int categoryid = 0;
+    double points = 0.0;
+};
+
+struct DraftTeam {
+    int teamid = 0;
+    std::string teamname;
+    int draftposition = 0;
+    int currentpick = 0;  // 1 for the team on the clock
+    int owner = 0;        // 1 for the user's own team
+};
+
+// The open draft as it was loaded, kept in step with the tables by the operations that change
+// the turn, the direction or the teams. The lists hold the real entries only.
+struct DraftSettings {
+    int template_id = 0;
+    std::string template_name;
+    int teams = 0;
+    double dollars = 0.0;
+    int roundsIndex = 0;  // stored rounds minus 1
+    int drafttype = 0;
+    int scoringstyle = 0;
+    double minbid = 0.0;
+    std::string draftdirection;
+    int C = 0;
+    int F = 0;
+    int PF = 0;
+    int SF = 0;
+    int G = 0;
+    int PG = 0;
+    int SG = 0;
+    int UT = 0;
+    int R = 0;
+    std::vector<CategoryWeight> categories;
+    std::vector<DraftTeam> draftTeams;  // by draftposition ascending
+
+    int rounds() const { return roundsIndex + 1; }
+    // Sum of the nine slot counts.
+    int rosterSize() const { return C + F + PF + SF + G + PG + SG + UT + R; }
+};
+
+}  // namespace quorvane

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include "draftconfig/NewDraft.h"
+
+#include <array>
+#include <string_view>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "draftconfig/DraftLoader.h"
+#include "store/NumberText.h"
+#include "store/TransactionGuard.h"
+
+namespace quorvane {
+
+namespace {
+
+struct DefaultCategory {
+    int categoryid;
+    double points;
+};
+
+constexpr std::array<DefaultCategory, 11> kPointsCategories = {{{1, .5},
+                                                                 {2, 2},
+                                                                 {28, 3},
+                                                                 {3, 3},
+                                                                 {5, 1.5},
+                                                                 {20, -0.45},
+                                                                 {19, 1},
+                                                                 {22, -0.75},
+                                                                 {21, 1},
+                                                                 {16, 3},
+                                                                 {9, -2}}};
+
+constexpr std::array<DefaultCategory, 9> kRotisserieCategories = {
+    {{15, 1}, {14, 1}, {16, 1}, {1, 1}, {5, 1}, {2, 1}, {3, 1}, {28, 1}, {9, 1}}};
+
+constexpr std::string_view kInvalidNameTitle = "Invalid Draft Name";
+
+void fail(UserDialogs& dialogs, const Log& log, const std::string& logText,
+          std::string_view message) {
+    log.writeEntry(logText);
+    dialogs.showMessage("Error", message, MessageIcon::Critical);
+}
+
+SqlValue integer(long long value) { return SqlValue{static_cast<std::int64_t>(value)}; }
+
+}  // namespace
+
+std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
+                               const NewDraftChoice& choice) {
+    const std::string name = trimRight(choice.name);
+    if (name.empty()) {
+        dialogs.showMessage(kInvalidNameTitle, "You must enter a draft name",
+                            MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    const int teams = choice.teamsIndex + 1;
+    if (teams < 1 || teams > kMaxTeams) {
+        dialogs.showMessage(kInvalidNameTitle, "The number of teams must be 1 to 30.",
+                            MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    Connection& db = state.dbConnection;
+    const Log& log = db.log();
+
+    Recordset count;
+    if (!openRecordset(count, db, "select count(*) as cnt from draftTemplate where template_name = ?",
+                       {name})) {
+        fail(dialogs, log, ": Error 10001 - Could not get template count from table",
+             "Err 10001: Could not save data. If the problem persists please contact customer "
+             "support.");
+        return std::nullopt;
+    }
+    if (count.getInt("cnt") > 0) {
+        dialogs.showMessage(kInvalidNameTitle, "A draft with that name already exists",
+                            MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+
+    const int drafttype = choice.auction ? kDraftTypeAuction : kDraftTypeSnake;
+    const int scoringstyle = choice.rotisserie ? kScoringRotisserie : kScoringPoints;
+
+    TransactionGuard transaction(db);
+    if (!executeSql(db,
+                    "insert into draftTemplate (template_name, teams, drafttype, scoringstyle) "
+                    "values(?,?,?,?)",
+                    {name, integer(teams), integer(drafttype), integer(scoringstyle)})) {
+        fail(dialogs, log, ": Error 10002 - Could not insert template into table: " + name,
+             "Err 10002: Could not save data. If the problem persists please contact customer "
+             "support.");
+        return std::nullopt;
+    }
+    const auto templateId = static_cast<int>(db.lastInsertId());
+    const SqlValue id = integer(templateId);
+
+    if (!executeSql(db, "insert into draftNotes (template_id, notes) values(?,'')", {id})) {
+        fail(dialogs, log, ": Error 10002 - Could not insert into draftnotes: ",
+             "Err 10002: Could not save data. If the problem persists please contact customer "
+             "support.");
+        return std::nullopt;
+    }
+
+    // Teams, categories and the roster row: the old program logged these failures and went on,
+    // leaving a half-made draft; here any failure undoes the whole creation.
+    const std::string_view saveFailed =
+        "Err 10002: Could not save data. If the problem persists please contact customer "
+        "support.";
+    for (int position = 1; position <= teams; ++position) {
+        const int mine = position == 1 ? 1 : 0;
+        if (!executeSql(db,
+                        "insert into DraftTeams (template_id, teamname, draftposition, owner, "
+                        "currentpick) values(?,?,?,?,?)",
+                        {id, "Owner " + std::to_string(position), integer(position), integer(mine),
+                         integer(mine)})) {
+            fail(dialogs, log,
+                 ": Error 90001 - Could not insert team: " + std::to_string(templateId) +
+                     ",'Owner " + std::to_string(position),
+                 saveFailed);
+            return std::nullopt;
+        }
+    }
+
+    const auto insertCategories = [&](const auto& defaults) {
+        for (const DefaultCategory& category : defaults) {
+            if (!executeSql(db,
+                            "insert into DraftCategory(template_id, categoryid, points) "
+                            "values(?,?,?)",
+                            {id, integer(category.categoryid), category.points})) {
+                fail(dialogs, log,
+                     ": Error - Could not insert category " + std::to_string(category.categoryid) +
+                         " into draft " + std::to_string(templateId),
+                     saveFailed);
+                return false;
+            }
+        }
+        return true;
+    };
+    const bool categoriesInserted = scoringstyle == kScoringPoints
+                                        ? insertCategories(kPointsCategories)
+                                        : insertCategories(kRotisserieCategories);
+    if (!categoriesInserted) {
+        return std::nullopt;
+    }
+
+    if (!executeSql(db, "insert into DraftRoster(template_id) values(?)", {id})) {
+        fail(dialogs, log, ": Error - Could not insert roster", saveFailed);
+        return std::nullopt;
+    }
+    if (!transaction.commit()) {
+        dialogs.showMessage("Error", saveFailed, MessageIcon::Critical);
+        return std::nullopt;
+    }
+
+    loadDraft(state, templateId);
+    return templateId;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,316 @@
+// SPDX-License-Identifier: MIT
+#include "draftconfig/SetupEditor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "draftconfig/DraftLoader.h"
+#include "store/NumberText.h"
+#include "store/TransactionGuard.h"
+#include "valuation/CategoryCatalogue.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kInvalidDataTitle = "Invalid Data";
+constexpr double kMaxMoney = 1000000.0;
+constexpr int kMaxRoundsIndex = 50;
+
+SqlValue integer(long long value) { return SqlValue{static_cast<std::int64_t>(value)}; }
+
+std::optional<double> numberInRange(const std::string& text, double low, double high) {
+    const auto value = parseNumber(trimRight(text));
+    if (!value || *value < low || *value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Draft orders must be exactly 1..N, each once: a check of the sum alone lets 2, 2, 2 through
+// and leaves no team at position 1.
+bool ordersArePermutation(const std::vector<SetupTeamRow>& rows) {
+    std::vector<bool> seen(rows.size() + 1, false);
+    for (const SetupTeamRow& row : rows) {
+        const auto order = parseNumber(trimRight(row.order));
+        if (!order || std::floor(*order) != *order || *order < 1 ||
+            *order > static_cast<double>(rows.size())) {
+            return false;
+        }
+        const auto position = static_cast<std::size_t>(*order);
+        if (seen[position]) {
+            return false;
+        }
+        seen[position] = true;
+    }
+    return true;
+}
+
+struct Refusal {
+    std::string message;
+    std::optional<SetupTab> tab;
+};
+
+std::optional<Refusal> validate(const SetupForm& form) {
+    if (form.scoringStyle != kScoringRotisserie && form.scoringStyle != kScoringPoints) {
+        return Refusal{"Please select a scoring style before saving.", SetupTab::League};
+    }
+    if (form.draftType < kDraftTypeAuction || form.draftType > kDraftTypeStraight) {
+        return Refusal{"Please select a draft/auction style before saving.", SetupTab::Draft};
+    }
+    if (form.roundsIndex < 0 || form.roundsIndex > kMaxRoundsIndex) {
+        return Refusal{"The number of rounds is invalid.", SetupTab::Draft};
+    }
+    if (form.draftType == kDraftTypeAuction) {
+        if (!numberInRange(form.salaryCap, 0, kMaxMoney)) {
+            return Refusal{"The salary cap is invalid.", SetupTab::Draft};
+        }
+        if (!numberInRange(form.minBid, 0, kMaxMoney)) {
+            return Refusal{"The minimum bid value is invalid.", SetupTab::Draft};
+        }
+    }
+    int slotTotal = 0;
+    for (std::size_t list = 0; list < form.rosterSlots.size(); ++list) {
+        const int most = list == kListUT ? 12 : 10;
+        const int slots = form.rosterSlots[list];
+        if (slots < 0 || slots > most) {
+            return Refusal{std::string("The roster requirement for ") + kRosterListNames[list] +
+                               " is invalid.",
+                           SetupTab::Roster};
+        }
+        slotTotal += slots;
+    }
+    if (slotTotal < 1) {
+        return Refusal{"You must require at least one position on your roster.",
+                       SetupTab::Roster};
+    }
+    if (form.scoringStyle == kScoringPoints) {
+        for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
+            if (form.categoryTicked[box] && !numberInRange(form.categoryWeight[box], -999, 1000)) {
+                return Refusal{"Invalid point value for category: " +
+                                   categoryLabel(kSetupCategoryBoxes[box]),
+                               SetupTab::League};
+            }
+        }
+    }
+    if (std::none_of(form.categoryTicked.begin(), form.categoryTicked.end(),
+                     [](bool ticked) { return ticked; })) {
+        return Refusal{"You must have at least one category", SetupTab::League};
+    }
+    for (const SetupTeamRow& row : form.teamRows) {
+        if (trimRight(row.name).empty()) {
+            return Refusal{"All teams must have a name.", SetupTab::Team};
+        }
+        if (!parseNumber(trimRight(row.order))) {
+            return Refusal{"Draft order is invalid", SetupTab::Team};
+        }
+    }
+    if (!ordersArePermutation(form.teamRows)) {
+        return Refusal{"Draft order is invalid", SetupTab::Team};
+    }
+    return std::nullopt;
+}
+
+// Reports a failed write: the numbered log line and the "Could Not Save" message.
+bool saveFailed(UserDialogs& dialogs, const Log& log, std::string_view logLiteral) {
+    log.writeEntry(logLiteral);
+    dialogs.showMessage("Could Not Save", "An error occured while saving template settings.",
+                        MessageIcon::Exclamation);
+    return false;
+}
+
+bool writeDraftRow(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
+    const SqlValue id = integer(templateId);
+    const SqlValue teams = integer(static_cast<long long>(form.teamRows.size()));
+    const SqlValue rounds = integer(form.roundsIndex + 1);
+    bool written = false;
+    if (form.draftType == kDraftTypeAuction) {
+        written = executeSql(db,
+                             "update draftTemplate set scoringstyle = ?, drafttype = ?, dollars = ?, "
+                             "minbid = ?, teams = ?, rounds = ? where template_id = ?",
+                             {integer(form.scoringStyle), integer(form.draftType),
+                              *parseNumber(trimRight(form.salaryCap)),
+                              *parseNumber(trimRight(form.minBid)), teams, rounds, id});
+    } else {
+        written = executeSql(db,
+                             "update draftTemplate set scoringstyle = ?, drafttype = ?, teams = ?, "
+                             "rounds = ? where template_id = ?",
+                             {integer(form.scoringStyle), integer(form.draftType), teams, rounds,
+                              id});
+    }
+    return written ||
+           saveFailed(dialogs, db.log(), ": error 40001: Could not save values for template.");
+}
+
+bool writeRosterRow(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
+    const SqlValue id = integer(templateId);
+    const auto& s = form.rosterSlots;
+    // A draft without a roster row would silently lose its slots: make sure the row exists.
+    const bool written =
+        executeSql(db, "insert or ignore into DraftRoster(template_id) values(?)", {id}) &&
+        executeSql(db,
+                   "update draftroster set c = ?, g = ?, pg = ?, sg = ?, f = ?, pf = ?, sf = ?, "
+                   "ut = ?, r = ? where template_id = ?",
+                   {integer(s[kListC]), integer(s[kListG]), integer(s[kListPG]),
+                    integer(s[kListSG]), integer(s[kListF]), integer(s[kListPF]),
+                    integer(s[kListSF]), integer(s[kListUT]), integer(s[kListR]), id});
+    return written ||
+           saveFailed(dialogs, db.log(), ": error 40002: Could not save values for template.");
+}
+
+bool writeCategories(Connection& db, const SetupForm& form, int templateId,
+                     UserDialogs& dialogs) {
+    const SqlValue id = integer(templateId);
+    if (!executeSql(db, "delete from draftCategory where template_id = ?", {id})) {
+        return saveFailed(dialogs, db.log(), ": error 40005: Could not save values for template.");
+    }
+    for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
+        if (!form.categoryTicked[box]) {
+            continue;
+        }
+        // A rotisserie league gives its categories no weight.
+        const double points = form.scoringStyle == kScoringPoints
+                                  ? *parseNumber(trimRight(form.categoryWeight[box]))
+                                  : 0.0;
+        if (!executeSql(db,
+                        "insert into draftCategory (template_id, categoryid, points) "
+                        "values(?,?,?)",
+                        {id, integer(kSetupCategoryBoxes[box]), points})) {
+            return saveFailed(dialogs, db.log(),
+                              ": error 40005: Could not save values for template.");
+        }
+    }
+    return true;
+}
+
+bool writeTeams(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
+    const SqlValue id = integer(templateId);
+    for (const SetupTeamRow& row : form.teamRows) {
+        const std::string name = trimRight(row.name);
+        const auto order = static_cast<long long>(*parseNumber(trimRight(row.order)));
+        const SqlValue owner = integer(row.mine ? 1 : 0);
+        if (!row.teamid) {
+            if (!executeSql(db,
+                            "insert into draftTeams (template_id, teamname, draftposition, owner) "
+                            "values(?,?,?,?)",
+                            {id, name, integer(order), owner})) {
+                return saveFailed(dialogs, db.log(),
+                                  ": error 40006: Could not save values for template.");
+            }
+        } else if (!executeSql(db,
+                               "update draftTeams set teamname = ?, draftPosition = ?, owner = ? "
+                               "where template_id = ? and teamid = ?",
+                               {name, integer(order), owner, id, integer(*row.teamid)})) {
+            return saveFailed(dialogs, db.log(),
+                              ": error 40007: Could not save values for template.");
+        }
+    }
+    return true;
+}
+
+bool resetTurnWithoutPicks(Connection& db, int templateId, UserDialogs& dialogs) {
+    const SqlValue id = integer(templateId);
+    Recordset picks;
+    if (!openRecordset(picks, db, "select count(*) as cnt from drafttaken where template_id = ?",
+                       {id})) {
+        return saveFailed(dialogs, db.log(), ": error 40108: Could not save values for template.");
+    }
+    if (picks.getInt("cnt") != 0) {
+        return true;
+    }
+    if (!executeSql(db, "update draftteams set currentpick = 0 where template_id = ?", {id})) {
+        return saveFailed(dialogs, db.log(), ": error 40008: Could not save values for template.");
+    }
+    if (!executeSql(db,
+                    "update draftteams set currentpick = 1 where draftposition = 1 and "
+                    "template_id = ?",
+                    {id})) {
+        return saveFailed(dialogs, db.log(), ": error 40009: Could not save values for template.");
+    }
+    return true;
+}
+
+}  // namespace
+
+SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm& form) {
+    if (!state.draftSettings) {
+        dialogs.showMessage("No Draft Open", "You must open a draft before editing it",
+                            MessageIcon::Exclamation);
+        return {};
+    }
+    if (const auto refusal = validate(form)) {
+        dialogs.showMessage(kInvalidDataTitle, refusal->message, MessageIcon::Exclamation);
+        return {false, refusal->tab};
+    }
+
+    Connection& db = state.dbConnection;
+    const int templateId = state.draftSettings->template_id;
+    TransactionGuard transaction(db);
+    if (!writeDraftRow(db, form, templateId, dialogs) ||
+        !writeRosterRow(db, form, templateId, dialogs) ||
+        !writeCategories(db, form, templateId, dialogs) ||
+        !writeTeams(db, form, templateId, dialogs) ||
+        !resetTurnWithoutPicks(db, templateId, dialogs)) {
+        return {};
+    }
+    if (!transaction.commit()) {
+        saveFailed(dialogs, db.log(), ": error 40001: Could not save values for template.");
+        return {};
+    }
+
+    loadDraft(state, templateId);
+    form = fillSetup(*state.draftSettings);
+    return {true, std::nullopt};
+}
+
+DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupForm& form,
+                             std::size_t row) {
+    if (!state.draftSettings || row >= form.teamRows.size()) {
+        return DeleteTeamOutcome::Refused;
+    }
+    const SetupTeamRow& team = form.teamRows[row];
+    if (team.mine) {
+        dialogs.showMessage("Cannot Delete Your Team",
+                            "You cannot delete your team from the draft.  If you want to delete "
+                            "this team then you must first select another team as \"Mine\".",
+                            MessageIcon::Exclamation);
+        return DeleteTeamOutcome::Refused;
+    }
+    if (!team.teamid) {
+        loadTeams(state);
+        form.teamRows = fillTeamRows(*state.draftSettings);
+        return DeleteTeamOutcome::Discarded;
+    }
+    if (!dialogs.askYesNo("Delete Team?",
+                          "Deleting this team will completely reset your draft to the beginning "
+                          "and remove all players.  Do you wish to continue?")) {
+        return DeleteTeamOutcome::Cancelled;
+    }
+
+    Connection& db = state.dbConnection;
+    const SqlValue id = integer(state.draftSettings->template_id);
+    const std::string_view failedTitle = "Could Not Save";
+    const std::string_view failedText = "An error occured while saving template settings.";
+    TransactionGuard transaction(db);
+    if (!executeSql(db, "delete from drafttaken where template_id = ?", {id})) {
+        db.log().writeEntry(": error 40008: Could not connect to database.");
+        dialogs.showMessage(failedTitle, failedText, MessageIcon::Exclamation);
+        return DeleteTeamOutcome::Failed;
+    }
+    if (!executeSql(db, "delete from draftteams where template_id = ? and teamid = ?",
+                    {id, integer(*team.teamid)}) ||
+        !transaction.commit()) {
+        db.log().writeEntry(": error 40010: Could not connect to database.");
+        dialogs.showMessage(failedTitle, failedText, MessageIcon::Exclamation);
+        return DeleteTeamOutcome::Failed;
+    }
+    loadTeams(state);
+    form.teamRows = fillTeamRows(*state.draftSettings);
+    return DeleteTeamOutcome::Deleted;
+}
+
+}  // namespace quorvane

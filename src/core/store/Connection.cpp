@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: MIT
+#include "store/Connection.h"
+
+#include <filesystem>
+#include <string>
+#include <type_traits>
+
+#include <sqlite3.h>
+
+#include "store/ConnectionImpl.h"
+#include "store/SqlFunctions.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+
+void logFailure(const Connection& connection, std::string_view error, std::string_view sql) {
+    const Log& log = connection.log();
+    log.writeLog(log.timestamp() + " : " + std::string(error) + " : " + std::string(sql));
+}
+
+void bindAll(SQLite::Statement& statement, const SqlParams& params) {
+    int index = 1;
+    for (const SqlValue& value : params) {
+        std::visit(
+            [&](const auto& v) {
+                using T = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, std::monostate>) {
+                    statement.bind(index);
+                } else if constexpr (std::is_same_v<T, std::int64_t>) {
+                    statement.bind(index, static_cast<int64_t>(v));
+                } else if constexpr (std::is_same_v<T, double>) {
+                    statement.bind(index, v);
+                } else {
+                    statement.bind(index, v);
+                }
+            },
+            value);
+        ++index;
+    }
+}
+
+SqlValue columnValue(const SQLite::Column& column) {
+    switch (column.getType()) {
+        case SQLITE_INTEGER:
+            return static_cast<std::int64_t>(column.getInt64());
+        case SQLITE_FLOAT:
+            return column.getDouble();
+        case SQLITE_TEXT:
+        case SQLITE_BLOB:
+            return column.getString();
+        default:
+            return std::monostate{};
+    }
+}
+
+Recordset readAll(SQLite::Statement& statement) {
+    std::vector<std::string> names;
+    const int columns = statement.getColumnCount();
+    names.reserve(static_cast<std::size_t>(columns));
+    for (int i = 0; i < columns; ++i) {
+        names.emplace_back(statement.getColumnName(i));
+    }
+    std::vector<std::vector<SqlValue>> rows;
+    while (statement.executeStep()) {
+        std::vector<SqlValue> row;
+        row.reserve(static_cast<std::size_t>(columns));
+        for (int i = 0; i < columns; ++i) {
+            row.push_back(columnValue(statement.getColumn(i)));
+        }
+        rows.push_back(std::move(row));
+    }
+    return Recordset(std::move(names), std::move(rows));
+}
+
+bool openWithFlags(Connection& connection, const std::string& path, Log log, int flags) {
+    connection.setLog(std::move(log));
+    connection.impl()->database.reset();
+    try {
+        auto database = std::make_unique<SQLite::Database>(path, flags, kBusyTimeoutMs);
+        database->exec("PRAGMA journal_mode=WAL");
+        database->exec("PRAGMA foreign_keys=OFF");
+        registerSqlFunctions(database->getHandle());
+        connection.impl()->database = std::move(database);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+Connection::Connection() : m_impl(std::make_unique<Impl>()) {}
+Connection::~Connection() = default;
+Connection::Connection(Connection&&) noexcept = default;
+Connection& Connection::operator=(Connection&&) noexcept = default;
+
+bool Connection::isOpen() const { return m_impl && m_impl->database != nullptr; }
+
+std::int64_t Connection::lastInsertId() const {
+    return isOpen() ? m_impl->database->getLastInsertRowid() : 0;
+}
+
+int Connection::changes() const { return isOpen() ? m_impl->database->getChanges() : 0; }
+
+bool openConnection(Connection& connection, const std::string& connectionString, Log log) {
+    std::error_code error;
+    if (connectionString.empty() || !std::filesystem::is_regular_file(connectionString, error)) {
+        connection.setLog(std::move(log));
+        connection.impl()->database.reset();
+        return false;
+    }
+    return openWithFlags(connection, connectionString, std::move(log), SQLite::OPEN_READWRITE);
+}
+
+bool createConnection(Connection& connection, const std::string& connectionString, Log log) {
+    return openWithFlags(connection, connectionString, std::move(log),
+                         SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+}
+
+void closeConnection(Connection& connection) {
+    if (connection.isOpen()) {
+        connection.impl()->database.reset();
+    }
+}
+
+bool openRecordset(Recordset& result, Connection& connection, std::string_view sql,
+                   const SqlParams& params) {
+    result = Recordset();
+    if (!connection.isOpen()) {
+        logFailure(connection, "the database is not open", sql);
+        return false;
+    }
+    try {
+        SQLite::Statement statement(*connection.impl()->database, std::string(sql));
+        bindAll(statement, params);
+        result = readAll(statement);
+        return true;
+    } catch (const std::exception& error) {
+        logFailure(connection, error.what(), sql);
+        return false;
+    }
+}
+
+bool executeSql(Connection& connection, std::string_view sql, const SqlParams& params) {
+    Recordset ignored;
+    return openRecordset(ignored, connection, sql, params);
+}
+
+bool executeScript(Connection& connection, std::string_view script) {
+    if (!connection.isOpen()) {
+        logFailure(connection, "the database is not open", script);
+        return false;
+    }
+    try {
+        connection.impl()->database->exec(std::string(script));
+        return true;
+    } catch (const std::exception& error) {
+        logFailure(connection, error.what(), script);
+        return false;
+    }
+}
+
+std::string quoteSql(std::string_view text) {
+    std::string quoted;
+    quoted.reserve(text.size());
+    for (char c : text) {
+        quoted += c;
+        if (c == '\'') {
+            quoted += '\'';
+        }
+    }
+    return quoted;
+}
+
+struct PreparedStatement::Impl {
+    Connection* connection = nullptr;
+    std::string sql;
+    std::unique_ptr<SQLite::Statement> statement;
+};
+
+PreparedStatement::PreparedStatement() : m_impl(std::make_unique<Impl>()) {}
+PreparedStatement::~PreparedStatement() = default;
+PreparedStatement::PreparedStatement(PreparedStatement&&) noexcept = default;
+PreparedStatement& PreparedStatement::operator=(PreparedStatement&&) noexcept = default;
+
+bool PreparedStatement::prepare(Connection& connection, std::string_view sql) {
+    m_impl->connection = &connection;
+    m_impl->sql = std::string(sql);
+    m_impl->statement.reset();
+    if (!connection.isOpen()) {
+        logFailure(connection, "the database is not open", sql);
+        return false;
+    }
+    try {
+        m_impl->statement =
+            std::make_unique<SQLite::Statement>(*connection.impl()->database, m_impl->sql);
+        return true;
+    } catch (const std::exception& error) {
+        logFailure(connection, error.what(), sql);
+        return false;
+    }
+}
+
+bool PreparedStatement::run(const SqlParams& params) {
+    Recordset ignored;
+    return query(ignored, params);
+}
+
+bool PreparedStatement::query(Recordset& result, const SqlParams& params) {
+    result = Recordset();
+    if (!m_impl->statement) {
+        return false;
+    }
+    try {
+        m_impl->statement->reset();
+        m_impl->statement->clearBindings();
+        bindAll(*m_impl->statement, params);
+        result = readAll(*m_impl->statement);
+        return true;
+    } catch (const std::exception& error) {
+        logFailure(*m_impl->connection, error.what(), m_impl->sql);
+        try {
+            m_impl->statement->reset();
+        } catch (const std::exception&) {
+        }
+        return false;
+    }
+}
+
+}  // namespace quorvane

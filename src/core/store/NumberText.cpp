@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+#include "store/NumberText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include <fmt/format.h>
+
+namespace quorvane {
+
+std::string numberText(double value) {
+    if (value == 0.0) {
+        return "0";
+    }
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    const std::string trimmed = trim(text);
+    if (trimmed.empty()) {
+        return std::nullopt;
+    }
+    std::string_view digits = trimmed;
+    if (digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> parseWholeNumber(std::string_view text, long long low, long long high) {
+    const std::string trimmed = trim(text);
+    if (trimmed.empty()) {
+        return std::nullopt;
+    }
+    std::string_view digits = trimmed;
+    if (digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    long long value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size() || value < low ||
+        value > high) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+std::string trimRight(std::string_view text) {
+    const auto end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
+}
+
+std::string trim(std::string_view text) {
+    const auto begin = text.find_first_not_of(" \t");
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    const auto end = text.find_last_not_of(" \t");
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
+namespace {
+// Rounds half away from zero at the given number of decimals, working on the shortest decimal
+// text of the value so that 0.125 rounds to 0.13 as a user would expect.
+double roundHalfAway(double value, int decimals) {
+    const std::string exact = fmt::format("{:.{}f}", value, decimals + 6);
+    const double scaled = std::stod(exact) * std::pow(10.0, decimals);
+    const double rounded = std::round(scaled);
+    return rounded / std::pow(10.0, decimals);
+}
+}  // namespace
+
+std::string formatPattern(double value, std::string_view pattern) {
+    if (pattern == "0") {
+        return fmt::format("{:.0f}", roundHalfAway(value, 0) + 0.0);
+    }
+    if (pattern == "0.00") {
+        return fmt::format("{:.2f}", roundHalfAway(value, 2) + 0.0);
+    }
+    if (pattern == "#.000" || pattern == ".000") {
+        std::string text = fmt::format("{:.3f}", roundHalfAway(value, 3) + 0.0);
+        if (text.rfind("0.", 0) == 0) {
+            text.erase(0, 1);
+        } else if (text.rfind("-0.", 0) == 0) {
+            text.erase(1, 1);
+        }
+        return text;
+    }
+    if (pattern == "0.##") {
+        std::string text = fmt::format("{:.2f}", roundHalfAway(value, 2) + 0.0);
+        while (!text.empty() && text.back() == '0') {
+            text.pop_back();
+        }
+        if (!text.empty() && text.back() == '.') {
+            text.pop_back();
+        }
+        return text == "-0" ? "0" : text;
+    }
+    return numberText(value);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+// Shortest text that reads back as the same double ("0.5", "200", "-0.45").
+std::string numberText(double value);
+
+// The whole text, blanks around it allowed, read as a decimal number; nullopt when it is not
+// one. Used wherever a user's or a file's text must be "numeric".
+std::optional<double> parseNumber(std::string_view text);
+
+// The text, when it is a whole number within [low, high], as an int.
+std::optional<int> parseWholeNumber(std::string_view text, long long low, long long high);
+
+// Text without the blanks at its end (leading blanks stay).
+std::string trimRight(std::string_view text);
+std::string trim(std::string_view text);
+
+// Formats like the old engine's format patterns: "0.00", "0", "#.000", ".000", "0.##".
+// Rounds half away from zero on the decimal value, as those patterns did.
+std::string formatPattern(double value, std::string_view pattern);
+
+}  // namespace quorvane

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: MIT
+#include "store/Schema.h"
+
+#include "store/Connection.h"
+#include "store/TransactionGuard.h"
+
+namespace quorvane {
+
+namespace {
+
+// Names that users compare by eye are NOCASE, as the old engine compared all text.
+constexpr const char* kCoreTables = R"sql(
+CREATE TABLE IF NOT EXISTS DraftPlayers (
+    playerid INTEGER NOT NULL,
+    stat_indicator TEXT,
+    yearofprojection INTEGER NOT NULL,
+    firstname TEXT COLLATE NOCASE,
+    lastname TEXT COLLATE NOCASE,
+    pos TEXT COLLATE NOCASE,
+    team TEXT COLLATE NOCASE,
+    dob TEXT,
+    games INTEGER NOT NULL DEFAULT 0,
+    minutes INTEGER NOT NULL DEFAULT 0,
+    fta INTEGER NOT NULL DEFAULT 0,
+    ftm INTEGER NOT NULL DEFAULT 0,
+    fga INTEGER NOT NULL DEFAULT 0,
+    fgm INTEGER NOT NULL DEFAULT 0,
+    pt3a INTEGER NOT NULL DEFAULT 0,
+    pt3m INTEGER NOT NULL DEFAULT 0,
+    oreb INTEGER NOT NULL DEFAULT 0,
+    dreb INTEGER NOT NULL DEFAULT 0,
+    assists INTEGER NOT NULL DEFAULT 0,
+    steals INTEGER NOT NULL DEFAULT 0,
+    blocks INTEGER NOT NULL DEFAULT 0,
+    turnovers INTEGER NOT NULL DEFAULT 0,
+    doubledouble INTEGER NOT NULL DEFAULT 0,
+    tripledouble INTEGER NOT NULL DEFAULT 0,
+    revisiondate TEXT,
+    PG INTEGER NOT NULL DEFAULT 0,
+    SG INTEGER NOT NULL DEFAULT 0,
+    PF INTEGER NOT NULL DEFAULT 0,
+    SF INTEGER NOT NULL DEFAULT 0,
+    C INTEGER NOT NULL DEFAULT 0,
+    dollars REAL NOT NULL DEFAULT 0,
+    draftorder INTEGER NOT NULL DEFAULT 0,
+    flag INTEGER NOT NULL DEFAULT 0,
+    notes TEXT,
+    PRIMARY KEY (playerid, yearofprojection)
+);
+CREATE INDEX IF NOT EXISTS DraftPlayers_year ON DraftPlayers (yearofprojection);
+
+CREATE TABLE IF NOT EXISTS DraftTemplate (
+    template_id INTEGER PRIMARY KEY AUTOINCREMENT,
+    template_name TEXT NOT NULL COLLATE NOCASE UNIQUE,
+    teams INTEGER NOT NULL DEFAULT 0,
+    dollars REAL NOT NULL DEFAULT 200,
+    rounds INTEGER NOT NULL DEFAULT 13,
+    drafttype INTEGER NOT NULL DEFAULT 0,
+    scoringstyle INTEGER NOT NULL DEFAULT 0,
+    minbid REAL NOT NULL DEFAULT 1,
+    draftdirection TEXT NOT NULL DEFAULT 'U'
+);
+
+CREATE TABLE IF NOT EXISTS DraftRoster (
+    template_id INTEGER PRIMARY KEY,
+    C INTEGER NOT NULL DEFAULT 2,
+    F INTEGER NOT NULL DEFAULT 1,
+    G INTEGER NOT NULL DEFAULT 1,
+    SF INTEGER NOT NULL DEFAULT 1,
+    PF INTEGER NOT NULL DEFAULT 1,
+    SG INTEGER NOT NULL DEFAULT 1,
+    PG INTEGER NOT NULL DEFAULT 1,
+    UT INTEGER NOT NULL DEFAULT 2,
+    R INTEGER NOT NULL DEFAULT 3
+);
+
+CREATE TABLE IF NOT EXISTS DraftTeams (
+    teamid INTEGER PRIMARY KEY AUTOINCREMENT,
+    template_id INTEGER NOT NULL,
+    teamname TEXT COLLATE NOCASE,
+    draftposition INTEGER NOT NULL DEFAULT 0,
+    owner INTEGER NOT NULL DEFAULT 0,
+    currentpick INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IF NOT EXISTS DraftTeams_template ON DraftTeams (template_id);
+
+CREATE TABLE IF NOT EXISTS DraftCategory (
+    template_id INTEGER NOT NULL,
+    categoryid INTEGER NOT NULL,
+    points REAL NOT NULL DEFAULT 0
+);
+CREATE INDEX IF NOT EXISTS DraftCategory_template ON DraftCategory (template_id);
+
+CREATE TABLE IF NOT EXISTS DraftTaken (
+    template_id INTEGER NOT NULL,
+    playerid INTEGER NOT NULL,
+    teamid INTEGER NOT NULL DEFAULT 0,
+    pos TEXT,
+    draftorder INTEGER NOT NULL DEFAULT 0,
+    dollars REAL NOT NULL DEFAULT 0,
+    UNIQUE (template_id, playerid)
+);
+CREATE INDEX IF NOT EXISTS DraftTaken_template ON DraftTaken (template_id);
+
+CREATE TABLE IF NOT EXISTS DraftNotes (
+    template_id INTEGER PRIMARY KEY,
+    notes TEXT NOT NULL DEFAULT ''
+);
+
+CREATE TABLE IF NOT EXISTS draftTargets (
+    template_id INTEGER NOT NULL,
+    categoryid INTEGER NOT NULL,
+    target REAL NOT NULL DEFAULT 0
+);
+
+CREATE TABLE IF NOT EXISTS ProjectionEdits (
+    playerid INTEGER NOT NULL UNIQUE,
+    pos TEXT COLLATE NOCASE,
+    team TEXT COLLATE NOCASE,
+    games INTEGER NOT NULL DEFAULT 0,
+    FGA INTEGER NOT NULL DEFAULT 0,
+    FGM INTEGER NOT NULL DEFAULT 0,
+    FTA INTEGER NOT NULL DEFAULT 0,
+    FTM INTEGER NOT NULL DEFAULT 0,
+    pt3a INTEGER NOT NULL DEFAULT 0,
+    pt3m INTEGER NOT NULL DEFAULT 0,
+    OREB INTEGER NOT NULL DEFAULT 0,
+    DREB INTEGER NOT NULL DEFAULT 0,
+    assists INTEGER NOT NULL DEFAULT 0,
+    steals INTEGER NOT NULL DEFAULT 0,
+    blocks INTEGER NOT NULL DEFAULT 0,
+    turnovers INTEGER NOT NULL DEFAULT 0,
+    doubledouble INTEGER NOT NULL DEFAULT 0,
+    tripledouble INTEGER NOT NULL DEFAULT 0,
+    LastUpdated TEXT
+);
+
+CREATE TABLE IF NOT EXISTS draftAdded (
+    playerid INTEGER NOT NULL,
+    firstname TEXT COLLATE NOCASE,
+    lastname TEXT COLLATE NOCASE,
+    pos TEXT COLLATE NOCASE,
+    team TEXT COLLATE NOCASE,
+    dateAdded TEXT
+);
+
+CREATE TABLE IF NOT EXISTS category (
+    categoryid INTEGER PRIMARY KEY,
+    symbol TEXT,
+    sgp_denominator REAL NOT NULL DEFAULT 0
+);
+)sql";
+
+// Work tables: emptied and refilled by the computation that owns them. Figures are REAL so
+// that divisions in the valuation statements are never integer divisions.
+constexpr const char* kWorkTables = R"sql(
+CREATE TABLE IF NOT EXISTS proj_cats (
+    playerid INTEGER, pos TEXT, sgp REAL, games REAL, Pts REAL, ast REAL, st REAL, apg REAL,
+    reb REAL, oreb REAL, dreb REAL, a_t REAL, turnovers REAL, ftpct REAL, fgpct REAL, pt3m REAL,
+    pt3pct REAL, pt3att REAL, fgm REAL, fga REAL, ftm REAL, fta REAL, doubledouble REAL,
+    tripledouble REAL, ppg REAL, rpg REAL, spg REAL, bk REAL, bpg REAL, pt2a REAL, pt2m REAL,
+    dollars REAL
+);
+CREATE TABLE IF NOT EXISTS top_players (playerid INTEGER, sgp REAL);
+CREATE TABLE IF NOT EXISTS vbd_cat_points (
+    playerid INTEGER, pos TEXT, Pts REAL, ast REAL, st REAL, apg REAL, reb REAL, oreb REAL,
+    dreb REAL, a_t REAL, turnovers REAL, ftpct REAL, fgpct REAL, pt3m REAL, pt3pct REAL,
+    pt3att REAL, fgm REAL, fga REAL, ftm REAL, fta REAL, doubledouble REAL, tripledouble REAL,
+    ppg REAL, rpg REAL, spg REAL, bk REAL, bpg REAL, pt2a REAL, pt2m REAL
+);
+CREATE TABLE IF NOT EXISTS vbd_player_points (
+    playerid INTEGER, pos TEXT, points REAL, vbd REAL, rank INTEGER
+);
+CREATE TABLE IF NOT EXISTS vbd_baselines (playerid INTEGER, points REAL);
+CREATE TABLE IF NOT EXISTS vbd_position_points (playerid INTEGER, pos TEXT, points REAL);
+CREATE TABLE IF NOT EXISTS vbd_max_points (playerid INTEGER, vbd REAL);
+CREATE TABLE IF NOT EXISTS vbd_player_rank (playerid INTEGER, playerrank INTEGER);
+CREATE TABLE IF NOT EXISTS dollars_top_points (playerid INTEGER, points REAL);
+CREATE TABLE IF NOT EXISTS PlayerBoxCategory (
+    template_id INTEGER, teamid INTEGER, playerid INTEGER, categoryid INTEGER, points REAL
+);
+CREATE TABLE IF NOT EXISTS TeamBoxCategory (
+    template_id INTEGER, teamid INTEGER, categoryid INTEGER, points REAL, rank REAL
+);
+CREATE TABLE IF NOT EXISTS temp_cats (
+    template_id INTEGER, teamid INTEGER, categoryid INTEGER, points REAL, rank REAL
+);
+CREATE TABLE IF NOT EXISTS TotalRank (
+    rankid INTEGER PRIMARY KEY AUTOINCREMENT, teamid INTEGER, template_id INTEGER
+);
+CREATE TABLE IF NOT EXISTS TBCWins (
+    template_id INTEGER, teamid INTEGER, categoryid INTEGER, rankpoints REAL
+);
+CREATE TABLE IF NOT EXISTS TBCTies (
+    template_id INTEGER, teamid INTEGER, categoryid INTEGER, rankpoints REAL
+);
+)sql";
+
+// Denominators are season totals of a 12-team league; turnovers are negative so that more
+// turnovers lower a player's value.
+constexpr const char* kCategoryRows = R"sql(
+INSERT OR IGNORE INTO category (categoryid, symbol, sgp_denominator) VALUES
+    (0, 'TOTAL', 0), (1, 'PTS', 290), (2, 'AST', 130), (3, 'STL', 25), (4, 'APG', 0.14),
+    (5, 'REB', 165), (6, 'OREB', 66), (7, 'DREB', 113), (8, 'A/T', 0.052), (9, 'TO', -51),
+    (14, 'FTP', 0.005), (15, 'FGP', 0.002), (16, '3PT', 65), (17, '3PCT', 0.0031),
+    (18, '3PTA', 167), (19, 'FGM', 103), (20, 'FGA', 240), (21, 'FTM', 86), (22, 'FTA', 107),
+    (23, 'DD', 12), (24, 'TD', 2.5), (25, 'PPG', 0.32), (26, 'RPG', 0.18), (27, 'SPG', 0.026),
+    (28, 'BLK', 34), (29, 'BPG', 0.036), (30, '2PTA', 194), (31, '2PTM', 105);
+)sql";
+
+}  // namespace
+
+bool createSchema(Connection& connection) {
+    TransactionGuard transaction(connection);
+    if (!transaction.begun()) {
+        return false;
+    }
+    if (!executeScript(connection, kCoreTables) || !executeScript(connection, kWorkTables) ||
+        !executeScript(connection, kCategoryRows)) {
+        return false;
+    }
+    return transaction.commit();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+struct sqlite3;
+
+namespace quorvane {
+
+// Functions the statements of this program use beyond SQLite's own:
+//   vbformat(value, pattern) - the number as text in one of the patterns "0", "0.00", "#.000",
+//                              ".000", "0.##" (see formatPattern); NULL stays NULL.
+void registerSqlFunctions(sqlite3* handle);
+
+}  // namespace quorvane

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+// How a category's value is shown: counts plainly, per-game and assist ratios with two
+// decimals, percentages with three decimals and no leading zero.
+enum class CategoryFormat { Count, TwoDecimals, ThreeDecimals };
+
+// One scoring statistic. Every statement that switches on a category is built from this table,
+// so a new category is one new row here.
+struct CategoryDefinition {
+    int categoryid;
+    std::string_view label;         // shown to the user ("Assists/TO")
+    std::string_view heading;       // grid heading and category.symbol ("A/T")
+    std::string_view setupCaption;  // caption of its box in the setup editor ("Assists/TO")
+    bool ratio;                     // team value from team sums, not a sum over players
+    CategoryFormat format;
+    // The player's value over the DraftPlayers alias dp, in floating point where it divides,
+    // and 0 where the divisor is 0.
+    std::string_view playerStatistic;
+    // Ratio categories: the team's value over the sums of its players' rows (alias dp).
+    std::string_view teamStatistic;
+    // Its column in the work tables proj_cats and vbd_cat_points.
+    std::string_view workColumn;
+    // Its term of the SGP sum over proj_cats: {c} is the work column, {d} the denominator,
+    // {t1} the number of teams minus one.
+    std::string_view sgpTerm;
+};
+
+// The 27 categories in id order (ids 1-9 and 14-31).
+std::span<const CategoryDefinition> categoryCatalogue();
+
+// The definition of an id, or nullptr for an id outside the catalogue (0, 10-13, 32 ...).
+const CategoryDefinition* findCategory(int categoryid);
+
+// The label of an id, empty for an id outside the catalogue.
+std::string categoryLabel(int categoryid);
+
+// Category ids of the setup editor's 27 boxes, in box order.
+inline constexpr std::array<int, 27> kSetupCategoryBoxes = {
+    1, 2, 3, 28, 5, 6, 7, 8, 9, 21, 22, 14, 19, 20, 15, 16, 18, 17, 26, 25, 27, 29, 4, 23, 24, 30, 31};
+
+// The SGP term of a category with its denominator and team count filled in.
+std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams);
+
+// "set pts = pts * " - the statement piece that weights a work-table column.
+std::string weightSetterFor(const CategoryDefinition& category);
+
+// The only category in which fewer is better.
+inline constexpr int kTurnoversCategory = 9;
+
+}  // namespace quorvane

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "valuation/CategoryFormat.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+
+#include "store/NumberText.h"
+#include "valuation/CategoryCatalogue.h"
+
+namespace quorvane {
+
+namespace {
+std::string upper(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return result;
+}
+
+CategoryFormat formatOfSymbol(std::string_view symbol) {
+    const std::string wanted = upper(symbol);
+    for (const CategoryDefinition& category : categoryCatalogue()) {
+        if (category.heading == wanted) {
+            return category.format;
+        }
+    }
+    return CategoryFormat::Count;
+}
+}  // namespace
+
+std::string formatCategoryValue(std::string_view symbol, float value) {
+    switch (formatOfSymbol(symbol)) {
+        case CategoryFormat::TwoDecimals:
+            return formatPattern(value, "0.00");
+        case CategoryFormat::ThreeDecimals:
+            return formatPattern(value, "#.000");
+        case CategoryFormat::Count:
+            break;
+    }
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include "valuation/SgpDenominators.h"
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+
+namespace quorvane {
+
+bool loadSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
+    Recordset maximum;
+    if (!openRecordset(maximum, state.dbConnection,
+                       "select max(categoryid) as cnt from category where categoryid <> 0")) {
+        reportDatabaseError(dialogs, state.dbConnection, " 60006 error: could not access database");
+        return false;
+    }
+    Recordset rows;
+    if (!openRecordset(rows, state.dbConnection,
+                       "select categoryid, sgp_denominator from category where categoryid <> 0")) {
+        reportDatabaseError(dialogs, state.dbConnection, " 60006 error: could not access database");
+        return false;
+    }
+    const auto largest = maximum.getInt("cnt");
+    std::vector<SgpDenominator> denominators(static_cast<std::size_t>(largest < 0 ? 0 : largest) +
+                                             2);
+    for (; !rows.eof(); rows.moveNext()) {
+        const auto id = rows.getInt("categoryid");
+        if (id >= 0 && static_cast<std::size_t>(id) < denominators.size()) {
+            denominators[static_cast<std::size_t>(id)] = {static_cast<int>(id),
+                                                          rows.getDouble("sgp_denominator")};
+        }
+    }
+    state.sgpDenominators = std::move(denominators);
+    return true;
+}
+
+void fixSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
+    const auto version = versionNumber(state.appVersion);
+    if (!version || *version >= 1400) {
+        return;
+    }
+    for (const char* statement : {"update category set sgp_denominator = .002 where categoryid = 15",
+                                  "update category set sgp_denominator = .005 where categoryid = 14"}) {
+        if (!executeSql(state.dbConnection, statement)) {
+            dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage,
+                                MessageIcon::Exclamation);
+            state.dbConnection.log().writeEntry(" 60005 error: could not edit sgp");
+        }
+    }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "support/TestProgram.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <random>
+
+#include <unistd.h>
+
+#include "app/DataStore.h"
+#include "draftconfig/NewDraft.h"
+
+namespace quorvane::test {
+
+TempFolder::TempFolder() {
+    static std::atomic<unsigned> counter{0};
+    std::random_device random;
+    m_path = std::filesystem::temp_directory_path() /
+             ("quorvane-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + "-" +
+              std::to_string(random()));
+    std::filesystem::create_directories(m_path);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(m_path, error);
+}
+
+TestProgram::TestProgram() {
+    if (!createNewDatabase(state, dialogs, folder.str(), false)) {
+        ADD_FAILURE() << "could not create a test database in " << folder.str();
+    }
+}
+
+std::vector<std::string> TestProgram::logLines() const {
+    std::vector<std::string> lines;
+    std::ifstream file(state.logFilePath);
+    for (std::string line; std::getline(file, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void TestProgram::exec(const std::string& sql) {
+    ASSERT_TRUE(executeSql(state.dbConnection, sql)) << sql;
+}
+
+double TestProgram::scalar(const std::string& sql) {
+    Recordset result;
+    EXPECT_TRUE(openRecordset(result, state.dbConnection, sql)) << sql;
+    if (result.eof() || result.columnNames().empty()) {
+        return 0.0;
+    }
+    return toDouble(result.rows().front().front());
+}
+
+int TestProgram::newDraft(const std::string& name, int teams, bool auction, bool rotisserie) {
+    const auto id = createDraft(state, dialogs, {name, teams - 1, auction, rotisserie});
+    EXPECT_TRUE(id.has_value()) << dialogs.lastText();
+    return id.value_or(0);
+}
+
+}  // namespace quorvane::test
