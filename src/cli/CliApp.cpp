@@ -23,6 +23,10 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addStoreCommands(app, context);
     addDraftCommands(app, context);
     addSetupCommand(app, context);
+    addProjectionCommands(app, context);
+    addValuationCommands(app, context);
+    addRoomCommands(app, context);
+    addServiceCommands(app, context);
 
     try {
         app.parse(argc, argv);

@@ -13,5 +13,9 @@ class CliContext;
 void addStoreCommands(CLI::App& app, CliContext& context);
 void addDraftCommands(CLI::App& app, CliContext& context);
 void addSetupCommand(CLI::App& app, CliContext& context);
+void addProjectionCommands(CLI::App& app, CliContext& context);
+void addValuationCommands(CLI::App& app, CliContext& context);
+void addRoomCommands(CLI::App& app, CliContext& context);
+void addServiceCommands(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include <CLI/CLI.hpp>
+
+#include "cli/CliContext.h"
+#include "cli/CommandGroups.h"
+
+namespace quorvane::cli {
+
+void addRoomCommands(CLI::App&, CliContext&) {}
+
+}  // namespace quorvane::cli
