@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "app/GridTable.h"
+
+namespace quorvane::gui {
+
+// Shows any grid core builds: its headings, its text cells and its row colours. Every grid of
+// the program goes through this one model.
+class GridTableModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit GridTableModel(QObject* parent = nullptr);
+
+    void setTable(GridTable table);
+    const GridTable& table() const { return m_table; }
+    // The cells of a row, or nullptr for a row that does not exist.
+    const std::vector<std::string>* rowAt(int row) const;
+    // Sets one cell's text and colours a row without rebuilding the grid (flag pop-up, notes).
+    void setCellText(int row, int column, const std::string& text);
+    void setRowColour(int row, std::optional<Rgb> colour);
+    // Columns whose cells the user may edit in place.
+    void setEditableColumns(std::vector<int> columns);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    // A cell the user edited in place: row, column and the new text.
+    void cellEdited(int row, int column, const QString& text);
+
+private:
+    GridTable m_table;
+    std::vector<int> m_editableColumns;
+};
+
+}  // namespace quorvane::gui
