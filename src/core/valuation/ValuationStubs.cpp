@@ -5,7 +5,11 @@
 
 namespace quorvane {
 
-bool calcDollarValues(ProgramState&, UserDialogs&, std::string_view) { return true; }
-bool calcRanks(ProgramState&, UserDialogs&) { return true; }
+bool calcDollarValues(ProgramState&, UserDialogs&, std::string_view) {
+    return true;
+}
+bool calcRanks(ProgramState&, UserDialogs&) {
+    return true;
+}
 
 }  // namespace quorvane

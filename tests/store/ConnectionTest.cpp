@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "app/UserDialogs.h"
+#include "store/Connection.h"
+#include "store/CsvText.h"
+#include "store/TransactionGuard.h"
+#include "support/TestProgram.h"
+
+namespace quorvane {
+namespace {
+
+using test::TestProgram;
+
+TEST(Store, NamesWithApostrophesRoundTripThroughParameters) {
+    TestProgram program;
+    ASSERT_TRUE(executeSql(program.state.dbConnection,
+                           "insert into DraftTeams (template_id, teamname) values (1, ?)",
+                           {std::string("O'Neil's Team")}));
+    Recordset found;
+    ASSERT_TRUE(openRecordset(found, program.state.dbConnection,
+                              "select teamname from DraftTeams where teamname = ?",
+                              {std::string("O'Neil's Team")}));
+    ASSERT_FALSE(found.eof());
+    EXPECT_EQ(found.getText("TEAMNAME"), "O'Neil's Team");
+    EXPECT_EQ(quoteSql("O'Neil's"), "O''Neil''s");
+    EXPECT_EQ(quoteSql("plain"), "plain");
+}
+
+TEST(Store, AggregatesOverNoRowsGiveZero) {
+    TestProgram program;
+    EXPECT_EQ(program.scalar("select IIF(sum(dollars) is null,0,sum(dollars)) as amt from "
+                             "DraftTaken where template_id = 99"),
+              0.0);
+    EXPECT_EQ(program.scalar("select IIF(max(draftorder) is null, 0, max(draftorder)) from "
+                             "DraftTaken where template_id = 99"),
+              0.0);
+}
+
+TEST(Store, NameComparisonIgnoresCase) {
+    TestProgram program;
+    program.exec("insert into DraftTemplate (template_name) values ('Friday League')");
+    EXPECT_EQ(program.scalar("select count(*) from DraftTemplate where template_name = 'FRIDAY "
+                             "league'"),
+              1.0);
+    EXPECT_FALSE(executeSql(program.state.dbConnection,
+                            "insert into DraftTemplate (template_name) values ('friday LEAGUE')"));
+}
+
+TEST(Store, NewDraftRowsTakeTheColumnDefaults) {
+    TestProgram program;
+    program.exec("insert into DraftTemplate (template_name) values ('Defaults')");
+    program.exec("insert into DraftRoster (template_id) values (1)");
+    EXPECT_EQ(program.scalar("select dollars from DraftTemplate"), 200.0);
+    EXPECT_EQ(program.scalar("select minbid from DraftTemplate"), 1.0);
+    EXPECT_EQ(program.scalar("select rounds from DraftTemplate"), 13.0);
+    EXPECT_EQ(program.scalar("select draftdirection = 'U' from DraftTemplate"), 1.0);
+    EXPECT_EQ(program.scalar("select C + F + G + SF + PF + SG + PG + UT + R from DraftRoster"),
+              13.0);
+}
+
+TEST(Store, APlayerIsOnOneTeamOfADraftOnce) {
+    TestProgram program;
+    program.exec("insert into DraftTaken (template_id, playerid, teamid) values (1, 3879, 1)");
+    EXPECT_FALSE(executeSql(program.state.dbConnection,
+                            "insert into DraftTaken (template_id, playerid, teamid) values (1, "
+                            "3879, 2)"));
+    program.exec("insert into DraftTaken (template_id, playerid, teamid) values (2, 3879, 5)");
+}
+
+TEST(Store, AFailedStatementInsideAnOperationLeavesNothingBehind) {
+    TestProgram program;
+    {
+        TransactionGuard operation(program.state.dbConnection);
+        ASSERT_TRUE(operation.begun());
+        program.exec("insert into DraftTemplate (template_name) values ('Half made')");
+        {
+            TransactionGuard inner(program.state.dbConnection);
+            program.exec("insert into DraftNotes (template_id, notes) values (1, 'inner')");
+            ASSERT_TRUE(inner.commit());
+        }
+        EXPECT_FALSE(executeSql(program.state.dbConnection, "insert into NoSuchTable values (1)"));
+        // Leaving the scope without commit() is the failure path of every operation.
+    }
+    EXPECT_EQ(program.scalar("select count(*) from DraftTemplate"), 0.0);
+    EXPECT_EQ(program.scalar("select count(*) from DraftNotes"), 0.0);
+
+    {
+        TransactionGuard operation(program.state.dbConnection);
+        program.exec("insert into DraftTemplate (template_name) values ('Whole')");
+        ASSERT_TRUE(operation.commit());
+    }
+    EXPECT_EQ(program.scalar("select count(*) from DraftTemplate"), 1.0);
+}
+
+TEST(Store, AFailedReadWritesTheStatementLineThenTheNumberedLine) {
+    TestProgram program;
+    Recordset result;
+    const std::string statement = "select x from NoSuchTable";
+    EXPECT_FALSE(openRecordset(result, program.state.dbConnection, statement));
+    reportDatabaseError(program.dialogs, program.state.dbConnection,
+                        " 90005 error: could not start dollar value calc");
+
+    const auto lines = program.logLines();
+    ASSERT_EQ(lines.size(), 2u);
+    const std::regex statementLine(
+        R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d : .*no such table.* : select x from NoSuchTable$)");
+    EXPECT_TRUE(std::regex_match(lines[0], statementLine)) << lines[0];
+    const std::regex numberedLine(
+        R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d 90005 error: could not start dollar value calc$)");
+    EXPECT_TRUE(std::regex_match(lines[1], numberedLine)) << lines[1];
+    ASSERT_EQ(program.dialogs.messages.size(), 1u);
+    EXPECT_EQ(program.dialogs.messages[0].title, "Database Error");
+    EXPECT_EQ(program.dialogs.messages[0].text,
+              "An error occured accessing database. If this continues then please contact "
+              "customer support.");
+}
+
+TEST(Store, PreparedStatementRunsAgainWithNewParameters) {
+    TestProgram program;
+    PreparedStatement insert;
+    ASSERT_TRUE(insert.prepare(program.state.dbConnection,
+                               "insert into DraftNotes (template_id, notes) values (?, ?)"));
+    for (int id = 1; id <= 3; ++id) {
+        ASSERT_TRUE(insert.run({SqlValue{std::int64_t{id}}, std::string("n") + char('0' + id)}));
+    }
+    EXPECT_FALSE(insert.run({SqlValue{std::int64_t{1}}, std::string("duplicate key")}));
+    EXPECT_TRUE(insert.run({SqlValue{std::int64_t{4}}, std::string("after a failure")}));
+    EXPECT_EQ(program.scalar("select count(*) from DraftNotes"), 4.0);
+}
+
+TEST(CsvText, QuotesOnlyFieldsThatNeedIt) {
+    EXPECT_EQ(csvField("Harden"), "Harden");
+    EXPECT_EQ(csvField("Smith, Jr."), "\"Smith, Jr.\"");
+    EXPECT_EQ(csvField("6'8\" tall"), "\"6'8\"\" tall\"");
+    EXPECT_EQ(csvLine({"1", "a,b", ""}), "1,\"a,b\",");
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "support/TestProgram.h"
+#include "valuation/CategoryCatalogue.h"
+#include "valuation/CategoryFormat.h"
+#include "valuation/SgpDenominators.h"
+
+namespace quorvane {
+namespace {
+
+using test::TestProgram;
+
+TEST(CategoryCatalogue, AgreesWithTheStoredCategoriesAndTheSetupBoxes) {
+    TestProgram program;
+    EXPECT_EQ(categoryCatalogue().size(), 27u);
+    for (const CategoryDefinition& category : categoryCatalogue()) {
+        Recordset row;
+        ASSERT_TRUE(openRecordset(row, program.state.dbConnection,
+                                  "select symbol from category where categoryid = ?",
+                                  {SqlValue{std::int64_t{category.categoryid}}}));
+        EXPECT_EQ(row.getText("symbol"), category.heading) << category.categoryid;
+        EXPECT_EQ(category.ratio, !category.teamStatistic.empty()) << category.categoryid;
+    }
+    const std::set<int> boxes(kSetupCategoryBoxes.begin(), kSetupCategoryBoxes.end());
+    EXPECT_EQ(boxes.size(), 27u);
+    for (int id : boxes) {
+        EXPECT_NE(findCategory(id), nullptr) << id;
+    }
+}
+
+TEST(CategoryCatalogue, LabelsAreEmptyOutsideTheCatalogue) {
+    EXPECT_EQ(categoryLabel(8), "Assists/TO");
+    EXPECT_EQ(categoryLabel(24), "Triple-Doubles");
+    EXPECT_EQ(categoryLabel(0), "");
+    EXPECT_EQ(categoryLabel(12), "");
+    EXPECT_EQ(categoryLabel(32), "");
+}
+
+TEST(CategoryCatalogue, SgpTermsTakeTheirDenominatorAndTeamCount) {
+    EXPECT_EQ(sgpTermFor(*findCategory(1), 30, 12), "Pts/30");
+    EXPECT_EQ(sgpTermFor(*findCategory(9), -51, 12), "turnovers/-51");
+    EXPECT_EQ(sgpTermFor(*findCategory(14), 0.005, 12),
+              "((((245.0*(11)) + ftm)/((296.0*(11)) + fta)) - .828)/0.005");
+    EXPECT_EQ(weightSetterFor(*findCategory(28)), "set bk = bk * ");
+}
+
+TEST(CategoryCatalogue, PlayerStatisticsGiveZeroWithoutGamesOrAttempts) {
+    TestProgram program;
+    program.exec(
+        "insert into DraftPlayers (playerid, yearofprojection, games, fgm, ftm, pt3m, "
+        "assists, fga, fta, pt3a, turnovers) values (1, 2019, 0, 10, 5, 2, 7, 0, 0, 0, 0)");
+    for (const CategoryDefinition& category : categoryCatalogue()) {
+        if (!category.ratio) {
+            continue;
+        }
+        EXPECT_EQ(program.scalar("select " + std::string(category.playerStatistic) +
+                                 " from DraftPlayers dp"),
+                  0.0)
+            << category.label;
+    }
+    EXPECT_EQ(program.scalar("select " + std::string(findCategory(1)->playerStatistic) +
+                             " from DraftPlayers dp"),
+              2 * 10 + 5 + 2);
+}
+
+TEST(CategoryFormat, ShowsRatiosWithTheirDecimals) {
+    EXPECT_EQ(formatCategoryValue("fgp", 0.4567f), ".457");
+    EXPECT_EQ(formatCategoryValue("3PCT", 0.0f), ".000");
+    EXPECT_EQ(formatCategoryValue("PPG", 7.0f), "7.00");
+    EXPECT_EQ(formatCategoryValue("apg", 0.5f), "0.50");
+    EXPECT_EQ(formatCategoryValue("PTS", 1520.0f), "1520");
+    EXPECT_EQ(formatCategoryValue("REB", 1234.5f), "1234.5");
+    EXPECT_EQ(formatCategoryValue("TOTAL", 80.0f), "80");
+}
+
+TEST(SgpDenominators, LoadedByCategoryIdWithRoomForTheLargest) {
+    TestProgram program;
+    program.state.sgpDenominators.assign(3, {});
+    ASSERT_TRUE(loadSgpDenominators(program.state, program.dialogs));
+    ASSERT_EQ(program.state.sgpDenominators.size(), 33u);
+    EXPECT_EQ(program.state.sgpDenominators[1].sgp_denominator, 290.0);
+    EXPECT_EQ(program.state.sgpDenominators[9].sgp_denominator, -51.0);
+    for (int empty : {0, 10, 11, 12, 13, 32}) {
+        EXPECT_EQ(program.state.sgpDenominators[static_cast<std::size_t>(empty)].sgp_denominator,
+                  0.0)
+            << empty;
+    }
+}
+
+TEST(SgpDenominators, StartupCorrectionDependsOnTheVersion) {
+    TestProgram program;
+    program.exec("update category set sgp_denominator = 1 where categoryid in (14, 15)");
+    program.state.appVersion = "14.0.0";
+    fixSgpDenominators(program.state, program.dialogs);
+    EXPECT_EQ(program.scalar("select sum(sgp_denominator) from category where categoryid in (14, "
+                             "15)"),
+              2.0);
+    program.state.appVersion = "13.0.2";
+    fixSgpDenominators(program.state, program.dialogs);
+    EXPECT_EQ(program.scalar("select sgp_denominator from category where categoryid = 14"), 0.005);
+    EXPECT_EQ(program.scalar("select sgp_denominator from category where categoryid = 15"), 0.002);
+    EXPECT_TRUE(program.dialogs.messages.empty());
+}
+
+TEST(SgpDenominators, AFailedCorrectionIsReportedForEachStatement) {
+    TestProgram program;
+    program.exec("drop table category");
+    fixSgpDenominators(program.state, program.dialogs);
+    ASSERT_EQ(program.dialogs.messages.size(), 2u);
+    EXPECT_EQ(program.dialogs.messages[0].text,
+              "An error occured updating database. If this continues then please contact "
+              "customer support.");
+    const auto lines = program.logLines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_NE(lines[1].find(" 60005 error: could not edit sgp"), std::string::npos);
+    EXPECT_NE(lines[3].find(" 60005 error: could not edit sgp"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorvane
