@@ -10,8 +10,6 @@ std::optional<ImportResult> importProjectionFile(ProgramState&, UserDialogs&, co
 std::optional<ImportResult> importProjectionText(ProgramState&, UserDialogs&, std::string_view) {
     return std::nullopt;
 }
-std::string getRevisionText(ProgramState&, UserDialogs&) {
-    return {};
-}
+std::string getRevisionText(ProgramState&, UserDialogs&) { return {}; }
 
 }  // namespace quorvane

@@ -12,8 +12,8 @@ namespace {
 using F = CategoryFormat;
 
 constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
-    {1, "Points", "PTS", "Points", false, F::Count, "(dp.ftm + 2.0*dp.fgm + dp.pt3m)", "", "Pts",
-     "{c}/{d}"},
+    {1, "Points", "PTS", "Points", false, F::Count, "(dp.ftm + 2.0*dp.fgm + dp.pt3m)", "",
+     "Pts", "{c}/{d}"},
     {2, "Assists", "AST", "Assists", false, F::Count, "dp.assists", "", "ast", "{c}/{d}"},
     {3, "Steals", "STL", "Steals", false, F::Count, "dp.steals", "", "st", "{c}/{d}"},
     {4, "Assists/Game", "APG", "Assists/Game", true, F::TwoDecimals,
@@ -76,9 +76,7 @@ constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
 
 }  // namespace
 
-std::span<const CategoryDefinition> categoryCatalogue() {
-    return kCatalogue;
-}
+std::span<const CategoryDefinition> categoryCatalogue() { return kCatalogue; }
 
 const CategoryDefinition* findCategory(int categoryid) {
     for (const CategoryDefinition& category : kCatalogue) {

@@ -43,9 +43,8 @@ const CategoryDefinition* findCategory(int categoryid);
 std::string categoryLabel(int categoryid);
 
 // Category ids of the setup editor's 27 boxes, in box order.
-inline constexpr std::array<int, 27> kSetupCategoryBoxes = {1,  2,  3,  28, 5,  6,  7,  8,  9,
-                                                            21, 22, 14, 19, 20, 15, 16, 18, 17,
-                                                            26, 25, 27, 29, 4,  23, 24, 30, 31};
+inline constexpr std::array<int, 27> kSetupCategoryBoxes = {
+    1, 2, 3, 28, 5, 6, 7, 8, 9, 21, 22, 14, 19, 20, 15, 16, 18, 17, 26, 25, 27, 29, 4, 23, 24, 30, 31};
 
 // The SGP term of a category with its denominator and team count filled in.
 std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams);

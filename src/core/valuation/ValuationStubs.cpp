@@ -5,11 +5,7 @@
 
 namespace quorvane {
 
-bool calcDollarValues(ProgramState&, UserDialogs&, std::string_view) {
-    return true;
-}
-bool calcRanks(ProgramState&, UserDialogs&) {
-    return true;
-}
+bool calcDollarValues(ProgramState&, UserDialogs&, std::string_view) { return true; }
+bool calcRanks(ProgramState&, UserDialogs&) { return true; }
 
 }  // namespace quorvane
