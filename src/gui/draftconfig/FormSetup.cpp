@@ -456,6 +456,11 @@ void FormSetup::deleteTeamRow(int index) {
     if (outcome == DeleteTeamOutcome::Discarded || outcome == DeleteTeamOutcome::Deleted) {
         showTeamRows(form.teamRows);
     }
+    // Every pick of the draft went with the team: the draft room must not go on showing them,
+    // whether or not the user saves the setup afterwards.
+    if (outcome == DeleteTeamOutcome::Deleted) {
+        m_main.refreshMain();
+    }
 }
 
 bool FormSetup::save() {

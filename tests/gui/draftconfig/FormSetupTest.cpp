@@ -245,6 +245,7 @@ class FormSetupTest : public QObject {
         QVERIFY(window.findChild<QLineEdit*>("Text4_28") == nullptr);
         QCOMPARE(program.scalar("select count(*) from DraftTeams"), 28.0);
         QCOMPARE(program.scalar("select count(*) from DraftTaken"), 0.0);
+        QCOMPARE(main.refreshes, 1);
     }
 
     void withoutAnOpenDraftTheEditorIsNotShown() {
