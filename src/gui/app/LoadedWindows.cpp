@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include <array>
-#include <initializer_list>
 
 namespace quorvane::gui {
 
@@ -14,7 +13,7 @@ namespace {
 
 struct ActionButtons {
     const char* window;
-    std::initializer_list<const char*> buttons;
+    std::array<const char*, 3> buttons;  // unused places stay null
 };
 
 // The buttons of each window that start work on the draft.
@@ -50,6 +49,9 @@ void enableActionButtons(bool enabled) {
             continue;
         }
         for (const char* buttonName : entry.buttons) {
+            if (buttonName == nullptr) {
+                continue;
+            }
             if (auto* button =
                     window->findChild<QAbstractButton*>(QString::fromLatin1(buttonName))) {
                 button->setEnabled(enabled);
