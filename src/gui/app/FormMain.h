@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+#include "gui/app/MainWindowView.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
+class QVBoxLayout;
+
+namespace quorvane {
+struct ProgramState;
+class UserDialogs;
+}  // namespace quorvane
+
+namespace quorvane::gui {
+
+// The draft room's frame: the menus, the four tabs, the "Draft Info" box and the web pane. It
+// only assembles; each tab's page is its own widget, put in with setTabPage.
+class FormMain final : public QMainWindow, public MainWindowView {
+    Q_OBJECT
+  public:
+    enum Tab { kMainView, kPlayerResearch, kProjectedStandings, kCategoryTargets };
+
+    FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~FormMain() override;
+
+    void refreshMain() override;
+    void showUpdateDollars(bool visible) override;
+    void resetResearchGrid() override;
+
+    // Puts a tab's page in place of the one it has; the main window takes ownership. The Main
+    // View keeps its "Update $" strip above whatever page it holds.
+    void setTabPage(int index, QWidget* page);
+    QWidget* tabPage(int index) const;
+    void selectFirstTab();
+
+    // Where the money list's labels go, inside the "Draft Info" box.
+    QVBoxLayout* moneyArea() const { return m_moneyArea; }
+    // The pane that shows help and player pages.
+    QTextBrowser* webPane() const { return m_webPane; }
+
+    void openNewDraft();
+    void openOpenDraft();
+    void openDraftSettings();
+    void openAbout();
+
+  private:
+    void buildMenus();
+    QWidget* buildTabs();
+    QWidget* buildDraftInfo();
+    QWidget* buildWebPane();
+    void centreOnScreen();
+
+    ProgramState& m_state;
+    UserDialogs& m_dialogs;
+    QTabWidget* m_tabs = nullptr;
+    std::array<QVBoxLayout*, 4> m_tabHosts{};
+    std::array<QWidget*, 4> m_tabPages{};
+    QMenu* m_editMenu = nullptr;
+    QPushButton* m_updateDollars = nullptr;
+    QCheckBox* m_showInflation = nullptr;
+    QLabel* m_templateName = nullptr;
+    QVBoxLayout* m_moneyArea = nullptr;
+    QPushButton* m_skip = nullptr;
+    QPushButton* m_undoPick = nullptr;
+    QTextBrowser* m_webPane = nullptr;
+};
+
+}  // namespace quorvane::gui

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "gui/draftconfig/FormNewDraft.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "app/ProgramState.h"
+#include "draftconfig/NewDraft.h"
+#include "gui/app/MainWindowView.h"
+#include "gui/draftconfig/FormSetup.h"
+
+namespace quorvane::gui {
+
+namespace {
+
+QRadioButton* optionButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = new QRadioButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QGroupBox* choiceFrame(const char* name, const char* caption, QRadioButton* first,
+                       QRadioButton* second, QWidget* parent) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QVBoxLayout(frame);
+    first->setParent(frame);
+    second->setParent(frame);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    return frame;
+}
+
+}  // namespace
+
+FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindowView& main,
+                           QWidget* parent)
+    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_main(main) {
+    setObjectName(QStringLiteral("form_newdraft"));
+    setWindowTitle(QStringLiteral("Draft Name"));
+
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("Text1"));
+    m_name->setMinimumWidth(240);
+    auto* nameLabel = new QLabel(QStringLiteral("Draft Name:"), this);
+    nameLabel->setObjectName(QStringLiteral("Label1"));
+    nameLabel->setBuddy(m_name);
+
+    m_teams = new QComboBox(this);
+    m_teams->setObjectName(QStringLiteral("list1"));
+    for (int teams = 1; teams <= kMaxTeams; ++teams) {
+        m_teams->addItem(QString::number(teams));
+    }
+    m_teams->setCurrentIndex(11);
+    auto* teamsLabel = new QLabel(QStringLiteral("Number of teams:"), this);
+    teamsLabel->setObjectName(QStringLiteral("Label2"));
+    teamsLabel->setBuddy(m_teams);
+
+    m_auction = optionButton("Option1", "Auction", this);
+    m_draft = optionButton("Option2", "Draft", this);
+    m_points = optionButton("opt_points", "Points", this);
+    m_rotisserie = optionButton("opt_rotisserie", "Rotisserie", this);
+    // Each pair is its own choice, wherever the buttons sit.
+    for (auto [first, second] :
+         {std::pair{m_auction, m_draft}, std::pair{m_points, m_rotisserie}}) {
+        auto* group = new QButtonGroup(this);
+        group->addButton(first);
+        group->addButton(second);
+    }
+    m_draft->setChecked(true);
+    m_points->setChecked(true);
+
+    m_save = new QPushButton(QStringLiteral("Save"), this);
+    m_save->setObjectName(QStringLiteral("Command1"));
+    m_save->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("Command2"));
+    // At start-up the user has to create a draft.
+    m_cancel->setVisible(m_state.draftLoaded);
+    connect(m_save, &QPushButton::clicked, this, &FormNewDraft::save);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(nameLabel, m_name);
+    fields->addRow(teamsLabel, m_teams);
+
+    auto* styles = new QHBoxLayout;
+    styles->addWidget(choiceFrame("Frame1", "Draft Style", m_auction, m_draft, this));
+    styles->addWidget(choiceFrame("frm_leaguestyle", "League Style", m_points, m_rotisserie, this));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(styles);
+    layout->addLayout(buttons);
+}
+
+void FormNewDraft::save() {
+    const NewDraftChoice choice{m_name->text().toStdString(), m_teams->currentIndex(),
+                                m_auction->isChecked(), m_rotisserie->isChecked()};
+    if (!createDraft(m_state, m_dialogs, choice)) {
+        return;
+    }
+    m_main.refreshMain();
+
+    FormSetup setup(m_state, m_dialogs, m_main, this);
+    setup.showTab(SetupTab::League);
+    setup.exec();
+    accept();
+}
+
+}  // namespace quorvane::gui

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvane {
+struct ProgramState;
+class UserDialogs;
+}  // namespace quorvane
+
+namespace quorvane::gui {
+
+class MainWindowView;
+
+// Creates a draft from a name, the number of teams and the two styles, then opens the setup
+// editor on it. At start-up it offers no way out without a draft.
+class FormNewDraft final : public QDialog {
+    Q_OBJECT
+  public:
+    FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindowView& main,
+                 QWidget* parent = nullptr);
+
+  private:
+    void save();
+
+    ProgramState& m_state;
+    UserDialogs& m_dialogs;
+    MainWindowView& m_main;
+    QLineEdit* m_name = nullptr;
+    QComboBox* m_teams = nullptr;
+    QRadioButton* m_auction = nullptr;
+    QRadioButton* m_draft = nullptr;
+    QRadioButton* m_points = nullptr;
+    QRadioButton* m_rotisserie = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+}  // namespace quorvane::gui

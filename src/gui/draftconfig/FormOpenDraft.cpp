@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "gui/draftconfig/FormOpenDraft.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ProgramState.h"
+#include "draftconfig/DraftList.h"
+#include "gui/app/MainWindowView.h"
+
+namespace quorvane::gui {
+
+FormOpenDraft::FormOpenDraft(ProgramState& state, UserDialogs& dialogs, MainWindowView& main,
+                             QWidget* parent)
+    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_main(main) {
+    setObjectName(QStringLiteral("form_opendraft"));
+    setWindowTitle(QStringLiteral("Open Draft"));
+
+    m_drafts = new QComboBox(this);
+    m_drafts->setObjectName(QStringLiteral("cmb_drafts"));
+    m_drafts->setMinimumWidth(280);
+    m_open = new QPushButton(QStringLiteral("Open"), this);
+    m_open->setObjectName(QStringLiteral("cmd_open"));
+    m_open->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cmd_cancel"));
+    connect(m_open, &QPushButton::clicked, this, &FormOpenDraft::openSelected);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_open);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_drafts);
+    layout->addLayout(buttons);
+
+    m_listed = fillList();
+}
+
+bool FormOpenDraft::fillList() {
+    m_open->setEnabled(true);
+    // At start-up the user has to open a draft.
+    m_cancel->setVisible(m_state.draftLoaded);
+    m_drafts->clear();
+    const auto drafts = fillDraftList(m_state, m_dialogs);
+    if (!drafts) {
+        return false;
+    }
+    for (const DraftListEntry& draft : *drafts) {
+        m_drafts->addItem(QString::fromStdString(draft.template_name), draft.template_id);
+    }
+    m_drafts->setCurrentIndex(m_drafts->count() > 0 ? 0 : -1);
+    return true;
+}
+
+int FormOpenDraft::exec() {
+    return m_listed ? QDialog::exec() : QDialog::Rejected;
+}
+
+void FormOpenDraft::openSelected() {
+    // One load per click, however often the button is pressed while it runs.
+    if (!m_open->isEnabled()) {
+        return;
+    }
+    m_open->setEnabled(false);
+    std::optional<int> selected;
+    if (m_drafts->currentIndex() >= 0) {
+        selected = m_drafts->currentData().toInt();
+    }
+    if (!openSelectedDraft(m_state, m_dialogs, selected)) {
+        m_open->setEnabled(true);
+        return;
+    }
+    m_main.resetResearchGrid();
+    m_main.refreshMain();
+    accept();
+}
+
+}  // namespace quorvane::gui
