@@ -31,6 +31,14 @@ fs::path benchFolder() {
     return fs::temp_directory_path() / ("quorvane-bench-" + std::to_string(getpid()));
 }
 
+// Removes the generated file and the databases when the benchmark program ends.
+struct BenchFolderCleanup {
+    ~BenchFolderCleanup() {
+        std::error_code error;
+        fs::remove_all(benchFolder(), error);
+    }
+} const benchFolderCleanup;
+
 // 100,000 player-seasons: ids 1..19999 over five seasons, LF line ends, no final line break.
 const std::string& generatedFile() {
     static const std::string path = [] {
