@@ -6,6 +6,8 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "projections/ProjectionImport.h"
+#include "projections/SampleProjections.h"
 #include "store/Schema.h"
 
 namespace quorvane {
@@ -47,8 +49,14 @@ bool createNewDatabase(ProgramState& state, UserDialogs& dialogs, const std::str
         return false;
     }
     if (withSampleProjections) {
-        // The sample projections are added here once the import exists.
-        (void)dialogs;
+        // A database without the sample is still usable: the user can load a file of his own.
+        if (const auto sample = findSampleProjections()) {
+            importProjectionFile(state, dialogs, *sample);
+        } else {
+            state.dbConnection.log().writeEntry(
+                " 12005 error: could not find the sample projections - " +
+                std::string(kSampleProjectionsFileName));
+        }
     }
     return true;
 }

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: MIT
+#include "projections/ProjectionImport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include <fmt/format.h>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "projections/ProjectionLines.h"
+#include "projections/ProjectionWriter.h"
+#include "store/TransactionGuard.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kInvalidFileTitle = "Invalid File";
+constexpr std::string_view kInvalidProjectionFile = "The file is an invalid projection file";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Progress is reported every so many lines: often enough to look alive, rarely enough that a
+// large file is not slowed by repainting.
+constexpr long long kProgressInterval = 64;
+
+// Walks every line of the source, the header included, once per call.
+using LineWalk = std::function<bool(const LineVisitor&)>;
+
+struct ImportSource {
+    std::string label;          // names the source in messages: the path, or the download
+    std::string headerLogLine;  // logged when the first line is not a projection header
+    LineWalk walk;
+};
+
+class BusyPointer {
+  public:
+    explicit BusyPointer(UserDialogs& dialogs) : m_dialogs(dialogs) { m_dialogs.setBusy(true); }
+    ~BusyPointer() { m_dialogs.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    UserDialogs& m_dialogs;
+};
+
+bool isBlank(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+struct Scan {
+    bool headerFound = false;
+    bool readToEnd = false;
+    long long dataLines = 0;
+    long long faultLine = 0;
+    ProjectionLineFault fault;
+};
+
+// Checks every line before anything is written, so that a bad file leaves no trace.
+Scan scanSource(const ImportSource& source) {
+    Scan scan;
+    scan.readToEnd = source.walk([&scan](long long lineNumber, std::string_view line) {
+        if (lineNumber == 1) {
+            if (line.starts_with(kByteOrderMark)) {
+                line.remove_prefix(kByteOrderMark.size());
+            }
+            scan.headerFound = isProjectionHeader(line);
+            return scan.headerFound;
+        }
+        if (isBlank(line)) {
+            return true;
+        }
+        ParsedProjectionLine parsed = parseProjectionLine(line);
+        if (!parsed.row) {
+            scan.faultLine = lineNumber;
+            scan.fault = std::move(parsed.fault);
+            return false;
+        }
+        ++scan.dataLines;
+        return true;
+    });
+    return scan;
+}
+
+void reportWriteFailure(UserDialogs& dialogs) {
+    dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage, MessageIcon::Exclamation);
+}
+
+std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialogs,
+                                        const ImportSource& source, long long dataLines) {
+    Connection& connection = state.dbConnection;
+    TransactionGuard transaction(connection);
+    ProjectionWriter writer(connection);
+    if (!transaction.begun() || !writer.prepare()) {
+        reportWriteFailure(dialogs);
+        return std::nullopt;
+    }
+    ImportResult result;
+    long long done = 0;
+    const bool written = source.walk([&](long long lineNumber, std::string_view line) {
+        if (lineNumber == 1 || isBlank(line)) {
+            return true;
+        }
+        const ParsedProjectionLine parsed = parseProjectionLine(line);
+        if (!parsed.row) {
+            return false;  // the file changed since it was checked
+        }
+        switch (writer.importLine(*parsed.row)) {
+            case ProjectionWriter::Outcome::Inserted:
+                ++result.inserted;
+                break;
+            case ProjectionWriter::Outcome::Updated:
+                ++result.updated;
+                break;
+            case ProjectionWriter::Outcome::Failed:
+                return false;
+        }
+        ++done;
+        if (done % kProgressInterval == 0 || done == dataLines) {
+            dialogs.progress(parsed.row->firstname + " " + parsed.row->lastname, done, dataLines);
+        }
+        return true;
+    });
+    if (!written || done != dataLines) {
+        reportWriteFailure(dialogs);
+        return std::nullopt;
+    }
+    if (!reapplyProjectionEdits(connection, state.projectionYear) || !transaction.commit()) {
+        reportWriteFailure(dialogs);
+        return std::nullopt;
+    }
+    return result;
+}
+
+std::optional<ImportResult> importSource(ProgramState& state, UserDialogs& dialogs,
+                                         const ImportSource& source) {
+    const Log& log = state.dbConnection.log();
+    const Scan scan = scanSource(source);
+    if (!scan.headerFound) {
+        dialogs.showMessage(kInvalidFileTitle, kInvalidProjectionFile, MessageIcon::Exclamation);
+        log.writeEntry(source.headerLogLine);
+        return std::nullopt;
+    }
+    if (scan.faultLine > 0) {
+        dialogs.showMessage(kInvalidFileTitle,
+                            fmt::format("Line {} of {} is invalid: {}. Nothing was imported.",
+                                        scan.faultLine, source.label, scan.fault.description),
+                            MessageIcon::Exclamation);
+        log.writeEntry(fmt::format(" 12004 error: file format was invalid - {} line {}: {}",
+                                   source.label, scan.faultLine, scan.fault.description));
+        return std::nullopt;
+    }
+    if (!scan.readToEnd) {
+        dialogs.showMessage(kInvalidFileTitle, "The file " + source.label + " could not be read",
+                            MessageIcon::Exclamation);
+        log.writeEntry(" 12005 error: could not read file - " + source.label);
+        return std::nullopt;
+    }
+    return writeSource(state, dialogs, source, scan.dataLines);
+}
+
+bool endsWithCsv(const std::string& path) {
+    const std::string_view tail = std::string_view(path).substr(path.size() - 4);
+    return std::equal(
+        tail.begin(), tail.end(), std::string_view(".csv").begin(),
+        [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+}  // namespace
+
+std::optional<ImportResult> importProjectionFile(ProgramState& state, UserDialogs& dialogs,
+                                                 const std::string& path) {
+    const Log& log = state.dbConnection.log();
+    if (path.size() < 4) {
+        dialogs.showMessage("Invalid File Format", "The file format is invalid",
+                            MessageIcon::Exclamation);
+        log.writeEntry(" 12001 error: file format was invalid - " + path);
+        return std::nullopt;
+    }
+    if (!endsWithCsv(path)) {
+        dialogs.showMessage("Invalid File Format", "The file format is invalid",
+                            MessageIcon::Exclamation);
+        log.writeEntry(" 12002 error: file format was invalid - " + path);
+        return std::nullopt;
+    }
+    BusyPointer busy(dialogs);
+    std::error_code error;
+    std::ifstream probe;
+    if (std::filesystem::is_regular_file(path, error)) {
+        probe.open(path, std::ios::binary);
+    }
+    if (!probe.is_open()) {
+        // A file that cannot be read is said so: stopping silently looked like success.
+        dialogs.showMessage(kInvalidFileTitle, "The file " + path + " could not be opened",
+                            MessageIcon::Exclamation);
+        log.writeEntry(" 12005 error: could not open file - " + path);
+        return std::nullopt;
+    }
+    probe.close();
+    const ImportSource source{path, " 12003 error: file did not include projections - " + path,
+                              [&path](const LineVisitor& visit) {
+                                  std::ifstream file(path, std::ios::binary);
+                                  return file.is_open() && forEachStreamLine(file, visit);
+                              }};
+    return importSource(state, dialogs, source);
+}
+
+std::optional<ImportResult> importProjectionText(ProgramState& state, UserDialogs& dialogs,
+                                                 std::string_view text) {
+    BusyPointer busy(dialogs);
+    const ImportSource source{
+        "the downloaded projections", " 12003 error: file did not include projections ",
+        [text](const LineVisitor& visit) { return forEachTextLine(text, visit); }};
+    return importSource(state, dialogs, source);
+}
+
+std::string getRevisionText(ProgramState& state, UserDialogs& dialogs) {
+    Recordset result;
+    if (!openRecordset(result, state.dbConnection,
+                       "select max(revisiondate) as revisiondate from DraftPlayers")) {
+        reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");
+        return {};
+    }
+    return "Projections updated through: " +
+           (result.eof() ? std::string() : result.getText("revisiondate"));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "projections/SampleProjections.h"
+
+#include <filesystem>
+#include <vector>
+
+namespace quorvane {
+
+std::optional<std::string> findSampleProjections() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    std::vector<fs::path> folders;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const fs::path beside = executable.parent_path();
+        folders.push_back(beside / "data");
+        folders.push_back(beside.parent_path() / "share" / "quorvane" / "data");
+    }
+#ifdef QUORVANE_BUILD_DATA_DIR
+    folders.emplace_back(QUORVANE_BUILD_DATA_DIR);
+#endif
+#ifdef QUORVANE_SOURCE_DATA_DIR
+    folders.emplace_back(QUORVANE_SOURCE_DATA_DIR);
+#endif
+    for (const fs::path& folder : folders) {
+        const fs::path candidate = folder / kSampleProjectionsFileName;
+        if (fs::is_regular_file(candidate, error)) {
+            return candidate.string();
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quorvane {
+
+inline constexpr const char* kSampleProjectionsFileName = "sample_projections.csv";
+
+// The sample projections a new database is filled with. Looked for, first found wins:
+//   1. data/ beside the running executable (a copied or unpacked program),
+//   2. share/quorvane/data/ above the executable's folder (an installed program),
+//   3. data/ of the build folder (CMake copies it there),
+//   4. data/ of the source tree the program was built from.
+std::optional<std::string> findSampleProjections();
+
+}  // namespace quorvane
