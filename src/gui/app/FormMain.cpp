@@ -22,6 +22,8 @@
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormSetup.h"
+#include "gui/projections/FormEditProjections.h"
+#include "gui/projections/FormFindProjections.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
@@ -97,14 +99,16 @@ void FormMain::buildMenus() {
     connect(addMenuItem(m_editMenu, "mnuEditDraftSettings", "Draft Settings"), &QAction::triggered,
             this, &FormMain::openDraftSettings);
 
-    // The windows behind these items are not part of the program yet.
+    // The windows behind the disabled items are not part of the program yet.
     QMenu* players = addMenu(bar, "mnuPlayers", "Players");
     addMenuItem(players, "mnuAddPlayer", "Add Player", false);
     addMenuItem(players, "mnuKeepers", "Add Keepers", false);
 
     QMenu* projections = addMenu(bar, "mnuProjections", "Projections");
-    addMenuItem(projections, "mnuUpdateProjections", "Update Projections", false);
-    addMenuItem(projections, "mnu_edit_projections", "Edit Projections", false);
+    connect(addMenuItem(projections, "mnuUpdateProjections", "Update Projections"),
+            &QAction::triggered, this, &FormMain::openFindProjections);
+    connect(addMenuItem(projections, "mnu_edit_projections", "Edit Projections"),
+            &QAction::triggered, this, &FormMain::openEditProjections);
 
     QMenu* exports = addMenu(bar, "mnuExport", "Export");
     addMenuItem(exports, "mnuExRosters", "Rosters", false);
@@ -284,6 +288,18 @@ void FormMain::openOpenDraft() {
 
 void FormMain::openDraftSettings() {
     FormSetup window(m_state, m_dialogs, *this, this);
+    window.exec();
+}
+
+void FormMain::openFindProjections() {
+    FormFindProjections window(m_state, m_dialogs, this);
+    connect(&window, &FormFindProjections::refreshRequested, this, &FormMain::refreshMain);
+    window.exec();
+}
+
+void FormMain::openEditProjections() {
+    FormEditProjections window(m_state, m_dialogs, this);
+    connect(&window, &FormEditProjections::refreshRequested, this, &FormMain::refreshMain);
     window.exec();
 }
 

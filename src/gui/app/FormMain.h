@@ -51,6 +51,8 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void openNewDraft();
     void openOpenDraft();
     void openDraftSettings();
+    void openFindProjections();
+    void openEditProjections();
     void openAbout();
 
   private:
