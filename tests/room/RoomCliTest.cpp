@@ -116,6 +116,9 @@ TEST(CliAuction, KeepersPicksMoneyMovesAndExport) {
     EXPECT_NE(taken.err.find("Player Already Selected"), std::string::npos);
 
     EXPECT_EQ(draft.run({"pick", "Room", "102", "--dollars", "abc"}).status, 1);
+    EXPECT_EQ(draft.run({"pick", "Room", "102", "--team", "999", "--dollars", "1"}).status, 2);
+    EXPECT_EQ(draft.run({"pick", "Room", "102", "--pos", "QB", "--dollars", "1"}).status, 2);
+    EXPECT_EQ(draft.picks(), 1);
     ASSERT_EQ(draft.run({"pick", "Room", "102", "--dollars", "10"}).status, 0);
     // 90 would leave team 1 no money for its last slot: 10 + 90 + (3 - 1 - 1) x 1 > 100.
     EXPECT_EQ(draft.run({"pick", "Room", "103", "--dollars", "90"}).status, 1);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -36,6 +38,34 @@ void addPickOptions(CLI::App* command, PickOptions& options, bool teamRequired) 
     }
     command->add_option("--pos", options.pos, "Roster slot: C, G, PG, SG, F, PF, SF, UT or R");
     command->add_option("--dollars", options.dollars, "Price (auctions)");
+}
+
+// The windows offer only the draft's own teams and the nine slots; the command line is held to
+// the same. Empty options stay empty. False after the usage error was written.
+bool checkPickOptions(CliContext& context, PickOptions& options) {
+    if (!options.team.empty()) {
+        const auto teamid = parseId(options.team);
+        bool known = false;
+        for (const DraftTeam& team : context.state.draftSettings->draftTeams) {
+            known = known || (teamid && team.teamid == *teamid);
+        }
+        if (!known) {
+            context.exitCode = context.usageError("--team must be the id of a team of the draft");
+            return false;
+        }
+    }
+    if (!options.pos.empty()) {
+        std::string upper = options.pos;
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        if (!slotCount(*context.state.draftSettings, upper)) {
+            context.exitCode =
+                context.usageError("--pos must be one of C, G, PG, SG, F, PF, SF, UT and R");
+            return false;
+        }
+        options.pos = upper;
+    }
+    return true;
 }
 
 bool noPlayer(CliContext& context, const std::string& player) {
@@ -80,7 +110,11 @@ int runPick(CliContext& context, const PickOptions& options) {
     if (!context.loadDraftArgument(options.draft)) {
         return kExitFailed;
     }
-    return recordFromWindow(context, *playerid, options, std::nullopt);
+    PickOptions checked = options;
+    if (!checkPickOptions(context, checked)) {
+        return context.exitCode;
+    }
+    return recordFromWindow(context, *playerid, checked, std::nullopt);
 }
 
 int runSkip(CliContext& context, const std::string& draft) {
@@ -97,7 +131,7 @@ int runUndo(CliContext& context, const std::string& draft) {
     return CliContext::statusOf(undoLastPick(context.state, context.dialogs).has_value());
 }
 
-int runKeeper(CliContext& context, const PickOptions& options) {
+int runKeeper(CliContext& context, PickOptions options) {
     const auto playerid = parseId(options.player);
     const auto teamid = parseId(options.team);
     if (!playerid || !teamid) {
@@ -105,6 +139,9 @@ int runKeeper(CliContext& context, const PickOptions& options) {
     }
     if (!context.loadDraftArgument(options.draft)) {
         return kExitFailed;
+    }
+    if (!checkPickOptions(context, options)) {
+        return context.exitCode;
     }
     const auto dialog = openKeeperDialog(context.state, context.dialogs, *playerid);
     if (!dialog) {
@@ -131,13 +168,16 @@ int runRemoveKeeper(CliContext& context, const std::string& draft, const std::st
     return CliContext::statusOf(removeKeeper(context.state, context.dialogs, *playerid));
 }
 
-int runMove(CliContext& context, const PickOptions& options) {
+int runMove(CliContext& context, PickOptions options) {
     const auto playerid = parseId(options.player);
     if (!playerid) {
         return context.usageError("PLAYERID must be a player id");
     }
     if (!context.loadDraftArgument(options.draft)) {
         return kExitFailed;
+    }
+    if (!checkPickOptions(context, options)) {
+        return context.exitCode;
     }
     const int ownTeam = teamOfPlayer(context.state, *playerid);
     const auto form = openMovePlayer(context.state, *playerid, ownTeam);
@@ -200,6 +240,10 @@ int runAddPlayer(CliContext& context, const AddPlayerOptions& options) {
                                     : !context.openStore()) {
         return kExitFailed;
     }
+    PickOptions checked = options.pick;
+    if (context.state.draftSettings && !checkPickOptions(context, checked)) {
+        return context.exitCode;
+    }
     const auto playerid = addCustomPlayer(context.state, context.dialogs, options.player);
     if (!playerid) {
         return kExitFailed;
@@ -207,7 +251,7 @@ int runAddPlayer(CliContext& context, const AddPlayerOptions& options) {
     context.out << *playerid << '\n';
     int status = kExitDone;
     if (toTeam) {
-        PickOptions pick = options.pick;
+        PickOptions pick = checked;
         pick.team.clear();  // the team is preselected as the custom-player window hands it over
         status = recordFromWindow(context, *playerid, pick, teamid);
     }
