@@ -77,7 +77,7 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
             "and dt.template_id = ? and dt.teamid = ? order by case upper(dt.pos) "
             "when 'G' then 1 when 'PG' then 2 when 'SG' then 3 when 'F' then 4 when "
             "'SF' then 5 when 'PF' then 6 when 'C' then 7 when 'UT' then 8 when 'R' "
-            "then 9 end, dt.draftorder",
+            "then 9 end, dt.rowid",
             {SqlValue{std::int64_t{state.projectionYear}},
              SqlValue{std::int64_t{draft.template_id}}, SqlValue{std::int64_t{teamid}}})) {
         reportDatabaseError(dialogs, state.dbConnection, " 60000 error: could not access database");
