@@ -3,7 +3,6 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
-#include "room/RoomValues.h"
 
 namespace quorvane {
 

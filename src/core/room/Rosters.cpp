@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "room/Rosters.h"
 
+#include <iterator>
 #include <map>
 
 #include "app/ProgramState.h"
@@ -89,7 +90,6 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
     // a slot gets a grey row of his own above the slot rows, and a player for whom no row of
     // his slot is free gets an "NA" row at the end, so no filled row is ever overwritten.
     std::vector<bool> filled(slotRows, false);
-    std::vector<std::string> headers;
     std::vector<std::vector<std::string>> noSlotRows;
     std::vector<std::vector<std::string>> overflowRows;
     for (; !players.eof(); players.moveNext()) {
@@ -111,27 +111,17 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
         }
     }
 
-    RosterGrid laidOut;
-    laidOut.title = grid.title;
-    laidOut.playersRead = true;
-    laidOut.table.headings = grid.table.headings;
-    laidOut.table.hiddenColumns = grid.table.hiddenColumns;
-    for (auto& row : noSlotRows) {
-        laidOut.rowHeaders.emplace_back();
-        laidOut.table.rows.push_back(std::move(row));
-        laidOut.table.rowColours.emplace_back(kNoSlotRowColour);
-    }
-    for (std::size_t r = 0; r < slotRows; ++r) {
-        laidOut.rowHeaders.push_back(grid.rowHeaders[r]);
-        laidOut.table.rows.push_back(std::move(grid.table.rows[r]));
-        laidOut.table.rowColours.emplace_back(std::nullopt);
-    }
     for (auto& row : overflowRows) {
-        laidOut.rowHeaders.emplace_back("NA");
-        laidOut.table.rows.push_back(std::move(row));
-        laidOut.table.rowColours.emplace_back(std::nullopt);
+        grid.rowHeaders.emplace_back("NA");
+        grid.table.rows.push_back(std::move(row));
+        grid.table.rowColours.emplace_back(std::nullopt);
     }
-    return laidOut;
+    grid.rowHeaders.insert(grid.rowHeaders.begin(), noSlotRows.size(), std::string());
+    grid.table.rowColours.insert(grid.table.rowColours.begin(), noSlotRows.size(),
+                                 kNoSlotRowColour);
+    grid.table.rows.insert(grid.table.rows.begin(), std::make_move_iterator(noSlotRows.begin()),
+                           std::make_move_iterator(noSlotRows.end()));
+    return grid;
 }
 
 std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs) {
