@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+// The draft room's speed in a live draft: recording a pick with the lists it rebuilds, the full
+// refresh, and the last-name completion, in a 12-team snake draft with 100 picks made.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+
+#include "SampleProjections.h"
+#include "app/DataStore.h"
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "draftconfig/NewDraft.h"
+#include "room/PlayerLists.h"
+#include "room/RecordPick.h"
+#include "room/RefreshMain.h"
+#include "room/Turns.h"
+
+namespace quorvane {
+namespace {
+
+// Says Yes to every question, so that a full roster never stops a pick.
+class YesDialogs final : public UserDialogs {
+  public:
+    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
+    bool askYesNo(std::string_view, std::string_view) override { return true; }
+    void setBusy(bool) override {}
+    void progress(std::string_view, long long, long long) override {}
+};
+
+struct DraftRoom {
+    std::filesystem::path folder;
+    ProgramState state;
+    YesDialogs dialogs;
+    bool ready = false;
+
+    DraftRoom() {
+        folder = std::filesystem::temp_directory_path() /
+                 ("quorvane-room-bench-" + std::to_string(std::random_device{}()));
+        if (!createNewDatabase(state, dialogs, folder.string(), false) ||
+            loadSampleProjections(state, sampleProjectionsPath()) <= 0 ||
+            !createDraft(state, dialogs, {"Bench", 11, false, true})) {
+            return;
+        }
+        for (int i = 0; i < 100; ++i) {
+            if (!pickNext()) {
+                return;
+            }
+        }
+        ready = true;
+    }
+    ~DraftRoom() {
+        closeConnection(state.dbConnection);
+        std::error_code error;
+        std::filesystem::remove_all(folder, error);
+    }
+
+    int nextPlayer() {
+        const auto players = fillAvailablePlayers(state, "All Players", 0);
+        return players && !players->rows.empty() ? std::stoi(players->rows.front().front()) : 0;
+    }
+    PickForm formFor(int playerid) {
+        return {teamOnTheClock(state), fillPosition(state, playerid).selectedText(), ""};
+    }
+    bool pickNext() {
+        const int playerid = nextPlayer();
+        return recordPick(state, dialogs, playerid, formFor(playerid), teamOnTheClock(state))
+                   .outcome == PickOutcome::Recorded;
+    }
+};
+
+DraftRoom& room() {
+    static DraftRoom instance;
+    return instance;
+}
+
+void BM_RecordPick(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    if (!draft.ready) {
+        bench.SkipWithError("no sample draft (set QUORVANE_PROJECTIONS_CSV)");
+        return;
+    }
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        const int playerid = draft.nextPlayer();
+        const PickForm form = draft.formFor(playerid);
+        bench.ResumeTiming();
+        const PickResult result =
+            recordPick(draft.state, draft.dialogs, playerid, form, form.teamid);
+        bench.PauseTiming();
+        if (result.outcome != PickOutcome::Recorded) {
+            bench.SkipWithError("the pick was not recorded");
+            break;
+        }
+        undoLastPick(draft.state, draft.dialogs);
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RecordPick)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_RefreshMain(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    if (!draft.ready) {
+        bench.SkipWithError("no sample draft (set QUORVANE_PROJECTIONS_CSV)");
+        return;
+    }
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(refreshMain(draft.state, draft.dialogs));
+    }
+}
+BENCHMARK(BM_RefreshMain)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_SearchCompletion(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    const auto entries = fillSearchList(draft.state);
+    if (!draft.ready || !entries) {
+        bench.SkipWithError("no sample draft (set QUORVANE_PROJECTIONS_CSV)");
+        return;
+    }
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(findSearchEntry(*entries, "wes"));
+    }
+}
+BENCHMARK(BM_SearchCompletion)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "room/Keepers.h"
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "store/NumberText.h"
+
+namespace quorvane {
+
+namespace {
+SqlValue id(int value) {
+    return SqlValue{std::int64_t{value}};
+}
+}  // namespace
+
+std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs) {
+    Recordset players;
+    if (!openRecordset(players, state.dbConnection,
+                       "select dp.playerid, dp.lastname || ', ' || dp.firstname as Name, "
+                       "iif(dp.team is null,'',dp.team) as Team, dp.pos as Pos from draftPlayers "
+                       "dp where dp.yearofprojection = ? and dp.playerid not in (select playerid "
+                       "from draftTaken where template_id = ?) order by dp.lastname, dp.firstname",
+                       {id(state.projectionYear), id(state.draftSettings->template_id)})) {
+        reportDatabaseError(dialogs, state.dbConnection, " 12001 error: could not access database");
+        return std::nullopt;
+    }
+    GridTable grid = gridFromRecordset(players);
+    grid.hiddenColumns = {0};
+    return grid;
+}
+
+std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid) {
+    Recordset keepers;
+    if (!openRecordset(
+            keepers, state.dbConnection,
+            "select dp.playerid, dp.lastname || ' ' || dp.firstname as Name, dp.pos as "
+            "Pos, dk.dollars as DV from draftplayers dp, draftTaken dk where "
+            "dp.yearofprojection = ? and dp.playerid = dk.playerid and "
+            "dk.template_id = ? and dk.teamid = ? and dk.draftorder = 0 order by "
+            "dp.lastname, dp.firstname",
+            {id(state.projectionYear), id(state.draftSettings->template_id), id(teamid)})) {
+        reportDatabaseError(dialogs, state.dbConnection, " 12002 error: could not access database");
+        return std::nullopt;
+    }
+    GridTable grid = gridFromRecordset(keepers);
+    grid.hiddenColumns = {0};
+    if (state.draftSettings->drafttype != kDraftTypeAuction) {
+        grid.hiddenColumns.push_back(3);
+    }
+    return grid;
+}
+
+std::string keepersTitle(const ProgramState& state, int teamid) {
+    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+        if (team.teamid == teamid) {
+            return "Listed Keepers for " + team.teamname;
+        }
+    }
+    return "Listed Keepers for ";
+}
+
+std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
+                                             int playerid) {
+    const SqlParams params{id(state.projectionYear), id(playerid)};
+    Recordset position;
+    if (!openRecordset(position, state.dbConnection,
+                       "select pos from draftplayers where yearofprojection = ? and playerid = ?",
+                       params)) {
+        reportDatabaseError(dialogs, state.dbConnection, " 14001 error: could not access database");
+        return std::nullopt;
+    }
+    Recordset name;
+    if (!openRecordset(name, state.dbConnection,
+                       "select dp.firstname || ' ' || dp.lastname as name from draftplayers dp "
+                       "where dp.yearofprojection = ? and dp.playerid = ?",
+                       params)) {
+        reportDatabaseError(dialogs, state.dbConnection, " 14002 error: could not access database");
+        return std::nullopt;
+    }
+    KeeperDialog dialog;
+    dialog.playerName = name.eof() ? std::string() : name.getText("name");
+    dialog.positions = choosePosition(*state.draftSettings,
+                                      position.eof() ? std::string() : position.getText("pos"));
+    dialog.showDollars = state.draftSettings->drafttype == kDraftTypeAuction;
+    return dialog;
+}
+
+KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
+                        const std::string& pos, const std::string& dollars) {
+    const DraftSettings& draft = *state.draftSettings;
+    double price = 0.0;
+    if (draft.drafttype == kDraftTypeAuction) {
+        const std::optional<double> bid = readBid(dialogs, dollars);
+        if (!bid) {
+            return KeeperOutcome::Stopped;
+        }
+        price = *bid;
+    }
+    Recordset taken;
+    if (!openRecordset(taken, state.dbConnection,
+                       "select count(*) as cnt from draftTaken where template_id = ? and "
+                       "playerid = ?",
+                       {id(draft.template_id), id(playerid)})) {
+        reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
+        return KeeperOutcome::Failed;
+    }
+    if (taken.getInt("cnt") != 0) {
+        dialogs.showMessage("Player Already Selected",
+                            "This player is currently on a team in your league and cannot be "
+                            "added to another team",
+                            MessageIcon::Exclamation);
+        return KeeperOutcome::Stopped;
+    }
+    if (!executeSql(state.dbConnection,
+                    "insert into drafttaken(template_id, playerid, teamid, pos, draftorder, "
+                    "dollars) values (?, ?, ?, ?, 0, ?)",
+                    {id(draft.template_id), id(playerid), id(teamid), pos, SqlValue{price}})) {
+        reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
+        return KeeperOutcome::Failed;
+    }
+    return KeeperOutcome::Added;
+}
+
+bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
+    if (!dialogs.askYesNo("Remove This Keeper?",
+                          "Are you sure that you want to remove this player from the keeper "
+                          "list?")) {
+        return false;
+    }
+    if (!executeSql(state.dbConnection,
+                    "delete from drafttaken where template_id = ? and playerid = ? and "
+                    "draftorder = 0",
+                    {id(state.draftSettings->template_id), id(playerid)})) {
+        reportDatabaseError(dialogs, state.dbConnection, " 12102 error: could not access database");
+        return false;
+    }
+    return state.dbConnection.changes() > 0;
+}
+
+RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, int mainRosterTeamId) {
+    RoomView view = refreshAfterPick(state, dialogs, mainRosterTeamId);
+    view.draftLog.reset();  // keepers never appear in the draft log
+    return view;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/GridTable.h"
+#include "room/PickChecks.h"
+#include "room/PlayerLists.h"
+#include "room/RefreshMain.h"
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+inline constexpr std::string_view kKeepersInstruction =
+    "Add a keeper to a team by double-clicking on that player from the Available Players list.  "
+    "Double-click on the player in the team list to remove the keeper.";
+
+// Every player of the projection season on no team of the draft, by name ("Available
+// Players"). nullopt after the failure was shown; the keepers window then closes.
+std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs);
+
+// The keepers of one team by name ("Listed Keepers for " and the team's name); the price column
+// is hidden outside auctions. nullopt after the failure was shown.
+std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid);
+std::string keepersTitle(const ProgramState& state, int teamid);
+
+// The keeper dialog for one player: his name and the draft's slots with his own position
+// selected (no substitution for missing slots). nullopt after the failure was shown.
+struct KeeperDialog {
+    std::string playerName;  // "First Last"
+    PositionChoice positions;
+    bool showDollars = false;
+};
+std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
+                                             int playerid);
+
+enum class KeeperOutcome { Added, Stopped, Failed };
+
+// "Add Keeper": stores the player on the team with pick number 0 and the price (auction only;
+// a blank, non-numeric or negative price is refused). A player already on a team of the draft
+// is refused too.
+KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
+                        const std::string& pos, const std::string& dollars);
+
+// Double-click on a keeper: asks "Remove This Keeper?" and on Yes deletes him. Only keepers are
+// removed this way; false when nothing was removed.
+bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid);
+
+// "Done Adding Keepers": the main window's money list, available players and roster.
+RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, int mainRosterTeamId);
+
+}  // namespace quorvane

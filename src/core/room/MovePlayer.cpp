@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include "room/MovePlayer.h"
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+
+namespace quorvane {
+
+namespace {
+
+SqlValue id(int value) {
+    return SqlValue{std::int64_t{value}};
+}
+
+constexpr CheckLogLines kMoveCheckLines{" 11002 error: could not access database",
+                                        " 11003 error: could not access database",
+                                        " 11004 error: could not access database"};
+
+}  // namespace
+
+std::optional<MoveForm> openMovePlayer(ProgramState& state, int playerid, int teamid) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    const DraftSettings& draft = *state.draftSettings;
+    Recordset pick;
+    if (!openRecordset(
+            pick, state.dbConnection,
+            "select dt.pos, dp.pos as a_pos, dp.firstname, dp.lastname, dt.dollars "
+            "from draftplayers dp, drafttaken dt where dp.playerid = ? and "
+            "dp.playerid = dt.playerid and dt.template_id = ? and dt.teamid = ? "
+            "order by dp.yearofprojection = ? desc",
+            {id(playerid), id(draft.template_id), id(teamid), id(state.projectionYear)}) ||
+        pick.eof()) {
+        return std::nullopt;
+    }
+    MoveForm form;
+    form.playerName = pick.getText("firstname") + " " + pick.getText("lastname");
+    form.teams.teams.reserve(draft.draftTeams.size());
+    for (const DraftTeam& team : draft.draftTeams) {
+        if (team.teamid == teamid) {
+            form.teams.selected = static_cast<int>(form.teams.teams.size());
+        }
+        form.teams.teams.push_back({team.teamname, team.teamid});
+    }
+    form.positions = choosePosition(draft, pick.getText("pos"));
+    form.dollars = pick.getText("dollars");
+    form.showDollars = draft.drafttype == kDraftTypeAuction;
+    return form;
+}
+
+MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
+                        const std::string& pos, const std::string& dollars) {
+    MoveResult result;
+    if (!state.draftSettings) {
+        return result;
+    }
+    const DraftSettings& draft = *state.draftSettings;
+    SqlValue price;
+    if (draft.drafttype == kDraftTypeAuction) {
+        const std::optional<double> bid = readBid(dialogs, dollars);
+        if (!bid) {
+            return result;
+        }
+        price = *bid;
+        const CheckResult money =
+            confirmMoney(state, dialogs, teamid, *bid, playerid, kMoveCheckLines);
+        if (money != CheckResult::Passed) {
+            result.outcome =
+                money == CheckResult::Failed ? MoveOutcome::Failed : MoveOutcome::Stopped;
+            return result;
+        }
+    }
+    const CheckResult slot = confirmSlot(state, dialogs, teamid, pos, playerid, kMoveCheckLines);
+    if (slot != CheckResult::Passed) {
+        result.outcome = slot == CheckResult::Failed ? MoveOutcome::Failed : MoveOutcome::Stopped;
+        return result;
+    }
+    // Outside auctions the price stays what it was.
+    const bool auction = draft.drafttype == kDraftTypeAuction;
+    if (!executeSql(state.dbConnection,
+                    auction ? "update drafttaken set teamid = ?, pos = ?, dollars = ? where "
+                              "playerid = ? and template_id = ?"
+                            : "update drafttaken set teamid = ?, pos = ? where playerid = ? and "
+                              "template_id = ?",
+                    auction ? SqlParams{id(teamid), pos, price, id(playerid), id(draft.template_id)}
+                            : SqlParams{id(teamid), pos, id(playerid), id(draft.template_id)})) {
+        reportDatabaseError(dialogs, state.dbConnection, " 50007 error: could not access database");
+        result.outcome = MoveOutcome::Failed;
+        return result;
+    }
+    result.outcome = MoveOutcome::Changed;
+    result.view = refreshMain(state, dialogs);
+    return result;
+}
+
+MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid) {
+    MoveResult result;
+    if (!state.draftSettings) {
+        return result;
+    }
+    if (!executeSql(state.dbConnection,
+                    "delete from DraftTaken where template_id = ? and teamid = ? and playerid = ?",
+                    {id(state.draftSettings->template_id), id(teamid), id(playerid)})) {
+        reportDatabaseError(dialogs, state.dbConnection,
+                            " 50052 error: could not access database ");
+        result.outcome = MoveOutcome::Failed;
+        return result;
+    }
+    result.outcome = MoveOutcome::Changed;
+    result.view = refreshMain(state, dialogs);
+    return result;
+}
+
+int teamOfPlayer(ProgramState& state, int playerid) {
+    Recordset pick;
+    if (!state.draftSettings ||
+        !openRecordset(pick, state.dbConnection,
+                       "select teamid from drafttaken where template_id = ? and playerid = ?",
+                       {id(state.draftSettings->template_id), id(playerid)}) ||
+        pick.eof()) {
+        return 0;
+    }
+    return static_cast<int>(pick.getInt("teamid"));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "room/PickChecks.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "store/NumberText.h"
+
+namespace quorvane {
+
+namespace {
+
+struct SlotField {
+    const char* position;
+    int DraftSettings::*count;
+};
+
+constexpr SlotField kChoiceOrder[] = {
+    {"C", &DraftSettings::C},   {"G", &DraftSettings::G},   {"PG", &DraftSettings::PG},
+    {"SG", &DraftSettings::SG}, {"F", &DraftSettings::F},   {"PF", &DraftSettings::PF},
+    {"SF", &DraftSettings::SF}, {"UT", &DraftSettings::UT}, {"R", &DraftSettings::R},
+};
+
+std::string upper(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return result;
+}
+
+SqlValue id(int value) {
+    return SqlValue{std::int64_t{value}};
+}
+
+}  // namespace
+
+std::optional<double> readBid(UserDialogs& dialogs, std::string_view text) {
+    const std::optional<double> bid = parseNumber(text);
+    if (!bid || *bid < 0) {
+        dialogs.showMessage("Invalid Bid", "Bid for this player is invalid",
+                            MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    return bid;
+}
+
+CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, double bid,
+                         int playerid, const CheckLogLines& lines) {
+    const DraftSettings& draft = *state.draftSettings;
+    const SqlParams params{id(draft.template_id), id(teamid), id(playerid)};
+    Recordset spent;
+    if (!openRecordset(spent, state.dbConnection,
+                       "select iif(sum(dollars) is null,0,sum(dollars)) as amt from drafttaken "
+                       "where template_id = ? and teamid = ? and playerid <> ?",
+                       params)) {
+        reportDatabaseError(dialogs, state.dbConnection, lines.spent);
+        return CheckResult::Failed;
+    }
+    Recordset count;
+    if (!openRecordset(count, state.dbConnection,
+                       "select count(*) as cnt from drafttaken where template_id = ? and "
+                       "teamid = ? and playerid <> ?",
+                       params)) {
+        reportDatabaseError(dialogs, state.dbConnection, lines.playerCount);
+        return CheckResult::Failed;
+    }
+    const double otherOpenSlots =
+        static_cast<double>(draft.rosterSize() - 1) - static_cast<double>(count.getInt("cnt"));
+    if (bid + spent.getDouble("amt") + otherOpenSlots * draft.minbid > draft.dollars &&
+        !dialogs.askYesNo("No Roster Spot Available",
+                          "The selected team does not have enough money to buy this player.  Do "
+                          "you want to still add this player to the team?")) {
+        return CheckResult::Declined;
+    }
+    return CheckResult::Passed;
+}
+
+CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
+                        const std::string& pos, int playerid, const CheckLogLines& lines) {
+    const DraftSettings& draft = *state.draftSettings;
+    Recordset taken;
+    if (!openRecordset(taken, state.dbConnection,
+                       "select count(*) as cnt from drafttaken where template_id = ? and "
+                       "teamid = ? and pos = ? collate nocase and playerid <> ?",
+                       {id(draft.template_id), id(teamid), pos, id(playerid)})) {
+        reportDatabaseError(dialogs, state.dbConnection, lines.slotCount);
+        return CheckResult::Failed;
+    }
+    const std::optional<int> slots = slotCount(draft, pos);
+    if (slots && taken.getInt("cnt") >= *slots &&
+        !dialogs.askYesNo("No Roster Spot Available",
+                          "A " + pos +
+                              " roster spot is not available for this team.  Do you want to "
+                              "still add this player to the team?")) {
+        return CheckResult::Declined;
+    }
+    return CheckResult::Passed;
+}
+
+std::optional<int> slotCount(const DraftSettings& draft, std::string_view pos) {
+    const std::string wanted = upper(pos);
+    for (const SlotField& slot : kChoiceOrder) {
+        if (wanted == slot.position) {
+            return draft.*slot.count;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> slotChoices(const DraftSettings& draft) {
+    std::vector<std::string> choices;
+    for (const SlotField& slot : kChoiceOrder) {
+        if (draft.*slot.count > 0) {
+            choices.emplace_back(slot.position);
+        }
+    }
+    return choices;
+}
+
+PositionChoice choosePosition(const DraftSettings& draft, std::string_view wanted) {
+    PositionChoice choice{slotChoices(draft), -1};
+    const std::string trimmed = trim(wanted);
+    for (std::size_t i = 0; i < choice.positions.size(); ++i) {
+        if (choice.positions[i] == trimmed) {
+            choice.selected = static_cast<int>(i);
+        }
+    }
+    if (choice.selected < 0 && !choice.positions.empty()) {
+        choice.selected = 0;
+    }
+    return choice;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/GridTable.h"
+
+namespace quorvane {
+
+struct ProgramState;
+struct DraftSettings;
+
+// The eight position buttons of the available-players grid.
+inline constexpr int kPositionButtons = 8;
+// "All Players", "guards", ... by button index; "All Skaters" for any other index.
+std::string positionName(int index);
+// Presses a position button: the filter becomes its name. An index above 7 changes nothing.
+void selectPositionButton(ProgramState& state, int index);
+
+// Headings of the available-players grid as shown (the value column reads "$" in an auction).
+std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft);
+// The column whose heading matches (any case), or nullopt.
+std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string_view heading);
+
+// The available-players query of the open draft: undrafted players of the season the figure
+// buttons chose, filtered by position and ordered by the heading of column `sortColumn`.
+std::string buildPlayerListSql(const ProgramState& state, std::string_view positionFilter,
+                               int sortColumn);
+
+// Row backgrounds by player flag: sleeper green, bust orange, upside cyan, otherwise white.
+Rgb flagColour(int flag);
+
+// The available-players grid; nullopt when the query failed (the grid keeps what it showed).
+std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_view positionFilter,
+                                              int sortColumn);
+
+// The research grid for mode "AVAILABLE" or "TAKEN" (any case), sorted by a heading key;
+// nullopt for any other mode or after a failure, which is logged.
+std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view mode,
+                                          std::string_view sortKey);
+
+struct SearchEntry {
+    std::string name;  // "Last, First (TEAM)"
+    int playerid = 0;
+};
+// Every player of the projection season by name, drafted ones included.
+std::optional<std::vector<SearchEntry>> fillSearchList(ProgramState& state);
+// Index of the first entry whose name begins with the typed text (any case), or nullopt.
+std::optional<std::size_t> findSearchEntry(const std::vector<SearchEntry>& entries,
+                                           std::string_view typed);
+
+struct TeamChoice {
+    std::string teamname;
+    int teamid = 0;
+};
+struct TeamSelector {
+    std::vector<TeamChoice> teams;
+    int selected = -1;
+};
+// The roster selector: every team by draft position, the user's own team selected.
+TeamSelector fillTeamSelector(const ProgramState& state);
+
+}  // namespace quorvane

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: MIT
+#include "room/RecordPick.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "draftconfig/DraftLoader.h"
+#include "room/RoomValues.h"
+#include "room/Turns.h"
+#include "store/NumberText.h"
+#include "store/TransactionGuard.h"
+
+namespace quorvane {
+
+namespace {
+
+SqlValue id(int value) {
+    return SqlValue{std::int64_t{value}};
+}
+
+std::string upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+constexpr CheckLogLines kPickCheckLines{" 50002 error: could not access database",
+                                        " 50003 error: could not access database",
+                                        " 50004 error: could not access database"};
+
+// The turn after a pick moves like a skip, but only when a team holds it.
+bool advanceAfterPick(ProgramState& state, UserDialogs& dialogs) {
+    const DraftSettings& draft = *state.draftSettings;
+    const TurnPosition current = currentTurn(state);
+    if (draft.drafttype == kDraftTypeAuction || current.position == 0) {
+        return true;
+    }
+    const TurnLogLines lines =
+        draft.drafttype == kDraftTypeSnake
+            ? TurnLogLines{" 50010 error: could not access database",
+                           " 50011 error: could not access database",
+                           " 50012 error: could not access database",
+                           " 50014 error: could not access database"}
+            : TurnLogLines{" 50008 error: could not access database",
+                           " 50009 error: could not access database", "", ""};
+    return moveTurnTo(state, dialogs, nextTurn(draft.drafttype, draft.teams, current), lines);
+}
+
+}  // namespace
+
+PickForm AddPlayerWindow::form() const {
+    PickForm form;
+    if (teams.selected >= 0) {
+        form.teamid = teams.teams[static_cast<std::size_t>(teams.selected)].teamid;
+    }
+    form.pos = positions.selectedText();
+    return form;
+}
+
+TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTeamId) {
+    TeamSelector selector;
+    if (!state.draftSettings) {
+        return selector;
+    }
+    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+        const bool wanted =
+            preselectTeamId ? team.teamid == *preselectTeamId : team.currentpick == 1;
+        if (wanted) {
+            selector.selected = static_cast<int>(selector.teams.size());
+        }
+        selector.teams.push_back({team.teamname, team.teamid});
+    }
+    if (selector.selected < 0 && !selector.teams.empty()) {
+        selector.selected = 0;
+    }
+    return selector;
+}
+
+std::optional<std::string> showPlayer(ProgramState& state, int playerid) {
+    Recordset player;
+    if (!openRecordset(player, state.dbConnection,
+                       "select firstname || ', ' || lastname as name, pos, team from draftplayers "
+                       "where yearofprojection = ? and playerid = ?",
+                       {id(state.projectionYear), id(playerid)})) {
+        state.dbConnection.log().writeEntry(": 50001 - Could not get recordset for player list");
+        return std::nullopt;
+    }
+    if (player.eof()) {
+        return std::nullopt;
+    }
+    return player.getText("name") + " (" + player.getText("team") + ")";
+}
+
+PositionChoice fillPosition(ProgramState& state, int playerid) {
+    const DraftSettings& draft = *state.draftSettings;
+    Recordset player;
+    if (!openRecordset(player, state.dbConnection,
+                       "select pos from draftplayers where yearofprojection = ? and playerid = ?",
+                       {id(state.projectionYear), id(playerid)})) {
+        return {};
+    }
+    const std::string pos = player.eof() ? std::string() : player.getText("pos");
+    const std::string natural = upper(pos);
+    // Each rule starts again from the player's own position, so a later rule undoes an earlier
+    // substitution.
+    std::string wanted = pos;
+    if (draft.F == 0) {
+        wanted = natural == "F" ? "PF" : pos;
+    }
+    if (draft.G == 0) {
+        wanted = natural == "G" ? "SG" : pos;
+    }
+    if (draft.C == 0) {
+        wanted = natural == "C" ? "UT" : pos;
+    }
+    return choosePosition(draft, wanted);
+}
+
+RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
+    const DraftSettings& draft = *state.draftSettings;
+    std::string teamname;
+    Recordset team;
+    if (!openRecordset(team, state.dbConnection,
+                       "select dt.teamname from DraftTeams dt where teamid = ?", {id(teamid)})) {
+        state.dbConnection.log().writeEntry(
+            " 50051 error: could not access database to get team name");
+    } else if (!team.eof()) {
+        teamname = team.getText("teamname");
+    }
+    double spent = 0.0;
+    Recordset money;
+    if (!openRecordset(money, state.dbConnection,
+                       "select iif(sum(dollars) is null,0,sum(dollars)) as amt from DraftTaken "
+                       "where teamid = ?",
+                       {id(teamid)})) {
+        state.dbConnection.log().writeEntry(
+            " 50051 error: could not access database to get amount spent");
+    } else {
+        spent = money.getDouble("amt");
+    }
+    RosterGrid grid = getTeamRoster(state, dialogs, teamid);
+    grid.title = draft.drafttype == kDraftTypeAuction
+                     ? teamname + " - " + formatPrice(draft.dollars - spent, priceDecimals(draft)) +
+                           " Remaining"
+                     : teamname;
+    return grid;
+}
+
+std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& dialogs,
+                                             int playerid, std::optional<int> preselectTeamId) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    AddPlayerWindow window;
+    window.showDollars = state.draftSettings->drafttype == kDraftTypeAuction;
+    window.teams = fillTeams(state, preselectTeamId);
+    const std::optional<std::string> label = showPlayer(state, playerid);
+    if (!label) {
+        return std::nullopt;
+    }
+    window.playerLabel = *label;
+    window.positions = fillPosition(state, playerid);
+    window.roster = getAPRoster(state, dialogs, window.form().teamid);
+    return window;
+}
+
+PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
+                      int mainRosterTeamId) {
+    PickResult result;
+    if (!state.draftSettings) {
+        return result;
+    }
+    const DraftSettings& draft = *state.draftSettings;
+    const bool auction = draft.drafttype == kDraftTypeAuction;
+    const auto failed = [&result] {
+        result.outcome = PickOutcome::Failed;
+        return result;
+    };
+
+    double price = 0.0;
+    if (auction) {
+        const std::optional<double> bid = readBid(dialogs, form.dollars);
+        if (!bid) {
+            return result;
+        }
+        price = *bid;
+        switch (confirmMoney(state, dialogs, form.teamid, price, playerid, kPickCheckLines)) {
+            case CheckResult::Declined:
+                return result;
+            case CheckResult::Failed:
+                return failed();
+            case CheckResult::Passed:
+                break;
+        }
+    }
+    switch (confirmSlot(state, dialogs, form.teamid, form.pos, playerid, kPickCheckLines)) {
+        case CheckResult::Declined:
+            return result;
+        case CheckResult::Failed:
+            return failed();
+        case CheckResult::Passed:
+            break;
+    }
+
+    Recordset taken;
+    if (!openRecordset(taken, state.dbConnection,
+                       "select count(*) as cnt from draftTaken where template_id = ? and "
+                       "playerid = ?",
+                       {id(draft.template_id), id(playerid)})) {
+        reportDatabaseError(dialogs, state.dbConnection, " 50005 error: could not access database");
+        return failed();
+    }
+    if (taken.getInt("cnt") != 0) {
+        dialogs.showMessage("Player Already Selected",
+                            "This player is currently on a team in your league and cannot be "
+                            "added to another team",
+                            MessageIcon::Exclamation);
+        return result;
+    }
+
+    const int templateId = draft.template_id;
+    TransactionGuard transaction(state.dbConnection);
+    const auto rollBack = [&](std::string_view line) {
+        if (!line.empty()) {
+            reportDatabaseError(dialogs, state.dbConnection, line);
+        }
+        transaction.rollback();
+        loadDraft(state, templateId);
+        return failed();
+    };
+    Recordset highest;
+    if (!openRecordset(highest, state.dbConnection,
+                       "select iif(max(draftorder) is null,0,max(draftorder)) as draftorder from "
+                       "drafttaken where template_id = ?",
+                       {id(templateId)})) {
+        return rollBack(" 50006 error: could not access database");
+    }
+    const int order = static_cast<int>(highest.getInt("draftorder")) + 1;
+    if (!executeSql(state.dbConnection,
+                    "insert into drafttaken(template_id, teamid, playerid, draftorder, dollars, "
+                    "pos) values (?, ?, ?, ?, ?, ?)",
+                    {id(templateId), id(form.teamid), id(playerid), id(order), SqlValue{price},
+                     form.pos})) {
+        return rollBack(" 50007 error: could not access database");
+    }
+    if (!advanceAfterPick(state, dialogs)) {
+        return rollBack("");
+    }
+    if (!transaction.commit()) {
+        return rollBack(" 50007 error: could not access database");
+    }
+    result.outcome = PickOutcome::Recorded;
+    result.draftorder = order;
+    result.view = refreshAfterPick(state, dialogs, mainRosterTeamId);
+    return result;
+}
+
+}  // namespace quorvane

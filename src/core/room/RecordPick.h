@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "room/PickChecks.h"
+#include "room/PlayerLists.h"
+#include "room/RefreshMain.h"
+#include "room/Rosters.h"
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+// What the add-player window holds when "Add Player" is pressed.
+struct PickForm {
+    int teamid = 0;
+    std::string pos;
+    std::string dollars;  // the typed bid; ignored outside auctions
+};
+
+// The add-player window as it opens for one player.
+struct AddPlayerWindow {
+    std::string playerLabel;  // "First, Last (TEAM)"
+    TeamSelector teams;
+    PositionChoice positions;
+    bool showDollars = false;
+    RosterGrid roster;  // of the selected team, titled
+    // The form as preselected: the chosen team, the default slot, no bid.
+    PickForm form() const;
+};
+
+// The teams by draft position with `preselectTeamId` selected when given (the custom-player
+// window's choice), else the team on the clock, else the first team.
+TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTeamId = {});
+
+// "First, Last (TEAM)"; nullopt after a logged failure or for an unknown player.
+std::optional<std::string> showPlayer(ProgramState& state, int playerid);
+
+// The slots of the draft with the one that suits the player selected: his own position, with
+// "PF" for a forward, "SG" for a guard and "UT" for a centre when the draft lacks F, G or C.
+PositionChoice fillPosition(ProgramState& state, int playerid);
+
+// The roster grid of the add-player window, titled with the team's name (and its money left in
+// an auction).
+RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid);
+
+// Opens the add-player window for a player; nullopt when the player cannot be read.
+std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& dialogs,
+                                             int playerid, std::optional<int> preselectTeamId = {});
+
+enum class PickOutcome {
+    Recorded,  // stored; the window closes
+    Stopped,   // a check refused or the user said No; the window stays open
+    Failed,    // a statement failed and was reported; nothing was stored; the window closes
+};
+
+struct PickResult {
+    PickOutcome outcome = PickOutcome::Stopped;
+    int draftorder = 0;
+    std::optional<RoomView> view;  // the lists a recorded pick rebuilt
+};
+
+// "Add Player": checks the bid and the team's money (auction), the slot and that the player is
+// free, stores the pick with the next pick number and gives the turn to the next team, all in
+// one transaction; then rebuilds the lists a pick changes (the main window's roster shows
+// `mainRosterTeamId`).
+PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
+                      int mainRosterTeamId);
+
+}  // namespace quorvane

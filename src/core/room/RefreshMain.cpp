@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "room/RefreshMain.h"
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "valuation/DollarValues.h"
+#include "valuation/Ranks.h"
+
+namespace quorvane {
+
+RoomView refreshMain(ProgramState& state, UserDialogs& dialogs) {
+    RoomView view;
+    if (!state.draftSettings) {
+        return view;
+    }
+    dialogs.setBusy(true);
+    view.money = showTeamMoney(state, dialogs);
+    if (state.draftSettings->drafttype != kDraftTypeAuction) {
+        calcRanks(state, dialogs);
+    } else {
+        calcDollarValues(state, dialogs, "B");
+    }
+    view.availablePlayers =
+        fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
+    view.teamSelector = fillTeamSelector(state);
+    view.roster = getTeamRoster(state, dialogs, teamOnTheClock(state));
+    view.draftLog = fillDraftLog(state);
+    view.draftNotes = loadDraftNotes(state, dialogs);
+    view.showAuctionControls = state.draftSettings->drafttype == kDraftTypeAuction;
+    dialogs.setBusy(false);
+    return view;
+}
+
+RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, int rosterTeamId) {
+    RoomView view;
+    if (!state.draftSettings) {
+        return view;
+    }
+    view.money = showTeamMoney(state, dialogs);
+    view.availablePlayers =
+        fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
+    view.roster = getTeamRoster(state, dialogs, rosterTeamId);
+    view.draftLog = fillDraftLog(state);
+    view.showAuctionControls = state.draftSettings->drafttype == kDraftTypeAuction;
+    return view;
+}
+
+int teamOnTheClock(const ProgramState& state) {
+    int teamid = 0;
+    if (state.draftSettings) {
+        for (const DraftTeam& team : state.draftSettings->draftTeams) {
+            if (team.currentpick == 1) {
+                teamid = team.teamid;
+            }
+        }
+    }
+    return teamid;
+}
+
+std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dialogs) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    static constexpr std::string_view kSelect =
+        "select notes from DraftNotes where template_id = ?";
+    Recordset notes;
+    if (!openRecordset(notes, state.dbConnection, kSelect,
+                       {SqlValue{std::int64_t{state.draftSettings->template_id}}})) {
+        reportDatabaseError(dialogs, state.dbConnection,
+                            " 90007 error: could not get list of players: " + std::string(kSelect));
+        return std::nullopt;
+    }
+    return notes.eof() ? std::string() : notes.getText("notes");
+}
+
+bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes) {
+    if (!state.draftSettings) {
+        return false;
+    }
+    static constexpr std::string_view kUpdate =
+        "update DraftNotes set notes = ? where template_id = ?";
+    if (!executeSql(state.dbConnection, kUpdate,
+                    {notes, SqlValue{std::int64_t{state.draftSettings->template_id}}})) {
+        reportDatabaseError(dialogs, state.dbConnection,
+                            " 008 error: could not updates notes: " + std::string(kUpdate));
+        return false;
+    }
+    return true;
+}
+
+bool setPlayerFlag(ProgramState& state, int playerid, int flag) {
+    return executeSql(state.dbConnection, "update draftplayers set flag = ? where playerid = ?",
+                      {SqlValue{std::int64_t{flag}}, SqlValue{std::int64_t{playerid}}});
+}
+
+int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
+    const int flag = currentFlag == chosen ? 0 : chosen;
+    // The row shows the choice even when the statement failed; the next fill shows the truth.
+    setPlayerFlag(state, playerid, flag);
+    return flag;
+}
+
+bool savePlayerNote(ProgramState& state, int playerid, const std::string& note) {
+    if (!executeSql(state.dbConnection,
+                    "update DraftPlayers set notes = ? where playerid = ? and yearofprojection = ?",
+                    {note, SqlValue{std::int64_t{playerid}},
+                     SqlValue{std::int64_t{state.projectionYear}}})) {
+        state.dbConnection.log().writeEntry(" 60050 error: could not add player note.");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/GridTable.h"
+#include "room/PlayerLists.h"
+#include "room/Rosters.h"
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+// Everything the draft room shows, as rebuilt from the database. A list that could not be
+// rebuilt is empty (nullopt) and the window keeps what it showed before.
+struct RoomView {
+    std::optional<std::vector<MoneyLine>> money;
+    std::optional<GridTable> availablePlayers;
+    std::optional<TeamSelector> teamSelector;
+    std::optional<RosterGrid> roster;  // the roster of the team on the clock
+    std::optional<GridTable> draftLog;
+    std::optional<std::string> draftNotes;
+    // "Update $" and "Show Inflation" belong to auctions only.
+    bool showAuctionControls = false;
+};
+
+// Rebuilds the draft room after a change: the money list, the values (dollar values in an
+// auction, ranks otherwise), the available players, the team selector, the roster of the team
+// on the clock, the draft log and the draft notes.
+RoomView refreshMain(ProgramState& state, UserDialogs& dialogs);
+
+// What a recorded pick or a keeper change rebuilds: the money list, the available players, the
+// roster of the team the main window shows and the draft log (values are not recomputed).
+RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, int rosterTeamId);
+
+// The team holding the turn, 0 when none does.
+int teamOnTheClock(const ProgramState& state);
+
+// The draft's notes; nullopt after the failure was shown and logged.
+std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dialogs);
+bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes);
+
+// A player's flag (0 none, 1 sleeper, 2 bust, 3 upside) on every season's row of the player.
+bool setPlayerFlag(ProgramState& state, int playerid, int flag);
+// The pop-up menu: choosing the flag the player has clears it, any other sets it. Returns the
+// flag the row shows afterwards.
+int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen);
+// A player's note of the projection season; a failure is logged only.
+bool savePlayerNote(ProgramState& state, int playerid, const std::string& note);
+
+}  // namespace quorvane

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "room/RoomValues.h"
+
+#include <cmath>
+
+#include <fmt/format.h>
+
+#include "draftconfig/DraftSettings.h"
+#include "store/NumberText.h"
+
+namespace quorvane {
+
+bool isWholeNumber(const SqlValue& value) {
+    std::optional<double> number;
+    if (const auto* i = std::get_if<std::int64_t>(&value)) {
+        number = static_cast<double>(*i);
+    } else if (const auto* d = std::get_if<double>(&value)) {
+        number = *d;
+    } else if (const auto* s = std::get_if<std::string>(&value)) {
+        number = parseNumber(*s);
+    }
+    if (!number) {
+        return false;
+    }
+    const float single = static_cast<float>(*number);
+    return std::isfinite(single) && std::trunc(single) == single;
+}
+
+std::string zeroIfBlank(std::string_view text) {
+    return trim(text).empty() ? std::string("0") : std::string(text);
+}
+
+std::string textOrDefault(const SqlValue& value, std::string_view fallback) {
+    const std::string text = toText(value);
+    return isNull(value) || text.empty() ? std::string(fallback) : text;
+}
+
+int roundUp(double x) {
+    return static_cast<int>(-std::floor(-x));
+}
+
+double valueUnlessEqual(double a, double b, double c) {
+    return a != b ? a : c;
+}
+
+int nonNegativeInteger(double value) {
+    if (value < 0) {
+        return 0;
+    }
+    return static_cast<int>(std::nearbyint(value));  // the default rounding mode: halves to even
+}
+
+std::string pickLabel(int overall, int teams) {
+    if (teams <= 0) {
+        return std::to_string(overall);
+    }
+    const int round = roundUp(static_cast<double>(overall) / teams);
+    const int selection = overall % teams == 0 ? teams : overall % teams;
+    return fmt::format("{}.{}.{}", round, selection, overall);
+}
+
+int priceDecimals(const DraftSettings& draft) {
+    return isWholeNumber(SqlValue{draft.minbid}) && isWholeNumber(SqlValue{draft.dollars}) ? 0 : 2;
+}
+
+std::string formatPrice(double value, int decimals) {
+    std::string text = formatPattern(value, decimals == 0 ? "0" : "0.00");
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) {
+        text.erase(0, 1);
+    }
+    const auto point = text.find('.');
+    std::string whole = text.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "" : text.substr(point);
+    for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3) {
+        whole.insert(static_cast<std::size_t>(at), ",");
+    }
+    const std::string result = whole + fraction;
+    return negative && result.find_first_not_of("0.,") != std::string::npos ? "-" + result : result;
+}
+
+}  // namespace quorvane

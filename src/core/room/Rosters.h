@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/GridTable.h"
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+// The grey of a row that holds a player without a roster slot.
+inline constexpr Rgb kNoSlotRowColour{0xDF, 0xDF, 0xDF};
+
+// One team's roster laid out in its slots. rowHeaders holds one label per row: the slot, "NA"
+// for a player beyond the team's slots, empty for a player without a slot.
+struct RosterGrid {
+    std::string title;
+    std::vector<std::string> rowHeaders;
+    GridTable table;
+    bool playersRead = false;
+};
+
+// The slot rows of the open draft in listing order (G, PG, SG, F, SF, PF, C, UT, R).
+std::vector<std::string> rosterSlotRows(const ProgramState& state);
+
+// The roster grid of one team. When the players cannot be read the failure is shown and
+// logged, and the grid has its slot rows only.
+RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid);
+
+struct MoneyLine {
+    std::string caption;
+    bool bold = false;
+};
+// The team money list: in a straight or snake draft the team names with the team on the clock
+// marked, in an auction a heading and each team's money left and largest possible bid.
+// nullopt after a failure was shown.
+std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs);
+
+// Every pick, newest first; keepers are not picks. nullopt after a logged failure.
+std::optional<GridTable> fillDraftLog(ProgramState& state);
+
+}  // namespace quorvane

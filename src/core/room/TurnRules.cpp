@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "room/TurnRules.h"
+
+#include "draftconfig/DraftSettings.h"
+
+namespace quorvane {
+
+TurnPosition nextTurn(int drafttype, int teams, const TurnPosition& current) {
+    const int cur = current.position;
+    if (drafttype == kDraftTypeStraight) {
+        return {cur == teams ? 1 : cur + 1, current.direction};
+    }
+    if (drafttype != kDraftTypeSnake) {
+        return current;
+    }
+    const bool up = current.direction == "U";
+    if (cur == 1) {
+        return up ? TurnPosition{2, "U"} : TurnPosition{1, "U"};
+    }
+    if (cur == teams) {
+        return up ? TurnPosition{teams, "D"} : TurnPosition{teams - 1, "D"};
+    }
+    return {up ? cur + 1 : cur - 1, current.direction};
+}
+
+TurnPosition previousTurn(int drafttype, int teams, const TurnPosition& current) {
+    const int cur = current.position;
+    if (drafttype == kDraftTypeStraight) {
+        return {cur == 1 ? teams : cur - 1, current.direction};
+    }
+    if (drafttype != kDraftTypeSnake) {
+        return current;
+    }
+    const bool up = current.direction == "U";
+    if (cur == 1) {
+        return up ? TurnPosition{1, "D"} : TurnPosition{2, "D"};
+    }
+    if (cur == teams) {
+        return up ? TurnPosition{teams - 1, "U"} : TurnPosition{teams, "U"};
+    }
+    return {up ? cur - 1 : cur + 1, current.direction};
+}
+
+}  // namespace quorvane
