@@ -187,18 +187,27 @@ void ProjectionService::addRoutes() {
                    res.set_content(playerPageHtml(*id, seasons), kHtml);
                });
 
+    const std::filesystem::path helpFolder = m_config.helpFolder;
+    const auto servePage = [](const std::filesystem::path& file, httplib::Response& res) {
+        std::string page;
+        if (!readFile(file, page)) {
+            answer(res, 404, "Page not found");
+            return;
+        }
+        res.status = 200;
+        res.set_content(page, file.extension() == ".css" ? "text/css; charset=utf-8" : kHtml);
+    };
     for (const auto& route : kHelpRoutes) {
-        const std::filesystem::path file = std::filesystem::path(m_config.helpFolder) / route.file;
-        server.Get(route.path, [file](const httplib::Request&, httplib::Response& res) {
-            std::string page;
-            if (!readFile(file, page)) {
-                answer(res, 404, "Page not found");
-                return;
-            }
-            res.status = 200;
-            res.set_content(page, kHtml);
-        });
+        server.Get(route.path,
+                   [servePage, file = helpFolder / route.file](
+                       const httplib::Request&, httplib::Response& res) { servePage(file, res); });
     }
+    // The pages link each other and their style sheet by file name; the pattern admits no
+    // path separators, so nothing outside the help folder can be reached.
+    server.Get(R"(/draft/nba/([a-z_]+\.(?:htm|css)))",
+               [servePage, helpFolder](const httplib::Request& req, httplib::Response& res) {
+                   servePage(helpFolder / req.matches[1].str(), res);
+               });
 
     server.set_error_handler([](const httplib::Request&, httplib::Response& res) {
         if (res.body.empty()) {
