@@ -2,6 +2,7 @@
 #include "service/PlayerPage.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace quorvane::service {
@@ -22,7 +23,7 @@ double numberAt(const PlayerSeason& season, int index) {
 
 std::string perGame(double total, double games) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", games > 0 ? total / games : 0.0);
+    std::snprintf(text, sizeof text, "%.1f", games > 0 ? std::round(total / games * 10) / 10 : 0.0);
     return text;
 }
 
