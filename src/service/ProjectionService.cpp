@@ -2,6 +2,7 @@
 #include "service/ProjectionService.h"
 
 #include <httplib.h>
+#include <signal.h>
 
 #include <charconv>
 #include <filesystem>
@@ -84,6 +85,9 @@ ProjectionService::~ProjectionService() {
 }
 
 bool ProjectionService::start(std::string& reason) {
+    // A client that hangs up while its answer is written would otherwise end the service with
+    // SIGPIPE; the write simply fails.
+    signal(SIGPIPE, SIG_IGN);
     if (m_config.version.empty()) {
         reason = "no version number given";
         return false;

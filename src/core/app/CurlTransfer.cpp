@@ -2,6 +2,7 @@
 #include "app/CurlTransfer.h"
 
 #include <curl/curl.h>
+#include <signal.h>
 
 #include <cctype>
 #include <cstdlib>
@@ -14,7 +15,15 @@ namespace {
 
 void initialiseCurlOnce() {
     static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    std::call_once(once, [] {
+        curl_global_init(CURL_GLOBAL_DEFAULT);
+        // TLS writes to a service that has gone away raise SIGPIPE, which would end the
+        // program; the failed write is reported as a failed transfer instead.
+        struct sigaction current {};
+        if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+            signal(SIGPIPE, SIG_IGN);
+        }
+    });
 }
 
 struct Body {
