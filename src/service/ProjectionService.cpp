@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "service/PlayerPage.h"
 
@@ -136,13 +137,27 @@ bool ProjectionService::start(std::string& reason) {
 }
 
 bool ProjectionService::serve() {
-    return m_server && m_server->listen_after_bind();
+    m_serving = true;
+    if (m_stopRequested || !m_server) {
+        m_serving = false;
+        return true;
+    }
+    const bool served = m_server->listen_after_bind();
+    m_serving = false;
+    return served;
 }
 
 void ProjectionService::stop() {
-    if (m_server) {
-        m_server->stop();
+    m_stopRequested = true;
+    if (!m_server) {
+        return;
     }
+    // The server ignores a stop that comes before it runs; serve() has either seen the request
+    // above or is about to run, so wait (briefly) until it does.
+    for (int i = 0; i < 1000 && m_serving && !m_server->is_running(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    m_server->stop();
 }
 
 void ProjectionService::addRoutes() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -50,8 +51,9 @@ class ProjectionService {
     bool start(std::string& reason);
     // The port bound by start().
     int port() const { return m_port; }
-    // Serves until stop(); call after a successful start().
+    // Serves until stop(); call after a successful start(), from any thread.
     bool serve();
+    // Ends serve(), also when it has not begun yet; safe from another thread.
     void stop();
 
   private:
@@ -63,6 +65,8 @@ class ProjectionService {
     std::unique_ptr<UserFile> m_users;
     ClientAuthorisations m_authorisations;
     int m_port = 0;
+    std::atomic<bool> m_serving{false};
+    std::atomic<bool> m_stopRequested{false};
 };
 
 // "host:port" into its parts; IPv6 addresses in brackets. False when it is not of that form.

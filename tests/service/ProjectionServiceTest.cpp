@@ -103,5 +103,13 @@ TEST(ProjectionService, RefusesOversizedRequestsAndSurvivesMalformedOnes) {
     EXPECT_EQ(client.body("/draft/nba/version.asp"), "1303");
 }
 
+TEST(ProjectionService, StopsAlsoWhenStoppedAtOnce) {
+    // Each would hang in its destructor if a stop before serving were lost.
+    for (int i = 0; i < 5; ++i) {
+        LoopbackService service;
+        EXPECT_TRUE(service.started());
+    }
+}
+
 }  // namespace
 }  // namespace quorvane::test
