@@ -18,6 +18,11 @@ void ClientAuthorisations::authorise(const std::string& client) {
     m_expiry[client] = time + m_lifetime;
 }
 
+void ClientAuthorisations::revoke(const std::string& client) {
+    const std::lock_guard lock(m_mutex);
+    m_expiry.erase(client);
+}
+
 bool ClientAuthorisations::isAuthorised(const std::string& client) {
     const auto time = now();
     const std::lock_guard lock(m_mutex);

@@ -19,6 +19,9 @@ class ClientAuthorisations {
     explicit ClientAuthorisations(std::chrono::seconds lifetime, SteadyClock clock = {});
 
     void authorise(const std::string& client);
+    // A failed account request ends the client's grant: the next download from that address
+    // belongs to whoever failed, not to whoever signed in before.
+    void revoke(const std::string& client);
     bool isAuthorised(const std::string& client);
 
   private:

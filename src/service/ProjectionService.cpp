@@ -169,10 +169,12 @@ void ProjectionService::addRoutes() {
 
     server.Get("/draft/nfl/user.asp", [this](const httplib::Request& req, httplib::Response& res) {
         if (!req.has_param("u") || !req.has_param("p")) {
+            m_authorisations.revoke(req.remote_addr);
             answer(res, 400, "Bad Request: u and p are required");
             return;
         }
         if (!m_users->verify(req.get_param_value("u"), req.get_param_value("p"))) {
+            m_authorisations.revoke(req.remote_addr);
             answer(res, 403, "Invalid user name or password");
             return;
         }

@@ -73,6 +73,10 @@ TEST(ClientGrants, LastForTheirLifetimeOnlyAndOnlyForTheirClient) {
     EXPECT_TRUE(grants.isAuthorised("127.0.0.1"));
     now += std::chrono::seconds(1);
     EXPECT_FALSE(grants.isAuthorised("127.0.0.1"));
+
+    grants.authorise("127.0.0.1");
+    grants.revoke("127.0.0.1");
+    EXPECT_FALSE(grants.isAuthorised("127.0.0.1"));
 }
 
 }  // namespace

@@ -39,6 +39,10 @@ TEST(ProjectionService, ServesTheProjectionsOnlyAfterAnAcceptedAccountRequest) {
     EXPECT_EQ(client.body("/draft/nfl/user.asp?u=coach&p=s3cret"), "OK");
     EXPECT_EQ(client.body("/draft/nba/da_projections.csv"), kServedProjections);
     EXPECT_EQ(client.body("/draft/nba/version.asp"), "1303");
+
+    // A later wrong password from the same address gets nothing on the earlier grant.
+    EXPECT_EQ(client.status("/draft/nfl/user.asp?u=coach&p=s3cret%20"), 403);
+    EXPECT_EQ(client.status("/draft/nba/da_projections.csv"), 403);
 }
 
 TEST(ProjectionService, RefusesBadPlayerIdsAndUnknownPaths) {

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include <termios.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <iostream>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -21,14 +25,37 @@ struct ServiceOptions {
     std::string user;
 };
 
+// Reads one line from the terminal without showing what is typed.
+std::string readHiddenLine(std::ostream& err) {
+    err << "Password: " << std::flush;
+    termios saved{};
+    const bool hidden = tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (hidden) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string line;
+    std::getline(std::cin, line);
+    if (hidden) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    }
+    err << '\n';
+    return line;
+}
+
 // The password never travels as an argument, where other users of the machine could read it
 // in the process list.
-std::string readPassword(std::istream& in) {
+std::string readPassword(std::istream& in, std::ostream& err) {
     if (const char* password = std::getenv("QUORVANE_PASSWORD"); password != nullptr) {
         return password;
     }
     std::string line;
-    std::getline(in, line);
+    if (&in == &std::cin && isatty(STDIN_FILENO) == 1) {
+        line = readHiddenLine(err);
+    } else {
+        std::getline(in, line);
+    }
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
@@ -39,7 +66,7 @@ int runDownload(CliContext& context, const ServiceOptions& options, std::istream
     if (!context.openStore()) {
         return kExitFailed;
     }
-    const std::string password = readPassword(in);
+    const std::string password = readPassword(in, context.err);
     CurlTransfer transfer;
     const auto imported =
         downloadProjections(context.state, context.dialogs, transfer, options.user, password);
