@@ -62,7 +62,7 @@ bool UserFile::verify(std::string_view name, std::string_view password) const {
 }
 
 bool addUser(const std::string& path, std::string_view name, std::string_view password,
-             std::string& reason) {
+             std::string& reason, int iterations) {
     if (name.empty() || name.find_first_of("\t\r\n") != std::string_view::npos) {
         reason = "a user name must not be empty or hold a tab or a line break";
         return false;
@@ -76,7 +76,7 @@ bool addUser(const std::string& path, std::string_view name, std::string_view pa
         reason = "cannot read " + path;
         return false;
     }
-    const std::string hash = hashPassword(password);
+    const std::string hash = hashPassword(password, iterations);
     if (hash.empty()) {
         reason = "no random salt could be made";
         return false;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "service/PasswordHash.h"
+
 namespace quorvane::service {
 
 // The users file: one "NAME<TAB>HASH" line per user, the hash as hashPassword makes it. Names
@@ -23,8 +25,9 @@ class UserFile {
 };
 
 // Adds the user or replaces his password, writing the file anew (readable by its owner only).
-// False with a reason when the name is not allowed or the file cannot be written.
+// False with a reason when the name is not allowed or the file cannot be written. Fewer
+// iterations than the default are for tests only.
 bool addUser(const std::string& path, std::string_view name, std::string_view password,
-             std::string& reason);
+             std::string& reason, int iterations = kPasswordIterations);
 
 }  // namespace quorvane::service

@@ -19,6 +19,9 @@ namespace quorvane::test {
 
 namespace {
 
+// The hashes of a real users file are deliberately slow; tests need not be.
+constexpr int kTestIterations = 1000;
+
 TestCertificate makeCertificate(const TempFolder& folder, const std::string& name) {
     TestCertificate certificate{folder.str() + "/" + name + ".pem",
                                 folder.str() + "/" + name + ".key"};
@@ -69,7 +72,7 @@ LoopbackService::LoopbackService(const std::string& user, const std::string& pas
     config.ioTimeout = std::chrono::seconds(3);
     std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
     std::string reason;
-    if (!service::addUser(config.usersFile, user, password, reason)) {
+    if (!service::addUser(config.usersFile, user, password, reason, kTestIterations)) {
         ADD_FAILURE() << reason;
         return;
     }

@@ -35,9 +35,9 @@ TEST(UsersFile, KeepsNoPlainPasswordAndReplacesAUsersPassword) {
     test::TempFolder folder;
     const std::string path = folder.str() + "/users.txt";
     std::string reason;
-    ASSERT_TRUE(addUser(path, "coach", "first-secret", reason)) << reason;
-    ASSERT_TRUE(addUser(path, "j\xC3\xB6rg & co", "other", reason)) << reason;
-    ASSERT_TRUE(addUser(path, "coach", "second-secret", reason)) << reason;
+    ASSERT_TRUE(addUser(path, "coach", "first-secret", reason, 1000)) << reason;
+    ASSERT_TRUE(addUser(path, "j\xC3\xB6rg & co", "other", reason, 1000)) << reason;
+    ASSERT_TRUE(addUser(path, "coach", "second-secret", reason, 1000)) << reason;
 
     std::ostringstream contents;
     contents << std::ifstream(path).rdbuf();
