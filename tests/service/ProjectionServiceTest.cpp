@@ -97,6 +97,10 @@ TEST(ProjectionService, RefusesOversizedRequestsAndSurvivesMalformedOnes) {
         client.client.Post("/draft/nba/version.asp", std::string(100000, 'x'), "text/plain");
     ASSERT_TRUE(posted);
     EXPECT_EQ(posted->status, 413);
+    const auto bigHeader =
+        client.client.Get("/draft/nba/version.asp", {{"X-Filler", std::string(20000, 'a')}});
+    ASSERT_TRUE(bigHeader);
+    EXPECT_EQ(bigHeader->status, 400);
 
     // Plain text, half handshakes and binary noise where TLS is expected.
     for (int i = 0; i < 25; ++i) {
