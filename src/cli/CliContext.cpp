@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/DataStore.h"
+#include "app/ServiceSettings.h"
 #include "draftconfig/DraftLoader.h"
 #include "store/CsvText.h"
 #include "store/NumberText.h"
@@ -12,7 +13,7 @@
 namespace quorvane::cli {
 
 CliContext::CliContext(const CliIo& io)
-    : dialogs(io.err, io.in, io.inputIsTerminal, false), out(io.out), err(io.err) {}
+    : dialogs(io.err, io.in, io.inputIsTerminal, false), out(io.out), err(io.err), in(io.in) {}
 
 bool CliContext::openStore() {
     if (state.dbConnection.isOpen()) {
@@ -25,6 +26,7 @@ bool CliContext::openStore() {
                                                 : std::optional<std::string>(dataDirOption)))) {
         return false;
     }
+    applyServiceSettings(state);
     fixSgpDenominators(state, dialogs);
     return true;
 }

@@ -31,6 +31,7 @@ public:
     CliDialogs dialogs;
     std::ostream& out;
     std::ostream& err;
+    std::istream& in;
     std::string dataDirOption;  // --data-dir, empty when not given
     bool assumeYes = false;
     int exitCode = kExitDone;

@@ -22,6 +22,7 @@ struct ProgramState {
     std::string logFilePath;
     std::string appVersion{kAppVersion};
     std::string serviceHost;  // empty when no projection service is configured
+    std::string supportAddress;  // named when the service cannot be reached; may be empty
     int projectionYear = kProjectionYear;
     int researchYear = kProjectionYear;
     int statsMode = 0;  // 0 projections, 1 previous season

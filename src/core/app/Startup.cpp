@@ -6,6 +6,7 @@
 
 #include "app/DataStore.h"
 #include "app/ProgramState.h"
+#include "app/ServiceSettings.h"
 #include "app/UserDialogs.h"
 #include "valuation/SgpDenominators.h"
 
@@ -38,6 +39,7 @@ int countDrafts(ProgramState& state, UserDialogs& dialogs) {
 StartupOutcome runStartup(ProgramState& state, UserDialogs& dialogs, StartupShell& shell,
                           const DataFolderCandidates& candidates) {
     guarded(state, [&] { openDataStore(state, dialogs, candidates); });
+    guarded(state, [&] { applyServiceSettings(state); });
 
     state.appVersion = std::string(kAppVersion);
     state.draftLoaded = false;

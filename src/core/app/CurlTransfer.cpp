@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "app/CurlTransfer.h"
+
+#include <curl/curl.h>
+#include <signal.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+
+namespace quorvane {
+
+namespace {
+
+void initialiseCurlOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        curl_global_init(CURL_GLOBAL_DEFAULT);
+        // TLS writes to a service that has gone away raise SIGPIPE, which would end the
+        // program; the failed write is reported as a failed transfer instead.
+        struct sigaction current {};
+        if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+            signal(SIGPIPE, SIG_IGN);
+        }
+    });
+}
+
+struct Body {
+    std::string text;
+    bool tooLarge = false;
+};
+
+size_t appendBody(char* data, size_t size, size_t count, void* target) {
+    auto* body = static_cast<Body*>(target);
+    const size_t bytes = size * count;
+    if (body->text.size() + bytes > kTransferBodyLimit) {
+        body->tooLarge = true;
+        return 0;  // makes curl stop the transfer
+    }
+    body->text.append(data, bytes);
+    return bytes;
+}
+
+bool isHttpsUrl(const std::string& url) {
+    constexpr std::string_view scheme = "https://";
+    if (url.size() <= scheme.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < scheme.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(url[i])) != scheme[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The account request carries the password in its query: it never goes into the log.
+std::string withoutQuery(const std::string& url) {
+    return url.substr(0, url.find('?'));
+}
+
+}  // namespace
+
+std::optional<std::string> caBundleFromEnvironment() {
+    const char* value = std::getenv("QUORVANE_CA_BUNDLE");
+    if (value == nullptr || *value == '\0') {
+        return std::nullopt;
+    }
+    return std::string(value);
+}
+
+CurlTransfer::CurlTransfer(std::optional<std::string> caBundle, long timeoutSeconds)
+    : m_caBundle(std::move(caBundle)), m_timeoutSeconds(timeoutSeconds) {}
+
+TransferAnswer CurlTransfer::fetch(const std::string& url) {
+    TransferAnswer answer;
+    if (!isHttpsUrl(url)) {
+        answer.info = "refused a request that is not HTTPS: " + withoutQuery(url);
+        return answer;
+    }
+    initialiseCurlOnce();
+    const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(),
+                                                                   &curl_easy_cleanup);
+    if (!curl) {
+        answer.info = "could not start a transfer";
+        return answer;
+    }
+    Body body;
+    char errorText[CURL_ERROR_SIZE] = {};
+    CURL* handle = curl.get();
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "https");
+    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (m_caBundle) {
+        curl_easy_setopt(handle, CURLOPT_CAINFO, m_caBundle->c_str());
+    }
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT, m_timeoutSeconds);
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendBody);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
+    curl_easy_setopt(handle, CURLOPT_USERAGENT, "quorvane-draft");
+
+    const CURLcode result = curl_easy_perform(handle);
+    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &answer.status);
+    if (result != CURLE_OK) {
+        answer.info = body.tooLarge ? std::string("answer larger than the limit")
+                                    : std::string(*errorText != '\0' ? errorText
+                                                                     : curl_easy_strerror(result));
+        answer.info += " (" + withoutQuery(url) + ")";
+        return answer;  // a cut-off body is no answer
+    }
+    answer.body = std::move(body.text);
+    answer.info = "HTTP " + std::to_string(answer.status) + " (" + withoutQuery(url) + ")";
+    return answer;
+}
+
+}  // namespace quorvane

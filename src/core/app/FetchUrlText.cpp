@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "app/FetchUrlText.h"
+
+#include "app/UserDialogs.h"
+#include "store/Log.h"
+
+namespace quorvane {
+
+std::string notConnectedText(std::string_view supportAddress) {
+    std::string text =
+        "The connection to the Quorvane projection servers failed. Please check your internet "
+        "connection and try again. If your connection is working and the problem continues, "
+        "please contact customer support";
+    if (!supportAddress.empty()) {
+        text += " at ";
+        text += supportAddress;
+    }
+    text += ".";
+    return text;
+}
+
+TransferAnswer fetchUrlAnswer(UrlTransfer& transfer, UserDialogs& dialogs, const Log& log,
+                              const std::string& url, std::string_view supportAddress) {
+    dialogs.setBusy(true);
+    TransferAnswer answer;
+    try {
+        answer = transfer.fetch(url);
+    } catch (const std::exception& error) {
+        answer = TransferAnswer{};
+        answer.info = error.what();
+    }
+    if (answer.body.empty()) {
+        log.writeEntry(" : " + answer.info);
+        dialogs.setBusy(false);
+        dialogs.showMessage(kNotConnectedTitle, notConnectedText(supportAddress),
+                            MessageIcon::Exclamation);
+        return answer;
+    }
+    dialogs.setBusy(false);
+    return answer;
+}
+
+std::string fetchUrlText(UrlTransfer& transfer, UserDialogs& dialogs, const Log& log,
+                         const std::string& url, std::string_view supportAddress) {
+    return fetchUrlAnswer(transfer, dialogs, log, url, supportAddress).body;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/UrlTransfer.h"
+
+namespace quorvane {
+
+class Log;
+class UserDialogs;
+
+inline constexpr std::string_view kNotConnectedTitle = "Internet Connection Error";
+
+// The text of the "Internet Connection Error" window; names the support address when one is
+// configured.
+std::string notConnectedText(std::string_view supportAddress);
+
+// Fetches a URL with the busy pointer on. When nothing comes back, writes " : " and what the
+// transfer reported to the log and shows the "Internet Connection Error" window; the caller
+// then goes on with the empty text.
+TransferAnswer fetchUrlAnswer(UrlTransfer& transfer, UserDialogs& dialogs, const Log& log,
+                              const std::string& url, std::string_view supportAddress = {});
+
+std::string fetchUrlText(UrlTransfer& transfer, UserDialogs& dialogs, const Log& log,
+                         const std::string& url, std::string_view supportAddress = {});
+
+}  // namespace quorvane

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "app/HelpPages.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "app/ProgramFolder.h"
+#include "app/ProgramState.h"
+#include "app/ServiceEndpoints.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr HelpPageEntry kHelpPages[] = {
+    {HelpPage::Topics, "/draft/nba/da_index.asp", "da_index.htm"},
+    {HelpPage::Main, "/draft/nba/help_main.asp", "help_main.htm"},
+    {HelpPage::Research, "/draft/nba/help_research.asp", "help_research.htm"},
+    {HelpPage::Standings, "/draft/nba/help_standings.asp", "help_standings.htm"},
+    {HelpPage::Targets, "/draft/nba/help_targets.asp", "help_targets.htm"},
+};
+
+bool holdsHelp(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(folder / "da_index.htm", error);
+}
+
+}  // namespace
+
+std::span<const HelpPageEntry> helpPageEntries() {
+    return kHelpPages;
+}
+
+const HelpPageEntry& helpPageEntry(HelpPage page) {
+    for (const auto& entry : kHelpPages) {
+        if (entry.page == page) {
+            return entry;
+        }
+    }
+    return kHelpPages[0];
+}
+
+std::string localHelpFolder() {
+    if (const char* folder = std::getenv("QUORVANE_HELP_DIR"); folder != nullptr && *folder != 0) {
+        return folder;
+    }
+    const std::filesystem::path program = programFolder();
+    if (!program.empty()) {
+        for (const auto& candidate :
+             {program / "help", program / ".." / "share" / "quorvane" / "help"}) {
+            if (holdsHelp(candidate)) {
+                return candidate.lexically_normal().string();
+            }
+        }
+    }
+    return (std::filesystem::path(QUORVANE_SOURCE_DATA_DIR) / "help").string();
+}
+
+std::string localHelpFile(std::string_view fileName) {
+    return (std::filesystem::path(localHelpFolder()) / fileName).string();
+}
+
+std::string helpPageAddress(const ProgramState& state, HelpPage page) {
+    const HelpPageEntry& entry = helpPageEntry(page);
+    if (!state.serviceHost.empty()) {
+        return serviceUrl(state.serviceHost, entry.servicePath);
+    }
+    return "file://" + localHelpFile(entry.localFile);
+}
+
+}  // namespace quorvane

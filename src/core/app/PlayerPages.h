@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+struct ProgramState;
+
+// What the web pane shows for a player: the service's page when a service is configured, else a
+// page made here from the database. Exactly one of the two is set.
+struct PlayerPageContent {
+    std::string url;
+    std::string html;
+};
+
+// Text made safe to stand in HTML.
+std::string escapeHtml(std::string_view text);
+
+// The page of a projected player (ids 1 .. 19999); nullopt for the user's own players, who have
+// no page, and for a local page of a player the database does not hold.
+std::optional<PlayerPageContent> playerPageFor(ProgramState& state, int playerid);
+
+// The local page: name, team and positions, per-game figures and totals for every season the
+// database holds, newest first, and the user's note on him. nullopt when he is not there or the
+// database cannot be read (the failing statement is logged).
+std::optional<std::string> localPlayerPageHtml(ProgramState& state, int playerid);
+
+}  // namespace quorvane

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "app/UpdateCheck.h"
+
+#include <spawn.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/FetchUrlText.h"
+#include "app/ProgramFolder.h"
+#include "app/ProgramState.h"
+#include "app/ServiceEndpoints.h"
+#include "app/UserDialogs.h"
+#include "app/Version.h"
+#include "store/Log.h"
+#include "store/NumberText.h"
+
+extern char** environ;
+
+namespace quorvane {
+
+namespace {
+
+std::string trimLineEnds(std::string_view text) {
+    const auto begin = text.find_first_not_of(" \t\r\n");
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    const auto end = text.find_last_not_of(" \t\r\n");
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
+}  // namespace
+
+UpdateAction updateActionFor(std::string_view serviceAnswer, std::string_view appVersion) {
+    const auto server = parseWholeNumber(trimLineEnds(serviceAnswer), 0, 2147483647LL);
+    const auto local = versionNumber(appVersion);
+    if (!server || !local) {
+        return UpdateAction::Nothing;
+    }
+    return *local < *server && *server < kFirstUnofferedVersion ? UpdateAction::Ask
+                                                                : UpdateAction::Nothing;
+}
+
+UpdateCheck checkForUpdate(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer) {
+    UpdateCheck check;
+    check.localVersion = versionNumber(state.appVersion);
+    if (state.serviceHost.empty()) {
+        return check;
+    }
+    check.serviceConfigured = true;
+    check.serviceAnswer = trimLineEnds(fetchUrlText(transfer, dialogs, Log(state.logFilePath),
+                                                    serviceUrl(state.serviceHost, kVersionPath),
+                                                    state.supportAddress));
+    check.action = updateActionFor(check.serviceAnswer, state.appVersion);
+    return check;
+}
+
+bool SpawnLauncher::start(const std::string& path) {
+    if (path.empty() || access(path.c_str(), X_OK) != 0) {
+        return false;
+    }
+    pid_t child = 0;
+    char* const arguments[] = {const_cast<char*>(path.c_str()), nullptr};
+    return posix_spawn(&child, path.c_str(), nullptr, nullptr, arguments, environ) == 0;
+}
+
+std::string updaterPath() {
+    const std::string folder = programFolder();
+    if (folder.empty()) {
+        return {};
+    }
+    return (std::filesystem::path(folder) / kUpdaterName).string();
+}
+
+UpdateOutcome runUpdateCheck(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer,
+                             ProgramLauncher& launcher, const std::string& updater) {
+    const UpdateCheck check = checkForUpdate(state, dialogs, transfer);
+    if (check.action != UpdateAction::Ask || !dialogs.askYesNo(kUpdateTitle, kUpdateQuestion)) {
+        return UpdateOutcome::Continue;
+    }
+    if (launcher.start(updater)) {
+        return UpdateOutcome::UpdaterStarted;
+    }
+    // Ending the program because a helper is missing would leave the user with nothing.
+    Log(state.logFilePath).writeEntry(" error: could not start the updater - " + updater);
+    dialogs.showMessage("Software Update",
+                        "The updater could not be started, so the draft software was not "
+                        "updated. The program will go on with this version.",
+                        MessageIcon::Exclamation);
+    return UpdateOutcome::Continue;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+struct ProgramState;
+class UrlTransfer;
+class UserDialogs;
+
+// Versions from this number on belong to a later product line and are never offered.
+inline constexpr int kFirstUnofferedVersion = 1400;
+
+inline constexpr std::string_view kUpdateTitle = "Software Update Available";
+inline constexpr std::string_view kUpdateQuestion =
+    "An update is available for the draft software.  Would you like to update your software "
+    "now?";
+inline constexpr const char* kUpdaterName = "quorvane-update";
+
+enum class UpdateAction {
+    Nothing,  // no service, no answer, not a number, or not newer
+    Ask,      // offer the update
+};
+
+// The service's answer against the program's version: a whole number above the local number
+// form and below 1400 is offered; anything else is not.
+UpdateAction updateActionFor(std::string_view serviceAnswer, std::string_view appVersion);
+
+struct UpdateCheck {
+    bool serviceConfigured = false;
+    std::optional<int> localVersion;
+    std::string serviceAnswer;  // trimmed; empty when nothing came back
+    UpdateAction action = UpdateAction::Nothing;
+};
+
+// Asks the service for its newest version. Without a configured service nothing is requested
+// and nothing is shown; an unreachable service shows "Internet Connection Error".
+UpdateCheck checkForUpdate(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer);
+
+// Starts a helper program; false when it could not be started.
+class ProgramLauncher {
+  public:
+    virtual ~ProgramLauncher() = default;
+    virtual bool start(const std::string& path) = 0;
+};
+
+// Starts programs with posix_spawn, detached from this one.
+class SpawnLauncher final : public ProgramLauncher {
+  public:
+    bool start(const std::string& path) override;
+};
+
+// quorvane-update beside the executable.
+std::string updaterPath();
+
+enum class UpdateOutcome {
+    Continue,        // go on with start-up
+    UpdaterStarted,  // the program is to end now
+};
+
+// The whole check of start-up: asks when the check calls for it and starts the updater on Yes.
+// An updater that cannot be started is reported and the program goes on.
+UpdateOutcome runUpdateCheck(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer,
+                             ProgramLauncher& launcher, const std::string& updater = updaterPath());
+
+}  // namespace quorvane

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "projections/ProjectionImport.h"
+
+namespace quorvane {
+
+class UrlTransfer;
+
+inline constexpr std::string_view kUpdateProjectionsTitle = "Update Projections";
+inline constexpr std::string_view kNoServiceMessage =
+    "No projection service is configured, so projections cannot be downloaded. Set the "
+    "projection service in the settings file of the data folder (serviceHost = host:port) or in "
+    "QUORVANE_SERVICE_HOST, or choose a projection file with \"Select File\".";
+inline constexpr std::string_view kNotAuthorisedMessage =
+    "The projection service did not accept your user name and password. Please check them and "
+    "try again.";
+
+// The import the downloaded text is handed to; the download tests put a recorder here.
+using ProjectionTextImport =
+    std::function<std::optional<ImportResult>(ProgramState&, UserDialogs&, std::string_view)>;
+
+// "Update Projections": sends the account request with the trimmed, encoded user name and
+// password, fetches the projection file and imports it. The result is the import's: nullopt
+// when nothing was imported (the reason was shown). The caller then shows "Projection Update
+// Complete!" for a result, runs the refresh cycle and closes the window.
+std::optional<ImportResult> downloadProjections(
+    ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer, std::string_view user,
+    std::string_view password, const ProjectionTextImport& import = importProjectionText);
+
+}  // namespace quorvane

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "service/ClientAuthorisations.h"
+#include "service/ProjectionFile.h"
+#include "service/UserFile.h"
+
+namespace httplib {
+class SSLServer;
+}
+
+namespace quorvane::service {
+
+struct ServiceConfig {
+    std::string host = "127.0.0.1";
+    int port = 8443;  // 0: any free port (tests)
+    std::string certFile;
+    std::string keyFile;
+    std::string projectionsFile;
+    std::string version;  // the newest program version, dots removed ("1303")
+    std::string usersFile;
+    std::string helpFolder = QUORVANE_SERVICE_HELP_DIR;
+    std::chrono::seconds authorisationLifetime{std::chrono::minutes(10)};
+    std::chrono::seconds ioTimeout{10};
+    std::size_t requestBodyLimit = 16 * 1024;
+};
+
+// Answers every request of the draft program over HTTPS:
+//   /draft/nba/version.asp            the version number as text
+//   /draft/nfl/user.asp?u=NAME&p=PW   "OK" and a grant of a few minutes for a known user,
+//                                     403 otherwise, 400 without both parameters
+//   /draft/nba/da_projections.csv     the projection file, to a client with a grant only (403)
+//   /draft/nba/da_index.asp, help_main.asp, help_research.asp, help_standings.asp,
+//   help_targets.asp                  the help pages of the help folder
+//   /draft/nba/da_player.asp?id=N     a page made from the projection file (400 for a bad id,
+//                                     404 for an unknown player)
+// Everything else is 404; only GET is served.
+class ProjectionService {
+  public:
+    explicit ProjectionService(ServiceConfig config);
+    ~ProjectionService();
+    ProjectionService(const ProjectionService&) = delete;
+    ProjectionService& operator=(const ProjectionService&) = delete;
+
+    // Loads the files, sets up TLS and binds the address. False with a reason.
+    bool start(std::string& reason);
+    // The port bound by start().
+    int port() const { return m_port; }
+    // Serves until stop(); call after a successful start(), from any thread.
+    bool serve();
+    // Ends serve(), also when it has not begun yet; safe from another thread.
+    void stop();
+
+  private:
+    void addRoutes();
+
+    ServiceConfig m_config;
+    std::unique_ptr<httplib::SSLServer> m_server;
+    std::unique_ptr<ProjectionFile> m_projections;
+    std::unique_ptr<UserFile> m_users;
+    ClientAuthorisations m_authorisations;
+    int m_port = 0;
+    std::atomic<bool> m_serving{false};
+    std::atomic<bool> m_stopRequested{false};
+};
+
+// "host:port" into its parts; IPv6 addresses in brackets. False when it is not of that form.
+bool parseListenAddress(const std::string& text, std::string& host, int& port);
+
+}  // namespace quorvane::service

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// quorvane-projection-service: serves projections, the version number, help and player pages to
+// the draft program over HTTPS.
+#include <pthread.h>
+#include <signal.h>
+
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include <CLI/CLI.hpp>
+
+#include "service/ProjectionService.h"
+#include "service/UserFile.h"
+
+namespace {
+
+using quorvane::service::ProjectionService;
+using quorvane::service::ServiceConfig;
+
+int serve(ServiceConfig config, const std::string& listen) {
+    if (!quorvane::service::parseListenAddress(listen, config.host, config.port)) {
+        std::cerr << "error: --listen wants HOST:PORT, for example 127.0.0.1:8443\n";
+        return 2;
+    }
+    // Signals are taken by a thread of their own, which stops the server cleanly.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    ProjectionService service(config);
+    std::string reason;
+    if (!service.start(reason)) {
+        std::cerr << "error: " << reason << '\n';
+        return 1;
+    }
+    std::cerr << "serving on https://" << config.host << ':' << service.port() << '\n';
+    std::thread stopper([&service, signals] {
+        int received = 0;
+        sigwait(&signals, &received);
+        service.stop();
+    });
+    const bool served = service.serve();
+    pthread_kill(stopper.native_handle(), SIGTERM);
+    stopper.join();
+    return served ? 0 : 1;
+}
+
+int addUser(const std::string& file, const std::string& name) {
+    std::string password;
+    std::getline(std::cin, password);
+    if (!password.empty() && password.back() == '\r') {
+        password.pop_back();
+    }
+    std::string reason;
+    if (!quorvane::service::addUser(file, name, password, reason)) {
+        std::cerr << "error: " << reason << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Reference projection service for Quorvane Basketball Draft",
+                 "quorvane-projection-service"};
+    app.require_subcommand(1);
+
+    ServiceConfig config;
+    std::string listen = "127.0.0.1:8443";
+    int authorisationMinutes = 10;
+    CLI::App* serveCommand = app.add_subcommand("serve", "Serve over HTTPS until stopped");
+    serveCommand->add_option("--listen", listen, "Address and port (default 127.0.0.1:8443)");
+    serveCommand->add_option("--cert", config.certFile, "Certificate chain (PEM)")->required();
+    serveCommand->add_option("--key", config.keyFile, "Private key (PEM)")->required();
+    serveCommand->add_option("--projections", config.projectionsFile, "Projection CSV file")
+        ->required();
+    serveCommand
+        ->add_option("--version", config.version,
+                     "Newest program version without dots, for example 1303")
+        ->required();
+    serveCommand->add_option("--users", config.usersFile, "Users file (made by adduser)")
+        ->required();
+    serveCommand->add_option("--help-dir", config.helpFolder, "Folder of the help pages");
+    serveCommand
+        ->add_option("--grant-minutes", authorisationMinutes,
+                     "How long a signed-in client may download (default 10)")
+        ->check(CLI::Range(1, 1440));
+
+    std::string usersFile;
+    std::string userName;
+    CLI::App* addUserCommand = app.add_subcommand(
+        "adduser", "Add a user or change his password; the password is read from standard input");
+    addUserCommand->add_option("FILE", usersFile, "Users file")->required();
+    addUserCommand->add_option("NAME", userName, "User name")->required();
+
+    CLI11_PARSE(app, argc, argv);
+    if (*serveCommand) {
+        config.authorisationLifetime = std::chrono::minutes(authorisationMinutes);
+        return serve(config, listen);
+    }
+    return addUser(usersFile, userName);
+}

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include <httplib.h>
+
+#include <gtest/gtest.h>
+
+#include "LoopbackService.h"
+
+namespace quorvane::test {
+namespace {
+
+// An HTTPS client that trusts the test certificate; one connection per request.
+struct TestClient {
+    explicit TestClient(int port) : client("127.0.0.1", port) {
+        client.set_ca_cert_path(trustedCertificate().certFile.c_str());
+        client.enable_server_certificate_verification(true);
+        client.set_connection_timeout(5, 0);
+        client.set_read_timeout(5, 0);
+        client.set_keep_alive(false);
+    }
+    int status(const std::string& path) {
+        const auto result = client.Get(path);
+        return result ? result->status : -1;
+    }
+    std::string body(const std::string& path) {
+        const auto result = client.Get(path);
+        return result ? result->body : std::string();
+    }
+    httplib::SSLClient client;
+};
+
+TEST(ProjectionService, ServesTheProjectionsOnlyAfterAnAcceptedAccountRequest) {
+    LoopbackService service("coach", "s3cret");
+    ASSERT_TRUE(service.started());
+    TestClient client(service.port());
+    EXPECT_EQ(client.status("/draft/nba/da_projections.csv"), 403);
+    EXPECT_EQ(client.status("/draft/nfl/user.asp?u=coach&p=wrong"), 403);
+    EXPECT_EQ(client.status("/draft/nba/da_projections.csv"), 403);
+    EXPECT_EQ(client.status("/draft/nfl/user.asp?u=coach"), 400);
+    EXPECT_EQ(client.body("/draft/nfl/user.asp?u=coach&p=s3cret"), "OK");
+    EXPECT_EQ(client.body("/draft/nba/da_projections.csv"), kServedProjections);
+    EXPECT_EQ(client.body("/draft/nba/version.asp"), "1303");
+
+    // A later wrong password from the same address gets nothing on the earlier grant.
+    EXPECT_EQ(client.status("/draft/nfl/user.asp?u=coach&p=s3cret%20"), 403);
+    EXPECT_EQ(client.status("/draft/nba/da_projections.csv"), 403);
+}
+
+TEST(ProjectionService, RefusesBadPlayerIdsAndUnknownPaths) {
+    LoopbackService service;
+    ASSERT_TRUE(service.started());
+    TestClient client(service.port());
+    for (const char* id :
+         {"", "abc", "0", "-5", "20000", "12x", "1e3", "99999999999999999999", "101&id=102"}) {
+        EXPECT_EQ(client.status(std::string("/draft/nba/da_player.asp?id=") + id), 400) << id;
+    }
+    EXPECT_EQ(client.status("/draft/nba/da_player.asp"), 400);
+    EXPECT_EQ(client.status("/draft/nba/da_player.asp?id=103"), 404);
+    EXPECT_EQ(client.status("/draft/nba/nothing.asp"), 404);
+    EXPECT_EQ(client.status("/../../etc/passwd"), 404);
+}
+
+TEST(ProjectionService, PlayerPagesShowEverySeasonAndEscapeTheFilesText) {
+    LoopbackService service;
+    ASSERT_TRUE(service.started());
+    TestClient client(service.port());
+    const std::string page = client.body("/draft/nba/da_player.asp?id=102");
+    EXPECT_NE(page.find("Ben &lt;b&gt;Bold&lt;/b&gt;"), std::string::npos);
+    EXPECT_EQ(page.find("<b>Bold"), std::string::npos);
+    // 2019: 2 * 200 field goals + 60 free throws = 460 points in 50 games.
+    EXPECT_NE(page.find("<td>2019</td><td>9.2</td><td>11.0</td><td>1.2</td>"), std::string::npos);
+    EXPECT_NE(page.find("<td>2018</td>"), std::string::npos);
+    EXPECT_LT(page.find("<td>2019</td>"), page.find("<td>2018</td>"));
+}
+
+TEST(ProjectionService, ServesTheHelpPages) {
+    LoopbackService service;
+    ASSERT_TRUE(service.started());
+    TestClient client(service.port());
+    for (const char* path :
+         {"/draft/nba/da_index.asp", "/draft/nba/help_main.asp", "/draft/nba/help_research.asp",
+          "/draft/nba/help_standings.asp", "/draft/nba/help_targets.asp"}) {
+        EXPECT_EQ(client.status(path), 200) << path;
+    }
+    // The pages link each other by file name.
+    EXPECT_EQ(client.body("/draft/nba/help_main.htm"), client.body("/draft/nba/help_main.asp"));
+    EXPECT_EQ(client.status("/draft/nba/help.css"), 200);
+    EXPECT_EQ(client.status("/draft/nba/..%2Fhelp.css"), 404);
+    EXPECT_EQ(client.status("/draft/nba/missing.htm"), 404);
+}
+
+TEST(ProjectionService, RefusesOversizedRequestsAndSurvivesMalformedOnes) {
+    LoopbackService service;
+    ASSERT_TRUE(service.started());
+    TestClient client(service.port());
+    EXPECT_EQ(client.status("/draft/nba/version.asp?x=" + std::string(20000, 'a')), 414);
+    const auto posted =
+        client.client.Post("/draft/nba/version.asp", std::string(100000, 'x'), "text/plain");
+    ASSERT_TRUE(posted);
+    EXPECT_EQ(posted->status, 413);
+    const auto bigHeader =
+        client.client.Get("/draft/nba/version.asp", {{"X-Filler", std::string(20000, 'a')}});
+    ASSERT_TRUE(bigHeader);
+    EXPECT_EQ(bigHeader->status, 400);
+
+    // Plain text, half handshakes and binary noise where TLS is expected.
+    for (int i = 0; i < 25; ++i) {
+        sendRawBytes(service.port(), "GET / HTTP/1.1\r\nHost: x\r\n\r\n");
+        sendRawBytes(service.port(), std::string("\x16\x03\x01\x00\x05\x01\x00", 7));
+        sendRawBytes(service.port(), std::string(static_cast<std::size_t>(i * 997 % 5000), '\xff'));
+    }
+    EXPECT_EQ(client.body("/draft/nba/version.asp"), "1303");
+}
+
+TEST(ProjectionService, StopsAlsoWhenStoppedAtOnce) {
+    // Each would hang in its destructor if a stop before serving were lost.
+    for (int i = 0; i < 5; ++i) {
+        LoopbackService service;
+        EXPECT_TRUE(service.started());
+    }
+}
+
+}  // namespace
+}  // namespace quorvane::test
