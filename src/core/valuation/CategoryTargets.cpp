@@ -21,18 +21,17 @@ SqlValue whole(long long value) {
 }
 
 // Category id to value; ids without a row read as 0.
-std::map<int, float> valuesById(Recordset& rows, std::string_view column) {
-    std::map<int, float> values;
+std::map<int, double> valuesById(Recordset& rows, std::string_view column) {
+    std::map<int, double> values;
     for (; !rows.eof(); rows.moveNext()) {
-        values[static_cast<int>(rows.getInt("categoryid"))] =
-            static_cast<float>(rows.getDouble(column));
+        values[static_cast<int>(rows.getInt("categoryid"))] = rows.getDouble(column);
     }
     return values;
 }
 
-float valueOf(const std::map<int, float>& values, int categoryid) {
+double valueOf(const std::map<int, double>& values, int categoryid) {
     const auto found = values.find(categoryid);
-    return found == values.end() ? 0.0F : found->second;
+    return found == values.end() ? 0.0 : found->second;
 }
 
 }  // namespace
@@ -70,22 +69,23 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
     }
     // A failed read of the totals leaves every actual value at 0.
     Recordset actuals;
-    std::map<int, float> actualValues;
+    std::map<int, double> actualValues;
     if (openRecordset(actuals, connection,
                       "select categoryid, points from TeamBoxCategory"
                       " where template_id = ? and teamid = ?",
                       {id, whole(myTeamId(state))})) {
         actualValues = valuesById(actuals, "points");
     }
-    const std::map<int, float> targetValues = valuesById(targets, "target");
+    const std::map<int, double> targetValues = valuesById(targets, "target");
 
     std::vector<TargetRow> rows;
     state.categoryTargets.clear();
     for (; !categories.eof(); categories.moveNext()) {
         const int categoryid = static_cast<int>(categories.getInt("categoryid"));
         const std::string symbol = categories.getText("symbol");
-        const float target = valueOf(targetValues, categoryid);
-        const float actual = valueOf(actualValues, categoryid);
+        // The panel compares and shows single-precision figures, as typed targets are.
+        const auto target = static_cast<float>(valueOf(targetValues, categoryid));
+        const auto actual = static_cast<float>(valueOf(actualValues, categoryid));
         TargetRow row{categoryid,
                       symbol,
                       formatCategoryValue(symbol, target),
@@ -98,7 +98,8 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
             row.differenceColour = kBelowTargetColour;
         }
         rows.push_back(std::move(row));
-        state.categoryTargets.push_back({categoryid, target, actual, symbol});
+        state.categoryTargets.push_back({categoryid, valueOf(targetValues, categoryid),
+                                         valueOf(actualValues, categoryid), symbol});
     }
     return rows;
 }
