@@ -17,7 +17,7 @@ constexpr int kLastSeason = kProjectionYear - 1;
 // SGP. SGP: A 10, B 8, C 5 (guards), D 9, E 6, F 4 (centres).
 League sixPlayerLeague(TestProgram& program, int drafttype = kDraftTypeAuction) {
     League league(program, 2, drafttype, kScoringRotisserie);
-    league.slots({.C = 1, .G = 1})
+    league.rosterSlots({.C = 1, .G = 1})
         .money(100, 1)
         .categories({{1, 1}})
         .denominator(1, 10)
@@ -67,7 +67,7 @@ TEST(DollarValues, ShareThePotAboveEachGroupsReplacementLevel) {
 TEST(DollarValues, UtilityOnlyLeagueRostersTheBestOfEveryPosition) {
     TestProgram program;
     League league = sixPlayerLeague(program);
-    league.slots({.C = 1, .UT = 2});
+    league.rosterSlots({.C = 1, .UT = 2});
     league.load();
 
     ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
@@ -118,7 +118,7 @@ TEST(DollarValues, InflationKeepsOneNonCentreWhenTheirSlotsAreFull) {
 TEST(DollarValues, TwelveTeamLeagueRostersCentresAndOthersApart) {
     TestProgram program;
     League league(program, 12, kDraftTypeAuction, kScoringRotisserie);
-    league.slots({.C = 2, .F = 2, .G = 2, .UT = 4}).money(200, 1).categories({{1, 1}});
+    league.rosterSlots({.C = 2, .F = 2, .G = 2, .UT = 4}).money(200, 1).categories({{1, 1}});
     league.denominator(1, 1);
     for (int i = 1; i <= 120; ++i) {
         league.player({.playerid = i, .lastname = "P", .ftm = i, .SF = 1});

@@ -14,11 +14,11 @@ League::League(TestProgram& program, int teams, int drafttype, int scoringstyle)
                           drafttype == kDraftTypeAuction, scoringstyle == kScoringRotisserie);
     program.exec(fmt::format("update DraftTemplate set drafttype = {} where template_id = {}",
                              drafttype, id));
-    slots({});
+    rosterSlots({});
     load();
 }
 
-League& League::slots(const Slots& s) {
+League& League::rosterSlots(const Slots& s) {
     m_program.exec(fmt::format(
         "update DraftRoster set C={}, F={}, G={}, PG={}, SG={}, SF={}, PF={}, UT={}, R={} "
         "where template_id = {}",

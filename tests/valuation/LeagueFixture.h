@@ -35,7 +35,7 @@ class League {
   public:
     League(TestProgram& program, int teams, int drafttype, int scoringstyle);
 
-    League& slots(const Slots& slots);
+    League& rosterSlots(const Slots& counts);
     League& money(double dollars, double minbid);
     // (categoryid, weight) in the draft's order.
     League& categories(std::initializer_list<std::pair<int, double>> categories);

@@ -18,7 +18,7 @@ double vbd(TestProgram& program, int playerid) {
 // and 18 shooting guards who are not point guards start. Points are free throws made.
 League guardLeague(TestProgram& program) {
     League league(program, 12, kDraftTypeStraight, kScoringPoints);
-    league.slots({.G = 1, .PG = 1, .SG = 1}).categories({{21, 1}});
+    league.rosterSlots({.G = 1, .PG = 1, .SG = 1}).categories({{21, 1}});
     for (int k = 0; k < 40; ++k) {
         league.player({.playerid = 100 + k, .lastname = "PG", .ftm = 100 + k, .PG = 1});
         league.player({.playerid = 200 + k, .lastname = "SG", .ftm = 200 + k, .SG = 1});
@@ -54,7 +54,7 @@ TEST(ValueBasedRanks, PointGuardAndShootingGuardBaselinesOfEighteen) {
 TEST(ValueBasedRanks, GuardOnlyLeagueHasOneBaselineForAllGuards) {
     TestProgram program;
     League league = guardLeague(program);
-    league.slots({.G = 2});
+    league.rosterSlots({.G = 2});
     league.load();
 
     ASSERT_TRUE(calcRanks(program.state, program.dialogs));
@@ -68,7 +68,7 @@ TEST(ValueBasedRanks, GuardOnlyLeagueHasOneBaselineForAllGuards) {
 TEST(ValueBasedRanks, AuctionSharesTheMoneyOverTheStartersAndLeavesOthersAtZero) {
     TestProgram program;
     League league(program, 2, kDraftTypeAuction, kScoringPoints);
-    league.slots({.G = 1}).money(100, 1).categories({{21, 1}});
+    league.rosterSlots({.G = 1}).money(100, 1).categories({{21, 1}});
     league.player({.playerid = 1, .lastname = "A", .ftm = 30, .PG = 1})
         .player({.playerid = 2, .lastname = "B", .ftm = 20, .PG = 1})
         .player({.playerid = 3, .lastname = "C", .ftm = 10, .SG = 1})
@@ -100,7 +100,7 @@ TEST(ValueBasedRanks, WeightsAndOddBaselineCounts) {
     TestProgram program;
     // 3 teams with G = 1, PG = 1: (0.5 + 1) x 3 = 4.5 point guards start, the whole part 4.
     League league(program, 3, kDraftTypeSnake, kScoringPoints);
-    league.slots({.G = 1, .PG = 1}).categories({{21, 2}, {9, -1}});
+    league.rosterSlots({.G = 1, .PG = 1}).categories({{21, 2}, {9, -1}});
     for (int k = 1; k <= 6; ++k) {
         league.player({.playerid = k, .lastname = "PG", .ftm = 10 * k, .turnovers = k, .PG = 1});
     }

@@ -35,7 +35,7 @@ CliRun runCommand(TestProgram& program, std::vector<std::string> arguments) {
 TEST(ValuationCommands, ValuesPrintEveryPlayerByRankWithFullPrecision) {
     TestProgram program;
     League league(program, 2, kDraftTypeSnake, kScoringRotisserie);
-    league.slots({.G = 1}).money(100, 1).categories({{21, 1}}).denominator(21, 3);
+    league.rosterSlots({.G = 1}).money(100, 1).categories({{21, 1}}).denominator(21, 3);
     league.player({.playerid = 7, .lastname = "Low", .ftm = 3, .PG = 1})
         .player({.playerid = 8, .lastname = "Top", .ftm = 12, .PG = 1})
         .player({.playerid = 9, .lastname = "Mid", .ftm = 6, .PG = 1});
