@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/DollarValues.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/ProgramState.h"
@@ -21,27 +22,17 @@ constexpr std::string_view kClearFailed = " 90005 error: could not delete from b
 constexpr std::string_view kFillFailed = " 90005 error: could not insert into proj_cats";
 constexpr std::string_view kUpdateFailed = " 90005 error: could not update proj_cats";
 constexpr std::string_view kPoolReadFailed = " 90005 error: could not access top_players";
-constexpr std::string_view kShiftFailed = " 90105 error: could not update top_players";
 constexpr std::string_view kSpentFailed = " 90005 error: could not access drafttaken";
 constexpr std::string_view kWriteFailed = " 90005 error: could get points sum";
 
 constexpr auto kMessage = StepReport::MessageAndLog;
 
+// The players valued: every projection of the season.
+constexpr std::string_view kValuedPlayers =
+    "DraftPlayers dp where dp.stat_indicator = 'P' and dp.C >= 0 and dp.yearofprojection = ?";
+
 SqlValue whole(long long value) {
     return std::int64_t{value};
-}
-
-// One row per valued player of the season: centres marked 'C', everyone else 'P'.
-std::string projCatsInsert() {
-    std::string columns = "playerid, pos, sgp, games";
-    std::string values = "dp.playerid, IIF(dp.C > 0, 'C', 'P'), 0, dp.games";
-    for (const CategoryDefinition& category : categoryCatalogue()) {
-        columns += ", " + std::string(category.workColumn);
-        values += ", " + std::string(sgpWorkStatisticOf(category));
-    }
-    return "insert into proj_cats(" + columns + ") select " + values +
-           " from DraftPlayers dp where dp.stat_indicator = 'P' and dp.C >= 0"
-           " and dp.yearofprojection = ?";
 }
 
 // The sum of the draft's SGP terms, or nothing when the draft has no category with a term or
@@ -68,47 +59,45 @@ std::optional<std::string> sgpSum(const ProgramState& state) {
     return terms;
 }
 
-// A group of players that shares one replacement level.
-struct ReplacementGroup {
-    std::string_view minimumCondition;  // over the season's DraftPlayers row p
-    std::string_view poolCondition;     // over proj_cats
-};
-
-constexpr ReplacementGroup kAllPlayers{"", ""};
-constexpr ReplacementGroup kCentres{" and p.C > 0", " where pos = 'C'"};
-constexpr ReplacementGroup kNonCentres{" and p.C = 0", " where pos = 'P'"};
-
-// Moves the group's lowest rostered SGP to 0. Positions come from the season's rows only, so a
-// player who was a centre last season is not shifted with this season's centres.
-bool shiftToReplacement(ValuationSteps& steps, const ProgramState& state,
-                        const ReplacementGroup& group) {
-    const auto minimum = steps.number(
-        "select IIF(min(t.sgp) is null,0,min(t.sgp)) as minsgp from top_players t, DraftPlayers p"
-        " where p.playerid = t.playerid and p.yearofprojection = ?" +
-            std::string(group.minimumCondition),
-        "minsgp", kPoolReadFailed, kMessage, {whole(state.projectionYear)});
-    if (!minimum) {
-        return false;
+// One row per valued player: centres marked 'C', everyone else 'P', his statistics and his
+// SGP, which the terms compute from the statistics of the inner select.
+std::string projCatsInsert(const std::string& sgp) {
+    std::string columns = "playerid, pos, games";
+    std::string values = "dp.playerid, IIF(dp.C > 0, 'C', 'P') as pos, dp.games as games";
+    for (const CategoryDefinition& category : categoryCatalogue()) {
+        columns += ", " + std::string(category.workColumn);
+        values += ", " + std::string(sgpWorkStatisticOf(category)) + " as " +
+                  std::string(category.workColumn);
     }
-    const std::string poolMembers = group.poolCondition.empty()
-                                        ? std::string()
-                                        : " where playerid in (select playerid from proj_cats" +
-                                              std::string(group.poolCondition) + ")";
-    return steps.run("update top_players set sgp = sgp - ?" + poolMembers, kShiftFailed, kMessage,
-                     {*minimum}) &&
-           steps.run("update proj_cats set sgp = sgp - ?" + std::string(group.poolCondition),
-                     kShiftFailed, kMessage, {*minimum});
+    return "insert into proj_cats(" + columns + ", sgp) select " + columns + ", (" + sgp +
+           ") from (select " + values + " from " + std::string(kValuedPlayers) +
+           " order by dp.playerid)";
 }
 
-bool addToPool(ValuationSteps& steps, std::string_view position, double count,
+// The lowest SGP of a group's rostered players: its replacement level. Positions come from the
+// season's rows only, so a player who was a centre last season is not counted with this
+// season's centres.
+std::optional<double> replacementLevel(ValuationSteps& steps, const ProgramState& state,
+                                       std::string_view group) {
+    return steps.number(
+        "select IIF(min(t.sgp) is null,0,min(t.sgp)) as minsgp from top_players t, DraftPlayers p"
+        " where p.playerid = t.playerid and p.yearofprojection = ?" +
+            std::string(group),
+        "minsgp", kPoolReadFailed, kMessage, {whole(state.projectionYear)});
+}
+
+// Adds a group's best players to top_players, with their SGP above the group's level.
+bool addToPool(ValuationSteps& steps, std::string_view position, double count, double level,
                std::string_view excludeDrafted, const SqlParams& draftParam) {
-    SqlParams params = draftParam;
+    SqlParams params{level};
+    params.insert(params.end(), draftParam.begin(), draftParam.end());
     params.push_back(poolLimit(count));
+    const std::string group =
+        position.empty() ? "" : " where pos = '" + std::string(position) + "'";
     return steps.run(
-        "insert into top_players(playerid, sgp) select playerid, sgp from proj_cats"
-        " where pos = '" +
-            std::string(position) + "'" + std::string(excludeDrafted) +
-            " order by sgp desc limit ?",
+        "insert into top_players(playerid, sgp) select playerid, sgp - ?"
+        " from proj_cats" +
+            group + std::string(excludeDrafted) + " order by sgp desc limit ?",
         kUpdateFailed, kMessage, params);
 }
 
@@ -116,10 +105,15 @@ bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
     const DraftSettings& d = *state.draftSettings;
     const bool inflation = state.showInflation;
     const SqlParams draftId{whole(d.template_id)};
+    const SqlValue year = whole(state.projectionYear);
     ValuationSteps steps(state.dbConnection, dialogs);
 
+    // Rows that this run values get their new value at the end; the rest drop to 0.
     if (!loadSgpDenominators(state, dialogs) ||
-        !steps.run("update DraftPlayers set dollars = 0", kStartFailed)) {
+        !steps.run("update DraftPlayers set dollars = 0 where dollars <> 0 and playerid not in"
+                   " (select dp.playerid from " +
+                       std::string(kValuedPlayers) + ")",
+                   kStartFailed, StepReport::LogOnly, {year})) {
         return false;
     }
     const auto picks = steps.number("select count(*) as cnt from DraftTaken where template_id = ?",
@@ -137,8 +131,7 @@ bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
     const long long centreSlots = teams * d.C;
     const long long nonCentreSlots = teams * (otherSlots + d.UT);
 
-    if (!steps.run("delete from proj_cats", kClearFailed) ||
-        !steps.run(projCatsInsert(), kFillFailed, kMessage, {whole(state.projectionYear)})) {
+    if (!steps.run("delete from proj_cats", kClearFailed)) {
         return false;
     }
     const auto sum = sgpSum(state);
@@ -146,38 +139,49 @@ bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
         steps.fail(kUpdateFailed, kMessage);
         return false;
     }
-    if (!steps.run("update proj_cats set sgp = (" + *sum + ")", kUpdateFailed, kMessage)) {
+    if (!steps.run(projCatsInsert(*sum), kFillFailed, kMessage, {year})) {
         return false;
     }
 
-    // The players a full league would roster set the replacement level.
+    // The players a full league would roster set the replacement levels: with no positional
+    // slot but utility, one level for everyone; otherwise one for centres, one for the rest.
+    double centreLevel = 0.0;
+    double otherLevel = 0.0;
     if (!steps.run("delete from top_players", kUpdateFailed, kMessage)) {
         return false;
     }
     if (otherSlots == 0) {
         const long long utility = teams * d.UT;
-        if (utility >= 1 &&
-            !steps.run("insert into top_players(playerid, sgp) select playerid, sgp from proj_cats"
-                       " order by sgp desc limit ?",
-                       kUpdateFailed, kMessage, {poolLimit(static_cast<double>(utility))})) {
+        if (utility >= 1 && !addToPool(steps, "", static_cast<double>(utility), 0.0, "", {})) {
             return false;
         }
-        if (!shiftToReplacement(steps, state, kAllPlayers)) {
+        const auto level = replacementLevel(steps, state, "");
+        if (!level) {
             return false;
         }
+        centreLevel = otherLevel = *level;
     } else {
-        if (centreSlots > 0 && !addToPool(steps, "C", static_cast<double>(centreSlots), "", {})) {
+        if (centreSlots > 0 &&
+            !addToPool(steps, "C", static_cast<double>(centreSlots), 0.0, "", {})) {
             return false;
         }
         if (nonCentreSlots >= 1 &&
-            !addToPool(steps, "P", static_cast<double>(nonCentreSlots), "", {})) {
+            !addToPool(steps, "P", static_cast<double>(nonCentreSlots), 0.0, "", {})) {
             return false;
         }
-        if (d.C >= 1 && !shiftToReplacement(steps, state, kCentres)) {
-            return false;
+        if (d.C >= 1) {
+            const auto level = replacementLevel(steps, state, " and p.C > 0");
+            if (!level) {
+                return false;
+            }
+            centreLevel = *level;
         }
-        if (otherSlots + d.UT >= 1 && !shiftToReplacement(steps, state, kNonCentres)) {
-            return false;
+        if (otherSlots + d.UT >= 1) {
+            const auto level = replacementLevel(steps, state, " and p.C = 0");
+            if (!level) {
+                return false;
+            }
+            otherLevel = *level;
         }
     }
 
@@ -207,6 +211,7 @@ bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
         const auto centresTaken = steps.number(
             "select count(*) as cnt from DraftTaken where template_id = ? and pos = 'C'", "cnt",
             kUpdateFailed, kMessage, draftId);
+        // Reserve picks count against the non-centre slots.
         const auto othersTaken = centresTaken ? steps.number(
                                                     "select count(*) as cnt from DraftTaken"
                                                     " where template_id = ? and pos <> 'C'",
@@ -218,10 +223,12 @@ bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
         centresToBuy = std::max(0.0, centresToBuy - *centresTaken);
         othersToBuy = std::max(1.0, othersToBuy - *othersTaken);
     }
-    if (centresToBuy > 0 && !addToPool(steps, "C", centresToBuy, excludeDrafted, excludeParams)) {
+    if (centresToBuy > 0 &&
+        !addToPool(steps, "C", centresToBuy, centreLevel, excludeDrafted, excludeParams)) {
         return false;
     }
-    if (othersToBuy >= 1 && !addToPool(steps, "P", othersToBuy, excludeDrafted, excludeParams)) {
+    if (othersToBuy >= 1 &&
+        !addToPool(steps, "P", othersToBuy, otherLevel, excludeDrafted, excludeParams)) {
         return false;
     }
     const auto sgpTotal =
@@ -236,11 +243,17 @@ bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
         pot -= static_cast<double>(rostered - teams);
     }
     const double rate = *sgpTotal > 0 ? pot / *sgpTotal : pot;
-    return steps.run("update proj_cats set dollars = ? + (sgp * ?)", kUpdateFailed, kMessage,
-                     {d.minbid, rate}) &&
+    // A replacement-level player ends at SGP 0 and the minimum bid; better ones above it, worse
+    // ones below it, down to negative values.
+    const std::string aboveLevel = "(sgp - IIF(pos = 'C', ?, ?))";
+    return steps.run("update proj_cats set sgp = " + aboveLevel + ", dollars = ? + (" + aboveLevel +
+                         " * ?)",
+                     kUpdateFailed, kMessage,
+                     {centreLevel, otherLevel, d.minbid, centreLevel, otherLevel, rate}) &&
            steps.run(
                "update DraftPlayers set dollars = pc.dollars from proj_cats pc"
-               " where DraftPlayers.playerid = pc.playerid",
+               " where DraftPlayers.playerid = pc.playerid"
+               " and DraftPlayers.dollars is not pc.dollars",
                kWriteFailed);
 }
 
