@@ -71,39 +71,41 @@ bool rotisserieRanks(ProgramState& state, UserDialogs& dialogs, ValuationSteps& 
                " 90072 error: could get points sum");
 }
 
+// Each player's statistics with the draft's weights applied, one weight per use of the
+// category, and his fantasy points: the sum of the weighted statistics of the draft.
 bool weightedPoints(const ProgramState& state, ValuationSteps& steps) {
     const DraftSettings& d = *state.draftSettings;
     std::string columns;
     std::string statistics;
+    SqlParams weights;
     for (const CategoryDefinition& category : categoryCatalogue()) {
         columns += ", " + std::string(category.workColumn);
         statistics += ", " + std::string(category.playerStatistic);
+        for (const CategoryWeight& weight : d.categories) {
+            if (weight.categoryid == category.categoryid) {
+                statistics += " * ?";
+                weights.emplace_back(weight.points);
+            }
+        }
     }
-    if (!steps.run("delete from vbd_cat_points",
-                   " 90021 error: could delete from vbd_cat_points") ||
-        !steps.run("insert into vbd_cat_points (playerid, pos" + columns +
-                       ") select dp.playerid, 'C'" + statistics +
-                       " from DraftPlayers dp where dp.yearofprojection = ?",
-                   " 90022 error: could no insert into vbd_cat_points", StepReport::LogOnly,
-                   {whole(state.projectionYear)})) {
-        return false;
-    }
+    weights.push_back(whole(state.projectionYear));
     std::string sum;
     for (const CategoryWeight& weight : d.categories) {
-        const CategoryDefinition* category = findCategory(weight.categoryid);
-        if (category == nullptr) {
-            continue;
+        if (const CategoryDefinition* category = findCategory(weight.categoryid)) {
+            sum += (sum.empty() ? "" : " + ") + std::string(category->workColumn);
         }
-        if (!steps.run("update vbd_cat_points " + weightSetterFor(*category) + "?",
-                       " 90020 error: could not update vbd_cat_points", StepReport::LogOnly,
-                       {weight.points})) {
-            return false;
-        }
-        sum += (sum.empty() ? "" : " + ") + std::string(category->workColumn);
     }
     // A draft without categories has no points to sum; the statement then fails like the
     // others and ends the run.
-    return steps.run("delete from vbd_player_points",
+    return steps.run("delete from vbd_cat_points",
+                     " 90021 error: could delete from vbd_cat_points") &&
+           steps.run("insert into vbd_cat_points (playerid, pos" + columns +
+                         ") select dp.playerid, 'C'" + statistics +
+                         " from DraftPlayers dp where dp.yearofprojection = ?"
+                         " order by dp.playerid",
+                     " 90022 error: could no insert into vbd_cat_points", StepReport::LogOnly,
+                     weights) &&
+           steps.run("delete from vbd_player_points",
                      " 90023 error: could not delete from vbd_cat_points") &&
            steps.run(
                "insert into vbd_player_points (playerid, pos, points) select playerid, pos, (" +
@@ -237,8 +239,11 @@ bool auctionMoney(const ProgramState& state, ValuationSteps& steps) {
 
 bool runRanks(ProgramState& state, UserDialogs& dialogs) {
     ValuationSteps steps(state.dbConnection, dialogs);
-    if (!steps.run("update DraftPlayers set draftorder = 0",
-                   " 90005 error: could not start dollar value calc")) {
+    // Every player of the season gets his rank at the end; other rows drop to 0.
+    if (!steps.run("update DraftPlayers set draftorder = 0 where draftorder <> 0 and playerid"
+                   " not in (select playerid from DraftPlayers where yearofprojection = ?)",
+                   " 90005 error: could not start dollar value calc", StepReport::LogOnly,
+                   {whole(state.projectionYear)})) {
         return false;
     }
     if (state.draftSettings->scoringstyle == kScoringRotisserie) {
