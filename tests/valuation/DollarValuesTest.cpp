@@ -172,6 +172,15 @@ TEST(RotisserieRanks, EqualDollarsShareARankAndSkipTheNext) {
     EXPECT_EQ(league.rank(6), 5);
     EXPECT_EQ(league.rank(3), 6);
     EXPECT_EQ(league.rank(1, kLastSeason), 2);
+
+    // A player with last season's row only has no rank and no value this season.
+    program.exec(
+        "insert into DraftPlayers (playerid, stat_indicator, yearofprojection, "
+        "firstname, lastname, dollars, draftorder) values (99, 'P', 2018, 'Gone', "
+        "'Gone', 12.5, 7)");
+    ASSERT_TRUE(calcRanks(program.state, program.dialogs));
+    EXPECT_EQ(league.rank(99, kLastSeason), 0);
+    EXPECT_DOUBLE_EQ(league.dollars(99, kLastSeason), 0.0);
 }
 
 }  // namespace quorvane::test

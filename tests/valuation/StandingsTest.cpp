@@ -70,6 +70,16 @@ TEST(RotisserieStandings, ReservesCountOnlyWhenIncluded) {
     EXPECT_EQ(order->front().teamname, "Owner 3");
 }
 
+TEST(RotisserieStandings, APickWithoutASlotIsNoReserve) {
+    TestProgram program;
+    League league = threeTeams(program);
+    program.exec("update DraftTaken set pos = NULL where playerid = 4");
+
+    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+
+    EXPECT_DOUBLE_EQ(rankPoints(program, league, 3, 0), 8.5);
+}
+
 TEST(RotisserieStandings, BeforeAnyPickEveryTeamScoresTheMiddle) {
     TestProgram program;
     League league(program, 12, kDraftTypeSnake, kScoringRotisserie);
