@@ -9,16 +9,13 @@
 #include "store/TransactionGuard.h"
 #include "valuation/CategoryFormat.h"
 #include "valuation/Standings.h"
+#include "valuation/ValuationSteps.h"
 
 namespace quorvane {
 
 namespace {
 
 constexpr std::string_view kCategoriesFailed = " 60050 error: could not get categories";
-
-SqlValue whole(long long value) {
-    return std::int64_t{value};
-}
 
 // Category id to value; ids without a row read as 0.
 std::map<int, double> valuesById(Recordset& rows, std::string_view column) {

@@ -31,10 +31,6 @@ constexpr auto kMessage = StepReport::MessageAndLog;
 constexpr std::string_view kValuedPlayers =
     "DraftPlayers dp where dp.stat_indicator = 'P' and dp.C >= 0 and dp.yearofprojection = ?";
 
-SqlValue whole(long long value) {
-    return std::int64_t{value};
-}
-
 // The sum of the draft's SGP terms, or nothing when the draft has no category with a term or
 // one of its denominators is 0 (the division would be undefined).
 std::optional<std::string> sgpSum(const ProgramState& state) {

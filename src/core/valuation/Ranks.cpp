@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/Ranks.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -13,10 +14,6 @@
 namespace quorvane {
 
 namespace {
-
-SqlValue whole(long long value) {
-    return std::int64_t{value};
-}
 
 // A position whose last starter sets a baseline for value-based drafting.
 struct BaselinePosition {

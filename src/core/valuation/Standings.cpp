@@ -12,10 +12,6 @@ namespace quorvane {
 
 namespace {
 
-SqlValue whole(long long value) {
-    return std::int64_t{value};
-}
-
 // Ratio values are rounded to their display precision before teams are compared, so two
 // teams that show the same percentage tie.
 std::string roundedTeamStatistic(const CategoryDefinition& category) {

@@ -41,6 +41,11 @@ class ValuationSteps {
     UserDialogs& m_dialogs;
 };
 
+// A whole number (id, year, count) as a statement parameter.
+inline SqlValue whole(long long value) {
+    return std::int64_t{value};
+}
+
 // SQLite reads a negative LIMIT as "no limit"; the pools take at most `count` players.
 SqlValue poolLimit(double count);
 
