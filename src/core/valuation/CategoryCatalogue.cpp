@@ -12,8 +12,8 @@ namespace {
 using F = CategoryFormat;
 
 constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
-    {1, "Points", "PTS", "Points", false, F::Count, "(dp.ftm + 2.0*dp.fgm + dp.pt3m)", "",
-     "Pts", "{c}/{d}"},
+    {1, "Points", "PTS", "Points", false, F::Count, "(dp.ftm + 2.0*dp.fgm + dp.pt3m)", "", "Pts",
+     "{c}/{d}"},
     {2, "Assists", "AST", "Assists", false, F::Count, "dp.assists", "", "ast", "{c}/{d}"},
     {3, "Steals", "STL", "Steals", false, F::Count, "dp.steals", "", "st", "{c}/{d}"},
     {4, "Assists/Game", "APG", "Assists/Game", true, F::TwoDecimals,
@@ -29,7 +29,8 @@ constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
     {8, "Assists/TO", "A/T", "Assists/TO", true, F::TwoDecimals,
      "IIF(dp.turnovers=0,0,dp.assists*1.0/dp.turnovers)",
      "IIF(sum(dp.turnovers)=0,0,sum(dp.assists)*1.0/sum(dp.turnovers))", "a_t",
-     "(((2540 + ast)/(1590 + turnovers)) - 1.59)/{d}"},
+     "(((2540 + ast)/(1590 + turnovers)) - 1.59)/{d}",
+     "IIF(dp.turnovers=0,9999,dp.assists*1.0/dp.turnovers)"},
     {9, "Turnovers", "TO", "Turnovers", false, F::Count, "dp.turnovers", "", "turnovers",
      "{c}/{d}"},
     {14, "FT Pct", "FTP", "FT Pct", true, F::ThreeDecimals, "IIF(dp.fta=0,0,dp.ftm*1.0/dp.fta)",
@@ -76,7 +77,9 @@ constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
 
 }  // namespace
 
-std::span<const CategoryDefinition> categoryCatalogue() { return kCatalogue; }
+std::span<const CategoryDefinition> categoryCatalogue() {
+    return kCatalogue;
+}
 
 const CategoryDefinition* findCategory(int categoryid) {
     for (const CategoryDefinition& category : kCatalogue) {
@@ -90,6 +93,10 @@ const CategoryDefinition* findCategory(int categoryid) {
 std::string categoryLabel(int categoryid) {
     const CategoryDefinition* category = findCategory(categoryid);
     return category ? std::string(category->label) : std::string();
+}
+
+std::string_view sgpWorkStatisticOf(const CategoryDefinition& category) {
+    return category.sgpWorkStatistic.empty() ? category.playerStatistic : category.sgpWorkStatistic;
 }
 
 std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams) {

@@ -31,6 +31,9 @@ struct CategoryDefinition {
     // Its term of the SGP sum over proj_cats: {c} is the work column, {d} the denominator,
     // {t1} the number of teams minus one.
     std::string_view sgpTerm;
+    // The value stored in proj_cats where it differs from playerStatistic (assists per
+    // turnover of a player without turnovers); empty when it does not.
+    std::string_view sgpWorkStatistic = {};
 };
 
 // The 27 categories in id order (ids 1-9 and 14-31).
@@ -43,8 +46,12 @@ const CategoryDefinition* findCategory(int categoryid);
 std::string categoryLabel(int categoryid);
 
 // Category ids of the setup editor's 27 boxes, in box order.
-inline constexpr std::array<int, 27> kSetupCategoryBoxes = {
-    1, 2, 3, 28, 5, 6, 7, 8, 9, 21, 22, 14, 19, 20, 15, 16, 18, 17, 26, 25, 27, 29, 4, 23, 24, 30, 31};
+inline constexpr std::array<int, 27> kSetupCategoryBoxes = {1,  2,  3,  28, 5,  6,  7,  8,  9,
+                                                            21, 22, 14, 19, 20, 15, 16, 18, 17,
+                                                            26, 25, 27, 29, 4,  23, 24, 30, 31};
+
+// What proj_cats stores for the category: sgpWorkStatistic when set, else playerStatistic.
+std::string_view sgpWorkStatisticOf(const CategoryDefinition& category);
 
 // The SGP term of a category with its denominator and team count filled in.
 std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams);

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: MIT
+// Valuation and standings runs over the sample projections and over generated pools.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "app/DataStore.h"
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "draftconfig/DraftLoader.h"
+#include "draftconfig/NewDraft.h"
+#include "store/TransactionGuard.h"
+#include "valuation/DollarValues.h"
+#include "valuation/Ranks.h"
+#include "valuation/Standings.h"
+
+namespace {
+
+using namespace quorvane;
+
+class QuietDialogs final : public UserDialogs {
+  public:
+    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    void setBusy(bool) override {}
+    void progress(std::string_view, long long, long long) override {}
+};
+
+std::string sampleFile() {
+    if (const char* path = std::getenv("QUORVANE_SAMPLE_PROJECTIONS")) {
+        return path;
+    }
+    return QUORVANE_SAMPLE_PROJECTIONS;
+}
+
+// The projection columns the valuation reads, in the order of the insert below.
+constexpr const char* kPlayerInsert =
+    "insert into DraftPlayers (playerid, stat_indicator, yearofprojection, firstname, lastname, "
+    "pos, team, games, minutes, fta, ftm, fga, fgm, pt3a, pt3m, oreb, dreb, assists, steals, "
+    "blocks, turnovers, doubledouble, tripledouble, PG, SG, PF, SF, C) values "
+    "(?, 'P', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+SqlParams playerParams(const std::vector<std::string>& f) {
+    // Sample line: playerid, statindicator, year, first, last, pos, team, dob, games ..
+    // tripledouble (fields 8-23), revisiondate, two unused, PG, SG, PF, SF, C (27-31).
+    SqlParams params{
+        std::int64_t{std::stoll(f[0])}, std::int64_t{std::stoll(f[2])}, f[3], f[4], f[5], f[6]};
+    for (int i = 8; i <= 23; ++i) {
+        params.emplace_back(std::int64_t{std::stoll(f[static_cast<std::size_t>(i)])});
+    }
+    for (int i = 27; i <= 31; ++i) {
+        params.emplace_back(std::int64_t{std::stoll(f[static_cast<std::size_t>(i)])});
+    }
+    return params;
+}
+
+// A fresh database in a temporary folder, removed with the environment.
+struct Environment {
+    Environment() {
+        folder = std::filesystem::temp_directory_path() /
+                 ("quorvane-bench-" + std::to_string(getpid()) + "-" + std::to_string(++count));
+        std::filesystem::create_directories(folder);
+        if (!createNewDatabase(state, dialogs, folder.string(), false)) {
+            std::abort();
+        }
+    }
+    ~Environment() {
+        closeConnection(state.dbConnection);
+        std::error_code error;
+        std::filesystem::remove_all(folder, error);
+    }
+
+    bool loadSample() {
+        std::ifstream file(sampleFile());
+        if (!file) {
+            return false;
+        }
+        TransactionGuard transaction(state.dbConnection);
+        PreparedStatement insert;
+        insert.prepare(state.dbConnection, kPlayerInsert);
+        std::string line;
+        std::getline(file, line);
+        while (std::getline(file, line)) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            std::vector<std::string> fields;
+            std::stringstream stream(line);
+            for (std::string field; std::getline(stream, field, ',');) {
+                fields.push_back(field);
+            }
+            if (fields.size() >= 32) {
+                insert.run(playerParams(fields));
+            }
+        }
+        return transaction.commit();
+    }
+
+    // Players with varied, repeatable figures and positions.
+    void generate(int players) {
+        TransactionGuard transaction(state.dbConnection);
+        PreparedStatement insert;
+        insert.prepare(state.dbConnection, kPlayerInsert);
+        unsigned seed = 12345;
+        const auto next = [&seed](int range) {
+            seed = seed * 1103515245U + 12345U;
+            return static_cast<std::int64_t>((seed >> 16) % static_cast<unsigned>(range));
+        };
+        for (int id = 1; id <= players; ++id) {
+            const std::int64_t games = 10 + next(73);
+            const std::int64_t fga = games * (2 + next(18));
+            const std::int64_t fgm = fga * (35 + next(20)) / 100;
+            const std::int64_t pt3a = fga * next(45) / 100;
+            const std::int64_t fta = games * next(9);
+            const int position = static_cast<int>(next(5));
+            SqlParams params{std::int64_t{id},
+                             std::int64_t{kProjectionYear},
+                             "First",
+                             "Player" + std::to_string(id),
+                             "G",
+                             "TST",
+                             games,
+                             games * 25,
+                             fta,
+                             fta * (60 + next(30)) / 100,
+                             fga,
+                             fgm,
+                             pt3a,
+                             pt3a * (25 + next(20)) / 100,
+                             games * next(4),
+                             games * next(9),
+                             games * next(10),
+                             games * next(3),
+                             games * next(3),
+                             games * next(4),
+                             next(40),
+                             next(5)};
+            for (int p = 0; p < 5; ++p) {
+                params.emplace_back(std::int64_t{p == position || next(6) == 0 ? 1 : 0});
+            }
+            insert.run(params);
+        }
+        transaction.commit();
+    }
+
+    int newDraft(bool auction, bool rotisserie) {
+        const auto id = createDraft(state, dialogs,
+                                    {"Bench " + std::to_string(++drafts), 11, auction, rotisserie});
+        return id.value_or(0);
+    }
+
+    // The first n players by id go to the teams in turn, $10 each.
+    void pickPlayers(int draftId, int picks) {
+        TransactionGuard transaction(state.dbConnection);
+        executeSql(state.dbConnection,
+                   "insert into DraftTaken (template_id, playerid, teamid, pos, draftorder, "
+                   "dollars) select ?, p.playerid, t.teamid, 'UT', p.n, 10 from (select playerid, "
+                   "row_number() over (order by playerid) as n from DraftPlayers where "
+                   "yearofprojection = ?) p join DraftTeams t on t.template_id = ? and "
+                   "t.draftposition = (p.n - 1) % 12 + 1 where p.n <= ?",
+                   {std::int64_t{draftId}, std::int64_t{kProjectionYear}, std::int64_t{draftId},
+                    std::int64_t{picks}});
+        transaction.commit();
+        loadDraft(state, draftId);
+    }
+
+    static inline int count = 0;
+    int drafts = 0;
+    std::filesystem::path folder;
+    ProgramState state;
+    QuietDialogs dialogs;
+};
+
+enum class League { RotisserieAuction, RotisserieInflation, PointsSnake, PointsAuction };
+
+void runLeague(benchmark::State& bench, Environment& env, League league) {
+    const bool auction = league != League::PointsSnake;
+    const bool rotisserie =
+        league == League::RotisserieAuction || league == League::RotisserieInflation;
+    const int draftId = env.newDraft(auction, rotisserie);
+    if (league == League::RotisserieInflation) {
+        env.pickPlayers(draftId, 60);
+    }
+    env.state.showInflation = league == League::RotisserieInflation;
+    // Every run changes every value (a new cap or, for ranks, a new league size), so each run
+    // writes all its rows as in a live draft.
+    DraftSettings& draft = *env.state.draftSettings;
+    for (auto _ : bench) {
+        if (auction) {
+            draft.dollars = draft.dollars == 200 ? 210 : 200;
+        } else {
+            draft.teams = draft.teams == 12 ? 11 : 12;
+        }
+        const bool done = auction ? calcDollarValues(env.state, env.dialogs, "B")
+                                  : calcRanks(env.state, env.dialogs);
+        if (!done) {
+            bench.SkipWithError("valuation failed");
+            break;
+        }
+    }
+}
+
+void sampleLeague(benchmark::State& bench, League league) {
+    Environment env;
+    if (!env.loadSample()) {
+        bench.SkipWithError("sample projections not found");
+        return;
+    }
+    runLeague(bench, env, league);
+}
+
+void generatedLeague(benchmark::State& bench, League league) {
+    Environment env;
+    env.generate(static_cast<int>(bench.range(0)));
+    runLeague(bench, env, league);
+    bench.SetComplexityN(bench.range(0));
+}
+
+void BM_SampleRotisserieAuction(benchmark::State& s) {
+    sampleLeague(s, League::RotisserieAuction);
+}
+void BM_SampleRotisserieInflation(benchmark::State& s) {
+    sampleLeague(s, League::RotisserieInflation);
+}
+void BM_SamplePointsSnake(benchmark::State& s) {
+    sampleLeague(s, League::PointsSnake);
+}
+void BM_SamplePointsAuction(benchmark::State& s) {
+    sampleLeague(s, League::PointsAuction);
+}
+
+void BM_SampleStandingsFullDraft(benchmark::State& bench) {
+    Environment env;
+    if (!env.loadSample()) {
+        bench.SkipWithError("sample projections not found");
+        return;
+    }
+    const int draftId = env.newDraft(false, true);
+    env.pickPlayers(draftId, 12 * 13);
+    for (auto _ : bench) {
+        if (!calcStandings(env.state, env.dialogs, false)) {
+            bench.SkipWithError("standings failed");
+            break;
+        }
+    }
+}
+
+void BM_GeneratedRotisserieAuction(benchmark::State& s) {
+    generatedLeague(s, League::RotisserieAuction);
+}
+void BM_GeneratedPointsAuction(benchmark::State& s) {
+    generatedLeague(s, League::PointsAuction);
+}
+
+}  // namespace
+
+BENCHMARK(BM_SampleRotisserieAuction)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleRotisserieInflation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SamplePointsSnake)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SamplePointsAuction)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleStandingsFullDraft)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneratedRotisserieAuction)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneratedPointsAuction)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);

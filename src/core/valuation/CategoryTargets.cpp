@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "valuation/CategoryTargets.h"
+
+#include <map>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "store/NumberText.h"
+#include "store/TransactionGuard.h"
+#include "valuation/CategoryFormat.h"
+#include "valuation/Standings.h"
+#include "valuation/ValuationSteps.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kCategoriesFailed = " 60050 error: could not get categories";
+
+// Category id to value; ids without a row read as 0.
+std::map<int, double> valuesById(Recordset& rows, std::string_view column) {
+    std::map<int, double> values;
+    for (; !rows.eof(); rows.moveNext()) {
+        values[static_cast<int>(rows.getInt("categoryid"))] = rows.getDouble(column);
+    }
+    return values;
+}
+
+double valueOf(const std::map<int, double>& values, int categoryid) {
+    const auto found = values.find(categoryid);
+    return found == values.end() ? 0.0 : found->second;
+}
+
+}  // namespace
+
+int myTeamId(const ProgramState& state) {
+    int teamid = 0;
+    if (state.hasDraft()) {
+        for (const DraftTeam& team : state.draftSettings->draftTeams) {
+            if (team.owner == 1) {
+                teamid = team.teamid;
+            }
+        }
+    }
+    return teamid;
+}
+
+std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
+                                                          UserDialogs& dialogs) {
+    if (!state.hasDraft()) {
+        return std::nullopt;
+    }
+    Connection& connection = state.dbConnection;
+    const SqlValue id = whole(state.draftSettings->template_id);
+    Recordset categories;
+    Recordset targets;
+    if (!openRecordset(categories, connection,
+                       "select c.categoryid, c.symbol from category c, DraftCategory d"
+                       " where c.categoryid = d.categoryid and d.template_id = ?"
+                       " order by d.rowid",
+                       {id}) ||
+        !openRecordset(targets, connection,
+                       "select categoryid, target from draftTargets where template_id = ?", {id})) {
+        reportDatabaseError(dialogs, connection, kCategoriesFailed);
+        return std::nullopt;
+    }
+    // A failed read of the totals leaves every actual value at 0.
+    Recordset actuals;
+    std::map<int, double> actualValues;
+    if (openRecordset(actuals, connection,
+                      "select categoryid, points from TeamBoxCategory"
+                      " where template_id = ? and teamid = ?",
+                      {id, whole(myTeamId(state))})) {
+        actualValues = valuesById(actuals, "points");
+    }
+    const std::map<int, double> targetValues = valuesById(targets, "target");
+
+    std::vector<TargetRow> rows;
+    state.categoryTargets.clear();
+    for (; !categories.eof(); categories.moveNext()) {
+        const int categoryid = static_cast<int>(categories.getInt("categoryid"));
+        const std::string symbol = categories.getText("symbol");
+        // The panel compares and shows single-precision figures, as typed targets are.
+        const auto target = static_cast<float>(valueOf(targetValues, categoryid));
+        const auto actual = static_cast<float>(valueOf(actualValues, categoryid));
+        TargetRow row{categoryid,
+                      symbol,
+                      formatCategoryValue(symbol, target),
+                      formatCategoryValue(symbol, actual),
+                      formatCategoryValue(symbol, actual - target),
+                      std::nullopt};
+        if (actual > target) {
+            row.differenceColour = kAboveTargetColour;
+        } else if (actual < target) {
+            row.differenceColour = kBelowTargetColour;
+        }
+        rows.push_back(std::move(row));
+        state.categoryTargets.push_back({categoryid, valueOf(targetValues, categoryid),
+                                         valueOf(actualValues, categoryid), symbol});
+    }
+    return rows;
+}
+
+std::optional<std::vector<TargetRow>> saveCategoryTargets(
+    ProgramState& state, UserDialogs& dialogs, const std::vector<std::string>& targetTexts) {
+    if (!state.hasDraft()) {
+        return std::nullopt;
+    }
+    std::vector<double> values;
+    for (std::size_t i = 0; i < state.categoryTargets.size(); ++i) {
+        const auto value = parseNumber(i < targetTexts.size() ? targetTexts[i] : std::string());
+        if (!value) {
+            dialogs.showMessage("Invalid Target",
+                                "Target is not valid for: " + state.categoryTargets[i].symbol,
+                                MessageIcon::Exclamation);
+            return std::nullopt;
+        }
+        values.push_back(*value);
+    }
+
+    Connection& connection = state.dbConnection;
+    const SqlValue id = whole(state.draftSettings->template_id);
+    {
+        TransactionGuard transaction(connection);
+        if (!transaction.begun() ||
+            !executeSql(connection, "delete from draftTargets where template_id = ?", {id})) {
+            reportDatabaseError(dialogs, connection, kCategoriesFailed);
+            return std::nullopt;
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (!executeSql(connection,
+                            "insert into draftTargets (template_id, categoryid, target)"
+                            " values (?, ?, ?)",
+                            {id, whole(state.categoryTargets[i].categoryid), values[i]})) {
+                reportDatabaseError(dialogs, connection, " 60050 error: could not set targets");
+                return std::nullopt;
+            }
+        }
+        if (!transaction.commit()) {
+            reportDatabaseError(dialogs, connection, " 60050 error: could not set targets");
+            return std::nullopt;
+        }
+    }
+    // The totals were reported already when they cannot be recomputed; the panel then shows
+    // the saved targets against the last totals.
+    calcStandings(state, dialogs, true);
+    return showCategoryTargets(state, dialogs);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "gui/valuation/StandingsPage.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "gui/models/GridTableModel.h"
+#include "valuation/Standings.h"
+
+namespace quorvane::gui {
+
+StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      m_state(state),
+      m_dialogs(dialogs),
+      m_model(new GridTableModel(this)),
+      dg_standings(new QTableView(this)),
+      cmd_updateStandings(new QPushButton(tr("Update Standings"), this)),
+      chk_reserves(new QCheckBox(tr("Include Reserves"), this)),
+      cmd_help_standings(new QPushButton(tr("Help"), this)) {
+    dg_standings->setObjectName("dg_standings");
+    cmd_updateStandings->setObjectName("cmd_updateStandings");
+    chk_reserves->setObjectName("chk_reserves");
+    cmd_help_standings->setObjectName("cmd_help_standings");
+
+    dg_standings->setModel(m_model);
+    dg_standings->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dg_standings->verticalHeader()->hide();
+    chk_reserves->setChecked(m_state.includeReserves);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmd_updateStandings);
+    buttons->addWidget(chk_reserves);
+    buttons->addStretch();
+    buttons->addWidget(cmd_help_standings);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(dg_standings);
+    layout->addLayout(buttons);
+
+    connect(cmd_updateStandings, &QPushButton::clicked, this, &StandingsPage::updateStandings);
+    connect(chk_reserves, &QCheckBox::toggled, this,
+            [this](bool checked) { m_state.includeReserves = checked; });
+    connect(cmd_help_standings, &QPushButton::clicked, this,
+            [this] { emit helpRequested(QString::fromLatin1(kHelpPath)); });
+}
+
+void StandingsPage::updateStandings() {
+    if (!m_state.hasDraft()) {
+        return;
+    }
+    m_dialogs.setBusy(true);
+    auto grid = calcStandings(m_state, m_dialogs, false);
+    m_dialogs.setBusy(false);
+    if (grid) {
+        m_model->setTable(std::move(*grid));
+        dg_standings->resizeColumnsToContents();
+    }
+}
+
+}  // namespace quorvane::gui

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QPushButton;
+class QTableView;
+
+namespace quorvane {
+struct ProgramState;
+class UserDialogs;
+}  // namespace quorvane
+
+namespace quorvane::gui {
+
+class GridTableModel;
+
+// The "Projected Standings" tab: the standings grid, recomputed on request, with or without
+// the reserve picks.
+class StandingsPage final : public QWidget {
+    Q_OBJECT
+  public:
+    StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    static constexpr const char* kHelpPath = "/draft/nba/help_standings.asp";
+
+  public slots:
+    // "Update Standings".
+    void updateStandings();
+
+  signals:
+    // The Help button: the service path of the page to show in the web pane.
+    void helpRequested(const QString& path);
+
+  private:
+    ProgramState& m_state;
+    UserDialogs& m_dialogs;
+    GridTableModel* m_model;
+    QTableView* dg_standings;
+    QPushButton* cmd_updateStandings;
+    QCheckBox* chk_reserves;
+    QPushButton* cmd_help_standings;
+};
+
+}  // namespace quorvane::gui

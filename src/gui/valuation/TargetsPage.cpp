@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "gui/valuation/TargetsPage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "valuation/CategoryTargets.h"
+
+namespace quorvane::gui {
+
+namespace {
+
+// Each column of rows takes four grid columns: caption, target, actual, difference.
+constexpr int kCellsPerColumn = 4;
+
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+}  // namespace
+
+TargetsPage::TargetsPage(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      m_state(state),
+      m_dialogs(dialogs),
+      frm_batting_targets(new QGroupBox(tr("Categories"), this)),
+      m_rowsLayout(new QGridLayout(frm_batting_targets)),
+      m_secondTargetHeading(new QLabel(tr("Target"), frm_batting_targets)),
+      m_secondActualHeading(new QLabel(tr("Actual"), frm_batting_targets)),
+      cmd_set_targets(new QPushButton(tr("Update Targets"), this)),
+      cmd_help_targets(new QPushButton(tr("Help"), this)),
+      lbl_target_directions(new QLabel(
+          tr("Add any targets that you wish to reach for each category and click 'Update "
+             "Targets'.  Click on 'Update Targets' after you have added players to your team to "
+             "see where you stand in each category."),
+          this)) {
+    frm_batting_targets->setObjectName("frm_batting_targets");
+    cmd_set_targets->setObjectName("cmd_set_targets");
+    cmd_help_targets->setObjectName("cmd_help_targets");
+    lbl_target_directions->setObjectName("lbl_target_directions");
+    lbl_target_directions->setWordWrap(true);
+
+    m_rowsLayout->addWidget(new QLabel(tr("Target"), frm_batting_targets), 0, 1);
+    m_rowsLayout->addWidget(new QLabel(tr("Actual"), frm_batting_targets), 0, 2);
+    m_rowsLayout->addWidget(m_secondTargetHeading, 0, kCellsPerColumn + 1);
+    m_rowsLayout->addWidget(m_secondActualHeading, 0, kCellsPerColumn + 2);
+    m_secondTargetHeading->hide();
+    m_secondActualHeading->hide();
+    m_rowsLayout->setRowStretch(kRowsPerColumn + 1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmd_set_targets);
+    buttons->addStretch();
+    buttons->addWidget(cmd_help_targets);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frm_batting_targets, 1);
+    layout->addWidget(lbl_target_directions);
+    layout->addLayout(buttons);
+
+    connect(cmd_set_targets, &QPushButton::clicked, this, &TargetsPage::setTargets);
+    connect(cmd_help_targets, &QPushButton::clicked, this,
+            [this] { emit helpRequested(QString::fromLatin1(kHelpPath)); });
+}
+
+void TargetsPage::showCategoryTargets() {
+    if (!m_state.hasDraft()) {
+        return;
+    }
+    if (const auto rows = quorvane::showCategoryTargets(m_state, m_dialogs)) {
+        showRows(*rows);
+    }
+}
+
+void TargetsPage::setTargets() {
+    if (!m_state.hasDraft()) {
+        return;
+    }
+    std::vector<std::string> texts;
+    for (const QLineEdit* box : txt_target) {
+        texts.push_back(box->text().toStdString());
+    }
+    m_dialogs.setBusy(true);
+    const auto rows = saveCategoryTargets(m_state, m_dialogs, texts);
+    m_dialogs.setBusy(false);
+    if (rows) {
+        showRows(*rows);
+    }
+}
+
+void TargetsPage::clearRows() {
+    for (auto* list : {&lbl_target, &lbl_diff}) {
+        for (QLabel* label : *list) {
+            delete label;
+        }
+        list->clear();
+    }
+    for (auto* list : {&txt_target, &txt_actual}) {
+        for (QLineEdit* box : *list) {
+            delete box;
+        }
+        list->clear();
+    }
+}
+
+void TargetsPage::showRows(const std::vector<TargetRow>& rows) {
+    clearRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const TargetRow& row = rows[i];
+        const int gridRow = static_cast<int>(i % kRowsPerColumn) + 1;
+        const int firstCell = static_cast<int>(i / kRowsPerColumn) * kCellsPerColumn;
+
+        // Control arrays: every row's controls share the array's name, in row order.
+        auto* caption = new QLabel(text(row.symbol), frm_batting_targets);
+        caption->setObjectName("lbl_target");
+        auto* target = new QLineEdit(text(row.target), frm_batting_targets);
+        target->setObjectName("txt_target");
+        auto* actual = new QLineEdit(text(row.actual), frm_batting_targets);
+        actual->setObjectName("txt_actual");
+        actual->setReadOnly(true);
+        auto* difference = new QLabel(text(row.difference), frm_batting_targets);
+        difference->setObjectName("lbl_diff");
+        if (row.differenceColour) {
+            QPalette palette = difference->palette();
+            palette.setColor(QPalette::WindowText,
+                             QColor(row.differenceColour->red, row.differenceColour->green,
+                                    row.differenceColour->blue));
+            difference->setPalette(palette);
+        }
+        m_rowsLayout->addWidget(caption, gridRow, firstCell);
+        m_rowsLayout->addWidget(target, gridRow, firstCell + 1);
+        m_rowsLayout->addWidget(actual, gridRow, firstCell + 2);
+        m_rowsLayout->addWidget(difference, gridRow, firstCell + 3);
+        lbl_target.push_back(caption);
+        txt_target.push_back(target);
+        txt_actual.push_back(actual);
+        lbl_diff.push_back(difference);
+    }
+    const bool secondColumn = rows.size() > static_cast<std::size_t>(kRowsPerColumn);
+    m_secondTargetHeading->setVisible(secondColumn);
+    m_secondActualHeading->setVisible(secondColumn);
+}
+
+}  // namespace quorvane::gui

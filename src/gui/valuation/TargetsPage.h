@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quorvane {
+struct ProgramState;
+class UserDialogs;
+struct TargetRow;
+}  // namespace quorvane
+
+namespace quorvane::gui {
+
+// The "Category Targets" tab: per category of the draft the user's target, his team's
+// projected total and the difference, green above the target and dark red below it.
+class TargetsPage final : public QWidget {
+    Q_OBJECT
+  public:
+    TargetsPage(ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    static constexpr const char* kHelpPath = "/draft/nba/help_targets.asp";
+    // Rows in one column of the panel; the rest continue in a second column.
+    static constexpr int kRowsPerColumn = 18;
+
+  public slots:
+    // Rebuilds the rows from the stored targets and the last standings.
+    void showCategoryTargets();
+    // "Update Targets": saves what is typed, recomputes the standings and shows the result.
+    void setTargets();
+
+  signals:
+    void helpRequested(const QString& path);
+
+  private:
+    void showRows(const std::vector<TargetRow>& rows);
+    void clearRows();
+
+    ProgramState& m_state;
+    UserDialogs& m_dialogs;
+    QGroupBox* frm_batting_targets;
+    QGridLayout* m_rowsLayout;
+    QLabel* m_secondTargetHeading;
+    QLabel* m_secondActualHeading;
+    std::vector<QLabel*> lbl_target;
+    std::vector<QLineEdit*> txt_target;
+    std::vector<QLineEdit*> txt_actual;
+    std::vector<QLabel*> lbl_diff;
+    QPushButton* cmd_set_targets;
+    QPushButton* cmd_help_targets;
+    QLabel* lbl_target_directions;
+};
+
+}  // namespace quorvane::gui

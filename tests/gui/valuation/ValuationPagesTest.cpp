@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include "LeagueFixture.h"
+#include "gui/models/GridTableModel.h"
+#include "gui/valuation/StandingsPage.h"
+#include "gui/valuation/TargetsPage.h"
+
+using quorvane::gui::GridTableModel;
+using quorvane::gui::StandingsPage;
+using quorvane::gui::TargetsPage;
+using quorvane::test::League;
+using quorvane::test::TestProgram;
+
+namespace {
+
+// Owner 1 (the user's) has a starter with 20 points; Owner 2 only a reserve with 40.
+League twoTeams(TestProgram& program) {
+    League league(program, 2, quorvane::kDraftTypeSnake, quorvane::kScoringRotisserie);
+    league.categories({{1, 1}, {15, 1}})
+        .player({.playerid = 1, .lastname = "A", .ftm = 10, .fgm = 5, .fga = 10})
+        .player({.playerid = 2, .lastname = "B", .fgm = 20, .fga = 40})
+        .pick(1, 1, "G")
+        .pick(2, 2, "R");
+    league.load();
+    return league;
+}
+
+QString cell(const QTableView* view, int row, int column) {
+    return view->model()->index(row, column).data().toString();
+}
+
+}  // namespace
+
+class ValuationPagesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void standingsFollowTheReservesBox() {
+        TestProgram program;
+        twoTeams(program);
+        StandingsPage page(program.state, program.dialogs);
+        auto* grid = page.findChild<QTableView*>("dg_standings");
+        auto* update = page.findChild<QPushButton*>("cmd_updateStandings");
+        auto* reserves = page.findChild<QCheckBox*>("chk_reserves");
+        QVERIFY(grid && update && reserves);
+
+        QTest::mouseClick(update, Qt::LeftButton);
+        QCOMPARE(grid->model()->columnCount(), 6);  // Owner, FGP, RK, PTS, RK, TOTAL
+        QCOMPARE(cell(grid, 0, 0), QString("Owner 1"));
+        QCOMPARE(cell(grid, 0, 5), QString("4"));
+
+        reserves->setChecked(true);
+        QVERIFY(program.state.includeReserves);
+        QTest::mouseClick(update, Qt::LeftButton);
+        QCOMPARE(cell(grid, 0, 0), QString("Owner 2"));
+        QCOMPARE(cell(grid, 0, 3), QString("40"));
+    }
+
+    void helpButtonsAskForTheirPages() {
+        TestProgram program;
+        StandingsPage standings(program.state, program.dialogs);
+        TargetsPage targets(program.state, program.dialogs);
+        QSignalSpy standingsHelp(&standings, &StandingsPage::helpRequested);
+        QSignalSpy targetsHelp(&targets, &TargetsPage::helpRequested);
+        QTest::mouseClick(standings.findChild<QPushButton*>("cmd_help_standings"), Qt::LeftButton);
+        QTest::mouseClick(targets.findChild<QPushButton*>("cmd_help_targets"), Qt::LeftButton);
+        QCOMPARE(standingsHelp.value(0).value(0).toString(),
+                 QString("/draft/nba/help_standings.asp"));
+        QCOMPARE(targetsHelp.value(0).value(0).toString(), QString("/draft/nba/help_targets.asp"));
+    }
+
+    void targetsAreSavedAndComparedWithTheTeam() {
+        TestProgram program;
+        twoTeams(program);
+        TargetsPage page(program.state, program.dialogs);
+        page.showCategoryTargets();
+        auto captions = page.findChildren<QLabel*>("lbl_target");
+        auto targets = page.findChildren<QLineEdit*>("txt_target");
+        QCOMPARE(captions.size(), 2);
+        QCOMPARE(captions[0]->text(), QString("PTS"));
+        QCOMPARE(targets[0]->text(), QString("0"));
+        QVERIFY(page.findChild<QLabel*>("lbl_target_directions")->text().startsWith("Add any"));
+
+        targets[1]->setText("abc");
+        QTest::mouseClick(page.findChild<QPushButton*>("cmd_set_targets"), Qt::LeftButton);
+        QCOMPARE(program.dialogs.lastText(), std::string("Target is not valid for: FGP"));
+        QCOMPARE(program.scalar("select count(*) from draftTargets"), 0.0);
+
+        targets[0]->setText("25");
+        targets[1]->setText(".4");
+        QTest::mouseClick(page.findChild<QPushButton*>("cmd_set_targets"), Qt::LeftButton);
+        QCOMPARE(program.scalar("select count(*) from draftTargets"), 2.0);
+        const auto differences = page.findChildren<QLabel*>("lbl_diff");
+        QCOMPARE(differences.size(), 2);
+        QCOMPARE(differences[0]->text(), QString("-5"));
+        QCOMPARE(differences[0]->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+        QCOMPARE(differences[1]->text(), QString(".100"));
+        QCOMPARE(differences[1]->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        QCOMPARE(page.findChildren<QLineEdit*>("txt_actual")[0]->text(), QString("20"));
+    }
+};
+
+QTEST_MAIN(ValuationPagesTest)
+#include "ValuationPagesTest.moc"

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "LeagueFixture.h"
+#include "valuation/CategoryTargets.h"
+#include "valuation/Standings.h"
+
+namespace quorvane::test {
+
+namespace {
+
+// Owner 1 (the user's team) has 20 points and 5 of 10 field goals.
+League myLeague(TestProgram& program) {
+    League league(program, 2, kDraftTypeSnake, kScoringRotisserie);
+    league.categories({{1, 1}, {15, 1}})
+        .player({.playerid = 1, .lastname = "A", .ftm = 10, .fgm = 5, .fga = 10})
+        .pick(1, 1, "G");
+    league.load();
+    program.exec("insert into draftTargets (template_id, categoryid, target) values (" +
+                 std::to_string(league.id) + ", 1, 25), (" + std::to_string(league.id) +
+                 ", 15, 0.4), (" + std::to_string(league.id) + ", 2, 900)");
+    return league;
+}
+
+}  // namespace
+
+TEST(CategoryTargets, ShowTargetActualAndColouredDifference) {
+    TestProgram program;
+    League league = myLeague(program);
+    EXPECT_EQ(myTeamId(program.state), league.teamId(1));
+    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+
+    const auto rows = showCategoryTargets(program.state, program.dialogs);
+
+    ASSERT_TRUE(rows.has_value());
+    ASSERT_EQ(rows->size(), 2U);
+    EXPECT_EQ((*rows)[0].symbol, "PTS");
+    EXPECT_EQ((*rows)[0].target, "25");
+    EXPECT_EQ((*rows)[0].actual, "20");
+    EXPECT_EQ((*rows)[0].difference, "-5");
+    EXPECT_EQ((*rows)[0].differenceColour, kBelowTargetColour);
+    EXPECT_EQ((*rows)[1].target, ".400");
+    EXPECT_EQ((*rows)[1].actual, ".500");
+    EXPECT_EQ((*rows)[1].difference, ".100");
+    EXPECT_EQ((*rows)[1].differenceColour, kAboveTargetColour);
+    ASSERT_EQ(program.state.categoryTargets.size(), 2U);
+    EXPECT_EQ(program.state.categoryTargets[1].categoryid, 15);
+}
+
+TEST(CategoryTargets, WithoutAnOwnTeamActualsAreZero) {
+    TestProgram program;
+    League league = myLeague(program);
+    program.exec("update DraftTeams set owner = 0");
+    league.load();
+    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+
+    const auto rows = showCategoryTargets(program.state, program.dialogs);
+
+    EXPECT_EQ(myTeamId(program.state), 0);
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_EQ((*rows)[0].actual, "0");
+    EXPECT_EQ((*rows)[1].actual, ".000");
+}
+
+TEST(CategoryTargets, NonNumericTargetBlocksTheSaveAndNamesTheCategory) {
+    TestProgram program;
+    myLeague(program);
+    ASSERT_TRUE(showCategoryTargets(program.state, program.dialogs).has_value());
+
+    EXPECT_FALSE(saveCategoryTargets(program.state, program.dialogs, {"30", "abc"}).has_value());
+
+    ASSERT_EQ(program.dialogs.messages.size(), 1U);
+    EXPECT_EQ(program.dialogs.messages[0].title, "Invalid Target");
+    EXPECT_EQ(program.dialogs.messages[0].text, "Target is not valid for: FGP");
+    EXPECT_EQ(program.scalar("select target from draftTargets where categoryid = 1"), 25);
+}
+
+TEST(CategoryTargets, SaveReplacesTheDraftsTargetsAndRecomputes) {
+    TestProgram program;
+    League league = myLeague(program);
+    ASSERT_TRUE(showCategoryTargets(program.state, program.dialogs).has_value());
+
+    const auto rows = saveCategoryTargets(program.state, program.dialogs, {" 15 ", ".5"});
+
+    ASSERT_TRUE(rows.has_value());
+    // The assists target belongs to a category the draft no longer has.
+    EXPECT_EQ(program.scalar("select count(*) from draftTargets where template_id = " +
+                             std::to_string(league.id)),
+              2);
+    EXPECT_EQ(program.scalar("select count(*) from draftTargets where categoryid = 2"), 0);
+    EXPECT_EQ((*rows)[0].difference, "5");
+    EXPECT_EQ((*rows)[1].difference, ".000");
+    EXPECT_FALSE((*rows)[1].differenceColour.has_value());
+}
+
+}  // namespace quorvane::test

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "LeagueFixture.h"
+
+#include <fmt/format.h>
+
+#include "draftconfig/DraftLoader.h"
+
+namespace quorvane::test {
+
+League::League(TestProgram& program, int teams, int drafttype, int scoringstyle)
+    : m_program(program) {
+    static int counter = 0;
+    id = program.newDraft("League " + std::to_string(++counter), teams,
+                          drafttype == kDraftTypeAuction, scoringstyle == kScoringRotisserie);
+    program.exec(fmt::format("update DraftTemplate set drafttype = {} where template_id = {}",
+                             drafttype, id));
+    rosterSlots({});
+    load();
+}
+
+League& League::rosterSlots(const Slots& s) {
+    m_program.exec(fmt::format(
+        "update DraftRoster set C={}, F={}, G={}, PG={}, SG={}, SF={}, PF={}, UT={}, R={} "
+        "where template_id = {}",
+        s.C, s.F, s.G, s.PG, s.SG, s.SF, s.PF, s.UT, s.R, id));
+    return *this;
+}
+
+League& League::money(double dollars, double minbid) {
+    m_program.exec(
+        fmt::format("update DraftTemplate set dollars = {}, minbid = {} where template_id = {}",
+                    dollars, minbid, id));
+    return *this;
+}
+
+League& League::categories(std::initializer_list<std::pair<int, double>> categories) {
+    m_program.exec(fmt::format("delete from DraftCategory where template_id = {}", id));
+    for (const auto& [categoryid, weight] : categories) {
+        m_program.exec(fmt::format(
+            "insert into DraftCategory (template_id, categoryid, points) values ({}, {}, {})", id,
+            categoryid, weight));
+    }
+    return *this;
+}
+
+League& League::denominator(int categoryid, double value) {
+    m_program.exec(fmt::format("update category set sgp_denominator = {} where categoryid = {}",
+                               value, categoryid));
+    return *this;
+}
+
+League& League::player(const PlayerRow& p) {
+    m_program.exec(fmt::format(
+        "insert into DraftPlayers (playerid, stat_indicator, yearofprojection, firstname, "
+        "lastname, games, ftm, fta, fgm, fga, turnovers, PG, SG, SF, PF, C) values "
+        "({}, 'P', {}, 'First', '{}', {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {})",
+        p.playerid, p.yearofprojection, p.lastname, p.games, p.ftm, p.ftm, p.fgm, p.fga,
+        p.turnovers, p.PG, p.SG, p.SF, p.PF, p.C));
+    return *this;
+}
+
+League& League::pick(int playerid, int draftposition, const std::string& pos, double dollars) {
+    m_program.exec(fmt::format(
+        "insert into DraftTaken (template_id, playerid, teamid, pos, draftorder, dollars) "
+        "values ({}, {}, {}, '{}', {}, {})",
+        id, playerid, teamId(draftposition), pos, ++m_picks, dollars));
+    return *this;
+}
+
+void League::load() {
+    loadDraft(m_program.state, id);
+}
+
+int League::teamId(int draftposition) {
+    return static_cast<int>(m_program.scalar(
+        fmt::format("select teamid from DraftTeams where template_id = {} and draftposition = {}",
+                    id, draftposition)));
+}
+
+double League::dollars(int playerid, int year) {
+    return m_program.scalar(fmt::format(
+        "select dollars from DraftPlayers where playerid = {} and yearofprojection = {}", playerid,
+        year));
+}
+
+int League::rank(int playerid, int year) {
+    return static_cast<int>(m_program.scalar(fmt::format(
+        "select draftorder from DraftPlayers where playerid = {} and yearofprojection = {}",
+        playerid, year)));
+}
+
+}  // namespace quorvane::test

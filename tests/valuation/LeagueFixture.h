@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "support/TestProgram.h"
+
+namespace quorvane::test {
+
+// One projection row; points come out as ftm + 2*fgm + pt3m.
+struct PlayerRow {
+    int playerid = 0;
+    std::string lastname;
+    int ftm = 0;
+    int fgm = 0;
+    int fga = 0;
+    int turnovers = 0;
+    int PG = 0;
+    int SG = 0;
+    int SF = 0;
+    int PF = 0;
+    int C = 0;
+    int games = 0;
+    int yearofprojection = kProjectionYear;
+};
+
+struct Slots {
+    int C = 0, F = 0, G = 0, PG = 0, SG = 0, SF = 0, PF = 0, UT = 0, R = 0;
+};
+
+// A draft built straight in the tables, so each test states the league it needs.
+class League {
+  public:
+    League(TestProgram& program, int teams, int drafttype, int scoringstyle);
+
+    League& rosterSlots(const Slots& counts);
+    League& money(double dollars, double minbid);
+    // (categoryid, weight) in the draft's order.
+    League& categories(std::initializer_list<std::pair<int, double>> categories);
+    League& denominator(int categoryid, double value);
+    League& player(const PlayerRow& row);
+    // Picks in recording order; the team is its draft position.
+    League& pick(int playerid, int draftposition, const std::string& pos, double dollars = 0);
+    // Reloads the draft into the program state after the tables changed.
+    void load();
+
+    int teamId(int draftposition);
+    double dollars(int playerid, int year = kProjectionYear);
+    int rank(int playerid, int year = kProjectionYear);
+
+    int id = 0;
+
+  private:
+    TestProgram& m_program;
+    int m_picks = 0;
+};
+
+}  // namespace quorvane::test
