@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/ProgramState.h"
@@ -22,8 +23,11 @@
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormSetup.h"
+#include "app/HelpPages.h"
 #include "gui/projections/FormEditProjections.h"
 #include "gui/projections/FormFindProjections.h"
+#include "gui/valuation/StandingsPage.h"
+#include "gui/valuation/TargetsPage.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
@@ -74,6 +78,7 @@ FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     side->addWidget(buildWebPane(), 1);
     columns->addLayout(side, 1);
     setCentralWidget(central);
+    buildValuationPages();
 
     resize(1200, 800);
     centreOnScreen();
@@ -116,7 +121,8 @@ void FormMain::buildMenus() {
     addMenuItem(exports, "mnuExHitProjections", "Player Projections", false);
 
     QMenu* help = addMenu(bar, "mnuHelp", "Help");
-    addMenuItem(help, "mnuHelpTopics", "Help Topics", false);
+    connect(addMenuItem(help, "mnuHelpTopics", "Help Topics"), &QAction::triggered, this,
+            [this] { showHelp(HelpPage::Topics); });
     connect(addMenuItem(help, "mnuAbout", "About"), &QAction::triggered, this,
             &FormMain::openAbout);
 }
@@ -203,6 +209,32 @@ QWidget* FormMain::buildWebPane() {
     return m_webPane;
 }
 
+void FormMain::buildValuationPages() {
+    auto* standings = new StandingsPage(m_state, m_dialogs);
+    connect(standings, &StandingsPage::helpRequested, this, &FormMain::showHelpPath);
+    setTabPage(kProjectedStandings, standings);
+    m_targets = new TargetsPage(m_state, m_dialogs);
+    connect(m_targets, &TargetsPage::helpRequested, this, &FormMain::showHelpPath);
+    setTabPage(kCategoryTargets, m_targets);
+}
+
+void FormMain::showHelpPath(const QString& servicePath) {
+    for (const HelpPageEntry& entry : helpPageEntries()) {
+        if (servicePath.toStdString() == entry.servicePath) {
+            showHelp(entry.page);
+            return;
+        }
+    }
+}
+
+void FormMain::showHelp(HelpPage page) {
+    // The pane shows the copy shipped with the program; pages of a configured service are
+    // shown here once the pane can fetch them.
+    const QString file =
+        QString::fromStdString(localHelpFile(helpPageEntry(page).localFile));
+    m_webPane->setSource(QUrl::fromLocalFile(file));
+}
+
 void FormMain::centreOnScreen() {
     if (const QScreen* screen = this->screen()) {
         const QRect available = screen->availableGeometry();
@@ -263,6 +295,7 @@ void FormMain::refreshMain() {
     }
     m_updateDollars->setVisible(auction);
     m_showInflation->setVisible(auction);
+    m_targets->showCategoryTargets();
 
     enableActionButtons(true);
     m_dialogs.setBusy(false);

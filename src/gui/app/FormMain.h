@@ -17,11 +17,14 @@ class QTextBrowser;
 class QVBoxLayout;
 
 namespace quorvane {
+enum class HelpPage;
 struct ProgramState;
 class UserDialogs;
 }  // namespace quorvane
 
 namespace quorvane::gui {
+
+class TargetsPage;
 
 // The draft room's frame: the menus, the four tabs, the "Draft Info" box and the web pane. It
 // only assembles; each tab's page is its own widget, put in with setTabPage.
@@ -54,9 +57,13 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void openFindProjections();
     void openEditProjections();
     void openAbout();
+    // Shows a help page in the web pane.
+    void showHelp(HelpPage page);
 
   private:
     void buildMenus();
+    void buildValuationPages();
+    void showHelpPath(const QString& servicePath);
     QWidget* buildTabs();
     QWidget* buildDraftInfo();
     QWidget* buildWebPane();
@@ -75,6 +82,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QPushButton* m_skip = nullptr;
     QPushButton* m_undoPick = nullptr;
     QTextBrowser* m_webPane = nullptr;
+    TargetsPage* m_targets = nullptr;
 };
 
 }  // namespace quorvane::gui

@@ -23,15 +23,18 @@ class FormMainTest : public QObject {
         test::TestProgram program;
         gui::FormMain main(program.state, program.dialogs);
         for (const char* later :
-             {"mnuAddPlayer", "mnuKeepers", "mnuUpdateProjections", "mnu_edit_projections",
-              "mnuExRosters", "mnuExDraft", "mnuExHitProjections", "mnuHelpTopics"}) {
+             {"mnuAddPlayer", "mnuKeepers", "mnuExRosters", "mnuExDraft", "mnuExHitProjections"}) {
             QVERIFY2(!main.findChild<QAction*>(later)->isEnabled(), later);
         }
-        for (const char* ready : {"mnuNewDraft", "mnuOpenDraft", "mnuExit", "mnuAbout"}) {
+        for (const char* ready : {"mnuNewDraft", "mnuOpenDraft", "mnuExit", "mnuUpdateProjections",
+                                  "mnu_edit_projections", "mnuHelpTopics", "mnuAbout"}) {
             QVERIFY2(main.findChild<QAction*>(ready)->isEnabled(), ready);
         }
         // Nothing to edit before a draft is open.
         QVERIFY(!main.findChild<QMenu*>("mnuEdit")->isEnabled());
+        // The standings and targets pages sit in their tabs.
+        QVERIFY(main.tabPage(gui::FormMain::kProjectedStandings)->findChild<QWidget*>("dg_standings"));
+        QVERIFY(main.tabPage(gui::FormMain::kCategoryTargets)->findChild<QWidget*>("cmd_set_targets"));
     }
 
     void refreshShowsTheDraftAndAuctionControlsOnlyInAnAuction() {
