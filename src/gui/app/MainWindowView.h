@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+namespace quorvane {
+struct RoomView;
+}
+
 namespace quorvane::gui {
 
 // What the draft windows ask of the main window. Kept small so that a window can be tested
@@ -15,6 +19,11 @@ class MainWindowView {
     virtual void showUpdateDollars(bool visible) = 0;
     // A newly opened draft starts its research grid from the top, without a selection.
     virtual void resetResearchGrid() = 0;
+    // Shows the lists a pick, keeper or move rebuilt (the parts the view holds), without
+    // recomputing values.
+    virtual void showRoomView(const RoomView& view) { (void)view; }
+    // The team whose roster the main window shows, 0 when none.
+    virtual int rosterTeamId() const { return 0; }
 };
 
 }  // namespace quorvane::gui
