@@ -25,9 +25,13 @@ int runValues(CliContext& context, const std::string& draft, bool inflation) {
     }
     ProgramState& state = context.state;
     state.showInflation = inflation;
-    const bool valued = state.draftSettings->drafttype == kDraftTypeAuction
-                            ? calcDollarValues(state, context.dialogs, "B")
-                            : calcRanks(state, context.dialogs);
+    // A rotisserie auction's dollar run writes no ranks, so the list would be ordered by the
+    // ranks of whatever draft ran last; its ranks come from the same dollar values instead.
+    const DraftSettings& settings = *state.draftSettings;
+    const bool valued =
+        settings.drafttype == kDraftTypeAuction && settings.scoringstyle != kScoringRotisserie
+            ? calcDollarValues(state, context.dialogs, "B")
+            : calcRanks(state, context.dialogs);
     if (!valued) {
         return kExitFailed;
     }
