@@ -7,7 +7,7 @@
 #include <memory>
 #include <random>
 
-#include "SampleProjections.h"
+#include "BenchSupport.h"
 #include "app/DataStore.h"
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
@@ -20,26 +20,15 @@
 namespace quorvane {
 namespace {
 
-// Says Yes to every question, so that a full roster never stops a pick.
-class YesDialogs final : public UserDialogs {
-  public:
-    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return true; }
-    void setBusy(bool) override {}
-    void progress(std::string_view, long long, long long) override {}
-};
-
+// Yes to every question, so that a full roster never stops a pick.
 struct DraftRoom {
-    std::filesystem::path folder;
-    ProgramState state;
-    YesDialogs dialogs;
+    bench::BenchDatabase database{true};
+    ProgramState& state = database.state;
+    bench::QuietDialogs& dialogs = database.dialogs;
     bool ready = false;
 
     DraftRoom() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("quorvane-room-bench-" + std::to_string(std::random_device{}()));
-        if (!createNewDatabase(state, dialogs, folder.string(), false) ||
-            loadSampleProjections(state, sampleProjectionsPath()) <= 0 ||
+        if (!database.loadSampleProjections() ||
             !createDraft(state, dialogs, {"Bench", 11, false, true})) {
             return;
         }
@@ -49,11 +38,6 @@ struct DraftRoom {
             }
         }
         ready = true;
-    }
-    ~DraftRoom() {
-        closeConnection(state.dbConnection);
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
     }
 
     int nextPlayer() {
@@ -78,7 +62,7 @@ DraftRoom& room() {
 void BM_RecordPick(benchmark::State& bench) {
     DraftRoom& draft = room();
     if (!draft.ready) {
-        bench.SkipWithError("no sample draft (set QUORVANE_PROJECTIONS_CSV)");
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
         return;
     }
     for (auto _ : bench) {
@@ -102,7 +86,7 @@ BENCHMARK(BM_RecordPick)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportA
 void BM_RefreshMain(benchmark::State& bench) {
     DraftRoom& draft = room();
     if (!draft.ready) {
-        bench.SkipWithError("no sample draft (set QUORVANE_PROJECTIONS_CSV)");
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
         return;
     }
     for (auto _ : bench) {
@@ -115,7 +99,7 @@ void BM_SearchCompletion(benchmark::State& bench) {
     DraftRoom& draft = room();
     const auto entries = fillSearchList(draft.state);
     if (!draft.ready || !entries) {
-        bench.SkipWithError("no sample draft (set QUORVANE_PROJECTIONS_CSV)");
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
         return;
     }
     for (auto _ : bench) {

@@ -12,6 +12,7 @@
 
 #include <unistd.h>
 
+#include "BenchSupport.h"
 #include "app/DataStore.h"
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
@@ -26,21 +27,6 @@ namespace {
 
 using namespace quorvane;
 
-class QuietDialogs final : public UserDialogs {
-  public:
-    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    void setBusy(bool) override {}
-    void progress(std::string_view, long long, long long) override {}
-};
-
-std::string sampleFile() {
-    if (const char* path = std::getenv("QUORVANE_SAMPLE_PROJECTIONS")) {
-        return path;
-    }
-    return QUORVANE_SAMPLE_PROJECTIONS;
-}
-
 // The projection columns the valuation reads, in the order of the insert below.
 constexpr const char* kPlayerInsert =
     "insert into DraftPlayers (playerid, stat_indicator, yearofprojection, firstname, lastname, "
@@ -48,61 +34,13 @@ constexpr const char* kPlayerInsert =
     "blocks, turnovers, doubledouble, tripledouble, PG, SG, PF, SF, C) values "
     "(?, 'P', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
-SqlParams playerParams(const std::vector<std::string>& f) {
-    // Sample line: playerid, statindicator, year, first, last, pos, team, dob, games ..
-    // tripledouble (fields 8-23), revisiondate, two unused, PG, SG, PF, SF, C (27-31).
-    SqlParams params{
-        std::int64_t{std::stoll(f[0])}, std::int64_t{std::stoll(f[2])}, f[3], f[4], f[5], f[6]};
-    for (int i = 8; i <= 23; ++i) {
-        params.emplace_back(std::int64_t{std::stoll(f[static_cast<std::size_t>(i)])});
-    }
-    for (int i = 27; i <= 31; ++i) {
-        params.emplace_back(std::int64_t{std::stoll(f[static_cast<std::size_t>(i)])});
-    }
-    return params;
-}
-
-// A fresh database in a temporary folder, removed with the environment.
+// A fresh database with the sample projections or a generated pool.
 struct Environment {
-    Environment() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("quorvane-bench-" + std::to_string(getpid()) + "-" + std::to_string(++count));
-        std::filesystem::create_directories(folder);
-        if (!createNewDatabase(state, dialogs, folder.string(), false)) {
-            std::abort();
-        }
-    }
-    ~Environment() {
-        closeConnection(state.dbConnection);
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-    }
+    bench::BenchDatabase database;
+    ProgramState& state = database.state;
+    bench::QuietDialogs& dialogs = database.dialogs;
 
-    bool loadSample() {
-        std::ifstream file(sampleFile());
-        if (!file) {
-            return false;
-        }
-        TransactionGuard transaction(state.dbConnection);
-        PreparedStatement insert;
-        insert.prepare(state.dbConnection, kPlayerInsert);
-        std::string line;
-        std::getline(file, line);
-        while (std::getline(file, line)) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            std::vector<std::string> fields;
-            std::stringstream stream(line);
-            for (std::string field; std::getline(stream, field, ',');) {
-                fields.push_back(field);
-            }
-            if (fields.size() >= 32) {
-                insert.run(playerParams(fields));
-            }
-        }
-        return transaction.commit();
-    }
+    bool loadSample() { return database.loadSampleProjections(); }
 
     // Players with varied, repeatable figures and positions.
     void generate(int players) {
@@ -172,11 +110,7 @@ struct Environment {
         loadDraft(state, draftId);
     }
 
-    static inline int count = 0;
     int drafts = 0;
-    std::filesystem::path folder;
-    ProgramState state;
-    QuietDialogs dialogs;
 };
 
 enum class League { RotisserieAuction, RotisserieInflation, PointsSnake, PointsAuction };
