@@ -155,6 +155,7 @@ QWidget* MainViewPage::buildRoster() {
     layout->addWidget(caption);
 
     dg_roster = makeRoomGrid(QStringLiteral("dg_roster"), m_rosterModel, frm_roster);
+    dg_roster->horizontalHeader()->setStretchLastSection(false);
     connect(dg_roster, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         // Column 0 holds the slot; the playerid follows it and is blank on an empty slot.
         const std::vector<std::string>* cells = m_rosterModel->rowAt(index.row());
@@ -208,6 +209,13 @@ void MainViewPage::showTeamSelector(const TeamSelector& selector, int teamOnTheC
 void MainViewPage::showRoster(const RosterGrid& roster) {
     frm_roster->setTitle(QString::fromStdString(roster.title));
     showGridTable(dg_roster, m_rosterModel, rosterWithSlots(roster));
+    // The frame is narrow: the name takes what the slot, team and pick columns leave.
+    QHeaderView* header = dg_roster->horizontalHeader();
+    const int name = m_rosterModel->table().columnIndex("Name");
+    for (int column = 0; column < m_rosterModel->columnCount(); ++column) {
+        header->setSectionResizeMode(
+            column, column == name ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    }
 }
 
 int MainViewPage::rosterTeamId() const {
