@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "gui/room/MainViewPage.h"
 #include "gui/room/PlayerFlagMenu.h"
 #include "gui/room/PlayerSearchBar.h"
+#include "gui/room/ResearchPage.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "store/Connection.h"
@@ -269,6 +271,45 @@ class DraftRoomWindowTest : public QObject {
         QTest::keyClicks(edit, "i");
         QCOMPARE(edit->text(), QString("smith, Dennis (DAL)"));
         QCOMPARE(search->plid(), 2);
+    }
+
+    void researchListsAvailableOrTakenPlayersAndSortsByHeading() {
+        test::TestProgram program;
+        addPlayers(program);
+        program.newDraft("Snake League", 4, false, true);
+        gui::FormMain main(program.state, program.dialogs);
+        main.refreshMain();
+        const int team = main.rosterTeamId();
+        recordPick(program.state, program.dialogs, 1, PickForm{team, "C", ""}, team);
+        main.resetResearchGrid();
+        QTableView* research = grid(main, "dg_research");
+        const auto column = [&](const std::string& heading) {
+            const GridTable& table = model(research)->table();
+            const int index = table.columnIndex(heading);
+            std::vector<std::string> cells;
+            for (const auto& row : table.rows) {
+                cells.push_back(row[static_cast<std::size_t>(index)]);
+            }
+            return cells;
+        };
+        QCOMPARE(column("Name").size(), std::size_t{4});
+
+        emit research->horizontalHeader()->sectionClicked(
+            model(research)->table().columnIndex("GP"));
+        QCOMPARE(column("Name"), (std::vector<std::string>{"Allen, Jarrett", "Brown, Jaylen",
+                                                           "Smart, Marcus", "Smith, Dennis"}));
+        auto* page = main.findChild<gui::ResearchPage*>();
+        QSignalSpy adds(page, &gui::ResearchPage::addPlayerRequested);
+        emit research->doubleClicked(research->model()->index(0, 3));
+        QCOMPARE(adds.size(), 1);
+        QCOMPARE(adds.at(0).at(0).toInt(), 5);
+
+        main.findChild<QRadioButton*>("optTaken")->click();
+        QCOMPARE(column("Name"), (std::vector<std::string>{"Adams, Steven"}));
+        QCOMPARE(column("Team Name"), (std::vector<std::string>{"Owner 1"}));
+        // Taken players are not offered for a pick.
+        emit research->doubleClicked(research->model()->index(0, 3));
+        QCOMPARE(adds.size(), 1);
     }
 
     void skipThenUndoMovesTheTurnOnAndBack() {
