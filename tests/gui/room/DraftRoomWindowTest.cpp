@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <string>
 #include <vector>
@@ -310,6 +311,23 @@ class DraftRoomWindowTest : public QObject {
         // Taken players are not offered for a pick.
         emit research->doubleClicked(research->model()->index(0, 3));
         QCOMPARE(adds.size(), 1);
+    }
+
+    void aClickShowsTheProjectedPlayersPageButNoneForTheUsersOwnPlayers() {
+        test::TestProgram program;
+        addPlayers(program);
+        program.exec(
+            "insert into DraftPlayers (playerid, yearofprojection, firstname, lastname, pos, "
+            "team, games) values (20000, 2019, 'Local', 'Hero', 'SF', 'FA', 10)");
+        program.newDraft("Snake League", 4, false, true);
+        gui::FormMain main(program.state, program.dialogs);
+        main.refreshMain();
+        QTableView* players = grid(main, "dg_freeagents");
+        emit players->clicked(players->model()->index(rowOf(main, "Allen, Jarrett"), 3));
+        QVERIFY(main.webPane()->toPlainText().contains("Allen"));
+        emit players->clicked(players->model()->index(rowOf(main, "Hero, Local"), 3));
+        QVERIFY(!main.webPane()->toPlainText().contains("Hero"));
+        QVERIFY(main.webPane()->toPlainText().contains("Allen"));
     }
 
     void skipThenUndoMovesTheTurnOnAndBack() {
