@@ -15,7 +15,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/HelpPages.h"
+#include "app/PlayerPages.h"
 #include "app/ProgramState.h"
+#include "app/ServiceEndpoints.h"
 #include "app/UserDialogs.h"
 #include "app/Version.h"
 #include "gui/app/FormAboutUs.h"
@@ -23,13 +26,17 @@
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormSetup.h"
-#include "app/HelpPages.h"
 #include "gui/projections/FormEditProjections.h"
 #include "gui/projections/FormFindProjections.h"
+#include "gui/room/DraftNotesPanel.h"
+#include "gui/room/MainViewPage.h"
+#include "gui/room/PlayerSearchBar.h"
+#include "gui/room/ResearchPage.h"
 #include "gui/valuation/StandingsPage.h"
 #include "gui/valuation/TargetsPage.h"
+#include "room/RefreshMain.h"
+#include "room/Turns.h"
 #include "valuation/DollarValues.h"
-#include "valuation/Ranks.h"
 
 namespace quorvane::gui {
 
@@ -72,15 +79,26 @@ FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
 
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
-    columns->addWidget(buildTabs(), 3);
+    auto* room = new QVBoxLayout;
+    m_search = new PlayerSearchBar(m_state, central);
+    room->addWidget(m_search);
+    room->addWidget(buildTabs(), 1);
+    columns->addLayout(room, 1);
     auto* side = new QVBoxLayout;
     side->addWidget(buildDraftInfo());
+    m_notes = new DraftNotesPanel(m_state, m_dialogs, central);
+    side->addWidget(m_notes, 1);
     side->addWidget(buildWebPane(), 1);
-    columns->addLayout(side, 1);
+    auto* sideHost = new QWidget(central);
+    sideHost->setLayout(side);
+    side->setContentsMargins(0, 0, 0, 0);
+    sideHost->setFixedWidth(300);
+    columns->addWidget(sideHost);
     setCentralWidget(central);
     buildValuationPages();
+    buildRoomPages();
 
-    resize(1200, 800);
+    resize(1280, 860);
     centreOnScreen();
 }
 
@@ -104,10 +122,11 @@ void FormMain::buildMenus() {
     connect(addMenuItem(m_editMenu, "mnuEditDraftSettings", "Draft Settings"), &QAction::triggered,
             this, &FormMain::openDraftSettings);
 
-    // The windows behind the disabled items are not part of the program yet.
     QMenu* players = addMenu(bar, "mnuPlayers", "Players");
-    addMenuItem(players, "mnuAddPlayer", "Add Player", false);
-    addMenuItem(players, "mnuKeepers", "Add Keepers", false);
+    connect(addMenuItem(players, "mnuAddPlayer", "Add Player"), &QAction::triggered, this,
+            &FormMain::openCustomPlayer);
+    connect(addMenuItem(players, "mnuKeepers", "Add Keepers"), &QAction::triggered, this,
+            &FormMain::openKeepers);
 
     QMenu* projections = addMenu(bar, "mnuProjections", "Projections");
     connect(addMenuItem(projections, "mnuUpdateProjections", "Update Projections"),
@@ -116,9 +135,12 @@ void FormMain::buildMenus() {
             &QAction::triggered, this, &FormMain::openEditProjections);
 
     QMenu* exports = addMenu(bar, "mnuExport", "Export");
-    addMenuItem(exports, "mnuExRosters", "Rosters", false);
-    addMenuItem(exports, "mnuExDraft", "Draft/Auction Results", false);
-    addMenuItem(exports, "mnuExHitProjections", "Player Projections", false);
+    connect(addMenuItem(exports, "mnuExRosters", "Rosters"), &QAction::triggered, this,
+            [this] { openExport("roster"); });
+    connect(addMenuItem(exports, "mnuExDraft", "Draft/Auction Results"), &QAction::triggered, this,
+            [this] { openExport("draft"); });
+    connect(addMenuItem(exports, "mnuExHitProjections", "Player Projections"), &QAction::triggered,
+            this, [this] { openExport("hprojections"); });
 
     QMenu* help = addMenu(bar, "mnuHelp", "Help");
     connect(addMenuItem(help, "mnuHelpTopics", "Help Topics"), &QAction::triggered, this,
@@ -186,9 +208,11 @@ QWidget* FormMain::buildDraftInfo() {
     m_skip->setObjectName(QStringLiteral("cmd_skip"));
     m_undoPick = new QPushButton(QStringLiteral("Undo Last Pick"), frame);
     m_undoPick->setObjectName(QStringLiteral("cmd_undopick"));
-    // The turn order arrives with the draft room.
+    // Nothing to skip or undo until a draft is open.
     m_skip->setEnabled(false);
     m_undoPick->setEnabled(false);
+    connect(m_skip, &QPushButton::clicked, this, &FormMain::skipPick);
+    connect(m_undoPick, &QPushButton::clicked, this, &FormMain::undoPick);
     turnButtons->addWidget(m_skip);
     turnButtons->addWidget(m_undoPick);
     layout->addLayout(turnButtons);
@@ -230,8 +254,7 @@ void FormMain::showHelpPath(const QString& servicePath) {
 void FormMain::showHelp(HelpPage page) {
     // The pane shows the copy shipped with the program; pages of a configured service are
     // shown here once the pane can fetch them.
-    const QString file =
-        QString::fromStdString(localHelpFile(helpPageEntry(page).localFile));
+    const QString file = QString::fromStdString(localHelpFile(helpPageEntry(page).localFile));
     m_webPane->setSource(QUrl::fromLocalFile(file));
 }
 
@@ -276,9 +299,12 @@ void FormMain::refreshMain() {
     if (!m_state.draftSettings) {
         return;
     }
-    m_dialogs.setBusy(true);
     enableActionButtons(false);
+    showRefreshed(quorvane::refreshMain(m_state, m_dialogs));
+    enableActionButtons(true);
+}
 
+void FormMain::showRefreshed(const RoomView& view) {
     const DraftSettings& draft = *m_state.draftSettings;
     // A draft whose settings could not be read keeps the name shown before.
     if (!draft.template_name.empty()) {
@@ -286,19 +312,85 @@ void FormMain::refreshMain() {
     }
     m_editMenu->setEnabled(true);
     m_editMenu->menuAction()->setEnabled(true);
-
-    const bool auction = draft.drafttype == kDraftTypeAuction;
-    if (auction) {
-        calcDollarValues(m_state, m_dialogs, "B");
-    } else {
-        calcRanks(m_state, m_dialogs);
-    }
-    m_updateDollars->setVisible(auction);
-    m_showInflation->setVisible(auction);
+    m_skip->setEnabled(true);
+    m_undoPick->setEnabled(true);
+    showRoomView(view);
     m_targets->showCategoryTargets();
+}
 
+void FormMain::showRoomView(const RoomView& view) {
+    if (view.money) {
+        showMoney(*view.money);
+    }
+    m_updateDollars->setVisible(view.showAuctionControls);
+    m_showInflation->setVisible(view.showAuctionControls);
+    if (view.draftLog) {
+        m_notes->showDraftLog(*view.draftLog);
+    }
+    if (view.draftNotes) {
+        m_notes->showNotes(*view.draftNotes);
+    }
+    if (!m_mainView) {
+        return;
+    }
+    if (view.availablePlayers) {
+        m_mainView->showAvailablePlayers(*view.availablePlayers);
+    }
+    const int onTheClock = teamOnTheClock(m_state);
+    if (view.teamSelector) {
+        m_mainView->showTeamSelector(*view.teamSelector, onTheClock);
+    }
+    if (view.roster) {
+        // In an auction no team holds the turn; the selector's team is shown instead of none.
+        const int selected = rosterTeamId();
+        if (onTheClock == 0 && view.teamSelector && selected > 0) {
+            m_mainView->showRoster(getTeamRoster(m_state, m_dialogs, selected));
+        } else {
+            m_mainView->showRoster(*view.roster);
+        }
+    }
+}
+
+int FormMain::rosterTeamId() const {
+    return m_mainView ? m_mainView->rosterTeamId() : 0;
+}
+
+void FormMain::showMoney(const std::vector<MoneyLine>& lines) {
+    while (QLayoutItem* item = m_moneyArea->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    QWidget* frame = m_moneyArea->parentWidget();
+    for (const MoneyLine& line : lines) {
+        auto* label = new QLabel(QString::fromStdString(line.caption), frame);
+        label->setObjectName(QStringLiteral("lbl_owner"));
+        QFont font = label->font();
+        font.setBold(line.bold);
+        label->setFont(font);
+        m_moneyArea->addWidget(label);
+    }
+}
+
+void FormMain::skipPick() {
+    if (!m_state.hasDraft()) {
+        return;
+    }
+    enableActionButtons(false);
+    if (const auto view = skipTurn(m_state, m_dialogs)) {
+        showRefreshed(*view);
+    }
     enableActionButtons(true);
-    m_dialogs.setBusy(false);
+}
+
+void FormMain::undoPick() {
+    if (!m_state.hasDraft()) {
+        return;
+    }
+    enableActionButtons(false);
+    if (const auto view = undoLastPick(m_state, m_dialogs)) {
+        showRefreshed(*view);
+    }
+    enableActionButtons(true);
 }
 
 void FormMain::showUpdateDollars(bool visible) {
@@ -306,7 +398,71 @@ void FormMain::showUpdateDollars(bool visible) {
 }
 
 void FormMain::resetResearchGrid() {
-    // The research page starts from the top by itself once it exists.
+    if (m_research) {
+        m_research->reset();
+    }
+}
+
+void FormMain::buildRoomPages() {
+    m_mainView = new MainViewPage(m_state, m_dialogs);
+    connect(m_mainView, &MainViewPage::addPlayerRequested, this, &FormMain::openAddPlayer);
+    connect(m_mainView, &MainViewPage::movePlayerRequested, this, &FormMain::openMovePlayer);
+    connect(m_mainView, &MainViewPage::playerPageRequested, this, &FormMain::showPlayerPage);
+    connect(m_mainView, &MainViewPage::helpRequested, this, [this] { showHelp(HelpPage::Main); });
+    setTabPage(kMainView, m_mainView);
+
+    m_research = new ResearchPage(m_state);
+    connect(m_research, &ResearchPage::addPlayerRequested, this, &FormMain::openAddPlayer);
+    connect(m_research, &ResearchPage::playerPageRequested, this, &FormMain::showPlayerPage);
+    connect(m_research, &ResearchPage::helpRequested, this,
+            [this] { showHelp(HelpPage::Research); });
+    setTabPage(kPlayerResearch, m_research);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == kPlayerResearch && m_research && m_state.hasDraft()) {
+            m_research->fillResearchGrid();
+        }
+    });
+
+    connect(m_search, &PlayerSearchBar::addPlayerRequested, this, &FormMain::openAddPlayer);
+    connect(m_search, &PlayerSearchBar::customPlayerRequested, this, &FormMain::openCustomPlayer);
+    connect(m_search, &PlayerSearchBar::playerPageRequested, this, &FormMain::showPlayerPage);
+}
+
+void FormMain::fillSearchList() {
+    m_search->fillSearchList();
+}
+
+void FormMain::showPlayerPage(int playerId) {
+    // The user's own players have no page; service pages come with the new web pane.
+    if (playerId < 1 || playerId >= kFirstCustomPlayerId) {
+        return;
+    }
+    if (const auto page = playerPageFor(m_state, playerId); page && !page->html.empty()) {
+        m_webPane->setHtml(QString::fromStdString(page->html));
+    }
+}
+
+void FormMain::openAddPlayer(int playerId) {
+    // Opens the add-player window for playerId, modally.
+    (void)playerId;
+}
+
+void FormMain::openMovePlayer(int playerId) {
+    // Opens the move-player window for playerId, modally.
+    (void)playerId;
+}
+
+void FormMain::openCustomPlayer() {
+    // Opens the custom-player window, modally.
+}
+
+void FormMain::openKeepers() {
+    // Opens the keepers window, modally.
+}
+
+void FormMain::openExport(const std::string& kind) {
+    // Opens the export window for kind, modally.
+    (void)kind;
 }
 
 void FormMain::openNewDraft() {

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "gui/app/MainWindowView.h"
 
@@ -18,12 +21,17 @@ class QVBoxLayout;
 
 namespace quorvane {
 enum class HelpPage;
+struct MoneyLine;
 struct ProgramState;
 class UserDialogs;
 }  // namespace quorvane
 
 namespace quorvane::gui {
 
+class DraftNotesPanel;
+class MainViewPage;
+class PlayerSearchBar;
+class ResearchPage;
 class TargetsPage;
 
 // The draft room's frame: the menus, the four tabs, the "Draft Info" box and the web pane. It
@@ -39,6 +47,8 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void refreshMain() override;
     void showUpdateDollars(bool visible) override;
     void resetResearchGrid() override;
+    void showRoomView(const RoomView& view) override;
+    int rosterTeamId() const override;
 
     // Puts a tab's page in place of the one it has; the main window takes ownership. The Main
     // View keeps its "Update $" strip above whatever page it holds.
@@ -59,10 +69,27 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void openAbout();
     // Shows a help page in the web pane.
     void showHelp(HelpPage page);
+    // Shows a player's page in the web pane; the user's own players have none.
+    void showPlayerPage(int playerId);
+    // Lists every player in the last-name search (start-up).
+    void fillSearchList();
+
+    // The only places that open the draft room's own windows.
+    void openAddPlayer(int playerId);
+    void openMovePlayer(int playerId);
+    void openCustomPlayer();
+    void openKeepers();
+    // kind: "roster", "draft" or "hprojections".
+    void openExport(const std::string& kind);
 
   private:
     void buildMenus();
     void buildValuationPages();
+    void buildRoomPages();
+    void showRefreshed(const RoomView& view);
+    void showMoney(const std::vector<MoneyLine>& lines);
+    void skipPick();
+    void undoPick();
     void showHelpPath(const QString& servicePath);
     QWidget* buildTabs();
     QWidget* buildDraftInfo();
@@ -83,6 +110,11 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QPushButton* m_undoPick = nullptr;
     QTextBrowser* m_webPane = nullptr;
     TargetsPage* m_targets = nullptr;
+    // Tab pages can be replaced (setTabPage), so these may go.
+    QPointer<MainViewPage> m_mainView;
+    QPointer<ResearchPage> m_research;
+    PlayerSearchBar* m_search = nullptr;
+    DraftNotesPanel* m_notes = nullptr;
 };
 
 }  // namespace quorvane::gui

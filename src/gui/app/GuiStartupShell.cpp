@@ -31,7 +31,7 @@ void GuiStartupShell::chooseDraft(bool draftsExist) {
 }
 
 void GuiStartupShell::fillSearchList() {
-    // The last-name search arrives with the draft room's player lists.
+    m_main.fillSearchList();
 }
 
 void GuiStartupShell::prepareDraftRoom() {

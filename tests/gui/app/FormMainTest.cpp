@@ -19,15 +19,13 @@ using namespace quorvane;
 class FormMainTest : public QObject {
     Q_OBJECT
   private slots:
-    void onlyWindowsThatExistCanBeOpenedFromTheMenus() {
+    void everyMenuItemIsReady() {
         test::TestProgram program;
         gui::FormMain main(program.state, program.dialogs);
-        for (const char* later :
-             {"mnuAddPlayer", "mnuKeepers", "mnuExRosters", "mnuExDraft", "mnuExHitProjections"}) {
-            QVERIFY2(!main.findChild<QAction*>(later)->isEnabled(), later);
-        }
         for (const char* ready : {"mnuNewDraft", "mnuOpenDraft", "mnuExit", "mnuUpdateProjections",
-                                  "mnu_edit_projections", "mnuHelpTopics", "mnuAbout"}) {
+                                  "mnu_edit_projections", "mnuHelpTopics", "mnuAbout",
+                                  "mnuAddPlayer", "mnuKeepers", "mnuExRosters", "mnuExDraft",
+                                  "mnuExHitProjections"}) {
             QVERIFY2(main.findChild<QAction*>(ready)->isEnabled(), ready);
         }
         // Nothing to edit before a draft is open.

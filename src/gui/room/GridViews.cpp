@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "gui/room/GridViews.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QTableView>
+
+#include <algorithm>
+#include <charconv>
+
+#include "app/GridTable.h"
+#include "gui/models/GridTableModel.h"
+
+namespace quorvane::gui {
+
+QTableView* makeRoomGrid(const QString& objectName, GridTableModel* model, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(objectName);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSortingEnabled(false);
+    view->setWordWrap(false);
+    view->verticalHeader()->setVisible(false);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setHighlightSections(false);
+    // Fitting columns reads a sample of rows; the whole player list would slow every refresh.
+    view->horizontalHeader()->setResizeContentsPrecision(60);
+    view->horizontalHeader()->setStretchLastSection(true);
+    return view;
+}
+
+void showGridTable(QTableView* view, GridTableModel* model, GridTable table) {
+    const std::vector<int> hidden = table.hiddenColumns;
+    model->setTable(std::move(table));
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const bool hide = std::find(hidden.begin(), hidden.end(), column) != hidden.end();
+        view->setColumnHidden(column, hide);
+        if (!hide) {
+            view->resizeColumnToContents(column);
+        }
+    }
+}
+
+void highlightButton(const std::vector<QAbstractButton*>& group, int pressed) {
+    for (std::size_t index = 0; index < group.size(); ++index) {
+        QAbstractButton* button = group[index];
+        button->setCheckable(true);
+        button->setChecked(static_cast<int>(index) == pressed);
+    }
+}
+
+int playerIdOfRow(const GridTableModel& model, int row) {
+    const std::vector<std::string>* cells = model.rowAt(row);
+    if (cells == nullptr || cells->empty()) {
+        return 0;
+    }
+    const std::string& text = cells->front();
+    int id = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
+    return error == std::errc() && end == text.data() + text.size() ? id : 0;
+}
+
+}  // namespace quorvane::gui

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QAbstractButton;
+class QTableView;
+class QWidget;
+
+namespace quorvane {
+struct GridTable;
+}
+
+namespace quorvane::gui {
+
+class GridTableModel;
+
+// A read-only grid view over `model` with the draft room's look: whole rows selected, no
+// sorting of its own (headings ask core for a new order), compact rows.
+QTableView* makeRoomGrid(const QString& objectName, GridTableModel* model, QWidget* parent);
+
+// Shows a new table: hides the columns the table asks to hide and fits the others to their
+// contents; the last column takes what is left.
+void showGridTable(QTableView* view, GridTableModel* model, GridTable table);
+
+// The pressed button of a group stands out, the others look like plain buttons.
+void highlightButton(const std::vector<QAbstractButton*>& group, int pressed);
+
+// The playerid in column 0 of a row, 0 when the row has none.
+int playerIdOfRow(const GridTableModel& model, int row);
+
+}  // namespace quorvane::gui

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+#include "gui/room/ResearchPage.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/ProgramState.h"
+#include "app/ServiceEndpoints.h"
+#include "gui/models/GridTableModel.h"
+#include "gui/room/GridViews.h"
+#include "room/PlayerLists.h"
+
+namespace quorvane::gui {
+
+ResearchPage::ResearchPage(ProgramState& state, QWidget* parent)
+    : QWidget(parent), m_state(state), m_model(new GridTableModel(this)) {
+    setObjectName(QStringLiteral("ResearchPage"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* controls = new QHBoxLayout;
+    optAvailable = new QRadioButton(QStringLiteral("Available"), this);
+    optAvailable->setObjectName(QStringLiteral("optAvailable"));
+    optAvailable->setChecked(true);
+    optTaken = new QRadioButton(QStringLiteral("Taken"), this);
+    optTaken->setObjectName(QStringLiteral("optTaken"));
+    controls->addWidget(optAvailable);
+    controls->addWidget(optTaken);
+    controls->addSpacing(16);
+    const int year = m_state.projectionYear;
+    const std::array<QString, 2> captions = {QStringLiteral("PROJ"), QString::number(year - 1)};
+    const std::array<QString, 2> tips = {QStringLiteral("%1 Projections").arg(year),
+                                         QStringLiteral("%1 Stats").arg(year - 1)};
+    for (int index = 0; index < 2; ++index) {
+        auto* button = new QPushButton(captions[static_cast<std::size_t>(index)], this);
+        button->setObjectName(QStringLiteral("cmd_res_stats_%1").arg(index));
+        button->setToolTip(tips[static_cast<std::size_t>(index)]);
+        connect(button, &QPushButton::clicked, this, [this, index] { pressStatsButton(index); });
+        cmd_res_stats[static_cast<std::size_t>(index)] = button;
+        controls->addWidget(button);
+    }
+    highlightButton({cmd_res_stats[0], cmd_res_stats[1]}, 0);
+    controls->addStretch(1);
+    cmd_help_research = new QPushButton(QStringLiteral("Help"), this);
+    cmd_help_research->setObjectName(QStringLiteral("cmd_help_research"));
+    connect(cmd_help_research, &QPushButton::clicked, this, &ResearchPage::helpRequested);
+    controls->addWidget(cmd_help_research);
+    layout->addLayout(controls);
+
+    dg_research = makeRoomGrid(QStringLiteral("dg_research"), m_model, this);
+    layout->addWidget(dg_research, 1);
+
+    // Only the option being switched on refills; the other one's toggle off is the same click.
+    for (QRadioButton* option : {optAvailable, optTaken}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) {
+                fillResearchGrid();
+            }
+        });
+    }
+    connect(dg_research->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) {
+                const auto& headings = m_model->table().headings;
+                if (column >= 0 && column < static_cast<int>(headings.size())) {
+                    m_state.researchSort = headings[static_cast<std::size_t>(column)];
+                    fillResearchGrid();
+                }
+            });
+    connect(dg_research, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        const int id = playerIdOfRow(*m_model, index.row());
+        if (id > 0 && id < kFirstCustomPlayerId) {
+            emit playerPageRequested(id);
+        }
+    });
+    connect(dg_research, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        const int id = playerIdOfRow(*m_model, index.row());
+        if (optAvailable->isChecked() && id > 0) {
+            emit addPlayerRequested(id);
+        }
+    });
+}
+
+void ResearchPage::fillResearchGrid() {
+    m_state.researchFilter = optTaken->isChecked() ? "TAKEN" : "AVAILABLE";
+    if (auto grid =
+            quorvane::fillResearchGrid(m_state, m_state.researchFilter, m_state.researchSort)) {
+        showGridTable(dg_research, m_model, std::move(*grid));
+    }
+}
+
+void ResearchPage::reset() {
+    if (optAvailable->isChecked()) {
+        fillResearchGrid();
+    } else {
+        optAvailable->setChecked(true);
+    }
+    dg_research->clearSelection();
+    dg_research->scrollToTop();
+}
+
+void ResearchPage::pressStatsButton(int index) {
+    highlightButton({cmd_res_stats[0], cmd_res_stats[1]}, index);
+    m_state.researchYear = index == 0 ? m_state.projectionYear : m_state.projectionYear - 1;
+    fillResearchGrid();
+}
+
+}  // namespace quorvane::gui

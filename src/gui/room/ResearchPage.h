@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace quorvane {
+struct ProgramState;
+}
+
+namespace quorvane::gui {
+
+class GridTableModel;
+
+// The "Player Research" tab: every available or every taken player with his full line of
+// figures, from the projections or from last season.
+class ResearchPage final : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ResearchPage(ProgramState& state, QWidget* parent = nullptr);
+
+    // Fills the grid for the chosen option and the sort key in force.
+    void fillResearchGrid();
+    // A newly opened draft starts on the available players, from the top.
+    void reset();
+
+  signals:
+    void addPlayerRequested(int playerId);
+    void playerPageRequested(int playerId);
+    void helpRequested();
+
+  private:
+    void pressStatsButton(int index);
+
+    ProgramState& m_state;
+    GridTableModel* m_model;
+    QTableView* dg_research = nullptr;
+    QRadioButton* optAvailable = nullptr;
+    QRadioButton* optTaken = nullptr;
+    std::array<QPushButton*, 2> cmd_res_stats{};
+    QPushButton* cmd_help_research = nullptr;
+};
+
+}  // namespace quorvane::gui
