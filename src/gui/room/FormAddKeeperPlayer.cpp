@@ -58,6 +58,7 @@ FormAddKeeperPlayer::FormAddKeeperPlayer(ProgramState& state, UserDialogs& dialo
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+    setMinimumWidth(320);
 
     connect(cmd_add, &QPushButton::clicked, this, &FormAddKeeperPlayer::addKeeperPlayer);
     connect(cmd_cancel, &QPushButton::clicked, this, &QDialog::reject);

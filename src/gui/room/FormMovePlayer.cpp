@@ -57,6 +57,7 @@ FormMovePlayer::FormMovePlayer(ProgramState& state, UserDialogs& dialogs, MainWi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+    setMinimumWidth(340);
 
     connect(cmd_change, &QPushButton::clicked, this, &FormMovePlayer::change);
     connect(cmd_drop, &QPushButton::clicked, this, &FormMovePlayer::drop);

@@ -22,6 +22,9 @@ RoomGridView::RoomGridView(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(false);
     horizontalHeader()->setStretchLastSection(true);
+    // A roster of 13 slots fits without scrolling.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->hide();
 }
 
