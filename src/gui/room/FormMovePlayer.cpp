@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+#include "gui/room/FormMovePlayer.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+#include "app/ProgramState.h"
+#include "gui/app/MainWindowView.h"
+#include "gui/room/ChoiceLists.h"
+#include "room/MovePlayer.h"
+#include "room/RecordPick.h"
+
+namespace quorvane::gui {
+
+FormMovePlayer::FormMovePlayer(ProgramState& state, UserDialogs& dialogs, MainWindowView& view,
+                               int playerId, QWidget* parent)
+    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_view(view), m_playerId(playerId) {
+    setObjectName("form_moveplayer");
+    setWindowTitle("Change Position/Team");
+
+    lbl_plName = new QLabel(this);
+    lbl_plName->setObjectName("lbl_plName");
+    QFont bold = lbl_plName->font();
+    bold.setBold(true);
+    lbl_plName->setFont(bold);
+    cmb_teams = new QComboBox(this);
+    cmb_teams->setObjectName("cmb_teams");
+    cmb_position = new QComboBox(this);
+    cmb_position->setObjectName("cmb_position");
+    lbl_dollars = new QLabel("Dollars:", this);
+    txt_dollars = new QLineEdit(this);
+    txt_dollars->setObjectName("txt_dollars");
+    cmd_change = new QPushButton("Change", this);
+    cmd_change->setObjectName("cmd_change");
+    cmd_change->setDefault(true);
+    cmd_drop = new QPushButton("Drop Player", this);
+    cmd_drop->setObjectName("cmd_drop");
+    cmd_cancel = new QPushButton("Cancel", this);
+    cmd_cancel->setObjectName("cmd_cancel");
+
+    auto* form = new QFormLayout();
+    form->addRow(lbl_plName);
+    form->addRow("Team:", cmb_teams);
+    form->addRow("Position:", cmb_position);
+    form->addRow(lbl_dollars, txt_dollars);
+    auto* buttons = new QHBoxLayout();
+    buttons->addWidget(cmd_change);
+    buttons->addWidget(cmd_drop);
+    buttons->addWidget(cmd_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    setMinimumWidth(340);
+
+    connect(cmd_change, &QPushButton::clicked, this, &FormMovePlayer::change);
+    connect(cmd_drop, &QPushButton::clicked, this, &FormMovePlayer::drop);
+    connect(cmd_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // A player is on one team of a draft at most, so his id names the pick.
+    const int teamid = teamOfPlayer(m_state, m_playerId);
+    const std::optional<MoveForm> move = openMovePlayer(m_state, m_playerId, teamid);
+    const bool auction =
+        m_state.draftSettings && m_state.draftSettings->drafttype == kDraftTypeAuction;
+    lbl_dollars->setVisible(auction);
+    txt_dollars->setVisible(auction);
+    if (!move) {
+        // An unreadable pick leaves the name, price and slots empty; the teams still show.
+        fillTeamList(*cmb_teams, fillTeams(m_state, teamid));
+        return;
+    }
+    lbl_plName->setText(QString::fromStdString(move->playerName));
+    fillTeamList(*cmb_teams, move->teams);
+    fillPositionList(*cmb_position, move->positions);
+    txt_dollars->setText(QString::fromStdString(move->dollars));
+}
+
+void FormMovePlayer::change() {
+    const MoveResult result =
+        changePlayer(m_state, m_dialogs, m_playerId, selectedTeamId(*cmb_teams),
+                     selectedText(*cmb_position), txt_dollars->text().toStdString());
+    switch (result.outcome) {
+        case MoveOutcome::Changed:
+            m_view.refreshMain();
+            accept();
+            break;
+        case MoveOutcome::Failed:
+            reject();
+            break;
+        case MoveOutcome::Stopped:
+            break;
+    }
+}
+
+void FormMovePlayer::drop() {
+    const MoveResult result =
+        dropPlayer(m_state, m_dialogs, m_playerId, selectedTeamId(*cmb_teams));
+    if (result.outcome == MoveOutcome::Changed) {
+        m_view.refreshMain();
+        accept();
+    } else {
+        reject();
+    }
+}
+
+}  // namespace quorvane::gui

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#include "gui/room/FormNewPlayer.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/ProgramState.h"
+#include "gui/app/MainWindowView.h"
+#include "gui/room/ChoiceLists.h"
+#include "gui/room/FormAddPlayer.h"
+#include "room/CustomPlayers.h"
+
+namespace quorvane::gui {
+
+FormNewPlayer::FormNewPlayer(ProgramState& state, UserDialogs& dialogs, MainWindowView& view,
+                             QWidget* parent)
+    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_view(view) {
+    setObjectName("form_newPlayer");
+    setWindowTitle("Add New Player");
+
+    txt_firstname = new QLineEdit(this);
+    txt_firstname->setObjectName("txt_firstname");
+    txt_lastname = new QLineEdit(this);
+    txt_lastname->setObjectName("txt_lastname");
+    cmb_team = new QComboBox(this);
+    cmb_team->setObjectName("cmb_team");
+    cmb_pos = new QComboBox(this);
+    cmb_pos->setObjectName("cmb_pos");
+    cmb_teamlist = new QComboBox(this);
+    cmb_teamlist->setObjectName("cmb_teamlist");
+    cmd_add = new QPushButton("Add Player", this);
+    cmd_add->setObjectName("cmd_add");
+    cmd_add->setDefault(true);
+    cmd_cancel = new QPushButton("Cancel", this);
+    cmd_cancel->setObjectName("cmd_cancel");
+
+    auto* form = new QFormLayout();
+    form->addRow("First Name:", txt_firstname);
+    form->addRow("Last Name:", txt_lastname);
+    form->addRow("Team:", cmb_team);
+    form->addRow("Position:", cmb_pos);
+    form->addRow("Add Directly toTeam:", cmb_teamlist);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    buttons->addWidget(cmd_add);
+    buttons->addWidget(cmd_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    connect(cmd_add, &QPushButton::clicked, this, &FormNewPlayer::addNewPlayer);
+    connect(cmd_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    for (const char* position : kCustomPositions) {
+        cmb_pos->addItem(QString::fromLatin1(position));
+    }
+    cmb_pos->setCurrentIndex(0);
+    fillTeamList(*cmb_teamlist, fillCustomTeamList(m_state));
+    const std::optional<std::vector<std::string>> nbaTeams = fillNbaTeams(m_state, m_dialogs);
+    if (!nbaTeams) {
+        cmd_add->setEnabled(false);
+        QTimer::singleShot(0, this, &QDialog::reject);
+        return;
+    }
+    for (const std::string& team : *nbaTeams) {
+        cmb_team->addItem(QString::fromStdString(team));
+    }
+    cmb_team->setCurrentIndex(nbaTeams->empty() ? -1 : 0);
+}
+
+void FormNewPlayer::addNewPlayer() {
+    CustomPlayer player;
+    player.firstname = txt_firstname->text().toStdString();
+    player.lastname = txt_lastname->text().toStdString();
+    player.pos = selectedText(*cmb_pos);
+    player.team = selectedText(*cmb_team);
+    const std::optional<int> playerid = addCustomPlayer(m_state, m_dialogs, player);
+    if (!playerid) {
+        return;
+    }
+    const int teamid = selectedTeamId(*cmb_teamlist);
+    if (teamid != 0) {
+        FormAddPlayer pick(m_state, m_dialogs, m_view, *playerid, teamid, this);
+        pick.exec();
+    }
+    m_view.refreshMain();
+    accept();
+}
+
+}  // namespace quorvane::gui
