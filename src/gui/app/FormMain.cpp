@@ -23,6 +23,11 @@
 #include "app/Version.h"
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/LoadedWindows.h"
+#include "gui/room/FormAddKeepers.h"
+#include "gui/room/FormAddPlayer.h"
+#include "gui/room/FormExportDir.h"
+#include "gui/room/FormMovePlayer.h"
+#include "gui/room/FormNewPlayer.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormSetup.h"
@@ -443,26 +448,40 @@ void FormMain::showPlayerPage(int playerId) {
 }
 
 void FormMain::openAddPlayer(int playerId) {
-    // Opens the add-player window for playerId, modally.
-    (void)playerId;
+    if (!m_state.draftSettings) {
+        return;
+    }
+    FormAddPlayer window(m_state, m_dialogs, *this, playerId, this);
+    window.exec();
 }
 
 void FormMain::openMovePlayer(int playerId) {
-    // Opens the move-player window for playerId, modally.
-    (void)playerId;
+    if (!m_state.draftSettings) {
+        return;
+    }
+    FormMovePlayer window(m_state, m_dialogs, *this, playerId, this);
+    window.exec();
 }
 
 void FormMain::openCustomPlayer() {
-    // Opens the custom-player window, modally.
+    FormNewPlayer window(m_state, m_dialogs, *this, this);
+    window.exec();
 }
 
 void FormMain::openKeepers() {
-    // Opens the keepers window, modally.
+    if (!m_state.draftSettings) {
+        return;
+    }
+    FormAddKeepers window(m_state, m_dialogs, *this, this);
+    window.exec();
 }
 
 void FormMain::openExport(const std::string& kind) {
-    // Opens the export window for kind, modally.
-    (void)kind;
+    if (!m_state.draftSettings) {
+        return;
+    }
+    FormExportDir window(m_state, m_dialogs, *this, kind, this);
+    window.exec();
 }
 
 void FormMain::openNewDraft() {
