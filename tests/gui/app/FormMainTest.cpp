@@ -12,6 +12,7 @@
 #include "gui/app/FormMain.h"
 #include "gui/app/LoadedWindows.h"
 #include "gui/draftconfig/FormOpenDraft.h"
+#include "gui/support/ModalWindow.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
@@ -33,6 +34,30 @@ class FormMainTest : public QObject {
         // The standings and targets pages sit in their tabs.
         QVERIFY(main.tabPage(gui::FormMain::kProjectedStandings)->findChild<QWidget*>("dg_standings"));
         QVERIFY(main.tabPage(gui::FormMain::kCategoryTargets)->findChild<QWidget*>("cmd_set_targets"));
+    }
+
+    void everyMenuItemOpensItsWindow() {
+        test::TestProgram program;
+        program.newDraft("Menu League", 4, true, true);
+        gui::FormMain main(program.state, program.dialogs);
+        main.refreshMain();
+        const std::vector<std::pair<const char*, const char*>> items = {
+            {"mnuNewDraft", "form_newdraft"},
+            {"mnuOpenDraft", "form_opendraft"},
+            {"mnuEditDraftSettings", "form_setup"},
+            {"mnuAddPlayer", "form_newPlayer"},
+            {"mnuKeepers", "form_addKeepers"},
+            {"mnuUpdateProjections", "form_findProjections"},
+            {"mnu_edit_projections", "form_editProjections"},
+            {"mnuExRosters", "form_exportDir"},
+            {"mnuExDraft", "form_exportDir"},
+            {"mnuExHitProjections", "form_exportDir"},
+            {"mnuAbout", "form_aboutus"}};
+        for (const auto& [item, window] : items) {
+            test::ModalCloser closer;
+            main.findChild<QAction*>(item)->trigger();
+            QVERIFY2(!closer.closed.empty() && closer.closed.front() == window, item);
+        }
     }
 
     void refreshShowsTheDraftAndAuctionControlsOnlyInAnAuction() {

@@ -27,6 +27,7 @@
 #include "store/Connection.h"
 #include "store/Recordset.h"
 #include "support/TestProgram.h"
+#include "gui/support/ModalWindow.h"
 
 using namespace quorvane;
 
@@ -252,6 +253,7 @@ class DraftRoomWindowTest : public QObject {
         QLineEdit* edit = main.findChild<QComboBox*>("cmb_search")->lineEdit();
         QSignalSpy picks(search, &gui::PlayerSearchBar::addPlayerRequested);
         QSignalSpy customs(search, &gui::PlayerSearchBar::customPlayerRequested);
+        test::ModalCloser closer;
 
         QTest::keyClicks(edit, "sma");
         QCOMPARE(edit->text(), QString("smart, Marcus (BOS)"));
@@ -266,6 +268,7 @@ class DraftRoomWindowTest : public QObject {
         QCOMPARE(search->plid(), 0);
         main.findChild<QPushButton*>("cmd_addplayer")->click();
         QCOMPARE(customs.size(), 1);
+        QCOMPARE(closer.closed, (std::vector<QString>{"form_addplayer", "form_newPlayer"}));
 
         QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->text(), QString("sm"));
@@ -279,6 +282,7 @@ class DraftRoomWindowTest : public QObject {
         addPlayers(program);
         program.newDraft("Snake League", 4, false, true);
         gui::FormMain main(program.state, program.dialogs);
+        test::ModalCloser closer;
         main.refreshMain();
         const int team = main.rosterTeamId();
         recordPick(program.state, program.dialogs, 1, PickForm{team, "C", ""}, team);
@@ -354,6 +358,7 @@ class DraftRoomWindowTest : public QObject {
         addPlayers(program);
         program.newDraft("Snake League", 4, false, true);
         gui::FormMain main(program.state, program.dialogs);
+        test::ModalCloser closer;
         main.refreshMain();
         auto* page = main.findChild<gui::MainViewPage*>();
         QSignalSpy adds(page, &gui::MainViewPage::addPlayerRequested);

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QDeadlineTimer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace quorvane::test {
 
@@ -39,5 +41,24 @@ inline std::shared_ptr<bool> whenModalShown(const QString& objectName,
     timer->start(10);
     return done;
 }
+
+// Closes every modal window the program opens while it lives and remembers their names, so a
+// test can check which window an action opened without answering it.
+class ModalCloser {
+  public:
+    ModalCloser() {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                closed.push_back(dialog->objectName());
+                dialog->reject();
+            }
+        });
+        m_timer.start(10);
+    }
+    std::vector<QString> closed;
+
+  private:
+    QTimer m_timer;
+};
 
 }  // namespace quorvane::test
