@@ -18,21 +18,13 @@ namespace quorvane::gui {
 
 namespace {
 
+const QString kFileScheme = QStringLiteral("file://");
+const QString kHttpsScheme = QStringLiteral("https://");
 constexpr long kFirstHttpSuccess = 200;
 constexpr long kFirstHttpNonSuccess = 300;
 
 QString fromStd(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A plain path is taken for a local file, so that callers may hand over what localHelpFile
-// returns.
-QUrl addressUrl(const std::string& address) {
-    const QString text = fromStd(address);
-    if (text.startsWith(QLatin1Char('/'))) {
-        return QUrl::fromLocalFile(text);
-    }
-    return QUrl(text, QUrl::StrictMode);
 }
 
 std::optional<QString> readLocalFile(const QString& path) {
@@ -53,17 +45,17 @@ WebPane::WebPane(ProgramState& state, std::unique_ptr<UrlTransfer> transfer, QWi
       m_state(state),
       m_ownTransfer(std::move(transfer)),
       m_transfer(m_ownTransfer.get()) {
-    connectLinks();
+    setUpPane();
 }
 
 WebPane::WebPane(ProgramState& state, UrlTransfer& transfer, QWidget* parent)
     : QTextBrowser(parent), m_state(state), m_transfer(&transfer) {
-    connectLinks();
+    setUpPane();
 }
 
 WebPane::~WebPane() = default;
 
-void WebPane::connectLinks() {
+void WebPane::setUpPane() {
     setObjectName(QStringLiteral("wb1"));
     // Links are followed here, through the same client and the same fallback as every page.
     setOpenLinks(false);
@@ -92,18 +84,22 @@ void WebPane::showPlayerPage(int playerId) {
 }
 
 void WebPane::navigate(const std::string& address) {
-    const QUrl url = addressUrl(address);
-    if (url.scheme() == QLatin1String("https")) {
-        showServicePage(address, url);
-    } else if (url.isLocalFile()) {
-        showLocalFile(url);
+    const QString text = fromStd(address);
+    // Local addresses are "file://" and the path as it stands on disk, blanks and all, so
+    // the path is not read as an encoded URL.
+    if (text.startsWith(kFileScheme)) {
+        showLocalFile(QUrl::fromLocalFile(text.mid(kFileScheme.size())));
+    } else if (text.startsWith(QLatin1Char('/'))) {
+        showLocalFile(QUrl::fromLocalFile(text));
+    } else if (text.startsWith(kHttpsScheme, Qt::CaseInsensitive)) {
+        showServicePage(address);
     } else {
         // The client speaks HTTPS only; anything else is a page that cannot be loaded.
         showConnectError();
     }
 }
 
-void WebPane::showServicePage(const std::string& address, const QUrl& url) {
+void WebPane::showServicePage(const std::string& address) {
     BusyTransfer busy(*m_transfer, this);
     // The address goes out as it was given: the service's request paths are already encoded.
     const TransferAnswer answer = busy.fetch(address);
@@ -113,7 +109,7 @@ void WebPane::showServicePage(const std::string& address, const QUrl& url) {
         showConnectError();
         return;
     }
-    showDocument(fromStd(answer.body), url);
+    showDocument(fromStd(answer.body), QUrl(fromStd(address)));
 }
 
 void WebPane::showLocalFile(const QUrl& url) {
@@ -155,14 +151,22 @@ void WebPane::followLink(const QUrl& link) {
         return;
     }
     const QUrl target = m_address.resolved(link);
-    navigate(target.toString(QUrl::FullyEncoded).toStdString());
+    if (target.scheme() == QLatin1String("https")) {
+        showServicePage(target.toString(QUrl::FullyEncoded).toStdString());
+    } else if (target.isLocalFile() && m_address.isLocalFile()) {
+        showLocalFile(target);
+    } else {
+        // A service page does not get to open files of this computer, and other schemes are
+        // not spoken.
+        showConnectError();
+    }
 }
 
 QVariant WebPane::loadResource(int /*type*/, const QUrl& name) {
     // Only the local pages' own files are read. What a service page names (style sheets,
     // pictures) is not fetched: a page costs one request, and a stalled picture cannot hold
-    // the pane.
-    // An empty answer rather than none, so that the document does not go looking itself.
+    // the pane. An empty answer rather than none, so that the document does not go looking
+    // for the resource itself.
     const QUrl resolved = m_address.resolved(name);
     QFile file(resolved.toLocalFile());
     if (!m_address.isLocalFile() || !resolved.isLocalFile() || !file.open(QIODevice::ReadOnly)) {

@@ -45,8 +45,8 @@ class WebPane final : public QTextBrowser {
 
   private:
     WebPane(ProgramState& state, std::unique_ptr<UrlTransfer> transfer, QWidget* parent);
-    void connectLinks();
-    void showServicePage(const std::string& address, const QUrl& url);
+    void setUpPane();
+    void showServicePage(const std::string& address);
     void showLocalFile(const QUrl& url);
     void showConnectError();
     void showDocument(const QString& html, const QUrl& address);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QTest>
 
+#include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "app/HelpPages.h"
@@ -109,11 +111,35 @@ class WebPaneTest : public QObject {
         QCOMPARE(pane.documentTitle(), kConnectErrorTitle);
         pane.navigate("file:///no/such/folder/page.htm");
         QCOMPARE(pane.documentTitle(), kConnectErrorTitle);
-        QCOMPARE(transfer.urls.size(), std::size_t{4});
+        // A service page does not open files of this computer.
+        transfer.answer("<html><head><title>Served topics</title></head></html>");
+        pane.showStartPage();
+        emit pane.anchorClicked(QUrl::fromLocalFile(
+            QString::fromStdString(localHelpFile(helpPageEntry(HelpPage::Main).localFile))));
+        QCOMPARE(pane.documentTitle(), kConnectErrorTitle);
+        QCOMPARE(transfer.urls.size(), std::size_t{5});
 
         // The error page's own link leads back to the local help.
         emit pane.anchorClicked(QUrl("da_index.htm"));
         QCOMPARE(pane.documentTitle(), QString("Quorvane Basketball Draft Help"));
+    }
+
+    void helpInstalledUnderAFolderWithBlanksAndHashesStillOpens() {
+        test::TestProgram program;
+        program.state.serviceHost.clear();
+        const std::filesystem::path shipped = localHelpFolder();
+        const std::filesystem::path copy = program.folder.path() / "my help #2";
+        std::filesystem::copy(shipped, copy);
+        ::setenv("QUORVANE_HELP_DIR", copy.c_str(), 1);
+        test::ScriptedTransfer transfer;
+        gui::WebPane pane(program.state, transfer);
+        pane.showHelp(HelpPage::Standings);
+        const QString standings = pane.documentTitle();
+        emit pane.anchorClicked(QUrl("da_index.htm"));
+        const QString topics = pane.documentTitle();
+        ::unsetenv("QUORVANE_HELP_DIR");
+        QCOMPARE(standings, QString("Help: Projected Standings"));
+        QCOMPARE(topics, QString("Quorvane Basketball Draft Help"));
     }
 
     void withoutAServicePlayerPagesAreMadeFromTheDatabase() {
