@@ -106,27 +106,6 @@ class ProjectionDownloadFormTest : public QObject {
         QCOMPARE(program.dialogs.messages.size(), std::size_t{1});
         QCOMPARE(program.dialogs.messages[0].text, std::string(kNoServiceMessage));
     }
-
-    void anUnreachableServiceIsReportedPerRequestAndWritesNothing() {
-        test::TestProgram program;
-        program.state.serviceHost = "stats.example.org";
-        test::ScriptedTransfer transfer;
-        gui::FormFindProjections form(program.state, program.dialogs, transfer);
-        form.show();
-        typeAccount(form, "coach", "s3cret");
-        form.findChild<QPushButton*>("cmd_updProj")->click();
-
-        QCOMPARE(transfer.urls, (std::vector<std::string>{
-                                    "https://stats.example.org/draft/nfl/user.asp?u=coach&p=s3cret",
-                                    "https://stats.example.org/draft/nba/da_projections.csv"}));
-        QVERIFY(form.isVisible());
-        QCOMPARE(program.scalar("select count(*) from DraftPlayers"), 0.0);
-        int connectionErrors = 0;
-        for (const auto& message : program.dialogs.messages) {
-            connectionErrors += message.title == "Internet Connection Error" ? 1 : 0;
-        }
-        QCOMPARE(connectionErrors, 2);
-    }
 };
 
 QTEST_MAIN(ProjectionDownloadFormTest)

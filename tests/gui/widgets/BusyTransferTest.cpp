@@ -61,22 +61,6 @@ class BusyTransferTest : public QObject {
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
-    void requestsRunOneAfterAnotherInTheirOrder() {
-        test::ScriptedTransfer inner;
-        inner.answer("first");
-        inner.answer("refused", 403);
-        gui::BusyTransfer busy(inner);
-        QCOMPARE(busy.fetch("https://h/1").body, std::string("first"));
-        const TransferAnswer refused = busy.fetch("https://h/2");
-        QCOMPARE(refused.body, std::string("refused"));
-        QCOMPARE(refused.status, 403L);
-        const TransferAnswer nothing = busy.fetch("https://h/3");
-        QVERIFY(nothing.body.empty());
-        QCOMPARE(nothing.info, std::string("Could not resolve host"));
-        QCOMPARE(inner.urls,
-                 (std::vector<std::string>{"https://h/1", "https://h/2", "https://h/3"}));
-    }
-
     void aFailingWorkerEndsAsAConnectionErrorOnTheCallersThread() {
         test::TestProgram program;
         ThrowingTransfer inner;
