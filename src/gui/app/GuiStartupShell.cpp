@@ -1,23 +1,54 @@
 // SPDX-License-Identifier: MIT
 #include "gui/app/GuiStartupShell.h"
 
+#include <utility>
+
+#include "app/CurlTransfer.h"
 #include "app/ProgramState.h"
+#include "app/UpdateCheck.h"
 #include "gui/app/FormMain.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
+#include "gui/widgets/BusyTransfer.h"
+#include "gui/widgets/WebPane.h"
 
 namespace quorvane::gui {
 
 GuiStartupShell::GuiStartupShell(FormMain& main, ProgramState& state, UserDialogs& dialogs)
-    : m_main(main), m_state(state), m_dialogs(dialogs) {}
+    : m_main(main),
+      m_state(state),
+      m_dialogs(dialogs),
+      m_ownTransfer(std::make_unique<CurlTransfer>()),
+      m_ownLauncher(std::make_unique<SpawnLauncher>()),
+      m_transfer(m_ownTransfer.get()),
+      m_launcher(m_ownLauncher.get()),
+      m_updater(updaterPath()) {}
+
+GuiStartupShell::GuiStartupShell(FormMain& main, ProgramState& state, UserDialogs& dialogs,
+                                 UrlTransfer& transfer, ProgramLauncher& launcher,
+                                 std::string updater)
+    : m_main(main),
+      m_state(state),
+      m_dialogs(dialogs),
+      m_transfer(&transfer),
+      m_launcher(&launcher),
+      m_updater(std::move(updater)) {}
+
+GuiStartupShell::~GuiStartupShell() = default;
 
 void GuiStartupShell::showMainWindow() {
     m_main.show();
+    // The service is known by now, so the start page comes from the right place.
+    if (auto* pane = m_main.findChild<WebPane*>(QStringLiteral("wb1"))) {
+        pane->showStartPage();
+    }
 }
 
 bool GuiStartupShell::runUpdateCheck() {
-    // The version check needs the projection service, which the program does not reach yet.
-    return true;
+    BusyTransfer transfer(*m_transfer, &m_main);
+    // Only a started updater ends the program; without one the user goes on with this version.
+    return quorvane::runUpdateCheck(m_state, m_dialogs, transfer, *m_launcher, m_updater) !=
+           UpdateOutcome::UpdaterStarted;
 }
 
 void GuiStartupShell::chooseDraft(bool draftsExist) {

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "app/Startup.h"
 
 namespace quorvane {
 struct ProgramState;
+class ProgramLauncher;
+class UrlTransfer;
 class UserDialogs;
 }  // namespace quorvane
 
@@ -12,10 +17,15 @@ namespace quorvane::gui {
 
 class FormMain;
 
-// The windows of start-up: the main window, then the draft choice.
+// The windows of start-up: the main window, the update check, then the draft choice.
 class GuiStartupShell final : public StartupShell {
   public:
+    // Asks the service through the program's HTTPS client and starts the real updater.
     GuiStartupShell(FormMain& main, ProgramState& state, UserDialogs& dialogs);
+    // Asks through `transfer` and starts `updater` with `launcher`; both must outlive the shell.
+    GuiStartupShell(FormMain& main, ProgramState& state, UserDialogs& dialogs,
+                    UrlTransfer& transfer, ProgramLauncher& launcher, std::string updater);
+    ~GuiStartupShell() override;
 
     void showMainWindow() override;
     bool runUpdateCheck() override;
@@ -27,6 +37,11 @@ class GuiStartupShell final : public StartupShell {
     FormMain& m_main;
     ProgramState& m_state;
     UserDialogs& m_dialogs;
+    std::unique_ptr<UrlTransfer> m_ownTransfer;
+    std::unique_ptr<ProgramLauncher> m_ownLauncher;
+    UrlTransfer* m_transfer;
+    ProgramLauncher* m_launcher;
+    std::string m_updater;
 };
 
 }  // namespace quorvane::gui

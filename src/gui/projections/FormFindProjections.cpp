@@ -6,13 +6,19 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeView>
 
+#include <utility>
+
+#include "app/CurlTransfer.h"
 #include "gui/projections/FormProjDone.h"
 #include "gui/projections/ImportProgressDialogs.h"
+#include "gui/widgets/BusyTransfer.h"
+#include "projections/ProjectionDownload.h"
 
 namespace quorvane::gui {
 
@@ -25,7 +31,27 @@ QString fromStd(const std::string& text) {
 }  // namespace
 
 FormFindProjections::FormFindProjections(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), m_state(state), m_dialogs(dialogs) {
+    : FormFindProjections(state, dialogs, std::make_unique<CurlTransfer>(), parent) {}
+
+FormFindProjections::FormFindProjections(ProgramState& state, UserDialogs& dialogs,
+                                         UrlTransfer& transfer, QWidget* parent)
+    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_transfer(&transfer) {
+    buildWindow();
+}
+
+FormFindProjections::FormFindProjections(ProgramState& state, UserDialogs& dialogs,
+                                         std::unique_ptr<UrlTransfer> transfer, QWidget* parent)
+    : QDialog(parent),
+      m_state(state),
+      m_dialogs(dialogs),
+      m_ownTransfer(std::move(transfer)),
+      m_transfer(m_ownTransfer.get()) {
+    buildWindow();
+}
+
+FormFindProjections::~FormFindProjections() = default;
+
+void FormFindProjections::buildWindow() {
     setObjectName("form_findProjections");
     setWindowTitle("Select Projection File");
     resize(760, 520);
@@ -38,6 +64,18 @@ FormFindProjections::FormFindProjections(ProgramState& state, UserDialogs& dialo
         this);
     lblInstructions->setObjectName("lblInstructions");
     lblInstructions->setWordWrap(true);
+    lbl_username = new QLabel("Quorvane User Name:", this);
+    lbl_username->setObjectName("lbl_username");
+    txt_username = new QLineEdit(this);
+    txt_username->setObjectName("txt_username");
+    lbl_password = new QLabel("Quorvane Password:", this);
+    lbl_password->setObjectName("lbl_password");
+    txt_password = new QLineEdit(this);
+    txt_password->setObjectName("txt_password");
+    txt_password->setEchoMode(QLineEdit::Password);
+    cmd_updProj = new QPushButton("Update Projections", this);
+    cmd_updProj->setObjectName("cmd_updProj");
+
     Label3 = new QLabel(
         "For option 2, first download the projections file from the projections page of the "
         "Quorvane web site and save it on your computer.",
@@ -74,17 +112,27 @@ FormFindProjections::FormFindProjections(ProgramState& state, UserDialogs& dialo
     progressImport->setObjectName("progressImport");
     progressImport->setVisible(false);
 
+    auto* account = new QGridLayout;
+    account->addWidget(lbl_username, 0, 0);
+    account->addWidget(txt_username, 0, 1);
+    account->addWidget(lbl_password, 1, 0);
+    account->addWidget(txt_password, 1, 1);
+    account->addWidget(cmd_updProj, 1, 2);
+    account->setColumnStretch(1, 1);
+
     auto* layout = new QGridLayout(this);
     layout->addWidget(lblInstructions, 0, 0, 1, 2);
-    layout->addWidget(Label3, 1, 0, 1, 2);
-    layout->addWidget(Dir1, 2, 0);
-    layout->addWidget(FilList, 2, 1);
-    layout->addWidget(cmdSelect, 3, 1, Qt::AlignRight);
-    layout->addWidget(lbl_lastUpdated, 4, 0, 1, 2);
-    layout->addWidget(lblUpdate, 5, 0, 1, 2);
-    layout->addWidget(progressImport, 6, 0, 1, 2);
-    layout->setRowStretch(2, 1);
+    layout->addLayout(account, 1, 0, 1, 2);
+    layout->addWidget(Label3, 2, 0, 1, 2);
+    layout->addWidget(Dir1, 3, 0);
+    layout->addWidget(FilList, 3, 1);
+    layout->addWidget(cmdSelect, 4, 1, Qt::AlignRight);
+    layout->addWidget(lbl_lastUpdated, 5, 0, 1, 2);
+    layout->addWidget(lblUpdate, 6, 0, 1, 2);
+    layout->addWidget(progressImport, 7, 0, 1, 2);
+    layout->setRowStretch(3, 1);
 
+    connect(cmd_updProj, &QPushButton::clicked, this, &FormFindProjections::updateProjections);
     connect(Dir1, &QTreeView::clicked, this, &FormFindProjections::folderChosen);
     connect(cmdSelect, &QPushButton::clicked, this, &FormFindProjections::selectFile);
     connect(FilList, &QListView::doubleClicked, this, &FormFindProjections::fileDoubleClicked);
@@ -118,9 +166,7 @@ std::optional<ImportResult> FormFindProjections::importFile(const QString& path)
     progressImport->setVisible(true);
     ImportProgressDialogs dialogs(m_dialogs,
                                   [this](const QString& text, long long done, long long total) {
-                                      lblUpdate->setText(text);
-                                      progressImport->setMaximum(static_cast<int>(total));
-                                      progressImport->setValue(static_cast<int>(done));
+                                      showProgress(text, done, total);
                                   });
     const auto result = importProjectionFile(m_state, dialogs, path.toStdString());
     progressImport->setVisible(false);
@@ -132,6 +178,12 @@ std::optional<ImportResult> FormFindProjections::importFile(const QString& path)
         lblUpdate->clear();
     }
     return result;
+}
+
+void FormFindProjections::showProgress(const QString& text, long long done, long long total) {
+    lblUpdate->setText(text);
+    progressImport->setMaximum(static_cast<int>(total));
+    progressImport->setValue(static_cast<int>(done));
 }
 
 void FormFindProjections::selectFile() {
@@ -147,11 +199,43 @@ void FormFindProjections::fileDoubleClicked(const QModelIndex& index) {
     }
     FilList->setCurrentIndex(index);
     if (importFile(m_fileModel->filePath(index))) {
-        FormProjDone done(m_state, m_dialogs, this);
-        done.exec();
-        emit refreshRequested();
-        accept();
+        finishLoad();
     }
+}
+
+void FormFindProjections::finishLoad() {
+    FormProjDone done(m_state, m_dialogs, this);
+    done.exec();
+    emit refreshRequested();
+    accept();
+}
+
+void FormFindProjections::updateProjections() {
+    cmd_updProj->setEnabled(false);
+    cmdSelect->setEnabled(false);
+    progressImport->setValue(0);
+    progressImport->setVisible(true);
+    ImportProgressDialogs dialogs(m_dialogs,
+                                  [this](const QString& text, long long done, long long total) {
+                                      showProgress(text, done, total);
+                                  });
+    BusyTransfer transfer(*m_transfer, this);
+    // Core trims the name and password and encodes them into the request.
+    const auto result =
+        downloadProjections(m_state, dialogs, transfer, txt_username->text().toStdString(),
+                            txt_password->text().toStdString());
+    progressImport->setVisible(false);
+    cmdSelect->setEnabled(true);
+    cmd_updProj->setEnabled(true);
+    if (!result) {
+        // Nothing was written, so there is nothing to refresh; the window stays open to try
+        // again or to pick a file instead.
+        lblUpdate->clear();
+        return;
+    }
+    lblUpdate->setText("Projections Update Complete");
+    lbl_lastUpdated->setText(fromStd(getRevisionText(m_state, m_dialogs)));
+    finishLoad();
 }
 
 }  // namespace quorvane::gui

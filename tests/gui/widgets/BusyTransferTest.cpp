@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+#include <thread>
+
+#include "app/FetchUrlText.h"
+#include "gui/support/ScriptedTransfer.h"
+#include "gui/widgets/BusyTransfer.h"
+#include "store/Log.h"
+#include "support/TestProgram.h"
+
+using namespace quorvane;
+using namespace std::chrono_literals;
+
+namespace {
+
+class ThrowingTransfer final : public UrlTransfer {
+  public:
+    TransferAnswer fetch(const std::string&) override {
+        throw std::runtime_error("resolver gave up");
+    }
+};
+
+}  // namespace
+
+class BusyTransferTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void returnsTheWorkersAnswerWhileTheWindowsKeepRunning() {
+        test::ScriptedTransfer inner;
+        inner.delay = 300ms;
+        inner.answer("1303");
+        QWidget owner;
+        owner.show();
+
+        int ticks = 0;
+        QString modalDuringRequest;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            ++ticks;
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modalDuringRequest = modal->objectName();
+            }
+        });
+        timer.start(20);
+        gui::BusyTransfer busy(inner, &owner);
+        const TransferAnswer answer = busy.fetch("https://stats.example.org/draft/nba/version.asp");
+        timer.stop();
+
+        QCOMPARE(answer.body, std::string("1303"));
+        QCOMPARE(answer.status, 200L);
+        QCOMPARE(answer.info, std::string("HTTP 200"));
+        QCOMPARE(inner.urls.size(), std::size_t{1});
+        QVERIFY(inner.threads[0] != std::this_thread::get_id());
+        // A frozen window would have let no timer fire during the 300 ms.
+        QVERIFY(ticks >= 3);
+        QCOMPARE(modalDuringRequest, QString("busyTransfer"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void aFailingWorkerEndsAsAConnectionErrorOnTheCallersThread() {
+        test::TestProgram program;
+        ThrowingTransfer inner;
+        gui::BusyTransfer busy(inner);
+        const std::string text = fetchUrlText(busy, program.dialogs, Log(program.state.logFilePath),
+                                              "https://stats.example.org/draft/nba/version.asp");
+        QVERIFY(text.empty());
+        QCOMPARE(program.dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(program.dialogs.messages[0].title, std::string(kNotConnectedTitle));
+        const auto lines = program.logLines();
+        QVERIFY(!lines.empty());
+        QVERIFY(lines.back().ends_with(" : resolver gave up"));
+    }
+};
+
+QTEST_MAIN(BusyTransferTest)
+#include "BusyTransferTest.moc"
