@@ -38,6 +38,7 @@
 #include "gui/room/PlayerSearchBar.h"
 #include "gui/room/ResearchPage.h"
 #include "gui/valuation/StandingsPage.h"
+#include "gui/widgets/WebPane.h"
 #include "gui/valuation/TargetsPage.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
@@ -225,16 +226,8 @@ QWidget* FormMain::buildDraftInfo() {
 }
 
 QWidget* FormMain::buildWebPane() {
-    m_webPane = new QTextBrowser(this);
-    m_webPane->setObjectName(QStringLiteral("wb1"));
-    m_webPane->setOpenExternalLinks(false);
-    m_webPane->setHtml(
-        QStringLiteral("<h2>%1</h2>"
-                       "<p>Welcome to your draft room.</p>"
-                       "<p>Create a league with <b>File &gt; New Draft</b> or continue one with "
-                       "<b>File &gt; Open Draft</b>. <b>Edit &gt; Draft Settings</b> changes the "
-                       "teams, the roster and the scoring of the open draft.</p>")
-            .arg(productName()));
+    // Start-up shows the help topics in it once the window is up.
+    m_webPane = new WebPane(m_state, this);
     return m_webPane;
 }
 
@@ -257,10 +250,7 @@ void FormMain::showHelpPath(const QString& servicePath) {
 }
 
 void FormMain::showHelp(HelpPage page) {
-    // The pane shows the copy shipped with the program; pages of a configured service are
-    // shown here once the pane can fetch them.
-    const QString file = QString::fromStdString(localHelpFile(helpPageEntry(page).localFile));
-    m_webPane->setSource(QUrl::fromLocalFile(file));
+    m_webPane->showHelp(page);
 }
 
 void FormMain::centreOnScreen() {
@@ -438,13 +428,7 @@ void FormMain::fillSearchList() {
 }
 
 void FormMain::showPlayerPage(int playerId) {
-    // The user's own players have no page; service pages come with the new web pane.
-    if (playerId < 1 || playerId >= kFirstCustomPlayerId) {
-        return;
-    }
-    if (const auto page = playerPageFor(m_state, playerId); page && !page->html.empty()) {
-        m_webPane->setHtml(QString::fromStdString(page->html));
-    }
+    m_webPane->showPlayerPage(playerId);
 }
 
 void FormMain::openAddPlayer(int playerId) {

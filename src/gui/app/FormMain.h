@@ -16,7 +16,6 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
-class QTextBrowser;
 class QVBoxLayout;
 
 namespace quorvane {
@@ -33,6 +32,7 @@ class MainViewPage;
 class PlayerSearchBar;
 class ResearchPage;
 class TargetsPage;
+class WebPane;
 
 // The draft room's frame: the menus, the four tabs, the "Draft Info" box and the web pane. It
 // only assembles; each tab's page is its own widget, put in with setTabPage.
@@ -59,7 +59,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     // Where the money list's labels go, inside the "Draft Info" box.
     QVBoxLayout* moneyArea() const { return m_moneyArea; }
     // The pane that shows help and player pages.
-    QTextBrowser* webPane() const { return m_webPane; }
+    WebPane* webPane() const { return m_webPane; }
 
     void openNewDraft();
     void openOpenDraft();
@@ -108,7 +108,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QVBoxLayout* m_moneyArea = nullptr;
     QPushButton* m_skip = nullptr;
     QPushButton* m_undoPick = nullptr;
-    QTextBrowser* m_webPane = nullptr;
+    WebPane* m_webPane = nullptr;
     TargetsPage* m_targets = nullptr;
     // Tab pages can be replaced (setTabPage), so these may go.
     QPointer<MainViewPage> m_mainView;

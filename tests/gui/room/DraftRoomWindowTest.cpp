@@ -19,6 +19,7 @@
 #include "gui/app/FormMain.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/MainViewPage.h"
+#include "gui/widgets/WebPane.h"
 #include "gui/room/PlayerFlagMenu.h"
 #include "gui/room/PlayerSearchBar.h"
 #include "gui/room/ResearchPage.h"
