@@ -354,6 +354,37 @@ class DraftRoomWindowTest : public QObject {
         QCOMPARE(teamOnTheClock(program.state), first);
     }
 
+    void aPickMadeThroughTheAddPlayerWindowMovesThePlayerAndTheTurn() {
+        test::TestProgram program;
+        addPlayers(program);
+        program.newDraft("Snake League", 4, false, true);
+        gui::FormMain main(program.state, program.dialogs);
+        main.refreshMain();
+        const int first = teamOnTheClock(program.state);
+        QString shownTeam;
+        QString shownSlot;
+        const auto answered = test::whenModalShown("form_addplayer", [&](QWidget* window) {
+            shownTeam = window->findChild<QComboBox*>("cmb_team")->currentText();
+            shownSlot = window->findChild<QComboBox*>("cmb_pos")->currentText();
+            window->findChild<QPushButton*>("cmd_addplayer")->click();
+        });
+        QTableView* players = grid(main, "dg_freeagents");
+        emit players->doubleClicked(players->model()->index(rowOf(main, "Allen, Jarrett"), 3));
+        QVERIFY(*answered);
+        QCOMPARE(shownTeam, QString("Owner 1"));
+        QCOMPARE(shownSlot, QString("C"));
+        QCOMPARE(rowOf(main, "Allen, Jarrett"), -1);
+        QVERIFY(teamOnTheClock(program.state) != first);
+        bool onRoster = false;
+        for (const auto& row : model(grid(main, "dg_roster"))->table().rows) {
+            for (const auto& cell : row) {
+                onRoster = onRoster || cell.find("Allen") != std::string::npos;
+            }
+        }
+        QVERIFY(onRoster || main.rosterTeamId() != first);
+        QCOMPARE(model(grid(main, "dg_drafted"))->table().rows.size(), std::size_t{1});
+    }
+
     void doubleClicksAskForTheAddAndMoveWindows() {
         test::TestProgram program;
         addPlayers(program);
