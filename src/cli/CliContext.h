@@ -24,7 +24,7 @@ inline constexpr int kExitUsage = 2;
 
 // What every command shares: the program state, the dialogs and the output streams.
 class CliContext {
-public:
+  public:
     explicit CliContext(const CliIo& io);
 
     ProgramState state;

@@ -10,7 +10,7 @@ namespace quorvane::cli {
 // Messages go to standard error as "Title: text". A question is asked on the terminal when
 // standard input is one; otherwise it is answered No, or Yes when --yes was given.
 class CliDialogs final : public UserDialogs {
-public:
+  public:
     CliDialogs(std::ostream& err, std::istream& in, bool inputIsTerminal, bool assumeYes);
 
     void showMessage(std::string_view title, std::string_view text, MessageIcon icon) override;
@@ -22,7 +22,7 @@ public:
     // True once any message was shown: the command then exits with status 1.
     bool messageShown() const { return m_messageShown; }
 
-private:
+  private:
     std::ostream& m_err;
     std::istream& m_in;
     bool m_inputIsTerminal;

@@ -17,7 +17,7 @@ struct ShownMessage {
 
 // Records every message and question; questions are answered from a queue (No when empty).
 class FakeDialogs final : public UserDialogs {
-public:
+  public:
     void showMessage(std::string_view title, std::string_view text, MessageIcon icon) override {
         messages.push_back({std::string(title), std::string(text), icon});
     }

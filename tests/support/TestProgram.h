@@ -12,7 +12,7 @@ namespace quorvane::test {
 
 // A fresh temporary folder, removed again when the test ends.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -20,7 +20,7 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     std::string str() const { return m_path.string(); }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

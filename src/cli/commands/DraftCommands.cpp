@@ -123,9 +123,8 @@ void addDraftCommands(CLI::App& app, CliContext& context) {
     auto* show = app.add_subcommand("show-draft", "Print a draft's settings as key=value lines");
     auto draftArgument = std::make_shared<std::string>();
     show->add_option("DRAFT", *draftArgument, "Draft id or name")->required();
-    show->callback([&context, draftArgument] {
-        context.exitCode = runShowDraft(context, *draftArgument);
-    });
+    show->callback(
+        [&context, draftArgument] { context.exitCode = runShowDraft(context, *draftArgument); });
 }
 
 }  // namespace quorvane::cli

@@ -106,8 +106,8 @@ int slotListOf(const std::string& key) {
 // for an option that names nothing the window has.
 std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& options) {
     if (options.style) {
-        const auto style = choiceOf(*options.style, {{"rotisserie", kScoringRotisserie},
-                                                     {"points", kScoringPoints}});
+        const auto style = choiceOf(
+            *options.style, {{"rotisserie", kScoringRotisserie}, {"points", kScoringPoints}});
         if (!style) {
             return "--style rotisserie|points";
         }
@@ -148,8 +148,7 @@ std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& opt
             }
             const auto index = static_cast<std::size_t>(box);
             form.categoryTicked[index] = true;
-            form.categoryWeight[index] =
-                idAndWeight ? idAndWeight->second : previousWeights[index];
+            form.categoryWeight[index] = idAndWeight ? idAndWeight->second : previousWeights[index];
         }
     }
     if (options.slots) {

@@ -18,9 +18,9 @@ std::optional<std::string> environment(const char* name) {
 
 DataFolderCandidates dataFolderCandidates(const std::optional<std::string>& commandLineFolder) {
     DataFolderCandidates candidates;
-    candidates.overrideFolder =
-        commandLineFolder && !commandLineFolder->empty() ? commandLineFolder
-                                                         : environment("QUORVANE_DATA_DIR");
+    candidates.overrideFolder = commandLineFolder && !commandLineFolder->empty()
+                                    ? commandLineFolder
+                                    : environment("QUORVANE_DATA_DIR");
     std::filesystem::path userData;
     if (const auto xdg = environment("XDG_DATA_HOME")) {
         userData = *xdg;

@@ -21,7 +21,7 @@ struct ProgramState {
     Connection dbConnection;
     std::string logFilePath;
     std::string appVersion{kAppVersion};
-    std::string serviceHost;  // empty when no projection service is configured
+    std::string serviceHost;     // empty when no projection service is configured
     std::string supportAddress;  // named when the service cannot be reached; may be empty
     int projectionYear = kProjectionYear;
     int researchYear = kProjectionYear;

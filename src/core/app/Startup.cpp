@@ -28,8 +28,7 @@ void guarded(const ProgramState& state, Step&& step) {
 
 int countDrafts(ProgramState& state, UserDialogs& dialogs) {
     Recordset result;
-    if (!openRecordset(result, state.dbConnection,
-                       "select count(*) as cnt from draftTemplate")) {
+    if (!openRecordset(result, state.dbConnection, "select count(*) as cnt from draftTemplate")) {
         reportDatabaseError(dialogs, state.dbConnection, " 007 error: could not access database");
         return -1;
     }

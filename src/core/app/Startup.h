@@ -10,7 +10,7 @@ class UserDialogs;
 
 // The front end's part of start-up: the windows.
 class StartupShell {
-public:
+  public:
     virtual ~StartupShell() = default;
     // Load, prepare and show the main window.
     virtual void showMainWindow() = 0;

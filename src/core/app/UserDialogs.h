@@ -11,7 +11,7 @@ enum class MessageIcon { Information, Exclamation, Critical, Question };
 // The one way core reaches the user. The desktop program shows message boxes, the command line
 // writes to standard error, tests record every call.
 class UserDialogs {
-public:
+  public:
     virtual ~UserDialogs() = default;
 
     virtual void showMessage(std::string_view title, std::string_view text, MessageIcon icon) = 0;

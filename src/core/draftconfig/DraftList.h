@@ -16,8 +16,7 @@ struct DraftListEntry {
 };
 
 // Every stored draft, oldest first; nullopt after the failure was shown and logged.
-std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state,
-                                                         UserDialogs& dialogs);
+std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state, UserDialogs& dialogs);
 
 // "Open": loads the chosen draft into state.draftSettings. Without a choice tells the user to
 // select one and returns false. The caller then resets the research grid and refreshes the

@@ -20,16 +20,16 @@ struct DefaultCategory {
 };
 
 constexpr std::array<DefaultCategory, 11> kPointsCategories = {{{1, .5},
-                                                                 {2, 2},
-                                                                 {28, 3},
-                                                                 {3, 3},
-                                                                 {5, 1.5},
-                                                                 {20, -0.45},
-                                                                 {19, 1},
-                                                                 {22, -0.75},
-                                                                 {21, 1},
-                                                                 {16, 3},
-                                                                 {9, -2}}};
+                                                                {2, 2},
+                                                                {28, 3},
+                                                                {3, 3},
+                                                                {5, 1.5},
+                                                                {20, -0.45},
+                                                                {19, 1},
+                                                                {22, -0.75},
+                                                                {21, 1},
+                                                                {16, 3},
+                                                                {9, -2}}};
 
 constexpr std::array<DefaultCategory, 9> kRotisserieCategories = {
     {{15, 1}, {14, 1}, {16, 1}, {1, 1}, {5, 1}, {2, 1}, {3, 1}, {28, 1}, {9, 1}}};
@@ -42,7 +42,9 @@ void fail(UserDialogs& dialogs, const Log& log, const std::string& logText,
     dialogs.showMessage("Error", message, MessageIcon::Critical);
 }
 
-SqlValue integer(long long value) { return SqlValue{static_cast<std::int64_t>(value)}; }
+SqlValue integer(long long value) {
+    return SqlValue{static_cast<std::int64_t>(value)};
+}
 
 }  // namespace
 
@@ -64,7 +66,8 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
     const Log& log = db.log();
 
     Recordset count;
-    if (!openRecordset(count, db, "select count(*) as cnt from draftTemplate where template_name = ?",
+    if (!openRecordset(count, db,
+                       "select count(*) as cnt from draftTemplate where template_name = ?",
                        {name})) {
         fail(dialogs, log, ": Error 10001 - Could not get template count from table",
              "Err 10001: Could not save data. If the problem persists please contact customer "

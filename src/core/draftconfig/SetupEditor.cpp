@@ -21,7 +21,9 @@ constexpr std::string_view kInvalidDataTitle = "Invalid Data";
 constexpr double kMaxMoney = 1000000.0;
 constexpr int kMaxRoundsIndex = 50;
 
-SqlValue integer(long long value) { return SqlValue{static_cast<std::int64_t>(value)}; }
+SqlValue integer(long long value) {
+    return SqlValue{static_cast<std::int64_t>(value)};
+}
 
 std::optional<double> numberInRange(const std::string& text, double low, double high) {
     const auto value = parseNumber(trimRight(text));
@@ -85,15 +87,14 @@ std::optional<Refusal> validate(const SetupForm& form) {
         slotTotal += slots;
     }
     if (slotTotal < 1) {
-        return Refusal{"You must require at least one position on your roster.",
-                       SetupTab::Roster};
+        return Refusal{"You must require at least one position on your roster.", SetupTab::Roster};
     }
     if (form.scoringStyle == kScoringPoints) {
         for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
             if (form.categoryTicked[box] && !numberInRange(form.categoryWeight[box], -999, 1000)) {
-                return Refusal{"Invalid point value for category: " +
-                                   categoryLabel(kSetupCategoryBoxes[box]),
-                               SetupTab::League};
+                return Refusal{
+                    "Invalid point value for category: " + categoryLabel(kSetupCategoryBoxes[box]),
+                    SetupTab::League};
             }
         }
     }
@@ -129,18 +130,19 @@ bool writeDraftRow(Connection& db, const SetupForm& form, int templateId, UserDi
     const SqlValue rounds = integer(form.roundsIndex + 1);
     bool written = false;
     if (form.draftType == kDraftTypeAuction) {
-        written = executeSql(db,
-                             "update draftTemplate set scoringstyle = ?, drafttype = ?, dollars = ?, "
-                             "minbid = ?, teams = ?, rounds = ? where template_id = ?",
-                             {integer(form.scoringStyle), integer(form.draftType),
-                              *parseNumber(trimRight(form.salaryCap)),
-                              *parseNumber(trimRight(form.minBid)), teams, rounds, id});
+        written =
+            executeSql(db,
+                       "update draftTemplate set scoringstyle = ?, drafttype = ?, dollars = ?, "
+                       "minbid = ?, teams = ?, rounds = ? where template_id = ?",
+                       {integer(form.scoringStyle), integer(form.draftType),
+                        *parseNumber(trimRight(form.salaryCap)),
+                        *parseNumber(trimRight(form.minBid)), teams, rounds, id});
     } else {
-        written = executeSql(db,
-                             "update draftTemplate set scoringstyle = ?, drafttype = ?, teams = ?, "
-                             "rounds = ? where template_id = ?",
-                             {integer(form.scoringStyle), integer(form.draftType), teams, rounds,
-                              id});
+        written =
+            executeSql(db,
+                       "update draftTemplate set scoringstyle = ?, drafttype = ?, teams = ?, "
+                       "rounds = ? where template_id = ?",
+                       {integer(form.scoringStyle), integer(form.draftType), teams, rounds, id});
     }
     return written ||
            saveFailed(dialogs, db.log(), ": error 40001: Could not save values for template.");
@@ -162,8 +164,7 @@ bool writeRosterRow(Connection& db, const SetupForm& form, int templateId, UserD
            saveFailed(dialogs, db.log(), ": error 40002: Could not save values for template.");
 }
 
-bool writeCategories(Connection& db, const SetupForm& form, int templateId,
-                     UserDialogs& dialogs) {
+bool writeCategories(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
     const SqlValue id = integer(templateId);
     if (!executeSql(db, "delete from draftCategory where template_id = ?", {id})) {
         return saveFailed(dialogs, db.log(), ": error 40005: Could not save values for template.");

@@ -27,8 +27,8 @@ std::vector<SetupTeamRow> fillTeamRows(const DraftSettings& draft) {
 
 SetupForm fillSetup(const DraftSettings& draft) {
     SetupForm form;
-    form.scoringStyle = draft.scoringstyle != kScoringRotisserie ? kScoringPoints
-                                                                 : kScoringRotisserie;
+    form.scoringStyle =
+        draft.scoringstyle != kScoringRotisserie ? kScoringPoints : kScoringRotisserie;
     form.minBid = numberText(draft.minbid);
     for (const CategoryWeight& category : draft.categories) {
         const int box = categoryBoxIndex(category.categoryid);
@@ -43,7 +43,7 @@ SetupForm fillSetup(const DraftSettings& draft) {
     form.roundsIndex = draft.roundsIndex;
     form.salaryCap = numberText(draft.dollars);
     form.teamRows = fillTeamRows(draft);
-    form.rosterSlots = {draft.C, draft.G, draft.PG, draft.SG, draft.F,
+    form.rosterSlots = {draft.C,  draft.G,  draft.PG, draft.SG, draft.F,
                         draft.PF, draft.SF, draft.UT, draft.R};
     return form;
 }

@@ -42,7 +42,7 @@ struct SetupForm {
     int roundsIndex = kNoChoice;   // rounds minus 1
     std::string salaryCap;
     std::string minBid;
-    std::array<bool, kCategoryBoxCount> categoryTicked{};        // by box, see kSetupCategoryBoxes
+    std::array<bool, kCategoryBoxCount> categoryTicked{};         // by box, see kSetupCategoryBoxes
     std::array<std::string, kCategoryBoxCount> categoryWeight{};  // by box
     std::array<int, kRosterSlotCount> rosterSlots{};              // by RosterList
     std::vector<SetupTeamRow> teamRows;

@@ -97,13 +97,17 @@ Connection::~Connection() = default;
 Connection::Connection(Connection&&) noexcept = default;
 Connection& Connection::operator=(Connection&&) noexcept = default;
 
-bool Connection::isOpen() const { return m_impl && m_impl->database != nullptr; }
+bool Connection::isOpen() const {
+    return m_impl && m_impl->database != nullptr;
+}
 
 std::int64_t Connection::lastInsertId() const {
     return isOpen() ? m_impl->database->getLastInsertRowid() : 0;
 }
 
-int Connection::changes() const { return isOpen() ? m_impl->database->getChanges() : 0; }
+int Connection::changes() const {
+    return isOpen() ? m_impl->database->getChanges() : 0;
+}
 
 bool openConnection(Connection& connection, const std::string& connectionString, Log log) {
     std::error_code error;

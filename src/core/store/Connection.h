@@ -15,7 +15,7 @@ namespace quorvane {
 // The program's one database connection. SQLite and its exceptions stay behind this class:
 // every function here reports failure as a result and writes the log line itself.
 class Connection {
-public:
+  public:
     Connection();
     ~Connection();
     Connection(Connection&&) noexcept;
@@ -35,7 +35,7 @@ public:
     struct Impl;
     Impl* impl() const { return m_impl.get(); }
 
-private:
+  private:
     std::unique_ptr<Impl> m_impl;
     Log m_log;
 };
@@ -66,7 +66,7 @@ std::string quoteSql(std::string_view text);
 
 // A statement prepared once and run many times with new parameters (imports, batch inserts).
 class PreparedStatement {
-public:
+  public:
     PreparedStatement();
     ~PreparedStatement();
     PreparedStatement(PreparedStatement&&) noexcept;
@@ -79,7 +79,7 @@ public:
 
     struct Impl;
 
-private:
+  private:
     std::unique_ptr<Impl> m_impl;
 };
 

@@ -13,7 +13,7 @@ using Clock = std::function<std::chrono::system_clock::time_point()>;
 // The plain-text error log. Each call opens the file, appends one line and closes it again, so
 // no handle stays open between entries and nothing is lost when the program ends abruptly.
 class Log {
-public:
+  public:
     Log() = default;
     explicit Log(std::string path, Clock clock = {});
 
@@ -30,7 +30,7 @@ public:
     // Local date and time as YYYY-MM-DD HH:MM:SS.
     std::string timestamp() const;
 
-private:
+  private:
     std::string m_path;
     Clock m_clock;
 };

@@ -59,8 +59,7 @@ std::string toText(const SqlValue& value) {
     return {};
 }
 
-Recordset::Recordset(std::vector<std::string> columnNames,
-                     std::vector<std::vector<SqlValue>> rows)
+Recordset::Recordset(std::vector<std::string> columnNames, std::vector<std::vector<SqlValue>> rows)
     : m_columnNames(std::move(columnNames)), m_rows(std::move(rows)) {}
 
 int Recordset::columnIndex(std::string_view name) const {

@@ -15,7 +15,7 @@ namespace quorvane {
 // (eof / moveNext) with columns found by the names the select gives them, compared without
 // regard to case. Grids can also walk it by index.
 class Recordset {
-public:
+  public:
     Recordset() = default;
     Recordset(std::vector<std::string> columnNames, std::vector<std::vector<SqlValue>> rows);
 
@@ -35,7 +35,7 @@ public:
     const std::vector<std::vector<SqlValue>>& rows() const { return m_rows; }
     int columnIndex(std::string_view name) const;  // -1 when absent
 
-private:
+  private:
     std::vector<std::string> m_columnNames;
     std::vector<std::vector<SqlValue>> m_rows;
     std::size_t m_position = 0;

@@ -14,7 +14,9 @@ using SqlValue = std::variant<std::monostate, std::int64_t, double, std::string>
 // Positional parameters, bound in order to the statement's `?` markers.
 using SqlParams = std::vector<SqlValue>;
 
-inline bool isNull(const SqlValue& value) { return std::holds_alternative<std::monostate>(value); }
+inline bool isNull(const SqlValue& value) {
+    return std::holds_alternative<std::monostate>(value);
+}
 
 // Conversions in the forgiving way the old engine's field values behaved: NULL reads as 0 or
 // empty text, numbers as their text, numeric text as its number.

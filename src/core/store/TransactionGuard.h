@@ -11,7 +11,7 @@ class Connection;
 // lands together, and a guard destroyed without commit() rolls it all back. Guards nest (an
 // operation that calls another): each is a savepoint inside the outer transaction.
 class TransactionGuard {
-public:
+  public:
     explicit TransactionGuard(Connection& connection);
     ~TransactionGuard();
     TransactionGuard(const TransactionGuard&) = delete;
@@ -21,7 +21,7 @@ public:
     bool commit();
     void rollback();
 
-private:
+  private:
     Connection& m_connection;
     std::string m_name;
     bool m_begun = false;

@@ -38,8 +38,9 @@ void fixSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
     if (!version || *version >= 1400) {
         return;
     }
-    for (const char* statement : {"update category set sgp_denominator = .002 where categoryid = 15",
-                                  "update category set sgp_denominator = .005 where categoryid = 14"}) {
+    for (const char* statement :
+         {"update category set sgp_denominator = .002 where categoryid = 15",
+          "update category set sgp_denominator = .005 where categoryid = 14"}) {
         if (!executeSql(state.dbConnection, statement)) {
             dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage,
                                 MessageIcon::Exclamation);

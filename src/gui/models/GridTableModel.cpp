@@ -66,13 +66,11 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
         const auto& cells = m_table.rows[row];
         return column < cells.size() ? QString::fromStdString(cells[column]) : QString();
     }
-    if (role == Qt::BackgroundRole && row < m_table.rowColours.size() &&
-        m_table.rowColours[row]) {
+    if (role == Qt::BackgroundRole && row < m_table.rowColours.size() && m_table.rowColours[row]) {
         const Rgb& c = *m_table.rowColours[row];
         return QBrush(QColor(c.red, c.green, c.blue));
     }
-    if (role == Qt::ForegroundRole && row < m_table.rowColours.size() &&
-        m_table.rowColours[row]) {
+    if (role == Qt::ForegroundRole && row < m_table.rowColours.size() && m_table.rowColours[row]) {
         return QBrush(Qt::black);
     }
     return {};

@@ -11,7 +11,7 @@ namespace quorvane::gui {
 // the program goes through this one model.
 class GridTableModel final : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit GridTableModel(QObject* parent = nullptr);
 
     void setTable(GridTable table);
@@ -32,11 +32,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-signals:
+  signals:
     // A cell the user edited in place: row, column and the new text.
     void cellEdited(int row, int column, const QString& text);
 
-private:
+  private:
     GridTable m_table;
     std::vector<int> m_editableColumns;
 };

@@ -23,17 +23,19 @@ class FormMainTest : public QObject {
     void everyMenuItemIsReady() {
         test::TestProgram program;
         gui::FormMain main(program.state, program.dialogs);
-        for (const char* ready : {"mnuNewDraft", "mnuOpenDraft", "mnuExit", "mnuUpdateProjections",
-                                  "mnu_edit_projections", "mnuHelpTopics", "mnuAbout",
-                                  "mnuAddPlayer", "mnuKeepers", "mnuExRosters", "mnuExDraft",
-                                  "mnuExHitProjections"}) {
+        for (const char* ready :
+             {"mnuNewDraft", "mnuOpenDraft", "mnuExit", "mnuUpdateProjections",
+              "mnu_edit_projections", "mnuHelpTopics", "mnuAbout", "mnuAddPlayer", "mnuKeepers",
+              "mnuExRosters", "mnuExDraft", "mnuExHitProjections"}) {
             QVERIFY2(main.findChild<QAction*>(ready)->isEnabled(), ready);
         }
         // Nothing to edit before a draft is open.
         QVERIFY(!main.findChild<QMenu*>("mnuEdit")->isEnabled());
         // The standings and targets pages sit in their tabs.
-        QVERIFY(main.tabPage(gui::FormMain::kProjectedStandings)->findChild<QWidget*>("dg_standings"));
-        QVERIFY(main.tabPage(gui::FormMain::kCategoryTargets)->findChild<QWidget*>("cmd_set_targets"));
+        QVERIFY(
+            main.tabPage(gui::FormMain::kProjectedStandings)->findChild<QWidget*>("dg_standings"));
+        QVERIFY(
+            main.tabPage(gui::FormMain::kCategoryTargets)->findChild<QWidget*>("cmd_set_targets"));
     }
 
     void everyMenuItemOpensItsWindow() {

@@ -11,7 +11,7 @@ using quorvane::gui::GridTableModel;
 
 class GridTableModelTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void showsCellsHeadingsAndColours() {
         GridTableModel model;
         QAbstractItemModelTester tester(&model,

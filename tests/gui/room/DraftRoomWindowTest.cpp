@@ -19,16 +19,16 @@
 #include "gui/app/FormMain.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/MainViewPage.h"
-#include "gui/widgets/WebPane.h"
 #include "gui/room/PlayerFlagMenu.h"
 #include "gui/room/PlayerSearchBar.h"
 #include "gui/room/ResearchPage.h"
+#include "gui/support/ModalWindow.h"
+#include "gui/widgets/WebPane.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "store/Connection.h"
 #include "store/Recordset.h"
 #include "support/TestProgram.h"
-#include "gui/support/ModalWindow.h"
 
 using namespace quorvane;
 

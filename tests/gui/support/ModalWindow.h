@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QDialog>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QTimer>
 #include <QWidget>
 
