@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/app/FormMain.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -156,17 +157,16 @@ void FormMain::buildMenus() {
 }
 
 QWidget* FormMain::buildTabs() {
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs = makeNamed<QTabWidget>("SSTab1", this);
     for (std::size_t index = 0; index < kTabs.size(); ++index) {
         auto* host = new QWidget(m_tabs);
         auto* layout = new QVBoxLayout(host);
         if (index == kMainView) {
             auto* strip = new QHBoxLayout;
-            m_updateDollars = new QPushButton(QStringLiteral("Update $"), host);
-            m_updateDollars->setObjectName(QStringLiteral("cmd_updateDollars"));
-            m_showInflation = new QCheckBox(QStringLiteral("Show Inflation"), host);
-            m_showInflation->setObjectName(QStringLiteral("ck_original"));
+            m_updateDollars =
+                makeNamed<QPushButton>("cmd_updateDollars", QStringLiteral("Update $"), host);
+            m_showInflation =
+                makeNamed<QCheckBox>("ck_original", QStringLiteral("Show Inflation"), host);
             strip->addWidget(m_updateDollars);
             strip->addWidget(m_showInflation);
             strip->addStretch(1);
@@ -197,8 +197,7 @@ QWidget* FormMain::buildDraftInfo() {
     frame->setObjectName(QStringLiteral("frame_info"));
     auto* layout = new QVBoxLayout(frame);
 
-    m_templateName = new QLabel(frame);
-    m_templateName->setObjectName(QStringLiteral("lbl_template"));
+    m_templateName = makeNamed<QLabel>("lbl_template", frame);
     QFont nameFont = m_templateName->font();
     nameFont.setBold(true);
     m_templateName->setFont(nameFont);
@@ -210,10 +209,8 @@ QWidget* FormMain::buildDraftInfo() {
     layout->addLayout(m_moneyArea);
 
     auto* turnButtons = new QHBoxLayout;
-    m_skip = new QPushButton(QStringLiteral("Skip Pick"), frame);
-    m_skip->setObjectName(QStringLiteral("cmd_skip"));
-    m_undoPick = new QPushButton(QStringLiteral("Undo Last Pick"), frame);
-    m_undoPick->setObjectName(QStringLiteral("cmd_undopick"));
+    m_skip = makeNamed<QPushButton>("cmd_skip", QStringLiteral("Skip Pick"), frame);
+    m_undoPick = makeNamed<QPushButton>("cmd_undopick", QStringLiteral("Undo Last Pick"), frame);
     // Nothing to skip or undo until a draft is open.
     m_skip->setEnabled(false);
     m_undoPick->setEnabled(false);

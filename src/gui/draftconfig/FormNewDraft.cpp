@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/draftconfig/FormNewDraft.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -49,15 +50,13 @@ FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindow
     setObjectName(QStringLiteral("form_newdraft"));
     setWindowTitle(QStringLiteral("Draft Name"));
 
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("Text1"));
+    m_name = makeNamed<QLineEdit>("Text1", this);
     m_name->setMinimumWidth(240);
     auto* nameLabel = new QLabel(QStringLiteral("Draft Name:"), this);
     nameLabel->setObjectName(QStringLiteral("Label1"));
     nameLabel->setBuddy(m_name);
 
-    m_teams = new QComboBox(this);
-    m_teams->setObjectName(QStringLiteral("list1"));
+    m_teams = makeNamed<QComboBox>("list1", this);
     for (int teams = 1; teams <= kMaxTeams; ++teams) {
         m_teams->addItem(QString::number(teams));
     }
@@ -80,11 +79,9 @@ FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindow
     m_draft->setChecked(true);
     m_points->setChecked(true);
 
-    m_save = new QPushButton(QStringLiteral("Save"), this);
-    m_save->setObjectName(QStringLiteral("Command1"));
+    m_save = makeNamed<QPushButton>("Command1", QStringLiteral("Save"), this);
     m_save->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("Command2"));
+    m_cancel = makeNamed<QPushButton>("Command2", QStringLiteral("Cancel"), this);
     // At start-up the user has to create a draft.
     m_cancel->setVisible(m_state.draftLoaded);
     connect(m_save, &QPushButton::clicked, this, &FormNewDraft::save);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/draftconfig/FormOpenDraft.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -18,14 +19,11 @@ FormOpenDraft::FormOpenDraft(ProgramState& state, UserDialogs& dialogs, MainWind
     setObjectName(QStringLiteral("form_opendraft"));
     setWindowTitle(QStringLiteral("Open Draft"));
 
-    m_drafts = new QComboBox(this);
-    m_drafts->setObjectName(QStringLiteral("cmb_drafts"));
+    m_drafts = makeNamed<QComboBox>("cmb_drafts", this);
     m_drafts->setMinimumWidth(280);
-    m_open = new QPushButton(QStringLiteral("Open"), this);
-    m_open->setObjectName(QStringLiteral("cmd_open"));
+    m_open = makeNamed<QPushButton>("cmd_open", QStringLiteral("Open"), this);
     m_open->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("cmd_cancel"));
+    m_cancel = makeNamed<QPushButton>("cmd_cancel", QStringLiteral("Cancel"), this);
     connect(m_open, &QPushButton::clicked, this, &FormOpenDraft::openSelected);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 

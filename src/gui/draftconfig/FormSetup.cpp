@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/draftconfig/FormSetup.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -75,19 +76,15 @@ FormSetup::FormSetup(ProgramState& state, UserDialogs& dialogs, MainWindowView& 
     setObjectName(QStringLiteral("form_setup"));
     setWindowTitle(QStringLiteral("Setup"));
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs = makeNamed<QTabWidget>("SSTab1", this);
     m_tabs->addTab(buildLeagueTab(), QStringLiteral("League Setup"));
     m_tabs->addTab(buildDraftTab(), QStringLiteral("Draft Setup"));
     m_tabs->addTab(buildTeamTab(), QStringLiteral("Team Setup"));
     m_tabs->addTab(buildRosterTab(), QStringLiteral("Roster Setup"));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command6"));
-    m_apply = new QPushButton(QStringLiteral("Apply"), this);
-    m_apply->setObjectName(QStringLiteral("Command4"));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("Command5"));
+    m_ok = makeNamed<QPushButton>("Command6", QStringLiteral("OK"), this);
+    m_apply = makeNamed<QPushButton>("Command4", QStringLiteral("Apply"), this);
+    m_cancel = makeNamed<QPushButton>("Command5", QStringLiteral("Cancel"), this);
     // Enter in a text box must not save behind the user's back.
     for (QPushButton* button : {m_ok, m_apply, m_cancel}) {
         button->setAutoDefault(false);
@@ -202,15 +199,12 @@ QWidget* FormSetup::buildDraftTab() {
     connect(m_straight, &QRadioButton::clicked, this, [this] { m_main.showUpdateDollars(false); });
     connect(m_snake, &QRadioButton::clicked, this, [this] { m_main.showUpdateDollars(false); });
 
-    m_rounds = new QComboBox(page);
-    m_rounds->setObjectName(QStringLiteral("Combo1"));
+    m_rounds = makeNamed<QComboBox>("Combo1", page);
     for (int rounds = 1; rounds <= 35; ++rounds) {
         m_rounds->addItem(QString::number(rounds));
     }
-    m_salaryCap = new QLineEdit(page);
-    m_salaryCap->setObjectName(QStringLiteral("Text3"));
-    m_minBid = new QLineEdit(page);
-    m_minBid->setObjectName(QStringLiteral("txt_minbid"));
+    m_salaryCap = makeNamed<QLineEdit>("Text3", page);
+    m_minBid = makeNamed<QLineEdit>("txt_minbid", page);
     for (QLineEdit* money : {m_salaryCap, m_minBid}) {
         money->setMaximumWidth(120);
     }

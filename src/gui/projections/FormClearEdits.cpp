@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/projections/FormClearEdits.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,16 +16,13 @@ namespace {
 // The question above a Yes and a No button; No closes without change.
 void buildQuestion(QDialog& dialog, QLabel*& message, QPushButton*& yes, QPushButton*& no) {
     auto* layout = new QVBoxLayout(&dialog);
-    message = new QLabel(&dialog);
-    message->setObjectName("lbl_message");
+    message = makeNamed<QLabel>("lbl_message", &dialog);
     message->setWordWrap(true);
     message->setMinimumWidth(420);
     layout->addWidget(message);
     auto* buttons = new QHBoxLayout();
-    yes = new QPushButton("Yes", &dialog);
-    yes->setObjectName("cmd_yes");
-    no = new QPushButton("No", &dialog);
-    no->setObjectName("cmd_no");
+    yes = makeNamed<QPushButton>("cmd_yes", "Yes", &dialog);
+    no = makeNamed<QPushButton>("cmd_no", "No", &dialog);
     no->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(yes);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/projections/FormEditPlayer.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,16 +26,13 @@ FormEditPlayer::FormEditPlayer(ProgramState& state, UserDialogs& dialogs, QWidge
         editable.push_back(column);
     }
     m_model->setEditableColumns(editable);
-    grid_projection = new QTableView(this);
-    grid_projection->setObjectName("grid_projection");
+    grid_projection = makeNamed<QTableView>("grid_projection", this);
     grid_projection->setModel(m_model);
     grid_projection->verticalHeader()->hide();
     grid_projection->setEditTriggers(QAbstractItemView::AllEditTriggers);
 
-    cmd_update = new QPushButton("Update Projection", this);
-    cmd_update->setObjectName("cmd_update");
-    cmd_clear_edits = new QPushButton("Clear Projection Edits", this);
-    cmd_clear_edits->setObjectName("cmd_clear_edits");
+    cmd_update = makeNamed<QPushButton>("cmd_update", "Update Projection", this);
+    cmd_clear_edits = makeNamed<QPushButton>("cmd_clear_edits", "Clear Projection Edits", this);
     cmd_clear_edits->setEnabled(false);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/projections/FormEditProjections.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -37,18 +38,15 @@ FormEditProjections::FormEditProjections(ProgramState& state, UserDialogs& dialo
     positions->addStretch();
 
     m_model = new GridTableModel(this);
-    grid_editproj = new QTableView(this);
-    grid_editproj->setObjectName("grid_editproj");
+    grid_editproj = makeNamed<QTableView>("grid_editproj", this);
     grid_editproj->setModel(m_model);
     grid_editproj->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_editproj->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_editproj->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_editproj->verticalHeader()->hide();
 
-    Label1 = new QLabel("Double-Click on a player to edit his projection.", this);
-    Label1->setObjectName("Label1");
-    cmd_clear_edits = new QPushButton("Clear All Manual Edits", this);
-    cmd_clear_edits->setObjectName("cmd_clear_edits");
+    Label1 = makeNamed<QLabel>("Label1", "Double-Click on a player to edit his projection.", this);
+    cmd_clear_edits = makeNamed<QPushButton>("cmd_clear_edits", "Clear All Manual Edits", this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(positions);

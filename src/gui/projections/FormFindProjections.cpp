@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/projections/FormFindProjections.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QDir>
 #include <QFileSystemModel>
@@ -64,17 +65,12 @@ void FormFindProjections::buildWindow() {
         this);
     lblInstructions->setObjectName("lblInstructions");
     lblInstructions->setWordWrap(true);
-    lbl_username = new QLabel("Quorvane User Name:", this);
-    lbl_username->setObjectName("lbl_username");
-    txt_username = new QLineEdit(this);
-    txt_username->setObjectName("txt_username");
-    lbl_password = new QLabel("Quorvane Password:", this);
-    lbl_password->setObjectName("lbl_password");
-    txt_password = new QLineEdit(this);
-    txt_password->setObjectName("txt_password");
+    lbl_username = makeNamed<QLabel>("lbl_username", "Quorvane User Name:", this);
+    txt_username = makeNamed<QLineEdit>("txt_username", this);
+    lbl_password = makeNamed<QLabel>("lbl_password", "Quorvane Password:", this);
+    txt_password = makeNamed<QLineEdit>("txt_password", this);
     txt_password->setEchoMode(QLineEdit::Password);
-    cmd_updProj = new QPushButton("Update Projections", this);
-    cmd_updProj->setObjectName("cmd_updProj");
+    cmd_updProj = makeNamed<QPushButton>("cmd_updProj", "Update Projections", this);
 
     Label3 = new QLabel(
         "For option 2, first download the projections file from the projections page of the "
@@ -86,8 +82,7 @@ void FormFindProjections::buildWindow() {
     m_folderModel = new QFileSystemModel(this);
     m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_folderModel->setRootPath(QDir::rootPath());
-    Dir1 = new QTreeView(this);
-    Dir1->setObjectName("Dir1");
+    Dir1 = makeNamed<QTreeView>("Dir1", this);
     Dir1->setModel(m_folderModel);
     for (int column = 1; column < m_folderModel->columnCount(); ++column) {
         Dir1->hideColumn(column);
@@ -98,18 +93,14 @@ void FormFindProjections::buildWindow() {
     m_fileModel->setFilter(QDir::Files);
     m_fileModel->setNameFilters({"*.csv", "*.CSV", "*.Csv"});
     m_fileModel->setNameFilterDisables(false);
-    FilList = new QListView(this);
-    FilList->setObjectName("FilList");
+    FilList = makeNamed<QListView>("FilList", this);
     FilList->setModel(m_fileModel);
 
-    cmdSelect = new QPushButton("Select File", this);
-    cmdSelect->setObjectName("cmdSelect");
-    lbl_lastUpdated = new QLabel(fromStd(getRevisionText(m_state, m_dialogs)), this);
-    lbl_lastUpdated->setObjectName("lbl_lastUpdated");
-    lblUpdate = new QLabel(this);
-    lblUpdate->setObjectName("lblUpdate");
-    progressImport = new QProgressBar(this);
-    progressImport->setObjectName("progressImport");
+    cmdSelect = makeNamed<QPushButton>("cmdSelect", "Select File", this);
+    lbl_lastUpdated =
+        makeNamed<QLabel>("lbl_lastUpdated", fromStd(getRevisionText(m_state, m_dialogs)), this);
+    lblUpdate = makeNamed<QLabel>("lblUpdate", this);
+    progressImport = makeNamed<QProgressBar>("progressImport", this);
     progressImport->setVisible(false);
 
     auto* account = new QGridLayout;

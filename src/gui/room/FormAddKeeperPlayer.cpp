@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/FormAddKeeperPlayer.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -24,27 +25,17 @@ FormAddKeeperPlayer::FormAddKeeperPlayer(ProgramState& state, UserDialogs& dialo
     setObjectName("form_addKeeperPlayer");
     setWindowTitle("Add Keeper");
 
-    Label1 = new QLabel("Player:", this);
-    Label1->setObjectName("Label1");
-    Label2 = new QLabel("Position:", this);
-    Label2->setObjectName("Label2");
-    Label3 = new QLabel("Dollars:", this);
-    Label3->setObjectName("Label3");
-    Label4 = new QLabel("Team:", this);
-    Label4->setObjectName("Label4");
-    lbl_playerName = new QLabel(this);
-    lbl_playerName->setObjectName("lbl_playerName");
-    cmb_team = new QComboBox(this);
-    cmb_team->setObjectName("cmb_team");
-    cmb_pos = new QComboBox(this);
-    cmb_pos->setObjectName("cmb_pos");
-    txt_dollars = new QLineEdit(this);
-    txt_dollars->setObjectName("txt_dollars");
-    cmd_add = new QPushButton("Add Keeper", this);
-    cmd_add->setObjectName("cmd_add");
+    Label1 = makeNamed<QLabel>("Label1", "Player:", this);
+    Label2 = makeNamed<QLabel>("Label2", "Position:", this);
+    Label3 = makeNamed<QLabel>("Label3", "Dollars:", this);
+    Label4 = makeNamed<QLabel>("Label4", "Team:", this);
+    lbl_playerName = makeNamed<QLabel>("lbl_playerName", this);
+    cmb_team = makeNamed<QComboBox>("cmb_team", this);
+    cmb_pos = makeNamed<QComboBox>("cmb_pos", this);
+    txt_dollars = makeNamed<QLineEdit>("txt_dollars", this);
+    cmd_add = makeNamed<QPushButton>("cmd_add", "Add Keeper", this);
     cmd_add->setDefault(true);
-    cmd_cancel = new QPushButton("Cancel", this);
-    cmd_cancel->setObjectName("cmd_cancel");
+    cmd_cancel = makeNamed<QPushButton>("cmd_cancel", "Cancel", this);
 
     auto* form = new QFormLayout();
     form->addRow(Label1, lbl_playerName);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/FormAddKeepers.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -30,16 +31,12 @@ FormAddKeepers::FormAddKeepers(ProgramState& state, UserDialogs& dialogs, MainWi
                         this);
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
-    cmb_team = new QComboBox(this);
-    cmb_team->setObjectName("cmb_team");
+    cmb_team = makeNamed<QComboBox>("cmb_team", this);
     frm_freeagents = new QGroupBox("Available Players", this);
-    dg_freeagents = new RoomGridView(frm_freeagents);
-    dg_freeagents->setObjectName("dg_freeagents");
+    dg_freeagents = makeNamed<RoomGridView>("dg_freeagents", frm_freeagents);
     frm_keepers = new QGroupBox(this);
-    dg_keepers = new RoomGridView(frm_keepers);
-    dg_keepers->setObjectName("dg_keepers");
-    cmd_finished = new QPushButton("Done Adding Keepers", this);
-    cmd_finished->setObjectName("cmd_finished");
+    dg_keepers = makeNamed<RoomGridView>("dg_keepers", frm_keepers);
+    cmd_finished = makeNamed<QPushButton>("cmd_finished", "Done Adding Keepers", this);
 
     (new QVBoxLayout(frm_freeagents))->addWidget(dg_freeagents);
     auto* keepersLayout = new QVBoxLayout(frm_keepers);

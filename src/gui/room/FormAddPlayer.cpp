@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/FormAddPlayer.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -51,35 +52,23 @@ FormAddPlayer::FormAddPlayer(ProgramState& state, UserDialogs& dialogs, MainWind
 }
 
 void FormAddPlayer::buildControls() {
-    Label1 = new QLabel("Team:", this);
-    Label1->setObjectName("Label1");
-    Label2 = new QLabel("Player:", this);
-    Label2->setObjectName("Label2");
-    Label3 = new QLabel("Dollars:", this);
-    Label3->setObjectName("Label3");
-    Label4 = new QLabel("Pos:", this);
-    Label4->setObjectName("Label4");
-    lbl_player = new QLabel(this);
-    lbl_player->setObjectName("lbl_player");
+    Label1 = makeNamed<QLabel>("Label1", "Team:", this);
+    Label2 = makeNamed<QLabel>("Label2", "Player:", this);
+    Label3 = makeNamed<QLabel>("Label3", "Dollars:", this);
+    Label4 = makeNamed<QLabel>("Label4", "Pos:", this);
+    lbl_player = makeNamed<QLabel>("lbl_player", this);
     QFont bold = lbl_player->font();
     bold.setBold(true);
     lbl_player->setFont(bold);
-    cmb_team = new QComboBox(this);
-    cmb_team->setObjectName("cmb_team");
-    cmb_pos = new QComboBox(this);
-    cmb_pos->setObjectName("cmb_pos");
-    txt_dollars = new QLineEdit(this);
-    txt_dollars->setObjectName("txt_dollars");
-    frm_roster = new QGroupBox(this);
-    frm_roster->setObjectName("frm_roster");
-    dg_roster = new RoomGridView(frm_roster);
-    dg_roster->setObjectName("dg_roster");
+    cmb_team = makeNamed<QComboBox>("cmb_team", this);
+    cmb_pos = makeNamed<QComboBox>("cmb_pos", this);
+    txt_dollars = makeNamed<QLineEdit>("txt_dollars", this);
+    frm_roster = makeNamed<QGroupBox>("frm_roster", this);
+    dg_roster = makeNamed<RoomGridView>("dg_roster", frm_roster);
     dg_roster->setToolTip("Double-click on player to move to another team or pos.");
-    cmd_addplayer = new QPushButton("Add Player", this);
-    cmd_addplayer->setObjectName("cmd_addplayer");
+    cmd_addplayer = makeNamed<QPushButton>("cmd_addplayer", "Add Player", this);
     cmd_addplayer->setDefault(true);
-    cmd_cancel = new QPushButton("Cancel", this);
-    cmd_cancel->setObjectName("cmd_cancel");
+    cmd_cancel = makeNamed<QPushButton>("cmd_cancel", "Cancel", this);
 
     auto* form = new QFormLayout();
     form->addRow(Label2, lbl_player);

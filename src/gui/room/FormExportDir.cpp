@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/FormExportDir.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QDir>
 #include <QFileSystemModel>
@@ -18,28 +19,24 @@ FormExportDir::FormExportDir(ProgramState& state, UserDialogs& dialogs, MainWind
     setObjectName("form_exportDir");
     setWindowTitle(" Select Export Destination Directory");
 
-    lblTitle = new QLabel(this);
-    lblTitle->setObjectName("lblTitle");
+    lblTitle = makeNamed<QLabel>("lblTitle", this);
     QFont titleFont = lblTitle->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     lblTitle->setFont(titleFont);
-    lblInstr = new QLabel(QString::fromStdString(exportInstruction()), this);
-    lblInstr->setObjectName("lblInstr");
+    lblInstr = makeNamed<QLabel>("lblInstr", QString::fromStdString(exportInstruction()), this);
     lblInstr->setWordWrap(true);
 
     m_folders = new QFileSystemModel(this);
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_folders->setRootPath(QDir::rootPath());
-    Dir1 = new QTreeView(this);
-    Dir1->setObjectName("Dir1");
+    Dir1 = makeNamed<QTreeView>("Dir1", this);
     Dir1->setModel(m_folders);
     for (int column = 1; column < m_folders->columnCount(); ++column) {
         Dir1->hideColumn(column);
     }
     Dir1->header()->hide();
-    cmdExport = new QPushButton("Export", this);
-    cmdExport->setObjectName("cmdExport");
+    cmdExport = makeNamed<QPushButton>("cmdExport", "Export", this);
     cmdExport->setDefault(true);
 
     auto* buttons = new QHBoxLayout();

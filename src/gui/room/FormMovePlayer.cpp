@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/FormMovePlayer.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -25,25 +26,18 @@ FormMovePlayer::FormMovePlayer(ProgramState& state, UserDialogs& dialogs, MainWi
     setObjectName("form_moveplayer");
     setWindowTitle("Change Position/Team");
 
-    lbl_plName = new QLabel(this);
-    lbl_plName->setObjectName("lbl_plName");
+    lbl_plName = makeNamed<QLabel>("lbl_plName", this);
     QFont bold = lbl_plName->font();
     bold.setBold(true);
     lbl_plName->setFont(bold);
-    cmb_teams = new QComboBox(this);
-    cmb_teams->setObjectName("cmb_teams");
-    cmb_position = new QComboBox(this);
-    cmb_position->setObjectName("cmb_position");
+    cmb_teams = makeNamed<QComboBox>("cmb_teams", this);
+    cmb_position = makeNamed<QComboBox>("cmb_position", this);
     lbl_dollars = new QLabel("Dollars:", this);
-    txt_dollars = new QLineEdit(this);
-    txt_dollars->setObjectName("txt_dollars");
-    cmd_change = new QPushButton("Change", this);
-    cmd_change->setObjectName("cmd_change");
+    txt_dollars = makeNamed<QLineEdit>("txt_dollars", this);
+    cmd_change = makeNamed<QPushButton>("cmd_change", "Change", this);
     cmd_change->setDefault(true);
-    cmd_drop = new QPushButton("Drop Player", this);
-    cmd_drop->setObjectName("cmd_drop");
-    cmd_cancel = new QPushButton("Cancel", this);
-    cmd_cancel->setObjectName("cmd_cancel");
+    cmd_drop = makeNamed<QPushButton>("cmd_drop", "Drop Player", this);
+    cmd_cancel = makeNamed<QPushButton>("cmd_cancel", "Cancel", this);
 
     auto* form = new QFormLayout();
     form->addRow(lbl_plName);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/FormNewPlayer.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -23,21 +24,14 @@ FormNewPlayer::FormNewPlayer(ProgramState& state, UserDialogs& dialogs, MainWind
     setObjectName("form_newPlayer");
     setWindowTitle("Add New Player");
 
-    txt_firstname = new QLineEdit(this);
-    txt_firstname->setObjectName("txt_firstname");
-    txt_lastname = new QLineEdit(this);
-    txt_lastname->setObjectName("txt_lastname");
-    cmb_team = new QComboBox(this);
-    cmb_team->setObjectName("cmb_team");
-    cmb_pos = new QComboBox(this);
-    cmb_pos->setObjectName("cmb_pos");
-    cmb_teamlist = new QComboBox(this);
-    cmb_teamlist->setObjectName("cmb_teamlist");
-    cmd_add = new QPushButton("Add Player", this);
-    cmd_add->setObjectName("cmd_add");
+    txt_firstname = makeNamed<QLineEdit>("txt_firstname", this);
+    txt_lastname = makeNamed<QLineEdit>("txt_lastname", this);
+    cmb_team = makeNamed<QComboBox>("cmb_team", this);
+    cmb_pos = makeNamed<QComboBox>("cmb_pos", this);
+    cmb_teamlist = makeNamed<QComboBox>("cmb_teamlist", this);
+    cmd_add = makeNamed<QPushButton>("cmd_add", "Add Player", this);
     cmd_add->setDefault(true);
-    cmd_cancel = new QPushButton("Cancel", this);
-    cmd_cancel->setObjectName("cmd_cancel");
+    cmd_cancel = makeNamed<QPushButton>("cmd_cancel", "Cancel", this);
 
     auto* form = new QFormLayout();
     form->addRow("First Name:", txt_firstname);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/MainViewPage.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -64,8 +65,7 @@ MainViewPage::MainViewPage(ProgramState& state, UserDialogs& dialogs, QWidget* p
 }
 
 QWidget* MainViewPage::buildFreeAgents() {
-    frm_freeagents = new QGroupBox(this);
-    frm_freeagents->setObjectName(QStringLiteral("frm_freeagents"));
+    frm_freeagents = makeNamed<QGroupBox>("frm_freeagents", this);
     auto* layout = new QVBoxLayout(frm_freeagents);
 
     auto* buttons = new QHBoxLayout;
@@ -99,8 +99,8 @@ QWidget* MainViewPage::buildFreeAgents() {
     }
     highlightButton({cmd_stats[0], cmd_stats[1]}, m_state.statsMode == 0 ? 0 : 1);
     buttons->addStretch(1);
-    cmd_show_roster = new QPushButton(QStringLiteral("expand-->"), frm_freeagents);
-    cmd_show_roster->setObjectName(QStringLiteral("cmd_show_roster"));
+    cmd_show_roster =
+        makeNamed<QPushButton>("cmd_show_roster", QStringLiteral("expand-->"), frm_freeagents);
     connect(cmd_show_roster, &QPushButton::clicked, this, &MainViewPage::toggleRoster);
     buttons->addWidget(cmd_show_roster);
     layout->addLayout(buttons);
@@ -139,13 +139,11 @@ QWidget* MainViewPage::buildFreeAgents() {
 }
 
 QWidget* MainViewPage::buildRoster() {
-    frm_roster = new QGroupBox(this);
-    frm_roster->setObjectName(QStringLiteral("frm_roster"));
+    frm_roster = makeNamed<QGroupBox>("frm_roster", this);
     frm_roster->setFixedWidth(kRosterFrameWidth);
     auto* layout = new QVBoxLayout(frm_roster);
 
-    cmb_roster = new QComboBox(frm_roster);
-    cmb_roster->setObjectName(QStringLiteral("cmb_roster"));
+    cmb_roster = makeNamed<QComboBox>("cmb_roster", frm_roster);
     connect(cmb_roster, &QComboBox::activated, this, &MainViewPage::showChosenRoster);
     layout->addWidget(cmb_roster);
 
@@ -169,8 +167,7 @@ QWidget* MainViewPage::buildRoster() {
     });
     layout->addWidget(dg_roster, 1);
 
-    cmd_help_main = new QPushButton(QStringLiteral("Help"), frm_roster);
-    cmd_help_main->setObjectName(QStringLiteral("cmd_help_main"));
+    cmd_help_main = makeNamed<QPushButton>("cmd_help_main", QStringLiteral("Help"), frm_roster);
     connect(cmd_help_main, &QPushButton::clicked, this, &MainViewPage::helpRequested);
     auto* helpRow = new QHBoxLayout;
     helpRow->addStretch(1);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/PlayerSearchBar.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -22,8 +23,7 @@ PlayerSearchBar::PlayerSearchBar(ProgramState& state, QWidget* parent)
     label->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(label);
 
-    cmb_search = new QComboBox(this);
-    cmb_search->setObjectName(QStringLiteral("cmb_search"));
+    cmb_search = makeNamed<QComboBox>("cmb_search", this);
     cmb_search->setEditable(true);
     cmb_search->setInsertPolicy(QComboBox::NoInsert);
     cmb_search->setMaxVisibleItems(20);
@@ -33,10 +33,8 @@ PlayerSearchBar::PlayerSearchBar(ProgramState& state, QWidget* parent)
     cmb_search->lineEdit()->installEventFilter(this);
     layout->addWidget(cmb_search, 1);
 
-    cmd_search = new QPushButton(QStringLiteral("News"), this);
-    cmd_search->setObjectName(QStringLiteral("cmd_search"));
-    cmd_addplayer = new QPushButton(QStringLiteral("Add Player"), this);
-    cmd_addplayer->setObjectName(QStringLiteral("cmd_addplayer"));
+    cmd_search = makeNamed<QPushButton>("cmd_search", QStringLiteral("News"), this);
+    cmd_addplayer = makeNamed<QPushButton>("cmd_addplayer", QStringLiteral("Add Player"), this);
     layout->addWidget(cmd_search);
     layout->addWidget(cmd_addplayer);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/ResearchPage.h"
+#include "gui/widgets/NamedWidget.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,11 +24,9 @@ ResearchPage::ResearchPage(ProgramState& state, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* controls = new QHBoxLayout;
-    optAvailable = new QRadioButton(QStringLiteral("Available"), this);
-    optAvailable->setObjectName(QStringLiteral("optAvailable"));
+    optAvailable = makeNamed<QRadioButton>("optAvailable", QStringLiteral("Available"), this);
     optAvailable->setChecked(true);
-    optTaken = new QRadioButton(QStringLiteral("Taken"), this);
-    optTaken->setObjectName(QStringLiteral("optTaken"));
+    optTaken = makeNamed<QRadioButton>("optTaken", QStringLiteral("Taken"), this);
     controls->addWidget(optAvailable);
     controls->addWidget(optTaken);
     controls->addSpacing(16);
@@ -45,8 +44,7 @@ ResearchPage::ResearchPage(ProgramState& state, QWidget* parent)
     }
     highlightButton({cmd_res_stats[0], cmd_res_stats[1]}, 0);
     controls->addStretch(1);
-    cmd_help_research = new QPushButton(QStringLiteral("Help"), this);
-    cmd_help_research->setObjectName(QStringLiteral("cmd_help_research"));
+    cmd_help_research = makeNamed<QPushButton>("cmd_help_research", QStringLiteral("Help"), this);
     connect(cmd_help_research, &QPushButton::clicked, this, &ResearchPage::helpRequested);
     controls->addWidget(cmd_help_research);
     layout->addLayout(controls);
