@@ -43,7 +43,6 @@
 #include "gui/widgets/WebPane.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
-#include "valuation/DollarValues.h"
 
 namespace quorvane::gui {
 
@@ -176,11 +175,8 @@ QWidget* FormMain::buildTabs() {
             m_showInflation->setVisible(false);
             connect(m_showInflation, &QCheckBox::toggled, this,
                     [this](bool checked) { m_state.showInflation = checked; });
-            connect(m_updateDollars, &QPushButton::clicked, this, [this] {
-                if (calcDollarValues(m_state, m_dialogs, "B")) {
-                    refreshMain();
-                }
-            });
+            // The refresh recomputes the dollar values of an auction itself.
+            connect(m_updateDollars, &QPushButton::clicked, this, &FormMain::refreshMain);
         }
         auto* page = new QWidget(host);
         page->setObjectName(QString::fromLatin1(kTabs[index].pageName));

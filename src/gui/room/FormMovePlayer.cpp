@@ -75,13 +75,22 @@ FormMovePlayer::FormMovePlayer(ProgramState& state, UserDialogs& dialogs, MainWi
     txt_dollars->setText(QString::fromStdString(move->dollars));
 }
 
+// The move already rebuilt the draft room; the main window only shows it.
+void FormMovePlayer::showRebuiltRoom(const MoveResult& result) {
+    if (result.view) {
+        m_view.showRoomView(*result.view);
+    } else {
+        m_view.refreshMain();
+    }
+}
+
 void FormMovePlayer::change() {
     const MoveResult result =
         changePlayer(m_state, m_dialogs, m_playerId, selectedTeamId(*cmb_teams),
                      selectedText(*cmb_position), txt_dollars->text().toStdString());
     switch (result.outcome) {
         case MoveOutcome::Changed:
-            m_view.refreshMain();
+            showRebuiltRoom(result);
             accept();
             break;
         case MoveOutcome::Failed:
@@ -96,7 +105,7 @@ void FormMovePlayer::drop() {
     const MoveResult result =
         dropPlayer(m_state, m_dialogs, m_playerId, selectedTeamId(*cmb_teams));
     if (result.outcome == MoveOutcome::Changed) {
-        m_view.refreshMain();
+        showRebuiltRoom(result);
         accept();
     } else {
         reject();

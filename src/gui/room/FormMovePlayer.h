@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "room/MovePlayer.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -28,6 +30,7 @@ class FormMovePlayer final : public QDialog {
   private:
     void change();
     void drop();
+    void showRebuiltRoom(const MoveResult& result);
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;

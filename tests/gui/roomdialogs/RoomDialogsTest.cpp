@@ -215,7 +215,9 @@ class RoomDialogsTest : public QObject {
         QCOMPARE(program.count("playerid = 3257 and draftorder = 1 and pos = 'UT' and teamid = " +
                                std::to_string(program.teamAt(5))),
                  1.0);
-        QCOMPARE(view.refreshes, 1);
+        // The move rebuilt the room once; the main window only shows it.
+        QCOMPARE(view.refreshes, 0);
+        QVERIFY(!view.shown.empty());
         // A move is no pick: the turn stays with the third team.
         QCOMPARE(teamOnTheClock(program.state), program.teamAt(3));
     }
@@ -236,7 +238,9 @@ class RoomDialogsTest : public QObject {
         emit roster->doubleClicked(roster->model()->index(row, 2));
         QVERIFY(*done);
         QCOMPARE(program.count("playerid = 3257"), 0.0);
-        QCOMPARE(view.refreshes, 1);
+        // The move rebuilt the room once; the main window only shows it.
+        QCOMPARE(view.refreshes, 0);
+        QVERIFY(!view.shown.empty());
         QCOMPARE(rowOfPlayer(*roster, kCrawford), -1);
         // An empty slot row opens nothing.
         auto opened = test::whenModalShown(
