@@ -26,7 +26,7 @@ bool openExisting(ProgramState& state, const std::string& folder) {
         return false;
     }
     // Tables added by newer versions of the program appear in older files too.
-    return createSchema(state.dbConnection);
+    return upgradeSchema(state.dbConnection);
 }
 
 bool databaseExistsIn(const std::string& folder) {
@@ -44,7 +44,7 @@ bool createNewDatabase(ProgramState& state, UserDialogs& dialogs, const std::str
     if (!createConnection(state.dbConnection, state.connectionString, Log(state.logFilePath))) {
         return false;
     }
-    if (!createSchema(state.dbConnection)) {
+    if (!upgradeSchema(state.dbConnection)) {
         closeConnection(state.dbConnection);
         return false;
     }

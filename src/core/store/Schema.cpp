@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "store/Schema.h"
 
+#include <initializer_list>
+#include <iterator>
+#include <optional>
+#include <string>
+
 #include "store/Connection.h"
 #include "store/TransactionGuard.h"
 
@@ -208,15 +213,61 @@ INSERT OR IGNORE INTO category (categoryid, symbol, sgp_denominator) VALUES
     (28, 'BLK', 34), (29, 'BPG', 0.036), (30, '2PTA', 194), (31, '2PTM', 105);
 )sql";
 
+// Each step brings the schema from the version before it to its own; steps are never edited
+// once released and never drop or recreate a table that holds a user's data. A database made
+// before versioning (user_version 0) already holds step 1's tables, which it keeps.
+struct SchemaStep {
+    int version;
+    std::initializer_list<const char*> scripts;
+};
+
+const std::initializer_list<SchemaStep> kSteps = {
+    {1, {kCoreTables, kWorkTables, kCategoryRows}},
+};
+
+std::optional<int> readUserVersion(Connection& connection) {
+    Recordset result;
+    if (!openRecordset(result, connection, "PRAGMA user_version") || result.eof()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(toInt(result.rows().front().front()));
+}
+
+bool runSteps(Connection& connection, int fromVersion) {
+    for (const SchemaStep& step : kSteps) {
+        if (step.version <= fromVersion) {
+            continue;
+        }
+        for (const char* script : step.scripts) {
+            if (!executeScript(connection, script)) {
+                return false;
+            }
+        }
+    }
+    return executeSql(connection, "PRAGMA user_version = " + std::to_string(schemaVersion()));
+}
+
 }  // namespace
 
-bool createSchema(Connection& connection) {
+int schemaVersion() {
+    return std::data(kSteps)[kSteps.size() - 1].version;
+}
+
+bool upgradeSchema(Connection& connection) {
+    const std::optional<int> found = readUserVersion(connection);
+    if (!found) {
+        return false;
+    }
+    if (*found >= schemaVersion()) {
+        return true;
+    }
     TransactionGuard transaction(connection);
     if (!transaction.begun()) {
         return false;
     }
-    if (!executeScript(connection, kCoreTables) || !executeScript(connection, kWorkTables) ||
-        !executeScript(connection, kCategoryRows)) {
+    // Another program may have upgraded the file while this one waited to write.
+    const std::optional<int> current = readUserVersion(connection);
+    if (!current || (*current < schemaVersion() && !runSteps(connection, *current))) {
         return false;
     }
     return transaction.commit();

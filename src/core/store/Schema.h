@@ -5,8 +5,12 @@ namespace quorvane {
 
 class Connection;
 
-// Creates every table, key and index the program uses (those already there are kept) and the
-// rows of `category`, in one transaction. Safe to run on every start.
-bool createSchema(Connection& connection);
+// The schema version this program writes into `PRAGMA user_version`.
+int schemaVersion();
+
+// Brings the database to the program's schema: runs the numbered steps the file lacks (every
+// table, key and index, the rows of `category`, later additions), all in one writer's
+// transaction. A database that is already up to date is only read.
+bool upgradeSchema(Connection& connection);
 
 }  // namespace quorvane

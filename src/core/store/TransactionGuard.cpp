@@ -3,7 +3,10 @@
 
 #include <atomic>
 
+#include <sqlite3.h>
+
 #include "store/Connection.h"
+#include "store/ConnectionImpl.h"
 
 namespace quorvane {
 
@@ -12,11 +15,23 @@ std::string nextSavepointName() {
     static std::atomic<unsigned> counter{0};
     return "operation_" + std::to_string(++counter);
 }
+bool insideTransaction(const Connection& connection) {
+    return connection.isOpen() &&
+           sqlite3_get_autocommit(connection.impl()->database->getHandle()) == 0;
+}
 }  // namespace
 
+// The outermost guard takes the write lock up front (BEGIN IMMEDIATE), so waiting for another
+// program's writer happens once, in the busy handler, before anything is read; a deferred
+// transaction that upgrades to writing mid-way would fail at once instead of waiting.
 TransactionGuard::TransactionGuard(Connection& connection)
     : m_connection(connection), m_name(nextSavepointName()) {
-    m_begun = executeSql(m_connection, "SAVEPOINT " + m_name);
+    if (insideTransaction(connection)) {
+        m_begun = executeSql(m_connection, "SAVEPOINT " + m_name);
+    } else {
+        m_outermost = true;
+        m_begun = executeSql(m_connection, "BEGIN IMMEDIATE");
+    }
 }
 
 TransactionGuard::~TransactionGuard() {
@@ -29,7 +44,14 @@ bool TransactionGuard::commit() {
     if (!m_begun || m_done) {
         return false;
     }
-    m_done = executeSql(m_connection, "RELEASE SAVEPOINT " + m_name);
+    m_done = executeSql(m_connection, m_outermost ? "COMMIT" : "RELEASE SAVEPOINT " + m_name);
+    if (!m_done && m_outermost) {
+        // A commit that fails (a full disk) leaves the transaction open: end it so that the
+        // next operation does not nest inside a transaction nobody will finish.
+        executeSql(m_connection, "ROLLBACK");
+        m_done = true;
+        return false;
+    }
     return m_done;
 }
 
@@ -37,8 +59,12 @@ void TransactionGuard::rollback() {
     if (!m_begun || m_done) {
         return;
     }
-    executeSql(m_connection, "ROLLBACK TO SAVEPOINT " + m_name);
-    executeSql(m_connection, "RELEASE SAVEPOINT " + m_name);
+    if (m_outermost) {
+        executeSql(m_connection, "ROLLBACK");
+    } else {
+        executeSql(m_connection, "ROLLBACK TO SAVEPOINT " + m_name);
+        executeSql(m_connection, "RELEASE SAVEPOINT " + m_name);
+    }
     m_done = true;
 }
 

@@ -8,8 +8,8 @@ namespace quorvane {
 class Connection;
 
 // One user operation's transaction: everything written between construction and commit()
-// lands together, and a guard destroyed without commit() rolls it all back. Guards nest (an
-// operation that calls another): each is a savepoint inside the outer transaction.
+// lands together, and a guard destroyed without commit() rolls it all back. The outermost guard
+// is a writer's transaction; guards inside it (an operation that calls another) are savepoints.
 class TransactionGuard {
   public:
     explicit TransactionGuard(Connection& connection);
@@ -24,6 +24,7 @@ class TransactionGuard {
   private:
     Connection& m_connection;
     std::string m_name;
+    bool m_outermost = false;
     bool m_begun = false;
     bool m_done = false;
 };
