@@ -27,6 +27,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addValuationCommands(app, context);
     addRoomCommands(app, context);
     addServiceCommands(app, context);
+    addAdviceCommands(app, context);
 
     try {
         app.parse(argc, argv);

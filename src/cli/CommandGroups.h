@@ -17,5 +17,6 @@ void addProjectionCommands(CLI::App& app, CliContext& context);
 void addValuationCommands(CLI::App& app, CliContext& context);
 void addRoomCommands(CLI::App& app, CliContext& context);
 void addServiceCommands(CLI::App& app, CliContext& context);
+void addAdviceCommands(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli

@@ -69,16 +69,13 @@ std::string trim(std::string_view text) {
     return std::string(text.substr(begin, end - begin + 1));
 }
 
-namespace {
-// Rounds half away from zero at the given number of decimals, working on the shortest decimal
-// text of the value so that 0.125 rounds to 0.13 as a user would expect.
+// Works on the decimal text of the value so that 0.125 rounds to 0.13 as a user would expect.
 double roundHalfAway(double value, int decimals) {
     const std::string exact = fmt::format("{:.{}f}", value, decimals + 6);
     const double scaled = std::stod(exact) * std::pow(10.0, decimals);
     const double rounded = std::round(scaled);
     return rounded / std::pow(10.0, decimals);
 }
-}  // namespace
 
 std::string formatPattern(double value, std::string_view pattern) {
     if (pattern == "0") {

@@ -21,6 +21,10 @@ std::optional<int> parseWholeNumber(std::string_view text, long long low, long l
 std::string trimRight(std::string_view text);
 std::string trim(std::string_view text);
 
+// The value rounded half away from zero at `decimals` decimals, as the format patterns round:
+// the decimal text with six more decimals decides, not the binary value.
+double roundHalfAway(double value, int decimals);
+
 // Formats like the old engine's format patterns: "0.00", "0", "#.000", ".000", "0.##".
 // Rounds half away from zero on the decimal value, as those patterns did.
 std::string formatPattern(double value, std::string_view pattern);

@@ -213,6 +213,15 @@ INSERT OR IGNORE INTO category (categoryid, symbol, sgp_denominator) VALUES
     (28, 'BLK', 34), (29, 'BPG', 0.036), (30, '2PTA', 194), (31, '2PTM', 105);
 )sql";
 
+// The categories a user gives up, per draft.
+constexpr const char* kDraftPunts = R"sql(
+CREATE TABLE IF NOT EXISTS DraftPunts (
+    template_id INTEGER NOT NULL,
+    categoryid INTEGER NOT NULL,
+    UNIQUE (template_id, categoryid)
+);
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -223,6 +232,7 @@ struct SchemaStep {
 
 const std::initializer_list<SchemaStep> kSteps = {
     {1, {kCoreTables, kWorkTables, kCategoryRows}},
+    {2, {kDraftPunts}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

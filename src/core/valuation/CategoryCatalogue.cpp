@@ -75,6 +75,52 @@ constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
      "{c}/{d}"},
 }};
 
+using C = StatColumn;
+using K = FigureKind;
+constexpr std::optional<StatColumn> kNoDenominator;
+
+// In catalogue order, one row per entry of kCatalogue.
+constexpr std::array<CategoryFormula, 27> kFormulas = {{
+    {1, K::Count, {{{C::Ftm, 1}, {C::Fgm, 2}, {C::Pt3m, 1}}}, kNoDenominator},
+    {2, K::Count, {{{C::Assists, 1}}}, kNoDenominator},
+    {3, K::Count, {{{C::Steals, 1}}}, kNoDenominator},
+    {4, K::PerGame, {{{C::Assists, 1}}}, C::Games},
+    {5, K::Count, {{{C::Oreb, 1}, {C::Dreb, 1}}}, kNoDenominator},
+    {6, K::Count, {{{C::Oreb, 1}}}, kNoDenominator},
+    {7, K::Count, {{{C::Dreb, 1}}}, kNoDenominator},
+    {8, K::Volume, {{{C::Assists, 1}}}, C::Turnovers},
+    {9, K::Count, {{{C::Turnovers, 1}}}, kNoDenominator},
+    {14, K::Volume, {{{C::Ftm, 1}}}, C::Fta},
+    {15, K::Volume, {{{C::Fgm, 1}}}, C::Fga},
+    {16, K::Count, {{{C::Pt3m, 1}}}, kNoDenominator},
+    {17, K::Volume, {{{C::Pt3m, 1}}}, C::Pt3a},
+    {18, K::Count, {{{C::Pt3a, 1}}}, kNoDenominator},
+    {19, K::Count, {{{C::Fgm, 1}}}, kNoDenominator},
+    {20, K::Count, {{{C::Fga, 1}}}, kNoDenominator},
+    {21, K::Count, {{{C::Ftm, 1}}}, kNoDenominator},
+    {22, K::Count, {{{C::Fta, 1}}}, kNoDenominator},
+    {23, K::Count, {{{C::DoubleDouble, 1}}}, kNoDenominator},
+    {24, K::Count, {{{C::TripleDouble, 1}}}, kNoDenominator},
+    {25, K::PerGame, {{{C::Ftm, 1}, {C::Fgm, 2}, {C::Pt3m, 1}}}, C::Games},
+    {26, K::PerGame, {{{C::Oreb, 1}, {C::Dreb, 1}}}, C::Games},
+    {27, K::PerGame, {{{C::Steals, 1}}}, C::Games},
+    {28, K::Count, {{{C::Blocks, 1}}}, kNoDenominator},
+    {29, K::PerGame, {{{C::Blocks, 1}}}, C::Games},
+    {30, K::Count, {{{C::Fga, 1}, {C::Pt3a, -1}}}, kNoDenominator},
+    {31, K::Count, {{{C::Fgm, 1}, {C::Pt3m, -1}}}, kNoDenominator},
+}};
+
+constexpr bool formulasFollowCatalogue() {
+    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
+        if (kFormulas[i].categoryid != kCatalogue[i].categoryid ||
+            kFormulas[i].denominator.has_value() != kCatalogue[i].ratio) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(formulasFollowCatalogue(), "one formula per catalogue entry, in the same order");
+
 }  // namespace
 
 std::span<const CategoryDefinition> categoryCatalogue() {
@@ -88,6 +134,15 @@ const CategoryDefinition* findCategory(int categoryid) {
         }
     }
     return nullptr;
+}
+
+const CategoryFormula& categoryFormula(const CategoryDefinition& category) {
+    for (const CategoryFormula& formula : kFormulas) {
+        if (formula.categoryid == category.categoryid) {
+            return formula;
+        }
+    }
+    return kFormulas.front();  // every catalogue entry has a formula (checked above)
 }
 
 std::string categoryLabel(int categoryid) {

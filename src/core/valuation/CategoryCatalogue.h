@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,6 +60,49 @@ std::string sgpTermFor(const CategoryDefinition& category, double denominator, i
 
 // "set pts = pts * " - the statement piece that weights a work-table column.
 std::string weightSetterFor(const CategoryDefinition& category);
+
+// The projection columns a category's figure is made from, for figures computed in memory.
+enum class StatColumn : std::uint8_t {
+    Games,
+    Fta,
+    Ftm,
+    Fga,
+    Fgm,
+    Pt3a,
+    Pt3m,
+    Oreb,
+    Dreb,
+    Assists,
+    Steals,
+    Blocks,
+    Turnovers,
+    DoubleDouble,
+    TripleDouble,
+};
+inline constexpr std::size_t kStatColumnCount = 15;
+
+// How a player's figure in a category compares with others': a season count, a figure per game
+// played, or a percentage whose weight is the player's volume (made against attempted; assists
+// against turnovers).
+enum class FigureKind { Count, PerGame, Volume };
+
+struct StatTerm {
+    StatColumn column = StatColumn::Games;
+    double factor = 0.0;  // 0 marks an unused term
+};
+
+// A category's figure as columns: the numerator's terms summed, divided by the denominator's
+// column where there is one (0 when that column sums to 0). Team figures divide the team's
+// summed columns, so a ratio is never an average of ratios.
+struct CategoryFormula {
+    int categoryid;
+    FigureKind kind;
+    std::array<StatTerm, 3> numerator;
+    std::optional<StatColumn> denominator;
+};
+
+// The formula of a catalogue entry.
+const CategoryFormula& categoryFormula(const CategoryDefinition& category);
 
 // The only category in which fewer is better.
 inline constexpr int kTurnoversCategory = 9;

@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: MIT
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "advice/KeeperSurplus.h"
+#include "advice/TeamAdvice.h"
+#include "advicedata/DraftModelLoader.h"
+#include "advicedata/Punts.h"
+#include "advicedata/ValuationFigureReader.h"
+#include "cli/CliContext.h"
+#include "cli/CommandGroups.h"
+#include "store/NumberText.h"
+#include "valuation/Ranks.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+std::string figure(double value) {
+    return numberText(value + 0.0);  // no "-0"
+}
+
+std::string figure(const std::optional<double>& value) {
+    return value ? figure(*value) : std::string();
+}
+
+std::string upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// Symbols given as separate arguments, comma lists, or both.
+std::vector<std::string> splitSymbols(const std::vector<std::string>& arguments) {
+    std::vector<std::string> symbols;
+    for (const std::string& argument : arguments) {
+        std::size_t start = 0;
+        while (start <= argument.size()) {
+            const std::size_t comma = std::min(argument.find(',', start), argument.size());
+            const std::string symbol = trim(argument.substr(start, comma - start));
+            if (!symbol.empty()) {
+                symbols.push_back(symbol);
+            }
+            start = comma + 1;
+        }
+    }
+    return symbols;
+}
+
+// The ids of the draft's categories named by the symbols; the first symbol the draft does not
+// score is handed back in `unknown`.
+std::optional<std::vector<int>> categoriesNamed(const DraftModel& model,
+                                                const std::vector<std::string>& symbols,
+                                                std::string& unknown) {
+    std::vector<int> ids;
+    for (const std::string& symbol : symbols) {
+        const auto found = std::find_if(
+            model.categories.begin(), model.categories.end(), [&](const ModelCategory& use) {
+                return upper(std::string(use.definition->heading)) == upper(symbol);
+            });
+        if (found == model.categories.end()) {
+            unknown = symbol;
+            return std::nullopt;
+        }
+        ids.push_back(found->definition->categoryid);
+    }
+    return ids;
+}
+
+// Opens the draft, values it as the draft room does and loads it for the advice.
+std::optional<DraftModel> valuedModel(CliContext& context, const std::string& draft,
+                                      bool inflation) {
+    if (!context.loadDraftArgument(draft)) {
+        return std::nullopt;
+    }
+    context.state.showInflation = inflation;
+    if (!calcRanks(context.state, context.dialogs)) {
+        return std::nullopt;
+    }
+    return loadDraftModel(context.state, context.dialogs);
+}
+
+struct AdviseOptions {
+    std::string draft;
+    int team = 0;
+    std::vector<std::string> punts;
+    bool puntsGiven = false;
+    int top = 0;
+    bool byCategory = false;
+    bool inflation = false;
+};
+
+int runAdvise(CliContext& context, const AdviseOptions& options) {
+    std::optional<DraftModel> model = valuedModel(context, options.draft, options.inflation);
+    if (!model) {
+        return kExitFailed;
+    }
+    if (options.puntsGiven) {
+        std::string unknown;
+        const auto ids = categoriesNamed(*model, splitSymbols(options.punts), unknown);
+        if (!ids) {
+            return context.usageError("the draft has no category \"" + unknown + "\"");
+        }
+        setPunts(*model, *ids);
+    }
+    const std::optional<std::size_t> team = adviceTeamIndex(*model, options.team);
+    if (!team) {
+        context.dialogs.showMessage("Error",
+                                    options.team == 0
+                                        ? "The draft has no team marked as yours"
+                                        : "The draft has no team " + std::to_string(options.team),
+                                    MessageIcon::Critical);
+        return kExitFailed;
+    }
+    const TeamAdvice advice(*model, *team);
+    const std::size_t count =
+        options.top > 0
+            ? std::min<std::size_t>(static_cast<std::size_t>(options.top), advice.rows().size())
+            : advice.rows().size();
+    if (options.byCategory) {
+        context.writeCsv({"playerid", "symbol", "z", "gain"});
+        for (std::size_t i = 0; i < count; ++i) {
+            const int playerid = advice.rows()[i].playerid;
+            for (const CategoryAdvice& category : advice.categories(playerid)) {
+                context.writeCsv({std::to_string(playerid), category.symbol, figure(category.z),
+                                  figure(category.gain)});
+            }
+        }
+        return kExitDone;
+    }
+    context.writeCsv({"playerid", "firstname", "lastname", "pos", "value", "rank", "z", "zdollars",
+                      "gain", "vona"});
+    for (std::size_t i = 0; i < count; ++i) {
+        const AdviceRow& row = advice.rows()[i];
+        context.writeCsv({std::to_string(row.playerid), row.firstname, row.lastname, row.pos,
+                          figure(row.value), row.rank > 0 ? std::to_string(row.rank) : "",
+                          figure(row.z), figure(row.zDollars), figure(row.gain), figure(row.vona)});
+    }
+    return kExitDone;
+}
+
+int runPunt(CliContext& context, const std::string& draft,
+            const std::vector<std::string>& arguments, bool none) {
+    const std::vector<std::string> symbols = splitSymbols(arguments);
+    if (none && !symbols.empty()) {
+        return context.usageError("give symbols or --none, not both");
+    }
+    if (!context.loadDraftArgument(draft)) {
+        return kExitFailed;
+    }
+    std::optional<DraftModel> model = loadDraftModel(context.state, context.dialogs);
+    if (!model) {
+        return kExitFailed;
+    }
+    if (none || !symbols.empty()) {
+        std::string unknown;
+        const auto ids = categoriesNamed(*model, symbols, unknown);
+        if (!ids) {
+            return context.usageError("the draft has no category \"" + unknown + "\"");
+        }
+        if (!savePunts(context.state, context.dialogs, *ids)) {
+            return kExitFailed;
+        }
+        setPunts(*model, *ids);
+    }
+    context.writeCsv({"categoryid", "symbol"});
+    for (const ModelCategory& category : model->categories) {
+        if (category.punted) {
+            context.writeCsv({std::to_string(category.definition->categoryid),
+                              std::string(category.definition->heading)});
+        }
+    }
+    return kExitDone;
+}
+
+int runExplain(CliContext& context, const std::string& draft, int playerid, bool inflation) {
+    std::optional<DraftModel> model = valuedModel(context, draft, inflation);
+    if (!model) {
+        return kExitFailed;
+    }
+    if (model->findPlayer(playerid) == nullptr) {
+        context.dialogs.showMessage(
+            "Error", "No player " + std::to_string(playerid) + " in this season's projections",
+            MessageIcon::Critical);
+        return kExitFailed;
+    }
+    const std::optional<ValuationFigures> figures =
+        readValuationFigures(context.state, context.dialogs, *model, playerid);
+    if (!figures) {
+        return kExitFailed;
+    }
+    const ZScores zScores(*model);
+    context.writeCsv({"key", "value"});
+    for (const auto& [key, value] : explainLines(*model, zScores, *figures, playerid)) {
+        context.writeCsv({key, value});
+    }
+    return kExitDone;
+}
+
+int runKeepers(CliContext& context, const std::string& draft, bool inflation) {
+    std::optional<DraftModel> model = valuedModel(context, draft, inflation);
+    if (!model) {
+        return kExitFailed;
+    }
+    context.writeCsv(
+        {"playerid", "firstname", "lastname", "teamid", "teamname", "price", "value", "surplus"});
+    for (const KeeperSurplusRow& row : keeperSurplus(*model)) {
+        context.writeCsv({std::to_string(row.playerid), row.firstname, row.lastname,
+                          std::to_string(row.teamid), row.teamname, figure(row.price),
+                          figure(row.value), figure(row.surplus)});
+    }
+    return kExitDone;
+}
+
+void addAdvise(CLI::App& app, CliContext& context) {
+    auto* advise = app.add_subcommand(
+        "advise", "Pick advice for a team: every available player, best standings gain first");
+    auto options = std::make_shared<AdviseOptions>();
+    advise->add_option("DRAFT", options->draft, "Draft id or name")->required();
+    advise->add_option("--team", options->team, "Team id (default: the team marked as yours)")
+        ->check(CLI::PositiveNumber);
+    auto* punt = advise->add_option("--punt", options->punts,
+                                    "SYMBOL,... categories to give up for this advice only");
+    advise->add_option("--top", options->top, "Only the best N players")
+        ->check(CLI::PositiveNumber);
+    advise->add_flag("--by-category", options->byCategory,
+                     "One line per player and category: playerid,symbol,z,gain");
+    advise->add_flag("--inflation", options->inflation,
+                     "Value the players left with the money left");
+    advise->callback([&context, options, punt] {
+        options->puntsGiven = punt->count() > 0;
+        context.exitCode = runAdvise(context, *options);
+    });
+}
+
+}  // namespace
+
+void addAdviceCommands(CLI::App& app, CliContext& context) {
+    addAdvise(app, context);
+
+    auto* punt = app.add_subcommand("punt", "Show or set the categories given up in a draft");
+    auto puntDraft = std::make_shared<std::string>();
+    auto symbols = std::make_shared<std::vector<std::string>>();
+    auto none = std::make_shared<bool>(false);
+    punt->add_option("DRAFT", *puntDraft, "Draft id or name")->required();
+    punt->add_option("SYMBOLS", *symbols, "SYMBOL,... the categories to give up");
+    punt->add_flag("--none", *none, "Give up no category");
+    punt->callback([&context, puntDraft, symbols, none] {
+        context.exitCode = runPunt(context, *puntDraft, *symbols, *none);
+    });
+
+    auto* explain =
+        app.add_subcommand("explain", "The math of a player's value as key,value lines");
+    auto explainDraft = std::make_shared<std::string>();
+    auto playerid = std::make_shared<int>(0);
+    auto explainInflation = std::make_shared<bool>(false);
+    explain->add_option("DRAFT", *explainDraft, "Draft id or name")->required();
+    explain->add_option("PLAYERID", *playerid, "Player id")->required();
+    explain->add_flag("--inflation", *explainInflation,
+                      "Value the players left with the money left");
+    explain->callback([&context, explainDraft, playerid, explainInflation] {
+        context.exitCode = runExplain(context, *explainDraft, *playerid, *explainInflation);
+    });
+
+    auto* keepers =
+        app.add_subcommand("keepers", "The keepers of a draft with price, value and surplus");
+    auto keepersDraft = std::make_shared<std::string>();
+    auto keepersInflation = std::make_shared<bool>(false);
+    keepers->add_option("DRAFT", *keepersDraft, "Draft id or name")->required();
+    keepers->add_flag("--inflation", *keepersInflation,
+                      "Value the players left with the money left");
+    keepers->callback([&context, keepersDraft, keepersInflation] {
+        context.exitCode = runKeepers(context, *keepersDraft, *keepersInflation);
+    });
+}
+
+}  // namespace quorvane::cli

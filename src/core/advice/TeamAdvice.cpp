@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "advice/TeamAdvice.h"
+
+#include <algorithm>
+
+#include <fmt/format.h>
+
+#include "advice/ValueOrder.h"
+
+namespace quorvane {
+
+namespace {
+
+std::string figureText(const std::optional<double>& figure) {
+    return figure ? fmt::format("{:.2f}", *figure + 0.0) : std::string();
+}
+
+}  // namespace
+
+TeamAdvice::TeamAdvice(const DraftModel& model, std::size_t team)
+    : m_model(model),
+      m_team(team),
+      m_available(availableByValue(model)),
+      m_values(playerValues(model)),
+      m_z(model),
+      m_standings(model, m_available),
+      m_next(model, team, m_available, m_values) {
+    m_rows.reserve(m_available.size());
+    for (std::size_t index : m_available) {
+        const ModelPlayer& player = model.players[index];
+        const bool showPoints = model.pointsLeague() && !model.auction();
+        m_rows.push_back({index, player.playerid, player.firstname, player.lastname, player.pos,
+                          showPoints ? m_values[index] : player.dollars, player.rank,
+                          m_z.total(index), m_z.dollars(index), m_standings.gain(team, player),
+                          m_next.vona(index)});
+    }
+    // The rows arrive in the draft's order of value, which a stable sort keeps among equals.
+    std::stable_sort(m_rows.begin(), m_rows.end(), [](const AdviceRow& a, const AdviceRow& b) {
+        if (a.gain && b.gain) {
+            return *a.gain > *b.gain;
+        }
+        return a.gain.has_value() && !b.gain.has_value();
+    });
+}
+
+std::vector<CategoryAdvice> TeamAdvice::categories(int playerid) const {
+    std::vector<CategoryAdvice> result;
+    const ModelPlayer* player = m_model.findPlayer(playerid);
+    if (player == nullptr) {
+        return result;
+    }
+    const auto index = static_cast<std::size_t>(player - m_model.players.data());
+    const std::optional<std::vector<double>> gains = m_standings.categoryGains(m_team, *player);
+    for (std::size_t c = 0; c < m_model.categories.size(); ++c) {
+        const ModelCategory& category = m_model.categories[c];
+        result.push_back({category.definition->categoryid,
+                          std::string(category.definition->heading), category.punted,
+                          m_z.z(index, c),
+                          gains ? std::optional<double>((*gains)[c]) : std::nullopt});
+    }
+    return result;
+}
+
+GridTable TeamAdvice::grid() const {
+    GridTable table;
+    table.headings = {"playerid", "Name", "Pos", "Value", "RK", "Z", "Z$", "Gain", "VONA"};
+    table.hiddenColumns = {0};
+    for (const AdviceRow& row : m_rows) {
+        table.rows.push_back({std::to_string(row.playerid), row.firstname + " " + row.lastname,
+                              row.pos, figureText(row.value),
+                              row.rank > 0 ? std::to_string(row.rank) : std::string(),
+                              figureText(row.z), figureText(row.zDollars), figureText(row.gain),
+                              figureText(row.vona)});
+    }
+    return table;
+}
+
+std::optional<std::size_t> adviceTeamIndex(const DraftModel& model, int teamid) {
+    for (std::size_t t = 0; t < model.teams.size(); ++t) {
+        if (teamid == 0 ? model.teams[t].mine : model.teams[t].teamid == teamid) {
+            return t;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "advice/DraftModel.h"
+#include "advice/ExpectedStandings.h"
+#include "advice/NextAvailable.h"
+#include "advice/ZScores.h"
+#include "app/GridTable.h"
+
+namespace quorvane {
+
+struct AdviceRow {
+    std::size_t player = 0;  // index into the model's players
+    int playerid = 0;
+    std::string firstname;
+    std::string lastname;
+    std::string pos;
+    double value = 0.0;  // dollars; fantasy points in a points draft that is not an auction
+    int rank = 0;
+    double z = 0.0;
+    std::optional<double> zDollars;
+    std::optional<double> gain;
+    std::optional<double> vona;
+};
+
+struct CategoryAdvice {
+    int categoryid = 0;
+    std::string symbol;
+    bool punted = false;
+    double z = 0.0;
+    std::optional<double> gain;
+};
+
+// Pick advice for one team over a loaded draft: every available player with his value, total z,
+// z dollars, standings gain and value over next available, best gain first (players without a
+// gain, and equal gains, in the draft's order of value). Built in time linear in the players;
+// after a pick, applyPick on the model and a new TeamAdvice is all that is needed.
+class TeamAdvice {
+  public:
+    // `team` indexes model.teams. The model must outlive the advice.
+    TeamAdvice(const DraftModel& model, std::size_t team);
+    // The parts hold references into each other.
+    TeamAdvice(const TeamAdvice&) = delete;
+    TeamAdvice& operator=(const TeamAdvice&) = delete;
+
+    const std::vector<AdviceRow>& rows() const { return m_rows; }
+    // Per category of the draft, in its order; empty for a player the model does not hold.
+    std::vector<CategoryAdvice> categories(int playerid) const;
+
+    const ZScores& zScores() const { return m_z; }
+    const ExpectedStandings& standings() const { return m_standings; }
+    const NextAvailable& nextAvailable() const { return m_next; }
+
+    // The rows as the available-players grid shows them; the playerid column is hidden.
+    GridTable grid() const;
+
+  private:
+    const DraftModel& m_model;
+    std::size_t m_team;
+    std::vector<std::size_t> m_available;
+    std::vector<double> m_values;
+    ZScores m_z;
+    ExpectedStandings m_standings;
+    NextAvailable m_next;
+    std::vector<AdviceRow> m_rows;
+};
+
+// Index in model.teams of a team id, or of the user's own team when teamid is 0; nullopt when
+// there is no such team.
+std::optional<std::size_t> adviceTeamIndex(const DraftModel& model, int teamid);
+
+}  // namespace quorvane
