@@ -73,7 +73,7 @@ TEST(HelpPages, ExistLocallyForEveryButtonAndExplainTheirTab) {
     const std::pair<HelpPage, const char*> pages[] = {
         {HelpPage::Topics, "Help Topics"},       {HelpPage::Main, "Main View"},
         {HelpPage::Research, "Player Research"}, {HelpPage::Standings, "Projected Standings"},
-        {HelpPage::Targets, "Category Targets"},
+        {HelpPage::Targets, "Category Targets"}, {HelpPage::Advice, "Pick Advice"},
     };
     ASSERT_EQ(helpPageEntries().size(), std::size(pages));
     for (const auto& [page, title] : pages) {

@@ -19,6 +19,8 @@ constexpr HelpPageEntry kHelpPages[] = {
     {HelpPage::Research, "/draft/nba/help_research.asp", "help_research.htm"},
     {HelpPage::Standings, "/draft/nba/help_standings.asp", "help_standings.htm"},
     {HelpPage::Targets, "/draft/nba/help_targets.asp", "help_targets.htm"},
+    // The service serves every page of the help folder under its file name.
+    {HelpPage::Advice, "/draft/nba/help_advice.htm", "help_advice.htm"},
 };
 
 bool holdsHelp(const std::filesystem::path& folder) {

@@ -10,7 +10,7 @@ namespace quorvane {
 struct ProgramState;
 
 // The pages the help buttons and "Help Topics" open; Topics is also the web pane's start page.
-enum class HelpPage { Topics, Main, Research, Standings, Targets };
+enum class HelpPage { Topics, Main, Research, Standings, Targets, Advice };
 
 struct HelpPageEntry {
     HelpPage page;
