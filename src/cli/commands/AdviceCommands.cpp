@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,12 +29,6 @@ std::string figure(const std::optional<double>& value) {
     return value ? figure(*value) : std::string();
 }
 
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 // Symbols given as separate arguments, comma lists, or both.
 std::vector<std::string> splitSymbols(const std::vector<std::string>& arguments) {
     std::vector<std::string> symbols;
@@ -62,7 +55,7 @@ std::optional<std::vector<int>> categoriesNamed(const DraftModel& model,
     for (const std::string& symbol : symbols) {
         const auto found = std::find_if(
             model.categories.begin(), model.categories.end(), [&](const ModelCategory& use) {
-                return upper(std::string(use.definition->heading)) == upper(symbol);
+                return upperText(use.definition->heading) == upperText(symbol);
             });
         if (found == model.categories.end()) {
             unknown = symbol;

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 #include <utility>
 
 #include "advicedata/Punts.h"
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "store/NumberText.h"
 
 namespace quorvane {
 
@@ -42,12 +42,6 @@ constexpr const char* kPicksSql =
 
 std::size_t column(const Recordset& records, std::string_view name) {
     return static_cast<std::size_t>(records.columnIndex(name));
-}
-
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
 }
 
 void readPlayers(const Recordset& records, DraftModel& model) {
@@ -96,7 +90,7 @@ void readPicks(const Recordset& records, DraftModel& model) {
     }
     for (const auto& row : records.rows()) {
         applyPick(model, static_cast<int>(toInt(row[0])), static_cast<int>(toInt(row[1])),
-                  upper(toText(row[2])), static_cast<int>(toInt(row[3])), toDouble(row[4]));
+                  upperText(toText(row[2])), static_cast<int>(toInt(row[3])), toDouble(row[4]));
     }
 }
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "store/NumberText.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -67,6 +69,13 @@ std::string trim(std::string_view text) {
     }
     const auto end = text.find_last_not_of(" \t");
     return std::string(text.substr(begin, end - begin + 1));
+}
+
+std::string upperText(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper;
 }
 
 // Works on the decimal text of the value so that 0.125 rounds to 0.13 as a user would expect.

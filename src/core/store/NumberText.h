@@ -20,6 +20,8 @@ std::optional<int> parseWholeNumber(std::string_view text, long long low, long l
 // Text without the blanks at its end (leading blanks stay).
 std::string trimRight(std::string_view text);
 std::string trim(std::string_view text);
+// The text with its ASCII letters in capitals, for comparisons that ignore case.
+std::string upperText(std::string_view text);
 
 // The value rounded half away from zero at `decimals` decimals, as the format patterns round:
 // the decimal text with six more decimals decides, not the binary value.
