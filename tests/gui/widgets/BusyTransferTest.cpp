@@ -55,8 +55,9 @@ class BusyTransferTest : public QObject {
         QCOMPARE(answer.info, std::string("HTTP 200"));
         QCOMPARE(inner.urls.size(), std::size_t{1});
         QVERIFY(inner.threads[0] != std::this_thread::get_id());
-        // A frozen window would have let no timer fire during the 300 ms.
-        QVERIFY(ticks >= 3);
+        // A frozen window would have let no timer fire during the 300 ms; a machine under load
+        // may let only a few of the 15 through.
+        QVERIFY(ticks >= 1);
         QCOMPARE(modalDuringRequest, QString("busyTransfer"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
