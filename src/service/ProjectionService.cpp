@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "service/ProjectionService.h"
 
-#include <httplib.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,8 +17,10 @@ namespace quorvane::service {
 
 namespace {
 
-constexpr const char* kText = "text/plain; charset=utf-8";
 constexpr const char* kHtml = "text/html; charset=utf-8";
+constexpr const char* kHelpPrefix = "/draft/nba/";
+// Sign-ins waiting for a password check; past this the service is busy rather than slow.
+constexpr std::size_t kQueuedSignInLimit = 64;
 
 struct HelpRoute {
     const char* path;
@@ -52,9 +55,33 @@ bool readFile(const std::filesystem::path& path, std::string& contents) {
     return true;
 }
 
-void answer(httplib::Response& response, int status, const std::string& text) {
-    response.status = status;
-    response.set_content(text, kText);
+// The pages link each other and their style sheet by file name; a name of letters and
+// underscores admits no path separators, so nothing outside the help folder can be reached.
+bool isHelpFileName(std::string_view name) {
+    const auto dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0) {
+        return false;
+    }
+    const auto stem = name.substr(0, dot);
+    const auto extension = name.substr(dot);
+    return (extension == ".htm" || extension == ".css") &&
+           std::all_of(stem.begin(), stem.end(),
+                       [](char c) { return c == '_' || (c >= 'a' && c <= 'z'); });
+}
+
+HttpResponse helpPage(const std::filesystem::path& file) {
+    std::string page;
+    if (!readFile(file, page)) {
+        return HttpResponse::text(404, "Page not found");
+    }
+    HttpResponse response = HttpResponse::text(200, std::move(page));
+    response.contentType = file.extension() == ".css" ? "text/css; charset=utf-8" : kHtml;
+    return response;
+}
+
+HttpResponse withRetryAfter(HttpResponse response, std::chrono::seconds wait) {
+    response.headers.emplace_back("Retry-After", std::to_string(wait.count()));
+    return response;
 }
 
 }  // namespace
@@ -79,10 +106,13 @@ bool parseListenAddress(const std::string& text, std::string& host, int& port) {
 }
 
 ProjectionService::ProjectionService(ServiceConfig config)
-    : m_config(std::move(config)), m_authorisations(m_config.authorisationLifetime) {}
+    : m_config(std::move(config)),
+      m_authorisations(m_config.authorisationLifetime, m_config.clock),
+      m_throttle(m_config.signInThrottle, m_config.clock) {}
 
 ProjectionService::~ProjectionService() {
     stop();
+    m_passwordChecks.reset();
 }
 
 bool ProjectionService::start(std::string& reason) {
@@ -98,147 +128,144 @@ bool ProjectionService::start(std::string& reason) {
         return false;
     }
     m_projections = std::make_unique<ProjectionFile>(std::move(*projections));
+    m_projectionText = std::make_shared<const std::string>(m_projections->text());
     auto users = UserFile::load(m_config.usersFile);
     if (!users) {
         reason = "cannot read the users file " + m_config.usersFile;
         return false;
     }
     m_users = std::make_unique<UserFile>(std::move(*users));
-
-    m_server =
-        std::make_unique<httplib::SSLServer>(m_config.certFile.c_str(), m_config.keyFile.c_str());
-    if (!m_server->is_valid()) {
-        reason =
-            "cannot use the certificate " + m_config.certFile + " with the key " + m_config.keyFile;
+    m_tls = makeServerTlsContext(m_config.certFile, m_config.keyFile, reason);
+    if (!m_tls) {
         return false;
     }
-    const auto seconds = static_cast<time_t>(m_config.ioTimeout.count());
-    m_server->set_read_timeout(seconds, 0);
-    m_server->set_write_timeout(seconds, 0);
-    m_server->set_keep_alive_timeout(seconds);
-    m_server->set_keep_alive_max_count(20);
-    m_server->set_payload_max_length(m_config.requestBodyLimit);
-    addRoutes();
 
-    if (m_config.port == 0) {
-        m_port = m_server->bind_to_any_port(m_config.host);
-        if (m_port <= 0) {
-            reason = "cannot listen on " + m_config.host;
-            return false;
-        }
-    } else {
-        if (!m_server->bind_to_port(m_config.host, m_config.port)) {
-            reason = "cannot listen on " + m_config.host + ":" + std::to_string(m_config.port);
-            return false;
-        }
-        m_port = m_config.port;
+    LoopLimits limits;
+    limits.deadline = m_config.ioTimeout;
+    limits.head.total = m_config.requestHeadLimit;
+    limits.bodyLimit = m_config.requestBodyLimit;
+    limits.connectionLimit = m_config.connectionLimit;
+    auto loop = std::make_unique<ConnectionLoop>(
+        m_tls.get(), limits,
+        [this](const HttpRequest& request, const std::string& address, Responder reply) {
+            handle(request, address, reply);
+        });
+    if (!loop->listen(m_config.host, m_config.port, reason)) {
+        return false;
     }
+    m_port = loop->port();
+    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
+    m_passwordChecks = std::make_unique<WorkerPool>(threads, kQueuedSignInLimit);
+    const std::lock_guard lock(m_loopMutex);
+    m_loop = std::move(loop);
     return true;
 }
 
 bool ProjectionService::serve() {
-    m_serving = true;
-    if (m_stopRequested || !m_server) {
-        m_serving = false;
+    ConnectionLoop* loop = nullptr;
+    {
+        const std::lock_guard lock(m_loopMutex);
+        loop = m_loop.get();
+    }
+    if (m_stopRequested || !loop) {
         return true;
     }
-    const bool served = m_server->listen_after_bind();
-    m_serving = false;
-    return served;
+    return loop->run();
 }
 
 void ProjectionService::stop() {
     m_stopRequested = true;
-    if (!m_server) {
-        return;
+    const std::lock_guard lock(m_loopMutex);
+    if (m_loop) {
+        m_loop->stop();
     }
-    // The server ignores a stop that comes before it runs; serve() has either seen the request
-    // above or is about to run, so wait (briefly) until it does.
-    for (int i = 0; i < 1000 && m_serving && !m_server->is_running(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    m_server->stop();
 }
 
-void ProjectionService::addRoutes() {
-    httplib::SSLServer& server = *m_server;
-
-    server.Get("/draft/nba/version.asp", [this](const httplib::Request&, httplib::Response& res) {
-        answer(res, 200, m_config.version);
-    });
-
-    server.Get("/draft/nfl/user.asp", [this](const httplib::Request& req, httplib::Response& res) {
-        if (!req.has_param("u") || !req.has_param("p")) {
-            m_authorisations.revoke(req.remote_addr);
-            answer(res, 400, "Bad Request: u and p are required");
-            return;
-        }
-        if (!m_users->verify(req.get_param_value("u"), req.get_param_value("p"))) {
-            m_authorisations.revoke(req.remote_addr);
-            answer(res, 403, "Invalid user name or password");
-            return;
-        }
-        m_authorisations.authorise(req.remote_addr);
-        answer(res, 200, "OK");
-    });
-
-    server.Get("/draft/nba/da_projections.csv",
-               [this](const httplib::Request& req, httplib::Response& res) {
-                   if (!m_authorisations.isAuthorised(req.remote_addr)) {
-                       answer(res, 403, "Not authorised: send the account request first");
-                       return;
-                   }
-                   res.status = 200;
-                   res.set_content(m_projections->text(), "text/csv; charset=utf-8");
-               });
-
-    server.Get("/draft/nba/da_player.asp",
-               [this](const httplib::Request& req, httplib::Response& res) {
-                   const auto id = playerId(req.get_param_value("id"));
-                   if (!id || req.get_param_value_count("id") != 1) {
-                       answer(res, 400, "Bad Request: id must be a player id from 1 to 19999");
-                       return;
-                   }
-                   const auto seasons = m_projections->seasonsOf(*id);
-                   if (seasons.empty()) {
-                       answer(res, 404, "No player with this id");
-                       return;
-                   }
-                   res.status = 200;
-                   res.set_content(playerPageHtml(*id, seasons), kHtml);
-               });
-
-    const std::filesystem::path helpFolder = m_config.helpFolder;
-    const auto servePage = [](const std::filesystem::path& file, httplib::Response& res) {
-        std::string page;
-        if (!readFile(file, page)) {
-            answer(res, 404, "Page not found");
-            return;
-        }
-        res.status = 200;
-        res.set_content(page, file.extension() == ".css" ? "text/css; charset=utf-8" : kHtml);
-    };
-    for (const auto& route : kHelpRoutes) {
-        server.Get(route.path,
-                   [servePage, file = helpFolder / route.file](
-                       const httplib::Request&, httplib::Response& res) { servePage(file, res); });
+void ProjectionService::handle(const HttpRequest& request, const std::string& address,
+                               Responder reply) {
+    if (request.method != "GET" && request.method != "HEAD") {
+        reply.answer(HttpResponse::text(404, "Error 404"));
+    } else if (request.path == "/draft/nfl/user.asp") {
+        signIn(request, address, reply);
+    } else {
+        reply.answer(page(request, address));
     }
-    // The pages link each other and their style sheet by file name; the pattern admits no
-    // path separators, so nothing outside the help folder can be reached.
-    server.Get(R"(/draft/nba/([a-z_]+\.(?:htm|css)))",
-               [servePage, helpFolder](const httplib::Request& req, httplib::Response& res) {
-                   servePage(helpFolder / req.matches[1].str(), res);
-               });
+}
 
-    server.set_error_handler([](const httplib::Request&, httplib::Response& res) {
-        if (res.body.empty()) {
-            res.set_content("Error " + std::to_string(res.status), kText);
-        }
-    });
-    server.set_exception_handler(
-        [](const httplib::Request&, httplib::Response& res, std::exception_ptr) {
-            answer(res, 500, "Internal Server Error");
+void ProjectionService::signIn(const HttpRequest& request, const std::string& address,
+                               Responder reply) {
+    const auto name = request.param("u");
+    const auto password = request.param("p");
+    if (!name || !password) {
+        m_authorisations.revoke(address);
+        reply.answer(HttpResponse::text(400, "Bad Request: u and p are required"));
+        return;
+    }
+    const auto admission = m_throttle.admit(*name, address);
+    if (!admission.admitted) {
+        m_authorisations.revoke(address);
+        reply.answer(withRetryAfter(
+            HttpResponse::text(429, "Too many failed sign-ins: try again in " +
+                                        std::to_string(admission.retryAfter.count()) + " seconds"),
+            admission.retryAfter));
+        return;
+    }
+    // The password hash takes a good part of a second's work: it runs beside the connections.
+    const bool queued =
+        m_passwordChecks->submit([this, name = *name, password = *password, address, reply] {
+            const bool known = m_users->verify(name, password);
+            m_throttle.settle(
+                name, address,
+                known ? SignInThrottle::Outcome::Succeeded : SignInThrottle::Outcome::Failed);
+            if (known) {
+                m_authorisations.authorise(address);
+                reply.answer(HttpResponse::text(200, "OK"));
+            } else {
+                m_authorisations.revoke(address);
+                reply.answer(HttpResponse::text(403, "Invalid user name or password"));
+            }
         });
+    if (!queued) {
+        m_throttle.settle(*name, address, SignInThrottle::Outcome::Unchecked);
+        reply.answer(withRetryAfter(HttpResponse::text(503, "Busy: try again in a second"),
+                                    std::chrono::seconds(1)));
+    }
+}
+
+HttpResponse ProjectionService::page(const HttpRequest& request, const std::string& address) {
+    const std::string& path = request.path;
+    if (path == "/draft/nba/version.asp") {
+        return HttpResponse::text(200, m_config.version);
+    }
+    if (path == "/draft/nba/da_projections.csv") {
+        if (!m_authorisations.isAuthorised(address)) {
+            return HttpResponse::text(403, "Not authorised: send the account request first");
+        }
+        return HttpResponse::shared(m_projectionText, "text/csv; charset=utf-8");
+    }
+    if (path == "/draft/nba/da_player.asp") {
+        const auto id = playerId(request.param("id").value_or(""));
+        if (!id || request.paramCount("id") != 1) {
+            return HttpResponse::text(400, "Bad Request: id must be a player id from 1 to 19999");
+        }
+        const auto seasons = m_projections->seasonsOf(*id);
+        if (seasons.empty()) {
+            return HttpResponse::text(404, "No player with this id");
+        }
+        HttpResponse response = HttpResponse::text(200, playerPageHtml(*id, seasons));
+        response.contentType = kHtml;
+        return response;
+    }
+    const std::filesystem::path helpFolder = m_config.helpFolder;
+    for (const auto& route : kHelpRoutes) {
+        if (path == route.path) {
+            return helpPage(helpFolder / route.file);
+        }
+    }
+    if (path.starts_with(kHelpPrefix) && isHelpFileName(path.substr(std::strlen(kHelpPrefix)))) {
+        return helpPage(helpFolder / path.substr(std::strlen(kHelpPrefix)));
+    }
+    return HttpResponse::text(404, "Error 404");
 }
 
 }  // namespace quorvane::service

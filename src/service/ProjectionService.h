@@ -4,15 +4,16 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "service/ClientAuthorisations.h"
+#include "service/ConnectionLoop.h"
 #include "service/ProjectionFile.h"
+#include "service/SignInThrottle.h"
+#include "service/TlsContext.h"
 #include "service/UserFile.h"
-
-namespace httplib {
-class SSLServer;
-}
+#include "service/WorkerPool.h"
 
 namespace quorvane::service {
 
@@ -26,20 +27,27 @@ struct ServiceConfig {
     std::string usersFile;
     std::string helpFolder = QUORVANE_SERVICE_HELP_DIR;
     std::chrono::seconds authorisationLifetime{std::chrono::minutes(10)};
+    // The TLS handshake, a whole request from its first byte, an idle keep-alive connection and
+    // a stalled answer each get this long.
     std::chrono::seconds ioTimeout{10};
     std::size_t requestBodyLimit = 16 * 1024;
+    std::size_t requestHeadLimit = 32 * 1024;
+    std::size_t connectionLimit = 512;
+    ThrottleRules signInThrottle;
+    SteadyClock clock;  // empty: the steady clock (tests pass their own)
 };
 
 // Answers every request of the draft program over HTTPS:
 //   /draft/nba/version.asp            the version number as text
 //   /draft/nfl/user.asp?u=NAME&p=PW   "OK" and a grant of a few minutes for a known user,
-//                                     403 otherwise, 400 without both parameters
+//                                     403 otherwise, 400 without both parameters, 429 with
+//                                     Retry-After while failed sign-ins are throttled
 //   /draft/nba/da_projections.csv     the projection file, to a client with a grant only (403)
 //   /draft/nba/da_index.asp, help_main.asp, help_research.asp, help_standings.asp,
 //   help_targets.asp                  the help pages of the help folder
 //   /draft/nba/da_player.asp?id=N     a page made from the projection file (400 for a bad id,
 //                                     404 for an unknown player)
-// Everything else is 404; only GET is served.
+// Everything else is 404; only GET (and HEAD) is served.
 class ProjectionService {
   public:
     explicit ProjectionService(ServiceConfig config);
@@ -57,15 +65,22 @@ class ProjectionService {
     void stop();
 
   private:
-    void addRoutes();
+    void handle(const HttpRequest& request, const std::string& address, Responder reply);
+    void signIn(const HttpRequest& request, const std::string& address, Responder reply);
+    HttpResponse page(const HttpRequest& request, const std::string& address);
 
     ServiceConfig m_config;
-    std::unique_ptr<httplib::SSLServer> m_server;
     std::unique_ptr<ProjectionFile> m_projections;
+    std::shared_ptr<const std::string> m_projectionText;
     std::unique_ptr<UserFile> m_users;
     ClientAuthorisations m_authorisations;
+    SignInThrottle m_throttle;
+    TlsContext m_tls;
+    std::mutex m_loopMutex;
+    std::unique_ptr<ConnectionLoop> m_loop;
+    // After the loop, so that its threads are gone before the loop they answer through.
+    std::unique_ptr<WorkerPool> m_passwordChecks;
     int m_port = 0;
-    std::atomic<bool> m_serving{false};
     std::atomic<bool> m_stopRequested{false};
 };
 

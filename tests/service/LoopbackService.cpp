@@ -62,6 +62,16 @@ const TestCertificate& untrustedCertificate() {
 
 LoopbackService::LoopbackService(const std::string& user, const std::string& password,
                                  const std::string& version, const TestCertificate& certificate) {
+    start(user, password, version, certificate, {});
+}
+
+LoopbackService::LoopbackService(const std::function<void(service::ServiceConfig&)>& adjust) {
+    start("coach", "s3cret", "1303", trustedCertificate(), adjust);
+}
+
+void LoopbackService::start(const std::string& user, const std::string& password,
+                            const std::string& version, const TestCertificate& certificate,
+                            const std::function<void(service::ServiceConfig&)>& adjust) {
     service::ServiceConfig config;
     config.port = 0;
     config.certFile = certificate.certFile;
@@ -70,6 +80,9 @@ LoopbackService::LoopbackService(const std::string& user, const std::string& pas
     config.projectionsFile = m_folder.str() + "/projections.csv";
     config.usersFile = m_folder.str() + "/users.txt";
     config.ioTimeout = std::chrono::seconds(3);
+    if (adjust) {
+        adjust(config);
+    }
     std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
     std::string reason;
     if (!service::addUser(config.usersFile, user, password, reason, kTestIterations)) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -39,6 +40,8 @@ class LoopbackService {
                              const std::string& password = "s3cret",
                              const std::string& version = "1303",
                              const TestCertificate& certificate = trustedCertificate());
+    // The default user and files, with the configuration adjusted first.
+    explicit LoopbackService(const std::function<void(service::ServiceConfig&)>& adjust);
     ~LoopbackService();
 
     int port() const { return m_service->port(); }
@@ -46,6 +49,10 @@ class LoopbackService {
     bool started() const { return m_started; }
 
   private:
+    void start(const std::string& user, const std::string& password, const std::string& version,
+               const TestCertificate& certificate,
+               const std::function<void(service::ServiceConfig&)>& adjust);
+
     TempFolder m_folder;
     std::unique_ptr<service::ProjectionService> m_service;
     std::thread m_thread;
