@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/DatabaseFile.h"
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "projections/ProjectionImport.h"
@@ -38,27 +39,55 @@ bool databaseExistsIn(const std::string& folder) {
 
 bool createNewDatabase(ProgramState& state, UserDialogs& dialogs, const std::string& folder,
                        bool withSampleProjections) {
+    std::optional<std::string> sample;
+    if (withSampleProjections) {
+        sample = findSampleProjections();
+        if (!sample) {
+            Log(logPathIn(folder))
+                .writeEntry(" 12005 error: could not find the sample projections - " +
+                            std::string(kSampleProjectionsFileName));
+        }
+    }
+    return createNewDatabase(state, dialogs, folder, sample);
+}
+
+bool createNewDatabase(ProgramState& state, UserDialogs& dialogs, const std::string& folder,
+                       const std::optional<std::string>& sampleFile) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     useFolder(state, folder);
-    if (!createConnection(state.dbConnection, state.connectionString, Log(state.logFilePath))) {
+    if (buildDatabaseFile(state, dialogs, sampleFile) && openExisting(state, folder)) {
+        return true;
+    }
+    closeConnection(state.dbConnection);
+    return false;
+}
+
+std::optional<ImportResult> loadSampleProjections(ProgramState& state, UserDialogs& dialogs) {
+    const auto sample = findSampleProjections();
+    if (!sample) {
+        dialogs.showMessage(kLoadSampleTitle,
+                            "The sample projections (" + std::string(kSampleProjectionsFileName) +
+                                ") were not found beside the program.",
+                            MessageIcon::Exclamation);
+        state.dbConnection.log().writeEntry(
+            " 12005 error: could not find the sample projections - " +
+            std::string(kSampleProjectionsFileName));
+        return std::nullopt;
+    }
+    return importProjectionFile(state, dialogs, *sample);
+}
+
+bool offerSampleProjections(ProgramState& state, UserDialogs& dialogs) {
+    Recordset players;
+    if (!openRecordset(players, state.dbConnection, "select count(*) as cnt from DraftPlayers") ||
+        players.getInt("cnt") > 0 || !findSampleProjections()) {
         return false;
     }
-    if (!upgradeSchema(state.dbConnection)) {
-        closeConnection(state.dbConnection);
+    if (!dialogs.askYesNo(kLoadSampleTitle, kLoadSampleQuestion)) {
         return false;
     }
-    if (withSampleProjections) {
-        // A database without the sample is still usable: the user can load a file of his own.
-        if (const auto sample = findSampleProjections()) {
-            importProjectionFile(state, dialogs, *sample);
-        } else {
-            state.dbConnection.log().writeEntry(
-                " 12005 error: could not find the sample projections - " +
-                std::string(kSampleProjectionsFileName));
-        }
-    }
-    return true;
+    return loadSampleProjections(state, dialogs).has_value();
 }
 
 bool openDataStore(ProgramState& state, UserDialogs& dialogs,
@@ -81,7 +110,10 @@ bool openDataStore(ProgramState& state, UserDialogs& dialogs,
             useFolder(state, candidates.user);
         }
         closeConnection(state.dbConnection);
-        dialogs.showMessage("Error", "Database not Found. Please contact customer support",
+        // Another program holding the file is not a missing database: the user is told to
+        // try again instead.
+        showDatabaseFailure(dialogs, state.dbConnection, "Error",
+                            "Database not Found. Please contact customer support",
                             MessageIcon::Critical);
     }
     return opened;
