@@ -92,18 +92,22 @@ bool offerSampleProjections(ProgramState& state, UserDialogs& dialogs) {
 
 bool openDataStore(ProgramState& state, UserDialogs& dialogs,
                    const DataFolderCandidates& candidates) {
+    const auto openOrCreate = [&](const std::string& folder) {
+        return databaseExistsIn(folder) ? openExisting(state, folder)
+                                        : createNewDatabase(state, dialogs, folder, true);
+    };
     bool opened = false;
     if (candidates.overrideFolder) {
-        const std::string& folder = *candidates.overrideFolder;
-        opened = databaseExistsIn(folder) ? openExisting(state, folder)
-                                          : createNewDatabase(state, dialogs, folder, true);
-    } else if (databaseExistsIn(candidates.machineWide) &&
-               openExisting(state, candidates.machineWide)) {
-        opened = true;
-    } else if (databaseExistsIn(candidates.user)) {
-        opened = openExisting(state, candidates.user);
+        opened = openOrCreate(*candidates.overrideFolder);
+    } else if (databaseExistsIn(candidates.machineWide)) {
+        opened = openExisting(state, candidates.machineWide);
+        // A machine-wide database that another program holds is still the one to use: going
+        // on to the user's folder would make a second, empty database there.
+        if (!opened && !state.dbConnection.lastFailureWasBusy()) {
+            opened = openOrCreate(candidates.user);
+        }
     } else {
-        opened = createNewDatabase(state, dialogs, candidates.user, true);
+        opened = openOrCreate(candidates.user);
     }
     if (!opened) {
         if (state.dataFolder.empty()) {
