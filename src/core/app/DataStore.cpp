@@ -30,6 +30,11 @@ bool openExisting(ProgramState& state, const std::string& folder) {
     return upgradeSchema(state.dbConnection);
 }
 
+void logSampleMissing(const Log& log) {
+    log.writeEntry(" 12005 error: could not find the sample projections - " +
+                   std::string(kSampleProjectionsFileName));
+}
+
 bool databaseExistsIn(const std::string& folder) {
     std::error_code error;
     return !folder.empty() && std::filesystem::is_regular_file(databasePathIn(folder), error);
@@ -43,9 +48,7 @@ bool createNewDatabase(ProgramState& state, UserDialogs& dialogs, const std::str
     if (withSampleProjections) {
         sample = findSampleProjections();
         if (!sample) {
-            Log(logPathIn(folder))
-                .writeEntry(" 12005 error: could not find the sample projections - " +
-                            std::string(kSampleProjectionsFileName));
+            logSampleMissing(Log(logPathIn(folder)));
         }
     }
     return createNewDatabase(state, dialogs, folder, sample);
@@ -70,9 +73,7 @@ std::optional<ImportResult> loadSampleProjections(ProgramState& state, UserDialo
                             "The sample projections (" + std::string(kSampleProjectionsFileName) +
                                 ") were not found beside the program.",
                             MessageIcon::Exclamation);
-        state.dbConnection.log().writeEntry(
-            " 12005 error: could not find the sample projections - " +
-            std::string(kSampleProjectionsFileName));
+        logSampleMissing(state.dbConnection.log());
         return std::nullopt;
     }
     return importProjectionFile(state, dialogs, *sample);
