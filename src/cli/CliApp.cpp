@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/UserDialogs.h"
 #include "cli/CommandGroups.h"
 
 namespace quorvane::cli {
@@ -40,6 +41,11 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     } catch (const CLI::ParseError& error) {
         io.err << "Usage: " << error.what() << '\n';
         return kExitUsage;
+    }
+    // A command that failed because another program held the database, and whose own report
+    // did not say so (a run that only logs its failures), still tells the user.
+    if (context.exitCode != kExitDone) {
+        reportDatabaseBusy(context.dialogs, context.state.dbConnection);
     }
     return context.exitCode;
 }

@@ -54,18 +54,52 @@ TEST(ProjectionDownload, WithoutAServiceExplainsWhyAndRequestsNothing) {
               std::string::npos);
 }
 
-TEST(ProjectionDownload, WithoutAConnectionTellsOncePerRequestAndHandsTheImportNothing) {
-    TestProgram program;
-    program.state.serviceHost = "stats.example.org";
-    test::FakeTransfer transfer;  // answers nothing
-    ImportRecorder importer;
-    downloadProjections(program.state, program.dialogs, transfer, "coach", "pw", importer.seam());
-    ASSERT_EQ(program.dialogs.messages.size(), 2u);
-    EXPECT_EQ(program.dialogs.messages[0].title, "Internet Connection Error");
-    EXPECT_EQ(program.dialogs.messages[1].title, "Internet Connection Error");
-    EXPECT_EQ(program.logLines().size(), 2u);
-    // The import's own header check refuses the empty text.
-    EXPECT_EQ(importer.texts, std::vector<std::string>{""});
+TEST(ProjectionDownload, AnAccountRequestThatFailsStopsWithAConnectionErrorAndAsksNothingMore) {
+    struct Case {
+        const char* what;
+        TransferAnswer answer;
+    };
+    const std::vector<Case> cases = {
+        {"no line", {"", 0, "Could not resolve host"}},
+        {"time-out", {"", 0, "Timeout was reached"}},
+        {"failing service", {"<h1>Internal error</h1>", 500, "HTTP 500"}},
+        {"empty answer", {"", 200, "HTTP 200"}},
+    };
+    for (const Case& failure : cases) {
+        TestProgram program;
+        program.state.serviceHost = "stats.example.org";
+        test::FakeTransfer transfer;
+        transfer.answers.push_back(failure.answer);
+        transfer.answer("playerid,x\r\n");  // would be served if it were asked for
+        ImportRecorder importer;
+        EXPECT_FALSE(downloadProjections(program.state, program.dialogs, transfer, "coach", "pw",
+                                         importer.seam()))
+            << failure.what;
+        EXPECT_EQ(transfer.urls.size(), 1u) << failure.what;
+        EXPECT_TRUE(importer.texts.empty()) << failure.what;
+        ASSERT_EQ(program.dialogs.messages.size(), 1u) << failure.what;
+        EXPECT_EQ(program.dialogs.messages[0].title, "Internet Connection Error") << failure.what;
+        ASSERT_EQ(program.logLines().size(), 1u) << failure.what;
+        EXPECT_NE(program.logLines()[0].find(" : " + failure.answer.info), std::string::npos);
+    }
+}
+
+TEST(ProjectionDownload, ARefusedOrThrottledSignInSaysWhyAndAsksNothingMore) {
+    for (const auto& [status, message] :
+         {std::pair{403L, kNotAuthorisedMessage}, std::pair{400L, kNotAuthorisedMessage},
+          std::pair{429L, kSignInsThrottledMessage}}) {
+        TestProgram program;
+        program.state.serviceHost = "stats.example.org";
+        test::FakeTransfer transfer;
+        transfer.answer("refused", status);
+        ImportRecorder importer;
+        EXPECT_FALSE(downloadProjections(program.state, program.dialogs, transfer, "coach", "pw",
+                                         importer.seam()));
+        EXPECT_EQ(transfer.urls.size(), 1u) << status;
+        EXPECT_TRUE(importer.texts.empty()) << status;
+        ASSERT_EQ(program.dialogs.messages.size(), 1u) << status;
+        EXPECT_EQ(program.dialogs.messages[0].text, message) << status;
+    }
 }
 
 TEST(ProjectionDownload, CarriesCredentialsWithAmpersandsBlanksAndAccentsIntact) {

@@ -16,8 +16,9 @@ std::vector<std::string> CliRun::outLines() const {
     return lines;
 }
 
-CliRun CliRunner::run(const std::vector<std::string>& arguments, const std::string& input) {
-    std::vector<std::string> words = {"quorvane-draft-cli", "--data-dir", m_folder.str()};
+CliRun runCliOn(const std::string& folder, const std::vector<std::string>& arguments,
+                const std::string& input) {
+    std::vector<std::string> words = {"quorvane-draft-cli", "--data-dir", folder};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<const char*> argv;
     for (const std::string& word : words) {
@@ -32,6 +33,10 @@ CliRun CliRunner::run(const std::vector<std::string>& arguments, const std::stri
     result.out = out.str();
     result.err = err.str();
     return result;
+}
+
+CliRun CliRunner::run(const std::vector<std::string>& arguments, const std::string& input) {
+    return runCliOn(m_folder.str(), arguments, input);
 }
 
 }  // namespace quorvane::test

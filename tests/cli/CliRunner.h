@@ -15,6 +15,11 @@ struct CliRun {
     std::vector<std::string> outLines() const;
 };
 
+// Runs the command-line program in-process as `quorvane-draft-cli --data-dir FOLDER ARGS...`,
+// with standard input not a terminal: another program on a test's database.
+CliRun runCliOn(const std::string& folder, const std::vector<std::string>& arguments,
+                const std::string& input = {});
+
 // Runs the command-line program in-process on its own data folder, as
 // `quorvane-draft-cli --data-dir FOLDER ARGS...`, with standard input not a terminal.
 class CliRunner {

@@ -94,6 +94,26 @@ TEST(Exports, DraftResultsInPickOrderWithKeepersFirstAndCommasQuoted) {
               "Owner 2,\"Jr., Gary\",Trent,G,POR,1\r\n");
 }
 
+TEST(Exports, TextASpreadsheetWouldRunAsAFormulaIsWrittenAsText) {
+    ExportRoom draft(kDraftTypeAuction);
+    draft.exec("update DraftTeams set teamname = '=SUM(A1:A9)' where teamid = " +
+               std::to_string(draft.teamAt(1)));
+    draft.exec(
+        "update DraftPlayers set firstname = '+Al', lastname = '@Horford', team = '-BOS'"
+        " where playerid = 2");
+    draft.exec(
+        "update DraftPlayers set firstname = '=HYPERLINK(\"x\",\"Gary, Jr.\")',"
+        " lastname = 'Trent=', team = ' =POR' where playerid = 1");
+    // Figures are no text: a negative price keeps its minus.
+    draft.exec("update DraftTaken set dollars = -2.5 where playerid = 2");
+    EXPECT_EQ(draft.run(ExportKind::DraftResults),
+              "Team Name,First Name,Last Name,Position,Team,Order,Dollars\r\n"
+              "'=SUM(A1:A9),'+Al,'@Horford,C,'-BOS,0,-2.5\r\n"
+              "Owner 2,\"'=HYPERLINK(\"\"x\"\",\"\"Gary, Jr.\"\")\",Trent=,G, =POR,1,3\r\n");
+    const std::string projections = draft.run(ExportKind::Projections);
+    EXPECT_NE(projections.find("\r\n'+Al,'@Horford,C,'-BOS,"), std::string::npos);
+}
+
 TEST(Exports, ProjectionsCarryValueInAnAuctionAndRankOtherwiseButNoCustomPlayers) {
     ExportRoom auction(kDraftTypeAuction);
     ASSERT_TRUE(addCustomPlayer(auction.state, auction.dialogs, {"New", "Guy", "C", "BOS"}));

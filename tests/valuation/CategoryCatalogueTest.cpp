@@ -113,10 +113,21 @@ TEST(SgpDenominators, AFailedCorrectionIsReportedForEachStatement) {
     EXPECT_EQ(program.dialogs.messages[0].text,
               "An error occured updating database. If this continues then please contact "
               "customer support.");
+    // Each update's own line (after the failed look at the stored figure), then the number.
     const auto lines = program.logLines();
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_NE(lines[1].find(" 60005 error: could not edit sgp"), std::string::npos);
-    EXPECT_NE(lines[3].find(" 60005 error: could not edit sgp"), std::string::npos);
+    ASSERT_EQ(lines.size(), 6u);
+    for (const std::size_t numbered : {2u, 5u}) {
+        EXPECT_NE(lines[numbered - 1].find("update category set sgp_denominator"),
+                  std::string::npos);
+        EXPECT_NE(lines[numbered].find(" 60005 error: could not edit sgp"), std::string::npos);
+    }
+}
+
+TEST(SgpDenominators, ACorrectFileIsNotWrittenAtStartup) {
+    TestProgram program;
+    const double before = program.scalar("select total_changes()");
+    fixSgpDenominators(program.state, program.dialogs);
+    EXPECT_EQ(program.scalar("select total_changes()"), before);
 }
 
 }  // namespace

@@ -50,6 +50,18 @@ int runInit(CliContext& context, bool empty) {
     return kExitDone;
 }
 
+int runLoadSample(CliContext& context) {
+    if (!context.openStore()) {
+        return kExitFailed;
+    }
+    const auto result = loadSampleProjections(context.state, context.dialogs);
+    if (!result) {
+        return kExitFailed;
+    }
+    context.out << "inserted=" << result->inserted << '\n' << "updated=" << result->updated << '\n';
+    return kExitDone;
+}
+
 }  // namespace
 
 void addStoreCommands(CLI::App& app, CliContext& context) {
@@ -57,6 +69,9 @@ void addStoreCommands(CLI::App& app, CliContext& context) {
     auto empty = std::make_shared<bool>(false);
     init->add_flag("--empty", *empty, "Do not fill a new database with the sample projections");
     init->callback([&context, empty] { context.exitCode = runInit(context, *empty); });
+
+    app.add_subcommand("load-sample", "Load the sample projections the program ships")
+        ->callback([&context] { context.exitCode = runLoadSample(context); });
 }
 
 }  // namespace quorvane::cli

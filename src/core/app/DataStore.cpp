@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/DatabaseFile.h"
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "projections/ProjectionImport.h"
@@ -29,6 +30,11 @@ bool openExisting(ProgramState& state, const std::string& folder) {
     return upgradeSchema(state.dbConnection);
 }
 
+void logSampleMissing(const Log& log) {
+    log.writeEntry(" 12005 error: could not find the sample projections - " +
+                   std::string(kSampleProjectionsFileName));
+}
+
 bool databaseExistsIn(const std::string& folder) {
     std::error_code error;
     return !folder.empty() && std::filesystem::is_regular_file(databasePathIn(folder), error);
@@ -38,50 +44,81 @@ bool databaseExistsIn(const std::string& folder) {
 
 bool createNewDatabase(ProgramState& state, UserDialogs& dialogs, const std::string& folder,
                        bool withSampleProjections) {
+    std::optional<std::string> sample;
+    if (withSampleProjections) {
+        sample = findSampleProjections();
+        if (!sample) {
+            logSampleMissing(Log(logPathIn(folder)));
+        }
+    }
+    return createNewDatabase(state, dialogs, folder, sample);
+}
+
+bool createNewDatabase(ProgramState& state, UserDialogs& dialogs, const std::string& folder,
+                       const std::optional<std::string>& sampleFile) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     useFolder(state, folder);
-    if (!createConnection(state.dbConnection, state.connectionString, Log(state.logFilePath))) {
+    if (buildDatabaseFile(state, dialogs, sampleFile) && openExisting(state, folder)) {
+        return true;
+    }
+    closeConnection(state.dbConnection);
+    return false;
+}
+
+std::optional<ImportResult> loadSampleProjections(ProgramState& state, UserDialogs& dialogs) {
+    const auto sample = findSampleProjections();
+    if (!sample) {
+        dialogs.showMessage(kLoadSampleTitle,
+                            "The sample projections (" + std::string(kSampleProjectionsFileName) +
+                                ") were not found beside the program.",
+                            MessageIcon::Exclamation);
+        logSampleMissing(state.dbConnection.log());
+        return std::nullopt;
+    }
+    return importProjectionFile(state, dialogs, *sample);
+}
+
+bool offerSampleProjections(ProgramState& state, UserDialogs& dialogs) {
+    Recordset players;
+    if (!openRecordset(players, state.dbConnection, "select count(*) as cnt from DraftPlayers") ||
+        players.getInt("cnt") > 0 || !findSampleProjections()) {
         return false;
     }
-    if (!upgradeSchema(state.dbConnection)) {
-        closeConnection(state.dbConnection);
+    if (!dialogs.askYesNo(kLoadSampleTitle, kLoadSampleQuestion)) {
         return false;
     }
-    if (withSampleProjections) {
-        // A database without the sample is still usable: the user can load a file of his own.
-        if (const auto sample = findSampleProjections()) {
-            importProjectionFile(state, dialogs, *sample);
-        } else {
-            state.dbConnection.log().writeEntry(
-                " 12005 error: could not find the sample projections - " +
-                std::string(kSampleProjectionsFileName));
-        }
-    }
-    return true;
+    return loadSampleProjections(state, dialogs).has_value();
 }
 
 bool openDataStore(ProgramState& state, UserDialogs& dialogs,
                    const DataFolderCandidates& candidates) {
+    const auto openOrCreate = [&](const std::string& folder) {
+        return databaseExistsIn(folder) ? openExisting(state, folder)
+                                        : createNewDatabase(state, dialogs, folder, true);
+    };
     bool opened = false;
     if (candidates.overrideFolder) {
-        const std::string& folder = *candidates.overrideFolder;
-        opened = databaseExistsIn(folder) ? openExisting(state, folder)
-                                          : createNewDatabase(state, dialogs, folder, true);
-    } else if (databaseExistsIn(candidates.machineWide) &&
-               openExisting(state, candidates.machineWide)) {
-        opened = true;
-    } else if (databaseExistsIn(candidates.user)) {
-        opened = openExisting(state, candidates.user);
+        opened = openOrCreate(*candidates.overrideFolder);
+    } else if (databaseExistsIn(candidates.machineWide)) {
+        opened = openExisting(state, candidates.machineWide);
+        // A machine-wide database that another program holds is still the one to use: going
+        // on to the user's folder would make a second, empty database there.
+        if (!opened && !state.dbConnection.lastFailureWasBusy()) {
+            opened = openOrCreate(candidates.user);
+        }
     } else {
-        opened = createNewDatabase(state, dialogs, candidates.user, true);
+        opened = openOrCreate(candidates.user);
     }
     if (!opened) {
         if (state.dataFolder.empty()) {
             useFolder(state, candidates.user);
         }
         closeConnection(state.dbConnection);
-        dialogs.showMessage("Error", "Database not Found. Please contact customer support",
+        // Another program holding the file is not a missing database: the user is told to
+        // try again instead.
+        showDatabaseFailure(dialogs, state.dbConnection, "Error",
+                            "Database not Found. Please contact customer support",
                             MessageIcon::Critical);
     }
     return opened;

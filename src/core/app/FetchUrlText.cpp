@@ -19,8 +19,8 @@ std::string notConnectedText(std::string_view supportAddress) {
     return text;
 }
 
-TransferAnswer fetchUrlAnswer(UrlTransfer& transfer, UserDialogs& dialogs, const Log& log,
-                              const std::string& url, std::string_view supportAddress) {
+TransferAnswer fetchUrlQuietly(UrlTransfer& transfer, UserDialogs& dialogs,
+                               const std::string& url) {
     dialogs.setBusy(true);
     TransferAnswer answer;
     try {
@@ -29,14 +29,23 @@ TransferAnswer fetchUrlAnswer(UrlTransfer& transfer, UserDialogs& dialogs, const
         answer = TransferAnswer{};
         answer.info = error.what();
     }
-    if (answer.body.empty()) {
-        log.writeEntry(" : " + answer.info);
-        dialogs.setBusy(false);
-        dialogs.showMessage(kNotConnectedTitle, notConnectedText(supportAddress),
-                            MessageIcon::Exclamation);
-        return answer;
-    }
     dialogs.setBusy(false);
+    return answer;
+}
+
+void reportNotConnected(UserDialogs& dialogs, const Log& log, const TransferAnswer& answer,
+                        std::string_view supportAddress) {
+    log.writeEntry(" : " + answer.info);
+    dialogs.showMessage(kNotConnectedTitle, notConnectedText(supportAddress),
+                        MessageIcon::Exclamation);
+}
+
+TransferAnswer fetchUrlAnswer(UrlTransfer& transfer, UserDialogs& dialogs, const Log& log,
+                              const std::string& url, std::string_view supportAddress) {
+    TransferAnswer answer = fetchUrlQuietly(transfer, dialogs, url);
+    if (answer.body.empty()) {
+        reportNotConnected(dialogs, log, answer, supportAddress);
+    }
     return answer;
 }
 

@@ -17,6 +17,14 @@ inline constexpr std::string_view kNotConnectedTitle = "Internet Connection Erro
 // configured.
 std::string notConnectedText(std::string_view supportAddress);
 
+// Fetches a URL with the busy pointer on and reports nothing: the caller judges the answer.
+TransferAnswer fetchUrlQuietly(UrlTransfer& transfer, UserDialogs& dialogs, const std::string& url);
+
+// Writes " : " and what the transfer reported to the log and shows the "Internet Connection
+// Error" window.
+void reportNotConnected(UserDialogs& dialogs, const Log& log, const TransferAnswer& answer,
+                        std::string_view supportAddress);
+
 // Fetches a URL with the busy pointer on. When nothing comes back, writes " : " and what the
 // transfer reported to the log and shows the "Internet Connection Error" window; the caller
 // then goes on with the empty text.

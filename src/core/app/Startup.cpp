@@ -37,7 +37,13 @@ int countDrafts(ProgramState& state, UserDialogs& dialogs) {
 
 StartupOutcome runStartup(ProgramState& state, UserDialogs& dialogs, StartupShell& shell,
                           const DataFolderCandidates& candidates) {
-    guarded(state, [&] { openDataStore(state, dialogs, candidates); });
+    bool opened = false;
+    guarded(state, [&] { opened = openDataStore(state, dialogs, candidates); });
+    // The user was told the database is busy and to try again: the messages of a missing
+    // database would only contradict that.
+    if (!opened && state.dbConnection.lastFailureWasBusy()) {
+        return StartupOutcome::Ended;
+    }
     guarded(state, [&] { applyServiceSettings(state); });
 
     state.appVersion = std::string(kAppVersion);
@@ -57,6 +63,9 @@ StartupOutcome runStartup(ProgramState& state, UserDialogs& dialogs, StartupShel
     }
 
     guarded(state, [&] { fixSgpDenominators(state, dialogs); });
+    if (opened) {
+        guarded(state, [&] { offerSampleProjections(state, dialogs); });
+    }
 
     const int drafts = countDrafts(state, dialogs);
     if (drafts < 0) {

@@ -27,8 +27,9 @@ class StartupShell {
 enum class StartupOutcome { Running, Ended };
 
 // The start-up sequence: data folder and connection, program state, main window, update
-// check, category fix-up, the draft choice and the draft room. Ended means the program is to
-// exit (no database, or an update was started).
+// check, category fix-up, the sample offer for a database without players, the draft choice and
+// the draft room. Ended means the program is to exit (no database, a database another program
+// held past the wait, or an update was started).
 StartupOutcome runStartup(ProgramState& state, UserDialogs& dialogs, StartupShell& shell,
                           const DataFolderCandidates& candidates);
 

@@ -32,9 +32,28 @@ inline constexpr std::string_view kDatabaseUpdateMessage =
     "An error occured updating database. If this continues then please contact customer "
     "support.";
 
+// Told instead of a failure's own message when another program held the database past the
+// busy timeout: nothing was written, and trying again later will do.
+inline constexpr std::string_view kDatabaseBusyTitle = "Database Busy";
+inline constexpr std::string_view kDatabaseBusyMessage =
+    "Database is busy. Another program is writing to the draft database, so nothing was "
+    "changed. Please try again in a moment.";
+inline constexpr std::string_view kDatabaseBusyLogLine =
+    " 009 error: database is busy - another program held it past the wait, nothing was written";
+
+class Connection;
+
+// When the connection's last failed statement met a busy database that nobody has reported
+// yet: shows the busy message, writes its log line and returns true. Otherwise does nothing.
+bool reportDatabaseBusy(UserDialogs& dialogs, const Connection& connection);
+
+// How every database failure is shown: the busy message when that is what happened, the
+// failure's own message otherwise.
+void showDatabaseFailure(UserDialogs& dialogs, const Connection& connection, std::string_view title,
+                         std::string_view text, MessageIcon icon);
+
 // Shows the standard access message and writes the numbered log line after it, the common
 // pattern after a failed read.
-class Connection;
 void reportDatabaseError(UserDialogs& dialogs, const Connection& connection,
                          std::string_view logLiteral);
 

@@ -22,7 +22,7 @@ std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state,
                        "select template_id, template_name from DraftTemplate order by "
                        "template_id")) {
         state.dbConnection.log().writeEntry(": Error 30001 - Could get templates from database");
-        dialogs.showMessage("Error",
+        showDatabaseFailure(dialogs, state.dbConnection, "Error",
                             "Err 30001: Could get draft templates. If the problem persists please "
                             "contact customer support.",
                             MessageIcon::Critical);

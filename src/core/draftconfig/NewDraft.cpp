@@ -36,10 +36,10 @@ constexpr std::array<DefaultCategory, 9> kRotisserieCategories = {
 
 constexpr std::string_view kInvalidNameTitle = "Invalid Draft Name";
 
-void fail(UserDialogs& dialogs, const Log& log, const std::string& logText,
+void fail(UserDialogs& dialogs, const Connection& db, const std::string& logText,
           std::string_view message) {
-    log.writeEntry(logText);
-    dialogs.showMessage("Error", message, MessageIcon::Critical);
+    db.log().writeEntry(logText);
+    showDatabaseFailure(dialogs, db, "Error", message, MessageIcon::Critical);
 }
 
 SqlValue integer(long long value) {
@@ -63,13 +63,14 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
         return std::nullopt;
     }
     Connection& db = state.dbConnection;
-    const Log& log = db.log();
-
+    // The name check and the inserts see one state of the file: another program cannot add a
+    // draft of this name in between.
+    TransactionGuard transaction(db);
     Recordset count;
     if (!openRecordset(count, db,
                        "select count(*) as cnt from draftTemplate where template_name = ?",
                        {name})) {
-        fail(dialogs, log, ": Error 10001 - Could not get template count from table",
+        fail(dialogs, db, ": Error 10001 - Could not get template count from table",
              "Err 10001: Could not save data. If the problem persists please contact customer "
              "support.");
         return std::nullopt;
@@ -83,12 +84,11 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
     const int drafttype = choice.auction ? kDraftTypeAuction : kDraftTypeSnake;
     const int scoringstyle = choice.rotisserie ? kScoringRotisserie : kScoringPoints;
 
-    TransactionGuard transaction(db);
     if (!executeSql(db,
                     "insert into draftTemplate (template_name, teams, drafttype, scoringstyle) "
                     "values(?,?,?,?)",
                     {name, integer(teams), integer(drafttype), integer(scoringstyle)})) {
-        fail(dialogs, log, ": Error 10002 - Could not insert template into table: " + name,
+        fail(dialogs, db, ": Error 10002 - Could not insert template into table: " + name,
              "Err 10002: Could not save data. If the problem persists please contact customer "
              "support.");
         return std::nullopt;
@@ -97,7 +97,7 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
     const SqlValue id = integer(templateId);
 
     if (!executeSql(db, "insert into draftNotes (template_id, notes) values(?,'')", {id})) {
-        fail(dialogs, log, ": Error 10002 - Could not insert into draftnotes: ",
+        fail(dialogs, db, ": Error 10002 - Could not insert into draftnotes: ",
              "Err 10002: Could not save data. If the problem persists please contact customer "
              "support.");
         return std::nullopt;
@@ -115,7 +115,7 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
                         "currentpick) values(?,?,?,?,?)",
                         {id, "Owner " + std::to_string(position), integer(position), integer(mine),
                          integer(mine)})) {
-            fail(dialogs, log,
+            fail(dialogs, db,
                  ": Error 90001 - Could not insert team: " + std::to_string(templateId) +
                      ",'Owner " + std::to_string(position),
                  saveFailed);
@@ -129,7 +129,7 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
                             "insert into DraftCategory(template_id, categoryid, points) "
                             "values(?,?,?)",
                             {id, integer(category.categoryid), category.points})) {
-                fail(dialogs, log,
+                fail(dialogs, db,
                      ": Error - Could not insert category " + std::to_string(category.categoryid) +
                          " into draft " + std::to_string(templateId),
                      saveFailed);
@@ -146,11 +146,11 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
     }
 
     if (!executeSql(db, "insert into DraftRoster(template_id) values(?)", {id})) {
-        fail(dialogs, log, ": Error - Could not insert roster", saveFailed);
+        fail(dialogs, db, ": Error - Could not insert roster", saveFailed);
         return std::nullopt;
     }
     if (!transaction.commit()) {
-        dialogs.showMessage("Error", saveFailed, MessageIcon::Critical);
+        showDatabaseFailure(dialogs, db, "Error", saveFailed, MessageIcon::Critical);
         return std::nullopt;
     }
 

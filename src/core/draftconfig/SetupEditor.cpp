@@ -117,9 +117,10 @@ std::optional<Refusal> validate(const SetupForm& form) {
 }
 
 // Reports a failed write: the numbered log line and the "Could Not Save" message.
-bool saveFailed(UserDialogs& dialogs, const Log& log, std::string_view logLiteral) {
-    log.writeEntry(logLiteral);
-    dialogs.showMessage("Could Not Save", "An error occured while saving template settings.",
+bool saveFailed(UserDialogs& dialogs, const Connection& db, std::string_view logLiteral) {
+    db.log().writeEntry(logLiteral);
+    showDatabaseFailure(dialogs, db, "Could Not Save",
+                        "An error occured while saving template settings.",
                         MessageIcon::Exclamation);
     return false;
 }
@@ -144,8 +145,7 @@ bool writeDraftRow(Connection& db, const SetupForm& form, int templateId, UserDi
                        "rounds = ? where template_id = ?",
                        {integer(form.scoringStyle), integer(form.draftType), teams, rounds, id});
     }
-    return written ||
-           saveFailed(dialogs, db.log(), ": error 40001: Could not save values for template.");
+    return written || saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
 }
 
 bool writeRosterRow(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
@@ -160,14 +160,13 @@ bool writeRosterRow(Connection& db, const SetupForm& form, int templateId, UserD
                    {integer(s[kListC]), integer(s[kListG]), integer(s[kListPG]),
                     integer(s[kListSG]), integer(s[kListF]), integer(s[kListPF]),
                     integer(s[kListSF]), integer(s[kListUT]), integer(s[kListR]), id});
-    return written ||
-           saveFailed(dialogs, db.log(), ": error 40002: Could not save values for template.");
+    return written || saveFailed(dialogs, db, ": error 40002: Could not save values for template.");
 }
 
 bool writeCategories(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
     const SqlValue id = integer(templateId);
     if (!executeSql(db, "delete from draftCategory where template_id = ?", {id})) {
-        return saveFailed(dialogs, db.log(), ": error 40005: Could not save values for template.");
+        return saveFailed(dialogs, db, ": error 40005: Could not save values for template.");
     }
     for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
         if (!form.categoryTicked[box]) {
@@ -181,8 +180,7 @@ bool writeCategories(Connection& db, const SetupForm& form, int templateId, User
                         "insert into draftCategory (template_id, categoryid, points) "
                         "values(?,?,?)",
                         {id, integer(kSetupCategoryBoxes[box]), points})) {
-            return saveFailed(dialogs, db.log(),
-                              ": error 40005: Could not save values for template.");
+            return saveFailed(dialogs, db, ": error 40005: Could not save values for template.");
         }
     }
     return true;
@@ -199,15 +197,14 @@ bool writeTeams(Connection& db, const SetupForm& form, int templateId, UserDialo
                             "insert into draftTeams (template_id, teamname, draftposition, owner) "
                             "values(?,?,?,?)",
                             {id, name, integer(order), owner})) {
-                return saveFailed(dialogs, db.log(),
+                return saveFailed(dialogs, db,
                                   ": error 40006: Could not save values for template.");
             }
         } else if (!executeSql(db,
                                "update draftTeams set teamname = ?, draftPosition = ?, owner = ? "
                                "where template_id = ? and teamid = ?",
                                {name, integer(order), owner, id, integer(*row.teamid)})) {
-            return saveFailed(dialogs, db.log(),
-                              ": error 40007: Could not save values for template.");
+            return saveFailed(dialogs, db, ": error 40007: Could not save values for template.");
         }
     }
     return true;
@@ -218,19 +215,19 @@ bool resetTurnWithoutPicks(Connection& db, int templateId, UserDialogs& dialogs)
     Recordset picks;
     if (!openRecordset(picks, db, "select count(*) as cnt from drafttaken where template_id = ?",
                        {id})) {
-        return saveFailed(dialogs, db.log(), ": error 40108: Could not save values for template.");
+        return saveFailed(dialogs, db, ": error 40108: Could not save values for template.");
     }
     if (picks.getInt("cnt") != 0) {
         return true;
     }
     if (!executeSql(db, "update draftteams set currentpick = 0 where template_id = ?", {id})) {
-        return saveFailed(dialogs, db.log(), ": error 40008: Could not save values for template.");
+        return saveFailed(dialogs, db, ": error 40008: Could not save values for template.");
     }
     if (!executeSql(db,
                     "update draftteams set currentpick = 1 where draftposition = 1 and "
                     "template_id = ?",
                     {id})) {
-        return saveFailed(dialogs, db.log(), ": error 40009: Could not save values for template.");
+        return saveFailed(dialogs, db, ": error 40009: Could not save values for template.");
     }
     return true;
 }
@@ -259,7 +256,7 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
         return {};
     }
     if (!transaction.commit()) {
-        saveFailed(dialogs, db.log(), ": error 40001: Could not save values for template.");
+        saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
         return {};
     }
 
@@ -299,14 +296,14 @@ DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupFor
     TransactionGuard transaction(db);
     if (!executeSql(db, "delete from drafttaken where template_id = ?", {id})) {
         db.log().writeEntry(": error 40008: Could not connect to database.");
-        dialogs.showMessage(failedTitle, failedText, MessageIcon::Exclamation);
+        showDatabaseFailure(dialogs, db, failedTitle, failedText, MessageIcon::Exclamation);
         return DeleteTeamOutcome::Failed;
     }
     if (!executeSql(db, "delete from draftteams where template_id = ? and teamid = ?",
                     {id, integer(*team.teamid)}) ||
         !transaction.commit()) {
         db.log().writeEntry(": error 40010: Could not connect to database.");
-        dialogs.showMessage(failedTitle, failedText, MessageIcon::Exclamation);
+        showDatabaseFailure(dialogs, db, failedTitle, failedText, MessageIcon::Exclamation);
         return DeleteTeamOutcome::Failed;
     }
     loadTeams(state);

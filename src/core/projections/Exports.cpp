@@ -52,7 +52,7 @@ std::vector<std::string> record(const Recordset& row, ExportKind kind, bool auct
             fields.push_back(row.getText("draftorder"));
         }
         for (const char* column : {"firstname", "lastname", "pos", "team"}) {
-            fields.push_back(row.getText(column));
+            fields.push_back(spreadsheetText(row.getText(column)));
         }
         if (auction) {
             fields.push_back(row.getText("dollars"));
@@ -62,9 +62,10 @@ std::vector<std::string> record(const Recordset& row, ExportKind kind, bool auct
         }
         return fields;
     }
-    for (const char* column : {"teamname", "firstname", "lastname", "pos", "team", "draftorder"}) {
-        fields.push_back(row.getText(column));
+    for (const char* column : {"teamname", "firstname", "lastname", "pos", "team"}) {
+        fields.push_back(spreadsheetText(row.getText(column)));
     }
+    fields.push_back(row.getText("draftorder"));
     if (auction) {
         fields.push_back(row.getText("dollars"));
     }
@@ -124,10 +125,13 @@ bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
     const bool auction = draft.drafttype == kDraftTypeAuction;
     dialogs.setBusy(true);
     if (kind == ExportKind::Projections) {
-        if (auction) {
-            calcDollarValues(state, dialogs, "B");
-        } else {
-            calcRanks(state, dialogs);
+        const bool valued =
+            auction ? calcDollarValues(state, dialogs, "B") : calcRanks(state, dialogs);
+        // Values another program kept from being brought up to date would be written as if
+        // they were: the user is told the database is busy instead, and nothing is written.
+        if (!valued && reportDatabaseBusy(dialogs, state.dbConnection)) {
+            dialogs.setBusy(false);
+            return false;
         }
     }
     Recordset rows;

@@ -22,7 +22,8 @@ std::string exportFileName(ExportKind kind);
 std::string exportInstruction();
 
 // Writes one export file into `folder` (CR LF lines, fields quoted when they hold a comma, a
-// quote or a line break), replacing an earlier one. Projections bring the values up to date
+// quote or a line break, text fields that a spreadsheet would take for a formula written with
+// a leading apostrophe), replacing an earlier one. Projections bring the values up to date
 // first. Shows "Export Complete!" and returns true when written; false after the failure was
 // shown and logged, with nothing written.
 bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,

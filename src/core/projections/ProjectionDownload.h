@@ -19,15 +19,21 @@ inline constexpr std::string_view kNoServiceMessage =
 inline constexpr std::string_view kNotAuthorisedMessage =
     "The projection service did not accept your user name and password. Please check them and "
     "try again.";
+inline constexpr std::string_view kSignInsThrottledMessage =
+    "The projection service is refusing sign-ins to this account for a while after several "
+    "failed attempts. Please wait a few minutes, check your user name and password, and try "
+    "again.";
 
 // The import the downloaded text is handed to; the download tests put a recorder here.
 using ProjectionTextImport =
     std::function<std::optional<ImportResult>(ProgramState&, UserDialogs&, std::string_view)>;
 
 // "Update Projections": sends the account request with the trimmed, encoded user name and
-// password, fetches the projection file and imports it. The result is the import's: nullopt
-// when nothing was imported (the reason was shown). The caller then shows "Projection Update
-// Complete!" for a result, runs the refresh cycle and closes the window.
+// password, fetches the projection file and imports it. An account request that fails (no
+// answer, the time-out, a failing service) stops with "Internet Connection Error"; one the
+// service refuses stops with the refusal's own message; neither sends the projection request. The
+// result is the import's: nullopt when nothing was imported (the reason was shown). The caller then
+// shows "Projection Update Complete!" for a result, runs the refresh cycle and closes the window.
 std::optional<ImportResult> downloadProjections(
     ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer, std::string_view user,
     std::string_view password, const ProjectionTextImport& import = importProjectionText);

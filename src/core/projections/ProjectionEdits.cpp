@@ -26,7 +26,7 @@ constexpr std::string_view kDeleteStats =
 // Every failure of these windows is shown as a critical "Error" and logged with its statement.
 void reportFailure(UserDialogs& dialogs, const ProgramState& state, std::string_view message,
                    std::string_view logLiteral, std::string_view sql) {
-    dialogs.showMessage("Error", message, MessageIcon::Critical);
+    showDatabaseFailure(dialogs, state.dbConnection, "Error", message, MessageIcon::Critical);
     state.dbConnection.log().writeEntry(std::string(logLiteral) + std::string(sql));
 }
 

@@ -83,8 +83,9 @@ Scan scanSource(const ImportSource& source) {
     return scan;
 }
 
-void reportWriteFailure(UserDialogs& dialogs) {
-    dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage, MessageIcon::Exclamation);
+void reportWriteFailure(UserDialogs& dialogs, const Connection& connection) {
+    showDatabaseFailure(dialogs, connection, kDatabaseErrorTitle, kDatabaseUpdateMessage,
+                        MessageIcon::Exclamation);
 }
 
 std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialogs,
@@ -93,7 +94,7 @@ std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialog
     TransactionGuard transaction(connection);
     ProjectionWriter writer(connection);
     if (!transaction.begun() || !writer.prepare()) {
-        reportWriteFailure(dialogs);
+        reportWriteFailure(dialogs, connection);
         return std::nullopt;
     }
     ImportResult result;
@@ -123,11 +124,11 @@ std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialog
         return true;
     });
     if (!written || done != dataLines) {
-        reportWriteFailure(dialogs);
+        reportWriteFailure(dialogs, connection);
         return std::nullopt;
     }
     if (!reapplyProjectionEdits(connection, state.projectionYear) || !transaction.commit()) {
-        reportWriteFailure(dialogs);
+        reportWriteFailure(dialogs, connection);
         return std::nullopt;
     }
     return result;

@@ -204,24 +204,28 @@ PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, c
             break;
     }
 
+    // From here on the writer's lock is held: whether the player is still free and whose turn
+    // it is are read as another program may have left them, and nothing changes until the
+    // pick is written.
+    const int templateId = draft.template_id;
+    TransactionGuard transaction(state.dbConnection);
     Recordset taken;
     if (!openRecordset(taken, state.dbConnection,
                        "select count(*) as cnt from draftTaken where template_id = ? and "
                        "playerid = ?",
-                       {id(draft.template_id), id(playerid)})) {
+                       {id(templateId), id(playerid)})) {
         reportDatabaseError(dialogs, state.dbConnection, " 50005 error: could not access database");
         return failed();
     }
     if (taken.getInt("cnt") != 0) {
+        transaction.rollback();
         dialogs.showMessage("Player Already Selected",
                             "This player is currently on a team in your league and cannot be "
                             "added to another team",
                             MessageIcon::Exclamation);
         return result;
     }
-
-    const int templateId = draft.template_id;
-    TransactionGuard transaction(state.dbConnection);
+    loadDraft(state, templateId);
     const auto rollBack = [&](std::string_view line) {
         if (!line.empty()) {
             reportDatabaseError(dialogs, state.dbConnection, line);

@@ -32,15 +32,24 @@ void reloadDraft(ProgramState& state) {
     }
 }
 
+// Another program may have moved the turn since the draft was loaded; once the writer's lock
+// is held, the turn read now is the one the change applies to.
+void readTurnInside(ProgramState& state, const TransactionGuard& transaction) {
+    if (transaction.begun()) {
+        reloadDraft(state);
+    }
+}
+
 bool stepTurn(ProgramState& state, UserDialogs& dialogs, bool forward) {
     if (!state.draftSettings || state.draftSettings->drafttype == kDraftTypeAuction) {
         return true;
     }
+    TransactionGuard transaction(state.dbConnection);
+    readTurnInside(state, transaction);
     const DraftSettings& draft = *state.draftSettings;
     const TurnPosition current = currentTurn(state);
     const TurnPosition target = forward ? nextTurn(draft.drafttype, draft.teams, current)
                                         : previousTurn(draft.drafttype, draft.teams, current);
-    TransactionGuard transaction(state.dbConnection);
     if (!moveTurnTo(state, dialogs, target, turnLines(draft)) || !transaction.commit()) {
         transaction.rollback();
         reloadDraft(state);
@@ -125,8 +134,9 @@ std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs) 
     if (!state.draftSettings) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings;
     TransactionGuard transaction(state.dbConnection);
+    readTurnInside(state, transaction);
+    const DraftSettings& draft = *state.draftSettings;
     const auto fail = [&](std::string_view line) -> std::optional<RoomView> {
         if (!line.empty()) {
             reportDatabaseError(dialogs, state.dbConnection, line);

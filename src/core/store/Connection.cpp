@@ -14,11 +14,45 @@ namespace quorvane {
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
-
 void logFailure(const Connection& connection, std::string_view error, std::string_view sql) {
     const Log& log = connection.log();
     log.writeLog(log.timestamp() + " : " + std::string(error) + " : " + std::string(sql));
+}
+
+int primaryCodeOf(const std::exception& error) {
+    if (const auto* engine = dynamic_cast<const SQLite::Exception*>(&error)) {
+        return engine->getErrorCode() & 0xff;
+    }
+    return SQLITE_ERROR;
+}
+
+// A success ends a busy episode; a busy failure starts one unless one is already running (told
+// or not); any other failure ends it.
+void recordOutcome(const Connection& connection, int code) {
+    using Busy = Connection::Impl::Busy;
+    Connection::Impl& impl = *connection.impl();
+    if (code == SQLITE_BUSY) {
+        if (impl.busy == Busy::None) {
+            impl.busy = Busy::Untold;
+        }
+    } else {
+        impl.busy = Busy::None;
+    }
+}
+
+void recordFailure(const Connection& connection, const std::exception& error,
+                   std::string_view sql) {
+    logFailure(connection, error.what(), sql);
+    recordOutcome(connection, primaryCodeOf(error));
+}
+
+bool refused(const Connection& connection, std::string_view sql) {
+    if (!connection.refusingStatements()) {
+        return false;
+    }
+    logFailure(connection, "not run: the operation's transaction could not begin", sql);
+    recordOutcome(connection, connection.impl()->refusalCode);
+    return true;
 }
 
 void bindAll(SQLite::Statement& statement, const SqlParams& params) {
@@ -78,14 +112,18 @@ Recordset readAll(SQLite::Statement& statement) {
 bool openWithFlags(Connection& connection, const std::string& path, Log log, int flags) {
     connection.setLog(std::move(log));
     connection.impl()->database.reset();
+    connection.acceptStatements();
     try {
         auto database = std::make_unique<SQLite::Database>(path, flags, kBusyTimeoutMs);
+        // Switching to WAL needs the file to itself; a file that is already WAL is only read.
         database->exec("PRAGMA journal_mode=WAL");
         database->exec("PRAGMA foreign_keys=OFF");
         registerSqlFunctions(database->getHandle());
         connection.impl()->database = std::move(database);
+        recordOutcome(connection, SQLITE_OK);
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        recordOutcome(connection, primaryCodeOf(error));
         return false;
     }
 }
@@ -109,6 +147,30 @@ int Connection::changes() const {
     return isOpen() ? m_impl->database->getChanges() : 0;
 }
 
+bool Connection::takeUntoldBusy() const {
+    if (m_impl->busy != Impl::Busy::Untold) {
+        return false;
+    }
+    m_impl->busy = Impl::Busy::Told;
+    return true;
+}
+
+bool Connection::lastFailureWasBusy() const {
+    return m_impl->busy != Impl::Busy::None;
+}
+
+void Connection::refuseStatements(int errorCode) {
+    m_impl->refusalCode = errorCode == SQLITE_OK ? SQLITE_ERROR : errorCode;
+}
+
+void Connection::acceptStatements() {
+    m_impl->refusalCode = SQLITE_OK;
+}
+
+bool Connection::refusingStatements() const {
+    return m_impl->refusalCode != SQLITE_OK;
+}
+
 bool openConnection(Connection& connection, const std::string& connectionString, Log log) {
     std::error_code error;
     if (connectionString.empty() || !std::filesystem::is_regular_file(connectionString, error)) {
@@ -128,6 +190,15 @@ void closeConnection(Connection& connection) {
     if (connection.isOpen()) {
         connection.impl()->database.reset();
     }
+    connection.acceptStatements();
+}
+
+bool setBusyTimeout(Connection& connection, int milliseconds) {
+    if (!connection.isOpen()) {
+        return false;
+    }
+    return sqlite3_busy_timeout(connection.impl()->database->getHandle(), milliseconds) ==
+           SQLITE_OK;
 }
 
 bool openRecordset(Recordset& result, Connection& connection, std::string_view sql,
@@ -137,13 +208,17 @@ bool openRecordset(Recordset& result, Connection& connection, std::string_view s
         logFailure(connection, "the database is not open", sql);
         return false;
     }
+    if (refused(connection, sql)) {
+        return false;
+    }
     try {
         SQLite::Statement statement(*connection.impl()->database, std::string(sql));
         bindAll(statement, params);
         result = readAll(statement);
+        recordOutcome(connection, SQLITE_OK);
         return true;
     } catch (const std::exception& error) {
-        logFailure(connection, error.what(), sql);
+        recordFailure(connection, error, sql);
         return false;
     }
 }
@@ -158,11 +233,15 @@ bool executeScript(Connection& connection, std::string_view script) {
         logFailure(connection, "the database is not open", script);
         return false;
     }
+    if (refused(connection, script)) {
+        return false;
+    }
     try {
         connection.impl()->database->exec(std::string(script));
+        recordOutcome(connection, SQLITE_OK);
         return true;
     } catch (const std::exception& error) {
-        logFailure(connection, error.what(), script);
+        recordFailure(connection, error, script);
         return false;
     }
 }
@@ -198,12 +277,15 @@ bool PreparedStatement::prepare(Connection& connection, std::string_view sql) {
         logFailure(connection, "the database is not open", sql);
         return false;
     }
+    if (refused(connection, sql)) {
+        return false;
+    }
     try {
         m_impl->statement =
             std::make_unique<SQLite::Statement>(*connection.impl()->database, m_impl->sql);
         return true;
     } catch (const std::exception& error) {
-        logFailure(connection, error.what(), sql);
+        recordFailure(connection, error, sql);
         return false;
     }
 }
@@ -215,7 +297,7 @@ bool PreparedStatement::run(const SqlParams& params) {
 
 bool PreparedStatement::query(Recordset& result, const SqlParams& params) {
     result = Recordset();
-    if (!m_impl->statement) {
+    if (!m_impl->statement || refused(*m_impl->connection, m_impl->sql)) {
         return false;
     }
     try {
@@ -223,9 +305,10 @@ bool PreparedStatement::query(Recordset& result, const SqlParams& params) {
         m_impl->statement->clearBindings();
         bindAll(*m_impl->statement, params);
         result = readAll(*m_impl->statement);
+        recordOutcome(*m_impl->connection, SQLITE_OK);
         return true;
     } catch (const std::exception& error) {
-        logFailure(*m_impl->connection, error.what(), m_impl->sql);
+        recordFailure(*m_impl->connection, error, m_impl->sql);
         try {
             m_impl->statement->reset();
         } catch (const std::exception&) {

@@ -32,6 +32,20 @@ class Connection {
     // Rows changed by the last insert, update or delete.
     int changes() const;
 
+    // True once for a failed statement that met a database another program held past the busy
+    // timeout, as long as no statement has succeeded since: the report of that failure asks
+    // here, so the user is told about it once. Reporting is not a change of the connection's
+    // data, hence const.
+    bool takeUntoldBusy() const;
+    // Whether the last failed statement met a busy database (told or not), with no success since.
+    bool lastFailureWasBusy() const;
+
+    // While an outermost transaction could not begin, every statement is refused (and logged)
+    // with that failure's code, so an operation never writes without its transaction.
+    void refuseStatements(int errorCode);
+    void acceptStatements();
+    bool refusingStatements() const;
+
     struct Impl;
     Impl* impl() const { return m_impl.get(); }
 
@@ -39,6 +53,9 @@ class Connection {
     std::unique_ptr<Impl> m_impl;
     Log m_log;
 };
+
+// Every connection waits this long for another program's writer before a statement fails.
+inline constexpr int kBusyTimeoutMs = 5000;
 
 // Opens an existing database file (the connection string is its path). Reports nothing: the
 // caller decides what a failure means. Failures of later statements go to `log`.
@@ -48,6 +65,9 @@ bool openConnection(Connection& connection, const std::string& connectionString,
 bool createConnection(Connection& connection, const std::string& connectionString, Log log);
 
 void closeConnection(Connection& connection);
+
+// Changes how long the connection waits for another writer (tests shorten the wait).
+bool setBusyTimeout(Connection& connection, int milliseconds);
 
 // Runs one statement with its parameters and hands back its complete result (empty for an
 // action statement). On failure returns false after logging date-time, " : ", the engine's

@@ -18,6 +18,13 @@ std::string csvField(std::string_view text) {
     return quoted;
 }
 
+std::string spreadsheetText(std::string_view text) {
+    if (!text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos) {
+        return "'" + std::string(text);
+    }
+    return std::string(text);
+}
+
 std::string csvLine(const std::vector<std::string>& fields) {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -31,13 +31,16 @@ TransactionGuard::TransactionGuard(Connection& connection)
     } else {
         m_outermost = true;
         m_begun = executeSql(m_connection, "BEGIN IMMEDIATE");
+        if (!m_begun && connection.isOpen() && !connection.refusingStatements()) {
+            connection.refuseStatements(connection.lastFailureWasBusy() ? SQLITE_BUSY
+                                                                        : SQLITE_ERROR);
+            m_refusing = true;
+        }
     }
 }
 
 TransactionGuard::~TransactionGuard() {
-    if (m_begun && !m_done) {
-        rollback();
-    }
+    rollback();
 }
 
 bool TransactionGuard::commit() {
@@ -46,9 +49,13 @@ bool TransactionGuard::commit() {
     }
     m_done = executeSql(m_connection, m_outermost ? "COMMIT" : "RELEASE SAVEPOINT " + m_name);
     if (!m_done && m_outermost) {
-        // A commit that fails (a full disk) leaves the transaction open: end it so that the
-        // next operation does not nest inside a transaction nobody will finish.
+        // A commit that fails (a full disk, a busy file) leaves the transaction open: end it so
+        // that the next operation does not nest inside a transaction nobody will finish. The
+        // report of the failure is the commit's, so the rollback must not hide whether it was
+        // busy.
+        const Connection::Impl::Busy busy = m_connection.impl()->busy;
         executeSql(m_connection, "ROLLBACK");
+        m_connection.impl()->busy = busy;
         m_done = true;
         return false;
     }
@@ -56,7 +63,12 @@ bool TransactionGuard::commit() {
 }
 
 void TransactionGuard::rollback() {
+    if (m_refusing) {
+        m_connection.acceptStatements();
+        m_refusing = false;
+    }
     if (!m_begun || m_done) {
+        m_done = true;
         return;
     }
     if (m_outermost) {

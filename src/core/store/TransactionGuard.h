@@ -10,6 +10,10 @@ class Connection;
 // One user operation's transaction: everything written between construction and commit()
 // lands together, and a guard destroyed without commit() rolls it all back. The outermost guard
 // is a writer's transaction; guards inside it (an operation that calls another) are savepoints.
+// When the outermost one cannot begin (another program held the database past the busy
+// timeout), every statement is refused until the guard is rolled back or destroyed, so the
+// operation fails at its next statement and reports that failure instead of writing without
+// a transaction.
 class TransactionGuard {
   public:
     explicit TransactionGuard(Connection& connection);
@@ -27,6 +31,7 @@ class TransactionGuard {
     bool m_outermost = false;
     bool m_begun = false;
     bool m_done = false;
+    bool m_refusing = false;
 };
 
 }  // namespace quorvane

@@ -38,13 +38,29 @@ void fixSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
     if (!version || *version >= 1400) {
         return;
     }
-    for (const char* statement :
-         {"update category set sgp_denominator = .002 where categoryid = 15",
-          "update category set sgp_denominator = .005 where categoryid = 14"}) {
-        if (!executeSql(state.dbConnection, statement)) {
-            dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage,
+    struct Correction {
+        std::int64_t categoryid;
+        double denominator;
+    };
+    Connection& connection = state.dbConnection;
+    for (const Correction& correction : {Correction{15, .002}, Correction{14, .005}}) {
+        // A file that already holds the figure is not written: opening a database must not
+        // take the write lock another program may be holding.
+        Recordset current;
+        if (openRecordset(current, connection,
+                          "select sgp_denominator from category where categoryid = ?",
+                          {correction.categoryid}) &&
+            !current.eof() && current.getDouble("sgp_denominator") == correction.denominator) {
+            continue;
+        }
+        if (!executeSql(connection, "update category set sgp_denominator = ? where categoryid = ?",
+                        {correction.denominator, correction.categoryid})) {
+            showDatabaseFailure(dialogs, connection, kDatabaseErrorTitle, kDatabaseUpdateMessage,
                                 MessageIcon::Exclamation);
-            state.dbConnection.log().writeEntry(" 60005 error: could not edit sgp");
+            connection.log().writeEntry(" 60005 error: could not edit sgp");
+            if (connection.lastFailureWasBusy()) {
+                return;
+            }
         }
     }
 }

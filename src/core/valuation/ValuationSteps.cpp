@@ -37,8 +37,8 @@ bool ValuationSteps::query(Recordset& result, std::string_view sql, std::string_
 
 void ValuationSteps::fail(std::string_view logLiteral, StepReport report) {
     if (report == StepReport::MessageAndLog) {
-        m_dialogs.showMessage(kDatabaseErrorTitle, kDatabaseAccessMessage,
-                              MessageIcon::Exclamation);
+        showDatabaseFailure(m_dialogs, m_connection, kDatabaseErrorTitle, kDatabaseAccessMessage,
+                            MessageIcon::Exclamation);
     }
     m_connection.log().writeEntry(logLiteral);
 }

@@ -22,6 +22,7 @@
 #include "app/ServiceEndpoints.h"
 #include "app/UserDialogs.h"
 #include "app/Version.h"
+#include "gui/app/DatabaseWatcher.h"
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/LoadedWindows.h"
 #include "gui/draftconfig/FormNewDraft.h"
@@ -106,6 +107,15 @@ FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
 
     resize(1280, 860);
     centreOnScreen();
+    followOtherPrograms();
+}
+
+void FormMain::followOtherPrograms() {
+    auto* watcher = new DatabaseWatcher(m_state, m_dialogs, this);
+    watcher->setObjectName(QStringLiteral("database_watcher"));
+    connect(watcher, &DatabaseWatcher::playersChangedElsewhere, this, &FormMain::fillSearchList);
+    connect(watcher, &DatabaseWatcher::changedElsewhere, this, &FormMain::refreshMain);
+    watcher->start();
 }
 
 FormMain::~FormMain() = default;

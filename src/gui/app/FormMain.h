@@ -84,6 +84,8 @@ class FormMain final : public QMainWindow, public MainWindowView {
 
   private:
     void buildMenus();
+    // Refreshes the room when the command line or another window changes the database.
+    void followOtherPrograms();
     void buildValuationPages();
     void buildRoomPages();
     void showRefreshed(const RoomView& view);
