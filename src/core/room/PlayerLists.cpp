@@ -56,7 +56,7 @@ std::string fantasyPointsSql(const DraftSettings& draft) {
     for (const CategoryWeight& weight : draft.categories) {
         if (const CategoryDefinition* category = findCategory(weight.categoryid)) {
             sum += (sum.empty() ? "(" : " + (") + categoryPointsTerm(*category) + " * " +
-                   numberText(weight.points) + ")";
+                   sqlReal(weight.points) + ")";
         }
     }
     return sum.empty() ? "0" : sum;
