@@ -9,7 +9,6 @@
 #include "app/UserDialogs.h"
 #include "app/Version.h"
 #include "store/CsvText.h"
-#include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {
@@ -124,11 +123,7 @@ bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
     const bool auction = draft.drafttype == kDraftTypeAuction;
     dialogs.setBusy(true);
     if (kind == ExportKind::Projections) {
-        if (auction) {
-            calcDollarValues(state, dialogs, "B");
-        } else {
-            calcRanks(state, dialogs);
-        }
+        calcRoomValues(state, dialogs);
     }
     Recordset rows;
     const SqlValue year{std::int64_t{state.projectionYear}};
