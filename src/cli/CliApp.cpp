@@ -47,6 +47,14 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     if (context.exitCode != kExitDone) {
         reportDatabaseBusy(context.dialogs, context.state.dbConnection);
     }
+    // Some failures are only logged, as in the window; a script still learns why it failed.
+    if (context.exitCode == kExitFailed && !context.dialogs.wroteToError()) {
+        const std::string& log = context.state.dbConnection.log().path();
+        io.err << "Error: The command failed; "
+               << (log.empty() ? std::string("the log quorbasketball.log in the data folder")
+                               : "the log " + log)
+               << " says why\n";
+    }
     return context.exitCode;
 }
 

@@ -65,4 +65,12 @@ int CliContext::usageError(const std::string& text) {
     return kExitUsage;
 }
 
+std::string joined(const std::vector<std::string>& texts, std::string_view separator) {
+    std::string text;
+    for (const std::string& part : texts) {
+        text += (text.empty() ? "" : std::string(separator)) + part;
+    }
+    return text;
+}
+
 }  // namespace quorvane::cli

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/ProgramState.h"
@@ -52,5 +53,8 @@ class CliContext {
     // A refusal of the command line itself (bad option value): message and status 2.
     int usageError(const std::string& text);
 };
+
+// The texts with the separator between them ("C, G, UT"), for messages that list choices.
+std::string joined(const std::vector<std::string>& texts, std::string_view separator);
 
 }  // namespace quorvane::cli

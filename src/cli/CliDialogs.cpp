@@ -11,7 +11,7 @@ CliDialogs::CliDialogs(std::ostream& err, std::istream& in, bool inputIsTerminal
     : m_err(err), m_in(in), m_inputIsTerminal(inputIsTerminal), m_assumeYes(assumeYes) {}
 
 void CliDialogs::showMessage(std::string_view title, std::string_view text, MessageIcon) {
-    m_messageShown = true;
+    m_wroteToError = true;
     m_err << title << ": " << text << '\n';
 }
 
@@ -19,6 +19,7 @@ bool CliDialogs::askYesNo(std::string_view title, std::string_view text) {
     if (m_assumeYes) {
         return true;
     }
+    m_wroteToError = true;
     if (!m_inputIsTerminal) {
         m_err << title << ": " << text << " [answered No]\n";
         return false;

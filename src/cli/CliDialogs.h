@@ -19,15 +19,15 @@ class CliDialogs final : public UserDialogs {
     void progress(std::string_view, long long, long long) override {}
 
     void setAssumeYes(bool assumeYes) { m_assumeYes = assumeYes; }
-    // True once any message was shown: the command then exits with status 1.
-    bool messageShown() const { return m_messageShown; }
+    // True once a message or a question was written to standard error.
+    bool wroteToError() const { return m_wroteToError; }
 
   private:
     std::ostream& m_err;
     std::istream& m_in;
     bool m_inputIsTerminal;
     bool m_assumeYes;
-    bool m_messageShown = false;
+    bool m_wroteToError = false;
 };
 
 }  // namespace quorvane::cli

@@ -58,6 +58,7 @@ TEST(CliSetup, EveryValidationMessageAppearsForItsInput) {
         {{"--style", "none"}, "Please select a scoring style before saving."},
         {{"--type", "none"}, "Please select a draft/auction style before saving."},
         {{"--rounds", "0"}, "The number of rounds is invalid."},
+        {{"--rounds", "36"}, "The number of rounds is invalid."},  // the list ends at 35
         {{"--type", "auction", "--cap", "-1"}, "The salary cap is invalid."},
         {{"--type", "auction", "--minbid", "x"}, "The minimum bid value is invalid."},
         {{"--slots", "C=11"}, "The roster requirement for C is invalid."},

@@ -40,10 +40,12 @@ TEST(CategoryCatalogue, LabelsAreEmptyOutsideTheCatalogue) {
 }
 
 TEST(CategoryCatalogue, SgpTermsTakeTheirDenominatorAndTeamCount) {
-    EXPECT_EQ(sgpTermFor(*findCategory(1), 30, 12), "Pts/30");
-    EXPECT_EQ(sgpTermFor(*findCategory(9), -51, 12), "turnovers/-51");
+    // Written as real literals: a whole-number denominator must not make a whole-number
+    // division of a count.
+    EXPECT_EQ(sgpTermFor(*findCategory(1), 30, 12), "Pts/30.0");
+    EXPECT_EQ(sgpTermFor(*findCategory(9), -51, 12), "turnovers/-51.0");
     EXPECT_EQ(sgpTermFor(*findCategory(14), 0.005, 12),
-              "((((245.0*(11)) + ftm)/((296.0*(11)) + fta)) - .828)/0.005");
+              "((((245.0*(11.0)) + ftm)/((296.0*(11.0)) + fta)) - .828)/0.005");
     EXPECT_EQ(weightSetterFor(*findCategory(28)), "set bk = bk * ");
 }
 

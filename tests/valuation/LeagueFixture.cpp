@@ -59,6 +59,18 @@ League& League::player(const PlayerRow& p) {
     return *this;
 }
 
+League& League::player(const StatLine& p) {
+    m_program.exec(fmt::format(
+        "insert into DraftPlayers (playerid, stat_indicator, yearofprojection, firstname, "
+        "lastname, games, fta, ftm, fga, fgm, pt3a, pt3m, oreb, dreb, assists, steals, blocks, "
+        "turnovers, doubledouble, tripledouble, PG, C) values ({}, 'P', {}, 'First', 'Player{}', "
+        "{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {})",
+        p.playerid, kProjectionYear, p.playerid, p.games, p.fta, p.ftm, p.fga, p.fgm, p.pt3a,
+        p.pt3m, p.oreb, p.dreb, p.assists, p.steals, p.blocks, p.turnovers, p.doubledouble,
+        p.tripledouble, p.C == 0 ? 1 : 0, p.C));
+    return *this;
+}
+
 League& League::pick(int playerid, int draftposition, const std::string& pos, double dollars) {
     m_program.exec(fmt::format(
         "insert into DraftTaken (template_id, playerid, teamid, pos, draftorder, dollars) "
@@ -81,6 +93,10 @@ double League::dollars(int playerid, int year) {
     return m_program.scalar(fmt::format(
         "select dollars from DraftPlayers where playerid = {} and yearofprojection = {}", playerid,
         year));
+}
+
+double League::sgpAboveLevel(int playerid) {
+    return m_program.scalar(fmt::format("select sgp from proj_cats where playerid = {}", playerid));
 }
 
 int League::rank(int playerid, int year) {

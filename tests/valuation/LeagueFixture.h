@@ -26,6 +26,14 @@ struct PlayerRow {
     int yearofprojection = kProjectionYear;
 };
 
+// A projection row with every statistic a category reads.
+struct StatLine {
+    int playerid = 0;
+    int games = 0, fta = 0, ftm = 0, fga = 0, fgm = 0, pt3a = 0, pt3m = 0, oreb = 0, dreb = 0;
+    int assists = 0, steals = 0, blocks = 0, turnovers = 0, doubledouble = 0, tripledouble = 0;
+    int C = 0;  // a centre when 1, else a point guard
+};
+
 struct Slots {
     int C = 0, F = 0, G = 0, PG = 0, SG = 0, SF = 0, PF = 0, UT = 0, R = 0;
 };
@@ -41,6 +49,7 @@ class League {
     League& categories(std::initializer_list<std::pair<int, double>> categories);
     League& denominator(int categoryid, double value);
     League& player(const PlayerRow& row);
+    League& player(const StatLine& row);
     // Picks in recording order; the team is its draft position.
     League& pick(int playerid, int draftposition, const std::string& pos, double dollars = 0);
     // Reloads the draft into the program state after the tables changed.
@@ -48,6 +57,8 @@ class League {
 
     int teamId(int draftposition);
     double dollars(int playerid, int year = kProjectionYear);
+    // His SGP above his group's replacement level, as the last run left it in proj_cats.
+    double sgpAboveLevel(int playerid);
     int rank(int playerid, int year = kProjectionYear);
 
     int id = 0;

@@ -58,9 +58,11 @@ bool checkPickOptions(CliContext& context, PickOptions& options) {
         std::string upper = options.pos;
         std::transform(upper.begin(), upper.end(), upper.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        if (!slotCount(*context.state.draftSettings, upper)) {
-            context.exitCode =
-                context.usageError("--pos must be one of C, G, PG, SG, F, PF, SF, UT and R");
+        // The windows list only the slots the draft has.
+        const DraftSettings& draft = *context.state.draftSettings;
+        if (slotCount(draft, upper).value_or(0) < 1) {
+            context.exitCode = context.usageError("--pos must be one of the draft's slots: " +
+                                                  joined(slotChoices(draft), ", "));
             return false;
         }
         options.pos = upper;
@@ -71,6 +73,12 @@ bool checkPickOptions(CliContext& context, PickOptions& options) {
 bool noPlayer(CliContext& context, const std::string& player) {
     context.dialogs.showMessage("Error", "No player with the id " + player, MessageIcon::Critical);
     return false;
+}
+
+// Flags and notes belong to the players of the projection season.
+bool playerExists(CliContext& context, int playerid) {
+    return showPlayer(context.state, playerid).has_value() ||
+           noPlayer(context, std::to_string(playerid));
 }
 
 // Records the pick of an add-player window opened for `playerid`.
@@ -163,6 +171,11 @@ int runRemoveKeeper(CliContext& context, const std::string& draft, const std::st
         return context.usageError("PLAYERID must be a player id");
     }
     if (!context.loadDraftArgument(draft)) {
+        return kExitFailed;
+    }
+    if (!isKeeper(context.state, *playerid)) {
+        context.dialogs.showMessage("Error", "Player " + player + " is not a keeper of this draft",
+                                    MessageIcon::Critical);
         return kExitFailed;
     }
     return CliContext::statusOf(removeKeeper(context.state, context.dialogs, *playerid));
@@ -276,7 +289,7 @@ int runFlag(CliContext& context, const std::string& player, const std::string& f
     if (flag < 0) {
         return context.usageError("the flag must be none, sleeper, bust or upside");
     }
-    if (!context.openStore()) {
+    if (!context.openStore() || !playerExists(context, *playerid)) {
         return kExitFailed;
     }
     return CliContext::statusOf(setPlayerFlag(context.state, *playerid, flag));
@@ -287,7 +300,7 @@ int runNote(CliContext& context, const std::string& player, const std::string& t
     if (!playerid) {
         return context.usageError("PLAYERID must be a player id");
     }
-    if (!context.openStore()) {
+    if (!context.openStore() || !playerExists(context, *playerid)) {
         return kExitFailed;
     }
     return CliContext::statusOf(savePlayerNote(context.state, *playerid, text));
@@ -316,6 +329,9 @@ int runExportCommand(CliContext& context, const std::string& draft, const std::s
                                                                : kind);
     if (!exportKind || kind == "hprojections") {
         return context.usageError("--kind must be roster, draft or projections");
+    }
+    if (folder.empty()) {
+        return context.usageError("--dir must name a folder");
     }
     if (!context.loadDraftArgument(draft)) {
         return kExitFailed;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -9,11 +10,13 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
+#include "room/PlayerListSql.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
 #include "store/NumberText.h"
+#include "valuation/Ranks.h"
 
 namespace quorvane::cli {
 
@@ -27,21 +30,62 @@ struct PlayersOptions {
     bool inflation = false;
 };
 
+// The position buttons' filter names, in any case.
+std::optional<std::string> positionFilterOf(const std::string& text) {
+    for (int index = 0; index < kPositionButtons; ++index) {
+        const std::string name = positionName(index);
+        if (lowerText(name) == lowerText(text)) {
+            return name;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> positionFilterNames() {
+    std::vector<std::string> names;
+    for (int index = 0; index < kPositionButtons; ++index) {
+        names.push_back(positionName(index));
+    }
+    return names;
+}
+
+// The headings a click on the grid sorts by: every shown column's.
+std::vector<std::string> playerSortHeadings(const DraftSettings& draft) {
+    std::vector<std::string> headings = availablePlayerHeadings(draft);
+    std::erase_if(headings, [](const std::string& heading) {
+        return heading == "playerid" || heading == "flag";
+    });
+    return headings;
+}
+
 int runPlayers(CliContext& context, const PlayersOptions& options) {
     if (options.stats != "proj" && options.stats != "prev") {
         return context.usageError("--stats must be proj or prev");
+    }
+    const auto position = positionFilterOf(options.position);
+    if (!position) {
+        return context.usageError("--position must be one of: " +
+                                  joined(positionFilterNames(), ", "));
     }
     if (!context.loadDraftArgument(options.draft)) {
         return kExitFailed;
     }
     ProgramState& state = context.state;
-    state.positionFilter = options.position;
+    const std::vector<std::string> sortHeadings = playerSortHeadings(*state.draftSettings);
+    const bool knownSort = std::any_of(sortHeadings.begin(), sortHeadings.end(),
+                                       [&options](const std::string& heading) {
+                                           return lowerText(heading) == lowerText(options.sort);
+                                       });
+    if (!options.sort.empty() && !knownSort) {
+        return context.usageError("--sort must be one of: " + joined(sortHeadings, ", "));
+    }
+    state.positionFilter = *position;
     state.statsMode = options.stats == "proj" ? 0 : 1;
     state.showInflation = options.inflation;
     state.freeAgentSortColumn =
         options.sort.empty()
             ? 0
-            : availablePlayerColumn(*state.draftSettings, options.sort).value_or(-1);
+            : availablePlayerColumn(*state.draftSettings, options.sort).value_or(0);
     const RoomView view = refreshMain(state, context.dialogs);
     if (!view.availablePlayers) {
         return kExitFailed;
@@ -65,7 +109,12 @@ int runResearch(CliContext& context, const ResearchOptions& options) {
     if (options.season != "proj" && options.season != "prev") {
         return context.usageError("--season must be proj or prev");
     }
-    if (!context.loadDraftArgument(options.draft)) {
+    if (!isResearchSortKey(options.sort)) {
+        return context.usageError("--sort must be one of: " + joined(researchSortKeys(), ", "));
+    }
+    // Valued first, as the window's refresh does: the stored figures may be another draft's.
+    if (!context.loadDraftArgument(options.draft) ||
+        !calcRoomValues(context.state, context.dialogs)) {
         return kExitFailed;
     }
     ProgramState& state = context.state;
@@ -91,6 +140,14 @@ int runRoster(CliContext& context, const std::string& draft, const std::string& 
         }
     }
     if (!context.loadDraftArgument(draft)) {
+        return kExitFailed;
+    }
+    const auto& teams = context.state.draftSettings->draftTeams;
+    if (teamid && std::none_of(teams.begin(), teams.end(), [&teamid](const DraftTeam& known) {
+            return known.teamid == *teamid;
+        })) {
+        context.dialogs.showMessage("Error", "No team with the id " + team + " in this draft",
+                                    MessageIcon::Critical);
         return kExitFailed;
     }
     const RosterGrid roster = getTeamRoster(context.state, context.dialogs,

@@ -123,7 +123,9 @@ std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& opt
         form.draftType = *type;
     }
     if (options.rounds) {
-        const auto rounds = parseWholeNumber(*options.rounds, -1000000, 1000000);
+        // The window's list offers 1 to 35 rounds; anything else is no choice, which the
+        // editor refuses with its own message.
+        const auto rounds = parseWholeNumber(*options.rounds, 1, kMostRounds);
         form.roundsIndex = rounds ? *rounds - 1 : kNoChoice;
     }
     if (options.cap) {

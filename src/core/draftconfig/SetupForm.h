@@ -11,6 +11,8 @@
 namespace quorvane {
 
 inline constexpr int kNoChoice = -1;
+// The rounds list of the setup editor offers 1 to 35 rounds.
+inline constexpr int kMostRounds = 35;
 inline constexpr int kMaxTeamRows = 30;
 inline constexpr int kRosterSlotCount = 9;
 inline constexpr int kCategoryBoxCount = 27;

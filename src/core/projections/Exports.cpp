@@ -9,7 +9,6 @@
 #include "app/UserDialogs.h"
 #include "app/Version.h"
 #include "store/CsvText.h"
-#include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {
@@ -125,8 +124,7 @@ bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
     const bool auction = draft.drafttype == kDraftTypeAuction;
     dialogs.setBusy(true);
     if (kind == ExportKind::Projections) {
-        const bool valued =
-            auction ? calcDollarValues(state, dialogs, "B") : calcRanks(state, dialogs);
+        const bool valued = calcRoomValues(state, dialogs);
         // Values another program kept from being brought up to date would be written as if
         // they were: the user is told the database is busy instead, and nothing is written.
         if (!valued && reportDatabaseBusy(dialogs, state.dbConnection)) {

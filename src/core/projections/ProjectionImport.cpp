@@ -11,6 +11,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "projections/ProjectionLines.h"
+#include "projections/ProjectionRow.h"
 #include "projections/ProjectionWriter.h"
 #include "store/TransactionGuard.h"
 
@@ -219,12 +220,23 @@ std::optional<ImportResult> importProjectionText(ProgramState& state, UserDialog
 std::string getRevisionText(ProgramState& state, UserDialogs& dialogs) {
     Recordset result;
     if (!openRecordset(result, state.dbConnection,
-                       "select max(revisiondate) as revisiondate from DraftPlayers")) {
+                       "select distinct revisiondate from DraftPlayers"
+                       " where revisiondate is not null order by revisiondate")) {
         reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");
         return {};
     }
-    return "Projections updated through: " +
-           (result.eof() ? std::string() : result.getText("revisiondate"));
+    // Newest by date, whatever form each was stored in ("9/1/2019" is older than
+    // "10/15/2019"); only when no revision reads as a date does the text order decide.
+    std::string newest;
+    std::string newestText;
+    for (; !result.eof(); result.moveNext()) {
+        const std::string text = result.getText("revisiondate");
+        newestText = text;
+        if (const auto date = readDate(text); date && *date > newest) {
+            newest = *date;
+        }
+    }
+    return "Projections updated through: " + (newest.empty() ? newestText : newest);
 }
 
 }  // namespace quorvane

@@ -69,14 +69,19 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     }
 }
 
-// Digits only (an optional sign is not a count); blanks around them are tolerated.
-std::optional<long long> readWhole(std::string_view text) {
+std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
     }
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
         text.remove_suffix(1);
     }
+    return text;
+}
+
+// Digits only (an optional sign is not a count); blanks around them are tolerated.
+std::optional<long long> readWhole(std::string_view text) {
+    text = trimmed(text);
     if (text.empty() || text.size() > 9) {
         return std::nullopt;
     }
@@ -130,8 +135,12 @@ std::vector<std::string_view> splitAt(std::string_view text, char separator) {
 }  // namespace
 
 std::optional<std::string> readDate(std::string_view text) {
-    if (const auto parts = splitAt(text, '-'); parts.size() == 3 && parts[0].size() == 4) {
-        return calendarDate(readWhole(parts[0]), readWhole(parts[1]), readWhole(parts[2]));
+    text = trimmed(text);
+    for (const char separator : {'-', '/'}) {
+        if (const auto parts = splitAt(text, separator);
+            parts.size() == 3 && parts[0].size() == 4) {
+            return calendarDate(readWhole(parts[0]), readWhole(parts[1]), readWhole(parts[2]));
+        }
     }
     if (const auto parts = splitAt(text, '/'); parts.size() == 3 && parts[2].size() == 4) {
         return calendarDate(readWhole(parts[2]), readWhole(parts[0]), readWhole(parts[1]));
@@ -151,9 +160,19 @@ bool isProjectionHeader(std::string_view firstLine) {
 
 ParsedProjectionLine parseProjectionLine(std::string_view line) {
     const auto fields = splitFields(line);
-    if (fields.size() != kProjectionFieldCount) {
+    if (fields.size() < kProjectionFieldCount) {
         return fault(-1, fmt::format("it has {} fields instead of {}", fields.size(),
                                      kProjectionFieldCount));
+    }
+    // Spreadsheets end lines with empty fields; text out there means a comma inside a field has
+    // shifted every field after it.
+    for (std::size_t extra = kProjectionFieldCount; extra < fields.size(); ++extra) {
+        if (!trimmed(fields[extra]).empty()) {
+            const int field = static_cast<int>(extra);
+            return fault(field, fmt::format("field {} holds \"{}\" after the last of the {} "
+                                            "fields (a comma inside a field shifts the others)",
+                                            field, fields[extra], kProjectionFieldCount));
+        }
     }
     const auto whole = [&](int field, long long low, long long high) -> std::optional<int> {
         const auto value = readWhole(fields[field]);
@@ -190,7 +209,8 @@ ParsedProjectionLine parseProjectionLine(std::string_view line) {
         }
         row.stats[i] = *value;
     }
-    row.revisiondate = fields[kRevisionField];
+    row.revisiondate =
+        readDate(fields[kRevisionField]).value_or(std::string(fields[kRevisionField]));
     for (std::size_t i = 0; i < kProjectionFlagCount; ++i) {
         const int field = kFirstFlagField + static_cast<int>(i);
         const auto value = whole(field, 0, kLargestFigure);

@@ -30,7 +30,7 @@ struct ProjectionRow {
     std::string team;
     std::optional<std::string> dob;  // YYYY-MM-DD, or none when the field is not a date
     std::array<int, kProjectionStatCount> stats{};
-    std::string revisiondate;
+    std::string revisiondate;  // YYYY-MM-DD when the field is a date, else its text
     std::array<int, kProjectionFlagCount> flags{};
 };
 
@@ -51,9 +51,10 @@ inline constexpr int kLastProjectionPlayerId = 19999;  // custom players start a
 
 // Reads one data line of a projection file. Every numeric field must be a whole number in
 // range; a line is refused rather than half-read, so that a shifted or cut line cannot land.
+// Fields after the 32nd are allowed when they are empty.
 ParsedProjectionLine parseProjectionLine(std::string_view line);
 
-// A date of birth as YYYY-MM-DD when the text is a calendar date written YYYY-MM-DD or
+// A date as YYYY-MM-DD when the text is a calendar date written YYYY-MM-DD, YYYY/MM/DD or
 // M/D/YYYY.
 std::optional<std::string> readDate(std::string_view text);
 

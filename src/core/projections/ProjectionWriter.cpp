@@ -62,8 +62,9 @@ bool ProjectionWriter::prepare() {
                    flags + ") values (?, 'P', ?, ?, ?, ?, ?, ?" + markers(kProjectionStatCount) +
                    ", ?, 0, 0" + markers(kProjectionFlagCount) + ")") &&
            m_update.prepare(m_connection,
+                            // A date of birth that could not be read keeps the stored one.
                             "update DraftPlayers set stat_indicator = 'P', firstname = ?, "
-                            "lastname = ?, pos = ?, team = ?, dob = ?" +
+                            "lastname = ?, pos = ?, team = ?, dob = coalesce(?, dob)" +
                                 statAssignments() + ", revisiondate = ?" + flagAssignments +
                                 " where playerid = ? and yearofprojection = ?");
 }

@@ -90,7 +90,7 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
     const DraftSettings& draft = *state.draftSettings;
     double price = 0.0;
     if (draft.drafttype == kDraftTypeAuction) {
-        const std::optional<double> bid = readBid(dialogs, dollars);
+        const std::optional<double> bid = readBid(dialogs, dollars, draft);
         if (!bid) {
             return KeeperOutcome::Stopped;
         }
@@ -119,6 +119,15 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
         return KeeperOutcome::Failed;
     }
     return KeeperOutcome::Added;
+}
+
+bool isKeeper(ProgramState& state, int playerid) {
+    Recordset keeper;
+    return openRecordset(keeper, state.dbConnection,
+                         "select count(*) as cnt from drafttaken where template_id = ? and "
+                         "playerid = ? and draftorder = 0",
+                         {id(state.draftSettings->template_id), id(playerid)}) &&
+           keeper.getInt("cnt") > 0;
 }
 
 bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {

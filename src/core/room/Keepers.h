@@ -45,6 +45,9 @@ enum class KeeperOutcome { Added, Stopped, Failed };
 KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
                         const std::string& pos, const std::string& dollars);
 
+// True when the player is a keeper of the open draft; a failed read is logged and counts as no.
+bool isKeeper(ProgramState& state, int playerid);
+
 // Double-click on a keeper: asks "Remove This Keeper?" and on Yes deletes him. Only keepers are
 // removed this way; false when nothing was removed.
 bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid);

@@ -58,7 +58,7 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
     const DraftSettings& draft = *state.draftSettings;
     SqlValue price;
     if (draft.drafttype == kDraftTypeAuction) {
-        const std::optional<double> bid = readBid(dialogs, dollars);
+        const std::optional<double> bid = readBid(dialogs, dollars, draft);
         if (!bid) {
             return result;
         }

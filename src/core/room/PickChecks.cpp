@@ -36,9 +36,11 @@ SqlValue id(int value) {
 
 }  // namespace
 
-std::optional<double> readBid(UserDialogs& dialogs, std::string_view text) {
+std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
+                              const DraftSettings& draft) {
     const std::optional<double> bid = parseNumber(text);
-    if (!bid || *bid < 0) {
+    const double pot = static_cast<double>(draft.teams) * draft.dollars;
+    if (!bid || *bid < 0 || *bid > pot) {
         dialogs.showMessage("Invalid Bid", "Bid for this player is invalid",
                             MessageIcon::Exclamation);
         return std::nullopt;

@@ -17,8 +17,10 @@ class UserDialogs;
 enum class CheckResult { Passed, Declined, Failed };
 
 // The typed bid as a number. Blank, non-numeric and negative bids are refused with "Invalid
-// Bid" (a negative price would hand the team money).
-std::optional<double> readBid(UserDialogs& dialogs, std::string_view text);
+// Bid" (a negative price would hand the team money), and so is a bid above the league's whole
+// pot, teams x salary cap, which no team could ever pay.
+std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
+                              const DraftSettings& draft);
 
 // Log lines of the statements a check runs; the pick and move windows number them apart.
 struct CheckLogLines {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "room/PlayerLists.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/ProgramState.h"
@@ -56,7 +57,7 @@ std::string fantasyPointsSql(const DraftSettings& draft) {
     for (const CategoryWeight& weight : draft.categories) {
         if (const CategoryDefinition* category = findCategory(weight.categoryid)) {
             sum += (sum.empty() ? "(" : " + (") + categoryPointsTerm(*category) + " * " +
-                   numberText(weight.points) + ")";
+                   sqlReal(weight.points) + ")";
         }
     }
     return sum.empty() ? "0" : sum;
@@ -91,7 +92,15 @@ std::string availableOrder(const DraftSettings& draft, std::string_view heading)
     return " order by " + (first.empty() ? "" : first + ", ") + std::string(kByName);
 }
 
+// The research grid sorts by these headings and no others.
+constexpr std::array<std::string_view, 19> kResearchSortKeys = {
+    "$",   "RK", "Name", "Age", "Team", "Pos", "GP",  "PTS",  "AST", "STL",
+    "BLK", "TO", "ORB",  "DRB", "REB",  "FGP", "FTP", "3PCT", "3PTM"};
+
 std::string researchOrder(std::string_view sortKey) {
+    if (!isResearchSortKey(sortKey)) {
+        return "";
+    }
     const std::string key = lowerText(sortKey);
     std::string first;
     if (key == "$") {
@@ -121,8 +130,6 @@ std::string researchOrder(std::string_view sortKey) {
         first = categoryGridColumn(*categoryOfHeading(key)) + " desc";
     } else if (key == "3ptm") {
         first = "dp.pt3m desc";
-    } else {
-        return "";
     }
     return " order by " + (first.empty() ? "" : first + ", ") + std::string(kByName);
 }
@@ -132,6 +139,16 @@ int yearOfStatsMode(const ProgramState& state) {
 }
 
 }  // namespace
+
+std::vector<std::string> researchSortKeys() {
+    return {kResearchSortKeys.begin(), kResearchSortKeys.end()};
+}
+
+bool isResearchSortKey(std::string_view key) {
+    const std::string wanted = lowerText(key);
+    return std::any_of(kResearchSortKeys.begin(), kResearchSortKeys.end(),
+                       [&wanted](std::string_view known) { return lowerText(known) == wanted; });
+}
 
 std::string positionName(int index) {
     if (index >= 0 && index < kPositionButtons) {

@@ -37,8 +37,13 @@ Rgb flagColour(int flag);
 std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_view positionFilter,
                                               int sortColumn);
 
-// The research grid for mode "AVAILABLE" or "TAKEN" (any case), sorted by a heading key;
-// nullopt for any other mode or after a failure, which is logged.
+// The headings the research grid sorts by ("$", "RK", "Name", ..., "3PTM"); any case matches.
+std::vector<std::string> researchSortKeys();
+bool isResearchSortKey(std::string_view key);
+
+// The research grid for mode "AVAILABLE" or "TAKEN" (any case), sorted by a heading key (any
+// other key leaves the rows unsorted); nullopt for any other mode or after a failure, which is
+// logged.
 std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view mode,
                                           std::string_view sortKey);
 

@@ -30,12 +30,19 @@ constexpr CheckLogLines kPickCheckLines{" 50002 error: could not access database
                                         " 50003 error: could not access database",
                                         " 50004 error: could not access database"};
 
-// The turn after a pick moves like a skip, but only when a team holds it.
-bool advanceAfterPick(ProgramState& state, UserDialogs& dialogs) {
+// The turn after a pick moves like a skip, but only when a team holds it; after the last pick
+// of the last round nobody holds it any more.
+bool advanceAfterPick(ProgramState& state, UserDialogs& dialogs, int order) {
     const DraftSettings& draft = *state.draftSettings;
     const TurnPosition current = currentTurn(state);
     if (draft.drafttype == kDraftTypeAuction || current.position == 0) {
         return true;
+    }
+    if (order >= lastPickOfDraft(draft)) {
+        return clearTurn(state, dialogs,
+                         draft.drafttype == kDraftTypeSnake
+                             ? " 50010 error: could not access database"
+                             : " 50008 error: could not access database");
     }
     const TurnLogLines lines =
         draft.drafttype == kDraftTypeSnake
@@ -72,7 +79,11 @@ TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTe
         }
         selector.teams.push_back({team.teamname, team.teamid});
     }
-    if (selector.selected < 0 && !selector.teams.empty()) {
+    // With nobody on the clock in a straight or snake draft (it is complete) the user names
+    // the team; an auction's window shows the first team.
+    const bool draftWithoutTurn =
+        !preselectTeamId && state.draftSettings->drafttype != kDraftTypeAuction;
+    if (selector.selected < 0 && !selector.teams.empty() && !draftWithoutTurn) {
         selector.selected = 0;
     }
     return selector;
@@ -178,10 +189,18 @@ PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, c
         result.outcome = PickOutcome::Failed;
         return result;
     };
+    const bool teamOfDraft =
+        std::any_of(draft.draftTeams.begin(), draft.draftTeams.end(),
+                    [&form](const DraftTeam& team) { return team.teamid == form.teamid; });
+    if (!teamOfDraft) {
+        dialogs.showMessage("No Team Selected", "Please select the team that made this pick.",
+                            MessageIcon::Exclamation);
+        return result;
+    }
 
     double price = 0.0;
     if (auction) {
-        const std::optional<double> bid = readBid(dialogs, form.dollars);
+        const std::optional<double> bid = readBid(dialogs, form.dollars, draft);
         if (!bid) {
             return result;
         }
@@ -249,7 +268,7 @@ PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, c
                      form.pos})) {
         return rollBack(" 50007 error: could not access database");
     }
-    if (!advanceAfterPick(state, dialogs)) {
+    if (!advanceAfterPick(state, dialogs, order)) {
         return rollBack("");
     }
     if (!transaction.commit()) {

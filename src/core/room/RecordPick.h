@@ -33,7 +33,8 @@ struct AddPlayerWindow {
 };
 
 // The teams by draft position with `preselectTeamId` selected when given (the custom-player
-// window's choice), else the team on the clock, else the first team.
+// window's choice), else the team on the clock, else in an auction the first team; a straight
+// or snake draft with nobody on the clock (complete) selects none.
 TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTeamId = {});
 
 // "First, Last (TEAM)"; nullopt after a logged failure or for an unknown player.
@@ -63,10 +64,10 @@ struct PickResult {
     std::optional<RoomView> view;  // the lists a recorded pick rebuilt
 };
 
-// "Add Player": checks the bid and the team's money (auction), the slot and that the player is
-// free, stores the pick with the next pick number and gives the turn to the next team, all in
-// one transaction; then rebuilds the lists a pick changes (the main window's roster shows
-// `mainRosterTeamId`).
+// "Add Player": checks that a team of the draft is chosen, the bid and the team's money
+// (auction), the slot and that the player is free, stores the pick with the next pick number and
+// gives the turn to the next team, all in one transaction; then rebuilds the lists a pick changes
+// (the main window's roster shows `mainRosterTeamId`).
 PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
                       int mainRosterTeamId);
 

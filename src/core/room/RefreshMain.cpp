@@ -3,7 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
-#include "valuation/DollarValues.h"
+#include "room/Turns.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {
@@ -15,11 +15,7 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs) {
     }
     dialogs.setBusy(true);
     view.money = showTeamMoney(state, dialogs);
-    if (state.draftSettings->drafttype != kDraftTypeAuction) {
-        calcRanks(state, dialogs);
-    } else {
-        calcDollarValues(state, dialogs, "B");
-    }
+    calcRoomValues(state, dialogs);
     view.availablePlayers =
         fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
     view.teamSelector = fillTeamSelector(state);
@@ -27,6 +23,7 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs) {
     view.draftLog = fillDraftLog(state);
     view.draftNotes = loadDraftNotes(state, dialogs);
     view.showAuctionControls = state.draftSettings->drafttype == kDraftTypeAuction;
+    view.draftComplete = isDraftComplete(state);
     dialogs.setBusy(false);
     return view;
 }
@@ -42,6 +39,7 @@ RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, int rosterT
     view.roster = getTeamRoster(state, dialogs, rosterTeamId);
     view.draftLog = fillDraftLog(state);
     view.showAuctionControls = state.draftSettings->drafttype == kDraftTypeAuction;
+    view.draftComplete = isDraftComplete(state);
     return view;
 }
 

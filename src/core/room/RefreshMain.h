@@ -25,6 +25,8 @@ struct RoomView {
     std::optional<std::string> draftNotes;
     // "Update $" and "Show Inflation" belong to auctions only.
     bool showAuctionControls = false;
+    // A straight or snake draft past its last pick: nobody is on the clock.
+    bool draftComplete = false;
 };
 
 // Rebuilds the draft room after a change: the money list, the values (dollar values in an

@@ -7,6 +7,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "room/RoomValues.h"
+#include "store/Utf8Text.h"
 
 namespace quorvane {
 
@@ -133,7 +134,7 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
     std::vector<MoneyLine> lines;
     if (draft.drafttype != kDraftTypeAuction) {
         for (const DraftTeam& team : draft.draftTeams) {
-            MoneyLine line{team.teamname.substr(0, 16), false};
+            MoneyLine line{leadingCharacters(team.teamname, 16), false};
             if (team.currentpick == 1) {
                 line.bold = true;
                 line.caption = (draft.draftdirection == "U" ? ">>" : "<<") + line.caption;
@@ -179,7 +180,7 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
         const auto count = static_cast<double>(playersOfTeam[money.getInt("teamid")]);
         const double largestBid =
             amount - nonNegativeInteger((openSlots - 1) - count) * draft.minbid;
-        lines.push_back({money.getText("teamname").substr(0, 11) + " - $" +
+        lines.push_back({leadingCharacters(money.getText("teamname"), 11) + " - $" +
                              formatPrice(amount, decimals) + " (" +
                              formatPrice(largestBid, decimals) + ")",
                          false});

@@ -58,6 +58,34 @@ bool stepTurn(ProgramState& state, UserDialogs& dialogs, bool forward) {
     return true;
 }
 
+// Undo with nobody on the clock: the last pick goes, and when that opens the draft again its
+// team picks again, in the direction the draft ran when it picked. Runs inside the caller's
+// transaction; false after the failure was shown and logged.
+bool reopenDraft(ProgramState& state, UserDialogs& dialogs, std::int64_t last) {
+    const DraftSettings& draft = *state.draftSettings;
+    const SqlParams pick{SqlValue{last}, id(draft.template_id)};
+    Recordset lastPick;
+    if (!openRecordset(lastPick, state.dbConnection,
+                       "select teamid from drafttaken where draftorder = ? and template_id = ?",
+                       pick) ||
+        !executeSql(state.dbConnection,
+                    "delete from draftTaken where draftorder = ? and template_id = ?", pick)) {
+        reportDatabaseError(dialogs, state.dbConnection, " 60002 error: could not access database");
+        return false;
+    }
+    const int teamid = lastPick.eof() ? 0 : static_cast<int>(lastPick.getInt("teamid"));
+    if (isDraftComplete(state)) {
+        return true;
+    }
+    for (const DraftTeam& team : draft.draftTeams) {
+        if (team.teamid == teamid) {
+            return moveTurnTo(state, dialogs, {team.draftposition, draft.draftdirection},
+                              turnLines(draft));
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 TurnPosition currentTurn(const ProgramState& state) {
@@ -115,6 +143,43 @@ bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& t
     return true;
 }
 
+int lastPickOfDraft(const DraftSettings& draft) {
+    if (draft.drafttype == kDraftTypeAuction || draft.rounds() < 1) {
+        return 0;
+    }
+    return draft.teams * draft.rounds();
+}
+
+bool isDraftComplete(ProgramState& state) {
+    if (!state.draftSettings) {
+        return false;
+    }
+    const int lastPick = lastPickOfDraft(*state.draftSettings);
+    Recordset highest;
+    if (lastPick < 1 ||
+        !openRecordset(highest, state.dbConnection,
+                       "select iif(max(draftorder) is null,0,max(draftorder)) as draftorder from "
+                       "drafttaken where template_id = ?",
+                       {id(state.draftSettings->template_id)})) {
+        return false;
+    }
+    return highest.getInt("draftorder") >= lastPick;
+}
+
+bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLine) {
+    DraftSettings& draft = *state.draftSettings;
+    if (!executeSql(state.dbConnection,
+                    "update draftteams set currentpick = 0 where template_id = ?",
+                    {id(draft.template_id)})) {
+        reportDatabaseError(dialogs, state.dbConnection, logLine);
+        return false;
+    }
+    for (DraftTeam& team : draft.draftTeams) {
+        team.currentpick = 0;
+    }
+    return true;
+}
+
 bool advanceTurn(ProgramState& state, UserDialogs& dialogs) {
     return stepTurn(state, dialogs, true);
 }
@@ -124,7 +189,7 @@ bool stepTurnBack(ProgramState& state, UserDialogs& dialogs) {
 }
 
 std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings || !advanceTurn(state, dialogs)) {
+    if (!state.draftSettings || (!isDraftComplete(state) && !advanceTurn(state, dialogs))) {
         return std::nullopt;
     }
     return refreshMain(state, dialogs);
@@ -155,6 +220,12 @@ std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs) 
     }
     const std::int64_t last = highest.eof() ? 0 : highest.getInt("draftorder");
     const TurnPosition current = currentTurn(state);
+
+    if (last > 0 && current.position == 0 && draft.drafttype != kDraftTypeAuction) {
+        return reopenDraft(state, dialogs, last) && transaction.commit()
+                   ? std::optional<RoomView>(refreshMain(state, dialogs))
+                   : fail("");
+    }
 
     bool deleteLast = false;
     bool stepBack = true;

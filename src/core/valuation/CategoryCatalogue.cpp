@@ -19,7 +19,7 @@ constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
     {4, "Assists/Game", "APG", "Assists/Game", true, F::TwoDecimals,
      "IIF(dp.games=0,0,dp.assists*1.0/dp.games)",
      "IIF(sum(dp.games)=0,0,sum(dp.assists)*1.0/sum(dp.games))", "apg",
-     "(((2540 + ast)/(680 + games)) - 2.36)/{d}"},
+     "(((2540.0 + ast)/(680.0 + games)) - 2.36)/{d}"},
     {5, "Rebounds", "REB", "Rebounds", false, F::Count, "(dp.oreb + dp.dreb)", "", "reb",
      "{c}/{d}"},
     {6, "Off. Rebounds", "OREB", "Off. Rebounds", false, F::Count, "dp.oreb", "", "oreb",
@@ -29,7 +29,7 @@ constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
     {8, "Assists/TO", "A/T", "Assists/TO", true, F::TwoDecimals,
      "IIF(dp.turnovers=0,0,dp.assists*1.0/dp.turnovers)",
      "IIF(sum(dp.turnovers)=0,0,sum(dp.assists)*1.0/sum(dp.turnovers))", "a_t",
-     "(((2540 + ast)/(1590 + turnovers)) - 1.59)/{d}",
+     "(((2540.0 + ast)/(1590.0 + turnovers)) - 1.59)/{d}",
      "IIF(dp.turnovers=0,9999,dp.assists*1.0/dp.turnovers)"},
     {9, "Turnovers", "TO", "Turnovers", false, F::Count, "dp.turnovers", "", "turnovers",
      "{c}/{d}"},
@@ -42,7 +42,7 @@ constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
     {16, "3PTM", "3PT", "3 PTM", false, F::Count, "dp.pt3m", "", "pt3m", "{c}/{d}"},
     {17, "3PT Pct", "3PCT", "3 PT Pct", true, F::ThreeDecimals,
      "IIF(dp.pt3a=0,0,dp.pt3m*1.0/dp.pt3a)", "IIF(sum(dp.pt3a)=0,0,sum(dp.pt3m)*1.0/sum(dp.pt3a))",
-     "pt3pct", "(((1441 + pt3m)/(3960 + pt3att)) - .364)/{d}"},
+     "pt3pct", "(((1441.0 + pt3m)/(3960.0 + pt3att)) - .364)/{d}"},
     {18, "3PTA", "3PTA", "3 PTA", false, F::Count, "dp.pt3a", "", "pt3att", "{c}/{d}"},
     {19, "FGM", "FGM", "FGM", false, F::Count, "dp.fgm", "", "fgm", "{c}/{d}"},
     {20, "FGA", "FGA", "FGA", false, F::Count, "dp.fga", "", "fga", "{c}/{d}"},
@@ -55,20 +55,20 @@ constexpr std::array<CategoryDefinition, 27> kCatalogue = {{
     {25, "Points/Game", "PPG", "Points/Game", true, F::TwoDecimals,
      "IIF(dp.games=0,0,(dp.ftm + 2.0*dp.fgm + dp.pt3m)/dp.games)",
      "IIF(sum(dp.games)=0,0,(sum(dp.ftm) + 2.0*sum(dp.fgm) + sum(dp.pt3m))/sum(dp.games))", "ppg",
-     "(((11580 + pts)/(680 + games)) - 17.2)/{d}"},
+     "(((11580.0 + pts)/(680.0 + games)) - 17.2)/{d}"},
     {26, "Rebounds/Game", "RPG", "Rebounds/Game", true, F::TwoDecimals,
      "IIF(dp.games=0,0,(dp.oreb + dp.dreb)*1.0/dp.games)",
      "IIF(sum(dp.games)=0,0,(sum(dp.oreb) + sum(dp.dreb))*1.0/sum(dp.games))", "rpg",
-     "(((4260 + reb)/(680 + games)) - 6.33)/{d}"},
+     "(((4260.0 + reb)/(680.0 + games)) - 6.33)/{d}"},
     {27, "Steals/Game", "SPG", "Steals/Game", true, F::TwoDecimals,
      "IIF(dp.games=0,0,dp.steals*1.0/dp.games)",
      "IIF(sum(dp.games)=0,0,sum(dp.steals)*1.0/sum(dp.games))", "spg",
-     "(((720 + st)/(680 + games)) - 1.07)/{d}"},
+     "(((720.0 + st)/(680.0 + games)) - 1.07)/{d}"},
     {28, "Blocks", "BLK", "Blocks", false, F::Count, "dp.blocks", "", "bk", "{c}/{d}"},
     {29, "Blocks/Game", "BPG", "Blocks/Game", true, F::TwoDecimals,
      "IIF(dp.games=0,0,dp.blocks*1.0/dp.games)",
      "IIF(sum(dp.games)=0,0,sum(dp.blocks)*1.0/sum(dp.games))", "bpg",
-     "(((490 + bk)/(680 + games)) - .726)/{d}"},
+     "(((490.0 + bk)/(680.0 + games)) - .726)/{d}"},
     {30, "2PT FGA", "2PTA", "2PT FGA", false, F::Count, "(dp.fga - dp.pt3a)", "", "pt2a",
      "{c}/{d}"},
     {31, "2PT FGM", "2PTM", "2PT FGM", false, F::Count, "(dp.fgm - dp.pt3m)", "", "pt2m",
@@ -156,7 +156,7 @@ std::string_view sgpWorkStatisticOf(const CategoryDefinition& category) {
 
 std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams) {
     return fmt::format(fmt::runtime(category.sgpTerm), fmt::arg("c", category.workColumn),
-                       fmt::arg("d", numberText(denominator)), fmt::arg("t1", teams - 1));
+                       fmt::arg("d", sqlReal(denominator)), fmt::arg("t1", sqlReal(teams - 1)));
 }
 
 std::string weightSetterFor(const CategoryDefinition& category) {

@@ -31,7 +31,9 @@ struct CategoryDefinition {
     // Its column in the work tables proj_cats and vbd_cat_points.
     std::string_view workColumn;
     // Its term of the SGP sum over proj_cats: {c} is the work column, {d} the denominator,
-    // {t1} the number of teams minus one.
+    // {t1} the number of teams minus one. Every constant is a real literal and {d} and {t1}
+    // are filled in as real literals, so that each division is a real one even where the
+    // statistics are whole numbers.
     std::string_view sgpTerm;
     // The value stored in proj_cats where it differs from playerStatistic (assists per
     // turnover of a player without turnovers); empty when it does not.
@@ -55,7 +57,7 @@ inline constexpr std::array<int, 27> kSetupCategoryBoxes = {1,  2,  3,  28, 5,  
 // What proj_cats stores for the category: sgpWorkStatistic when set, else playerStatistic.
 std::string_view sgpWorkStatisticOf(const CategoryDefinition& category);
 
-// The SGP term of a category with its denominator and team count filled in.
+// The SGP term of a category with its denominator and team count filled in as real literals.
 std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams);
 
 // "set pts = pts * " - the statement piece that weights a work-table column.

@@ -267,4 +267,13 @@ bool calcRanks(ProgramState& state, UserDialogs& dialogs) {
     return runRanks(state, dialogs) && transaction.commit();
 }
 
+bool calcRoomValues(ProgramState& state, UserDialogs& dialogs) {
+    if (!state.hasDraft()) {
+        return false;
+    }
+    return state.draftSettings->drafttype == kDraftTypeAuction
+               ? calcDollarValues(state, dialogs, "B")
+               : calcRanks(state, dialogs);
+}
+
 }  // namespace quorvane

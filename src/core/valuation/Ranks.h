@@ -11,4 +11,8 @@ class UserDialogs;
 // False after a failure was reported; the run's writes are then undone.
 bool calcRanks(ProgramState& state, UserDialogs& dialogs);
 
+// The values the draft room shows: dollar values in an auction (the "B" run), ranks in a
+// straight or snake draft. False after a failure was reported.
+bool calcRoomValues(ProgramState& state, UserDialogs& dialogs);
+
 }  // namespace quorvane

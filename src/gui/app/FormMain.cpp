@@ -214,6 +214,11 @@ QWidget* FormMain::buildDraftInfo() {
     m_moneyArea->setSpacing(2);
     layout->addLayout(m_moneyArea);
 
+    m_draftComplete = makeNamed<QLabel>("lbl_draftcomplete", "The draft is complete.", frame);
+    m_draftComplete->setFont(nameFont);
+    m_draftComplete->setVisible(false);
+    layout->addWidget(m_draftComplete);
+
     auto* turnButtons = new QHBoxLayout;
     m_skip = makeNamed<QPushButton>("cmd_skip", QStringLiteral("Skip Pick"), frame);
     m_undoPick = makeNamed<QPushButton>("cmd_undopick", QStringLiteral("Undo Last Pick"), frame);
@@ -320,6 +325,7 @@ void FormMain::showRoomView(const RoomView& view) {
     if (view.money) {
         showMoney(*view.money);
     }
+    m_draftComplete->setVisible(view.draftComplete);
     m_updateDollars->setVisible(view.showAuctionControls);
     m_showInflation->setVisible(view.showAuctionControls);
     if (view.draftLog) {

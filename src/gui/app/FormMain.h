@@ -107,6 +107,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QPushButton* m_updateDollars = nullptr;
     QCheckBox* m_showInflation = nullptr;
     QLabel* m_templateName = nullptr;
+    QLabel* m_draftComplete = nullptr;  // shown once a straight or snake draft has ended
     QVBoxLayout* m_moneyArea = nullptr;
     QPushButton* m_skip = nullptr;
     QPushButton* m_undoPick = nullptr;

@@ -200,7 +200,7 @@ QWidget* FormSetup::buildDraftTab() {
     connect(m_snake, &QRadioButton::clicked, this, [this] { m_main.showUpdateDollars(false); });
 
     m_rounds = makeNamed<QComboBox>("Combo1", page);
-    for (int rounds = 1; rounds <= 35; ++rounds) {
+    for (int rounds = 1; rounds <= kMostRounds; ++rounds) {
         m_rounds->addItem(QString::number(rounds));
     }
     m_salaryCap = makeNamed<QLineEdit>("Text3", page);
