@@ -9,6 +9,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
+#include "room/AdpColumns.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
@@ -41,7 +42,9 @@ int runPlayers(CliContext& context, const PlayersOptions& options) {
     state.freeAgentSortColumn =
         options.sort.empty()
             ? 0
-            : availablePlayerColumn(*state.draftSettings, options.sort).value_or(-1);
+            : availablePlayerColumn(*state.draftSettings, options.sort,
+                                    seasonHasAdp(state.dbConnection, state.projectionYear))
+                  .value_or(-1);
     const RoomView view = refreshMain(state, context.dialogs);
     if (!view.availablePlayers) {
         return kExitFailed;
