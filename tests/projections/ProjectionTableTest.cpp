@@ -248,13 +248,13 @@ TEST(TableImport, NamesMatchWithoutAccentsSuffixesOrPunctuationAndTeamsTellNames
     EXPECT_EQ(program.scalar("select count(*) from DraftPlayers where playerid = 20000 and "
                              "firstname = 'New' and lastname = 'Guy' and team = 'LAL'"),
               2);
-    // 2 x 600 made, no threes or free throws in the table: 1200 against 1600 points.
+    // The table has no threes or free throws: the stored 100 and 80 count, so 2 x 600 + 180.
     EXPECT_EQ(report->notes,
               (std::vector<std::string>{
-                  "Nikola Jokic (line 2): 1600 points, but 2 x FGM + 3PM + FTM = 1200",
-                  "Carter, Wendell (line 3): 460 points, but 2 x FGM + 3PM + FTM = 380",
-                  "Marcus Morris (line 4): 1000 points, but 2 x FGM + 3PM + FTM = 760",
-                  "ROYCE ONEALE (line 6): 500 points, but 2 x FGM + 3PM + FTM = 380"}));
+                  "Nikola Jokic (line 2): 1600 points, but 2 x FGM + 3PM + FTM = 1380",
+                  "Carter, Wendell (line 3): 460 points, but 2 x FGM + 3PM + FTM = 560",
+                  "Marcus Morris (line 4): 1000 points, but 2 x FGM + 3PM + FTM = 940",
+                  "ROYCE ONEALE (line 6): 500 points, but 2 x FGM + 3PM + FTM = 560"}));
 }
 
 TEST(TableImport, RefusalsNameTheFileLineAndColumnAndWriteNothing) {
@@ -325,7 +325,7 @@ TEST(TableImport, DryRunReportsAndWritesNothingWhileMappingsAndSourcesAreObeyed)
     options.source = "league mock";
     ASSERT_TRUE(importProjectionTable(program.state, program.dialogs, path, options));
     EXPECT_EQ(stat(program, 1, 2019, "games"), 64);
-    EXPECT_EQ(stat(program, 1, 2019, "fgm"), 400);  // points ignored: no made field goals
+    EXPECT_EQ(stat(program, 1, 2019, "fgm"), 400);  // points ignored: made field goals stay
     EXPECT_EQ(program.scalar("select count(*) from DraftPlayerAdp where playerid = 1 and "
                              "source = 'league mock' and adp = 3.5 and aav = 41.0"),
               1);

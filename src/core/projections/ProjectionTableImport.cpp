@@ -81,7 +81,8 @@ std::string todayText(const Connection& connection) {
 // The season row as it will be written: what the player has stored, with everything the
 // table gives laid over it.
 ProjectionRow buildRow(const PlannedRow& plan, const StoredPlayers& stored, int playerid,
-                       int season, bool perGame, const std::string& revisiondate) {
+                       int season, bool perGame, const std::string& revisiondate,
+                       TableImportReport& report) {
     const TableRow& source = *plan.source;
     ProjectionRow row;
     if (const ProjectionRow* own = stored.row(playerid, season)) {
@@ -110,19 +111,10 @@ ProjectionRow buildRow(const PlannedRow& plan, const StoredPlayers& stored, int 
     const SeasonTotals totals = seasonTotals(
         source, perGame,
         stored.offensiveReboundShare(known ? std::optional<int>(playerid) : std::nullopt, season));
-    for (std::size_t i = 0; i < totals.stats.size(); ++i) {
-        if (totals.stats[i]) {
-            row.stats[i] = *totals.stats[i];
-        }
+    if (const auto disagreement = layTotalsOver(totals, perGame, row)) {
+        report.notes.push_back(describeRow(source) + ": " + *disagreement);
     }
     return row;
-}
-
-void notePointsDisagreement(const TableRow& source, bool perGame, TableImportReport& report) {
-    const SeasonTotals totals = seasonTotals(source, perGame, 0.0);
-    if (totals.pointsDisagreement) {
-        report.notes.push_back(describeRow(source) + ": " + *totals.pointsDisagreement);
-    }
 }
 
 ImportPlan planImport(const TableRows& rows, const StoredPlayers& stored, const TableLayout& layout,
@@ -176,8 +168,7 @@ ImportPlan planImport(const TableRows& rows, const StoredPlayers& stored, const 
             ++plan.report.matched;
         }
         planned.row = buildRow(planned, stored, created ? 0 : match.playerid, season,
-                               layout.perGame, revisiondate);
-        notePointsDisagreement(source, layout.perGame, plan.report);
+                               layout.perGame, revisiondate, plan.report);
         plan.rows.push_back(std::move(planned));
     }
     return plan;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "projections/TableTotals.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <fmt/format.h>
@@ -96,23 +97,35 @@ SeasonTotals seasonTotals(const TableRow& row, bool perGame, double offensiveReb
     stats[kDoubleDoubles] = build.total(row.doubleDoubles);
     stats[kTripleDoubles] = build.total(row.tripleDoubles);
 
-    if (const auto points = build.total(row.points)) {
-        const int threes = stats[kPt3m].value_or(0);
-        const int freeThrows = stats[kFtm].value_or(0);
-        if (!stats[kFgm]) {
-            stats[kFgm] = std::max(0, roundFigure((*points - threes - freeThrows) / 2.0));
-        } else {
-            const int fromParts = 2 * *stats[kFgm] + threes + freeThrows;
-            const double slack = perGame
-                                     ? kPerGamePointsSlack * build.games() + kWholeNumberPointsSlack
-                                     : kWholeNumberPointsSlack;
-            if (std::abs(fromParts - *points) > slack) {
-                result.pointsDisagreement =
-                    fmt::format("{} points, but 2 x FGM + 3PM + FTM = {}", *points, fromParts);
-            }
+    result.points = build.total(row.points);
+    result.games = build.games();
+    return result;
+}
+
+std::optional<std::string> layTotalsOver(const SeasonTotals& totals, bool perGame,
+                                         ProjectionRow& row) {
+    for (std::size_t i = 0; i < totals.stats.size(); ++i) {
+        if (totals.stats[i]) {
+            row.stats[i] = *totals.stats[i];
         }
     }
-    return result;
+    if (!totals.points) {
+        return std::nullopt;
+    }
+    const int points = *totals.points;
+    const int threes = row.stats[kPt3m];
+    const int freeThrows = row.stats[kFtm];
+    if (!totals.stats[kFgm]) {
+        row.stats[kFgm] = std::max(0, roundFigure((points - threes - freeThrows) / 2.0));
+        return std::nullopt;
+    }
+    const int fromParts = 2 * row.stats[kFgm] + threes + freeThrows;
+    const double slack = perGame ? kPerGamePointsSlack * totals.games + kWholeNumberPointsSlack
+                                 : kWholeNumberPointsSlack;
+    if (std::abs(fromParts - points) <= slack) {
+        return std::nullopt;
+    }
+    return fmt::format("{} points, but 2 x FGM + 3PM + FTM = {}", points, fromParts);
 }
 
 }  // namespace quorvane
