@@ -32,10 +32,13 @@ std::string fieldNames() {
     return names;
 }
 
+// One write for the whole list: a table of new players can name a hundred thousand.
 void writeNames(CliContext& context, std::string_view kind, const std::vector<std::string>& names) {
+    std::string text;
     for (const std::string& name : names) {
-        context.err << kind << ": " << name << '\n';
+        text.append(kind).append(": ").append(name).append("\n");
     }
+    context.err << text;
 }
 
 int runImportTable(CliContext& context, const TableImportArguments& arguments) {

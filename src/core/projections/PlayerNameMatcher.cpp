@@ -221,8 +221,12 @@ void PlayerNameMatcher::addPlayer(std::string_view firstname, std::string_view l
 }
 
 std::vector<const PlayerCandidate*> PlayerNameMatcher::findByName(std::string_view fullName) const {
+    return findByKey(normalisePlayerName(fullName));
+}
+
+std::vector<const PlayerCandidate*> PlayerNameMatcher::findByKey(const std::string& key) const {
     std::vector<const PlayerCandidate*> found;
-    const auto entry = m_byName.find(normalisePlayerName(fullName));
+    const auto entry = m_byName.find(key);
     if (entry != m_byName.end()) {
         for (const PlayerCandidate& candidate : entry->second) {
             found.push_back(&candidate);
@@ -267,8 +271,13 @@ std::vector<const PlayerCandidate*> PlayerNameMatcher::decideByPosition(
 
 PlayerMatch PlayerNameMatcher::match(std::string_view fullName, std::string_view team,
                                      const std::optional<std::array<int, 5>>& flags) const {
+    return matchKey(normalisePlayerName(fullName), team, flags);
+}
+
+PlayerMatch PlayerNameMatcher::matchKey(const std::string& nameKey, std::string_view team,
+                                        const std::optional<std::array<int, 5>>& flags) const {
     PlayerMatch result;
-    std::vector<const PlayerCandidate*> found = findByName(fullName);
+    std::vector<const PlayerCandidate*> found = findByKey(nameKey);
     if (found.size() > 1) {
         if (auto byTeam = decideByTeam(found, team); !byTeam.empty()) {
             found = std::move(byTeam);

@@ -59,9 +59,13 @@ class PlayerNameMatcher {
     PlayerMatch match(std::string_view fullName, std::string_view team,
                       const std::optional<std::array<int, 5>>& flags = std::nullopt) const;
 
-    std::size_t size() const { return m_byName.size(); }
+    // The same for a name already normalised with normalisePlayerName.
+    PlayerMatch matchKey(const std::string& nameKey, std::string_view team,
+                         const std::optional<std::array<int, 5>>& flags = std::nullopt) const;
 
   private:
+    std::vector<const PlayerCandidate*> findByKey(const std::string& key) const;
+
     std::unordered_map<std::string, std::vector<PlayerCandidate>> m_byName;
 };
 

@@ -126,16 +126,18 @@ ImportPlan planImport(const TableRows& rows, const StoredPlayers& stored, const 
     const PlayerNameMatcher matcher = stored.matcher(season);
     std::unordered_map<int, std::size_t> planOfPlayer;
     std::unordered_map<std::string, std::size_t> planOfNewName;
-    std::vector<int> playerOfPlan;
+    planOfPlayer.reserve(rows.rows.size());
+    planOfNewName.reserve(rows.rows.size());
+    plan.rows.reserve(rows.rows.size());
     for (const TableRow& source : rows.rows) {
-        const PlayerMatch match = matcher.match(source.name, source.team);
+        const std::string nameKey = normalisePlayerName(source.name);
+        const PlayerMatch match = matcher.matchKey(nameKey, source.team);
         if (match.outcome == PlayerMatch::Outcome::Ambiguous) {
             ++plan.report.ambiguous;
             plan.report.ambiguousNames.push_back(describeRow(source));
             continue;
         }
         const bool created = match.outcome == PlayerMatch::Outcome::NotFound;
-        const std::string nameKey = created ? normalisePlayerName(source.name) : std::string();
         const auto earlier = created ? planOfNewName.find(nameKey) : planOfNewName.end();
         const auto earlierPlayer = created ? planOfPlayer.end() : planOfPlayer.find(match.playerid);
         std::optional<std::size_t> first;
@@ -237,6 +239,9 @@ class TableWriter {
           m_writer(state.dbConnection) {}
 
     bool write(ImportPlan& plan, const std::string& source) {
+        // A large table touches far more pages than the default cache of 2 MiB holds; spilling
+        // them to the journal in the middle of the transaction costs more than the import.
+        executeSql(m_connection, "PRAGMA cache_size = -65536");
         TransactionGuard transaction(m_connection);
         if (!transaction.begun() || !m_writer.prepare() || !prepareAdded() || !firstNewId()) {
             return false;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 
 #include "store/NumberText.h"
 
@@ -48,17 +50,36 @@ bool readMadeAttempted(std::string_view text, bool decimalComma, PercentageCell&
 }  // namespace
 
 std::optional<double> readTableNumber(std::string_view cell, bool decimalComma) {
-    std::string text = trim(cell);
+    while (!cell.empty() && (cell.front() == ' ' || cell.front() == '\t')) {
+        cell.remove_prefix(1);
+    }
+    while (!cell.empty() && (cell.back() == ' ' || cell.back() == '\t')) {
+        cell.remove_suffix(1);
+    }
+    if (cell.starts_with('+')) {
+        cell.remove_prefix(1);
+    }
+    // ".451" and "-.5" are numbers to people and to spreadsheets.
+    const bool bareDecimal = cell.starts_with('.') || cell.starts_with("-.");
+    if (!decimalComma && !bareDecimal) {
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+        if (error != std::errc() || end != cell.data() + cell.size() || cell.empty() ||
+            !std::isfinite(value)) {
+            return std::nullopt;
+        }
+        return value;
+    }
+    std::string text(cell);
     if (decimalComma) {
         std::replace(text.begin(), text.end(), ',', '.');
     }
-    // ".451" and "-.5" are numbers to people and to spreadsheets.
     if (text.starts_with('.')) {
         text.insert(0, "0");
     } else if (text.starts_with("-.")) {
         text.insert(1, "0");
     }
-    return parseNumber(text);
+    return readTableNumber(text, false);
 }
 
 std::optional<PercentageCell> readPercentageCell(std::string_view cell, bool decimalComma) {

@@ -140,15 +140,22 @@ class RowReader {
     const DelimitedTable& m_table;
     const TableLayout& m_layout;
     const TableRecord& m_record;
-    std::string m_expected;
+    const char* m_expected = "";
 };
+
+bool sameText(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) ==
+               std::toupper(static_cast<unsigned char>(y));
+    });
+}
 
 // A heading line repeated inside the table, as reference sites do every twenty rows.
 bool repeatsHeadings(const TableRecord& record, const TableLayout& layout) {
     for (std::size_t c = 0; c < layout.columns.size() && c < record.cells.size(); ++c) {
         const TableField field = layout.columns[c].field;
         if ((field == TableField::Name || field == TableField::LastName) &&
-            upperText(record.cells[c]) == upperText(trim(layout.columns[c].heading))) {
+            sameText(record.cells[c], layout.columns[c].heading)) {
             return true;
         }
     }
