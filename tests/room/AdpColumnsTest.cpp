@@ -7,15 +7,6 @@
 namespace quorvane::test {
 namespace {
 
-std::vector<std::string> column(const GridTable& grid, const std::string& heading) {
-    const int at = grid.columnIndex(heading);
-    std::vector<std::string> cells;
-    for (const auto& row : grid.rows) {
-        cells.push_back(at < 0 ? "?" : row[static_cast<std::size_t>(at)]);
-    }
-    return cells;
-}
-
 // Ranks 2, 1, 3 and dollars 12.345, 30, 50. Two sources give Shooter an ADP of 4.5 and 5.0;
 // Big has one ADP of 1.2 and an AAV of 41.5; Third has none this season.
 struct AdpRoom : RoomFixture {
