@@ -31,6 +31,11 @@ TEST(DelimitedTableText, SeparatorAndDecimalCommaAreDetected) {
     EXPECT_FALSE(tabs.decimalComma);
 }
 
+TEST(DelimitedTableText, SpreadsheetCodePageBecomesUtf8AndUtf8StaysAsItIs) {
+    EXPECT_EQ(asUtf8("Jos\xE9 Calder\xF3n,Dari\x9A \x8A"), "José Calderón,Dariš Š");
+    EXPECT_EQ(asUtf8("Luka Dončić"), "Luka Dončić");
+}
+
 TEST(TableCellText, PercentagesInEveryCommonForm) {
     for (const char* written : {"45.1", "45.1%", "0.451", ".451"}) {
         const auto cell = readPercentageCell(written, false);

@@ -71,7 +71,58 @@ bool detectDecimalComma(const DelimitedTable& table) {
     return commas > points;
 }
 
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const std::size_t length = byte < 0x80           ? 1
+                                   : (byte >> 5) == 0x6  ? 2
+                                   : (byte >> 4) == 0xE  ? 3
+                                   : (byte >> 3) == 0x1E ? 4
+                                                         : 0;
+        if (length == 0 || i + length > text.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
+// Code points of the bytes 0x80 to 0x9F in the Windows Latin-1 code page (0 where it has none);
+// the bytes from 0xA0 are the code points of the same number.
+constexpr std::array<char16_t, 32> kWindows1252 = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
 }  // namespace
+
+std::string asUtf8(std::string_view bytes) {
+    if (isValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        const char32_t code = byte >= 0x80 && byte < 0xA0 ? kWindows1252[byte - 0x80] : byte;
+        if (code < 0x80) {
+            text += static_cast<char>(code == 0 ? '?' : code);
+        } else if (code < 0x800) {
+            text += static_cast<char>(0xC0 | (code >> 6));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            text += static_cast<char>(0xE0 | (code >> 12));
+            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return text;
+}
 
 DelimitedTable readDelimitedTable(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) {

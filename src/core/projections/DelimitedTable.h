@@ -21,6 +21,10 @@ struct DelimitedTable {
     std::vector<TableRecord> records;  // blank lines left out
 };
 
+// The text as UTF-8: valid UTF-8 stays as it is; anything else is taken for the Windows
+// Latin-1 code page that spreadsheets save "CSV" in, and converted.
+std::string asUtf8(std::string_view bytes);
+
 // Reads the whole text: a UTF-8 byte order mark is dropped, lines may end in CR LF, LF or CR,
 // and the separator is the one of ',', ';' and tab that the first line uses most (outside
 // quotes). Cells keep their text without the surrounding blanks.

@@ -138,13 +138,13 @@ ImportPlan planImport(const TableRows& rows, const StoredPlayers& stored, const 
             continue;
         }
         const bool created = match.outcome == PlayerMatch::Outcome::NotFound;
-        const auto earlier = created ? planOfNewName.find(nameKey) : planOfNewName.end();
-        const auto earlierPlayer = created ? planOfPlayer.end() : planOfPlayer.find(match.playerid);
         std::optional<std::size_t> first;
-        if (created && earlier != planOfNewName.end()) {
+        if (const auto earlier = planOfNewName.find(nameKey);
+            created && earlier != planOfNewName.end()) {
             first = earlier->second;
-        } else if (!created && earlierPlayer != planOfPlayer.end()) {
-            first = earlierPlayer->second;
+        } else if (const auto player = planOfPlayer.find(match.playerid);
+                   !created && player != planOfPlayer.end()) {
+            first = player->second;
         }
         if (first) {
             // A season total row comes first in tables that list a traded player's stints after
@@ -348,7 +348,7 @@ std::optional<DelimitedTable> readProjectionTableFile(ProgramState& state, UserD
                " 12005 error: could not read file - " + path);
         return std::nullopt;
     }
-    return readDelimitedTable(text);
+    return readDelimitedTable(asUtf8(text));
 }
 
 std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
