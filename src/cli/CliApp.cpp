@@ -25,6 +25,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addDraftCommands(app, context);
     addSetupCommand(app, context);
     addProjectionCommands(app, context);
+    addTableImportCommand(app, context);
     addValuationCommands(app, context);
     addRoomCommands(app, context);
     addServiceCommands(app, context);

@@ -14,6 +14,7 @@ void addStoreCommands(CLI::App& app, CliContext& context);
 void addDraftCommands(CLI::App& app, CliContext& context);
 void addSetupCommand(CLI::App& app, CliContext& context);
 void addProjectionCommands(CLI::App& app, CliContext& context);
+void addTableImportCommand(CLI::App& app, CliContext& context);
 void addValuationCommands(CLI::App& app, CliContext& context);
 void addRoomCommands(CLI::App& app, CliContext& context);
 void addServiceCommands(CLI::App& app, CliContext& context);

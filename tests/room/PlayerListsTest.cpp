@@ -8,15 +8,6 @@
 namespace quorvane::test {
 namespace {
 
-std::vector<std::string> column(const GridTable& grid, const std::string& heading) {
-    const int at = grid.columnIndex(heading);
-    std::vector<std::string> cells;
-    for (const auto& row : grid.rows) {
-        cells.push_back(at < 0 ? "?" : row[static_cast<std::size_t>(at)]);
-    }
-    return cells;
-}
-
 struct ListRoom : RoomFixture {
     ListRoom(int drafttype, bool rotisserie) : RoomFixture(3, drafttype, rotisserie) {
         // Shooter: 300 points in 60 games, 90/100 free throws; Big: a centre with no attempts.

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "app/GridTable.h"
 #include "support/TestProgram.h"
 
 namespace quorvane::test {
@@ -47,5 +49,15 @@ struct RoomFixture : TestProgram {
     std::string memoryTurn() const;
     long long picks() { return static_cast<long long>(scalar("select count(*) from DraftTaken")); }
 };
+
+// The cells of the column with the heading, top to bottom ("?" for each when it is missing).
+inline std::vector<std::string> column(const GridTable& grid, const std::string& heading) {
+    const int at = grid.columnIndex(heading);
+    std::vector<std::string> cells;
+    for (const auto& row : grid.rows) {
+        cells.push_back(at < 0 ? "?" : row[static_cast<std::size_t>(at)]);
+    }
+    return cells;
+}
 
 }  // namespace quorvane::test

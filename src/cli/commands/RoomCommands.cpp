@@ -11,6 +11,7 @@
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
 #include "room/PlayerListSql.h"
+#include "room/AdpColumns.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
@@ -50,8 +51,8 @@ std::vector<std::string> positionFilterNames() {
 }
 
 // The headings a click on the grid sorts by: every shown column's.
-std::vector<std::string> playerSortHeadings(const DraftSettings& draft) {
-    std::vector<std::string> headings = availablePlayerHeadings(draft);
+std::vector<std::string> playerSortHeadings(const DraftSettings& draft, bool withAdp) {
+    std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp);
     std::erase_if(headings, [](const std::string& heading) {
         return heading == "playerid" || heading == "flag";
     });
@@ -71,7 +72,8 @@ int runPlayers(CliContext& context, const PlayersOptions& options) {
         return kExitFailed;
     }
     ProgramState& state = context.state;
-    const std::vector<std::string> sortHeadings = playerSortHeadings(*state.draftSettings);
+    const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
+    const std::vector<std::string> sortHeadings = playerSortHeadings(*state.draftSettings, withAdp);
     const bool knownSort = std::any_of(sortHeadings.begin(), sortHeadings.end(),
                                        [&options](const std::string& heading) {
                                            return lowerText(heading) == lowerText(options.sort);
@@ -85,7 +87,7 @@ int runPlayers(CliContext& context, const PlayersOptions& options) {
     state.freeAgentSortColumn =
         options.sort.empty()
             ? 0
-            : availablePlayerColumn(*state.draftSettings, options.sort).value_or(0);
+            : availablePlayerColumn(*state.draftSettings, options.sort, withAdp).value_or(0);
     const RoomView view = refreshMain(state, context.dialogs);
     if (!view.availablePlayers) {
         return kExitFailed;

@@ -23,6 +23,18 @@ class UserDialogs {
     virtual void progress(std::string_view text, long long done, long long total) = 0;
 };
 
+// The busy pointer for as long as the value lives.
+class BusyPointer {
+  public:
+    explicit BusyPointer(UserDialogs& dialogs) : m_dialogs(dialogs) { m_dialogs.setBusy(true); }
+    ~BusyPointer() { m_dialogs.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    UserDialogs& m_dialogs;
+};
+
 // The standard database messages, shown by many operations.
 inline constexpr std::string_view kDatabaseErrorTitle = "Database Error";
 inline constexpr std::string_view kDatabaseAccessMessage =

@@ -35,17 +35,6 @@ struct ImportSource {
     LineWalk walk;
 };
 
-class BusyPointer {
-  public:
-    explicit BusyPointer(UserDialogs& dialogs) : m_dialogs(dialogs) { m_dialogs.setBusy(true); }
-    ~BusyPointer() { m_dialogs.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-  private:
-    UserDialogs& m_dialogs;
-};
-
 bool isBlank(std::string_view line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
 }

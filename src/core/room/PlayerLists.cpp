@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/ProgramState.h"
+#include "room/AdpColumns.h"
 #include "room/PlayerListSql.h"
 #include "room/RoomValues.h"
 #include "store/NumberText.h"
@@ -63,7 +64,7 @@ std::string fantasyPointsSql(const DraftSettings& draft) {
     return sum.empty() ? "0" : sum;
 }
 
-std::string availableOrder(const DraftSettings& draft, std::string_view heading) {
+std::string availableOrder(const DraftSettings& draft, std::string_view heading, bool withAdp) {
     const std::string key = lowerText(heading);
     std::string first;
     if (key == "dv") {
@@ -82,6 +83,9 @@ std::string availableOrder(const DraftSettings& draft, std::string_view heading)
         first = "dp.games desc";
     } else if (key == "fpts") {
         first = fantasyPointsSql(draft) + " desc";
+    } else if (const auto byAdp =
+                   withAdp ? adpOrder(key, draft.drafttype == kDraftTypeAuction) : std::nullopt) {
+        first = *byAdp;
     } else if (const CategoryDefinition* category = categoryOfHeading(key)) {
         // Fewer turnovers are better, so they come first.
         first = std::string(category->playerStatistic) +
@@ -97,7 +101,7 @@ constexpr std::array<std::string_view, 19> kResearchSortKeys = {
     "$",   "RK", "Name", "Age", "Team", "Pos", "GP",  "PTS",  "AST", "STL",
     "BLK", "TO", "ORB",  "DRB", "REB",  "FGP", "FTP", "3PCT", "3PTM"};
 
-std::string researchOrder(std::string_view sortKey) {
+std::string researchOrder(std::string_view sortKey, bool withAdp, bool auction) {
     if (!isResearchSortKey(sortKey)) {
         return "";
     }
@@ -130,6 +134,8 @@ std::string researchOrder(std::string_view sortKey) {
         first = categoryGridColumn(*categoryOfHeading(key)) + " desc";
     } else if (key == "3ptm") {
         first = "dp.pt3m desc";
+    } else if (const auto byAdp = withAdp ? adpOrder(key, auction) : std::nullopt) {
+        first = *byAdp;
     }
     return " order by " + (first.empty() ? "" : first + ", ") + std::string(kByName);
 }
@@ -141,12 +147,17 @@ int yearOfStatsMode(const ProgramState& state) {
 }  // namespace
 
 std::vector<std::string> researchSortKeys() {
-    return {kResearchSortKeys.begin(), kResearchSortKeys.end()};
+    std::vector<std::string> keys(kResearchSortKeys.begin(), kResearchSortKeys.end());
+    for (std::string& heading : adpHeadings()) {
+        keys.push_back(std::move(heading));
+    }
+    return keys;
 }
 
 bool isResearchSortKey(std::string_view key) {
     const std::string wanted = lowerText(key);
-    return std::any_of(kResearchSortKeys.begin(), kResearchSortKeys.end(),
+    const std::vector<std::string> keys = researchSortKeys();
+    return std::any_of(keys.begin(), keys.end(),
                        [&wanted](std::string_view known) { return lowerText(known) == wanted; });
 }
 
@@ -164,7 +175,7 @@ void selectPositionButton(ProgramState& state, int index) {
     state.positionFilter = positionName(index);
 }
 
-std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft) {
+std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft, bool withAdp) {
     const bool auction = draft.drafttype == kDraftTypeAuction;
     std::vector<std::string> headings{"playerid", "flag", auction ? "$" : "RK"};
     if (draft.scoringstyle == kScoringPoints) {
@@ -178,12 +189,18 @@ std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft) {
             headings.emplace_back(category->heading);
         }
     }
+    if (withAdp) {
+        for (std::string& heading : adpHeadings()) {
+            headings.push_back(std::move(heading));
+        }
+    }
     headings.emplace_back("Notes");
     return headings;
 }
 
-std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string_view heading) {
-    const std::vector<std::string> headings = availablePlayerHeadings(draft);
+std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string_view heading,
+                                         bool withAdp) {
+    const std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp);
     const std::string wanted = lowerText(heading);
     for (std::size_t i = 0; i < headings.size(); ++i) {
         if (lowerText(headings[i]) == wanted) {
@@ -194,7 +211,7 @@ std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string
 }
 
 std::string buildPlayerListSql(const ProgramState& state, std::string_view positionFilter,
-                               int sortColumn) {
+                               int sortColumn, bool withAdp) {
     const DraftSettings& draft = *state.draftSettings;
     std::string sql = draft.drafttype == kDraftTypeAuction
                           ? "select dp.playerid, dp.flag, vbformat(dp.dollars,'0.00') as [DV], "
@@ -211,18 +228,19 @@ std::string buildPlayerListSql(const ProgramState& state, std::string_view posit
                    "]";
         }
     }
-    sql +=
-        ", iif(dp.notes is null,'',dp.notes) as Notes from draftPlayers dp "
-        "where dp.playerid not in (select playerid from draftTaken where template_id = " +
-        std::to_string(draft.template_id) +
-        ") and dp.yearofprojection = " + std::to_string(yearOfStatsMode(state)) + " " +
-        std::string(positionCondition(positionFilter));
+    sql += (withAdp ? adpSelectColumns(draft.drafttype == kDraftTypeAuction) : std::string()) +
+           ", iif(dp.notes is null,'',dp.notes) as Notes from draftPlayers dp " +
+           (withAdp ? adpJoin(state.projectionYear) : std::string()) +
+           "where dp.playerid not in (select playerid from draftTaken where template_id = " +
+           std::to_string(draft.template_id) +
+           ") and dp.yearofprojection = " + std::to_string(yearOfStatsMode(state)) + " " +
+           std::string(positionCondition(positionFilter));
 
-    const std::vector<std::string> headings = availablePlayerHeadings(draft);
+    const std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp);
     const std::string heading = sortColumn >= 0 && sortColumn < static_cast<int>(headings.size())
                                     ? headings[static_cast<std::size_t>(sortColumn)]
                                     : std::string();
-    return sql + availableOrder(draft, heading);
+    return sql + availableOrder(draft, heading, withAdp);
 }
 
 Rgb flagColour(int flag) {
@@ -243,13 +261,14 @@ std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_v
     if (!state.draftSettings) {
         return std::nullopt;
     }
+    const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
     Recordset players;
     if (!openRecordset(players, state.dbConnection,
-                       buildPlayerListSql(state, positionFilter, sortColumn))) {
+                       buildPlayerListSql(state, positionFilter, sortColumn, withAdp))) {
         return std::nullopt;
     }
     GridTable grid = gridFromRecordset(players);
-    grid.headings = availablePlayerHeadings(*state.draftSettings);
+    grid.headings = availablePlayerHeadings(*state.draftSettings, withAdp);
     grid.hiddenColumns = {0};
     grid.rowColours.reserve(grid.rows.size());
     for (const auto& row : players.rows()) {
@@ -277,15 +296,19 @@ std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view 
         "dp.dreb as [DRB], dp.oreb + dp.dreb as [REB], " +
         categoryGridColumn(*findCategory(15)) + " as [FGP], " +
         categoryGridColumn(*findCategory(14)) + " as [FTP], dp.pt3m as [3PTM], " +
-        categoryGridColumn(*findCategory(17)) + " as [3PCT] ";
+        categoryGridColumn(*findCategory(17)) + " as [3PCT]";
+    const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
+    const std::string adpColumns =
+        withAdp ? adpSelectColumns(draft.drafttype == kDraftTypeAuction) + " " : std::string(" ");
+    const std::string adpJoined = withAdp ? adpJoin(state.projectionYear) : std::string();
     const std::string age = std::string(kAgeSql) + " as Age, ";
     std::string sql;
     if (!taken) {
         sql = "select dp.playerid, vbformat(dp.dollars," + pattern +
               ") as DV, dp.draftorder as RK, dp.lastname || ', ' || dp.firstname as Name, " + age +
-              "iif(dp.team is null,'',dp.team) as Team, dp.pos as Pos, " + statistics +
-              "from draftPlayers dp where dp.yearofprojection = " +
-              std::to_string(state.researchYear) +
+              "iif(dp.team is null,'',dp.team) as Team, dp.pos as Pos, " + statistics + adpColumns +
+              "from draftPlayers dp " + adpJoined +
+              "where dp.yearofprojection = " + std::to_string(state.researchYear) +
               " and dp.playerid not in (select playerid from drafttaken where template_id = " +
               templateId + ") ";
     } else {
@@ -293,15 +316,17 @@ std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view 
               ") as DV, vbformat(dk.dollars," + pattern +
               ") as PAID, dp.draftorder as RK, dk.draftorder as ORD, dp.lastname || ', ' || "
               "dp.firstname as Name, " +
-              age + "dk.pos as Pos, dt.teamname as [Team Name], " + statistics +
-              "from draftPlayers dp, draftTaken dk, draftTeams dt where dp.yearofprojection = " +
-              std::to_string(state.researchYear) +
+              age + "dk.pos as Pos, dt.teamname as [Team Name], " + statistics + adpColumns +
+              "from draftPlayers dp, draftTaken dk, draftTeams dt " + adpJoined +
+              "where dp.yearofprojection = " + std::to_string(state.researchYear) +
               " and dt.template_id = dk.template_id and dt.teamid = dk.teamid and "
               "dt.template_id = " +
               templateId + " and dk.playerid = dp.playerid ";
     }
     Recordset rows;
-    if (!openRecordset(rows, state.dbConnection, sql + researchOrder(sortKey))) {
+    if (!openRecordset(
+            rows, state.dbConnection,
+            sql + researchOrder(sortKey, withAdp, draft.drafttype == kDraftTypeAuction))) {
         state.dbConnection.log().writeEntry(" 90100 error: could not select research list");
         return std::nullopt;
     }

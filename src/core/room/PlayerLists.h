@@ -20,30 +20,34 @@ std::string positionName(int index);
 // Presses a position button: the filter becomes its name. An index above 7 changes nothing.
 void selectPositionButton(ProgramState& state, int index);
 
-// Headings of the available-players grid as shown (the value column reads "$" in an auction).
-std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft);
+// Headings of the available-players grid as shown (the value column reads "$" in an auction);
+// withAdp adds the ADP, AAV and "value rank minus ADP" columns before the notes.
+std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft, bool withAdp = false);
 // The column whose heading matches (any case), or nullopt.
-std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string_view heading);
+std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string_view heading,
+                                         bool withAdp = false);
 
 // The available-players query of the open draft: undrafted players of the season the figure
 // buttons chose, filtered by position and ordered by the heading of column `sortColumn`.
 std::string buildPlayerListSql(const ProgramState& state, std::string_view positionFilter,
-                               int sortColumn);
+                               int sortColumn, bool withAdp = false);
 
 // Row backgrounds by player flag: sleeper green, bust orange, upside cyan, otherwise white.
 Rgb flagColour(int flag);
 
 // The available-players grid; nullopt when the query failed (the grid keeps what it showed).
+// When the projection season has ADP or AAV figures, their columns come before the notes.
 std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_view positionFilter,
                                               int sortColumn);
 
-// The headings the research grid sorts by ("$", "RK", "Name", ..., "3PTM"); any case matches.
+// The headings the research grid sorts by ("$", "RK", "Name", ..., "3PTM", and the ADP columns'
+// headings, which sort only when the season has such figures); any case matches.
 std::vector<std::string> researchSortKeys();
 bool isResearchSortKey(std::string_view key);
 
 // The research grid for mode "AVAILABLE" or "TAKEN" (any case), sorted by a heading key (any
-// other key leaves the rows unsorted); nullopt for any other mode or after a failure, which is
-// logged.
+// other key leaves the rows unsorted), with the ADP columns last when the projection season has
+// such figures; nullopt for any other mode or after a failure, which is logged.
 std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view mode,
                                           std::string_view sortKey);
 

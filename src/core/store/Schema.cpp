@@ -222,6 +222,21 @@ CREATE TABLE IF NOT EXISTS DraftPunts (
 );
 )sql";
 
+// Average draft position and average auction value, per player, season and source (the site
+// or file they came from), so that two sources can be kept side by side.
+constexpr const char* kDraftPlayerAdp = R"sql(
+CREATE TABLE IF NOT EXISTS DraftPlayerAdp (
+    playerid INTEGER NOT NULL,
+    yearofprojection INTEGER NOT NULL,
+    source TEXT NOT NULL COLLATE NOCASE,
+    adp REAL,
+    aav REAL,
+    importedat TEXT,
+    PRIMARY KEY (playerid, yearofprojection, source)
+);
+CREATE INDEX IF NOT EXISTS DraftPlayerAdp_year ON DraftPlayerAdp (yearofprojection);
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -233,6 +248,7 @@ struct SchemaStep {
 const std::initializer_list<SchemaStep> kSteps = {
     {1, {kCoreTables, kWorkTables, kCategoryRows}},
     {2, {kDraftPunts}},
+    {3, {kDraftPlayerAdp}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

@@ -30,6 +30,7 @@
 #include "gui/draftconfig/FormSetup.h"
 #include "gui/projections/FormEditProjections.h"
 #include "gui/projections/FormFindProjections.h"
+#include "gui/projections/FormImportTable.h"
 #include "gui/room/DraftNotesPanel.h"
 #include "gui/room/FormAddKeepers.h"
 #include "gui/room/FormAddPlayer.h"
@@ -149,6 +150,8 @@ void FormMain::buildMenus() {
             &QAction::triggered, this, &FormMain::openFindProjections);
     connect(addMenuItem(projections, "mnu_edit_projections", "Edit Projections"),
             &QAction::triggered, this, &FormMain::openEditProjections);
+    connect(addMenuItem(projections, "mnuImportTable", "Import Projection Table..."),
+            &QAction::triggered, this, &FormMain::openImportTable);
 
     QMenu* exports = addMenu(bar, "mnuExport", "Export");
     connect(addMenuItem(exports, "mnuExRosters", "Rosters"), &QAction::triggered, this,
@@ -501,6 +504,12 @@ void FormMain::openFindProjections() {
 void FormMain::openEditProjections() {
     FormEditProjections window(m_state, m_dialogs, this);
     connect(&window, &FormEditProjections::refreshRequested, this, &FormMain::refreshMain);
+    window.exec();
+}
+
+void FormMain::openImportTable() {
+    FormImportTable window(m_state, m_dialogs, this);
+    connect(&window, &FormImportTable::refreshRequested, this, &FormMain::refreshMain);
     window.exec();
 }
 

@@ -66,6 +66,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void openDraftSettings();
     void openFindProjections();
     void openEditProjections();
+    void openImportTable();
     void openAbout();
     // Shows a help page in the web pane.
     void showHelp(HelpPage page);

@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: MIT
+#include "projections/PlayerNameMatcher.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace quorvane {
+
+namespace {
+
+// Letters without their accents, one per code point from U+00C0 and from U+0100; '?' marks
+// the few that become two letters and '-' a sign that is no letter.
+constexpr std::string_view kLatin1Folds =
+    "aaaaaa?ceeeeiiiidnooooo-ouuuuy??aaaaaa?ceeeeiiiidnooooo-ouuuuy?y";
+constexpr std::string_view kLatinExtendedFolds =
+    "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiii??jjkkkllllllllllnnnnnnnnnoooooo??"
+    "rrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
+
+std::string foldCodePoint(char32_t code) {
+    if (code >= 0xC0 && code < 0x100) {
+        const char folded = kLatin1Folds[code - 0xC0];
+        if (folded != '?') {
+            return folded == '-' ? std::string() : std::string(1, folded);
+        }
+        switch (code) {
+            case 0xC6:
+            case 0xE6:
+                return "ae";
+            case 0xDE:
+            case 0xFE:
+                return "th";
+            default:
+                return "ss";
+        }
+    }
+    if (code >= 0x100 && code < 0x180) {
+        const char folded = kLatinExtendedFolds[code - 0x100];
+        if (folded != '?') {
+            return std::string(1, folded);
+        }
+        return code < 0x150 ? "ij" : "oe";
+    }
+    if (code == 0x218 || code == 0x219) {
+        return "s";
+    }
+    if (code == 0x21A || code == 0x21B) {
+        return "t";
+    }
+    // Combining accents (a name written decomposed) and punctuation such as curly apostrophes.
+    if ((code >= 0x300 && code < 0x370) || (code >= 0x2000 && code < 0x2070)) {
+        return {};
+    }
+    std::string bytes;  // any other letter stays as it is written
+    if (code < 0x800) {
+        bytes += static_cast<char>(0xC0 | (code >> 6));
+    } else if (code < 0x10000) {
+        bytes += static_cast<char>(0xE0 | (code >> 12));
+        bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    } else {
+        bytes += static_cast<char>(0xF0 | (code >> 18));
+        bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    }
+    bytes += static_cast<char>(0x80 | (code & 0x3F));
+    return bytes;
+}
+
+// Lower-case ASCII letters and digits, other letters folded; everything else becomes a blank,
+// which separates words.
+std::string foldText(std::string_view text) {
+    std::string folded;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            folded += std::isalnum(byte) != 0       ? static_cast<char>(std::tolower(byte))
+                      : byte == '\'' || byte == '.' ? '\0'
+                                                    : ' ';
+            ++i;
+            continue;
+        }
+        const int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        char32_t code = length == 1   ? byte
+                        : length == 2 ? byte & 0x1F
+                        : length == 3 ? byte & 0x0F
+                                      : byte & 0x07;
+        for (int k = 1; k < length && i + static_cast<std::size_t>(k) < text.size(); ++k) {
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        i += static_cast<std::size_t>(length);
+        folded += foldCodePoint(code);
+    }
+    // Apostrophes and dots join what they stand between ("D'Angelo", "J.J.").
+    folded.erase(std::remove(folded.begin(), folded.end(), '\0'), folded.end());
+    return folded;
+}
+
+bool isSuffix(std::string_view word) {
+    return word == "jr" || word == "sr" || word == "ii" || word == "iii" || word == "iv";
+}
+
+std::vector<std::string> words(std::string_view text) {
+    std::vector<std::string> result;
+    std::string word;
+    for (const char c : foldText(text)) {
+        if (c == ' ') {
+            if (!word.empty()) {
+                result.push_back(std::move(word));
+                word.clear();
+            }
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty()) {
+        result.push_back(std::move(word));
+    }
+    return result;
+}
+
+std::string joinWithoutSuffixes(const std::vector<std::string>& all) {
+    std::string key;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (i == 0 || !isSuffix(all[i])) {
+            key += all[i];
+        }
+    }
+    return key;
+}
+
+struct TeamAlias {
+    std::string_view code;
+    std::string_view team;
+};
+
+constexpr std::array<TeamAlias, 16> kTeamAliases = {{
+    {"BKN", "BRK"},
+    {"BK", "BRK"},
+    {"CHA", "CHO"},
+    {"CHH", "CHO"},
+    {"PHX", "PHO"},
+    {"GS", "GSW"},
+    {"NO", "NOP"},
+    {"NOR", "NOP"},
+    {"NOH", "NOP"},
+    {"SA", "SAS"},
+    {"NY", "NYK"},
+    {"UTAH", "UTA"},
+    {"UTH", "UTA"},
+    {"WSH", "WAS"},
+    {"LAK", "LAL"},
+    {"OKL", "OKC"},
+}};
+
+bool hasTeam(const PlayerCandidate& candidate, const std::string& team, bool firstOnly) {
+    const std::size_t count =
+        firstOnly ? std::min<std::size_t>(1, candidate.teams.size()) : candidate.teams.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (normaliseTeamCode(candidate.teams[i]) == team) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string normalisePlayerName(std::string_view fullName) {
+    const std::size_t comma = fullName.find(',');
+    if (comma != std::string_view::npos) {
+        const std::vector<std::string> after = words(fullName.substr(comma + 1));
+        const bool onlySuffixes = std::all_of(after.begin(), after.end(), isSuffix);
+        if (!onlySuffixes) {
+            return normalisePlayerName(fullName.substr(comma + 1), fullName.substr(0, comma));
+        }
+    }
+    return joinWithoutSuffixes(words(fullName));
+}
+
+std::string normalisePlayerName(std::string_view firstname, std::string_view lastname) {
+    std::vector<std::string> all = words(firstname);
+    for (std::string& word : words(lastname)) {
+        all.push_back(std::move(word));
+    }
+    return joinWithoutSuffixes(all);
+}
+
+std::string normaliseTeamCode(std::string_view team) {
+    std::string code;
+    for (const char c : team) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
+            code += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    for (const TeamAlias& alias : kTeamAliases) {
+        if (alias.code == code) {
+            return std::string(alias.team);
+        }
+    }
+    return code;
+}
+
+void PlayerNameMatcher::addPlayer(std::string_view firstname, std::string_view lastname,
+                                  const PlayerCandidate& candidate) {
+    std::vector<PlayerCandidate>& players = m_byName[normalisePlayerName(firstname, lastname)];
+    const auto same = std::find_if(players.begin(), players.end(), [&](const auto& known) {
+        return known.playerid == candidate.playerid;
+    });
+    if (same == players.end()) {
+        players.push_back(candidate);
+        return;
+    }
+    for (const std::string& team : candidate.teams) {
+        if (std::find(same->teams.begin(), same->teams.end(), team) == same->teams.end()) {
+            same->teams.push_back(team);
+        }
+    }
+    for (std::size_t i = 0; i < same->flags.size(); ++i) {
+        same->flags[i] |= candidate.flags[i];
+    }
+}
+
+std::vector<const PlayerCandidate*> PlayerNameMatcher::findByName(std::string_view fullName) const {
+    return findByKey(normalisePlayerName(fullName));
+}
+
+std::vector<const PlayerCandidate*> PlayerNameMatcher::findByKey(const std::string& key) const {
+    std::vector<const PlayerCandidate*> found;
+    const auto entry = m_byName.find(key);
+    if (entry != m_byName.end()) {
+        for (const PlayerCandidate& candidate : entry->second) {
+            found.push_back(&candidate);
+        }
+    }
+    return found;
+}
+
+std::vector<const PlayerCandidate*> PlayerNameMatcher::decideByTeam(
+    const std::vector<const PlayerCandidate*>& candidates, std::string_view team) {
+    const std::string wanted = normaliseTeamCode(team);
+    std::vector<const PlayerCandidate*> chosen;
+    if (wanted.empty()) {
+        return chosen;
+    }
+    for (const bool firstOnly : {true, false}) {
+        for (const PlayerCandidate* candidate : candidates) {
+            if (hasTeam(*candidate, wanted, firstOnly)) {
+                chosen.push_back(candidate);
+            }
+        }
+        if (!chosen.empty()) {
+            break;
+        }
+    }
+    return chosen;
+}
+
+std::vector<const PlayerCandidate*> PlayerNameMatcher::decideByPosition(
+    const std::vector<const PlayerCandidate*>& candidates, const std::array<int, 5>& flags) {
+    std::vector<const PlayerCandidate*> chosen;
+    for (const PlayerCandidate* candidate : candidates) {
+        for (std::size_t i = 0; i < flags.size(); ++i) {
+            if (flags[i] != 0 && candidate->flags[i] != 0) {
+                chosen.push_back(candidate);
+                break;
+            }
+        }
+    }
+    return chosen;
+}
+
+PlayerMatch PlayerNameMatcher::match(std::string_view fullName, std::string_view team,
+                                     const std::optional<std::array<int, 5>>& flags) const {
+    return matchKey(normalisePlayerName(fullName), team, flags);
+}
+
+PlayerMatch PlayerNameMatcher::matchKey(const std::string& nameKey, std::string_view team,
+                                        const std::optional<std::array<int, 5>>& flags) const {
+    PlayerMatch result;
+    std::vector<const PlayerCandidate*> found = findByKey(nameKey);
+    if (found.size() > 1) {
+        if (auto byTeam = decideByTeam(found, team); !byTeam.empty()) {
+            found = std::move(byTeam);
+        }
+    }
+    if (found.size() > 1 && flags) {
+        if (auto byPosition = decideByPosition(found, *flags); !byPosition.empty()) {
+            found = std::move(byPosition);
+        }
+    }
+    if (found.size() == 1) {
+        result.outcome = PlayerMatch::Outcome::Matched;
+        result.playerid = found.front()->playerid;
+    } else if (found.size() > 1) {
+        result.outcome = PlayerMatch::Outcome::Ambiguous;
+        for (const PlayerCandidate* candidate : found) {
+            result.candidates.push_back(candidate->playerid);
+        }
+    }
+    return result;
+}
+
+}  // namespace quorvane

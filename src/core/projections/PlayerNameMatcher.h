@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace quorvane {
+
+// The key a player's name is compared by: accents folded (Dončić -> doncic), case, blanks and
+// punctuation ignored, and the suffixes Jr., Sr., II, III, IV left out. "Last, First" is read as
+// "First Last".
+std::string normalisePlayerName(std::string_view fullName);
+std::string normalisePlayerName(std::string_view firstname, std::string_view lastname);
+
+// A team code as it is compared: upper case, with the different codes sites use for one team
+// made one (BKN and BRK, PHX and PHO, GS and GSW, ...).
+std::string normaliseTeamCode(std::string_view team);
+
+// One player the matcher can choose: his id, his team (in the season that matters most to the
+// caller first, then others) and his position flags PG, SG, PF, SF, C.
+struct PlayerCandidate {
+    int playerid = 0;
+    std::vector<std::string> teams;
+    std::array<int, 5> flags{};
+};
+
+struct PlayerMatch {
+    enum class Outcome { Matched, NotFound, Ambiguous };
+    Outcome outcome = Outcome::NotFound;
+    int playerid = 0;             // when matched
+    std::vector<int> candidates;  // when ambiguous: every player the name fits
+};
+
+// Finds players by name among a known set, telling two players of one name apart by team and
+// then by position. Used by the table import and anywhere else names come from outside.
+class PlayerNameMatcher {
+  public:
+    // Adds a player under a name; adding the same id under the same name again merges his
+    // teams and flags.
+    void addPlayer(std::string_view firstname, std::string_view lastname,
+                   const PlayerCandidate& candidate);
+
+    // Every player whose name has the same key.
+    std::vector<const PlayerCandidate*> findByName(std::string_view fullName) const;
+
+    // The candidates whose team is the given one: first by each one's first team, else by any
+    // team he had. Empty when the team is empty or fits nobody.
+    static std::vector<const PlayerCandidate*> decideByTeam(
+        const std::vector<const PlayerCandidate*>& candidates, std::string_view team);
+    // The candidates who share a position flag with the given ones.
+    static std::vector<const PlayerCandidate*> decideByPosition(
+        const std::vector<const PlayerCandidate*>& candidates, const std::array<int, 5>& flags);
+
+    // By name; two or more of one name by team, then (when flags are given) by position.
+    PlayerMatch match(std::string_view fullName, std::string_view team,
+                      const std::optional<std::array<int, 5>>& flags = std::nullopt) const;
+
+    // The same for a name already normalised with normalisePlayerName.
+    PlayerMatch matchKey(const std::string& nameKey, std::string_view team,
+                         const std::optional<std::array<int, 5>>& flags = std::nullopt) const;
+
+  private:
+    std::vector<const PlayerCandidate*> findByKey(const std::string& key) const;
+
+    std::unordered_map<std::string, std::vector<PlayerCandidate>> m_byName;
+};
+
+}  // namespace quorvane

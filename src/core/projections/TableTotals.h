@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "projections/ProjectionRow.h"
+#include "projections/TableRows.h"
+
+namespace quorvane {
+
+// Season totals of one table row in the order of kProjectionStatColumns; a statistic the
+// table does not give stays empty.
+struct SeasonTotals {
+    std::array<std::optional<int>, kProjectionStatCount> stats;
+    std::optional<int> points;
+    double games = 1.0;  // what per-game figures were multiplied by
+};
+
+// Turns a row into whole-number season totals: per-game figures times games, made shots from
+// a percentage and attempts, offensive and defensive rebounds from a total by the share given.
+// Halves round away from zero.
+SeasonTotals seasonTotals(const TableRow& row, bool perGame, double offensiveReboundShare);
+
+// Lays the totals over a stored row. Points without made field goals give them, from the
+// threes and free throws the row then holds; points beside made field goals are checked
+// against 2 x FGM + 3PM + FTM, and a disagreement beyond the rounding is described.
+std::optional<std::string> layTotalsOver(const SeasonTotals& totals, bool perGame,
+                                         ProjectionRow& row);
+
+// Rounds half away from zero, with a little room for the binary error of figures such as
+// 5 x 0.3.
+int roundFigure(double value);
+
+}  // namespace quorvane

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "projections/ProjectionTable.h"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace quorvane {
+struct ProgramState;
+class UserDialogs;
+}  // namespace quorvane
+
+namespace quorvane::gui {
+
+// Imports a projection table of another layout: the user picks a file, sees its first rows
+// with the field each column feeds (and may change it), per game or totals, the season and
+// the source, checks the result with a dry run and then imports with a progress bar.
+class FormImportTable final : public QDialog {
+    Q_OBJECT
+  public:
+    FormImportTable(ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Reads a table and shows it with the detected mapping; false when it could not be read.
+    bool loadTable(const QString& path);
+    // A dry run (nothing written) or the import, with the window's choices.
+    std::optional<TableImportReport> runImport(bool dryRun);
+
+  signals:
+    // Players were imported: values and grids of the draft room are out of date.
+    void refreshRequested();
+
+  private:
+    void chooseFile();
+    void showPreview(const TableLayout& layout);
+    TableImportOptions chosenOptions(bool dryRun) const;
+    void showReport(const TableImportReport& report, bool dryRun);
+
+    ProgramState& m_state;
+    UserDialogs& m_dialogs;
+    std::optional<DelimitedTable> m_table;
+    QString m_path;
+    std::vector<QComboBox*> m_fieldChoices;
+
+    QLineEdit* txt_file = nullptr;
+    QPushButton* cmd_browse = nullptr;
+    QTableWidget* grid_preview = nullptr;
+    QComboBox* cmb_figures = nullptr;
+    QSpinBox* spn_season = nullptr;
+    QLineEdit* txt_source = nullptr;
+    QPushButton* cmd_dryrun = nullptr;
+    QPushButton* cmd_import = nullptr;
+    QPushButton* cmd_close = nullptr;
+    QProgressBar* prg_import = nullptr;
+    QPlainTextEdit* txt_report = nullptr;
+};
+
+}  // namespace quorvane::gui

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include <fstream>
+
+#include "gui/projections/FormImportTable.h"
+#include "projections/ProjectionImport.h"
+#include "support/TestProgram.h"
+
+using namespace quorvane;
+using quorvane::test::TestProgram;
+
+namespace {
+
+const std::string kOwnFile =
+    "playerid,statindicator,yearofprojection,firstname,lastname\n"
+    "1,P,2019,Ann,Example,G,BOS,1990-01-02,70,2000,100,80,900,400,300,100,50,250,300,70,30,120,"
+    "5,1,2019-10-15,0,0,1,0,0,0,0\n";
+
+QString writeTable(const TestProgram& program, const std::string& text) {
+    const auto path = program.folder.path() / "site.csv";
+    std::ofstream(path, std::ios::binary) << text;
+    return QString::fromStdString(path.string());
+}
+
+}  // namespace
+
+class FormImportTableTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void previewShowsTheDetectedFieldsAndTheChoicesDriveTheImport() {
+        TestProgram program;
+        QVERIFY(importProjectionText(program.state, program.dialogs, kOwnFile));
+        gui::FormImportTable form(program.state, program.dialogs);
+        QCOMPARE(form.objectName(), QString("form_importTable"));
+        QVERIFY(!form.findChild<QPushButton*>("cmd_import")->isEnabled());
+        QVERIFY(form.loadTable(writeTable(program,
+                                          "Player,Team,g,p/g,Minutes Left,ADP\n"
+                                          "Ann Example,NYK,61,20.5,9,3.3\n"
+                                          "Cy Newman,LAL,12,4.0,1,\n")));
+        auto* preview = form.findChild<QTableWidget*>("grid_preview");
+        QCOMPARE(preview->columnCount(), 6);
+        QCOMPARE(preview->rowCount(), 3);  // the field choices, then two rows
+        QCOMPARE(preview->item(1, 0)->text(), QString("Ann Example"));
+        auto* points = form.findChild<QComboBox*>("cmb_field_3");
+        QCOMPARE(points->currentText(), QString("points"));
+        QCOMPARE(form.findChild<QComboBox*>("cmb_field_4")->currentText(), QString("ignore"));
+        QCOMPARE(form.findChild<QComboBox*>("cmb_figures")->currentIndex(), 0);  // per game
+        QCOMPARE(form.findChild<QLineEdit*>("txt_source")->text(), QString("site"));
+
+        // Read the unknown column as minutes instead: 61 x 9 = 549.
+        auto* minutes = form.findChild<QComboBox*>("cmb_field_4");
+        minutes->setCurrentIndex(minutes->findText("minutes"));
+        form.findChild<QPushButton*>("cmd_dryrun")->click();
+        const QString report = form.findChild<QPlainTextEdit*>("txt_report")->toPlainText();
+        QVERIFY(report.startsWith("Dry run: nothing was written."));
+        QVERIFY(report.contains("Matched: 1"));
+        QVERIFY(report.contains("New: 1\n    Cy Newman (line 3)"));
+        QCOMPARE(program.scalar("select count(*) from DraftPlayers"), 1.0);
+
+        QSignalSpy refresh(&form, &gui::FormImportTable::refreshRequested);
+        form.findChild<QPushButton*>("cmd_import")->click();
+        QCOMPARE(refresh.count(), 1);
+        auto* bar = form.findChild<QProgressBar*>("prg_import");
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(bar->maximum(), 2);
+        QCOMPARE(program.scalar("select minutes from DraftPlayers where playerid = 1"), 549.0);
+        // 61 x 20.5 = 1250.5 points, no made field goals given: (1250.5 -> 1251 - 100 - 80)
+        // / 2 = 535.5 -> 536.
+        QCOMPARE(program.scalar("select fgm from DraftPlayers where playerid = 1"), 536.0);
+        QCOMPARE(program.scalar("select count(*) from DraftPlayers where playerid = 20000"), 2.0);
+    }
+
+    void anUnreadableFileLeavesTheWindowAsItWas() {
+        TestProgram program;
+        gui::FormImportTable form(program.state, program.dialogs);
+        QVERIFY(!form.loadTable(QString::fromStdString(program.folder.str() + "/none.csv")));
+        QVERIFY(!form.findChild<QPushButton*>("cmd_dryrun")->isEnabled());
+        QCOMPARE(program.dialogs.lastText(),
+                 "The file " + program.folder.str() + "/none.csv could not be opened");
+    }
+};
+
+QTEST_MAIN(FormImportTableTest)
+#include "FormImportTableTest.moc"
