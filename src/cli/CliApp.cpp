@@ -26,6 +26,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addProjectionCommands(app, context);
     addValuationCommands(app, context);
     addRoomCommands(app, context);
+    addCockpitCommands(app, context);
     addServiceCommands(app, context);
 
     try {

@@ -16,6 +16,7 @@ void addSetupCommand(CLI::App& app, CliContext& context);
 void addProjectionCommands(CLI::App& app, CliContext& context);
 void addValuationCommands(CLI::App& app, CliContext& context);
 void addRoomCommands(CLI::App& app, CliContext& context);
+void addCockpitCommands(CLI::App& app, CliContext& context);
 void addServiceCommands(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli
