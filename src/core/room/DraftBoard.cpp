@@ -2,12 +2,15 @@
 #include "room/DraftBoard.h"
 
 #include <algorithm>
+#include <fstream>
 #include <map>
 
 #include "app/ProgramState.h"
+#include "app/UserDialogs.h"
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
+#include "store/CsvText.h"
 
 namespace quorvane {
 
@@ -215,6 +218,19 @@ std::optional<DraftBoard> buildDraftBoard(ProgramState& state) {
         return std::nullopt;
     }
     return buildDraftBoard(state, *picks);
+}
+
+bool saveDraftBoardCsv(const DraftBoard& board, const std::string& path, UserDialogs& dialogs) {
+    std::string text = csvLine(board.table.headings) + "\r\n";
+    for (const auto& row : board.table.rows) {
+        text += csvLine(row) + "\r\n";
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!(file << text) || !file.flush()) {
+        dialogs.showMessage("Export", "Could not write " + path, MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace quorvane

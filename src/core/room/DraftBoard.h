@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/GridTable.h"
@@ -10,6 +11,7 @@
 namespace quorvane {
 
 struct ProgramState;
+class UserDialogs;
 
 struct BoardCell {
     int row = 0;
@@ -38,5 +40,8 @@ inline constexpr const char* kMineMark = " (Mine)";
 DraftBoard buildDraftBoard(const ProgramState& state, const std::vector<DraftPick>& picks);
 // The board as the database holds it now; nullopt after a failed read, which is logged.
 std::optional<DraftBoard> buildDraftBoard(ProgramState& state);
+
+// Writes the board's grid as CSV (CR LF line ends). False after "Could not write FILE" was shown.
+bool saveDraftBoardCsv(const DraftBoard& board, const std::string& path, UserDialogs& dialogs);
 
 }  // namespace quorvane

@@ -33,12 +33,13 @@ std::optional<TurnChange> undoLastPickTold(ProgramState& state, UserDialogs& dia
         return std::nullopt;
     }
     const std::optional<DraftPick> before = lastPick(state);
-    const int clockBefore = teamOnTheClock(state);
+    const TurnPosition turnBefore = currentTurn(state);
     auto view = undoLastPick(state, dialogs);
     if (!view || !state.draftSettings) {
         return std::nullopt;
     }
     const std::optional<DraftPick> after = lastPick(state);
+    const TurnPosition turnAfter = currentTurn(state);
     const int clockAfter = teamOnTheClock(state);
     TurnChange change{std::move(*view), "Nothing to undo"};
     if (before && (!after || after->draftorder != before->draftorder)) {
@@ -47,7 +48,9 @@ std::optional<TurnChange> undoLastPickTold(ProgramState& state, UserDialogs& dia
                                      : before->firstname + " " + before->lastname;
         change.news = "Undid #" + std::to_string(before->draftorder) + " " + name + ", " +
                       teamName(state, before->teamid);
-    } else if (clockAfter != clockBefore && clockAfter > 0) {
+    } else if ((turnAfter.position != turnBefore.position ||
+                turnAfter.direction != turnBefore.direction) &&
+               clockAfter > 0) {
         change.news = "Undid a skip: " + teamName(state, clockAfter) + " on the clock";
     }
     return change;
