@@ -14,8 +14,6 @@ namespace quorvane::gui {
 
 namespace {
 
-constexpr const char* kFitting = "quorvaneFitting";
-
 QString widthKey(const QTableView& view, int column) {
     return QStringLiteral("columns/%1/%2")
         .arg(view.objectName(),
@@ -86,14 +84,14 @@ void applyRememberedWidths(QTableView& view) {
         return;
     }
     const QSettings settings = userSettings();
-    view.setProperty(kFitting, true);
+    view.setProperty(kFittingColumns, true);
     for (int column = 0; column < view.model()->columnCount(); ++column) {
         const int width = settings.value(widthKey(view, column), 0).toInt();
         if (width > 0 && !view.isColumnHidden(column)) {
             view.setColumnWidth(column, width);
         }
     }
-    view.setProperty(kFitting, false);
+    view.setProperty(kFittingColumns, false);
 }
 
 void rememberColumnWidths(QTableView& view) {
@@ -104,7 +102,7 @@ void rememberColumnWidths(QTableView& view) {
     QObject::connect(
         view.horizontalHeader(), &QHeaderView::sectionResized, &view,
         [&view](int column, int, int width) {
-            if (view.property(kFitting).toBool() || width <= 0 || view.model() == nullptr) {
+            if (view.property(kFittingColumns).toBool() || width <= 0 || view.model() == nullptr) {
                 return;
             }
             QSettings settings = userSettings();

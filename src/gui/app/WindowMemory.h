@@ -23,6 +23,9 @@ QSettings userSettings();
 void restoreWindowPlace(QMainWindow& window);
 void saveWindowPlace(const QMainWindow& window);
 
+// While a view carries this property its column widths are the program's, not the user's.
+inline constexpr const char* kFittingColumns = "quorvaneFitting";
+
 // Column widths the user set on a grid, by heading; applied when the grid's columns change.
 void applyRememberedWidths(QTableView& view);
 // Starts remembering the widths the user gives the grid's columns (once per grid).

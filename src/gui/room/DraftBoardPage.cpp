@@ -62,6 +62,18 @@ class BoardCellModel final : public QIdentityProxyModel {
             }
             return font;
         }
+        if (role == Qt::DisplayRole && index.column() > 0) {
+            // The name on one line, position and value or price on the next.
+            QString text = QIdentityProxyModel::data(index, role).toString();
+            const qsizetype split = text.indexOf(QStringLiteral(" ("));
+            const qsizetype price = text.lastIndexOf(QStringLiteral(" $"));
+            if (split > 0) {
+                text[split] = QLatin1Char('\n');
+            } else if (price > 0) {
+                text[price] = QLatin1Char('\n');
+            }
+            return text;
+        }
         if (role == Qt::TextAlignmentRole) {
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         }
@@ -84,7 +96,7 @@ DraftBoardPage::DraftBoardPage(UserDialogs& dialogs, QWidget* parent)
     dg_board->setModel(m_cells);
     dg_board->setSelectionMode(QAbstractItemView::NoSelection);
     dg_board->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    dg_board->setWordWrap(false);
+    dg_board->setWordWrap(true);
     dg_board->verticalHeader()->hide();
     dg_board->horizontalHeader()->setHighlightSections(false);
 
@@ -117,7 +129,8 @@ void DraftBoardPage::showBoard(const DraftBoard& board) {
     if (!sameColumns) {
         fitCells();
     }
-    if (m_board.current) {
+    // A hidden board has no widths yet to scroll by.
+    if (m_board.current && dg_board->isVisible()) {
         dg_board->scrollTo(m_cells->index(m_board.current->row, m_board.current->column));
     }
 }
@@ -135,9 +148,17 @@ void DraftBoardPage::setPresentation(bool on) {
     fitCells();
 }
 
+// Team columns share the width, each cell in up to two lines, so that a whole round reads
+// without scrolling sideways on a usual screen.
 void DraftBoardPage::fitCells() {
-    dg_board->verticalHeader()->setDefaultSectionSize(dg_board->fontMetrics().height() + 8);
-    dg_board->resizeColumnsToContents();
+    QHeaderView* header = dg_board->horizontalHeader();
+    header->setMinimumSectionSize(dg_board->fontMetrics().averageCharWidth() * 12);
+    for (int column = 0; column < m_cells->columnCount(); ++column) {
+        header->setSectionResizeMode(
+            column, column == 0 ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+    }
+    dg_board->verticalHeader()->setDefaultSectionSize(2 * dg_board->fontMetrics().lineSpacing() +
+                                                      8);
 }
 
 bool DraftBoardPage::exportPng(const QString& path) {
@@ -150,6 +171,7 @@ bool DraftBoardPage::exportPng(const QString& path) {
     whole.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     whole.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     whole.verticalHeader()->setDefaultSectionSize(dg_board->verticalHeader()->defaultSectionSize());
+    whole.setWordWrap(true);
     int width = 2 * whole.frameWidth();
     for (int column = 0; column < m_cells->columnCount(); ++column) {
         whole.setColumnWidth(column, dg_board->columnWidth(column));

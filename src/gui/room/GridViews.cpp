@@ -9,6 +9,7 @@
 #include <charconv>
 
 #include "app/GridTable.h"
+#include "gui/app/WindowMemory.h"
 #include "gui/models/GridTableModel.h"
 
 namespace quorvane::gui {
@@ -45,6 +46,7 @@ void showGridTable(QTableView* view, GridTableModel* model, GridTable table) {
         }
     }
     model->setTable(std::move(table));
+    view->setProperty(kFittingColumns, true);
     for (int column = 0; column < model->columnCount(); ++column) {
         const bool hide = std::find(hidden.begin(), hidden.end(), column) != hidden.end();
         view->setColumnHidden(column, hide);
@@ -57,6 +59,11 @@ void showGridTable(QTableView* view, GridTableModel* model, GridTable table) {
             view->resizeColumnToContents(column);
         }
     }
+    view->setProperty(kFittingColumns, false);
+    if (!sameColumns) {
+        applyRememberedWidths(*view);
+    }
+    rememberColumnWidths(*view);
 }
 
 void highlightButton(const std::vector<QAbstractButton*>& group, int pressed) {

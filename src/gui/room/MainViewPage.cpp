@@ -244,8 +244,12 @@ void MainViewPage::showViewState() {
 void MainViewPage::showSortIndicator() {
     QHeaderView* header = dg_freeagents->horizontalHeader();
     header->setSortIndicatorShown(true);
-    const int column = m_state.freeAgentSortColumn;
-    if (column < 0 || column >= m_freeAgentsModel->columnCount()) {
+    int column = m_state.freeAgentSortColumn;
+    // Without a chosen heading the list is in value order, the third column.
+    if (column <= 0 || column >= m_freeAgentsModel->columnCount()) {
+        column = 2;
+    }
+    if (column >= m_freeAgentsModel->columnCount()) {
         header->setSortIndicator(-1, Qt::AscendingOrder);
         return;
     }

@@ -274,6 +274,24 @@ class LiveDraftWindowTest : public QObject {
         QCOMPARE(gridModel(main, "dg_standings")->rowCount(), 12);
     }
 
+    void aNewDraftOpensWithItsOwnFilterAndTheOldOneKeepsIts() {
+        test::TestProgram program;
+        addPlayers(program);
+        const int first = program.newDraft("First League", 3, false, true);
+        gui::FormMain main(program.state, program.dialogs);
+        main.refreshMain();
+        child<QPushButton>(main, "cmd_pos_5")->click();  // centres
+        program.newDraft("Second League", 3, false, true);
+        main.refreshMain();
+        QCOMPARE(program.state.positionFilter, std::string("All Players"));
+        QVERIFY(child<QPushButton>(main, "cmd_pos_0")->isChecked());
+        QCOMPARE(gridModel(main, "dg_freeagents")->rowCount(), 6);
+        loadDraft(program.state, first);
+        main.refreshMain();
+        QVERIFY(child<QPushButton>(main, "cmd_pos_5")->isChecked());
+        QCOMPARE(gridModel(main, "dg_freeagents")->rowCount(), 1);
+    }
+
     void theWindowFitsASmallScreenAndHelpOpensApart() {
         test::TestProgram program;
         addPlayers(program);
