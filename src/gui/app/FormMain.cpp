@@ -111,7 +111,8 @@ FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     clockFont.setBold(true);
     clockFont.setPointSizeF(clockFont.pointSizeF() * 1.25);
     m_clock->setFont(clockFont);
-    // A long banner is cut rather than widening the window.
+    // A long banner wraps rather than widening the window.
+    m_clock->setWordWrap(true);
     m_clock->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_clock->setMinimumHeight(m_clock->fontMetrics().height() + 4);
     m_quickPick = new QuickPickBox(m_state, roomHost);
