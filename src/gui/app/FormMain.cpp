@@ -5,9 +5,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -321,10 +324,32 @@ void FormMain::installShortcuts() {
             m_board->togglePresentation();
         }
     });
+    auto* searchBox = m_search->findChild<QComboBox*>();
+    for (QWidget* box :
+         {static_cast<QWidget*>(searchBox), static_cast<QWidget*>(searchBox->lineEdit()),
+          static_cast<QWidget*>(m_quickPick->findChild<QLineEdit*>())}) {
+        box->installEventFilter(this);
+    }
     for (int tab = 0; tab < kTabCount; ++tab) {
         add(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + tab)), "key_tab",
             [this, tab] { m_tabs->setCurrentIndex(tab); });
     }
+}
+
+// A text box takes Ctrl+Z for its own undo; one with nothing to undo lets it undo the pick.
+bool FormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The search box's own combo box hands its keys to its line edit.
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (auto* combo = qobject_cast<QComboBox*>(watched)) {
+            edit = combo->lineEdit();
+        }
+        if (edit != nullptr && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) &&
+            !edit->isUndoAvailable()) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FormMain::toggleSidePane() {

@@ -106,6 +106,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenus();

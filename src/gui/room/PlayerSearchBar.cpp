@@ -82,7 +82,9 @@ void PlayerSearchBar::reloadPlayers() {
 
 void PlayerSearchBar::clearSearch() {
     cmb_search->setCurrentIndex(-1);
-    cmb_search->clearEditText();
+    // Set rather than cleared, so that the box keeps no undo of the name and Ctrl+Z goes to
+    // the pick.
+    cmb_search->setEditText(QString());
     m_chosenEntry = -1;
     m_plid = 0;
 }

@@ -48,7 +48,7 @@ void QuickPickBox::focusBox() {
 }
 
 void QuickPickBox::clearBox() {
-    txt_quickpick->clear();
+    txt_quickpick->setText(QString());
     showMatches(QString());
 }
 
