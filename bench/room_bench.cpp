@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The draft room's speed in a live draft: recording a pick with the lists it rebuilds, the full
-// refresh, and the last-name completion, in a 12-team snake draft with 100 picks made.
+// refresh, a pick with everything the live room shows refreshed, the last-name completion and
+// the quick-pick ranking, in a 12-team snake draft with 100 picks made.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -12,7 +13,9 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/NewDraft.h"
+#include "room/LiveRoom.h"
 #include "room/PlayerLists.h"
+#include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
@@ -94,6 +97,52 @@ void BM_RefreshMain(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_RefreshMain)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// What the user waits for between pressing Enter on a pick and a window that shows it: the pick,
+// then values, standings, targets, board and banner.
+void BM_PickWithEverythingRefreshed(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    if (!draft.ready) {
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
+        return;
+    }
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        const int playerid = draft.nextPlayer();
+        const PickForm form = draft.formFor(playerid);
+        bench.ResumeTiming();
+        const PickResult result =
+            recordPick(draft.state, draft.dialogs, playerid, form, form.teamid);
+        benchmark::DoNotOptimize(refreshLiveRoom(draft.state, draft.dialogs));
+        bench.PauseTiming();
+        if (result.outcome != PickOutcome::Recorded) {
+            bench.SkipWithError("the pick was not recorded");
+            break;
+        }
+        undoLastPick(draft.state, draft.dialogs);
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PickWithEverythingRefreshed)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+void BM_QuickPickRanking(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    const auto entries = loadQuickPicks(draft.state);
+    if (!draft.ready || !entries) {
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
+        return;
+    }
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(rankQuickPicks(*entries, "jo", false, 12));
+    }
+}
+BENCHMARK(BM_QuickPickRanking)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_SearchCompletion(benchmark::State& bench) {
     DraftRoom& draft = room();

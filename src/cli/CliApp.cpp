@@ -28,6 +28,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addTableImportCommand(app, context);
     addValuationCommands(app, context);
     addRoomCommands(app, context);
+    addCockpitCommands(app, context);
     addServiceCommands(app, context);
     addAdviceCommands(app, context);
 

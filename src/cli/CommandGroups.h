@@ -17,6 +17,7 @@ void addProjectionCommands(CLI::App& app, CliContext& context);
 void addTableImportCommand(CLI::App& app, CliContext& context);
 void addValuationCommands(CLI::App& app, CliContext& context);
 void addRoomCommands(CLI::App& app, CliContext& context);
+void addCockpitCommands(CLI::App& app, CliContext& context);
 void addServiceCommands(CLI::App& app, CliContext& context);
 void addAdviceCommands(CLI::App& app, CliContext& context);
 

@@ -30,16 +30,25 @@ TEST_F(PlayerPagesFixture, ComeFromTheServiceWhenOneIsConfigured) {
 
 TEST_F(PlayerPagesFixture, AreMadeFromTheDatabaseWithoutAService) {
     program.state.serviceHost.clear();
+    program.exec(
+        "update DraftPlayers set dollars = 12.3456, draftorder = 37, flag = 1 where playerid = "
+        "101 and yearofprojection = 2019");
     const auto page = playerPageFor(program.state, 101);
     ASSERT_TRUE(page);
     EXPECT_TRUE(page->url.empty());
     // 2 * 480 + 120 + 250 = 1330 points in 80 games; 300 rebounds; 500 assists.
-    EXPECT_NE(page->html.find("<td>2019</td><td>16.6</td><td>3.8</td><td>6.3</td>"),
+    // Seasons are columns, newest first; a season without games shows zeros rather than
+    // dividing by nothing.
+    EXPECT_NE(page->html.find("<tr><th>Season</th><th>2019</th><th>2018</th></tr>"),
               std::string::npos)
         << page->html;
-    // A season without games shows zeros rather than dividing by nothing.
-    EXPECT_NE(page->html.find("<td>2018</td><td>0.0</td><td>0.0</td><td>0.0</td>"),
-              std::string::npos);
+    EXPECT_NE(page->html.find("<tr><th>PPG</th><td>16.6</td><td>0.0</td></tr>"), std::string::npos);
+    EXPECT_NE(page->html.find("<tr><th>RPG</th><td>3.8</td><td>0.0</td></tr>"), std::string::npos);
+    EXPECT_NE(page->html.find("<tr><th>APG</th><td>6.3</td><td>0.0</td></tr>"), std::string::npos);
+    EXPECT_NE(page->html.find("<tr><th>G</th><td>80</td><td>0</td></tr>"), std::string::npos);
+    EXPECT_NE(
+        page->html.find("<b>Value</b> $12.35 &middot; <b>Rank</b> 37 &middot; <b>Flag</b> sleeper"),
+        std::string::npos);
     EXPECT_NE(page->html.find("O&#39;Hara &lt;b&gt;"), std::string::npos);
     EXPECT_NE(page->html.find("watch &amp; wait"), std::string::npos);
 }

@@ -16,6 +16,7 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "room/TurnNews.h"
 #include "room/Turns.h"
 
 namespace quorvane::cli {
@@ -129,14 +130,24 @@ int runSkip(CliContext& context, const std::string& draft) {
     if (!context.loadDraftArgument(draft)) {
         return kExitFailed;
     }
-    return CliContext::statusOf(skipTurn(context.state, context.dialogs).has_value());
+    const auto change = skipTurnTold(context.state, context.dialogs);
+    if (!change) {
+        return kExitFailed;
+    }
+    context.out << change->news << '\n';
+    return kExitDone;
 }
 
 int runUndo(CliContext& context, const std::string& draft) {
     if (!context.loadDraftArgument(draft)) {
         return kExitFailed;
     }
-    return CliContext::statusOf(undoLastPick(context.state, context.dialogs).has_value());
+    const auto change = undoLastPickTold(context.state, context.dialogs);
+    if (!change) {
+        return kExitFailed;
+    }
+    context.out << change->news << '\n';
+    return kExitDone;
 }
 
 int runKeeper(CliContext& context, PickOptions options) {

@@ -4,6 +4,8 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 #include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
@@ -80,31 +82,44 @@ std::optional<std::string> localPlayerPageHtml(ProgramState& state, int playerid
     const std::string name =
         escapeHtml(seasons.getText("firstname") + " " + seasons.getText("lastname"));
     std::string html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + name +
-                       "</title></head>\n<body>\n<h1>" + name + "</h1>\n<p>" +
+                       "</title></head>\n<body>\n<h2>" + name + "</h2>\n<p>" +
                        escapeHtml(seasons.getText("team")) + " &middot; " +
                        escapeHtml(seasons.getText("pos")) + "</p>\n";
+    // Value, rank and flag are the newest season's, the one the valuation writes.
+    static constexpr std::string_view kFlags[] = {"none", "sleeper", "bust", "upside"};
+    const std::int64_t flag = seasons.getInt("flag");
+    html +=
+        fmt::format("<p><b>Value</b> ${:.2f} &middot; <b>Rank</b> {} &middot; <b>Flag</b> {}</p>\n",
+                    seasons.getDouble("dollars"), seasons.getInt("draftorder"),
+                    flag >= 0 && flag < 4 ? kFlags[flag] : std::string_view("none"));
     const std::string notes = seasons.getText("notes");
     if (!notes.empty()) {
         html += "<p><b>Your note:</b> " + escapeHtml(notes) + "</p>\n";
     }
-    html += "<table border=\"1\">\n<tr><th>Season</th><th>PPG</th><th>RPG</th><th>APG</th>";
+
+    // A narrow pane reads seasons side by side with one statistic a row.
+    std::vector<std::string> rows = {"<tr><th>Season</th>", "<tr><th>PPG</th>", "<tr><th>RPG</th>",
+                                     "<tr><th>APG</th>"};
     for (const auto& column : kTotalColumns) {
-        html += "<th>" + std::string(column[1]) + "</th>";
+        rows.push_back("<tr><th>" + std::string(column[1]) + "</th>");
     }
-    html += "</tr>\n";
     for (; !seasons.eof(); seasons.moveNext()) {
         const double games = seasons.getDouble("games");
         // A three counts three points: two as a field goal made, one more as a three.
         const double points =
             2 * seasons.getDouble("fgm") + seasons.getDouble("pt3m") + seasons.getDouble("ftm");
-        html += "<tr><td>" + std::to_string(seasons.getInt("yearofprojection")) + "</td><td>" +
-                perGame(points, games) + "</td><td>" +
-                perGame(seasons.getDouble("oreb") + seasons.getDouble("dreb"), games) +
-                "</td><td>" + perGame(seasons.getDouble("assists"), games) + "</td>";
-        for (const auto& column : kTotalColumns) {
-            html += "<td>" + std::to_string(seasons.getInt(column[0])) + "</td>";
+        rows[0] += "<th>" + std::to_string(seasons.getInt("yearofprojection")) + "</th>";
+        rows[1] += "<td>" + perGame(points, games) + "</td>";
+        rows[2] += "<td>" + perGame(seasons.getDouble("oreb") + seasons.getDouble("dreb"), games) +
+                   "</td>";
+        rows[3] += "<td>" + perGame(seasons.getDouble("assists"), games) + "</td>";
+        for (std::size_t i = 0; i < std::size(kTotalColumns); ++i) {
+            rows[4 + i] += "<td>" + std::to_string(seasons.getInt(kTotalColumns[i][0])) + "</td>";
         }
-        html += "</tr>\n";
+    }
+    html += "<table border=\"1\" cellpadding=\"3\">\n";
+    for (const std::string& row : rows) {
+        html += row + "</tr>\n";
     }
     html += "</table>\n</body></html>\n";
     return html;

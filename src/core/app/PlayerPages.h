@@ -23,8 +23,9 @@ std::string escapeHtml(std::string_view text);
 // no page, and for a local page of a player the database does not hold.
 std::optional<PlayerPageContent> playerPageFor(ProgramState& state, int playerid);
 
-// The local page: name, team and positions, per-game figures and totals for every season the
-// database holds, newest first, and the user's note on him. nullopt when he is not there or the
+// The local page, a card for a narrow pane: name, team and positions, value, rank and flag, the
+// user's note on him, and a table with a column per season the database holds (newest first)
+// and a row per figure (per-game figures, then totals). nullopt when he is not there or the
 // database cannot be read (the failing statement is logged).
 std::optional<std::string> localPlayerPageHtml(ProgramState& state, int playerid);
 

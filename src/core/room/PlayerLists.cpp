@@ -339,12 +339,16 @@ std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view 
 }
 
 std::optional<std::vector<SearchEntry>> fillSearchList(ProgramState& state) {
+    // Players a team of the open draft holds cannot be picked again, so they are not offered.
+    const int templateId = state.draftSettings ? state.draftSettings->template_id : 0;
     Recordset players;
-    if (!openRecordset(players, state.dbConnection,
-                       "select dp.playerid, dp.lastname || ', ' || dp.firstname || ' (' || "
-                       "iif(dp.team is null,'',dp.team) || ')' as name, dp.pos from draftplayers "
-                       "dp where yearofprojection = ? order by dp.lastname, dp.firstname",
-                       {SqlValue{std::int64_t{state.projectionYear}}})) {
+    if (!openRecordset(
+            players, state.dbConnection,
+            "select dp.playerid, dp.lastname || ', ' || dp.firstname || ' (' || "
+            "iif(dp.team is null,'',dp.team) || ')' as name, dp.pos from draftplayers "
+            "dp where yearofprojection = ? and dp.playerid not in (select playerid "
+            "from DraftTaken where template_id = ?) order by dp.lastname, dp.firstname",
+            {SqlValue{std::int64_t{state.projectionYear}}, SqlValue{std::int64_t{templateId}}})) {
         state.dbConnection.log().writeEntry(" 90010 error: could not fill search combo box");
         return std::nullopt;
     }

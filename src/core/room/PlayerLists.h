@@ -55,7 +55,7 @@ struct SearchEntry {
     std::string name;  // "Last, First (TEAM)"
     int playerid = 0;
 };
-// Every player of the projection season by name, drafted ones included.
+// Every player of the projection season by name, except those a team of the open draft holds.
 std::optional<std::vector<SearchEntry>> fillSearchList(ProgramState& state);
 // Index of the first entry whose name begins with the typed text (any case), or nullopt.
 std::optional<std::size_t> findSearchEntry(const std::vector<SearchEntry>& entries,

@@ -8,6 +8,7 @@
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
 #include "room/RoomValues.h"
+#include "room/SlotChoice.h"
 #include "room/Turns.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
@@ -172,7 +173,8 @@ std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& d
         return std::nullopt;
     }
     window.playerLabel = *label;
-    window.positions = fillPosition(state, playerid);
+    const std::optional<PositionChoice> slot = preselectSlot(state, playerid, window.form().teamid);
+    window.positions = slot ? *slot : fillPosition(state, playerid);
     window.roster = getAPRoster(state, dialogs, window.form().teamid);
     return window;
 }

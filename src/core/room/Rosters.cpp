@@ -125,6 +125,13 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
     return grid;
 }
 
+double largestBid(const DraftSettings& draft, double moneyLeft, int playersOnTeam) {
+    // Reserve slots are left out: a team need not fill its bench to bid.
+    const int openSlots =
+        draft.C + draft.G + draft.F + draft.PF + draft.SF + draft.PG + draft.SG + draft.UT;
+    return moneyLeft - nonNegativeInteger((openSlots - 1) - playersOnTeam) * draft.minbid;
+}
+
 std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs) {
     if (!state.draftSettings) {
         return std::nullopt;
@@ -144,9 +151,6 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
         return lines;
     }
 
-    // Reserve slots are left out: a team need not fill its bench to bid.
-    const int openSlots =
-        draft.C + draft.G + draft.F + draft.PF + draft.SF + draft.PG + draft.SG + draft.UT;
     const SqlParams byDraft{SqlValue{std::int64_t{draft.template_id}}};
     Recordset counts;
     if (!openRecordset(counts, state.dbConnection,
@@ -177,12 +181,10 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
     lines.push_back({"Owner - Amt (Max)", true});
     for (; !money.eof(); money.moveNext()) {
         const double amount = money.getDouble("amt");
-        const auto count = static_cast<double>(playersOfTeam[money.getInt("teamid")]);
-        const double largestBid =
-            amount - nonNegativeInteger((openSlots - 1) - count) * draft.minbid;
+        const auto count = static_cast<int>(playersOfTeam[money.getInt("teamid")]);
         lines.push_back({leadingCharacters(money.getText("teamname"), 11) + " - $" +
                              formatPrice(amount, decimals) + " (" +
-                             formatPrice(largestBid, decimals) + ")",
+                             formatPrice(largestBid(draft, amount, count), decimals) + ")",
                          false});
     }
     return lines;

@@ -9,6 +9,7 @@
 
 namespace quorvane {
 
+struct DraftSettings;
 struct ProgramState;
 class UserDialogs;
 
@@ -30,6 +31,10 @@ std::vector<std::string> rosterSlotRows(const ProgramState& state);
 // The roster grid of one team. When the players cannot be read the failure is shown and
 // logged, and the grid has its slot rows only.
 RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid);
+
+// The largest bid a team can make: its money left less the minimum bid for each other slot it
+// still has to fill (reserves left out).
+double largestBid(const DraftSettings& draft, double moneyLeft, int playersOnTeam);
 
 struct MoneyLine {
     std::string caption;

@@ -4,13 +4,19 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QUrl>
@@ -24,13 +30,16 @@
 #include "app/Version.h"
 #include "gui/app/DatabaseWatcher.h"
 #include "gui/app/FormAboutUs.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/app/LoadedWindows.h"
+#include "gui/app/WindowMemory.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormSetup.h"
 #include "gui/projections/FormEditProjections.h"
 #include "gui/projections/FormFindProjections.h"
 #include "gui/projections/FormImportTable.h"
+#include "gui/room/DraftBoardPage.h"
 #include "gui/room/DraftNotesPanel.h"
 #include "gui/room/FormAddKeepers.h"
 #include "gui/room/FormAddPlayer.h"
@@ -39,11 +48,14 @@
 #include "gui/room/FormNewPlayer.h"
 #include "gui/room/MainViewPage.h"
 #include "gui/room/PlayerSearchBar.h"
+#include "gui/room/QuickPickBox.h"
 #include "gui/room/ResearchPage.h"
 #include "gui/valuation/StandingsPage.h"
 #include "gui/valuation/TargetsPage.h"
 #include "gui/widgets/WebPane.h"
+#include "room/LiveRoom.h"
 #include "room/RefreshMain.h"
+#include "room/TurnNews.h"
 #include "room/Turns.h"
 
 namespace quorvane::gui {
@@ -55,10 +67,14 @@ struct TabDefinition {
     const char* pageName;
 };
 
-constexpr std::array<TabDefinition, 4> kTabs = {{{"Main View", "tab_main"},
-                                                 {"Player Research", "tab_research"},
-                                                 {"Projected Standings", "tab_standings"},
-                                                 {"Category Targets", "tab_targets"}}};
+constexpr std::array<TabDefinition, FormMain::kTabCount> kTabs = {
+    {{"Main View", "tab_main"},
+     {"Player Research", "tab_research"},
+     {"Projected Standings", "tab_standings"},
+     {"Category Targets", "tab_targets"},
+     {"Draft Board", "tab_board"}}};
+
+constexpr int kSidePaneWidth = 300;
 
 QAction* addMenuItem(QMenu* menu, const char* name, const char* caption, bool enabled = true) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -82,32 +98,63 @@ QString productName() {
 FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("form_main"));
-    setWindowTitle(productName() + QStringLiteral(" Draft Software"));
+    // The product's name already ends in "Draft".
+    setWindowTitle(productName() + QStringLiteral(" Software"));
     buildMenus();
 
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
-    auto* room = new QVBoxLayout;
-    m_search = new PlayerSearchBar(m_state, central);
+    m_splitter = makeNamed<QSplitter>("splitter_main", Qt::Horizontal, central);
+    auto* roomHost = new QWidget(m_splitter);
+    auto* room = new QVBoxLayout(roomHost);
+    room->setContentsMargins(0, 0, 0, 0);
+    m_search = new PlayerSearchBar(m_state, roomHost);
     room->addWidget(m_search);
+    auto* clockRow = new QHBoxLayout;
+    m_clock = makeNamed<QLabel>("lbl_clock", roomHost);
+    QFont clockFont = m_clock->font();
+    clockFont.setBold(true);
+    clockFont.setPointSizeF(clockFont.pointSizeF() * 1.25);
+    m_clock->setFont(clockFont);
+    // A long banner wraps rather than widening the window.
+    m_clock->setWordWrap(true);
+    m_clock->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_clock->setMinimumHeight(m_clock->fontMetrics().height() + 4);
+    m_quickPick = new QuickPickBox(m_state, roomHost);
+    clockRow->addWidget(m_clock, 1);
+    clockRow->addWidget(m_quickPick);
+    room->addLayout(clockRow);
     room->addWidget(buildTabs(), 1);
-    columns->addLayout(room, 1);
-    auto* side = new QVBoxLayout;
+
+    m_sidePane = new QWidget(m_splitter);
+    m_sidePane->setObjectName(QStringLiteral("side_pane"));
+    auto* side = new QVBoxLayout(m_sidePane);
+    side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(buildDraftInfo());
-    m_notes = new DraftNotesPanel(m_state, m_dialogs, central);
+    m_notes = new DraftNotesPanel(m_state, m_dialogs, m_sidePane);
     side->addWidget(m_notes, 1);
     side->addWidget(buildWebPane(), 1);
-    auto* sideHost = new QWidget(central);
-    sideHost->setLayout(side);
-    side->setContentsMargins(0, 0, 0, 0);
-    sideHost->setFixedWidth(300);
-    columns->addWidget(sideHost);
+    m_sidePane->setMinimumWidth(180);
+    m_splitter->addWidget(roomHost);
+    m_splitter->addWidget(m_sidePane);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setCollapsible(0, false);
+    m_splitter->setCollapsible(1, true);
+    m_splitter->setSizes({980, kSidePaneWidth});
+    columns->addWidget(m_splitter);
     setCentralWidget(central);
+    statusBar()->setObjectName(QStringLiteral("status_bar"));
     buildValuationPages();
     buildRoomPages();
+    installShortcuts();
 
-    resize(1280, 860);
-    centreOnScreen();
+    const QByteArray splitter =
+        userSettings().value(QStringLiteral("window/splitter")).toByteArray();
+    if (!splitter.isEmpty()) {
+        m_splitter->restoreState(splitter);
+    }
+    restoreWindowPlace(*this);
     followOtherPrograms();
 }
 
@@ -115,7 +162,7 @@ void FormMain::followOtherPrograms() {
     auto* watcher = new DatabaseWatcher(m_state, m_dialogs, this);
     watcher->setObjectName(QStringLiteral("database_watcher"));
     connect(watcher, &DatabaseWatcher::playersChangedElsewhere, this, &FormMain::fillSearchList);
-    connect(watcher, &DatabaseWatcher::changedElsewhere, this, &FormMain::refreshMain);
+    connect(watcher, &DatabaseWatcher::changedElsewhere, this, &FormMain::refreshEverything);
     watcher->start();
 }
 
@@ -186,8 +233,10 @@ QWidget* FormMain::buildTabs() {
             // Auction controls appear once an auction is open.
             m_updateDollars->setVisible(false);
             m_showInflation->setVisible(false);
-            connect(m_showInflation, &QCheckBox::toggled, this,
-                    [this](bool checked) { m_state.showInflation = checked; });
+            connect(m_showInflation, &QCheckBox::toggled, this, [this](bool checked) {
+                m_state.showInflation = checked;
+                refreshEverything();
+            });
             // The refresh recomputes the dollar values of an auction itself.
             connect(m_updateDollars, &QPushButton::clicked, this, &FormMain::refreshMain);
         }
@@ -228,6 +277,8 @@ QWidget* FormMain::buildDraftInfo() {
     // Nothing to skip or undo until a draft is open.
     m_skip->setEnabled(false);
     m_undoPick->setEnabled(false);
+    m_skip->setToolTip(QStringLiteral("Ctrl+Shift+S"));
+    m_undoPick->setToolTip(QStringLiteral("Ctrl+Z"));
     connect(m_skip, &QPushButton::clicked, this, &FormMain::skipPick);
     connect(m_undoPick, &QPushButton::clicked, this, &FormMain::undoPick);
     turnButtons->addWidget(m_skip);
@@ -245,7 +296,11 @@ QWidget* FormMain::buildWebPane() {
 void FormMain::buildValuationPages() {
     auto* standings = new StandingsPage(m_state, m_dialogs);
     connect(standings, &StandingsPage::helpRequested, this, &FormMain::showHelpPath);
+    if (auto* reserves = standings->findChild<QCheckBox*>(QStringLiteral("chk_reserves"))) {
+        connect(reserves, &QCheckBox::toggled, this, &FormMain::refreshEverything);
+    }
     setTabPage(kProjectedStandings, standings);
+    m_standings = standings;
     m_targets = new TargetsPage(m_state, m_dialogs);
     connect(m_targets, &TargetsPage::helpRequested, this, &FormMain::showHelpPath);
     setTabPage(kCategoryTargets, m_targets);
@@ -261,16 +316,83 @@ void FormMain::showHelpPath(const QString& servicePath) {
 }
 
 void FormMain::showHelp(HelpPage page) {
-    m_webPane->showHelp(page);
+    if (!m_helpWindow) {
+        m_helpWindow = new HelpWindow(m_state, this);
+    }
+    m_helpWindow->showHelp(page);
 }
 
-void FormMain::centreOnScreen() {
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        QRect frame = frameGeometry();
-        frame.moveCenter(available.center());
-        move(frame.topLeft());
+void FormMain::installShortcuts() {
+    const auto add = [this](const QKeySequence& keys, const char* name, auto action) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setObjectName(QString::fromLatin1(name));
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_K), "key_quickpick", [this] { m_quickPick->focusBox(); });
+    add(QKeySequence(Qt::Key_Slash), "key_quickpick_slash", [this] { m_quickPick->focusBox(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Z), "key_undo", &FormMain::undoPick);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "key_skip", &FormMain::skipPick);
+    add(QKeySequence(Qt::Key_F5), "key_refresh", &FormMain::refreshEverything);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Backslash), "key_sidepane", &FormMain::toggleSidePane);
+    add(QKeySequence(Qt::CTRL | Qt::Key_B), "key_board",
+        [this] { m_tabs->setCurrentIndex(kDraftBoard); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), "key_presentation", [this] {
+        m_tabs->setCurrentIndex(kDraftBoard);
+        if (m_board) {
+            m_board->togglePresentation();
+        }
+    });
+    auto* searchBox = m_search->findChild<QComboBox*>();
+    for (QWidget* box :
+         {static_cast<QWidget*>(searchBox), static_cast<QWidget*>(searchBox->lineEdit()),
+          static_cast<QWidget*>(m_quickPick->findChild<QLineEdit*>())}) {
+        box->installEventFilter(this);
     }
+    for (int tab = 0; tab < kTabCount; ++tab) {
+        add(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + tab)), "key_tab",
+            [this, tab] { m_tabs->setCurrentIndex(tab); });
+    }
+}
+
+// A text box takes Ctrl+Z for its own undo; one with nothing to undo lets it undo the pick.
+bool FormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The search box's own combo box hands its keys to its line edit.
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (auto* combo = qobject_cast<QComboBox*>(watched)) {
+            edit = combo->lineEdit();
+        }
+        if (edit != nullptr && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) &&
+            !edit->isUndoAvailable()) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FormMain::toggleSidePane() {
+    const QList<int> sizes = m_splitter->sizes();
+    if (sizes.size() < 2) {
+        return;
+    }
+    if (sizes[1] > 0) {
+        m_sideSizes = sizes;
+        m_splitter->setSizes({sizes[0] + sizes[1], 0});
+    } else {
+        const int total = sizes[0];
+        const int side =
+            m_sideSizes.size() == 2 && m_sideSizes[1] > 0 ? m_sideSizes[1] : kSidePaneWidth;
+        m_splitter->setSizes({std::max(total - side, 0), side});
+    }
+}
+
+void FormMain::closeEvent(QCloseEvent* event) {
+    saveWindowPlace(*this);
+    userSettings().setValue(QStringLiteral("window/splitter"), m_splitter->saveState());
+    if (m_viewTemplateId != 0) {
+        saveDraftView(m_state, m_viewTemplateId);
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void FormMain::setTabPage(int index, QWidget* page) {
@@ -302,12 +424,50 @@ void FormMain::selectFirstTab() {
 }
 
 void FormMain::refreshMain() {
+    refreshEverything();
+}
+
+void FormMain::refreshEverything() {
     if (!m_state.draftSettings) {
         return;
     }
+    switchDraftView();
     enableActionButtons(false);
-    showRefreshed(quorvane::refreshMain(m_state, m_dialogs));
+    showLive(refreshLiveRoom(m_state, m_dialogs));
     enableActionButtons(true);
+}
+
+// A draft opened for the first time, or again, brings back its own filter, sort and figures.
+void FormMain::switchDraftView() {
+    const int templateId = m_state.draftSettings->template_id;
+    if (templateId == m_viewTemplateId) {
+        saveDraftView(m_state, templateId);
+        return;
+    }
+    if (m_viewTemplateId != 0) {
+        saveDraftView(m_state, m_viewTemplateId);
+    }
+    loadDraftView(m_state, templateId);
+    m_viewTemplateId = templateId;
+    if (m_mainView) {
+        m_mainView->showViewState();
+    }
+}
+
+void FormMain::showLive(const LiveRoom& live) {
+    showRefreshed(live.room);
+    if (live.standings && m_standings) {
+        m_standings->showStandings(*live.standings);
+    }
+    if (live.targets && m_targets) {
+        m_targets->showLiveRows(*live.targets);
+    }
+    if (live.board && m_board) {
+        m_board->showBoard(*live.board);
+    }
+    m_clock->setText(QString::fromStdString(live.banner));
+    m_search->reloadPlayers();
+    m_quickPick->reload();
 }
 
 void FormMain::showRefreshed(const RoomView& view) {
@@ -318,13 +478,24 @@ void FormMain::showRefreshed(const RoomView& view) {
     }
     m_editMenu->setEnabled(true);
     m_editMenu->menuAction()->setEnabled(true);
-    m_skip->setEnabled(true);
+    // An auction has no turn to skip.
+    m_skip->setEnabled(draft.drafttype != kDraftTypeAuction);
     m_undoPick->setEnabled(true);
-    showRoomView(view);
-    m_targets->showCategoryTargets();
+    showRoom(view);
 }
 
+// What an operation rebuilt is shown with everything else refreshed, values included. The
+// roster stays on the team the user was looking at, as after a pick it always has.
 void FormMain::showRoomView(const RoomView& view) {
+    (void)view;
+    const int shownTeam = rosterTeamId();
+    refreshEverything();
+    if (m_mainView && shownTeam > 0) {
+        m_mainView->showTeam(shownTeam);
+    }
+}
+
+void FormMain::showRoom(const RoomView& view) {
     if (view.money) {
         showMoney(*view.money);
     }
@@ -379,12 +550,13 @@ void FormMain::showMoney(const std::vector<MoneyLine>& lines) {
 }
 
 void FormMain::skipPick() {
-    if (!m_state.hasDraft()) {
+    if (!m_state.hasDraft() || m_state.draftSettings->drafttype == kDraftTypeAuction) {
         return;
     }
     enableActionButtons(false);
-    if (const auto view = skipTurn(m_state, m_dialogs)) {
-        showRefreshed(*view);
+    if (auto change = skipTurnTold(m_state, m_dialogs)) {
+        showLive(completeLiveRoom(m_state, m_dialogs, std::move(change->view)));
+        statusBar()->showMessage(QString::fromStdString(change->news));
     }
     enableActionButtons(true);
 }
@@ -394,8 +566,9 @@ void FormMain::undoPick() {
         return;
     }
     enableActionButtons(false);
-    if (const auto view = undoLastPick(m_state, m_dialogs)) {
-        showRefreshed(*view);
+    if (auto change = undoLastPickTold(m_state, m_dialogs)) {
+        showLive(completeLiveRoom(m_state, m_dialogs, std::move(change->view)));
+        statusBar()->showMessage(QString::fromStdString(change->news));
     }
     enableActionButtons(true);
 }
@@ -424,6 +597,10 @@ void FormMain::buildRoomPages() {
     connect(m_research, &ResearchPage::helpRequested, this,
             [this] { showHelp(HelpPage::Research); });
     setTabPage(kPlayerResearch, m_research);
+
+    m_board = new DraftBoardPage(m_dialogs);
+    setTabPage(kDraftBoard, m_board);
+    connect(m_quickPick, &QuickPickBox::playerChosen, this, &FormMain::pickPlayer);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == kPlayerResearch && m_research && m_state.hasDraft()) {
             m_research->fillResearchGrid();
@@ -448,7 +625,22 @@ void FormMain::openAddPlayer(int playerId) {
         return;
     }
     FormAddPlayer window(m_state, m_dialogs, *this, playerId, this);
-    window.exec();
+    if (window.exec() == QDialog::Accepted) {
+        m_quickPick->clearBox();
+        m_search->clearSearch();
+    }
+}
+
+DraftBoardPage* FormMain::boardPage() const {
+    return m_board;
+}
+
+HelpWindow* FormMain::helpWindow() const {
+    return m_helpWindow;
+}
+
+void FormMain::pickPlayer(int playerId) {
+    openAddPlayer(playerId);
 }
 
 void FormMain::openMovePlayer(int playerId) {

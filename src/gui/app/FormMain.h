@@ -15,11 +15,13 @@ class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSplitter;
 class QTabWidget;
 class QVBoxLayout;
 
 namespace quorvane {
 enum class HelpPage;
+struct LiveRoom;
 struct MoneyLine;
 struct ProgramState;
 class UserDialogs;
@@ -27,24 +29,34 @@ class UserDialogs;
 
 namespace quorvane::gui {
 
+class DraftBoardPage;
 class DraftNotesPanel;
+class HelpWindow;
 class MainViewPage;
 class PlayerSearchBar;
+class QuickPickBox;
 class ResearchPage;
+class StandingsPage;
 class TargetsPage;
 class WebPane;
 
-// The draft room's frame: the menus, the four tabs, the "Draft Info" box and the web pane. It
-// only assembles; each tab's page is its own widget, put in with setTabPage.
+// The draft room's frame: the menus, the on-the-clock banner with the quick-pick box, the five
+// tabs, the "Draft Info" box and the web pane in a side pane that can be folded away. It only
+// assembles; each tab's page is its own widget, put in with setTabPage.
 class FormMain final : public QMainWindow, public MainWindowView {
     Q_OBJECT
   public:
-    enum Tab { kMainView, kPlayerResearch, kProjectedStandings, kCategoryTargets };
+    enum Tab { kMainView, kPlayerResearch, kProjectedStandings, kCategoryTargets, kDraftBoard };
+    static constexpr int kTabCount = 5;
 
     FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
     ~FormMain() override;
 
+    // Everything that may have changed, values, standings, targets, board and banner included.
+    // Every change of the draft ends here, and so may anything that notices another program's
+    // writes.
     void refreshMain() override;
+    void refreshEverything();
     void showUpdateDollars(bool visible) override;
     void resetResearchGrid() override;
     void showRoomView(const RoomView& view) override;
@@ -83,6 +95,20 @@ class FormMain final : public QMainWindow, public MainWindowView {
     // kind: "roster", "draft" or "hprojections".
     void openExport(const std::string& kind);
 
+    // The quick-pick box's choice: the pick window for the team on the clock; after a pick the
+    // quick-pick and search boxes are empty again.
+    void pickPlayer(int playerId);
+    void skipPick();
+    void undoPick();
+    void toggleSidePane();
+    QuickPickBox* quickPickBox() const { return m_quickPick; }
+    DraftBoardPage* boardPage() const;
+    HelpWindow* helpWindow() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void buildMenus();
     // Refreshes the room when the command line or another window changes the database.
@@ -90,20 +116,30 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void buildValuationPages();
     void buildRoomPages();
     void showRefreshed(const RoomView& view);
+    void showLive(const LiveRoom& live);
+    void showRoom(const RoomView& view);
+    void switchDraftView();
+    void installShortcuts();
     void showMoney(const std::vector<MoneyLine>& lines);
-    void skipPick();
-    void undoPick();
     void showHelpPath(const QString& servicePath);
     QWidget* buildTabs();
     QWidget* buildDraftInfo();
     QWidget* buildWebPane();
-    void centreOnScreen();
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
     QTabWidget* m_tabs = nullptr;
-    std::array<QVBoxLayout*, 4> m_tabHosts{};
-    std::array<QWidget*, 4> m_tabPages{};
+    std::array<QVBoxLayout*, kTabCount> m_tabHosts{};
+    std::array<QWidget*, kTabCount> m_tabPages{};
+    QSplitter* m_splitter = nullptr;
+    QWidget* m_sidePane = nullptr;
+    QList<int> m_sideSizes;
+    QLabel* m_clock = nullptr;
+    QuickPickBox* m_quickPick = nullptr;
+    QPointer<DraftBoardPage> m_board;
+    QPointer<StandingsPage> m_standings;
+    QPointer<HelpWindow> m_helpWindow;
+    int m_viewTemplateId = 0;
     QMenu* m_editMenu = nullptr;
     QPushButton* m_updateDollars = nullptr;
     QCheckBox* m_showInflation = nullptr;
@@ -113,7 +149,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QPushButton* m_skip = nullptr;
     QPushButton* m_undoPick = nullptr;
     WebPane* m_webPane = nullptr;
-    TargetsPage* m_targets = nullptr;
+    QPointer<TargetsPage> m_targets;
     // Tab pages can be replaced (setTabPage), so these may go.
     QPointer<MainViewPage> m_mainView;
     QPointer<ResearchPage> m_research;

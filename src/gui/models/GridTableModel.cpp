@@ -2,6 +2,7 @@
 #include "gui/models/GridTableModel.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QBrush>
 #include <QColor>
@@ -10,10 +11,85 @@ namespace quorvane::gui {
 
 GridTableModel::GridTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
+namespace {
+
+// Decimals of a number as a grid shows it ("$1,234.50", "-3", ".456"), nullopt for other text.
+std::optional<int> numberDecimals(const std::string& text) {
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '-' || text[at] == '$')) {
+        ++at;
+    }
+    if (at < text.size() && text[at] == '$') {
+        ++at;
+    }
+    bool digits = false;
+    std::optional<int> decimals;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            if (decimals) {
+                ++*decimals;
+            }
+        } else if (c == '.' && !decimals) {
+            decimals = 0;
+        } else if (c != ',' || decimals) {
+            return std::nullopt;
+        }
+    }
+    return digits ? std::optional<int>(decimals.value_or(0)) : std::nullopt;
+}
+
+QString padded(const std::string& text, int decimals) {
+    QString shown = QString::fromStdString(text);
+    if (decimals <= 0 || shown.isEmpty()) {
+        return shown;
+    }
+    const qsizetype point = shown.indexOf(QLatin1Char('.'));
+    const int has = point < 0 ? 0 : static_cast<int>(shown.size() - point - 1);
+    if (point < 0) {
+        shown += QLatin1Char('.');
+    }
+    return shown + QString(decimals - has, QLatin1Char('0'));
+}
+
+}  // namespace
+
 void GridTableModel::setTable(GridTable table) {
     beginResetModel();
     m_table = std::move(table);
+    measureColumns();
     endResetModel();
+}
+
+void GridTableModel::measureColumns() {
+    m_decimals.assign(m_table.headings.size(), -1);
+    for (std::size_t column = 0; column < m_decimals.size(); ++column) {
+        int most = 0;
+        bool numbers = false;
+        bool text = false;
+        for (const auto& cells : m_table.rows) {
+            if (column >= cells.size() || cells[column].empty()) {
+                continue;
+            }
+            if (const std::optional<int> decimals = numberDecimals(cells[column])) {
+                numbers = true;
+                most = std::max(most, *decimals);
+            } else {
+                text = true;
+                break;
+            }
+        }
+        if (numbers && !text) {
+            m_decimals[column] = most;
+        }
+    }
+}
+
+int GridTableModel::columnDecimals(int column) const {
+    return column >= 0 && column < static_cast<int>(m_decimals.size())
+               ? m_decimals[static_cast<std::size_t>(column)]
+               : -1;
 }
 
 const std::vector<std::string>* GridTableModel::rowAt(int row) const {
@@ -32,6 +108,7 @@ void GridTableModel::setCellText(int row, int column, const std::string& text) {
         cells.resize(static_cast<std::size_t>(column) + 1);
     }
     cells[static_cast<std::size_t>(column)] = text;
+    measureColumns();
     emit dataChanged(index(row, column), index(row, column));
 }
 
@@ -64,7 +141,14 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     const auto column = static_cast<std::size_t>(index.column());
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         const auto& cells = m_table.rows[row];
-        return column < cells.size() ? QString::fromStdString(cells[column]) : QString();
+        if (column >= cells.size()) {
+            return QString();
+        }
+        return role == Qt::DisplayRole ? padded(cells[column], columnDecimals(index.column()))
+                                       : QString::fromStdString(cells[column]);
+    }
+    if (role == Qt::TextAlignmentRole && columnDecimals(index.column()) >= 0) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (role == Qt::BackgroundRole && row < m_table.rowColours.size() && m_table.rowColours[row]) {
         const Rgb& c = *m_table.rowColours[row];

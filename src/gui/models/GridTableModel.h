@@ -23,6 +23,9 @@ class GridTableModel final : public QAbstractTableModel {
     void setRowColour(int row, std::optional<Rgb> colour);
     // Columns whose cells the user may edit in place.
     void setEditableColumns(std::vector<int> columns);
+    // Decimals a column of numbers shows, -1 for a column of text. Numbers are right-aligned
+    // and padded to the most decimals any cell of their column has.
+    int columnDecimals(int column) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -37,8 +40,11 @@ class GridTableModel final : public QAbstractTableModel {
     void cellEdited(int row, int column, const QString& text);
 
   private:
+    void measureColumns();
+
     GridTable m_table;
     std::vector<int> m_editableColumns;
+    std::vector<int> m_decimals;
 };
 
 }  // namespace quorvane::gui

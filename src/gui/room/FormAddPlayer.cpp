@@ -18,6 +18,7 @@
 #include "gui/room/FormMovePlayer.h"
 #include "gui/room/RoomGridView.h"
 #include "room/RecordPick.h"
+#include "room/SlotChoice.h"
 
 namespace quorvane::gui {
 
@@ -49,6 +50,12 @@ FormAddPlayer::FormAddPlayer(ProgramState& state, UserDialogs& dialogs, MainWind
     m_rosterTeamId = window->form().teamid;
     frm_roster->setTitle(QString::fromStdString(window->roster.title));
     dg_roster->showRoster(window->roster);
+    // A pick by keyboard: type the price (auction) or press Enter.
+    if (window->showDollars) {
+        txt_dollars->setFocus();
+    } else {
+        cmd_addplayer->setFocus();
+    }
 }
 
 void FormAddPlayer::buildControls() {
@@ -105,6 +112,10 @@ void FormAddPlayer::teamChosen() {
     const int teamid = selectedTeamId(*cmb_team);
     if (teamid != m_rosterTeamId) {
         showTeamRoster(teamid);
+        // The slot that has room depends on the team.
+        if (const auto slot = preselectSlot(m_state, m_playerId, teamid)) {
+            fillPositionList(*cmb_pos, *slot);
+        }
     }
 }
 

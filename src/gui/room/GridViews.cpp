@@ -9,6 +9,7 @@
 #include <charconv>
 
 #include "app/GridTable.h"
+#include "gui/app/WindowMemory.h"
 #include "gui/models/GridTableModel.h"
 
 namespace quorvane::gui {
@@ -33,14 +34,36 @@ QTableView* makeRoomGrid(const QString& objectName, GridTableModel* model, QWidg
 
 void showGridTable(QTableView* view, GridTableModel* model, GridTable table) {
     const std::vector<int> hidden = table.hiddenColumns;
+    // Widths are fitted when the columns change, not on every refresh, so that the grid does not
+    // jump under the user's eyes and widths he set stay.
+    const bool sameColumns = model->columnCount() > 0 &&
+                             model->table().headings == table.headings &&
+                             model->table().hiddenColumns == hidden;
+    std::vector<int> widths;
+    if (sameColumns) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            widths.push_back(view->columnWidth(column));
+        }
+    }
     model->setTable(std::move(table));
+    view->setProperty(kFittingColumns, true);
     for (int column = 0; column < model->columnCount(); ++column) {
         const bool hide = std::find(hidden.begin(), hidden.end(), column) != hidden.end();
         view->setColumnHidden(column, hide);
-        if (!hide) {
+        if (hide) {
+            continue;
+        }
+        if (sameColumns) {
+            view->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+        } else {
             view->resizeColumnToContents(column);
         }
     }
+    view->setProperty(kFittingColumns, false);
+    if (!sameColumns) {
+        applyRememberedWidths(*view);
+    }
+    rememberColumnWidths(*view);
 }
 
 void highlightButton(const std::vector<QAbstractButton*>& group, int pressed) {

@@ -32,6 +32,7 @@ constexpr std::array<const char*, kPositionButtons> kPositionCaptions = {"All", 
                                                                          "PF",  "C", "SG", "SF"};
 
 constexpr int kRosterFrameWidth = 300;
+constexpr int kRosterFrameMinimumWidth = 200;
 
 // The roster with its slot labels as a first column, so that the slot reads beside the player.
 GridTable rosterWithSlots(const RosterGrid& roster) {
@@ -75,7 +76,7 @@ QWidget* MainViewPage::buildFreeAgents() {
         auto* button =
             new QPushButton(QString::fromLatin1(kPositionCaptions[index]), frm_freeagents);
         button->setObjectName(QStringLiteral("cmd_pos_%1").arg(index));
-        button->setMinimumWidth(34);
+        button->setMinimumWidth(28);
         connect(button, &QPushButton::clicked, this, [this, index] { pressPositionButton(index); });
         cmd_pos[static_cast<std::size_t>(index)] = button;
         positionGroup.push_back(button);
@@ -140,7 +141,9 @@ QWidget* MainViewPage::buildFreeAgents() {
 
 QWidget* MainViewPage::buildRoster() {
     frm_roster = makeNamed<QGroupBox>("frm_roster", this);
-    frm_roster->setFixedWidth(kRosterFrameWidth);
+    // The roster gives way on a small screen instead of pushing the window past it.
+    frm_roster->setMinimumWidth(kRosterFrameMinimumWidth);
+    frm_roster->setMaximumWidth(kRosterFrameWidth);
     auto* layout = new QVBoxLayout(frm_roster);
 
     cmb_roster = makeNamed<QComboBox>("cmb_roster", frm_roster);
@@ -185,6 +188,7 @@ void MainViewPage::fillAvailablePlayers() {
 
 void MainViewPage::showAvailablePlayers(const GridTable& players) {
     showGridTable(dg_freeagents, m_freeAgentsModel, players);
+    showSortIndicator();
     const int notes = m_freeAgentsModel->table().columnIndex("Notes");
     m_freeAgentsModel->setEditableColumns(notes >= 0 ? std::vector<int>{notes}
                                                      : std::vector<int>{});
@@ -213,6 +217,47 @@ void MainViewPage::showRoster(const RosterGrid& roster) {
         header->setSectionResizeMode(
             column, column == name ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
     }
+}
+
+void MainViewPage::showTeam(int teamid) {
+    const int index = cmb_roster->findData(teamid);
+    if (index >= 0) {
+        cmb_roster->setCurrentIndex(index);
+        showChosenRoster();
+    }
+}
+
+void MainViewPage::showViewState() {
+    int pressed = 0;
+    for (int index = 0; index < kPositionButtons; ++index) {
+        if (positionName(index) == m_state.positionFilter) {
+            pressed = index;
+        }
+    }
+    highlightButton({cmd_pos.begin(), cmd_pos.end()}, pressed);
+    highlightButton({cmd_stats[0], cmd_stats[1]}, m_state.statsMode == 0 ? 0 : 1);
+    showSortIndicator();
+}
+
+// Names, teams, positions, ranks and turnovers read from the smallest; other figures from the
+// largest, as the list is ordered.
+void MainViewPage::showSortIndicator() {
+    QHeaderView* header = dg_freeagents->horizontalHeader();
+    header->setSortIndicatorShown(true);
+    int column = m_state.freeAgentSortColumn;
+    // Without a chosen heading the list is in value order, the third column.
+    if (column <= 0 || column >= m_freeAgentsModel->columnCount()) {
+        column = 2;
+    }
+    if (column >= m_freeAgentsModel->columnCount()) {
+        header->setSortIndicator(-1, Qt::AscendingOrder);
+        return;
+    }
+    const std::string heading =
+        m_freeAgentsModel->table().headings[static_cast<std::size_t>(column)];
+    const bool ascending = heading == "Name" || heading == "Team" || heading == "Pos" ||
+                           heading == "RK" || heading == "TO" || heading == "playerid";
+    header->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 int MainViewPage::rosterTeamId() const {

@@ -39,6 +39,11 @@ class MainViewPage final : public QWidget {
     void showRoster(const RosterGrid& roster);
     // The team chosen in cmb_roster, 0 when none.
     int rosterTeamId() const;
+    // Chooses a team in cmb_roster and shows its roster.
+    void showTeam(int teamid);
+    // The position and figure buttons and the sort arrow as the program state has them (a
+    // draft's remembered view).
+    void showViewState();
 
     // The flag pop-up for a row of the available players, shown at `globalPos`.
     void openFlagMenu(int row, const QPoint& globalPos);
@@ -61,6 +66,7 @@ class MainViewPage final : public QWidget {
     void saveNote(int row, int column, const QString& text);
     void showChosenRoster();
     void toggleRoster();
+    void showSortIndicator();
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;

@@ -70,9 +70,33 @@ void PlayerSearchBar::fillSearchList() {
     m_plid = 0;
 }
 
+void PlayerSearchBar::reloadPlayers() {
+    const QString typed = cmb_search->currentText();
+    const int plid = m_plid;
+    fillSearchList();
+    if (!typed.isEmpty()) {
+        cmb_search->setEditText(typed);
+        m_plid = plid;
+    }
+}
+
+void PlayerSearchBar::clearSearch() {
+    cmb_search->setCurrentIndex(-1);
+    // Set rather than cleared, so that the box keeps no undo of the name and Ctrl+Z goes to
+    // the pick.
+    cmb_search->setEditText(QString());
+    m_chosenEntry = -1;
+    m_plid = 0;
+}
+
 bool PlayerSearchBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cmb_search->lineEdit() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        // Enter asks for the pick of the player the text names, like "Add Player".
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_plid > 0) {
+            addPlayer();
+            return true;
+        }
         if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
             m_state.searchNoComplete = true;
         }

@@ -24,6 +24,10 @@ class PlayerSearchBar final : public QWidget {
 
     // Lists every player of the projection season; a failure is logged and the list kept.
     void fillSearchList();
+    // Lists the players again after the draft changed, keeping what the user is typing.
+    void reloadPlayers();
+    // Empties the box (after a pick, so that its player is not picked twice).
+    void clearSearch();
     // The player whose entry the typed text matches, 0 when none does.
     int plid() const { return m_plid; }
 

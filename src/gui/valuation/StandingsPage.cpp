@@ -11,6 +11,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "gui/models/GridTableModel.h"
+#include "gui/room/GridViews.h"
 #include "valuation/Standings.h"
 
 namespace quorvane::gui {
@@ -58,9 +59,12 @@ void StandingsPage::updateStandings() {
     auto grid = calcStandings(m_state, m_dialogs, false);
     m_dialogs.setBusy(false);
     if (grid) {
-        m_model->setTable(std::move(*grid));
-        dg_standings->resizeColumnsToContents();
+        showStandings(std::move(*grid));
     }
+}
+
+void StandingsPage::showStandings(GridTable grid) {
+    showGridTable(dg_standings, m_model, std::move(grid));
 }
 
 }  // namespace quorvane::gui

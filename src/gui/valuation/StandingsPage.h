@@ -8,6 +8,7 @@ class QPushButton;
 class QTableView;
 
 namespace quorvane {
+struct GridTable;
 struct ProgramState;
 class UserDialogs;
 }  // namespace quorvane
@@ -28,6 +29,8 @@ class StandingsPage final : public QWidget {
   public slots:
     // "Update Standings".
     void updateStandings();
+    // Shows a grid a live refresh computed.
+    void showStandings(GridTable grid);
 
   signals:
     // The Help button: the service path of the page to show in the web pane.

@@ -126,13 +126,7 @@ void TargetsPage::showRows(const std::vector<TargetRow>& rows) {
         actual->setReadOnly(true);
         auto* difference = new QLabel(text(row.difference), frm_batting_targets);
         difference->setObjectName("lbl_diff");
-        if (row.differenceColour) {
-            QPalette palette = difference->palette();
-            palette.setColor(QPalette::WindowText,
-                             QColor(row.differenceColour->red, row.differenceColour->green,
-                                    row.differenceColour->blue));
-            difference->setPalette(palette);
-        }
+        colourDifference(difference, row);
         m_rowsLayout->addWidget(caption, gridRow, firstCell);
         m_rowsLayout->addWidget(target, gridRow, firstCell + 1);
         m_rowsLayout->addWidget(actual, gridRow, firstCell + 2);
@@ -145,6 +139,35 @@ void TargetsPage::showRows(const std::vector<TargetRow>& rows) {
     const bool secondColumn = rows.size() > static_cast<std::size_t>(kRowsPerColumn);
     m_secondTargetHeading->setVisible(secondColumn);
     m_secondActualHeading->setVisible(secondColumn);
+}
+
+void TargetsPage::colourDifference(QLabel* label, const TargetRow& row) {
+    QPalette palette = label->palette();
+    const QColor colour = row.differenceColour
+                              ? QColor(row.differenceColour->red, row.differenceColour->green,
+                                       row.differenceColour->blue)
+                              : label->parentWidget()->palette().color(QPalette::WindowText);
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+void TargetsPage::showLiveRows(const std::vector<TargetRow>& rows) {
+    bool sameRows = rows.size() == lbl_target.size();
+    for (std::size_t i = 0; sameRows && i < rows.size(); ++i) {
+        sameRows = lbl_target[i]->text() == text(rows[i].symbol);
+    }
+    if (!sameRows) {
+        showRows(rows);
+        return;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!txt_target[i]->isModified()) {
+            txt_target[i]->setText(text(rows[i].target));
+        }
+        txt_actual[i]->setText(text(rows[i].actual));
+        lbl_diff[i]->setText(text(rows[i].difference));
+        colourDifference(lbl_diff[i], rows[i]);
+    }
 }
 
 }  // namespace quorvane::gui

@@ -35,11 +35,16 @@ class TargetsPage final : public QWidget {
     // "Update Targets": saves what is typed, recomputes the standings and shows the result.
     void setTargets();
 
+  public:
+    // Shows rows a live refresh computed; a target the user is typing stays as typed.
+    void showLiveRows(const std::vector<TargetRow>& rows);
+
   signals:
     void helpRequested(const QString& path);
 
   private:
     void showRows(const std::vector<TargetRow>& rows);
+    static void colourDifference(QLabel* label, const TargetRow& row);
     void clearRows();
 
     ProgramState& m_state;

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: MIT
+#include "room/DraftBoard.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "room/RefreshMain.h"
+#include "room/RoomValues.h"
+#include "room/Rosters.h"
+#include "store/CsvText.h"
+
+namespace quorvane {
+
+namespace {
+
+std::string fullName(const DraftPick& pick) {
+    if (pick.firstname.empty()) {
+        return pick.lastname;
+    }
+    return pick.firstname + " " + pick.lastname;
+}
+
+// Headings and the user's column: one column per team in draft order after the row label.
+void addTeamColumns(const DraftSettings& draft, const char* rowLabel, DraftBoard& board) {
+    board.table.headings.emplace_back(rowLabel);
+    for (const DraftTeam& team : draft.draftTeams) {
+        std::string heading = team.teamname;
+        if (team.owner == 1) {
+            heading += kMineMark;
+            board.mineColumn = static_cast<int>(board.table.headings.size());
+        }
+        board.table.headings.push_back(std::move(heading));
+    }
+}
+
+std::map<int, int> columnOfTeam(const DraftSettings& draft) {
+    std::map<int, int> columns;
+    for (std::size_t index = 0; index < draft.draftTeams.size(); ++index) {
+        columns[draft.draftTeams[index].teamid] = static_cast<int>(index) + 1;
+    }
+    return columns;
+}
+
+std::vector<std::string> blankRow(const std::string& label, std::size_t columns) {
+    std::vector<std::string> row(columns);
+    row.front() = label;
+    return row;
+}
+
+DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
+    const DraftSettings& draft = *state.draftSettings;
+    DraftBoard board;
+    addTeamColumns(draft, "Round", board);
+    const std::size_t columns = board.table.headings.size();
+    const std::map<int, int> columnOf = columnOfTeam(draft);
+
+    // Each team's keepers and picks in the order it made them.
+    std::map<int, std::vector<const DraftPick*>> keepersOf;
+    std::map<int, std::vector<const DraftPick*>> picksOf;
+    for (const DraftPick& pick : picks) {
+        if (columnOf.count(pick.teamid) == 0) {
+            continue;
+        }
+        (pick.draftorder == 0 ? keepersOf : picksOf)[pick.teamid].push_back(&pick);
+    }
+    std::size_t keeperRows = 0;
+    for (const auto& [teamid, held] : keepersOf) {
+        keeperRows = std::max(keeperRows, held.size());
+    }
+    std::size_t roundRows = static_cast<std::size_t>(std::max(draft.rounds(), 0));
+    for (const auto& [teamid, made] : picksOf) {
+        roundRows = std::max(roundRows, made.size());
+    }
+    const int onTheClock = teamOnTheClock(state);
+    // A team that has used all its rounds has no cell left to fill.
+    if (const auto found = picksOf.find(onTheClock); onTheClock > 0 && columnOf.count(onTheClock)) {
+        const std::size_t made = found == picksOf.end() ? 0 : found->second.size();
+        if (made < static_cast<std::size_t>(draft.rounds())) {
+            board.current = BoardCell{static_cast<int>(keeperRows + made), columnOf.at(onTheClock)};
+        }
+    }
+
+    for (std::size_t row = 0; row < keeperRows; ++row) {
+        board.table.rows.push_back(blankRow("Keeper", columns));
+    }
+    for (std::size_t round = 1; round <= roundRows; ++round) {
+        board.table.rows.push_back(blankRow(std::to_string(round), columns));
+    }
+    const auto cellText = [](const DraftPick& pick) {
+        return fullName(pick) + " (" + pick.pos + ", RK " + std::to_string(pick.rank) + ")";
+    };
+    for (const auto& [teamid, held] : keepersOf) {
+        const int column = columnOf.at(teamid);
+        for (std::size_t row = 0; row < held.size(); ++row) {
+            board.table.rows[row][static_cast<std::size_t>(column)] = cellText(*held[row]);
+            board.keepers.push_back({static_cast<int>(row), column});
+        }
+    }
+    for (const auto& [teamid, made] : picksOf) {
+        const auto column = static_cast<std::size_t>(columnOf.at(teamid));
+        for (std::size_t index = 0; index < made.size(); ++index) {
+            board.table.rows[keeperRows + index][column] = cellText(*made[index]);
+        }
+    }
+    return board;
+}
+
+DraftBoard auctionBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
+    const DraftSettings& draft = *state.draftSettings;
+    DraftBoard board;
+    addTeamColumns(draft, "Slot", board);
+    const std::size_t columns = board.table.headings.size();
+    const std::map<int, int> columnOf = columnOfTeam(draft);
+    const std::vector<std::string> slots = rosterSlotRows(state);
+    const int decimals = priceDecimals(draft);
+
+    // Every team fills its slot rows in pick order; a player with no free row of his slot (or
+    // no slot at all) goes to the team's next "NA" row.
+    struct TeamCells {
+        std::vector<std::string> slotCells;
+        std::vector<bool> keeperCells;
+        std::vector<std::string> overflow;
+        std::vector<bool> overflowKeepers;
+        double spent = 0.0;
+        int players = 0;
+    };
+    std::map<int, TeamCells> teams;
+    for (const DraftTeam& team : draft.draftTeams) {
+        teams[team.teamid] = {std::vector<std::string>(slots.size()),
+                              std::vector<bool>(slots.size(), false),
+                              {},
+                              {},
+                              0.0,
+                              0};
+    }
+    for (const DraftPick& pick : picks) {
+        const auto found = teams.find(pick.teamid);
+        if (found == teams.end()) {
+            continue;
+        }
+        TeamCells& team = found->second;
+        team.spent += pick.dollars;
+        ++team.players;
+        const bool keeper = pick.draftorder == 0;
+        std::string text = fullName(pick) + " $" + formatPrice(pick.dollars, decimals);
+        if (keeper) {
+            text += " K";
+        }
+        bool placed = false;
+        for (std::size_t row = 0; row < slots.size() && !placed; ++row) {
+            if (slots[row] == pick.slot && team.slotCells[row].empty()) {
+                team.slotCells[row] = std::move(text);
+                team.keeperCells[row] = keeper;
+                placed = true;
+            }
+        }
+        if (!placed) {
+            team.overflow.push_back(std::move(text));
+            team.overflowKeepers.push_back(keeper);
+        }
+    }
+    std::size_t overflowRows = 0;
+    for (const auto& [teamid, team] : teams) {
+        overflowRows = std::max(overflowRows, team.overflow.size());
+    }
+    for (const std::string& slot : slots) {
+        board.table.rows.push_back(blankRow(slot, columns));
+    }
+    for (std::size_t row = 0; row < overflowRows; ++row) {
+        board.table.rows.push_back(blankRow("NA", columns));
+    }
+    const std::size_t summary = board.table.rows.size();
+    for (const char* label : {"Spent", "Left", "Max Bid", "Spots Left"}) {
+        board.table.rows.push_back(blankRow(label, columns));
+    }
+    for (const auto& [teamid, team] : teams) {
+        const int column = columnOf.at(teamid);
+        const auto at = static_cast<std::size_t>(column);
+        const auto mark = [&](std::size_t row, const std::string& text, bool keeper) {
+            board.table.rows[row][at] = text;
+            if (keeper) {
+                board.keepers.push_back({static_cast<int>(row), column});
+            }
+        };
+        for (std::size_t row = 0; row < slots.size(); ++row) {
+            mark(row, team.slotCells[row], team.keeperCells[row]);
+        }
+        for (std::size_t row = 0; row < team.overflow.size(); ++row) {
+            mark(slots.size() + row, team.overflow[row], team.overflowKeepers[row]);
+        }
+        const double left = draft.dollars - team.spent;
+        board.table.rows[summary][at] = "$" + formatPrice(team.spent, decimals);
+        board.table.rows[summary + 1][at] = "$" + formatPrice(left, decimals);
+        board.table.rows[summary + 2][at] =
+            "$" + formatPrice(largestBid(draft, left, team.players), decimals);
+        board.table.rows[summary + 3][at] =
+            std::to_string(std::max(draft.rosterSize() - team.players, 0));
+    }
+    return board;
+}
+
+}  // namespace
+
+DraftBoard buildDraftBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
+    if (!state.draftSettings) {
+        return {};
+    }
+    return state.draftSettings->drafttype == kDraftTypeAuction ? auctionBoard(state, picks)
+                                                               : roundsBoard(state, picks);
+}
+
+std::optional<DraftBoard> buildDraftBoard(ProgramState& state) {
+    const auto picks = readDraftPicks(state);
+    if (!picks) {
+        return std::nullopt;
+    }
+    return buildDraftBoard(state, *picks);
+}
+
+bool saveDraftBoardCsv(const DraftBoard& board, const std::string& path, UserDialogs& dialogs) {
+    std::string text = csvLine(board.table.headings) + "\r\n";
+    for (const auto& row : board.table.rows) {
+        text += csvLine(row) + "\r\n";
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!(file << text) || !file.flush()) {
+        dialogs.showMessage("Export", "Could not write " + path, MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#include "room/LiveRoom.h"
+
+#include "app/ProgramState.h"
+#include "room/ClockBanner.h"
+#include "room/DraftPicks.h"
+#include "valuation/Standings.h"
+
+namespace quorvane {
+
+LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs) {
+    return completeLiveRoom(state, dialogs, refreshMain(state, dialogs));
+}
+
+LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView room) {
+    LiveRoom live;
+    live.room = std::move(room);
+    if (!state.draftSettings) {
+        return live;
+    }
+    live.standings = calcStandings(state, dialogs, false);
+    if (live.standings) {
+        live.targets = showCategoryTargets(state, dialogs);
+    }
+    if (const auto picks = readDraftPicks(state)) {
+        live.board = buildDraftBoard(state, *picks);
+        live.banner = clockBanner(state, *picks);
+    }
+    return live;
+}
+
+}  // namespace quorvane

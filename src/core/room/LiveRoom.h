@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/GridTable.h"
+#include "room/DraftBoard.h"
+#include "room/RefreshMain.h"
+#include "valuation/CategoryTargets.h"
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+// Everything the draft room shows during a live draft, so that no figure waits for a button:
+// the room (values included), the standings, the user's targets, the board and the banner.
+// A part that could not be rebuilt is empty and the window keeps what it showed.
+struct LiveRoom {
+    RoomView room;
+    std::optional<GridTable> standings;
+    std::optional<std::vector<TargetRow>> targets;
+    std::optional<DraftBoard> board;
+    std::string banner;
+};
+
+// Rebuilds all of it: refreshMain, then the rest.
+LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs);
+
+// Adds the standings, targets, board and banner to a room an operation has just rebuilt with
+// its values (skip, undo, a move).
+LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView room);
+
+}  // namespace quorvane

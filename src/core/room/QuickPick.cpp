@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#include "room/QuickPick.h"
+
+#include <algorithm>
+#include <cctype>
+#include <tuple>
+
+#include "app/ProgramState.h"
+#include "room/RoomValues.h"
+#include "store/Recordset.h"
+
+namespace quorvane {
+
+namespace {
+
+// Base letters of U+00C0..U+00FF and U+0100..U+017F; '-' marks signs that are no letter.
+constexpr std::string_view kLatin1 =
+    "aaaaaaaceeeeiiiidnooooo-ouuuuytsaaaaaaaceeeeiiiidnooooo-ouuuuyty";
+constexpr std::string_view kLatinExtendedA =
+    "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiiijjjjkkkllllllllllnnnnnnnnnoooooooorrrrrrss"
+    "ssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
+static_assert(kLatin1.size() == 0x40 && kLatinExtendedA.size() == 0x80);
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+std::string foldName(std::string_view text) {
+    std::string folded;
+    folded.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            folded.push_back(static_cast<char>(std::tolower(byte)));
+            continue;
+        }
+        if ((byte & 0xE0) == 0xC0 && i + 1 < text.size()) {
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            const unsigned codePoint = ((byte & 0x1Fu) << 6) | (next & 0x3Fu);
+            char base = 0;
+            if (codePoint >= 0xC0 && codePoint < 0x100) {
+                base = kLatin1[codePoint - 0xC0];
+            } else if (codePoint >= 0x100 && codePoint < 0x180) {
+                base = kLatinExtendedA[codePoint - 0x100];
+            }
+            if (base != 0 && base != '-') {
+                folded.push_back(base);
+                ++i;
+                continue;
+            }
+        }
+        folded.push_back(static_cast<char>(byte));
+    }
+    return folded;
+}
+
+std::optional<std::vector<QuickPickEntry>> loadQuickPicks(ProgramState& state) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    const DraftSettings& draft = *state.draftSettings;
+    Recordset players;
+    if (!openRecordset(players, state.dbConnection,
+                       "select dp.playerid, iif(dp.firstname is null,'',dp.firstname) as first, "
+                       "iif(dp.lastname is null,'',dp.lastname) as last, "
+                       "iif(dp.team is null,'',dp.team) as team, iif(dp.pos is null,'',dp.pos) "
+                       "as pos, dp.dollars, dp.draftorder from DraftPlayers dp where "
+                       "dp.yearofprojection = ? and dp.playerid not in (select playerid from "
+                       "DraftTaken where template_id = ?)",
+                       {SqlValue{std::int64_t{state.projectionYear}},
+                        SqlValue{std::int64_t{draft.template_id}}})) {
+        state.dbConnection.log().writeEntry(" 90011 error: could not fill the quick-pick list");
+        return std::nullopt;
+    }
+    const bool auction = draft.drafttype == kDraftTypeAuction;
+    std::vector<QuickPickEntry> entries;
+    entries.reserve(players.rowCount());
+    for (; !players.eof(); players.moveNext()) {
+        QuickPickEntry entry;
+        entry.playerid = static_cast<int>(players.getInt("playerid"));
+        const std::string first = players.getText("first");
+        const std::string last = players.getText("last");
+        entry.dollars = players.getDouble("dollars");
+        entry.rank = static_cast<int>(players.getInt("draftorder"));
+        entry.label =
+            (first.empty() ? last : first + " " + last) + " (" + players.getText("team") + ", " +
+            players.getText("pos") + ") " +
+            (auction ? "$" + formatPrice(entry.dollars, 2) : "RK " + std::to_string(entry.rank));
+        entry.foldedFirst = foldName(first);
+        entry.foldedLast = foldName(last);
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::vector<std::size_t> rankQuickPicks(const std::vector<QuickPickEntry>& entries,
+                                        std::string_view typed, bool auction, std::size_t limit) {
+    std::string wanted = foldName(typed);
+    while (!wanted.empty() && wanted.front() == ' ') {
+        wanted.erase(0, 1);
+    }
+    std::vector<std::size_t> found;
+    if (wanted.empty()) {
+        return found;
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QuickPickEntry& entry = entries[i];
+        if (startsWith(entry.foldedLast, wanted) || startsWith(entry.foldedFirst, wanted) ||
+            startsWith(entry.foldedFirst + " " + entry.foldedLast, wanted)) {
+            found.push_back(i);
+        }
+    }
+    const auto better = [&](std::size_t a, std::size_t b) {
+        const QuickPickEntry& x = entries[a];
+        const QuickPickEntry& y = entries[b];
+        if (auction && x.dollars != y.dollars) {
+            return x.dollars > y.dollars;
+        }
+        if (!auction && x.rank != y.rank) {
+            // A player without a rank (0) comes after every ranked one.
+            return y.rank <= 0 || (x.rank > 0 && x.rank < y.rank);
+        }
+        return std::tie(x.foldedLast, x.foldedFirst) < std::tie(y.foldedLast, y.foldedFirst);
+    };
+    std::stable_sort(found.begin(), found.end(), better);
+    if (found.size() > limit) {
+        found.resize(limit);
+    }
+    return found;
+}
+
+}  // namespace quorvane

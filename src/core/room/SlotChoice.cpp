@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#include "room/SlotChoice.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+#include "app/ProgramState.h"
+#include "room/RecordPick.h"
+#include "store/Recordset.h"
+
+namespace quorvane {
+
+namespace {
+
+bool contains(const std::vector<std::string>& list, const std::string& text) {
+    return std::find(list.begin(), list.end(), text) != list.end();
+}
+
+std::string upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> eligibleSlots(const std::string& pos,
+                                       const std::vector<std::string>& listed) {
+    std::vector<std::string> slots;
+    const auto add = [&slots](const std::string& slot) {
+        if (!slot.empty() && !contains(slots, slot)) {
+            slots.push_back(slot);
+        }
+    };
+    const std::string natural = upper(pos);
+    add(natural);
+    for (const std::string& other : listed) {
+        add(other);
+    }
+    const auto any = [&](std::initializer_list<const char*> group) {
+        return std::any_of(group.begin(), group.end(),
+                           [&](const char* p) { return natural == p || contains(listed, p); });
+    };
+    if (any({"G", "PG", "SG"})) {
+        add("G");
+    }
+    if (any({"F", "SF", "PF"})) {
+        add("F");
+    }
+    add("UT");
+    add("R");
+    return slots;
+}
+
+std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, int teamid) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    const DraftSettings& draft = *state.draftSettings;
+    const auto id = [](int value) { return SqlValue{std::int64_t{value}}; };
+    Recordset player;
+    if (!openRecordset(player, state.dbConnection,
+                       "select pos, PG, SG, SF, PF, C from DraftPlayers where yearofprojection = ? "
+                       "and playerid = ?",
+                       {id(state.projectionYear), id(playerid)})) {
+        state.dbConnection.log().writeEntry(" 50020 error: could not read the player's positions");
+        return std::nullopt;
+    }
+    if (player.eof()) {
+        return fillPosition(state, playerid);
+    }
+    std::vector<std::string> listed;
+    for (const char* flag : {"PG", "SG", "SF", "PF", "C"}) {
+        if (player.getInt(flag) > 0) {
+            listed.emplace_back(flag);
+        }
+    }
+    Recordset used;
+    if (!openRecordset(used, state.dbConnection,
+                       "select upper(pos) as slot, count(*) as cnt from DraftTaken where "
+                       "template_id = ? and teamid = ? and playerid <> ? group by upper(pos)",
+                       {id(draft.template_id), id(teamid), id(playerid)})) {
+        state.dbConnection.log().writeEntry(" 50021 error: could not count the team's slots");
+        return std::nullopt;
+    }
+    std::map<std::string, std::int64_t> filled;
+    for (; !used.eof(); used.moveNext()) {
+        filled[used.getText("slot")] = used.getInt("cnt");
+    }
+    for (const std::string& slot : eligibleSlots(player.getText("pos"), listed)) {
+        const std::optional<int> room = slotCount(draft, slot);
+        if (room && *room > filled[slot]) {
+            return choosePosition(draft, slot);
+        }
+    }
+    return fillPosition(state, playerid);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+#include "gui/room/DraftBoardPage.h"
+#include "gui/widgets/NamedWidget.h"
+
+#include <QFileDialog>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "app/UserDialogs.h"
+#include "gui/models/GridTableModel.h"
+
+namespace quorvane::gui {
+
+// The board's look over the plain grid: colours and fonts that belong to single cells.
+class BoardCellModel final : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    void setBoard(const DraftBoard* board, bool presentation) {
+        m_board = board;
+        m_presentation = presentation;
+        if (rowCount() > 0 && columnCount() > 0) {
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        }
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (m_board == nullptr || !index.isValid()) {
+            return QIdentityProxyModel::data(index, role);
+        }
+        const BoardCell cell{index.row(), index.column()};
+        const bool current = m_board->current && *m_board->current == cell;
+        const bool keeper = std::find(m_board->keepers.begin(), m_board->keepers.end(), cell) !=
+                            m_board->keepers.end();
+        if (role == Qt::BackgroundRole) {
+            if (current) {
+                return QColor(255, 214, 0);
+            }
+            if (index.column() == m_board->mineColumn) {
+                return QColor(214, 234, 255);
+            }
+            return {};
+        }
+        if (role == Qt::ForegroundRole && (current || index.column() == m_board->mineColumn)) {
+            return QColor(Qt::black);
+        }
+        if (role == Qt::FontRole && (keeper || current || index.column() == 0)) {
+            QFont font;
+            font.setItalic(keeper);
+            font.setBold(current || index.column() == 0);
+            if (m_presentation) {
+                font.setPointSizeF(font.pointSizeF() * 1.6);
+            }
+            return font;
+        }
+        if (role == Qt::DisplayRole && index.column() > 0) {
+            // The name on one line, position and value or price on the next.
+            QString text = QIdentityProxyModel::data(index, role).toString();
+            const qsizetype split = text.indexOf(QStringLiteral(" ("));
+            const qsizetype price = text.lastIndexOf(QStringLiteral(" $"));
+            if (split > 0) {
+                text[split] = QLatin1Char('\n');
+            } else if (price > 0) {
+                text[price] = QLatin1Char('\n');
+            }
+            return text;
+        }
+        if (role == Qt::TextAlignmentRole) {
+            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+
+  private:
+    const DraftBoard* m_board = nullptr;
+    bool m_presentation = false;
+};
+
+DraftBoardPage::DraftBoardPage(UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      m_dialogs(dialogs),
+      m_table(new GridTableModel(this)),
+      m_cells(new BoardCellModel(this)) {
+    setObjectName(QStringLiteral("DraftBoardPage"));
+    m_cells->setSourceModel(m_table);
+    dg_board = makeNamed<QTableView>("dg_board", this);
+    dg_board->setModel(m_cells);
+    dg_board->setSelectionMode(QAbstractItemView::NoSelection);
+    dg_board->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    dg_board->setWordWrap(true);
+    dg_board->verticalHeader()->hide();
+    dg_board->horizontalHeader()->setHighlightSections(false);
+
+    cmd_presentation = makeNamed<QPushButton>("cmd_presentation", tr("Presentation"), this);
+    cmd_presentation->setCheckable(true);
+    cmd_presentation->setToolTip(tr("Larger print for a board read from across the room"));
+    cmd_board_png = makeNamed<QPushButton>("cmd_board_png", tr("Save as PNG..."), this);
+    cmd_board_csv = makeNamed<QPushButton>("cmd_board_csv", tr("Save as CSV..."), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmd_presentation);
+    buttons->addStretch(1);
+    buttons->addWidget(cmd_board_png);
+    buttons->addWidget(cmd_board_csv);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(buttons);
+    layout->addWidget(dg_board, 1);
+
+    connect(cmd_presentation, &QPushButton::toggled, this, &DraftBoardPage::setPresentation);
+    connect(cmd_board_png, &QPushButton::clicked, this, [this] { chooseAndExport(true); });
+    connect(cmd_board_csv, &QPushButton::clicked, this, [this] { chooseAndExport(false); });
+}
+
+void DraftBoardPage::showBoard(const DraftBoard& board) {
+    const bool sameColumns = m_board.table.headings == board.table.headings &&
+                             m_board.table.rows.size() == board.table.rows.size();
+    m_board = board;
+    m_table->setTable(m_board.table);
+    m_cells->setBoard(&m_board, m_presentation);
+    if (!sameColumns) {
+        fitCells();
+    }
+    // A hidden board has no widths yet to scroll by.
+    if (m_board.current && dg_board->isVisible()) {
+        dg_board->scrollTo(m_cells->index(m_board.current->row, m_board.current->column));
+    }
+}
+
+void DraftBoardPage::setPresentation(bool on) {
+    m_presentation = on;
+    cmd_presentation->setChecked(on);
+    QFont font = this->font();
+    if (on) {
+        font.setPointSizeF(font.pointSizeF() * 1.6);
+    }
+    dg_board->setFont(font);
+    dg_board->horizontalHeader()->setFont(font);
+    m_cells->setBoard(&m_board, m_presentation);
+    fitCells();
+}
+
+// Team columns share the width, each cell in up to two lines, so that a whole round reads
+// without scrolling sideways on a usual screen.
+void DraftBoardPage::fitCells() {
+    QHeaderView* header = dg_board->horizontalHeader();
+    header->setMinimumSectionSize(dg_board->fontMetrics().averageCharWidth() * 12);
+    for (int column = 0; column < m_cells->columnCount(); ++column) {
+        header->setSectionResizeMode(
+            column, column == 0 ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+    }
+    dg_board->verticalHeader()->setDefaultSectionSize(2 * dg_board->fontMetrics().lineSpacing() +
+                                                      8);
+}
+
+bool DraftBoardPage::exportPng(const QString& path) {
+    // A view of the same board, as large as all its cells, paints the whole of it.
+    QTableView whole;
+    whole.setModel(m_cells);
+    whole.setFont(dg_board->font());
+    whole.horizontalHeader()->setFont(dg_board->font());
+    whole.verticalHeader()->hide();
+    whole.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    whole.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    whole.verticalHeader()->setDefaultSectionSize(dg_board->verticalHeader()->defaultSectionSize());
+    whole.setWordWrap(true);
+    int width = 2 * whole.frameWidth();
+    for (int column = 0; column < m_cells->columnCount(); ++column) {
+        whole.setColumnWidth(column, dg_board->columnWidth(column));
+        width += dg_board->columnWidth(column);
+    }
+    const int height = 2 * whole.frameWidth() + whole.horizontalHeader()->sizeHint().height() +
+                       m_cells->rowCount() * whole.verticalHeader()->defaultSectionSize();
+    whole.resize(width, height);
+    const QPixmap picture = whole.grab();
+    if (!picture.save(path, "PNG")) {
+        m_dialogs.showMessage("Export", "Could not write " + path.toStdString(),
+                              MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool DraftBoardPage::exportCsv(const QString& path) {
+    return saveDraftBoardCsv(m_board, path.toStdString(), m_dialogs);
+}
+
+void DraftBoardPage::chooseAndExport(bool png) {
+    const QString path = QFileDialog::getSaveFileName(
+        this, png ? tr("Save Board as PNG") : tr("Save Board as CSV"), QString(),
+        png ? tr("PNG pictures (*.png)") : tr("CSV files (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (png) {
+        exportPng(path);
+    } else {
+        exportCsv(path);
+    }
+}
+
+}  // namespace quorvane::gui
