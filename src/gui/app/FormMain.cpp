@@ -225,9 +225,9 @@ QWidget* FormMain::buildWebPane() {
 }
 
 void FormMain::buildValuationPages() {
-    auto* standings = new StandingsPage(m_state, m_dialogs);
-    connect(standings, &StandingsPage::helpRequested, this, &FormMain::showHelpPath);
-    setTabPage(kProjectedStandings, standings);
+    m_standings = new StandingsPage(m_state, m_dialogs);
+    connect(m_standings, &StandingsPage::helpRequested, this, &FormMain::showHelpPath);
+    setTabPage(kProjectedStandings, m_standings);
     m_targets = new TargetsPage(m_state, m_dialogs);
     connect(m_targets, &TargetsPage::helpRequested, this, &FormMain::showHelpPath);
     setTabPage(kCategoryTargets, m_targets);
@@ -304,6 +304,7 @@ void FormMain::showRefreshed(const RoomView& view) {
     m_undoPick->setEnabled(true);
     showRoomView(view);
     m_targets->showCategoryTargets();
+    m_standings->refreshMoneyChart();
 }
 
 void FormMain::showRoomView(const RoomView& view) {

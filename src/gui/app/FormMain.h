@@ -31,6 +31,7 @@ class DraftNotesPanel;
 class MainViewPage;
 class PlayerSearchBar;
 class ResearchPage;
+class StandingsPage;
 class TargetsPage;
 class WebPane;
 
@@ -109,6 +110,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QPushButton* m_skip = nullptr;
     QPushButton* m_undoPick = nullptr;
     WebPane* m_webPane = nullptr;
+    StandingsPage* m_standings = nullptr;
     TargetsPage* m_targets = nullptr;
     // Tab pages can be replaced (setTabPage), so these may go.
     QPointer<MainViewPage> m_mainView;

@@ -15,9 +15,11 @@ class UserDialogs;
 namespace quorvane::gui {
 
 class GridTableModel;
+class MoneyChart;
+class StandingsChart;
 
 // The "Projected Standings" tab: the standings grid, recomputed on request, with or without
-// the reserve picks.
+// the reserve picks, and beside it the totals as a bar chart (and an auction's money).
 class StandingsPage final : public QWidget {
     Q_OBJECT
   public:
@@ -28,6 +30,8 @@ class StandingsPage final : public QWidget {
   public slots:
     // "Update Standings".
     void updateStandings();
+    // After a pick: the money of an auction changes without a standings run.
+    void refreshMoneyChart();
 
   signals:
     // The Help button: the service path of the page to show in the web pane.
@@ -41,6 +45,8 @@ class StandingsPage final : public QWidget {
     QPushButton* cmd_updateStandings;
     QCheckBox* chk_reserves;
     QPushButton* cmd_help_standings;
+    StandingsChart* m_chart;
+    MoneyChart* m_money;
 };
 
 }  // namespace quorvane::gui
