@@ -18,5 +18,7 @@ void addValuationCommands(CLI::App& app, CliContext& context);
 void addRoomCommands(CLI::App& app, CliContext& context);
 void addServiceCommands(CLI::App& app, CliContext& context);
 void addAdviceCommands(CLI::App& app, CliContext& context);
+void addChartCommand(CLI::App& app, CliContext& context);
+void addPathsCommand(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli
