@@ -22,7 +22,8 @@ for file in bin/quorvane-draft bin/quorvane-draft-cli bin/quorvane-projection-se
     share/metainfo/org.quorvane.BasketballDraft.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.quorvane.BasketballDraft.svg \
     share/man/man1/quorvane-draft.1.gz share/man/man1/quorvane-draft-cli.1.gz \
-    share/man/man1/quorvane-projection-service.1.gz share/man/man1/quorvane-update.1.gz; do
+    share/man/man1/quorvane-projection-service.1.gz share/man/man1/quorvane-update.1.gz \
+    share/doc/quorvane-basketball-draft/copyright; do
     [ -s "$prefix/$file" ] || fail "not installed: $file"
 done
 for size in 16 24 32 48 64 128 256; do

@@ -95,8 +95,21 @@ std::optional<ChartData> targetsChart(ProgramState& state) {
     chart.valueAxisTitle = rotisserie ? "Rank points" : "Fantasy points";
     ChartSeries own{"My team", {}};
     ChartSeries league{"League average", {}};
-    for (const auto& [categoryid, symbol] : symbols) {
-        chart.labels.push_back(symbol);
+    // In the order of the targets panel when it is shown, so bars and rows line up.
+    std::vector<int> order;
+    for (const CategoryTarget& row : state.categoryTargets) {
+        if (symbols.contains(row.categoryid)) {
+            order.push_back(row.categoryid);
+        }
+    }
+    if (order.size() != symbols.size()) {
+        order.clear();
+        for (const auto& [categoryid, symbol] : symbols) {
+            order.push_back(categoryid);
+        }
+    }
+    for (const int categoryid : order) {
+        chart.labels.push_back(symbols[categoryid]);
         own.values.push_back(ownValue[categoryid]);
         // A team without a row in a category (a points league's ratio categories before its
         // first pick) counts as 0 there.

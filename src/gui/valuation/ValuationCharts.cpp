@@ -6,7 +6,7 @@
 namespace quorvane::gui {
 
 StandingsChart::StandingsChart(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
-    : ChartPanel(state, dialogs, parent) {
+    : ChartPanel(state, dialogs, tr("Click 'Update Standings' to chart the totals"), parent) {
     setObjectName(QStringLiteral("chart_standings"));
 }
 
@@ -15,7 +15,7 @@ std::optional<ChartData> StandingsChart::figures() {
 }
 
 TargetsChart::TargetsChart(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
-    : ChartPanel(state, dialogs, parent) {
+    : ChartPanel(state, dialogs, tr("Your team against the league"), parent) {
     setObjectName(QStringLiteral("chart_targets"));
 }
 
@@ -24,7 +24,7 @@ std::optional<ChartData> TargetsChart::figures() {
 }
 
 MoneyChart::MoneyChart(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
-    : ChartPanel(state, dialogs, parent) {
+    : ChartPanel(state, dialogs, tr("Money spent and left"), parent) {
     setObjectName(QStringLiteral("chart_money"));
 }
 

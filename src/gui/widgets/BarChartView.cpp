@@ -16,6 +16,8 @@ namespace quorvane::gui {
 
 namespace {
 
+constexpr std::size_t kUprightLabels = 4;
+
 QString text(const std::string& value) {
     return QString::fromStdString(value);
 }
@@ -40,7 +42,7 @@ std::pair<double, double> axisRange(const ChartData& figures) {
 
 BarChartView::BarChartView(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(240, 200);
+    setMinimumSize(160, 140);
     chart()->legend()->setAlignment(Qt::AlignBottom);
 }
 
@@ -73,11 +75,14 @@ void BarChartView::showChart(const ChartData& figures) {
     for (const std::string& label : figures.labels) {
         labels->append(text(label));
     }
-    labels->setLabelsAngle(figures.labels.size() > 8 ? -60 : 0);
+    // Team names and category symbols stay whole when slanted, even in a narrow chart.
+    labels->setLabelsAngle(figures.labels.size() > kUprightLabels ? -45 : 0);
+    labels->setTruncateLabels(false);
     chart->addAxis(labels, Qt::AlignBottom);
     series->attachAxis(labels);
     auto* values = new QValueAxis;
     values->setTitleText(text(figures.valueAxisTitle));
+    values->setLabelFormat(QStringLiteral("%g"));
     const auto [bottom, top] = axisRange(figures);
     values->setRange(bottom, top);
     values->applyNiceNumbers();

@@ -14,7 +14,8 @@
 
 namespace quorvane::gui {
 
-ChartPanel::ChartPanel(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
+ChartPanel::ChartPanel(ProgramState& state, UserDialogs& dialogs, const QString& placeholder,
+                       QWidget* parent)
     : QWidget(parent),
       m_state(state),
       m_dialogs(dialogs),
@@ -29,6 +30,9 @@ ChartPanel::ChartPanel(ProgramState& state, UserDialogs& dialogs, QWidget* paren
     layout->addWidget(m_view, 1);
     layout->addLayout(buttons);
     connect(cmd_export_chart, &QPushButton::clicked, this, &ChartPanel::chooseExportFile);
+    ChartData empty;
+    empty.title = placeholder.toStdString();
+    m_view->showChart(empty);
 }
 
 void ChartPanel::refresh() {

@@ -20,7 +20,9 @@ class BarChartView;
 class ChartPanel : public QWidget {
     Q_OBJECT
   public:
-    ChartPanel(ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+    // The placeholder is the empty chart's title until the first figures arrive.
+    ChartPanel(ProgramState& state, UserDialogs& dialogs, const QString& placeholder,
+               QWidget* parent = nullptr);
 
     BarChartView* view() const { return m_view; }
     // Saves the chart; false after the failure was shown.
