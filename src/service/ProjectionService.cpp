@@ -137,7 +137,7 @@ bool ProjectionService::start(std::string& reason) {
     m_users = std::make_unique<UserFile>(std::move(*users));
     if (!m_config.packageFile.empty()) {
         m_package = UpdatePackage::load(m_config.packageFile, reason);
-        if (!m_package) {
+        if (!m_package || !m_package->announceChecksum(m_config.packageSha256, reason)) {
             return false;
         }
     }

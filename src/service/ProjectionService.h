@@ -28,6 +28,8 @@ struct ServiceConfig {
     std::string usersFile;
     std::string helpFolder = QUORVANE_SERVICE_HELP_DIR;
     std::string packageFile;  // the program package for the updater; empty: none offered
+    // The checksum the publisher gives for the package; empty: computed from the file.
+    std::string packageSha256;
     std::chrono::seconds authorisationLifetime{std::chrono::minutes(10)};
     // The TLS handshake, a whole request from its first byte, an idle keep-alive connection and
     // a stalled answer each get this long.

@@ -3,6 +3,7 @@
 
 #include <openssl/evp.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -40,6 +41,22 @@ std::optional<UpdatePackage> UpdatePackage::load(const std::string& path, std::s
         return std::nullopt;
     }
     return package;
+}
+
+bool UpdatePackage::announceChecksum(const std::string& sha256Text, std::string& reason) {
+    if (sha256Text.empty()) {
+        return true;
+    }
+    std::string lower;
+    for (const char c : sha256Text) {
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (lower.size() != 64 || lower.find_first_not_of("0123456789abcdef") != std::string::npos) {
+        reason = "--package-sha256 wants 64 hexadecimal digits";
+        return false;
+    }
+    sha256 = lower;
+    return true;
 }
 
 std::string UpdatePackage::offerText(const std::string& version) const {

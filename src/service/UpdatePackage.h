@@ -16,6 +16,10 @@ struct UpdatePackage {
     // Reads the file; nullopt with a reason when it cannot be read or is empty.
     static std::optional<UpdatePackage> load(const std::string& path, std::string& reason);
 
+    // Announces the publisher's checksum instead of the file's own (none given: keeps the
+    // file's). False with a reason when it is not 64 hexadecimal digits.
+    bool announceChecksum(const std::string& sha256Text, std::string& reason);
+
     // The offer's answer, one key=value line each: version, file, size and sha256.
     std::string offerText(const std::string& version) const;
 };

@@ -5,8 +5,10 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -14,6 +16,7 @@
 #include <CLI/CLI.hpp>
 
 #include "service/ProjectionService.h"
+#include "service/UpdatePackage.h"
 #include "service/UserFile.h"
 
 namespace {
@@ -37,6 +40,24 @@ std::string defaultHelpFolder() {
     return buildEnd == build.end() ? std::string(QUORVANE_SERVICE_HELP_DIR) : installed.string();
 }
 
+// A publisher's checksum that the file does not match is served all the same (the updater then
+// refuses the file), but the operator hears of it first.
+void warnOfPackageMismatch(const ServiceConfig& config) {
+    std::string reason;
+    const auto package = config.packageFile.empty() || config.packageSha256.empty()
+                             ? std::nullopt
+                             : quorvane::service::UpdatePackage::load(config.packageFile, reason);
+    std::string given = config.packageSha256;
+    for (char& c : given) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (package && package->sha256 != given) {
+        std::cerr << "warning: the SHA-256 of " << config.packageFile << " is " << package->sha256
+                  << ", not the given " << config.packageSha256
+                  << "; the updater will refuse the package\n";
+    }
+}
+
 int serve(ServiceConfig config, const std::string& listen) {
     if (!quorvane::service::parseListenAddress(listen, config.host, config.port)) {
         std::cerr << "error: --listen wants HOST:PORT, for example 127.0.0.1:8443\n";
@@ -49,6 +70,7 @@ int serve(ServiceConfig config, const std::string& listen) {
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
+    warnOfPackageMismatch(config);
     ProjectionService service(config);
     std::string reason;
     if (!service.start(reason)) {
@@ -111,6 +133,9 @@ int main(int argc, char** argv) {
                              "Folder of the help pages (default: the installed ones)");
     serveCommand->add_option("--package", config.packageFile,
                              "Program package offered to the updater, with its SHA-256");
+    serveCommand->add_option("--package-sha256", config.packageSha256,
+                             "The SHA-256 the publisher gives for the package (default: the "
+                             "file's own); the updater refuses a file that does not match it");
     serveCommand
         ->add_option("--grant-minutes", authorisationMinutes,
                      "How long a signed-in client may download (default 10)")

@@ -145,6 +145,30 @@ TEST(ProjectionService, OffersTheUpdatePackageWithItsChecksumOnlyWhenGivenOne) {
     std::string reason;
     EXPECT_FALSE(missing.start(reason));
     EXPECT_EQ(reason, "cannot read the package " + config.packageFile);
+
+    config.packageFile = package;
+    config.packageSha256 = "not a checksum";
+    service::ProjectionService malformed(config);
+    EXPECT_FALSE(malformed.start(reason));
+    EXPECT_EQ(reason, "--package-sha256 wants 64 hexadecimal digits");
+}
+
+TEST(ProjectionService, AnnouncesThePublishersChecksumEvenWhenTheFileDiffers) {
+    TempFolder folder;
+    const std::string package = folder.str() + "/quorvane_13.0.3_amd64.deb";
+    std::ofstream(package, std::ios::binary) << "abd";
+    LoopbackService service([&](service::ServiceConfig& config) {
+        config.packageFile = package;
+        config.packageSha256 = "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD";
+    });
+    ASSERT_TRUE(service.started());
+    TestClient client(service.port());
+    const std::string offer = client.body("/draft/nba/update.asp");
+    EXPECT_NE(
+        offer.find("\r\nsha256=ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"),
+        std::string::npos)
+        << offer;
+    EXPECT_EQ(client.body("/draft/nba/update.deb"), "abd");
 }
 
 TEST(ProjectionService, StopsAlsoWhenStoppedAtOnce) {

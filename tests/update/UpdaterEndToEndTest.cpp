@@ -118,4 +118,32 @@ TEST_F(UpdaterAgainstService, TheUpdaterProgramInstallsWhatTheServiceOffers) {
     EXPECT_FALSE(fs::exists(otherRoot));
 }
 
+TEST(UpdaterProgram, RefusesAFileThatDoesNotMatchThePublishersChecksum) {
+    TestProgram program;
+    TempFolder work;
+    const std::string package = buildPackage(work);
+    LoopbackService service([&](service::ServiceConfig& config) {
+        config.packageFile = package;
+        // The checksum of another file: the one on the service was replaced or damaged.
+        config.packageSha256 = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+    });
+    ASSERT_TRUE(service.started());
+    const std::string root = (work.path() / "root").string();
+    const std::string saved = (work.path() / "saved").string();
+
+    EXPECT_EQ(
+        runAndWait(QUORVANE_UPDATE_PROGRAM,
+                   {"--service", service.host(), "--root", root, "--save-dir", saved, "1303"},
+                   {"QUORVANE_CA_BUNDLE=" + trustedCertificate().certFile,
+                    "ASAN_OPTIONS=detect_leaks=0", "QUORVANE_DATA_DIR=" + program.folder.str()}),
+        1);
+
+    EXPECT_FALSE(fs::exists(root));
+    EXPECT_FALSE(fs::exists(fs::path(saved) / "quorvane-update-test_13.0.3_all.deb"));
+    const auto lines = program.logLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.back().find("does not match its SHA-256 checksum, so it was not installed"),
+              std::string::npos);
+}
+
 }  // namespace quorvane::test
