@@ -32,7 +32,7 @@ for size in 16 24 32 48 64 128 256; do
 done
 grep -q '^Exec=quorvane-draft$' "$prefix/share/applications/org.quorvane.BasketballDraft.desktop" ||
     fail "the menu entry does not start quorvane-draft"
-grep -q "<release version=\"$version\"/>" \
+grep -q "<release version=\"$version\" date=\"20[0-9][0-9]-[01][0-9]-[0-3][0-9]\"/>" \
     "$prefix/share/metainfo/org.quorvane.BasketballDraft.metainfo.xml" ||
     fail "the metainfo file does not name version $version"
 

@@ -75,8 +75,9 @@ void BarChartView::showChart(const ChartData& figures) {
     for (const std::string& label : figures.labels) {
         labels->append(text(label));
     }
-    // Team names and category symbols stay whole when slanted, even in a narrow chart.
-    labels->setLabelsAngle(figures.labels.size() > kUprightLabels ? -45 : 0);
+    // Team names and category symbols stay whole when upright on end, even in a narrow chart;
+    // slanted ones would reach past the plot at its edges and be left out.
+    labels->setLabelsAngle(figures.labels.size() > kUprightLabels ? -90 : 0);
     labels->setTruncateLabels(false);
     chart->addAxis(labels, Qt::AlignBottom);
     series->attachAxis(labels);
