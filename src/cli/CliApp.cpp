@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliApp.h"
 
+#include <algorithm>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include <CLI/CLI.hpp>
 
 #include "app/UserDialogs.h"
+#include "app/Version.h"
 #include "cli/CommandGroups.h"
+#include "cli/ManPage.h"
 
 namespace quorvane::cli {
 
@@ -16,6 +20,8 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     CLI::App app{"Quorvane Basketball Draft: the draft assistant for scripts",
                  "quorvane-draft-cli"};
     app.set_help_all_flag("--help-all", "Help for every command");
+    app.set_version_flag("--version", "quorvane-draft-cli " + std::string(kAppVersion),
+                         "Print the program's version");
     app.require_subcommand(1);
     app.fallthrough();
     app.add_option("--data-dir", context.dataDirOption, "Folder of the draft database");
@@ -31,11 +37,22 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addCockpitCommands(app, context);
     addServiceCommands(app, context);
     addAdviceCommands(app, context);
+    addChartCommand(app, context);
+    addPathsCommand(app, context);
+
+    // The build writes the manual page with this; it is no command for users.
+    if (std::find(argv + 1, argv + argc, std::string_view("--manpage")) != argv + argc) {
+        io.out << manPage(app, std::string(kAppVersion));
+        return kExitDone;
+    }
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
         io.out << app.help();
+        return kExitDone;
+    } catch (const CLI::CallForVersion& version) {
+        io.out << version.what() << '\n';
         return kExitDone;
     } catch (const CLI::CallForAllHelp&) {
         io.out << app.help("", CLI::AppFormatMode::All);

@@ -20,5 +20,7 @@ void addRoomCommands(CLI::App& app, CliContext& context);
 void addCockpitCommands(CLI::App& app, CliContext& context);
 void addServiceCommands(CLI::App& app, CliContext& context);
 void addAdviceCommands(CLI::App& app, CliContext& context);
+void addChartCommand(CLI::App& app, CliContext& context);
+void addPathsCommand(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli

@@ -135,6 +135,12 @@ bool ProjectionService::start(std::string& reason) {
         return false;
     }
     m_users = std::make_unique<UserFile>(std::move(*users));
+    if (!m_config.packageFile.empty()) {
+        m_package = UpdatePackage::load(m_config.packageFile, reason);
+        if (!m_package || !m_package->announceChecksum(m_config.packageSha256, reason)) {
+            return false;
+        }
+    }
     m_tls = makeServerTlsContext(m_config.certFile, m_config.keyFile, reason);
     if (!m_tls) {
         return false;
@@ -236,6 +242,15 @@ HttpResponse ProjectionService::page(const HttpRequest& request, const std::stri
     const std::string& path = request.path;
     if (path == "/draft/nba/version.asp") {
         return HttpResponse::text(200, m_config.version);
+    }
+    if (path == "/draft/nba/update.asp" || path == "/draft/nba/update.deb") {
+        if (!m_package) {
+            return HttpResponse::text(404, "No update package is offered");
+        }
+        return path.ends_with(".asp")
+                   ? HttpResponse::text(200, m_package->offerText(m_config.version))
+                   : HttpResponse::shared(m_package->bytes,
+                                          "application/vnd.debian.binary-package");
     }
     if (path == "/draft/nba/da_projections.csv") {
         if (!m_authorisations.isAuthorised(address)) {

@@ -12,6 +12,7 @@
 #include "service/ProjectionFile.h"
 #include "service/SignInThrottle.h"
 #include "service/TlsContext.h"
+#include "service/UpdatePackage.h"
 #include "service/UserFile.h"
 #include "service/WorkerPool.h"
 
@@ -26,6 +27,9 @@ struct ServiceConfig {
     std::string version;  // the newest program version, dots removed ("1303")
     std::string usersFile;
     std::string helpFolder = QUORVANE_SERVICE_HELP_DIR;
+    std::string packageFile;  // the program package for the updater; empty: none offered
+    // The checksum the publisher gives for the package; empty: computed from the file.
+    std::string packageSha256;
     std::chrono::seconds authorisationLifetime{std::chrono::minutes(10)};
     // The TLS handshake, a whole request from its first byte, an idle keep-alive connection and
     // a stalled answer each get this long.
@@ -47,6 +51,8 @@ struct ServiceConfig {
 //   help_targets.asp                  the help pages of the help folder
 //   /draft/nba/da_player.asp?id=N     a page made from the projection file (400 for a bad id,
 //                                     404 for an unknown player)
+//   /draft/nba/update.asp             the offered package: version, file, size and sha256 lines
+//   /draft/nba/update.deb             the package itself (both 404 without --package)
 // Everything else is 404; only GET (and HEAD) is served.
 class ProjectionService {
   public:
@@ -73,6 +79,7 @@ class ProjectionService {
     std::unique_ptr<ProjectionFile> m_projections;
     std::shared_ptr<const std::string> m_projectionText;
     std::unique_ptr<UserFile> m_users;
+    std::optional<UpdatePackage> m_package;
     ClientAuthorisations m_authorisations;
     SignInThrottle m_throttle;
     TlsContext m_tls;

@@ -4,19 +4,59 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include <CLI/CLI.hpp>
 
 #include "service/ProjectionService.h"
+#include "service/UpdatePackage.h"
 #include "service/UserFile.h"
 
 namespace {
 
 using quorvane::service::ProjectionService;
 using quorvane::service::ServiceConfig;
+
+// The help pages installed with the program (share/quorvane/help beside its bin folder); the
+// source tree's copy only for a program that runs from its build folder.
+std::string defaultHelpFolder() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error).parent_path();
+    const fs::path installed = program.parent_path() / "share" / "quorvane" / "help";
+    if (error || fs::is_regular_file(installed / "da_index.htm", error)) {
+        return installed.string();
+    }
+    const fs::path build = QUORVANE_BUILD_ROOT;
+    const auto [buildEnd, programAt] =
+        std::mismatch(build.begin(), build.end(), program.begin(), program.end());
+    return buildEnd == build.end() ? std::string(QUORVANE_SERVICE_HELP_DIR) : installed.string();
+}
+
+// A publisher's checksum that the file does not match is served all the same (the updater then
+// refuses the file), but the operator hears of it first.
+void warnOfPackageMismatch(const ServiceConfig& config) {
+    std::string reason;
+    const auto package = config.packageFile.empty() || config.packageSha256.empty()
+                             ? std::nullopt
+                             : quorvane::service::UpdatePackage::load(config.packageFile, reason);
+    std::string given = config.packageSha256;
+    for (char& c : given) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (package && package->sha256 != given) {
+        std::cerr << "warning: the SHA-256 of " << config.packageFile << " is " << package->sha256
+                  << ", not the given " << config.packageSha256
+                  << "; the updater will refuse the package\n";
+    }
+}
 
 int serve(ServiceConfig config, const std::string& listen) {
     if (!quorvane::service::parseListenAddress(listen, config.host, config.port)) {
@@ -30,6 +70,7 @@ int serve(ServiceConfig config, const std::string& listen) {
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
+    warnOfPackageMismatch(config);
     ProjectionService service(config);
     std::string reason;
     if (!service.start(reason)) {
@@ -67,9 +108,13 @@ int addUser(const std::string& file, const std::string& name) {
 int main(int argc, char** argv) {
     CLI::App app{"Reference projection service for Quorvane Basketball Draft",
                  "quorvane-projection-service"};
+    app.set_version_flag("--version",
+                         std::string("quorvane-projection-service ") + QUORVANE_VERSION,
+                         "Print the program's version");
     app.require_subcommand(1);
 
     ServiceConfig config;
+    config.helpFolder = defaultHelpFolder();
     std::string listen = "127.0.0.1:8443";
     int authorisationMinutes = 10;
     CLI::App* serveCommand = app.add_subcommand("serve", "Serve over HTTPS until stopped");
@@ -84,7 +129,13 @@ int main(int argc, char** argv) {
         ->required();
     serveCommand->add_option("--users", config.usersFile, "Users file (made by adduser)")
         ->required();
-    serveCommand->add_option("--help-dir", config.helpFolder, "Folder of the help pages");
+    serveCommand->add_option("--help-dir", config.helpFolder,
+                             "Folder of the help pages (default: the installed ones)");
+    serveCommand->add_option("--package", config.packageFile,
+                             "Program package offered to the updater, with its SHA-256");
+    serveCommand->add_option("--package-sha256", config.packageSha256,
+                             "The SHA-256 the publisher gives for the package (default: the "
+                             "file's own); the updater refuses a file that does not match it");
     serveCommand
         ->add_option("--grant-minutes", authorisationMinutes,
                      "How long a signed-in client may download (default 10)")

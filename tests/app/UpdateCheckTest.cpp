@@ -14,12 +14,14 @@ namespace quorvane {
 namespace {
 
 struct RecordingLauncher final : ProgramLauncher {
-    bool start(const std::string& path) override {
+    bool start(const std::string& path, const std::vector<std::string>& arguments) override {
         started.push_back(path);
+        startedWith = arguments;
         return works;
     }
     bool works = true;
     std::vector<std::string> started;
+    std::vector<std::string> startedWith;
 };
 
 TEST(UpdateRules, OfferOnlyANewerVersionOfThisProductLine) {
@@ -49,7 +51,8 @@ TEST_F(UpdateCheckFixture, WithoutAServiceAsksNothingAndShowsNothing) {
 
 TEST_F(UpdateCheckFixture, AsksForTheVersionAndStartsTheUpdaterOnYes) {
     program.state.serviceHost = "updates.example.org";
-    transfer.answer("1303");
+    program.state.dataFolder = "/home/coach/draft data";
+    transfer.answer(" 1303\r\n");
     program.dialogs.answers = {true};
     EXPECT_EQ(runUpdateCheck(program.state, program.dialogs, transfer, launcher, "/x/updater"),
               UpdateOutcome::UpdaterStarted);
@@ -61,6 +64,10 @@ TEST_F(UpdateCheckFixture, AsksForTheVersionAndStartsTheUpdaterOnYes) {
               "An update is available for the draft software.  Would you like to update your "
               "software now?");
     EXPECT_EQ(launcher.started, std::vector<std::string>{"/x/updater"});
+    // The updater shows its messages in windows, finds the service through the same data
+    // folder and fetches the version that was announced.
+    EXPECT_EQ(launcher.startedWith,
+              (std::vector<std::string>{"--gui", "--data-dir", "/home/coach/draft data", "1303"}));
 }
 
 TEST_F(UpdateCheckFixture, GoesOnWhenTheUserSaysNoOrTheVersionIsNotNewer) {
@@ -98,16 +105,18 @@ TEST(UpdaterLaunch, StartsAnExecutableBesideTheProgram) {
     const std::string updater = folder.str() + "/quorvane-update";
     {
         std::ofstream script(updater);
-        script << "#!/bin/sh\ntouch '" << marker << "'\n";
+        script << "#!/bin/sh\necho \"$@\" > '" << marker << "'\n";
     }
     std::filesystem::permissions(updater, std::filesystem::perms::owner_all);
     SpawnLauncher launcher;
-    ASSERT_TRUE(launcher.start(updater));
-    for (int i = 0; i < 100 && !std::filesystem::exists(marker); ++i) {
+    ASSERT_TRUE(launcher.start(updater, {"--gui", "1303"}));
+    std::string started;
+    for (int i = 0; i < 100 && started.empty(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::getline(std::ifstream(marker), started);
     }
-    EXPECT_TRUE(std::filesystem::exists(marker));
-    EXPECT_FALSE(launcher.start(folder.str() + "/not-there"));
+    EXPECT_EQ(started, "--gui 1303");
+    EXPECT_FALSE(launcher.start(folder.str() + "/not-there", {}));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "LoopbackService.h"
 
 namespace quorvane::test {
@@ -109,6 +111,64 @@ TEST(ProjectionService, RefusesOversizedRequestsAndSurvivesMalformedOnes) {
         sendRawBytes(service.port(), std::string(static_cast<std::size_t>(i * 997 % 5000), '\xff'));
     }
     EXPECT_EQ(client.body("/draft/nba/version.asp"), "1303");
+}
+
+TEST(ProjectionService, OffersTheUpdatePackageWithItsChecksumOnlyWhenGivenOne) {
+    TempFolder folder;
+    const std::string package = folder.str() + "/quorvane_13.0.3_amd64.deb";
+    std::ofstream(package, std::ios::binary) << "abc";
+    LoopbackService offering([&](service::ServiceConfig& config) { config.packageFile = package; });
+    ASSERT_TRUE(offering.started());
+    TestClient client(offering.port());
+    // The SHA-256 of "abc" is the standard's own first example.
+    EXPECT_EQ(client.body("/draft/nba/update.asp"),
+              "version=1303\r\nfile=quorvane_13.0.3_amd64.deb\r\nsize=3\r\nsha256="
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\r\n");
+    EXPECT_EQ(client.body("/draft/nba/update.deb"), "abc");
+    EXPECT_EQ(client.body("/draft/nba/version.asp"), "1303");
+
+    LoopbackService plain;
+    ASSERT_TRUE(plain.started());
+    TestClient plainClient(plain.port());
+    EXPECT_EQ(plainClient.status("/draft/nba/update.asp"), 404);
+    EXPECT_EQ(plainClient.status("/draft/nba/update.deb"), 404);
+
+    service::ServiceConfig config;
+    config.port = 0;
+    config.version = "1303";
+    config.packageFile = folder.str() + "/missing.deb";
+    config.projectionsFile = folder.str() + "/projections.csv";
+    config.usersFile = folder.str() + "/users.txt";
+    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
+    std::ofstream(config.usersFile);
+    service::ProjectionService missing(config);
+    std::string reason;
+    EXPECT_FALSE(missing.start(reason));
+    EXPECT_EQ(reason, "cannot read the package " + config.packageFile);
+
+    config.packageFile = package;
+    config.packageSha256 = "not a checksum";
+    service::ProjectionService malformed(config);
+    EXPECT_FALSE(malformed.start(reason));
+    EXPECT_EQ(reason, "--package-sha256 wants 64 hexadecimal digits");
+}
+
+TEST(ProjectionService, AnnouncesThePublishersChecksumEvenWhenTheFileDiffers) {
+    TempFolder folder;
+    const std::string package = folder.str() + "/quorvane_13.0.3_amd64.deb";
+    std::ofstream(package, std::ios::binary) << "abd";
+    LoopbackService service([&](service::ServiceConfig& config) {
+        config.packageFile = package;
+        config.packageSha256 = "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD";
+    });
+    ASSERT_TRUE(service.started());
+    TestClient client(service.port());
+    const std::string offer = client.body("/draft/nba/update.asp");
+    EXPECT_NE(
+        offer.find("\r\nsha256=ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"),
+        std::string::npos)
+        << offer;
+    EXPECT_EQ(client.body("/draft/nba/update.deb"), "abd");
 }
 
 TEST(ProjectionService, StopsAlsoWhenStoppedAtOnce) {

@@ -105,4 +105,20 @@ int League::rank(int playerid, int year) {
         playerid, year)));
 }
 
+League threeTeamLeague(TestProgram& program, int scoringstyle,
+                       std::initializer_list<std::pair<int, double>> categories) {
+    League league(program, 3, kDraftTypeSnake, scoringstyle);
+    league.categories(categories)
+        .player({.playerid = 1, .lastname = "A", .ftm = 10, .fgm = 5, .fga = 10, .turnovers = 10})
+        .player({.playerid = 2, .lastname = "B", .fgm = 10, .fga = 20, .turnovers = 5})
+        .player({.playerid = 3, .lastname = "C", .ftm = 4, .fgm = 3, .fga = 9, .turnovers = 5})
+        .player({.playerid = 4, .lastname = "D", .fgm = 20, .fga = 20})
+        .pick(1, 1, "G")
+        .pick(2, 2, "F")
+        .pick(3, 3, "C")
+        .pick(4, 3, "R");
+    league.load();
+    return league;
+}
+
 }  // namespace quorvane::test

@@ -68,4 +68,10 @@ class League {
     int m_picks = 0;
 };
 
+// Three teams of a snake draft: Owner 1 (the user's) 20 points, 10 turnovers, 5 of 10 field
+// goals; Owner 2 20 points, 5 turnovers, 10 of 20; Owner 3 10 points, 5 turnovers, 3 of 9, and a
+// reserve with 20 of 20 who would win him two categories.
+League threeTeamLeague(TestProgram& program, int scoringstyle,
+                       std::initializer_list<std::pair<int, double>> categories);
+
 }  // namespace quorvane::test

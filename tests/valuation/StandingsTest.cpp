@@ -15,18 +15,7 @@ using Row = std::vector<std::string>;
 // Three teams on points, turnovers and field-goal percentage. Owner 3 also has a reserve who
 // would win him two categories.
 League threeTeams(TestProgram& program) {
-    League league(program, 3, kDraftTypeSnake, kScoringRotisserie);
-    league.categories({{1, 1}, {9, 1}, {15, 1}})
-        .player({.playerid = 1, .lastname = "A", .ftm = 10, .fgm = 5, .fga = 10, .turnovers = 10})
-        .player({.playerid = 2, .lastname = "B", .fgm = 10, .fga = 20, .turnovers = 5})
-        .player({.playerid = 3, .lastname = "C", .ftm = 4, .fgm = 3, .fga = 9, .turnovers = 5})
-        .player({.playerid = 4, .lastname = "D", .fgm = 20, .fga = 20})
-        .pick(1, 1, "G")
-        .pick(2, 2, "F")
-        .pick(3, 3, "C")
-        .pick(4, 3, "R");
-    league.load();
-    return league;
+    return threeTeamLeague(program, kScoringRotisserie, {{1, 1}, {9, 1}, {15, 1}});
 }
 
 double rankPoints(TestProgram& program, League& league, int draftposition, int categoryid) {

@@ -14,24 +14,11 @@ namespace quorvane::cli {
 
 namespace {
 
-// The folder init creates a database in: the override when given, else the one that already
-// holds a database, else the user's folder.
-std::string initFolder(const DataFolderCandidates& candidates) {
-    if (candidates.overrideFolder) {
-        return *candidates.overrideFolder;
-    }
-    std::error_code error;
-    if (std::filesystem::is_regular_file(databasePathIn(candidates.machineWide), error)) {
-        return candidates.machineWide;
-    }
-    return candidates.user;
-}
-
 int runInit(CliContext& context, bool empty) {
     const auto candidates = dataFolderCandidates(
         context.dataDirOption.empty() ? std::nullopt
                                       : std::optional<std::string>(context.dataDirOption));
-    const std::string folder = initFolder(candidates);
+    const std::string folder = chosenDataFolder(candidates);
     std::error_code error;
     if (std::filesystem::is_regular_file(databasePathIn(folder), error)) {
         const bool opened = context.openStore();

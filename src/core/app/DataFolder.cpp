@@ -33,6 +33,17 @@ DataFolderCandidates dataFolderCandidates(const std::optional<std::string>& comm
     return candidates;
 }
 
+std::string chosenDataFolder(const DataFolderCandidates& candidates) {
+    if (candidates.overrideFolder) {
+        return *candidates.overrideFolder;
+    }
+    std::error_code error;
+    if (std::filesystem::is_regular_file(databasePathIn(candidates.machineWide), error)) {
+        return candidates.machineWide;
+    }
+    return candidates.user;
+}
+
 std::string databasePathIn(const std::string& folder) {
     return (std::filesystem::path(folder) / kDatabaseFileName).string();
 }

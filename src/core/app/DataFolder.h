@@ -21,6 +21,10 @@ struct DataFolderCandidates {
 // The candidates for this process: the command line's folder wins over QUORVANE_DATA_DIR.
 DataFolderCandidates dataFolderCandidates(const std::optional<std::string>& commandLineFolder);
 
+// The folder the program works in: the override when given, else the one that already holds a
+// database, else the user's folder (where a new database is created).
+std::string chosenDataFolder(const DataFolderCandidates& candidates);
+
 std::string databasePathIn(const std::string& folder);
 std::string logPathIn(const std::string& folder);
 

@@ -48,15 +48,18 @@ std::string localHelpFolder() {
         return folder;
     }
     const std::filesystem::path program = programFolder();
+    const std::filesystem::path installed = std::filesystem::path(installedDataFolder()) / "help";
     if (!program.empty()) {
-        for (const auto& candidate :
-             {program / "help", program / ".." / "share" / "quorvane" / "help"}) {
+        for (const auto& candidate : {program / "help", installed}) {
             if (holdsHelp(candidate)) {
                 return candidate.lexically_normal().string();
             }
         }
     }
-    return (std::filesystem::path(QUORVANE_SOURCE_DATA_DIR) / "help").string();
+    if (runsFromBuildTree() || program.empty()) {
+        return (std::filesystem::path(QUORVANE_SOURCE_DATA_DIR) / "help").string();
+    }
+    return installed.lexically_normal().string();
 }
 
 std::string localHelpFile(std::string_view fileName) {

@@ -25,7 +25,8 @@ const HelpPageEntry& helpPageEntry(HelpPage page);
 inline constexpr std::string_view kConnectErrorPage = "connect_error.htm";
 
 // Where the shipped help pages are: QUORVANE_HELP_DIR, else "help" beside the executable, else
-// "../share/quorvane/help" beside it, else the source tree's data/help.
+// "../share/quorvane/help" beside it, else (for a program run from its build folder) the source
+// tree's data/help.
 std::string localHelpFolder();
 
 // Path of a shipped page, for example connect_error.htm.

@@ -56,13 +56,27 @@ UpdateCheck checkForUpdate(ProgramState& state, UserDialogs& dialogs, UrlTransfe
     return check;
 }
 
-bool SpawnLauncher::start(const std::string& path) {
+bool SpawnLauncher::start(const std::string& path, const std::vector<std::string>& arguments) {
     if (path.empty() || access(path.c_str(), X_OK) != 0) {
         return false;
     }
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
     pid_t child = 0;
-    char* const arguments[] = {const_cast<char*>(path.c_str()), nullptr};
-    return posix_spawn(&child, path.c_str(), nullptr, nullptr, arguments, environ) == 0;
+    return posix_spawn(&child, path.c_str(), nullptr, nullptr, argv.data(), environ) == 0;
+}
+
+std::vector<std::string> updaterArguments(const ProgramState& state,
+                                          std::string_view announcedVersion) {
+    std::vector<std::string> arguments{"--gui"};
+    if (!state.dataFolder.empty()) {
+        arguments.insert(arguments.end(), {"--data-dir", state.dataFolder});
+    }
+    arguments.emplace_back(announcedVersion);
+    return arguments;
 }
 
 std::string updaterPath() {
@@ -79,7 +93,7 @@ UpdateOutcome runUpdateCheck(ProgramState& state, UserDialogs& dialogs, UrlTrans
     if (check.action != UpdateAction::Ask || !dialogs.askYesNo(kUpdateTitle, kUpdateQuestion)) {
         return UpdateOutcome::Continue;
     }
-    if (launcher.start(updater)) {
+    if (launcher.start(updater, updaterArguments(state, check.serviceAnswer))) {
         return UpdateOutcome::UpdaterStarted;
     }
     // Ending the program because a helper is missing would leave the user with nothing.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvane {
 
@@ -40,18 +41,23 @@ struct UpdateCheck {
 // and nothing is shown; an unreachable service shows "Internet Connection Error".
 UpdateCheck checkForUpdate(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer);
 
-// Starts a helper program; false when it could not be started.
+// Starts a helper program with its arguments; false when it could not be started.
 class ProgramLauncher {
   public:
     virtual ~ProgramLauncher() = default;
-    virtual bool start(const std::string& path) = 0;
+    virtual bool start(const std::string& path, const std::vector<std::string>& arguments) = 0;
 };
 
 // Starts programs with posix_spawn, detached from this one.
 class SpawnLauncher final : public ProgramLauncher {
   public:
-    bool start(const std::string& path) override;
+    bool start(const std::string& path, const std::vector<std::string>& arguments) override;
 };
+
+// What the updater is started with: message windows, the data folder (for the service's
+// address and the log) and the version the service announced.
+std::vector<std::string> updaterArguments(const ProgramState& state,
+                                          std::string_view announcedVersion);
 
 // quorvane-update beside the executable.
 std::string updaterPath();
@@ -61,7 +67,8 @@ enum class UpdateOutcome {
     UpdaterStarted,  // the program is to end now
 };
 
-// The whole check of start-up: asks when the check calls for it and starts the updater on Yes.
+// The whole check of start-up: asks when the check calls for it and starts the updater on Yes,
+// with the announced version.
 // An updater that cannot be started is reported and the program goes on.
 UpdateOutcome runUpdateCheck(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer,
                              ProgramLauncher& launcher, const std::string& updater = updaterPath());

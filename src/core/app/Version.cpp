@@ -7,6 +7,8 @@
 
 namespace quorvane {
 
+const std::string_view kAppVersion = QUORVANE_VERSION;
+
 std::optional<int> versionNumber(std::string_view version) {
     std::string digits;
     for (char c : version) {

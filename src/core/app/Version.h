@@ -6,7 +6,8 @@
 
 namespace quorvane {
 
-inline constexpr std::string_view kAppVersion = "13.0.2";
+// The project's one version number, set by the build ("13.0.2").
+extern const std::string_view kAppVersion;
 inline constexpr std::string_view kProductName = "Quorvane Basketball Draft";
 inline constexpr int kProjectionYear = 2019;
 

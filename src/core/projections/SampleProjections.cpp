@@ -4,24 +4,26 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/ProgramFolder.h"
+
 namespace quorvane {
 
 std::optional<std::string> findSampleProjections() {
     namespace fs = std::filesystem;
     std::error_code error;
     std::vector<fs::path> folders;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const fs::path beside = executable.parent_path();
+    if (const fs::path beside = programFolder(); !beside.empty()) {
         folders.push_back(beside / "data");
-        folders.push_back(beside.parent_path() / "share" / "quorvane" / "data");
+        folders.push_back(fs::path(installedDataFolder()) / "data");
     }
+    if (runsFromBuildTree()) {
 #ifdef QUORVANE_BUILD_DATA_DIR
-    folders.emplace_back(QUORVANE_BUILD_DATA_DIR);
+        folders.emplace_back(QUORVANE_BUILD_DATA_DIR);
 #endif
 #ifdef QUORVANE_SOURCE_DATA_DIR
-    folders.emplace_back(QUORVANE_SOURCE_DATA_DIR);
+        folders.emplace_back(QUORVANE_SOURCE_DATA_DIR);
 #endif
+    }
     for (const fs::path& folder : folders) {
         const fs::path candidate = folder / kSampleProjectionsFileName;
         if (fs::is_regular_file(candidate, error)) {

@@ -166,9 +166,30 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
     for (; !counts.eof(); counts.moveNext()) {
         playersOfTeam[counts.getInt("teamid")] = counts.getInt("cnt");
     }
+    const auto money = readTeamMoney(state, dialogs);
+    if (!money) {
+        return std::nullopt;
+    }
+    lines.push_back({"Owner - Amt (Max)", true});
+    for (const TeamMoney& team : *money) {
+        const auto count = static_cast<int>(playersOfTeam[team.teamid]);
+        lines.push_back({leadingCharacters(team.teamname, 11) + " - $" +
+                             formatPrice(team.left, decimals) + " (" +
+                             formatPrice(largestBid(draft, team.left, count), decimals) + ")",
+                         false});
+    }
+    return lines;
+}
+
+std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDialogs& dialogs) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    const DraftSettings& draft = *state.draftSettings;
     Recordset money;
     if (!openRecordset(money, state.dbConnection,
-                       "select dt.teamname, dt.teamid, dt.draftposition, ? - "
+                       "select dt.teamname, dt.teamid, dt.draftposition, "
+                       "iif(sum(dk.dollars) is null,0,sum(dk.dollars)) as spent, ? - "
                        "iif(sum(dk.dollars) is null,0,sum(dk.dollars)) as amt from draftteams dt "
                        "left outer join drafttaken dk on dt.teamid = dk.teamid where "
                        "dt.template_id = ? group by dt.teamid, dt.teamname, dt.draftposition "
@@ -178,16 +199,12 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
                             " 90001 error: could not get auction dollars");
         return std::nullopt;
     }
-    lines.push_back({"Owner - Amt (Max)", true});
+    std::vector<TeamMoney> teams;
     for (; !money.eof(); money.moveNext()) {
-        const double amount = money.getDouble("amt");
-        const auto count = static_cast<int>(playersOfTeam[money.getInt("teamid")]);
-        lines.push_back({leadingCharacters(money.getText("teamname"), 11) + " - $" +
-                             formatPrice(amount, decimals) + " (" +
-                             formatPrice(largestBid(draft, amount, count), decimals) + ")",
-                         false});
+        teams.push_back({static_cast<int>(money.getInt("teamid")), money.getText("teamname"),
+                         money.getDouble("spent"), money.getDouble("amt")});
     }
-    return lines;
+    return teams;
 }
 
 std::optional<GridTable> fillDraftLog(ProgramState& state) {

@@ -45,6 +45,18 @@ struct MoneyLine {
 // nullopt after a failure was shown.
 std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs);
 
+// One team's money in an auction: the prices of its players (keepers included) and what is
+// left of the cap.
+struct TeamMoney {
+    int teamid = 0;
+    std::string teamname;
+    double spent = 0.0;
+    double left = 0.0;
+};
+// Every team of the open draft in draft order. nullopt after the database message was shown and
+// " 90001 error: could not get auction dollars" logged.
+std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDialogs& dialogs);
+
 // Every pick, newest first; keepers are not picks. nullopt after a logged failure.
 std::optional<GridTable> fillDraftLog(ProgramState& state);
 

@@ -482,6 +482,10 @@ void FormMain::showRefreshed(const RoomView& view) {
     m_skip->setEnabled(draft.drafttype != kDraftTypeAuction);
     m_undoPick->setEnabled(true);
     showRoom(view);
+    // An auction's money changes with every pick, without a standings run.
+    if (m_standings) {
+        m_standings->refreshMoneyChart();
+    }
 }
 
 // What an operation rebuilt is shown with everything else refreshed, values included. The

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -12,6 +13,7 @@
 #include "app/UserDialogs.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
+#include "gui/valuation/ValuationCharts.h"
 #include "valuation/Standings.h"
 
 namespace quorvane::gui {
@@ -24,7 +26,9 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
       dg_standings(new QTableView(this)),
       cmd_updateStandings(new QPushButton(tr("Update Standings"), this)),
       chk_reserves(new QCheckBox(tr("Include Reserves"), this)),
-      cmd_help_standings(new QPushButton(tr("Help"), this)) {
+      cmd_help_standings(new QPushButton(tr("Help"), this)),
+      m_chart(new StandingsChart(state, dialogs, this)),
+      m_money(new MoneyChart(state, dialogs, this)) {
     dg_standings->setObjectName("dg_standings");
     cmd_updateStandings->setObjectName("cmd_updateStandings");
     chk_reserves->setObjectName("chk_reserves");
@@ -40,8 +44,17 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
     buttons->addWidget(chk_reserves);
     buttons->addStretch();
     buttons->addWidget(cmd_help_standings);
+    auto* charts = new QSplitter(Qt::Vertical, this);
+    charts->addWidget(m_chart);
+    charts->addWidget(m_money);
+    m_money->hide();
+    auto* gridAndCharts = new QSplitter(Qt::Horizontal, this);
+    gridAndCharts->addWidget(dg_standings);
+    gridAndCharts->addWidget(charts);
+    gridAndCharts->setStretchFactor(0, 3);
+    gridAndCharts->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(dg_standings);
+    layout->addWidget(gridAndCharts, 1);
     layout->addLayout(buttons);
 
     connect(cmd_updateStandings, &QPushButton::clicked, this, &StandingsPage::updateStandings);
@@ -61,10 +74,16 @@ void StandingsPage::updateStandings() {
     if (grid) {
         showStandings(std::move(*grid));
     }
+    refreshMoneyChart();
+}
+
+void StandingsPage::refreshMoneyChart() {
+    m_money->refresh();
 }
 
 void StandingsPage::showStandings(GridTable grid) {
     showGridTable(dg_standings, m_model, std::move(grid));
+    m_chart->refresh();
 }
 
 }  // namespace quorvane::gui

@@ -16,9 +16,11 @@ class UserDialogs;
 namespace quorvane::gui {
 
 class GridTableModel;
+class MoneyChart;
+class StandingsChart;
 
 // The "Projected Standings" tab: the standings grid, recomputed on request, with or without
-// the reserve picks.
+// the reserve picks, and beside it the totals as a bar chart (and an auction's money).
 class StandingsPage final : public QWidget {
     Q_OBJECT
   public:
@@ -31,6 +33,8 @@ class StandingsPage final : public QWidget {
     void updateStandings();
     // Shows a grid a live refresh computed.
     void showStandings(GridTable grid);
+    // After a pick: the money of an auction changes without a standings run.
+    void refreshMoneyChart();
 
   signals:
     // The Help button: the service path of the page to show in the web pane.
@@ -44,6 +48,8 @@ class StandingsPage final : public QWidget {
     QPushButton* cmd_updateStandings;
     QCheckBox* chk_reserves;
     QPushButton* cmd_help_standings;
+    StandingsChart* m_chart;
+    MoneyChart* m_money;
 };
 
 }  // namespace quorvane::gui

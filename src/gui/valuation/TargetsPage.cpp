@@ -11,6 +11,7 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "gui/valuation/ValuationCharts.h"
 #include "valuation/CategoryTargets.h"
 
 namespace quorvane::gui {
@@ -40,7 +41,8 @@ TargetsPage::TargetsPage(ProgramState& state, UserDialogs& dialogs, QWidget* par
           tr("Add any targets that you wish to reach for each category and click 'Update "
              "Targets'.  Click on 'Update Targets' after you have added players to your team to "
              "see where you stand in each category."),
-          this)) {
+          this)),
+      m_chart(new TargetsChart(state, dialogs, this)) {
     frm_batting_targets->setObjectName("frm_batting_targets");
     cmd_set_targets->setObjectName("cmd_set_targets");
     cmd_help_targets->setObjectName("cmd_help_targets");
@@ -60,7 +62,10 @@ TargetsPage::TargetsPage(ProgramState& state, UserDialogs& dialogs, QWidget* par
     buttons->addStretch();
     buttons->addWidget(cmd_help_targets);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frm_batting_targets, 1);
+    auto* panelAndChart = new QHBoxLayout;
+    panelAndChart->addWidget(frm_batting_targets, 1);
+    panelAndChart->addWidget(m_chart, 1);
+    layout->addLayout(panelAndChart, 1);
     layout->addWidget(lbl_target_directions);
     layout->addLayout(buttons);
 
@@ -139,6 +144,7 @@ void TargetsPage::showRows(const std::vector<TargetRow>& rows) {
     const bool secondColumn = rows.size() > static_cast<std::size_t>(kRowsPerColumn);
     m_secondTargetHeading->setVisible(secondColumn);
     m_secondActualHeading->setVisible(secondColumn);
+    m_chart->refresh();
 }
 
 void TargetsPage::colourDifference(QLabel* label, const TargetRow& row) {
@@ -168,6 +174,7 @@ void TargetsPage::showLiveRows(const std::vector<TargetRow>& rows) {
         lbl_diff[i]->setText(text(rows[i].difference));
         colourDifference(lbl_diff[i], rows[i]);
     }
+    m_chart->refresh();
 }
 
 }  // namespace quorvane::gui

@@ -18,8 +18,11 @@ struct TargetRow;
 
 namespace quorvane::gui {
 
+class TargetsChart;
+
 // The "Category Targets" tab: per category of the draft the user's target, his team's
-// projected total and the difference, green above the target and dark red below it.
+// projected total and the difference, green above the target and dark red below it; beside
+// the panel his team against the league per category as a bar chart.
 class TargetsPage final : public QWidget {
     Q_OBJECT
   public:
@@ -60,6 +63,7 @@ class TargetsPage final : public QWidget {
     QPushButton* cmd_set_targets;
     QPushButton* cmd_help_targets;
     QLabel* lbl_target_directions;
+    TargetsChart* m_chart;
 };
 
 }  // namespace quorvane::gui

@@ -15,7 +15,7 @@ const std::string kUpdater = "/opt/quorvane/bin/quorvane-update";
 
 class RecordingLauncher final : public ProgramLauncher {
   public:
-    bool start(const std::string& path) override {
+    bool start(const std::string& path, const std::vector<std::string>&) override {
         started.push_back(path);
         return startable;
     }

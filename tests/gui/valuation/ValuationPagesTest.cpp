@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +12,11 @@
 #include "gui/models/GridTableModel.h"
 #include "gui/valuation/StandingsPage.h"
 #include "gui/valuation/TargetsPage.h"
+#include "gui/valuation/ValuationCharts.h"
+#include "gui/widgets/BarChartView.h"
 
+using quorvane::gui::BarChartView;
+using quorvane::gui::ChartPanel;
 using quorvane::gui::GridTableModel;
 using quorvane::gui::StandingsPage;
 using quorvane::gui::TargetsPage;
@@ -103,6 +108,74 @@ class ValuationPagesTest : public QObject {
         QCOMPARE(differences[1]->text(), QString(".100"));
         QCOMPARE(differences[1]->palette().color(QPalette::WindowText), QColor(0, 128, 0));
         QCOMPARE(page.findChildren<QLineEdit*>("txt_actual")[0]->text(), QString("20"));
+    }
+    void standingsChartShowsTheGridsTotalsWithTheUsersTeamMarked() {
+        TestProgram program;
+        twoTeams(program);
+        program.state.includeReserves = true;
+        StandingsPage page(program.state, program.dialogs);
+        auto* grid = page.findChild<QTableView*>("dg_standings");
+        auto* chart = page.findChild<ChartPanel*>("chart_standings");
+        QVERIFY(grid && chart);
+
+        QTest::mouseClick(page.findChild<QPushButton*>("cmd_updateStandings"), Qt::LeftButton);
+
+        // With the reserve Owner 2 leads on points (2 to 1) and ties on .500 (1.5 each):
+        // 3.5 rank points to 2.5.
+        const quorvane::ChartData& figures = chart->view()->chartData();
+        QCOMPARE(figures.labels, (std::vector<std::string>{"Owner 2", "Owner 1"}));
+        QCOMPARE(figures.series.at(0).values, (std::vector<double>{3.5, 2.5}));
+        for (int row = 0; row < 2; ++row) {
+            QCOMPARE(cell(grid, row, 0).toStdString(),
+                     figures.labels[static_cast<std::size_t>(row)]);
+            QCOMPARE(cell(grid, row, 5).toDouble(),
+                     figures.series[0].values[static_cast<std::size_t>(row)]);
+        }
+        QCOMPARE(figures.highlighted, std::optional<std::size_t>(1));
+        QCOMPARE(chart->view()->chart()->series().size(), 1);
+
+        // The money chart belongs to auctions only.
+        QVERIFY(page.findChild<ChartPanel*>("chart_money")->isHidden());
+        QVERIFY(program.dialogs.messages.empty());
+
+        quorvane::test::TempFolder folder;
+        const QString file = QString::fromStdString(folder.str() + "/standings.png");
+        QVERIFY(chart->exportTo(file));
+        QVERIFY(QImage(file).width() > 0);
+        QVERIFY(!chart->exportTo(QString::fromStdString(folder.str() + "/no/such/folder.png")));
+        QCOMPARE(program.dialogs.messages.size(), std::size_t{1});
+    }
+
+    void targetsChartFollowsTheTargetsPanel() {
+        TestProgram program;
+        twoTeams(program);
+        TargetsPage page(program.state, program.dialogs);
+        QTest::mouseClick(page.findChild<QPushButton*>("cmd_set_targets"), Qt::LeftButton);
+        const quorvane::ChartData& figures =
+            page.findChild<ChartPanel*>("chart_targets")->view()->chartData();
+        QCOMPARE(figures.labels, (std::vector<std::string>{"PTS", "FGP"}));
+        // Without the reserve Owner 1 leads both: 2 rank points each, the league 3 / 2 = 1.5.
+        QCOMPARE(figures.series.at(0).values, (std::vector<double>{2.0, 2.0}));
+        QCOMPARE(figures.series.at(1).values, (std::vector<double>{1.5, 1.5}));
+    }
+
+    void moneyChartShowsAnAuctionsMoney() {
+        TestProgram program;
+        League league(program, 2, quorvane::kDraftTypeAuction, quorvane::kScoringRotisserie);
+        league.money(260, 1)
+            .categories({{1, 1}})
+            .player({.playerid = 1, .lastname = "A", .ftm = 10})
+            .pick(1, 2, "R", 33.25);
+        league.load();
+        StandingsPage page(program.state, program.dialogs);
+        page.show();
+        page.refreshMoneyChart();
+        auto* money = page.findChild<ChartPanel*>("chart_money");
+        QVERIFY(money->isVisible());
+        const quorvane::ChartData& figures = money->view()->chartData();
+        QCOMPARE(figures.series.at(0).values, (std::vector<double>{0.0, 33.25}));
+        // 260 - 33.25 = 226.75 left to Owner 2.
+        QCOMPARE(figures.series.at(1).values, (std::vector<double>{260.0, 226.75}));
     }
 };
 

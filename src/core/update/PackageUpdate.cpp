@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: MIT
+#include "update/PackageUpdate.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "app/FetchUrlText.h"
+#include "app/ServiceEndpoints.h"
+#include "app/UpdateCheck.h"
+#include "app/UserDialogs.h"
+#include "store/Log.h"
+#include "update/PackageInstaller.h"
+#include "update/PackageOffer.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kTitle = "Software Update";
+
+std::string installCommandFor(const std::string& path) {
+    return "sudo apt install " + path;
+}
+
+PackageUpdateResult failed(UserDialogs& dialogs, const Log& log, const std::string& text,
+                           PackageUpdateResult result = PackageUpdateResult::Failed) {
+    std::string line = text;
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    log.writeEntry(" error: update - " + line);
+    dialogs.showMessage(kTitle, text, MessageIcon::Exclamation);
+    return result;
+}
+
+// The version to fetch: the announced one, or the service's newest when it is newer than this
+// program. nullopt after the user was told why there is nothing to fetch.
+std::optional<std::string> versionToFetch(const PackageUpdateRequest& request,
+                                          UrlTransfer& transfer, UserDialogs& dialogs,
+                                          const Log& log) {
+    if (!request.announcedVersion.empty()) {
+        return request.announcedVersion;
+    }
+    const std::string answer =
+        fetchUrlText(transfer, dialogs, log, serviceUrl(request.serviceHost, kVersionPath),
+                     request.supportAddress);
+    if (answer.empty()) {
+        return std::nullopt;
+    }
+    if (updateActionFor(answer, request.appVersion) != UpdateAction::Ask) {
+        dialogs.showMessage(kTitle,
+                            "No update is available: this is version " + request.appVersion +
+                                " and the projection service offers nothing newer.",
+                            MessageIcon::Information);
+        return std::nullopt;
+    }
+    const auto begin = answer.find_first_not_of(" \t\r\n");
+    return answer.substr(begin, answer.find_last_not_of(" \t\r\n") + 1 - begin);
+}
+
+bool saveFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    return file && file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) &&
+           file.flush();
+}
+
+}  // namespace
+
+PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTransfer& transfer,
+                                     UserDialogs& dialogs, const Log& log,
+                                     PackageInstaller& installer) {
+    if (request.serviceHost.empty()) {
+        return failed(dialogs, log,
+                      "No projection service is configured, so there is nowhere to download "
+                      "the update from.");
+    }
+    const auto version = versionToFetch(request, transfer, dialogs, log);
+    if (!version) {
+        return request.announcedVersion.empty() ? PackageUpdateResult::NothingToUpdate
+                                                : PackageUpdateResult::Failed;
+    }
+
+    const TransferAnswer offerAnswer =
+        fetchUrlAnswer(transfer, dialogs, log, serviceUrl(request.serviceHost, kUpdateOfferPath),
+                       request.supportAddress);
+    if (offerAnswer.body.empty()) {
+        return PackageUpdateResult::Failed;
+    }
+    if (offerAnswer.status != 200) {
+        return failed(dialogs, log,
+                      "The projection service offers no package for version " + *version + ".");
+    }
+    const auto offer = parsePackageOffer(offerAnswer.body);
+    if (!offer) {
+        return failed(dialogs, log,
+                      "The projection service's description of the package could not be read, "
+                      "so nothing was downloaded.",
+                      PackageUpdateResult::Refused);
+    }
+    if (offer->version != *version) {
+        return failed(dialogs, log,
+                      "The projection service offers a package of version " + offer->version +
+                          ", not of the announced version " + *version +
+                          ", so nothing was installed.",
+                      PackageUpdateResult::Refused);
+    }
+
+    dialogs.progress("Downloading " + offer->fileName, 0, 1);
+    const TransferAnswer package =
+        fetchUrlAnswer(transfer, dialogs, log, serviceUrl(request.serviceHost, kUpdatePackagePath),
+                       request.supportAddress);
+    dialogs.progress("Downloading " + offer->fileName, 1, 1);
+    if (package.body.empty()) {
+        return PackageUpdateResult::Failed;
+    }
+    if (package.status != 200) {
+        return failed(dialogs, log,
+                      "The projection service did not send the package (" + package.info + ").");
+    }
+    const std::string received = sha256Hex(package.body);
+    if (received != offer->sha256) {
+        // The bytes never reach the disk, so no one can install them by mistake later.
+        return failed(dialogs, log,
+                      "The downloaded package " + offer->fileName +
+                          " does not match its SHA-256 checksum, so it was not installed.\n"
+                          "Expected: " +
+                          offer->sha256 + "\nReceived: " + received,
+                      PackageUpdateResult::Refused);
+    }
+
+    const std::filesystem::path saved =
+        std::filesystem::absolute(std::filesystem::path(request.saveFolder) / offer->fileName);
+    if (!saveFile(saved, package.body)) {
+        return failed(
+            dialogs, log,
+            "The package could not be saved as " + saved.string() + ", so nothing was installed.");
+    }
+
+    const InstallOutcome outcome = installer.install(saved.string());
+    switch (outcome.kind) {
+        case InstallOutcome::Kind::Installed:
+            log.writeEntry(" update: installed " + saved.string() + " (" + outcome.command + ")");
+            dialogs.showMessage(kTitle,
+                                "Version " + *version +
+                                    " of the draft software was installed. Start the draft "
+                                    "program again to use it.",
+                                MessageIcon::Information);
+            return PackageUpdateResult::Installed;
+        case InstallOutcome::Kind::NotPermitted:
+            dialogs.showMessage(kTitle,
+                                "The update was downloaded and its checksum checked, but "
+                                "installing it needs the administrator's rights. The package "
+                                "was saved as " +
+                                    saved.string() + "\nTo install it, run:\n" +
+                                    installCommandFor(saved.string()),
+                                MessageIcon::Information);
+            return PackageUpdateResult::Saved;
+        case InstallOutcome::Kind::Failed:
+            break;
+    }
+    return failed(dialogs, log,
+                  "The package tool could not install the update (" + outcome.command +
+                      " ended with status " + std::to_string(outcome.exitStatus) +
+                      "). The package was saved as " + saved.string() + "\nTo install it, run:\n" +
+                      installCommandFor(saved.string()));
+}
+
+std::string defaultUpdateSaveFolder() {
+    namespace fs = std::filesystem;
+    const char* home = std::getenv("HOME");
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    std::error_code error;
+    if (home != nullptr && *home != '\0' && fs::is_directory(fs::path(home) / "Downloads", error)) {
+        return (fs::path(home) / "Downloads").string();
+    }
+    if (cache != nullptr && *cache != '\0') {
+        return (fs::path(cache) / "quorvane" / "updates").string();
+    }
+    if (home != nullptr && *home != '\0') {
+        return (fs::path(home) / ".cache" / "quorvane" / "updates").string();
+    }
+    return (fs::temp_directory_path() / "quorvane-updates").string();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+// One coloured set of bars: a value for every label of the chart.
+struct ChartSeries {
+    std::string name;
+    std::vector<double> values;
+};
+
+// A bar chart as core computes it; the desktop program draws it as it is.
+struct ChartData {
+    std::string title;
+    std::string valueAxisTitle;
+    std::vector<std::string> labels;  // one group of bars each: teams or categories
+    std::vector<ChartSeries> series;
+    bool stacked = false;
+    // The label of the user's own team, drawn in its own colour; none when no team is his.
+    std::optional<std::size_t> highlighted;
+};
+
+enum class ChartKind { Standings, Targets, Money };
+
+// "standings", "targets" or "money".
+std::optional<ChartKind> chartKindNamed(std::string_view name);
+
+// Total standings points by team in standings order, from the last standings run: the
+// rotisserie rank points or the weighted fantasy points the grid's TOTAL column shows.
+std::optional<ChartData> standingsChart(ProgramState& state);
+
+// The user's team against the league in every category of the draft, from the last standings
+// run: in rotisserie his rank points and the league's average rank points, in a points league
+// his weighted total and the average team's. Categories in the order of the targets panel last
+// shown (state.categoryTargets), else in catalogue order.
+std::optional<ChartData> targetsChart(ProgramState& state);
+
+// Money spent and money left by team in draft order, stacked to the cap; auctions only (any
+// other draft is told "Only an auction has money to chart." and gives nullopt).
+std::optional<ChartData> moneyChart(ProgramState& state, UserDialogs& dialogs);
+
+// The chart of that kind for the open draft, recomputing the standings first (without the
+// grid) for the standings and targets charts.
+std::optional<ChartData> chartData(ProgramState& state, UserDialogs& dialogs, ChartKind kind);
+
+}  // namespace quorvane

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "gui/valuation/ValuationCharts.h"
+
+#include "app/ProgramState.h"
+
+namespace quorvane::gui {
+
+StandingsChart::StandingsChart(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
+    : ChartPanel(state, dialogs, tr("Click 'Update Standings' to chart the totals"), parent) {
+    setObjectName(QStringLiteral("chart_standings"));
+}
+
+std::optional<ChartData> StandingsChart::figures() {
+    return standingsChart(m_state);
+}
+
+TargetsChart::TargetsChart(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
+    : ChartPanel(state, dialogs, tr("Your team against the league"), parent) {
+    setObjectName(QStringLiteral("chart_targets"));
+}
+
+std::optional<ChartData> TargetsChart::figures() {
+    return targetsChart(m_state);
+}
+
+MoneyChart::MoneyChart(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
+    : ChartPanel(state, dialogs, tr("Money spent and left"), parent) {
+    setObjectName(QStringLiteral("chart_money"));
+}
+
+std::optional<ChartData> MoneyChart::figures() {
+    const bool auction = m_state.draftSettings->drafttype == kDraftTypeAuction;
+    setVisible(auction);
+    if (!auction) {
+        return std::nullopt;
+    }
+    return moneyChart(m_state, m_dialogs);
+}
+
+}  // namespace quorvane::gui

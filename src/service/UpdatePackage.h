@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace quorvane::service {
+
+// The program package offered to the draft program's updater, held in memory with its SHA-256.
+struct UpdatePackage {
+    std::shared_ptr<const std::string> bytes;
+    std::string fileName;  // the file's own name, without folders
+    std::string sha256;    // lower-case hexadecimal
+
+    // Reads the file; nullopt with a reason when it cannot be read or is empty.
+    static std::optional<UpdatePackage> load(const std::string& path, std::string& reason);
+
+    // Announces the publisher's checksum instead of the file's own (none given: keeps the
+    // file's). False with a reason when it is not 64 hexadecimal digits.
+    bool announceChecksum(const std::string& sha256Text, std::string& reason);
+
+    // The offer's answer, one key=value line each: version, file, size and sha256.
+    std::string offerText(const std::string& version) const;
+};
+
+// SHA-256 of the bytes in lower-case hexadecimal.
+std::string sha256Hex(const std::string& bytes);
+
+}  // namespace quorvane::service

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "FakeTransfer.h"
+#include "store/Log.h"
+#include "support/TestProgram.h"
+#include "update/PackageInstaller.h"
+#include "update/PackageOffer.h"
+#include "update/PackageUpdate.h"
+
+namespace quorvane::test {
+
+namespace {
+
+constexpr const char* kPackage = "not really a package, but bytes to check";
+// What sha256sum prints for kPackage.
+constexpr const char* kPackageSha256 =
+    "d3e4435464d227572dcf61ae781539deb5eb4ba59cfff43f4452390cda7b85ec";
+
+struct RecordingInstaller final : PackageInstaller {
+    InstallOutcome install(const std::string& path) override {
+        installed.push_back(path);
+        return {kind, "apt-get install -y " + path, kind == InstallOutcome::Kind::Failed ? 100 : 0};
+    }
+    InstallOutcome::Kind kind = InstallOutcome::Kind::Installed;
+    std::vector<std::string> installed;
+};
+
+std::string offer(const std::string& version, const std::string& sha256,
+                  const std::string& file = "quorvane-basketball-draft_13.0.3_amd64.deb") {
+    return "version=" + version + "\r\nfile=" + file + "\r\nsize=40\r\nsha256=" + sha256 + "\r\n";
+}
+
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+struct UpdateRun : ::testing::Test {
+    PackageUpdateResult run(const std::string& announced = "1303") {
+        PackageUpdateRequest request;
+        request.serviceHost = "updates.example.org";
+        request.announcedVersion = announced;
+        request.appVersion = "13.0.2";
+        request.saveFolder = (program.folder.path() / "downloads").string();
+        return runPackageUpdate(request, transfer, program.dialogs, Log(program.state.logFilePath),
+                                installer);
+    }
+    std::filesystem::path saved() const {
+        return program.folder.path() / "downloads" / "quorvane-basketball-draft_13.0.3_amd64.deb";
+    }
+    TestProgram program;
+    FakeTransfer transfer;
+    RecordingInstaller installer;
+};
+
+}  // namespace
+
+TEST(PackageOffer, ReadsTheFourLinesAndRefusesAnythingUnsafeOrMissing) {
+    EXPECT_EQ(sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    const auto good = parsePackageOffer(
+        "version=1303\nfile=q_13.0.3_amd64.deb\nsize=2048\n"
+        "sha256=BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB4"
+        "10FF61F20015AD");
+    ASSERT_TRUE(good.has_value());
+    EXPECT_EQ(good->version, "1303");
+    EXPECT_EQ(good->size, 2048);
+    EXPECT_EQ(good->sha256, sha256Hex("abc"));
+
+    const std::string sha = sha256Hex("abc");
+    for (const std::string& bad :
+         {offer("1303", sha, "../../etc/cron.d/x.deb"), offer("1303", sha, "/tmp/q.deb"),
+          offer("1303", sha, "q.tar.gz"), offer("1303", sha, ".deb"), offer("1303", sha + "0"),
+          offer("1303", sha.substr(1) + "g"), offer("13.0.3", sha), offer("1303", sha, "q deb.deb"),
+          std::string("version=1303\nfile=q.deb\nsha256=") + sha}) {
+        EXPECT_FALSE(parsePackageOffer(bad).has_value()) << bad;
+    }
+}
+
+TEST_F(UpdateRun, AChecksumThatDiffersIsNeitherSavedNorInstalled) {
+    transfer.answer(offer("1303", sha256Hex("abc")));
+    transfer.answer(kPackage);
+
+    EXPECT_EQ(run(), PackageUpdateResult::Refused);
+
+    EXPECT_TRUE(installer.installed.empty());
+    EXPECT_FALSE(std::filesystem::exists(saved()));
+    ASSERT_EQ(program.dialogs.messages.size(), 1U);
+    const std::string& text = program.dialogs.messages[0].text;
+    EXPECT_NE(text.find("does not match its SHA-256 checksum, so it was not installed"),
+              std::string::npos);
+    EXPECT_NE(text.find("Expected: " + sha256Hex("abc")), std::string::npos);
+    EXPECT_NE(text.find(std::string("Received: ") + kPackageSha256), std::string::npos);
+    ASSERT_FALSE(program.logLines().empty());
+    EXPECT_NE(program.logLines().back().find("does not match its SHA-256"), std::string::npos);
+}
+
+TEST_F(UpdateRun, AMatchingPackageIsSavedAndHandedToThePackageTool) {
+    transfer.answer(offer("1303", kPackageSha256));
+    transfer.answer(kPackage);
+
+    EXPECT_EQ(run(), PackageUpdateResult::Installed);
+
+    EXPECT_EQ(transfer.urls,
+              (std::vector<std::string>{"https://updates.example.org/draft/nba/update.asp",
+                                        "https://updates.example.org/draft/nba/update.deb"}));
+    EXPECT_EQ(installer.installed, std::vector<std::string>{saved().string()});
+    EXPECT_EQ(readAll(saved()), kPackage);
+    EXPECT_EQ(program.dialogs.lastText(),
+              "Version 1303 of the draft software was installed. Start the draft program again "
+              "to use it.");
+}
+
+TEST_F(UpdateRun, WithoutTheRightsThePathAndTheCommandAreNamed) {
+    installer.kind = InstallOutcome::Kind::NotPermitted;
+    transfer.answer(offer("1303", kPackageSha256));
+    transfer.answer(kPackage);
+
+    EXPECT_EQ(run(), PackageUpdateResult::Saved);
+
+    EXPECT_TRUE(std::filesystem::exists(saved()));
+    EXPECT_NE(program.dialogs.lastText().find("The package was saved as " + saved().string()),
+              std::string::npos);
+    EXPECT_NE(program.dialogs.lastText().find("sudo apt install " + saved().string()),
+              std::string::npos);
+}
+
+TEST_F(UpdateRun, RefusesAnOfferForAnotherVersionAndAServiceWithoutAPackage) {
+    transfer.answer(offer("1304", kPackageSha256));
+    EXPECT_EQ(run(), PackageUpdateResult::Refused);
+    EXPECT_NE(program.dialogs.lastText().find("not of the announced version 1303"),
+              std::string::npos);
+
+    transfer.answer("No update package is offered", 404);
+    EXPECT_EQ(run(), PackageUpdateResult::Failed);
+    EXPECT_EQ(program.dialogs.lastText(),
+              "The projection service offers no package for version 1303.");
+    // Neither run fetched the package itself.
+    EXPECT_EQ(transfer.urls.size(), 2U);
+    EXPECT_TRUE(installer.installed.empty());
+}
+
+TEST_F(UpdateRun, WithoutAnAnnouncedVersionOnlyANewerOneIsFetched) {
+    transfer.answer("1302");
+    EXPECT_EQ(run(""), PackageUpdateResult::NothingToUpdate);
+    EXPECT_EQ(transfer.urls,
+              std::vector<std::string>{"https://updates.example.org/draft/nba/version.asp"});
+
+    transfer.answer("1303\r\n");
+    transfer.answer(offer("1303", kPackageSha256));
+    transfer.answer(kPackage);
+    EXPECT_EQ(run(""), PackageUpdateResult::Installed);
+}
+
+}  // namespace quorvane::test
