@@ -6,8 +6,10 @@
 #include <map>
 
 #include "ProjectionFiles.h"
+#include "app/UserDialogs.h"
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
+#include "store/Connection.h"
 
 namespace quorvane::test {
 namespace {
@@ -343,6 +345,33 @@ TEST(TableImport, DryRunReportsAndWritesNothingWhileMappingsAndSourcesAreObeyed)
     EXPECT_EQ(program.scalar("select count(*) from DraftPlayerAdp where source = 'league mock'"),
               1);
     EXPECT_EQ(program.scalar("select count(*) from DraftPlayerAdp where source = 'other site'"), 1);
+}
+
+TEST(TableImport, WhileAnotherProgramWritesNothingIsImportedAndAfterwardsItsChangeStays) {
+    SmallDatabase program;
+    const std::string path =
+        writeFile(program.folder, "site.csv", "Player,GP,PTS\nAnn Example,64,1200\n");
+    setBusyTimeout(program.state.dbConnection, 50);
+    Connection other;
+    ASSERT_TRUE(openConnection(other, program.state.connectionString, Log()));
+    ASSERT_TRUE(executeSql(other, "BEGIN IMMEDIATE"));
+    ASSERT_TRUE(executeSql(other,
+                           "update DraftPlayers set team = 'NEW', blocks = 77 where "
+                           "playerid = 1 and yearofprojection = 2019"));
+    EXPECT_FALSE(importProjectionTable(program.state, program.dialogs, path, {}));
+    EXPECT_EQ(program.dialogs.messages.front().title, kDatabaseBusyTitle);
+    EXPECT_EQ(program.scalar("select count(*) from DraftPlayers where games = 64"), 0);
+    ASSERT_TRUE(executeSql(other, "COMMIT"));
+
+    // The import reads what is stored once it holds the lock: the other program's team and
+    // blocks stay under the table's games and points.
+    program.dialogs.messages.clear();
+    ASSERT_TRUE(importProjectionTable(program.state, program.dialogs, path, {}))
+        << program.dialogs.lastText();
+    EXPECT_EQ(program.scalar("select count(*) from DraftPlayers where playerid = 1 and "
+                             "yearofprojection = 2019 and games = 64 and team = 'NEW' and "
+                             "blocks = 77"),
+              1);
 }
 
 }  // namespace

@@ -136,17 +136,28 @@ DelimitedTable readDelimitedTable(std::string_view text) {
     std::string cell;
     bool quoted = false;
     bool wasQuoted = false;
+    std::size_t width = 0;  // cells in the record before, to reserve for the next
     const auto endCell = [&] {
-        record.cells.push_back(wasQuoted ? cell : trim(cell));
+        if (wasQuoted) {
+            record.cells.push_back(cell);
+        } else {
+            const auto begin = cell.find_first_not_of(" \t");
+            const auto end = cell.find_last_not_of(" \t");
+            record.cells.emplace_back(begin == std::string::npos
+                                          ? std::string_view()
+                                          : std::string_view(cell).substr(begin, end - begin + 1));
+        }
         cell.clear();
         wasQuoted = false;
     };
     const auto endRecord = [&] {
         endCell();
+        width = std::max(width, record.cells.size());
         if (!isBlankRecord(record.cells)) {
             table.records.push_back(std::move(record));
         }
         record = TableRecord{line, {}};
+        record.cells.reserve(width);
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];

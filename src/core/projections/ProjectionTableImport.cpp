@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <unordered_map>
 
 #include <fmt/format.h>
@@ -232,9 +233,10 @@ std::optional<TableCellFault> missingGames(const TableRows& rows, const TableLay
 
 class TableWriter {
   public:
-    TableWriter(ProgramState& state, UserDialogs& dialogs)
+    TableWriter(ProgramState& state, UserDialogs& dialogs, const StoredPlayers& stored)
         : m_state(state),
           m_dialogs(dialogs),
+          m_stored(stored),
           m_connection(state.dbConnection),
           m_writer(state.dbConnection) {}
 
@@ -246,14 +248,17 @@ class TableWriter {
         if (!transaction.begun() || !m_writer.prepare() || !prepareAdded() || !firstNewId()) {
             return false;
         }
+        m_addedOn = m_connection.log().timestamp();
         std::vector<PlayerAdp> figures;
+        figures.reserve(plan.rows.size());
         const auto total = static_cast<long long>(plan.rows.size());
         long long done = 0;
         for (PlannedRow& planned : plan.rows) {
             if (planned.created && !createPlayer(planned, plan.report.season)) {
                 return false;
             }
-            if (m_writer.importLine(planned.row) == ProjectionWriter::Outcome::Failed) {
+            if (m_writer.importLine(planned.row, presence(planned.row)) ==
+                ProjectionWriter::Outcome::Failed) {
                 return false;
             }
             figures.push_back({planned.row.playerid, planned.source->adp, planned.source->aav});
@@ -267,6 +272,14 @@ class TableWriter {
     }
 
   private:
+    // The stored rows were read in this transaction, so they tell which rows exist; a new
+    // player's numbers are past every stored one.
+    ProjectionWriter::Presence presence(const ProjectionRow& row) const {
+        return m_stored.row(row.playerid, row.yearofprojection) != nullptr
+                   ? ProjectionWriter::Presence::Stored
+                   : ProjectionWriter::Presence::Absent;
+    }
+
     bool prepareAdded() {
         return m_added.prepare(m_connection,
                                "insert into draftAdded (playerid, firstname, lastname, pos, team, "
@@ -294,7 +307,7 @@ class TableWriter {
         row.playerid = m_nextId++;
         if (!m_added.run({SqlValue{std::int64_t{row.playerid}}, row.firstname, row.lastname,
                           planned.draftAddedPos.empty() ? row.pos : planned.draftAddedPos, row.team,
-                          m_connection.log().timestamp()})) {
+                          m_addedOn})) {
             return false;
         }
         for (const int year : {m_state.projectionYear, m_state.projectionYear - 1}) {
@@ -304,7 +317,8 @@ class TableWriter {
             ProjectionRow empty = row;
             empty.yearofprojection = year;
             empty.stats = {};
-            if (m_writer.importLine(empty) == ProjectionWriter::Outcome::Failed) {
+            if (m_writer.importLine(empty, ProjectionWriter::Presence::Absent) ==
+                ProjectionWriter::Outcome::Failed) {
                 return false;
             }
         }
@@ -315,9 +329,11 @@ class TableWriter {
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
+    const StoredPlayers& m_stored;
     Connection& m_connection;
     ProjectionWriter m_writer;
     PreparedStatement m_added;
+    std::string m_addedOn;  // one time for every player the import adds
     int m_nextId = kFirstNewPlayerId;
 };
 
@@ -342,7 +358,9 @@ std::optional<DelimitedTable> readProjectionTableFile(ProgramState& state, UserD
                " 12005 error: could not open file - " + path);
         return std::nullopt;
     }
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    const std::string text = std::move(contents).str();
     if (file.bad()) {
         refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be read",
                " 12005 error: could not read file - " + path);
@@ -394,6 +412,12 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
                            fault->lineNumber, what));
         return std::nullopt;
     }
+    // What is stored is read inside the writer's transaction, so a change another program
+    // committed meanwhile is built on rather than overwritten with what was read before it.
+    std::optional<TransactionGuard> transaction;
+    if (!options.dryRun) {
+        transaction.emplace(state.dbConnection);
+    }
     StoredPlayers stored;
     if (!stored.load(state.dbConnection)) {
         reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");
@@ -404,14 +428,15 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
                                  todayText(state.dbConnection));
     plan.report.source = sourceName(options, label);
     if (options.dryRun) {
-        return plan.report;
+        return std::move(plan.report);
     }
-    if (!TableWriter(state, dialogs).write(plan, plan.report.source)) {
+    if (!TableWriter(state, dialogs, stored).write(plan, plan.report.source) ||
+        !transaction->commit()) {
         dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage, MessageIcon::Exclamation);
         log.writeEntry(" 91003 error: could not import projection table - " + label);
         return std::nullopt;
     }
-    return plan.report;
+    return std::move(plan.report);
 }
 
 }  // namespace quorvane

@@ -69,13 +69,17 @@ bool ProjectionWriter::prepare() {
                                 " where playerid = ? and yearofprojection = ?");
 }
 
-ProjectionWriter::Outcome ProjectionWriter::importLine(const ProjectionRow& row) {
-    Recordset found;
-    if (!m_count.query(found, {number(row.playerid), number(row.yearofprojection)})) {
-        m_connection.log().writeEntry(" 91000 error: could not select player count");
-        return Outcome::Failed;
+ProjectionWriter::Outcome ProjectionWriter::importLine(const ProjectionRow& row,
+                                                       Presence presence) {
+    bool present = presence == Presence::Stored;
+    if (presence == Presence::Unknown) {
+        Recordset found;
+        if (!m_count.query(found, {number(row.playerid), number(row.yearofprojection)})) {
+            m_connection.log().writeEntry(" 91000 error: could not select player count");
+            return Outcome::Failed;
+        }
+        present = !found.eof() && found.getInt("cnt") != 0;
     }
-    const bool present = !found.eof() && found.getInt("cnt") != 0;
 
     m_params.clear();
     if (!present) {

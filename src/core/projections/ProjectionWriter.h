@@ -17,9 +17,12 @@ class ProjectionWriter {
     bool prepare();
 
     enum class Outcome { Inserted, Updated, Failed };
+    // Whether the player-season is already stored, when the caller knows it from what it
+    // read before the transaction began; Unknown asks the database.
+    enum class Presence { Unknown, Stored, Absent };
     // Inserts the player-season or updates it when it is present. A failure writes its
     // numbered log line (" 91000 …", " 91001 …" or " 91002 …").
-    Outcome importLine(const ProjectionRow& row);
+    Outcome importLine(const ProjectionRow& row, Presence presence = Presence::Unknown);
 
   private:
     Connection& m_connection;
