@@ -99,13 +99,15 @@ void BM_RefreshMain(benchmark::State& bench) {
 BENCHMARK(BM_RefreshMain)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 // What the user waits for between pressing Enter on a pick and a window that shows it: the pick,
-// then values, standings, targets, board and banner.
-void BM_PickWithEverythingRefreshed(benchmark::State& bench) {
+// then values, standings, targets, board and banner; with the advice, as the desktop program
+// shows it, also the Gain, Z, Z$ and VONA columns.
+void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
     DraftRoom& draft = room();
     if (!draft.ready) {
         bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
         return;
     }
+    draft.state.showAdvice = withAdvice;
     for (auto _ : bench) {
         bench.PauseTiming();
         const int playerid = draft.nextPlayer();
@@ -122,8 +124,21 @@ void BM_PickWithEverythingRefreshed(benchmark::State& bench) {
         undoLastPick(draft.state, draft.dialogs);
         bench.ResumeTiming();
     }
+    draft.state.showAdvice = false;
+}
+
+void BM_PickWithEverythingRefreshed(benchmark::State& bench) {
+    pickWithEverythingRefreshed(bench, false);
 }
 BENCHMARK(BM_PickWithEverythingRefreshed)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+void BM_PickWithEverythingAndAdviceRefreshed(benchmark::State& bench) {
+    pickWithEverythingRefreshed(bench, true);
+}
+BENCHMARK(BM_PickWithEverythingAndAdviceRefreshed)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();

@@ -34,7 +34,8 @@ TEST(Keepers, AuctionKeeperCostsMoneyAndLeavesTheAvailableList) {
     EXPECT_EQ(available->rows.size(), 5u);
     const auto keepers = fillKeepers(draft.state, draft.dialogs, team);
     ASSERT_TRUE(keepers);
-    EXPECT_EQ(keepers->rows, (std::vector<std::vector<std::string>>{{"1", "L1 F1", "C", "25"}}));
+    EXPECT_EQ(keepers->rows,
+              (std::vector<std::vector<std::string>>{{"1", "L1 F1", "C", "25", "0.00", "-25.00"}}));
     EXPECT_EQ(keepersTitle(draft.state, team), "Listed Keepers for Owner 2");
     EXPECT_EQ(getTeamRoster(draft.state, draft.dialogs, team).table.rows[4][4],
               "25");  // G, G, PG, F, C
@@ -54,7 +55,8 @@ TEST(Keepers, AuctionPriceMustBeANumberAndSnakeStoresNone) {
               KeeperOutcome::Added);
     EXPECT_EQ(snake.scalar("select dollars + draftorder from DraftTaken"), 0);
     const auto keepers = fillKeepers(snake.state, snake.dialogs, snake.teamAt(1));
-    EXPECT_EQ(keepers->hiddenColumns, (std::vector<int>{0, 3}));
+    // Price, value and surplus belong to auctions.
+    EXPECT_EQ(keepers->hiddenColumns, (std::vector<int>{0, 3, 4, 5}));
 }
 
 TEST(Keepers, DialogPreselectsTheNaturalPositionWithoutSubstitution) {

@@ -10,8 +10,8 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
-#include "room/PlayerListSql.h"
 #include "room/AdpColumns.h"
+#include "room/PlayerListSql.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
@@ -29,6 +29,7 @@ struct PlayersOptions {
     std::string sort;
     std::string stats = "proj";
     bool inflation = false;
+    bool advice = false;
 };
 
 // The position buttons' filter names, in any case.
@@ -51,8 +52,9 @@ std::vector<std::string> positionFilterNames() {
 }
 
 // The headings a click on the grid sorts by: every shown column's.
-std::vector<std::string> playerSortHeadings(const DraftSettings& draft, bool withAdp) {
-    std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp);
+std::vector<std::string> playerSortHeadings(const DraftSettings& draft, bool withAdp,
+                                            bool withAdvice) {
+    std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp, withAdvice);
     std::erase_if(headings, [](const std::string& heading) {
         return heading == "playerid" || heading == "flag";
     });
@@ -73,7 +75,8 @@ int runPlayers(CliContext& context, const PlayersOptions& options) {
     }
     ProgramState& state = context.state;
     const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
-    const std::vector<std::string> sortHeadings = playerSortHeadings(*state.draftSettings, withAdp);
+    const std::vector<std::string> sortHeadings =
+        playerSortHeadings(*state.draftSettings, withAdp, options.advice);
     const bool knownSort = std::any_of(sortHeadings.begin(), sortHeadings.end(),
                                        [&options](const std::string& heading) {
                                            return lowerText(heading) == lowerText(options.sort);
@@ -84,10 +87,12 @@ int runPlayers(CliContext& context, const PlayersOptions& options) {
     state.positionFilter = *position;
     state.statsMode = options.stats == "proj" ? 0 : 1;
     state.showInflation = options.inflation;
+    state.showAdvice = options.advice;
     state.freeAgentSortColumn =
         options.sort.empty()
             ? 0
-            : availablePlayerColumn(*state.draftSettings, options.sort, withAdp).value_or(0);
+            : availablePlayerColumn(*state.draftSettings, options.sort, withAdp, options.advice)
+                  .value_or(0);
     const RoomView view = refreshMain(state, context.dialogs);
     if (!view.availablePlayers) {
         return kExitFailed;
@@ -238,6 +243,9 @@ void addRoomViewCommands(CLI::App& app, CliContext& context) {
     players->add_option("--sort", playersOptions->sort, "Heading of the column to sort by");
     players->add_option("--stats", playersOptions->stats, "proj or prev");
     players->add_flag("--inflation", playersOptions->inflation, "Dollar values with inflation");
+    players->add_flag("--advice", playersOptions->advice,
+                      "Add the pick advice for the team marked as yours: Gain, Z, Z$ and VONA "
+                      "before the notes");
     players->callback(
         [&context, playersOptions] { context.exitCode = runPlayers(context, *playersOptions); });
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "valuation/SgpDenominator.h"
 
 namespace quorvane {
+
+class RoomAdvice;
 
 // Everything the whole program shares for one run, passed by reference to the operations that
 // read or change it. There are no other program-wide variables.
@@ -42,6 +45,11 @@ struct ProgramState {
     // View options that operations read: "Show Inflation" and "Include Reserves".
     bool showInflation = false;
     bool includeReserves = false;
+    // The available players carry the pick advice (Gain, Z, Z$, VONA): always in the desktop
+    // program, on asking on the command line, whose scripts rely on the grid's columns.
+    bool showAdvice = false;
+    // The advice of the last refresh, kept for the grid, the player card and the keepers.
+    std::shared_ptr<RoomAdvice> roomAdvice;
 
     bool hasDraft() const { return draftSettings.has_value(); }
 };

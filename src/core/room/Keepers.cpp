@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "room/Keepers.h"
 
+#include <cmath>
+
+#include <fmt/format.h>
+
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "store/NumberText.h"
@@ -34,7 +38,9 @@ std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, 
     if (!openRecordset(
             keepers, state.dbConnection,
             "select dp.playerid, dp.lastname || ' ' || dp.firstname as Name, dp.pos as "
-            "Pos, dk.dollars as DV from draftplayers dp, draftTaken dk where "
+            "Pos, dk.dollars as DV, vbformat(dp.dollars,'0.00') as Value, "
+            "vbformat(dp.dollars - dk.dollars,'0.00') as Surplus from draftplayers dp, "
+            "draftTaken dk where "
             "dp.yearofprojection = ? and dp.playerid = dk.playerid and "
             "dk.template_id = ? and dk.teamid = ? and dk.draftorder = 0 order by "
             "dp.lastname, dp.firstname",
@@ -45,7 +51,7 @@ std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, 
     GridTable grid = gridFromRecordset(keepers);
     grid.hiddenColumns = {0};
     if (state.draftSettings->drafttype != kDraftTypeAuction) {
-        grid.hiddenColumns.push_back(3);
+        grid.hiddenColumns.insert(grid.hiddenColumns.end(), {3, 4, 5});
     }
     return grid;
 }
@@ -64,7 +70,8 @@ std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& d
     const SqlParams params{id(state.projectionYear), id(playerid)};
     Recordset position;
     if (!openRecordset(position, state.dbConnection,
-                       "select pos from draftplayers where yearofprojection = ? and playerid = ?",
+                       "select pos, dollars from draftplayers where yearofprojection = ? and "
+                       "playerid = ?",
                        params)) {
         reportDatabaseError(dialogs, state.dbConnection, " 14001 error: could not access database");
         return std::nullopt;
@@ -82,7 +89,17 @@ std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& d
     dialog.positions = choosePosition(*state.draftSettings,
                                       position.eof() ? std::string() : position.getText("pos"));
     dialog.showDollars = state.draftSettings->drafttype == kDraftTypeAuction;
+    dialog.value = position.eof() ? 0.0 : position.getDouble("dollars");
     return dialog;
+}
+
+std::string keeperSurplusCaption(double value, std::string_view priceText) {
+    std::string caption = fmt::format("Value ${:.2f}", value + 0.0);
+    if (const std::optional<double> price = parseNumber(trim(priceText))) {
+        const double surplus = value - *price + 0.0;
+        caption += fmt::format(", surplus {}${:.2f}", surplus < 0.0 ? "-" : "", std::abs(surplus));
+    }
+    return caption;
 }
 
 KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,

@@ -22,8 +22,10 @@ inline constexpr std::string_view kKeepersInstruction =
 // Players"). nullopt after the failure was shown; the keepers window then closes.
 std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs);
 
-// The keepers of one team by name ("Listed Keepers for " and the team's name); the price column
-// is hidden outside auctions. nullopt after the failure was shown.
+// The keepers of one team by name ("Listed Keepers for " and the team's name) with the price
+// (DV), his dollar value of the last valuation (Value) and the surplus, value minus price
+// (Surplus); those three columns are hidden outside auctions. nullopt after the failure was
+// shown.
 std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid);
 std::string keepersTitle(const ProgramState& state, int teamid);
 
@@ -33,9 +35,14 @@ struct KeeperDialog {
     std::string playerName;  // "First Last"
     PositionChoice positions;
     bool showDollars = false;
+    double value = 0.0;  // his dollars in the last valuation
 };
 std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
                                              int playerid);
+
+// What the keeper dialog of an auction says of a price as it is typed: "Value $23.40", and
+// "Value $23.40, surplus $16.40" once the text is a price ("surplus -$4.10" below it).
+std::string keeperSurplusCaption(double value, std::string_view priceText);
 
 enum class KeeperOutcome { Added, Stopped, Failed };
 

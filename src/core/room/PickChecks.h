@@ -48,6 +48,9 @@ std::vector<std::string> slotChoices(const DraftSettings& draft);
 struct PositionChoice {
     std::vector<std::string> positions;
     int selected = -1;
+    // The first `playerSlots` positions are the slots the player may fill; the rest follow them
+    // after a separator. 0 when the list is not split.
+    int playerSlots = 0;
     std::string selectedText() const {
         return selected >= 0 ? positions[static_cast<std::size_t>(selected)] : std::string();
     }

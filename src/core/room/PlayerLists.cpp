@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <array>
 
+#include "advicedata/RoomAdvice.h"
 #include "app/ProgramState.h"
 #include "room/AdpColumns.h"
+#include "room/AdviceColumns.h"
 #include "room/PlayerListSql.h"
 #include "room/RoomValues.h"
 #include "store/NumberText.h"
@@ -175,7 +177,8 @@ void selectPositionButton(ProgramState& state, int index) {
     state.positionFilter = positionName(index);
 }
 
-std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft, bool withAdp) {
+std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft, bool withAdp,
+                                                 bool withAdvice) {
     const bool auction = draft.drafttype == kDraftTypeAuction;
     std::vector<std::string> headings{"playerid", "flag", auction ? "$" : "RK"};
     if (draft.scoringstyle == kScoringPoints) {
@@ -194,13 +197,18 @@ std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft, boo
             headings.push_back(std::move(heading));
         }
     }
+    if (withAdvice) {
+        for (std::string& heading : adviceHeadings()) {
+            headings.push_back(std::move(heading));
+        }
+    }
     headings.emplace_back("Notes");
     return headings;
 }
 
 std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string_view heading,
-                                         bool withAdp) {
-    const std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp);
+                                         bool withAdp, bool withAdvice) {
+    const std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp, withAdvice);
     const std::string wanted = lowerText(heading);
     for (std::size_t i = 0; i < headings.size(); ++i) {
         if (lowerText(headings[i]) == wanted) {
@@ -211,7 +219,7 @@ std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string
 }
 
 std::string buildPlayerListSql(const ProgramState& state, std::string_view positionFilter,
-                               int sortColumn, bool withAdp) {
+                               int sortColumn, bool withAdp, bool withAdvice) {
     const DraftSettings& draft = *state.draftSettings;
     std::string sql = draft.drafttype == kDraftTypeAuction
                           ? "select dp.playerid, dp.flag, vbformat(dp.dollars,'0.00') as [DV], "
@@ -236,7 +244,7 @@ std::string buildPlayerListSql(const ProgramState& state, std::string_view posit
            ") and dp.yearofprojection = " + std::to_string(yearOfStatsMode(state)) + " " +
            std::string(positionCondition(positionFilter));
 
-    const std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp);
+    const std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp, withAdvice);
     const std::string heading = sortColumn >= 0 && sortColumn < static_cast<int>(headings.size())
                                     ? headings[static_cast<std::size_t>(sortColumn)]
                                     : std::string();
@@ -262,9 +270,11 @@ std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_v
         return std::nullopt;
     }
     const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
+    const bool withAdvice = state.showAdvice;
     Recordset players;
-    if (!openRecordset(players, state.dbConnection,
-                       buildPlayerListSql(state, positionFilter, sortColumn, withAdp))) {
+    if (!openRecordset(
+            players, state.dbConnection,
+            buildPlayerListSql(state, positionFilter, sortColumn, withAdp, withAdvice))) {
         return std::nullopt;
     }
     GridTable grid = gridFromRecordset(players);
@@ -273,6 +283,16 @@ std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_v
     grid.rowColours.reserve(grid.rows.size());
     for (const auto& row : players.rows()) {
         grid.rowColours.emplace_back(flagColour(static_cast<int>(toInt(row[1]))));
+    }
+    if (withAdvice) {
+        const std::vector<std::string> headings =
+            availablePlayerHeadings(*state.draftSettings, withAdp, true);
+        const std::string sortHeading =
+            sortColumn >= 0 && sortColumn < static_cast<int>(headings.size())
+                ? headings[static_cast<std::size_t>(sortColumn)]
+                : std::string();
+        addAdviceColumns(grid, currentRoomAdvice(state), sortHeading,
+                         state.draftSettings->drafttype == kDraftTypeAuction);
     }
     return grid;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "room/RefreshMain.h"
 
+#include "advicedata/RoomAdvice.h"
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "room/Turns.h"
@@ -16,6 +17,9 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs) {
     dialogs.setBusy(true);
     view.money = showTeamMoney(state, dialogs);
     calcRoomValues(state, dialogs);
+    if (state.showAdvice) {
+        refreshRoomAdvice(state, dialogs);
+    }
     view.availablePlayers =
         fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
     view.teamSelector = fillTeamSelector(state);
@@ -34,6 +38,9 @@ RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, int rosterT
         return view;
     }
     view.money = showTeamMoney(state, dialogs);
+    if (state.showAdvice) {
+        refreshRoomAdvice(state, dialogs);
+    }
     view.availablePlayers =
         fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
     view.roster = getTeamRoster(state, dialogs, rosterTeamId);

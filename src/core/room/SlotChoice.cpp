@@ -54,6 +54,30 @@ std::vector<std::string> eligibleSlots(const std::string& pos,
     return slots;
 }
 
+PositionChoice putEligibleSlotsFirst(PositionChoice choice,
+                                     const std::vector<std::string>& eligible) {
+    const std::string selected = choice.selectedText();
+    std::vector<std::string> ordered;
+    for (const std::string& slot : eligible) {
+        if (contains(choice.positions, slot) && !contains(ordered, slot)) {
+            ordered.push_back(slot);
+        }
+    }
+    const auto playerSlots = static_cast<int>(ordered.size());
+    for (const std::string& slot : choice.positions) {
+        if (!contains(ordered, slot)) {
+            ordered.push_back(slot);
+        }
+    }
+    choice.positions = std::move(ordered);
+    choice.playerSlots = playerSlots < static_cast<int>(choice.positions.size()) ? playerSlots : 0;
+    const auto found = std::find(choice.positions.begin(), choice.positions.end(), selected);
+    choice.selected = found == choice.positions.end()
+                          ? choice.selected
+                          : static_cast<int>(found - choice.positions.begin());
+    return choice;
+}
+
 std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, int teamid) {
     if (!state.draftSettings) {
         return std::nullopt;
@@ -89,13 +113,14 @@ std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, i
     for (; !used.eof(); used.moveNext()) {
         filled[used.getText("slot")] = used.getInt("cnt");
     }
-    for (const std::string& slot : eligibleSlots(player.getText("pos"), listed)) {
+    const std::vector<std::string> eligible = eligibleSlots(player.getText("pos"), listed);
+    for (const std::string& slot : eligible) {
         const std::optional<int> room = slotCount(draft, slot);
         if (room && *room > filled[slot]) {
-            return choosePosition(draft, slot);
+            return putEligibleSlotsFirst(choosePosition(draft, slot), eligible);
         }
     }
-    return fillPosition(state, playerid);
+    return putEligibleSlotsFirst(fillPosition(state, playerid), eligible);
 }
 
 }  // namespace quorvane

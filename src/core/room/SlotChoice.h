@@ -16,10 +16,15 @@ struct ProgramState;
 std::vector<std::string> eligibleSlots(const std::string& pos,
                                        const std::vector<std::string>& listed);
 
+// Puts the player's eligible slots first, in the order given, and the draft's other slots after
+// them in their usual order; every slot stays on offer. The selection follows its slot.
+PositionChoice putEligibleSlotsFirst(PositionChoice choice,
+                                     const std::vector<std::string>& eligible);
+
 // The slot the pick window preselects for a player joining team `teamid`: the first eligible
 // slot of the draft that the team has not filled. When every one is full, the player's natural
-// choice (fillPosition), so that the slot question is asked as before. nullopt after a failed
-// read, which is logged.
+// choice (fillPosition), so that the slot question is asked as before. The list offers the
+// slots he may fill first (putEligibleSlotsFirst). nullopt after a failed read, which is logged.
 std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, int teamid);
 
 }  // namespace quorvane

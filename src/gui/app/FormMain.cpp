@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "advicedata/RoomAdvice.h"
 #include "app/HelpPages.h"
 #include "app/PlayerPages.h"
 #include "app/ProgramState.h"
@@ -98,6 +99,8 @@ QString productName() {
 FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("form_main"));
+    // The room is where the user drafts: its players carry the advice for his team.
+    m_state.showAdvice = true;
     // The product's name already ends in "Draft".
     setWindowTitle(productName() + QStringLiteral(" Software"));
     buildMenus();
@@ -303,6 +306,9 @@ void FormMain::buildValuationPages() {
     m_standings = standings;
     m_targets = new TargetsPage(m_state, m_dialogs);
     connect(m_targets, &TargetsPage::helpRequested, this, &FormMain::showHelpPath);
+    // Queued: the refresh may rebuild the targets panel, punt box and all.
+    connect(m_targets, &TargetsPage::puntsChanged, this, &FormMain::refreshEverything,
+            Qt::QueuedConnection);
     setTabPage(kCategoryTargets, m_targets);
 }
 
@@ -468,6 +474,14 @@ void FormMain::showLive(const LiveRoom& live) {
     m_clock->setText(QString::fromStdString(live.banner));
     m_search->reloadPlayers();
     m_quickPick->reload();
+    if (const int shown = m_webPane->cardPlayer(); shown > 0) {
+        m_webPane->replacePlayerCard(playerCardHtml(shown));
+    }
+}
+
+std::string FormMain::playerCardHtml(int playerId) {
+    const std::optional<PlayerAdviceCard> card = playerAdviceCard(m_state, m_dialogs, playerId);
+    return card ? playerAdviceCardHtml(*card) : std::string();
 }
 
 void FormMain::showRefreshed(const RoomView& view) {
@@ -621,7 +635,7 @@ void FormMain::fillSearchList() {
 }
 
 void FormMain::showPlayerPage(int playerId) {
-    m_webPane->showPlayerPage(playerId);
+    m_webPane->showPlayerPage(playerId, playerCardHtml(playerId));
 }
 
 void FormMain::openAddPlayer(int playerId) {

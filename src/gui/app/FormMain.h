@@ -82,7 +82,8 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void openAbout();
     // Shows a help page in the web pane.
     void showHelp(HelpPage page);
-    // Shows a player's page in the web pane; the user's own players have none.
+    // Shows a player's page in the web pane with his card of pick advice; the user's own
+    // players have no page. The card follows every refresh while the page is shown.
     void showPlayerPage(int playerId);
     // Lists every player in the last-name search (start-up).
     void fillSearchList();
@@ -121,6 +122,8 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void switchDraftView();
     void installShortcuts();
     void showMoney(const std::vector<MoneyLine>& lines);
+    // The player's card of pick advice, empty when there is no advice for him.
+    std::string playerCardHtml(int playerId);
     void showHelpPath(const QString& servicePath);
     QWidget* buildTabs();
     QWidget* buildDraftInfo();

@@ -25,7 +25,13 @@ void fillPositionList(QComboBox& list, const PositionChoice& positions) {
     for (const std::string& position : positions.positions) {
         list.addItem(QString::fromStdString(position));
     }
-    list.setCurrentIndex(positions.selected);
+    // Slots the player cannot fill stay on offer below a line, out of the keyboard's first reach.
+    const int split = positions.playerSlots;
+    if (split > 0 && split < list.count()) {
+        list.insertSeparator(split);
+    }
+    list.setCurrentIndex(split > 0 && positions.selected >= split ? positions.selected + 1
+                                                                  : positions.selected);
 }
 
 int selectedTeamId(const QComboBox& list) {

@@ -33,6 +33,7 @@ FormAddKeeperPlayer::FormAddKeeperPlayer(ProgramState& state, UserDialogs& dialo
     cmb_team = makeNamed<QComboBox>("cmb_team", this);
     cmb_pos = makeNamed<QComboBox>("cmb_pos", this);
     txt_dollars = makeNamed<QLineEdit>("txt_dollars", this);
+    lbl_surplus = makeNamed<QLabel>("lbl_surplus", this);
     cmd_add = makeNamed<QPushButton>("cmd_add", "Add Keeper", this);
     cmd_add->setDefault(true);
     cmd_cancel = makeNamed<QPushButton>("cmd_cancel", "Cancel", this);
@@ -42,6 +43,7 @@ FormAddKeeperPlayer::FormAddKeeperPlayer(ProgramState& state, UserDialogs& dialo
     form->addRow(Label4, cmb_team);
     form->addRow(Label2, cmb_pos);
     form->addRow(Label3, txt_dollars);
+    form->addRow(QString(), lbl_surplus);
     auto* buttons = new QHBoxLayout();
     buttons->addStretch();
     buttons->addWidget(cmd_add);
@@ -63,6 +65,13 @@ FormAddKeeperPlayer::FormAddKeeperPlayer(ProgramState& state, UserDialogs& dialo
     lbl_playerName->setText(QString::fromStdString(keeper->playerName));
     Label3->setVisible(keeper->showDollars);
     txt_dollars->setVisible(keeper->showDollars);
+    lbl_surplus->setVisible(keeper->showDollars);
+    const auto showSurplus = [this, value = keeper->value](const QString& price) {
+        lbl_surplus->setText(
+            QString::fromStdString(keeperSurplusCaption(value, price.toStdString())));
+    };
+    showSurplus(txt_dollars->text());
+    connect(txt_dollars, &QLineEdit::textChanged, this, showSurplus);
     fillTeamList(*cmb_team, fillTeams(m_state, teamId));
     fillPositionList(*cmb_pos, keeper->positions);
 }

@@ -43,6 +43,7 @@ class FormAddKeeperPlayer final : public QDialog {
     QComboBox* cmb_team = nullptr;
     QComboBox* cmb_pos = nullptr;
     QLineEdit* txt_dollars = nullptr;
+    QLabel* lbl_surplus = nullptr;  // his value and the surplus at the price typed
     QPushButton* cmd_add = nullptr;
     QPushButton* cmd_cancel = nullptr;
 };

@@ -19,6 +19,7 @@
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "gui/room/PlayerFlagMenu.h"
+#include "room/AdviceColumns.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
@@ -46,6 +47,25 @@ GridTable rosterWithSlots(const RosterGrid& roster) {
         ++column;
     }
     return table;
+}
+
+// The advice is read against the value, so its columns stand right after the value columns on
+// screen, wherever the grid keeps them (the grid's own order is what the command line prints).
+void placeAdviceBesideValue(QTableView& view, const GridTable& table) {
+    const int fantasyPoints = table.columnIndex("FPTS");
+    int after = fantasyPoints >= 0 ? fantasyPoints : table.columnIndex("Gain") >= 0 ? 2 : -1;
+    if (after < 0) {
+        return;
+    }
+    QHeaderView* header = view.horizontalHeader();
+    for (const std::string& heading : adviceHeadings()) {
+        const int column = table.columnIndex(heading);
+        if (column < 0) {
+            continue;
+        }
+        header->moveSection(header->visualIndex(column), header->visualIndex(after) + 1);
+        after = column;
+    }
 }
 
 }  // namespace
@@ -188,6 +208,7 @@ void MainViewPage::fillAvailablePlayers() {
 
 void MainViewPage::showAvailablePlayers(const GridTable& players) {
     showGridTable(dg_freeagents, m_freeAgentsModel, players);
+    placeAdviceBesideValue(*dg_freeagents, m_freeAgentsModel->table());
     showSortIndicator();
     const int notes = m_freeAgentsModel->table().columnIndex("Notes");
     m_freeAgentsModel->setEditableColumns(notes >= 0 ? std::vector<int>{notes}

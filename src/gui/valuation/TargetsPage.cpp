@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "gui/valuation/TargetsPage.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "advicedata/Punts.h"
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "gui/valuation/ValuationCharts.h"
@@ -18,8 +23,8 @@ namespace quorvane::gui {
 
 namespace {
 
-// Each column of rows takes four grid columns: caption, target, actual, difference.
-constexpr int kCellsPerColumn = 4;
+// Each column of rows takes five grid columns: caption, target, actual, difference, punt.
+constexpr int kCellsPerColumn = 5;
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -35,6 +40,7 @@ TargetsPage::TargetsPage(ProgramState& state, UserDialogs& dialogs, QWidget* par
       m_rowsLayout(new QGridLayout(frm_batting_targets)),
       m_secondTargetHeading(new QLabel(tr("Target"), frm_batting_targets)),
       m_secondActualHeading(new QLabel(tr("Actual"), frm_batting_targets)),
+      m_secondPuntHeading(new QLabel(tr("Punt"), frm_batting_targets)),
       cmd_set_targets(new QPushButton(tr("Update Targets"), this)),
       cmd_help_targets(new QPushButton(tr("Help"), this)),
       lbl_target_directions(new QLabel(
@@ -51,10 +57,13 @@ TargetsPage::TargetsPage(ProgramState& state, UserDialogs& dialogs, QWidget* par
 
     m_rowsLayout->addWidget(new QLabel(tr("Target"), frm_batting_targets), 0, 1);
     m_rowsLayout->addWidget(new QLabel(tr("Actual"), frm_batting_targets), 0, 2);
+    m_rowsLayout->addWidget(new QLabel(tr("Punt"), frm_batting_targets), 0, 4);
     m_rowsLayout->addWidget(m_secondTargetHeading, 0, kCellsPerColumn + 1);
     m_rowsLayout->addWidget(m_secondActualHeading, 0, kCellsPerColumn + 2);
+    m_rowsLayout->addWidget(m_secondPuntHeading, 0, kCellsPerColumn + 4);
     m_secondTargetHeading->hide();
     m_secondActualHeading->hide();
+    m_secondPuntHeading->hide();
     m_rowsLayout->setRowStretch(kRowsPerColumn + 1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -112,6 +121,37 @@ void TargetsPage::clearRows() {
         }
         list->clear();
     }
+    for (QCheckBox* box : chk_punt) {
+        delete box;
+    }
+    chk_punt.clear();
+    m_categoryIds.clear();
+}
+
+void TargetsPage::showPunts() {
+    const std::optional<std::vector<int>> punts = readPunts(m_state, m_dialogs);
+    if (!punts) {
+        return;
+    }
+    for (std::size_t i = 0; i < chk_punt.size(); ++i) {
+        const QSignalBlocker quiet(chk_punt[i]);
+        chk_punt[i]->setChecked(std::find(punts->begin(), punts->end(), m_categoryIds[i]) !=
+                                punts->end());
+    }
+}
+
+void TargetsPage::savePuntBoxes() {
+    std::vector<int> punts;
+    for (std::size_t i = 0; i < chk_punt.size(); ++i) {
+        if (chk_punt[i]->isChecked()) {
+            punts.push_back(m_categoryIds[i]);
+        }
+    }
+    if (!savePunts(m_state, m_dialogs, punts)) {
+        showPunts();
+        return;
+    }
+    emit puntsChanged();
 }
 
 void TargetsPage::showRows(const std::vector<TargetRow>& rows) {
@@ -132,18 +172,27 @@ void TargetsPage::showRows(const std::vector<TargetRow>& rows) {
         auto* difference = new QLabel(text(row.difference), frm_batting_targets);
         difference->setObjectName("lbl_diff");
         colourDifference(difference, row);
+        auto* punt = new QCheckBox(frm_batting_targets);
+        punt->setObjectName("chk_punt");
+        punt->setToolTip(tr("Give up %1: it adds nothing to Gain and Z").arg(text(row.symbol)));
+        connect(punt, &QCheckBox::toggled, this, &TargetsPage::savePuntBoxes);
         m_rowsLayout->addWidget(caption, gridRow, firstCell);
         m_rowsLayout->addWidget(target, gridRow, firstCell + 1);
         m_rowsLayout->addWidget(actual, gridRow, firstCell + 2);
         m_rowsLayout->addWidget(difference, gridRow, firstCell + 3);
+        m_rowsLayout->addWidget(punt, gridRow, firstCell + 4);
         lbl_target.push_back(caption);
         txt_target.push_back(target);
         txt_actual.push_back(actual);
         lbl_diff.push_back(difference);
+        chk_punt.push_back(punt);
+        m_categoryIds.push_back(row.categoryid);
     }
     const bool secondColumn = rows.size() > static_cast<std::size_t>(kRowsPerColumn);
     m_secondTargetHeading->setVisible(secondColumn);
     m_secondActualHeading->setVisible(secondColumn);
+    m_secondPuntHeading->setVisible(secondColumn);
+    showPunts();
     m_chart->refresh();
 }
 
@@ -174,6 +223,7 @@ void TargetsPage::showLiveRows(const std::vector<TargetRow>& rows) {
         lbl_diff[i]->setText(text(rows[i].difference));
         colourDifference(lbl_diff[i], rows[i]);
     }
+    showPunts();
     m_chart->refresh();
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <vector>
 
+class QCheckBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -21,8 +22,9 @@ namespace quorvane::gui {
 class TargetsChart;
 
 // The "Category Targets" tab: per category of the draft the user's target, his team's
-// projected total and the difference, green above the target and dark red below it; beside
-// the panel his team against the league per category as a bar chart.
+// projected total and the difference, green above the target and dark red below it, and a box
+// to punt the category; beside the panel his team against the league per category as a bar
+// chart.
 class TargetsPage final : public QWidget {
     Q_OBJECT
   public:
@@ -44,11 +46,15 @@ class TargetsPage final : public QWidget {
 
   signals:
     void helpRequested(const QString& path);
+    // The user ticked or cleared a punt box; the punts are saved and the advice must follow.
+    void puntsChanged();
 
   private:
     void showRows(const std::vector<TargetRow>& rows);
     static void colourDifference(QLabel* label, const TargetRow& row);
     void clearRows();
+    void showPunts();
+    void savePuntBoxes();
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
@@ -56,10 +62,13 @@ class TargetsPage final : public QWidget {
     QGridLayout* m_rowsLayout;
     QLabel* m_secondTargetHeading;
     QLabel* m_secondActualHeading;
+    QLabel* m_secondPuntHeading;
     std::vector<QLabel*> lbl_target;
     std::vector<QLineEdit*> txt_target;
     std::vector<QLineEdit*> txt_actual;
     std::vector<QLabel*> lbl_diff;
+    std::vector<QCheckBox*> chk_punt;
+    std::vector<int> m_categoryIds;  // of the rows, in order
     QPushButton* cmd_set_targets;
     QPushButton* cmd_help_targets;
     QLabel* lbl_target_directions;

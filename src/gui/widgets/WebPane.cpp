@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include <optional>
@@ -71,7 +72,7 @@ void WebPane::showStartPage() {
     showHelp(HelpPage::Topics);
 }
 
-void WebPane::showPlayerPage(int playerId) {
+void WebPane::showPlayerPage(int playerId, const std::string& card) {
     const auto page = playerPageFor(m_state, playerId);
     if (!page) {
         return;
@@ -81,6 +82,30 @@ void WebPane::showPlayerPage(int playerId) {
     } else {
         showDocument(fromStd(page->html), QUrl());
     }
+    // The card belongs to the player's page, not to the page that says it could not be loaded.
+    if (!m_connectErrorShown && !card.empty()) {
+        m_cardPlayer = playerId;
+        m_card = fromStd(card);
+        showWithCard();
+    }
+}
+
+void WebPane::replacePlayerCard(const std::string& card) {
+    if (m_cardPlayer == 0) {
+        return;
+    }
+    m_card = fromStd(card);
+    const int scrolled = verticalScrollBar()->value();
+    showWithCard();
+    verticalScrollBar()->setValue(scrolled);
+}
+
+void WebPane::showWithCard() {
+    QString html = m_html;
+    const qsizetype end = html.lastIndexOf(QStringLiteral("</body>"), -1, Qt::CaseInsensitive);
+    html.insert(end >= 0 ? end : html.size(), m_card);
+    document()->setMetaInformation(QTextDocument::DocumentUrl, m_address.toString());
+    setHtml(html);
 }
 
 void WebPane::navigate(const std::string& address) {
@@ -125,6 +150,7 @@ void WebPane::showConnectError() {
     const QString path = fromStd(localHelpFile(kConnectErrorPage));
     if (const auto html = readLocalFile(path)) {
         showDocument(*html, QUrl::fromLocalFile(path));
+        m_connectErrorShown = true;
         return;
     }
     // The shipped page is missing too; the pane must still say what happened.
@@ -133,9 +159,14 @@ void WebPane::showConnectError() {
                                 "<p>Please check your internet connection and try again.</p>"
                                 "</body></html>"),
                  QUrl());
+    m_connectErrorShown = true;
 }
 
 void WebPane::showDocument(const QString& html, const QUrl& address) {
+    m_html = html;
+    m_connectErrorShown = false;
+    m_cardPlayer = 0;
+    m_card.clear();
     m_address = address.adjusted(QUrl::RemoveFragment);
     // Style sheets named by the page are looked up while it is parsed, against this address.
     document()->setMetaInformation(QTextDocument::DocumentUrl, m_address.toString());

@@ -30,7 +30,13 @@ class WebPane final : public QTextBrowser {
     // The service's help page when a service is configured, else the local copy.
     void showHelp(HelpPage page);
     // Players of the projections only (ids below 20000); the user's own players have no page.
-    void showPlayerPage(int playerId);
+    // `card` (HTML) is shown at the end of the page: his value to the user's team.
+    void showPlayerPage(int playerId, const std::string& card = std::string());
+    // The player whose page is shown with a card, 0 when the pane shows something else.
+    int cardPlayer() const { return m_cardPlayer; }
+    // Replaces the card of the shown player page without reading the page again, keeping the
+    // place the user scrolled to.
+    void replacePlayerCard(const std::string& card);
     // The help topics.
     void showStartPage();
     // An https:// address of the service or a file:// address (or path) of a local page.
@@ -51,11 +57,16 @@ class WebPane final : public QTextBrowser {
     void showConnectError();
     void showDocument(const QString& html, const QUrl& address);
     void followLink(const QUrl& link);
+    void showWithCard();
 
     ProgramState& m_state;
     std::unique_ptr<UrlTransfer> m_ownTransfer;
     UrlTransfer* m_transfer;
     QUrl m_address;
+    QString m_html;  // the page shown, without a card
+    bool m_connectErrorShown = false;
+    int m_cardPlayer = 0;
+    QString m_card;
 };
 
 }  // namespace quorvane::gui
