@@ -98,6 +98,13 @@ RoomRead<RoomDraft> SleeperRoom::readDraft() {
     RoomRead<RoomDraft> read = readAnswer<RoomDraft>(answer, parseRoomDraft);
     if (read.value) {
         m_draftEtag = answer.etag;
+        m_lastDraft = read.value;
+    } else if (read.reply.kind == RoomReply::Kind::Unchanged) {
+        read.value = m_lastDraft;
+        if (!read.value) {
+            // A 304 to a request without our validator is no answer at all.
+            read.reply.kind = RoomReply::Kind::Refused;
+        }
     }
     return read;
 }

@@ -39,7 +39,7 @@ struct RoomReply {
 
 template <class T>
 struct RoomRead {
-    std::optional<T> value;  // set when Fresh
+    std::optional<T> value;  // set when Fresh, and for an unchanged draft the one read before
     RoomReply reply;
 };
 
@@ -73,6 +73,7 @@ class SleeperRoom {
     Milliseconds m_now;
     std::int64_t m_lastQuery = 0;
     std::string m_draftEtag;
+    std::optional<RoomDraft> m_lastDraft;  // the answer an unchanged (304) draft stands for
 };
 
 }  // namespace quorvane
