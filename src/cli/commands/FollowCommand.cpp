@@ -81,7 +81,7 @@ bool saveChoices(CliContext& context, const FollowOptions& options) {
     for (const std::string& text : options.map) {
         const auto pair = splitPair(text, true);
         if (!pair) {
-            context.usageError("--map takes ROSTER=TEAMID, e.g. --map 3=12");
+            context.exitCode = context.usageError("--map takes ROSTER=TEAMID, e.g. --map 3=12");
             return false;
         }
         if (!isTeamOfDraft(context, pair->second)) {
@@ -100,7 +100,8 @@ bool saveChoices(CliContext& context, const FollowOptions& options) {
     for (const std::string& text : options.players) {
         const auto pair = splitPair(text, false);
         if (!pair) {
-            context.usageError("--player takes ROOMPLAYERID=PLAYERID, e.g. --player 4760=4351");
+            context.exitCode =
+                context.usageError("--player takes ROOMPLAYERID=PLAYERID, e.g. --player 4760=4351");
             return false;
         }
         if (!showPlayer(context.state, pair->second)) {
