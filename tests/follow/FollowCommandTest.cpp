@@ -49,6 +49,12 @@ TEST(FollowCommand, OnceRecordsThePicksOnTheMappedTeamsAndTheClockShowsTheRoom) 
               "Round 1 \u00b7 Pick 2 (#2) \u2014 Owner 2 on the clock \u00b7 you pick in 1 "
               "\u00b7 following Sleeper draft 2001\n");
 
+    // --stop lets the room go: the banner is the draft's own again, which knows nothing of the
+    // swap: Owner 1 at draft position 1 picks after positions 2, 3 and 4.
+    EXPECT_EQ(room.cli.run({"follow", "League", "--sleeper", "2001", "--stop"}).status, 0);
+    EXPECT_EQ(room.cli.run({"clock", "League"}).out,
+              "Round 1 \u00b7 Pick 2 (#2) \u2014 Owner 2 on the clock \u00b7 you pick in 3\n");
+
     // Nothing new in the room: nothing printed, nothing recorded twice; the mapping was saved.
     const CliRun again = room.follow();
     EXPECT_EQ(again.status, 0) << again.err;

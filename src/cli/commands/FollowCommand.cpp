@@ -26,6 +26,7 @@ struct FollowOptions {
     std::string draft;
     std::string sleeper;
     bool once = false;
+    bool stop = false;
     std::vector<std::string> map;
     std::vector<std::string> players;
 };
@@ -156,6 +157,10 @@ int runFollow(CliContext& context, const FollowOptions& options) {
     if (!saveChoices(context, options)) {
         return context.exitCode;
     }
+    if (options.stop) {
+        // After --once, or a follower that was killed: the banner goes back to the draft's own.
+        return CliContext::statusOf(markFollowing(context.state, options.sleeper, false));
+    }
     CurlTransfer transfer;
     if (options.once) {
         SleeperRoom room(transfer, options.sleeper);
@@ -193,12 +198,20 @@ void addFollowCommand(CLI::App& app, CliContext& context) {
         "pick, until the room's draft is complete or Ctrl+C; the address comes from "
         "QUORVANE_SLEEPER_URL when set");
     follow->add_option("DRAFT", options->draft, "Draft id or name")->required();
-    follow->add_option("--sleeper", options->sleeper, "The Sleeper draft id")->required();
+    follow->add_option("--sleeper", options->sleeper, "The Sleeper draft id")
+        ->required()
+        ->type_name("ID");
     follow->add_flag("--once", options->once, "Record what the room has now and exit");
-    follow->add_option("--map", options->map,
-                       "ROSTER=TEAMID: the room's roster is this team of the draft (saved)");
-    follow->add_option("--player", options->players,
-                       "ROOMPLAYERID=PLAYERID: the room's player is this player (saved)");
+    follow->add_flag("--stop", options->stop,
+                     "Mark the draft as no longer followed (the banner shows its own clock)");
+    follow
+        ->add_option("--map", options->map,
+                     "ROSTER=TEAMID: the room's roster is this team of the draft (saved)")
+        ->type_name("ROSTER=TEAMID");
+    follow
+        ->add_option("--player", options->players,
+                     "ROOMPLAYERID=PLAYERID: the room's player is this player (saved)")
+        ->type_name("ROOMPLAYERID=PLAYERID");
     follow->callback([&context, options] { context.exitCode = runFollow(context, *options); });
 }
 

@@ -125,7 +125,9 @@ FormFollowDraft::~FormFollowDraft() {
 
 void FormFollowDraft::setRunning(bool running) {
     m_start->setEnabled(!running && m_room.has_value());
-    m_stop->setEnabled(running);
+    // A draft still marked as followed with no follower here (another program's, or one that
+    // was killed) can be let go of too.
+    m_stop->setEnabled(running || readRoomClock(m_state).has_value());
     m_read->setEnabled(!running);
     m_draftId->setEnabled(!running);
     m_mapping->setEnabled(!running);
@@ -244,7 +246,16 @@ void FormFollowDraft::startFollowing() {
 }
 
 void FormFollowDraft::stopFollowing() {
-    m_follower.stop();
+    if (m_follower.running()) {
+        m_follower.stop();
+        return;
+    }
+    if (const auto clock = readRoomClock(m_state);
+        clock && markFollowing(m_state, clock->roomDraftId, false)) {
+        m_status->setText(QStringLiteral("Not following"));
+        setRunning(false);
+        emit roomChanged();
+    }
 }
 
 void FormFollowDraft::showStatus() {
