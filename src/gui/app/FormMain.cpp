@@ -677,7 +677,13 @@ void FormMain::openFollowDraft() {
     }
     if (!m_follow) {
         m_follow = new FormFollowDraft(m_state, m_dialogs, this);
-        connect(m_follow, &FormFollowDraft::roomChanged, this, &FormMain::refreshEverything);
+        // The follower writes through a connection of its own: the watcher reloads the draft
+        // before the room is rebuilt, as for any other program's pick, only at once.
+        connect(m_follow, &FormFollowDraft::roomChanged, this, [this] {
+            if (auto* watcher = findChild<DatabaseWatcher*>(QStringLiteral("database_watcher"))) {
+                watcher->check();
+            }
+        });
     }
     m_follow->show();
     m_follow->raise();
