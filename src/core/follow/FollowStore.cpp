@@ -44,6 +44,18 @@ std::optional<RoomClock> readRoomClock(ProgramState& state) {
     return clock;
 }
 
+std::string linkedRoomDraftId(ProgramState& state) {
+    Recordset row;
+    if (!state.draftSettings ||
+        !openRecordset(row, state.dbConnection,
+                       "select room_draft_id from DraftFollow where template_id = ?",
+                       {id(draftOf(state))}) ||
+        row.eof()) {
+        return {};
+    }
+    return row.getText("room_draft_id");
+}
+
 bool markFollowing(ProgramState& state, const std::string& roomDraftId, bool following) {
     TransactionGuard transaction(state.dbConnection);
     const SqlValue flag = id(following ? 1 : 0);

@@ -29,6 +29,10 @@ struct RoomClock {
 // failed read (logged).
 std::optional<RoomClock> readRoomClock(ProgramState& state);
 
+// The room draft the open draft was last linked to, followed now or not; empty when none (or
+// after a failed read, logged).
+std::string linkedRoomDraftId(ProgramState& state);
+
 // Marks the open draft as followed from the room's draft (or no longer followed). False after a
 // failed write (logged).
 bool markFollowing(ProgramState& state, const std::string& roomDraftId, bool following);

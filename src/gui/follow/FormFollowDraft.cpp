@@ -112,9 +112,7 @@ FormFollowDraft::FormFollowDraft(ProgramState& state, UserDialogs& dialogs, QWid
     connect(&m_tick, &QTimer::timeout, this, &FormFollowDraft::showStatus);
     m_tick.start(1000);
 
-    if (const auto clock = readRoomClock(m_state)) {
-        m_draftId->setText(text(clock->roomDraftId));
-    }
+    m_draftId->setText(text(linkedRoomDraftId(m_state)));
     setRunning(false);
     resize(560, 460);
 }

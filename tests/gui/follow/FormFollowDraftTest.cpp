@@ -68,6 +68,10 @@ class FormFollowDraftTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Stopped"), 10000);
         QVERIFY(!readRoomClock(program.state).has_value());
         QVERIFY(program.dialogs.messages.empty());
+
+        // Opened again, the window offers the room the draft was linked to.
+        gui::FormFollowDraft again(program.state, program.dialogs);
+        QCOMPARE(again.findChild<QLineEdit*>("txtRoomDraftId")->text(), QString("2001"));
     }
 };
 
