@@ -22,5 +22,6 @@ void addServiceCommands(CLI::App& app, CliContext& context);
 void addAdviceCommands(CLI::App& app, CliContext& context);
 void addChartCommand(CLI::App& app, CliContext& context);
 void addPathsCommand(CLI::App& app, CliContext& context);
+void addFollowCommand(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli

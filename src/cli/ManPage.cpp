@@ -105,6 +105,8 @@ std::string manPage(const CLI::App& app, const std::string& version) {
          << ".TP\n.B QUORVANE_CA_BUNDLE\nA CA bundle to check the service's certificate "
             "against instead of the system's.\n"
          << ".TP\n.B QUORVANE_PASSWORD\nThe password of the download command.\n"
+         << ".TP\n.B QUORVANE_SLEEPER_URL\nThe Sleeper room's address for the follow command "
+            "instead of https://api.sleeper.app/v1.\n"
          << ".SH FILES\n"
          << ".TP\n.I ~/.local/share/quorvane/basketball/players2019.db\nThe draft database "
             "(also /var/lib/quorvane/basketball), with the log quorbasketball.log and the "

@@ -8,7 +8,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
-#include "room/ClockBanner.h"
+#include "follow/RoomBanner.h"
 #include "room/DraftBoard.h"
 #include "room/DraftPicks.h"
 #include "room/QuickPick.h"
@@ -49,7 +49,7 @@ int runClock(CliContext& context, const std::string& draft) {
                                     MessageIcon::Critical);
         return kExitFailed;
     }
-    context.out << clockBanner(context.state, *picks) << '\n';
+    context.out << liveBanner(context.state, *picks) << '\n';
     return kExitDone;
 }
 

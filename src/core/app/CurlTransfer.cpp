@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -42,6 +43,52 @@ size_t appendBody(char* data, size_t size, size_t count, void* target) {
     return bytes;
 }
 
+struct Headers {
+    std::string etag;
+    std::optional<long> retryAfterSeconds;
+};
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool namesHeader(std::string_view line, std::string_view name) {
+    if (line.size() <= name.size() || line[name.size()] != ':') {
+        return false;
+    }
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(line[i])) != name[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Curl hands over one header line at a time; only the two a poller needs are kept. A
+// Retry-After given as a date is ignored: the caller's own back-off applies then.
+size_t readHeader(char* data, size_t size, size_t count, void* target) {
+    auto* headers = static_cast<Headers*>(target);
+    const std::string_view line(data, size * count);
+    if (namesHeader(line, "etag")) {
+        headers->etag = std::string(trimmed(line.substr(5)));
+    } else if (namesHeader(line, "retry-after")) {
+        const std::string_view value = trimmed(line.substr(12));
+        long seconds = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), seconds);
+        if (error == std::errc() && end == value.data() + value.size() && seconds >= 0) {
+            headers->retryAfterSeconds = seconds;
+        }
+    }
+    return size * count;
+}
+
 bool isHttpsUrl(const std::string& url) {
     constexpr std::string_view scheme = "https://";
     if (url.size() <= scheme.size()) {
@@ -74,17 +121,23 @@ CurlTransfer::CurlTransfer(std::optional<std::string> caBundle, long timeoutSeco
     : m_caBundle(std::move(caBundle)), m_timeoutSeconds(timeoutSeconds) {}
 
 TransferAnswer CurlTransfer::fetch(const std::string& url) {
-    TransferAnswer answer;
+    return fetchRequest({url, {}}).answer;
+}
+
+RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
+    const std::string& url = request.url;
+    RequestAnswer reply;
+    TransferAnswer& answer = reply.answer;
     if (!isHttpsUrl(url)) {
         answer.info = "refused a request that is not HTTPS: " + withoutQuery(url);
-        return answer;
+        return reply;
     }
     initialiseCurlOnce();
     const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(),
                                                                    &curl_easy_cleanup);
     if (!curl) {
         answer.info = "could not start a transfer";
-        return answer;
+        return reply;
     }
     Body body;
     char errorText[CURL_ERROR_SIZE] = {};
@@ -103,6 +156,17 @@ TransferAnswer CurlTransfer::fetch(const std::string& url) {
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendBody);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
     curl_easy_setopt(handle, CURLOPT_USERAGENT, "quorvane-draft");
+    Headers headers;
+    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &readHeader);
+    curl_easy_setopt(handle, CURLOPT_HEADERDATA, &headers);
+    const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> requestHeaders(
+        request.ifNoneMatch.empty()
+            ? nullptr
+            : curl_slist_append(nullptr, ("If-None-Match: " + request.ifNoneMatch).c_str()),
+        &curl_slist_free_all);
+    if (requestHeaders) {
+        curl_easy_setopt(handle, CURLOPT_HTTPHEADER, requestHeaders.get());
+    }
 
     const CURLcode result = curl_easy_perform(handle);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &answer.status);
@@ -111,11 +175,13 @@ TransferAnswer CurlTransfer::fetch(const std::string& url) {
                                     : std::string(*errorText != '\0' ? errorText
                                                                      : curl_easy_strerror(result));
         answer.info += " (" + withoutQuery(url) + ")";
-        return answer;  // a cut-off body is no answer
+        return reply;  // a cut-off body is no answer
     }
     answer.body = std::move(body.text);
+    reply.etag = std::move(headers.etag);
+    reply.retryAfterSeconds = headers.retryAfterSeconds;
     answer.info = "HTTP " + std::to_string(answer.status) + " (" + withoutQuery(url) + ")";
-    return answer;
+    return reply;
 }
 
 }  // namespace quorvane

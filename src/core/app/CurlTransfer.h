@@ -22,6 +22,7 @@ class CurlTransfer final : public UrlTransfer {
                           long timeoutSeconds = kTransferTimeoutSeconds);
 
     TransferAnswer fetch(const std::string& url) override;
+    RequestAnswer fetchRequest(const TransferRequest& request) override;
 
   private:
     std::optional<std::string> m_caBundle;

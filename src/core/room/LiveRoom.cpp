@@ -2,7 +2,7 @@
 #include "room/LiveRoom.h"
 
 #include "app/ProgramState.h"
-#include "room/ClockBanner.h"
+#include "follow/RoomBanner.h"
 #include "room/DraftPicks.h"
 #include "valuation/Standings.h"
 
@@ -24,7 +24,7 @@ LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView ro
     }
     if (const auto picks = readDraftPicks(state)) {
         live.board = buildDraftBoard(state, *picks);
-        live.banner = clockBanner(state, *picks);
+        live.banner = liveBanner(state, *picks);
     }
     return live;
 }

@@ -237,6 +237,47 @@ CREATE TABLE IF NOT EXISTS DraftPlayerAdp (
 CREATE INDEX IF NOT EXISTS DraftPlayerAdp_year ON DraftPlayerAdp (yearofprojection);
 )sql";
 
+// Following an online draft room, per draft: the room and what it last said about the clock,
+// which of our teams each of the room's rosters is, the players the user named for room
+// players the names did not decide, and the room's picks recorded here (so that none is
+// recorded twice and a pick undone in the room can be found).
+constexpr const char* kDraftFollow = R"sql(
+CREATE TABLE IF NOT EXISTS DraftFollow (
+    template_id INTEGER PRIMARY KEY,
+    room TEXT NOT NULL,
+    room_draft_id TEXT NOT NULL,
+    following INTEGER NOT NULL DEFAULT 0,
+    room_status TEXT,
+    room_teams INTEGER,
+    room_picks INTEGER,
+    clock_pick_no INTEGER,
+    clock_teamid INTEGER,
+    clock_turns_mine INTEGER,
+    changedat TEXT
+);
+CREATE TABLE IF NOT EXISTS DraftFollowRosters (
+    template_id INTEGER NOT NULL,
+    roster_id INTEGER NOT NULL,
+    teamid INTEGER NOT NULL,
+    PRIMARY KEY (template_id, roster_id)
+);
+CREATE TABLE IF NOT EXISTS DraftFollowPlayers (
+    template_id INTEGER NOT NULL,
+    room_player_id TEXT NOT NULL,
+    playerid INTEGER NOT NULL,
+    PRIMARY KEY (template_id, room_player_id)
+);
+CREATE TABLE IF NOT EXISTS DraftFollowPicks (
+    template_id INTEGER NOT NULL,
+    pick_no INTEGER NOT NULL,
+    room_player_id TEXT NOT NULL,
+    playerid INTEGER NOT NULL,
+    keeper INTEGER NOT NULL DEFAULT 0,
+    reported INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (template_id, pick_no)
+);
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -249,6 +290,7 @@ const std::initializer_list<SchemaStep> kSteps = {
     {1, {kCoreTables, kWorkTables, kCategoryRows}},
     {2, {kDraftPunts}},
     {3, {kDraftPlayerAdp}},
+    {4, {kDraftFollow}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

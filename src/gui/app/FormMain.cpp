@@ -37,6 +37,7 @@
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormSetup.h"
+#include "gui/follow/FormFollowDraft.h"
 #include "gui/projections/FormEditProjections.h"
 #include "gui/projections/FormFindProjections.h"
 #include "gui/projections/FormImportTable.h"
@@ -188,6 +189,13 @@ void FormMain::buildMenus() {
     m_editMenu->menuAction()->setEnabled(false);
     connect(addMenuItem(m_editMenu, "mnuEditDraftSettings", "Draft Settings"), &QAction::triggered,
             this, &FormMain::openDraftSettings);
+
+    // Following an online room needs an open draft, as editing does.
+    m_draftMenu = addMenu(bar, "mnuDraft", "Draft");
+    m_draftMenu->setEnabled(false);
+    m_draftMenu->menuAction()->setEnabled(false);
+    connect(addMenuItem(m_draftMenu, "mnuFollowOnlineDraft", "Follow Online Draft\u2026"),
+            &QAction::triggered, this, &FormMain::openFollowDraft);
 
     QMenu* players = addMenu(bar, "mnuPlayers", "Players");
     connect(addMenuItem(players, "mnuAddPlayer", "Add Player"), &QAction::triggered, this,
@@ -492,6 +500,8 @@ void FormMain::showRefreshed(const RoomView& view) {
     }
     m_editMenu->setEnabled(true);
     m_editMenu->menuAction()->setEnabled(true);
+    m_draftMenu->setEnabled(true);
+    m_draftMenu->menuAction()->setEnabled(true);
     // An auction has no turn to skip.
     m_skip->setEnabled(draft.drafttype != kDraftTypeAuction);
     m_undoPick->setEnabled(true);
@@ -672,6 +682,26 @@ void FormMain::openMovePlayer(int playerId) {
 void FormMain::openCustomPlayer() {
     FormNewPlayer window(m_state, m_dialogs, *this, this);
     window.exec();
+}
+
+// Not modal: the draft goes on in this window while the room is followed.
+void FormMain::openFollowDraft() {
+    if (!m_state.draftSettings) {
+        return;
+    }
+    if (!m_follow) {
+        m_follow = new FormFollowDraft(m_state, m_dialogs, this);
+        // The follower writes through a connection of its own: the watcher reloads the draft
+        // before the room is rebuilt, as for any other program's pick, only at once.
+        connect(m_follow, &FormFollowDraft::roomChanged, this, [this] {
+            if (auto* watcher = findChild<DatabaseWatcher*>(QStringLiteral("database_watcher"))) {
+                watcher->check();
+            }
+        });
+    }
+    m_follow->show();
+    m_follow->raise();
+    m_follow->activateWindow();
 }
 
 void FormMain::openKeepers() {

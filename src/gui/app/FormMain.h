@@ -31,6 +31,7 @@ namespace quorvane::gui {
 
 class DraftBoardPage;
 class DraftNotesPanel;
+class FormFollowDraft;
 class HelpWindow;
 class MainViewPage;
 class PlayerSearchBar;
@@ -93,6 +94,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void openMovePlayer(int playerId);
     void openCustomPlayer();
     void openKeepers();
+    void openFollowDraft();
     // kind: "roster", "draft" or "hprojections".
     void openExport(const std::string& kind);
 
@@ -144,6 +146,8 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QPointer<HelpWindow> m_helpWindow;
     int m_viewTemplateId = 0;
     QMenu* m_editMenu = nullptr;
+    QMenu* m_draftMenu = nullptr;
+    QPointer<FormFollowDraft> m_follow;
     QPushButton* m_updateDollars = nullptr;
     QCheckBox* m_showInflation = nullptr;
     QLabel* m_templateName = nullptr;

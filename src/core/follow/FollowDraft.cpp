@@ -1,0 +1,527 @@
+// SPDX-License-Identifier: MIT
+#include "follow/FollowDraft.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "draftconfig/DraftLoader.h"
+#include "follow/RoomAnswersYes.h"
+#include "follow/RoomOrder.h"
+#include "follow/SleeperRoom.h"
+#include "projections/StoredPlayers.h"
+#include "room/Keepers.h"
+#include "room/RecordPick.h"
+#include "room/RefreshMain.h"
+#include "room/RoomValues.h"
+#include "room/SlotChoice.h"
+#include "room/Turns.h"
+#include "store/NumberText.h"
+#include "store/Recordset.h"
+#include "store/TransactionGuard.h"
+#include "valuation/CategoryTargets.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr const char* kDot = " \u00b7 ";
+constexpr const char* kFollowTitle = "Follow Online Draft";
+
+constexpr TurnLogLines kRoomTurnLines{" 95001 error: could not set the turn the room shows",
+                                      " 95002 error: could not set the turn the room shows",
+                                      " 95003 error: could not set the turn the room shows",
+                                      " 95003 error: could not set the turn the room shows"};
+
+SqlValue id(int value) {
+    return SqlValue{std::int64_t{value}};
+}
+
+const DraftTeam* teamWithId(const DraftSettings& draft, int teamid) {
+    for (const DraftTeam& team : draft.draftTeams) {
+        if (team.teamid == teamid) {
+            return &team;
+        }
+    }
+    return nullptr;
+}
+
+int rosterOfSlot(const RoomDraft& draft, int slot) {
+    if (draft.slotToRoster.empty()) {
+        return slot;
+    }
+    const auto found = draft.slotToRoster.find(slot);
+    return found == draft.slotToRoster.end() ? 0 : found->second;
+}
+
+// Position flags in the matcher's order PG, SG, PF, SF, C from the room's "PG", "G-F", "SF,PF".
+std::array<int, 5> positionFlags(const std::string& position) {
+    std::array<int, 5> flags{};
+    std::string token;
+    const auto apply = [&flags](const std::string& code) {
+        if (code == "PG" || code == "G") {
+            flags[0] = 1;
+        }
+        if (code == "SG" || code == "G") {
+            flags[1] = 1;
+        }
+        if (code == "PF" || code == "F") {
+            flags[2] = 1;
+        }
+        if (code == "SF" || code == "F") {
+            flags[3] = 1;
+        }
+        if (code == "C") {
+            flags[4] = 1;
+        }
+    };
+    for (const char c : position + ",") {
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            token += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        } else {
+            apply(token);
+            token.clear();
+        }
+    }
+    return flags;
+}
+
+// The players of the projection season by name; a player who only played earlier seasons
+// cannot be drafted and is no candidate.
+class SeasonMatcher {
+  public:
+    bool load(ProgramState& state) {
+        if (!m_stored.load(state.dbConnection)) {
+            return false;
+        }
+        m_season = state.projectionYear;
+        m_matcher = m_stored.matcher(m_season);
+        return true;
+    }
+
+    PlayerMatch match(const RoomPick& pick) const {
+        const std::string key = normalisePlayerName(pick.firstName, pick.lastName);
+        std::vector<const PlayerCandidate*> found;
+        for (const PlayerCandidate* candidate : m_matcher.findByName(pick.fullName())) {
+            if (m_stored.row(candidate->playerid, m_season) != nullptr) {
+                found.push_back(candidate);
+            }
+        }
+        PlayerMatch result;
+        if (found.empty()) {
+            return result;
+        }
+        if (found.size() > 1) {
+            if (const auto byTeam = PlayerNameMatcher::decideByTeam(found, pick.team);
+                !byTeam.empty()) {
+                found = byTeam;
+            }
+        }
+        if (found.size() > 1 && !pick.position.empty()) {
+            if (const auto byPosition =
+                    PlayerNameMatcher::decideByPosition(found, positionFlags(pick.position));
+                !byPosition.empty()) {
+                found = byPosition;
+            }
+        }
+        if (found.size() == 1) {
+            result.outcome = PlayerMatch::Outcome::Matched;
+            result.playerid = found.front()->playerid;
+            return result;
+        }
+        result.outcome = PlayerMatch::Outcome::Ambiguous;
+        for (const PlayerCandidate* candidate : found) {
+            result.candidates.push_back(candidate->playerid);
+        }
+        std::sort(result.candidates.begin(), result.candidates.end());
+        return result;
+    }
+
+  private:
+    StoredPlayers m_stored;
+    PlayerNameMatcher m_matcher;
+    int m_season = 0;
+};
+
+struct Taken {
+    int teamid = 0;
+    int draftorder = 0;
+};
+
+std::optional<Taken> takenHere(ProgramState& state, int playerid) {
+    Recordset row;
+    if (!openRecordset(row, state.dbConnection,
+                       "select teamid, draftorder from DraftTaken where template_id = ? and "
+                       "playerid = ?",
+                       {id(state.draftSettings->template_id), id(playerid)}) ||
+        row.eof()) {
+        return std::nullopt;
+    }
+    return Taken{static_cast<int>(row.getInt("teamid")),
+                 static_cast<int>(row.getInt("draftorder"))};
+}
+
+int lastDraftOrder(ProgramState& state) {
+    Recordset row;
+    if (!openRecordset(row, state.dbConnection,
+                       "select max(draftorder) as last from DraftTaken where template_id = ?",
+                       {id(state.draftSettings->template_id)})) {
+        return -1;
+    }
+    return static_cast<int>(row.getInt("last"));
+}
+
+std::string teamName(const ProgramState& state, int teamid) {
+    const DraftTeam* team = teamWithId(*state.draftSettings, teamid);
+    return team != nullptr ? team->teamname : "team " + std::to_string(teamid);
+}
+
+std::string pickLine(const ProgramState& state, const RoomPick& pick, const SyncedPick& synced) {
+    std::string line = (synced.keeper ? "Keeper at pick " : "Pick ") + std::to_string(pick.pickNo) +
+                       kDot + pick.fullName() + " to " + teamName(state, synced.teamid);
+    if (state.draftSettings->drafttype == kDraftTypeAuction) {
+        line += " for $" + formatPrice(synced.dollars, priceDecimals(*state.draftSettings));
+    }
+    return line + " (" + synced.slot + ")";
+}
+
+// Sets our turn to the room's: the team of its first open pick, in the direction of its round.
+// Runs inside the caller's transaction.
+bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
+                   const RoomClock& clock) {
+    const DraftSettings& ours = *state.draftSettings;
+    if (ours.drafttype == kDraftTypeAuction || draft.auction()) {
+        return true;
+    }
+    if (clock.pickNo == 0) {
+        return teamOnTheClock(state) == 0 || clearTurn(state, dialogs, kRoomTurnLines.clearTurn);
+    }
+    const DraftTeam* team = teamWithId(ours, clock.teamid);
+    if (team == nullptr) {
+        return true;  // the room's team has no team of ours: our turn is left as it is
+    }
+    const int round = (clock.pickNo - 1) / std::max(draft.teams, 1) + 1;
+    const TurnPosition target{team->draftposition, roundRunsUp(draft, round) ? "U" : "D"};
+    const TurnPosition current = currentTurn(state);
+    if (current.position == target.position &&
+        (ours.drafttype != kDraftTypeSnake || current.direction == target.direction)) {
+        return true;
+    }
+    return moveTurnTo(state, dialogs, target, kRoomTurnLines);
+}
+
+bool sameClock(const std::optional<RoomClock>& stored, const RoomClock& clock) {
+    return stored && stored->status == clock.status && stored->teams == clock.teams &&
+           stored->roomPicks == clock.roomPicks && stored->pickNo == clock.pickNo &&
+           stored->teamid == clock.teamid && stored->turnsMine == clock.turnsMine;
+}
+
+// The room's turn and clock after a change, inside the change's transaction.
+bool storeClock(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
+                const RoomClock& clock) {
+    return applyRoomTurn(state, dialogs, draft, clock) && saveRoomClock(state, clock);
+}
+
+class Sync {
+  public:
+    Sync(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
+         const std::vector<RoomPick>& picks)
+        : m_state(state),
+          m_dialogs(dialogs),
+          m_yes(dialogs, state.dbConnection.log()),
+          m_draft(draft),
+          m_picks(picks) {}
+
+    FollowSync run() {
+        const auto mapping = rosterMapping(m_state, m_draft);
+        const auto named = namedPlayers(m_state);
+        const auto followed = followedPicks(m_state);
+        if (!mapping || !named || !followed || !m_matcher.load(m_state)) {
+            return failed(" 95010 error: could not read what the room's draft has recorded");
+        }
+        m_mapping = *mapping;
+        m_named = *named;
+        m_result.clock = roomClockOf(m_state, m_draft, m_picks, m_mapping);
+        if (!undoVanishedPicks(*followed)) {
+            return m_result;
+        }
+        for (const RoomPick& pick : m_picks) {
+            if (m_still.count(pick.pickNo) != 0) {
+                continue;
+            }
+            if (!recordRoomPick(pick)) {
+                return m_result;
+            }
+        }
+        if (!sameClock(readRoomClock(m_state), m_result.clock)) {
+            TransactionGuard transaction(m_state.dbConnection);
+            if (!storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
+                transaction.rollback();
+                loadDraft(m_state, m_state.draftSettings->template_id);
+                return failed(" 95011 error: could not store the room's clock");
+            }
+        }
+        return m_result;
+    }
+
+  private:
+    FollowSync& failed(std::string_view logLine) {
+        if (!logLine.empty()) {
+            reportDatabaseError(m_dialogs, m_state.dbConnection, logLine);
+        }
+        m_result.outcome = FollowSync::Outcome::Failed;
+        return m_result;
+    }
+
+    // A pick recorded here that the room no longer has at its number (or has with another
+    // player) was undone there.
+    bool undoVanishedPicks(const std::vector<FollowedPick>& followed) {
+        std::map<int, const RoomPick*> byNumber;
+        for (const RoomPick& pick : m_picks) {
+            byNumber[pick.pickNo] = &pick;
+        }
+        for (auto it = followed.rbegin(); it != followed.rend(); ++it) {
+            const auto inRoom = byNumber.find(it->pickNo);
+            const bool stands =
+                inRoom != byNumber.end() && inRoom->second->playerId == it->roomPlayerId;
+            if (stands) {
+                // Recorded earlier and still in the room; recorded again when the user removed it
+                // here.
+                if (takenHere(m_state, it->playerid)) {
+                    m_still.insert(it->pickNo);
+                }
+                continue;
+            }
+            if (!undoHere(*it)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool undoHere(const FollowedPick& pick) {
+        const std::optional<Taken> taken = takenHere(m_state, pick.playerid);
+        const int templateId = m_state.draftSettings->template_id;
+        TransactionGuard transaction(m_state.dbConnection);
+        const auto rollBack = [&](std::string_view line) {
+            transaction.rollback();
+            loadDraft(m_state, templateId);
+            failed(line);
+            return false;
+        };
+        if (!taken) {
+            // Already gone here: only the record of it goes.
+            return (deleteFollowedPick(m_state, pick.pickNo) && transaction.commit()) ||
+                   rollBack(" 95012 error: could not forget an undone room pick");
+        }
+        const bool last = taken->draftorder > 0 && taken->draftorder == lastDraftOrder(m_state);
+        if (!pick.keeper && !last) {
+            transaction.rollback();
+            if (!pick.reported) {
+                const std::string text = "Pick " + std::to_string(pick.pickNo) +
+                                         " was undone in the room, but picks made after it stand "
+                                         "here. Undo it here by hand if the room keeps it undone.";
+                m_dialogs.showMessage(kFollowTitle, text, MessageIcon::Exclamation);
+                m_result.reports.push_back(text);
+                markPickReported(m_state, pick.pickNo);
+            }
+            m_still.insert(pick.pickNo);
+            return true;
+        }
+        bool removed = false;
+        if (pick.keeper) {
+            removed = removeKeeper(m_state, m_yes, pick.playerid);
+        } else {
+            removed = executeSql(m_state.dbConnection,
+                                 "delete from DraftTaken where template_id = ? and playerid = ?",
+                                 {id(templateId), id(pick.playerid)});
+        }
+        if (!removed || !deleteFollowedPick(m_state, pick.pickNo) ||
+            !storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
+            return rollBack(" 95013 error: could not undo the pick the room undid");
+        }
+        SyncedPick undone;
+        undone.pickNo = pick.pickNo;
+        undone.playerid = pick.playerid;
+        undone.teamid = taken->teamid;
+        undone.keeper = pick.keeper;
+        undone.line = "Undone pick " + std::to_string(pick.pickNo) + kDot + "player " +
+                      std::to_string(pick.playerid) + " from " + teamName(m_state, taken->teamid);
+        m_result.undone.push_back(std::move(undone));
+        return true;
+    }
+
+    std::optional<int> playerOf(const RoomPick& pick) {
+        if (const auto found = m_named.find(pick.playerId); found != m_named.end()) {
+            return found->second;
+        }
+        const PlayerMatch match = m_matcher.match(pick);
+        if (match.outcome == PlayerMatch::Outcome::Matched) {
+            return match.playerid;
+        }
+        m_result.outcome = FollowSync::Outcome::NeedsPlayer;
+        m_result.unmatched = UnmatchedPick{pick, match.candidates};
+        m_state.dbConnection.log().writeEntry(
+            " follow: stopped at pick " + std::to_string(pick.pickNo) + ", " + pick.fullName() +
+            (match.candidates.empty() ? " matches no player" : " matches several players"));
+        return std::nullopt;
+    }
+
+    bool recordRoomPick(const RoomPick& pick) {
+        const std::optional<int> playerid = playerOf(pick);
+        if (!playerid) {
+            return false;
+        }
+        const auto mapped = m_mapping.find(pick.rosterId);
+        const int teamid = mapped == m_mapping.end() ? 0 : mapped->second;
+        if (teamWithId(*m_state.draftSettings, teamid) == nullptr) {
+            m_dialogs.showMessage(kFollowTitle,
+                                  "Roster " + std::to_string(pick.rosterId) +
+                                      " of the room is mapped to no team of this draft. Map it "
+                                      "to a team to record pick " +
+                                      std::to_string(pick.pickNo) + ".",
+                                  MessageIcon::Exclamation);
+            m_result.outcome = FollowSync::Outcome::Failed;
+            return false;
+        }
+        if (const std::optional<Taken> taken = takenHere(m_state, *playerid)) {
+            return linkTypedPick(pick, *playerid, *taken, teamid);
+        }
+        const bool auction = m_state.draftSettings->drafttype == kDraftTypeAuction;
+        SyncedPick synced;
+        synced.pickNo = pick.pickNo;
+        synced.playerid = *playerid;
+        synced.teamid = teamid;
+        synced.keeper = pick.isKeeper;
+        synced.dollars = auction ? pick.amount.value_or(m_state.draftSettings->minbid) : 0.0;
+        const auto slot = preselectSlot(m_state, *playerid, teamid);
+        if (!slot) {
+            failed(" 95014 error: could not choose the slot of a room pick");
+            return false;
+        }
+        synced.slot = slot->selectedText();
+
+        const int templateId = m_state.draftSettings->template_id;
+        TransactionGuard transaction(m_state.dbConnection);
+        bool stored = false;
+        if (pick.isKeeper) {
+            stored = addKeeper(m_state, m_yes, *playerid, teamid, synced.slot,
+                               formatPrice(synced.dollars, 2)) == KeeperOutcome::Added;
+        } else {
+            PickForm form{teamid, synced.slot, formatPrice(synced.dollars, 2)};
+            stored = recordPick(m_state, m_yes, *playerid, form, teamOnTheClock(m_state)).outcome ==
+                     PickOutcome::Recorded;
+        }
+        if (!stored) {
+            transaction.rollback();
+            loadDraft(m_state, templateId);
+            m_result.outcome = FollowSync::Outcome::Failed;
+            return false;
+        }
+        if (!insertFollowedPick(m_state, {pick.pickNo, pick.playerId, *playerid, pick.isKeeper}) ||
+            !storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
+            transaction.rollback();
+            loadDraft(m_state, templateId);
+            failed(" 95015 error: could not record a room pick");
+            return false;
+        }
+        synced.line = pickLine(m_state, pick, synced);
+        m_state.dbConnection.log().writeEntry(" follow: " + synced.line);
+        m_result.recorded.push_back(std::move(synced));
+        return true;
+    }
+
+    // The user typed the pick before the room's answer came: it is recorded once, and a team
+    // that differs from the room's is said.
+    bool linkTypedPick(const RoomPick& pick, int playerid, const Taken& taken, int teamid) {
+        TransactionGuard transaction(m_state.dbConnection);
+        if (!insertFollowedPick(m_state, {pick.pickNo, pick.playerId, playerid, pick.isKeeper}) ||
+            !transaction.commit()) {
+            failed(" 95015 error: could not record a room pick");
+            return false;
+        }
+        if (taken.teamid != teamid) {
+            const std::string text = pick.fullName() + " is on " + teamName(m_state, taken.teamid) +
+                                     " here but went to " + teamName(m_state, teamid) +
+                                     " in the room (pick " + std::to_string(pick.pickNo) + ").";
+            m_dialogs.showMessage(kFollowTitle, text, MessageIcon::Exclamation);
+            m_result.reports.push_back(text);
+        }
+        return true;
+    }
+
+    ProgramState& m_state;
+    UserDialogs& m_dialogs;
+    RoomAnswersYes m_yes;
+    const RoomDraft& m_draft;
+    const std::vector<RoomPick>& m_picks;
+    SeasonMatcher m_matcher;
+    std::map<int, int> m_mapping;
+    std::map<std::string, int> m_named;
+    std::set<int> m_still;  // room pick numbers already recorded here
+    FollowSync m_result;
+};
+
+}  // namespace
+
+RoomClock roomClockOf(const ProgramState& state, const RoomDraft& draft,
+                      const std::vector<RoomPick>& picks, const std::map<int, int>& mapping) {
+    RoomClock clock;
+    clock.roomDraftId = draft.draftId;
+    clock.status = draft.status;
+    clock.teams = draft.teams;
+    clock.roomPicks = static_cast<int>(picks.size());
+    if (draft.auction() || draft.complete()) {
+        return clock;
+    }
+    clock.pickNo = firstOpenPick(draft, picks);
+    const auto teamOf = [&](int slot) {
+        const auto found = mapping.find(rosterOfSlot(draft, slot));
+        return found == mapping.end() ? 0 : found->second;
+    };
+    clock.teamid = clock.pickNo > 0 ? teamOf(slotOfPick(draft, clock.pickNo)) : 0;
+    const int mine = state.draftSettings ? myTeamId(state) : 0;
+    for (int slot = 1; mine > 0 && slot <= draft.teams; ++slot) {
+        if (teamOf(slot) != mine) {
+            continue;
+        }
+        const int turns = turnsUntilSlot(draft, picks, slot);
+        if (turns >= 0 && (clock.turnsMine < 0 || turns < clock.turnsMine)) {
+            clock.turnsMine = turns;
+        }
+    }
+    return clock;
+}
+
+FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
+                         const std::vector<RoomPick>& picks) {
+    if (!state.draftSettings) {
+        FollowSync none;
+        none.outcome = FollowSync::Outcome::Failed;
+        return none;
+    }
+    return Sync(state, dialogs, draft, picks).run();
+}
+
+FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, SleeperRoom& room) {
+    FollowSync result;
+    result.outcome = FollowSync::Outcome::Failed;
+    if (!state.draftSettings || !markFollowing(state, room.draftId(), true)) {
+        return result;
+    }
+    const RoomRead<RoomDraft> draft = room.readDraft();
+    if (!draft.value) {
+        room.reportUnreadable(dialogs, state.dbConnection.log(), draft.reply);
+        return result;
+    }
+    const RoomRead<std::vector<RoomPick>> picks = room.readPicks();
+    if (!picks.value) {
+        room.reportUnreadable(dialogs, state.dbConnection.log(), picks.reply);
+        return result;
+    }
+    return syncRoomPicks(state, dialogs, *draft.value, *picks.value);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: MIT
+#include "follow/FollowStore.h"
+
+#include "app/ProgramState.h"
+#include "store/Recordset.h"
+#include "store/TransactionGuard.h"
+
+namespace quorvane {
+
+namespace {
+
+SqlValue id(int value) {
+    return SqlValue{std::int64_t{value}};
+}
+
+int draftOf(const ProgramState& state) {
+    return state.draftSettings ? state.draftSettings->template_id : 0;
+}
+
+}  // namespace
+
+std::optional<RoomClock> readRoomClock(ProgramState& state) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    Recordset row;
+    if (!openRecordset(row, state.dbConnection,
+                       "select room_draft_id, room_status, room_teams, room_picks, clock_pick_no, "
+                       "clock_teamid, clock_turns_mine from DraftFollow where template_id = ? and "
+                       "following = 1",
+                       {id(draftOf(state))}) ||
+        row.eof()) {
+        return std::nullopt;
+    }
+    RoomClock clock;
+    clock.roomDraftId = row.getText("room_draft_id");
+    clock.status = row.getText("room_status");
+    clock.teams = static_cast<int>(row.getInt("room_teams"));
+    clock.roomPicks = static_cast<int>(row.getInt("room_picks"));
+    clock.pickNo = static_cast<int>(row.getInt("clock_pick_no"));
+    clock.teamid = static_cast<int>(row.getInt("clock_teamid"));
+    clock.turnsMine =
+        row.isNull("clock_turns_mine") ? -1 : static_cast<int>(row.getInt("clock_turns_mine"));
+    return clock;
+}
+
+std::string linkedRoomDraftId(ProgramState& state) {
+    Recordset row;
+    if (!state.draftSettings ||
+        !openRecordset(row, state.dbConnection,
+                       "select room_draft_id from DraftFollow where template_id = ?",
+                       {id(draftOf(state))}) ||
+        row.eof()) {
+        return {};
+    }
+    return row.getText("room_draft_id");
+}
+
+bool markFollowing(ProgramState& state, const std::string& roomDraftId, bool following) {
+    TransactionGuard transaction(state.dbConnection);
+    const SqlValue flag = id(following ? 1 : 0);
+    if (!executeSql(
+            state.dbConnection,
+            "insert into DraftFollow (template_id, room, room_draft_id, following) values "
+            "(?, ?, ?, ?) on conflict (template_id) do update set following = "
+            "excluded.following, clock_pick_no = iif(room_draft_id = excluded.room_draft_id, "
+            "clock_pick_no, null), room_draft_id = excluded.room_draft_id, room = excluded.room",
+            {id(draftOf(state)), std::string(kSleeperRoom), roomDraftId, flag})) {
+        return false;
+    }
+    return transaction.commit();
+}
+
+bool saveRoomClock(ProgramState& state, const RoomClock& clock) {
+    return executeSql(state.dbConnection,
+                      "update DraftFollow set room_status = ?, room_teams = ?, room_picks = ?, "
+                      "clock_pick_no = ?, clock_teamid = ?, clock_turns_mine = ?, changedat = "
+                      "datetime('now') where template_id = ?",
+                      {clock.status, id(clock.teams), id(clock.roomPicks), id(clock.pickNo),
+                       id(clock.teamid), id(clock.turnsMine), id(draftOf(state))});
+}
+
+std::map<int, int> defaultRosterMapping(const ProgramState& state, const RoomDraft& draft) {
+    std::map<int, int> mapping;
+    if (!state.draftSettings) {
+        return mapping;
+    }
+    std::map<int, int> teamAt;
+    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+        teamAt[team.draftposition] = team.teamid;
+    }
+    std::map<int, int> slotToRoster = draft.slotToRoster;
+    if (slotToRoster.empty()) {
+        for (int slot = 1; slot <= draft.teams; ++slot) {
+            slotToRoster[slot] = slot;
+        }
+    }
+    for (const auto& [slot, roster] : slotToRoster) {
+        const auto team = teamAt.find(slot);
+        mapping[roster] = team == teamAt.end() ? 0 : team->second;
+    }
+    return mapping;
+}
+
+std::optional<std::map<int, int>> savedRosterMapping(ProgramState& state) {
+    Recordset rows;
+    if (!openRecordset(rows, state.dbConnection,
+                       "select roster_id, teamid from DraftFollowRosters where template_id = ?",
+                       {id(draftOf(state))})) {
+        return std::nullopt;
+    }
+    std::map<int, int> saved;
+    for (; !rows.eof(); rows.moveNext()) {
+        saved[static_cast<int>(rows.getInt("roster_id"))] = static_cast<int>(rows.getInt("teamid"));
+    }
+    return saved;
+}
+
+std::optional<std::map<int, int>> rosterMapping(ProgramState& state, const RoomDraft& draft) {
+    const auto saved = savedRosterMapping(state);
+    if (!saved) {
+        return std::nullopt;
+    }
+    std::map<int, int> mapping = defaultRosterMapping(state, draft);
+    for (const auto& [roster, teamid] : *saved) {
+        mapping[roster] = teamid;
+    }
+    return mapping;
+}
+
+bool saveRosterMapping(ProgramState& state, const std::map<int, int>& lines) {
+    TransactionGuard transaction(state.dbConnection);
+    for (const auto& [roster, teamid] : lines) {
+        if (!executeSql(
+                state.dbConnection,
+                "insert into DraftFollowRosters (template_id, roster_id, teamid) values (?, "
+                "?, ?) on conflict (template_id, roster_id) do update set teamid = "
+                "excluded.teamid",
+                {id(draftOf(state)), id(roster), id(teamid)})) {
+            return false;
+        }
+    }
+    return transaction.commit();
+}
+
+std::optional<std::map<std::string, int>> namedPlayers(ProgramState& state) {
+    Recordset rows;
+    if (!openRecordset(
+            rows, state.dbConnection,
+            "select room_player_id, playerid from DraftFollowPlayers where template_id = ?",
+            {id(draftOf(state))})) {
+        return std::nullopt;
+    }
+    std::map<std::string, int> named;
+    for (; !rows.eof(); rows.moveNext()) {
+        named[rows.getText("room_player_id")] = static_cast<int>(rows.getInt("playerid"));
+    }
+    return named;
+}
+
+bool saveNamedPlayer(ProgramState& state, const std::string& roomPlayerId, int playerid) {
+    TransactionGuard transaction(state.dbConnection);
+    return executeSql(
+               state.dbConnection,
+               "insert into DraftFollowPlayers (template_id, room_player_id, playerid) values "
+               "(?, ?, ?) on conflict (template_id, room_player_id) do update set playerid = "
+               "excluded.playerid",
+               {id(draftOf(state)), roomPlayerId, id(playerid)}) &&
+           transaction.commit();
+}
+
+std::optional<std::vector<FollowedPick>> followedPicks(ProgramState& state) {
+    Recordset rows;
+    if (!openRecordset(rows, state.dbConnection,
+                       "select pick_no, room_player_id, playerid, keeper, reported from "
+                       "DraftFollowPicks where template_id = ? order by pick_no",
+                       {id(draftOf(state))})) {
+        return std::nullopt;
+    }
+    std::vector<FollowedPick> picks;
+    for (; !rows.eof(); rows.moveNext()) {
+        picks.push_back({static_cast<int>(rows.getInt("pick_no")), rows.getText("room_player_id"),
+                         static_cast<int>(rows.getInt("playerid")), rows.getInt("keeper") != 0,
+                         rows.getInt("reported") != 0});
+    }
+    return picks;
+}
+
+bool insertFollowedPick(ProgramState& state, const FollowedPick& pick) {
+    return executeSql(state.dbConnection,
+                      "insert or replace into DraftFollowPicks (template_id, pick_no, "
+                      "room_player_id, playerid, keeper, reported) values (?, ?, ?, ?, ?, 0)",
+                      {id(draftOf(state)), id(pick.pickNo), pick.roomPlayerId, id(pick.playerid),
+                       id(pick.keeper ? 1 : 0)});
+}
+
+bool deleteFollowedPick(ProgramState& state, int pickNo) {
+    return executeSql(state.dbConnection,
+                      "delete from DraftFollowPicks where template_id = ? and pick_no = ?",
+                      {id(draftOf(state)), id(pickNo)});
+}
+
+bool markPickReported(ProgramState& state, int pickNo) {
+    TransactionGuard transaction(state.dbConnection);
+    return executeSql(
+               state.dbConnection,
+               "update DraftFollowPicks set reported = 1 where template_id = ? and pick_no = ?",
+               {id(draftOf(state)), id(pickNo)}) &&
+           transaction.commit();
+}
+
+}  // namespace quorvane

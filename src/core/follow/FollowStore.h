@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "follow/RoomData.h"
+
+namespace quorvane {
+
+struct ProgramState;
+
+inline constexpr const char* kSleeperRoom = "sleeper";
+
+// What the room said about the clock at the last sync of the open draft, while it is followed.
+struct RoomClock {
+    std::string roomDraftId;
+    std::string status;
+    int teams = 0;
+    int roomPicks = 0;   // picks the room has made, keepers included
+    int pickNo = 0;      // the first pick number the room has not made; 0 when none is left
+    int teamid = 0;      // our team that makes it; 0 when no team of ours is mapped to it
+    int turnsMine = -1;  // turns until the user's team picks; -1 when it has no pick left
+};
+
+// The room clock of the open draft when it is being followed; nullopt otherwise or after a
+// failed read (logged).
+std::optional<RoomClock> readRoomClock(ProgramState& state);
+
+// The room draft the open draft was last linked to, followed now or not; empty when none (or
+// after a failed read, logged).
+std::string linkedRoomDraftId(ProgramState& state);
+
+// Marks the open draft as followed from the room's draft (or no longer followed). False after a
+// failed write (logged).
+bool markFollowing(ProgramState& state, const std::string& roomDraftId, bool following);
+// Stores what the room said about the clock. Runs inside the caller's transaction.
+bool saveRoomClock(ProgramState& state, const RoomClock& clock);
+
+// The room's rosters and our teams: by default roster r is our team at the draft position of
+// the slot the room gives roster r (a room without slots: roster r at position r); every line
+// the user saved for the draft replaces its default. roster id -> teamid.
+std::map<int, int> defaultRosterMapping(const ProgramState& state, const RoomDraft& draft);
+std::optional<std::map<int, int>> savedRosterMapping(ProgramState& state);
+std::optional<std::map<int, int>> rosterMapping(ProgramState& state, const RoomDraft& draft);
+// Saves the given lines (the others keep their saved or default team), in one transaction.
+bool saveRosterMapping(ProgramState& state, const std::map<int, int>& lines);
+
+// The players the user chose for room players whose names did not decide: room id -> playerid.
+std::optional<std::map<std::string, int>> namedPlayers(ProgramState& state);
+bool saveNamedPlayer(ProgramState& state, const std::string& roomPlayerId, int playerid);
+
+// A room pick recorded here.
+struct FollowedPick {
+    int pickNo = 0;
+    std::string roomPlayerId;
+    int playerid = 0;
+    bool keeper = false;
+    bool reported = false;  // undone in the room but not here, and said so
+};
+std::optional<std::vector<FollowedPick>> followedPicks(ProgramState& state);
+// Run inside the caller's transaction.
+bool insertFollowedPick(ProgramState& state, const FollowedPick& pick);
+bool deleteFollowedPick(ProgramState& state, int pickNo);
+bool markPickReported(ProgramState& state, int pickNo);
+
+}  // namespace quorvane

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#include "follow/RoomBanner.h"
+
+#include <algorithm>
+
+#include "app/ProgramState.h"
+#include "room/ClockBanner.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr const char* kDot = " \u00b7 ";
+constexpr const char* kDash = " \u2014 ";
+
+std::string teamName(const DraftSettings& draft, int teamid) {
+    for (const DraftTeam& team : draft.draftTeams) {
+        if (team.teamid == teamid) {
+            return team.teamname;
+        }
+    }
+    return "a roster mapped to no team";
+}
+
+}  // namespace
+
+std::string roomClockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
+                            const RoomClock& clock) {
+    if (!state.draftSettings) {
+        return {};
+    }
+    std::string room = "following Sleeper draft " + clock.roomDraftId;
+    if (clock.status == "paused") {
+        room += ", paused";
+    }
+    const DraftSettings& draft = *state.draftSettings;
+    if (draft.drafttype == kDraftTypeAuction || clock.teams <= 0) {
+        return clockBanner(state, picks) + kDot + room;
+    }
+    if (clock.pickNo <= 0) {
+        return "Draft complete" + std::string(kDot) + std::to_string(picksMade(picks)) +
+               " picks made" + kDot + room;
+    }
+    const int round = (clock.pickNo - 1) / clock.teams + 1;
+    const int pick = (clock.pickNo - 1) % clock.teams + 1;
+    std::string text = "Round " + std::to_string(round) + kDot + "Pick " + std::to_string(pick) +
+                       " (#" + std::to_string(clock.pickNo) + ")" + kDash +
+                       teamName(draft, clock.teamid) + " on the clock";
+    if (clock.turnsMine == 0) {
+        text += std::string(kDot) + "your pick";
+    } else if (clock.turnsMine > 0) {
+        text += std::string(kDot) + "you pick in " + std::to_string(clock.turnsMine);
+    }
+    return text + kDot + room;
+}
+
+std::string liveBanner(ProgramState& state, const std::vector<DraftPick>& picks) {
+    if (const auto clock = readRoomClock(state)) {
+        return roomClockBanner(state, picks, *clock);
+    }
+    return clockBanner(state, picks);
+}
+
+}  // namespace quorvane
