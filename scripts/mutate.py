@@ -146,9 +146,12 @@ def configure(tree: Path, build: Path, log) -> bool:
 
 
 def build(build_dir: Path, jobs: int, log, targets=None) -> bool:
+    # Paths relative to the scratch folder let the compiler cache serve a mutant again, in this
+    # scratch folder or another, rather than compile it afresh.
+    environment = dict(os.environ, CCACHE_BASEDIR=str(build_dir.parent), CCACHE_NOHASHDIR="1")
     return subprocess.run(
         ["cmake", "--build", str(build_dir), f"-j{jobs}", "--target", *(targets or CORE_TESTS)],
-        stdout=log, stderr=subprocess.STDOUT).returncode == 0
+        env=environment, stdout=log, stderr=subprocess.STDOUT).returncode == 0
 
 
 def suites_for(mutant) -> list:
