@@ -106,16 +106,33 @@ def mutated_text(mutant: Mutant, text: str):
     return "\n".join(lines), index + 1
 
 
-def sync_tree(tree: Path) -> None:
-    """Copies the working tree's files (tracked and new, not ignored) into the scratch tree.
-    Only files whose content differs are written, so the build recompiles only what changed;
-    a written file gets a fresh time stamp, which also undoes a mutant left by a stopped run."""
+def source_files(source_root: Path) -> list:
+    """The files of the tree under test: the working tree's tracked and new files (not the
+    ignored ones), or every file of a commit unpacked by --at."""
+    if source_root != ROOT:
+        return [str(p.relative_to(source_root)) for p in source_root.rglob("*") if p.is_file()]
     listed = subprocess.run(
         ["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"], cwd=ROOT,
         check=True, capture_output=True).stdout.decode().split("\0")
+    return list(filter(None, listed))
+
+
+def unpack_commit(revision: str, into: Path) -> None:
+    """Unpacks a commit's files afresh, so a run can measure the tests as they stood then."""
+    shutil.rmtree(into, ignore_errors=True)
+    into.mkdir(parents=True)
+    archive = subprocess.run(["git", "archive", revision], cwd=ROOT, check=True,
+                             capture_output=True).stdout
+    subprocess.run(["tar", "-x", "-C", str(into)], input=archive, check=True)
+
+
+def sync_tree(source_root: Path, tree: Path) -> None:
+    """Copies the files under test into the scratch tree. Only files whose content differs are
+    written, so the build recompiles only what changed; a written file gets a fresh time
+    stamp, which also undoes a mutant left by a stopped run."""
     wanted = set()
-    for name in filter(None, listed):
-        source = ROOT / name
+    for name in source_files(source_root):
+        source = source_root / name
         if not source.is_file():
             continue
         wanted.add(name)
@@ -129,9 +146,9 @@ def sync_tree(tree: Path) -> None:
             path.unlink()
 
 
-def restore(tree: Path, mutant: Mutant) -> None:
+def restore(source_root: Path, tree: Path, mutant: Mutant) -> None:
     target = tree / mutant.path
-    shutil.copyfile(ROOT / mutant.path, target)
+    shutil.copyfile(source_root / mutant.path, target)
     os.utime(target)  # newer than the mutated object, so the next build compiles it again
 
 
@@ -213,13 +230,20 @@ def main() -> int:
                         help="run only mutants whose file path contains this text")
     parser.add_argument("--check", action="store_true",
                         help="only check that every mutant's original text is still found")
+    parser.add_argument("--at", metavar="REV", default="",
+                        help="test the tree of this commit instead of the working tree (say, "
+                             "to measure the kill rate before new tests)")
     parser.add_argument("-j", "--jobs", type=int, default=os.cpu_count() or 2)
     args = parser.parse_args()
 
     mutants = [m for m in read_list(args.list) if args.only in m.path]
+    source_root = ROOT
+    if args.at:
+        source_root = args.scratch / "source"
+        unpack_commit(args.at, source_root)
     stale = []
     for mutant in mutants:
-        source = ROOT / mutant.path
+        source = source_root / mutant.path
         text = source.read_text(encoding="utf-8") if source.is_file() else ""
         if locate(mutant, text) is None:
             stale.append(mutant)
@@ -234,7 +258,7 @@ def main() -> int:
     log_path = args.scratch / "mutate.log"
     print(f"Scratch tree {tree}; build and test output in {log_path}")
     with open(log_path, "w", encoding="utf-8") as log:
-        sync_tree(tree)
+        sync_tree(source_root, tree)
         log.write("== unmutated tree\n")
         log.flush()
         if not configure(tree, build_dir, log) or not build(build_dir, args.jobs, log):
@@ -262,7 +286,7 @@ def main() -> int:
                 else:
                     fate = "survived" if outcome == "passed" else "killed"
                     detail = "" if outcome == "passed" else f"by {outcome}"
-                restore(tree, mutant)
+                restore(source_root, tree, mutant)
                 if line != mutant.line:
                     detail += f" (found at line {line})"
             if fate == "survived" and mutant.equivalent:

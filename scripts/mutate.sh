@@ -6,6 +6,8 @@
 #   scripts/mutate.sh                 every mutant of the list
 #   scripts/mutate.sh --only room/    the mutants of files whose path holds "room/"
 #   scripts/mutate.sh --check         only reports mutants whose original text is gone
+#   scripts/mutate.sh --at REV        runs the list against a commit's tree (the kill rate before
+#                                     new tests), with its own --scratch folder to keep both builds
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if ! command -v python3 >/dev/null; then
