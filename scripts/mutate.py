@@ -25,6 +25,8 @@ FIRST_SUITE = {"store": "store_tests", "app": "app_tests", "draftconfig": "draft
                "valuation": "valuation_tests", "room": "room_tests",
                "projections": "projections_tests", "advice": "advice_tests",
                "advicedata": "advice_tests"}
+# The scratch build leaves the desktop program out, so the tests that start it cannot run.
+SKIPPED_TESTS = {"cli_tests": "-ChartCommand.*"}
 TEST_TIMEOUT_SECONDS = 600
 
 KEYS = ("file", "original", "replacement", "breaks", "equivalent")
@@ -185,7 +187,10 @@ def run_tests(build_dir: Path, mutant, jobs: int, log) -> str:
             return "build failed"
         executable = build_dir / "tests" / suite.removesuffix("_tests") / suite
         try:
-            result = subprocess.run([str(executable), "--gtest_brief=1", "--gtest_fail_fast"],
+            arguments = [str(executable), "--gtest_brief=1", "--gtest_fail_fast"]
+            if suite in SKIPPED_TESTS:
+                arguments.append(f"--gtest_filter={SKIPPED_TESTS[suite]}")
+            result = subprocess.run(arguments,
                                     cwd=executable.parent, env=environment, stdout=log,
                                     stderr=subprocess.STDOUT, timeout=TEST_TIMEOUT_SECONDS)
         except subprocess.TimeoutExpired:
