@@ -20,6 +20,7 @@ TEST(CreateDraft, PointsDraftGetsTheElevenWeightsAndOwnersWithOnlyTheFirstOnTheC
     EXPECT_EQ(draft.scoringstyle, kScoringPoints);
     EXPECT_EQ(draft.draftdirection, "U");
     ASSERT_EQ(draft.categories.size(), 11u);
+    // The published defaults a new points league starts with, in the order the editor lists them.
     const std::vector<std::pair<int, double>> expected = {
         {1, .5}, {2, 2},      {28, 3}, {3, 3},  {5, 1.5}, {20, -0.45},
         {19, 1}, {22, -0.75}, {21, 1}, {16, 3}, {9, -2}};

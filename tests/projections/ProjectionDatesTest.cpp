@@ -63,6 +63,10 @@ TEST(ProjectionDates, AreReadInThreeFormsAndStoredAsYearMonthDay) {
     EXPECT_EQ(readDate("2/9/1996"), "1996-02-09");
     EXPECT_EQ(readDate(" 10/15/2019 "), "2019-10-15");
     EXPECT_EQ(readDate("1997/02/29"), std::nullopt);
+    // Centuries are leap years only every 400 years.
+    EXPECT_EQ(readDate("2000-02-29"), "2000-02-29");
+    EXPECT_EQ(readDate("1900-02-29"), std::nullopt);
+    EXPECT_EQ(readDate("2/29/1900"), std::nullopt);
     EXPECT_EQ(readDate("15/10/2019"), std::nullopt);
     EXPECT_EQ(readDate("2019-10"), std::nullopt);
 

@@ -166,6 +166,52 @@ TEST(ProjectionImport, EveryLineEndImportsEveryLine) {
     }
 }
 
+TEST(ProjectionImport, ByteOrderMarkAndBlankLinesFromSpreadsheetsImport) {
+    TestProgram program;
+    // A spreadsheet's "CSV UTF-8" starts with a byte-order mark; users leave blank lines.
+    const std::string text = "\xEF\xBB\xBF" + kHeader + "\r\n" +
+                             projectionLine(1, 2019, "Ann", "Able") + "\r\n\r\n" +
+                             projectionLine(2, 2019, "Bo", "Baker") + "\r\n \t\r\n" +
+                             projectionLine(3, 2019, "Cy", "Cole") + "\r\n";
+
+    const auto result = importProjectionFile(program.state, program.dialogs,
+                                             writeFile(program.folder, "bom.csv", text));
+
+    ASSERT_TRUE(result) << program.dialogs.lastText();
+    EXPECT_EQ(result->inserted, 3);
+    EXPECT_TRUE(program.dialogs.messages.empty());
+    EXPECT_EQ(program.dialogs.progressCalls.back(), (std::pair<long long, long long>{3, 3}));
+    EXPECT_EQ(program.scalar("select count(*) from DraftPlayers"), 3);
+}
+
+TEST(ProjectionImport, SourceThatYieldsFewerLinesOnTheWritePassIsRolledBack) {
+    TestProgram program;
+    // A source that changes between the check and the write, as a file rewritten meanwhile.
+    int walks = 0;
+    const ProjectionSource shrinking{
+        "p.csv", " 12003 error: file did not include projections - p.csv",
+        [&walks](const LineVisitor& visit) {
+            std::vector<std::string> lines = {kHeader, projectionLine(1, 2019, "A", "One"),
+                                              projectionLine(2, 2019, "B", "Two"),
+                                              projectionLine(3, 2019, "C", "Three")};
+            if (++walks > 1) {
+                lines.pop_back();
+            }
+            for (std::size_t at = 0; at < lines.size(); ++at) {
+                if (!visit(static_cast<long long>(at) + 1, lines[at])) {
+                    return false;
+                }
+            }
+            return true;
+        }};
+
+    EXPECT_FALSE(importProjectionSource(program.state, program.dialogs, shrinking));
+
+    EXPECT_EQ(walks, 2);
+    EXPECT_EQ(program.scalar("select count(*) from DraftPlayers"), 0);
+    EXPECT_EQ(program.dialogs.lastText(), std::string(kDatabaseUpdateMessage));
+}
+
 TEST(ProjectionImport, FileNameAndHeaderChecks) {
     TestProgram program;
     const std::string body = joinLines({kHeader, projectionLine(1, 2019, "A", "B")}, "\r\n");

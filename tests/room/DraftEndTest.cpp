@@ -66,6 +66,21 @@ TEST(DraftEnd, LastPickOfTheLastRoundLeavesNobodyOnTheClock) {
     EXPECT_EQ(draft.storedTurn(), "0U");
 }
 
+TEST(DraftEnd, APickAfterMoreRoundsWereAddedPutsNobodyOnTheClock) {
+    ShortDraft draft(kDraftTypeStraight);
+    for (int playerid = 1; playerid <= 6; ++playerid) {
+        ASSERT_EQ(draft.pickFromWindow(playerid), PickOutcome::Recorded);
+    }
+    draft.exec("update DraftTemplate set rounds = 3");
+    draft.reload();
+    EXPECT_FALSE(isDraftComplete(draft.state));
+
+    // Nobody is on the clock, so the pick names its team and hands the turn to nobody.
+    ASSERT_EQ(draft.pickFor(7, draft.teamAt(2)), PickOutcome::Recorded);
+    EXPECT_EQ(draft.storedTurn(), "0U");
+    EXPECT_EQ(draft.memoryTurn(), "0U");
+}
+
 TEST(DraftEnd, UndoReopensTheDraftForTheTeamOfTheLastPick) {
     ShortDraft draft(kDraftTypeSnake);
     for (int playerid = 1; playerid <= 6; ++playerid) {

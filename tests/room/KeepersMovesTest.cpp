@@ -59,6 +59,18 @@ TEST(Keepers, AuctionPriceMustBeANumberAndSnakeStoresNone) {
     EXPECT_EQ(keepers->hiddenColumns, (std::vector<int>{0, 3, 4, 5}));
 }
 
+TEST(Keepers, ListShowsTheTeamsKeepersButNotItsPicks) {
+    KeeperRoom draft(kDraftTypeAuction);
+    const int team = draft.teamAt(1);
+    ASSERT_EQ(addKeeper(draft.state, draft.dialogs, 1, team, "C", "17"), KeeperOutcome::Added);
+    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 2, {team, "G", "23"}, team).outcome,
+              PickOutcome::Recorded);
+
+    const auto keepers = fillKeepers(draft.state, draft.dialogs, team);
+    ASSERT_TRUE(keepers);
+    EXPECT_EQ(keepers->rows, (std::vector<std::vector<std::string>>{{"1", "L1 F1", "C", "17"}}));
+}
+
 TEST(Keepers, DialogPreselectsTheNaturalPositionWithoutSubstitution) {
     KeeperRoom draft(kDraftTypeSnake);
     auto dialog = openKeeperDialog(draft.state, draft.dialogs, 1);

@@ -56,7 +56,8 @@ TEST(PickMoneyCheck, OneDollarMoreAsksAndNoStoresNothing) {
 
 TEST(PickMoneyCheck, BlankLettersAndNegativeBidsAreRefused) {
     MoneyAtTheLimit draft;
-    for (const char* bid : {"", "   ", "abc", "-5"}) {
+    // "nan" would pass both money comparisons, since every comparison with NaN is false.
+    for (const char* bid : {"", "   ", "abc", "-5", "nan", "inf"}) {
         draft.dialogs.messages.clear();
         EXPECT_EQ(draft.bid(bid).outcome, PickOutcome::Stopped) << bid;
         ASSERT_EQ(draft.dialogs.messages.size(), 1u) << bid;
@@ -64,6 +65,23 @@ TEST(PickMoneyCheck, BlankLettersAndNegativeBidsAreRefused) {
         EXPECT_EQ(draft.dialogs.messages[0].text, "Bid for this player is invalid");
     }
     EXPECT_EQ(draft.picks(), 5);
+}
+
+TEST(PickMoneyCheck, ZeroBidsAndKeeperPricesStandWhenTheMinimumBidIsZero) {
+    RoomFixture draft(3, kDraftTypeAuction);
+    draft.setRoster(1, 2, 0, 0, 0, 0, 0, 0, 0);
+    draft.setMoney(150, 0);
+    draft.addPlayer({.playerid = 1, .firstname = "P", .lastname = "1"});
+    draft.addPlayer({.playerid = 2, .firstname = "P", .lastname = "2"});
+    const int team = draft.teamAt(2);
+
+    EXPECT_EQ(recordPick(draft.state, draft.dialogs, 1, {team, "G", "0"}, team).outcome,
+              PickOutcome::Recorded);
+    EXPECT_EQ(addKeeper(draft.state, draft.dialogs, 2, team, "G", "0"), KeeperOutcome::Added);
+
+    EXPECT_TRUE(draft.dialogs.messages.empty());
+    EXPECT_TRUE(draft.dialogs.questions.empty());
+    EXPECT_EQ(draft.scalar("select count(*) from DraftTaken where dollars = 0"), 2);
 }
 
 struct SnakeRoom : RoomFixture {

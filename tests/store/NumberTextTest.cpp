@@ -30,6 +30,9 @@ TEST(NumberText, ReadsNumbersTheWayUsersTypeThem) {
     EXPECT_FALSE(parseNumber(""));
     EXPECT_FALSE(parseNumber("12abc"));
     EXPECT_FALSE(parseNumber("$5"));
+    for (const char* notANumber : {"nan", "NaN", "inf", "-inf", "infinity", "1e400"}) {
+        EXPECT_FALSE(parseNumber(notANumber)) << notANumber;
+    }
     EXPECT_EQ(parseWholeNumber("30", 1, 30), 30);
     EXPECT_FALSE(parseWholeNumber("31", 1, 30));
     EXPECT_FALSE(parseWholeNumber("2.5", 0, 10));

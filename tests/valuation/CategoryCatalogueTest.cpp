@@ -39,14 +39,22 @@ TEST(CategoryCatalogue, LabelsAreEmptyOutsideTheCatalogue) {
     EXPECT_EQ(categoryLabel(32), "");
 }
 
-TEST(CategoryCatalogue, SgpTermsTakeTheirDenominatorAndTeamCount) {
-    // Written as real literals: a whole-number denominator must not make a whole-number
-    // division of a count.
-    EXPECT_EQ(sgpTermFor(*findCategory(1), 30, 12), "Pts/30.0");
-    EXPECT_EQ(sgpTermFor(*findCategory(9), -51, 12), "turnovers/-51.0");
-    EXPECT_EQ(sgpTermFor(*findCategory(14), 0.005, 12),
-              "((((245.0*(11.0)) + ftm)/((296.0*(11.0)) + fta)) - .828)/0.005");
-    EXPECT_EQ(weightSetterFor(*findCategory(28)), "set bk = bk * ");
+TEST(CategoryCatalogue, SgpTermsWorkOutAKnownPlayersStandingsGain) {
+    TestProgram program;
+    // A player with 1523 points, 173 turnovers and 173 of 211 free throws.
+    const auto sgp = [&program](int categoryid, double denominator, int teams) {
+        return program.scalar(
+            "select " + sgpTermFor(*findCategory(categoryid), denominator, teams) +
+            " from (select 1523 as Pts, 173 as turnovers, 173 as ftm, 211 as fta)");
+    };
+    // A whole-number denominator still gives the fraction: 1523 / 30 = 50.77, not 50.
+    EXPECT_DOUBLE_EQ(sgp(1, 30, 12), 50.766666666666667);
+    EXPECT_DOUBLE_EQ(sgp(9, -51, 12), -3.392156862745098);  // 173 / -51
+    // His free throws join 11 average teammates (245 of 296 each) against an average team's
+    // .828: ((2695 + 173) / (3256 + 211) - .828) / .005 = -0.15437.
+    EXPECT_NEAR(sgp(14, 0.005, 12), -0.154369772137, 1e-9);
+    // In a nine-team league 8 teammates: ((1960 + 173) / (2368 + 211) - .828) / .005 = -0.18705.
+    EXPECT_NEAR(sgp(14, 0.005, 9), -0.187049243893, 1e-9);
 }
 
 TEST(CategoryCatalogue, PlayerStatisticsGiveZeroWithoutGamesOrAttempts) {

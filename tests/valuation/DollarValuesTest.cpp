@@ -35,6 +35,25 @@ League sixPlayerLeague(TestProgram& program, int drafttype = kDraftTypeAuction) 
     return league;
 }
 
+// The same two teams, but the guards are weaker than the second centre, so each group's level
+// differs from the lowest SGP rostered: guards A 7.4, B 4.6, C 2.9; centres D 11.3, E 6.2,
+// F 3.8.
+League strongCentreLeague(TestProgram& program) {
+    League league(program, 2, kDraftTypeAuction, kScoringRotisserie);
+    league.rosterSlots({.C = 1, .G = 1})
+        .money(100, 1)
+        .categories({{1, 1}})
+        .denominator(1, 10)
+        .player({.playerid = 1, .lastname = "A", .ftm = 74, .PG = 1})
+        .player({.playerid = 2, .lastname = "B", .ftm = 46, .PG = 1})
+        .player({.playerid = 3, .lastname = "C", .ftm = 29, .SG = 1})
+        .player({.playerid = 4, .lastname = "D", .ftm = 113, .C = 1})
+        .player({.playerid = 5, .lastname = "E", .ftm = 62, .C = 1})
+        .player({.playerid = 6, .lastname = "F", .ftm = 38, .C = 1});
+    league.load();
+    return league;
+}
+
 bool logEndsWith(const TestProgram& program, const std::string& literal) {
     const auto lines = program.logLines();
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
@@ -100,6 +119,38 @@ TEST(DollarValues, InflationValuesWhatIsLeftWithTheMoneyLeft) {
     program.state.showInflation = false;
     ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
     EXPECT_DOUBLE_EQ(league.dollars(1), 80.2);
+}
+
+TEST(DollarValues, CentreLevelIsTheLowestRosteredCentreNotTheLowestRosteredPlayer) {
+    TestProgram program;
+    League league = strongCentreLeague(program);
+
+    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+
+    // Levels: centres E 6.2, others B 4.6. Pool above them: D 5.1 + E 0 + A 2.8 + B 0 = 7.9 SGP
+    // share 200 - (4 - 2) = 198 dollars.
+    EXPECT_NEAR(league.dollars(4), 1 + 5.1 * 198 / 7.9, 1e-9);  // 128.82
+    EXPECT_NEAR(league.dollars(1), 1 + 2.8 * 198 / 7.9, 1e-9);  // 71.18
+    EXPECT_NEAR(league.dollars(5), 1.0, 1e-9);
+    EXPECT_NEAR(league.dollars(6), 1 - 2.4 * 198 / 7.9, 1e-9);  // -59.15
+    EXPECT_NEAR(league.dollars(3), 1 - 1.7 * 198 / 7.9, 1e-9);  // -41.61
+}
+
+TEST(DollarValues, InflationSharesTheMoneyLeftOverTheSlotsEachGroupHasLeft) {
+    TestProgram program;
+    League league = strongCentreLeague(program);
+    league.pick(4, 1, "C", 60).pick(2, 2, "G", 9);
+    program.state.showInflation = true;
+
+    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+
+    // The levels stay E 6.2 and B 4.6. Left to buy: one centre (E, 0 above his level) and one
+    // other (A, 2.8): 2.8 SGP share 200 - 69 = 131 dollars; the two picks fill one slot of each
+    // team, so no slot money comes off.
+    EXPECT_NEAR(league.dollars(1), 1 + 2.8 * 131 / 2.8, 1e-9);  // 132
+    EXPECT_NEAR(league.dollars(5), 1.0, 1e-9);
+    EXPECT_NEAR(league.dollars(4), 1 + 5.1 * 131 / 2.8, 1e-9);  // 239.61, drafted, still valued
+    EXPECT_NEAR(league.dollars(6), 1 - 2.4 * 131 / 2.8, 1e-9);  // -111.29
 }
 
 TEST(DollarValues, InflationKeepsOneNonCentreWhenTheirSlotsAreFull) {

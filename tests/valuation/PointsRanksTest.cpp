@@ -29,7 +29,54 @@ League guardLeague(TestProgram& program) {
     return league;
 }
 
+// Three teams with one guard slot, $95 each; points are free throws. Guards 47, 36, 29, 23, 14:
+// three start, so the baseline is 29 and the vbd 18, 7, 0, -6, -15.
+League guardAuction(TestProgram& program) {
+    League league(program, 3, kDraftTypeAuction, kScoringPoints);
+    league.rosterSlots({.G = 1}).money(95, 1).categories({{21, 1}});
+    int playerid = 0;
+    for (int ftm : {47, 36, 29, 23, 14}) {
+        league.player({.playerid = ++playerid, .lastname = "G", .ftm = ftm, .PG = 1});
+    }
+    league.load();
+    return league;
+}
+
 }  // namespace
+
+TEST(ValueBasedRanks, ForwardSlotsCountHalfTowardsSmallAndPowerForwards) {
+    TestProgram program;
+    // 3 teams with an F, an SF and a PF slot: (0.5 + 1) x 3 = 4.5 small forwards start, the whole
+    // part 4, and as many power forwards.
+    League league(program, 3, kDraftTypeStraight, kScoringPoints);
+    league.rosterSlots({.F = 1, .SF = 1, .PF = 1}).categories({{21, 1}});
+    int playerid = 0;
+    for (int ftm : {97, 88, 81, 74, 66, 59, 43}) {
+        league.player({.playerid = ++playerid, .lastname = "SF", .ftm = ftm, .SF = 1});
+    }
+    playerid = 10;
+    for (int ftm : {105, 92, 70, 63, 55, 41, 30}) {
+        league.player({.playerid = ++playerid, .lastname = "PF", .ftm = ftm, .PF = 1});
+    }
+    league.load();
+
+    ASSERT_TRUE(calcRanks(program.state, program.dialogs));
+
+    // SF baseline: the 4th of 97, 88, 81, 74 is 74. PF baseline: the 4th of 105, 92, 70, 63 is 63.
+    EXPECT_DOUBLE_EQ(vbd(program, 1), 97 - 74);
+    EXPECT_DOUBLE_EQ(vbd(program, 5), 66 - 74);
+    EXPECT_DOUBLE_EQ(vbd(program, 7), 43 - 74);
+    EXPECT_DOUBLE_EQ(vbd(program, 11), 105 - 63);
+    EXPECT_DOUBLE_EQ(vbd(program, 15), 55 - 63);
+    EXPECT_DOUBLE_EQ(vbd(program, 17), 30 - 63);
+    // vbd 42, 29, 23, 14, then 7 twice (81 and 70).
+    EXPECT_EQ(league.rank(11), 1);
+    EXPECT_EQ(league.rank(12), 2);
+    EXPECT_EQ(league.rank(1), 3);
+    EXPECT_EQ(league.rank(3), 5);
+    EXPECT_EQ(league.rank(13), 5);
+    EXPECT_EQ(program.scalar("select count(*) from vbd_position_points where pos = 'F'"), 0);
+}
 
 TEST(ValueBasedRanks, PointGuardAndShootingGuardBaselinesOfEighteen) {
     TestProgram program;
@@ -94,6 +141,25 @@ TEST(ValueBasedRanks, AuctionSharesTheMoneyOverTheStartersAndLeavesOthersAtZero)
     for (int playerid = 1; playerid <= 4; ++playerid) {
         EXPECT_DOUBLE_EQ(league.dollars(playerid), 0) << playerid;
     }
+}
+
+TEST(ValueBasedRanks, AuctionMoneyFollowsWhatIsSpentOnlyUnderInflation) {
+    TestProgram program;
+    League league = guardAuction(program);
+    league.pick(1, 1, "G", 62);
+
+    // Without inflation the starters 18 + 7 + 0 = 25 vbd share the whole 3 x 95 = 285.
+    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    EXPECT_NEAR(league.dollars(1), 18 * 285 / 25.0, 1e-9);  // 205.2
+    EXPECT_NEAR(league.dollars(2), 7 * 285 / 25.0, 1e-9);   // 79.8
+    EXPECT_NEAR(league.dollars(4), -6 * 285 / 25.0, 1e-9);  // -68.4
+
+    // With inflation two slots are open: the best two left, 7 + 0, share 285 - 62 = 223.
+    program.state.showInflation = true;
+    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    EXPECT_NEAR(league.dollars(2), 7 * 223 / 7.0, 1e-9);   // 223
+    EXPECT_NEAR(league.dollars(4), -6 * 223 / 7.0, 1e-9);  // -191.14
+    EXPECT_NEAR(league.dollars(3), 0.0, 1e-9);
 }
 
 TEST(ValueBasedRanks, WeightsAndOddBaselineCounts) {

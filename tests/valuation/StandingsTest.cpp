@@ -41,6 +41,34 @@ TEST(RotisserieStandings, RankPointsShareTiesAndFewestTurnoversScoreMost) {
     EXPECT_EQ(grid->rows[2], (Row{"Owner 3", ".333", "1", "5", "2.5", "10", "1", "4.5"}));
 }
 
+TEST(RotisserieStandings, TiedTotalsFollowTheDraftOrderAfterItWasChanged) {
+    TestProgram program;
+    League league(program, 3, kDraftTypeSnake, kScoringRotisserie);
+    // Points 31, 47, 19 score 2, 3, 1; turnovers 7, 11, 3 score 2, 1, 3: every total is 4.
+    league.categories({{1, 1}, {9, 1}})
+        .player({.playerid = 1, .lastname = "A", .ftm = 31, .turnovers = 7})
+        .player({.playerid = 2, .lastname = "B", .ftm = 47, .turnovers = 11})
+        .player({.playerid = 3, .lastname = "C", .ftm = 19, .turnovers = 3})
+        .pick(1, 1, "G")
+        .pick(2, 2, "G")
+        .pick(3, 3, "G");
+    program.exec("update DraftTeams set draftposition = 4 - draftposition");
+    league.load();
+
+    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+
+    const auto entries = readStandings(program.state);
+    ASSERT_TRUE(entries.has_value());
+    std::vector<std::string> order;
+    for (const StandingsEntry& entry : *entries) {
+        if (entry.categoryid == 0) {
+            EXPECT_DOUBLE_EQ(entry.rank, 4) << entry.teamname;
+            order.push_back(entry.teamname);
+        }
+    }
+    EXPECT_EQ(order, (Row{"Owner 3", "Owner 2", "Owner 1"}));
+}
+
 TEST(RotisserieStandings, ReservesCountOnlyWhenIncluded) {
     TestProgram program;
     League league = threeTeams(program);

@@ -26,15 +26,6 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // large file is not slowed by repainting.
 constexpr long long kProgressInterval = 64;
 
-// Walks every line of the source, the header included, once per call.
-using LineWalk = std::function<bool(const LineVisitor&)>;
-
-struct ImportSource {
-    std::string label;          // names the source in messages: the path, or the download
-    std::string headerLogLine;  // logged when the first line is not a projection header
-    LineWalk walk;
-};
-
 bool isBlank(std::string_view line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
@@ -48,7 +39,7 @@ struct Scan {
 };
 
 // Checks every line before anything is written, so that a bad file leaves no trace.
-Scan scanSource(const ImportSource& source) {
+Scan scanSource(const ProjectionSource& source) {
     Scan scan;
     scan.readToEnd = source.walk([&scan](long long lineNumber, std::string_view line) {
         if (lineNumber == 1) {
@@ -79,7 +70,7 @@ void reportWriteFailure(UserDialogs& dialogs, const Connection& connection) {
 }
 
 std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialogs,
-                                        const ImportSource& source, long long dataLines) {
+                                        const ProjectionSource& source, long long dataLines) {
     Connection& connection = state.dbConnection;
     TransactionGuard transaction(connection);
     ProjectionWriter writer(connection);
@@ -124,8 +115,10 @@ std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialog
     return result;
 }
 
-std::optional<ImportResult> importSource(ProgramState& state, UserDialogs& dialogs,
-                                         const ImportSource& source) {
+}  // namespace
+
+std::optional<ImportResult> importProjectionSource(ProgramState& state, UserDialogs& dialogs,
+                                                   const ProjectionSource& source) {
     const Log& log = state.dbConnection.log();
     const Scan scan = scanSource(source);
     if (!scan.headerFound) {
@@ -150,6 +143,8 @@ std::optional<ImportResult> importSource(ProgramState& state, UserDialogs& dialo
     }
     return writeSource(state, dialogs, source, scan.dataLines);
 }
+
+namespace {
 
 bool endsWithCsv(const std::string& path) {
     const std::string_view tail = std::string_view(path).substr(path.size() - 4);
@@ -189,21 +184,21 @@ std::optional<ImportResult> importProjectionFile(ProgramState& state, UserDialog
         return std::nullopt;
     }
     probe.close();
-    const ImportSource source{path, " 12003 error: file did not include projections - " + path,
-                              [&path](const LineVisitor& visit) {
-                                  std::ifstream file(path, std::ios::binary);
-                                  return file.is_open() && forEachStreamLine(file, visit);
-                              }};
-    return importSource(state, dialogs, source);
+    const ProjectionSource source{path, " 12003 error: file did not include projections - " + path,
+                                  [&path](const LineVisitor& visit) {
+                                      std::ifstream file(path, std::ios::binary);
+                                      return file.is_open() && forEachStreamLine(file, visit);
+                                  }};
+    return importProjectionSource(state, dialogs, source);
 }
 
 std::optional<ImportResult> importProjectionText(ProgramState& state, UserDialogs& dialogs,
                                                  std::string_view text) {
     BusyPointer busy(dialogs);
-    const ImportSource source{
+    const ProjectionSource source{
         "the downloaded projections", " 12003 error: file did not include projections ",
         [text](const LineVisitor& visit) { return forEachTextLine(text, visit); }};
-    return importSource(state, dialogs, source);
+    return importProjectionSource(state, dialogs, source);
 }
 
 std::string getRevisionText(ProgramState& state, UserDialogs& dialogs) {

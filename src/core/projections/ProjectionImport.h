@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "projections/ProjectionLines.h"
 
 namespace quorvane {
 
@@ -15,6 +18,19 @@ struct ImportResult {
     long long inserted = 0;
     long long updated = 0;
 };
+
+// Where projection lines come from. The import walks the source twice, once to check every
+// line and once to write them, and refuses to commit when the two walks disagree.
+struct ProjectionSource {
+    std::string label;          // names the source in messages: the path, or the download
+    std::string headerLogLine;  // logged when the first line is not a projection header
+    // Walks every line, the header included; false when the lines could not all be read.
+    std::function<bool(const LineVisitor&)> walk;
+};
+
+// Imports any projection source; the file and the download below are two of them.
+std::optional<ImportResult> importProjectionSource(ProgramState& state, UserDialogs& dialogs,
+                                                   const ProjectionSource& source);
 
 // Imports a projection CSV file (the file list's choice, `import FILE`). The whole file lands
 // in one transaction or not at all; nullopt after the refusal or failure was reported.

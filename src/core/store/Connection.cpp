@@ -246,18 +246,6 @@ bool executeScript(Connection& connection, std::string_view script) {
     }
 }
 
-std::string quoteSql(std::string_view text) {
-    std::string quoted;
-    quoted.reserve(text.size());
-    for (char c : text) {
-        quoted += c;
-        if (c == '\'') {
-            quoted += '\'';
-        }
-    }
-    return quoted;
-}
-
 struct PreparedStatement::Impl {
     Connection* connection = nullptr;
     std::string sql;

@@ -81,9 +81,6 @@ bool executeSql(Connection& connection, std::string_view sql, const SqlParams& p
 // Runs a script of several statements without parameters (the schema).
 bool executeScript(Connection& connection, std::string_view script);
 
-// Doubles every single quote, for the rare text that must be written into SQL itself.
-std::string quoteSql(std::string_view text);
-
 // A statement prepared once and run many times with new parameters (imports, batch inserts).
 class PreparedStatement {
   public:
