@@ -10,17 +10,28 @@
 
 namespace quorvane {
 
-bool RoomAdvice::refresh(ProgramState& state, UserDialogs& dialogs) {
+bool RoomAdvice::refresh(ProgramState& state, UserDialogs& dialogs, bool picksOnly) {
     m_advice.reset();
     m_rowOfPlayer.clear();
-    // The projections themselves may have changed since the last refresh (an edit, an import, a
-    // custom player), so the whole season is read again: one query, a few milliseconds.
-    std::optional<DraftModel> loaded = loadDraftModel(state, dialogs);
-    if (!loaded) {
-        m_model.reset();
-        return false;
+    const bool sameSeason = m_model && state.draftSettings &&
+                            m_model->template_id == state.draftSettings->template_id &&
+                            m_projectionYear == state.projectionYear;
+    if (picksOnly && sameSeason) {
+        if (!refreshDraftModel(state, dialogs, *m_model)) {
+            m_model.reset();
+            return false;
+        }
+    } else {
+        // Anything else may have changed the projections themselves (an edit, an import, a
+        // custom player), so the whole season is read again: one query, a few milliseconds.
+        std::optional<DraftModel> loaded = loadDraftModel(state, dialogs);
+        if (!loaded) {
+            m_model.reset();
+            return false;
+        }
+        m_model = std::make_unique<DraftModel>(std::move(*loaded));
+        m_projectionYear = state.projectionYear;
     }
-    m_model = std::make_unique<DraftModel>(std::move(*loaded));
     const std::optional<std::size_t> team = adviceTeamIndex(*m_model, 0);
     if (!team) {
         return true;
@@ -39,14 +50,14 @@ const AdviceRow* RoomAdvice::rowOf(int playerid) const {
     return found == m_rowOfPlayer.end() ? nullptr : &m_advice->rows()[found->second];
 }
 
-const RoomAdvice* refreshRoomAdvice(ProgramState& state, UserDialogs& dialogs) {
+const RoomAdvice* refreshRoomAdvice(ProgramState& state, UserDialogs& dialogs, bool picksOnly) {
     if (!state.draftSettings) {
         return nullptr;
     }
     if (!state.roomAdvice) {
         state.roomAdvice = std::make_shared<RoomAdvice>();
     }
-    return state.roomAdvice->refresh(state, dialogs) ? state.roomAdvice.get() : nullptr;
+    return state.roomAdvice->refresh(state, dialogs, picksOnly) ? state.roomAdvice.get() : nullptr;
 }
 
 const RoomAdvice* currentRoomAdvice(const ProgramState& state) {

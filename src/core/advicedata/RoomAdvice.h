@@ -20,9 +20,11 @@ class UserDialogs;
 class RoomAdvice {
   public:
     // Loads the open draft with the valuation's figures as they stand and computes the advice
-    // for the team marked as the user's. False after a failure was shown and logged; the advice
-    // is then empty.
-    bool refresh(ProgramState& state, UserDialogs& dialogs);
+    // for the team marked as the user's. With `picksOnly` (a pick, an undo, a keeper: nothing
+    // that touches projections) the players' projections already in memory are kept and only
+    // the picks, turn, figures and punts are read again. False after a failure was shown and
+    // logged; the advice is then empty.
+    bool refresh(ProgramState& state, UserDialogs& dialogs, bool picksOnly = false);
 
     // nullptr before a refresh, after a failed one, or when no team is marked as the user's.
     const TeamAdvice* advice() const { return m_advice.get(); }
@@ -32,13 +34,15 @@ class RoomAdvice {
 
   private:
     std::unique_ptr<DraftModel> m_model;
+    int m_projectionYear = 0;  // of the players in m_model
     std::unique_ptr<TeamAdvice> m_advice;
     std::unordered_map<int, std::size_t> m_rowOfPlayer;
 };
 
-// The room's advice, refreshed for the draft as it now stands; nullptr without an open draft or
-// after a failure was shown and logged.
-const RoomAdvice* refreshRoomAdvice(ProgramState& state, UserDialogs& dialogs);
+// The room's advice, refreshed for the draft as it now stands (`picksOnly` as for
+// RoomAdvice::refresh); nullptr without an open draft or after a failure was shown and logged.
+const RoomAdvice* refreshRoomAdvice(ProgramState& state, UserDialogs& dialogs,
+                                    bool picksOnly = false);
 // The advice of the last refresh, nullptr when there is none.
 const RoomAdvice* currentRoomAdvice(const ProgramState& state);
 

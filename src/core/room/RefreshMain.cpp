@@ -39,7 +39,7 @@ RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, int rosterT
     }
     view.money = showTeamMoney(state, dialogs);
     if (state.showAdvice) {
-        refreshRoomAdvice(state, dialogs);
+        refreshRoomAdvice(state, dialogs, true);
     }
     view.availablePlayers =
         fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
