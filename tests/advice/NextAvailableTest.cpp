@@ -85,6 +85,21 @@ TEST(NextAvailable, AStraightDraftWaitsForEveryOtherTeam) {
     EXPECT_EQ(vonaOf(advice, 4), 15.5 - 22.75);  // p1, p2 gone; p3 shares SG
 }
 
+// Four teams: team 1 waits for three picks. p3 is the last the others would take and p4 the
+// first they would leave, and both are shooting guards.
+TEST(NextAvailable, TheLastPlayerTheOthersWouldTakeIsMeasuredAgainstWhatTheyLeave) {
+    TestProgram program;
+    AdviceLeague league(program, 4, kDraftTypeStraight, kScoringRotisserie);
+    const DraftModel model = vonaLeague(league).onClock(4, "U").model();
+    const TeamAdvice advice(model, 0);
+
+    EXPECT_EQ(advice.nextAvailable().picksBefore(), 3);
+    // Taking p3 now, the others take p1, p2 and p4: p6 is the guard left.
+    EXPECT_EQ(vonaOf(advice, 3), 22.75 - 4.125);
+    // Waiting for p4, the others take p1, p2 and p3: no shooting guard is left.
+    EXPECT_EQ(vonaOf(advice, 4), 15.5);
+}
+
 TEST(NextAvailable, IsBlankAtTheTeamsLastPickAndInAnAuction) {
     TestProgram program;
     AdviceLeague snake(program, 3, kDraftTypeSnake, kScoringRotisserie);

@@ -80,6 +80,11 @@ TEST(DraftBoards, KeepersSitAboveTheRoundsAndStraightDraftsDoNotReverse) {
     EXPECT_EQ(draft.cell(board, 2, 1), "Ann4 Lee (G, RK 4)");
     EXPECT_EQ(board.current, (BoardCell{2, 2}));
     EXPECT_EQ(board.mineColumn, 1);  // a new draft makes position 1 the user's
+
+    // Cut to one round, the team on the clock has already made its pick: no cell is left.
+    draft.exec("update DraftTemplate set rounds = 1");
+    draft.reload();
+    EXPECT_EQ(draft.board().current, std::nullopt);
 }
 
 TEST(DraftBoards, AuctionColumnsAddUpMoneyAndSpots) {
@@ -147,6 +152,18 @@ TEST(ClockBanners, AuctionsTellTheLastSaleAndTheUsersMoney) {
     EXPECT_EQ(draft.banner(),
               "Last sale: Ann3 Lee to Owner 1 for $37.00 \u00b7 you have $162.50 "
               "left, largest bid $161.50");
+
+    // Two rosters of four (C, G, UT, R): the eighth player bought completes the auction.
+    for (int playerid = 4; playerid <= 10; ++playerid) {
+        if (playerid == 10) {
+            EXPECT_EQ(draft.banner().rfind("Last sale: Ann9 Lee to Owner 2", 0), 0u);
+        }
+        const int team = draft.teamAt(playerid <= 6 ? 1 : 2);
+        draft.dialogs.answers.assign(4, true);
+        ASSERT_EQ(recordPick(draft.state, draft.dialogs, playerid, {team, "UT", "1"}, team).outcome,
+                  PickOutcome::Recorded);
+    }
+    EXPECT_EQ(draft.banner(), "Auction complete \u00b7 8 players bought");
 }
 
 }  // namespace
