@@ -68,7 +68,9 @@ TEST(Keepers, ListShowsTheTeamsKeepersButNotItsPicks) {
 
     const auto keepers = fillKeepers(draft.state, draft.dialogs, team);
     ASSERT_TRUE(keepers);
-    EXPECT_EQ(keepers->rows, (std::vector<std::vector<std::string>>{{"1", "L1 F1", "C", "17"}}));
+    // Nothing was valued, so the $17 keeper is worth $0 and costs his price in surplus.
+    EXPECT_EQ(keepers->rows,
+              (std::vector<std::vector<std::string>>{{"1", "L1 F1", "C", "17", "0.00", "-17.00"}}));
 }
 
 TEST(Keepers, DialogPreselectsTheNaturalPositionWithoutSubstitution) {
