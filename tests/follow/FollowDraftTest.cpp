@@ -168,6 +168,21 @@ struct OneMomentRoom : FollowProgram {
     SleeperRoom room;
 };
 
+TEST(FollowSnake, AKeeperAheadOfItsPickLeavesTheFirstPickOnTheClock) {
+    // Owner 1 (slot 1, roster 3) keeps Bradley Beal at pick 8; picks 1 to 7 are still open.
+    const RoomPickJson bealKept{8, 2, 1, 3, "2108", "Bradley", "Beal", "WAS", "SG", true};
+    OneMomentRoom draft({bealKept});
+    const FollowSync sync = draft.follow();
+    EXPECT_EQ(sync.outcome, FollowSync::Outcome::Synced) << draft.dialogs.lastText();
+    EXPECT_EQ(draft.picks(), (std::vector<std::string>{"K:4071>Owner 1/G"}));
+    EXPECT_EQ(sync.clock.pickNo, 1);
+    EXPECT_EQ(sync.clock.teamid, draft.teamAt(1));
+    EXPECT_EQ(
+        liveBanner(draft.state, readDraftPicks(draft.state).value_or(std::vector<DraftPick>{})),
+        "Round 1 \u00b7 Pick 1 (#1) \u2014 Owner 1 on the clock \u00b7 your pick \u00b7 "
+        "following Sleeper draft 2001");
+}
+
 TEST(FollowUnmatched, ANameOfNobodyStopsThereUntilTheUserNamesThePlayer) {
     const RoomPickJson rookie{2, 1, 2, 1, "2199", "Zion", "Williamson", "NOP", "PF"};
     OneMomentRoom draft({kJokic, rookie, kDurant});
@@ -196,6 +211,19 @@ TEST(FollowUnmatched, TwoPlayersOfOneNameTeamAndPositionAreNeverGuessed) {
     ASSERT_TRUE(sync.unmatched);
     EXPECT_EQ(sync.unmatched->candidates, (std::vector<int>{3879, 99001}));
     EXPECT_EQ(draft.picks(), (std::vector<std::string>{"1:4351>Owner 1/C"}));
+}
+
+TEST(FollowUnmatched, NamesakesOfOneTeamAreToldApartByThePositionTheRoomGives) {
+    OneMomentRoom draft({kJokic, kHarden});
+    draft.exec(
+        "insert into DraftPlayers (playerid, yearofprojection, firstname, lastname, pos, "
+        "team, games, PG, SG, PF, SF, C) values (99001, 2019, 'James', 'Harden', 'C', "
+        "'HOU', 10, 0, 0, 0, 0, 1)");
+    // The room says PG: the guard, not the centre of the same name and team.
+    const FollowSync sync = draft.follow();
+    EXPECT_EQ(sync.outcome, FollowSync::Outcome::Synced) << draft.dialogs.lastText();
+    EXPECT_FALSE(sync.unmatched);
+    EXPECT_EQ(draft.picks(), (std::vector<std::string>{"1:4351>Owner 1/C", "2:3879>Owner 2/G"}));
 }
 
 // Three rosters, slot r is roster r. Owner 3's keeper Rudy Gobert costs pick 12 and stands on the
