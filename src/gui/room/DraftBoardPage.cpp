@@ -74,6 +74,10 @@ class BoardCellModel final : public QIdentityProxyModel {
             }
             return text;
         }
+        if (role == Qt::ToolTipRole && index.column() > 0) {
+            // A narrow window cuts long names; the whole cell is a hover away.
+            return QIdentityProxyModel::data(index, Qt::DisplayRole);
+        }
         if (role == Qt::TextAlignmentRole) {
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         }

@@ -110,6 +110,11 @@ class LiveDraftWindowTest : public QObject {
         const QColor current =
             view->model()->data(view->model()->index(1, 3), Qt::BackgroundRole).value<QColor>();
         QCOMPARE(current, QColor(255, 214, 0));
+        // The cell breaks the name from position and rank; its tooltip holds the whole line.
+        QCOMPARE(view->model()->data(view->model()->index(0, 1), Qt::DisplayRole).toString(),
+                 QStringLiteral("Steven Adams\n(C, RK 1)"));
+        QCOMPARE(view->model()->data(view->model()->index(0, 1), Qt::ToolTipRole).toString(),
+                 QStringLiteral("Steven Adams (C, RK 1)"));
 
         child<QPushButton>(main, "cmd_skip")->click();
         QCOMPARE(main.statusBar()->currentMessage(),
