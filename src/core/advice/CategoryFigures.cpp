@@ -41,12 +41,10 @@ double standingsFigureOf(const ModelCategory& category, double numerator, double
     return roundLikeStandings(figure, decimals);
 }
 
-double fantasyPointsOf(const DraftModel& model, const StatLine& stats, bool withPunted) {
+double fantasyPointsOf(const DraftModel& model, const StatLine& stats) {
     double points = 0.0;
     for (const ModelCategory& category : model.categories) {
-        if (withPunted || !category.punted) {
-            points += category.weight * figureOf(*category.formula, stats);
-        }
+        points += category.weight * figureOf(*category.formula, stats);
     }
     return points;
 }

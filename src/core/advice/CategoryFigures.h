@@ -18,9 +18,9 @@ double figureOf(const CategoryFormula& formula, double numerator, double denomin
 // decimals they are shown with (three for percentages, two otherwise).
 double standingsFigureOf(const ModelCategory& category, double numerator, double denominator);
 
-// Fantasy points of a line: each category's figure times its weight; punted categories count
-// only when `withPunted`.
-double fantasyPointsOf(const DraftModel& model, const StatLine& stats, bool withPunted);
+// Fantasy points of a line: each category's figure times its weight, punted ones included (a
+// points league's value does not change with what the user gives up).
+double fantasyPointsOf(const DraftModel& model, const StatLine& stats);
 
 // Rounds half away from zero at `decimals` decimals exactly as the standings' display patterns do,
 // without formatting text except for values that lie on a rounding boundary.

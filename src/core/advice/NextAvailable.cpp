@@ -59,7 +59,7 @@ std::vector<double> playerValues(const DraftModel& model) {
     std::vector<double> values;
     values.reserve(model.players.size());
     for (const ModelPlayer& player : model.players) {
-        values.push_back(model.pointsLeague() ? fantasyPointsOf(model, player.stats, true)
+        values.push_back(model.pointsLeague() ? fantasyPointsOf(model, player.stats)
                                               : player.dollars);
     }
     return values;

@@ -138,15 +138,7 @@ DelimitedTable readDelimitedTable(std::string_view text) {
     bool wasQuoted = false;
     std::size_t width = 0;  // cells in the record before, to reserve for the next
     const auto endCell = [&] {
-        if (wasQuoted) {
-            record.cells.push_back(cell);
-        } else {
-            const auto begin = cell.find_first_not_of(" \t");
-            const auto end = cell.find_last_not_of(" \t");
-            record.cells.emplace_back(begin == std::string::npos
-                                          ? std::string_view()
-                                          : std::string_view(cell).substr(begin, end - begin + 1));
-        }
+        record.cells.emplace_back(wasQuoted ? std::string_view(cell) : trimmedView(cell));
         cell.clear();
         wasQuoted = false;
     };

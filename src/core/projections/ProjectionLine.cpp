@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include "projections/ProjectionRow.h"
+#include "store/NumberText.h"
 
 namespace quorvane {
 
@@ -69,19 +70,9 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     }
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Digits only (an optional sign is not a count); blanks around them are tolerated.
 std::optional<long long> readWhole(std::string_view text) {
-    text = trimmed(text);
+    text = trimmedView(text);
     if (text.empty() || text.size() > 9) {
         return std::nullopt;
     }
@@ -135,7 +126,7 @@ std::vector<std::string_view> splitAt(std::string_view text, char separator) {
 }  // namespace
 
 std::optional<std::string> readDate(std::string_view text) {
-    text = trimmed(text);
+    text = trimmedView(text);
     for (const char separator : {'-', '/'}) {
         if (const auto parts = splitAt(text, separator);
             parts.size() == 3 && parts[0].size() == 4) {
@@ -167,7 +158,7 @@ ParsedProjectionLine parseProjectionLine(std::string_view line) {
     // Spreadsheets end lines with empty fields; text out there means a comma inside a field has
     // shifted every field after it.
     for (std::size_t extra = kProjectionFieldCount; extra < fields.size(); ++extra) {
-        if (!trimmed(fields[extra]).empty()) {
+        if (!trimmedView(fields[extra]).empty()) {
             const int field = static_cast<int>(extra);
             return fault(field, fmt::format("field {} holds \"{}\" after the last of the {} "
                                             "fields (a comma inside a field shifts the others)",

@@ -244,8 +244,8 @@ class TableWriter {
         // A large table touches far more pages than the default cache of 2 MiB holds; spilling
         // them to the journal in the middle of the transaction costs more than the import.
         executeSql(m_connection, "PRAGMA cache_size = -65536");
-        TransactionGuard transaction(m_connection);
-        if (!transaction.begun() || !m_writer.prepare() || !prepareAdded() || !firstNewId()) {
+        // The caller holds the writer's transaction: it read the stored players inside it.
+        if (!m_writer.prepare() || !prepareAdded() || !firstNewId()) {
             return false;
         }
         m_addedOn = m_connection.log().timestamp();
@@ -268,7 +268,7 @@ class TableWriter {
             }
         }
         return replaceSourceAdp(m_connection, plan.report.season, source, figures) &&
-               reapplyProjectionEdits(m_connection, m_state.projectionYear) && transaction.commit();
+               reapplyProjectionEdits(m_connection, m_state.projectionYear);
     }
 
   private:

@@ -73,13 +73,17 @@ std::string trimRight(std::string_view text) {
     return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
 }
 
-std::string trim(std::string_view text) {
+std::string_view trimmedView(std::string_view text) {
     const auto begin = text.find_first_not_of(" \t");
     if (begin == std::string_view::npos) {
         return {};
     }
     const auto end = text.find_last_not_of(" \t");
-    return std::string(text.substr(begin, end - begin + 1));
+    return text.substr(begin, end - begin + 1);
+}
+
+std::string trim(std::string_view text) {
+    return std::string(trimmedView(text));
 }
 
 std::string upperText(std::string_view text) {

@@ -25,6 +25,8 @@ std::optional<int> parseWholeNumber(std::string_view text, long long low, long l
 
 // Text without the blanks at its end (leading blanks stay).
 std::string trimRight(std::string_view text);
+// The text without the blanks and tabs around it.
+std::string_view trimmedView(std::string_view text);
 std::string trim(std::string_view text);
 // The text with its ASCII letters in capitals, for comparisons that ignore case.
 std::string upperText(std::string_view text);
