@@ -140,7 +140,7 @@ DraftModel generatedModel(int players) {
         statOf(s, StatColumn::Turnovers) = games * next(4);
         statOf(s, StatColumn::DoubleDouble) = next(40);
         statOf(s, StatColumn::TripleDouble) = next(5);
-        player.dollars = fantasyPointsOf(model, s, true) / 100.0;
+        player.dollars = fantasyPointsOf(model, s) / 100.0;
         model.players.push_back(std::move(player));
     }
     std::vector<std::size_t> order(model.players.size());
