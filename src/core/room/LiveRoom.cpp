@@ -8,8 +8,8 @@
 
 namespace quorvane {
 
-LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs) {
-    return completeLiveRoom(state, dialogs, refreshMain(state, dialogs));
+LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomChange change) {
+    return completeLiveRoom(state, dialogs, refreshMain(state, dialogs, change));
 }
 
 LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView room) {

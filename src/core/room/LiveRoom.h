@@ -27,7 +27,8 @@ struct LiveRoom {
 };
 
 // Rebuilds all of it: refreshMain, then the rest.
-LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs);
+LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs,
+                         RoomChange change = RoomChange::Anything);
 
 // Adds the standings, targets, board and banner to a room an operation has just rebuilt with
 // its values (skip, undo, a move).

@@ -9,7 +9,7 @@
 
 namespace quorvane {
 
-RoomView refreshMain(ProgramState& state, UserDialogs& dialogs) {
+RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, RoomChange change) {
     RoomView view;
     if (!state.draftSettings) {
         return view;
@@ -18,7 +18,7 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs) {
     view.money = showTeamMoney(state, dialogs);
     calcRoomValues(state, dialogs);
     if (state.showAdvice) {
-        refreshRoomAdvice(state, dialogs);
+        refreshRoomAdvice(state, dialogs, change == RoomChange::PicksOnly);
     }
     view.availablePlayers =
         fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
@@ -38,9 +38,6 @@ RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, int rosterT
         return view;
     }
     view.money = showTeamMoney(state, dialogs);
-    if (state.showAdvice) {
-        refreshRoomAdvice(state, dialogs, true);
-    }
     view.availablePlayers =
         fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
     view.roster = getTeamRoster(state, dialogs, rosterTeamId);

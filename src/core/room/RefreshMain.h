@@ -29,10 +29,15 @@ struct RoomView {
     bool draftComplete = false;
 };
 
+// What changed since the last refresh. After a pick, an undo, a move or a keeper the players'
+// projections are as they were, so the pick advice keeps the season it holds in memory.
+enum class RoomChange { Anything, PicksOnly };
+
 // Rebuilds the draft room after a change: the money list, the values (dollar values in an
-// auction, ranks otherwise), the available players, the team selector, the roster of the team
-// on the clock, the draft log and the draft notes.
-RoomView refreshMain(ProgramState& state, UserDialogs& dialogs);
+// auction, ranks otherwise), the pick advice when shown, the available players, the team
+// selector, the roster of the team on the clock, the draft log and the draft notes.
+RoomView refreshMain(ProgramState& state, UserDialogs& dialogs,
+                     RoomChange change = RoomChange::Anything);
 
 // What a recorded pick or a keeper change rebuilds: the money list, the available players, the
 // roster of the team the main window shows and the draft log (values are not recomputed).

@@ -442,12 +442,16 @@ void FormMain::refreshMain() {
 }
 
 void FormMain::refreshEverything() {
+    refreshLive(RoomChange::Anything);
+}
+
+void FormMain::refreshLive(RoomChange change) {
     if (!m_state.draftSettings) {
         return;
     }
     switchDraftView();
     enableActionButtons(false);
-    showLive(refreshLiveRoom(m_state, m_dialogs));
+    showLive(refreshLiveRoom(m_state, m_dialogs, change));
     enableActionButtons(true);
 }
 
@@ -517,7 +521,7 @@ void FormMain::showRefreshed(const RoomView& view) {
 void FormMain::showRoomView(const RoomView& view) {
     (void)view;
     const int shownTeam = rosterTeamId();
-    refreshEverything();
+    refreshLive(RoomChange::PicksOnly);
     if (m_mainView && shownTeam > 0) {
         m_mainView->showTeam(shownTeam);
     }

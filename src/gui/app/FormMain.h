@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gui/app/MainWindowView.h"
+#include "room/RefreshMain.h"
 
 class QAction;
 class QCheckBox;
@@ -113,6 +114,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void refreshLive(RoomChange change);
     void buildMenus();
     // Refreshes the room when the command line or another window changes the database.
     void followOtherPrograms();
