@@ -17,6 +17,7 @@
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
+#include "room/TurnHistoryWriter.h"
 #include "room/Turns.h"
 #include "store/NumberText.h"
 #include "store/Recordset.h"
@@ -163,16 +164,6 @@ std::optional<Taken> takenHere(ProgramState& state, int playerid) {
                  static_cast<int>(row.getInt("draftorder"))};
 }
 
-int lastDraftOrder(ProgramState& state) {
-    Recordset row;
-    if (!openRecordset(row, state.dbConnection,
-                       "select max(draftorder) as last from DraftTaken where template_id = ?",
-                       {id(state.draftSettings->template_id)})) {
-        return -1;
-    }
-    return static_cast<int>(row.getInt("last"));
-}
-
 std::string teamName(const ProgramState& state, int teamid) {
     const DraftTeam* team = teamWithId(*state.draftSettings, teamid);
     return team != nullptr ? team->teamname : "team " + std::to_string(teamid);
@@ -198,9 +189,13 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
     if (clock.pickNo == 0) {
         return teamOnTheClock(state) == 0 || clearTurn(state, dialogs, kRoomTurnLines.clearTurn);
     }
+    // Our turns count the room's picks: those it used for keepers are skips here.
+    if (!alignTurnWith(state, dialogs, clock.pickNo, kRoomTurnLines)) {
+        return false;
+    }
     const DraftTeam* team = teamWithId(ours, clock.teamid);
     if (team == nullptr) {
-        return true;  // the room's team has no team of ours: our turn is left as it is
+        return true;  // the room's team has no team of ours: our turn is the history's
     }
     const int round = (clock.pickNo - 1) / std::max(draft.teams, 1) + 1;
     const TurnPosition target{team->draftposition, roundRunsUp(draft, round) ? "U" : "D"};
@@ -316,9 +311,14 @@ class Sync {
             return (deleteFollowedPick(m_state, pick.pickNo) && transaction.commit()) ||
                    rollBack(" 95012 error: could not forget an undone room pick");
         }
-        const bool last = taken->draftorder > 0 && taken->draftorder == lastDraftOrder(m_state);
-        if (!pick.keeper && !last) {
+        // A keeper goes whatever came after it; a pick only while no pick stands after it.
+        const TakeBackOutcome outcome =
+            pick.keeper ? (removeKeeper(m_state, m_yes, pick.playerid) ? TakeBackOutcome::TakenBack
+                                                                       : TakeBackOutcome::Failed)
+                        : takeBackPick(m_state, m_yes, pick.playerid);
+        if (outcome == TakeBackOutcome::NotLast) {
             transaction.rollback();
+            loadDraft(m_state, templateId);
             if (!pick.reported) {
                 const std::string text = "Pick " + std::to_string(pick.pickNo) +
                                          " was undone in the room, but picks made after it stand "
@@ -330,15 +330,7 @@ class Sync {
             m_still.insert(pick.pickNo);
             return true;
         }
-        bool removed = false;
-        if (pick.keeper) {
-            removed = removeKeeper(m_state, m_yes, pick.playerid);
-        } else {
-            removed = executeSql(m_state.dbConnection,
-                                 "delete from DraftTaken where template_id = ? and playerid = ?",
-                                 {id(templateId), id(pick.playerid)});
-        }
-        if (!removed || !deleteFollowedPick(m_state, pick.pickNo) ||
+        if (outcome == TakeBackOutcome::Failed || !deleteFollowedPick(m_state, pick.pickNo) ||
             !storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
             return rollBack(" 95013 error: could not undo the pick the room undid");
         }
@@ -409,7 +401,8 @@ class Sync {
         if (pick.isKeeper) {
             stored = addKeeper(m_state, m_yes, *playerid, teamid, synced.slot,
                                formatPrice(synced.dollars, 2)) == KeeperOutcome::Added;
-        } else {
+        } else if (alignTurnWith(m_state, m_yes, pick.pickNo, kRoomTurnLines)) {
+            // The pick takes the room's number when the room used turns for keepers before it.
             PickForm form{teamid, synced.slot, formatPrice(synced.dollars, 2)};
             stored = recordPick(m_state, m_yes, *playerid, form, teamOnTheClock(m_state)).outcome ==
                      PickOutcome::Recorded;
