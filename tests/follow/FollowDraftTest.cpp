@@ -204,9 +204,9 @@ TEST(FollowSnake, APickTheRoomSpentOnAKeeperIsASkippedTurnHereSoNumbersMatchTheR
     for (const HistoryEntry& entry : history.value_or(std::vector<HistoryEntry>{})) {
         kinds.push_back(entry.kind);
     }
-    EXPECT_EQ(kinds, (std::vector<HistoryKind>{HistoryKind::Pick, HistoryKind::Pick,
-                                               HistoryKind::Keeper, HistoryKind::Skip,
-                                               HistoryKind::Pick}));
+    EXPECT_EQ(kinds,
+              (std::vector<HistoryKind>{HistoryKind::Pick, HistoryKind::Pick, HistoryKind::Keeper,
+                                        HistoryKind::Skip, HistoryKind::Pick}));
     EXPECT_EQ(draft.state.draftSettings->turnNumber, 5);
 }
 

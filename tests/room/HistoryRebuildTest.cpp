@@ -37,10 +37,11 @@ struct FourTeamSnake : RoomFixture {
     }
     // What an older copy of the program writes: a row of DraftTaken, no history.
     void insertTaken(int playerid, int position, int draftorder) {
-        exec("insert into DraftTaken (template_id, playerid, teamid, pos, draftorder, dollars) "
-             "values (" +
-             std::to_string(draftId) + ", " + std::to_string(playerid) + ", " +
-             std::to_string(teamAt(position)) + ", 'R', " + std::to_string(draftorder) + ", 0)");
+        exec(
+            "insert into DraftTaken (template_id, playerid, teamid, pos, draftorder, dollars) "
+            "values (" +
+            std::to_string(draftId) + ", " + std::to_string(playerid) + ", " +
+            std::to_string(teamAt(position)) + ", 'R', " + std::to_string(draftorder) + ", 0)");
     }
     void markTurn(int position, const std::string& direction) {
         exec("update DraftTeams set currentpick = iif(draftposition = " + std::to_string(position) +
@@ -90,13 +91,12 @@ TEST(HistoryRebuild, ADraftFileWithoutHistoryGetsOneFromItsPicksOnOpening) {
     ASSERT_TRUE(openFolder(state, dialogs, old.folder.str()));
     ASSERT_TRUE(openSelectedDraft(state, dialogs, old.draftId));
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText();
-    EXPECT_EQ(historyText(state, old.draftId),
-              "keeper6/3 pick1/1 pick2/2 skip3/3 pick4/4 skip5/4");
+    EXPECT_EQ(historyText(state, old.draftId), "keeper6/3 pick1/1 pick2/2 skip3/3 pick4/4 skip5/4");
     EXPECT_EQ(state.draftSettings->turnNumber, 6);
     // Position 1 is the user's: #7 is position 2's, #8 its own.
-    EXPECT_EQ(clockBanner(state, *readDraftPicks(state)),
-              "Round 2" + kDot + "Pick 2 (#6)" + kDash + "Owner 3 on the clock" + kDot +
-                  "you pick in 2");
+    EXPECT_EQ(
+        clockBanner(state, *readDraftPicks(state)),
+        "Round 2" + kDot + "Pick 2 (#6)" + kDash + "Owner 3 on the clock" + kDot + "you pick in 2");
     closeConnection(state.dbConnection);
 
     // Opened again, the draft is only read.
@@ -124,8 +124,7 @@ TEST(HistoryRebuild, PicksAndSkipsOfAnOlderCopyAreTakenIntoTheHistory) {
     draft.markTurn(4, "D");
     draft.pick(3);
     EXPECT_EQ(draft.scalar("select draftorder from DraftTaken where playerid = 3"), 5);
-    EXPECT_EQ(historyText(draft.state, draft.draftId),
-              "pick1/1 pick2/4 skip3/3 skip4/4 pick5/4");
+    EXPECT_EQ(historyText(draft.state, draft.draftId), "pick1/1 pick2/4 skip3/3 skip4/4 pick5/4");
     EXPECT_EQ(draft.storedTurn(), "3D");
     const auto lines = draft.logLines();
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
@@ -145,9 +144,9 @@ TEST(SetupChanges, KeepTheTurnOnTheClockForTheTeamTheNewOrderGivesIt) {
     EXPECT_EQ(draft.state.draftSettings->turnNumber, 3);
     EXPECT_EQ(teamOnTheClock(draft.state),
               draft.scalar("select teamid from DraftTeams where teamname = 'Owner 1'"));
-    EXPECT_EQ(clockBanner(draft.state, *readDraftPicks(draft.state)),
-              "Round 1" + kDot + "Pick 3 (#3)" + kDash + "Owner 1 on the clock" + kDot +
-                  "your pick");
+    EXPECT_EQ(
+        clockBanner(draft.state, *readDraftPicks(draft.state)),
+        "Round 1" + kDot + "Pick 3 (#3)" + kDash + "Owner 1 on the clock" + kDot + "your pick");
 }
 
 TEST(SetupChanges, WithoutPlayersStartTheDraftAgainAtTheFirstTurnRunningUp) {
@@ -174,8 +173,9 @@ TEST(HistoryFailures, AHistoryThatCannotBeWrittenLeavesTurnAndPicksAsTheyWere) {
     EXPECT_EQ(draft.state.draftSettings->turnNumber, 1);
     ASSERT_FALSE(draft.dialogs.messages.empty());
     EXPECT_EQ(draft.dialogs.messages.back().title, "Database Error");
-    EXPECT_NE(draft.logLines().back().find(" 60009 error: could not write the draft's turn history"),
-              std::string::npos);
+    EXPECT_NE(
+        draft.logLines().back().find(" 60009 error: could not write the draft's turn history"),
+        std::string::npos);
 
     const PickForm form{draft.teamAt(1), "R", ""};
     EXPECT_EQ(recordPick(draft.state, draft.dialogs, 1, form, form.teamid).outcome,

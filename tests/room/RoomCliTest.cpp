@@ -131,11 +131,20 @@ TEST(CliTurnHistory, SkipUndoBoardClockAndHistoryFollowTheTurns) {
     EXPECT_EQ(history.out,
               "entry,turn,round,pick,kind,teamid,team,playerid,player,dollars,slot,undoes,"
               "taken back\n"
-              "1,1,1,1,pick," + t1 + ",Owner 1,101,F1 L1,0,G,,\n"
-              "2,2,1,2,skip," + t2 + ",Owner 2,,,,,,yes\n"
-              "3,3,1,3,pick," + t3 + ",Owner 3,102,F2 L2,0,G,,yes\n"
-              "4,3,1,3,undo," + t3 + ",Owner 3,102,F2 L2,0,G,3,\n"
-              "5,2,1,2,undo," + t2 + ",Owner 2,,,,,2,\n");
+              "1,1,1,1,pick," +
+                  t1 +
+                  ",Owner 1,101,F1 L1,0,G,,\n"
+                  "2,2,1,2,skip," +
+                  t2 +
+                  ",Owner 2,,,,,,yes\n"
+                  "3,3,1,3,pick," +
+                  t3 +
+                  ",Owner 3,102,F2 L2,0,G,,yes\n"
+                  "4,3,1,3,undo," +
+                  t3 +
+                  ",Owner 3,102,F2 L2,0,G,3,\n"
+                  "5,2,1,2,undo," +
+                  t2 + ",Owner 2,,,,,2,\n");
     EXPECT_EQ(draft.run({"history", "Nowhere"}).status, 1);
 }
 

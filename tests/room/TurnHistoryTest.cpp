@@ -61,9 +61,8 @@ struct HistoryDraft : RoomFixture {
         for (const HistoryEntry& entry : *entries) {
             const bool stands =
                 entry.kind == HistoryKind::Undo ||
-                std::any_of(standing.begin(), standing.end(), [&](const HistoryEntry& s) {
-                    return s.entryid == entry.entryid;
-                });
+                std::any_of(standing.begin(), standing.end(),
+                            [&](const HistoryEntry& s) { return s.entryid == entry.entryid; });
             text += (text.empty() ? "" : " ") + std::string(stands ? "" : "-") +
                     std::string(historyKindText(entry.kind)) +
                     std::to_string(entry.turn > 0 ? entry.turn : entry.playerid);
@@ -103,13 +102,11 @@ TEST(SkippedTurns, KeepTheNumbersOfEveryLaterPickInATwelveTeamSnake) {
         draft.pick(player);
     }
     // Position 1 is the user's: after #23 (position 2) it picks #24.
-    EXPECT_EQ(draft.banner(),
-              "Round 2" + kDot + "Pick 11 (#23)" + kDash + "Owner 2 on the clock" + kDot +
-                  "you pick in 1");
+    EXPECT_EQ(draft.banner(), "Round 2" + kDot + "Pick 11 (#23)" + kDash + "Owner 2 on the clock" +
+                                  kDot + "you pick in 1");
     EXPECT_EQ(draft.skip(), "Skipped #23 Owner 2: Owner 1 on the clock");
-    EXPECT_EQ(draft.banner(),
-              "Round 2" + kDot + "Pick 12 (#24)" + kDash + "Owner 1 on the clock" + kDot +
-                  "your pick");
+    EXPECT_EQ(draft.banner(), "Round 2" + kDot + "Pick 12 (#24)" + kDash + "Owner 1 on the clock" +
+                                  kDot + "your pick");
 
     draft.pick(23);  // position 1's round-2 pick
     draft.pick(24);  // and its round-3 pick at the turn
@@ -117,9 +114,8 @@ TEST(SkippedTurns, KeepTheNumbersOfEveryLaterPickInATwelveTeamSnake) {
     EXPECT_EQ(draft.orderOf(24), 25);
     EXPECT_EQ(draft.teamOf(24), draft.teamAt(1));
     // Owner 2's slot is #26; position 1 next picks at the end of round 4, #48: 22 turns on.
-    EXPECT_EQ(draft.banner(),
-              "Round 3" + kDot + "Pick 2 (#26)" + kDash + "Owner 2 on the clock" + kDot +
-                  "you pick in 22");
+    EXPECT_EQ(draft.banner(), "Round 3" + kDot + "Pick 2 (#26)" + kDash + "Owner 2 on the clock" +
+                                  kDot + "you pick in 22");
     EXPECT_EQ(draft.storedTurn(), "2U");
 
     const RosterGrid roster = getTeamRoster(draft.state, draft.dialogs, draft.teamAt(1));

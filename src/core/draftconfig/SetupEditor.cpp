@@ -266,6 +266,8 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
 
     Connection& db = state.dbConnection;
     const int templateId = state.draftSettings->template_id;
+    // A failed save leaves the draft in memory as it was, as the rollback leaves the tables.
+    const DraftSettings before = *state.draftSettings;
     TransactionGuard transaction(db);
     // The turn on the clock as the draft stood; a new order or team count only changes who
     // holds it.
@@ -276,10 +278,11 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
         !writeTeams(db, form, templateId, dialogs) ||
         !resetTurn(state, dialogs, turnAfter(*standing))) {
         transaction.rollback();
-        loadDraft(state, templateId);
+        state.draftSettings = before;
         return {};
     }
     if (!transaction.commit()) {
+        state.draftSettings = before;
         saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
         return {};
     }

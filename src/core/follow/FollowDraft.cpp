@@ -189,13 +189,9 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
     if (clock.pickNo == 0) {
         return teamOnTheClock(state) == 0 || clearTurn(state, dialogs, kRoomTurnLines.clearTurn);
     }
-    // Our turns count the room's picks: those it used for keepers are skips here.
-    if (!alignTurnWith(state, dialogs, clock.pickNo, kRoomTurnLines)) {
-        return false;
-    }
     const DraftTeam* team = teamWithId(ours, clock.teamid);
     if (team == nullptr) {
-        return true;  // the room's team has no team of ours: our turn is the history's
+        return true;  // the room's team has no team of ours: our turn is left as it is
     }
     const int round = (clock.pickNo - 1) / std::max(draft.teams, 1) + 1;
     const TurnPosition target{team->draftposition, roundRunsUp(draft, round) ? "U" : "D"};
@@ -250,6 +246,9 @@ class Sync {
                 return m_result;
             }
         }
+        if (!alignWithRoomClock()) {
+            return failed(" 95011 error: could not store the room's clock");
+        }
         if (!sameClock(readRoomClock(m_state), m_result.clock)) {
             TransactionGuard transaction(m_state.dbConnection);
             if (!storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
@@ -268,6 +267,26 @@ class Sync {
         }
         m_result.outcome = FollowSync::Outcome::Failed;
         return m_result;
+    }
+
+    // Our turns count the room's picks: once every room pick is recorded, the turns it used
+    // for keepers (or made without a pick here) are skips up to its clock. Picks themselves
+    // take the room's number as they are recorded.
+    bool alignWithRoomClock() {
+        const DraftSettings& ours = *m_state.draftSettings;
+        const RoomClock& clock = m_result.clock;
+        if (ours.drafttype == kDraftTypeAuction || m_draft.auction() || clock.pickNo == 0 ||
+            ours.turnNumber == std::min(clock.pickNo, lastPickOfDraft(ours) + 1)) {
+            return true;
+        }
+        TransactionGuard transaction(m_state.dbConnection);
+        if (alignTurnWith(m_state, m_yes, clock.pickNo, kRoomTurnLines) &&
+            applyRoomTurn(m_state, m_yes, m_draft, clock) && transaction.commit()) {
+            return true;
+        }
+        transaction.rollback();
+        loadDraft(m_state, ours.template_id);
+        return false;
     }
 
     // A pick recorded here that the room no longer has at its number (or has with another

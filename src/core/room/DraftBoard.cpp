@@ -57,9 +57,9 @@ std::vector<std::string> blankRow(const std::string& label, std::size_t columns)
 // team already has a player there (a pick recorded out of turn); rows are added as needed.
 std::size_t rowForTurn(std::vector<std::vector<std::string>>& rows, std::size_t firstRound,
                        std::size_t column, const DraftSettings& draft, int turn) {
-    std::size_t row =
-        firstRound + static_cast<std::size_t>(turnSlot(draft.drafttype, draft.teams, turn).round) -
-        1;
+    std::size_t row = firstRound +
+                      static_cast<std::size_t>(turnSlot(draft.drafttype, draft.teams, turn).round) -
+                      1;
     for (;; ++row) {
         if (row >= rows.size()) {
             std::vector<std::string> added(rows.front().size());
@@ -144,10 +144,9 @@ DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& 
     const int onTheClock = teamOnTheClock(state);
     if (onTheClock > 0 && columnOf.count(onTheClock) != 0 && !isDraftComplete(state)) {
         const auto column = static_cast<std::size_t>(columnOf.at(onTheClock));
-        board.current = BoardCell{
-            static_cast<int>(
-                rowForTurn(board.table.rows, keeperRows, column, draft, draft.turnNumber)),
-            static_cast<int>(column)};
+        board.current = BoardCell{static_cast<int>(rowForTurn(board.table.rows, keeperRows, column,
+                                                              draft, draft.turnNumber)),
+                                  static_cast<int>(column)};
     }
     return board;
 }

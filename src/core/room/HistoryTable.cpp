@@ -28,8 +28,8 @@ std::string numberOrBlank(int value) {
 
 GridTable turnHistoryTable(const DraftSettings& draft, const std::vector<HistoryLine>& lines) {
     GridTable table;
-    table.headings = {"entry",    "turn",   "round",   "pick",  "kind",   "teamid",    "team",
-                      "playerid", "player", "dollars", "slot",  "undoes", "taken back"};
+    table.headings = {"entry",    "turn",   "round",   "pick", "kind",   "teamid",    "team",
+                      "playerid", "player", "dollars", "slot", "undoes", "taken back"};
     std::set<std::int64_t> takenBack;
     for (const HistoryLine& line : lines) {
         if (line.entry.kind == HistoryKind::Undo) {
@@ -40,10 +40,10 @@ GridTable turnHistoryTable(const DraftSettings& draft, const std::vector<History
     for (const HistoryLine& line : lines) {
         const HistoryEntry& entry = line.entry;
         const bool hasTurn = entry.turn > 0;
-        const TurnSlot slot = hasTurn ? turnSlot(draft.drafttype, draft.teams, entry.turn)
-                                      : TurnSlot{};
-        std::string player = line.firstname.empty() ? line.lastname
-                                                    : line.firstname + " " + line.lastname;
+        const TurnSlot slot =
+            hasTurn ? turnSlot(draft.drafttype, draft.teams, entry.turn) : TurnSlot{};
+        std::string player =
+            line.firstname.empty() ? line.lastname : line.firstname + " " + line.lastname;
         table.rows.push_back(
             {std::to_string(entry.entryid), numberOrBlank(entry.turn),
              rounds ? numberOrBlank(slot.round) : std::string(),
@@ -64,7 +64,8 @@ std::optional<GridTable> readTurnHistoryTable(ProgramState& state) {
     const auto lines = readHistoryLines(state.dbConnection, state.draftSettings->template_id,
                                         state.projectionYear);
     if (!lines) {
-        state.dbConnection.log().writeEntry(" 60008 error: could not read the draft's turn history");
+        state.dbConnection.log().writeEntry(
+            " 60008 error: could not read the draft's turn history");
         return std::nullopt;
     }
     return turnHistoryTable(*state.draftSettings, *lines);

@@ -161,9 +161,9 @@ TurnPosition positionOfTurn(const DraftSettings& draft, int turn) {
         return {0, draft.draftdirection};
     }
     const TurnSlot slot = turnSlot(draft.drafttype, draft.teams, turn);
-    const bool held = std::any_of(
-        draft.draftTeams.begin(), draft.draftTeams.end(),
-        [&slot](const DraftTeam& team) { return team.draftposition == slot.position; });
+    const bool held =
+        std::any_of(draft.draftTeams.begin(), draft.draftTeams.end(),
+                    [&slot](const DraftTeam& team) { return team.draftposition == slot.position; });
     // A straight draft's direction never changes.
     return {held ? slot.position : 0,
             draft.drafttype == kDraftTypeSnake ? slot.direction : draft.draftdirection};
@@ -201,8 +201,7 @@ bool flagsHold(const DraftSettings& draft, int turn) {
     }
     const auto teams = std::count_if(draft.draftTeams.begin(), draft.draftTeams.end(),
                                      [](const DraftTeam& team) { return team.currentpick == 1; });
-    return teams == 1 && marked.position == target.position &&
-           marked.direction == target.direction;
+    return teams == 1 && marked.position == target.position && marked.direction == target.direction;
 }
 
 std::vector<HistoryEntry> rebuildHistory(const DraftSettings& draft,
@@ -243,8 +242,8 @@ std::vector<HistoryEntry> rebuildHistory(const DraftSettings& draft,
         next = std::max(next, row->draftorder + 1);
     }
     if (turns) {
-        history = withTrailingSkipsTo(draft, std::move(history),
-                                      turnOfMarkedTeam(draft, next, marked));
+        history =
+            withTrailingSkipsTo(draft, std::move(history), turnOfMarkedTeam(draft, next, marked));
     }
     return history;
 }

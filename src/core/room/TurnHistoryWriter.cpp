@@ -146,8 +146,7 @@ bool rewriteHistoryEntry(ProgramState& state, UserDialogs& dialogs, const Histor
     return updateHistoryEntry(state.dbConnection, entry) || writeFailed(state, dialogs);
 }
 
-std::optional<HistoryEntry> entryOfPlayer(const std::vector<HistoryEntry>& standing,
-                                          int playerid) {
+std::optional<HistoryEntry> entryOfPlayer(const std::vector<HistoryEntry>& standing, int playerid) {
     for (const HistoryEntry& entry : standing) {
         if ((entry.kind == HistoryKind::Pick || entry.kind == HistoryKind::Keeper) &&
             entry.playerid == playerid) {

@@ -23,8 +23,8 @@ TurnPosition previousTurn(int drafttype, int teams, const TurnPosition& current)
 // Turn `turn` (from 1, skips counted) of a straight or snake draft of `teams` teams.
 struct TurnSlot {
     int round = 0;
-    int pick = 0;      // within its round
-    int position = 0;  // the draft position that picks
+    int pick = 0;           // within its round
+    int position = 0;       // the draft position that picks
     std::string direction;  // "U" when its round runs up from position 1 (a snake's odd rounds)
 };
 TurnSlot turnSlot(int drafttype, int teams, int turn);

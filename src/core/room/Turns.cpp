@@ -30,11 +30,14 @@ void reloadDraft(ProgramState& state) {
     }
 }
 
+// What a turn operation does once the history is read; false after a reported failure.
+using TurnStepWork = bool (*)(ProgramState&, UserDialogs&, const std::vector<HistoryEntry>&,
+                              std::optional<HistoryEntry>&);
+
 // One turn operation: another program may have changed the draft since it was loaded, so once
 // the writer's lock is held the draft and its history are read again and the step applies to
 // what they hold now.
-template <typename Step>
-std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs, Step step) {
+std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs, TurnStepWork work) {
     if (!state.draftSettings) {
         return std::nullopt;
     }
@@ -44,12 +47,55 @@ std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs, S
     }
     std::optional<HistoryEntry> entry;
     const auto standing = reconcileTurnHistory(state, dialogs);
-    if (!standing || !step(*standing, entry) || !transaction.commit()) {
+    if (!standing || !work(state, dialogs, *standing, entry) || !transaction.commit()) {
         transaction.rollback();
         reloadDraft(state);
         return std::nullopt;
     }
     return TurnStep{refreshMain(state, dialogs), std::move(entry)};
+}
+
+bool skipTheTurnOnTheClock(ProgramState& state, UserDialogs& dialogs,
+                           const std::vector<HistoryEntry>&, std::optional<HistoryEntry>& made) {
+    const DraftSettings& draft = *state.draftSettings;
+    if (draft.drafttype == kDraftTypeAuction || isDraftComplete(state)) {
+        return true;
+    }
+    HistoryEntry skip;
+    skip.kind = HistoryKind::Skip;
+    skip.turn = draft.turnNumber;
+    // The team the flags mark: a followed room may have put another there than the order names.
+    const int marked = teamOnTheClock(state);
+    skip.teamid = marked > 0 ? marked : teamOfTurn(draft, skip.turn);
+    const auto stored = recordHistoryEntry(state, dialogs, skip);
+    if (!stored || !putTurnOn(state, dialogs, skip.turn + 1, turnLines(draft))) {
+        return false;
+    }
+    skip.entryid = *stored;
+    made = std::move(skip);
+    return true;
+}
+
+bool takeBackTheLastEntry(ProgramState& state, UserDialogs& dialogs,
+                          const std::vector<HistoryEntry>& standing,
+                          std::optional<HistoryEntry>& undone) {
+    const std::optional<HistoryEntry> last = lastUndoable(standing);
+    if (!last) {
+        return true;
+    }
+    if (last->kind != HistoryKind::Skip && !deleteTakenPlayer(state, dialogs, last->playerid)) {
+        return false;
+    }
+    if (!takeBackEntry(state, dialogs, *last)) {
+        return false;
+    }
+    // A keeper holds no turn; a pick or skip gives its turn back.
+    if (last->kind != HistoryKind::Keeper &&
+        !putTurnOn(state, dialogs, last->turn, turnLines(*state.draftSettings))) {
+        return false;
+    }
+    undone = last;
+    return true;
 }
 
 }  // namespace
@@ -137,26 +183,7 @@ bool deleteTakenPlayer(ProgramState& state, UserDialogs& dialogs, int playerid) 
 }
 
 std::optional<TurnStep> skipTurnStep(ProgramState& state, UserDialogs& dialogs) {
-    return runTurnStep(state, dialogs, [&](const std::vector<HistoryEntry>&,
-                                           std::optional<HistoryEntry>& made) {
-        const DraftSettings& draft = *state.draftSettings;
-        if (draft.drafttype == kDraftTypeAuction || isDraftComplete(state)) {
-            return true;
-        }
-        HistoryEntry skip;
-        skip.kind = HistoryKind::Skip;
-        skip.turn = draft.turnNumber;
-        // The team the flags mark: a followed room may have put another than the order names.
-        skip.teamid = teamOnTheClock(state) > 0 ? teamOnTheClock(state)
-                                                : teamOfTurn(draft, skip.turn);
-        const auto stored = recordHistoryEntry(state, dialogs, skip);
-        if (!stored || !putTurnOn(state, dialogs, skip.turn + 1, turnLines(draft))) {
-            return false;
-        }
-        skip.entryid = *stored;
-        made = std::move(skip);
-        return true;
-    });
+    return runTurnStep(state, dialogs, &skipTheTurnOnTheClock);
 }
 
 std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs) {
@@ -165,26 +192,7 @@ std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs) {
 }
 
 std::optional<TurnStep> undoLastEntry(ProgramState& state, UserDialogs& dialogs) {
-    return runTurnStep(state, dialogs, [&](const std::vector<HistoryEntry>& standing,
-                                           std::optional<HistoryEntry>& undone) {
-        const std::optional<HistoryEntry> last = lastUndoable(standing);
-        if (!last) {
-            return true;
-        }
-        if (last->kind != HistoryKind::Skip &&
-            !deleteTakenPlayer(state, dialogs, last->playerid)) {
-            return false;
-        }
-        if (!takeBackEntry(state, dialogs, *last)) {
-            return false;
-        }
-        if (last->kind != HistoryKind::Keeper &&
-            !putTurnOn(state, dialogs, last->turn, turnLines(*state.draftSettings))) {
-            return false;
-        }
-        undone = last;
-        return true;
-    });
+    return runTurnStep(state, dialogs, &takeBackTheLastEntry);
 }
 
 std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs) {

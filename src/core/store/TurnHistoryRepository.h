@@ -20,7 +20,8 @@ std::string_view historyKindText(HistoryKind kind);
 struct HistoryEntry {
     std::int64_t entryid = 0;  // 0 until stored
     HistoryKind kind = HistoryKind::Pick;
-    int turn = 0;  // the overall turn, skips counted (the sale number in an auction); 0 for a keeper
+    int turn =
+        0;  // the overall turn, skips counted (the sale number in an auction); 0 for a keeper
     int teamid = 0;    // who picked, kept, or whose turn was skipped
     int playerid = 0;  // 0 for a skip
     double dollars = 0.0;

@@ -130,8 +130,9 @@ class LiveDraftWindowTest : public QObject {
         QVERIFY(board->table().rows[0][3].rfind("Marcus Smart (", 0) == 0);
         main.undoPick();
         QCOMPARE(main.statusBar()->currentMessage(), QString("Undid #3 Marcus Smart, Owner 3"));
+        // #3 runs up as round 1 did: Owner 3 picks #3 and #4, Owner 2 (mine) #5.
         QCOMPARE(clock(main), QString("Round 1 \u00b7 Pick 3 (#3) \u2014 Owner 3 on the clock "
-                                      "\u00b7 you pick in 1"));
+                                      "\u00b7 you pick in 2"));
         QCOMPARE(board->table().rows[0][3], std::string());
 
         // The board exports whole, as a picture and as the command line's CSV.
