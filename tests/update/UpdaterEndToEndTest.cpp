@@ -90,6 +90,30 @@ int runUpdater(const std::string& program, const LoopbackService& service, const
                        "ASAN_OPTIONS=detect_leaks=0", "QUORVANE_DATA_DIR=" + data.folder.str()});
 }
 
+// Runs an updater program against a service that offers the package with the signature (and
+// announces the checksum) given, expecting a refusal: exit status 1, nothing unpacked, nothing
+// saved. The last line of the log.
+std::string refusalLogged(const std::string& updater, const TempFolder& work,
+                          const std::string& package, const std::string& signature,
+                          const std::string& sha256 = {}) {
+    TestProgram program;
+    LoopbackService service([&](service::ServiceConfig& config) {
+        config.packageFile = package;
+        config.packageSignatureFile = signature;
+        config.packageSha256 = sha256;
+    });
+    EXPECT_TRUE(service.started());
+    const std::string root = (work.path() / "root").string();
+    const std::string saved = (work.path() / "saved").string();
+
+    EXPECT_EQ(runUpdater(updater, service, program, root, saved), 1);
+
+    EXPECT_FALSE(fs::exists(root));
+    EXPECT_FALSE(fs::exists(fs::path(saved) / "quorvane-update-test_13.0.3_all.deb"));
+    const auto lines = program.logLines();
+    return lines.empty() ? std::string() : lines.back();
+}
+
 }  // namespace
 
 TEST_F(UpdaterAgainstService, InstallsTheSignedPackageIntoTheGivenRoot) {
@@ -131,27 +155,14 @@ TEST_F(UpdaterAgainstService, TheUpdaterProgramInstallsWhatTheServiceOffers) {
 }
 
 TEST(UpdaterProgram, RefusesAFileThatDoesNotMatchThePublishersChecksum) {
-    TestProgram program;
     TempFolder work;
     const std::string package = buildPackage(work);
-    const std::string signature = SigningKey::builtIntoTestProgram().signFile(package);
-    LoopbackService service([&](service::ServiceConfig& config) {
-        config.packageFile = package;
-        config.packageSignatureFile = signature;
-        // The checksum of another file: the one on the service was replaced or damaged.
-        config.packageSha256 = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
-    });
-    ASSERT_TRUE(service.started());
-    const std::string root = (work.path() / "root").string();
-    const std::string saved = (work.path() / "saved").string();
-
-    EXPECT_EQ(runUpdater(QUORVANE_TEST_KEY_UPDATE_PROGRAM, service, program, root, saved), 1);
-
-    EXPECT_FALSE(fs::exists(root));
-    EXPECT_FALSE(fs::exists(fs::path(saved) / "quorvane-update-test_13.0.3_all.deb"));
-    const auto lines = program.logLines();
-    ASSERT_FALSE(lines.empty());
-    EXPECT_NE(lines.back().find("does not match its SHA-256 checksum, so it was not installed"),
+    // The checksum of another file: the one on the service was replaced or damaged.
+    const std::string logged =
+        refusalLogged(QUORVANE_TEST_KEY_UPDATE_PROGRAM, work, package,
+                      SigningKey::builtIntoTestProgram().signFile(package),
+                      "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_NE(logged.find("does not match its SHA-256 checksum, so it was not installed"),
               std::string::npos);
 }
 
@@ -160,24 +171,10 @@ TEST(UpdaterProgram, InstallsNothingThePublisherDidNotSignWhateverTheChecksum) {
     const std::string package = buildPackage(work);
     // Signed by a key of the same kind, made the same way, but not the publisher's.
     const SigningKey stranger;
-    const std::string strangersSignature = stranger.signFile(package);
-    for (const std::string& signature : {strangersSignature, std::string()}) {
-        TestProgram program;
-        LoopbackService service([&](service::ServiceConfig& config) {
-            config.packageFile = package;
-            config.packageSignatureFile = signature;
-        });
-        ASSERT_TRUE(service.started());
-        const std::string root = (work.path() / "root").string();
-        const std::string saved = (work.path() / "saved").string();
-
-        EXPECT_EQ(runUpdater(QUORVANE_TEST_KEY_UPDATE_PROGRAM, service, program, root, saved), 1);
-
-        EXPECT_FALSE(fs::exists(root));
-        EXPECT_FALSE(fs::exists(fs::path(saved) / "quorvane-update-test_13.0.3_all.deb"));
-        const auto lines = program.logLines();
-        ASSERT_FALSE(lines.empty());
-        EXPECT_NE(lines.back().find(kNotSignedMessage), std::string::npos) << lines.back();
+    for (const std::string& signature : {stranger.signFile(package), std::string()}) {
+        const std::string logged =
+            refusalLogged(QUORVANE_TEST_KEY_UPDATE_PROGRAM, work, package, signature);
+        EXPECT_NE(logged.find(kNotSignedMessage), std::string::npos) << logged;
     }
 }
 
@@ -185,25 +182,12 @@ TEST(UpdaterProgram, BuiltWithoutThePublishersKeyInstallsNoDownloadedUpdate) {
     if (QUORVANE_UPDATE_PROGRAM_HAS_KEY) {
         GTEST_SKIP() << "this build has the publisher's key (QUORVANE_UPDATE_PUBLIC_KEY)";
     }
-    TestProgram program;
     TempFolder work;
     const std::string package = buildPackage(work);
-    LoopbackService service([&](service::ServiceConfig& config) {
-        config.packageFile = package;
-        config.packageSignatureFile = SigningKey::builtIntoTestProgram().signFile(package);
-    });
-    ASSERT_TRUE(service.started());
-    const std::string root = (work.path() / "root").string();
-
-    EXPECT_EQ(runUpdater(QUORVANE_UPDATE_PROGRAM, service, program, root,
-                         (work.path() / "saved").string()),
-              1);
-
-    EXPECT_FALSE(fs::exists(root));
-    const auto lines = program.logLines();
-    ASSERT_FALSE(lines.empty());
-    EXPECT_NE(lines.back().find("built without the publisher's key"), std::string::npos);
-    EXPECT_NE(lines.back().find("sudo apt update"), std::string::npos);
+    const std::string logged = refusalLogged(QUORVANE_UPDATE_PROGRAM, work, package,
+                                             SigningKey::builtIntoTestProgram().signFile(package));
+    EXPECT_NE(logged.find("built without the publisher's key"), std::string::npos);
+    EXPECT_NE(logged.find("sudo apt update"), std::string::npos);
 }
 
 }  // namespace quorvane::test
