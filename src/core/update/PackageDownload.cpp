@@ -15,6 +15,8 @@ struct Receiver {
     bool tooLarge = false;
     const DownloadProgress* progress = nullptr;
     long long reported = -1;
+    std::chrono::steady_clock::time_point giveUpAt;
+    bool timedOut = false;
 };
 
 size_t receive(char* data, size_t size, size_t count, void* target) {
@@ -28,8 +30,13 @@ size_t receive(char* data, size_t size, size_t count, void* target) {
     return bytes;
 }
 
+// Curl calls this as bytes arrive and at least once a second while none do.
 int reportProgress(void* target, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
     auto* receiver = static_cast<Receiver*>(target);
+    if (std::chrono::steady_clock::now() >= receiver->giveUpAt) {
+        receiver->timedOut = true;
+        return 1;  // makes curl stop the transfer
+    }
     if (*receiver->progress && received != receiver->reported) {
         receiver->reported = received;
         (*receiver->progress)(received);
@@ -38,17 +45,20 @@ int reportProgress(void* target, curl_off_t, curl_off_t received, curl_off_t, cu
 }
 
 // `connected`: the TLS handshake was done, so what failed came from the service's answer.
-PackageDownload::Outcome outcomeOf(CURLcode result, bool tooLarge, bool connected,
-                                   bool wholeTimeUsed) {
+PackageDownload::Outcome outcomeOf(CURLcode result, const Receiver& receiver, bool connected) {
     using Outcome = PackageDownload::Outcome;
-    if (tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
+    if (receiver.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
         return Outcome::TooLarge;
+    }
+    if (receiver.timedOut) {
+        return Outcome::TimedOut;
     }
     if (!connected) {
         return Outcome::NotConnected;
     }
+    // Curl's own time-out is the low-speed rule's: the whole deadline is kept above.
     if (result == CURLE_OPERATION_TIMEDOUT) {
-        return wholeTimeUsed ? Outcome::TimedOut : Outcome::Stalled;
+        return Outcome::Stalled;
     }
     // A peer that closes mid-answer ends TLS without its close alert: a receive error.
     return result == CURLE_PARTIAL_FILE || result == CURLE_RECV_ERROR ? Outcome::CutOff
@@ -73,6 +83,7 @@ PackageDownload CurlPackageDownloader::download(const std::string& url, long lon
     Receiver receiver;
     receiver.limit = static_cast<std::size_t>(sizeLimit);
     receiver.progress = &progress;
+    receiver.giveUpAt = std::chrono::steady_clock::now() + m_limits.whole;
     char errorText[CURL_ERROR_SIZE] = {};
     CURL* handle = curl.get();
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
@@ -84,7 +95,6 @@ PackageDownload CurlPackageDownloader::download(const std::string& url, long lon
         curl_easy_setopt(handle, CURLOPT_CAINFO, m_caBundle->c_str());
     }
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, static_cast<long>(m_limits.connect.count()));
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT, static_cast<long>(m_limits.whole.count()));
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, m_limits.slowestBytesPerSecond);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, static_cast<long>(m_limits.stall.count()));
     curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sizeLimit));
@@ -99,16 +109,13 @@ PackageDownload CurlPackageDownloader::download(const std::string& url, long lon
 
     const CURLcode result = curl_easy_perform(handle);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &download.status);
-    curl_off_t elapsed = 0;
     curl_off_t connected = 0;
-    curl_easy_getinfo(handle, CURLINFO_TOTAL_TIME_T, &elapsed);
     curl_easy_getinfo(handle, CURLINFO_APPCONNECT_TIME_T, &connected);
     download.received = static_cast<long long>(receiver.bytes.size());
     if (result != CURLE_OK) {
         download.info = std::string(*errorText != '\0' ? errorText : curl_easy_strerror(result)) +
                         " (" + url + ")";
-        download.outcome = outcomeOf(result, receiver.tooLarge, connected > 0,
-                                     std::chrono::microseconds(elapsed) >= m_limits.whole);
+        download.outcome = outcomeOf(result, receiver, connected > 0);
         return download;
     }
     download.info = "HTTP " + std::to_string(download.status) + " (" + url + ")";
