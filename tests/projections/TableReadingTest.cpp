@@ -25,10 +25,10 @@ TEST(DelimitedTableText, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
 TEST(DelimitedTableText, SeparatorAndDecimalCommaAreDetected) {
     const DelimitedTable semicolons = readDelimitedTable("Name;FG%\nA;0,451\nB;0,5\n");
     EXPECT_EQ(semicolons.separator, ';');
-    EXPECT_TRUE(semicolons.decimalComma);
+    EXPECT_EQ(semicolons.numbers.decimalMark, ',');
     const DelimitedTable tabs = readDelimitedTable("Name\tFG%\nA\t0.451\n");
     EXPECT_EQ(tabs.separator, '\t');
-    EXPECT_FALSE(tabs.decimalComma);
+    EXPECT_EQ(tabs.numbers.decimalMark, '.');
 }
 
 TEST(DelimitedTableText, SpreadsheetCodePageBecomesUtf8AndUtf8StaysAsItIs) {
@@ -38,20 +38,20 @@ TEST(DelimitedTableText, SpreadsheetCodePageBecomesUtf8AndUtf8StaysAsItIs) {
 
 TEST(TableCellText, PercentagesInEveryCommonForm) {
     for (const char* written : {"45.1", "45.1%", "0.451", ".451"}) {
-        const auto cell = readPercentageCell(written, false);
+        const auto cell = readPercentageCell(written, kDecimalPoint);
         ASSERT_TRUE(cell && cell->fraction) << written;
         EXPECT_DOUBLE_EQ(*cell->fraction, 0.451) << written;
     }
-    const auto withShots = readPercentageCell("0.517 (9.5/18.3)", false);
+    const auto withShots = readPercentageCell("0.517 (9.5/18.3)", kDecimalPoint);
     ASSERT_TRUE(withShots);
     EXPECT_DOUBLE_EQ(*withShots->made, 9.5);
     EXPECT_DOUBLE_EQ(*withShots->attempted, 18.3);
-    const auto commas = readPercentageCell("0,794 (6,1/7,7)", true);
+    const auto commas = readPercentageCell("0,794 (6,1/7,7)", kDecimalComma);
     ASSERT_TRUE(commas);
     EXPECT_DOUBLE_EQ(*commas->fraction, 0.794);
     EXPECT_DOUBLE_EQ(*commas->made, 6.1);
-    EXPECT_FALSE(readPercentageCell("0.5 (9/4)", false));  // more made than attempted
-    EXPECT_FALSE(readPercentageCell("145", false));
+    EXPECT_FALSE(readPercentageCell("0.5 (9/4)", kDecimalPoint));  // more made than attempted
+    EXPECT_FALSE(readPercentageCell("145", kDecimalPoint));
 }
 
 TEST(TableCellText, PositionListsSetFlagsAndTheFirstGivesTheGeneralPosition) {

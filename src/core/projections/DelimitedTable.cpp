@@ -159,7 +159,10 @@ DelimitedTable readDelimitedTable(std::string_view original) {
 }
 
 DelimitedTable readPastedTable(std::string_view text) {
-    DelimitedTable table = readDelimitedTable(text);
+    return withHeadingsOrNumbered(readDelimitedTable(text));
+}
+
+DelimitedTable withHeadingsOrNumbered(DelimitedTable table) {
     if (table.records.empty()) {
         return table;
     }

@@ -62,4 +62,7 @@ DelimitedTable readDelimitedTable(std::string_view text);
 // gets the headings "Column 1", "Column 2" ... for the user to name.
 DelimitedTable readPastedTable(std::string_view text);
 
+// The same decision over a table already read (a table piped to the command line).
+DelimitedTable withHeadingsOrNumbered(DelimitedTable table);
+
 }  // namespace quorvane

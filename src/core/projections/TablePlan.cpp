@@ -279,7 +279,7 @@ std::optional<ChoiceProblem> applyChoices(const std::vector<RowChoice>& choices,
 }
 
 // A traded player's season row (TOT, 2TM ...) names no team: the rows of his stints that follow
-// it, of the same name, tell which namesake he is.
+// it, of the same name, tell which namesake he is, and they are all his.
 void settleSeasonRowsByStints(const TableRows& rows, const RowMatcher& matcher,
                               std::vector<RowMatch>& matches) {
     for (std::size_t i = 0; i < rows.rows.size(); ++i) {
@@ -288,12 +288,23 @@ void settleSeasonRowsByStints(const TableRows& rows, const RowMatcher& matcher,
             match.outcome != Outcome::Review || !isMultiTeamMark(rows.rows[i].team)) {
             continue;
         }
-        for (std::size_t k = i + 1; k < rows.rows.size() && matches[k].key == match.key; ++k) {
+        std::size_t end = i + 1;
+        while (end < rows.rows.size() && matches[end].key == match.key &&
+               !isMultiTeamMark(rows.rows[end].team)) {
+            ++end;
+        }
+        for (std::size_t k = i + 1; k < end && match.outcome == Outcome::Review; ++k) {
             const RowMatch stint = matcher.match(rows.rows[k], rows.rows[k].team);
             if (stint.outcome == Outcome::Matched) {
                 match.outcome = Outcome::Matched;
                 match.playerid = stint.playerid;
-                break;
+            }
+        }
+        for (std::size_t k = i + 1; k < end && match.outcome == Outcome::Matched; ++k) {
+            if (!matches[k].chosen && matches[k].outcome == Outcome::Review &&
+                matches[k].review == ReviewRow::Kind::Ambiguous) {
+                matches[k].outcome = Outcome::Matched;
+                matches[k].playerid = match.playerid;
             }
         }
     }
