@@ -62,8 +62,7 @@ TEST(ProgramFiles, VersionPathsAndTheManualPageComeFromTheProgramItself) {
     const auto lines = paths.outLines();
     ASSERT_EQ(lines.size(), 7U);
     EXPECT_TRUE(lines[1].starts_with("sample projections,") && lines[1].ends_with(".csv"));
-    EXPECT_TRUE(lines[2].starts_with("nickname table,") &&
-                lines[2].ends_with("/nicknames.csv"));
+    EXPECT_TRUE(lines[2].starts_with("nickname table,") && lines[2].ends_with("/nicknames.csv"));
     EXPECT_TRUE(lines[5].ends_with("/quorvane-draft")) << lines[5];
     EXPECT_EQ(lines[6], "data folder," + cli.folder().str());
 

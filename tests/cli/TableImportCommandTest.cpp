@@ -69,14 +69,11 @@ void twoPlayers(CliRunner& cli) {
     std::ofstream(path)
         << "playerid,statindicator,yearofprojection,firstname,lastname,pos,team,dob,games,minutes,"
            "fta,ftm,fga,fgm,pt3a,pt3m,oreb,dreb,assists,steals,blocks,turnovers,doubledouble,"
-           "tripledouble,revisiondate,unused25,unused26,PG,SG,PF,SF,C
-"
+           "tripledouble,revisiondate,unused25,unused26,PG,SG,PF,SF,C\n"
            "1,P,2019,Luka,Dončić,G,DAL,1999-02-28,70,2000,100,80,900,400,300,100,50,250,300,70,30,"
-           "120,5,1,2019-10-15,0,0,1,0,0,0,0
-"
+           "120,5,1,2019-10-15,0,0,1,0,0,0,0\n"
            "2,P,2019,Nikola,Jokić,C,DEN,1995-02-19,70,2000,100,80,900,400,300,100,50,250,300,70,"
-           "30,120,5,1,2019-10-15,0,0,0,0,0,0,1
-";
+           "30,120,5,1,2019-10-15,0,0,0,0,0,0,1\n";
     ASSERT_EQ(cli.run({"import", path}).status, 0);
 }
 
@@ -92,9 +89,9 @@ TEST(CliImportTable, APastedTableComesOnStandardInputAndRowsAreSettledWithMatch)
     EXPECT_NE(dry.err.find("Closest to Nikolla Jokic (line 2): 2 Nikola Jokić (DEN)\n"),
               std::string::npos);
 
-    const auto settled = cli.run({"import-table", "-", "--map", "Column 4=games", "--match",
-                                  "Nikolla Jokic (line 2)=2"},
-                                 pasted);
+    const auto settled = cli.run(
+        {"import-table", "-", "--map", "Column 4=games", "--match", "Nikolla Jokic (line 2)=2"},
+        pasted);
     ASSERT_EQ(settled.status, 0) << settled.err;
     EXPECT_EQ(settled.outLines().back(), "matched=2 new=0 ambiguous=0 skipped=0");
     const auto players = cli.run({"projections"}).out;
@@ -108,14 +105,15 @@ TEST(CliImportTable, MostRowsNewNeedsAllowNewAndWorkbookSheetsAreChosenByName) {
     twoPlayers(cli);
     const std::string path = (cli.folder().path() / "wrong.csv").string();
     // The players' own names are in the second column, their fantasy owners' in the first.
-    std::ofstream(path) << "Name,Player Name,G\nZed Alpha,Luka Doncic,70\nYan Beta,Nikola Jokic,80\n";
+    std::ofstream(path)
+        << "Name,Player Name,G\nZed Alpha,Luka Doncic,70\nYan Beta,Nikola Jokic,80\n";
     const auto wrong = cli.run({"import-table", path});
     EXPECT_EQ(wrong.status, 1);
     EXPECT_NE(wrong.err.find("Check the Table: 2 of the 2 players of " + path +
                              " match nobody: the name column or the season may be wrong."),
               std::string::npos);
-    EXPECT_NE(cli.run({"import-table", path, "--dry-run"}).err.find(
-                  "Warning: 2 of the 2 players match nobody"),
+    EXPECT_NE(cli.run({"import-table", path, "--dry-run"})
+                  .err.find("Warning: 2 of the 2 players match nobody"),
               std::string::npos);
     EXPECT_EQ(cli.run({"import-table", path, "--allow-new"}).status, 0);
 

@@ -16,9 +16,9 @@ namespace quorvane::test {
 namespace {
 
 long long stat(TestProgram& program, int playerid, const std::string& column) {
-    return static_cast<long long>(
-        program.scalar("select " + column + " from DraftPlayers where playerid = " +
-                       std::to_string(playerid) + " and yearofprojection = 2019"));
+    return static_cast<long long>(program.scalar(
+        "select " + column + " from DraftPlayers where playerid = " + std::to_string(playerid) +
+        " and yearofprojection = 2019"));
 }
 
 bool contains(const std::vector<std::string>& lines, const std::string& wanted) {
@@ -41,16 +41,20 @@ struct LeagueDatabase : TestProgram {
                        projectionLine(9, 2019, "Maurice", "Harkless", 70, "F", "POR")},
                       "\n")));
     }
-    long long players() { return static_cast<long long>(scalar("select count(*) from DraftPlayers")); }
+    long long players() {
+        return static_cast<long long>(scalar("select count(*) from DraftPlayers"));
+    }
 };
 
 TEST(SiteTables, QuotedThousandsSiteIdsSeasonRowsAndClosingAveragesImportAsTrueTotals) {
     LeagueDatabase program;
     const std::string path = writeFile(
         program.folder, "stats.csv",
-        "\"Rk\",\"Player\",\"Pos\",\"Tm\",\"G\",\"MP\",\"FG\",\"FGA\",\"3P\",\"FT\",\"FTA\",\"ORB\","
+        "\"Rk\",\"Player\",\"Pos\",\"Tm\",\"G\",\"MP\",\"FG\",\"FGA\",\"3P\",\"FT\",\"FTA\","
+        "\"ORB\","
         "\"DRB\",\"AST\",\"STL\",\"BLK\",\"TOV\",\"PTS\"\n"
-        "\"1\",\"Luka Dončić\\doncilu01\",\"PG\",\"DAL\",\"72\",\"2,143\",\"504\",\"1,154\",\"154\","
+        "\"1\",\"Luka "
+        "Dončić\\doncilu01\",\"PG\",\"DAL\",\"72\",\"2,143\",\"504\",\"1,154\",\"154\","
         "\"350\",\"444\",\"74\",\"483\",\"314\",\"72\",\"18\",\"245\",\"1,512\"\n"
         "\"2\",\"Marcus Morris\\morrima03\",\"PF\",\"TOT\",\"72\",\"2,030\",\"450\",\"1,000\","
         "\"150\",\"130\",\"160\",\"60\",\"330\",\"100\",\"50\",\"20\",\"90\",\"1,180\"\n"
@@ -58,7 +62,8 @@ TEST(SiteTables, QuotedThousandsSiteIdsSeasonRowsAndClosingAveragesImportAsTrueT
         "\"80\",\"100\",\"35\",\"190\",\"60\",\"30\",\"10\",\"50\",\"690\"\n"
         "\"2\",\"Marcus Morris\\morrima03\",\"PF\",\"LAC\",\"29\",\"830\",\"190\",\"410\",\"60\","
         "\"50\",\"60\",\"25\",\"140\",\"40\",\"20\",\"10\",\"40\",\"490\"\n"
-        "\"Rk\",\"Player\",\"Pos\",\"Tm\",\"G\",\"MP\",\"FG\",\"FGA\",\"3P\",\"FT\",\"FTA\",\"ORB\","
+        "\"Rk\",\"Player\",\"Pos\",\"Tm\",\"G\",\"MP\",\"FG\",\"FGA\",\"3P\",\"FT\",\"FTA\","
+        "\"ORB\","
         "\"DRB\",\"AST\",\"STL\",\"BLK\",\"TOV\",\"PTS\"\n"
         ",,,,,,,,,,,,,,,,,\n"
         "\"\",\"League Average\",\"\",\"\",\"\",\"1,500\",\"300\",\"650\",\"80\",\"120\",\"160\","
@@ -90,18 +95,18 @@ TEST(SiteTables, QuotedThousandsSiteIdsSeasonRowsAndClosingAveragesImportAsTrueT
 
 TEST(SiteTables, NamesAsSitesWriteThemFindTheirPlayersAndHeadingsAreReadByTheirWords) {
     LeagueDatabase program;
-    const std::string path = writeFile(
-        program.folder, "names.csv",
-        "Player,GP,Off Reb,Def Reb,3-Pointers Made,Free Throws Attempted,Rank Change\n"
-        "\"Smith, J.R.\",60,40,200,90,150,+2\n"
-        "\"Carter Jr., Wendell\",61,41,201,91,151,-1\n"
-        "Mo Bamba (ORL - C),62,42,202,92,152,0\n"
-        "Moe Harkless POR SF,63,43,203,93,153,0\n"
-        "Nene,64,44,204,94,154,0\n"
-        "Nikola Joki?,65,45,205,95,155,0\n"
-        "C.J. Miles,66,46,206,96,156,0\n"
-        "Bo,67,47,207,97,157,0\n"
-        "Zed Unknow?,68,48,208,98,158,0\n");
+    const std::string path =
+        writeFile(program.folder, "names.csv",
+                  "Player,GP,Off Reb,Def Reb,3-Pointers Made,Free Throws Attempted,Rank Change\n"
+                  "\"Smith, J.R.\",60,40,200,90,150,+2\n"
+                  "\"Carter Jr., Wendell\",61,41,201,91,151,-1\n"
+                  "Mo Bamba (ORL - C),62,42,202,92,152,0\n"
+                  "Moe Harkless POR SF,63,43,203,93,153,0\n"
+                  "Nene,64,44,204,94,154,0\n"
+                  "Nikola Joki?,65,45,205,95,155,0\n"
+                  "C.J. Miles,66,46,206,96,156,0\n"
+                  "Bo,67,47,207,97,157,0\n"
+                  "Zed Unknow?,68,48,208,98,158,0\n");
     const auto report = importProjectionTable(program.state, program.dialogs, path, {});
     ASSERT_TRUE(report) << program.dialogs.lastText();
     EXPECT_EQ(tableFieldName(report->layout.columns[2].field), "oreb");
@@ -238,24 +243,26 @@ TEST(SiteTables, DecimalCommaFilesReadTheirThousandsByTheFilesConventionAndEmpty
     ASSERT_TRUE(report) << program.dialogs.lastText();
     EXPECT_EQ(stat(program, 1, "minutes"), 2144);  // 2143.5 rounds half away from zero
     EXPECT_EQ(stat(program, 1, "fga"), 1154);
-    EXPECT_EQ(stat(program, 1, "fgm"), 520);       // 0.451 x 1154 = 520.45
-    EXPECT_EQ(stat(program, 1, "steals"), 70);     // not given: the stored figure stays
+    EXPECT_EQ(stat(program, 1, "fgm"), 520);    // 0.451 x 1154 = 520.45
+    EXPECT_EQ(stat(program, 1, "steals"), 70);  // not given: the stored figure stays
     EXPECT_EQ(stat(program, 5, "minutes"), 2504);
-    EXPECT_EQ(stat(program, 5, "fgm"), 613);       // 0.511 x 1200 = 613.2
+    EXPECT_EQ(stat(program, 5, "fgm"), 613);  // 0.511 x 1200 = 613.2
     EXPECT_EQ(stat(program, 5, "steals"), 90);
 }
 
 TEST(SiteTables, HostileNamesAndRowsAreListedNeverStored) {
     LeagueDatabase program;
     const std::string longName(120, 'a');
-    const std::string path = writeFile(
-        program.folder, "hostile.csv",
-        "Player,G,PTS\n"
-        "\xEF\xBB\xBFLuka Doncic,71,1500\n"                   // a byte order mark at a line's start
-        "Nikola\tJokic\t80\t1600\n"                           // a tab-separated line in a comma table
-        "Evil \x1B]0;title\x07Name,10,100\n"                  // escape sequences
-        "A " + longName + ",10,100\n"                         // 122 characters
-        "Mohamed Bamba,60,700,extra\n");                      // a cell past the heading
+    const std::string path =
+        writeFile(program.folder, "hostile.csv",
+                  "Player,G,PTS\n"
+                  "\xEF\xBB\xBFLuka Doncic,71,1500\n"   // a byte order mark at a line's start
+                  "Nikola\tJokic\t80\t1600\n"           // a tab-separated line in a comma table
+                  "Evil \x1B]0;title\x07Name,10,100\n"  // escape sequences
+                  "A " +
+                      longName +
+                      ",10,100\n"                       // 122 characters
+                      "Mohamed Bamba,60,700,extra\n");  // a cell past the heading
     const auto report = importProjectionTable(program.state, program.dialogs, path, {});
     ASSERT_TRUE(report) << program.dialogs.lastText();
     EXPECT_EQ(report->matched, 1);
@@ -321,12 +328,11 @@ TEST(SiteWorkbooks, AnXlsxSheetImportsAsTheCsvItWouldSaveAndSheetsAreChosenByNam
 TEST(SiteWorkbooks, AnXlsWorkbookImportsLikeItsXlsxTwin) {
     LeagueDatabase program;
     const std::string path = (program.folder.path() / "rankings.xls").string();
-    writeBytes(path, xlsBytes("Rankings", {{std::string("Player"), std::string("Team"),
-                                            std::string("GP"), std::string("FGA")},
-                                           {std::string("Luka Dončić"), std::string("DAL"), 72.0,
-                                            1154.0},
-                                           {std::string("Nikola Jokić"), std::string("DEN"),
-                                            80.0, 1200.5}}));
+    writeBytes(path, xlsBytes("Rankings",
+                              {{std::string("Player"), std::string("Team"), std::string("GP"),
+                                std::string("FGA")},
+                               {std::string("Luka Dončić"), std::string("DAL"), 72.0, 1154.0},
+                               {std::string("Nikola Jokić"), std::string("DEN"), 80.0, 1200.5}}));
     const auto report = importProjectionTable(program.state, program.dialogs, path, {});
     ASSERT_TRUE(report) << program.dialogs.lastText();
     EXPECT_EQ(report->sheet, "Rankings");

@@ -59,7 +59,8 @@ inline std::string columnLetters(std::size_t column) {
 inline std::string sheetXml(const WorkbookRows& rows, std::vector<std::string>& shared) {
     std::string xml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-        "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
+        "<worksheet "
+        "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
     for (std::size_t r = 0; r < rows.size(); ++r) {
         xml += "<row r=\"" + std::to_string(r + 1) + "\">";
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
@@ -102,8 +103,10 @@ inline bool writeXlsx(const std::string& path, const std::vector<WorkbookSheet>&
     std::string workbook = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<workbook xmlns=\"" + ns +
                            "spreadsheetml/2006/main\" xmlns:r=\"" + ns +
                            "officeDocument/2006/relationships\"><sheets>";
-    std::string relationships = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Relationships "
-                                "xmlns=\"" + ns + "package/2006/relationships\">";
+    std::string relationships =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Relationships "
+        "xmlns=\"" +
+        ns + "package/2006/relationships\">";
     std::vector<std::string> shared;
     bool written = true;
     for (std::size_t s = 0; s < sheets.size(); ++s) {
@@ -113,13 +116,15 @@ inline bool writeXlsx(const std::string& path, const std::vector<WorkbookSheet>&
         relationships += "<Relationship Id=\"" + id + "\" Type=\"" + ns +
                          "officeDocument/2006/relationships/worksheet\" Target=\"worksheets/sheet" +
                          std::to_string(s + 1) + ".xml\"/>";
-        written = written && addZipText(archive, "xl/worksheets/sheet" + std::to_string(s + 1) + ".xml",
-                                        sheetXml(sheets[s].rows, shared));
+        written =
+            written && addZipText(archive, "xl/worksheets/sheet" + std::to_string(s + 1) + ".xml",
+                                  sheetXml(sheets[s].rows, shared));
     }
     workbook += "</sheets></workbook>";
     relationships += "</Relationships>";
     std::string strings = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<sst xmlns=\"" + ns +
-                          "spreadsheetml/2006/main\" count=\"" + std::to_string(shared.size()) + "\">";
+                          "spreadsheetml/2006/main\" count=\"" + std::to_string(shared.size()) +
+                          "\">";
     for (std::size_t i = 0; i < shared.size(); ++i) {
         // Every other entry as rich text in two runs, as a spreadsheet stores a cell with a bold
         // part; a phonetic hint that is no part of the text follows.
@@ -331,10 +336,10 @@ inline std::string xlsBytes(const std::string& sheetName, const WorkbookRows& ro
         put32(bytes, 0);
         return bytes;
     };
-    std::string directory = entry("Root Entry", '\x05', 1, kEnd, 0) +
-                            entry("Workbook", '\x02', 0xFFFFFFFF, 1,
-                                  static_cast<std::uint32_t>(streamSize)) +
-                            entry("", '\0', 0xFFFFFFFF, 0, 0) + entry("", '\0', 0xFFFFFFFF, 0, 0);
+    std::string directory =
+        entry("Root Entry", '\x05', 1, kEnd, 0) +
+        entry("Workbook", '\x02', 0xFFFFFFFF, 1, static_cast<std::uint32_t>(streamSize)) +
+        entry("", '\0', 0xFFFFFFFF, 0, 0) + entry("", '\0', 0xFFFFFFFF, 0, 0);
     return header + fat + stream + directory;
 }
 

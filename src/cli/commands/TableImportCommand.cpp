@@ -124,8 +124,8 @@ void writeColumns(CliContext& context, const TableImportReport& report) {
                     std::string(tableFieldName(column.closest)) + ", read from column " +
                     std::to_string(column.usedColumn) + ")\n";
         } else if (!column.known) {
-            text += "Unused column: " + column.heading + " (closest field: " +
-                    std::string(tableFieldName(column.closest)) + ")\n";
+            text += "Unused column: " + column.heading +
+                    " (closest field: " + std::string(tableFieldName(column.closest)) + ")\n";
         }
     }
     context.err << text;
@@ -134,8 +134,8 @@ void writeColumns(CliContext& context, const TableImportReport& report) {
 std::optional<TableFile> readStandardInput(CliContext& context, const std::string& sheet) {
     const std::string bytes{std::istreambuf_iterator<char>(context.in),
                             std::istreambuf_iterator<char>()};
-    auto file = readProjectionTableBytes(context.state, context.dialogs, bytes, "standard input",
-                                         sheet);
+    auto file =
+        readProjectionTableBytes(context.state, context.dialogs, bytes, "standard input", sheet);
     // A table copied from a page may come without its heading line.
     if (file && file->sheets.empty()) {
         file->table = withHeadingsOrNumbered(std::move(file->table));

@@ -23,7 +23,8 @@ std::size_t editDistance(std::string_view a, std::string_view b, std::size_t lim
         std::size_t best = row[0];
         for (std::size_t i = 1; i <= a.size(); ++i) {
             const std::size_t above = row[i];
-            row[i] = std::min({row[i] + 1, row[i - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            row[i] =
+                std::min({row[i] + 1, row[i - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
             diagonal = above;
             best = std::min(best, row[i]);
         }

@@ -137,11 +137,12 @@ NameWords words(std::string_view text) {
         result.words.push_back(std::move(word));
     }
     std::string_view lastWritten = trimmedView(text);
-    if (const std::size_t blank = lastWritten.find_last_of(" \t"); blank != std::string_view::npos) {
+    if (const std::size_t blank = lastWritten.find_last_of(" \t");
+        blank != std::string_view::npos) {
         lastWritten.remove_prefix(blank + 1);
     }
-    result.endsInSuffix = result.words.size() > 1 && isSuffix(result.words.back()) &&
-                          !isDottedInitials(lastWritten);
+    result.endsInSuffix =
+        result.words.size() > 1 && isSuffix(result.words.back()) && !isDottedInitials(lastWritten);
     return result;
 }
 
@@ -166,9 +167,9 @@ NameWords firstThenLast(std::string_view firstname, std::string_view lastname) {
     for (std::string& word : last.words) {
         all.words.push_back(std::move(word));
     }
-    all.endsInSuffix = last.endsInSuffix || (last.words.size() == 1 && all.words.size() > 1 &&
-                                              isSuffix(all.words.back()) &&
-                                              !isDottedInitials(trimmedView(lastname)));
+    all.endsInSuffix = last.endsInSuffix ||
+                       (last.words.size() == 1 && all.words.size() > 1 &&
+                        isSuffix(all.words.back()) && !isDottedInitials(trimmedView(lastname)));
     return all;
 }
 
@@ -342,8 +343,9 @@ PlayerMatch PlayerNameMatcher::matchPattern(const std::string& pattern, std::str
     std::vector<const PlayerCandidate*> found;
     for (const auto& [key, players] : m_byName) {
         if (key.size() != pattern.size() ||
-            !std::equal(key.begin(), key.end(), pattern.begin(),
-                        [](char stored, char wanted) { return wanted == '?' || stored == wanted; })) {
+            !std::equal(key.begin(), key.end(), pattern.begin(), [](char stored, char wanted) {
+                return wanted == '?' || stored == wanted;
+            })) {
             continue;
         }
         for (const PlayerCandidate& candidate : players) {
@@ -354,8 +356,9 @@ PlayerMatch PlayerNameMatcher::matchPattern(const std::string& pattern, std::str
             }
         }
     }
-    std::sort(found.begin(), found.end(),
-              [](const PlayerCandidate* a, const PlayerCandidate* b) { return a->playerid < b->playerid; });
+    std::sort(found.begin(), found.end(), [](const PlayerCandidate* a, const PlayerCandidate* b) {
+        return a->playerid < b->playerid;
+    });
     return decide(std::move(found), team, flags);
 }
 

@@ -196,11 +196,14 @@ ParsedProjectionLine parseProjectionLine(std::string_view line) {
         const int field = kFirstStatField + static_cast<int>(i);
         // A season's plausible range: a figure beyond it is a broken line, not a great season.
         const FieldRange range = i == 0 ? kGamesRange : i == 1 ? kMinutesRange : kCountingRange;
-        const NumberReading value = readCheckedWholeNumber(fields[field], kDecimalPoint, range);
+        // The program's own file writes plain digits: no sign, exponent or separator.
+        const NumberReading value =
+            readWhole(fields[field]) ? readCheckedWholeNumber(fields[field], kDecimalPoint, range)
+                                     : NumberReading{NumberStatus::NotANumber, 0.0};
         if (!value.ok()) {
-            return fault(field, fmt::format("{} is not a whole number from {} to {}",
-                                            fieldLabel(field), numberText(range.low),
-                                            numberText(range.high)));
+            return fault(field,
+                         fmt::format("{} is not a whole number from {} to {}", fieldLabel(field),
+                                     numberText(range.low), numberText(range.high)));
         }
         row.stats[i] = static_cast<int>(value.value);
     }

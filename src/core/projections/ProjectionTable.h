@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "projections/DelimitedTable.h"
-#include "projections/TableFile.h"
 #include "projections/TableFields.h"
+#include "projections/TableFile.h"
 
 namespace quorvane {
 
@@ -31,8 +31,8 @@ struct TableImportOptions {
     std::vector<std::pair<std::string, TableField>> mappings;  // heading -> field, over the aliases
     std::string source;  // names the ADP and AAV figures; the file's name when empty
     bool dryRun = false;
-    std::string sheet;                // a workbook's sheet; its first when empty
-    std::vector<RowChoice> choices;   // rows the user matched, made new or skipped
+    std::string sheet;               // a workbook's sheet; its first when empty
+    std::vector<RowChoice> choices;  // rows the user matched, made new or skipped
     // More than half of the rows matching nobody means a wrong name column or season: such an
     // import is refused unless the user says the new players are meant.
     bool allowNew = false;
@@ -99,7 +99,7 @@ struct TableImportReport {
     std::vector<std::string> skippedCounts;   // "2 blank lines", "1 aggregate row" ...
     std::vector<ReviewRow> review;            // rows the user may settle (dry run and window)
     long long playerRows = 0;                 // rows that stand for a player
-    bool manyNew = false;  // more than half of them would become new players
+    bool manyNew = false;                     // more than half of them would become new players
 };
 
 // Reads a table file whole (a text table or a workbook's sheet); nullopt after the refusal

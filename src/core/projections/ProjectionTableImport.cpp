@@ -325,8 +325,9 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
         return std::nullopt;
     }
     const int season = options.season.value_or(state.projectionYear);
-    auto planned = planImport(std::get<TableRows>(read), stored, nicknames.value_or(NicknameTable()),
-                              layout, season, todayText(state.dbConnection), options.choices);
+    auto planned =
+        planImport(std::get<TableRows>(read), stored, nicknames.value_or(NicknameTable()), layout,
+                   season, todayText(state.dbConnection), options.choices);
     if (const auto* problem = std::get_if<ChoiceProblem>(&planned)) {
         dialogs.showMessage(kCheckTableTitle, problem->text + " Nothing was imported.",
                             MessageIcon::Exclamation);

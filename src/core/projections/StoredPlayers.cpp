@@ -142,7 +142,8 @@ double StoredPlayers::offensiveReboundShare(std::optional<int> playerid, int sea
                 }
             }
             if (best) {
-                return static_cast<double>(best->stats[kOrebIndex]) / static_cast<double>(reboundsOf(*best));
+                return static_cast<double>(best->stats[kOrebIndex]) /
+                       static_cast<double>(reboundsOf(*best));
             }
         }
     }

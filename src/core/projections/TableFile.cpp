@@ -33,11 +33,15 @@ constexpr std::array kOtherFiles = {
     Signature{"GIF8", "is an image (GIF), not a table"},
     Signature{"\x1F\x8B", "is a compressed (gzip) file, not a table"},
     Signature{"BZh", "is a compressed (bzip2) file, not a table"},
-    Signature{"\xFD" "7zXZ", "is a compressed (xz) file, not a table"},
+    Signature{"\xFD"
+              "7zXZ",
+              "is a compressed (xz) file, not a table"},
     Signature{"7z\xBC\xAF", "is a compressed (7-Zip) file, not a table"},
     Signature{"Rar!", "is a compressed (RAR) file, not a table"},
     Signature{std::string_view("SQLite format 3\0", 16), "is a database, not a table"},
-    Signature{"\x7F" "ELF", "is a program, not a table"},
+    Signature{"\x7F"
+              "ELF",
+              "is a program, not a table"},
     Signature{"MZ", "is a program, not a table"},
 };
 
@@ -135,8 +139,9 @@ std::variant<TableFile, FileProblem> readTableBytes(std::string_view bytes, cons
     } else {
         const std::string start = lowerStart(bytes);
         if (start.starts_with("<!doctype html") || start.starts_with("<html")) {
-            return FileProblem{"is a web page, not a table: select the table on the page, copy "
-                               "it and paste it"};
+            return FileProblem{
+                "is a web page, not a table: select the table on the page, copy "
+                "it and paste it"};
         }
         if (start.starts_with("<?xml") || start.starts_with("{") || start.starts_with("[{")) {
             return FileProblem{"is an XML or JSON document, not a table"};

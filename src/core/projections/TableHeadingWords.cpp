@@ -209,8 +209,9 @@ std::vector<std::string> headingWords(std::string_view heading) {
 std::optional<Concepts> conceptsOf(const std::vector<std::string>& words) {
     Concepts concepts;
     for (const std::string& word : words) {
-        const auto meaning = std::find_if(kWords.begin(), kWords.end(),
-                                          [&](const WordMeaning& known) { return known.word == word; });
+        const auto meaning =
+            std::find_if(kWords.begin(), kWords.end(),
+                         [&](const WordMeaning& known) { return known.word == word; });
         if (meaning == kWords.end()) {
             return std::nullopt;
         }
@@ -266,8 +267,8 @@ std::optional<TableField> fieldOfConcepts(Concepts concepts) {
             return shotField(concepts, TableField::FreeThrowsMade, TableField::FreeThrowsAttempted,
                              TableField::FreeThrowPercentage);
         case kFieldGoal:
-            return shotField(concepts, TableField::FieldGoalsMade,
-                             TableField::FieldGoalsAttempted, TableField::FieldGoalPercentage);
+            return shotField(concepts, TableField::FieldGoalsMade, TableField::FieldGoalsAttempted,
+                             TableField::FieldGoalPercentage);
         case kRebound:
             return concepts[kOffensive]   ? TableField::OffensiveRebounds
                    : concepts[kDefensive] ? TableField::DefensiveRebounds
@@ -314,8 +315,8 @@ std::optional<FieldOfHeading> fieldOfHeadingWords(std::string_view heading) {
     const bool rate = *field == TableField::FieldGoalPercentage ||
                       *field == TableField::FreeThrowPercentage ||
                       *field == TableField::ThreePercentage;
-    return FieldOfHeading{*field, (*concepts)[kPerGame] && !rate ? FigureBasis::PerGame
-                                                                 : FigureBasis::Either};
+    return FieldOfHeading{
+        *field, (*concepts)[kPerGame] && !rate ? FigureBasis::PerGame : FigureBasis::Either};
 }
 
 std::optional<FieldOfHeading> recogniseHeading(std::string_view heading) {

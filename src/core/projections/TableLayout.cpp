@@ -85,17 +85,26 @@ void guessHeadlessColumns(const DelimitedTable& table, std::vector<TableColumn>&
     for (std::size_t c = 0; c < columns.size(); ++c) {
         TableField guess = TableField::Ignore;
         if (!named && share(c, [&](const std::string& cell) {
-                return cell.find(' ') != std::string::npos && !readCheckedNumber(cell, table.numbers, {0.0, 1e12}).ok() &&
-                       std::any_of(cell.begin(), cell.end(), [](char x) { return std::isalpha(static_cast<unsigned char>(x)) != 0; });
+                return cell.find(' ') != std::string::npos &&
+                       !readCheckedNumber(cell, table.numbers, {0.0, 1e12}).ok() &&
+                       std::any_of(cell.begin(), cell.end(), [](char x) {
+                           return std::isalpha(static_cast<unsigned char>(x)) != 0;
+                       });
             })) {
             guess = TableField::Name;
             named = true;
-        } else if (share(c, [](const std::string& cell) { return isTeamCode(cell) || isMultiTeamMark(cell); })) {
+        } else if (share(c, [](const std::string& cell) {
+                       return isTeamCode(cell) || isMultiTeamMark(cell);
+                   })) {
             guess = TableField::Team;
-        } else if (share(c, [](const std::string& cell) { return readPositionCell(cell).has_value(); })) {
+        } else if (share(c, [](const std::string& cell) {
+                       return readPositionCell(cell).has_value();
+                   })) {
             guess = TableField::Position;
         }
-        if (guess != TableField::Ignore && std::none_of(columns.begin(), columns.end(), [guess](const TableColumn& column) { return column.field == guess; })) {
+        if (guess != TableField::Ignore &&
+            std::none_of(columns.begin(), columns.end(),
+                         [guess](const TableColumn& column) { return column.field == guess; })) {
             columns[c].field = guess;
             columns[c].known = true;
         }

@@ -14,13 +14,13 @@ namespace quorvane {
 namespace {
 
 constexpr std::array<std::string_view, 46> kTeamCodes = {
-    "ATL", "BOS", "BRK", "BKN", "CHA", "CHO", "CHI", "CLE", "DAL", "DEN", "DET", "GSW",
-    "GS",  "HOU", "IND", "LAC", "LAL", "MEM", "MIA", "MIL", "MIN", "NOP", "NO",  "NOR",
-    "NOH", "NYK", "NY",  "OKC", "ORL", "PHI", "PHO", "PHX", "POR", "SAC", "SAS", "SA",
+    "ATL", "BOS", "BRK",  "BKN", "CHA", "CHO", "CHI", "CLE", "DAL", "DEN", "DET", "GSW",
+    "GS",  "HOU", "IND",  "LAC", "LAL", "MEM", "MIA", "MIL", "MIN", "NOP", "NO",  "NOR",
+    "NOH", "NYK", "NY",   "OKC", "ORL", "PHI", "PHO", "PHX", "POR", "SAC", "SAS", "SA",
     "TOR", "UTA", "UTAH", "WAS", "WSH", "SEA", "NJN", "VAN", "CHH", "FA"};
 
 // Injury and status marks some sites put after a name.
-constexpr std::array<std::string_view, 9> kStatusMarks = {"DTD", "GTD", "O",  "OUT", "Q",
+constexpr std::array<std::string_view, 9> kStatusMarks = {"DTD", "GTD", "O",    "OUT", "Q",
                                                           "INJ", "IR",  "SSPD", "NA"};
 
 std::vector<std::string> blankSeparated(std::string_view text) {
@@ -114,8 +114,8 @@ bool isTeamCode(std::string_view code) {
 
 bool isMultiTeamMark(std::string_view team) {
     const std::string mark = upperText(trimmedView(team));
-    return mark == "TOT" || (mark.size() == 3 && mark[0] >= '2' && mark[0] <= '9' &&
-                             mark.substr(1) == "TM");
+    return mark == "TOT" ||
+           (mark.size() == 3 && mark[0] >= '2' && mark[0] <= '9' && mark.substr(1) == "TM");
 }
 
 NameCell readNameCell(std::string_view written) {

@@ -117,7 +117,8 @@ class RowMatcher {
         PlayerMatch found = m_matcher.matchKey(result.key, team, flags);
         std::vector<std::string> others = alternateNameKeys(row.name);
         for (std::size_t i = 0, written = others.size(); i <= written; ++i) {
-            for (std::string& nickname : m_nicknames.otherKeys(i == 0 ? result.key : others[i - 1])) {
+            for (std::string& nickname :
+                 m_nicknames.otherKeys(i == 0 ? result.key : others[i - 1])) {
                 others.push_back(std::move(nickname));
             }
         }
@@ -176,18 +177,18 @@ class Suggestions {
         for (std::size_t i = 0; i < m_players.size(); ++i) {
             const std::size_t distance = editDistance(key, m_players[i].key, limit);
             if (distance <= limit) {
-                near.push_back({team.empty() || normaliseTeamCode(m_players[i].suggestion.team) != team,
-                                distance, i});
+                near.push_back(
+                    {team.empty() || normaliseTeamCode(m_players[i].suggestion.team) != team,
+                     distance, i});
             }
         }
         const std::size_t kept = std::min(kSuggestions, near.size());
-        std::partial_sort(near.begin(), near.begin() + static_cast<std::ptrdiff_t>(kept),
-                          near.end(), [this](const Near& a, const Near& b) {
-                              return std::tie(a.otherTeam, a.distance,
-                                              m_players[a.index].suggestion.playerid) <
-                                     std::tie(b.otherTeam, b.distance,
-                                              m_players[b.index].suggestion.playerid);
-                          });
+        std::partial_sort(
+            near.begin(), near.begin() + static_cast<std::ptrdiff_t>(kept), near.end(),
+            [this](const Near& a, const Near& b) {
+                return std::tie(a.otherTeam, a.distance, m_players[a.index].suggestion.playerid) <
+                       std::tie(b.otherTeam, b.distance, m_players[b.index].suggestion.playerid);
+            });
         std::vector<PlayerSuggestion> result;
         for (std::size_t i = 0; i < kept; ++i) {
             result.push_back(m_players[near[i].index].suggestion);
@@ -249,20 +250,19 @@ std::optional<ChoiceProblem> applyChoices(const std::vector<RowChoice>& choices,
             switch (choice.kind) {
                 case RowChoice::Kind::Player:
                     if (!stored.anyRow(choice.playerid, 0)) {
-                        return ChoiceProblem{
-                            fmt::format("There is no player {} to match {} with.", choice.playerid,
-                                        describeRow(row))};
+                        return ChoiceProblem{fmt::format("There is no player {} to match {} with.",
+                                                         choice.playerid, describeRow(row))};
                     }
                     match.outcome = Outcome::Matched;
                     match.playerid = choice.playerid;
                     break;
                 case RowChoice::Kind::NewPlayer:
                     if (hasLostLetters(row.name) || isSingleName(row.name)) {
-                        return ChoiceProblem{fmt::format(
-                            "{} cannot be a new player's name: {}.", describeRow(row),
-                            hasLostLetters(row.name)
-                                ? "the file's code page lost some of its letters"
-                                : "a new player needs a first and a last name")};
+                        return ChoiceProblem{
+                            fmt::format("{} cannot be a new player's name: {}.", describeRow(row),
+                                        hasLostLetters(row.name)
+                                            ? "the file's code page lost some of its letters"
+                                            : "a new player needs a first and a last name")};
                     }
                     match.outcome = Outcome::New;
                     break;
@@ -452,10 +452,11 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
     }
 
     const auto refused = static_cast<long long>(rows.refused.size());
-    report.skipped = rows.repeatedHeadings + rows.aggregates + rows.nameless + refused +
-                     stintRows + repeated + reviewSkipped + userSkipped;
+    report.skipped = rows.repeatedHeadings + rows.aggregates + rows.nameless + refused + stintRows +
+                     repeated + reviewSkipped + userSkipped;
     for (const SkippedRow& skipped : rows.refused) {
-        report.skippedRows.push_back(fmt::format("line {}: {}", skipped.lineNumber, skipped.reason));
+        report.skippedRows.push_back(
+            fmt::format("line {}: {}", skipped.lineNumber, skipped.reason));
     }
     if (rows.repeatedHeadings > 0) {
         report.skippedCounts.push_back(
@@ -473,16 +474,19 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
         report.skippedCounts.push_back(plural(refused, "row", "rows") + " that cannot be read");
     }
     if (tradedPlayers > 0) {
-        report.skippedCounts.push_back(fmt::format(
-            "{} of {} traded during the season: the season row (TOT, 2TM ...) was used", plural(stintRows, "team row", "team rows"),
-            plural(tradedPlayers, "player", "players")));
+        report.skippedCounts.push_back(
+            fmt::format("{} of {} traded during the season: the season row (TOT, 2TM ...) was used",
+                        plural(stintRows, "team row", "team rows"),
+                        plural(tradedPlayers, "player", "players")));
     }
     if (repeated > 0) {
-        report.skippedCounts.push_back(plural(repeated, "row", "rows") + " of a player given before");
+        report.skippedCounts.push_back(plural(repeated, "row", "rows") +
+                                       " of a player given before");
     }
     if (reviewSkipped > 0) {
-        report.skippedCounts.push_back(plural(reviewSkipped, "row", "rows") +
-                                       " whose name needs a choice (lost letters or a single name)");
+        report.skippedCounts.push_back(
+            plural(reviewSkipped, "row", "rows") +
+            " whose name needs a choice (lost letters or a single name)");
     }
     if (userSkipped > 0) {
         report.skippedCounts.push_back(plural(userSkipped, "row", "rows") + " skipped by choice");

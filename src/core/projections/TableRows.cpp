@@ -74,7 +74,8 @@ class RowReader {
 
   private:
     TableCellFault fault(std::size_t column, std::string problem) const {
-        return TableCellFault{m_record.lineNumber, column + 1, shownCell(m_layout.columns[column].heading),
+        return TableCellFault{m_record.lineNumber, column + 1,
+                              shownCell(m_layout.columns[column].heading),
                               shownCell(m_record.cells[column]), std::move(problem)};
     }
 

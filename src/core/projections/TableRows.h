@@ -64,9 +64,9 @@ struct SkippedRow {
 
 struct TableRows {
     std::vector<TableRow> rows;
-    long long repeatedHeadings = 0;  // heading lines repeated inside the table
-    long long aggregates = 0;        // League Average, Team Totals ...
-    long long nameless = 0;          // rows without a name
+    long long repeatedHeadings = 0;   // heading lines repeated inside the table
+    long long aggregates = 0;         // League Average, Team Totals ...
+    long long nameless = 0;           // rows without a name
     std::vector<SkippedRow> refused;  // rows whose cells or name cannot be a player's
 };
 

@@ -2,8 +2,8 @@
 // .xls workbooks (the binary format spreadsheets wrote before .xlsx), read with FreeXL.
 #include <freexl.h>
 
-#include <chrono>
 #include <charconv>
+#include <chrono>
 #include <memory>
 
 #include "projections/WorkbookTables.h"
@@ -39,7 +39,8 @@ std::optional<double> dateSerial(std::string_view text, bool from1904) {
         return std::nullopt;
     }
     using namespace std::chrono;
-    const year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
+    const year_month_day date{std::chrono::year(*year),
+                              std::chrono::month(static_cast<unsigned>(*month)),
                               std::chrono::day(static_cast<unsigned>(*day))};
     if (!date.ok()) {
         return std::nullopt;

@@ -146,8 +146,8 @@ class WorkbookPart final : public PartHandler {
             }
         } else if (name == "workbookPr") {
             const XML_Char* flag = attribute(attributes, "date1904");
-            date1904 = flag != nullptr && (std::string_view(flag) == "1" ||
-                                           std::string_view(flag) == "true");
+            date1904 = flag != nullptr &&
+                       (std::string_view(flag) == "1" || std::string_view(flag) == "true");
         }
     }
     void end(std::string_view) override {}
@@ -362,8 +362,9 @@ FileProblem notAWorkbook(zip_t* archive) {
         return {"is a presentation (a ZIP file), not a workbook"};
     }
     if (hasPart(archive, "content.xml") && hasPart(archive, "mimetype")) {
-        return {"is an OpenDocument file (a ZIP file), not an Excel workbook: save it as .xlsx "
-                "or CSV"};
+        return {
+            "is an OpenDocument file (a ZIP file), not an Excel workbook: save it as .xlsx "
+            "or CSV"};
     }
     return {"is a ZIP file but not a workbook"};
 }
@@ -383,8 +384,7 @@ std::variant<WorkbookTable, FileProblem> readXlsxTable(std::string_view bytes,
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    Archive archive(source == nullptr ? nullptr
-                                      : zip_open_from_source(source, ZIP_RDONLY, &error));
+    Archive archive(source == nullptr ? nullptr : zip_open_from_source(source, ZIP_RDONLY, &error));
     zip_error_fini(&error);
     if (!archive) {
         if (source != nullptr) {

@@ -77,8 +77,7 @@ bool hasControlCharacter(std::string_view text) {
             return true;
         }
         // U+0080 to U+009F are written C2 80 to C2 9F.
-        if (byte == 0xC2 && i + 1 < text.size() &&
-            static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+        if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
             return true;
         }
     }

@@ -160,9 +160,9 @@ FormImportTable::FormImportTable(ProgramState& state, UserDialogs& dialogs, QWid
 }
 
 void FormImportTable::chooseFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, "Choose Projection Table", QDir::homePath(),
-        "Tables (*.csv *.tsv *.txt *.xlsx *.xls);;All files (*)");
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Choose Projection Table", QDir::homePath(),
+                                     "Tables (*.csv *.tsv *.txt *.xlsx *.xls);;All files (*)");
     if (!path.isEmpty()) {
         loadTable(path);
     }
@@ -173,7 +173,8 @@ void FormImportTable::pasteFromClipboard() {
 }
 
 bool FormImportTable::loadTable(const QString& path, const QString& sheet) {
-    auto file = readProjectionTableFile(m_state, m_dialogs, path.toStdString(), sheet.toStdString());
+    auto file =
+        readProjectionTableFile(m_state, m_dialogs, path.toStdString(), sheet.toStdString());
     if (!file) {
         return false;
     }
@@ -185,8 +186,8 @@ bool FormImportTable::loadTable(const QString& path, const QString& sheet) {
 
 bool FormImportTable::pasteTable(const QString& pasted) {
     const QByteArray bytes = pasted.toUtf8();
-    TableFile file{readPastedTable(std::string_view(bytes.constData(),
-                                                    static_cast<std::size_t>(bytes.size()))),
+    TableFile file{readPastedTable(
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
                    {},
                    {}};
     if (file.table.records.size() < 2) {
@@ -314,8 +315,8 @@ std::optional<TableImportReport> FormImportTable::runImport(bool dryRun) {
         // of newcomers: the user says which before anything is written.
         TableImportOptions check = options;
         check.dryRun = true;
-        const auto planned = importProjectionTable(m_state, progress, m_file->table,
-                                                   m_path.toStdString(), check);
+        const auto planned =
+            importProjectionTable(m_state, progress, m_file->table, m_path.toStdString(), check);
         const bool go =
             planned &&
             (!planned->manyNew ||
@@ -332,8 +333,8 @@ std::optional<TableImportReport> FormImportTable::runImport(bool dryRun) {
                                            options);
         }
     } else {
-        report = importProjectionTable(m_state, progress, m_file->table, m_path.toStdString(),
-                                       options);
+        report =
+            importProjectionTable(m_state, progress, m_file->table, m_path.toStdString(), options);
     }
     cmd_dryrun->setEnabled(true);
     cmd_import->setEnabled(true);
@@ -410,8 +411,9 @@ void FormImportTable::showReport(const TableImportReport& report, bool dryRun) {
                            report.skippedRows);
     }
     if (report.manyNew) {
-        lines << QStringLiteral("Most rows match nobody: the name column or the season may be "
-                                "wrong.");
+        lines << QStringLiteral(
+            "Most rows match nobody: the name column or the season may be "
+            "wrong.");
     }
     if (!report.notes.empty()) {
         lines << countLine("Notes", static_cast<long long>(report.notes.size()), report.notes);

@@ -107,8 +107,7 @@ class FormImportTableTest : public QObject {
         QVERIFY(program.dialogs.questions.empty());
         QCOMPARE(program.scalar("select games from DraftPlayers where playerid = 1"), 61.0);
         QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Newman'"), 1.0);
-        QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Exampel'"),
-                 0.0);
+        QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Exampel'"), 0.0);
     }
 
     void mostRowsNewAsksBeforeCreatingThem() {
