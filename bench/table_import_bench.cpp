@@ -35,7 +35,8 @@ struct TableFolderCleanup {
 } const tableFolderCleanup;
 
 // Per-game figures with one decimal, a percentage column beside attempts, total rebounds only,
-// position lists and an ADP for every tenth row; names are unique and some carry accents.
+// position lists and an ADP (up to 500) for every tenth row; names are unique and some carry
+// accents.
 const std::string& generatedTable() {
     static const std::string path = [] {
         fs::create_directories(tableFolder());
@@ -51,7 +52,7 @@ const std::string& generatedTable() {
                 << ".2," << 2 + row % 10 << ".4," << row % 9 << ".7,0." << row % 10 << ",0."
                 << row % 7 << ',' << row % 4 << ".1,";
             if (row % 10 == 0) {
-                out << 1 + row / 10 << ".5";
+                out << 1 + row / 10 % 500 << ".5";
             }
             out << '\n';
         }
@@ -115,7 +116,8 @@ const std::string& generatedWorkbook() {
                 (row % 10) / 10.0,
                 (row % 7) / 10.0,
                 row % 4 + 0.1,
-                row % 10 == 0 ? WorkbookCell(1 + row / 10 + 0.5) : WorkbookCell(std::string())};
+                row % 10 == 0 ? WorkbookCell(1 + row / 10 % 500 + 0.5)
+                              : WorkbookCell(std::string())};
             rows.push_back(std::move(cells));
         }
         quorvane::test::writeXlsx(file.string(), {{"Projections", rows}});

@@ -32,7 +32,6 @@ constexpr std::array kOtherFiles = {
     Signature{"\xFF\xD8\xFF", "is an image (JPEG), not a table"},
     Signature{"GIF8", "is an image (GIF), not a table"},
     Signature{"\x1F\x8B", "is a compressed (gzip) file, not a table"},
-    Signature{"BZh", "is a compressed (bzip2) file, not a table"},
     Signature{"\xFD"
               "7zXZ",
               "is a compressed (xz) file, not a table"},
@@ -42,7 +41,6 @@ constexpr std::array kOtherFiles = {
     Signature{"\x7F"
               "ELF",
               "is a program, not a table"},
-    Signature{"MZ", "is a program, not a table"},
 };
 
 std::string lowerStart(std::string_view bytes) {
