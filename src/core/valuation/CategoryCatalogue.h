@@ -106,6 +106,25 @@ struct CategoryFormula {
 // The formula of a catalogue entry.
 const CategoryFormula& categoryFormula(const CategoryDefinition& category);
 
+// A ratio category's SGP term in numbers (the sgpTerm text above, computed in memory): the
+// league's made and attempted figures (per team but one when perTeam) with the player's added,
+// less the league's figure, per denominator. The player's made and attempted figures are his
+// formula's numerator and denominator.
+struct RatioSgpTerm {
+    int categoryid;
+    double leagueNumerator;
+    double leagueDenominator;
+    double leagueFigure;
+    bool perTeam;
+};
+
+// The term of a ratio category; nullptr for a count category (its term is statistic per
+// denominator).
+const RatioSgpTerm* ratioSgpTerm(const CategoryDefinition& category);
+
+// What a player without turnovers holds in assists per turnover for the SGP's work figures.
+inline constexpr double kAssistsPerNoTurnover = 9999.0;
+
 // The only category in which fewer is better.
 inline constexpr int kTurnoversCategory = 9;
 
