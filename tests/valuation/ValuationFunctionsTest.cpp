@@ -119,6 +119,22 @@ TEST(SgpTermOfAPlayer, RatioTermsMoveALeagueFigure) {
     EXPECT_NEAR(sgpTerm(*findCategory(2), stats, 130, 12), 300.0 / 130.0, 1e-12);
 }
 
+TEST(SgpTermOfAPlayer, KnownPlayersStandingsGainAsTheStatementsGaveIt) {
+    // The figures of CategoryCatalogue.SgpTermsWorkOutAKnownPlayersStandingsGain: 1523 points,
+    // 173 turnovers, 173 of 211 free throws.
+    StatLine stats{};
+    statOf(stats, StatColumn::Ftm) = 173;
+    statOf(stats, StatColumn::Fta) = 211;
+    statOf(stats, StatColumn::Turnovers) = 173;
+    StatLine points{};
+    statOf(points, StatColumn::Ftm) = 1523;
+    EXPECT_DOUBLE_EQ(sgpTerm(*findCategory(1), points, 30, 12), 50.766666666666667);  // 1523/30
+    EXPECT_DOUBLE_EQ(sgpTerm(*findCategory(9), stats, -51, 12), -3.392156862745098);  // 173/-51
+    // ((2695 + 173) / (3256 + 211) - .828) / .005; nine teams: ((1960 + 173) / (2368 + 211) ...
+    EXPECT_NEAR(sgpTerm(*findCategory(14), stats, 0.005, 12), -0.154369772137, 1e-9);
+    EXPECT_NEAR(sgpTerm(*findCategory(14), stats, 0.005, 9), -0.187049243893, 1e-9);
+}
+
 TEST(PointsValuationOfAModel, ValueOverTheLastStarterAndMoneyByIt) {
     DraftSettings draft;
     draft.teams = 3;

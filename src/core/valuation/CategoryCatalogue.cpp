@@ -187,17 +187,9 @@ std::string categoryLabel(int categoryid) {
     return category ? std::string(category->label) : std::string();
 }
 
-std::string_view sgpWorkStatisticOf(const CategoryDefinition& category) {
-    return category.sgpWorkStatistic.empty() ? category.playerStatistic : category.sgpWorkStatistic;
-}
-
 std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams) {
     return fmt::format(fmt::runtime(category.sgpTerm), fmt::arg("c", category.workColumn),
                        fmt::arg("d", sqlReal(denominator)), fmt::arg("t1", sqlReal(teams - 1)));
-}
-
-std::string weightSetterFor(const CategoryDefinition& category) {
-    return fmt::format("set {0} = {0} * ", category.workColumn);
 }
 
 }  // namespace quorvane
