@@ -65,6 +65,7 @@ struct HeldModel : RoomFixture {
     HeldModel() : RoomFixture(4, kDraftTypeAuction) {
         for (int k = 0; k < 12; ++k) {
             addPlayer({.playerid = 15001 + k,
+                       .firstname = "First",
                        .lastname = "Player" + std::to_string(k),
                        .pos = k % 3 == 0 ? "C" : "G",
                        .fgm = 100 + 37 * k,
@@ -74,7 +75,12 @@ struct HeldModel : RoomFixture {
                        .assists = 40 + 29 * k,
                        .turnovers = 20 + 7 * k});
         }
-        addPlayer({.playerid = 15001, .lastname = "Player0", .year = 2018, .fgm = 90, .fga = 200});
+        addPlayer({.playerid = 15001,
+                   .firstname = "First",
+                   .lastname = "Player0",
+                   .year = 2018,
+                   .fgm = 90,
+                   .fga = 200});
         reload();
         // The program holds the model from here on.
         EXPECT_TRUE(calcDollarValues(state, dialogs, "B"));
