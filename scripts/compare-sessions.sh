@@ -83,20 +83,19 @@ CLI=""
 STEP=0
 
 dump_database() {  # DB FILE: schema, then every table's rows in a fixed order
-    local db=$1 table columns order
+    local db=$1 ignored
+    ignored=$(printf "'%s'," $IGNORED_TABLES)
     {
         sqlite3 "$db" "PRAGMA user_version"
         sqlite3 "$db" "select type, name, sql from sqlite_master order by type, name"
-        for table in $(sqlite3 "$db" "select name from sqlite_master where type = 'table'
-                                         and name not like 'sqlite_%' order by name"); do
-            if [[ " $(echo $IGNORED_TABLES) " == *" $table "* ]]; then
-                continue
-            fi
-            columns=$(sqlite3 "$db" "select count(*) from pragma_table_info('$table')")
-            order=$(seq -s, 1 "$columns")
-            echo "== $table"
-            sqlite3 -csv "$db" "select * from \"$table\" order by $order"
-        done
+        # One statement per table, written by the database itself: every row, ordered by all
+        # its columns.
+        sqlite3 "$db" "select 'select ''== ' || m.name || ''';' || char(10) ||
+                              'select * from \"' || m.name || '\" order by ' ||
+                              (select group_concat(cid + 1) from pragma_table_info(m.name)) || ';'
+                       from sqlite_master m where m.type = 'table'
+                       and m.name not like 'sqlite_%' and m.name not in (${ignored%,})
+                       order by m.name" | sqlite3 -csv "$db"
     } >"$2"
 }
 
