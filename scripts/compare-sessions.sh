@@ -96,7 +96,7 @@ dump_database() {  # DB FILE: schema, then every table's rows in a fixed order
                        from sqlite_master m where m.type = 'table'
                        and m.name not like 'sqlite_%' and m.name not in (${ignored%,})
                        order by m.name" | sqlite3 -csv "$db"
-    } >"$2"
+    } | sed -E 's/[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}/TIMESTAMP/g' >"$2"
 }
 
 # Runs one command: its output, error text, exit status, log and database after it are kept.
