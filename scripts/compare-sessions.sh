@@ -108,7 +108,9 @@ q() {
     (cd "$FILES" && QUORVANE_DATA_DIR=$DATA QT_QPA_PLATFORM=offscreen "$CLI" "$@" \
         </dev/null >"$OUT/$name.out" 2>"$OUT/$name.err") || rc=$?
     printf '%s\nexit %s\n' "$*" "$rc" >"$OUT/$name.cmd"
-    sed -e "s#$WORK/[a-z]*-build#BUILD#g" -i "$OUT/$name.out" "$OUT/$name.err"
+    # Each build names its own folders (paths).
+    sed -e "s#$WORK/[a-z]*-build#BUILD#g" -e "s#$OLD_SRC#SOURCE#g" -e "s#$REPO#SOURCE#g" \
+        -i "$OUT/$name.out" "$OUT/$name.err"
     if [ -f "$DATA/players2019.db" ]; then
         dump_database "$DATA/players2019.db" "$OUT/$name.db"
     fi
