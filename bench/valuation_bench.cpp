@@ -120,6 +120,13 @@ struct Environment {
     int drafts = 0;
 };
 
+// Peak resident memory of the process so far, in MiB.
+double peakRssMib() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
 enum class League { RotisserieAuction, RotisserieInflation, PointsSnake, PointsAuction };
 
 void runLeague(benchmark::State& bench, Environment& env, League league) {
@@ -193,13 +200,6 @@ void BM_SampleStandingsFullDraft(benchmark::State& bench) {
             break;
         }
     }
-}
-
-// Peak resident memory of the process so far, in MiB.
-double peakRssMib() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 // The valuation alone: the pure function over the model the program holds, nothing written.
