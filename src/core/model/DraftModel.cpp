@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "advice/DraftModel.h"
+#include "model/DraftModel.h"
 
 #include <algorithm>
 #include <array>
@@ -19,10 +19,7 @@ bool DraftModel::pointsLeague() const {
 }
 
 const ModelPlayer* DraftModel::findPlayer(int playerid) const {
-    const auto found =
-        std::lower_bound(players.begin(), players.end(), playerid,
-                         [](const ModelPlayer& player, int id) { return player.playerid < id; });
-    return found != players.end() && found->playerid == playerid ? &*found : nullptr;
+    return findByPlayerid(players, playerid);
 }
 
 ModelPlayer* DraftModel::findPlayer(int playerid) {
@@ -36,6 +33,11 @@ const ModelTeam* DraftModel::findTeam(int teamid) const {
         }
     }
     return nullptr;
+}
+
+bool DraftModel::drafted(int playerid) const {
+    return std::any_of(picks.begin(), picks.end(),
+                       [playerid](const ModelPick& pick) { return pick.playerid == playerid; });
 }
 
 const ModelTeam* DraftModel::myTeam() const {
@@ -77,6 +79,18 @@ void applyPick(DraftModel& model, int playerid, int teamid, const std::string& s
         player->slot = slot;
         player->pickNumber = pickNumber;
         player->price = price;
+    }
+    const auto held =
+        std::find_if(model.picks.begin(), model.picks.end(),
+                     [playerid](const ModelPick& pick) { return pick.playerid == playerid; });
+    if (teamid == 0) {
+        if (held != model.picks.end()) {
+            model.picks.erase(held);
+        }
+    } else if (held != model.picks.end()) {
+        *held = {playerid, teamid, slot, false, pickNumber, price};
+    } else {
+        model.picks.push_back({playerid, teamid, slot, false, pickNumber, price});
     }
 }
 
