@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "RoomFixture.h"
-#include "app/DataStore.h"
 #include "draftconfig/DraftList.h"
 #include "draftconfig/SetupEditor.h"
 #include "draftconfig/SetupForm.h"
@@ -65,12 +64,6 @@ std::string historyText(ProgramState& state, int draftId) {
                 "/" + std::to_string(position);
     }
     return text;
-}
-
-bool openFolder(ProgramState& state, FakeDialogs& dialogs, const std::string& folder) {
-    DataFolderCandidates candidates;
-    candidates.overrideFolder = folder;
-    return openDataStore(state, dialogs, candidates);
 }
 
 TEST(HistoryRebuild, ADraftFileWithoutHistoryGetsOneFromItsPicksOnOpening) {
