@@ -65,7 +65,7 @@ bool loadDraft(ProgramState& state, int templateId) {
 void loadTurnNumber(ProgramState& state) {
     DraftSettings& draft = *state.draftSettings;
     const auto history = readStandingHistory(state.dbConnection, draft.template_id);
-    const auto taken = readTakenRows(state.dbConnection, draft.template_id);
+    const auto taken = readPickRows(state.dbConnection, draft.template_id);
     const auto linked = isLinkedToRoom(state.dbConnection, draft.template_id);
     if (!history || !taken || !linked) {
         state.dbConnection.log().writeEntry(" error 20004 - could not read the turn history");

@@ -76,12 +76,12 @@ std::vector<Held> heldBy(const std::vector<HistoryEntry>& standing) {
     return held;
 }
 
-std::vector<Held> heldBy(const std::vector<TakenRow>& taken) {
+std::vector<Held> heldBy(const std::vector<PickRow>& taken) {
     std::vector<Held> held;
-    for (const TakenRow& row : taken) {
+    for (const PickRow& row : taken) {
         const bool keeper = row.draftorder <= 0;
-        held.emplace_back(keeper, row.playerid, keeper ? 0 : row.draftorder, row.teamid,
-                          row.dollars, row.pos);
+        held.emplace_back(keeper, row.playerid, keeper ? 0 : static_cast<int>(row.draftorder),
+                          row.teamid, row.dollars, row.pos.value_or(std::string()));
     }
     std::sort(held.begin(), held.end());
     return held;
@@ -205,11 +205,11 @@ bool flagsHold(const DraftSettings& draft, int turn) {
 }
 
 std::vector<HistoryEntry> rebuildHistory(const DraftSettings& draft,
-                                         const std::vector<TakenRow>& taken,
+                                         const std::vector<PickRow>& taken,
                                          const TurnPosition& marked) {
     std::vector<HistoryEntry> history;
-    std::vector<const TakenRow*> picks;
-    for (const TakenRow& row : taken) {
+    std::vector<const PickRow*> picks;
+    for (const PickRow& row : taken) {
         if (row.draftorder > 0) {
             picks.push_back(&row);
             continue;
@@ -219,27 +219,28 @@ std::vector<HistoryEntry> rebuildHistory(const DraftSettings& draft,
         keeper.teamid = row.teamid;
         keeper.playerid = row.playerid;
         keeper.dollars = row.dollars;
-        keeper.pos = row.pos;
+        keeper.pos = row.pos.value_or(std::string());
         history.push_back(std::move(keeper));
     }
-    std::stable_sort(picks.begin(), picks.end(), [](const TakenRow* a, const TakenRow* b) {
+    std::stable_sort(picks.begin(), picks.end(), [](const PickRow* a, const PickRow* b) {
         return a->draftorder < b->draftorder;
     });
     const bool turns = draft.drafttype != kDraftTypeAuction;
     int next = 1;
-    for (const TakenRow* row : picks) {
-        for (; turns && next < row->draftorder; ++next) {
+    for (const PickRow* row : picks) {
+        const int number = static_cast<int>(row->draftorder);
+        for (; turns && next < number; ++next) {
             history.push_back(skipOf(draft, next));
         }
         HistoryEntry pick;
         pick.kind = HistoryKind::Pick;
-        pick.turn = row->draftorder;
+        pick.turn = number;
         pick.teamid = row->teamid;
         pick.playerid = row->playerid;
         pick.dollars = row->dollars;
-        pick.pos = row->pos;
+        pick.pos = row->pos.value_or(std::string());
         history.push_back(std::move(pick));
-        next = std::max(next, row->draftorder + 1);
+        next = std::max(next, number + 1);
     }
     if (turns) {
         history =
@@ -249,7 +250,7 @@ std::vector<HistoryEntry> rebuildHistory(const DraftSettings& draft,
 }
 
 DerivedHistory deriveHistory(const DraftSettings& draft, const std::vector<HistoryEntry>& history,
-                             const std::vector<TakenRow>& taken, bool linkedToRoom) {
+                             const std::vector<PickRow>& taken, bool linkedToRoom) {
     std::vector<HistoryEntry> standing = standingEntries(history);
     const TurnPosition marked = linkedToRoom ? TurnPosition{} : markedTurn(draft);
     if (heldBy(standing) != heldBy(taken) || !turnsWithoutGaps(draft, standing)) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "room/TurnRules.h"
+#include "store/DraftRows.h"
 #include "store/TurnHistoryRepository.h"
 
 namespace quorvane {
@@ -40,7 +41,7 @@ bool flagsHold(const DraftSettings& draft, int turn);
 // marked team picks (in the marked direction in a snake) within the next two rounds; with no team
 // marked, or none of those turns its, the turn after the last pick is on the clock.
 std::vector<HistoryEntry> rebuildHistory(const DraftSettings& draft,
-                                         const std::vector<TakenRow>& taken,
+                                         const std::vector<PickRow>& taken,
                                          const TurnPosition& marked);
 
 // The standing history the tables call for. The stored one stands while its picks and keepers
@@ -54,7 +55,7 @@ struct DerivedHistory {
     bool rebuilt = false;
 };
 DerivedHistory deriveHistory(const DraftSettings& draft, const std::vector<HistoryEntry>& history,
-                             const std::vector<TakenRow>& taken, bool linkedToRoom);
+                             const std::vector<PickRow>& taken, bool linkedToRoom);
 
 // The entry Undo takes back: the last standing one. Keepers stored before any standing pick or
 // skip are the draft's set-up, which Undo does not reach (the keepers window removes them).

@@ -59,7 +59,7 @@ std::optional<std::vector<HistoryEntry>> reconcileTurnHistory(ProgramState& stat
     DraftSettings& draft = *state.draftSettings;
     Connection& db = state.dbConnection;
     const auto history = readStandingHistory(db, draft.template_id);
-    const auto taken = readTakenRows(db, draft.template_id);
+    const auto taken = readPickRows(db, draft.template_id);
     const auto linked = isLinkedToRoom(db, draft.template_id);
     if (!history || !taken || !linked) {
         reportDatabaseError(dialogs, db, kReadFailed);
@@ -87,7 +87,7 @@ bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs) {
     }
     const int templateId = state.draftSettings->template_id;
     const auto history = readStandingHistory(state.dbConnection, templateId);
-    const auto taken = readTakenRows(state.dbConnection, templateId);
+    const auto taken = readPickRows(state.dbConnection, templateId);
     const auto linked = isLinkedToRoom(state.dbConnection, templateId);
     if (!history || !taken || !linked) {
         state.dbConnection.log().writeEntry(std::string(kReadFailed));

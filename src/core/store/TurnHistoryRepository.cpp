@@ -97,25 +97,6 @@ std::optional<std::vector<HistoryLine>> readHistoryLines(Connection& connection,
     return lines;
 }
 
-std::optional<std::vector<TakenRow>> readTakenRows(Connection& connection, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select playerid, teamid, draftorder, dollars, ifnull(pos, '') as pos from "
-                       "DraftTaken where template_id = ? order by rowid",
-                       {id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<TakenRow> taken;
-    taken.reserve(rows.rowCount());
-    for (; !rows.eof(); rows.moveNext()) {
-        taken.push_back({static_cast<int>(rows.getInt("playerid")),
-                         static_cast<int>(rows.getInt("teamid")),
-                         static_cast<int>(rows.getInt("draftorder")), rows.getDouble("dollars"),
-                         rows.getText("pos")});
-    }
-    return taken;
-}
-
 std::optional<bool> isLinkedToRoom(Connection& connection, int templateId) {
     Recordset rows;
     if (!openRecordset(rows, connection,

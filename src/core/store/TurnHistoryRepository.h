@@ -31,15 +31,6 @@ struct HistoryEntry {
     bool operator==(const HistoryEntry&) const = default;
 };
 
-// One row of DraftTaken, as the history is held against it.
-struct TakenRow {
-    int playerid = 0;
-    int teamid = 0;
-    int draftorder = 0;
-    double dollars = 0.0;
-    std::string pos;
-};
-
 // A history entry with the player's name of the projection season (empty when he has none).
 struct HistoryLine {
     HistoryEntry entry;
@@ -55,9 +46,6 @@ std::optional<std::vector<HistoryEntry>> readStandingHistory(Connection& connect
                                                              int templateId);
 std::optional<std::vector<HistoryLine>> readHistoryLines(Connection& connection, int templateId,
                                                          int season);
-
-// The draft's DraftTaken rows in the order they were inserted.
-std::optional<std::vector<TakenRow>> readTakenRows(Connection& connection, int templateId);
 
 // Whether the draft has ever been linked to an online room (whose clock then sets its turn).
 std::optional<bool> isLinkedToRoom(Connection& connection, int templateId);
