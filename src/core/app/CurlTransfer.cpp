@@ -8,6 +8,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -110,9 +111,10 @@ std::string withoutQuery(const std::string& url) {
     return url.substr(0, url.find('?'));
 }
 
-// Curl reports a certificate for another host and one nobody trusted under one code; the chain's
-// own verdict tells them apart (a host name is checked only once the chain passed).
-TransferFailure failureOf(CURLcode result, CURL* handle, bool tooLarge) {
+// Curl reports a certificate for another host and one nobody trusted under one code; its own
+// words tell them apart ("... does not match target host name", "no alternative certificate
+// subject name matches target host name"), since the host is checked only once the chain passed.
+TransferFailure failureOf(CURLcode result, CURL* handle, const char* errorText, bool tooLarge) {
     if (tooLarge) {
         return TransferFailure::TooLarge;
     }
@@ -130,8 +132,9 @@ TransferFailure failureOf(CURLcode result, CURL* handle, bool tooLarge) {
         case CURLE_PEER_FAILED_VERIFICATION: {
             long verdict = 0;
             curl_easy_getinfo(handle, CURLINFO_SSL_VERIFYRESULT, &verdict);
-            return verdict == 0 ? TransferFailure::CertificateHost
-                                : TransferFailure::CertificateUntrusted;
+            return verdict == 0 || std::strstr(errorText, "host name") != nullptr
+                       ? TransferFailure::CertificateHost
+                       : TransferFailure::CertificateUntrusted;
         }
         case CURLE_SSL_CACERT_BADFILE:
             return TransferFailure::CertificateUntrusted;
@@ -224,7 +227,7 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     const CURLcode result = curl_easy_perform(handle);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &answer.status);
     if (result != CURLE_OK) {
-        answer.failure = failureOf(result, handle, body.tooLarge);
+        answer.failure = failureOf(result, handle, errorText, body.tooLarge);
         answer.info = body.tooLarge ? std::string("answer larger than the limit")
                                     : std::string(*errorText != '\0' ? errorText
                                                                      : curl_easy_strerror(result));

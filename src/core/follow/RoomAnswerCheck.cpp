@@ -60,10 +60,10 @@ std::string numbersProblem(const RoomDraft& draft, const std::vector<RoomPick>& 
         if (!seen.insert(pick.pickNo).second) {
             return pickText(pick) + " appears twice";
         }
-        if (pick.team == 0) {
+        if (pick.teamLabel.empty()) {
             return pickText(pick) + " names no team";
         }
-        if (!std::binary_search(listed.begin(), listed.end(), pick.team)) {
+        if (pick.team == 0 || !std::binary_search(listed.begin(), listed.end(), pick.team)) {
             return pickText(pick) + " is for " + pick.teamLabel + ", which the room never listed";
         }
         if (pick.playerId.empty()) {

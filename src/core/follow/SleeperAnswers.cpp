@@ -79,12 +79,13 @@ ParsedAnswer<SleeperDraft> parseSleeperDraft(std::string_view text) {
             return parsed;
         }
         if (rosterNumber.value) {
-            slotToRoster[static_cast<int>(*slotNumber.value)] = static_cast<int>(*rosterNumber.value);
+            slotToRoster[static_cast<int>(*slotNumber.value)] =
+                static_cast<int>(*rosterNumber.value);
         }
     }
     for (int slot = 1; slot <= draft.teams; ++slot) {
         const auto found = slotToRoster.find(slot);
-        draft.order.push_back(slotToRoster.empty() ? slot
+        draft.order.push_back(slotToRoster.empty()          ? slot
                               : found == slotToRoster.end() ? 0
                                                             : found->second);
     }
