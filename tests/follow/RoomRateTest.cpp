@@ -57,10 +57,11 @@ TEST(RoomRate, EspnIsAskedEveryTenSecondsAndSaysWhileNoPickIsPublished) {
     TimedFollow follow;
     int published = 0;
     follow.service.serve(kEspnLeague, [&published] {
-        return Served{200,
-                      espnLeagueJson("SNAKE", false, true, {1, 2, 3, 4}, kEspnTeams,
-                                     espnSlots(published)),
-                      {}, 0ms};
+        return Served{
+            200,
+            espnLeagueJson("SNAKE", false, true, {1, 2, 3, 4}, kEspnTeams, espnSlots(published)),
+            {},
+            0ms};
     });
     follow.service.serve(kEspnPlayers, espnSamplePlayers());
     // ESPN publishes two picks at once after 35 s.

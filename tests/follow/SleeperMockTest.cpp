@@ -37,21 +37,21 @@ const RoomPickJson kTowns{6, 2, 3, 0, "2106", "Karl-Anthony", "Towns", "MIN", "C
 
 TEST(SleeperMock, ASnakeWithoutRosterIdsPutsEachPickOnTheTeamAtItsSlot) {
     FollowProgram draft(4, kDraftTypeSnake);
-    SleeperFixture fixture({{mockDraft("snake", 4, 1000, "", true),
-                             roomPicksJson({kJokic, kHarden, kDurant, kDavis, kLillard, kTowns},
-                                           true)}});
+    SleeperFixture fixture(
+        {{mockDraft("snake", 4, 1000, "", true),
+          roomPicksJson({kJokic, kHarden, kDurant, kDavis, kLillard, kTowns}, true)}});
     CurlTransfer transfer(trustedCertificate().certFile);
     SleeperRoom room(transfer, "2001", fixture.baseUrl());
     const FollowSync sync = followDraft(draft.state, draft.dialogs, room);
     EXPECT_EQ(sync.outcome, FollowSync::Outcome::Synced) << draft.dialogs.lastText();
-    EXPECT_EQ(draft.picks(),
-              (std::vector<std::string>{"1:4351>Owner 1/C", "2:3879>Owner 2/G", "3:3769>Owner 3/F",
-                                        "4:4065>Owner 4/C", "5:4076>Owner 4/G",
-                                        "6:4338>Owner 3/C"}));
+    EXPECT_EQ(draft.picks(), (std::vector<std::string>{"1:4351>Owner 1/C", "2:3879>Owner 2/G",
+                                                       "3:3769>Owner 3/F", "4:4065>Owner 4/C",
+                                                       "5:4076>Owner 4/G", "6:4338>Owner 3/C"}));
     // Pick 7 is slot 2's; Owner 1 at slot 1 has pick 8.
-    EXPECT_EQ(liveBanner(draft.state, readDraftPicks(draft.state).value_or(std::vector<DraftPick>{})),
-              "Round 2 \u00b7 Pick 3 (#7) \u2014 Owner 2 on the clock \u00b7 you pick in 1 "
-              "\u00b7 following Sleeper draft 2001");
+    EXPECT_EQ(
+        liveBanner(draft.state, readDraftPicks(draft.state).value_or(std::vector<DraftPick>{})),
+        "Round 2 \u00b7 Pick 3 (#7) \u2014 Owner 2 on the clock \u00b7 you pick in 1 "
+        "\u00b7 following Sleeper draft 2001");
 }
 
 TEST(SleeperMock, AnAuctionWithoutRosterIdsPutsEachBuyOnTheBuyersSlotAtItsPrice) {
