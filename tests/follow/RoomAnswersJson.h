@@ -79,13 +79,13 @@ inline std::string espnPlayersJson(const std::vector<EspnPlayerJson>& players) {
     std::string text = "[";
     for (std::size_t at = 0; at < players.size(); ++at) {
         const EspnPlayerJson& p = players[at];
-        std::string slots;
+        std::string slotList;
         for (const int slot : p.eligibleSlots) {
-            slots += (slots.empty() ? "" : ",") + std::to_string(slot);
+            slotList += (slotList.empty() ? "" : ",") + std::to_string(slot);
         }
         text += (at == 0 ? "" : ",") + std::string(R"({"defaultPositionId":)") +
                 std::to_string(p.defaultPositionId) + R"(,"droppable":true,"eligibleSlots":[)" +
-                slots + R"(],"firstName":")" + p.first + R"(","fullName":")" + p.first + " " +
+                slotList + R"(],"firstName":")" + p.first + R"(","fullName":")" + p.first + " " +
                 p.last + R"(","id":)" + p.id + R"(,"lastName":")" + p.last +
                 R"(","ownership":null,"proTeamId":)" + std::to_string(p.proTeamId) + "}";
     }
