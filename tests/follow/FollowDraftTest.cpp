@@ -6,6 +6,10 @@
 #include "RoomJson.h"
 #include "SleeperFixture.h"
 #include "app/CurlTransfer.h"
+#include "app/DataFolder.h"
+#include "app/DataStore.h"
+#include "app/OutsideChanges.h"
+#include "draftconfig/DraftLoader.h"
 #include "follow/FollowDraft.h"
 #include "follow/FollowStore.h"
 #include "follow/RoomBanner.h"
@@ -275,6 +279,24 @@ TEST(FollowAuction, PricesAndAKeeperAheadOfItsPickAreRecordedAndTheMoneyQuestion
             logged || line.find("answered Yes to No Roster Spot Available") != std::string::npos;
     }
     EXPECT_TRUE(logged);
+}
+
+TEST(FollowBanner, AnotherProgramStartingToFollowChangesWhatTheOpenWindowShows) {
+    FollowProgram window(4, kDraftTypeSnake);
+    OutsideChangeWatch watch;
+    EXPECT_FALSE(watch.look(window.state));
+
+    // The follower in the background has a connection of its own.
+    ProgramState follower;
+    DataFolderCandidates candidates;
+    candidates.overrideFolder = window.state.dataFolder;
+    ASSERT_TRUE(openDataStore(follower, window.dialogs, candidates));
+    ASSERT_TRUE(loadDraft(follower, window.draftId));
+    ASSERT_TRUE(markFollowing(follower, {RoomKind::Espn, "123456", 2019}, true));
+    const auto change = watch.look(window.state);
+    ASSERT_TRUE(change);
+    EXPECT_TRUE(change->draft);
+    EXPECT_EQ(readRoomClock(window.state)->link.title(), "ESPN league 123456");
 }
 
 }  // namespace

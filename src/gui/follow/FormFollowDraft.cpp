@@ -104,7 +104,18 @@ FormFollowDraft::FormFollowDraft(ProgramState& state, UserDialogs& dialogs, QWid
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
 
-    connect(m_kind, &QComboBox::currentIndexChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    // The pages differ in height; only the one shown takes room, so the mapping gets the rest.
+    const auto showPage = [this](int index) {
+        for (int page = 0; page < m_pages->count(); ++page) {
+            m_pages->widget(page)->setSizePolicy(
+                QSizePolicy::Preferred,
+                page == index ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        }
+        m_pages->setCurrentIndex(index);
+        m_pages->updateGeometry();
+    };
+    connect(m_kind, &QComboBox::currentIndexChanged, this, showPage);
+    showPage(0);
     connect(m_read, &QPushButton::clicked, this, &FormFollowDraft::readRoom);
     connect(m_start, &QPushButton::clicked, this, &FormFollowDraft::startFollowing);
     connect(m_stop, &QPushButton::clicked, this, &FormFollowDraft::stopFollowing);
@@ -138,6 +149,7 @@ QWidget* FormFollowDraft::makeSleeperPage() {
     m_userDrafts = new QComboBox(page);
     m_userDrafts->setObjectName(QStringLiteral("cboUserDrafts"));
     m_userDrafts->setEnabled(false);
+    m_userDrafts->setPlaceholderText(QStringLiteral("the user's drafts of this season"));
     form->addRow(QString(), m_userDrafts);
 
     connect(m_draftId, &QLineEdit::returnPressed, this, &FormFollowDraft::readRoom);
@@ -257,9 +269,12 @@ std::optional<RoomLink> FormFollowDraft::typedRoom() {
             break;
     }
     if (const std::string problem = roomLinkProblem(link); !problem.empty()) {
-        const std::string what =
-            link.kind == RoomKind::Sleeper ? "the Sleeper draft id" : "the league id";
-        m_dialogs.showMessage(kTitle, "Please type " + what + ": " + problem + ".",
+        const std::string what = link.kind == RoomKind::Sleeper
+                                     ? "the Sleeper draft id"
+                                     : "the " + roomKindName(link.kind) + " league id";
+        m_dialogs.showMessage(kTitle,
+                              link.id.empty() ? "Please type " + what + "."
+                                              : "Please check " + what + ": " + problem + ".",
                               MessageIcon::Exclamation);
         return std::nullopt;
     }
