@@ -281,6 +281,27 @@ TEST(FollowAuction, PricesAndAKeeperAheadOfItsPickAreRecordedAndTheMoneyQuestion
     EXPECT_TRUE(logged);
 }
 
+TEST(FollowSnake, ADraftLinkedToAnotherRoomForgetsTheOldRoomsPicksButKeepsItsOwn) {
+    SnakeRoom draft;
+    draft.fixture.next();
+    ASSERT_TRUE(saveRosterMapping(draft.state, {{3, draft.teamAt(4)}}));
+    draft.follow();
+    ASSERT_EQ(draft.picks().size(), 5u);
+
+    // Another Sleeper draft keeps the mapping (its rosters are the league's) but not the picks'
+    // record, so a room without picks undoes nothing here.
+    ASSERT_TRUE(linkRoom(draft.state, {RoomKind::Sleeper, "2002", 0}));
+    EXPECT_EQ(draft.scalar("select count(*) from DraftFollowPicks"), 0);
+    EXPECT_EQ(draft.scalar("select count(*) from DraftFollowRosters"), 1);
+    // Another kind of room numbers its teams otherwise: the mapping goes too.
+    ASSERT_TRUE(markFollowing(draft.state, {RoomKind::Espn, "123456", 2019}, true));
+    EXPECT_EQ(draft.scalar("select count(*) from DraftFollowRosters"), 0);
+    EXPECT_EQ(draft.picks().size(), 5u);
+    // Linking the room it is linked to changes nothing.
+    ASSERT_TRUE(linkRoom(draft.state, {RoomKind::Espn, "123456", 2019}));
+    EXPECT_EQ(draft.scalar("select following from DraftFollow"), 1);
+}
+
 TEST(FollowBanner, AnotherProgramStartingToFollowChangesWhatTheOpenWindowShows) {
     FollowProgram window(4, kDraftTypeSnake);
     OutsideChangeWatch watch;

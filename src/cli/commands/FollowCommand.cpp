@@ -280,15 +280,21 @@ int runFollow(CliContext& context, const FollowOptions& options) {
     if (!context.loadDraftArgument(options.draft)) {
         return kExitFailed;
     }
+    if (options.stop) {
+        // After --once, or a follower that was killed: the banner goes back to the draft's own,
+        // whichever room it followed.
+        return CliContext::statusOf(
+            saveChoices(context, options) &&
+            markFollowing(context.state, linkedRoom(context.state).value_or(*link), false));
+    }
+    if (!linkRoom(context.state, *link)) {
+        return kExitFailed;
+    }
     if (!saveChoices(context, options)) {
         return context.exitCode;
     }
     if (!options.cookies.empty() && !keepCookies(context, options.cookies)) {
         return context.exitCode;
-    }
-    if (options.stop) {
-        // After --once, or a follower that was killed: the banner goes back to the draft's own.
-        return CliContext::statusOf(markFollowing(context.state, *link, false));
     }
     CurlTransfer transfer;
     SystemFollowClock clock;

@@ -64,10 +64,40 @@ std::optional<RoomLink> linkedRoom(ProgramState& state) {
     return linkOf(row);
 }
 
+namespace {
+
+// What the draft kept of another room means nothing in this one: the record of which room pick
+// is which pick here would undo picks the new room never made, and another kind of room numbers
+// its teams and players otherwise. The picks themselves stay. Inside the caller's transaction.
+bool forgetOtherRoom(ProgramState& state, const RoomLink& room) {
+    const std::optional<RoomLink> linked = linkedRoom(state);
+    if (!linked || *linked == room) {
+        return true;
+    }
+    const SqlParams draft{id(draftOf(state))};
+    if (!executeSql(state.dbConnection, "delete from DraftFollowPicks where template_id = ?",
+                    draft)) {
+        return false;
+    }
+    return linked->kind == room.kind ||
+           (executeSql(state.dbConnection, "delete from DraftFollowRosters where template_id = ?",
+                       draft) &&
+            executeSql(state.dbConnection, "delete from DraftFollowPlayers where template_id = ?",
+                       draft));
+}
+
+}  // namespace
+
+bool linkRoom(ProgramState& state, const RoomLink& room) {
+    const std::optional<RoomLink> linked = linkedRoom(state);
+    return (linked && *linked == room) || markFollowing(state, room, false);
+}
+
 bool markFollowing(ProgramState& state, const RoomLink& room, bool following) {
     TransactionGuard transaction(state.dbConnection);
     const SqlValue flag = id(following ? 1 : 0);
-    if (!executeSql(
+    if (!forgetOtherRoom(state, room) ||
+        !executeSql(
             state.dbConnection,
             "insert into DraftFollow (template_id, room, room_draft_id, room_season, following) "
             "values (?, ?, ?, ?, ?) on conflict (template_id) do update set following = "

@@ -31,9 +31,14 @@ std::optional<RoomClock> readRoomClock(ProgramState& state);
 // a failed read, logged).
 std::optional<RoomLink> linkedRoom(ProgramState& state);
 
-// Marks the open draft as followed from the room (or no longer followed). False after a failed
-// write (logged).
+// Marks the open draft as followed from the room (or no longer followed). A draft linked to
+// another room until now forgets which room pick was which of its picks (so none is undone for
+// a room that never made it), and for another kind of room also the saved mapping and named
+// players; its picks stay. False after a failed write (logged).
 bool markFollowing(ProgramState& state, const RoomLink& room, bool following);
+// Links the open draft to the room, not yet followed, unless it is linked to it already: the
+// first thing once the user has chosen a room, so that the choices he then saves for it stay.
+bool linkRoom(ProgramState& state, const RoomLink& room);
 // Stores what the room said about the clock. Runs inside the caller's transaction.
 bool saveRoomClock(ProgramState& state, const RoomClock& clock);
 

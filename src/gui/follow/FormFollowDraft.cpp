@@ -370,6 +370,9 @@ void FormFollowDraft::readRoom() {
         reportRoomUnreadable(m_dialogs, m_state.dbConnection.log(), draft.reply);
         return;
     }
+    if (!linkRoom(m_state, *link)) {
+        return;
+    }
     m_link = link;
     m_room = draft.value;
     fillMapping(teams.value_or(std::vector<RoomTeam>{}));
