@@ -74,6 +74,15 @@ TEST(RoomAnswerCheck, KeepersPayInPickNumberOrderFromWhatTheTeamHasLeft) {
               "pick 12's price \"15\" is outside 0 to 14 (what roster 3 can still pay)");
     EXPECT_TRUE(checked.picks.empty());
 
+    // A keeper without a price costs nothing the check could count; a bought player without
+    // one is refused.
+    RoomPick unpricedKeeper = pick(12, 3, "", true);
+    unpricedKeeper.priceText.reset();
+    RoomPick unpricedBuy = pick(4, 2, "");
+    unpricedBuy.priceText.reset();
+    EXPECT_EQ(checkRoomAnswer(draft, {unpricedKeeper, pick(3, 3, "150")}, 13, 200.0).problem, "");
+    EXPECT_EQ(checkRoomAnswer(draft, {unpricedBuy}, 13, 200.0).problem, "pick 4 has no price");
+
     // $14 fits exactly; the picks come back in pick-number order with their prices read.
     checked = checkRoomAnswer(
         draft, {pick(12, 3, "14", true), pick(3, 3, "150"), pick(5, 3, "36.00")}, 13, 200.0);

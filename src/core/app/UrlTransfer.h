@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -23,6 +24,11 @@ enum class TransferFailure {
 // What one request brought back. An empty body means nothing usable arrived: no connection,
 // the time-out, a refused certificate, or an empty answer.
 struct TransferAnswer {
+    TransferAnswer() = default;
+    // What a fake transfer answers: the failure and the address stay unset.
+    TransferAnswer(std::string body_, long status_, std::string info_)
+        : body(std::move(body_)), status(status_), info(std::move(info_)) {}
+
     std::string body;
     long status = 0;   // HTTP status, 0 when no answer arrived at all
     std::string info;  // what went wrong or which status came back, for the log

@@ -86,10 +86,7 @@ RoomRead<RoomDraft> EspnRoom::readDraft() {
         return read;
     }
     RoomDraft& draft = parsed.value->draft;
-    draft.draftId = m_link.id;
-    draft.leagueId = m_link.id;
-    draft.heldBy = holdersOf(parsed.value->slots);
-    draft.lastPicked = madeSlotsDigest(parsed.value->slots);
+    fillFromSlots(draft, m_link, parsed.value->slots);
     if (std::none_of(parsed.value->slots.begin(), parsed.value->slots.end(), isMadeSlot)) {
         draft.note = "ESPN has not published this draft's picks yet";
     }

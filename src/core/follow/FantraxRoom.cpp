@@ -86,10 +86,7 @@ RoomRead<RoomDraft> FantraxRoom::readDraft() {
         return read;
     }
     RoomDraft& draft = parsed.value->draft;
-    draft.draftId = m_link.id;
-    draft.leagueId = m_link.id;
-    draft.heldBy = holdersOf(parsed.value->slots);
-    draft.lastPicked = madeSlotsDigest(parsed.value->slots);
+    fillFromSlots(draft, m_link, parsed.value->slots);
     if (draft.auction()) {
         draft.givesPrices = false;
         draft.note = "Fantrax sends no auction prices: picks are recorded without one";

@@ -5,10 +5,9 @@
 
 namespace quorvane {
 
-bool isMadeSlot(const RoomPick& slot) {
-    return !slot.playerId.empty() && slot.playerId != "-1";
-}
+namespace {
 
+// Changes whenever a pick is made, undone, changes hands or price, so the loop knows to look.
 std::int64_t madeSlotsDigest(const std::vector<RoomPick>& slots) {
     std::string text;
     for (const RoomPick& slot : slots) {
@@ -21,12 +20,19 @@ std::int64_t madeSlotsDigest(const std::vector<RoomPick>& slots) {
     return static_cast<std::int64_t>(std::hash<std::string>{}(text) >> 1);
 }
 
-std::map<int, int> holdersOf(const std::vector<RoomPick>& slots) {
-    std::map<int, int> holders;
+}  // namespace
+
+bool isMadeSlot(const RoomPick& slot) {
+    return !slot.playerId.empty() && slot.playerId != "-1";
+}
+
+void fillFromSlots(RoomDraft& draft, const RoomLink& link, const std::vector<RoomPick>& slots) {
+    draft.draftId = link.id;
+    draft.leagueId = link.id;
     for (const RoomPick& slot : slots) {
-        holders[slot.pickNo] = slot.team;
+        draft.heldBy[slot.pickNo] = slot.team;
     }
-    return holders;
+    draft.lastPicked = madeSlotsDigest(slots);
 }
 
 RoomRead<std::vector<RoomPick>> picksOfSlots(const std::vector<RoomPick>& slots,

@@ -16,11 +16,9 @@ namespace quorvane {
 // A slot with a player: not empty, not ESPN's -1.
 bool isMadeSlot(const RoomPick& slot);
 
-// Changes whenever a pick is made, undone, changes hands or price, so the loop knows to look.
-std::int64_t madeSlotsDigest(const std::vector<RoomPick>& slots);
-
-// Who holds each slot, trades included, for the draft's clock.
-std::map<int, int> holdersOf(const std::vector<RoomPick>& slots);
+// The draft of a league room filled in from its listed slots: the league's id as the draft's,
+// who holds each slot (trades included) for the clock, and the mark that changes with its picks.
+void fillFromSlots(RoomDraft& draft, const RoomLink& link, const std::vector<RoomPick>& slots);
 
 // The made slots as picks, each player described from the room's player list (read or asked
 // for as needed); the reply of a failed request for the list otherwise.

@@ -88,6 +88,11 @@ std::string pricesProblem(const RoomDraft& draft, std::vector<RoomPick>& picks, 
     std::map<int, double> spent;
     for (RoomPick& pick : picks) {
         if (!pick.priceText) {
+            // A keeper placed on the board may come without the price he was kept for; a bought
+            // player always has one.
+            if (pick.isKeeper) {
+                continue;
+            }
             return pickText(pick) + " has no price";
         }
         const FieldRange canPay{0.0, std::max(budget - spent[pick.team], 0.0)};

@@ -22,7 +22,8 @@ int roomRounds(const RoomDraft& draft, int ownRounds);
 // `rounds`), no more picks than the draft holds, every pick by a team the room lists and naming
 // a player, every name valid UTF-8 without control characters, and in an auction every price a
 // plain number from 0 to what the team can still pay of the budget (the room's when it gives
-// one, else `ownBudget`), keepers' prices counted in pick-number order.
+// one, else `ownBudget`), keepers' prices counted in pick-number order (a keeper may come
+// without one).
 CheckedAnswer checkRoomAnswer(const RoomDraft& draft, std::vector<RoomPick> picks, int rounds,
                               double ownBudget);
 
