@@ -278,6 +278,11 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
+// ESPN leagues are read per season, so a followed room carries the season beside its id.
+constexpr const char* kDraftFollowSeason = R"sql(
+ALTER TABLE DraftFollow ADD COLUMN room_season INTEGER;
+)sql";
+
 // A draft's turn history: every pick, skip and keeper in the order it was made, and every undo
 // (an entry of its own naming the entry it took back, which stays as the record of what was
 // undone). Turns count picks and skips together, so pick numbers survive a skipped turn.
@@ -310,7 +315,8 @@ const std::initializer_list<SchemaStep> kSteps = {
     {2, {kDraftPunts}},
     {3, {kDraftPlayerAdp}},
     {4, {kDraftFollow}},
-    {5, {kDraftHistory}},
+    {5, {kDraftFollowSeason}},
+    {6, {kDraftHistory}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {
