@@ -148,6 +148,29 @@ TEST(CliTurnHistory, SkipUndoBoardClockAndHistoryFollowTheTurns) {
     EXPECT_EQ(draft.run({"history", "Nowhere"}).status, 1);
 }
 
+TEST(CliTurnHistory, UndoOfASkipAtTheSnakeTurnKeepsTheTeamsRealPick) {
+    // Each command opens the draft afresh, so the history is read back from the file each time.
+    CliRoom draft(3, kDraftTypeSnake);
+    for (int i = 1; i <= 3; ++i) {
+        ASSERT_EQ(draft.run({"pick", "Room", std::to_string(100 + i)}).out,
+                  std::to_string(i) + "\n");
+    }
+    // Position 3 picked #3 and holds #4 at the turn; it skips that one.
+    EXPECT_EQ(draft.run({"skip", "Room"}).out, "Skipped #4 Owner 3: Owner 2 on the clock\n");
+    EXPECT_EQ(draft.run({"undo", "Room"}).out, "Undid a skip: Owner 3 on the clock\n");
+    EXPECT_EQ(draft.picks(), 3);
+    EXPECT_EQ(draft.scalar("select teamid from DraftTaken where playerid = 103"), draft.teamAt(3));
+    // Position 1 is the user's: #4 is position 3's, #5 position 2's, #6 its own.
+    EXPECT_EQ(draft.run({"clock", "Room"}).out,
+              "Round 2 \u00b7 Pick 1 (#4) \u2014 Owner 3 on the clock \u00b7 you pick in 2\n");
+    EXPECT_EQ(draft.turn(), draft.team(3) + ",Owner 3,3,D\n");
+
+    // Only the next undo takes the pick back.
+    EXPECT_EQ(draft.run({"undo", "Room"}).out, "Undid #3 F3 L3, Owner 3\n");
+    EXPECT_EQ(draft.picks(), 2);
+    EXPECT_EQ(draft.turn(), draft.team(3) + ",Owner 3,3,U\n");
+}
+
 TEST(CliAuction, KeepersPicksMoneyMovesAndExport) {
     CliRoom draft(2, kDraftTypeAuction);
     draft.setMoney(100, 1);

@@ -154,6 +154,45 @@ TEST(UndoAtTheSnakeTurn, TakesBackTheSkipAndLeavesTheTeamsPick) {
     EXPECT_EQ(draft.history(), "pick1 pick2 pick3 -pick4 -skip5 undo5 undo4");
 }
 
+TEST(ReopenedDrafts, KeepTheirHistoryAndUndoTheSkipAtTheTurnAsASkip) {
+    HistoryDraft draft(4, kDraftTypeSnake);
+    for (int player = 1; player <= 4; ++player) {
+        draft.pick(player);
+    }
+    // Position 4 takes #5 at the turn, thinks better of it, and skips #5 instead.
+    draft.pick(5);
+    EXPECT_EQ(draft.undo(), "Undid #5 Ann5 Lee, Owner 4");
+    EXPECT_EQ(draft.skip(), "Skipped #5 Owner 4: Owner 3 on the clock");
+    const std::string before = draft.history();
+    EXPECT_EQ(before, "pick1 pick2 pick3 pick4 -pick5 undo5 skip5");
+    closeConnection(draft.state.dbConnection);
+
+    ProgramState again;
+    ASSERT_TRUE(openFolder(again, draft.dialogs, draft.folder.str()));
+    ASSERT_TRUE(openSelectedDraft(again, draft.dialogs, draft.draftId));
+    // The stored history stands as it was, the taken-back pick included: nothing is rebuilt.
+    const auto entries = readTurnHistory(again.dbConnection, draft.draftId);
+    ASSERT_TRUE(entries);
+    EXPECT_EQ(entries->size(), 7U);
+    EXPECT_EQ(entries->back().kind, HistoryKind::Skip);
+    EXPECT_EQ(entries->back().turn, 5);
+    for (const std::string& line : draft.logLines()) {
+        EXPECT_EQ(line.find("rebuilt"), std::string::npos) << line;
+    }
+    // #6 is position 3's, #7 position 2's, #8 the user's (position 1).
+    EXPECT_EQ(
+        clockBanner(again, *readDraftPicks(again)),
+        "Round 2" + kDot + "Pick 2 (#6)" + kDash + "Owner 3 on the clock" + kDot + "you pick in 2");
+
+    EXPECT_EQ(undoLastPickTold(again, draft.dialogs)->news, "Undid a skip: Owner 4 on the clock");
+    EXPECT_EQ(again.draftSettings->turnNumber, 5);
+    EXPECT_EQ(undoLastPickTold(again, draft.dialogs)->news, "Undid #4 Ann4 Lee, Owner 4");
+    const auto after = readTurnHistory(again.dbConnection, draft.draftId);
+    ASSERT_TRUE(after);
+    EXPECT_EQ(standingEntries(*after).size(), 3U);  // picks #1 to #3
+    closeConnection(again.dbConnection);
+}
+
 TEST(UndoAfterASkip, TakesBackThePickThenTheSkipThenTheEarlierPick) {
     HistoryDraft draft(3, kDraftTypeStraight);
     draft.pick(1);
