@@ -278,6 +278,11 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
+// ESPN leagues are read per season, so a followed room carries the season beside its id.
+constexpr const char* kDraftFollowSeason = R"sql(
+ALTER TABLE DraftFollow ADD COLUMN room_season INTEGER;
+)sql";
+
 // Head-to-head category leagues, per draft: how a week is won (0 each category, 1 most
 // categories) and a player's games in a week; the variance ratios the draft sets itself (every
 // other category keeps the catalogue's).
@@ -308,7 +313,8 @@ const std::initializer_list<SchemaStep> kSteps = {
     {2, {kDraftPunts}},
     {3, {kDraftPlayerAdp}},
     {4, {kDraftFollow}},
-    {5, {kDraftHeadToHead}},
+    {5, {kDraftFollowSeason}},
+    {6, {kDraftHeadToHead}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {
