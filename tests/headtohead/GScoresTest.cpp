@@ -72,8 +72,8 @@ TEST(GScores, ScalesAreInWeeklyUnitsAndRatiosInTheirOwn) {
 TEST(GScores, PuntedCategoriesLeaveTheTotal) {
     TestProgram program;
     League league = fourPlayerLeague(program, kDraftTypeSnake, kHeadToHeadEachCategory, false);
-    program.exec(fmt::format("insert into DraftPunts (template_id, categoryid) values ({}, 3)",
-                             league.id));
+    program.exec(
+        fmt::format("insert into DraftPunts (template_id, categoryid) values ({}, 3)", league.id));
     const DraftModel model = loadedModel(program, league);
     const ZScores z(model);
     const GScores g(model, z);

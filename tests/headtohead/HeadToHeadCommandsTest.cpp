@@ -37,7 +37,8 @@ std::map<std::string, double> numbers(const std::vector<std::string>& lines) {
 }
 
 struct DraftedLeague {
-    explicit DraftedLeague(int mode) : league(fourPlayerLeague(program, kDraftTypeSnake, mode, true)) {}
+    explicit DraftedLeague(int mode)
+        : league(fourPlayerLeague(program, kDraftTypeSnake, mode, true)) {}
     CliRun run(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin() + 1, std::to_string(league.id));
         return runCliOn(program.folder.str(), arguments);
@@ -155,16 +156,17 @@ TEST(HeadToHeadCommands, SetupChoosesTheStyleTheWeekAndTheRatios) {
 TEST(HeadToHeadCommands, NewDraftOffersBothModes) {
     CliRunner cli;
     ASSERT_EQ(cli.run({"init"}).status, 0);
-    const CliRun created = cli.run({"new-draft", "Weekly", "--teams", "10", "--draft", "--h2h-most"});
+    const CliRun created =
+        cli.run({"new-draft", "Weekly", "--teams", "10", "--draft", "--h2h-most"});
     ASSERT_EQ(created.status, 0) << created.err;
     const auto shown = cli.run({"show-draft", "Weekly"}).outLines();
     EXPECT_NE(std::find(shown.begin(), shown.end(), "scoringstyle=2"), shown.end());
     EXPECT_NE(std::find(shown.begin(), shown.end(), "h2hmode=most"), shown.end());
     EXPECT_NE(std::find(shown.begin(), shown.end(), "gamesperweek=3"), shown.end());
-    EXPECT_EQ(cli.run({"new-draft", "Both", "--teams", "10", "--draft", "--rotisserie",
-                       "--h2h-each"})
-                  .status,
-              2);
+    EXPECT_EQ(
+        cli.run({"new-draft", "Both", "--teams", "10", "--draft", "--rotisserie", "--h2h-each"})
+            .status,
+        2);
 }
 
 }  // namespace quorvane::test

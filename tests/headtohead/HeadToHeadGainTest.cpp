@@ -35,8 +35,8 @@ League gainLeague(TestProgram& program) {
 
 // As things stand Owner 1's chances are PTS 0.628511, STL 0.375074, TO 0.627850, FG% 0.581834:
 // 2.213269 expected wins. With p2 in the average's place (p1 + p2: 2150 x 0.042683 = 91.768293
-// points, 150 x 0.042683 = 6.402439 steals, ...) the chances become 0.732802, 0.397920, 0.564773, 0.568208: 2.263703, a gain of 0.050433. p4 brings 2.150764, a
-// loss of 0.062506.
+// points, 150 x 0.042683 = 6.402439 steals, ...) the chances become 0.732802, 0.397920, 0.564773,
+// 0.568208: 2.263703, a gain of 0.050433. p4 brings 2.150764, a loss of 0.062506.
 TEST(HeadToHeadGain, GainIsTheChangeOfTheTeamsExpectedWins) {
     TestProgram program;
     League league = gainLeague(program);
@@ -67,8 +67,8 @@ TEST(HeadToHeadGain, GainIsTheChangeOfTheTeamsExpectedWins) {
 TEST(HeadToHeadGain, PuntedCategoryKeepsItsChances) {
     TestProgram program;
     League league = gainLeague(program);
-    program.exec(fmt::format("insert into DraftPunts (template_id, categoryid) values ({}, 3)",
-                             league.id));
+    program.exec(
+        fmt::format("insert into DraftPunts (template_id, categoryid) values ({}, 3)", league.id));
     const DraftModel model = loadedModel(program, league);
     const TeamAdvice advice(model, 0);
     EXPECT_NEAR(*rowOf(advice, 2).gain, 0.027588, 1e-6);

@@ -97,10 +97,10 @@ TEST(HeadToHeadSettings, BadWeekFiguresAreRefusedAndNothingIsWritten) {
     EXPECT_EQ(setup.refusal(), "Invalid variance ratio for category: " + categoryLabel(3));
 
     EXPECT_EQ(setup.rows("DraftVarianceRatio"), 0.0);
-    EXPECT_DOUBLE_EQ(setup.program.scalar(fmt::format(
-                         "select gamesperweek from DraftHeadToHead where template_id = {}",
-                         setup.id)),
-                     3.0);
+    EXPECT_DOUBLE_EQ(
+        setup.program.scalar(fmt::format(
+            "select gamesperweek from DraftHeadToHead where template_id = {}", setup.id)),
+        3.0);
 }
 
 // A rotisserie league ignores what the head-to-head boxes hold and writes no head-to-head row.
@@ -112,8 +112,8 @@ TEST(HeadToHeadSettings, OtherStylesIgnoreTheHeadToHeadBoxes) {
     form.varianceRatio[boxOf(3)] = "-4";
     ASSERT_TRUE(saveSetup(program.state, program.dialogs, form).saved)
         << program.dialogs.lastText();
-    EXPECT_EQ(program.scalar(fmt::format(
-                  "select count(*) from DraftHeadToHead where template_id = {}", id)),
+    EXPECT_EQ(program.scalar(
+                  fmt::format("select count(*) from DraftHeadToHead where template_id = {}", id)),
               0.0);
     EXPECT_EQ(program.state.draftSettings->scoringstyle, kScoringRotisserie);
 }

@@ -48,13 +48,13 @@ int runNewDraft(CliContext& context, const NewDraftOptions& options) {
     if (!context.openStore()) {
         return kExitFailed;
     }
-    const NewDraftChoice choice{options.name,
-                                options.teams - 1,
-                                options.auction,
-                                options.rotisserie,
-                                options.headToHeadEach || options.headToHeadMost,
-                                options.headToHeadMost ? kHeadToHeadMostCategories
-                                                       : kHeadToHeadEachCategory};
+    const NewDraftChoice choice{
+        options.name,
+        options.teams - 1,
+        options.auction,
+        options.rotisserie,
+        options.headToHeadEach || options.headToHeadMost,
+        options.headToHeadMost ? kHeadToHeadMostCategories : kHeadToHeadEachCategory};
     const auto templateId = createDraft(context.state, context.dialogs, choice);
     if (!templateId) {
         return kExitFailed;
@@ -100,8 +100,8 @@ int runShowDraft(CliContext& context, const std::string& draftArgument) {
     }
     out << '\n';
     if (d.scoringstyle == kScoringHeadToHead) {
-        out << "h2hmode="
-            << (d.headToHead.mode == kHeadToHeadMostCategories ? "most" : "each") << '\n'
+        out << "h2hmode=" << (d.headToHead.mode == kHeadToHeadMostCategories ? "most" : "each")
+            << '\n'
             << "gamesperweek=" << numberText(d.headToHead.gamesPerWeek) << '\n'
             << "varianceratios=";
         for (std::size_t i = 0; i < d.categories.size(); ++i) {

@@ -36,7 +36,8 @@ struct SetupOptions {
 
     bool changesSettings() const {
         return style || categories || type || rounds || cap || minbid || slots || gamesPerWeek ||
-               varianceRatios || !teamNames.empty() || !teamOrders.empty() || mine || !addTeams.empty();
+               varianceRatios || !teamNames.empty() || !teamOrders.empty() || mine ||
+               !addTeams.empty();
     }
 };
 

@@ -70,8 +70,7 @@ std::string figure(double value) {
 void writeMatchups(CliContext& context, const DraftModel& model, const Matchups& matchups,
                    bool byCategory) {
     if (byCategory) {
-        context.writeCsv(
-            {"team_a", "team_b", "symbol", "mean_a", "mean_b", "var_a", "var_b", "p"});
+        context.writeCsv({"team_a", "team_b", "symbol", "mean_a", "mean_b", "var_a", "var_b", "p"});
     } else {
         context.writeCsv({"team_a", "team_b", "expected_wins", "p_win"});
     }
@@ -84,14 +83,15 @@ void writeMatchups(CliContext& context, const DraftModel& model, const Matchups&
             const std::string& nameA = model.teams[a].teamname;
             const std::string& nameB = model.teams[b].teamname;
             if (!byCategory) {
-                context.writeCsv({nameA, nameB, figure(figures.expectedWins),
-                                  figure(figures.weekWin)});
+                context.writeCsv(
+                    {nameA, nameB, figure(figures.expectedWins), figure(figures.weekWin)});
                 continue;
             }
             for (std::size_t c = 0; c < model.categories.size(); ++c) {
                 const CategoryWeek& weekA = matchups.week(a, c);
                 const CategoryWeek& weekB = matchups.week(b, c);
-                context.writeCsv({nameA, nameB, std::string(model.categories[c].definition->heading),
+                context.writeCsv({nameA, nameB,
+                                  std::string(model.categories[c].definition->heading),
                                   figure(weekA.mean), figure(weekB.mean), figure(weekA.variance),
                                   figure(weekB.variance), figure(figures.chances[c])});
             }
@@ -110,7 +110,8 @@ int runHeadToHeadStandings(CliContext& context, const StandingsOptions& options)
     }
     context.writeCsv({"team", "figure", "rank"});
     for (const HeadToHeadStanding& standing : open->league->standings()) {
-        context.writeCsv({standing.teamname, figure(standing.figure), std::to_string(standing.rank)});
+        context.writeCsv(
+            {standing.teamname, figure(standing.figure), std::to_string(standing.rank)});
     }
     return kExitDone;
 }

@@ -33,13 +33,13 @@ TeamAdvice::TeamAdvice(const DraftModel& model, std::size_t team)
     for (std::size_t index : m_available) {
         const ModelPlayer& player = model.players[index];
         const bool showPoints = model.pointsLeague() && !model.auction();
-        m_rows.push_back({index, player.playerid, player.firstname, player.lastname, player.pos,
-                          showPoints ? m_values[index] : player.dollars, player.rank,
-                          m_g ? m_g->total(index) : m_z.total(index),
-                          m_g ? m_g->auctionDollars(index) : m_z.dollars(index),
-                          m_headToHeadGain ? m_headToHeadGain->gain(player)
-                                           : m_standings.gain(team, player),
-                          m_next.vona(index)});
+        m_rows.push_back(
+            {index, player.playerid, player.firstname, player.lastname, player.pos,
+             showPoints ? m_values[index] : player.dollars, player.rank,
+             m_g ? m_g->total(index) : m_z.total(index),
+             m_g ? m_g->auctionDollars(index) : m_z.dollars(index),
+             m_headToHeadGain ? m_headToHeadGain->gain(player) : m_standings.gain(team, player),
+             m_next.vona(index)});
     }
     // The rows arrive in the draft's order of value, which a stable sort keeps among equals.
     std::stable_sort(m_rows.begin(), m_rows.end(), [](const AdviceRow& a, const AdviceRow& b) {

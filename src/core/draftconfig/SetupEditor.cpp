@@ -75,10 +75,11 @@ std::optional<Refusal> validateHeadToHead(const SetupForm& form) {
         return Refusal{"The games per week value is invalid.", SetupTab::League};
     }
     for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
-        if (form.categoryTicked[box] && !checkedFigure(form.varianceRatio[box], kVarianceRatioRange)) {
-            return Refusal{"Invalid variance ratio for category: " +
-                               categoryLabel(kSetupCategoryBoxes[box]),
-                           SetupTab::League};
+        if (form.categoryTicked[box] &&
+            !checkedFigure(form.varianceRatio[box], kVarianceRatioRange)) {
+            return Refusal{
+                "Invalid variance ratio for category: " + categoryLabel(kSetupCategoryBoxes[box]),
+                SetupTab::League};
         }
     }
     return std::nullopt;
@@ -221,8 +222,7 @@ bool writeCategories(Connection& db, const SetupForm& form, int templateId, User
 
 // Only ratios that differ from the catalogue's are the draft's own; a box left unticked keeps
 // a ratio the user set, so that ticking it again brings it back.
-bool writeHeadToHead(Connection& db, const SetupForm& form, int templateId,
-                     UserDialogs& dialogs) {
+bool writeHeadToHead(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
     if (form.scoringStyle != kScoringHeadToHead) {
         return true;
     }

@@ -45,8 +45,8 @@ struct SetupForm {
     int headToHeadMode = kHeadToHeadEachCategory;
     std::string gamesPerWeek;
     std::array<std::string, kCategoryBoxCount> varianceRatio{};  // by box
-    int draftType = kNoChoice;     // kDraftTypeAuction, kDraftTypeSnake or kDraftTypeStraight
-    int roundsIndex = kNoChoice;   // rounds minus 1
+    int draftType = kNoChoice;    // kDraftTypeAuction, kDraftTypeSnake or kDraftTypeStraight
+    int roundsIndex = kNoChoice;  // rounds minus 1
     std::string salaryCap;
     std::string minBid;
     std::array<bool, kCategoryBoxCount> categoryTicked{};         // by box, see kSetupCategoryBoxes

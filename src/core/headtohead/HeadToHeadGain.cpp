@@ -12,9 +12,8 @@ HeadToHeadGain::HeadToHeadGain(const DraftModel& model, const ExpectedStandings&
     : m_model(model), m_scales(scales), m_team(team) {
     const std::size_t categories = model.categories.size();
     for (std::size_t t = 0; t < model.teams.size(); ++t) {
-        m_teams.push_back(
-            {static_cast<double>(expected.filledSlots(t) + expected.openSlots(t)),
-             weeklyLine(expected.expectedTotals(t), model.gamesPerWeek)});
+        m_teams.push_back({static_cast<double>(expected.filledSlots(t) + expected.openSlots(t)),
+                           weeklyLine(expected.expectedTotals(t), model.gamesPerWeek)});
         for (std::size_t c = 0; c < categories; ++c) {
             m_weeks.push_back(
                 categoryWeekOf(m_teams.back(), *model.categories[c].formula, scales[c]));
@@ -28,15 +27,16 @@ HeadToHeadGain::HeadToHeadGain(const DraftModel& model, const ExpectedStandings&
     }
     m_open = expected.openSlots(team) > 0;
     m_averageWeek = weeklyLine(expected.averagePlayer(), model.gamesPerWeek);
-    const std::vector<CategoryWeek> mine(m_weeks.begin() + static_cast<std::ptrdiff_t>(team * categories),
-                                         m_weeks.begin() + static_cast<std::ptrdiff_t>((team + 1) * categories));
+    const std::vector<CategoryWeek> mine(
+        m_weeks.begin() + static_cast<std::ptrdiff_t>(team * categories),
+        m_weeks.begin() + static_cast<std::ptrdiff_t>((team + 1) * categories));
     double sum = 0.0;
     for (std::size_t o = 0; o < m_opponents.size(); ++o) {
         for (std::size_t c = 0; c < categories; ++c) {
             m_chances.push_back(chance(mine, m_opponents[o], c));
         }
-        sum += weekFigure(model, std::span<const double>(m_chances.data() + o * categories,
-                                                         categories));
+        sum += weekFigure(model,
+                          std::span<const double>(m_chances.data() + o * categories, categories));
     }
     m_figure = m_opponents.empty() ? 0.0 : sum / static_cast<double>(m_opponents.size());
 }

@@ -51,10 +51,10 @@ GridTable headToHeadStandingsGrid(const DraftModel& model,
     const bool most = mostCategories(model);
     grid.headings = {"Owner", most ? "Win %" : "Exp. Wins", "Rank"};
     for (const HeadToHeadStanding& standing : standings) {
-        grid.rows.push_back({standing.teamname,
-                             most ? chanceText(standing.figure)
-                                  : fmt::format("{:.2f}", standing.figure + 0.0),
-                             std::to_string(standing.rank)});
+        grid.rows.push_back(
+            {standing.teamname,
+             most ? chanceText(standing.figure) : fmt::format("{:.2f}", standing.figure + 0.0),
+             std::to_string(standing.rank)});
     }
     return grid;
 }
@@ -70,7 +70,8 @@ GridTable matchupGrid(const DraftModel& model, const Matchups& matchups, std::si
     if (team >= matchups.teamCount()) {
         return grid;
     }
-    const double categories = static_cast<double>(std::max<std::size_t>(1, model.categories.size()));
+    const double categories =
+        static_cast<double>(std::max<std::size_t>(1, model.categories.size()));
     const auto colourOf = [&](const MatchupFigures& figures) {
         return chanceColour(mostCategories(model) ? figures.weekWin
                                                   : figures.expectedWins / categories);

@@ -151,12 +151,11 @@ std::vector<HeadToHeadStanding> headToHeadStandings(const DraftModel& model,
             {t, model.teams[t].teamid, model.teams[t].teamname, matchups.standing(t), 0});
     }
     for (HeadToHeadStanding& standing : standings) {
-        standing.rank = 1 + static_cast<int>(std::count_if(
-                                standings.begin(), standings.end(),
-                                [&](const HeadToHeadStanding& other) {
-                                    return rankingKey(other.figure) >
-                                           rankingKey(standing.figure);
-                                }));
+        standing.rank =
+            1 + static_cast<int>(std::count_if(
+                    standings.begin(), standings.end(), [&](const HeadToHeadStanding& other) {
+                        return rankingKey(other.figure) > rankingKey(standing.figure);
+                    }));
     }
     // model.teams is in draft order, which a stable sort keeps among equal figures.
     std::stable_sort(standings.begin(), standings.end(),

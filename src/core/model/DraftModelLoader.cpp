@@ -58,9 +58,9 @@ void readSettings(const DraftSettings& settings, DraftModel& model) {
     model.categories.clear();
     for (const CategoryWeight& weight : settings.categories) {
         if (const CategoryDefinition* definition = findCategory(weight.categoryid)) {
-            model.categories.push_back(
-                {definition, &categoryFormula(*definition), weight.points, false,
-                 varianceRatioOf(settings.headToHead, weight.categoryid)});
+            model.categories.push_back({definition, &categoryFormula(*definition), weight.points,
+                                        false,
+                                        varianceRatioOf(settings.headToHead, weight.categoryid)});
         }
     }
     setPunts(model, punts);

@@ -37,11 +37,12 @@ std::optional<HeadToHeadRows> readHeadToHeadRows(Connection& connection, int tem
 bool writeHeadToHeadRows(Connection& connection, int templateId, const HeadToHeadRow& settings,
                          const std::vector<VarianceRatioRow>& ratios) {
     const SqlValue id = whole(templateId);
-    if (!executeSql(connection,
-                    "insert into DraftHeadToHead (template_id, mode, gamesperweek) values (?, ?, ?) "
-                    "on conflict (template_id) do update set mode = excluded.mode, "
-                    "gamesperweek = excluded.gamesperweek",
-                    {id, whole(settings.mode), settings.gamesperweek}) ||
+    if (!executeSql(
+            connection,
+            "insert into DraftHeadToHead (template_id, mode, gamesperweek) values (?, ?, ?) "
+            "on conflict (template_id) do update set mode = excluded.mode, "
+            "gamesperweek = excluded.gamesperweek",
+            {id, whole(settings.mode), settings.gamesperweek}) ||
         !executeSql(connection, "delete from DraftVarianceRatio where template_id = ?", {id})) {
         return false;
     }

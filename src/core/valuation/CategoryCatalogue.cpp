@@ -130,14 +130,14 @@ struct MeasuredVarianceRatio {
 
 // FG%, FT%, 3PM, PTS, REB, AST, STL, BLK, TO.
 constexpr std::array<MeasuredVarianceRatio, 9> kVarianceRatios = {{{15, 2.30},
-                                                                  {14, 2.19},
-                                                                  {16, 1.14},
-                                                                  {1, 1.85},
-                                                                  {5, 1.43},
-                                                                  {2, 0.95},
-                                                                  {3, 3.74},
-                                                                  {28, 1.40},
-                                                                  {9, 1.88}}};
+                                                                   {14, 2.19},
+                                                                   {16, 1.14},
+                                                                   {1, 1.85},
+                                                                   {5, 1.43},
+                                                                   {2, 0.95},
+                                                                   {3, 3.74},
+                                                                   {28, 1.40},
+                                                                   {9, 1.88}}};
 
 constexpr bool formulasFollowCatalogue() {
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {

@@ -193,8 +193,9 @@ QWidget* FormSetup::buildLeagueTab() {
         auto* ratio = new QLineEdit(categories);
         ratio->setObjectName(named("txt_ratio", box));
         ratio->setFixedWidth(kWeightWidth);
-        ratio->setToolTip(QStringLiteral("Week-to-week variance ratio: how much the category's "
-                                         "weekly figures swing around a player's average"));
+        ratio->setToolTip(
+            QStringLiteral("Week-to-week variance ratio: how much the category's "
+                           "weekly figures swing around a player's average"));
         auto* ratioLabel = new QLabel(QStringLiteral("var"), categories);
         ratioLabel->setObjectName(named("lbl_ratio", box));
         // Three column groups of box, weight and "pts", filled top to bottom.
@@ -352,8 +353,8 @@ SetupForm FormSetup::readForm() const {
     } else if (m_headToHead->isChecked()) {
         form.scoringStyle = kScoringHeadToHead;
     }
-    form.headToHeadMode = m_headToHeadMode->currentIndex() == 1 ? kHeadToHeadMostCategories
-                                                                : kHeadToHeadEachCategory;
+    form.headToHeadMode =
+        m_headToHeadMode->currentIndex() == 1 ? kHeadToHeadMostCategories : kHeadToHeadEachCategory;
     form.gamesPerWeek = m_gamesPerWeek->text().toStdString();
     if (m_auction->isChecked()) {
         form.draftType = kDraftTypeAuction;
