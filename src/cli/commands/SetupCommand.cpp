@@ -121,17 +121,17 @@ std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& opt
     if (options.style) {
         // A head-to-head style names its mode: every category won counts, or most categories
         // win the week.
-        const auto style = choiceOf(*options.style, {{"rotisserie", kScoringRotisserie},
-                                                     {"points", kScoringPoints},
-                                                     {"h2h-each", kHeadToHeadEachCategory},
-                                                     {"h2h-most", kHeadToHeadMostCategories}});
-        if (!style) {
-            return "--style rotisserie|points|h2h-each|h2h-most";
-        }
-        const bool headToHead = options.style->starts_with("h2h-");
-        form.scoringStyle = headToHead ? kScoringHeadToHead : *style;
-        if (headToHead) {
-            form.headToHeadMode = *style;
+        if (*options.style == "h2h-each" || *options.style == "h2h-most") {
+            form.scoringStyle = kScoringHeadToHead;
+            form.headToHeadMode =
+                *options.style == "h2h-most" ? kHeadToHeadMostCategories : kHeadToHeadEachCategory;
+        } else {
+            const auto style = choiceOf(
+                *options.style, {{"rotisserie", kScoringRotisserie}, {"points", kScoringPoints}});
+            if (!style) {
+                return "--style rotisserie|points|h2h-each|h2h-most";
+            }
+            form.scoringStyle = *style;
         }
     }
     if (options.type) {

@@ -95,7 +95,8 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
                       formatCategoryValue(symbol, target),
                       formatCategoryValue(symbol, actual),
                       formatCategoryValue(symbol, actual - target),
-                      std::nullopt};
+                      std::nullopt,
+                      {}};
         if (actual > target) {
             row.differenceColour = kAboveTargetColour;
         } else if (actual < target) {
