@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../cli/CliRunner.h"
+#include "CliRunner.h"
 #include "HeadToHeadDraft.h"
 
 namespace quorvane::test {
