@@ -278,6 +278,23 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
+// Head-to-head category leagues, per draft: how a week is won (0 each category, 1 most
+// categories) and a player's games in a week; the variance ratios the draft sets itself (every
+// other category keeps the catalogue's).
+constexpr const char* kDraftHeadToHead = R"sql(
+CREATE TABLE IF NOT EXISTS DraftHeadToHead (
+    template_id INTEGER PRIMARY KEY,
+    mode INTEGER NOT NULL DEFAULT 0,
+    gamesperweek REAL NOT NULL DEFAULT 3.0
+);
+CREATE TABLE IF NOT EXISTS DraftVarianceRatio (
+    template_id INTEGER NOT NULL,
+    categoryid INTEGER NOT NULL,
+    ratio REAL NOT NULL,
+    PRIMARY KEY (template_id, categoryid)
+);
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -302,6 +319,7 @@ const std::initializer_list<SchemaStep> kSteps = {
     {4, {kDraftFollow}},
     // ESPN leagues are read per season, so a followed room carries the season beside its id.
     {5, {}, {{"DraftFollow", "room_season", "INTEGER"}}},
+    {6, {kDraftHeadToHead}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {
