@@ -76,7 +76,7 @@ TEST(HistoryRebuild, ADraftFileWithoutHistoryGetsOneFromItsPicksOnOpening) {
     old.insertTaken(4, 4, 4);
     old.markTurn(3, "D");
     old.exec("drop table DraftHistory");
-    old.exec("PRAGMA user_version = 5");  // the schema before the turn history
+    old.exec("PRAGMA user_version = 6");  // the schema before the turn history
     closeConnection(old.state.dbConnection);
 
     ProgramState state;
