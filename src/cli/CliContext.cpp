@@ -6,6 +6,7 @@
 #include "app/DataStore.h"
 #include "app/ServiceSettings.h"
 #include "draftconfig/DraftLoader.h"
+#include "room/TurnHistoryWriter.h"
 #include "store/CsvText.h"
 #include "store/NumberText.h"
 #include "valuation/SgpDenominators.h"
@@ -53,6 +54,7 @@ bool CliContext::loadDraftArgument(const std::string& draft) {
         return false;
     }
     loadDraft(state, static_cast<int>(found.getInt("template_id")));
+    settleTurnHistory(state, dialogs);
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "follow/SleeperRoom.h"
 #include "room/DraftPicks.h"
 #include "room/Turns.h"
+#include "store/TurnHistoryRepository.h"
 
 namespace quorvane::test {
 namespace {
@@ -131,6 +132,13 @@ TEST(FollowSnake, APickUndoneInTheRoomIsUndoneWhenLastAndOtherwiseReportedOnce) 
     EXPECT_EQ(sync.undone[0].playerid, 4099);
     EXPECT_EQ(draft.picks().size(), 8u);
     EXPECT_EQ(draft.scalar("select count(*) from DraftTaken where playerid = 4099"), 0);
+    // Through the turn history, as an undo of the user's would: the pick stays on record.
+    const auto history = readTurnHistory(draft.state.dbConnection, draft.draftId);
+    ASSERT_TRUE(history && !history->empty());
+    EXPECT_EQ(history->back().kind, HistoryKind::Undo);
+    EXPECT_EQ(history->back().turn, 9);
+    EXPECT_EQ(history->back().playerid, 4099);
+    EXPECT_EQ(draft.state.draftSettings->turnNumber, 9);
     EXPECT_EQ(draft.banner(),
               "Round 3 \u00b7 Pick 1 (#9) \u2014 Owner 4 on the clock \u00b7 you pick in 3 "
               "\u00b7 following Sleeper draft 2001");
@@ -185,6 +193,25 @@ TEST(FollowSnake, AKeeperAheadOfItsPickLeavesTheFirstPickOnTheClock) {
         liveBanner(draft.state, readDraftPicks(draft.state).value_or(std::vector<DraftPick>{})),
         "Round 1 \u00b7 Pick 1 (#1) \u2014 Owner 1 on the clock \u00b7 your pick \u00b7 "
         "following Sleeper draft 2001");
+}
+
+TEST(FollowSnake, APickTheRoomSpentOnAKeeperIsASkippedTurnHereSoNumbersMatchTheRoom) {
+    // Roster 4 (Owner 3) keeps Kevin Durant with pick 3.
+    const RoomPickJson durantKept{3, 1, 3, 4, "2103", "Kevin", "Durant", "GSW", "SF", true};
+    OneMomentRoom draft({kJokic, kHarden, durantKept, kDavis});
+    const FollowSync sync = draft.follow();
+    EXPECT_EQ(sync.outcome, FollowSync::Outcome::Synced) << draft.dialogs.lastText();
+    EXPECT_EQ(draft.picks(), (std::vector<std::string>{"K:3769>Owner 3/F", "1:4351>Owner 1/C",
+                                                       "2:3879>Owner 2/G", "4:4065>Owner 4/C"}));
+    std::vector<HistoryKind> kinds;
+    const auto history = readTurnHistory(draft.state.dbConnection, draft.draftId);
+    for (const HistoryEntry& entry : history.value_or(std::vector<HistoryEntry>{})) {
+        kinds.push_back(entry.kind);
+    }
+    EXPECT_EQ(kinds,
+              (std::vector<HistoryKind>{HistoryKind::Pick, HistoryKind::Pick, HistoryKind::Keeper,
+                                        HistoryKind::Skip, HistoryKind::Pick}));
+    EXPECT_EQ(draft.state.draftSettings->turnNumber, 5);
 }
 
 TEST(FollowUnmatched, ANameOfNobodyStopsThereUntilTheUserNamesThePlayer) {

@@ -66,7 +66,7 @@ TEST(DraftEnd, LastPickOfTheLastRoundLeavesNobodyOnTheClock) {
     EXPECT_EQ(draft.storedTurn(), "0U");
 }
 
-TEST(DraftEnd, APickAfterMoreRoundsWereAddedPutsNobodyOnTheClock) {
+TEST(DraftEnd, MoreRoundsAddedAfterTheEndPutTheTeamOfTheNextTurnOnTheClock) {
     ShortDraft draft(kDraftTypeStraight);
     for (int playerid = 1; playerid <= 6; ++playerid) {
         ASSERT_EQ(draft.pickFromWindow(playerid), PickOutcome::Recorded);
@@ -75,10 +75,12 @@ TEST(DraftEnd, APickAfterMoreRoundsWereAddedPutsNobodyOnTheClock) {
     draft.reload();
     EXPECT_FALSE(isDraftComplete(draft.state));
 
-    // Nobody is on the clock, so the pick names its team and hands the turn to nobody.
+    // Turn #7 opens round three: position 1's, whatever the flags left by the end say. A pick
+    // another team makes with it hands #8 to position 2.
     ASSERT_EQ(draft.pickFor(7, draft.teamAt(2)), PickOutcome::Recorded);
-    EXPECT_EQ(draft.storedTurn(), "0U");
-    EXPECT_EQ(draft.memoryTurn(), "0U");
+    EXPECT_EQ(draft.scalar("select draftorder from DraftTaken where playerid = 7"), 7);
+    EXPECT_EQ(draft.storedTurn(), "2U");
+    EXPECT_EQ(draft.memoryTurn(), "2U");
 }
 
 TEST(DraftEnd, UndoReopensTheDraftForTheTeamOfTheLastPick) {

@@ -119,7 +119,7 @@ TEST(TurnNews, UndoAndSkipSayWhatTheyDid) {
     const auto skipped = skipTurnTold(draft.state, draft.dialogs);
     ASSERT_TRUE(skipped);
     // Two teams: after position 1's pick position 2 skips at the turn and picks again.
-    EXPECT_EQ(skipped->news, "Skipped Owner 2: Owner 2 on the clock");
+    EXPECT_EQ(skipped->news, "Skipped #2 Owner 2: Owner 2 on the clock");
     EXPECT_EQ(undoLastPickTold(draft.state, draft.dialogs)->news,
               "Undid a skip: Owner 2 on the clock");
     EXPECT_EQ(undoLastPickTold(draft.state, draft.dialogs)->news, "Undid #1 G 5, Owner 1");

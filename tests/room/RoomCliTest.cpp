@@ -106,6 +106,71 @@ TEST(CliSnakeDraft, PicksMoveTheTurnAndUndoRestoresIt) {
     EXPECT_EQ(players.out.find("\n104,"), std::string::npos);
 }
 
+TEST(CliTurnHistory, SkipUndoBoardClockAndHistoryFollowTheTurns) {
+    CliRoom draft(3, kDraftTypeSnake);
+    ASSERT_EQ(draft.run({"pick", "Room", "101"}).out, "1\n");
+    EXPECT_EQ(draft.run({"skip", "Room"}).out, "Skipped #2 Owner 2: Owner 3 on the clock\n");
+    const CliRun board = draft.run({"board", "Room"});
+    ASSERT_EQ(board.status, 0) << board.err;
+    const auto firstRound = board.out.find("\n1,");
+    ASSERT_NE(firstRound, std::string::npos) << board.out;
+    EXPECT_EQ(board.out.substr(board.out.find(",(skipped),", firstRound) + 11, 1), "\n");
+
+    ASSERT_EQ(draft.run({"pick", "Room", "102"}).out, "3\n");
+    EXPECT_EQ(draft.run({"undo", "Room"}).out, "Undid #3 F2 L2, Owner 3\n");
+    EXPECT_EQ(draft.run({"undo", "Room"}).out, "Undid a skip: Owner 2 on the clock\n");
+    // Position 1 is the user's: #3 and #4 are position 3's, #5 position 2's, #6 its own.
+    EXPECT_EQ(draft.run({"clock", "Room"}).out,
+              "Round 1 \u00b7 Pick 2 (#2) \u2014 Owner 2 on the clock \u00b7 you pick in 4\n");
+
+    const CliRun history = draft.run({"history", "Room"});
+    ASSERT_EQ(history.status, 0) << history.err;
+    const std::string t1 = draft.team(1);
+    const std::string t2 = draft.team(2);
+    const std::string t3 = draft.team(3);
+    EXPECT_EQ(history.out,
+              "entry,turn,round,pick,kind,teamid,team,playerid,player,dollars,slot,undoes,"
+              "taken back\n"
+              "1,1,1,1,pick," +
+                  t1 +
+                  ",Owner 1,101,F1 L1,0,G,,\n"
+                  "2,2,1,2,skip," +
+                  t2 +
+                  ",Owner 2,,,,,,yes\n"
+                  "3,3,1,3,pick," +
+                  t3 +
+                  ",Owner 3,102,F2 L2,0,G,,yes\n"
+                  "4,3,1,3,undo," +
+                  t3 +
+                  ",Owner 3,102,F2 L2,0,G,3,\n"
+                  "5,2,1,2,undo," +
+                  t2 + ",Owner 2,,,,,2,\n");
+    EXPECT_EQ(draft.run({"history", "Nowhere"}).status, 1);
+}
+
+TEST(CliTurnHistory, UndoOfASkipAtTheSnakeTurnKeepsTheTeamsRealPick) {
+    // Each command opens the draft afresh, so the history is read back from the file each time.
+    CliRoom draft(3, kDraftTypeSnake);
+    for (int i = 1; i <= 3; ++i) {
+        ASSERT_EQ(draft.run({"pick", "Room", std::to_string(100 + i)}).out,
+                  std::to_string(i) + "\n");
+    }
+    // Position 3 picked #3 and holds #4 at the turn; it skips that one.
+    EXPECT_EQ(draft.run({"skip", "Room"}).out, "Skipped #4 Owner 3: Owner 2 on the clock\n");
+    EXPECT_EQ(draft.run({"undo", "Room"}).out, "Undid a skip: Owner 3 on the clock\n");
+    EXPECT_EQ(draft.picks(), 3);
+    EXPECT_EQ(draft.scalar("select teamid from DraftTaken where playerid = 103"), draft.teamAt(3));
+    // Position 1 is the user's: #4 is position 3's, #5 position 2's, #6 its own.
+    EXPECT_EQ(draft.run({"clock", "Room"}).out,
+              "Round 2 \u00b7 Pick 1 (#4) \u2014 Owner 3 on the clock \u00b7 you pick in 2\n");
+    EXPECT_EQ(draft.turn(), draft.team(3) + ",Owner 3,3,D\n");
+
+    // Only the next undo takes the pick back.
+    EXPECT_EQ(draft.run({"undo", "Room"}).out, "Undid #3 F3 L3, Owner 3\n");
+    EXPECT_EQ(draft.picks(), 2);
+    EXPECT_EQ(draft.turn(), draft.team(3) + ",Owner 3,3,U\n");
+}
+
 TEST(CliAuction, KeepersPicksMoneyMovesAndExport) {
     CliRoom draft(2, kDraftTypeAuction);
     draft.setMoney(100, 1);

@@ -3,6 +3,7 @@
 
 #include "RoomFixture.h"
 #include "room/RecordPick.h"
+#include "room/TurnNews.h"
 #include "room/TurnRules.h"
 #include "room/Turns.h"
 
@@ -80,7 +81,7 @@ TEST(SkipAndUndo, UndoAfterAPickDeletesItAndAfterASkipOnlyMovesBack) {
     EXPECT_EQ(draft.scalar("select count(*) from DraftTaken where playerid = 2"), 0);
 }
 
-TEST(SkipAndUndo, UndoWithoutPicksTakesBackOneSkipAtMost) {
+TEST(SkipAndUndo, UndoWithoutPicksTakesBackOneSkipAtATime) {
     SnakeDraft draft;
     ASSERT_TRUE(undoLastPick(draft.state, draft.dialogs));
     EXPECT_EQ(draft.storedTurn(), "1U");
@@ -89,8 +90,12 @@ TEST(SkipAndUndo, UndoWithoutPicksTakesBackOneSkipAtMost) {
         ASSERT_TRUE(skipTurn(draft.state, draft.dialogs));
     }
     EXPECT_EQ(draft.storedTurn(), "3D");
-    ASSERT_TRUE(undoLastPick(draft.state, draft.dialogs));
-    EXPECT_EQ(draft.storedTurn(), "4D");
+    // Back through #5 (position 4, the second time at the turn), #4, … to #1.
+    const std::vector<std::string> back{"4D", "4U", "3U", "2U", "1U", "1U"};
+    for (const std::string& turn : back) {
+        ASSERT_TRUE(undoLastPick(draft.state, draft.dialogs));
+        EXPECT_EQ(draft.storedTurn(), turn);
+    }
 }
 
 TEST(SkipAndUndo, StraightDraftWrapsBothWays) {
@@ -108,18 +113,21 @@ TEST(SkipAndUndo, StraightDraftWrapsBothWays) {
     EXPECT_EQ(draft.storedTurn().front(), '3');
 }
 
-TEST(SkipAndUndo, WithoutATeamOnTheClockOnlyAStraightDraftMoves) {
+TEST(SkipAndUndo, WithoutATeamOnTheClockTheHistoryNamesTheTurnSkipped) {
+    // No team marked tells nothing of the turn: it is still #1, position 1's, and a skip moves
+    // on to position 2 in either kind of draft.
     RoomFixture straight(3, kDraftTypeStraight);
     straight.exec("update DraftTeams set currentpick = 0");
     straight.reload();
-    ASSERT_TRUE(skipTurn(straight.state, straight.dialogs));
-    EXPECT_EQ(straight.storedTurn().front(), '1');
+    EXPECT_EQ(skipTurnTold(straight.state, straight.dialogs)->news,
+              "Skipped #1 Owner 1: Owner 2 on the clock");
+    EXPECT_EQ(straight.storedTurn().front(), '2');
 
     SnakeDraft snake;
     snake.exec("update DraftTeams set currentpick = 0");
     snake.reload();
     ASSERT_TRUE(skipTurn(snake.state, snake.dialogs));
-    EXPECT_EQ(snake.storedTurn(), "0U");
+    EXPECT_EQ(snake.storedTurn(), "2U");
 }
 
 TEST(SkipAndUndo, AuctionSkipChangesNothingAndUndoAlwaysDeletesTheLastPick) {

@@ -16,6 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using test::FakeDialogs;
+using test::openFolder;
 using test::TestProgram;
 
 // Another program's connection to the same file that holds the writer's lock.
@@ -65,12 +66,6 @@ void makeUnversionedDatabase(TestProgram& program) {
     }
     program.exec("PRAGMA user_version = 0");
     closeConnection(program.state.dbConnection);
-}
-
-bool openFolder(ProgramState& state, FakeDialogs& dialogs, const std::string& folder) {
-    DataFolderCandidates candidates;
-    candidates.overrideFolder = folder;
-    return openDataStore(state, dialogs, candidates);
 }
 
 TEST(SchemaVersions, ADatabaseOfTheLandedProgramOpensAndKeepsEveryDraftAndPick) {

@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "app/DataFolder.h"
 #include "app/DataStore.h"
 #include "draftconfig/NewDraft.h"
 
@@ -60,6 +61,12 @@ int TestProgram::newDraft(const std::string& name, int teams, bool auction, bool
     const auto id = createDraft(state, dialogs, {name, teams - 1, auction, rotisserie});
     EXPECT_TRUE(id.has_value()) << dialogs.lastText();
     return id.value_or(0);
+}
+
+bool openFolder(ProgramState& state, FakeDialogs& dialogs, const std::string& folder) {
+    DataFolderCandidates candidates;
+    candidates.overrideFolder = folder;
+    return openDataStore(state, dialogs, candidates);
 }
 
 }  // namespace quorvane::test

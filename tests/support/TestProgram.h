@@ -24,6 +24,9 @@ class TempFolder {
     std::filesystem::path m_path;
 };
 
+// Opens the database of `folder` as the program does on starting (schema upgrades included).
+bool openFolder(ProgramState& state, FakeDialogs& dialogs, const std::string& folder);
+
 // A program state on a new empty database (schema and categories, no players) in its own
 // temporary folder, with dialogs that record what they are asked to show.
 struct TestProgram {

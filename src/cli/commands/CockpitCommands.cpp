@@ -11,6 +11,7 @@
 #include "follow/RoomBanner.h"
 #include "room/DraftBoard.h"
 #include "room/DraftPicks.h"
+#include "room/HistoryTable.h"
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "room/SlotChoice.h"
@@ -36,6 +37,20 @@ int runBoard(CliContext& context, const std::string& draft) {
         return kExitFailed;
     }
     writeGrid(context, board->table);
+    return kExitDone;
+}
+
+int runHistory(CliContext& context, const std::string& draft) {
+    if (!context.loadDraftArgument(draft)) {
+        return kExitFailed;
+    }
+    const auto table = readTurnHistoryTable(context.state);
+    if (!table) {
+        context.dialogs.showMessage("Error", "The draft's turn history could not be read",
+                                    MessageIcon::Critical);
+        return kExitFailed;
+    }
+    writeGrid(context, *table);
     return kExitDone;
 }
 
@@ -115,6 +130,8 @@ void addCockpitCommands(CLI::App& app, CliContext& context) {
     };
     draftOnly("board", "Print the draft board as CSV", &runBoard);
     draftOnly("clock", "Print the on-the-clock banner", &runClock);
+    draftOnly("history", "Print the turn history (picks, skips, keepers, undos) as CSV",
+              &runHistory);
 
     auto* slot = app.add_subcommand("slot", "Print the slot a pick of the player would preselect");
     auto slotOptions = std::make_shared<SlotOptions>();

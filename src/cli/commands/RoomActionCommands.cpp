@@ -365,7 +365,8 @@ void addRoomActionCommands(CLI::App& app, CliContext& context) {
     skip->add_option("DRAFT", *skipDraft, "Draft id or name")->required();
     skip->callback([&context, skipDraft] { context.exitCode = runSkip(context, *skipDraft); });
 
-    auto* undo = app.add_subcommand("undo", "Undo the last pick or skip");
+    auto* undo = app.add_subcommand(
+        "undo", "Undo the last entry of the turn history: a pick, a skip or a keeper");
     auto undoDraft = std::make_shared<std::string>();
     undo->add_option("DRAFT", *undoDraft, "Draft id or name")->required();
     undo->callback([&context, undoDraft] { context.exitCode = runUndo(context, *undoDraft); });

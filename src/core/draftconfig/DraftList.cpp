@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "room/TurnHistoryWriter.h"
 
 namespace quorvane {
 
@@ -45,6 +46,7 @@ bool openSelectedDraft(ProgramState& state, UserDialogs& dialogs,
         return false;
     }
     loadDraft(state, *selectedTemplateId);
+    settleTurnHistory(state, dialogs);
     return true;
 }
 

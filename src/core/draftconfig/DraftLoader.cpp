@@ -2,6 +2,7 @@
 #include "draftconfig/DraftLoader.h"
 
 #include "app/ProgramState.h"
+#include "room/TurnHistory.h"
 #include "store/HeadToHeadRows.h"
 
 namespace quorvane {
@@ -70,7 +71,21 @@ bool loadDraft(ProgramState& state, int templateId) {
     }
 
     loadTeams(state);
+    loadTurnNumber(state);
     return settingsRead;
+}
+
+void loadTurnNumber(ProgramState& state) {
+    DraftSettings& draft = *state.draftSettings;
+    const auto history = readStandingHistory(state.dbConnection, draft.template_id);
+    const auto taken = readPickRows(state.dbConnection, draft.template_id);
+    const auto linked = isLinkedToRoom(state.dbConnection, draft.template_id);
+    if (!history || !taken || !linked) {
+        state.dbConnection.log().writeEntry(" error 20004 - could not read the turn history");
+        return;
+    }
+    // Readers see the turn a rebuilt history would give, before any operation stores it.
+    draft.turnNumber = turnAfter(deriveHistory(draft, *history, *taken, *linked).standing);
 }
 
 bool loadTeams(ProgramState& state) {

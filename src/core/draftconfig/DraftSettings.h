@@ -63,6 +63,9 @@ struct DraftSettings {
     int scoringstyle = 0;
     double minbid = 0.0;
     std::string draftdirection;
+    // The turn on the clock counted from 1 over picks and skips (the next sale in an auction),
+    // as the draft's turn history has it.
+    int turnNumber = 1;
     int C = 0;
     int F = 0;
     int PF = 0;

@@ -9,6 +9,8 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "room/TurnHistory.h"
+#include "room/TurnHistoryWriter.h"
 #include "store/CheckedNumber.h"
 #include "store/HeadToHeadRows.h"
 #include "store/NumberText.h"
@@ -264,7 +266,20 @@ bool writeTeams(Connection& db, const SetupForm& form, int templateId, UserDialo
     return true;
 }
 
-bool resetTurnWithoutPicks(Connection& db, int templateId, UserDialogs& dialogs) {
+// The draft starts again: no entry of its turn history stands and position 1 is on the clock
+// with the first round running up (a direction left at "D" would turn the first round around).
+bool restartTurns(Connection& db, int templateId) {
+    const SqlValue id = integer(templateId);
+    return clearTurnHistory(db, templateId) &&
+           executeSql(db, "update draftTemplate set draftdirection = 'U' where template_id = ?",
+                      {id});
+}
+
+// With no player on any team the turn starts again at the first pick; otherwise the turn the
+// history has on the clock (`turn`) goes to the team the new order gives it.
+bool resetTurn(ProgramState& state, UserDialogs& dialogs, int turn) {
+    Connection& db = state.dbConnection;
+    const int templateId = state.draftSettings->template_id;
     const SqlValue id = integer(templateId);
     Recordset picks;
     if (!openRecordset(picks, db, "select count(*) as cnt from drafttaken where template_id = ?",
@@ -272,7 +287,11 @@ bool resetTurnWithoutPicks(Connection& db, int templateId, UserDialogs& dialogs)
         return saveFailed(dialogs, db, ": error 40108: Could not save values for template.");
     }
     if (picks.getInt("cnt") != 0) {
-        return true;
+        loadDraft(state, templateId);
+        return putTurnOn(state, dialogs, turn, turnLines(*state.draftSettings));
+    }
+    if (!restartTurns(db, templateId)) {
+        return saveFailed(dialogs, db, ": error 40011: Could not save values for template.");
     }
     if (!executeSql(db, "update draftteams set currentpick = 0 where template_id = ?", {id})) {
         return saveFailed(dialogs, db, ": error 40008: Could not save values for template.");
@@ -301,16 +320,24 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
 
     Connection& db = state.dbConnection;
     const int templateId = state.draftSettings->template_id;
+    // A failed save leaves the draft in memory as it was, as the rollback leaves the tables.
+    const DraftSettings before = *state.draftSettings;
     TransactionGuard transaction(db);
-    if (!writeDraftRow(db, form, templateId, dialogs) ||
+    // The turn on the clock as the draft stood; a new order or team count only changes who
+    // holds it.
+    const auto standing = reconcileTurnHistory(state, dialogs);
+    if (!standing || !writeDraftRow(db, form, templateId, dialogs) ||
         !writeRosterRow(db, form, templateId, dialogs) ||
         !writeCategories(db, form, templateId, dialogs) ||
         !writeHeadToHead(db, form, templateId, dialogs) ||
         !writeTeams(db, form, templateId, dialogs) ||
-        !resetTurnWithoutPicks(db, templateId, dialogs)) {
+        !resetTurn(state, dialogs, turnAfter(*standing))) {
+        transaction.rollback();
+        state.draftSettings = before;
         return {};
     }
     if (!transaction.commit()) {
+        state.draftSettings = before;
         saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
         return {};
     }
@@ -349,7 +376,12 @@ DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupFor
     const std::string_view failedTitle = "Could Not Save";
     const std::string_view failedText = "An error occured while saving template settings.";
     TransactionGuard transaction(db);
-    if (!executeSql(db, "delete from drafttaken where template_id = ?", {id})) {
+    if (!executeSql(db, "delete from drafttaken where template_id = ?", {id}) ||
+        !restartTurns(db, state.draftSettings->template_id) ||
+        !executeSql(db,
+                    "update draftteams set currentpick = iif(draftposition = 1, 1, 0) where "
+                    "template_id = ?",
+                    {id})) {
         db.log().writeEntry(": error 40008: Could not connect to database.");
         showDatabaseFailure(dialogs, db, failedTitle, failedText, MessageIcon::Exclamation);
         return DeleteTeamOutcome::Failed;

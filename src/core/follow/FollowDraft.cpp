@@ -18,6 +18,7 @@
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
+#include "room/TurnHistoryWriter.h"
 #include "room/Turns.h"
 #include "store/NumberText.h"
 #include "store/Recordset.h"
@@ -156,16 +157,6 @@ std::optional<Taken> takenHere(ProgramState& state, int playerid) {
                  static_cast<int>(row.getInt("draftorder"))};
 }
 
-int lastDraftOrder(ProgramState& state) {
-    Recordset row;
-    if (!openRecordset(row, state.dbConnection,
-                       "select max(draftorder) as last from DraftTaken where template_id = ?",
-                       {id(state.draftSettings->template_id)})) {
-        return -1;
-    }
-    return static_cast<int>(row.getInt("last"));
-}
-
 std::string teamName(const ProgramState& state, int teamid) {
     const DraftTeam* team = teamWithId(*state.draftSettings, teamid);
     return team != nullptr ? team->teamname : "team " + std::to_string(teamid);
@@ -249,6 +240,9 @@ class Sync {
                 return m_result;
             }
         }
+        if (!alignWithRoomClock()) {
+            return failed(" 95011 error: could not store the room's clock");
+        }
         if (!sameClock(readRoomClock(m_state), m_result.clock)) {
             TransactionGuard transaction(m_state.dbConnection);
             if (!storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
@@ -267,6 +261,26 @@ class Sync {
         }
         m_result.outcome = FollowSync::Outcome::Failed;
         return m_result;
+    }
+
+    // Our turns count the room's picks: once every room pick is recorded, the turns it used
+    // for keepers (or made without a pick here) are skips up to its clock. Picks themselves
+    // take the room's number as they are recorded.
+    bool alignWithRoomClock() {
+        const DraftSettings& ours = *m_state.draftSettings;
+        const RoomClock& clock = m_result.clock;
+        if (ours.drafttype == kDraftTypeAuction || m_draft.auction() || clock.pickNo == 0 ||
+            ours.turnNumber == std::min(clock.pickNo, lastPickOfDraft(ours) + 1)) {
+            return true;
+        }
+        TransactionGuard transaction(m_state.dbConnection);
+        if (alignTurnWith(m_state, m_yes, clock.pickNo, kRoomTurnLines) &&
+            applyRoomTurn(m_state, m_yes, m_draft, clock) && transaction.commit()) {
+            return true;
+        }
+        transaction.rollback();
+        loadDraft(m_state, ours.template_id);
+        return false;
     }
 
     // A pick recorded here that the room no longer has at its number (or has with another
@@ -310,9 +324,14 @@ class Sync {
             return (deleteFollowedPick(m_state, pick.pickNo) && transaction.commit()) ||
                    rollBack(" 95012 error: could not forget an undone room pick");
         }
-        const bool last = taken->draftorder > 0 && taken->draftorder == lastDraftOrder(m_state);
-        if (!pick.keeper && !last) {
+        // A keeper goes whatever came after it; a pick only while no pick stands after it.
+        const TakeBackOutcome outcome =
+            pick.keeper ? (removeKeeper(m_state, m_yes, pick.playerid) ? TakeBackOutcome::TakenBack
+                                                                       : TakeBackOutcome::Failed)
+                        : takeBackPick(m_state, m_yes, pick.playerid);
+        if (outcome == TakeBackOutcome::NotLast) {
             transaction.rollback();
+            loadDraft(m_state, templateId);
             if (!pick.reported) {
                 const std::string text = "Pick " + std::to_string(pick.pickNo) +
                                          " was undone in the room, but picks made after it stand "
@@ -324,15 +343,7 @@ class Sync {
             m_still.insert(pick.pickNo);
             return true;
         }
-        bool removed = false;
-        if (pick.keeper) {
-            removed = removeKeeper(m_state, m_yes, pick.playerid);
-        } else {
-            removed = executeSql(m_state.dbConnection,
-                                 "delete from DraftTaken where template_id = ? and playerid = ?",
-                                 {id(templateId), id(pick.playerid)});
-        }
-        if (!removed || !deleteFollowedPick(m_state, pick.pickNo) ||
+        if (outcome == TakeBackOutcome::Failed || !deleteFollowedPick(m_state, pick.pickNo) ||
             !storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
             return rollBack(" 95013 error: could not undo the pick the room undid");
         }
@@ -407,7 +418,8 @@ class Sync {
         if (pick.isKeeper) {
             stored = addKeeper(m_state, m_yes, *playerid, teamid, synced.slot,
                                formatPrice(synced.dollars, 2)) == KeeperOutcome::Added;
-        } else {
+        } else if (alignTurnWith(m_state, m_yes, pick.pickNo, kRoomTurnLines)) {
+            // The pick takes the room's number when the room used turns for keepers before it.
             PickForm form{teamid, synced.slot, formatPrice(synced.dollars, 2)};
             stored = recordPick(m_state, m_yes, *playerid, form, teamOnTheClock(m_state)).outcome ==
                      PickOutcome::Recorded;

@@ -6,7 +6,6 @@
 #include "app/ProgramState.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
-#include "room/TurnRules.h"
 #include "room/Turns.h"
 #include "valuation/CategoryTargets.h"
 
@@ -40,16 +39,17 @@ std::string draftBanner(const ProgramState& state, const std::vector<DraftPick>&
             onTheClock = &team;
         }
     }
-    const int teams = draft.teams > 0 ? draft.teams : 1;
-    if (onTheClock == nullptr || made >= teams * draft.rounds()) {
+    if (onTheClock == nullptr || isDraftComplete(state)) {
         return "Draft complete" + std::string(kDot) + std::to_string(made) + " picks made";
     }
-    const int overall = made + 1;
-    std::string text = "Round " + std::to_string((overall - 1) / teams + 1) + kDot + "Pick " +
-                       std::to_string((overall - 1) % teams + 1) + " (#" + std::to_string(overall) +
-                       ")" + kDash + onTheClock->teamname + " on the clock";
+    // Numbered by turns, so a skipped turn keeps its number.
+    const int overall = draft.turnNumber;
+    const TurnSlot slot = turnSlot(draft.drafttype, draft.teams, overall);
+    std::string text = "Round " + std::to_string(slot.round) + kDot + "Pick " +
+                       std::to_string(slot.pick) + " (#" + std::to_string(overall) + ")" + kDash +
+                       onTheClock->teamname + " on the clock";
     if (const DraftTeam* mine = teamWithId(draft, myTeamId(state))) {
-        const int turns = turnsUntil(state, mine->draftposition, made);
+        const int turns = turnsUntil(state, mine->draftposition);
         if (turns == 0) {
             text += std::string(kDot) + "your pick";
         } else if (turns > 0) {
@@ -99,18 +99,15 @@ std::string auctionBanner(const ProgramState& state, const std::vector<DraftPick
 
 }  // namespace
 
-int turnsUntil(const ProgramState& state, int position, int picksMade) {
+int turnsUntil(const ProgramState& state, int position) {
     if (!state.draftSettings || state.draftSettings->drafttype == kDraftTypeAuction) {
         return -1;
     }
     const DraftSettings& draft = *state.draftSettings;
-    const int left = draft.teams * draft.rounds() - picksMade;
-    TurnPosition turn = currentTurn(state);
-    for (int turns = 0; turns < left; ++turns) {
-        if (turn.position == position) {
-            return turns;
+    for (int turn = draft.turnNumber; turn <= lastPickOfDraft(draft); ++turn) {
+        if (turnSlot(draft.drafttype, draft.teams, turn).position == position) {
+            return turn - draft.turnNumber;
         }
-        turn = nextTurn(draft.drafttype, draft.teams, turn);
     }
     return -1;
 }

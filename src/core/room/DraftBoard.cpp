@@ -4,12 +4,15 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <set>
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
+#include "room/TurnHistory.h"
+#include "room/Turns.h"
 #include "store/CsvText.h"
 
 namespace quorvane {
@@ -50,6 +53,25 @@ std::vector<std::string> blankRow(const std::string& label, std::size_t columns)
     return row;
 }
 
+// The row a pick of `turn` fills in a column: its round's, or the first free one below when the
+// team already has a player there (a pick recorded out of turn); rows are added as needed.
+std::size_t rowForTurn(std::vector<std::vector<std::string>>& rows, std::size_t firstRound,
+                       std::size_t column, const DraftSettings& draft, int turn) {
+    std::size_t row = firstRound +
+                      static_cast<std::size_t>(turnSlot(draft.drafttype, draft.teams, turn).round) -
+                      1;
+    for (;; ++row) {
+        if (row >= rows.size()) {
+            std::vector<std::string> added(rows.front().size());
+            added.front() = std::to_string(row - firstRound + 1);
+            rows.push_back(std::move(added));
+        }
+        if (rows[row][column].empty()) {
+            return row;
+        }
+    }
+}
+
 DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
     const DraftSettings& draft = *state.draftSettings;
     DraftBoard board;
@@ -57,36 +79,28 @@ DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& 
     const std::size_t columns = board.table.headings.size();
     const std::map<int, int> columnOf = columnOfTeam(draft);
 
-    // Each team's keepers and picks in the order it made them.
     std::map<int, std::vector<const DraftPick*>> keepersOf;
-    std::map<int, std::vector<const DraftPick*>> picksOf;
+    std::vector<const DraftPick*> made;
+    std::set<int> pickedTurns;
     for (const DraftPick& pick : picks) {
         if (columnOf.count(pick.teamid) == 0) {
             continue;
         }
-        (pick.draftorder == 0 ? keepersOf : picksOf)[pick.teamid].push_back(&pick);
+        if (pick.draftorder == 0) {
+            keepersOf[pick.teamid].push_back(&pick);
+        } else {
+            made.push_back(&pick);
+            pickedTurns.insert(pick.draftorder);
+        }
     }
     std::size_t keeperRows = 0;
     for (const auto& [teamid, held] : keepersOf) {
         keeperRows = std::max(keeperRows, held.size());
     }
-    std::size_t roundRows = static_cast<std::size_t>(std::max(draft.rounds(), 0));
-    for (const auto& [teamid, made] : picksOf) {
-        roundRows = std::max(roundRows, made.size());
-    }
-    const int onTheClock = teamOnTheClock(state);
-    // A team that has used all its rounds has no cell left to fill.
-    if (const auto found = picksOf.find(onTheClock); onTheClock > 0 && columnOf.count(onTheClock)) {
-        const std::size_t made = found == picksOf.end() ? 0 : found->second.size();
-        if (made < static_cast<std::size_t>(draft.rounds())) {
-            board.current = BoardCell{static_cast<int>(keeperRows + made), columnOf.at(onTheClock)};
-        }
-    }
-
     for (std::size_t row = 0; row < keeperRows; ++row) {
         board.table.rows.push_back(blankRow("Keeper", columns));
     }
-    for (std::size_t round = 1; round <= roundRows; ++round) {
+    for (int round = 1; round <= std::max(draft.rounds(), 1); ++round) {
         board.table.rows.push_back(blankRow(std::to_string(round), columns));
     }
     const auto cellText = [](const DraftPick& pick) {
@@ -99,11 +113,40 @@ DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& 
             board.keepers.push_back({static_cast<int>(row), column});
         }
     }
-    for (const auto& [teamid, made] : picksOf) {
-        const auto column = static_cast<std::size_t>(columnOf.at(teamid));
-        for (std::size_t index = 0; index < made.size(); ++index) {
-            board.table.rows[keeperRows + index][column] = cellText(*made[index]);
+    // Picks sit in the round of their turn, skipped turns counted.
+    std::stable_sort(made.begin(), made.end(), [](const DraftPick* a, const DraftPick* b) {
+        return a->draftorder < b->draftorder;
+    });
+    for (const DraftPick* pick : made) {
+        const auto column = static_cast<std::size_t>(columnOf.at(pick->teamid));
+        const std::size_t row =
+            rowForTurn(board.table.rows, keeperRows, column, draft, pick->draftorder);
+        board.table.rows[row][column] = cellText(*pick);
+    }
+    // Every earlier turn that no pick holds was skipped, in the cell of the team it belonged to.
+    for (int turn = 1; turn < draft.turnNumber; ++turn) {
+        const auto column = columnOf.find(teamOfTurn(draft, turn));
+        if (pickedTurns.count(turn) != 0 || column == columnOf.end()) {
+            continue;
         }
+        const std::size_t row =
+            keeperRows +
+            static_cast<std::size_t>(turnSlot(draft.drafttype, draft.teams, turn).round) - 1;
+        if (row >= board.table.rows.size()) {
+            continue;
+        }
+        std::string& cell = board.table.rows[row][static_cast<std::size_t>(column->second)];
+        if (cell.empty()) {
+            cell = kSkippedCell;
+            board.skipped.push_back({static_cast<int>(row), column->second});
+        }
+    }
+    const int onTheClock = teamOnTheClock(state);
+    if (onTheClock > 0 && columnOf.count(onTheClock) != 0 && !isDraftComplete(state)) {
+        const auto column = static_cast<std::size_t>(columnOf.at(onTheClock));
+        board.current = BoardCell{static_cast<int>(rowForTurn(board.table.rows, keeperRows, column,
+                                                              draft, draft.turnNumber)),
+                                  static_cast<int>(column)};
     }
     return board;
 }

@@ -22,8 +22,9 @@ struct BoardCell {
 // The whole draft at a glance. Its first column labels the rows; every other column is one
 // team, in draft order, the user's own heading ending in " (Mine)".
 // A straight or snake draft has a row per round (keepers in "Keeper" rows above them), each
-// cell the player a team took in that round: "Jimmy Butler (SF, RK 14)". Snake rows reverse
-// only in the order they are filled, since every team keeps its own column.
+// cell the player a team took with its turn of that round: "Jimmy Butler (SF, RK 14)", or
+// "(skipped)" for a turn skipped. Snake rows reverse only in the order they are filled, since
+// every team keeps its own column.
 // An auction has a row per roster slot ("NA" rows for players beyond a team's slots), each cell
 // the player and his price ("Jimmy Butler $45", a keeper " K"), then the rows "Spent", "Left",
 // "Max Bid" and "Spots Left".
@@ -32,9 +33,11 @@ struct DraftBoard {
     std::optional<BoardCell> current;  // the cell the team on the clock fills next
     int mineColumn = -1;
     std::vector<BoardCell> keepers;
+    std::vector<BoardCell> skipped;
 };
 
 inline constexpr const char* kMineMark = " (Mine)";
+inline constexpr const char* kSkippedCell = "(skipped)";
 
 // The board of the open draft from its picks (readDraftPicks).
 DraftBoard buildDraftBoard(const ProgramState& state, const std::vector<DraftPick>& picks);

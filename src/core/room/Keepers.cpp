@@ -7,7 +7,10 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "draftconfig/DraftLoader.h"
+#include "room/TurnHistoryWriter.h"
 #include "store/NumberText.h"
+#include "store/TransactionGuard.h"
 
 namespace quorvane {
 
@@ -113,27 +116,46 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
         }
         price = *bid;
     }
+    TransactionGuard transaction(state.dbConnection);
+    const auto failed = [&] {
+        transaction.rollback();
+        loadDraft(state, draft.template_id);
+        return KeeperOutcome::Failed;
+    };
     Recordset taken;
     if (!openRecordset(taken, state.dbConnection,
                        "select count(*) as cnt from draftTaken where template_id = ? and "
                        "playerid = ?",
                        {id(draft.template_id), id(playerid)})) {
         reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
-        return KeeperOutcome::Failed;
+        return failed();
     }
     if (taken.getInt("cnt") != 0) {
+        transaction.rollback();
         dialogs.showMessage("Player Already Selected",
                             "This player is currently on a team in your league and cannot be "
                             "added to another team",
                             MessageIcon::Exclamation);
         return KeeperOutcome::Stopped;
     }
+    if (!reconcileTurnHistory(state, dialogs)) {
+        return failed();
+    }
     if (!executeSql(state.dbConnection,
                     "insert into drafttaken(template_id, playerid, teamid, pos, draftorder, "
                     "dollars) values (?, ?, ?, ?, 0, ?)",
                     {id(draft.template_id), id(playerid), id(teamid), pos, SqlValue{price}})) {
         reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
-        return KeeperOutcome::Failed;
+        return failed();
+    }
+    HistoryEntry keeper;
+    keeper.kind = HistoryKind::Keeper;
+    keeper.teamid = teamid;
+    keeper.playerid = playerid;
+    keeper.dollars = price;
+    keeper.pos = pos;
+    if (!recordHistoryEntry(state, dialogs, keeper) || !transaction.commit()) {
+        return failed();
     }
     return KeeperOutcome::Added;
 }
@@ -153,14 +175,32 @@ bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
                           "list?")) {
         return false;
     }
+    TransactionGuard transaction(state.dbConnection);
+    const auto undone = [&] {
+        transaction.rollback();
+        loadDraft(state, state.draftSettings->template_id);
+        return false;
+    };
+    const auto standing = reconcileTurnHistory(state, dialogs);
+    if (!standing) {
+        return undone();
+    }
     if (!executeSql(state.dbConnection,
                     "delete from drafttaken where template_id = ? and playerid = ? and "
                     "draftorder = 0",
                     {id(state.draftSettings->template_id), id(playerid)})) {
         reportDatabaseError(dialogs, state.dbConnection, " 12102 error: could not access database");
-        return false;
+        return undone();
     }
-    return state.dbConnection.changes() > 0;
+    if (state.dbConnection.changes() == 0) {
+        return undone();
+    }
+    // The keeper's entry is taken back, so the history keeps what was removed.
+    const std::optional<HistoryEntry> entry = entryOfPlayer(*standing, playerid);
+    if ((entry && !takeBackEntry(state, dialogs, *entry)) || !transaction.commit()) {
+        return undone();
+    }
+    return true;
 }
 
 RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, int mainRosterTeamId) {

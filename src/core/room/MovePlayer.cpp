@@ -3,6 +3,10 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "draftconfig/DraftLoader.h"
+#include "room/TurnHistory.h"
+#include "room/TurnHistoryWriter.h"
+#include "store/TransactionGuard.h"
 
 namespace quorvane {
 
@@ -15,6 +19,30 @@ SqlValue id(int value) {
 constexpr CheckLogLines kMoveCheckLines{" 11002 error: could not access database",
                                         " 11003 error: could not access database",
                                         " 11004 error: could not access database"};
+
+MoveResult failed(ProgramState& state, TransactionGuard& transaction, MoveResult& result) {
+    transaction.rollback();
+    loadDraft(state, state.draftSettings->template_id);
+    result.outcome = MoveOutcome::Failed;
+    return result;
+}
+
+// A dropped pick leaves its turn used: it becomes a skip of that turn, as the history rebuilt
+// from the picks would have it, and no later pick changes its number. A dropped keeper, or a
+// sale (an auction numbers sales, not turns), is taken back.
+bool recordDrop(ProgramState& state, UserDialogs& dialogs, const HistoryEntry& entry) {
+    const DraftSettings& draft = *state.draftSettings;
+    if (entry.kind == HistoryKind::Keeper || draft.drafttype == kDraftTypeAuction) {
+        return takeBackEntry(state, dialogs, entry);
+    }
+    HistoryEntry skip = entry;
+    skip.kind = HistoryKind::Skip;
+    skip.teamid = teamOfTurn(draft, entry.turn);
+    skip.playerid = 0;
+    skip.dollars = 0.0;
+    skip.pos.clear();
+    return rewriteHistoryEntry(state, dialogs, skip);
+}
 
 }  // namespace
 
@@ -78,6 +106,11 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
     }
     // Outside auctions the price stays what it was.
     const bool auction = draft.drafttype == kDraftTypeAuction;
+    TransactionGuard transaction(state.dbConnection);
+    const auto standing = reconcileTurnHistory(state, dialogs);
+    if (!standing) {
+        return failed(state, transaction, result);
+    }
     if (!executeSql(state.dbConnection,
                     auction ? "update drafttaken set teamid = ?, pos = ?, dollars = ? where "
                               "playerid = ? and template_id = ?"
@@ -86,8 +119,21 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
                     auction ? SqlParams{id(teamid), pos, price, id(playerid), id(draft.template_id)}
                             : SqlParams{id(teamid), pos, id(playerid), id(draft.template_id)})) {
         reportDatabaseError(dialogs, state.dbConnection, " 50007 error: could not access database");
-        result.outcome = MoveOutcome::Failed;
-        return result;
+        return failed(state, transaction, result);
+    }
+    // The pick keeps its turn (a keeper stays a keeper); its entry names the new team.
+    if (std::optional<HistoryEntry> entry = entryOfPlayer(*standing, playerid)) {
+        entry->teamid = teamid;
+        entry->pos = pos;
+        if (auction) {
+            entry->dollars = toDouble(price);
+        }
+        if (!rewriteHistoryEntry(state, dialogs, *entry)) {
+            return failed(state, transaction, result);
+        }
+    }
+    if (!transaction.commit()) {
+        return failed(state, transaction, result);
     }
     result.outcome = MoveOutcome::Changed;
     result.view = refreshMain(state, dialogs);
@@ -99,13 +145,25 @@ MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, i
     if (!state.draftSettings) {
         return result;
     }
+    const DraftSettings& draft = *state.draftSettings;
+    TransactionGuard transaction(state.dbConnection);
+    const auto standing = reconcileTurnHistory(state, dialogs);
+    if (!standing) {
+        return failed(state, transaction, result);
+    }
     if (!executeSql(state.dbConnection,
                     "delete from DraftTaken where template_id = ? and teamid = ? and playerid = ?",
-                    {id(state.draftSettings->template_id), id(teamid), id(playerid)})) {
+                    {id(draft.template_id), id(teamid), id(playerid)})) {
         reportDatabaseError(dialogs, state.dbConnection,
                             " 50052 error: could not access database ");
-        result.outcome = MoveOutcome::Failed;
-        return result;
+        return failed(state, transaction, result);
+    }
+    const std::optional<HistoryEntry> entry = entryOfPlayer(*standing, playerid);
+    if (state.dbConnection.changes() > 0 && entry && !recordDrop(state, dialogs, *entry)) {
+        return failed(state, transaction, result);
+    }
+    if (!transaction.commit()) {
+        return failed(state, transaction, result);
     }
     result.outcome = MoveOutcome::Changed;
     result.view = refreshMain(state, dialogs);

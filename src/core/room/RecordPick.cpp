@@ -9,6 +9,7 @@
 #include "draftconfig/DraftLoader.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
+#include "room/TurnHistoryWriter.h"
 #include "room/Turns.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
@@ -31,30 +32,11 @@ constexpr CheckLogLines kPickCheckLines{" 50002 error: could not access database
                                         " 50003 error: could not access database",
                                         " 50004 error: could not access database"};
 
-// The turn after a pick moves like a skip, but only when a team holds it; after the last pick
-// of the last round nobody holds it any more.
-bool advanceAfterPick(ProgramState& state, UserDialogs& dialogs, int order) {
-    const DraftSettings& draft = *state.draftSettings;
-    const TurnPosition current = currentTurn(state);
-    if (draft.drafttype == kDraftTypeAuction || current.position == 0) {
-        return true;
-    }
-    if (order >= lastPickOfDraft(draft)) {
-        return clearTurn(state, dialogs,
-                         draft.drafttype == kDraftTypeSnake
-                             ? " 50010 error: could not access database"
-                             : " 50008 error: could not access database");
-    }
-    const TurnLogLines lines =
-        draft.drafttype == kDraftTypeSnake
-            ? TurnLogLines{" 50010 error: could not access database",
-                           " 50011 error: could not access database",
-                           " 50012 error: could not access database",
-                           " 50014 error: could not access database"}
-            : TurnLogLines{" 50008 error: could not access database",
-                           " 50009 error: could not access database", "", ""};
-    return moveTurnTo(state, dialogs, nextTurn(draft.drafttype, draft.teams, current), lines);
-}
+constexpr TurnLogLines kSnakePickLines{
+    " 50010 error: could not access database", " 50011 error: could not access database",
+    " 50012 error: could not access database", " 50014 error: could not access database"};
+constexpr TurnLogLines kStraightPickLines{" 50008 error: could not access database",
+                                          " 50009 error: could not access database", "", ""};
 
 }  // namespace
 
@@ -255,14 +237,11 @@ PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, c
         loadDraft(state, templateId);
         return failed();
     };
-    Recordset highest;
-    if (!openRecordset(highest, state.dbConnection,
-                       "select iif(max(draftorder) is null,0,max(draftorder)) as draftorder from "
-                       "drafttaken where template_id = ?",
-                       {id(templateId)})) {
-        return rollBack(" 50006 error: could not access database");
+    // The pick takes the turn on the clock, skipped turns counted, and the next turn comes on.
+    if (!reconcileTurnHistory(state, dialogs)) {
+        return rollBack("");
     }
-    const int order = static_cast<int>(highest.getInt("draftorder")) + 1;
+    const int order = draft.turnNumber;
     if (!executeSql(state.dbConnection,
                     "insert into drafttaken(template_id, teamid, playerid, draftorder, dollars, "
                     "pos) values (?, ?, ?, ?, ?, ?)",
@@ -270,7 +249,15 @@ PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, c
                      form.pos})) {
         return rollBack(" 50007 error: could not access database");
     }
-    if (!advanceAfterPick(state, dialogs, order)) {
+    HistoryEntry pick;
+    pick.turn = order;
+    pick.teamid = form.teamid;
+    pick.playerid = playerid;
+    pick.dollars = price;
+    pick.pos = form.pos;
+    if (!recordHistoryEntry(state, dialogs, pick) ||
+        !putTurnOn(state, dialogs, order + 1,
+                   draft.drafttype == kDraftTypeSnake ? kSnakePickLines : kStraightPickLines)) {
         return rollBack("");
     }
     if (!transaction.commit()) {

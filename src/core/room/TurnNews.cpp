@@ -18,12 +18,18 @@ std::string teamName(const ProgramState& state, int teamid) {
     return {};
 }
 
-std::optional<DraftPick> lastPick(ProgramState& state) {
-    const auto picks = readDraftPicks(state);
-    if (!picks || picks->empty() || picks->back().draftorder == 0) {
-        return std::nullopt;
+std::string playerName(const std::vector<DraftPick>& picks, int playerid) {
+    for (const DraftPick& pick : picks) {
+        if (pick.playerid == playerid) {
+            return pick.firstname.empty() ? pick.lastname : pick.firstname + " " + pick.lastname;
+        }
     }
-    return picks->back();
+    return "player " + std::to_string(playerid);
+}
+
+std::string onTheClock(const ProgramState& state) {
+    const int teamid = teamOnTheClock(state);
+    return teamid > 0 ? ": " + teamName(state, teamid) + " on the clock" : std::string();
 }
 
 }  // namespace
@@ -32,26 +38,30 @@ std::optional<TurnChange> undoLastPickTold(ProgramState& state, UserDialogs& dia
     if (!state.draftSettings) {
         return std::nullopt;
     }
-    const std::optional<DraftPick> before = lastPick(state);
-    const TurnPosition turnBefore = currentTurn(state);
-    auto view = undoLastPick(state, dialogs);
-    if (!view || !state.draftSettings) {
+    // The names of the players as they stand before one of them leaves his team.
+    const auto before = readDraftPicks(state);
+    auto step = undoLastEntry(state, dialogs);
+    if (!step || !state.draftSettings) {
         return std::nullopt;
     }
-    const std::optional<DraftPick> after = lastPick(state);
-    const TurnPosition turnAfter = currentTurn(state);
-    const int clockAfter = teamOnTheClock(state);
-    TurnChange change{std::move(*view), "Nothing to undo"};
-    if (before && (!after || after->draftorder != before->draftorder)) {
-        const std::string name = before->firstname.empty()
-                                     ? before->lastname
-                                     : before->firstname + " " + before->lastname;
-        change.news = "Undid #" + std::to_string(before->draftorder) + " " + name + ", " +
-                      teamName(state, before->teamid);
-    } else if ((turnAfter.position != turnBefore.position ||
-                turnAfter.direction != turnBefore.direction) &&
-               clockAfter > 0) {
-        change.news = "Undid a skip: " + teamName(state, clockAfter) + " on the clock";
+    TurnChange change{std::move(step->view), "Nothing to undo"};
+    if (!step->entry) {
+        return change;
+    }
+    const HistoryEntry& undone = *step->entry;
+    const std::string player =
+        playerName(before.value_or(std::vector<DraftPick>{}), undone.playerid);
+    switch (undone.kind) {
+        case HistoryKind::Skip:
+            change.news = "Undid a skip" + onTheClock(state);
+            break;
+        case HistoryKind::Keeper:
+            change.news = "Undid keeper " + player + ", " + teamName(state, undone.teamid);
+            break;
+        default:
+            change.news = "Undid #" + std::to_string(undone.turn) + " " + player + ", " +
+                          teamName(state, undone.teamid);
+            break;
     }
     return change;
 }
@@ -60,19 +70,16 @@ std::optional<TurnChange> skipTurnTold(ProgramState& state, UserDialogs& dialogs
     if (!state.draftSettings) {
         return std::nullopt;
     }
-    const int clockBefore = teamOnTheClock(state);
-    const bool auction = state.draftSettings->drafttype == kDraftTypeAuction;
-    auto view = skipTurn(state, dialogs);
-    if (!view || !state.draftSettings) {
+    auto step = skipTurnStep(state, dialogs);
+    if (!step || !state.draftSettings) {
         return std::nullopt;
     }
-    TurnChange change{std::move(*view), "Nothing to skip in an auction"};
-    if (!auction) {
-        const int clockAfter = teamOnTheClock(state);
-        change.news = clockBefore > 0 ? "Skipped " + teamName(state, clockBefore) : "Skipped";
-        if (clockAfter > 0) {
-            change.news += ": " + teamName(state, clockAfter) + " on the clock";
-        }
+    TurnChange change{std::move(step->view), "Nothing to skip: the draft is complete"};
+    if (state.draftSettings->drafttype == kDraftTypeAuction) {
+        change.news = "Nothing to skip in an auction";
+    } else if (step->entry) {
+        change.news = "Skipped #" + std::to_string(step->entry->turn) + " " +
+                      teamName(state, step->entry->teamid) + onTheClock(state);
     }
     return change;
 }

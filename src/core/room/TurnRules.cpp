@@ -41,4 +41,22 @@ TurnPosition previousTurn(int drafttype, int teams, const TurnPosition& current)
     return {up ? cur - 1 : cur + 1, current.direction};
 }
 
+TurnSlot turnSlot(int drafttype, int teams, int turn) {
+    const int size = teams > 0 ? teams : 1;
+    TurnSlot slot;
+    slot.round = (turn - 1) / size + 1;
+    slot.pick = (turn - 1) % size + 1;
+    const bool up = drafttype != kDraftTypeSnake || slot.round % 2 == 1;
+    slot.position = up ? slot.pick : size + 1 - slot.pick;
+    slot.direction = up ? "U" : "D";
+    return slot;
+}
+
+int lastPickOfDraft(const DraftSettings& draft) {
+    if (draft.drafttype == kDraftTypeAuction || draft.rounds() < 1) {
+        return 0;
+    }
+    return draft.teams * draft.rounds();
+}
+
 }  // namespace quorvane

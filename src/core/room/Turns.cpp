@@ -4,6 +4,8 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "room/TurnHistory.h"
+#include "room/TurnHistoryWriter.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
@@ -17,10 +19,6 @@ constexpr TurnLogLines kStraightLines{
     " 60007 error: could not access database", " 60005 error: could not access database",
     " 60004 error: could not access database", " 60004 error: could not access database"};
 
-const TurnLogLines& turnLines(const DraftSettings& draft) {
-    return draft.drafttype == kDraftTypeSnake ? kSnakeLines : kStraightLines;
-}
-
 SqlValue id(int value) {
     return SqlValue{std::int64_t{value}};
 }
@@ -32,73 +30,82 @@ void reloadDraft(ProgramState& state) {
     }
 }
 
-// Another program may have moved the turn since the draft was loaded; once the writer's lock
-// is held, the turn read now is the one the change applies to.
-void readTurnInside(ProgramState& state, const TransactionGuard& transaction) {
+// What a turn operation does once the history is read; false after a reported failure.
+using TurnStepWork = bool (*)(ProgramState&, UserDialogs&, const std::vector<HistoryEntry>&,
+                              std::optional<HistoryEntry>&);
+
+// One turn operation: another program may have changed the draft since it was loaded, so once
+// the writer's lock is held the draft and its history are read again and the step applies to
+// what they hold now.
+std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs, TurnStepWork work) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    TransactionGuard transaction(state.dbConnection);
     if (transaction.begun()) {
         reloadDraft(state);
     }
-}
-
-bool stepTurn(ProgramState& state, UserDialogs& dialogs, bool forward) {
-    if (!state.draftSettings || state.draftSettings->drafttype == kDraftTypeAuction) {
-        return true;
-    }
-    TransactionGuard transaction(state.dbConnection);
-    readTurnInside(state, transaction);
-    const DraftSettings& draft = *state.draftSettings;
-    const TurnPosition current = currentTurn(state);
-    const TurnPosition target = forward ? nextTurn(draft.drafttype, draft.teams, current)
-                                        : previousTurn(draft.drafttype, draft.teams, current);
-    if (!moveTurnTo(state, dialogs, target, turnLines(draft)) || !transaction.commit()) {
+    std::optional<HistoryEntry> entry;
+    const auto standing = reconcileTurnHistory(state, dialogs);
+    if (!standing || !work(state, dialogs, *standing, entry) || !transaction.commit()) {
         transaction.rollback();
         reloadDraft(state);
+        return std::nullopt;
+    }
+    return TurnStep{refreshMain(state, dialogs), std::move(entry)};
+}
+
+bool skipTheTurnOnTheClock(ProgramState& state, UserDialogs& dialogs,
+                           const std::vector<HistoryEntry>&, std::optional<HistoryEntry>& made) {
+    const DraftSettings& draft = *state.draftSettings;
+    if (draft.drafttype == kDraftTypeAuction || isDraftComplete(state)) {
+        return true;
+    }
+    HistoryEntry skip;
+    skip.kind = HistoryKind::Skip;
+    skip.turn = draft.turnNumber;
+    // The team the flags mark: a followed room may have put another there than the order names.
+    const int marked = teamOnTheClock(state);
+    skip.teamid = marked > 0 ? marked : teamOfTurn(draft, skip.turn);
+    const auto stored = recordHistoryEntry(state, dialogs, skip);
+    if (!stored || !putTurnOn(state, dialogs, skip.turn + 1, turnLines(draft))) {
         return false;
     }
+    skip.entryid = *stored;
+    made = std::move(skip);
     return true;
 }
 
-// Undo with nobody on the clock: the last pick goes, and when that opens the draft again its
-// team picks again, in the direction the draft ran when it picked. Runs inside the caller's
-// transaction; false after the failure was shown and logged.
-bool reopenDraft(ProgramState& state, UserDialogs& dialogs, std::int64_t last) {
-    const DraftSettings& draft = *state.draftSettings;
-    const SqlParams pick{SqlValue{last}, id(draft.template_id)};
-    Recordset lastPick;
-    if (!openRecordset(lastPick, state.dbConnection,
-                       "select teamid from drafttaken where draftorder = ? and template_id = ?",
-                       pick) ||
-        !executeSql(state.dbConnection,
-                    "delete from draftTaken where draftorder = ? and template_id = ?", pick)) {
-        reportDatabaseError(dialogs, state.dbConnection, " 60002 error: could not access database");
-        return false;
-    }
-    const int teamid = lastPick.eof() ? 0 : static_cast<int>(lastPick.getInt("teamid"));
-    if (isDraftComplete(state)) {
+bool takeBackTheLastEntry(ProgramState& state, UserDialogs& dialogs,
+                          const std::vector<HistoryEntry>& standing,
+                          std::optional<HistoryEntry>& undone) {
+    const std::optional<HistoryEntry> last = lastUndoable(standing);
+    if (!last) {
         return true;
     }
-    for (const DraftTeam& team : draft.draftTeams) {
-        if (team.teamid == teamid) {
-            return moveTurnTo(state, dialogs, {team.draftposition, draft.draftdirection},
-                              turnLines(draft));
-        }
+    if (last->kind != HistoryKind::Skip && !deleteTakenPlayer(state, dialogs, last->playerid)) {
+        return false;
     }
+    if (!takeBackEntry(state, dialogs, *last)) {
+        return false;
+    }
+    // A keeper holds no turn; a pick or skip gives its turn back.
+    if (last->kind != HistoryKind::Keeper &&
+        !putTurnOn(state, dialogs, last->turn, turnLines(*state.draftSettings))) {
+        return false;
+    }
+    undone = last;
     return true;
 }
 
 }  // namespace
 
 TurnPosition currentTurn(const ProgramState& state) {
-    TurnPosition turn;
-    if (!state.draftSettings) {
-        return turn;
-    }
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
-        if (team.currentpick == 1) {
-            turn = {team.draftposition, state.draftSettings->draftdirection};
-        }
-    }
-    return turn;
+    return state.draftSettings ? markedTurn(*state.draftSettings) : TurnPosition{};
+}
+
+const TurnLogLines& turnLines(const DraftSettings& draft) {
+    return draft.drafttype == kDraftTypeSnake ? kSnakeLines : kStraightLines;
 }
 
 bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& target,
@@ -143,27 +150,12 @@ bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& t
     return true;
 }
 
-int lastPickOfDraft(const DraftSettings& draft) {
-    if (draft.drafttype == kDraftTypeAuction || draft.rounds() < 1) {
-        return 0;
-    }
-    return draft.teams * draft.rounds();
-}
-
-bool isDraftComplete(ProgramState& state) {
-    if (!state.draftSettings) {
+bool isDraftComplete(const ProgramState& state) {
+    if (!state.draftSettings || state.draftSettings->drafttype == kDraftTypeAuction) {
         return false;
     }
     const int lastPick = lastPickOfDraft(*state.draftSettings);
-    Recordset highest;
-    if (lastPick < 1 ||
-        !openRecordset(highest, state.dbConnection,
-                       "select iif(max(draftorder) is null,0,max(draftorder)) as draftorder from "
-                       "drafttaken where template_id = ?",
-                       {id(state.draftSettings->template_id)})) {
-        return false;
-    }
-    return highest.getInt("draftorder") >= lastPick;
+    return lastPick > 0 && state.draftSettings->turnNumber > lastPick;
 }
 
 bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLine) {
@@ -180,93 +172,32 @@ bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLi
     return true;
 }
 
-bool advanceTurn(ProgramState& state, UserDialogs& dialogs) {
-    return stepTurn(state, dialogs, true);
+bool deleteTakenPlayer(ProgramState& state, UserDialogs& dialogs, int playerid) {
+    if (!executeSql(state.dbConnection,
+                    "delete from draftTaken where template_id = ? and playerid = ?",
+                    {id(state.draftSettings->template_id), id(playerid)})) {
+        reportDatabaseError(dialogs, state.dbConnection, " 60002 error: could not access database");
+        return false;
+    }
+    return true;
 }
 
-bool stepTurnBack(ProgramState& state, UserDialogs& dialogs) {
-    return stepTurn(state, dialogs, false);
+std::optional<TurnStep> skipTurnStep(ProgramState& state, UserDialogs& dialogs) {
+    return runTurnStep(state, dialogs, &skipTheTurnOnTheClock);
 }
 
 std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings || (!isDraftComplete(state) && !advanceTurn(state, dialogs))) {
-        return std::nullopt;
-    }
-    return refreshMain(state, dialogs);
+    auto step = skipTurnStep(state, dialogs);
+    return step ? std::optional<RoomView>(std::move(step->view)) : std::nullopt;
+}
+
+std::optional<TurnStep> undoLastEntry(ProgramState& state, UserDialogs& dialogs) {
+    return runTurnStep(state, dialogs, &takeBackTheLastEntry);
 }
 
 std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
-        return std::nullopt;
-    }
-    TransactionGuard transaction(state.dbConnection);
-    readTurnInside(state, transaction);
-    const DraftSettings& draft = *state.draftSettings;
-    const auto fail = [&](std::string_view line) -> std::optional<RoomView> {
-        if (!line.empty()) {
-            reportDatabaseError(dialogs, state.dbConnection, line);
-        }
-        transaction.rollback();
-        reloadDraft(state);
-        return std::nullopt;
-    };
-
-    Recordset highest;
-    if (!openRecordset(highest, state.dbConnection,
-                       "select iif(max(draftorder) is null,0,max(draftorder)) as draftorder from "
-                       "drafttaken where template_id = ?",
-                       {id(draft.template_id)})) {
-        return fail(" 60001 error: could not access database");
-    }
-    const std::int64_t last = highest.eof() ? 0 : highest.getInt("draftorder");
-    const TurnPosition current = currentTurn(state);
-
-    if (last > 0 && current.position == 0 && draft.drafttype != kDraftTypeAuction) {
-        return reopenDraft(state, dialogs, last) && transaction.commit()
-                   ? std::optional<RoomView>(refreshMain(state, dialogs))
-                   : fail("");
-    }
-
-    bool deleteLast = false;
-    bool stepBack = true;
-    if (last == 0) {
-        // Before the first pick an undo can only take back a skip.
-        stepBack = current.position != 1;
-    } else if (draft.drafttype == kDraftTypeAuction) {
-        deleteLast = true;
-        stepBack = false;
-    } else {
-        const TurnPosition previous = previousTurn(draft.drafttype, draft.teams, current);
-        int previousTeam = 0;
-        for (const DraftTeam& team : draft.draftTeams) {
-            if (team.draftposition == previous.position) {
-                previousTeam = team.teamid;
-            }
-        }
-        Recordset lastPick;
-        if (!openRecordset(lastPick, state.dbConnection,
-                           "select teamid from drafttaken where draftorder = ? and template_id = ?",
-                           {SqlValue{last}, id(draft.template_id)})) {
-            return fail(" 60002 error: could not access database");
-        }
-        deleteLast = !lastPick.eof() && lastPick.getInt("teamid") == previousTeam;
-    }
-
-    if (deleteLast && !executeSql(state.dbConnection,
-                                  "delete from draftTaken where draftorder = ? and template_id = ?",
-                                  {SqlValue{last}, id(draft.template_id)})) {
-        return fail(" 60002 error: could not access database");
-    }
-    if (stepBack && draft.drafttype != kDraftTypeAuction) {
-        const TurnPosition target = previousTurn(draft.drafttype, draft.teams, current);
-        if (!moveTurnTo(state, dialogs, target, turnLines(draft))) {
-            return fail("");
-        }
-    }
-    if (!transaction.commit()) {
-        return fail(" 60002 error: could not access database");
-    }
-    return refreshMain(state, dialogs);
+    auto step = undoLastEntry(state, dialogs);
+    return step ? std::optional<RoomView>(std::move(step->view)) : std::nullopt;
 }
 
 }  // namespace quorvane

@@ -6,6 +6,7 @@
 
 #include "room/RefreshMain.h"
 #include "room/TurnRules.h"
+#include "store/TurnHistoryRepository.h"
 
 namespace quorvane {
 
@@ -13,8 +14,8 @@ struct DraftSettings;
 struct ProgramState;
 class UserDialogs;
 
-// The team on the clock: its draft position (0 when no team holds the turn; the last marked
-// team wins when several are) and the snake direction.
+// The team on the clock as the turn flags mark it: its draft position (0 when no team holds the
+// turn; the last marked team wins when several are) and the snake direction.
 TurnPosition currentTurn(const ProgramState& state);
 
 // The log lines of the statements that move the turn; a pick and a skip number them apart.
@@ -24,39 +25,44 @@ struct TurnLogLines {
     std::string_view directionUp;
     std::string_view directionDown;
 };
+// The lines of skip and undo for the draft's type.
+const TurnLogLines& turnLines(const DraftSettings& draft);
 
-// Gives the turn to the team at `target` in the tables and in state.draftSettings. Runs inside
-// the caller's transaction; false after the failure was shown and logged.
+// Gives the turn flags to the team at `target` in the tables and in state.draftSettings. Runs
+// inside the caller's transaction; false after the failure was shown and logged.
 bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& target,
                 const TurnLogLines& lines);
 
-// The pick number that ends a straight or snake draft: the last pick of its last round
-// (teams x rounds). 0 for an auction, which has no rounds to end.
-int lastPickOfDraft(const DraftSettings& draft);
-
-// True when a straight or snake draft has reached its last pick: nobody is on the clock any
-// more, and a further pick names its team. A failed read is logged and counts as not complete.
-bool isDraftComplete(ProgramState& state);
+// True when a straight or snake draft is past its last turn: nobody is on the clock any more,
+// and a further pick names its team.
+bool isDraftComplete(const ProgramState& state);
 
 // Takes the turn from every team of the draft (the draft is complete). Runs inside the
 // caller's transaction; false after the failure was shown and logged.
 bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLine);
 
-// The turn to the next team (straight and snake drafts; nothing in an auction), in one
-// transaction. False after a failure was reported; the turn is then as it was.
-bool advanceTurn(ProgramState& state, UserDialogs& dialogs);
-// The turn back to the previous team, the inverse of advanceTurn.
-bool stepTurnBack(ProgramState& state, UserDialogs& dialogs);
+// Deletes the player's row of DraftTaken (a pick or keeper taken back). Runs inside the caller's
+// transaction; false after the failure was shown and logged.
+bool deleteTakenPlayer(ProgramState& state, UserDialogs& dialogs, int playerid);
 
-// "Skip Pick": the turn moves on and the draft room is rebuilt; a complete draft has no turn to
-// skip. nullopt after a failure.
+// What a skip or an undo did to the turn history, with the rebuilt draft room.
+struct TurnStep {
+    RoomView view;
+    std::optional<HistoryEntry> entry;  // the skip made, or the entry taken back; none: nothing
+};
+
+// "Skip Pick": the turn on the clock becomes a skip of the team that holds it and the next turn
+// comes on; the draft room is rebuilt. An auction, and a draft past its last turn, have no turn
+// to skip. nullopt after a failure (nothing changed).
+std::optional<TurnStep> skipTurnStep(ProgramState& state, UserDialogs& dialogs);
 std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs);
 
-// "Undo Last Pick": deletes the last pick when the team before the one on the clock made it and
-// gives that team the turn back; otherwise undoes a skip. In an auction, where the turn never
-// moves, the last pick is always deleted. With nobody on the clock (a complete draft) the last
-// pick is deleted and, once the draft is open again, the team that made it is on the clock.
-// nullopt after a failure (nothing changed).
+// "Undo Last Pick": takes back the last entry of the turn history, whatever it was. A skip is
+// undone as a skip (nothing is deleted); a pick's player leaves his team; a keeper stored after
+// a standing pick or skip leaves his team (keepers of the draft's set-up are the keepers
+// window's). The turn goes back to the one taken back. nullopt after a failure (nothing
+// changed).
+std::optional<TurnStep> undoLastEntry(ProgramState& state, UserDialogs& dialogs);
 std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs);
 
 }  // namespace quorvane

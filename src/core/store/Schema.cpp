@@ -295,6 +295,25 @@ CREATE TABLE IF NOT EXISTS DraftVarianceRatio (
 );
 )sql";
 
+// A draft's turn history: every pick, skip and keeper in the order it was made, and every undo
+// (an entry of its own naming the entry it took back, which stays as the record of what was
+// undone). Turns count picks and skips together, so pick numbers survive a skipped turn.
+constexpr const char* kDraftHistory = R"sql(
+CREATE TABLE IF NOT EXISTS DraftHistory (
+    entryid INTEGER PRIMARY KEY AUTOINCREMENT,
+    template_id INTEGER NOT NULL,
+    kind TEXT NOT NULL CHECK (kind IN ('pick', 'skip', 'keeper', 'undo')),
+    turn INTEGER NOT NULL DEFAULT 0,
+    teamid INTEGER NOT NULL DEFAULT 0,
+    playerid INTEGER NOT NULL DEFAULT 0,
+    dollars REAL NOT NULL DEFAULT 0,
+    pos TEXT,
+    undoes INTEGER
+);
+CREATE INDEX IF NOT EXISTS DraftHistory_template ON DraftHistory (template_id);
+CREATE INDEX IF NOT EXISTS DraftHistory_undoes ON DraftHistory (undoes);
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -320,6 +339,7 @@ const std::initializer_list<SchemaStep> kSteps = {
     // ESPN leagues are read per season, so a followed room carries the season beside its id.
     {5, {}, {{"DraftFollow", "room_season", "INTEGER"}}},
     {6, {kDraftHeadToHead}},
+    {7, {kDraftHistory}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

@@ -53,6 +53,11 @@ class BoardCellModel final : public QIdentityProxyModel {
         if (role == Qt::ForegroundRole && (current || index.column() == m_board->mineColumn)) {
             return QColor(Qt::black);
         }
+        if (role == Qt::ForegroundRole &&
+            std::find(m_board->skipped.begin(), m_board->skipped.end(), cell) !=
+                m_board->skipped.end()) {
+            return QColor(Qt::gray);
+        }
         if (role == Qt::FontRole && (keeper || current || index.column() == 0)) {
             QFont font;
             font.setItalic(keeper);

@@ -18,8 +18,8 @@ class BoardCellModel;
 class GridTableModel;
 
 // The "Draft Board" tab: the whole draft as core lays it out, the cell on the clock
-// highlighted, the user's column tinted and keepers in italics. "Presentation" enlarges it to
-// be read from across a room; the board exports as PNG and CSV.
+// highlighted, the user's column tinted, keepers in italics and skipped turns in grey.
+// "Presentation" enlarges it to be read from across a room; the board exports as PNG and CSV.
 class DraftBoardPage final : public QWidget {
     Q_OBJECT
   public:

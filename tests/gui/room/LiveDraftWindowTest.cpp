@@ -118,15 +118,21 @@ class LiveDraftWindowTest : public QObject {
 
         child<QPushButton>(main, "cmd_skip")->click();
         QCOMPARE(main.statusBar()->currentMessage(),
-                 QString("Skipped Owner 3: Owner 2 on the clock"));
+                 QString("Skipped #4 Owner 3: Owner 2 on the clock"));
         QCOMPARE(
             clock(main),
-            QString("Round 2 \u00b7 Pick 1 (#4) \u2014 Owner 2 on the clock \u00b7 your pick"));
-        // The team before the one on the clock made the last pick, so undo takes that pick.
+            QString("Round 2 \u00b7 Pick 2 (#5) \u2014 Owner 2 on the clock \u00b7 your pick"));
+        QCOMPARE(board->table().rows[1][3], std::string("(skipped)"));
+        // Undo takes back the skip, though the team before the one on the clock made the last
+        // pick; the next undo takes that pick.
+        main.undoPick();
+        QCOMPARE(main.statusBar()->currentMessage(), QString("Undid a skip: Owner 3 on the clock"));
+        QVERIFY(board->table().rows[0][3].rfind("Marcus Smart (", 0) == 0);
         main.undoPick();
         QCOMPARE(main.statusBar()->currentMessage(), QString("Undid #3 Marcus Smart, Owner 3"));
+        // #3 runs up as round 1 did: Owner 3 picks #3 and #4, Owner 2 (mine) #5.
         QCOMPARE(clock(main), QString("Round 1 \u00b7 Pick 3 (#3) \u2014 Owner 3 on the clock "
-                                      "\u00b7 you pick in 1"));
+                                      "\u00b7 you pick in 2"));
         QCOMPARE(board->table().rows[0][3], std::string());
 
         // The board exports whole, as a picture and as the command line's CSV.
