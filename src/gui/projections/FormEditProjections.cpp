@@ -62,6 +62,8 @@ FormEditProjections::FormEditProjections(ProgramState& state, UserDialogs& dialo
         getPlayers();
     });
     connect(grid_editproj, &QTableView::doubleClicked, this, &FormEditProjections::editPlayer);
+    // Enter on a player edits him too.
+    connect(grid_editproj, &QTableView::activated, this, &FormEditProjections::editPlayer);
     connect(cmd_clear_edits, &QPushButton::clicked, this, &FormEditProjections::clearAllEdits);
 
     cButtons(0);

@@ -51,7 +51,7 @@ FormImportTable::FormImportTable(ProgramState& state, UserDialogs& dialogs, QWid
     txt_file = makeNamed<QLineEdit>("txt_file", this);
     txt_file->setReadOnly(true);
     txt_file->setPlaceholderText("Choose a CSV, TSV or semicolon-separated projection table");
-    cmd_browse = makeNamed<QPushButton>("cmd_browse", "Choose File...", this);
+    cmd_browse = makeNamed<QPushButton>("cmd_browse", "&Choose File...", this);
     auto* fileRow = new QHBoxLayout();
     fileRow->addWidget(new QLabel("Table:", this));
     fileRow->addWidget(txt_file, 1);
@@ -73,9 +73,11 @@ FormImportTable::FormImportTable(ProgramState& state, UserDialogs& dialogs, QWid
     choices->addRow("Season:", spn_season);
     choices->addRow("ADP source:", txt_source);
 
-    cmd_dryrun = makeNamed<QPushButton>("cmd_dryrun", "Dry Run", this);
-    cmd_import = makeNamed<QPushButton>("cmd_import", "Import", this);
-    cmd_close = makeNamed<QPushButton>("cmd_close", "Close", this);
+    cmd_dryrun = makeNamed<QPushButton>("cmd_dryrun", "&Dry Run", this);
+    cmd_import = makeNamed<QPushButton>("cmd_import", "&Import", this);
+    cmd_close = makeNamed<QPushButton>("cmd_close", "C&lose", this);
+    // Enter tries the file without writing anything; importing is a choice of its own.
+    cmd_dryrun->setDefault(true);
     cmd_dryrun->setEnabled(false);
     cmd_import->setEnabled(false);
     auto* buttons = new QVBoxLayout();
