@@ -368,10 +368,13 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::FocusIn && m_searchListStale &&
-        watched == m_search->findChild<QComboBox*>()) {
-        m_searchListStale = false;
-        m_search->reloadPlayers();
+    // The search box lists every player: after a pick it is filled again when next used.
+    if (event->type() == QEvent::FocusIn && m_searchListStale) {
+        auto* combo = m_search->findChild<QComboBox*>();
+        if (watched == combo || watched == combo->lineEdit()) {
+            m_searchListStale = false;
+            m_search->reloadPlayers();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

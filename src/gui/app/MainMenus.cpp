@@ -94,7 +94,7 @@ MainActions buildMainMenus(QMainWindow& window) {
         item(view, "mnuSidePane", "Side P&ane", {QKeySequence(Qt::CTRL | Qt::Key_Backslash)});
     actions.presentation = item(view, "mnuPresentation", "Board Pr&esentation",
                                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)});
-    actions.refresh = item(view, "mnuRefresh", "Re&fresh", {QKeySequence(Qt::Key_F5)});
+    actions.refresh = item(view, "mnuRefresh", "Refres&h", {QKeySequence(Qt::Key_F5)});
 
     QMenu* players = menu(bar, "mnuPlayers", "&Players");
     actions.addPlayer = item(players, "mnuAddPlayer", "&Add Player");

@@ -34,8 +34,10 @@ SidePane::SidePane(ProgramState& state, UserDialogs& dialogs, QWidget* parent) :
     m_split->addWidget(m_myTeam);
     m_split->addWidget(m_pages);
     m_split->setCollapsible(0, false);
-    m_split->setStretchFactor(0, 3);
-    m_split->setStretchFactor(1, 2);
+    // The user's team first; the draft's pages below take what a small screen leaves.
+    m_split->setStretchFactor(0, 4);
+    m_split->setStretchFactor(1, 1);
+    m_pages->setMinimumHeight(140);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_split);

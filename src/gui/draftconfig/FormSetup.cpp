@@ -404,8 +404,8 @@ void FormSetup::addTeamRowControls(int index) {
     // the row deletes the team from the keyboard).
     controls.remove->setFocusPolicy(Qt::ClickFocus);
     controls.remove->setToolTip(QStringLiteral("Ctrl+Delete in the row"));
-    for (QWidget* field : std::initializer_list<QWidget*>{controls.mine, controls.order,
-                                                          controls.name}) {
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{controls.mine, controls.order, controls.name}) {
         field->setProperty(kTeamRowProperty, index);
         field->installEventFilter(this);
     }
@@ -451,8 +451,8 @@ void FormSetup::showTeamRows(const std::vector<SetupTeamRow>& rows) {
 void FormSetup::chainTeamRows() {
     QWidget* previous = nullptr;
     for (const TeamRowControls& controls : m_teamControls) {
-        for (QWidget* field : std::initializer_list<QWidget*>{controls.mine, controls.order,
-                                                              controls.name}) {
+        for (QWidget* field :
+             std::initializer_list<QWidget*>{controls.mine, controls.order, controls.name}) {
             if (previous != nullptr) {
                 setTabOrder(previous, field);
             }

@@ -17,6 +17,7 @@
 
 #include "app/UserDialogs.h"
 #include "gui/models/GridTableModel.h"
+#include "gui/widgets/ElidingDelegate.h"
 
 namespace quorvane::gui {
 
@@ -112,7 +113,10 @@ DraftBoardPage::DraftBoardPage(UserDialogs& dialogs, QWidget* parent)
     dg_board->setModel(m_cells);
     dg_board->setSelectionMode(QAbstractItemView::NoSelection);
     dg_board->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    dg_board->setWordWrap(true);
+    // A cell is a name over its position and value, each line shortened to fit, never wrapped.
+    dg_board->setWordWrap(false);
+    dg_board->setTextElideMode(Qt::ElideRight);
+    dg_board->setItemDelegate(new ElidingDelegate(dg_board));
     dg_board->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     dg_board->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     dg_board->verticalHeader()->setHighlightSections(false);
@@ -172,7 +176,7 @@ void DraftBoardPage::setPresentation(bool on) {
 void DraftBoardPage::fitCells() {
     QHeaderView* header = dg_board->horizontalHeader();
     const QFontMetrics metrics = dg_board->fontMetrics();
-    const int least = metrics.averageCharWidth() * 15;
+    const int least = metrics.averageCharWidth() * 17;
     header->setMinimumSectionSize(metrics.averageCharWidth() * 6);
     dg_board->setColumnHidden(0, m_cells->columnCount() > 0);
     for (int column = 1; column < m_cells->columnCount(); ++column) {

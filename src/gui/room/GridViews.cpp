@@ -66,6 +66,24 @@ void showGridTable(QTableView* view, GridTableModel* model, GridTable table) {
     rememberColumnWidths(*view);
 }
 
+void growColumnsToContents(QTableView* view) {
+    QHeaderView* header = view->horizontalHeader();
+    view->setProperty(kFittingColumns, true);
+    for (int column = 0; column < header->count(); ++column) {
+        if (view->isColumnHidden(column)) {
+            continue;
+        }
+        // The view's own measure is public through its base class only.
+        const QAbstractItemView* items = view;
+        const int wanted =
+            std::max(items->sizeHintForColumn(column), header->sectionSizeHint(column));
+        if (wanted > view->columnWidth(column)) {
+            view->setColumnWidth(column, wanted);
+        }
+    }
+    view->setProperty(kFittingColumns, false);
+}
+
 void highlightButton(const std::vector<QAbstractButton*>& group, int pressed) {
     for (std::size_t index = 0; index < group.size(); ++index) {
         QAbstractButton* button = group[index];

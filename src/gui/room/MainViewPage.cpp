@@ -39,7 +39,7 @@ constexpr std::array<const char*, kPositionButtons> kPositionCaptions = {"All", 
                                                                          "PF",  "C", "SG", "SF"};
 
 constexpr int kRosterFrameWidth = 300;
-constexpr int kRosterFrameMinimumWidth = 210;
+constexpr int kRosterFrameMinimumWidth = 220;
 // A long name gives way to the figures beside it; the delegate shortens it to fit.
 constexpr int kWidestNameColumn = 150;
 
@@ -390,8 +390,13 @@ void MainViewPage::followTeam(int teamid) {
 }
 
 void MainViewPage::showRoster(const RosterGrid& roster) {
-    showGridTable(dg_roster, m_rosterModel, rosterWithSlots(roster));
-    // The frame is narrow: the name takes what the slot, team and pick columns leave.
+    GridTable table = rosterWithSlots(roster);
+    // The frame is narrow: the name takes what the slot and pick leave, the player's NBA team
+    // gives way (the player's page and the grid show it).
+    if (const int team = table.columnIndex("Team"); team >= 0) {
+        table.hiddenColumns.push_back(team);
+    }
+    showGridTable(dg_roster, m_rosterModel, std::move(table));
     QHeaderView* header = dg_roster->horizontalHeader();
     const int name = m_rosterModel->table().columnIndex("Name");
     for (int column = 0; column < m_rosterModel->columnCount(); ++column) {

@@ -3,12 +3,14 @@
 #include "gui/widgets/NamedWidget.h"
 
 #include <QFont>
+
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/GridTable.h"
 #include "gui/models/GridTableModel.h"
@@ -47,6 +49,9 @@ class StruckRowsModel final : public QIdentityProxyModel {
 
 namespace {
 
+// A roster longer than this scrolls.
+constexpr int kRowsInSight = 16;
+
 // Names take what the other columns leave; long ones lose their middle, not their end.
 void fitNameColumn(QTableView& view, int nameColumn) {
     QHeaderView* header = view.horizontalHeader();
@@ -70,6 +75,7 @@ MyTeamPanelView::MyTeamPanelView(QWidget* parent)
     dg_myteam->setTextElideMode(Qt::ElideMiddle);
     dg_myteam->setItemDelegate(new ElidingDelegate(dg_myteam));
     dg_myteam->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dg_myteam->verticalHeader()->setDefaultSectionSize(dg_myteam->fontMetrics().height() + 4);
     lbl_myteam_places = makeNamed<QLabel>("lbl_myteam_places", this);
     lbl_myteam_places->setWordWrap(true);
     lbl_myteam_places->setToolTip(
@@ -82,7 +88,8 @@ MyTeamPanelView::MyTeamPanelView(QWidget* parent)
     dg_watch->setSelectionMode(QAbstractItemView::SingleSelection);
     dg_watch->setEditTriggers(QAbstractItemView::NoEditTriggers);
     dg_watch->verticalHeader()->hide();
-    dg_watch->verticalHeader()->setDefaultSectionSize(dg_watch->fontMetrics().height() + 6);
+    dg_watch->verticalHeader()->setDefaultSectionSize(dg_watch->fontMetrics().height() + 4);
+    dg_watch->setMinimumHeight(3 * dg_watch->verticalHeader()->defaultSectionSize());
     dg_watch->setTextElideMode(Qt::ElideMiddle);
     dg_watch->setItemDelegate(new ElidingDelegate(dg_watch));
     dg_watch->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -91,7 +98,7 @@ MyTeamPanelView::MyTeamPanelView(QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
     layout->addWidget(lbl_myteam_money);
-    layout->addWidget(dg_myteam, 3);
+    layout->addWidget(dg_myteam);
     layout->addWidget(lbl_myteam_places);
     layout->addWidget(lbl_watch);
     layout->addWidget(dg_watch, 1);
@@ -120,7 +127,16 @@ void MyTeamPanelView::showPanel(const MyTeamPanel& panel) {
     lbl_myteam_money->setText(money);
     showGridTable(dg_myteam, m_rosterModel, myTeamRosterGrid(panel));
     fitNameColumn(*dg_myteam, 2);
-    const std::string places = placesLine(panel);
+    // The whole roster in sight, the watch list taking what is left.
+    const int rows = std::min(m_rosterModel->rowCount(), kRowsInSight);
+    const int height = dg_myteam->horizontalHeader()->sizeHint().height() +
+                       rows * dg_myteam->verticalHeader()->defaultSectionSize() +
+                       2 * dg_myteam->frameWidth();
+    dg_myteam->setFixedHeight(height);
+    // Before the team's first player every team ties for every place: nothing to read yet.
+    const bool drafted = std::any_of(panel.roster.begin(), panel.roster.end(),
+                                     [](const RosterSlotLine& line) { return !line.open(); });
+    const std::string places = drafted ? placesLine(panel) : std::string();
     lbl_myteam_places->setText(QString::fromStdString(places));
     lbl_myteam_places->setVisible(!places.empty());
     dg_myteam->setVisible(true);

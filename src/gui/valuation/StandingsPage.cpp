@@ -83,6 +83,8 @@ void StandingsPage::refreshMoneyChart() {
 
 void StandingsPage::showStandings(GridTable grid) {
     showGridTable(dg_standings, m_model, std::move(grid));
+    // Totals grow as teams draft: their cells widen rather than end in "...".
+    growColumnsToContents(dg_standings);
     m_chart->refresh();
 }
 

@@ -5,11 +5,15 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QCursor>
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace quorvane::gui {
@@ -57,6 +61,17 @@ void BarChartView::showChart(const ChartData& figures) {
                                      : static_cast<QAbstractBarSeries*>(new QBarSeries);
     for (const ChartSeries& values : figures.series) {
         auto* set = new QBarSet(text(values.name));
+        connect(set, &QBarSet::hovered, this, [this, set](bool over, int index) {
+            if (!over || index < 0 || static_cast<std::size_t>(index) >= m_data.labels.size()) {
+                QToolTip::hideText();
+                return;
+            }
+            QToolTip::showText(QCursor::pos(),
+                               QStringLiteral("%1: %2 %3")
+                                   .arg(text(m_data.labels[static_cast<std::size_t>(index)]),
+                                        set->label(), QString::number(set->at(index))),
+                               this);
+        });
         for (const double value : values.values) {
             set->append(value);
         }
@@ -75,6 +90,8 @@ void BarChartView::showChart(const ChartData& figures) {
     for (const std::string& label : figures.labels) {
         labels->append(text(label));
     }
+    m_labels = labels;
+    m_labelStep = 1;
     // Team names and category symbols stay whole when upright on end, even in a narrow chart;
     // slanted ones would reach past the plot at its edges and be left out.
     labels->setLabelsAngle(figures.labels.size() > kUprightLabels ? -90 : 0);
@@ -92,6 +109,44 @@ void BarChartView::showChart(const ChartData& figures) {
 
     // setChart deletes the chart shown before.
     setChart(chart);
+    thinLabels();
+}
+
+void BarChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    thinLabels();
+}
+
+void BarChartView::thinLabels() {
+    const auto count = static_cast<qsizetype>(m_data.labels.size());
+    if (m_labels == nullptr || count == 0) {
+        return;
+    }
+    const QFontMetrics metrics(m_labels->labelsFont());
+    // Upright labels stand side by side a line apart; flat ones need their own width.
+    qreal need = metrics.height() + 2;
+    if (static_cast<std::size_t>(count) <= kUprightLabels) {
+        for (const std::string& label : m_data.labels) {
+            need = std::max<qreal>(need, metrics.horizontalAdvance(text(label)) + 8);
+        }
+    }
+    qreal room = chart()->plotArea().width();
+    if (room <= 0) {
+        room = width() * 0.75;
+    }
+    const int step = std::max(1, static_cast<int>(std::ceil(need * count / std::max(room, 1.0))));
+    if (step == m_labelStep) {
+        return;
+    }
+    m_labelStep = step;
+    QStringList shown;
+    for (qsizetype index = 0; index < count; ++index) {
+        // Categories must differ from one another: a left-out label is a run of zero-width
+        // spaces of its own length.
+        shown << (index % step == 0 ? text(m_data.labels[static_cast<std::size_t>(index)])
+                                    : QString(index + 1, QChar(0x200B)));
+    }
+    m_labels->setCategories(shown);
 }
 
 bool BarChartView::exportPng(const QString& path) {

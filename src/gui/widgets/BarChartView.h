@@ -4,6 +4,8 @@
 #include <QChartView>
 #include <QString>
 
+class QBarCategoryAxis;
+
 #include "valuation/ChartData.h"
 
 namespace quorvane::gui {
@@ -22,8 +24,17 @@ class BarChartView final : public QChartView {
     // Saves the chart as drawn, at the widget's size, as a PNG file. False when it cannot write.
     bool exportPng(const QString& path);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // Leaves out every other label (or more) when the plot is too narrow for all of them side by
+    // side; a bar's tooltip still names it.
+    void thinLabels();
+
     ChartData m_data;
+    QBarCategoryAxis* m_labels = nullptr;
+    int m_labelStep = 0;
 };
 
 }  // namespace quorvane::gui

@@ -44,12 +44,18 @@ void ElidingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
                             const QModelIndex& index) const {
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
+    // Each line on its own: a board cell holds the name over the position and value.
     const int room = cell.rect.width() - kTextMargins;
-    if (cell.fontMetrics.horizontalAdvance(cell.text) > room) {
-        if (const QString shorter = initialledName(cell.text); !shorter.isEmpty()) {
-            cell.text = shorter;
+    // The style option holds a cell's line breaks as line separators.
+    QStringList lines = cell.text.split(QChar::LineSeparator);
+    for (QString& line : lines) {
+        if (cell.fontMetrics.horizontalAdvance(line) > room) {
+            if (const QString shorter = initialledName(line); !shorter.isEmpty()) {
+                line = shorter;
+            }
         }
     }
+    cell.text = lines.join(QChar::LineSeparator);
     const QWidget* widget = cell.widget;
     QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
@@ -68,7 +74,11 @@ bool ElidingDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
     const int room = option.rect.width() - kTextMargins;
-    if (!text.isEmpty() && cell.fontMetrics.horizontalAdvance(text) > room) {
+    bool cut = false;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        cut = cut || cell.fontMetrics.horizontalAdvance(line) > room;
+    }
+    if (!text.isEmpty() && cut) {
         QToolTip::showText(event->globalPos(), text, view);
     } else {
         QToolTip::hideText();

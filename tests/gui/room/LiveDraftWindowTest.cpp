@@ -21,6 +21,7 @@
 #include "gui/room/DraftBoardPage.h"
 #include "gui/room/QuickPickBox.h"
 #include "gui/support/ModalWindow.h"
+#include "gui/support/SixPlayers.h"
 #include "projections/ProjectionImport.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
@@ -31,19 +32,8 @@ using namespace quorvane;
 
 namespace {
 
-// Six players: a centre, three guards and two forwards, with figures that order them apart.
 void addPlayers(test::TestProgram& program) {
-    program.exec(
-        "insert into DraftPlayers (playerid, yearofprojection, firstname, lastname, pos, team, "
-        "games, fgm, fga, ftm, fta, pt3m, assists, PG, SG, SF, PF, C) values "
-        "(1, 2019, 'Steven', 'Adams', 'C', 'OKC', 80, 400, 700, 100, 200, 0, 90, 0, 0, 0, 0, 1),"
-        "(2, 2019, 'Dennis', 'Smith', 'G', 'DAL', 60, 300, 700, 100, 150, 61, 400, 1, 0, 0, 0, 0),"
-        "(3, 2019, 'Marcus', 'Smart', 'G', 'BOS', 70, 250, 600, 80, 100, 90, 300, 0, 1, 0, 0, 0),"
-        "(4, 2019, 'Jaylen', 'Brown', 'F', 'BOS', 75, 350, 750, 90, 120, 71, 120, 0, 0, 1, 0, 0),"
-        "(5, 2019, 'Luka', 'Don\u010di\u0107', 'G', 'DAL', 72, 510, 1120, 303, 420, 170, 430, 1, "
-        "1, "
-        "0, 0, 0),"
-        "(6, 2019, 'Jarrett', 'Allen', 'F', 'BKN', 82, 380, 600, 120, 180, 0, 110, 0, 0, 0, 1, 0)");
+    test::addSixPlayers(program);
 }
 
 template <typename T>
@@ -76,6 +66,7 @@ void pick(test::TestProgram& program, gui::FormMain& main, int playerid, const s
         recordPick(program.state, program.dialogs, playerid, PickForm{team, pos, dollars}, team);
     QCOMPARE(int(result.outcome), int(PickOutcome::Recorded));
     main.showRoomView(*result.view);
+    main.settle();
 }
 
 }  // namespace

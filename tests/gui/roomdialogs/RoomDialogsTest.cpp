@@ -112,7 +112,7 @@ class RoomDialogsTest : public QObject {
         view.rosterTeam = program.teamAt(1);
         gui::FormAddPlayer form(program.state, program.dialogs, view, kNowitzki);
         QCOMPARE(form.objectName(), QString("form_addplayer"));
-        QCOMPARE(child<QLabel>(form, "lbl_player")->text(), QString("Dirk, Nowitzki (DAL)"));
+        QCOMPARE(child<QLabel>(form, "lbl_player")->text(), QString("Dirk Nowitzki (DAL)"));
         auto* team = child<QComboBox>(form, "cmb_team");
         QCOMPARE(team->count(), 10);
         QCOMPARE(team->currentData().toInt(), program.teamAt(1));
