@@ -368,8 +368,8 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    // The search box lists every player: after a pick it is filled again when next used.
-    if (event->type() == QEvent::FocusIn && m_searchListStale) {
+    // A list that changed while the user typed in the box is filled again once he is done.
+    if (event->type() == QEvent::FocusOut && m_searchListStale) {
         auto* combo = m_search->findChild<QComboBox*>();
         if (watched == combo || watched == combo->lineEdit()) {
             m_searchListStale = false;

@@ -72,8 +72,9 @@ class FormMain final : public QMainWindow, public MainWindowView {
     int rosterTeamId() const override;
     // Does at once whatever the room still has to refresh, tabs out of sight included.
     void settle();
-    // True while parts of the room wait to be refreshed.
-    bool refreshPending() const { return m_dirty != 0; }
+    // True while parts of the room in sight wait to be refreshed (parts out of sight wait for
+    // the user to look at them).
+    bool refreshPending() const { return dirtyInView() != 0; }
 
     // Puts a tab's page in place of the one it has; the main window takes ownership. The Main
     // View keeps its "Update $" strip above whatever page it holds.
@@ -174,6 +175,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void refreshNextPart();
     void refreshPart(Part part);
     bool partInView(Part part) const;
+    unsigned dirtyInView() const;
     void refreshValues();
     void refreshStandings();
     // The player card of the page in view.

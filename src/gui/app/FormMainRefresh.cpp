@@ -321,6 +321,16 @@ bool FormMain::partInView(Part part) const {
     }
 }
 
+unsigned FormMain::dirtyInView() const {
+    unsigned visible = 0;
+    for (unsigned part = 1; part <= kAll; part <<= 1) {
+        if ((m_dirty & part) != 0 && partInView(static_cast<Part>(part))) {
+            visible |= part;
+        }
+    }
+    return visible;
+}
+
 void FormMain::refreshNextPart() {
     // A modal window over the room (a message, another pick) comes first; the room follows
     // once it is closed.
@@ -328,12 +338,7 @@ void FormMain::refreshNextPart() {
         m_dirty = 0;
         return;
     }
-    unsigned visible = 0;
-    for (unsigned part = 1; part <= kAll; part <<= 1) {
-        if ((m_dirty & part) != 0 && partInView(static_cast<Part>(part))) {
-            visible |= part;
-        }
-    }
+    const unsigned visible = dirtyInView();
     if (visible == 0) {
         return;
     }
@@ -385,8 +390,14 @@ void FormMain::refreshPart(Part part) {
             break;
         case kLists:
             m_quickPick->reload();
-            // The search box lists every player; it is filled again when it is next used.
-            m_searchListStale = true;
+            // A user typing in the search box keeps his text; the list is filled again when
+            // he leaves it.
+            if (QApplication::focusWidget() != nullptr &&
+                m_search->isAncestorOf(QApplication::focusWidget())) {
+                m_searchListStale = true;
+            } else {
+                m_search->reloadPlayers();
+            }
             break;
         case kCard:
             if (const int shown = webPane()->cardPlayer(); shown > 0) {

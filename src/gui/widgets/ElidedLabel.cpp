@@ -33,9 +33,17 @@ void ElidedLabel::resizeEvent(QResizeEvent* event) {
     elide();
 }
 
+void ElidedLabel::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    elide();
+}
+
 void ElidedLabel::elide() {
+    // A label never shown has no width of its own yet: it holds the whole text until it is.
     const QString shown =
-        fontMetrics().elidedText(m_full, Qt::ElideRight, std::max(0, width() - 2 * margin()));
+        isVisible()
+            ? fontMetrics().elidedText(m_full, Qt::ElideRight, std::max(0, width() - 2 * margin()))
+            : m_full;
     if (shown != text()) {
         setText(shown);
     }

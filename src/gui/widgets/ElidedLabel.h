@@ -21,6 +21,7 @@ class ElidedLabel final : public QLabel {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void elide();

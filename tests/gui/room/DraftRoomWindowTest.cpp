@@ -123,7 +123,11 @@ class DraftRoomWindowTest : public QObject {
         QCOMPARE(int(pick.outcome), int(PickOutcome::Recorded));
         QVERIFY(pick.view);
         main.showRoomView(*pick.view);
+        main.settle();
         QCOMPARE(rowOf(main, "Adams, Steven"), -1);
+        // The roster follows the clock to the next team; the user looks back at his own.
+        QCOMPARE(selector->currentText(), QString("Owner 2"));
+        main.findChild<gui::MainViewPage*>()->showTeam(team);
         const GridTable& roster = model(grid(main, "dg_roster"))->table();
         bool onRoster = false;
         for (const auto& row : roster.rows) {
@@ -382,6 +386,8 @@ class DraftRoomWindowTest : public QObject {
             }
         }
         QVERIFY(onRoster || main.rosterTeamId() != first);
+        // The draft log is brought up to date once the screen is drawn.
+        main.settle();
         QCOMPARE(model(grid(main, "dg_drafted"))->table().rows.size(), std::size_t{1});
     }
 
@@ -404,7 +410,9 @@ class DraftRoomWindowTest : public QObject {
         QTableView* roster = grid(main, "dg_roster");
         emit roster->doubleClicked(roster->model()->index(0, 3));
         QCOMPARE(moves.size(), 0);
+        // The user keeps the team on the clock in view: the roster stays on it after its pick.
         const int team = main.rosterTeamId();
+        page->showTeam(team);
         const PickResult pick =
             recordPick(program.state, program.dialogs, 2, PickForm{team, "PG", ""}, team);
         main.showRoomView(*pick.view);
