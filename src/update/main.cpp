@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // quorvane-update: downloads the program package the projection service offers, checks its
-// SHA-256 and installs it with the system's package tool, or saves it and says how to install it.
+// SHA-256 and the publisher's signature and installs it with the system's package tool, or saves
+// it and says how to install it.
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,12 +13,15 @@
 
 #include <CLI/CLI.hpp>
 
+#include "PublisherKey.h"
+#include "TerminalProgress.h"
 #include "app/CurlTransfer.h"
 #include "app/DataFolder.h"
 #include "app/ServiceSettings.h"
 #include "app/Version.h"
 #include "cli/CliDialogs.h"
 #include "store/Log.h"
+#include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageUpdate.h"
 
@@ -41,9 +45,6 @@ bool hasDisplay() {
 #endif
 
 using namespace quorvane;
-
-// A package is several megabytes: it may take longer than the service's small answers.
-constexpr long kPackageTimeoutSeconds = 600;
 
 struct Options {
     std::string dataFolder;
@@ -89,10 +90,12 @@ int update(const Options& options, UserDialogs& dialogs) {
     request.appVersion = std::string(kAppVersion);
     request.saveFolder =
         options.saveFolder.empty() ? defaultUpdateSaveFolder() : options.saveFolder;
-    CurlTransfer transfer(caBundleFromEnvironment(), kPackageTimeoutSeconds);
+    request.publisherKey = std::string(publisherKey());
+    CurlTransfer transfer(caBundleFromEnvironment());
+    CurlPackageDownloader downloader(caBundleFromEnvironment());
     SystemPackageInstaller installer(options.rootFolder, !options.noPkexec);
-    return statusOf(
-        runPackageUpdate(request, transfer, dialogs, Log(logPathIn(folder)), installer));
+    return statusOf(runPackageUpdate(request, transfer, downloader, dialogs, Log(logPathIn(folder)),
+                                     installer));
 }
 
 }  // namespace
@@ -130,6 +133,7 @@ int main(int argc, char** argv) {
         return update(options, dialogs);
     }
 #endif
-    cli::CliDialogs dialogs(std::cerr, std::cin, isatty(STDIN_FILENO) == 1, false);
+    cli::CliDialogs messages(std::cerr, std::cin, isatty(STDIN_FILENO) == 1, false);
+    TerminalProgress dialogs(messages, std::cerr);
     return update(options, dialogs);
 }

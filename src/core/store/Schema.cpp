@@ -278,6 +278,11 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
+// ESPN leagues are read per season, so a followed room carries the season beside its id.
+constexpr const char* kDraftFollowSeason = R"sql(
+ALTER TABLE DraftFollow ADD COLUMN room_season INTEGER;
+)sql";
+
 // The players the user follows in a draft, in the order he marked them.
 constexpr const char* kDraftWatch = R"sql(
 CREATE TABLE IF NOT EXISTS DraftWatch (
@@ -300,6 +305,7 @@ const std::initializer_list<SchemaStep> kSteps = {
     {2, {kDraftPunts}},
     {3, {kDraftPlayerAdp}},
     {4, {kDraftFollow}},
+    {5, {kDraftFollowSeason}},
     {6, {kDraftWatch}},
 };
 
