@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableView>
 
 #include <algorithm>
@@ -101,6 +102,17 @@ int playerIdOfRow(const GridTableModel& model, int row) {
     int id = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
     return error == std::errc() && end == text.data() + text.size() ? id : 0;
+}
+
+PlayerRowKey playerRowKey(const QKeyEvent& key) {
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (enter && key.modifiers().testFlag(Qt::ControlModifier)) {
+        return PlayerRowKey::Pick;
+    }
+    if (key.modifiers() == Qt::NoModifier && (enter || key.key() == Qt::Key_Space)) {
+        return PlayerRowKey::Page;
+    }
+    return PlayerRowKey::None;
 }
 
 }  // namespace quorvane::gui

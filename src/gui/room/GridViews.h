@@ -6,6 +6,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QKeyEvent;
 class QTableView;
 class QWidget;
 
@@ -34,5 +35,10 @@ void highlightButton(const std::vector<QAbstractButton*>& group, int pressed);
 
 // The playerid in column 0 of a row, 0 when the row has none.
 int playerIdOfRow(const GridTableModel& model, int row);
+
+// What a key on a player's row of a list asks for: Ctrl+Enter the pick window, Enter or Space
+// alone his page.
+enum class PlayerRowKey { None, Pick, Page };
+PlayerRowKey playerRowKey(const QKeyEvent& key);
 
 }  // namespace quorvane::gui

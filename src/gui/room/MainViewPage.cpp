@@ -528,15 +528,13 @@ bool MainViewPage::eventFilter(QObject* watched, QEvent* event) {
     // Keys of a note being edited belong to its editor.
     if (watched == dg_freeagents && event->type() == QEvent::KeyPress &&
         dg_freeagents->hasFocus()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const PlayerRowKey asked = playerRowKey(*static_cast<QKeyEvent*>(event));
         const int id = currentPlayerId();
-        if (id > 0 && enter && key->modifiers().testFlag(Qt::ControlModifier)) {
+        if (id > 0 && asked == PlayerRowKey::Pick) {
             emit addPlayerRequested(id);
             return true;
         }
-        if (id > 0 && key->modifiers() == Qt::NoModifier &&
-            (enter || key->key() == Qt::Key_Space)) {
+        if (id > 0 && asked == PlayerRowKey::Page) {
             if (id < kFirstCustomPlayerId) {
                 emit playerPageRequested(id);
             }

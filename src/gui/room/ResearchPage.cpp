@@ -123,17 +123,15 @@ int ResearchPage::currentPlayerId() const {
 
 bool ResearchPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == dg_research && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const PlayerRowKey asked = playerRowKey(*static_cast<QKeyEvent*>(event));
         const int id = currentPlayerId();
-        if (id > 0 && enter && key->modifiers().testFlag(Qt::ControlModifier)) {
+        if (id > 0 && asked == PlayerRowKey::Pick) {
             if (optAvailable->isChecked()) {
                 emit addPlayerRequested(id);
             }
             return true;
         }
-        if (id > 0 && key->modifiers() == Qt::NoModifier &&
-            (enter || key->key() == Qt::Key_Space)) {
+        if (id > 0 && asked == PlayerRowKey::Page) {
             if (id < kFirstCustomPlayerId) {
                 emit playerPageRequested(id);
             }

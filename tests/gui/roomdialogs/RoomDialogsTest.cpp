@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -249,6 +250,45 @@ class RoomDialogsTest : public QObject {
         // Let the watch run out, so that it cannot close a window of a later test.
         QTest::qWait(350);
         QVERIFY(!*opened);
+    }
+
+    void keepersAreAddedAndRemovedFromTheKeyboard() {
+        RoomProgram program(10, true);
+        RecordingRoomView view;
+        gui::FormAddKeepers form(program.state, program.dialogs, view);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* players = child<QTableView>(form, "dg_freeagents");
+        auto* keepers = child<QTableView>(form, "dg_keepers");
+        players->setFocus();
+        players->setCurrentIndex(players->model()->index(rowOfPlayer(*players, kCrawford), 1));
+        // Enter on the player: the price is typed first, then the team by name, then Enter.
+        QString firstFocus;
+        auto added = test::whenModalShown("form_addKeeperPlayer", [&](QWidget* dialog) {
+            firstFocus = dialog->focusWidget()->objectName();
+            QTest::keyClicks(dialog->focusWidget(), "17");
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(dialog->focusWidget(), "owner 7");
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(players, Qt::Key_Return);
+        QVERIFY(*added);
+        QCOMPARE(firstFocus, QString("txt_dollars"));
+        QCOMPARE(program.count("playerid = 3257 and draftorder = 0 and dollars = 17 and teamid = " +
+                               std::to_string(program.teamAt(7))),
+                 1.0);
+        QCOMPARE(keepers->model()->rowCount(), 1);
+        // Delete on the keeper asks first; Yes removes him.
+        program.dialogs.answers.push_back(true);
+        keepers->setFocus();
+        keepers->setCurrentIndex(keepers->model()->index(0, 1));
+        QTest::keyClick(keepers, Qt::Key_Delete);
+        QCOMPARE(program.dialogs.questions.back().title, std::string("Remove This Keeper?"));
+        QCOMPARE(program.count("1 = 1"), 0.0);
+        // Out of the grids, Enter is the window's: Done Adding Keepers.
+        child<QComboBox>(form, "cmb_team")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 
     void keepersAreAddedAndRemovedWithTheQuestion() {
