@@ -278,11 +278,6 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
-// ESPN leagues are read per season, so a followed room carries the season beside its id.
-constexpr const char* kDraftFollowSeason = R"sql(
-ALTER TABLE DraftFollow ADD COLUMN room_season INTEGER;
-)sql";
-
 // The players the user follows in a draft, in the order he marked them.
 constexpr const char* kDraftWatch = R"sql(
 CREATE TABLE IF NOT EXISTS DraftWatch (
@@ -295,9 +290,18 @@ CREATE TABLE IF NOT EXISTS DraftWatch (
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
+// A column is added only where it is missing: a file whose version was lost or set back still
+// holds the columns its tables were created with, and SQLite refuses to add one twice.
+struct AddedColumn {
+    const char* table;
+    const char* column;
+    const char* definition;
+};
+
 struct SchemaStep {
     int version;
     std::initializer_list<const char*> scripts;
+    std::initializer_list<AddedColumn> columns = {};
 };
 
 const std::initializer_list<SchemaStep> kSteps = {
@@ -305,7 +309,8 @@ const std::initializer_list<SchemaStep> kSteps = {
     {2, {kDraftPunts}},
     {3, {kDraftPlayerAdp}},
     {4, {kDraftFollow}},
-    {5, {kDraftFollowSeason}},
+    // ESPN leagues are read per season, so a followed room carries the season beside its id.
+    {5, {}, {{"DraftFollow", "room_season", "INTEGER"}}},
     {6, {kDraftWatch}},
 };
 
@@ -317,6 +322,27 @@ std::optional<int> readUserVersion(Connection& connection) {
     return static_cast<int>(toInt(result.rows().front().front()));
 }
 
+bool hasColumn(Connection& connection, const std::string& table, const std::string& column) {
+    Recordset columns;
+    if (!openRecordset(columns, connection, "SELECT name FROM pragma_table_info(?)", {table})) {
+        return false;
+    }
+    for (; !columns.eof(); columns.moveNext()) {
+        if (columns.getText("name") == column) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool addColumn(Connection& connection, const AddedColumn& added) {
+    if (hasColumn(connection, added.table, added.column)) {
+        return true;
+    }
+    return executeScript(connection, std::string("ALTER TABLE ") + added.table + " ADD COLUMN " +
+                                         added.column + " " + added.definition + ";");
+}
+
 bool runSteps(Connection& connection, int fromVersion) {
     for (const SchemaStep& step : kSteps) {
         if (step.version <= fromVersion) {
@@ -324,6 +350,11 @@ bool runSteps(Connection& connection, int fromVersion) {
         }
         for (const char* script : step.scripts) {
             if (!executeScript(connection, script)) {
+                return false;
+            }
+        }
+        for (const AddedColumn& added : step.columns) {
+            if (!addColumn(connection, added)) {
                 return false;
             }
         }
