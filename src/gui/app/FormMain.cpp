@@ -103,6 +103,8 @@ FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     clockFont.setBold(true);
     clockFont.setPointSizeF(clockFont.pointSizeF() * 1.2);
     m_clock->setFont(clockFont);
+    // In a narrow window the banner gives up its larger size before any of its figures.
+    m_clock->setLeastScale(1.0 / 1.2);
     m_quickPick = new QuickPickBox(m_state, roomHost);
     clockRow->addWidget(m_clock, 1);
     clockRow->addWidget(m_quickPick);

@@ -115,7 +115,7 @@ DraftBoardPage::DraftBoardPage(UserDialogs& dialogs, QWidget* parent)
     dg_board->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A cell is a name over its position and value, each line shortened to fit, never wrapped.
     dg_board->setWordWrap(false);
-    dg_board->setTextElideMode(Qt::ElideRight);
+    dg_board->setTextElideMode(Qt::ElideMiddle);
     dg_board->setItemDelegate(new ElidingDelegate(dg_board));
     dg_board->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     dg_board->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -410,12 +410,13 @@ class DraftRoomWindowTest : public QObject {
         QTableView* roster = grid(main, "dg_roster");
         emit roster->doubleClicked(roster->model()->index(0, 3));
         QCOMPARE(moves.size(), 0);
-        // The user keeps the team on the clock in view: the roster stays on it after its pick.
         const int team = main.rosterTeamId();
-        page->showTeam(team);
         const PickResult pick =
             recordPick(program.state, program.dialogs, 2, PickForm{team, "PG", ""}, team);
         main.showRoomView(*pick.view);
+        main.settle();
+        // The roster has followed the clock to the next team; the user looks back at this one.
+        page->showTeam(team);
         const GridTable& rosterRows = model(roster)->table();
         for (std::size_t row = 0; row < rosterRows.rows.size(); ++row) {
             if (rosterRows.rows[row][0] == "PG") {

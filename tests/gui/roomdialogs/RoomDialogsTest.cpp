@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -265,11 +264,17 @@ class RoomDialogsTest : public QObject {
         // Enter on the player: the price is typed first, then the team by name, then Enter.
         QString firstFocus;
         auto added = test::whenModalShown("form_addKeeperPlayer", [&](QWidget* dialog) {
-            firstFocus = dialog->focusWidget()->objectName();
-            QTest::keyClicks(dialog->focusWidget(), "17");
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(dialog->focusWidget(), "owner 7");
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            QWidget* price = dialog->focusWidget();
+            if (price == nullptr) {
+                dialog->close();
+                return;
+            }
+            firstFocus = price->objectName();
+            QTest::keyClicks(price, "17");
+            QTest::keyClick(price, Qt::Key_Tab);
+            QWidget* team = dialog->focusWidget();
+            QTest::keyClicks(team, "owner 7");
+            QTest::keyClick(team, Qt::Key_Return);
         });
         QTest::keyClick(players, Qt::Key_Return);
         QVERIFY(*added);
@@ -286,8 +291,11 @@ class RoomDialogsTest : public QObject {
         QCOMPARE(program.dialogs.questions.back().title, std::string("Remove This Keeper?"));
         QCOMPARE(program.count("1 = 1"), 0.0);
         // Out of the grids, Enter is the window's: Done Adding Keepers.
-        child<QComboBox>(form, "cmb_team")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* team = child<QComboBox>(form, "cmb_team");
+        team->setFocus();
+        QTest::keyClick(team, Qt::Key_Return);
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 
