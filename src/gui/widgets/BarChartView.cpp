@@ -114,6 +114,11 @@ void BarChartView::showChart(const ChartData& figures) {
     const auto [bottom, top] = axisRange(figures);
     values->setRange(bottom, top);
     values->applyNiceNumbers();
+    if (m_across) {
+        // Under bars lying across a narrow chart three figures fit whole: 0, the middle, the end.
+        values->setTickCount(3);
+        values->setTruncateLabels(false);
+    }
     chart->addAxis(values, m_across ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(values);
 
