@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,6 +28,7 @@
 #include "gui/app/FormMain.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/SidePane.h"
+#include "gui/app/WindowMemory.h"
 #include "gui/draftconfig/FormSetup.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/QuickPickBox.h"
@@ -424,6 +426,51 @@ class CockpitWindowTest : public QObject {
         QTest::qWait(9000);
         QVERIFY(!room.main.statusBar()->currentMessage().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(room.main.statusBar()->currentMessage().isEmpty(), 2000);
+    }
+
+    void theAvailableListPutsNameFirstAndRemembersTheUsersColumns() {
+        const auto forget = [] { gui::userSettings().remove(QStringLiteral("columns")); };
+        forget();
+        Room room(3, false);
+        const auto shownHeadings = [](gui::FormMain& main) {
+            auto* grid = child<QTableView>(main, "dg_freeagents");
+            QStringList shown;
+            QHeaderView* header = grid->horizontalHeader();
+            for (int visual = 0; visual < header->count(); ++visual) {
+                const int column = header->logicalIndex(visual);
+                if (!header->isSectionHidden(column)) {
+                    shown << grid->model()->headerData(column, Qt::Horizontal).toString();
+                }
+            }
+            return shown;
+        };
+        QCOMPARE(shownHeadings(room.main).mid(0, 6),
+                 (QStringList{"Name", "Team", "Pos", "RK", "Gain", "VONA"}));
+
+        // The user hides Z from View > Columns and drags VONA next to the name.
+        auto* columns = child<QMenu>(room.main, "mnuColumns");
+        emit columns->aboutToShow();
+        for (QAction* action : columns->actions()) {
+            if (action->text() == "Z") {
+                action->setChecked(false);
+            }
+        }
+        auto* grid = child<QTableView>(room.main, "dg_freeagents");
+        QHeaderView* header = grid->horizontalHeader();
+        const GridTable& table = gridModel(room.main, "dg_freeagents")->table();
+        const int vona = table.columnIndex("VONA");
+        const int name = table.columnIndex("Name");
+        header->moveSection(header->visualIndex(vona), header->visualIndex(name) + 1);
+        const QStringList arranged = shownHeadings(room.main);
+        QVERIFY(!arranged.contains("Z"));
+        QCOMPARE(arranged.mid(0, 3), (QStringList{"Name", "VONA", "Team"}));
+
+        // The next window over the same draft shows them as the user left them.
+        room.window.reset();
+        gui::FormMain again(room.program.state, room.program.dialogs);
+        again.refreshMain();
+        QCOMPARE(shownHeadings(again), arranged);
+        forget();
     }
 
     void setupTypesTeamNamesDownTheListAndTabSkipsDelete() {
