@@ -278,6 +278,23 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
+// Head-to-head category leagues, per draft: how a week is won (0 each category, 1 most
+// categories) and a player's games in a week; the variance ratios the draft sets itself (every
+// other category keeps the catalogue's).
+constexpr const char* kDraftHeadToHead = R"sql(
+CREATE TABLE IF NOT EXISTS DraftHeadToHead (
+    template_id INTEGER PRIMARY KEY,
+    mode INTEGER NOT NULL DEFAULT 0,
+    gamesperweek REAL NOT NULL DEFAULT 3.0
+);
+CREATE TABLE IF NOT EXISTS DraftVarianceRatio (
+    template_id INTEGER NOT NULL,
+    categoryid INTEGER NOT NULL,
+    ratio REAL NOT NULL,
+    PRIMARY KEY (template_id, categoryid)
+);
+)sql";
+
 // The players the user follows in a draft, in the order he marked them.
 constexpr const char* kDraftWatch = R"sql(
 CREATE TABLE IF NOT EXISTS DraftWatch (
@@ -311,7 +328,8 @@ const std::initializer_list<SchemaStep> kSteps = {
     {4, {kDraftFollow}},
     // ESPN leagues are read per season, so a followed room carries the season beside its id.
     {5, {}, {{"DraftFollow", "room_season", "INTEGER"}}},
-    {6, {kDraftWatch}},
+    {6, {kDraftHeadToHead}},
+    {7, {kDraftWatch}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {
