@@ -71,9 +71,13 @@ TEST_F(ServiceHostEnvironment, ComesFromTheSettingsFileUnlessTheEnvironmentNames
 
 TEST(HelpPages, ExistLocallyForEveryButtonAndExplainTheirTab) {
     const std::pair<HelpPage, const char*> pages[] = {
-        {HelpPage::Topics, "Help Topics"},       {HelpPage::Main, "Main View"},
-        {HelpPage::Research, "Player Research"}, {HelpPage::Standings, "Projected Standings"},
-        {HelpPage::Targets, "Category Targets"}, {HelpPage::Advice, "Pick Advice"},
+        {HelpPage::Topics, "Help Topics"},
+        {HelpPage::Main, "Main View"},
+        {HelpPage::Research, "Player Research"},
+        {HelpPage::Standings, "Projected Standings"},
+        {HelpPage::Targets, "Category Targets"},
+        {HelpPage::Advice, "Pick Advice"},
+        {HelpPage::Board, "Draft Board, Banner and Keys"},
     };
     ASSERT_EQ(helpPageEntries().size(), std::size(pages));
     for (const auto& [page, title] : pages) {

@@ -36,6 +36,7 @@ struct BoardDraft : RoomFixture {
     }
     DraftBoard board() { return *buildDraftBoard(state); }
     std::string banner() { return clockBanner(state, *readDraftPicks(state)); }
+    std::string details() { return clockBannerDetails(state, *readDraftPicks(state)); }
     std::string cell(const DraftBoard& board, int row, int column) {
         return board.table.rows.at(static_cast<std::size_t>(row))
             .at(static_cast<std::size_t>(column));
@@ -141,22 +142,28 @@ TEST(ClockBanners, FollowASnakeTurnToTheUsersPickAndTheEnd) {
     EXPECT_EQ(draft.banner(), "Draft complete \u00b7 15 picks made");
 }
 
-TEST(ClockBanners, AuctionsTellTheLastSaleAndTheUsersMoney) {
+TEST(ClockBanners, AuctionsTellWhoNominatesWhatIsLeftAndTheUsersMoney) {
     BoardDraft draft(2, kDraftTypeAuction, 13);
     draft.setRoster(1, 1, 0, 0, 0, 0, 0, 1, 1);
     draft.setMoney(199.5, 1);
     draft.makeMine(1);
-    EXPECT_EQ(draft.banner(), "No sales yet \u00b7 you have $199.50 left, largest bid $197.50");
+    // Two rosters of four places; the first team by draft position nominates first.
+    EXPECT_EQ(draft.banner(),
+              "Owner 1 nominates \u00b7 8 to buy \u00b7 you $199.50 left, max bid $197.50");
+    EXPECT_EQ(draft.details().substr(0, 12), "No sales yet");
     draft.pick(3, "37");
     // 199.5 - 37 = 162.5 left, less one minimum bid for the one other slot still owed.
     EXPECT_EQ(draft.banner(),
-              "Last sale: Ann3 Lee to Owner 1 for $37.00 \u00b7 you have $162.50 "
-              "left, largest bid $161.50");
+              "Owner 2 nominates \u00b7 7 to buy \u00b7 you $162.50 left, max bid $161.50");
+    EXPECT_EQ(draft.details(),
+              "Last sale: Ann3 Lee to Owner 1 for $37.00\n"
+              "7 players still to buy; the league has $362.00 left\n"
+              "You have $162.50 left, largest bid $161.50");
 
     // Two rosters of four (C, G, UT, R): the eighth player bought completes the auction.
     for (int playerid = 4; playerid <= 10; ++playerid) {
         if (playerid == 10) {
-            EXPECT_EQ(draft.banner().rfind("Last sale: Ann9 Lee to Owner 2", 0), 0u);
+            EXPECT_EQ(draft.details().rfind("Last sale: Ann9 Lee to Owner 2", 0), 0u);
         }
         const int team = draft.teamAt(playerid <= 6 ? 1 : 2);
         draft.dialogs.answers.assign(4, true);

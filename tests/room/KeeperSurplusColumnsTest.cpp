@@ -35,6 +35,8 @@ TEST(KeeperWindowSurplus, EachKeeperShowsHisValueAndValueLessPrice) {
     league.model();
     const auto keepers = fillKeepers(program.state, program.dialogs, league.league.teamId(1));
     ASSERT_TRUE(keepers.has_value());
+    // The price a keeper costs is headed as such.
+    EXPECT_EQ(column(*keepers, "Price"), (std::vector<std::string>{"12.5", "7"}));
     // 30.37 - 12.5 = 17.87; 4.35 - 7 = -2.65.
     EXPECT_EQ(column(*keepers, "Value"), (std::vector<std::string>{"30.37", "4.35"}));
     EXPECT_EQ(column(*keepers, "Surplus"), (std::vector<std::string>{"17.87", "-2.65"}));

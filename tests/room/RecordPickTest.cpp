@@ -168,7 +168,7 @@ TEST(PickTurns, StraightLastTeamHandsTheTurnToTheFirst) {
     EXPECT_EQ(draft.storedTurn(), "1U");
 }
 
-TEST(PickTurns, AuctionKeepsTheTeamOnTheClock) {
+TEST(PickTurns, AuctionKeepsTheTurnFlagAndOffersTheNextNominator) {
     RoomFixture draft(3, kDraftTypeAuction);
     draft.addPlayer({.playerid = 1, .firstname = "A", .lastname = "B"});
     const PickForm form{draft.teamAt(2), "G", "10"};
@@ -178,7 +178,8 @@ TEST(PickTurns, AuctionKeepsTheTeamOnTheClock) {
     draft.addPlayer({.playerid = 2, .firstname = "C", .lastname = "D"});
     const auto window = openAddPlayer(draft.state, draft.dialogs, 2);
     ASSERT_TRUE(window);
-    EXPECT_EQ(window->form().teamid, draft.teamAt(1));
+    // One sale made: the second team by draft position puts the next player up.
+    EXPECT_EQ(window->form().teamid, draft.teamAt(2));
 }
 
 TEST(PickAtomicity, AFailedTurnMoveRemovesThePickAgain) {
@@ -212,20 +213,22 @@ TEST(DefaultSlot, MissingSlotsSubstituteOnlyForTheLastApplicableRule) {
     EXPECT_EQ(fillPosition(draft.state, 2).selectedText(), "UT");
 }
 
-TEST(AddPlayerWindow, PreselectsTheTeamOnTheClockAndTitlesTheRosterWithMoneyLeft) {
+TEST(AddPlayerWindow, AnAuctionPreselectsTheNominatorAndTitlesTheRosterWithMoneyLeft) {
     RoomFixture draft(3, kDraftTypeAuction);
     draft.setMoney(200, 0.5);
     draft.addPlayer(
         {.playerid = 1, .firstname = "Al", .lastname = "Horford", .pos = "C", .team = "BOS"});
+    // The turn flag does not name the buyer in an auction: before the first sale the first team
+    // by draft position nominates.
     draft.exec("update DraftTeams set currentpick = iif(draftposition = 2, 1, 0)");
     draft.reload();
     const auto window = openAddPlayer(draft.state, draft.dialogs, 1);
     ASSERT_TRUE(window);
-    EXPECT_EQ(window->playerLabel, "Al, Horford (BOS)");
-    EXPECT_EQ(window->form().teamid, draft.teamAt(2));
+    EXPECT_EQ(window->playerLabel, "Al Horford (BOS)");
+    EXPECT_EQ(window->form().teamid, draft.teamAt(1));
     EXPECT_EQ(window->form().pos, "C");
     EXPECT_TRUE(window->showDollars);
-    EXPECT_EQ(window->roster.title, "Owner 2 - 200.00 Remaining");
+    EXPECT_EQ(window->roster.title, "Owner 1 - 200.00 Remaining");
 }
 
 }  // namespace

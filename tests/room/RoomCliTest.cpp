@@ -184,10 +184,15 @@ TEST(CliAuction, KeepersPicksMoneyMovesAndExport) {
     EXPECT_EQ(draft.run({"pick", "Room", "102", "--team", "999", "--dollars", "1"}).status, 2);
     EXPECT_EQ(draft.run({"pick", "Room", "102", "--pos", "QB", "--dollars", "1"}).status, 2);
     EXPECT_EQ(draft.picks(), 1);
+    // Without --team the buyer is the team whose turn it is to nominate: team 1 first.
     ASSERT_EQ(draft.run({"pick", "Room", "102", "--dollars", "10"}).status, 0);
+    EXPECT_EQ(draft.scalar("select teamid from DraftTaken where playerid = 102"),
+              std::stod(draft.team(1)));
     // 90 would leave team 1 no money for its last slot: 10 + 90 + (3 - 1 - 1) x 1 > 100.
-    EXPECT_EQ(draft.run({"pick", "Room", "103", "--dollars", "90"}).status, 1);
-    ASSERT_EQ(draft.run({"pick", "Room", "103", "--dollars", "89"}).status, 0);
+    EXPECT_EQ(draft.run({"pick", "Room", "103", "--team", draft.team(1), "--dollars", "90"}).status,
+              1);
+    ASSERT_EQ(draft.run({"pick", "Room", "103", "--team", draft.team(1), "--dollars", "89"}).status,
+              0);
 
     EXPECT_EQ(draft.run({"money", "Room"}).out,
               "Owner - Amt (Max)\nOwner 1 - $1 (1)\nOwner 2 - $75 (74)\n");
@@ -244,6 +249,50 @@ TEST(CliNotesAndFlags, AreStoredAndShown) {
               "playerid,DV,RK,Name,Age,Team,Pos,GP,PTS,AST,STL,BLK,TO,ORB,DRB,REB,FGP,FTP,3PTM,"
               "3PCT");
     EXPECT_EQ(draft.run({"research", "Room"}).status, 2);
+}
+
+TEST(CliWatchList, MarksListsAndUnmarksPlayersOfOneDraft) {
+    CliRoom draft(2, kDraftTypeSnake);
+    EXPECT_EQ(draft.run({"watch", "Room"}).out, "playerid,Name,Team,Pos,RK,Avail,Taken\n");
+    ASSERT_EQ(draft.run({"watch", "Room", "104"}).status, 0);
+    ASSERT_EQ(draft.run({"watch", "Room", "102"}).status, 0);
+    // Marking twice changes nothing.
+    ASSERT_EQ(draft.run({"watch", "Room", "104"}).status, 0);
+    ASSERT_EQ(draft.run({"pick", "Room", "102", "--team", draft.team(2)}).status, 0);
+    // In the order marked; the player another team took names it.
+    const std::string listed = draft.run({"watch", "Room"}).out;
+    EXPECT_NE(listed.find("\n104,F4 L4,BOS,G,"), std::string::npos) << listed;
+    EXPECT_NE(listed.find(",,\n102,F2 L2,BOS,G,"), std::string::npos) << listed;
+    EXPECT_NE(listed.find(",,Owner 2\n"), std::string::npos) << listed;
+    EXPECT_LT(listed.find("\n104,"), listed.find("\n102,"));
+    ASSERT_EQ(draft.run({"watch", "Room", "104", "--remove"}).status, 0);
+    EXPECT_EQ(draft.run({"watch", "Room"}).out.find("\n104,"), std::string::npos);
+    // Watching belongs to a draft: another draft's list is its own.
+    draft.newDraft("Other", 2, false, true);
+    EXPECT_EQ(draft.run({"watch", "Other"}).out, "playerid,Name,Team,Pos,RK,Avail,Taken\n");
+    EXPECT_EQ(draft.run({"watch", "Room", "--remove"}).status, 2);
+    EXPECT_EQ(draft.run({"watch", "Room", "abc"}).status, 2);
+    const CliRun unknown = draft.run({"watch", "Room", "999"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("No player with the id 999"), std::string::npos);
+}
+
+TEST(CliMyTeam, PrintsTheRosterBySlotWithOpenSlots) {
+    CliRoom draft(2, kDraftTypeSnake);
+    draft.exec("update DraftTeams set owner = iif(draftposition = 2, 1, 0)");
+    ASSERT_EQ(draft.run({"pick", "Room", "101"}).status, 0);  // Owner 1
+    ASSERT_EQ(draft.run({"pick", "Room", "103"}).status, 0);  // Owner 2, a centre
+    // Slots C, G, F, R (setRoster 1, 1, .., f 1, .., r 0): the user's centre is the second pick.
+    EXPECT_EQ(draft.run({"my-team", "Room"}).out,
+              "slot,playerid,name,pos,pick\nG,,,,\nF,,,,\nC,103,F3 L3,C,1.2.2\n");
+    EXPECT_EQ(
+        draft.run({"my-team", "Room", "--team", draft.team(1)}).out.find("G,101,F1 L1,G,1.1.1"),
+        std::string("slot,playerid,name,pos,pick\n").size());
+    const CliRun places = draft.run({"my-team", "Room", "--places"});
+    ASSERT_EQ(places.status, 0) << places.err;
+    EXPECT_EQ(places.out.substr(0, places.out.find('\n')), "symbol,place,tied");
+    EXPECT_NE(places.out.find("\nTotal,"), std::string::npos);
+    EXPECT_EQ(draft.run({"my-team", "Room", "--team", "999"}).status, 2);
 }
 
 }  // namespace

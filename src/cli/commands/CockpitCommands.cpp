@@ -9,12 +9,18 @@
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
 #include "follow/RoomBanner.h"
+#include "room/AuctionBanner.h"
+#include "room/ClockBanner.h"
 #include "room/DraftBoard.h"
 #include "room/DraftPicks.h"
 #include "room/HistoryTable.h"
+#include "room/MyTeam.h"
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "room/SlotChoice.h"
+#include "room/WatchList.h"
+#include "valuation/CategoryTargets.h"
+#include "valuation/Standings.h"
 
 namespace quorvane::cli {
 
@@ -54,17 +60,130 @@ int runHistory(CliContext& context, const std::string& draft) {
     return kExitDone;
 }
 
-int runClock(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto picks = readDraftPicks(context.state);
+std::optional<std::vector<DraftPick>> draftPicks(CliContext& context) {
+    auto picks = readDraftPicks(context.state);
     if (!picks) {
         context.dialogs.showMessage("Error", "The draft's picks could not be read",
                                     MessageIcon::Critical);
+    }
+    return picks;
+}
+
+int runClock(CliContext& context, const std::string& draft, bool details) {
+    if (!context.loadDraftArgument(draft)) {
+        return kExitFailed;
+    }
+    const auto picks = draftPicks(context);
+    if (!picks) {
         return kExitFailed;
     }
     context.out << liveBanner(context.state, *picks) << '\n';
+    if (details) {
+        const std::string more =
+            clockBannerDetails(context.state, *picks, bannerValues(context.state));
+        if (!more.empty()) {
+            context.out << more << '\n';
+        }
+    }
+    return kExitDone;
+}
+
+struct WatchOptions {
+    std::string draft;
+    std::string player;
+    bool remove = false;
+};
+
+// Marks or unmarks a player, or lists the watched players with the team that took each.
+int runWatch(CliContext& context, const WatchOptions& options) {
+    std::optional<int> playerid;
+    if (!options.player.empty() && !(playerid = parseId(options.player))) {
+        return context.usageError("PLAYERID must be a player id");
+    }
+    if (options.remove && !playerid) {
+        return context.usageError("--remove needs a PLAYERID");
+    }
+    if (!context.loadDraftArgument(options.draft)) {
+        return kExitFailed;
+    }
+    if (playerid) {
+        if (!showPlayer(context.state, *playerid)) {
+            context.dialogs.showMessage("Error", "No player with the id " + options.player,
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        return CliContext::statusOf(
+            setWatched(context.state, context.dialogs, *playerid, !options.remove));
+    }
+    const auto players = readOpenWatchList(context.state);
+    if (!players) {
+        context.dialogs.showMessage("Error", "The watch list could not be read",
+                                    MessageIcon::Critical);
+        return kExitFailed;
+    }
+    GridTable grid = watchListGrid(*context.state.draftSettings, *players);
+    grid.hiddenColumns.clear();
+    writeGrid(context, grid);
+    return kExitDone;
+}
+
+struct MyTeamOptions {
+    std::string draft;
+    std::string team;
+    bool places = false;
+};
+
+// The "My Team" panel: the roster by slot, open slots included, or the category places after a
+// standings run.
+int runMyTeam(CliContext& context, const MyTeamOptions& options) {
+    std::optional<int> teamid;
+    if (!options.team.empty() && !(teamid = parseId(options.team))) {
+        return context.usageError("--team must be a team id");
+    }
+    if (!context.loadDraftArgument(options.draft)) {
+        return kExitFailed;
+    }
+    ProgramState& state = context.state;
+    const int team = teamid ? *teamid : myTeamId(state);
+    if (team == 0) {
+        return context.usageError("--team is needed: no team of the draft is yours");
+    }
+    const auto picks = draftPicks(context);
+    if (!picks) {
+        return kExitFailed;
+    }
+    std::vector<StandingsEntry> standings;
+    if (options.places) {
+        const auto run = calcStandings(state, context.dialogs, true);
+        const auto read = run ? readStandings(state) : std::nullopt;
+        if (!read) {
+            return kExitFailed;
+        }
+        standings = *read;
+    }
+    const MyTeamPanel panel = buildMyTeamPanel(*state.draftSettings, team, *picks, standings);
+    if (panel.teamname.empty()) {
+        return context.usageError("--team must be the id of a team of the draft");
+    }
+    if (options.places) {
+        context.writeCsv({"symbol", "place", "tied"});
+        const auto write = [&context](const CategoryPlace& place) {
+            context.writeCsv(
+                {place.symbol, std::to_string(place.place), place.tied ? "yes" : "no"});
+        };
+        if (panel.total) {
+            write(*panel.total);
+        }
+        for (const CategoryPlace& place : panel.places) {
+            write(place);
+        }
+        return kExitDone;
+    }
+    context.writeCsv({"slot", "playerid", "name", "pos", panel.auction ? "$" : "pick"});
+    for (const RosterSlotLine& line : panel.roster) {
+        context.writeCsv({line.slot, line.open() ? "" : std::to_string(line.playerid), line.name,
+                          line.pos, line.paid});
+    }
     return kExitDone;
 }
 
@@ -86,7 +205,8 @@ int runSlot(CliContext& context, const SlotOptions& options) {
                                     MessageIcon::Critical);
         return kExitFailed;
     }
-    const TeamSelector teams = fillTeams(context.state, teamid);
+    const TeamSelector teams =
+        fillTeams(context.state, teamid ? teamid : nominatingTeamOf(context.state));
     if (teamid && (teams.selected < 0 ||
                    teams.teams[static_cast<std::size_t>(teams.selected)].teamid != *teamid)) {
         return context.usageError("--team must be the id of a team of the draft");
@@ -129,9 +249,38 @@ void addCockpitCommands(CLI::App& app, CliContext& context) {
         command->callback([&context, draft, run] { context.exitCode = run(context, *draft); });
     };
     draftOnly("board", "Print the draft board as CSV", &runBoard);
-    draftOnly("clock", "Print the on-the-clock banner", &runClock);
     draftOnly("history", "Print the turn history (picks, skips, keepers, undos) as CSV",
               &runHistory);
+
+    auto* clock = app.add_subcommand("clock", "Print the on-the-clock banner");
+    auto clockDraft = std::make_shared<std::string>();
+    auto clockDetails = std::make_shared<bool>(false);
+    clock->add_option("DRAFT", *clockDraft, "Draft id or name")->required();
+    clock->add_flag("--details", *clockDetails,
+                    "Also print what the banner's tooltip adds (an auction's last sale, money and "
+                    "inflation)");
+    clock->callback([&context, clockDraft, clockDetails] {
+        context.exitCode = runClock(context, *clockDraft, *clockDetails);
+    });
+
+    auto* watch = app.add_subcommand(
+        "watch", "Mark a player to watch in a draft, unmark him, or list the watched players");
+    auto watchOptions = std::make_shared<WatchOptions>();
+    watch->add_option("DRAFT", watchOptions->draft, "Draft id or name")->required();
+    watch->add_option("PLAYERID", watchOptions->player, "Player id (none: list the watch list)");
+    watch->add_flag("--remove", watchOptions->remove, "Unmark the player");
+    watch->callback(
+        [&context, watchOptions] { context.exitCode = runWatch(context, *watchOptions); });
+
+    auto* myTeam = app.add_subcommand(
+        "my-team", "Print a team's roster by slot (open slots included) or its category places");
+    auto myTeamOptions = std::make_shared<MyTeamOptions>();
+    myTeam->add_option("DRAFT", myTeamOptions->draft, "Draft id or name")->required();
+    myTeam->add_option("--team", myTeamOptions->team, "Team id (default: yours)");
+    myTeam->add_flag("--places", myTeamOptions->places,
+                     "Print the team's place in the projected standings per category");
+    myTeam->callback(
+        [&context, myTeamOptions] { context.exitCode = runMyTeam(context, *myTeamOptions); });
 
     auto* slot = app.add_subcommand("slot", "Print the slot a pick of the player would preselect");
     auto slotOptions = std::make_shared<SlotOptions>();

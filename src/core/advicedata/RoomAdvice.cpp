@@ -8,6 +8,7 @@
 #include "app/ProgramState.h"
 #include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
+#include "room/ReadableFigures.h"
 
 namespace quorvane {
 
@@ -109,7 +110,8 @@ std::string playerAdviceCardHtml(const PlayerAdviceCard& card) {
     }
     html += "</table>\n<h3>The math of his value</h3>\n<table border=\"1\" cellpadding=\"3\">\n";
     for (const auto& [key, value] : card.explain) {
-        html += "<tr><td>" + escapeHtml(key) + "</td><td align=\"right\">" + escapeHtml(value) +
+        html += "<tr><td>" + escapeHtml(key) + "</td><td align=\"right\">" +
+                escapeHtml(readableFigure(key, value)) +
                 "</td></tr>\n";
     }
     return html + "</table>\n";

@@ -21,6 +21,7 @@ constexpr HelpPageEntry kHelpPages[] = {
     {HelpPage::Targets, "/draft/nba/help_targets.asp", "help_targets.htm"},
     // The service serves every page of the help folder under its file name.
     {HelpPage::Advice, "/draft/nba/help_advice.htm", "help_advice.htm"},
+    {HelpPage::Board, "/draft/nba/help_board.htm", "help_board.htm"},
 };
 
 bool holdsHelp(const std::filesystem::path& folder) {

@@ -10,7 +10,8 @@ namespace quorvane {
 struct ProgramState;
 
 // The pages the help buttons and "Help Topics" open; Topics is also the web pane's start page.
-enum class HelpPage { Topics, Main, Research, Standings, Targets, Advice };
+// Board is the draft board, the banner and every key of the draft room.
+enum class HelpPage { Topics, Main, Research, Standings, Targets, Advice, Board };
 
 struct HelpPageEntry {
     HelpPage page;

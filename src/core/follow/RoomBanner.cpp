@@ -58,7 +58,7 @@ std::string liveBanner(ProgramState& state, const std::vector<DraftPick>& picks)
     if (const auto clock = readRoomClock(state)) {
         return roomClockBanner(state, picks, *clock);
     }
-    return clockBanner(state, picks);
+    return clockBanner(state, picks, bannerValues(state));
 }
 
 }  // namespace quorvane

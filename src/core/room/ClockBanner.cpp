@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/ProgramState.h"
+#include "room/AuctionBanner.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
@@ -23,10 +24,6 @@ const DraftTeam* teamWithId(const DraftSettings& draft, int teamid) {
         }
     }
     return nullptr;
-}
-
-std::string fullName(const DraftPick& pick) {
-    return pick.firstname.empty() ? pick.lastname : pick.firstname + " " + pick.lastname;
 }
 
 std::string draftBanner(const ProgramState& state, const std::vector<DraftPick>& picks) {
@@ -59,44 +56,6 @@ std::string draftBanner(const ProgramState& state, const std::vector<DraftPick>&
     return text;
 }
 
-std::string auctionBanner(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    const DraftSettings& draft = *state.draftSettings;
-    const int decimals = priceDecimals(draft);
-    const int bought = static_cast<int>(picks.size());
-    if (draft.teams > 0 && bought >= draft.teams * draft.rosterSize()) {
-        return "Auction complete" + std::string(kDot) + std::to_string(bought) + " players bought";
-    }
-    const DraftPick* lastSale = nullptr;
-    for (const DraftPick& pick : picks) {
-        if (pick.draftorder > 0 &&
-            (lastSale == nullptr || pick.draftorder > lastSale->draftorder)) {
-            lastSale = &pick;
-        }
-    }
-    std::string text = "No sales yet";
-    if (lastSale != nullptr) {
-        const DraftTeam* buyer = teamWithId(draft, lastSale->teamid);
-        text = "Last sale: " + fullName(*lastSale) + " to " +
-               (buyer != nullptr ? buyer->teamname : std::string("?")) + " for $" +
-               formatPrice(lastSale->dollars, decimals);
-    }
-    const int mine = myTeamId(state);
-    if (mine > 0) {
-        double spent = 0.0;
-        int players = 0;
-        for (const DraftPick& pick : picks) {
-            if (pick.teamid == mine) {
-                spent += pick.dollars;
-                ++players;
-            }
-        }
-        const double left = draft.dollars - spent;
-        text += std::string(kDot) + "you have $" + formatPrice(left, decimals) +
-                " left, largest bid $" + formatPrice(largestBid(draft, left, players), decimals);
-    }
-    return text;
-}
-
 }  // namespace
 
 int turnsUntil(const ProgramState& state, int position) {
@@ -112,12 +71,30 @@ int turnsUntil(const ProgramState& state, int position) {
     return -1;
 }
 
-std::string clockBanner(const ProgramState& state, const std::vector<DraftPick>& picks) {
+std::string clockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
+                        const std::vector<PlayerValue>& values) {
     if (!state.draftSettings) {
         return {};
     }
-    return state.draftSettings->drafttype == kDraftTypeAuction ? auctionBanner(state, picks)
-                                                               : draftBanner(state, picks);
+    return state.draftSettings->drafttype == kDraftTypeAuction
+               ? auctionBannerLine(*state.draftSettings, myTeamId(state), picks, values)
+               : draftBanner(state, picks);
+}
+
+std::vector<PlayerValue> bannerValues(ProgramState& state) {
+    if (!state.draftSettings || state.draftSettings->drafttype != kDraftTypeAuction) {
+        return {};
+    }
+    return readPlayerValues(state.dbConnection, state.projectionYear)
+        .value_or(std::vector<PlayerValue>{});
+}
+
+std::string clockBannerDetails(const ProgramState& state, const std::vector<DraftPick>& picks,
+                               const std::vector<PlayerValue>& values) {
+    if (!state.draftSettings || state.draftSettings->drafttype != kDraftTypeAuction) {
+        return {};
+    }
+    return auctionBannerDetails(*state.draftSettings, myTeamId(state), picks, values);
 }
 
 }  // namespace quorvane

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "room/DraftPicks.h"
+#include "store/PlayerValueRepository.h"
 
 namespace quorvane {
 
@@ -16,10 +17,17 @@ struct ProgramState;
 // "in 4" counts the turns until the user's team picks ("· your pick" when it is on the clock,
 // nothing more when it has no pick left or no team is the user's). With no team on the clock,
 // or past the last turn, "Draft complete · 156 picks made".
-// An auction: "Last sale: Jimmy Butler to Owner 10 for $45 · you have $152 left, largest bid
-// $141" ("No sales yet" before the first), or "Auction complete · 156 players bought" once
-// every roster is full.
-std::string clockBanner(const ProgramState& state, const std::vector<DraftPick>& picks);
+// An auction: auctionBannerLine, its inflation worked out from the players' values (left out
+// without them).
+std::string clockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
+                        const std::vector<PlayerValue>& values = {});
+// The players' values an auction's banner reads its inflation from (none in other drafts, or
+// when they cannot be read: the banner then leaves the inflation out).
+std::vector<PlayerValue> bannerValues(ProgramState& state);
+// What the banner's line leaves out (an auction's last sale, the league's money, the inflation
+// worked out); empty for a straight or snake draft.
+std::string clockBannerDetails(const ProgramState& state, const std::vector<DraftPick>& picks,
+                               const std::vector<PlayerValue>& values = {});
 
 // Turns from the turn on the clock until the team at draft position `position` picks (0 when it
 // picks now); -1 when it gets no turn before the draft's last pick.

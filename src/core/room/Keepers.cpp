@@ -41,7 +41,7 @@ std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, 
     if (!openRecordset(
             keepers, state.dbConnection,
             "select dp.playerid, dp.lastname || ' ' || dp.firstname as Name, dp.pos as "
-            "Pos, dk.dollars as DV, vbformat(dp.dollars,'0.00') as Value, "
+            "Pos, dk.dollars as Price, vbformat(dp.dollars,'0.00') as Value, "
             "vbformat(dp.dollars - dk.dollars,'0.00') as Surplus from draftplayers dp, "
             "draftTaken dk where "
             "dp.yearofprojection = ? and dp.playerid = dk.playerid and "

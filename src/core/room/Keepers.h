@@ -23,7 +23,7 @@ inline constexpr std::string_view kKeepersInstruction =
 std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs);
 
 // The keepers of one team by name ("Listed Keepers for " and the team's name) with the price
-// (DV), his dollar value of the last valuation (Value) and the surplus, value minus price
+// (Price), his dollar value of the last valuation (Value) and the surplus, value minus price
 // (Surplus); those three columns are hidden outside auctions. nullopt after the failure was
 // shown.
 std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid);

@@ -3,6 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "follow/RoomBanner.h"
+#include "room/ClockBanner.h"
 #include "room/DraftPicks.h"
 #include "valuation/Standings.h"
 
@@ -21,10 +22,13 @@ LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView ro
     live.standings = calcStandings(state, dialogs, false);
     if (live.standings) {
         live.targets = showCategoryTargets(state, dialogs);
+        live.standingsFigures = readStandings(state);
     }
-    if (const auto picks = readDraftPicks(state)) {
+    if (auto picks = readDraftPicks(state)) {
         live.board = buildDraftBoard(state, *picks);
         live.banner = liveBanner(state, *picks);
+        live.bannerDetails = clockBannerDetails(state, *picks, bannerValues(state));
+        live.picks = std::move(*picks);
     }
     return live;
 }

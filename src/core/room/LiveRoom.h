@@ -7,8 +7,10 @@
 
 #include "app/GridTable.h"
 #include "room/DraftBoard.h"
+#include "room/DraftPicks.h"
 #include "room/RefreshMain.h"
 #include "valuation/CategoryTargets.h"
+#include "valuation/Standings.h"
 
 namespace quorvane {
 
@@ -24,6 +26,10 @@ struct LiveRoom {
     std::optional<std::vector<TargetRow>> targets;
     std::optional<DraftBoard> board;
     std::string banner;
+    std::string bannerDetails;  // what the banner's line leaves out, for its tooltip
+    std::vector<DraftPick> picks;
+    // The standings run's figures, team by team (the user's places come from them).
+    std::optional<std::vector<StandingsEntry>> standingsFigures;
 };
 
 // Rebuilds all of it: refreshMain, then the rest.

@@ -7,6 +7,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "room/AuctionBanner.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
 #include "room/TurnHistoryWriter.h"
@@ -74,10 +75,12 @@ TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTe
 
 std::optional<std::string> showPlayer(ProgramState& state, int playerid) {
     Recordset player;
-    if (!openRecordset(player, state.dbConnection,
-                       "select firstname || ', ' || lastname as name, pos, team from draftplayers "
-                       "where yearofprojection = ? and playerid = ?",
-                       {id(state.projectionYear), id(playerid)})) {
+    if (!openRecordset(
+            player, state.dbConnection,
+            "select trim(ifnull(firstname, '') || ' ' || ifnull(lastname, '')) as name, pos, team "
+            "from draftplayers "
+            "where yearofprojection = ? and playerid = ?",
+            {id(state.projectionYear), id(playerid)})) {
         state.dbConnection.log().writeEntry(": 50001 - Could not get recordset for player list");
         return std::nullopt;
     }
@@ -149,7 +152,8 @@ std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& d
     }
     AddPlayerWindow window;
     window.showDollars = state.draftSettings->drafttype == kDraftTypeAuction;
-    window.teams = fillTeams(state, preselectTeamId);
+    // In an auction the team that put the player up is the likeliest buyer.
+    window.teams = fillTeams(state, preselectTeamId ? preselectTeamId : nominatingTeamOf(state));
     const std::optional<std::string> label = showPlayer(state, playerid);
     if (!label) {
         return std::nullopt;

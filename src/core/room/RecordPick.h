@@ -23,7 +23,7 @@ struct PickForm {
 
 // The add-player window as it opens for one player.
 struct AddPlayerWindow {
-    std::string playerLabel;  // "First, Last (TEAM)"
+    std::string playerLabel;  // "First Last (TEAM)"
     TeamSelector teams;
     PositionChoice positions;
     bool showDollars = false;
@@ -37,7 +37,7 @@ struct AddPlayerWindow {
 // or snake draft with nobody on the clock (complete) selects none.
 TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTeamId = {});
 
-// "First, Last (TEAM)"; nullopt after a logged failure or for an unknown player.
+// "First Last (TEAM)"; nullopt after a logged failure or for an unknown player.
 std::optional<std::string> showPlayer(ProgramState& state, int playerid);
 
 // The slots of the draft with the one that suits the player selected: his own position, with
@@ -48,7 +48,8 @@ PositionChoice fillPosition(ProgramState& state, int playerid);
 // an auction).
 RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid);
 
-// Opens the add-player window for a player; nullopt when the player cannot be read.
+// Opens the add-player window for a player, with `preselectTeamId` chosen, else in an auction
+// the team whose turn it is to nominate; nullopt when the player cannot be read.
 std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& dialogs,
                                              int playerid, std::optional<int> preselectTeamId = {});
 

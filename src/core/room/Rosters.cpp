@@ -43,14 +43,33 @@ std::vector<std::string> playerCells(const Recordset& player, const DraftSetting
 }  // namespace
 
 std::vector<std::string> rosterSlotRows(const ProgramState& state) {
+    return state.draftSettings ? rosterSlotRows(*state.draftSettings) : std::vector<std::string>{};
+}
+
+std::vector<std::string> rosterSlotRows(const DraftSettings& draft) {
     std::vector<std::string> rows;
-    if (!state.draftSettings) {
-        return rows;
-    }
     for (const SlotCount& slot : kListingOrder) {
-        for (int i = 0; i < (*state.draftSettings).*slot.count; ++i) {
+        for (int i = 0; i < draft.*slot.count; ++i) {
             rows.emplace_back(slot.position);
         }
+    }
+    return rows;
+}
+
+std::vector<int> placeInSlotRows(const std::vector<std::string>& slotRows,
+                                 const std::vector<std::string>& playerSlots) {
+    std::vector<bool> filled(slotRows.size(), false);
+    std::vector<int> rows;
+    rows.reserve(playerSlots.size());
+    for (const std::string& slot : playerSlots) {
+        int row = slot.empty() ? kNoSlotRow : kOverflowRow;
+        for (std::size_t r = 0; r < slotRows.size() && row == kOverflowRow; ++r) {
+            if (!filled[r] && slotRows[r] == slot) {
+                filled[r] = true;
+                row = static_cast<int>(r);
+            }
+        }
+        rows.push_back(row);
     }
     return rows;
 }
@@ -87,28 +106,24 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
     }
     grid.playersRead = true;
 
-    // Players come in slot order. Each fills the first free row of his slot; a player without
-    // a slot gets a grey row of his own above the slot rows, and a player for whom no row of
-    // his slot is free gets an "NA" row at the end, so no filled row is ever overwritten.
-    std::vector<bool> filled(slotRows, false);
+    // Players come in slot order. A player without a slot gets a grey row of his own above the
+    // slot rows, and one for whom no row of his slot is free an "NA" row at the end.
+    std::vector<std::vector<std::string>> cells;
+    std::vector<std::string> slots;
+    for (; !players.eof(); players.moveNext()) {
+        slots.push_back(players.getText("pos"));
+        cells.push_back(playerCells(players, draft, !slots.back().empty()));
+    }
+    const std::vector<int> placed = placeInSlotRows(grid.rowHeaders, slots);
     std::vector<std::vector<std::string>> noSlotRows;
     std::vector<std::vector<std::string>> overflowRows;
-    for (; !players.eof(); players.moveNext()) {
-        const std::string pos = players.getText("pos");
-        if (pos.empty()) {
-            noSlotRows.push_back(playerCells(players, draft, false));
-            continue;
-        }
-        bool placed = false;
-        for (std::size_t r = 0; r < slotRows && !placed; ++r) {
-            if (!filled[r] && grid.rowHeaders[r] == pos) {
-                grid.table.rows[r] = playerCells(players, draft, true);
-                filled[r] = true;
-                placed = true;
-            }
-        }
-        if (!placed) {
-            overflowRows.push_back(playerCells(players, draft, true));
+    for (std::size_t player = 0; player < cells.size(); ++player) {
+        if (placed[player] == kNoSlotRow) {
+            noSlotRows.push_back(std::move(cells[player]));
+        } else if (placed[player] == kOverflowRow) {
+            overflowRows.push_back(std::move(cells[player]));
+        } else {
+            grid.table.rows[static_cast<std::size_t>(placed[player])] = std::move(cells[player]);
         }
     }
 

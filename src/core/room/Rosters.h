@@ -27,6 +27,15 @@ struct RosterGrid {
 
 // The slot rows of the open draft in listing order (G, PG, SG, F, SF, PF, C, UT, R).
 std::vector<std::string> rosterSlotRows(const ProgramState& state);
+std::vector<std::string> rosterSlotRows(const DraftSettings& draft);
+
+// Where each of a team's players goes among the slot rows, taken in the order given: the first
+// free row of his slot; kNoSlotRow for a player without a slot, kOverflowRow when every row of
+// his slot is taken (he then needs a row of his own, so that no filled row is overwritten).
+inline constexpr int kNoSlotRow = -1;
+inline constexpr int kOverflowRow = -2;
+std::vector<int> placeInSlotRows(const std::vector<std::string>& slotRows,
+                                 const std::vector<std::string>& playerSlots);
 
 // The roster grid of one team. When the players cannot be read the failure is shown and
 // logged, and the grid has its slot rows only.

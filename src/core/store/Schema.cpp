@@ -314,6 +314,15 @@ CREATE INDEX IF NOT EXISTS DraftHistory_template ON DraftHistory (template_id);
 CREATE INDEX IF NOT EXISTS DraftHistory_undoes ON DraftHistory (undoes);
 )sql";
 
+// The players the user follows in a draft, in the order he marked them.
+constexpr const char* kDraftWatch = R"sql(
+CREATE TABLE IF NOT EXISTS DraftWatch (
+    template_id INTEGER NOT NULL,
+    playerid INTEGER NOT NULL,
+    PRIMARY KEY (template_id, playerid)
+);
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -340,6 +349,7 @@ const std::initializer_list<SchemaStep> kSteps = {
     {5, {}, {{"DraftFollow", "room_season", "INTEGER"}}},
     {6, {kDraftHeadToHead}},
     {7, {kDraftHistory}},
+    {8, {kDraftWatch}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

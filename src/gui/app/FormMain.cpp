@@ -3,36 +3,29 @@
 #include "gui/widgets/NamedWidget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTextBrowser>
-#include <QUrl>
+#include <QTimer>
 #include <QVBoxLayout>
 
-#include "advicedata/RoomAdvice.h"
 #include "app/HelpPages.h"
-#include "app/PlayerPages.h"
 #include "app/ProgramState.h"
-#include "app/ServiceEndpoints.h"
 #include "app/UserDialogs.h"
 #include "app/Version.h"
 #include "gui/app/DatabaseWatcher.h"
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/HelpWindow.h"
-#include "gui/app/LoadedWindows.h"
+#include "gui/app/SidePane.h"
 #include "gui/app/WindowMemory.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
@@ -42,23 +35,20 @@
 #include "gui/projections/FormFindProjections.h"
 #include "gui/projections/FormImportTable.h"
 #include "gui/room/DraftBoardPage.h"
-#include "gui/room/DraftNotesPanel.h"
 #include "gui/room/FormAddKeepers.h"
 #include "gui/room/FormAddPlayer.h"
 #include "gui/room/FormExportDir.h"
 #include "gui/room/FormMovePlayer.h"
 #include "gui/room/FormNewPlayer.h"
 #include "gui/room/MainViewPage.h"
+#include "gui/room/MyTeamPanel.h"
 #include "gui/room/PlayerSearchBar.h"
 #include "gui/room/QuickPickBox.h"
 #include "gui/room/ResearchPage.h"
 #include "gui/valuation/StandingsPage.h"
 #include "gui/valuation/TargetsPage.h"
+#include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/WebPane.h"
-#include "room/LiveRoom.h"
-#include "room/RefreshMain.h"
-#include "room/TurnNews.h"
-#include "room/Turns.h"
 
 namespace quorvane::gui {
 
@@ -70,26 +60,17 @@ struct TabDefinition {
 };
 
 constexpr std::array<TabDefinition, FormMain::kTabCount> kTabs = {
-    {{"Main View", "tab_main"},
-     {"Player Research", "tab_research"},
-     {"Projected Standings", "tab_standings"},
-     {"Category Targets", "tab_targets"},
-     {"Draft Board", "tab_board"}}};
+    {{"&Main View", "tab_main"},
+     {"Player &Research", "tab_research"},
+     {"Projected &Standings", "tab_standings"},
+     {"Category &Targets", "tab_targets"},
+     {"Draft &Board", "tab_board"}}};
 
-constexpr int kSidePaneWidth = 300;
+// The help page of each tab, in tab order.
+constexpr std::array<HelpPage, FormMain::kTabCount> kTabHelp = {
+    HelpPage::Main, HelpPage::Research, HelpPage::Standings, HelpPage::Targets, HelpPage::Board};
 
-QAction* addMenuItem(QMenu* menu, const char* name, const char* caption, bool enabled = true) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(enabled);
-    return action;
-}
-
-QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
+constexpr int kSidePaneWidth = 270;
 
 QString productName() {
     return QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size()));
@@ -104,54 +85,48 @@ FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     m_state.showAdvice = true;
     // The product's name already ends in "Draft".
     setWindowTitle(productName() + QStringLiteral(" Software"));
-    buildMenus();
+    m_actions = buildMainMenus(*this);
 
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(4, 2, 4, 2);
     m_splitter = makeNamed<QSplitter>("splitter_main", Qt::Horizontal, central);
     auto* roomHost = new QWidget(m_splitter);
     auto* room = new QVBoxLayout(roomHost);
     room->setContentsMargins(0, 0, 0, 0);
+    room->setSpacing(2);
     m_search = new PlayerSearchBar(m_state, roomHost);
     room->addWidget(m_search);
     auto* clockRow = new QHBoxLayout;
-    m_clock = makeNamed<QLabel>("lbl_clock", roomHost);
+    m_clock = makeNamed<ElidedLabel>("lbl_clock", roomHost);
     QFont clockFont = m_clock->font();
     clockFont.setBold(true);
-    clockFont.setPointSizeF(clockFont.pointSizeF() * 1.25);
+    clockFont.setPointSizeF(clockFont.pointSizeF() * 1.2);
     m_clock->setFont(clockFont);
-    // A long banner wraps rather than widening the window.
-    m_clock->setWordWrap(true);
-    m_clock->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_clock->setMinimumHeight(m_clock->fontMetrics().height() + 4);
+    // In a narrow window the banner gives up its larger size before any of its figures.
+    m_clock->setLeastScale(1.0 / 1.2);
     m_quickPick = new QuickPickBox(m_state, roomHost);
     clockRow->addWidget(m_clock, 1);
     clockRow->addWidget(m_quickPick);
     room->addLayout(clockRow);
     room->addWidget(buildTabs(), 1);
 
-    m_sidePane = new QWidget(m_splitter);
-    m_sidePane->setObjectName(QStringLiteral("side_pane"));
-    auto* side = new QVBoxLayout(m_sidePane);
-    side->setContentsMargins(0, 0, 0, 0);
-    side->addWidget(buildDraftInfo());
-    m_notes = new DraftNotesPanel(m_state, m_dialogs, m_sidePane);
-    side->addWidget(m_notes, 1);
-    side->addWidget(buildWebPane(), 1);
-    m_sidePane->setMinimumWidth(180);
+    m_side = new SidePane(m_state, m_dialogs, m_splitter);
+    m_side->setMinimumWidth(180);
     m_splitter->addWidget(roomHost);
-    m_splitter->addWidget(m_sidePane);
+    m_splitter->addWidget(m_side);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setCollapsible(0, false);
     m_splitter->setCollapsible(1, true);
-    m_splitter->setSizes({980, kSidePaneWidth});
+    m_splitter->setSizes({1000, kSidePaneWidth});
     columns->addWidget(m_splitter);
     setCentralWidget(central);
     statusBar()->setObjectName(QStringLiteral("status_bar"));
     buildValuationPages();
     buildRoomPages();
-    installShortcuts();
+    connectActions();
+    installKeyFilters();
 
     const QByteArray splitter =
         userSettings().value(QStringLiteral("window/splitter")).toByteArray();
@@ -172,58 +147,96 @@ void FormMain::followOtherPrograms() {
 
 FormMain::~FormMain() = default;
 
-void FormMain::buildMenus() {
-    QMenuBar* bar = menuBar();
+void FormMain::connectActions() {
+    const MainActions& a = m_actions;
+    connect(a.newDraft, &QAction::triggered, this, &FormMain::openNewDraft);
+    connect(a.openDraft, &QAction::triggered, this, &FormMain::openOpenDraft);
+    connect(a.exit, &QAction::triggered, this, &FormMain::close);
+    connect(a.draftSettings, &QAction::triggered, this, &FormMain::openDraftSettings);
+    connect(a.quickPick, &QAction::triggered, this, [this] {
+        if (m_state.hasDraft()) {
+            m_quickPick->focusBox();
+        }
+    });
+    connect(a.skipPick, &QAction::triggered, this, &FormMain::skipPick);
+    connect(a.undoPick, &QAction::triggered, this, &FormMain::undoPick);
+    connect(a.watchPlayer, &QAction::triggered, this, &FormMain::toggleWatch);
+    connect(a.rosterTeam, &QAction::triggered, this, [this] {
+        if (m_mainView) {
+            m_tabs->setCurrentIndex(kMainView);
+            m_mainView->focusTeamSelector();
+            statusBar()->showMessage(tr("Type a team's name or number, or Alt+Down for the list"),
+                                     10000);
+        }
+    });
+    // The menu item and the box beside the grid are one choice.
+    connect(a.showInflation, &QAction::triggered, this, [this](bool checked) {
+        if (m_showInflation->isVisible()) {
+            m_showInflation->setChecked(checked);
+        } else {
+            m_actions.showInflation->setChecked(m_showInflation->isChecked());
+        }
+    });
+    connect(a.updateDollars, &QAction::triggered, this, [this] {
+        if (m_updateDollars->isVisible()) {
+            refreshMain();
+        }
+    });
+    connect(a.followDraft, &QAction::triggered, this, &FormMain::openFollowDraft);
+    for (int tab = 0; tab < kTabCount; ++tab) {
+        connect(a.tabs[static_cast<std::size_t>(tab)], &QAction::triggered, this,
+                [this, tab] { m_tabs->setCurrentIndex(tab); });
+    }
+    const auto sort = [this](bool reversed) {
+        if (m_tabs->currentIndex() == kMainView && m_mainView) {
+            m_mainView->sortByCurrentColumn(reversed);
+        } else if (m_tabs->currentIndex() == kPlayerResearch && m_research) {
+            m_research->sortByCurrentColumn(reversed);
+        }
+    };
+    connect(a.sortDescending, &QAction::triggered, this, [sort] { sort(false); });
+    connect(a.sortAscending, &QAction::triggered, this, [sort] { sort(true); });
+    connect(a.playerPage, &QAction::triggered, this, [this] {
+        const int shown = m_tabs->currentIndex() == kPlayerResearch && m_research
+                              ? m_research->currentPlayerId()
+                          : m_mainView ? m_mainView->currentPlayerId()
+                                       : 0;
+        if (shown > 0) {
+            showPlayerPage(shown);
+        }
+    });
+    connect(a.columns, &QMenu::aboutToShow, this, [this] {
+        if (m_mainView) {
+            m_mainView->fillColumnsMenu(*m_actions.columns);
+        }
+    });
+    connect(a.sidePane, &QAction::triggered, this, &FormMain::toggleSidePane);
+    connect(a.presentation, &QAction::triggered, this, [this] {
+        m_tabs->setCurrentIndex(kDraftBoard);
+        if (m_board) {
+            m_board->togglePresentation();
+        }
+    });
+    connect(a.refresh, &QAction::triggered, this, &FormMain::refreshEverything);
+    connect(a.addPlayer, &QAction::triggered, this, &FormMain::openCustomPlayer);
+    connect(a.keepers, &QAction::triggered, this, &FormMain::openKeepers);
+    connect(a.updateProjections, &QAction::triggered, this, &FormMain::openFindProjections);
+    connect(a.editProjections, &QAction::triggered, this, &FormMain::openEditProjections);
+    connect(a.importTable, &QAction::triggered, this, &FormMain::openImportTable);
+    connect(a.exportRosters, &QAction::triggered, this, [this] { openExport("roster"); });
+    connect(a.exportDraft, &QAction::triggered, this, [this] { openExport("draft"); });
+    connect(a.exportProjections, &QAction::triggered, this, [this] { openExport("hprojections"); });
+    connect(a.helpForTab, &QAction::triggered, this, &FormMain::showHelpForTab);
+    connect(a.helpTopics, &QAction::triggered, this, [this] { showHelp(HelpPage::Topics); });
+    connect(a.helpKeys, &QAction::triggered, this, [this] { showHelp(HelpPage::Board); });
+    connect(a.about, &QAction::triggered, this, &FormMain::openAbout);
 
-    QMenu* file = addMenu(bar, "mnuFile", "File");
-    connect(addMenuItem(file, "mnuNewDraft", "New Draft"), &QAction::triggered, this,
-            &FormMain::openNewDraft);
-    connect(addMenuItem(file, "mnuOpenDraft", "Open Draft"), &QAction::triggered, this,
-            &FormMain::openOpenDraft);
-    file->addSeparator();
-    connect(addMenuItem(file, "mnuExit", "Exit"), &QAction::triggered, this, &FormMain::close);
-
-    // Nothing to edit until a draft is open.
-    m_editMenu = addMenu(bar, "mnuEdit", "Edit");
-    m_editMenu->setEnabled(false);
-    m_editMenu->menuAction()->setEnabled(false);
-    connect(addMenuItem(m_editMenu, "mnuEditDraftSettings", "Draft Settings"), &QAction::triggered,
-            this, &FormMain::openDraftSettings);
-
-    // Following an online room needs an open draft, as editing does.
-    m_draftMenu = addMenu(bar, "mnuDraft", "Draft");
-    m_draftMenu->setEnabled(false);
-    m_draftMenu->menuAction()->setEnabled(false);
-    connect(addMenuItem(m_draftMenu, "mnuFollowOnlineDraft", "Follow Online Draft\u2026"),
-            &QAction::triggered, this, &FormMain::openFollowDraft);
-
-    QMenu* players = addMenu(bar, "mnuPlayers", "Players");
-    connect(addMenuItem(players, "mnuAddPlayer", "Add Player"), &QAction::triggered, this,
-            &FormMain::openCustomPlayer);
-    connect(addMenuItem(players, "mnuKeepers", "Add Keepers"), &QAction::triggered, this,
-            &FormMain::openKeepers);
-
-    QMenu* projections = addMenu(bar, "mnuProjections", "Projections");
-    connect(addMenuItem(projections, "mnuUpdateProjections", "Update Projections"),
-            &QAction::triggered, this, &FormMain::openFindProjections);
-    connect(addMenuItem(projections, "mnu_edit_projections", "Edit Projections"),
-            &QAction::triggered, this, &FormMain::openEditProjections);
-    connect(addMenuItem(projections, "mnuImportTable", "Import Projection Table..."),
-            &QAction::triggered, this, &FormMain::openImportTable);
-
-    QMenu* exports = addMenu(bar, "mnuExport", "Export");
-    connect(addMenuItem(exports, "mnuExRosters", "Rosters"), &QAction::triggered, this,
-            [this] { openExport("roster"); });
-    connect(addMenuItem(exports, "mnuExDraft", "Draft/Auction Results"), &QAction::triggered, this,
-            [this] { openExport("draft"); });
-    connect(addMenuItem(exports, "mnuExHitProjections", "Player Projections"), &QAction::triggered,
-            this, [this] { openExport("hprojections"); });
-
-    QMenu* help = addMenu(bar, "mnuHelp", "Help");
-    connect(addMenuItem(help, "mnuHelpTopics", "Help Topics"), &QAction::triggered, this,
-            [this] { showHelp(HelpPage::Topics); });
-    connect(addMenuItem(help, "mnuAbout", "About"), &QAction::triggered, this,
-            &FormMain::openAbout);
+    connect(m_side->skipButton(), &QPushButton::clicked, this, &FormMain::skipPick);
+    connect(m_side->undoButton(), &QPushButton::clicked, this, &FormMain::undoPick);
+    connect(m_side->myTeam(), &MyTeamPanelView::playerPageRequested, this,
+            &FormMain::showPlayerPage);
+    connect(m_side->myTeam(), &MyTeamPanelView::unwatchRequested, this, &FormMain::unwatchPlayer);
+    connect(m_side, &SidePane::pageChanged, this, [this] { refreshLater(0); });
 }
 
 QWidget* FormMain::buildTabs() {
@@ -231,12 +244,14 @@ QWidget* FormMain::buildTabs() {
     for (std::size_t index = 0; index < kTabs.size(); ++index) {
         auto* host = new QWidget(m_tabs);
         auto* layout = new QVBoxLayout(host);
+        layout->setContentsMargins(4, 4, 4, 4);
         if (index == kMainView) {
             auto* strip = new QHBoxLayout;
             m_updateDollars =
                 makeNamed<QPushButton>("cmd_updateDollars", QStringLiteral("Update $"), host);
             m_showInflation =
                 makeNamed<QCheckBox>("ck_original", QStringLiteral("Show Inflation"), host);
+            m_showInflation->setToolTip(QStringLiteral("Ctrl+I"));
             strip->addWidget(m_updateDollars);
             strip->addWidget(m_showInflation);
             strip->addStretch(1);
@@ -246,6 +261,7 @@ QWidget* FormMain::buildTabs() {
             m_showInflation->setVisible(false);
             connect(m_showInflation, &QCheckBox::toggled, this, [this](bool checked) {
                 m_state.showInflation = checked;
+                m_actions.showInflation->setChecked(checked);
                 refreshEverything();
             });
             // The refresh recomputes the dollar values of an auction itself.
@@ -258,50 +274,9 @@ QWidget* FormMain::buildTabs() {
         m_tabPages[index] = page;
         m_tabs->addTab(host, QString::fromUtf8(kTabs[index].caption));
     }
+    // A tab out of sight waits for its refresh until it is shown.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] { refreshLater(0); });
     return m_tabs;
-}
-
-QWidget* FormMain::buildDraftInfo() {
-    auto* frame = new QGroupBox(QStringLiteral("Draft Info"), this);
-    frame->setObjectName(QStringLiteral("frame_info"));
-    auto* layout = new QVBoxLayout(frame);
-
-    m_templateName = makeNamed<QLabel>("lbl_template", frame);
-    QFont nameFont = m_templateName->font();
-    nameFont.setBold(true);
-    m_templateName->setFont(nameFont);
-    m_templateName->setWordWrap(true);
-    layout->addWidget(m_templateName);
-
-    m_moneyArea = new QVBoxLayout;
-    m_moneyArea->setSpacing(2);
-    layout->addLayout(m_moneyArea);
-
-    m_draftComplete = makeNamed<QLabel>("lbl_draftcomplete", "The draft is complete.", frame);
-    m_draftComplete->setFont(nameFont);
-    m_draftComplete->setVisible(false);
-    layout->addWidget(m_draftComplete);
-
-    auto* turnButtons = new QHBoxLayout;
-    m_skip = makeNamed<QPushButton>("cmd_skip", QStringLiteral("Skip Pick"), frame);
-    m_undoPick = makeNamed<QPushButton>("cmd_undopick", QStringLiteral("Undo Last Pick"), frame);
-    // Nothing to skip or undo until a draft is open.
-    m_skip->setEnabled(false);
-    m_undoPick->setEnabled(false);
-    m_skip->setToolTip(QStringLiteral("Ctrl+Shift+S"));
-    m_undoPick->setToolTip(QStringLiteral("Ctrl+Z"));
-    connect(m_skip, &QPushButton::clicked, this, &FormMain::skipPick);
-    connect(m_undoPick, &QPushButton::clicked, this, &FormMain::undoPick);
-    turnButtons->addWidget(m_skip);
-    turnButtons->addWidget(m_undoPick);
-    layout->addLayout(turnButtons);
-    return frame;
-}
-
-QWidget* FormMain::buildWebPane() {
-    // Start-up shows the help topics in it once the window is up.
-    m_webPane = new WebPane(m_state, this);
-    return m_webPane;
 }
 
 void FormMain::buildValuationPages() {
@@ -320,6 +295,35 @@ void FormMain::buildValuationPages() {
     setTabPage(kCategoryTargets, m_targets);
 }
 
+void FormMain::buildRoomPages() {
+    m_mainView = new MainViewPage(m_state, m_dialogs);
+    connect(m_mainView, &MainViewPage::addPlayerRequested, this, &FormMain::openAddPlayer);
+    connect(m_mainView, &MainViewPage::movePlayerRequested, this, &FormMain::openMovePlayer);
+    connect(m_mainView, &MainViewPage::playerPageRequested, this, &FormMain::showPlayerPage);
+    connect(m_mainView, &MainViewPage::helpRequested, this, [this] { showHelp(HelpPage::Main); });
+    setTabPage(kMainView, m_mainView);
+
+    m_research = new ResearchPage(m_state);
+    connect(m_research, &ResearchPage::addPlayerRequested, this, &FormMain::openAddPlayer);
+    connect(m_research, &ResearchPage::playerPageRequested, this, &FormMain::showPlayerPage);
+    connect(m_research, &ResearchPage::helpRequested, this,
+            [this] { showHelp(HelpPage::Research); });
+    setTabPage(kPlayerResearch, m_research);
+
+    m_board = new DraftBoardPage(m_dialogs);
+    setTabPage(kDraftBoard, m_board);
+    connect(m_quickPick, &QuickPickBox::playerChosen, this, &FormMain::pickPlayer);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == kPlayerResearch && m_research && m_state.hasDraft()) {
+            m_research->fillResearchGrid();
+        }
+    });
+
+    connect(m_search, &PlayerSearchBar::addPlayerRequested, this, &FormMain::openAddPlayer);
+    connect(m_search, &PlayerSearchBar::customPlayerRequested, this, &FormMain::openCustomPlayer);
+    connect(m_search, &PlayerSearchBar::playerPageRequested, this, &FormMain::showPlayerPage);
+}
+
 void FormMain::showHelpPath(const QString& servicePath) {
     for (const HelpPageEntry& entry : helpPageEntries()) {
         if (servicePath.toStdString() == entry.servicePath) {
@@ -336,35 +340,20 @@ void FormMain::showHelp(HelpPage page) {
     m_helpWindow->showHelp(page);
 }
 
-void FormMain::installShortcuts() {
-    const auto add = [this](const QKeySequence& keys, const char* name, auto action) {
-        auto* shortcut = new QShortcut(keys, this);
-        shortcut->setObjectName(QString::fromLatin1(name));
-        connect(shortcut, &QShortcut::activated, this, action);
-    };
-    add(QKeySequence(Qt::CTRL | Qt::Key_K), "key_quickpick", [this] { m_quickPick->focusBox(); });
-    add(QKeySequence(Qt::Key_Slash), "key_quickpick_slash", [this] { m_quickPick->focusBox(); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_Z), "key_undo", &FormMain::undoPick);
-    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "key_skip", &FormMain::skipPick);
-    add(QKeySequence(Qt::Key_F5), "key_refresh", &FormMain::refreshEverything);
-    add(QKeySequence(Qt::CTRL | Qt::Key_Backslash), "key_sidepane", &FormMain::toggleSidePane);
-    add(QKeySequence(Qt::CTRL | Qt::Key_B), "key_board",
-        [this] { m_tabs->setCurrentIndex(kDraftBoard); });
-    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), "key_presentation", [this] {
-        m_tabs->setCurrentIndex(kDraftBoard);
-        if (m_board) {
-            m_board->togglePresentation();
-        }
-    });
+void FormMain::showHelpForTab() {
+    const int tab = m_tabs->currentIndex();
+    showHelp(tab >= 0 && tab < kTabCount ? kTabHelp[static_cast<std::size_t>(tab)]
+                                         : HelpPage::Topics);
+}
+
+// Text boxes keep their own Ctrl+Z while they have something to undo, and the search box its
+// letters.
+void FormMain::installKeyFilters() {
     auto* searchBox = m_search->findChild<QComboBox*>();
     for (QWidget* box :
          {static_cast<QWidget*>(searchBox), static_cast<QWidget*>(searchBox->lineEdit()),
           static_cast<QWidget*>(m_quickPick->findChild<QLineEdit*>())}) {
         box->installEventFilter(this);
-    }
-    for (int tab = 0; tab < kTabCount; ++tab) {
-        add(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + tab)), "key_tab",
-            [this, tab] { m_tabs->setCurrentIndex(tab); });
     }
 }
 
@@ -379,6 +368,14 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
         if (edit != nullptr && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) &&
             !edit->isUndoAvailable()) {
             return true;
+        }
+    }
+    // A list that changed while the user typed in the box is filled again once he is done.
+    if (event->type() == QEvent::FocusOut && m_searchListStale) {
+        auto* combo = m_search->findChild<QComboBox*>();
+        if (watched == combo || watched == combo->lineEdit()) {
+            m_searchListStale = false;
+            m_search->reloadPlayers();
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -405,6 +402,9 @@ void FormMain::closeEvent(QCloseEvent* event) {
     userSettings().setValue(QStringLiteral("window/splitter"), m_splitter->saveState());
     if (m_viewTemplateId != 0) {
         saveDraftView(m_state, m_viewTemplateId);
+    }
+    if (m_mainView) {
+        m_mainView->saveColumns();
     }
     QMainWindow::closeEvent(event);
 }
@@ -437,172 +437,12 @@ void FormMain::selectFirstTab() {
     m_tabs->setCurrentIndex(kMainView);
 }
 
-void FormMain::refreshMain() {
-    refreshEverything();
+QVBoxLayout* FormMain::moneyArea() const {
+    return m_side->findChild<QVBoxLayout*>();
 }
 
-void FormMain::refreshEverything() {
-    refreshLive(RoomChange::Anything);
-}
-
-void FormMain::refreshLive(RoomChange change) {
-    if (!m_state.draftSettings) {
-        return;
-    }
-    switchDraftView();
-    enableActionButtons(false);
-    showLive(refreshLiveRoom(m_state, m_dialogs, change));
-    enableActionButtons(true);
-}
-
-// A draft opened for the first time, or again, brings back its own filter, sort and figures.
-void FormMain::switchDraftView() {
-    const int templateId = m_state.draftSettings->template_id;
-    if (templateId == m_viewTemplateId) {
-        saveDraftView(m_state, templateId);
-        return;
-    }
-    if (m_viewTemplateId != 0) {
-        saveDraftView(m_state, m_viewTemplateId);
-    }
-    loadDraftView(m_state, templateId);
-    m_viewTemplateId = templateId;
-    if (m_mainView) {
-        m_mainView->showViewState();
-    }
-}
-
-void FormMain::showLive(const LiveRoom& live) {
-    showRefreshed(live.room);
-    if (live.standings && m_standings) {
-        m_standings->showStandings(*live.standings);
-    }
-    if (live.targets && m_targets) {
-        m_targets->showLiveRows(*live.targets);
-    }
-    if (live.board && m_board) {
-        m_board->showBoard(*live.board);
-    }
-    m_clock->setText(QString::fromStdString(live.banner));
-    m_search->reloadPlayers();
-    m_quickPick->reload();
-    if (const int shown = m_webPane->cardPlayer(); shown > 0) {
-        m_webPane->replacePlayerCard(playerCardHtml(shown));
-    }
-}
-
-std::string FormMain::playerCardHtml(int playerId) {
-    const std::optional<PlayerAdviceCard> card = playerAdviceCard(m_state, m_dialogs, playerId);
-    return card ? playerAdviceCardHtml(*card) : std::string();
-}
-
-void FormMain::showRefreshed(const RoomView& view) {
-    const DraftSettings& draft = *m_state.draftSettings;
-    // A draft whose settings could not be read keeps the name shown before.
-    if (!draft.template_name.empty()) {
-        m_templateName->setText(QString::fromStdString(draft.template_name));
-    }
-    m_editMenu->setEnabled(true);
-    m_editMenu->menuAction()->setEnabled(true);
-    m_draftMenu->setEnabled(true);
-    m_draftMenu->menuAction()->setEnabled(true);
-    // An auction has no turn to skip.
-    m_skip->setEnabled(draft.drafttype != kDraftTypeAuction);
-    m_undoPick->setEnabled(true);
-    showRoom(view);
-    // An auction's money changes with every pick, without a standings run.
-    if (m_standings) {
-        m_standings->refreshMoneyChart();
-    }
-}
-
-// What an operation rebuilt is shown with everything else refreshed, values included. The
-// roster stays on the team the user was looking at, as after a pick it always has.
-void FormMain::showRoomView(const RoomView& view) {
-    (void)view;
-    const int shownTeam = rosterTeamId();
-    refreshLive(RoomChange::PicksOnly);
-    if (m_mainView && shownTeam > 0) {
-        m_mainView->showTeam(shownTeam);
-    }
-}
-
-void FormMain::showRoom(const RoomView& view) {
-    if (view.money) {
-        showMoney(*view.money);
-    }
-    m_draftComplete->setVisible(view.draftComplete);
-    m_updateDollars->setVisible(view.showAuctionControls);
-    m_showInflation->setVisible(view.showAuctionControls);
-    if (view.draftLog) {
-        m_notes->showDraftLog(*view.draftLog);
-    }
-    if (view.draftNotes) {
-        m_notes->showNotes(*view.draftNotes);
-    }
-    if (!m_mainView) {
-        return;
-    }
-    if (view.availablePlayers) {
-        m_mainView->showAvailablePlayers(*view.availablePlayers);
-    }
-    const int onTheClock = teamOnTheClock(m_state);
-    if (view.teamSelector) {
-        m_mainView->showTeamSelector(*view.teamSelector, onTheClock);
-    }
-    if (view.roster) {
-        // In an auction no team holds the turn; the selector's team is shown instead of none.
-        const int selected = rosterTeamId();
-        if (onTheClock == 0 && view.teamSelector && selected > 0) {
-            m_mainView->showRoster(getTeamRoster(m_state, m_dialogs, selected));
-        } else {
-            m_mainView->showRoster(*view.roster);
-        }
-    }
-}
-
-int FormMain::rosterTeamId() const {
-    return m_mainView ? m_mainView->rosterTeamId() : 0;
-}
-
-void FormMain::showMoney(const std::vector<MoneyLine>& lines) {
-    while (QLayoutItem* item = m_moneyArea->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    QWidget* frame = m_moneyArea->parentWidget();
-    for (const MoneyLine& line : lines) {
-        auto* label = new QLabel(QString::fromStdString(line.caption), frame);
-        label->setObjectName(QStringLiteral("lbl_owner"));
-        QFont font = label->font();
-        font.setBold(line.bold);
-        label->setFont(font);
-        m_moneyArea->addWidget(label);
-    }
-}
-
-void FormMain::skipPick() {
-    if (!m_state.hasDraft() || m_state.draftSettings->drafttype == kDraftTypeAuction) {
-        return;
-    }
-    enableActionButtons(false);
-    if (auto change = skipTurnTold(m_state, m_dialogs)) {
-        showLive(completeLiveRoom(m_state, m_dialogs, std::move(change->view)));
-        statusBar()->showMessage(QString::fromStdString(change->news));
-    }
-    enableActionButtons(true);
-}
-
-void FormMain::undoPick() {
-    if (!m_state.hasDraft()) {
-        return;
-    }
-    enableActionButtons(false);
-    if (auto change = undoLastPickTold(m_state, m_dialogs)) {
-        showLive(completeLiveRoom(m_state, m_dialogs, std::move(change->view)));
-        statusBar()->showMessage(QString::fromStdString(change->news));
-    }
-    enableActionButtons(true);
+WebPane* FormMain::webPane() const {
+    return m_side->webPane();
 }
 
 void FormMain::showUpdateDollars(bool visible) {
@@ -615,52 +455,13 @@ void FormMain::resetResearchGrid() {
     }
 }
 
-void FormMain::buildRoomPages() {
-    m_mainView = new MainViewPage(m_state, m_dialogs);
-    connect(m_mainView, &MainViewPage::addPlayerRequested, this, &FormMain::openAddPlayer);
-    connect(m_mainView, &MainViewPage::movePlayerRequested, this, &FormMain::openMovePlayer);
-    connect(m_mainView, &MainViewPage::playerPageRequested, this, &FormMain::showPlayerPage);
-    connect(m_mainView, &MainViewPage::helpRequested, this, [this] { showHelp(HelpPage::Main); });
-    setTabPage(kMainView, m_mainView);
-
-    m_research = new ResearchPage(m_state);
-    connect(m_research, &ResearchPage::addPlayerRequested, this, &FormMain::openAddPlayer);
-    connect(m_research, &ResearchPage::playerPageRequested, this, &FormMain::showPlayerPage);
-    connect(m_research, &ResearchPage::helpRequested, this,
-            [this] { showHelp(HelpPage::Research); });
-    setTabPage(kPlayerResearch, m_research);
-
-    m_board = new DraftBoardPage(m_dialogs);
-    setTabPage(kDraftBoard, m_board);
-    connect(m_quickPick, &QuickPickBox::playerChosen, this, &FormMain::pickPlayer);
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index == kPlayerResearch && m_research && m_state.hasDraft()) {
-            m_research->fillResearchGrid();
-        }
-    });
-
-    connect(m_search, &PlayerSearchBar::addPlayerRequested, this, &FormMain::openAddPlayer);
-    connect(m_search, &PlayerSearchBar::customPlayerRequested, this, &FormMain::openCustomPlayer);
-    connect(m_search, &PlayerSearchBar::playerPageRequested, this, &FormMain::showPlayerPage);
+void FormMain::showPlayerPage(int playerId) {
+    m_side->showPage(SidePane::kWebPage);
+    webPane()->showPlayerPage(playerId, playerCardHtml(playerId));
 }
 
 void FormMain::fillSearchList() {
     m_search->fillSearchList();
-}
-
-void FormMain::showPlayerPage(int playerId) {
-    m_webPane->showPlayerPage(playerId, playerCardHtml(playerId));
-}
-
-void FormMain::openAddPlayer(int playerId) {
-    if (!m_state.draftSettings) {
-        return;
-    }
-    FormAddPlayer window(m_state, m_dialogs, *this, playerId, this);
-    if (window.exec() == QDialog::Accepted) {
-        m_quickPick->clearBox();
-        m_search->clearSearch();
-    }
 }
 
 DraftBoardPage* FormMain::boardPage() const {
@@ -669,6 +470,48 @@ DraftBoardPage* FormMain::boardPage() const {
 
 HelpWindow* FormMain::helpWindow() const {
     return m_helpWindow;
+}
+
+int FormMain::runDialog(QDialog& dialog) {
+    const int result = dialog.exec();
+    focusRoom();
+    return result;
+}
+
+// The keyboard goes back to the room: the quick-pick box while a draft is open. A window
+// manager hands the focus on when the dialog unmaps, so it is asked for once more after that.
+void FormMain::focusRoom() {
+    const auto focus = [this] {
+        if (QApplication::activeModalWidget() != nullptr) {
+            return;
+        }
+        activateWindow();
+        raise();
+        if (m_state.hasDraft()) {
+            m_quickPick->focusBox();
+        } else {
+            setFocus(Qt::OtherFocusReason);
+        }
+    };
+    focus();
+    QTimer::singleShot(50, this, focus);
+}
+
+void FormMain::showNews(const QString& news) {
+    if (!news.isEmpty()) {
+        statusBar()->showMessage(news, 10000);
+    }
+}
+
+void FormMain::openAddPlayer(int playerId) {
+    if (!m_state.draftSettings) {
+        return;
+    }
+    FormAddPlayer window(m_state, m_dialogs, *this, playerId, this);
+    if (runDialog(window) == QDialog::Accepted) {
+        m_quickPick->clearBox();
+        m_search->clearSearch();
+    }
 }
 
 void FormMain::pickPlayer(int playerId) {
@@ -680,12 +523,12 @@ void FormMain::openMovePlayer(int playerId) {
         return;
     }
     FormMovePlayer window(m_state, m_dialogs, *this, playerId, this);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openCustomPlayer() {
     FormNewPlayer window(m_state, m_dialogs, *this, this);
-    window.exec();
+    runDialog(window);
 }
 
 // Not modal: the draft goes on in this window while the room is followed.
@@ -713,7 +556,7 @@ void FormMain::openKeepers() {
         return;
     }
     FormAddKeepers window(m_state, m_dialogs, *this, this);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openExport(const std::string& kind) {
@@ -721,45 +564,45 @@ void FormMain::openExport(const std::string& kind) {
         return;
     }
     FormExportDir window(m_state, m_dialogs, *this, kind, this);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openNewDraft() {
     FormNewDraft window(m_state, m_dialogs, *this, this);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openOpenDraft() {
     FormOpenDraft window(m_state, m_dialogs, *this, this);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openDraftSettings() {
     FormSetup window(m_state, m_dialogs, *this, this);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openFindProjections() {
     FormFindProjections window(m_state, m_dialogs, this);
     connect(&window, &FormFindProjections::refreshRequested, this, &FormMain::refreshMain);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openEditProjections() {
     FormEditProjections window(m_state, m_dialogs, this);
     connect(&window, &FormEditProjections::refreshRequested, this, &FormMain::refreshMain);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openImportTable() {
     FormImportTable window(m_state, m_dialogs, this);
     connect(&window, &FormImportTable::refreshRequested, this, &FormMain::refreshMain);
-    window.exec();
+    runDialog(window);
 }
 
 void FormMain::openAbout() {
     FormAboutUs window(m_state, this);
-    window.exec();
+    runDialog(window);
 }
 
 }  // namespace quorvane::gui

@@ -59,6 +59,7 @@ void GuiStartupShell::chooseDraft(bool draftsExist) {
         FormNewDraft window(m_state, m_dialogs, m_main, &m_main);
         window.exec();
     }
+    m_main.focusRoom();
 }
 
 void GuiStartupShell::fillSearchList() {

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +33,8 @@ constexpr int kCategoryRowsPerColumn = 9;
 constexpr int kMineColumnWidth = 48;
 constexpr int kOrderColumnWidth = 56;
 constexpr int kWeightWidth = 64;
+// The index of the team row a field belongs to.
+constexpr const char* kTeamRowProperty = "teamRow";
 
 // Slot lists offer 0..10 slots, the utility list 0..12.
 constexpr std::array<int, kRosterSlotCount> kMostSlots = {10, 10, 10, 10, 10, 10, 10, 12, 10};
@@ -85,10 +88,12 @@ FormSetup::FormSetup(ProgramState& state, UserDialogs& dialogs, MainWindowView& 
     m_ok = makeNamed<QPushButton>("Command6", QStringLiteral("OK"), this);
     m_apply = makeNamed<QPushButton>("Command4", QStringLiteral("Apply"), this);
     m_cancel = makeNamed<QPushButton>("Command5", QStringLiteral("Cancel"), this);
-    // Enter in a text box must not save behind the user's back.
+    // Enter saves and closes, as OK does; only in a team's row it goes on to the next team's
+    // name, so that a league's names are typed one after the other.
     for (QPushButton* button : {m_ok, m_apply, m_cancel}) {
         button->setAutoDefault(false);
     }
+    m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, [this] {
         if (save()) {
             accept();
@@ -459,6 +464,15 @@ void FormSetup::addTeamRowControls(int index) {
     controls.remove = new QPushButton(QStringLiteral("Delete"), controls.row);
     controls.remove->setObjectName(named("cmd_delteam", index));
     controls.remove->setAutoDefault(false);
+    // Tab goes from a team's name to the next team, never to its Delete button (Ctrl+Delete in
+    // the row deletes the team from the keyboard).
+    controls.remove->setFocusPolicy(Qt::ClickFocus);
+    controls.remove->setToolTip(QStringLiteral("Ctrl+Delete in the row"));
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{controls.mine, controls.order, controls.name}) {
+        field->setProperty(kTeamRowProperty, index);
+        field->installEventFilter(this);
+    }
     layout->addWidget(controls.mine);
     layout->addWidget(controls.order);
     layout->addWidget(controls.name, 1);
@@ -494,6 +508,46 @@ void FormSetup::showTeamRows(const std::vector<SetupTeamRow>& rows) {
         controls.mine->setChecked(rows[index].mine);
     }
     m_mineGroup->setExclusive(true);
+    chainTeamRows();
+}
+
+// Row by row, as the eye reads them: Mine, Order, Team Owner, then the next team.
+void FormSetup::chainTeamRows() {
+    QWidget* previous = nullptr;
+    for (const TeamRowControls& controls : m_teamControls) {
+        for (QWidget* field :
+             std::initializer_list<QWidget*>{controls.mine, controls.order, controls.name}) {
+            if (previous != nullptr) {
+                setTabOrder(previous, field);
+            }
+            previous = field;
+        }
+    }
+    if (previous != nullptr) {
+        setTabOrder(previous, findChild<QPushButton*>(QStringLiteral("Command2")));
+    }
+}
+
+bool FormSetup::eventFilter(QObject* watched, QEvent* event) {
+    const QVariant row = watched->property(kTeamRowProperty);
+    if (event->type() != QEvent::KeyPress || !row.isValid()) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto index = static_cast<std::size_t>(row.toInt());
+    if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) {
+        deleteTeamRow(row.toInt());
+        return true;
+    }
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && key->modifiers() == Qt::NoModifier && index + 1 < m_teamControls.size()) {
+        QLineEdit* next = m_teamControls[index + 1].name;
+        m_teamScroll->ensureWidgetVisible(next);
+        next->setFocus(Qt::TabFocusReason);
+        next->selectAll();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormSetup::addTeam() {

@@ -46,6 +46,8 @@ class FormSetup final : public QDialog {
 
   protected:
     void reject() override;
+    // In a team's row: Enter goes to the next team's name, Ctrl+Delete deletes the team.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct TeamRowControls {
@@ -62,6 +64,7 @@ class FormSetup final : public QDialog {
     QWidget* buildRosterTab();
     void showTeamRows(const std::vector<SetupTeamRow>& rows);
     void addTeamRowControls(int index);
+    void chainTeamRows();
     void showWeights(bool visible);
     void showHeadToHead(bool visible);
     void showAuctionFields(bool visible);

@@ -56,10 +56,48 @@ QString padded(const std::string& text, int decimals) {
 }  // namespace
 
 void GridTableModel::setTable(GridTable table) {
-    beginResetModel();
-    m_table = std::move(table);
+    // The same columns with new rows: the view keeps its column order, widths and scroll place,
+    // and redraws only what changed in sight.
+    if (table.headings != m_table.headings || m_table.headings.empty()) {
+        beginResetModel();
+        m_table = std::move(table);
+        measureColumns();
+        endResetModel();
+        return;
+    }
+    const int before = rowCount();
+    const auto after = static_cast<int>(table.rows.size());
+    if (after < before) {
+        beginRemoveRows(QModelIndex(), after, before - 1);
+        m_table = std::move(table);
+        endRemoveRows();
+    } else if (after > before) {
+        beginInsertRows(QModelIndex(), before, after - 1);
+        m_table = std::move(table);
+        endInsertRows();
+    } else {
+        m_table = std::move(table);
+    }
     measureColumns();
-    endResetModel();
+    if (after > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(after - 1, columnCount() - 1));
+    }
+}
+
+void GridTableModel::removeRowsWhere(
+    const std::function<bool(const std::vector<std::string>&)>& gone) {
+    for (int row = rowCount() - 1; row >= 0; --row) {
+        const auto at = static_cast<std::size_t>(row);
+        if (!gone(m_table.rows[at])) {
+            continue;
+        }
+        beginRemoveRows(QModelIndex(), row, row);
+        m_table.rows.erase(m_table.rows.begin() + row);
+        if (at < m_table.rowColours.size()) {
+            m_table.rowColours.erase(m_table.rowColours.begin() + row);
+        }
+        endRemoveRows();
+    }
 }
 
 void GridTableModel::measureColumns() {

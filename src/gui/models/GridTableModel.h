@@ -3,6 +3,8 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+
 #include "app/GridTable.h"
 
 namespace quorvane::gui {
@@ -14,7 +16,12 @@ class GridTableModel final : public QAbstractTableModel {
   public:
     explicit GridTableModel(QObject* parent = nullptr);
 
+    // A table of other columns resets the model; new rows under the same headings are inserted,
+    // removed and changed in place.
     void setTable(GridTable table);
+    // Takes out the rows whose cells `gone` picks (a player taken while the grid waits for its
+    // refill).
+    void removeRowsWhere(const std::function<bool(const std::vector<std::string>&)>& gone);
     const GridTable& table() const { return m_table; }
     // The cells of a row, or nullptr for a row that does not exist.
     const std::vector<std::string>* rowAt(int row) const;

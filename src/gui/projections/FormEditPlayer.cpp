@@ -32,6 +32,7 @@ FormEditPlayer::FormEditPlayer(ProgramState& state, UserDialogs& dialogs, QWidge
     grid_projection->setEditTriggers(QAbstractItemView::AllEditTriggers);
 
     cmd_update = makeNamed<QPushButton>("cmd_update", "Update Projection", this);
+    cmd_update->setDefault(true);
     cmd_clear_edits = makeNamed<QPushButton>("cmd_clear_edits", "Clear Projection Edits", this);
     cmd_clear_edits->setEnabled(false);
 

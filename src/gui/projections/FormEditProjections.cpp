@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -47,6 +48,9 @@ FormEditProjections::FormEditProjections(ProgramState& state, UserDialogs& dialo
 
     Label1 = makeNamed<QLabel>("Label1", "Double-Click on a player to edit his projection.", this);
     cmd_clear_edits = makeNamed<QPushButton>("cmd_clear_edits", "Clear All Manual Edits", this);
+    cmd_clear_edits->setAutoDefault(false);
+    cmd_close = makeNamed<QPushButton>("cmd_close", "Close", this);
+    cmd_close->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(positions);
@@ -55,6 +59,7 @@ FormEditProjections::FormEditProjections(ProgramState& state, UserDialogs& dialo
     bottom->addWidget(Label1);
     bottom->addStretch();
     bottom->addWidget(cmd_clear_edits);
+    bottom->addWidget(cmd_close);
     layout->addLayout(bottom);
 
     connect(m_positionButtons, &QButtonGroup::idClicked, this, [this](int index) {
@@ -62,6 +67,9 @@ FormEditProjections::FormEditProjections(ProgramState& state, UserDialogs& dialo
         getPlayers();
     });
     connect(grid_editproj, &QTableView::doubleClicked, this, &FormEditProjections::editPlayer);
+    // Enter on a player edits him too, rather than closing the window.
+    grid_editproj->installEventFilter(this);
+    connect(cmd_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmd_clear_edits, &QPushButton::clicked, this, &FormEditProjections::clearAllEdits);
 
     cButtons(0);
@@ -93,6 +101,18 @@ void FormEditProjections::editPlayer(const QModelIndex& index) {
         getPlayers();
         emit refreshRequested();
     }
+}
+
+bool FormEditProjections::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_editproj && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            grid_editproj->currentIndex().isValid()) {
+            editPlayer(grid_editproj->currentIndex());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormEditProjections::clearAllEdits() {

@@ -33,6 +33,10 @@ class FormEditProjections final : public QDialog {
     // A projection was edited: values and ranks of the draft room are out of date.
     void refreshRequested();
 
+  protected:
+    // Enter on a player opens his editor.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void cButtons(int index);
     void editPlayer(const QModelIndex& index);
@@ -46,6 +50,7 @@ class FormEditProjections final : public QDialog {
     std::array<QPushButton*, 4> cmd_edit{};
     QTableView* grid_editproj = nullptr;
     QPushButton* cmd_clear_edits = nullptr;
+    QPushButton* cmd_close = nullptr;
     QLabel* Label1 = nullptr;
 };
 

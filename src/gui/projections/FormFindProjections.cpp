@@ -71,6 +71,7 @@ void FormFindProjections::buildWindow() {
     txt_password = makeNamed<QLineEdit>("txt_password", this);
     txt_password->setEchoMode(QLineEdit::Password);
     cmd_updProj = makeNamed<QPushButton>("cmd_updProj", "Update Projections", this);
+    cmd_updProj->setDefault(true);
 
     Label3 = new QLabel(
         "For option 2, first download the projections file from the projections page of the "

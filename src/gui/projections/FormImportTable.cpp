@@ -79,8 +79,8 @@ FormImportTable::FormImportTable(ProgramState& state, UserDialogs& dialogs, QWid
     txt_file->setReadOnly(true);
     txt_file->setPlaceholderText(
         "Choose a projection table (CSV, TSV, .xlsx or .xls) or paste one copied from a page");
-    cmd_browse = makeNamed<QPushButton>("cmd_browse", "Choose File...", this);
-    cmd_paste = makeNamed<QPushButton>("cmd_paste", "Paste Table", this);
+    cmd_browse = makeNamed<QPushButton>("cmd_browse", "&Choose File...", this);
+    cmd_paste = makeNamed<QPushButton>("cmd_paste", "&Paste Table", this);
     cmd_paste->setToolTip("Take the table copied from a page (select it, copy, then press here)");
     cmb_sheet = makeNamed<QComboBox>("cmb_sheet", this);
     cmb_sheet->setEnabled(false);
@@ -109,9 +109,11 @@ FormImportTable::FormImportTable(ProgramState& state, UserDialogs& dialogs, QWid
     choices->addRow("Season:", spn_season);
     choices->addRow("ADP source:", txt_source);
 
-    cmd_dryrun = makeNamed<QPushButton>("cmd_dryrun", "Dry Run", this);
-    cmd_import = makeNamed<QPushButton>("cmd_import", "Import", this);
-    cmd_close = makeNamed<QPushButton>("cmd_close", "Close", this);
+    cmd_dryrun = makeNamed<QPushButton>("cmd_dryrun", "&Dry Run", this);
+    cmd_import = makeNamed<QPushButton>("cmd_import", "&Import", this);
+    cmd_close = makeNamed<QPushButton>("cmd_close", "C&lose", this);
+    // Enter tries the file without writing anything; importing is a choice of its own.
+    cmd_dryrun->setDefault(true);
     cmd_dryrun->setEnabled(false);
     cmd_import->setEnabled(false);
     auto* buttons = new QVBoxLayout();

@@ -17,6 +17,7 @@
 
 #include "app/UserDialogs.h"
 #include "gui/models/GridTableModel.h"
+#include "gui/widgets/ElidingDelegate.h"
 
 namespace quorvane::gui {
 
@@ -89,6 +90,18 @@ class BoardCellModel final : public QIdentityProxyModel {
         return QIdentityProxyModel::data(index, role);
     }
 
+    // The first column (round or slot) is the row's heading, so that it stays in sight while
+    // the teams scroll by.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Vertical && role == Qt::DisplayRole && sourceModel() != nullptr) {
+            return sourceModel()->index(section, 0).data(Qt::DisplayRole);
+        }
+        if (orientation == Qt::Vertical && role == Qt::TextAlignmentRole) {
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        return QIdentityProxyModel::headerData(section, orientation, role);
+    }
+
   private:
     const DraftBoard* m_board = nullptr;
     bool m_presentation = false;
@@ -105,8 +118,13 @@ DraftBoardPage::DraftBoardPage(UserDialogs& dialogs, QWidget* parent)
     dg_board->setModel(m_cells);
     dg_board->setSelectionMode(QAbstractItemView::NoSelection);
     dg_board->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    dg_board->setWordWrap(true);
-    dg_board->verticalHeader()->hide();
+    // A cell is a name over its position and value, each line shortened to fit, never wrapped.
+    dg_board->setWordWrap(false);
+    dg_board->setTextElideMode(Qt::ElideMiddle);
+    dg_board->setItemDelegate(new ElidingDelegate(dg_board));
+    dg_board->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    dg_board->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    dg_board->verticalHeader()->setHighlightSections(false);
     dg_board->horizontalHeader()->setHighlightSections(false);
 
     cmd_presentation = makeNamed<QPushButton>("cmd_presentation", tr("Presentation"), this);
@@ -157,17 +175,23 @@ void DraftBoardPage::setPresentation(bool on) {
     fitCells();
 }
 
-// Team columns share the width, each cell in up to two lines, so that a whole round reads
-// without scrolling sideways on a usual screen.
+// Each team keeps a column wide enough for a name on one line and its position and value on
+// the next; a league of more teams than the window holds scrolls sideways under fixed team
+// headings, the rounds fixed on the left.
 void DraftBoardPage::fitCells() {
     QHeaderView* header = dg_board->horizontalHeader();
-    header->setMinimumSectionSize(dg_board->fontMetrics().averageCharWidth() * 12);
-    for (int column = 0; column < m_cells->columnCount(); ++column) {
-        header->setSectionResizeMode(
-            column, column == 0 ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+    const QFontMetrics metrics = dg_board->fontMetrics();
+    const int least = metrics.averageCharWidth() * 17;
+    header->setMinimumSectionSize(metrics.averageCharWidth() * 6);
+    dg_board->setColumnHidden(0, m_cells->columnCount() > 0);
+    for (int column = 1; column < m_cells->columnCount(); ++column) {
+        const QString heading =
+            m_cells->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        header->resizeSection(column, std::max(least, metrics.horizontalAdvance(heading) + 16));
     }
-    dg_board->verticalHeader()->setDefaultSectionSize(2 * dg_board->fontMetrics().lineSpacing() +
-                                                      8);
+    header->setStretchLastSection(false);
+    dg_board->verticalHeader()->setDefaultSectionSize(2 * metrics.lineSpacing() + 8);
 }
 
 bool DraftBoardPage::exportPng(const QString& path) {
@@ -176,13 +200,14 @@ bool DraftBoardPage::exportPng(const QString& path) {
     whole.setModel(m_cells);
     whole.setFont(dg_board->font());
     whole.horizontalHeader()->setFont(dg_board->font());
-    whole.verticalHeader()->hide();
+    whole.verticalHeader()->setFont(dg_board->font());
     whole.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     whole.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     whole.verticalHeader()->setDefaultSectionSize(dg_board->verticalHeader()->defaultSectionSize());
     whole.setWordWrap(true);
-    int width = 2 * whole.frameWidth();
-    for (int column = 0; column < m_cells->columnCount(); ++column) {
+    whole.setColumnHidden(0, true);
+    int width = 2 * whole.frameWidth() + whole.verticalHeader()->sizeHint().width();
+    for (int column = 1; column < m_cells->columnCount(); ++column) {
         whole.setColumnWidth(column, dg_board->columnWidth(column));
         width += dg_board->columnWidth(column);
     }

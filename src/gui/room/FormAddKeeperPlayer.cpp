@@ -13,6 +13,7 @@
 
 #include "app/ProgramState.h"
 #include "gui/room/ChoiceLists.h"
+#include "gui/widgets/TeamChoiceBox.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
 
@@ -30,7 +31,7 @@ FormAddKeeperPlayer::FormAddKeeperPlayer(ProgramState& state, UserDialogs& dialo
     Label3 = makeNamed<QLabel>("Label3", "Dollars:", this);
     Label4 = makeNamed<QLabel>("Label4", "Team:", this);
     lbl_playerName = makeNamed<QLabel>("lbl_playerName", this);
-    cmb_team = makeNamed<QComboBox>("cmb_team", this);
+    cmb_team = makeNamed<TeamChoiceBox>("cmb_team", this);
     cmb_pos = makeNamed<QComboBox>("cmb_pos", this);
     txt_dollars = makeNamed<QLineEdit>("txt_dollars", this);
     lbl_surplus = makeNamed<QLabel>("lbl_surplus", this);
@@ -52,6 +53,11 @@ FormAddKeeperPlayer::FormAddKeeperPlayer(ProgramState& state, UserDialogs& dialo
     layout->addLayout(form);
     layout->addLayout(buttons);
     setMinimumWidth(320);
+    // From the keyboard a keeper is his price, Tab, his team typed by name, Enter.
+    setTabOrder(txt_dollars, cmb_team);
+    setTabOrder(cmb_team, cmb_pos);
+    setTabOrder(cmb_pos, cmd_add);
+    setTabOrder(cmd_add, cmd_cancel);
 
     connect(cmd_add, &QPushButton::clicked, this, &FormAddKeeperPlayer::addKeeperPlayer);
     connect(cmd_cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -74,6 +80,11 @@ FormAddKeeperPlayer::FormAddKeeperPlayer(ProgramState& state, UserDialogs& dialo
     connect(txt_dollars, &QLineEdit::textChanged, this, showSurplus);
     fillTeamList(*cmb_team, fillTeams(m_state, teamId));
     fillPositionList(*cmb_pos, keeper->positions);
+    if (keeper->showDollars) {
+        txt_dollars->setFocus();
+    } else {
+        cmb_team->setFocus();
+    }
 }
 
 int FormAddKeeperPlayer::chosenTeamId() const {

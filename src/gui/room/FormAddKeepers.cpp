@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "gui/room/ChoiceLists.h"
 #include "gui/room/FormAddKeeperPlayer.h"
 #include "gui/room/RoomGridView.h"
+#include "gui/widgets/TeamChoiceBox.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
 
@@ -31,12 +33,17 @@ FormAddKeepers::FormAddKeepers(ProgramState& state, UserDialogs& dialogs, MainWi
                         this);
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
-    cmb_team = makeNamed<QComboBox>("cmb_team", this);
+    cmb_team = makeNamed<TeamChoiceBox>("cmb_team", this);
     frm_freeagents = new QGroupBox("Available Players", this);
     dg_freeagents = makeNamed<RoomGridView>("dg_freeagents", frm_freeagents);
     frm_keepers = new QGroupBox(this);
     dg_keepers = makeNamed<RoomGridView>("dg_keepers", frm_keepers);
     cmd_finished = makeNamed<QPushButton>("cmd_finished", "Done Adding Keepers", this);
+    cmd_finished->setDefault(true);
+    // Enter on a player is the grid's own; the dialog's Enter belongs to the button only when
+    // the grids are out of focus.
+    dg_freeagents->installEventFilter(this);
+    dg_keepers->installEventFilter(this);
 
     (new QVBoxLayout(frm_freeagents))->addWidget(dg_freeagents);
     auto* keepersLayout = new QVBoxLayout(frm_keepers);
@@ -53,6 +60,9 @@ FormAddKeepers::FormAddKeepers(ProgramState& state, UserDialogs& dialogs, MainWi
     layout->addLayout(grids, 1);
     layout->addLayout(buttons);
     resize(820, 560);
+    setTabOrder(dg_freeagents, cmb_team);
+    setTabOrder(cmb_team, dg_keepers);
+    setTabOrder(dg_keepers, cmd_finished);
 
     connect(cmb_team, &QComboBox::currentIndexChanged, this, &FormAddKeepers::fillKeepers);
     connect(dg_freeagents, &QAbstractItemView::doubleClicked, this,
@@ -127,6 +137,24 @@ void FormAddKeepers::keeperDoubleClicked(const QModelIndex& index) {
     } else {
         closeAfterFailure();
     }
+}
+
+bool FormAddKeepers::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == dg_freeagents || watched == dg_keepers)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        auto* grid = static_cast<RoomGridView*>(watched);
+        const QModelIndex current = grid->currentIndex();
+        if (current.isValid() && enter && grid == dg_freeagents) {
+            freeAgentDoubleClicked(current);
+            return true;
+        }
+        if (current.isValid() && grid == dg_keepers && (enter || key == Qt::Key_Delete)) {
+            keeperDoubleClicked(current);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormAddKeepers::finished() {

@@ -17,14 +17,19 @@ namespace quorvane::gui {
 
 class MainWindowView;
 class RoomGridView;
+class TeamChoiceBox;
 
-// "Add Keepers": the available players and one team's keepers. Double-clicking a player makes
-// him a keeper, double-clicking a keeper removes him after a question.
+// "Add Keepers": the available players and one team's keepers. Double-clicking a player (or
+// Enter on him) makes him a keeper, double-clicking a keeper (or Enter or Delete on him)
+// removes him after a question.
 class FormAddKeepers final : public QDialog {
     Q_OBJECT
   public:
     FormAddKeepers(ProgramState& state, UserDialogs& dialogs, MainWindowView& view,
                    QWidget* parent = nullptr);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool fillFreeAgents();
@@ -39,7 +44,7 @@ class FormAddKeepers final : public QDialog {
     MainWindowView& m_view;
 
     QLabel* Label1 = nullptr;
-    QComboBox* cmb_team = nullptr;
+    TeamChoiceBox* cmb_team = nullptr;
     QGroupBox* frm_freeagents = nullptr;
     RoomGridView* dg_freeagents = nullptr;
     QGroupBox* frm_keepers = nullptr;

@@ -17,6 +17,7 @@
 #include "gui/room/ChoiceLists.h"
 #include "gui/room/FormMovePlayer.h"
 #include "gui/room/RoomGridView.h"
+#include "gui/widgets/TeamChoiceBox.h"
 #include "room/RecordPick.h"
 #include "room/SlotChoice.h"
 
@@ -67,7 +68,8 @@ void FormAddPlayer::buildControls() {
     QFont bold = lbl_player->font();
     bold.setBold(true);
     lbl_player->setFont(bold);
-    cmb_team = makeNamed<QComboBox>("cmb_team", this);
+    cmb_team = makeNamed<TeamChoiceBox>("cmb_team", this);
+    cmb_team->setToolTip("Type the buyer's name or draft position");
     cmb_pos = makeNamed<QComboBox>("cmb_pos", this);
     txt_dollars = makeNamed<QLineEdit>("txt_dollars", this);
     frm_roster = makeNamed<QGroupBox>("frm_roster", this);
@@ -77,11 +79,12 @@ void FormAddPlayer::buildControls() {
     cmd_addplayer->setDefault(true);
     cmd_cancel = makeNamed<QPushButton>("cmd_cancel", "Cancel", this);
 
+    // In the order a sale is typed: the price, the buyer, then Enter.
     auto* form = new QFormLayout();
     form->addRow(Label2, lbl_player);
+    form->addRow(Label3, txt_dollars);
     form->addRow(Label1, cmb_team);
     form->addRow(Label4, cmb_pos);
-    form->addRow(Label3, txt_dollars);
     auto* rosterLayout = new QVBoxLayout(frm_roster);
     rosterLayout->addWidget(dg_roster);
     auto* buttons = new QHBoxLayout();
@@ -93,6 +96,11 @@ void FormAddPlayer::buildControls() {
     layout->addWidget(frm_roster, 1);
     layout->addLayout(buttons);
     resize(520, 560);
+    setTabOrder(txt_dollars, cmb_team);
+    setTabOrder(cmb_team, cmb_pos);
+    setTabOrder(cmb_pos, cmd_addplayer);
+    setTabOrder(cmd_addplayer, cmd_cancel);
+    setTabOrder(cmd_cancel, dg_roster);
 
     connect(cmb_team, &QComboBox::currentIndexChanged, this, &FormAddPlayer::teamChosen);
     connect(dg_roster, &QAbstractItemView::doubleClicked, this,

@@ -21,6 +21,7 @@ namespace quorvane::gui {
 
 class MainWindowView;
 class RoomGridView;
+class TeamChoiceBox;
 
 // "Add Player": records one player as a pick of a team, in a slot and (in an auction) for a
 // price. Opens with the team on the clock (or the team a new custom player is handed to) and
@@ -54,7 +55,7 @@ class FormAddPlayer final : public QDialog {
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* lbl_player = nullptr;
-    QComboBox* cmb_team = nullptr;
+    TeamChoiceBox* cmb_team = nullptr;
     QComboBox* cmb_pos = nullptr;
     QLineEdit* txt_dollars = nullptr;
     QGroupBox* frm_roster = nullptr;

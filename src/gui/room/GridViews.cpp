@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableView>
 
 #include <algorithm>
@@ -66,6 +67,24 @@ void showGridTable(QTableView* view, GridTableModel* model, GridTable table) {
     rememberColumnWidths(*view);
 }
 
+void growColumnsToContents(QTableView* view) {
+    QHeaderView* header = view->horizontalHeader();
+    view->setProperty(kFittingColumns, true);
+    for (int column = 0; column < header->count(); ++column) {
+        if (view->isColumnHidden(column)) {
+            continue;
+        }
+        // The view's own measure is public through its base class only.
+        const QAbstractItemView* items = view;
+        const int wanted =
+            std::max(items->sizeHintForColumn(column), header->sectionSizeHint(column));
+        if (wanted > view->columnWidth(column)) {
+            view->setColumnWidth(column, wanted);
+        }
+    }
+    view->setProperty(kFittingColumns, false);
+}
+
 void highlightButton(const std::vector<QAbstractButton*>& group, int pressed) {
     for (std::size_t index = 0; index < group.size(); ++index) {
         QAbstractButton* button = group[index];
@@ -83,6 +102,17 @@ int playerIdOfRow(const GridTableModel& model, int row) {
     int id = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
     return error == std::errc() && end == text.data() + text.size() ? id : 0;
+}
+
+PlayerRowKey playerRowKey(const QKeyEvent& key) {
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (enter && key.modifiers().testFlag(Qt::ControlModifier)) {
+        return PlayerRowKey::Pick;
+    }
+    if (key.modifiers() == Qt::NoModifier && (enter || key.key() == Qt::Key_Space)) {
+        return PlayerRowKey::Page;
+    }
+    return PlayerRowKey::None;
 }
 
 }  // namespace quorvane::gui

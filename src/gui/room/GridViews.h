@@ -6,6 +6,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QKeyEvent;
 class QTableView;
 class QWidget;
 
@@ -25,10 +26,19 @@ QTableView* makeRoomGrid(const QString& objectName, GridTableModel* model, QWidg
 // contents; the last column takes what is left.
 void showGridTable(QTableView* view, GridTableModel* model, GridTable table);
 
+// Widens every shown column that is now narrower than its contents or heading, so that new
+// figures are never cut; no column narrows (widths the user gave stay).
+void growColumnsToContents(QTableView* view);
+
 // The pressed button of a group stands out, the others look like plain buttons.
 void highlightButton(const std::vector<QAbstractButton*>& group, int pressed);
 
 // The playerid in column 0 of a row, 0 when the row has none.
 int playerIdOfRow(const GridTableModel& model, int row);
+
+// What a key on a player's row of a list asks for: Ctrl+Enter the pick window, Enter or Space
+// alone his page.
+enum class PlayerRowKey { None, Pick, Page };
+PlayerRowKey playerRowKey(const QKeyEvent& key);
 
 }  // namespace quorvane::gui

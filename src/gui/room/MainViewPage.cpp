@@ -2,23 +2,29 @@
 #include "gui/room/MainViewPage.h"
 #include "gui/widgets/NamedWidget.h"
 
-#include <QComboBox>
+#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
 #include "app/GridTable.h"
 #include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
+#include "gui/app/WindowMemory.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "gui/room/PlayerFlagMenu.h"
+#include "gui/widgets/ElidingDelegate.h"
+#include "gui/widgets/TeamChoiceBox.h"
 #include "room/AdviceColumns.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
@@ -33,7 +39,14 @@ constexpr std::array<const char*, kPositionButtons> kPositionCaptions = {"All", 
                                                                          "PF",  "C", "SG", "SF"};
 
 constexpr int kRosterFrameWidth = 300;
-constexpr int kRosterFrameMinimumWidth = 200;
+constexpr int kRosterFrameMinimumWidth = 220;
+// A long name gives way to the figures beside it; the delegate shortens it to fit.
+constexpr int kWidestNameColumn = 150;
+
+// Columns core keeps for itself.
+bool coreColumn(const std::string& heading) {
+    return heading == "playerid" || heading == "flag";
+}
 
 // The roster with its slot labels as a first column, so that the slot reads beside the player.
 GridTable rosterWithSlots(const RosterGrid& roster) {
@@ -49,23 +62,23 @@ GridTable rosterWithSlots(const RosterGrid& roster) {
     return table;
 }
 
-// The advice is read against the value, so its columns stand right after the value columns on
-// screen, wherever the grid keeps them (the grid's own order is what the command line prints).
-void placeAdviceBesideValue(QTableView& view, const GridTable& table) {
-    const int fantasyPoints = table.columnIndex("FPTS");
-    int after = fantasyPoints >= 0 ? fantasyPoints : table.columnIndex("Gain") >= 0 ? 2 : -1;
-    if (after < 0) {
-        return;
-    }
-    QHeaderView* header = view.horizontalHeader();
-    for (const std::string& heading : adviceHeadings()) {
-        const int column = table.columnIndex(heading);
-        if (column < 0) {
-            continue;
+// What a draft room user reads first: who, for whom and where he plays, his value and what he
+// adds to the user's team; the statistics follow.
+QStringList defaultColumnOrder(const GridTable& table) {
+    QStringList order = {QStringLiteral("Name"), QStringLiteral("Team"), QStringLiteral("Pos")};
+    for (const char* value : {"$", "RK", "FPTS"}) {
+        if (table.columnIndex(value) >= 0) {
+            order << QString::fromLatin1(value);
         }
-        header->moveSection(header->visualIndex(column), header->visualIndex(after) + 1);
-        after = column;
     }
+    for (const char* advice : {"Gain", "VONA", "Z", "Z$"}) {
+        order << QString::fromLatin1(advice);
+    }
+    return order;
+}
+
+QString settingsKey(const char* what) {
+    return QStringLiteral("columns/dg_freeagents/%1").arg(QLatin1String(what));
 }
 
 }  // namespace
@@ -88,6 +101,7 @@ MainViewPage::MainViewPage(ProgramState& state, UserDialogs& dialogs, QWidget* p
 QWidget* MainViewPage::buildFreeAgents() {
     frm_freeagents = makeNamed<QGroupBox>("frm_freeagents", this);
     auto* layout = new QVBoxLayout(frm_freeagents);
+    layout->setContentsMargins(4, 4, 4, 4);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
@@ -97,13 +111,14 @@ QWidget* MainViewPage::buildFreeAgents() {
             new QPushButton(QString::fromLatin1(kPositionCaptions[index]), frm_freeagents);
         button->setObjectName(QStringLiteral("cmd_pos_%1").arg(index));
         button->setMinimumWidth(28);
+        button->setMaximumWidth(44);
         connect(button, &QPushButton::clicked, this, [this, index] { pressPositionButton(index); });
         cmd_pos[static_cast<std::size_t>(index)] = button;
         positionGroup.push_back(button);
         buttons->addWidget(button);
     }
     highlightButton(positionGroup, 0);
-    buttons->addSpacing(12);
+    buttons->addSpacing(8);
     const int year = m_state.projectionYear;
     const std::array<QString, 2> statsCaptions = {QStringLiteral("PROJ"),
                                                   QString::number(year - 1)};
@@ -129,6 +144,9 @@ QWidget* MainViewPage::buildFreeAgents() {
     auto* caption = new QLabel(
         QStringLiteral("Double-click to add players to team, Click column head to sort."),
         frm_freeagents);
+    caption->setToolTip(
+        tr("Keyboard: Enter or Space opens the player's page, Ctrl+Enter picks "
+           "him, W watches him, Ctrl+Shift+Down sorts by the current column"));
     layout->addWidget(caption);
 
     dg_freeagents =
@@ -138,10 +156,25 @@ QWidget* MainViewPage::buildFreeAgents() {
                                    QAbstractItemView::EditKeyPressed |
                                    QAbstractItemView::AnyKeyPressed);
     dg_freeagents->setContextMenuPolicy(Qt::CustomContextMenu);
+    dg_freeagents->setTextElideMode(Qt::ElideMiddle);
+    dg_freeagents->setItemDelegate(new ElidingDelegate(dg_freeagents));
+    dg_freeagents->installEventFilter(this);
+    QHeaderView* header = dg_freeagents->horizontalHeader();
+    header->setSectionsMovable(true);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(dg_freeagents, 1);
 
-    connect(dg_freeagents->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &MainViewPage::sortByHeading);
+    connect(header, &QHeaderView::sectionClicked, this, &MainViewPage::sortByHeading);
+    connect(header, &QHeaderView::sectionMoved, this, [this] {
+        if (!m_arranging) {
+            saveColumns();
+        }
+    });
+    connect(header, &QHeaderView::customContextMenuRequested, this, [this](const QPoint& pos) {
+        QMenu menu(this);
+        fillColumnsMenu(menu);
+        menu.exec(dg_freeagents->horizontalHeader()->mapToGlobal(pos));
+    });
     connect(dg_freeagents, &QTableView::clicked, this, &MainViewPage::clickFreeAgent);
     connect(dg_freeagents, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (const int id = playerIdOfRow(*m_freeAgentsModel, index.row()); id > 0) {
@@ -165,9 +198,13 @@ QWidget* MainViewPage::buildRoster() {
     frm_roster->setMinimumWidth(kRosterFrameMinimumWidth);
     frm_roster->setMaximumWidth(kRosterFrameWidth);
     auto* layout = new QVBoxLayout(frm_roster);
+    layout->setContentsMargins(4, 4, 4, 4);
 
-    cmb_roster = makeNamed<QComboBox>("cmb_roster", frm_roster);
-    connect(cmb_roster, &QComboBox::activated, this, &MainViewPage::showChosenRoster);
+    cmb_roster = makeNamed<TeamChoiceBox>("cmb_roster", frm_roster);
+    cmb_roster->setToolTip(
+        tr("Ctrl+R: type a team's name or number. The roster follows the team "
+           "on the clock until you choose another team."));
+    connect(cmb_roster, &QComboBox::activated, this, &MainViewPage::teamChosen);
     layout->addWidget(cmb_roster);
 
     auto* caption = new QLabel(
@@ -177,6 +214,9 @@ QWidget* MainViewPage::buildRoster() {
 
     dg_roster = makeRoomGrid(QStringLiteral("dg_roster"), m_rosterModel, frm_roster);
     dg_roster->horizontalHeader()->setStretchLastSection(false);
+    dg_roster->setTextElideMode(Qt::ElideMiddle);
+    dg_roster->setItemDelegate(new ElidingDelegate(dg_roster));
+    dg_roster->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(dg_roster, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         // Column 0 holds the slot; the playerid follows it and is blank on an empty slot.
         const std::vector<std::string>* cells = m_rosterModel->rowAt(index.row());
@@ -191,6 +231,7 @@ QWidget* MainViewPage::buildRoster() {
     layout->addWidget(dg_roster, 1);
 
     cmd_help_main = makeNamed<QPushButton>("cmd_help_main", QStringLiteral("Help"), frm_roster);
+    cmd_help_main->setToolTip(QStringLiteral("F1"));
     connect(cmd_help_main, &QPushButton::clicked, this, &MainViewPage::helpRequested);
     auto* helpRow = new QHBoxLayout;
     helpRow->addStretch(1);
@@ -207,31 +248,155 @@ void MainViewPage::fillAvailablePlayers() {
 }
 
 void MainViewPage::showAvailablePlayers(const GridTable& players) {
-    showGridTable(dg_freeagents, m_freeAgentsModel, players);
-    placeAdviceBesideValue(*dg_freeagents, m_freeAgentsModel->table());
+    const bool newColumns = m_freeAgentsModel->table().headings != players.headings;
+    GridTable shown = players;
+    if (m_sortReversed) {
+        std::reverse(shown.rows.begin(), shown.rows.end());
+        std::reverse(shown.rowColours.begin(), shown.rowColours.end());
+    }
+    showGridTable(dg_freeagents, m_freeAgentsModel, std::move(shown));
+    if (newColumns) {
+        arrangeColumns();
+    }
     showSortIndicator();
     const int notes = m_freeAgentsModel->table().columnIndex("Notes");
     m_freeAgentsModel->setEditableColumns(notes >= 0 ? std::vector<int>{notes}
                                                      : std::vector<int>{});
 }
 
-void MainViewPage::showTeamSelector(const TeamSelector& selector, int teamOnTheClock) {
-    cmb_roster->clear();
-    int selected = selector.selected;
-    for (std::size_t index = 0; index < selector.teams.size(); ++index) {
-        const TeamChoice& team = selector.teams[index];
-        cmb_roster->addItem(QString::fromStdString(team.teamname), team.teamid);
-        if (team.teamid == teamOnTheClock) {
-            selected = static_cast<int>(index);
+void MainViewPage::arrangeColumns() {
+    const GridTable& table = m_freeAgentsModel->table();
+    QHeaderView* header = dg_freeagents->horizontalHeader();
+    const QSettings settings = userSettings();
+    QStringList order = settings.value(settingsKey("order")).toStringList();
+    if (order.isEmpty()) {
+        order = defaultColumnOrder(table);
+    }
+    m_arranging = true;
+    int target = 0;
+    for (const QString& heading : order) {
+        const int column = table.columnIndex(heading.toStdString());
+        if (column < 0 || coreColumn(heading.toStdString())) {
+            continue;
+        }
+        header->moveSection(header->visualIndex(column), target++);
+    }
+    for (const QString& heading : settings.value(settingsKey("hidden")).toStringList()) {
+        const int column = table.columnIndex(heading.toStdString());
+        if (column >= 0 && heading != QStringLiteral("Name")) {
+            dg_freeagents->setColumnHidden(column, true);
         }
     }
-    cmb_roster->setCurrentIndex(selected);
+    if (const int name = table.columnIndex("Name");
+        name >= 0 && dg_freeagents->columnWidth(name) > kWidestNameColumn) {
+        dg_freeagents->setColumnWidth(name, kWidestNameColumn);
+    }
+    m_arranging = false;
+}
+
+void MainViewPage::saveColumns() const {
+    const GridTable& table = m_freeAgentsModel->table();
+    if (table.headings.empty()) {
+        return;
+    }
+    const QHeaderView* header = dg_freeagents->horizontalHeader();
+    QStringList order;
+    QStringList hidden;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        const std::string& heading = table.headings[static_cast<std::size_t>(column)];
+        const bool coreHidden = std::find(table.hiddenColumns.begin(), table.hiddenColumns.end(),
+                                          column) != table.hiddenColumns.end();
+        if (coreColumn(heading) || coreHidden) {
+            continue;
+        }
+        order << QString::fromStdString(heading);
+        if (header->isSectionHidden(column)) {
+            hidden << QString::fromStdString(heading);
+        }
+    }
+    QSettings settings = userSettings();
+    settings.setValue(settingsKey("order"), order);
+    settings.setValue(settingsKey("hidden"), hidden);
+}
+
+void MainViewPage::fillColumnsMenu(QMenu& menu) {
+    menu.clear();
+    const GridTable& table = m_freeAgentsModel->table();
+    const QHeaderView* header = dg_freeagents->horizontalHeader();
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        const std::string& heading = table.headings[static_cast<std::size_t>(column)];
+        const bool coreHidden = std::find(table.hiddenColumns.begin(), table.hiddenColumns.end(),
+                                          column) != table.hiddenColumns.end();
+        if (coreColumn(heading) || coreHidden || heading == "Name") {
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromStdString(heading));
+        action->setCheckable(true);
+        action->setChecked(!header->isSectionHidden(column));
+        connect(action, &QAction::toggled, this,
+                [this, column](bool shown) { setColumnShown(column, shown); });
+    }
+}
+
+void MainViewPage::setColumnShown(int column, bool shown) {
+    dg_freeagents->setColumnHidden(column, !shown);
+    if (shown && dg_freeagents->columnWidth(column) == 0) {
+        dg_freeagents->resizeColumnToContents(column);
+    }
+    saveColumns();
+}
+
+void MainViewPage::removeTakenPlayers(const std::unordered_set<int>& taken) {
+    m_freeAgentsModel->removeRowsWhere([&taken](const std::vector<std::string>& cells) {
+        return !cells.empty() && taken.count(std::atoi(cells.front().c_str())) > 0;
+    });
+}
+
+void MainViewPage::showTeamSelector(const TeamSelector& selector) {
+    bool same = cmb_roster->count() == static_cast<int>(selector.teams.size());
+    for (int index = 0; same && index < cmb_roster->count(); ++index) {
+        const TeamChoice& team = selector.teams[static_cast<std::size_t>(index)];
+        same = cmb_roster->itemData(index).toInt() == team.teamid &&
+               cmb_roster->itemText(index).toStdString() == team.teamname;
+    }
+    if (same) {
+        return;
+    }
+    const QSignalBlocker blocker(cmb_roster);
+    const int shown = rosterTeamId();
+    cmb_roster->clear();
+    for (const TeamChoice& team : selector.teams) {
+        cmb_roster->addItem(QString::fromStdString(team.teamname), team.teamid);
+    }
+    const int again = cmb_roster->findData(shown);
+    cmb_roster->setCurrentIndex(again >= 0 ? again : selector.selected);
+    if (m_chosenTeam > 0 && cmb_roster->findData(m_chosenTeam) < 0) {
+        m_chosenTeam = 0;
+    }
+}
+
+void MainViewPage::followTeam(int teamid) {
+    m_followedTeam = teamid;
+    const int shown = m_chosenTeam > 0 ? m_chosenTeam : teamid;
+    const int index = cmb_roster->findData(shown);
+    if (index >= 0) {
+        const QSignalBlocker blocker(cmb_roster);
+        cmb_roster->setCurrentIndex(index);
+    }
+    frm_roster->setTitle(m_chosenTeam > 0 ? tr("Chosen team") : tr("Team on the clock"));
+    showChosenRoster();
 }
 
 void MainViewPage::showRoster(const RosterGrid& roster) {
-    frm_roster->setTitle(QString::fromStdString(roster.title));
-    showGridTable(dg_roster, m_rosterModel, rosterWithSlots(roster));
-    // The frame is narrow: the name takes what the slot, team and pick columns leave.
+    GridTable table = rosterWithSlots(roster);
+    // The frame is narrow: the name takes what the slot and pick leave, the player's NBA team
+    // gives way (the player's page and the grid show it).
+    if (const int team = table.columnIndex("Team"); team >= 0) {
+        table.hiddenColumns.push_back(team);
+    }
+    showGridTable(dg_roster, m_rosterModel, std::move(table));
     QHeaderView* header = dg_roster->horizontalHeader();
     const int name = m_rosterModel->table().columnIndex("Name");
     for (int column = 0; column < m_rosterModel->columnCount(); ++column) {
@@ -244,8 +409,22 @@ void MainViewPage::showTeam(int teamid) {
     const int index = cmb_roster->findData(teamid);
     if (index >= 0) {
         cmb_roster->setCurrentIndex(index);
-        showChosenRoster();
+        teamChosen();
     }
+}
+
+void MainViewPage::focusTeamSelector() {
+    if (frm_roster->isHidden()) {
+        toggleRoster();
+    }
+    cmb_roster->setFocus(Qt::ShortcutFocusReason);
+}
+
+void MainViewPage::teamChosen() {
+    const int teamid = rosterTeamId();
+    m_chosenTeam = teamid == m_followedTeam ? 0 : teamid;
+    frm_roster->setTitle(m_chosenTeam > 0 ? tr("Chosen team") : tr("Team on the clock"));
+    showChosenRoster();
 }
 
 void MainViewPage::showViewState() {
@@ -261,7 +440,7 @@ void MainViewPage::showViewState() {
 }
 
 // Names, teams, positions, ranks and turnovers read from the smallest; other figures from the
-// largest, as the list is ordered.
+// largest, as the list is ordered; a reversed sort turns the arrow round.
 void MainViewPage::showSortIndicator() {
     QHeaderView* header = dg_freeagents->horizontalHeader();
     header->setSortIndicatorShown(true);
@@ -276,13 +455,36 @@ void MainViewPage::showSortIndicator() {
     }
     const std::string heading =
         m_freeAgentsModel->table().headings[static_cast<std::size_t>(column)];
-    const bool ascending = heading == "Name" || heading == "Team" || heading == "Pos" ||
-                           heading == "RK" || heading == "TO" || heading == "playerid";
+    bool ascending = heading == "Name" || heading == "Team" || heading == "Pos" ||
+                     heading == "RK" || heading == "TO" || heading == "playerid";
+    if (m_sortReversed) {
+        ascending = !ascending;
+    }
     header->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 int MainViewPage::rosterTeamId() const {
     return cmb_roster->currentIndex() >= 0 ? cmb_roster->currentData().toInt() : 0;
+}
+
+int MainViewPage::currentPlayerId() const {
+    const QModelIndex current = dg_freeagents->currentIndex();
+    return current.isValid() ? playerIdOfRow(*m_freeAgentsModel, current.row()) : 0;
+}
+
+QString MainViewPage::playerName(int playerId) const {
+    const GridTable& table = m_freeAgentsModel->table();
+    const int name = table.columnIndex("Name");
+    for (const auto& cells : table.rows) {
+        if (name >= 0 && !cells.empty() && std::atoi(cells.front().c_str()) == playerId &&
+            static_cast<std::size_t>(name) < cells.size()) {
+            // The grid reads "Last, First".
+            const QString text = QString::fromStdString(cells[static_cast<std::size_t>(name)]);
+            const qsizetype comma = text.indexOf(QStringLiteral(", "));
+            return comma < 0 ? text : text.mid(comma + 2) + QLatin1Char(' ') + text.left(comma);
+        }
+    }
+    return QString::number(playerId);
 }
 
 void MainViewPage::pressPositionButton(int index) {
@@ -299,7 +501,20 @@ void MainViewPage::pressStatsButton(int index) {
 
 void MainViewPage::sortByHeading(int column) {
     m_state.freeAgentSortColumn = column;
+    m_sortReversed = false;
     fillAvailablePlayers();
+}
+
+void MainViewPage::sortByCurrentColumn(bool reversed) {
+    const QModelIndex current = dg_freeagents->currentIndex();
+    const int column = current.isValid() ? current.column() : m_state.freeAgentSortColumn;
+    m_state.freeAgentSortColumn = column;
+    m_sortReversed = reversed;
+    fillAvailablePlayers();
+    dg_freeagents->setFocus(Qt::ShortcutFocusReason);
+    if (m_freeAgentsModel->rowCount() > 0) {
+        dg_freeagents->setCurrentIndex(m_freeAgentsModel->index(0, std::max(column, 0)));
+    }
 }
 
 void MainViewPage::clickFreeAgent(const QModelIndex& index) {
@@ -307,6 +522,26 @@ void MainViewPage::clickFreeAgent(const QModelIndex& index) {
     if (id > 0 && id < kFirstCustomPlayerId) {
         emit playerPageRequested(id);
     }
+}
+
+bool MainViewPage::eventFilter(QObject* watched, QEvent* event) {
+    // Keys of a note being edited belong to its editor.
+    if (watched == dg_freeagents && event->type() == QEvent::KeyPress &&
+        dg_freeagents->hasFocus()) {
+        const PlayerRowKey asked = playerRowKey(*static_cast<QKeyEvent*>(event));
+        const int id = currentPlayerId();
+        if (id > 0 && asked == PlayerRowKey::Pick) {
+            emit addPlayerRequested(id);
+            return true;
+        }
+        if (id > 0 && asked == PlayerRowKey::Page) {
+            if (id < kFirstCustomPlayerId) {
+                emit playerPageRequested(id);
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainViewPage::openFlagMenu(int row, const QPoint& globalPos) {

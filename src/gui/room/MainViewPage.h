@@ -4,9 +4,10 @@
 #include <QWidget>
 
 #include <array>
+#include <unordered_set>
 
-class QComboBox;
 class QGroupBox;
+class QMenu;
 class QPushButton;
 class QTableView;
 
@@ -22,9 +23,10 @@ namespace quorvane::gui {
 
 class GridTableModel;
 class PlayerFlagMenu;
+class TeamChoiceBox;
 
 // The "Main View" tab: the available players with their position and figure buttons, and the
-// roster of one team beside them.
+// roster of one team beside them: the team on the clock, or the team the user chose.
 class MainViewPage final : public QWidget {
     Q_OBJECT
   public:
@@ -33,17 +35,35 @@ class MainViewPage final : public QWidget {
     // Fills the available players again with the position filter and order in force.
     void fillAvailablePlayers();
     void showAvailablePlayers(const GridTable& players);
-    // Refills the selector; the team on the clock is chosen when there is one, else the
-    // selector's own choice (the user's team).
-    void showTeamSelector(const TeamSelector& selector, int teamOnTheClock);
+    // Takes the players a team now holds out of the grid until its next fill.
+    void removeTakenPlayers(const std::unordered_set<int>& taken);
+    // Refills the team list (its entries only change with the draft's teams).
+    void showTeamSelector(const TeamSelector& selector);
+    // The roster shows `teamid` unless the user chose another team; choosing the followed team
+    // again follows it once more.
+    void followTeam(int teamid);
     void showRoster(const RosterGrid& roster);
     // The team chosen in cmb_roster, 0 when none.
     int rosterTeamId() const;
-    // Chooses a team in cmb_roster and shows its roster.
+    // Chooses a team in cmb_roster and shows its roster, as the user would.
     void showTeam(int teamid);
+    // Ctrl+R: the keyboard in the team list.
+    void focusTeamSelector();
     // The position and figure buttons and the sort arrow as the program state has them (a
     // draft's remembered view).
     void showViewState();
+
+    // Ctrl+Shift+Down sorts by the column of the current cell, best (or A to Z) first;
+    // Ctrl+Shift+Up the other way round.
+    void sortByCurrentColumn(bool reversed);
+    // The player of the current row, 0 when none.
+    int currentPlayerId() const;
+    // "First Last" of a player in the grid, his id when he is not in it.
+    QString playerName(int playerId) const;
+    // View > Columns: a tick per column the user may hide.
+    void fillColumnsMenu(QMenu& menu);
+    // Remembers the columns' order and the hidden ones (also kept as they change).
+    void saveColumns() const;
 
     // The flag pop-up for a row of the available players, shown at `globalPos`.
     void openFlagMenu(int row, const QPoint& globalPos);
@@ -55,6 +75,9 @@ class MainViewPage final : public QWidget {
     void playerPageRequested(int playerId);
     void helpRequested();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QWidget* buildFreeAgents();
     QWidget* buildRoster();
@@ -65,8 +88,12 @@ class MainViewPage final : public QWidget {
     void applyFlag(int chosen);
     void saveNote(int row, int column, const QString& text);
     void showChosenRoster();
+    void teamChosen();
     void toggleRoster();
     void showSortIndicator();
+    // The columns as the user left them, else name, team, position, value and advice first.
+    void arrangeColumns();
+    void setColumnShown(int column, bool shown);
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
@@ -78,10 +105,14 @@ class MainViewPage final : public QWidget {
     std::array<QPushButton*, 2> cmd_stats{};
     QPushButton* cmd_show_roster = nullptr;
     QGroupBox* frm_roster = nullptr;
-    QComboBox* cmb_roster = nullptr;
+    TeamChoiceBox* cmb_roster = nullptr;
     QTableView* dg_roster = nullptr;
     QPushButton* cmd_help_main = nullptr;
     PlayerFlagMenu* m_flagMenu = nullptr;
+    int m_followedTeam = 0;
+    int m_chosenTeam = 0;  // 0 while the roster follows the clock
+    bool m_sortReversed = false;
+    bool m_arranging = false;
 };
 
 }  // namespace quorvane::gui

@@ -3,16 +3,20 @@
 #include "gui/widgets/NamedWidget.h"
 
 #include <QHBoxLayout>
+
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
+#include "gui/widgets/ElidingDelegate.h"
 #include "room/PlayerLists.h"
 
 namespace quorvane::gui {
@@ -50,6 +54,9 @@ ResearchPage::ResearchPage(ProgramState& state, QWidget* parent)
     layout->addLayout(controls);
 
     dg_research = makeRoomGrid(QStringLiteral("dg_research"), m_model, this);
+    dg_research->setTextElideMode(Qt::ElideMiddle);
+    dg_research->setItemDelegate(new ElidingDelegate(dg_research));
+    dg_research->installEventFilter(this);
     layout->addWidget(dg_research, 1);
 
     // Only the option being switched on refills; the other one's toggle off is the same click.
@@ -65,6 +72,7 @@ ResearchPage::ResearchPage(ProgramState& state, QWidget* parent)
                 const auto& headings = m_model->table().headings;
                 if (column >= 0 && column < static_cast<int>(headings.size())) {
                     m_state.researchSort = headings[static_cast<std::size_t>(column)];
+                    m_sortReversed = false;
                     fillResearchGrid();
                 }
             });
@@ -86,8 +94,51 @@ void ResearchPage::fillResearchGrid() {
     m_state.researchFilter = optTaken->isChecked() ? "TAKEN" : "AVAILABLE";
     if (auto grid =
             quorvane::fillResearchGrid(m_state, m_state.researchFilter, m_state.researchSort)) {
+        if (m_sortReversed) {
+            std::reverse(grid->rows.begin(), grid->rows.end());
+            std::reverse(grid->rowColours.begin(), grid->rowColours.end());
+        }
         showGridTable(dg_research, m_model, std::move(*grid));
     }
+}
+
+void ResearchPage::sortByCurrentColumn(bool reversed) {
+    const QModelIndex current = dg_research->currentIndex();
+    const auto& headings = m_model->table().headings;
+    if (!current.isValid() || current.column() >= static_cast<int>(headings.size())) {
+        return;
+    }
+    m_state.researchSort = headings[static_cast<std::size_t>(current.column())];
+    m_sortReversed = reversed;
+    fillResearchGrid();
+    if (m_model->rowCount() > 0) {
+        dg_research->setCurrentIndex(m_model->index(0, current.column()));
+    }
+}
+
+int ResearchPage::currentPlayerId() const {
+    const QModelIndex current = dg_research->currentIndex();
+    return current.isValid() ? playerIdOfRow(*m_model, current.row()) : 0;
+}
+
+bool ResearchPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dg_research && event->type() == QEvent::KeyPress) {
+        const PlayerRowKey asked = playerRowKey(*static_cast<QKeyEvent*>(event));
+        const int id = currentPlayerId();
+        if (id > 0 && asked == PlayerRowKey::Pick) {
+            if (optAvailable->isChecked()) {
+                emit addPlayerRequested(id);
+            }
+            return true;
+        }
+        if (id > 0 && asked == PlayerRowKey::Page) {
+            if (id < kFirstCustomPlayerId) {
+                emit playerPageRequested(id);
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ResearchPage::reset() {

@@ -28,11 +28,19 @@ class ResearchPage final : public QWidget {
     void fillResearchGrid();
     // A newly opened draft starts on the available players, from the top.
     void reset();
+    // Ctrl+Shift+Down and Up: the current cell's column, best first or reversed.
+    void sortByCurrentColumn(bool reversed);
+    // The player of the current row, 0 when none.
+    int currentPlayerId() const;
 
   signals:
     void addPlayerRequested(int playerId);
     void playerPageRequested(int playerId);
     void helpRequested();
+
+  protected:
+    // Enter or Space opens the player's page, Ctrl+Enter picks an available player.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void pressStatsButton(int index);
@@ -44,6 +52,7 @@ class ResearchPage final : public QWidget {
     QRadioButton* optTaken = nullptr;
     std::array<QPushButton*, 2> cmd_res_stats{};
     QPushButton* cmd_help_research = nullptr;
+    bool m_sortReversed = false;
 };
 
 }  // namespace quorvane::gui

@@ -106,6 +106,8 @@ void StandingsPage::refreshMoneyChart() {
 
 void StandingsPage::showStandings(GridTable grid) {
     showGridTable(dg_standings, m_model, std::move(grid));
+    // Totals grow as teams draft: their cells widen rather than end in "...".
+    growColumnsToContents(dg_standings);
     std::optional<GridTable> matchups;
     if (m_state.draftSettings && m_state.draftSettings->scoringstyle == kScoringHeadToHead) {
         matchups = myMatchupGrid(m_state, m_dialogs);

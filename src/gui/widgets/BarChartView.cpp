@@ -5,11 +5,17 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QHorizontalBarSeries>
+#include <QHorizontalStackedBarSeries>
 #include <QPixmap>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace quorvane::gui {
@@ -52,34 +58,55 @@ void BarChartView::showChart(const ChartData& figures) {
     chart->setTitle(text(figures.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setVisible(figures.series.size() > 1);
-    QAbstractBarSeries* series = figures.stacked
-                                     ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries)
-                                     : static_cast<QAbstractBarSeries*>(new QBarSeries);
+    m_across = wantsBarsAcross();
+    QAbstractBarSeries* series = nullptr;
+    if (m_across) {
+        series = figures.stacked ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
+                                 : static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries);
+    } else {
+        series = figures.stacked ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries)
+                                 : static_cast<QAbstractBarSeries*>(new QBarSeries);
+    }
     for (const ChartSeries& values : figures.series) {
         auto* set = new QBarSet(text(values.name));
-        for (const double value : values.values) {
-            set->append(value);
+        connect(set, &QBarSet::hovered, this, [this, set](bool over, int index) {
+            if (!over || index < 0 || static_cast<std::size_t>(index) >= m_data.labels.size()) {
+                QToolTip::hideText();
+                return;
+            }
+            QToolTip::showText(QCursor::pos(),
+                               QStringLiteral("%1: %2 %3")
+                                   .arg(text(m_data.labels[dataIndex(index)]), set->label(),
+                                        QString::number(set->at(index))),
+                               this);
+        });
+        for (std::size_t shown = 0; shown < values.values.size(); ++shown) {
+            set->append(values.values[dataIndex(static_cast<qsizetype>(shown))]);
         }
         // The user's team: its bars are "selected", which Qt draws in the selection colour.
         if (figures.highlighted && *figures.highlighted < values.values.size()) {
             set->setSelectedColor(&values == &figures.series.front() || !figures.stacked
                                       ? QColor(kHighlightColour)
                                       : QColor(kHighlightColour).lighter(160));
-            set->selectBar(static_cast<int>(*figures.highlighted));
+            set->selectBar(
+                static_cast<int>(dataIndex(static_cast<qsizetype>(*figures.highlighted))));
         }
         series->append(set);
     }
     chart->addSeries(series);
 
     auto* labels = new QBarCategoryAxis;
-    for (const std::string& label : figures.labels) {
-        labels->append(text(label));
+    for (std::size_t shown = 0; shown < figures.labels.size(); ++shown) {
+        labels->append(text(figures.labels[dataIndex(static_cast<qsizetype>(shown))]));
     }
+    m_labels = labels;
+    m_labelStep = 1;
     // Team names and category symbols stay whole when upright on end, even in a narrow chart;
-    // slanted ones would reach past the plot at its edges and be left out.
-    labels->setLabelsAngle(figures.labels.size() > kUprightLabels ? -90 : 0);
+    // slanted ones would reach past the plot at its edges and be left out. Bars lying across
+    // read their labels flat.
+    labels->setLabelsAngle(!m_across && figures.labels.size() > kUprightLabels ? -90 : 0);
     labels->setTruncateLabels(false);
-    chart->addAxis(labels, Qt::AlignBottom);
+    chart->addAxis(labels, m_across ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(labels);
     auto* values = new QValueAxis;
     values->setTitleText(text(figures.valueAxisTitle));
@@ -87,11 +114,73 @@ void BarChartView::showChart(const ChartData& figures) {
     const auto [bottom, top] = axisRange(figures);
     values->setRange(bottom, top);
     values->applyNiceNumbers();
-    chart->addAxis(values, Qt::AlignLeft);
+    if (m_across) {
+        // Under bars lying across a narrow chart three figures fit whole: 0, the middle, the end.
+        values->setTickCount(3);
+        values->setTruncateLabels(false);
+    }
+    chart->addAxis(values, m_across ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(values);
 
     // setChart deletes the chart shown before.
     setChart(chart);
+    thinLabels();
+}
+
+void BarChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    if (!m_data.labels.empty() && wantsBarsAcross() != m_across) {
+        const ChartData figures = m_data;
+        showChart(figures);
+        return;
+    }
+    thinLabels();
+}
+
+std::size_t BarChartView::dataIndex(qsizetype shown) const {
+    // Bars lying across are drawn from the bottom up: the figures go in last first, so that the
+    // first reads at the top.
+    const auto index = static_cast<std::size_t>(shown);
+    return m_across ? m_data.labels.size() - 1 - index : index;
+}
+
+bool BarChartView::wantsBarsAcross() const {
+    // Upright labels centred on bars narrower than a line of text lose the first of them at the
+    // plot's edge: a tall, narrow chart lays its bars across and reads every label flat.
+    return m_data.labels.size() > kUprightLabels && height() > width();
+}
+
+void BarChartView::thinLabels() {
+    const auto count = static_cast<qsizetype>(m_data.labels.size());
+    if (m_labels == nullptr || count == 0) {
+        return;
+    }
+    const QFontMetrics metrics(m_labels->labelsFont());
+    // Upright labels, and flat ones above one another, stand a line apart; flat ones side by
+    // side need their own width.
+    qreal need = metrics.height() + 2;
+    if (!m_across && static_cast<std::size_t>(count) <= kUprightLabels) {
+        for (const std::string& label : m_data.labels) {
+            need = std::max<qreal>(need, metrics.horizontalAdvance(text(label)) + 8);
+        }
+    }
+    qreal room = m_across ? chart()->plotArea().height() : chart()->plotArea().width();
+    if (room <= 0) {
+        room = (m_across ? height() : width()) * 0.75;
+    }
+    const int step = std::max(1, static_cast<int>(std::ceil(need * count / std::max(room, 1.0))));
+    if (step == m_labelStep) {
+        return;
+    }
+    m_labelStep = step;
+    QStringList shown;
+    for (qsizetype index = 0; index < count; ++index) {
+        // Categories must differ from one another: a left-out label is a run of zero-width
+        // spaces of its own length.
+        shown << (index % step == 0 ? text(m_data.labels[dataIndex(index)])
+                                    : QString(index + 1, QChar(0x200B)));
+    }
+    m_labels->setCategories(shown);
 }
 
 bool BarChartView::exportPng(const QString& path) {

@@ -4,6 +4,8 @@
 #include <QChartView>
 #include <QString>
 
+class QBarCategoryAxis;
+
 #include "valuation/ChartData.h"
 
 namespace quorvane::gui {
@@ -19,11 +21,27 @@ class BarChartView final : public QChartView {
     void showChart(const ChartData& figures);
     // What is drawn now, for the export and for tests.
     const ChartData& chartData() const { return m_data; }
+    // True when the bars lie across (a chart taller than wide with more than four of them).
+    bool barsAcross() const { return m_across; }
     // Saves the chart as drawn, at the widget's size, as a PNG file. False when it cannot write.
     bool exportPng(const QString& path);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // Leaves out every other label (or more) when the plot is too narrow for all of them side by
+    // side; a bar's tooltip still names it.
+    void thinLabels();
+    bool wantsBarsAcross() const;
+    // The figure drawn at a place of the axis.
+    std::size_t dataIndex(qsizetype shown) const;
+
     ChartData m_data;
+    QBarCategoryAxis* m_labels = nullptr;
+    int m_labelStep = 0;
+    // Bars lie across, labels on the left.
+    bool m_across = false;
 };
 
 }  // namespace quorvane::gui

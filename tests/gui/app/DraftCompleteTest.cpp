@@ -41,7 +41,7 @@ class DraftCompleteTest : public QObject {
         QVERIFY(!complete->isHidden());
         QCOMPARE(complete->text(), QString("The draft is complete."));
 
-        QTest::mouseClick(main.findChild<QPushButton*>("cmd_undopick"), Qt::LeftButton);
+        main.findChild<QPushButton*>("cmd_undopick")->click();
         QVERIFY(complete->isHidden());
     }
 };

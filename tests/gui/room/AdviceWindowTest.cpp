@@ -23,6 +23,7 @@
 #include "gui/room/FormAddKeepers.h"
 #include "gui/support/ModalWindow.h"
 #include "gui/widgets/WebPane.h"
+#include "room/ReadableFigures.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "support/TestProgram.h"
@@ -186,6 +187,7 @@ class AdviceWindowTest : public QObject {
             recordPick(program.state, program.dialogs, 5, PickForm{rival, "PG", "40"}, rival);
         QCOMPARE(int(result.outcome), int(PickOutcome::Recorded));
         main.showRoomView(*result.view);
+        main.settle();
         const GridTable& after = freeAgents(main);
         QCOMPARE(after.rows.size(), std::size_t{5});
         QCOMPARE(gridFigures(after, {"Gain", "Z", "Z$"}),
@@ -229,7 +231,9 @@ class AdviceWindowTest : public QObject {
         for (std::size_t i = 1; i < lines.size(); ++i) {
             // Cells of a table row come out of the plain text one to a line.
             const QString key = QString::fromStdString(lines[i][0]);
-            const QString value = QString::fromStdString(lines[i].size() > 1 ? lines[i][1] : "");
+            // The page rounds for people: money to cents, other fractions to three places.
+            const QString value = QString::fromStdString(
+                readableFigure(lines[i][0], lines[i].size() > 1 ? lines[i][1] : ""));
             QVERIFY2(page.contains(key + "\n" + value), qPrintable(key));
         }
         // The card follows a pick while the page is shown.

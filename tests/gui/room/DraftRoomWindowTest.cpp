@@ -123,7 +123,11 @@ class DraftRoomWindowTest : public QObject {
         QCOMPARE(int(pick.outcome), int(PickOutcome::Recorded));
         QVERIFY(pick.view);
         main.showRoomView(*pick.view);
+        main.settle();
         QCOMPARE(rowOf(main, "Adams, Steven"), -1);
+        // The roster follows the clock to the next team; the user looks back at his own.
+        QCOMPARE(selector->currentText(), QString("Owner 2"));
+        main.findChild<gui::MainViewPage*>()->showTeam(team);
         const GridTable& roster = model(grid(main, "dg_roster"))->table();
         bool onRoster = false;
         for (const auto& row : roster.rows) {
@@ -382,6 +386,8 @@ class DraftRoomWindowTest : public QObject {
             }
         }
         QVERIFY(onRoster || main.rosterTeamId() != first);
+        // The draft log is brought up to date once the screen is drawn.
+        main.settle();
         QCOMPARE(model(grid(main, "dg_drafted"))->table().rows.size(), std::size_t{1});
     }
 
@@ -408,6 +414,9 @@ class DraftRoomWindowTest : public QObject {
         const PickResult pick =
             recordPick(program.state, program.dialogs, 2, PickForm{team, "PG", ""}, team);
         main.showRoomView(*pick.view);
+        main.settle();
+        // The roster has followed the clock to the next team; the user looks back at this one.
+        page->showTeam(team);
         const GridTable& rosterRows = model(roster)->table();
         for (std::size_t row = 0; row < rosterRows.rows.size(); ++row) {
             if (rosterRows.rows[row][0] == "PG") {

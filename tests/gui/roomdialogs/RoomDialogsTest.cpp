@@ -112,7 +112,7 @@ class RoomDialogsTest : public QObject {
         view.rosterTeam = program.teamAt(1);
         gui::FormAddPlayer form(program.state, program.dialogs, view, kNowitzki);
         QCOMPARE(form.objectName(), QString("form_addplayer"));
-        QCOMPARE(child<QLabel>(form, "lbl_player")->text(), QString("Dirk, Nowitzki (DAL)"));
+        QCOMPARE(child<QLabel>(form, "lbl_player")->text(), QString("Dirk Nowitzki (DAL)"));
         auto* team = child<QComboBox>(form, "cmb_team");
         QCOMPARE(team->count(), 10);
         QCOMPARE(team->currentData().toInt(), program.teamAt(1));
@@ -249,6 +249,54 @@ class RoomDialogsTest : public QObject {
         // Let the watch run out, so that it cannot close a window of a later test.
         QTest::qWait(350);
         QVERIFY(!*opened);
+    }
+
+    void keepersAreAddedAndRemovedFromTheKeyboard() {
+        RoomProgram program(10, true);
+        RecordingRoomView view;
+        gui::FormAddKeepers form(program.state, program.dialogs, view);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* players = child<QTableView>(form, "dg_freeagents");
+        auto* keepers = child<QTableView>(form, "dg_keepers");
+        players->setFocus();
+        players->setCurrentIndex(players->model()->index(rowOfPlayer(*players, kCrawford), 1));
+        // Enter on the player: the price is typed first, then the team by name, then Enter.
+        QString firstFocus;
+        auto added = test::whenModalShown("form_addKeeperPlayer", [&](QWidget* dialog) {
+            QWidget* price = dialog->focusWidget();
+            if (price == nullptr) {
+                dialog->close();
+                return;
+            }
+            firstFocus = price->objectName();
+            QTest::keyClicks(price, "17");
+            QTest::keyClick(price, Qt::Key_Tab);
+            QWidget* team = dialog->focusWidget();
+            QTest::keyClicks(team, "owner 7");
+            QTest::keyClick(team, Qt::Key_Return);
+        });
+        QTest::keyClick(players, Qt::Key_Return);
+        QVERIFY(*added);
+        QCOMPARE(firstFocus, QString("txt_dollars"));
+        QCOMPARE(program.count("playerid = 3257 and draftorder = 0 and dollars = 17 and teamid = " +
+                               std::to_string(program.teamAt(7))),
+                 1.0);
+        QCOMPARE(keepers->model()->rowCount(), 1);
+        // Delete on the keeper asks first; Yes removes him.
+        program.dialogs.answers.push_back(true);
+        keepers->setFocus();
+        keepers->setCurrentIndex(keepers->model()->index(0, 1));
+        QTest::keyClick(keepers, Qt::Key_Delete);
+        QCOMPARE(program.dialogs.questions.back().title, std::string("Remove This Keeper?"));
+        QCOMPARE(program.count("1 = 1"), 0.0);
+        // Out of the grids, Enter is the window's: Done Adding Keepers.
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* team = child<QComboBox>(form, "cmb_team");
+        team->setFocus();
+        QTest::keyClick(team, Qt::Key_Return);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 
     void keepersAreAddedAndRemovedWithTheQuestion() {

@@ -1,4 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractBarSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -177,6 +181,40 @@ class ValuationPagesTest : public QObject {
         QCOMPARE(figures.series.at(0).values, (std::vector<double>{0.0, 33.25}));
         // 260 - 33.25 = 226.75 left to Owner 2.
         QCOMPARE(figures.series.at(1).values, (std::vector<double>{260.0, 226.75}));
+    }
+
+    void aTallNarrowChartLaysItsBarsAcrossWithEveryLabel() {
+        quorvane::ChartData figures;
+        figures.title = "Projected standings";
+        figures.series.push_back({"Total", {}});
+        for (int team = 1; team <= 12; ++team) {
+            figures.labels.push_back("Owner " + std::to_string(team));
+            figures.series[0].values.push_back(80.5 - 3.25 * team);
+        }
+        figures.highlighted = 0;  // the user's team leads: its label is the first
+        BarChartView view;
+        view.resize(210, 430);
+        view.show();
+        view.showChart(figures);
+        QVERIFY(view.barsAcross());
+        QCOMPARE(view.chart()->series().front()->type(), QAbstractSeries::SeriesTypeHorizontalBar);
+        auto* labels = qobject_cast<QBarCategoryAxis*>(view.chart()->axes(Qt::Vertical).front());
+        QVERIFY(labels != nullptr);
+        // Twelve flat labels a line apart fit in 430 pixels: none is left out. The axis runs
+        // from the bottom up, so the first team is its last category, with its figure and mark.
+        QCOMPARE(labels->categories().size(), 12);
+        QCOMPARE(labels->categories().back(), QString("Owner 1"));
+        QCOMPARE(labels->categories().front(), QString("Owner 12"));
+        auto* bars = qobject_cast<QAbstractBarSeries*>(view.chart()->series().front());
+        QCOMPARE(bars->barSets().front()->at(11), 77.25);  // 80.5 - 3.25
+        QCOMPARE(bars->barSets().front()->at(0), 41.5);    // 80.5 - 3.25 x 12
+        QCOMPARE(bars->barSets().front()->selectedBars(), QList<int>{11});
+
+        // Wider than tall: the bars stand up again.
+        view.resize(640, 360);
+        QVERIFY(!view.barsAcross());
+        QCOMPARE(view.chart()->series().front()->type(), QAbstractSeries::SeriesTypeBar);
+        QCOMPARE(view.chartData().labels.size(), std::size_t{12});
     }
 
     // The two-team week of the head-to-head tests: Owner 1 wins PTS 39.8%, STL 33.1%, TO 74.3%,

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+// What the user sees of a pick's speed: from Enter in the pick window to the banner drawn with
+// the next team, in the desktop program's window at 1024 x 700, for a 12-team snake draft and a
+// 12-team auction with 100 picks made. The rest of the room (values, advice, standings, tabs out
+// of sight) follows after the banner and is measured apart, as the time until all of it is done.
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLabel>
+
+#include <cstdlib>
+#include <memory>
+
+#include "BenchSupport.h"
+#include "app/ProgramState.h"
+#include "draftconfig/NewDraft.h"
+#include "gui/app/FormMain.h"
+#include "room/AuctionBanner.h"
+#include "room/PlayerLists.h"
+#include "room/RecordPick.h"
+#include "room/RefreshMain.h"
+#include "room/Turns.h"
+
+namespace quorvane {
+namespace {
+
+// Counts the banner's paints, so that a pick's time ends when the banner is drawn anew.
+class PaintCounter final : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+struct WindowRoom {
+    bench::BenchDatabase database{true};
+    ProgramState& state = database.state;
+    bench::QuietDialogs& dialogs = database.dialogs;
+    std::unique_ptr<gui::FormMain> window;
+    QLabel* banner = nullptr;
+    PaintCounter counter;
+    bool auction = false;
+    bool ready = false;
+
+    explicit WindowRoom(bool isAuction) : auction(isAuction) {
+        if (!database.loadSampleProjections() ||
+            !createDraft(state, dialogs, {"Bench", 11, auction, true})) {
+            return;
+        }
+        for (int i = 0; i < 100; ++i) {
+            const int playerid = nextPlayer();
+            if (recordPick(state, dialogs, playerid, formFor(playerid), 0).outcome !=
+                PickOutcome::Recorded) {
+                return;
+            }
+        }
+        window = std::make_unique<gui::FormMain>(state, dialogs);
+        window->resize(1024, 700);
+        window->show();
+        window->refreshMain();
+        banner = window->findChild<QLabel*>(QStringLiteral("lbl_clock"));
+        banner->installEventFilter(&counter);
+        settle();
+        ready = true;
+    }
+
+    int nextPlayer() {
+        const auto players = fillAvailablePlayers(state, "All Players", 0);
+        return players && !players->rows.empty() ? std::stoi(players->rows.front().front()) : 0;
+    }
+    // The team the pick window preselects: the team on the clock, in an auction the nominator.
+    PickForm formFor(int playerid) {
+        const int team = auction ? nominatingTeamOf(state).value_or(teamOnTheClock(state))
+                                 : teamOnTheClock(state);
+        return {team, fillPosition(state, playerid).selectedText(), auction ? "3" : ""};
+    }
+    void settle() {
+        while (window->refreshPending()) {
+            QCoreApplication::processEvents();
+        }
+        QCoreApplication::processEvents();
+    }
+};
+
+}  // namespace
+
+// One room of each kind for the whole run, closed before the application ends.
+std::unique_ptr<WindowRoom> rooms[2];
+
+WindowRoom& room(bool auction) {
+    std::unique_ptr<WindowRoom>& kept = rooms[auction ? 1 : 0];
+    if (!kept) {
+        kept = std::make_unique<WindowRoom>(auction);
+    }
+    return *kept;
+}
+
+namespace {
+
+void pickToBanner(benchmark::State& bench, bool auction, bool untilSettled) {
+    WindowRoom& draft = room(auction);
+    if (!draft.ready) {
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
+        return;
+    }
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        const int playerid = draft.nextPlayer();
+        const PickForm form = draft.formFor(playerid);
+        const int paintsBefore = draft.counter.paints;
+        bench.ResumeTiming();
+        // What the pick window does on Enter, then the event loop until the banner is drawn.
+        const PickResult result =
+            recordPick(draft.state, draft.dialogs, playerid, form, draft.window->rosterTeamId());
+        if (result.view) {
+            draft.window->showRoomView(*result.view);
+        }
+        while (draft.counter.paints == paintsBefore) {
+            QCoreApplication::processEvents();
+        }
+        if (untilSettled) {
+            draft.settle();
+        }
+        bench.PauseTiming();
+        if (result.outcome != PickOutcome::Recorded) {
+            bench.SkipWithError("the pick was not recorded");
+            break;
+        }
+        draft.settle();
+        draft.window->undoPick();
+        draft.settle();
+        bench.ResumeTiming();
+    }
+}
+
+void BM_SnakePickToBanner(benchmark::State& bench) {
+    pickToBanner(bench, false, false);
+}
+BENCHMARK(BM_SnakePickToBanner)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+
+void BM_AuctionSaleToBanner(benchmark::State& bench) {
+    pickToBanner(bench, true, false);
+}
+BENCHMARK(BM_AuctionSaleToBanner)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+
+void BM_SnakePickRoomSettled(benchmark::State& bench) {
+    pickToBanner(bench, false, true);
+}
+BENCHMARK(BM_SnakePickRoomSettled)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+
+void BM_AuctionSaleRoomSettled(benchmark::State& bench) {
+    pickToBanner(bench, true, true);
+}
+BENCHMARK(BM_AuctionSaleRoomSettled)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace quorvane
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    for (auto& kept : quorvane::rooms) {
+        kept.reset();
+    }
+    return 0;
+}
