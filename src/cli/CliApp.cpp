@@ -2,6 +2,7 @@
 #include "cli/CliApp.h"
 
 #include <algorithm>
+#include <cctype>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -14,6 +15,39 @@
 #include "cli/ManPage.h"
 
 namespace quorvane::cli {
+
+namespace {
+
+// "--dry-run" or "-x", where a value was due: the value was forgotten, and taking the next option
+// as it would both misname the value and lose the option ("--source --dry-run" would import for
+// real). Negative numbers ("-5", "-.5") are values.
+bool looksLikeOption(std::string_view value) {
+    return value.size() > 1 && value[0] == '-' &&
+           (value[1] == '-' || std::isalpha(static_cast<unsigned char>(value[1])) != 0);
+}
+
+// Every option of every command that takes a value refuses one that looks like an option.
+// Arguments in a command's own places (DRAFT, TEXT) are left alone: the parser takes them for
+// options anyway unless they follow "--", which says they are meant as written.
+void refuseOptionsAsValues(CLI::App& app) {
+    const CLI::Validator notAnOption(
+        [](std::string& value) {
+            return looksLikeOption(value) ? "needs a value, but was followed by \"" + value +
+                                                "\", which looks like an option"
+                                          : std::string();
+        },
+        "");
+    for (CLI::Option* option : app.get_options()) {
+        if (option->nonpositional() && option->get_type_size_max() > 0) {
+            option->check(notAnOption);
+        }
+    }
+    for (CLI::App* command : app.get_subcommands(nullptr)) {
+        refuseOptionsAsValues(*command);
+    }
+}
+
+}  // namespace
 
 int runCli(int argc, const char* const* argv, const CliIo& io) {
     CliContext context(io);
@@ -40,26 +74,27 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addChartCommand(app, context);
     addPathsCommand(app, context);
     addFollowCommand(app, context);
+    refuseOptionsAsValues(app);
 
     // The build writes the manual page with this; it is no command for users.
     if (std::find(argv + 1, argv + argc, std::string_view("--manpage")) != argv + argc) {
-        io.out << manPage(app, std::string(kAppVersion));
+        context.out << manPage(app, std::string(kAppVersion));
         return kExitDone;
     }
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
-        io.out << app.help();
+        context.out << app.help();
         return kExitDone;
     } catch (const CLI::CallForVersion& version) {
-        io.out << version.what() << '\n';
+        context.out << version.what() << '\n';
         return kExitDone;
     } catch (const CLI::CallForAllHelp&) {
-        io.out << app.help("", CLI::AppFormatMode::All);
+        context.out << app.help("", CLI::AppFormatMode::All);
         return kExitDone;
     } catch (const CLI::ParseError& error) {
-        io.err << "Usage: " << error.what() << '\n';
+        context.err << "Usage: " << error.what() << '\n';
         return kExitUsage;
     }
     // A command that failed because another program held the database, and whose own report
@@ -70,10 +105,10 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     // Some failures are only logged, as in the window; a script still learns why it failed.
     if (context.exitCode == kExitFailed && !context.dialogs.wroteToError()) {
         const std::string& log = context.state.dbConnection.log().path();
-        io.err << "Error: The command failed; "
-               << (log.empty() ? std::string("the log quorbasketball.log in the data folder")
-                               : "the log " + log)
-               << " says why\n";
+        context.err << "Error: The command failed; "
+                    << (log.empty() ? std::string("the log quorbasketball.log in the data folder")
+                                    : "the log " + log)
+                    << " says why\n";
     }
     return context.exitCode;
 }

@@ -17,6 +17,7 @@
 #include "app/ServiceSettings.h"
 #include "app/Version.h"
 #include "cli/CliDialogs.h"
+#include "cli/TerminalText.h"
 #include "store/Log.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageUpdate.h"
@@ -51,6 +52,7 @@ struct Options {
     std::string rootFolder = updateRootFromEnvironment();
     std::string saveFolder;
     std::string announcedVersion;
+    bool force = false;
     bool windows = false;
     bool noPkexec = false;
 };
@@ -89,6 +91,8 @@ int update(const Options& options, UserDialogs& dialogs) {
     request.appVersion = std::string(kAppVersion);
     request.saveFolder =
         options.saveFolder.empty() ? defaultUpdateSaveFolder() : options.saveFolder;
+    request.replaceExisting = options.force;
+    request.ownFiles = programOwnFiles(folder);
     CurlTransfer transfer(caBundleFromEnvironment(), kPackageTimeoutSeconds);
     SystemPackageInstaller installer(options.rootFolder, !options.noPkexec);
     return statusOf(
@@ -118,6 +122,9 @@ int main(int argc, char** argv) {
     app.add_option("--save-dir", options.saveFolder,
                    "Folder the package is saved in (default ~/Downloads, else "
                    "~/.cache/quorvane/updates)");
+    app.add_flag("--force", options.force,
+                 "Replace a different file of the package's name in the save folder without "
+                 "asking");
     app.add_flag("--gui", options.windows, "Show the messages in windows");
     app.add_flag("--no-pkexec", options.noPkexec,
                  "Never ask for the administrator's rights: save the package instead");
@@ -130,6 +137,8 @@ int main(int argc, char** argv) {
         return update(options, dialogs);
     }
 #endif
-    cli::CliDialogs dialogs(std::cerr, std::cin, isatty(STDIN_FILENO) == 1, false);
+    // The service's answers reach these messages; none may reach the terminal as a control.
+    cli::TerminalStream shown(std::cerr);
+    cli::CliDialogs dialogs(shown.stream(), std::cin, isatty(STDIN_FILENO) == 1, false);
     return update(options, dialogs);
 }

@@ -22,13 +22,16 @@ namespace {
 // The hashes of a real users file are deliberately slow; tests need not be.
 constexpr int kTestIterations = 1000;
 
-TestCertificate makeCertificate(const TempFolder& folder, const std::string& name) {
+TestCertificate makeCertificate(const TempFolder& folder, const std::string& name,
+                                const std::string& subject = "/CN=127.0.0.1",
+                                const std::string& altName = "IP:127.0.0.1") {
     TestCertificate certificate{folder.str() + "/" + name + ".pem",
                                 folder.str() + "/" + name + ".key"};
     const std::string command =
         "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
-        "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout '" +
-        certificate.keyFile + "' -out '" + certificate.certFile + "' >/dev/null 2>&1";
+        "-subj " +
+        subject + " -addext subjectAltName=" + altName + " -keyout '" + certificate.keyFile +
+        "' -out '" + certificate.certFile + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) {
         ADD_FAILURE() << "openssl could not make a test certificate";
     }
@@ -57,6 +60,12 @@ const TestCertificate& trustedCertificate() {
 
 const TestCertificate& untrustedCertificate() {
     static const TestCertificate certificate = makeCertificate(certificateFolder(), "untrusted");
+    return certificate;
+}
+
+const TestCertificate& otherHostCertificate() {
+    static const TestCertificate certificate = makeCertificate(
+        certificateFolder(), "otherhost", "/CN=stats.example.org", "DNS:stats.example.org");
     return certificate;
 }
 

@@ -20,6 +20,9 @@ struct TestCertificate {
 const TestCertificate& trustedCertificate();
 // Another one, which no test trusts.
 const TestCertificate& untrustedCertificate();
+// One for the host stats.example.org alone, which a test may trust while it connects to
+// 127.0.0.1.
+const TestCertificate& otherHostCertificate();
 
 inline constexpr const char* kServedProjections =
     "playerid,statindicator,yearofprojection,firstname,lastname,pos,team,dob,games,minutes,fta,"

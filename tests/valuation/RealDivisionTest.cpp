@@ -200,7 +200,7 @@ TEST(RealDivision, NoStatementDividesWholeNumbers) {
         }
         for (const ExportKind kind :
              {ExportKind::Rosters, ExportKind::DraftResults, ExportKind::Projections}) {
-            ASSERT_TRUE(runExport(state, program.dialogs, kind, exports.str()));
+            ASSERT_TRUE(runExport(state, program.dialogs, kind, exports.str(), false));
         }
     }
 

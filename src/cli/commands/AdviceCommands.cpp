@@ -29,6 +29,8 @@ std::string figure(const std::optional<double>& value) {
     return value ? figure(*value) : std::string();
 }
 
+const std::vector<std::string> kNoSymbols;
+
 // Symbols given as separate arguments, comma lists, or both.
 std::vector<std::string> splitSymbols(const std::vector<std::string>& arguments) {
     std::vector<std::string> symbols;
@@ -139,10 +141,16 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
 }
 
 int runPunt(CliContext& context, const std::string& draft,
-            const std::vector<std::string>& arguments, bool none) {
-    const std::vector<std::string> symbols = splitSymbols(arguments);
-    if (none && !symbols.empty()) {
+            const std::optional<std::vector<std::string>>& arguments, bool none) {
+    const std::vector<std::string> symbols = splitSymbols(arguments.value_or(kNoSymbols));
+    if (none && arguments) {
         return context.usageError("give symbols or --none, not both");
+    }
+    // An empty list is more likely a script's empty variable than a wish to give up nothing.
+    if (arguments && symbols.empty()) {
+        return context.usageError(
+            "the list of categories names none; give symbols (PTS,AST) or --none to give up "
+            "no category");
     }
     if (!context.loadDraftArgument(draft)) {
         return kExitFailed;
@@ -242,10 +250,13 @@ void addAdviceCommands(CLI::App& app, CliContext& context) {
     auto symbols = std::make_shared<std::vector<std::string>>();
     auto none = std::make_shared<bool>(false);
     punt->add_option("DRAFT", *puntDraft, "Draft id or name")->required();
-    punt->add_option("SYMBOLS", *symbols, "SYMBOL,... the categories to give up");
+    auto* symbolsOption =
+        punt->add_option("SYMBOLS", *symbols, "SYMBOL,... the categories to give up");
     punt->add_flag("--none", *none, "Give up no category");
-    punt->callback([&context, puntDraft, symbols, none] {
-        context.exitCode = runPunt(context, *puntDraft, *symbols, *none);
+    punt->callback([&context, puntDraft, symbols, symbolsOption, none] {
+        context.exitCode =
+            runPunt(context, *puntDraft,
+                    symbolsOption->count() > 0 ? std::optional(*symbols) : std::nullopt, *none);
     });
 
     auto* explain =

@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/Version.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "projections/ProjectionTable.h"
@@ -98,8 +99,10 @@ void addTableImportCommand(CLI::App& app, CliContext& context) {
     auto arguments = std::make_shared<TableImportArguments>();
     command->add_option("FILE", arguments->path, "Table (CSV, TSV or semicolon separated)")
         ->required();
-    command->add_option("--season", arguments->season,
-                        "Season the figures belong to (default: the projection season)");
+    command
+        ->add_option("--season", arguments->season,
+                     "Season the figures belong to (default: the projection season)")
+        ->check(CLI::Range(kFirstSeason, kLastSeason));
     command->add_flag("--per-game", arguments->perGame, "The figures are per game");
     command->add_flag("--totals", arguments->totals, "The figures are season totals");
     command->add_option("--map", arguments->mappings,

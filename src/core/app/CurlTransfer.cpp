@@ -27,6 +27,11 @@ void initialiseCurlOnce() {
     });
 }
 
+// OpenSSL's verification results X509_V_ERR_HOSTNAME_MISMATCH and
+// X509_V_ERR_IP_ADDRESS_MISMATCH, which curl hands on as plain numbers.
+constexpr long kX509HostMismatch = 62;
+constexpr long kX509IpAddressMismatch = 64;
+
 struct Body {
     std::string text;
     bool tooLarge = false;
@@ -102,6 +107,40 @@ bool isHttpsUrl(const std::string& url) {
     return true;
 }
 
+// Curl reports both kinds of certificate refusal with one code. Its own host-name check, which
+// runs after the chain was verified, leaves no verification result behind but says "target host
+// name" in its error text; OpenSSL's own check gives the mismatch as its result.
+TransferFailure certificateFailure(CURL* handle, std::string_view errorText) {
+    long verifyResult = 0;
+    curl_easy_getinfo(handle, CURLINFO_SSL_VERIFYRESULT, &verifyResult);
+    return verifyResult == kX509HostMismatch || verifyResult == kX509IpAddressMismatch ||
+                   errorText.find("target host name") != std::string_view::npos
+               ? TransferFailure::CertificateForOtherHost
+               : TransferFailure::CertificateUntrusted;
+}
+
+TransferFailure failureOf(CURLcode result, CURL* handle, std::string_view errorText,
+                          bool tooLarge) {
+    if (tooLarge) {
+        return TransferFailure::AnswerTooLarge;
+    }
+    switch (result) {
+        case CURLE_OK:
+            return TransferFailure::None;
+        case CURLE_OPERATION_TIMEDOUT:
+            return TransferFailure::TimedOut;
+        case CURLE_PEER_FAILED_VERIFICATION:
+            return certificateFailure(handle, errorText);
+        case CURLE_SSL_CACERT_BADFILE:
+        case CURLE_SSL_ISSUER_ERROR:
+            return TransferFailure::CertificateUntrusted;
+        case CURLE_UNSUPPORTED_PROTOCOL:
+            return TransferFailure::NotHttps;
+        default:
+            return TransferFailure::NoConnection;
+    }
+}
+
 // The account request carries the password in its query: it never goes into the log.
 std::string withoutQuery(const std::string& url) {
     return url.substr(0, url.find('?'));
@@ -130,6 +169,7 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     TransferAnswer& answer = reply.answer;
     if (!isHttpsUrl(url)) {
         answer.info = "refused a request that is not HTTPS: " + withoutQuery(url);
+        answer.failure = TransferFailure::NotHttps;
         return reply;
     }
     initialiseCurlOnce();
@@ -137,6 +177,7 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
                                                                    &curl_easy_cleanup);
     if (!curl) {
         answer.info = "could not start a transfer";
+        answer.failure = TransferFailure::NoConnection;
         return reply;
     }
     Body body;
@@ -171,6 +212,10 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     const CURLcode result = curl_easy_perform(handle);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &answer.status);
     if (result != CURLE_OK) {
+        // A head that arrived before the time ran out is no answer: its status would read as a
+        // successful request with an empty body.
+        answer.status = 0;
+        answer.failure = failureOf(result, handle, errorText, body.tooLarge);
         answer.info = body.tooLarge ? std::string("answer larger than the limit")
                                     : std::string(*errorText != '\0' ? errorText
                                                                      : curl_easy_strerror(result));

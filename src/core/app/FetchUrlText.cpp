@@ -33,10 +33,16 @@ TransferAnswer fetchUrlQuietly(UrlTransfer& transfer, UserDialogs& dialogs,
     return answer;
 }
 
+std::string notConnectedText(const TransferAnswer& answer, std::string_view url,
+                             std::string_view supportAddress) {
+    const std::string what = transferFailureText(answer.failure, url);
+    return what.empty() ? notConnectedText(supportAddress) : what;
+}
+
 void reportNotConnected(UserDialogs& dialogs, const Log& log, const TransferAnswer& answer,
-                        std::string_view supportAddress) {
+                        std::string_view url, std::string_view supportAddress) {
     log.writeEntry(" : " + answer.info);
-    dialogs.showMessage(kNotConnectedTitle, notConnectedText(supportAddress),
+    dialogs.showMessage(kNotConnectedTitle, notConnectedText(answer, url, supportAddress),
                         MessageIcon::Exclamation);
 }
 
@@ -44,7 +50,7 @@ TransferAnswer fetchUrlAnswer(UrlTransfer& transfer, UserDialogs& dialogs, const
                               const std::string& url, std::string_view supportAddress) {
     TransferAnswer answer = fetchUrlQuietly(transfer, dialogs, url);
     if (answer.body.empty()) {
-        reportNotConnected(dialogs, log, answer, supportAddress);
+        reportNotConnected(dialogs, log, answer, url, supportAddress);
     }
     return answer;
 }

@@ -4,14 +4,17 @@
 #include <optional>
 #include <string>
 
+#include "app/TransferFailure.h"
+
 namespace quorvane {
 
 // What one request brought back. An empty body means nothing usable arrived: no connection,
 // the time-out, a refused certificate, or an empty answer.
 struct TransferAnswer {
     std::string body;
-    long status = 0;   // HTTP status, 0 when no answer arrived at all
+    long status = 0;   // HTTP status, 0 when no whole answer arrived
     std::string info;  // what went wrong or which status came back, for the log
+    TransferFailure failure = TransferFailure::None;
 };
 
 // A request with the validator of an earlier answer, so that an unchanged resource may answer

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "app/SafeFileWriter.h"
+
 namespace quorvane {
 
 class Log;
@@ -19,6 +21,9 @@ struct PackageUpdateRequest {
     std::string announcedVersion;
     std::string appVersion;  // this program's version, "13.0.2"
     std::string saveFolder;  // where the downloaded package is kept
+    // A different file of the package's name in the save folder is replaced without asking.
+    bool replaceExisting = false;
+    OwnFiles ownFiles;  // never written over, whatever name the offer gives
 };
 
 enum class PackageUpdateResult {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/BarChartView.h"
+#include "gui/widgets/SaveChosenFile.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -94,8 +95,8 @@ void BarChartView::showChart(const ChartData& figures) {
     setChart(chart);
 }
 
-bool BarChartView::exportPng(const QString& path) {
-    return grab().save(path, "PNG");
+QByteArray BarChartView::pngPicture() {
+    return pngBytes(grab());
 }
 
 }  // namespace quorvane::gui

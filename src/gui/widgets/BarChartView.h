@@ -19,8 +19,8 @@ class BarChartView final : public QChartView {
     void showChart(const ChartData& figures);
     // What is drawn now, for the export and for tests.
     const ChartData& chartData() const { return m_data; }
-    // Saves the chart as drawn, at the widget's size, as a PNG file. False when it cannot write.
-    bool exportPng(const QString& path);
+    // The chart as drawn, at the widget's size, as the bytes of a PNG file.
+    QByteArray pngPicture();
 
   private:
     ChartData m_data;
