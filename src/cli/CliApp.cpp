@@ -26,24 +26,53 @@ bool looksLikeOption(std::string_view value) {
            (value[1] == '-' || std::isalpha(static_cast<unsigned char>(value[1])) != 0);
 }
 
-// Every option of every command that takes a value refuses one that looks like an option.
-// Arguments in a command's own places (DRAFT, TEXT) are left alone: the parser takes them for
-// options anyway unless they follow "--", which says they are meant as written.
-void refuseOptionsAsValues(CLI::App& app) {
-    const CLI::Validator notAnOption(
-        [](std::string& value) {
-            return looksLikeOption(value) ? "needs a value, but was followed by \"" + value +
-                                                "\", which looks like an option"
-                                          : std::string();
-        },
-        "");
+bool isBlank(std::string_view value) {
+    return std::all_of(value.begin(), value.end(),
+                       [](unsigned char c) { return std::isspace(c) != 0; });
+}
+
+// What is wrong with an option's value; "" when nothing is.
+std::string optionValueProblem(std::string_view value) {
+    if (isBlank(value)) {
+        // An empty variable in a script, not a wish: "--dollars ''" would keep the old price.
+        return "needs a value, but was given an empty one";
+    }
+    if (looksLikeOption(value)) {
+        return "needs a value, but was followed by \"" + std::string(value) +
+               "\", which looks like an option";
+    }
+    return {};
+}
+
+// The parser would also read "0x10", "0b11" or "1'000" as whole numbers; nobody means a team id
+// that way, so only digits with an optional sign are taken.
+std::string wholeNumberProblem(std::string_view value) {
+    const std::string_view digits =
+        !value.empty() && (value[0] == '-' || value[0] == '+') ? value.substr(1) : value;
+    const bool plain = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+    return plain ? std::string() : "\"" + std::string(value) + "\" is not a whole number";
+}
+
+// Every option of every command that takes a value refuses an empty one and one that looks like
+// an option. Arguments in a command's own places (DRAFT, TEXT) are left alone: the parser takes
+// "-x" there for an option anyway unless it follows "--", which says it is meant as written, and
+// an empty TEXT is how a note is cleared.
+void checkOptionValues(CLI::App& app) {
+    const CLI::Validator sound([](std::string& value) { return optionValueProblem(value); }, "");
+    const CLI::Validator wholeNumber([](std::string& value) { return wholeNumberProblem(value); },
+                                     "");
     for (CLI::Option* option : app.get_options()) {
         if (option->nonpositional() && option->get_type_size_max() > 0) {
-            option->check(notAnOption);
+            option->check(sound);
+        }
+        if (option->get_type_name().starts_with("INT")) {
+            option->check(wholeNumber);
         }
     }
     for (CLI::App* command : app.get_subcommands(nullptr)) {
-        refuseOptionsAsValues(*command);
+        checkOptionValues(*command);
     }
 }
 
@@ -74,7 +103,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addChartCommand(app, context);
     addPathsCommand(app, context);
     addFollowCommand(app, context);
-    refuseOptionsAsValues(app);
+    checkOptionValues(app);
 
     // The build writes the manual page with this; it is no command for users.
     if (std::find(argv + 1, argv + argc, std::string_view("--manpage")) != argv + argc) {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -30,6 +31,8 @@ std::string figure(const std::optional<double>& value) {
 }
 
 const std::vector<std::string> kNoSymbols;
+constexpr std::string_view kNoSymbolsNamed =
+    "the list of categories names none; give their symbols, e.g. PTS,AST";
 
 // Symbols given as separate arguments, comma lists, or both.
 std::vector<std::string> splitSymbols(const std::vector<std::string>& arguments) {
@@ -97,8 +100,12 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
         return kExitFailed;
     }
     if (options.puntsGiven) {
+        const std::vector<std::string> symbols = splitSymbols(options.punts);
+        if (symbols.empty()) {
+            return context.usageError(std::string(kNoSymbolsNamed));
+        }
         std::string unknown;
-        const auto ids = categoriesNamed(*model, splitSymbols(options.punts), unknown);
+        const auto ids = categoriesNamed(*model, symbols, unknown);
         if (!ids) {
             return context.usageError("the draft has no category \"" + unknown + "\"");
         }
@@ -148,9 +155,7 @@ int runPunt(CliContext& context, const std::string& draft,
     }
     // An empty list is more likely a script's empty variable than a wish to give up nothing.
     if (arguments && symbols.empty()) {
-        return context.usageError(
-            "the list of categories names none; give symbols (PTS,AST) or --none to give up "
-            "no category");
+        return context.usageError(std::string(kNoSymbolsNamed) + "; --none gives up no category");
     }
     if (!context.loadDraftArgument(draft)) {
         return kExitFailed;

@@ -217,7 +217,9 @@ void DraftBoardPage::chooseAndExport(bool png) {
         return;
     }
     if (png) {
-        exportPng(path);
+        exportPng(path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)
+                      ? path
+                      : path + QStringLiteral(".png"));
     } else {
         exportCsv(path);
     }
