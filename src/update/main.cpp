@@ -17,6 +17,7 @@
 #include "app/ServiceSettings.h"
 #include "app/Version.h"
 #include "cli/CliDialogs.h"
+#include "cli/OptionChecks.h"
 #include "cli/TerminalText.h"
 #include "store/Log.h"
 #include "update/PackageInstaller.h"
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
     app.add_option("VERSION", options.announcedVersion,
                    "The version the service announced, dots removed (1303); without it the "
                    "service is asked and only a newer version is fetched")
-        ->check(CLI::PositiveNumber);
+        ->check(cli::positiveWholeNumber());
     app.add_option("--data-dir", options.dataFolder,
                    "Data folder whose settings name the service (as for quorvane-draft)");
     app.add_option("--service", options.serviceHost, "The projection service, HOST[:PORT]");
@@ -128,6 +129,7 @@ int main(int argc, char** argv) {
     app.add_flag("--gui", options.windows, "Show the messages in windows");
     app.add_flag("--no-pkexec", options.noPkexec,
                  "Never ask for the administrator's rights: save the package instead");
+    cli::checkOptionValues(app);
     CLI11_PARSE(app, argc, argv);
 
 #ifdef QUORVANE_UPDATE_WITH_GUI

@@ -116,17 +116,28 @@ LoopbackService::~LoopbackService() {
     }
 }
 
-ClosingServer::ClosingServer(int connections, int seconds) {
-    m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
+int listenOnLoopback(int& port) {
+    const int listening = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address = loopback(0);
     socklen_t length = sizeof address;
-    if (m_socket < 0 || ::bind(m_socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(m_socket, 8) != 0 ||
-        ::getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    if (listening < 0 || ::bind(listening, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::listen(listening, 8) != 0 ||
+        ::getsockname(listening, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         ADD_FAILURE() << "could not listen on loopback";
+        if (listening >= 0) {
+            ::close(listening);
+        }
+        return -1;
+    }
+    port = ntohs(address.sin_port);
+    return listening;
+}
+
+ClosingServer::ClosingServer(int connections, int seconds) {
+    m_socket = listenOnLoopback(m_port);
+    if (m_socket < 0) {
         return;
     }
-    m_port = ntohs(address.sin_port);
     m_thread = std::thread([this, connections, seconds] {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
         for (int served = 0;

@@ -78,6 +78,9 @@ class ClosingServer {
     std::thread m_thread;
 };
 
+// A socket listening on a free loopback port, which is put in `port`; -1 after a failure.
+int listenOnLoopback(int& port);
+
 // Sends raw bytes to a loopback port and closes; for malformed requests.
 void sendRawBytes(int port, const std::string& bytes);
 

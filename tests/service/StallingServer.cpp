@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "StallingServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <openssl/ssl.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -45,19 +44,10 @@ void sendPartOfAnAnswer(SSL_CTX* context, int client, std::vector<SslConnection>
 }  // namespace
 
 StallingServer::StallingServer(Stall stall, const TestCertificate& certificate) {
-    m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (m_socket < 0 || ::bind(m_socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(m_socket, 8) != 0 ||
-        ::getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        ADD_FAILURE() << "could not listen on loopback";
-        return;
+    m_socket = listenOnLoopback(m_port);
+    if (m_socket >= 0) {
+        m_thread = std::thread([this, stall, certificate] { serve(stall, certificate); });
     }
-    m_port = ntohs(address.sin_port);
-    m_thread = std::thread([this, stall, certificate] { serve(stall, certificate); });
 }
 
 void StallingServer::serve(Stall stall, const TestCertificate& certificate) {

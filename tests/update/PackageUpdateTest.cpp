@@ -49,6 +49,7 @@ struct UpdateRun : ::testing::Test {
         request.announcedVersion = announced;
         request.appVersion = "13.0.2";
         request.saveFolder = (program.folder.path() / "downloads").string();
+        request.ownFiles = ownFilesOf(program.state);
         return runPackageUpdate(request, transfer, program.dialogs, Log(program.state.logFilePath),
                                 installer);
     }
@@ -144,6 +145,47 @@ TEST_F(UpdateRun, RefusesAnOfferForAnotherVersionAndAServiceWithoutAPackage) {
     // Neither run fetched the package itself.
     EXPECT_EQ(transfer.urls.size(), 2U);
     EXPECT_TRUE(installer.installed.empty());
+}
+
+TEST_F(UpdateRun, AnEarlierFileOfThePackagesNameIsKeptReplacedOnYesOrRefused) {
+    std::filesystem::create_directories(saved().parent_path());
+    const auto offerPackage = [this] {
+        transfer.answer(offer("1303", kPackageSha256));
+        transfer.answer(kPackage);
+    };
+    // The same package saved by an earlier run is used as it is, without a question.
+    std::ofstream(saved(), std::ios::binary) << kPackage;
+    offerPackage();
+    EXPECT_EQ(run(), PackageUpdateResult::Installed);
+    EXPECT_TRUE(program.dialogs.questions.empty());
+
+    // Another file of that name stays unless the user says Yes.
+    std::ofstream(saved(), std::ios::binary) << "the user's own file";
+    offerPackage();
+    EXPECT_EQ(run(), PackageUpdateResult::Failed);
+    EXPECT_EQ(readAll(saved()), "the user's own file");
+    ASSERT_EQ(program.dialogs.questions.size(), 1U);
+    EXPECT_EQ(program.dialogs.questions[0].text,
+              saved().string() + " already exists. Do you want to replace it?");
+    EXPECT_EQ(program.dialogs.lastText(),
+              "The package could not be saved as " + saved().string() +
+                  ", so nothing was installed. " + saved().string() +
+                  " already exists and was left as it is; --force replaces it.");
+    program.dialogs.answers = {true};
+    offerPackage();
+    EXPECT_EQ(run(), PackageUpdateResult::Installed);
+    EXPECT_EQ(readAll(saved()), kPackage);
+
+    // Whatever the offer names, it never takes the place of the league's database.
+    std::filesystem::remove(saved());
+    std::filesystem::create_symlink(program.state.connectionString, saved());
+    const std::string database = readAll(program.state.connectionString);
+    offerPackage();
+    EXPECT_EQ(run(), PackageUpdateResult::Failed);
+    EXPECT_EQ(readAll(program.state.connectionString), database);
+    EXPECT_NE(program.dialogs.lastText().find("is one of the draft program's own files"),
+              std::string::npos);
+    EXPECT_EQ(installer.installed.size(), 2U);
 }
 
 TEST_F(UpdateRun, WithoutAnAnnouncedVersionOnlyANewerOneIsFetched) {

@@ -116,6 +116,12 @@ TEST_F(UpdaterAgainstService, TheUpdaterProgramInstallsWhatTheServiceOffers) {
                           "QUORVANE_DATA_DIR=" + program.folder.str()}),
               1);
     EXPECT_FALSE(fs::exists(otherRoot));
+
+    // A forgotten folder never takes the next option as its name.
+    EXPECT_EQ(runAndWait(QUORVANE_UPDATE_PROGRAM, {"--save-dir", "--no-pkexec", "1303"},
+                         {"ASAN_OPTIONS=detect_leaks=0"}),
+              2);
+    EXPECT_FALSE(fs::exists("--no-pkexec"));
 }
 
 TEST(UpdaterProgram, RefusesAFileThatDoesNotMatchThePublishersChecksum) {

@@ -15,6 +15,7 @@
 #include "advicedata/ValuationFigureReader.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
+#include "cli/OptionChecks.h"
 #include "store/NumberText.h"
 #include "valuation/Ranks.h"
 
@@ -230,11 +231,11 @@ void addAdvise(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<AdviseOptions>();
     advise->add_option("DRAFT", options->draft, "Draft id or name")->required();
     advise->add_option("--team", options->team, "Team id (default: the team marked as yours)")
-        ->check(CLI::PositiveNumber);
+        ->check(positiveWholeNumber());
     auto* punt = advise->add_option("--punt", options->punts,
                                     "SYMBOL,... categories to give up for this advice only");
     advise->add_option("--top", options->top, "Only the best N players")
-        ->check(CLI::PositiveNumber);
+        ->check(positiveWholeNumber());
     advise->add_flag("--by-category", options->byCategory,
                      "One line per player and category: playerid,symbol,z,gain");
     advise->add_flag("--inflation", options->inflation,
