@@ -12,9 +12,9 @@
 #include "BenchSupport.h"
 #include "advice/CategoryFigures.h"
 #include "advice/TeamAdvice.h"
-#include "advicedata/DraftModelLoader.h"
 #include "draftconfig/DraftLoader.h"
 #include "draftconfig/NewDraft.h"
+#include "model/DraftModelLoader.h"
 #include "store/TransactionGuard.h"
 #include "valuation/Ranks.h"
 

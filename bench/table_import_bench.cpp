@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Projection tables of another layout: a generated per-game table of 100,000 players read,
 // matched by name and written, into a database holding the sample projections. "New" creates
-// every player; "Matched" imports the same table again, so every row matches and updates.
+// every player; "Matched" imports the same table again, so every row matches and updates. The
+// "Xlsx" ones read the same players from a workbook.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include "BenchSupport.h"
+#include "WorkbookFiles.h"
 #include "projections/ProjectionTable.h"
 
 namespace {
@@ -33,7 +35,8 @@ struct TableFolderCleanup {
 } const tableFolderCleanup;
 
 // Per-game figures with one decimal, a percentage column beside attempts, total rebounds only,
-// position lists and an ADP for every tenth row; names are unique and some carry accents.
+// position lists and an ADP (up to 500) for every tenth row; names are unique and some carry
+// accents.
 const std::string& generatedTable() {
     static const std::string path = [] {
         fs::create_directories(tableFolder());
@@ -49,7 +52,7 @@ const std::string& generatedTable() {
                 << ".2," << 2 + row % 10 << ".4," << row % 9 << ".7,0." << row % 10 << ",0."
                 << row % 7 << ',' << row % 4 << ".1,";
             if (row % 10 == 0) {
-                out << 1 + row / 10 << ".5";
+                out << 1 + row / 10 % 500 << ".5";
             }
             out << '\n';
         }
@@ -65,10 +68,62 @@ void recordMemory(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 
-bool imported(quorvane::bench::BenchDatabase& database, long long matched, long long created) {
+bool importedFrom(const std::string& path, quorvane::bench::BenchDatabase& database,
+                  long long matched, long long created) {
+    quorvane::TableImportOptions options;
+    options.allowNew = true;  // every row is a new player on the first import
     const auto report =
-        quorvane::importProjectionTable(database.state, database.dialogs, generatedTable(), {});
+        quorvane::importProjectionTable(database.state, database.dialogs, path, options);
     return report && report->matched == matched && report->created == created;
+}
+
+bool imported(quorvane::bench::BenchDatabase& database, long long matched, long long created) {
+    return importedFrom(generatedTable(), database, matched, created);
+}
+
+// The same players as a workbook a site sends: names and teams as shared strings, positions
+// inline, every figure a number cell.
+const std::string& generatedWorkbook() {
+    static const std::string path = [] {
+        fs::create_directories(tableFolder());
+        const fs::path file = tableFolder() / "pergame.xlsx";
+        using quorvane::test::WorkbookCell;
+        quorvane::test::WorkbookRows rows;
+        rows.reserve(kRows + 1);
+        std::vector<WorkbookCell> heading;
+        for (const char* text : {"Player", "Team", "Pos", "GP", "MPG", "PTS", "FG%", "FGA", "FT%",
+                                 "FTA", "3PM", "REB", "AST", "STL", "BLK", "TO", "ADP"}) {
+            heading.emplace_back(std::string(text));
+        }
+        rows.push_back(std::move(heading));
+        constexpr const char* kPositions[] = {"PG", "PG,SG", "SF-PF", "C", "G-F"};
+        for (long long row = 0; row < kRows; ++row) {
+            std::vector<WorkbookCell> cells = {
+                std::string(row % 7 == 0 ? "Dončić" : "First") + std::to_string(row) + " Last" +
+                    std::to_string(row),
+                "T" + std::to_string(row % 30),
+                std::string(kPositions[row % 5]),
+                static_cast<double>(20 + row % 63),
+                10 + row % 30 + (row % 10) / 10.0,
+                5 + row % 25 + 0.3,
+                (400 + row % 150) / 1000.0,
+                4 + row % 15 + 0.1,
+                (600 + row % 300) / 1000.0,
+                row % 8 + 0.5,
+                row % 4 + 0.2,
+                2 + row % 10 + 0.4,
+                row % 9 + 0.7,
+                (row % 10) / 10.0,
+                (row % 7) / 10.0,
+                row % 4 + 0.1,
+                row % 10 == 0 ? WorkbookCell(1 + row / 10 % 500 + 0.5)
+                              : WorkbookCell(std::string())};
+            rows.push_back(std::move(cells));
+        }
+        quorvane::test::writeXlsx(file.string(), {{"Projections", rows}});
+        return file.string();
+    }();
+    return path;
 }
 
 void BM_ImportPerGameTable100000NewPlayers(benchmark::State& state) {
@@ -106,5 +161,54 @@ void BM_ImportPerGameTable100000Matched(benchmark::State& state) {
     recordMemory(state);
 }
 BENCHMARK(BM_ImportPerGameTable100000Matched)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+namespace {
+
+void BM_ImportXlsx100000NewPlayers(benchmark::State& state) {
+    const std::string& workbook = generatedWorkbook();
+    benchmark::DoNotOptimize(workbook);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto database = std::make_unique<quorvane::bench::BenchDatabase>();
+        database->loadSampleProjections();
+        state.ResumeTiming();
+        if (!importedFrom(workbook, *database, 0, kRows)) {
+            state.SkipWithError("the workbook did not create every player");
+            break;
+        }
+        state.PauseTiming();
+        database.reset();
+        state.ResumeTiming();
+    }
+    recordMemory(state);
+}
+BENCHMARK(BM_ImportXlsx100000NewPlayers)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_ImportXlsx100000Matched(benchmark::State& state) {
+    quorvane::bench::BenchDatabase database;
+    if (!database.loadSampleProjections() ||
+        !importedFrom(generatedWorkbook(), database, 0, kRows)) {
+        state.SkipWithError("the first import failed");
+        return;
+    }
+    for (auto _ : state) {
+        if (!importedFrom(generatedWorkbook(), database, kRows, 0)) {
+            state.SkipWithError("the workbook did not match every player");
+            break;
+        }
+    }
+    recordMemory(state);
+}
+BENCHMARK(BM_ImportXlsx100000Matched)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

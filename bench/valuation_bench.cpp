@@ -23,6 +23,13 @@
 #include "valuation/Ranks.h"
 #include "valuation/Standings.h"
 
+#include <sys/resource.h>
+
+#include "model/DraftModelLoader.h"
+#include "valuation/PointsValuation.h"
+#include "valuation/RotisserieValuation.h"
+#include "valuation/SgpDenominators.h"
+
 namespace {
 
 using namespace quorvane;
@@ -113,6 +120,13 @@ struct Environment {
     int drafts = 0;
 };
 
+// Peak resident memory of the process so far, in MiB.
+double peakRssMib() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
 enum class League { RotisserieAuction, RotisserieInflation, PointsSnake, PointsAuction };
 
 void runLeague(benchmark::State& bench, Environment& env, League league) {
@@ -156,6 +170,7 @@ void generatedLeague(benchmark::State& bench, League league) {
     env.generate(static_cast<int>(bench.range(0)));
     runLeague(bench, env, league);
     bench.SetComplexityN(bench.range(0));
+    bench.counters["peak_rss_mib"] = peakRssMib();
 }
 
 void BM_SampleRotisserieAuction(benchmark::State& s) {
@@ -187,6 +202,54 @@ void BM_SampleStandingsFullDraft(benchmark::State& bench) {
     }
 }
 
+// The valuation alone: the pure function over the model the program holds, nothing written.
+void inMemoryLeague(benchmark::State& bench, Environment& env, bool rotisserie) {
+    env.newDraft(true, rotisserie);
+    ProgramState& state = env.state;
+    if (!loadSgpDenominators(state, env.dialogs)) {
+        bench.SkipWithError("no denominators");
+        return;
+    }
+    const DraftModel* model = currentDraftModel(state, env.dialogs);
+    if (model == nullptr) {
+        bench.SkipWithError("no model");
+        return;
+    }
+    DraftSettings& draft = *state.draftSettings;
+    for (auto _ : bench) {
+        draft.dollars = draft.dollars == 200 ? 210 : 200;
+        if (rotisserie) {
+            auto valuation = rotisserieValuation(draft, state.sgpDenominators, *model, false);
+            benchmark::DoNotOptimize(valuation);
+        } else {
+            auto valuation = pointsValuation(draft, *model, false);
+            benchmark::DoNotOptimize(valuation);
+        }
+    }
+    bench.counters["peak_rss_mib"] = peakRssMib();
+}
+
+void BM_SampleRotisserieInMemory(benchmark::State& bench) {
+    Environment env;
+    if (!env.loadSample()) {
+        bench.SkipWithError("sample projections not found");
+        return;
+    }
+    inMemoryLeague(bench, env, true);
+}
+
+void BM_GeneratedRotisserieInMemory(benchmark::State& bench) {
+    Environment env;
+    env.generate(static_cast<int>(bench.range(0)));
+    inMemoryLeague(bench, env, true);
+}
+
+void BM_GeneratedPointsInMemory(benchmark::State& bench) {
+    Environment env;
+    env.generate(static_cast<int>(bench.range(0)));
+    inMemoryLeague(bench, env, false);
+}
+
 void BM_GeneratedRotisserieAuction(benchmark::State& s) {
     generatedLeague(s, League::RotisserieAuction);
 }
@@ -201,5 +264,8 @@ BENCHMARK(BM_SampleRotisserieInflation)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SamplePointsSnake)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SamplePointsAuction)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SampleStandingsFullDraft)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleRotisserieInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneratedRotisserieInMemory)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneratedPointsInMemory)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratedRotisserieAuction)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratedPointsAuction)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);

@@ -2,15 +2,30 @@
 # Builds the Debian package (Release) in build-package, unpacks it into a temporary root and runs
 # the unpacked programs from there, so a file the install rules miss fails here. With --install
 # it then installs the package with apt (through sudo when not root).
+#
+# The publisher's public key (QUORVANE_UPDATE_PUBLIC_KEY, default the one
+# scripts/make-signing-key.sh makes) is built into the updater, and the package is signed with
+# the private key beside it (QUORVANE_SIGNING_KEY) when that is at hand. Without a public key the
+# package's updater installs no downloaded update.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+public_key=${QUORVANE_UPDATE_PUBLIC_KEY:-${XDG_CONFIG_HOME:-$HOME/.config}/quorvane/package-signing.key.pub}
+signing_key=${QUORVANE_SIGNING_KEY:-${public_key%.pub}}
+if [ ! -r "$public_key" ]; then
+    echo "note: no publisher's key at $public_key: the updater of this package will install" \
+        "no downloaded update" >&2
+    public_key=
+fi
 cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF \
-    -DQUORVANE_BUILD_BENCH=OFF
+    -DQUORVANE_BUILD_BENCH=OFF -DQUORVANE_UPDATE_PUBLIC_KEY="$public_key"
 cmake --build build-package -j"$(nproc)"
-rm -f build-package/quorvane-basketball-draft_*.deb
+rm -f build-package/quorvane-basketball-draft_*.deb build-package/quorvane-basketball-draft_*.deb.sig
 (cd build-package && cpack -G DEB)
 deb=$(ls "$PWD"/build-package/quorvane-basketball-draft_*.deb)
+if [ -n "$public_key" ] && [ -r "$signing_key" ]; then
+    scripts/sign-package.sh "$signing_key" "$deb"
+fi
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb"
 

@@ -112,7 +112,6 @@ ProjectionService::ProjectionService(ServiceConfig config)
 
 ProjectionService::~ProjectionService() {
     stop();
-    m_passwordChecks.reset();
 }
 
 bool ProjectionService::start(std::string& reason) {
@@ -135,82 +134,84 @@ bool ProjectionService::start(std::string& reason) {
         return false;
     }
     m_users = std::make_unique<UserFile>(std::move(*users));
+    if (!m_config.packageSignatureFile.empty() && m_config.packageFile.empty()) {
+        reason = "--package-signature needs the --package it signs";
+        return false;
+    }
     if (!m_config.packageFile.empty()) {
         m_package = UpdatePackage::load(m_config.packageFile, reason);
-        if (!m_package || !m_package->announceChecksum(m_config.packageSha256, reason)) {
+        if (!m_package || !m_package->announceChecksum(m_config.packageSha256, reason) ||
+            !m_package->loadSignature(m_config.packageSignatureFile, reason)) {
             return false;
         }
     }
-    m_tls = makeServerTlsContext(m_config.certFile, m_config.keyFile, reason);
-    if (!m_tls) {
-        return false;
-    }
 
-    LoopLimits limits;
-    limits.deadline = m_config.ioTimeout;
-    limits.head.total = m_config.requestHeadLimit;
-    limits.bodyLimit = m_config.requestBodyLimit;
-    limits.connectionLimit = m_config.connectionLimit;
-    auto loop = std::make_unique<ConnectionLoop>(
-        m_tls.get(), limits,
-        [this](const HttpRequest& request, const std::string& address, Responder reply) {
+    ServerSettings settings;
+    settings.certFile = m_config.certFile;
+    settings.keyFile = m_config.keyFile;
+    settings.deadline = m_config.ioTimeout;
+    settings.headLimit = m_config.requestHeadLimit;
+    settings.bodyLimit = m_config.requestBodyLimit;
+    settings.connectionLimit = m_config.connectionLimit;
+    settings.slowWorkThreads = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
+    settings.slowWorkQueue = kQueuedSignInLimit;
+    auto server = std::make_unique<HttpsServer>(
+        settings, [this](const HttpRequest& request, const std::string& address, Reply reply) {
             handle(request, address, reply);
         });
-    if (!loop->listen(m_config.host, m_config.port, reason)) {
+    if (!server->listen(m_config.host, m_config.port, reason)) {
         return false;
     }
-    m_port = loop->port();
-    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
-    m_passwordChecks = std::make_unique<WorkerPool>(threads, kQueuedSignInLimit);
-    const std::lock_guard lock(m_loopMutex);
-    m_loop = std::move(loop);
+    m_port = server->port();
+    const std::lock_guard lock(m_serverMutex);
+    m_server = std::move(server);
     return true;
 }
 
 bool ProjectionService::serve() {
-    ConnectionLoop* loop = nullptr;
+    HttpsServer* server = nullptr;
     {
-        const std::lock_guard lock(m_loopMutex);
-        loop = m_loop.get();
+        const std::lock_guard lock(m_serverMutex);
+        server = m_server.get();
     }
-    if (m_stopRequested || !loop) {
+    if (m_stopRequested || !server) {
         return true;
     }
-    return loop->run();
+    return server->run();
 }
 
 void ProjectionService::stop() {
     m_stopRequested = true;
-    const std::lock_guard lock(m_loopMutex);
-    if (m_loop) {
-        m_loop->stop();
+    const std::lock_guard lock(m_serverMutex);
+    if (m_server) {
+        m_server->stop();
     }
 }
 
 void ProjectionService::handle(const HttpRequest& request, const std::string& address,
-                               Responder reply) {
+                               const Reply& reply) {
     if (request.method != "GET" && request.method != "HEAD") {
-        reply.answer(HttpResponse::text(404, "Error 404"));
+        reply(HttpResponse::text(404, "Error 404"));
     } else if (request.path == "/draft/nfl/user.asp") {
         signIn(request, address, reply);
     } else {
-        reply.answer(page(request, address));
+        reply(page(request, address));
     }
 }
 
 void ProjectionService::signIn(const HttpRequest& request, const std::string& address,
-                               Responder reply) {
+                               const Reply& reply) {
     const auto name = request.param("u");
     const auto password = request.param("p");
     if (!name || !password) {
         m_authorisations.revoke(address);
-        reply.answer(HttpResponse::text(400, "Bad Request: u and p are required"));
+        reply(HttpResponse::text(400, "Bad Request: u and p are required"));
         return;
     }
     const auto admission = m_throttle.admit(*name, address);
     if (!admission.admitted) {
         m_authorisations.revoke(address);
-        reply.answer(withRetryAfter(
+        reply(withRetryAfter(
             HttpResponse::text(429, "Too many failed sign-ins: try again in " +
                                         std::to_string(admission.retryAfter.count()) + " seconds"),
             admission.retryAfter));
@@ -218,23 +219,23 @@ void ProjectionService::signIn(const HttpRequest& request, const std::string& ad
     }
     // The password hash takes a good part of a second's work: it runs beside the connections.
     const bool queued =
-        m_passwordChecks->submit([this, name = *name, password = *password, address, reply] {
+        m_server->runBeside([this, name = *name, password = *password, address, reply] {
             const bool known = m_users->verify(name, password);
             m_throttle.settle(
                 name, address,
                 known ? SignInThrottle::Outcome::Succeeded : SignInThrottle::Outcome::Failed);
             if (known) {
                 m_authorisations.authorise(address);
-                reply.answer(HttpResponse::text(200, "OK"));
+                reply(HttpResponse::text(200, "OK"));
             } else {
                 m_authorisations.revoke(address);
-                reply.answer(HttpResponse::text(403, "Invalid user name or password"));
+                reply(HttpResponse::text(403, "Invalid user name or password"));
             }
         });
     if (!queued) {
         m_throttle.settle(*name, address, SignInThrottle::Outcome::Unchecked);
-        reply.answer(withRetryAfter(HttpResponse::text(503, "Busy: try again in a second"),
-                                    std::chrono::seconds(1)));
+        reply(withRetryAfter(HttpResponse::text(503, "Busy: try again in a second"),
+                             std::chrono::seconds(1)));
     }
 }
 
@@ -243,14 +244,9 @@ HttpResponse ProjectionService::page(const HttpRequest& request, const std::stri
     if (path == "/draft/nba/version.asp") {
         return HttpResponse::text(200, m_config.version);
     }
-    if (path == "/draft/nba/update.asp" || path == "/draft/nba/update.deb") {
-        if (!m_package) {
-            return HttpResponse::text(404, "No update package is offered");
-        }
-        return path.ends_with(".asp")
-                   ? HttpResponse::text(200, m_package->offerText(m_config.version))
-                   : HttpResponse::shared(m_package->bytes,
-                                          "application/vnd.debian.binary-package");
+    if (path == "/draft/nba/update.asp" || path == "/draft/nba/update.deb" ||
+        path == "/draft/nba/update.deb.sig") {
+        return packagePage(path);
     }
     if (path == "/draft/nba/da_projections.csv") {
         if (!m_authorisations.isAuthorised(address)) {
@@ -281,6 +277,22 @@ HttpResponse ProjectionService::page(const HttpRequest& request, const std::stri
         return helpPage(helpFolder / path.substr(std::strlen(kHelpPrefix)));
     }
     return HttpResponse::text(404, "Error 404");
+}
+
+HttpResponse ProjectionService::packagePage(const std::string& path) const {
+    if (!m_package) {
+        return HttpResponse::text(404, "No update package is offered");
+    }
+    if (path.ends_with(".asp")) {
+        return HttpResponse::text(200, m_package->offerText(m_config.version));
+    }
+    if (path.ends_with(".deb")) {
+        return HttpResponse::shared(m_package->bytes, "application/vnd.debian.binary-package");
+    }
+    if (!m_package->signature) {
+        return HttpResponse::text(404, "No signature is offered for the update package");
+    }
+    return HttpResponse::shared(m_package->signature, "application/octet-stream");
 }
 
 }  // namespace quorvane::service

@@ -8,13 +8,12 @@
 #include <string>
 
 #include "service/ClientAuthorisations.h"
-#include "service/ConnectionLoop.h"
+#include "service/HttpExchange.h"
+#include "service/HttpsServer.h"
 #include "service/ProjectionFile.h"
 #include "service/SignInThrottle.h"
-#include "service/TlsContext.h"
 #include "service/UpdatePackage.h"
 #include "service/UserFile.h"
-#include "service/WorkerPool.h"
 
 namespace quorvane::service {
 
@@ -30,6 +29,8 @@ struct ServiceConfig {
     std::string packageFile;  // the program package for the updater; empty: none offered
     // The checksum the publisher gives for the package; empty: computed from the file.
     std::string packageSha256;
+    // The publisher's signature of the package (scripts/sign-package.sh); empty: none offered.
+    std::string packageSignatureFile;
     std::chrono::seconds authorisationLifetime{std::chrono::minutes(10)};
     // The TLS handshake, a whole request from its first byte, an idle keep-alive connection and
     // a stalled answer each get this long.
@@ -53,6 +54,7 @@ struct ServiceConfig {
 //                                     404 for an unknown player)
 //   /draft/nba/update.asp             the offered package: version, file, size and sha256 lines
 //   /draft/nba/update.deb             the package itself (both 404 without --package)
+//   /draft/nba/update.deb.sig         the publisher's signature of it (404 without one)
 // Everything else is 404; only GET (and HEAD) is served.
 class ProjectionService {
   public:
@@ -71,9 +73,10 @@ class ProjectionService {
     void stop();
 
   private:
-    void handle(const HttpRequest& request, const std::string& address, Responder reply);
-    void signIn(const HttpRequest& request, const std::string& address, Responder reply);
+    void handle(const HttpRequest& request, const std::string& address, const Reply& reply);
+    void signIn(const HttpRequest& request, const std::string& address, const Reply& reply);
     HttpResponse page(const HttpRequest& request, const std::string& address);
+    HttpResponse packagePage(const std::string& path) const;
 
     ServiceConfig m_config;
     std::unique_ptr<ProjectionFile> m_projections;
@@ -82,11 +85,8 @@ class ProjectionService {
     std::optional<UpdatePackage> m_package;
     ClientAuthorisations m_authorisations;
     SignInThrottle m_throttle;
-    TlsContext m_tls;
-    std::mutex m_loopMutex;
-    std::unique_ptr<ConnectionLoop> m_loop;
-    // After the loop, so that its threads are gone before the loop they answer through.
-    std::unique_ptr<WorkerPool> m_passwordChecks;
+    std::mutex m_serverMutex;
+    std::unique_ptr<HttpsServer> m_server;
     int m_port = 0;
     std::atomic<bool> m_stopRequested{false};
 };

@@ -10,6 +10,12 @@
 
 namespace quorvane::service {
 
+namespace {
+
+constexpr std::size_t kSignatureSize = 64;
+
+}  // namespace
+
 std::string sha256Hex(const std::string& bytes) {
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
@@ -56,6 +62,25 @@ bool UpdatePackage::announceChecksum(const std::string& sha256Text, std::string&
         return false;
     }
     sha256 = lower;
+    return true;
+}
+
+bool UpdatePackage::loadSignature(const std::string& path, std::string& reason) {
+    if (path.empty()) {
+        return true;
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream contents;
+    if (!file || !(contents << file.rdbuf())) {
+        reason = "cannot read the package signature " + path;
+        return false;
+    }
+    if (contents.str().size() != kSignatureSize) {
+        reason = "the package signature " + path +
+                 " is not an Ed25519 signature of 64 bytes, as scripts/sign-package.sh writes";
+        return false;
+    }
+    signature = std::make_shared<const std::string>(contents.str());
     return true;
 }
 

@@ -10,8 +10,9 @@ namespace quorvane::service {
 // The program package offered to the draft program's updater, held in memory with its SHA-256.
 struct UpdatePackage {
     std::shared_ptr<const std::string> bytes;
-    std::string fileName;  // the file's own name, without folders
-    std::string sha256;    // lower-case hexadecimal
+    std::string fileName;                          // the file's own name, without folders
+    std::string sha256;                            // lower-case hexadecimal
+    std::shared_ptr<const std::string> signature;  // the publisher's, when one is offered
 
     // Reads the file; nullopt with a reason when it cannot be read or is empty.
     static std::optional<UpdatePackage> load(const std::string& path, std::string& reason);
@@ -19,6 +20,10 @@ struct UpdatePackage {
     // Announces the publisher's checksum instead of the file's own (none given: keeps the
     // file's). False with a reason when it is not 64 hexadecimal digits.
     bool announceChecksum(const std::string& sha256Text, std::string& reason);
+
+    // Reads the publisher's signature of the package (none given: none offered). False with a
+    // reason when it cannot be read or is not an Ed25519 signature's 64 bytes.
+    bool loadSignature(const std::string& path, std::string& reason);
 
     // The offer's answer, one key=value line each: version, file, size and sha256.
     std::string offerText(const std::string& version) const;

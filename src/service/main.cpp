@@ -56,6 +56,10 @@ void warnOfPackageMismatch(const ServiceConfig& config) {
                   << ", not the given " << config.packageSha256
                   << "; the updater will refuse the package\n";
     }
+    if (!config.packageFile.empty() && config.packageSignatureFile.empty()) {
+        std::cerr << "warning: no --package-signature is given; the updater installs only a "
+                     "package signed by the publisher\n";
+    }
 }
 
 int serve(ServiceConfig config, const std::string& listen) {
@@ -136,6 +140,10 @@ int main(int argc, char** argv) {
     serveCommand->add_option("--package-sha256", config.packageSha256,
                              "The SHA-256 the publisher gives for the package (default: the "
                              "file's own); the updater refuses a file that does not match it");
+    serveCommand->add_option("--package-signature", config.packageSignatureFile,
+                             "The publisher's signature of the package (made by "
+                             "scripts/sign-package.sh, FILE.sig); the updater installs only a "
+                             "signed package");
     serveCommand
         ->add_option("--grant-minutes", authorisationMinutes,
                      "How long a signed-in client may download (default 10)")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // quorvane-update: downloads the program package the projection service offers, checks its
-// SHA-256 and installs it with the system's package tool, or saves it and says how to install it.
+// SHA-256 and the publisher's signature and installs it with the system's package tool, or saves
+// it and says how to install it.
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,6 +13,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "PublisherKey.h"
+#include "TerminalProgress.h"
 #include "app/CurlTransfer.h"
 #include "app/DataFolder.h"
 #include "app/ServiceSettings.h"
@@ -20,6 +23,7 @@
 #include "cli/OptionChecks.h"
 #include "cli/TerminalText.h"
 #include "store/Log.h"
+#include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageUpdate.h"
 
@@ -43,9 +47,6 @@ bool hasDisplay() {
 #endif
 
 using namespace quorvane;
-
-// A package is several megabytes: it may take longer than the service's small answers.
-constexpr long kPackageTimeoutSeconds = 600;
 
 struct Options {
     std::string dataFolder;
@@ -94,10 +95,12 @@ int update(const Options& options, UserDialogs& dialogs) {
         options.saveFolder.empty() ? defaultUpdateSaveFolder() : options.saveFolder;
     request.replaceExisting = options.force;
     request.ownFiles = programOwnFiles(folder);
-    CurlTransfer transfer(caBundleFromEnvironment(), kPackageTimeoutSeconds);
+    request.publisherKey = std::string(publisherKey());
+    CurlTransfer transfer(caBundleFromEnvironment());
+    CurlPackageDownloader downloader(caBundleFromEnvironment());
     SystemPackageInstaller installer(options.rootFolder, !options.noPkexec);
-    return statusOf(
-        runPackageUpdate(request, transfer, dialogs, Log(logPathIn(folder)), installer));
+    return statusOf(runPackageUpdate(request, transfer, downloader, dialogs, Log(logPathIn(folder)),
+                                     installer));
 }
 
 }  // namespace
@@ -141,6 +144,7 @@ int main(int argc, char** argv) {
 #endif
     // The service's answers reach these messages; none may reach the terminal as a control.
     cli::TerminalStream shown(std::cerr);
-    cli::CliDialogs dialogs(shown.stream(), std::cin, isatty(STDIN_FILENO) == 1, false);
+    cli::CliDialogs messages(shown.stream(), std::cin, isatty(STDIN_FILENO) == 1, false);
+    TerminalProgress dialogs(messages, shown.stream());
     return update(options, dialogs);
 }

@@ -5,7 +5,7 @@
 
 #include <fmt/format.h>
 
-#include "advicedata/DraftModelLoader.h"
+#include "model/DraftModelLoader.h"
 
 namespace quorvane::test {
 

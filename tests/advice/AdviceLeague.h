@@ -4,7 +4,7 @@
 #include <string>
 
 #include "../valuation/LeagueFixture.h"
-#include "advice/DraftModel.h"
+#include "model/DraftModel.h"
 
 namespace quorvane::test {
 

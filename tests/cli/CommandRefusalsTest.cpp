@@ -53,7 +53,11 @@ TEST_F(SampleLeagues, EveryFailureSaysWhyOnStandardError) {
     {
         Connection connection;
         ASSERT_TRUE(openConnection(connection, cli.folder().str() + "/players2019.db", Log()));
-        ASSERT_TRUE(executeSql(connection, "drop table vbd_player_points"));
+        // Every value must be written again, and the file refuses the writes.
+        ASSERT_TRUE(executeSql(connection, "update DraftPlayers set dollars = -1"));
+        ASSERT_TRUE(executeSql(connection,
+                               "create trigger refuse_values before update of dollars on "
+                               "DraftPlayers begin select raise(abort, 'refused'); end"));
     }
     const CliRun values = run({"values", "Auction"});
     EXPECT_EQ(values.status, 1);

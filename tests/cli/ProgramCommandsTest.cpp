@@ -115,10 +115,11 @@ TEST(ProgramFiles, VersionPathsAndTheManualPageComeFromTheProgramItself) {
     const auto paths = cli.run({"paths"});
     EXPECT_EQ(paths.status, 0) << paths.out;
     const auto lines = paths.outLines();
-    ASSERT_EQ(lines.size(), 6U);
+    ASSERT_EQ(lines.size(), 7U);
     EXPECT_TRUE(lines[1].starts_with("sample projections,") && lines[1].ends_with(".csv"));
-    EXPECT_TRUE(lines[4].ends_with("/quorvane-draft")) << lines[4];
-    EXPECT_EQ(lines[5], "data folder," + cli.folder().str());
+    EXPECT_TRUE(lines[2].starts_with("nickname table,") && lines[2].ends_with("/nicknames.csv"));
+    EXPECT_TRUE(lines[5].ends_with("/quorvane-draft")) << lines[5];
+    EXPECT_EQ(lines[6], "data folder," + cli.folder().str());
 
     const std::string page = cli.run({"--manpage"}).out;
     EXPECT_TRUE(page.starts_with(".TH QUORVANE\\-DRAFT\\-CLI 1"));

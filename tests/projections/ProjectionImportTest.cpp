@@ -135,7 +135,7 @@ TEST(ProjectionImport, BadLineLeavesTheDatabaseByteForByteUnchanged) {
     EXPECT_EQ(program.dialogs.messages[0].title, "Invalid File");
     EXPECT_EQ(program.dialogs.messages[0].text,
               "Line 4 of " + second +
-                  " is invalid: field 9 (minutes) is not a whole number from 0 to 32767. "
+                  " is invalid: field 9 (minutes) is not a whole number from 0 to 5000. "
                   "Nothing was imported.");
     EXPECT_TRUE(logHas(program, " 12004 error: file format was invalid - " + second + " line 4"));
     EXPECT_EQ(program.dialogs.busyCalls, (std::vector<bool>{true, false, true, false}));

@@ -171,6 +171,45 @@ TEST(ProjectionService, AnnouncesThePublishersChecksumEvenWhenTheFileDiffers) {
     EXPECT_EQ(client.body("/draft/nba/update.deb"), "abd");
 }
 
+TEST(ProjectionService, OffersThePublishersSignatureBesideThePackage) {
+    TempFolder folder;
+    const std::string package = folder.str() + "/quorvane_13.0.3_amd64.deb";
+    const std::string signature = package + ".sig";
+    std::ofstream(package, std::ios::binary) << "abc";
+    const std::string signatureBytes(64, '\xA5');
+    std::ofstream(signature, std::ios::binary) << signatureBytes;
+    LoopbackService signedPackage([&](service::ServiceConfig& config) {
+        config.packageFile = package;
+        config.packageSignatureFile = signature;
+    });
+    ASSERT_TRUE(signedPackage.started());
+    TestClient client(signedPackage.port());
+    EXPECT_EQ(client.body("/draft/nba/update.deb.sig"), signatureBytes);
+    EXPECT_EQ(client.body("/draft/nba/update.deb"), "abc");
+
+    LoopbackService unsignedPackage(
+        [&](service::ServiceConfig& config) { config.packageFile = package; });
+    ASSERT_TRUE(unsignedPackage.started());
+    EXPECT_EQ(TestClient(unsignedPackage.port()).status("/draft/nba/update.deb.sig"), 404);
+
+    service::ServiceConfig config;
+    config.port = 0;
+    config.version = "1303";
+    config.projectionsFile = folder.str() + "/projections.csv";
+    config.usersFile = folder.str() + "/users.txt";
+    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
+    std::ofstream(config.usersFile);
+    config.packageSignatureFile = signature;
+    std::string reason;
+    EXPECT_FALSE(service::ProjectionService(config).start(reason));
+    EXPECT_EQ(reason, "--package-signature needs the --package it signs");
+    // A signature with a line end added, as an editor would save it, is refused.
+    config.packageFile = package;
+    std::ofstream(signature, std::ios::binary) << signatureBytes << '\n';
+    EXPECT_FALSE(service::ProjectionService(config).start(reason));
+    EXPECT_NE(reason.find("is not an Ed25519 signature of 64 bytes"), std::string::npos) << reason;
+}
+
 TEST(ProjectionService, StopsAlsoWhenStoppedAtOnce) {
     // Each would hang in its destructor if a stop before serving were lost.
     for (int i = 0; i < 5; ++i) {

@@ -5,9 +5,11 @@
 #include <fstream>
 
 #include "LoopbackService.h"
+#include "SigningKey.h"
 #include "app/CurlTransfer.h"
 #include "app/RunProgram.h"
 #include "store/Log.h"
+#include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageUpdate.h"
 
@@ -35,48 +37,90 @@ std::string buildPackage(const TempFolder& folder) {
     return package;
 }
 
-// The real HTTPS client, but one byte of the package is changed on its way, as a broken line
-// or a tampering proxy would.
-class CorruptingTransfer final : public UrlTransfer {
+// The real download, but one byte of the package is changed on its way, as a broken line or a
+// tampering proxy would.
+class CorruptingDownloader final : public PackageDownloader {
   public:
-    TransferAnswer fetch(const std::string& url) override {
-        TransferAnswer answer = m_transfer.fetch(url);
-        if (url.ends_with(".deb") && !answer.body.empty()) {
-            answer.body[answer.body.size() / 2] ^= 0x01;
+    PackageDownload download(const std::string& url, long long sizeLimit,
+                             const DownloadProgress& progress) override {
+        PackageDownload answer = m_downloader.download(url, sizeLimit, progress);
+        if (!answer.bytes.empty()) {
+            answer.bytes[answer.bytes.size() / 2] ^= 0x01;
         }
         return answer;
     }
 
   private:
-    CurlTransfer m_transfer{trustedCertificate().certFile};
+    CurlPackageDownloader m_downloader{trustedCertificate().certFile};
 };
 
+// The service offering a real package, signed with the key built into the tests' updater.
 struct UpdaterAgainstService : ::testing::Test {
-    PackageUpdateResult update(UrlTransfer& transfer) {
+    PackageUpdateResult update(PackageDownloader& downloader) {
         PackageUpdateRequest request;
         request.serviceHost = service.host();
         request.announcedVersion = "1303";
         request.appVersion = "13.0.2";
         request.saveFolder = (work.path() / "saved").string();
+        request.publisherKey = SigningKey::builtIntoTestProgram().publicKeyPem();
+        CurlTransfer transfer(trustedCertificate().certFile);
         SystemPackageInstaller installer((work.path() / "root").string());
-        return runPackageUpdate(request, transfer, program.dialogs, Log(program.state.logFilePath),
-                                installer);
+        return runPackageUpdate(request, transfer, downloader, program.dialogs,
+                                Log(program.state.logFilePath), installer);
     }
 
     TestProgram program;
     TempFolder work;
     std::string package = buildPackage(work);
-    LoopbackService service{
-        [this](service::ServiceConfig& config) { config.packageFile = package; }};
+    std::string signature = SigningKey::builtIntoTestProgram().signFile(package);
+    LoopbackService service{[this](service::ServiceConfig& config) {
+        config.packageFile = package;
+        config.packageSignatureFile = signature;
+    }};
 };
+
+// Runs an updater program against the service with a temporary data folder; its exit status.
+int runUpdater(const std::string& program, const LoopbackService& service, const TestProgram& data,
+               const std::string& root, const std::string& saveFolder,
+               const std::string& version = "1303") {
+    return runAndWait(program,
+                      {"--service", service.host(), "--root", root, "--save-dir", saveFolder,
+                       "--no-pkexec", version},
+                      {"QUORVANE_CA_BUNDLE=" + trustedCertificate().certFile,
+                       "ASAN_OPTIONS=detect_leaks=0", "QUORVANE_DATA_DIR=" + data.folder.str()});
+}
+
+// Runs an updater program against a service that offers the package with the signature (and
+// announces the checksum) given, expecting a refusal: exit status 1, nothing unpacked, nothing
+// saved. The last line of the log.
+std::string refusalLogged(const std::string& updater, const TempFolder& work,
+                          const std::string& package, const std::string& signature,
+                          const std::string& sha256 = {}) {
+    TestProgram program;
+    LoopbackService service([&](service::ServiceConfig& config) {
+        config.packageFile = package;
+        config.packageSignatureFile = signature;
+        config.packageSha256 = sha256;
+    });
+    EXPECT_TRUE(service.started());
+    const std::string root = (work.path() / "root").string();
+    const std::string saved = (work.path() / "saved").string();
+
+    EXPECT_EQ(runUpdater(updater, service, program, root, saved), 1);
+
+    EXPECT_FALSE(fs::exists(root));
+    EXPECT_FALSE(fs::exists(fs::path(saved) / "quorvane-update-test_13.0.3_all.deb"));
+    const auto lines = program.logLines();
+    return lines.empty() ? std::string() : lines.back();
+}
 
 }  // namespace
 
-TEST_F(UpdaterAgainstService, InstallsTheOfferedPackageIntoTheGivenRoot) {
+TEST_F(UpdaterAgainstService, InstallsTheSignedPackageIntoTheGivenRoot) {
     ASSERT_TRUE(service.started());
-    CurlTransfer transfer(trustedCertificate().certFile);
+    CurlPackageDownloader downloader(trustedCertificate().certFile);
 
-    EXPECT_EQ(update(transfer), PackageUpdateResult::Installed) << program.dialogs.lastText();
+    EXPECT_EQ(update(downloader), PackageUpdateResult::Installed) << program.dialogs.lastText();
 
     EXPECT_TRUE(fs::is_regular_file(work.path() / "root" / kMarker));
     EXPECT_TRUE(fs::is_regular_file(work.path() / "saved" / "quorvane-update-test_13.0.3_all.deb"));
@@ -84,9 +128,9 @@ TEST_F(UpdaterAgainstService, InstallsTheOfferedPackageIntoTheGivenRoot) {
 
 TEST_F(UpdaterAgainstService, RefusesAPackageChangedOnItsWay) {
     ASSERT_TRUE(service.started());
-    CorruptingTransfer transfer;
+    CorruptingDownloader downloader;
 
-    EXPECT_EQ(update(transfer), PackageUpdateResult::Refused);
+    EXPECT_EQ(update(downloader), PackageUpdateResult::Refused);
 
     EXPECT_FALSE(fs::exists(work.path() / "root"));
     EXPECT_FALSE(fs::exists(work.path() / "saved" / "quorvane-update-test_13.0.3_all.deb"));
@@ -97,24 +141,16 @@ TEST_F(UpdaterAgainstService, RefusesAPackageChangedOnItsWay) {
 TEST_F(UpdaterAgainstService, TheUpdaterProgramInstallsWhatTheServiceOffers) {
     ASSERT_TRUE(service.started());
     const std::string root = (work.path() / "program-root").string();
-    const int status =
-        runAndWait(QUORVANE_UPDATE_PROGRAM,
-                   {"--service", service.host(), "--root", root, "--save-dir",
-                    (work.path() / "s").string(), "--no-pkexec", "1303"},
-                   {"QUORVANE_CA_BUNDLE=" + trustedCertificate().certFile,
-                    "ASAN_OPTIONS=detect_leaks=0", "QUORVANE_DATA_DIR=" + program.folder.str()});
+    const std::string saved = (work.path() / "s").string();
 
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(runUpdater(QUORVANE_TEST_KEY_UPDATE_PROGRAM, service, program, root, saved), 0);
     EXPECT_TRUE(fs::is_regular_file(fs::path(root) / kMarker));
 
     // The service announces 1303; asked for 1304 the updater installs nothing.
     const std::string otherRoot = (work.path() / "other-root").string();
-    EXPECT_EQ(runAndWait(QUORVANE_UPDATE_PROGRAM,
-                         {"--service", service.host(), "--root", otherRoot, "--save-dir",
-                          (work.path() / "s").string(), "1304"},
-                         {"QUORVANE_CA_BUNDLE=" + trustedCertificate().certFile,
-                          "QUORVANE_DATA_DIR=" + program.folder.str()}),
-              1);
+    EXPECT_EQ(
+        runUpdater(QUORVANE_TEST_KEY_UPDATE_PROGRAM, service, program, otherRoot, saved, "1304"),
+        1);
     EXPECT_FALSE(fs::exists(otherRoot));
 
     // A forgotten folder never takes the next option as its name.
@@ -125,31 +161,39 @@ TEST_F(UpdaterAgainstService, TheUpdaterProgramInstallsWhatTheServiceOffers) {
 }
 
 TEST(UpdaterProgram, RefusesAFileThatDoesNotMatchThePublishersChecksum) {
-    TestProgram program;
     TempFolder work;
     const std::string package = buildPackage(work);
-    LoopbackService service([&](service::ServiceConfig& config) {
-        config.packageFile = package;
-        // The checksum of another file: the one on the service was replaced or damaged.
-        config.packageSha256 = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
-    });
-    ASSERT_TRUE(service.started());
-    const std::string root = (work.path() / "root").string();
-    const std::string saved = (work.path() / "saved").string();
-
-    EXPECT_EQ(
-        runAndWait(QUORVANE_UPDATE_PROGRAM,
-                   {"--service", service.host(), "--root", root, "--save-dir", saved, "1303"},
-                   {"QUORVANE_CA_BUNDLE=" + trustedCertificate().certFile,
-                    "ASAN_OPTIONS=detect_leaks=0", "QUORVANE_DATA_DIR=" + program.folder.str()}),
-        1);
-
-    EXPECT_FALSE(fs::exists(root));
-    EXPECT_FALSE(fs::exists(fs::path(saved) / "quorvane-update-test_13.0.3_all.deb"));
-    const auto lines = program.logLines();
-    ASSERT_FALSE(lines.empty());
-    EXPECT_NE(lines.back().find("does not match its SHA-256 checksum, so it was not installed"),
+    // The checksum of another file: the one on the service was replaced or damaged.
+    const std::string logged =
+        refusalLogged(QUORVANE_TEST_KEY_UPDATE_PROGRAM, work, package,
+                      SigningKey::builtIntoTestProgram().signFile(package),
+                      "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_NE(logged.find("does not match its SHA-256 checksum, so it was not installed"),
               std::string::npos);
+}
+
+TEST(UpdaterProgram, InstallsNothingThePublisherDidNotSignWhateverTheChecksum) {
+    TempFolder work;
+    const std::string package = buildPackage(work);
+    // Signed by a key of the same kind, made the same way, but not the publisher's.
+    const SigningKey stranger;
+    for (const std::string& signature : {stranger.signFile(package), std::string()}) {
+        const std::string logged =
+            refusalLogged(QUORVANE_TEST_KEY_UPDATE_PROGRAM, work, package, signature);
+        EXPECT_NE(logged.find(kNotSignedMessage), std::string::npos) << logged;
+    }
+}
+
+TEST(UpdaterProgram, BuiltWithoutThePublishersKeyInstallsNoDownloadedUpdate) {
+    if (QUORVANE_UPDATE_PROGRAM_HAS_KEY) {
+        GTEST_SKIP() << "this build has the publisher's key (QUORVANE_UPDATE_PUBLIC_KEY)";
+    }
+    TempFolder work;
+    const std::string package = buildPackage(work);
+    const std::string logged = refusalLogged(QUORVANE_UPDATE_PROGRAM, work, package,
+                                             SigningKey::builtIntoTestProgram().signFile(package));
+    EXPECT_NE(logged.find("built without the publisher's key"), std::string::npos);
+    EXPECT_NE(logged.find("sudo apt update"), std::string::npos);
 }
 
 }  // namespace quorvane::test

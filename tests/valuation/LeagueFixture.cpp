@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "LeagueFixture.h"
 
+#include <cmath>
+
+#include "model/DraftModelLoader.h"
+#include "valuation/PointsValuation.h"
+#include "valuation/RotisserieValuation.h"
+#include "valuation/SgpDenominators.h"
+
 #include <fmt/format.h>
 
 #include "draftconfig/DraftLoader.h"
@@ -96,7 +103,52 @@ double League::dollars(int playerid, int year) {
 }
 
 double League::sgpAboveLevel(int playerid) {
-    return m_program.scalar(fmt::format("select sgp from proj_cats where playerid = {}", playerid));
+    ProgramState& state = m_program.state;
+    const DraftModel* model = currentDraftModel(state, m_program.dialogs);
+    if (model == nullptr || !loadSgpDenominators(state, m_program.dialogs)) {
+        return std::nan("");
+    }
+    const auto valuation = rotisserieValuation(*state.draftSettings, state.sgpDenominators, *model,
+                                               state.showInflation);
+    if (valuation) {
+        for (const RotisserieValuation::Player& player : valuation->players) {
+            if (player.playerid == playerid) {
+                return player.aboveLevel;
+            }
+        }
+    }
+    return std::nan("");
+}
+
+std::optional<double> League::vbd(int playerid) {
+    ProgramState& state = m_program.state;
+    const DraftModel* model = currentDraftModel(state, m_program.dialogs);
+    const auto valuation = model != nullptr
+                               ? pointsValuation(*state.draftSettings, *model, state.showInflation)
+                               : std::nullopt;
+    if (valuation) {
+        for (const PointsValuation::Player& player : valuation->players) {
+            if (player.playerid == playerid) {
+                return player.vbd;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> League::baselinePositions() {
+    ProgramState& state = m_program.state;
+    const DraftModel* model = currentDraftModel(state, m_program.dialogs);
+    const auto valuation = model != nullptr
+                               ? pointsValuation(*state.draftSettings, *model, state.showInflation)
+                               : std::nullopt;
+    std::vector<std::string> letters;
+    if (valuation) {
+        for (const auto& baseline : valuation->baselines) {
+            letters.emplace_back(baseline.position);
+        }
+    }
+    return letters;
 }
 
 int League::rank(int playerid, int year) {

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "support/TestProgram.h"
 
@@ -57,8 +59,12 @@ class League {
 
     int teamId(int draftposition);
     double dollars(int playerid, int year = kProjectionYear);
-    // His SGP above his group's replacement level, as the last run left it in proj_cats.
+    // His SGP above his group's replacement level, as the valuation works it out now.
     double sgpAboveLevel(int playerid);
+    // His value over the baseline of a points league (none without a position that has one).
+    std::optional<double> vbd(int playerid);
+    // The positions whose last starter set a baseline in a points league.
+    std::vector<std::string> baselinePositions();
     int rank(int playerid, int year = kProjectionYear);
 
     int id = 0;

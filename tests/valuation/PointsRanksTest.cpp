@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "LeagueFixture.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
@@ -9,9 +11,8 @@ namespace quorvane::test {
 
 namespace {
 
-double vbd(TestProgram& program, int playerid) {
-    return program.scalar("select vbd from vbd_player_points where playerid = " +
-                          std::to_string(playerid));
+double vbd(League& league, int playerid) {
+    return league.vbd(playerid).value_or(0.0);
 }
 
 // Two guard slots a team (PG, SG and a shared G) in a 12-team points league: 18 point guards
@@ -63,19 +64,20 @@ TEST(ValueBasedRanks, ForwardSlotsCountHalfTowardsSmallAndPowerForwards) {
     ASSERT_TRUE(calcRanks(program.state, program.dialogs));
 
     // SF baseline: the 4th of 97, 88, 81, 74 is 74. PF baseline: the 4th of 105, 92, 70, 63 is 63.
-    EXPECT_DOUBLE_EQ(vbd(program, 1), 97 - 74);
-    EXPECT_DOUBLE_EQ(vbd(program, 5), 66 - 74);
-    EXPECT_DOUBLE_EQ(vbd(program, 7), 43 - 74);
-    EXPECT_DOUBLE_EQ(vbd(program, 11), 105 - 63);
-    EXPECT_DOUBLE_EQ(vbd(program, 15), 55 - 63);
-    EXPECT_DOUBLE_EQ(vbd(program, 17), 30 - 63);
+    EXPECT_DOUBLE_EQ(vbd(league, 1), 97 - 74);
+    EXPECT_DOUBLE_EQ(vbd(league, 5), 66 - 74);
+    EXPECT_DOUBLE_EQ(vbd(league, 7), 43 - 74);
+    EXPECT_DOUBLE_EQ(vbd(league, 11), 105 - 63);
+    EXPECT_DOUBLE_EQ(vbd(league, 15), 55 - 63);
+    EXPECT_DOUBLE_EQ(vbd(league, 17), 30 - 63);
     // vbd 42, 29, 23, 14, then 7 twice (81 and 70).
     EXPECT_EQ(league.rank(11), 1);
     EXPECT_EQ(league.rank(12), 2);
     EXPECT_EQ(league.rank(1), 3);
     EXPECT_EQ(league.rank(3), 5);
     EXPECT_EQ(league.rank(13), 5);
-    EXPECT_EQ(program.scalar("select count(*) from vbd_position_points where pos = 'F'"), 0);
+    const std::vector<std::string> baselines = league.baselinePositions();
+    EXPECT_EQ(std::count(baselines.begin(), baselines.end(), "F"), 0);
 }
 
 TEST(ValueBasedRanks, PointGuardAndShootingGuardBaselinesOfEighteen) {
@@ -85,10 +87,10 @@ TEST(ValueBasedRanks, PointGuardAndShootingGuardBaselinesOfEighteen) {
     ASSERT_TRUE(calcRanks(program.state, program.dialogs));
 
     // PG baseline: 18th of 500, 139..100, 90 is 123. SG baseline: 18th of 239..200 is 222.
-    EXPECT_DOUBLE_EQ(vbd(program, 139), 16);
-    EXPECT_DOUBLE_EQ(vbd(program, 239), 17);
-    EXPECT_DOUBLE_EQ(vbd(program, 1), 377);  // the better of 377 and 278
-    EXPECT_DOUBLE_EQ(vbd(program, 2), -33);
+    EXPECT_DOUBLE_EQ(vbd(league, 139), 16);
+    EXPECT_DOUBLE_EQ(vbd(league, 239), 17);
+    EXPECT_DOUBLE_EQ(vbd(league, 1), 377);  // the better of 377 and 278
+    EXPECT_DOUBLE_EQ(vbd(league, 2), -33);
     EXPECT_EQ(league.rank(1), 1);
     EXPECT_EQ(league.rank(239), 2);
     EXPECT_EQ(league.rank(238), 3);  // 16, tied with the best point guard
@@ -107,9 +109,9 @@ TEST(ValueBasedRanks, GuardOnlyLeagueHasOneBaselineForAllGuards) {
     ASSERT_TRUE(calcRanks(program.state, program.dialogs));
 
     // 24 guards start: 500, 239..217 - baseline 217.
-    EXPECT_DOUBLE_EQ(vbd(program, 1), 283);
-    EXPECT_DOUBLE_EQ(vbd(program, 139), -78);
-    EXPECT_EQ(program.scalar("select count(*) from vbd_position_points where pos <> 'G'"), 0);
+    EXPECT_DOUBLE_EQ(vbd(league, 1), 283);
+    EXPECT_DOUBLE_EQ(vbd(league, 139), -78);
+    EXPECT_EQ(league.baselinePositions(), std::vector<std::string>{"G"});
 }
 
 TEST(ValueBasedRanks, AuctionSharesTheMoneyOverTheStartersAndLeavesOthersAtZero) {
@@ -175,9 +177,9 @@ TEST(ValueBasedRanks, WeightsAndOddBaselineCounts) {
     ASSERT_TRUE(calcRanks(program.state, program.dialogs));
 
     // Points 2 x 10k - k = 19k: 114, 95, 76, 57 start; baseline 57.
-    EXPECT_DOUBLE_EQ(vbd(program, 6), 57);
-    EXPECT_DOUBLE_EQ(vbd(program, 3), 0);
-    EXPECT_DOUBLE_EQ(vbd(program, 1), -38);
+    EXPECT_DOUBLE_EQ(vbd(league, 6), 57);
+    EXPECT_DOUBLE_EQ(vbd(league, 3), 0);
+    EXPECT_DOUBLE_EQ(vbd(league, 1), -38);
     EXPECT_EQ(league.rank(6), 1);
     EXPECT_EQ(league.rank(1), 6);
 }

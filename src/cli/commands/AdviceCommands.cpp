@@ -10,12 +10,12 @@
 
 #include "advice/KeeperSurplus.h"
 #include "advice/TeamAdvice.h"
-#include "advicedata/DraftModelLoader.h"
 #include "advicedata/Punts.h"
 #include "advicedata/ValuationFigureReader.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/OptionChecks.h"
+#include "model/DraftModelLoader.h"
 #include "store/NumberText.h"
 #include "valuation/Ranks.h"
 

@@ -9,6 +9,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/ProgramFiles.h"
+#include "projections/Nicknames.h"
 #include "projections/SampleProjections.h"
 
 namespace quorvane::cli {
@@ -19,11 +20,13 @@ namespace {
 // the command then fails, so an incomplete installation shows at once.
 int runPaths(CliContext& context) {
     const auto sample = findSampleProjections();
+    const auto nicknames = findDataFile(kNicknamesFileName);
     const std::string help = localHelpFolder();
     const std::string updater = updaterPath();
     const std::string desktop = desktopProgramPath();
     context.writeCsv({"file", "path"});
     context.writeCsv({"sample projections", sample.value_or("missing")});
+    context.writeCsv({"nickname table", nicknames.value_or("missing")});
     context.writeCsv({"help pages", help});
     context.writeCsv({"updater", updater});
     context.writeCsv({"desktop program", desktop.empty() ? "missing" : desktop});
@@ -31,7 +34,7 @@ int runPaths(CliContext& context) {
         context.dataDirOption.empty() ? std::nullopt
                                       : std::optional<std::string>(context.dataDirOption));
     context.writeCsv({"data folder", chosenDataFolder(candidates)});
-    return sample && !desktop.empty() ? kExitDone : kExitFailed;
+    return sample && nicknames && !desktop.empty() ? kExitDone : kExitFailed;
 }
 
 }  // namespace
@@ -39,8 +42,8 @@ int runPaths(CliContext& context) {
 void addPathsCommand(CLI::App& app, CliContext& context) {
     CLI::App* paths =
         app.add_subcommand("paths",
-                           "Where the program finds its sample projections, help pages, "
-                           "updater and desktop program");
+                           "Where the program finds its sample projections, nickname table, "
+                           "help pages, updater and desktop program");
     paths->callback([&context] { context.exitCode = runPaths(context); });
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "advice/DraftModel.h"
+#include "model/DraftModel.h"
 
 namespace quorvane {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "advice/DraftModel.h"
+#include "model/DraftModel.h"
 
 namespace quorvane {
 

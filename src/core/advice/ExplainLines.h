@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "advice/DraftModel.h"
 #include "advice/ZScores.h"
+#include "model/DraftModel.h"
 
 namespace quorvane {
 

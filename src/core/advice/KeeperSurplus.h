@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "advice/DraftModel.h"
+#include "model/DraftModel.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "advice/DraftModel.h"
+#include "model/DraftModel.h"
 
 namespace quorvane {
 

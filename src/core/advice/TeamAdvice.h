@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "advice/DraftModel.h"
 #include "advice/ExpectedStandings.h"
 #include "advice/NextAvailable.h"
 #include "advice/ZScores.h"
 #include "app/GridTable.h"
+#include "model/DraftModel.h"
 
 namespace quorvane {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "advice/DraftModel.h"
+#include "model/DraftModel.h"
 
 namespace quorvane {
 

@@ -3,10 +3,10 @@
 
 #include <fmt/format.h>
 
-#include "advicedata/DraftModelLoader.h"
 #include "advicedata/ValuationFigureReader.h"
 #include "app/PlayerPages.h"
 #include "app/ProgramState.h"
+#include "model/DraftModelLoader.h"
 
 namespace quorvane {
 

@@ -6,9 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "advice/DraftModel.h"
 #include "advice/ExplainLines.h"
 #include "advice/TeamAdvice.h"
+#include "model/DraftModel.h"
 
 namespace quorvane {
 

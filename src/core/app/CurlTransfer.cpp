@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "app/CurlTransfer.h"
 
+#include "app/CurlFailure.h"
+
 #include <curl/curl.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace quorvane {
 
@@ -27,20 +31,16 @@ void initialiseCurlOnce() {
     });
 }
 
-// OpenSSL's verification results X509_V_ERR_HOSTNAME_MISMATCH and
-// X509_V_ERR_IP_ADDRESS_MISMATCH, which curl hands on as plain numbers.
-constexpr long kX509HostMismatch = 62;
-constexpr long kX509IpAddressMismatch = 64;
-
 struct Body {
     std::string text;
+    std::size_t limit = kTransferBodyLimit;
     bool tooLarge = false;
 };
 
 size_t appendBody(char* data, size_t size, size_t count, void* target) {
     auto* body = static_cast<Body*>(target);
     const size_t bytes = size * count;
-    if (body->text.size() + bytes > kTransferBodyLimit) {
+    if (body->text.size() + bytes > body->limit) {
         body->tooLarge = true;
         return 0;  // makes curl stop the transfer
     }
@@ -107,40 +107,6 @@ bool isHttpsUrl(const std::string& url) {
     return true;
 }
 
-// Curl reports both kinds of certificate refusal with one code. Its own host-name check, which
-// runs after the chain was verified, leaves no verification result behind but says "target host
-// name" in its error text; OpenSSL's own check gives the mismatch as its result.
-TransferFailure certificateFailure(CURL* handle, std::string_view errorText) {
-    long verifyResult = 0;
-    curl_easy_getinfo(handle, CURLINFO_SSL_VERIFYRESULT, &verifyResult);
-    return verifyResult == kX509HostMismatch || verifyResult == kX509IpAddressMismatch ||
-                   errorText.find("target host name") != std::string_view::npos
-               ? TransferFailure::CertificateForOtherHost
-               : TransferFailure::CertificateUntrusted;
-}
-
-TransferFailure failureOf(CURLcode result, CURL* handle, std::string_view errorText,
-                          bool tooLarge) {
-    if (tooLarge) {
-        return TransferFailure::AnswerTooLarge;
-    }
-    switch (result) {
-        case CURLE_OK:
-            return TransferFailure::None;
-        case CURLE_OPERATION_TIMEDOUT:
-            return TransferFailure::TimedOut;
-        case CURLE_PEER_FAILED_VERIFICATION:
-            return certificateFailure(handle, errorText);
-        case CURLE_SSL_CACERT_BADFILE:
-        case CURLE_SSL_ISSUER_ERROR:
-            return TransferFailure::CertificateUntrusted;
-        case CURLE_UNSUPPORTED_PROTOCOL:
-            return TransferFailure::NotHttps;
-        default:
-            return TransferFailure::NoConnection;
-    }
-}
-
 // The account request carries the password in its query: it never goes into the log.
 std::string withoutQuery(const std::string& url) {
     return url.substr(0, url.find('?'));
@@ -160,13 +126,14 @@ CurlTransfer::CurlTransfer(std::optional<std::string> caBundle, long timeoutSeco
     : m_caBundle(std::move(caBundle)), m_timeoutSeconds(timeoutSeconds) {}
 
 TransferAnswer CurlTransfer::fetch(const std::string& url) {
-    return fetchRequest({url, {}}).answer;
+    return fetchRequest({url, {}, {}, 0}).answer;
 }
 
 RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     const std::string& url = request.url;
     RequestAnswer reply;
     TransferAnswer& answer = reply.answer;
+    answer.address = withoutQuery(url);
     if (!isHttpsUrl(url)) {
         answer.info = "refused a request that is not HTTPS: " + withoutQuery(url);
         answer.failure = TransferFailure::NotHttps;
@@ -177,10 +144,13 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
                                                                    &curl_easy_cleanup);
     if (!curl) {
         answer.info = "could not start a transfer";
-        answer.failure = TransferFailure::NoConnection;
+        answer.failure = TransferFailure::Other;
         return reply;
     }
     Body body;
+    if (request.bodyLimit > 0) {
+        body.limit = std::min(request.bodyLimit, kTransferBodyLimit);
+    }
     char errorText[CURL_ERROR_SIZE] = {};
     CURL* handle = curl.get();
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
@@ -200,11 +170,23 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     Headers headers;
     curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &readHeader);
     curl_easy_setopt(handle, CURLOPT_HEADERDATA, &headers);
+    std::vector<std::string> lines = request.headers;
+    if (!request.ifNoneMatch.empty()) {
+        lines.push_back("If-None-Match: " + request.ifNoneMatch);
+    }
+    curl_slist* list = nullptr;
+    for (const std::string& line : lines) {
+        curl_slist* longer = curl_slist_append(list, line.c_str());
+        if (longer == nullptr) {
+            curl_slist_free_all(list);
+            answer.info = "could not start a transfer";
+            answer.failure = TransferFailure::Other;
+            return reply;
+        }
+        list = longer;
+    }
     const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> requestHeaders(
-        request.ifNoneMatch.empty()
-            ? nullptr
-            : curl_slist_append(nullptr, ("If-None-Match: " + request.ifNoneMatch).c_str()),
-        &curl_slist_free_all);
+        list, &curl_slist_free_all);
     if (requestHeaders) {
         curl_easy_setopt(handle, CURLOPT_HTTPHEADER, requestHeaders.get());
     }
@@ -215,7 +197,7 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
         // A head that arrived before the time ran out is no answer: its status would read as a
         // successful request with an empty body.
         answer.status = 0;
-        answer.failure = failureOf(result, handle, errorText, body.tooLarge);
+        answer.failure = curlFailureOf(result, handle, errorText, body.tooLarge);
         answer.info = body.tooLarge ? std::string("answer larger than the limit")
                                     : std::string(*errorText != '\0' ? errorText
                                                                      : curl_easy_strerror(result));
@@ -225,6 +207,13 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     answer.body = std::move(body.text);
     reply.etag = std::move(headers.etag);
     reply.retryAfterSeconds = headers.retryAfterSeconds;
+    if (answer.status >= 300 && answer.status < 400) {
+        const char* location = nullptr;
+        if (curl_easy_getinfo(handle, CURLINFO_REDIRECT_URL, &location) == CURLE_OK &&
+            location != nullptr) {
+            reply.redirect = withoutQuery(location);
+        }
+    }
     answer.info = "HTTP " + std::to_string(answer.status) + " (" + withoutQuery(url) + ")";
     return reply;
 }

@@ -14,6 +14,7 @@
 
 namespace quorvane {
 
+class DraftModelCache;
 class RoomAdvice;
 
 // Everything the whole program shares for one run, passed by reference to the operations that
@@ -48,6 +49,8 @@ struct ProgramState {
     // The available players carry the pick advice (Gain, Z, Z$, VONA): always in the desktop
     // program, on asking on the command line, whose scripts rely on the grid's columns.
     bool showAdvice = false;
+    // The open draft held in memory, read again whenever the file changed.
+    std::shared_ptr<DraftModelCache> draftModel;
     // The advice of the last refresh, kept for the grid, the player card and the keepers.
     std::shared_ptr<RoomAdvice> roomAdvice;
 

@@ -5,13 +5,13 @@
 #include <array>
 #include <cctype>
 
+#include "projections/TableFields.h"
 #include "store/NumberText.h"
+#include "store/Utf8Text.h"
 
 namespace quorvane {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 char detectSeparator(std::string_view text) {
     std::array<std::size_t, 3> counts{};
@@ -38,60 +38,6 @@ bool isBlankRecord(const std::vector<std::string>& cells) {
                        [](const std::string& cell) { return cell.empty(); });
 }
 
-// A number with a decimal point or a decimal comma, nothing else: "0.451", "12,5".
-bool looksDecimal(std::string_view cell, char mark) {
-    const std::size_t at = cell.find(mark);
-    if (at == std::string_view::npos || at == 0 || at + 1 == cell.size()) {
-        return false;
-    }
-    const auto digits = [](std::string_view part) {
-        return !part.empty() && std::all_of(part.begin(), part.end(), [](char c) {
-            return std::isdigit(static_cast<unsigned char>(c)) != 0;
-        });
-    };
-    std::string_view whole = cell.substr(0, at);
-    if (whole.front() == '-') {
-        whole.remove_prefix(1);
-    }
-    return digits(whole) && digits(cell.substr(at + 1));
-}
-
-bool detectDecimalComma(const DelimitedTable& table) {
-    if (table.separator == ',') {
-        return false;
-    }
-    long long commas = 0;
-    long long points = 0;
-    for (const TableRecord& record : table.records) {
-        for (const std::string& cell : record.cells) {
-            commas += looksDecimal(cell, ',') ? 1 : 0;
-            points += looksDecimal(cell, '.') ? 1 : 0;
-        }
-    }
-    return commas > points;
-}
-
-bool isValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t length = byte < 0x80           ? 1
-                                   : (byte >> 5) == 0x6  ? 2
-                                   : (byte >> 4) == 0xE  ? 3
-                                   : (byte >> 3) == 0x1E ? 4
-                                                         : 0;
-        if (length == 0 || i + length > text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) {
-                return false;
-            }
-        }
-        i += length;
-    }
-    return true;
-}
-
 // Code points of the bytes 0x80 to 0x9F in the Windows Latin-1 code page (0 where it has none);
 // the bytes from 0xA0 are the code points of the same number.
 constexpr std::array<char16_t, 32> kWindows1252 = {
@@ -110,48 +56,73 @@ std::string asUtf8(std::string_view bytes) {
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         const char32_t code = byte >= 0x80 && byte < 0xA0 ? kWindows1252[byte - 0x80] : byte;
-        if (code < 0x80) {
-            text += static_cast<char>(code == 0 ? '?' : code);
-        } else if (code < 0x800) {
-            text += static_cast<char>(0xC0 | (code >> 6));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            text += static_cast<char>(0xE0 | (code >> 12));
-            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        // Bytes the code page leaves undefined become U+FFFD, never a control character.
+        appendUtf8(text, code == 0 && byte != 0 ? U'\uFFFD' : code);
     }
     return text;
 }
 
-DelimitedTable readDelimitedTable(std::string_view text) {
-    if (text.starts_with(kByteOrderMark)) {
-        text.remove_prefix(kByteOrderMark.size());
+bool TableBuilder::add(long long lineNumber, std::vector<std::string> cells) {
+    m_table.widest = std::max(m_table.widest, cells.size());
+    if (m_table.tooWide()) {
+        return false;
     }
-    DelimitedTable table;
-    table.separator = detectSeparator(text);
+    if (isBlankRecord(cells)) {
+        ++m_table.blankLines;
+        return true;
+    }
+    m_table.records.push_back({lineNumber, std::move(cells)});
+    return true;
+}
+
+DelimitedTable TableBuilder::finish(char separator) {
+    m_table.separator = separator;
+    // Only a cell holding a '.' or a ',' can tell the two conventions apart.
+    std::vector<std::string_view> telling;
+    for (const TableRecord& record : m_table.records) {
+        for (const std::string& cell : record.cells) {
+            if (cell.find_first_of(".,") != std::string::npos && cell.size() < 32) {
+                telling.push_back(cell);
+            }
+        }
+    }
+    m_table.numbers = detectNumberConvention(telling);
+    return std::move(m_table);
+}
+
+DelimitedTable readDelimitedTable(std::string_view original) {
+    const std::string cleaned = withoutByteOrderMarks(original);
+    const std::string_view text = cleaned;
+    const char separator = detectSeparator(text);
+    TableBuilder builder;
 
     long long line = 1;
-    TableRecord record{1, {}};
+    long long recordLine = 1;
+    std::vector<std::string> cells;
     std::string cell;
     bool quoted = false;
     bool wasQuoted = false;
+    bool full = false;
     std::size_t width = 0;  // cells in the record before, to reserve for the next
     const auto endCell = [&] {
-        record.cells.emplace_back(wasQuoted ? std::string_view(cell) : trimmedView(cell));
+        // Past the limit the cells are only counted: the table is refused by its width.
+        if (cells.size() <= kMaxTableColumns) {
+            cells.emplace_back(wasQuoted ? std::string_view(cell) : trimmedView(cell));
+        } else {
+            cells.emplace_back();
+        }
         cell.clear();
         wasQuoted = false;
     };
     const auto endRecord = [&] {
         endCell();
-        width = std::max(width, record.cells.size());
-        if (!isBlankRecord(record.cells)) {
-            table.records.push_back(std::move(record));
-        }
-        record = TableRecord{line, {}};
-        record.cells.reserve(width);
+        width = std::max(width, cells.size());
+        full = !builder.add(recordLine, std::move(cells));
+        cells = {};
+        cells.reserve(std::min(width, kMaxTableColumns + 1));
+        recordLine = line;
     };
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size() && !full; ++i) {
         const char c = text[i];
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
@@ -165,11 +136,11 @@ DelimitedTable readDelimitedTable(std::string_view text) {
                 }
                 cell += c;
             }
-        } else if (c == '"' && trim(cell).empty()) {
+        } else if (c == '"' && trimmedView(cell).empty()) {
             cell.clear();
             quoted = true;
             wasQuoted = true;
-        } else if (c == table.separator) {
+        } else if (c == separator) {
             endCell();
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
@@ -181,10 +152,38 @@ DelimitedTable readDelimitedTable(std::string_view text) {
             cell += c;
         }
     }
-    if (!cell.empty() || !record.cells.empty()) {
+    if (!full && (!cell.empty() || !cells.empty())) {
         endRecord();
     }
-    table.decimalComma = detectDecimalComma(table);
+    return builder.finish(separator);
+}
+
+DelimitedTable readPastedTable(std::string_view text) {
+    return withHeadingsOrNumbered(readDelimitedTable(text));
+}
+
+DelimitedTable withHeadingsOrNumbered(DelimitedTable table) {
+    if (table.records.empty()) {
+        return table;
+    }
+    const std::vector<std::string>& first = table.records.front().cells;
+    const bool holdsNumber = std::any_of(first.begin(), first.end(), [&](const std::string& cell) {
+        return readCheckedNumber(cell, table.numbers, {0.0, 1e12}).ok();
+    });
+    const bool namesAField = std::any_of(first.begin(), first.end(), [](const std::string& cell) {
+        return recogniseHeading(cell).has_value();
+    });
+    table.shortRowsAllowed = true;
+    if (!holdsNumber && namesAField) {
+        return table;
+    }
+    TableRecord headings{0, {}};
+    for (std::size_t c = 0; c < table.widest; ++c) {
+        headings.cells.push_back("Column " + std::to_string(c + 1));
+    }
+    table.records.insert(table.records.begin(), std::move(headings));
+    table.headed = false;
+    table.shortRowsAllowed = true;
     return table;
 }
 

@@ -5,29 +5,64 @@
 #include <string_view>
 #include <vector>
 
+#include "store/CheckedNumber.h"
+
 namespace quorvane {
 
-// One record of a table with the number of the line it starts on (the first line is 1).
+// No projection table has more statistics than this; a wider one is a broken or hostile file,
+// refused before its columns are mapped one by one.
+inline constexpr std::size_t kMaxTableColumns = 1000;
+
+// One record of a table with the number of the line it starts on (the first line is 1); in a
+// workbook the number of its row.
 struct TableRecord {
     long long lineNumber = 0;
     std::vector<std::string> cells;
 };
 
 // A table as a site or a spreadsheet writes it: comma, semicolon or tab separated, fields quoted
-// the RFC 4180 way (a quoted field may hold separators, doubled quotes and line breaks).
+// the RFC 4180 way (a quoted field may hold separators, doubled quotes and line breaks), or the
+// cells of a workbook's sheet.
 struct DelimitedTable {
     char separator = ',';
-    bool decimalComma = false;  // numbers written 0,451 (only with a separator other than ',')
-    std::vector<TableRecord> records;  // blank lines left out
+    NumberConvention numbers = kDecimalPoint;  // decided once from every cell of the table
+    std::vector<TableRecord> records;          // blank and all-empty lines left out
+    long long blankLines = 0;                  // those left out
+    std::size_t widest = 0;  // cells of the widest record; reading stops past kMaxTableColumns
+    bool headed = true;      // false for a pasted table without a heading line ("Column 1" ...)
+    // Workbooks and pasted tables leave the empty cells at the end of a row out.
+    bool shortRowsAllowed = false;
+
+    bool tooWide() const { return widest > kMaxTableColumns; }
+};
+
+// Collects the records of a table as a reader finds them: counts the blank ones, notes the
+// widest and, once all are in, decides the file's number convention.
+class TableBuilder {
+  public:
+    // False once a record wider than kMaxTableColumns came: the reader stops there.
+    bool add(long long lineNumber, std::vector<std::string> cells);
+    DelimitedTable finish(char separator);
+
+  private:
+    DelimitedTable m_table;
 };
 
 // The text as UTF-8: valid UTF-8 stays as it is; anything else is taken for the Windows
 // Latin-1 code page that spreadsheets save "CSV" in, and converted.
 std::string asUtf8(std::string_view bytes);
 
-// Reads the whole text: a UTF-8 byte order mark is dropped, lines may end in CR LF, LF or CR,
-// and the separator is the one of ',', ';' and tab that the first line uses most (outside
-// quotes). Cells keep their text without the surrounding blanks.
+// Reads the whole text: byte order marks are dropped wherever they are, lines may end in CR LF,
+// LF or CR, and the separator is the one of ',', ';' and tab that the first line uses most
+// (outside quotes). Cells keep their text without the surrounding blanks.
 DelimitedTable readDelimitedTable(std::string_view text);
+
+// A table as a browser copies it from a page: tab separated, with a heading line or none. A
+// first line that holds a number, or no heading the import knows, is a row: the table then
+// gets the headings "Column 1", "Column 2" ... for the user to name.
+DelimitedTable readPastedTable(std::string_view text);
+
+// The same decision over a table already read (a table piped to the command line).
+DelimitedTable withHeadingsOrNumbered(DelimitedTable table);
 
 }  // namespace quorvane

@@ -5,6 +5,8 @@
 #include <array>
 #include <cctype>
 
+#include "store/NumberText.h"
+
 namespace quorvane {
 
 namespace {
@@ -73,9 +75,10 @@ std::string foldText(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x80) {
-            folded += std::isalnum(byte) != 0       ? static_cast<char>(std::tolower(byte))
-                      : byte == '\'' || byte == '.' ? '\0'
-                                                    : ' ';
+            // A '?' stands for a letter a code page could not hold; it stays as a wildcard.
+            folded += std::isalnum(byte) != 0 || byte == '?' ? static_cast<char>(std::tolower(byte))
+                      : byte == '\'' || byte == '.'          ? '\0'
+                                                             : ' ';
             ++i;
             continue;
         }
@@ -99,13 +102,31 @@ bool isSuffix(std::string_view word) {
     return word == "jr" || word == "sr" || word == "ii" || word == "iii" || word == "iv";
 }
 
-std::vector<std::string> words(std::string_view text) {
-    std::vector<std::string> result;
+// A word with a dot between two letters is initials ("J.R.", "C.J."), never the suffix "Jr.".
+bool isDottedInitials(std::string_view word) {
+    for (std::size_t i = 1; i + 1 < word.size(); ++i) {
+        if (word[i] == '.' && std::isalpha(static_cast<unsigned char>(word[i - 1])) != 0 &&
+            std::isalpha(static_cast<unsigned char>(word[i + 1])) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The folded words of a name, and whether its last word is a suffix: only a separate last word
+// spelled Jr., Sr., II, III or IV is one.
+struct NameWords {
+    std::vector<std::string> words;
+    bool endsInSuffix = false;
+};
+
+NameWords words(std::string_view text) {
+    NameWords result;
     std::string word;
     for (const char c : foldText(text)) {
         if (c == ' ') {
             if (!word.empty()) {
-                result.push_back(std::move(word));
+                result.words.push_back(std::move(word));
                 word.clear();
             }
         } else {
@@ -113,19 +134,43 @@ std::vector<std::string> words(std::string_view text) {
         }
     }
     if (!word.empty()) {
-        result.push_back(std::move(word));
+        result.words.push_back(std::move(word));
     }
+    std::string_view lastWritten = trimmedView(text);
+    if (const std::size_t blank = lastWritten.find_last_of(" \t");
+        blank != std::string_view::npos) {
+        lastWritten.remove_prefix(blank + 1);
+    }
+    result.endsInSuffix =
+        result.words.size() > 1 && isSuffix(result.words.back()) && !isDottedInitials(lastWritten);
     return result;
 }
 
-std::string joinWithoutSuffixes(const std::vector<std::string>& all) {
+std::string joined(const std::vector<std::string>& all, bool dropLast) {
     std::string key;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (i == 0 || !isSuffix(all[i])) {
-            key += all[i];
-        }
+    for (std::size_t i = 0; i + (dropLast ? 1 : 0) < all.size(); ++i) {
+        key += all[i];
     }
     return key;
+}
+
+// "Last, First" or "Name, Jr.": after the comma only a suffix means the second.
+bool commaIsSuffix(std::string_view afterComma) {
+    const NameWords after = words(afterComma);
+    return !after.words.empty() && after.words.size() == 1 && isSuffix(after.words.front()) &&
+           !isDottedInitials(trimmedView(afterComma));
+}
+
+NameWords firstThenLast(std::string_view firstname, std::string_view lastname) {
+    NameWords all = words(firstname);
+    NameWords last = words(lastname);
+    for (std::string& word : last.words) {
+        all.words.push_back(std::move(word));
+    }
+    all.endsInSuffix = last.endsInSuffix ||
+                       (last.words.size() == 1 && all.words.size() > 1 &&
+                        isSuffix(all.words.back()) && !isDottedInitials(trimmedView(lastname)));
+    return all;
 }
 
 struct TeamAlias {
@@ -167,22 +212,36 @@ bool hasTeam(const PlayerCandidate& candidate, const std::string& team, bool fir
 
 std::string normalisePlayerName(std::string_view fullName) {
     const std::size_t comma = fullName.find(',');
-    if (comma != std::string_view::npos) {
-        const std::vector<std::string> after = words(fullName.substr(comma + 1));
-        const bool onlySuffixes = std::all_of(after.begin(), after.end(), isSuffix);
-        if (!onlySuffixes) {
-            return normalisePlayerName(fullName.substr(comma + 1), fullName.substr(0, comma));
-        }
+    if (comma != std::string_view::npos && !commaIsSuffix(fullName.substr(comma + 1))) {
+        return normalisePlayerName(fullName.substr(comma + 1), fullName.substr(0, comma));
     }
-    return joinWithoutSuffixes(words(fullName));
+    const NameWords all = words(fullName);
+    return joined(all.words, all.endsInSuffix);
 }
 
 std::string normalisePlayerName(std::string_view firstname, std::string_view lastname) {
-    std::vector<std::string> all = words(firstname);
-    for (std::string& word : words(lastname)) {
-        all.push_back(std::move(word));
+    const NameWords all = firstThenLast(firstname, lastname);
+    return joined(all.words, all.endsInSuffix);
+}
+
+std::vector<std::string> alternateNameKeys(std::string_view fullName) {
+    std::vector<std::string> keys;
+    const auto add = [&](std::string key) {
+        if (!key.empty() && key != normalisePlayerName(fullName) &&
+            std::find(keys.begin(), keys.end(), key) == keys.end()) {
+            keys.push_back(std::move(key));
+        }
+    };
+    const std::size_t comma = fullName.find(',');
+    if (comma != std::string_view::npos) {
+        // "Smith, JR": the first name J.R. or the suffix; whichever the stored names hold.
+        add(joined(firstThenLast(fullName.substr(comma + 1), fullName.substr(0, comma)).words,
+                   false));
+        add(joined(words(fullName).words, false));
     }
-    return joinWithoutSuffixes(all);
+    // A last word that only looks like a suffix: "Kevin Iv" is unlikely, "Mo Sr" not.
+    add(joined(words(fullName).words, false));
+    return keys;
 }
 
 std::string normaliseTeamCode(std::string_view team) {
@@ -276,8 +335,37 @@ PlayerMatch PlayerNameMatcher::match(std::string_view fullName, std::string_view
 
 PlayerMatch PlayerNameMatcher::matchKey(const std::string& nameKey, std::string_view team,
                                         const std::optional<std::array<int, 5>>& flags) const {
+    return decide(findByKey(nameKey), team, flags);
+}
+
+PlayerMatch PlayerNameMatcher::matchPattern(const std::string& pattern, std::string_view team,
+                                            const std::optional<std::array<int, 5>>& flags) const {
+    std::vector<const PlayerCandidate*> found;
+    for (const auto& [key, players] : m_byName) {
+        if (key.size() != pattern.size() ||
+            !std::equal(key.begin(), key.end(), pattern.begin(), [](char stored, char wanted) {
+                return wanted == '?' || stored == wanted;
+            })) {
+            continue;
+        }
+        for (const PlayerCandidate& candidate : players) {
+            if (std::none_of(found.begin(), found.end(), [&](const PlayerCandidate* known) {
+                    return known->playerid == candidate.playerid;
+                })) {
+                found.push_back(&candidate);
+            }
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const PlayerCandidate* a, const PlayerCandidate* b) {
+        return a->playerid < b->playerid;
+    });
+    return decide(std::move(found), team, flags);
+}
+
+PlayerMatch PlayerNameMatcher::decide(std::vector<const PlayerCandidate*> found,
+                                      std::string_view team,
+                                      const std::optional<std::array<int, 5>>& flags) const {
     PlayerMatch result;
-    std::vector<const PlayerCandidate*> found = findByKey(nameKey);
     if (found.size() > 1) {
         if (auto byTeam = decideByTeam(found, team); !byTeam.empty()) {
             found = std::move(byTeam);

@@ -11,10 +11,15 @@
 namespace quorvane {
 
 // The key a player's name is compared by: accents folded (Dončić -> doncic), case, blanks and
-// punctuation ignored, and the suffixes Jr., Sr., II, III, IV left out. "Last, First" is read as
-// "First Last".
+// punctuation ignored, initials with or without dots alike (J.R. = JR), and a suffix Jr., Sr.,
+// II, III or IV left out when it is a separate last word. "Last, First" is read as "First Last".
+// A '?' (a letter a code page lost) is kept as a wildcard.
 std::string normalisePlayerName(std::string_view fullName);
 std::string normalisePlayerName(std::string_view firstname, std::string_view lastname);
+
+// Other keys the name may be stored under where its writing is ambiguous: "Smith, JR" read as
+// J.R. Smith as well as Smith Jr., a last word kept that looked like a suffix.
+std::vector<std::string> alternateNameKeys(std::string_view fullName);
 
 // A team code as it is compared: upper case, with the different codes sites use for one team
 // made one (BKN and BRK, PHX and PHO, GS and GSW, ...).
@@ -63,8 +68,15 @@ class PlayerNameMatcher {
     PlayerMatch matchKey(const std::string& nameKey, std::string_view team,
                          const std::optional<std::array<int, 5>>& flags = std::nullopt) const;
 
+    // A key holding '?' wildcards, each one letter: every player whose key fits it, decided by
+    // team and position as matchKey does.
+    PlayerMatch matchPattern(const std::string& pattern, std::string_view team,
+                             const std::optional<std::array<int, 5>>& flags = std::nullopt) const;
+
   private:
     std::vector<const PlayerCandidate*> findByKey(const std::string& key) const;
+    PlayerMatch decide(std::vector<const PlayerCandidate*> found, std::string_view team,
+                       const std::optional<std::array<int, 5>>& flags) const;
 
     std::unordered_map<std::string, std::vector<PlayerCandidate>> m_byName;
 };

@@ -24,8 +24,8 @@ bool successful(const TransferAnswer& answer) {
 // the service refuses the file, and that refusal would read as a wrong password.
 bool requestAccount(const ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer,
                     const Log& log, std::string_view user, std::string_view password) {
-    const std::string url = serviceUrl(state.serviceHost, accountRequestPath(user, password));
-    const TransferAnswer answer = fetchUrlQuietly(transfer, dialogs, url);
+    const TransferAnswer answer = fetchUrlQuietly(
+        transfer, dialogs, serviceUrl(state.serviceHost, accountRequestPath(user, password)));
     if (successful(answer)) {
         return true;
     }
@@ -41,7 +41,7 @@ bool requestAccount(const ProgramState& state, UserDialogs& dialogs, UrlTransfer
     } else {
         // No answer, a time-out, or a service that failed: the connection's fault, not the
         // user's name or password.
-        reportNotConnected(dialogs, log, answer, url, state.supportAddress);
+        reportNotConnected(dialogs, log, answer, state.supportAddress);
     }
     return false;
 }

@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include "projections/ProjectionRow.h"
+#include "store/CheckedNumber.h"
 #include "store/NumberText.h"
 
 namespace quorvane {
@@ -50,8 +51,8 @@ constexpr std::array<const char*, kProjectionFieldCount> kFieldNames = {"playeri
 constexpr int kFirstStatField = 8;
 constexpr int kRevisionField = 24;
 constexpr int kFirstFlagField = 27;
-// Figures are stored in 16-bit ranges by the old data files; no count is negative.
-constexpr long long kLargestFigure = 32767;
+// Position flags were stored in 16-bit ranges by the old data files.
+constexpr long long kLargestFlag = 32767;
 constexpr long long kFirstYear = 1900;
 constexpr long long kLastYear = 2999;
 
@@ -193,21 +194,27 @@ ParsedProjectionLine parseProjectionLine(std::string_view line) {
     row.dob = readDate(fields[7]);
     for (std::size_t i = 0; i < kProjectionStatCount; ++i) {
         const int field = kFirstStatField + static_cast<int>(i);
-        const auto value = whole(field, 0, kLargestFigure);
-        if (!value) {
-            return fault(field, fmt::format("{} is not a whole number from 0 to {}",
-                                            fieldLabel(field), kLargestFigure));
+        // A season's plausible range: a figure beyond it is a broken line, not a great season.
+        const FieldRange range = i == 0 ? kGamesRange : i == 1 ? kMinutesRange : kCountingRange;
+        // The program's own file writes plain digits: no sign, exponent or separator.
+        const NumberReading value =
+            readWhole(fields[field]) ? readCheckedWholeNumber(fields[field], kDecimalPoint, range)
+                                     : NumberReading{NumberStatus::NotANumber, 0.0};
+        if (!value.ok()) {
+            return fault(field,
+                         fmt::format("{} is not a whole number from {} to {}", fieldLabel(field),
+                                     numberText(range.low), numberText(range.high)));
         }
-        row.stats[i] = *value;
+        row.stats[i] = static_cast<int>(value.value);
     }
     row.revisiondate =
         readDate(fields[kRevisionField]).value_or(std::string(fields[kRevisionField]));
     for (std::size_t i = 0; i < kProjectionFlagCount; ++i) {
         const int field = kFirstFlagField + static_cast<int>(i);
-        const auto value = whole(field, 0, kLargestFigure);
+        const auto value = whole(field, 0, kLargestFlag);
         if (!value) {
             return fault(field, fmt::format("{} is not a whole number from 0 to {}",
-                                            fieldLabel(field), kLargestFigure));
+                                            fieldLabel(field), kLargestFlag));
         }
         row.flags[i] = *value;
     }

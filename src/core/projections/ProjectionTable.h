@@ -9,11 +9,20 @@
 
 #include "projections/DelimitedTable.h"
 #include "projections/TableFields.h"
+#include "projections/TableFile.h"
 
 namespace quorvane {
 
 struct ProgramState;
 class UserDialogs;
+
+// What the user decided for a row the import could not settle alone.
+struct RowChoice {
+    enum class Kind { Player, NewPlayer, Skip };
+    std::string row;  // the name as the table writes it, or "NAME (line N)" as reports name rows
+    Kind kind = Kind::Player;
+    int playerid = 0;  // for Kind::Player
+};
 
 // How a projection table is to be read; everything left empty is detected.
 struct TableImportOptions {
@@ -22,12 +31,21 @@ struct TableImportOptions {
     std::vector<std::pair<std::string, TableField>> mappings;  // heading -> field, over the aliases
     std::string source;  // names the ADP and AAV figures; the file's name when empty
     bool dryRun = false;
+    std::string sheet;               // a workbook's sheet; its first when empty
+    std::vector<RowChoice> choices;  // rows the user matched, made new or skipped
+    // More than half of the rows matching nobody means a wrong name column or season: such an
+    // import is refused unless the user says the new players are meant.
+    bool allowNew = false;
 };
 
 struct TableColumn {
     std::string heading;
     TableField field = TableField::Ignore;
-    bool known = false;  // the alias table or a mapping named it
+    bool known = false;  // the alias table, the heading's words or a mapping named it
+    // For a column the import does not use: the field it was nearest to, and the column (from 1)
+    // that feeds that field already when it named one, else 0.
+    TableField closest = TableField::Ignore;
+    std::size_t usedColumn = 0;
 };
 
 // Which field each column feeds and whether the figures are per game.
@@ -41,22 +59,59 @@ struct TableLayout {
 // mappings; a field fed by two columns takes the first.
 TableLayout mapTableColumns(const DelimitedTable& table, const TableImportOptions& options);
 
+// A stored player offered for a row.
+struct PlayerSuggestion {
+    int playerid = 0;
+    std::string name;  // "First Last"
+    std::string team;
+};
+
+// A row the user may want to settle before the import writes.
+struct ReviewRow {
+    enum class Kind {
+        NoMatch,      // matches nobody: becomes a new player unless the user says otherwise
+        Ambiguous,    // fits several players that neither team nor position tells apart: skipped
+        LostLetters,  // the file's code page lost letters of the name ("Joki?"): skipped
+        SingleName,   // one name only, which matches nobody: skipped
+    };
+    Kind kind = Kind::NoMatch;
+    std::string label;  // "Name (line N)"
+    std::string team;
+    // Ambiguous: every player the name fits; otherwise up to three closest players, those of
+    // the row's team first, then by the distance of their names.
+    std::vector<PlayerSuggestion> candidates;
+    bool canBeNew() const { return kind == Kind::NoMatch || kind == Kind::Ambiguous; }
+};
+
 struct TableImportReport {
     TableLayout layout;
     int season = 0;
     std::string source;
+    std::string sheet;  // the workbook's sheet read, empty for a text table
     long long matched = 0;
     long long created = 0;
     long long ambiguous = 0;
-    long long skipped = 0;  // repeated heading lines, rows without a name, a player's second row
+    long long skipped = 0;  // every row left out, for whatever reason below
     std::vector<std::string> createdNames;
     std::vector<std::string> ambiguousNames;  // "Name (line N)"
     std::vector<std::string> notes;           // points that disagree, rows given twice
+    std::vector<std::string> skippedRows;     // "line 7: has 3 cells where the heading has 17"
+    std::vector<std::string> skippedCounts;   // "2 blank lines", "1 aggregate row" ...
+    std::vector<ReviewRow> review;            // rows the user may settle (dry run and window)
+    long long playerRows = 0;                 // rows that stand for a player
+    bool manyNew = false;                     // more than half of them would become new players
 };
 
-// Reads a table file whole; nullopt after "could not be opened" was shown and logged.
-std::optional<DelimitedTable> readProjectionTableFile(ProgramState& state, UserDialogs& dialogs,
-                                                      const std::string& path);
+// Reads a table file whole (a text table or a workbook's sheet); nullopt after the refusal
+// ("could not be opened", "is a ZIP file but not a workbook" ...) was shown and logged.
+std::optional<TableFile> readProjectionTableFile(ProgramState& state, UserDialogs& dialogs,
+                                                 const std::string& path,
+                                                 const std::string& sheet = {});
+
+// The same for bytes already read (standard input, the clipboard); `label` names them.
+std::optional<TableFile> readProjectionTableBytes(ProgramState& state, UserDialogs& dialogs,
+                                                  std::string_view bytes, const std::string& label,
+                                                  const std::string& sheet = {});
 
 // Imports a projection table of any common layout: maps its columns, turns per-game figures
 // into season totals, matches each row to a player by name (and team where two share a name),

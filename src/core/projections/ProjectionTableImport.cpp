@@ -10,12 +10,13 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "projections/Nicknames.h"
 #include "projections/PlayerAdp.h"
 #include "projections/ProjectionTable.h"
 #include "projections/ProjectionWriter.h"
 #include "projections/StoredPlayers.h"
+#include "projections/TablePlan.h"
 #include "projections/TableRows.h"
-#include "projections/TableTotals.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 
@@ -26,155 +27,15 @@ namespace {
 constexpr std::string_view kInvalidFileTitle = "Invalid File";
 constexpr long long kProgressInterval = 64;
 
-// One player-season the import will write.
-struct PlannedRow {
-    const TableRow* source = nullptr;
-    bool created = false;
-    std::string draftAddedPos;  // a new player's first position as the table wrote it
-    ProjectionRow row;
-};
-
-struct ImportPlan {
-    TableImportReport report;
-    std::vector<PlannedRow> rows;
-};
-
-std::string describeRow(const TableRow& row) {
-    return fmt::format("{} (line {})", row.name, row.lineNumber);
-}
-
-bool isMultiTeamMark(const std::string& team) {
-    return team == "TOT" || team == "2TM" || team == "3TM" || team == "4TM";
-}
+constexpr std::string_view kCheckTableTitle = "Check the Table";
 
 bool hasField(const TableLayout& layout, TableField field) {
     return std::any_of(layout.columns.begin(), layout.columns.end(),
                        [field](const TableColumn& column) { return column.field == field; });
 }
 
-// A new player's names: the table's first and last name columns, else the name split where
-// the program's own file splits it ("Last, First" at the comma, otherwise at the first blank).
-void splitName(const TableRow& source, ProjectionRow& row) {
-    if (!source.lastname.empty()) {
-        row.firstname = source.firstname;
-        row.lastname = source.lastname;
-        return;
-    }
-    const std::size_t comma = source.name.find(',');
-    if (comma != std::string::npos) {
-        row.firstname = trim(source.name.substr(comma + 1));
-        row.lastname = trim(source.name.substr(0, comma));
-        return;
-    }
-    const std::size_t blank = source.name.find(' ');
-    if (blank == std::string::npos) {
-        row.lastname = source.name;
-        return;
-    }
-    row.firstname = source.name.substr(0, blank);
-    row.lastname = trim(source.name.substr(blank + 1));
-}
-
 std::string todayText(const Connection& connection) {
     return connection.log().timestamp().substr(0, 10);
-}
-
-// The season row as it will be written: what the player has stored, with everything the
-// table gives laid over it.
-ProjectionRow buildRow(const PlannedRow& plan, const StoredPlayers& stored, int playerid,
-                       int season, bool perGame, const std::string& revisiondate,
-                       TableImportReport& report) {
-    const TableRow& source = *plan.source;
-    ProjectionRow row;
-    if (const ProjectionRow* own = stored.row(playerid, season)) {
-        row = *own;
-    } else if (const ProjectionRow* other = stored.anyRow(playerid, season)) {
-        row.firstname = other->firstname;
-        row.lastname = other->lastname;
-        row.pos = other->pos;
-        row.team = other->team;
-        row.dob = other->dob;
-        row.flags = other->flags;
-    } else {
-        splitName(source, row);
-    }
-    row.playerid = playerid;
-    row.yearofprojection = season;
-    row.revisiondate = revisiondate;
-    if (!source.team.empty()) {
-        row.team = source.team;
-    }
-    if (source.position) {
-        row.pos = source.position->pos;
-        row.flags = source.position->flags;
-    }
-    const bool known = stored.anyRow(playerid, season) != nullptr;
-    const SeasonTotals totals = seasonTotals(
-        source, perGame,
-        stored.offensiveReboundShare(known ? std::optional<int>(playerid) : std::nullopt, season));
-    if (const auto disagreement = layTotalsOver(totals, perGame, row)) {
-        report.notes.push_back(describeRow(source) + ": " + *disagreement);
-    }
-    return row;
-}
-
-ImportPlan planImport(const TableRows& rows, const StoredPlayers& stored, const TableLayout& layout,
-                      int season, const std::string& revisiondate) {
-    ImportPlan plan;
-    plan.report.layout = layout;
-    plan.report.season = season;
-    plan.report.skipped = rows.skipped;
-    const PlayerNameMatcher matcher = stored.matcher(season);
-    std::unordered_map<int, std::size_t> planOfPlayer;
-    std::unordered_map<std::string, std::size_t> planOfNewName;
-    planOfPlayer.reserve(rows.rows.size());
-    planOfNewName.reserve(rows.rows.size());
-    plan.rows.reserve(rows.rows.size());
-    for (const TableRow& source : rows.rows) {
-        const std::string nameKey = normalisePlayerName(source.name);
-        const PlayerMatch match = matcher.matchKey(nameKey, source.team);
-        if (match.outcome == PlayerMatch::Outcome::Ambiguous) {
-            ++plan.report.ambiguous;
-            plan.report.ambiguousNames.push_back(describeRow(source));
-            continue;
-        }
-        const bool created = match.outcome == PlayerMatch::Outcome::NotFound;
-        std::optional<std::size_t> first;
-        if (const auto earlier = planOfNewName.find(nameKey);
-            created && earlier != planOfNewName.end()) {
-            first = earlier->second;
-        } else if (const auto player = planOfPlayer.find(match.playerid);
-                   !created && player != planOfPlayer.end()) {
-            first = player->second;
-        }
-        if (first) {
-            // A season total row comes first in tables that list a traded player's stints after
-            // it; his team is that of his last stint.
-            PlannedRow& kept = plan.rows[*first];
-            if (isMultiTeamMark(kept.row.team) && !source.team.empty()) {
-                kept.row.team = source.team;
-            }
-            ++plan.report.skipped;
-            plan.report.notes.push_back(describeRow(source) + ": the player's row above was used");
-            continue;
-        }
-        PlannedRow planned;
-        planned.source = &source;
-        planned.created = created;
-        if (created) {
-            planned.draftAddedPos = source.position ? source.position->first : std::string();
-            planOfNewName.emplace(nameKey, plan.rows.size());
-            plan.report.createdNames.push_back(describeRow(source));
-            ++plan.report.created;
-        } else {
-            planOfPlayer.emplace(match.playerid, plan.rows.size());
-            ++plan.report.matched;
-        }
-        planned.row = buildRow(planned, stored, created ? 0 : match.playerid, season,
-                               layout.perGame, revisiondate, plan.report);
-        plan.rows.push_back(std::move(planned));
-    }
-    return plan;
 }
 
 void refuse(UserDialogs& dialogs, const Log& log, const std::string& text,
@@ -184,8 +45,16 @@ void refuse(UserDialogs& dialogs, const Log& log, const std::string& text,
 }
 
 // Refuses a table the import cannot read; true when it may go on.
-bool checkLayout(UserDialogs& dialogs, const Log& log, const TableLayout& layout,
-                 const std::string& label) {
+bool checkLayout(UserDialogs& dialogs, const Log& log, const DelimitedTable& table,
+                 const TableLayout& layout, const std::string& label) {
+    if (table.tooWide()) {
+        refuse(dialogs, log,
+               fmt::format("The table {} has {} columns; a table may have at most {}. Nothing was "
+                           "imported.",
+                           label, table.widest, kMaxTableColumns),
+               fmt::format(" 12010 error: table too wide - {}: {} columns", label, table.widest));
+        return false;
+    }
     if (!layout.missingMappings.empty()) {
         refuse(dialogs, log,
                fmt::format("The table {} has no column {}. Nothing was imported.", label,
@@ -224,7 +93,7 @@ std::optional<TableCellFault> missingGames(const TableRows& rows, const TableLay
         for (const TableRow& row : rows.rows) {
             if (!row.games) {
                 return TableCellFault{row.lineNumber, c + 1, layout.columns[c].heading, "",
-                                      "a number of games"};
+                                      "a number of games"};  // the problem of an empty cell
             }
         }
     }
@@ -346,8 +215,26 @@ std::string sourceName(const TableImportOptions& options, const std::string& lab
 
 }  // namespace
 
-std::optional<DelimitedTable> readProjectionTableFile(ProgramState& state, UserDialogs& dialogs,
-                                                      const std::string& path) {
+namespace {
+
+std::optional<TableFile> readTableOf(ProgramState& state, UserDialogs& dialogs,
+                                     std::string_view bytes, const std::string& label,
+                                     const std::string& sheet, const std::string& path) {
+    auto read = readTableBytes(bytes, path, sheet);
+    if (const auto* problem = std::get_if<FileProblem>(&read)) {
+        refuse(dialogs, state.dbConnection.log(),
+               fmt::format("The file {} {}. Nothing was imported.", label, problem->what),
+               fmt::format(" 12009 error: not a table - {}: {}", label, problem->what));
+        return std::nullopt;
+    }
+    return std::get<TableFile>(std::move(read));
+}
+
+}  // namespace
+
+std::optional<TableFile> readProjectionTableFile(ProgramState& state, UserDialogs& dialogs,
+                                                 const std::string& path,
+                                                 const std::string& sheet) {
     std::error_code error;
     std::ifstream file;
     if (std::filesystem::is_regular_file(path, error)) {
@@ -360,25 +247,35 @@ std::optional<DelimitedTable> readProjectionTableFile(ProgramState& state, UserD
     }
     std::ostringstream contents;
     contents << file.rdbuf();
-    const std::string text = std::move(contents).str();
+    const std::string bytes = std::move(contents).str();
     if (file.bad()) {
         refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be read",
                " 12005 error: could not read file - " + path);
         return std::nullopt;
     }
-    return readDelimitedTable(asUtf8(text));
+    return readTableOf(state, dialogs, bytes, path, sheet, path);
+}
+
+std::optional<TableFile> readProjectionTableBytes(ProgramState& state, UserDialogs& dialogs,
+                                                  std::string_view bytes, const std::string& label,
+                                                  const std::string& sheet) {
+    return readTableOf(state, dialogs, bytes, label, sheet, std::string());
 }
 
 std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
                                                        const std::string& path,
                                                        const TableImportOptions& options) {
-    const auto table = readProjectionTableFile(state, dialogs, path);
-    if (!table) {
+    const auto file = readProjectionTableFile(state, dialogs, path, options.sheet);
+    if (!file) {
         return std::nullopt;
     }
     TableImportOptions named = options;
     named.source = sourceName(options, path);
-    return importProjectionTable(state, dialogs, *table, path, named);
+    auto report = importProjectionTable(state, dialogs, file->table, path, named);
+    if (report) {
+        report->sheet = file->sheet;
+    }
+    return report;
 }
 
 std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
@@ -388,7 +285,7 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
     BusyPointer busy(dialogs);
     const Log& log = state.dbConnection.log();
     const TableLayout layout = mapTableColumns(table, options);
-    if (!checkLayout(dialogs, log, layout, label)) {
+    if (!checkLayout(dialogs, log, table, layout, label)) {
         return std::nullopt;
     }
     auto read = readTableRows(table, layout);
@@ -402,15 +299,19 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
         const std::string what =
             fault->text.empty()
                 ? fmt::format("column {} ({}) is empty where {} is needed", fault->column,
-                              fault->heading, fault->expected)
-                : fmt::format("column {} ({}) holds \"{}\", which is not {}", fault->column,
-                              fault->heading, fault->text, fault->expected);
+                              fault->heading, fault->problem)
+                : fmt::format("column {} ({}) holds \"{}\", which {}", fault->column,
+                              fault->heading, fault->text, fault->problem);
         refuse(dialogs, log,
                fmt::format("Line {} of {} is invalid: {}. Nothing was imported.", fault->lineNumber,
                            label, what),
                fmt::format(" 12004 error: file format was invalid - {} line {}: {}", label,
                            fault->lineNumber, what));
         return std::nullopt;
+    }
+    const auto nicknames = loadNicknames();
+    if (!nicknames) {
+        log.writeEntry(" 12011 warning: nickname table not found - names are matched without it");
     }
     // What is stored is read inside the writer's transaction, so a change another program
     // committed meanwhile is built on rather than overwritten with what was read before it.
@@ -424,11 +325,35 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
         return std::nullopt;
     }
     const int season = options.season.value_or(state.projectionYear);
-    ImportPlan plan = planImport(std::get<TableRows>(read), stored, layout, season,
-                                 todayText(state.dbConnection));
+    auto planned =
+        planImport(std::get<TableRows>(read), stored, nicknames.value_or(NicknameTable()), layout,
+                   season, todayText(state.dbConnection), options.choices);
+    if (const auto* problem = std::get_if<ChoiceProblem>(&planned)) {
+        dialogs.showMessage(kCheckTableTitle, problem->text + " Nothing was imported.",
+                            MessageIcon::Exclamation);
+        log.writeEntry(" 12012 error: import choice refused - " + label + ": " + problem->text);
+        return std::nullopt;
+    }
+    ImportPlan& plan = std::get<ImportPlan>(planned);
     plan.report.source = sourceName(options, label);
+    if (table.blankLines > 0) {
+        plan.report.skipped += table.blankLines;
+        plan.report.skippedCounts.insert(
+            plan.report.skippedCounts.begin(),
+            fmt::format("{} blank line{}", table.blankLines, table.blankLines == 1 ? "" : "s"));
+    }
     if (options.dryRun) {
         return std::move(plan.report);
+    }
+    if (plan.report.manyNew && !options.allowNew) {
+        const std::string text = fmt::format(
+            "{} of the {} players of {} match nobody: the name column or the season may be "
+            "wrong. Nothing was imported; check the table, or allow the new players.",
+            plan.report.created, plan.report.playerRows, label);
+        dialogs.showMessage(kCheckTableTitle, text, MessageIcon::Exclamation);
+        log.writeEntry(fmt::format(" 12013 error: most rows match nobody - {}: {} of {}", label,
+                                   plan.report.created, plan.report.playerRows));
+        return std::nullopt;
     }
     if (!TableWriter(state, dialogs, stored).write(plan, plan.report.source) ||
         !transaction->commit()) {

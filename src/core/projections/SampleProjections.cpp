@@ -9,6 +9,10 @@
 namespace quorvane {
 
 std::optional<std::string> findSampleProjections() {
+    return findDataFile(kSampleProjectionsFileName);
+}
+
+std::optional<std::string> findDataFile(std::string_view fileName) {
     namespace fs = std::filesystem;
     std::error_code error;
     std::vector<fs::path> folders;
@@ -25,7 +29,7 @@ std::optional<std::string> findSampleProjections() {
 #endif
     }
     for (const fs::path& folder : folders) {
-        const fs::path candidate = folder / kSampleProjectionsFileName;
+        const fs::path candidate = folder / fileName;
         if (fs::is_regular_file(candidate, error)) {
             return candidate.string();
         }

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorvane {
 
@@ -15,5 +16,9 @@ inline constexpr const char* kSampleProjectionsFileName = "sample_projections.cs
 //   4. data/ of the source tree the program was built from, both only for a program that runs
 //      from its build folder.
 std::optional<std::string> findSampleProjections();
+
+// Any data file the program ships beside the sample projections (the nickname table ...), looked
+// for in the same folders.
+std::optional<std::string> findDataFile(std::string_view fileName);
 
 }  // namespace quorvane

@@ -15,8 +15,9 @@ constexpr double kTypicalOffensiveShare = 0.22;
 constexpr std::size_t kOrebIndex = 8;
 constexpr std::size_t kDrebIndex = 9;
 
-int reboundsOf(const ProjectionRow& row) {
-    return row.stats[kOrebIndex] + row.stats[kDrebIndex];
+// In 64 bits: a row stored before figures were range-checked may hold anything an int can.
+long long reboundsOf(const ProjectionRow& row) {
+    return static_cast<long long>(row.stats[kOrebIndex]) + row.stats[kDrebIndex];
 }
 
 // Nearer seasons first; of two equally near, the earlier (last season before a projection).
@@ -101,6 +102,15 @@ const ProjectionRow* StoredPlayers::anyRow(int playerid, int season) const {
     return latest;
 }
 
+std::vector<int> StoredPlayers::playerIds() const {
+    std::vector<int> ids;
+    ids.reserve(m_rows.size());
+    for (const auto& [playerid, rows] : m_rows) {
+        ids.push_back(playerid);
+    }
+    return ids;
+}
+
 PlayerNameMatcher StoredPlayers::matcher(int season) const {
     PlayerNameMatcher matcher;
     for (const auto& [playerid, rows] : m_rows) {
@@ -132,7 +142,8 @@ double StoredPlayers::offensiveReboundShare(std::optional<int> playerid, int sea
                 }
             }
             if (best) {
-                return static_cast<double>(best->stats[kOrebIndex]) / reboundsOf(*best);
+                return static_cast<double>(best->stats[kOrebIndex]) /
+                       static_cast<double>(reboundsOf(*best));
             }
         }
     }

@@ -24,6 +24,10 @@ class StoredPlayers {
     // Any row of the player, the season's first, then the latest; null for an unknown id.
     const ProjectionRow* anyRow(int playerid, int season) const;
 
+    bool empty() const { return m_rows.empty(); }
+    // Every stored player's id, in no particular order.
+    std::vector<int> playerIds() const;
+
     // A matcher over every stored player, each under his season's team first.
     PlayerNameMatcher matcher(int season) const;
 

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
-#include <cmath>
 
 #include "store/NumberText.h"
 
@@ -31,15 +29,20 @@ double asFraction(double value, bool percentSign) {
     return percentSign || value > 1.0 ? value / 100.0 : value;
 }
 
+std::optional<double> figure(std::string_view text, NumberConvention numbers, FieldRange range) {
+    const NumberReading reading = readCheckedNumber(text, numbers, range);
+    return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
+}
+
 // "9.5/18.3" or "9.5-18.3".
-bool readMadeAttempted(std::string_view text, bool decimalComma, PercentageCell& cell) {
+bool readMadeAttempted(std::string_view text, NumberConvention numbers, PercentageCell& cell) {
     const std::size_t slash = text.find_first_of("/-", 1);
     if (slash == std::string_view::npos) {
         return false;
     }
-    const auto made = readTableNumber(text.substr(0, slash), decimalComma);
-    const auto attempted = readTableNumber(text.substr(slash + 1), decimalComma);
-    if (!made || !attempted || *made < 0.0 || *attempted < *made) {
+    const auto made = figure(text.substr(0, slash), numbers, kCountingRange);
+    const auto attempted = figure(text.substr(slash + 1), numbers, kCountingRange);
+    if (!made || !attempted || *attempted < *made) {
         return false;
     }
     cell.made = made;
@@ -49,52 +52,18 @@ bool readMadeAttempted(std::string_view text, bool decimalComma, PercentageCell&
 
 }  // namespace
 
-std::optional<double> readTableNumber(std::string_view cell, bool decimalComma) {
-    while (!cell.empty() && (cell.front() == ' ' || cell.front() == '\t')) {
-        cell.remove_prefix(1);
-    }
-    while (!cell.empty() && (cell.back() == ' ' || cell.back() == '\t')) {
-        cell.remove_suffix(1);
-    }
-    if (cell.starts_with('+')) {
-        cell.remove_prefix(1);
-    }
-    // ".451" and "-.5" are numbers to people and to spreadsheets.
-    const bool bareDecimal = cell.starts_with('.') || cell.starts_with("-.");
-    if (!decimalComma && !bareDecimal) {
-        double value = 0.0;
-        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-        if (error != std::errc() || end != cell.data() + cell.size() || cell.empty() ||
-            !std::isfinite(value)) {
-            return std::nullopt;
-        }
-        return value;
-    }
-    std::string text(cell);
-    if (decimalComma) {
-        std::replace(text.begin(), text.end(), ',', '.');
-    }
-    if (text.starts_with('.')) {
-        text.insert(0, "0");
-    } else if (text.starts_with("-.")) {
-        text.insert(1, "0");
-    }
-    return readTableNumber(text, false);
-}
-
-std::optional<PercentageCell> readPercentageCell(std::string_view cell, bool decimalComma) {
+std::optional<PercentageCell> readPercentageCell(std::string_view cell, NumberConvention numbers) {
     std::string text = trim(cell);
     PercentageCell result;
     const std::size_t open = text.find('(');
     if (open != std::string::npos) {
         const std::size_t close = text.find(')', open);
         if (close == std::string::npos || !trim(text.substr(close + 1)).empty() ||
-            !readMadeAttempted(trim(text.substr(open + 1, close - open - 1)), decimalComma,
-                               result)) {
+            !readMadeAttempted(trim(text.substr(open + 1, close - open - 1)), numbers, result)) {
             return std::nullopt;
         }
         text = trim(text.substr(0, open));
-    } else if (readMadeAttempted(text, decimalComma, result)) {
+    } else if (readMadeAttempted(text, numbers, result)) {
         text.clear();
     }
     if (!text.empty()) {
@@ -102,8 +71,8 @@ std::optional<PercentageCell> readPercentageCell(std::string_view cell, bool dec
         if (percentSign) {
             text.pop_back();
         }
-        const auto value = readTableNumber(text, decimalComma);
-        if (!value || *value < 0.0 || *value > 100.0) {
+        const auto value = figure(text, numbers, {0.0, 100.0});
+        if (!value) {
             return std::nullopt;
         }
         result.fraction = asFraction(*value, percentSign);

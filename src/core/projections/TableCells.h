@@ -6,12 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace quorvane {
+#include "store/CheckedNumber.h"
 
-// A figure of a table cell; the decimal mark is a comma in tables that write them so. A
-// thousands separator is not accepted: "1,234" in a comma table is read as 1.234 only when
-// decimal commas were detected.
-std::optional<double> readTableNumber(std::string_view cell, bool decimalComma);
+namespace quorvane {
 
 // A shooting percentage, possibly with the made and attempted figures behind it:
 // "0.451", ".451", "45.1", "45.1%", "0.517 (9.5/18.3)" or "9.5/18.3" alone.
@@ -20,7 +17,9 @@ struct PercentageCell {
     std::optional<double> made;
     std::optional<double> attempted;
 };
-std::optional<PercentageCell> readPercentageCell(std::string_view cell, bool decimalComma);
+// Nullopt for a cell that is none of these, or whose figures are out of range (a percentage
+// above 100, made or attempted figures beyond any season).
+std::optional<PercentageCell> readPercentageCell(std::string_view cell, NumberConvention numbers);
 
 // Positions as the program's own file stores them: the flags PG, SG, PF, SF, C and the general
 // position G, F or C of the first one listed.

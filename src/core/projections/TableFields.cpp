@@ -277,6 +277,19 @@ std::vector<TableField> allTableFields() {
     return fields;
 }
 
+std::vector<std::pair<std::string_view, TableField>> headingAliases() {
+    std::vector<std::pair<std::string_view, TableField>> all;
+    for (const FieldNaming& naming : kFieldNames) {
+        if (naming.field != TableField::Ignore) {
+            all.emplace_back(naming.name, naming.field);
+        }
+    }
+    for (const HeadingAlias& alias : kAliases) {
+        all.emplace_back(alias.heading, alias.field);
+    }
+    return all;
+}
+
 std::string normaliseHeading(std::string_view heading) {
     std::string text;
     for (const char c : heading) {

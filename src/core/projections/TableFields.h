@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -40,6 +41,7 @@ enum class TableField {
     Adp,
     Aav,
 };
+inline constexpr std::size_t kTableFieldCount = static_cast<std::size_t>(TableField::Aav) + 1;
 
 // Whether a heading says its figures are per game ("p/g", "PPG") or neither.
 enum class FigureBasis { Either, PerGame };
@@ -60,7 +62,23 @@ std::vector<TableField> allTableFields();
 // every blank and other punctuation dropped ("FG%" -> "fgpct", "p/g" -> "ppg").
 std::string normaliseHeading(std::string_view heading);
 
+// Every heading the alias table knows, with the field's own names, and the field of each.
+std::vector<std::pair<std::string_view, TableField>> headingAliases();
+
 // The field a heading names through the alias table, or nullopt for a heading it does not know.
 std::optional<FieldOfHeading> fieldOfHeading(std::string_view heading);
+
+// The field a heading names by its words, for headings outside the alias table: offensive / off
+// / o with reb(ound)s, 3 / three with pointers / pt and made / m, free throws with attempted /
+// a, "per game" or "avg" for the basis ... Every word must mean something: "Team Rebounds Rank"
+// names nothing.
+std::optional<FieldOfHeading> fieldOfHeadingWords(std::string_view heading);
+
+// The alias table first, then the words.
+std::optional<FieldOfHeading> recogniseHeading(std::string_view heading);
+
+// The field whose name or alias is nearest to the heading by edit distance, to tell the user
+// what an unused column looked like.
+TableField closestField(std::string_view heading);
 
 }  // namespace quorvane

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include "projections/ProjectionTable.h"
 #include "projections/TableCells.h"
+#include "projections/TableNames.h"
 #include "store/NumberText.h"
 
 namespace quorvane {
@@ -45,8 +47,10 @@ bool perGameByMagnitude(const DelimitedTable& table, const std::vector<TableColu
             if (!isCountingField(columns[c].field)) {
                 continue;
             }
-            if (const auto value = readTableNumber(cells[c], table.decimalComma)) {
-                most = std::max(most.value_or(*value), *value);
+            if (const NumberReading value =
+                    readCheckedNumber(cells[c], table.numbers, kCountingRange);
+                value.ok()) {
+                most = std::max(most.value_or(value.value), value.value);
             }
         }
         if (most) {
@@ -61,6 +65,52 @@ bool perGameByMagnitude(const DelimitedTable& table, const std::vector<TableColu
     return *middle <= kPerGameCeiling;
 }
 
+// A pasted table without headings: the column of names, teams and positions are plain to see
+// from the cells; the figures are for the user to name.
+void guessHeadlessColumns(const DelimitedTable& table, std::vector<TableColumn>& columns) {
+    const std::size_t rows = std::min<std::size_t>(table.records.size(), 50);
+    const auto share = [&](std::size_t c, auto&& test) {
+        std::size_t yes = 0;
+        std::size_t filled = 0;
+        for (std::size_t r = 1; r < rows; ++r) {
+            const auto& cells = table.records[r].cells;
+            if (c < cells.size() && !cells[c].empty()) {
+                ++filled;
+                yes += test(cells[c]) ? 1 : 0;
+            }
+        }
+        return filled > 0 && yes * 2 > filled;
+    };
+    bool named = false;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        TableField guess = TableField::Ignore;
+        if (!named && share(c, [&](const std::string& cell) {
+                return cell.find(' ') != std::string::npos &&
+                       !readCheckedNumber(cell, table.numbers, {0.0, 1e12}).ok() &&
+                       std::any_of(cell.begin(), cell.end(), [](char x) {
+                           return std::isalpha(static_cast<unsigned char>(x)) != 0;
+                       });
+            })) {
+            guess = TableField::Name;
+            named = true;
+        } else if (share(c, [](const std::string& cell) {
+                       return isTeamCode(cell) || isMultiTeamMark(cell);
+                   })) {
+            guess = TableField::Team;
+        } else if (share(c, [](const std::string& cell) {
+                       return readPositionCell(cell).has_value();
+                   })) {
+            guess = TableField::Position;
+        }
+        if (guess != TableField::Ignore &&
+            std::none_of(columns.begin(), columns.end(),
+                         [guess](const TableColumn& column) { return column.field == guess; })) {
+            columns[c].field = guess;
+            columns[c].known = true;
+        }
+    }
+}
+
 }  // namespace
 
 TableLayout mapTableColumns(const DelimitedTable& table, const TableImportOptions& options) {
@@ -71,12 +121,15 @@ TableLayout mapTableColumns(const DelimitedTable& table, const TableImportOption
     bool perGameHeading = false;
     for (const std::string& heading : table.records.front().cells) {
         TableColumn column{heading, TableField::Ignore, false};
-        if (const auto found = fieldOfHeading(heading)) {
+        if (const auto found = table.headed ? recogniseHeading(heading) : std::nullopt) {
             column.field = found->field;
             column.known = true;
             perGameHeading = perGameHeading || found->basis == FigureBasis::PerGame;
         }
         layout.columns.push_back(column);
+    }
+    if (!table.headed) {
+        guessHeadlessColumns(table, layout.columns);
     }
     for (const auto& [heading, field] : options.mappings) {
         bool found = false;
@@ -91,11 +144,18 @@ TableLayout mapTableColumns(const DelimitedTable& table, const TableImportOption
             layout.missingMappings.push_back(heading);
         }
     }
+    std::array<std::size_t, kTableFieldCount> feeding{};  // the column (from 1) feeding each field
     for (std::size_t i = 0; i < layout.columns.size(); ++i) {
-        for (std::size_t k = 0; k < i; ++k) {
-            if (layout.columns[k].field == layout.columns[i].field) {
-                layout.columns[i].field = TableField::Ignore;
-            }
+        TableColumn& column = layout.columns[i];
+        const auto slot = static_cast<std::size_t>(column.field);
+        if (column.field == TableField::Ignore) {
+            column.closest = column.known ? TableField::Ignore : closestField(column.heading);
+        } else if (feeding[slot] != 0) {
+            column.closest = column.field;
+            column.usedColumn = feeding[slot];
+            column.field = TableField::Ignore;
+        } else {
+            feeding[slot] = i + 1;
         }
     }
     layout.perGame =

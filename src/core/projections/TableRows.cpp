@@ -4,7 +4,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include <fmt/format.h>
+
+#include "projections/TableNames.h"
 #include "store/NumberText.h"
+#include "store/Utf8Text.h"
 
 namespace quorvane {
 
@@ -16,12 +20,28 @@ bool isEmptyCell(const std::string& cell) {
            cell == "n/a" || cell == "NA";
 }
 
-std::string upperText(std::string_view text) {
-    std::string result;
-    for (const char c : text) {
-        result += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+// A season's range of a field; counting statistics, ADP and AAV share the widest.
+FieldRange rangeOf(TableField field) {
+    switch (field) {
+        case TableField::Games:
+            return kGamesRange;
+        case TableField::Minutes:
+            return kMinutesRange;
+        default:
+            return kCountingRange;
     }
-    return result;
+}
+
+// A cell's text as a message shows it: short, and with no character that could upset a
+// terminal.
+std::string shownCell(std::string_view cell) {
+    std::string shown = leadingCharacters(cell, 40);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    return shown.size() < cell.size() ? shown + "..." : shown;
 }
 
 class RowReader {
@@ -33,29 +53,51 @@ class RowReader {
         row.lineNumber = m_record.lineNumber;
         for (std::size_t c = 0; c < m_layout.columns.size() && c < m_record.cells.size(); ++c) {
             const std::string& cell = m_record.cells[c];
-            if (!isEmptyCell(cell) && !readCell(m_layout.columns[c].field, cell, row)) {
-                return TableCellFault{m_record.lineNumber, c + 1, m_layout.columns[c].heading, cell,
-                                      m_expected};
+            if (!isEmptyCell(cell) && !readCell(m_layout.columns[c].field, cell, c, row)) {
+                return fault(c, m_problem);
+            }
+        }
+        // Per-game figures become season totals: each must still be one a season can hold.
+        if (m_layout.perGame && row.games) {
+            for (const auto& [column, value] : m_figures) {
+                const FieldRange range = rangeOf(m_layout.columns[column].field);
+                if (value * *row.games > range.high) {
+                    return fault(column, fmt::format("is outside {} to {} once multiplied by {} "
+                                                     "games",
+                                                     numberText(range.low), numberText(range.high),
+                                                     numberText(*row.games)));
+                }
             }
         }
         return std::nullopt;
     }
 
   private:
-    bool number(const std::string& cell, std::optional<double>& into) {
-        m_expected = "a number";
-        const auto value = readTableNumber(cell, m_table.decimalComma);
-        if (!value || *value < 0.0) {
+    TableCellFault fault(std::size_t column, std::string problem) const {
+        return TableCellFault{m_record.lineNumber, column + 1,
+                              shownCell(m_layout.columns[column].heading),
+                              shownCell(m_record.cells[column]), std::move(problem)};
+    }
+
+    bool number(const std::string& cell, std::size_t column, std::optional<double>& into) {
+        const TableField field = m_layout.columns[column].field;
+        const FieldRange range = rangeOf(field);
+        const NumberReading reading = readCheckedNumber(cell, m_table.numbers, range);
+        if (!reading.ok()) {
+            m_problem = numberProblemText(reading, range);
             return false;
         }
-        into = value;
+        into = reading.value;
+        if (field != TableField::Games && field != TableField::Adp && field != TableField::Aav) {
+            m_figures.emplace_back(column, reading.value);
+        }
         return true;
     }
 
     bool percentage(const std::string& cell, ShotFigures& shots) {
-        m_expected = "a percentage";
-        const auto value = readPercentageCell(cell, m_table.decimalComma);
+        const auto value = readPercentageCell(cell, m_table.numbers);
         if (!value) {
+            m_problem = "is not a percentage";
             return false;
         }
         shots.fraction = value->fraction;
@@ -67,12 +109,12 @@ class RowReader {
         return true;
     }
 
-    bool readCell(TableField field, const std::string& cell, TableRow& row) {
+    bool readCell(TableField field, const std::string& cell, std::size_t column, TableRow& row) {
         switch (field) {
             case TableField::Ignore:
                 return true;
             case TableField::Name:
-                row.name = cell;
+                row.written = cell;
                 return true;
             case TableField::FirstName:
                 row.firstname = cell;
@@ -84,55 +126,55 @@ class RowReader {
                 row.team = upperText(cell);
                 return true;
             case TableField::Position:
-                m_expected = "a position";
+                m_problem = "is not a position";
                 row.position = readPositionCell(cell);
                 return row.position.has_value();
             case TableField::Games:
-                return number(cell, row.games);
+                return number(cell, column, row.games);
             case TableField::Minutes:
-                return number(cell, row.minutes);
+                return number(cell, column, row.minutes);
             case TableField::Points:
-                return number(cell, row.points);
+                return number(cell, column, row.points);
             case TableField::FieldGoalsMade:
-                return number(cell, row.fieldGoals.made);
+                return number(cell, column, row.fieldGoals.made);
             case TableField::FieldGoalsAttempted:
-                return number(cell, row.fieldGoals.attempted);
+                return number(cell, column, row.fieldGoals.attempted);
             case TableField::FieldGoalPercentage:
                 return percentage(cell, row.fieldGoals);
             case TableField::FreeThrowsMade:
-                return number(cell, row.freeThrows.made);
+                return number(cell, column, row.freeThrows.made);
             case TableField::FreeThrowsAttempted:
-                return number(cell, row.freeThrows.attempted);
+                return number(cell, column, row.freeThrows.attempted);
             case TableField::FreeThrowPercentage:
                 return percentage(cell, row.freeThrows);
             case TableField::ThreesMade:
-                return number(cell, row.threes.made);
+                return number(cell, column, row.threes.made);
             case TableField::ThreesAttempted:
-                return number(cell, row.threes.attempted);
+                return number(cell, column, row.threes.attempted);
             case TableField::ThreePercentage:
                 return percentage(cell, row.threes);
             case TableField::OffensiveRebounds:
-                return number(cell, row.offensiveRebounds);
+                return number(cell, column, row.offensiveRebounds);
             case TableField::DefensiveRebounds:
-                return number(cell, row.defensiveRebounds);
+                return number(cell, column, row.defensiveRebounds);
             case TableField::Rebounds:
-                return number(cell, row.rebounds);
+                return number(cell, column, row.rebounds);
             case TableField::Assists:
-                return number(cell, row.assists);
+                return number(cell, column, row.assists);
             case TableField::Steals:
-                return number(cell, row.steals);
+                return number(cell, column, row.steals);
             case TableField::Blocks:
-                return number(cell, row.blocks);
+                return number(cell, column, row.blocks);
             case TableField::Turnovers:
-                return number(cell, row.turnovers);
+                return number(cell, column, row.turnovers);
             case TableField::DoubleDoubles:
-                return number(cell, row.doubleDoubles);
+                return number(cell, column, row.doubleDoubles);
             case TableField::TripleDoubles:
-                return number(cell, row.tripleDoubles);
+                return number(cell, column, row.tripleDoubles);
             case TableField::Adp:
-                return number(cell, row.adp);
+                return number(cell, column, row.adp);
             case TableField::Aav:
-                return number(cell, row.aav);
+                return number(cell, column, row.aav);
         }
         return true;
     }
@@ -140,7 +182,8 @@ class RowReader {
     const DelimitedTable& m_table;
     const TableLayout& m_layout;
     const TableRecord& m_record;
-    const char* m_expected = "";
+    std::string m_problem;
+    std::vector<std::pair<std::size_t, double>> m_figures;  // column, per-game or total figure
 };
 
 bool sameText(std::string_view a, std::string_view b) {
@@ -162,6 +205,41 @@ bool repeatsHeadings(const TableRecord& record, const TableLayout& layout) {
     return false;
 }
 
+// Why the record's cells do not line up with the heading, or nullopt when they do. Empty cells
+// past the heading are a spreadsheet's trailing separators; in workbooks and pasted tables a
+// row may leave its empty last cells out.
+std::optional<std::string> cellCountProblem(const DelimitedTable& table, const TableRecord& record,
+                                            std::size_t headings) {
+    const std::size_t cells = record.cells.size();
+    const bool extraEmpty =
+        std::all_of(record.cells.begin() + static_cast<std::ptrdiff_t>(std::min(cells, headings)),
+                    record.cells.end(), [](const std::string& cell) { return cell.empty(); });
+    if ((cells < headings && !table.shortRowsAllowed) || (cells > headings && !extraEmpty)) {
+        return fmt::format("has {} cells where the heading has {}", cells, headings);
+    }
+    return std::nullopt;
+}
+
+// The row's name from its name cell, or its first and last name cells; the name cell's
+// annotation gives a team and position the row's own cells do not.
+void takeName(TableRow& row) {
+    if (row.written.empty()) {
+        row.firstname = readNameCell(row.firstname).name;
+        row.lastname = readNameCell(row.lastname).name;
+        row.written = trim(row.firstname + " " + row.lastname);
+        row.name = row.written;
+        return;
+    }
+    NameCell cell = readNameCell(row.written);
+    row.name = std::move(cell.name);
+    if (row.team.empty()) {
+        row.team = cell.team;
+    }
+    if (!row.position) {
+        row.position = cell.position;
+    }
+}
+
 }  // namespace
 
 std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& table,
@@ -171,18 +249,28 @@ std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& tabl
     for (std::size_t r = 1; r < table.records.size(); ++r) {
         const TableRecord& record = table.records[r];
         if (repeatsHeadings(record, layout)) {
-            ++result.skipped;
+            ++result.repeatedHeadings;
+            continue;
+        }
+        if (auto problem = cellCountProblem(table, record, layout.columns.size())) {
+            result.refused.push_back({record.lineNumber, std::move(*problem)});
             continue;
         }
         TableRow row;
         if (auto fault = RowReader(table, layout, record).read(row)) {
             return *fault;
         }
+        takeName(row);
         if (row.name.empty()) {
-            row.name = trim(row.firstname + " " + row.lastname);
+            ++result.nameless;
+            continue;
         }
-        if (row.name.empty()) {
-            ++result.skipped;
+        if (isAggregateName(row.name)) {
+            ++result.aggregates;
+            continue;
+        }
+        if (auto problem = nameProblem(row.name)) {
+            result.refused.push_back({record.lineNumber, "the name " + *problem});
             continue;
         }
         result.rows.push_back(std::move(row));

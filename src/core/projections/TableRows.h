@@ -22,7 +22,8 @@ struct ShotFigures {
 // One player row of a table, read but not yet turned into season totals.
 struct TableRow {
     long long lineNumber = 0;
-    std::string name;  // as written, "First Last" or "Last, First"
+    std::string written;  // the name cell as written, to name the row in reports and choices
+    std::string name;     // "First Last" or "Last, First", the site's id and annotation taken off
     std::string firstname;
     std::string lastname;
     std::string team;
@@ -52,15 +53,27 @@ struct TableCellFault {
     std::size_t column = 0;  // from 1
     std::string heading;
     std::string text;
-    std::string expected;  // "a number", "a percentage", "a position"
+    std::string problem;  // "is not a number", "is outside 0 to 100", "is not a position"
+};
+
+// A row listed in the report instead of read.
+struct SkippedRow {
+    long long lineNumber = 0;
+    std::string reason;  // "has 3 cells where the heading has 17", "the name holds a control ..."
 };
 
 struct TableRows {
     std::vector<TableRow> rows;
-    long long skipped = 0;  // heading lines repeated inside the table, rows without a name
+    long long repeatedHeadings = 0;   // heading lines repeated inside the table
+    long long aggregates = 0;         // League Average, Team Totals ...
+    long long nameless = 0;           // rows without a name
+    std::vector<SkippedRow> refused;  // rows whose cells or name cannot be a player's
 };
 
-// Reads every record after the heading line. The first cell that cannot be read stops it.
+// Reads every record after the heading line. The first figure that cannot be read (not a
+// number, outside its field's range for a season, also once per-game figures are multiplied by
+// the games) stops it; a row whose cells do not fit the heading or whose name cannot be a
+// player's is listed and left out.
 std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& table,
                                                       const TableLayout& layout);
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 
 #include <fmt/format.h>
 
@@ -66,7 +68,16 @@ class TotalsBuilder {
 
 int roundFigure(double value) {
     constexpr double kBinaryRoom = 1e-7;
-    return static_cast<int>(std::lround(value + (value < 0.0 ? -kBinaryRoom : kBinaryRoom)));
+    // The reader keeps every figure within a season's range, so this never saturates; should a
+    // figure get past it, it stops at the int's limit instead of wrapping round.
+    const double nudged = value + (value < 0.0 ? -kBinaryRoom : kBinaryRoom);
+    if (!(nudged > static_cast<double>(std::numeric_limits<int>::min()))) {
+        return std::numeric_limits<int>::min();
+    }
+    if (!(nudged < static_cast<double>(std::numeric_limits<int>::max()))) {
+        return std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(std::lround(nudged));
 }
 
 SeasonTotals seasonTotals(const TableRow& row, bool perGame, double offensiveReboundShare) {
@@ -85,9 +96,9 @@ SeasonTotals seasonTotals(const TableRow& row, bool perGame, double offensiveReb
             stats[kOreb] = roundFigure(*rebounds * offensiveReboundShare);
         }
         if (!stats[kDreb]) {
-            stats[kDreb] = std::max(0, *rebounds - *stats[kOreb]);
+            stats[kDreb] = static_cast<int>(std::max(0LL, 1LL * *rebounds - *stats[kOreb]));
         } else if (!stats[kOreb]) {
-            stats[kOreb] = std::max(0, *rebounds - *stats[kDreb]);
+            stats[kOreb] = static_cast<int>(std::max(0LL, 1LL * *rebounds - *stats[kDreb]));
         }
     }
     stats[kAssists] = build.total(row.assists);
@@ -112,17 +123,20 @@ std::optional<std::string> layTotalsOver(const SeasonTotals& totals, bool perGam
     if (!totals.points) {
         return std::nullopt;
     }
-    const int points = *totals.points;
-    const int threes = row.stats[kPt3m];
-    const int freeThrows = row.stats[kFtm];
+    // Stored figures may come from files older than the range checks: worked in 64 bits, no
+    // sum of a few ints can overflow.
+    const long long points = *totals.points;
+    const long long threes = row.stats[kPt3m];
+    const long long freeThrows = row.stats[kFtm];
     if (!totals.stats[kFgm]) {
-        row.stats[kFgm] = std::max(0, roundFigure((points - threes - freeThrows) / 2.0));
+        row.stats[kFgm] =
+            std::max(0, roundFigure(static_cast<double>(points - threes - freeThrows) / 2.0));
         return std::nullopt;
     }
-    const int fromParts = 2 * row.stats[kFgm] + threes + freeThrows;
+    const long long fromParts = 2LL * row.stats[kFgm] + threes + freeThrows;
     const double slack = perGame ? kPerGamePointsSlack * totals.games + kWholeNumberPointsSlack
                                  : kWholeNumberPointsSlack;
-    if (std::abs(fromParts - points) <= slack) {
+    if (static_cast<double>(std::llabs(fromParts - points)) <= slack) {
         return std::nullopt;
     }
     return fmt::format("{} points, but 2 x FGM + 3PM + FTM = {}", points, fromParts);

@@ -147,6 +147,10 @@ int Connection::changes() const {
     return isOpen() ? m_impl->database->getChanges() : 0;
 }
 
+std::int64_t Connection::totalChanges() const {
+    return isOpen() ? sqlite3_total_changes64(m_impl->database->getHandle()) : 0;
+}
+
 bool Connection::takeUntoldBusy() const {
     if (m_impl->busy != Impl::Busy::Untold) {
         return false;

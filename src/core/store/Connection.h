@@ -31,6 +31,9 @@ class Connection {
     std::int64_t lastInsertId() const;
     // Rows changed by the last insert, update or delete.
     int changes() const;
+    // Rows this connection has inserted, updated or deleted since it opened (committed or not):
+    // what tells an in-memory copy that this program changed the file.
+    std::int64_t totalChanges() const;
 
     // True once for a failed statement that met a database another program held past the busy
     // timeout, as long as no statement has succeeded since: the report of that failure asks

@@ -278,6 +278,11 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
+// ESPN leagues are read per season, so a followed room carries the season beside its id.
+constexpr const char* kDraftFollowSeason = R"sql(
+ALTER TABLE DraftFollow ADD COLUMN room_season INTEGER;
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -291,6 +296,7 @@ const std::initializer_list<SchemaStep> kSteps = {
     {2, {kDraftPunts}},
     {3, {kDraftPlayerAdp}},
     {4, {kDraftFollow}},
+    {5, {kDraftFollowSeason}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

@@ -9,6 +9,7 @@ namespace quorvane {
 
 inline constexpr std::string_view kUpdateOfferPath = "/draft/nba/update.asp";
 inline constexpr std::string_view kUpdatePackagePath = "/draft/nba/update.deb";
+inline constexpr std::string_view kUpdateSignaturePath = "/draft/nba/update.deb.sig";
 
 // What the projection service says of the package it offers.
 struct PackageOffer {

@@ -13,24 +13,31 @@
 #include "app/UpdateCheck.h"
 #include "app/UserDialogs.h"
 #include "store/Log.h"
+#include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageOffer.h"
+#include "update/PackageSignature.h"
 
 namespace quorvane {
 
 namespace {
 
 constexpr std::string_view kTitle = "Software Update";
+// Packages of the draft software are a few megabytes; an offer of far more is no update of it,
+// and the download is held in memory until its signature is checked.
+constexpr long long kLargestPackage = 256LL * 1024 * 1024;
 
 std::string installCommandFor(const std::string& path) {
     return "sudo apt install " + path;
 }
 
+// `detail` goes to the log only.
 PackageUpdateResult failed(UserDialogs& dialogs, const Log& log, const std::string& text,
-                           PackageUpdateResult result = PackageUpdateResult::Failed) {
+                           PackageUpdateResult result = PackageUpdateResult::Failed,
+                           const std::string& detail = {}) {
     std::string line = text;
     std::replace(line.begin(), line.end(), '\n', ' ');
-    log.writeEntry(" error: update - " + line);
+    log.writeEntry(" error: update - " + line + (detail.empty() ? "" : " (" + detail + ")"));
     dialogs.showMessage(kTitle, text, MessageIcon::Exclamation);
     return result;
 }
@@ -58,6 +65,91 @@ std::optional<std::string> versionToFetch(const PackageUpdateRequest& request,
     }
     const auto begin = answer.find_first_not_of(" \t\r\n");
     return answer.substr(begin, answer.find_last_not_of(" \t\r\n") + 1 - begin);
+}
+
+PackageDownload downloadPackage(const PackageUpdateRequest& request, const PackageOffer& offer,
+                                PackageDownloader& downloader, UserDialogs& dialogs) {
+    const std::string label = "Downloading " + offer.fileName;
+    const BusyPointer busy(dialogs);
+    dialogs.progress(label, 0, offer.size);
+    long long shown = 0;
+    PackageDownload download =
+        downloader.download(serviceUrl(request.serviceHost, kUpdatePackagePath), offer.size,
+                            [&dialogs, &label, &shown, &offer](long long received) {
+                                // In steps of a thousandth: a fast line would otherwise redraw for
+                                // every block.
+                                const long long step = received * 1000 / offer.size;
+                                if (step != shown) {
+                                    shown = step;
+                                    dialogs.progress(label, received, offer.size);
+                                }
+                            });
+    dialogs.progress(label, offer.size, offer.size);
+    return download;
+}
+
+// The user told why a download brought no package; nullopt when it did.
+std::optional<PackageUpdateResult> reportUnfinished(const PackageDownload& download,
+                                                    const PackageOffer& offer,
+                                                    const PackageUpdateRequest& request,
+                                                    UserDialogs& dialogs, const Log& log) {
+    const std::string arrived =
+        std::to_string(download.received) + " of " + std::to_string(offer.size) + " bytes";
+    switch (download.outcome) {
+        case PackageDownload::Outcome::Complete:
+            return std::nullopt;
+        case PackageDownload::Outcome::NotConnected: {
+            TransferAnswer answer({}, 0, download.info);
+            answer.failure = download.failure;
+            answer.address = download.address;
+            reportNotConnected(dialogs, log, answer, request.supportAddress);
+            return PackageUpdateResult::Failed;
+        }
+        case PackageDownload::Outcome::CutOff:
+            return failed(dialogs, log,
+                          "The download of " + offer.fileName + " was cut off after " + arrived +
+                              ", so nothing was installed. Please try again.",
+                          PackageUpdateResult::Failed, download.info);
+        case PackageDownload::Outcome::Stalled:
+            return failed(dialogs, log,
+                          "The download of " + offer.fileName + " stalled and was stopped after " +
+                              arrived + ", so nothing was installed. Please try again later.",
+                          PackageUpdateResult::Failed, download.info);
+        case PackageDownload::Outcome::TimedOut:
+            return failed(dialogs, log,
+                          "The download of " + offer.fileName +
+                              " did not finish in time and was stopped after " + arrived +
+                              ", so nothing was installed. Please try again later.",
+                          PackageUpdateResult::Failed, download.info);
+        case PackageDownload::Outcome::TooLarge:
+            break;
+    }
+    return failed(dialogs, log,
+                  "The projection service sent more than the " + std::to_string(offer.size) +
+                      " bytes it announced for " + offer.fileName + ", so nothing was installed.",
+                  PackageUpdateResult::Refused, download.info);
+}
+
+// Fetches the publisher's signature from beside the package and checks it. The user told why
+// when the package is not the publisher's; nullopt when it is.
+std::optional<PackageUpdateResult> refuseUnsigned(const std::string& package,
+                                                  const PackageUpdateRequest& request,
+                                                  UrlTransfer& transfer, UserDialogs& dialogs,
+                                                  const Log& log) {
+    const TransferAnswer signature =
+        fetchUrlQuietly(transfer, dialogs, serviceUrl(request.serviceHost, kUpdateSignaturePath));
+    if (signature.status == 0) {
+        reportNotConnected(dialogs, log, signature, request.supportAddress);
+        return PackageUpdateResult::Failed;
+    }
+    std::string reason;
+    if (signature.status != 200) {
+        reason = "the service offers no signature: " + signature.info;
+    } else if (isSignedByPublisher(package, signature.body, request.publisherKey, reason)) {
+        return std::nullopt;
+    }
+    return failed(dialogs, log, std::string(kNotSignedMessage), PackageUpdateResult::Refused,
+                  reason);
 }
 
 bool holdsBytes(const std::filesystem::path& path, std::string_view bytes) {
@@ -92,8 +184,8 @@ FileWriteResult savePackage(const PackageUpdateRequest& request, const FileTarge
 }  // namespace
 
 PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTransfer& transfer,
-                                     UserDialogs& dialogs, const Log& log,
-                                     PackageInstaller& installer) {
+                                     PackageDownloader& downloader, UserDialogs& dialogs,
+                                     const Log& log, PackageInstaller& installer) {
     if (request.serviceHost.empty()) {
         return failed(dialogs, log,
                       "No projection service is configured, so there is nowhere to download "
@@ -103,6 +195,15 @@ PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTra
     if (!version) {
         return request.announcedVersion.empty() ? PackageUpdateResult::NothingToUpdate
                                                 : PackageUpdateResult::Failed;
+    }
+    if (request.publisherKey.empty()) {
+        return failed(dialogs, log,
+                      "Version " + *version +
+                          " is available, but this copy of the draft software was built without "
+                          "the publisher's key, so the updater cannot tell who made a download "
+                          "and installs none. Please update with apt instead:\n"
+                          "sudo apt update && sudo apt install quorvane-basketball-draft",
+                      PackageUpdateResult::Refused);
     }
 
     const TransferAnswer offerAnswer =
@@ -129,22 +230,26 @@ PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTra
                           ", so nothing was installed.",
                       PackageUpdateResult::Refused);
     }
+    if (offer->size > kLargestPackage) {
+        return failed(dialogs, log,
+                      "The projection service offers a package of " + std::to_string(offer->size) +
+                          " bytes, far more than an update of the draft software, so nothing "
+                          "was downloaded.",
+                      PackageUpdateResult::Refused);
+    }
 
-    dialogs.progress("Downloading " + offer->fileName, 0, 1);
-    const TransferAnswer package =
-        fetchUrlAnswer(transfer, dialogs, log, serviceUrl(request.serviceHost, kUpdatePackagePath),
-                       request.supportAddress);
-    dialogs.progress("Downloading " + offer->fileName, 1, 1);
-    if (package.body.empty()) {
-        return PackageUpdateResult::Failed;
+    const PackageDownload package = downloadPackage(request, *offer, downloader, dialogs);
+    if (const auto unfinished = reportUnfinished(package, *offer, request, dialogs, log)) {
+        return *unfinished;
     }
     if (package.status != 200) {
         return failed(dialogs, log,
                       "The projection service did not send the package (" + package.info + ").");
     }
-    const std::string received = sha256Hex(package.body);
+    // The cheap checks first; the bytes never reach the disk unless every check passes, so no
+    // one can install them by mistake later.
+    const std::string received = sha256Hex(package.bytes);
     if (received != offer->sha256) {
-        // The bytes never reach the disk, so no one can install them by mistake later.
         return failed(dialogs, log,
                       "The downloaded package " + offer->fileName +
                           " does not match its SHA-256 checksum, so it was not installed.\n"
@@ -152,11 +257,22 @@ PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTra
                           offer->sha256 + "\nReceived: " + received,
                       PackageUpdateResult::Refused);
     }
+    if (static_cast<long long>(package.bytes.size()) != offer->size) {
+        return failed(dialogs, log,
+                      "The downloaded package " + offer->fileName + " is " +
+                          std::to_string(package.bytes.size()) + " bytes, not the " +
+                          std::to_string(offer->size) +
+                          " the projection service announced, so it was not installed.",
+                      PackageUpdateResult::Refused);
+    }
+    if (const auto refused = refuseUnsigned(package.bytes, request, transfer, dialogs, log)) {
+        return *refused;
+    }
 
     const std::filesystem::path saved =
         std::filesystem::absolute(std::filesystem::path(request.saveFolder) / offer->fileName);
     const FileTarget target{saved, request.replaceExisting, {}};
-    if (const FileWriteResult written = savePackage(request, target, package.body, dialogs);
+    if (const FileWriteResult written = savePackage(request, target, package.bytes, dialogs);
         !written.ok()) {
         return failed(dialogs, log,
                       "The package could not be saved as " + saved.string() +
@@ -174,13 +290,13 @@ PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTra
                                 MessageIcon::Information);
             return PackageUpdateResult::Installed;
         case InstallOutcome::Kind::NotPermitted:
-            dialogs.showMessage(kTitle,
-                                "The update was downloaded and its checksum checked, but "
-                                "installing it needs the administrator's rights. The package "
-                                "was saved as " +
-                                    saved.string() + "\nTo install it, run:\n" +
-                                    installCommandFor(saved.string()),
-                                MessageIcon::Information);
+            dialogs.showMessage(
+                kTitle,
+                "The update was downloaded and its checksum and signature checked, but "
+                "installing it needs the administrator's rights. The package "
+                "was saved as " +
+                    saved.string() + "\nTo install it, run:\n" + installCommandFor(saved.string()),
+                MessageIcon::Information);
             return PackageUpdateResult::Saved;
         case InstallOutcome::Kind::Failed:
             break;

@@ -2,15 +2,20 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/SafeFileWriter.h"
 
 namespace quorvane {
 
 class Log;
+class PackageDownloader;
 class PackageInstaller;
 class UrlTransfer;
 class UserDialogs;
+
+inline constexpr std::string_view kNotSignedMessage =
+    "The downloaded update is not signed by the publisher. Nothing was installed.";
 
 // What the updater was asked to do.
 struct PackageUpdateRequest {
@@ -24,23 +29,28 @@ struct PackageUpdateRequest {
     // A different file of the package's name in the save folder is replaced without asking.
     bool replaceExisting = false;
     OwnFiles ownFiles;  // never written over, whatever name the offer gives
+    // The publisher's Ed25519 public key (PEM) that every package must be signed with; empty
+    // in a build made without one, which then installs no downloaded package.
+    std::string publisherKey;
 };
 
 enum class PackageUpdateResult {
     Installed,
     Saved,            // downloaded and checked, but not installed: the user was told how
     NothingToUpdate,  // the service offers nothing newer
-    Refused,          // checksum differs, wrong version, malformed offer: nothing kept
+    Refused,          // checksum, size or signature wrong, wrong version, malformed offer,
+                      // no publisher's key: nothing kept
     Failed,           // no service, no connection, the file could not be saved or installed
 };
 
-// Downloads the package the service offers for the announced version over HTTPS, checks its
-// SHA-256 against the offer and installs it through the installer. A package whose checksum
-// differs is neither saved nor installed, and the user is told so. Every outcome is shown
-// through the dialogs and every failure logged.
+// Downloads the package the service offers for the announced version over HTTPS, with its
+// progress shown, checks its SHA-256 and size against the offer and the publisher's signature
+// of it (fetched beside it), and installs it through the installer. A package that fails a
+// check is neither saved nor installed, and the user is told so. Every outcome is shown through
+// the dialogs and every failure logged.
 PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTransfer& transfer,
-                                     UserDialogs& dialogs, const Log& log,
-                                     PackageInstaller& installer);
+                                     PackageDownloader& downloader, UserDialogs& dialogs,
+                                     const Log& log, PackageInstaller& installer);
 
 // The folder downloads are saved to: ~/Downloads when it exists, else
 // ${XDG_CACHE_HOME:-~/.cache}/quorvane/updates.

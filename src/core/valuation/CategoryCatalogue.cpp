@@ -110,6 +110,19 @@ constexpr std::array<CategoryFormula, 27> kFormulas = {{
     {31, K::Count, {{{C::Fgm, 1}, {C::Pt3m, -1}}}, kNoDenominator},
 }};
 
+// One row per ratio entry of kCatalogue: the numbers of its sgpTerm text.
+constexpr std::array<RatioSgpTerm, 9> kRatioSgpTerms = {{
+    {4, 2540.0, 680.0, 2.36, false},
+    {8, 2540.0, 1590.0, 1.59, false},
+    {14, 245.0, 296.0, .828, true},
+    {15, 500.0, 1032.0, .484, true},
+    {17, 1441.0, 3960.0, .364, false},
+    {25, 11580.0, 680.0, 17.2, false},
+    {26, 4260.0, 680.0, 6.33, false},
+    {27, 720.0, 680.0, 1.07, false},
+    {29, 490.0, 680.0, .726, false},
+}};
+
 constexpr bool formulasFollowCatalogue() {
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         if (kFormulas[i].categoryid != kCatalogue[i].categoryid ||
@@ -120,6 +133,21 @@ constexpr bool formulasFollowCatalogue() {
     return true;
 }
 static_assert(formulasFollowCatalogue(), "one formula per catalogue entry, in the same order");
+
+constexpr bool ratioTermsFollowCatalogue() {
+    std::size_t ratios = 0;
+    for (const CategoryDefinition& category : kCatalogue) {
+        if (category.ratio) {
+            if (ratios >= kRatioSgpTerms.size() ||
+                kRatioSgpTerms[ratios].categoryid != category.categoryid) {
+                return false;
+            }
+            ++ratios;
+        }
+    }
+    return ratios == kRatioSgpTerms.size();
+}
+static_assert(ratioTermsFollowCatalogue(), "one SGP term per ratio category, in catalogue order");
 
 }  // namespace
 
@@ -145,22 +173,23 @@ const CategoryFormula& categoryFormula(const CategoryDefinition& category) {
     return kFormulas.front();  // every catalogue entry has a formula (checked above)
 }
 
+const RatioSgpTerm* ratioSgpTerm(const CategoryDefinition& category) {
+    for (const RatioSgpTerm& term : kRatioSgpTerms) {
+        if (term.categoryid == category.categoryid) {
+            return &term;
+        }
+    }
+    return nullptr;
+}
+
 std::string categoryLabel(int categoryid) {
     const CategoryDefinition* category = findCategory(categoryid);
     return category ? std::string(category->label) : std::string();
 }
 
-std::string_view sgpWorkStatisticOf(const CategoryDefinition& category) {
-    return category.sgpWorkStatistic.empty() ? category.playerStatistic : category.sgpWorkStatistic;
-}
-
 std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams) {
     return fmt::format(fmt::runtime(category.sgpTerm), fmt::arg("c", category.workColumn),
                        fmt::arg("d", sqlReal(denominator)), fmt::arg("t1", sqlReal(teams - 1)));
-}
-
-std::string weightSetterFor(const CategoryDefinition& category) {
-    return fmt::format("set {0} = {0} * ", category.workColumn);
 }
 
 }  // namespace quorvane

@@ -28,7 +28,9 @@ struct CategoryDefinition {
     std::string_view playerStatistic;
     // Ratio categories: the team's value over the sums of its players' rows (alias dp).
     std::string_view teamStatistic;
-    // Its column in the work tables proj_cats and vbd_cat_points.
+    // Its column in the work tables of the statement-built valuation that older copies of the
+    // program still run (proj_cats, vbd_cat_points); the statement texts below are that
+    // valuation's, kept as the record of what RatioSgpTerm and the in-memory valuation compute.
     std::string_view workColumn;
     // Its term of the SGP sum over proj_cats: {c} is the work column, {d} the denominator,
     // {t1} the number of teams minus one. Every constant is a real literal and {d} and {t1}
@@ -54,14 +56,8 @@ inline constexpr std::array<int, 27> kSetupCategoryBoxes = {1,  2,  3,  28, 5,  
                                                             21, 22, 14, 19, 20, 15, 16, 18, 17,
                                                             26, 25, 27, 29, 4,  23, 24, 30, 31};
 
-// What proj_cats stores for the category: sgpWorkStatistic when set, else playerStatistic.
-std::string_view sgpWorkStatisticOf(const CategoryDefinition& category);
-
 // The SGP term of a category with its denominator and team count filled in as real literals.
 std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams);
-
-// "set pts = pts * " - the statement piece that weights a work-table column.
-std::string weightSetterFor(const CategoryDefinition& category);
 
 // The projection columns a category's figure is made from, for figures computed in memory.
 enum class StatColumn : std::uint8_t {
@@ -105,6 +101,25 @@ struct CategoryFormula {
 
 // The formula of a catalogue entry.
 const CategoryFormula& categoryFormula(const CategoryDefinition& category);
+
+// A ratio category's SGP term in numbers (the sgpTerm text above, computed in memory): the
+// league's made and attempted figures (per team but one when perTeam) with the player's added,
+// less the league's figure, per denominator. The player's made and attempted figures are his
+// formula's numerator and denominator.
+struct RatioSgpTerm {
+    int categoryid;
+    double leagueNumerator;
+    double leagueDenominator;
+    double leagueFigure;
+    bool perTeam;
+};
+
+// The term of a ratio category; nullptr for a count category (its term is statistic per
+// denominator).
+const RatioSgpTerm* ratioSgpTerm(const CategoryDefinition& category);
+
+// What a player without turnovers holds in assists per turnover for the SGP's work figures.
+inline constexpr double kAssistsPerNoTurnover = 9999.0;
 
 // The only category in which fewer is better.
 inline constexpr int kTurnoversCategory = 9;

@@ -65,13 +65,14 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
         return std::nullopt;
     }
     // A failed read of the totals leaves every actual value at 0.
-    Recordset actuals;
     std::map<int, double> actualValues;
-    if (openRecordset(actuals, connection,
-                      "select categoryid, points from TeamBoxCategory"
-                      " where template_id = ? and teamid = ?",
-                      {id, whole(myTeamId(state))})) {
-        actualValues = valuesById(actuals, "points");
+    if (const auto standings = readStandings(state)) {
+        const int mine = myTeamId(state);
+        for (const StandingsEntry& entry : *standings) {
+            if (entry.teamid == mine) {
+                actualValues[entry.categoryid] = entry.points;
+            }
+        }
     }
     const std::map<int, double> targetValues = valuesById(targets, "target");
 
@@ -141,9 +142,6 @@ std::optional<std::vector<TargetRow>> saveCategoryTargets(
             return std::nullopt;
         }
     }
-    // The totals were reported already when they cannot be recomputed; the panel then shows
-    // the saved targets against the last totals.
-    calcStandings(state, dialogs, true);
     return showCategoryTargets(state, dialogs);
 }
 

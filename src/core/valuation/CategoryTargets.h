@@ -29,8 +29,9 @@ struct TargetRow {
     std::optional<Rgb> differenceColour;
 };
 
-// The panel of the open draft: per category its target, the user's team's total from the last
-// standings run and the difference. Rebuilds state.categoryTargets (the panel's rows). On a
+// The panel of the open draft: per category its target, the user's team's figure in the
+// projected standings of the rosters as they are (reserves as state.includeReserves says) and
+// the difference. Rebuilds state.categoryTargets (the panel's rows). On a
 // failed read shows the database message, logs " 60050 error: could not get categories" and
 // gives nullopt.
 std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
@@ -38,8 +39,7 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
 
 // Saves one typed target per panel row (state.categoryTargets, in order). A text that is not a
 // number refuses the whole save ("Invalid Target", naming the category). Otherwise replaces the
-// draft's targets in one transaction, recomputes the standings without the grid and gives the
-// new panel.
+// draft's targets in one transaction and gives the new panel.
 std::optional<std::vector<TargetRow>> saveCategoryTargets(
     ProgramState& state, UserDialogs& dialogs, const std::vector<std::string>& targetTexts);
 

@@ -26,13 +26,15 @@ std::optional<GridTable> fillStandingsGrid(ProgramState& state) {
     if (!entries) {
         return std::nullopt;
     }
-    const bool rotisserie = state.draftSettings->scoringstyle != kScoringPoints;
+    return standingsGrid(*entries, state.draftSettings->scoringstyle != kScoringPoints);
+}
 
+GridTable standingsGrid(const std::vector<StandingsEntry>& entries, bool rotisserie) {
     // Columns from every category any team has, highest id first and the total last. In a
     // points league a team without players has no ratio rows: its cells stay empty instead of
     // shifting the rest of its row under the wrong headings.
     std::vector<std::pair<int, std::string>> columns;
-    for (const StandingsEntry& entry : *entries) {
+    for (const StandingsEntry& entry : entries) {
         const bool known = std::any_of(columns.begin(), columns.end(),
                                        [&](const auto& c) { return c.first == entry.categoryid; });
         if (!known) {
@@ -60,7 +62,7 @@ std::optional<GridTable> fillStandingsGrid(ProgramState& state) {
     }
 
     int currentTeam = -1;
-    for (const StandingsEntry& entry : *entries) {
+    for (const StandingsEntry& entry : entries) {
         if (grid.rows.empty() || entry.teamid != currentTeam) {
             currentTeam = entry.teamid;
             grid.rows.emplace_back(grid.headings.size());

@@ -78,6 +78,54 @@ class FormImportTableTest : public QObject {
         QCOMPARE(program.scalar("select count(*) from DraftPlayers where playerid = 20000"), 2.0);
     }
 
+    void aPastedTableIsReviewedRowByRowBeforeItIsImported() {
+        TestProgram program;
+        QVERIFY(importProjectionText(program.state, program.dialogs, kOwnFile));
+        gui::FormImportTable form(program.state, program.dialogs);
+        // Copied from a page without its heading line: the columns are numbered, the names and
+        // teams recognised from their cells.
+        QVERIFY(form.pasteTable("Ann Exampel\tBOS\t61\nCy Newman\tLAL\t12\n"));
+        QCOMPARE(form.findChild<QLineEdit*>("txt_file")->text(), QString("pasted table"));
+        auto* preview = form.findChild<QTableWidget*>("grid_preview");
+        QCOMPARE(preview->horizontalHeaderItem(2)->text(), QString("Column 3"));
+        QCOMPARE(form.findChild<QComboBox*>("cmb_field_0")->currentText(), QString("name"));
+        QCOMPARE(form.findChild<QComboBox*>("cmb_field_1")->currentText(), QString("team"));
+        auto* games = form.findChild<QComboBox*>("cmb_field_2");
+        games->setCurrentIndex(games->findText("games"));
+        form.findChild<QComboBox*>("cmb_figures")->setCurrentIndex(1);
+
+        form.findChild<QPushButton*>("cmd_dryrun")->click();
+        auto* review = form.findChild<QTableWidget*>("grid_review");
+        QCOMPARE(review->rowCount(), 2);
+        QCOMPARE(review->item(0, 0)->text(), QString("Ann Exampel (line 1)"));
+        auto* first = form.findChild<QComboBox*>("cmb_row_0");
+        QCOMPARE(first->currentText(), QString("New player"));
+        QCOMPARE(first->itemText(1), QString("Ann Example (1, BOS)"));
+        first->setCurrentIndex(1);
+
+        form.findChild<QPushButton*>("cmd_import")->click();
+        QVERIFY(program.dialogs.questions.empty());
+        QCOMPARE(program.scalar("select games from DraftPlayers where playerid = 1"), 61.0);
+        QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Newman'"), 1.0);
+        QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Exampel'"), 0.0);
+    }
+
+    void mostRowsNewAsksBeforeCreatingThem() {
+        TestProgram program;
+        QVERIFY(importProjectionText(program.state, program.dialogs, kOwnFile));
+        gui::FormImportTable form(program.state, program.dialogs);
+        QVERIFY(form.loadTable(writeTable(program, "Player,G\nZed Alpha,10\nYan Beta,12\n")));
+        form.findChild<QPushButton*>("cmd_import")->click();
+        QCOMPARE(program.dialogs.questions.size(), std::size_t{1});
+        QCOMPARE(program.dialogs.questions[0].text,
+                 std::string("2 of the 2 players of the table match nobody: the name column or "
+                             "the season may be wrong. Create 2 new players?"));
+        QCOMPARE(program.scalar("select count(*) from draftAdded"), 0.0);
+        program.dialogs.answers.push_back(true);
+        form.findChild<QPushButton*>("cmd_import")->click();
+        QCOMPARE(program.scalar("select count(*) from draftAdded"), 2.0);
+    }
+
     void anUnreadableFileLeavesTheWindowAsItWas() {
         TestProgram program;
         gui::FormImportTable form(program.state, program.dialogs);

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "valuation/CategoryCatalogue.h"
+
+namespace quorvane {
+
+// A player's projection columns, indexed by StatColumn.
+using StatLine = std::array<double, kStatColumnCount>;
+
+inline double& statOf(StatLine& line, StatColumn column) {
+    return line[static_cast<std::size_t>(column)];
+}
+inline double statOf(const StatLine& line, StatColumn column) {
+    return line[static_cast<std::size_t>(column)];
+}
+
+// The five positions a projection lists, as bits of ModelPlayer::positions.
+inline constexpr std::uint8_t kPositionPG = 1;
+inline constexpr std::uint8_t kPositionSG = 2;
+inline constexpr std::uint8_t kPositionSF = 4;
+inline constexpr std::uint8_t kPositionPF = 8;
+inline constexpr std::uint8_t kPositionC = 16;
+
+// The position columns as stored (PG, SG, SF, PF, C): the valuation's groups compare the
+// numbers themselves, not only whether a player is listed there.
+using PositionColumns = std::array<std::int64_t, 5>;
+
+struct ModelPlayer {
+    int playerid = 0;
+    int yearofprojection = 0;
+    std::string firstname;
+    std::string lastname;
+    std::string pos;
+    std::uint8_t positions = 0;  // of the projection season
+    PositionColumns positionColumns{};
+    // A projection ('P') with no negative centre column: the rotisserie valuation values him.
+    bool projected = false;
+    StatLine stats{};
+    double dollars = 0.0;  // of the last valuation
+    int rank = 0;          // of the last valuation; 0 when it gave him none
+    int teamid = 0;        // 0 while he is available
+    std::string slot;      // his roster slot on that team
+    int pickNumber = 0;    // 0 for a keeper
+    double price = 0.0;
+
+    bool available() const { return teamid == 0; }
+};
+
+// One pick as recorded, in recording order; the player may be missing from the projections.
+struct ModelPick {
+    int playerid = 0;
+    int teamid = 0;
+    std::string slot;          // as stored
+    bool slotMissing = false;  // no slot stored at all (counts as neither centre nor other)
+    int pickNumber = 0;
+    double price = 0.0;
+};
+
+struct ModelTeam {
+    int teamid = 0;
+    std::string teamname;
+    int draftposition = 0;
+    bool mine = false;
+    bool onClock = false;
+};
+
+struct ModelCategory {
+    const CategoryDefinition* definition = nullptr;
+    const CategoryFormula* formula = nullptr;
+    double weight = 0.0;
+    bool punted = false;
+};
+
+// One draft held in memory: the players of every season with the columns every category needs
+// and the figures the valuation stored, the picks, rosters, slots, money and turn. The
+// valuation, the standings and the advice read only this, so a what-if question is a changed
+// copy of it.
+struct DraftModel {
+    int template_id = 0;
+    int drafttype = 0;
+    int scoringstyle = 0;
+    double cap = 0.0;  // per team
+    double minbid = 0.0;
+    int rounds = 0;
+    std::string direction;                  // of the snake, "U" or "D"
+    int startingSlots = 0;                  // per team: every slot kind but reserves
+    std::vector<ModelCategory> categories;  // the draft's, in its order
+    int projectionYear = 0;
+    std::vector<ModelPlayer> players;       // of the projection season, by playerid
+    std::vector<ModelPlayer> otherSeasons;  // every other season's rows, by playerid and season
+    std::vector<ModelPick> picks;           // in recording order
+    std::vector<ModelTeam> teams;           // by draft position
+
+    int teamCount() const { return static_cast<int>(teams.size()); }
+    bool auction() const;
+    bool pointsLeague() const;
+    // nullptr when absent.
+    const ModelPlayer* findPlayer(int playerid) const;
+    ModelPlayer* findPlayer(int playerid);
+    const ModelTeam* findTeam(int teamid) const;
+    // Whether the draft holds a pick of the player.
+    bool drafted(int playerid) const;
+    // The user's own team; nullptr when no team is marked his.
+    const ModelTeam* myTeam() const;
+};
+
+// The row of a player in a list sorted by playerid; nullptr when he has none.
+template <class Row>
+const Row* findByPlayerid(const std::vector<Row>& rows, int playerid) {
+    const auto found = std::lower_bound(rows.begin(), rows.end(), playerid,
+                                        [](const Row& row, int id) { return row.playerid < id; });
+    return found != rows.end() && found->playerid == playerid ? &*found : nullptr;
+}
+
+// Roster slots that start: every kind but the reserves.
+bool isStartingSlot(const std::string& slot);
+
+// Marks the draft's categories whose ids are listed as punted, and only those.
+void setPunts(DraftModel& model, const std::vector<int>& categoryids);
+std::vector<int> puntedCategories(const DraftModel& model);
+
+// What a recorded pick changes in memory, so that the advice after a pick needs no new load.
+void applyPick(DraftModel& model, int playerid, int teamid, const std::string& slot, int pickNumber,
+               double price);
+
+}  // namespace quorvane

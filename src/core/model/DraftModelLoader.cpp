@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include "model/DraftModelLoader.h"
+
+#include <string_view>
+#include <utility>
+
+#include "advicedata/Punts.h"
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "model/DraftModelCache.h"
+#include "store/DraftRows.h"
+#include "store/NumberText.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kLoadFailed = " 91001 error: could not load the draft for advice";
+
+static_assert(std::tuple_size_v<decltype(PlayerSeasonRow::stats)> == kStatColumnCount,
+              "the store reads one column per StatColumn, in its order");
+
+constexpr std::array<std::uint8_t, 5> kPositionBits = {kPositionPG, kPositionSG, kPositionSF,
+                                                       kPositionPF, kPositionC};
+
+ModelPlayer playerOf(PlayerSeasonRow&& row) {
+    ModelPlayer player;
+    player.playerid = row.playerid;
+    player.yearofprojection = row.yearofprojection;
+    player.firstname = std::move(row.firstname);
+    player.lastname = std::move(row.lastname);
+    player.pos = std::move(row.pos);
+    player.positionColumns = {row.PG, row.SG, row.SF, row.PF, row.C};
+    for (std::size_t i = 0; i < kPositionBits.size(); ++i) {
+        if (player.positionColumns[i] > 0) {
+            player.positions |= kPositionBits[i];
+        }
+    }
+    player.projected = row.stat_indicator == "P" && row.C >= 0;
+    player.stats = row.stats;
+    player.dollars = row.dollars;
+    player.rank = static_cast<int>(row.draftorder);
+    return player;
+}
+
+void readSettings(const DraftSettings& settings, DraftModel& model) {
+    model.template_id = settings.template_id;
+    model.drafttype = settings.drafttype;
+    model.scoringstyle = settings.scoringstyle;
+    model.cap = settings.dollars;
+    model.minbid = settings.minbid;
+    model.rounds = settings.rounds();
+    model.direction = settings.draftdirection;
+    model.startingSlots = settings.rosterSize() - settings.R;
+    std::vector<int> punts = puntedCategories(model);
+    model.categories.clear();
+    for (const CategoryWeight& weight : settings.categories) {
+        if (const CategoryDefinition* definition = findCategory(weight.categoryid)) {
+            model.categories.push_back(
+                {definition, &categoryFormula(*definition), weight.points, false});
+        }
+    }
+    setPunts(model, punts);
+    model.teams.clear();
+    for (const DraftTeam& team : settings.draftTeams) {
+        model.teams.push_back({team.teamid, team.teamname, team.draftposition, team.owner == 1,
+                               team.currentpick == 1});
+    }
+}
+
+}  // namespace
+
+std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs) {
+    if (!state.draftSettings) {
+        return std::nullopt;
+    }
+    Connection& connection = state.dbConnection;
+    std::optional<std::vector<PlayerSeasonRow>> rows = readPlayerSeasonRows(connection);
+    const std::optional<std::vector<PickRow>> picks =
+        rows ? readPickRows(connection, state.draftSettings->template_id) : std::nullopt;
+    if (!picks) {
+        reportDatabaseError(dialogs, connection, kLoadFailed);
+        return std::nullopt;
+    }
+    const std::optional<std::vector<int>> punts = readPunts(state, dialogs);
+    if (!punts) {
+        return std::nullopt;
+    }
+    DraftModel model;
+    model.projectionYear = state.projectionYear;
+    for (PlayerSeasonRow& row : *rows) {
+        const bool projection = row.yearofprojection == state.projectionYear;
+        (projection ? model.players : model.otherSeasons).push_back(playerOf(std::move(row)));
+    }
+    model.picks.reserve(picks->size());
+    for (const PickRow& row : *picks) {
+        const std::string slot = row.pos ? upperText(*row.pos) : std::string();
+        const int pickNumber = static_cast<int>(row.draftorder);
+        if (ModelPlayer* player = model.findPlayer(row.playerid)) {
+            player->teamid = row.teamid;
+            player->slot = slot;
+            player->pickNumber = pickNumber;
+            player->price = row.dollars;
+        }
+        // The pick keeps the slot as stored: the valuation and the standings compare it as
+        // the file holds it.
+        model.picks.push_back({row.playerid, row.teamid, row.pos.value_or(std::string()),
+                               !row.pos.has_value(), pickNumber, row.dollars});
+    }
+    readSettings(*state.draftSettings, model);
+    setPunts(model, *punts);
+    return model;
+}
+
+const DraftModel* currentDraftModel(ProgramState& state, UserDialogs& dialogs) {
+    if (!state.draftSettings) {
+        return nullptr;
+    }
+    if (!state.draftModel) {
+        state.draftModel = std::make_shared<DraftModelCache>();
+    }
+    DraftModelCache& cache = *state.draftModel;
+    if (!cache.holds(state.dbConnection, state.draftSettings->template_id, state.projectionYear)) {
+        std::optional<DraftModel> model = readDraftModel(state, dialogs);
+        if (!model) {
+            cache.forget();
+            return nullptr;
+        }
+        cache.keep(state.dbConnection, std::move(*model));
+    }
+    DraftModel* model = cache.model();
+    readSettings(*state.draftSettings, *model);
+    return model;
+}
+
+DraftModel* heldDraftModel(ProgramState& state, UserDialogs& dialogs) {
+    return currentDraftModel(state, dialogs) != nullptr ? state.draftModel->model() : nullptr;
+}
+
+void settleDraftModel(ProgramState& state, bool committed) {
+    if (!state.draftModel) {
+        return;
+    }
+    if (committed) {
+        state.draftModel->acceptOwnChanges(state.dbConnection);
+    } else {
+        state.draftModel->forget();
+    }
+}
+
+std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialogs) {
+    const DraftModel* model = currentDraftModel(state, dialogs);
+    if (model == nullptr) {
+        return std::nullopt;
+    }
+    return *model;
+}
+
+bool refreshDraftModel(ProgramState& state, UserDialogs& dialogs, DraftModel& model) {
+    const DraftModel* current = currentDraftModel(state, dialogs);
+    if (current == nullptr) {
+        return false;
+    }
+    model = *current;
+    return true;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+
+#include "model/DraftModel.h"
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+// The open draft's model as the program holds it (see DraftModelCache): read from the file
+// only when this program or another changed it since the last read; settings and teams always
+// from state.draftSettings. nullptr without an open draft or after a failure was shown and
+// logged.
+const DraftModel* currentDraftModel(ProgramState& state, UserDialogs& dialogs);
+
+// The same model for a writer that changes it together with the file; see settleDraftModel.
+DraftModel* heldDraftModel(ProgramState& state, UserDialogs& dialogs);
+
+// After a writer's transaction: committed, what it changed in the held model is what the file
+// now holds; otherwise the model is dropped and read again when next asked for.
+void settleDraftModel(ProgramState& state, bool committed);
+
+// A copy of it, for a caller that changes what it holds (punts, what-if picks).
+std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialogs);
+
+// The model again after a pick, an undo or a new valuation. False after a failure was shown
+// and logged; the model is then as it was.
+bool refreshDraftModel(ProgramState& state, UserDialogs& dialogs, DraftModel& model);
+
+// Reads the whole draft with three bound queries (players of every season, picks, punts),
+// bypassing what the program holds: what a fresh start would see.
+std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs);
+
+}  // namespace quorvane

@@ -1,0 +1,499 @@
+// SPDX-License-Identifier: MIT
+#include "projections/TablePlan.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include <fmt/format.h>
+
+#include "projections/EditDistance.h"
+#include "projections/TableNames.h"
+#include "projections/TableTotals.h"
+#include "store/NumberText.h"
+
+namespace quorvane {
+
+namespace {
+
+// Finding the closest players costs a pass over every stored one; past this many rows to review
+// the rest are listed without suggestions.
+constexpr std::size_t kSuggestedRows = 200;
+constexpr std::size_t kSuggestions = 3;
+
+enum class Outcome { Matched, New, Review, Skip };
+
+// What the matching decided for one row.
+struct RowMatch {
+    Outcome outcome = Outcome::New;
+    ReviewRow::Kind review = ReviewRow::Kind::NoMatch;
+    int playerid = 0;
+    std::string key;  // the name's key; new players of one key are one player
+    std::vector<int> candidates;
+    bool chosen = false;  // the user's choice decided it
+};
+
+bool isSingleName(const std::string& name) {
+    std::size_t words = 0;
+    bool inWord = false;
+    for (const char c : name) {
+        const bool blank = c == ' ' || c == '\t' || c == ',';
+        words += !blank && !inWord ? 1 : 0;
+        inWord = !blank;
+    }
+    return words == 1;
+}
+
+// A new player's names: the table's first and last name columns, else the name split where
+// the program's own file splits it ("Last, First" at the comma, otherwise at the first blank).
+void splitName(const TableRow& source, ProjectionRow& row) {
+    if (!source.lastname.empty()) {
+        row.firstname = source.firstname;
+        row.lastname = source.lastname;
+        return;
+    }
+    const std::size_t comma = source.name.find(',');
+    if (comma != std::string::npos) {
+        row.firstname = trim(source.name.substr(comma + 1));
+        row.lastname = trim(source.name.substr(0, comma));
+        return;
+    }
+    const std::size_t blank = source.name.find(' ');
+    if (blank == std::string::npos) {
+        row.lastname = source.name;
+        return;
+    }
+    row.firstname = source.name.substr(0, blank);
+    row.lastname = trim(source.name.substr(blank + 1));
+}
+
+// The season row as it will be written: what the player has stored, with everything the
+// table gives laid over it.
+ProjectionRow buildRow(const TableRow& source, const StoredPlayers& stored, int playerid,
+                       int season, bool perGame, const std::string& revisiondate,
+                       TableImportReport& report) {
+    ProjectionRow row;
+    if (const ProjectionRow* own = stored.row(playerid, season)) {
+        row = *own;
+    } else if (const ProjectionRow* other = stored.anyRow(playerid, season)) {
+        row.firstname = other->firstname;
+        row.lastname = other->lastname;
+        row.pos = other->pos;
+        row.team = other->team;
+        row.dob = other->dob;
+        row.flags = other->flags;
+    } else {
+        splitName(source, row);
+    }
+    row.playerid = playerid;
+    row.yearofprojection = season;
+    row.revisiondate = revisiondate;
+    if (!source.team.empty() && !isMultiTeamMark(source.team)) {
+        row.team = source.team;
+    }
+    if (source.position) {
+        row.pos = source.position->pos;
+        row.flags = source.position->flags;
+    }
+    const bool known = stored.anyRow(playerid, season) != nullptr;
+    const SeasonTotals totals = seasonTotals(
+        source, perGame,
+        stored.offensiveReboundShare(known ? std::optional<int>(playerid) : std::nullopt, season));
+    if (const auto disagreement = layTotalsOver(totals, perGame, row)) {
+        report.notes.push_back(describeRow(source) + ": " + *disagreement);
+    }
+    return row;
+}
+
+class RowMatcher {
+  public:
+    RowMatcher(const StoredPlayers& stored, const NicknameTable& nicknames, int season)
+        : m_matcher(stored.matcher(season)), m_nicknames(nicknames) {}
+
+    RowMatch match(const TableRow& row, std::string_view team) const {
+        RowMatch result;
+        result.key = normalisePlayerName(row.name);
+        const std::optional<std::array<int, 5>> flags =
+            row.position ? std::optional(row.position->flags) : std::nullopt;
+        PlayerMatch found = m_matcher.matchKey(result.key, team, flags);
+        std::vector<std::string> others = alternateNameKeys(row.name);
+        for (std::size_t i = 0, written = others.size(); i <= written; ++i) {
+            for (std::string& nickname :
+                 m_nicknames.otherKeys(i == 0 ? result.key : others[i - 1])) {
+                others.push_back(std::move(nickname));
+            }
+        }
+        for (const std::string& other : others) {
+            if (found.outcome != PlayerMatch::Outcome::NotFound) {
+                break;
+            }
+            found = m_matcher.matchKey(other, team, flags);
+        }
+        const bool lostLetters = hasLostLetters(row.name);
+        if (found.outcome == PlayerMatch::Outcome::NotFound && lostLetters) {
+            found = m_matcher.matchPattern(result.key, team, flags);
+        }
+        switch (found.outcome) {
+            case PlayerMatch::Outcome::Matched:
+                result.outcome = Outcome::Matched;
+                result.playerid = found.playerid;
+                break;
+            case PlayerMatch::Outcome::Ambiguous:
+                result.outcome = Outcome::Review;
+                result.review = ReviewRow::Kind::Ambiguous;
+                result.candidates = std::move(found.candidates);
+                break;
+            case PlayerMatch::Outcome::NotFound:
+                if (lostLetters || isSingleName(row.name)) {
+                    result.outcome = Outcome::Review;
+                    result.review =
+                        lostLetters ? ReviewRow::Kind::LostLetters : ReviewRow::Kind::SingleName;
+                }
+                break;
+        }
+        return result;
+    }
+
+  private:
+    PlayerNameMatcher m_matcher;
+    const NicknameTable& m_nicknames;
+};
+
+// The players a row's name is nearest to: of the row's team first, then by the distance of
+// their names' keys; only names within a third of the key's length count as near.
+class Suggestions {
+  public:
+    Suggestions(const StoredPlayers& stored, int season) : m_stored(stored), m_season(season) {}
+
+    std::vector<PlayerSuggestion> closest(const TableRow& row, const std::string& key) {
+        load();
+        const std::size_t limit = std::max<std::size_t>(2, key.size() / 3);
+        const std::string team = normaliseTeamCode(row.team);
+        struct Near {
+            bool otherTeam;
+            std::size_t distance;
+            std::size_t index;
+        };
+        std::vector<Near> near;
+        for (std::size_t i = 0; i < m_players.size(); ++i) {
+            const std::size_t distance = editDistance(key, m_players[i].key, limit);
+            if (distance <= limit) {
+                near.push_back(
+                    {team.empty() || normaliseTeamCode(m_players[i].suggestion.team) != team,
+                     distance, i});
+            }
+        }
+        const std::size_t kept = std::min(kSuggestions, near.size());
+        std::partial_sort(
+            near.begin(), near.begin() + static_cast<std::ptrdiff_t>(kept), near.end(),
+            [this](const Near& a, const Near& b) {
+                return std::tie(a.otherTeam, a.distance, m_players[a.index].suggestion.playerid) <
+                       std::tie(b.otherTeam, b.distance, m_players[b.index].suggestion.playerid);
+            });
+        std::vector<PlayerSuggestion> result;
+        for (std::size_t i = 0; i < kept; ++i) {
+            result.push_back(m_players[near[i].index].suggestion);
+        }
+        return result;
+    }
+
+    PlayerSuggestion of(int playerid) const {
+        const ProjectionRow* row = m_stored.anyRow(playerid, m_season);
+        if (!row) {
+            return {playerid, {}, {}};
+        }
+        return {playerid, trim(row->firstname + " " + row->lastname), row->team};
+    }
+
+  private:
+    struct Player {
+        PlayerSuggestion suggestion;
+        std::string key;
+    };
+
+    void load() {
+        if (m_loaded) {
+            return;
+        }
+        m_loaded = true;
+        for (const int playerid : m_stored.playerIds()) {
+            const ProjectionRow* row = m_stored.anyRow(playerid, m_season);
+            m_players.push_back({of(playerid), normalisePlayerName(row->firstname, row->lastname)});
+        }
+    }
+
+    const StoredPlayers& m_stored;
+    int m_season;
+    bool m_loaded = false;
+    std::vector<Player> m_players;
+};
+
+bool sameRow(const RowChoice& choice, const TableRow& row, const std::string& key) {
+    const std::string wanted = trim(choice.row);
+    return wanted == describeRow(row) || wanted == trim(row.written) ||
+           (!key.empty() && normalisePlayerName(wanted) == key);
+}
+
+// Applies the user's choices; a problem when one names no row or cannot be done.
+std::optional<ChoiceProblem> applyChoices(const std::vector<RowChoice>& choices,
+                                          const TableRows& rows, const StoredPlayers& stored,
+                                          std::vector<RowMatch>& matches) {
+    for (const RowChoice& choice : choices) {
+        bool used = false;
+        for (std::size_t i = 0; i < rows.rows.size(); ++i) {
+            const TableRow& row = rows.rows[i];
+            if (!sameRow(choice, row, matches[i].key)) {
+                continue;
+            }
+            used = true;
+            RowMatch& match = matches[i];
+            match.chosen = true;
+            switch (choice.kind) {
+                case RowChoice::Kind::Player:
+                    if (!stored.anyRow(choice.playerid, 0)) {
+                        return ChoiceProblem{fmt::format("There is no player {} to match {} with.",
+                                                         choice.playerid, describeRow(row))};
+                    }
+                    match.outcome = Outcome::Matched;
+                    match.playerid = choice.playerid;
+                    break;
+                case RowChoice::Kind::NewPlayer:
+                    if (hasLostLetters(row.name) || isSingleName(row.name)) {
+                        return ChoiceProblem{
+                            fmt::format("{} cannot be a new player's name: {}.", describeRow(row),
+                                        hasLostLetters(row.name)
+                                            ? "the file's code page lost some of its letters"
+                                            : "a new player needs a first and a last name")};
+                    }
+                    match.outcome = Outcome::New;
+                    break;
+                case RowChoice::Kind::Skip:
+                    match.outcome = Outcome::Skip;
+                    break;
+            }
+        }
+        if (!used) {
+            return ChoiceProblem{"The table has no row " + trim(choice.row) + "."};
+        }
+    }
+    return std::nullopt;
+}
+
+// A traded player's season row (TOT, 2TM ...) names no team: the rows of his stints that follow
+// it, of the same name, tell which namesake he is, and they are all his.
+void settleSeasonRowsByStints(const TableRows& rows, const RowMatcher& matcher,
+                              std::vector<RowMatch>& matches) {
+    for (std::size_t i = 0; i < rows.rows.size(); ++i) {
+        RowMatch& match = matches[i];
+        if (match.chosen || match.review != ReviewRow::Kind::Ambiguous ||
+            match.outcome != Outcome::Review || !isMultiTeamMark(rows.rows[i].team)) {
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < rows.rows.size() && matches[end].key == match.key &&
+               !isMultiTeamMark(rows.rows[end].team)) {
+            ++end;
+        }
+        for (std::size_t k = i + 1; k < end && match.outcome == Outcome::Review; ++k) {
+            const RowMatch stint = matcher.match(rows.rows[k], rows.rows[k].team);
+            if (stint.outcome == Outcome::Matched) {
+                match.outcome = Outcome::Matched;
+                match.playerid = stint.playerid;
+            }
+        }
+        for (std::size_t k = i + 1; k < end && match.outcome == Outcome::Matched; ++k) {
+            if (!matches[k].chosen && matches[k].outcome == Outcome::Review &&
+                matches[k].review == ReviewRow::Kind::Ambiguous) {
+                matches[k].outcome = Outcome::Matched;
+                matches[k].playerid = match.playerid;
+            }
+        }
+    }
+}
+
+std::string plural(long long count, std::string_view one, std::string_view many) {
+    return fmt::format("{} {}", count, count == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string describeRow(const TableRow& row) {
+    return fmt::format("{} (line {})", row.written, row.lineNumber);
+}
+
+std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
+                                                   const StoredPlayers& stored,
+                                                   const NicknameTable& nicknames,
+                                                   const TableLayout& layout, int season,
+                                                   const std::string& revisiondate,
+                                                   const std::vector<RowChoice>& choices) {
+    ImportPlan plan;
+    TableImportReport& report = plan.report;
+    report.layout = layout;
+    report.season = season;
+    const RowMatcher matcher(stored, nicknames, season);
+    std::vector<RowMatch> matches;
+    matches.reserve(rows.rows.size());
+    for (const TableRow& row : rows.rows) {
+        matches.push_back(matcher.match(row, isMultiTeamMark(row.team) ? "" : row.team));
+    }
+    if (auto problem = applyChoices(choices, rows, stored, matches)) {
+        return *problem;
+    }
+    settleSeasonRowsByStints(rows, matcher, matches);
+
+    // The rows of one player: his id, or for a new player his name's key.
+    std::unordered_map<std::string, std::vector<std::size_t>> rowsOfPlayer;
+    std::vector<std::string> order;
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        const RowMatch& match = matches[i];
+        if (match.outcome != Outcome::Matched && match.outcome != Outcome::New) {
+            continue;
+        }
+        const std::string player = match.outcome == Outcome::Matched
+                                       ? "#" + std::to_string(match.playerid)
+                                       : "new " + match.key;
+        auto [entry, added] = rowsOfPlayer.try_emplace(player);
+        if (added) {
+            order.push_back(player);
+        }
+        entry->second.push_back(i);
+    }
+    long long tradedPlayers = 0;
+    long long stintRows = 0;
+    long long repeated = 0;
+    std::vector<bool> kept(matches.size(), false);
+    std::vector<std::string> teamOf(matches.size());
+    for (const std::string& player : order) {
+        const std::vector<std::size_t>& indices = rowsOfPlayer.at(player);
+        const auto seasonRow = std::find_if(indices.begin(), indices.end(), [&](std::size_t i) {
+            return isMultiTeamMark(rows.rows[i].team);
+        });
+        const std::size_t chosen = seasonRow != indices.end() ? *seasonRow : indices.front();
+        kept[chosen] = true;
+        teamOf[chosen] = rows.rows[chosen].team;
+        if (indices.size() == 1) {
+            continue;
+        }
+        if (seasonRow != indices.end()) {
+            ++tradedPlayers;
+            stintRows += static_cast<long long>(indices.size()) - 1;
+            // His team is that of his last stint.
+            for (const std::size_t i : indices) {
+                if (!isMultiTeamMark(rows.rows[i].team) && !rows.rows[i].team.empty()) {
+                    teamOf[chosen] = rows.rows[i].team;
+                }
+            }
+            continue;
+        }
+        for (const std::size_t i : indices) {
+            if (i != chosen) {
+                ++repeated;
+                report.notes.push_back(describeRow(rows.rows[i]) +
+                                       ": the player's row above was used");
+            }
+        }
+    }
+
+    Suggestions suggestions(stored, season);
+    std::size_t suggested = 0;
+    long long reviewSkipped = 0;
+    long long userSkipped = 0;
+    plan.rows.reserve(matches.size());
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        const TableRow& source = rows.rows[i];
+        const RowMatch& match = matches[i];
+        if (match.outcome == Outcome::Skip) {
+            ++userSkipped;
+            continue;
+        }
+        if (match.outcome == Outcome::Review) {
+            ReviewRow review{match.review, describeRow(source), source.team, {}};
+            if (match.review == ReviewRow::Kind::Ambiguous) {
+                ++report.ambiguous;
+                report.ambiguousNames.push_back(describeRow(source));
+                for (const int candidate : match.candidates) {
+                    review.candidates.push_back(suggestions.of(candidate));
+                }
+            } else {
+                ++reviewSkipped;
+                if (suggested++ < kSuggestedRows) {
+                    review.candidates = suggestions.closest(source, match.key);
+                }
+            }
+            report.review.push_back(std::move(review));
+            continue;
+        }
+        if (!kept[i]) {
+            continue;
+        }
+        PlannedRow planned;
+        planned.source = &source;
+        planned.created = match.outcome == Outcome::New;
+        if (planned.created) {
+            planned.draftAddedPos = source.position ? source.position->first : std::string();
+            report.createdNames.push_back(describeRow(source));
+            ++report.created;
+            if (!match.chosen) {
+                ReviewRow review{ReviewRow::Kind::NoMatch, describeRow(source), source.team, {}};
+                if (suggested++ < kSuggestedRows) {
+                    review.candidates = suggestions.closest(source, match.key);
+                }
+                report.review.push_back(std::move(review));
+            }
+        } else {
+            ++report.matched;
+        }
+        planned.row = buildRow(source, stored, planned.created ? 0 : match.playerid, season,
+                               layout.perGame, revisiondate, report);
+        if (!teamOf[i].empty() && !isMultiTeamMark(teamOf[i])) {
+            planned.row.team = teamOf[i];
+        }
+        plan.rows.push_back(std::move(planned));
+    }
+
+    const auto refused = static_cast<long long>(rows.refused.size());
+    report.skipped = rows.repeatedHeadings + rows.aggregates + rows.nameless + refused + stintRows +
+                     repeated + reviewSkipped + userSkipped;
+    for (const SkippedRow& skipped : rows.refused) {
+        report.skippedRows.push_back(
+            fmt::format("line {}: {}", skipped.lineNumber, skipped.reason));
+    }
+    if (rows.repeatedHeadings > 0) {
+        report.skippedCounts.push_back(
+            plural(rows.repeatedHeadings, "repeated heading line", "repeated heading lines"));
+    }
+    if (rows.aggregates > 0) {
+        report.skippedCounts.push_back(
+            plural(rows.aggregates, "total or average row", "total or average rows") +
+            " (League Average, Team Totals ...)");
+    }
+    if (rows.nameless > 0) {
+        report.skippedCounts.push_back(plural(rows.nameless, "row", "rows") + " without a name");
+    }
+    if (refused > 0) {
+        report.skippedCounts.push_back(plural(refused, "row", "rows") + " that cannot be read");
+    }
+    if (tradedPlayers > 0) {
+        report.skippedCounts.push_back(
+            fmt::format("{} of {} traded during the season: the season row (TOT, 2TM ...) was used",
+                        plural(stintRows, "team row", "team rows"),
+                        plural(tradedPlayers, "player", "players")));
+    }
+    if (repeated > 0) {
+        report.skippedCounts.push_back(plural(repeated, "row", "rows") +
+                                       " of a player given before");
+    }
+    if (reviewSkipped > 0) {
+        report.skippedCounts.push_back(
+            plural(reviewSkipped, "row", "rows") +
+            " whose name needs a choice (lost letters or a single name)");
+    }
+    if (userSkipped > 0) {
+        report.skippedCounts.push_back(plural(userSkipped, "row", "rows") + " skipped by choice");
+    }
+    report.playerRows = report.matched + report.created + report.ambiguous + reviewSkipped;
+    report.manyNew = !stored.empty() && report.created * 2 > report.playerRows;
+    return plan;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "projections/Nicknames.h"
+#include "projections/ProjectionTable.h"
+#include "projections/StoredPlayers.h"
+#include "projections/TableRows.h"
+
+namespace quorvane {
+
+// One player-season the import will write.
+struct PlannedRow {
+    const TableRow* source = nullptr;
+    bool created = false;
+    std::string draftAddedPos;  // a new player's first position as the table wrote it
+    ProjectionRow row;
+};
+
+struct ImportPlan {
+    TableImportReport report;
+    std::vector<PlannedRow> rows;
+};
+
+// What is wrong with the user's choices: a row no choice names, a player who does not exist,
+// a new player made of a name that cannot be one.
+struct ChoiceProblem {
+    std::string text;
+};
+
+// Everything a table import decides before it writes, from the rows read and what is stored:
+// which player each row is (by name, its other spellings, the nickname table, wildcards for
+// lost letters, then team and position), which rows of one player count (a traded player's
+// season row over his team rows), what each row makes of the stored season, and what the user
+// should review.
+std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
+                                                   const StoredPlayers& stored,
+                                                   const NicknameTable& nicknames,
+                                                   const TableLayout& layout, int season,
+                                                   const std::string& revisiondate,
+                                                   const std::vector<RowChoice>& choices);
+
+// "Name (line N)", as reports and choices name a row.
+std::string describeRow(const TableRow& row);
+
+}  // namespace quorvane

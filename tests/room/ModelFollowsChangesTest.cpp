@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// The draft model the program holds stays what a fresh start would read, whatever the program
+// or another program changes.
+#include <gtest/gtest.h>
+
+#include "RoomFixture.h"
+#include "draftconfig/DraftLoader.h"
+#include "model/DraftModelLoader.h"
+#include "projections/ProjectionEdits.h"
+#include "projections/ProjectionImport.h"
+#include "room/Keepers.h"
+#include "room/MovePlayer.h"
+#include "room/RecordPick.h"
+#include "room/Turns.h"
+#include "store/Connection.h"
+#include "valuation/DollarValues.h"
+#include "valuation/Ranks.h"
+
+namespace quorvane::test {
+
+namespace {
+
+void expectSamePlayers(const std::vector<ModelPlayer>& held, const std::vector<ModelPlayer>& read,
+                       const std::string& step) {
+    ASSERT_EQ(held.size(), read.size()) << step;
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        const ModelPlayer& a = held[i];
+        const ModelPlayer& b = read[i];
+        EXPECT_EQ(a.playerid, b.playerid) << step;
+        EXPECT_EQ(a.yearofprojection, b.yearofprojection) << step;
+        EXPECT_EQ(a.lastname, b.lastname) << step;
+        EXPECT_EQ(a.positionColumns, b.positionColumns) << step << " " << a.playerid;
+        EXPECT_EQ(a.projected, b.projected) << step << " " << a.playerid;
+        EXPECT_EQ(a.stats, b.stats) << step << " " << a.playerid;
+        EXPECT_EQ(a.dollars, b.dollars) << step << " " << a.playerid;
+        EXPECT_EQ(a.rank, b.rank) << step << " " << a.playerid;
+        EXPECT_EQ(a.teamid, b.teamid) << step << " " << a.playerid;
+        EXPECT_EQ(a.slot, b.slot) << step << " " << a.playerid;
+        EXPECT_EQ(a.price, b.price) << step << " " << a.playerid;
+    }
+}
+
+// The model the program holds against the file read afresh.
+void expectHeldIsFresh(TestProgram& program, const std::string& step) {
+    const DraftModel* held = currentDraftModel(program.state, program.dialogs);
+    const std::optional<DraftModel> read = readDraftModel(program.state, program.dialogs);
+    ASSERT_NE(held, nullptr) << step;
+    ASSERT_TRUE(read.has_value()) << step;
+    expectSamePlayers(held->players, read->players, step);
+    expectSamePlayers(held->otherSeasons, read->otherSeasons, step);
+    ASSERT_EQ(held->picks.size(), read->picks.size()) << step;
+    for (std::size_t i = 0; i < held->picks.size(); ++i) {
+        EXPECT_EQ(held->picks[i].playerid, read->picks[i].playerid) << step;
+        EXPECT_EQ(held->picks[i].teamid, read->picks[i].teamid) << step;
+        EXPECT_EQ(held->picks[i].slot, read->picks[i].slot) << step;
+        EXPECT_EQ(held->picks[i].price, read->picks[i].price) << step;
+        EXPECT_EQ(held->picks[i].pickNumber, read->picks[i].pickNumber) << step;
+    }
+    EXPECT_EQ(held->cap, read->cap) << step;
+    EXPECT_EQ(held->categories.size(), read->categories.size()) << step;
+    EXPECT_EQ(held->teams.size(), read->teams.size()) << step;
+}
+
+struct HeldModel : RoomFixture {
+    HeldModel() : RoomFixture(4, kDraftTypeAuction) {
+        for (int k = 0; k < 12; ++k) {
+            addPlayer({.playerid = 15001 + k,
+                       .firstname = "First",
+                       .lastname = "Player" + std::to_string(k),
+                       .pos = k % 3 == 0 ? "C" : "G",
+                       .fgm = 100 + 37 * k,
+                       .fga = 230 + 61 * k,
+                       .ftm = 50 + 13 * k,
+                       .fta = 70 + 17 * k,
+                       .assists = 40 + 29 * k,
+                       .turnovers = 20 + 7 * k});
+        }
+        addPlayer({.playerid = 15001,
+                   .firstname = "First",
+                   .lastname = "Player0",
+                   .year = 2018,
+                   .fgm = 90,
+                   .fga = 200});
+        reload();
+        // The program holds the model from here on.
+        EXPECT_TRUE(calcDollarValues(state, dialogs, "B"));
+    }
+    PickForm form(int draftposition, const std::string& pos, const std::string& dollars) {
+        return {teamAt(draftposition), pos, dollars};
+    }
+};
+
+}  // namespace
+
+TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
+    HeldModel room;
+    expectHeldIsFresh(room, "valuation");
+
+    ASSERT_EQ(recordPick(room.state, room.dialogs, 15004, room.form(1, "UT", "21"), 0).outcome,
+              PickOutcome::Recorded);
+    expectHeldIsFresh(room, "pick");
+    room.state.showInflation = true;
+    ASSERT_TRUE(calcDollarValues(room.state, room.dialogs, "B"));
+    expectHeldIsFresh(room, "valuation with inflation");
+
+    ASSERT_TRUE(skipTurn(room.state, room.dialogs).has_value());
+    expectHeldIsFresh(room, "skip");
+    ASSERT_TRUE(undoLastPick(room.state, room.dialogs).has_value());
+    expectHeldIsFresh(room, "undo");
+
+    EXPECT_EQ(addKeeper(room.state, room.dialogs, 15007, room.teamAt(2), "C", "13"),
+              KeeperOutcome::Added);
+    expectHeldIsFresh(room, "keeper");
+    ASSERT_EQ(changePlayer(room.state, room.dialogs, 15007, room.teamAt(3), "UT", "14").outcome,
+              MoveOutcome::Changed);
+    expectHeldIsFresh(room, "move");
+
+    room.setMoney(230, 2);
+    room.reload();
+    ASSERT_TRUE(calcRanks(room.state, room.dialogs));
+    expectHeldIsFresh(room, "setting change");
+
+    const auto projection = loadPlayerProjection(room.state, room.dialogs, 15002);
+    ASSERT_TRUE(projection.has_value());
+    ASSERT_TRUE(saveProjectionEdit(room.state, room.dialogs, *projection,
+                                   {"71", "301", "700", "90", "120", "20", "60", "30", "90", "111",
+                                    "12", "9", "33", "4", "1"}));
+    expectHeldIsFresh(room, "projection edit");
+
+    ASSERT_TRUE(importProjectionText(
+                    room.state, room.dialogs,
+                    "playerid,statindicator,yearofprojection,firstname,lastname,pos,team,dob,"
+                    "games,minutes,fta,ftm,fga,fgm,pt3a,pt3m,oreb,dreb,assists,steals,blocks,"
+                    "turnovers,doubledouble,tripledouble,revisiondate,unused25,unused26,PG,SG,"
+                    "PF,SF,C\r\n"
+                    "15003,P,2019,First,Player2,G,BOS,1990-01-01,80,2400,90,77,500,240,100,35,"
+                    "40,200,300,60,20,100,9,1,2019-10-01,0,0,1,1,0,0,0\r\n")
+                    .has_value());
+    expectHeldIsFresh(room, "import");
+
+    {
+        // Another program records a pick and changes a value.
+        Connection other;
+        ASSERT_TRUE(openConnection(other, room.state.connectionString, Log()));
+        ASSERT_TRUE(executeSql(other,
+                               "insert into DraftTaken (template_id, playerid, teamid, pos, "
+                               "draftorder, dollars) values (?, 15010, ?, 'G', 9, 6.5)",
+                               {std::int64_t{room.draftId}, std::int64_t{room.teamAt(4)}}));
+        ASSERT_TRUE(
+            executeSql(other, "update DraftPlayers set dollars = 3.25 where playerid = 15011"));
+    }
+    expectHeldIsFresh(room, "another program's writes");
+    const DraftModel* held = currentDraftModel(room.state, room.dialogs);
+    ASSERT_NE(held, nullptr);
+    EXPECT_DOUBLE_EQ(held->findPlayer(15011)->dollars, 3.25);
+    EXPECT_EQ(held->findPlayer(15010)->teamid, room.teamAt(4));
+}
+
+}  // namespace quorvane::test
