@@ -45,7 +45,7 @@ std::vector<std::string> namesIn(const fs::path& folder) {
     return names;
 }
 
-FileProblem problemWriting(const fs::path& path, const OwnFiles& own, bool replace = false) {
+FileWriteProblem problemWriting(const fs::path& path, const OwnFiles& own, bool replace = false) {
     return writeFileSafely({path, replace, {}}, own, "PNG bytes").problem;
 }
 
@@ -64,11 +64,11 @@ TEST_F(OwnFilesOfAProgram, TheDatabaseItsCompanionsTheLogAndTheSettingsAreNeverW
          {"players2019.db", "players2019.db-wal", "players2019.db-shm", "players2019.db-journal",
           "quorbasketball.log", "quorvane-settings.conf"}) {
         // Asked to replace, too: leave to replace a file is no leave to replace these.
-        EXPECT_EQ(problemWriting(folder / name, own, true), FileProblem::OwnFile) << name;
+        EXPECT_EQ(problemWriting(folder / name, own, true), FileWriteProblem::OwnFile) << name;
     }
     // The same files by a roundabout name.
     EXPECT_EQ(problemWriting(folder / "." / ".." / folder.filename() / "players2019.db", own, true),
-              FileProblem::OwnFile);
+              FileWriteProblem::OwnFile);
     EXPECT_EQ(fileText(database), databaseBytes);
     EXPECT_EQ(fileText(folder / "quorvane-settings.conf"), "serviceHost = stats.example.org\n");
     EXPECT_FALSE(fs::exists(folder / "players2019.db-journal"));
@@ -79,12 +79,12 @@ TEST_F(OwnFilesOfAProgram, NoLinkOrLinkedFolderLeadsToTheDatabase) {
     fs::create_symlink(database, elsewhere.path() / "chart.png");
     fs::create_hard_link(database, elsewhere.path() / "copy.png");
     fs::create_directory_symlink(program.folder.path(), elsewhere.path() / "data");
-    EXPECT_EQ(problemWriting(elsewhere.path() / "chart.png", own, true), FileProblem::OwnFile);
-    EXPECT_EQ(problemWriting(elsewhere.path() / "copy.png", own, true), FileProblem::OwnFile);
+    EXPECT_EQ(problemWriting(elsewhere.path() / "chart.png", own, true), FileWriteProblem::OwnFile);
+    EXPECT_EQ(problemWriting(elsewhere.path() / "copy.png", own, true), FileWriteProblem::OwnFile);
     EXPECT_EQ(problemWriting(elsewhere.path() / "data" / "players2019.db", own, true),
-              FileProblem::OwnFile);
+              FileWriteProblem::OwnFile);
     EXPECT_EQ(problemWriting(elsewhere.path() / "data" / "players2019.db-wal", own, true),
-              FileProblem::OwnFile);
+              FileWriteProblem::OwnFile);
     EXPECT_EQ(fileText(database), databaseBytes);
     EXPECT_TRUE(fs::is_symlink(elsewhere.path() / "chart.png"));
 }
@@ -94,8 +94,10 @@ TEST(SafeFileWriter, NeverWritesThroughASymbolicLink) {
     writeText(folder.path() / "notes.txt", "the user's notes");
     fs::create_symlink(folder.path() / "notes.txt", folder.path() / "board.csv");
     fs::create_symlink(folder.path() / "gone.txt", folder.path() / "dangling.csv");
-    EXPECT_EQ(problemWriting(folder.path() / "board.csv", {}, true), FileProblem::SymbolicLink);
-    EXPECT_EQ(problemWriting(folder.path() / "dangling.csv", {}, true), FileProblem::SymbolicLink);
+    EXPECT_EQ(problemWriting(folder.path() / "board.csv", {}, true),
+              FileWriteProblem::SymbolicLink);
+    EXPECT_EQ(problemWriting(folder.path() / "dangling.csv", {}, true),
+              FileWriteProblem::SymbolicLink);
     EXPECT_EQ(fileText(folder.path() / "notes.txt"), "the user's notes");
     EXPECT_FALSE(fs::exists(folder.path() / "gone.txt"));
     EXPECT_EQ(namesIn(folder.path()),
@@ -114,12 +116,14 @@ TEST(SafeFileWriter, RefusesAPipeAtOnceAndFoldersAndDevices) {
         ::close(reader);
         FAIL() << "writing to a pipe blocked";
     }
-    EXPECT_EQ(writing.get(), FileProblem::NotRegularFile);
+    EXPECT_EQ(writing.get(), FileWriteProblem::NotRegularFile);
 
     fs::create_directory(folder.path() / "board.csv");
-    EXPECT_EQ(problemWriting(folder.path() / "board.csv", {}, true), FileProblem::NotRegularFile);
-    EXPECT_EQ(problemWriting("/dev/null", {}, true), FileProblem::NotRegularFile);
-    EXPECT_EQ(problemWriting(folder.path().string() + "/", {}, true), FileProblem::NotRegularFile);
+    EXPECT_EQ(problemWriting(folder.path() / "board.csv", {}, true),
+              FileWriteProblem::NotRegularFile);
+    EXPECT_EQ(problemWriting("/dev/null", {}, true), FileWriteProblem::NotRegularFile);
+    EXPECT_EQ(problemWriting(folder.path().string() + "/", {}, true),
+              FileWriteProblem::NotRegularFile);
     EXPECT_TRUE(fs::is_empty(folder.path() / "board.csv"));
 }
 
@@ -130,7 +134,7 @@ TEST(SafeFileWriter, ReplacesAnExistingFileOnlyWhenAskedAndKeepsItsPermissions) 
     ::chmod(file.c_str(), 0640);
 
     const FileTarget unasked{file, false, {}};
-    EXPECT_EQ(writeFileSafely(unasked, {}, "new chart").problem, FileProblem::Exists);
+    EXPECT_EQ(writeFileSafely(unasked, {}, "new chart").problem, FileWriteProblem::Exists);
     EXPECT_EQ(fileText(file), "last week's chart");
 
     EXPECT_TRUE(writeFileSafely({file, true, {}}, {}, "new chart").ok());
@@ -160,7 +164,7 @@ TEST(SafeFileWriter, AWriteTheSystemCutsShortLeavesTheOldFileWholeAndNothingElse
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(result.problem, FileProblem::WriteFailed);
+    EXPECT_EQ(result.problem, FileWriteProblem::WriteFailed);
     EXPECT_EQ(fileText(file), old);
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"quorvane_draft_order.csv"});
     EXPECT_EQ(fileProblemText(result, {file, true, {}}),
@@ -172,38 +176,41 @@ TEST(SafeFileWriter, AWriteTheSystemCutsShortLeavesTheOldFileWholeAndNothingElse
 TEST(SafeFileWriter, AFolderThatIsMissingOrAFileIsReported) {
     TempFolder folder;
     writeText(folder.path() / "plain", "x");
-    EXPECT_EQ(problemWriting(folder.path() / "no" / "chart.png", {}), FileProblem::NoFolder);
-    EXPECT_EQ(problemWriting(folder.path() / "plain" / "chart.png", {}), FileProblem::NoFolder);
+    EXPECT_EQ(problemWriting(folder.path() / "no" / "chart.png", {}), FileWriteProblem::NoFolder);
+    EXPECT_EQ(problemWriting(folder.path() / "plain" / "chart.png", {}),
+              FileWriteProblem::NoFolder);
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"plain"});
 }
 
 TEST(SafeFileWriter, AChartNeedsThePngEnding) {
     TempFolder folder;
     EXPECT_EQ(writeFileSafely({folder.path() / "chart.txt", false, ".png"}, {}, "x").problem,
-              FileProblem::WrongExtension);
+              FileWriteProblem::WrongExtension);
     EXPECT_EQ(writeFileSafely({folder.path() / "png", false, ".png"}, {}, "x").problem,
-              FileProblem::WrongExtension);
+              FileWriteProblem::WrongExtension);
     EXPECT_TRUE(writeFileSafely({folder.path() / "Chart.PNG", false, ".png"}, {}, "x").ok());
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"Chart.PNG"});
 }
 
 TEST(SafeFileWriter, EachRefusalSaysWhatTheFileIs) {
     const FileTarget target{"/data/players2019.db", false, ".png"};
-    const auto text = [&](FileProblem problem) { return fileProblemText({problem, {}}, target); };
-    EXPECT_EQ(text(FileProblem::OwnFile),
+    const auto text = [&](FileWriteProblem problem) {
+        return fileProblemText({problem, {}}, target);
+    };
+    EXPECT_EQ(text(FileWriteProblem::OwnFile),
               "/data/players2019.db is one of the draft program's own files (its database, log "
               "or settings) and is never written over. Choose another file name.");
-    EXPECT_EQ(text(FileProblem::SymbolicLink),
+    EXPECT_EQ(text(FileWriteProblem::SymbolicLink),
               "/data/players2019.db is a symbolic link. Files are not written through links; "
               "give the name of the file itself.");
-    EXPECT_EQ(text(FileProblem::NotRegularFile),
+    EXPECT_EQ(text(FileWriteProblem::NotRegularFile),
               "/data/players2019.db is not a regular file (it is a folder, a pipe or a device), "
               "so nothing was written.");
-    EXPECT_EQ(text(FileProblem::Exists),
+    EXPECT_EQ(text(FileWriteProblem::Exists),
               "/data/players2019.db already exists and was left as it is; --force replaces it.");
-    EXPECT_EQ(text(FileProblem::NoFolder),
+    EXPECT_EQ(text(FileWriteProblem::NoFolder),
               "The folder of /data/players2019.db does not exist, so nothing was written.");
-    EXPECT_EQ(text(FileProblem::WrongExtension),
+    EXPECT_EQ(text(FileWriteProblem::WrongExtension),
               "The file name must end in .png: /data/players2019.db");
     EXPECT_EQ(replaceFileQuestion("/home/coach/board.png"),
               "/home/coach/board.png already exists. Do you want to replace it?");

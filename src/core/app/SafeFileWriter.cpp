@@ -72,12 +72,12 @@ bool hasExtension(const fs::path& path, std::string_view extension) {
     });
 }
 
-FileWriteResult problem(FileProblem kind, std::string systemError = {}) {
+FileWriteResult problem(FileWriteProblem kind, std::string systemError = {}) {
     return {kind, std::move(systemError)};
 }
 
 FileWriteResult systemFailure() {
-    return problem(FileProblem::WriteFailed, std::strerror(errno));
+    return problem(FileWriteProblem::WriteFailed, std::strerror(errno));
 }
 
 fs::path folderOf(const fs::path& path) {
@@ -213,30 +213,30 @@ FileWriteResult checkFileTarget(const FileTarget& target, const OwnFiles& own) {
     const fs::path& path = target.path;
     const fs::path name = path.filename();
     if (path.empty() || name.empty() || name == "." || name == "..") {
-        return problem(FileProblem::NotRegularFile);
+        return problem(FileWriteProblem::NotRegularFile);
     }
     if (isOwnFile(path, own)) {
-        return problem(FileProblem::OwnFile);
+        return problem(FileWriteProblem::OwnFile);
     }
     if (!target.extension.empty() && !hasExtension(path, target.extension)) {
-        return problem(FileProblem::WrongExtension);
+        return problem(FileWriteProblem::WrongExtension);
     }
     struct stat entry {};
     if (::lstat(path.c_str(), &entry) == 0) {
         if (S_ISLNK(entry.st_mode)) {
-            return problem(FileProblem::SymbolicLink);
+            return problem(FileWriteProblem::SymbolicLink);
         }
         if (!S_ISREG(entry.st_mode)) {
-            return problem(FileProblem::NotRegularFile);
+            return problem(FileWriteProblem::NotRegularFile);
         }
-        return target.replace ? FileWriteResult{} : problem(FileProblem::Exists);
+        return target.replace ? FileWriteResult{} : problem(FileWriteProblem::Exists);
     }
     if (errno != ENOENT) {
-        return errno == ENOTDIR ? problem(FileProblem::NoFolder) : systemFailure();
+        return errno == ENOTDIR ? problem(FileWriteProblem::NoFolder) : systemFailure();
     }
     struct stat folder {};
     if (::stat(folderOf(path).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)) {
-        return problem(FileProblem::NoFolder);
+        return problem(FileWriteProblem::NoFolder);
     }
     return {};
 }
@@ -269,7 +269,7 @@ FileWriteResult writeFileSafely(const FileTarget& target, const OwnFiles& own,
     bool existedMeanwhile = false;
     if (!moveIntoPlace(temporary, path, target.replace, existedMeanwhile)) {
         const FileWriteResult failure = abandon();
-        return existedMeanwhile ? problem(FileProblem::Exists) : failure;
+        return existedMeanwhile ? problem(FileWriteProblem::Exists) : failure;
     }
     syncFolder(path);
     return {};
@@ -278,27 +278,27 @@ FileWriteResult writeFileSafely(const FileTarget& target, const OwnFiles& own,
 std::string fileProblemText(const FileWriteResult& result, const FileTarget& target) {
     const std::string path = target.path.string();
     switch (result.problem) {
-        case FileProblem::None:
+        case FileWriteProblem::None:
             return path + " was written.";
-        case FileProblem::OwnFile:
+        case FileWriteProblem::OwnFile:
             return path +
                    " is one of the draft program's own files (its database, log or settings) "
                    "and is never written over. Choose another file name.";
-        case FileProblem::SymbolicLink:
+        case FileWriteProblem::SymbolicLink:
             return path +
                    " is a symbolic link. Files are not written through links; give the name of "
                    "the file itself.";
-        case FileProblem::NotRegularFile:
+        case FileWriteProblem::NotRegularFile:
             return path +
                    " is not a regular file (it is a folder, a pipe or a device), so nothing was "
                    "written.";
-        case FileProblem::Exists:
+        case FileWriteProblem::Exists:
             return path + " already exists and was left as it is; --force replaces it.";
-        case FileProblem::NoFolder:
+        case FileWriteProblem::NoFolder:
             return "The folder of " + path + " does not exist, so nothing was written.";
-        case FileProblem::WrongExtension:
+        case FileWriteProblem::WrongExtension:
             return "The file name must end in " + target.extension + ": " + path;
-        case FileProblem::WriteFailed:
+        case FileWriteProblem::WriteFailed:
             break;
     }
     return path + " could not be written (" + result.systemError +

@@ -34,7 +34,7 @@ struct FileTarget {
     std::string extension;
 };
 
-enum class FileProblem {
+enum class FileWriteProblem {
     None,
     OwnFile,         // the program's own database, log or settings
     SymbolicLink,    // the name is a link: the file it points to is never written through it
@@ -46,9 +46,9 @@ enum class FileProblem {
 };
 
 struct FileWriteResult {
-    FileProblem problem = FileProblem::None;
+    FileWriteProblem problem = FileWriteProblem::None;
     std::string systemError;  // what the system said, for WriteFailed
-    bool ok() const { return problem == FileProblem::None; }
+    bool ok() const { return problem == FileWriteProblem::None; }
 };
 
 // Whether the target may be written, found without opening it: a pipe or a device is refused at

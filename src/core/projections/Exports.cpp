@@ -74,7 +74,8 @@ std::vector<std::string> record(const Recordset& row, ExportKind kind, bool auct
 // Refusals of the name itself say why; a folder that is missing or a write the system refused
 // keeps the export's long-standing message.
 bool refusedByName(const FileWriteResult& result) {
-    return result.problem != FileProblem::NoFolder && result.problem != FileProblem::WriteFailed;
+    return result.problem != FileWriteProblem::NoFolder &&
+           result.problem != FileWriteProblem::WriteFailed;
 }
 
 }  // namespace

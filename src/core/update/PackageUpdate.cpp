@@ -167,7 +167,7 @@ FileWriteResult savePackage(const PackageUpdateRequest& request, const FileTarge
     std::error_code error;
     std::filesystem::create_directories(target.path.parent_path(), error);
     FileWriteResult written = writeFileSafely(target, request.ownFiles, bytes);
-    if (written.problem != FileProblem::Exists) {
+    if (written.problem != FileWriteProblem::Exists) {
         return written;
     }
     if (holdsBytes(target.path, bytes)) {

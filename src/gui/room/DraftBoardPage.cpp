@@ -199,7 +199,7 @@ bool DraftBoardPage::exportPng(const QString& path) {
 bool DraftBoardPage::exportCsv(const QString& path) {
     const OwnFiles own = desktopOwnFiles(m_state);
     FileTarget target{path.toStdString(), false, {}};
-    if (checkFileTarget(target, own).problem == FileProblem::Exists) {
+    if (checkFileTarget(target, own).problem == FileWriteProblem::Exists) {
         if (!m_dialogs.askYesNo("Export", replaceFileQuestion(target.path))) {
             return false;
         }

@@ -87,7 +87,7 @@ void FormExportDir::exportToFolder() {
     const std::filesystem::path file =
         std::filesystem::path(folder.toStdString()) / exportFileName(*m_kind);
     const bool replace =
-        checkFileTarget({file, false, {}}, ownFilesOf(m_state)).problem == FileProblem::Exists;
+        checkFileTarget({file, false, {}}, ownFilesOf(m_state)).problem == FileWriteProblem::Exists;
     if (replace && !m_dialogs.askYesNo(exportTitle(*m_kind), replaceFileQuestion(file))) {
         return;  // the user may choose another folder
     }

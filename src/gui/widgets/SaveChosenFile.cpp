@@ -20,7 +20,7 @@ bool saveChosenFile(const OwnFiles& own, UserDialogs& dialogs, std::string_view 
                     const QString& path, const QByteArray& bytes, std::string extension) {
     FileTarget target{path.toStdString(), false, std::move(extension)};
     FileWriteResult checked = checkFileTarget(target, own);
-    if (checked.problem == FileProblem::Exists) {
+    if (checked.problem == FileWriteProblem::Exists) {
         if (!dialogs.askYesNo(title, replaceFileQuestion(target.path))) {
             return false;
         }
