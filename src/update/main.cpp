@@ -133,7 +133,13 @@ int main(int argc, char** argv) {
     app.add_flag("--no-pkexec", options.noPkexec,
                  "Never ask for the administrator's rights: save the package instead");
     cli::checkOptionValues(app);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Wrong usage ends with status 2, as the draft program's command line does; help and
+        // version end with 0.
+        return app.exit(error) == 0 ? 0 : 2;
+    }
 
 #ifdef QUORVANE_UPDATE_WITH_GUI
     if (options.windows && hasDisplay()) {
