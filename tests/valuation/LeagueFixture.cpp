@@ -19,8 +19,9 @@ League::League(TestProgram& program, int teams, int drafttype, int scoringstyle)
     static int counter = 0;
     id = program.newDraft("League " + std::to_string(++counter), teams,
                           drafttype == kDraftTypeAuction, scoringstyle == kScoringRotisserie);
-    program.exec(fmt::format("update DraftTemplate set drafttype = {} where template_id = {}",
-                             drafttype, id));
+    program.exec(fmt::format(
+        "update DraftTemplate set drafttype = {}, scoringstyle = {} where template_id = {}",
+        drafttype, scoringstyle, id));
     rosterSlots({});
     load();
 }

@@ -15,6 +15,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/OptionChecks.h"
+#include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
 #include "store/NumberText.h"
 #include "valuation/Ranks.h"
@@ -206,6 +207,12 @@ int runExplain(CliContext& context, const std::string& draft, int playerid, bool
     context.writeCsv({"key", "value"});
     for (const auto& [key, value] : explainLines(*model, zScores, *figures, playerid)) {
         context.writeCsv({key, value});
+    }
+    if (model->headToHead()) {
+        const GScores gScores(*model, zScores);
+        for (const auto& [key, value] : headToHeadExplainLines(*model, gScores, playerid)) {
+            context.writeCsv({key, value});
+        }
     }
     return kExitDone;
 }

@@ -37,6 +37,8 @@ struct NewDraftOptions {
     bool draft = false;
     bool rotisserie = false;
     bool points = false;
+    bool headToHeadEach = false;
+    bool headToHeadMost = false;
 };
 
 int runNewDraft(CliContext& context, const NewDraftOptions& options) {
@@ -46,8 +48,13 @@ int runNewDraft(CliContext& context, const NewDraftOptions& options) {
     if (!context.openStore()) {
         return kExitFailed;
     }
-    const NewDraftChoice choice{options.name, options.teams - 1, options.auction,
-                                options.rotisserie};
+    const NewDraftChoice choice{
+        options.name,
+        options.teams - 1,
+        options.auction,
+        options.rotisserie,
+        options.headToHeadEach || options.headToHeadMost,
+        options.headToHeadMost ? kHeadToHeadMostCategories : kHeadToHeadEachCategory};
     const auto templateId = createDraft(context.state, context.dialogs, choice);
     if (!templateId) {
         return kExitFailed;
@@ -92,6 +99,18 @@ int runShowDraft(CliContext& context, const std::string& draftArgument) {
             << t.owner << ':' << t.currentpick;
     }
     out << '\n';
+    if (d.scoringstyle == kScoringHeadToHead) {
+        out << "h2hmode=" << (d.headToHead.mode == kHeadToHeadMostCategories ? "most" : "each")
+            << '\n'
+            << "gamesperweek=" << numberText(d.headToHead.gamesPerWeek) << '\n'
+            << "varianceratios=";
+        for (std::size_t i = 0; i < d.categories.size(); ++i) {
+            const int categoryid = d.categories[i].categoryid;
+            out << (i > 0 ? "," : "") << categoryid << ':'
+                << numberText(varianceRatioOf(d.headToHead, categoryid));
+        }
+        out << '\n';
+    }
     return kExitDone;
 }
 
@@ -111,10 +130,16 @@ void addDraftCommands(CLI::App& app, CliContext& context) {
     auto* rotisserie = newDraft->add_flag("--rotisserie", options->rotisserie, "Rotisserie");
     auto* points = newDraft->add_flag("--points", options->points, "Fantasy points");
     rotisserie->excludes(points);
-    newDraft->callback([&context, options, auction, snake, rotisserie, points] {
-        if (auction->count() + snake->count() != 1 || rotisserie->count() + points->count() != 1) {
+    auto* each = newDraft->add_flag("--h2h-each", options->headToHeadEach,
+                                    "Head-to-head categories, every category won counts");
+    auto* most = newDraft->add_flag("--h2h-most", options->headToHeadMost,
+                                    "Head-to-head categories, most categories win the week");
+    newDraft->callback([&context, options, auction, snake, rotisserie, points, each, most] {
+        if (auction->count() + snake->count() != 1 ||
+            rotisserie->count() + points->count() + each->count() + most->count() != 1) {
             context.exitCode = context.usageError(
-                "new-draft NAME --teams N (--auction | --draft) (--rotisserie | --points)");
+                "new-draft NAME --teams N (--auction | --draft) (--rotisserie | --points | "
+                "--h2h-each | --h2h-most)");
             return;
         }
         context.exitCode = runNewDraft(context, *options);

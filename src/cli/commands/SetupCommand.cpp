@@ -26,6 +26,8 @@ struct SetupOptions {
     std::optional<std::string> cap;
     std::optional<std::string> minbid;
     std::optional<std::string> slots;
+    std::optional<std::string> gamesPerWeek;
+    std::optional<std::string> varianceRatios;
     std::vector<std::string> teamNames;
     std::vector<std::string> teamOrders;
     std::optional<int> mine;
@@ -33,8 +35,9 @@ struct SetupOptions {
     std::vector<int> deleteTeams;
 
     bool changesSettings() const {
-        return style || categories || type || rounds || cap || minbid || slots ||
-               !teamNames.empty() || !teamOrders.empty() || mine || !addTeams.empty();
+        return style || categories || type || rounds || cap || minbid || slots || gamesPerWeek ||
+               varianceRatios || !teamNames.empty() || !teamOrders.empty() || mine ||
+               !addTeams.empty();
     }
 };
 
@@ -102,16 +105,34 @@ int slotListOf(const std::string& key) {
     return -1;
 }
 
+// The setup box of a category symbol ("FGP", "3pt"), or -1.
+int categoryBoxOfSymbol(const std::string& symbol) {
+    for (const CategoryDefinition& category : categoryCatalogue()) {
+        if (upper(std::string(category.heading)) == upper(symbol)) {
+            return categoryBoxIndex(category.categoryid);
+        }
+    }
+    return -1;
+}
+
 // Applies the options to the form as the user would in the window; returns a usage error text
 // for an option that names nothing the window has.
 std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& options) {
     if (options.style) {
-        const auto style = choiceOf(
-            *options.style, {{"rotisserie", kScoringRotisserie}, {"points", kScoringPoints}});
-        if (!style) {
-            return "--style rotisserie|points";
+        // A head-to-head style names its mode: every category won counts, or most categories
+        // win the week.
+        if (*options.style == "h2h-each" || *options.style == "h2h-most") {
+            form.scoringStyle = kScoringHeadToHead;
+            form.headToHeadMode =
+                *options.style == "h2h-most" ? kHeadToHeadMostCategories : kHeadToHeadEachCategory;
+        } else {
+            const auto style = choiceOf(
+                *options.style, {{"rotisserie", kScoringRotisserie}, {"points", kScoringPoints}});
+            if (!style) {
+                return "--style rotisserie|points|h2h-each|h2h-most";
+            }
+            form.scoringStyle = *style;
         }
-        form.scoringStyle = *style;
     }
     if (options.type) {
         const auto type = choiceOf(*options.type, {{"auction", kDraftTypeAuction},
@@ -173,6 +194,24 @@ std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& opt
             const auto count = parseWholeNumber(slot->second, -1000000, 1000000);
             form.rosterSlots[static_cast<std::size_t>(list)] = count ? *count : -1;
         }
+    }
+    if (options.gamesPerWeek) {
+        form.gamesPerWeek = *options.gamesPerWeek;
+    }
+    if (options.varianceRatios) {
+        for (const std::string& item : split(*options.varianceRatios, ',')) {
+            const auto ratio = keyValue(item);
+            const int box = ratio ? categoryBoxOfSymbol(trim(ratio->first)) : -1;
+            if (box < 0) {
+                return "--variance-ratio takes SYMBOL=R with the symbol of a category: " + item;
+            }
+            form.varianceRatio[static_cast<std::size_t>(box)] = ratio->second;
+        }
+    }
+    if ((options.gamesPerWeek || options.varianceRatios) &&
+        form.scoringStyle != kScoringHeadToHead) {
+        return "--games-per-week and --variance-ratio belong to a head-to-head league "
+               "(--style h2h-each|h2h-most)";
     }
     for (const std::string& item : options.teamNames) {
         const auto team = keyValue(item);
@@ -246,7 +285,7 @@ void addSetupCommand(CLI::App& app, CliContext& context) {
         "setup", "Change a draft's settings with the checks of the setup editor, then save them");
     auto options = std::make_shared<SetupOptions>();
     setup->add_option("DRAFT", options->draft, "Draft id or name")->required();
-    setup->add_option("--style", options->style, "rotisserie|points");
+    setup->add_option("--style", options->style, "rotisserie|points|h2h-each|h2h-most");
     setup->add_option("--categories", options->categories,
                       "The scoring categories: ID[:WEIGHT],... (replaces the ticked set)");
     setup->add_option("--type", options->type, "auction|snake|straight");
@@ -254,6 +293,10 @@ void addSetupCommand(CLI::App& app, CliContext& context) {
     setup->add_option("--cap", options->cap, "Salary cap of an auction");
     setup->add_option("--minbid", options->minbid, "Minimum bid of an auction");
     setup->add_option("--slots", options->slots, "Roster slots: C=2,G=1,...");
+    setup->add_option("--games-per-week", options->gamesPerWeek,
+                      "Head-to-head: the games a player plays in a week (default 3)");
+    setup->add_option("--variance-ratio", options->varianceRatios,
+                      "Head-to-head: week-to-week variance ratios SYMBOL=R,... (e.g. STL=3.5)");
     setup->add_option("--team-name", options->teamNames, "TEAMID=NAME")->take_all();
     setup->add_option("--team-order", options->teamOrders, "TEAMID=N")->take_all();
     setup->add_option("--mine", options->mine, "TEAMID of the user's own team");

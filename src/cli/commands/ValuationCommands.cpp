@@ -12,6 +12,7 @@
 #include "store/NumberText.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/DollarValues.h"
+#include "valuation/HeadToHeadStandings.h"
 #include "valuation/Ranks.h"
 #include "valuation/Standings.h"
 
@@ -52,11 +53,83 @@ int runValues(CliContext& context, const std::string& draft, bool inflation) {
     return kExitDone;
 }
 
-int runStandings(CliContext& context, const std::string& draft, bool reserves, bool raw) {
-    if (!context.loadDraftArgument(draft)) {
+struct StandingsOptions {
+    std::string draft;
+    bool reserves = false;
+    bool raw = false;
+    bool matchups = false;
+    bool byCategory = false;
+};
+
+std::string figure(double value) {
+    return numberText(value + 0.0);  // no "-0"
+}
+
+// Every ordered pair of teams, in draft order: the week's figures, or with byCategory each
+// category's means, variances and chance.
+void writeMatchups(CliContext& context, const DraftModel& model, const Matchups& matchups,
+                   bool byCategory) {
+    if (byCategory) {
+        context.writeCsv({"team_a", "team_b", "symbol", "mean_a", "mean_b", "var_a", "var_b", "p"});
+    } else {
+        context.writeCsv({"team_a", "team_b", "expected_wins", "p_win"});
+    }
+    for (std::size_t a = 0; a < matchups.teamCount(); ++a) {
+        for (std::size_t b = 0; b < matchups.teamCount(); ++b) {
+            if (a == b) {
+                continue;
+            }
+            const MatchupFigures figures = matchups.matchup(a, b);
+            const std::string& nameA = model.teams[a].teamname;
+            const std::string& nameB = model.teams[b].teamname;
+            if (!byCategory) {
+                context.writeCsv(
+                    {nameA, nameB, figure(figures.expectedWins), figure(figures.weekWin)});
+                continue;
+            }
+            for (std::size_t c = 0; c < model.categories.size(); ++c) {
+                const CategoryWeek& weekA = matchups.week(a, c);
+                const CategoryWeek& weekB = matchups.week(b, c);
+                context.writeCsv({nameA, nameB,
+                                  std::string(model.categories[c].definition->heading),
+                                  figure(weekA.mean), figure(weekB.mean), figure(weekA.variance),
+                                  figure(weekB.variance), figure(figures.chances[c])});
+            }
+        }
+    }
+}
+
+int runHeadToHeadStandings(CliContext& context, const StandingsOptions& options) {
+    const std::optional<OpenHeadToHead> open = openHeadToHead(context.state, context.dialogs);
+    if (!open) {
         return kExitFailed;
     }
-    context.state.includeReserves = reserves;
+    if (options.matchups || options.byCategory) {
+        writeMatchups(context, *open->model, open->league->matchups(), options.byCategory);
+        return kExitDone;
+    }
+    context.writeCsv({"team", "figure", "rank"});
+    for (const HeadToHeadStanding& standing : open->league->standings()) {
+        context.writeCsv(
+            {standing.teamname, figure(standing.figure), std::to_string(standing.rank)});
+    }
+    return kExitDone;
+}
+
+int runStandings(CliContext& context, const StandingsOptions& options) {
+    if (!context.loadDraftArgument(options.draft)) {
+        return kExitFailed;
+    }
+    const bool headToHead = context.state.draftSettings->scoringstyle == kScoringHeadToHead;
+    if ((options.matchups || options.byCategory) && (!headToHead || options.raw)) {
+        return context.usageError(
+            "--matchups and --by-category belong to a head-to-head league, without --raw");
+    }
+    const bool raw = options.raw;
+    context.state.includeReserves = options.reserves;
+    if (headToHead && !raw) {
+        return runHeadToHeadStandings(context, options);
+    }
     const auto grid = calcStandings(context.state, context.dialogs, raw);
     if (!grid) {
         context.dialogs.showMessage("Error", "The standings could not be computed",
@@ -126,6 +199,14 @@ int runTargets(CliContext& context, const std::string& draft,
             return kExitFailed;
         }
     }
+    // A head-to-head league adds the user's chance against the league's average team.
+    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+        context.writeCsv({"symbol", "target", "actual", "difference", "chance"});
+        for (const TargetRow& row : *rows) {
+            context.writeCsv({row.symbol, row.target, row.actual, row.difference, row.chance});
+        }
+        return kExitDone;
+    }
     context.writeCsv({"symbol", "target", "actual", "difference"});
     for (const TargetRow& row : *rows) {
         context.writeCsv({row.symbol, row.target, row.actual, row.difference});
@@ -148,14 +229,19 @@ void addValuationCommands(CLI::App& app, CliContext& context) {
 
     auto* standings =
         app.add_subcommand("standings", "Compute the projected standings and print them as CSV");
-    auto standingsDraft = std::make_shared<std::string>();
-    auto reserves = std::make_shared<bool>(false);
-    auto raw = std::make_shared<bool>(false);
-    standings->add_option("DRAFT", *standingsDraft, "Draft id or name")->required();
-    standings->add_flag("--reserves", *reserves, "Count the reserve picks");
-    standings->add_flag("--raw", *raw, "One line per team and category, unformatted");
-    standings->callback([&context, standingsDraft, reserves, raw] {
-        context.exitCode = runStandings(context, *standingsDraft, *reserves, *raw);
+    auto standingsOptions = std::make_shared<StandingsOptions>();
+    standings->add_option("DRAFT", standingsOptions->draft, "Draft id or name")->required();
+    standings->add_flag("--reserves", standingsOptions->reserves, "Count the reserve picks");
+    standings->add_flag("--raw", standingsOptions->raw,
+                        "One line per team and category, unformatted");
+    standings->add_flag("--matchups", standingsOptions->matchups,
+                        "Head-to-head: every ordered pair of teams, "
+                        "team_a,team_b,expected_wins,p_win");
+    standings->add_flag("--by-category", standingsOptions->byCategory,
+                        "Head-to-head: every pair and category, "
+                        "team_a,team_b,symbol,mean_a,mean_b,var_a,var_b,p");
+    standings->callback([&context, standingsOptions] {
+        context.exitCode = runStandings(context, *standingsOptions);
     });
 
     auto* targets = app.add_subcommand(

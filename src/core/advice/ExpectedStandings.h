@@ -24,6 +24,8 @@ class ExpectedStandings {
     const StatLine& averagePlayer() const { return m_average; }
     // Starting slots of the team (by its index in model.teams) not yet filled.
     int openSlots(std::size_t team) const { return m_openSlots[team]; }
+    // Players the team already holds in starting slots.
+    int filledSlots(std::size_t team) const { return m_filledSlots[team]; }
     const StatLine& expectedTotals(std::size_t team) const { return m_totals[team]; }
     // Rank points of a team in a category (by index in model.categories): one, plus one per
     // team it beats, plus a half per team it ties.
@@ -45,6 +47,7 @@ class ExpectedStandings {
     std::vector<std::size_t> m_pool;
     StatLine m_average{};
     std::vector<int> m_openSlots;
+    std::vector<int> m_filledSlots;
     std::vector<StatLine> m_totals;
     // Per category: the average player's numerator and denominator, and its figure.
     std::vector<double> m_averageNumerator;

@@ -23,12 +23,14 @@ class Lines {
     std::vector<ExplainLine> m_lines;
 };
 
-void addValuation(Lines& lines, const ValuationFigures& figures, bool points) {
+void addValuation(Lines& lines, const ValuationFigures& figures, const DraftModel& model) {
     if (!figures.valued) {
         lines.add("valued", std::string("no"));
         return;
     }
-    if (points) {
+    if (model.headToHead()) {
+        // The value is his G$, whose math follows the z-scores below.
+    } else if (model.pointsLeague()) {
         for (const PointsCategoryFigures& category : figures.pointsCategories) {
             lines.add(category.symbol + ".statistic", category.statistic);
             lines.add(category.symbol + ".weight", category.weight);
@@ -64,7 +66,7 @@ std::vector<ExplainLine> explainLines(const DraftModel& model, const ZScores& zS
     Lines lines;
     lines.add("playerid", std::to_string(playerid));
     lines.add("name", player->firstname + " " + player->lastname);
-    addValuation(lines, figures, model.pointsLeague());
+    addValuation(lines, figures, model);
     lines.add("rank", figures.rank > 0 ? std::to_string(figures.rank) : std::string());
     std::string punts;
     for (std::size_t c = 0; c < model.categories.size(); ++c) {

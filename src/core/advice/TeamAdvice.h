@@ -10,6 +10,8 @@
 #include "advice/NextAvailable.h"
 #include "advice/ZScores.h"
 #include "app/GridTable.h"
+#include "headtohead/GScores.h"
+#include "headtohead/HeadToHeadGain.h"
 #include "model/DraftModel.h"
 
 namespace quorvane {
@@ -39,7 +41,9 @@ struct CategoryAdvice {
 // Pick advice for one team over a loaded draft: every available player with his value, total z,
 // z dollars, standings gain and value over next available, best gain first (players without a
 // gain, and equal gains, in the draft's order of value). Built in time linear in the players;
-// after a pick, applyPick on the model and a new TeamAdvice is all that is needed.
+// after a pick, applyPick on the model and a new TeamAdvice is all that is needed. In a
+// head-to-head league z and z dollars are the G-scores and G$, the gain is the change of the
+// team's head-to-head figure and value over next available goes by total G.
 class TeamAdvice {
   public:
     // `team` indexes model.teams. The model must outlive the advice.
@@ -53,6 +57,8 @@ class TeamAdvice {
     std::vector<CategoryAdvice> categories(int playerid) const;
 
     const ZScores& zScores() const { return m_z; }
+    // nullptr outside head-to-head leagues.
+    const GScores* gScores() const { return m_g ? &*m_g : nullptr; }
     const ExpectedStandings& standings() const { return m_standings; }
     const NextAvailable& nextAvailable() const { return m_next; }
 
@@ -63,9 +69,11 @@ class TeamAdvice {
     const DraftModel& m_model;
     std::size_t m_team;
     std::vector<std::size_t> m_available;
-    std::vector<double> m_values;
     ZScores m_z;
+    std::optional<GScores> m_g;  // head-to-head leagues
+    std::vector<double> m_values;
     ExpectedStandings m_standings;
+    std::optional<HeadToHeadGain> m_headToHeadGain;
     NextAvailable m_next;
     std::vector<AdviceRow> m_rows;
 };

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "advice/CategoryFigures.h"
+#include "advice/MoneyShare.h"
 #include "advice/ValueOrder.h"
 
 namespace quorvane {
@@ -31,33 +32,38 @@ ZScores::ZScores(const DraftModel& model)
         static_cast<std::size_t>(std::max(0, model.teamCount() * model.startingSlots));
     const std::vector<std::size_t> players = everyPlayer(model);
 
-    const std::vector<std::size_t> byValue =
-        bestOf(players, size, [&model](std::size_t a, std::size_t b) {
-            return valuedBefore(model, model.players[a], model.players[b]);
-        });
-    measure(momentsOver(byValue));
-
     const auto byTotal = [this](std::size_t a, std::size_t b) {
         if (m_total[a] != m_total[b]) {
             return m_total[a] > m_total[b];
         }
         return m_model.players[a].playerid < m_model.players[b].playerid;
     };
+    std::vector<std::size_t> firstPass;
+    if (model.headToHead()) {
+        // The draft's value is itself worked out from these z-scores (G): starting from it
+        // would make each valuation depend on the one before. The first pass takes the best
+        // by total z against every player of the season instead.
+        measure(momentsOver(players));
+        firstPass = bestOf(players, size, byTotal);
+    } else {
+        firstPass = bestOf(players, size, [&model](std::size_t a, std::size_t b) {
+            return valuedBefore(model, model.players[a], model.players[b]);
+        });
+    }
+    measure(momentsOver(firstPass));
+
     m_pool = bestOf(players, size, byTotal);
     m_moments = momentsOver(m_pool);
     measure(m_moments);
     m_top = bestOf(players, size, byTotal);
 
-    if (!m_auction || m_top.empty()) {
+    if (!m_auction) {
         return;
     }
-    m_edge = m_total[m_top.back()];
-    double above = 0.0;
-    for (std::size_t player : m_top) {
-        above += m_total[player] - m_edge;
-    }
     const double money = model.teamCount() * model.cap - static_cast<double>(size) * model.minbid;
-    m_rate = above > 0.0 ? money / above : 0.0;
+    const MoneyShare share = shareMoney(m_total, m_top, money);
+    m_edge = share.edge;
+    m_rate = share.rate;
 }
 
 std::optional<double> ZScores::dollars(std::size_t player) const {

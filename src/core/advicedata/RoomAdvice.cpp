@@ -6,6 +6,7 @@
 #include "advicedata/ValuationFigureReader.h"
 #include "app/PlayerPages.h"
 #include "app/ProgramState.h"
+#include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
 
 namespace quorvane {
@@ -78,8 +79,14 @@ std::optional<PlayerAdviceCard> playerAdviceCard(ProgramState& state, UserDialog
         return std::nullopt;
     }
     const TeamAdvice& advice = *room->advice();
-    return PlayerAdviceCard{advice.categories(playerid),
-                            explainLines(*room->model(), advice.zScores(), *figures, playerid)};
+    std::vector<ExplainLine> explain =
+        explainLines(*room->model(), advice.zScores(), *figures, playerid);
+    if (const GScores* gScores = advice.gScores()) {
+        for (ExplainLine& line : headToHeadExplainLines(*room->model(), *gScores, playerid)) {
+            explain.push_back(std::move(line));
+        }
+    }
+    return PlayerAdviceCard{advice.categories(playerid), std::move(explain)};
 }
 
 namespace {

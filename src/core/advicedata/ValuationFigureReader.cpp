@@ -108,7 +108,9 @@ std::optional<ValuationFigures> readValuationFigures(ProgramState& state, UserDi
     ValuationFigures figures;
     figures.dollars = player->dollars;
     figures.rank = player->rank;
-    if (model.pointsLeague()) {
+    if (model.headToHead()) {
+        figures.valued = true;
+    } else if (model.pointsLeague()) {
         pointsFigures(state, model, *player, figures);
     } else if (!sgpFigures(state, dialogs, model, *player, figures)) {
         state.dbConnection.log().writeEntry(kReadFailed);

@@ -35,6 +35,15 @@ class BusyPointer {
     UserDialogs& m_dialogs;
 };
 
+// For work whose failures go to the log alone: shows nothing and answers every question No.
+class LogOnlyDialogs final : public UserDialogs {
+  public:
+    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    void setBusy(bool) override {}
+    void progress(std::string_view, long long, long long) override {}
+};
+
 // The standard database messages, shown by many operations.
 inline constexpr std::string_view kDatabaseErrorTitle = "Database Error";
 inline constexpr std::string_view kDatabaseAccessMessage =

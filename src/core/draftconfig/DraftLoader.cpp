@@ -2,6 +2,7 @@
 #include "draftconfig/DraftLoader.h"
 
 #include "app/ProgramState.h"
+#include "store/HeadToHeadRows.h"
 
 namespace quorvane {
 
@@ -54,6 +55,18 @@ bool loadDraft(ProgramState& state, int templateId) {
             draft.categories.push_back({static_cast<int>(categories.getInt("categoryID")),
                                         categories.getDouble("points")});
         }
+    }
+
+    if (const auto headToHead = readHeadToHeadRows(state.dbConnection, templateId)) {
+        if (headToHead->settings) {
+            draft.headToHead.mode = headToHead->settings->mode;
+            draft.headToHead.gamesPerWeek = headToHead->settings->gamesperweek;
+        }
+        for (const VarianceRatioRow& row : headToHead->ratios) {
+            draft.headToHead.varianceRatios.push_back({row.categoryid, row.ratio});
+        }
+    } else {
+        log.writeEntry(" error 20004 - could not get recordset");
     }
 
     loadTeams(state);

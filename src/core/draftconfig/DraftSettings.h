@@ -12,11 +12,36 @@ inline constexpr int kDraftTypeSnake = 1;
 inline constexpr int kDraftTypeStraight = 2;
 inline constexpr int kScoringRotisserie = 0;
 inline constexpr int kScoringPoints = 1;
+// Category leagues played head-to-head, week by week (the mode is kept beside the draft).
+inline constexpr int kScoringHeadToHead = 2;
+
+// How a head-to-head week is won: every category won counts, or the team that wins more
+// categories wins the week (a tie counts one half).
+inline constexpr int kHeadToHeadEachCategory = 0;
+inline constexpr int kHeadToHeadMostCategories = 1;
+// The games an NBA player plays in a usual fantasy week: 82 games over about 26 weeks.
+inline constexpr double kDefaultGamesPerWeek = 3.0;
 
 struct CategoryWeight {
     int categoryid = 0;
     double points = 0.0;
 };
+
+// A category's week-to-week variance ratio as the draft sets it (others keep the catalogue's).
+struct VarianceRatio {
+    int categoryid = 0;
+    double ratio = 0.0;
+};
+
+// What a head-to-head league adds to the draft's settings; ignored by the other styles.
+struct HeadToHeadSettings {
+    int mode = kHeadToHeadEachCategory;
+    double gamesPerWeek = kDefaultGamesPerWeek;
+    std::vector<VarianceRatio> varianceRatios;  // by categoryid
+};
+
+// The ratio of a category in the draft: its own, else the catalogue's.
+double varianceRatioOf(const HeadToHeadSettings& headToHead, int categoryid);
 
 struct DraftTeam {
     int teamid = 0;
@@ -49,6 +74,7 @@ struct DraftSettings {
     int R = 0;
     std::vector<CategoryWeight> categories;
     std::vector<DraftTeam> draftTeams;  // by draftposition ascending
+    HeadToHeadSettings headToHead;
 
     int rounds() const { return roundsIndex + 1; }
     // Sum of the nine slot counts.

@@ -7,6 +7,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "store/HeadToHeadRows.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 
@@ -82,7 +83,9 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
     }
 
     const int drafttype = choice.auction ? kDraftTypeAuction : kDraftTypeSnake;
-    const int scoringstyle = choice.rotisserie ? kScoringRotisserie : kScoringPoints;
+    const int scoringstyle = choice.headToHead   ? kScoringHeadToHead
+                             : choice.rotisserie ? kScoringRotisserie
+                                                 : kScoringPoints;
 
     if (!executeSql(db,
                     "insert into draftTemplate (template_name, teams, drafttype, scoringstyle) "
@@ -142,6 +145,11 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
                                         ? insertCategories(kPointsCategories)
                                         : insertCategories(kRotisserieCategories);
     if (!categoriesInserted) {
+        return std::nullopt;
+    }
+    if (choice.headToHead &&
+        !writeHeadToHeadRows(db, templateId, {choice.headToHeadMode, kDefaultGamesPerWeek}, {})) {
+        fail(dialogs, db, ": Error - Could not insert head-to-head settings", saveFailed);
         return std::nullopt;
     }
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "draftconfig/DraftSettings.h"
+
 namespace quorvane {
 
 struct ProgramState;
@@ -17,6 +19,10 @@ struct NewDraftChoice {
     int teamsIndex = 11;  // number of teams minus 1
     bool auction = false;
     bool rotisserie = false;
+    // A head-to-head category league (the rotisserie categories, played week by week) in
+    // place of the rotisserie or points choice.
+    bool headToHead = false;
+    int headToHeadMode = kHeadToHeadEachCategory;
 };
 
 // Creates a draft with default teams "Owner 1".."Owner N" (Owner 1 mine and on the clock), the

@@ -9,6 +9,8 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "store/CheckedNumber.h"
+#include "store/HeadToHeadRows.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 #include "valuation/CategoryCatalogue.h"
@@ -57,8 +59,35 @@ struct Refusal {
     std::optional<SetupTab> tab;
 };
 
+std::optional<double> checkedFigure(const std::string& text, FieldRange range) {
+    const NumberReading reading = readCheckedNumber(text, kDecimalPoint, range);
+    return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
+}
+
+// The head-to-head settings are checked only when the style is chosen: a rotisserie league
+// keeps whatever its hidden boxes hold.
+std::optional<Refusal> validateHeadToHead(const SetupForm& form) {
+    if (form.headToHeadMode != kHeadToHeadEachCategory &&
+        form.headToHeadMode != kHeadToHeadMostCategories) {
+        return Refusal{"Please select a head-to-head mode before saving.", SetupTab::League};
+    }
+    if (!checkedFigure(form.gamesPerWeek, kGamesPerWeekRange)) {
+        return Refusal{"The games per week value is invalid.", SetupTab::League};
+    }
+    for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
+        if (form.categoryTicked[box] &&
+            !checkedFigure(form.varianceRatio[box], kVarianceRatioRange)) {
+            return Refusal{
+                "Invalid variance ratio for category: " + categoryLabel(kSetupCategoryBoxes[box]),
+                SetupTab::League};
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Refusal> validate(const SetupForm& form) {
-    if (form.scoringStyle != kScoringRotisserie && form.scoringStyle != kScoringPoints) {
+    if (form.scoringStyle != kScoringRotisserie && form.scoringStyle != kScoringPoints &&
+        form.scoringStyle != kScoringHeadToHead) {
         return Refusal{"Please select a scoring style before saving.", SetupTab::League};
     }
     if (form.draftType < kDraftTypeAuction || form.draftType > kDraftTypeStraight) {
@@ -101,6 +130,11 @@ std::optional<Refusal> validate(const SetupForm& form) {
     if (std::none_of(form.categoryTicked.begin(), form.categoryTicked.end(),
                      [](bool ticked) { return ticked; })) {
         return Refusal{"You must have at least one category", SetupTab::League};
+    }
+    if (form.scoringStyle == kScoringHeadToHead) {
+        if (auto refusal = validateHeadToHead(form)) {
+            return refusal;
+        }
     }
     for (const SetupTeamRow& row : form.teamRows) {
         if (trimRight(row.name).empty()) {
@@ -186,6 +220,26 @@ bool writeCategories(Connection& db, const SetupForm& form, int templateId, User
     return true;
 }
 
+// Only ratios that differ from the catalogue's are the draft's own; a box left unticked keeps
+// a ratio the user set, so that ticking it again brings it back.
+bool writeHeadToHead(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
+    if (form.scoringStyle != kScoringHeadToHead) {
+        return true;
+    }
+    std::vector<VarianceRatioRow> ratios;
+    for (std::size_t box = 0; box < form.varianceRatio.size(); ++box) {
+        const int categoryid = kSetupCategoryBoxes[box];
+        const auto ratio = checkedFigure(form.varianceRatio[box], kVarianceRatioRange);
+        if (ratio && *ratio != defaultVarianceRatio(categoryid)) {
+            ratios.push_back({categoryid, *ratio});
+        }
+    }
+    const HeadToHeadRow settings{form.headToHeadMode,
+                                 *checkedFigure(form.gamesPerWeek, kGamesPerWeekRange)};
+    return writeHeadToHeadRows(db, templateId, settings, ratios) ||
+           saveFailed(dialogs, db, ": error 40011: Could not save values for template.");
+}
+
 bool writeTeams(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
     const SqlValue id = integer(templateId);
     for (const SetupTeamRow& row : form.teamRows) {
@@ -251,6 +305,7 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
     if (!writeDraftRow(db, form, templateId, dialogs) ||
         !writeRosterRow(db, form, templateId, dialogs) ||
         !writeCategories(db, form, templateId, dialogs) ||
+        !writeHeadToHead(db, form, templateId, dialogs) ||
         !writeTeams(db, form, templateId, dialogs) ||
         !resetTurnWithoutPicks(db, templateId, dialogs)) {
         return {};

@@ -27,8 +27,17 @@ std::vector<SetupTeamRow> fillTeamRows(const DraftSettings& draft) {
 
 SetupForm fillSetup(const DraftSettings& draft) {
     SetupForm form;
-    form.scoringStyle =
-        draft.scoringstyle != kScoringRotisserie ? kScoringPoints : kScoringRotisserie;
+    form.scoringStyle = draft.scoringstyle == kScoringRotisserie   ? kScoringRotisserie
+                        : draft.scoringstyle == kScoringHeadToHead ? kScoringHeadToHead
+                                                                   : kScoringPoints;
+    form.headToHeadMode = draft.headToHead.mode == kHeadToHeadMostCategories
+                              ? kHeadToHeadMostCategories
+                              : kHeadToHeadEachCategory;
+    form.gamesPerWeek = numberText(draft.headToHead.gamesPerWeek);
+    for (std::size_t box = 0; box < kSetupCategoryBoxes.size(); ++box) {
+        form.varianceRatio[box] =
+            numberText(varianceRatioOf(draft.headToHead, kSetupCategoryBoxes[box]));
+    }
     form.minBid = numberText(draft.minbid);
     for (const CategoryWeight& category : draft.categories) {
         const int box = categoryBoxIndex(category.categoryid);

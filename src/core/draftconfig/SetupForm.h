@@ -39,9 +39,14 @@ struct SetupTeamRow {
 
 // What the setup editor's controls hold, as the user typed it.
 struct SetupForm {
-    int scoringStyle = kNoChoice;  // kScoringRotisserie or kScoringPoints
-    int draftType = kNoChoice;     // kDraftTypeAuction, kDraftTypeSnake or kDraftTypeStraight
-    int roundsIndex = kNoChoice;   // rounds minus 1
+    int scoringStyle = kNoChoice;  // kScoringRotisserie, kScoringPoints or kScoringHeadToHead
+    // Head-to-head leagues: kHeadToHeadEachCategory or kHeadToHeadMostCategories, the games a
+    // player plays in a week and each box's variance ratio.
+    int headToHeadMode = kHeadToHeadEachCategory;
+    std::string gamesPerWeek;
+    std::array<std::string, kCategoryBoxCount> varianceRatio{};  // by box
+    int draftType = kNoChoice;    // kDraftTypeAuction, kDraftTypeSnake or kDraftTypeStraight
+    int roundsIndex = kNoChoice;  // rounds minus 1
     std::string salaryCap;
     std::string minBid;
     std::array<bool, kCategoryBoxCount> categoryTicked{};         // by box, see kSetupCategoryBoxes

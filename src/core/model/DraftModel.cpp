@@ -18,6 +18,10 @@ bool DraftModel::pointsLeague() const {
     return scoringstyle == kScoringPoints;
 }
 
+bool DraftModel::headToHead() const {
+    return scoringstyle == kScoringHeadToHead;
+}
+
 const ModelPlayer* DraftModel::findPlayer(int playerid) const {
     return findByPlayerid(players, playerid);
 }

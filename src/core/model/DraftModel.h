@@ -76,6 +76,8 @@ struct ModelCategory {
     const CategoryFormula* formula = nullptr;
     double weight = 0.0;
     bool punted = false;
+    // Head-to-head leagues: tau^2 / sigma^2, the draft's own or the catalogue's.
+    double varianceRatio = kOtherVarianceRatio;
 };
 
 // One draft held in memory: the players of every season with the columns every category needs
@@ -91,6 +93,8 @@ struct DraftModel {
     int rounds = 0;
     std::string direction;                  // of the snake, "U" or "D"
     int startingSlots = 0;                  // per team: every slot kind but reserves
+    int headToHeadMode = 0;                 // head-to-head leagues: how a week is won
+    double gamesPerWeek = 0.0;              // head-to-head leagues
     std::vector<ModelCategory> categories;  // the draft's, in its order
     int projectionYear = 0;
     std::vector<ModelPlayer> players;       // of the projection season, by playerid
@@ -101,6 +105,7 @@ struct DraftModel {
     int teamCount() const { return static_cast<int>(teams.size()); }
     bool auction() const;
     bool pointsLeague() const;
+    bool headToHead() const;
     // nullptr when absent.
     const ModelPlayer* findPlayer(int playerid) const;
     ModelPlayer* findPlayer(int playerid);

@@ -52,12 +52,15 @@ void readSettings(const DraftSettings& settings, DraftModel& model) {
     model.rounds = settings.rounds();
     model.direction = settings.draftdirection;
     model.startingSlots = settings.rosterSize() - settings.R;
+    model.headToHeadMode = settings.headToHead.mode;
+    model.gamesPerWeek = settings.headToHead.gamesPerWeek;
     std::vector<int> punts = puntedCategories(model);
     model.categories.clear();
     for (const CategoryWeight& weight : settings.categories) {
         if (const CategoryDefinition* definition = findCategory(weight.categoryid)) {
-            model.categories.push_back(
-                {definition, &categoryFormula(*definition), weight.points, false});
+            model.categories.push_back({definition, &categoryFormula(*definition), weight.points,
+                                        false,
+                                        varianceRatioOf(settings.headToHead, weight.categoryid)});
         }
     }
     setPunts(model, punts);

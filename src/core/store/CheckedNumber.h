@@ -26,6 +26,12 @@ inline constexpr FieldRange kGamesRange{0.0, 100.0};
 inline constexpr FieldRange kMinutesRange{0.0, 5000.0};
 inline constexpr FieldRange kCountingRange{0.0, 10000.0};
 inline constexpr FieldRange kFractionRange{0.0, 1.0};
+// A head-to-head week: half a game (a player who plays every other week) up to the ten games
+// of the longest matchup periods around the All-Star break.
+inline constexpr FieldRange kGamesPerWeekRange{0.5, 10.0};
+// tau^2 / sigma^2 of a category: 0 for figures that never swing, the published ones lie near 1
+// to 4.
+inline constexpr FieldRange kVarianceRatioRange{0.0, 10.0};
 
 enum class NumberStatus {
     Ok,

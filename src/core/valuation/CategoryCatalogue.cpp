@@ -123,6 +123,22 @@ constexpr std::array<RatioSgpTerm, 9> kRatioSgpTerms = {{
     {29, 490.0, 680.0, .726, false},
 }};
 
+struct MeasuredVarianceRatio {
+    int categoryid;
+    double ratio;
+};
+
+// FG%, FT%, 3PM, PTS, REB, AST, STL, BLK, TO.
+constexpr std::array<MeasuredVarianceRatio, 9> kVarianceRatios = {{{15, 2.30},
+                                                                   {14, 2.19},
+                                                                   {16, 1.14},
+                                                                   {1, 1.85},
+                                                                   {5, 1.43},
+                                                                   {2, 0.95},
+                                                                   {3, 3.74},
+                                                                   {28, 1.40},
+                                                                   {9, 1.88}}};
+
 constexpr bool formulasFollowCatalogue() {
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         if (kFormulas[i].categoryid != kCatalogue[i].categoryid ||
@@ -180,6 +196,15 @@ const RatioSgpTerm* ratioSgpTerm(const CategoryDefinition& category) {
         }
     }
     return nullptr;
+}
+
+double defaultVarianceRatio(int categoryid) {
+    for (const MeasuredVarianceRatio& measured : kVarianceRatios) {
+        if (measured.categoryid == categoryid) {
+            return measured.ratio;
+        }
+    }
+    return kOtherVarianceRatio;
 }
 
 std::string categoryLabel(int categoryid) {

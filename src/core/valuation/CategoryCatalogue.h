@@ -121,6 +121,13 @@ const RatioSgpTerm* ratioSgpTerm(const CategoryDefinition& category);
 // What a player without turnovers holds in assists per turnover for the SGP's work figures.
 inline constexpr double kAssistsPerNoTurnover = 9999.0;
 
+// How much a category's weekly figures swing around a player's mean, against how much the
+// players' means differ: r = tau^2 / sigma^2 (a head-to-head league's week-to-week variance
+// ratio). Measured on the 2024-25 season's weekly totals for the nine usual categories; a
+// category without a measurement gets kOtherVarianceRatio.
+double defaultVarianceRatio(int categoryid);
+inline constexpr double kOtherVarianceRatio = 1.5;
+
 // The only category in which fewer is better.
 inline constexpr int kTurnoversCategory = 9;
 

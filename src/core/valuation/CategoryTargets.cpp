@@ -5,9 +5,11 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "headtohead/HeadToHeadGrids.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 #include "valuation/CategoryFormat.h"
+#include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
 #include "valuation/ValuationSteps.h"
 
@@ -75,6 +77,10 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
         }
     }
     const std::map<int, double> targetValues = valuesById(targets, "target");
+    std::map<int, double> chances;
+    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+        chances = myChancesAgainstAverage(state, dialogs).value_or(std::map<int, double>{});
+    }
 
     std::vector<TargetRow> rows;
     state.categoryTargets.clear();
@@ -89,11 +95,15 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
                       formatCategoryValue(symbol, target),
                       formatCategoryValue(symbol, actual),
                       formatCategoryValue(symbol, actual - target),
-                      std::nullopt};
+                      std::nullopt,
+                      {}};
         if (actual > target) {
             row.differenceColour = kAboveTargetColour;
         } else if (actual < target) {
             row.differenceColour = kBelowTargetColour;
+        }
+        if (const auto chance = chances.find(categoryid); chance != chances.end()) {
+            row.chance = chanceText(chance->second);
         }
         rows.push_back(std::move(row));
         state.categoryTargets.push_back({categoryid, valueOf(targetValues, categoryid),

@@ -27,11 +27,15 @@ struct TargetRow {
     std::string difference;
     // Green above the target, dark red below it; nothing when they are equal.
     std::optional<Rgb> differenceColour;
+    // Head-to-head leagues: his chance to win the category in a week against the league's
+    // average team ("63.6%"); empty otherwise.
+    std::string chance;
 };
 
 // The panel of the open draft: per category its target, the user's team's figure in the
 // projected standings of the rosters as they are (reserves as state.includeReserves says) and
-// the difference. Rebuilds state.categoryTargets (the panel's rows). On a
+// the difference (and in a head-to-head league his chance against the average team). Rebuilds
+// state.categoryTargets (the panel's rows). On a
 // failed read shows the database message, logs " 60050 error: could not get categories" and
 // gives nullopt.
 std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,

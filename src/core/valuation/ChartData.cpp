@@ -9,6 +9,7 @@
 #include "app/UserDialogs.h"
 #include "room/Rosters.h"
 #include "valuation/CategoryTargets.h"
+#include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
 
 namespace quorvane {
@@ -21,12 +22,78 @@ bool isRotisserie(const ProgramState& state) {
     return state.draftSettings && state.draftSettings->scoringstyle != kScoringPoints;
 }
 
+bool isHeadToHead(const ProgramState& state) {
+    return state.draftSettings && state.draftSettings->scoringstyle == kScoringHeadToHead;
+}
+
 std::optional<std::size_t> indexOfTeam(const std::vector<int>& teams, int teamid) {
     const auto found = std::find(teams.begin(), teams.end(), teamid);
     if (teamid == 0 || found == teams.end()) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(found - teams.begin());
+}
+
+bool mostCategories(const ProgramState& state) {
+    return state.draftSettings->headToHead.mode == kHeadToHeadMostCategories;
+}
+
+// Each team's standings figure, best first; a chance as a percentage.
+std::optional<ChartData> headToHeadStandingsChart(ProgramState& state) {
+    LogOnlyDialogs quiet;
+    const std::optional<OpenHeadToHead> open = openHeadToHead(state, quiet);
+    if (!open) {
+        return std::nullopt;
+    }
+    const bool most = mostCategories(state);
+    ChartData chart;
+    chart.title = "Projected head-to-head standings";
+    chart.valueAxisTitle = most ? "Chance to win the week (%)" : "Expected category wins a week";
+    ChartSeries figures{most ? "Win %" : "Expected wins", {}};
+    std::vector<int> teams;
+    for (const HeadToHeadStanding& standing : open->league->standings()) {
+        teams.push_back(standing.teamid);
+        chart.labels.push_back(standing.teamname);
+        figures.values.push_back(most ? standing.figure * 100.0 : standing.figure);
+    }
+    chart.series.push_back(std::move(figures));
+    chart.highlighted = indexOfTeam(teams, myTeamId(state));
+    return chart;
+}
+
+// The user's chance per category against the league's average team, in the order of the
+// targets panel when it shows every category.
+std::optional<ChartData> headToHeadTargetsChart(ProgramState& state) {
+    LogOnlyDialogs quiet;
+    const auto chances = myChancesAgainstAverage(state, quiet);
+    if (!chances) {
+        return std::nullopt;
+    }
+    ChartData chart;
+    chart.title = "My team against the league's average team: chance per category";
+    chart.valueAxisTitle = "Chance to win the category (%)";
+    ChartSeries own{"My chance", {}};
+    std::vector<int> order;
+    for (const CategoryTarget& row : state.categoryTargets) {
+        if (chances->contains(row.categoryid)) {
+            order.push_back(row.categoryid);
+        }
+    }
+    if (order.size() != chances->size()) {
+        order.clear();
+        for (const CategoryWeight& category : state.draftSettings->categories) {
+            if (chances->contains(category.categoryid)) {
+                order.push_back(category.categoryid);
+            }
+        }
+    }
+    for (const int categoryid : order) {
+        const CategoryDefinition* category = findCategory(categoryid);
+        chart.labels.emplace_back(category != nullptr ? category->heading : "");
+        own.values.push_back(chances->at(categoryid) * 100.0);
+    }
+    chart.series.push_back(std::move(own));
+    return chart;
 }
 
 }  // namespace
@@ -45,6 +112,9 @@ std::optional<ChartKind> chartKindNamed(std::string_view name) {
 }
 
 std::optional<ChartData> standingsChart(ProgramState& state) {
+    if (isHeadToHead(state)) {
+        return headToHeadStandingsChart(state);
+    }
     const auto entries = readStandings(state);
     if (!entries) {
         return std::nullopt;
@@ -67,6 +137,9 @@ std::optional<ChartData> standingsChart(ProgramState& state) {
 }
 
 std::optional<ChartData> targetsChart(ProgramState& state) {
+    if (isHeadToHead(state)) {
+        return headToHeadTargetsChart(state);
+    }
     const auto entries = readStandings(state);
     if (!entries) {
         return std::nullopt;

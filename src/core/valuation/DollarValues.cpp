@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "model/DraftModelLoader.h"
 #include "store/TransactionGuard.h"
+#include "valuation/HeadToHeadValues.h"
 #include "valuation/Ranks.h"
 #include "valuation/RotisserieValuation.h"
 #include "valuation/SgpDenominators.h"
@@ -53,6 +54,9 @@ bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
 bool calcDollarValues(ProgramState& state, UserDialogs& dialogs, std::string_view /*mode*/) {
     if (!state.hasDraft()) {
         return false;
+    }
+    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+        return calcHeadToHeadValues(state, dialogs);
     }
     if (state.draftSettings->scoringstyle == kScoringPoints) {
         return calcRanks(state, dialogs);

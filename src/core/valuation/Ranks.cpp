@@ -7,6 +7,7 @@
 #include "model/DraftModelLoader.h"
 #include "store/TransactionGuard.h"
 #include "valuation/DollarValues.h"
+#include "valuation/HeadToHeadValues.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/StoredValues.h"
 #include "valuation/ValuationSteps.h"
@@ -91,6 +92,9 @@ bool pointsRanks(ProgramState& state, UserDialogs& dialogs) {
 bool calcRanks(ProgramState& state, UserDialogs& dialogs) {
     if (!state.hasDraft()) {
         return false;
+    }
+    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+        return calcHeadToHeadValues(state, dialogs);
     }
     TransactionGuard transaction(state.dbConnection);
     if (!transaction.begun()) {

@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "model/DraftModelLoader.h"
+#include "valuation/HeadToHeadStandings.h"
 
 namespace quorvane {
 
@@ -18,15 +19,6 @@ std::optional<std::vector<StandingsEntry>> standingsOf(ProgramState& state, User
     return projectedStandings(*state.draftSettings, *model, state.includeReserves);
 }
 
-// readStandings reports a failure in the log only.
-class LogOnlyDialogs final : public UserDialogs {
-  public:
-    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    void setBusy(bool) override {}
-    void progress(std::string_view, long long, long long) override {}
-};
-
 }  // namespace
 
 std::optional<GridTable> calcStandings(ProgramState& state, UserDialogs& /*dialogs*/,
@@ -38,6 +30,10 @@ std::optional<GridTable> calcStandings(ProgramState& state, UserDialogs& /*dialo
     if (skipGrid) {
         return GridTable{};
     }
+    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+        LogOnlyDialogs quiet;
+        return headToHeadStandingsGridOf(state, quiet);
+    }
     return standingsGrid(*entries, state.draftSettings->scoringstyle != kScoringPoints);
 }
 
@@ -45,6 +41,7 @@ std::optional<std::vector<StandingsEntry>> readStandings(ProgramState& state) {
     if (!state.hasDraft()) {
         return std::nullopt;
     }
+    // readStandings reports a failure in the log only.
     LogOnlyDialogs quiet;
     auto entries = standingsOf(state, quiet);
     if (!entries) {

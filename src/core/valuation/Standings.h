@@ -15,7 +15,8 @@ class UserDialogs;
 
 // The projected standings of the open draft from the rosters drafted so far (see
 // projectedStandings); reserves count only with state.includeReserves. nullopt after a failure
-// was shown and logged. Unless skipGrid, returns the standings grid (else an empty table).
+// was shown and logged. Unless skipGrid, returns the standings grid (else an empty table); in a
+// head-to-head league the grid of the teams' expected category wins or week win chances.
 std::optional<GridTable> calcStandings(ProgramState& state, UserDialogs& dialogs, bool skipGrid);
 
 // The open draft's standings figures, team by team in standings order, each team's categories

@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <utility>
+#include <initializer_list>
 
 #include "app/ProgramState.h"
 #include "draftconfig/NewDraft.h"
@@ -30,15 +30,18 @@ QRadioButton* optionButton(const char* name, const char* caption, QWidget* paren
     return button;
 }
 
-QGroupBox* choiceFrame(const char* name, const char* caption, QRadioButton* first,
-                       QRadioButton* second, QWidget* parent) {
+// The buttons of one choice, in a frame of their own.
+QGroupBox* choiceFrame(const char* name, const char* caption,
+                       std::initializer_list<QRadioButton*> buttons, QWidget* parent) {
     auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
     frame->setObjectName(QString::fromLatin1(name));
     auto* layout = new QVBoxLayout(frame);
-    first->setParent(frame);
-    second->setParent(frame);
-    layout->addWidget(first);
-    layout->addWidget(second);
+    auto* group = new QButtonGroup(frame);
+    for (QRadioButton* button : buttons) {
+        button->setParent(frame);
+        layout->addWidget(button);
+        group->addButton(button);
+    }
     return frame;
 }
 
@@ -69,15 +72,10 @@ FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindow
     m_draft = optionButton("Option2", "Draft", this);
     m_points = optionButton("opt_points", "Points", this);
     m_rotisserie = optionButton("opt_rotisserie", "Rotisserie", this);
-    // Each pair is its own choice, wherever the buttons sit.
-    for (auto [first, second] :
-         {std::pair{m_auction, m_draft}, std::pair{m_points, m_rotisserie}}) {
-        auto* group = new QButtonGroup(this);
-        group->addButton(first);
-        group->addButton(second);
-    }
-    m_draft->setChecked(true);
-    m_points->setChecked(true);
+    m_headToHead = optionButton("opt_headtohead", "Head-to-Head Categories", this);
+    m_headToHead->setToolTip(
+        QStringLiteral("The rotisserie categories played week by week against one opponent; "
+                       "choose Each Category or Most Categories in the setup that follows"));
 
     m_save = makeNamed<QPushButton>("Command1", QStringLiteral("Save"), this);
     m_save->setDefault(true);
@@ -92,8 +90,12 @@ FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindow
     fields->addRow(teamsLabel, m_teams);
 
     auto* styles = new QHBoxLayout;
-    styles->addWidget(choiceFrame("Frame1", "Draft Style", m_auction, m_draft, this));
-    styles->addWidget(choiceFrame("frm_leaguestyle", "League Style", m_points, m_rotisserie, this));
+    styles->addWidget(choiceFrame("Frame1", "Draft Style", {m_auction, m_draft}, this));
+    styles->addWidget(choiceFrame("frm_leaguestyle", "League Style",
+                                  {m_points, m_rotisserie, m_headToHead}, this));
+    // Checked once each choice has its own group: until then the buttons share one parent.
+    m_draft->setChecked(true);
+    m_points->setChecked(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -108,7 +110,8 @@ FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindow
 
 void FormNewDraft::save() {
     const NewDraftChoice choice{m_name->text().toStdString(), m_teams->currentIndex(),
-                                m_auction->isChecked(), m_rotisserie->isChecked()};
+                                m_auction->isChecked(), m_rotisserie->isChecked(),
+                                m_headToHead->isChecked()};
     if (!createDraft(m_state, m_dialogs, choice)) {
         return;
     }

@@ -37,6 +37,7 @@ class FormNewDraft final : public QDialog {
     QRadioButton* m_draft = nullptr;
     QRadioButton* m_points = nullptr;
     QRadioButton* m_rotisserie = nullptr;
+    QRadioButton* m_headToHead = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;
 };

@@ -127,16 +127,47 @@ QWidget* FormSetup::buildLeagueTab() {
 
     m_rotisserie = optionButton("Option1", "Rotisserie", page);
     m_fantasyPoints = optionButton("Option2", "Fantasy Points", page);
+    m_headToHead = optionButton("opt_headtohead", "Head-to-Head Categories", page);
     m_styleGroup = new QButtonGroup(page);
     m_styleGroup->addButton(m_rotisserie);
     m_styleGroup->addButton(m_fantasyPoints);
+    m_styleGroup->addButton(m_headToHead);
     connect(m_fantasyPoints, &QRadioButton::toggled, this, &FormSetup::showWeights);
+    connect(m_headToHead, &QRadioButton::toggled, this, &FormSetup::showHeadToHead);
 
     auto* styleRow = new QHBoxLayout;
     styleRow->addWidget(label("lbl1", "League Style:", page));
     styleRow->addWidget(m_rotisserie);
     styleRow->addWidget(m_fantasyPoints);
+    styleRow->addWidget(m_headToHead);
     styleRow->addStretch(1);
+
+    // How a week is won and how long it is; each category's variance ratio sits beside its box.
+    m_headToHeadRow = new QWidget(page);
+    m_headToHeadRow->setObjectName(QStringLiteral("frm_headtohead"));
+    m_headToHeadMode = makeNamed<QComboBox>("cbo_h2hmode", m_headToHeadRow);
+    m_headToHeadMode->addItem(QStringLiteral("Each Category"));
+    m_headToHeadMode->addItem(QStringLiteral("Most Categories"));
+    m_headToHeadMode->setToolTip(
+        QStringLiteral("Each Category: every category won counts. Most Categories: the team "
+                       "that wins more categories wins the week (a tie counts one half)."));
+    m_gamesPerWeek = makeNamed<QLineEdit>("txt_gamesperweek", m_headToHeadRow);
+    m_gamesPerWeek->setFixedWidth(kWeightWidth);
+    m_gamesPerWeek->setToolTip(QStringLiteral("The games a player plays in a week (3 by default)"));
+    auto* headToHeadLayout = new QHBoxLayout(m_headToHeadRow);
+    headToHeadLayout->setContentsMargins(0, 0, 0, 0);
+    auto* modeLabel = label("lbl_h2hmode", "Week won by:", m_headToHeadRow);
+    modeLabel->setBuddy(m_headToHeadMode);
+    auto* gamesLabel = label("lbl_gamesperweek", "Games per week:", m_headToHeadRow);
+    gamesLabel->setBuddy(m_gamesPerWeek);
+    headToHeadLayout->addWidget(modeLabel);
+    headToHeadLayout->addWidget(m_headToHeadMode);
+    headToHeadLayout->addSpacing(16);
+    headToHeadLayout->addWidget(gamesLabel);
+    headToHeadLayout->addWidget(m_gamesPerWeek);
+    headToHeadLayout->addSpacing(16);
+    headToHeadLayout->addWidget(
+        label("lbl_ratios", "Beside each category: its week-to-week variance ratio.", page), 1);
 
     auto* categories = new QGroupBox(QStringLiteral("Categories"), page);
     categories->setObjectName(QStringLiteral("Frame1"));
@@ -158,20 +189,34 @@ QWidget* FormSetup::buildLeagueTab() {
         weight->setFixedWidth(kWeightWidth);
         auto* points = new QLabel(QStringLiteral("pts"), categories);
         points->setObjectName(named("Label1", box));
+        // A head-to-head league's ratio takes the weight's place: the two never show together.
+        auto* ratio = new QLineEdit(categories);
+        ratio->setObjectName(named("txt_ratio", box));
+        ratio->setFixedWidth(kWeightWidth);
+        ratio->setToolTip(
+            QStringLiteral("Week-to-week variance ratio: how much the category's "
+                           "weekly figures swing around a player's average"));
+        auto* ratioLabel = new QLabel(QStringLiteral("var"), categories);
+        ratioLabel->setObjectName(named("lbl_ratio", box));
         // Three column groups of box, weight and "pts", filled top to bottom.
         const int row = box % kCategoryRowsPerColumn;
         const int column = (box / kCategoryRowsPerColumn) * 4;
         grid->addWidget(check, row, column);
         grid->addWidget(weight, row, column + 1);
         grid->addWidget(points, row, column + 2);
+        grid->addWidget(ratio, row, column + 1);
+        grid->addWidget(ratioLabel, row, column + 2);
         grid->setColumnMinimumWidth(column + 3, 18);
         m_categoryBoxes[slot] = check;
         m_weights[slot] = weight;
         m_pointsLabels[slot] = points;
+        m_ratios[slot] = ratio;
+        m_ratioLabels[slot] = ratioLabel;
     }
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(styleRow);
+    layout->addWidget(m_headToHeadRow);
     layout->addWidget(categories);
     layout->addStretch(1);
     return page;
@@ -305,7 +350,12 @@ SetupForm FormSetup::readForm() const {
         form.scoringStyle = kScoringRotisserie;
     } else if (m_fantasyPoints->isChecked()) {
         form.scoringStyle = kScoringPoints;
+    } else if (m_headToHead->isChecked()) {
+        form.scoringStyle = kScoringHeadToHead;
     }
+    form.headToHeadMode =
+        m_headToHeadMode->currentIndex() == 1 ? kHeadToHeadMostCategories : kHeadToHeadEachCategory;
+    form.gamesPerWeek = m_gamesPerWeek->text().toStdString();
     if (m_auction->isChecked()) {
         form.draftType = kDraftTypeAuction;
     } else if (m_snake->isChecked()) {
@@ -319,6 +369,7 @@ SetupForm FormSetup::readForm() const {
     for (std::size_t box = 0; box < m_categoryBoxes.size(); ++box) {
         form.categoryTicked[box] = m_categoryBoxes[box]->isChecked();
         form.categoryWeight[box] = m_weights[box]->text().toStdString();
+        form.varianceRatio[box] = m_ratios[box]->text().toStdString();
     }
     for (std::size_t list = 0; list < m_rosterLists.size(); ++list) {
         form.rosterSlots[list] = m_rosterLists[list]->currentIndex();
@@ -334,13 +385,17 @@ SetupForm FormSetup::readForm() const {
 }
 
 void FormSetup::showForm(const SetupForm& form) {
-    selectOnly(m_styleGroup, form.scoringStyle == kScoringRotisserie ? m_rotisserie
-                             : form.scoringStyle == kScoringPoints   ? m_fantasyPoints
-                                                                     : nullptr);
+    selectOnly(m_styleGroup, form.scoringStyle == kScoringRotisserie   ? m_rotisserie
+                             : form.scoringStyle == kScoringPoints     ? m_fantasyPoints
+                             : form.scoringStyle == kScoringHeadToHead ? m_headToHead
+                                                                       : nullptr);
+    m_headToHeadMode->setCurrentIndex(form.headToHeadMode == kHeadToHeadMostCategories ? 1 : 0);
+    m_gamesPerWeek->setText(qtext(form.gamesPerWeek));
     m_minBid->setText(qtext(form.minBid));
     for (std::size_t box = 0; box < m_categoryBoxes.size(); ++box) {
         m_categoryBoxes[box]->setChecked(form.categoryTicked[box]);
         m_weights[box]->setText(qtext(form.categoryWeight[box]));
+        m_ratios[box]->setText(qtext(form.varianceRatio[box]));
     }
     QRadioButton* draftStyle = nullptr;
     if (form.draftType == kDraftTypeAuction) {
@@ -358,6 +413,7 @@ void FormSetup::showForm(const SetupForm& form) {
         m_rosterLists[list]->setCurrentIndex(form.rosterSlots[list]);
     }
     showWeights(m_fantasyPoints->isChecked());
+    showHeadToHead(m_headToHead->isChecked());
     showAuctionFields(m_auction->isChecked());
 }
 
@@ -369,6 +425,14 @@ void FormSetup::showWeights(bool visible) {
     for (std::size_t box = 0; box < m_weights.size(); ++box) {
         m_weights[box]->setVisible(visible);
         m_pointsLabels[box]->setVisible(visible);
+    }
+}
+
+void FormSetup::showHeadToHead(bool visible) {
+    m_headToHeadRow->setVisible(visible);
+    for (std::size_t box = 0; box < m_ratios.size(); ++box) {
+        m_ratios[box]->setVisible(visible);
+        m_ratioLabels[box]->setVisible(visible);
     }
 }
 

@@ -63,6 +63,7 @@ class FormSetup final : public QDialog {
     void showTeamRows(const std::vector<SetupTeamRow>& rows);
     void addTeamRowControls(int index);
     void showWeights(bool visible);
+    void showHeadToHead(bool visible);
     void showAuctionFields(bool visible);
     void addTeam();
     void deleteTeamRow(int index);
@@ -80,9 +81,15 @@ class FormSetup final : public QDialog {
     QButtonGroup* m_styleGroup = nullptr;
     QRadioButton* m_rotisserie = nullptr;
     QRadioButton* m_fantasyPoints = nullptr;
+    QRadioButton* m_headToHead = nullptr;
+    QWidget* m_headToHeadRow = nullptr;
+    QComboBox* m_headToHeadMode = nullptr;
+    QLineEdit* m_gamesPerWeek = nullptr;
     std::array<QCheckBox*, kCategoryBoxCount> m_categoryBoxes{};
     std::array<QLineEdit*, kCategoryBoxCount> m_weights{};
     std::array<QLabel*, kCategoryBoxCount> m_pointsLabels{};
+    std::array<QLineEdit*, kCategoryBoxCount> m_ratios{};
+    std::array<QLabel*, kCategoryBoxCount> m_ratioLabels{};
     QButtonGroup* m_draftTypeGroup = nullptr;
     QRadioButton* m_auction = nullptr;
     QRadioButton* m_straight = nullptr;

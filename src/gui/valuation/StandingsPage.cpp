@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
@@ -14,6 +15,7 @@
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "gui/valuation/ValuationCharts.h"
+#include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
 
 namespace quorvane::gui {
@@ -24,6 +26,9 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
       m_dialogs(dialogs),
       m_model(new GridTableModel(this)),
       dg_standings(new QTableView(this)),
+      m_matchupModel(new GridTableModel(this)),
+      m_matchupPanel(new QWidget(this)),
+      dg_matchups(new QTableView(m_matchupPanel)),
       cmd_updateStandings(new QPushButton(tr("Update Standings"), this)),
       chk_reserves(new QCheckBox(tr("Include Reserves"), this)),
       cmd_help_standings(new QPushButton(tr("Help"), this)),
@@ -37,6 +42,21 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
     dg_standings->setModel(m_model);
     dg_standings->setSelectionBehavior(QAbstractItemView::SelectRows);
     dg_standings->verticalHeader()->hide();
+    dg_matchups->setObjectName("dg_matchups");
+    dg_matchups->setModel(m_matchupModel);
+    dg_matchups->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dg_matchups->verticalHeader()->hide();
+    auto* matchupCaption =
+        new QLabel(tr("Your team's chances in a week against each opponent and the league's "
+                      "average team"),
+                   m_matchupPanel);
+    matchupCaption->setObjectName("lbl_matchups");
+    matchupCaption->setWordWrap(true);
+    auto* matchupLayout = new QVBoxLayout(m_matchupPanel);
+    matchupLayout->setContentsMargins(0, 0, 0, 0);
+    matchupLayout->addWidget(matchupCaption);
+    matchupLayout->addWidget(dg_matchups, 1);
+    m_matchupPanel->hide();
     chk_reserves->setChecked(m_state.includeReserves);
 
     auto* buttons = new QHBoxLayout;
@@ -48,8 +68,11 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
     charts->addWidget(m_chart);
     charts->addWidget(m_money);
     m_money->hide();
+    auto* grids = new QSplitter(Qt::Vertical, this);
+    grids->addWidget(dg_standings);
+    grids->addWidget(m_matchupPanel);
     auto* gridAndCharts = new QSplitter(Qt::Horizontal, this);
-    gridAndCharts->addWidget(dg_standings);
+    gridAndCharts->addWidget(grids);
     gridAndCharts->addWidget(charts);
     gridAndCharts->setStretchFactor(0, 3);
     gridAndCharts->setStretchFactor(1, 2);
@@ -83,6 +106,14 @@ void StandingsPage::refreshMoneyChart() {
 
 void StandingsPage::showStandings(GridTable grid) {
     showGridTable(dg_standings, m_model, std::move(grid));
+    std::optional<GridTable> matchups;
+    if (m_state.draftSettings && m_state.draftSettings->scoringstyle == kScoringHeadToHead) {
+        matchups = myMatchupGrid(m_state, m_dialogs);
+    }
+    m_matchupPanel->setVisible(matchups.has_value());
+    if (matchups) {
+        showGridTable(dg_matchups, m_matchupModel, std::move(*matchups));
+    }
     m_chart->refresh();
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTableView;
 
@@ -20,7 +21,9 @@ class MoneyChart;
 class StandingsChart;
 
 // The "Projected Standings" tab: the standings grid, recomputed on request, with or without
-// the reserve picks, and beside it the totals as a bar chart (and an auction's money).
+// the reserve picks, and beside it the totals as a bar chart (and an auction's money). In a
+// head-to-head league the grid holds each team's expected category wins (or week win chance)
+// and below it the user's team meets each opponent and the league's average team.
 class StandingsPage final : public QWidget {
     Q_OBJECT
   public:
@@ -45,6 +48,9 @@ class StandingsPage final : public QWidget {
     UserDialogs& m_dialogs;
     GridTableModel* m_model;
     QTableView* dg_standings;
+    GridTableModel* m_matchupModel;
+    QWidget* m_matchupPanel;
+    QTableView* dg_matchups;
     QPushButton* cmd_updateStandings;
     QCheckBox* chk_reserves;
     QPushButton* cmd_help_standings;

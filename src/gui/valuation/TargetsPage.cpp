@@ -23,8 +23,9 @@ namespace quorvane::gui {
 
 namespace {
 
-// Each column of rows takes five grid columns: caption, target, actual, difference, punt.
-constexpr int kCellsPerColumn = 5;
+// Each column of rows takes six grid columns: caption, target, actual, difference, punt and
+// (head-to-head leagues) the chance against the average team.
+constexpr int kCellsPerColumn = 6;
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -41,6 +42,8 @@ TargetsPage::TargetsPage(ProgramState& state, UserDialogs& dialogs, QWidget* par
       m_secondTargetHeading(new QLabel(tr("Target"), frm_batting_targets)),
       m_secondActualHeading(new QLabel(tr("Actual"), frm_batting_targets)),
       m_secondPuntHeading(new QLabel(tr("Punt"), frm_batting_targets)),
+      m_chanceHeading(new QLabel(tr("Chance"), frm_batting_targets)),
+      m_secondChanceHeading(new QLabel(tr("Chance"), frm_batting_targets)),
       cmd_set_targets(new QPushButton(tr("Update Targets"), this)),
       cmd_help_targets(new QPushButton(tr("Help"), this)),
       lbl_target_directions(new QLabel(
@@ -61,9 +64,15 @@ TargetsPage::TargetsPage(ProgramState& state, UserDialogs& dialogs, QWidget* par
     m_rowsLayout->addWidget(m_secondTargetHeading, 0, kCellsPerColumn + 1);
     m_rowsLayout->addWidget(m_secondActualHeading, 0, kCellsPerColumn + 2);
     m_rowsLayout->addWidget(m_secondPuntHeading, 0, kCellsPerColumn + 4);
+    m_rowsLayout->addWidget(m_chanceHeading, 0, 5);
+    m_rowsLayout->addWidget(m_secondChanceHeading, 0, kCellsPerColumn + 5);
+    m_chanceHeading->setToolTip(
+        tr("Your chance to win the category in a week against the league's average team"));
     m_secondTargetHeading->hide();
     m_secondActualHeading->hide();
     m_secondPuntHeading->hide();
+    m_chanceHeading->hide();
+    m_secondChanceHeading->hide();
     m_rowsLayout->setRowStretch(kRowsPerColumn + 1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -109,7 +118,7 @@ void TargetsPage::setTargets() {
 }
 
 void TargetsPage::clearRows() {
-    for (auto* list : {&lbl_target, &lbl_diff}) {
+    for (auto* list : {&lbl_target, &lbl_diff, &lbl_chance}) {
         for (QLabel* label : *list) {
             delete label;
         }
@@ -181,6 +190,11 @@ void TargetsPage::showRows(const std::vector<TargetRow>& rows) {
         m_rowsLayout->addWidget(actual, gridRow, firstCell + 2);
         m_rowsLayout->addWidget(difference, gridRow, firstCell + 3);
         m_rowsLayout->addWidget(punt, gridRow, firstCell + 4);
+        auto* chance = new QLabel(text(row.chance), frm_batting_targets);
+        chance->setObjectName("lbl_chance");
+        chance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_rowsLayout->addWidget(chance, gridRow, firstCell + 5);
+        lbl_chance.push_back(chance);
         lbl_target.push_back(caption);
         txt_target.push_back(target);
         txt_actual.push_back(actual);
@@ -192,8 +206,17 @@ void TargetsPage::showRows(const std::vector<TargetRow>& rows) {
     m_secondTargetHeading->setVisible(secondColumn);
     m_secondActualHeading->setVisible(secondColumn);
     m_secondPuntHeading->setVisible(secondColumn);
+    showChanceHeadings(rows);
     showPunts();
     m_chart->refresh();
+}
+
+void TargetsPage::showChanceHeadings(const std::vector<TargetRow>& rows) {
+    const bool chances = std::any_of(rows.begin(), rows.end(),
+                                     [](const TargetRow& row) { return !row.chance.empty(); });
+    m_chanceHeading->setVisible(chances);
+    m_secondChanceHeading->setVisible(chances &&
+                                      rows.size() > static_cast<std::size_t>(kRowsPerColumn));
 }
 
 void TargetsPage::colourDifference(QLabel* label, const TargetRow& row) {
@@ -222,7 +245,9 @@ void TargetsPage::showLiveRows(const std::vector<TargetRow>& rows) {
         txt_actual[i]->setText(text(rows[i].actual));
         lbl_diff[i]->setText(text(rows[i].difference));
         colourDifference(lbl_diff[i], rows[i]);
+        lbl_chance[i]->setText(text(rows[i].chance));
     }
+    showChanceHeadings(rows);
     showPunts();
     m_chart->refresh();
 }

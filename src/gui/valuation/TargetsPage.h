@@ -23,8 +23,9 @@ class TargetsChart;
 
 // The "Category Targets" tab: per category of the draft the user's target, his team's
 // projected total and the difference, green above the target and dark red below it, and a box
-// to punt the category; beside the panel his team against the league per category as a bar
-// chart.
+// to punt the category (in a head-to-head league also his chance to win the category in a week
+// against the league's average team); beside the panel his team against the league per
+// category as a bar chart.
 class TargetsPage final : public QWidget {
     Q_OBJECT
   public:
@@ -51,6 +52,7 @@ class TargetsPage final : public QWidget {
 
   private:
     void showRows(const std::vector<TargetRow>& rows);
+    void showChanceHeadings(const std::vector<TargetRow>& rows);
     static void colourDifference(QLabel* label, const TargetRow& row);
     void clearRows();
     void showPunts();
@@ -63,11 +65,14 @@ class TargetsPage final : public QWidget {
     QLabel* m_secondTargetHeading;
     QLabel* m_secondActualHeading;
     QLabel* m_secondPuntHeading;
+    QLabel* m_chanceHeading;
+    QLabel* m_secondChanceHeading;
     std::vector<QLabel*> lbl_target;
     std::vector<QLineEdit*> txt_target;
     std::vector<QLineEdit*> txt_actual;
     std::vector<QLabel*> lbl_diff;
     std::vector<QCheckBox*> chk_punt;
+    std::vector<QLabel*> lbl_chance;
     std::vector<int> m_categoryIds;  // of the rows, in order
     QPushButton* cmd_set_targets;
     QPushButton* cmd_help_targets;

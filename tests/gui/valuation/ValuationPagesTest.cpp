@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "../../headtohead/HeadToHeadDraft.h"
 #include "LeagueFixture.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/valuation/StandingsPage.h"
@@ -176,6 +177,59 @@ class ValuationPagesTest : public QObject {
         QCOMPARE(figures.series.at(0).values, (std::vector<double>{0.0, 33.25}));
         // 260 - 33.25 = 226.75 left to Owner 2.
         QCOMPARE(figures.series.at(1).values, (std::vector<double>{260.0, 226.75}));
+    }
+
+    // The two-team week of the head-to-head tests: Owner 1 wins PTS 39.8%, STL 33.1%, TO 74.3%,
+    // FGP 61.3%, 2.08 categories a week (Owner 2 1.92).
+    void headToHeadPagesShowTheWeeksChances() {
+        TestProgram program;
+        quorvane::test::fourPlayerLeague(program, quorvane::kDraftTypeSnake,
+                                         quorvane::kHeadToHeadEachCategory, true);
+        StandingsPage page(program.state, program.dialogs);
+        page.show();
+        QTest::mouseClick(page.findChild<QPushButton*>("cmd_updateStandings"), Qt::LeftButton);
+        auto* grid = page.findChild<QTableView*>("dg_standings");
+        QCOMPARE(grid->model()->columnCount(), 3);
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), QString("Exp. Wins"));
+        QCOMPARE(cell(grid, 0, 0), QString("Owner 1"));
+        QCOMPARE(cell(grid, 0, 1), QString("2.08"));
+        QCOMPARE(cell(grid, 1, 1), QString("1.92"));
+        QCOMPARE(cell(grid, 1, 2), QString("2"));
+
+        auto* matchups = page.findChild<QTableView*>("dg_matchups");
+        QVERIFY(matchups && matchups->isVisible());
+        QCOMPARE(matchups->model()->rowCount(), 2);  // Owner 2 and the league's average team
+        QCOMPARE(cell(matchups, 0, 0), QString("Owner 2"));
+        QCOMPARE(cell(matchups, 0, 1), QString("39.8%"));
+        QCOMPARE(cell(matchups, 0, 3), QString("74.3%"));
+        QCOMPARE(cell(matchups, 0, 5), QString("2.08"));
+        QCOMPARE(cell(matchups, 0, 6), QString("53.2%"));
+        QCOMPARE(cell(matchups, 1, 0), QString("Average opponent"));
+
+        const quorvane::ChartData& figures =
+            page.findChild<ChartPanel*>("chart_standings")->view()->chartData();
+        QCOMPARE(figures.labels, (std::vector<std::string>{"Owner 1", "Owner 2"}));
+        QVERIFY(std::abs(figures.series.at(0).values.at(0) - 2.084167) < 1e-6);
+        QCOMPARE(figures.highlighted, std::optional<std::size_t>(0));
+
+        TargetsPage targets(program.state, program.dialogs);
+        targets.showCategoryTargets();
+        const auto captions = targets.findChildren<QLabel*>("lbl_target");
+        const auto chances = targets.findChildren<QLabel*>("lbl_chance");
+        QCOMPARE(chances.size(), captions.size());
+        for (int row = 0; row < captions.size(); ++row) {
+            if (captions[row]->text() == "STL") {
+                QCOMPARE(chances[row]->text(), QString("33.1%"));
+            }
+        }
+        const quorvane::ChartData& mine =
+            targets.findChild<ChartPanel*>("chart_targets")->view()->chartData();
+        QCOMPARE(mine.series.size(), std::size_t{1});
+        for (std::size_t c = 0; c < mine.labels.size(); ++c) {
+            if (mine.labels[c] == "TO") {
+                QVERIFY(std::abs(mine.series[0].values[c] - 74.2905) < 1e-4);
+            }
+        }
     }
 };
 
