@@ -12,6 +12,7 @@
 #include "app/Version.h"
 #include "cli/CommandGroups.h"
 #include "cli/ManPage.h"
+#include "cli/OptionChecks.h"
 
 namespace quorvane::cli {
 
@@ -40,26 +41,27 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addChartCommand(app, context);
     addPathsCommand(app, context);
     addFollowCommand(app, context);
+    checkOptionValues(app);
 
     // The build writes the manual page with this; it is no command for users.
     if (std::find(argv + 1, argv + argc, std::string_view("--manpage")) != argv + argc) {
-        io.out << manPage(app, std::string(kAppVersion));
+        context.out << manPage(app, std::string(kAppVersion));
         return kExitDone;
     }
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
-        io.out << app.help();
+        context.out << app.help();
         return kExitDone;
     } catch (const CLI::CallForVersion& version) {
-        io.out << version.what() << '\n';
+        context.out << version.what() << '\n';
         return kExitDone;
     } catch (const CLI::CallForAllHelp&) {
-        io.out << app.help("", CLI::AppFormatMode::All);
+        context.out << app.help("", CLI::AppFormatMode::All);
         return kExitDone;
     } catch (const CLI::ParseError& error) {
-        io.err << "Usage: " << error.what() << '\n';
+        context.err << "Usage: " << error.what() << '\n';
         return kExitUsage;
     }
     // A command that failed because another program held the database, and whose own report
@@ -70,10 +72,10 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     // Some failures are only logged, as in the window; a script still learns why it failed.
     if (context.exitCode == kExitFailed && !context.dialogs.wroteToError()) {
         const std::string& log = context.state.dbConnection.log().path();
-        io.err << "Error: The command failed; "
-               << (log.empty() ? std::string("the log quorbasketball.log in the data folder")
-                               : "the log " + log)
-               << " says why\n";
+        context.err << "Error: The command failed; "
+                    << (log.empty() ? std::string("the log quorbasketball.log in the data folder")
+                                    : "the log " + log)
+                    << " says why\n";
     }
     return context.exitCode;
 }

@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "app/DataFolder.h"
 #include "app/DataStore.h"
 #include "app/ServiceSettings.h"
 #include "draftconfig/DraftLoader.h"
@@ -14,7 +15,12 @@
 namespace quorvane::cli {
 
 CliContext::CliContext(const CliIo& io)
-    : dialogs(io.err, io.in, io.inputIsTerminal, false), out(io.out), err(io.err), in(io.in) {}
+    : m_shownOut(io.out),
+      m_shownErr(io.err),
+      dialogs(m_shownErr.stream(), io.in, io.inputIsTerminal, false),
+      out(m_shownOut.stream()),
+      err(m_shownErr.stream()),
+      in(io.in) {}
 
 bool CliContext::openStore() {
     if (state.dbConnection.isOpen()) {
@@ -60,6 +66,14 @@ bool CliContext::loadDraftArgument(const std::string& draft) {
 
 void CliContext::writeCsv(const std::vector<std::string>& fields) {
     out << csvLine(fields) << '\n';
+}
+
+OwnFiles CliContext::ownFiles() const {
+    if (state.dbConnection.isOpen()) {
+        return ownFilesOf(state);
+    }
+    return programOwnFiles(chosenDataFolder(dataFolderCandidates(
+        dataDirOption.empty() ? std::nullopt : std::optional<std::string>(dataDirOption))));
 }
 
 int CliContext::usageError(const std::string& text) {

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "app/ProgramState.h"
+#include "app/SafeFileWriter.h"
 #include "cli/CliDialogs.h"
+#include "cli/TerminalText.h"
 
 namespace quorvane::cli {
 
@@ -25,6 +27,11 @@ inline constexpr int kExitUsage = 2;
 
 // What every command shares: the program state, the dialogs and the output streams.
 class CliContext {
+    // Everything the commands print passes through these, so no text from a file, a room or the
+    // database can send control characters to the terminal.
+    TerminalStream m_shownOut;
+    TerminalStream m_shownErr;
+
   public:
     explicit CliContext(const CliIo& io);
 
@@ -49,6 +56,10 @@ class CliContext {
     static int statusOf(bool succeeded) { return succeeded ? kExitDone : kExitFailed; }
 
     void writeCsv(const std::vector<std::string>& fields);
+
+    // The files no command may write over: those of the open database, or before it is opened,
+    // those of the data folder it would open.
+    OwnFiles ownFiles() const;
 
     // A refusal of the command line itself (bad option value): message and status 2.
     int usageError(const std::string& text);

@@ -57,16 +57,19 @@ int main(int argc, char** argv) {
                                  QStringLiteral("FILE"));
     const QCommandLineOption reserves(QStringLiteral("reserves"),
                                       QStringLiteral("--render-chart counts the reserve picks."));
-    parser.addOptions({renderChart, draft, out, reserves});
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("--render-chart replaces an existing file."));
+    parser.addOptions({renderChart, draft, out, reserves, force});
     parser.process(application);
     std::optional<std::string> folder;
     if (parser.isSet(dataDir)) {
         folder = parser.value(dataDir).toStdString();
     }
     if (parser.isSet(renderChart)) {
-        return gui::renderChartFile(
-            {parser.value(renderChart).toStdString(), parser.value(draft).toStdString(),
-             parser.value(out).toStdString(), folder.value_or(""), parser.isSet(reserves)});
+        return gui::renderChartFile({parser.value(renderChart).toStdString(),
+                                     parser.value(draft).toStdString(),
+                                     parser.value(out).toStdString(), folder.value_or(""),
+                                     parser.isSet(reserves), parser.isSet(force)});
     }
 
     ProgramState state;

@@ -20,6 +20,8 @@
 #include "app/ServiceSettings.h"
 #include "app/Version.h"
 #include "cli/CliDialogs.h"
+#include "cli/OptionChecks.h"
+#include "cli/TerminalText.h"
 #include "store/Log.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
@@ -52,6 +54,7 @@ struct Options {
     std::string rootFolder = updateRootFromEnvironment();
     std::string saveFolder;
     std::string announcedVersion;
+    bool force = false;
     bool windows = false;
     bool noPkexec = false;
 };
@@ -90,6 +93,8 @@ int update(const Options& options, UserDialogs& dialogs) {
     request.appVersion = std::string(kAppVersion);
     request.saveFolder =
         options.saveFolder.empty() ? defaultUpdateSaveFolder() : options.saveFolder;
+    request.replaceExisting = options.force;
+    request.ownFiles = programOwnFiles(folder);
     request.publisherKey = std::string(publisherKey());
     CurlTransfer transfer(caBundleFromEnvironment());
     CurlPackageDownloader downloader(caBundleFromEnvironment());
@@ -111,7 +116,7 @@ int main(int argc, char** argv) {
     app.add_option("VERSION", options.announcedVersion,
                    "The version the service announced, dots removed (1303); without it the "
                    "service is asked and only a newer version is fetched")
-        ->check(CLI::PositiveNumber);
+        ->check(cli::positiveWholeNumber());
     app.add_option("--data-dir", options.dataFolder,
                    "Data folder whose settings name the service (as for quorvane-draft)");
     app.add_option("--service", options.serviceHost, "The projection service, HOST[:PORT]");
@@ -121,10 +126,20 @@ int main(int argc, char** argv) {
     app.add_option("--save-dir", options.saveFolder,
                    "Folder the package is saved in (default ~/Downloads, else "
                    "~/.cache/quorvane/updates)");
+    app.add_flag("--force", options.force,
+                 "Replace a different file of the package's name in the save folder without "
+                 "asking");
     app.add_flag("--gui", options.windows, "Show the messages in windows");
     app.add_flag("--no-pkexec", options.noPkexec,
                  "Never ask for the administrator's rights: save the package instead");
-    CLI11_PARSE(app, argc, argv);
+    cli::checkOptionValues(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Wrong usage ends with status 2, as the draft program's command line does; help and
+        // version end with 0.
+        return app.exit(error) == 0 ? 0 : 2;
+    }
 
 #ifdef QUORVANE_UPDATE_WITH_GUI
     if (options.windows && hasDisplay()) {
@@ -133,7 +148,9 @@ int main(int argc, char** argv) {
         return update(options, dialogs);
     }
 #endif
-    cli::CliDialogs messages(std::cerr, std::cin, isatty(STDIN_FILENO) == 1, false);
-    TerminalProgress dialogs(messages, std::cerr);
+    // The service's answers reach these messages; none may reach the terminal as a control.
+    cli::TerminalStream shown(std::cerr);
+    cli::CliDialogs messages(shown.stream(), std::cin, isatty(STDIN_FILENO) == 1, false);
+    TerminalProgress dialogs(messages, shown.stream());
     return update(options, dialogs);
 }

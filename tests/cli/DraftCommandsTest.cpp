@@ -73,7 +73,7 @@ TEST(CliSetup, EveryValidationMessageAppearsForItsInput) {
         {{"--slots", "C=0,G=0,PG=0,SG=0,F=0,PF=0,SF=0,UT=0,R=0"},
          "You must require at least one position on your roster."},
         {{"--categories", "1:abc"}, "Invalid point value for category: Points"},
-        {{"--categories", ""}, "You must have at least one category"},
+        {{"--categories", ","}, "You must have at least one category"},
         {{"--team-name", "2="}, "All teams must have a name."},
         {{"--team-order", "2=two"}, "Draft order is invalid"},
         {{"--team-order", "1=2"}, "Draft order is invalid"},

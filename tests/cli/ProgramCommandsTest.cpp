@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -51,6 +53,59 @@ TEST(ChartCommand, TheDesktopProgramDrawsTheChartWithoutAWindow) {
     EXPECT_FALSE(std::filesystem::exists(cli.folder().path() / "none.png"));
 
     EXPECT_EQ(cli.run({"chart", "Twelve", "--kind", "pie", "--out", out.string()}).status, 2);
+}
+
+TEST(ChartCommand, NeverWritesTheDatabaseALinkOrAPipeAndReplacesAFileOnlyWithForce) {
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+    CliRunner cli;
+    ASSERT_EQ(cli.run({"init", "--empty"}).status, 0);
+    ASSERT_EQ(cli.run({"new-draft", "Six", "--teams", "6", "--draft", "--rotisserie"}).status, 0);
+    const std::filesystem::path folder = cli.folder().path();
+    const auto chart = [&](const std::filesystem::path& out, bool force = false) {
+        std::vector<std::string> arguments{"chart",     "Six",   "--kind",
+                                           "standings", "--out", out.string()};
+        if (force) {
+            arguments.emplace_back("--force");
+        }
+        return cli.run(arguments);
+    };
+    const auto refusal = [](const test::CliRun& run) {
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        return run.err;
+    };
+
+    const auto database = folder / "players2019.db";
+    EXPECT_EQ(refusal(chart(database, true)),
+              "Chart: " + database.string() +
+                  " is one of the draft program's own files (its database, log or settings) and "
+                  "is never written over. Choose another file name.\n");
+    std::filesystem::create_symlink(database, folder / "league.png");
+    EXPECT_EQ(refusal(chart(folder / "league.png", true))
+                  .rfind("Chart: " + (folder / "league.png").string() +
+                             " is one of the draft program's own files",
+                         0),
+              0u);
+    ASSERT_EQ(::mkfifo((folder / "pipe.png").c_str(), 0600), 0);
+    EXPECT_EQ(refusal(chart(folder / "pipe.png", true)),
+              "Chart: " + (folder / "pipe.png").string() +
+                  " is not a regular file (it is a folder, a pipe or a device), so nothing was "
+                  "written.\n");
+    EXPECT_EQ(
+        refusal(chart(folder / "standings.txt")),
+        "Chart: The file name must end in .png: " + (folder / "standings.txt").string() + "\n");
+    // The league is whole after all of that.
+    EXPECT_EQ(cli.run({"drafts"}).out, "template_id,template_name\n1,Six\n");
+
+    const auto out = folder / "standings.png";
+    std::ofstream(out) << "last week's chart";
+    EXPECT_EQ(refusal(chart(out)), "Chart: " + out.string() +
+                                       " already exists and was left as it is; --force replaces "
+                                       "it.\n");
+    EXPECT_EQ(pngSize(out), (std::pair<unsigned, unsigned>{0, 0}));
+    const auto replaced = chart(out, true);
+    EXPECT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_EQ(pngSize(out), (std::pair<unsigned, unsigned>{1200, 700}));
 }
 
 TEST(ProgramFiles, VersionPathsAndTheManualPageComeFromTheProgramItself) {

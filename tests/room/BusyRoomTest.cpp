@@ -126,7 +126,8 @@ TEST(BusyRoom, AValueRunThatOnlyLogsLeavesTheBusyReportToItsCaller) {
 
 TEST(BusyRoom, AProjectionExportWhoseValuesCannotBeUpdatedWritesNoFile) {
     BusyRoom room;
-    EXPECT_FALSE(runExport(room.state, room.dialogs, ExportKind::Projections, room.folder.str()));
+    EXPECT_FALSE(
+        runExport(room.state, room.dialogs, ExportKind::Projections, room.folder.str(), false));
     ASSERT_EQ(room.dialogs.messages.size(), 1u);
     EXPECT_EQ(room.dialogs.messages[0].title, kDatabaseBusyTitle);
     EXPECT_FALSE(std::filesystem::exists(room.folder.path() / "quorvane_projections.csv"));

@@ -73,8 +73,9 @@ struct ExportRoom : RoomFixture {
             "values (" +
             id + ", 2, " + std::to_string(teamAt(1)) + ", 'C', 0, 25)");
     }
+    // Tests export into the same folder more than once; each time the user said to replace.
     std::string run(ExportKind kind) {
-        EXPECT_TRUE(runExport(state, dialogs, kind, folder.str()));
+        EXPECT_TRUE(runExport(state, dialogs, kind, folder.str(), true));
         return fileText(folder.path() / exportFileName(kind));
     }
 };
@@ -141,16 +142,23 @@ TEST(Exports, ProjectionsCarryValueInAnAuctionAndRankOtherwiseButNoCustomPlayers
     EXPECT_EQ(ranked[5], "60");
 }
 
-TEST(Exports, ExportingAgainReplacesTheFileAndAMissingFolderIsReported) {
+TEST(Exports, ExportingAgainReplacesTheFileOnlyWhenAskedAndAMissingFolderIsReported) {
     ExportRoom draft(kDraftTypeSnake);
-    draft.run(ExportKind::DraftResults);
+    const std::string first = draft.run(ExportKind::DraftResults);
     draft.exec("delete from DraftTaken where draftorder = 1");
+    const auto file = draft.folder.path() / exportFileName(ExportKind::DraftResults);
+    EXPECT_FALSE(
+        runExport(draft.state, draft.dialogs, ExportKind::DraftResults, draft.folder.str(), false));
+    EXPECT_EQ(draft.dialogs.messages.back().title, "Draft/Auction");
+    EXPECT_EQ(draft.dialogs.lastText(),
+              file.string() + " already exists and was left as it is; --force replaces it.");
+    EXPECT_EQ(fileText(file), first);
     EXPECT_EQ(draft.run(ExportKind::DraftResults),
               "Team Name,First Name,Last Name,Position,Team,Order\r\n"
               "Owner 1,Al,Horford,C,BOS,0\r\n");
 
     const std::string missing = draft.folder.str() + "/no/such/folder";
-    EXPECT_FALSE(runExport(draft.state, draft.dialogs, ExportKind::Rosters, missing));
+    EXPECT_FALSE(runExport(draft.state, draft.dialogs, ExportKind::Rosters, missing, true));
     EXPECT_EQ(draft.dialogs.messages.back().title, "Database Error");
     EXPECT_EQ(draft.dialogs.messages.back().text,
               "Could not create roster export file.  Make sure the projection file is closed. If "
@@ -158,6 +166,29 @@ TEST(Exports, ExportingAgainReplacesTheFileAndAMissingFolderIsReported) {
     EXPECT_NE(
         draft.logLines().back().find(" 25002 error: could not create export file: " + missing),
         std::string::npos);
+}
+
+TEST(Exports, NeverTakeThePlaceOfTheDatabaseOrGoThroughALink) {
+    ExportRoom draft(kDraftTypeSnake);
+    const std::string database = draft.state.connectionString;
+    TempFolder elsewhere;
+    std::filesystem::create_symlink(database,
+                                    elsewhere.path() / exportFileName(ExportKind::Rosters));
+    EXPECT_FALSE(runExport(draft.state, draft.dialogs, ExportKind::Rosters, elsewhere.str(), true));
+    EXPECT_NE(draft.dialogs.lastText().find("is one of the draft program's own files"),
+              std::string::npos);
+    const auto linked = elsewhere.path() / exportFileName(ExportKind::DraftResults);
+    std::ofstream(elsewhere.path() / "notes.txt") << "notes";
+    std::filesystem::create_symlink(elsewhere.path() / "notes.txt", linked);
+    EXPECT_FALSE(
+        runExport(draft.state, draft.dialogs, ExportKind::DraftResults, elsewhere.str(), true));
+    EXPECT_EQ(draft.dialogs.lastText(),
+              linked.string() +
+                  " is a symbolic link. Files are not written through links; give "
+                  "the name of the file itself.");
+    EXPECT_EQ(fileText(elsewhere.path() / "notes.txt"), "notes");
+    // The league still opens: two teams, two picks.
+    EXPECT_EQ(draft.scalar("select count(*) from DraftTaken"), 2.0);
 }
 
 TEST(Exports, KindsTitlesAndFileNames) {

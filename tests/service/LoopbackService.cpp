@@ -22,13 +22,16 @@ namespace {
 // The hashes of a real users file are deliberately slow; tests need not be.
 constexpr int kTestIterations = 1000;
 
-TestCertificate makeCertificate(const TempFolder& folder, const std::string& name) {
+TestCertificate makeCertificate(const TempFolder& folder, const std::string& name,
+                                const std::string& subject = "/CN=127.0.0.1",
+                                const std::string& altName = "IP:127.0.0.1") {
     TestCertificate certificate{folder.str() + "/" + name + ".pem",
                                 folder.str() + "/" + name + ".key"};
     const std::string command =
         "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
-        "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout '" +
-        certificate.keyFile + "' -out '" + certificate.certFile + "' >/dev/null 2>&1";
+        "-subj " +
+        subject + " -addext subjectAltName=" + altName + " -keyout '" + certificate.keyFile +
+        "' -out '" + certificate.certFile + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) {
         ADD_FAILURE() << "openssl could not make a test certificate";
     }
@@ -57,6 +60,12 @@ const TestCertificate& trustedCertificate() {
 
 const TestCertificate& untrustedCertificate() {
     static const TestCertificate certificate = makeCertificate(certificateFolder(), "untrusted");
+    return certificate;
+}
+
+const TestCertificate& otherHostCertificate() {
+    static const TestCertificate certificate = makeCertificate(
+        certificateFolder(), "otherhost", "/CN=stats.example.org", "DNS:stats.example.org");
     return certificate;
 }
 
@@ -107,17 +116,28 @@ LoopbackService::~LoopbackService() {
     }
 }
 
-ClosingServer::ClosingServer(int connections, int seconds) {
-    m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
+int listenOnLoopback(int& port) {
+    const int listening = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address = loopback(0);
     socklen_t length = sizeof address;
-    if (m_socket < 0 || ::bind(m_socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(m_socket, 8) != 0 ||
-        ::getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    if (listening < 0 || ::bind(listening, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::listen(listening, 8) != 0 ||
+        ::getsockname(listening, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         ADD_FAILURE() << "could not listen on loopback";
+        if (listening >= 0) {
+            ::close(listening);
+        }
+        return -1;
+    }
+    port = ntohs(address.sin_port);
+    return listening;
+}
+
+ClosingServer::ClosingServer(int connections, int seconds) {
+    m_socket = listenOnLoopback(m_port);
+    if (m_socket < 0) {
         return;
     }
-    m_port = ntohs(address.sin_port);
     m_thread = std::thread([this, connections, seconds] {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
         for (int served = 0;

@@ -20,6 +20,9 @@ struct TestCertificate {
 const TestCertificate& trustedCertificate();
 // Another one, which no test trusts.
 const TestCertificate& untrustedCertificate();
+// One for the host stats.example.org alone, which a test may trust while it connects to
+// 127.0.0.1.
+const TestCertificate& otherHostCertificate();
 
 inline constexpr const char* kServedProjections =
     "playerid,statindicator,yearofprojection,firstname,lastname,pos,team,dob,games,minutes,fta,"
@@ -74,6 +77,9 @@ class ClosingServer {
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
 };
+
+// A socket listening on a free loopback port, which is put in `port`; -1 after a failure.
+int listenOnLoopback(int& port);
 
 // Sends raw bytes to a loopback port and closes; for malformed requests.
 void sendRawBytes(int port, const std::string& bytes);

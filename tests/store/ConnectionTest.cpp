@@ -136,5 +136,24 @@ TEST(CsvText, QuotesOnlyFieldsThatNeedIt) {
     EXPECT_EQ(csvLine({"1", "a,b", ""}), "1,\"a,b\",");
 }
 
+TEST(CsvText, EveryCellASpreadsheetWouldRunIsWrittenAsText) {
+    EXPECT_EQ(csvLine({"=SUM(A1:A9)", "+Al", "-BOS", "@Horford"}),
+              "'=SUM(A1:A9),'+Al,'-BOS,'@Horford");
+    // A tab or carriage return in front passes a check for the four signs alone; the second is
+    // also quoted, as a line break.
+    EXPECT_EQ(csvLine({"\t=1+1", "\r=1+1"}), "'\t=1+1,\"'\r=1+1\"");
+    EXPECT_EQ(csvLine({"=HYPERLINK(\"x\",\"a, b\")"}), "\"'=HYPERLINK(\"\"x\"\",\"\"a, b\"\")\"");
+    // Only the first character counts, and a lone sign is no number.
+    EXPECT_EQ(csvLine({"Trent=", " =POR", "1-2", "-", "--", "-$5", "-1e", "+-3"}),
+              "Trent=, =POR,1-2,'-,'--,'-$5,'-1e,'+-3");
+}
+
+TEST(CsvText, NumbersKeepTheirSign) {
+    EXPECT_EQ(csvLine({"-3.5", "+2", "-0", "-.5", "-12%", "-1.5e3", "+4E-2"}),
+              "-3.5,+2,-0,-.5,-12%,-1.5e3,+4E-2");
+    // Thousands and decimal commas are numbers too; the comma still needs quotes.
+    EXPECT_EQ(csvLine({"-1,234.5", "-2,5"}), "\"-1,234.5\",\"-2,5\"");
+}
+
 }  // namespace
 }  // namespace quorvane

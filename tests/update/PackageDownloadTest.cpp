@@ -97,6 +97,25 @@ TEST(PackageDownload, AConnectionCutMidwayIsToldApartFromNoConnection) {
     const PackageDownload none =
         downloader.download("https://" + closing.host() + "/draft/nba/update.deb", 1000, {});
     EXPECT_EQ(none.outcome, Outcome::NotConnected) << none.info;
+    EXPECT_EQ(none.failure, TransferFailure::NoConnection) << none.info;
+}
+
+TEST(PackageDownload, ARefusedCertificateIsToldApartFromNoConnection) {
+    LoopbackService untrusted("coach", "s3cret", "1303", untrustedCertificate());
+    ASSERT_TRUE(untrusted.started());
+    CurlPackageDownloader downloader(trustedCertificate().certFile);
+    const std::string url = "https://" + untrusted.host() + "/draft/nba/update.deb";
+    const PackageDownload refused = downloader.download(url + "?u=coach", 1000, {});
+    EXPECT_EQ(refused.outcome, Outcome::NotConnected) << refused.info;
+    EXPECT_EQ(refused.failure, TransferFailure::CertificateUntrusted) << refused.info;
+    EXPECT_EQ(refused.address, url);
+
+    LoopbackService elsewhere("coach", "s3cret", "1303", otherHostCertificate());
+    ASSERT_TRUE(elsewhere.started());
+    CurlPackageDownloader trusting(otherHostCertificate().certFile);
+    const PackageDownload misnamed =
+        trusting.download("https://" + elsewhere.host() + "/draft/nba/update.deb", 1000, {});
+    EXPECT_EQ(misnamed.failure, TransferFailure::CertificateHost) << misnamed.info;
 }
 
 TEST(PackageDownload, ASlowServerIsGivenUpAtTheStallAndTheWholeDeadline) {

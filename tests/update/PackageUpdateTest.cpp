@@ -7,6 +7,7 @@
 
 #include "FakeTransfer.h"
 #include "SigningKey.h"
+#include "app/FetchUrlText.h"
 #include "store/Log.h"
 #include "support/TestProgram.h"
 #include "update/PackageDownload.h"
@@ -49,6 +50,10 @@ struct FakeDownloader final : PackageDownloader {
                               ? static_cast<long long>(bytes.size())
                               : 12;
         answer.info = "test download (" + url + ")";
+        if (outcome == PackageDownload::Outcome::NotConnected) {
+            answer.failure = failure;
+            answer.address = url;
+        }
         if (static_cast<long long>(bytes.size()) > sizeLimit) {
             answer.outcome = PackageDownload::Outcome::TooLarge;
         } else if (outcome == PackageDownload::Outcome::Complete) {
@@ -58,6 +63,7 @@ struct FakeDownloader final : PackageDownloader {
     }
     std::string bytes = kPackage;
     PackageDownload::Outcome outcome = PackageDownload::Outcome::Complete;
+    TransferFailure failure = TransferFailure::NoConnection;  // of a download NotConnected
     std::vector<std::string> urls;
 };
 
@@ -88,6 +94,7 @@ struct UpdateRun : ::testing::Test {
         request.announcedVersion = announced;
         request.appVersion = "13.0.2";
         request.saveFolder = (program.folder.path() / "downloads").string();
+        request.ownFiles = ownFilesOf(program.state);
         request.publisherKey = publisherKey;
         return runPackageUpdate(request, transfer, downloader, program.dialogs,
                                 Log(program.state.logFilePath), installer);
@@ -195,6 +202,43 @@ TEST_F(UpdateRun, RefusesAnOfferForAnotherVersionAndAServiceWithoutAPackage) {
     EXPECT_EQ(transfer.urls.size(), 2U);
     EXPECT_TRUE(downloader.urls.empty());
     EXPECT_TRUE(installer.installed.empty());
+}
+
+TEST_F(UpdateRun, AnEarlierFileOfThePackagesNameIsKeptReplacedOnYesOrRefused) {
+    std::filesystem::create_directories(saved().parent_path());
+    // The same package saved by an earlier run is used as it is, without a question.
+    std::ofstream(saved(), std::ios::binary) << kPackage;
+    offerSignedPackage();
+    EXPECT_EQ(run(), PackageUpdateResult::Installed);
+    EXPECT_TRUE(program.dialogs.questions.empty());
+
+    // Another file of that name stays unless the user says Yes.
+    std::ofstream(saved(), std::ios::binary) << "the user's own file";
+    offerSignedPackage();
+    EXPECT_EQ(run(), PackageUpdateResult::Failed);
+    EXPECT_EQ(readAll(saved()), "the user's own file");
+    ASSERT_EQ(program.dialogs.questions.size(), 1U);
+    EXPECT_EQ(program.dialogs.questions[0].text,
+              saved().string() + " already exists. Do you want to replace it?");
+    EXPECT_EQ(program.dialogs.lastText(),
+              "The package could not be saved as " + saved().string() +
+                  ", so nothing was installed. " + saved().string() +
+                  " already exists and was left as it is; --force replaces it.");
+    program.dialogs.answers = {true};
+    offerSignedPackage();
+    EXPECT_EQ(run(), PackageUpdateResult::Installed);
+    EXPECT_EQ(readAll(saved()), kPackage);
+
+    // Whatever the offer names, it never takes the place of the league's database.
+    std::filesystem::remove(saved());
+    std::filesystem::create_symlink(program.state.connectionString, saved());
+    const std::string database = readAll(program.state.connectionString);
+    offerSignedPackage();
+    EXPECT_EQ(run(), PackageUpdateResult::Failed);
+    EXPECT_EQ(readAll(program.state.connectionString), database);
+    EXPECT_NE(program.dialogs.lastText().find("is one of the draft program's own files"),
+              std::string::npos);
+    EXPECT_EQ(installer.installed.size(), 2U);
 }
 
 TEST_F(UpdateRun, WithoutAnAnnouncedVersionOnlyANewerOneIsFetched) {
@@ -313,6 +357,17 @@ TEST_F(UpdateRun, ADownloadThatEndsEarlySaysHowInItsOwnWords) {
     transfer.answer(offer("1303", kPackageSha256));
     EXPECT_EQ(run(), PackageUpdateResult::Failed);
     EXPECT_EQ(program.dialogs.messages.back().title, "Internet Connection Error");
+    EXPECT_EQ(program.dialogs.lastText(), notConnectedText(""));
+
+    // A certificate refused for the package alone (the offer came through) names the cause.
+    downloader.failure = TransferFailure::CertificateUntrusted;
+    transfer.answer(offer("1303", kPackageSha256));
+    EXPECT_EQ(run(), PackageUpdateResult::Failed);
+    EXPECT_EQ(program.dialogs.lastText(),
+              "The certificate of https://updates.example.org is not signed by an authority this "
+              "computer trusts (or has expired), so the connection was not trusted and nothing "
+              "was sent.");
+    expectNothingKept();
 }
 
 }  // namespace quorvane::test

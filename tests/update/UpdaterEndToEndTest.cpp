@@ -152,6 +152,12 @@ TEST_F(UpdaterAgainstService, TheUpdaterProgramInstallsWhatTheServiceOffers) {
         runUpdater(QUORVANE_TEST_KEY_UPDATE_PROGRAM, service, program, otherRoot, saved, "1304"),
         1);
     EXPECT_FALSE(fs::exists(otherRoot));
+
+    // A forgotten folder never takes the next option as its name.
+    EXPECT_EQ(runAndWait(QUORVANE_UPDATE_PROGRAM, {"--save-dir", "--no-pkexec", "1303"},
+                         {"ASAN_OPTIONS=detect_leaks=0"}),
+              2);
+    EXPECT_FALSE(fs::exists("--no-pkexec"));
 }
 
 TEST(UpdaterProgram, RefusesAFileThatDoesNotMatchThePublishersChecksum) {

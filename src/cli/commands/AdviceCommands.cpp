@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -13,6 +14,7 @@
 #include "advicedata/ValuationFigureReader.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
+#include "cli/OptionChecks.h"
 #include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
 #include "store/NumberText.h"
@@ -29,6 +31,10 @@ std::string figure(double value) {
 std::string figure(const std::optional<double>& value) {
     return value ? figure(*value) : std::string();
 }
+
+const std::vector<std::string> kNoSymbols;
+constexpr std::string_view kNoSymbolsNamed =
+    "the list of categories names none; give their symbols, e.g. PTS,AST";
 
 // Symbols given as separate arguments, comma lists, or both.
 std::vector<std::string> splitSymbols(const std::vector<std::string>& arguments) {
@@ -96,8 +102,12 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
         return kExitFailed;
     }
     if (options.puntsGiven) {
+        const std::vector<std::string> symbols = splitSymbols(options.punts);
+        if (symbols.empty()) {
+            return context.usageError(std::string(kNoSymbolsNamed));
+        }
         std::string unknown;
-        const auto ids = categoriesNamed(*model, splitSymbols(options.punts), unknown);
+        const auto ids = categoriesNamed(*model, symbols, unknown);
         if (!ids) {
             return context.usageError("the draft has no category \"" + unknown + "\"");
         }
@@ -140,10 +150,14 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
 }
 
 int runPunt(CliContext& context, const std::string& draft,
-            const std::vector<std::string>& arguments, bool none) {
-    const std::vector<std::string> symbols = splitSymbols(arguments);
-    if (none && !symbols.empty()) {
+            const std::optional<std::vector<std::string>>& arguments, bool none) {
+    const std::vector<std::string> symbols = splitSymbols(arguments.value_or(kNoSymbols));
+    if (none && arguments) {
         return context.usageError("give symbols or --none, not both");
+    }
+    // An empty list is more likely a script's empty variable than a wish to give up nothing.
+    if (arguments && symbols.empty()) {
+        return context.usageError(std::string(kNoSymbolsNamed) + "; --none gives up no category");
     }
     if (!context.loadDraftArgument(draft)) {
         return kExitFailed;
@@ -224,11 +238,11 @@ void addAdvise(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<AdviseOptions>();
     advise->add_option("DRAFT", options->draft, "Draft id or name")->required();
     advise->add_option("--team", options->team, "Team id (default: the team marked as yours)")
-        ->check(CLI::PositiveNumber);
+        ->check(positiveWholeNumber());
     auto* punt = advise->add_option("--punt", options->punts,
                                     "SYMBOL,... categories to give up for this advice only");
     advise->add_option("--top", options->top, "Only the best N players")
-        ->check(CLI::PositiveNumber);
+        ->check(positiveWholeNumber());
     advise->add_flag("--by-category", options->byCategory,
                      "One line per player and category: playerid,symbol,z,gain");
     advise->add_flag("--inflation", options->inflation,
@@ -249,10 +263,13 @@ void addAdviceCommands(CLI::App& app, CliContext& context) {
     auto symbols = std::make_shared<std::vector<std::string>>();
     auto none = std::make_shared<bool>(false);
     punt->add_option("DRAFT", *puntDraft, "Draft id or name")->required();
-    punt->add_option("SYMBOLS", *symbols, "SYMBOL,... the categories to give up");
+    auto* symbolsOption =
+        punt->add_option("SYMBOLS", *symbols, "SYMBOL,... the categories to give up");
     punt->add_flag("--none", *none, "Give up no category");
-    punt->callback([&context, puntDraft, symbols, none] {
-        context.exitCode = runPunt(context, *puntDraft, *symbols, *none);
+    punt->callback([&context, puntDraft, symbols, symbolsOption, none] {
+        context.exitCode =
+            runPunt(context, *puntDraft,
+                    symbolsOption->count() > 0 ? std::optional(*symbols) : std::nullopt, *none);
     });
 
     auto* explain =

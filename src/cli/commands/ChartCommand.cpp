@@ -8,6 +8,7 @@
 
 #include "app/ProgramFolder.h"
 #include "app/RunProgram.h"
+#include "app/SafeFileWriter.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/ProgramFiles.h"
@@ -21,11 +22,19 @@ struct ChartOptions {
     std::string kind;
     std::string outFile;
     bool reserves = false;
+    bool force = false;
 };
 
 // The charts are drawn by the desktop program's renderer without a window, so that this
 // program stays free of the toolkit.
 int runChart(CliContext& context, const ChartOptions& options) {
+    const FileTarget target{options.outFile, options.force, ".png"};
+    if (const FileWriteResult checked = checkFileTarget(target, context.ownFiles());
+        !checked.ok()) {
+        context.dialogs.showMessage("Chart", fileProblemText(checked, target),
+                                    MessageIcon::Exclamation);
+        return kExitFailed;
+    }
     const std::string renderer = desktopProgramPath();
     if (renderer.empty()) {
         context.dialogs.showMessage(
@@ -43,6 +52,9 @@ int runChart(CliContext& context, const ChartOptions& options) {
     }
     if (options.reserves) {
         arguments.emplace_back("--reserves");
+    }
+    if (options.force) {
+        arguments.emplace_back("--force");
     }
     const int status = runAndWait(renderer, arguments, {"QT_QPA_PLATFORM=offscreen"});
     if (status != 0) {
@@ -69,8 +81,13 @@ void addChartCommand(CLI::App& app, CliContext& context) {
     chart->add_option("--kind", options->kind, "standings, targets or money")
         ->required()
         ->check(CLI::IsMember({"standings", "targets", "money"}));
-    chart->add_option("--out", options->outFile, "The PNG file to write")->required();
+    chart
+        ->add_option("--out", options->outFile,
+                     "The PNG file to write (.png; never the program's own files, a link, a "
+                     "pipe or a device)")
+        ->required();
     chart->add_flag("--reserves", options->reserves, "Count the reserve picks in the standings");
+    chart->add_flag("--force", options->force, "Replace the file when it exists");
     chart->callback([&context, options] { context.exitCode = runChart(context, *options); });
 }
 

@@ -334,7 +334,7 @@ int runDraftNotes(CliContext& context, const std::string& draft,
 }
 
 int runExportCommand(CliContext& context, const std::string& draft, const std::string& kind,
-                     const std::string& folder) {
+                     const std::string& folder, bool force) {
     const auto exportKind = exportKindOf(kind == "projections" ? "hprojections"
                                          : kind == "rosters"   ? "roster"
                                                                : kind);
@@ -347,7 +347,8 @@ int runExportCommand(CliContext& context, const std::string& draft, const std::s
     if (!context.loadDraftArgument(draft)) {
         return kExitFailed;
     }
-    return CliContext::statusOf(runExport(context.state, context.dialogs, *exportKind, folder));
+    return CliContext::statusOf(
+        runExport(context.state, context.dialogs, *exportKind, folder, force));
 }
 
 }  // namespace
@@ -449,9 +450,11 @@ void addRoomActionCommands(CLI::App& app, CliContext& context) {
     exportCommand->add_option("--kind", (*exportArguments)[1], "roster, draft or projections")
         ->required();
     exportCommand->add_option("--dir", (*exportArguments)[2], "Folder to write into")->required();
-    exportCommand->callback([&context, exportArguments] {
+    auto force = std::make_shared<bool>(false);
+    exportCommand->add_flag("--force", *force, "Replace an export file written before");
+    exportCommand->callback([&context, exportArguments, force] {
         context.exitCode = runExportCommand(context, (*exportArguments)[0], (*exportArguments)[1],
-                                            (*exportArguments)[2]);
+                                            (*exportArguments)[2], *force);
     });
 }
 

@@ -149,6 +149,11 @@ std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& opt
         const auto rounds = parseWholeNumber(*options.rounds, 1, kMostRounds);
         form.roundsIndex = rounds ? *rounds - 1 : kNoChoice;
     }
+    // The window hides both boxes unless the draft is an auction, and saving ignores them then;
+    // a script that sets them on another draft would believe it had.
+    if ((options.cap || options.minbid) && form.draftType != kDraftTypeAuction) {
+        return "--cap and --minbid belong to an auction; give --type auction with them";
+    }
     if (options.cap) {
         form.salaryCap = *options.cap;
     }
@@ -163,6 +168,11 @@ std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& opt
                 continue;
             }
             const auto idAndWeight = keyValue(item, ':');
+            if (idAndWeight && form.scoringStyle != kScoringPoints) {
+                // Rotisserie has no weights; saving would drop them without a word.
+                return "--categories takes weights (ID:WEIGHT) in a points league only; give "
+                       "--style points with them";
+            }
             const std::string idText = idAndWeight ? idAndWeight->first : item;
             const auto id = parseWholeNumber(idText, 0, 1000);
             const int box = id ? categoryBoxIndex(*id) : -1;

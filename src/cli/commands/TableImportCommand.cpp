@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/Version.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "projections/ProjectionTable.h"
@@ -229,8 +230,10 @@ void addTableImportCommand(CLI::App& app, CliContext& context) {
                      "Table: CSV, TSV or semicolon separated text, an .xlsx or .xls workbook, or "
                      "- for a table on standard input (as copied from a page)")
         ->required();
-    command->add_option("--season", arguments->season,
-                        "Season the figures belong to (default: the projection season)");
+    command
+        ->add_option("--season", arguments->season,
+                     "Season the figures belong to (default: the projection season)")
+        ->check(CLI::Range(kFirstSeason, kLastSeason));
     command->add_flag("--per-game", arguments->perGame, "The figures are per game");
     command->add_flag("--totals", arguments->totals, "The figures are season totals");
     command->add_option("--map", arguments->mappings,

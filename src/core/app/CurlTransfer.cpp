@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/CurlTransfer.h"
 
+#include "app/CurlFailure.h"
+
 #include <curl/curl.h>
 #include <signal.h>
 
@@ -8,7 +10,6 @@
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -111,40 +112,6 @@ std::string withoutQuery(const std::string& url) {
     return url.substr(0, url.find('?'));
 }
 
-// Curl reports a certificate for another host and one nobody trusted under one code; its own
-// words tell them apart ("... does not match target host name", "no alternative certificate
-// subject name matches target host name"), since the host is checked only once the chain passed.
-TransferFailure failureOf(CURLcode result, CURL* handle, const char* errorText, bool tooLarge) {
-    if (tooLarge) {
-        return TransferFailure::TooLarge;
-    }
-    switch (result) {
-        case CURLE_OPERATION_TIMEDOUT:
-            return TransferFailure::TimedOut;
-        case CURLE_COULDNT_RESOLVE_HOST:
-        case CURLE_COULDNT_RESOLVE_PROXY:
-        case CURLE_COULDNT_CONNECT:
-        case CURLE_SEND_ERROR:
-        case CURLE_RECV_ERROR:
-        case CURLE_GOT_NOTHING:
-        case CURLE_SSL_CONNECT_ERROR:
-            return TransferFailure::NoConnection;
-        case CURLE_PEER_FAILED_VERIFICATION: {
-            long verdict = 0;
-            curl_easy_getinfo(handle, CURLINFO_SSL_VERIFYRESULT, &verdict);
-            return verdict == 0 || std::strstr(errorText, "host name") != nullptr
-                       ? TransferFailure::CertificateHost
-                       : TransferFailure::CertificateUntrusted;
-        }
-        case CURLE_SSL_CACERT_BADFILE:
-            return TransferFailure::CertificateUntrusted;
-        case CURLE_UNSUPPORTED_PROTOCOL:
-            return TransferFailure::NotHttps;
-        default:
-            return TransferFailure::Other;
-    }
-}
-
 }  // namespace
 
 std::optional<std::string> caBundleFromEnvironment() {
@@ -227,7 +194,10 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     const CURLcode result = curl_easy_perform(handle);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &answer.status);
     if (result != CURLE_OK) {
-        answer.failure = failureOf(result, handle, errorText, body.tooLarge);
+        // A head that arrived before the time ran out is no answer: its status would read as a
+        // successful request with an empty body.
+        answer.status = 0;
+        answer.failure = curlFailureOf(result, handle, errorText, body.tooLarge);
         answer.info = body.tooLarge ? std::string("answer larger than the limit")
                                     : std::string(*errorText != '\0' ? errorText
                                                                      : curl_easy_strerror(result));

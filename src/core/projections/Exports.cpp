@@ -2,10 +2,10 @@
 #include "projections/Exports.h"
 
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "app/ProgramState.h"
+#include "app/SafeFileWriter.h"
 #include "app/UserDialogs.h"
 #include "app/Version.h"
 #include "store/CsvText.h"
@@ -51,7 +51,7 @@ std::vector<std::string> record(const Recordset& row, ExportKind kind, bool auct
             fields.push_back(row.getText("draftorder"));
         }
         for (const char* column : {"firstname", "lastname", "pos", "team"}) {
-            fields.push_back(spreadsheetText(row.getText(column)));
+            fields.push_back(row.getText(column));
         }
         if (auction) {
             fields.push_back(row.getText("dollars"));
@@ -62,13 +62,20 @@ std::vector<std::string> record(const Recordset& row, ExportKind kind, bool auct
         return fields;
     }
     for (const char* column : {"teamname", "firstname", "lastname", "pos", "team"}) {
-        fields.push_back(spreadsheetText(row.getText(column)));
+        fields.push_back(row.getText(column));
     }
     fields.push_back(row.getText("draftorder"));
     if (auction) {
         fields.push_back(row.getText("dollars"));
     }
     return fields;
+}
+
+// Refusals of the name itself say why; a folder that is missing or a write the system refused
+// keeps the export's long-standing message.
+bool refusedByName(const FileWriteResult& result) {
+    return result.problem != FileWriteProblem::NoFolder &&
+           result.problem != FileWriteProblem::WriteFailed;
 }
 
 }  // namespace
@@ -116,8 +123,17 @@ std::string exportInstruction() {
 }
 
 bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
-               const std::string& folder) {
+               const std::string& folder, bool replace) {
     if (!state.draftSettings) {
+        return false;
+    }
+    const FileTarget target{std::filesystem::path(folder) / exportFileName(kind), replace, {}};
+    const OwnFiles own = ownFilesOf(state);
+    // A file the export may not take the place of is refused before any work is done.
+    if (const FileWriteResult checked = checkFileTarget(target, own);
+        !checked.ok() && refusedByName(checked)) {
+        dialogs.showMessage(exportTitle(kind), fileProblemText(checked, target),
+                            MessageIcon::Exclamation);
         return false;
     }
     const DraftSettings& draft = *state.draftSettings;
@@ -151,17 +167,18 @@ bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
         return false;
     }
 
-    const std::filesystem::path path = std::filesystem::path(folder) / exportFileName(kind);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file.is_open()) {
-        file << header(kind, auction) << "\r\n";
-        for (; !rows.eof(); rows.moveNext()) {
-            file << csvLine(record(rows, kind, auction)) << "\r\n";
-        }
-        file.close();
+    std::string text = header(kind, auction) + "\r\n";
+    for (; !rows.eof(); rows.moveNext()) {
+        text += csvLine(record(rows, kind, auction)) + "\r\n";
     }
+    const FileWriteResult written = writeFileSafely(target, own, text);
     dialogs.setBusy(false);
-    if (!file) {
+    if (!written.ok()) {
+        if (refusedByName(written)) {
+            dialogs.showMessage(exportTitle(kind), fileProblemText(written, target),
+                                MessageIcon::Exclamation);
+            return false;
+        }
         dialogs.showMessage(kDatabaseErrorTitle,
                             kind == ExportKind::Rosters
                                 ? "Could not create roster export file.  Make sure the projection "
@@ -172,7 +189,7 @@ bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
                                   "support.",
                             MessageIcon::Exclamation);
         state.dbConnection.log().writeEntry(" 25002 error: could not create export file: " +
-                                            folder);
+                                            folder + " - " + fileProblemText(written, target));
         return false;
     }
     dialogs.showMessage(kProductName, "Export Complete!", MessageIcon::Information);

@@ -23,10 +23,11 @@ std::string exportInstruction();
 
 // Writes one export file into `folder` (CR LF lines, fields quoted when they hold a comma, a
 // quote or a line break, text fields that a spreadsheet would take for a formula written with
-// a leading apostrophe), replacing an earlier one. Projections bring the values up to date
-// first. Shows "Export Complete!" and returns true when written; false after the failure was
-// shown and logged, with nothing written.
+// a leading apostrophe). An earlier file is replaced only when `replace` says so, and the file
+// is never one of the program's own, a link, a pipe or a device. Projections bring the values
+// up to date first. Shows "Export Complete!" and returns true when written; false after the
+// failure was shown and logged, with nothing written and an earlier file unchanged.
 bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
-               const std::string& folder);
+               const std::string& folder, bool replace);
 
 }  // namespace quorvane

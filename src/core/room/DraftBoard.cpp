@@ -2,7 +2,6 @@
 #include "room/DraftBoard.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 
@@ -263,14 +262,15 @@ std::optional<DraftBoard> buildDraftBoard(ProgramState& state) {
     return buildDraftBoard(state, *picks);
 }
 
-bool saveDraftBoardCsv(const DraftBoard& board, const std::string& path, UserDialogs& dialogs) {
+bool saveDraftBoardCsv(const DraftBoard& board, const FileTarget& target, const OwnFiles& own,
+                       UserDialogs& dialogs) {
     std::string text = csvLine(board.table.headings) + "\r\n";
     for (const auto& row : board.table.rows) {
         text += csvLine(row) + "\r\n";
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!(file << text) || !file.flush()) {
-        dialogs.showMessage("Export", "Could not write " + path, MessageIcon::Exclamation);
+    const FileWriteResult written = writeFileSafely(target, own, text);
+    if (!written.ok()) {
+        dialogs.showMessage("Export", fileProblemText(written, target), MessageIcon::Exclamation);
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/GridTable.h"
+#include "app/SafeFileWriter.h"
 #include "room/DraftPicks.h"
 
 namespace quorvane {
@@ -44,7 +45,9 @@ DraftBoard buildDraftBoard(const ProgramState& state, const std::vector<DraftPic
 // The board as the database holds it now; nullopt after a failed read, which is logged.
 std::optional<DraftBoard> buildDraftBoard(ProgramState& state);
 
-// Writes the board's grid as CSV (CR LF line ends). False after "Could not write FILE" was shown.
-bool saveDraftBoardCsv(const DraftBoard& board, const std::string& path, UserDialogs& dialogs);
+// Writes the board's grid as CSV (CR LF line ends) through the safe file writer. False after the
+// reason was shown, an earlier file unchanged.
+bool saveDraftBoardCsv(const DraftBoard& board, const FileTarget& target, const OwnFiles& own,
+                       UserDialogs& dialogs);
 
 }  // namespace quorvane

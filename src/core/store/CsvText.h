@@ -11,11 +11,13 @@ namespace quorvane {
 // is otherwise.
 std::string csvField(std::string_view text);
 
-// Text meant for a spreadsheet: one that begins with "=", "+", "-" or "@" would be read as a
-// formula, so it gets a leading apostrophe (shown as text); any other text is kept as it is.
+// Text meant for a spreadsheet: one that begins with "=", "+", "-", "@", a tab or a carriage
+// return would be read as a formula (or be trimmed into one), so it gets a leading apostrophe,
+// shown as text. A number ("-3.5", "+2", "-1,234", "-12%") is no formula and stays as it is.
 std::string spreadsheetText(std::string_view text);
 
-// The fields joined by commas, without a line end.
+// The fields, each as spreadsheet text, joined by commas, without a line end. Every CSV the
+// program prints or writes is made of these lines.
 std::string csvLine(const std::vector<std::string>& fields);
 
 }  // namespace quorvane

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "app/CurlFailure.h"
+
 namespace quorvane {
 
 namespace {
@@ -116,6 +118,10 @@ PackageDownload CurlPackageDownloader::download(const std::string& url, long lon
         download.info = std::string(*errorText != '\0' ? errorText : curl_easy_strerror(result)) +
                         " (" + url + ")";
         download.outcome = outcomeOf(result, receiver, connected > 0);
+        if (download.outcome == PackageDownload::Outcome::NotConnected) {
+            download.failure = curlFailureOf(result, handle, errorText, false);
+            download.address = url.substr(0, url.find('?'));
+        }
         return download;
     }
     download.info = "HTTP " + std::to_string(download.status) + " (" + url + ")";

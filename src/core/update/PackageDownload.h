@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "app/UrlTransfer.h"
+
 namespace quorvane {
 
 struct DownloadLimits {
@@ -31,6 +33,10 @@ struct PackageDownload {
     std::string bytes;
     long long received = 0;  // bytes that arrived, also of a download that did not finish
     std::string info;        // what the transfer reported, for the log
+    // Why a download ended NotConnected (a refused certificate, no route, ...) and where it was
+    // going, without the query, for the message.
+    TransferFailure failure = TransferFailure::None;
+    std::string address;
 };
 
 // Called as the bytes arrive, with the number received so far.

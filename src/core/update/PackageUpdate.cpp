@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/FetchUrlText.h"
+#include "app/SafeFileWriter.h"
 #include "app/ServiceEndpoints.h"
 #include "app/UpdateCheck.h"
 #include "app/UserDialogs.h"
@@ -97,9 +98,13 @@ std::optional<PackageUpdateResult> reportUnfinished(const PackageDownload& downl
     switch (download.outcome) {
         case PackageDownload::Outcome::Complete:
             return std::nullopt;
-        case PackageDownload::Outcome::NotConnected:
-            reportNotConnected(dialogs, log, {{}, 0, download.info}, request.supportAddress);
+        case PackageDownload::Outcome::NotConnected: {
+            TransferAnswer answer({}, 0, download.info);
+            answer.failure = download.failure;
+            answer.address = download.address;
+            reportNotConnected(dialogs, log, answer, request.supportAddress);
             return PackageUpdateResult::Failed;
+        }
         case PackageDownload::Outcome::CutOff:
             return failed(dialogs, log,
                           "The download of " + offer.fileName + " was cut off after " + arrived +
@@ -147,12 +152,33 @@ std::optional<PackageUpdateResult> refuseUnsigned(const std::string& package,
                   reason);
 }
 
-bool saveFile(const std::filesystem::path& path, const std::string& bytes) {
+bool holdsBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ifstream file(path, std::ios::binary);
+    std::string held(bytes.size() + 1, '\0');
+    file.read(held.data(), static_cast<std::streamsize>(held.size()));
+    return file.gcount() == static_cast<std::streamsize>(bytes.size()) &&
+           std::string_view(held.data(), bytes.size()) == bytes;
+}
+
+// The package goes into the save folder under the name the offer gives. A file of that name that
+// holds this very package is kept as it is; another one is replaced only when the user agrees.
+FileWriteResult savePackage(const PackageUpdateRequest& request, const FileTarget& target,
+                            const std::string& bytes, UserDialogs& dialogs) {
     std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    return file && file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) &&
-           file.flush();
+    std::filesystem::create_directories(target.path.parent_path(), error);
+    FileWriteResult written = writeFileSafely(target, request.ownFiles, bytes);
+    if (written.problem != FileWriteProblem::Exists) {
+        return written;
+    }
+    if (holdsBytes(target.path, bytes)) {
+        return {};
+    }
+    if (!dialogs.askYesNo(kTitle, replaceFileQuestion(target.path))) {
+        return written;
+    }
+    FileTarget replacing = target;
+    replacing.replace = true;
+    return writeFileSafely(replacing, request.ownFiles, bytes);
 }
 
 }  // namespace
@@ -245,10 +271,12 @@ PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTra
 
     const std::filesystem::path saved =
         std::filesystem::absolute(std::filesystem::path(request.saveFolder) / offer->fileName);
-    if (!saveFile(saved, package.bytes)) {
-        return failed(
-            dialogs, log,
-            "The package could not be saved as " + saved.string() + ", so nothing was installed.");
+    const FileTarget target{saved, request.replaceExisting, {}};
+    if (const FileWriteResult written = savePackage(request, target, package.bytes, dialogs);
+        !written.ok()) {
+        return failed(dialogs, log,
+                      "The package could not be saved as " + saved.string() +
+                          ", so nothing was installed. " + fileProblemText(written, target));
     }
 
     const InstallOutcome outcome = installer.install(saved.string());

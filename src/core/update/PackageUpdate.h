@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/SafeFileWriter.h"
+
 namespace quorvane {
 
 class Log;
@@ -24,6 +26,9 @@ struct PackageUpdateRequest {
     std::string announcedVersion;
     std::string appVersion;  // this program's version, "13.0.2"
     std::string saveFolder;  // where the downloaded package is kept
+    // A different file of the package's name in the save folder is replaced without asking.
+    bool replaceExisting = false;
+    OwnFiles ownFiles;  // never written over, whatever name the offer gives
     // The publisher's Ed25519 public key (PEM) that every package must be signed with; empty
     // in a build made without one, which then installs no downloaded package.
     std::string publisherKey;

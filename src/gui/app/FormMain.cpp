@@ -310,7 +310,7 @@ void FormMain::buildRoomPages() {
             [this] { showHelp(HelpPage::Research); });
     setTabPage(kPlayerResearch, m_research);
 
-    m_board = new DraftBoardPage(m_dialogs);
+    m_board = new DraftBoardPage(m_state, m_dialogs);
     setTabPage(kDraftBoard, m_board);
     connect(m_quickPick, &QuickPickBox::playerChosen, this, &FormMain::pickPlayer);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {

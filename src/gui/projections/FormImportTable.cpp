@@ -101,7 +101,7 @@ FormImportTable::FormImportTable(ProgramState& state, UserDialogs& dialogs, QWid
     cmb_figures = makeNamed<QComboBox>("cmb_figures", this);
     cmb_figures->addItems({"Per game", "Season totals"});
     spn_season = makeNamed<QSpinBox>("spn_season", this);
-    spn_season->setRange(1950, 2100);
+    spn_season->setRange(kFirstSeason, kLastSeason);
     spn_season->setValue(m_state.projectionYear);
     txt_source = makeNamed<QLineEdit>("txt_source", this);
     auto* choices = new QFormLayout();

@@ -15,9 +15,11 @@
 
 #include <algorithm>
 
+#include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/widgets/ElidingDelegate.h"
+#include "gui/widgets/SaveChosenFile.h"
 
 namespace quorvane::gui {
 
@@ -107,8 +109,9 @@ class BoardCellModel final : public QIdentityProxyModel {
     bool m_presentation = false;
 };
 
-DraftBoardPage::DraftBoardPage(UserDialogs& dialogs, QWidget* parent)
+DraftBoardPage::DraftBoardPage(const ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent),
+      m_state(state),
       m_dialogs(dialogs),
       m_table(new GridTableModel(this)),
       m_cells(new BoardCellModel(this)) {
@@ -214,28 +217,39 @@ bool DraftBoardPage::exportPng(const QString& path) {
     const int height = 2 * whole.frameWidth() + whole.horizontalHeader()->sizeHint().height() +
                        m_cells->rowCount() * whole.verticalHeader()->defaultSectionSize();
     whole.resize(width, height);
-    const QPixmap picture = whole.grab();
-    if (!picture.save(path, "PNG")) {
+    const QByteArray picture = pngBytes(whole.grab());
+    if (picture.isEmpty()) {
         m_dialogs.showMessage("Export", "Could not write " + path.toStdString(),
                               MessageIcon::Exclamation);
         return false;
     }
-    return true;
+    return saveChosenFile(desktopOwnFiles(m_state), m_dialogs, "Export", path, picture, ".png");
 }
 
 bool DraftBoardPage::exportCsv(const QString& path) {
-    return saveDraftBoardCsv(m_board, path.toStdString(), m_dialogs);
+    const OwnFiles own = desktopOwnFiles(m_state);
+    FileTarget target{path.toStdString(), false, {}};
+    if (checkFileTarget(target, own).problem == FileWriteProblem::Exists) {
+        if (!m_dialogs.askYesNo("Export", replaceFileQuestion(target.path))) {
+            return false;
+        }
+        target.replace = true;
+    }
+    return saveDraftBoardCsv(m_board, target, own, m_dialogs);
 }
 
 void DraftBoardPage::chooseAndExport(bool png) {
     const QString path = QFileDialog::getSaveFileName(
         this, png ? tr("Save Board as PNG") : tr("Save Board as CSV"), QString(),
-        png ? tr("PNG pictures (*.png)") : tr("CSV files (*.csv)"));
+        png ? tr("PNG pictures (*.png)") : tr("CSV files (*.csv)"), nullptr,
+        QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) {
         return;
     }
     if (png) {
-        exportPng(path);
+        exportPng(path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)
+                      ? path
+                      : path + QStringLiteral(".png"));
     } else {
         exportCsv(path);
     }

@@ -9,8 +9,9 @@ class QPushButton;
 class QTableView;
 
 namespace quorvane {
+struct ProgramState;
 class UserDialogs;
-}
+}  // namespace quorvane
 
 namespace quorvane::gui {
 
@@ -23,7 +24,7 @@ class GridTableModel;
 class DraftBoardPage final : public QWidget {
     Q_OBJECT
   public:
-    explicit DraftBoardPage(UserDialogs& dialogs, QWidget* parent = nullptr);
+    DraftBoardPage(const ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     void showBoard(const DraftBoard& board);
     const DraftBoard& board() const { return m_board; }
@@ -32,7 +33,8 @@ class DraftBoardPage final : public QWidget {
     bool presentation() const { return m_presentation; }
     void togglePresentation() { setPresentation(!m_presentation); }
 
-    // The whole board, not only what is scrolled into view.
+    // The whole board, not only what is scrolled into view. An existing file is replaced only
+    // after the user said Yes; false after a refusal or failure was shown.
     bool exportPng(const QString& path);
     bool exportCsv(const QString& path);
 
@@ -40,6 +42,7 @@ class DraftBoardPage final : public QWidget {
     void chooseAndExport(bool png);
     void fitCells();
 
+    const ProgramState& m_state;
     UserDialogs& m_dialogs;
     DraftBoard m_board;
     bool m_presentation = false;

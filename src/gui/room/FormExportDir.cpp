@@ -11,6 +11,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
+#include "app/SafeFileWriter.h"
+#include "app/UserDialogs.h"
+
 namespace quorvane::gui {
 
 FormExportDir::FormExportDir(ProgramState& state, UserDialogs& dialogs, MainWindowView& /*view*/,
@@ -79,8 +84,15 @@ void FormExportDir::exportToFolder() {
     if (!m_kind || folder.isEmpty()) {
         return;
     }
+    const std::filesystem::path file =
+        std::filesystem::path(folder.toStdString()) / exportFileName(*m_kind);
+    const bool replace =
+        checkFileTarget({file, false, {}}, ownFilesOf(m_state)).problem == FileWriteProblem::Exists;
+    if (replace && !m_dialogs.askYesNo(exportTitle(*m_kind), replaceFileQuestion(file))) {
+        return;  // the user may choose another folder
+    }
     // Written or not, the window's work is done: a failure was shown and logged.
-    runExport(m_state, m_dialogs, *m_kind, folder.toStdString());
+    runExport(m_state, m_dialogs, *m_kind, folder.toStdString(), replace);
     accept();
 }
 

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "app/SafeFileWriter.h"
 #include "app/UserDialogs.h"
 #include "cli/CliContext.h"
 #include "gui/widgets/BarChartView.h"
@@ -20,8 +21,17 @@ int renderChartFile(const ChartRenderRequest& request) {
     if (request.outFile.empty()) {
         return context.usageError("--render-chart needs --out FILE.png");
     }
+    const FileTarget target{request.outFile, request.replace, ".png"};
     context.dataDirOption = request.dataFolder;
     if (!context.loadDraftArgument(request.draft)) {
+        return cli::kExitFailed;
+    }
+    // Refused before the figures are worked out: a pipe named as the file would otherwise be
+    // found only at the end.
+    if (const FileWriteResult checked = checkFileTarget(target, ownFilesOf(context.state));
+        !checked.ok()) {
+        context.dialogs.showMessage("Chart", fileProblemText(checked, target),
+                                    MessageIcon::Exclamation);
         return cli::kExitFailed;
     }
     context.state.includeReserves = request.includeReserves;
@@ -32,8 +42,17 @@ int renderChartFile(const ChartRenderRequest& request) {
     BarChartView view;
     view.resize(request.width, request.height);
     view.showChart(*data);
-    if (!view.exportPng(QString::fromStdString(request.outFile))) {
+    const QByteArray picture = view.pngPicture();
+    if (picture.isEmpty()) {
         context.dialogs.showMessage("Chart", "The chart could not be written to " + request.outFile,
+                                    MessageIcon::Exclamation);
+        return cli::kExitFailed;
+    }
+    const FileWriteResult written = writeFileSafely(
+        target, ownFilesOf(context.state),
+        std::string_view(picture.constData(), static_cast<std::size_t>(picture.size())));
+    if (!written.ok()) {
+        context.dialogs.showMessage("Chart", fileProblemText(written, target),
                                     MessageIcon::Exclamation);
         return cli::kExitFailed;
     }

@@ -12,6 +12,7 @@ struct ChartRenderRequest {
     std::string outFile;
     std::string dataFolder;  // empty: the usual data folder
     bool includeReserves = false;
+    bool replace = false;  // --force: an existing file is replaced
     int width = 1200;
     int height = 700;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/BarChartView.h"
+#include "gui/widgets/SaveChosenFile.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -183,8 +184,8 @@ void BarChartView::thinLabels() {
     m_labels->setCategories(shown);
 }
 
-bool BarChartView::exportPng(const QString& path) {
-    return grab().save(path, "PNG");
+QByteArray BarChartView::pngPicture() {
+    return pngBytes(grab());
 }
 
 }  // namespace quorvane::gui

@@ -23,8 +23,8 @@ class BarChartView final : public QChartView {
     const ChartData& chartData() const { return m_data; }
     // True when the bars lie across (a chart taller than wide with more than four of them).
     bool barsAcross() const { return m_across; }
-    // Saves the chart as drawn, at the widget's size, as a PNG file. False when it cannot write.
-    bool exportPng(const QString& path);
+    // The chart as drawn, at the widget's size, as the bytes of a PNG file.
+    QByteArray pngPicture();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -8,9 +8,11 @@
 #include <QVBoxLayout>
 
 #include "app/ProgramState.h"
+#include "app/SafeFileWriter.h"
 #include "app/UserDialogs.h"
 #include "gui/widgets/BarChartView.h"
 #include "gui/widgets/NamedWidget.h"
+#include "gui/widgets/SaveChosenFile.h"
 
 namespace quorvane::gui {
 
@@ -45,18 +47,21 @@ void ChartPanel::refresh() {
 }
 
 bool ChartPanel::exportTo(const QString& path) {
-    if (m_view->exportPng(path)) {
-        return true;
+    const QByteArray picture = m_view->pngPicture();
+    if (picture.isEmpty()) {
+        m_dialogs.showMessage("Export Chart",
+                              "The chart could not be saved as " + path.toStdString(),
+                              MessageIcon::Exclamation);
+        return false;
     }
-    m_dialogs.showMessage("Export Chart", "The chart could not be saved as " + path.toStdString(),
-                          MessageIcon::Exclamation);
-    return false;
+    return saveChosenFile(desktopOwnFiles(m_state), m_dialogs, "Export Chart", path, picture,
+                          ".png");
 }
 
 void ChartPanel::chooseExportFile() {
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Export Chart"), QDir::home().filePath(objectName() + QStringLiteral(".png")),
-        tr("PNG images (*.png)"));
+        tr("PNG images (*.png)"), nullptr, QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
         exportTo(path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)
                      ? path

@@ -141,6 +141,27 @@ class LiveDraftWindowTest : public QObject {
         QVERIFY(firstRound.startsWith("1,\"Steven Adams (C, RK "));
         QVERIFY(firstRound.contains(",\"Dennis Smith (G, RK "));
         QVERIFY(firstRound.endsWith("\",\r\n"));  // Owner 3's cell is empty again
+        csv.close();
+
+        // Saving again asks first; No keeps the file, Yes replaces it.
+        const QString boardFile = QString::fromStdString(folder.str() + "/board.csv");
+        QFile::resize(boardFile, 3);
+        program.dialogs.answers = {false, true};
+        QVERIFY(!page->exportCsv(boardFile));
+        QCOMPARE(QFile(boardFile).size(), 3);
+        QVERIFY(page->exportCsv(boardFile));
+        QVERIFY(QFile(boardFile).size() > 3);
+        QCOMPARE(program.dialogs.questions.size(), std::size_t{2});
+        QCOMPARE(program.dialogs.questions[0].text,
+                 folder.str() + "/board.csv already exists. Do you want to replace it?");
+        // The league's own database is refused without a question, as a picture or as text.
+        const QString database = QString::fromStdString(program.state.connectionString);
+        QVERIFY(!page->exportPng(database));
+        QVERIFY(!page->exportCsv(database));
+        QCOMPARE(program.dialogs.questions.size(), std::size_t{2});
+        QVERIFY(program.dialogs.lastText().find("is one of the draft program's own files") !=
+                std::string::npos);
+        QCOMPARE(program.scalar("select count(*) from DraftTeams"), 3.0);
     }
 
     void anAuctionBoardAddsUpMoneyAndSkipIsOff() {
