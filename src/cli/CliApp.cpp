@@ -40,6 +40,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addChartCommand(app, context);
     addPathsCommand(app, context);
     addFollowCommand(app, context);
+    addPracticeCommands(app, context);
 
     // The build writes the manual page with this; it is no command for users.
     if (std::find(argv + 1, argv + argc, std::string_view("--manpage")) != argv + argc) {

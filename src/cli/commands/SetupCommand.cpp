@@ -8,7 +8,9 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/CliContext.h"
+#include "cli/CheckedOption.h"
 #include "cli/CommandGroups.h"
+#include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/SetupEditor.h"
 #include "store/NumberText.h"
 #include "valuation/CategoryCatalogue.h"
@@ -31,6 +33,7 @@ struct SetupOptions {
     std::optional<int> mine;
     std::vector<std::string> addTeams;
     std::vector<int> deleteTeams;
+    std::optional<std::string> adpSpread;
 
     bool changesSettings() const {
         return style || categories || type || rounds || cap || minbid || slots ||
@@ -220,7 +223,18 @@ int runSetup(CliContext& context, const SetupOptions& options) {
             return kExitFailed;
         }
     }
-    if (!options.deleteTeams.empty() && !options.changesSettings()) {
+    if (options.adpSpread) {
+        std::string problem;
+        const std::optional<double> spread =
+            checkedOption("--adp-spread", *options.adpSpread, kAdpSpreadRange, false, problem);
+        if (!spread) {
+            return context.usageError(problem);
+        }
+        if (!saveDraftAdpSpread(context.state, context.dialogs, *spread)) {
+            return kExitFailed;
+        }
+    }
+    if ((!options.deleteTeams.empty() || options.adpSpread) && !options.changesSettings()) {
         return kExitDone;
     }
     if (const auto usage = applyOptions(form, options)) {
@@ -249,6 +263,9 @@ void addSetupCommand(CLI::App& app, CliContext& context) {
     setup->add_option("--mine", options->mine, "TEAMID of the user's own team");
     setup->add_option("--add-team", options->addTeams, "NAME:ORDER")->take_all();
     setup->add_option("--delete-team", options->deleteTeams, "TEAMID")->take_all();
+    setup->add_option("--adp-spread", options->adpSpread,
+                      "How far the room strays from the ADP: a player at ADP a goes within about "
+                      "1 + X·a picks of it (0 to 2, default 0.1)");
     setup->callback([&context, options] { context.exitCode = runSetup(context, *options); });
 }
 

@@ -26,6 +26,13 @@ inline constexpr FieldRange kGamesRange{0.0, 100.0};
 inline constexpr FieldRange kMinutesRange{0.0, 5000.0};
 inline constexpr FieldRange kCountingRange{0.0, 10000.0};
 inline constexpr FieldRange kFractionRange{0.0, 1.0};
+// Settings and options a user types: how far the room strays from the ADP (a spread of 2 already
+// lets the 50th player go anywhere from first to 700th), how many continuations to play, seeds
+// (every one a double holds exactly) and a bid limit in dollars.
+inline constexpr FieldRange kAdpSpreadRange{0.0, 2.0};
+inline constexpr FieldRange kContinuationsRange{1.0, 1000000.0};
+inline constexpr FieldRange kSeedRange{0.0, 9007199254740991.0};
+inline constexpr FieldRange kBidLimitRange{0.0, 1000000.0};
 
 enum class NumberStatus {
     Ok,
