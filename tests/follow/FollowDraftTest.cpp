@@ -6,6 +6,10 @@
 #include "RoomJson.h"
 #include "SleeperFixture.h"
 #include "app/CurlTransfer.h"
+#include "app/DataFolder.h"
+#include "app/DataStore.h"
+#include "app/OutsideChanges.h"
+#include "draftconfig/DraftLoader.h"
 #include "follow/FollowDraft.h"
 #include "follow/FollowStore.h"
 #include "follow/RoomBanner.h"
@@ -275,6 +279,45 @@ TEST(FollowAuction, PricesAndAKeeperAheadOfItsPickAreRecordedAndTheMoneyQuestion
             logged || line.find("answered Yes to No Roster Spot Available") != std::string::npos;
     }
     EXPECT_TRUE(logged);
+}
+
+TEST(FollowSnake, ADraftLinkedToAnotherRoomForgetsTheOldRoomsPicksButKeepsItsOwn) {
+    SnakeRoom draft;
+    draft.fixture.next();
+    ASSERT_TRUE(saveRosterMapping(draft.state, {{3, draft.teamAt(4)}}));
+    draft.follow();
+    ASSERT_EQ(draft.picks().size(), 5u);
+
+    // Another Sleeper draft keeps the mapping (its rosters are the league's) but not the picks'
+    // record, so a room without picks undoes nothing here.
+    ASSERT_TRUE(linkRoom(draft.state, {RoomKind::Sleeper, "2002", 0}));
+    EXPECT_EQ(draft.scalar("select count(*) from DraftFollowPicks"), 0);
+    EXPECT_EQ(draft.scalar("select count(*) from DraftFollowRosters"), 1);
+    // Another kind of room numbers its teams otherwise: the mapping goes too.
+    ASSERT_TRUE(markFollowing(draft.state, {RoomKind::Espn, "123456", 2019}, true));
+    EXPECT_EQ(draft.scalar("select count(*) from DraftFollowRosters"), 0);
+    EXPECT_EQ(draft.picks().size(), 5u);
+    // Linking the room it is linked to changes nothing.
+    ASSERT_TRUE(linkRoom(draft.state, {RoomKind::Espn, "123456", 2019}));
+    EXPECT_EQ(draft.scalar("select following from DraftFollow"), 1);
+}
+
+TEST(FollowBanner, AnotherProgramStartingToFollowChangesWhatTheOpenWindowShows) {
+    FollowProgram window(4, kDraftTypeSnake);
+    OutsideChangeWatch watch;
+    EXPECT_FALSE(watch.look(window.state));
+
+    // The follower in the background has a connection of its own.
+    ProgramState follower;
+    DataFolderCandidates candidates;
+    candidates.overrideFolder = window.state.dataFolder;
+    ASSERT_TRUE(openDataStore(follower, window.dialogs, candidates));
+    ASSERT_TRUE(loadDraft(follower, window.draftId));
+    ASSERT_TRUE(markFollowing(follower, {RoomKind::Espn, "123456", 2019}, true));
+    const auto change = watch.look(window.state);
+    ASSERT_TRUE(change);
+    EXPECT_TRUE(change->draft);
+    EXPECT_EQ(readRoomClock(window.state)->link.title(), "ESPN league 123456");
 }
 
 }  // namespace

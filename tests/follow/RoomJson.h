@@ -48,7 +48,8 @@ struct RoomPickJson {
     std::string amount;  // auctions only
 };
 
-inline std::string roomPicksJson(const std::vector<RoomPickJson>& picks) {
+// Mock drafts (and seats the computer fills) name no roster and no user on their picks.
+inline std::string roomPicksJson(const std::vector<RoomPickJson>& picks, bool mock = false) {
     std::string text = "[";
     for (const RoomPickJson& p : picks) {
         if (text.size() > 1) {
@@ -56,8 +57,10 @@ inline std::string roomPicksJson(const std::vector<RoomPickJson>& picks) {
         }
         text += R"({"draft_id":"2001","pick_no":)" + std::to_string(p.pickNo) + R"(,"round":)" +
                 std::to_string(p.round) + R"(,"draft_slot":)" + std::to_string(p.slot) +
-                R"(,"roster_id":)" + std::to_string(p.roster) + R"(,"picked_by":"u)" +
-                std::to_string(p.roster) + R"(","player_id":")" + p.playerId + R"(","is_keeper":)" +
+                (mock ? std::string(R"(,"roster_id":null,"picked_by":"")")
+                      : R"(,"roster_id":)" + std::to_string(p.roster) + R"(,"picked_by":"u)" +
+                            std::to_string(p.roster) + "\"") +
+                R"(,"player_id":")" + p.playerId + R"(","is_keeper":)" +
                 (p.keeper ? "true" : "null") + R"(,"reactions":null,"metadata":{"first_name":")" +
                 p.first + R"(","last_name":")" + p.last + R"(","player_id":")" + p.playerId +
                 R"(","position":")" + p.position + R"(","team":")" + p.team +

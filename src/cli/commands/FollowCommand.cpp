@@ -13,10 +13,14 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
+#include "follow/EspnCookies.h"
 #include "follow/FollowDraft.h"
 #include "follow/FollowLoop.h"
-#include "follow/SleeperRoom.h"
+#include "follow/OpenRoom.h"
+#include "follow/RoomFiles.h"
+#include "follow/SleeperDrafts.h"
 #include "room/RecordPick.h"
+#include "store/CheckedNumber.h"
 
 namespace quorvane::cli {
 
@@ -25,11 +29,20 @@ namespace {
 struct FollowOptions {
     std::string draft;
     std::string sleeper;
+    std::string sleeperUser;
+    std::string espn;
+    std::string fantrax;
+    std::string season;
+    std::string cookies;
     bool once = false;
     bool stop = false;
+    bool teams = false;
     std::vector<std::string> map;
     std::vector<std::string> players;
 };
+
+// The cookie file is the user's own; one larger than this is no cookie file.
+constexpr std::size_t kLargestCookieFile = 64 * 1024;
 
 // Set by Ctrl+C; a signal handler can reach nothing else.
 std::atomic<bool> interrupted{false};
@@ -82,7 +95,7 @@ bool saveChoices(CliContext& context, const FollowOptions& options) {
     for (const std::string& text : options.map) {
         const auto pair = splitPair(text, true);
         if (!pair) {
-            context.exitCode = context.usageError("--map takes ROSTER=TEAMID, e.g. --map 3=12");
+            context.exitCode = context.usageError("--map takes ROOMTEAM=TEAMID, e.g. --map 3=12");
             return false;
         }
         if (!isTeamOfDraft(context, pair->second)) {
@@ -133,7 +146,8 @@ void writeSync(CliContext& context, const FollowSync& sync) {
     }
     const RoomPick& pick = sync.unmatched->pick;
     std::string text = "Pick " + std::to_string(pick.pickNo) + ": " + pick.fullName() + " (" +
-                       pick.team + ", " + pick.position + ", room player " + pick.playerId + ") ";
+                       pick.proTeam + ", " + pick.position + ", room player " + pick.playerId +
+                       ") ";
     if (sync.unmatched->candidates.empty()) {
         text += "matches no player.";
     } else {
@@ -147,41 +161,169 @@ void writeSync(CliContext& context, const FollowSync& sync) {
     context.dialogs.showMessage("Follow Online Draft", text, MessageIcon::Exclamation);
 }
 
+std::optional<int> seasonOf(const std::string& text) {
+    const NumberReading season = readCheckedWholeNumber(
+        text, kDecimalPoint, {double(kFirstRoomSeason), double(kLastRoomSeason)});
+    return season.ok() ? std::optional<int>(static_cast<int>(season.value)) : std::nullopt;
+}
+
+// The room the options name; nullopt after a usage error.
+std::optional<RoomLink> roomOf(CliContext& context, const FollowOptions& options) {
+    const int named = !options.sleeper.empty() + !options.espn.empty() + !options.fantrax.empty();
+    if (named != 1) {
+        context.exitCode = context.usageError(
+            "follow takes one room: --sleeper ID, --espn LEAGUEID --season "
+            "YEAR or --fantrax LEAGUEID");
+        return std::nullopt;
+    }
+    RoomLink link;
+    if (!options.espn.empty()) {
+        const std::optional<int> season = seasonOf(options.season);
+        if (!season) {
+            context.exitCode = context.usageError(
+                "--espn needs --season YEAR, the year the season ends as ESPN counts (1990-2100)");
+            return std::nullopt;
+        }
+        link = {RoomKind::Espn, options.espn, *season};
+    } else if (!options.fantrax.empty()) {
+        link = {RoomKind::Fantrax, options.fantrax, 0};
+    } else {
+        link = {RoomKind::Sleeper, options.sleeper, 0};
+    }
+    if (const std::string problem = roomLinkProblem(link); !problem.empty()) {
+        context.exitCode = context.usageError(link.kind == RoomKind::Sleeper
+                                                  ? "--sleeper takes the room's draft id (digits)"
+                                                  : problem);
+        return std::nullopt;
+    }
+    if (!options.cookies.empty() && link.kind != RoomKind::Espn) {
+        context.exitCode = context.usageError("--cookies goes with --espn");
+        return std::nullopt;
+    }
+    return link;
+}
+
+// Keeps the ESPN cookies of the file with the draft, where only the user can read them.
+bool keepCookies(CliContext& context, const std::string& file) {
+    std::string problem;
+    const auto text = readFreshFile(file, std::chrono::hours(24 * 365 * 100), kLargestCookieFile);
+    ParsedAnswer<EspnCookies> cookies;
+    if (!text) {
+        problem = "it cannot be read as a file of at most 64 KB";
+    } else {
+        cookies = parseEspnCookies(*text);
+        problem = cookies.problem;
+    }
+    if (cookies.value &&
+        saveDraftCookies(context.state.dataFolder, context.state.draftSettings->template_id,
+                         *cookies.value, problem)) {
+        return true;
+    }
+    context.dialogs.showMessage("Error", "The cookie file " + file + " cannot be used: " + problem,
+                                MessageIcon::Critical);
+    context.exitCode = kExitFailed;
+    return false;
+}
+
+int listUserDrafts(CliContext& context, const FollowOptions& options) {
+    std::optional<int> season = currentSleeperSeason();
+    if (!options.season.empty()) {
+        season = seasonOf(options.season);
+    }
+    if (!season) {
+        return context.usageError("--season takes the year a season starts (1990-2100)");
+    }
+    if (!isSleeperUserName(options.sleeperUser)) {
+        return context.usageError("--sleeper-user takes the Sleeper user name");
+    }
+    CurlTransfer transfer;
+    const SleeperDraftList list = listSleeperDrafts(transfer, options.sleeperUser, *season);
+    if (!list.message.empty()) {
+        context.dialogs.showMessage("Follow Online Draft", list.message, MessageIcon::Exclamation);
+        return kExitFailed;
+    }
+    context.writeCsv({"Draft", "League", "Kind", "Status"});
+    for (const SleeperDraftEntry& entry : list.drafts) {
+        context.writeCsv({entry.draftId, entry.league, entry.kind, entry.status});
+    }
+    return kExitDone;
+}
+
+// The room's teams, their names and the team of this draft each one is.
+int listRoomTeams(CliContext& context, Room& room) {
+    const RoomRead<RoomDraft> draft = room.readDraft();
+    if (!draft.value) {
+        reportRoomUnreadable(context.dialogs, context.state.dbConnection.log(), draft.reply);
+        return kExitFailed;
+    }
+    const auto mapping = rosterMapping(context.state, *draft.value);
+    if (!mapping) {
+        return kExitFailed;
+    }
+    context.writeCsv({"Room team", "Name", "Team"});
+    for (const RoomTeam& team : room.readTeams(*draft.value).value_or(std::vector<RoomTeam>{})) {
+        const auto ours = mapping->find(team.number);
+        context.writeCsv({std::to_string(team.number), team.name,
+                          ours == mapping->end() ? "0" : std::to_string(ours->second)});
+    }
+    return kExitDone;
+}
+
 int runFollow(CliContext& context, const FollowOptions& options) {
-    if (!isRoomDraftId(options.sleeper)) {
-        return context.usageError("--sleeper takes the room's draft id (digits)");
+    if (!options.sleeperUser.empty()) {
+        return listUserDrafts(context, options);
+    }
+    const std::optional<RoomLink> link = roomOf(context, options);
+    if (!link) {
+        return context.exitCode;
     }
     if (!context.loadDraftArgument(options.draft)) {
+        return kExitFailed;
+    }
+    if (options.stop) {
+        // After --once, or a follower that was killed: the banner goes back to the draft's own,
+        // whichever room it followed.
+        return CliContext::statusOf(
+            saveChoices(context, options) &&
+            markFollowing(context.state, linkedRoom(context.state).value_or(*link), false));
+    }
+    if (!linkRoom(context.state, *link)) {
         return kExitFailed;
     }
     if (!saveChoices(context, options)) {
         return context.exitCode;
     }
-    if (options.stop) {
-        // After --once, or a follower that was killed: the banner goes back to the draft's own.
-        return CliContext::statusOf(markFollowing(context.state, options.sleeper, false));
+    if (!options.cookies.empty() && !keepCookies(context, options.cookies)) {
+        return context.exitCode;
     }
     CurlTransfer transfer;
+    SystemFollowClock clock;
+    const std::unique_ptr<Room> room =
+        openRoom(transfer, *link,
+                 {context.state.dataFolder, context.state.draftSettings->template_id,
+                  [&clock] { return clock.epochMilliseconds(); }});
+    if (options.teams) {
+        return listRoomTeams(context, *room);
+    }
     if (options.once) {
-        SleeperRoom room(transfer, options.sleeper);
-        const FollowSync sync = followDraft(context.state, context.dialogs, room);
+        const FollowSync sync = followDraft(context.state, context.dialogs, *room);
         writeSync(context, sync);
         return CliContext::statusOf(sync.outcome == FollowSync::Outcome::Synced);
     }
-    SystemFollowClock clock;
-    SleeperRoom room(transfer, options.sleeper, sleeperBaseUrl(),
-                     [&clock] { return clock.epochMilliseconds(); });
     FollowStatus::State shown = FollowStatus::State::Following;
+    std::string shownNote;
     FollowLoop::Events events;
     events.synced = [&context](const FollowSync& sync) { writeSync(context, sync); };
-    events.status = [&context, &clock, &shown](const FollowStatus& status) {
-        if (status.state != shown || status.state == FollowStatus::State::Waiting) {
+    events.status = [&context, &clock, &shown, &shownNote](const FollowStatus& status) {
+        if (status.state != shown || status.state == FollowStatus::State::Waiting ||
+            status.note != shownNote) {
             context.err << followStatusLine(status, clock.now()) << '\n';
             shown = status.state;
+            shownNote = status.note;
         }
     };
     const InterruptStops interrupt;
-    FollowLoop loop(context.state, context.dialogs, room, clock, events);
+    FollowLoop loop(context.state, context.dialogs, *room, clock, events);
     const FollowStatus status = loop.run(interrupted);
     return CliContext::statusOf(status.state == FollowStatus::State::Complete ||
                                 status.state == FollowStatus::State::Stopped);
@@ -193,21 +335,41 @@ void addFollowCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<FollowOptions>();
     CLI::App* follow = app.add_subcommand(
         "follow",
-        "Follow a Sleeper draft room: record every pick made there (player matched by name, team "
-        "and position; team by the roster mapping; first open slot; auction price), a line per "
-        "pick, until the room's draft is complete or Ctrl+C; the address comes from "
-        "QUORVANE_SLEEPER_URL when set");
+        "Follow an online draft room (a Sleeper draft, an ESPN or Fantrax league): record every "
+        "pick made there (player matched by name, team and position; team by the mapping; first "
+        "open slot; auction price), a line per pick, until the room's draft is complete or "
+        "Ctrl+C; the addresses come from QUORVANE_SLEEPER_URL, QUORVANE_ESPN_URL and "
+        "QUORVANE_FANTRAX_URL when set");
     follow->add_option("DRAFT", options->draft, "Draft id or name")->required();
-    follow->add_option("--sleeper", options->sleeper, "The Sleeper draft id")
-        ->required()
-        ->type_name("ID");
+    follow->add_option("--sleeper", options->sleeper, "The Sleeper draft id")->type_name("ID");
+    follow
+        ->add_option("--sleeper-user", options->sleeperUser,
+                     "List the Sleeper user's drafts of the season (id, league, kind, status)")
+        ->type_name("NAME");
+    follow->add_option("--espn", options->espn, "The ESPN league id (with --season)")
+        ->type_name("LEAGUEID");
+    follow
+        ->add_option("--season", options->season,
+                     "ESPN: the year the season ends; --sleeper-user: the year it starts "
+                     "(default: this season)")
+        ->type_name("YEAR");
+    follow
+        ->add_option("--cookies", options->cookies,
+                     "ESPN: a file with espn_s2=... and SWID={...} lines for a private league; "
+                     "kept with the draft, readable only by you")
+        ->type_name("FILE");
+    follow->add_option("--fantrax", options->fantrax, "The Fantrax league id")
+        ->type_name("LEAGUEID");
     follow->add_flag("--once", options->once, "Record what the room has now and exit");
     follow->add_flag("--stop", options->stop,
                      "Mark the draft as no longer followed (the banner shows its own clock)");
+    follow->add_flag("--teams", options->teams,
+                     "List the room's teams, their names and the team of the draft each one is");
     follow
         ->add_option("--map", options->map,
-                     "ROSTER=TEAMID: the room's roster is this team of the draft (saved)")
-        ->type_name("ROSTER=TEAMID");
+                     "ROOMTEAM=TEAMID: the room's team (a Sleeper roster, an ESPN team id, the "
+                     "number --teams shows) is this team of the draft (saved)")
+        ->type_name("ROOMTEAM=TEAMID");
     follow
         ->add_option("--player", options->players,
                      "ROOMPLAYERID=PLAYERID: the room's player is this player (saved)")

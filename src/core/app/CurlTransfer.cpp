@@ -4,11 +4,14 @@
 #include <curl/curl.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace quorvane {
 
@@ -29,13 +32,14 @@ void initialiseCurlOnce() {
 
 struct Body {
     std::string text;
+    std::size_t limit = kTransferBodyLimit;
     bool tooLarge = false;
 };
 
 size_t appendBody(char* data, size_t size, size_t count, void* target) {
     auto* body = static_cast<Body*>(target);
     const size_t bytes = size * count;
-    if (body->text.size() + bytes > kTransferBodyLimit) {
+    if (body->text.size() + bytes > body->limit) {
         body->tooLarge = true;
         return 0;  // makes curl stop the transfer
     }
@@ -107,6 +111,40 @@ std::string withoutQuery(const std::string& url) {
     return url.substr(0, url.find('?'));
 }
 
+// Curl reports a certificate for another host and one nobody trusted under one code; its own
+// words tell them apart ("... does not match target host name", "no alternative certificate
+// subject name matches target host name"), since the host is checked only once the chain passed.
+TransferFailure failureOf(CURLcode result, CURL* handle, const char* errorText, bool tooLarge) {
+    if (tooLarge) {
+        return TransferFailure::TooLarge;
+    }
+    switch (result) {
+        case CURLE_OPERATION_TIMEDOUT:
+            return TransferFailure::TimedOut;
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_RESOLVE_PROXY:
+        case CURLE_COULDNT_CONNECT:
+        case CURLE_SEND_ERROR:
+        case CURLE_RECV_ERROR:
+        case CURLE_GOT_NOTHING:
+        case CURLE_SSL_CONNECT_ERROR:
+            return TransferFailure::NoConnection;
+        case CURLE_PEER_FAILED_VERIFICATION: {
+            long verdict = 0;
+            curl_easy_getinfo(handle, CURLINFO_SSL_VERIFYRESULT, &verdict);
+            return verdict == 0 || std::strstr(errorText, "host name") != nullptr
+                       ? TransferFailure::CertificateHost
+                       : TransferFailure::CertificateUntrusted;
+        }
+        case CURLE_SSL_CACERT_BADFILE:
+            return TransferFailure::CertificateUntrusted;
+        case CURLE_UNSUPPORTED_PROTOCOL:
+            return TransferFailure::NotHttps;
+        default:
+            return TransferFailure::Other;
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> caBundleFromEnvironment() {
@@ -121,15 +159,17 @@ CurlTransfer::CurlTransfer(std::optional<std::string> caBundle, long timeoutSeco
     : m_caBundle(std::move(caBundle)), m_timeoutSeconds(timeoutSeconds) {}
 
 TransferAnswer CurlTransfer::fetch(const std::string& url) {
-    return fetchRequest({url, {}}).answer;
+    return fetchRequest({url, {}, {}, 0}).answer;
 }
 
 RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     const std::string& url = request.url;
     RequestAnswer reply;
     TransferAnswer& answer = reply.answer;
+    answer.address = withoutQuery(url);
     if (!isHttpsUrl(url)) {
         answer.info = "refused a request that is not HTTPS: " + withoutQuery(url);
+        answer.failure = TransferFailure::NotHttps;
         return reply;
     }
     initialiseCurlOnce();
@@ -137,9 +177,13 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
                                                                    &curl_easy_cleanup);
     if (!curl) {
         answer.info = "could not start a transfer";
+        answer.failure = TransferFailure::Other;
         return reply;
     }
     Body body;
+    if (request.bodyLimit > 0) {
+        body.limit = std::min(request.bodyLimit, kTransferBodyLimit);
+    }
     char errorText[CURL_ERROR_SIZE] = {};
     CURL* handle = curl.get();
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
@@ -159,11 +203,23 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     Headers headers;
     curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &readHeader);
     curl_easy_setopt(handle, CURLOPT_HEADERDATA, &headers);
+    std::vector<std::string> lines = request.headers;
+    if (!request.ifNoneMatch.empty()) {
+        lines.push_back("If-None-Match: " + request.ifNoneMatch);
+    }
+    curl_slist* list = nullptr;
+    for (const std::string& line : lines) {
+        curl_slist* longer = curl_slist_append(list, line.c_str());
+        if (longer == nullptr) {
+            curl_slist_free_all(list);
+            answer.info = "could not start a transfer";
+            answer.failure = TransferFailure::Other;
+            return reply;
+        }
+        list = longer;
+    }
     const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> requestHeaders(
-        request.ifNoneMatch.empty()
-            ? nullptr
-            : curl_slist_append(nullptr, ("If-None-Match: " + request.ifNoneMatch).c_str()),
-        &curl_slist_free_all);
+        list, &curl_slist_free_all);
     if (requestHeaders) {
         curl_easy_setopt(handle, CURLOPT_HTTPHEADER, requestHeaders.get());
     }
@@ -171,6 +227,7 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     const CURLcode result = curl_easy_perform(handle);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &answer.status);
     if (result != CURLE_OK) {
+        answer.failure = failureOf(result, handle, errorText, body.tooLarge);
         answer.info = body.tooLarge ? std::string("answer larger than the limit")
                                     : std::string(*errorText != '\0' ? errorText
                                                                      : curl_easy_strerror(result));
@@ -180,6 +237,13 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
     answer.body = std::move(body.text);
     reply.etag = std::move(headers.etag);
     reply.retryAfterSeconds = headers.retryAfterSeconds;
+    if (answer.status >= 300 && answer.status < 400) {
+        const char* location = nullptr;
+        if (curl_easy_getinfo(handle, CURLINFO_REDIRECT_URL, &location) == CURLE_OK &&
+            location != nullptr) {
+            reply.redirect = withoutQuery(location);
+        }
+    }
     answer.info = "HTTP " + std::to_string(answer.status) + " (" + withoutQuery(url) + ")";
     return reply;
 }

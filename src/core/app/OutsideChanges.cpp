@@ -9,8 +9,8 @@ namespace quorvane {
 
 namespace {
 
-// Everything of one draft that a user or an operation of the room changes; the valuation's work
-// tables and figures are left out. Read only after the file changed, so its cost is paid rarely.
+// Everything of one draft that a user or an operation of the room changes, the clock of a room it
+// follows included (its banner); the valuation's work tables and figures are left out. Read only after the file changed, so its cost is paid rarely.
 constexpr const char* kDraftStamp = R"sql(
 select ifnull((select group_concat(x, ' ') from (select playerid || '/' || teamid || '/' ||
             ifnull(pos, '') || '/' || draftorder || '/' || dollars as x from DraftTaken
@@ -27,7 +27,10 @@ select ifnull((select group_concat(x, ' ') from (select playerid || '/' || teami
             from DraftCategory where template_id = ?1 order by categoryid)), '')
     || '|' || ifnull((select group_concat(x, ' ') from (select categoryid || '/' || target as x
             from draftTargets where template_id = ?1 order by categoryid)), '')
-    || '|' || ifnull((select notes from DraftNotes where template_id = ?1), '') as stamp
+    || '|' || ifnull((select notes from DraftNotes where template_id = ?1), '')
+    || '|' || ifnull((select following || '/' || room || '/' || room_draft_id || '/' ||
+            ifnull(room_status, '') || '/' || ifnull(clock_pick_no, '') || '/' ||
+            ifnull(clock_turns_mine, '') from DraftFollow where template_id = ?1), '') as stamp
 )sql";
 
 constexpr const char* kPlayersStamp = R"sql(

@@ -6,7 +6,7 @@
 #include "app/DataStore.h"
 #include "app/ProgramState.h"
 #include "draftconfig/DraftLoader.h"
-#include "follow/SleeperRoom.h"
+#include "follow/OpenRoom.h"
 
 namespace quorvane {
 
@@ -32,9 +32,11 @@ void BackgroundFollow::start(const FollowTarget& target, Events events) {
         } else {
             CurlTransfer transfer;
             SystemFollowClock clock;
-            SleeperRoom room(transfer, target.roomDraftId, sleeperBaseUrl(),
-                             [&clock] { return clock.epochMilliseconds(); });
-            FollowLoop loop(state, dialogs, room, clock, {events.synced, events.status});
+            const std::unique_ptr<Room> room =
+                openRoom(transfer, target.room, {target.dataFolder, target.templateId, [&clock] {
+                                                     return clock.epochMilliseconds();
+                                                 }});
+            FollowLoop loop(state, dialogs, *room, clock, {events.synced, events.status});
             status = loop.run(m_stop);
         }
         m_running = false;

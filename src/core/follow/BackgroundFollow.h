@@ -32,12 +32,12 @@ class RelayedDialogs final : public UserDialogs {
     Message m_message;
 };
 
-// What a follower in the background needs to find the draft: the database and the draft.
+// What a follower in the background needs to find the draft and its room.
 struct FollowTarget {
     std::string dataFolder;
     int templateId = 0;
     int projectionYear = 0;
-    std::string roomDraftId;
+    RoomLink room;
 };
 
 // Follows a room on a thread of its own with its own connection to the database, so that the

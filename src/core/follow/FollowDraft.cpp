@@ -8,9 +8,10 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "follow/Room.h"
+#include "follow/RoomAnswerCheck.h"
 #include "follow/RoomAnswersYes.h"
 #include "follow/RoomOrder.h"
-#include "follow/SleeperRoom.h"
 #include "projections/StoredPlayers.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
@@ -46,14 +47,6 @@ const DraftTeam* teamWithId(const DraftSettings& draft, int teamid) {
         }
     }
     return nullptr;
-}
-
-int rosterOfSlot(const RoomDraft& draft, int slot) {
-    if (draft.slotToRoster.empty()) {
-        return slot;
-    }
-    const auto found = draft.slotToRoster.find(slot);
-    return found == draft.slotToRoster.end() ? 0 : found->second;
 }
 
 // Position flags in the matcher's order PG, SG, PF, SF, C from the room's "PG", "G-F", "SF,PF".
@@ -114,7 +107,7 @@ class SeasonMatcher {
             return result;
         }
         if (found.size() > 1) {
-            if (const auto byTeam = PlayerNameMatcher::decideByTeam(found, pick.team);
+            if (const auto byTeam = PlayerNameMatcher::decideByTeam(found, pick.proTeam);
                 !byTeam.empty()) {
                 found = byTeam;
             }
@@ -226,11 +219,12 @@ bool storeClock(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draf
 
 class Sync {
   public:
-    Sync(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
+    Sync(ProgramState& state, UserDialogs& dialogs, const RoomLink& room, const RoomDraft& draft,
          const std::vector<RoomPick>& picks)
         : m_state(state),
           m_dialogs(dialogs),
           m_yes(dialogs, state.dbConnection.log()),
+          m_room(room),
           m_draft(draft),
           m_picks(picks) {}
 
@@ -243,7 +237,7 @@ class Sync {
         }
         m_mapping = *mapping;
         m_named = *named;
-        m_result.clock = roomClockOf(m_state, m_draft, m_picks, m_mapping);
+        m_result.clock = roomClockOf(m_state, m_room, m_draft, m_picks, m_mapping);
         if (!undoVanishedPicks(*followed)) {
             return m_result;
         }
@@ -374,11 +368,13 @@ class Sync {
         if (!playerid) {
             return false;
         }
-        const auto mapped = m_mapping.find(pick.rosterId);
+        const auto mapped = m_mapping.find(pick.team);
         const int teamid = mapped == m_mapping.end() ? 0 : mapped->second;
         if (teamWithId(*m_state.draftSettings, teamid) == nullptr) {
+            std::string label = pick.teamLabel.empty() ? "a team" : pick.teamLabel;
+            label[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(label[0])));
             m_dialogs.showMessage(kFollowTitle,
-                                  "Roster " + std::to_string(pick.rosterId) +
+                                  label +
                                       " of the room is mapped to no team of this draft. Map it "
                                       "to a team to record pick " +
                                       std::to_string(pick.pickNo) + ".",
@@ -395,7 +391,9 @@ class Sync {
         synced.playerid = *playerid;
         synced.teamid = teamid;
         synced.keeper = pick.isKeeper;
-        synced.dollars = auction ? pick.amount.value_or(m_state.draftSettings->minbid) : 0.0;
+        // A room that gives no auction prices leaves the price to the user: $0 until he sets it.
+        const double unpriced = m_draft.auction() ? 0.0 : m_state.draftSettings->minbid;
+        synced.dollars = auction ? pick.amount.value_or(unpriced) : 0.0;
         const auto slot = preselectSlot(m_state, *playerid, teamid);
         if (!slot) {
             failed(" 95014 error: could not choose the slot of a room pick");
@@ -455,6 +453,7 @@ class Sync {
     ProgramState& m_state;
     UserDialogs& m_dialogs;
     RoomAnswersYes m_yes;
+    const RoomLink& m_room;
     const RoomDraft& m_draft;
     const std::vector<RoomPick>& m_picks;
     SeasonMatcher m_matcher;
@@ -466,10 +465,10 @@ class Sync {
 
 }  // namespace
 
-RoomClock roomClockOf(const ProgramState& state, const RoomDraft& draft,
+RoomClock roomClockOf(const ProgramState& state, const RoomLink& room, const RoomDraft& draft,
                       const std::vector<RoomPick>& picks, const std::map<int, int>& mapping) {
     RoomClock clock;
-    clock.roomDraftId = draft.draftId;
+    clock.link = room;
     clock.status = draft.status;
     clock.teams = draft.teams;
     clock.roomPicks = static_cast<int>(picks.size());
@@ -477,17 +476,17 @@ RoomClock roomClockOf(const ProgramState& state, const RoomDraft& draft,
         return clock;
     }
     clock.pickNo = firstOpenPick(draft, picks);
-    const auto teamOf = [&](int slot) {
-        const auto found = mapping.find(rosterOfSlot(draft, slot));
+    const auto ourTeam = [&](int roomTeam) {
+        const auto found = mapping.find(roomTeam);
         return found == mapping.end() ? 0 : found->second;
     };
-    clock.teamid = clock.pickNo > 0 ? teamOf(slotOfPick(draft, clock.pickNo)) : 0;
+    clock.teamid = clock.pickNo > 0 ? ourTeam(teamOfPick(draft, clock.pickNo)) : 0;
     const int mine = state.draftSettings ? myTeamId(state) : 0;
-    for (int slot = 1; mine > 0 && slot <= draft.teams; ++slot) {
-        if (teamOf(slot) != mine) {
+    for (const auto& [roomTeam, teamid] : mapping) {
+        if (mine <= 0 || teamid != mine) {
             continue;
         }
-        const int turns = turnsUntilSlot(draft, picks, slot);
+        const int turns = turnsUntilTeam(draft, picks, roomTeam);
         if (turns >= 0 && (clock.turnsMine < 0 || turns < clock.turnsMine)) {
             clock.turnsMine = turns;
         }
@@ -495,33 +494,48 @@ RoomClock roomClockOf(const ProgramState& state, const RoomDraft& draft,
     return clock;
 }
 
-FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
-                         const std::vector<RoomPick>& picks) {
+FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLink& room,
+                         const RoomDraft& draft, const std::vector<RoomPick>& picks) {
+    FollowSync refused;
+    refused.outcome = FollowSync::Outcome::Failed;
     if (!state.draftSettings) {
-        FollowSync none;
-        none.outcome = FollowSync::Outcome::Failed;
-        return none;
+        return refused;
     }
-    return Sync(state, dialogs, draft, picks).run();
+    // A room that does not say how many rounds it has is held to the draft's own.
+    RoomDraft sized = draft;
+    sized.rounds = roomRounds(draft, state.draftSettings->rounds());
+    CheckedAnswer checked =
+        checkRoomAnswer(sized, picks, sized.rounds, state.draftSettings->dollars);
+    if (!checked.problem.empty()) {
+        state.dbConnection.log().writeEntry(" follow: refused the answer of " + room.title() +
+                                            ": " + checked.problem);
+        dialogs.showMessage(kFollowTitle, refusedAnswerText(room.title(), checked.problem),
+                            MessageIcon::Exclamation);
+        refused.problem = checked.problem;
+        return refused;
+    }
+    return Sync(state, dialogs, room, sized, checked.picks).run();
 }
 
-FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, SleeperRoom& room) {
+FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room) {
     FollowSync result;
     result.outcome = FollowSync::Outcome::Failed;
-    if (!state.draftSettings || !markFollowing(state, room.draftId(), true)) {
+    if (!state.draftSettings || !markFollowing(state, room.link(), true)) {
         return result;
     }
     const RoomRead<RoomDraft> draft = room.readDraft();
     if (!draft.value) {
-        room.reportUnreadable(dialogs, state.dbConnection.log(), draft.reply);
+        reportRoomUnreadable(dialogs, state.dbConnection.log(), draft.reply);
+        result.problem = draft.reply.message;
         return result;
     }
     const RoomRead<std::vector<RoomPick>> picks = room.readPicks();
     if (!picks.value) {
-        room.reportUnreadable(dialogs, state.dbConnection.log(), picks.reply);
+        reportRoomUnreadable(dialogs, state.dbConnection.log(), picks.reply);
+        result.problem = picks.reply.message;
         return result;
     }
-    return syncRoomPicks(state, dialogs, *draft.value, *picks.value);
+    return syncRoomPicks(state, dialogs, room.link(), *draft.value, *picks.value);
 }
 
 }  // namespace quorvane

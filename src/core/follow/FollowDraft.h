@@ -12,7 +12,7 @@ namespace quorvane {
 
 struct ProgramState;
 class UserDialogs;
-class SleeperRoom;
+class Room;
 
 // A room pick whose player the names did not decide: nobody fits (no candidates) or several do.
 struct UnmatchedPick {
@@ -42,25 +42,28 @@ struct FollowSync {
     std::vector<SyncedPick> undone;
     std::vector<std::string> reports;  // picks undone in the room that stay here, mismatches
     std::optional<UnmatchedPick> unmatched;
+    std::string problem;  // what was wrong with an answer that was refused whole
     RoomClock clock;
 };
 
-// The clock as the room has it: its first open pick, that pick's slot through the mapping to
-// our team, and the turns until the user's team picks.
-RoomClock roomClockOf(const ProgramState& state, const RoomDraft& draft,
+// The clock as the room has it: its first open pick, the room's team that makes it through the
+// mapping to our team, and the turns until the user's team picks.
+RoomClock roomClockOf(const ProgramState& state, const RoomLink& room, const RoomDraft& draft,
                       const std::vector<RoomPick>& picks, const std::map<int, int>& mapping);
 
-// Brings the open draft in line with the room's picks: picks undone in the room are undone
-// here when they are our last one (otherwise reported once), then every pick not yet recorded
-// is recorded in pick-number order, each in one transaction through the operation a typed pick
+// Brings the open draft in line with the room's picks. First the whole answer is judged
+// (checkRoomAnswer): one that cannot be followed is refused with a message naming the room and
+// what was wrong, and nothing of it is recorded. Then picks undone in the room are undone here
+// when they are our last one (otherwise reported once), and every pick not yet recorded is
+// recorded in pick-number order, each in one transaction through the operation a typed pick
 // uses (keepers through the keeper operation); the turn is set to the room's. Stops at a pick
 // whose player the names do not decide, or after a failure that was reported.
-FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
-                         const std::vector<RoomPick>& picks);
+FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLink& room,
+                         const RoomDraft& draft, const std::vector<RoomPick>& picks);
 
 // Reads the room's draft and picks and syncs them (syncRoomPicks). The open draft is marked as
-// followed from `roomDraftId`. A room that cannot be read ends with Failed after the reason was
+// followed from the room. A room that cannot be read ends with Failed after the reason was
 // shown.
-FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, SleeperRoom& room);
+FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room);
 
 }  // namespace quorvane

@@ -3,7 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "follow/FollowStore.h"
-#include "follow/SleeperRoom.h"
+#include "follow/Room.h"
 
 namespace quorvane {
 
@@ -19,6 +19,7 @@ std::string picksText(int picks) {
 
 std::string followStatusLine(const FollowStatus& status, FollowClock::TimePoint now) {
     using State = FollowStatus::State;
+    const std::string note = status.note.empty() ? std::string() : kDot + status.note;
     switch (status.state) {
         case State::Following: {
             std::string line = "Following" + std::string(kDot) + picksText(status.roomPicks);
@@ -28,7 +29,7 @@ std::string followStatusLine(const FollowStatus& status, FollowClock::TimePoint 
                 line += std::string(kDot) + "last change " +
                         std::to_string(std::max<long long>(ago.count(), 0)) + " s ago";
             }
-            return line;
+            return line + note;
         }
         case State::Waiting:
             return "Waiting " + std::to_string(status.backOff ? status.backOff->count() : 0) +
@@ -40,7 +41,7 @@ std::string followStatusLine(const FollowStatus& status, FollowClock::TimePoint 
         case State::NeedsPlayer:
             return "Stopped at " + status.detail;
         case State::Complete:
-            return "Draft complete" + std::string(kDot) + picksText(status.roomPicks);
+            return "Draft complete" + std::string(kDot) + picksText(status.roomPicks) + note;
         case State::Failed:
             return "Stopped" + std::string(kDot) + status.detail;
         case State::Stopped:
@@ -49,14 +50,14 @@ std::string followStatusLine(const FollowStatus& status, FollowClock::TimePoint 
     return "Stopped";
 }
 
-FollowLoop::FollowLoop(ProgramState& state, UserDialogs& dialogs, SleeperRoom& room,
-                       FollowClock& clock, Events events)
+FollowLoop::FollowLoop(ProgramState& state, UserDialogs& dialogs, Room& room, FollowClock& clock,
+                       Events events)
     : m_state(state),
       m_dialogs(dialogs),
       m_room(room),
       m_clock(clock),
       m_events(std::move(events)),
-      m_schedule(clock.now()) {}
+      m_schedule(clock.now(), room.pollInterval()) {}
 
 void FollowLoop::tell(FollowStatus::State state) {
     m_status.state = state;
@@ -81,12 +82,12 @@ std::optional<FollowStatus> FollowLoop::readPicksAndSync(const RoomDraft& draft)
         return std::nullopt;
     }
     if (!picks.value) {
-        SleeperRoom::reportUnreadable(m_dialogs, m_state.dbConnection.log(), picks.reply);
-        m_status.detail = picks.reply.info;
+        reportRoomUnreadable(m_dialogs, m_state.dbConnection.log(), picks.reply);
+        m_status.detail = picks.reply.message;
         tell(FollowStatus::State::Failed);
         return m_status;
     }
-    const FollowSync sync = syncRoomPicks(m_state, m_dialogs, draft, *picks.value);
+    const FollowSync sync = syncRoomPicks(m_state, m_dialogs, m_room.link(), draft, *picks.value);
     m_status.roomPicks = static_cast<int>(picks.value->size());
     if (!m_status.lastChange || !sync.recorded.empty() || !sync.undone.empty()) {
         m_status.lastChange = m_clock.now();
@@ -103,7 +104,9 @@ std::optional<FollowStatus> FollowLoop::readPicksAndSync(const RoomDraft& draft)
         return m_status;
     }
     if (sync.outcome == FollowSync::Outcome::Failed) {
-        m_status.detail = "a pick could not be recorded";
+        m_status.detail = sync.problem.empty()
+                              ? std::string("a pick could not be recorded")
+                              : refusedAnswerText(m_room.link().title(), sync.problem);
         tell(FollowStatus::State::Failed);
         return m_status;
     }
@@ -111,7 +114,7 @@ std::optional<FollowStatus> FollowLoop::readPicksAndSync(const RoomDraft& draft)
 }
 
 FollowStatus FollowLoop::run(const std::atomic<bool>& stop) {
-    if (!m_state.draftSettings || !markFollowing(m_state, m_room.draftId(), true)) {
+    if (!m_state.draftSettings || !markFollowing(m_state, m_room.link(), true)) {
         m_status.detail = "the draft could not be marked as followed";
         tell(FollowStatus::State::Failed);
         return m_status;
@@ -129,8 +132,8 @@ FollowStatus FollowLoop::run(const std::atomic<bool>& stop) {
             continue;
         }
         if (read.reply.kind == RoomReply::Kind::Refused) {
-            SleeperRoom::reportUnreadable(m_dialogs, m_state.dbConnection.log(), read.reply);
-            m_status.detail = read.reply.info;
+            reportRoomUnreadable(m_dialogs, m_state.dbConnection.log(), read.reply);
+            m_status.detail = read.reply.message;
             tell(FollowStatus::State::Failed);
             ended = m_status;
             break;
@@ -139,6 +142,7 @@ FollowStatus FollowLoop::run(const std::atomic<bool>& stop) {
             picksWanted = picksWanted || !draft || draft->lastPicked != read.value->lastPicked ||
                           draft->status != read.value->status;
             draft = read.value;
+            m_status.note = draft->note;
         }
         if (!draft) {
             // A 304 before any draft was read: ask again without waiting for a change.
@@ -167,7 +171,7 @@ FollowStatus FollowLoop::run(const std::atomic<bool>& stop) {
         }
         tell(FollowStatus::State::Following);
     }
-    markFollowing(m_state, m_room.draftId(), false);
+    markFollowing(m_state, m_room.link(), false);
     if (!ended) {
         tell(FollowStatus::State::Stopped);
         return m_status;

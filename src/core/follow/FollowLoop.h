@@ -13,7 +13,7 @@ namespace quorvane {
 
 struct ProgramState;
 class UserDialogs;
-class SleeperRoom;
+class Room;
 
 // Where a follower stands, for its status line.
 struct FollowStatus {
@@ -24,16 +24,18 @@ struct FollowStatus {
     std::optional<PollSchedule::Seconds> backOff;
     long lastHttpStatus = 0;
     std::string detail;  // the pick a NeedsPlayer stopped at, or why it failed
+    std::string note;    // what the room wants the user to know ("ESPN has not published ...")
 };
 
 // "Following · 37 picks · last change 2 s ago", "Waiting 12 s · the room answered 429 · 37
-// picks", "Draft complete · 156 picks", "Stopped at pick 14 · ...", "Stopped".
+// picks", "Draft complete · 156 picks", "Stopped at pick 14 · ...", "Stopped"; the room's note
+// after a following or complete line.
 std::string followStatusLine(const FollowStatus& status, FollowClock::TimePoint now);
 
 // Follows the room until its draft is complete, a pick needs the user, a failure, or `stop`:
-// reads the draft on the schedule, the picks only when its last pick time or status changed
-// (or an earlier read of them failed), and syncs them. The draft is marked as followed while it
-// runs.
+// reads the draft on the schedule (the room's interval), the picks only when its last pick or
+// status changed (or an earlier read of them failed), and syncs them. The draft is marked as
+// followed while it runs.
 class FollowLoop {
   public:
     struct Events {
@@ -41,7 +43,7 @@ class FollowLoop {
         std::function<void(const FollowStatus&)> status;  // whenever the state changes
     };
 
-    FollowLoop(ProgramState& state, UserDialogs& dialogs, SleeperRoom& room, FollowClock& clock,
+    FollowLoop(ProgramState& state, UserDialogs& dialogs, Room& room, FollowClock& clock,
                Events events);
 
     FollowStatus run(const std::atomic<bool>& stop);
@@ -53,7 +55,7 @@ class FollowLoop {
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
-    SleeperRoom& m_room;
+    Room& m_room;
     FollowClock& m_clock;
     Events m_events;
     PollSchedule m_schedule;

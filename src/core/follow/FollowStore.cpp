@@ -17,6 +17,13 @@ int draftOf(const ProgramState& state) {
     return state.draftSettings ? state.draftSettings->template_id : 0;
 }
 
+// A room kind this program no longer knows reads as Sleeper, the only one older files hold.
+RoomLink linkOf(Recordset& row) {
+    return {roomKindOfKey(row.getText("room")).value_or(RoomKind::Sleeper),
+            row.getText("room_draft_id"),
+            row.isNull("room_season") ? 0 : static_cast<int>(row.getInt("room_season"))};
+}
+
 }  // namespace
 
 std::optional<RoomClock> readRoomClock(ProgramState& state) {
@@ -25,15 +32,15 @@ std::optional<RoomClock> readRoomClock(ProgramState& state) {
     }
     Recordset row;
     if (!openRecordset(row, state.dbConnection,
-                       "select room_draft_id, room_status, room_teams, room_picks, clock_pick_no, "
-                       "clock_teamid, clock_turns_mine from DraftFollow where template_id = ? and "
-                       "following = 1",
+                       "select room, room_draft_id, room_season, room_status, room_teams, "
+                       "room_picks, clock_pick_no, clock_teamid, clock_turns_mine from DraftFollow "
+                       "where template_id = ? and following = 1",
                        {id(draftOf(state))}) ||
         row.eof()) {
         return std::nullopt;
     }
     RoomClock clock;
-    clock.roomDraftId = row.getText("room_draft_id");
+    clock.link = linkOf(row);
     clock.status = row.getText("room_status");
     clock.teams = static_cast<int>(row.getInt("room_teams"));
     clock.roomPicks = static_cast<int>(row.getInt("room_picks"));
@@ -44,28 +51,60 @@ std::optional<RoomClock> readRoomClock(ProgramState& state) {
     return clock;
 }
 
-std::string linkedRoomDraftId(ProgramState& state) {
+std::optional<RoomLink> linkedRoom(ProgramState& state) {
     Recordset row;
     if (!state.draftSettings ||
         !openRecordset(row, state.dbConnection,
-                       "select room_draft_id from DraftFollow where template_id = ?",
+                       "select room, room_draft_id, room_season from DraftFollow where "
+                       "template_id = ?",
                        {id(draftOf(state))}) ||
         row.eof()) {
-        return {};
+        return std::nullopt;
     }
-    return row.getText("room_draft_id");
+    return linkOf(row);
 }
 
-bool markFollowing(ProgramState& state, const std::string& roomDraftId, bool following) {
+namespace {
+
+// What the draft kept of another room means nothing in this one: the record of which room pick
+// is which pick here would undo picks the new room never made, and another kind of room numbers
+// its teams and players otherwise. The picks themselves stay. Inside the caller's transaction.
+bool forgetOtherRoom(ProgramState& state, const RoomLink& room) {
+    const std::optional<RoomLink> linked = linkedRoom(state);
+    if (!linked || *linked == room) {
+        return true;
+    }
+    const SqlParams draft{id(draftOf(state))};
+    if (!executeSql(state.dbConnection, "delete from DraftFollowPicks where template_id = ?",
+                    draft)) {
+        return false;
+    }
+    return linked->kind == room.kind ||
+           (executeSql(state.dbConnection, "delete from DraftFollowRosters where template_id = ?",
+                       draft) &&
+            executeSql(state.dbConnection, "delete from DraftFollowPlayers where template_id = ?",
+                       draft));
+}
+
+}  // namespace
+
+bool linkRoom(ProgramState& state, const RoomLink& room) {
+    const std::optional<RoomLink> linked = linkedRoom(state);
+    return (linked && *linked == room) || markFollowing(state, room, false);
+}
+
+bool markFollowing(ProgramState& state, const RoomLink& room, bool following) {
     TransactionGuard transaction(state.dbConnection);
     const SqlValue flag = id(following ? 1 : 0);
-    if (!executeSql(
+    if (!forgetOtherRoom(state, room) ||
+        !executeSql(
             state.dbConnection,
-            "insert into DraftFollow (template_id, room, room_draft_id, following) values "
-            "(?, ?, ?, ?) on conflict (template_id) do update set following = "
-            "excluded.following, clock_pick_no = iif(room_draft_id = excluded.room_draft_id, "
-            "clock_pick_no, null), room_draft_id = excluded.room_draft_id, room = excluded.room",
-            {id(draftOf(state)), std::string(kSleeperRoom), roomDraftId, flag})) {
+            "insert into DraftFollow (template_id, room, room_draft_id, room_season, following) "
+            "values (?, ?, ?, ?, ?) on conflict (template_id) do update set following = "
+            "excluded.following, clock_pick_no = iif(room = excluded.room and room_draft_id = "
+            "excluded.room_draft_id, clock_pick_no, null), room_draft_id = "
+            "excluded.room_draft_id, room = excluded.room, room_season = excluded.room_season",
+            {id(draftOf(state)), roomKindKey(room.kind), room.id, id(room.season), flag})) {
         return false;
     }
     return transaction.commit();
@@ -89,15 +128,14 @@ std::map<int, int> defaultRosterMapping(const ProgramState& state, const RoomDra
     for (const DraftTeam& team : state.draftSettings->draftTeams) {
         teamAt[team.draftposition] = team.teamid;
     }
-    std::map<int, int> slotToRoster = draft.slotToRoster;
-    if (slotToRoster.empty()) {
-        for (int slot = 1; slot <= draft.teams; ++slot) {
-            slotToRoster[slot] = slot;
-        }
+    for (const int roomTeam : draft.listedTeams()) {
+        mapping[roomTeam] = 0;
     }
-    for (const auto& [slot, roster] : slotToRoster) {
-        const auto team = teamAt.find(slot);
-        mapping[roster] = team == teamAt.end() ? 0 : team->second;
+    for (std::size_t at = 0; at < draft.order.size(); ++at) {
+        const auto team = teamAt.find(static_cast<int>(at) + 1);
+        if (draft.order[at] != 0) {
+            mapping[draft.order[at]] = team == teamAt.end() ? 0 : team->second;
+        }
     }
     return mapping;
 }

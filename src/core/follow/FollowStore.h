@@ -12,11 +12,9 @@ namespace quorvane {
 
 struct ProgramState;
 
-inline constexpr const char* kSleeperRoom = "sleeper";
-
 // What the room said about the clock at the last sync of the open draft, while it is followed.
 struct RoomClock {
-    std::string roomDraftId;
+    RoomLink link;
     std::string status;
     int teams = 0;
     int roomPicks = 0;   // picks the room has made, keepers included
@@ -29,19 +27,24 @@ struct RoomClock {
 // failed read (logged).
 std::optional<RoomClock> readRoomClock(ProgramState& state);
 
-// The room draft the open draft was last linked to, followed now or not; empty when none (or
-// after a failed read, logged).
-std::string linkedRoomDraftId(ProgramState& state);
+// The room the open draft was last linked to, followed now or not; nullopt when none (or after
+// a failed read, logged).
+std::optional<RoomLink> linkedRoom(ProgramState& state);
 
-// Marks the open draft as followed from the room's draft (or no longer followed). False after a
-// failed write (logged).
-bool markFollowing(ProgramState& state, const std::string& roomDraftId, bool following);
+// Marks the open draft as followed from the room (or no longer followed). A draft linked to
+// another room until now forgets which room pick was which of its picks (so none is undone for
+// a room that never made it), and for another kind of room also the saved mapping and named
+// players; its picks stay. False after a failed write (logged).
+bool markFollowing(ProgramState& state, const RoomLink& room, bool following);
+// Links the open draft to the room, not yet followed, unless it is linked to it already: the
+// first thing once the user has chosen a room, so that the choices he then saves for it stay.
+bool linkRoom(ProgramState& state, const RoomLink& room);
 // Stores what the room said about the clock. Runs inside the caller's transaction.
 bool saveRoomClock(ProgramState& state, const RoomClock& clock);
 
-// The room's rosters and our teams: by default roster r is our team at the draft position of
-// the slot the room gives roster r (a room without slots: roster r at position r); every line
-// the user saved for the draft replaces its default. roster id -> teamid.
+// The room's teams and ours: by default the room's team at draft position k of its first round
+// is our team at draft position k; every line the user saved for the draft replaces its default.
+// room team -> teamid.
 std::map<int, int> defaultRosterMapping(const ProgramState& state, const RoomDraft& draft);
 std::optional<std::map<int, int>> savedRosterMapping(ProgramState& state);
 std::optional<std::map<int, int>> rosterMapping(ProgramState& state, const RoomDraft& draft);

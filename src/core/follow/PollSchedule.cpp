@@ -25,7 +25,8 @@ std::int64_t SystemFollowClock::epochMilliseconds() {
         .count();
 }
 
-PollSchedule::PollSchedule(TimePoint start) : m_planned(start) {}
+PollSchedule::PollSchedule(TimePoint start, Seconds draftInterval)
+    : m_planned(start), m_draftInterval(draftInterval), m_interval(draftInterval) {}
 
 PollSchedule::TimePoint PollSchedule::capAllows(TimePoint wanted) const {
     if (m_calls.size() < kCallsPerWindow) {
@@ -45,7 +46,7 @@ void PollSchedule::callMade(TimePoint at) {
 
 void PollSchedule::answered(TimePoint at, bool playerUp) {
     m_backOff.reset();
-    m_interval = playerUp ? kPlayerUpInterval : kDraftInterval;
+    m_interval = playerUp ? kPlayerUpInterval : m_draftInterval;
     m_planned = at + m_interval;
 }
 

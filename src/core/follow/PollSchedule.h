@@ -28,10 +28,11 @@ class SystemFollowClock final : public FollowClock {
     std::int64_t epochMilliseconds() override;
 };
 
-// When a follower may ask the room next. The draft every 3 s, every second while an auction
-// player is up; after 429, a 5xx or no answer it waits twice the interval, doubling with each
-// further one up to 60 s (longer only when the room says so in Retry-After, at most 10
-// minutes); and never more than 60 requests of any kind within a minute.
+// When a follower may ask the room next. The draft at the room's interval (Sleeper's 3 s),
+// every second while an auction player is up; after 429, a 5xx or no answer it waits twice the
+// interval, doubling with each further one up to 60 s (longer only when the room says so in
+// Retry-After, at most 10 minutes); and never more than 60 requests of any kind within a
+// minute.
 class PollSchedule {
   public:
     using TimePoint = FollowClock::TimePoint;
@@ -44,7 +45,7 @@ class PollSchedule {
     static constexpr Seconds kWindow{60};
     static constexpr std::size_t kCallsPerWindow = 60;
 
-    explicit PollSchedule(TimePoint start);
+    explicit PollSchedule(TimePoint start, Seconds draftInterval = kDraftInterval);
 
     // The moment the next draft request is due (ignoring the cap).
     TimePoint nextDraftCall() const { return m_planned; }
@@ -63,6 +64,7 @@ class PollSchedule {
   private:
     TimePoint m_planned;
     std::optional<Seconds> m_backOff;
+    Seconds m_draftInterval = kDraftInterval;
     Seconds m_interval = kDraftInterval;
     std::deque<TimePoint> m_calls;
 };

@@ -29,7 +29,7 @@ std::string roomClockBanner(const ProgramState& state, const std::vector<DraftPi
     if (!state.draftSettings) {
         return {};
     }
-    std::string room = "following Sleeper draft " + clock.roomDraftId;
+    std::string room = "following " + clock.link.title();
     if (clock.status == "paused") {
         room += ", paused";
     }

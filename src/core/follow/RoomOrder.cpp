@@ -50,7 +50,17 @@ int firstOpenPick(const RoomDraft& draft, const std::vector<RoomPick>& picks) {
     return 0;
 }
 
-int turnsUntilSlot(const RoomDraft& draft, const std::vector<RoomPick>& picks, int slot) {
+int teamOfPick(const RoomDraft& draft, int pickNo) {
+    if (const auto held = draft.heldBy.find(pickNo); held != draft.heldBy.end()) {
+        return held->second;
+    }
+    const int slot = slotOfPick(draft, pickNo);
+    return slot >= 1 && slot <= static_cast<int>(draft.order.size())
+               ? draft.order[static_cast<std::size_t>(slot - 1)]
+               : 0;
+}
+
+int turnsUntilTeam(const RoomDraft& draft, const std::vector<RoomPick>& picks, int team) {
     const std::set<int> made = madePicks(picks);
     int turns = 0;
     for (int pickNo = firstOpenPick(draft, picks); pickNo > 0 && pickNo <= lastPick(draft);
@@ -58,7 +68,7 @@ int turnsUntilSlot(const RoomDraft& draft, const std::vector<RoomPick>& picks, i
         if (made.count(pickNo) != 0) {
             continue;
         }
-        if (slotOfPick(draft, pickNo) == slot) {
+        if (teamOfPick(draft, pickNo) == team) {
             return turns;
         }
         ++turns;

@@ -20,8 +20,12 @@ int slotOfPick(const RoomDraft& draft, int pickNo);
 // 0 when every pick of every round is made.
 int firstOpenPick(const RoomDraft& draft, const std::vector<RoomPick>& picks);
 
-// Turns from the pick on the clock until the slot picks (0 when it is on the clock); -1 when it
-// has no open pick left. Keepers already placed ahead are passed over.
-int turnsUntilSlot(const RoomDraft& draft, const std::vector<RoomPick>& picks, int slot);
+// The room's team that makes a pick: the one holding it when the room lists its picks (trades
+// included), else the team at its slot in the first round's order; 0 when neither says.
+int teamOfPick(const RoomDraft& draft, int pickNo);
+
+// Turns from the pick on the clock until the room's team picks (0 when it is on the clock); -1
+// when it has no open pick left. Keepers already placed ahead are passed over.
+int turnsUntilTeam(const RoomDraft& draft, const std::vector<RoomPick>& picks, int team);
 
 }  // namespace quorvane

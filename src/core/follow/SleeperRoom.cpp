@@ -4,10 +4,6 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
-#include <cstdlib>
-
-#include "app/UserDialogs.h"
-#include "store/Log.h"
 
 namespace quorvane {
 
@@ -19,46 +15,10 @@ std::int64_t systemMilliseconds() {
         .count();
 }
 
-RoomReply replyOf(const RequestAnswer& request) {
-    const TransferAnswer& answer = request.answer;
-    RoomReply reply;
-    reply.status = answer.status;
-    reply.retryAfterSeconds = request.retryAfterSeconds;
-    reply.info = answer.info;
-    if (answer.status == 304) {
-        reply.kind = RoomReply::Kind::Unchanged;
-    } else if (answer.status == 0 || answer.status == 429 || answer.status >= 500) {
-        reply.kind = RoomReply::Kind::Throttled;
-    } else if (answer.status == 200) {
-        reply.kind = RoomReply::Kind::Fresh;
-    }
-    return reply;
-}
-
-template <class T, class Parse>
-RoomRead<T> readAnswer(const RequestAnswer& request, Parse parse) {
-    const TransferAnswer& answer = request.answer;
-    RoomRead<T> read;
-    read.reply = replyOf(request);
-    if (read.reply.kind == RoomReply::Kind::Fresh) {
-        read.value = parse(answer.body);
-        if (!read.value) {
-            read.reply.kind = RoomReply::Kind::Refused;
-            read.reply.info = "the answer is not what the room sends (" + answer.info + ")";
-        }
-    }
-    return read;
-}
-
 }  // namespace
 
 std::string sleeperBaseUrl() {
-    const char* value = std::getenv("QUORVANE_SLEEPER_URL");
-    std::string base = value != nullptr && *value != '\0' ? value : kSleeperBaseUrl;
-    while (!base.empty() && base.back() == '/') {
-        base.pop_back();
-    }
-    return base;
+    return roomBaseUrl("QUORVANE_SLEEPER_URL", kSleeperBaseUrl);
 }
 
 bool isRoomDraftId(const std::string& text) {
@@ -67,79 +27,111 @@ bool isRoomDraftId(const std::string& text) {
                        [](unsigned char c) { return std::isdigit(c) != 0; });
 }
 
-SleeperRoom::SleeperRoom(UrlTransfer& transfer, std::string draftId, std::string baseUrl,
-                         Milliseconds now)
-    : m_transfer(transfer),
-      m_draftId(std::move(draftId)),
-      m_baseUrl(std::move(baseUrl)),
-      m_now(now ? std::move(now) : Milliseconds(&systemMilliseconds)) {}
-
-std::string SleeperRoom::freshQuery() {
-    // Two requests within one millisecond still get two queries.
-    m_lastQuery = std::max(m_now(), m_lastQuery + 1);
-    return "?_=" + std::to_string(m_lastQuery);
+std::string freshQuery(const RoomMilliseconds& now, std::int64_t& lastQuery) {
+    lastQuery = std::max(now ? now() : systemMilliseconds(), lastQuery + 1);
+    return "_=" + std::to_string(lastQuery);
 }
 
+SleeperRoom::SleeperRoom(UrlTransfer& transfer, std::string draftId, std::string baseUrl,
+                         RoomMilliseconds now)
+    : m_transfer(transfer),
+      m_link{RoomKind::Sleeper, std::move(draftId), 0},
+      m_baseUrl(std::move(baseUrl)),
+      m_now(std::move(now)) {}
+
 RequestAnswer SleeperRoom::get(const std::string& path, const std::string& etag) {
-    try {
-        return m_transfer.fetchRequest({m_baseUrl + path + freshQuery(), etag});
-    } catch (const std::exception& error) {
-        RequestAnswer failed;
-        failed.answer.info = error.what();
-        return failed;
-    }
+    return askRoom(m_transfer, m_baseUrl + path + "?" + freshQuery(m_now, m_lastQuery), {}, etag);
+}
+
+std::string SleeperRoom::notFound() const {
+    return "Sleeper knows no draft with this id. Please check the draft id.";
 }
 
 RoomRead<RoomDraft> SleeperRoom::readDraft() {
-    if (!isRoomDraftId(m_draftId)) {
-        return {std::nullopt, {RoomReply::Kind::Refused, 0, std::nullopt, "not a draft id"}};
+    RoomRead<RoomDraft> read;
+    if (!isRoomDraftId(m_link.id)) {
+        read.reply.info = "not a draft id";
+        read.reply.message = notFound();
+        return read;
     }
-    const RequestAnswer answer = get("/draft/" + m_draftId, m_draftEtag);
-    RoomRead<RoomDraft> read = readAnswer<RoomDraft>(answer, parseRoomDraft);
-    if (read.value) {
+    const RequestAnswer answer = get("/draft/" + m_link.id, m_draftEtag);
+    read.reply = roomReplyOf(m_link.title(), answer, notFound());
+    if (read.reply.kind == RoomReply::Kind::Fresh) {
+        ParsedAnswer<SleeperDraft> parsed = parseSleeperDraft(answer.answer.body);
+        if (!parsed.value) {
+            refuseAnswer(read.reply, m_link.title(), parsed.problem);
+            return read;
+        }
         m_draftEtag = answer.etag;
-        m_lastDraft = read.value;
+        m_lastDraft = std::move(parsed.value);
+        read.value = m_lastDraft->draft;
     } else if (read.reply.kind == RoomReply::Kind::Unchanged) {
-        read.value = m_lastDraft;
-        if (!read.value) {
+        if (!m_lastDraft) {
             // A 304 to a request without our validator is no answer at all.
             read.reply.kind = RoomReply::Kind::Refused;
+            read.reply.message = m_link.title() + " did not answer as expected (HTTP 304).";
+            return read;
         }
+        read.value = m_lastDraft->draft;
     }
     return read;
 }
 
 RoomRead<std::vector<RoomPick>> SleeperRoom::readPicks() {
-    if (!isRoomDraftId(m_draftId)) {
-        return {std::nullopt, {RoomReply::Kind::Refused, 0, std::nullopt, "not a draft id"}};
+    RoomRead<std::vector<RoomPick>> read;
+    if (!isRoomDraftId(m_link.id)) {
+        read.reply.info = "not a draft id";
+        read.reply.message = notFound();
+        return read;
     }
     // No validator here: the picks are asked for only when the draft says they changed.
-    return readAnswer<std::vector<RoomPick>>(get("/draft/" + m_draftId + "/picks", {}),
-                                             parseRoomPicks);
+    const RequestAnswer answer = get("/draft/" + m_link.id + "/picks", {});
+    read.reply = roomReplyOf(m_link.title(), answer, notFound());
+    if (read.reply.kind == RoomReply::Kind::Unchanged) {
+        read.reply.kind = RoomReply::Kind::Refused;
+        read.reply.message = m_link.title() + " did not answer as expected (HTTP 304).";
+    }
+    if (read.reply.kind != RoomReply::Kind::Fresh) {
+        return read;
+    }
+    ParsedAnswer<std::vector<RoomPick>> parsed =
+        parseSleeperPicks(answer.answer.body, m_lastDraft ? m_lastDraft->draft : RoomDraft{});
+    if (!parsed.value) {
+        refuseAnswer(read.reply, m_link.title(), parsed.problem);
+        return read;
+    }
+    read.value = std::move(parsed.value);
+    return read;
 }
 
-std::optional<std::vector<RoomUser>> SleeperRoom::readUsers(const std::string& leagueId) {
-    if (!isRoomDraftId(leagueId)) {
-        return std::nullopt;
+std::optional<std::vector<RoomTeam>> SleeperRoom::readTeams(const RoomDraft& draft) {
+    std::vector<RoomTeam> teams;
+    for (const int roster : draft.listedTeams()) {
+        teams.push_back({roster, {}});
     }
-    const RequestAnswer answer = get("/league/" + leagueId + "/users", {});
-    return answer.answer.status == 200 ? parseRoomUsers(answer.answer.body) : std::nullopt;
-}
-
-void SleeperRoom::reportUnreadable(UserDialogs& dialogs, const Log& log, const RoomReply& reply) {
-    log.writeEntry(" follow: the draft room could not be read : " + reply.info);
-    std::string text;
-    if (reply.status == 404 || reply.status == 400 || reply.info == "not a draft id") {
-        text = "Sleeper knows no draft with this id. Please check the draft id.";
-    } else if (reply.status == 0) {
-        text =
-            "The Sleeper draft room could not be reached. Please check your internet "
-            "connection and try again.";
-    } else {
-        text = "The Sleeper draft room did not answer as expected (HTTP " +
-               std::to_string(reply.status) + "). Please try again in a moment.";
+    if (!isRoomDraftId(draft.leagueId) || !m_lastDraft || m_lastDraft->userSlots.empty()) {
+        return teams;
     }
-    dialogs.showMessage("Follow Online Draft", text, MessageIcon::Exclamation);
+    const RequestAnswer answer = get("/league/" + draft.leagueId + "/users", {});
+    if (answer.answer.status != 200) {
+        return teams;
+    }
+    const auto users = parseSleeperUsers(answer.answer.body);
+    for (const SleeperUser& user : users.value.value_or(std::vector<SleeperUser>{})) {
+        const auto slot = m_lastDraft->userSlots.find(user.userId);
+        if (slot == m_lastDraft->userSlots.end() || slot->second < 1 ||
+            slot->second > static_cast<int>(draft.order.size())) {
+            continue;
+        }
+        const int roster = draft.order[static_cast<std::size_t>(slot->second - 1)];
+        for (RoomTeam& team : teams) {
+            // A name the room could not have meant is left out, not shown.
+            if (team.number == roster && roomTextProblem(user.name).empty()) {
+                team.name = user.name;
+            }
+        }
+    }
+    return teams;
 }
 
 }  // namespace quorvane

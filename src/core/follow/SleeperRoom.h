@@ -7,73 +7,53 @@
 #include <string>
 #include <vector>
 
-#include "app/UrlTransfer.h"
-#include "follow/RoomData.h"
+#include "follow/Room.h"
+#include "follow/SleeperAnswers.h"
 
 namespace quorvane {
-
-class Log;
-class UserDialogs;
 
 inline constexpr const char* kSleeperBaseUrl = "https://api.sleeper.app/v1";
 
 // The room service's address: QUORVANE_SLEEPER_URL when set, else the public one.
 std::string sleeperBaseUrl();
 
-// True for an id the room could have given a draft: digits only.
+// True for an id the room could have given a draft, league or user: digits only.
 bool isRoomDraftId(const std::string& text);
 
-// How one request to the room went.
-struct RoomReply {
-    enum class Kind {
-        Fresh,      // a new answer was read
-        Unchanged,  // 304: the answer is the one read before
-        Throttled,  // 429, a 5xx or no answer at all: try again later, slower
-        Refused,    // another status or an answer that is no draft: trying again will not help
-    };
-    Kind kind = Kind::Refused;
-    long status = 0;
-    std::optional<long> retryAfterSeconds;
-    std::string info;
-};
+// The time a room's request query is made of.
+using RoomMilliseconds = std::function<std::int64_t()>;
 
-template <class T>
-struct RoomRead {
-    std::optional<T> value;  // set when Fresh, and for an unchanged draft the one read before
-    RoomReply reply;
-};
-
-// Reads one draft of the Sleeper room. Every request carries a query that changes
-// (`?_=<milliseconds>`), since the edge would otherwise answer from its cache for 15 s, and the
-// draft request sends the ETag of the last answer so an unchanged draft may answer 304.
-class SleeperRoom {
+// One draft of the Sleeper room. Every request carries a query that changes (`?_=<ms>`), since
+// the edge would otherwise answer from its cache for 15 s, and the draft request sends the ETag
+// of the last answer so an unchanged draft may answer 304. The picks are asked for separately,
+// only when the draft says they changed.
+class SleeperRoom final : public Room {
   public:
-    using Milliseconds = std::function<std::int64_t()>;
-
     SleeperRoom(UrlTransfer& transfer, std::string draftId, std::string baseUrl = sleeperBaseUrl(),
-                Milliseconds now = {});
+                RoomMilliseconds now = {});
 
-    const std::string& draftId() const { return m_draftId; }
-
-    RoomRead<RoomDraft> readDraft();
-    RoomRead<std::vector<RoomPick>> readPicks();
-    // The league's members, for naming the rosters; nullopt when the room gives none.
-    std::optional<std::vector<RoomUser>> readUsers(const std::string& leagueId);
-
-    // Tells the user why the room could not be read and logs what came back.
-    static void reportUnreadable(UserDialogs& dialogs, const Log& log, const RoomReply& reply);
+    const RoomLink& link() const override { return m_link; }
+    RoomRead<RoomDraft> readDraft() override;
+    RoomRead<std::vector<RoomPick>> readPicks() override;
+    // The league's members at their slots: "Downtown Dribblers" for roster 2.
+    std::optional<std::vector<RoomTeam>> readTeams(const RoomDraft& draft) override;
+    std::chrono::seconds pollInterval() const override { return std::chrono::seconds(3); }
 
   private:
     RequestAnswer get(const std::string& path, const std::string& etag);
-    std::string freshQuery();
+    std::string notFound() const;
 
     UrlTransfer& m_transfer;
-    std::string m_draftId;
+    RoomLink m_link;
     std::string m_baseUrl;
-    Milliseconds m_now;
+    RoomMilliseconds m_now;
     std::int64_t m_lastQuery = 0;
     std::string m_draftEtag;
-    std::optional<RoomDraft> m_lastDraft;  // the answer an unchanged (304) draft stands for
+    std::optional<SleeperDraft> m_lastDraft;  // the answer an unchanged (304) draft stands for
 };
+
+// The query that keeps an edge cache from answering: the time in milliseconds, never the same
+// twice (two requests within one millisecond still get two queries).
+std::string freshQuery(const RoomMilliseconds& now, std::int64_t& lastQuery);
 
 }  // namespace quorvane

@@ -278,6 +278,11 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
+// ESPN leagues are read per season, so a followed room carries the season beside its id.
+constexpr const char* kDraftFollowSeason = R"sql(
+ALTER TABLE DraftFollow ADD COLUMN room_season INTEGER;
+)sql";
+
 // Per draft: how far the room strays from the average draft position ("ADP spread"; a draft
 // without a row uses the default), and the practice drafts, each with the draft it was copied
 // from, the seed its opponents draft by and where it started (the last pick it was copied with,
@@ -312,7 +317,8 @@ const std::initializer_list<SchemaStep> kSteps = {
     {2, {kDraftPunts}},
     {3, {kDraftPlayerAdp}},
     {4, {kDraftFollow}},
-    {5, {kDraftPractice}},
+    {5, {kDraftFollowSeason}},
+    {6, {kDraftPractice}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

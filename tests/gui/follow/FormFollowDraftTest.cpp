@@ -6,11 +6,18 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <QSpinBox>
+
 #include "FollowProgram.h"
+#include "RoomAnswersJson.h"
 #include "RoomJson.h"
+#include "RoomService.h"
 #include "SleeperFixture.h"
+#include "follow/EspnCookies.h"
 #include "follow/FollowStore.h"
+#include "follow/RoomBanner.h"
 #include "gui/follow/FormFollowDraft.h"
+#include "room/DraftPicks.h"
 
 using namespace quorvane;
 
@@ -72,6 +79,65 @@ class FormFollowDraftTest : public QObject {
         // Opened again, the window offers the room the draft was linked to.
         gui::FormFollowDraft again(program.state, program.dialogs);
         QCOMPARE(again.findChild<QLineEdit*>("txtRoomDraftId")->text(), QString("2001"));
+    }
+
+    void followsAnEspnLeagueWithThePastedCookiesAndTheBannerNamesIt() {
+        test::RoomService service;
+        const test::AddressForTest address("QUORVANE_ESPN_URL", service.address("/apis/v3"));
+        const std::vector<test::EspnTeamJson> teams{{2, "Downtown Dribblers", "", ""},
+                                                    {7, "", "Hoop", "Dreams"},
+                                                    {1, "Bench", "", ""},
+                                                    {4, "Zone", "", ""}};
+        service.serve("/apis/v3/games/fba/seasons/2019/segments/0/leagues/123456",
+                      test::espnLeagueJson("SNAKE", false, true, {2, 7, 1, 4}, teams,
+                                           {{1, 1, 2, "3112335"}, {2, 1, 7, "3992"}}));
+        service.serve("/apis/v3/games/fba/seasons/2019/players", test::espnSamplePlayers());
+        test::FollowProgram program(4, kDraftTypeSnake);
+        gui::FormFollowDraft form(program.state, program.dialogs);
+        form.show();
+
+        auto* kind = form.findChild<QComboBox*>("cboRoomKind");
+        kind->setCurrentIndex(kind->findText("ESPN"));
+        QVERIFY(form.findChild<QLineEdit*>("txtEspnLeague")->isVisible());
+        QVERIFY(!form.findChild<QLineEdit*>("txtRoomDraftId")->isVisible());
+        form.findChild<QLineEdit*>("txtEspnLeague")->setText("123456");
+        form.findChild<QSpinBox*>("spnEspnSeason")->setValue(2019);
+        form.findChild<QLineEdit*>("txtEspnS2")->setText("AEBsecret");
+        form.findChild<QLineEdit*>("txtSwid")->setText("6E2B1C1D-3A5B-4F0B-9C1D-3A5B4F0B9C1D");
+        form.findChild<QPushButton*>("cmdReadRoom")->click();
+        QVERIFY2(program.dialogs.messages.empty(), program.dialogs.lastText().c_str());
+        auto* mapping = form.findChild<QTableWidget*>("grdRosters");
+        QCOMPARE(mapping->rowCount(), 4);
+        QCOMPARE(mapping->item(0, 0)->text(), QString("Downtown Dribblers (team 2)"));
+        QCOMPARE(mapping->item(1, 0)->text(), QString("Hoop Dreams (team 7)"));
+        QCOMPARE(qobject_cast<QComboBox*>(mapping->cellWidget(0, 1))->currentText(),
+                 QString("Owner 1"));
+        // The pasted cookies were kept with the draft, braces added, and sent.
+        QCOMPARE(loadDraftCookies(program.state.dataFolder, program.draftId)->swid,
+                 std::string("{6E2B1C1D-3A5B-4F0B-9C1D-3A5B4F0B9C1D}"));
+
+        form.findChild<QPushButton*>("cmdStartFollow")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(program.picks().size(), std::size_t{2}, 20000);
+        QCOMPARE(program.picks(),
+                 (std::vector<std::string>{"1:4351>Owner 1/C", "2:3879>Owner 2/G"}));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            liveBanner(program.state,
+                       readDraftPicks(program.state).value_or(std::vector<DraftPick>{}))
+                    .find("following ESPN league 123456") != std::string::npos,
+            10000);
+        QCOMPARE(
+            service
+                .headerValues("/apis/v3/games/fba/seasons/2019/segments/0/leagues/123456", "Cookie")
+                .back(),
+            std::string("espn_s2=AEBsecret; SWID={6E2B1C1D-3A5B-4F0B-9C1D-3A5B4F0B9C1D}"));
+        form.findChild<QPushButton*>("cmdStopFollow")->click();
+        auto* status = form.findChild<QLabel*>("lblFollowStatus");
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Stopped"), 10000);
+
+        gui::FormFollowDraft again(program.state, program.dialogs);
+        QCOMPARE(again.findChild<QComboBox*>("cboRoomKind")->currentText(), QString("ESPN"));
+        QCOMPARE(again.findChild<QLineEdit*>("txtEspnLeague")->text(), QString("123456"));
+        QCOMPARE(again.findChild<QSpinBox*>("spnEspnSeason")->value(), 2019);
     }
 };
 
