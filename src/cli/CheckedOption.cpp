@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CheckedOption.h"
 
+#include <fmt/format.h>
+
 namespace quorvane::cli {
 
 std::optional<double> checkedOption(std::string_view option, std::string_view text,
@@ -10,8 +12,12 @@ std::optional<double> checkedOption(std::string_view option, std::string_view te
     if (reading.ok()) {
         return reading.value;
     }
-    problem = std::string(option) + ": " + std::string(text) + " " +
-              numberProblemText(reading, range);
+    // Counts and seeds run into the millions, which the general number text would write with an
+    // exponent.
+    const std::string why = whole && reading.status == NumberStatus::OutOfRange
+                                ? fmt::format("is outside {:.0f} to {:.0f}", range.low, range.high)
+                                : numberProblemText(reading, range);
+    problem = fmt::format("{}: {} {}", option, text, why);
     return std::nullopt;
 }
 

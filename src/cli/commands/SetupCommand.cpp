@@ -209,6 +209,15 @@ std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& opt
 }
 
 int runSetup(CliContext& context, const SetupOptions& options) {
+    // Checked before anything is written, so that a mistyped spread changes nothing.
+    std::optional<double> spread;
+    if (options.adpSpread) {
+        std::string problem;
+        spread = checkedOption("--adp-spread", *options.adpSpread, kAdpSpreadRange, false, problem);
+        if (!spread) {
+            return context.usageError(problem);
+        }
+    }
     if (!context.loadDraftArgument(options.draft)) {
         return kExitFailed;
     }
@@ -223,16 +232,8 @@ int runSetup(CliContext& context, const SetupOptions& options) {
             return kExitFailed;
         }
     }
-    if (options.adpSpread) {
-        std::string problem;
-        const std::optional<double> spread =
-            checkedOption("--adp-spread", *options.adpSpread, kAdpSpreadRange, false, problem);
-        if (!spread) {
-            return context.usageError(problem);
-        }
-        if (!saveDraftAdpSpread(context.state, context.dialogs, *spread)) {
-            return kExitFailed;
-        }
+    if (spread && !saveDraftAdpSpread(context.state, context.dialogs, *spread)) {
+        return kExitFailed;
     }
     if ((!options.deleteTeams.empty() || options.adpSpread) && !options.changesSettings()) {
         return kExitDone;

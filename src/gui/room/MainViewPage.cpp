@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -17,8 +18,11 @@
 #include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
 #include "gui/models/GridTableModel.h"
+#include "availability/AvailabilityColumns.h"
+#include "gui/room/AvailabilityRunner.h"
 #include "gui/room/GridViews.h"
 #include "gui/room/PlayerFlagMenu.h"
+#include "model/DraftModelLoader.h"
 #include "room/AdviceColumns.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
@@ -58,7 +62,11 @@ void placeAdviceBesideValue(QTableView& view, const GridTable& table) {
         return;
     }
     QHeaderView* header = view.horizontalHeader();
-    for (const std::string& heading : adviceHeadings()) {
+    std::vector<std::string> headings = adviceHeadings();
+    for (std::string& heading : availabilityHeadings()) {
+        headings.push_back(std::move(heading));
+    }
+    for (const std::string& heading : headings) {
         const int column = table.columnIndex(heading);
         if (column < 0) {
             continue;
@@ -75,8 +83,11 @@ MainViewPage::MainViewPage(ProgramState& state, UserDialogs& dialogs, QWidget* p
       m_state(state),
       m_dialogs(dialogs),
       m_freeAgentsModel(new GridTableModel(this)),
-      m_rosterModel(new GridTableModel(this)) {
+      m_rosterModel(new GridTableModel(this)),
+      m_availability(new AvailabilityRunner(this)) {
     setObjectName(QStringLiteral("MainViewPage"));
+    connect(m_availability, &AvailabilityRunner::finished, this,
+            &MainViewPage::showAvailabilityFigures);
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(buildFreeAgents(), 1);
@@ -207,6 +218,38 @@ void MainViewPage::fillAvailablePlayers() {
 }
 
 void MainViewPage::showAvailablePlayers(const GridTable& players) {
+    m_plainPlayers = players;
+    const DraftModel* model =
+        m_state.draftLoaded ? currentDraftModel(m_state, m_dialogs) : nullptr;
+    // An auction has no turns to wait for.
+    m_withAvailability = model != nullptr && !model->auction();
+    if (m_withAvailability) {
+        m_availabilityKey = availabilityKey(*model);
+        m_availability->start(*model);
+    }
+    showPlayersWithAvailability();
+}
+
+void MainViewPage::showAvailabilityFigures() {
+    QScrollBar* scroll = dg_freeagents->verticalScrollBar();
+    const int position = scroll->value();
+    const int row = dg_freeagents->currentIndex().row();
+    showPlayersWithAvailability();
+    if (row >= 0) {
+        dg_freeagents->selectRow(row);
+    }
+    scroll->setValue(position);
+}
+
+// Figures of an older state of the room are not shown: the cells stay blank until the run for
+// this one is done.
+void MainViewPage::showPlayersWithAvailability() {
+    GridTable players = m_plainPlayers;
+    if (m_withAvailability) {
+        const AvailabilityShown* shown = m_availability->shown();
+        addAvailabilityColumns(players,
+                               shown != nullptr && shown->key == m_availabilityKey ? shown : nullptr);
+    }
     showGridTable(dg_freeagents, m_freeAgentsModel, players);
     placeAdviceBesideValue(*dg_freeagents, m_freeAgentsModel->table());
     showSortIndicator();
@@ -298,6 +341,11 @@ void MainViewPage::pressStatsButton(int index) {
 }
 
 void MainViewPage::sortByHeading(int column) {
+    // The room's lists sort themselves; the forecast's columns come after them and do not.
+    if (column >= static_cast<int>(m_plainPlayers.headings.size()) &&
+        !m_plainPlayers.headings.empty()) {
+        return;
+    }
     m_state.freeAgentSortColumn = column;
     fillAvailablePlayers();
 }

@@ -4,6 +4,9 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
+
+#include "app/GridTable.h"
 
 class QComboBox;
 class QGroupBox;
@@ -20,6 +23,7 @@ class UserDialogs;
 
 namespace quorvane::gui {
 
+class AvailabilityRunner;
 class GridTableModel;
 class PlayerFlagMenu;
 
@@ -67,6 +71,8 @@ class MainViewPage final : public QWidget {
     void showChosenRoster();
     void toggleRoster();
     void showSortIndicator();
+    void showAvailabilityFigures();
+    void showPlayersWithAvailability();
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
@@ -82,6 +88,10 @@ class MainViewPage final : public QWidget {
     QTableView* dg_roster = nullptr;
     QPushButton* cmd_help_main = nullptr;
     PlayerFlagMenu* m_flagMenu = nullptr;
+    AvailabilityRunner* m_availability;
+    GridTable m_plainPlayers;  // as the room built them, before the forecast's columns
+    std::string m_availabilityKey;
+    bool m_withAvailability = false;
 };
 
 }  // namespace quorvane::gui
