@@ -33,6 +33,7 @@
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LoadedWindows.h"
+#include "gui/app/PracticeSession.h"
 #include "gui/app/WindowMemory.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
@@ -196,6 +197,29 @@ void FormMain::buildMenus() {
     m_draftMenu->menuAction()->setEnabled(false);
     connect(addMenuItem(m_draftMenu, "mnuFollowOnlineDraft", "Follow Online Draft\u2026"),
             &QAction::triggered, this, &FormMain::openFollowDraft);
+    m_draftMenu->addSeparator();
+    m_practice = new PracticeSession(m_state, m_dialogs, *this, this);
+    connect(addMenuItem(m_draftMenu, "mnuPracticeDraft", "Practice Draft\u2026"),
+            &QAction::triggered, m_practice, &PracticeSession::startNew);
+    m_restartPractice = addMenuItem(m_draftMenu, "mnuRestartPractice", "Restart");
+    m_backToDraft = addMenuItem(m_draftMenu, "mnuBackToDraft", "Back to Draft");
+    m_restartPractice->setVisible(false);
+    m_backToDraft->setVisible(false);
+    connect(m_restartPractice, &QAction::triggered, m_practice, &PracticeSession::restart);
+    connect(m_backToDraft, &QAction::triggered, m_practice, &PracticeSession::backToDraft);
+    connect(m_practice, &PracticeSession::practiceShown, this,
+            [this](bool practice, const QString& source) {
+                m_restartPractice->setVisible(practice);
+                m_backToDraft->setVisible(practice);
+                m_backToDraft->setText(QStringLiteral("Back to %1").arg(source));
+            });
+    // The bots write through a connection of their own: the watcher reloads the draft before
+    // the room is rebuilt, as for the follower's picks.
+    connect(m_practice, &PracticeSession::roomChanged, this, [this] {
+        if (auto* watcher = findChild<DatabaseWatcher*>(QStringLiteral("database_watcher"))) {
+            watcher->check();
+        }
+    });
 
     QMenu* players = addMenu(bar, "mnuPlayers", "Players");
     connect(addMenuItem(players, "mnuAddPlayer", "Add Player"), &QAction::triggered, this,
@@ -453,6 +477,9 @@ void FormMain::refreshLive(RoomChange change) {
     enableActionButtons(false);
     showLive(refreshLiveRoom(m_state, m_dialogs, change));
     enableActionButtons(true);
+    if (m_practice) {
+        m_practice->roomShown();
+    }
 }
 
 // A draft opened for the first time, or again, brings back its own filter, sort and figures.

@@ -33,6 +33,7 @@ namespace quorvane::gui {
 class DraftBoardPage;
 class DraftNotesPanel;
 class FormFollowDraft;
+class PracticeSession;
 class HelpWindow;
 class MainViewPage;
 class PlayerSearchBar;
@@ -150,6 +151,9 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QMenu* m_editMenu = nullptr;
     QMenu* m_draftMenu = nullptr;
     QPointer<FormFollowDraft> m_follow;
+    PracticeSession* m_practice = nullptr;
+    QAction* m_restartPractice = nullptr;
+    QAction* m_backToDraft = nullptr;
     QPushButton* m_updateDollars = nullptr;
     QCheckBox* m_showInflation = nullptr;
     QLabel* m_templateName = nullptr;
