@@ -81,8 +81,7 @@ void BM_PracticeSnakeToTheEnd(benchmark::State& bench) {
     for (auto _ : bench) {
         bench.PauseTiming();
         loadDraft(state, *id);
-        const auto practice =
-            createPractice(state, database.dialogs, {*id, "", seed++, false});
+        const auto practice = createPractice(state, database.dialogs, {*id, "", seed++, false});
         loadDraft(state, practice.value_or(0));
         bench.ResumeTiming();
         PracticeRunOptions options;

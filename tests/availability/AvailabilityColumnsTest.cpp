@@ -25,11 +25,10 @@ TEST(AvailabilityColumns, SharesShowAsWholePercentsAndLikelyGoneRowsAreMarked) {
     shown.players[12] = {0.6667, std::nullopt, -2.126};
     shown.players[13] = {0.1, 0.0, 1.0};
     addAvailabilityColumns(grid, &shown);
-    EXPECT_EQ(grid.headings, (std::vector<std::string>{"playerid", "Name", "Notes", "Avail",
-                                                       "Avail 2", "xVONA"}));
+    EXPECT_EQ(grid.headings,
+              (std::vector<std::string>{"playerid", "Name", "Notes", "Avail", "Avail 2", "xVONA"}));
     EXPECT_EQ(grid.rows[0], (std::vector<std::string>{"11", "Ann", "", "24%", "1%", "7.46"}));
-    EXPECT_EQ(grid.rows[1],
-              (std::vector<std::string>{"12", "Bo", "sleeper", "67%", "", "-2.13"}));
+    EXPECT_EQ(grid.rows[1], (std::vector<std::string>{"12", "Bo", "sleeper", "67%", "", "-2.13"}));
     EXPECT_EQ(grid.rowColours[0], kLikelyGoneColour);
     EXPECT_EQ(grid.rowColours[1], Rgb{});
     // A flag's colour stays.

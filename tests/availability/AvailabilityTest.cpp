@@ -17,14 +17,15 @@ namespace {
 
 void adp(TestProgram& program, int playerid, const std::string& source, double position,
          int year = kProjectionYear) {
-    program.exec(fmt::format("insert into DraftPlayerAdp (playerid, yearofprojection, source, "
-                             "adp) values ({}, {}, '{}', {})",
-                             playerid, year, source, position));
+    program.exec(
+        fmt::format("insert into DraftPlayerAdp (playerid, yearofprojection, source, "
+                    "adp) values ({}, {}, '{}', {})",
+                    playerid, year, source, position));
 }
 
 void spread(TestProgram& program, int templateId, double s) {
-    program.exec(fmt::format(
-        "insert into DraftAdpSpread (template_id, adpspread) values ({}, {})", templateId, s));
+    program.exec(fmt::format("insert into DraftAdpSpread (template_id, adpspread) values ({}, {})",
+                             templateId, s));
 }
 
 const PlayerAvailability& of(const DraftModel& model, const AvailabilityFigures& figures,
@@ -35,7 +36,8 @@ const PlayerAvailability& of(const DraftModel& model, const AvailabilityFigures&
 }
 
 double positionOf(const DraftModel& model, const std::vector<double>& positions, int playerid) {
-    return positions.at(static_cast<std::size_t>(model.findPlayer(playerid) - model.players.data()));
+    return positions.at(
+        static_cast<std::size_t>(model.findPlayer(playerid) - model.players.data()));
 }
 
 // Three teams, four UT slots each, no spread (every b within 6.5 of its a), ADPs at least 13.5
@@ -218,7 +220,8 @@ TEST(Availability, AStopAskedForEndsTheRunWithoutFigures) {
     const DraftModel model = certainLeague(program, 2);
     std::stop_source stop;
     stop.request_stop();
-    EXPECT_FALSE(availability(model, {.team = 0, .continuations = 500, .seed = 3}, stop.get_token()));
+    EXPECT_FALSE(
+        availability(model, {.team = 0, .continuations = 500, .seed = 3}, stop.get_token()));
 }
 
 // p1: sources 3 and 8 of this season (and 99 of the last) → 5.5. p2: none, value rank 4.
@@ -232,9 +235,10 @@ TEST(AdpPositions, TheMeanOfTheSeasonsSourcesElseTheValueOrderElseLast) {
     adp(program, 1, "site a", 3);
     adp(program, 1, "site b", 8);
     adp(program, 1, "site a", 99, kProjectionYear - 1);
-    program.exec(fmt::format("insert into DraftPlayerAdp (playerid, yearofprojection, source, "
-                             "aav) values (3, {}, 'site c', 14)",
-                             kProjectionYear));
+    program.exec(
+        fmt::format("insert into DraftPlayerAdp (playerid, yearofprojection, source, "
+                    "aav) values (3, {}, 'site c', 14)",
+                    kProjectionYear));
     const DraftModel model = league.model();
     const std::vector<double> positions = adpPositions(model);
     EXPECT_DOUBLE_EQ(positionOf(model, positions, 1), 5.5);

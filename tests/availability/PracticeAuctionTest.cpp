@@ -20,7 +20,7 @@ TEST(PracticeAuction, AnOpponentsLimitIsItsValueMovedByItsOpinionRoundedDown) {
     EXPECT_EQ(opponentLimit(23.6, 0.8, 150.0, true), 26.0);
     // 23.6 × (1 - 0.15 × 1.3) = 18.998: down to 18, not rounded up to 19.
     EXPECT_EQ(opponentLimit(23.6, -1.3, 150.0, true), 18.0);
-    EXPECT_EQ(opponentLimit(23.6, 0.8, 25.5, true), 25.5);  // its largest allowed bid
+    EXPECT_EQ(opponentLimit(23.6, 0.8, 25.5, true), 25.5);   // its largest allowed bid
     EXPECT_EQ(opponentLimit(23.6, 0.8, 150.0, false), 0.0);  // no open slot for him
     // 23.6 × (1 - 0.15 × 7) = -1.18: never below 0.
     EXPECT_EQ(opponentLimit(23.6, -7.0, 150.0, true), 0.0);

@@ -36,8 +36,7 @@ std::vector<std::vector<std::string>> picksOf(const CliRun& run) {
     return picks;
 }
 
-std::vector<std::string> column(const std::vector<std::vector<std::string>>& rows,
-                                std::size_t at) {
+std::vector<std::string> column(const std::vector<std::vector<std::string>>& rows, std::size_t at) {
     std::vector<std::string> values;
     for (const auto& row : rows) {
         values.push_back(row.at(at));
@@ -73,8 +72,8 @@ TEST(PracticeCommands, ASnakePracticeFillsEveryRosterAndNeverTouchesTheRealDraft
     const auto six = picksOf(toMine);
     ASSERT_EQ(six.size(), 6U);
     EXPECT_EQ(column(six, 0), (std::vector<std::string>{"2", "3", "4", "5", "6", "7"}));
-    EXPECT_EQ(column(six, 2), (std::vector<std::string>{"Owner 2", "Owner 3", "Owner 4",
-                                                        "Owner 4", "Owner 3", "Owner 2"}));
+    EXPECT_EQ(column(six, 2), (std::vector<std::string>{"Owner 2", "Owner 3", "Owner 4", "Owner 4",
+                                                        "Owner 3", "Owner 2"}));
 
     const auto rest = cli.run({"mock-run", "2", "--to-end"});
     ASSERT_EQ(rest.status, 0) << rest.err;
@@ -90,8 +89,8 @@ TEST(PracticeCommands, ASnakePracticeFillsEveryRosterAndNeverTouchesTheRealDraft
         ++slots[pick.at(2)][pick.at(5)];
     }
     ++slots["Owner 1"]["G"];  // Harden went where the pick window put him
-    const std::map<std::string, int> full = {{"C", 2},  {"F", 1},  {"G", 1},  {"PF", 1}, {"PG", 1},
-                                             {"R", 3},  {"SF", 1}, {"SG", 1}, {"UT", 2}};
+    const std::map<std::string, int> full = {{"C", 2}, {"F", 1},  {"G", 1},  {"PF", 1}, {"PG", 1},
+                                             {"R", 3}, {"SF", 1}, {"SG", 1}, {"UT", 2}};
     for (const auto& [team, filled] : slots) {
         EXPECT_EQ(filled, full) << team;
     }

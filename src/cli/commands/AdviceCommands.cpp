@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
 #include <fmt/format.h>
+#include <CLI/CLI.hpp>
 
 #include "advice/KeeperSurplus.h"
 #include "advice/TeamAdvice.h"
@@ -180,7 +180,7 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
         }
         shares = availability(*model, *request);
     }
-    std::vector<std::string> headings = {"playerid", "firstname", "lastname", "pos", "value",
+    std::vector<std::string> headings = {"playerid", "firstname", "lastname", "pos",  "value",
                                          "rank",     "z",         "zdollars", "gain", "vona"};
     if (shares) {
         headings.insert(headings.end(), {"avail", "avail2", "xvona"});

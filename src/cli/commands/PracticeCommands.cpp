@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
 #include <fmt/format.h>
+#include <CLI/CLI.hpp>
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
@@ -80,9 +80,8 @@ std::optional<std::map<int, double>> readBids(const std::vector<std::string>& bi
     for (const std::string& bid : bids) {
         const auto equals = bid.find('=');
         const std::optional<int> playerid =
-            equals == std::string::npos
-                ? std::nullopt
-                : parseWholeNumber(bid.substr(0, equals), 1, 2147483647LL);
+            equals == std::string::npos ? std::nullopt
+                                        : parseWholeNumber(bid.substr(0, equals), 1, 2147483647LL);
         if (!playerid) {
             problem = "--bid takes PLAYERID=DOLLARS: " + bid;
             return std::nullopt;
@@ -130,11 +129,11 @@ int runMockRun(CliContext& context, const MockRunOptions& options) {
     run.userLimits = *limits;
     run.nomination = options.nominate;
     context.writeCsv({"pick", "teamid", "team", "playerid", "player", "slot", "price"});
-    const PracticeRunResult result =
-        runPractice(context.state, context.dialogs, run, nullptr, [&context](const PracticePick& pick) {
+    const PracticeRunResult result = runPractice(
+        context.state, context.dialogs, run, nullptr, [&context](const PracticePick& pick) {
             context.writeCsv({std::to_string(pick.pickNumber), std::to_string(pick.teamid),
-                              pick.teamname, std::to_string(pick.playerid), pick.player,
-                              pick.slot, dollars(pick.price)});
+                              pick.teamname, std::to_string(pick.playerid), pick.player, pick.slot,
+                              dollars(pick.price)});
         });
     if (result.stop == PracticeStop::Failed) {
         return kExitFailed;
@@ -192,14 +191,14 @@ int runMockDelete(CliContext& context, const std::string& draft) {
 
 void addMock(CLI::App& app, CliContext& context) {
     auto* mock = app.add_subcommand(
-        "mock", "Copy a draft into a new practice draft (settings, teams, order, keepers) and "
-                "print its id");
+        "mock",
+        "Copy a draft into a new practice draft (settings, teams, order, keepers) and "
+        "print its id");
     auto options = std::make_shared<MockOptions>();
     mock->add_option("DRAFT", options->draft, "Draft id or name")->required();
     mock->add_option("--name", options->name,
                      "Name of the practice draft (default: \"DRAFT practice N\")");
-    mock->add_option("--seed", options->seed,
-                     "Seed the opponents draft by (default: a fresh one)");
+    mock->add_option("--seed", options->seed, "Seed the opponents draft by (default: a fresh one)");
     mock->add_flag("--from-now", options->fromNow,
                    "Copy the picks made so far and whose turn it is as well");
     mock->callback([&context, options] { context.exitCode = runMock(context, *options); });
@@ -207,8 +206,9 @@ void addMock(CLI::App& app, CliContext& context) {
 
 void addMockRun(CLI::App& app, CliContext& context) {
     auto* run = app.add_subcommand(
-        "mock-run", "Let the practice draft's opponents pick until you are on the clock; prints "
-                    "pick,teamid,team,playerid,player,slot,price per pick");
+        "mock-run",
+        "Let the practice draft's opponents pick until you are on the clock; prints "
+        "pick,teamid,team,playerid,player,slot,price per pick");
     auto options = std::make_shared<MockRunOptions>();
     run->add_option("PRACTICE", options->practice, "Practice draft id or name")->required();
     run->add_flag("--to-mine", options->toMine, "Stop when you are on the clock (the default)");
@@ -229,9 +229,10 @@ void addPracticeCommands(CLI::App& app, CliContext& context) {
     addMock(app, context);
     addMockRun(app, context);
 
-    auto* grade = app.add_subcommand(
-        "mock-grade", "Grade your team: standings place and points, category places, picks "
-                      "against ADP; kind,name,place,points,pick,adp,verdict");
+    auto* grade =
+        app.add_subcommand("mock-grade",
+                           "Grade your team: standings place and points, category places, picks "
+                           "against ADP; kind,name,place,points,pick,adp,verdict");
     auto gradeDraft = std::make_shared<std::string>();
     grade->add_option("PRACTICE", *gradeDraft, "Draft id or name")->required();
     grade->callback(

@@ -7,8 +7,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/CliContext.h"
 #include "cli/CheckedOption.h"
+#include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/SetupEditor.h"

@@ -19,9 +19,9 @@ std::vector<std::optional<double>> auctionPlaces(const DraftModel& model) {
     std::vector<std::optional<double>> places;
     places.reserve(model.players.size());
     for (const ModelPlayer& player : model.players) {
-        const auto worthMore = std::lower_bound(dollars.begin(), dollars.end(), player.dollars,
-                                                std::greater<>()) -
-                               dollars.begin();
+        const auto worthMore =
+            std::lower_bound(dollars.begin(), dollars.end(), player.dollars, std::greater<>()) -
+            dollars.begin();
         places.push_back(static_cast<double>(worthMore + 1));
     }
     return places;

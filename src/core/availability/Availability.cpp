@@ -311,8 +311,8 @@ AvailabilityFigures Continuations::figures(int continuations) const {
         if (m_second) {
             shown.avail2 = 1.0 - m_goneSecond[player] / n;
         }
-        shown.xvona = m_value[player] -
-                      (m_bestLeftSum[m_flags[player]] + m_bestLeftCorrection[player]) / n;
+        shown.xvona =
+            m_value[player] - (m_bestLeftSum[m_flags[player]] + m_bestLeftCorrection[player]) / n;
     }
     return figures;
 }

@@ -73,9 +73,8 @@ void addAvailabilityColumns(GridTable& grid, const AvailabilityShown* shown) {
                 figures = found->second;
             }
         }
-        const std::array<std::string, 3> texts = {percentOf(figures.avail),
-                                                  percentOf(figures.avail2),
-                                                  figureOf(figures.xvona)};
+        const std::array<std::string, 3> texts = {
+            percentOf(figures.avail), percentOf(figures.avail2), figureOf(figures.xvona)};
         cells.resize(at);
         cells.insert(cells.end(), texts.begin(), texts.end());
         if (!figures.avail || *figures.avail >= kLikelyGone) {

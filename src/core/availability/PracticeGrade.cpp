@@ -67,8 +67,7 @@ std::optional<PracticeGrade> gradePractice(const DraftSettings& draft, const Dra
         }
         const StandingsEntry& entry = *mine[categoryid];
         const double figure = rotisserie ? entry.rank : entry.points;
-        grade.categories.push_back(
-            {entry.symbol, placeAmong(figures[categoryid], figure), figure});
+        grade.categories.push_back({entry.symbol, placeAmong(figures[categoryid], figure), figure});
     }
     const std::vector<double> positions = adpPositions(model);
     for (const ModelPick& pick : model.picks) {

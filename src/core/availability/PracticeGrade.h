@@ -17,16 +17,16 @@ inline constexpr double kStealReachPicks = 12.0;
 
 struct CategoryPlace {
     std::string symbol;
-    int place = 0;         // 1 is best; equal teams share the better place
-    double points = 0.0;   // rank points in rotisserie, the category's points in a points league
+    int place = 0;        // 1 is best; equal teams share the better place
+    double points = 0.0;  // rank points in rotisserie, the category's points in a points league
 };
 
 struct PickAgainstAdp {
     int pickNumber = 0;
     int playerid = 0;
-    std::string player;    // "First Last"
-    double adp = 0.0;      // his average draft position as the opponents saw it
-    std::string verdict;   // "steal", "reach" or empty
+    std::string player;   // "First Last"
+    double adp = 0.0;     // his average draft position as the opponents saw it
+    std::string verdict;  // "steal", "reach" or empty
 };
 
 // The grade of the user's team after a practice draft: its place and total points in the

@@ -25,9 +25,7 @@ struct OpenSlots {
     SlotCounts counts{};
     std::uint16_t mask = 0;
 
-    bool canRoster(const SlotPreference& preference) const {
-        return (preference.mask & mask) != 0;
-    }
+    bool canRoster(const SlotPreference& preference) const { return (preference.mask & mask) != 0; }
     // The first slot the player may fill that is open (the one the pick window preselects).
     std::optional<std::size_t> firstOpen(const SlotPreference& preference) const;
     void fill(std::size_t kind);

@@ -54,10 +54,11 @@ int slotCountOf(const DraftSettings& settings, std::size_t kind) {
 
 // The season's average draft positions and the draft's spread around them.
 bool readAdp(Connection& connection, int templateId, DraftModel& model) {
-    const std::optional<std::vector<MeanAdpRow>> adp = readMeanAdp(connection, model.projectionYear);
+    const std::optional<std::vector<MeanAdpRow>> adp =
+        readMeanAdp(connection, model.projectionYear);
     bool failed = false;
-    const std::optional<double> spread = adp ? readAdpSpread(connection, templateId, failed)
-                                             : std::nullopt;
+    const std::optional<double> spread =
+        adp ? readAdpSpread(connection, templateId, failed) : std::nullopt;
     if (!adp || failed) {
         return false;
     }
@@ -99,7 +100,6 @@ void readSettings(const DraftSettings& settings, DraftModel& model) {
                                team.currentpick == 1});
     }
 }
-
 
 std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs) {
     if (!state.draftSettings) {

@@ -55,8 +55,8 @@ std::optional<std::string> practiceName(Connection& db, int sourceId) {
 
 std::uint64_t freshSeed() {
     std::random_device device;
-    const auto now = static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto now =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     const std::uint64_t drawn = (static_cast<std::uint64_t>(device()) << 32) ^ device();
     return mixSeed(drawn, now) & kLargestSeed;
 }
@@ -116,8 +116,8 @@ std::optional<int> createPractice(ProgramState& state, UserDialogs& dialogs,
     return practiceId;
 }
 
-std::optional<PracticeRow> readPracticeOf(ProgramState& state, UserDialogs& dialogs,
-                                          int templateId, bool& readFailed) {
+std::optional<PracticeRow> readPracticeOf(ProgramState& state, UserDialogs& dialogs, int templateId,
+                                          bool& readFailed) {
     std::optional<PracticeRow> row;
     readFailed = !readPractice(state.dbConnection, templateId, row);
     if (readFailed) {

@@ -32,8 +32,8 @@ std::optional<int> createPractice(ProgramState& state, UserDialogs& dialogs,
 
 // The practice row of a draft; nullopt for a real draft (`failed` says whether the read failed,
 // which was then shown and logged).
-std::optional<PracticeRow> readPracticeOf(ProgramState& state, UserDialogs& dialogs,
-                                          int templateId, bool& failed);
+std::optional<PracticeRow> readPracticeOf(ProgramState& state, UserDialogs& dialogs, int templateId,
+                                          bool& failed);
 
 // The same, telling the user when the draft is not a practice draft, which practice commands
 // never change.

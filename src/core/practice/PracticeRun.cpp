@@ -44,11 +44,7 @@ class PracticeRunner {
     PracticeRunner(ProgramState& state, UserDialogs& dialogs, const PracticeRunOptions& options,
                    const std::atomic<bool>* stop,
                    const std::function<void(const PracticePick&)>& picked)
-        : m_state(state),
-          m_dialogs(dialogs),
-          m_options(options),
-          m_stop(stop),
-          m_picked(picked) {}
+        : m_state(state), m_dialogs(dialogs), m_options(options), m_stop(stop), m_picked(picked) {}
 
     PracticeRunResult run();
 
@@ -110,13 +106,11 @@ PracticeRunResult PracticeRunner::run() {
             m_result.stop = PracticeStop::Stopped;
             break;
         }
-        if (m_options.maxPicks &&
-            static_cast<int>(m_result.picks.size()) >= *m_options.maxPicks) {
+        if (m_options.maxPicks && static_cast<int>(m_result.picks.size()) >= *m_options.maxPicks) {
             m_result.stop = PracticeStop::PickLimit;
             break;
         }
-        const std::optional<PracticeStop> stop =
-            m_model.auction() ? nextSale() : nextSnakePick();
+        const std::optional<PracticeStop> stop = m_model.auction() ? nextSale() : nextSnakePick();
         if (stop) {
             m_result.stop = *stop;
             break;

@@ -83,8 +83,8 @@ std::optional<std::map<int, int>> copyTeams(Connection& connection, int sourceId
     const std::string list = columnList(*columns);
     std::map<int, int> newTeamOf;
     for (; !teams.eof(); teams.moveNext()) {
-        const std::int64_t onClock = withPicks ? teams.getInt("currentpick")
-                                               : (teams.getInt("draftposition") == 1 ? 1 : 0);
+        const std::int64_t onClock =
+            withPicks ? teams.getInt("currentpick") : (teams.getInt("draftposition") == 1 ? 1 : 0);
         if (!executeSql(connection,
                         "insert into DraftTeams (template_id, currentpick, " + list +
                             ") select ?, ?, " + list + " from DraftTeams where teamid = ?",
@@ -97,8 +97,8 @@ std::optional<std::map<int, int>> copyTeams(Connection& connection, int sourceId
     return newTeamOf;
 }
 
-bool copyPicks(Connection& connection, int sourceId, int newId,
-               const std::map<int, int>& newTeamOf, bool withPicks) {
+bool copyPicks(Connection& connection, int sourceId, int newId, const std::map<int, int>& newTeamOf,
+               bool withPicks) {
     Recordset picks;
     if (!openRecordset(picks, connection,
                        std::string("select playerid, teamid, pos, draftorder, dollars from "
@@ -196,8 +196,8 @@ std::optional<int> copyDraft(Connection& connection, int sourceId, const std::st
                     {idValue(newId)})) {
         return std::nullopt;
     }
-    for (const char* table : {"DraftRoster", "DraftCategory", "DraftPunts", "draftTargets",
-                              "DraftAdpSpread"}) {
+    for (const char* table :
+         {"DraftRoster", "DraftCategory", "DraftPunts", "draftTargets", "DraftAdpSpread"}) {
         if (!copySettingsRows(connection, table, sourceId, newId)) {
             return std::nullopt;
         }

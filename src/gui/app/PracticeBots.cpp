@@ -24,11 +24,13 @@ void PracticeBots::start(const ProgramState& state, std::chrono::milliseconds pa
     options.pace = pace;
     BackgroundPractice::Events events;
     events.picked = [this](const PracticePick&) {
-        QMetaObject::invokeMethod(this, [this] { emit picked(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { emit picked(); }, Qt::QueuedConnection);
     };
     events.ended = [this](const PracticeRunResult& result) {
         const PracticeStop stop = result.stop;
-        QMetaObject::invokeMethod(this, [this, stop] { emit ended(stop); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, stop] { emit ended(stop); }, Qt::QueuedConnection);
     };
     events.message = [this](std::string title, std::string text, MessageIcon icon) {
         QMetaObject::invokeMethod(

@@ -11,8 +11,8 @@
 
 #include "app/ProgramState.h"
 #include "draftconfig/DraftList.h"
-#include "practice/PracticeDrafts.h"
 #include "gui/app/MainWindowView.h"
+#include "practice/PracticeDrafts.h"
 
 namespace quorvane::gui {
 

@@ -37,8 +37,8 @@ FormPracticeDraft::FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, 
         cmb_pace->addItem(QString::fromUtf8(caption), milliseconds);
     }
     cmb_pace->setCurrentIndex(1);
-    opt_from_start = makeNamed<QRadioButton>("opt_from_start", QStringLiteral("From the start"),
-                                             this);
+    opt_from_start =
+        makeNamed<QRadioButton>("opt_from_start", QStringLiteral("From the start"), this);
     opt_from_now = makeNamed<QRadioButton>("opt_from_now", QStringLiteral("From now"), this);
     opt_from_start->setChecked(true);
     cmd_start = makeNamed<QPushButton>("cmd_start", QStringLiteral("Start"), this);
@@ -73,8 +73,8 @@ void FormPracticeDraft::start() {
     chosen.choice.fromNow = opt_from_now->isChecked();
     const std::string seed = txt_seed->text().trimmed().toStdString();
     if (!seed.empty()) {
-        const NumberReading reading = readCheckedWholeNumber(
-            seed, kDecimalPoint, {0.0, static_cast<double>(kLargestSeed)});
+        const NumberReading reading =
+            readCheckedWholeNumber(seed, kDecimalPoint, {0.0, static_cast<double>(kLargestSeed)});
         if (!reading.ok()) {
             m_dialogs.showMessage("Invalid Data", "The seed must be a whole number from 0 up.",
                                   MessageIcon::Exclamation);

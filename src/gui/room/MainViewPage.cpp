@@ -17,8 +17,8 @@
 #include "app/GridTable.h"
 #include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
-#include "gui/models/GridTableModel.h"
 #include "availability/AvailabilityColumns.h"
+#include "gui/models/GridTableModel.h"
 #include "gui/room/AvailabilityRunner.h"
 #include "gui/room/GridViews.h"
 #include "gui/room/PlayerFlagMenu.h"
@@ -219,8 +219,7 @@ void MainViewPage::fillAvailablePlayers() {
 
 void MainViewPage::showAvailablePlayers(const GridTable& players) {
     m_plainPlayers = players;
-    const DraftModel* model =
-        m_state.draftLoaded ? currentDraftModel(m_state, m_dialogs) : nullptr;
+    const DraftModel* model = m_state.draftLoaded ? currentDraftModel(m_state, m_dialogs) : nullptr;
     // An auction has no turns to wait for.
     m_withAvailability = model != nullptr && !model->auction();
     if (m_withAvailability) {
@@ -247,8 +246,8 @@ void MainViewPage::showPlayersWithAvailability() {
     GridTable players = m_plainPlayers;
     if (m_withAvailability) {
         const AvailabilityShown* shown = m_availability->shown();
-        addAvailabilityColumns(players,
-                               shown != nullptr && shown->key == m_availabilityKey ? shown : nullptr);
+        addAvailabilityColumns(
+            players, shown != nullptr && shown->key == m_availabilityKey ? shown : nullptr);
     }
     showGridTable(dg_freeagents, m_freeAgentsModel, players);
     placeAdviceBesideValue(*dg_freeagents, m_freeAgentsModel->table());

@@ -6,13 +6,13 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "draftconfig/DraftLoader.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormPracticeDraft.h"
-#include "draftconfig/DraftLoader.h"
-#include "practice/PracticeDrafts.h"
 #include "gui/support/ModalWindow.h"
 #include "gui/support/RecordingMainWindow.h"
+#include "practice/PracticeDrafts.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
