@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <map>
+#include <utility>
+
+#include <fmt/format.h>
+
 #include "../advice/AdviceLeague.h"
+#include "../valuation/LeagueFixture.h"
 #include "availability/PracticeAuction.h"
 #include "availability/PracticeGrade.h"
+#include "model/DraftModelLoader.h"
 
 namespace quorvane::test {
 
@@ -66,6 +73,42 @@ TEST(PracticeAuction, TheLargestBidKeepsTheMinimumForEveryOtherPlaceLeft) {
     EXPECT_DOUBLE_EQ(largestAllowedBid(model, 1), 200.0 - 4 * 2.0);
     // Team 1's C slot is filled but a UT takes the centre.
     EXPECT_TRUE(canRosterPlayer(model, 0, playerOf(model, 3)));
+}
+
+// Points 20, 20, 10 score 2.5, 2.5, 1; turnovers 10, 5, 5 score 1, 2.5, 2.5; FG% .500, .500,
+// .333 score 2.5, 2.5, 1 (Owner 3's reserve is not counted). The user's Owner 1 has 6 points,
+// second behind Owner 2's 7.5; his category places: PTS 1 (shared), TO 3, FGP 1 (shared). His
+// one pick, no. 1, of a player at ADP (13 + 16) / 2 = 14.5 is 13.5 picks early: a reach.
+TEST(PracticeGrade, PlacesAndPointsComeFromTheProjectedStandings) {
+    TestProgram program;
+    League league = threeTeamLeague(program, kScoringRotisserie, {{1, 1}, {9, 1}, {15, 1}});
+    for (const auto& [source, adp] : {std::pair{"site a", 13}, std::pair{"site b", 16}}) {
+        program.exec(
+            fmt::format("insert into DraftPlayerAdp (playerid, yearofprojection, "
+                        "source, adp) values (1, {}, '{}', {})",
+                        kProjectionYear, source, adp));
+    }
+    league.load();
+    const std::optional<DraftModel> model = loadDraftModel(program.state, program.dialogs);
+    ASSERT_TRUE(model && model->myTeam());
+    const auto mine = static_cast<std::size_t>(model->myTeam() - model->teams.data());
+    const auto grade = gradePractice(*program.state.draftSettings, *model, mine);
+    ASSERT_TRUE(grade);
+    EXPECT_EQ(grade->teamname, "Owner 1");
+    EXPECT_EQ(grade->teams, 3);
+    EXPECT_EQ(grade->place, 2);
+    EXPECT_DOUBLE_EQ(grade->points, 6.0);
+    std::map<std::string, std::pair<int, double>> places;
+    for (const CategoryPlace& category : grade->categories) {
+        places[category.symbol] = {category.place, category.points};
+    }
+    EXPECT_EQ(places["PTS"], (std::pair{1, 2.5}));
+    EXPECT_EQ(places["TO"], (std::pair{3, 1.0}));
+    EXPECT_EQ(places["FGP"], (std::pair{1, 2.5}));
+    ASSERT_EQ(grade->picks.size(), 1U);
+    EXPECT_EQ(grade->picks[0].pickNumber, 1);
+    EXPECT_DOUBLE_EQ(grade->picks[0].adp, 14.5);
+    EXPECT_EQ(grade->picks[0].verdict, "reach");
 }
 
 // Pick 30 of a player at ADP 17.5 is 12.5 picks late: a steal; 11.5 is not.

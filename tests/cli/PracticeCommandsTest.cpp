@@ -118,6 +118,28 @@ TEST(PracticeCommands, TheSameSeedDraftsTheSameAndARestartStartsOver) {
     EXPECT_EQ(column(again, 3), column(one, 3));
 }
 
+// Two picks made in the real draft: the practice starts with them and Owner 3 on the clock, and
+// a restart goes back there, not to the first pick.
+TEST(PracticeCommands, FromNowCopiesThePicksAndTheTurnAndARestartReturnsThere) {
+    CliRunner cli;
+    realSnake(cli);
+    ASSERT_EQ(cli.run({"pick", "Real", "3879"}).status, 0);
+    ASSERT_EQ(cli.run({"pick", "Real", "3769"}).status, 0);
+    ASSERT_EQ(cli.run({"mock", "Real", "--from-now", "--seed", "3"}).out, "2\n");
+    const std::vector<std::string> copied = {"Ord,Name,Pos,Team", "2,Kevin Durant,F,Owner 2",
+                                             "1,James Harden,G,Owner 1"};
+    EXPECT_EQ(cli.run({"log", "2"}).outLines(), copied);
+    // Picks 3 to 7 go to Owner 3, 4, 4, 3, 2 before the user's pick 8.
+    const auto run = picksOf(cli.run({"mock-run", "2"}));
+    EXPECT_EQ(column(run, 0), (std::vector<std::string>{"3", "4", "5", "6", "7"}));
+    EXPECT_EQ(column(run, 2),
+              (std::vector<std::string>{"Owner 3", "Owner 4", "Owner 4", "Owner 3", "Owner 2"}));
+    ASSERT_EQ(cli.run({"mock-restart", "2"}).status, 0);
+    EXPECT_EQ(cli.run({"log", "2"}).outLines(), copied);
+    EXPECT_EQ(fields(cli.run({"turn", "2"}).outLines().at(1)).at(1), "Owner 3");
+    EXPECT_EQ(cli.run({"log", "Real"}).outLines(), copied);
+}
+
 TEST(PracticeCommands, PracticeCommandsRefuseARealDraft) {
     CliRunner cli;
     realSnake(cli);
