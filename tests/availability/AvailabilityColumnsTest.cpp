@@ -17,8 +17,8 @@ GridTable twoPlayers() {
 
 }  // namespace
 
-// 0.2375 is 23.75%, shown as 24% and likely gone; 0.6667 shows as 67%.
-TEST(AvailabilityColumns, SharesShowAsWholePercentsAndLikelyGoneRowsAreMarked) {
+// 0.2375 is 23.75%, shown as 24% and marked likely gone; 0.6667 shows as 67%.
+TEST(AvailabilityColumns, SharesShowAsWholePercentsAndLikelyGonePlayersAreMarked) {
     GridTable grid = twoPlayers();
     AvailabilityShown shown;
     shown.players[11] = {0.2375, 0.0125, 7.456};
@@ -27,11 +27,12 @@ TEST(AvailabilityColumns, SharesShowAsWholePercentsAndLikelyGoneRowsAreMarked) {
     addAvailabilityColumns(grid, &shown);
     EXPECT_EQ(grid.headings,
               (std::vector<std::string>{"playerid", "Name", "Notes", "Avail", "Avail 2", "xVONA"}));
-    EXPECT_EQ(grid.rows[0], (std::vector<std::string>{"11", "Ann", "", "24%", "1%", "7.46"}));
+    EXPECT_EQ(grid.rows[0],
+              (std::vector<std::string>{"11", "Ann", "", "24% \u25bc", "1%", "7.46"}));
     EXPECT_EQ(grid.rows[1], (std::vector<std::string>{"12", "Bo", "sleeper", "67%", "", "-2.13"}));
-    EXPECT_EQ(grid.rowColours[0], kLikelyGoneColour);
-    EXPECT_EQ(grid.rowColours[1], Rgb{});
-    // A flag's colour stays.
+    EXPECT_EQ(grid.rows[2][3], "10% \u25bc");
+    // The flags keep the row colours to themselves.
+    EXPECT_EQ(grid.rowColours[0], Rgb{});
     EXPECT_EQ(grid.rowColours[2], (Rgb{0x00, 0xFF, 0x00}));
 }
 
@@ -39,7 +40,7 @@ TEST(AvailabilityColumns, WithoutFiguresTheCellsAreBlank) {
     GridTable grid = twoPlayers();
     addAvailabilityColumns(grid, nullptr);
     EXPECT_EQ(grid.rows[1], (std::vector<std::string>{"12", "Bo", "sleeper", "", "", ""}));
-    EXPECT_EQ(grid.rowColours[0], Rgb{});
+    EXPECT_EQ(grid.rows[0][3], "");
 }
 
 }  // namespace quorvane::test

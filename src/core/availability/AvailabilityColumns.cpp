@@ -64,8 +64,7 @@ std::vector<std::string> availabilityHeadings() {
 void addAvailabilityColumns(GridTable& grid, const AvailabilityShown* shown) {
     const std::size_t at = grid.headings.size();
     grid.headings.insert(grid.headings.end(), kHeadings.begin(), kHeadings.end());
-    for (std::size_t row = 0; row < grid.rows.size(); ++row) {
-        std::vector<std::string>& cells = grid.rows[row];
+    for (std::vector<std::string>& cells : grid.rows) {
         PlayerAvailability figures;
         if (shown != nullptr) {
             if (const auto found = shown->players.find(playerIdOf(cells));
@@ -73,18 +72,14 @@ void addAvailabilityColumns(GridTable& grid, const AvailabilityShown* shown) {
                 figures = found->second;
             }
         }
-        const std::array<std::string, 3> texts = {
-            percentOf(figures.avail), percentOf(figures.avail2), figureOf(figures.xvona)};
+        std::string avail = percentOf(figures.avail);
+        if (figures.avail && *figures.avail < kLikelyGone) {
+            avail += kLikelyGoneMark;
+        }
+        const std::array<std::string, 3> texts = {avail, percentOf(figures.avail2),
+                                                  figureOf(figures.xvona)};
         cells.resize(at);
         cells.insert(cells.end(), texts.begin(), texts.end());
-        if (!figures.avail || *figures.avail >= kLikelyGone) {
-            continue;
-        }
-        grid.rowColours.resize(grid.rows.size());
-        // Unflagged rows are white.
-        if (!grid.rowColours[row] || *grid.rowColours[row] == Rgb{}) {
-            grid.rowColours[row] = kLikelyGoneColour;
-        }
     }
 }
 

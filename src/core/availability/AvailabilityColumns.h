@@ -14,8 +14,9 @@ namespace quorvane {
 
 // Below this share a player is likely gone before the user's next turn.
 inline constexpr double kLikelyGone = 0.25;
-// The mark of such a player's row when no flag colours it.
-inline constexpr Rgb kLikelyGoneColour{255, 218, 210};
+// Follows such a player's Avail. A mark in the cell rather than a row colour, which the flags
+// (sleeper, bust, upside) already use.
+inline constexpr const char* kLikelyGoneMark = " \u25bc";
 
 // The figures of one run by playerid, with what they were worked out for: the draft and its
 // state (see availabilityKey), so that a window can tell figures of an older state.
@@ -34,8 +35,8 @@ std::vector<std::string> availabilityHeadings();
 
 // Appends "Avail", "Avail 2" (whole percents) and "xVONA" (two decimals) to every row of the
 // available-players grid, after every other column so that the grid's sort columns keep their
-// numbers; blank while `shown` is null or for a player it has no figure for. The row of a player
-// likely gone (Avail below 25%) takes the mark colour unless a flag colours it already.
+// numbers; blank while `shown` is null or for a player it has no figure for. The Avail of a player
+// likely gone (below 25%) carries kLikelyGoneMark.
 void addAvailabilityColumns(GridTable& grid, const AvailabilityShown* shown);
 
 }  // namespace quorvane
