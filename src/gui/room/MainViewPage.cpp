@@ -230,6 +230,10 @@ void MainViewPage::showAvailablePlayers(const GridTable& players) {
 }
 
 void MainViewPage::showAvailabilityFigures() {
+    // A note being typed is not thrown away: the figures come with the next fill of the grid.
+    if (dg_freeagents->state() == QAbstractItemView::EditingState) {
+        return;
+    }
     QScrollBar* scroll = dg_freeagents->verticalScrollBar();
     const int position = scroll->value();
     const int row = dg_freeagents->currentIndex().row();
