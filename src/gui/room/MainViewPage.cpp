@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
 #include "app/GridTable.h"
@@ -231,7 +232,10 @@ void MainViewPage::showAvailablePlayers(const GridTable& players) {
 
 void MainViewPage::showAvailabilityFigures() {
     // A note being typed is not thrown away: the figures come with the next fill of the grid.
-    if (dg_freeagents->state() == QAbstractItemView::EditingState) {
+    const QList<QWidget*> editors =
+        dg_freeagents->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (std::any_of(editors.begin(), editors.end(),
+                    [](const QWidget* editor) { return editor->isVisible(); })) {
         return;
     }
     QScrollBar* scroll = dg_freeagents->verticalScrollBar();
