@@ -220,7 +220,8 @@ void MainViewPage::fillAvailablePlayers() {
 
 void MainViewPage::showAvailablePlayers(const GridTable& players) {
     m_plainPlayers = players;
-    const DraftModel* model = m_state.draftLoaded ? currentDraftModel(m_state, m_dialogs) : nullptr;
+    const DraftModel* model =
+        m_state.draftSettings ? currentDraftModel(m_state, m_dialogs) : nullptr;
     // An auction has no turns to wait for.
     m_withAvailability = model != nullptr && !model->auction();
     if (m_withAvailability) {
