@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/ProgramState.h"
+#include "app/UserDialogs.h"
 #include "draftconfig/DraftList.h"
 #include "gui/app/MainWindowView.h"
 #include "practice/PracticeDrafts.h"
