@@ -278,11 +278,6 @@ CREATE TABLE IF NOT EXISTS DraftFollowPicks (
 );
 )sql";
 
-// ESPN leagues are read per season, so a followed room carries the season beside its id.
-constexpr const char* kDraftFollowSeason = R"sql(
-ALTER TABLE DraftFollow ADD COLUMN room_season INTEGER;
-)sql";
-
 // Per draft: how far the room strays from the average draft position ("ADP spread"; a draft
 // without a row uses the default), and the practice drafts, each with the draft it was copied
 // from, the seed its opponents draft by and where it started (the last pick it was copied with,
@@ -307,9 +302,18 @@ CREATE INDEX IF NOT EXISTS DraftPractice_source ON DraftPractice (source_templat
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
+// A column is added only where it is missing: a file whose version was lost or set back still
+// holds the columns its tables were created with, and SQLite refuses to add one twice.
+struct AddedColumn {
+    const char* table;
+    const char* column;
+    const char* definition;
+};
+
 struct SchemaStep {
     int version;
     std::initializer_list<const char*> scripts;
+    std::initializer_list<AddedColumn> columns = {};
 };
 
 const std::initializer_list<SchemaStep> kSteps = {
@@ -317,7 +321,8 @@ const std::initializer_list<SchemaStep> kSteps = {
     {2, {kDraftPunts}},
     {3, {kDraftPlayerAdp}},
     {4, {kDraftFollow}},
-    {5, {kDraftFollowSeason}},
+    // ESPN leagues are read per season, so a followed room carries the season beside its id.
+    {5, {}, {{"DraftFollow", "room_season", "INTEGER"}}},
     {6, {kDraftPractice}},
 };
 
@@ -329,6 +334,27 @@ std::optional<int> readUserVersion(Connection& connection) {
     return static_cast<int>(toInt(result.rows().front().front()));
 }
 
+bool hasColumn(Connection& connection, const std::string& table, const std::string& column) {
+    Recordset columns;
+    if (!openRecordset(columns, connection, "SELECT name FROM pragma_table_info(?)", {table})) {
+        return false;
+    }
+    for (; !columns.eof(); columns.moveNext()) {
+        if (columns.getText("name") == column) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool addColumn(Connection& connection, const AddedColumn& added) {
+    if (hasColumn(connection, added.table, added.column)) {
+        return true;
+    }
+    return executeScript(connection, std::string("ALTER TABLE ") + added.table + " ADD COLUMN " +
+                                         added.column + " " + added.definition + ";");
+}
+
 bool runSteps(Connection& connection, int fromVersion) {
     for (const SchemaStep& step : kSteps) {
         if (step.version <= fromVersion) {
@@ -336,6 +362,11 @@ bool runSteps(Connection& connection, int fromVersion) {
         }
         for (const char* script : step.scripts) {
             if (!executeScript(connection, script)) {
+                return false;
+            }
+        }
+        for (const AddedColumn& added : step.columns) {
+            if (!addColumn(connection, added)) {
                 return false;
             }
         }
