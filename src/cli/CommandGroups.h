@@ -23,5 +23,6 @@ void addAdviceCommands(CLI::App& app, CliContext& context);
 void addChartCommand(CLI::App& app, CliContext& context);
 void addPathsCommand(CLI::App& app, CliContext& context);
 void addFollowCommand(CLI::App& app, CliContext& context);
+void addPracticeCommands(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli

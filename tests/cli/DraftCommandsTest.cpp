@@ -27,8 +27,9 @@ TEST(CliDrafts, NewDraftIsListedShownAndItsDuplicateRefused) {
     EXPECT_EQ(duplicate.out, "");
 
     cli.run({"new-draft", "Smith, Jones & Co", "--teams", "8", "--auction", "--rotisserie"});
-    EXPECT_EQ(cli.run({"drafts"}).out,
-              "template_id,template_name\n1,O'Neil League\n2,\"Smith, Jones & Co\"\n");
+    EXPECT_EQ(
+        cli.run({"drafts"}).out,
+        "template_id,template_name,practice_of\n1,O'Neil League,\n2,\"Smith, Jones & Co\",\n");
 
     const auto shown = cli.run({"show-draft", "O'NEIL LEAGUE"}).outLines();
     ASSERT_GE(shown.size(), 20u);

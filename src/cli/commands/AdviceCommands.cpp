@@ -6,12 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include <fmt/format.h>
 #include <CLI/CLI.hpp>
 
 #include "advice/KeeperSurplus.h"
 #include "advice/TeamAdvice.h"
 #include "advicedata/Punts.h"
 #include "advicedata/ValuationFigureReader.h"
+#include "availability/Availability.h"
+#include "availability/TurnSequence.h"
+#include "cli/CheckedOption.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/OptionChecks.h"
@@ -94,9 +98,48 @@ struct AdviseOptions {
     int top = 0;
     bool byCategory = false;
     bool inflation = false;
+    bool availability = false;
+    std::optional<std::string> sims;
+    std::optional<std::string> seed;
 };
 
+std::string share(const std::optional<double>& value) {
+    return value ? fmt::format("{:.3f}", *value + 0.0) : std::string();
+}
+
+// The request of --availability: the number of continuations and the seed, checked.
+std::optional<AvailabilityRequest> availabilityRequest(const AdviseOptions& options,
+                                                       const DraftModel& model, std::size_t team,
+                                                       std::string& problem) {
+    AvailabilityRequest request;
+    request.team = team;
+    request.seed = defaultSeed(model);
+    if (options.sims) {
+        const std::optional<double> sims =
+            checkedOption("--sims", *options.sims, kContinuationsRange, true, problem);
+        if (!sims) {
+            return std::nullopt;
+        }
+        request.continuations = static_cast<int>(*sims);
+    }
+    if (options.seed) {
+        const std::optional<double> seed =
+            checkedOption("--seed", *options.seed, kSeedRange, true, problem);
+        if (!seed) {
+            return std::nullopt;
+        }
+        request.seed = static_cast<std::uint64_t>(*seed);
+    }
+    return request;
+}
+
 int runAdvise(CliContext& context, const AdviseOptions& options) {
+    if ((options.sims || options.seed) && !options.availability) {
+        return context.usageError("--sims and --seed go with --availability");
+    }
+    if (options.availability && options.byCategory) {
+        return context.usageError("--availability and --by-category do not go together");
+    }
     std::optional<DraftModel> model = valuedModel(context, options.draft, options.inflation);
     if (!model) {
         return kExitFailed;
@@ -138,13 +181,40 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
         }
         return kExitDone;
     }
-    context.writeCsv({"playerid", "firstname", "lastname", "pos", "value", "rank", "z", "zdollars",
-                      "gain", "vona"});
+    std::optional<AvailabilityFigures> shares;
+    if (options.availability) {
+        std::string problem;
+        const std::optional<AvailabilityRequest> request =
+            availabilityRequest(options, *model, *team, problem);
+        if (!request) {
+            return context.usageError(problem);
+        }
+        shares = availability(*model, *request);
+    }
+    std::vector<std::string> headings = {"playerid", "firstname", "lastname", "pos",  "value",
+                                         "rank",     "z",         "zdollars", "gain", "vona"};
+    if (shares) {
+        headings.insert(headings.end(), {"avail", "avail2", "xvona"});
+    }
+    context.writeCsv(headings);
     for (std::size_t i = 0; i < count; ++i) {
         const AdviceRow& row = advice.rows()[i];
-        context.writeCsv({std::to_string(row.playerid), row.firstname, row.lastname, row.pos,
-                          figure(row.value), row.rank > 0 ? std::to_string(row.rank) : "",
-                          figure(row.z), figure(row.zDollars), figure(row.gain), figure(row.vona)});
+        std::vector<std::string> fields = {std::to_string(row.playerid),
+                                           row.firstname,
+                                           row.lastname,
+                                           row.pos,
+                                           figure(row.value),
+                                           row.rank > 0 ? std::to_string(row.rank) : "",
+                                           figure(row.z),
+                                           figure(row.zDollars),
+                                           figure(row.gain),
+                                           figure(row.vona)};
+        if (shares) {
+            const PlayerAvailability& player = shares->players[row.player];
+            fields.insert(fields.end(),
+                          {share(player.avail), share(player.avail2), share(player.xvona)});
+        }
+        context.writeCsv(fields);
     }
     return kExitDone;
 }
@@ -247,6 +317,14 @@ void addAdvise(CLI::App& app, CliContext& context) {
                      "One line per player and category: playerid,symbol,z,gain");
     advise->add_flag("--inflation", options->inflation,
                      "Value the players left with the money left");
+    advise->add_flag("--availability", options->availability,
+                     "Add avail,avail2,xvona: the shares of continuations in which each player is "
+                     "still there at your next two turns, and his value less the expected best "
+                     "left at his positions");
+    advise->add_option("--sims", options->sims,
+                       "Continuations to play for --availability (default 10000)");
+    advise->add_option("--seed", options->seed,
+                       "Seed of --availability (default: fixed per draft and pick number)");
     advise->callback([&context, options, punt] {
         options->puntsGiven = punt->count() > 0;
         context.exitCode = runAdvise(context, *options);

@@ -7,6 +7,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
+#include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/DraftList.h"
 #include "draftconfig/NewDraft.h"
 #include "store/NumberText.h"
@@ -23,9 +24,10 @@ int runDrafts(CliContext& context) {
     if (!drafts) {
         return kExitFailed;
     }
-    context.writeCsv({"template_id", "template_name"});
+    context.writeCsv({"template_id", "template_name", "practice_of"});
     for (const DraftListEntry& draft : *drafts) {
-        context.writeCsv({std::to_string(draft.template_id), draft.template_name});
+        context.writeCsv({std::to_string(draft.template_id), draft.template_name,
+                          draft.practiceOf != 0 ? std::to_string(draft.practiceOf) : ""});
     }
     return kExitDone;
 }
@@ -87,6 +89,10 @@ int runShowDraft(CliContext& context, const std::string& draftArgument) {
         << "SG=" << d.SG << '\n'
         << "UT=" << d.UT << '\n'
         << "R=" << d.R << '\n';
+    const std::optional<double> spread = readDraftAdpSpread(context.state, context.dialogs);
+    if (!spread) {
+        return kExitFailed;
+    }
     out << "categories=";
     for (std::size_t i = 0; i < d.categories.size(); ++i) {
         out << (i > 0 ? "," : "") << d.categories[i].categoryid << ':'
@@ -111,6 +117,7 @@ int runShowDraft(CliContext& context, const std::string& draftArgument) {
         }
         out << '\n';
     }
+    out << "adpspread=" << numberText(*spread) << '\n';
     return kExitDone;
 }
 

@@ -7,8 +7,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/CheckedOption.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
+#include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/SetupEditor.h"
 #include "store/NumberText.h"
 #include "valuation/CategoryCatalogue.h"
@@ -33,6 +35,7 @@ struct SetupOptions {
     std::optional<int> mine;
     std::vector<std::string> addTeams;
     std::vector<int> deleteTeams;
+    std::optional<std::string> adpSpread;
 
     bool changesSettings() const {
         return style || categories || type || rounds || cap || minbid || slots || gamesPerWeek ||
@@ -255,6 +258,15 @@ std::optional<std::string> applyOptions(SetupForm& form, const SetupOptions& opt
 }
 
 int runSetup(CliContext& context, const SetupOptions& options) {
+    // Checked before anything is written, so that a mistyped spread changes nothing.
+    std::optional<double> spread;
+    if (options.adpSpread) {
+        std::string problem;
+        spread = checkedOption("--adp-spread", *options.adpSpread, kAdpSpreadRange, false, problem);
+        if (!spread) {
+            return context.usageError(problem);
+        }
+    }
     if (!context.loadDraftArgument(options.draft)) {
         return kExitFailed;
     }
@@ -269,7 +281,10 @@ int runSetup(CliContext& context, const SetupOptions& options) {
             return kExitFailed;
         }
     }
-    if (!options.deleteTeams.empty() && !options.changesSettings()) {
+    if (spread && !saveDraftAdpSpread(context.state, context.dialogs, *spread)) {
+        return kExitFailed;
+    }
+    if ((!options.deleteTeams.empty() || options.adpSpread) && !options.changesSettings()) {
         return kExitDone;
     }
     if (const auto usage = applyOptions(form, options)) {
@@ -302,6 +317,9 @@ void addSetupCommand(CLI::App& app, CliContext& context) {
     setup->add_option("--mine", options->mine, "TEAMID of the user's own team");
     setup->add_option("--add-team", options->addTeams, "NAME:ORDER")->take_all();
     setup->add_option("--delete-team", options->deleteTeams, "TEAMID")->take_all();
+    setup->add_option("--adp-spread", options->adpSpread,
+                      "How far the room strays from the ADP: a player at ADP a goes within about "
+                      "1 + X·a picks of it (0 to 2, default 0.1)");
     setup->callback([&context, options] { context.exitCode = runSetup(context, *options); });
 }
 

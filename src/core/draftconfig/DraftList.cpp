@@ -5,6 +5,7 @@
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
 #include "room/TurnHistoryWriter.h"
+#include "store/PracticeRows.h"
 
 namespace quorvane {
 
@@ -18,10 +19,8 @@ std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state,
                             MessageIcon::Critical);
         return std::nullopt;
     }
-    Recordset drafts;
-    if (!openRecordset(drafts, state.dbConnection,
-                       "select template_id, template_name from DraftTemplate order by "
-                       "template_id")) {
+    const std::optional<std::vector<DraftListRow>> drafts = readDraftListRows(state.dbConnection);
+    if (!drafts) {
         state.dbConnection.log().writeEntry(": Error 30001 - Could get templates from database");
         showDatabaseFailure(dialogs, state.dbConnection, "Error",
                             "Err 30001: Could get draft templates. If the problem persists please "
@@ -30,11 +29,14 @@ std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state,
         return std::nullopt;
     }
     std::vector<DraftListEntry> entries;
-    for (; !drafts.eof(); drafts.moveNext()) {
-        entries.push_back(
-            {static_cast<int>(drafts.getInt("template_id")), drafts.getText("template_name")});
+    for (const DraftListRow& draft : *drafts) {
+        entries.push_back({draft.template_id, draft.template_name, draft.practiceOf});
     }
     return entries;
+}
+
+std::string draftListCaption(const DraftListEntry& entry) {
+    return entry.practiceOf != 0 ? entry.template_name + " (practice)" : entry.template_name;
 }
 
 bool openSelectedDraft(ProgramState& state, UserDialogs& dialogs,

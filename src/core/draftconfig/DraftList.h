@@ -13,7 +13,11 @@ class UserDialogs;
 struct DraftListEntry {
     int template_id = 0;
     std::string template_name;
+    int practiceOf = 0;  // the draft a practice draft was copied from; 0 for a real draft
 };
+
+// How the lists show a draft: a practice draft's name carries " (practice)".
+std::string draftListCaption(const DraftListEntry& entry);
 
 // Every stored draft, oldest first; nullopt after the failure was shown and logged.
 std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state, UserDialogs& dialogs);

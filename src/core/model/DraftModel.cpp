@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <string_view>
 #include <utility>
 
@@ -51,6 +52,19 @@ const ModelTeam* DraftModel::myTeam() const {
         }
     }
     return nullptr;
+}
+
+std::optional<std::size_t> slotKindOf(std::string_view slot) {
+    for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
+        const std::string_view name = kSlotKindNames[kind];
+        if (slot.size() == name.size() &&
+            std::equal(slot.begin(), slot.end(), name.begin(), [](char a, char b) {
+                return std::toupper(static_cast<unsigned char>(a)) == b;
+            })) {
+            return kind;
+        }
+    }
+    return std::nullopt;
 }
 
 bool isStartingSlot(const std::string& slot) {

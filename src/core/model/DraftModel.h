@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "valuation/CategoryCatalogue.h"
@@ -32,6 +34,18 @@ inline constexpr std::uint8_t kPositionC = 16;
 // numbers themselves, not only whether a player is listed there.
 using PositionColumns = std::array<std::int64_t, 5>;
 
+// The nine kinds of roster slot, in the order the pick window offers them.
+inline constexpr std::size_t kSlotKinds = 9;
+inline constexpr std::array<std::string_view, kSlotKinds> kSlotKindNames = {
+    "C", "G", "PG", "SG", "F", "PF", "SF", "UT", "R"};
+// Slots of each kind on every team of the draft, in the order of kSlotKindNames.
+using SlotCounts = std::array<int, kSlotKinds>;
+// The index in kSlotKindNames of a slot as stored (any case); nullopt for another text ("NA").
+std::optional<std::size_t> slotKindOf(std::string_view slot);
+
+// How far the room strays from the average draft position unless the draft says otherwise.
+inline constexpr double kDefaultAdpSpread = 0.10;
+
 struct ModelPlayer {
     int playerid = 0;
     int yearofprojection = 0;
@@ -49,6 +63,9 @@ struct ModelPlayer {
     std::string slot;      // his roster slot on that team
     int pickNumber = 0;    // 0 for a keeper
     double price = 0.0;
+    // The mean of the average draft positions imported for the projection season; none when no
+    // source lists him.
+    std::optional<double> adp;
 
     bool available() const { return teamid == 0; }
 };
@@ -95,6 +112,8 @@ struct DraftModel {
     int startingSlots = 0;                  // per team: every slot kind but reserves
     int headToHeadMode = 0;                 // head-to-head leagues: how a week is won
     double gamesPerWeek = 0.0;              // head-to-head leagues
+    SlotCounts slotCounts{};                // per team, every kind
+    double adpSpread = kDefaultAdpSpread;   // the draft's "ADP spread"
     std::vector<ModelCategory> categories;  // the draft's, in its order
     int projectionYear = 0;
     std::vector<ModelPlayer> players;       // of the projection season, by playerid

@@ -8,6 +8,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "model/DraftModelCache.h"
+#include "store/AdpRows.h"
 #include "store/DraftRows.h"
 #include "store/NumberText.h"
 
@@ -43,6 +44,35 @@ ModelPlayer playerOf(PlayerSeasonRow&& row) {
     return player;
 }
 
+int slotCountOf(const DraftSettings& settings, std::size_t kind) {
+    const std::array<int DraftSettings::*, kSlotKinds> counts = {
+        &DraftSettings::C,  &DraftSettings::G,  &DraftSettings::PG,
+        &DraftSettings::SG, &DraftSettings::F,  &DraftSettings::PF,
+        &DraftSettings::SF, &DraftSettings::UT, &DraftSettings::R};
+    return settings.*counts[kind];
+}
+
+// The season's average draft positions and the draft's spread around them.
+bool readAdp(Connection& connection, int templateId, DraftModel& model) {
+    const std::optional<std::vector<MeanAdpRow>> adp =
+        readMeanAdp(connection, model.projectionYear);
+    bool failed = false;
+    const std::optional<double> spread =
+        adp ? readAdpSpread(connection, templateId, failed) : std::nullopt;
+    if (!adp || failed) {
+        return false;
+    }
+    for (const MeanAdpRow& row : *adp) {
+        if (ModelPlayer* player = model.findPlayer(row.playerid)) {
+            player->adp = row.adp;
+        }
+    }
+    model.adpSpread = spread.value_or(kDefaultAdpSpread);
+    return true;
+}
+
+}  // namespace
+
 void readSettings(const DraftSettings& settings, DraftModel& model) {
     model.template_id = settings.template_id;
     model.drafttype = settings.drafttype;
@@ -54,6 +84,9 @@ void readSettings(const DraftSettings& settings, DraftModel& model) {
     model.startingSlots = settings.rosterSize() - settings.R;
     model.headToHeadMode = settings.headToHead.mode;
     model.gamesPerWeek = settings.headToHead.gamesPerWeek;
+    for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
+        model.slotCounts[kind] = slotCountOf(settings, kind);
+    }
     std::vector<int> punts = puntedCategories(model);
     model.categories.clear();
     for (const CategoryWeight& weight : settings.categories) {
@@ -70,8 +103,6 @@ void readSettings(const DraftSettings& settings, DraftModel& model) {
                                team.currentpick == 1});
     }
 }
-
-}  // namespace
 
 std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs) {
     if (!state.draftSettings) {
@@ -94,6 +125,10 @@ std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialo
     for (PlayerSeasonRow& row : *rows) {
         const bool projection = row.yearofprojection == state.projectionYear;
         (projection ? model.players : model.otherSeasons).push_back(playerOf(std::move(row)));
+    }
+    if (!readAdp(connection, state.draftSettings->template_id, model)) {
+        reportDatabaseError(dialogs, connection, kLoadFailed);
+        return std::nullopt;
     }
     model.picks.reserve(picks->size());
     for (const PickRow& row : *picks) {

@@ -7,6 +7,7 @@
 
 namespace quorvane {
 
+struct DraftSettings;
 struct ProgramState;
 class UserDialogs;
 
@@ -30,7 +31,12 @@ std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialo
 // and logged; the model is then as it was.
 bool refreshDraftModel(ProgramState& state, UserDialogs& dialogs, DraftModel& model);
 
-// Reads the whole draft with three bound queries (players of every season, picks, punts),
+// Puts the settings, slots, categories and teams (with the turn) of the draft into the model, the
+// punts kept: what a writer that changed only those needs after its change.
+void readSettings(const DraftSettings& settings, DraftModel& model);
+
+// Reads the whole draft with five bound queries (players of every season, the season's ADPs, the
+// draft's ADP spread, picks, punts),
 // bypassing what the program holds: what a fresh start would see.
 std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs);
 

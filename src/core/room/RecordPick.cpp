@@ -167,6 +167,15 @@ std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& d
 
 PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
                       int mainRosterTeamId) {
+    PickResult result = storePick(state, dialogs, playerid, form);
+    if (result.outcome == PickOutcome::Recorded) {
+        result.view = refreshAfterPick(state, dialogs, mainRosterTeamId);
+    }
+    return result;
+}
+
+PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
+                     const PickForm& form) {
     PickResult result;
     if (!state.draftSettings) {
         return result;
@@ -269,7 +278,6 @@ PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, c
     }
     result.outcome = PickOutcome::Recorded;
     result.draftorder = order;
-    result.view = refreshAfterPick(state, dialogs, mainRosterTeamId);
     return result;
 }
 

@@ -72,4 +72,8 @@ struct PickResult {
 PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
                       int mainRosterTeamId);
 
+// recordPick without rebuilding the lists: for a caller that records many picks in a row (the
+// practice draft's opponents) and shows the room once they are done.
+PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form);
+
 }  // namespace quorvane

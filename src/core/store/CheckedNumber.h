@@ -32,6 +32,13 @@ inline constexpr FieldRange kGamesPerWeekRange{0.5, 10.0};
 // tau^2 / sigma^2 of a category: 0 for figures that never swing, the published ones lie near 1
 // to 4.
 inline constexpr FieldRange kVarianceRatioRange{0.0, 10.0};
+// Settings and options a user types: how far the room strays from the ADP (a spread of 2 already
+// lets the 50th player go anywhere from first to 700th), how many continuations to play, seeds
+// (every one a double holds exactly) and a bid limit in dollars.
+inline constexpr FieldRange kAdpSpreadRange{0.0, 2.0};
+inline constexpr FieldRange kContinuationsRange{1.0, 1000000.0};
+inline constexpr FieldRange kSeedRange{0.0, 9007199254740991.0};
+inline constexpr FieldRange kBidLimitRange{0.0, 1000000.0};
 
 enum class NumberStatus {
     Ok,

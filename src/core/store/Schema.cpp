@@ -323,6 +323,27 @@ CREATE TABLE IF NOT EXISTS DraftWatch (
 );
 )sql";
 
+// Per draft: how far the room strays from the average draft position ("ADP spread"; a draft
+// without a row uses the default), and the practice drafts, each with the draft it was copied
+// from, the seed its opponents draft by and where it started (the last pick it was copied with,
+// the draft position on the clock and the snake's direction then), so that it can restart.
+constexpr const char* kDraftPractice = R"sql(
+CREATE TABLE IF NOT EXISTS DraftAdpSpread (
+    template_id INTEGER PRIMARY KEY,
+    adpspread REAL NOT NULL
+);
+CREATE TABLE IF NOT EXISTS DraftPractice (
+    template_id INTEGER PRIMARY KEY,
+    source_template_id INTEGER NOT NULL,
+    seed INTEGER NOT NULL,
+    fromnow INTEGER NOT NULL DEFAULT 0,
+    startpick INTEGER NOT NULL DEFAULT 0,
+    startposition INTEGER NOT NULL DEFAULT 0,
+    startdirection TEXT NOT NULL DEFAULT 'U'
+);
+CREATE INDEX IF NOT EXISTS DraftPractice_source ON DraftPractice (source_template_id);
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -350,6 +371,7 @@ const std::initializer_list<SchemaStep> kSteps = {
     {6, {kDraftHeadToHead}},
     {7, {kDraftHistory}},
     {8, {kDraftWatch}},
+    {9, {kDraftPractice}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

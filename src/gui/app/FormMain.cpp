@@ -25,6 +25,7 @@
 #include "gui/app/DatabaseWatcher.h"
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/HelpWindow.h"
+#include "gui/app/PracticeSession.h"
 #include "gui/app/SidePane.h"
 #include "gui/app/WindowMemory.h"
 #include "gui/draftconfig/FormNewDraft.h"
@@ -183,6 +184,23 @@ void FormMain::connectActions() {
         }
     });
     connect(a.followDraft, &QAction::triggered, this, &FormMain::openFollowDraft);
+    m_practice = new PracticeSession(m_state, m_dialogs, *this, this);
+    connect(a.practiceDraft, &QAction::triggered, m_practice, &PracticeSession::startNew);
+    connect(a.restartPractice, &QAction::triggered, m_practice, &PracticeSession::restart);
+    connect(a.backToDraft, &QAction::triggered, m_practice, &PracticeSession::backToDraft);
+    connect(m_practice, &PracticeSession::practiceShown, this,
+            [this](bool practice, const QString& source) {
+                m_actions.restartPractice->setVisible(practice);
+                m_actions.backToDraft->setVisible(practice);
+                m_actions.backToDraft->setText(tr("&Back to %1").arg(source));
+            });
+    // The bots write through a connection of their own: the watcher reloads the draft before
+    // the room is rebuilt, as for the follower's picks.
+    connect(m_practice, &PracticeSession::roomChanged, this, [this] {
+        if (auto* watcher = findChild<DatabaseWatcher*>(QStringLiteral("database_watcher"))) {
+            watcher->check();
+        }
+    });
     for (int tab = 0; tab < kTabCount; ++tab) {
         connect(a.tabs[static_cast<std::size_t>(tab)], &QAction::triggered, this,
                 [this, tab] { m_tabs->setCurrentIndex(tab); });

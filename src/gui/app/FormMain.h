@@ -34,6 +34,7 @@ class DraftBoardPage;
 class DraftNotesPanel;
 class ElidedLabel;
 class FormFollowDraft;
+class PracticeSession;
 class HelpWindow;
 class MainViewPage;
 class MyTeamPanelView;
@@ -201,6 +202,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QPointer<HelpWindow> m_helpWindow;
     int m_viewTemplateId = 0;
     QPointer<FormFollowDraft> m_follow;
+    PracticeSession* m_practice = nullptr;
     QPushButton* m_updateDollars = nullptr;
     QCheckBox* m_showInflation = nullptr;
     QPointer<TargetsPage> m_targets;

@@ -3,6 +3,7 @@
 // wholesale; after a pick, skip, undo or keeper the parts in sight first, the rest a part at a
 // time after the screen is drawn.
 #include "gui/app/FormMain.h"
+#include "gui/app/PracticeSession.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,6 +116,10 @@ void FormMain::showLive(const LiveRoom& live) {
     m_quickPick->reload();
     if (const int shown = webPane()->cardPlayer(); shown > 0) {
         webPane()->replacePlayerCard(playerCardHtml(shown));
+    }
+    // A practice draft's other teams pick once the room shows where it stands.
+    if (m_practice) {
+        m_practice->roomShown();
     }
 }
 

@@ -66,6 +66,13 @@ MainActions buildMainMenus(QMainWindow& window) {
     actions.updateDollars = item(draft, "mnuUpdateDollars", "Update &Dollar Values");
     draft->addSeparator();
     actions.followDraft = item(draft, "mnuFollowOnlineDraft", "&Follow Online Draft\u2026");
+    draft->addSeparator();
+    actions.practiceDraft = item(draft, "mnuPracticeDraft", "&Practice Draft\u2026");
+    // Shown only while a practice draft is open.
+    actions.restartPractice = item(draft, "mnuRestartPractice", "R&estart");
+    actions.backToDraft = item(draft, "mnuBackToDraft", "&Back to Draft");
+    actions.restartPractice->setVisible(false);
+    actions.backToDraft->setVisible(false);
 
     QMenu* view = menu(bar, "mnuView", "&View");
     const char* tabNames[] = {"mnuTabMain", "mnuTabResearch", "mnuTabStandings", "mnuTabTargets",

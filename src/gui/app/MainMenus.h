@@ -25,6 +25,9 @@ struct MainActions {
     QAction* showInflation = nullptr;
     QAction* updateDollars = nullptr;
     QAction* followDraft = nullptr;
+    QAction* practiceDraft = nullptr;
+    QAction* restartPractice = nullptr;
+    QAction* backToDraft = nullptr;
     std::array<QAction*, 5> tabs{};
     QAction* sortDescending = nullptr;
     QAction* sortAscending = nullptr;

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QComboBox;
 class QPushButton;
 
@@ -15,8 +17,9 @@ namespace quorvane::gui {
 
 class MainWindowView;
 
-// Lists the stored drafts, oldest first, and opens the chosen one. When the list cannot be
-// read the window is not shown at all (exec returns Rejected).
+// Lists the stored drafts, oldest first (practice drafts marked), and opens the chosen one or
+// deletes a chosen practice draft. When the list cannot be read the window is not shown at all
+// (exec returns Rejected).
 class FormOpenDraft final : public QDialog {
     Q_OBJECT
   public:
@@ -28,6 +31,8 @@ class FormOpenDraft final : public QDialog {
   private:
     bool fillList();
     void openSelected();
+    void deleteSelected();
+    void showChoice();
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
@@ -35,6 +40,8 @@ class FormOpenDraft final : public QDialog {
     QComboBox* m_drafts = nullptr;
     QPushButton* m_open = nullptr;
     QPushButton* m_cancel = nullptr;
+    QPushButton* m_delete = nullptr;
+    std::vector<int> m_practices;  // ids of the practice drafts listed
     bool m_listed = false;
 };
 

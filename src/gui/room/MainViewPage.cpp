@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -19,12 +20,15 @@
 #include "app/GridTable.h"
 #include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
+#include "availability/AvailabilityColumns.h"
 #include "gui/app/WindowMemory.h"
 #include "gui/models/GridTableModel.h"
+#include "gui/room/AvailabilityRunner.h"
 #include "gui/room/GridViews.h"
 #include "gui/room/PlayerFlagMenu.h"
 #include "gui/widgets/ElidingDelegate.h"
 #include "gui/widgets/TeamChoiceBox.h"
+#include "model/DraftModelLoader.h"
 #include "room/AdviceColumns.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
@@ -74,6 +78,9 @@ QStringList defaultColumnOrder(const GridTable& table) {
     for (const char* advice : {"Gain", "VONA", "Z", "Z$"}) {
         order << QString::fromLatin1(advice);
     }
+    for (const std::string& availability : availabilityHeadings()) {
+        order << QString::fromStdString(availability);
+    }
     return order;
 }
 
@@ -88,8 +95,11 @@ MainViewPage::MainViewPage(ProgramState& state, UserDialogs& dialogs, QWidget* p
       m_state(state),
       m_dialogs(dialogs),
       m_freeAgentsModel(new GridTableModel(this)),
-      m_rosterModel(new GridTableModel(this)) {
+      m_rosterModel(new GridTableModel(this)),
+      m_availability(new AvailabilityRunner(this)) {
     setObjectName(QStringLiteral("MainViewPage"));
+    connect(m_availability, &AvailabilityRunner::finished, this,
+            &MainViewPage::showAvailabilityFigures);
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(buildFreeAgents(), 1);
@@ -248,8 +258,46 @@ void MainViewPage::fillAvailablePlayers() {
 }
 
 void MainViewPage::showAvailablePlayers(const GridTable& players) {
-    const bool newColumns = m_freeAgentsModel->table().headings != players.headings;
-    GridTable shown = players;
+    m_plainPlayers = players;
+    const DraftModel* model =
+        m_state.draftSettings ? currentDraftModel(m_state, m_dialogs) : nullptr;
+    // An auction has no turns to wait for.
+    m_withAvailability = model != nullptr && !model->auction();
+    if (m_withAvailability) {
+        m_availabilityKey = availabilityKey(*model);
+        m_availability->start(*model);
+    }
+    showPlayersWithAvailability();
+}
+
+void MainViewPage::showAvailabilityFigures() {
+    // A note being typed is not thrown away: the figures come with the next fill of the grid.
+    const QList<QWidget*> editors =
+        dg_freeagents->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (std::any_of(editors.begin(), editors.end(),
+                    [](const QWidget* editor) { return editor->isVisible(); })) {
+        return;
+    }
+    QScrollBar* scroll = dg_freeagents->verticalScrollBar();
+    const int position = scroll->value();
+    const int row = dg_freeagents->currentIndex().row();
+    showPlayersWithAvailability();
+    if (row >= 0) {
+        dg_freeagents->selectRow(row);
+    }
+    scroll->setValue(position);
+}
+
+// Figures of an older state of the room are not shown: the cells stay blank until the run for
+// this one is done.
+void MainViewPage::showPlayersWithAvailability() {
+    GridTable shown = m_plainPlayers;
+    if (m_withAvailability) {
+        const AvailabilityShown* figures = m_availability->shown();
+        addAvailabilityColumns(
+            shown, figures != nullptr && figures->key == m_availabilityKey ? figures : nullptr);
+    }
+    const bool newColumns = m_freeAgentsModel->table().headings != shown.headings;
     if (m_sortReversed) {
         std::reverse(shown.rows.begin(), shown.rows.end());
         std::reverse(shown.rowColours.begin(), shown.rowColours.end());
@@ -500,6 +548,11 @@ void MainViewPage::pressStatsButton(int index) {
 }
 
 void MainViewPage::sortByHeading(int column) {
+    // The room's lists sort themselves; the forecast's columns come after them and do not.
+    if (column >= static_cast<int>(m_plainPlayers.headings.size()) &&
+        !m_plainPlayers.headings.empty()) {
+        return;
+    }
     m_state.freeAgentSortColumn = column;
     m_sortReversed = false;
     fillAvailablePlayers();

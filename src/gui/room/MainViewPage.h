@@ -4,7 +4,10 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 #include <unordered_set>
+
+#include "app/GridTable.h"
 
 class QGroupBox;
 class QMenu;
@@ -21,6 +24,7 @@ class UserDialogs;
 
 namespace quorvane::gui {
 
+class AvailabilityRunner;
 class GridTableModel;
 class PlayerFlagMenu;
 class TeamChoiceBox;
@@ -94,6 +98,8 @@ class MainViewPage final : public QWidget {
     // The columns as the user left them, else name, team, position, value and advice first.
     void arrangeColumns();
     void setColumnShown(int column, bool shown);
+    void showAvailabilityFigures();
+    void showPlayersWithAvailability();
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
@@ -113,6 +119,10 @@ class MainViewPage final : public QWidget {
     int m_chosenTeam = 0;  // 0 while the roster follows the clock
     bool m_sortReversed = false;
     bool m_arranging = false;
+    AvailabilityRunner* m_availability;
+    GridTable m_plainPlayers;  // as the room built them, before the forecast's columns
+    std::string m_availabilityKey;
+    bool m_withAvailability = false;
 };
 
 }  // namespace quorvane::gui

@@ -6,10 +6,13 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "draftconfig/DraftLoader.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
+#include "gui/draftconfig/FormPracticeDraft.h"
 #include "gui/support/ModalWindow.h"
 #include "gui/support/RecordingMainWindow.h"
+#include "practice/PracticeDrafts.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
@@ -17,6 +20,54 @@ using namespace quorvane;
 class DraftWindowsTest : public QObject {
     Q_OBJECT
   private slots:
+    void practiceDraftsAreMarkedAndOnlyThoseCanBeDeleted() {
+        test::TestProgram program;
+        const int real = program.newDraft("Alpha", 4, false, false);
+        loadDraft(program.state, real);
+        const auto practice = createPractice(program.state, program.dialogs,
+                                             {real, "Alpha drill", std::uint64_t{7}, false});
+        QVERIFY(practice.has_value());
+        test::RecordingMainWindow main;
+        gui::FormOpenDraft window(program.state, program.dialogs, main);
+        auto* drafts = window.findChild<QComboBox*>("cmb_drafts");
+        auto* remove = window.findChild<QPushButton*>("cmd_delete");
+        QCOMPARE(drafts->itemText(1), QString("Alpha drill (practice)"));
+        QVERIFY(!remove->isEnabled());
+        drafts->setCurrentIndex(1);
+        QVERIFY(remove->isEnabled());
+        program.dialogs.answers = {false};
+        remove->click();
+        QCOMPARE(drafts->count(), 2);
+        program.dialogs.answers = {true};
+        remove->click();
+        QCOMPARE(drafts->count(), 1);
+        QCOMPARE(program.scalar("select count(*) from DraftTemplate"), 1.0);
+        QCOMPARE(program.scalar("select count(*) from DraftPractice"), 0.0);
+    }
+
+    void practiceDraftDialogRefusesABadSeedAndReturnsTheChoice() {
+        test::TestProgram program;
+        const int real = program.newDraft("Alpha", 4, false, false);
+        loadDraft(program.state, real);
+        gui::FormPracticeDraft window(program.state, program.dialogs);
+        window.show();
+        window.findChild<QLineEdit*>("txt_seed")->setText("12x");
+        window.findChild<QPushButton*>("cmd_start")->click();
+        QCOMPARE(program.dialogs.lastText(),
+                 std::string("The seed must be a whole number from 0 up."));
+        QVERIFY(!window.chosen());
+        window.findChild<QLineEdit*>("txt_seed")->setText("4,096");
+        window.findChild<QComboBox*>("cmb_pace")->setCurrentIndex(2);
+        window.findChild<QRadioButton*>("opt_from_now")->setChecked(true);
+        window.findChild<QPushButton*>("cmd_start")->click();
+        QVERIFY(window.chosen().has_value());
+        QVERIFY(window.chosen()->choice.seed.has_value());
+        QCOMPARE(*window.chosen()->choice.seed, std::uint64_t{4096});
+        QCOMPARE(window.chosen()->choice.sourceId, real);
+        QVERIFY(window.chosen()->choice.fromNow);
+        QCOMPARE(static_cast<long long>(window.chosen()->pace.count()), 3000LL);
+    }
+
     void openDraftListsDraftsOldestFirstAndOpensTheChosenOnce() {
         test::TestProgram program;
         const int a = program.newDraft("Alpha", 4, false, false);

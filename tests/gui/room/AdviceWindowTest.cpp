@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <sstream>
@@ -192,6 +193,44 @@ class AdviceWindowTest : public QObject {
         QCOMPARE(after.rows.size(), std::size_t{5});
         QCOMPARE(gridFigures(after, {"Gain", "Z", "Z$"}),
                  adviseFigures(program, {"gain", "z", "zdollars"}));
+    }
+
+    // The figures arrive from their own thread; they are those of advise --availability (the
+    // same default seed and count), as whole percents and hundredths.
+    void theForecastFillsInOffTheWindowThreadAsAdviseHasIt() {
+        test::TestProgram program;
+        adviceDraft(program, false);
+        gui::FormMain main(program.state, program.dialogs);
+        main.refreshMain();
+        const auto cell = [&main](std::size_t row, const char* heading) {
+            const GridTable& grid = freeAgents(main);
+            const int column = grid.columnIndex(heading);
+            return row < grid.rows.size() && column >= 0
+                       ? grid.rows[row][static_cast<std::size_t>(column)]
+                       : std::string();
+        };
+        QVERIFY(freeAgents(main).columnIndex("Avail 2") >= 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!cell(0, "xVONA").empty(), 60000);
+        const auto rows = cliRows(program, {"advise", "Advice League", "--availability"});
+        QVERIFY(rows.size() > 1);
+        const auto at = [&rows](const char* heading) {
+            return static_cast<std::size_t>(std::find(rows[0].begin(), rows[0].end(), heading) -
+                                            rows[0].begin());
+        };
+        std::map<std::string, std::vector<std::string>> byPlayer;
+        for (std::size_t r = 1; r < rows.size(); ++r) {
+            byPlayer[rows[r][0]] = rows[r];
+        }
+        const GridTable& grid = freeAgents(main);
+        for (std::size_t r = 0; r < grid.rows.size(); ++r) {
+            const auto& line = byPlayer.at(grid.rows[r][0]);
+            const double share = std::stod(line[at("avail")]);
+            QVERIFY(std::abs(std::stod(cell(r, "Avail")) - share * 100.0) <= 0.51);
+            QVERIFY(std::abs(std::stod(cell(r, "xVONA")) - std::stod(line[at("xvona")])) <= 0.006);
+            if (std::abs(share - 0.25) > 0.001) {
+                QCOMPARE(cell(r, "Avail").find("\u25bc") != std::string::npos, share < 0.25);
+            }
+        }
     }
 
     void aPuntBoxIsSavedAndChangesTheGainAtOnce() {

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: MIT
+#include "practice/PracticeRun.h"
+
+#include <cmath>
+#include <thread>
+
+#include "advice/NextAvailable.h"
+#include "app/ProgramState.h"
+#include "app/UserDialogs.h"
+#include "availability/OpponentPicks.h"
+#include "availability/PracticeAuction.h"
+#include "availability/TurnSequence.h"
+#include "model/DraftModelLoader.h"
+#include "practice/PracticeDrafts.h"
+#include "room/RecordPick.h"
+#include "room/Turns.h"
+#include "store/NumberText.h"
+#include "valuation/Ranks.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::chrono::milliseconds kStopLook{50};
+
+// Passes messages on and answers No: an opponent's pick never needs a question answered, so a
+// question means something is wrong and the pick is better not made.
+class NoQuestions final : public UserDialogs {
+  public:
+    explicit NoQuestions(UserDialogs& inner) : m_inner(inner) {}
+    void showMessage(std::string_view title, std::string_view text, MessageIcon icon) override {
+        m_inner.showMessage(title, text, icon);
+    }
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    void setBusy(bool) override {}
+    void progress(std::string_view, long long, long long) override {}
+
+  private:
+    UserDialogs& m_inner;
+};
+
+class PracticeRunner {
+  public:
+    PracticeRunner(ProgramState& state, UserDialogs& dialogs, const PracticeRunOptions& options,
+                   const std::atomic<bool>* stop,
+                   const std::function<void(const PracticePick&)>& picked)
+        : m_state(state), m_dialogs(dialogs), m_options(options), m_stop(stop), m_picked(picked) {}
+
+    PracticeRunResult run();
+
+  private:
+    bool stopRequested() const { return m_stop != nullptr && m_stop->load(); }
+    // Waits the pace; false when asked to stop meanwhile.
+    bool waitPace() const;
+    std::optional<PracticeStop> nextSnakePick();
+    std::optional<PracticeStop> nextSale();
+    std::optional<PracticeStop> record(std::size_t team, std::size_t player, double price);
+    double userLimit(std::size_t team, std::size_t player) const;
+
+    ProgramState& m_state;
+    UserDialogs& m_dialogs;
+    const PracticeRunOptions& m_options;
+    const std::atomic<bool>* m_stop;
+    const std::function<void(const PracticePick&)>& m_picked;
+    DraftModel m_model;
+    std::vector<double> m_noisy;
+    std::vector<double> m_values;
+    std::uint64_t m_seed = 0;
+    bool m_nominationUsed = false;
+    int m_skipsInARow = 0;
+    PracticeRunResult m_result;
+};
+
+bool PracticeRunner::waitPace() const {
+    auto left = m_options.pace;
+    while (left.count() > 0) {
+        if (stopRequested()) {
+            return false;
+        }
+        const auto step = std::min(left, kStopLook);
+        std::this_thread::sleep_for(step);
+        left -= step;
+    }
+    return !stopRequested();
+}
+
+PracticeRunResult PracticeRunner::run() {
+    if (!m_state.draftSettings) {
+        return m_result;
+    }
+    const std::optional<PracticeRow> practice =
+        requirePractice(m_state, m_dialogs, m_state.draftSettings->template_id);
+    if (!practice || !calcRanks(m_state, m_dialogs)) {
+        return m_result;
+    }
+    const DraftModel* model = currentDraftModel(m_state, m_dialogs);
+    if (model == nullptr) {
+        return m_result;
+    }
+    m_model = *model;
+    m_seed = static_cast<std::uint64_t>(practice->seed);
+    m_noisy = practicePositions(m_model, m_seed);
+    m_values = playerValues(m_model);
+    for (;;) {
+        if (stopRequested()) {
+            m_result.stop = PracticeStop::Stopped;
+            break;
+        }
+        if (m_options.maxPicks && static_cast<int>(m_result.picks.size()) >= *m_options.maxPicks) {
+            m_result.stop = PracticeStop::PickLimit;
+            break;
+        }
+        const std::optional<PracticeStop> stop = m_model.auction() ? nextSale() : nextSnakePick();
+        if (stop) {
+            m_result.stop = *stop;
+            break;
+        }
+    }
+    return m_result;
+}
+
+std::optional<PracticeStop> PracticeRunner::nextSnakePick() {
+    const ComingTurns turns = comingTurns(m_model);
+    // A whole round of turns without a pick: no team can roster anyone any more.
+    if (turns.teams.empty() || m_skipsInARow >= m_model.teamCount()) {
+        return PracticeStop::DraftOver;
+    }
+    const std::size_t team = turns.teams.front();
+    const bool mine = m_model.teams[team].mine;
+    if (mine && !m_options.toEnd) {
+        return PracticeStop::UsersTurn;
+    }
+    const std::optional<std::size_t> player =
+        mine ? advicePick(m_model, team) : opponentPick(m_model, team, m_noisy);
+    if (!waitPace()) {
+        return PracticeStop::Stopped;
+    }
+    if (!player) {
+        if (!advanceTurn(m_state, m_dialogs)) {
+            return PracticeStop::Failed;
+        }
+        readSettings(*m_state.draftSettings, m_model);
+        ++m_skipsInARow;
+        return std::nullopt;
+    }
+    m_skipsInARow = 0;
+    return record(team, *player, 0.0);
+}
+
+double PracticeRunner::userLimit(std::size_t team, std::size_t player) const {
+    const auto typed = m_options.userLimits.find(m_model.players[player].playerid);
+    const double limit = typed == m_options.userLimits.end() ? 0.0 : std::floor(typed->second);
+    return canRosterPlayer(m_model, team, m_model.players[player])
+               ? std::max(0.0, std::min(limit, largestAllowedBid(m_model, team)))
+               : 0.0;
+}
+
+std::optional<PracticeStop> PracticeRunner::nextSale() {
+    const std::optional<std::size_t> nominator = nominatingTeam(m_model);
+    if (!nominator) {
+        return PracticeStop::DraftOver;
+    }
+    std::optional<std::size_t> player;
+    if (m_model.teams[*nominator].mine) {
+        if (m_options.nomination && !m_nominationUsed) {
+            m_nominationUsed = true;
+            const ModelPlayer* named = m_model.findPlayer(*m_options.nomination);
+            if (named == nullptr || !named->available() ||
+                !canRosterPlayer(m_model, *nominator, *named)) {
+                m_dialogs.showMessage("Practice Draft",
+                                      "You cannot nominate this player: he is taken, unknown or "
+                                      "has no open slot on your team.",
+                                      MessageIcon::Exclamation);
+                return PracticeStop::Failed;
+            }
+            player = static_cast<std::size_t>(named - m_model.players.data());
+        } else if (m_options.toEnd) {
+            player = advicePick(m_model, *nominator);
+        } else {
+            return PracticeStop::UsersNomination;
+        }
+    } else {
+        player = opponentPick(m_model, *nominator, m_noisy);
+    }
+    if (!player) {
+        return PracticeStop::DraftOver;
+    }
+    std::vector<AuctionBid> bids;
+    for (std::size_t t = 0; t < m_model.teams.size(); ++t) {
+        const ModelTeam& team = m_model.teams[t];
+        const ModelPlayer& up = m_model.players[*player];
+        const bool canRoster = canRosterPlayer(m_model, t, up);
+        const double largest = largestAllowedBid(m_model, t);
+        double limit = team.mine ? userLimit(t, *player)
+                                 : opponentLimit(m_values[*player],
+                                                 limitNoise(m_seed, team.teamid, up.playerid),
+                                                 largest, canRoster);
+        // A nomination opens the bidding at the minimum bid.
+        if (t == *nominator && canRoster && largest >= m_model.minbid) {
+            limit = std::max(limit, m_model.minbid);
+        }
+        bids.push_back({t, team.draftposition, limit});
+    }
+    const std::optional<AuctionSale> sale = settleSale(bids, m_model.minbid);
+    if (!sale) {
+        return PracticeStop::DraftOver;
+    }
+    if (!waitPace()) {
+        return PracticeStop::Stopped;
+    }
+    return record(sale->team, *player, sale->price);
+}
+
+std::optional<PracticeStop> PracticeRunner::record(std::size_t team, std::size_t player,
+                                                   double price) {
+    const ModelPlayer& chosen = m_model.players[player];
+    const ModelTeam& buyer = m_model.teams[team];
+    const std::optional<std::string> slot = openSlotFor(m_model, team, chosen);
+    if (!slot) {
+        return PracticeStop::Failed;
+    }
+    NoQuestions dialogs(m_dialogs);
+    const PickForm form{buyer.teamid, *slot, numberText(price)};
+    const PickResult stored = storePick(m_state, dialogs, chosen.playerid, form);
+    if (stored.outcome != PickOutcome::Recorded) {
+        return PracticeStop::Failed;
+    }
+    const PracticePick pick{stored.draftorder,
+                            buyer.teamid,
+                            buyer.teamname,
+                            chosen.playerid,
+                            chosen.firstname + " " + chosen.lastname,
+                            *slot,
+                            price};
+    applyPick(m_model, chosen.playerid, buyer.teamid, *slot, stored.draftorder, price);
+    readSettings(*m_state.draftSettings, m_model);
+    m_result.picks.push_back(pick);
+    if (m_picked) {
+        m_picked(pick);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+PracticeRunResult runPractice(ProgramState& state, UserDialogs& dialogs,
+                              const PracticeRunOptions& options, const std::atomic<bool>* stop,
+                              const std::function<void(const PracticePick&)>& picked) {
+    return PracticeRunner(state, dialogs, options, stop, picked).run();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+struct PracticeRunOptions {
+    // Go on through the user's own turns too, each taking the advice's first player he can
+    // roster (in an auction: nominating him).
+    bool toEnd = false;
+    // Auctions: the user's limit per player (whole dollars); 0 for anyone not listed.
+    std::map<int, double> userLimits;
+    // Auctions: the player the user nominates when the next nomination is his.
+    std::optional<int> nomination;
+    // Stop after this many picks or sales.
+    std::optional<int> maxPicks;
+    // The wait before each pick, so that a watcher can follow the draft pick by pick.
+    std::chrono::milliseconds pace{0};
+};
+
+struct PracticePick {
+    int pickNumber = 0;
+    int teamid = 0;
+    std::string teamname;
+    int playerid = 0;
+    std::string player;  // "First Last"
+    std::string slot;
+    double price = 0.0;
+};
+
+enum class PracticeStop {
+    UsersTurn,        // the user is on the clock
+    UsersNomination,  // an auction's next nomination is the user's
+    DraftOver,        // no team can pick any more
+    PickLimit,        // maxPicks were made
+    Stopped,          // asked to stop
+    Failed,           // a failure was shown; the picks made before it stand
+};
+
+struct PracticeRunResult {
+    std::vector<PracticePick> picks;
+    PracticeStop stop = PracticeStop::Failed;
+};
+
+// Runs the open practice draft on: the values worked out for it once, then its opponents pick
+// by the continuation rule with the practice's seed (the undrafted player of lowest noisy ADP
+// each can roster, into the first open slot he may fill), one recorded pick at a time, until the
+// user is on the clock (or, with toEnd, to the end of the draft). In an auction the team whose
+// turn it is to nominate names its player of lowest noisy ADP and every team bids up to its
+// limit (see PracticeAuction.h), the nominating team opening at the minimum bid. `picked` is
+// told of each pick as it is recorded. Refuses a draft that is not a practice draft.
+PracticeRunResult runPractice(ProgramState& state, UserDialogs& dialogs,
+                              const PracticeRunOptions& options,
+                              const std::atomic<bool>* stop = nullptr,
+                              const std::function<void(const PracticePick&)>& picked = {});
+
+}  // namespace quorvane

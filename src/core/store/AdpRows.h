@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "store/Connection.h"
+
+namespace quorvane {
+
+// A player's average draft position over every source imported for a season.
+struct MeanAdpRow {
+    int playerid = 0;
+    double adp = 0.0;
+};
+
+// Players of the season with at least one imported ADP, by playerid. nullopt after the failure
+// was logged.
+std::optional<std::vector<MeanAdpRow>> readMeanAdp(Connection& connection, int season);
+
+// The draft's "ADP spread"; nullopt when the draft keeps the default, or after a failure was
+// logged (`failed` tells which).
+std::optional<double> readAdpSpread(Connection& connection, int templateId, bool& failed);
+
+// Stores the draft's "ADP spread"; the caller holds the transaction. False after the failing
+// statement was logged.
+bool writeAdpSpread(Connection& connection, int templateId, double spread);
+
+}  // namespace quorvane

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+#include <chrono>
+#include <optional>
+
+#include "practice/PracticeDrafts.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvane {
+struct ProgramState;
+class UserDialogs;
+}  // namespace quorvane
+
+namespace quorvane::gui {
+
+// What the user chose for a new practice draft of the open draft.
+struct PracticeStart {
+    PracticeChoice choice;
+    std::chrono::milliseconds pace{0};  // the other teams' wait before each pick
+};
+
+// Draft ▸ Practice Draft…: the seed (empty for a fresh one), how fast the other teams pick, and
+// whether the practice starts from the beginning or from the draft as it stands.
+class FormPracticeDraft final : public QDialog {
+    Q_OBJECT
+  public:
+    FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // What was chosen once the dialog was accepted.
+    const std::optional<PracticeStart>& chosen() const { return m_chosen; }
+
+  private:
+    void start();
+
+    ProgramState& m_state;
+    UserDialogs& m_dialogs;
+    QLineEdit* txt_seed = nullptr;
+    QComboBox* cmb_pace = nullptr;
+    QRadioButton* opt_from_start = nullptr;
+    QRadioButton* opt_from_now = nullptr;
+    QPushButton* cmd_start = nullptr;
+    QPushButton* cmd_cancel = nullptr;
+    std::optional<PracticeStart> m_chosen;
+};
+
+}  // namespace quorvane::gui

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+#include <thread>
+
+#include "availability/Availability.h"
+#include "availability/AvailabilityColumns.h"
+
+namespace quorvane::gui {
+
+// Works out who is still there at the user's next turns on a thread of its own, from a copy of
+// the draft, so that the window never waits for it. A newer start cancels the run before it; only
+// the figures of the newest run are handed on, on the window's thread.
+class AvailabilityRunner final : public QObject {
+    Q_OBJECT
+  public:
+    explicit AvailabilityRunner(QObject* parent = nullptr);
+    ~AvailabilityRunner() override;
+
+    // Starts a run for the model's state unless one for the same state runs or has finished.
+    void start(const DraftModel& model);
+    // The figures of the last finished run; null before the first.
+    const AvailabilityShown* shown() const { return m_shown.get(); }
+
+  signals:
+    void finished();
+
+  private:
+    void cancel();
+
+    std::jthread m_thread;
+    std::string m_runningKey;
+    std::uint64_t m_generation = 0;
+    std::shared_ptr<const AvailabilityShown> m_shown;
+};
+
+}  // namespace quorvane::gui
