@@ -99,7 +99,7 @@ TEST(PracticeGrade, PlacesAndPointsComeFromTheProjectedStandings) {
     EXPECT_EQ(grade->place, 2);
     EXPECT_DOUBLE_EQ(grade->points, 6.0);
     std::map<std::string, std::pair<int, double>> places;
-    for (const CategoryPlace& category : grade->categories) {
+    for (const GradedCategory& category : grade->categories) {
         places[category.symbol] = {category.place, category.points};
     }
     EXPECT_EQ(places["PTS"], (std::pair{1, 2.5}));

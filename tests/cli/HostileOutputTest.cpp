@@ -186,7 +186,7 @@ TEST_F(HostileNames, NoEscapeSequenceReachesTheTerminal) {
         EXPECT_EQ(run.err.find_first_of("\x1b\x07\r"), std::string::npos) << command[0];
     }
     EXPECT_NE(cli.run({"log", "1"}).out.find("Adams?[2J?]0;owned?"), std::string::npos);
-    EXPECT_EQ(cli.run({"drafts"}).out, "template_id,template_name\n1,Hostile?[H\n");
+    EXPECT_EQ(cli.run({"drafts"}).out, "template_id,template_name,practice_of\n1,Hostile?[H,\n");
     EXPECT_EQ(cli.run({"show-draft", "\x1b]0;owned\x07"}).err,
               "Error: No draft with the id or name \"?]0;owned?\"\n");
 }

@@ -95,7 +95,7 @@ TEST(ChartCommand, NeverWritesTheDatabaseALinkOrAPipeAndReplacesAFileOnlyWithFor
         refusal(chart(folder / "standings.txt")),
         "Chart: The file name must end in .png: " + (folder / "standings.txt").string() + "\n");
     // The league is whole after all of that.
-    EXPECT_EQ(cli.run({"drafts"}).out, "template_id,template_name\n1,Six\n");
+    EXPECT_EQ(cli.run({"drafts"}).out, "template_id,template_name,practice_of\n1,Six,\n");
 
     const auto out = folder / "standings.png";
     std::ofstream(out) << "last week's chart";

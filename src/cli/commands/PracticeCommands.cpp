@@ -155,7 +155,7 @@ int runMockGrade(CliContext& context, const std::string& draft) {
     context.writeCsv({"kind", "name", "place", "points", "pick", "adp", "verdict"});
     context.writeCsv({"standings", grade->teamname, std::to_string(grade->place),
                       dollars(grade->points), "", "", ""});
-    for (const CategoryPlace& category : grade->categories) {
+    for (const GradedCategory& category : grade->categories) {
         context.writeCsv({"category", category.symbol, std::to_string(category.place),
                           dollars(category.points), "", "", ""});
     }

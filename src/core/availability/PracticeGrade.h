@@ -15,7 +15,8 @@ namespace quorvane {
 // many or more before it, a reach.
 inline constexpr double kStealReachPicks = 12.0;
 
-struct CategoryPlace {
+// The user's team in one category of a practice's projected standings.
+struct GradedCategory {
     std::string symbol;
     int place = 0;        // 1 is best; equal teams share the better place
     double points = 0.0;  // rank points in rotisserie, the category's points in a points league
@@ -37,7 +38,7 @@ struct PracticeGrade {
     int teams = 0;
     int place = 0;
     double points = 0.0;
-    std::vector<CategoryPlace> categories;
+    std::vector<GradedCategory> categories;
     std::vector<PickAgainstAdp> picks;
 };
 

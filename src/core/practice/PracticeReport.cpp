@@ -41,7 +41,7 @@ std::string practiceGradeHtml(const PracticeGrade& grade) {
     html +=
         "<h3>Categories</h3>\n<table border=\"1\" cellpadding=\"3\">\n"
         "<tr><th>Cat</th><th>Place</th><th>Points</th></tr>\n";
-    for (const CategoryPlace& category : grade.categories) {
+    for (const GradedCategory& category : grade.categories) {
         html += "<tr><td>" + escapeHtml(category.symbol) + "</td><td align=\"right\">" +
                 std::to_string(category.place) + "</td><td align=\"right\">" +
                 figure(category.points) + "</td></tr>\n";

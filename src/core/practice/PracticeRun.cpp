@@ -136,7 +136,7 @@ std::optional<PracticeStop> PracticeRunner::nextSnakePick() {
         return PracticeStop::Stopped;
     }
     if (!player) {
-        if (!advanceTurn(m_state, m_dialogs)) {
+        if (!skipTurnStep(m_state, m_dialogs)) {
             return PracticeStop::Failed;
         }
         readSettings(*m_state.draftSettings, m_model);

@@ -324,7 +324,9 @@ void MainViewPage::arrangeColumns() {
     int target = 0;
     for (const QString& heading : order) {
         const int column = table.columnIndex(heading.toStdString());
-        if (column < 0 || coreColumn(heading.toStdString())) {
+        // The hidden id column keeps its place; the flag column moves with the rest, so that it
+        // comes back where the user last saw it.
+        if (column < 0 || heading == QStringLiteral("playerid")) {
             continue;
         }
         header->moveSection(header->visualIndex(column), target++);
@@ -355,11 +357,11 @@ void MainViewPage::saveColumns() const {
         const std::string& heading = table.headings[static_cast<std::size_t>(column)];
         const bool coreHidden = std::find(table.hiddenColumns.begin(), table.hiddenColumns.end(),
                                           column) != table.hiddenColumns.end();
-        if (coreColumn(heading) || coreHidden) {
+        if (heading == "playerid" || coreHidden) {
             continue;
         }
         order << QString::fromStdString(heading);
-        if (header->isSectionHidden(column)) {
+        if (!coreColumn(heading) && header->isSectionHidden(column)) {
             hidden << QString::fromStdString(heading);
         }
     }
