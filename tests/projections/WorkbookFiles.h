@@ -12,6 +12,8 @@
 #include <variant>
 #include <vector>
 
+#include "app/PlayerPages.h"
+
 namespace quorvane::test {
 
 // A cell: text, or a number as the workbook stores it.
@@ -22,29 +24,6 @@ struct WorkbookSheet {
     std::string name;
     WorkbookRows rows;
 };
-
-inline std::string xmlEscaped(const std::string& text) {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            default:
-                escaped += c;
-        }
-    }
-    return escaped;
-}
 
 inline std::string columnLetters(std::size_t column) {
     std::string letters;
@@ -72,7 +51,7 @@ inline std::string sheetXml(const WorkbookRows& rows, std::vector<std::string>& 
             } else if (const std::string& text = std::get<std::string>(rows[r][c]); text.empty()) {
                 continue;
             } else if (c % 3 == 2) {
-                xml += "<c r=\"" + reference + "\" t=\"inlineStr\"><is><t>" + xmlEscaped(text) +
+                xml += "<c r=\"" + reference + "\" t=\"inlineStr\"><is><t>" + escapeHtml(text) +
                        "</t></is></c>";
             } else {
                 xml += "<c r=\"" + reference + "\" t=\"s\"><v>" + std::to_string(shared.size()) +
@@ -111,7 +90,7 @@ inline bool writeXlsx(const std::string& path, const std::vector<WorkbookSheet>&
     bool written = true;
     for (std::size_t s = 0; s < sheets.size(); ++s) {
         const std::string id = "rId" + std::to_string(s + 1);
-        workbook += "<sheet name=\"" + xmlEscaped(sheets[s].name) + "\" sheetId=\"" +
+        workbook += "<sheet name=\"" + escapeHtml(sheets[s].name) + "\" sheetId=\"" +
                     std::to_string(s + 1) + "\" r:id=\"" + id + "\"/>";
         relationships += "<Relationship Id=\"" + id + "\" Type=\"" + ns +
                          "officeDocument/2006/relationships/worksheet\" Target=\"worksheets/sheet" +
@@ -129,10 +108,10 @@ inline bool writeXlsx(const std::string& path, const std::vector<WorkbookSheet>&
         // Every other entry as rich text in two runs, as a spreadsheet stores a cell with a bold
         // part; a phonetic hint that is no part of the text follows.
         if (i % 2 == 1 && shared[i].size() > 1) {
-            strings += "<si><r><t>" + xmlEscaped(shared[i].substr(0, 1)) + "</t></r><r><t>" +
-                       xmlEscaped(shared[i].substr(1)) + "</t></r><rPh><t>x</t></rPh></si>";
+            strings += "<si><r><t>" + escapeHtml(shared[i].substr(0, 1)) + "</t></r><r><t>" +
+                       escapeHtml(shared[i].substr(1)) + "</t></r><rPh><t>x</t></rPh></si>";
         } else {
-            strings += "<si><t>" + xmlEscaped(shared[i]) + "</t></si>";
+            strings += "<si><t>" + escapeHtml(shared[i]) + "</t></si>";
         }
     }
     strings += "</sst>";
