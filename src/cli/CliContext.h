@@ -9,8 +9,8 @@
 
 #include "app/ProgramState.h"
 #include "app/SafeFileWriter.h"
-#include "cli/CliDialogs.h"
-#include "cli/TerminalText.h"
+#include "app/TerminalDialogs.h"
+#include "app/TerminalText.h"
 
 namespace quorvane::cli {
 
@@ -36,7 +36,7 @@ class CliContext {
     explicit CliContext(const CliIo& io);
 
     ProgramState state;
-    CliDialogs dialogs;
+    TerminalDialogs dialogs;
     std::ostream& out;
     std::ostream& err;
     std::istream& in;
