@@ -10,6 +10,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "store/NumberText.h"
+#include "store/StoredPlayerRows.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/DollarValues.h"
 #include "valuation/HeadToHeadStandings.h"
@@ -36,19 +37,15 @@ int runValues(CliContext& context, const std::string& draft, bool inflation) {
     if (!valued) {
         return kExitFailed;
     }
-    Recordset players;
-    if (!openRecordset(players, state.dbConnection,
-                       "select playerid, firstname, lastname, dollars, draftorder"
-                       " from DraftPlayers where yearofprojection = ?"
-                       " order by draftorder, lastname, firstname",
-                       {SqlValue{std::int64_t{state.projectionYear}}})) {
+    const auto players = readPlayerValueList(state.dbConnection, state.projectionYear);
+    if (!players) {
         return kExitFailed;
     }
     context.writeCsv({"playerid", "firstname", "lastname", "dollars", "rank"});
-    for (; !players.eof(); players.moveNext()) {
-        context.writeCsv({players.getText("playerid"), players.getText("firstname"),
-                          players.getText("lastname"), numberText(players.getDouble("dollars")),
-                          players.getText("draftorder")});
+    for (const PlayerValueListRow& player : *players) {
+        context.writeCsv({std::to_string(player.playerid), player.firstname, player.lastname,
+                          numberText(player.dollars),
+                          player.draftorder ? std::to_string(*player.draftorder) : ""});
     }
     return kExitDone;
 }

@@ -30,4 +30,12 @@ std::optional<int> draftIdNamed(Connection& connection, const std::string& templ
                            SqlValue{templateName});
 }
 
+std::optional<int> countDraftRows(Connection& connection) {
+    Recordset result;
+    if (!openRecordset(result, connection, "select count(*) as cnt from draftTemplate")) {
+        return std::nullopt;
+    }
+    return static_cast<int>(result.getInt("cnt"));
+}
+
 }  // namespace quorvane

@@ -13,4 +13,7 @@ class Connection;
 std::optional<int> draftIdWithId(Connection& connection, int templateId);
 std::optional<int> draftIdNamed(Connection& connection, const std::string& templateName);
 
+// How many drafts the file holds; nullopt after a failed read (logged).
+std::optional<int> countDraftRows(Connection& connection);
+
 }  // namespace quorvane
