@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -102,6 +103,27 @@ TEST(SqlOutsideStore, NoSourceOutsideTheStoreHoldsSqlText) {
         report += place + "\n";
     }
     EXPECT_TRUE(found.empty()) << "SQL text outside src/core/store:\n" << report;
+}
+
+// Windows show and ask; what they show comes from core, which asks the store.
+TEST(SqlOutsideStore, NoWindowRunsAStatement) {
+    const fs::path windows = fs::path(QUORVANE_SOURCE_DIR) / "src" / "gui";
+    const std::regex statementCall(
+        R"(\b(openRecordset|executeSql|executeScript|PreparedStatement)\b)");
+    std::vector<std::string> found;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(windows)) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        std::ifstream input(entry.path());
+        std::string line;
+        for (int number = 1; std::getline(input, line); ++number) {
+            if (std::regex_search(line, statementCall)) {
+                found.push_back(entry.path().filename().string() + ":" + std::to_string(number));
+            }
+        }
+    }
+    EXPECT_TRUE(found.empty()) << found.front();
 }
 
 }  // namespace

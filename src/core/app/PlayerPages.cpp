@@ -28,33 +28,6 @@ std::string perGame(double total, double games) {
 
 }  // namespace
 
-std::string escapeHtml(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case '\'':
-                escaped += "&#39;";
-                break;
-            default:
-                escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::optional<PlayerPageContent> playerPageFor(ProgramState& state, int playerid) {
     if (!hasServicePlayerPage(playerid)) {
         return std::nullopt;
