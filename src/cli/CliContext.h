@@ -52,6 +52,14 @@ class CliContext {
     // "Error: no draft ..." was reported.
     bool loadDraftArgument(const std::string& draft);
 
+    // What a command on one draft does first: opens the data folder and the draft, then runs
+    // the command's work (which returns its exit status). 1 when either could not be opened,
+    // after the user was told.
+    template <class Work>
+    int withDraft(const std::string& draft, Work&& work) {
+        return loadDraftArgument(draft) ? work() : kExitFailed;
+    }
+
     // Exit status of an operation: 0 when it succeeded, 1 otherwise.
     static int statusOf(bool succeeded) { return succeeded ? kExitDone : kExitFailed; }
 
