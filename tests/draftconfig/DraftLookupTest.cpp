@@ -27,13 +27,13 @@ TEST(DraftLookup, ANumberNoDraftHasAsIdIsTakenAsAName) {
     EXPECT_EQ(findDraftByIdOrName(program.state.dbConnection, "2027").templateId, named);
 }
 
-TEST(DraftLookup, TrailingBlanksOfTheNameAreDroppedAsTheStoredNameHasNone) {
+TEST(DraftLookup, NamesMatchWithoutCaseAndWithoutTrailingBlanks) {
     TestProgram program;
     const int home = program.newDraft("Home League", 10, false, true);
     EXPECT_EQ(findDraftByIdOrName(program.state.dbConnection, "Home League  ").templateId, home);
-    // Leading blanks and another case are another name.
+    // Names compare without regard to case, as the file stores them; a leading blank is kept.
+    EXPECT_EQ(findDraftByIdOrName(program.state.dbConnection, "home LEAGUE").templateId, home);
     EXPECT_FALSE(findDraftByIdOrName(program.state.dbConnection, " Home League").templateId);
-    EXPECT_FALSE(findDraftByIdOrName(program.state.dbConnection, "home league").templateId);
 }
 
 TEST(DraftLookup, AnUnknownDraftIsRefusedWithTheTextTheUserIsShown) {
