@@ -9,6 +9,8 @@
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
 #include "room/TurnHistoryWriter.h"
+#include "store/DraftPlayerRepository.h"
+#include "store/DraftTakenRepository.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 
@@ -70,29 +72,18 @@ std::string keepersTitle(const ProgramState& state, int teamid) {
 
 std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
                                              int playerid) {
-    const SqlParams params{id(state.projectionYear), id(playerid)};
-    Recordset position;
-    if (!openRecordset(position, state.dbConnection,
-                       "select pos, dollars from draftplayers where yearofprojection = ? and "
-                       "playerid = ?",
-                       params)) {
+    const auto card = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
+    if (!card) {
         reportDatabaseError(dialogs, state.dbConnection, " 14001 error: could not access database");
         return std::nullopt;
     }
-    Recordset name;
-    if (!openRecordset(name, state.dbConnection,
-                       "select dp.firstname || ' ' || dp.lastname as name from draftplayers dp "
-                       "where dp.yearofprojection = ? and dp.playerid = ?",
-                       params)) {
-        reportDatabaseError(dialogs, state.dbConnection, " 14002 error: could not access database");
-        return std::nullopt;
-    }
     KeeperDialog dialog;
-    dialog.playerName = name.eof() ? std::string() : name.getText("name");
-    dialog.positions = choosePosition(*state.draftSettings,
-                                      position.eof() ? std::string() : position.getText("pos"));
+    // The caption joins the names only when the player has both.
+    const bool named = *card && (*card)->firstname && (*card)->lastname;
+    dialog.playerName = named ? *(*card)->firstname + " " + *(*card)->lastname : std::string();
+    dialog.positions = choosePosition(*state.draftSettings, *card ? (*card)->pos : std::string());
     dialog.showDollars = state.draftSettings->drafttype == kDraftTypeAuction;
-    dialog.value = position.eof() ? 0.0 : position.getDouble("dollars");
+    dialog.value = *card ? (*card)->dollars : 0.0;
     return dialog;
 }
 
@@ -122,15 +113,13 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
         loadDraft(state, draft.template_id);
         return KeeperOutcome::Failed;
     };
-    Recordset taken;
-    if (!openRecordset(taken, state.dbConnection,
-                       "select count(*) as cnt from draftTaken where template_id = ? and "
-                       "playerid = ?",
-                       {id(draft.template_id), id(playerid)})) {
+    const std::optional<std::int64_t> taken =
+        countPlayerTaken(state.dbConnection, draft.template_id, playerid);
+    if (!taken) {
         reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
         return failed();
     }
-    if (taken.getInt("cnt") != 0) {
+    if (*taken != 0) {
         transaction.rollback();
         dialogs.showMessage("Player Already Selected",
                             "This player is currently on a team in your league and cannot be "
@@ -141,10 +130,7 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!reconcileTurnHistory(state, dialogs)) {
         return failed();
     }
-    if (!executeSql(state.dbConnection,
-                    "insert into drafttaken(template_id, playerid, teamid, pos, draftorder, "
-                    "dollars) values (?, ?, ?, ?, 0, ?)",
-                    {id(draft.template_id), id(playerid), id(teamid), pos, SqlValue{price}})) {
+    if (!insertTaken(state.dbConnection, draft.template_id, {playerid, teamid, pos, 0, price})) {
         reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
         return failed();
     }
@@ -161,12 +147,9 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
 }
 
 bool isKeeper(ProgramState& state, int playerid) {
-    Recordset keeper;
-    return openRecordset(keeper, state.dbConnection,
-                         "select count(*) as cnt from drafttaken where template_id = ? and "
-                         "playerid = ? and draftorder = 0",
-                         {id(state.draftSettings->template_id), id(playerid)}) &&
-           keeper.getInt("cnt") > 0;
+    const std::optional<std::int64_t> kept =
+        countPlayerKept(state.dbConnection, state.draftSettings->template_id, playerid);
+    return kept && *kept > 0;
 }
 
 bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
@@ -185,14 +168,13 @@ bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
     if (!standing) {
         return undone();
     }
-    if (!executeSql(state.dbConnection,
-                    "delete from drafttaken where template_id = ? and playerid = ? and "
-                    "draftorder = 0",
-                    {id(state.draftSettings->template_id), id(playerid)})) {
+    const std::optional<int> removed =
+        deleteKeeperTaken(state.dbConnection, state.draftSettings->template_id, playerid);
+    if (!removed) {
         reportDatabaseError(dialogs, state.dbConnection, " 12102 error: could not access database");
         return undone();
     }
-    if (state.dbConnection.changes() == 0) {
+    if (*removed == 0) {
         return undone();
     }
     // The keeper's entry is taken back, so the history keeps what was removed.
