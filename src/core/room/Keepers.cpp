@@ -8,6 +8,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "room/PlayerLists.h"
 #include "room/TurnHistoryWriter.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
@@ -16,47 +17,54 @@
 
 namespace quorvane {
 
-namespace {
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
-}  // namespace
-
 std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs) {
-    Recordset players;
-    if (!openRecordset(players, state.dbConnection,
-                       "select dp.playerid, dp.lastname || ', ' || dp.firstname as Name, "
-                       "iif(dp.team is null,'',dp.team) as Team, dp.pos as Pos from draftPlayers "
-                       "dp where dp.yearofprojection = ? and dp.playerid not in (select playerid "
-                       "from draftTaken where template_id = ?) order by dp.lastname, dp.firstname",
-                       {id(state.projectionYear), id(state.draftSettings->template_id)})) {
+    const auto players = readFreePlayersByName(state.dbConnection, state.projectionYear,
+                                               state.draftSettings->template_id);
+    if (!players) {
         reportDatabaseError(dialogs, state.dbConnection, " 12001 error: could not access database");
         return std::nullopt;
     }
-    GridTable grid = gridFromRecordset(players);
+    GridTable grid;
+    grid.headings = {"playerid", "Name", "Team", "Pos"};
+    grid.rows.reserve(players->size());
+    for (const FreePlayerRow& player : *players) {
+        grid.rows.push_back(
+            {std::to_string(player.playerid), commaName(player), player.team, player.pos});
+    }
     grid.hiddenColumns = {0};
     return grid;
 }
 
 std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid) {
-    Recordset keepers;
-    if (!openRecordset(
-            keepers, state.dbConnection,
-            "select dp.playerid, dp.lastname || ' ' || dp.firstname as Name, dp.pos as "
-            "Pos, dk.dollars as Price, vbformat(dp.dollars,'0.00') as Value, "
-            "vbformat(dp.dollars - dk.dollars,'0.00') as Surplus from draftplayers dp, "
-            "draftTaken dk where "
-            "dp.yearofprojection = ? and dp.playerid = dk.playerid and "
-            "dk.template_id = ? and dk.teamid = ? and dk.draftorder = 0 order by "
-            "dp.lastname, dp.firstname",
-            {id(state.projectionYear), id(state.draftSettings->template_id), id(teamid)})) {
+    const auto keepers = readKeeperRows(state.dbConnection, state.projectionYear,
+                                        state.draftSettings->template_id, teamid);
+    if (!keepers) {
         reportDatabaseError(dialogs, state.dbConnection, " 12002 error: could not access database");
         return std::nullopt;
     }
-    GridTable grid = gridFromRecordset(keepers);
+    GridTable grid = keeperGrid(*keepers);
     grid.hiddenColumns = {0};
     if (state.draftSettings->drafttype != kDraftTypeAuction) {
         grid.hiddenColumns.insert(grid.hiddenColumns.end(), {3, 4, 5});
+    }
+    return grid;
+}
+
+GridTable keeperGrid(const std::vector<KeeperRow>& keepers) {
+    const auto money = [](std::optional<double> value) {
+        return value ? formatPattern(*value, "0.00") : std::string();
+    };
+    GridTable grid;
+    grid.headings = {"playerid", "Name", "Pos", "Price", "Value", "Surplus"};
+    grid.rows.reserve(keepers.size());
+    for (const KeeperRow& keeper : keepers) {
+        const bool named = keeper.firstname && keeper.lastname;
+        const std::optional<double> surplus =
+            keeper.value && keeper.price ? std::optional<double>(*keeper.value - *keeper.price)
+                                         : std::nullopt;
+        grid.rows.push_back({std::to_string(keeper.playerid),
+                             named ? *keeper.lastname + " " + *keeper.firstname : std::string(),
+                             keeper.pos, keeper.priceText, money(keeper.value), money(surplus)});
     }
     return grid;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/DraftPlayerRepository.h"
 
+#include <string_view>
+
 #include "store/Connection.h"
 
 namespace quorvane {
@@ -92,6 +94,48 @@ std::optional<std::int64_t> countPlayersNamed(Connection& connection, const std:
         return std::nullopt;
     }
     return rows.getInt("cnt");
+}
+
+namespace {
+
+std::optional<std::vector<FreePlayerRow>> freePlayers(Connection& connection, std::string_view sql,
+                                                      int season, int templateId) {
+    Recordset rows;
+    if (!openRecordset(rows, connection, sql, {id(season), id(templateId)})) {
+        return std::nullopt;
+    }
+    std::vector<FreePlayerRow> players;
+    players.reserve(rows.rowCount());
+    for (const auto& row : rows.rows()) {
+        players.push_back({static_cast<int>(toInt(row[0])), optionalText(row[1]),
+                           optionalText(row[2]), toText(row[3]), toText(row[4]), toDouble(row[5]),
+                           static_cast<int>(toInt(row[6]))});
+    }
+    return players;
+}
+
+}  // namespace
+
+std::optional<std::vector<FreePlayerRow>> readFreePlayers(Connection& connection, int season,
+                                                          int templateId) {
+    return freePlayers(
+        connection,
+        "select dp.playerid, dp.firstname, dp.lastname, dp.team, dp.pos, dp.dollars, "
+        "dp.draftorder from DraftPlayers dp where dp.yearofprojection = ? and "
+        "dp.playerid not in (select playerid from DraftTaken where template_id = "
+        "?)",
+        season, templateId);
+}
+
+std::optional<std::vector<FreePlayerRow>> readFreePlayersByName(Connection& connection, int season,
+                                                                int templateId) {
+    return freePlayers(
+        connection,
+        "select dp.playerid, dp.firstname, dp.lastname, dp.team, dp.pos, dp.dollars, "
+        "dp.draftorder from DraftPlayers dp where dp.yearofprojection = ? and "
+        "dp.playerid not in (select playerid from DraftTaken where template_id = "
+        "?) order by dp.lastname, dp.firstname",
+        season, templateId);
 }
 
 std::optional<int> readHighestCustomPlayerid(Connection& connection) {

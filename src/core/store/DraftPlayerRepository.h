@@ -61,6 +61,24 @@ struct CustomPlayerRow {
     std::int64_t sf = 0;
 };
 
+// A player of the season no team of the draft holds, as the pick lists show him. Missing names,
+// team and position read as empty.
+struct FreePlayerRow {
+    int playerid = 0;
+    std::optional<std::string> firstname;  // none for a NULL
+    std::optional<std::string> lastname;   // none for a NULL
+    std::string team;
+    std::string pos;
+    double dollars = 0.0;
+    int rank = 0;
+};
+// In the file's own order (the quick-pick list ranks them itself).
+std::optional<std::vector<FreePlayerRow>> readFreePlayers(Connection& connection, int season,
+                                                          int templateId);
+// By last name, then first name.
+std::optional<std::vector<FreePlayerRow>> readFreePlayersByName(Connection& connection, int season,
+                                                                int templateId);
+
 // The highest playerid of an added player; 0 before the first.
 std::optional<int> readHighestCustomPlayerid(Connection& connection);
 // Writes the player and his projection rows of the seasons; the caller holds the transaction.

@@ -132,6 +132,57 @@ std::optional<std::optional<HeldPlayerRow>> readHeldPlayer(Connection& connectio
         HeldPlayerRow{toText(row[0]), toText(row[1]), toText(row[2]), toText(row[3])});
 }
 
+std::optional<std::vector<KeeperRow>> readKeeperRows(Connection& connection, int season,
+                                                     int templateId, int teamid) {
+    Recordset rows;
+    if (!openRecordset(rows, connection,
+                       "select dp.playerid, dp.firstname, dp.lastname, dp.pos, dk.dollars, "
+                       "dp.dollars from draftplayers dp, draftTaken dk where dp.yearofprojection = "
+                       "? and dp.playerid = dk.playerid and dk.template_id = ? and dk.teamid = ? "
+                       "and dk.draftorder = 0 order by dp.lastname, dp.firstname",
+                       {id(season), id(templateId), id(teamid)})) {
+        return std::nullopt;
+    }
+    const auto text = [](const SqlValue& value) {
+        return isNull(value) ? std::nullopt : std::optional<std::string>(toText(value));
+    };
+    const auto number = [](const SqlValue& value) {
+        return isNull(value) ? std::nullopt : std::optional<double>(toDouble(value));
+    };
+    std::vector<KeeperRow> keepers;
+    keepers.reserve(rows.rowCount());
+    for (const auto& row : rows.rows()) {
+        keepers.push_back({static_cast<int>(toInt(row[0])), text(row[1]), text(row[2]),
+                           toText(row[3]), toText(row[4]), number(row[4]), number(row[5])});
+    }
+    return keepers;
+}
+
+std::optional<std::vector<NamedPickRow>> readNamedPicks(Connection& connection, int season,
+                                                        int templateId) {
+    Recordset rows;
+    if (!openRecordset(rows, connection,
+                       "select dt.playerid, dt.teamid, dt.draftorder, dt.dollars, "
+                       "iif(dp.firstname is null,'',dp.firstname) as firstname, "
+                       "iif(dp.lastname is null,'',dp.lastname) as lastname, "
+                       "iif(dp.pos is null,'',dp.pos) as pos, upper(iif(dt.pos is null,'',dt.pos)) "
+                       "as slot, dp.draftorder as playerrank from DraftTaken dt left join "
+                       "DraftPlayers dp on dp.playerid = dt.playerid and dp.yearofprojection = ? "
+                       "where dt.template_id = ? order by dt.draftorder, dt.rowid",
+                       {id(season), id(templateId)})) {
+        return std::nullopt;
+    }
+    std::vector<NamedPickRow> picks;
+    picks.reserve(rows.rowCount());
+    for (const auto& row : rows.rows()) {
+        picks.push_back({static_cast<int>(toInt(row[0])), static_cast<int>(toInt(row[1])),
+                         static_cast<int>(toInt(row[2])), toDouble(row[3]), toText(row[4]),
+                         toText(row[5]), toText(row[6]), toText(row[7]),
+                         static_cast<int>(toInt(row[8]))});
+    }
+    return picks;
+}
+
 bool insertTaken(Connection& connection, int templateId, const TakenRow& row) {
     return executeSql(connection,
                       "insert into drafttaken(template_id, teamid, playerid, draftorder, dollars, "

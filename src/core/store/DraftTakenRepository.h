@@ -56,6 +56,36 @@ struct HeldPlayerRow {
 std::optional<std::optional<HeldPlayerRow>> readHeldPlayer(Connection& connection, int templateId,
                                                            int teamid, int playerid, int season);
 
+// A keeper of a team with his value of the season.
+struct KeeperRow {
+    int playerid = 0;
+    std::optional<std::string> firstname;  // none for a NULL
+    std::optional<std::string> lastname;   // none for a NULL
+    std::string pos;                       // his own position
+    std::string priceText;                 // what he costs, as the file holds it
+    std::optional<double> price;
+    std::optional<double> value;  // of the last valuation
+};
+// By last name, then first name.
+std::optional<std::vector<KeeperRow>> readKeeperRows(Connection& connection, int season,
+                                                     int templateId, int teamid);
+
+// A pick with the player's names and figures of the season (empty when he has none there).
+struct NamedPickRow {
+    int playerid = 0;
+    int teamid = 0;
+    int draftorder = 0;
+    double dollars = 0.0;
+    std::string firstname;
+    std::string lastname;
+    std::string pos;
+    std::string slot;  // upper case
+    int rank = 0;
+};
+// In pick order, keepers first, ties in the order recorded.
+std::optional<std::vector<NamedPickRow>> readNamedPicks(Connection& connection, int season,
+                                                        int templateId);
+
 // A pick as the room stores it: keepers carry pick number 0.
 struct TakenRow {
     int playerid = 0;
