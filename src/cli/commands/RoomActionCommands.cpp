@@ -85,7 +85,8 @@ bool playerExists(CliContext& context, int playerid) {
 // Records the pick of an add-player window opened for `playerid`.
 int recordFromWindow(CliContext& context, int playerid, const PickOptions& options,
                      std::optional<int> preselectTeam) {
-    const auto window = openAddPlayer(context.state, context.dialogs, playerid, preselectTeam);
+    // The command shows neither the window's roster nor the lists a pick changes.
+    const auto window = openPickChoices(context.state, playerid, preselectTeam);
     if (!window) {
         noPlayer(context, std::to_string(playerid));
         return kExitFailed;
@@ -102,8 +103,7 @@ int recordFromWindow(CliContext& context, int playerid, const PickOptions& optio
         form.pos = options.pos;
     }
     form.dollars = options.dollars;
-    const PickResult result =
-        recordPick(context.state, context.dialogs, playerid, form, teamOnTheClock(context.state));
+    const PickResult result = storePick(context.state, context.dialogs, playerid, form);
     if (result.outcome != PickOutcome::Recorded) {
         return kExitFailed;
     }
