@@ -62,10 +62,12 @@ TEST(SqlLiteralScan, UserTextsAreNotStatements) {
 TEST(SqlOutsideStore, NoSourceOutsideTheStoreHoldsSqlText) {
     const fs::path sources = fs::path(QUORVANE_SOURCE_DIR) / "src";
     const fs::path store = sources / "core" / "store";
-    // TEMPORARY: these three folders are being moved into the store on another branch at the
-    // same time; remove this list once both have landed.
-    const std::vector<fs::path> notYetMoved = {
-        sources / "core" / "room", sources / "core" / "valuation", sources / "core" / "advicedata"};
+    // The available-players and research lists still build one statement from the category
+    // formulas; they leave this list when those lists are built from the draft model.
+    const std::vector<fs::path> notYetMoved = {sources / "core" / "room" / "PlayerLists.cpp",
+                                               sources / "core" / "room" / "PlayerListSql.cpp",
+                                               sources / "core" / "room" / "PlayerListSql.h",
+                                               sources / "core" / "room" / "AdpColumns.cpp"};
     const auto isUnder = [](const fs::path& file, const fs::path& folder) {
         const std::string relative = file.lexically_relative(folder).generic_string();
         return !relative.empty() && !relative.starts_with("..");
@@ -79,8 +81,8 @@ TEST(SqlOutsideStore, NoSourceOutsideTheStoreHoldsSqlText) {
             continue;
         }
         bool skipped = false;
-        for (const fs::path& folder : notYetMoved) {
-            skipped = skipped || isUnder(file, folder);
+        for (const fs::path& listFile : notYetMoved) {
+            skipped = skipped || file == listFile;
         }
         if (skipped) {
             continue;
