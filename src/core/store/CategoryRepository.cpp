@@ -17,7 +17,7 @@ int idOf(const SqlValue& value) {
 
 }  // namespace
 
-std::optional<std::vector<DraftCategoryRow>> readDraftCategories(Connection& connection,
+std::optional<std::vector<DraftCategorySymbolRow>> readDraftCategories(Connection& connection,
                                                                  int templateId) {
     Recordset rows;
     if (!openRecordset(rows, connection,
@@ -26,7 +26,7 @@ std::optional<std::vector<DraftCategoryRow>> readDraftCategories(Connection& con
                        {id(templateId)})) {
         return std::nullopt;
     }
-    std::vector<DraftCategoryRow> categories;
+    std::vector<DraftCategorySymbolRow> categories;
     categories.reserve(rows.rowCount());
     for (const auto& row : rows.rows()) {
         categories.push_back({idOf(row[0]), toText(row[1])});

@@ -15,12 +15,12 @@ class Connection;
 // nullopt and writers false after a failure the connection logged; writers run inside the
 // caller's transaction.
 
-struct DraftCategoryRow {
+struct DraftCategorySymbolRow {
     int categoryid = 0;
     std::string symbol;
 };
 // The draft's categories in the order they were chosen.
-std::optional<std::vector<DraftCategoryRow>> readDraftCategories(Connection& connection,
+std::optional<std::vector<DraftCategorySymbolRow>> readDraftCategories(Connection& connection,
                                                                  int templateId);
 
 struct CategoryFigure {

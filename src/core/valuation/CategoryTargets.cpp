@@ -79,7 +79,7 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
 
     std::vector<TargetRow> rows;
     state.categoryTargets.clear();
-    for (const DraftCategoryRow& category : *categories) {
+    for (const DraftCategorySymbolRow& category : *categories) {
         const int categoryid = category.categoryid;
         const std::string& symbol = category.symbol;
         // The panel compares and shows single-precision figures, as typed targets are.
