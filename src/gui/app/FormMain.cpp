@@ -25,6 +25,7 @@
 #include "gui/app/DatabaseWatcher.h"
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/HelpWindow.h"
+#include "gui/app/PracticeBidBar.h"
 #include "gui/app/PracticeSession.h"
 #include "gui/app/SidePane.h"
 #include "gui/app/WindowMemory.h"
@@ -110,6 +111,8 @@ FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     clockRow->addWidget(m_clock, 1);
     clockRow->addWidget(m_quickPick);
     room->addLayout(clockRow);
+    m_bidBar = new PracticeBidBar(roomHost);
+    room->addWidget(m_bidBar);
     room->addWidget(buildTabs(), 1);
 
     m_side = new SidePane(m_state, m_dialogs, m_splitter);
@@ -194,6 +197,17 @@ void FormMain::connectActions() {
                 m_actions.backToDraft->setVisible(practice);
                 m_actions.backToDraft->setText(tr("&Back to %1").arg(source));
             });
+    connect(m_practice, &PracticeSession::limitWanted, m_bidBar, &PracticeBidBar::ask);
+    connect(m_practice, &PracticeSession::limitSettled, this, [this] {
+        const bool hadKeyboard = m_bidBar->isAncestorOf(QApplication::focusWidget());
+        m_bidBar->hide();
+        if (hadKeyboard) {
+            focusRoom();
+        }
+    });
+    connect(m_practice, &PracticeSession::news, this, &FormMain::showNews);
+    connect(m_bidBar, &PracticeBidBar::limitConfirmed, m_practice,
+            [this](const QString& text) { m_practice->confirmLimit(text); });
     // The bots write through a connection of their own: the watcher reloads the draft before
     // the room is rebuilt, as for the follower's picks.
     connect(m_practice, &PracticeSession::roomChanged, this, [this] {
@@ -523,6 +537,12 @@ void FormMain::showNews(const QString& news) {
 
 void FormMain::openAddPlayer(int playerId) {
     if (!m_state.draftSettings) {
+        return;
+    }
+    // In a practice auction the user's own nomination puts the player up for sale instead.
+    if (m_practice->nominate(playerId)) {
+        m_quickPick->clearBox();
+        m_search->clearSearch();
         return;
     }
     FormAddPlayer window(m_state, m_dialogs, *this, playerId, this);

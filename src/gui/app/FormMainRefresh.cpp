@@ -245,11 +245,13 @@ void FormMain::skipPick() {
         return;
     }
     enableActionButtons(false);
+    m_practice->holdBots();
     if (auto change = skipTurnTold(m_state, m_dialogs)) {
         showChangeAtOnce(change->view, QString::fromStdString(change->news));
         refreshLater(kAll);
     }
     enableActionButtons(true);
+    m_practice->turnChangedByUser();
 }
 
 void FormMain::undoPick() {
@@ -257,11 +259,14 @@ void FormMain::undoPick() {
         return;
     }
     enableActionButtons(false);
+    // The bots draft from the draft as it stood; they start again from what the undo left.
+    m_practice->holdBots();
     if (auto change = undoLastPickTold(m_state, m_dialogs)) {
         showChangeAtOnce(change->view, QString::fromStdString(change->news));
         refreshLater(kAll);
     }
     enableActionButtons(true);
+    m_practice->turnChangedByUser();
 }
 
 void FormMain::toggleWatch() {
