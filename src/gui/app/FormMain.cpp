@@ -51,6 +51,7 @@
 #include "gui/valuation/TargetsPage.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/WebPane.h"
+#include "room/RefreshMain.h"
 
 namespace quorvane::gui {
 
@@ -145,7 +146,16 @@ void FormMain::followOtherPrograms() {
     auto* watcher = new DatabaseWatcher(m_state, m_dialogs, this);
     watcher->setObjectName(QStringLiteral("database_watcher"));
     connect(watcher, &DatabaseWatcher::playersChangedElsewhere, this, &FormMain::fillSearchList);
-    connect(watcher, &DatabaseWatcher::changedElsewhere, this, &FormMain::refreshEverything);
+    // In a practice draft the writes from elsewhere are its bots' picks, one at a time: the room
+    // follows each as it follows the user's own pick, the parts in sight first and the rest
+    // after the screen is drawn, so that a fast bot never holds the window up.
+    connect(watcher, &DatabaseWatcher::changedElsewhere, this, [this] {
+        if (m_practice != nullptr && m_practice->practiceOpen() && m_state.hasDraft()) {
+            showRoomView(refreshAfterPick(m_state, m_dialogs, rosterTeamId()));
+        } else {
+            refreshEverything();
+        }
+    });
     watcher->start();
 }
 

@@ -238,6 +238,10 @@ void FormMain::showChangeAtOnce(const RoomView& view, const QString& news) {
 void FormMain::showRoomView(const RoomView& view) {
     showChangeAtOnce(view, QString());
     refreshLater(kAll);
+    // The user's own pick in a practice draft hands the turn back to its bots.
+    if (m_practice) {
+        m_practice->roomShown();
+    }
 }
 
 void FormMain::skipPick() {

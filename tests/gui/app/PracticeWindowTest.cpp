@@ -132,6 +132,36 @@ class PracticeWindowTest : public QObject {
                  2.0);
     }
 
+    // Three teams: the user holds pick 1 and his next turn is pick 6 (1, 2, 3, 3, 2, 1). His
+    // pick in the pick window hands the turn to the bots, who make picks 2 to 5 and stop.
+    void theUsersOwnPickHandsTheTurnBackToTheBots() {
+        test::TestProgram program;
+        const int real = program.newDraft("Snake League", 3, false, true);
+        QVERIFY(importSample(program));
+        QVERIFY(loadDraft(program.state, real));
+        gui::FormMain main(program.state, program.dialogs);
+        main.show();
+        main.refreshMain();
+        startInstantPractice(main);
+        const int practice = program.state.draftSettings->template_id;
+        const std::string taken =
+            "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
+        QTest::qWait(300);
+        QCOMPARE(program.scalar(taken), 0.0);
+
+        const auto added = test::whenModalShown("form_addplayer", [](QWidget* window) {
+            window->findChild<QPushButton*>("cmd_addplayer")->click();
+        });
+        main.pickPlayer(3879);
+        QVERIFY(*added);
+        QTRY_COMPARE_WITH_TIMEOUT(program.scalar(taken), 5.0, 20000);
+        QTest::qWait(300);
+        QCOMPARE(program.scalar(taken), 5.0);
+        QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
+                                std::to_string(practice) + " and draftorder = 5"),
+                 static_cast<double>(teamAt(program, practice, 2)));
+    }
+
     // Three teams of 13: pick 39 is the third team's (round 13 runs 1, 2, 3). An undo of it
     // after the grade page puts a bot on the clock: the bots pick it again and the grade page
     // comes back.
