@@ -19,6 +19,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "follow/RoomBanner.h"
+#include "gui/app/DatabaseWatcher.h"
 #include "gui/app/LoadedWindows.h"
 #include "gui/app/SidePane.h"
 #include "gui/app/WindowMemory.h"
@@ -82,6 +83,11 @@ void FormMain::switchDraftView() {
     }
     loadDraftView(m_state, templateId);
     m_viewTemplateId = templateId;
+    // A practice's bots may write before the watcher looks again: their first pick must not pass
+    // for this window opening the draft.
+    if (auto* watcher = findChild<DatabaseWatcher*>(QStringLiteral("database_watcher"))) {
+        watcher->draftShown();
+    }
     if (m_mainView) {
         m_mainView->showViewState();
     }

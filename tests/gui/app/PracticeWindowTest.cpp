@@ -15,6 +15,7 @@
 #include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
 #include "gui/support/ModalWindow.h"
+#include "gui/widgets/ElidedLabel.h"
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeRun.h"
 #include "projections/ProjectionImport.h"
@@ -111,8 +112,11 @@ class PracticeWindowTest : public QObject {
                                 std::to_string(practice) + " and playerid = 3879"),
                  static_cast<double>(teamAt(program, practice, 1)));
 
-        // Sale 2 is Owner 2's nomination; the bots wait for the user's limit again.
+        // Sale 2 is Owner 2's nomination; the bots wait for the user's limit again, and the room
+        // shows the sale: 200 - 10 = 190 left.
         QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            main.findChild<gui::ElidedLabel*>("lbl_clock")->fullText().contains("$190 left"), 5000);
         QCOMPARE(program.scalar(taken), 3.0);
         const std::string up = main.findChild<QLabel*>("lbl_sale")->text().toStdString();
         QVERIFY2(up.find("nominated by Owner 2") != std::string::npos, up.c_str());
