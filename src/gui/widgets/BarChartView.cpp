@@ -45,31 +45,6 @@ std::pair<double, double> axisRange(const ChartData& figures) {
     return {bottom * 1.08, top > 0.0 ? top * 1.08 : 1.0};
 }
 
-// A title wider than the chart breaks between words onto more lines instead of losing its end
-// (the chart draws its title as rich text).
-QString wrappedTitle(const QString& title, const QFont& font, qreal width) {
-    const QFontMetrics metrics(font);
-    if (width <= 0 || metrics.horizontalAdvance(title) <= width) {
-        return title.toHtmlEscaped();
-    }
-    QStringList lines;
-    QString line;
-    for (const QString& word : title.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
-            lines << line.toHtmlEscaped();
-            line = word;
-        } else {
-            line = longer;
-        }
-    }
-    lines << line.toHtmlEscaped();
-    return lines.join(QStringLiteral("<br>"));
-}
-
-// What the chart's margins and layout leave of the view's width for the title.
-constexpr int kTitleInset = 48;
-
 }  // namespace
 
 BarChartView::BarChartView(QWidget* parent) : QChartView(parent) {
@@ -81,7 +56,7 @@ BarChartView::BarChartView(QWidget* parent) : QChartView(parent) {
 void BarChartView::showChart(const ChartData& figures) {
     m_data = figures;
     auto* chart = new QChart;
-    chart->setTitle(wrappedTitle(text(figures.title), chart->titleFont(), width() - kTitleInset));
+    chart->setTitle(text(figures.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setVisible(figures.series.size() > 1);
     m_across = wantsBarsAcross();
@@ -159,10 +134,6 @@ void BarChartView::resizeEvent(QResizeEvent* event) {
         const ChartData figures = m_data;
         showChart(figures);
         return;
-    }
-    if (!m_data.title.empty()) {
-        chart()->setTitle(
-            wrappedTitle(text(m_data.title), chart()->titleFont(), width() - kTitleInset));
     }
     thinLabels();
 }

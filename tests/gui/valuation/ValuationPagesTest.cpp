@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QAbstractBarSeries>
-#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QCheckBox>
-#include <QGraphicsScene>
-#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -218,35 +215,6 @@ class ValuationPagesTest : public QObject {
         QVERIFY(!view.barsAcross());
         QCOMPARE(view.chart()->series().front()->type(), QAbstractSeries::SeriesTypeBar);
         QCOMPARE(view.chartData().labels.size(), std::size_t{12});
-    }
-
-    // The head-to-head targets chart beside the targets panel is narrow: its title breaks onto
-    // lines and keeps every word instead of ending in "...".
-    void aLongChartTitleBreaksOntoLinesInsteadOfLosingItsEnd() {
-        quorvane::ChartData figures;
-        figures.title = "My team against the league's average team: chance per category";
-        figures.series.push_back({"Chance", {39.8, 33.1, 74.3}});
-        figures.labels = {"PTS", "STL", "TO"};
-        BarChartView view;
-        view.resize(280, 320);
-        view.show();
-        view.showChart(figures);
-        QApplication::processEvents();
-        const auto drawnTitle = [&view] {
-            for (QGraphicsItem* item : view.scene()->items()) {
-                if (auto* title = dynamic_cast<QGraphicsTextItem*>(item);
-                    title != nullptr && title->toPlainText().startsWith("My team")) {
-                    return title->toPlainText();
-                }
-            }
-            return QString();
-        };
-        QCOMPARE(drawnTitle().simplified(), QString::fromStdString(figures.title));
-        QVERIFY(drawnTitle().contains(QChar::LineSeparator));
-        // Wide enough, it is one line again.
-        view.resize(900, 320);
-        QApplication::processEvents();
-        QCOMPARE(drawnTitle(), QString::fromStdString(figures.title));
     }
 
     // The two-team week of the head-to-head tests: Owner 1 wins PTS 39.8%, STL 33.1%, TO 74.3%,
