@@ -3,14 +3,9 @@
 
 #include <ostream>
 
+#include "app/CommandSession.h"
 #include "app/DataFolder.h"
-#include "app/DataStore.h"
-#include "app/ServiceSettings.h"
-#include "draftconfig/DraftLoader.h"
-#include "room/TurnHistoryWriter.h"
 #include "store/CsvText.h"
-#include "store/NumberText.h"
-#include "valuation/SgpDenominators.h"
 
 namespace quorvane::cli {
 
@@ -23,45 +18,14 @@ CliContext::CliContext(const CliIo& io)
       in(io.in) {}
 
 bool CliContext::openStore() {
-    if (state.dbConnection.isOpen()) {
-        return true;
-    }
     dialogs.setAssumeYes(assumeYes);
-    if (!openDataStore(state, dialogs,
-                       dataFolderCandidates(dataDirOption.empty()
-                                                ? std::nullopt
-                                                : std::optional<std::string>(dataDirOption)))) {
-        return false;
-    }
-    applyServiceSettings(state);
-    fixSgpDenominators(state, dialogs);
-    return true;
+    return openCommandStore(
+        state, dialogs,
+        dataDirOption.empty() ? std::nullopt : std::optional<std::string>(dataDirOption));
 }
 
 bool CliContext::loadDraftArgument(const std::string& draft) {
-    if (!openStore()) {
-        return false;
-    }
-    Recordset found;
-    bool looked = false;
-    if (const auto id = parseWholeNumber(draft, 0, 2147483647LL)) {
-        looked = openRecordset(found, state.dbConnection,
-                               "select template_id from DraftTemplate where template_id = ?",
-                               {SqlValue{std::int64_t{*id}}});
-    }
-    if (!looked || found.eof()) {
-        looked = openRecordset(found, state.dbConnection,
-                               "select template_id from DraftTemplate where template_name = ?",
-                               {trimRight(draft)});
-    }
-    if (!looked || found.eof()) {
-        dialogs.showMessage("Error", "No draft with the id or name \"" + draft + "\"",
-                            MessageIcon::Critical);
-        return false;
-    }
-    loadDraft(state, static_cast<int>(found.getInt("template_id")));
-    settleTurnHistory(state, dialogs);
-    return true;
+    return openStore() && openDraftByIdOrName(state, dialogs, draft);
 }
 
 void CliContext::writeCsv(const std::vector<std::string>& fields) {

@@ -9,8 +9,8 @@
 
 #include "app/ProgramState.h"
 #include "app/SafeFileWriter.h"
-#include "cli/CliDialogs.h"
-#include "cli/TerminalText.h"
+#include "app/TerminalDialogs.h"
+#include "app/TerminalText.h"
 
 namespace quorvane::cli {
 
@@ -36,7 +36,7 @@ class CliContext {
     explicit CliContext(const CliIo& io);
 
     ProgramState state;
-    CliDialogs dialogs;
+    TerminalDialogs dialogs;
     std::ostream& out;
     std::ostream& err;
     std::istream& in;
@@ -51,6 +51,14 @@ class CliContext {
     // Finds a draft by id or by name and loads it into state.draftSettings. False after
     // "Error: no draft ..." was reported.
     bool loadDraftArgument(const std::string& draft);
+
+    // What a command on one draft does first: opens the data folder and the draft, then runs
+    // the command's work (which returns its exit status). 1 when either could not be opened,
+    // after the user was told.
+    template <class Work>
+    int withDraft(const std::string& draft, Work&& work) {
+        return loadDraftArgument(draft) ? work() : kExitFailed;
+    }
 
     // Exit status of an operation: 0 when it succeeded, 1 otherwise.
     static int statusOf(bool succeeded) { return succeeded ? kExitDone : kExitFailed; }

@@ -29,32 +29,6 @@ std::string perGame(double total, double games) {
 
 }  // namespace
 
-std::string escapeHtml(std::string_view text) {
-    std::string escaped;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case '\'':
-                escaped += "&#39;";
-                break;
-            default:
-                escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::string playerPageHtml(int playerid, const std::vector<PlayerSeason>& seasons) {
     const PlayerSeason& newest = seasons.front();
     const std::string name = escapeHtml(newest.firstname + " " + newest.lastname);

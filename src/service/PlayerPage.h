@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/HtmlText.h"
 #include "service/ProjectionFile.h"
 
 namespace quorvane::service {
 
-// Text made safe to stand in HTML.
-std::string escapeHtml(std::string_view text);
+using quorvane::escapeHtml;
 
 // The page of one player: name, team and position, then a row of totals and per-game figures
 // for every season the file holds.

@@ -18,10 +18,10 @@
 #include "app/CurlTransfer.h"
 #include "app/DataFolder.h"
 #include "app/ServiceSettings.h"
+#include "app/TerminalDialogs.h"
+#include "app/TerminalText.h"
 #include "app/Version.h"
-#include "cli/CliDialogs.h"
 #include "cli/OptionChecks.h"
-#include "cli/TerminalText.h"
 #include "store/Log.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
@@ -149,8 +149,8 @@ int main(int argc, char** argv) {
     }
 #endif
     // The service's answers reach these messages; none may reach the terminal as a control.
-    cli::TerminalStream shown(std::cerr);
-    cli::CliDialogs messages(shown.stream(), std::cin, isatty(STDIN_FILENO) == 1, false);
+    TerminalStream shown(std::cerr);
+    TerminalDialogs messages(shown.stream(), std::cin, isatty(STDIN_FILENO) == 1, false);
     TerminalProgress dialogs(messages, shown.stream());
     return update(options, dialogs);
 }

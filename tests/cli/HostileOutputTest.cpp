@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "CliRunner.h"
-#include "cli/TerminalText.h"
+#include "app/TerminalText.h"
 #include "store/Connection.h"
 
 namespace quorvane {
@@ -18,7 +18,7 @@ using test::CliRunner;
 std::string shown(const std::vector<std::string>& writes) {
     std::ostringstream terminal;
     {
-        cli::TerminalStream stream(terminal);
+        TerminalStream stream(terminal);
         for (const std::string& text : writes) {
             stream.stream() << text << std::flush;
         }

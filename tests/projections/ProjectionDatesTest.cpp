@@ -4,7 +4,7 @@
 
 #include "ProjectionFiles.h"
 #include "projections/ProjectionImport.h"
-#include "projections/ProjectionRow.h"
+#include "store/ProjectionRow.h"
 
 namespace quorvane::test {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "ProjectionFiles.h"
 #include "projections/ProjectionLines.h"
-#include "projections/ProjectionRow.h"
+#include "store/ProjectionRow.h"
 
 namespace quorvane::test {
 namespace {

@@ -8,11 +8,13 @@
 #include "model/DraftModelLoader.h"
 #include "projections/ProjectionEdits.h"
 #include "projections/ProjectionImport.h"
+#include "room/CustomPlayers.h"
 #include "room/Keepers.h"
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "store/Connection.h"
+#include "store/StatementTrace.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
@@ -154,6 +156,59 @@ TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
     ASSERT_NE(held, nullptr);
     EXPECT_DOUBLE_EQ(held->findPlayer(15011)->dollars, 3.25);
     EXPECT_EQ(held->findPlayer(15010)->teamid, room.teamAt(4));
+}
+
+// How often the whole player table is read while `change` runs and the model is asked for.
+template <class Change>
+int playerReadsFor(TestProgram& program, Change change) {
+    int reads = 0;
+    StatementTrace trace(program.state.dbConnection, [&reads](std::string_view sql) {
+        reads += sql.find("stat_indicator, firstname") != std::string_view::npos ? 1 : 0;
+    });
+    change();
+    EXPECT_NE(currentDraftModel(program.state, program.dialogs), nullptr);
+    return reads;
+}
+
+TEST(HeldDraftModel, APickOrUndoOfThisProgramChangesTheModelWithoutReadingTheFileAgain) {
+    HeldModel room;
+    ASSERT_NE(currentDraftModel(room.state, room.dialogs), nullptr);
+
+    EXPECT_EQ(playerReadsFor(room,
+                             [&] {
+                                 EXPECT_EQ(recordPick(room.state, room.dialogs, 15006,
+                                                      room.form(2, "c", "17"), 0)
+                                               .outcome,
+                                           PickOutcome::Recorded);
+                             }),
+              0);
+    expectHeldIsFresh(room, "pick in a lower-case slot");
+    EXPECT_EQ(currentDraftModel(room.state, room.dialogs)->findPlayer(15006)->slot, "C");
+
+    EXPECT_EQ(playerReadsFor(room, [&] { EXPECT_TRUE(undoLastPick(room.state, room.dialogs)); }),
+              0);
+    expectHeldIsFresh(room, "undo of the pick");
+    EXPECT_EQ(currentDraftModel(room.state, room.dialogs)->findPlayer(15006)->teamid, 0);
+    // An auction's skip changes nothing at all.
+    EXPECT_EQ(playerReadsFor(room, [&] { EXPECT_TRUE(skipTurn(room.state, room.dialogs)); }), 0);
+    expectHeldIsFresh(room, "skip");
+
+    // Keepers, moves and added players are read again; the model still equals the file.
+    ASSERT_EQ(addKeeper(room.state, room.dialogs, 15009, room.teamAt(3), "G", "6.5"),
+              KeeperOutcome::Added);
+    expectHeldIsFresh(room, "keeper");
+    EXPECT_EQ(playerReadsFor(room, [&] { EXPECT_TRUE(undoLastPick(room.state, room.dialogs)); }),
+              0);
+    expectHeldIsFresh(room, "undo of the keeper");
+    ASSERT_EQ(recordPick(room.state, room.dialogs, 15010, room.form(1, "G", "9"), 0).outcome,
+              PickOutcome::Recorded);
+    ASSERT_EQ(changePlayer(room.state, room.dialogs, 15010, room.teamAt(4), "UT", "11").outcome,
+              MoveOutcome::Changed);
+    expectHeldIsFresh(room, "move");
+    ASSERT_TRUE(addCustomPlayer(room.state, room.dialogs, {"Newly", "Added", "PG", "BOS"}));
+    expectHeldIsFresh(room, "custom player");
+    EXPECT_NE(currentDraftModel(room.state, room.dialogs)->findPlayer(kFirstCustomPlayerId),
+              nullptr);
 }
 
 }  // namespace quorvane::test

@@ -229,32 +229,31 @@ int runPunt(CliContext& context, const std::string& draft,
     if (arguments && symbols.empty()) {
         return context.usageError(std::string(kNoSymbolsNamed) + "; --none gives up no category");
     }
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    std::optional<DraftModel> model = loadDraftModel(context.state, context.dialogs);
-    if (!model) {
-        return kExitFailed;
-    }
-    if (none || !symbols.empty()) {
-        std::string unknown;
-        const auto ids = categoriesNamed(*model, symbols, unknown);
-        if (!ids) {
-            return context.usageError("the draft has no category \"" + unknown + "\"");
-        }
-        if (!savePunts(context.state, context.dialogs, *ids)) {
+    return context.withDraft(draft, [&] {
+        std::optional<DraftModel> model = loadDraftModel(context.state, context.dialogs);
+        if (!model) {
             return kExitFailed;
         }
-        setPunts(*model, *ids);
-    }
-    context.writeCsv({"categoryid", "symbol"});
-    for (const ModelCategory& category : model->categories) {
-        if (category.punted) {
-            context.writeCsv({std::to_string(category.definition->categoryid),
-                              std::string(category.definition->heading)});
+        if (none || !symbols.empty()) {
+            std::string unknown;
+            const auto ids = categoriesNamed(*model, symbols, unknown);
+            if (!ids) {
+                return context.usageError("the draft has no category \"" + unknown + "\"");
+            }
+            if (!savePunts(context.state, context.dialogs, *ids)) {
+                return kExitFailed;
+            }
+            setPunts(*model, *ids);
         }
-    }
-    return kExitDone;
+        context.writeCsv({"categoryid", "symbol"});
+        for (const ModelCategory& category : model->categories) {
+            if (category.punted) {
+                context.writeCsv({std::to_string(category.definition->categoryid),
+                                  std::string(category.definition->heading)});
+            }
+        }
+        return kExitDone;
+    });
 }
 
 int runExplain(CliContext& context, const std::string& draft, int playerid, bool inflation) {

@@ -33,31 +33,29 @@ struct SlotOptions {
 };
 
 int runBoard(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto board = buildDraftBoard(context.state);
-    if (!board) {
-        context.dialogs.showMessage("Error", "The draft board could not be read",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    writeGrid(context, board->table);
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        const auto board = buildDraftBoard(context.state);
+        if (!board) {
+            context.dialogs.showMessage("Error", "The draft board could not be read",
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        writeGrid(context, board->table);
+        return kExitDone;
+    });
 }
 
 int runHistory(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto table = readTurnHistoryTable(context.state);
-    if (!table) {
-        context.dialogs.showMessage("Error", "The draft's turn history could not be read",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    writeGrid(context, *table);
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        const auto table = readTurnHistoryTable(context.state);
+        if (!table) {
+            context.dialogs.showMessage("Error", "The draft's turn history could not be read",
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        writeGrid(context, *table);
+        return kExitDone;
+    });
 }
 
 std::optional<std::vector<DraftPick>> draftPicks(CliContext& context) {
@@ -70,22 +68,21 @@ std::optional<std::vector<DraftPick>> draftPicks(CliContext& context) {
 }
 
 int runClock(CliContext& context, const std::string& draft, bool details) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto picks = draftPicks(context);
-    if (!picks) {
-        return kExitFailed;
-    }
-    context.out << liveBanner(context.state, *picks) << '\n';
-    if (details) {
-        const std::string more =
-            clockBannerDetails(context.state, *picks, bannerValues(context.state));
-        if (!more.empty()) {
-            context.out << more << '\n';
+    return context.withDraft(draft, [&] {
+        const auto picks = draftPicks(context);
+        if (!picks) {
+            return kExitFailed;
         }
-    }
-    return kExitDone;
+        context.out << liveBanner(context.state, *picks) << '\n';
+        if (details) {
+            const std::string more =
+                clockBannerDetails(context.state, *picks, bannerValues(context.state));
+            if (!more.empty()) {
+                context.out << more << '\n';
+            }
+        }
+        return kExitDone;
+    });
 }
 
 struct WatchOptions {
@@ -103,28 +100,27 @@ int runWatch(CliContext& context, const WatchOptions& options) {
     if (options.remove && !playerid) {
         return context.usageError("--remove needs a PLAYERID");
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    if (playerid) {
-        if (!showPlayer(context.state, *playerid)) {
-            context.dialogs.showMessage("Error", "No player with the id " + options.player,
+    return context.withDraft(options.draft, [&] {
+        if (playerid) {
+            if (!showPlayer(context.state, *playerid)) {
+                context.dialogs.showMessage("Error", "No player with the id " + options.player,
+                                            MessageIcon::Critical);
+                return kExitFailed;
+            }
+            return CliContext::statusOf(
+                setWatched(context.state, context.dialogs, *playerid, !options.remove));
+        }
+        const auto players = readOpenWatchList(context.state);
+        if (!players) {
+            context.dialogs.showMessage("Error", "The watch list could not be read",
                                         MessageIcon::Critical);
             return kExitFailed;
         }
-        return CliContext::statusOf(
-            setWatched(context.state, context.dialogs, *playerid, !options.remove));
-    }
-    const auto players = readOpenWatchList(context.state);
-    if (!players) {
-        context.dialogs.showMessage("Error", "The watch list could not be read",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    GridTable grid = watchListGrid(*context.state.draftSettings, *players);
-    grid.hiddenColumns.clear();
-    writeGrid(context, grid);
-    return kExitDone;
+        GridTable grid = watchListGrid(*context.state.draftSettings, *players);
+        grid.hiddenColumns.clear();
+        writeGrid(context, grid);
+        return kExitDone;
+    });
 }
 
 struct MyTeamOptions {
@@ -140,51 +136,50 @@ int runMyTeam(CliContext& context, const MyTeamOptions& options) {
     if (!options.team.empty() && !(teamid = parseId(options.team))) {
         return context.usageError("--team must be a team id");
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    ProgramState& state = context.state;
-    const int team = teamid ? *teamid : myTeamId(state);
-    if (team == 0) {
-        return context.usageError("--team is needed: no team of the draft is yours");
-    }
-    const auto picks = draftPicks(context);
-    if (!picks) {
-        return kExitFailed;
-    }
-    std::vector<StandingsEntry> standings;
-    if (options.places) {
-        const auto run = calcStandings(state, context.dialogs, true);
-        const auto read = run ? readStandings(state) : std::nullopt;
-        if (!read) {
+    return context.withDraft(options.draft, [&] {
+        ProgramState& state = context.state;
+        const int team = teamid ? *teamid : myTeamId(state);
+        if (team == 0) {
+            return context.usageError("--team is needed: no team of the draft is yours");
+        }
+        const auto picks = draftPicks(context);
+        if (!picks) {
             return kExitFailed;
         }
-        standings = *read;
-    }
-    const MyTeamPanel panel = buildMyTeamPanel(*state.draftSettings, team, *picks, standings);
-    if (panel.teamname.empty()) {
-        return context.usageError("--team must be the id of a team of the draft");
-    }
-    if (options.places) {
-        context.writeCsv({"symbol", "place", "tied"});
-        const auto write = [&context](const CategoryPlace& place) {
-            context.writeCsv(
-                {place.symbol, std::to_string(place.place), place.tied ? "yes" : "no"});
-        };
-        if (panel.total) {
-            write(*panel.total);
+        std::vector<StandingsEntry> standings;
+        if (options.places) {
+            const auto run = calcStandings(state, context.dialogs, true);
+            const auto read = run ? readStandings(state) : std::nullopt;
+            if (!read) {
+                return kExitFailed;
+            }
+            standings = *read;
         }
-        for (const CategoryPlace& place : panel.places) {
-            write(place);
+        const MyTeamPanel panel = buildMyTeamPanel(*state.draftSettings, team, *picks, standings);
+        if (panel.teamname.empty()) {
+            return context.usageError("--team must be the id of a team of the draft");
+        }
+        if (options.places) {
+            context.writeCsv({"symbol", "place", "tied"});
+            const auto write = [&context](const CategoryPlace& place) {
+                context.writeCsv(
+                    {place.symbol, std::to_string(place.place), place.tied ? "yes" : "no"});
+            };
+            if (panel.total) {
+                write(*panel.total);
+            }
+            for (const CategoryPlace& place : panel.places) {
+                write(place);
+            }
+            return kExitDone;
+        }
+        context.writeCsv({"slot", "playerid", "name", "pos", panel.auction ? "$" : "pick"});
+        for (const RosterSlotLine& line : panel.roster) {
+            context.writeCsv({line.slot, line.open() ? "" : std::to_string(line.playerid),
+                              line.name, line.pos, line.paid});
         }
         return kExitDone;
-    }
-    context.writeCsv({"slot", "playerid", "name", "pos", panel.auction ? "$" : "pick"});
-    for (const RosterSlotLine& line : panel.roster) {
-        context.writeCsv({line.slot, line.open() ? "" : std::to_string(line.playerid), line.name,
-                          line.pos, line.paid});
-    }
-    return kExitDone;
+    });
 }
 
 // The slot the pick window would preselect, for the team it would preselect unless --team.
@@ -197,45 +192,43 @@ int runSlot(CliContext& context, const SlotOptions& options) {
     if (!options.team.empty() && !(teamid = parseId(options.team))) {
         return context.usageError("--team must be a team id");
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    if (!showPlayer(context.state, *playerid)) {
-        context.dialogs.showMessage("Error", "No player with the id " + options.player,
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    const TeamSelector teams =
-        fillTeams(context.state, teamid ? teamid : nominatingTeamOf(context.state));
-    if (teamid && (teams.selected < 0 ||
-                   teams.teams[static_cast<std::size_t>(teams.selected)].teamid != *teamid)) {
-        return context.usageError("--team must be the id of a team of the draft");
-    }
-    const int chosenTeam =
-        teams.selected < 0 ? 0 : teams.teams[static_cast<std::size_t>(teams.selected)].teamid;
-    const auto slot = preselectSlot(context.state, *playerid, chosenTeam);
-    if (!slot) {
-        return kExitFailed;
-    }
-    context.out << slot->selectedText() << '\n';
-    return kExitDone;
+    return context.withDraft(options.draft, [&] {
+        if (!showPlayer(context.state, *playerid)) {
+            context.dialogs.showMessage("Error", "No player with the id " + options.player,
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        const TeamSelector teams =
+            fillTeams(context.state, teamid ? teamid : nominatingTeamOf(context.state));
+        if (teamid && (teams.selected < 0 ||
+                       teams.teams[static_cast<std::size_t>(teams.selected)].teamid != *teamid)) {
+            return context.usageError("--team must be the id of a team of the draft");
+        }
+        const int chosenTeam =
+            teams.selected < 0 ? 0 : teams.teams[static_cast<std::size_t>(teams.selected)].teamid;
+        const auto slot = preselectSlot(context.state, *playerid, chosenTeam);
+        if (!slot) {
+            return kExitFailed;
+        }
+        context.out << slot->selectedText() << '\n';
+        return kExitDone;
+    });
 }
 
 int runQuickPick(CliContext& context, const std::string& draft, const std::string& typed) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto entries = loadQuickPicks(context.state);
-    if (!entries) {
-        return kExitFailed;
-    }
-    const bool auction = context.state.draftSettings->drafttype == kDraftTypeAuction;
-    context.writeCsv({"playerid", "player"});
-    for (const std::size_t index : rankQuickPicks(*entries, typed, auction, 12)) {
-        const QuickPickEntry& entry = (*entries)[index];
-        context.writeCsv({std::to_string(entry.playerid), entry.label});
-    }
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        const auto entries = loadQuickPicks(context.state);
+        if (!entries) {
+            return kExitFailed;
+        }
+        const bool auction = context.state.draftSettings->drafttype == kDraftTypeAuction;
+        context.writeCsv({"playerid", "player"});
+        for (const std::size_t index : rankQuickPicks(*entries, typed, auction, 12)) {
+            const QuickPickEntry& entry = (*entries)[index];
+            context.writeCsv({std::to_string(entry.playerid), entry.label});
+        }
+        return kExitDone;
+    });
 }
 
 }  // namespace

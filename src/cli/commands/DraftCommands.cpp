@@ -66,59 +66,58 @@ int runNewDraft(CliContext& context, const NewDraftOptions& options) {
 }
 
 int runShowDraft(CliContext& context, const std::string& draftArgument) {
-    if (!context.loadDraftArgument(draftArgument)) {
-        return kExitFailed;
-    }
-    const DraftSettings& d = *context.state.draftSettings;
-    std::ostream& out = context.out;
-    out << "template_id=" << d.template_id << '\n'
-        << "template_name=" << d.template_name << '\n'
-        << "teams=" << d.teams << '\n'
-        << "dollars=" << numberText(d.dollars) << '\n'
-        << "roundsIndex=" << d.roundsIndex << '\n'
-        << "drafttype=" << d.drafttype << '\n'
-        << "scoringstyle=" << d.scoringstyle << '\n'
-        << "minbid=" << numberText(d.minbid) << '\n'
-        << "draftdirection=" << d.draftdirection << '\n'
-        << "C=" << d.C << '\n'
-        << "F=" << d.F << '\n'
-        << "PF=" << d.PF << '\n'
-        << "SF=" << d.SF << '\n'
-        << "G=" << d.G << '\n'
-        << "PG=" << d.PG << '\n'
-        << "SG=" << d.SG << '\n'
-        << "UT=" << d.UT << '\n'
-        << "R=" << d.R << '\n';
-    const std::optional<double> spread = readDraftAdpSpread(context.state, context.dialogs);
-    if (!spread) {
-        return kExitFailed;
-    }
-    out << "categories=";
-    for (std::size_t i = 0; i < d.categories.size(); ++i) {
-        out << (i > 0 ? "," : "") << d.categories[i].categoryid << ':'
-            << numberText(d.categories[i].points);
-    }
-    out << "\ndraftTeams=";
-    for (std::size_t i = 0; i < d.draftTeams.size(); ++i) {
-        const DraftTeam& t = d.draftTeams[i];
-        out << (i > 0 ? "," : "") << t.teamid << ':' << t.teamname << ':' << t.draftposition << ':'
-            << t.owner << ':' << t.currentpick;
-    }
-    out << '\n';
-    if (d.scoringstyle == kScoringHeadToHead) {
-        out << "h2hmode=" << (d.headToHead.mode == kHeadToHeadMostCategories ? "most" : "each")
-            << '\n'
-            << "gamesperweek=" << numberText(d.headToHead.gamesPerWeek) << '\n'
-            << "varianceratios=";
+    return context.withDraft(draftArgument, [&] {
+        const DraftSettings& d = *context.state.draftSettings;
+        std::ostream& out = context.out;
+        out << "template_id=" << d.template_id << '\n'
+            << "template_name=" << d.template_name << '\n'
+            << "teams=" << d.teams << '\n'
+            << "dollars=" << numberText(d.dollars) << '\n'
+            << "roundsIndex=" << d.roundsIndex << '\n'
+            << "drafttype=" << d.drafttype << '\n'
+            << "scoringstyle=" << d.scoringstyle << '\n'
+            << "minbid=" << numberText(d.minbid) << '\n'
+            << "draftdirection=" << d.draftdirection << '\n'
+            << "C=" << d.C << '\n'
+            << "F=" << d.F << '\n'
+            << "PF=" << d.PF << '\n'
+            << "SF=" << d.SF << '\n'
+            << "G=" << d.G << '\n'
+            << "PG=" << d.PG << '\n'
+            << "SG=" << d.SG << '\n'
+            << "UT=" << d.UT << '\n'
+            << "R=" << d.R << '\n';
+        const std::optional<double> spread = readDraftAdpSpread(context.state, context.dialogs);
+        if (!spread) {
+            return kExitFailed;
+        }
+        out << "categories=";
         for (std::size_t i = 0; i < d.categories.size(); ++i) {
-            const int categoryid = d.categories[i].categoryid;
-            out << (i > 0 ? "," : "") << categoryid << ':'
-                << numberText(varianceRatioOf(d.headToHead, categoryid));
+            out << (i > 0 ? "," : "") << d.categories[i].categoryid << ':'
+                << numberText(d.categories[i].points);
+        }
+        out << "\ndraftTeams=";
+        for (std::size_t i = 0; i < d.draftTeams.size(); ++i) {
+            const DraftTeam& t = d.draftTeams[i];
+            out << (i > 0 ? "," : "") << t.teamid << ':' << t.teamname << ':' << t.draftposition
+                << ':' << t.owner << ':' << t.currentpick;
         }
         out << '\n';
-    }
-    out << "adpspread=" << numberText(*spread) << '\n';
-    return kExitDone;
+        if (d.scoringstyle == kScoringHeadToHead) {
+            out << "h2hmode=" << (d.headToHead.mode == kHeadToHeadMostCategories ? "most" : "each")
+                << '\n'
+                << "gamesperweek=" << numberText(d.headToHead.gamesPerWeek) << '\n'
+                << "varianceratios=";
+            for (std::size_t i = 0; i < d.categories.size(); ++i) {
+                const int categoryid = d.categories[i].categoryid;
+                out << (i > 0 ? "," : "") << categoryid << ':'
+                    << numberText(varianceRatioOf(d.headToHead, categoryid));
+            }
+            out << '\n';
+        }
+        out << "adpspread=" << numberText(*spread) << '\n';
+        return kExitDone;
+    });
 }
 
 }  // namespace

@@ -277,56 +277,55 @@ int runFollow(CliContext& context, const FollowOptions& options) {
     if (!link) {
         return context.exitCode;
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    if (options.stop) {
-        // After --once, or a follower that was killed: the banner goes back to the draft's own,
-        // whichever room it followed.
-        return CliContext::statusOf(
-            saveChoices(context, options) &&
-            markFollowing(context.state, linkedRoom(context.state).value_or(*link), false));
-    }
-    if (!linkRoom(context.state, *link)) {
-        return kExitFailed;
-    }
-    if (!saveChoices(context, options)) {
-        return context.exitCode;
-    }
-    if (!options.cookies.empty() && !keepCookies(context, options.cookies)) {
-        return context.exitCode;
-    }
-    CurlTransfer transfer;
-    SystemFollowClock clock;
-    const std::unique_ptr<Room> room =
-        openRoom(transfer, *link,
-                 {context.state.dataFolder, context.state.draftSettings->template_id,
-                  [&clock] { return clock.epochMilliseconds(); }});
-    if (options.teams) {
-        return listRoomTeams(context, *room);
-    }
-    if (options.once) {
-        const FollowSync sync = followDraft(context.state, context.dialogs, *room);
-        writeSync(context, sync);
-        return CliContext::statusOf(sync.outcome == FollowSync::Outcome::Synced);
-    }
-    FollowStatus::State shown = FollowStatus::State::Following;
-    std::string shownNote;
-    FollowLoop::Events events;
-    events.synced = [&context](const FollowSync& sync) { writeSync(context, sync); };
-    events.status = [&context, &clock, &shown, &shownNote](const FollowStatus& status) {
-        if (status.state != shown || status.state == FollowStatus::State::Waiting ||
-            status.note != shownNote) {
-            context.err << followStatusLine(status, clock.now()) << '\n';
-            shown = status.state;
-            shownNote = status.note;
+    return context.withDraft(options.draft, [&] {
+        if (options.stop) {
+            // After --once, or a follower that was killed: the banner goes back to the draft's own,
+            // whichever room it followed.
+            return CliContext::statusOf(
+                saveChoices(context, options) &&
+                markFollowing(context.state, linkedRoom(context.state).value_or(*link), false));
         }
-    };
-    const InterruptStops interrupt;
-    FollowLoop loop(context.state, context.dialogs, *room, clock, events);
-    const FollowStatus status = loop.run(interrupted);
-    return CliContext::statusOf(status.state == FollowStatus::State::Complete ||
-                                status.state == FollowStatus::State::Stopped);
+        if (!linkRoom(context.state, *link)) {
+            return kExitFailed;
+        }
+        if (!saveChoices(context, options)) {
+            return context.exitCode;
+        }
+        if (!options.cookies.empty() && !keepCookies(context, options.cookies)) {
+            return context.exitCode;
+        }
+        CurlTransfer transfer;
+        SystemFollowClock clock;
+        const std::unique_ptr<Room> room =
+            openRoom(transfer, *link,
+                     {context.state.dataFolder, context.state.draftSettings->template_id,
+                      [&clock] { return clock.epochMilliseconds(); }});
+        if (options.teams) {
+            return listRoomTeams(context, *room);
+        }
+        if (options.once) {
+            const FollowSync sync = followDraft(context.state, context.dialogs, *room);
+            writeSync(context, sync);
+            return CliContext::statusOf(sync.outcome == FollowSync::Outcome::Synced);
+        }
+        FollowStatus::State shown = FollowStatus::State::Following;
+        std::string shownNote;
+        FollowLoop::Events events;
+        events.synced = [&context](const FollowSync& sync) { writeSync(context, sync); };
+        events.status = [&context, &clock, &shown, &shownNote](const FollowStatus& status) {
+            if (status.state != shown || status.state == FollowStatus::State::Waiting ||
+                status.note != shownNote) {
+                context.err << followStatusLine(status, clock.now()) << '\n';
+                shown = status.state;
+                shownNote = status.note;
+            }
+        };
+        const InterruptStops interrupt;
+        FollowLoop loop(context.state, context.dialogs, *room, clock, events);
+        const FollowStatus status = loop.run(interrupted);
+        return CliContext::statusOf(status.state == FollowStatus::State::Complete ||
+                                    status.state == FollowStatus::State::Stopped);
+    });
 }
 
 }  // namespace

@@ -52,17 +52,16 @@ int runMock(CliContext& context, const MockOptions& options) {
     if (bad) {
         return context.usageError(problem);
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    const PracticeChoice choice{context.state.draftSettings->template_id, options.name, seed,
-                                options.fromNow};
-    const std::optional<int> practice = createPractice(context.state, context.dialogs, choice);
-    if (!practice) {
-        return kExitFailed;
-    }
-    context.out << *practice << '\n';
-    return kExitDone;
+    return context.withDraft(options.draft, [&] {
+        const PracticeChoice choice{context.state.draftSettings->template_id, options.name, seed,
+                                    options.fromNow};
+        const std::optional<int> practice = createPractice(context.state, context.dialogs, choice);
+        if (!practice) {
+            return kExitFailed;
+        }
+        context.out << *practice << '\n';
+        return kExitDone;
+    });
 }
 
 struct MockRunOptions {
@@ -122,27 +121,26 @@ int runMockRun(CliContext& context, const MockRunOptions& options) {
     if (!limits) {
         return context.usageError(problem);
     }
-    if (!context.loadDraftArgument(options.practice)) {
-        return kExitFailed;
-    }
-    PracticeRunOptions run;
-    run.toEnd = options.toEnd;
-    run.userLimits = *limits;
-    run.nomination = options.nominate;
-    context.writeCsv({"pick", "teamid", "team", "playerid", "player", "slot", "price"});
-    const PracticeRunResult result = runPractice(
-        context.state, context.dialogs, run, nullptr, [&context](const PracticePick& pick) {
-            context.writeCsv({std::to_string(pick.pickNumber), std::to_string(pick.teamid),
-                              pick.teamname, std::to_string(pick.playerid), pick.player, pick.slot,
-                              dollars(pick.price)});
-        });
-    if (result.stop == PracticeStop::Failed) {
-        return kExitFailed;
-    }
-    if (const std::string text = stopText(result.stop); !text.empty()) {
-        context.err << "Practice Draft: " << text << '\n';
-    }
-    return kExitDone;
+    return context.withDraft(options.practice, [&] {
+        PracticeRunOptions run;
+        run.toEnd = options.toEnd;
+        run.userLimits = *limits;
+        run.nomination = options.nominate;
+        context.writeCsv({"pick", "teamid", "team", "playerid", "player", "slot", "price"});
+        const PracticeRunResult result = runPractice(
+            context.state, context.dialogs, run, nullptr, [&context](const PracticePick& pick) {
+                context.writeCsv({std::to_string(pick.pickNumber), std::to_string(pick.teamid),
+                                  pick.teamname, std::to_string(pick.playerid), pick.player,
+                                  pick.slot, dollars(pick.price)});
+            });
+        if (result.stop == PracticeStop::Failed) {
+            return kExitFailed;
+        }
+        if (const std::string text = stopText(result.stop); !text.empty()) {
+            context.err << "Practice Draft: " << text << '\n';
+        }
+        return kExitDone;
+    });
 }
 
 int runMockGrade(CliContext& context, const std::string& draft) {
@@ -175,19 +173,17 @@ int runMockRestart(CliContext& context, const std::string& draft,
     if (bad) {
         return context.usageError(problem);
     }
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    return CliContext::statusOf(restartPractice(context.state, context.dialogs,
-                                                context.state.draftSettings->template_id, seed));
+    return context.withDraft(draft, [&] {
+        return CliContext::statusOf(restartPractice(
+            context.state, context.dialogs, context.state.draftSettings->template_id, seed));
+    });
 }
 
 int runMockDelete(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    return CliContext::statusOf(
-        deletePractice(context.state, context.dialogs, context.state.draftSettings->template_id));
+    return context.withDraft(draft, [&] {
+        return CliContext::statusOf(deletePractice(context.state, context.dialogs,
+                                                   context.state.draftSettings->template_id));
+    });
 }
 
 void addMock(CLI::App& app, CliContext& context) {

@@ -85,7 +85,8 @@ bool playerExists(CliContext& context, int playerid) {
 // Records the pick of an add-player window opened for `playerid`.
 int recordFromWindow(CliContext& context, int playerid, const PickOptions& options,
                      std::optional<int> preselectTeam) {
-    const auto window = openAddPlayer(context.state, context.dialogs, playerid, preselectTeam);
+    // The command shows neither the window's roster nor the lists a pick changes.
+    const auto window = openPickChoices(context.state, playerid, preselectTeam);
     if (!window) {
         noPlayer(context, std::to_string(playerid));
         return kExitFailed;
@@ -102,8 +103,7 @@ int recordFromWindow(CliContext& context, int playerid, const PickOptions& optio
         form.pos = options.pos;
     }
     form.dollars = options.dollars;
-    const PickResult result =
-        recordPick(context.state, context.dialogs, playerid, form, teamOnTheClock(context.state));
+    const PickResult result = storePick(context.state, context.dialogs, playerid, form);
     if (result.outcome != PickOutcome::Recorded) {
         return kExitFailed;
     }
@@ -116,38 +116,35 @@ int runPick(CliContext& context, const PickOptions& options) {
     if (!playerid) {
         return context.usageError("PLAYERID must be a player id");
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    PickOptions checked = options;
-    if (!checkPickOptions(context, checked)) {
-        return context.exitCode;
-    }
-    return recordFromWindow(context, *playerid, checked, std::nullopt);
+    return context.withDraft(options.draft, [&] {
+        PickOptions checked = options;
+        if (!checkPickOptions(context, checked)) {
+            return context.exitCode;
+        }
+        return recordFromWindow(context, *playerid, checked, std::nullopt);
+    });
 }
 
 int runSkip(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto change = skipTurnTold(context.state, context.dialogs);
-    if (!change) {
-        return kExitFailed;
-    }
-    context.out << change->news << '\n';
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        const auto change = skipTurnTold(context.state, context.dialogs);
+        if (!change) {
+            return kExitFailed;
+        }
+        context.out << change->news << '\n';
+        return kExitDone;
+    });
 }
 
 int runUndo(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto change = undoLastPickTold(context.state, context.dialogs);
-    if (!change) {
-        return kExitFailed;
-    }
-    context.out << change->news << '\n';
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        const auto change = undoLastPickTold(context.state, context.dialogs);
+        if (!change) {
+            return kExitFailed;
+        }
+        context.out << change->news << '\n';
+        return kExitDone;
+    });
 }
 
 int runKeeper(CliContext& context, PickOptions options) {
@@ -156,24 +153,24 @@ int runKeeper(CliContext& context, PickOptions options) {
     if (!playerid || !teamid) {
         return context.usageError("keeper DRAFT PLAYERID --team TEAMID");
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    if (!checkPickOptions(context, options)) {
-        return context.exitCode;
-    }
-    const auto dialog = openKeeperDialog(context.state, context.dialogs, *playerid);
-    if (!dialog) {
-        return kExitFailed;
-    }
-    if (dialog->playerName.empty()) {
-        noPlayer(context, options.player);
-        return kExitFailed;
-    }
-    const std::string pos = options.pos.empty() ? dialog->positions.selectedText() : options.pos;
-    const KeeperOutcome outcome =
-        addKeeper(context.state, context.dialogs, *playerid, *teamid, pos, options.dollars);
-    return CliContext::statusOf(outcome == KeeperOutcome::Added);
+    return context.withDraft(options.draft, [&] {
+        if (!checkPickOptions(context, options)) {
+            return context.exitCode;
+        }
+        const auto dialog = openKeeperDialog(context.state, context.dialogs, *playerid);
+        if (!dialog) {
+            return kExitFailed;
+        }
+        if (dialog->playerName.empty()) {
+            noPlayer(context, options.player);
+            return kExitFailed;
+        }
+        const std::string pos =
+            options.pos.empty() ? dialog->positions.selectedText() : options.pos;
+        const KeeperOutcome outcome =
+            addKeeper(context.state, context.dialogs, *playerid, *teamid, pos, options.dollars);
+        return CliContext::statusOf(outcome == KeeperOutcome::Added);
+    });
 }
 
 int runRemoveKeeper(CliContext& context, const std::string& draft, const std::string& player) {
@@ -181,15 +178,15 @@ int runRemoveKeeper(CliContext& context, const std::string& draft, const std::st
     if (!playerid) {
         return context.usageError("PLAYERID must be a player id");
     }
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    if (!isKeeper(context.state, *playerid)) {
-        context.dialogs.showMessage("Error", "Player " + player + " is not a keeper of this draft",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    return CliContext::statusOf(removeKeeper(context.state, context.dialogs, *playerid));
+    return context.withDraft(draft, [&] {
+        if (!isKeeper(context.state, *playerid)) {
+            context.dialogs.showMessage("Error",
+                                        "Player " + player + " is not a keeper of this draft",
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        return CliContext::statusOf(removeKeeper(context.state, context.dialogs, *playerid));
+    });
 }
 
 int runMove(CliContext& context, PickOptions options) {
@@ -197,32 +194,31 @@ int runMove(CliContext& context, PickOptions options) {
     if (!playerid) {
         return context.usageError("PLAYERID must be a player id");
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    if (!checkPickOptions(context, options)) {
-        return context.exitCode;
-    }
-    const int ownTeam = teamOfPlayer(context.state, *playerid);
-    const auto form = openMovePlayer(context.state, *playerid, ownTeam);
-    if (!form) {
-        context.dialogs.showMessage("Error", "Player " + options.player + " is on no team",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    int teamid = ownTeam;
-    if (!options.team.empty()) {
-        const auto chosen = parseId(options.team);
-        if (!chosen) {
-            return context.usageError("--team must be a team id");
+    return context.withDraft(options.draft, [&] {
+        if (!checkPickOptions(context, options)) {
+            return context.exitCode;
         }
-        teamid = *chosen;
-    }
-    const std::string pos = options.pos.empty() ? form->positions.selectedText() : options.pos;
-    const std::string dollars = options.dollars.empty() ? form->dollars : options.dollars;
-    const MoveResult result =
-        changePlayer(context.state, context.dialogs, *playerid, teamid, pos, dollars);
-    return CliContext::statusOf(result.outcome == MoveOutcome::Changed);
+        const int ownTeam = teamOfPlayer(context.state, *playerid);
+        const auto form = openMovePlayer(context.state, *playerid, ownTeam);
+        if (!form) {
+            context.dialogs.showMessage("Error", "Player " + options.player + " is on no team",
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        int teamid = ownTeam;
+        if (!options.team.empty()) {
+            const auto chosen = parseId(options.team);
+            if (!chosen) {
+                return context.usageError("--team must be a team id");
+            }
+            teamid = *chosen;
+        }
+        const std::string pos = options.pos.empty() ? form->positions.selectedText() : options.pos;
+        const std::string dollars = options.dollars.empty() ? form->dollars : options.dollars;
+        const MoveResult result =
+            changePlayer(context.state, context.dialogs, *playerid, teamid, pos, dollars);
+        return CliContext::statusOf(result.outcome == MoveOutcome::Changed);
+    });
 }
 
 int runDrop(CliContext& context, const std::string& draft, const std::string& player) {
@@ -230,17 +226,16 @@ int runDrop(CliContext& context, const std::string& draft, const std::string& pl
     if (!playerid) {
         return context.usageError("PLAYERID must be a player id");
     }
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const int teamid = teamOfPlayer(context.state, *playerid);
-    if (teamid == 0) {
-        context.dialogs.showMessage("Error", "Player " + player + " is on no team",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    const MoveResult result = dropPlayer(context.state, context.dialogs, *playerid, teamid);
-    return CliContext::statusOf(result.outcome == MoveOutcome::Changed);
+    return context.withDraft(draft, [&] {
+        const int teamid = teamOfPlayer(context.state, *playerid);
+        if (teamid == 0) {
+            context.dialogs.showMessage("Error", "Player " + player + " is on no team",
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        const MoveResult result = dropPlayer(context.state, context.dialogs, *playerid, teamid);
+        return CliContext::statusOf(result.outcome == MoveOutcome::Changed);
+    });
 }
 
 struct AddPlayerOptions {
@@ -319,18 +314,17 @@ int runNote(CliContext& context, const std::string& player, const std::string& t
 
 int runDraftNotes(CliContext& context, const std::string& draft,
                   const std::optional<std::string>& text) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    if (text) {
-        return CliContext::statusOf(saveDraftNotes(context.state, context.dialogs, *text));
-    }
-    const auto notes = loadDraftNotes(context.state, context.dialogs);
-    if (!notes) {
-        return kExitFailed;
-    }
-    context.out << *notes << '\n';
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        if (text) {
+            return CliContext::statusOf(saveDraftNotes(context.state, context.dialogs, *text));
+        }
+        const auto notes = loadDraftNotes(context.state, context.dialogs);
+        if (!notes) {
+            return kExitFailed;
+        }
+        context.out << *notes << '\n';
+        return kExitDone;
+    });
 }
 
 int runExportCommand(CliContext& context, const std::string& draft, const std::string& kind,
@@ -344,11 +338,10 @@ int runExportCommand(CliContext& context, const std::string& draft, const std::s
     if (folder.empty()) {
         return context.usageError("--dir must name a folder");
     }
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    return CliContext::statusOf(
-        runExport(context.state, context.dialogs, *exportKind, folder, force));
+    return context.withDraft(draft, [&] {
+        return CliContext::statusOf(
+            runExport(context.state, context.dialogs, *exportKind, folder, force));
+    });
 }
 
 }  // namespace

@@ -70,35 +70,34 @@ int runPlayers(CliContext& context, const PlayersOptions& options) {
         return context.usageError("--position must be one of: " +
                                   joined(positionFilterNames(), ", "));
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    ProgramState& state = context.state;
-    const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
-    const std::vector<std::string> sortHeadings =
-        playerSortHeadings(*state.draftSettings, withAdp, options.advice);
-    const bool knownSort = std::any_of(sortHeadings.begin(), sortHeadings.end(),
-                                       [&options](const std::string& heading) {
-                                           return lowerText(heading) == lowerText(options.sort);
-                                       });
-    if (!options.sort.empty() && !knownSort) {
-        return context.usageError("--sort must be one of: " + joined(sortHeadings, ", "));
-    }
-    state.positionFilter = *position;
-    state.statsMode = options.stats == "proj" ? 0 : 1;
-    state.showInflation = options.inflation;
-    state.showAdvice = options.advice;
-    state.freeAgentSortColumn =
-        options.sort.empty()
-            ? 0
-            : availablePlayerColumn(*state.draftSettings, options.sort, withAdp, options.advice)
-                  .value_or(0);
-    const RoomView view = refreshMain(state, context.dialogs);
-    if (!view.availablePlayers) {
-        return kExitFailed;
-    }
-    writeGrid(context, *view.availablePlayers);
-    return kExitDone;
+    return context.withDraft(options.draft, [&] {
+        ProgramState& state = context.state;
+        const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
+        const std::vector<std::string> sortHeadings =
+            playerSortHeadings(*state.draftSettings, withAdp, options.advice);
+        const bool knownSort = std::any_of(sortHeadings.begin(), sortHeadings.end(),
+                                           [&options](const std::string& heading) {
+                                               return lowerText(heading) == lowerText(options.sort);
+                                           });
+        if (!options.sort.empty() && !knownSort) {
+            return context.usageError("--sort must be one of: " + joined(sortHeadings, ", "));
+        }
+        state.positionFilter = *position;
+        state.statsMode = options.stats == "proj" ? 0 : 1;
+        state.showInflation = options.inflation;
+        state.showAdvice = options.advice;
+        state.freeAgentSortColumn =
+            options.sort.empty()
+                ? 0
+                : availablePlayerColumn(*state.draftSettings, options.sort, withAdp, options.advice)
+                      .value_or(0);
+        const RoomView view = refreshMain(state, context.dialogs);
+        if (!view.availablePlayers) {
+            return kExitFailed;
+        }
+        writeGrid(context, *view.availablePlayers);
+        return kExitDone;
+    });
 }
 
 struct ResearchOptions {
@@ -146,65 +145,61 @@ int runRoster(CliContext& context, const std::string& draft, const std::string& 
             return context.usageError("TEAMID must be a team id");
         }
     }
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto& teams = context.state.draftSettings->draftTeams;
-    if (teamid && std::none_of(teams.begin(), teams.end(), [&teamid](const DraftTeam& known) {
-            return known.teamid == *teamid;
-        })) {
-        context.dialogs.showMessage("Error", "No team with the id " + team + " in this draft",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    const RosterGrid roster = getTeamRoster(context.state, context.dialogs,
-                                            teamid.value_or(teamOnTheClock(context.state)));
-    writeRoster(context, roster);
-    return CliContext::statusOf(roster.playersRead);
+    return context.withDraft(draft, [&] {
+        const auto& teams = context.state.draftSettings->draftTeams;
+        if (teamid && std::none_of(teams.begin(), teams.end(), [&teamid](const DraftTeam& known) {
+                return known.teamid == *teamid;
+            })) {
+            context.dialogs.showMessage("Error", "No team with the id " + team + " in this draft",
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        const RosterGrid roster = getTeamRoster(context.state, context.dialogs,
+                                                teamid.value_or(teamOnTheClock(context.state)));
+        writeRoster(context, roster);
+        return CliContext::statusOf(roster.playersRead);
+    });
 }
 
 int runMoney(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto lines = showTeamMoney(context.state, context.dialogs);
-    if (!lines) {
-        return kExitFailed;
-    }
-    for (const MoneyLine& line : *lines) {
-        context.writeCsv({line.caption});
-    }
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        const auto lines = showTeamMoney(context.state, context.dialogs);
+        if (!lines) {
+            return kExitFailed;
+        }
+        for (const MoneyLine& line : *lines) {
+            context.writeCsv({line.caption});
+        }
+        return kExitDone;
+    });
 }
 
 int runLog(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const auto log = fillDraftLog(context.state);
-    if (!log) {
-        context.dialogs.showMessage("Error", "The draft log could not be read",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    writeGrid(context, *log);
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        const auto log = fillDraftLog(context.state);
+        if (!log) {
+            context.dialogs.showMessage("Error", "The draft log could not be read",
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        writeGrid(context, *log);
+        return kExitDone;
+    });
 }
 
 int runTurn(CliContext& context, const std::string& draft) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    const DraftSettings& settings = *context.state.draftSettings;
-    context.writeCsv({"teamid", "teamname", "draftposition", "draftdirection"});
-    const int teamid = teamOnTheClock(context.state);
-    for (const DraftTeam& team : settings.draftTeams) {
-        if (team.teamid == teamid) {
-            context.writeCsv({std::to_string(team.teamid), team.teamname,
-                              std::to_string(team.draftposition), settings.draftdirection});
+    return context.withDraft(draft, [&] {
+        const DraftSettings& settings = *context.state.draftSettings;
+        context.writeCsv({"teamid", "teamname", "draftposition", "draftdirection"});
+        const int teamid = teamOnTheClock(context.state);
+        for (const DraftTeam& team : settings.draftTeams) {
+            if (team.teamid == teamid) {
+                context.writeCsv({std::to_string(team.teamid), team.teamname,
+                                  std::to_string(team.draftposition), settings.draftdirection});
+            }
         }
-    }
-    return kExitDone;
+        return kExitDone;
+    });
 }
 
 }  // namespace

@@ -267,30 +267,29 @@ int runSetup(CliContext& context, const SetupOptions& options) {
             return context.usageError(problem);
         }
     }
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    SetupForm form = fillSetup(*context.state.draftSettings);
-    for (int teamid : options.deleteTeams) {
-        const auto row = rowOfTeam(form, teamid);
-        if (!row) {
-            return context.usageError("--delete-team TEAMID with a team of this draft");
+    return context.withDraft(options.draft, [&] {
+        SetupForm form = fillSetup(*context.state.draftSettings);
+        for (int teamid : options.deleteTeams) {
+            const auto row = rowOfTeam(form, teamid);
+            if (!row) {
+                return context.usageError("--delete-team TEAMID with a team of this draft");
+            }
+            const auto outcome = deleteTeam(context.state, context.dialogs, form, *row);
+            if (outcome != DeleteTeamOutcome::Deleted) {
+                return kExitFailed;
+            }
         }
-        const auto outcome = deleteTeam(context.state, context.dialogs, form, *row);
-        if (outcome != DeleteTeamOutcome::Deleted) {
+        if (spread && !saveDraftAdpSpread(context.state, context.dialogs, *spread)) {
             return kExitFailed;
         }
-    }
-    if (spread && !saveDraftAdpSpread(context.state, context.dialogs, *spread)) {
-        return kExitFailed;
-    }
-    if ((!options.deleteTeams.empty() || options.adpSpread) && !options.changesSettings()) {
-        return kExitDone;
-    }
-    if (const auto usage = applyOptions(form, options)) {
-        return context.usageError(*usage);
-    }
-    return CliContext::statusOf(saveSetup(context.state, context.dialogs, form).saved);
+        if ((!options.deleteTeams.empty() || options.adpSpread) && !options.changesSettings()) {
+            return kExitDone;
+        }
+        if (const auto usage = applyOptions(form, options)) {
+            return context.usageError(*usage);
+        }
+        return CliContext::statusOf(saveSetup(context.state, context.dialogs, form).saved);
+    });
 }
 
 }  // namespace

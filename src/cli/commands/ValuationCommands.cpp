@@ -10,6 +10,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "store/NumberText.h"
+#include "store/StoredPlayerRows.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/DollarValues.h"
 #include "valuation/HeadToHeadStandings.h"
@@ -21,36 +22,31 @@ namespace quorvane::cli {
 namespace {
 
 int runValues(CliContext& context, const std::string& draft, bool inflation) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    ProgramState& state = context.state;
-    state.showInflation = inflation;
-    // A rotisserie auction's dollar run writes no ranks, so the list would be ordered by the
-    // ranks of whatever draft ran last; its ranks come from the same dollar values instead.
-    const DraftSettings& settings = *state.draftSettings;
-    const bool valued =
-        settings.drafttype == kDraftTypeAuction && settings.scoringstyle != kScoringRotisserie
-            ? calcDollarValues(state, context.dialogs, "B")
-            : calcRanks(state, context.dialogs);
-    if (!valued) {
-        return kExitFailed;
-    }
-    Recordset players;
-    if (!openRecordset(players, state.dbConnection,
-                       "select playerid, firstname, lastname, dollars, draftorder"
-                       " from DraftPlayers where yearofprojection = ?"
-                       " order by draftorder, lastname, firstname",
-                       {SqlValue{std::int64_t{state.projectionYear}}})) {
-        return kExitFailed;
-    }
-    context.writeCsv({"playerid", "firstname", "lastname", "dollars", "rank"});
-    for (; !players.eof(); players.moveNext()) {
-        context.writeCsv({players.getText("playerid"), players.getText("firstname"),
-                          players.getText("lastname"), numberText(players.getDouble("dollars")),
-                          players.getText("draftorder")});
-    }
-    return kExitDone;
+    return context.withDraft(draft, [&] {
+        ProgramState& state = context.state;
+        state.showInflation = inflation;
+        // A rotisserie auction's dollar run writes no ranks, so the list would be ordered by the
+        // ranks of whatever draft ran last; its ranks come from the same dollar values instead.
+        const DraftSettings& settings = *state.draftSettings;
+        const bool valued =
+            settings.drafttype == kDraftTypeAuction && settings.scoringstyle != kScoringRotisserie
+                ? calcDollarValues(state, context.dialogs, "B")
+                : calcRanks(state, context.dialogs);
+        if (!valued) {
+            return kExitFailed;
+        }
+        const auto players = readPlayerValueList(state.dbConnection, state.projectionYear);
+        if (!players) {
+            return kExitFailed;
+        }
+        context.writeCsv({"playerid", "firstname", "lastname", "dollars", "rank"});
+        for (const PlayerValueListRow& player : *players) {
+            context.writeCsv({std::to_string(player.playerid), player.firstname, player.lastname,
+                              numberText(player.dollars),
+                              player.draftorder ? std::to_string(*player.draftorder) : ""});
+        }
+        return kExitDone;
+    });
 }
 
 struct StandingsOptions {
@@ -117,43 +113,42 @@ int runHeadToHeadStandings(CliContext& context, const StandingsOptions& options)
 }
 
 int runStandings(CliContext& context, const StandingsOptions& options) {
-    if (!context.loadDraftArgument(options.draft)) {
-        return kExitFailed;
-    }
-    const bool headToHead = context.state.draftSettings->scoringstyle == kScoringHeadToHead;
-    if ((options.matchups || options.byCategory) && (!headToHead || options.raw)) {
-        return context.usageError(
-            "--matchups and --by-category belong to a head-to-head league, without --raw");
-    }
-    const bool raw = options.raw;
-    context.state.includeReserves = options.reserves;
-    if (headToHead && !raw) {
-        return runHeadToHeadStandings(context, options);
-    }
-    const auto grid = calcStandings(context.state, context.dialogs, raw);
-    if (!grid) {
-        context.dialogs.showMessage("Error", "The standings could not be computed",
-                                    MessageIcon::Critical);
-        return kExitFailed;
-    }
-    if (!raw) {
-        context.writeCsv(grid->headings);
-        for (const auto& row : grid->rows) {
-            context.writeCsv(row);
+    return context.withDraft(options.draft, [&] {
+        const bool headToHead = context.state.draftSettings->scoringstyle == kScoringHeadToHead;
+        if ((options.matchups || options.byCategory) && (!headToHead || options.raw)) {
+            return context.usageError(
+                "--matchups and --by-category belong to a head-to-head league, without --raw");
+        }
+        const bool raw = options.raw;
+        context.state.includeReserves = options.reserves;
+        if (headToHead && !raw) {
+            return runHeadToHeadStandings(context, options);
+        }
+        const auto grid = calcStandings(context.state, context.dialogs, raw);
+        if (!grid) {
+            context.dialogs.showMessage("Error", "The standings could not be computed",
+                                        MessageIcon::Critical);
+            return kExitFailed;
+        }
+        if (!raw) {
+            context.writeCsv(grid->headings);
+            for (const auto& row : grid->rows) {
+                context.writeCsv(row);
+            }
+            return kExitDone;
+        }
+        const auto entries = readStandings(context.state);
+        if (!entries) {
+            return kExitFailed;
+        }
+        context.writeCsv({"teamid", "teamname", "categoryid", "symbol", "points", "rank"});
+        for (const StandingsEntry& entry : *entries) {
+            context.writeCsv({std::to_string(entry.teamid), entry.teamname,
+                              std::to_string(entry.categoryid), entry.symbol,
+                              numberText(entry.points), numberText(entry.rank)});
         }
         return kExitDone;
-    }
-    const auto entries = readStandings(context.state);
-    if (!entries) {
-        return kExitFailed;
-    }
-    context.writeCsv({"teamid", "teamname", "categoryid", "symbol", "points", "rank"});
-    for (const StandingsEntry& entry : *entries) {
-        context.writeCsv({std::to_string(entry.teamid), entry.teamname,
-                          std::to_string(entry.categoryid), entry.symbol, numberText(entry.points),
-                          numberText(entry.rank)});
-    }
-    return kExitDone;
+    });
 }
 
 std::string upper(std::string text) {
@@ -164,54 +159,53 @@ std::string upper(std::string text) {
 
 int runTargets(CliContext& context, const std::string& draft,
                const std::vector<std::string>& assignments) {
-    if (!context.loadDraftArgument(draft)) {
-        return kExitFailed;
-    }
-    ProgramState& state = context.state;
-    auto rows = showCategoryTargets(state, context.dialogs);
-    if (!rows) {
-        return kExitFailed;
-    }
-    if (!assignments.empty()) {
-        // Rows not named keep their stored target, at full precision.
-        std::vector<std::string> texts;
-        for (const CategoryTarget& row : state.categoryTargets) {
-            texts.push_back(numberText(row.target));
-        }
-        for (const std::string& assignment : assignments) {
-            const auto equals = assignment.find('=');
-            if (equals == std::string::npos) {
-                return context.usageError("--set SYMBOL=VALUE, not \"" + assignment + "\"");
-            }
-            const std::string symbol = upper(assignment.substr(0, equals));
-            const auto row = std::find_if(
-                state.categoryTargets.begin(), state.categoryTargets.end(),
-                [&](const CategoryTarget& target) { return upper(target.symbol) == symbol; });
-            if (row == state.categoryTargets.end()) {
-                return context.usageError("the draft has no category \"" +
-                                          assignment.substr(0, equals) + "\"");
-            }
-            texts[static_cast<std::size_t>(row - state.categoryTargets.begin())] =
-                assignment.substr(equals + 1);
-        }
-        rows = saveCategoryTargets(state, context.dialogs, texts);
+    return context.withDraft(draft, [&] {
+        ProgramState& state = context.state;
+        auto rows = showCategoryTargets(state, context.dialogs);
         if (!rows) {
             return kExitFailed;
         }
-    }
-    // A head-to-head league adds the user's chance against the league's average team.
-    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
-        context.writeCsv({"symbol", "target", "actual", "difference", "chance"});
+        if (!assignments.empty()) {
+            // Rows not named keep their stored target, at full precision.
+            std::vector<std::string> texts;
+            for (const CategoryTarget& row : state.categoryTargets) {
+                texts.push_back(numberText(row.target));
+            }
+            for (const std::string& assignment : assignments) {
+                const auto equals = assignment.find('=');
+                if (equals == std::string::npos) {
+                    return context.usageError("--set SYMBOL=VALUE, not \"" + assignment + "\"");
+                }
+                const std::string symbol = upper(assignment.substr(0, equals));
+                const auto row = std::find_if(
+                    state.categoryTargets.begin(), state.categoryTargets.end(),
+                    [&](const CategoryTarget& target) { return upper(target.symbol) == symbol; });
+                if (row == state.categoryTargets.end()) {
+                    return context.usageError("the draft has no category \"" +
+                                              assignment.substr(0, equals) + "\"");
+                }
+                texts[static_cast<std::size_t>(row - state.categoryTargets.begin())] =
+                    assignment.substr(equals + 1);
+            }
+            rows = saveCategoryTargets(state, context.dialogs, texts);
+            if (!rows) {
+                return kExitFailed;
+            }
+        }
+        // A head-to-head league adds the user's chance against the league's average team.
+        if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+            context.writeCsv({"symbol", "target", "actual", "difference", "chance"});
+            for (const TargetRow& row : *rows) {
+                context.writeCsv({row.symbol, row.target, row.actual, row.difference, row.chance});
+            }
+            return kExitDone;
+        }
+        context.writeCsv({"symbol", "target", "actual", "difference"});
         for (const TargetRow& row : *rows) {
-            context.writeCsv({row.symbol, row.target, row.actual, row.difference, row.chance});
+            context.writeCsv({row.symbol, row.target, row.actual, row.difference});
         }
         return kExitDone;
-    }
-    context.writeCsv({"symbol", "target", "actual", "difference"});
-    for (const TargetRow& row : *rows) {
-        context.writeCsv({row.symbol, row.target, row.actual, row.difference});
-    }
-    return kExitDone;
+    });
 }
 
 }  // namespace

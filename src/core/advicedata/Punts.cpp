@@ -6,6 +6,7 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "store/CategoryRepository.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
@@ -25,17 +26,10 @@ std::optional<std::vector<int>> readPunts(ProgramState& state, UserDialogs& dial
     if (!state.draftSettings) {
         return std::nullopt;
     }
-    Recordset rows;
-    if (!openRecordset(
-            rows, state.dbConnection,
-            "select categoryid from DraftPunts where template_id = ? order by categoryid",
-            {SqlValue{std::int64_t{state.draftSettings->template_id}}})) {
+    std::optional<std::vector<int>> ids =
+        readPuntRows(state.dbConnection, state.draftSettings->template_id);
+    if (!ids) {
         reportDatabaseError(dialogs, state.dbConnection, kReadFailed);
-        return std::nullopt;
-    }
-    std::vector<int> ids;
-    for (const auto& row : rows.rows()) {
-        ids.push_back(static_cast<int>(toInt(row[0])));
     }
     return ids;
 }
@@ -45,17 +39,12 @@ bool savePunts(ProgramState& state, UserDialogs& dialogs, const std::vector<int>
         return false;
     }
     const DraftSettings& settings = *state.draftSettings;
-    const SqlValue draft{std::int64_t{settings.template_id}};
+    const int draft = settings.template_id;
     TransactionGuard transaction(state.dbConnection);
-    bool saved =
-        transaction.begun() &&
-        executeSql(state.dbConnection, "delete from DraftPunts where template_id = ?", {draft});
+    bool saved = transaction.begun() && deletePuntRows(state.dbConnection, draft);
     for (int categoryid : categoryids) {
         if (saved && inDraft(settings, categoryid)) {
-            saved = executeSql(state.dbConnection,
-                               "insert or ignore into DraftPunts (template_id, categoryid) "
-                               "values (?, ?)",
-                               {draft, SqlValue{std::int64_t{categoryid}}});
+            saved = insertPuntRow(state.dbConnection, draft, categoryid);
         }
     }
     if (!saved || !transaction.commit()) {

@@ -2,6 +2,7 @@
 #include "app/CurlTransfer.h"
 
 #include "app/CurlFailure.h"
+#include "app/CurlSetup.h"
 
 #include <curl/curl.h>
 #include <signal.h>
@@ -29,23 +30,6 @@ void initialiseCurlOnce() {
             signal(SIGPIPE, SIG_IGN);
         }
     });
-}
-
-struct Body {
-    std::string text;
-    std::size_t limit = kTransferBodyLimit;
-    bool tooLarge = false;
-};
-
-size_t appendBody(char* data, size_t size, size_t count, void* target) {
-    auto* body = static_cast<Body*>(target);
-    const size_t bytes = size * count;
-    if (body->text.size() + bytes > body->limit) {
-        body->tooLarge = true;
-        return 0;  // makes curl stop the transfer
-    }
-    body->text.append(data, bytes);
-    return bytes;
 }
 
 struct Headers {
@@ -112,7 +96,42 @@ std::string withoutQuery(const std::string& url) {
     return url.substr(0, url.find('?'));
 }
 
+size_t appendBody(char* data, size_t size, size_t count, void* target) {
+    auto* body = static_cast<LimitedBody*>(target);
+    const size_t bytes = size * count;
+    if (body->bytes.size() + bytes > body->limit) {
+        body->tooLarge = true;
+        return 0;  // makes curl stop the transfer
+    }
+    body->bytes.append(data, bytes);
+    return bytes;
+}
+
 }  // namespace
+
+CurlHandle openSecureTransfer(const std::string& url, const std::optional<std::string>& caBundle,
+                              const char* userAgent, LimitedBody& body, char* errorText) {
+    initialiseCurlOnce();
+    CurlHandle curl(curl_easy_init(), &curl_easy_cleanup);
+    if (!curl) {
+        return curl;
+    }
+    CURL* handle = curl.get();
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "https");
+    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (caBundle) {
+        curl_easy_setopt(handle, CURLOPT_CAINFO, caBundle->c_str());
+    }
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendBody);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
+    curl_easy_setopt(handle, CURLOPT_USERAGENT, userAgent);
+    return curl;
+}
 
 std::optional<std::string> caBundleFromEnvironment() {
     const char* value = std::getenv("QUORVANE_CA_BUNDLE");
@@ -139,34 +158,18 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
         answer.failure = TransferFailure::NotHttps;
         return reply;
     }
-    initialiseCurlOnce();
-    const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(),
-                                                                   &curl_easy_cleanup);
+    LimitedBody body;
+    body.limit = request.bodyLimit > 0 ? std::min(request.bodyLimit, kTransferBodyLimit)
+                                       : kTransferBodyLimit;
+    char errorText[CURL_ERROR_SIZE] = {};
+    const CurlHandle curl = openSecureTransfer(url, m_caBundle, "quorvane-draft", body, errorText);
     if (!curl) {
         answer.info = "could not start a transfer";
         answer.failure = TransferFailure::Other;
         return reply;
     }
-    Body body;
-    if (request.bodyLimit > 0) {
-        body.limit = std::min(request.bodyLimit, kTransferBodyLimit);
-    }
-    char errorText[CURL_ERROR_SIZE] = {};
     CURL* handle = curl.get();
-    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "https");
-    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (m_caBundle) {
-        curl_easy_setopt(handle, CURLOPT_CAINFO, m_caBundle->c_str());
-    }
     curl_easy_setopt(handle, CURLOPT_TIMEOUT, m_timeoutSeconds);
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &appendBody);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
-    curl_easy_setopt(handle, CURLOPT_USERAGENT, "quorvane-draft");
     Headers headers;
     curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &readHeader);
     curl_easy_setopt(handle, CURLOPT_HEADERDATA, &headers);
@@ -204,7 +207,7 @@ RequestAnswer CurlTransfer::fetchRequest(const TransferRequest& request) {
         answer.info += " (" + withoutQuery(url) + ")";
         return reply;  // a cut-off body is no answer
     }
-    answer.body = std::move(body.text);
+    answer.body = std::move(body.bytes);
     reply.etag = std::move(headers.etag);
     reply.retryAfterSeconds = headers.retryAfterSeconds;
     if (answer.status >= 300 && answer.status < 400) {

@@ -10,6 +10,7 @@
 #include "projections/ProjectionImport.h"
 #include "projections/SampleProjections.h"
 #include "store/Schema.h"
+#include "store/StoredPlayerRows.h"
 
 namespace quorvane {
 
@@ -80,9 +81,8 @@ std::optional<ImportResult> loadSampleProjections(ProgramState& state, UserDialo
 }
 
 bool offerSampleProjections(ProgramState& state, UserDialogs& dialogs) {
-    Recordset players;
-    if (!openRecordset(players, state.dbConnection, "select count(*) as cnt from DraftPlayers") ||
-        players.getInt("cnt") > 0 || !findSampleProjections()) {
+    const std::optional<std::int64_t> players = countPlayerRows(state.dbConnection);
+    if (!players || *players > 0 || !findSampleProjections()) {
         return false;
     }
     if (!dialogs.askYesNo(kLoadSampleTitle, kLoadSampleQuestion)) {

@@ -9,18 +9,17 @@
 
 #include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
-#include "store/Recordset.h"
+#include "store/StoredPlayerRows.h"
 
 namespace quorvane {
 
 namespace {
 
-constexpr std::string_view kTotalColumns[][2] = {
-    {"games", "G"},    {"minutes", "MIN"},  {"ftm", "FTM"},         {"fta", "FTA"},
-    {"fgm", "FGM"},    {"fga", "FGA"},      {"pt3m", "3PT"},        {"pt3a", "3PTA"},
-    {"oreb", "OREB"},  {"dreb", "DREB"},    {"assists", "AST"},     {"steals", "STL"},
-    {"blocks", "BLK"}, {"turnovers", "TO"}, {"doubledouble", "DD"}, {"tripledouble", "TD"},
-};
+// The headings of PlayerPageSeasonRow::totals, in its order.
+constexpr std::string_view kTotalColumns[] = {"G",   "MIN",  "FTM",  "FTA",  "FGM", "FGA",
+                                              "3PT", "3PTA", "OREB", "DREB", "AST", "STL",
+                                              "BLK", "TO",   "DD",   "TD"};
+enum class TotalColumn { Games, Minutes, Ftm, Fta, Fgm, Fga, Pt3m, Pt3a, Oreb, Dreb, Assists };
 
 std::string perGame(double total, double games) {
     // Halves round up, as a reader expects: 500 assists in 80 games is 6.3 a game.
@@ -28,33 +27,6 @@ std::string perGame(double total, double games) {
 }
 
 }  // namespace
-
-std::string escapeHtml(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case '\'':
-                escaped += "&#39;";
-                break;
-            default:
-                escaped += c;
-        }
-    }
-    return escaped;
-}
 
 std::optional<PlayerPageContent> playerPageFor(ProgramState& state, int playerid) {
     if (!hasServicePlayerPage(playerid)) {
@@ -71,50 +43,48 @@ std::optional<PlayerPageContent> playerPageFor(ProgramState& state, int playerid
 }
 
 std::optional<std::string> localPlayerPageHtml(ProgramState& state, int playerid) {
-    Recordset seasons;
-    if (!openRecordset(seasons, state.dbConnection,
-                       "select * from DraftPlayers where playerid = ? "
-                       "order by yearofprojection desc",
-                       {SqlValue{std::int64_t{playerid}}}) ||
-        seasons.eof()) {
+    const auto seasons = readPlayerPageSeasons(state.dbConnection, playerid);
+    if (!seasons || seasons->empty()) {
         return std::nullopt;
     }
-    const std::string name =
-        escapeHtml(seasons.getText("firstname") + " " + seasons.getText("lastname"));
+    const PlayerPageSeasonRow& newest = seasons->front();
+    const std::string name = escapeHtml(newest.firstname + " " + newest.lastname);
     std::string html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + name +
                        "</title></head>\n<body>\n<h2>" + name + "</h2>\n<p>" +
-                       escapeHtml(seasons.getText("team")) + " &middot; " +
-                       escapeHtml(seasons.getText("pos")) + "</p>\n";
+                       escapeHtml(newest.team) + " &middot; " + escapeHtml(newest.pos) + "</p>\n";
     // Value, rank and flag are the newest season's, the one the valuation writes.
     static constexpr std::string_view kFlags[] = {"none", "sleeper", "bust", "upside"};
-    const std::int64_t flag = seasons.getInt("flag");
+    const std::int64_t flag = newest.flag;
     html +=
         fmt::format("<p><b>Value</b> ${:.2f} &middot; <b>Rank</b> {} &middot; <b>Flag</b> {}</p>\n",
-                    seasons.getDouble("dollars"), seasons.getInt("draftorder"),
+                    newest.dollars, newest.draftorder,
                     flag >= 0 && flag < 4 ? kFlags[flag] : std::string_view("none"));
-    const std::string notes = seasons.getText("notes");
-    if (!notes.empty()) {
-        html += "<p><b>Your note:</b> " + escapeHtml(notes) + "</p>\n";
+    if (!newest.notes.empty()) {
+        html += "<p><b>Your note:</b> " + escapeHtml(newest.notes) + "</p>\n";
     }
 
     // A narrow pane reads seasons side by side with one statistic a row.
     std::vector<std::string> rows = {"<tr><th>Season</th>", "<tr><th>PPG</th>", "<tr><th>RPG</th>",
                                      "<tr><th>APG</th>"};
     for (const auto& column : kTotalColumns) {
-        rows.push_back("<tr><th>" + std::string(column[1]) + "</th>");
+        rows.push_back("<tr><th>" + std::string(column) + "</th>");
     }
-    for (; !seasons.eof(); seasons.moveNext()) {
-        const double games = seasons.getDouble("games");
+    for (const PlayerPageSeasonRow& season : *seasons) {
+        const auto total = [&season](TotalColumn column) {
+            return season.totals[static_cast<std::size_t>(column)];
+        };
+        const double games = total(TotalColumn::Games);
         // A three counts three points: two as a field goal made, one more as a three.
         const double points =
-            2 * seasons.getDouble("fgm") + seasons.getDouble("pt3m") + seasons.getDouble("ftm");
-        rows[0] += "<th>" + std::to_string(seasons.getInt("yearofprojection")) + "</th>";
+            2 * total(TotalColumn::Fgm) + total(TotalColumn::Pt3m) + total(TotalColumn::Ftm);
+        rows[0] += "<th>" + std::to_string(season.yearofprojection) + "</th>";
         rows[1] += "<td>" + perGame(points, games) + "</td>";
-        rows[2] += "<td>" + perGame(seasons.getDouble("oreb") + seasons.getDouble("dreb"), games) +
-                   "</td>";
-        rows[3] += "<td>" + perGame(seasons.getDouble("assists"), games) + "</td>";
+        rows[2] +=
+            "<td>" + perGame(total(TotalColumn::Oreb) + total(TotalColumn::Dreb), games) + "</td>";
+        rows[3] += "<td>" + perGame(total(TotalColumn::Assists), games) + "</td>";
         for (std::size_t i = 0; i < std::size(kTotalColumns); ++i) {
-            rows[4 + i] += "<td>" + std::to_string(seasons.getInt(kTotalColumns[i][0])) + "</td>";
+            rows[4 + i] +=
+                "<td>" + std::to_string(static_cast<std::int64_t>(season.totals[i])) + "</td>";
         }
     }
     html += "<table border=\"1\" cellpadding=\"3\">\n";

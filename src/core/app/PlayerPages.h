@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/HtmlText.h"
+
 namespace quorvane {
 
 struct ProgramState;
@@ -15,9 +17,6 @@ struct PlayerPageContent {
     std::string url;
     std::string html;
 };
-
-// Text made safe to stand in HTML.
-std::string escapeHtml(std::string_view text);
 
 // The page of a projected player (ids 1 .. 19999); nullopt for the user's own players, who have
 // no page, and for a local page of a player the database does not hold.

@@ -8,6 +8,7 @@
 #include "app/ProgramState.h"
 #include "app/ServiceSettings.h"
 #include "app/UserDialogs.h"
+#include "store/DraftTemplateRows.h"
 #include "valuation/SgpDenominators.h"
 
 namespace quorvane {
@@ -27,12 +28,12 @@ void guarded(const ProgramState& state, Step&& step) {
 }  // namespace
 
 int countDrafts(ProgramState& state, UserDialogs& dialogs) {
-    Recordset result;
-    if (!openRecordset(result, state.dbConnection, "select count(*) as cnt from draftTemplate")) {
+    const std::optional<int> drafts = countDraftRows(state.dbConnection);
+    if (!drafts) {
         reportDatabaseError(dialogs, state.dbConnection, " 007 error: could not access database");
         return -1;
     }
-    return static_cast<int>(result.getInt("cnt"));
+    return *drafts;
 }
 
 StartupOutcome runStartup(ProgramState& state, UserDialogs& dialogs, StartupShell& shell,

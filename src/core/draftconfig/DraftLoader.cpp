@@ -3,6 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "room/TurnHistory.h"
+#include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 
 namespace quorvane {
@@ -14,48 +15,39 @@ bool loadDraft(ProgramState& state, int templateId) {
     const Log& log = state.dbConnection.log();
 
     bool settingsRead = false;
-    Recordset settings;
-    if (!openRecordset(settings, state.dbConnection,
-                       "select dt.template_name, dt.teams, dt.dollars, dt.rounds, dt.drafttype, "
-                       "dt.scoringstyle, dt.minbid, dt.draftdirection, dr.C, dr.f, dr.g, dr.sf, "
-                       "dr.pf, dr.sg, dr.pg, dr.ut, dr.R from DraftTemplate dt, DraftRoster dr "
-                       "where dt.template_id = dr.template_id and dt.template_id = ?",
-                       {SqlValue{std::int64_t{templateId}}})) {
+    const auto settings = readDraftSettingsRow(state.dbConnection, templateId);
+    if (!settings) {
         log.writeEntry(" error 20001 - could not get recordset");
-    } else if (settings.eof()) {
+    } else if (!*settings) {
         log.writeEntry(" error - no record for that template ID");
     } else {
         settingsRead = true;
-        draft.template_name = settings.getText("template_name");
-        draft.scoringstyle = static_cast<int>(settings.getInt("scoringstyle"));
-        draft.drafttype = static_cast<int>(settings.getInt("drafttype"));
-        draft.roundsIndex = static_cast<int>(settings.getInt("rounds")) - 1;
-        draft.dollars = settings.getDouble("dollars");
-        draft.teams = static_cast<int>(settings.getInt("teams"));
-        draft.minbid = settings.getDouble("minbid");
-        draft.draftdirection = settings.getText("draftdirection");
-        draft.C = static_cast<int>(settings.getInt("C"));
-        draft.G = static_cast<int>(settings.getInt("g"));
-        draft.F = static_cast<int>(settings.getInt("f"));
-        draft.SG = static_cast<int>(settings.getInt("sg"));
-        draft.PG = static_cast<int>(settings.getInt("pg"));
-        draft.SF = static_cast<int>(settings.getInt("sf"));
-        draft.PF = static_cast<int>(settings.getInt("pf"));
-        draft.UT = static_cast<int>(settings.getInt("ut"));
-        draft.R = static_cast<int>(settings.getInt("R"));
+        const DraftSettingsRow& row = **settings;
+        draft.template_name = row.template_name;
+        draft.scoringstyle = row.scoringstyle;
+        draft.drafttype = row.drafttype;
+        draft.roundsIndex = row.rounds - 1;
+        draft.dollars = row.dollars;
+        draft.teams = row.teams;
+        draft.minbid = row.minbid;
+        draft.draftdirection = row.draftdirection;
+        draft.C = row.C;
+        draft.G = row.G;
+        draft.F = row.F;
+        draft.SG = row.SG;
+        draft.PG = row.PG;
+        draft.SF = row.SF;
+        draft.PF = row.PF;
+        draft.UT = row.UT;
+        draft.R = row.R;
     }
 
-    Recordset categories;
-    if (!openRecordset(categories, state.dbConnection,
-                       "select categoryID, points from DraftCategory where template_id = ? "
-                       "order by rowid",
-                       {SqlValue{std::int64_t{templateId}}})) {
-        log.writeEntry(" error 20002 - could not get recordset");
-    } else {
-        for (; !categories.eof(); categories.moveNext()) {
-            draft.categories.push_back({static_cast<int>(categories.getInt("categoryID")),
-                                        categories.getDouble("points")});
+    if (const auto categories = readDraftCategoryRows(state.dbConnection, templateId)) {
+        for (const DraftCategoryRow& category : *categories) {
+            draft.categories.push_back({category.categoryid, category.points});
         }
+    } else {
+        log.writeEntry(" error 20002 - could not get recordset");
     }
 
     if (const auto headToHead = readHeadToHeadRows(state.dbConnection, templateId)) {
@@ -93,21 +85,15 @@ bool loadTeams(ProgramState& state) {
         return false;
     }
     DraftSettings& draft = *state.draftSettings;
-    Recordset teams;
-    if (!openRecordset(teams, state.dbConnection,
-                       "select teamid, teamname, draftposition, owner, currentPick from DraftTeams "
-                       "where template_id = ? order by draftPosition, teamid",
-                       {SqlValue{std::int64_t{draft.template_id}}})) {
+    const auto teams = readDraftTeamRows(state.dbConnection, draft.template_id);
+    if (!teams) {
         state.dbConnection.log().writeEntry(" error 20003 - could not get recordset");
         return false;
     }
     draft.draftTeams.clear();
-    for (; !teams.eof(); teams.moveNext()) {
-        draft.draftTeams.push_back({static_cast<int>(teams.getInt("teamid")),
-                                    teams.getText("teamname"),
-                                    static_cast<int>(teams.getInt("draftposition")),
-                                    static_cast<int>(teams.getInt("currentPick")),
-                                    static_cast<int>(teams.getInt("owner"))});
+    for (const DraftTeamRow& team : *teams) {
+        draft.draftTeams.push_back(
+            {team.teamid, team.teamname, team.draftposition, team.currentpick, team.owner});
     }
     return true;
 }

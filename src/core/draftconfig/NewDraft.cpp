@@ -7,6 +7,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
@@ -43,10 +44,6 @@ void fail(UserDialogs& dialogs, const Connection& db, const std::string& logText
     showDatabaseFailure(dialogs, db, "Error", message, MessageIcon::Critical);
 }
 
-SqlValue integer(long long value) {
-    return SqlValue{static_cast<std::int64_t>(value)};
-}
-
 }  // namespace
 
 std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
@@ -67,16 +64,14 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
     // The name check and the inserts see one state of the file: another program cannot add a
     // draft of this name in between.
     TransactionGuard transaction(db);
-    Recordset count;
-    if (!openRecordset(count, db,
-                       "select count(*) as cnt from draftTemplate where template_name = ?",
-                       {name})) {
+    const std::optional<std::int64_t> count = countDraftsNamed(db, name);
+    if (!count) {
         fail(dialogs, db, ": Error 10001 - Could not get template count from table",
              "Err 10001: Could not save data. If the problem persists please contact customer "
              "support.");
         return std::nullopt;
     }
-    if (count.getInt("cnt") > 0) {
+    if (*count > 0) {
         dialogs.showMessage(kInvalidNameTitle, "A draft with that name already exists",
                             MessageIcon::Exclamation);
         return std::nullopt;
@@ -87,19 +82,17 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
                              : choice.rotisserie ? kScoringRotisserie
                                                  : kScoringPoints;
 
-    if (!executeSql(db,
-                    "insert into draftTemplate (template_name, teams, drafttype, scoringstyle) "
-                    "values(?,?,?,?)",
-                    {name, integer(teams), integer(drafttype), integer(scoringstyle)})) {
+    const std::optional<int> inserted =
+        insertDraftTemplate(db, name, teams, drafttype, scoringstyle);
+    if (!inserted) {
         fail(dialogs, db, ": Error 10002 - Could not insert template into table: " + name,
              "Err 10002: Could not save data. If the problem persists please contact customer "
              "support.");
         return std::nullopt;
     }
-    const auto templateId = static_cast<int>(db.lastInsertId());
-    const SqlValue id = integer(templateId);
+    const int templateId = *inserted;
 
-    if (!executeSql(db, "insert into draftNotes (template_id, notes) values(?,'')", {id})) {
+    if (!insertDraftNotes(db, templateId)) {
         fail(dialogs, db, ": Error 10002 - Could not insert into draftnotes: ",
              "Err 10002: Could not save data. If the problem persists please contact customer "
              "support.");
@@ -113,11 +106,8 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
         "support.";
     for (int position = 1; position <= teams; ++position) {
         const int mine = position == 1 ? 1 : 0;
-        if (!executeSql(db,
-                        "insert into DraftTeams (template_id, teamname, draftposition, owner, "
-                        "currentpick) values(?,?,?,?,?)",
-                        {id, "Owner " + std::to_string(position), integer(position), integer(mine),
-                         integer(mine)})) {
+        if (!insertDraftTeam(db, templateId, "Owner " + std::to_string(position), position, mine,
+                             mine)) {
             fail(dialogs, db,
                  ": Error 90001 - Could not insert team: " + std::to_string(templateId) +
                      ",'Owner " + std::to_string(position),
@@ -128,10 +118,7 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
 
     const auto insertCategories = [&](const auto& defaults) {
         for (const DefaultCategory& category : defaults) {
-            if (!executeSql(db,
-                            "insert into DraftCategory(template_id, categoryid, points) "
-                            "values(?,?,?)",
-                            {id, integer(category.categoryid), category.points})) {
+            if (!insertDraftCategory(db, templateId, category.categoryid, category.points)) {
                 fail(dialogs, db,
                      ": Error - Could not insert category " + std::to_string(category.categoryid) +
                          " into draft " + std::to_string(templateId),
@@ -153,7 +140,7 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
         return std::nullopt;
     }
 
-    if (!executeSql(db, "insert into DraftRoster(template_id) values(?)", {id})) {
+    if (!insertDraftRoster(db, templateId)) {
         fail(dialogs, db, ": Error - Could not insert roster", saveFailed);
         return std::nullopt;
     }

@@ -12,6 +12,7 @@
 #include "room/TurnHistory.h"
 #include "room/TurnHistoryWriter.h"
 #include "store/CheckedNumber.h"
+#include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
@@ -24,10 +25,6 @@ namespace {
 constexpr std::string_view kInvalidDataTitle = "Invalid Data";
 constexpr double kMaxMoney = 1000000.0;
 constexpr int kMaxRoundsIndex = 50;
-
-SqlValue integer(long long value) {
-    return SqlValue{static_cast<std::int64_t>(value)};
-}
 
 std::optional<double> numberInRange(const std::string& text, double low, double high) {
     const auto value = parseNumber(trimRight(text));
@@ -162,46 +159,30 @@ bool saveFailed(UserDialogs& dialogs, const Connection& db, std::string_view log
 }
 
 bool writeDraftRow(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
-    const SqlValue id = integer(templateId);
-    const SqlValue teams = integer(static_cast<long long>(form.teamRows.size()));
-    const SqlValue rounds = integer(form.roundsIndex + 1);
-    bool written = false;
+    DraftTemplateUpdate update{form.scoringStyle, form.draftType,
+                               static_cast<std::int64_t>(form.teamRows.size()),
+                               form.roundsIndex + 1, std::nullopt};
     if (form.draftType == kDraftTypeAuction) {
-        written =
-            executeSql(db,
-                       "update draftTemplate set scoringstyle = ?, drafttype = ?, dollars = ?, "
-                       "minbid = ?, teams = ?, rounds = ? where template_id = ?",
-                       {integer(form.scoringStyle), integer(form.draftType),
-                        *parseNumber(trimRight(form.salaryCap)),
-                        *parseNumber(trimRight(form.minBid)), teams, rounds, id});
-    } else {
-        written =
-            executeSql(db,
-                       "update draftTemplate set scoringstyle = ?, drafttype = ?, teams = ?, "
-                       "rounds = ? where template_id = ?",
-                       {integer(form.scoringStyle), integer(form.draftType), teams, rounds, id});
+        update.auction = DraftTemplateUpdate::Money{*parseNumber(trimRight(form.salaryCap)),
+                                                    *parseNumber(trimRight(form.minBid))};
     }
-    return written || saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
+    return updateDraftTemplate(db, templateId, update) ||
+           saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
 }
 
 bool writeRosterRow(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
-    const SqlValue id = integer(templateId);
     const auto& s = form.rosterSlots;
     // A draft without a roster row would silently lose its slots: make sure the row exists.
     const bool written =
-        executeSql(db, "insert or ignore into DraftRoster(template_id) values(?)", {id}) &&
-        executeSql(db,
-                   "update draftroster set c = ?, g = ?, pg = ?, sg = ?, f = ?, pf = ?, sf = ?, "
-                   "ut = ?, r = ? where template_id = ?",
-                   {integer(s[kListC]), integer(s[kListG]), integer(s[kListPG]),
-                    integer(s[kListSG]), integer(s[kListF]), integer(s[kListPF]),
-                    integer(s[kListSF]), integer(s[kListUT]), integer(s[kListR]), id});
+        ensureDraftRoster(db, templateId) &&
+        updateDraftRoster(db, templateId,
+                          RosterSlotsRow{s[kListC], s[kListG], s[kListPG], s[kListSG], s[kListF],
+                                         s[kListPF], s[kListSF], s[kListUT], s[kListR]});
     return written || saveFailed(dialogs, db, ": error 40002: Could not save values for template.");
 }
 
 bool writeCategories(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
-    const SqlValue id = integer(templateId);
-    if (!executeSql(db, "delete from draftCategory where template_id = ?", {id})) {
+    if (!deleteDraftCategories(db, templateId)) {
         return saveFailed(dialogs, db, ": error 40005: Could not save values for template.");
     }
     for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
@@ -212,10 +193,7 @@ bool writeCategories(Connection& db, const SetupForm& form, int templateId, User
         const double points = form.scoringStyle == kScoringPoints
                                   ? *parseNumber(trimRight(form.categoryWeight[box]))
                                   : 0.0;
-        if (!executeSql(db,
-                        "insert into draftCategory (template_id, categoryid, points) "
-                        "values(?,?,?)",
-                        {id, integer(kSetupCategoryBoxes[box]), points})) {
+        if (!insertDraftCategory(db, templateId, kSetupCategoryBoxes[box], points)) {
             return saveFailed(dialogs, db, ": error 40005: Could not save values for template.");
         }
     }
@@ -243,23 +221,16 @@ bool writeHeadToHead(Connection& db, const SetupForm& form, int templateId, User
 }
 
 bool writeTeams(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
-    const SqlValue id = integer(templateId);
     for (const SetupTeamRow& row : form.teamRows) {
         const std::string name = trimRight(row.name);
         const auto order = static_cast<long long>(*parseNumber(trimRight(row.order)));
-        const SqlValue owner = integer(row.mine ? 1 : 0);
+        const int owner = row.mine ? 1 : 0;
         if (!row.teamid) {
-            if (!executeSql(db,
-                            "insert into draftTeams (template_id, teamname, draftposition, owner) "
-                            "values(?,?,?,?)",
-                            {id, name, integer(order), owner})) {
+            if (!insertDraftTeam(db, templateId, name, order, owner)) {
                 return saveFailed(dialogs, db,
                                   ": error 40006: Could not save values for template.");
             }
-        } else if (!executeSql(db,
-                               "update draftTeams set teamname = ?, draftPosition = ?, owner = ? "
-                               "where template_id = ? and teamid = ?",
-                               {name, integer(order), owner, id, integer(*row.teamid)})) {
+        } else if (!updateDraftTeam(db, templateId, *row.teamid, name, order, owner)) {
             return saveFailed(dialogs, db, ": error 40007: Could not save values for template.");
         }
     }
@@ -269,10 +240,7 @@ bool writeTeams(Connection& db, const SetupForm& form, int templateId, UserDialo
 // The draft starts again: no entry of its turn history stands and position 1 is on the clock
 // with the first round running up (a direction left at "D" would turn the first round around).
 bool restartTurns(Connection& db, int templateId) {
-    const SqlValue id = integer(templateId);
-    return clearTurnHistory(db, templateId) &&
-           executeSql(db, "update draftTemplate set draftdirection = 'U' where template_id = ?",
-                      {id});
+    return clearTurnHistory(db, templateId) && setDraftDirectionUp(db, templateId);
 }
 
 // With no player on any team the turn starts again at the first pick; otherwise the turn the
@@ -280,26 +248,21 @@ bool restartTurns(Connection& db, int templateId) {
 bool resetTurn(ProgramState& state, UserDialogs& dialogs, int turn) {
     Connection& db = state.dbConnection;
     const int templateId = state.draftSettings->template_id;
-    const SqlValue id = integer(templateId);
-    Recordset picks;
-    if (!openRecordset(picks, db, "select count(*) as cnt from drafttaken where template_id = ?",
-                       {id})) {
+    const std::optional<std::int64_t> picks = countDraftPicks(db, templateId);
+    if (!picks) {
         return saveFailed(dialogs, db, ": error 40108: Could not save values for template.");
     }
-    if (picks.getInt("cnt") != 0) {
+    if (*picks != 0) {
         loadDraft(state, templateId);
         return putTurnOn(state, dialogs, turn, turnLines(*state.draftSettings));
     }
     if (!restartTurns(db, templateId)) {
         return saveFailed(dialogs, db, ": error 40011: Could not save values for template.");
     }
-    if (!executeSql(db, "update draftteams set currentpick = 0 where template_id = ?", {id})) {
+    if (!resetCurrentPick(db, templateId, ClockReset::NoTeam)) {
         return saveFailed(dialogs, db, ": error 40008: Could not save values for template.");
     }
-    if (!executeSql(db,
-                    "update draftteams set currentpick = 1 where draftposition = 1 and "
-                    "template_id = ?",
-                    {id})) {
+    if (!resetCurrentPick(db, templateId, ClockReset::FirstPosition)) {
         return saveFailed(dialogs, db, ": error 40009: Could not save values for template.");
     }
     return true;
@@ -372,23 +335,17 @@ DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupFor
     }
 
     Connection& db = state.dbConnection;
-    const SqlValue id = integer(state.draftSettings->template_id);
+    const int templateId = state.draftSettings->template_id;
     const std::string_view failedTitle = "Could Not Save";
     const std::string_view failedText = "An error occured while saving template settings.";
     TransactionGuard transaction(db);
-    if (!executeSql(db, "delete from drafttaken where template_id = ?", {id}) ||
-        !restartTurns(db, state.draftSettings->template_id) ||
-        !executeSql(db,
-                    "update draftteams set currentpick = iif(draftposition = 1, 1, 0) where "
-                    "template_id = ?",
-                    {id})) {
+    if (!deleteDraftPicks(db, templateId) || !restartTurns(db, templateId) ||
+        !resetCurrentPick(db, templateId, ClockReset::OnlyFirst)) {
         db.log().writeEntry(": error 40008: Could not connect to database.");
         showDatabaseFailure(dialogs, db, failedTitle, failedText, MessageIcon::Exclamation);
         return DeleteTeamOutcome::Failed;
     }
-    if (!executeSql(db, "delete from draftteams where template_id = ? and teamid = ?",
-                    {id, integer(*team.teamid)}) ||
-        !transaction.commit()) {
+    if (!deleteDraftTeam(db, templateId, *team.teamid) || !transaction.commit()) {
         db.log().writeEntry(": error 40010: Could not connect to database.");
         showDatabaseFailure(dialogs, db, failedTitle, failedText, MessageIcon::Exclamation);
         return DeleteTeamOutcome::Failed;

@@ -20,8 +20,8 @@
 #include "room/SlotChoice.h"
 #include "room/TurnHistoryWriter.h"
 #include "room/Turns.h"
+#include "store/DraftRows.h"
 #include "store/NumberText.h"
-#include "store/Recordset.h"
 #include "store/TransactionGuard.h"
 #include "valuation/CategoryTargets.h"
 
@@ -36,10 +36,6 @@ constexpr TurnLogLines kRoomTurnLines{" 95001 error: could not set the turn the 
                                       " 95002 error: could not set the turn the room shows",
                                       " 95003 error: could not set the turn the room shows",
                                       " 95003 error: could not set the turn the room shows"};
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 const DraftTeam* teamWithId(const DraftSettings& draft, int teamid) {
     for (const DraftTeam& team : draft.draftTeams) {
@@ -145,16 +141,12 @@ struct Taken {
 };
 
 std::optional<Taken> takenHere(ProgramState& state, int playerid) {
-    Recordset row;
-    if (!openRecordset(row, state.dbConnection,
-                       "select teamid, draftorder from DraftTaken where template_id = ? and "
-                       "playerid = ?",
-                       {id(state.draftSettings->template_id), id(playerid)}) ||
-        row.eof()) {
+    const auto pick =
+        readPickOfPlayer(state.dbConnection, state.draftSettings->template_id, playerid);
+    if (!pick) {
         return std::nullopt;
     }
-    return Taken{static_cast<int>(row.getInt("teamid")),
-                 static_cast<int>(row.getInt("draftorder"))};
+    return Taken{pick->teamid, static_cast<int>(pick->draftorder)};
 }
 
 std::string teamName(const ProgramState& state, int teamid) {

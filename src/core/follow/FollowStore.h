@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "follow/RoomData.h"
+#include "store/FollowRows.h"
 
 namespace quorvane {
 
@@ -55,14 +56,8 @@ bool saveRosterMapping(ProgramState& state, const std::map<int, int>& lines);
 std::optional<std::map<std::string, int>> namedPlayers(ProgramState& state);
 bool saveNamedPlayer(ProgramState& state, const std::string& roomPlayerId, int playerid);
 
-// A room pick recorded here.
-struct FollowedPick {
-    int pickNo = 0;
-    std::string roomPlayerId;
-    int playerid = 0;
-    bool keeper = false;
-    bool reported = false;  // undone in the room but not here, and said so
-};
+// A room pick recorded here; `reported`: undone in the room but not here, and said so.
+using FollowedPick = FollowPickRow;
 std::optional<std::vector<FollowedPick>> followedPicks(ProgramState& state);
 // Run inside the caller's transaction.
 bool insertFollowedPick(ProgramState& state, const FollowedPick& pick);

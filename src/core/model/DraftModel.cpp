@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "draftconfig/DraftSettings.h"
+#include "store/NumberText.h"
 
 namespace quorvane {
 
@@ -94,7 +95,8 @@ void applyPick(DraftModel& model, int playerid, int teamid, const std::string& s
                double price) {
     if (ModelPlayer* player = model.findPlayer(playerid)) {
         player->teamid = teamid;
-        player->slot = slot;
+        // The player's slot reads as a fresh load gives it, the pick's as stored.
+        player->slot = upperText(slot);
         player->pickNumber = pickNumber;
         player->price = price;
     }

@@ -186,6 +186,21 @@ void settleDraftModel(ProgramState& state, bool committed) {
     }
 }
 
+bool heldModelIsCurrent(ProgramState& state) {
+    return state.draftSettings && state.draftModel &&
+           state.draftModel->holds(state.dbConnection, state.draftSettings->template_id,
+                                   state.projectionYear);
+}
+
+void keepOwnChange(ProgramState& state, bool wasCurrent,
+                   const std::function<void(DraftModel&)>& change) {
+    if (!wasCurrent || !state.draftModel || state.draftModel->model() == nullptr) {
+        return;
+    }
+    change(*state.draftModel->model());
+    state.draftModel->acceptOwnChanges(state.dbConnection);
+}
+
 std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialogs) {
     const DraftModel* model = currentDraftModel(state, dialogs);
     if (model == nullptr) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "model/DraftModel.h"
@@ -23,6 +24,16 @@ DraftModel* heldDraftModel(ProgramState& state, UserDialogs& dialogs);
 // After a writer's transaction: committed, what it changed in the held model is what the file
 // now holds; otherwise the model is dropped and read again when next asked for.
 void settleDraftModel(ProgramState& state, bool committed);
+
+// Whether the model the program holds is still the file's: asked once a writer holds the lock,
+// so that what it then writes is the only difference between the two.
+bool heldModelIsCurrent(ProgramState& state);
+
+// After a writer's committed transaction that began with heldModelIsCurrent: applies the same
+// change to the held model, which then stands for the file again without a new read. A model
+// that was stale then stays stale and is read again when next asked for.
+void keepOwnChange(ProgramState& state, bool wasCurrent,
+                   const std::function<void(DraftModel&)>& change);
 
 // A copy of it, for a caller that changes what it holds (punts, what-if picks).
 std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialogs);

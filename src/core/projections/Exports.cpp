@@ -9,31 +9,16 @@
 #include "app/UserDialogs.h"
 #include "app/Version.h"
 #include "store/CsvText.h"
+#include "store/ExportRows.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {
 
 namespace {
 
-constexpr std::string_view kPicksSelect =
-    "select dt.teamname, dp.firstname, dp.lastname, dp.team, dk.pos, dk.draftorder, dk.dollars "
-    "from draftteams dt, draftplayers dp, draftTaken dk where dp.yearofprojection = ? and "
-    "dt.teamid = dk.teamid and dt.template_id = dk.template_id and dk.playerid = dp.playerid and "
-    "dt.template_id = ? order by ";
-
-// Custom players have no projections to export.
-constexpr std::string_view kProjectionsSelect =
-    "select p.*, fgm*2.0+pt3m*1.0+ftm*1.0 as pts_scored from DraftPlayers p where "
-    "yearofprojection = ? and playerid < 20000 and pos <> 'P' order by lastname, firstname";
-
 constexpr std::string_view kStatisticsHeader =
     "GP, MIN, PTS, FGA, FGM, FTA, FTM, pt3a, pt3m, OREB, DREB, assists, steals,blocks,turnovers, "
     "doubledouble,tripledouble";
-
-constexpr const char* kStatisticColumns[] = {
-    "games",  "minutes", "pts_scored", "fga",          "fgm",         "fta",
-    "ftm",    "pt3a",    "pt3m",       "oreb",         "dreb",        "assists",
-    "steals", "blocks",  "turnovers",  "doubledouble", "tripledouble"};
 
 std::string header(ExportKind kind, bool auction) {
     if (kind == ExportKind::Projections) {
@@ -44,31 +29,39 @@ std::string header(ExportKind kind, bool auction) {
                    : "Team Name,First Name,Last Name,Position,Team,Order";
 }
 
-std::vector<std::string> record(const Recordset& row, ExportKind kind, bool auction) {
+std::vector<std::string> record(const ProjectionExportRow& row, bool auction) {
     std::vector<std::string> fields;
-    if (kind == ExportKind::Projections) {
-        if (!auction) {
-            fields.push_back(row.getText("draftorder"));
-        }
-        for (const char* column : {"firstname", "lastname", "pos", "team"}) {
-            fields.push_back(row.getText(column));
-        }
-        if (auction) {
-            fields.push_back(row.getText("dollars"));
-        }
-        for (const char* column : kStatisticColumns) {
-            fields.push_back(row.getText(column));
-        }
-        return fields;
+    if (!auction) {
+        fields.push_back(row.draftorder);
     }
-    for (const char* column : {"teamname", "firstname", "lastname", "pos", "team"}) {
-        fields.push_back(row.getText(column));
-    }
-    fields.push_back(row.getText("draftorder"));
+    fields.insert(fields.end(), {row.firstname, row.lastname, row.pos, row.team});
     if (auction) {
-        fields.push_back(row.getText("dollars"));
+        fields.push_back(row.dollars);
+    }
+    fields.insert(fields.end(), row.statistics.begin(), row.statistics.end());
+    return fields;
+}
+
+std::vector<std::string> record(const PickExportRow& row, bool auction) {
+    std::vector<std::string> fields = {row.teamname, row.firstname, row.lastname,
+                                       row.pos,      row.team,      row.draftorder};
+    if (auction) {
+        fields.push_back(row.dollars);
     }
     return fields;
+}
+
+// Every record as one CSV line ending in CR LF; nullopt when the rows could not be read.
+template <class Row>
+std::optional<std::string> csvRecords(const std::optional<std::vector<Row>>& rows, bool auction) {
+    if (!rows) {
+        return std::nullopt;
+    }
+    std::string text;
+    for (const Row& row : *rows) {
+        text += csvLine(record(row, auction)) + "\r\n";
+    }
+    return text;
 }
 
 // Refusals of the name itself say why; a folder that is missing or a write the system refused
@@ -148,18 +141,16 @@ bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
             return false;
         }
     }
-    Recordset rows;
-    const SqlValue year{std::int64_t{state.projectionYear}};
-    bool selected = false;
-    if (kind == ExportKind::Projections) {
-        selected = openRecordset(rows, state.dbConnection, kProjectionsSelect, {year});
-    } else {
-        const std::string order =
-            kind == ExportKind::Rosters ? "dt.teamid, dk.draftorder" : "dk.draftorder";
-        selected = openRecordset(rows, state.dbConnection, std::string(kPicksSelect) + order,
-                                 {year, SqlValue{std::int64_t{draft.template_id}}});
-    }
-    if (!selected) {
+    const std::optional<std::string> records =
+        kind == ExportKind::Projections
+            ? csvRecords(readProjectionExportRows(state.dbConnection, state.projectionYear),
+                         auction)
+            : csvRecords(
+                  readPickExportRows(state.dbConnection, state.projectionYear, draft.template_id,
+                                     kind == ExportKind::Rosters ? PickExportOrder::ByTeam
+                                                                 : PickExportOrder::ByPick),
+                  auction);
+    if (!records) {
         dialogs.setBusy(false);
         reportDatabaseError(dialogs, state.dbConnection,
                             kind == ExportKind::Rosters ? " 25001 error: could not select roster"
@@ -167,10 +158,7 @@ bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
         return false;
     }
 
-    std::string text = header(kind, auction) + "\r\n";
-    for (; !rows.eof(); rows.moveNext()) {
-        text += csvLine(record(rows, kind, auction)) + "\r\n";
-    }
+    const std::string text = header(kind, auction) + "\r\n" + *records;
     const FileWriteResult written = writeFileSafely(target, own, text);
     dialogs.setBusy(false);
     if (!written.ok()) {

@@ -30,32 +30,6 @@ void reportFailure(UserDialogs& dialogs, const ProgramState& state, std::string_
     state.dbConnection.log().writeEntry(std::string(logLiteral) + std::string(sql));
 }
 
-SqlValue number(long long value) {
-    return SqlValue{std::int64_t{value}};
-}
-
-std::string statSelectList() {
-    std::string text;
-    for (std::size_t i = 0; i < kEditStatCount; ++i) {
-        text += std::string(i == 0 ? "" : ", ") + kEditStatColumns[i] + " as \"" +
-                kEditStatHeadings[i] + "\"";
-    }
-    return text;
-}
-
-std::string positionClause(int editPosIndex) {
-    switch (editPosIndex) {
-        case 1:
-            return " and pos = 'C'";
-        case 2:
-            return " and pos = 'G'";
-        case 3:
-            return " and pos = 'F'";
-        default:
-            return " and pos in ('C', 'G', 'F')";
-    }
-}
-
 // A cell holds a valid figure when it reads as a number that is whole and within 0..7000.
 std::optional<long long> editValue(const std::string& text) {
     const auto value = parseNumber(text);
@@ -69,29 +43,35 @@ std::optional<long long> editValue(const std::string& text) {
 
 std::optional<GridTable> listProjectionPlayers(ProgramState& state, UserDialogs& dialogs,
                                                int editPosIndex) {
-    const std::string sql =
-        "select playerid, lastname || ', ' || firstname as Name, pos as Pos, team as Team, " +
-        statSelectList() + " from DraftPlayers where yearofprojection = ?" +
-        positionClause(editPosIndex) + " order by lastname, firstname";
-    Recordset players;
-    if (!openRecordset(players, state.dbConnection, sql, {number(state.projectionYear)})) {
-        reportFailure(dialogs, state, kLoadStats, ": Error 15006 - Could not select stats: ", sql);
+    const ProjectionListRead players =
+        readProjectionList(state.dbConnection, state.projectionYear, editPosIndex);
+    if (!players.read.ok) {
+        reportFailure(dialogs, state, kLoadStats,
+                      ": Error 15006 - Could not select stats: ", players.read.statement);
         return std::nullopt;
     }
-    return gridFromRecordset(players);
+    GridTable grid;
+    grid.headings = {"playerid", "Name", "Pos", "Team"};
+    grid.headings.insert(grid.headings.end(), kEditStatHeadings.begin(), kEditStatHeadings.end());
+    grid.rows.reserve(players.rows.size());
+    for (const ProjectionListRow& player : players.rows) {
+        std::vector<std::string> cells = {player.playerid, player.name, player.pos, player.team};
+        cells.insert(cells.end(), player.stats.begin(), player.stats.end());
+        grid.rows.push_back(std::move(cells));
+    }
+    return grid;
 }
 
 std::optional<PlayerProjection> loadPlayerProjection(ProgramState& state, UserDialogs& dialogs,
                                                      int playerid) {
-    const std::string sql = "select playerid, firstname, lastname, team, pos, " + statSelectList() +
-                            " from DraftPlayers where yearofprojection = ? and playerid = ?";
-    Recordset found;
-    if (!openRecordset(found, state.dbConnection, sql,
-                       {number(state.projectionYear), number(playerid)})) {
-        reportFailure(dialogs, state, kLoadStats, ": Error 88801 - Could not select stats: ", sql);
+    const PlayerProjectionRead found =
+        readPlayerProjection(state.dbConnection, state.projectionYear, playerid);
+    if (!found.read.ok) {
+        reportFailure(dialogs, state, kLoadStats,
+                      ": Error 88801 - Could not select stats: ", found.read.statement);
         return std::nullopt;
     }
-    if (found.eof()) {
+    if (!found.row) {
         dialogs.showMessage("Error",
                             "Player " + std::to_string(playerid) + " has no " +
                                 std::to_string(state.projectionYear) + " projection.",
@@ -100,23 +80,22 @@ std::optional<PlayerProjection> loadPlayerProjection(ProgramState& state, UserDi
     }
     PlayerProjection player;
     player.playerid = playerid;
-    player.firstname = found.getText("firstname");
-    player.lastname = found.getText("lastname");
-    player.team = found.getText("team");
-    player.pos = found.getText("pos");
+    player.firstname = found.row->firstname;
+    player.lastname = found.row->lastname;
+    player.team = found.row->team;
+    player.pos = found.row->pos;
     for (std::size_t i = 0; i < kEditStatCount; ++i) {
-        player.stats[i] = found.getInt(kEditStatHeadings[i]);
+        player.stats[i] = found.row->stats[i];
     }
     player.playername = player.firstname + " " + player.lastname;
 
-    const std::string countSql = "select count(*) as cnt from ProjectionEdits where playerid = ?";
-    Recordset edits;
-    if (!openRecordset(edits, state.dbConnection, countSql, {number(playerid)})) {
+    const EditCountRead edits = countProjectionEdits(state.dbConnection, playerid);
+    if (!edits.read.ok) {
         reportFailure(dialogs, state, kPlayerInfo,
-                      ": Error 88812 - Could not select player name: ", countSql);
+                      ": Error 88812 - Could not select player name: ", edits.read.statement);
         return std::nullopt;
     }
-    player.hasEdit = !edits.eof() && edits.getInt("cnt") > 0;
+    player.hasEdit = edits.count > 0;
     return player;
 }
 
@@ -152,60 +131,46 @@ bool saveProjectionEdit(ProgramState& state, UserDialogs& dialogs, const PlayerP
     // but not recorded, would surprise the user at the next import.
     Connection& connection = state.dbConnection;
     TransactionGuard transaction(connection);
-    const std::string deleteSql = "delete from ProjectionEdits where playerid = ?";
-    if (!transaction.begun() || !executeSql(connection, deleteSql, {number(player.playerid)})) {
+    const EditStatement deleted = transaction.begun()
+                                      ? deleteProjectionEdit(connection, player.playerid)
+                                      : EditStatement{false, std::string(kDeleteProjectionEditSql)};
+    if (!deleted.ok) {
         reportFailure(dialogs, state, kLoadStats,
-                      ": Error 88801 - Could not select stats: ", deleteSql);
+                      ": Error 88801 - Could not select stats: ", deleted.statement);
         return false;
     }
-
-    const std::string insertSql =
-        "insert into ProjectionEdits (playerid, pos, team, games, FGA, FGM, FTA, FTM, pt3a, "
-        "pt3m, OREB, DREB, assists, steals, blocks, turnovers, doubledouble, tripledouble, "
-        "LastUpdated) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
-    SqlParams insertParams = {number(player.playerid), player.pos, player.team};
-    for (const long long value : values) {
-        insertParams.push_back(number(value));
-    }
-    insertParams.emplace_back(connection.log().timestamp());
-    if (!executeSql(connection, insertSql, insertParams)) {
+    const EditStatement inserted = insertProjectionEdit(
+        connection, player.playerid, player.pos, player.team, values, connection.log().timestamp());
+    if (!inserted.ok) {
         reportFailure(dialogs, state, kLoadStats,
-                      ": Error 88802 - Could not select stats: ", insertSql);
+                      ": Error 88802 - Could not select stats: ", inserted.statement);
         return false;
     }
-
-    std::string updateSql = "update DraftPlayers set ";
-    SqlParams updateParams;
-    for (std::size_t i = 0; i < kEditStatCount; ++i) {
-        updateSql += std::string(i == 0 ? "" : ", ") + kEditStatColumns[i] + " = ?";
-        updateParams.push_back(number(values[i]));
-    }
-    updateSql += " where yearofprojection = ? and playerid = ?";
-    updateParams.push_back(number(state.projectionYear));
-    updateParams.push_back(number(player.playerid));
-    if (!executeSql(connection, updateSql, updateParams) || !transaction.commit()) {
+    const EditStatement applied =
+        applyProjectionEdit(connection, state.projectionYear, player.playerid, values);
+    if (!applied.ok || !transaction.commit()) {
         reportFailure(dialogs, state, kEditStats,
-                      ": Error 88803 - Could not update stats: ", updateSql);
+                      ": Error 88803 - Could not update stats: ", applied.statement);
         return false;
     }
     return true;
 }
 
 bool clearProjectionEdits(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    const std::string sql = "delete from ProjectionEdits where playerid = ?";
-    if (!executeSql(state.dbConnection, sql, {number(playerid)})) {
+    const EditStatement deleted = deleteProjectionEdit(state.dbConnection, playerid);
+    if (!deleted.ok) {
         reportFailure(dialogs, state, kDeleteStats,
-                      ": Error 88811 - Could not delete stats: ", sql);
+                      ": Error 88811 - Could not delete stats: ", deleted.statement);
         return false;
     }
     return true;
 }
 
 bool clearAllProjectionEdits(ProgramState& state, UserDialogs& dialogs) {
-    const std::string sql = "delete from ProjectionEdits";
-    if (!executeSql(state.dbConnection, sql)) {
+    const EditStatement deleted = deleteAllProjectionEdits(state.dbConnection);
+    if (!deleted.ok) {
         reportFailure(dialogs, state, kDeleteStats,
-                      ": Error 88810 - Could not delete stats: ", sql);
+                      ": Error 88810 - Could not delete stats: ", deleted.statement);
         return false;
     }
     return true;

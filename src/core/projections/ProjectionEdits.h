@@ -7,21 +7,13 @@
 #include <vector>
 
 #include "app/GridTable.h"
+#include "store/ProjectionEditRows.h"
 
 namespace quorvane {
 
 struct ProgramState;
 class UserDialogs;
 
-inline constexpr std::size_t kEditStatCount = 15;
-// The editor's statistic headings (also the STAT names of `edit-projection`), in grid order.
-inline constexpr std::array<const char*, kEditStatCount> kEditStatHeadings = {
-    "GP",   "FGA", "FGM", "FTA", "FTM", "3PTA", "3PTM", "OREB",
-    "DREB", "AST", "STL", "BLK", "TO",  "DD",   "TD"};
-// The DraftPlayers columns behind those headings.
-inline constexpr std::array<const char*, kEditStatCount> kEditStatColumns = {
-    "games", "fga",     "fgm",    "fta",    "ftm",       "pt3a",         "pt3m",        "oreb",
-    "dreb",  "assists", "steals", "blocks", "turnovers", "doubledouble", "tripledouble"};
 // Grid columns before the statistics: player id, name, team, position.
 inline constexpr int kFirstEditStatColumn = 4;
 inline constexpr int kLargestProjectionEdit = 7000;

@@ -11,8 +11,8 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "projections/ProjectionLines.h"
-#include "projections/ProjectionRow.h"
-#include "projections/ProjectionWriter.h"
+#include "store/ProjectionRepository.h"
+#include "store/ProjectionRow.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
@@ -202,10 +202,8 @@ std::optional<ImportResult> importProjectionText(ProgramState& state, UserDialog
 }
 
 std::string getRevisionText(ProgramState& state, UserDialogs& dialogs) {
-    Recordset result;
-    if (!openRecordset(result, state.dbConnection,
-                       "select distinct revisiondate from DraftPlayers"
-                       " where revisiondate is not null order by revisiondate")) {
+    const auto dates = readRevisionDates(state.dbConnection);
+    if (!dates) {
         reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");
         return {};
     }
@@ -213,8 +211,7 @@ std::string getRevisionText(ProgramState& state, UserDialogs& dialogs) {
     // "10/15/2019"); only when no revision reads as a date does the text order decide.
     std::string newest;
     std::string newestText;
-    for (; !result.eof(); result.moveNext()) {
-        const std::string text = result.getText("revisiondate");
+    for (const std::string& text : *dates) {
         newestText = text;
         if (const auto date = readDate(text); date && *date > newest) {
             newest = *date;

@@ -6,9 +6,9 @@
 
 #include <fmt/format.h>
 
-#include "projections/ProjectionRow.h"
 #include "store/CheckedNumber.h"
 #include "store/NumberText.h"
+#include "store/ProjectionRow.h"
 
 namespace quorvane {
 

@@ -11,13 +11,13 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "projections/Nicknames.h"
-#include "projections/PlayerAdp.h"
 #include "projections/ProjectionTable.h"
-#include "projections/ProjectionWriter.h"
 #include "projections/StoredPlayers.h"
 #include "projections/TablePlan.h"
 #include "projections/TableRows.h"
 #include "store/NumberText.h"
+#include "store/ProjectionRepository.h"
+#include "store/SourceAdpRows.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
@@ -110,9 +110,7 @@ class TableWriter {
           m_writer(state.dbConnection) {}
 
     bool write(ImportPlan& plan, const std::string& source) {
-        // A large table touches far more pages than the default cache of 2 MiB holds; spilling
-        // them to the journal in the middle of the transaction costs more than the import.
-        executeSql(m_connection, "PRAGMA cache_size = -65536");
+        widenCacheForImport(m_connection);
         // The caller holds the writer's transaction: it read the stored players inside it.
         if (!m_writer.prepare() || !prepareAdded() || !firstNewId()) {
             return false;
@@ -149,23 +147,15 @@ class TableWriter {
                    : ProjectionWriter::Presence::Absent;
     }
 
-    bool prepareAdded() {
-        return m_added.prepare(m_connection,
-                               "insert into draftAdded (playerid, firstname, lastname, pos, team, "
-                               "dateAdded) values (?, ?, ?, ?, ?, ?)");
-    }
+    bool prepareAdded() { return m_added.prepare(m_connection); }
 
     // New players continue the custom players' numbers, which start at 20000.
     bool firstNewId() {
-        Recordset highest;
-        if (!openRecordset(highest, m_connection,
-                           "select max(playerid) as plid from (select playerid from draftAdded "
-                           "union all select playerid from DraftPlayers where playerid >= ?)",
-                           {SqlValue{std::int64_t{kFirstNewPlayerId}}})) {
+        const std::optional<int> next = nextNewPlayerId(m_connection, kFirstNewPlayerId);
+        if (!next) {
             return false;
         }
-        m_nextId = highest.isNull("plid") ? kFirstNewPlayerId
-                                          : static_cast<int>(highest.getInt("plid")) + 1;
+        m_nextId = *next;
         return true;
     }
 
@@ -174,9 +164,9 @@ class TableWriter {
     bool createPlayer(PlannedRow& planned, int season) {
         ProjectionRow& row = planned.row;
         row.playerid = m_nextId++;
-        if (!m_added.run({SqlValue{std::int64_t{row.playerid}}, row.firstname, row.lastname,
-                          planned.draftAddedPos.empty() ? row.pos : planned.draftAddedPos, row.team,
-                          m_addedOn})) {
+        if (!m_added.add(row.playerid, row.firstname, row.lastname,
+                         planned.draftAddedPos.empty() ? row.pos : planned.draftAddedPos, row.team,
+                         m_addedOn)) {
             return false;
         }
         for (const int year : {m_state.projectionYear, m_state.projectionYear - 1}) {
@@ -201,7 +191,7 @@ class TableWriter {
     const StoredPlayers& m_stored;
     Connection& m_connection;
     ProjectionWriter m_writer;
-    PreparedStatement m_added;
+    AddedPlayerWriter m_added;
     std::string m_addedOn;  // one time for every player the import adds
     int m_nextId = kFirstNewPlayerId;
 };

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "store/Connection.h"
+#include "store/ProjectionRepository.h"
 
 namespace quorvane {
 
@@ -30,40 +30,13 @@ bool nearer(int candidate, int best, int season) {
 }  // namespace
 
 bool StoredPlayers::load(Connection& connection) {
-    std::string sql = "select playerid, yearofprojection, firstname, lastname, pos, team, dob";
-    for (const char* column : kProjectionStatColumns) {
-        sql += std::string(", ") + column;
-    }
-    sql += ", revisiondate";
-    for (const char* column : kProjectionFlagColumns) {
-        sql += std::string(", ") + column;
-    }
-    Recordset rows;
-    if (!openRecordset(rows, connection, sql + " from DraftPlayers")) {
+    auto rows = readProjectionRows(connection);
+    if (!rows) {
         return false;
     }
     m_rows.clear();
     m_seasonRebounds.clear();
-    for (const auto& values : rows.rows()) {
-        ProjectionRow row;
-        std::size_t at = 0;
-        row.playerid = static_cast<int>(toInt(values[at++]));
-        row.yearofprojection = static_cast<int>(toInt(values[at++]));
-        row.firstname = toText(values[at++]);
-        row.lastname = toText(values[at++]);
-        row.pos = toText(values[at++]);
-        row.team = toText(values[at++]);
-        if (!isNull(values[at])) {
-            row.dob = toText(values[at]);
-        }
-        ++at;
-        for (int& stat : row.stats) {
-            stat = static_cast<int>(toInt(values[at++]));
-        }
-        row.revisiondate = toText(values[at++]);
-        for (int& flag : row.flags) {
-            flag = static_cast<int>(toInt(values[at++]));
-        }
+    for (ProjectionRow& row : *rows) {
         Rebounds& season = m_seasonRebounds[row.yearofprojection];
         season.offensive += row.stats[kOrebIndex];
         season.total += reboundsOf(row);

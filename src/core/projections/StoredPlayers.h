@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "projections/PlayerNameMatcher.h"
-#include "projections/ProjectionRow.h"
+#include "store/ProjectionRow.h"
 
 namespace quorvane {
 

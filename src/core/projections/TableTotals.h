@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "projections/ProjectionRow.h"
 #include "projections/TableRows.h"
+#include "store/ProjectionRow.h"
 
 namespace quorvane {
 

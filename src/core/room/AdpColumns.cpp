@@ -2,6 +2,7 @@
 #include "room/AdpColumns.h"
 
 #include "room/PlayerListSql.h"
+#include "store/AdpRows.h"
 #include "store/Connection.h"
 
 namespace quorvane {
@@ -25,12 +26,7 @@ std::vector<std::string> adpHeadings() {
 }
 
 bool seasonHasAdp(Connection& connection, int season) {
-    Recordset found;
-    return openRecordset(found, connection,
-                         "select exists (select 1 from DraftPlayerAdp where yearofprojection = "
-                         "?) as present",
-                         {SqlValue{std::int64_t{season}}}) &&
-           !found.eof() && found.getInt("present") != 0;
+    return hasAdpRows(connection, season);
 }
 
 std::string adpSelectColumns(bool auction) {

@@ -8,16 +8,13 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "store/DraftPlayerRepository.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
 
 namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 struct Eligibility {
     std::string_view chosen;
@@ -42,16 +39,9 @@ std::string nowText() {
 }  // namespace
 
 std::optional<std::vector<std::string>> fillNbaTeams(ProgramState& state, UserDialogs& dialogs) {
-    Recordset teams;
-    if (!openRecordset(teams, state.dbConnection,
-                       "select distinct team from draftPlayers where team is not null and "
-                       "rtrim(team) <> '' order by team")) {
+    std::optional<std::vector<std::string>> names = readNbaTeams(state.dbConnection);
+    if (!names) {
         reportDatabaseError(dialogs, state.dbConnection, " 12001 error: could not access database");
-        return std::nullopt;
-    }
-    std::vector<std::string> names;
-    for (; !teams.eof(); teams.moveNext()) {
-        names.push_back(teams.getText("team"));
     }
     return names;
 }
@@ -88,15 +78,13 @@ std::optional<int> addCustomPlayer(ProgramState& state, UserDialogs& dialogs,
     if (!eligibility) {
         return std::nullopt;
     }
-    Recordset existing;
-    if (!openRecordset(existing, state.dbConnection,
-                       "select count(*) as cnt from draftPlayers where firstname = ? and "
-                       "lastname = ?",
-                       {player.firstname, player.lastname})) {
+    const std::optional<std::int64_t> existing =
+        countPlayersNamed(state.dbConnection, player.firstname, player.lastname);
+    if (!existing) {
         reportDatabaseError(dialogs, state.dbConnection, " 12002 error: could not access database");
         return std::nullopt;
     }
-    if (existing.getInt("cnt") > 0) {
+    if (*existing > 0) {
         dialogs.showMessage("Player Exists", "A player with that name already exists.",
                             MessageIcon::Exclamation);
         return std::nullopt;
@@ -107,37 +95,31 @@ std::optional<int> addCustomPlayer(ProgramState& state, UserDialogs& dialogs,
         reportDatabaseError(dialogs, state.dbConnection, " 12003 error: could not access database");
         return std::nullopt;
     };
-    Recordset highest;
-    if (!openRecordset(highest, state.dbConnection,
-                       "select iif(max(playerid) is null,0,max(playerid)) as plid from "
-                       "draftadded")) {
+    const std::optional<int> last = readHighestCustomPlayerid(state.dbConnection);
+    if (!last) {
         return failed();
     }
-    const std::int64_t last = highest.getInt("plid");
-    const int playerid = last == 0 ? kFirstCustomPlayerId : static_cast<int>(last) + 1;
-    if (!executeSql(state.dbConnection,
-                    "insert into draftAdded (playerid, firstname, lastname, pos, team, dateAdded) "
-                    "values (?, ?, ?, ?, ?, ?)",
-                    {id(playerid), player.firstname, player.lastname, player.pos, player.team,
-                     nowText()})) {
+    CustomPlayerRow row;
+    row.playerid = *last == 0 ? kFirstCustomPlayerId : *last + 1;
+    row.firstname = player.firstname;
+    row.lastname = player.lastname;
+    row.pos = std::string(eligibility->stored);
+    row.team = player.team;
+    row.listedPos = player.pos;
+    row.dateAdded = nowText();
+    row.c = eligibility->c;
+    row.pg = eligibility->pg;
+    row.sg = eligibility->sg;
+    row.pf = eligibility->pf;
+    row.sf = eligibility->sf;
+    if (!insertCustomPlayer(state.dbConnection, row,
+                            {state.projectionYear, state.projectionYear - 1})) {
         return failed();
-    }
-    for (const int year : {state.projectionYear, state.projectionYear - 1}) {
-        if (!executeSql(
-                state.dbConnection,
-                "insert into draftPlayers (playerid, stat_indicator, firstname, lastname, "
-                "pos, team, yearofprojection, c, pg, sg, pf, sf) values (?, 'P', ?, ?, ?, "
-                "?, ?, ?, ?, ?, ?, ?)",
-                {id(playerid), player.firstname, player.lastname, std::string(eligibility->stored),
-                 player.team, id(year), id(eligibility->c), id(eligibility->pg),
-                 id(eligibility->sg), id(eligibility->pf), id(eligibility->sf)})) {
-            return failed();
-        }
     }
     if (!transaction.commit()) {
         return failed();
     }
-    return playerid;
+    return row.playerid;
 }
 
 }  // namespace quorvane

@@ -8,53 +8,63 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "room/PlayerLists.h"
 #include "room/TurnHistoryWriter.h"
+#include "store/DraftPlayerRepository.h"
+#include "store/DraftTakenRepository.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
 
-namespace {
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
-}  // namespace
-
 std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs) {
-    Recordset players;
-    if (!openRecordset(players, state.dbConnection,
-                       "select dp.playerid, dp.lastname || ', ' || dp.firstname as Name, "
-                       "iif(dp.team is null,'',dp.team) as Team, dp.pos as Pos from draftPlayers "
-                       "dp where dp.yearofprojection = ? and dp.playerid not in (select playerid "
-                       "from draftTaken where template_id = ?) order by dp.lastname, dp.firstname",
-                       {id(state.projectionYear), id(state.draftSettings->template_id)})) {
+    const auto players = readFreePlayersByName(state.dbConnection, state.projectionYear,
+                                               state.draftSettings->template_id);
+    if (!players) {
         reportDatabaseError(dialogs, state.dbConnection, " 12001 error: could not access database");
         return std::nullopt;
     }
-    GridTable grid = gridFromRecordset(players);
+    GridTable grid;
+    grid.headings = {"playerid", "Name", "Team", "Pos"};
+    grid.rows.reserve(players->size());
+    for (const FreePlayerRow& player : *players) {
+        grid.rows.push_back(
+            {std::to_string(player.playerid), commaName(player), player.team, player.pos});
+    }
     grid.hiddenColumns = {0};
     return grid;
 }
 
 std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid) {
-    Recordset keepers;
-    if (!openRecordset(
-            keepers, state.dbConnection,
-            "select dp.playerid, dp.lastname || ' ' || dp.firstname as Name, dp.pos as "
-            "Pos, dk.dollars as Price, vbformat(dp.dollars,'0.00') as Value, "
-            "vbformat(dp.dollars - dk.dollars,'0.00') as Surplus from draftplayers dp, "
-            "draftTaken dk where "
-            "dp.yearofprojection = ? and dp.playerid = dk.playerid and "
-            "dk.template_id = ? and dk.teamid = ? and dk.draftorder = 0 order by "
-            "dp.lastname, dp.firstname",
-            {id(state.projectionYear), id(state.draftSettings->template_id), id(teamid)})) {
+    const auto keepers = readKeeperRows(state.dbConnection, state.projectionYear,
+                                        state.draftSettings->template_id, teamid);
+    if (!keepers) {
         reportDatabaseError(dialogs, state.dbConnection, " 12002 error: could not access database");
         return std::nullopt;
     }
-    GridTable grid = gridFromRecordset(keepers);
+    GridTable grid = keeperGrid(*keepers);
     grid.hiddenColumns = {0};
     if (state.draftSettings->drafttype != kDraftTypeAuction) {
         grid.hiddenColumns.insert(grid.hiddenColumns.end(), {3, 4, 5});
+    }
+    return grid;
+}
+
+GridTable keeperGrid(const std::vector<KeeperRow>& keepers) {
+    const auto money = [](std::optional<double> value) {
+        return value ? formatPattern(*value, "0.00") : std::string();
+    };
+    GridTable grid;
+    grid.headings = {"playerid", "Name", "Pos", "Price", "Value", "Surplus"};
+    grid.rows.reserve(keepers.size());
+    for (const KeeperRow& keeper : keepers) {
+        const bool named = keeper.firstname && keeper.lastname;
+        const std::optional<double> surplus =
+            keeper.value && keeper.price ? std::optional<double>(*keeper.value - *keeper.price)
+                                         : std::nullopt;
+        grid.rows.push_back({std::to_string(keeper.playerid),
+                             named ? *keeper.lastname + " " + *keeper.firstname : std::string(),
+                             keeper.pos, keeper.priceText, money(keeper.value), money(surplus)});
     }
     return grid;
 }
@@ -70,29 +80,18 @@ std::string keepersTitle(const ProgramState& state, int teamid) {
 
 std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
                                              int playerid) {
-    const SqlParams params{id(state.projectionYear), id(playerid)};
-    Recordset position;
-    if (!openRecordset(position, state.dbConnection,
-                       "select pos, dollars from draftplayers where yearofprojection = ? and "
-                       "playerid = ?",
-                       params)) {
+    const auto card = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
+    if (!card) {
         reportDatabaseError(dialogs, state.dbConnection, " 14001 error: could not access database");
         return std::nullopt;
     }
-    Recordset name;
-    if (!openRecordset(name, state.dbConnection,
-                       "select dp.firstname || ' ' || dp.lastname as name from draftplayers dp "
-                       "where dp.yearofprojection = ? and dp.playerid = ?",
-                       params)) {
-        reportDatabaseError(dialogs, state.dbConnection, " 14002 error: could not access database");
-        return std::nullopt;
-    }
     KeeperDialog dialog;
-    dialog.playerName = name.eof() ? std::string() : name.getText("name");
-    dialog.positions = choosePosition(*state.draftSettings,
-                                      position.eof() ? std::string() : position.getText("pos"));
+    // The caption joins the names only when the player has both.
+    const bool named = *card && (*card)->firstname && (*card)->lastname;
+    dialog.playerName = named ? *(*card)->firstname + " " + *(*card)->lastname : std::string();
+    dialog.positions = choosePosition(*state.draftSettings, *card ? (*card)->pos : std::string());
     dialog.showDollars = state.draftSettings->drafttype == kDraftTypeAuction;
-    dialog.value = position.eof() ? 0.0 : position.getDouble("dollars");
+    dialog.value = *card ? (*card)->dollars : 0.0;
     return dialog;
 }
 
@@ -122,15 +121,13 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
         loadDraft(state, draft.template_id);
         return KeeperOutcome::Failed;
     };
-    Recordset taken;
-    if (!openRecordset(taken, state.dbConnection,
-                       "select count(*) as cnt from draftTaken where template_id = ? and "
-                       "playerid = ?",
-                       {id(draft.template_id), id(playerid)})) {
+    const std::optional<std::int64_t> taken =
+        countPlayerTaken(state.dbConnection, draft.template_id, playerid);
+    if (!taken) {
         reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
         return failed();
     }
-    if (taken.getInt("cnt") != 0) {
+    if (*taken != 0) {
         transaction.rollback();
         dialogs.showMessage("Player Already Selected",
                             "This player is currently on a team in your league and cannot be "
@@ -141,10 +138,7 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!reconcileTurnHistory(state, dialogs)) {
         return failed();
     }
-    if (!executeSql(state.dbConnection,
-                    "insert into drafttaken(template_id, playerid, teamid, pos, draftorder, "
-                    "dollars) values (?, ?, ?, ?, 0, ?)",
-                    {id(draft.template_id), id(playerid), id(teamid), pos, SqlValue{price}})) {
+    if (!insertTaken(state.dbConnection, draft.template_id, {playerid, teamid, pos, 0, price})) {
         reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
         return failed();
     }
@@ -161,12 +155,9 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
 }
 
 bool isKeeper(ProgramState& state, int playerid) {
-    Recordset keeper;
-    return openRecordset(keeper, state.dbConnection,
-                         "select count(*) as cnt from drafttaken where template_id = ? and "
-                         "playerid = ? and draftorder = 0",
-                         {id(state.draftSettings->template_id), id(playerid)}) &&
-           keeper.getInt("cnt") > 0;
+    const std::optional<std::int64_t> kept =
+        countPlayerKept(state.dbConnection, state.draftSettings->template_id, playerid);
+    return kept && *kept > 0;
 }
 
 bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
@@ -185,14 +176,13 @@ bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
     if (!standing) {
         return undone();
     }
-    if (!executeSql(state.dbConnection,
-                    "delete from drafttaken where template_id = ? and playerid = ? and "
-                    "draftorder = 0",
-                    {id(state.draftSettings->template_id), id(playerid)})) {
+    const std::optional<int> removed =
+        deleteKeeperTaken(state.dbConnection, state.draftSettings->template_id, playerid);
+    if (!removed) {
         reportDatabaseError(dialogs, state.dbConnection, " 12102 error: could not access database");
         return undone();
     }
-    if (state.dbConnection.changes() == 0) {
+    if (*removed == 0) {
         return undone();
     }
     // The keeper's entry is taken back, so the history keeps what was removed.

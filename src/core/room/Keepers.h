@@ -8,6 +8,7 @@
 #include "room/PickChecks.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
+#include "store/DraftTakenRepository.h"
 
 namespace quorvane {
 
@@ -27,6 +28,9 @@ std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& 
 // (Surplus); those three columns are hidden outside auctions. nullopt after the failure was
 // shown.
 std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid);
+// The grid of the keepers read: the value and surplus with two decimals, blank where a figure
+// is missing; the price as the file holds it.
+GridTable keeperGrid(const std::vector<KeeperRow>& keepers);
 std::string keepersTitle(const ProgramState& state, int teamid);
 
 // The keeper dialog for one player: his name and the draft's slots with his own position

@@ -6,15 +6,12 @@
 #include "draftconfig/DraftLoader.h"
 #include "room/TurnHistory.h"
 #include "room/TurnHistoryWriter.h"
+#include "store/DraftTakenRepository.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
 
 namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 constexpr CheckLogLines kMoveCheckLines{" 11002 error: could not access database",
                                         " 11003 error: could not access database",
@@ -51,19 +48,14 @@ std::optional<MoveForm> openMovePlayer(ProgramState& state, int playerid, int te
         return std::nullopt;
     }
     const DraftSettings& draft = *state.draftSettings;
-    Recordset pick;
-    if (!openRecordset(
-            pick, state.dbConnection,
-            "select dt.pos, dp.pos as a_pos, dp.firstname, dp.lastname, dt.dollars "
-            "from draftplayers dp, drafttaken dt where dp.playerid = ? and "
-            "dp.playerid = dt.playerid and dt.template_id = ? and dt.teamid = ? "
-            "order by dp.yearofprojection = ? desc",
-            {id(playerid), id(draft.template_id), id(teamid), id(state.projectionYear)}) ||
-        pick.eof()) {
+    const auto held = readHeldPlayer(state.dbConnection, draft.template_id, teamid, playerid,
+                                     state.projectionYear);
+    if (!held || !*held) {
         return std::nullopt;
     }
+    const HeldPlayerRow& pick = **held;
     MoveForm form;
-    form.playerName = pick.getText("firstname") + " " + pick.getText("lastname");
+    form.playerName = pick.firstname + " " + pick.lastname;
     form.teams.teams.reserve(draft.draftTeams.size());
     for (const DraftTeam& team : draft.draftTeams) {
         if (team.teamid == teamid) {
@@ -71,8 +63,8 @@ std::optional<MoveForm> openMovePlayer(ProgramState& state, int playerid, int te
         }
         form.teams.teams.push_back({team.teamname, team.teamid});
     }
-    form.positions = choosePosition(draft, pick.getText("pos"));
-    form.dollars = pick.getText("dollars");
+    form.positions = choosePosition(draft, pick.slot);
+    form.dollars = pick.price;
     form.showDollars = draft.drafttype == kDraftTypeAuction;
     return form;
 }
@@ -84,7 +76,7 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
         return result;
     }
     const DraftSettings& draft = *state.draftSettings;
-    SqlValue price;
+    std::optional<double> price;
     if (draft.drafttype == kDraftTypeAuction) {
         const std::optional<double> bid = readBid(dialogs, dollars, draft);
         if (!bid) {
@@ -111,13 +103,7 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!standing) {
         return failed(state, transaction, result);
     }
-    if (!executeSql(state.dbConnection,
-                    auction ? "update drafttaken set teamid = ?, pos = ?, dollars = ? where "
-                              "playerid = ? and template_id = ?"
-                            : "update drafttaken set teamid = ?, pos = ? where playerid = ? and "
-                              "template_id = ?",
-                    auction ? SqlParams{id(teamid), pos, price, id(playerid), id(draft.template_id)}
-                            : SqlParams{id(teamid), pos, id(playerid), id(draft.template_id)})) {
+    if (!moveTaken(state.dbConnection, draft.template_id, playerid, teamid, pos, price)) {
         reportDatabaseError(dialogs, state.dbConnection, " 50007 error: could not access database");
         return failed(state, transaction, result);
     }
@@ -126,7 +112,7 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
         entry->teamid = teamid;
         entry->pos = pos;
         if (auction) {
-            entry->dollars = toDouble(price);
+            entry->dollars = price.value_or(0.0);
         }
         if (!rewriteHistoryEntry(state, dialogs, *entry)) {
             return failed(state, transaction, result);
@@ -151,15 +137,15 @@ MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, i
     if (!standing) {
         return failed(state, transaction, result);
     }
-    if (!executeSql(state.dbConnection,
-                    "delete from DraftTaken where template_id = ? and teamid = ? and playerid = ?",
-                    {id(draft.template_id), id(teamid), id(playerid)})) {
+    const std::optional<int> removed =
+        deleteTeamPlayerTaken(state.dbConnection, draft.template_id, teamid, playerid);
+    if (!removed) {
         reportDatabaseError(dialogs, state.dbConnection,
                             " 50052 error: could not access database ");
         return failed(state, transaction, result);
     }
     const std::optional<HistoryEntry> entry = entryOfPlayer(*standing, playerid);
-    if (state.dbConnection.changes() > 0 && entry && !recordDrop(state, dialogs, *entry)) {
+    if (*removed > 0 && entry && !recordDrop(state, dialogs, *entry)) {
         return failed(state, transaction, result);
     }
     if (!transaction.commit()) {
@@ -171,15 +157,11 @@ MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, i
 }
 
 int teamOfPlayer(ProgramState& state, int playerid) {
-    Recordset pick;
-    if (!state.draftSettings ||
-        !openRecordset(pick, state.dbConnection,
-                       "select teamid from drafttaken where template_id = ? and playerid = ?",
-                       {id(state.draftSettings->template_id), id(playerid)}) ||
-        pick.eof()) {
+    if (!state.draftSettings) {
         return 0;
     }
-    return static_cast<int>(pick.getInt("teamid"));
+    return readTeamOfPlayer(state.dbConnection, state.draftSettings->template_id, playerid)
+        .value_or(0);
 }
 
 }  // namespace quorvane

@@ -6,6 +6,7 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "store/DraftTakenRepository.h"
 #include "store/NumberText.h"
 
 namespace quorvane {
@@ -30,10 +31,6 @@ std::string upper(std::string_view text) {
     return result;
 }
 
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
-
 }  // namespace
 
 std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
@@ -51,26 +48,21 @@ std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
 CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, double bid,
                          int playerid, const CheckLogLines& lines) {
     const DraftSettings& draft = *state.draftSettings;
-    const SqlParams params{id(draft.template_id), id(teamid), id(playerid)};
-    Recordset spent;
-    if (!openRecordset(spent, state.dbConnection,
-                       "select iif(sum(dollars) is null,0,sum(dollars)) as amt from drafttaken "
-                       "where template_id = ? and teamid = ? and playerid <> ?",
-                       params)) {
+    const std::optional<double> spent =
+        readMoneySpentWithout(state.dbConnection, draft.template_id, teamid, playerid);
+    if (!spent) {
         reportDatabaseError(dialogs, state.dbConnection, lines.spent);
         return CheckResult::Failed;
     }
-    Recordset count;
-    if (!openRecordset(count, state.dbConnection,
-                       "select count(*) as cnt from drafttaken where template_id = ? and "
-                       "teamid = ? and playerid <> ?",
-                       params)) {
+    const std::optional<std::int64_t> count =
+        countTeamPlayersWithout(state.dbConnection, draft.template_id, teamid, playerid);
+    if (!count) {
         reportDatabaseError(dialogs, state.dbConnection, lines.playerCount);
         return CheckResult::Failed;
     }
     const double otherOpenSlots =
-        static_cast<double>(draft.rosterSize() - 1) - static_cast<double>(count.getInt("cnt"));
-    if (bid + spent.getDouble("amt") + otherOpenSlots * draft.minbid > draft.dollars &&
+        static_cast<double>(draft.rosterSize() - 1) - static_cast<double>(*count);
+    if (bid + *spent + otherOpenSlots * draft.minbid > draft.dollars &&
         !dialogs.askYesNo("No Roster Spot Available",
                           "The selected team does not have enough money to buy this player.  Do "
                           "you want to still add this player to the team?")) {
@@ -82,16 +74,14 @@ CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, 
 CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
                         const std::string& pos, int playerid, const CheckLogLines& lines) {
     const DraftSettings& draft = *state.draftSettings;
-    Recordset taken;
-    if (!openRecordset(taken, state.dbConnection,
-                       "select count(*) as cnt from drafttaken where template_id = ? and "
-                       "teamid = ? and pos = ? collate nocase and playerid <> ?",
-                       {id(draft.template_id), id(teamid), pos, id(playerid)})) {
+    const std::optional<std::int64_t> taken =
+        countSlotPlayersWithout(state.dbConnection, draft.template_id, teamid, pos, playerid);
+    if (!taken) {
         reportDatabaseError(dialogs, state.dbConnection, lines.slotCount);
         return CheckResult::Failed;
     }
     const std::optional<int> slots = slotCount(draft, pos);
-    if (slots && taken.getInt("cnt") >= *slots &&
+    if (slots && *taken >= *slots &&
         !dialogs.askYesNo("No Roster Spot Available",
                           "A " + pos +
                               " roster spot is not available for this team.  Do you want to "

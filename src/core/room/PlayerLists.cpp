@@ -251,6 +251,13 @@ std::string buildPlayerListSql(const ProgramState& state, std::string_view posit
     return sql + availableOrder(draft, heading, withAdp);
 }
 
+std::string commaName(const FreePlayerRow& player, std::string_view suffix) {
+    if (!player.firstname || !player.lastname) {
+        return {};
+    }
+    return *player.lastname + ", " + *player.firstname + std::string(suffix);
+}
+
 Rgb flagColour(int flag) {
     switch (flag) {
         case 1:
@@ -361,21 +368,16 @@ std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view 
 std::optional<std::vector<SearchEntry>> fillSearchList(ProgramState& state) {
     // Players a team of the open draft holds cannot be picked again, so they are not offered.
     const int templateId = state.draftSettings ? state.draftSettings->template_id : 0;
-    Recordset players;
-    if (!openRecordset(
-            players, state.dbConnection,
-            "select dp.playerid, dp.lastname || ', ' || dp.firstname || ' (' || "
-            "iif(dp.team is null,'',dp.team) || ')' as name, dp.pos from draftplayers "
-            "dp where yearofprojection = ? and dp.playerid not in (select playerid "
-            "from DraftTaken where template_id = ?) order by dp.lastname, dp.firstname",
-            {SqlValue{std::int64_t{state.projectionYear}}, SqlValue{std::int64_t{templateId}}})) {
+    const auto players =
+        readFreePlayersByName(state.dbConnection, state.projectionYear, templateId);
+    if (!players) {
         state.dbConnection.log().writeEntry(" 90010 error: could not fill search combo box");
         return std::nullopt;
     }
     std::vector<SearchEntry> entries;
-    entries.reserve(players.rowCount());
-    for (; !players.eof(); players.moveNext()) {
-        entries.push_back({players.getText("name"), static_cast<int>(players.getInt("playerid"))});
+    entries.reserve(players->size());
+    for (const FreePlayerRow& player : *players) {
+        entries.push_back({commaName(player, " (" + player.team + ")"), player.playerid});
     }
     return entries;
 }

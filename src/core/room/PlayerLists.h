@@ -7,8 +7,13 @@
 #include <vector>
 
 #include "app/GridTable.h"
+#include "store/DraftPlayerRepository.h"
 
 namespace quorvane {
+
+// "Last, First" and the suffix; empty when either name is missing (such a player has always
+// shown without a name in the lists).
+std::string commaName(const FreePlayerRow& player, std::string_view suffix = {});
 
 struct ProgramState;
 struct DraftSettings;

@@ -7,7 +7,7 @@
 
 #include "app/ProgramState.h"
 #include "room/RoomValues.h"
-#include "store/Recordset.h"
+#include "store/DraftPlayerRepository.h"
 
 namespace quorvane {
 
@@ -61,32 +61,25 @@ std::optional<std::vector<QuickPickEntry>> loadQuickPicks(ProgramState& state) {
         return std::nullopt;
     }
     const DraftSettings& draft = *state.draftSettings;
-    Recordset players;
-    if (!openRecordset(players, state.dbConnection,
-                       "select dp.playerid, iif(dp.firstname is null,'',dp.firstname) as first, "
-                       "iif(dp.lastname is null,'',dp.lastname) as last, "
-                       "iif(dp.team is null,'',dp.team) as team, iif(dp.pos is null,'',dp.pos) "
-                       "as pos, dp.dollars, dp.draftorder from DraftPlayers dp where "
-                       "dp.yearofprojection = ? and dp.playerid not in (select playerid from "
-                       "DraftTaken where template_id = ?)",
-                       {SqlValue{std::int64_t{state.projectionYear}},
-                        SqlValue{std::int64_t{draft.template_id}}})) {
+    const auto players =
+        readFreePlayers(state.dbConnection, state.projectionYear, draft.template_id);
+    if (!players) {
         state.dbConnection.log().writeEntry(" 90011 error: could not fill the quick-pick list");
         return std::nullopt;
     }
     const bool auction = draft.drafttype == kDraftTypeAuction;
     std::vector<QuickPickEntry> entries;
-    entries.reserve(players.rowCount());
-    for (; !players.eof(); players.moveNext()) {
+    entries.reserve(players->size());
+    for (const FreePlayerRow& player : *players) {
         QuickPickEntry entry;
-        entry.playerid = static_cast<int>(players.getInt("playerid"));
-        const std::string first = players.getText("first");
-        const std::string last = players.getText("last");
-        entry.dollars = players.getDouble("dollars");
-        entry.rank = static_cast<int>(players.getInt("draftorder"));
+        entry.playerid = player.playerid;
+        const std::string first = player.firstname.value_or(std::string());
+        const std::string last = player.lastname.value_or(std::string());
+        entry.dollars = player.dollars;
+        entry.rank = player.rank;
         entry.label =
-            (first.empty() ? last : first + " " + last) + " (" + players.getText("team") + ", " +
-            players.getText("pos") + ") " +
+            (first.empty() ? last : first + " " + last) + " (" + player.team + ", " + player.pos +
+            ") " +
             (auction ? "$" + formatPrice(entry.dollars, 2) : "RK " + std::to_string(entry.rank));
         entry.foldedFirst = foldName(first);
         entry.foldedLast = foldName(last);

@@ -7,21 +7,21 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "model/DraftModelLoader.h"
 #include "room/AuctionBanner.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
 #include "room/TurnHistoryWriter.h"
 #include "room/Turns.h"
+#include "store/DraftPlayerRepository.h"
+#include "store/DraftTakenRepository.h"
+#include "store/DraftTeamRepository.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
 
 namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 std::string upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -74,31 +74,26 @@ TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTe
 }
 
 std::optional<std::string> showPlayer(ProgramState& state, int playerid) {
-    Recordset player;
-    if (!openRecordset(
-            player, state.dbConnection,
-            "select trim(ifnull(firstname, '') || ' ' || ifnull(lastname, '')) as name, pos, team "
-            "from draftplayers "
-            "where yearofprojection = ? and playerid = ?",
-            {id(state.projectionYear), id(playerid)})) {
+    const auto card = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
+    if (!card) {
         state.dbConnection.log().writeEntry(": 50001 - Could not get recordset for player list");
         return std::nullopt;
     }
-    if (player.eof()) {
+    if (!*card) {
         return std::nullopt;
     }
-    return player.getText("name") + " (" + player.getText("team") + ")";
+    return cardName(**card) + " (" + (*card)->team + ")";
 }
 
 PositionChoice fillPosition(ProgramState& state, int playerid) {
-    const DraftSettings& draft = *state.draftSettings;
-    Recordset player;
-    if (!openRecordset(player, state.dbConnection,
-                       "select pos from draftplayers where yearofprojection = ? and playerid = ?",
-                       {id(state.projectionYear), id(playerid)})) {
+    const auto card = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
+    if (!card) {
         return {};
     }
-    const std::string pos = player.eof() ? std::string() : player.getText("pos");
+    return positionFor(*state.draftSettings, *card ? (*card)->pos : std::string());
+}
+
+PositionChoice positionFor(const DraftSettings& draft, const std::string& pos) {
     const std::string natural = upper(pos);
     // Each rule starts again from the player's own position, so a later rule undoes an earlier
     // substitution.
@@ -118,24 +113,18 @@ PositionChoice fillPosition(ProgramState& state, int playerid) {
 RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
     const DraftSettings& draft = *state.draftSettings;
     std::string teamname;
-    Recordset team;
-    if (!openRecordset(team, state.dbConnection,
-                       "select dt.teamname from DraftTeams dt where teamid = ?", {id(teamid)})) {
+    if (const auto name = readTeamName(state.dbConnection, teamid); !name) {
         state.dbConnection.log().writeEntry(
             " 50051 error: could not access database to get team name");
-    } else if (!team.eof()) {
-        teamname = team.getText("teamname");
+    } else {
+        teamname = name->value_or(std::string());
     }
     double spent = 0.0;
-    Recordset money;
-    if (!openRecordset(money, state.dbConnection,
-                       "select iif(sum(dollars) is null,0,sum(dollars)) as amt from DraftTaken "
-                       "where teamid = ?",
-                       {id(teamid)})) {
+    if (const auto money = readTeamMoneySpent(state.dbConnection, teamid); !money) {
         state.dbConnection.log().writeEntry(
             " 50051 error: could not access database to get amount spent");
     } else {
-        spent = money.getDouble("amt");
+        spent = *money;
     }
     RosterGrid grid = getTeamRoster(state, dialogs, teamid);
     grid.title = draft.drafttype == kDraftTypeAuction
@@ -147,6 +136,15 @@ RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
 
 std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& dialogs,
                                              int playerid, std::optional<int> preselectTeamId) {
+    std::optional<AddPlayerWindow> window = openPickChoices(state, playerid, preselectTeamId);
+    if (window) {
+        window->roster = getAPRoster(state, dialogs, window->form().teamid);
+    }
+    return window;
+}
+
+std::optional<AddPlayerWindow> openPickChoices(ProgramState& state, int playerid,
+                                               std::optional<int> preselectTeamId) {
     if (!state.draftSettings) {
         return std::nullopt;
     }
@@ -161,7 +159,6 @@ std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& d
     window.playerLabel = *label;
     const std::optional<PositionChoice> slot = preselectSlot(state, playerid, window.form().teamid);
     window.positions = slot ? *slot : fillPosition(state, playerid);
-    window.roster = getAPRoster(state, dialogs, window.form().teamid);
     return window;
 }
 
@@ -225,15 +222,14 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
     // pick is written.
     const int templateId = draft.template_id;
     TransactionGuard transaction(state.dbConnection);
-    Recordset taken;
-    if (!openRecordset(taken, state.dbConnection,
-                       "select count(*) as cnt from draftTaken where template_id = ? and "
-                       "playerid = ?",
-                       {id(templateId), id(playerid)})) {
+    const bool modelCurrent = heldModelIsCurrent(state);
+    const std::optional<std::int64_t> taken =
+        countPlayerTaken(state.dbConnection, templateId, playerid);
+    if (!taken) {
         reportDatabaseError(dialogs, state.dbConnection, " 50005 error: could not access database");
         return failed();
     }
-    if (taken.getInt("cnt") != 0) {
+    if (*taken != 0) {
         transaction.rollback();
         dialogs.showMessage("Player Already Selected",
                             "This player is currently on a team in your league and cannot be "
@@ -255,11 +251,8 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
         return rollBack("");
     }
     const int order = draft.turnNumber;
-    if (!executeSql(state.dbConnection,
-                    "insert into drafttaken(template_id, teamid, playerid, draftorder, dollars, "
-                    "pos) values (?, ?, ?, ?, ?, ?)",
-                    {id(templateId), id(form.teamid), id(playerid), id(order), SqlValue{price},
-                     form.pos})) {
+    if (!insertTaken(state.dbConnection, templateId,
+                     {playerid, form.teamid, form.pos, order, price})) {
         return rollBack(" 50007 error: could not access database");
     }
     HistoryEntry pick;
@@ -276,6 +269,9 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!transaction.commit()) {
         return rollBack(" 50007 error: could not access database");
     }
+    keepOwnChange(state, modelCurrent, [&](DraftModel& model) {
+        applyPick(model, playerid, form.teamid, form.pos, order, price);
+    });
     result.outcome = PickOutcome::Recorded;
     result.draftorder = order;
     return result;

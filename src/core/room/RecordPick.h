@@ -43,6 +43,8 @@ std::optional<std::string> showPlayer(ProgramState& state, int playerid);
 // The slots of the draft with the one that suits the player selected: his own position, with
 // "PF" for a forward, "SG" for a guard and "UT" for a centre when the draft lacks F, G or C.
 PositionChoice fillPosition(ProgramState& state, int playerid);
+// The same choice for a player whose position is known.
+PositionChoice positionFor(const DraftSettings& draft, const std::string& pos);
 
 // The roster grid of the add-player window, titled with the team's name (and its money left in
 // an auction).
@@ -52,6 +54,10 @@ RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid);
 // the team whose turn it is to nominate; nullopt when the player cannot be read.
 std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& dialogs,
                                              int playerid, std::optional<int> preselectTeamId = {});
+// The window's choices without its roster grid: what a caller that shows no roster (the command
+// line) needs to fill the form.
+std::optional<AddPlayerWindow> openPickChoices(ProgramState& state, int playerid,
+                                               std::optional<int> preselectTeamId);
 
 enum class PickOutcome {
     Recorded,  // stored; the window closes

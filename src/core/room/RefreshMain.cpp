@@ -5,6 +5,8 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "room/Turns.h"
+#include "store/DraftPlayerRepository.h"
+#include "store/DraftTeamRepository.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {
@@ -63,36 +65,31 @@ std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dial
     if (!state.draftSettings) {
         return std::nullopt;
     }
-    static constexpr std::string_view kSelect =
-        "select notes from DraftNotes where template_id = ?";
-    Recordset notes;
-    if (!openRecordset(notes, state.dbConnection, kSelect,
-                       {SqlValue{std::int64_t{state.draftSettings->template_id}}})) {
-        reportDatabaseError(dialogs, state.dbConnection,
-                            " 90007 error: could not get list of players: " + std::string(kSelect));
-        return std::nullopt;
+    const std::optional<std::string> notes =
+        readDraftNotes(state.dbConnection, state.draftSettings->template_id);
+    if (!notes) {
+        reportDatabaseError(
+            dialogs, state.dbConnection,
+            " 90007 error: could not get list of players: " + std::string(draftNotesQueryText()));
     }
-    return notes.eof() ? std::string() : notes.getText("notes");
+    return notes;
 }
 
 bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes) {
     if (!state.draftSettings) {
         return false;
     }
-    static constexpr std::string_view kUpdate =
-        "update DraftNotes set notes = ? where template_id = ?";
-    if (!executeSql(state.dbConnection, kUpdate,
-                    {notes, SqlValue{std::int64_t{state.draftSettings->template_id}}})) {
-        reportDatabaseError(dialogs, state.dbConnection,
-                            " 008 error: could not updates notes: " + std::string(kUpdate));
+    if (!writeDraftNotes(state.dbConnection, state.draftSettings->template_id, notes)) {
+        reportDatabaseError(
+            dialogs, state.dbConnection,
+            " 008 error: could not updates notes: " + std::string(draftNotesUpdateText()));
         return false;
     }
     return true;
 }
 
 bool setPlayerFlag(ProgramState& state, int playerid, int flag) {
-    return executeSql(state.dbConnection, "update draftplayers set flag = ? where playerid = ?",
-                      {SqlValue{std::int64_t{flag}}, SqlValue{std::int64_t{playerid}}});
+    return writePlayerFlag(state.dbConnection, playerid, flag);
 }
 
 int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
@@ -103,10 +100,7 @@ int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
 }
 
 bool savePlayerNote(ProgramState& state, int playerid, const std::string& note) {
-    if (!executeSql(state.dbConnection,
-                    "update DraftPlayers set notes = ? where playerid = ? and yearofprojection = ?",
-                    {note, SqlValue{std::int64_t{playerid}},
-                     SqlValue{std::int64_t{state.projectionYear}}})) {
+    if (!writePlayerNote(state.dbConnection, state.projectionYear, playerid, note)) {
         state.dbConnection.log().writeEntry(" 60050 error: could not add player note.");
         return false;
     }

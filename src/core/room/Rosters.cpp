@@ -7,6 +7,8 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "room/RoomValues.h"
+#include "store/NumberText.h"
+#include "store/RosterRepository.h"
 #include "store/Utf8Text.h"
 
 namespace quorvane {
@@ -24,20 +26,20 @@ constexpr SlotCount kListingOrder[] = {
     {"C", &DraftSettings::C}, {"UT", &DraftSettings::UT}, {"R", &DraftSettings::R},
 };
 
-std::vector<std::string> playerCells(const Recordset& player, const DraftSettings& draft,
+std::vector<std::string> playerCells(const RosterPlayerRow& player, const DraftSettings& draft,
                                      bool withSlot) {
     const bool auction = draft.drafttype == kDraftTypeAuction;
-    const int order = static_cast<int>(player.getInt("draftorder"));
+    const int order = static_cast<int>(player.draftorder);
     std::string last;
     if (auction) {
-        last = formatPrice(player.getDouble("dollars"), priceDecimals(draft));
+        last = formatPrice(player.dollars, priceDecimals(draft));
     } else if (!withSlot) {
         last = std::to_string(order);
     } else {
         last = order == 0 ? "KEEPER" : pickLabel(order, draft.teams);
     }
-    return {player.getText("playerid"), player.getText("teamid"), player.getText("name"),
-            player.getText("team"), last};
+    return {std::to_string(player.playerid), std::to_string(player.teamid), player.name,
+            player.team, last};
 }
 
 }  // namespace
@@ -88,19 +90,9 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
     grid.table.rows.assign(slotRows, std::vector<std::string>(5));
     grid.table.rowColours.assign(slotRows, std::nullopt);
 
-    Recordset players;
-    if (!openRecordset(
-            players, state.dbConnection,
-            "select dp.playerid, dp.lastname || ', ' || dp.firstname as name, "
-            "iif(dp.team is null,'',dp.team) as team, dt.teamid, dt.draftorder, "
-            "dt.dollars, iif(dt.pos is null,'',dt.pos) as pos from draftPlayers dp, "
-            "draftTaken dt where dp.yearofprojection = ? and dp.playerid = dt.playerid "
-            "and dt.template_id = ? and dt.teamid = ? order by case upper(dt.pos) "
-            "when 'G' then 1 when 'PG' then 2 when 'SG' then 3 when 'F' then 4 when "
-            "'SF' then 5 when 'PF' then 6 when 'C' then 7 when 'UT' then 8 when 'R' "
-            "then 9 end, dt.rowid",
-            {SqlValue{std::int64_t{state.projectionYear}},
-             SqlValue{std::int64_t{draft.template_id}}, SqlValue{std::int64_t{teamid}}})) {
+    const auto players =
+        readRosterPlayers(state.dbConnection, state.projectionYear, draft.template_id, teamid);
+    if (!players) {
         reportDatabaseError(dialogs, state.dbConnection, " 60000 error: could not access database");
         return grid;
     }
@@ -110,9 +102,9 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
     // slot rows, and one for whom no row of his slot is free an "NA" row at the end.
     std::vector<std::vector<std::string>> cells;
     std::vector<std::string> slots;
-    for (; !players.eof(); players.moveNext()) {
-        slots.push_back(players.getText("pos"));
-        cells.push_back(playerCells(players, draft, !slots.back().empty()));
+    for (const RosterPlayerRow& player : *players) {
+        slots.push_back(player.slot);
+        cells.push_back(playerCells(player, draft, !slots.back().empty()));
     }
     const std::vector<int> placed = placeInSlotRows(grid.rowHeaders, slots);
     std::vector<std::vector<std::string>> noSlotRows;
@@ -166,20 +158,15 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
         return lines;
     }
 
-    const SqlParams byDraft{SqlValue{std::int64_t{draft.template_id}}};
-    Recordset counts;
-    if (!openRecordset(counts, state.dbConnection,
-                       "select count(dk.teamid) as cnt, dt.teamid from draftteams dt left outer "
-                       "join drafttaken dk on dt.teamid = dk.teamid where dt.template_id = ? "
-                       "group by dt.teamid",
-                       byDraft)) {
+    const auto counts = readTeamPlayerCounts(state.dbConnection, draft.template_id);
+    if (!counts) {
         reportDatabaseError(dialogs, state.dbConnection,
                             " 90002 error: could not get auction dollars");
         return std::nullopt;
     }
     std::map<std::int64_t, std::int64_t> playersOfTeam;
-    for (; !counts.eof(); counts.moveNext()) {
-        playersOfTeam[counts.getInt("teamid")] = counts.getInt("cnt");
+    for (const TeamCountRow& count : *counts) {
+        playersOfTeam[count.teamid] = count.players;
     }
     const auto money = readTeamMoney(state, dialogs);
     if (!money) {
@@ -201,23 +188,16 @@ std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDia
         return std::nullopt;
     }
     const DraftSettings& draft = *state.draftSettings;
-    Recordset money;
-    if (!openRecordset(money, state.dbConnection,
-                       "select dt.teamname, dt.teamid, dt.draftposition, "
-                       "iif(sum(dk.dollars) is null,0,sum(dk.dollars)) as spent, ? - "
-                       "iif(sum(dk.dollars) is null,0,sum(dk.dollars)) as amt from draftteams dt "
-                       "left outer join drafttaken dk on dt.teamid = dk.teamid where "
-                       "dt.template_id = ? group by dt.teamid, dt.teamname, dt.draftposition "
-                       "order by dt.draftposition",
-                       {SqlValue{draft.dollars}, SqlValue{std::int64_t{draft.template_id}}})) {
+    const auto money = readTeamSpending(state.dbConnection, draft.template_id, draft.dollars);
+    if (!money) {
         reportDatabaseError(dialogs, state.dbConnection,
                             " 90001 error: could not get auction dollars");
         return std::nullopt;
     }
     std::vector<TeamMoney> teams;
-    for (; !money.eof(); money.moveNext()) {
-        teams.push_back({static_cast<int>(money.getInt("teamid")), money.getText("teamname"),
-                         money.getDouble("spent"), money.getDouble("amt")});
+    teams.reserve(money->size());
+    for (const TeamSpendingRow& row : *money) {
+        teams.push_back({row.teamid, row.teamname, row.spent, row.left});
     }
     return teams;
 }
@@ -228,25 +208,31 @@ std::optional<GridTable> fillDraftLog(ProgramState& state) {
     }
     const DraftSettings& draft = *state.draftSettings;
     const bool auction = draft.drafttype == kDraftTypeAuction;
-    const std::string price =
-        !auction ? ""
-                 : (priceDecimals(draft) == 2 ? ", vbformat(dt.dollars,'0.00') as [$] "
-                                              : ", vbformat(dt.dollars,'0') as [$] ");
-    Recordset picks;
-    if (!openRecordset(picks, state.dbConnection,
-                       "select dt.draftorder as Ord, dp.firstname || ' ' || dp.lastname as Name, "
-                       "dt.pos as Pos, dm.teamname as Team " +
-                           price +
-                           " from drafttaken dt, draftteams dm, draftplayers dp where "
-                           "yearofprojection = ? and dm.teamid = dt.teamid and dp.playerid = "
-                           "dt.playerid and dt.draftorder > 0 and dt.template_id = ? order by "
-                           "dt.draftorder desc",
-                       {SqlValue{std::int64_t{state.projectionYear}},
-                        SqlValue{std::int64_t{draft.template_id}}})) {
+    const auto picks = readDraftLog(state.dbConnection, state.projectionYear, draft.template_id);
+    if (!picks) {
         state.dbConnection.log().writeEntry(" 90006 error: could not get list of players");
         return std::nullopt;
     }
-    return gridFromRecordset(picks);
+    return draftLogGrid(*picks, auction, priceDecimals(draft));
+}
+
+GridTable draftLogGrid(const std::vector<DraftLogRow>& picks, bool auction, int priceDecimals) {
+    GridTable grid;
+    grid.headings = {"Ord", "Name", "Pos", "Team"};
+    if (auction) {
+        grid.headings.emplace_back("$");
+    }
+    const char* pattern = priceDecimals == 2 ? "0.00" : "0";
+    grid.rows.reserve(picks.size());
+    for (const DraftLogRow& pick : picks) {
+        std::vector<std::string> cells{std::to_string(pick.draftorder), pick.name, pick.slot,
+                                       pick.teamname};
+        if (auction) {
+            cells.push_back(pick.dollars ? formatPattern(*pick.dollars, pattern) : std::string());
+        }
+        grid.rows.push_back(std::move(cells));
+    }
+    return grid;
 }
 
 }  // namespace quorvane

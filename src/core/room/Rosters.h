@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/GridTable.h"
+#include "store/RosterRepository.h"
 
 namespace quorvane {
 
@@ -68,5 +69,8 @@ std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDia
 
 // Every pick, newest first; keepers are not picks. nullopt after a logged failure.
 std::optional<GridTable> fillDraftLog(ProgramState& state);
+// The draft log's grid of the picks read: "Ord", "Name", "Pos", "Team" and in an auction the price
+// with the draft's decimals (blank where the file holds none).
+GridTable draftLogGrid(const std::vector<DraftLogRow>& picks, bool auction, int priceDecimals);
 
 }  // namespace quorvane

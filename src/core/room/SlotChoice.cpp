@@ -2,12 +2,14 @@
 #include "room/SlotChoice.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
 
 #include "app/ProgramState.h"
 #include "room/RecordPick.h"
-#include "store/Recordset.h"
+#include "store/DraftPlayerRepository.h"
+#include "store/DraftTakenRepository.h"
 
 namespace quorvane {
 
@@ -83,37 +85,31 @@ std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, i
         return std::nullopt;
     }
     const DraftSettings& draft = *state.draftSettings;
-    const auto id = [](int value) { return SqlValue{std::int64_t{value}}; };
-    Recordset player;
-    if (!openRecordset(player, state.dbConnection,
-                       "select pos, PG, SG, SF, PF, C from DraftPlayers where yearofprojection = ? "
-                       "and playerid = ?",
-                       {id(state.projectionYear), id(playerid)})) {
+    const auto player = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
+    if (!player) {
         state.dbConnection.log().writeEntry(" 50020 error: could not read the player's positions");
         return std::nullopt;
     }
-    if (player.eof()) {
+    if (!*player) {
         return fillPosition(state, playerid);
     }
     std::vector<std::string> listed;
-    for (const char* flag : {"PG", "SG", "SF", "PF", "C"}) {
-        if (player.getInt(flag) > 0) {
-            listed.emplace_back(flag);
+    constexpr std::array<const char*, 5> kFlags = {"PG", "SG", "SF", "PF", "C"};
+    for (std::size_t i = 0; i < kFlags.size(); ++i) {
+        if ((*player)->positions[i] > 0) {
+            listed.emplace_back(kFlags[i]);
         }
     }
-    Recordset used;
-    if (!openRecordset(used, state.dbConnection,
-                       "select upper(pos) as slot, count(*) as cnt from DraftTaken where "
-                       "template_id = ? and teamid = ? and playerid <> ? group by upper(pos)",
-                       {id(draft.template_id), id(teamid), id(playerid)})) {
+    const auto used = readSlotUseWithout(state.dbConnection, draft.template_id, teamid, playerid);
+    if (!used) {
         state.dbConnection.log().writeEntry(" 50021 error: could not count the team's slots");
         return std::nullopt;
     }
     std::map<std::string, std::int64_t> filled;
-    for (; !used.eof(); used.moveNext()) {
-        filled[used.getText("slot")] = used.getInt("cnt");
+    for (const SlotUse& use : *used) {
+        filled[use.slot] = use.players;
     }
-    const std::vector<std::string> eligible = eligibleSlots(player.getText("pos"), listed);
+    const std::vector<std::string> eligible = eligibleSlots((*player)->pos, listed);
     for (const std::string& slot : eligible) {
         const std::optional<int> room = slotCount(draft, slot);
         if (room && *room > filled[slot]) {

@@ -4,8 +4,11 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "model/DraftModelLoader.h"
 #include "room/TurnHistory.h"
 #include "room/TurnHistoryWriter.h"
+#include "store/DraftTakenRepository.h"
+#include "store/DraftTeamRepository.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
@@ -18,10 +21,6 @@ constexpr TurnLogLines kSnakeLines{
 constexpr TurnLogLines kStraightLines{
     " 60007 error: could not access database", " 60005 error: could not access database",
     " 60004 error: could not access database", " 60004 error: could not access database"};
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 // After a rolled-back operation the in-memory turn must match the tables again.
 void reloadDraft(ProgramState& state) {
@@ -45,6 +44,7 @@ std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs, T
     if (transaction.begun()) {
         reloadDraft(state);
     }
+    const bool modelCurrent = heldModelIsCurrent(state);
     std::optional<HistoryEntry> entry;
     const auto standing = reconcileTurnHistory(state, dialogs);
     if (!standing || !work(state, dialogs, *standing, entry) || !transaction.commit()) {
@@ -52,6 +52,12 @@ std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs, T
         reloadDraft(state);
         return std::nullopt;
     }
+    // A skip leaves the players where they are; an undone pick or keeper frees its player.
+    keepOwnChange(state, modelCurrent, [&entry](DraftModel& model) {
+        if (entry && entry->kind != HistoryKind::Skip) {
+            applyPick(model, entry->playerid, 0, "", 0, 0.0);
+        }
+    });
     return TurnStep{refreshMain(state, dialogs), std::move(entry)};
 }
 
@@ -122,23 +128,16 @@ bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& t
             continue;
         }
         team.currentpick = 1;
-        if (!executeSql(state.dbConnection,
-                        "update draftteams set currentpick = 0 where template_id = ?",
-                        {id(draft.template_id)})) {
+        if (!clearTurnFlags(state.dbConnection, draft.template_id)) {
             reportDatabaseError(dialogs, state.dbConnection, lines.clearTurn);
             return false;
         }
-        if (!executeSql(state.dbConnection,
-                        "update draftteams set currentpick = 1 where template_id = ? and "
-                        "teamid = ?",
-                        {id(draft.template_id), id(team.teamid)})) {
+        if (!setTurnFlag(state.dbConnection, draft.template_id, team.teamid)) {
             reportDatabaseError(dialogs, state.dbConnection, lines.setTurn);
             return false;
         }
         if (draft.drafttype == kDraftTypeSnake && target.direction != current.direction) {
-            if (!executeSql(state.dbConnection,
-                            "update draftTemplate set draftdirection = ? where template_id = ?",
-                            {target.direction, id(draft.template_id)})) {
+            if (!writeDraftDirection(state.dbConnection, draft.template_id, target.direction)) {
                 reportDatabaseError(
                     dialogs, state.dbConnection,
                     target.direction == "U" ? lines.directionUp : lines.directionDown);
@@ -160,9 +159,7 @@ bool isDraftComplete(const ProgramState& state) {
 
 bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLine) {
     DraftSettings& draft = *state.draftSettings;
-    if (!executeSql(state.dbConnection,
-                    "update draftteams set currentpick = 0 where template_id = ?",
-                    {id(draft.template_id)})) {
+    if (!clearTurnFlags(state.dbConnection, draft.template_id)) {
         reportDatabaseError(dialogs, state.dbConnection, logLine);
         return false;
     }
@@ -173,9 +170,7 @@ bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLi
 }
 
 bool deleteTakenPlayer(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    if (!executeSql(state.dbConnection,
-                    "delete from draftTaken where template_id = ? and playerid = ?",
-                    {id(state.draftSettings->template_id), id(playerid)})) {
+    if (!deletePlayerTaken(state.dbConnection, state.draftSettings->template_id, playerid)) {
         reportDatabaseError(dialogs, state.dbConnection, " 60002 error: could not access database");
         return false;
     }

@@ -44,4 +44,13 @@ bool writeAdpSpread(Connection& connection, int templateId, double spread) {
                       {idValue(templateId), SqlValue{spread}});
 }
 
+bool hasAdpRows(Connection& connection, int season) {
+    Recordset found;
+    return openRecordset(found, connection,
+                         "select exists (select 1 from DraftPlayerAdp where yearofprojection = "
+                         "?) as present",
+                         {SqlValue{std::int64_t{season}}}) &&
+           !found.eof() && found.getInt("present") != 0;
+}
+
 }  // namespace quorvane

@@ -26,4 +26,7 @@ std::optional<double> readAdpSpread(Connection& connection, int templateId, bool
 // statement was logged.
 bool writeAdpSpread(Connection& connection, int templateId, double spread);
 
+// Whether any source lists an average draft position for the season; false after a failed read.
+bool hasAdpRows(Connection& connection, int season);
+
 }  // namespace quorvane

@@ -107,4 +107,18 @@ bool writePlayerValues(Connection& connection, const std::vector<PlayerValueRow>
     return true;
 }
 
+std::optional<PickRow> readPickOfPlayer(Connection& connection, int templateId, int playerid) {
+    Recordset records;
+    if (!openRecordset(records, connection,
+                       "select playerid, teamid, pos, draftorder, dollars from DraftTaken where "
+                       "template_id = ? and playerid = ?",
+                       {SqlValue{std::int64_t{templateId}}, SqlValue{std::int64_t{playerid}}}) ||
+        records.rows().empty()) {
+        return std::nullopt;
+    }
+    const auto& row = records.rows().front();
+    return PickRow{static_cast<int>(toInt(row[0])), static_cast<int>(toInt(row[1])),
+                   optionalText(row[2]), toInt(row[3]), toDouble(row[4])};
+}
+
 }  // namespace quorvane

@@ -58,4 +58,8 @@ std::optional<std::vector<PickRow>> readPickRows(Connection& connection, int tem
 // the transaction. False after the failing statement was logged.
 bool writePlayerValues(Connection& connection, const std::vector<PlayerValueRow>& rows);
 
+// The pick of one player in a draft; nullopt when nobody took him, or after a failed read was
+// logged.
+std::optional<PickRow> readPickOfPlayer(Connection& connection, int templateId, int playerid);
+
 }  // namespace quorvane

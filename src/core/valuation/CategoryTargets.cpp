@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "headtohead/HeadToHeadGrids.h"
+#include "store/CategoryRepository.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
 #include "valuation/CategoryFormat.h"
@@ -20,10 +21,10 @@ namespace {
 constexpr std::string_view kCategoriesFailed = " 60050 error: could not get categories";
 
 // Category id to value; ids without a row read as 0.
-std::map<int, double> valuesById(Recordset& rows, std::string_view column) {
+std::map<int, double> valuesById(const std::vector<CategoryFigure>& rows) {
     std::map<int, double> values;
-    for (; !rows.eof(); rows.moveNext()) {
-        values[static_cast<int>(rows.getInt("categoryid"))] = rows.getDouble(column);
+    for (const CategoryFigure& row : rows) {
+        values[row.categoryid] = row.value;
     }
     return values;
 }
@@ -53,16 +54,10 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
         return std::nullopt;
     }
     Connection& connection = state.dbConnection;
-    const SqlValue id = whole(state.draftSettings->template_id);
-    Recordset categories;
-    Recordset targets;
-    if (!openRecordset(categories, connection,
-                       "select c.categoryid, c.symbol from category c, DraftCategory d"
-                       " where c.categoryid = d.categoryid and d.template_id = ?"
-                       " order by d.rowid",
-                       {id}) ||
-        !openRecordset(targets, connection,
-                       "select categoryid, target from draftTargets where template_id = ?", {id})) {
+    const int draft = state.draftSettings->template_id;
+    const auto categories = readDraftCategories(connection, draft);
+    const auto targets = categories ? readCategoryTargets(connection, draft) : std::nullopt;
+    if (!targets) {
         reportDatabaseError(dialogs, connection, kCategoriesFailed);
         return std::nullopt;
     }
@@ -76,7 +71,7 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
             }
         }
     }
-    const std::map<int, double> targetValues = valuesById(targets, "target");
+    const std::map<int, double> targetValues = valuesById(*targets);
     std::map<int, double> chances;
     if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
         chances = myChancesAgainstAverage(state, dialogs).value_or(std::map<int, double>{});
@@ -84,9 +79,9 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
 
     std::vector<TargetRow> rows;
     state.categoryTargets.clear();
-    for (; !categories.eof(); categories.moveNext()) {
-        const int categoryid = static_cast<int>(categories.getInt("categoryid"));
-        const std::string symbol = categories.getText("symbol");
+    for (const DraftCategoryRow& category : *categories) {
+        const int categoryid = category.categoryid;
+        const std::string& symbol = category.symbol;
         // The panel compares and shows single-precision figures, as typed targets are.
         const auto target = static_cast<float>(valueOf(targetValues, categoryid));
         const auto actual = static_cast<float>(valueOf(actualValues, categoryid));
@@ -130,19 +125,16 @@ std::optional<std::vector<TargetRow>> saveCategoryTargets(
     }
 
     Connection& connection = state.dbConnection;
-    const SqlValue id = whole(state.draftSettings->template_id);
+    const int draft = state.draftSettings->template_id;
     {
         TransactionGuard transaction(connection);
-        if (!transaction.begun() ||
-            !executeSql(connection, "delete from draftTargets where template_id = ?", {id})) {
+        if (!transaction.begun() || !deleteCategoryTargets(connection, draft)) {
             reportDatabaseError(dialogs, connection, kCategoriesFailed);
             return std::nullopt;
         }
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!executeSql(connection,
-                            "insert into draftTargets (template_id, categoryid, target)"
-                            " values (?, ?, ?)",
-                            {id, whole(state.categoryTargets[i].categoryid), values[i]})) {
+            if (!insertCategoryTarget(connection, draft, state.categoryTargets[i].categoryid,
+                                      values[i])) {
                 reportDatabaseError(dialogs, connection, " 60050 error: could not set targets");
                 return std::nullopt;
             }

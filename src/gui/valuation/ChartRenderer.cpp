@@ -3,17 +3,40 @@
 
 #include <iostream>
 
+#include "app/CommandSession.h"
+#include "app/ProgramState.h"
 #include "app/SafeFileWriter.h"
-#include "app/UserDialogs.h"
-#include "cli/CliContext.h"
+#include "app/TerminalDialogs.h"
+#include "app/TerminalText.h"
 #include "gui/widgets/BarChartView.h"
 #include "valuation/ChartData.h"
 
 namespace quorvane::gui {
 
+namespace {
+
+// The exit statuses of the command line, which runs this drawing and reports its status.
+constexpr int kExitDone = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// What the drawing reads and writes: the program state and messages on standard error, cleaned
+// of control characters as the command line's are.
+struct ChartRun {
+    TerminalStream shownErr{std::cerr};
+    TerminalDialogs dialogs{shownErr.stream(), std::cin, false, false};
+    ProgramState state;
+
+    int usageError(const std::string& text) {
+        shownErr.stream() << "Usage: " << text << '\n';
+        return kExitUsage;
+    }
+};
+
+}  // namespace
+
 int renderChartFile(const ChartRenderRequest& request) {
-    const cli::CliIo io{std::cout, std::cerr, std::cin, false};
-    cli::CliContext context(io);
+    ChartRun context;
     const auto kind = chartKindNamed(request.kind);
     if (!kind) {
         return context.usageError("--render-chart wants standings, targets or money");
@@ -22,9 +45,11 @@ int renderChartFile(const ChartRenderRequest& request) {
         return context.usageError("--render-chart needs --out FILE.png");
     }
     const FileTarget target{request.outFile, request.replace, ".png"};
-    context.dataDirOption = request.dataFolder;
-    if (!context.loadDraftArgument(request.draft)) {
-        return cli::kExitFailed;
+    const std::optional<std::string> dataFolder =
+        request.dataFolder.empty() ? std::nullopt : std::optional<std::string>(request.dataFolder);
+    if (!openCommandStore(context.state, context.dialogs, dataFolder) ||
+        !openDraftByIdOrName(context.state, context.dialogs, request.draft)) {
+        return kExitFailed;
     }
     // Refused before the figures are worked out: a pipe named as the file would otherwise be
     // found only at the end.
@@ -32,12 +57,12 @@ int renderChartFile(const ChartRenderRequest& request) {
         !checked.ok()) {
         context.dialogs.showMessage("Chart", fileProblemText(checked, target),
                                     MessageIcon::Exclamation);
-        return cli::kExitFailed;
+        return kExitFailed;
     }
     context.state.includeReserves = request.includeReserves;
     const auto data = chartData(context.state, context.dialogs, *kind);
     if (!data) {
-        return cli::kExitFailed;
+        return kExitFailed;
     }
     BarChartView view;
     view.resize(request.width, request.height);
@@ -46,7 +71,7 @@ int renderChartFile(const ChartRenderRequest& request) {
     if (picture.isEmpty()) {
         context.dialogs.showMessage("Chart", "The chart could not be written to " + request.outFile,
                                     MessageIcon::Exclamation);
-        return cli::kExitFailed;
+        return kExitFailed;
     }
     const FileWriteResult written = writeFileSafely(
         target, ownFilesOf(context.state),
@@ -54,9 +79,9 @@ int renderChartFile(const ChartRenderRequest& request) {
     if (!written.ok()) {
         context.dialogs.showMessage("Chart", fileProblemText(written, target),
                                     MessageIcon::Exclamation);
-        return cli::kExitFailed;
+        return kExitFailed;
     }
-    return cli::kExitDone;
+    return kExitDone;
 }
 
 }  // namespace quorvane::gui

@@ -5,7 +5,7 @@
 #include <streambuf>
 #include <string>
 
-namespace quorvane::cli {
+namespace quorvane {
 
 // Passes text on to another stream buffer with every control character but the line feed and
 // the tab shown as "?": escape sequences, carriage returns, the C1 controls and bytes that are
@@ -45,4 +45,4 @@ class TerminalStream {
     std::ostream m_stream;
 };
 
-}  // namespace quorvane::cli
+}  // namespace quorvane

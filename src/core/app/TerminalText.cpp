@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "cli/TerminalText.h"
+#include "app/TerminalText.h"
 
-namespace quorvane::cli {
+namespace quorvane {
 
 namespace {
 
@@ -117,4 +117,4 @@ int TerminalTextBuffer::sync() {
 TerminalStream::TerminalStream(std::ostream& target)
     : m_buffer(target.rdbuf()), m_stream(&m_buffer) {}
 
-}  // namespace quorvane::cli
+}  // namespace quorvane

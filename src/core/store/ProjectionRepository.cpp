@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "projections/ProjectionWriter.h"
+#include "store/ProjectionRepository.h"
 
 #include <string>
 
@@ -129,6 +129,82 @@ bool reapplyProjectionEdits(Connection& connection, int projectionYear) {
         connection.log().writeEntry(" 91002 error: could not update draftplayers with edits");
     }
     return applied;
+}
+
+std::optional<std::vector<ProjectionRow>> readProjectionRows(Connection& connection) {
+    Recordset rows;
+    if (!openRecordset(rows, connection,
+                       "select playerid, yearofprojection, firstname, lastname, pos, team, dob" +
+                           columnList(kProjectionStatColumns) + ", revisiondate" +
+                           columnList(kProjectionFlagColumns) + " from DraftPlayers")) {
+        return std::nullopt;
+    }
+    std::vector<ProjectionRow> read;
+    read.reserve(rows.rowCount());
+    for (const auto& values : rows.rows()) {
+        ProjectionRow row;
+        std::size_t at = 0;
+        row.playerid = static_cast<int>(toInt(values[at++]));
+        row.yearofprojection = static_cast<int>(toInt(values[at++]));
+        row.firstname = toText(values[at++]);
+        row.lastname = toText(values[at++]);
+        row.pos = toText(values[at++]);
+        row.team = toText(values[at++]);
+        if (!isNull(values[at])) {
+            row.dob = toText(values[at]);
+        }
+        ++at;
+        for (int& stat : row.stats) {
+            stat = static_cast<int>(toInt(values[at++]));
+        }
+        row.revisiondate = toText(values[at++]);
+        for (int& flag : row.flags) {
+            flag = static_cast<int>(toInt(values[at++]));
+        }
+        read.push_back(std::move(row));
+    }
+    return read;
+}
+
+std::optional<std::vector<std::string>> readRevisionDates(Connection& connection) {
+    Recordset result;
+    if (!openRecordset(result, connection,
+                       "select distinct revisiondate from DraftPlayers"
+                       " where revisiondate is not null order by revisiondate")) {
+        return std::nullopt;
+    }
+    std::vector<std::string> dates;
+    for (; !result.eof(); result.moveNext()) {
+        dates.push_back(result.getText("revisiondate"));
+    }
+    return dates;
+}
+
+void widenCacheForImport(Connection& connection) {
+    executeSql(connection, "PRAGMA cache_size = -65536");
+}
+
+bool AddedPlayerWriter::prepare(Connection& connection) {
+    return m_insert.prepare(connection,
+                            "insert into draftAdded (playerid, firstname, lastname, pos, team, "
+                            "dateAdded) values (?, ?, ?, ?, ?, ?)");
+}
+
+bool AddedPlayerWriter::add(int playerid, const std::string& firstname, const std::string& lastname,
+                            const std::string& pos, const std::string& team,
+                            const std::string& addedOn) {
+    return m_insert.run({number(playerid), firstname, lastname, pos, team, addedOn});
+}
+
+std::optional<int> nextNewPlayerId(Connection& connection, int firstId) {
+    Recordset highest;
+    if (!openRecordset(highest, connection,
+                       "select max(playerid) as plid from (select playerid from draftAdded "
+                       "union all select playerid from DraftPlayers where playerid >= ?)",
+                       {number(firstId)})) {
+        return std::nullopt;
+    }
+    return highest.isNull("plid") ? firstId : static_cast<int>(highest.getInt("plid")) + 1;
 }
 
 }  // namespace quorvane

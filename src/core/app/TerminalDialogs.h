@@ -5,13 +5,13 @@
 
 #include "app/UserDialogs.h"
 
-namespace quorvane::cli {
+namespace quorvane {
 
 // Messages go to standard error as "Title: text". A question is asked on the terminal when
 // standard input is one; otherwise it is answered No, or Yes when --yes was given.
-class CliDialogs final : public UserDialogs {
+class TerminalDialogs final : public UserDialogs {
   public:
-    CliDialogs(std::ostream& err, std::istream& in, bool inputIsTerminal, bool assumeYes);
+    TerminalDialogs(std::ostream& err, std::istream& in, bool inputIsTerminal, bool assumeYes);
 
     void showMessage(std::string_view title, std::string_view text, MessageIcon icon) override;
     bool askYesNo(std::string_view title, std::string_view text) override;
@@ -30,4 +30,4 @@ class CliDialogs final : public UserDialogs {
     bool m_wroteToError = false;
 };
 
-}  // namespace quorvane::cli
+}  // namespace quorvane

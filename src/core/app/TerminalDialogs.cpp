@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: MIT
-#include "cli/CliDialogs.h"
+#include "app/TerminalDialogs.h"
 
 #include <istream>
 #include <ostream>
 #include <string>
 
-namespace quorvane::cli {
+namespace quorvane {
 
-CliDialogs::CliDialogs(std::ostream& err, std::istream& in, bool inputIsTerminal, bool assumeYes)
+TerminalDialogs::TerminalDialogs(std::ostream& err, std::istream& in, bool inputIsTerminal,
+                                 bool assumeYes)
     : m_err(err), m_in(in), m_inputIsTerminal(inputIsTerminal), m_assumeYes(assumeYes) {}
 
-void CliDialogs::showMessage(std::string_view title, std::string_view text, MessageIcon) {
+void TerminalDialogs::showMessage(std::string_view title, std::string_view text, MessageIcon) {
     m_wroteToError = true;
     m_err << title << ": " << text << '\n';
 }
 
-bool CliDialogs::askYesNo(std::string_view title, std::string_view text) {
+bool TerminalDialogs::askYesNo(std::string_view title, std::string_view text) {
     if (m_assumeYes) {
         return true;
     }
@@ -30,4 +31,4 @@ bool CliDialogs::askYesNo(std::string_view title, std::string_view text) {
     return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }
 
-}  // namespace quorvane::cli
+}  // namespace quorvane

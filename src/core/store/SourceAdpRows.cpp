@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "projections/PlayerAdp.h"
+#include "store/SourceAdpRows.h"
 
 #include "store/Connection.h"
 

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "app/CommandSession.h"
+
+#include "app/DataFolder.h"
+#include "app/DataStore.h"
+#include "app/ProgramState.h"
+#include "app/ServiceSettings.h"
+#include "app/UserDialogs.h"
+#include "draftconfig/DraftLoader.h"
+#include "draftconfig/DraftLookup.h"
+#include "room/TurnHistoryWriter.h"
+#include "valuation/SgpDenominators.h"
+
+namespace quorvane {
+
+bool openCommandStore(ProgramState& state, UserDialogs& dialogs,
+                      const std::optional<std::string>& dataFolder) {
+    if (state.dbConnection.isOpen()) {
+        return true;
+    }
+    if (!openDataStore(state, dialogs, dataFolderCandidates(dataFolder))) {
+        return false;
+    }
+    applyServiceSettings(state);
+    fixSgpDenominators(state, dialogs);
+    return true;
+}
+
+bool openDraftByIdOrName(ProgramState& state, UserDialogs& dialogs, const std::string& draft) {
+    const DraftLookup found = findDraftByIdOrName(state.dbConnection, draft);
+    if (!found.templateId) {
+        dialogs.showMessage("Error", found.problem, MessageIcon::Critical);
+        return false;
+    }
+    loadDraft(state, *found.templateId);
+    settleTurnHistory(state, dialogs);
+    return true;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+// What the room's repositories read back of the picks, keepers and rosters they and the program
+// wrote, on a fresh database each.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+
+#include "store/Connection.h"
+#include "store/DraftPlayerRepository.h"
+#include "store/DraftRows.h"
+#include "store/DraftTakenRepository.h"
+#include "store/RosterRepository.h"
+#include "support/TestProgram.h"
+
+namespace quorvane {
+namespace {
+
+using test::TestProgram;
+
+constexpr int kSeason = 2019;
+
+struct Draft : TestProgram {
+    int draftId = newDraft("Repositories", 3, true, true);
+    std::vector<int> teams;  // by draft position
+
+    Draft() {
+        Recordset rows;
+        EXPECT_TRUE(openRecordset(rows, state.dbConnection,
+                                  "select teamid from DraftTeams where template_id = ? order by "
+                                  "draftposition",
+                                  {std::int64_t{draftId}}));
+        for (const auto& row : rows.rows()) {
+            teams.push_back(static_cast<int>(toInt(row[0])));
+        }
+    }
+    void player(int playerid, const SqlValue& first, const SqlValue& last, double dollars,
+                int season = kSeason) {
+        ASSERT_TRUE(executeSql(state.dbConnection,
+                               "insert into DraftPlayers (playerid, yearofprojection, firstname, "
+                               "lastname, pos, team, dollars, PG, SG, SF, PF, C) values (?, ?, ?, "
+                               "?, 'G', 'BOS', ?, 1, 1, 0, 0, 0)",
+                               {std::int64_t{playerid}, std::int64_t{season}, first, last,
+                                dollars}));
+    }
+    void take(int playerid, int team, const std::string& slot, int order, double price) {
+        ASSERT_TRUE(insertTaken(state.dbConnection, draftId, {playerid, team, slot, order, price}));
+    }
+};
+
+TEST(PickRows, APickReadsBackAsItWasWrittenAndCountsOnlyItsOwnDraft) {
+    Draft draft;
+    const int other = draft.newDraft("Other", 3, true, true);
+    draft.player(101, std::string("Ann"), std::string("Archer"), 17.5);
+    draft.take(101, draft.teams[1], "pg", 4, 12.75);
+
+    const auto picks = readPickRows(draft.state.dbConnection, draft.draftId);
+    ASSERT_TRUE(picks.has_value());
+    ASSERT_EQ(picks->size(), 1U);
+    EXPECT_EQ(picks->front().playerid, 101);
+    EXPECT_EQ(picks->front().teamid, draft.teams[1]);
+    EXPECT_EQ(picks->front().pos, std::optional<std::string>("pg"));
+    EXPECT_EQ(picks->front().draftorder, 4);
+    EXPECT_DOUBLE_EQ(picks->front().dollars, 12.75);
+
+    const auto named = readNamedPicks(draft.state.dbConnection, kSeason, draft.draftId);
+    ASSERT_TRUE(named.has_value());
+    ASSERT_EQ(named->size(), 1U);
+    EXPECT_EQ(named->front().lastname, "Archer");
+    EXPECT_EQ(named->front().slot, "PG");  // the slot reads upper case
+
+    EXPECT_EQ(countPlayerTaken(draft.state.dbConnection, draft.draftId, 101), 1);
+    EXPECT_EQ(countPlayerTaken(draft.state.dbConnection, other, 101), 0);
+    EXPECT_EQ(readTeamOfPlayer(draft.state.dbConnection, draft.draftId, 101), draft.teams[1]);
+    EXPECT_EQ(readTeamOfPlayer(draft.state.dbConnection, draft.draftId, 999), 0);
+}
+
+TEST(PickRows, MoneyAndSlotsOfATeamLeaveTheAskedPlayerOut) {
+    Draft draft;
+    const int team = draft.teams[0];
+    draft.take(201, team, "PG", 1, 12.5);
+    draft.take(202, team, "pg", 4, 7.25);
+    draft.take(203, team, "C", 7, 3.1);
+    draft.take(204, draft.teams[2], "PG", 2, 40.0);
+    Connection& db = draft.state.dbConnection;
+
+    // 12.5 + 3.1 = 15.6, without 202's 7.25; the other team's 40 never counts.
+    EXPECT_DOUBLE_EQ(readMoneySpentWithout(db, draft.draftId, team, 202).value_or(-1), 15.6);
+    // 12.5 + 7.25 + 3.1 = 22.85 over every row of the team.
+    EXPECT_DOUBLE_EQ(readTeamMoneySpent(db, team).value_or(-1), 22.85);
+    EXPECT_EQ(countTeamPlayersWithout(db, draft.draftId, team, 203), 2);
+    // "PG" and "pg" are one slot: two players, one once 201 is left out.
+    EXPECT_EQ(countSlotPlayersWithout(db, draft.draftId, team, "Pg", 0), 2);
+    EXPECT_EQ(countSlotPlayersWithout(db, draft.draftId, team, "PG", 201), 1);
+
+    const auto uses = readSlotUseWithout(db, draft.draftId, team, 203);
+    ASSERT_TRUE(uses.has_value());
+    ASSERT_EQ(uses->size(), 1U);
+    EXPECT_EQ(uses->front().slot, "PG");
+    EXPECT_EQ(uses->front().players, 2);
+
+    // A move to another team at a new price, then the drop of the moved player.
+    ASSERT_TRUE(moveTaken(db, draft.draftId, 203, draft.teams[2], "UT", 5.5));
+    EXPECT_DOUBLE_EQ(readTeamMoneySpent(db, draft.teams[2]).value_or(-1), 45.5);
+    EXPECT_EQ(deleteTeamPlayerTaken(db, draft.draftId, team, 203), 0);
+    EXPECT_EQ(deleteTeamPlayerTaken(db, draft.draftId, draft.teams[2], 203), 1);
+}
+
+TEST(KeeperRows, KeepersCarryPickNumberZeroAndTheirValueOfTheSeason) {
+    Draft draft;
+    draft.player(301, std::string("Bo"), std::string("Zane"), 11.75);
+    draft.player(302, std::string("Cy"), std::string("Adams"), 9.0);
+    draft.player(303, std::string("Di"), SqlValue{}, 2.0);
+    const int team = draft.teams[2];
+    draft.take(301, team, "G", 0, 4.5);
+    draft.take(302, team, "C", 0, 10.25);
+    draft.take(303, team, "F", 0, 1.0);
+    draft.player(304, std::string("Ed"), std::string("Best"), 5.0);
+    draft.take(304, draft.teams[0], "C", 3, 8.0);  // a pick, not a keeper, of another team
+    Connection& db = draft.state.dbConnection;
+
+    const auto keepers = readKeeperRows(db, kSeason, draft.draftId, team);
+    ASSERT_TRUE(keepers.has_value());
+    // By last name: the missing one sorts first, then Adams, then Zane.
+    ASSERT_EQ(keepers->size(), 3U);
+    EXPECT_EQ(keepers->at(0).playerid, 303);
+    EXPECT_FALSE(keepers->at(0).lastname.has_value());
+    EXPECT_EQ(keepers->at(1).playerid, 302);
+    EXPECT_EQ(keepers->at(1).price, std::optional<double>(10.25));
+    EXPECT_EQ(keepers->at(1).value, std::optional<double>(9.0));
+    EXPECT_EQ(keepers->at(2).playerid, 301);
+
+    EXPECT_EQ(countPlayerKept(db, draft.draftId, 301), 1);
+    EXPECT_EQ(deleteKeeperTaken(db, draft.draftId, 301), 1);
+    EXPECT_EQ(deleteKeeperTaken(db, draft.draftId, 301), 0);
+    EXPECT_EQ(countPlayerKept(db, draft.draftId, 301), 0);
+}
+
+TEST(RosterRows, ATeamsPlayersComeInSlotOrderAndPicksInTheOrderRecorded) {
+    Draft draft;
+    const int team = draft.teams[1];
+    for (int id = 401; id <= 406; ++id) {
+        draft.player(id, std::string("P"), "Player" + std::to_string(id), 1.0);
+    }
+    // 407 has a row of another season only: the roster of this season leaves him out.
+    draft.player(407, std::string("Old"), std::string("Timer"), 1.0, 2018);
+    draft.take(401, team, "UT", 1, 1.0);
+    draft.take(402, team, "NA", 2, 1.0);
+    draft.take(403, team, "c", 3, 1.0);
+    draft.take(404, team, "G", 4, 1.0);
+    draft.take(405, team, "C", 5, 1.0);
+    draft.take(406, team, "PG", 6, 1.0);
+    draft.take(407, team, "SG", 7, 1.0);
+
+    const auto roster = readRosterPlayers(draft.state.dbConnection, kSeason, draft.draftId, team);
+    ASSERT_TRUE(roster.has_value());
+    std::vector<int> order;
+    for (const RosterPlayerRow& player : *roster) {
+        order.push_back(player.playerid);
+    }
+    // The unknown slot "NA" sorts first, as NULL does; then G, PG, C (403 "c" recorded before
+    // 405 "C"), UT.
+    EXPECT_EQ(order, (std::vector<int>{402, 404, 406, 403, 405, 401}));
+    EXPECT_EQ(roster->front().name, "Player402, P");
+    EXPECT_EQ(roster->front().team, "BOS");
+}
+
+TEST(RosterRows, MoneyLeftIsTheCapLessWhatEachTeamSpentInDraftOrder) {
+    Draft draft;
+    draft.take(501, draft.teams[0], "G", 1, 12.5);
+    draft.take(502, draft.teams[0], "C", 4, 7.25);
+    draft.take(503, draft.teams[2], "C", 2, 33.3);
+
+    const auto money = readTeamSpending(draft.state.dbConnection, draft.draftId, 200.0);
+    ASSERT_TRUE(money.has_value());
+    ASSERT_EQ(money->size(), 3U);
+    // 12.5 + 7.25 = 19.75 spent, 200 - 19.75 = 180.25 left.
+    EXPECT_EQ(money->at(0).teamid, draft.teams[0]);
+    EXPECT_DOUBLE_EQ(money->at(0).spent, 19.75);
+    EXPECT_DOUBLE_EQ(money->at(0).left, 180.25);
+    EXPECT_DOUBLE_EQ(money->at(1).spent, 0.0);
+    EXPECT_DOUBLE_EQ(money->at(1).left, 200.0);
+    // 200 - 33.3 = 166.7.
+    EXPECT_DOUBLE_EQ(money->at(2).left, 166.7);
+
+    const auto counts = readTeamPlayerCounts(draft.state.dbConnection, draft.draftId);
+    ASSERT_TRUE(counts.has_value());
+    std::map<int, std::int64_t> players;
+    for (const TeamCountRow& row : *counts) {
+        players[row.teamid] = row.players;
+    }
+    EXPECT_EQ(players[draft.teams[0]], 2);
+    EXPECT_EQ(players[draft.teams[1]], 0);
+    EXPECT_EQ(players[draft.teams[2]], 1);
+}
+
+TEST(PlayerCards, ACardKeepsAMissingNameApartFromAnEmptyOne) {
+    Draft draft;
+    draft.player(601, SqlValue{}, std::string("Solo"), 3.0);
+    draft.player(602, std::string(""), std::string("Blank"), 3.0);
+
+    const auto solo = readPlayerCard(draft.state.dbConnection, kSeason, 601);
+    ASSERT_TRUE(solo.has_value() && solo->has_value());
+    EXPECT_FALSE((*solo)->firstname.has_value());
+    EXPECT_EQ(cardName(**solo), "Solo");
+    EXPECT_EQ((*solo)->positions, (std::array<std::int64_t, 5>{1, 1, 0, 0, 0}));
+    const auto blank = readPlayerCard(draft.state.dbConnection, kSeason, 602);
+    ASSERT_TRUE(blank.has_value() && blank->has_value());
+    EXPECT_EQ((*blank)->firstname, std::optional<std::string>(""));
+
+    const auto missing = readPlayerCard(draft.state.dbConnection, kSeason, 699);
+    ASSERT_TRUE(missing.has_value());
+    EXPECT_FALSE(missing->has_value());
+}
+
+}  // namespace
+}  // namespace quorvane
