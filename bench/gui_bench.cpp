@@ -6,23 +6,29 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
+#include <QTimer>
 
 #include <cstdlib>
 #include <memory>
 
 #include "BenchSupport.h"
 #include "app/ProgramState.h"
+#include "draftconfig/DraftList.h"
 #include "draftconfig/NewDraft.h"
 #include "gui/app/FormMain.h"
+#include "practice/PracticeDrafts.h"
 #include "room/AuctionBanner.h"
+#include "room/DraftPicks.h"
 #include "room/PlayerLists.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "valuation/CategoryTargets.h"
 
 namespace quorvane {
 namespace {
@@ -175,6 +181,99 @@ void BM_AuctionSaleRoomSettled(benchmark::State& bench) {
 BENCHMARK(BM_AuctionSaleRoomSettled)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(30)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+
+// The longest the interface thread went without serving a 5 ms timer.
+class StallMeter {
+  public:
+    StallMeter() {
+        QObject::connect(&m_timer, &QTimer::timeout,
+                         [this] { m_longest = std::max(m_longest, m_sinceTick.restart()); });
+        m_timer.start(5);
+        m_sinceTick.start();
+    }
+    // Work the meter should not count (the user's own picks, measured above).
+    void forgetGap() { m_sinceTick.restart(); }
+    qint64 longestMs() const { return m_longest; }
+
+  private:
+    QTimer m_timer;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longest = 0;
+};
+
+// A practice of the sample's 12-team snake in the real window at 1600 x 1000, the bots at the
+// instant pace and the Avail columns on, run to the end; the user's own turns take the first
+// player of the grid as the pick window would. What is measured is the interface thread's
+// longest stall while the bots pick and the forecast runs behind each pick.
+void BM_PracticeInterfaceStall(benchmark::State& bench) {
+    qint64 longest = 0;
+    int picks = 0;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        bench::BenchDatabase database{true};
+        ProgramState& state = database.state;
+        bench::QuietDialogs& dialogs = database.dialogs;
+        std::optional<int> practice;
+        if (database.loadSampleProjections() &&
+            createDraft(state, dialogs, {"Bench", 11, false, true})) {
+            practice = createPractice(
+                state, dialogs, {state.draftSettings->template_id, "Bench practice", 7, false});
+        }
+        if (!practice || !openSelectedDraft(state, dialogs, *practice)) {
+            bench.SkipWithError("no sample practice draft (set QUORVANE_SAMPLE_PROJECTIONS)");
+            return;
+        }
+        gui::FormMain window(state, dialogs);
+        window.resize(1600, 1000);
+        window.show();
+        window.refreshMain();
+        const int mine = myTeamId(state);
+        bench.ResumeTiming();
+        StallMeter meter;
+        // The grade page at the end is the practice's last word.
+        bool over = false;
+        QTimer gradeCloser;
+        QObject::connect(&gradeCloser, &QTimer::timeout, [&over] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal->objectName() == QStringLiteral("practice_grade")) {
+                over = true;
+                modal->close();
+            }
+        });
+        gradeCloser.start(20);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (!over && elapsed.elapsed() < 60000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (window.refreshPending() || teamOnTheClock(state) != mine) {
+                continue;
+            }
+            // The user's turn: the first player of the grid, as the pick window takes him.
+            const auto players = fillAvailablePlayers(state, "All Players", 0);
+            const int playerid =
+                players && !players->rows.empty() ? std::stoi(players->rows.front().front()) : 0;
+            const PickResult result = recordPick(
+                state, dialogs, playerid, {mine, fillPosition(state, playerid).selectedText(), ""},
+                window.rosterTeamId());
+            if (result.outcome == PickOutcome::Recorded && result.view) {
+                window.showRoomView(*result.view);
+            }
+            meter.forgetGap();
+        }
+        bench.PauseTiming();
+        const std::optional<std::vector<DraftPick>> made = readDraftPicks(state);
+        picks = made ? static_cast<int>(made->size()) : 0;
+        longest = std::max(longest, meter.longestMs());
+        bench.ResumeTiming();
+    }
+    bench.counters["max_stall_ms"] = static_cast<double>(longest);
+    bench.counters["picks"] = picks;
+}
+BENCHMARK(BM_PracticeInterfaceStall)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
     ->Repetitions(3)
     ->ReportAggregatesOnly();
 

@@ -3,33 +3,22 @@
 
 #include <cmath>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "CliRunner.h"
+#include "SampleDraftCli.h"
 
 namespace quorvane {
 namespace {
 
-using test::CliRunner;
+class AdviceCommands : public test::SampleDraftCli {};
 
-std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> result;
-    std::stringstream stream(line);
-    for (std::string field; std::getline(stream, field, ',');) {
-        result.push_back(field);
-    }
-    if (!line.empty() && line.back() == ',') {
-        result.emplace_back();
-    }
-    return result;
-}
+using test::csvFields;
 
 std::map<std::string, double> numbers(const std::vector<std::string>& lines) {
     std::map<std::string, double> values;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const auto parts = fields(lines[i]);
+        const auto parts = csvFields(lines[i]);
         if (parts.size() == 2 && !parts[1].empty() && parts[0] != "name" && parts[0] != "group" &&
             parts[0] != "punts") {
             values[parts[0]] = std::stod(parts[1]);
@@ -40,11 +29,8 @@ std::map<std::string, double> numbers(const std::vector<std::string>& lines) {
 
 // A twelve-team rotisserie auction on the shipped sample, from the first advice to a pick,
 // punts and keepers, through the command line alone.
-TEST(AdviceCommands, AnAuctionOnTheSampleFromFirstAdviceToPicksPuntsAndKeepers) {
-    CliRunner cli;
-    ASSERT_EQ(cli.run({"init"}).status, 0);
-    ASSERT_EQ(cli.run({"new-draft", "Room", "--teams", "12", "--auction", "--rotisserie"}).status,
-              0);
+TEST_F(AdviceCommands, AnAuctionOnTheSampleFromFirstAdviceToPicksPuntsAndKeepers) {
+    ASSERT_TRUE(newDraft("Room", 12, Style::Auction, Scoring::Rotisserie));
 
     const auto first = cli.run({"advise", "Room"});
     ASSERT_EQ(first.status, 0) << first.err;
@@ -56,7 +42,7 @@ TEST(AdviceCommands, AnAuctionOnTheSampleFromFirstAdviceToPicksPuntsAndKeepers) 
     ASSERT_EQ(rows.size(), 531U);
     double previous = 1e9;
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        const auto row = fields(rows[i]);
+        const auto row = csvFields(rows[i]);
         ASSERT_EQ(row.size(), 10U) << rows[i];
         const double gain = std::stod(row[8]);
         EXPECT_LE(gain, previous) << rows[i];
@@ -65,7 +51,7 @@ TEST(AdviceCommands, AnAuctionOnTheSampleFromFirstAdviceToPicksPuntsAndKeepers) 
         EXPECT_TRUE(row[9].empty());   // no value over next available in an auction
         previous = gain;
     }
-    const std::string best = fields(rows[1])[0];
+    const std::string best = csvFields(rows[1])[0];
 
     // The z-scores per category add up to the total of the advice row.
     const auto byCategory = cli.run({"advise", "Room", "--top", "1", "--by-category"});
@@ -74,16 +60,16 @@ TEST(AdviceCommands, AnAuctionOnTheSampleFromFirstAdviceToPicksPuntsAndKeepers) 
     ASSERT_EQ(categoryRows.size(), 10U);
     double zSum = 0.0;
     for (std::size_t i = 1; i < categoryRows.size(); ++i) {
-        zSum += std::stod(fields(categoryRows[i])[2]);
+        zSum += std::stod(csvFields(categoryRows[i])[2]);
     }
-    EXPECT_NEAR(zSum, std::stod(fields(rows[1])[6]), 1e-9);
+    EXPECT_NEAR(zSum, std::stod(csvFields(rows[1])[6]), 1e-9);
 
     ASSERT_EQ(
         cli.run({"pick", "Room", best, "--team", "1", "--pos", "UT", "--dollars", "60"}).status, 0);
     const auto afterPick = cli.run({"advise", "Room", "--top", "3"}).outLines();
     ASSERT_EQ(afterPick.size(), 4U);
     for (std::size_t i = 1; i < afterPick.size(); ++i) {
-        EXPECT_NE(fields(afterPick[i])[0], best);
+        EXPECT_NE(csvFields(afterPick[i])[0], best);
     }
 
     // Punts are kept per draft; a category the draft does not score is refused.
@@ -115,14 +101,14 @@ TEST(AdviceCommands, AnAuctionOnTheSampleFromFirstAdviceToPicksPuntsAndKeepers) 
     EXPECT_EQ(unknown.err, "Error: No player 19999 in this season's projections\n");
 
     // A keeper bought at 7 shows his value less 7.
-    const std::string second = fields(afterPick[1])[0];
+    const std::string second = csvFields(afterPick[1])[0];
     ASSERT_EQ(
         cli.run({"keeper", "Room", second, "--team", "2", "--pos", "UT", "--dollars", "7"}).status,
         0);
     const auto keepers = cli.run({"keepers", "Room"}).outLines();
     ASSERT_EQ(keepers.size(), 2U);
     EXPECT_EQ(keepers[0], "playerid,firstname,lastname,teamid,teamname,price,value,surplus");
-    const auto keeper = fields(keepers[1]);
+    const auto keeper = csvFields(keepers[1]);
     EXPECT_EQ(keeper[0], second);
     EXPECT_EQ(keeper[5], "7");
     EXPECT_NEAR(std::stod(keeper[7]), std::stod(keeper[6]) - 7, 1e-9);
@@ -130,17 +116,14 @@ TEST(AdviceCommands, AnAuctionOnTheSampleFromFirstAdviceToPicksPuntsAndKeepers) 
 
 // A snake: value over next available appears, the user's team is the default and another team
 // can be asked for.
-TEST(AdviceCommands, ASnakeShowsValueOverNextAvailableForAnyTeam) {
-    CliRunner cli;
-    ASSERT_EQ(cli.run({"init"}).status, 0);
-    ASSERT_EQ(cli.run({"new-draft", "Snake", "--teams", "12", "--draft", "--rotisserie"}).status,
-              0);
+TEST_F(AdviceCommands, ASnakeShowsValueOverNextAvailableForAnyTeam) {
+    ASSERT_TRUE(newDraft("Snake", 12, Style::Snake, Scoring::Rotisserie));
     ASSERT_EQ(cli.run({"setup", "Snake", "--type", "snake"}).status, 0);
 
     const auto mine = cli.run({"advise", "Snake", "--top", "5"}).outLines();
     ASSERT_EQ(mine.size(), 6U);
     for (std::size_t i = 1; i < mine.size(); ++i) {
-        const auto row = fields(mine[i]);
+        const auto row = csvFields(mine[i]);
         EXPECT_FALSE(row[9].empty()) << mine[i];
         EXPECT_TRUE(row[7].empty()) << mine[i];  // z dollars are for auctions
     }

@@ -1,28 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "CliRunner.h"
+#include "SampleDraftCli.h"
 
 namespace quorvane {
 namespace {
 
-using test::CliRunner;
+class AvailabilityCommands : public test::SampleDraftCli {};
 
-std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> result;
-    std::stringstream stream(line);
-    for (std::string field; std::getline(stream, field, ',');) {
-        result.push_back(field);
-    }
-    if (!line.empty() && line.back() == ',') {
-        result.emplace_back();
-    }
-    return result;
-}
+using test::csvFields;
 
 bool threePlaces(const std::string& text) {
     const auto point = text.find('.');
@@ -31,10 +20,8 @@ bool threePlaces(const std::string& text) {
 
 // The sample's twelve-team snake, the user on the clock at pick 1: the best players are gone
 // before his turn 24, and the shares come as decimals with three places.
-TEST(AvailabilityCommands, AdviseAddsTheSharesAtTheNextTwoTurns) {
-    CliRunner cli;
-    ASSERT_EQ(cli.run({"init"}).status, 0);
-    ASSERT_EQ(cli.run({"new-draft", "Room", "--teams", "12", "--draft", "--rotisserie"}).status, 0);
+TEST_F(AvailabilityCommands, AdviseAddsTheSharesAtTheNextTwoTurns) {
+    ASSERT_TRUE(newDraft("Room", 12, Style::Snake, Scoring::Rotisserie));
     const auto run =
         cli.run({"advise", "Room", "--availability", "--sims", "1,500", "--seed", "2026"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -45,7 +32,7 @@ TEST(AvailabilityCommands, AdviseAddsTheSharesAtTheNextTwoTurns) {
     double goneAtFirst = 0.0;
     double goneAtSecond = 0.0;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const auto row = fields(lines[i]);
+        const auto row = csvFields(lines[i]);
         ASSERT_EQ(row.size(), 13U) << lines[i];
         ASSERT_TRUE(threePlaces(row[10]) && threePlaces(row[11]) && threePlaces(row[12]))
             << lines[i];
@@ -69,10 +56,8 @@ TEST(AvailabilityCommands, AdviseAddsTheSharesAtTheNextTwoTurns) {
               run.out);
 }
 
-TEST(AvailabilityCommands, BadCountsAndSeedsAreRefusedAsUsage) {
-    CliRunner cli;
-    ASSERT_EQ(cli.run({"init"}).status, 0);
-    ASSERT_EQ(cli.run({"new-draft", "Room", "--teams", "4", "--draft", "--points"}).status, 0);
+TEST_F(AvailabilityCommands, BadCountsAndSeedsAreRefusedAsUsage) {
+    ASSERT_TRUE(newDraft("Room", 4, Style::Snake, Scoring::Points));
     const auto none = cli.run({"advise", "Room", "--availability", "--sims", "0"});
     EXPECT_EQ(none.status, 2);
     EXPECT_EQ(none.err, "Usage: --sims: 0 is outside 1 to 1000000\n");
@@ -81,11 +66,9 @@ TEST(AvailabilityCommands, BadCountsAndSeedsAreRefusedAsUsage) {
     EXPECT_EQ(cli.run({"advise", "Room", "--seed", "4"}).status, 2);
 }
 
-TEST(AvailabilityCommands, TheAdpSpreadIsKeptPerDraftAndCheckedBeforeAnythingIsWritten) {
-    CliRunner cli;
-    ASSERT_EQ(cli.run({"init"}).status, 0);
-    ASSERT_EQ(cli.run({"new-draft", "One", "--teams", "4", "--draft", "--points"}).status, 0);
-    ASSERT_EQ(cli.run({"new-draft", "Two", "--teams", "4", "--draft", "--points"}).status, 0);
+TEST_F(AvailabilityCommands, TheAdpSpreadIsKeptPerDraftAndCheckedBeforeAnythingIsWritten) {
+    ASSERT_TRUE(newDraft("One", 4, Style::Snake, Scoring::Points));
+    ASSERT_TRUE(newDraft("Two", 4, Style::Snake, Scoring::Points));
     EXPECT_EQ(cli.run({"show-draft", "One"}).outLines().back(), "adpspread=0.1");
     ASSERT_EQ(cli.run({"setup", "One", "--adp-spread", "0.35"}).status, 0);
     EXPECT_EQ(cli.run({"show-draft", "One"}).outLines().back(), "adpspread=0.35");

@@ -103,6 +103,7 @@ std::string stopText(PracticeStop stop) {
             return "It is your turn to nominate a player (mock-run --nominate PLAYERID).";
         case PracticeStop::DraftOver:
             return "The practice draft is complete.";
+        case PracticeStop::UsersLimit:
         case PracticeStop::PickLimit:
         case PracticeStop::Stopped:
         case PracticeStop::Failed:

@@ -53,4 +53,10 @@ std::optional<OutsideChange> OutsideChangeWatch::look(ProgramState& state) {
     return change;
 }
 
+void OutsideChangeWatch::shown(ProgramState& state) {
+    m_version = dataVersion(state.dbConnection);
+    m_stamps = read(state);
+    m_draftId = state.draftSettings ? state.draftSettings->template_id : 0;
+}
+
 }  // namespace quorvane

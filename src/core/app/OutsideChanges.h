@@ -32,6 +32,10 @@ class OutsideChangeWatch {
     // changed what the user sees reloads the open draft's settings, teams and turn into the
     // state and tells what changed; otherwise nullopt.
     std::optional<OutsideChange> look(ProgramState& state);
+    // The window has just shown the open draft as the file holds it (another draft opened in
+    // it): what the file holds now is no change, and the next write to it is one, whoever
+    // makes it.
+    void shown(ProgramState& state);
 
   private:
     struct Stamps {

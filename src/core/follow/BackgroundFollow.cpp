@@ -1,56 +1,40 @@
 // SPDX-License-Identifier: MIT
 #include "follow/BackgroundFollow.h"
 
+#include <memory>
+
 #include "app/CurlTransfer.h"
-#include "app/DataFolder.h"
-#include "app/DataStore.h"
-#include "app/ProgramState.h"
-#include "draftconfig/DraftLoader.h"
 #include "follow/OpenRoom.h"
 
 namespace quorvane {
 
-BackgroundFollow::~BackgroundFollow() {
-    stop();
-}
-
 void BackgroundFollow::start(const FollowTarget& target, Events events) {
-    stop();
-    m_stop = false;
-    m_running = true;
-    m_thread = std::thread([this, target, events = std::move(events)] {
-        RelayedDialogs dialogs(events.message);
-        ProgramState state;
-        state.projectionYear = target.projectionYear;
-        state.researchYear = target.projectionYear;
-        DataFolderCandidates candidates;
-        candidates.overrideFolder = target.dataFolder;
-        FollowStatus status;
-        status.state = FollowStatus::State::Failed;
-        if (!openDataStore(state, dialogs, candidates) || !loadDraft(state, target.templateId)) {
-            status.detail = "the draft could not be opened";
-        } else {
+    auto status = std::make_shared<FollowStatus>();
+    const RoomLink link = target.room;
+    const std::string dataFolder = target.dataFolder;
+    const int templateId = target.templateId;
+    m_runner.start(
+        {target.dataFolder, target.templateId, target.projectionYear}, events.message,
+        [status, link, dataFolder, templateId, synced = events.synced, told = events.status](
+            ProgramState* draft, UserDialogs& dialogs, const std::atomic<bool>& stop) {
+            status->state = FollowStatus::State::Failed;
+            if (draft == nullptr) {
+                status->detail = "the draft could not be opened";
+                return;
+            }
             CurlTransfer transfer;
             SystemFollowClock clock;
             const std::unique_ptr<Room> room =
-                openRoom(transfer, target.room, {target.dataFolder, target.templateId, [&clock] {
-                                                     return clock.epochMilliseconds();
-                                                 }});
-            FollowLoop loop(state, dialogs, *room, clock, {events.synced, events.status});
-            status = loop.run(m_stop);
-        }
-        m_running = false;
-        if (events.ended) {
-            events.ended(status);
-        }
-    });
-}
-
-void BackgroundFollow::stop() {
-    m_stop = true;
-    if (m_thread.joinable()) {
-        m_thread.join();
-    }
+                openRoom(transfer, link,
+                         {dataFolder, templateId, [&clock] { return clock.epochMilliseconds(); }});
+            FollowLoop loop(*draft, dialogs, *room, clock, {synced, told});
+            *status = loop.run(stop);
+        },
+        [status, ended = events.ended] {
+            if (ended) {
+                ended(*status);
+            }
+        });
 }
 
 }  // namespace quorvane

@@ -56,6 +56,9 @@ class PracticeRunner {
     std::optional<PracticeStop> nextSale();
     std::optional<PracticeStop> record(std::size_t team, std::size_t player, double price);
     double userLimit(std::size_t team, std::size_t player) const;
+    // Whether the sale of the player waits for the limit the user types: he could bid and has
+    // not given one yet.
+    bool waitsForUserLimit(std::size_t player) const;
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
@@ -147,6 +150,20 @@ std::optional<PracticeStop> PracticeRunner::nextSnakePick() {
     return record(team, *player, 0.0);
 }
 
+bool PracticeRunner::waitsForUserLimit(std::size_t player) const {
+    if (!m_options.askUserLimit ||
+        m_options.userLimits.contains(m_model.players[player].playerid)) {
+        return false;
+    }
+    for (std::size_t t = 0; t < m_model.teams.size(); ++t) {
+        if (m_model.teams[t].mine && canRosterPlayer(m_model, t, m_model.players[player]) &&
+            largestAllowedBid(m_model, t) >= m_model.minbid) {
+            return true;
+        }
+    }
+    return false;
+}
+
 double PracticeRunner::userLimit(std::size_t team, std::size_t player) const {
     const auto typed = m_options.userLimits.find(m_model.players[player].playerid);
     const double limit = typed == m_options.userLimits.end() ? 0.0 : std::floor(typed->second);
@@ -184,6 +201,10 @@ std::optional<PracticeStop> PracticeRunner::nextSale() {
     }
     if (!player) {
         return PracticeStop::DraftOver;
+    }
+    if (waitsForUserLimit(*player)) {
+        m_result.nominated = m_model.players[*player].playerid;
+        return PracticeStop::UsersLimit;
     }
     std::vector<AuctionBid> bids;
     for (std::size_t t = 0; t < m_model.teams.size(); ++t) {

@@ -22,6 +22,9 @@ struct PracticeRunOptions {
     std::map<int, double> userLimits;
     // Auctions: the player the user nominates when the next nomination is his.
     std::optional<int> nomination;
+    // Auctions: a sale whose player has no limit in userLimits waits for the user to give one
+    // (the window asks him) instead of counting him out, unless he could not bid anyway.
+    bool askUserLimit = false;
     // Stop after this many picks or sales.
     std::optional<int> maxPicks;
     // The wait before each pick, so that a watcher can follow the draft pick by pick.
@@ -41,6 +44,7 @@ struct PracticePick {
 enum class PracticeStop {
     UsersTurn,        // the user is on the clock
     UsersNomination,  // an auction's next nomination is the user's
+    UsersLimit,       // an auction's player is up and the user's limit for him is wanted
     DraftOver,        // no team can pick any more
     PickLimit,        // maxPicks were made
     Stopped,          // asked to stop
@@ -50,6 +54,8 @@ enum class PracticeStop {
 struct PracticeRunResult {
     std::vector<PracticePick> picks;
     PracticeStop stop = PracticeStop::Failed;
+    // With UsersLimit: the player up for sale.
+    int nominated = 0;
 };
 
 // Runs the open practice draft on: the values worked out for it once, then its opponents pick

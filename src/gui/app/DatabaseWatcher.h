@@ -30,6 +30,8 @@ class DatabaseWatcher final : public QObject {
     void start();
     // One look now (the timer's work; tests call it directly).
     void check();
+    // The window opened another draft and shows it as the file holds it now.
+    void draftShown() { m_watch.shown(m_state); }
 
   signals:
     // Another program changed the database; the open draft was reloaded already.

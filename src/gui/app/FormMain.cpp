@@ -25,6 +25,7 @@
 #include "gui/app/DatabaseWatcher.h"
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/HelpWindow.h"
+#include "gui/app/PracticeBidBar.h"
 #include "gui/app/PracticeSession.h"
 #include "gui/app/SidePane.h"
 #include "gui/app/WindowMemory.h"
@@ -50,6 +51,7 @@
 #include "gui/valuation/TargetsPage.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/WebPane.h"
+#include "room/RefreshMain.h"
 
 namespace quorvane::gui {
 
@@ -110,6 +112,8 @@ FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     clockRow->addWidget(m_clock, 1);
     clockRow->addWidget(m_quickPick);
     room->addLayout(clockRow);
+    m_bidBar = new PracticeBidBar(roomHost);
+    room->addWidget(m_bidBar);
     room->addWidget(buildTabs(), 1);
 
     m_side = new SidePane(m_state, m_dialogs, m_splitter);
@@ -142,7 +146,16 @@ void FormMain::followOtherPrograms() {
     auto* watcher = new DatabaseWatcher(m_state, m_dialogs, this);
     watcher->setObjectName(QStringLiteral("database_watcher"));
     connect(watcher, &DatabaseWatcher::playersChangedElsewhere, this, &FormMain::fillSearchList);
-    connect(watcher, &DatabaseWatcher::changedElsewhere, this, &FormMain::refreshEverything);
+    // In a practice draft the writes from elsewhere are its bots' picks, one at a time: the room
+    // follows each as it follows the user's own pick, the parts in sight first and the rest
+    // after the screen is drawn, so that a fast bot never holds the window up.
+    connect(watcher, &DatabaseWatcher::changedElsewhere, this, [this] {
+        if (m_practice != nullptr && m_practice->practiceOpen() && m_state.hasDraft()) {
+            showRoomView(refreshAfterPick(m_state, m_dialogs, rosterTeamId()));
+        } else {
+            refreshEverything();
+        }
+    });
     watcher->start();
 }
 
@@ -194,6 +207,17 @@ void FormMain::connectActions() {
                 m_actions.backToDraft->setVisible(practice);
                 m_actions.backToDraft->setText(tr("&Back to %1").arg(source));
             });
+    connect(m_practice, &PracticeSession::limitWanted, m_bidBar, &PracticeBidBar::ask);
+    connect(m_practice, &PracticeSession::limitSettled, this, [this] {
+        const bool hadKeyboard = m_bidBar->isAncestorOf(QApplication::focusWidget());
+        m_bidBar->hide();
+        if (hadKeyboard) {
+            focusRoom();
+        }
+    });
+    connect(m_practice, &PracticeSession::news, this, &FormMain::showNews);
+    connect(m_bidBar, &PracticeBidBar::limitConfirmed, m_practice,
+            [this](const QString& text) { m_practice->confirmLimit(text); });
     // The bots write through a connection of their own: the watcher reloads the draft before
     // the room is rebuilt, as for the follower's picks.
     connect(m_practice, &PracticeSession::roomChanged, this, [this] {
@@ -523,6 +547,12 @@ void FormMain::showNews(const QString& news) {
 
 void FormMain::openAddPlayer(int playerId) {
     if (!m_state.draftSettings) {
+        return;
+    }
+    // In a practice auction the user's own nomination puts the player up for sale instead.
+    if (m_practice->nominate(playerId)) {
+        m_quickPick->clearBox();
+        m_search->clearSearch();
         return;
     }
     FormAddPlayer window(m_state, m_dialogs, *this, playerId, this);

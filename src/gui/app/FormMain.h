@@ -34,6 +34,7 @@ class DraftBoardPage;
 class DraftNotesPanel;
 class ElidedLabel;
 class FormFollowDraft;
+class PracticeBidBar;
 class PracticeSession;
 class HelpWindow;
 class MainViewPage;
@@ -203,6 +204,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     int m_viewTemplateId = 0;
     QPointer<FormFollowDraft> m_follow;
     PracticeSession* m_practice = nullptr;
+    PracticeBidBar* m_bidBar = nullptr;
     QPushButton* m_updateDollars = nullptr;
     QCheckBox* m_showInflation = nullptr;
     QPointer<TargetsPage> m_targets;

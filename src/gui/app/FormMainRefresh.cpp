@@ -19,6 +19,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "follow/RoomBanner.h"
+#include "gui/app/DatabaseWatcher.h"
 #include "gui/app/LoadedWindows.h"
 #include "gui/app/SidePane.h"
 #include "gui/app/WindowMemory.h"
@@ -82,6 +83,11 @@ void FormMain::switchDraftView() {
     }
     loadDraftView(m_state, templateId);
     m_viewTemplateId = templateId;
+    // A practice's bots may write before the watcher looks again: their first pick must not pass
+    // for this window opening the draft.
+    if (auto* watcher = findChild<DatabaseWatcher*>(QStringLiteral("database_watcher"))) {
+        watcher->draftShown();
+    }
     if (m_mainView) {
         m_mainView->showViewState();
     }
@@ -238,6 +244,10 @@ void FormMain::showChangeAtOnce(const RoomView& view, const QString& news) {
 void FormMain::showRoomView(const RoomView& view) {
     showChangeAtOnce(view, QString());
     refreshLater(kAll);
+    // The user's own pick in a practice draft hands the turn back to its bots.
+    if (m_practice) {
+        m_practice->roomShown();
+    }
 }
 
 void FormMain::skipPick() {
@@ -245,11 +255,13 @@ void FormMain::skipPick() {
         return;
     }
     enableActionButtons(false);
+    m_practice->holdBots();
     if (auto change = skipTurnTold(m_state, m_dialogs)) {
         showChangeAtOnce(change->view, QString::fromStdString(change->news));
         refreshLater(kAll);
     }
     enableActionButtons(true);
+    m_practice->turnChangedByUser();
 }
 
 void FormMain::undoPick() {
@@ -257,11 +269,14 @@ void FormMain::undoPick() {
         return;
     }
     enableActionButtons(false);
+    // The bots draft from the draft as it stood; they start again from what the undo left.
+    m_practice->holdBots();
     if (auto change = undoLastPickTold(m_state, m_dialogs)) {
         showChangeAtOnce(change->view, QString::fromStdString(change->news));
         refreshLater(kAll);
     }
     enableActionButtons(true);
+    m_practice->turnChangedByUser();
 }
 
 void FormMain::toggleWatch() {

@@ -14,14 +14,12 @@ PracticeBots::~PracticeBots() {
     m_practice.stop();
 }
 
-void PracticeBots::start(const ProgramState& state, std::chrono::milliseconds pace) {
+void PracticeBots::start(const ProgramState& state, const PracticeRunOptions& options) {
     if (!state.draftSettings) {
         return;
     }
     const PracticeTarget target{state.dataFolder, state.draftSettings->template_id,
                                 state.projectionYear};
-    PracticeRunOptions options;
-    options.pace = pace;
     BackgroundPractice::Events events;
     events.picked = [this](const PracticePick&) {
         QMetaObject::invokeMethod(
@@ -29,8 +27,9 @@ void PracticeBots::start(const ProgramState& state, std::chrono::milliseconds pa
     };
     events.ended = [this](const PracticeRunResult& result) {
         const PracticeStop stop = result.stop;
+        const int nominated = result.nominated;
         QMetaObject::invokeMethod(
-            this, [this, stop] { emit ended(stop); }, Qt::QueuedConnection);
+            this, [this, stop, nominated] { emit ended(stop, nominated); }, Qt::QueuedConnection);
     };
     events.message = [this](std::string title, std::string text, MessageIcon icon) {
         QMetaObject::invokeMethod(

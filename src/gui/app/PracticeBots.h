@@ -3,8 +3,6 @@
 
 #include <QObject>
 
-#include <chrono>
-
 #include "practice/BackgroundPractice.h"
 
 namespace quorvane {
@@ -22,13 +20,14 @@ class PracticeBots final : public QObject {
     explicit PracticeBots(QObject* parent = nullptr);
     ~PracticeBots() override;
 
-    void start(const ProgramState& state, std::chrono::milliseconds pace);
+    void start(const ProgramState& state, const PracticeRunOptions& options);
     void stop();
     bool running() const { return m_practice.running(); }
 
   signals:
     void picked();
-    void ended(quorvane::PracticeStop stop);
+    // nominated: the player up for sale when the stop is UsersLimit.
+    void ended(quorvane::PracticeStop stop, int nominated);
     void message(QString title, QString text, int icon);
 
   private:

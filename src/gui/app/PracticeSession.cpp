@@ -6,13 +6,17 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "availability/PracticeAuction.h"
 #include "draftconfig/DraftList.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/app/PracticeBots.h"
 #include "gui/draftconfig/FormPracticeDraft.h"
+#include "model/DraftModelLoader.h"
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeReport.h"
 #include "room/RefreshMain.h"
+#include "store/CheckedNumber.h"
+#include "store/NumberText.h"
 
 namespace quorvane::gui {
 
@@ -66,6 +70,7 @@ void PracticeSession::restart() {
     m_bots->stop();
     if (restartPractice(m_state, m_dialogs, m_practice->template_id)) {
         m_over = false;
+        endWait();
         m_main.refreshMain();
     }
 }
@@ -83,6 +88,7 @@ void PracticeSession::openDraft(int templateId) {
         return;
     }
     m_over = false;
+    endWait();
     m_main.resetResearchGrid();
     m_main.refreshMain();
 }
@@ -95,6 +101,7 @@ void PracticeSession::roomShown() {
     if (!m_practice || m_practice->template_id != open) {
         m_bots->stop();
         m_over = false;
+        endWait();
         bool failed = false;
         m_practice = readPracticeOf(m_state, m_dialogs, open, failed);
         QString source;
@@ -112,22 +119,158 @@ void PracticeSession::roomShown() {
     if (!m_practice || m_over || m_bots->running()) {
         return;
     }
-    // In a snake or straight draft the user's turn waits for him; the bots find out themselves
-    // whether the draft is over or the nomination is his.
-    const int onTheClock = teamOnTheClock(m_state);
-    for (const DraftTeam& team : m_state.draftSettings->draftTeams) {
-        if (team.owner != 0 && team.teamid == onTheClock) {
+    // A refresh that changed nothing (a setting, the inflation box) keeps the sale waiting with
+    // whatever the user has typed so far.
+    if (m_wait) {
+        if (picksMade() == m_wait->picksMade) {
             return;
         }
+        endWait();
     }
-    m_bots->start(m_state, m_pace);
+    // In a snake or straight draft the user's turn waits for him; the bots find out themselves
+    // whether the draft is over or the nomination is his.
+    if (m_state.draftSettings->drafttype != kDraftTypeAuction) {
+        const int onTheClock = teamOnTheClock(m_state);
+        for (const DraftTeam& team : m_state.draftSettings->draftTeams) {
+            if (team.owner != 0 && team.teamid == onTheClock) {
+                return;
+            }
+        }
+    }
+    startBots({});
 }
 
-void PracticeSession::botsEnded(PracticeStop stop) {
-    if (stop == PracticeStop::DraftOver && m_practice && !m_over) {
-        m_over = true;
-        showGrade();
+void PracticeSession::startBots(const PracticeRunOptions& options) {
+    PracticeRunOptions run = options;
+    run.pace = m_pace;
+    run.askUserLimit = true;
+    m_bots->start(m_state, run);
+}
+
+void PracticeSession::holdBots() {
+    m_bots->stop();
+}
+
+void PracticeSession::turnChangedByUser() {
+    if (!m_practice) {
+        return;
     }
+    m_over = false;
+    endWait();
+    roomShown();
+}
+
+void PracticeSession::botsEnded(PracticeStop stop, int nominated) {
+    if (!m_practice) {
+        return;
+    }
+    switch (stop) {
+        case PracticeStop::DraftOver:
+            if (!m_over) {
+                m_over = true;
+                showGrade();
+            }
+            break;
+        case PracticeStop::UsersLimit:
+            waitForLimit(nominated, false);
+            break;
+        case PracticeStop::UsersNomination:
+            m_wait = UserWait{picksMade().value_or(0), 0, true};
+            emit news(
+                tr("Your nomination: choose a player with Quick Pick (Ctrl+K) or the "
+                   "search box"));
+            break;
+        default:
+            break;
+    }
+}
+
+std::optional<std::size_t> PracticeSession::picksMade() {
+    const DraftModel* model = currentDraftModel(m_state, m_dialogs);
+    return model != nullptr ? std::optional<std::size_t>(model->picks.size()) : std::nullopt;
+}
+
+bool PracticeSession::nominate(int playerId) {
+    if (!m_practice || !m_wait || !m_wait->usersNomination || m_wait->playerId != 0) {
+        return false;
+    }
+    const DraftModel* model = currentDraftModel(m_state, m_dialogs);
+    const ModelTeam* mine = model != nullptr ? model->myTeam() : nullptr;
+    const ModelPlayer* player = model != nullptr ? model->findPlayer(playerId) : nullptr;
+    if (mine == nullptr) {
+        return false;
+    }
+    const auto team = static_cast<std::size_t>(mine - model->teams.data());
+    if (player == nullptr || !player->available() || !canRosterPlayer(*model, team, *player)) {
+        m_dialogs.showMessage("Practice Draft",
+                              "You cannot nominate this player: he is taken, unknown or has no "
+                              "open slot on your team.",
+                              MessageIcon::Exclamation);
+        return true;
+    }
+    waitForLimit(playerId, true);
+    return true;
+}
+
+void PracticeSession::waitForLimit(int playerId, bool usersNomination) {
+    const DraftModel* model = currentDraftModel(m_state, m_dialogs);
+    const ModelPlayer* player = model != nullptr ? model->findPlayer(playerId) : nullptr;
+    const ModelTeam* mine = model != nullptr ? model->myTeam() : nullptr;
+    if (player == nullptr || mine == nullptr) {
+        return;
+    }
+    const auto team = static_cast<std::size_t>(mine - model->teams.data());
+    m_wait = UserWait{model->picks.size(), playerId, usersNomination};
+    QString by = tr("you");
+    if (const std::optional<std::size_t> nominator = nominatingTeam(*model);
+        nominator && !usersNomination) {
+        by = QString::fromStdString(model->teams[*nominator].teamname);
+    }
+    const QString sale =
+        tr("Up for sale: <b>%1 %2</b> (%3), nominated by %4. You may bid up to $%5.")
+            .arg(QString::fromStdString(player->firstname).toHtmlEscaped(),
+                 QString::fromStdString(player->lastname).toHtmlEscaped(),
+                 QString::fromStdString(player->pos).toHtmlEscaped(), by.toHtmlEscaped(),
+                 QString::fromStdString(numberText(largestAllowedBid(*model, team))));
+    emit limitWanted(sale);
+}
+
+void PracticeSession::endWait() {
+    if (m_wait) {
+        m_wait.reset();
+        emit limitSettled();
+    }
+}
+
+bool PracticeSession::confirmLimit(const QString& text) {
+    if (!m_wait || m_wait->playerId == 0) {
+        return false;
+    }
+    const DraftModel* model = currentDraftModel(m_state, m_dialogs);
+    const ModelTeam* mine = model != nullptr ? model->myTeam() : nullptr;
+    if (mine == nullptr) {
+        return false;
+    }
+    const double largest =
+        largestAllowedBid(*model, static_cast<std::size_t>(mine - model->teams.data()));
+    const FieldRange range{kBidLimitRange.low, std::max(0.0, largest)};
+    const NumberReading limit = readCheckedWholeNumber(text.toStdString(), kDecimalPoint, range);
+    if (!limit.ok()) {
+        m_dialogs.showMessage(
+            "Practice Draft",
+            "Your limit " + numberProblemText(limit, range) + ": type whole dollars, 0 to pass.",
+            MessageIcon::Exclamation);
+        return false;
+    }
+    PracticeRunOptions options;
+    options.userLimits[m_wait->playerId] = limit.value;
+    if (m_wait->usersNomination) {
+        options.nomination = m_wait->playerId;
+    }
+    m_wait.reset();
+    emit limitSettled();
+    startBots(options);
+    return true;
 }
 
 void PracticeSession::showGrade() {

@@ -49,7 +49,7 @@ QGroupBox* choiceFrame(const char* name, const char* caption,
 
 FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindowView& main,
                            QWidget* parent)
-    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_main(main) {
+    : DraftChoiceDialog(state, dialogs, {"Command1", "Save", "Command2"}, parent), m_main(main) {
     setObjectName(QStringLiteral("form_newdraft"));
     setWindowTitle(QStringLiteral("Draft Name"));
 
@@ -77,14 +77,6 @@ FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindow
         QStringLiteral("The rotisserie categories played week by week against one opponent; "
                        "choose Each Category or Most Categories in the setup that follows"));
 
-    m_save = makeNamed<QPushButton>("Command1", QStringLiteral("Save"), this);
-    m_save->setDefault(true);
-    m_cancel = makeNamed<QPushButton>("Command2", QStringLiteral("Cancel"), this);
-    // At start-up the user has to create a draft.
-    m_cancel->setVisible(m_state.draftLoaded);
-    connect(m_save, &QPushButton::clicked, this, &FormNewDraft::save);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* fields = new QFormLayout;
     fields->addRow(nameLabel, m_name);
     fields->addRow(teamsLabel, m_teams);
@@ -97,15 +89,10 @@ FormNewDraft::FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindow
     m_draft->setChecked(true);
     m_points->setChecked(true);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(styles);
-    layout->addLayout(buttons);
+    layOut({fields, styles});
+    // At start-up the user has to create a draft.
+    m_cancel->setVisible(m_state.draftLoaded);
+    connect(m_accept, &QPushButton::clicked, this, &FormNewDraft::save);
 }
 
 void FormNewDraft::save() {

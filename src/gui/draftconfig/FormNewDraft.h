@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QDialog>
+#include "gui/draftconfig/DraftChoiceDialog.h"
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
-
-namespace quorvane {
-struct ProgramState;
-class UserDialogs;
-}  // namespace quorvane
 
 namespace quorvane::gui {
 
@@ -19,7 +13,7 @@ class MainWindowView;
 
 // Creates a draft from a name, the number of teams and the two styles, then opens the setup
 // editor on it. At start-up it offers no way out without a draft.
-class FormNewDraft final : public QDialog {
+class FormNewDraft final : public DraftChoiceDialog {
     Q_OBJECT
   public:
     FormNewDraft(ProgramState& state, UserDialogs& dialogs, MainWindowView& main,
@@ -28,8 +22,6 @@ class FormNewDraft final : public QDialog {
   private:
     void save();
 
-    ProgramState& m_state;
-    UserDialogs& m_dialogs;
     MainWindowView& m_main;
     QLineEdit* m_name = nullptr;
     QComboBox* m_teams = nullptr;
@@ -38,8 +30,6 @@ class FormNewDraft final : public QDialog {
     QRadioButton* m_points = nullptr;
     QRadioButton* m_rotisserie = nullptr;
     QRadioButton* m_headToHead = nullptr;
-    QPushButton* m_save = nullptr;
-    QPushButton* m_cancel = nullptr;
 };
 
 }  // namespace quorvane::gui

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include <array>
 
@@ -26,7 +25,7 @@ constexpr std::array<std::pair<const char*, int>, 3> kPaces = {
 }  // namespace
 
 FormPracticeDraft::FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), m_state(state), m_dialogs(dialogs) {
+    : DraftChoiceDialog(state, dialogs, {"cmd_start", "Start", "cmd_cancel"}, parent) {
     setObjectName(QStringLiteral("form_practice_draft"));
     setWindowTitle(QStringLiteral("Practice Draft"));
     txt_seed = makeNamed<QLineEdit>("txt_seed", this);
@@ -41,11 +40,6 @@ FormPracticeDraft::FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, 
         makeNamed<QRadioButton>("opt_from_start", QStringLiteral("From the start"), this);
     opt_from_now = makeNamed<QRadioButton>("opt_from_now", QStringLiteral("From now"), this);
     opt_from_start->setChecked(true);
-    cmd_start = makeNamed<QPushButton>("cmd_start", QStringLiteral("Start"), this);
-    cmd_cancel = makeNamed<QPushButton>("cmd_cancel", QStringLiteral("Cancel"), this);
-    cmd_start->setDefault(true);
-    connect(cmd_start, &QPushButton::clicked, this, &FormPracticeDraft::start);
-    connect(cmd_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Seed:"), txt_seed);
@@ -54,13 +48,8 @@ FormPracticeDraft::FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, 
     from->addWidget(opt_from_start);
     from->addWidget(opt_from_now);
     form->addRow(QStringLiteral("Draft:"), from);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmd_start);
-    buttons->addWidget(cmd_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    layOut({form});
+    connect(m_accept, &QPushButton::clicked, this, &FormPracticeDraft::start);
 }
 
 void FormPracticeDraft::start() {

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QDialog>
-
 #include <chrono>
 #include <optional>
 
+#include "gui/draftconfig/DraftChoiceDialog.h"
 #include "practice/PracticeDrafts.h"
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace quorvane {
@@ -28,7 +26,7 @@ struct PracticeStart {
 
 // Draft ▸ Practice Draft…: the seed (empty for a fresh one), how fast the other teams pick, and
 // whether the practice starts from the beginning or from the draft as it stands.
-class FormPracticeDraft final : public QDialog {
+class FormPracticeDraft final : public DraftChoiceDialog {
     Q_OBJECT
   public:
     FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
@@ -39,14 +37,10 @@ class FormPracticeDraft final : public QDialog {
   private:
     void start();
 
-    ProgramState& m_state;
-    UserDialogs& m_dialogs;
     QLineEdit* txt_seed = nullptr;
     QComboBox* cmb_pace = nullptr;
     QRadioButton* opt_from_start = nullptr;
     QRadioButton* opt_from_now = nullptr;
-    QPushButton* cmd_start = nullptr;
-    QPushButton* cmd_cancel = nullptr;
     std::optional<PracticeStart> m_chosen;
 };
 

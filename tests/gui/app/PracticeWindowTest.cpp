@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include <string>
+
+#include "draftconfig/DraftList.h"
+#include "draftconfig/DraftLoader.h"
+#include "gui/app/FormMain.h"
+#include "gui/support/ModalWindow.h"
+#include "gui/widgets/ElidedLabel.h"
+#include "practice/PracticeDrafts.h"
+#include "practice/PracticeRun.h"
+#include "projections/ProjectionImport.h"
+#include "room/Keepers.h"
+#include "support/TestProgram.h"
+
+using namespace quorvane;
+
+namespace {
+
+bool importSample(test::TestProgram& program) {
+    return importProjectionFile(program.state, program.dialogs,
+                                std::string(QUORVANE_SOURCE_DATA_DIR) + "/sample_projections.csv")
+        .has_value();
+}
+
+int teamAt(test::TestProgram& program, int templateId, int position) {
+    return static_cast<int>(program.scalar(
+        "select teamid from DraftTeams where template_id = " + std::to_string(templateId) +
+        " and draftposition = " + std::to_string(position)));
+}
+
+// Starts a practice of the open draft through Draft ▸ Practice Draft… with the bots at once.
+void startInstantPractice(gui::FormMain& main) {
+    const auto answered = test::whenModalShown("form_practice_draft", [](QWidget* window) {
+        window->findChild<QComboBox*>("cmb_pace")->setCurrentIndex(0);
+        window->findChild<QPushButton*>("cmd_start")->click();
+    });
+    main.findChild<QAction*>("mnuPracticeDraft")->trigger();
+    QVERIFY(*answered);
+}
+
+}  // namespace
+
+class PracticeWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Three teams, cap $200, minimum bid $1, 13 places. Owner 2 kept a player for $185 and has
+    // 200 - 185 = 15 for 12 places: he may bid 15 - 11 × 1 = 4. Owner 3 kept one for $180:
+    // 20 - 11 = 9. Each bot's limit for a star is its largest allowed bid.
+    void theUsersTypedLimitBuysAtTheSecondPriceAndAPassLetsTheBotsBuy() {
+        test::TestProgram program;
+        const int real = program.newDraft("Money League", 3, true, true);
+        QVERIFY(importSample(program));
+        QVERIFY(loadDraft(program.state, real));
+        const int second = teamAt(program, real, 2);
+        const int third = teamAt(program, real, 3);
+        QCOMPARE(addKeeper(program.state, program.dialogs, 3115, second, "F", "185"),
+                 KeeperOutcome::Added);
+        QCOMPARE(addKeeper(program.state, program.dialogs, 3165, third, "F", "180"),
+                 KeeperOutcome::Added);
+        gui::FormMain main(program.state, program.dialogs);
+        main.show();
+        QApplication::setActiveWindow(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.refreshMain();
+        startInstantPractice(main);
+        const int practice = program.state.draftSettings->template_id;
+        QVERIFY(practice != real);
+        const std::string taken =
+            "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
+        const auto priceOf = [&](int playerid) {
+            return program.scalar(
+                "select dollars from DraftTaken where template_id = " + std::to_string(practice) +
+                " and playerid = " + std::to_string(playerid));
+        };
+
+        // Sale 1 is the user's to nominate (position 1): the bots wait for him.
+        auto* bar = main.findChild<QWidget*>("practice_bid");
+        auto* limit = main.findChild<QLineEdit*>("txt_limit");
+        QTRY_VERIFY_WITH_TIMEOUT(main.statusBar()->currentMessage().startsWith("Your nomination"),
+                                 20000);
+        QVERIFY(bar->isHidden());
+        QCOMPARE(program.scalar(taken), 2.0);
+        // The practice dialog gave the keyboard back to the window.
+        QApplication::setActiveWindow(&main);
+        main.pickPlayer(3879);
+        QTRY_VERIFY(bar->isVisible());
+        QVERIFY(main.findChild<QLabel*>("lbl_sale")->text().contains("Harden"));
+        QVERIFY(limit->hasFocus());
+
+        // He may bid 200 - 12 × 1 = 188.
+        QTest::keyClicks(limit, "189");
+        QTest::keyClick(limit, Qt::Key_Return);
+        QCOMPARE(program.dialogs.lastText(),
+                 std::string("Your limit is outside 0 to 188: type whole dollars, 0 to pass."));
+        QVERIFY(bar->isVisible());
+        limit->clear();
+        QTest::keyClicks(limit, "45");
+        QTest::keyClick(limit, Qt::Key_Return);
+        // His 45 against 4 and 9: he buys at 9 + 1 = 10.
+        QTRY_COMPARE_WITH_TIMEOUT(priceOf(3879), 10.0, 20000);
+        QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
+                                std::to_string(practice) + " and playerid = 3879"),
+                 static_cast<double>(teamAt(program, practice, 1)));
+
+        // Sale 2 is Owner 2's nomination; the bots wait for the user's limit again, and the room
+        // shows the sale: 200 - 10 = 190 left.
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            main.findChild<gui::ElidedLabel*>("lbl_clock")->fullText().contains("$190 left"), 5000);
+        QCOMPARE(program.scalar(taken), 3.0);
+        const std::string up = main.findChild<QLabel*>("lbl_sale")->text().toStdString();
+        QVERIFY2(up.find("nominated by Owner 2") != std::string::npos, up.c_str());
+        // He passes: Owner 3's 9 beats Owner 2's 4 and pays 4 + 1 = 5.
+        QTest::keyClicks(limit, "0");
+        QTest::keyClick(limit, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(program.scalar(taken), 4.0, 20000);
+        QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
+                                std::to_string(practice) + " order by draftorder desc limit 1"),
+                 static_cast<double>(teamAt(program, practice, 3)));
+        QCOMPARE(program.scalar("select dollars from DraftTaken where template_id = " +
+                                std::to_string(practice) + " order by draftorder desc limit 1"),
+                 5.0);
+        // The real draft keeps its two keepers only.
+        QCOMPARE(program.scalar("select count(*) from DraftTaken where template_id = " +
+                                std::to_string(real)),
+                 2.0);
+    }
+
+    // Three teams: the user holds pick 1 and his next turn is pick 6 (1, 2, 3, 3, 2, 1). His
+    // pick in the pick window hands the turn to the bots, who make picks 2 to 5 and stop.
+    void theUsersOwnPickHandsTheTurnBackToTheBots() {
+        test::TestProgram program;
+        const int real = program.newDraft("Snake League", 3, false, true);
+        QVERIFY(importSample(program));
+        QVERIFY(loadDraft(program.state, real));
+        gui::FormMain main(program.state, program.dialogs);
+        main.show();
+        main.refreshMain();
+        startInstantPractice(main);
+        const int practice = program.state.draftSettings->template_id;
+        const std::string taken =
+            "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
+        QTest::qWait(300);
+        QCOMPARE(program.scalar(taken), 0.0);
+
+        const auto added = test::whenModalShown("form_addplayer", [](QWidget* window) {
+            window->findChild<QPushButton*>("cmd_addplayer")->click();
+        });
+        main.pickPlayer(3879);
+        QVERIFY(*added);
+        QTRY_COMPARE_WITH_TIMEOUT(program.scalar(taken), 5.0, 20000);
+        QTest::qWait(300);
+        QCOMPARE(program.scalar(taken), 5.0);
+        QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
+                                std::to_string(practice) + " and draftorder = 5"),
+                 static_cast<double>(teamAt(program, practice, 2)));
+    }
+
+    // Three teams of 13: pick 39 is the third team's (round 13 runs 1, 2, 3). An undo of it
+    // after the grade page puts a bot on the clock: the bots pick it again and the grade page
+    // comes back.
+    void anUndoAfterTheEndStartsTheBotsAgain() {
+        test::TestProgram program;
+        const int real = program.newDraft("Snake League", 3, false, true);
+        QVERIFY(importSample(program));
+        QVERIFY(loadDraft(program.state, real));
+        const std::optional<int> practice =
+            createPractice(program.state, program.dialogs, {real, "Drill", 7, false});
+        QVERIFY(practice.has_value());
+        QVERIFY(openSelectedDraft(program.state, program.dialogs, *practice));
+        PracticeRunOptions toEnd;
+        toEnd.toEnd = true;
+        QCOMPARE(runPractice(program.state, program.dialogs, toEnd).stop, PracticeStop::DraftOver);
+        const std::string taken =
+            "select count(*) from DraftTaken where template_id = " + std::to_string(*practice);
+        QCOMPARE(program.scalar(taken), 39.0);
+
+        gui::FormMain main(program.state, program.dialogs);
+        main.show();
+        int gradePages = 0;
+        const auto closeGrade = [&gradePages](QWidget* page) {
+            ++gradePages;
+            qobject_cast<QMessageBox*>(page)->accept();
+        };
+        auto shown = test::whenModalShown("practice_grade", closeGrade, 20000);
+        main.refreshMain();
+        QTRY_VERIFY_WITH_TIMEOUT(*shown, 20000);
+        QCOMPARE(gradePages, 1);
+
+        shown = test::whenModalShown("practice_grade", closeGrade, 20000);
+        main.findChild<QAction*>("mnuUndoPick")->trigger();
+        QCOMPARE(program.scalar(taken), 38.0);
+        QTRY_VERIFY_WITH_TIMEOUT(*shown, 20000);
+        QCOMPARE(program.scalar(taken), 39.0);
+        QCOMPARE(gradePages, 2);
+    }
+};
+
+QTEST_MAIN(PracticeWindowTest)
+#include "PracticeWindowTest.moc"
