@@ -1,24 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "store/CategoryRepository.h"
 
+#include "store/BoundIds.h"
 #include "store/Connection.h"
 
 namespace quorvane {
 
-namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
-
-int idOf(const SqlValue& value) {
-    return static_cast<int>(toInt(value));
-}
-
-}  // namespace
-
 std::optional<std::vector<DraftCategorySymbolRow>> readDraftCategories(Connection& connection,
-                                                                 int templateId) {
+                                                                       int templateId) {
     Recordset rows;
     if (!openRecordset(rows, connection,
                        "select c.categoryid, c.symbol from category c, DraftCategory d where "

@@ -3,15 +3,12 @@
 
 #include <string_view>
 
+#include "store/BoundIds.h"
 #include "store/Connection.h"
 
 namespace quorvane {
 
 namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 std::optional<std::string> optionalText(const SqlValue& value) {
     return isNull(value) ? std::nullopt : std::optional<std::string>(toText(value));

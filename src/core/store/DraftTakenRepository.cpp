@@ -3,15 +3,12 @@
 
 #include <string_view>
 
+#include "store/BoundIds.h"
 #include "store/Connection.h"
 
 namespace quorvane {
 
 namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 // The first column of a one-row answer.
 std::optional<SqlValue> single(Connection& connection, std::string_view sql,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "store/DraftTeamRepository.h"
 
+#include "store/BoundIds.h"
 #include "store/Connection.h"
 
 namespace quorvane {
@@ -9,10 +10,6 @@ namespace {
 
 constexpr std::string_view kNotesQuery = "select notes from DraftNotes where template_id = ?";
 constexpr std::string_view kNotesUpdate = "update DraftNotes set notes = ? where template_id = ?";
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 }  // namespace
 

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "store/FollowRows.h"
 
+#include "store/BoundIds.h"
 #include "store/Connection.h"
 
 namespace quorvane {
 
 namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 FollowLinkRow linkOf(const Recordset& row) {
     return {row.getText("room"), row.getText("room_draft_id"),

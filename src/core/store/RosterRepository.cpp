@@ -1,21 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "store/RosterRepository.h"
 
+#include "store/BoundIds.h"
 #include "store/Connection.h"
 
 namespace quorvane {
-
-namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
-
-int idOf(const SqlValue& value) {
-    return static_cast<int>(toInt(value));
-}
-
-}  // namespace
 
 std::optional<std::vector<RosterPlayerRow>> readRosterPlayers(Connection& connection, int season,
                                                               int templateId, int teamid) {

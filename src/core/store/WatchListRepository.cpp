@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "store/WatchListRepository.h"
 
+#include "store/BoundIds.h"
 #include "store/Connection.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
 
 namespace {
-
-SqlValue id(int value) {
-    return SqlValue{std::int64_t{value}};
-}
 
 bool writeOnce(Connection& connection, std::string_view sql, int templateId, int playerid) {
     TransactionGuard transaction(connection);
