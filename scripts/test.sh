@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_WERROR=ON -DQUORVANE_SANITIZE=ON
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_WERROR=ON -DQUORVANE_SANITIZE=ON \
+    -DQUORVANE_LEAN_DEBUG_INFO=ON
 cmake --build build-test -j"$(nproc)"
 cd build-test
 ctest --output-on-failure -j"$(nproc)"
