@@ -219,7 +219,7 @@ void BM_PracticeInterfaceStall(benchmark::State& bench) {
         if (database.loadSampleProjections() &&
             createDraft(state, dialogs, {"Bench", 11, false, true})) {
             practice = createPractice(
-                state, dialogs, {state.draftSettings->template_id, "Bench practice", 7, false});
+                state, dialogs, {state.draftSettings()->template_id, "Bench practice", 7, false});
         }
         if (!practice || !openSelectedDraft(state, dialogs, *practice)) {
             bench.SkipWithError("no sample practice draft (set QUORVANE_SAMPLE_PROJECTIONS)");

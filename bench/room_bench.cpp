@@ -93,7 +93,7 @@ void BM_RefreshMain(benchmark::State& bench) {
         return;
     }
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(refreshMain(draft.state, draft.dialogs));
+        benchmark::DoNotOptimize(refreshMain(draft.state, draft.dialogs, PlayerListView{}));
     }
 }
 BENCHMARK(BM_RefreshMain)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
@@ -116,7 +116,7 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
         const PickResult result =
             recordPick(draft.state, draft.dialogs, playerid, form, form.teamid);
         benchmark::DoNotOptimize(
-            refreshLiveRoom(draft.state, draft.dialogs, RoomChange::PicksOnly));
+            refreshLiveRoom(draft.state, draft.dialogs, PlayerListView{}, RoomChange::PicksOnly));
         bench.PauseTiming();
         if (result.outcome != PickOutcome::Recorded) {
             bench.SkipWithError("the pick was not recorded");

@@ -140,13 +140,14 @@ void runLeague(benchmark::State& bench, Environment& env, League league) {
     env.state.showInflation = league == League::RotisserieInflation;
     // Every run changes every value (a new cap or, for ranks, a new league size), so each run
     // writes all its rows as in a live draft.
-    DraftSettings& draft = *env.state.draftSettings;
     for (auto _ : bench) {
-        if (auction) {
-            draft.dollars = draft.dollars == 200 ? 210 : 200;
-        } else {
-            draft.teams = draft.teams == 12 ? 11 : 12;
-        }
+        env.state.changeDraftSettings([auction](DraftSettings& draft) {
+            if (auction) {
+                draft.dollars = draft.dollars == 200 ? 210 : 200;
+            } else {
+                draft.teams = draft.teams == 12 ? 11 : 12;
+            }
+        });
         const bool done = auction ? calcDollarValues(env.state, env.dialogs, "B")
                                   : calcRanks(env.state, env.dialogs);
         if (!done) {
@@ -215,11 +216,11 @@ void inMemoryLeague(benchmark::State& bench, Environment& env, bool rotisserie) 
         bench.SkipWithError("no model");
         return;
     }
-    DraftSettings& draft = *state.draftSettings;
+    DraftSettings draft = *state.draftSettings();
     for (auto _ : bench) {
         draft.dollars = draft.dollars == 200 ? 210 : 200;
         if (rotisserie) {
-            auto valuation = rotisserieValuation(draft, state.sgpDenominators, *model, false);
+            auto valuation = rotisserieValuation(draft, state.sgpDenominators(), *model, false);
             benchmark::DoNotOptimize(valuation);
         } else {
             auto valuation = pointsValuation(draft, *model, false);

@@ -48,7 +48,7 @@ class CliContext {
     // start-up corrections. False after the failure was reported.
     bool openStore();
 
-    // Finds a draft by id or by name and loads it into state.draftSettings. False after
+    // Finds a draft by id or by name and loads it into state.draftSettings(). False after
     // "Error: no draft ..." was reported.
     bool loadDraftArgument(const std::string& draft);
 

@@ -40,8 +40,9 @@ TEST(BackgroundRunner, JobSeesTheDraftOnItsOwnConnectionAndFinishesAfterRunningE
         {program.folder.str(), draft, program.state.projectionYear}, {},
         [&reports](ProgramState* opened, UserDialogs&, const std::atomic<bool>&) {
             std::lock_guard lock(reports.mutex);
-            reports.openedTemplate =
-                opened != nullptr && opened->draftSettings ? opened->draftSettings->template_id : 0;
+            reports.openedTemplate = opened != nullptr && opened->draftSettings()
+                                         ? opened->draftSettings()->template_id
+                                         : 0;
         },
         [&reports, &runner] {
             std::lock_guard lock(reports.mutex);

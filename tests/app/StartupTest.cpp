@@ -65,8 +65,8 @@ TEST(Startup, EmptyDatabaseAsksForANewDraftWithoutCancel) {
     EXPECT_EQ(shell.steps, (std::vector<std::string>{"main window", "update check", "new draft",
                                                      "search list", "draft room"}));
     EXPECT_FALSE(shell.cancelShownAtChoice);
-    ASSERT_TRUE(state.draftSettings);
-    EXPECT_EQ(state.draftSettings->template_name, "First League");
+    ASSERT_TRUE(state.draftSettings());
+    EXPECT_EQ(state.draftSettings()->template_name, "First League");
     // The draft created at start-up is open, so later draft windows offer Cancel.
     EXPECT_TRUE(state.draftLoaded);
 }

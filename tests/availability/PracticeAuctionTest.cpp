@@ -92,7 +92,7 @@ TEST(PracticeGrade, PlacesAndPointsComeFromTheProjectedStandings) {
     const std::optional<DraftModel> model = loadDraftModel(program.state, program.dialogs);
     ASSERT_TRUE(model && model->myTeam());
     const auto mine = static_cast<std::size_t>(model->myTeam() - model->teams.data());
-    const auto grade = gradePractice(*program.state.draftSettings, *model, mine);
+    const auto grade = gradePractice(*program.state.draftSettings(), *model, mine);
     ASSERT_TRUE(grade);
     EXPECT_EQ(grade->teamname, "Owner 1");
     EXPECT_EQ(grade->teams, 3);

@@ -13,7 +13,7 @@ using test::TestProgram;
 TEST(CreateDraft, PointsDraftGetsTheElevenWeightsAndOwnersWithOnlyTheFirstOnTheClock) {
     TestProgram program;
     const int id = program.newDraft("O'Neil League", 12, false, false);
-    const DraftSettings& draft = *program.state.draftSettings;
+    const DraftSettings& draft = *program.state.draftSettings();
     EXPECT_EQ(draft.template_id, id);
     EXPECT_EQ(draft.template_name, "O'Neil League");
     EXPECT_EQ(draft.drafttype, kDraftTypeSnake);
@@ -43,7 +43,7 @@ TEST(CreateDraft, PointsDraftGetsTheElevenWeightsAndOwnersWithOnlyTheFirstOnTheC
 TEST(CreateDraft, RotisserieAuctionGetsNineCategoriesOfWeightOne) {
     TestProgram program;
     program.newDraft("Roto", 30, true, true);
-    const DraftSettings& draft = *program.state.draftSettings;
+    const DraftSettings& draft = *program.state.draftSettings();
     EXPECT_EQ(draft.drafttype, kDraftTypeAuction);
     EXPECT_EQ(draft.scoringstyle, kScoringRotisserie);
     std::vector<int> ids;
@@ -60,9 +60,9 @@ TEST(CreateDraft, RotisserieAuctionGetsNineCategoriesOfWeightOne) {
 TEST(CreateDraft, OneTeamLeague) {
     TestProgram program;
     program.newDraft("Solo", 1, false, true);
-    ASSERT_EQ(program.state.draftSettings->draftTeams.size(), 1u);
-    EXPECT_EQ(program.state.draftSettings->draftTeams[0].owner, 1);
-    EXPECT_EQ(program.state.draftSettings->draftTeams[0].currentpick, 1);
+    ASSERT_EQ(program.state.draftSettings()->draftTeams.size(), 1u);
+    EXPECT_EQ(program.state.draftSettings()->draftTeams[0].owner, 1);
+    EXPECT_EQ(program.state.draftSettings()->draftTeams[0].currentpick, 1);
 }
 
 TEST(CreateDraft, NamesAreTrimmedAtTheEndOnlyAndMustNotBeBlank) {
@@ -73,7 +73,7 @@ TEST(CreateDraft, NamesAreTrimmedAtTheEndOnlyAndMustNotBeBlank) {
     EXPECT_EQ(program.dialogs.messages[0].text, "You must enter a draft name");
 
     program.newDraft("  Padded  ", 4, false, false);
-    EXPECT_EQ(program.state.draftSettings->template_name, "  Padded");
+    EXPECT_EQ(program.state.draftSettings()->template_name, "  Padded");
 }
 
 TEST(CreateDraft, DuplicateNameIgnoringCaseIsRefusedAndWritesNothing) {
@@ -116,7 +116,7 @@ TEST(DraftList, ListsDraftsOldestFirst) {
     EXPECT_EQ(program.dialogs.lastText(),
               "You must select a draft/auction from the drop down menu.");
     ASSERT_TRUE(openSelectedDraft(program.state, program.dialogs, (*drafts)[0].template_id));
-    EXPECT_EQ(program.state.draftSettings->template_name, "C");
+    EXPECT_EQ(program.state.draftSettings()->template_name, "C");
 }
 
 TEST(DraftList, AFailedListIsReported) {

@@ -17,12 +17,12 @@ TEST(LoadDraft, TeamsComeInDraftPositionOrderWhateverTheInsertOrder) {
         "insert into DraftTeams (template_id, teamname, draftposition) values (1, 'c', "
         "3), (1, 'a', 1), (1, 'b', 2)");
     ASSERT_TRUE(loadDraft(program.state, 1));
-    const auto& teams = program.state.draftSettings->draftTeams;
+    const auto& teams = program.state.draftSettings()->draftTeams;
     ASSERT_EQ(teams.size(), 3u);
     EXPECT_EQ(teams[0].teamname, "a");
     EXPECT_EQ(teams[2].teamname, "c");
-    EXPECT_EQ(program.state.draftSettings->roundsIndex, 12);
-    EXPECT_TRUE(program.state.draftSettings->categories.empty());
+    EXPECT_EQ(program.state.draftSettings()->roundsIndex, 12);
+    EXPECT_TRUE(program.state.draftSettings()->categories.empty());
 }
 
 TEST(LoadDraft, MissingRosterRowLoadsAsNoRecordButKeepsTeamsAndCategories) {
@@ -33,7 +33,7 @@ TEST(LoadDraft, MissingRosterRowLoadsAsNoRecordButKeepsTeamsAndCategories) {
         "insert into DraftTeams (template_id, teamname, draftposition) values (1, 'a', "
         "1)");
     EXPECT_FALSE(loadDraft(program.state, 1));
-    const DraftSettings& draft = *program.state.draftSettings;
+    const DraftSettings& draft = *program.state.draftSettings();
     EXPECT_EQ(draft.template_name, "");
     EXPECT_EQ(draft.teams, 0);
     EXPECT_EQ(draft.categories.size(), 1u);
@@ -48,7 +48,7 @@ TEST(LoadDraft, ASecondDraftReplacesEverythingOfTheFirst) {
     program.newDraft("Second", 4, true, true);
     loadDraft(program.state, 1);
     loadDraft(program.state, 2);
-    const DraftSettings& draft = *program.state.draftSettings;
+    const DraftSettings& draft = *program.state.draftSettings();
     EXPECT_EQ(draft.template_name, "Second");
     EXPECT_EQ(draft.draftTeams.size(), 4u);
     EXPECT_EQ(draft.categories.size(), 9u);

@@ -15,7 +15,7 @@ using test::TestProgram;
 struct SetupFixture : ::testing::Test {
     SetupFixture() {
         program.newDraft("Setup", 3, false, false);
-        form = fillSetup(*program.state.draftSettings);
+        form = fillSetup(*program.state.draftSettings());
     }
     SetupSaveOutcome save() { return saveSetup(program.state, program.dialogs, form); }
     std::string refusal() {
@@ -78,7 +78,7 @@ TEST_F(SetupFixture, EachValidationIsCheckedInTurn) {
     }
     form.teamRows[2].order = "3";
     EXPECT_TRUE(save().saved) << program.dialogs.lastText();
-    const DraftSettings& draft = *program.state.draftSettings;
+    const DraftSettings& draft = *program.state.draftSettings();
     EXPECT_EQ(draft.rounds(), 35);
     EXPECT_EQ(draft.dollars, 260.0);
     EXPECT_EQ(draft.minbid, 0.5);
@@ -97,7 +97,7 @@ TEST_F(SetupFixture, AWeightErrorBringsTheLeagueTabForward) {
 TEST_F(SetupFixture, DraftOrdersMustBeOneToNEachOnce) {
     setOrders({"3", "1", "2"});
     EXPECT_TRUE(save().saved);
-    EXPECT_EQ(program.state.draftSettings->draftTeams[0].teamname, "Owner 2");
+    EXPECT_EQ(program.state.draftSettings()->draftTeams[0].teamname, "Owner 2");
     setOrders({"2", "2", "2"});
     EXPECT_EQ(refusal(), "Draft order is invalid");
     setOrders({"1", "2", "4"});
@@ -109,7 +109,7 @@ TEST_F(SetupFixture, DraftOrdersMustBeOneToNEachOnce) {
 TEST_F(SetupFixture, WithoutPicksTheTurnGoesToOrderOneAndWithPicksItStays) {
     setOrders({"2", "3", "1"});
     ASSERT_TRUE(save().saved);
-    const auto& teams = program.state.draftSettings->draftTeams;
+    const auto& teams = program.state.draftSettings()->draftTeams;
     EXPECT_EQ(teams[0].teamname, "Owner 3");
     EXPECT_EQ(teams[0].currentpick, 1);
     EXPECT_EQ(program.scalar("select sum(currentpick) from DraftTeams"), 1.0);
@@ -132,7 +132,7 @@ TEST_F(SetupFixture, RotisserieStoresEveryTickedCategoryWithoutWeight) {
     ASSERT_TRUE(save().saved);
     EXPECT_EQ(program.scalar("select count(*) from DraftCategory"), 11.0);
     EXPECT_EQ(program.scalar("select max(abs(points)) from DraftCategory"), 0.0);
-    EXPECT_EQ(program.state.draftSettings->scoringstyle, kScoringRotisserie);
+    EXPECT_EQ(program.state.draftSettings()->scoringstyle, kScoringRotisserie);
 }
 
 TEST_F(SetupFixture, LeavingTheAuctionKeepsTheCapAndMinimumBid) {
@@ -143,9 +143,9 @@ TEST_F(SetupFixture, LeavingTheAuctionKeepsTheCapAndMinimumBid) {
     form.draftType = kDraftTypeSnake;
     form.salaryCap = "garbage is not checked outside an auction";
     ASSERT_TRUE(save().saved);
-    EXPECT_EQ(program.state.draftSettings->dollars, 300.0);
-    EXPECT_EQ(program.state.draftSettings->minbid, 2.0);
-    EXPECT_EQ(program.state.draftSettings->drafttype, kDraftTypeSnake);
+    EXPECT_EQ(program.state.draftSettings()->dollars, 300.0);
+    EXPECT_EQ(program.state.draftSettings()->minbid, 2.0);
+    EXPECT_EQ(program.state.draftSettings()->drafttype, kDraftTypeSnake);
 }
 
 TEST_F(SetupFixture, NewTeamsGetTheirOwnIdsEvenWithTheSameName) {
@@ -154,10 +154,10 @@ TEST_F(SetupFixture, NewTeamsGetTheirOwnIdsEvenWithTheSameName) {
     ASSERT_TRUE(addTeamRow(form));
     form.teamRows.back() = {std::nullopt, "Owner 1", "5", false, 0};
     ASSERT_TRUE(save().saved) << program.dialogs.lastText();
-    const auto& teams = program.state.draftSettings->draftTeams;
+    const auto& teams = program.state.draftSettings()->draftTeams;
     ASSERT_EQ(teams.size(), 5u);
     EXPECT_NE(teams[3].teamid, teams[4].teamid);
-    EXPECT_EQ(program.state.draftSettings->teams, 5);
+    EXPECT_EQ(program.state.draftSettings()->teams, 5);
     EXPECT_EQ(program.scalar("select count(distinct teamid) from DraftTeams"), 5.0);
 }
 
@@ -202,8 +202,8 @@ TEST_F(SetupFixture, DeletingASavedTeamRemovesEveryPickAfterYes) {
     EXPECT_EQ(refusal(), "Draft order is invalid");
     form.teamRows[1].order = "2";
     ASSERT_TRUE(save().saved);
-    EXPECT_EQ(program.state.draftSettings->teams, 2);
-    EXPECT_EQ(program.state.draftSettings->draftTeams[0].currentpick, 1);
+    EXPECT_EQ(program.state.draftSettings()->teams, 2);
+    EXPECT_EQ(program.state.draftSettings()->draftTeams[0].currentpick, 1);
 }
 
 TEST_F(SetupFixture, DeletingAnUnsavedRowDiscardsUnsavedTeamChanges) {

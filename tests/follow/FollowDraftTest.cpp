@@ -138,7 +138,7 @@ TEST(FollowSnake, APickUndoneInTheRoomIsUndoneWhenLastAndOtherwiseReportedOnce) 
     EXPECT_EQ(history->back().kind, HistoryKind::Undo);
     EXPECT_EQ(history->back().turn, 9);
     EXPECT_EQ(history->back().playerid, 4099);
-    EXPECT_EQ(draft.state.draftSettings->turnNumber, 9);
+    EXPECT_EQ(draft.state.draftSettings()->turnNumber, 9);
     EXPECT_EQ(draft.banner(),
               "Round 3 \u00b7 Pick 1 (#9) \u2014 Owner 4 on the clock \u00b7 you pick in 3 "
               "\u00b7 following Sleeper draft 2001");
@@ -211,7 +211,7 @@ TEST(FollowSnake, APickTheRoomSpentOnAKeeperIsASkippedTurnHereSoNumbersMatchTheR
     EXPECT_EQ(kinds,
               (std::vector<HistoryKind>{HistoryKind::Pick, HistoryKind::Pick, HistoryKind::Keeper,
                                         HistoryKind::Skip, HistoryKind::Pick}));
-    EXPECT_EQ(draft.state.draftSettings->turnNumber, 5);
+    EXPECT_EQ(draft.state.draftSettings()->turnNumber, 5);
 }
 
 TEST(FollowUnmatched, ANameOfNobodyStopsThereUntilTheUserNamesThePlayer) {

@@ -45,7 +45,7 @@ double FollowProgram::scalar(const std::string& sql) {
 }
 
 int FollowProgram::teamAt(int draftposition) const {
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         if (team.draftposition == draftposition) {
             return team.teamid;
         }
@@ -59,7 +59,7 @@ std::vector<std::string> FollowProgram::picks() {
                               "select t.draftorder, t.playerid, m.teamname, t.pos, t.dollars from "
                               "DraftTaken t join DraftTeams m on m.teamid = t.teamid order by "
                               "t.draftorder, t.playerid"));
-    const bool auction = state.draftSettings->drafttype == kDraftTypeAuction;
+    const bool auction = state.draftSettings()->drafttype == kDraftTypeAuction;
     std::vector<std::string> lines;
     for (; !rows.eof(); rows.moveNext()) {
         const long long order = rows.getInt("draftorder");

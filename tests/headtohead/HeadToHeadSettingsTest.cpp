@@ -27,7 +27,7 @@ struct HeadToHeadSetup {
     HeadToHeadSetup() {
         NewDraftChoice choice{"Weekly", 2, false, false, true, kHeadToHeadMostCategories};
         id = createDraft(program.state, program.dialogs, choice).value_or(0);
-        form = fillSetup(*program.state.draftSettings);
+        form = fillSetup(*program.state.draftSettings());
     }
     std::string refusal() {
         program.dialogs.messages.clear();
@@ -47,7 +47,7 @@ struct HeadToHeadSetup {
 
 TEST(HeadToHeadSettings, NewDraftKeepsTheStyleTheModeAndTheRotisserieCategories) {
     HeadToHeadSetup setup;
-    const DraftSettings& draft = *setup.program.state.draftSettings;
+    const DraftSettings& draft = *setup.program.state.draftSettings();
     EXPECT_EQ(draft.scoringstyle, kScoringHeadToHead);
     EXPECT_EQ(draft.headToHead.mode, kHeadToHeadMostCategories);
     EXPECT_DOUBLE_EQ(draft.headToHead.gamesPerWeek, 3.0);
@@ -75,7 +75,7 @@ TEST(HeadToHeadSettings, SetupStoresTheWeekAndTheChangedRatios) {
 
     EXPECT_EQ(setup.rows("DraftVarianceRatio"), 1.0);
     loadDraft(setup.program.state, setup.id);
-    const DraftSettings& draft = *setup.program.state.draftSettings;
+    const DraftSettings& draft = *setup.program.state.draftSettings();
     EXPECT_EQ(draft.headToHead.mode, kHeadToHeadEachCategory);
     EXPECT_DOUBLE_EQ(draft.headToHead.gamesPerWeek, 3.25);
     EXPECT_DOUBLE_EQ(ratioOf(draft, 3), 2.6);
@@ -107,7 +107,7 @@ TEST(HeadToHeadSettings, BadWeekFiguresAreRefusedAndNothingIsWritten) {
 TEST(HeadToHeadSettings, OtherStylesIgnoreTheHeadToHeadBoxes) {
     TestProgram program;
     const int id = program.newDraft("Roto", 3, false, true);
-    SetupForm form = fillSetup(*program.state.draftSettings);
+    SetupForm form = fillSetup(*program.state.draftSettings());
     form.gamesPerWeek = "lots";
     form.varianceRatio[boxOf(3)] = "-4";
     ASSERT_TRUE(saveSetup(program.state, program.dialogs, form).saved)
@@ -115,21 +115,21 @@ TEST(HeadToHeadSettings, OtherStylesIgnoreTheHeadToHeadBoxes) {
     EXPECT_EQ(program.scalar(
                   fmt::format("select count(*) from DraftHeadToHead where template_id = {}", id)),
               0.0);
-    EXPECT_EQ(program.state.draftSettings->scoringstyle, kScoringRotisserie);
+    EXPECT_EQ(program.state.draftSettings()->scoringstyle, kScoringRotisserie);
 }
 
 // A rotisserie draft turned head-to-head in the setup gets the default week.
 TEST(HeadToHeadSettings, RotisserieDraftTurnedHeadToHead) {
     TestProgram program;
     const int id = program.newDraft("Roto", 3, false, true);
-    SetupForm form = fillSetup(*program.state.draftSettings);
+    SetupForm form = fillSetup(*program.state.draftSettings());
     form.scoringStyle = kScoringHeadToHead;
     ASSERT_TRUE(saveSetup(program.state, program.dialogs, form).saved)
         << program.dialogs.lastText();
     loadDraft(program.state, id);
-    EXPECT_EQ(program.state.draftSettings->scoringstyle, kScoringHeadToHead);
-    EXPECT_EQ(program.state.draftSettings->headToHead.mode, kHeadToHeadEachCategory);
-    EXPECT_DOUBLE_EQ(program.state.draftSettings->headToHead.gamesPerWeek, 3.0);
+    EXPECT_EQ(program.state.draftSettings()->scoringstyle, kScoringHeadToHead);
+    EXPECT_EQ(program.state.draftSettings()->headToHead.mode, kHeadToHeadEachCategory);
+    EXPECT_DOUBLE_EQ(program.state.draftSettings()->headToHead.gamesPerWeek, 3.0);
 }
 
 }  // namespace quorvane::test

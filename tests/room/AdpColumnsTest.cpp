@@ -33,7 +33,7 @@ struct AdpRoom : RoomFixture {
             "(3, 2018, 'a', 9.0, 3.0)");
     }
     GridTable list(const std::string& heading) {
-        const auto sort = availablePlayerColumn(*state.draftSettings, heading, true);
+        const auto sort = availablePlayerColumn(*state.draftSettings(), heading, true);
         EXPECT_TRUE(sort) << heading;
         return fillAvailablePlayers(state, "All Players", sort.value_or(0)).value_or(GridTable{});
     }
@@ -73,7 +73,7 @@ TEST(AdpColumns, NoFiguresForTheSeasonLeaveTheGridAsItWas) {
     room.exec("delete from DraftPlayerAdp where yearofprojection = 2019");
     const auto grid = fillAvailablePlayers(room.state, "All Players", 0);
     ASSERT_TRUE(grid);
-    EXPECT_EQ(grid->headings, availablePlayerHeadings(*room.state.draftSettings));
+    EXPECT_EQ(grid->headings, availablePlayerHeadings(*room.state.draftSettings()));
     EXPECT_EQ(grid->columnIndex("ADP"), -1);
 }
 

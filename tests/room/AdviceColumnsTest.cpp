@@ -43,10 +43,11 @@ std::vector<std::string> column(const GridTable& grid, const std::string& headin
 GridTable adviceGrid(TestProgram& program, const std::string& sortHeading) {
     program.state.showAdvice = true;
     EXPECT_NE(refreshRoomAdvice(program.state, program.dialogs), nullptr);
-    const int sortColumn = sortHeading.empty() ? 0
-                                               : availablePlayerColumn(*program.state.draftSettings,
-                                                                       sortHeading, false, true)
-                                                     .value_or(-1);
+    const int sortColumn =
+        sortHeading.empty()
+            ? 0
+            : availablePlayerColumn(*program.state.draftSettings(), sortHeading, false, true)
+                  .value_or(-1);
     const auto grid = fillAvailablePlayers(program.state, "All Players", sortColumn);
     EXPECT_TRUE(grid.has_value());
     return grid.value_or(GridTable{});
@@ -90,7 +91,7 @@ TEST(AdviceColumns, WithoutAskingTheGridKeepsItsColumnsAndAUserWithoutATeamSeesB
     gainLeague(league).model();
     const auto plain = fillAvailablePlayers(program.state, "All Players", 0);
     ASSERT_TRUE(plain.has_value());
-    EXPECT_EQ(plain->headings, availablePlayerHeadings(*program.state.draftSettings));
+    EXPECT_EQ(plain->headings, availablePlayerHeadings(*program.state.draftSettings()));
     EXPECT_EQ(plain->columnIndex("Gain"), -1);
 
     program.exec("update DraftTeams set owner = 0");

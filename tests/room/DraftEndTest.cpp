@@ -50,7 +50,7 @@ TEST(DraftEnd, LastPickOfTheLastRoundLeavesNobodyOnTheClock) {
     EXPECT_EQ(draft.memoryTurn(), "0U");
     EXPECT_EQ(teamOnTheClock(draft.state), 0);
     EXPECT_TRUE(isDraftComplete(draft.state));
-    EXPECT_TRUE(refreshMain(draft.state, draft.dialogs).draftComplete);
+    EXPECT_TRUE(refreshMain(draft.state, draft.dialogs, PlayerListView{}).draftComplete);
     EXPECT_EQ(draft.moneyCaptions(), (std::vector<std::string>{"Owner 1", "Owner 2", "Owner 3"}));
 
     // Skipping has no turn to move.
@@ -102,7 +102,7 @@ TEST(DraftEnd, UndoReopensTheDraftForTheTeamOfTheLastPick) {
     EXPECT_EQ(draft.scalar("select count(*) from DraftTaken where playerid = 6"), 0);
     EXPECT_EQ(draft.storedTurn(), "1D");
     EXPECT_EQ(draft.memoryTurn(), "1D");
-    EXPECT_FALSE(refreshMain(draft.state, draft.dialogs).draftComplete);
+    EXPECT_FALSE(refreshMain(draft.state, draft.dialogs, PlayerListView{}).draftComplete);
     EXPECT_EQ(draft.moneyCaptions()[0], "<<Owner 1 (bold)");
 
     // The same team takes the last pick again and the draft ends once more.
@@ -121,7 +121,7 @@ TEST(DraftEnd, AuctionsHaveNoEnd) {
     }
     EXPECT_EQ(draft.storedTurn(), "1U");
     EXPECT_FALSE(isDraftComplete(draft.state));
-    EXPECT_EQ(lastPickOfDraft(*draft.state.draftSettings), 0);
+    EXPECT_EQ(lastPickOfDraft(*draft.state.draftSettings()), 0);
 }
 
 }  // namespace

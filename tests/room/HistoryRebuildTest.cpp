@@ -56,7 +56,7 @@ std::string historyText(ProgramState& state, int draftId) {
     const auto history = readTurnHistory(state.dbConnection, draftId);
     for (const HistoryEntry& entry : history.value_or(std::vector<HistoryEntry>{})) {
         int position = 0;
-        for (const DraftTeam& team : state.draftSettings->draftTeams) {
+        for (const DraftTeam& team : state.draftSettings()->draftTeams) {
             position = team.teamid == entry.teamid ? team.draftposition : position;
         }
         text += (text.empty() ? "" : " ") + std::string(historyKindText(entry.kind)) +
@@ -85,7 +85,7 @@ TEST(HistoryRebuild, ADraftFileWithoutHistoryGetsOneFromItsPicksOnOpening) {
     ASSERT_TRUE(openSelectedDraft(state, dialogs, old.draftId));
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText();
     EXPECT_EQ(historyText(state, old.draftId), "keeper6/3 pick1/1 pick2/2 skip3/3 pick4/4 skip5/4");
-    EXPECT_EQ(state.draftSettings->turnNumber, 6);
+    EXPECT_EQ(state.draftSettings()->turnNumber, 6);
     // Position 1 is the user's: #7 is position 2's, #8 its own.
     EXPECT_EQ(
         clockBanner(state, *readDraftPicks(state)),
@@ -130,11 +130,11 @@ TEST(SetupChanges, KeepTheTurnOnTheClockForTheTeamTheNewOrderGivesIt) {
     draft.pick(1);
     ASSERT_TRUE(skipTurn(draft.state, draft.dialogs));
     // #3 is position 3's; Owner 1 and Owner 3 change places.
-    SetupForm form = fillSetup(*draft.state.draftSettings);
+    SetupForm form = fillSetup(*draft.state.draftSettings());
     form.teamRows[0].order = "3";
     form.teamRows[2].order = "1";
     ASSERT_TRUE(saveSetup(draft.state, draft.dialogs, form).saved) << draft.dialogs.lastText();
-    EXPECT_EQ(draft.state.draftSettings->turnNumber, 3);
+    EXPECT_EQ(draft.state.draftSettings()->turnNumber, 3);
     EXPECT_EQ(teamOnTheClock(draft.state),
               draft.scalar("select teamid from DraftTeams where teamname = 'Owner 1'"));
     EXPECT_EQ(
@@ -148,10 +148,10 @@ TEST(SetupChanges, WithoutPlayersStartTheDraftAgainAtTheFirstTurnRunningUp) {
         ASSERT_TRUE(skipTurn(draft.state, draft.dialogs));
     }
     EXPECT_EQ(draft.storedTurn(), "3D");  // #6: round 2 runs 4, 3, 2, 1
-    SetupForm form = fillSetup(*draft.state.draftSettings);
+    SetupForm form = fillSetup(*draft.state.draftSettings());
     ASSERT_TRUE(saveSetup(draft.state, draft.dialogs, form).saved) << draft.dialogs.lastText();
     EXPECT_EQ(draft.storedTurn(), "1U");
-    EXPECT_EQ(draft.state.draftSettings->turnNumber, 1);
+    EXPECT_EQ(draft.state.draftSettings()->turnNumber, 1);
     EXPECT_EQ(draft.scalar("select count(*) from DraftHistory"), 0);
 }
 
@@ -163,7 +163,7 @@ TEST(HistoryFailures, AHistoryThatCannotBeWrittenLeavesTurnAndPicksAsTheyWere) {
     EXPECT_FALSE(skipTurn(draft.state, draft.dialogs));
     EXPECT_EQ(draft.storedTurn(), "1U");
     EXPECT_EQ(draft.memoryTurn(), "1U");
-    EXPECT_EQ(draft.state.draftSettings->turnNumber, 1);
+    EXPECT_EQ(draft.state.draftSettings()->turnNumber, 1);
     ASSERT_FALSE(draft.dialogs.messages.empty());
     EXPECT_EQ(draft.dialogs.messages.back().title, "Database Error");
     EXPECT_NE(

@@ -90,7 +90,7 @@ TEST(AvailablePlayers, PointsDraftRanksAndSortsByWeightedFantasyPoints) {
     ListRoom draft(kDraftTypeSnake, false);
     // Points 2 per point scored, -1 per turnover, 10 per assist per game.
     draft.useCategories({{1, 2}, {9, -1}, {4, 10}});
-    const auto fpts = availablePlayerColumn(*draft.state.draftSettings, "fpts");
+    const auto fpts = availablePlayerColumn(*draft.state.draftSettings(), "fpts");
     ASSERT_TRUE(fpts);
     const GridTable grid = draft.list(*fpts);
     EXPECT_EQ(grid.headings[2], "RK");
@@ -105,7 +105,7 @@ TEST(AvailablePlayers, PointsDraftRanksAndSortsByWeightedFantasyPoints) {
 TEST(AvailablePlayers, HeadingsSortAndUnknownOnesFallBackToValueOrRank) {
     ListRoom draft(kDraftTypeSnake, true);
     draft.useCategories({{9, 1}, {5, 1}});
-    const DraftSettings& settings = *draft.state.draftSettings;
+    const DraftSettings& settings = *draft.state.draftSettings();
     EXPECT_EQ(column(draft.list(*availablePlayerColumn(settings, "TO")), "playerid"),
               (std::vector<std::string>{"2", "1", "3"}));  // fewest turnovers first
     EXPECT_EQ(column(draft.list(*availablePlayerColumn(settings, "REB")), "playerid"),
@@ -165,10 +165,11 @@ TEST(PositionButtons, NamesAndAnIndexBeyondTheButtonsChangesNothing) {
     ListRoom draft(kDraftTypeSnake, true);
     EXPECT_EQ(positionName(5), "centers");
     EXPECT_EQ(positionName(9), "All Skaters");
-    selectPositionButton(draft.state, 3);
-    EXPECT_EQ(draft.state.positionFilter, "forwards");
-    selectPositionButton(draft.state, 8);
-    EXPECT_EQ(draft.state.positionFilter, "forwards");
+    PlayerListView list;
+    selectPositionButton(list, 3);
+    EXPECT_EQ(list.positionFilter, "forwards");
+    selectPositionButton(list, 8);
+    EXPECT_EQ(list.positionFilter, "forwards");
 }
 
 TEST(ResearchGrid, AvailableAndTakenWithPricePaidAndSortKeys) {

@@ -45,7 +45,7 @@ struct QuickPickDraft : RoomFixture {
     std::vector<int> offered(const std::string& typed) {
         const auto entries = loadQuickPicks(state);
         std::vector<int> ids;
-        const bool auction = state.draftSettings->drafttype == kDraftTypeAuction;
+        const bool auction = state.draftSettings()->drafttype == kDraftTypeAuction;
         for (const std::size_t index : rankQuickPicks(*entries, typed, auction, 3)) {
             ids.push_back((*entries)[index].playerid);
         }

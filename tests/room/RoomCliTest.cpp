@@ -106,6 +106,34 @@ TEST(CliSnakeDraft, PicksMoveTheTurnAndUndoRestoresIt) {
     EXPECT_EQ(players.out.find("\n104,"), std::string::npos);
 }
 
+// The player ids of a printed list, top to bottom.
+std::vector<std::string> listedIds(const std::string& out) {
+    std::vector<std::string> ids;
+    std::istringstream lines(out);
+    std::string line;
+    std::getline(lines, line);  // the headings
+    while (std::getline(lines, line)) {
+        ids.push_back(line.substr(0, line.find(',')));
+    }
+    return ids;
+}
+
+TEST(CliPlayerLists, EachCommandListsWithItsOwnFilterAndSort) {
+    CliRoom draft(3, kDraftTypeSnake);
+    const CliRun centres =
+        draft.run({"players", "Room", "--position", "centers", "--sort", "Name"});
+    ASSERT_EQ(centres.status, 0) << centres.err;
+    // Every third player is a centre; by last name "L12" < "L3" < "L6" < "L9".
+    EXPECT_EQ(listedIds(centres.out), (std::vector<std::string>{"112", "103", "106", "109"}));
+    const CliRun all = draft.run({"players", "Room"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(listedIds(all.out).size(), 12U);
+    const CliRun guards = draft.run({"players", "Room", "--position", "guards", "--sort", "Name"});
+    ASSERT_EQ(guards.status, 0) << guards.err;
+    EXPECT_EQ(listedIds(guards.out),
+              (std::vector<std::string>{"101", "110", "111", "102", "104", "105", "107", "108"}));
+}
+
 TEST(CliTurnHistory, SkipUndoBoardClockAndHistoryFollowTheTurns) {
     CliRoom draft(3, kDraftTypeSnake);
     ASSERT_EQ(draft.run({"pick", "Room", "101"}).out, "1\n");

@@ -67,7 +67,7 @@ void RoomFixture::reload() {
 }
 
 int RoomFixture::teamAt(int draftposition) const {
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         if (team.draftposition == draftposition) {
             return team.teamid;
         }
@@ -90,12 +90,12 @@ std::string RoomFixture::storedTurn() {
 
 std::string RoomFixture::memoryTurn() const {
     int position = 0;
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         if (team.currentpick == 1) {
             position = team.draftposition;
         }
     }
-    return std::to_string(position) + state.draftSettings->draftdirection;
+    return std::to_string(position) + state.draftSettings()->draftdirection;
 }
 
 }  // namespace quorvane::test

@@ -185,7 +185,7 @@ TEST(ReopenedDrafts, KeepTheirHistoryAndUndoTheSkipAtTheTurnAsASkip) {
         "Round 2" + kDot + "Pick 2 (#6)" + kDash + "Owner 3 on the clock" + kDot + "you pick in 2");
 
     EXPECT_EQ(undoLastPickTold(again, draft.dialogs)->news, "Undid a skip: Owner 4 on the clock");
-    EXPECT_EQ(again.draftSettings->turnNumber, 5);
+    EXPECT_EQ(again.draftSettings()->turnNumber, 5);
     EXPECT_EQ(undoLastPickTold(again, draft.dialogs)->news, "Undid #4 Ann4 Lee, Owner 4");
     const auto after = readTurnHistory(again.dbConnection, draft.draftId);
     ASSERT_TRUE(after);

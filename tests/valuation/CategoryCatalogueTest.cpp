@@ -88,13 +88,13 @@ TEST(CategoryFormat, ShowsRatiosWithTheirDecimals) {
 
 TEST(SgpDenominators, LoadedByCategoryIdWithRoomForTheLargest) {
     TestProgram program;
-    program.state.sgpDenominators.assign(3, {});
+    program.state.replaceSgpDenominators(std::vector<SgpDenominator>(3));
     ASSERT_TRUE(loadSgpDenominators(program.state, program.dialogs));
-    ASSERT_EQ(program.state.sgpDenominators.size(), 33u);
-    EXPECT_EQ(program.state.sgpDenominators[1].sgp_denominator, 290.0);
-    EXPECT_EQ(program.state.sgpDenominators[9].sgp_denominator, -51.0);
+    ASSERT_EQ(program.state.sgpDenominators().size(), 33u);
+    EXPECT_EQ(program.state.sgpDenominators()[1].sgp_denominator, 290.0);
+    EXPECT_EQ(program.state.sgpDenominators()[9].sgp_denominator, -51.0);
     for (int empty : {0, 10, 11, 12, 13, 32}) {
-        EXPECT_EQ(program.state.sgpDenominators[static_cast<std::size_t>(empty)].sgp_denominator,
+        EXPECT_EQ(program.state.sgpDenominators()[static_cast<std::size_t>(empty)].sgp_denominator,
                   0.0)
             << empty;
     }

@@ -43,8 +43,8 @@ TEST(CategoryTargets, ShowTargetActualAndColouredDifference) {
     EXPECT_EQ((*rows)[1].actual, ".500");
     EXPECT_EQ((*rows)[1].difference, ".100");
     EXPECT_EQ((*rows)[1].differenceColour, kAboveTargetColour);
-    ASSERT_EQ(program.state.categoryTargets.size(), 2U);
-    EXPECT_EQ(program.state.categoryTargets[1].categoryid, 15);
+    ASSERT_EQ(program.state.categoryTargets().size(), 2U);
+    EXPECT_EQ(program.state.categoryTargets()[1].categoryid, 15);
 }
 
 TEST(CategoryTargets, WithoutAnOwnTeamActualsAreZero) {

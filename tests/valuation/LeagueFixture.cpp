@@ -109,8 +109,8 @@ double League::sgpAboveLevel(int playerid) {
     if (model == nullptr || !loadSgpDenominators(state, m_program.dialogs)) {
         return std::nan("");
     }
-    const auto valuation = rotisserieValuation(*state.draftSettings, state.sgpDenominators, *model,
-                                               state.showInflation);
+    const auto valuation = rotisserieValuation(*state.draftSettings(), state.sgpDenominators(),
+                                               *model, state.showInflation);
     if (valuation) {
         for (const RotisserieValuation::Player& player : valuation->players) {
             if (player.playerid == playerid) {
@@ -124,9 +124,9 @@ double League::sgpAboveLevel(int playerid) {
 std::optional<double> League::vbd(int playerid) {
     ProgramState& state = m_program.state;
     const DraftModel* model = currentDraftModel(state, m_program.dialogs);
-    const auto valuation = model != nullptr
-                               ? pointsValuation(*state.draftSettings, *model, state.showInflation)
-                               : std::nullopt;
+    const auto valuation =
+        model != nullptr ? pointsValuation(*state.draftSettings(), *model, state.showInflation)
+                         : std::nullopt;
     if (valuation) {
         for (const PointsValuation::Player& player : valuation->players) {
             if (player.playerid == playerid) {
@@ -140,9 +140,9 @@ std::optional<double> League::vbd(int playerid) {
 std::vector<std::string> League::baselinePositions() {
     ProgramState& state = m_program.state;
     const DraftModel* model = currentDraftModel(state, m_program.dialogs);
-    const auto valuation = model != nullptr
-                               ? pointsValuation(*state.draftSettings, *model, state.showInflation)
-                               : std::nullopt;
+    const auto valuation =
+        model != nullptr ? pointsValuation(*state.draftSettings(), *model, state.showInflation)
+                         : std::nullopt;
     std::vector<std::string> letters;
     if (valuation) {
         for (const auto& baseline : valuation->baselines) {

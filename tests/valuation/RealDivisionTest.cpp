@@ -189,7 +189,7 @@ TEST(RealDivision, NoStatementDividesWholeNumbers) {
         ASSERT_TRUE(calcRanks(state, program.dialogs));
         ASSERT_TRUE(calcStandings(state, program.dialogs, false));
         ASSERT_TRUE(showCategoryTargets(state, program.dialogs));
-        const auto headings = availablePlayerHeadings(*state.draftSettings);
+        const auto headings = availablePlayerHeadings(*state.draftSettings());
         for (int column = 0; column < static_cast<int>(headings.size()); ++column) {
             ASSERT_TRUE(fillAvailablePlayers(state, "All Players", column)) << headings[column];
         }

@@ -116,7 +116,7 @@ int runWatch(CliContext& context, const WatchOptions& options) {
                                         MessageIcon::Critical);
             return kExitFailed;
         }
-        GridTable grid = watchListGrid(*context.state.draftSettings, *players);
+        GridTable grid = watchListGrid(*context.state.draftSettings(), *players);
         grid.hiddenColumns.clear();
         writeGrid(context, grid);
         return kExitDone;
@@ -155,7 +155,7 @@ int runMyTeam(CliContext& context, const MyTeamOptions& options) {
             }
             standings = *read;
         }
-        const MyTeamPanel panel = buildMyTeamPanel(*state.draftSettings, team, *picks, standings);
+        const MyTeamPanel panel = buildMyTeamPanel(*state.draftSettings(), team, *picks, standings);
         if (panel.teamname.empty()) {
             return context.usageError("--team must be the id of a team of the draft");
         }
@@ -221,7 +221,7 @@ int runQuickPick(CliContext& context, const std::string& draft, const std::strin
         if (!entries) {
             return kExitFailed;
         }
-        const bool auction = context.state.draftSettings->drafttype == kDraftTypeAuction;
+        const bool auction = context.state.draftSettings()->drafttype == kDraftTypeAuction;
         context.writeCsv({"playerid", "player"});
         for (const std::size_t index : rankQuickPicks(*entries, typed, auction, 12)) {
             const QuickPickEntry& entry = (*entries)[index];

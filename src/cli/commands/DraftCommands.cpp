@@ -67,7 +67,7 @@ int runNewDraft(CliContext& context, const NewDraftOptions& options) {
 
 int runShowDraft(CliContext& context, const std::string& draftArgument) {
     return context.withDraft(draftArgument, [&] {
-        const DraftSettings& d = *context.state.draftSettings;
+        const DraftSettings& d = *context.state.draftSettings();
         std::ostream& out = context.out;
         out << "template_id=" << d.template_id << '\n'
             << "template_name=" << d.template_name << '\n'

@@ -81,7 +81,7 @@ std::optional<std::pair<std::string, int>> splitPair(const std::string& text, bo
 }
 
 bool isTeamOfDraft(const CliContext& context, int teamid) {
-    for (const DraftTeam& team : context.state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : context.state.draftSettings()->draftTeams) {
         if (team.teamid == teamid) {
             return true;
         }
@@ -215,7 +215,7 @@ bool keepCookies(CliContext& context, const std::string& file) {
         problem = cookies.problem;
     }
     if (cookies.value &&
-        saveDraftCookies(context.state.dataFolder, context.state.draftSettings->template_id,
+        saveDraftCookies(context.state.dataFolder, context.state.draftSettings()->template_id,
                          *cookies.value, problem)) {
         return true;
     }
@@ -298,7 +298,7 @@ int runFollow(CliContext& context, const FollowOptions& options) {
         SystemFollowClock clock;
         const std::unique_ptr<Room> room =
             openRoom(transfer, *link,
-                     {context.state.dataFolder, context.state.draftSettings->template_id,
+                     {context.state.dataFolder, context.state.draftSettings()->template_id,
                       [&clock] { return clock.epochMilliseconds(); }});
         if (options.teams) {
             return listRoomTeams(context, *room);

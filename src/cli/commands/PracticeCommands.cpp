@@ -53,7 +53,7 @@ int runMock(CliContext& context, const MockOptions& options) {
         return context.usageError(problem);
     }
     return context.withDraft(options.draft, [&] {
-        const PracticeChoice choice{context.state.draftSettings->template_id, options.name, seed,
+        const PracticeChoice choice{context.state.draftSettings()->template_id, options.name, seed,
                                     options.fromNow};
         const std::optional<int> practice = createPractice(context.state, context.dialogs, choice);
         if (!practice) {
@@ -175,14 +175,14 @@ int runMockRestart(CliContext& context, const std::string& draft,
     }
     return context.withDraft(draft, [&] {
         return CliContext::statusOf(restartPractice(
-            context.state, context.dialogs, context.state.draftSettings->template_id, seed));
+            context.state, context.dialogs, context.state.draftSettings()->template_id, seed));
     });
 }
 
 int runMockDelete(CliContext& context, const std::string& draft) {
     return context.withDraft(draft, [&] {
         return CliContext::statusOf(deletePractice(context.state, context.dialogs,
-                                                   context.state.draftSettings->template_id));
+                                                   context.state.draftSettings()->template_id));
     });
 }
 

@@ -47,7 +47,7 @@ bool checkPickOptions(CliContext& context, PickOptions& options) {
     if (!options.team.empty()) {
         const auto teamid = parseId(options.team);
         bool known = false;
-        for (const DraftTeam& team : context.state.draftSettings->draftTeams) {
+        for (const DraftTeam& team : context.state.draftSettings()->draftTeams) {
             known = known || (teamid && team.teamid == *teamid);
         }
         if (!known) {
@@ -60,7 +60,7 @@ bool checkPickOptions(CliContext& context, PickOptions& options) {
         std::transform(upper.begin(), upper.end(), upper.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
         // The windows list only the slots the draft has.
-        const DraftSettings& draft = *context.state.draftSettings;
+        const DraftSettings& draft = *context.state.draftSettings();
         if (slotCount(draft, upper).value_or(0) < 1) {
             context.exitCode = context.usageError("--pos must be one of the draft's slots: " +
                                                   joined(slotChoices(draft), ", "));
@@ -127,7 +127,7 @@ int runPick(CliContext& context, const PickOptions& options) {
 
 int runSkip(CliContext& context, const std::string& draft) {
     return context.withDraft(draft, [&] {
-        const auto change = skipTurnTold(context.state, context.dialogs);
+        const auto change = skipTurnTold(context.state, context.dialogs, PlayerListView{});
         if (!change) {
             return kExitFailed;
         }
@@ -138,7 +138,7 @@ int runSkip(CliContext& context, const std::string& draft) {
 
 int runUndo(CliContext& context, const std::string& draft) {
     return context.withDraft(draft, [&] {
-        const auto change = undoLastPickTold(context.state, context.dialogs);
+        const auto change = undoLastPickTold(context.state, context.dialogs, PlayerListView{});
         if (!change) {
             return kExitFailed;
         }
@@ -260,7 +260,7 @@ int runAddPlayer(CliContext& context, const AddPlayerOptions& options) {
         return kExitFailed;
     }
     PickOptions checked = options.pick;
-    if (context.state.draftSettings && !checkPickOptions(context, checked)) {
+    if (context.state.draftSettings() && !checkPickOptions(context, checked)) {
         return context.exitCode;
     }
     const auto playerid = addCustomPlayer(context.state, context.dialogs, options.player);
@@ -274,8 +274,8 @@ int runAddPlayer(CliContext& context, const AddPlayerOptions& options) {
         pick.team.clear();  // the team is preselected as the custom-player window hands it over
         status = recordFromWindow(context, *playerid, pick, teamid);
     }
-    if (context.state.draftSettings) {
-        refreshMain(context.state, context.dialogs);
+    if (context.state.draftSettings()) {
+        refreshMain(context.state, context.dialogs, PlayerListView{});
     }
     return status;
 }

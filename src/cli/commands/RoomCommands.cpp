@@ -74,7 +74,7 @@ int runPlayers(CliContext& context, const PlayersOptions& options) {
         ProgramState& state = context.state;
         const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
         const std::vector<std::string> sortHeadings =
-            playerSortHeadings(*state.draftSettings, withAdp, options.advice);
+            playerSortHeadings(*state.draftSettings(), withAdp, options.advice);
         const bool knownSort = std::any_of(sortHeadings.begin(), sortHeadings.end(),
                                            [&options](const std::string& heading) {
                                                return lowerText(heading) == lowerText(options.sort);
@@ -82,16 +82,17 @@ int runPlayers(CliContext& context, const PlayersOptions& options) {
         if (!options.sort.empty() && !knownSort) {
             return context.usageError("--sort must be one of: " + joined(sortHeadings, ", "));
         }
-        state.positionFilter = *position;
         state.statsMode = options.stats == "proj" ? 0 : 1;
         state.showInflation = options.inflation;
         state.showAdvice = options.advice;
-        state.freeAgentSortColumn =
-            options.sort.empty()
-                ? 0
-                : availablePlayerColumn(*state.draftSettings, options.sort, withAdp, options.advice)
-                      .value_or(0);
-        const RoomView view = refreshMain(state, context.dialogs);
+        PlayerListView list;
+        list.positionFilter = *position;
+        list.sortColumn = options.sort.empty()
+                              ? 0
+                              : availablePlayerColumn(*state.draftSettings(), options.sort, withAdp,
+                                                      options.advice)
+                                    .value_or(0);
+        const RoomView view = refreshMain(state, context.dialogs, list);
         if (!view.availablePlayers) {
             return kExitFailed;
         }
@@ -125,9 +126,8 @@ int runResearch(CliContext& context, const ResearchOptions& options) {
     }
     ProgramState& state = context.state;
     state.researchYear = options.season == "proj" ? state.projectionYear : state.projectionYear - 1;
-    state.researchFilter = options.available ? "AVAILABLE" : "TAKEN";
-    state.researchSort = options.sort;
-    const auto grid = fillResearchGrid(state, state.researchFilter, state.researchSort);
+    const auto grid =
+        fillResearchGrid(state, options.available ? "AVAILABLE" : "TAKEN", options.sort);
     if (!grid) {
         context.dialogs.showMessage("Error", "The research list could not be read",
                                     MessageIcon::Critical);
@@ -146,7 +146,7 @@ int runRoster(CliContext& context, const std::string& draft, const std::string& 
         }
     }
     return context.withDraft(draft, [&] {
-        const auto& teams = context.state.draftSettings->draftTeams;
+        const auto& teams = context.state.draftSettings()->draftTeams;
         if (teamid && std::none_of(teams.begin(), teams.end(), [&teamid](const DraftTeam& known) {
                 return known.teamid == *teamid;
             })) {
@@ -189,7 +189,7 @@ int runLog(CliContext& context, const std::string& draft) {
 
 int runTurn(CliContext& context, const std::string& draft) {
     return context.withDraft(draft, [&] {
-        const DraftSettings& settings = *context.state.draftSettings;
+        const DraftSettings& settings = *context.state.draftSettings();
         context.writeCsv({"teamid", "teamname", "draftposition", "draftdirection"});
         const int teamid = teamOnTheClock(context.state);
         for (const DraftTeam& team : settings.draftTeams) {

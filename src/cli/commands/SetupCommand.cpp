@@ -268,7 +268,7 @@ int runSetup(CliContext& context, const SetupOptions& options) {
         }
     }
     return context.withDraft(options.draft, [&] {
-        SetupForm form = fillSetup(*context.state.draftSettings);
+        SetupForm form = fillSetup(*context.state.draftSettings());
         for (int teamid : options.deleteTeams) {
             const auto row = rowOfTeam(form, teamid);
             if (!row) {

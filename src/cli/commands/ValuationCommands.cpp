@@ -27,7 +27,7 @@ int runValues(CliContext& context, const std::string& draft, bool inflation) {
         state.showInflation = inflation;
         // A rotisserie auction's dollar run writes no ranks, so the list would be ordered by the
         // ranks of whatever draft ran last; its ranks come from the same dollar values instead.
-        const DraftSettings& settings = *state.draftSettings;
+        const DraftSettings& settings = *state.draftSettings();
         const bool valued =
             settings.drafttype == kDraftTypeAuction && settings.scoringstyle != kScoringRotisserie
                 ? calcDollarValues(state, context.dialogs, "B")
@@ -114,7 +114,7 @@ int runHeadToHeadStandings(CliContext& context, const StandingsOptions& options)
 
 int runStandings(CliContext& context, const StandingsOptions& options) {
     return context.withDraft(options.draft, [&] {
-        const bool headToHead = context.state.draftSettings->scoringstyle == kScoringHeadToHead;
+        const bool headToHead = context.state.draftSettings()->scoringstyle == kScoringHeadToHead;
         if ((options.matchups || options.byCategory) && (!headToHead || options.raw)) {
             return context.usageError(
                 "--matchups and --by-category belong to a head-to-head league, without --raw");
@@ -168,7 +168,7 @@ int runTargets(CliContext& context, const std::string& draft,
         if (!assignments.empty()) {
             // Rows not named keep their stored target, at full precision.
             std::vector<std::string> texts;
-            for (const CategoryTarget& row : state.categoryTargets) {
+            for (const CategoryTarget& row : state.categoryTargets()) {
                 texts.push_back(numberText(row.target));
             }
             for (const std::string& assignment : assignments) {
@@ -178,13 +178,13 @@ int runTargets(CliContext& context, const std::string& draft,
                 }
                 const std::string symbol = upper(assignment.substr(0, equals));
                 const auto row = std::find_if(
-                    state.categoryTargets.begin(), state.categoryTargets.end(),
+                    state.categoryTargets().begin(), state.categoryTargets().end(),
                     [&](const CategoryTarget& target) { return upper(target.symbol) == symbol; });
-                if (row == state.categoryTargets.end()) {
+                if (row == state.categoryTargets().end()) {
                     return context.usageError("the draft has no category \"" +
                                               assignment.substr(0, equals) + "\"");
                 }
-                texts[static_cast<std::size_t>(row - state.categoryTargets.begin())] =
+                texts[static_cast<std::size_t>(row - state.categoryTargets().begin())] =
                     assignment.substr(equals + 1);
             }
             rows = saveCategoryTargets(state, context.dialogs, texts);
@@ -193,7 +193,7 @@ int runTargets(CliContext& context, const std::string& draft,
             }
         }
         // A head-to-head league adds the user's chance against the league's average team.
-        if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+        if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
             context.writeCsv({"symbol", "target", "actual", "difference", "chance"});
             for (const TargetRow& row : *rows) {
                 context.writeCsv({row.symbol, row.target, row.actual, row.difference, row.chance});

@@ -23,11 +23,11 @@ bool inDraft(const DraftSettings& settings, int categoryid) {
 }  // namespace
 
 std::optional<std::vector<int>> readPunts(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     std::optional<std::vector<int>> ids =
-        readPuntRows(state.dbConnection, state.draftSettings->template_id);
+        readPuntRows(state.dbConnection, state.draftSettings()->template_id);
     if (!ids) {
         reportDatabaseError(dialogs, state.dbConnection, kReadFailed);
     }
@@ -35,10 +35,10 @@ std::optional<std::vector<int>> readPunts(ProgramState& state, UserDialogs& dial
 }
 
 bool savePunts(ProgramState& state, UserDialogs& dialogs, const std::vector<int>& categoryids) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return false;
     }
-    const DraftSettings& settings = *state.draftSettings;
+    const DraftSettings& settings = *state.draftSettings();
     const int draft = settings.template_id;
     TransactionGuard transaction(state.dbConnection);
     bool saved = transaction.begun() && deletePuntRows(state.dbConnection, draft);

@@ -15,8 +15,8 @@ namespace quorvane {
 bool RoomAdvice::refresh(ProgramState& state, UserDialogs& dialogs, bool picksOnly) {
     m_advice.reset();
     m_rowOfPlayer.clear();
-    const bool sameSeason = m_model && state.draftSettings &&
-                            m_model->template_id == state.draftSettings->template_id &&
+    const bool sameSeason = m_model && state.draftSettings() &&
+                            m_model->template_id == state.draftSettings()->template_id &&
                             m_projectionYear == state.projectionYear;
     if (picksOnly && sameSeason) {
         if (!refreshDraftModel(state, dialogs, *m_model)) {
@@ -53,7 +53,7 @@ const AdviceRow* RoomAdvice::rowOf(int playerid) const {
 }
 
 const RoomAdvice* refreshRoomAdvice(ProgramState& state, UserDialogs& dialogs, bool picksOnly) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return nullptr;
     }
     if (!state.roomAdvice) {
@@ -111,8 +111,7 @@ std::string playerAdviceCardHtml(const PlayerAdviceCard& card) {
     html += "</table>\n<h3>The math of his value</h3>\n<table border=\"1\" cellpadding=\"3\">\n";
     for (const auto& [key, value] : card.explain) {
         html += "<tr><td>" + escapeHtml(key) + "</td><td align=\"right\">" +
-                escapeHtml(readableFigure(key, value)) +
-                "</td></tr>\n";
+                escapeHtml(readableFigure(key, value)) + "</td></tr>\n";
     }
     return html + "</table>\n";
 }

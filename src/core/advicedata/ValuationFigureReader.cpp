@@ -39,9 +39,9 @@ bool sgpFigures(ProgramState& state, UserDialogs& dialogs, const DraftModel& mod
     if (!loadSgpDenominators(state, dialogs)) {
         return false;
     }
-    const DraftSettings& settings = *state.draftSettings;
+    const DraftSettings& settings = *state.draftSettings();
     const auto valuation =
-        rotisserieValuation(settings, state.sgpDenominators, model, state.showInflation);
+        rotisserieValuation(settings, state.sgpDenominators(), model, state.showInflation);
     const RotisserieValuation::Player* valued =
         valuation ? findByPlayerid(valuation->players, player.playerid) : nullptr;
     if (valued == nullptr) {
@@ -53,7 +53,7 @@ bool sgpFigures(ProgramState& state, UserDialogs& dialogs, const DraftModel& mod
         const CategoryDefinition& category = *model.categories[c].definition;
         const auto id = static_cast<std::size_t>(category.categoryid);
         const double denominator =
-            id < state.sgpDenominators.size() ? state.sgpDenominators[id].sgp_denominator : 0.0;
+            id < state.sgpDenominators().size() ? state.sgpDenominators()[id].sgp_denominator : 0.0;
         figures.sgpCategories.push_back({std::string(category.heading),
                                          sgpWorkStatistic(category, player.stats), denominator,
                                          valued->terms[c]});
@@ -72,7 +72,7 @@ bool sgpFigures(ProgramState& state, UserDialogs& dialogs, const DraftModel& mod
 
 void pointsFigures(const ProgramState& state, const DraftModel& model, const ModelPlayer& player,
                    ValuationFigures& figures) {
-    const auto valuation = pointsValuation(*state.draftSettings, model, state.showInflation);
+    const auto valuation = pointsValuation(*state.draftSettings(), model, state.showInflation);
     const PointsValuation::Player* valued =
         valuation ? findByPlayerid(valuation->players, player.playerid) : nullptr;
     if (valued == nullptr) {
@@ -102,7 +102,7 @@ void pointsFigures(const ProgramState& state, const DraftModel& model, const Mod
 std::optional<ValuationFigures> readValuationFigures(ProgramState& state, UserDialogs& dialogs,
                                                      const DraftModel& model, int playerid) {
     const ModelPlayer* player = model.findPlayer(playerid);
-    if (player == nullptr || !state.draftSettings) {
+    if (player == nullptr || !state.draftSettings()) {
         return ValuationFigures{};
     }
     ValuationFigures figures;

@@ -19,9 +19,9 @@ bool differ(const std::optional<std::string>& now, const std::optional<std::stri
 
 OutsideChangeWatch::Stamps OutsideChangeWatch::read(ProgramState& state) {
     Stamps stamps;
-    if (state.draftSettings) {
+    if (state.draftSettings()) {
         stamps.draft = readChangeStamp(state.dbConnection, ChangeStamp::Draft,
-                                       state.draftSettings->template_id);
+                                       state.draftSettings()->template_id);
     }
     stamps.players = readChangeStamp(state.dbConnection, ChangeStamp::Players);
     stamps.playerFigures = readChangeStamp(state.dbConnection, ChangeStamp::PlayerFigures);
@@ -35,7 +35,7 @@ std::optional<OutsideChange> OutsideChangeWatch::look(ProgramState& state) {
     }
     const bool first = !m_version;
     m_version = version;
-    const int draftId = state.draftSettings ? state.draftSettings->template_id : 0;
+    const int draftId = state.draftSettings() ? state.draftSettings()->template_id : 0;
     Stamps stamps = read(state);
     OutsideChange change;
     // Another draft opened in this window is this window's own doing.
@@ -56,7 +56,7 @@ std::optional<OutsideChange> OutsideChangeWatch::look(ProgramState& state) {
 void OutsideChangeWatch::shown(ProgramState& state) {
     m_version = dataVersion(state.dbConnection);
     m_stamps = read(state);
-    m_draftId = state.draftSettings ? state.draftSettings->template_id : 0;
+    m_draftId = state.draftSettings() ? state.draftSettings()->template_id : 0;
 }
 
 }  // namespace quorvane

@@ -50,10 +50,8 @@ StartupOutcome runStartup(ProgramState& state, UserDialogs& dialogs, StartupShel
     state.appVersion = std::string(kAppVersion);
     state.draftLoaded = false;
     state.projectionYear = kProjectionYear;
-    state.positionFilter = "All Players";
     state.statsMode = 0;
     state.researchYear = state.projectionYear;
-    state.noteEdited = false;
 
     guarded(state, [&] { shell.showMainWindow(); });
 

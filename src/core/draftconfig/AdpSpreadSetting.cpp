@@ -10,12 +10,12 @@
 namespace quorvane {
 
 std::optional<double> readDraftAdpSpread(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     bool failed = false;
     const std::optional<double> spread =
-        readAdpSpread(state.dbConnection, state.draftSettings->template_id, failed);
+        readAdpSpread(state.dbConnection, state.draftSettings()->template_id, failed);
     if (failed) {
         reportDatabaseError(dialogs, state.dbConnection,
                             " 92010 error: could not read the draft's ADP spread");
@@ -25,11 +25,11 @@ std::optional<double> readDraftAdpSpread(ProgramState& state, UserDialogs& dialo
 }
 
 bool saveDraftAdpSpread(ProgramState& state, UserDialogs& dialogs, double spread) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return false;
     }
     TransactionGuard transaction(state.dbConnection);
-    if (!writeAdpSpread(state.dbConnection, state.draftSettings->template_id, spread) ||
+    if (!writeAdpSpread(state.dbConnection, state.draftSettings()->template_id, spread) ||
         !transaction.commit()) {
         transaction.rollback();
         reportDatabaseError(dialogs, state.dbConnection,

@@ -22,7 +22,7 @@ std::string draftListCaption(const DraftListEntry& entry);
 // Every stored draft, oldest first; nullopt after the failure was shown and logged.
 std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state, UserDialogs& dialogs);
 
-// "Open": loads the chosen draft into state.draftSettings. Without a choice tells the user to
+// "Open": loads the chosen draft into state.draftSettings(). Without a choice tells the user to
 // select one and returns false. The caller then resets the research grid and refreshes the
 // draft room.
 bool openSelectedDraft(ProgramState& state, UserDialogs& dialogs,

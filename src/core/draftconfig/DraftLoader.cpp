@@ -8,9 +8,38 @@
 
 namespace quorvane {
 
+namespace {
+
+bool readTeams(Connection& connection, DraftSettings& draft) {
+    const auto teams = readDraftTeamRows(connection, draft.template_id);
+    if (!teams) {
+        connection.log().writeEntry(" error 20003 - could not get recordset");
+        return false;
+    }
+    draft.draftTeams.clear();
+    for (const DraftTeamRow& team : *teams) {
+        draft.draftTeams.push_back(
+            {team.teamid, team.teamname, team.draftposition, team.currentpick, team.owner});
+    }
+    return true;
+}
+
+void readTurnNumber(Connection& connection, DraftSettings& draft) {
+    const auto history = readStandingHistory(connection, draft.template_id);
+    const auto taken = readPickRows(connection, draft.template_id);
+    const auto linked = isLinkedToRoom(connection, draft.template_id);
+    if (!history || !taken || !linked) {
+        connection.log().writeEntry(" error 20004 - could not read the turn history");
+        return;
+    }
+    // Readers see the turn a rebuilt history would give, before any operation stores it.
+    draft.turnNumber = turnAfter(deriveHistory(draft, *history, *taken, *linked).standing);
+}
+
+}  // namespace
+
 bool loadDraft(ProgramState& state, int templateId) {
-    state.draftSettings = DraftSettings{};
-    DraftSettings& draft = *state.draftSettings;
+    DraftSettings draft;
     draft.template_id = templateId;
     const Log& log = state.dbConnection.log();
 
@@ -62,39 +91,27 @@ bool loadDraft(ProgramState& state, int templateId) {
         log.writeEntry(" error 20004 - could not get recordset");
     }
 
-    loadTeams(state);
-    loadTurnNumber(state);
+    readTeams(state.dbConnection, draft);
+    readTurnNumber(state.dbConnection, draft);
+    state.replaceDraftSettings(std::move(draft));
     return settingsRead;
 }
 
 void loadTurnNumber(ProgramState& state) {
-    DraftSettings& draft = *state.draftSettings;
-    const auto history = readStandingHistory(state.dbConnection, draft.template_id);
-    const auto taken = readPickRows(state.dbConnection, draft.template_id);
-    const auto linked = isLinkedToRoom(state.dbConnection, draft.template_id);
-    if (!history || !taken || !linked) {
-        state.dbConnection.log().writeEntry(" error 20004 - could not read the turn history");
-        return;
-    }
-    // Readers see the turn a rebuilt history would give, before any operation stores it.
-    draft.turnNumber = turnAfter(deriveHistory(draft, *history, *taken, *linked).standing);
+    DraftSettings draft = *state.draftSettings();
+    readTurnNumber(state.dbConnection, draft);
+    state.replaceDraftSettings(std::move(draft));
 }
 
 bool loadTeams(ProgramState& state) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return false;
     }
-    DraftSettings& draft = *state.draftSettings;
-    const auto teams = readDraftTeamRows(state.dbConnection, draft.template_id);
-    if (!teams) {
-        state.dbConnection.log().writeEntry(" error 20003 - could not get recordset");
+    DraftSettings draft = *state.draftSettings();
+    if (!readTeams(state.dbConnection, draft)) {
         return false;
     }
-    draft.draftTeams.clear();
-    for (const DraftTeamRow& team : *teams) {
-        draft.draftTeams.push_back(
-            {team.teamid, team.teamname, team.draftposition, team.currentpick, team.owner});
-    }
+    state.replaceDraftSettings(std::move(draft));
     return true;
 }
 

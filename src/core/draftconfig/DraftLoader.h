@@ -5,9 +5,10 @@ namespace quorvane {
 
 struct ProgramState;
 
-// Replaces state.draftSettings with the stored draft: its settings, slots, categories and
-// teams. Failures are logged only and the remaining steps still run with what was read.
-// Returns true when the draft's settings row was read (the front end then shows its name).
+// Replaces the loaded draft's settings with the stored draft: its settings, slots, categories
+// and teams, read whole before the program's loaded draft is replaced. Failures are logged only and
+// the remaining steps still run with what was read. Returns true when the draft's settings row was
+// read (the front end then shows its name).
 bool loadDraft(ProgramState& state, int templateId);
 
 // Replaces the open draft's team list with its teams by draft position; on failure logs

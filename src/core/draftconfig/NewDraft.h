@@ -27,7 +27,7 @@ struct NewDraftChoice {
 
 // Creates a draft with default teams "Owner 1".."Owner N" (Owner 1 mine and on the clock), the
 // default categories of its league style, an empty notes row and a roster row with the column
-// defaults, all in one transaction, then loads it into state.draftSettings. Returns the new
+// defaults, all in one transaction, then loads it into state.draftSettings(). Returns the new
 // template_id, or nullopt after the failure was shown (the window stays open).
 std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
                                const NewDraftChoice& choice);

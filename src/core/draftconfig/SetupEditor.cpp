@@ -247,14 +247,14 @@ bool restartTurns(Connection& db, int templateId) {
 // history has on the clock (`turn`) goes to the team the new order gives it.
 bool resetTurn(ProgramState& state, UserDialogs& dialogs, int turn) {
     Connection& db = state.dbConnection;
-    const int templateId = state.draftSettings->template_id;
+    const int templateId = state.draftSettings()->template_id;
     const std::optional<std::int64_t> picks = countDraftPicks(db, templateId);
     if (!picks) {
         return saveFailed(dialogs, db, ": error 40108: Could not save values for template.");
     }
     if (*picks != 0) {
         loadDraft(state, templateId);
-        return putTurnOn(state, dialogs, turn, turnLines(*state.draftSettings));
+        return putTurnOn(state, dialogs, turn, turnLines(*state.draftSettings()));
     }
     if (!restartTurns(db, templateId)) {
         return saveFailed(dialogs, db, ": error 40011: Could not save values for template.");
@@ -271,7 +271,7 @@ bool resetTurn(ProgramState& state, UserDialogs& dialogs, int turn) {
 }  // namespace
 
 SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm& form) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         dialogs.showMessage("No Draft Open", "You must open a draft before editing it",
                             MessageIcon::Exclamation);
         return {};
@@ -282,9 +282,9 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
     }
 
     Connection& db = state.dbConnection;
-    const int templateId = state.draftSettings->template_id;
+    const int templateId = state.draftSettings()->template_id;
     // A failed save leaves the draft in memory as it was, as the rollback leaves the tables.
-    const DraftSettings before = *state.draftSettings;
+    const std::shared_ptr<const LoadedDraft> before = state.loadedDraft;
     TransactionGuard transaction(db);
     // The turn on the clock as the draft stood; a new order or team count only changes who
     // holds it.
@@ -296,23 +296,23 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
         !writeTeams(db, form, templateId, dialogs) ||
         !resetTurn(state, dialogs, turnAfter(*standing))) {
         transaction.rollback();
-        state.draftSettings = before;
+        state.loadedDraft = before;
         return {};
     }
     if (!transaction.commit()) {
-        state.draftSettings = before;
+        state.loadedDraft = before;
         saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
         return {};
     }
 
     loadDraft(state, templateId);
-    form = fillSetup(*state.draftSettings);
+    form = fillSetup(*state.draftSettings());
     return {true, std::nullopt};
 }
 
 DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupForm& form,
                              std::size_t row) {
-    if (!state.draftSettings || row >= form.teamRows.size()) {
+    if (!state.draftSettings() || row >= form.teamRows.size()) {
         return DeleteTeamOutcome::Refused;
     }
     const SetupTeamRow& team = form.teamRows[row];
@@ -325,7 +325,7 @@ DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupFor
     }
     if (!team.teamid) {
         loadTeams(state);
-        form.teamRows = fillTeamRows(*state.draftSettings);
+        form.teamRows = fillTeamRows(*state.draftSettings());
         return DeleteTeamOutcome::Discarded;
     }
     if (!dialogs.askYesNo("Delete Team?",
@@ -335,7 +335,7 @@ DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupFor
     }
 
     Connection& db = state.dbConnection;
-    const int templateId = state.draftSettings->template_id;
+    const int templateId = state.draftSettings()->template_id;
     const std::string_view failedTitle = "Could Not Save";
     const std::string_view failedText = "An error occured while saving template settings.";
     TransactionGuard transaction(db);
@@ -351,7 +351,7 @@ DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupFor
         return DeleteTeamOutcome::Failed;
     }
     loadTeams(state);
-    form.teamRows = fillTeamRows(*state.draftSettings);
+    form.teamRows = fillTeamRows(*state.draftSettings());
     return DeleteTeamOutcome::Deleted;
 }
 

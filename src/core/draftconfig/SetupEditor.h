@@ -17,7 +17,7 @@ struct SetupSaveOutcome {
 
 // Validates the whole form (the first failing check is shown and nothing is written), then
 // writes the draft's settings, slots, categories and teams in one transaction, gives the turn
-// to draft position 1 while no pick exists, and reloads the draft into state.draftSettings.
+// to draft position 1 while no pick exists, and reloads the draft into state.draftSettings().
 // On success the form shows the saved draft.
 SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm& form);
 

@@ -142,7 +142,7 @@ struct Taken {
 
 std::optional<Taken> takenHere(ProgramState& state, int playerid) {
     const auto pick =
-        readPickOfPlayer(state.dbConnection, state.draftSettings->template_id, playerid);
+        readPickOfPlayer(state.dbConnection, state.draftSettings()->template_id, playerid);
     if (!pick) {
         return std::nullopt;
     }
@@ -150,15 +150,15 @@ std::optional<Taken> takenHere(ProgramState& state, int playerid) {
 }
 
 std::string teamName(const ProgramState& state, int teamid) {
-    const DraftTeam* team = teamWithId(*state.draftSettings, teamid);
+    const DraftTeam* team = teamWithId(*state.draftSettings(), teamid);
     return team != nullptr ? team->teamname : "team " + std::to_string(teamid);
 }
 
 std::string pickLine(const ProgramState& state, const RoomPick& pick, const SyncedPick& synced) {
     std::string line = (synced.keeper ? "Keeper at pick " : "Pick ") + std::to_string(pick.pickNo) +
                        kDot + pick.fullName() + " to " + teamName(state, synced.teamid);
-    if (state.draftSettings->drafttype == kDraftTypeAuction) {
-        line += " for $" + formatPrice(synced.dollars, priceDecimals(*state.draftSettings));
+    if (state.draftSettings()->drafttype == kDraftTypeAuction) {
+        line += " for $" + formatPrice(synced.dollars, priceDecimals(*state.draftSettings()));
     }
     return line + " (" + synced.slot + ")";
 }
@@ -167,7 +167,7 @@ std::string pickLine(const ProgramState& state, const RoomPick& pick, const Sync
 // Runs inside the caller's transaction.
 bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
                    const RoomClock& clock) {
-    const DraftSettings& ours = *state.draftSettings;
+    const DraftSettings& ours = *state.draftSettings();
     if (ours.drafttype == kDraftTypeAuction || draft.auction()) {
         return true;
     }
@@ -239,7 +239,7 @@ class Sync {
             TransactionGuard transaction(m_state.dbConnection);
             if (!storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
                 transaction.rollback();
-                loadDraft(m_state, m_state.draftSettings->template_id);
+                loadDraft(m_state, m_state.draftSettings()->template_id);
                 return failed(" 95011 error: could not store the room's clock");
             }
         }
@@ -259,7 +259,9 @@ class Sync {
     // for keepers (or made without a pick here) are skips up to its clock. Picks themselves
     // take the room's number as they are recorded.
     bool alignWithRoomClock() {
-        const DraftSettings& ours = *m_state.draftSettings;
+        // Held to the end: aligning the turn replaces the program's loaded draft.
+        const std::shared_ptr<const LoadedDraft> held = m_state.loadedDraft;
+        const DraftSettings& ours = *held->draftSettings;
         const RoomClock& clock = m_result.clock;
         if (ours.drafttype == kDraftTypeAuction || m_draft.auction() || clock.pickNo == 0 ||
             ours.turnNumber == std::min(clock.pickNo, lastPickOfDraft(ours) + 1)) {
@@ -303,7 +305,7 @@ class Sync {
 
     bool undoHere(const FollowedPick& pick) {
         const std::optional<Taken> taken = takenHere(m_state, pick.playerid);
-        const int templateId = m_state.draftSettings->template_id;
+        const int templateId = m_state.draftSettings()->template_id;
         TransactionGuard transaction(m_state.dbConnection);
         const auto rollBack = [&](std::string_view line) {
             transaction.rollback();
@@ -373,7 +375,7 @@ class Sync {
         }
         const auto mapped = m_mapping.find(pick.team);
         const int teamid = mapped == m_mapping.end() ? 0 : mapped->second;
-        if (teamWithId(*m_state.draftSettings, teamid) == nullptr) {
+        if (teamWithId(*m_state.draftSettings(), teamid) == nullptr) {
             std::string label = pick.teamLabel.empty() ? "a team" : pick.teamLabel;
             label[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(label[0])));
             m_dialogs.showMessage(kFollowTitle,
@@ -388,14 +390,14 @@ class Sync {
         if (const std::optional<Taken> taken = takenHere(m_state, *playerid)) {
             return linkTypedPick(pick, *playerid, *taken, teamid);
         }
-        const bool auction = m_state.draftSettings->drafttype == kDraftTypeAuction;
+        const bool auction = m_state.draftSettings()->drafttype == kDraftTypeAuction;
         SyncedPick synced;
         synced.pickNo = pick.pickNo;
         synced.playerid = *playerid;
         synced.teamid = teamid;
         synced.keeper = pick.isKeeper;
         // A room that gives no auction prices leaves the price to the user: $0 until he sets it.
-        const double unpriced = m_draft.auction() ? 0.0 : m_state.draftSettings->minbid;
+        const double unpriced = m_draft.auction() ? 0.0 : m_state.draftSettings()->minbid;
         synced.dollars = auction ? pick.amount.value_or(unpriced) : 0.0;
         const auto slot = preselectSlot(m_state, *playerid, teamid);
         if (!slot) {
@@ -404,7 +406,7 @@ class Sync {
         }
         synced.slot = slot->selectedText();
 
-        const int templateId = m_state.draftSettings->template_id;
+        const int templateId = m_state.draftSettings()->template_id;
         TransactionGuard transaction(m_state.dbConnection);
         bool stored = false;
         if (pick.isKeeper) {
@@ -485,7 +487,7 @@ RoomClock roomClockOf(const ProgramState& state, const RoomLink& room, const Roo
         return found == mapping.end() ? 0 : found->second;
     };
     clock.teamid = clock.pickNo > 0 ? ourTeam(teamOfPick(draft, clock.pickNo)) : 0;
-    const int mine = state.draftSettings ? myTeamId(state) : 0;
+    const int mine = state.draftSettings() ? myTeamId(state) : 0;
     for (const auto& [roomTeam, teamid] : mapping) {
         if (mine <= 0 || teamid != mine) {
             continue;
@@ -502,14 +504,14 @@ FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLi
                          const RoomDraft& draft, const std::vector<RoomPick>& picks) {
     FollowSync refused;
     refused.outcome = FollowSync::Outcome::Failed;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return refused;
     }
     // A room that does not say how many rounds it has is held to the draft's own.
     RoomDraft sized = draft;
-    sized.rounds = roomRounds(draft, state.draftSettings->rounds());
+    sized.rounds = roomRounds(draft, state.draftSettings()->rounds());
     CheckedAnswer checked =
-        checkRoomAnswer(sized, picks, sized.rounds, state.draftSettings->dollars);
+        checkRoomAnswer(sized, picks, sized.rounds, state.draftSettings()->dollars);
     if (!checked.problem.empty()) {
         state.dbConnection.log().writeEntry(" follow: refused the answer of " + room.title() +
                                             ": " + checked.problem);
@@ -524,7 +526,7 @@ FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLi
 FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room) {
     FollowSync result;
     result.outcome = FollowSync::Outcome::Failed;
-    if (!state.draftSettings || !markFollowing(state, room.link(), true)) {
+    if (!state.draftSettings() || !markFollowing(state, room.link(), true)) {
         return result;
     }
     const RoomRead<RoomDraft> draft = room.readDraft();

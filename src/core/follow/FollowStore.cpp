@@ -10,7 +10,7 @@ namespace quorvane {
 namespace {
 
 int draftOf(const ProgramState& state) {
-    return state.draftSettings ? state.draftSettings->template_id : 0;
+    return state.draftSettings() ? state.draftSettings()->template_id : 0;
 }
 
 // A room kind this program no longer knows reads as Sleeper, the only one older files hold.
@@ -21,7 +21,7 @@ RoomLink linkOf(const FollowLinkRow& row) {
 }  // namespace
 
 std::optional<RoomClock> readRoomClock(ProgramState& state) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     const auto row = readFollowClock(state.dbConnection, draftOf(state));
@@ -33,7 +33,7 @@ std::optional<RoomClock> readRoomClock(ProgramState& state) {
 }
 
 std::optional<RoomLink> linkedRoom(ProgramState& state) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     const auto row = readFollowLink(state.dbConnection, draftOf(state));
@@ -87,11 +87,11 @@ bool saveRoomClock(ProgramState& state, const RoomClock& clock) {
 
 std::map<int, int> defaultRosterMapping(const ProgramState& state, const RoomDraft& draft) {
     std::map<int, int> mapping;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return mapping;
     }
     std::map<int, int> teamAt;
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         teamAt[team.draftposition] = team.teamid;
     }
     for (const int roomTeam : draft.listedTeams()) {

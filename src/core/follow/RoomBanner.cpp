@@ -26,14 +26,14 @@ std::string teamName(const DraftSettings& draft, int teamid) {
 
 std::string roomClockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
                             const RoomClock& clock) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return {};
     }
     std::string room = "following " + clock.link.title();
     if (clock.status == "paused") {
         room += ", paused";
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     if (draft.drafttype == kDraftTypeAuction || clock.teams <= 0) {
         return clockBanner(state, picks) + kDot + room;
     }

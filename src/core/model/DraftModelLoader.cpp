@@ -105,13 +105,13 @@ void readSettings(const DraftSettings& settings, DraftModel& model) {
 }
 
 std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     Connection& connection = state.dbConnection;
     std::optional<std::vector<PlayerSeasonRow>> rows = readPlayerSeasonRows(connection);
     const std::optional<std::vector<PickRow>> picks =
-        rows ? readPickRows(connection, state.draftSettings->template_id) : std::nullopt;
+        rows ? readPickRows(connection, state.draftSettings()->template_id) : std::nullopt;
     if (!picks) {
         reportDatabaseError(dialogs, connection, kLoadFailed);
         return std::nullopt;
@@ -126,7 +126,7 @@ std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialo
         const bool projection = row.yearofprojection == state.projectionYear;
         (projection ? model.players : model.otherSeasons).push_back(playerOf(std::move(row)));
     }
-    if (!readAdp(connection, state.draftSettings->template_id, model)) {
+    if (!readAdp(connection, state.draftSettings()->template_id, model)) {
         reportDatabaseError(dialogs, connection, kLoadFailed);
         return std::nullopt;
     }
@@ -145,20 +145,21 @@ std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialo
         model.picks.push_back({row.playerid, row.teamid, row.pos.value_or(std::string()),
                                !row.pos.has_value(), pickNumber, row.dollars});
     }
-    readSettings(*state.draftSettings, model);
+    readSettings(*state.draftSettings(), model);
     setPunts(model, *punts);
     return model;
 }
 
 const DraftModel* currentDraftModel(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return nullptr;
     }
     if (!state.draftModel) {
         state.draftModel = std::make_shared<DraftModelCache>();
     }
     DraftModelCache& cache = *state.draftModel;
-    if (!cache.holds(state.dbConnection, state.draftSettings->template_id, state.projectionYear)) {
+    if (!cache.holds(state.dbConnection, state.draftSettings()->template_id,
+                     state.projectionYear)) {
         std::optional<DraftModel> model = readDraftModel(state, dialogs);
         if (!model) {
             cache.forget();
@@ -167,7 +168,7 @@ const DraftModel* currentDraftModel(ProgramState& state, UserDialogs& dialogs) {
         cache.keep(state.dbConnection, std::move(*model));
     }
     DraftModel* model = cache.model();
-    readSettings(*state.draftSettings, *model);
+    readSettings(*state.draftSettings(), *model);
     return model;
 }
 
@@ -187,8 +188,8 @@ void settleDraftModel(ProgramState& state, bool committed) {
 }
 
 bool heldModelIsCurrent(ProgramState& state) {
-    return state.draftSettings && state.draftModel &&
-           state.draftModel->holds(state.dbConnection, state.draftSettings->template_id,
+    return state.draftSettings() && state.draftModel &&
+           state.draftModel->holds(state.dbConnection, state.draftSettings()->template_id,
                                    state.projectionYear);
 }
 

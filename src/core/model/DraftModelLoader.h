@@ -14,7 +14,7 @@ class UserDialogs;
 
 // The open draft's model as the program holds it (see DraftModelCache): read from the file
 // only when this program or another changed it since the last read; settings and teams always
-// from state.draftSettings. nullptr without an open draft or after a failure was shown and
+// from state.draftSettings(). nullptr without an open draft or after a failure was shown and
 // logged.
 const DraftModel* currentDraftModel(ProgramState& state, UserDialogs& dialogs);
 

@@ -154,7 +154,7 @@ bool restartPractice(ProgramState& state, UserDialogs& dialogs, int templateId,
         transaction.rollback();
         return failed(dialogs, db, " 92006 error: could not restart the practice draft");
     }
-    if (state.draftSettings && state.draftSettings->template_id == templateId) {
+    if (state.draftSettings() && state.draftSettings()->template_id == templateId) {
         loadDraft(state, templateId);
     }
     return true;
@@ -170,8 +170,8 @@ bool deletePractice(ProgramState& state, UserDialogs& dialogs, int templateId) {
         transaction.rollback();
         return failed(dialogs, db, " 92007 error: could not delete the practice draft");
     }
-    if (state.draftSettings && state.draftSettings->template_id == templateId) {
-        state.draftSettings.reset();
+    if (state.draftSettings() && state.draftSettings()->template_id == templateId) {
+        state.replaceDraftSettings(std::nullopt);
     }
     return true;
 }

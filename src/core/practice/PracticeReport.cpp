@@ -21,7 +21,7 @@ std::string figure(double value) {
 
 std::optional<PracticeGrade> gradeOpenDraft(ProgramState& state, UserDialogs& dialogs) {
     const DraftModel* model = currentDraftModel(state, dialogs);
-    if (model == nullptr || !state.draftSettings) {
+    if (model == nullptr || !state.draftSettings()) {
         return std::nullopt;
     }
     const std::optional<std::size_t> team = adviceTeamIndex(*model, 0);
@@ -30,7 +30,7 @@ std::optional<PracticeGrade> gradeOpenDraft(ProgramState& state, UserDialogs& di
                             MessageIcon::Critical);
         return std::nullopt;
     }
-    return gradePractice(*state.draftSettings, *model, *team);
+    return gradePractice(*state.draftSettings(), *model, *team);
 }
 
 std::string practiceGradeHtml(const PracticeGrade& grade) {

@@ -88,11 +88,11 @@ bool PracticeRunner::waitPace() const {
 }
 
 PracticeRunResult PracticeRunner::run() {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return m_result;
     }
     const std::optional<PracticeRow> practice =
-        requirePractice(m_state, m_dialogs, m_state.draftSettings->template_id);
+        requirePractice(m_state, m_dialogs, m_state.draftSettings()->template_id);
     if (!practice || !calcRanks(m_state, m_dialogs)) {
         return m_result;
     }
@@ -142,7 +142,7 @@ std::optional<PracticeStop> PracticeRunner::nextSnakePick() {
         if (!skipTurnStep(m_state, m_dialogs)) {
             return PracticeStop::Failed;
         }
-        readSettings(*m_state.draftSettings, m_model);
+        readSettings(*m_state.draftSettings(), m_model);
         ++m_skipsInARow;
         return std::nullopt;
     }
@@ -254,7 +254,7 @@ std::optional<PracticeStop> PracticeRunner::record(std::size_t team, std::size_t
                             *slot,
                             price};
     applyPick(m_model, chosen.playerid, buyer.teamid, *slot, stored.draftorder, price);
-    readSettings(*m_state.draftSettings, m_model);
+    readSettings(*m_state.draftSettings(), m_model);
     m_result.picks.push_back(pick);
     if (m_picked) {
         m_picked(pick);

@@ -117,7 +117,7 @@ std::string exportInstruction() {
 
 bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
                const std::string& folder, bool replace) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return false;
     }
     const FileTarget target{std::filesystem::path(folder) / exportFileName(kind), replace, {}};
@@ -129,7 +129,9 @@ bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
                             MessageIcon::Exclamation);
         return false;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    // Held to the end: the valuation below may read the denominators into a new loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
     const bool auction = draft.drafttype == kDraftTypeAuction;
     dialogs.setBusy(true);
     if (kind == ExportKind::Projections) {

@@ -141,11 +141,11 @@ int nominatingTeam(const DraftSettings& draft, const std::vector<DraftPick>& pic
 }
 
 std::optional<int> nominatingTeamOf(ProgramState& state) {
-    if (!state.draftSettings || state.draftSettings->drafttype != kDraftTypeAuction) {
+    if (!state.draftSettings() || state.draftSettings()->drafttype != kDraftTypeAuction) {
         return std::nullopt;
     }
     const auto picks = readDraftPicks(state);
-    const int team = picks ? nominatingTeam(*state.draftSettings, *picks) : 0;
+    const int team = picks ? nominatingTeam(*state.draftSettings(), *picks) : 0;
     return team > 0 ? std::optional<int>(team) : std::nullopt;
 }
 

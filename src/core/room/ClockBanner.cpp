@@ -27,7 +27,7 @@ const DraftTeam* teamWithId(const DraftSettings& draft, int teamid) {
 }
 
 std::string draftBanner(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const int made = picksMade(picks);
     const TurnPosition turn = currentTurn(state);
     const DraftTeam* onTheClock = nullptr;
@@ -59,10 +59,10 @@ std::string draftBanner(const ProgramState& state, const std::vector<DraftPick>&
 }  // namespace
 
 int turnsUntil(const ProgramState& state, int position) {
-    if (!state.draftSettings || state.draftSettings->drafttype == kDraftTypeAuction) {
+    if (!state.draftSettings() || state.draftSettings()->drafttype == kDraftTypeAuction) {
         return -1;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     for (int turn = draft.turnNumber; turn <= lastPickOfDraft(draft); ++turn) {
         if (turnSlot(draft.drafttype, draft.teams, turn).position == position) {
             return turn - draft.turnNumber;
@@ -73,16 +73,16 @@ int turnsUntil(const ProgramState& state, int position) {
 
 std::string clockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
                         const std::vector<PlayerValue>& values) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return {};
     }
-    return state.draftSettings->drafttype == kDraftTypeAuction
-               ? auctionBannerLine(*state.draftSettings, myTeamId(state), picks, values)
+    return state.draftSettings()->drafttype == kDraftTypeAuction
+               ? auctionBannerLine(*state.draftSettings(), myTeamId(state), picks, values)
                : draftBanner(state, picks);
 }
 
 std::vector<PlayerValue> bannerValues(ProgramState& state) {
-    if (!state.draftSettings || state.draftSettings->drafttype != kDraftTypeAuction) {
+    if (!state.draftSettings() || state.draftSettings()->drafttype != kDraftTypeAuction) {
         return {};
     }
     return readPlayerValues(state.dbConnection, state.projectionYear)
@@ -91,10 +91,10 @@ std::vector<PlayerValue> bannerValues(ProgramState& state) {
 
 std::string clockBannerDetails(const ProgramState& state, const std::vector<DraftPick>& picks,
                                const std::vector<PlayerValue>& values) {
-    if (!state.draftSettings || state.draftSettings->drafttype != kDraftTypeAuction) {
+    if (!state.draftSettings() || state.draftSettings()->drafttype != kDraftTypeAuction) {
         return {};
     }
-    return auctionBannerDetails(*state.draftSettings, myTeamId(state), picks, values);
+    return auctionBannerDetails(*state.draftSettings(), myTeamId(state), picks, values);
 }
 
 }  // namespace quorvane

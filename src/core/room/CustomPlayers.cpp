@@ -50,8 +50,8 @@ TeamSelector fillCustomTeamList(const ProgramState& state) {
     TeamSelector list;
     list.teams.push_back({std::string(kDoNotAddToTeam), 0});
     list.selected = 0;
-    if (state.draftSettings) {
-        for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    if (state.draftSettings()) {
+        for (const DraftTeam& team : state.draftSettings()->draftTeams) {
             list.teams.push_back({team.teamname, team.teamid});
         }
     }

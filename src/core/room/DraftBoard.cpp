@@ -72,7 +72,7 @@ std::size_t rowForTurn(std::vector<std::vector<std::string>>& rows, std::size_t 
 }
 
 DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     DraftBoard board;
     addTeamColumns(draft, "Round", board);
     const std::size_t columns = board.table.headings.size();
@@ -151,7 +151,7 @@ DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& 
 }
 
 DraftBoard auctionBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     DraftBoard board;
     addTeamColumns(draft, "Slot", board);
     const std::size_t columns = board.table.headings.size();
@@ -247,11 +247,11 @@ DraftBoard auctionBoard(const ProgramState& state, const std::vector<DraftPick>&
 }  // namespace
 
 DraftBoard buildDraftBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return {};
     }
-    return state.draftSettings->drafttype == kDraftTypeAuction ? auctionBoard(state, picks)
-                                                               : roundsBoard(state, picks);
+    return state.draftSettings()->drafttype == kDraftTypeAuction ? auctionBoard(state, picks)
+                                                                 : roundsBoard(state, picks);
 }
 
 std::optional<DraftBoard> buildDraftBoard(ProgramState& state) {

@@ -9,11 +9,11 @@
 namespace quorvane {
 
 std::optional<std::vector<DraftPick>> readDraftPicks(ProgramState& state) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const auto rows =
-        readNamedPicks(state.dbConnection, state.projectionYear, state.draftSettings->template_id);
+    const auto rows = readNamedPicks(state.dbConnection, state.projectionYear,
+                                     state.draftSettings()->template_id);
     if (!rows) {
         state.dbConnection.log().writeEntry(" 90200 error: could not read the draft's picks");
         return std::nullopt;

@@ -58,17 +58,17 @@ GridTable turnHistoryTable(const DraftSettings& draft, const std::vector<History
 }
 
 std::optional<GridTable> readTurnHistoryTable(ProgramState& state) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const auto lines = readHistoryLines(state.dbConnection, state.draftSettings->template_id,
+    const auto lines = readHistoryLines(state.dbConnection, state.draftSettings()->template_id,
                                         state.projectionYear);
     if (!lines) {
         state.dbConnection.log().writeEntry(
             " 60008 error: could not read the draft's turn history");
         return std::nullopt;
     }
-    return turnHistoryTable(*state.draftSettings, *lines);
+    return turnHistoryTable(*state.draftSettings(), *lines);
 }
 
 }  // namespace quorvane

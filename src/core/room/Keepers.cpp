@@ -19,7 +19,7 @@ namespace quorvane {
 
 std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs) {
     const auto players = readFreePlayersByName(state.dbConnection, state.projectionYear,
-                                               state.draftSettings->template_id);
+                                               state.draftSettings()->template_id);
     if (!players) {
         reportDatabaseError(dialogs, state.dbConnection, " 12001 error: could not access database");
         return std::nullopt;
@@ -37,14 +37,14 @@ std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& 
 
 std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid) {
     const auto keepers = readKeeperRows(state.dbConnection, state.projectionYear,
-                                        state.draftSettings->template_id, teamid);
+                                        state.draftSettings()->template_id, teamid);
     if (!keepers) {
         reportDatabaseError(dialogs, state.dbConnection, " 12002 error: could not access database");
         return std::nullopt;
     }
     GridTable grid = keeperGrid(*keepers);
     grid.hiddenColumns = {0};
-    if (state.draftSettings->drafttype != kDraftTypeAuction) {
+    if (state.draftSettings()->drafttype != kDraftTypeAuction) {
         grid.hiddenColumns.insert(grid.hiddenColumns.end(), {3, 4, 5});
     }
     return grid;
@@ -70,7 +70,7 @@ GridTable keeperGrid(const std::vector<KeeperRow>& keepers) {
 }
 
 std::string keepersTitle(const ProgramState& state, int teamid) {
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         if (team.teamid == teamid) {
             return "Listed Keepers for " + team.teamname;
         }
@@ -89,8 +89,8 @@ std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& d
     // The caption joins the names only when the player has both.
     const bool named = *card && (*card)->firstname && (*card)->lastname;
     dialog.playerName = named ? *(*card)->firstname + " " + *(*card)->lastname : std::string();
-    dialog.positions = choosePosition(*state.draftSettings, *card ? (*card)->pos : std::string());
-    dialog.showDollars = state.draftSettings->drafttype == kDraftTypeAuction;
+    dialog.positions = choosePosition(*state.draftSettings(), *card ? (*card)->pos : std::string());
+    dialog.showDollars = state.draftSettings()->drafttype == kDraftTypeAuction;
     dialog.value = *card ? (*card)->dollars : 0.0;
     return dialog;
 }
@@ -106,7 +106,9 @@ std::string keeperSurplusCaption(double value, std::string_view priceText) {
 
 KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
                         const std::string& pos, const std::string& dollars) {
-    const DraftSettings& draft = *state.draftSettings;
+    // Held to the end: the turn this moves replaces the program's loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
     double price = 0.0;
     if (draft.drafttype == kDraftTypeAuction) {
         const std::optional<double> bid = readBid(dialogs, dollars, draft);
@@ -156,7 +158,7 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
 
 bool isKeeper(ProgramState& state, int playerid) {
     const std::optional<std::int64_t> kept =
-        countPlayerKept(state.dbConnection, state.draftSettings->template_id, playerid);
+        countPlayerKept(state.dbConnection, state.draftSettings()->template_id, playerid);
     return kept && *kept > 0;
 }
 
@@ -169,7 +171,7 @@ bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
     TransactionGuard transaction(state.dbConnection);
     const auto undone = [&] {
         transaction.rollback();
-        loadDraft(state, state.draftSettings->template_id);
+        loadDraft(state, state.draftSettings()->template_id);
         return false;
     };
     const auto standing = reconcileTurnHistory(state, dialogs);
@@ -177,7 +179,7 @@ bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
         return undone();
     }
     const std::optional<int> removed =
-        deleteKeeperTaken(state.dbConnection, state.draftSettings->template_id, playerid);
+        deleteKeeperTaken(state.dbConnection, state.draftSettings()->template_id, playerid);
     if (!removed) {
         reportDatabaseError(dialogs, state.dbConnection, " 12102 error: could not access database");
         return undone();
@@ -193,8 +195,9 @@ bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
     return true;
 }
 
-RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, int mainRosterTeamId) {
-    RoomView view = refreshAfterPick(state, dialogs, mainRosterTeamId);
+RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
+                           int mainRosterTeamId) {
+    RoomView view = refreshAfterPick(state, dialogs, list, mainRosterTeamId);
     view.draftLog.reset();  // keepers never appear in the draft log
     return view;
 }

@@ -64,6 +64,7 @@ bool isKeeper(ProgramState& state, int playerid);
 bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid);
 
 // "Done Adding Keepers": the main window's money list, available players and roster.
-RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, int mainRosterTeamId);
+RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
+                           int mainRosterTeamId);
 
 }  // namespace quorvane

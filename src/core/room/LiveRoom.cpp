@@ -9,14 +9,15 @@
 
 namespace quorvane {
 
-LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomChange change) {
-    return completeLiveRoom(state, dialogs, refreshMain(state, dialogs, change));
+LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
+                         RoomChange change) {
+    return completeLiveRoom(state, dialogs, refreshMain(state, dialogs, list, change));
 }
 
 LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView room) {
     LiveRoom live;
     live.room = std::move(room);
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return live;
     }
     live.standings = calcStandings(state, dialogs, false);

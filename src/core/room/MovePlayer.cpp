@@ -19,7 +19,7 @@ constexpr CheckLogLines kMoveCheckLines{" 11002 error: could not access database
 
 MoveResult failed(ProgramState& state, TransactionGuard& transaction, MoveResult& result) {
     transaction.rollback();
-    loadDraft(state, state.draftSettings->template_id);
+    loadDraft(state, state.draftSettings()->template_id);
     result.outcome = MoveOutcome::Failed;
     return result;
 }
@@ -28,7 +28,7 @@ MoveResult failed(ProgramState& state, TransactionGuard& transaction, MoveResult
 // from the picks would have it, and no later pick changes its number. A dropped keeper, or a
 // sale (an auction numbers sales, not turns), is taken back.
 bool recordDrop(ProgramState& state, UserDialogs& dialogs, const HistoryEntry& entry) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     if (entry.kind == HistoryKind::Keeper || draft.drafttype == kDraftTypeAuction) {
         return takeBackEntry(state, dialogs, entry);
     }
@@ -44,10 +44,10 @@ bool recordDrop(ProgramState& state, UserDialogs& dialogs, const HistoryEntry& e
 }  // namespace
 
 std::optional<MoveForm> openMovePlayer(ProgramState& state, int playerid, int teamid) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const auto held = readHeldPlayer(state.dbConnection, draft.template_id, teamid, playerid,
                                      state.projectionYear);
     if (!held || !*held) {
@@ -70,12 +70,15 @@ std::optional<MoveForm> openMovePlayer(ProgramState& state, int playerid, int te
 }
 
 MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
-                        const std::string& pos, const std::string& dollars) {
+                        const std::string& pos, const std::string& dollars,
+                        const PlayerListView& list) {
     MoveResult result;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return result;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    // Held to the end: the turn this moves replaces the program's loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
     std::optional<double> price;
     if (draft.drafttype == kDraftTypeAuction) {
         const std::optional<double> bid = readBid(dialogs, dollars, draft);
@@ -122,16 +125,19 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
         return failed(state, transaction, result);
     }
     result.outcome = MoveOutcome::Changed;
-    result.view = refreshMain(state, dialogs);
+    result.view = refreshMain(state, dialogs, list);
     return result;
 }
 
-MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid) {
+MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
+                      const PlayerListView& list) {
     MoveResult result;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return result;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    // Held to the end: the turn this moves replaces the program's loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
     TransactionGuard transaction(state.dbConnection);
     const auto standing = reconcileTurnHistory(state, dialogs);
     if (!standing) {
@@ -152,15 +158,15 @@ MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, i
         return failed(state, transaction, result);
     }
     result.outcome = MoveOutcome::Changed;
-    result.view = refreshMain(state, dialogs);
+    result.view = refreshMain(state, dialogs, list);
     return result;
 }
 
 int teamOfPlayer(ProgramState& state, int playerid) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return 0;
     }
-    return readTeamOfPlayer(state.dbConnection, state.draftSettings->template_id, playerid)
+    return readTeamOfPlayer(state.dbConnection, state.draftSettings()->template_id, playerid)
         .value_or(0);
 }
 

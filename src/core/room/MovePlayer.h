@@ -37,11 +37,14 @@ struct MoveResult {
 // "Change": gives the player another team, slot or price with the checks of a pick, in which
 // his own pick never counts against him. The pick keeps its number (a keeper stays a keeper).
 // Outside auctions the price is left as it is.
+// The rebuilt room's available players are shown as `list` (a caller that shows none leaves it).
 MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
-                        const std::string& pos, const std::string& dollars);
+                        const std::string& pos, const std::string& dollars,
+                        const PlayerListView& list = {});
 
 // "Drop Player": deletes the player's pick on `teamid`; nothing when he is on another team.
-MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid);
+MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
+                      const PlayerListView& list = {});
 
 // The team a player is on in the open draft, 0 when he is on none.
 int teamOfPlayer(ProgramState& state, int playerid);

@@ -47,7 +47,7 @@ std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
 
 CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, double bid,
                          int playerid, const CheckLogLines& lines) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const std::optional<double> spent =
         readMoneySpentWithout(state.dbConnection, draft.template_id, teamid, playerid);
     if (!spent) {
@@ -73,7 +73,7 @@ CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, 
 
 CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
                         const std::string& pos, int playerid, const CheckLogLines& lines) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const std::optional<std::int64_t> taken =
         countSlotPlayersWithout(state.dbConnection, draft.template_id, teamid, pos, playerid);
     if (!taken) {

@@ -170,11 +170,11 @@ std::string positionName(int index) {
     return "All Skaters";
 }
 
-void selectPositionButton(ProgramState& state, int index) {
+void selectPositionButton(PlayerListView& list, int index) {
     if (index < 0 || index >= kPositionButtons) {
         return;
     }
-    state.positionFilter = positionName(index);
+    list.positionFilter = positionName(index);
 }
 
 std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft, bool withAdp,
@@ -220,7 +220,7 @@ std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string
 
 std::string buildPlayerListSql(const ProgramState& state, std::string_view positionFilter,
                                int sortColumn, bool withAdp, bool withAdvice) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     std::string sql = draft.drafttype == kDraftTypeAuction
                           ? "select dp.playerid, dp.flag, vbformat(dp.dollars,'0.00') as [DV], "
                           : "select dp.playerid, dp.flag, dp.draftorder as [RK], ";
@@ -273,7 +273,7 @@ Rgb flagColour(int flag) {
 
 std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_view positionFilter,
                                               int sortColumn) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     const bool withAdp = seasonHasAdp(state.dbConnection, state.projectionYear);
@@ -285,7 +285,7 @@ std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_v
         return std::nullopt;
     }
     GridTable grid = gridFromRecordset(players);
-    grid.headings = availablePlayerHeadings(*state.draftSettings, withAdp);
+    grid.headings = availablePlayerHeadings(*state.draftSettings(), withAdp);
     grid.hiddenColumns = {0};
     grid.rowColours.reserve(grid.rows.size());
     for (const auto& row : players.rows()) {
@@ -293,23 +293,23 @@ std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_v
     }
     if (withAdvice) {
         const std::vector<std::string> headings =
-            availablePlayerHeadings(*state.draftSettings, withAdp, true);
+            availablePlayerHeadings(*state.draftSettings(), withAdp, true);
         const std::string sortHeading =
             sortColumn >= 0 && sortColumn < static_cast<int>(headings.size())
                 ? headings[static_cast<std::size_t>(sortColumn)]
                 : std::string();
         addAdviceColumns(grid, currentRoomAdvice(state), sortHeading,
-                         state.draftSettings->drafttype == kDraftTypeAuction);
+                         state.draftSettings()->drafttype == kDraftTypeAuction);
     }
     return grid;
 }
 
 std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view mode,
                                           std::string_view sortKey) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const std::string wanted = lowerText(mode);
     const bool taken = wanted == "taken";
     if (!taken && wanted != "available") {
@@ -367,7 +367,7 @@ std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view 
 
 std::optional<std::vector<SearchEntry>> fillSearchList(ProgramState& state) {
     // Players a team of the open draft holds cannot be picked again, so they are not offered.
-    const int templateId = state.draftSettings ? state.draftSettings->template_id : 0;
+    const int templateId = state.draftSettings() ? state.draftSettings()->template_id : 0;
     const auto players =
         readFreePlayersByName(state.dbConnection, state.projectionYear, templateId);
     if (!players) {
@@ -403,10 +403,10 @@ std::optional<std::size_t> findSearchEntry(const std::vector<SearchEntry>& entri
 
 TeamSelector fillTeamSelector(const ProgramState& state) {
     TeamSelector selector;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return selector;
     }
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         if (team.owner == 1) {
             selector.selected = static_cast<int>(selector.teams.size());
         }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/GridTable.h"
+#include "room/PlayerListView.h"
 #include "store/DraftPlayerRepository.h"
 
 namespace quorvane {
@@ -22,8 +23,9 @@ struct DraftSettings;
 inline constexpr int kPositionButtons = 8;
 // "All Players", "guards", ... by button index; "All Skaters" for any other index.
 std::string positionName(int index);
-// Presses a position button: the filter becomes its name. An index above 7 changes nothing.
-void selectPositionButton(ProgramState& state, int index);
+// Presses a position button: the list's filter becomes its name. An index above 7 changes
+// nothing.
+void selectPositionButton(PlayerListView& list, int index);
 
 // Headings of the available-players grid as shown (the value column reads "$" in an auction);
 // withAdp adds the ADP, AAV and "value rank minus ADP" columns before the notes, withAdvice the

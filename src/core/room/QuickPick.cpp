@@ -57,10 +57,10 @@ std::string foldName(std::string_view text) {
 }
 
 std::optional<std::vector<QuickPickEntry>> loadQuickPicks(ProgramState& state) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const auto players =
         readFreePlayers(state.dbConnection, state.projectionYear, draft.template_id);
     if (!players) {

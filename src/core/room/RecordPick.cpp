@@ -52,10 +52,10 @@ PickForm AddPlayerWindow::form() const {
 
 TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTeamId) {
     TeamSelector selector;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return selector;
     }
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         const bool wanted =
             preselectTeamId ? team.teamid == *preselectTeamId : team.currentpick == 1;
         if (wanted) {
@@ -66,7 +66,7 @@ TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTe
     // With nobody on the clock in a straight or snake draft (it is complete) the user names
     // the team; an auction's window shows the first team.
     const bool draftWithoutTurn =
-        !preselectTeamId && state.draftSettings->drafttype != kDraftTypeAuction;
+        !preselectTeamId && state.draftSettings()->drafttype != kDraftTypeAuction;
     if (selector.selected < 0 && !selector.teams.empty() && !draftWithoutTurn) {
         selector.selected = 0;
     }
@@ -90,7 +90,7 @@ PositionChoice fillPosition(ProgramState& state, int playerid) {
     if (!card) {
         return {};
     }
-    return positionFor(*state.draftSettings, *card ? (*card)->pos : std::string());
+    return positionFor(*state.draftSettings(), *card ? (*card)->pos : std::string());
 }
 
 PositionChoice positionFor(const DraftSettings& draft, const std::string& pos) {
@@ -111,7 +111,7 @@ PositionChoice positionFor(const DraftSettings& draft, const std::string& pos) {
 }
 
 RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     std::string teamname;
     if (const auto name = readTeamName(state.dbConnection, teamid); !name) {
         state.dbConnection.log().writeEntry(
@@ -145,11 +145,11 @@ std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& d
 
 std::optional<AddPlayerWindow> openPickChoices(ProgramState& state, int playerid,
                                                std::optional<int> preselectTeamId) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     AddPlayerWindow window;
-    window.showDollars = state.draftSettings->drafttype == kDraftTypeAuction;
+    window.showDollars = state.draftSettings()->drafttype == kDraftTypeAuction;
     // In an auction the team that put the player up is the likeliest buyer.
     window.teams = fillTeams(state, preselectTeamId ? preselectTeamId : nominatingTeamOf(state));
     const std::optional<std::string> label = showPlayer(state, playerid);
@@ -163,10 +163,10 @@ std::optional<AddPlayerWindow> openPickChoices(ProgramState& state, int playerid
 }
 
 PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
-                      int mainRosterTeamId) {
+                      int mainRosterTeamId, const PlayerListView& list) {
     PickResult result = storePick(state, dialogs, playerid, form);
     if (result.outcome == PickOutcome::Recorded) {
-        result.view = refreshAfterPick(state, dialogs, mainRosterTeamId);
+        result.view = refreshAfterPick(state, dialogs, list, mainRosterTeamId);
     }
     return result;
 }
@@ -174,10 +174,12 @@ PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, c
 PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
                      const PickForm& form) {
     PickResult result;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return result;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    // Held to the end: the reload and the turn this moves replace the program's loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
     const bool auction = draft.drafttype == kDraftTypeAuction;
     const auto failed = [&result] {
         result.outcome = PickOutcome::Failed;
@@ -250,7 +252,8 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!reconcileTurnHistory(state, dialogs)) {
         return rollBack("");
     }
-    const int order = draft.turnNumber;
+    // The turn as the reload and the reconciled history left it, not as the pick began.
+    const int order = state.draftSettings()->turnNumber;
     if (!insertTaken(state.dbConnection, templateId,
                      {playerid, form.teamid, form.pos, order, price})) {
         return rollBack(" 50007 error: could not access database");

@@ -11,9 +11,10 @@
 
 namespace quorvane {
 
-RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, RoomChange change) {
+RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
+                     RoomChange change) {
     RoomView view;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return view;
     }
     dialogs.setBusy(true);
@@ -22,37 +23,36 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, RoomChange chang
     if (state.showAdvice) {
         refreshRoomAdvice(state, dialogs, change == RoomChange::PicksOnly);
     }
-    view.availablePlayers =
-        fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
+    view.availablePlayers = fillAvailablePlayers(state, list.positionFilter, list.sortColumn);
     view.teamSelector = fillTeamSelector(state);
     view.roster = getTeamRoster(state, dialogs, teamOnTheClock(state));
     view.draftLog = fillDraftLog(state);
     view.draftNotes = loadDraftNotes(state, dialogs);
-    view.showAuctionControls = state.draftSettings->drafttype == kDraftTypeAuction;
+    view.showAuctionControls = state.draftSettings()->drafttype == kDraftTypeAuction;
     view.draftComplete = isDraftComplete(state);
     dialogs.setBusy(false);
     return view;
 }
 
-RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, int rosterTeamId) {
+RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
+                          int rosterTeamId) {
     RoomView view;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return view;
     }
     view.money = showTeamMoney(state, dialogs);
-    view.availablePlayers =
-        fillAvailablePlayers(state, state.positionFilter, state.freeAgentSortColumn);
+    view.availablePlayers = fillAvailablePlayers(state, list.positionFilter, list.sortColumn);
     view.roster = getTeamRoster(state, dialogs, rosterTeamId);
     view.draftLog = fillDraftLog(state);
-    view.showAuctionControls = state.draftSettings->drafttype == kDraftTypeAuction;
+    view.showAuctionControls = state.draftSettings()->drafttype == kDraftTypeAuction;
     view.draftComplete = isDraftComplete(state);
     return view;
 }
 
 int teamOnTheClock(const ProgramState& state) {
     int teamid = 0;
-    if (state.draftSettings) {
-        for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    if (state.draftSettings()) {
+        for (const DraftTeam& team : state.draftSettings()->draftTeams) {
             if (team.currentpick == 1) {
                 teamid = team.teamid;
             }
@@ -62,11 +62,11 @@ int teamOnTheClock(const ProgramState& state) {
 }
 
 std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     const std::optional<std::string> notes =
-        readDraftNotes(state.dbConnection, state.draftSettings->template_id);
+        readDraftNotes(state.dbConnection, state.draftSettings()->template_id);
     if (!notes) {
         reportDatabaseError(
             dialogs, state.dbConnection,
@@ -76,10 +76,10 @@ std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dial
 }
 
 bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return false;
     }
-    if (!writeDraftNotes(state.dbConnection, state.draftSettings->template_id, notes)) {
+    if (!writeDraftNotes(state.dbConnection, state.draftSettings()->template_id, notes)) {
         reportDatabaseError(
             dialogs, state.dbConnection,
             " 008 error: could not updates notes: " + std::string(draftNotesUpdateText()));

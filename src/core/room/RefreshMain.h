@@ -36,12 +36,14 @@ enum class RoomChange { Anything, PicksOnly };
 // Rebuilds the draft room after a change: the money list, the values (dollar values in an
 // auction, ranks otherwise), the pick advice when shown, the available players, the team
 // selector, the roster of the team on the clock, the draft log and the draft notes.
-RoomView refreshMain(ProgramState& state, UserDialogs& dialogs,
+// The available players are filtered and sorted as the front end's `list` shows them.
+RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
                      RoomChange change = RoomChange::Anything);
 
 // What a recorded pick or a keeper change rebuilds: the money list, the available players, the
 // roster of the team the main window shows and the draft log (values are not recomputed).
-RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, int rosterTeamId);
+RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
+                          int rosterTeamId);
 
 // The team holding the turn, 0 when none does.
 int teamOnTheClock(const ProgramState& state);

@@ -45,7 +45,8 @@ std::vector<std::string> playerCells(const RosterPlayerRow& player, const DraftS
 }  // namespace
 
 std::vector<std::string> rosterSlotRows(const ProgramState& state) {
-    return state.draftSettings ? rosterSlotRows(*state.draftSettings) : std::vector<std::string>{};
+    return state.draftSettings() ? rosterSlotRows(*state.draftSettings())
+                                 : std::vector<std::string>{};
 }
 
 std::vector<std::string> rosterSlotRows(const DraftSettings& draft) {
@@ -78,10 +79,10 @@ std::vector<int> placeInSlotRows(const std::vector<std::string>& slotRows,
 
 RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
     RosterGrid grid;
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return grid;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     grid.table.headings = {"PlayerID", "TeamID", "Name", "Team",
                            draft.drafttype == kDraftTypeAuction ? "$" : "Rd.Sel.Ov"};
     grid.table.hiddenColumns = {0, 1};
@@ -140,10 +141,10 @@ double largestBid(const DraftSettings& draft, double moneyLeft, int playersOnTea
 }
 
 std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const int decimals = priceDecimals(draft);
     std::vector<MoneyLine> lines;
     if (draft.drafttype != kDraftTypeAuction) {
@@ -184,10 +185,10 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
 }
 
 std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const auto money = readTeamSpending(state.dbConnection, draft.template_id, draft.dollars);
     if (!money) {
         reportDatabaseError(dialogs, state.dbConnection,
@@ -203,10 +204,10 @@ std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDia
 }
 
 std::optional<GridTable> fillDraftLog(ProgramState& state) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const bool auction = draft.drafttype == kDraftTypeAuction;
     const auto picks = readDraftLog(state.dbConnection, state.projectionYear, draft.template_id);
     if (!picks) {

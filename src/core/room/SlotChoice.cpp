@@ -81,10 +81,10 @@ PositionChoice putEligibleSlotsFirst(PositionChoice choice,
 }
 
 std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, int teamid) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     const auto player = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
     if (!player) {
         state.dbConnection.log().writeEntry(" 50020 error: could not read the player's positions");

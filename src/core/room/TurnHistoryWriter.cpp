@@ -56,7 +56,9 @@ bool storeDerived(ProgramState& state, UserDialogs& dialogs, const std::vector<H
 
 std::optional<std::vector<HistoryEntry>> reconcileTurnHistory(ProgramState& state,
                                                               UserDialogs& dialogs) {
-    DraftSettings& draft = *state.draftSettings;
+    // Held to the end: setting the turn below replaces the program's loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
     Connection& db = state.dbConnection;
     const auto history = readStandingHistory(db, draft.template_id);
     const auto taken = readPickRows(db, draft.template_id);
@@ -74,7 +76,7 @@ std::optional<std::vector<HistoryEntry>> reconcileTurnHistory(ProgramState& stat
                             " rebuilt from its picks and turn");
     }
     const int turn = turnAfter(derived.standing);
-    draft.turnNumber = turn;
+    state.changeDraftSettings([turn](DraftSettings& settings) { settings.turnNumber = turn; });
     if (!*linked && !putTurnOn(state, dialogs, turn, turnLines(draft))) {
         return std::nullopt;
     }
@@ -82,10 +84,10 @@ std::optional<std::vector<HistoryEntry>> reconcileTurnHistory(ProgramState& stat
 }
 
 bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return false;
     }
-    const int templateId = state.draftSettings->template_id;
+    const int templateId = state.draftSettings()->template_id;
     const auto history = readStandingHistory(state.dbConnection, templateId);
     const auto taken = readPickRows(state.dbConnection, templateId);
     const auto linked = isLinkedToRoom(state.dbConnection, templateId);
@@ -93,9 +95,9 @@ bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs) {
         state.dbConnection.log().writeEntry(std::string(kReadFailed));
         return false;
     }
-    const DerivedHistory derived = deriveHistory(*state.draftSettings, *history, *taken, *linked);
+    const DerivedHistory derived = deriveHistory(*state.draftSettings(), *history, *taken, *linked);
     if (!derived.rebuilt &&
-        (*linked || flagsHold(*state.draftSettings, turnAfter(derived.standing)))) {
+        (*linked || flagsHold(*state.draftSettings(), turnAfter(derived.standing)))) {
         return true;
     }
     TransactionGuard transaction(state.dbConnection);
@@ -111,8 +113,9 @@ bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs) {
 }
 
 bool putTurnOn(ProgramState& state, UserDialogs& dialogs, int turn, const TurnLogLines& lines) {
-    DraftSettings& draft = *state.draftSettings;
-    draft.turnNumber = turn;
+    state.changeDraftSettings([turn](DraftSettings& settings) { settings.turnNumber = turn; });
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
     if (draft.drafttype == kDraftTypeAuction) {
         return true;
     }
@@ -127,7 +130,7 @@ bool putTurnOn(ProgramState& state, UserDialogs& dialogs, int turn, const TurnLo
 std::optional<std::int64_t> recordHistoryEntry(ProgramState& state, UserDialogs& dialogs,
                                                const HistoryEntry& entry) {
     const auto stored =
-        appendHistoryEntry(state.dbConnection, state.draftSettings->template_id, entry);
+        appendHistoryEntry(state.dbConnection, state.draftSettings()->template_id, entry);
     if (!stored) {
         writeFailed(state, dialogs);
     }
@@ -161,7 +164,9 @@ bool alignTurnWith(ProgramState& state, UserDialogs& dialogs, int turn, const Tu
     if (!standing) {
         return false;
     }
-    const DraftSettings& draft = *state.draftSettings;
+    // Held to the end: the turn this moves replaces the program's loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
     if (draft.drafttype == kDraftTypeAuction) {
         return true;
     }
@@ -207,7 +212,7 @@ TakeBackOutcome takeBackPick(ProgramState& state, UserDialogs& dialogs, int play
         }
     }
     if (!deleteTakenPlayer(state, dialogs, playerid) || !takeBackEntry(state, dialogs, *pick) ||
-        !putTurnOn(state, dialogs, pick->turn, turnLines(*state.draftSettings))) {
+        !putTurnOn(state, dialogs, pick->turn, turnLines(*state.draftSettings()))) {
         return TakeBackOutcome::Failed;
     }
     return TakeBackOutcome::TakenBack;

@@ -23,11 +23,11 @@ bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs);
 
 // The open draft's standing history as the tables call for it (deriveHistory): a rebuilt one is
 // stored in place of the old, and in a draft no online room sets the turn of, the turn flags are
-// put on the team the history has on the clock. Sets state.draftSettings->turnNumber.
+// put on the team the history has on the clock. Sets state.draftSettings()->turnNumber.
 std::optional<std::vector<HistoryEntry>> reconcileTurnHistory(ProgramState& state,
                                                               UserDialogs& dialogs);
 
-// Gives the turn to `turn`: state.draftSettings->turnNumber and, in a straight or snake draft,
+// Gives the turn to `turn`: state.draftSettings()->turnNumber and, in a straight or snake draft,
 // the flags and direction of the team that picks then (nobody past the last turn). Writes only
 // what changes.
 bool putTurnOn(ProgramState& state, UserDialogs& dialogs, int turn, const TurnLogLines& lines);

@@ -10,7 +10,7 @@ namespace quorvane {
 namespace {
 
 std::string teamName(const ProgramState& state, int teamid) {
-    for (const DraftTeam& team : state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         if (team.teamid == teamid) {
             return team.teamname;
         }
@@ -34,14 +34,15 @@ std::string onTheClock(const ProgramState& state) {
 
 }  // namespace
 
-std::optional<TurnChange> undoLastPickTold(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+std::optional<TurnChange> undoLastPickTold(ProgramState& state, UserDialogs& dialogs,
+                                           const PlayerListView& list) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     // The names of the players as they stand before one of them leaves his team.
     const auto before = readDraftPicks(state);
-    auto step = undoLastEntry(state, dialogs);
-    if (!step || !state.draftSettings) {
+    auto step = undoLastEntry(state, dialogs, list);
+    if (!step || !state.draftSettings()) {
         return std::nullopt;
     }
     TurnChange change{std::move(step->view), "Nothing to undo"};
@@ -66,16 +67,17 @@ std::optional<TurnChange> undoLastPickTold(ProgramState& state, UserDialogs& dia
     return change;
 }
 
-std::optional<TurnChange> skipTurnTold(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+std::optional<TurnChange> skipTurnTold(ProgramState& state, UserDialogs& dialogs,
+                                       const PlayerListView& list) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    auto step = skipTurnStep(state, dialogs);
-    if (!step || !state.draftSettings) {
+    auto step = skipTurnStep(state, dialogs, list);
+    if (!step || !state.draftSettings()) {
         return std::nullopt;
     }
     TurnChange change{std::move(step->view), "Nothing to skip: the draft is complete"};
-    if (state.draftSettings->drafttype == kDraftTypeAuction) {
+    if (state.draftSettings()->drafttype == kDraftTypeAuction) {
         change.news = "Nothing to skip in an auction";
     } else if (step->entry) {
         change.news = "Skipped #" + std::to_string(step->entry->turn) + " " +

@@ -24,8 +24,8 @@ constexpr TurnLogLines kStraightLines{
 
 // After a rolled-back operation the in-memory turn must match the tables again.
 void reloadDraft(ProgramState& state) {
-    if (state.draftSettings) {
-        loadDraft(state, state.draftSettings->template_id);
+    if (state.draftSettings()) {
+        loadDraft(state, state.draftSettings()->template_id);
     }
 }
 
@@ -36,8 +36,9 @@ using TurnStepWork = bool (*)(ProgramState&, UserDialogs&, const std::vector<His
 // One turn operation: another program may have changed the draft since it was loaded, so once
 // the writer's lock is held the draft and its history are read again and the step applies to
 // what they hold now.
-std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs, TurnStepWork work) {
-    if (!state.draftSettings) {
+std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs,
+                                    const PlayerListView& list, TurnStepWork work) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     TransactionGuard transaction(state.dbConnection);
@@ -58,12 +59,12 @@ std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs, T
             applyPick(model, entry->playerid, 0, "", 0, 0.0);
         }
     });
-    return TurnStep{refreshMain(state, dialogs), std::move(entry)};
+    return TurnStep{refreshMain(state, dialogs, list), std::move(entry)};
 }
 
 bool skipTheTurnOnTheClock(ProgramState& state, UserDialogs& dialogs,
                            const std::vector<HistoryEntry>&, std::optional<HistoryEntry>& made) {
-    const DraftSettings& draft = *state.draftSettings;
+    const DraftSettings& draft = *state.draftSettings();
     if (draft.drafttype == kDraftTypeAuction || isDraftComplete(state)) {
         return true;
     }
@@ -97,17 +98,21 @@ bool takeBackTheLastEntry(ProgramState& state, UserDialogs& dialogs,
     }
     // A keeper holds no turn; a pick or skip gives its turn back.
     if (last->kind != HistoryKind::Keeper &&
-        !putTurnOn(state, dialogs, last->turn, turnLines(*state.draftSettings))) {
+        !putTurnOn(state, dialogs, last->turn, turnLines(*state.draftSettings()))) {
         return false;
     }
     undone = last;
     return true;
 }
 
+std::optional<RoomView> viewOf(std::optional<TurnStep> step) {
+    return step ? std::optional<RoomView>(std::move(step->view)) : std::nullopt;
+}
+
 }  // namespace
 
 TurnPosition currentTurn(const ProgramState& state) {
-    return state.draftSettings ? markedTurn(*state.draftSettings) : TurnPosition{};
+    return state.draftSettings() ? markedTurn(*state.draftSettings()) : TurnPosition{};
 }
 
 const TurnLogLines& turnLines(const DraftSettings& draft) {
@@ -116,8 +121,14 @@ const TurnLogLines& turnLines(const DraftSettings& draft) {
 
 bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& target,
                 const TurnLogLines& lines) {
-    DraftSettings& draft = *state.draftSettings;
     const TurnPosition current = currentTurn(state);
+    DraftSettings draft = *state.draftSettings();
+    // The flags as far as they were moved, also when a statement failed: the caller reads the
+    // draft again after its rollback.
+    const auto moved = [&state, &draft](bool succeeded) {
+        state.replaceDraftSettings(draft);
+        return succeeded;
+    };
     for (DraftTeam& team : draft.draftTeams) {
         if (team.currentpick == 1 && team.draftposition == current.position) {
             team.currentpick = 0;
@@ -130,69 +141,72 @@ bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& t
         team.currentpick = 1;
         if (!clearTurnFlags(state.dbConnection, draft.template_id)) {
             reportDatabaseError(dialogs, state.dbConnection, lines.clearTurn);
-            return false;
+            return moved(false);
         }
         if (!setTurnFlag(state.dbConnection, draft.template_id, team.teamid)) {
             reportDatabaseError(dialogs, state.dbConnection, lines.setTurn);
-            return false;
+            return moved(false);
         }
         if (draft.drafttype == kDraftTypeSnake && target.direction != current.direction) {
             if (!writeDraftDirection(state.dbConnection, draft.template_id, target.direction)) {
                 reportDatabaseError(
                     dialogs, state.dbConnection,
                     target.direction == "U" ? lines.directionUp : lines.directionDown);
-                return false;
+                return moved(false);
             }
             draft.draftdirection = target.direction;
         }
     }
-    return true;
+    return moved(true);
 }
 
 bool isDraftComplete(const ProgramState& state) {
-    if (!state.draftSettings || state.draftSettings->drafttype == kDraftTypeAuction) {
+    if (!state.draftSettings() || state.draftSettings()->drafttype == kDraftTypeAuction) {
         return false;
     }
-    const int lastPick = lastPickOfDraft(*state.draftSettings);
-    return lastPick > 0 && state.draftSettings->turnNumber > lastPick;
+    const int lastPick = lastPickOfDraft(*state.draftSettings());
+    return lastPick > 0 && state.draftSettings()->turnNumber > lastPick;
 }
 
 bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLine) {
-    DraftSettings& draft = *state.draftSettings;
-    if (!clearTurnFlags(state.dbConnection, draft.template_id)) {
+    if (!clearTurnFlags(state.dbConnection, state.draftSettings()->template_id)) {
         reportDatabaseError(dialogs, state.dbConnection, logLine);
         return false;
     }
-    for (DraftTeam& team : draft.draftTeams) {
-        team.currentpick = 0;
-    }
+    state.changeDraftSettings([](DraftSettings& draft) {
+        for (DraftTeam& team : draft.draftTeams) {
+            team.currentpick = 0;
+        }
+    });
     return true;
 }
 
 bool deleteTakenPlayer(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    if (!deletePlayerTaken(state.dbConnection, state.draftSettings->template_id, playerid)) {
+    if (!deletePlayerTaken(state.dbConnection, state.draftSettings()->template_id, playerid)) {
         reportDatabaseError(dialogs, state.dbConnection, " 60002 error: could not access database");
         return false;
     }
     return true;
 }
 
-std::optional<TurnStep> skipTurnStep(ProgramState& state, UserDialogs& dialogs) {
-    return runTurnStep(state, dialogs, &skipTheTurnOnTheClock);
+std::optional<TurnStep> skipTurnStep(ProgramState& state, UserDialogs& dialogs,
+                                     const PlayerListView& list) {
+    return runTurnStep(state, dialogs, list, &skipTheTurnOnTheClock);
 }
 
-std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs) {
-    auto step = skipTurnStep(state, dialogs);
-    return step ? std::optional<RoomView>(std::move(step->view)) : std::nullopt;
+std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs,
+                                 const PlayerListView& list) {
+    return viewOf(skipTurnStep(state, dialogs, list));
 }
 
-std::optional<TurnStep> undoLastEntry(ProgramState& state, UserDialogs& dialogs) {
-    return runTurnStep(state, dialogs, &takeBackTheLastEntry);
+std::optional<TurnStep> undoLastEntry(ProgramState& state, UserDialogs& dialogs,
+                                      const PlayerListView& list) {
+    return runTurnStep(state, dialogs, list, &takeBackTheLastEntry);
 }
 
-std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs) {
-    auto step = undoLastEntry(state, dialogs);
-    return step ? std::optional<RoomView>(std::move(step->view)) : std::nullopt;
+std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs,
+                                     const PlayerListView& list) {
+    return viewOf(undoLastEntry(state, dialogs, list));
 }
 
 }  // namespace quorvane

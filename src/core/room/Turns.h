@@ -28,7 +28,7 @@ struct TurnLogLines {
 // The lines of skip and undo for the draft's type.
 const TurnLogLines& turnLines(const DraftSettings& draft);
 
-// Gives the turn flags to the team at `target` in the tables and in state.draftSettings. Runs
+// Gives the turn flags to the team at `target` in the tables and in state.draftSettings(). Runs
 // inside the caller's transaction; false after the failure was shown and logged.
 bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& target,
                 const TurnLogLines& lines);
@@ -51,18 +51,25 @@ struct TurnStep {
     std::optional<HistoryEntry> entry;  // the skip made, or the entry taken back; none: nothing
 };
 
+// A caller that shows no list of available players may leave `list` as it is: the room is then
+// rebuilt with every player in the draft's order of value.
+
 // "Skip Pick": the turn on the clock becomes a skip of the team that holds it and the next turn
 // comes on; the draft room is rebuilt. An auction, and a draft past its last turn, have no turn
 // to skip. nullopt after a failure (nothing changed).
-std::optional<TurnStep> skipTurnStep(ProgramState& state, UserDialogs& dialogs);
-std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs);
+std::optional<TurnStep> skipTurnStep(ProgramState& state, UserDialogs& dialogs,
+                                     const PlayerListView& list = {});
+std::optional<RoomView> skipTurn(ProgramState& state, UserDialogs& dialogs,
+                                 const PlayerListView& list = {});
 
 // "Undo Last Pick": takes back the last entry of the turn history, whatever it was. A skip is
 // undone as a skip (nothing is deleted); a pick's player leaves his team; a keeper stored after
 // a standing pick or skip leaves his team (keepers of the draft's set-up are the keepers
 // window's). The turn goes back to the one taken back. nullopt after a failure (nothing
 // changed).
-std::optional<TurnStep> undoLastEntry(ProgramState& state, UserDialogs& dialogs);
-std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs);
+std::optional<TurnStep> undoLastEntry(ProgramState& state, UserDialogs& dialogs,
+                                      const PlayerListView& list = {});
+std::optional<RoomView> undoLastPick(ProgramState& state, UserDialogs& dialogs,
+                                     const PlayerListView& list = {});
 
 }  // namespace quorvane

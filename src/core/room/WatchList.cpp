@@ -10,11 +10,11 @@
 namespace quorvane {
 
 std::optional<std::vector<WatchedPlayerRow>> readOpenWatchList(ProgramState& state) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     auto players =
-        readWatchList(state.dbConnection, state.draftSettings->template_id, state.projectionYear);
+        readWatchList(state.dbConnection, state.draftSettings()->template_id, state.projectionYear);
     if (!players) {
         state.dbConnection.log().writeEntry(" 90300 error: could not read the watch list");
     }
@@ -22,10 +22,10 @@ std::optional<std::vector<WatchedPlayerRow>> readOpenWatchList(ProgramState& sta
 }
 
 bool setWatched(ProgramState& state, UserDialogs& dialogs, int playerid, bool watched) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return false;
     }
-    const int draft = state.draftSettings->template_id;
+    const int draft = state.draftSettings()->template_id;
     const bool written = watched ? addToWatchList(state.dbConnection, draft, playerid)
                                  : removeFromWatchList(state.dbConnection, draft, playerid);
     if (!written) {
@@ -37,11 +37,11 @@ bool setWatched(ProgramState& state, UserDialogs& dialogs, int playerid, bool wa
 }
 
 std::optional<bool> toggleWatched(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     const auto players =
-        readWatchList(state.dbConnection, state.draftSettings->template_id, state.projectionYear);
+        readWatchList(state.dbConnection, state.draftSettings()->template_id, state.projectionYear);
     if (!players) {
         reportDatabaseError(dialogs, state.dbConnection,
                             " 90300 error: could not read the watch list");

@@ -39,7 +39,7 @@ double valueOf(const std::map<int, double>& values, int categoryid) {
 int myTeamId(const ProgramState& state) {
     int teamid = 0;
     if (state.hasDraft()) {
-        for (const DraftTeam& team : state.draftSettings->draftTeams) {
+        for (const DraftTeam& team : state.draftSettings()->draftTeams) {
             if (team.owner == 1) {
                 teamid = team.teamid;
             }
@@ -54,7 +54,7 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
         return std::nullopt;
     }
     Connection& connection = state.dbConnection;
-    const int draft = state.draftSettings->template_id;
+    const int draft = state.draftSettings()->template_id;
     const auto categories = readDraftCategories(connection, draft);
     const auto targets = categories ? readCategoryTargets(connection, draft) : std::nullopt;
     if (!targets) {
@@ -73,12 +73,12 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
     }
     const std::map<int, double> targetValues = valuesById(*targets);
     std::map<int, double> chances;
-    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+    if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
         chances = myChancesAgainstAverage(state, dialogs).value_or(std::map<int, double>{});
     }
 
     std::vector<TargetRow> rows;
-    state.categoryTargets.clear();
+    std::vector<CategoryTarget> kept;
     for (const DraftCategorySymbolRow& category : *categories) {
         const int categoryid = category.categoryid;
         const std::string& symbol = category.symbol;
@@ -101,9 +101,10 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
             row.chance = chanceText(chance->second);
         }
         rows.push_back(std::move(row));
-        state.categoryTargets.push_back({categoryid, valueOf(targetValues, categoryid),
-                                         valueOf(actualValues, categoryid), symbol});
+        kept.push_back({categoryid, valueOf(targetValues, categoryid),
+                        valueOf(actualValues, categoryid), symbol});
     }
+    state.replaceCategoryTargets(std::move(kept));
     return rows;
 }
 
@@ -113,11 +114,11 @@ std::optional<std::vector<TargetRow>> saveCategoryTargets(
         return std::nullopt;
     }
     std::vector<double> values;
-    for (std::size_t i = 0; i < state.categoryTargets.size(); ++i) {
+    for (std::size_t i = 0; i < state.categoryTargets().size(); ++i) {
         const auto value = parseNumber(i < targetTexts.size() ? targetTexts[i] : std::string());
         if (!value) {
             dialogs.showMessage("Invalid Target",
-                                "Target is not valid for: " + state.categoryTargets[i].symbol,
+                                "Target is not valid for: " + state.categoryTargets()[i].symbol,
                                 MessageIcon::Exclamation);
             return std::nullopt;
         }
@@ -125,7 +126,7 @@ std::optional<std::vector<TargetRow>> saveCategoryTargets(
     }
 
     Connection& connection = state.dbConnection;
-    const int draft = state.draftSettings->template_id;
+    const int draft = state.draftSettings()->template_id;
     {
         TransactionGuard transaction(connection);
         if (!transaction.begun() || !deleteCategoryTargets(connection, draft)) {
@@ -133,7 +134,7 @@ std::optional<std::vector<TargetRow>> saveCategoryTargets(
             return std::nullopt;
         }
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!insertCategoryTarget(connection, draft, state.categoryTargets[i].categoryid,
+            if (!insertCategoryTarget(connection, draft, state.categoryTargets()[i].categoryid,
                                       values[i])) {
                 reportDatabaseError(dialogs, connection, " 60050 error: could not set targets");
                 return std::nullopt;

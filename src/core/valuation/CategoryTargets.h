@@ -35,13 +35,12 @@ struct TargetRow {
 // The panel of the open draft: per category its target, the user's team's figure in the
 // projected standings of the rosters as they are (reserves as state.includeReserves says) and
 // the difference (and in a head-to-head league his chance against the average team). Rebuilds
-// state.categoryTargets (the panel's rows). On a
-// failed read shows the database message, logs " 60050 error: could not get categories" and
-// gives nullopt.
+// the loaded draft's category targets (the panel's rows). On a failed read shows the database
+// message, logs " 60050 error: could not get categories" and gives nullopt.
 std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
                                                           UserDialogs& dialogs);
 
-// Saves one typed target per panel row (state.categoryTargets, in order). A text that is not a
+// Saves one typed target per panel row (state.categoryTargets(), in order). A text that is not a
 // number refuses the whole save ("Invalid Target", naming the category). Otherwise replaces the
 // draft's targets in one transaction and gives the new panel.
 std::optional<std::vector<TargetRow>> saveCategoryTargets(

@@ -19,11 +19,11 @@ namespace {
 constexpr int kTotalCategory = 0;
 
 bool isRotisserie(const ProgramState& state) {
-    return state.draftSettings && state.draftSettings->scoringstyle != kScoringPoints;
+    return state.draftSettings() && state.draftSettings()->scoringstyle != kScoringPoints;
 }
 
 bool isHeadToHead(const ProgramState& state) {
-    return state.draftSettings && state.draftSettings->scoringstyle == kScoringHeadToHead;
+    return state.draftSettings() && state.draftSettings()->scoringstyle == kScoringHeadToHead;
 }
 
 std::optional<std::size_t> indexOfTeam(const std::vector<int>& teams, int teamid) {
@@ -35,7 +35,7 @@ std::optional<std::size_t> indexOfTeam(const std::vector<int>& teams, int teamid
 }
 
 bool mostCategories(const ProgramState& state) {
-    return state.draftSettings->headToHead.mode == kHeadToHeadMostCategories;
+    return state.draftSettings()->headToHead.mode == kHeadToHeadMostCategories;
 }
 
 // Each team's standings figure, best first; a chance as a percentage.
@@ -74,14 +74,14 @@ std::optional<ChartData> headToHeadTargetsChart(ProgramState& state) {
     chart.valueAxisTitle = "Chance to win the category (%)";
     ChartSeries own{"My chance", {}};
     std::vector<int> order;
-    for (const CategoryTarget& row : state.categoryTargets) {
+    for (const CategoryTarget& row : state.categoryTargets()) {
         if (chances->contains(row.categoryid)) {
             order.push_back(row.categoryid);
         }
     }
     if (order.size() != chances->size()) {
         order.clear();
-        for (const CategoryWeight& category : state.draftSettings->categories) {
+        for (const CategoryWeight& category : state.draftSettings()->categories) {
             if (chances->contains(category.categoryid)) {
                 order.push_back(category.categoryid);
             }
@@ -170,7 +170,7 @@ std::optional<ChartData> targetsChart(ProgramState& state) {
     ChartSeries league{"League average", {}};
     // In the order of the targets panel when it is shown, so bars and rows line up.
     std::vector<int> order;
-    for (const CategoryTarget& row : state.categoryTargets) {
+    for (const CategoryTarget& row : state.categoryTargets()) {
         if (symbols.contains(row.categoryid)) {
             order.push_back(row.categoryid);
         }
@@ -193,10 +193,10 @@ std::optional<ChartData> targetsChart(ProgramState& state) {
 }
 
 std::optional<ChartData> moneyChart(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
-    if (state.draftSettings->drafttype != kDraftTypeAuction) {
+    if (state.draftSettings()->drafttype != kDraftTypeAuction) {
         dialogs.showMessage("Money Chart", "Only an auction has money to chart.",
                             MessageIcon::Information);
         return std::nullopt;
@@ -224,7 +224,7 @@ std::optional<ChartData> moneyChart(ProgramState& state, UserDialogs& dialogs) {
 }
 
 std::optional<ChartData> chartData(ProgramState& state, UserDialogs& dialogs, ChartKind kind) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return std::nullopt;
     }
     if (kind == ChartKind::Money) {

@@ -40,7 +40,7 @@ std::optional<ChartData> standingsChart(ProgramState& state);
 // The user's team against the league in every category of the draft, from the last standings
 // run: in rotisserie his rank points and the league's average rank points, in a points league
 // his weighted total and the average team's. Categories in the order of the targets panel last
-// shown (state.categoryTargets), else in catalogue order.
+// shown (state.categoryTargets()), else in catalogue order.
 std::optional<ChartData> targetsChart(ProgramState& state);
 
 // Money spent and money left by team in draft order, stacked to the cap; auctions only (any

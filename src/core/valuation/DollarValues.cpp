@@ -35,8 +35,8 @@ bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
     if (model == nullptr) {
         return false;
     }
-    const auto valuation = rotisserieValuation(*state.draftSettings, state.sgpDenominators, *model,
-                                               state.showInflation);
+    const auto valuation = rotisserieValuation(*state.draftSettings(), state.sgpDenominators(),
+                                               *model, state.showInflation);
     if (!valuation) {
         ValuationSteps(state.dbConnection, dialogs).fail(kUpdateFailed, StepReport::MessageAndLog);
         return false;
@@ -55,10 +55,10 @@ bool calcDollarValues(ProgramState& state, UserDialogs& dialogs, std::string_vie
     if (!state.hasDraft()) {
         return false;
     }
-    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+    if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
         return calcHeadToHeadValues(state, dialogs);
     }
-    if (state.draftSettings->scoringstyle == kScoringPoints) {
+    if (state.draftSettings()->scoringstyle == kScoringPoints) {
         return calcRanks(state, dialogs);
     }
     TransactionGuard transaction(state.dbConnection);

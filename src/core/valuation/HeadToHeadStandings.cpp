@@ -9,7 +9,7 @@
 namespace quorvane {
 
 std::optional<OpenHeadToHead> openHeadToHead(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings || state.draftSettings->scoringstyle != kScoringHeadToHead) {
+    if (!state.draftSettings() || state.draftSettings()->scoringstyle != kScoringHeadToHead) {
         return std::nullopt;
     }
     const DraftModel* model = currentDraftModel(state, dialogs);

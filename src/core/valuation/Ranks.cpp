@@ -58,7 +58,7 @@ bool pointsRanks(ProgramState& state, UserDialogs& dialogs) {
     if (model == nullptr) {
         return false;
     }
-    const auto valuation = pointsValuation(*state.draftSettings, *model, state.showInflation);
+    const auto valuation = pointsValuation(*state.draftSettings(), *model, state.showInflation);
     ValuationSteps steps(state.dbConnection, dialogs);
     if (!valuation) {
         // A draft without categories has no points to sum.
@@ -93,7 +93,7 @@ bool calcRanks(ProgramState& state, UserDialogs& dialogs) {
     if (!state.hasDraft()) {
         return false;
     }
-    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+    if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
         return calcHeadToHeadValues(state, dialogs);
     }
     TransactionGuard transaction(state.dbConnection);
@@ -101,7 +101,7 @@ bool calcRanks(ProgramState& state, UserDialogs& dialogs) {
         ValuationSteps(state.dbConnection, dialogs).fail(kStartFailed, StepReport::LogOnly);
         return false;
     }
-    const bool valued = state.draftSettings->scoringstyle == kScoringRotisserie
+    const bool valued = state.draftSettings()->scoringstyle == kScoringRotisserie
                             ? rotisserieRanks(state, dialogs)
                             : pointsRanks(state, dialogs);
     const bool done = valued && transaction.commit();
@@ -113,7 +113,7 @@ bool calcRoomValues(ProgramState& state, UserDialogs& dialogs) {
     if (!state.hasDraft()) {
         return false;
     }
-    return state.draftSettings->drafttype == kDraftTypeAuction
+    return state.draftSettings()->drafttype == kDraftTypeAuction
                ? calcDollarValues(state, dialogs, "B")
                : calcRanks(state, dialogs);
 }

@@ -22,7 +22,7 @@ bool loadSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
             denominators[static_cast<std::size_t>(id)] = {id, row.value};
         }
     }
-    state.sgpDenominators = std::move(denominators);
+    state.replaceSgpDenominators(std::move(denominators));
     return true;
 }
 

@@ -16,7 +16,7 @@ std::optional<std::vector<StandingsEntry>> standingsOf(ProgramState& state, User
     if (model == nullptr) {
         return std::nullopt;
     }
-    return projectedStandings(*state.draftSettings, *model, state.includeReserves);
+    return projectedStandings(*state.draftSettings(), *model, state.includeReserves);
 }
 
 }  // namespace
@@ -30,11 +30,11 @@ std::optional<GridTable> calcStandings(ProgramState& state, UserDialogs& /*dialo
     if (skipGrid) {
         return GridTable{};
     }
-    if (state.draftSettings->scoringstyle == kScoringHeadToHead) {
+    if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
         LogOnlyDialogs quiet;
         return headToHeadStandingsGridOf(state, quiet);
     }
-    return standingsGrid(*entries, state.draftSettings->scoringstyle != kScoringPoints);
+    return standingsGrid(*entries, state.draftSettings()->scoringstyle != kScoringPoints);
 }
 
 std::optional<std::vector<StandingsEntry>> readStandings(ProgramState& state) {

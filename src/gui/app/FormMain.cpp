@@ -151,7 +151,7 @@ void FormMain::followOtherPrograms() {
     // after the screen is drawn, so that a fast bot never holds the window up.
     connect(watcher, &DatabaseWatcher::changedElsewhere, this, [this] {
         if (m_practice != nullptr && m_practice->practiceOpen() && m_state.hasDraft()) {
-            showRoomView(refreshAfterPick(m_state, m_dialogs, rosterTeamId()));
+            showRoomView(refreshAfterPick(m_state, m_dialogs, playerListView(), rosterTeamId()));
         } else {
             refreshEverything();
         }
@@ -443,7 +443,7 @@ void FormMain::closeEvent(QCloseEvent* event) {
     saveWindowPlace(*this);
     userSettings().setValue(QStringLiteral("window/splitter"), m_splitter->saveState());
     if (m_viewTemplateId != 0) {
-        saveDraftView(m_state, m_viewTemplateId);
+        saveDraftView(m_state, playerListView(), m_viewTemplateId);
     }
     if (m_mainView) {
         m_mainView->saveColumns();
@@ -546,7 +546,7 @@ void FormMain::showNews(const QString& news) {
 }
 
 void FormMain::openAddPlayer(int playerId) {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return;
     }
     // In a practice auction the user's own nomination puts the player up for sale instead.
@@ -567,7 +567,7 @@ void FormMain::pickPlayer(int playerId) {
 }
 
 void FormMain::openMovePlayer(int playerId) {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return;
     }
     FormMovePlayer window(m_state, m_dialogs, *this, playerId, this);
@@ -581,7 +581,7 @@ void FormMain::openCustomPlayer() {
 
 // Not modal: the draft goes on in this window while the room is followed.
 void FormMain::openFollowDraft() {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return;
     }
     if (!m_follow) {
@@ -600,7 +600,7 @@ void FormMain::openFollowDraft() {
 }
 
 void FormMain::openKeepers() {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return;
     }
     FormAddKeepers window(m_state, m_dialogs, *this, this);
@@ -608,7 +608,7 @@ void FormMain::openKeepers() {
 }
 
 void FormMain::openExport(const std::string& kind) {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return;
     }
     FormExportDir window(m_state, m_dialogs, *this, kind, this);

@@ -72,6 +72,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     // After a pick, keeper or move: the fast part now, the rest after the screen is drawn.
     void showRoomView(const RoomView& view) override;
     int rosterTeamId() const override;
+    PlayerListView playerListView() const override;
     // Does at once whatever the room still has to refresh, tabs out of sight included.
     void settle();
     // True while parts of the room in sight wait to be refreshed (parts out of sight wait for

@@ -62,26 +62,30 @@ void FormMain::refreshMain() {
 }
 
 void FormMain::refreshEverything() {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return;
     }
     switchDraftView();
     enableActionButtons(false);
-    showLive(refreshLiveRoom(m_state, m_dialogs, RoomChange::Anything));
+    showLive(refreshLiveRoom(m_state, m_dialogs, playerListView(), RoomChange::Anything));
     enableActionButtons(true);
 }
 
 // A draft opened for the first time, or again, brings back its own filter, sort and figures.
 void FormMain::switchDraftView() {
-    const int templateId = m_state.draftSettings->template_id;
+    const int templateId = m_state.draftSettings()->template_id;
+    PlayerListView shown = playerListView();
     if (templateId == m_viewTemplateId) {
-        saveDraftView(m_state, templateId);
+        saveDraftView(m_state, shown, templateId);
         return;
     }
     if (m_viewTemplateId != 0) {
-        saveDraftView(m_state, m_viewTemplateId);
+        saveDraftView(m_state, shown, m_viewTemplateId);
     }
-    loadDraftView(m_state, templateId);
+    loadDraftView(m_state, shown, templateId);
+    if (m_mainView) {
+        m_mainView->listView() = shown;
+    }
     m_viewTemplateId = templateId;
     // A practice's bots may write before the watcher looks again: their first pick must not pass
     // for this window opening the draft.
@@ -136,7 +140,7 @@ std::string FormMain::playerCardHtml(int playerId) {
 
 // The menus, buttons and the side pane of an open draft.
 void FormMain::showRoomFrame(const RoomView& view) {
-    const DraftSettings& draft = *m_state.draftSettings;
+    const DraftSettings& draft = *m_state.draftSettings();
     for (QMenu* menu : {m_actions.editMenu, m_actions.draftMenu}) {
         menu->setEnabled(true);
         menu->menuAction()->setEnabled(true);
@@ -178,11 +182,11 @@ void FormMain::showRoom(const RoomView& view) {
 // The Main View's roster follows the team on the clock (in an auction the team that
 // nominates) unless the user chose a team himself.
 void FormMain::showTeamOnTheClock() {
-    if (!m_mainView || !m_state.draftSettings) {
+    if (!m_mainView || !m_state.draftSettings()) {
         return;
     }
     int followed = teamOnTheClock(m_state);
-    if (m_state.draftSettings->drafttype == kDraftTypeAuction) {
+    if (m_state.draftSettings()->drafttype == kDraftTypeAuction) {
         followed = nominatingTeamOf(m_state).value_or(followed);
     }
     m_mainView->followTeam(followed);
@@ -190,6 +194,10 @@ void FormMain::showTeamOnTheClock() {
 
 int FormMain::rosterTeamId() const {
     return m_mainView ? m_mainView->rosterTeamId() : 0;
+}
+
+PlayerListView FormMain::playerListView() const {
+    return m_mainView ? m_mainView->listView() : PlayerListView{};
 }
 
 void FormMain::showBanner(const std::vector<DraftPick>& picks) {
@@ -205,12 +213,12 @@ void FormMain::showMyTeam(const std::vector<DraftPick>& picks) {
         return;
     }
     m_side->myTeam()->showPanel(
-        buildMyTeamPanel(*m_state.draftSettings, mine, picks, m_standingsFigures));
+        buildMyTeamPanel(*m_state.draftSettings(), mine, picks, m_standingsFigures));
 }
 
 void FormMain::showWatchList() {
     if (const auto watched = readOpenWatchList(m_state)) {
-        m_side->myTeam()->showWatchList(watchListGrid(*m_state.draftSettings, *watched));
+        m_side->myTeam()->showWatchList(watchListGrid(*m_state.draftSettings(), *watched));
     }
 }
 
@@ -219,7 +227,7 @@ void FormMain::showWatchList() {
 // the values, a moment later).
 void FormMain::showChangeAtOnce(const RoomView& view, const QString& news) {
     const std::optional<std::vector<DraftPick>> picks = readDraftPicks(m_state);
-    if (!m_state.draftSettings || !picks) {
+    if (!m_state.draftSettings() || !picks) {
         refreshEverything();
         return;
     }
@@ -251,12 +259,12 @@ void FormMain::showRoomView(const RoomView& view) {
 }
 
 void FormMain::skipPick() {
-    if (!m_state.hasDraft() || m_state.draftSettings->drafttype == kDraftTypeAuction) {
+    if (!m_state.hasDraft() || m_state.draftSettings()->drafttype == kDraftTypeAuction) {
         return;
     }
     enableActionButtons(false);
     m_practice->holdBots();
-    if (auto change = skipTurnTold(m_state, m_dialogs)) {
+    if (auto change = skipTurnTold(m_state, m_dialogs, playerListView())) {
         showChangeAtOnce(change->view, QString::fromStdString(change->news));
         refreshLater(kAll);
     }
@@ -271,7 +279,7 @@ void FormMain::undoPick() {
     enableActionButtons(false);
     // The bots draft from the draft as it stood; they start again from what the undo left.
     m_practice->holdBots();
-    if (auto change = undoLastPickTold(m_state, m_dialogs)) {
+    if (auto change = undoLastPickTold(m_state, m_dialogs, playerListView())) {
         showChangeAtOnce(change->view, QString::fromStdString(change->news));
         refreshLater(kAll);
     }
@@ -444,7 +452,7 @@ void FormMain::refreshValues() {
         m_research->fillResearchGrid();
     }
     m_dialogs.setBusy(false);
-    if (m_state.draftSettings->drafttype == kDraftTypeAuction) {
+    if (m_state.draftSettings()->drafttype == kDraftTypeAuction) {
         if (const auto picks = readDraftPicks(m_state)) {
             showBanner(*picks);
         }

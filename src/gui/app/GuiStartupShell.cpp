@@ -67,10 +67,8 @@ void GuiStartupShell::fillSearchList() {
 }
 
 void GuiStartupShell::prepareDraftRoom() {
-    m_main.showUpdateDollars(m_state.draftSettings->drafttype == kDraftTypeAuction);
+    m_main.showUpdateDollars(m_state.draftSettings()->drafttype == kDraftTypeAuction);
     m_main.selectFirstTab();
-    m_state.researchFilter = "BOTH";
-    m_state.researchSort = "NAME";
 }
 
 }  // namespace quorvane::gui

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "room/PlayerListView.h"
+
 namespace quorvane {
 struct RoomView;
 }
@@ -24,6 +26,9 @@ class MainWindowView {
     virtual void showRoomView(const RoomView& view) { (void)view; }
     // The team whose roster the main window shows, 0 when none.
     virtual int rosterTeamId() const { return 0; }
+    // How the main window shows its available players; a window that rebuilds the room hands
+    // it on so the rebuilt list keeps the user's filter and order.
+    virtual PlayerListView playerListView() const { return {}; }
 };
 
 }  // namespace quorvane::gui

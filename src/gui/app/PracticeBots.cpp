@@ -15,10 +15,10 @@ PracticeBots::~PracticeBots() {
 }
 
 void PracticeBots::start(const ProgramState& state, const PracticeRunOptions& options) {
-    if (!state.draftSettings) {
+    if (!state.draftSettings()) {
         return;
     }
-    const PracticeTarget target{state.dataFolder, state.draftSettings->template_id,
+    const PracticeTarget target{state.dataFolder, state.draftSettings()->template_id,
                                 state.projectionYear};
     BackgroundPractice::Events events;
     events.picked = [this](const PracticePick&) {

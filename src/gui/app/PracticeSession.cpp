@@ -46,7 +46,7 @@ bool PracticeSession::botsRunning() const {
 }
 
 void PracticeSession::startNew() {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return;
     }
     FormPracticeDraft window(m_state, m_dialogs, m_parent);
@@ -94,10 +94,10 @@ void PracticeSession::openDraft(int templateId) {
 }
 
 void PracticeSession::roomShown() {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         return;
     }
-    const int open = m_state.draftSettings->template_id;
+    const int open = m_state.draftSettings()->template_id;
     if (!m_practice || m_practice->template_id != open) {
         m_bots->stop();
         m_over = false;
@@ -129,9 +129,9 @@ void PracticeSession::roomShown() {
     }
     // In a snake or straight draft the user's turn waits for him; the bots find out themselves
     // whether the draft is over or the nomination is his.
-    if (m_state.draftSettings->drafttype != kDraftTypeAuction) {
+    if (m_state.draftSettings()->drafttype != kDraftTypeAuction) {
         const int onTheClock = teamOnTheClock(m_state);
-        for (const DraftTeam& team : m_state.draftSettings->draftTeams) {
+        for (const DraftTeam& team : m_state.draftSettings()->draftTeams) {
             if (team.owner != 0 && team.teamid == onTheClock) {
                 return;
             }

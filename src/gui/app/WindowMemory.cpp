@@ -9,6 +9,7 @@
 #include <QTableView>
 
 #include "app/ProgramState.h"
+#include "room/PlayerListView.h"
 
 namespace quorvane::gui {
 
@@ -110,23 +111,22 @@ void rememberColumnWidths(QTableView& view) {
         });
 }
 
-void loadDraftView(ProgramState& state, int templateId) {
+void loadDraftView(ProgramState& state, PlayerListView& list, int templateId) {
     const QSettings settings = userSettings();
-    state.positionFilter =
+    list.positionFilter =
         settings.value(draftKey(state, templateId, "positionFilter"), QStringLiteral("All Players"))
             .toString()
             .toStdString();
-    state.freeAgentSortColumn =
-        settings.value(draftKey(state, templateId, "sortColumn"), 0).toInt();
+    list.sortColumn = settings.value(draftKey(state, templateId, "sortColumn"), 0).toInt();
     state.statsMode =
         settings.value(draftKey(state, templateId, "statsMode"), 0).toInt() == 1 ? 1 : 0;
 }
 
-void saveDraftView(const ProgramState& state, int templateId) {
+void saveDraftView(const ProgramState& state, const PlayerListView& list, int templateId) {
     QSettings settings = userSettings();
     settings.setValue(draftKey(state, templateId, "positionFilter"),
-                      QString::fromStdString(state.positionFilter));
-    settings.setValue(draftKey(state, templateId, "sortColumn"), state.freeAgentSortColumn);
+                      QString::fromStdString(list.positionFilter));
+    settings.setValue(draftKey(state, templateId, "sortColumn"), list.sortColumn);
     settings.setValue(draftKey(state, templateId, "statsMode"), state.statsMode);
 }
 

@@ -9,8 +9,9 @@ class QMainWindow;
 class QTableView;
 
 namespace quorvane {
+struct PlayerListView;
 struct ProgramState;
-}
+}  // namespace quorvane
 
 namespace quorvane::gui {
 
@@ -33,7 +34,7 @@ void rememberColumnWidths(QTableView& view);
 
 // A draft's position filter, sort column and figures (projections or last season); a draft
 // never seen opens with all players, the default order and the projections.
-void loadDraftView(ProgramState& state, int templateId);
-void saveDraftView(const ProgramState& state, int templateId);
+void loadDraftView(ProgramState& state, PlayerListView& list, int templateId);
+void saveDraftView(const ProgramState& state, const PlayerListView& list, int templateId);
 
 }  // namespace quorvane::gui

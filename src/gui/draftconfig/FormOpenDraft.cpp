@@ -74,7 +74,7 @@ void FormOpenDraft::showChoice() {
     const int chosen = m_drafts->currentIndex() >= 0 ? m_drafts->currentData().toInt() : 0;
     const bool practice =
         std::find(m_practices.begin(), m_practices.end(), chosen) != m_practices.end();
-    const bool open = m_state.draftSettings && m_state.draftSettings->template_id == chosen;
+    const bool open = m_state.draftSettings() && m_state.draftSettings()->template_id == chosen;
     m_delete->setEnabled(practice && !open);
 }
 

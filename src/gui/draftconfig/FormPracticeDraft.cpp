@@ -53,12 +53,12 @@ FormPracticeDraft::FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, 
 }
 
 void FormPracticeDraft::start() {
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         reject();
         return;
     }
     PracticeStart chosen;
-    chosen.choice.sourceId = m_state.draftSettings->template_id;
+    chosen.choice.sourceId = m_state.draftSettings()->template_id;
     chosen.choice.fromNow = opt_from_now->isChecked();
     const std::string seed = txt_seed->text().trimmed().toStdString();
     if (!seed.empty()) {

@@ -112,14 +112,14 @@ FormSetup::FormSetup(ProgramState& state, UserDialogs& dialogs, MainWindowView& 
     layout->addLayout(buttons);
     resize(760, 520);
 
-    if (!m_state.draftSettings) {
+    if (!m_state.draftSettings()) {
         m_dialogs.showMessage("No Draft Open", "You must open a draft before editing it",
                               MessageIcon::Exclamation);
         return;
     }
     m_loaded = true;
     showTab(SetupTab::League);
-    showForm(fillSetup(*m_state.draftSettings));
+    showForm(fillSetup(*m_state.draftSettings()));
 }
 
 int FormSetup::exec() {
@@ -594,8 +594,8 @@ bool FormSetup::save() {
 
 void FormSetup::reject() {
     // A style clicked and not saved must not leave "Update $" behind for the open draft.
-    if (m_state.draftSettings) {
-        m_main.showUpdateDollars(m_state.draftSettings->drafttype == kDraftTypeAuction);
+    if (m_state.draftSettings()) {
+        m_main.showUpdateDollars(m_state.draftSettings()->drafttype == kDraftTypeAuction);
     }
     QDialog::reject();
 }

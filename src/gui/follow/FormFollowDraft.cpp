@@ -288,7 +288,7 @@ bool FormFollowDraft::keepTypedCookies() {
     }
     const ParsedAnswer<EspnCookies> cookies = espnCookiesOf(typed(m_espnS2), typed(m_swid));
     std::string problem = cookies.problem;
-    if (cookies.value && saveDraftCookies(m_state.dataFolder, m_state.draftSettings->template_id,
+    if (cookies.value && saveDraftCookies(m_state.dataFolder, m_state.draftSettings()->template_id,
                                           *cookies.value, problem)) {
         return true;
     }
@@ -352,12 +352,13 @@ void FormFollowDraft::findSleeperDrafts() {
 
 void FormFollowDraft::readRoom() {
     const std::optional<RoomLink> link = typedRoom();
-    if (!link || !m_state.draftSettings || (link->kind == RoomKind::Espn && !keepTypedCookies())) {
+    if (!link || !m_state.draftSettings() ||
+        (link->kind == RoomKind::Espn && !keepTypedCookies())) {
         return;
     }
     RoomRead<RoomDraft> draft;
     std::optional<std::vector<RoomTeam>> teams;
-    const RoomAccess access{m_state.dataFolder, m_state.draftSettings->template_id, {}};
+    const RoomAccess access{m_state.dataFolder, m_state.draftSettings()->template_id, {}};
     runWhileBusy(this, text("Reading " + link->title() + "..."), [&] {
         CurlTransfer transfer;
         const std::unique_ptr<Room> room = openRoom(transfer, *link, access);
@@ -395,7 +396,7 @@ void FormFollowDraft::fillMapping(const std::vector<RoomTeam>& teams) {
         m_mapping->setItem(row, 0, item);
         auto* ours = new QComboBox(m_mapping);
         ours->addItem(QStringLiteral("(no team)"), 0);
-        for (const DraftTeam& draftTeam : m_state.draftSettings->draftTeams) {
+        for (const DraftTeam& draftTeam : m_state.draftSettings()->draftTeams) {
             ours->addItem(text(draftTeam.teamname), draftTeam.teamid);
         }
         if (mapping) {
@@ -419,12 +420,12 @@ bool FormFollowDraft::saveMapping() {
 }
 
 void FormFollowDraft::startFollowing() {
-    if (!m_room || !m_link || !m_state.draftSettings || !saveMapping()) {
+    if (!m_room || !m_link || !m_state.draftSettings() || !saveMapping()) {
         return;
     }
     m_unmatched.reset();
     m_lastStatus.reset();
-    FollowTarget target{m_state.dataFolder, m_state.draftSettings->template_id,
+    FollowTarget target{m_state.dataFolder, m_state.draftSettings()->template_id,
                         m_state.projectionYear, *m_link};
     BackgroundFollow::Events events;
     // Each event crosses to the interface thread; the window outlives the follower (its
@@ -519,7 +520,7 @@ void FormFollowDraft::askForPlayer(const UnmatchedPick& unmatched) {
         }
         for (const std::size_t at :
              rankQuickPicks(*entries, name.toStdString(),
-                            m_state.draftSettings->drafttype == kDraftTypeAuction, 20)) {
+                            m_state.draftSettings()->drafttype == kDraftTypeAuction, 20)) {
             ids.push_back((*entries)[at].playerid);
             labels << text((*entries)[at].label);
         }

@@ -78,11 +78,11 @@ FormEditProjections::FormEditProjections(ProgramState& state, UserDialogs& dialo
 
 void FormEditProjections::cButtons(int index) {
     cmd_edit[static_cast<std::size_t>(index)]->setChecked(true);
-    m_state.editPosIndex = index;
+    m_editPosIndex = index;
 }
 
 void FormEditProjections::getPlayers() {
-    if (const auto players = listProjectionPlayers(m_state, m_dialogs, m_state.editPosIndex)) {
+    if (const auto players = listProjectionPlayers(m_state, m_dialogs, m_editPosIndex)) {
         m_model->setTable(*players);
         grid_editproj->resizeColumnsToContents();
     }

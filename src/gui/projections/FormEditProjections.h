@@ -28,6 +28,8 @@ class FormEditProjections final : public QDialog {
 
     // Refills the grid for the chosen position button.
     void getPlayers();
+    // The position button pressed: 0 all players, then guards, forwards and centres.
+    int editPosIndex() const { return m_editPosIndex; }
 
   signals:
     // A projection was edited: values and ranks of the draft room are out of date.
@@ -46,6 +48,7 @@ class FormEditProjections final : public QDialog {
     UserDialogs& m_dialogs;
     GridTableModel* m_model = nullptr;
     QButtonGroup* m_positionButtons = nullptr;
+    int m_editPosIndex = 0;
 
     std::array<QPushButton*, 4> cmd_edit{};
     QTableView* grid_editproj = nullptr;

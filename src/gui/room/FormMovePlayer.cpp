@@ -61,7 +61,7 @@ FormMovePlayer::FormMovePlayer(ProgramState& state, UserDialogs& dialogs, MainWi
     const int teamid = teamOfPlayer(m_state, m_playerId);
     const std::optional<MoveForm> move = openMovePlayer(m_state, m_playerId, teamid);
     const bool auction =
-        m_state.draftSettings && m_state.draftSettings->drafttype == kDraftTypeAuction;
+        m_state.draftSettings() && m_state.draftSettings()->drafttype == kDraftTypeAuction;
     lbl_dollars->setVisible(auction);
     txt_dollars->setVisible(auction);
     if (!move) {
@@ -85,9 +85,9 @@ void FormMovePlayer::showRebuiltRoom(const MoveResult& result) {
 }
 
 void FormMovePlayer::change() {
-    const MoveResult result =
-        changePlayer(m_state, m_dialogs, m_playerId, selectedTeamId(*cmb_teams),
-                     selectedText(*cmb_position), txt_dollars->text().toStdString());
+    const MoveResult result = changePlayer(
+        m_state, m_dialogs, m_playerId, selectedTeamId(*cmb_teams), selectedText(*cmb_position),
+        txt_dollars->text().toStdString(), m_view.playerListView());
     switch (result.outcome) {
         case MoveOutcome::Changed:
             showRebuiltRoom(result);
@@ -102,8 +102,8 @@ void FormMovePlayer::change() {
 }
 
 void FormMovePlayer::drop() {
-    const MoveResult result =
-        dropPlayer(m_state, m_dialogs, m_playerId, selectedTeamId(*cmb_teams));
+    const MoveResult result = dropPlayer(m_state, m_dialogs, m_playerId, selectedTeamId(*cmb_teams),
+                                         m_view.playerListView());
     if (result.outcome == MoveOutcome::Changed) {
         showRebuiltRoom(result);
         accept();

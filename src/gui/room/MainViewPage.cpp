@@ -251,8 +251,8 @@ QWidget* MainViewPage::buildRoster() {
 }
 
 void MainViewPage::fillAvailablePlayers() {
-    if (auto players = quorvane::fillAvailablePlayers(m_state, m_state.positionFilter,
-                                                      m_state.freeAgentSortColumn)) {
+    if (auto players =
+            quorvane::fillAvailablePlayers(m_state, m_list.positionFilter, m_list.sortColumn)) {
         showAvailablePlayers(*players);
     }
 }
@@ -260,7 +260,7 @@ void MainViewPage::fillAvailablePlayers() {
 void MainViewPage::showAvailablePlayers(const GridTable& players) {
     m_plainPlayers = players;
     const DraftModel* model =
-        m_state.draftSettings ? currentDraftModel(m_state, m_dialogs) : nullptr;
+        m_state.draftSettings() ? currentDraftModel(m_state, m_dialogs) : nullptr;
     // An auction has no turns to wait for.
     m_withAvailability = model != nullptr && !model->auction();
     if (m_withAvailability) {
@@ -480,7 +480,7 @@ void MainViewPage::teamChosen() {
 void MainViewPage::showViewState() {
     int pressed = 0;
     for (int index = 0; index < kPositionButtons; ++index) {
-        if (positionName(index) == m_state.positionFilter) {
+        if (positionName(index) == m_list.positionFilter) {
             pressed = index;
         }
     }
@@ -494,7 +494,7 @@ void MainViewPage::showViewState() {
 void MainViewPage::showSortIndicator() {
     QHeaderView* header = dg_freeagents->horizontalHeader();
     header->setSortIndicatorShown(true);
-    int column = m_state.freeAgentSortColumn;
+    int column = m_list.sortColumn;
     // Without a chosen heading the list is in value order, the third column.
     if (column <= 0 || column >= m_freeAgentsModel->columnCount()) {
         column = 2;
@@ -539,7 +539,7 @@ QString MainViewPage::playerName(int playerId) const {
 
 void MainViewPage::pressPositionButton(int index) {
     highlightButton({cmd_pos.begin(), cmd_pos.end()}, index);
-    selectPositionButton(m_state, index);
+    selectPositionButton(m_list, index);
     fillAvailablePlayers();
 }
 
@@ -555,15 +555,15 @@ void MainViewPage::sortByHeading(int column) {
         !m_plainPlayers.headings.empty()) {
         return;
     }
-    m_state.freeAgentSortColumn = column;
+    m_list.sortColumn = column;
     m_sortReversed = false;
     fillAvailablePlayers();
 }
 
 void MainViewPage::sortByCurrentColumn(bool reversed) {
     const QModelIndex current = dg_freeagents->currentIndex();
-    const int column = current.isValid() ? current.column() : m_state.freeAgentSortColumn;
-    m_state.freeAgentSortColumn = column;
+    const int column = current.isValid() ? current.column() : m_list.sortColumn;
+    m_list.sortColumn = column;
     m_sortReversed = reversed;
     fillAvailablePlayers();
     dg_freeagents->setFocus(Qt::ShortcutFocusReason);
@@ -604,14 +604,14 @@ void MainViewPage::openFlagMenu(int row, const QPoint& globalPos) {
     if (cells == nullptr || cells->size() < 2) {
         return;
     }
-    m_state.menuRow = row;
+    m_menuRow = row;
     dg_freeagents->selectRow(row);
     m_flagMenu->tickFlag(QString::fromStdString((*cells)[1]).toInt());
     m_flagMenu->popup(globalPos);
 }
 
 void MainViewPage::applyFlag(int chosen) {
-    const int row = m_state.menuRow;
+    const int row = m_menuRow;
     const std::vector<std::string>* cells = m_freeAgentsModel->rowAt(row);
     if (cells == nullptr || cells->size() < 2) {
         return;

@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "app/GridTable.h"
+#include "room/PlayerListView.h"
 
 class QGroupBox;
 class QMenu;
@@ -53,8 +54,11 @@ class MainViewPage final : public QWidget {
     void showTeam(int teamid);
     // Ctrl+R: the keyboard in the team list.
     void focusTeamSelector();
-    // The position and figure buttons and the sort arrow as the program state has them (a
-    // draft's remembered view).
+    // The position filter and sort column of the available players, which this page owns.
+    const PlayerListView& listView() const { return m_list; }
+    PlayerListView& listView() { return m_list; }
+    // The position and figure buttons and the sort arrow as the list view and the figure
+    // season have them (a draft's remembered view).
     void showViewState();
 
     // Ctrl+Shift+Down sorts by the column of the current cell, best (or A to Z) first;
@@ -115,6 +119,8 @@ class MainViewPage final : public QWidget {
     QTableView* dg_roster = nullptr;
     QPushButton* cmd_help_main = nullptr;
     PlayerFlagMenu* m_flagMenu = nullptr;
+    PlayerListView m_list;
+    int m_menuRow = -1;  // the row whose flag menu is open
     int m_followedTeam = 0;
     int m_chosenTeam = 0;  // 0 while the roster follows the clock
     bool m_sortReversed = false;

@@ -98,7 +98,7 @@ bool PlayerSearchBar::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
-            m_state.searchNoComplete = true;
+            m_searchNoComplete = true;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -107,8 +107,8 @@ bool PlayerSearchBar::eventFilter(QObject* watched, QEvent* event) {
 void PlayerSearchBar::complete(const QString& typed) {
     m_plid = 0;
     m_chosenEntry = -1;
-    if (m_state.searchNoComplete) {
-        m_state.searchNoComplete = false;
+    if (m_searchNoComplete) {
+        m_searchNoComplete = false;
         return;
     }
     const std::string text = typed.toStdString();

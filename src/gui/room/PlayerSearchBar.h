@@ -50,6 +50,9 @@ class PlayerSearchBar final : public QWidget {
     std::vector<SearchEntry> m_entries;
     int m_plid = 0;
     int m_chosenEntry = -1;
+    // Backspace or Delete was pressed: the next text change is the user's deletion, which the
+    // box must not complete again at once.
+    bool m_searchNoComplete = false;
     QComboBox* cmb_search = nullptr;
     QPushButton* cmd_search = nullptr;
     QPushButton* cmd_addplayer = nullptr;

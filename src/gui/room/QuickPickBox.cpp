@@ -64,7 +64,7 @@ void QuickPickBox::showMatches(const QString& typed) {
     }
     lst_quickpick->clear();
     const bool auction =
-        m_state.draftSettings && m_state.draftSettings->drafttype == kDraftTypeAuction;
+        m_state.draftSettings() && m_state.draftSettings()->drafttype == kDraftTypeAuction;
     for (const std::size_t index :
          rankQuickPicks(m_entries, typed.toStdString(), auction, kOffered)) {
         m_offered.push_back(m_entries[index].playerid);

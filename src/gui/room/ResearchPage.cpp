@@ -71,7 +71,7 @@ ResearchPage::ResearchPage(ProgramState& state, QWidget* parent)
             [this](int column) {
                 const auto& headings = m_model->table().headings;
                 if (column >= 0 && column < static_cast<int>(headings.size())) {
-                    m_state.researchSort = headings[static_cast<std::size_t>(column)];
+                    m_researchSort = headings[static_cast<std::size_t>(column)];
                     m_sortReversed = false;
                     fillResearchGrid();
                 }
@@ -91,9 +91,8 @@ ResearchPage::ResearchPage(ProgramState& state, QWidget* parent)
 }
 
 void ResearchPage::fillResearchGrid() {
-    m_state.researchFilter = optTaken->isChecked() ? "TAKEN" : "AVAILABLE";
-    if (auto grid =
-            quorvane::fillResearchGrid(m_state, m_state.researchFilter, m_state.researchSort)) {
+    const std::string_view researchFilter = optTaken->isChecked() ? "TAKEN" : "AVAILABLE";
+    if (auto grid = quorvane::fillResearchGrid(m_state, researchFilter, m_researchSort)) {
         if (m_sortReversed) {
             std::reverse(grid->rows.begin(), grid->rows.end());
             std::reverse(grid->rowColours.begin(), grid->rowColours.end());
@@ -108,7 +107,7 @@ void ResearchPage::sortByCurrentColumn(bool reversed) {
     if (!current.isValid() || current.column() >= static_cast<int>(headings.size())) {
         return;
     }
-    m_state.researchSort = headings[static_cast<std::size_t>(current.column())];
+    m_researchSort = headings[static_cast<std::size_t>(current.column())];
     m_sortReversed = reversed;
     fillResearchGrid();
     if (m_model->rowCount() > 0) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class QPushButton;
 class QRadioButton;
@@ -53,6 +54,7 @@ class ResearchPage final : public QWidget {
     std::array<QPushButton*, 2> cmd_res_stats{};
     QPushButton* cmd_help_research = nullptr;
     bool m_sortReversed = false;
+    std::string m_researchSort = "NAME";  // the heading the grid is sorted by
 };
 
 }  // namespace quorvane::gui

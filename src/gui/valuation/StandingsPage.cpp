@@ -109,7 +109,7 @@ void StandingsPage::showStandings(GridTable grid) {
     // Totals grow as teams draft: their cells widen rather than end in "...".
     growColumnsToContents(dg_standings);
     std::optional<GridTable> matchups;
-    if (m_state.draftSettings && m_state.draftSettings->scoringstyle == kScoringHeadToHead) {
+    if (m_state.draftSettings() && m_state.draftSettings()->scoringstyle == kScoringHeadToHead) {
         matchups = myMatchupGrid(m_state, m_dialogs);
     }
     m_matchupPanel->setVisible(matchups.has_value());

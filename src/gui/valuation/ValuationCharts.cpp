@@ -29,7 +29,7 @@ MoneyChart::MoneyChart(ProgramState& state, UserDialogs& dialogs, QWidget* paren
 }
 
 std::optional<ChartData> MoneyChart::figures() {
-    const bool auction = m_state.draftSettings->drafttype == kDraftTypeAuction;
+    const bool auction = m_state.draftSettings()->drafttype == kDraftTypeAuction;
     setVisible(auction);
     if (!auction) {
         return std::nullopt;

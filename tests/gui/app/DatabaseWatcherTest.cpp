@@ -63,7 +63,7 @@ class DatabaseWatcherTest : public QObject {
         QCOMPARE(changed.count(), 1);
         QCOMPARE(players.count(), 0);
         int onTheClock = 0;
-        for (const DraftTeam& team : program.state.draftSettings->draftTeams) {
+        for (const DraftTeam& team : program.state.draftSettings()->draftTeams) {
             onTheClock = team.currentpick == 1 ? team.draftposition : onTheClock;
         }
         QCOMPARE(onTheClock, 2);

@@ -73,7 +73,7 @@ class PracticeWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&main));
         main.refreshMain();
         startInstantPractice(main);
-        const int practice = program.state.draftSettings->template_id;
+        const int practice = program.state.draftSettings()->template_id;
         QVERIFY(practice != real);
         const std::string taken =
             "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
@@ -147,7 +147,7 @@ class PracticeWindowTest : public QObject {
         main.show();
         main.refreshMain();
         startInstantPractice(main);
-        const int practice = program.state.draftSettings->template_id;
+        const int practice = program.state.draftSettings()->template_id;
         const std::string taken =
             "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
         QTest::qWait(300);

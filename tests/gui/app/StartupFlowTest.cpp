@@ -64,7 +64,7 @@ class StartupFlowTest : public QObject {
         QVERIFY(main.findChild<QPushButton*>("cmd_updateDollars")->isHidden());
         QCOMPARE(main.findChild<QTabWidget*>("SSTab1")->currentIndex(), 0);
         QVERIFY(state.hasDraft());
-        QCOMPARE(state.draftSettings->draftTeams.size(), std::size_t{12});
+        QCOMPARE(state.draftSettings()->draftTeams.size(), std::size_t{12});
         closeConnection(state.dbConnection);
     }
 

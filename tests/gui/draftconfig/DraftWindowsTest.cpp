@@ -91,8 +91,8 @@ class DraftWindowsTest : public QObject {
         open->click();
         QCOMPARE(main.refreshes, 1);
         QCOMPARE(main.researchResets, 1);
-        QCOMPARE(program.state.draftSettings->template_id, b);
-        QCOMPARE(program.state.draftSettings->template_name, std::string("Bravo"));
+        QCOMPARE(program.state.draftSettings()->template_id, b);
+        QCOMPARE(program.state.draftSettings()->template_name, std::string("Bravo"));
         QVERIFY(!window.isVisible());
 
         program.state.draftLoaded = true;

@@ -96,7 +96,7 @@ class FormSetupTest : public QObject {
         test::TestProgram program;
         program.newDraft("Showcase", 3, true, false);
         // Settings other than the defaults, saved through core.
-        SetupForm edited = fillSetup(*program.state.draftSettings);
+        SetupForm edited = fillSetup(*program.state.draftSettings());
         edited.roundsIndex = 19;
         edited.salaryCap = "260";
         edited.minBid = "0.5";
@@ -110,7 +110,7 @@ class FormSetupTest : public QObject {
 
         test::RecordingMainWindow main;
         gui::FormSetup window(program.state, program.dialogs, main);
-        compareShown(shownForm(window), fillSetup(*program.state.draftSettings));
+        compareShown(shownForm(window), fillSetup(*program.state.draftSettings()));
         QCOMPARE(shownForm(window).teamRows[0].name, std::string("O'Neil"));
         QCOMPARE(control<QTabWidget>(window, "SSTab1")->currentIndex(), 0);
         // Points league: weights shown; auction: salary cap and minimum bid shown.
@@ -169,7 +169,7 @@ class FormSetupTest : public QObject {
                                 "Entry'"),
                  3.0);
         // The window now shows the saved draft: the new team is a saved row.
-        compareShown(shownForm(window), fillSetup(*program.state.draftSettings));
+        compareShown(shownForm(window), fillSetup(*program.state.draftSettings()));
         QCOMPARE(window.readForm().teamRows[2].teamid.has_value(), true);
     }
 

@@ -130,7 +130,7 @@ class ProjectionFormsTest : public QObject {
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(grid->model()->rowCount(), 3);
         form.findChild<QPushButton*>("cmd_edit_1")->click();
-        QCOMPARE(program.state.editPosIndex, 1);
+        QCOMPARE(form.editPosIndex(), 1);
         QVERIFY(form.findChild<QPushButton*>("cmd_edit_1")->isChecked());
         QVERIFY(!form.findChild<QPushButton*>("cmd_edit_0")->isChecked());
         QCOMPARE(grid->model()->rowCount(), 1);

@@ -62,7 +62,7 @@ gui::GridTableModel* gridModel(QWidget& parent, const char* name) {
 }
 
 int teamAt(test::TestProgram& program, int position) {
-    for (const DraftTeam& team : program.state.draftSettings->draftTeams) {
+    for (const DraftTeam& team : program.state.draftSettings()->draftTeams) {
         if (team.draftposition == position) {
             return team.teamid;
         }

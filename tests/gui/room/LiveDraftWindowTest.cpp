@@ -315,7 +315,7 @@ class LiveDraftWindowTest : public QObject {
         child<QPushButton>(main, "cmd_pos_5")->click();  // centres
         program.newDraft("Second League", 3, false, true);
         main.refreshMain();
-        QCOMPARE(program.state.positionFilter, std::string("All Players"));
+        QCOMPARE(main.playerListView().positionFilter, std::string("All Players"));
         QVERIFY(child<QPushButton>(main, "cmd_pos_0")->isChecked());
         QCOMPARE(gridModel(main, "dg_freeagents")->rowCount(), 6);
         loadDraft(program.state, first);

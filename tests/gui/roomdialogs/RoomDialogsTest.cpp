@@ -44,7 +44,7 @@ struct RoomProgram : TestProgram {
         }
     }
     int teamAt(int draftposition) const {
-        for (const DraftTeam& team : state.draftSettings->draftTeams) {
+        for (const DraftTeam& team : state.draftSettings()->draftTeams) {
             if (team.draftposition == draftposition) {
                 return team.teamid;
             }
@@ -151,7 +151,7 @@ class RoomDialogsTest : public QObject {
         QCOMPARE(form.rosterTeamId(), program.teamAt(3));
         QCOMPARE(rowOfPlayer(*roster, kCrawford), 0);
         QCOMPARE(child<QGroupBox>(form, "frm_roster")->title(),
-                 QString::fromStdString(program.state.draftSettings->draftTeams[2].teamname));
+                 QString::fromStdString(program.state.draftSettings()->draftTeams[2].teamname));
 
         child<QPushButton>(form, "cmd_addplayer")->click();
         QCOMPARE(program.count("playerid = 3115 and draftorder = 2 and teamid = " +
@@ -422,7 +422,7 @@ class RoomDialogsTest : public QObject {
         std::ifstream file(program.folder.path() / "quorvane_draft_order.csv", std::ios::binary);
         std::stringstream text;
         text << file.rdbuf();
-        const std::string team = program.state.draftSettings->draftTeams[0].teamname;
+        const std::string team = program.state.draftSettings()->draftTeams[0].teamname;
         QCOMPARE(text.str(), "Team Name,First Name,Last Name,Position,Team,Order\r\n" + team +
                                  ",Dirk,Nowitzki,F,DAL,1\r\n");
 
