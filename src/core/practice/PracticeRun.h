@@ -63,8 +63,10 @@ struct PracticeRunResult {
 // each can roster, into the first open slot he may fill), one recorded pick at a time, until the
 // user is on the clock (or, with toEnd, to the end of the draft). In an auction the team whose
 // turn it is to nominate names its player of lowest noisy ADP and every team bids up to its
-// limit (see PracticeAuction.h), the nominating team opening at the minimum bid. `picked` is
-// told of each pick as it is recorded. Refuses a draft that is not a practice draft.
+// limit (see PracticeAuction.h), the nominating team opening at the minimum bid. A pick, sale,
+// undo or skip that another connection (the user's window) records meanwhile is read before the
+// bots' next pick. `picked` is told of each pick once it is stored. Refuses a draft that is not a
+// practice draft.
 PracticeRunResult runPractice(ProgramState& state, UserDialogs& dialogs,
                               const PracticeRunOptions& options,
                               const std::atomic<bool>* stop = nullptr,
