@@ -2,6 +2,7 @@
 #include "gui/app/PracticeSession.h"
 
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/ProgramState.h"
@@ -15,6 +16,7 @@
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeReport.h"
 #include "room/RefreshMain.h"
+#include "room/Turns.h"
 #include "store/CheckedNumber.h"
 #include "store/NumberText.h"
 
@@ -28,7 +30,7 @@ PracticeSession::PracticeSession(ProgramState& state, UserDialogs& dialogs, Main
       m_main(main),
       m_parent(parent),
       m_bots(new PracticeBots(this)) {
-    connect(m_bots, &PracticeBots::picked, this, &PracticeSession::roomChanged);
+    connect(m_bots, &PracticeBots::picked, this, &PracticeSession::botPicked);
     connect(m_bots, &PracticeBots::ended, this, &PracticeSession::botsEnded);
     connect(m_bots, &PracticeBots::message, this,
             [this](const QString& title, const QString& text, int icon) {
@@ -128,8 +130,8 @@ void PracticeSession::roomShown() {
         endWait();
     }
     // In a snake or straight draft the user's turn waits for him; the bots find out themselves
-    // whether the draft is over or the nomination is his.
-    if (m_state.draftSettings->drafttype != kDraftTypeAuction) {
+    // whether the draft is over (the user's own last pick included) or the nomination is his.
+    if (m_state.draftSettings->drafttype != kDraftTypeAuction && !isDraftComplete(m_state)) {
         const int onTheClock = teamOnTheClock(m_state);
         for (const DraftTeam& team : m_state.draftSettings->draftTeams) {
             if (team.owner != 0 && team.teamid == onTheClock) {
@@ -160,7 +162,26 @@ void PracticeSession::turnChangedByUser() {
     roomShown();
 }
 
+// Picks that arrive faster than the window draws them are shown together, once the picks
+// already on their way have all arrived.
+void PracticeSession::botPicked() {
+    if (m_showPending) {
+        return;
+    }
+    m_showPending = true;
+    QTimer::singleShot(0, this, &PracticeSession::showBotPicks);
+}
+
+void PracticeSession::showBotPicks() {
+    if (m_showPending) {
+        m_showPending = false;
+        emit roomChanged();
+    }
+}
+
 void PracticeSession::botsEnded(PracticeStop stop, int nominated) {
+    // The room shows the bots' last picks before anything waits for the user.
+    showBotPicks();
     if (!m_practice) {
         return;
     }
