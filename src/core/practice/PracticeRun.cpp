@@ -126,7 +126,7 @@ PracticeRunResult PracticeRunner::run() {
     }
     const std::optional<PracticeRow> practice =
         requirePractice(m_state, m_dialogs, m_state.draftSettings->template_id);
-    if (!practice || !calcRanks(m_state, m_dialogs)) {
+    if (!practice || (!m_options.valuesCurrent && !calcRanks(m_state, m_dialogs))) {
         return m_result;
     }
     m_seed = static_cast<std::uint64_t>(practice->seed);
@@ -200,7 +200,7 @@ std::optional<bool> PracticeRunner::catchUp() {
 // held, the copy is checked against the file once more: a pick or sale the user recorded
 // meanwhile is taken into account before anything is written in the bots' name.
 std::optional<PracticeStop> PracticeRunner::takeStep() {
-    if (!catchUp()) {
+    if (!catchUp().has_value()) {
         return PracticeStop::Failed;
     }
     NextStep step = m_model.auction() ? nextSale() : nextSnakePick();
@@ -228,8 +228,15 @@ std::optional<PracticeStop> PracticeRunner::takeStep() {
     if (const std::optional<PracticeStop> stop = act(step)) {
         return stop;
     }
-    if (!noteFileState() || !lock.commit()) {
-        reportDatabaseError(m_dialogs, m_state.dbConnection, kLookFailed);
+    const bool noted = noteFileState();
+    if (!noted || !lock.commit()) {
+        if (noted) {
+            reportDatabaseError(m_dialogs, m_state.dbConnection, kLookFailed);
+        }
+        // Nothing of the step was kept.
+        if (step.player) {
+            m_result.picks.pop_back();
+        }
         return PracticeStop::Failed;
     }
     if (step.player && m_picked) {

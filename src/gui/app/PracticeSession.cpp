@@ -146,6 +146,7 @@ void PracticeSession::startBots(const PracticeRunOptions& options) {
     PracticeRunOptions run = options;
     run.pace = m_pace;
     run.askUserLimit = true;
+    run.valuesCurrent = true;
     m_bots->start(m_state, run);
 }
 
