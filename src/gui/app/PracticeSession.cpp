@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "gui/app/PracticeSession.h"
 
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
@@ -21,6 +29,11 @@
 #include "store/NumberText.h"
 
 namespace quorvane::gui {
+
+namespace {
+// The page's margins, the text's frame and a scroll bar beside the grade's own size.
+constexpr int kGradeFrame = 60;
+}  // namespace
 
 PracticeSession::PracticeSession(ProgramState& state, UserDialogs& dialogs, MainWindowView& main,
                                  QWidget* parent)
@@ -295,16 +308,31 @@ bool PracticeSession::confirmLimit(const QString& text) {
     return true;
 }
 
+// The page scrolls: a whole draft's picks against ADP are taller than a small screen.
 void PracticeSession::showGrade() {
     const std::optional<PracticeGrade> grade = gradeOpenDraft(m_state, m_dialogs);
     if (!grade) {
         return;
     }
-    QMessageBox page(m_parent);
+    QDialog page(m_parent);
     page.setObjectName(QStringLiteral("practice_grade"));
     page.setWindowTitle(QStringLiteral("Practice Draft Complete"));
-    page.setTextFormat(Qt::RichText);
-    page.setText(QString::fromStdString(practiceGradeHtml(*grade)));
+    auto* text = new QTextBrowser(&page);
+    text->setObjectName(QStringLiteral("txt_grade"));
+    text->setHtml(QString::fromStdString(practiceGradeHtml(*grade)));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &page);
+    connect(buttons, &QDialogButtonBox::accepted, &page, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&page);
+    layout->addWidget(text, 1);
+    layout->addWidget(buttons);
+    QTextDocument* document = text->document();
+    document->setTextWidth(document->idealWidth());
+    const QSize wanted = document->size().toSize() + QSize(kGradeFrame, kGradeFrame) +
+                         QSize(0, buttons->sizeHint().height());
+    const QRect screen = m_parent->screen()->availableGeometry();
+    page.resize(std::min(wanted.width(), screen.width() * 9 / 10),
+                std::min(wanted.height(), screen.height() * 9 / 10));
+    buttons->button(QDialogButtonBox::Ok)->setFocus();
     page.exec();
 }
 

@@ -148,7 +148,9 @@ void BarChartView::placeTitle() {
     const QString title = text(m_data.title);
     const QFont font = shown->titleFont();
     const qreal room = width() - 2.0 * kTitleSide;
-    if (room <= 0 || QFontMetricsF(font).horizontalAdvance(title) <= room) {
+    // The chart's own line is narrower by its margins at both sides.
+    const qreal line = room - m_margins.left() - m_margins.right();
+    if (room <= 0 || QFontMetricsF(font).horizontalAdvance(title) <= line) {
         shown->setTitle(title);
         shown->setMargins(m_margins);
         m_title->hide();
