@@ -10,11 +10,15 @@
 #include "availability/OpponentPicks.h"
 #include "availability/PracticeAuction.h"
 #include "availability/TurnSequence.h"
+#include "draftconfig/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "practice/PracticeDrafts.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "store/ChangeStamps.h"
+#include "store/DataVersion.h"
 #include "store/NumberText.h"
+#include "store/TransactionGuard.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {
@@ -22,6 +26,7 @@ namespace quorvane {
 namespace {
 
 constexpr std::chrono::milliseconds kStopLook{50};
+constexpr std::string_view kLookFailed = " 92008 error: could not read the practice draft's state";
 
 // Passes messages on and answers No: an opponent's pick never needs a question answered, so a
 // question means something is wrong and the pick is better not made.
@@ -39,6 +44,22 @@ class NoQuestions final : public UserDialogs {
     UserDialogs& m_inner;
 };
 
+// What the bots do next: stop, or let a team pick (no player: its turn is skipped) or buy.
+struct NextStep {
+    std::optional<PracticeStop> stop;
+    std::size_t team = 0;
+    std::optional<std::size_t> player;
+    double price = 0.0;
+    // An auction's sale of the player the user chose to nominate.
+    bool usersNomination = false;
+};
+
+NextStep stopAt(PracticeStop stop) {
+    NextStep step;
+    step.stop = stop;
+    return step;
+}
+
 class PracticeRunner {
   public:
     PracticeRunner(ProgramState& state, UserDialogs& dialogs, const PracticeRunOptions& options,
@@ -52,8 +73,17 @@ class PracticeRunner {
     bool stopRequested() const { return m_stop != nullptr && m_stop->load(); }
     // Waits the pace; false when asked to stop meanwhile.
     bool waitPace() const;
-    std::optional<PracticeStop> nextSnakePick();
-    std::optional<PracticeStop> nextSale();
+    // The draft as the file holds it, when another connection (the user's window, the command
+    // line) changed it since the bots last looked: true when their copy was read again, nullopt
+    // after a failure was shown.
+    std::optional<bool> catchUp();
+    bool readDraft();
+    // Notes where the file stands once the bots' copy matches it.
+    bool noteFileState();
+    std::optional<PracticeStop> takeStep();
+    NextStep nextSnakePick();
+    NextStep nextSale();
+    std::optional<PracticeStop> act(const NextStep& step);
     std::optional<PracticeStop> record(std::size_t team, std::size_t player, double price);
     double userLimit(std::size_t team, std::size_t player) const;
     // Whether the sale of the player waits for the limit the user types: he could bid and has
@@ -71,6 +101,9 @@ class PracticeRunner {
     std::uint64_t m_seed = 0;
     bool m_nominationUsed = false;
     int m_skipsInARow = 0;
+    // Where the file stood when the bots' copy was last known to match it.
+    std::optional<std::int64_t> m_fileVersion;
+    std::optional<std::string> m_draftStamp;
     PracticeRunResult m_result;
 };
 
@@ -93,17 +126,15 @@ PracticeRunResult PracticeRunner::run() {
     }
     const std::optional<PracticeRow> practice =
         requirePractice(m_state, m_dialogs, m_state.draftSettings()->template_id);
-    if (!practice || !calcRanks(m_state, m_dialogs)) {
+    if (!practice || (!m_options.valuesCurrent && !calcRanks(m_state, m_dialogs))) {
         return m_result;
     }
-    const DraftModel* model = currentDraftModel(m_state, m_dialogs);
-    if (model == nullptr) {
-        return m_result;
-    }
-    m_model = *model;
     m_seed = static_cast<std::uint64_t>(practice->seed);
-    m_noisy = practicePositions(m_model, m_seed);
-    m_values = playerValues(m_model);
+    // The file's state is noted before the draft is read: a change that falls between the two
+    // is read again, never missed.
+    if (!noteFileState() || !readDraft()) {
+        return m_result;
+    }
     for (;;) {
         if (stopRequested()) {
             m_result.stop = PracticeStop::Stopped;
@@ -113,8 +144,7 @@ PracticeRunResult PracticeRunner::run() {
             m_result.stop = PracticeStop::PickLimit;
             break;
         }
-        const std::optional<PracticeStop> stop = m_model.auction() ? nextSale() : nextSnakePick();
-        if (stop) {
+        if (const std::optional<PracticeStop> stop = takeStep()) {
             m_result.stop = *stop;
             break;
         }
@@ -122,32 +152,130 @@ PracticeRunResult PracticeRunner::run() {
     return m_result;
 }
 
-std::optional<PracticeStop> PracticeRunner::nextSnakePick() {
-    const ComingTurns turns = comingTurns(m_model);
-    // A whole round of turns without a pick: no team can roster anyone any more.
-    if (turns.teams.empty() || m_skipsInARow >= m_model.teamCount()) {
-        return PracticeStop::DraftOver;
+bool PracticeRunner::noteFileState() {
+    m_fileVersion = dataVersion(m_state.dbConnection);
+    m_draftStamp = readChangeStamp(m_state.dbConnection, ChangeStamp::Draft,
+                                   m_state.draftSettings()->template_id);
+    if (!m_draftStamp) {
+        reportDatabaseError(m_dialogs, m_state.dbConnection, kLookFailed);
+        return false;
     }
-    const std::size_t team = turns.teams.front();
-    const bool mine = m_model.teams[team].mine;
-    if (mine && !m_options.toEnd) {
-        return PracticeStop::UsersTurn;
+    return true;
+}
+
+bool PracticeRunner::readDraft() {
+    loadDraft(m_state, m_state.draftSettings()->template_id);
+    const DraftModel* model = currentDraftModel(m_state, m_dialogs);
+    if (model == nullptr) {
+        return false;
     }
-    const std::optional<std::size_t> player =
-        mine ? advicePick(m_model, team) : opponentPick(m_model, team, m_noisy);
+    m_model = *model;
+    m_noisy = practicePositions(m_model, m_seed);
+    m_values = playerValues(m_model);
+    m_skipsInARow = 0;
+    return true;
+}
+
+std::optional<bool> PracticeRunner::catchUp() {
+    // Only another connection's commit moves the file's version; the bots' own picks do not.
+    const std::optional<std::int64_t> version = dataVersion(m_state.dbConnection);
+    if (version && version == m_fileVersion) {
+        return false;
+    }
+    const std::optional<std::string> before = m_draftStamp;
+    if (!noteFileState()) {
+        return std::nullopt;
+    }
+    // The window's own valuation runs write figures the bots do not draft by.
+    if (m_draftStamp == before) {
+        return false;
+    }
+    if (!readDraft()) {
+        return std::nullopt;
+    }
+    return true;
+}
+
+// The pick is chosen from the bots' copy, the pace is waited, and then, with the writer's lock
+// held, the copy is checked against the file once more: a pick or sale the user recorded
+// meanwhile is taken into account before anything is written in the bots' name.
+std::optional<PracticeStop> PracticeRunner::takeStep() {
+    if (!catchUp().has_value()) {
+        return PracticeStop::Failed;
+    }
+    NextStep step = m_model.auction() ? nextSale() : nextSnakePick();
+    if (step.stop) {
+        return step.stop;
+    }
     if (!waitPace()) {
         return PracticeStop::Stopped;
     }
-    if (!player) {
-        if (!skipTurnStep(m_state, m_dialogs)) {
-            return PracticeStop::Failed;
-        }
-        readSettings(*m_state.draftSettings(), m_model);
-        ++m_skipsInARow;
-        return std::nullopt;
+    TransactionGuard lock(m_state.dbConnection);
+    if (!lock.begun()) {
+        reportDatabaseError(m_dialogs, m_state.dbConnection, kLookFailed);
+        return PracticeStop::Failed;
     }
-    m_skipsInARow = 0;
-    return record(team, *player, 0.0);
+    const std::optional<bool> changed = catchUp();
+    if (!changed) {
+        return PracticeStop::Failed;
+    }
+    if (*changed) {
+        step = m_model.auction() ? nextSale() : nextSnakePick();
+        if (step.stop) {
+            return step.stop;
+        }
+    }
+    if (const std::optional<PracticeStop> stop = act(step)) {
+        return stop;
+    }
+    const bool noted = noteFileState();
+    if (!noted || !lock.commit()) {
+        if (noted) {
+            reportDatabaseError(m_dialogs, m_state.dbConnection, kLookFailed);
+        }
+        // Nothing of the step was kept.
+        if (step.player) {
+            m_result.picks.pop_back();
+        }
+        return PracticeStop::Failed;
+    }
+    if (step.player && m_picked) {
+        m_picked(m_result.picks.back());
+    }
+    return std::nullopt;
+}
+
+NextStep PracticeRunner::nextSnakePick() {
+    const ComingTurns turns = comingTurns(m_model);
+    // A whole round of turns without a pick: no team can roster anyone any more.
+    if (turns.teams.empty() || m_skipsInARow >= m_model.teamCount()) {
+        return stopAt(PracticeStop::DraftOver);
+    }
+    NextStep step;
+    step.team = turns.teams.front();
+    const bool mine = m_model.teams[step.team].mine;
+    if (mine && !m_options.toEnd) {
+        step.stop = PracticeStop::UsersTurn;
+        return step;
+    }
+    step.player = mine ? advicePick(m_model, step.team) : opponentPick(m_model, step.team, m_noisy);
+    return step;
+}
+
+std::optional<PracticeStop> PracticeRunner::act(const NextStep& step) {
+    if (step.usersNomination) {
+        m_nominationUsed = true;
+    }
+    if (step.player) {
+        m_skipsInARow = 0;
+        return record(step.team, *step.player, step.price);
+    }
+    if (!skipTurnStep(m_state, m_dialogs)) {
+        return PracticeStop::Failed;
+    }
+    readSettings(*m_state.draftSettings(), m_model);
+    ++m_skipsInARow;
+    return std::nullopt;
 }
 
 bool PracticeRunner::waitsForUserLimit(std::size_t player) const {
@@ -172,15 +300,16 @@ double PracticeRunner::userLimit(std::size_t team, std::size_t player) const {
                : 0.0;
 }
 
-std::optional<PracticeStop> PracticeRunner::nextSale() {
+NextStep PracticeRunner::nextSale() {
     const std::optional<std::size_t> nominator = nominatingTeam(m_model);
     if (!nominator) {
-        return PracticeStop::DraftOver;
+        return stopAt(PracticeStop::DraftOver);
     }
+    NextStep step;
     std::optional<std::size_t> player;
     if (m_model.teams[*nominator].mine) {
         if (m_options.nomination && !m_nominationUsed) {
-            m_nominationUsed = true;
+            step.usersNomination = true;
             const ModelPlayer* named = m_model.findPlayer(*m_options.nomination);
             if (named == nullptr || !named->available() ||
                 !canRosterPlayer(m_model, *nominator, *named)) {
@@ -188,23 +317,23 @@ std::optional<PracticeStop> PracticeRunner::nextSale() {
                                       "You cannot nominate this player: he is taken, unknown or "
                                       "has no open slot on your team.",
                                       MessageIcon::Exclamation);
-                return PracticeStop::Failed;
+                return stopAt(PracticeStop::Failed);
             }
             player = static_cast<std::size_t>(named - m_model.players.data());
         } else if (m_options.toEnd) {
             player = advicePick(m_model, *nominator);
         } else {
-            return PracticeStop::UsersNomination;
+            return stopAt(PracticeStop::UsersNomination);
         }
     } else {
         player = opponentPick(m_model, *nominator, m_noisy);
     }
     if (!player) {
-        return PracticeStop::DraftOver;
+        return stopAt(PracticeStop::DraftOver);
     }
     if (waitsForUserLimit(*player)) {
         m_result.nominated = m_model.players[*player].playerid;
-        return PracticeStop::UsersLimit;
+        return stopAt(PracticeStop::UsersLimit);
     }
     std::vector<AuctionBid> bids;
     for (std::size_t t = 0; t < m_model.teams.size(); ++t) {
@@ -224,12 +353,12 @@ std::optional<PracticeStop> PracticeRunner::nextSale() {
     }
     const std::optional<AuctionSale> sale = settleSale(bids, m_model.minbid);
     if (!sale) {
-        return PracticeStop::DraftOver;
+        return stopAt(PracticeStop::DraftOver);
     }
-    if (!waitPace()) {
-        return PracticeStop::Stopped;
-    }
-    return record(sale->team, *player, sale->price);
+    step.team = sale->team;
+    step.player = player;
+    step.price = sale->price;
+    return step;
 }
 
 std::optional<PracticeStop> PracticeRunner::record(std::size_t team, std::size_t player,
@@ -256,9 +385,6 @@ std::optional<PracticeStop> PracticeRunner::record(std::size_t team, std::size_t
     applyPick(m_model, chosen.playerid, buyer.teamid, *slot, stored.draftorder, price);
     readSettings(*m_state.draftSettings(), m_model);
     m_result.picks.push_back(pick);
-    if (m_picked) {
-        m_picked(pick);
-    }
     return std::nullopt;
 }
 

@@ -29,6 +29,9 @@ struct PracticeRunOptions {
     std::optional<int> maxPicks;
     // The wait before each pick, so that a watcher can follow the draft pick by pick.
     std::chrono::milliseconds pace{0};
+    // The stored values are the draft's already (a window that values the room after every
+    // change): the run does not work them out again, which would hold the window's writes up.
+    bool valuesCurrent = false;
 };
 
 struct PracticePick {
@@ -58,13 +61,15 @@ struct PracticeRunResult {
     int nominated = 0;
 };
 
-// Runs the open practice draft on: the values worked out for it once, then its opponents pick
-// by the continuation rule with the practice's seed (the undrafted player of lowest noisy ADP
-// each can roster, into the first open slot he may fill), one recorded pick at a time, until the
-// user is on the clock (or, with toEnd, to the end of the draft). In an auction the team whose
-// turn it is to nominate names its player of lowest noisy ADP and every team bids up to its
-// limit (see PracticeAuction.h), the nominating team opening at the minimum bid. `picked` is
-// told of each pick as it is recorded. Refuses a draft that is not a practice draft.
+// Runs the open practice draft on: the values worked out for it once (unless valuesCurrent),
+// then its opponents pick by the continuation rule with the practice's seed (the undrafted
+// player of lowest noisy ADP each can roster, into the first open slot he may fill), one
+// recorded pick at a time, until the user is on the clock (or, with toEnd, to the end of the
+// draft). In an auction the team whose turn it is to nominate names its player of lowest noisy
+// ADP and every team bids up to its limit (see PracticeAuction.h), the nominating team opening
+// at the minimum bid. A pick, sale, undo or skip that another connection (the user's window)
+// records meanwhile is read before the bots' next pick. `picked` is told of each pick once it is
+// stored. Refuses a draft that is not a practice draft.
 PracticeRunResult runPractice(ProgramState& state, UserDialogs& dialogs,
                               const PracticeRunOptions& options,
                               const std::atomic<bool>* stop = nullptr,

@@ -7,6 +7,7 @@
 
 #include "store/Connection.h"
 #include "store/ConnectionImpl.h"
+#include "store/WriterTurns.h"
 
 namespace quorvane {
 
@@ -21,6 +22,26 @@ bool insideTransaction(const Connection& connection) {
 }
 }  // namespace
 
+// The other writers of this program on the file wait in line (see WriterTurns) rather than in
+// SQLite's busy handler; should the line not move within the busy timeout, the lock is asked
+// for all the same, and the busy timeout decides as it does for other programs.
+void TransactionGuard::takeTurn() {
+    if (!m_connection.isOpen()) {
+        return;
+    }
+    WriterTurns& turns = writerTurnsOf(m_connection.impl()->database->getFilename());
+    if (turns.take(std::chrono::milliseconds(kBusyTimeoutMs))) {
+        m_turns = &turns;
+    }
+}
+
+void TransactionGuard::giveTurn() {
+    if (m_turns != nullptr) {
+        m_turns->give();
+        m_turns = nullptr;
+    }
+}
+
 // The outermost guard takes the write lock up front (BEGIN IMMEDIATE), so waiting for another
 // program's writer happens once, in the busy handler, before anything is read; a deferred
 // transaction that upgrades to writing mid-way would fail at once instead of waiting.
@@ -30,7 +51,11 @@ TransactionGuard::TransactionGuard(Connection& connection)
         m_begun = executeSql(m_connection, "SAVEPOINT " + m_name);
     } else {
         m_outermost = true;
+        takeTurn();
         m_begun = executeSql(m_connection, "BEGIN IMMEDIATE");
+        if (!m_begun) {
+            giveTurn();
+        }
         if (!m_begun && connection.isOpen() && !connection.refusingStatements()) {
             connection.refuseStatements(connection.lastFailureWasBusy() ? SQLITE_BUSY
                                                                         : SQLITE_ERROR);
@@ -57,7 +82,11 @@ bool TransactionGuard::commit() {
         executeSql(m_connection, "ROLLBACK");
         m_connection.impl()->busy = busy;
         m_done = true;
+        giveTurn();
         return false;
+    }
+    if (m_outermost) {
+        giveTurn();
     }
     return m_done;
 }
@@ -73,6 +102,7 @@ void TransactionGuard::rollback() {
     }
     if (m_outermost) {
         executeSql(m_connection, "ROLLBACK");
+        giveTurn();
     } else {
         executeSql(m_connection, "ROLLBACK TO SAVEPOINT " + m_name);
         executeSql(m_connection, "RELEASE SAVEPOINT " + m_name);

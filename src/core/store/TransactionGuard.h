@@ -6,6 +6,7 @@
 namespace quorvane {
 
 class Connection;
+class WriterTurns;
 
 // One user operation's transaction: everything written between construction and commit()
 // lands together, and a guard destroyed without commit() rolls it all back. The outermost guard
@@ -26,7 +27,12 @@ class TransactionGuard {
     void rollback();
 
   private:
+    void takeTurn();
+    void giveTurn();
+
     Connection& m_connection;
+    // The outermost guard's turn among this program's writers to the file, while it holds one.
+    WriterTurns* m_turns = nullptr;
     std::string m_name;
     bool m_outermost = false;
     bool m_begun = false;

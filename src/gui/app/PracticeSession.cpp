@@ -1,8 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "gui/app/PracticeSession.h"
 
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
@@ -15,10 +24,16 @@
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeReport.h"
 #include "room/RefreshMain.h"
+#include "room/Turns.h"
 #include "store/CheckedNumber.h"
 #include "store/NumberText.h"
 
 namespace quorvane::gui {
+
+namespace {
+// The page's margins, the text's frame and a scroll bar beside the grade's own size.
+constexpr int kGradeFrame = 60;
+}  // namespace
 
 PracticeSession::PracticeSession(ProgramState& state, UserDialogs& dialogs, MainWindowView& main,
                                  QWidget* parent)
@@ -28,7 +43,7 @@ PracticeSession::PracticeSession(ProgramState& state, UserDialogs& dialogs, Main
       m_main(main),
       m_parent(parent),
       m_bots(new PracticeBots(this)) {
-    connect(m_bots, &PracticeBots::picked, this, &PracticeSession::roomChanged);
+    connect(m_bots, &PracticeBots::picked, this, &PracticeSession::botPicked);
     connect(m_bots, &PracticeBots::ended, this, &PracticeSession::botsEnded);
     connect(m_bots, &PracticeBots::message, this,
             [this](const QString& title, const QString& text, int icon) {
@@ -128,8 +143,8 @@ void PracticeSession::roomShown() {
         endWait();
     }
     // In a snake or straight draft the user's turn waits for him; the bots find out themselves
-    // whether the draft is over or the nomination is his.
-    if (m_state.draftSettings()->drafttype != kDraftTypeAuction) {
+    // whether the draft is over (the user's own last pick included) or the nomination is his.
+    if (m_state.draftSettings()->drafttype != kDraftTypeAuction && !isDraftComplete(m_state)) {
         const int onTheClock = teamOnTheClock(m_state);
         for (const DraftTeam& team : m_state.draftSettings()->draftTeams) {
             if (team.owner != 0 && team.teamid == onTheClock) {
@@ -144,6 +159,7 @@ void PracticeSession::startBots(const PracticeRunOptions& options) {
     PracticeRunOptions run = options;
     run.pace = m_pace;
     run.askUserLimit = true;
+    run.valuesCurrent = true;
     m_bots->start(m_state, run);
 }
 
@@ -160,7 +176,26 @@ void PracticeSession::turnChangedByUser() {
     roomShown();
 }
 
+// Picks that arrive faster than the window draws them are shown together, once the picks
+// already on their way have all arrived.
+void PracticeSession::botPicked() {
+    if (m_showPending) {
+        return;
+    }
+    m_showPending = true;
+    QTimer::singleShot(0, this, &PracticeSession::showBotPicks);
+}
+
+void PracticeSession::showBotPicks() {
+    if (m_showPending) {
+        m_showPending = false;
+        emit roomChanged();
+    }
+}
+
 void PracticeSession::botsEnded(PracticeStop stop, int nominated) {
+    // The room shows the bots' last picks before anything waits for the user.
+    showBotPicks();
     if (!m_practice) {
         return;
     }
@@ -273,16 +308,31 @@ bool PracticeSession::confirmLimit(const QString& text) {
     return true;
 }
 
+// The page scrolls: a whole draft's picks against ADP are taller than a small screen.
 void PracticeSession::showGrade() {
     const std::optional<PracticeGrade> grade = gradeOpenDraft(m_state, m_dialogs);
     if (!grade) {
         return;
     }
-    QMessageBox page(m_parent);
+    QDialog page(m_parent);
     page.setObjectName(QStringLiteral("practice_grade"));
     page.setWindowTitle(QStringLiteral("Practice Draft Complete"));
-    page.setTextFormat(Qt::RichText);
-    page.setText(QString::fromStdString(practiceGradeHtml(*grade)));
+    auto* text = new QTextBrowser(&page);
+    text->setObjectName(QStringLiteral("txt_grade"));
+    text->setHtml(QString::fromStdString(practiceGradeHtml(*grade)));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &page);
+    connect(buttons, &QDialogButtonBox::accepted, &page, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&page);
+    layout->addWidget(text, 1);
+    layout->addWidget(buttons);
+    QTextDocument* document = text->document();
+    document->setTextWidth(document->idealWidth());
+    const QSize wanted = document->size().toSize() + QSize(kGradeFrame, kGradeFrame) +
+                         QSize(0, buttons->sizeHint().height());
+    const QRect screen = m_parent->screen()->availableGeometry();
+    page.resize(std::min(wanted.width(), screen.width() * 9 / 10),
+                std::min(wanted.height(), screen.height() * 9 / 10));
+    buttons->button(QDialogButtonBox::Ok)->setFocus();
     page.exec();
 }
 

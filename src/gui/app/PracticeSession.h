@@ -54,7 +54,7 @@ class PracticeSession final : public QObject {
     bool confirmLimit(const QString& text);
 
   signals:
-    // The bots wrote a pick through their own connection.
+    // The bots wrote one pick or more through their own connection.
     void roomChanged();
     // Whether the open draft is a practice draft, and the name of the draft it came from.
     void practiceShown(bool practice, const QString& sourceName);
@@ -75,6 +75,8 @@ class PracticeSession final : public QObject {
         bool usersNomination = false;
     };
 
+    void botPicked();
+    void showBotPicks();
     void botsEnded(PracticeStop stop, int nominated);
     void startBots(const PracticeRunOptions& options);
     void waitForLimit(int playerId, bool usersNomination);
@@ -92,6 +94,7 @@ class PracticeSession final : public QObject {
     std::chrono::milliseconds m_pace{1000};
     bool m_over = false;  // the grade was shown for the practice open
     std::optional<UserWait> m_wait;
+    bool m_showPending = false;
 };
 
 }  // namespace quorvane::gui

@@ -8,10 +8,14 @@
 #include <QChart>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QHorizontalBarSeries>
 #include <QHorizontalStackedBarSeries>
 #include <QPixmap>
 #include <QStackedBarSeries>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QToolTip>
 #include <QValueAxis>
 
@@ -24,6 +28,9 @@ namespace quorvane::gui {
 namespace {
 
 constexpr std::size_t kUprightLabels = 4;
+// Where a title of several lines stands: the room the chart leaves at its sides and above.
+constexpr qreal kTitleSide = 12.0;
+constexpr int kTitleTop = 6;
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -47,16 +54,20 @@ std::pair<double, double> axisRange(const ChartData& figures) {
 
 }  // namespace
 
-BarChartView::BarChartView(QWidget* parent) : QChartView(parent) {
+BarChartView::BarChartView(QWidget* parent)
+    : QChartView(parent), m_title(new QGraphicsTextItem), m_margins(chart()->margins()) {
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(160, 140);
     chart()->legend()->setAlignment(Qt::AlignBottom);
+    // Above the chart's background, which every new chart brings along.
+    m_title->setZValue(1.0e6);
+    m_title->hide();
+    scene()->addItem(m_title);
 }
 
 void BarChartView::showChart(const ChartData& figures) {
     m_data = figures;
     auto* chart = new QChart;
-    chart->setTitle(text(figures.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setVisible(figures.series.size() > 1);
     m_across = wantsBarsAcross();
@@ -125,7 +136,40 @@ void BarChartView::showChart(const ChartData& figures) {
 
     // setChart deletes the chart shown before.
     setChart(chart);
+    placeTitle();
     thinLabels();
+}
+
+// The chart draws its title on one line and cuts what does not fit. A title wider than the
+// chart is drawn instead by an item of the view's own, broken between words, in a top margin of
+// the chart made as tall as its lines; the exported picture shows it the same way.
+void BarChartView::placeTitle() {
+    QChart* shown = chart();
+    const QString title = text(m_data.title);
+    const QFont font = shown->titleFont();
+    const qreal room = width() - 2.0 * kTitleSide;
+    // The chart's own line is narrower by its margins at both sides.
+    const qreal line = room - m_margins.left() - m_margins.right();
+    if (room <= 0 || QFontMetricsF(font).horizontalAdvance(title) <= line) {
+        shown->setTitle(title);
+        shown->setMargins(m_margins);
+        m_title->hide();
+        return;
+    }
+    shown->setTitle(QString());
+    m_title->setFont(font);
+    m_title->setDefaultTextColor(shown->titleBrush().color());
+    m_title->setTextWidth(room);
+    m_title->setPlainText(title);
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WordWrap);
+    m_title->document()->setDefaultTextOption(centred);
+    m_title->setPos(kTitleSide, kTitleTop);
+    m_title->show();
+    QMargins margins = m_margins;
+    margins.setTop(m_margins.top() + kTitleTop +
+                   static_cast<int>(std::ceil(m_title->boundingRect().height())));
+    shown->setMargins(margins);
 }
 
 void BarChartView::resizeEvent(QResizeEvent* event) {
@@ -135,6 +179,7 @@ void BarChartView::resizeEvent(QResizeEvent* event) {
         showChart(figures);
         return;
     }
+    placeTitle();
     thinLabels();
 }
 

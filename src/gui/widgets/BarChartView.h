@@ -5,6 +5,7 @@
 #include <QString>
 
 class QBarCategoryAxis;
+class QGraphicsTextItem;
 
 #include "valuation/ChartData.h"
 
@@ -30,6 +31,8 @@ class BarChartView final : public QChartView {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The title on the chart's own line when it fits, else broken onto lines above the chart.
+    void placeTitle();
     // Leaves out every other label (or more) when the plot is too narrow for all of them side by
     // side; a bar's tooltip still names it.
     void thinLabels();
@@ -38,6 +41,8 @@ class BarChartView final : public QChartView {
     std::size_t dataIndex(qsizetype shown) const;
 
     ChartData m_data;
+    QGraphicsTextItem* m_title;
+    QMargins m_margins;
     QBarCategoryAxis* m_labels = nullptr;
     int m_labelStep = 0;
     // Bars lie across, labels on the left.

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <QAbstractBarSeries>
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QCheckBox>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -215,6 +219,46 @@ class ValuationPagesTest : public QObject {
         QVERIFY(!view.barsAcross());
         QCOMPARE(view.chart()->series().front()->type(), QAbstractSeries::SeriesTypeBar);
         QCOMPARE(view.chartData().labels.size(), std::size_t{12});
+    }
+
+    // The head-to-head targets chart beside the targets panel is narrow: its title keeps every
+    // word on lines of its own above the plot instead of ending in "...", and is the chart's
+    // one line again once the chart is wide enough. The exported picture is the view as drawn.
+    void aLongChartTitleBreaksOntoLinesAboveThePlot() {
+        quorvane::ChartData figures;
+        figures.title = "My team against the league's average team: chance per category";
+        figures.series.push_back({"Chance", {39.8, 33.1, 74.3}});
+        figures.labels = {"PTS", "STL", "TO"};
+        BarChartView view;
+        view.resize(280, 320);
+        view.show();
+        view.showChart(figures);
+        QApplication::processEvents();
+        const QString full = QString::fromStdString(figures.title);
+        const auto drawnTitle = [&view, &full]() -> QGraphicsTextItem* {
+            for (QGraphicsItem* item : view.scene()->items()) {
+                auto* title = dynamic_cast<QGraphicsTextItem*>(item);
+                if (title != nullptr && title->isVisible() && title->toPlainText() == full) {
+                    return title;
+                }
+            }
+            return nullptr;
+        };
+        const qreal line = QFontMetricsF(view.chart()->titleFont()).height();
+        QGraphicsTextItem* title = drawnTitle();
+        QVERIFY(title != nullptr);
+        const QRectF area = title->sceneBoundingRect();
+        QVERIFY2(area.height() >= 2 * line, qPrintable(QString::number(area.height())));
+        QVERIFY(area.left() >= 0 && area.right() <= view.width());
+        QVERIFY(view.chart()->plotArea().top() > area.bottom());
+        QVERIFY(view.chart()->title().isEmpty());
+
+        view.resize(900, 320);
+        QApplication::processEvents();
+        title = drawnTitle();
+        QVERIFY(title != nullptr);
+        QVERIFY(title->sceneBoundingRect().height() < 2 * line);
+        QCOMPARE(view.chart()->title(), full);
     }
 
     // The two-team week of the head-to-head tests: Owner 1 wins PTS 39.8%, STL 33.1%, TO 74.3%,

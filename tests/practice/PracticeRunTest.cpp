@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "draftconfig/DraftList.h"
+#include "draftconfig/DraftLoader.h"
+#include "practice/PracticeDrafts.h"
+#include "practice/PracticeRun.h"
+#include "projections/ProjectionImport.h"
+#include "room/PlayerLists.h"
+#include "room/RecordPick.h"
+#include "room/RefreshMain.h"
+#include "room/Turns.h"
+#include "support/TestProgram.h"
+
+namespace quorvane {
+namespace {
+
+// A practice of a three-team snake on the sample, the user at draft position 3 (turns 3, 4, 9,
+// 10, ...), open in the bots' program state; `window` is the user's window on the same file.
+class PracticeBotsAndTheWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const int real = program.newDraft("Snake League", 3, false, true);
+        ASSERT_TRUE(
+            importProjectionFile(program.state, program.dialogs,
+                                 std::string(QUORVANE_SOURCE_DATA_DIR) + "/sample_projections.csv")
+                .has_value());
+        program.exec("update DraftTeams set owner = (draftposition = 3) where template_id = " +
+                     std::to_string(real));
+        ASSERT_TRUE(loadDraft(program.state, real));
+        const std::optional<int> made =
+            createPractice(program.state, program.dialogs, {real, "Drill", 7, false});
+        ASSERT_TRUE(made.has_value());
+        practice = *made;
+        ASSERT_TRUE(openSelectedDraft(program.state, program.dialogs, practice));
+        ASSERT_TRUE(test::openFolder(window, windowDialogs, program.folder.str()));
+        ASSERT_TRUE(loadDraft(window, practice));
+    }
+
+    // The team at a draft position of the practice.
+    int teamAt(int position) {
+        return static_cast<int>(program.scalar(
+            "select teamid from DraftTeams where template_id = " + std::to_string(practice) +
+            " and draftposition = " + std::to_string(position)));
+    }
+    int teamOfTurn(int turn) {
+        return static_cast<int>(program.scalar(
+            "select teamid from DraftTaken where template_id = " + std::to_string(practice) +
+            " and draftorder = " + std::to_string(turn)));
+    }
+    double picksStored() {
+        return program.scalar("select count(*) from DraftTaken where template_id = " +
+                              std::to_string(practice));
+    }
+
+    // What the user's pick window does: the team on the clock takes the first player of the
+    // list, in the slot it offers.
+    void pickInTheWindow() {
+        ASSERT_TRUE(loadDraft(window, practice));
+        const auto players = fillAvailablePlayers(window, "All Players", 0);
+        ASSERT_TRUE(players && !players->rows.empty());
+        const int playerid = std::stoi(players->rows.front().front());
+        const PickForm form{teamOnTheClock(window), fillPosition(window, playerid).selectedText(),
+                            ""};
+        ASSERT_EQ(recordPick(window, windowDialogs, playerid, form, 0).outcome,
+                  PickOutcome::Recorded);
+    }
+
+    test::TestProgram program;
+    ProgramState window;
+    test::FakeDialogs windowDialogs;
+    int practice = 0;
+};
+
+// Turn 1 is the bots' (position 1). While they wait to make turn 2, the user records it by hand
+// for position 2, the team on the clock: turn 3 is then his own, so the bots stop instead of
+// picking for position 2 a second time in his place.
+TEST_F(PracticeBotsAndTheWindow, APickRecordedByHandIsSeenBeforeTheirNextPick) {
+    int told = 0;
+    const auto picked = [&](const PracticePick&) {
+        if (++told == 1) {
+            pickInTheWindow();
+        }
+    };
+    const PracticeRunResult result =
+        runPractice(program.state, program.dialogs, {}, nullptr, picked);
+    EXPECT_EQ(result.stop, PracticeStop::UsersTurn);
+    ASSERT_EQ(result.picks.size(), 1U);
+    EXPECT_EQ(picksStored(), 2.0);
+    EXPECT_EQ(teamOfTurn(1), teamAt(1));
+    EXPECT_EQ(teamOfTurn(2), teamAt(2));
+    EXPECT_TRUE(program.dialogs.messages.empty()) << program.dialogs.lastText();
+}
+
+// The user takes back the bots' first pick: turn 1 is theirs again and the player is back in
+// the pool, so their next two picks are turns 1 and 2, by positions 1 and 2, and the first goes
+// to the same player as before (the same seed orders the pool the same way).
+TEST_F(PracticeBotsAndTheWindow, AnUndoByHandIsSeenBeforeTheirNextPick) {
+    int told = 0;
+    const auto picked = [&](const PracticePick&) {
+        if (++told == 1) {
+            ASSERT_TRUE(loadDraft(window, practice));
+            ASSERT_TRUE(undoLastPick(window, windowDialogs).has_value());
+        }
+    };
+    const PracticeRunResult result =
+        runPractice(program.state, program.dialogs, {}, nullptr, picked);
+    EXPECT_EQ(result.stop, PracticeStop::UsersTurn);
+    ASSERT_EQ(result.picks.size(), 3U);
+    EXPECT_EQ(result.picks[1].pickNumber, 1);
+    EXPECT_EQ(result.picks[1].playerid, result.picks[0].playerid);
+    EXPECT_EQ(result.picks[2].pickNumber, 2);
+    EXPECT_EQ(picksStored(), 2.0);
+    EXPECT_EQ(teamOfTurn(1), teamAt(1));
+    EXPECT_EQ(teamOfTurn(2), teamAt(2));
+    EXPECT_TRUE(program.dialogs.messages.empty()) << program.dialogs.lastText();
+}
+
+}  // namespace
+}  // namespace quorvane
