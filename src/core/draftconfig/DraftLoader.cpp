@@ -3,6 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "room/TurnHistory.h"
+#include "store/DataVersion.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 
@@ -12,6 +13,7 @@ bool loadDraft(ProgramState& state, int templateId) {
     state.draftSettings = DraftSettings{};
     DraftSettings& draft = *state.draftSettings;
     draft.template_id = templateId;
+    draft.readAtDataVersion = dataVersion(state.dbConnection);
     const Log& log = state.dbConnection.log();
 
     bool settingsRead = false;

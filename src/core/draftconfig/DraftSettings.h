@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +80,10 @@ struct DraftSettings {
     std::vector<CategoryWeight> categories;
     std::vector<DraftTeam> draftTeams;  // by draftposition ascending
     HeadToHeadSettings headToHead;
+    // Other programs' commits to the file (its data version) counted before these settings were
+    // read: while the file still counts the same, only this program changed it, and it keeps
+    // the settings in step itself. None when the count could not be read.
+    std::optional<std::int64_t> readAtDataVersion;
 
     int rounds() const { return roundsIndex + 1; }
     // Sum of the nine slot counts.
