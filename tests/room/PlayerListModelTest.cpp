@@ -3,7 +3,6 @@
 // what each cell shows, which rows pass, and the order, ties included.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <utility>
 
 #include "draftconfig/DraftSettings.h"
@@ -22,7 +21,7 @@ struct Line {
     std::string lastname;
     std::string firstname;
     std::uint8_t positions;
-    std::initializer_list<std::pair<StatColumn, double>> stats;
+    std::vector<std::pair<StatColumn, double>> stats;
     double dollars = 0.0;
     int rank = 0;
 };

@@ -13,7 +13,7 @@ bool loadDraft(ProgramState& state, int templateId) {
     state.draftSettings = DraftSettings{};
     DraftSettings& draft = *state.draftSettings;
     draft.template_id = templateId;
-    draft.readAtDataVersion = dataVersion(state.dbConnection);
+    draft.readAtDataVersion = fileChangeStamp(state.dbConnection);
     const Log& log = state.dbConnection.log();
 
     bool settingsRead = false;

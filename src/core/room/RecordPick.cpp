@@ -238,9 +238,11 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
                             MessageIcon::Exclamation);
         return result;
     }
-    // Another program may have moved the turn or changed the draft since it was read; the
-    // turn history below is read under the lock either way.
-    if (!draft.readAtDataVersion || dataVersion(state.dbConnection) != draft.readAtDataVersion) {
+    // Another program (or a statement this program ran past its settings) may have moved the
+    // turn or changed the draft since it was read; the turn history below is read under the
+    // lock either way.
+    if (!draft.readAtDataVersion ||
+        fileChangeStamp(state.dbConnection) != draft.readAtDataVersion) {
         loadDraft(state, templateId);
     }
     const auto rollBack = [&](std::string_view line) {
