@@ -80,9 +80,9 @@ struct DraftSettings {
     std::vector<CategoryWeight> categories;
     std::vector<DraftTeam> draftTeams;  // by draftposition ascending
     HeadToHeadSettings headToHead;
-    // Other programs' commits to the file (its data version) counted before these settings were
-    // read: while the file still counts the same, only this program changed it, and it keeps
-    // the settings in step itself. None when the count could not be read.
+    // The file's change stamp (fileChangeStamp: other programs' commits and this connection's
+    // changed rows) before these settings were read: while it reads the same, they still stand.
+    // None when it could not be read.
     std::optional<std::int64_t> readAtDataVersion;
 
     int rounds() const { return roundsIndex + 1; }
