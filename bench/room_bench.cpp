@@ -19,6 +19,7 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "store/StatementTrace.h"
 
 namespace quorvane {
 namespace {
@@ -108,16 +109,23 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
         return;
     }
     draft.state.showAdvice = withAdvice;
+    // Statements the pick and the refresh run, counted apart from the preparation and the undo.
+    long long statements = 0;
+    bool counting = false;
+    const StatementTrace trace(draft.state.dbConnection,
+                               [&](std::string_view) { statements += counting ? 1 : 0; });
     for (auto _ : bench) {
         bench.PauseTiming();
         const int playerid = draft.nextPlayer();
         const PickForm form = draft.formFor(playerid);
+        counting = true;
         bench.ResumeTiming();
         const PickResult result =
             recordPick(draft.state, draft.dialogs, playerid, form, form.teamid);
         benchmark::DoNotOptimize(
             refreshLiveRoom(draft.state, draft.dialogs, PlayerListView{}, RoomChange::PicksOnly));
         bench.PauseTiming();
+        counting = false;
         if (result.outcome != PickOutcome::Recorded) {
             bench.SkipWithError("the pick was not recorded");
             break;
@@ -125,6 +133,8 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
         undoLastPick(draft.state, draft.dialogs);
         bench.ResumeTiming();
     }
+    bench.counters["statements"] =
+        benchmark::Counter(static_cast<double>(statements), benchmark::Counter::kAvgIterations);
     draft.state.showAdvice = false;
 }
 

@@ -274,7 +274,7 @@ session() {
     q board 4
 
     # lists
-    for draft in 1 2 4; do
+    for draft in 1 2 3 4; do
         q players "$draft" --sort NO-SUCH-HEADING
         keys=$(sort_keys)
         for position in "All Players" guards pointguards forwards powerforwards centers \
@@ -295,6 +295,10 @@ session() {
         q research 1 --taken --sort "$key" --season prev
     done
     q research 2 --taken
+    for key in RK ADP AAV "value rank minus ADP" Age Team; do
+        q research 2 --available --sort "$key"
+        q research 3 --taken --sort "$key"
+    done
 
     # advice
     q advise 1

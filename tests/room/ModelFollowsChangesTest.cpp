@@ -39,6 +39,12 @@ void expectSamePlayers(const std::vector<ModelPlayer>& held, const std::vector<M
         EXPECT_EQ(a.teamid, b.teamid) << step << " " << a.playerid;
         EXPECT_EQ(a.slot, b.slot) << step << " " << a.playerid;
         EXPECT_EQ(a.price, b.price) << step << " " << a.playerid;
+        EXPECT_EQ(a.adp, b.adp) << step << " " << a.playerid;
+        EXPECT_EQ(a.aav, b.aav) << step << " " << a.playerid;
+        EXPECT_EQ(a.team, b.team) << step << " " << a.playerid;
+        EXPECT_EQ(a.notes, b.notes) << step << " " << a.playerid;
+        EXPECT_EQ(a.flag, b.flag) << step << " " << a.playerid;
+        EXPECT_EQ(a.storedOrder, b.storedOrder) << step << " " << a.playerid;
     }
 }
 

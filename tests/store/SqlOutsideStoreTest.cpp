@@ -62,12 +62,6 @@ TEST(SqlLiteralScan, UserTextsAreNotStatements) {
 TEST(SqlOutsideStore, NoSourceOutsideTheStoreHoldsSqlText) {
     const fs::path sources = fs::path(QUORVANE_SOURCE_DIR) / "src";
     const fs::path store = sources / "core" / "store";
-    // The available-players and research lists still build one statement from the category
-    // formulas; they leave this list when those lists are built from the draft model.
-    const std::vector<fs::path> notYetMoved = {sources / "core" / "room" / "PlayerLists.cpp",
-                                               sources / "core" / "room" / "PlayerListSql.cpp",
-                                               sources / "core" / "room" / "PlayerListSql.h",
-                                               sources / "core" / "room" / "AdpColumns.cpp"};
     const auto isUnder = [](const fs::path& file, const fs::path& folder) {
         const std::string relative = file.lexically_relative(folder).generic_string();
         return !relative.empty() && !relative.starts_with("..");
@@ -78,13 +72,6 @@ TEST(SqlOutsideStore, NoSourceOutsideTheStoreHoldsSqlText) {
         const fs::path& file = entry.path();
         if (!entry.is_regular_file() || (file.extension() != ".cpp" && file.extension() != ".h") ||
             isUnder(file, store)) {
-            continue;
-        }
-        bool skipped = false;
-        for (const fs::path& listFile : notYetMoved) {
-            skipped = skipped || file == listFile;
-        }
-        if (skipped) {
             continue;
         }
         std::ifstream input(file, std::ios::binary);

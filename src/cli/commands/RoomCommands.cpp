@@ -11,7 +11,6 @@
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
 #include "room/AdpColumns.h"
-#include "room/PlayerListSql.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"

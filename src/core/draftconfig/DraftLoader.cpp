@@ -3,6 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "room/TurnHistory.h"
+#include "store/DataVersion.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 
@@ -41,6 +42,7 @@ void readTurnNumber(Connection& connection, DraftSettings& draft) {
 bool loadDraft(ProgramState& state, int templateId) {
     DraftSettings draft;
     draft.template_id = templateId;
+    draft.readAtDataVersion = fileChangeStamp(state.dbConnection);
     const Log& log = state.dbConnection.log();
 
     bool settingsRead = false;

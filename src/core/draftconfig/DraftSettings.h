@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +80,10 @@ struct DraftSettings {
     std::vector<CategoryWeight> categories;
     std::vector<DraftTeam> draftTeams;  // by draftposition ascending
     HeadToHeadSettings headToHead;
+    // The file's change stamp (fileChangeStamp: other programs' commits and this connection's
+    // changed rows) before these settings were read: while it reads the same, they still stand.
+    // None when it could not be read.
+    std::optional<std::int64_t> readAtDataVersion;
 
     int rounds() const { return roundsIndex + 1; }
     // Sum of the nine slot counts.

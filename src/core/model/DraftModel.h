@@ -66,6 +66,19 @@ struct ModelPlayer {
     // The mean of the average draft positions imported for the projection season; none when no
     // source lists him.
     std::optional<double> adp;
+    // The mean of the average auction values imported for the projection season, likewise.
+    std::optional<double> aav;
+    // What the player lists show besides the figures. A missing text (NULL in the file) shows
+    // as an empty cell and sorts before every text, even an empty one.
+    std::optional<std::string> team;
+    std::optional<std::string> dob;
+    std::optional<std::string> notes;
+    int flag = 0;  // 0 none, 1 sleeper, 2 bust, 3 upside
+    bool firstnameMissing = false;
+    bool lastnameMissing = false;
+    bool posMissing = false;
+    // The file's own order of the rows: players the lists cannot tell apart keep it.
+    std::int64_t storedOrder = 0;
 
     bool available() const { return teamid == 0; }
 };
@@ -116,6 +129,7 @@ struct DraftModel {
     double adpSpread = kDefaultAdpSpread;   // the draft's "ADP spread"
     std::vector<ModelCategory> categories;  // the draft's, in its order
     int projectionYear = 0;
+    bool seasonHasAdp = false;  // any source lists ADP or AAV figures for the projection season
     std::vector<ModelPlayer> players;       // of the projection season, by playerid
     std::vector<ModelPlayer> otherSeasons;  // every other season's rows, by playerid and season
     std::vector<ModelPick> picks;           // in recording order

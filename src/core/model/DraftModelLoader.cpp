@@ -41,6 +41,14 @@ ModelPlayer playerOf(PlayerSeasonRow&& row) {
     player.stats = row.stats;
     player.dollars = row.dollars;
     player.rank = static_cast<int>(row.draftorder);
+    player.team = std::move(row.team);
+    player.dob = std::move(row.dob);
+    player.notes = std::move(row.notes);
+    player.flag = static_cast<int>(row.flag);
+    player.firstnameMissing = row.firstnameMissing;
+    player.lastnameMissing = row.lastnameMissing;
+    player.posMissing = row.posMissing;
+    player.storedOrder = row.rowid;
     return player;
 }
 
@@ -65,8 +73,10 @@ bool readAdp(Connection& connection, int templateId, DraftModel& model) {
     for (const MeanAdpRow& row : *adp) {
         if (ModelPlayer* player = model.findPlayer(row.playerid)) {
             player->adp = row.adp;
+            player->aav = row.aav;
         }
     }
+    model.seasonHasAdp = !adp->empty();
     model.adpSpread = spread.value_or(kDefaultAdpSpread);
     return true;
 }

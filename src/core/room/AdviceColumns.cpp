@@ -10,7 +10,7 @@
 #include <fmt/format.h>
 
 #include "advicedata/RoomAdvice.h"
-#include "room/PlayerListSql.h"
+#include "store/NumberText.h"
 
 namespace quorvane {
 

@@ -36,16 +36,13 @@ std::vector<std::string> availablePlayerHeadings(const DraftSettings& draft, boo
 std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string_view heading,
                                          bool withAdp = false, bool withAdvice = false);
 
-// The available-players query of the open draft: undrafted players of the season the figure
-// buttons chose, filtered by position and ordered by the heading of column `sortColumn` (the
-// draft's order of value for an advice column, which the grid sorts itself).
-std::string buildPlayerListSql(const ProgramState& state, std::string_view positionFilter,
-                               int sortColumn, bool withAdp = false, bool withAdvice = false);
-
 // Row backgrounds by player flag: sleeper green, bust orange, upside cyan, otherwise white.
 Rgb flagColour(int flag);
 
-// The available-players grid; nullopt when the query failed (the grid keeps what it showed).
+// The available-players grid of the open draft: undrafted players of the season the figure
+// buttons chose, filtered by position and sorted by the heading of column `sortColumn` (the
+// draft's order of value for an advice column, which the grid sorts itself); nullopt when the
+// draft could not be read (the grid keeps what it showed).
 // When the projection season has ADP or AAV figures, their columns come before the notes; with
 // state.showAdvice the advice of the last refresh (refreshRoomAdvice) follows them.
 std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_view positionFilter,

@@ -13,6 +13,7 @@
 #include "room/SlotChoice.h"
 #include "room/TurnHistoryWriter.h"
 #include "room/Turns.h"
+#include "store/DataVersion.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
 #include "store/DraftTeamRepository.h"
@@ -239,7 +240,13 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
                             MessageIcon::Exclamation);
         return result;
     }
-    loadDraft(state, templateId);
+    // Another program (or a statement this program ran past its settings) may have moved the
+    // turn or changed the draft since it was read; the turn history below is read under the
+    // lock either way.
+    if (!draft.readAtDataVersion ||
+        fileChangeStamp(state.dbConnection) != draft.readAtDataVersion) {
+        loadDraft(state, templateId);
+    }
     const auto rollBack = [&](std::string_view line) {
         if (!line.empty()) {
             reportDatabaseError(dialogs, state.dbConnection, line);

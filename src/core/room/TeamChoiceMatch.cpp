@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "room/PlayerListSql.h"
+#include "store/NumberText.h"
 
 namespace quorvane {
 

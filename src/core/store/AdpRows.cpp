@@ -12,16 +12,18 @@ SqlValue idValue(int value) {
 std::optional<std::vector<MeanAdpRow>> readMeanAdp(Connection& connection, int season) {
     Recordset records;
     if (!openRecordset(records, connection,
-                       "select playerid, avg(adp) as adp from DraftPlayerAdp where "
-                       "yearofprojection = ? and adp is not null group by playerid order by "
-                       "playerid",
+                       "select playerid, avg(adp) as adp, avg(aav) as aav from DraftPlayerAdp "
+                       "where yearofprojection = ? group by playerid order by playerid",
                        {idValue(season)})) {
         return std::nullopt;
     }
     std::vector<MeanAdpRow> rows;
     rows.reserve(records.rowCount());
     for (const auto& row : records.rows()) {
-        rows.push_back({static_cast<int>(toInt(row[0])), toDouble(row[1])});
+        const auto mean = [](const SqlValue& value) {
+            return isNull(value) ? std::nullopt : std::optional<double>(toDouble(value));
+        };
+        rows.push_back({static_cast<int>(toInt(row[0])), mean(row[1]), mean(row[2])});
     }
     return rows;
 }

@@ -8,13 +8,15 @@
 
 namespace quorvane {
 
-// A player's average draft position over every source imported for a season.
+// A player's average draft position and average auction value over every source imported for
+// a season; each empty when no source gives it.
 struct MeanAdpRow {
     int playerid = 0;
-    double adp = 0.0;
+    std::optional<double> adp;
+    std::optional<double> aav;
 };
 
-// Players of the season with at least one imported ADP, by playerid. nullopt after the failure
+// Players of the season that any source lists, by playerid. nullopt after the failure
 // was logged.
 std::optional<std::vector<MeanAdpRow>> readMeanAdp(Connection& connection, int season);
 

@@ -20,4 +20,14 @@ std::optional<std::int64_t> dataVersion(Connection& connection) {
     }
 }
 
+std::optional<std::int64_t> fileChangeStamp(Connection& connection) {
+    const std::optional<std::int64_t> version = dataVersion(connection);
+    if (!version) {
+        return std::nullopt;
+    }
+    // Both counts only grow; the data version moves by a few at a time, so it takes the high
+    // bits and this connection's count of changed rows the low ones.
+    return (*version << 40) ^ connection.totalChanges();
+}
+
 }  // namespace quorvane

@@ -14,4 +14,9 @@ class Connection;
 // last failure: nullopt, and the next look tries again.
 std::optional<std::int64_t> dataVersion(Connection& connection);
 
+// A number that changes with every change to the file, this connection's rows as well as other
+// programs' commits: what was read from the file still stands while it reads the same. None
+// when the data version could not be read.
+std::optional<std::int64_t> fileChangeStamp(Connection& connection);
+
 }  // namespace quorvane

@@ -10,10 +10,12 @@ namespace {
 constexpr std::string_view kPlayersSql =
     "select playerid, yearofprojection, stat_indicator, firstname, lastname, pos, games, fta, "
     "ftm, fga, fgm, pt3a, pt3m, oreb, dreb, assists, steals, blocks, turnovers, doubledouble, "
-    "tripledouble, PG, SG, SF, PF, C, dollars, draftorder from DraftPlayers "
+    "tripledouble, PG, SG, SF, PF, C, dollars, draftorder, team, dob, notes, flag, rowid "
+    "from DraftPlayers "
     "order by playerid, yearofprojection";
 constexpr std::size_t kFirstStat = 6;
 constexpr std::size_t kFirstPosition = kFirstStat + 15;
+constexpr std::size_t kFirstListColumn = kFirstPosition + 7;
 
 constexpr std::string_view kPicksSql =
     "select playerid, teamid, pos, draftorder, dollars from DraftTaken where template_id = ? "
@@ -43,6 +45,9 @@ std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRows(Connection& con
         player.firstname = toText(row[3]);
         player.lastname = toText(row[4]);
         player.pos = toText(row[5]);
+        player.firstnameMissing = isNull(row[3]);
+        player.lastnameMissing = isNull(row[4]);
+        player.posMissing = isNull(row[5]);
         for (std::size_t i = 0; i < player.stats.size(); ++i) {
             player.stats[i] = toDouble(row[kFirstStat + i]);
         }
@@ -53,6 +58,11 @@ std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRows(Connection& con
         player.C = toInt(row[kFirstPosition + 4]);
         player.dollars = toDouble(row[kFirstPosition + 5]);
         player.draftorder = toInt(row[kFirstPosition + 6]);
+        player.team = optionalText(row[kFirstListColumn]);
+        player.dob = optionalText(row[kFirstListColumn + 1]);
+        player.notes = optionalText(row[kFirstListColumn + 2]);
+        player.flag = toInt(row[kFirstListColumn + 3]);
+        player.rowid = toInt(row[kFirstListColumn + 4]);
         rows.push_back(std::move(player));
     }
     return rows;

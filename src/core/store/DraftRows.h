@@ -29,6 +29,15 @@ struct PlayerSeasonRow {
     std::int64_t C = 0;
     double dollars = 0.0;
     std::int64_t draftorder = 0;
+    // What the player lists show besides the figures; empty for a NULL.
+    std::optional<std::string> team;
+    std::optional<std::string> dob;
+    std::optional<std::string> notes;
+    std::int64_t flag = 0;
+    bool firstnameMissing = false;
+    bool lastnameMissing = false;
+    bool posMissing = false;
+    std::int64_t rowid = 0;  // the order the file holds the rows in
 };
 
 // One DraftTaken row of a draft.
