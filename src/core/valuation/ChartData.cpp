@@ -49,6 +49,9 @@ std::optional<ChartData> headToHeadStandingsChart(ProgramState& state) {
     ChartData chart;
     chart.title = "Projected head-to-head standings";
     chart.valueAxisTitle = most ? "Chance to win the week (%)" : "Expected category wins a week";
+    if (most) {
+        chart.valueCeiling = 100.0;
+    }
     ChartSeries figures{most ? "Win %" : "Expected wins", {}};
     std::vector<int> teams;
     for (const HeadToHeadStanding& standing : open->league->standings()) {
@@ -72,6 +75,7 @@ std::optional<ChartData> headToHeadTargetsChart(ProgramState& state) {
     ChartData chart;
     chart.title = "My team against the league's average team: chance per category";
     chart.valueAxisTitle = "Chance to win the category (%)";
+    chart.valueCeiling = 100.0;
     ChartSeries own{"My chance", {}};
     std::vector<int> order;
     for (const CategoryTarget& row : state.categoryTargets()) {

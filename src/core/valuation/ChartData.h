@@ -24,6 +24,9 @@ struct ChartData {
     std::vector<std::string> labels;  // one group of bars each: teams or categories
     std::vector<ChartSeries> series;
     bool stacked = false;
+    // The value axis stops here even when the bars' headroom would reach past it: a chance in
+    // percent never passes 100.
+    std::optional<double> valueCeiling;
     // The label of the user's own team, drawn in its own colour; none when no team is his.
     std::optional<std::size_t> highlighted;
 };

@@ -49,7 +49,11 @@ std::pair<double, double> axisRange(const ChartData& figures) {
         }
         top = std::max(top, stack);
     }
-    return {bottom * 1.08, top > 0.0 ? top * 1.08 : 1.0};
+    top = top > 0.0 ? top * 1.08 : 1.0;
+    if (figures.valueCeiling) {
+        top = std::min(top, *figures.valueCeiling);
+    }
+    return {bottom * 1.08, top};
 }
 
 }  // namespace

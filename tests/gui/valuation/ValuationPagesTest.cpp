@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QValueAxis>
 
 #include "../../headtohead/HeadToHeadDraft.h"
 #include "LeagueFixture.h"
@@ -219,6 +220,30 @@ class ValuationPagesTest : public QObject {
         QVERIFY(!view.barsAcross());
         QCOMPARE(view.chart()->series().front()->type(), QAbstractSeries::SeriesTypeBar);
         QCOMPARE(view.chartData().labels.size(), std::size_t{12});
+    }
+
+    // A chance of 94 % with the bars' headroom would round the axis up to 150 %: a chance axis
+    // ends at 100 %. Other figures keep their headroom (62.5 x 1.08 = 67.5, shown to 80).
+    void aChanceAxisEndsAtOneHundredPercent() {
+        quorvane::ChartData figures;
+        figures.title = "Chances";
+        figures.series.push_back({"Chance", {20.2, 94.0, 12.2}});
+        figures.labels = {"FGP", "3PT", "TO"};
+        figures.valueCeiling = 100.0;
+        BarChartView view;
+        view.resize(420, 360);
+        view.show();
+        view.showChart(figures);
+        const auto valueAxis = [&view] {
+            return qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Vertical).front());
+        };
+        QVERIFY(valueAxis() != nullptr);
+        QCOMPARE(valueAxis()->max(), 100.0);
+
+        figures.valueCeiling.reset();
+        figures.series[0].values = {62.5, 10.0, 3.0};
+        view.showChart(figures);
+        QVERIFY(valueAxis()->max() > 67.5);
     }
 
     // The head-to-head targets chart beside the targets panel is narrow: its title keeps every
