@@ -74,6 +74,9 @@ void BarChartView::showChart(const ChartData& figures) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setVisible(figures.series.size() > 1);
+    // A title given before the chart is shown is laid out with it; one given later waits for the
+    // event loop, which an export from the command line never reaches.
+    chart->setTitle(text(figures.title));
     m_across = wantsBarsAcross();
     QAbstractBarSeries* series = nullptr;
     if (m_across) {
@@ -156,7 +159,11 @@ void BarChartView::placeTitle() {
     const qreal line = room - m_margins.left() - m_margins.right();
     if (room <= 0 || QFontMetricsF(font).horizontalAdvance(title) <= line) {
         shown->setTitle(title);
-        shown->setMargins(m_margins);
+        // Setting even the same margins lays the chart out again on the event loop's next turn,
+        // which an export from the command line never reaches: its picture lost the title.
+        if (shown->margins() != m_margins) {
+            shown->setMargins(m_margins);
+        }
         m_title->hide();
         return;
     }
