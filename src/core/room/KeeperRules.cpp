@@ -5,11 +5,15 @@
 
 namespace quorvane {
 
-std::optional<RuleMessage> keeperRefusal(const DraftModel& model, int playerid) {
-    if (model.drafted(playerid)) {
+std::optional<RuleMessage> keeperRefusal(bool onATeam) {
+    if (onATeam) {
         return kPlayerAlreadySelected;
     }
     return std::nullopt;
+}
+
+std::optional<RuleMessage> keeperRefusal(const DraftModel& model, int playerid) {
+    return keeperRefusal(model.drafted(playerid));
 }
 
 bool keptIn(const DraftModel& model, int playerid) {

@@ -18,6 +18,7 @@ inline constexpr RuleMessage kRemoveKeeperQuestion{
 
 // Why the player cannot be kept; nullopt when he can. Any pick of him in the draft, a keeper's
 // too, refuses him.
+std::optional<RuleMessage> keeperRefusal(bool onATeam);
 std::optional<RuleMessage> keeperRefusal(const DraftModel& model, int playerid);
 
 // Whether the draft holds the player as a keeper (a pick numbered 0).

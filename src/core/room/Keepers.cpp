@@ -126,12 +126,25 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
         loadDraft(state, draft.template_id);
         return KeeperOutcome::Failed;
     };
-    // Held under the writer's lock, the model is what the file holds now.
-    const DraftModel* model = currentDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return failed();
+    // A model held and current under the writer's lock answers without a statement; a program
+    // that holds none (the command line, a sync between writes) asks the file alone rather than
+    // reading every player for one question.
+    const bool modelCurrent = heldModelIsCurrent(state);
+    const DraftModel* model = modelCurrent ? currentDraftModel(state, dialogs) : nullptr;
+    std::optional<RuleMessage> refusal;
+    if (model != nullptr) {
+        refusal = keeperRefusal(*model, playerid);
+    } else {
+        const std::optional<std::int64_t> taken =
+            countPlayerTaken(state.dbConnection, draft.template_id, playerid);
+        if (!taken) {
+            reportDatabaseError(dialogs, state.dbConnection,
+                                " 14003 error: could not access database");
+            return failed();
+        }
+        refusal = keeperRefusal(*taken != 0);
     }
-    if (const std::optional<RuleMessage> refusal = keeperRefusal(*model, playerid)) {
+    if (refusal) {
         transaction.rollback();
         dialogs.showMessage(std::string(refusal->title), std::string(refusal->text),
                             MessageIcon::Exclamation);
