@@ -106,8 +106,8 @@ TEST(FollowSnake, PicksLandOnTheMappedTeamsInRoomOrderWithTheReversalAndTradedPi
     EXPECT_EQ(draft.banner(),
               "Round 3 \u00b7 Pick 2 (#10) \u2014 Owner 3 on the clock \u00b7 you pick in 2 "
               "\u00b7 following Sleeper draft 2001");
-    EXPECT_EQ(currentTurn(draft.state).position, 3);
-    EXPECT_EQ(currentTurn(draft.state).direction, "D");
+    EXPECT_EQ(currentTurn(*draft.state.loadedDraft).position, 3);
+    EXPECT_EQ(currentTurn(*draft.state.loadedDraft).direction, "D");
 
     // The same state served again records nothing twice.
     sync = draft.follow();

@@ -172,7 +172,8 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
         return true;
     }
     if (clock.pickNo == 0) {
-        return teamOnTheClock(state) == 0 || clearTurn(state, dialogs, kRoomTurnLines.clearTurn);
+        return teamOnTheClock(*state.loadedDraft) == 0 ||
+               clearTurn(state, dialogs, kRoomTurnLines.clearTurn);
     }
     const DraftTeam* team = teamWithId(ours, clock.teamid);
     if (team == nullptr) {
@@ -180,7 +181,7 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
     }
     const int round = (clock.pickNo - 1) / std::max(draft.teams, 1) + 1;
     const TurnPosition target{team->draftposition, roundRunsUp(draft, round) ? "U" : "D"};
-    const TurnPosition current = currentTurn(state);
+    const TurnPosition current = currentTurn(*state.loadedDraft);
     if (current.position == target.position &&
         (ours.drafttype != kDraftTypeSnake || current.direction == target.direction)) {
         return true;
@@ -415,8 +416,9 @@ class Sync {
         } else if (alignTurnWith(m_state, m_yes, pick.pickNo, kRoomTurnLines)) {
             // The pick takes the room's number when the room used turns for keepers before it.
             PickForm form{teamid, synced.slot, formatPrice(synced.dollars, 2)};
-            stored = recordPick(m_state, m_yes, *playerid, form, teamOnTheClock(m_state)).outcome ==
-                     PickOutcome::Recorded;
+            stored =
+                recordPick(m_state, m_yes, *playerid, form, teamOnTheClock(*m_state.loadedDraft))
+                    .outcome == PickOutcome::Recorded;
         }
         if (!stored) {
             transaction.rollback();

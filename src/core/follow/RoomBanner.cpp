@@ -35,7 +35,7 @@ std::string roomClockBanner(const ProgramState& state, const std::vector<DraftPi
     }
     const DraftSettings& draft = *state.draftSettings();
     if (draft.drafttype == kDraftTypeAuction || clock.teams <= 0) {
-        return clockBanner(state, picks) + kDot + room;
+        return clockBanner(*state.loadedDraft, picks) + kDot + room;
     }
     if (clock.pickNo <= 0) {
         return "Draft complete" + std::string(kDot) + std::to_string(picksMade(picks)) +
@@ -58,7 +58,7 @@ std::string liveBanner(ProgramState& state, const std::vector<DraftPick>& picks)
     if (const auto clock = readRoomClock(state)) {
         return roomClockBanner(state, picks, *clock);
     }
-    return clockBanner(state, picks, bannerValues(state));
+    return clockBanner(*state.loadedDraft, picks, bannerValues(state));
 }
 
 }  // namespace quorvane

@@ -222,7 +222,7 @@ class PracticeWindowTest : public QObject {
         elapsed.start();
         while (!*graded && elapsed.elapsed() < 20000) {
             QTest::qWait(20);
-            if (teamOnTheClock(program.state) == mine && !main.refreshPending() &&
+            if (teamOnTheClock(*program.state.loadedDraft) == mine && !main.refreshPending() &&
                 program.scalar(taken) < 12.0) {
                 pickFirstPlayer(main, program);
             }
