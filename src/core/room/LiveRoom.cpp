@@ -26,9 +26,9 @@ LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView ro
         live.standingsFigures = readStandings(state);
     }
     if (auto picks = readDraftPicks(state)) {
-        live.board = buildDraftBoard(state, *picks);
+        live.board = buildDraftBoard(*state.loadedDraft, *picks);
         live.banner = liveBanner(state, *picks);
-        live.bannerDetails = clockBannerDetails(state, *picks, bannerValues(state));
+        live.bannerDetails = clockBannerDetails(*state.loadedDraft, *picks, bannerValues(state));
         live.picks = std::move(*picks);
     }
     return live;
