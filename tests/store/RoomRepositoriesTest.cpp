@@ -213,5 +213,32 @@ TEST(PlayerCards, ACardKeepsAMissingNameApartFromAnEmptyOne) {
     EXPECT_FALSE(missing->has_value());
 }
 
+TEST(PlayerCards, APlayersSeasonsReadNewestFirstAndACardIsHisRowOfTheSeasonAsked) {
+    Draft draft;
+    draft.player(610, std::string("Cy"), std::string("Dunn"), 1.75, kSeason - 1);
+    draft.player(610, std::string("Cy"), std::string("Dunn"), 23.4);
+    draft.player(610, std::string("Cy"), std::string("Dunn"), 8.6, kSeason - 2);
+    draft.player(611, std::string("Other"), std::string("Man"), 5.0);
+
+    const auto seasons = readPlayerSeasons(draft.state.dbConnection, 610);
+    ASSERT_TRUE(seasons.has_value());
+    ASSERT_EQ(seasons->size(), 3U);
+    EXPECT_EQ((*seasons)[0].yearofprojection, kSeason);
+    EXPECT_EQ((*seasons)[1].yearofprojection, kSeason - 1);
+    EXPECT_EQ((*seasons)[2].yearofprojection, kSeason - 2);
+    EXPECT_DOUBLE_EQ((*seasons)[2].dollars, 8.6);
+    EXPECT_EQ((*seasons)[0].team, "BOS");
+    EXPECT_EQ((*seasons)[0].notes, "");  // none stored reads as empty
+
+    const auto card = readPlayerCard(draft.state.dbConnection, kSeason - 1, 610);
+    ASSERT_TRUE(card.has_value() && card->has_value());
+    EXPECT_EQ((*card)->playerid, 610);
+    EXPECT_DOUBLE_EQ((*card)->dollars, 1.75);
+    EXPECT_EQ(cardName(**card), "Cy Dunn");
+    const auto noSeason = readPlayerCard(draft.state.dbConnection, kSeason - 3, 610);
+    ASSERT_TRUE(noSeason.has_value());
+    EXPECT_FALSE(noSeason->has_value());
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -15,7 +15,7 @@ namespace quorvane {
 
 namespace {
 
-// The headings of PlayerPageSeasonRow::totals, in its order.
+// The headings of PlayerCard::totals, in its order.
 constexpr std::string_view kTotalColumns[] = {"G",   "MIN",  "FTM",  "FTA",  "FGM", "FGA",
                                               "3PT", "3PTA", "OREB", "DREB", "AST", "STL",
                                               "BLK", "TO",   "DD",   "TD"};
@@ -43,12 +43,13 @@ std::optional<PlayerPageContent> playerPageFor(ProgramState& state, int playerid
 }
 
 std::optional<std::string> localPlayerPageHtml(ProgramStore& state, int playerid) {
-    const auto seasons = readPlayerPageSeasons(state.dbConnection, playerid);
+    const auto seasons = readPlayerSeasons(state.dbConnection, playerid);
     if (!seasons || seasons->empty()) {
         return std::nullopt;
     }
-    const PlayerPageSeasonRow& newest = seasons->front();
-    const std::string name = escapeHtml(newest.firstname + " " + newest.lastname);
+    const PlayerCard& newest = seasons->front();
+    const std::string name =
+        escapeHtml(newest.firstname.value_or("") + " " + newest.lastname.value_or(""));
     std::string html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + name +
                        "</title></head>\n<body>\n<h2>" + name + "</h2>\n<p>" +
                        escapeHtml(newest.team) + " &middot; " + escapeHtml(newest.pos) + "</p>\n";
@@ -69,7 +70,7 @@ std::optional<std::string> localPlayerPageHtml(ProgramStore& state, int playerid
     for (const auto& column : kTotalColumns) {
         rows.push_back("<tr><th>" + std::string(column) + "</th>");
     }
-    for (const PlayerPageSeasonRow& season : *seasons) {
+    for (const PlayerCard& season : *seasons) {
         const auto total = [&season](TotalColumn column) {
             return season.totals[static_cast<std::size_t>(column)];
         };

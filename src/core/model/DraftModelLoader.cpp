@@ -212,6 +212,19 @@ void keepOwnChange(ProgramState& state, bool wasCurrent,
     state.draftModel->acceptOwnChanges(state.dbConnection);
 }
 
+std::optional<std::vector<ModelPlayer>> readModelPlayerRows(Connection& connection, int playerid) {
+    std::optional<std::vector<PlayerSeasonRow>> rows = readPlayerSeasonRowsOf(connection, playerid);
+    if (!rows) {
+        return std::nullopt;
+    }
+    std::vector<ModelPlayer> players;
+    players.reserve(rows->size());
+    for (PlayerSeasonRow& row : *rows) {
+        players.push_back(playerOf(std::move(row)));
+    }
+    return players;
+}
+
 std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialogs) {
     const DraftModel* model = currentDraftModel(state, dialogs);
     if (model == nullptr) {

@@ -3,11 +3,13 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "model/DraftModel.h"
 
 namespace quorvane {
 
+class Connection;
 struct DraftSettings;
 struct ProgramState;
 class UserDialogs;
@@ -34,6 +36,10 @@ bool heldModelIsCurrent(ProgramState& state);
 // that was stale then stays stale and is read again when next asked for.
 void keepOwnChange(ProgramState& state, bool wasCurrent,
                    const std::function<void(DraftModel&)>& change);
+
+// One player's rows of every season as a fresh load reads them (no pick, no ADP), for a writer
+// that added him. nullopt after the failure was logged.
+std::optional<std::vector<ModelPlayer>> readModelPlayerRows(Connection& connection, int playerid);
 
 // A copy of it, for a caller that changes what it holds (punts, what-if picks).
 std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialogs);

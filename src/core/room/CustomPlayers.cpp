@@ -3,11 +3,15 @@
 
 #include <chrono>
 #include <ctime>
+#include <utility>
+#include <variant>
 
 #include <fmt/format.h>
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "model/DraftModelLoader.h"
+#include "model/ModelChanges.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
@@ -15,18 +19,6 @@
 namespace quorvane {
 
 namespace {
-
-struct Eligibility {
-    std::string_view chosen;
-    std::string_view stored;
-    int c, pg, sg, pf, sf;
-};
-
-// A custom guard or forward is stored under the group position with his one flag set.
-constexpr Eligibility kEligibility[] = {
-    {"C", "C", 1, 0, 0, 0, 0},  {"PG", "G", 0, 1, 0, 0, 0}, {"SG", "G", 0, 0, 1, 0, 0},
-    {"PF", "F", 0, 0, 0, 1, 0}, {"SF", "F", 0, 0, 0, 0, 1},
-};
 
 std::string nowText() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -60,22 +52,17 @@ TeamSelector fillCustomTeamList(const ProgramState& state) {
 
 std::optional<int> addCustomPlayer(ProgramState& state, UserDialogs& dialogs,
                                    const CustomPlayer& player) {
-    if (trim(player.firstname).empty()) {
-        dialogs.showMessage("Invalid First Name", "First Name is invalid",
+    const auto refuse = [&dialogs](const RuleMessage& message) {
+        dialogs.showMessage(std::string(message.title), std::string(message.text),
                             MessageIcon::Exclamation);
         return std::nullopt;
+    };
+    CustomPlayerRuling ruling = ruleCustomPlayer(player);
+    if (const auto* refusal = std::get_if<RuleMessage>(&ruling)) {
+        return refuse(*refusal);
     }
-    if (trim(player.lastname).empty()) {
-        dialogs.showMessage("Invalid Last Name", "Last Name is invalid", MessageIcon::Exclamation);
-        return std::nullopt;
-    }
-    const Eligibility* eligibility = nullptr;
-    for (const Eligibility& entry : kEligibility) {
-        if (entry.chosen == player.pos) {
-            eligibility = &entry;
-        }
-    }
-    if (!eligibility) {
+    auto* row = std::get_if<CustomPlayerRow>(&ruling);
+    if (row == nullptr) {
         return std::nullopt;
     }
     const std::optional<std::int64_t> existing =
@@ -84,13 +71,12 @@ std::optional<int> addCustomPlayer(ProgramState& state, UserDialogs& dialogs,
         reportDatabaseError(dialogs, state.dbConnection, " 12002 error: could not access database");
         return std::nullopt;
     }
-    if (*existing > 0) {
-        dialogs.showMessage("Player Exists", "A player with that name already exists.",
-                            MessageIcon::Exclamation);
-        return std::nullopt;
+    if (const std::optional<RuleMessage> refusal = namesakeRefusal(*existing)) {
+        return refuse(*refusal);
     }
 
     TransactionGuard transaction(state.dbConnection);
+    const bool modelCurrent = heldModelIsCurrent(state);
     const auto failed = [&] {
         reportDatabaseError(dialogs, state.dbConnection, " 12003 error: could not access database");
         return std::nullopt;
@@ -99,27 +85,23 @@ std::optional<int> addCustomPlayer(ProgramState& state, UserDialogs& dialogs,
     if (!last) {
         return failed();
     }
-    CustomPlayerRow row;
-    row.playerid = *last == 0 ? kFirstCustomPlayerId : *last + 1;
-    row.firstname = player.firstname;
-    row.lastname = player.lastname;
-    row.pos = std::string(eligibility->stored);
-    row.team = player.team;
-    row.listedPos = player.pos;
-    row.dateAdded = nowText();
-    row.c = eligibility->c;
-    row.pg = eligibility->pg;
-    row.sg = eligibility->sg;
-    row.pf = eligibility->pf;
-    row.sf = eligibility->sf;
-    if (!insertCustomPlayer(state.dbConnection, row,
+    row->playerid = nextCustomPlayerid(*last);
+    row->dateAdded = nowText();
+    if (!insertCustomPlayer(state.dbConnection, *row,
                             {state.projectionYear, state.projectionYear - 1})) {
+        return failed();
+    }
+    // The rows as the file now holds them, defaults and all, for the held model.
+    std::optional<std::vector<ModelPlayer>> added;
+    if (modelCurrent && !(added = readModelPlayerRows(state.dbConnection, row->playerid))) {
         return failed();
     }
     if (!transaction.commit()) {
         return failed();
     }
-    return row.playerid;
+    keepOwnChange(state, modelCurrent,
+                  [&added](DraftModel& model) { applyAddedPlayer(model, std::move(*added)); });
+    return row->playerid;
 }
 
 }  // namespace quorvane

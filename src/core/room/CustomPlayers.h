@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "room/CustomPlayerRules.h"
 #include "room/PlayerLists.h"
 
 namespace quorvane {
@@ -14,8 +15,6 @@ class UserDialogs;
 
 // Positions a custom player can be given, in list order.
 inline constexpr const char* kCustomPositions[] = {"C", "PG", "SG", "PF", "SF"};
-// Custom players are numbered apart from the projections' ids.
-inline constexpr int kFirstCustomPlayerId = 20000;
 inline constexpr std::string_view kDoNotAddToTeam = "Do Not Add To Team";
 
 // The NBA teams the projections name, in order; nullopt after the failure was shown.
@@ -23,13 +22,6 @@ std::optional<std::vector<std::string>> fillNbaTeams(ProgramState& state, UserDi
 
 // "Add Directly toTeam:": "Do Not Add To Team" (team id 0) first, then the draft's teams.
 TeamSelector fillCustomTeamList(const ProgramState& state);
-
-struct CustomPlayer {
-    std::string firstname;
-    std::string lastname;
-    std::string pos;  // one of kCustomPositions
-    std::string team;
-};
 
 // Creates the player for the projection season and the one before it and registers him, in one
 // transaction. Returns his id, or nullopt after a refusal or failure was shown.

@@ -8,6 +8,9 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "model/DraftModelLoader.h"
+#include "model/ModelChanges.h"
+#include "room/KeeperRules.h"
 #include "room/PlayerLists.h"
 #include "room/TurnHistoryWriter.h"
 #include "store/DraftPlayerRepository.h"
@@ -123,17 +126,27 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
         loadDraft(state, draft.template_id);
         return KeeperOutcome::Failed;
     };
-    const std::optional<std::int64_t> taken =
-        countPlayerTaken(state.dbConnection, draft.template_id, playerid);
-    if (!taken) {
-        reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
-        return failed();
+    // A model held and current under the writer's lock answers without a statement; a program
+    // that holds none (the command line, a sync between writes) asks the file alone rather than
+    // reading every player for one question.
+    const bool modelCurrent = heldModelIsCurrent(state);
+    const DraftModel* model = modelCurrent ? currentDraftModel(state, dialogs) : nullptr;
+    std::optional<RuleMessage> refusal;
+    if (model != nullptr) {
+        refusal = keeperRefusal(*model, playerid);
+    } else {
+        const std::optional<std::int64_t> taken =
+            countPlayerTaken(state.dbConnection, draft.template_id, playerid);
+        if (!taken) {
+            reportDatabaseError(dialogs, state.dbConnection,
+                                " 14003 error: could not access database");
+            return failed();
+        }
+        refusal = keeperRefusal(*taken != 0);
     }
-    if (*taken != 0) {
+    if (refusal) {
         transaction.rollback();
-        dialogs.showMessage("Player Already Selected",
-                            "This player is currently on a team in your league and cannot be "
-                            "added to another team",
+        dialogs.showMessage(std::string(refusal->title), std::string(refusal->text),
                             MessageIcon::Exclamation);
         return KeeperOutcome::Stopped;
     }
@@ -153,6 +166,8 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!recordHistoryEntry(state, dialogs, keeper) || !transaction.commit()) {
         return failed();
     }
+    keepOwnChange(state, true,
+                  [&](DraftModel& kept) { applyPick(kept, playerid, teamid, pos, 0, price); });
     return KeeperOutcome::Added;
 }
 
@@ -163,12 +178,12 @@ bool isKeeper(ProgramState& state, int playerid) {
 }
 
 bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    if (!dialogs.askYesNo("Remove This Keeper?",
-                          "Are you sure that you want to remove this player from the keeper "
-                          "list?")) {
+    if (!dialogs.askYesNo(std::string(kRemoveKeeperQuestion.title),
+                          std::string(kRemoveKeeperQuestion.text))) {
         return false;
     }
     TransactionGuard transaction(state.dbConnection);
+    const bool modelCurrent = heldModelIsCurrent(state);
     const auto undone = [&] {
         transaction.rollback();
         loadDraft(state, state.draftSettings()->template_id);
@@ -192,6 +207,8 @@ bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
     if ((entry && !takeBackEntry(state, dialogs, *entry)) || !transaction.commit()) {
         return undone();
     }
+    keepOwnChange(state, modelCurrent,
+                  [playerid](DraftModel& kept) { applyKeeperRemoved(kept, playerid); });
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "model/DraftModelLoader.h"
+#include "model/ModelChanges.h"
 #include "room/TurnHistory.h"
 #include "room/TurnHistoryWriter.h"
 #include "store/DraftTakenRepository.h"
@@ -102,6 +104,7 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
     // Outside auctions the price stays what it was.
     const bool auction = draft.drafttype == kDraftTypeAuction;
     TransactionGuard transaction(state.dbConnection);
+    const bool modelCurrent = heldModelIsCurrent(state);
     const auto standing = reconcileTurnHistory(state, dialogs);
     if (!standing) {
         return failed(state, transaction, result);
@@ -124,6 +127,8 @@ MoveResult changePlayer(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!transaction.commit()) {
         return failed(state, transaction, result);
     }
+    keepOwnChange(state, modelCurrent,
+                  [&](DraftModel& model) { applyMove(model, playerid, teamid, pos, price); });
     result.outcome = MoveOutcome::Changed;
     result.view = refreshMain(state, dialogs, list);
     return result;
@@ -139,6 +144,7 @@ MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, i
     const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
     const DraftSettings& draft = *held->draftSettings;
     TransactionGuard transaction(state.dbConnection);
+    const bool modelCurrent = heldModelIsCurrent(state);
     const auto standing = reconcileTurnHistory(state, dialogs);
     if (!standing) {
         return failed(state, transaction, result);
@@ -157,6 +163,8 @@ MoveResult dropPlayer(ProgramState& state, UserDialogs& dialogs, int playerid, i
     if (!transaction.commit()) {
         return failed(state, transaction, result);
     }
+    keepOwnChange(state, modelCurrent,
+                  [&](DraftModel& model) { applyDrop(model, playerid, teamid); });
     result.outcome = MoveOutcome::Changed;
     result.view = refreshMain(state, dialogs, list);
     return result;

@@ -88,23 +88,4 @@ bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string
     return true;
 }
 
-bool setPlayerFlag(ProgramState& state, int playerid, int flag) {
-    return writePlayerFlag(state.dbConnection, playerid, flag);
-}
-
-int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
-    const int flag = currentFlag == chosen ? 0 : chosen;
-    // The row shows the choice even when the statement failed; the next fill shows the truth.
-    setPlayerFlag(state, playerid, flag);
-    return flag;
-}
-
-bool savePlayerNote(ProgramState& state, int playerid, const std::string& note) {
-    if (!writePlayerNote(state.dbConnection, state.projectionYear, playerid, note)) {
-        state.dbConnection.log().writeEntry(" 60050 error: could not add player note.");
-        return false;
-    }
-    return true;
-}
-
 }  // namespace quorvane

@@ -7,6 +7,7 @@
 
 #include "app/GridTable.h"
 #include "room/PlayerLists.h"
+#include "room/PlayerMarks.h"
 #include "room/Rosters.h"
 
 namespace quorvane {
@@ -52,13 +53,5 @@ int teamOnTheClock(const LoadedDraft& loaded);
 // The draft's notes; nullopt after the failure was shown and logged.
 std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dialogs);
 bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes);
-
-// A player's flag (0 none, 1 sleeper, 2 bust, 3 upside) on every season's row of the player.
-bool setPlayerFlag(ProgramState& state, int playerid, int flag);
-// The pop-up menu: choosing the flag the player has clears it, any other sets it. Returns the
-// flag the row shows afterwards.
-int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen);
-// A player's note of the projection season; a failure is logged only.
-bool savePlayerNote(ProgramState& state, int playerid, const std::string& note);
 
 }  // namespace quorvane

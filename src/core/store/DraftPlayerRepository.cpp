@@ -14,46 +14,7 @@ std::optional<std::string> optionalText(const SqlValue& value) {
     return isNull(value) ? std::nullopt : std::optional<std::string>(toText(value));
 }
 
-// Spaces only, as the database's trim() takes them.
-std::string trimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
-
-std::string cardName(const PlayerCard& card) {
-    return trimSpaces(card.firstname.value_or("") + " " + card.lastname.value_or(""));
-}
-
-std::optional<std::optional<PlayerCard>> readPlayerCard(Connection& connection, int season,
-                                                        int playerid) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select playerid, firstname, lastname, pos, team, dollars, PG, SG, SF, PF, "
-                       "C from DraftPlayers where yearofprojection = ? and playerid = ?",
-                       {id(season), id(playerid)})) {
-        return std::nullopt;
-    }
-    if (rows.eof()) {
-        return std::optional<PlayerCard>();
-    }
-    const auto& row = rows.rows().front();
-    PlayerCard card;
-    card.playerid = static_cast<int>(toInt(row[0]));
-    card.firstname = optionalText(row[1]);
-    card.lastname = optionalText(row[2]);
-    card.pos = toText(row[3]);
-    card.team = toText(row[4]);
-    card.dollars = toDouble(row[5]);
-    for (std::size_t i = 0; i < card.positions.size(); ++i) {
-        card.positions[i] = toInt(row[6 + i]);
-    }
-    return std::optional<PlayerCard>(std::move(card));
-}
 
 bool writePlayerFlag(Connection& connection, int playerid, int flag) {
     return executeSql(connection, "update draftplayers set flag = ? where playerid = ?",

@@ -7,30 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "store/StoredPlayerRows.h"
+
 namespace quorvane {
 
 class Connection;
-
-// What the room's windows show of one player of one season (table DraftPlayers). The names keep
-// a NULL apart from an empty text: some captions join them only when both are there.
-struct PlayerCard {
-    int playerid = 0;
-    std::optional<std::string> firstname;
-    std::optional<std::string> lastname;
-    std::string pos;   // empty for a NULL
-    std::string team;  // empty for a NULL
-    double dollars = 0.0;
-    // PG, SG, SF, PF, C as stored.
-    std::array<std::int64_t, 5> positions{};
-};
-
-// "First Last" with a missing part left out, as the pick window titles a player.
-std::string cardName(const PlayerCard& card);
-
-// The player of the season; an empty optional inside when there is no such row. The outer
-// nullopt reports a failure the connection logged.
-std::optional<std::optional<PlayerCard>> readPlayerCard(Connection& connection, int season,
-                                                        int playerid);
 
 // The flag (0-3) the user gave a player, on every season's row; false after a logged failure.
 bool writePlayerFlag(Connection& connection, int playerid, int flag);

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "store/DraftRows.h"
 
+#include <string>
 #include <string_view>
 
 namespace quorvane {
 
 namespace {
 
-constexpr std::string_view kPlayersSql =
+constexpr std::string_view kPlayerSeasonColumns =
     "select playerid, yearofprojection, stat_indicator, firstname, lastname, pos, games, fta, "
     "ftm, fga, fgm, pt3a, pt3m, oreb, dreb, assists, steals, blocks, turnovers, doubledouble, "
     "tripledouble, PG, SG, SF, PF, C, dollars, draftorder, team, dob, notes, flag, rowid "
-    "from DraftPlayers "
-    "order by playerid, yearofprojection";
+    "from DraftPlayers ";
 constexpr std::size_t kFirstStat = 6;
 constexpr std::size_t kFirstPosition = kFirstStat + 15;
 constexpr std::size_t kFirstListColumn = kFirstPosition + 7;
@@ -28,11 +28,10 @@ std::optional<std::string> optionalText(const SqlValue& value) {
     return toText(value);
 }
 
-}  // namespace
-
-std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRows(Connection& connection) {
+std::optional<std::vector<PlayerSeasonRow>> seasonRows(Connection& connection, std::string_view sql,
+                                                       const std::vector<SqlValue>& parameters) {
     Recordset records;
-    if (!openRecordset(records, connection, kPlayersSql)) {
+    if (!openRecordset(records, connection, sql, parameters)) {
         return std::nullopt;
     }
     std::vector<PlayerSeasonRow> rows;
@@ -66,6 +65,21 @@ std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRows(Connection& con
         rows.push_back(std::move(player));
     }
     return rows;
+}
+
+}  // namespace
+
+std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRows(Connection& connection) {
+    return seasonRows(
+        connection, std::string(kPlayerSeasonColumns) + "order by playerid, yearofprojection", {});
+}
+
+std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRowsOf(Connection& connection,
+                                                                   int playerid) {
+    return seasonRows(
+        connection,
+        std::string(kPlayerSeasonColumns) + "where playerid = ? order by yearofprojection",
+        {SqlValue{std::int64_t{playerid}}});
 }
 
 std::optional<std::vector<PickRow>> readPickRows(Connection& connection, int templateId) {

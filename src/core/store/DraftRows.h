@@ -59,6 +59,9 @@ struct PlayerValueRow {
 
 // Every season's players, by playerid, then season. nullopt after the failure was logged.
 std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRows(Connection& connection);
+// One player's rows of every season, by season; likewise.
+std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRowsOf(Connection& connection,
+                                                                   int playerid);
 
 // A draft's picks in the order they were recorded. nullopt after the failure was logged.
 std::optional<std::vector<PickRow>> readPickRows(Connection& connection, int templateId);

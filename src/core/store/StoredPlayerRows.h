@@ -11,25 +11,38 @@ namespace quorvane {
 
 class Connection;
 
-// One season of a player (table DraftPlayers) as his page shows it.
-struct PlayerPageSeasonRow {
+// One season of a player (table DraftPlayers): what his page shows and what the room's windows
+// take of him. The names keep a NULL apart from an empty text: some captions join them only
+// when both are there; every other missing text reads as empty.
+struct PlayerCard {
+    int playerid = 0;
     int yearofprojection = 0;
-    std::string firstname;
-    std::string lastname;
+    std::optional<std::string> firstname;
+    std::optional<std::string> lastname;
     std::string team;
     std::string pos;
     std::string notes;
     std::int64_t flag = 0;
     double dollars = 0.0;
     std::int64_t draftorder = 0;
+    // PG, SG, SF, PF, C as stored.
+    std::array<std::int64_t, 5> positions{};
     // games, minutes, ftm, fta, fgm, fga, pt3m, pt3a, oreb, dreb, assists, steals, blocks,
     // turnovers, doubledouble, tripledouble
     std::array<double, 16> totals{};
 };
 
-// Every season of the player, newest first; nullopt after a failed read (logged).
-std::optional<std::vector<PlayerPageSeasonRow>> readPlayerPageSeasons(Connection& connection,
-                                                                      int playerid);
+// "First Last" with a missing part left out, as the pick window titles a player.
+std::string cardName(const PlayerCard& card);
+
+// Every season of the player, newest first (rows of one season in the file's order); nullopt
+// after a failed read (logged).
+std::optional<std::vector<PlayerCard>> readPlayerSeasons(Connection& connection, int playerid);
+
+// The player's row of the season (the first the file holds); an empty optional inside when
+// there is none. The outer nullopt reports a failure the connection logged.
+std::optional<std::optional<PlayerCard>> readPlayerCard(Connection& connection, int season,
+                                                        int playerid);
 
 // Rows of DraftPlayers over every season; nullopt after a failed read (logged).
 std::optional<std::int64_t> countPlayerRows(Connection& connection);

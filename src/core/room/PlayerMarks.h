@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+namespace quorvane {
+
+struct ProgramState;
+
+// A player's flag: 0 none, 1 sleeper, 2 bust, 3 upside.
+inline constexpr int kNoFlag = 0;
+
+// The pop-up menu: choosing the flag the player has clears it, any other sets it.
+int flagAfterChoice(int currentFlag, int chosen);
+
+// A player's flag on every season's row of the player.
+bool setPlayerFlag(ProgramState& state, int playerid, int flag);
+// The pop-up menu's choice stored. Returns the flag the row shows afterwards.
+int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen);
+// A player's note of the projection season; a failure is logged only.
+bool savePlayerNote(ProgramState& state, int playerid, const std::string& note);
+
+}  // namespace quorvane
