@@ -4,7 +4,9 @@
 // the quick-pick ranking, in a 12-team snake draft with 100 picks made.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <random>
 
@@ -110,10 +112,16 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
     }
     draft.state.showAdvice = withAdvice;
     // Statements the pick and the refresh run, counted apart from the preparation and the undo.
+    // QUORVANE_BENCH_STATEMENTS set lists those of the first pick on the error output.
     long long statements = 0;
     bool counting = false;
-    const StatementTrace trace(draft.state.dbConnection,
-                               [&](std::string_view) { statements += counting ? 1 : 0; });
+    bool listing = std::getenv("QUORVANE_BENCH_STATEMENTS") != nullptr;
+    const StatementTrace trace(draft.state.dbConnection, [&](std::string_view sql) {
+        statements += counting ? 1 : 0;
+        if (counting && listing) {
+            std::cerr << statements << '\t' << sql << '\n';
+        }
+    });
     for (auto _ : bench) {
         bench.PauseTiming();
         const int playerid = draft.nextPlayer();
@@ -126,6 +134,7 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
             refreshLiveRoom(draft.state, draft.dialogs, PlayerListView{}, RoomChange::PicksOnly));
         bench.PauseTiming();
         counting = false;
+        listing = false;
         if (result.outcome != PickOutcome::Recorded) {
             bench.SkipWithError("the pick was not recorded");
             break;

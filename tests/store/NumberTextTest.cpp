@@ -22,6 +22,19 @@ TEST(NumberText, FormatsLikeTheDisplayPatterns) {
     EXPECT_EQ(formatPattern(-3.456, "0.##"), "-3.46");
 }
 
+TEST(NumberText, RoundsHalfAwayOnTheDecimalText) {
+    // 1.005 is stored as 1.00499999999999989...; its text to eight decimals, 1.00500000, is a
+    // half and rounds up to 1.01.
+    EXPECT_EQ(roundHalfAway(1.005, 2), 1.01);
+    EXPECT_EQ(roundHalfAway(-2.5, 0), -3.0);
+    // 2 / 3 = 0.666666666...: 666.666... thousandths round to 667.
+    EXPECT_EQ(roundHalfAway(2.0 / 3.0, 3), 0.667);
+    // 123456.789 / 7 = 17636.684142857...: to one decimal 17636.7.
+    EXPECT_EQ(roundHalfAway(123456.789 / 7, 1), 17636.7);
+    EXPECT_EQ(formatPattern(1e20 / 3, "0"), "33333333333333331968");
+    EXPECT_EQ(formatPattern(-1.005, "0.##"), "-1.01");
+}
+
 TEST(NumberText, ReadsNumbersTheWayUsersTypeThem) {
     EXPECT_EQ(parseNumber("260"), 260.0);
     EXPECT_EQ(parseNumber(" 0.5 "), 0.5);

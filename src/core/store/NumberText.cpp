@@ -6,6 +6,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include <fmt/format.h>
@@ -101,11 +102,30 @@ std::string lowerText(std::string_view text) {
 }
 
 // Works on the decimal text of the value so that 0.125 rounds to 0.13 as a user would expect.
+namespace {
+
+// Powers of ten are exact doubles up to 1e22; the grids format every figure, so no pow call.
+double powerOfTen(int exponent) {
+    static constexpr std::array<double, 23> kPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    return exponent >= 0 && exponent < static_cast<int>(kPowers.size())
+               ? kPowers[static_cast<std::size_t>(exponent)]
+               : std::pow(10.0, exponent);
+}
+
+}  // namespace
+
 double roundHalfAway(double value, int decimals) {
-    const std::string exact = fmt::format("{:.{}f}", value, decimals + 6);
-    const double scaled = std::stod(exact) * std::pow(10.0, decimals);
+    // The decimal text is built and read back without touching the heap: every cell of the
+    // player grids passes through here.
+    fmt::memory_buffer exact;
+    fmt::format_to(std::back_inserter(exact), "{:.{}f}", value, decimals + 6);
+    double parsed = 0.0;
+    std::from_chars(exact.data(), exact.data() + exact.size(), parsed);
+    const double scaled = parsed * powerOfTen(decimals);
     const double rounded = std::round(scaled);
-    return rounded / std::pow(10.0, decimals);
+    return rounded / powerOfTen(decimals);
 }
 
 std::string formatPattern(double value, std::string_view pattern) {
