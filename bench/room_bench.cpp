@@ -115,7 +115,7 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
     // QUORVANE_BENCH_STATEMENTS set lists those of the first pick on the error output.
     long long statements = 0;
     bool counting = false;
-    bool listing = std::getenv("QUORVANE_BENCH_STATEMENTS") != nullptr;
+    static bool listing = std::getenv("QUORVANE_BENCH_STATEMENTS") != nullptr;
     const StatementTrace trace(draft.state.dbConnection, [&](std::string_view sql) {
         statements += counting ? 1 : 0;
         if (counting && listing) {

@@ -117,15 +117,22 @@ double powerOfTen(int exponent) {
 }  // namespace
 
 double roundHalfAway(double value, int decimals) {
-    // The decimal text is built and read back without touching the heap: every cell of the
-    // player grids passes through here.
+    // Every cell of the player grids passes through here. The decimal text differs from the
+    // binary value by less than a millionth of the last kept decimal, so it can only decide
+    // the rounding when the value lies that close to a half; anywhere else the binary value
+    // rounds the same way without building the text. (Past a billion units of the last
+    // decimal the product's own error grows too large to be sure.)
+    const double scale = powerOfTen(decimals);
+    const double scaled = value * scale;
+    if (decimals >= 0 && std::fabs(scaled) < 1e9 &&
+        std::fabs(std::fabs(scaled - std::trunc(scaled)) - 0.5) > 1e-5) {
+        return std::round(scaled) / scale;
+    }
     fmt::memory_buffer exact;
     fmt::format_to(std::back_inserter(exact), "{:.{}f}", value, decimals + 6);
     double parsed = 0.0;
     std::from_chars(exact.data(), exact.data() + exact.size(), parsed);
-    const double scaled = parsed * powerOfTen(decimals);
-    const double rounded = std::round(scaled);
-    return rounded / powerOfTen(decimals);
+    return std::round(parsed * scale) / scale;
 }
 
 std::string formatPattern(double value, std::string_view pattern) {
