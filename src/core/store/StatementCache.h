@@ -17,7 +17,8 @@ namespace quorvane {
 // The statements a connection has compiled, kept by their text: a pick and the refresh after
 // it run the same few dozen statements every time, and parsing and planning them again cost
 // more than running some of them. The engine compiles a kept statement again by itself when
-// another program changes the tables under it.
+// another program changes the tables under it. Used by one thread at a time, like the rest of
+// the connection's state (its busy report, its refusal).
 class StatementCache {
   public:
     // Whether a statement of this text may be kept: reads, writes, pragmas, begin and commit.
