@@ -22,7 +22,6 @@ TEST(CategoryCatalogue, AgreesWithTheStoredCategoriesAndTheSetupBoxes) {
                                   "select symbol from category where categoryid = ?",
                                   {SqlValue{std::int64_t{category.categoryid}}}));
         EXPECT_EQ(row.getText("symbol"), category.heading) << category.categoryid;
-        EXPECT_EQ(category.ratio, !category.teamStatistic.empty()) << category.categoryid;
     }
     const std::set<int> boxes(kSetupCategoryBoxes.begin(), kSetupCategoryBoxes.end());
     EXPECT_EQ(boxes.size(), 27u);
@@ -37,43 +36,6 @@ TEST(CategoryCatalogue, LabelsAreEmptyOutsideTheCatalogue) {
     EXPECT_EQ(categoryLabel(0), "");
     EXPECT_EQ(categoryLabel(12), "");
     EXPECT_EQ(categoryLabel(32), "");
-}
-
-TEST(CategoryCatalogue, SgpTermsWorkOutAKnownPlayersStandingsGain) {
-    TestProgram program;
-    // A player with 1523 points, 173 turnovers and 173 of 211 free throws.
-    const auto sgp = [&program](int categoryid, double denominator, int teams) {
-        return program.scalar(
-            "select " + sgpTermFor(*findCategory(categoryid), denominator, teams) +
-            " from (select 1523 as Pts, 173 as turnovers, 173 as ftm, 211 as fta)");
-    };
-    // A whole-number denominator still gives the fraction: 1523 / 30 = 50.77, not 50.
-    EXPECT_DOUBLE_EQ(sgp(1, 30, 12), 50.766666666666667);
-    EXPECT_DOUBLE_EQ(sgp(9, -51, 12), -3.392156862745098);  // 173 / -51
-    // His free throws join 11 average teammates (245 of 296 each) against an average team's
-    // .828: ((2695 + 173) / (3256 + 211) - .828) / .005 = -0.15437.
-    EXPECT_NEAR(sgp(14, 0.005, 12), -0.154369772137, 1e-9);
-    // In a nine-team league 8 teammates: ((1960 + 173) / (2368 + 211) - .828) / .005 = -0.18705.
-    EXPECT_NEAR(sgp(14, 0.005, 9), -0.187049243893, 1e-9);
-}
-
-TEST(CategoryCatalogue, PlayerStatisticsGiveZeroWithoutGamesOrAttempts) {
-    TestProgram program;
-    program.exec(
-        "insert into DraftPlayers (playerid, yearofprojection, games, fgm, ftm, pt3m, "
-        "assists, fga, fta, pt3a, turnovers) values (1, 2019, 0, 10, 5, 2, 7, 0, 0, 0, 0)");
-    for (const CategoryDefinition& category : categoryCatalogue()) {
-        if (!category.ratio) {
-            continue;
-        }
-        EXPECT_EQ(program.scalar("select " + std::string(category.playerStatistic) +
-                                 " from DraftPlayers dp"),
-                  0.0)
-            << category.label;
-    }
-    EXPECT_EQ(program.scalar("select " + std::string(findCategory(1)->playerStatistic) +
-                             " from DraftPlayers dp"),
-              2 * 10 + 5 + 2);
 }
 
 TEST(CategoryFormat, ShowsRatiosWithTheirDecimals) {

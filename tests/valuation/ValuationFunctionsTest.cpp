@@ -3,6 +3,8 @@
 // memory: no database.
 #include <gtest/gtest.h>
 
+#include "advice/CategoryFigures.h"
+#include "valuation/CategoryCatalogue.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/ProjectedStandings.h"
 #include "valuation/RotisserieValuation.h"
@@ -120,8 +122,7 @@ TEST(SgpTermOfAPlayer, RatioTermsMoveALeagueFigure) {
 }
 
 TEST(SgpTermOfAPlayer, KnownPlayersStandingsGainAsTheStatementsGaveIt) {
-    // The figures of CategoryCatalogue.SgpTermsWorkOutAKnownPlayersStandingsGain: 1523 points,
-    // 173 turnovers, 173 of 211 free throws.
+    // 1523 points, 173 turnovers, 173 of 211 free throws.
     StatLine stats{};
     statOf(stats, StatColumn::Ftm) = 173;
     statOf(stats, StatColumn::Fta) = 211;
@@ -133,6 +134,24 @@ TEST(SgpTermOfAPlayer, KnownPlayersStandingsGainAsTheStatementsGaveIt) {
     // ((2695 + 173) / (3256 + 211) - .828) / .005; nine teams: ((1960 + 173) / (2368 + 211) ...
     EXPECT_NEAR(sgpTerm(*findCategory(14), stats, 0.005, 12), -0.154369772137, 1e-9);
     EXPECT_NEAR(sgpTerm(*findCategory(14), stats, 0.005, 9), -0.187049243893, 1e-9);
+}
+
+TEST(CategoryFiguresOfAPlayer, RatiosAreZeroWithoutGamesOrAttempts) {
+    // 10 field goals, 5 free throws and 2 threes made with nothing attempted and no game.
+    StatLine stats{};
+    statOf(stats, StatColumn::Fgm) = 10;
+    statOf(stats, StatColumn::Ftm) = 5;
+    statOf(stats, StatColumn::Pt3m) = 2;
+    statOf(stats, StatColumn::Assists) = 7;
+    for (const CategoryDefinition& category : categoryCatalogue()) {
+        if (category.ratio) {
+            EXPECT_EQ(figureOf(categoryFormula(category), stats), 0.0) << category.label;
+        }
+    }
+    EXPECT_EQ(figureOf(categoryFormula(*findCategory(1)), stats), 27.0);  // 5 + 2 x 10 + 2
+    // Only assists per turnover marks a player without turnovers for the SGP.
+    EXPECT_EQ(sgpWorkStatistic(*findCategory(8), stats), kAssistsPerNoTurnover);
+    EXPECT_EQ(sgpWorkStatistic(*findCategory(4), stats), 0.0);
 }
 
 TEST(PointsValuationOfAModel, ValueOverTheLastStarterAndMoneyByIt) {

@@ -14,8 +14,8 @@ namespace quorvane {
 // decimals, percentages with three decimals and no leading zero.
 enum class CategoryFormat { Count, TwoDecimals, ThreeDecimals };
 
-// One scoring statistic. Every statement that switches on a category is built from this table,
-// so a new category is one new row here.
+// One scoring statistic. Every rule that switches on a category reads this table (and the
+// formulas and SGP terms below, one row per entry), so a new category is one new row here.
 struct CategoryDefinition {
     int categoryid;
     std::string_view label;         // shown to the user ("Assists/TO")
@@ -23,23 +23,9 @@ struct CategoryDefinition {
     std::string_view setupCaption;  // caption of its box in the setup editor ("Assists/TO")
     bool ratio;                     // team value from team sums, not a sum over players
     CategoryFormat format;
-    // The player's value over the DraftPlayers alias dp, in floating point where it divides,
-    // and 0 where the divisor is 0.
-    std::string_view playerStatistic;
-    // Ratio categories: the team's value over the sums of its players' rows (alias dp).
-    std::string_view teamStatistic;
-    // Its column in the work tables of the statement-built valuation that older copies of the
-    // program still run (proj_cats, vbd_cat_points); the statement texts below are that
-    // valuation's, kept as the record of what RatioSgpTerm and the in-memory valuation compute.
-    std::string_view workColumn;
-    // Its term of the SGP sum over proj_cats: {c} is the work column, {d} the denominator,
-    // {t1} the number of teams minus one. Every constant is a real literal and {d} and {t1}
-    // are filled in as real literals, so that each division is a real one even where the
-    // statistics are whole numbers.
-    std::string_view sgpTerm;
-    // The value stored in proj_cats where it differs from playerStatistic (assists per
-    // turnover of a player without turnovers); empty when it does not.
-    std::string_view sgpWorkStatistic = {};
+    // Whether a player without the figure's denominator works in the SGP's figures as
+    // kAssistsPerNoTurnover rather than 0 (assists per turnover of a player without turnovers).
+    bool marksNoDenominator;
 };
 
 // The 27 categories in id order (ids 1-9 and 14-31).
@@ -55,9 +41,6 @@ std::string categoryLabel(int categoryid);
 inline constexpr std::array<int, 27> kSetupCategoryBoxes = {1,  2,  3,  28, 5,  6,  7,  8,  9,
                                                             21, 22, 14, 19, 20, 15, 16, 18, 17,
                                                             26, 25, 27, 29, 4,  23, 24, 30, 31};
-
-// The SGP term of a category with its denominator and team count filled in as real literals.
-std::string sgpTermFor(const CategoryDefinition& category, double denominator, int teams);
 
 // The projection columns a category's figure is made from, for figures computed in memory.
 enum class StatColumn : std::uint8_t {
@@ -102,10 +85,9 @@ struct CategoryFormula {
 // The formula of a catalogue entry.
 const CategoryFormula& categoryFormula(const CategoryDefinition& category);
 
-// A ratio category's SGP term in numbers (the sgpTerm text above, computed in memory): the
-// league's made and attempted figures (per team but one when perTeam) with the player's added,
-// less the league's figure, per denominator. The player's made and attempted figures are his
-// formula's numerator and denominator.
+// A ratio category's SGP term: the league's made and attempted figures (per team but one when
+// perTeam) with the player's added, less the league's figure, per denominator. The player's made
+// and attempted figures are his formula's numerator and denominator.
 struct RatioSgpTerm {
     int categoryid;
     double leagueNumerator;

@@ -40,7 +40,7 @@ std::optional<std::vector<const CategoryDefinition*>> sgpCategories(
 
 double sgpWorkStatistic(const CategoryDefinition& category, const StatLine& stats) {
     const CategoryFormula& formula = categoryFormula(category);
-    if (!category.sgpWorkStatistic.empty() && denominatorOf(formula, stats) == 0.0) {
+    if (category.marksNoDenominator && denominatorOf(formula, stats) == 0.0) {
         return kAssistsPerNoTurnover;
     }
     return figureOf(formula, stats);
