@@ -9,6 +9,8 @@
 #include <iostream>
 #include <memory>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "BenchSupport.h"
 #include "app/DataStore.h"
@@ -112,14 +114,15 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
     }
     draft.state.showAdvice = withAdvice;
     // Statements the pick and the refresh run, counted apart from the preparation and the undo.
-    // QUORVANE_BENCH_STATEMENTS set lists those of the first pick on the error output.
+    // QUORVANE_BENCH_STATEMENTS set lists those of the last pick on the error output.
     long long statements = 0;
     bool counting = false;
-    static bool listing = std::getenv("QUORVANE_BENCH_STATEMENTS") != nullptr;
+    const bool listing = std::getenv("QUORVANE_BENCH_STATEMENTS") != nullptr;
+    std::vector<std::string> lastPick;
     const StatementTrace trace(draft.state.dbConnection, [&](std::string_view sql) {
         statements += counting ? 1 : 0;
         if (counting && listing) {
-            std::cerr << statements << '\t' << sql << '\n';
+            lastPick.emplace_back(sql);
         }
     });
     for (auto _ : bench) {
@@ -127,6 +130,7 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
         const int playerid = draft.nextPlayer();
         const PickForm form = draft.formFor(playerid);
         counting = true;
+        lastPick.clear();
         bench.ResumeTiming();
         const PickResult result =
             recordPick(draft.state, draft.dialogs, playerid, form, form.teamid);
@@ -134,7 +138,6 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
             refreshLiveRoom(draft.state, draft.dialogs, PlayerListView{}, RoomChange::PicksOnly));
         bench.PauseTiming();
         counting = false;
-        listing = false;
         if (result.outcome != PickOutcome::Recorded) {
             bench.SkipWithError("the pick was not recorded");
             break;
@@ -144,6 +147,9 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
     }
     bench.counters["statements"] =
         benchmark::Counter(static_cast<double>(statements), benchmark::Counter::kAvgIterations);
+    for (std::size_t i = 0; i < lastPick.size(); ++i) {
+        std::cerr << i + 1 << '\t' << lastPick[i] << '\n';
+    }
     draft.state.showAdvice = false;
 }
 
