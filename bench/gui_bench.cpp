@@ -86,8 +86,9 @@ struct WindowRoom {
     }
     // The team the pick window preselects: the team on the clock, in an auction the nominator.
     PickForm formFor(int playerid) {
-        const int team = auction ? nominatingTeamOf(state).value_or(teamOnTheClock(state))
-                                 : teamOnTheClock(state);
+        const int team = auction
+                             ? nominatingTeamOf(state).value_or(teamOnTheClock(*state.loadedDraft))
+                             : teamOnTheClock(*state.loadedDraft);
         return {team, fillPosition(state, playerid).selectedText(), auction ? "3" : ""};
     }
     void settle() {
@@ -270,7 +271,7 @@ std::optional<WindowPractice> practiseInWindow() {
     const int mine = myTeamId(state);
     while (!run.over && elapsed.elapsed() < 60000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (window.refreshPending() || teamOnTheClock(state) != mine) {
+        if (window.refreshPending() || teamOnTheClock(*state.loadedDraft) != mine) {
             continue;
         }
         // The user's turn: the first player of the grid, as the pick window takes him.

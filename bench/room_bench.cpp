@@ -53,11 +53,13 @@ struct DraftRoom {
         return players && !players->rows.empty() ? std::stoi(players->rows.front().front()) : 0;
     }
     PickForm formFor(int playerid) {
-        return {teamOnTheClock(state), fillPosition(state, playerid).selectedText(), ""};
+        return {teamOnTheClock(*state.loadedDraft), fillPosition(state, playerid).selectedText(),
+                ""};
     }
     bool pickNext() {
         const int playerid = nextPlayer();
-        return recordPick(state, dialogs, playerid, formFor(playerid), teamOnTheClock(state))
+        return recordPick(state, dialogs, playerid, formFor(playerid),
+                          teamOnTheClock(*state.loadedDraft))
                    .outcome == PickOutcome::Recorded;
     }
 };

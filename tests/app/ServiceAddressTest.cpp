@@ -93,14 +93,14 @@ TEST(HelpPages, ExistLocallyForEveryButtonAndExplainTheirTab) {
 TEST(HelpPages, OpenOnTheServiceWhenOneIsConfiguredAndLocallyOtherwise) {
     test::TestProgram program;
     program.state.serviceHost.clear();
-    const std::string local = helpPageAddress(program.state, HelpPage::Standings);
+    const std::string local = helpPageAddress(program.state.serviceHost, HelpPage::Standings);
     EXPECT_EQ(local.rfind("file://", 0), 0u);
     EXPECT_NE(local.find("help_standings.htm"), std::string::npos);
 
     program.state.serviceHost = "127.0.0.1:8443";
-    EXPECT_EQ(helpPageAddress(program.state, HelpPage::Standings),
+    EXPECT_EQ(helpPageAddress(program.state.serviceHost, HelpPage::Standings),
               "https://127.0.0.1:8443/draft/nba/help_standings.asp");
-    EXPECT_EQ(helpPageAddress(program.state, HelpPage::Topics),
+    EXPECT_EQ(helpPageAddress(program.state.serviceHost, HelpPage::Topics),
               "https://127.0.0.1:8443/draft/nba/da_index.asp");
 }
 

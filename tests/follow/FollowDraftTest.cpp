@@ -106,8 +106,8 @@ TEST(FollowSnake, PicksLandOnTheMappedTeamsInRoomOrderWithTheReversalAndTradedPi
     EXPECT_EQ(draft.banner(),
               "Round 3 \u00b7 Pick 2 (#10) \u2014 Owner 3 on the clock \u00b7 you pick in 2 "
               "\u00b7 following Sleeper draft 2001");
-    EXPECT_EQ(currentTurn(draft.state).position, 3);
-    EXPECT_EQ(currentTurn(draft.state).direction, "D");
+    EXPECT_EQ(currentTurn(*draft.state.loadedDraft).position, 3);
+    EXPECT_EQ(currentTurn(*draft.state.loadedDraft).direction, "D");
 
     // The same state served again records nothing twice.
     sync = draft.follow();
@@ -160,7 +160,8 @@ TEST(FollowSnake, APickUndoneInTheRoomIsUndoneWhenLastAndOtherwiseReportedOnce) 
 TEST(FollowSnake, SavedMappingLinesReplaceTheDefaultForThatRosterOnly) {
     SnakeRoom draft;
     // Roster 3 (slot 1) is Owner 4 here, and roster 2 is Owner 1.
-    ASSERT_TRUE(saveRosterMapping(draft.state, {{3, draft.teamAt(4)}, {2, draft.teamAt(1)}}));
+    ASSERT_TRUE(saveRosterMapping(draft.state, *draft.state.loadedDraft,
+                                  {{3, draft.teamAt(4)}, {2, draft.teamAt(1)}}));
     draft.fixture.next();
     draft.follow();
     EXPECT_EQ(draft.picks(),
@@ -224,7 +225,8 @@ TEST(FollowUnmatched, ANameOfNobodyStopsThereUntilTheUserNamesThePlayer) {
     EXPECT_TRUE(sync.unmatched->candidates.empty());
     EXPECT_EQ(draft.picks(), (std::vector<std::string>{"1:4351>Owner 1/C"}));
 
-    ASSERT_TRUE(saveNamedPlayer(draft.state, "2199", 4473));  // the user chose Ben Simmons
+    ASSERT_TRUE(saveNamedPlayer(draft.state, *draft.state.loadedDraft, "2199",
+                                4473));  // the user chose Ben Simmons
     sync = draft.follow();
     EXPECT_EQ(sync.outcome, FollowSync::Outcome::Synced) << draft.dialogs.lastText();
     EXPECT_EQ(draft.picks(), (std::vector<std::string>{"1:4351>Owner 1/C", "2:4473>Owner 2/G",
@@ -311,21 +313,22 @@ TEST(FollowAuction, PricesAndAKeeperAheadOfItsPickAreRecordedAndTheMoneyQuestion
 TEST(FollowSnake, ADraftLinkedToAnotherRoomForgetsTheOldRoomsPicksButKeepsItsOwn) {
     SnakeRoom draft;
     draft.fixture.next();
-    ASSERT_TRUE(saveRosterMapping(draft.state, {{3, draft.teamAt(4)}}));
+    ASSERT_TRUE(saveRosterMapping(draft.state, *draft.state.loadedDraft, {{3, draft.teamAt(4)}}));
     draft.follow();
     ASSERT_EQ(draft.picks().size(), 5u);
 
     // Another Sleeper draft keeps the mapping (its rosters are the league's) but not the picks'
     // record, so a room without picks undoes nothing here.
-    ASSERT_TRUE(linkRoom(draft.state, {RoomKind::Sleeper, "2002", 0}));
+    ASSERT_TRUE(linkRoom(draft.state, *draft.state.loadedDraft, {RoomKind::Sleeper, "2002", 0}));
     EXPECT_EQ(draft.scalar("select count(*) from DraftFollowPicks"), 0);
     EXPECT_EQ(draft.scalar("select count(*) from DraftFollowRosters"), 1);
     // Another kind of room numbers its teams otherwise: the mapping goes too.
-    ASSERT_TRUE(markFollowing(draft.state, {RoomKind::Espn, "123456", 2019}, true));
+    ASSERT_TRUE(markFollowing(draft.state, *draft.state.loadedDraft,
+                              {RoomKind::Espn, "123456", 2019}, true));
     EXPECT_EQ(draft.scalar("select count(*) from DraftFollowRosters"), 0);
     EXPECT_EQ(draft.picks().size(), 5u);
     // Linking the room it is linked to changes nothing.
-    ASSERT_TRUE(linkRoom(draft.state, {RoomKind::Espn, "123456", 2019}));
+    ASSERT_TRUE(linkRoom(draft.state, *draft.state.loadedDraft, {RoomKind::Espn, "123456", 2019}));
     EXPECT_EQ(draft.scalar("select following from DraftFollow"), 1);
 }
 
@@ -340,11 +343,13 @@ TEST(FollowBanner, AnotherProgramStartingToFollowChangesWhatTheOpenWindowShows) 
     candidates.overrideFolder = window.state.dataFolder;
     ASSERT_TRUE(openDataStore(follower, window.dialogs, candidates));
     ASSERT_TRUE(loadDraft(follower, window.draftId));
-    ASSERT_TRUE(markFollowing(follower, {RoomKind::Espn, "123456", 2019}, true));
+    ASSERT_TRUE(
+        markFollowing(follower, *follower.loadedDraft, {RoomKind::Espn, "123456", 2019}, true));
     const auto change = watch.look(window.state);
     ASSERT_TRUE(change);
     EXPECT_TRUE(change->draft);
-    EXPECT_EQ(readRoomClock(window.state)->link.title(), "ESPN league 123456");
+    EXPECT_EQ(readRoomClock(window.state, *window.state.loadedDraft)->link.title(),
+              "ESPN league 123456");
 }
 
 }  // namespace

@@ -62,8 +62,8 @@ class PracticeBotsAndTheWindow : public ::testing::Test {
         const auto players = fillAvailablePlayers(window, "All Players", 0);
         ASSERT_TRUE(players && !players->rows.empty());
         const int playerid = std::stoi(players->rows.front().front());
-        const PickForm form{teamOnTheClock(window), fillPosition(window, playerid).selectedText(),
-                            ""};
+        const PickForm form{teamOnTheClock(*window.loadedDraft),
+                            fillPosition(window, playerid).selectedText(), ""};
         ASSERT_EQ(recordPick(window, windowDialogs, playerid, form, 0).outcome,
                   PickOutcome::Recorded);
     }

@@ -24,7 +24,9 @@ struct BoardDraft : RoomFixture {
         reload();
     }
     void pick(int playerid, const std::string& dollars = "") {
-        PickForm form{teamOnTheClock(state) > 0 ? teamOnTheClock(state) : teamAt(1), "UT", dollars};
+        PickForm form{
+            teamOnTheClock(*state.loadedDraft) > 0 ? teamOnTheClock(*state.loadedDraft) : teamAt(1),
+            "UT", dollars};
         dialogs.answers.assign(4, true);
         ASSERT_EQ(recordPick(state, dialogs, playerid, form, form.teamid).outcome,
                   PickOutcome::Recorded);
@@ -35,8 +37,8 @@ struct BoardDraft : RoomFixture {
         reload();
     }
     DraftBoard board() { return *buildDraftBoard(state); }
-    std::string banner() { return clockBanner(state, *readDraftPicks(state)); }
-    std::string details() { return clockBannerDetails(state, *readDraftPicks(state)); }
+    std::string banner() { return clockBanner(*state.loadedDraft, *readDraftPicks(state)); }
+    std::string details() { return clockBannerDetails(*state.loadedDraft, *readDraftPicks(state)); }
     std::string cell(const DraftBoard& board, int row, int column) {
         return board.table.rows.at(static_cast<std::size_t>(row))
             .at(static_cast<std::size_t>(column));

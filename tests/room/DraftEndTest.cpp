@@ -43,13 +43,13 @@ TEST(DraftEnd, LastPickOfTheLastRoundLeavesNobodyOnTheClock) {
         ASSERT_EQ(draft.pickFromWindow(playerid), PickOutcome::Recorded);
     }
     EXPECT_EQ(draft.storedTurn(), "3U");
-    EXPECT_FALSE(isDraftComplete(draft.state));
+    EXPECT_FALSE(isDraftComplete(*draft.state.loadedDraft));
 
     ASSERT_EQ(draft.pickFromWindow(6), PickOutcome::Recorded);  // pick 2.3.6
     EXPECT_EQ(draft.storedTurn(), "0U");
     EXPECT_EQ(draft.memoryTurn(), "0U");
-    EXPECT_EQ(teamOnTheClock(draft.state), 0);
-    EXPECT_TRUE(isDraftComplete(draft.state));
+    EXPECT_EQ(teamOnTheClock(*draft.state.loadedDraft), 0);
+    EXPECT_TRUE(isDraftComplete(*draft.state.loadedDraft));
     EXPECT_TRUE(refreshMain(draft.state, draft.dialogs, PlayerListView{}).draftComplete);
     EXPECT_EQ(draft.moneyCaptions(), (std::vector<std::string>{"Owner 1", "Owner 2", "Owner 3"}));
 
@@ -73,7 +73,7 @@ TEST(DraftEnd, MoreRoundsAddedAfterTheEndPutTheTeamOfTheNextTurnOnTheClock) {
     }
     draft.exec("update DraftTemplate set rounds = 3");
     draft.reload();
-    EXPECT_FALSE(isDraftComplete(draft.state));
+    EXPECT_FALSE(isDraftComplete(*draft.state.loadedDraft));
 
     // Turn #7 opens round three: position 1's, whatever the flags left by the end say. A pick
     // another team makes with it hands #8 to position 2.
@@ -120,7 +120,7 @@ TEST(DraftEnd, AuctionsHaveNoEnd) {
                   PickOutcome::Recorded);
     }
     EXPECT_EQ(draft.storedTurn(), "1U");
-    EXPECT_FALSE(isDraftComplete(draft.state));
+    EXPECT_FALSE(isDraftComplete(*draft.state.loadedDraft));
     EXPECT_EQ(lastPickOfDraft(*draft.state.draftSettings()), 0);
 }
 

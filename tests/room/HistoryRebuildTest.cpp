@@ -30,7 +30,7 @@ struct FourTeamSnake : RoomFixture {
         }
     }
     void pick(int playerid) {
-        PickForm form{teamOnTheClock(state), "R", ""};
+        PickForm form{teamOnTheClock(*state.loadedDraft), "R", ""};
         ASSERT_EQ(recordPick(state, dialogs, playerid, form, form.teamid).outcome,
                   PickOutcome::Recorded);
     }
@@ -88,7 +88,7 @@ TEST(HistoryRebuild, ADraftFileWithoutHistoryGetsOneFromItsPicksOnOpening) {
     EXPECT_EQ(state.draftSettings()->turnNumber, 6);
     // Position 1 is the user's: #7 is position 2's, #8 its own.
     EXPECT_EQ(
-        clockBanner(state, *readDraftPicks(state)),
+        clockBanner(*state.loadedDraft, *readDraftPicks(state)),
         "Round 2" + kDot + "Pick 2 (#6)" + kDash + "Owner 3 on the clock" + kDot + "you pick in 2");
     closeConnection(state.dbConnection);
 
@@ -135,10 +135,10 @@ TEST(SetupChanges, KeepTheTurnOnTheClockForTheTeamTheNewOrderGivesIt) {
     form.teamRows[2].order = "1";
     ASSERT_TRUE(saveSetup(draft.state, draft.dialogs, form).saved) << draft.dialogs.lastText();
     EXPECT_EQ(draft.state.draftSettings()->turnNumber, 3);
-    EXPECT_EQ(teamOnTheClock(draft.state),
+    EXPECT_EQ(teamOnTheClock(*draft.state.loadedDraft),
               draft.scalar("select teamid from DraftTeams where teamname = 'Owner 1'"));
     EXPECT_EQ(
-        clockBanner(draft.state, *readDraftPicks(draft.state)),
+        clockBanner(*draft.state.loadedDraft, *readDraftPicks(draft.state)),
         "Round 1" + kDot + "Pick 3 (#3)" + kDash + "Owner 1 on the clock" + kDot + "your pick");
 }
 

@@ -208,7 +208,7 @@ TEST(TeamSelector, SelectsTheUsersOwnTeam) {
     ListRoom draft(kDraftTypeSnake, true);
     draft.exec("update DraftTeams set owner = iif(draftposition = 3, 1, 0)");
     draft.reload();
-    const TeamSelector selector = fillTeamSelector(draft.state);
+    const TeamSelector selector = fillTeamSelector(*draft.state.loadedDraft);
     ASSERT_EQ(selector.teams.size(), 3u);
     EXPECT_EQ(selector.selected, 2);
     EXPECT_EQ(selector.teams[2].teamid, draft.teamAt(3));

@@ -27,14 +27,14 @@ struct HistoryDraft : RoomFixture {
         }
     }
     void pick(int playerid, int teamid = 0, const std::string& dollars = "") {
-        PickForm form{teamid > 0 ? teamid : teamOnTheClock(state), "R", dollars};
+        PickForm form{teamid > 0 ? teamid : teamOnTheClock(*state.loadedDraft), "R", dollars};
         dialogs.answers.assign(4, true);
         ASSERT_EQ(recordPick(state, dialogs, playerid, form, form.teamid).outcome,
                   PickOutcome::Recorded);
     }
     std::string skip() { return skipTurnTold(state, dialogs)->news; }
     std::string undo() { return undoLastPickTold(state, dialogs)->news; }
-    std::string banner() { return clockBanner(state, *readDraftPicks(state)); }
+    std::string banner() { return clockBanner(*state.loadedDraft, *readDraftPicks(state)); }
     int orderOf(int playerid) {
         return static_cast<int>(scalar("select draftorder from DraftTaken where playerid = " +
                                        std::to_string(playerid)));
@@ -181,7 +181,7 @@ TEST(ReopenedDrafts, KeepTheirHistoryAndUndoTheSkipAtTheTurnAsASkip) {
     }
     // #6 is position 3's, #7 position 2's, #8 the user's (position 1).
     EXPECT_EQ(
-        clockBanner(again, *readDraftPicks(again)),
+        clockBanner(*again.loadedDraft, *readDraftPicks(again)),
         "Round 2" + kDot + "Pick 2 (#6)" + kDash + "Owner 3 on the clock" + kDot + "you pick in 2");
 
     EXPECT_EQ(undoLastPickTold(again, draft.dialogs)->news, "Undid a skip: Owner 4 on the clock");

@@ -42,7 +42,7 @@ struct SnakeDraft : RoomFixture {
         reload();
     }
     void pick(int playerid) {
-        PickForm form{teamOnTheClock(state), "G", ""};
+        PickForm form{teamOnTheClock(*state.loadedDraft), "G", ""};
         dialogs.answers.push_back(true);
         ASSERT_EQ(recordPick(state, dialogs, playerid, form, form.teamid).outcome,
                   PickOutcome::Recorded);

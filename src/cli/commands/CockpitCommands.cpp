@@ -76,7 +76,7 @@ int runClock(CliContext& context, const std::string& draft, bool details) {
         context.out << liveBanner(context.state, *picks) << '\n';
         if (details) {
             const std::string more =
-                clockBannerDetails(context.state, *picks, bannerValues(context.state));
+                clockBannerDetails(*context.state.loadedDraft, *picks, bannerValues(context.state));
             if (!more.empty()) {
                 context.out << more << '\n';
             }

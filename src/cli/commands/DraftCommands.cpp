@@ -87,7 +87,8 @@ int runShowDraft(CliContext& context, const std::string& draftArgument) {
             << "SG=" << d.SG << '\n'
             << "UT=" << d.UT << '\n'
             << "R=" << d.R << '\n';
-        const std::optional<double> spread = readDraftAdpSpread(context.state, context.dialogs);
+        const std::optional<double> spread =
+            readDraftAdpSpread(context.state, *context.state.loadedDraft, context.dialogs);
         if (!spread) {
             return kExitFailed;
         }

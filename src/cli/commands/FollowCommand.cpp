@@ -107,7 +107,7 @@ bool saveChoices(CliContext& context, const FollowOptions& options) {
         }
         lines[*parseId(pair->first)] = pair->second;
     }
-    if (!lines.empty() && !saveRosterMapping(context.state, lines)) {
+    if (!lines.empty() && !saveRosterMapping(context.state, *context.state.loadedDraft, lines)) {
         context.exitCode = kExitFailed;
         return false;
     }
@@ -125,7 +125,8 @@ bool saveChoices(CliContext& context, const FollowOptions& options) {
             context.exitCode = kExitFailed;
             return false;
         }
-        if (!saveNamedPlayer(context.state, pair->first, pair->second)) {
+        if (!saveNamedPlayer(context.state, *context.state.loadedDraft, pair->first,
+                             pair->second)) {
             context.exitCode = kExitFailed;
             return false;
         }
@@ -256,7 +257,7 @@ int listRoomTeams(CliContext& context, Room& room) {
         reportRoomUnreadable(context.dialogs, context.state.dbConnection.log(), draft.reply);
         return kExitFailed;
     }
-    const auto mapping = rosterMapping(context.state, *draft.value);
+    const auto mapping = rosterMapping(context.state, *context.state.loadedDraft, *draft.value);
     if (!mapping) {
         return kExitFailed;
     }
@@ -283,9 +284,11 @@ int runFollow(CliContext& context, const FollowOptions& options) {
             // whichever room it followed.
             return CliContext::statusOf(
                 saveChoices(context, options) &&
-                markFollowing(context.state, linkedRoom(context.state).value_or(*link), false));
+                markFollowing(context.state, *context.state.loadedDraft,
+                              linkedRoom(context.state, *context.state.loadedDraft).value_or(*link),
+                              false));
         }
-        if (!linkRoom(context.state, *link)) {
+        if (!linkRoom(context.state, *context.state.loadedDraft, *link)) {
             return kExitFailed;
         }
         if (!saveChoices(context, options)) {

@@ -153,8 +153,9 @@ int runRoster(CliContext& context, const std::string& draft, const std::string& 
                                         MessageIcon::Critical);
             return kExitFailed;
         }
-        const RosterGrid roster = getTeamRoster(context.state, context.dialogs,
-                                                teamid.value_or(teamOnTheClock(context.state)));
+        const RosterGrid roster =
+            getTeamRoster(context.state, context.dialogs,
+                          teamid.value_or(teamOnTheClock(*context.state.loadedDraft)));
         writeRoster(context, roster);
         return CliContext::statusOf(roster.playersRead);
     });
@@ -190,7 +191,7 @@ int runTurn(CliContext& context, const std::string& draft) {
     return context.withDraft(draft, [&] {
         const DraftSettings& settings = *context.state.draftSettings();
         context.writeCsv({"teamid", "teamname", "draftposition", "draftdirection"});
-        const int teamid = teamOnTheClock(context.state);
+        const int teamid = teamOnTheClock(*context.state.loadedDraft);
         for (const DraftTeam& team : settings.draftTeams) {
             if (team.teamid == teamid) {
                 context.writeCsv({std::to_string(team.teamid), team.teamname,

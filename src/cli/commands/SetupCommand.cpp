@@ -279,7 +279,8 @@ int runSetup(CliContext& context, const SetupOptions& options) {
                 return kExitFailed;
             }
         }
-        if (spread && !saveDraftAdpSpread(context.state, context.dialogs, *spread)) {
+        if (spread && !saveDraftAdpSpread(context.state, *context.state.loadedDraft,
+                                          context.dialogs, *spread)) {
             return kExitFailed;
         }
         if ((!options.deleteTeams.empty() || options.adpSpread) && !options.changesSettings()) {

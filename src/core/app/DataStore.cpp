@@ -16,13 +16,13 @@ namespace quorvane {
 
 namespace {
 
-void useFolder(ProgramState& state, const std::string& folder) {
+void useFolder(ProgramStore& state, const std::string& folder) {
     state.dataFolder = folder;
     state.connectionString = databasePathIn(folder);
     state.logFilePath = logPathIn(folder);
 }
 
-bool openExisting(ProgramState& state, const std::string& folder) {
+bool openExisting(ProgramStore& state, const std::string& folder) {
     useFolder(state, folder);
     if (!openConnection(state.dbConnection, state.connectionString, Log(state.logFilePath))) {
         return false;

@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "app/ProgramFolder.h"
-#include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
 
 namespace quorvane {
@@ -67,10 +66,10 @@ std::string localHelpFile(std::string_view fileName) {
     return (std::filesystem::path(localHelpFolder()) / fileName).string();
 }
 
-std::string helpPageAddress(const ProgramState& state, HelpPage page) {
+std::string helpPageAddress(const std::string& serviceHost, HelpPage page) {
     const HelpPageEntry& entry = helpPageEntry(page);
-    if (!state.serviceHost.empty()) {
-        return serviceUrl(state.serviceHost, entry.servicePath);
+    if (!serviceHost.empty()) {
+        return serviceUrl(serviceHost, entry.servicePath);
     }
     return "file://" + localHelpFile(entry.localFile);
 }

@@ -7,8 +7,6 @@
 
 namespace quorvane {
 
-struct ProgramState;
-
 // The pages the help buttons and "Help Topics" open; Topics is also the web pane's start page.
 // Board is the draft board, the banner and every key of the draft room.
 enum class HelpPage { Topics, Main, Research, Standings, Targets, Advice, Board };
@@ -33,8 +31,8 @@ std::string localHelpFolder();
 // Path of a shipped page, for example connect_error.htm.
 std::string localHelpFile(std::string_view fileName);
 
-// What the web pane opens for a help page: the service's page when a service is configured,
-// else the local copy as a file:// address.
-std::string helpPageAddress(const ProgramState& state, HelpPage page);
+// What the web pane opens for a help page: the service's page when a service is configured
+// (`serviceHost` not empty), else the local copy as a file:// address.
+std::string helpPageAddress(const std::string& serviceHost, HelpPage page);
 
 }  // namespace quorvane

@@ -17,14 +17,15 @@ bool differ(const std::optional<std::string>& now, const std::optional<std::stri
 
 }  // namespace
 
-OutsideChangeWatch::Stamps OutsideChangeWatch::read(ProgramState& state) {
+OutsideChangeWatch::Stamps OutsideChangeWatch::read(ProgramStore& store,
+                                                    const LoadedDraft& loaded) {
     Stamps stamps;
-    if (state.draftSettings()) {
-        stamps.draft = readChangeStamp(state.dbConnection, ChangeStamp::Draft,
-                                       state.draftSettings()->template_id);
+    if (loaded.draftSettings) {
+        stamps.draft = readChangeStamp(store.dbConnection, ChangeStamp::Draft,
+                                       loaded.draftSettings->template_id);
     }
-    stamps.players = readChangeStamp(state.dbConnection, ChangeStamp::Players);
-    stamps.playerFigures = readChangeStamp(state.dbConnection, ChangeStamp::PlayerFigures);
+    stamps.players = readChangeStamp(store.dbConnection, ChangeStamp::Players);
+    stamps.playerFigures = readChangeStamp(store.dbConnection, ChangeStamp::PlayerFigures);
     return stamps;
 }
 
@@ -36,7 +37,7 @@ std::optional<OutsideChange> OutsideChangeWatch::look(ProgramState& state) {
     const bool first = !m_version;
     m_version = version;
     const int draftId = state.draftSettings() ? state.draftSettings()->template_id : 0;
-    Stamps stamps = read(state);
+    Stamps stamps = read(state, *state.loadedDraft);
     OutsideChange change;
     // Another draft opened in this window is this window's own doing.
     change.draft = draftId != 0 && draftId == m_draftId && differ(stamps.draft, m_stamps.draft);
@@ -53,10 +54,10 @@ std::optional<OutsideChange> OutsideChangeWatch::look(ProgramState& state) {
     return change;
 }
 
-void OutsideChangeWatch::shown(ProgramState& state) {
-    m_version = dataVersion(state.dbConnection);
-    m_stamps = read(state);
-    m_draftId = state.draftSettings() ? state.draftSettings()->template_id : 0;
+void OutsideChangeWatch::shown(ProgramStore& store, const LoadedDraft& loaded) {
+    m_version = dataVersion(store.dbConnection);
+    m_stamps = read(store, loaded);
+    m_draftId = loaded.draftSettings ? loaded.draftSettings->template_id : 0;
 }
 
 }  // namespace quorvane

@@ -7,7 +7,9 @@
 
 namespace quorvane {
 
+struct LoadedDraft;
 struct ProgramState;
+struct ProgramStore;
 
 // What another program's writes changed, as far as an open window must follow it.
 struct OutsideChange {
@@ -35,7 +37,7 @@ class OutsideChangeWatch {
     // The window has just shown the open draft as the file holds it (another draft opened in
     // it): what the file holds now is no change, and the next write to it is one, whoever
     // makes it.
-    void shown(ProgramState& state);
+    void shown(ProgramStore& store, const LoadedDraft& loaded);
 
   private:
     struct Stamps {
@@ -43,7 +45,7 @@ class OutsideChangeWatch {
         std::optional<std::string> players;
         std::optional<std::string> playerFigures;
     };
-    static Stamps read(ProgramState& state);
+    static Stamps read(ProgramStore& store, const LoadedDraft& loaded);
 
     std::optional<std::int64_t> m_version;
     Stamps m_stamps;

@@ -42,7 +42,7 @@ std::optional<PlayerPageContent> playerPageFor(ProgramState& state, int playerid
     return PlayerPageContent{{}, std::move(*html)};
 }
 
-std::optional<std::string> localPlayerPageHtml(ProgramState& state, int playerid) {
+std::optional<std::string> localPlayerPageHtml(ProgramStore& state, int playerid) {
     const auto seasons = readPlayerPageSeasons(state.dbConnection, playerid);
     if (!seasons || seasons->empty()) {
         return std::nullopt;

@@ -10,6 +10,7 @@
 namespace quorvane {
 
 struct ProgramState;
+struct ProgramStore;
 
 // What the web pane shows for a player: the service's page when a service is configured, else a
 // page made here from the database. Exactly one of the two is set.
@@ -26,6 +27,6 @@ std::optional<PlayerPageContent> playerPageFor(ProgramState& state, int playerid
 // user's note on him, and a table with a column per season the database holds (newest first)
 // and a row per figure (per-game figures, then totals). nullopt when he is not there or the
 // database cannot be read (the failing statement is logged).
-std::optional<std::string> localPlayerPageHtml(ProgramState& state, int playerid);
+std::optional<std::string> localPlayerPageHtml(ProgramStore& state, int playerid);
 
 }  // namespace quorvane

@@ -196,7 +196,7 @@ OwnFiles programOwnFiles(const std::string& dataFolder) {
     return own;
 }
 
-OwnFiles ownFilesOf(const ProgramState& state) {
+OwnFiles ownFilesOf(const ProgramStore& state) {
     OwnFiles own = programOwnFiles(state.dataFolder);
     if (!state.connectionString.empty()) {
         for (const char* suffix : kDatabaseCompanions) {

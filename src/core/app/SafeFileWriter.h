@@ -8,7 +8,7 @@
 
 namespace quorvane {
 
-struct ProgramState;
+struct ProgramStore;
 
 // The files the program keeps for itself: no export, picture or download may take their place.
 struct OwnFiles {
@@ -23,7 +23,7 @@ OwnFiles ownFilesIn(const std::string& dataFolder);
 OwnFiles programOwnFiles(const std::string& dataFolder);
 // The program's own files of a run: programOwnFiles, and the open database and log wherever they
 // are.
-OwnFiles ownFilesOf(const ProgramState& state);
+OwnFiles ownFilesOf(const ProgramStore& state);
 
 // A file the user asked to have written.
 struct FileTarget {

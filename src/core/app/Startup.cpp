@@ -17,7 +17,7 @@ namespace {
 
 // A run-time failure in one step is logged and start-up goes on with the next.
 template <typename Step>
-void guarded(const ProgramState& state, Step&& step) {
+void guarded(const ProgramStore& state, Step&& step) {
     try {
         step();
     } catch (const std::exception& error) {
@@ -27,7 +27,7 @@ void guarded(const ProgramState& state, Step&& step) {
 
 }  // namespace
 
-int countDrafts(ProgramState& state, UserDialogs& dialogs) {
+int countDrafts(ProgramStore& state, UserDialogs& dialogs) {
     const std::optional<int> drafts = countDraftRows(state.dbConnection);
     if (!drafts) {
         reportDatabaseError(dialogs, state.dbConnection, " 007 error: could not access database");

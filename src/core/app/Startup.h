@@ -6,6 +6,7 @@
 namespace quorvane {
 
 struct ProgramState;
+struct ProgramStore;
 class UserDialogs;
 
 // The front end's part of start-up: the windows.
@@ -35,6 +36,6 @@ StartupOutcome runStartup(ProgramState& state, UserDialogs& dialogs, StartupShel
 
 // Counts the stored drafts; on failure shows the database message, writes
 // " 007 error: could not access database" and returns -1.
-int countDrafts(ProgramState& state, UserDialogs& dialogs);
+int countDrafts(ProgramStore& state, UserDialogs& dialogs);
 
 }  // namespace quorvane

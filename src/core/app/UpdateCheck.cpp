@@ -69,7 +69,7 @@ bool SpawnLauncher::start(const std::string& path, const std::vector<std::string
     return posix_spawn(&child, path.c_str(), nullptr, nullptr, argv.data(), environ) == 0;
 }
 
-std::vector<std::string> updaterArguments(const ProgramState& state,
+std::vector<std::string> updaterArguments(const ProgramStore& state,
                                           std::string_view announcedVersion) {
     std::vector<std::string> arguments{"--gui"};
     if (!state.dataFolder.empty()) {

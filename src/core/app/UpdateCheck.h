@@ -9,6 +9,7 @@
 namespace quorvane {
 
 struct ProgramState;
+struct ProgramStore;
 class UrlTransfer;
 class UserDialogs;
 
@@ -56,7 +57,7 @@ class SpawnLauncher final : public ProgramLauncher {
 
 // What the updater is started with: message windows, the data folder (for the service's
 // address and the log) and the version the service announced.
-std::vector<std::string> updaterArguments(const ProgramState& state,
+std::vector<std::string> updaterArguments(const ProgramStore& state,
                                           std::string_view announcedVersion);
 
 // quorvane-update beside the executable.

@@ -9,30 +9,32 @@
 
 namespace quorvane {
 
-std::optional<double> readDraftAdpSpread(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
+std::optional<double> readDraftAdpSpread(ProgramStore& store, const LoadedDraft& loaded,
+                                         UserDialogs& dialogs) {
+    if (!loaded.draftSettings) {
         return std::nullopt;
     }
     bool failed = false;
     const std::optional<double> spread =
-        readAdpSpread(state.dbConnection, state.draftSettings()->template_id, failed);
+        readAdpSpread(store.dbConnection, loaded.draftSettings->template_id, failed);
     if (failed) {
-        reportDatabaseError(dialogs, state.dbConnection,
+        reportDatabaseError(dialogs, store.dbConnection,
                             " 92010 error: could not read the draft's ADP spread");
         return std::nullopt;
     }
     return spread.value_or(kDefaultAdpSpread);
 }
 
-bool saveDraftAdpSpread(ProgramState& state, UserDialogs& dialogs, double spread) {
-    if (!state.draftSettings()) {
+bool saveDraftAdpSpread(ProgramStore& store, const LoadedDraft& loaded, UserDialogs& dialogs,
+                        double spread) {
+    if (!loaded.draftSettings) {
         return false;
     }
-    TransactionGuard transaction(state.dbConnection);
-    if (!writeAdpSpread(state.dbConnection, state.draftSettings()->template_id, spread) ||
+    TransactionGuard transaction(store.dbConnection);
+    if (!writeAdpSpread(store.dbConnection, loaded.draftSettings->template_id, spread) ||
         !transaction.commit()) {
         transaction.rollback();
-        reportDatabaseError(dialogs, state.dbConnection,
+        reportDatabaseError(dialogs, store.dbConnection,
                             " 92011 error: could not save the draft's ADP spread");
         return false;
     }

@@ -9,7 +9,7 @@
 
 namespace quorvane {
 
-std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state,
+std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramStore& state,
                                                          UserDialogs& dialogs) {
     if (!state.dbConnection.isOpen()) {
         state.dbConnection.log().writeEntry(": Error 30002 - Could get templates from database");

@@ -8,6 +8,7 @@
 namespace quorvane {
 
 struct ProgramState;
+struct ProgramStore;
 class UserDialogs;
 
 struct DraftListEntry {
@@ -20,7 +21,7 @@ struct DraftListEntry {
 std::string draftListCaption(const DraftListEntry& entry);
 
 // Every stored draft, oldest first; nullopt after the failure was shown and logged.
-std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramState& state, UserDialogs& dialogs);
+std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramStore& state, UserDialogs& dialogs);
 
 // "Open": loads the chosen draft into state.draftSettings(). Without a choice tells the user to
 // select one and returns false. The caller then resets the research grid and refreshes the

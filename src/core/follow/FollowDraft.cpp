@@ -8,6 +8,7 @@
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/DraftLoader.h"
+#include "draftconfig/OwnTeam.h"
 #include "follow/Room.h"
 #include "follow/RoomAnswerCheck.h"
 #include "follow/RoomAnswersYes.h"
@@ -23,7 +24,6 @@
 #include "store/DraftRows.h"
 #include "store/NumberText.h"
 #include "store/TransactionGuard.h"
-#include "valuation/CategoryTargets.h"
 
 namespace quorvane {
 
@@ -149,16 +149,16 @@ std::optional<Taken> takenHere(ProgramState& state, int playerid) {
     return Taken{pick->teamid, static_cast<int>(pick->draftorder)};
 }
 
-std::string teamName(const ProgramState& state, int teamid) {
-    const DraftTeam* team = teamWithId(*state.draftSettings(), teamid);
+std::string teamName(const DraftSettings& ours, int teamid) {
+    const DraftTeam* team = teamWithId(ours, teamid);
     return team != nullptr ? team->teamname : "team " + std::to_string(teamid);
 }
 
-std::string pickLine(const ProgramState& state, const RoomPick& pick, const SyncedPick& synced) {
+std::string pickLine(const DraftSettings& ours, const RoomPick& pick, const SyncedPick& synced) {
     std::string line = (synced.keeper ? "Keeper at pick " : "Pick ") + std::to_string(pick.pickNo) +
-                       kDot + pick.fullName() + " to " + teamName(state, synced.teamid);
-    if (state.draftSettings()->drafttype == kDraftTypeAuction) {
-        line += " for $" + formatPrice(synced.dollars, priceDecimals(*state.draftSettings()));
+                       kDot + pick.fullName() + " to " + teamName(ours, synced.teamid);
+    if (ours.drafttype == kDraftTypeAuction) {
+        line += " for $" + formatPrice(synced.dollars, priceDecimals(ours));
     }
     return line + " (" + synced.slot + ")";
 }
@@ -172,7 +172,8 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
         return true;
     }
     if (clock.pickNo == 0) {
-        return teamOnTheClock(state) == 0 || clearTurn(state, dialogs, kRoomTurnLines.clearTurn);
+        return teamOnTheClock(*state.loadedDraft) == 0 ||
+               clearTurn(state, dialogs, kRoomTurnLines.clearTurn);
     }
     const DraftTeam* team = teamWithId(ours, clock.teamid);
     if (team == nullptr) {
@@ -180,7 +181,7 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
     }
     const int round = (clock.pickNo - 1) / std::max(draft.teams, 1) + 1;
     const TurnPosition target{team->draftposition, roundRunsUp(draft, round) ? "U" : "D"};
-    const TurnPosition current = currentTurn(state);
+    const TurnPosition current = currentTurn(*state.loadedDraft);
     if (current.position == target.position &&
         (ours.drafttype != kDraftTypeSnake || current.direction == target.direction)) {
         return true;
@@ -197,7 +198,8 @@ bool sameClock(const std::optional<RoomClock>& stored, const RoomClock& clock) {
 // The room's turn and clock after a change, inside the change's transaction.
 bool storeClock(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
                 const RoomClock& clock) {
-    return applyRoomTurn(state, dialogs, draft, clock) && saveRoomClock(state, clock);
+    return applyRoomTurn(state, dialogs, draft, clock) &&
+           saveRoomClock(state, *state.loadedDraft, clock);
 }
 
 class Sync {
@@ -212,15 +214,15 @@ class Sync {
           m_picks(picks) {}
 
     FollowSync run() {
-        const auto mapping = rosterMapping(m_state, m_draft);
-        const auto named = namedPlayers(m_state);
-        const auto followed = followedPicks(m_state);
+        const auto mapping = rosterMapping(m_state, *m_state.loadedDraft, m_draft);
+        const auto named = namedPlayers(m_state, *m_state.loadedDraft);
+        const auto followed = followedPicks(m_state, *m_state.loadedDraft);
         if (!mapping || !named || !followed || !m_matcher.load(m_state)) {
             return failed(" 95010 error: could not read what the room's draft has recorded");
         }
         m_mapping = *mapping;
         m_named = *named;
-        m_result.clock = roomClockOf(m_state, m_room, m_draft, m_picks, m_mapping);
+        m_result.clock = roomClockOf(*m_state.loadedDraft, m_room, m_draft, m_picks, m_mapping);
         if (!undoVanishedPicks(*followed)) {
             return m_result;
         }
@@ -235,7 +237,7 @@ class Sync {
         if (!alignWithRoomClock()) {
             return failed(" 95011 error: could not store the room's clock");
         }
-        if (!sameClock(readRoomClock(m_state), m_result.clock)) {
+        if (!sameClock(readRoomClock(m_state, *m_state.loadedDraft), m_result.clock)) {
             TransactionGuard transaction(m_state.dbConnection);
             if (!storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
                 transaction.rollback();
@@ -315,7 +317,8 @@ class Sync {
         };
         if (!taken) {
             // Already gone here: only the record of it goes.
-            return (deleteFollowedPick(m_state, pick.pickNo) && transaction.commit()) ||
+            return (deleteFollowedPick(m_state, *m_state.loadedDraft, pick.pickNo) &&
+                    transaction.commit()) ||
                    rollBack(" 95012 error: could not forget an undone room pick");
         }
         // A keeper goes whatever came after it; a pick only while no pick stands after it.
@@ -332,12 +335,13 @@ class Sync {
                                          "here. Undo it here by hand if the room keeps it undone.";
                 m_dialogs.showMessage(kFollowTitle, text, MessageIcon::Exclamation);
                 m_result.reports.push_back(text);
-                markPickReported(m_state, pick.pickNo);
+                markPickReported(m_state, *m_state.loadedDraft, pick.pickNo);
             }
             m_still.insert(pick.pickNo);
             return true;
         }
-        if (outcome == TakeBackOutcome::Failed || !deleteFollowedPick(m_state, pick.pickNo) ||
+        if (outcome == TakeBackOutcome::Failed ||
+            !deleteFollowedPick(m_state, *m_state.loadedDraft, pick.pickNo) ||
             !storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
             return rollBack(" 95013 error: could not undo the pick the room undid");
         }
@@ -347,7 +351,8 @@ class Sync {
         undone.teamid = taken->teamid;
         undone.keeper = pick.keeper;
         undone.line = "Undone pick " + std::to_string(pick.pickNo) + kDot + "player " +
-                      std::to_string(pick.playerid) + " from " + teamName(m_state, taken->teamid);
+                      std::to_string(pick.playerid) + " from " +
+                      teamName(*m_state.draftSettings(), taken->teamid);
         m_result.undone.push_back(std::move(undone));
         return true;
     }
@@ -415,8 +420,9 @@ class Sync {
         } else if (alignTurnWith(m_state, m_yes, pick.pickNo, kRoomTurnLines)) {
             // The pick takes the room's number when the room used turns for keepers before it.
             PickForm form{teamid, synced.slot, formatPrice(synced.dollars, 2)};
-            stored = recordPick(m_state, m_yes, *playerid, form, teamOnTheClock(m_state)).outcome ==
-                     PickOutcome::Recorded;
+            stored =
+                recordPick(m_state, m_yes, *playerid, form, teamOnTheClock(*m_state.loadedDraft))
+                    .outcome == PickOutcome::Recorded;
         }
         if (!stored) {
             transaction.rollback();
@@ -424,14 +430,15 @@ class Sync {
             m_result.outcome = FollowSync::Outcome::Failed;
             return false;
         }
-        if (!insertFollowedPick(m_state, {pick.pickNo, pick.playerId, *playerid, pick.isKeeper}) ||
+        if (!insertFollowedPick(m_state, *m_state.loadedDraft,
+                                {pick.pickNo, pick.playerId, *playerid, pick.isKeeper}) ||
             !storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
             transaction.rollback();
             loadDraft(m_state, templateId);
             failed(" 95015 error: could not record a room pick");
             return false;
         }
-        synced.line = pickLine(m_state, pick, synced);
+        synced.line = pickLine(*m_state.draftSettings(), pick, synced);
         m_state.dbConnection.log().writeEntry(" follow: " + synced.line);
         m_result.recorded.push_back(std::move(synced));
         return true;
@@ -441,15 +448,17 @@ class Sync {
     // that differs from the room's is said.
     bool linkTypedPick(const RoomPick& pick, int playerid, const Taken& taken, int teamid) {
         TransactionGuard transaction(m_state.dbConnection);
-        if (!insertFollowedPick(m_state, {pick.pickNo, pick.playerId, playerid, pick.isKeeper}) ||
+        if (!insertFollowedPick(m_state, *m_state.loadedDraft,
+                                {pick.pickNo, pick.playerId, playerid, pick.isKeeper}) ||
             !transaction.commit()) {
             failed(" 95015 error: could not record a room pick");
             return false;
         }
         if (taken.teamid != teamid) {
-            const std::string text = pick.fullName() + " is on " + teamName(m_state, taken.teamid) +
-                                     " here but went to " + teamName(m_state, teamid) +
-                                     " in the room (pick " + std::to_string(pick.pickNo) + ").";
+            const std::string text =
+                pick.fullName() + " is on " + teamName(*m_state.draftSettings(), taken.teamid) +
+                " here but went to " + teamName(*m_state.draftSettings(), teamid) +
+                " in the room (pick " + std::to_string(pick.pickNo) + ").";
             m_dialogs.showMessage(kFollowTitle, text, MessageIcon::Exclamation);
             m_result.reports.push_back(text);
         }
@@ -471,7 +480,7 @@ class Sync {
 
 }  // namespace
 
-RoomClock roomClockOf(const ProgramState& state, const RoomLink& room, const RoomDraft& draft,
+RoomClock roomClockOf(const LoadedDraft& loaded, const RoomLink& room, const RoomDraft& draft,
                       const std::vector<RoomPick>& picks, const std::map<int, int>& mapping) {
     RoomClock clock;
     clock.link = room;
@@ -487,7 +496,7 @@ RoomClock roomClockOf(const ProgramState& state, const RoomLink& room, const Roo
         return found == mapping.end() ? 0 : found->second;
     };
     clock.teamid = clock.pickNo > 0 ? ourTeam(teamOfPick(draft, clock.pickNo)) : 0;
-    const int mine = state.draftSettings() ? myTeamId(state) : 0;
+    const int mine = loaded.draftSettings ? myTeamId(*loaded.draftSettings) : 0;
     for (const auto& [roomTeam, teamid] : mapping) {
         if (mine <= 0 || teamid != mine) {
             continue;
@@ -526,7 +535,7 @@ FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLi
 FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room) {
     FollowSync result;
     result.outcome = FollowSync::Outcome::Failed;
-    if (!state.draftSettings() || !markFollowing(state, room.link(), true)) {
+    if (!state.draftSettings() || !markFollowing(state, *state.loadedDraft, room.link(), true)) {
         return result;
     }
     const RoomRead<RoomDraft> draft = room.readDraft();

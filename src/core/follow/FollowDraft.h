@@ -48,7 +48,7 @@ struct FollowSync {
 
 // The clock as the room has it: its first open pick, the room's team that makes it through the
 // mapping to our team, and the turns until the user's team picks.
-RoomClock roomClockOf(const ProgramState& state, const RoomLink& room, const RoomDraft& draft,
+RoomClock roomClockOf(const LoadedDraft& loaded, const RoomLink& room, const RoomDraft& draft,
                       const std::vector<RoomPick>& picks, const std::map<int, int>& mapping);
 
 // Brings the open draft in line with the room's picks. First the whole answer is judged

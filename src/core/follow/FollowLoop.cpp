@@ -114,7 +114,8 @@ std::optional<FollowStatus> FollowLoop::readPicksAndSync(const RoomDraft& draft)
 }
 
 FollowStatus FollowLoop::run(const std::atomic<bool>& stop) {
-    if (!m_state.draftSettings() || !markFollowing(m_state, m_room.link(), true)) {
+    if (!m_state.draftSettings() ||
+        !markFollowing(m_state, *m_state.loadedDraft, m_room.link(), true)) {
         m_status.detail = "the draft could not be marked as followed";
         tell(FollowStatus::State::Failed);
         return m_status;
@@ -171,7 +172,7 @@ FollowStatus FollowLoop::run(const std::atomic<bool>& stop) {
         }
         tell(FollowStatus::State::Following);
     }
-    markFollowing(m_state, m_room.link(), false);
+    markFollowing(m_state, *m_state.loadedDraft, m_room.link(), false);
     if (!ended) {
         tell(FollowStatus::State::Stopped);
         return m_status;

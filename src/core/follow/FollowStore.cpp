@@ -9,8 +9,8 @@ namespace quorvane {
 
 namespace {
 
-int draftOf(const ProgramState& state) {
-    return state.draftSettings() ? state.draftSettings()->template_id : 0;
+int draftOf(const LoadedDraft& loaded) {
+    return loaded.draftSettings ? loaded.draftSettings->template_id : 0;
 }
 
 // A room kind this program no longer knows reads as Sleeper, the only one older files hold.
@@ -20,11 +20,11 @@ RoomLink linkOf(const FollowLinkRow& row) {
 
 }  // namespace
 
-std::optional<RoomClock> readRoomClock(ProgramState& state) {
-    if (!state.draftSettings()) {
+std::optional<RoomClock> readRoomClock(ProgramStore& store, const LoadedDraft& loaded) {
+    if (!loaded.draftSettings) {
         return std::nullopt;
     }
-    const auto row = readFollowClock(state.dbConnection, draftOf(state));
+    const auto row = readFollowClock(store.dbConnection, draftOf(loaded));
     if (!row) {
         return std::nullopt;
     }
@@ -32,11 +32,11 @@ std::optional<RoomClock> readRoomClock(ProgramState& state) {
                      row->pickNo,       row->teamid, row->turnsMine};
 }
 
-std::optional<RoomLink> linkedRoom(ProgramState& state) {
-    if (!state.draftSettings()) {
+std::optional<RoomLink> linkedRoom(ProgramStore& store, const LoadedDraft& loaded) {
+    if (!loaded.draftSettings) {
         return std::nullopt;
     }
-    const auto row = readFollowLink(state.dbConnection, draftOf(state));
+    const auto row = readFollowLink(store.dbConnection, draftOf(loaded));
     return row ? std::optional<RoomLink>(linkOf(*row)) : std::nullopt;
 }
 
@@ -45,28 +45,30 @@ namespace {
 // What the draft kept of another room means nothing in this one: the record of which room pick
 // is which pick here would undo picks the new room never made, and another kind of room numbers
 // its teams and players otherwise. The picks themselves stay. Inside the caller's transaction.
-bool forgetOtherRoom(ProgramState& state, const RoomLink& room) {
-    const std::optional<RoomLink> linked = linkedRoom(state);
+bool forgetOtherRoom(ProgramStore& store, const LoadedDraft& loaded, const RoomLink& room) {
+    const std::optional<RoomLink> linked = linkedRoom(store, loaded);
     if (!linked || *linked == room) {
         return true;
     }
-    if (!deleteFollowPicks(state.dbConnection, draftOf(state))) {
+    if (!deleteFollowPicks(store.dbConnection, draftOf(loaded))) {
         return false;
     }
-    return linked->kind == room.kind || deleteFollowRoomChoices(state.dbConnection, draftOf(state));
+    return linked->kind == room.kind ||
+           deleteFollowRoomChoices(store.dbConnection, draftOf(loaded));
 }
 
 }  // namespace
 
-bool linkRoom(ProgramState& state, const RoomLink& room) {
-    const std::optional<RoomLink> linked = linkedRoom(state);
-    return (linked && *linked == room) || markFollowing(state, room, false);
+bool linkRoom(ProgramStore& store, const LoadedDraft& loaded, const RoomLink& room) {
+    const std::optional<RoomLink> linked = linkedRoom(store, loaded);
+    return (linked && *linked == room) || markFollowing(store, loaded, room, false);
 }
 
-bool markFollowing(ProgramState& state, const RoomLink& room, bool following) {
-    TransactionGuard transaction(state.dbConnection);
-    if (!forgetOtherRoom(state, room) ||
-        !writeFollowLink(state.dbConnection, draftOf(state),
+bool markFollowing(ProgramStore& store, const LoadedDraft& loaded, const RoomLink& room,
+                   bool following) {
+    TransactionGuard transaction(store.dbConnection);
+    if (!forgetOtherRoom(store, loaded, room) ||
+        !writeFollowLink(store.dbConnection, draftOf(loaded),
                          FollowLinkRow{std::string(roomKindKey(room.kind)), room.id, room.season},
                          following)) {
         return false;
@@ -74,8 +76,8 @@ bool markFollowing(ProgramState& state, const RoomLink& room, bool following) {
     return transaction.commit();
 }
 
-bool saveRoomClock(ProgramState& state, const RoomClock& clock) {
-    return writeFollowClock(state.dbConnection, draftOf(state),
+bool saveRoomClock(ProgramStore& store, const LoadedDraft& loaded, const RoomClock& clock) {
+    return writeFollowClock(store.dbConnection, draftOf(loaded),
                             FollowClockRow{{},
                                            clock.status,
                                            clock.teams,
@@ -85,13 +87,13 @@ bool saveRoomClock(ProgramState& state, const RoomClock& clock) {
                                            clock.turnsMine});
 }
 
-std::map<int, int> defaultRosterMapping(const ProgramState& state, const RoomDraft& draft) {
+std::map<int, int> defaultRosterMapping(const LoadedDraft& loaded, const RoomDraft& draft) {
     std::map<int, int> mapping;
-    if (!state.draftSettings()) {
+    if (!loaded.draftSettings) {
         return mapping;
     }
     std::map<int, int> teamAt;
-    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
+    for (const DraftTeam& team : loaded.draftSettings->draftTeams) {
         teamAt[team.draftposition] = team.teamid;
     }
     for (const int roomTeam : draft.listedTeams()) {
@@ -106,57 +108,63 @@ std::map<int, int> defaultRosterMapping(const ProgramState& state, const RoomDra
     return mapping;
 }
 
-std::optional<std::map<int, int>> savedRosterMapping(ProgramState& state) {
-    return readFollowRosters(state.dbConnection, draftOf(state));
+std::optional<std::map<int, int>> savedRosterMapping(ProgramStore& store,
+                                                     const LoadedDraft& loaded) {
+    return readFollowRosters(store.dbConnection, draftOf(loaded));
 }
 
-std::optional<std::map<int, int>> rosterMapping(ProgramState& state, const RoomDraft& draft) {
-    const auto saved = savedRosterMapping(state);
+std::optional<std::map<int, int>> rosterMapping(ProgramStore& store, const LoadedDraft& loaded,
+                                                const RoomDraft& draft) {
+    const auto saved = savedRosterMapping(store, loaded);
     if (!saved) {
         return std::nullopt;
     }
-    std::map<int, int> mapping = defaultRosterMapping(state, draft);
+    std::map<int, int> mapping = defaultRosterMapping(loaded, draft);
     for (const auto& [roster, teamid] : *saved) {
         mapping[roster] = teamid;
     }
     return mapping;
 }
 
-bool saveRosterMapping(ProgramState& state, const std::map<int, int>& lines) {
-    TransactionGuard transaction(state.dbConnection);
+bool saveRosterMapping(ProgramStore& store, const LoadedDraft& loaded,
+                       const std::map<int, int>& lines) {
+    TransactionGuard transaction(store.dbConnection);
     for (const auto& [roster, teamid] : lines) {
-        if (!writeFollowRoster(state.dbConnection, draftOf(state), roster, teamid)) {
+        if (!writeFollowRoster(store.dbConnection, draftOf(loaded), roster, teamid)) {
             return false;
         }
     }
     return transaction.commit();
 }
 
-std::optional<std::map<std::string, int>> namedPlayers(ProgramState& state) {
-    return readFollowPlayers(state.dbConnection, draftOf(state));
+std::optional<std::map<std::string, int>> namedPlayers(ProgramStore& store,
+                                                       const LoadedDraft& loaded) {
+    return readFollowPlayers(store.dbConnection, draftOf(loaded));
 }
 
-bool saveNamedPlayer(ProgramState& state, const std::string& roomPlayerId, int playerid) {
-    TransactionGuard transaction(state.dbConnection);
-    return writeFollowPlayer(state.dbConnection, draftOf(state), roomPlayerId, playerid) &&
+bool saveNamedPlayer(ProgramStore& store, const LoadedDraft& loaded,
+                     const std::string& roomPlayerId, int playerid) {
+    TransactionGuard transaction(store.dbConnection);
+    return writeFollowPlayer(store.dbConnection, draftOf(loaded), roomPlayerId, playerid) &&
            transaction.commit();
 }
 
-std::optional<std::vector<FollowedPick>> followedPicks(ProgramState& state) {
-    return readFollowPicks(state.dbConnection, draftOf(state));
+std::optional<std::vector<FollowedPick>> followedPicks(ProgramStore& store,
+                                                       const LoadedDraft& loaded) {
+    return readFollowPicks(store.dbConnection, draftOf(loaded));
 }
 
-bool insertFollowedPick(ProgramState& state, const FollowedPick& pick) {
-    return writeFollowPick(state.dbConnection, draftOf(state), pick);
+bool insertFollowedPick(ProgramStore& store, const LoadedDraft& loaded, const FollowedPick& pick) {
+    return writeFollowPick(store.dbConnection, draftOf(loaded), pick);
 }
 
-bool deleteFollowedPick(ProgramState& state, int pickNo) {
-    return deleteFollowPick(state.dbConnection, draftOf(state), pickNo);
+bool deleteFollowedPick(ProgramStore& store, const LoadedDraft& loaded, int pickNo) {
+    return deleteFollowPick(store.dbConnection, draftOf(loaded), pickNo);
 }
 
-bool markPickReported(ProgramState& state, int pickNo) {
-    TransactionGuard transaction(state.dbConnection);
-    return markFollowPickReported(state.dbConnection, draftOf(state), pickNo) &&
+bool markPickReported(ProgramStore& store, const LoadedDraft& loaded, int pickNo) {
+    TransactionGuard transaction(store.dbConnection);
+    return markFollowPickReported(store.dbConnection, draftOf(loaded), pickNo) &&
            transaction.commit();
 }
 

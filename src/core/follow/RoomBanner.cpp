@@ -24,18 +24,18 @@ std::string teamName(const DraftSettings& draft, int teamid) {
 
 }  // namespace
 
-std::string roomClockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
+std::string roomClockBanner(const LoadedDraft& loaded, const std::vector<DraftPick>& picks,
                             const RoomClock& clock) {
-    if (!state.draftSettings()) {
+    if (!loaded.draftSettings) {
         return {};
     }
     std::string room = "following " + clock.link.title();
     if (clock.status == "paused") {
         room += ", paused";
     }
-    const DraftSettings& draft = *state.draftSettings();
+    const DraftSettings& draft = *loaded.draftSettings;
     if (draft.drafttype == kDraftTypeAuction || clock.teams <= 0) {
-        return clockBanner(state, picks) + kDot + room;
+        return clockBanner(loaded, picks) + kDot + room;
     }
     if (clock.pickNo <= 0) {
         return "Draft complete" + std::string(kDot) + std::to_string(picksMade(picks)) +
@@ -55,10 +55,10 @@ std::string roomClockBanner(const ProgramState& state, const std::vector<DraftPi
 }
 
 std::string liveBanner(ProgramState& state, const std::vector<DraftPick>& picks) {
-    if (const auto clock = readRoomClock(state)) {
-        return roomClockBanner(state, picks, *clock);
+    if (const auto clock = readRoomClock(state, *state.loadedDraft)) {
+        return roomClockBanner(*state.loadedDraft, picks, *clock);
     }
-    return clockBanner(state, picks, bannerValues(state));
+    return clockBanner(*state.loadedDraft, picks, bannerValues(state));
 }
 
 }  // namespace quorvane

@@ -15,7 +15,7 @@ struct ProgramState;
 // Pick 2 (#26) — Owner 5 on the clock · you pick in 4 · following Sleeper draft 1240", or
 // "Draft complete · 26 picks made · following ESPN league 123456"; an auction's own banner with
 // the room named after it.
-std::string roomClockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
+std::string roomClockBanner(const LoadedDraft& loaded, const std::vector<DraftPick>& picks,
                             const RoomClock& clock);
 
 // The banner the draft room shows: the room's clock while the draft is followed, else the

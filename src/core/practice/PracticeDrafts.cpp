@@ -61,7 +61,7 @@ std::uint64_t freshSeed() {
     return mixSeed(drawn, now) & kLargestSeed;
 }
 
-std::optional<int> createPractice(ProgramState& state, UserDialogs& dialogs,
+std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
                                   const PracticeChoice& choice) {
     Connection& db = state.dbConnection;
     TransactionGuard transaction(db);
@@ -116,7 +116,7 @@ std::optional<int> createPractice(ProgramState& state, UserDialogs& dialogs,
     return practiceId;
 }
 
-std::optional<PracticeRow> readPracticeOf(ProgramState& state, UserDialogs& dialogs, int templateId,
+std::optional<PracticeRow> readPracticeOf(ProgramStore& state, UserDialogs& dialogs, int templateId,
                                           bool& readFailed) {
     std::optional<PracticeRow> row;
     readFailed = !readPractice(state.dbConnection, templateId, row);
@@ -127,7 +127,7 @@ std::optional<PracticeRow> readPracticeOf(ProgramState& state, UserDialogs& dial
     return row;
 }
 
-std::optional<PracticeRow> requirePractice(ProgramState& state, UserDialogs& dialogs,
+std::optional<PracticeRow> requirePractice(ProgramStore& state, UserDialogs& dialogs,
                                            int templateId) {
     bool readFailed = false;
     std::optional<PracticeRow> row = readPracticeOf(state, dialogs, templateId, readFailed);

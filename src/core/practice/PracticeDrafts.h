@@ -10,6 +10,7 @@
 namespace quorvane {
 
 struct ProgramState;
+struct ProgramStore;
 class UserDialogs;
 
 // What a new practice draft copies and how its opponents will draft.
@@ -27,17 +28,17 @@ std::uint64_t freshSeed();
 // Copies the draft's settings, teams, order and keepers (with fromNow its picks and turn too)
 // into a new draft marked as a practice of it, in one transaction; the draft copied from is only
 // read. The new draft's id; nullopt after the failure was shown.
-std::optional<int> createPractice(ProgramState& state, UserDialogs& dialogs,
+std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
                                   const PracticeChoice& choice);
 
 // The practice row of a draft; nullopt for a real draft (`failed` says whether the read failed,
 // which was then shown and logged).
-std::optional<PracticeRow> readPracticeOf(ProgramState& state, UserDialogs& dialogs, int templateId,
+std::optional<PracticeRow> readPracticeOf(ProgramStore& state, UserDialogs& dialogs, int templateId,
                                           bool& failed);
 
 // The same, telling the user when the draft is not a practice draft, which practice commands
 // never change.
-std::optional<PracticeRow> requirePractice(ProgramState& state, UserDialogs& dialogs,
+std::optional<PracticeRow> requirePractice(ProgramStore& state, UserDialogs& dialogs,
                                            int templateId);
 
 // Takes a practice draft back to where it started, with a new seed for its opponents (the given

@@ -24,7 +24,7 @@ constexpr std::string_view kDeleteStats =
     "support.";
 
 // Every failure of these windows is shown as a critical "Error" and logged with its statement.
-void reportFailure(UserDialogs& dialogs, const ProgramState& state, std::string_view message,
+void reportFailure(UserDialogs& dialogs, const ProgramStore& state, std::string_view message,
                    std::string_view logLiteral, std::string_view sql) {
     showDatabaseFailure(dialogs, state.dbConnection, "Error", message, MessageIcon::Critical);
     state.dbConnection.log().writeEntry(std::string(logLiteral) + std::string(sql));
@@ -156,7 +156,7 @@ bool saveProjectionEdit(ProgramState& state, UserDialogs& dialogs, const PlayerP
     return true;
 }
 
-bool clearProjectionEdits(ProgramState& state, UserDialogs& dialogs, int playerid) {
+bool clearProjectionEdits(ProgramStore& state, UserDialogs& dialogs, int playerid) {
     const EditStatement deleted = deleteProjectionEdit(state.dbConnection, playerid);
     if (!deleted.ok) {
         reportFailure(dialogs, state, kDeleteStats,
@@ -166,7 +166,7 @@ bool clearProjectionEdits(ProgramState& state, UserDialogs& dialogs, int playeri
     return true;
 }
 
-bool clearAllProjectionEdits(ProgramState& state, UserDialogs& dialogs) {
+bool clearAllProjectionEdits(ProgramStore& state, UserDialogs& dialogs) {
     const EditStatement deleted = deleteAllProjectionEdits(state.dbConnection);
     if (!deleted.ok) {
         reportFailure(dialogs, state, kDeleteStats,

@@ -12,6 +12,7 @@
 namespace quorvane {
 
 struct ProgramState;
+struct ProgramStore;
 class UserDialogs;
 
 // Grid columns before the statistics: player id, name, team, position.
@@ -55,8 +56,8 @@ bool saveProjectionEdit(ProgramState& state, UserDialogs& dialogs, const PlayerP
 
 // Forgets the player's edit (or every edit). The figures already written into DraftPlayers
 // stay until projections are loaded again.
-bool clearProjectionEdits(ProgramState& state, UserDialogs& dialogs, int playerid);
-bool clearAllProjectionEdits(ProgramState& state, UserDialogs& dialogs);
+bool clearProjectionEdits(ProgramStore& state, UserDialogs& dialogs, int playerid);
+bool clearAllProjectionEdits(ProgramStore& state, UserDialogs& dialogs);
 
 // The questions of the two clearing windows.
 std::string clearEditsMessage(const std::string& playername);

@@ -201,7 +201,7 @@ std::optional<ImportResult> importProjectionText(ProgramState& state, UserDialog
     return importProjectionSource(state, dialogs, source);
 }
 
-std::string getRevisionText(ProgramState& state, UserDialogs& dialogs) {
+std::string getRevisionText(ProgramStore& state, UserDialogs& dialogs) {
     const auto dates = readRevisionDates(state.dbConnection);
     if (!dates) {
         reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");

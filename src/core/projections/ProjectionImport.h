@@ -11,6 +11,7 @@
 namespace quorvane {
 
 struct ProgramState;
+struct ProgramStore;
 class UserDialogs;
 
 // Players a completed import added and changed.
@@ -42,6 +43,6 @@ std::optional<ImportResult> importProjectionText(ProgramState& state, UserDialog
                                                  std::string_view text);
 
 // "Projections updated through: " and the newest revision date of the projections.
-std::string getRevisionText(ProgramState& state, UserDialogs& dialogs);
+std::string getRevisionText(ProgramStore& state, UserDialogs& dialogs);
 
 }  // namespace quorvane

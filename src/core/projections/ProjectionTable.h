@@ -14,6 +14,7 @@
 namespace quorvane {
 
 struct ProgramState;
+struct ProgramStore;
 class UserDialogs;
 
 // What the user decided for a row the import could not settle alone.
@@ -104,12 +105,12 @@ struct TableImportReport {
 
 // Reads a table file whole (a text table or a workbook's sheet); nullopt after the refusal
 // ("could not be opened", "is a ZIP file but not a workbook" ...) was shown and logged.
-std::optional<TableFile> readProjectionTableFile(ProgramState& state, UserDialogs& dialogs,
+std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialogs& dialogs,
                                                  const std::string& path,
                                                  const std::string& sheet = {});
 
 // The same for bytes already read (standard input, the clipboard); `label` names them.
-std::optional<TableFile> readProjectionTableBytes(ProgramState& state, UserDialogs& dialogs,
+std::optional<TableFile> readProjectionTableBytes(ProgramStore& state, UserDialogs& dialogs,
                                                   std::string_view bytes, const std::string& label,
                                                   const std::string& sheet = {});
 

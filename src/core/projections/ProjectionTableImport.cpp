@@ -207,7 +207,7 @@ std::string sourceName(const TableImportOptions& options, const std::string& lab
 
 namespace {
 
-std::optional<TableFile> readTableOf(ProgramState& state, UserDialogs& dialogs,
+std::optional<TableFile> readTableOf(ProgramStore& state, UserDialogs& dialogs,
                                      std::string_view bytes, const std::string& label,
                                      const std::string& sheet, const std::string& path) {
     auto read = readTableBytes(bytes, path, sheet);
@@ -222,7 +222,7 @@ std::optional<TableFile> readTableOf(ProgramState& state, UserDialogs& dialogs,
 
 }  // namespace
 
-std::optional<TableFile> readProjectionTableFile(ProgramState& state, UserDialogs& dialogs,
+std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialogs& dialogs,
                                                  const std::string& path,
                                                  const std::string& sheet) {
     std::error_code error;
@@ -246,7 +246,7 @@ std::optional<TableFile> readProjectionTableFile(ProgramState& state, UserDialog
     return readTableOf(state, dialogs, bytes, path, sheet, path);
 }
 
-std::optional<TableFile> readProjectionTableBytes(ProgramState& state, UserDialogs& dialogs,
+std::optional<TableFile> readProjectionTableBytes(ProgramStore& state, UserDialogs& dialogs,
                                                   std::string_view bytes, const std::string& label,
                                                   const std::string& sheet) {
     return readTableOf(state, dialogs, bytes, label, sheet, std::string());

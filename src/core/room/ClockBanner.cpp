@@ -4,11 +4,11 @@
 #include <map>
 
 #include "app/ProgramState.h"
+#include "draftconfig/OwnTeam.h"
 #include "room/AuctionBanner.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
-#include "valuation/CategoryTargets.h"
 
 namespace quorvane {
 
@@ -26,17 +26,17 @@ const DraftTeam* teamWithId(const DraftSettings& draft, int teamid) {
     return nullptr;
 }
 
-std::string draftBanner(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    const DraftSettings& draft = *state.draftSettings();
+std::string draftBanner(const LoadedDraft& loaded, const std::vector<DraftPick>& picks) {
+    const DraftSettings& draft = *loaded.draftSettings;
     const int made = picksMade(picks);
-    const TurnPosition turn = currentTurn(state);
+    const TurnPosition turn = currentTurn(loaded);
     const DraftTeam* onTheClock = nullptr;
     for (const DraftTeam& team : draft.draftTeams) {
         if (team.currentpick == 1 && team.draftposition == turn.position) {
             onTheClock = &team;
         }
     }
-    if (onTheClock == nullptr || isDraftComplete(state)) {
+    if (onTheClock == nullptr || isDraftComplete(loaded)) {
         return "Draft complete" + std::string(kDot) + std::to_string(made) + " picks made";
     }
     // Numbered by turns, so a skipped turn keeps its number.
@@ -45,8 +45,8 @@ std::string draftBanner(const ProgramState& state, const std::vector<DraftPick>&
     std::string text = "Round " + std::to_string(slot.round) + kDot + "Pick " +
                        std::to_string(slot.pick) + " (#" + std::to_string(overall) + ")" + kDash +
                        onTheClock->teamname + " on the clock";
-    if (const DraftTeam* mine = teamWithId(draft, myTeamId(state))) {
-        const int turns = turnsUntil(state, mine->draftposition);
+    if (const DraftTeam* mine = teamWithId(draft, myTeamId(draft))) {
+        const int turns = turnsUntil(loaded, mine->draftposition);
         if (turns == 0) {
             text += std::string(kDot) + "your pick";
         } else if (turns > 0) {
@@ -58,11 +58,11 @@ std::string draftBanner(const ProgramState& state, const std::vector<DraftPick>&
 
 }  // namespace
 
-int turnsUntil(const ProgramState& state, int position) {
-    if (!state.draftSettings() || state.draftSettings()->drafttype == kDraftTypeAuction) {
+int turnsUntil(const LoadedDraft& loaded, int position) {
+    if (!loaded.draftSettings || loaded.draftSettings->drafttype == kDraftTypeAuction) {
         return -1;
     }
-    const DraftSettings& draft = *state.draftSettings();
+    const DraftSettings& draft = *loaded.draftSettings;
     for (int turn = draft.turnNumber; turn <= lastPickOfDraft(draft); ++turn) {
         if (turnSlot(draft.drafttype, draft.teams, turn).position == position) {
             return turn - draft.turnNumber;
@@ -71,14 +71,15 @@ int turnsUntil(const ProgramState& state, int position) {
     return -1;
 }
 
-std::string clockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
+std::string clockBanner(const LoadedDraft& loaded, const std::vector<DraftPick>& picks,
                         const std::vector<PlayerValue>& values) {
-    if (!state.draftSettings()) {
+    if (!loaded.draftSettings) {
         return {};
     }
-    return state.draftSettings()->drafttype == kDraftTypeAuction
-               ? auctionBannerLine(*state.draftSettings(), myTeamId(state), picks, values)
-               : draftBanner(state, picks);
+    const DraftSettings& draft = *loaded.draftSettings;
+    return draft.drafttype == kDraftTypeAuction
+               ? auctionBannerLine(draft, myTeamId(draft), picks, values)
+               : draftBanner(loaded, picks);
 }
 
 std::vector<PlayerValue> bannerValues(ProgramState& state) {
@@ -89,12 +90,13 @@ std::vector<PlayerValue> bannerValues(ProgramState& state) {
         .value_or(std::vector<PlayerValue>{});
 }
 
-std::string clockBannerDetails(const ProgramState& state, const std::vector<DraftPick>& picks,
+std::string clockBannerDetails(const LoadedDraft& loaded, const std::vector<DraftPick>& picks,
                                const std::vector<PlayerValue>& values) {
-    if (!state.draftSettings() || state.draftSettings()->drafttype != kDraftTypeAuction) {
+    if (!loaded.draftSettings || loaded.draftSettings->drafttype != kDraftTypeAuction) {
         return {};
     }
-    return auctionBannerDetails(*state.draftSettings(), myTeamId(state), picks, values);
+    const DraftSettings& draft = *loaded.draftSettings;
+    return auctionBannerDetails(draft, myTeamId(draft), picks, values);
 }
 
 }  // namespace quorvane

@@ -9,6 +9,7 @@
 
 namespace quorvane {
 
+struct LoadedDraft;
 struct ProgramState;
 
 // The line above the tabs that says where the draft stands.
@@ -19,18 +20,18 @@ struct ProgramState;
 // or past the last turn, "Draft complete · 156 picks made".
 // An auction: auctionBannerLine, its inflation worked out from the players' values (left out
 // without them).
-std::string clockBanner(const ProgramState& state, const std::vector<DraftPick>& picks,
+std::string clockBanner(const LoadedDraft& loaded, const std::vector<DraftPick>& picks,
                         const std::vector<PlayerValue>& values = {});
 // The players' values an auction's banner reads its inflation from (none in other drafts, or
 // when they cannot be read: the banner then leaves the inflation out).
 std::vector<PlayerValue> bannerValues(ProgramState& state);
 // What the banner's line leaves out (an auction's last sale, the league's money, the inflation
 // worked out); empty for a straight or snake draft.
-std::string clockBannerDetails(const ProgramState& state, const std::vector<DraftPick>& picks,
+std::string clockBannerDetails(const LoadedDraft& loaded, const std::vector<DraftPick>& picks,
                                const std::vector<PlayerValue>& values = {});
 
 // Turns from the turn on the clock until the team at draft position `position` picks (0 when it
 // picks now); -1 when it gets no turn before the draft's last pick.
-int turnsUntil(const ProgramState& state, int position);
+int turnsUntil(const LoadedDraft& loaded, int position);
 
 }  // namespace quorvane

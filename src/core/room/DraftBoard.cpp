@@ -71,8 +71,8 @@ std::size_t rowForTurn(std::vector<std::vector<std::string>>& rows, std::size_t 
     }
 }
 
-DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    const DraftSettings& draft = *state.draftSettings();
+DraftBoard roundsBoard(const LoadedDraft& loaded, const std::vector<DraftPick>& picks) {
+    const DraftSettings& draft = *loaded.draftSettings;
     DraftBoard board;
     addTeamColumns(draft, "Round", board);
     const std::size_t columns = board.table.headings.size();
@@ -140,8 +140,8 @@ DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& 
             board.skipped.push_back({static_cast<int>(row), column->second});
         }
     }
-    const int onTheClock = teamOnTheClock(state);
-    if (onTheClock > 0 && columnOf.count(onTheClock) != 0 && !isDraftComplete(state)) {
+    const int onTheClock = teamOnTheClock(loaded);
+    if (onTheClock > 0 && columnOf.count(onTheClock) != 0 && !isDraftComplete(loaded)) {
         const auto column = static_cast<std::size_t>(columnOf.at(onTheClock));
         board.current = BoardCell{static_cast<int>(rowForTurn(board.table.rows, keeperRows, column,
                                                               draft, draft.turnNumber)),
@@ -150,13 +150,12 @@ DraftBoard roundsBoard(const ProgramState& state, const std::vector<DraftPick>& 
     return board;
 }
 
-DraftBoard auctionBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    const DraftSettings& draft = *state.draftSettings();
+DraftBoard auctionBoard(const DraftSettings& draft, const std::vector<DraftPick>& picks) {
     DraftBoard board;
     addTeamColumns(draft, "Slot", board);
     const std::size_t columns = board.table.headings.size();
     const std::map<int, int> columnOf = columnOfTeam(draft);
-    const std::vector<std::string> slots = rosterSlotRows(state);
+    const std::vector<std::string> slots = rosterSlotRows(draft);
     const int decimals = priceDecimals(draft);
 
     // Every team fills its slot rows in pick order; a player with no free row of his slot (or
@@ -246,12 +245,13 @@ DraftBoard auctionBoard(const ProgramState& state, const std::vector<DraftPick>&
 
 }  // namespace
 
-DraftBoard buildDraftBoard(const ProgramState& state, const std::vector<DraftPick>& picks) {
-    if (!state.draftSettings()) {
+DraftBoard buildDraftBoard(const LoadedDraft& loaded, const std::vector<DraftPick>& picks) {
+    if (!loaded.draftSettings) {
         return {};
     }
-    return state.draftSettings()->drafttype == kDraftTypeAuction ? auctionBoard(state, picks)
-                                                                 : roundsBoard(state, picks);
+    return loaded.draftSettings->drafttype == kDraftTypeAuction
+               ? auctionBoard(*loaded.draftSettings, picks)
+               : roundsBoard(loaded, picks);
 }
 
 std::optional<DraftBoard> buildDraftBoard(ProgramState& state) {
@@ -259,7 +259,7 @@ std::optional<DraftBoard> buildDraftBoard(ProgramState& state) {
     if (!picks) {
         return std::nullopt;
     }
-    return buildDraftBoard(state, *picks);
+    return buildDraftBoard(*state.loadedDraft, *picks);
 }
 
 bool saveDraftBoardCsv(const DraftBoard& board, const FileTarget& target, const OwnFiles& own,

@@ -11,6 +11,7 @@
 
 namespace quorvane {
 
+struct LoadedDraft;
 struct ProgramState;
 class UserDialogs;
 
@@ -41,7 +42,7 @@ inline constexpr const char* kMineMark = " (Mine)";
 inline constexpr const char* kSkippedCell = "(skipped)";
 
 // The board of the open draft from its picks (readDraftPicks).
-DraftBoard buildDraftBoard(const ProgramState& state, const std::vector<DraftPick>& picks);
+DraftBoard buildDraftBoard(const LoadedDraft& loaded, const std::vector<DraftPick>& picks);
 // The board as the database holds it now; nullopt after a failed read, which is logged.
 std::optional<DraftBoard> buildDraftBoard(ProgramState& state);
 

@@ -30,9 +30,9 @@ LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView ro
         }
     }
     if (auto picks = readDraftPicks(state)) {
-        live.board = buildDraftBoard(state, *picks);
+        live.board = buildDraftBoard(*state.loadedDraft, *picks);
         live.banner = liveBanner(state, *picks);
-        live.bannerDetails = clockBannerDetails(state, *picks, bannerValues(state));
+        live.bannerDetails = clockBannerDetails(*state.loadedDraft, *picks, bannerValues(state));
         live.picks = std::move(*picks);
     }
     return live;

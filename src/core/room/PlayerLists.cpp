@@ -236,12 +236,12 @@ std::optional<std::size_t> findSearchEntry(const std::vector<SearchEntry>& entri
     return std::nullopt;
 }
 
-TeamSelector fillTeamSelector(const ProgramState& state) {
+TeamSelector fillTeamSelector(const LoadedDraft& loaded) {
     TeamSelector selector;
-    if (!state.draftSettings()) {
+    if (!loaded.draftSettings) {
         return selector;
     }
-    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
+    for (const DraftTeam& team : loaded.draftSettings->draftTeams) {
         if (team.owner == 1) {
             selector.selected = static_cast<int>(selector.teams.size());
         }

@@ -16,6 +16,7 @@ namespace quorvane {
 // shown without a name in the lists).
 std::string commaName(const FreePlayerRow& player, std::string_view suffix = {});
 
+struct LoadedDraft;
 struct ProgramState;
 struct DraftSettings;
 
@@ -78,6 +79,6 @@ struct TeamSelector {
     int selected = -1;
 };
 // The roster selector: every team by draft position, the user's own team selected.
-TeamSelector fillTeamSelector(const ProgramState& state);
+TeamSelector fillTeamSelector(const LoadedDraft& loaded);
 
 }  // namespace quorvane

@@ -24,12 +24,12 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerList
         refreshRoomAdvice(state, dialogs, change == RoomChange::PicksOnly);
     }
     view.availablePlayers = fillAvailablePlayers(state, list.positionFilter, list.sortColumn);
-    view.teamSelector = fillTeamSelector(state);
-    view.roster = getTeamRoster(state, dialogs, teamOnTheClock(state));
+    view.teamSelector = fillTeamSelector(*state.loadedDraft);
+    view.roster = getTeamRoster(state, dialogs, teamOnTheClock(*state.loadedDraft));
     view.draftLog = fillDraftLog(state);
     view.draftNotes = loadDraftNotes(state, dialogs);
     view.showAuctionControls = state.draftSettings()->drafttype == kDraftTypeAuction;
-    view.draftComplete = isDraftComplete(state);
+    view.draftComplete = isDraftComplete(*state.loadedDraft);
     dialogs.setBusy(false);
     return view;
 }
@@ -45,14 +45,14 @@ RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, const Playe
     view.roster = getTeamRoster(state, dialogs, rosterTeamId);
     view.draftLog = fillDraftLog(state);
     view.showAuctionControls = state.draftSettings()->drafttype == kDraftTypeAuction;
-    view.draftComplete = isDraftComplete(state);
+    view.draftComplete = isDraftComplete(*state.loadedDraft);
     return view;
 }
 
-int teamOnTheClock(const ProgramState& state) {
+int teamOnTheClock(const LoadedDraft& loaded) {
     int teamid = 0;
-    if (state.draftSettings()) {
-        for (const DraftTeam& team : state.draftSettings()->draftTeams) {
+    if (loaded.draftSettings) {
+        for (const DraftTeam& team : loaded.draftSettings->draftTeams) {
             if (team.currentpick == 1) {
                 teamid = team.teamid;
             }

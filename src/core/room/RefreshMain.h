@@ -11,6 +11,7 @@
 
 namespace quorvane {
 
+struct LoadedDraft;
 struct ProgramState;
 class UserDialogs;
 
@@ -46,7 +47,7 @@ RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, const Playe
                           int rosterTeamId);
 
 // The team holding the turn, 0 when none does.
-int teamOnTheClock(const ProgramState& state);
+int teamOnTheClock(const LoadedDraft& loaded);
 
 // The draft's notes; nullopt after the failure was shown and logged.
 std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dialogs);

@@ -44,11 +44,6 @@ std::vector<std::string> playerCells(const RosterPlayerRow& player, const DraftS
 
 }  // namespace
 
-std::vector<std::string> rosterSlotRows(const ProgramState& state) {
-    return state.draftSettings() ? rosterSlotRows(*state.draftSettings())
-                                 : std::vector<std::string>{};
-}
-
 std::vector<std::string> rosterSlotRows(const DraftSettings& draft) {
     std::vector<std::string> rows;
     for (const SlotCount& slot : kListingOrder) {
@@ -86,7 +81,7 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
     grid.table.headings = {"PlayerID", "TeamID", "Name", "Team",
                            draft.drafttype == kDraftTypeAuction ? "$" : "Rd.Sel.Ov"};
     grid.table.hiddenColumns = {0, 1};
-    grid.rowHeaders = rosterSlotRows(state);
+    grid.rowHeaders = rosterSlotRows(draft);
     const std::size_t slotRows = grid.rowHeaders.size();
     grid.table.rows.assign(slotRows, std::vector<std::string>(5));
     grid.table.rowColours.assign(slotRows, std::nullopt);

@@ -27,7 +27,6 @@ struct RosterGrid {
 };
 
 // The slot rows of the open draft in listing order (G, PG, SG, F, SF, PF, C, UT, R).
-std::vector<std::string> rosterSlotRows(const ProgramState& state);
 std::vector<std::string> rosterSlotRows(const DraftSettings& draft);
 
 // Where each of a team's players goes among the slot rows, taken in the order given: the first

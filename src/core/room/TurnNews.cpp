@@ -28,7 +28,7 @@ std::string playerName(const std::vector<DraftPick>& picks, int playerid) {
 }
 
 std::string onTheClock(const ProgramState& state) {
-    const int teamid = teamOnTheClock(state);
+    const int teamid = teamOnTheClock(*state.loadedDraft);
     return teamid > 0 ? ": " + teamName(state, teamid) + " on the clock" : std::string();
 }
 

@@ -65,14 +65,14 @@ std::optional<TurnStep> runTurnStep(ProgramState& state, UserDialogs& dialogs,
 bool skipTheTurnOnTheClock(ProgramState& state, UserDialogs& dialogs,
                            const std::vector<HistoryEntry>&, std::optional<HistoryEntry>& made) {
     const DraftSettings& draft = *state.draftSettings();
-    if (draft.drafttype == kDraftTypeAuction || isDraftComplete(state)) {
+    if (draft.drafttype == kDraftTypeAuction || isDraftComplete(*state.loadedDraft)) {
         return true;
     }
     HistoryEntry skip;
     skip.kind = HistoryKind::Skip;
     skip.turn = draft.turnNumber;
     // The team the flags mark: a followed room may have put another there than the order names.
-    const int marked = teamOnTheClock(state);
+    const int marked = teamOnTheClock(*state.loadedDraft);
     skip.teamid = marked > 0 ? marked : teamOfTurn(draft, skip.turn);
     const auto stored = recordHistoryEntry(state, dialogs, skip);
     if (!stored || !putTurnOn(state, dialogs, skip.turn + 1, turnLines(draft))) {
@@ -111,8 +111,8 @@ std::optional<RoomView> viewOf(std::optional<TurnStep> step) {
 
 }  // namespace
 
-TurnPosition currentTurn(const ProgramState& state) {
-    return state.draftSettings() ? markedTurn(*state.draftSettings()) : TurnPosition{};
+TurnPosition currentTurn(const LoadedDraft& loaded) {
+    return loaded.draftSettings ? markedTurn(*loaded.draftSettings) : TurnPosition{};
 }
 
 const TurnLogLines& turnLines(const DraftSettings& draft) {
@@ -121,7 +121,7 @@ const TurnLogLines& turnLines(const DraftSettings& draft) {
 
 bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& target,
                 const TurnLogLines& lines) {
-    const TurnPosition current = currentTurn(state);
+    const TurnPosition current = currentTurn(*state.loadedDraft);
     DraftSettings draft = *state.draftSettings();
     // The flags as far as they were moved, also when a statement failed: the caller reads the
     // draft again after its rollback.
@@ -160,12 +160,12 @@ bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& t
     return moved(true);
 }
 
-bool isDraftComplete(const ProgramState& state) {
-    if (!state.draftSettings() || state.draftSettings()->drafttype == kDraftTypeAuction) {
+bool isDraftComplete(const LoadedDraft& loaded) {
+    if (!loaded.draftSettings || loaded.draftSettings->drafttype == kDraftTypeAuction) {
         return false;
     }
-    const int lastPick = lastPickOfDraft(*state.draftSettings());
-    return lastPick > 0 && state.draftSettings()->turnNumber > lastPick;
+    const int lastPick = lastPickOfDraft(*loaded.draftSettings);
+    return lastPick > 0 && loaded.draftSettings->turnNumber > lastPick;
 }
 
 bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLine) {

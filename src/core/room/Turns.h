@@ -11,12 +11,13 @@
 namespace quorvane {
 
 struct DraftSettings;
+struct LoadedDraft;
 struct ProgramState;
 class UserDialogs;
 
 // The team on the clock as the turn flags mark it: its draft position (0 when no team holds the
 // turn; the last marked team wins when several are) and the snake direction.
-TurnPosition currentTurn(const ProgramState& state);
+TurnPosition currentTurn(const LoadedDraft& loaded);
 
 // The log lines of the statements that move the turn; a pick and a skip number them apart.
 struct TurnLogLines {
@@ -28,14 +29,14 @@ struct TurnLogLines {
 // The lines of skip and undo for the draft's type.
 const TurnLogLines& turnLines(const DraftSettings& draft);
 
-// Gives the turn flags to the team at `target` in the tables and in state.draftSettings(). Runs
+// Gives the turn flags to the team at `target` in the tables and in the loaded draft. Runs
 // inside the caller's transaction; false after the failure was shown and logged.
 bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& target,
                 const TurnLogLines& lines);
 
 // True when a straight or snake draft is past its last turn: nobody is on the clock any more,
 // and a further pick names its team.
-bool isDraftComplete(const ProgramState& state);
+bool isDraftComplete(const LoadedDraft& loaded);
 
 // Takes the turn from every team of the draft (the draft is complete). Runs inside the
 // caller's transaction; false after the failure was shown and logged.

@@ -5,6 +5,7 @@
 
 #include "app/ProgramState.h"
 #include "app/UserDialogs.h"
+#include "draftconfig/OwnTeam.h"
 #include "headtohead/HeadToHeadGrids.h"
 #include "store/CategoryRepository.h"
 #include "store/NumberText.h"
@@ -37,15 +38,7 @@ double valueOf(const std::map<int, double>& values, int categoryid) {
 }  // namespace
 
 int myTeamId(const ProgramState& state) {
-    int teamid = 0;
-    if (state.hasDraft()) {
-        for (const DraftTeam& team : state.draftSettings()->draftTeams) {
-            if (team.owner == 1) {
-                teamid = team.teamid;
-            }
-        }
-    }
-    return teamid;
+    return state.hasDraft() ? myTeamId(*state.draftSettings()) : 0;
 }
 
 std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,

@@ -14,6 +14,10 @@ DatabaseWatcher::DatabaseWatcher(ProgramState& state, UserDialogs& dialogs, QObj
     connect(&m_timer, &QTimer::timeout, this, &DatabaseWatcher::check);
 }
 
+void DatabaseWatcher::draftShown() {
+    m_watch.shown(m_state, *m_state.loadedDraft);
+}
+
 void DatabaseWatcher::start() {
     m_timer.start();
 }

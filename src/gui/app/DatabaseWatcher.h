@@ -31,7 +31,7 @@ class DatabaseWatcher final : public QObject {
     // One look now (the timer's work; tests call it directly).
     void check();
     // The window opened another draft and shows it as the file holds it now.
-    void draftShown() { m_watch.shown(m_state); }
+    void draftShown();
 
   signals:
     // Another program changed the database; the open draft was reloaded already.

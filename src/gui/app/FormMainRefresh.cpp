@@ -185,7 +185,7 @@ void FormMain::showTeamOnTheClock() {
     if (!m_mainView || !m_state.draftSettings()) {
         return;
     }
-    int followed = teamOnTheClock(m_state);
+    int followed = teamOnTheClock(*m_state.loadedDraft);
     if (m_state.draftSettings()->drafttype == kDraftTypeAuction) {
         followed = nominatingTeamOf(m_state).value_or(followed);
     }
@@ -202,8 +202,9 @@ PlayerListView FormMain::playerListView() const {
 
 void FormMain::showBanner(const std::vector<DraftPick>& picks) {
     const std::vector<PlayerValue> values = bannerValues(m_state);
-    m_clock->setFullText(QString::fromStdString(liveBanner(m_state, picks)),
-                         QString::fromStdString(clockBannerDetails(m_state, picks, values)));
+    m_clock->setFullText(
+        QString::fromStdString(liveBanner(m_state, picks)),
+        QString::fromStdString(clockBannerDetails(*m_state.loadedDraft, picks, values)));
 }
 
 void FormMain::showMyTeam(const std::vector<DraftPick>& picks) {
@@ -403,7 +404,7 @@ void FormMain::refreshPart(Part part) {
             break;
         case kBoard:
             if (const auto picks = readDraftPicks(m_state); picks && m_board) {
-                m_board->showBoard(buildDraftBoard(m_state, *picks));
+                m_board->showBoard(buildDraftBoard(*m_state.loadedDraft, *picks));
             }
             break;
         case kTargets:

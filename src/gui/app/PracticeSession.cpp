@@ -144,8 +144,9 @@ void PracticeSession::roomShown() {
     }
     // In a snake or straight draft the user's turn waits for him; the bots find out themselves
     // whether the draft is over (the user's own last pick included) or the nomination is his.
-    if (m_state.draftSettings()->drafttype != kDraftTypeAuction && !isDraftComplete(m_state)) {
-        const int onTheClock = teamOnTheClock(m_state);
+    if (m_state.draftSettings()->drafttype != kDraftTypeAuction &&
+        !isDraftComplete(*m_state.loadedDraft)) {
+        const int onTheClock = teamOnTheClock(*m_state.loadedDraft);
         for (const DraftTeam& team : m_state.draftSettings()->draftTeams) {
             if (team.owner != 0 && team.teamid == onTheClock) {
                 return;

@@ -223,7 +223,7 @@ FormFollowDraft::~FormFollowDraft() {
 
 // Opens with the room the draft was last linked to, followed or not.
 void FormFollowDraft::showLinkedRoom() {
-    const std::optional<RoomLink> linked = linkedRoom(m_state);
+    const std::optional<RoomLink> linked = linkedRoom(m_state, *m_state.loadedDraft);
     if (!linked) {
         return;
     }
@@ -246,7 +246,7 @@ void FormFollowDraft::setRunning(bool running) {
     m_start->setEnabled(!running && m_room.has_value());
     // A draft still marked as followed with no follower here (another program's, or one that
     // was killed) can be let go of too.
-    m_stop->setEnabled(running || readRoomClock(m_state).has_value());
+    m_stop->setEnabled(running || readRoomClock(m_state, *m_state.loadedDraft).has_value());
     m_read->setEnabled(!running);
     m_kind->setEnabled(!running);
     m_pages->setEnabled(!running);
@@ -371,7 +371,7 @@ void FormFollowDraft::readRoom() {
         reportRoomUnreadable(m_dialogs, m_state.dbConnection.log(), draft.reply);
         return;
     }
-    if (!linkRoom(m_state, *link)) {
+    if (!linkRoom(m_state, *m_state.loadedDraft, *link)) {
         return;
     }
     m_link = link;
@@ -387,7 +387,7 @@ void FormFollowDraft::readRoom() {
 }
 
 void FormFollowDraft::fillMapping(const std::vector<RoomTeam>& teams) {
-    const auto mapping = rosterMapping(m_state, *m_room);
+    const auto mapping = rosterMapping(m_state, *m_state.loadedDraft, *m_room);
     m_mapping->setRowCount(static_cast<int>(teams.size()));
     int row = 0;
     for (const RoomTeam& team : teams) {
@@ -416,7 +416,7 @@ bool FormFollowDraft::saveMapping() {
         const auto* teams = qobject_cast<QComboBox*>(m_mapping->cellWidget(row, 1));
         lines[roster] = teams->currentData().toInt();
     }
-    return saveRosterMapping(m_state, lines);
+    return saveRosterMapping(m_state, *m_state.loadedDraft, lines);
 }
 
 void FormFollowDraft::startFollowing() {
@@ -473,8 +473,8 @@ void FormFollowDraft::stopFollowing() {
         m_follower.stop();
         return;
     }
-    if (const auto clock = readRoomClock(m_state);
-        clock && markFollowing(m_state, clock->link, false)) {
+    if (const auto clock = readRoomClock(m_state, *m_state.loadedDraft);
+        clock && markFollowing(m_state, *m_state.loadedDraft, clock->link, false)) {
         m_status->setText(QStringLiteral("Not following"));
         setRunning(false);
         emit roomChanged();
@@ -545,7 +545,8 @@ void FormFollowDraft::askForPlayer(const UnmatchedPick& unmatched) {
         return;
     }
     const auto index = static_cast<std::size_t>(labels.indexOf(choice));
-    if (index < ids.size() && saveNamedPlayer(m_state, pick.playerId, ids[index])) {
+    if (index < ids.size() &&
+        saveNamedPlayer(m_state, *m_state.loadedDraft, pick.playerId, ids[index])) {
         startFollowing();
     }
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ProgramState.h"
 #include "projections/ProjectionEdits.h"
 
 namespace quorvane::gui {

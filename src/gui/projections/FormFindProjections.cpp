@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/CurlTransfer.h"
+#include "app/ProgramState.h"
 #include "gui/projections/FormProjDone.h"
 #include "gui/projections/ImportProgressDialogs.h"
 #include "gui/widgets/BusyTransfer.h"

@@ -109,9 +109,9 @@ class BoardCellModel final : public QIdentityProxyModel {
     bool m_presentation = false;
 };
 
-DraftBoardPage::DraftBoardPage(const ProgramState& state, UserDialogs& dialogs, QWidget* parent)
+DraftBoardPage::DraftBoardPage(const ProgramStore& store, UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent),
-      m_state(state),
+      m_store(store),
       m_dialogs(dialogs),
       m_table(new GridTableModel(this)),
       m_cells(new BoardCellModel(this)) {
@@ -223,11 +223,11 @@ bool DraftBoardPage::exportPng(const QString& path) {
                               MessageIcon::Exclamation);
         return false;
     }
-    return saveChosenFile(desktopOwnFiles(m_state), m_dialogs, "Export", path, picture, ".png");
+    return saveChosenFile(desktopOwnFiles(m_store), m_dialogs, "Export", path, picture, ".png");
 }
 
 bool DraftBoardPage::exportCsv(const QString& path) {
-    const OwnFiles own = desktopOwnFiles(m_state);
+    const OwnFiles own = desktopOwnFiles(m_store);
     FileTarget target{path.toStdString(), false, {}};
     if (checkFileTarget(target, own).problem == FileWriteProblem::Exists) {
         if (!m_dialogs.askYesNo("Export", replaceFileQuestion(target.path))) {

@@ -9,7 +9,7 @@ class QPushButton;
 class QTableView;
 
 namespace quorvane {
-struct ProgramState;
+struct ProgramStore;
 class UserDialogs;
 }  // namespace quorvane
 
@@ -24,7 +24,7 @@ class GridTableModel;
 class DraftBoardPage final : public QWidget {
     Q_OBJECT
   public:
-    DraftBoardPage(const ProgramState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+    DraftBoardPage(const ProgramStore& store, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     void showBoard(const DraftBoard& board);
     const DraftBoard& board() const { return m_board; }
@@ -42,7 +42,8 @@ class DraftBoardPage final : public QWidget {
     void chooseAndExport(bool png);
     void fitCells();
 
-    const ProgramState& m_state;
+    // The files the exports must not replace are the program's own: its folder, database and log.
+    const ProgramStore& m_store;
     UserDialogs& m_dialogs;
     DraftBoard m_board;
     bool m_presentation = false;

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 
+#include "app/ProgramState.h"
 #include "app/SafeFileWriter.h"
 #include "app/UserDialogs.h"
 

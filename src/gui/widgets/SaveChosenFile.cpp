@@ -10,7 +10,7 @@
 
 namespace quorvane::gui {
 
-OwnFiles desktopOwnFiles(const ProgramState& state) {
+OwnFiles desktopOwnFiles(const ProgramStore& state) {
     OwnFiles own = ownFilesOf(state);
     own.paths.emplace_back(userSettings().fileName().toStdString());
     return own;

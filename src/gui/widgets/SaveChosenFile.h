@@ -11,14 +11,14 @@ class QPixmap;
 
 namespace quorvane {
 struct OwnFiles;
-struct ProgramState;
+struct ProgramStore;
 class UserDialogs;
 }  // namespace quorvane
 
 namespace quorvane::gui {
 
 // The program's own files with the desktop program's window settings added.
-OwnFiles desktopOwnFiles(const ProgramState& state);
+OwnFiles desktopOwnFiles(const ProgramStore& state);
 
 // Writes what a window made into the file the user chose, by the rules of core's safe file
 // writer; the user is asked before an existing file is replaced. False after the reason was

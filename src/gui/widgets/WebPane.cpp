@@ -65,7 +65,7 @@ void WebPane::setUpPane() {
 }
 
 void WebPane::showHelp(HelpPage page) {
-    navigate(helpPageAddress(m_state, page));
+    navigate(helpPageAddress(m_state.serviceHost, page));
 }
 
 void WebPane::showStartPage() {

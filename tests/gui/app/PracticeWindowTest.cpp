@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <memory>
 #include <string>
 
 #include "draftconfig/DraftList.h"
@@ -55,10 +56,6 @@ void startPractice(gui::FormMain& main, int pace) {
     QVERIFY(*answered);
 }
 
-void startInstantPractice(gui::FormMain& main) {
-    startPractice(main, 0);
-}
-
 // The user's pick in the pick window: the first player of the list, for the team the window
 // offers (the one on the clock).
 void pickFirstPlayer(gui::FormMain& main, test::TestProgram& program) {
@@ -70,6 +67,40 @@ void pickFirstPlayer(gui::FormMain& main, test::TestProgram& program) {
     main.pickPlayer(std::stoi(players->rows.front().front()));
     QVERIFY(*added);
 }
+
+// A draft with the sample projections, the main window on it and, once started, the practice
+// the window runs: `practice` is its draft and `taken` counts its picks.
+class PracticeWindow {
+  public:
+    test::TestProgram program;
+    int real = 0;
+    int practice = 0;
+
+    // Imports the sample projections and opens the draft `draft`.
+    bool open(int draft) {
+        real = draft;
+        return importSample(program) && loadDraft(program.state, real);
+    }
+    gui::FormMain& showMain() {
+        m_main = std::make_unique<gui::FormMain>(program.state, program.dialogs);
+        m_main->show();
+        return *m_main;
+    }
+    // Refreshes the room and starts the practice at the dialog's pace `pace`.
+    void start(int pace) {
+        m_main->refreshMain();
+        startPractice(*m_main, pace);
+        practice = program.state.draftSettings()->template_id;
+    }
+    double taken() {
+        return program.scalar("select count(*) from DraftTaken where template_id = " +
+                              std::to_string(practice));
+    }
+    int practiceTeamAt(int position) { return teamAt(program, practice, position); }
+
+  private:
+    std::unique_ptr<gui::FormMain> m_main;
+};
 
 // A three-team snake of four rounds (PG, C, UT, UT), the user at position 1.
 int fourRoundSnake(test::TestProgram& program) {
@@ -91,26 +122,22 @@ class PracticeWindowTest : public QObject {
     // 200 - 185 = 15 for 12 places: he may bid 15 - 11 × 1 = 4. Owner 3 kept one for $180:
     // 20 - 11 = 9. Each bot's limit for a star is its largest allowed bid.
     void theUsersTypedLimitBuysAtTheSecondPriceAndAPassLetsTheBotsBuy() {
-        test::TestProgram program;
+        PracticeWindow room;
+        test::TestProgram& program = room.program;
         const int real = program.newDraft("Money League", 3, true, true);
-        QVERIFY(importSample(program));
-        QVERIFY(loadDraft(program.state, real));
+        QVERIFY(room.open(real));
         const int second = teamAt(program, real, 2);
         const int third = teamAt(program, real, 3);
         QCOMPARE(addKeeper(program.state, program.dialogs, 3115, second, "F", "185"),
                  KeeperOutcome::Added);
         QCOMPARE(addKeeper(program.state, program.dialogs, 3165, third, "F", "180"),
                  KeeperOutcome::Added);
-        gui::FormMain main(program.state, program.dialogs);
-        main.show();
+        gui::FormMain& main = room.showMain();
         QApplication::setActiveWindow(&main);
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        main.refreshMain();
-        startInstantPractice(main);
-        const int practice = program.state.draftSettings()->template_id;
+        room.start(0);
+        const int practice = room.practice;
         QVERIFY(practice != real);
-        const std::string taken =
-            "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
         const auto priceOf = [&](int playerid) {
             return program.scalar(
                 "select dollars from DraftTaken where template_id = " + std::to_string(practice) +
@@ -123,7 +150,7 @@ class PracticeWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(main.statusBar()->currentMessage().startsWith("Your nomination"),
                                  20000);
         QVERIFY(bar->isHidden());
-        QCOMPARE(program.scalar(taken), 2.0);
+        QCOMPARE(room.taken(), 2.0);
         // The practice dialog gave the keyboard back to the window.
         QApplication::setActiveWindow(&main);
         main.pickPlayer(3879);
@@ -144,23 +171,23 @@ class PracticeWindowTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(priceOf(3879), 10.0, 20000);
         QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
                                 std::to_string(practice) + " and playerid = 3879"),
-                 static_cast<double>(teamAt(program, practice, 1)));
+                 static_cast<double>(room.practiceTeamAt(1)));
 
         // Sale 2 is Owner 2's nomination; the bots wait for the user's limit again, and the room
         // shows the sale: 200 - 10 = 190 left.
         QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(
             main.findChild<gui::ElidedLabel*>("lbl_clock")->fullText().contains("$190 left"), 5000);
-        QCOMPARE(program.scalar(taken), 3.0);
+        QCOMPARE(room.taken(), 3.0);
         const std::string up = main.findChild<QLabel*>("lbl_sale")->text().toStdString();
         QVERIFY2(up.find("nominated by Owner 2") != std::string::npos, up.c_str());
         // He passes: Owner 3's 9 beats Owner 2's 4 and pays 4 + 1 = 5.
         QTest::keyClicks(limit, "0");
         QTest::keyClick(limit, Qt::Key_Return);
-        QTRY_COMPARE_WITH_TIMEOUT(program.scalar(taken), 4.0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 4.0, 20000);
         QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
                                 std::to_string(practice) + " order by draftorder desc limit 1"),
-                 static_cast<double>(teamAt(program, practice, 3)));
+                 static_cast<double>(room.practiceTeamAt(3)));
         QCOMPARE(program.scalar("select dollars from DraftTaken where template_id = " +
                                 std::to_string(practice) + " order by draftorder desc limit 1"),
                  5.0);
@@ -173,63 +200,53 @@ class PracticeWindowTest : public QObject {
     // Three teams: the user holds pick 1 and his next turn is pick 6 (1, 2, 3, 3, 2, 1). His
     // pick in the pick window hands the turn to the bots, who make picks 2 to 5 and stop.
     void theUsersOwnPickHandsTheTurnBackToTheBots() {
-        test::TestProgram program;
-        const int real = program.newDraft("Snake League", 3, false, true);
-        QVERIFY(importSample(program));
-        QVERIFY(loadDraft(program.state, real));
-        gui::FormMain main(program.state, program.dialogs);
-        main.show();
-        main.refreshMain();
-        startInstantPractice(main);
-        const int practice = program.state.draftSettings()->template_id;
-        const std::string taken =
-            "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
+        PracticeWindow room;
+        test::TestProgram& program = room.program;
+        QVERIFY(room.open(program.newDraft("Snake League", 3, false, true)));
+        gui::FormMain& main = room.showMain();
+        room.start(0);
+        const int practice = room.practice;
         QTest::qWait(300);
-        QCOMPARE(program.scalar(taken), 0.0);
+        QCOMPARE(room.taken(), 0.0);
 
         const auto added = test::whenModalShown("form_addplayer", [](QWidget* window) {
             window->findChild<QPushButton*>("cmd_addplayer")->click();
         });
         main.pickPlayer(3879);
         QVERIFY(*added);
-        QTRY_COMPARE_WITH_TIMEOUT(program.scalar(taken), 5.0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 5.0, 20000);
         QTest::qWait(300);
-        QCOMPARE(program.scalar(taken), 5.0);
+        QCOMPARE(room.taken(), 5.0);
         QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
                                 std::to_string(practice) + " and draftorder = 5"),
-                 static_cast<double>(teamAt(program, practice, 2)));
+                 static_cast<double>(room.practiceTeamAt(2)));
     }
 
     // Turns 1, 6, 7 and 12 are the user's; the bots make the other eight at once and the grade
     // page ends the practice, all within a few seconds of the event loop (the window follows
     // every pick, or several together when they come faster than it draws).
     void anInstantPracticeRunsToItsGradePage() {
-        test::TestProgram program;
-        const int real = fourRoundSnake(program);
-        QVERIFY(importSample(program));
-        QVERIFY(loadDraft(program.state, real));
-        gui::FormMain main(program.state, program.dialogs);
-        main.show();
-        main.refreshMain();
-        startInstantPractice(main);
-        const int practice = program.state.draftSettings()->template_id;
-        const std::string taken =
-            "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
-        const int mine = teamAt(program, practice, 1);
+        PracticeWindow room;
+        test::TestProgram& program = room.program;
+        QVERIFY(room.open(fourRoundSnake(program)));
+        gui::FormMain& main = room.showMain();
+        room.start(0);
+        const int practice = room.practice;
+        const int mine = room.practiceTeamAt(1);
         const auto graded = test::whenModalShown(
             "practice_grade", [](QWidget* page) { qobject_cast<QDialog*>(page)->accept(); }, 20000);
         QElapsedTimer elapsed;
         elapsed.start();
         while (!*graded && elapsed.elapsed() < 20000) {
             QTest::qWait(20);
-            if (teamOnTheClock(program.state) == mine && !main.refreshPending() &&
-                program.scalar(taken) < 12.0) {
+            if (teamOnTheClock(*program.state.loadedDraft) == mine && !main.refreshPending() &&
+                room.taken() < 12.0) {
                 pickFirstPlayer(main, program);
             }
         }
         QVERIFY(*graded);
         QVERIFY2(elapsed.elapsed() < 10000, qPrintable(QString::number(elapsed.elapsed())));
-        QCOMPARE(program.scalar(taken), 12.0);
+        QCOMPARE(room.taken(), 12.0);
         QCOMPARE(program.scalar("select count(*) from DraftTaken where template_id = " +
                                 std::to_string(practice) + " and teamid = " + std::to_string(mine)),
                  4.0);
@@ -239,17 +256,12 @@ class PracticeWindowTest : public QObject {
     // first pick he records turn 2 by hand for position 2, the team on the clock. The bots see
     // it: they make turns 3, 4 and 5 for positions 3, 3 and 2 and stop at his turn 6.
     void aPickRecordedByHandWhileTheBotsWaitIsTheirsToSee() {
-        test::TestProgram program;
-        const int real = program.newDraft("Snake League", 3, false, true);
-        QVERIFY(importSample(program));
-        QVERIFY(loadDraft(program.state, real));
-        gui::FormMain main(program.state, program.dialogs);
-        main.show();
-        main.refreshMain();
-        startPractice(main, 1);
-        const int practice = program.state.draftSettings()->template_id;
-        const std::string taken =
-            "select count(*) from DraftTaken where template_id = " + std::to_string(practice);
+        PracticeWindow room;
+        test::TestProgram& program = room.program;
+        QVERIFY(room.open(program.newDraft("Snake League", 3, false, true)));
+        gui::FormMain& main = room.showMain();
+        room.start(1);
+        const int practice = room.practice;
         const auto teamOfTurn = [&](int turn) {
             return static_cast<int>(program.scalar(
                 "select teamid from DraftTaken where template_id = " + std::to_string(practice) +
@@ -259,14 +271,14 @@ class PracticeWindowTest : public QObject {
         pickFirstPlayer(main, program);
         QVERIFY(bots->botsRunning());
         pickFirstPlayer(main, program);
-        QCOMPARE(program.scalar(taken), 2.0);
-        QCOMPARE(teamOfTurn(2), teamAt(program, practice, 2));
-        QTRY_COMPARE_WITH_TIMEOUT(program.scalar(taken), 5.0, 20000);
+        QCOMPARE(room.taken(), 2.0);
+        QCOMPARE(teamOfTurn(2), room.practiceTeamAt(2));
+        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 5.0, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(!bots->botsRunning(), 5000);
-        QCOMPARE(program.scalar(taken), 5.0);
-        QCOMPARE(teamOfTurn(3), teamAt(program, practice, 3));
-        QCOMPARE(teamOfTurn(4), teamAt(program, practice, 3));
-        QCOMPARE(teamOfTurn(5), teamAt(program, practice, 2));
+        QCOMPARE(room.taken(), 5.0);
+        QCOMPARE(teamOfTurn(3), room.practiceTeamAt(3));
+        QCOMPARE(teamOfTurn(4), room.practiceTeamAt(3));
+        QCOMPARE(teamOfTurn(5), room.practiceTeamAt(2));
         QVERIFY2(program.dialogs.messages.empty(), program.dialogs.lastText().c_str());
     }
 
@@ -274,23 +286,20 @@ class PracticeWindowTest : public QObject {
     // after the grade page puts a bot on the clock: the bots pick it again and the grade page
     // comes back.
     void anUndoAfterTheEndStartsTheBotsAgain() {
-        test::TestProgram program;
-        const int real = program.newDraft("Snake League", 3, false, true);
-        QVERIFY(importSample(program));
-        QVERIFY(loadDraft(program.state, real));
+        PracticeWindow room;
+        test::TestProgram& program = room.program;
+        QVERIFY(room.open(program.newDraft("Snake League", 3, false, true)));
         const std::optional<int> practice =
-            createPractice(program.state, program.dialogs, {real, "Drill", 7, false});
+            createPractice(program.state, program.dialogs, {room.real, "Drill", 7, false});
         QVERIFY(practice.has_value());
+        room.practice = *practice;
         QVERIFY(openSelectedDraft(program.state, program.dialogs, *practice));
         PracticeRunOptions toEnd;
         toEnd.toEnd = true;
         QCOMPARE(runPractice(program.state, program.dialogs, toEnd).stop, PracticeStop::DraftOver);
-        const std::string taken =
-            "select count(*) from DraftTaken where template_id = " + std::to_string(*practice);
-        QCOMPARE(program.scalar(taken), 39.0);
+        QCOMPARE(room.taken(), 39.0);
 
-        gui::FormMain main(program.state, program.dialogs);
-        main.show();
+        gui::FormMain& main = room.showMain();
         int gradePages = 0;
         // Thirteen picks against ADP are taller than the screen: the page scrolls instead of
         // reaching past it with its button.
@@ -312,9 +321,9 @@ class PracticeWindowTest : public QObject {
 
         shown = test::whenModalShown("practice_grade", closeGrade, 20000);
         main.findChild<QAction*>("mnuUndoPick")->trigger();
-        QCOMPARE(program.scalar(taken), 38.0);
+        QCOMPARE(room.taken(), 38.0);
         QTRY_VERIFY_WITH_TIMEOUT(*shown, 20000);
-        QCOMPARE(program.scalar(taken), 39.0);
+        QCOMPARE(room.taken(), 39.0);
         QCOMPARE(gradePages, 2);
     }
 };

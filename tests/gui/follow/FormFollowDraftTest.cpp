@@ -69,11 +69,11 @@ class FormFollowDraftTest : public QObject {
                  (std::vector<std::string>{"1:4351>Owner 4/C", "2:3879>Owner 2/G"}));
         auto* status = form.findChild<QLabel*>("lblFollowStatus");
         QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith("Following \u00b7 2 picks"), 10000);
-        QVERIFY(readRoomClock(program.state).has_value());
+        QVERIFY(readRoomClock(program.state, *program.state.loadedDraft).has_value());
 
         form.findChild<QPushButton*>("cmdStopFollow")->click();
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Stopped"), 10000);
-        QVERIFY(!readRoomClock(program.state).has_value());
+        QVERIFY(!readRoomClock(program.state, *program.state.loadedDraft).has_value());
         QVERIFY(program.dialogs.messages.empty());
 
         // Opened again, the window offers the room the draft was linked to.

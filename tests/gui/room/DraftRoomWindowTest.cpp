@@ -345,17 +345,17 @@ class DraftRoomWindowTest : public QObject {
         program.newDraft("Snake League", 4, false, true);
         gui::FormMain main(program.state, program.dialogs);
         main.refreshMain();
-        QCOMPARE(teamOnTheClock(program.state), main.rosterTeamId());
-        const int first = teamOnTheClock(program.state);
+        QCOMPARE(teamOnTheClock(*program.state.loadedDraft), main.rosterTeamId());
+        const int first = teamOnTheClock(*program.state.loadedDraft);
 
         main.findChild<QPushButton*>("cmd_skip")->click();
         QCOMPARE(boldMoneyLine(main), QString(">>Owner 2"));
-        QVERIFY(teamOnTheClock(program.state) != first);
-        QCOMPARE(main.rosterTeamId(), teamOnTheClock(program.state));
+        QVERIFY(teamOnTheClock(*program.state.loadedDraft) != first);
+        QCOMPARE(main.rosterTeamId(), teamOnTheClock(*program.state.loadedDraft));
 
         main.findChild<QPushButton*>("cmd_undopick")->click();
         QCOMPARE(boldMoneyLine(main), QString(">>Owner 1"));
-        QCOMPARE(teamOnTheClock(program.state), first);
+        QCOMPARE(teamOnTheClock(*program.state.loadedDraft), first);
     }
 
     void aPickMadeThroughTheAddPlayerWindowMovesThePlayerAndTheTurn() {
@@ -364,7 +364,7 @@ class DraftRoomWindowTest : public QObject {
         program.newDraft("Snake League", 4, false, true);
         gui::FormMain main(program.state, program.dialogs);
         main.refreshMain();
-        const int first = teamOnTheClock(program.state);
+        const int first = teamOnTheClock(*program.state.loadedDraft);
         QString shownTeam;
         QString shownSlot;
         const auto answered = test::whenModalShown("form_addplayer", [&](QWidget* window) {
@@ -378,7 +378,7 @@ class DraftRoomWindowTest : public QObject {
         QCOMPARE(shownTeam, QString("Owner 1"));
         QCOMPARE(shownSlot, QString("C"));
         QCOMPARE(rowOf(main, "Allen, Jarrett"), -1);
-        QVERIFY(teamOnTheClock(program.state) != first);
+        QVERIFY(teamOnTheClock(*program.state.loadedDraft) != first);
         bool onRoster = false;
         for (const auto& row : model(grid(main, "dg_roster"))->table().rows) {
             for (const auto& cell : row) {

@@ -60,7 +60,7 @@ QString clock(gui::FormMain& main) {
 // Records a pick the way the add-player window does, and lets the main window show it.
 void pick(test::TestProgram& program, gui::FormMain& main, int playerid, const std::string& pos,
           const std::string& dollars = "") {
-    const int team = teamOnTheClock(program.state);
+    const int team = teamOnTheClock(*program.state.loadedDraft);
     program.dialogs.answers.assign(3, true);
     const PickResult result =
         recordPick(program.state, program.dialogs, playerid, PickForm{team, pos, dollars}, team);
@@ -251,7 +251,7 @@ class LiveDraftWindowTest : public QObject {
         program.newDraft("Snake League", 3, false, true);
         gui::FormMain main(program.state, program.dialogs);
         main.refreshMain();
-        const int team = teamOnTheClock(program.state);
+        const int team = teamOnTheClock(*program.state.loadedDraft);
         program.exec(
             "insert into DraftTaken (template_id, playerid, teamid, pos, draftorder) "
             "values (1, 3, " +

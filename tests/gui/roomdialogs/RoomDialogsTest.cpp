@@ -130,7 +130,7 @@ class RoomDialogsTest : public QObject {
         QCOMPARE(program.count("playerid = 3115 and draftorder = 1 and pos = 'F' and teamid = " +
                                std::to_string(program.teamAt(1))),
                  1.0);
-        QCOMPARE(teamOnTheClock(program.state), program.teamAt(2));
+        QCOMPARE(teamOnTheClock(*program.state.loadedDraft), program.teamAt(2));
         QCOMPARE(view.refreshes, 0);
         QCOMPARE(view.shown.size(), std::size_t{1});
         const RoomView& shown = view.shown.front();
@@ -219,7 +219,7 @@ class RoomDialogsTest : public QObject {
         QCOMPARE(view.refreshes, 0);
         QVERIFY(!view.shown.empty());
         // A move is no pick: the turn stays with the third team.
-        QCOMPARE(teamOnTheClock(program.state), program.teamAt(3));
+        QCOMPARE(teamOnTheClock(*program.state.loadedDraft), program.teamAt(3));
     }
 
     void dropFromTheAddPlayerRosterRebuildsThatRoster() {

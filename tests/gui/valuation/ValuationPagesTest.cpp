@@ -286,6 +286,35 @@ class ValuationPagesTest : public QObject {
         QCOMPARE(view.chart()->title(), full);
     }
 
+    // The `chart` command draws its picture without ever running an event loop: the view is
+    // sized, given the figures and grabbed at once. A title or margins given after the chart was
+    // shown are laid out only on the loop's next turn, so such a picture lost its title. This
+    // test runs no loop either: the title's ink must be in the picture, above the plot.
+    void aChartDrawnWithoutAnEventLoopHasItsTitle() {
+        quorvane::ChartData figures;
+        figures.title = "Projected standings";
+        figures.series.push_back({"Points", {41.5, 29.0, 17.5}});
+        figures.labels = {"Owner 1", "Owner 2", "Owner 3"};
+        BarChartView view;
+        view.resize(1200, 700);
+        view.showChart(figures);
+        const QImage picture = QImage::fromData(view.pngPicture(), "PNG");
+        QCOMPARE(picture.size(), QSize(1200, 700));
+        QCOMPARE(view.chart()->title(), QString::fromStdString(figures.title));
+        // The middle third across, from the top down to just above the plot: nothing but the
+        // title is drawn there (the value axis' labels sit at the left, the legend is hidden).
+        const int plotTop = static_cast<int>(view.chart()->plotArea().top());
+        QVERIFY2(plotTop > QFontMetricsF(view.chart()->titleFont()).height(),
+                 qPrintable(QString::number(plotTop)));
+        int ink = 0;
+        for (int y = 0; y < plotTop - 2; ++y) {
+            for (int x = picture.width() / 3; x < 2 * picture.width() / 3; ++x) {
+                ink += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+            }
+        }
+        QVERIFY2(ink > 30, qPrintable(QString::number(ink)));
+    }
+
     // The two-team week of the head-to-head tests: Owner 1 wins PTS 39.8%, STL 33.1%, TO 74.3%,
     // FGP 61.3%, 2.08 categories a week (Owner 2 1.92).
     void headToHeadPagesShowTheWeeksChances() {
