@@ -4,9 +4,13 @@
 // the quick-pick ranking, in a 12-team snake draft with 100 picks made.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "BenchSupport.h"
 #include "app/DataStore.h"
@@ -112,15 +116,23 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
     }
     draft.state.showAdvice = withAdvice;
     // Statements the pick and the refresh run, counted apart from the preparation and the undo.
+    // QUORVANE_BENCH_STATEMENTS set lists those of the last pick on the error output.
     long long statements = 0;
     bool counting = false;
-    const StatementTrace trace(draft.state.dbConnection,
-                               [&](std::string_view) { statements += counting ? 1 : 0; });
+    const bool listing = std::getenv("QUORVANE_BENCH_STATEMENTS") != nullptr;
+    std::vector<std::string> lastPick;
+    const StatementTrace trace(draft.state.dbConnection, [&](std::string_view sql) {
+        statements += counting ? 1 : 0;
+        if (counting && listing) {
+            lastPick.emplace_back(sql);
+        }
+    });
     for (auto _ : bench) {
         bench.PauseTiming();
         const int playerid = draft.nextPlayer();
         const PickForm form = draft.formFor(playerid);
         counting = true;
+        lastPick.clear();
         bench.ResumeTiming();
         const PickResult result =
             recordPick(draft.state, draft.dialogs, playerid, form, form.teamid);
@@ -137,6 +149,9 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
     }
     bench.counters["statements"] =
         benchmark::Counter(static_cast<double>(statements), benchmark::Counter::kAvgIterations);
+    for (std::size_t i = 0; i < lastPick.size(); ++i) {
+        std::cerr << i + 1 << '\t' << lastPick[i] << '\n';
+    }
     draft.state.showAdvice = false;
 }
 

@@ -4,16 +4,20 @@
 # standard output, standard error, exit status, the log (without its timestamps), the files
 # written and the database (table by table, after every step).
 #
-#   scripts/compare-sessions.sh OLD_REV [--work DIR] [--no-charts] [--keep]
+#   scripts/compare-sessions.sh OLD_REV [--work DIR] [--old-build DIR] [--new-build DIR]
+#                               [--no-charts] [--keep]
 #
 # Both programs are built in Release, out of the source tree (DIR, default
-# /tmp/quorvane-compare). Tables that only ever held a valuation's or a standings run's
+# /tmp/quorvane-compare); --old-build names a Release build of OLD_REV made before (by an
+# earlier run), used as it is; --new-build a Release build folder of the working tree
+# configured before, whose programs are brought up to date there. Tables that only ever held a valuation's or a standings run's
 # intermediate rows are left out of the comparison (IGNORED_TABLES): the program no longer
 # writes them. Exit status 0 when nothing differs, 1 when something does, 2 on wrong usage.
 set -euo pipefail
 
 usage() {
-    echo "usage: $0 OLD_REV [--work DIR] [--no-charts] [--keep]" >&2
+    echo "usage: $0 OLD_REV [--work DIR] [--old-build DIR] [--new-build DIR] [--no-charts]" \
+        "[--keep]" >&2
     exit 2
 }
 
@@ -21,11 +25,15 @@ usage() {
 OLD_REV=$1
 shift
 WORK=/tmp/quorvane-compare
+OLD_BUILD=""
+NEW_BUILD=""
 CHARTS=1
 KEEP=0
 while [ $# -gt 0 ]; do
     case $1 in
     --work) WORK=$2; shift 2 ;;
+    --old-build) OLD_BUILD=$2; shift 2 ;;
+    --new-build) NEW_BUILD=$2; shift 2 ;;
     --no-charts) CHARTS=0; shift ;;
     --keep) KEEP=1; shift ;;
     *) usage ;;
@@ -63,16 +71,31 @@ build() {  # SOURCE BUILD_DIR
 
 OLD_SHA=$(git -C "$REPO" rev-parse --verify "$OLD_REV^{commit}") || usage
 OLD_SRC=$WORK/old-src
-if [ "$(cat "$OLD_SRC.rev" 2>/dev/null)" != "$OLD_SHA" ]; then
-    rm -rf "$OLD_SRC"
-    mkdir -p "$OLD_SRC"
-    git -C "$REPO" archive "$OLD_SHA" | tar -x -C "$OLD_SRC"
-    echo "$OLD_SHA" >"$OLD_SRC.rev"
+if [ -n "$OLD_BUILD" ]; then
+    # Its source folder, for the paths its messages name.
+    OLD_SRC=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$OLD_BUILD/CMakeCache.txt")
+    echo "using the build of $OLD_REV in $OLD_BUILD" >&2
+else
+    if [ "$(cat "$OLD_SRC.rev" 2>/dev/null)" != "$OLD_SHA" ]; then
+        rm -rf "$OLD_SRC"
+        mkdir -p "$OLD_SRC"
+        git -C "$REPO" archive "$OLD_SHA" | tar -x -C "$OLD_SRC"
+        echo "$OLD_SHA" >"$OLD_SRC.rev"
+    fi
+    OLD_BUILD=$WORK/old-build
+    echo "building $OLD_REV ($OLD_SHA) in $OLD_BUILD" >&2
+    build "$OLD_SRC" "$OLD_BUILD"
 fi
-echo "building $OLD_REV ($OLD_SHA) in $WORK/old-build" >&2
-build "$OLD_SRC" "$WORK/old-build"
-echo "building the working tree in $WORK/new-build" >&2
-build "$REPO" "$WORK/new-build"
+if [ -n "$NEW_BUILD" ]; then
+    echo "bringing the working tree's build in $NEW_BUILD up to date" >&2
+    # shellcheck disable=SC2046
+    cmake --build "$NEW_BUILD" -j"$JOBS" --target $(targets) >"$WORK/new-build.build.log" 2>&1 ||
+        { tail -40 "$WORK/new-build.build.log" >&2; exit 1; }
+else
+    NEW_BUILD=$WORK/new-build
+    echo "building the working tree in $NEW_BUILD" >&2
+    build "$REPO" "$NEW_BUILD"
+fi
 
 # --- the session ---------------------------------------------------------------------------
 
@@ -109,8 +132,8 @@ q() {
         </dev/null >"$OUT/$name.out" 2>"$OUT/$name.err") || rc=$?
     printf '%s\nexit %s\n' "$*" "$rc" >"$OUT/$name.cmd"
     # Each build names its own folders (paths).
-    sed -e "s#$WORK/[a-z]*-build#BUILD#g" -e "s#$OLD_SRC#SOURCE#g" -e "s#$REPO#SOURCE#g" \
-        -i "$OUT/$name.out" "$OUT/$name.err"
+    sed -e "s#$WORK/[a-z]*-build#BUILD#g" -e "s#$OLD_BUILD#BUILD#g" -e "s#$NEW_BUILD#BUILD#g" \
+        -e "s#$OLD_SRC#SOURCE#g" -e "s#$REPO#SOURCE#g" -i "$OUT/$name.out" "$OUT/$name.err"
     if [ -f "$DATA/players2019.db" ]; then
         dump_database "$DATA/players2019.db" "$OUT/$name.db"
     fi
@@ -357,9 +380,9 @@ run_session() {  # CLI OUTDIR
 }
 
 echo "session with $OLD_REV" >&2
-run_session "$WORK/old-build/src/cli/quorvane-draft-cli" "$WORK/old"
+run_session "$OLD_BUILD/src/cli/quorvane-draft-cli" "$WORK/old"
 echo "session with the working tree" >&2
-run_session "$WORK/new-build/src/cli/quorvane-draft-cli" "$WORK/new"
+run_session "$NEW_BUILD/src/cli/quorvane-draft-cli" "$WORK/new"
 
 if diff -r "$WORK/old" "$WORK/new" >"$WORK/differences.txt"; then
     echo "no difference in $STEP steps"

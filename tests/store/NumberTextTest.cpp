@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "store/NumberText.h"
@@ -20,6 +23,44 @@ TEST(NumberText, FormatsLikeTheDisplayPatterns) {
     EXPECT_EQ(formatPattern(12.5, "0.##"), "12.5");
     EXPECT_EQ(formatPattern(12, "0.##"), "12");
     EXPECT_EQ(formatPattern(-3.456, "0.##"), "-3.46");
+}
+
+TEST(NumberText, RoundsHalfAwayOnTheDecimalText) {
+    // 2.4999999999 to six more decimals is 2.500000: a half, up to 3.
+    EXPECT_EQ(roundHalfAway(2.4999999999, 0), 3.0);
+    EXPECT_EQ(roundHalfAway(-2.4999999999, 0), -3.0);
+    // 1.005 is stored as 1.00499999999999989...; its text 1.00500000 reads back as the same
+    // double, and 100.4999999... rounds down: 1.00.
+    EXPECT_EQ(roundHalfAway(1.005, 2), 1.0);
+    EXPECT_EQ(roundHalfAway(-2.5, 0), -3.0);
+    // 2 / 3 = 0.666666666...: 666.666... thousandths round to 667.
+    EXPECT_EQ(roundHalfAway(2.0 / 3.0, 3), 0.667);
+    // 123456.789 / 7 = 17636.684142857...: to one decimal 17636.7.
+    EXPECT_EQ(roundHalfAway(123456.789 / 7, 1), 17636.7);
+    EXPECT_EQ(formatPattern(1e20 / 3, "0"), "33333333333333331968");
+    EXPECT_EQ(formatPattern(-1.005, "0.##"), "-1");
+    EXPECT_EQ(formatPattern(0.1234999999, "#.000"), ".124");
+}
+
+// The rule written out plainly: print six more decimals, read the text back, round half away.
+double byDecimalText(double value, int decimals) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals + 6, value);
+    return std::round(std::strtod(text, nullptr) * std::pow(10.0, decimals)) /
+           std::pow(10.0, decimals);
+}
+
+TEST(NumberText, RoundsEveryFigureAsItsDecimalTextDoes) {
+    // Figures of every size, many of them halves or a hair off one in binary (x.xx5 steps).
+    for (int decimals = 0; decimals <= 3; ++decimals) {
+        for (int step = -20000; step <= 20000; ++step) {
+            for (const double value : {step * 0.0005, step / 7.0, step * 1234.5678 / 3.0,
+                                       step * 0.0005 + 1e-13, step * 0.0005 - 1e-13}) {
+                ASSERT_EQ(roundHalfAway(value, decimals), byDecimalText(value, decimals))
+                    << value << " at " << decimals;
+            }
+        }
+    }
 }
 
 TEST(NumberText, ReadsNumbersTheWayUsersTypeThem) {

@@ -37,9 +37,7 @@ void readTurnNumber(Connection& connection, DraftSettings& draft) {
     draft.turnNumber = turnAfter(deriveHistory(draft, *history, *taken, *linked).standing);
 }
 
-}  // namespace
-
-bool loadDraft(ProgramState& state, int templateId) {
+bool readDraft(ProgramState& state, int templateId, bool withTurn) {
     DraftSettings draft;
     draft.template_id = templateId;
     draft.readAtDataVersion = fileChangeStamp(state.dbConnection);
@@ -94,9 +92,21 @@ bool loadDraft(ProgramState& state, int templateId) {
     }
 
     readTeams(state.dbConnection, draft);
-    readTurnNumber(state.dbConnection, draft);
+    if (withTurn) {
+        readTurnNumber(state.dbConnection, draft);
+    }
     state.replaceDraftSettings(std::move(draft));
     return settingsRead;
+}
+
+}  // namespace
+
+bool loadDraft(ProgramState& state, int templateId) {
+    return readDraft(state, templateId, true);
+}
+
+bool loadDraftLeavingTurn(ProgramState& state, int templateId) {
+    return readDraft(state, templateId, false);
 }
 
 void loadTurnNumber(ProgramState& state) {

@@ -5,6 +5,7 @@
 #include "follow/RoomBanner.h"
 #include "room/ClockBanner.h"
 #include "room/DraftPicks.h"
+#include "valuation/CategoryTargets.h"
 #include "valuation/Standings.h"
 
 namespace quorvane {
@@ -20,10 +21,13 @@ LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView ro
     if (!state.draftSettings()) {
         return live;
     }
-    live.standings = calcStandings(state, dialogs, false);
-    if (live.standings) {
-        live.targets = showCategoryTargets(state, dialogs);
-        live.standingsFigures = readStandings(state);
+    // One projection of the standings serves the grid, the targets and the figures.
+    if (auto standings = readStandings(state)) {
+        live.standings = standingsGridOf(state, *standings);
+        if (live.standings) {
+            live.targets = showCategoryTargets(state, dialogs, standings);
+            live.standingsFigures = std::move(standings);
+        }
     }
     if (auto picks = readDraftPicks(state)) {
         live.board = buildDraftBoard(*state.loadedDraft, *picks);

@@ -245,7 +245,7 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
     // lock either way.
     if (!draft.readAtDataVersion ||
         fileChangeStamp(state.dbConnection) != draft.readAtDataVersion) {
-        loadDraft(state, templateId);
+        loadDraftLeavingTurn(state, templateId);
     }
     const auto rollBack = [&](std::string_view line) {
         if (!line.empty()) {

@@ -111,6 +111,7 @@ Recordset readAll(SQLite::Statement& statement) {
 
 bool openWithFlags(Connection& connection, const std::string& path, Log log, int flags) {
     connection.setLog(std::move(log));
+    connection.impl()->statements.clear();
     connection.impl()->database.reset();
     connection.acceptStatements();
     try {
@@ -179,6 +180,7 @@ bool openConnection(Connection& connection, const std::string& connectionString,
     std::error_code error;
     if (connectionString.empty() || !std::filesystem::is_regular_file(connectionString, error)) {
         connection.setLog(std::move(log));
+        connection.impl()->statements.clear();
         connection.impl()->database.reset();
         return false;
     }
@@ -192,6 +194,7 @@ bool createConnection(Connection& connection, const std::string& connectionStrin
 
 void closeConnection(Connection& connection) {
     if (connection.isOpen()) {
+        connection.impl()->statements.clear();
         connection.impl()->database.reset();
     }
     connection.acceptStatements();
@@ -215,10 +218,18 @@ bool openRecordset(Recordset& result, Connection& connection, std::string_view s
     if (refused(connection, sql)) {
         return false;
     }
+    StatementCache& cache = connection.impl()->statements;
+    if (StatementCache::changesTables(sql)) {
+        cache.clear();
+    }
     try {
-        SQLite::Statement statement(*connection.impl()->database, std::string(sql));
-        bindAll(statement, params);
-        result = readAll(statement);
+        if (StatementCache::keeps(sql)) {
+            result = cache.run(connection.impl()->database->getHandle(), sql, params);
+        } else {
+            SQLite::Statement statement(*connection.impl()->database, std::string(sql));
+            bindAll(statement, params);
+            result = readAll(statement);
+        }
         recordOutcome(connection, SQLITE_OK);
         return true;
     } catch (const std::exception& error) {
@@ -240,6 +251,8 @@ bool executeScript(Connection& connection, std::string_view script) {
     if (refused(connection, script)) {
         return false;
     }
+    // A script may change tables the kept statements were compiled against.
+    connection.impl()->statements.clear();
     try {
         connection.impl()->database->exec(std::string(script));
         recordOutcome(connection, SQLITE_OK);

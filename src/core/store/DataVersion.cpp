@@ -10,11 +10,12 @@ std::optional<std::int64_t> dataVersion(Connection& connection) {
         return std::nullopt;
     }
     try {
-        SQLite::Statement statement(*connection.impl()->database, "PRAGMA data_version");
-        if (!statement.executeStep()) {
+        const Recordset rows = connection.impl()->statements.run(
+            connection.impl()->database->getHandle(), "PRAGMA data_version", {});
+        if (rows.rows().empty() || rows.rows().front().empty()) {
             return std::nullopt;
         }
-        return statement.getColumn(0).getInt64();
+        return toInt(rows.rows().front().front());
     } catch (const std::exception&) {
         return std::nullopt;
     }

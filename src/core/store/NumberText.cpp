@@ -6,6 +6,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include <fmt/format.h>
@@ -101,11 +102,37 @@ std::string lowerText(std::string_view text) {
 }
 
 // Works on the decimal text of the value so that 0.125 rounds to 0.13 as a user would expect.
+namespace {
+
+// Powers of ten are exact doubles up to 1e22; the grids format every figure, so no pow call.
+double powerOfTen(int exponent) {
+    static constexpr std::array<double, 23> kPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    return exponent >= 0 && exponent < static_cast<int>(kPowers.size())
+               ? kPowers[static_cast<std::size_t>(exponent)]
+               : std::pow(10.0, exponent);
+}
+
+}  // namespace
+
 double roundHalfAway(double value, int decimals) {
-    const std::string exact = fmt::format("{:.{}f}", value, decimals + 6);
-    const double scaled = std::stod(exact) * std::pow(10.0, decimals);
-    const double rounded = std::round(scaled);
-    return rounded / std::pow(10.0, decimals);
+    // Every cell of the player grids passes through here. The decimal text differs from the
+    // binary value by less than a millionth of the last kept decimal, so it can only decide
+    // the rounding when the value lies that close to a half; anywhere else the binary value
+    // rounds the same way without building the text. (Past a billion units of the last
+    // decimal the product's own error grows too large to be sure.)
+    const double scale = powerOfTen(decimals);
+    const double scaled = value * scale;
+    if (decimals >= 0 && std::fabs(scaled) < 1e9 &&
+        std::fabs(std::fabs(scaled - std::trunc(scaled)) - 0.5) > 1e-5) {
+        return std::round(scaled) / scale;
+    }
+    fmt::memory_buffer exact;
+    fmt::format_to(std::back_inserter(exact), "{:.{}f}", value, decimals + 6);
+    double parsed = 0.0;
+    std::from_chars(exact.data(), exact.data() + exact.size(), parsed);
+    return std::round(parsed * scale) / scale;
 }
 
 std::string formatPattern(double value, std::string_view pattern) {

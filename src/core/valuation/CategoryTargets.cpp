@@ -46,6 +46,15 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
     if (!state.hasDraft()) {
         return std::nullopt;
     }
+    return showCategoryTargets(state, dialogs, readStandings(state));
+}
+
+std::optional<std::vector<TargetRow>> showCategoryTargets(
+    ProgramState& state, UserDialogs& dialogs,
+    const std::optional<std::vector<StandingsEntry>>& standings) {
+    if (!state.hasDraft()) {
+        return std::nullopt;
+    }
     Connection& connection = state.dbConnection;
     const int draft = state.draftSettings()->template_id;
     const auto categories = readDraftCategories(connection, draft);
@@ -56,7 +65,7 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
     }
     // A failed read of the totals leaves every actual value at 0.
     std::map<int, double> actualValues;
-    if (const auto standings = readStandings(state)) {
+    if (standings) {
         const int mine = myTeamId(state);
         for (const StandingsEntry& entry : *standings) {
             if (entry.teamid == mine) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/GridTable.h"
+#include "valuation/ProjectedStandings.h"
 
 namespace quorvane {
 
@@ -39,6 +40,11 @@ struct TargetRow {
 // message, logs " 60050 error: could not get categories" and gives nullopt.
 std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
                                                           UserDialogs& dialogs);
+// The same with the projected standings the caller already holds (readStandings of the draft
+// as it is; nullopt leaves every actual figure at 0).
+std::optional<std::vector<TargetRow>> showCategoryTargets(
+    ProgramState& state, UserDialogs& dialogs,
+    const std::optional<std::vector<StandingsEntry>>& standings);
 
 // Saves one typed target per panel row (state.categoryTargets(), in order). A text that is not a
 // number refuses the whole save ("Invalid Target", naming the category). Otherwise replaces the

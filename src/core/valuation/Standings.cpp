@@ -30,11 +30,16 @@ std::optional<GridTable> calcStandings(ProgramState& state, UserDialogs& /*dialo
     if (skipGrid) {
         return GridTable{};
     }
+    return standingsGridOf(state, *entries);
+}
+
+std::optional<GridTable> standingsGridOf(ProgramState& state,
+                                         const std::vector<StandingsEntry>& entries) {
     if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
         LogOnlyDialogs quiet;
         return headToHeadStandingsGridOf(state, quiet);
     }
-    return standingsGrid(*entries, state.draftSettings()->scoringstyle != kScoringPoints);
+    return standingsGrid(entries, state.draftSettings()->scoringstyle != kScoringPoints);
 }
 
 std::optional<std::vector<StandingsEntry>> readStandings(ProgramState& state) {

@@ -18,6 +18,9 @@ class UserDialogs;
 // was shown and logged. Unless skipGrid, returns the standings grid (else an empty table); in a
 // head-to-head league the grid of the teams' expected category wins or week win chances.
 std::optional<GridTable> calcStandings(ProgramState& state, UserDialogs& dialogs, bool skipGrid);
+// The same grid from standings the caller already holds (readStandings of the draft as it is).
+std::optional<GridTable> standingsGridOf(ProgramState& state,
+                                         const std::vector<StandingsEntry>& entries);
 
 // The open draft's standings figures, team by team in standings order, each team's categories
 // from the highest id down to 0. Logs " 90050 error: could not select standings" on failure.
