@@ -47,8 +47,8 @@ League guardAuction(TestProgram& program) {
 
 TEST(ValueBasedRanks, ForwardSlotsCountHalfTowardsSmallAndPowerForwards) {
     TestProgram program;
-    // 3 teams with an F, an SF and a PF slot: (0.5 + 1) x 3 = 4.5 small forwards start, the whole
-    // part 4, and as many power forwards.
+    // 3 teams with an F, an SF and a PF slot: (0.5 + 1) x 3 = 4.5 small forwards start, rounded
+    // down to 4, and as many power forwards.
     League league(program, 3, kDraftTypeStraight, kScoringPoints);
     league.rosterSlots({.F = 1, .SF = 1, .PF = 1}).categories({{21, 1}});
     int playerid = 0;
@@ -166,7 +166,7 @@ TEST(ValueBasedRanks, AuctionMoneyFollowsWhatIsSpentOnlyUnderInflation) {
 
 TEST(ValueBasedRanks, WeightsAndOddBaselineCounts) {
     TestProgram program;
-    // 3 teams with G = 1, PG = 1: (0.5 + 1) x 3 = 4.5 point guards start, the whole part 4.
+    // 3 teams with G = 1, PG = 1: (0.5 + 1) x 3 = 4.5 point guards start, rounded down to 4.
     League league(program, 3, kDraftTypeSnake, kScoringPoints);
     league.rosterSlots({.G = 1, .PG = 1}).categories({{21, 2}, {9, -1}});
     for (int k = 1; k <= 6; ++k) {
