@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 #include "store/NumberText.h"
 #include "support/TestProgram.h"
@@ -59,6 +60,59 @@ TEST(NumberText, RoundsEveryFigureAsItsDecimalTextDoes) {
                 ASSERT_EQ(roundHalfAway(value, decimals), byDecimalText(value, decimals))
                     << value << " at " << decimals;
             }
+        }
+    }
+}
+
+TEST(NumberText, WholeCountsAndFixedFiguresKeepTheirText) {
+    // Whole numbers are written as their digits up to 99999; from 100000 the shorter "1e+05".
+    EXPECT_EQ(numberText(82), "82");
+    EXPECT_EQ(numberText(-42), "-42");
+    EXPECT_EQ(numberText(99999), "99999");
+    EXPECT_EQ(numberText(100000), "1e+05");
+    EXPECT_EQ(numberText(123456), "123456");
+    EXPECT_EQ(numberText(1917.5), "1917.5");
+    EXPECT_EQ(formatPattern(-1234.5678, "0.00"), "-1234.57");
+    EXPECT_EQ(formatPattern(-0.0449, "#.000"), "-.045");
+    EXPECT_EQ(formatPattern(-0.0004, "#.000"), ".000");
+    EXPECT_EQ(formatPattern(1001.0 / 7, "0.##"), "143");
+    EXPECT_EQ(formatPattern(7.0 / 3, "0"), "2");
+    EXPECT_EQ(formatPattern(123456789012.3456, "#.000"), "123456789012.346");
+}
+
+// The rounded figure as the C library prints it, with a minus sign only where it is not zero.
+std::string printedFixed(double rounded, int decimals) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals, rounded + 0.0);
+    return text;
+}
+
+TEST(NumberText, FixedFiguresReadAsThePrintedRoundedValue) {
+    for (int step = -30000; step <= 30000; ++step) {
+        for (const double value : {step * 0.0005, step / 7.0, step * 98765.4321 / 3.0,
+                                   step * 1e9 / 7.0, step * 0.0005 + 1e-13}) {
+            ASSERT_EQ(formatPattern(value, "0.00"), printedFixed(roundHalfAway(value, 2), 2))
+                << value;
+            ASSERT_EQ(formatPattern(value, "0"), printedFixed(roundHalfAway(value, 0), 0)) << value;
+        }
+    }
+}
+
+TEST(NumberText, AdviceFiguresPrintTheirBinaryValueToTwoDecimals) {
+    // 2.675 is stored as 2.67499999999999982236431605997495353221893310546875.
+    EXPECT_EQ(twoDecimalsOrEmpty(2.675), "2.67");
+    // 0.125 is exact: a true half goes to the even digit.
+    EXPECT_EQ(twoDecimalsOrEmpty(0.125), "0.12");
+    EXPECT_EQ(twoDecimalsOrEmpty(0.375), "0.38");
+    EXPECT_EQ(twoDecimalsOrEmpty(-0.001), "-0.00");
+    EXPECT_EQ(twoDecimalsOrEmpty(-0.0), "0.00");
+    EXPECT_EQ(twoDecimalsOrEmpty(12345.678), "12345.68");
+    EXPECT_EQ(twoDecimalsOrEmpty(std::nullopt), "");
+    for (int step = -30000; step <= 30000; ++step) {
+        for (const double value : {step * 0.0005, step / 7.0, step * 98765.4321 / 3.0}) {
+            char printed[400];
+            std::snprintf(printed, sizeof printed, "%.2f", value + 0.0);
+            ASSERT_EQ(twoDecimalsOrEmpty(value), printed) << value;
         }
     }
 }

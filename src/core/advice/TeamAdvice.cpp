@@ -3,19 +3,10 @@
 
 #include <algorithm>
 
-#include <fmt/format.h>
-
 #include "advice/ValueOrder.h"
+#include "store/NumberText.h"
 
 namespace quorvane {
-
-namespace {
-
-std::string figureText(const std::optional<double>& figure) {
-    return figure ? fmt::format("{:.2f}", *figure + 0.0) : std::string();
-}
-
-}  // namespace
 
 TeamAdvice::TeamAdvice(const DraftModel& model, std::size_t team)
     : m_model(model),
@@ -76,10 +67,10 @@ GridTable TeamAdvice::grid() const {
     table.hiddenColumns = {0};
     for (const AdviceRow& row : m_rows) {
         table.rows.push_back({std::to_string(row.playerid), row.firstname + " " + row.lastname,
-                              row.pos, figureText(row.value),
+                              row.pos, twoDecimalsOrEmpty(row.value),
                               row.rank > 0 ? std::to_string(row.rank) : std::string(),
-                              figureText(row.z), figureText(row.zDollars), figureText(row.gain),
-                              figureText(row.vona)});
+                              twoDecimalsOrEmpty(row.z), twoDecimalsOrEmpty(row.zDollars),
+                              twoDecimalsOrEmpty(row.gain), twoDecimalsOrEmpty(row.vona)});
     }
     return table;
 }

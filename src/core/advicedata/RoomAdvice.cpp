@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "advicedata/RoomAdvice.h"
 
-#include <fmt/format.h>
-
 #include "advicedata/ValuationFigureReader.h"
 #include "app/PlayerPages.h"
 #include "app/ProgramState.h"
 #include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
 #include "room/ReadableFigures.h"
+#include "store/NumberText.h"
 
 namespace quorvane {
 
@@ -90,14 +89,6 @@ std::optional<PlayerAdviceCard> playerAdviceCard(ProgramState& state, UserDialog
     return PlayerAdviceCard{advice.categories(playerid), std::move(explain)};
 }
 
-namespace {
-
-std::string cardFigure(const std::optional<double>& figure) {
-    return figure ? fmt::format("{:.2f}", *figure + 0.0) : std::string();
-}
-
-}  // namespace
-
 std::string playerAdviceCardHtml(const PlayerAdviceCard& card) {
     std::string html =
         "<h3>For your team</h3>\n<table border=\"1\" cellpadding=\"3\">\n"
@@ -105,8 +96,8 @@ std::string playerAdviceCardHtml(const PlayerAdviceCard& card) {
     for (const CategoryAdvice& category : card.categories) {
         // A punted category still shows its figures; the mark says they count for nothing.
         html += "<tr><td>" + escapeHtml(category.symbol) + (category.punted ? " (punt)" : "") +
-                "</td><td align=\"right\">" + cardFigure(category.z) + "</td><td align=\"right\">" +
-                cardFigure(category.gain) + "</td></tr>\n";
+                "</td><td align=\"right\">" + twoDecimalsOrEmpty(category.z) +
+                "</td><td align=\"right\">" + twoDecimalsOrEmpty(category.gain) + "</td></tr>\n";
     }
     html += "</table>\n<h3>The math of his value</h3>\n<table border=\"1\" cellpadding=\"3\">\n";
     for (const auto& [key, value] : card.explain) {

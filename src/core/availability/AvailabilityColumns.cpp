@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include "availability/TurnSequence.h"
+#include "store/NumberText.h"
 
 namespace quorvane {
 
@@ -16,10 +17,6 @@ constexpr std::array<const char*, 3> kHeadings = {"Avail", "Avail 2", "xVONA"};
 
 std::string percentOf(const std::optional<double>& share) {
     return share ? fmt::format("{:.0f}%", *share * 100.0 + 0.0) : std::string();
-}
-
-std::string figureOf(const std::optional<double>& value) {
-    return value ? fmt::format("{:.2f}", *value + 0.0) : std::string();
 }
 
 int playerIdOf(const std::vector<std::string>& cells) {
@@ -77,7 +74,7 @@ void addAvailabilityColumns(GridTable& grid, const AvailabilityShown* shown) {
             avail += kLikelyGoneMark;
         }
         const std::array<std::string, 3> texts = {avail, percentOf(figures.avail2),
-                                                  figureOf(figures.xvona)};
+                                                  twoDecimalsOrEmpty(figures.xvona)};
         cells.resize(at);
         cells.insert(cells.end(), texts.begin(), texts.end());
     }

@@ -7,8 +7,6 @@
 #include <numeric>
 #include <optional>
 
-#include <fmt/format.h>
-
 #include "advicedata/RoomAdvice.h"
 #include "store/NumberText.h"
 
@@ -25,10 +23,6 @@ AdviceFigures figuresOf(const AdviceRow* row) {
         return {};
     }
     return {row->gain, row->z, row->zDollars, row->vona};
-}
-
-std::string cellOf(const std::optional<double>& figure) {
-    return figure ? fmt::format("{:.2f}", *figure + 0.0) : std::string();
 }
 
 int playerIdOf(const std::vector<std::string>& cells) {
@@ -65,7 +59,8 @@ void addAdviceColumns(GridTable& grid, const RoomAdvice* advice, std::string_vie
         const AdviceRow* row = advice != nullptr ? advice->rowOf(playerIdOf(cells)) : nullptr;
         figures.push_back(figuresOf(row));
         std::array<std::string, kAdviceHeadings.size()> texts;
-        std::transform(figures.back().begin(), figures.back().end(), texts.begin(), cellOf);
+        std::transform(figures.back().begin(), figures.back().end(), texts.begin(),
+                       twoDecimalsOrEmpty);
         const std::size_t at = std::min(before, cells.size());
         cells.insert(cells.begin() + static_cast<std::ptrdiff_t>(at), texts.begin(), texts.end());
     }

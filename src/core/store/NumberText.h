@@ -37,6 +37,10 @@ std::string lowerText(std::string_view text);
 // the decimal text with six more decimals decides, not the binary value.
 double roundHalfAway(double value, int decimals);
 
+// The figure to two decimals as "%.2f" prints it: the binary value correctly rounded (2.675 is
+// "2.67"), "-0.00" for a small negative, no minus sign on zero. Empty when there is no figure.
+std::string twoDecimalsOrEmpty(const std::optional<double>& figure);
+
 // Formats like the old engine's format patterns: "0.00", "0", "#.000", ".000", "0.##".
 // Rounds half away from zero on the decimal value, as those patterns did.
 std::string formatPattern(double value, std::string_view pattern);

@@ -9,11 +9,13 @@ namespace quorvane {
 
 std::optional<std::vector<RosterPlayerRow>> readRosterPlayers(Connection& connection, int season,
                                                               int templateId, int teamid) {
+    // The team's few picks lead, each finding its player by key; led by the season's players
+    // instead, the planner read every one of them for a roster of thirteen.
     return readRows<RosterPlayerRow>(
         connection,
         "select dp.playerid, dt.teamid, dp.lastname || ', ' || dp.firstname as name, "
         "iif(dp.team is null,'',dp.team) as team, dt.draftorder, dt.dollars, "
-        "iif(dt.pos is null,'',dt.pos) as pos from draftPlayers dp, draftTaken dt where "
+        "iif(dt.pos is null,'',dt.pos) as pos from draftTaken dt cross join draftPlayers dp where "
         "dp.yearofprojection = ? and dp.playerid = dt.playerid and dt.template_id = ? and "
         "dt.teamid = ? order by case upper(dt.pos) when 'G' then 1 when 'PG' then 2 when "
         "'SG' then 3 when 'F' then 4 when 'SF' then 5 when 'PF' then 6 when 'C' then 7 when "

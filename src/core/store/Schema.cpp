@@ -156,8 +156,10 @@ CREATE TABLE IF NOT EXISTS category (
 );
 )sql";
 
-// Work tables: emptied and refilled by the computation that owns them. Figures are REAL so
-// that divisions in the valuation statements are never integer divisions.
+// Work tables of the valuation and standings statements older copies of the program run: this
+// program values in memory and never writes them, but a file it made must still hold them for
+// those copies, and a released step is never edited. Figures are REAL so that divisions in
+// those statements are never integer divisions.
 constexpr const char* kWorkTables = R"sql(
 CREATE TABLE IF NOT EXISTS proj_cats (
     playerid INTEGER, pos TEXT, sgp REAL, games REAL, Pts REAL, ast REAL, st REAL, apg REAL,
