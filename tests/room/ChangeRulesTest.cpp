@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
-// The rules of keepers, added players and flags, and what each change does to the held model,
-// on models built by hand: no database.
+// The rules of keepers, added players, flags and the pick's money and slots, and what each change
+// does to the held model, on models built by hand: no database.
 #include <gtest/gtest.h>
 
 #include <variant>
 
+#include "draftconfig/DraftSettings.h"
 #include "model/ModelChanges.h"
 #include "room/CustomPlayerRules.h"
 #include "room/KeeperRules.h"
+#include "room/PickChecks.h"
 #include "room/PlayerMarks.h"
 
 namespace quorvane {
@@ -90,6 +92,49 @@ TEST(FlagChoice, ChoosingTheFlagHeHasClearsItAnyOtherReplacesIt) {
     EXPECT_EQ(flagAfterChoice(1, 1), 0);
     EXPECT_EQ(flagAfterChoice(3, 2), 2);
     EXPECT_EQ(flagAfterChoice(2, 2), 0);
+}
+
+// A $260 auction of 13 slots (one PF, two C) with a $1 minimum bid.
+DraftSettings auctionOf13() {
+    DraftSettings draft;
+    draft.dollars = 260;
+    draft.minbid = 1;
+    draft.C = 2;
+    draft.PF = 1;
+    draft.G = draft.PG = draft.SG = draft.F = draft.SF = 1;
+    draft.UT = 2;
+    draft.R = 3;
+    return draft;
+}
+
+TEST(PickRules, AskOnlyWhenTheBidLeavesTooLittleForTheOtherOpenSlots) {
+    const DraftSettings draft = auctionOf13();
+    ASSERT_EQ(draft.rosterSize(), 13);
+    // 10 other players bought for 200.5: 2 other slots stay open at $1 each, so $57.50 is left.
+    EXPECT_EQ(moneyQuestion(draft, 47.25, 200.5, 10), std::nullopt);  // 249.75
+    EXPECT_EQ(moneyQuestion(draft, 57.5, 200.5, 10), std::nullopt);   // exactly 260
+    const auto question = moneyQuestion(draft, 57.75, 200.5, 10);     // 260.25
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->title, "No Roster Spot Available");
+    EXPECT_EQ(question->text,
+              "The selected team does not have enough money to buy this player.  Do you want to "
+              "still add this player to the team?");
+    // An empty team keeps $1 for each of its 12 other slots: $248 is its most.
+    EXPECT_EQ(moneyQuestion(draft, 248, 0, 0), std::nullopt);
+    EXPECT_TRUE(moneyQuestion(draft, 248.01, 0, 0));
+}
+
+TEST(PickRules, AskOnlyWhenEverySlotOfThePositionIsHeld) {
+    const DraftSettings draft = auctionOf13();
+    EXPECT_EQ(slotQuestion(draft, "C", 1), std::nullopt);
+    const auto full = slotQuestion(draft, "C", 2);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->text,
+              "A C roster spot is not available for this team.  Do you want to still add this "
+              "player to the team?");
+    // Any case finds the slot; the question names the position as it was given.
+    EXPECT_EQ(slotQuestion(draft, "pf", 1)->text.substr(0, 5), "A pf ");
+    EXPECT_EQ(slotQuestion(draft, "BENCH", 40), std::nullopt);
 }
 
 TEST(ModelChanges, AMoveKeepsThePicksNumberAndPlaceAndWithoutAPriceItsPrice) {

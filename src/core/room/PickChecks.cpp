@@ -45,6 +45,41 @@ std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
     return bid;
 }
 
+std::optional<CheckQuestion> moneyQuestion(const DraftSettings& draft, double bid, double spent,
+                                           std::int64_t otherPlayers) {
+    const double otherOpenSlots =
+        static_cast<double>(draft.rosterSize() - 1) - static_cast<double>(otherPlayers);
+    if (!(bid + spent + otherOpenSlots * draft.minbid > draft.dollars)) {
+        return std::nullopt;
+    }
+    return CheckQuestion{"No Roster Spot Available",
+                         "The selected team does not have enough money to buy this player.  Do "
+                         "you want to still add this player to the team?"};
+}
+
+std::optional<CheckQuestion> slotQuestion(const DraftSettings& draft, const std::string& pos,
+                                          std::int64_t taken) {
+    const std::optional<int> slots = slotCount(draft, pos);
+    if (!slots || taken < *slots) {
+        return std::nullopt;
+    }
+    return CheckQuestion{"No Roster Spot Available",
+                         "A " + pos +
+                             " roster spot is not available for this team.  Do you want to "
+                             "still add this player to the team?"};
+}
+
+namespace {
+
+CheckResult askGoingOn(UserDialogs& dialogs, const std::optional<CheckQuestion>& question) {
+    if (question && !dialogs.askYesNo(question->title, question->text)) {
+        return CheckResult::Declined;
+    }
+    return CheckResult::Passed;
+}
+
+}  // namespace
+
 CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, double bid,
                          int playerid, const CheckLogLines& lines) {
     const DraftSettings& draft = *state.draftSettings();
@@ -60,15 +95,7 @@ CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, 
         reportDatabaseError(dialogs, state.dbConnection, lines.playerCount);
         return CheckResult::Failed;
     }
-    const double otherOpenSlots =
-        static_cast<double>(draft.rosterSize() - 1) - static_cast<double>(*count);
-    if (bid + *spent + otherOpenSlots * draft.minbid > draft.dollars &&
-        !dialogs.askYesNo("No Roster Spot Available",
-                          "The selected team does not have enough money to buy this player.  Do "
-                          "you want to still add this player to the team?")) {
-        return CheckResult::Declined;
-    }
-    return CheckResult::Passed;
+    return askGoingOn(dialogs, moneyQuestion(draft, bid, *spent, *count));
 }
 
 CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
@@ -80,15 +107,7 @@ CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
         reportDatabaseError(dialogs, state.dbConnection, lines.slotCount);
         return CheckResult::Failed;
     }
-    const std::optional<int> slots = slotCount(draft, pos);
-    if (slots && *taken >= *slots &&
-        !dialogs.askYesNo("No Roster Spot Available",
-                          "A " + pos +
-                              " roster spot is not available for this team.  Do you want to "
-                              "still add this player to the team?")) {
-        return CheckResult::Declined;
-    }
-    return CheckResult::Passed;
+    return askGoingOn(dialogs, slotQuestion(draft, pos, *taken));
 }
 
 std::optional<int> slotCount(const DraftSettings& draft, std::string_view pos) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,13 +30,29 @@ struct CheckLogLines {
     std::string_view playerCount;
 };
 
-// Asks whether to go on when the team could not fill its other open slots at the minimum bid
-// after paying `bid`. The player's own pick (`playerid`) never counts against him.
+// What a check asks before a team goes past its money or its slots, word for word.
+struct CheckQuestion {
+    std::string title;
+    std::string text;
+    bool operator==(const CheckQuestion&) const = default;
+};
+
+// The money rule: the question when, after paying `bid`, the team could not fill its other open
+// slots at the minimum bid, having spent `spent` on `otherPlayers` players (the player's own
+// pick left out of both); nullopt when it could.
+std::optional<CheckQuestion> moneyQuestion(const DraftSettings& draft, double bid, double spent,
+                                           std::int64_t otherPlayers);
+// The slot rule: the question when the team's slots of `pos` are all held by `taken` other
+// players; nullopt when one is free or `pos` is not one of the nine slots.
+std::optional<CheckQuestion> slotQuestion(const DraftSettings& draft, const std::string& pos,
+                                          std::int64_t taken);
+
+// Reads what the money rule needs from the file and asks its question; the player's own pick
+// (`playerid`) never counts against him.
 CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, double bid,
                          int playerid, const CheckLogLines& lines);
 
-// Asks whether to go on when the team's slots of `pos` are all taken (by players other than
-// `playerid`). Positions outside the nine slots are not checked.
+// Reads what the slot rule needs from the file and asks its question.
 CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
                         const std::string& pos, int playerid, const CheckLogLines& lines);
 
