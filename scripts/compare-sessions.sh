@@ -41,6 +41,11 @@ while [ $# -gt 0 ]; do
 done
 
 REPO=$(cd "$(dirname "$0")/.." && pwd)
+# The sessions run from other folders: the folders given are made absolute first.
+mkdir -p "$WORK"
+WORK=$(cd "$WORK" && pwd)
+[ -z "$OLD_BUILD" ] || OLD_BUILD=$(cd "$OLD_BUILD" && pwd) || usage
+[ -z "$NEW_BUILD" ] || NEW_BUILD=$(cd "$NEW_BUILD" && pwd) || usage
 SHARED_DATA=${QUORVANE_SHARED_DATA:-/work/shared/data}
 IGNORED_TABLES=${IGNORED_TABLES:-"proj_cats top_players vbd_cat_points vbd_player_points
 vbd_baselines vbd_position_points vbd_max_points vbd_player_rank dollars_top_points
