@@ -72,7 +72,10 @@ TEST(DraftBoards, KeepersSitAboveTheRoundsAndStraightDraftsDoNotReverse) {
         "values (" +
         std::to_string(draft.draftId) + ", 20, " + std::to_string(draft.teamAt(3)) +
         ", 'G', 0, 0)");
-    for (int player = 1; player <= 4; ++player) {
+    draft.pick(1);
+    // Owner 2 keeps no one: his cell on the clock is his first round's, below the keeper row.
+    EXPECT_EQ(draft.board().current, (BoardCell{1, 2}));
+    for (int player = 2; player <= 4; ++player) {
         draft.pick(player);
     }
     const DraftBoard board = draft.board();
