@@ -211,6 +211,19 @@ TEST(UndoAfterASkip, TakesBackThePickThenTheSkipThenTheEarlierPick) {
     EXPECT_EQ(draft.picks(), 0);
 }
 
+TEST(SkippedTurns, NoneIsRecordedOnceTheDraftIsComplete) {
+    HistoryDraft draft(2, kDraftTypeStraight);
+    draft.exec("update DraftTemplate set rounds = 1");
+    draft.reload();
+    draft.pick(1);
+    draft.pick(2);
+    ASSERT_TRUE(isDraftComplete(*draft.state.loadedDraft));
+    const std::string before = draft.history();
+    skipTurnTold(draft.state, draft.dialogs);
+    EXPECT_EQ(draft.history(), before);
+    EXPECT_EQ(draft.state.draftSettings()->turnNumber, 3);
+}
+
 TEST(StraightDrafts, NumberTheTurnAfterASkipAtTheWrap) {
     HistoryDraft draft(3, kDraftTypeStraight);
     for (int player = 1; player <= 3; ++player) {
