@@ -173,6 +173,25 @@ TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
     EXPECT_EQ(held->findPlayer(15010)->teamid, room.teamAt(4));
 }
 
+// A keeper this program adds right after another program's write must not stamp the held model,
+// which never saw that write, as what the file holds.
+TEST(HeldDraftModel, AKeeperAfterAnotherProgramsWriteLeavesThatWriteInTheModel) {
+    HeldModel room;
+    ASSERT_NE(currentDraftModel(room.state, room.dialogs), nullptr);
+    {
+        Connection other;
+        ASSERT_TRUE(openConnection(other, room.state.connectionString, Log()));
+        ASSERT_TRUE(
+            executeSql(other, "update DraftPlayers set dollars = 3.25 where playerid = 15011"));
+    }
+    EXPECT_EQ(addKeeper(room.state, room.dialogs, 15007, room.teamAt(2), "C", "13"),
+              KeeperOutcome::Added);
+    expectHeldIsFresh(room, "keeper after another program's write");
+    const DraftModel* held = currentDraftModel(room.state, room.dialogs);
+    ASSERT_NE(held, nullptr);
+    EXPECT_DOUBLE_EQ(held->findPlayer(15011)->dollars, 3.25);
+}
+
 // How often the whole player table is read while `change` runs and the model is asked for.
 template <class Change>
 int playerReadsFor(TestProgram& program, Change change) {

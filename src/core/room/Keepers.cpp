@@ -166,7 +166,7 @@ KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!recordHistoryEntry(state, dialogs, keeper) || !transaction.commit()) {
         return failed();
     }
-    keepOwnChange(state, true,
+    keepOwnChange(state, modelCurrent,
                   [&](DraftModel& kept) { applyPick(kept, playerid, teamid, pos, 0, price); });
     return KeeperOutcome::Added;
 }

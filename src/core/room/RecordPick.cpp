@@ -9,6 +9,7 @@
 #include "draftconfig/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "room/AuctionBanner.h"
+#include "room/KeeperRules.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
 #include "room/TurnHistoryWriter.h"
@@ -234,9 +235,7 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
     }
     if (*taken != 0) {
         transaction.rollback();
-        dialogs.showMessage("Player Already Selected",
-                            "This player is currently on a team in your league and cannot be "
-                            "added to another team",
+        dialogs.showMessage(kPlayerAlreadySelected.title, kPlayerAlreadySelected.text,
                             MessageIcon::Exclamation);
         return result;
     }
