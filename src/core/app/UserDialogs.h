@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace quorvane {
+#include "vocabulary/Decision.h"
 
-enum class MessageIcon { Information, Exclamation, Critical, Question };
+namespace quorvane {
 
 // The one way core reaches the user. The desktop program shows message boxes, the command line
 // writes to standard error, tests record every call.
