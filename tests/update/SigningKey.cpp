@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/RunProgram.h"
+#include "platform/RunProgram.h"
 
 namespace quorvane::test {
 

@@ -12,8 +12,8 @@
 #include "cli/CommandGroups.h"
 #include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/SetupEditor.h"
-#include "store/NumberText.h"
-#include "valuation/CategoryCatalogue.h"
+#include "text/NumberText.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "draftconfig/DraftSettings.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

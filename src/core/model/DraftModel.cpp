@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "draftconfig/DraftSettings.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

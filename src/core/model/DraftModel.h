@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "valuation/CategoryCatalogue.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane {
 

@@ -4,13 +4,13 @@
 #include <string_view>
 #include <utility>
 
-#include "advicedata/Punts.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "model/DraftModelCache.h"
+#include "model/Punts.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/AdpRows.h"
 #include "store/DraftRows.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -7,8 +7,8 @@
 #include <numeric>
 #include <optional>
 
-#include "advicedata/RoomAdvice.h"
-#include "store/NumberText.h"
+#include "teamadvice/RoomAdvice.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

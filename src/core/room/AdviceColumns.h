@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/GridTable.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

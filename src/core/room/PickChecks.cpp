@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DraftTakenRepository.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -5,8 +5,8 @@
 
 #include <fmt/format.h>
 
-#include "draftconfig/DraftSettings.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

@@ -4,12 +4,12 @@
 #include <iterator>
 #include <map>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "room/RoomValues.h"
-#include "store/NumberText.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/RosterRepository.h"
-#include "store/Utf8Text.h"
+#include "text/NumberText.h"
+#include "text/Utf8Text.h"
 
 namespace quorvane {
 

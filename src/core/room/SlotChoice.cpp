@@ -6,8 +6,8 @@
 #include <cctype>
 #include <map>
 
-#include "app/ProgramState.h"
 #include "room/RecordPick.h"
+#include "session/ProgramState.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
 
