@@ -31,6 +31,19 @@ struct TestClient {
     httplib::SSLClient client;
 };
 
+// A service on any free port with the test projections and no users, its files in the folder;
+// for the checks that start() makes.
+service::ServiceConfig configIn(const TempFolder& folder) {
+    service::ServiceConfig config;
+    config.port = 0;
+    config.version = "1303";
+    config.projectionsFile = folder.str() + "/projections.csv";
+    config.usersFile = folder.str() + "/users.txt";
+    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
+    std::ofstream(config.usersFile);
+    return config;
+}
+
 TEST(ProjectionService, ServesTheProjectionsOnlyAfterAnAcceptedAccountRequest) {
     LoopbackService service("coach", "s3cret");
     ASSERT_TRUE(service.started());
@@ -134,14 +147,8 @@ TEST(ProjectionService, OffersTheUpdatePackageWithItsChecksumOnlyWhenGivenOne) {
     EXPECT_EQ(plainClient.status("/draft/nba/update.asp"), 404);
     EXPECT_EQ(plainClient.status("/draft/nba/update.deb"), 404);
 
-    service::ServiceConfig config;
-    config.port = 0;
-    config.version = "1303";
+    service::ServiceConfig config = configIn(folder);
     config.packageFile = folder.str() + "/missing.deb";
-    config.projectionsFile = folder.str() + "/projections.csv";
-    config.usersFile = folder.str() + "/users.txt";
-    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
-    std::ofstream(config.usersFile);
     service::ProjectionService missing(config);
     std::string reason;
     EXPECT_FALSE(missing.start(reason));
@@ -193,13 +200,7 @@ TEST(ProjectionService, OffersThePublishersSignatureBesideThePackage) {
     ASSERT_TRUE(unsignedPackage.started());
     EXPECT_EQ(TestClient(unsignedPackage.port()).status("/draft/nba/update.deb.sig"), 404);
 
-    service::ServiceConfig config;
-    config.port = 0;
-    config.version = "1303";
-    config.projectionsFile = folder.str() + "/projections.csv";
-    config.usersFile = folder.str() + "/users.txt";
-    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
-    std::ofstream(config.usersFile);
+    service::ServiceConfig config = configIn(folder);
     config.packageSignatureFile = signature;
     std::string reason;
     EXPECT_FALSE(service::ProjectionService(config).start(reason));
@@ -249,13 +250,7 @@ TEST(ProjectionService, OffersThePublishersSignedManifestBesideThePackage) {
     ASSERT_TRUE(offered.loadManifest(manifest, reason)) << reason;
     EXPECT_EQ(offered.manifestMismatch("1303"), "size, SHA-256");
 
-    service::ServiceConfig config;
-    config.port = 0;
-    config.version = "1303";
-    config.projectionsFile = folder.str() + "/projections.csv";
-    config.usersFile = folder.str() + "/users.txt";
-    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
-    std::ofstream(config.usersFile);
+    service::ServiceConfig config = configIn(folder);
     config.packageManifestFile = manifest;
     EXPECT_FALSE(service::ProjectionService(config).start(reason));
     EXPECT_EQ(reason, "--package-manifest needs the --package it describes");

@@ -362,26 +362,27 @@ TEST_F(UpdateRun, OnlyASignedManifestOfThisProgramAtTheAnnouncedNewerVersionIsIn
 }
 
 TEST_F(UpdateRun, AManifestSignedForOtherBytesRefusesTheDownloadedPackage) {
-    // The offer matches what arrives; the publisher signed "abc" for this version.
-    offerSignedPackage(
-        offer("1303", kPackageSha256),
-        manifest("13.0.3", "quorvane-basketball-draft", "3",
-                 "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
+    const std::string otherSha256 =
+        "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+    // The offer matches what arrives; the publisher signed other bytes for this version, of
+    // another size or of the same.
+    for (const std::string size : {"3", "40"}) {
+        offerSignedPackage(offer("1303", kPackageSha256),
+                           manifest("13.0.3", "quorvane-basketball-draft", size, otherSha256));
 
-    EXPECT_EQ(run(), PackageUpdateResult::Refused);
+        EXPECT_EQ(run(), PackageUpdateResult::Refused);
 
-    EXPECT_EQ(downloader.urls.size(), 1U);
-    expectNothingKept();
-    EXPECT_EQ(program.dialogs.lastText(),
-              "The downloaded package quorvane-basketball-draft_13.0.3_amd64.deb is not the "
-              "package the publisher signed for version 13.0.3, so it was not installed.");
-    EXPECT_NE(program.logLines().back().find(
-                  "(signed: 3 bytes, SHA-256 "
-                  "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad; received: 40 "
-                  "bytes, SHA-256 " +
-                  std::string(kPackageSha256) + ")"),
-              std::string::npos)
-        << program.logLines().back();
+        expectNothingKept();
+        EXPECT_EQ(program.dialogs.lastText(),
+                  "The downloaded package quorvane-basketball-draft_13.0.3_amd64.deb is not the "
+                  "package the publisher signed for version 13.0.3, so it was not installed.");
+        EXPECT_NE(
+            program.logLines().back().find("(signed: " + size + " bytes, SHA-256 " + otherSha256 +
+                                           "; received: 40 bytes, SHA-256 " + kPackageSha256 + ")"),
+            std::string::npos)
+            << program.logLines().back();
+    }
+    EXPECT_EQ(downloader.urls.size(), 2U);
 }
 
 TEST_F(UpdateRun, ABuildWithoutThePublishersKeyDownloadsNothingAndPointsToApt) {
