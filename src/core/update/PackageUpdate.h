@@ -27,8 +27,8 @@ struct PackageUpdateRequest {
     // A different file of the package's name in the save folder is replaced without asking.
     bool replaceExisting = false;
     OwnFiles ownFiles;  // never written over, whatever name the offer gives
-    // The publisher's Ed25519 public key (PEM) that every package must be signed with; empty
-    // in a build made without one, which then installs no downloaded package.
+    // The publisher's Ed25519 public key (PEM) that every package's manifest must be signed
+    // with; empty in a build made without one, which then installs no downloaded package.
     std::string publisherKey;
 };
 
