@@ -4,10 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <string>
 
-#include "support/TestProgram.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
@@ -133,23 +131,6 @@ TEST(NumberText, ReadsNumbersTheWayUsersTypeThem) {
     EXPECT_EQ(numberText(200), "200");
     EXPECT_EQ(numberText(-0.45), "-0.45");
     EXPECT_EQ(trimRight("  name  "), "  name");
-}
-
-TEST(NumberText, SqlRealsAreAlwaysRealLiteralsThatReadBackExactly) {
-    EXPECT_EQ(sqlReal(130), "130.0");
-    EXPECT_EQ(sqlReal(-51), "-51.0");
-    EXPECT_EQ(sqlReal(0), "0.0");
-    EXPECT_EQ(sqlReal(0.0031), "0.0031");
-    EXPECT_EQ(sqlReal(1e21), "1e+21");
-    EXPECT_EQ(sqlReal(std::numeric_limits<double>::infinity()), "NULL");
-
-    test::TestProgram program;
-    for (const double value : {0.14, 0.052, 0.0031, 0.026, 0.036, 2.5, -51.0, 1.0 / 3.0, 1e-7}) {
-        EXPECT_EQ(program.scalar("select typeof(" + sqlReal(value) + ") = 'real'"), 1.0) << value;
-        EXPECT_EQ(program.scalar("select " + sqlReal(value)), value) << value;
-    }
-    // 7 / 2 is 3 in SQLite; written through sqlReal it is 3.5.
-    EXPECT_EQ(program.scalar("select 7 / " + sqlReal(2)), 3.5);
 }
 
 }  // namespace

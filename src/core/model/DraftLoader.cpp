@@ -109,12 +109,6 @@ bool loadDraftLeavingTurn(ProgramState& state, int templateId) {
     return readDraft(state, templateId, false);
 }
 
-void loadTurnNumber(ProgramState& state) {
-    DraftSettings draft = *state.draftSettings();
-    readTurnNumber(state.dbConnection, draft);
-    state.replaceDraftSettings(std::move(draft));
-}
-
 bool loadTeams(ProgramState& state) {
     if (!state.draftSettings()) {
         return false;

@@ -20,8 +20,4 @@ bool loadDraftLeavingTurn(ProgramState& state, int templateId);
 // " error 20003 - could not get recordset" and keeps the list.
 bool loadTeams(ProgramState& state);
 
-// The open draft's turn on the clock from its turn history, or from the history the tables
-// call for when the stored one disagrees with them; a failed read is logged and leaves it.
-void loadTurnNumber(ProgramState& state);
-
 }  // namespace quorvane

@@ -40,12 +40,6 @@ std::vector<std::string> adviceHeadings() {
     return {kAdviceHeadings.begin(), kAdviceHeadings.end()};
 }
 
-bool isAdviceHeading(std::string_view heading) {
-    const std::string wanted = lowerText(heading);
-    return std::any_of(kAdviceHeadings.begin(), kAdviceHeadings.end(),
-                       [&wanted](std::string_view known) { return lowerText(known) == wanted; });
-}
-
 void addAdviceColumns(GridTable& grid, const RoomAdvice* advice, std::string_view sortHeading,
                       bool auction) {
     const std::size_t before = grid.headings.empty() ? 0 : grid.headings.size() - 1;

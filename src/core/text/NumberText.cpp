@@ -30,17 +30,6 @@ std::string numberText(double value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string sqlReal(double value) {
-    if (!std::isfinite(value)) {
-        return "NULL";
-    }
-    std::string text = numberText(value);
-    if (text.find_first_of(".e") == std::string::npos) {
-        text += ".0";
-    }
-    return text;
-}
-
 std::optional<double> parseNumber(std::string_view text) {
     const std::string trimmed = trim(text);
     if (trimmed.empty()) {

@@ -10,12 +10,6 @@ namespace quorvane {
 // Shortest text that reads back as the same double ("0.5", "200", "-0.45").
 std::string numberText(double value);
 
-// A number to be written into SQL text, always as a real literal ("130.0", "0.0031", "-51.0"):
-// SQLite divides two integers as integers and truncates, so a whole number written plainly
-// would turn `ast / 130` into a whole-number division. "NULL" for infinity and NaN, which SQL
-// text cannot hold.
-std::string sqlReal(double value);
-
 // The whole text, blanks around it allowed, read as a decimal number; nullopt when it is not
 // one. Used wherever a user's or a file's text must be "numeric".
 std::optional<double> parseNumber(std::string_view text);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "vocabulary/GridTable.h"
 
-#include "store/Recordset.h"
-
 namespace quorvane {
 
 int GridTable::columnIndex(const std::string& heading) const {
@@ -12,21 +10,6 @@ int GridTable::columnIndex(const std::string& heading) const {
         }
     }
     return -1;
-}
-
-GridTable gridFromRecordset(const Recordset& records) {
-    GridTable grid;
-    grid.headings = records.columnNames();
-    grid.rows.reserve(records.rowCount());
-    for (const auto& row : records.rows()) {
-        std::vector<std::string> cells;
-        cells.reserve(row.size());
-        for (const SqlValue& value : row) {
-            cells.push_back(toText(value));
-        }
-        grid.rows.push_back(std::move(cells));
-    }
-    return grid;
 }
 
 }  // namespace quorvane

@@ -26,9 +26,4 @@ struct GridTable {
     int columnIndex(const std::string& heading) const;
 };
 
-class Recordset;
-
-// Every column and row of a result as text, headings from the select's names.
-GridTable gridFromRecordset(const Recordset& records);
-
 }  // namespace quorvane
