@@ -52,14 +52,6 @@ ModelPlayer playerOf(PlayerSeasonRow&& row) {
     return player;
 }
 
-int slotCountOf(const DraftSettings& settings, std::size_t kind) {
-    const std::array<int DraftSettings::*, kSlotKinds> counts = {
-        &DraftSettings::C,  &DraftSettings::G,  &DraftSettings::PG,
-        &DraftSettings::SG, &DraftSettings::F,  &DraftSettings::PF,
-        &DraftSettings::SF, &DraftSettings::UT, &DraftSettings::R};
-    return settings.*counts[kind];
-}
-
 // The season's average draft positions and the draft's spread around them.
 bool readAdp(Connection& connection, int templateId, DraftModel& model) {
     const std::optional<std::vector<MeanAdpRow>> adp =
