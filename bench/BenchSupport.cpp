@@ -7,8 +7,8 @@
 
 #include <unistd.h>
 
-#include "app/DataStore.h"
 #include "projections/ProjectionImport.h"
+#include "session/DataStore.h"
 
 namespace quorvane::bench {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::bench {
 

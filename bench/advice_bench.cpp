@@ -11,11 +11,11 @@
 
 #include "BenchSupport.h"
 #include "advice/CategoryFigures.h"
-#include "advice/TeamAdvice.h"
-#include "draftconfig/DraftLoader.h"
 #include "draftconfig/NewDraft.h"
+#include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "store/TransactionGuard.h"
+#include "teamadvice/TeamAdvice.h"
 #include "valuation/Ranks.h"
 
 namespace {

@@ -20,7 +20,6 @@
 #include <optional>
 
 #include "BenchSupport.h"
-#include "app/ProgramState.h"
 #include "draftconfig/NewDraft.h"
 #include "gui/app/FormMain.h"
 #include "room/AuctionBanner.h"
@@ -29,6 +28,7 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/ProgramState.h"
 #include "valuation/CategoryTargets.h"
 
 namespace quorvane {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "draftconfig/DraftLoader.h"
 #include "draftconfig/NewDraft.h"
 #include "headtohead/HeadToHeadLeague.h"
+#include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "app/DataStore.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "projections/ProjectionImport.h"
+#include "session/DataStore.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace {
 

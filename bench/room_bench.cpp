@@ -13,16 +13,16 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "app/DataStore.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "draftconfig/NewDraft.h"
-#include "room/LiveRoom.h"
 #include "room/PlayerLists.h"
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/DataStore.h"
+#include "session/LiveRoom.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/Connection.h"
 #include "store/StatementTrace.h"
 

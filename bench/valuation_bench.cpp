@@ -13,11 +13,11 @@
 #include <unistd.h>
 
 #include "BenchSupport.h"
-#include "app/DataStore.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/DraftLoader.h"
 #include "draftconfig/NewDraft.h"
+#include "model/DraftLoader.h"
+#include "session/DataStore.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"

@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchSupport.h"
-#include "app/OutsideChanges.h"
 #include "draftconfig/NewDraft.h"
+#include "session/OutsideChanges.h"
 
 namespace quorvane {
 namespace {

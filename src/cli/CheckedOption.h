@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/CheckedNumber.h"
+#include "text/CheckedNumber.h"
 
 namespace quorvane::cli {
 

@@ -8,11 +8,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/UserDialogs.h"
-#include "app/Version.h"
 #include "cli/CommandGroups.h"
 #include "cli/ManPage.h"
 #include "cli/OptionChecks.h"
+#include "platform/Version.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::cli {
 

@@ -3,9 +3,9 @@
 
 #include <ostream>
 
-#include "app/CommandSession.h"
-#include "app/DataFolder.h"
-#include "store/CsvText.h"
+#include "platform/DataFolder.h"
+#include "session/CommandSession.h"
+#include "text/CsvText.h"
 
 namespace quorvane::cli {
 

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ProgramState.h"
-#include "app/SafeFileWriter.h"
-#include "app/TerminalDialogs.h"
-#include "app/TerminalText.h"
+#include "platform/SafeFileWriter.h"
+#include "session/ProgramState.h"
+#include "session/TerminalDialogs.h"
+#include "text/TerminalText.h"
 
 namespace quorvane::cli {
 

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 namespace quorvane::cli {
 

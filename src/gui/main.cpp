@@ -7,14 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/DataFolder.h"
-#include "app/ProgramState.h"
-#include "app/Startup.h"
-#include "app/Version.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/GuiDialogs.h"
 #include "gui/app/GuiStartupShell.h"
 #include "gui/valuation/ChartRenderer.h"
+#include "platform/DataFolder.h"
+#include "platform/Version.h"
+#include "session/ProgramState.h"
+#include "session/Startup.h"
 
 int main(int argc, char** argv) {
     using namespace quorvane;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/HtmlText.h"
+#include "core/text/HtmlText.h"
 #include "service/ProjectionFile.h"
 
 namespace quorvane::service {

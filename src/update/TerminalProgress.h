@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "app/UserDialogs.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane {
 

@@ -6,8 +6,8 @@
 
 #include "AdviceLeague.h"
 #include "advice/ExplainLines.h"
-#include "advicedata/ValuationFigureReader.h"
 #include "model/DraftModelLoader.h"
+#include "teamadvice/ValuationFigureReader.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane::test {

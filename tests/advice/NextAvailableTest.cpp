@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "AdviceLeague.h"
-#include "advice/TeamAdvice.h"
+#include "teamadvice/TeamAdvice.h"
 
 namespace quorvane::test {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "AdviceLeague.h"
-#include "advice/TeamAdvice.h"
+#include "teamadvice/TeamAdvice.h"
 
 namespace quorvane::test {
 

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "CliRunner.h"
-#include "app/TerminalText.h"
 #include "store/Connection.h"
+#include "text/TerminalText.h"
 
 namespace quorvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "CliRunner.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 
 namespace quorvane {
 namespace {

@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "CliRunner.h"
-#include "app/DataFolder.h"
+#include "platform/DataFolder.h"
 #include "projections/ProjectionFiles.h"
 #include "store/Connection.h"
 

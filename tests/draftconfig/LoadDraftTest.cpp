@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "support/TestProgram.h"
 
 namespace quorvane {

@@ -4,7 +4,7 @@
 #include <fmt/format.h>
 
 #include "HeadToHeadDraft.h"
-#include "advice/TeamAdvice.h"
+#include "teamadvice/TeamAdvice.h"
 
 namespace quorvane::test {
 

@@ -3,12 +3,12 @@
 
 #include <fmt/format.h>
 
-#include "app/ProgramState.h"
-#include "draftconfig/DraftLoader.h"
 #include "draftconfig/NewDraft.h"
 #include "draftconfig/SetupEditor.h"
+#include "model/DraftLoader.h"
+#include "session/ProgramState.h"
 #include "support/TestProgram.h"
-#include "valuation/CategoryCatalogue.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "draftconfig/DraftList.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeRun.h"
 #include "projections/ProjectionImport.h"

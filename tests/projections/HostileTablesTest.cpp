@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "ProjectionFiles.h"
-#include "app/UserDialogs.h"
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
 #include "projections/TableNames.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <map>
 
 #include "ProjectionFiles.h"
-#include "app/UserDialogs.h"
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
+#include "session/UserDialogs.h"
 #include "store/Connection.h"
 
 namespace quorvane::test {

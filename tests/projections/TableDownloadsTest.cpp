@@ -8,9 +8,9 @@
 
 #include "ProjectionFiles.h"
 #include "WorkbookFiles.h"
-#include "app/UserDialogs.h"
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::test {
 namespace {

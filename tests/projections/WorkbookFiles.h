@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/PlayerPages.h"
+#include "session/PlayerPages.h"
 
 namespace quorvane::test {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "../advice/AdviceLeague.h"
-#include "advicedata/RoomAdvice.h"
-#include "app/ProgramState.h"
 #include "room/PlayerLists.h"
+#include "session/ProgramState.h"
+#include "teamadvice/RoomAdvice.h"
 
 namespace quorvane::test {
 

@@ -5,12 +5,12 @@
 
 #include <variant>
 
-#include "draftconfig/DraftSettings.h"
 #include "model/ModelChanges.h"
 #include "room/CustomPlayerRules.h"
 #include "room/KeeperRules.h"
 #include "room/PickChecks.h"
 #include "room/PlayerMarks.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 namespace {

@@ -12,9 +12,9 @@
 #include "room/ClockBanner.h"
 #include "room/DraftPicks.h"
 #include "room/RecordPick.h"
-#include "room/TurnHistory.h"
 #include "room/TurnNews.h"
 #include "room/Turns.h"
+#include "vocabulary/TurnHistory.h"
 
 namespace quorvane::test {
 namespace {

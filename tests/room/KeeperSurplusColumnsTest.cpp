@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "../advice/AdviceLeague.h"
-#include "app/ProgramState.h"
 #include "room/Keepers.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::test {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "projections/ProjectionEdits.h"
 #include "projections/ProjectionImport.h"

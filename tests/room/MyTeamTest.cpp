@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "draftconfig/DraftSettings.h"
 #include "room/MyTeam.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "room/RecordPick.h"
 #include "store/Connection.h"
 

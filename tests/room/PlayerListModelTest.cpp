@@ -5,11 +5,11 @@
 
 #include <utility>
 
-#include "draftconfig/DraftSettings.h"
 #include "room/AvailableList.h"
 #include "room/ListOrder.h"
 #include "room/PlayerListFigures.h"
 #include "room/ResearchList.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane::test {
 namespace {

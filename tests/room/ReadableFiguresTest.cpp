@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "room/ReadableFigures.h"
+#include "text/ReadableFigures.h"
 
 namespace quorvane {
 namespace {

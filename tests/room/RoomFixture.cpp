@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "draftconfig/DraftLoader.h"
-#include "store/NumberText.h"
+#include "model/DraftLoader.h"
+#include "text/NumberText.h"
 
 namespace quorvane::test {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "support/TestProgram.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane::test {
 

@@ -3,11 +3,11 @@
 // show and the grids built from rows already read.
 #include <gtest/gtest.h>
 
-#include "draftconfig/DraftSettings.h"
 #include "room/Keepers.h"
 #include "room/PlayerLists.h"
 #include "room/RecordPick.h"
 #include "room/Rosters.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 namespace {

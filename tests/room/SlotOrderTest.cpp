@@ -1,14 +1,51 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "../advice/AdviceLeague.h"
-#include "app/ProgramState.h"
+#include "room/PickChecks.h"
+#include "room/Rosters.h"
 #include "room/SlotChoice.h"
+#include "session/ProgramState.h"
+#include "vocabulary/SlotKinds.h"
 
 namespace quorvane::test {
+
+// Every kind has its own count, so a count read from the wrong setting shows.
+TEST(SlotKinds, EachKindReadsItsOwnCountInThePickWindowAndTheRosterGrid) {
+    DraftSettings draft;
+    draft.C = 2;
+    draft.G = 0;
+    draft.PG = 1;
+    draft.SG = 3;
+    draft.F = 4;
+    draft.PF = 5;
+    draft.SF = 6;
+    draft.UT = 7;
+    draft.R = 8;
+    EXPECT_EQ(slotChoices(draft),
+              (std::vector<std::string>{"C", "PG", "SG", "F", "PF", "SF", "UT", "R"}));
+    EXPECT_EQ(slotCount(draft, "pf"), 5);
+    EXPECT_EQ(slotCount(draft, "Sf"), 6);
+    EXPECT_EQ(slotCount(draft, "G"), 0);
+    EXPECT_EQ(slotCount(draft, "NA"), std::nullopt);
+
+    DraftSettings small;
+    small.C = 2;
+    small.G = 1;
+    small.SF = 1;
+    small.PF = 1;
+    small.R = 1;
+    EXPECT_EQ(rosterSlotRows(small), (std::vector<std::string>{"G", "SF", "PF", "C", "C", "R"}));
+
+    EXPECT_TRUE(isStartingSlot("UT"));
+    EXPECT_FALSE(isStartingSlot("R"));
+    EXPECT_FALSE(isStartingSlot("ut"));
+    EXPECT_FALSE(isStartingSlot("NA"));
+}
 
 // The default roster: C, G, PG, SG, F, PF, SF, UT and R in the list's usual order.
 TEST(PickWindowSlots, AGuardSeesTheSlotsHeMayFillFirstAndTheOthersAfterTheLine) {

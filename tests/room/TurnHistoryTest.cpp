@@ -11,9 +11,9 @@
 #include "room/Keepers.h"
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
-#include "room/TurnHistory.h"
 #include "room/TurnNews.h"
 #include "room/Turns.h"
+#include "vocabulary/TurnHistory.h"
 
 namespace quorvane::test {
 namespace {

@@ -4,8 +4,8 @@
 #include "RoomFixture.h"
 #include "room/RecordPick.h"
 #include "room/TurnNews.h"
-#include "room/TurnRules.h"
 #include "room/Turns.h"
+#include "vocabulary/TurnRules.h"
 
 namespace quorvane::test {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <regex>
 
-#include "app/UserDialogs.h"
+#include "session/UserDialogs.h"
 #include "store/Connection.h"
-#include "store/CsvText.h"
 #include "store/TransactionGuard.h"
 #include "support/TestProgram.h"
+#include "text/CsvText.h"
 
 namespace quorvane {
 namespace {

@@ -4,8 +4,8 @@
 #include <chrono>
 #include <thread>
 
-#include "app/DataStore.h"
-#include "app/UserDialogs.h"
+#include "session/DataStore.h"
+#include "session/UserDialogs.h"
 #include "store/Connection.h"
 #include "store/Schema.h"
 #include "store/TransactionGuard.h"

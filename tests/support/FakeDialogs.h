@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UserDialogs.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::test {
 

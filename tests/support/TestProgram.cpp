@@ -9,9 +9,9 @@
 
 #include <unistd.h>
 
-#include "app/DataFolder.h"
-#include "app/DataStore.h"
 #include "draftconfig/NewDraft.h"
+#include "platform/DataFolder.h"
+#include "session/DataStore.h"
 
 namespace quorvane::test {
 

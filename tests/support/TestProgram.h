@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "support/FakeDialogs.h"
 
 namespace quorvane::test {

@@ -5,10 +5,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "FakeTransfer.h"
 #include "SigningKey.h"
-#include "app/FetchUrlText.h"
-#include "store/Log.h"
+#include "platform/FetchUrlText.h"
+#include "platform/Log.h"
+#include "support/FakeTransfer.h"
 #include "support/TestProgram.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"

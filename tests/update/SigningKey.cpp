@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/RunProgram.h"
+#include "platform/RunProgram.h"
 
 namespace quorvane::test {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "SigningKey.h"
-#include "app/RunProgram.h"
+#include "platform/RunProgram.h"
 #include "update/PackageOffer.h"
 #include "update/PackageSignature.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "app/RunProgram.h"
+#include "platform/RunProgram.h"
 #include "update/DebianVersion.h"
 #include "update/UpdateManifest.h"
 

@@ -7,9 +7,9 @@
 
 #include "LoopbackService.h"
 #include "SigningKey.h"
-#include "app/CurlTransfer.h"
-#include "app/RunProgram.h"
-#include "store/Log.h"
+#include "platform/CurlTransfer.h"
+#include "platform/Log.h"
+#include "platform/RunProgram.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageUpdate.h"

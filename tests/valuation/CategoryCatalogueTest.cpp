@@ -4,9 +4,9 @@
 #include <set>
 
 #include "support/TestProgram.h"
-#include "valuation/CategoryCatalogue.h"
 #include "valuation/CategoryFormat.h"
 #include "valuation/SgpDenominators.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "LeagueFixture.h"
+#include "room/ChartData.h"
 #include "room/Rosters.h"
-#include "valuation/ChartData.h"
 #include "valuation/Standings.h"
 
 namespace quorvane::test {

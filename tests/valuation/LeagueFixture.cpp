@@ -10,7 +10,7 @@
 
 #include <fmt/format.h>
 
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 
 namespace quorvane::test {
 

@@ -12,11 +12,11 @@
 #include "projections/Exports.h"
 #include "room/PlayerLists.h"
 #include "store/StatementTrace.h"
-#include "valuation/CategoryCatalogue.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 #include "valuation/Standings.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane::test {
 

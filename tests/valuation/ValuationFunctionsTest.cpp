@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "advice/CategoryFigures.h"
-#include "valuation/CategoryCatalogue.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/ProjectedStandings.h"
 #include "valuation/RotisserieValuation.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane::test {
 

@@ -10,9 +10,6 @@
 #include <CLI/CLI.hpp>
 
 #include "advice/KeeperSurplus.h"
-#include "advice/TeamAdvice.h"
-#include "advicedata/Punts.h"
-#include "advicedata/ValuationFigureReader.h"
 #include "availability/Availability.h"
 #include "availability/TurnSequence.h"
 #include "cli/CheckedOption.h"
@@ -21,7 +18,10 @@
 #include "cli/OptionChecks.h"
 #include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
-#include "store/NumberText.h"
+#include "model/Punts.h"
+#include "teamadvice/TeamAdvice.h"
+#include "teamadvice/ValuationFigureReader.h"
+#include "text/NumberText.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane::cli {

@@ -6,12 +6,12 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/ProgramFolder.h"
-#include "app/RunProgram.h"
-#include "app/SafeFileWriter.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/ProgramFiles.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RunProgram.h"
+#include "platform/SafeFileWriter.h"
 
 namespace quorvane::cli {
 

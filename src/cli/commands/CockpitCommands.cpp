@@ -8,7 +8,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
-#include "follow/RoomBanner.h"
+#include "online/RoomBanner.h"
 #include "room/AuctionBanner.h"
 #include "room/ClockBanner.h"
 #include "room/DraftBoard.h"

@@ -10,7 +10,7 @@
 #include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/DraftList.h"
 #include "draftconfig/NewDraft.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane::cli {
 

@@ -9,18 +9,18 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/CurlTransfer.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
-#include "follow/EspnCookies.h"
-#include "follow/FollowDraft.h"
-#include "follow/FollowLoop.h"
-#include "follow/OpenRoom.h"
-#include "follow/RoomFiles.h"
-#include "follow/SleeperDrafts.h"
+#include "online/EspnCookies.h"
+#include "online/FollowDraft.h"
+#include "online/FollowLoop.h"
+#include "online/OpenRoom.h"
+#include "online/RoomFiles.h"
+#include "online/SleeperDrafts.h"
+#include "platform/CurlTransfer.h"
 #include "room/RecordPick.h"
-#include "store/CheckedNumber.h"
+#include "text/CheckedNumber.h"
 
 namespace quorvane::cli {
 

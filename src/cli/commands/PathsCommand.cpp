@@ -3,14 +3,14 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/DataFolder.h"
-#include "app/HelpPages.h"
-#include "app/UpdateCheck.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/ProgramFiles.h"
+#include "platform/DataFolder.h"
+#include "platform/HelpPages.h"
 #include "projections/Nicknames.h"
 #include "projections/SampleProjections.h"
+#include "update/UpdateCheck.h"
 
 namespace quorvane::cli {
 

@@ -8,15 +8,15 @@
 #include <fmt/format.h>
 #include <CLI/CLI.hpp>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "cli/CheckedOption.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeReport.h"
 #include "practice/PracticeRun.h"
-#include "store/NumberText.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "text/NumberText.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane::cli {

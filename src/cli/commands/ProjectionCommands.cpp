@@ -11,7 +11,7 @@
 #include "cli/CommandGroups.h"
 #include "projections/ProjectionEdits.h"
 #include "projections/ProjectionImport.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane::cli {
 

@@ -2,9 +2,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -402,7 +404,8 @@ void addRoomActionCommands(CLI::App& app, CliContext& context) {
     addPlayer->add_option("--last", addOptions->player.lastname, "Last name")->required();
     addPlayer->add_option("--pos", addOptions->player.pos, "C, PG, SG, PF or SF")
         ->required()
-        ->check(CLI::IsMember({"C", "PG", "SG", "PF", "SF"}));
+        ->check(CLI::IsMember(
+            std::vector<std::string>(std::begin(kCustomPositions), std::end(kCustomPositions))));
     addPlayer->add_option("--nba-team", addOptions->player.team, "NBA team")->required();
     addPlayer->add_option("--draft", addOptions->pick.draft, "Draft to add him to");
     addPlayer->add_option("--team", addOptions->pick.team, "Team id to record him for");

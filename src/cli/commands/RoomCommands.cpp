@@ -15,7 +15,7 @@
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane::cli {

@@ -11,11 +11,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/CurlTransfer.h"
-#include "app/UpdateCheck.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
+#include "platform/CurlTransfer.h"
 #include "projections/ProjectionDownload.h"
+#include "update/UpdateCheck.h"
 
 namespace quorvane::cli {
 

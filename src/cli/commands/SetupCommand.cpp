@@ -12,8 +12,9 @@
 #include "cli/CommandGroups.h"
 #include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/SetupEditor.h"
-#include "store/NumberText.h"
-#include "valuation/CategoryCatalogue.h"
+#include "text/NumberText.h"
+#include "vocabulary/CategoryCatalogue.h"
+#include "vocabulary/SlotKinds.h"
 
 namespace quorvane::cli {
 
@@ -100,8 +101,8 @@ std::optional<std::size_t> rowOfTeam(const SetupForm& form, int teamid) {
 
 int slotListOf(const std::string& key) {
     const std::string wanted = upper(key);
-    for (std::size_t list = 0; list < kRosterListCodes.size(); ++list) {
-        if (wanted == kRosterListCodes[list] || wanted == kRosterListNames[list]) {
+    for (std::size_t list = 0; list < kSlotKindNames.size(); ++list) {
+        if (wanted == kSlotKindNames[list] || wanted == kRosterListNames[list]) {
             return static_cast<int>(list);
         }
     }

@@ -5,9 +5,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/DataStore.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
+#include "session/DataStore.h"
 #include "valuation/SgpDenominators.h"
 
 namespace quorvane::cli {

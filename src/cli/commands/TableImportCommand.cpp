@@ -9,9 +9,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/Version.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
+#include "platform/Version.h"
 #include "projections/ProjectionTable.h"
 
 namespace quorvane::cli {

@@ -9,8 +9,8 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
-#include "store/NumberText.h"
 #include "store/StoredPlayerRows.h"
+#include "text/NumberText.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/DollarValues.h"
 #include "valuation/HeadToHeadStandings.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "advice/ExplainLines.h"
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

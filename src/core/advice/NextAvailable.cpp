@@ -4,7 +4,7 @@
 #include <string>
 
 #include "advice/CategoryFigures.h"
-#include "room/TurnRules.h"
+#include "vocabulary/TurnRules.h"
 
 namespace quorvane {
 

@@ -7,7 +7,7 @@
 #include <fmt/format.h>
 
 #include "availability/TurnSequence.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

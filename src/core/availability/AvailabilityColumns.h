@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "availability/Availability.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

@@ -9,8 +9,6 @@ namespace quorvane {
 
 namespace {
 
-constexpr std::array<const char*, 5> kListedPositions = {"PG", "SG", "SF", "PF", "C"};
-
 std::uint16_t maskOf(const SlotCounts& counts) {
     std::uint16_t mask = 0;
     for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
@@ -25,9 +23,9 @@ std::uint16_t maskOf(const SlotCounts& counts) {
 
 SlotPreference slotPreferenceOf(const ModelPlayer& player) {
     std::vector<std::string> listed;
-    for (std::size_t bit = 0; bit < kListedPositions.size(); ++bit) {
+    for (std::size_t bit = 0; bit < kPositionNames.size(); ++bit) {
         if ((player.positions & (1U << bit)) != 0) {
-            listed.emplace_back(kListedPositions[bit]);
+            listed.emplace_back(kPositionNames[bit]);
         }
     }
     SlotPreference preference;

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "availability/PortableRandom.h"
-#include "room/TurnRules.h"
+#include "vocabulary/TurnRules.h"
 
 namespace quorvane {
 

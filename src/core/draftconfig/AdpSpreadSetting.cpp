@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "draftconfig/AdpSpreadSetting.h"
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "model/DraftModel.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/AdpRows.h"
 #include "store/TransactionGuard.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "draftconfig/DraftList.h"
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "room/TurnHistoryWriter.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/PracticeRows.h"
 
 namespace quorvane {

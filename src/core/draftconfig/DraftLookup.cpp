@@ -2,7 +2,7 @@
 #include "draftconfig/DraftLookup.h"
 
 #include "store/DraftTemplateRows.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

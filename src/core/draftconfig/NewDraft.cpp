@@ -4,13 +4,13 @@
 #include <array>
 #include <string_view>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
-#include "store/NumberText.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "draftconfig/DraftSettings.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

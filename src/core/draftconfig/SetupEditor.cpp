@@ -6,17 +6,17 @@
 #include <string>
 #include <string_view>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/DraftLoader.h"
-#include "room/TurnHistory.h"
+#include "model/DraftLoader.h"
 #include "room/TurnHistoryWriter.h"
-#include "store/CheckedNumber.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
-#include "store/NumberText.h"
 #include "store/TransactionGuard.h"
-#include "valuation/CategoryCatalogue.h"
+#include "text/CheckedNumber.h"
+#include "text/NumberText.h"
+#include "vocabulary/CategoryCatalogue.h"
+#include "vocabulary/TurnHistory.h"
 
 namespace quorvane {
 

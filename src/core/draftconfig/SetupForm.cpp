@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "draftconfig/SetupForm.h"
 
-#include "store/NumberText.h"
-#include "valuation/CategoryCatalogue.h"
+#include "text/NumberText.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "draftconfig/DraftSettings.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 
@@ -23,9 +23,6 @@ enum RosterList { kListC, kListG, kListPG, kListSG, kListF, kListPF, kListSF, kL
 // Caption of each roster list without its colon ("ANY G"), in list order.
 inline constexpr std::array<const char*, kRosterSlotCount> kRosterListNames = {
     "C", "ANY G", "PG", "SG", "ANY F", "PF", "SF", "UTIL", "RES"};
-// Slot code of each roster list ("G"), in list order.
-inline constexpr std::array<const char*, kRosterSlotCount> kRosterListCodes = {
-    "C", "G", "PG", "SG", "F", "PF", "SF", "UT", "R"};
 
 enum class SetupTab { League, Draft, Team, Roster };
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

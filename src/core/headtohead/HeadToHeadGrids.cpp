@@ -6,7 +6,7 @@
 
 #include <fmt/format.h>
 
-#include "draftconfig/DraftSettings.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

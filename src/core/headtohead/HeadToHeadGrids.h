@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "headtohead/Matchups.h"
 #include "model/DraftModel.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "advice/CategoryFigures.h"
-#include "draftconfig/DraftSettings.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "draftconfig/DraftSettings.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 
@@ -53,25 +53,6 @@ const ModelTeam* DraftModel::myTeam() const {
         }
     }
     return nullptr;
-}
-
-std::optional<std::size_t> slotKindOf(std::string_view slot) {
-    for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
-        const std::string_view name = kSlotKindNames[kind];
-        if (slot.size() == name.size() &&
-            std::equal(slot.begin(), slot.end(), name.begin(), [](char a, char b) {
-                return std::toupper(static_cast<unsigned char>(a)) == b;
-            })) {
-            return kind;
-        }
-    }
-    return std::nullopt;
-}
-
-bool isStartingSlot(const std::string& slot) {
-    constexpr std::array<std::string_view, 8> kStarting = {"C", "F",  "PF", "SF",
-                                                           "G", "PG", "SG", "UT"};
-    return std::find(kStarting.begin(), kStarting.end(), slot) != kStarting.end();
 }
 
 void setPunts(DraftModel& model, const std::vector<int>& categoryids) {

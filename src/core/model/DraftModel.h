@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "valuation/CategoryCatalogue.h"
+#include "vocabulary/CategoryCatalogue.h"
+#include "vocabulary/Positions.h"
+#include "vocabulary/SlotKinds.h"
 
 namespace quorvane {
 
@@ -23,25 +25,9 @@ inline double statOf(const StatLine& line, StatColumn column) {
     return line[static_cast<std::size_t>(column)];
 }
 
-// The five positions a projection lists, as bits of ModelPlayer::positions.
-inline constexpr std::uint8_t kPositionPG = 1;
-inline constexpr std::uint8_t kPositionSG = 2;
-inline constexpr std::uint8_t kPositionSF = 4;
-inline constexpr std::uint8_t kPositionPF = 8;
-inline constexpr std::uint8_t kPositionC = 16;
-
 // The position columns as stored (PG, SG, SF, PF, C): the valuation's groups compare the
 // numbers themselves, not only whether a player is listed there.
 using PositionColumns = std::array<std::int64_t, 5>;
-
-// The nine kinds of roster slot, in the order the pick window offers them.
-inline constexpr std::size_t kSlotKinds = 9;
-inline constexpr std::array<std::string_view, kSlotKinds> kSlotKindNames = {
-    "C", "G", "PG", "SG", "F", "PF", "SF", "UT", "R"};
-// Slots of each kind on every team of the draft, in the order of kSlotKindNames.
-using SlotCounts = std::array<int, kSlotKinds>;
-// The index in kSlotKindNames of a slot as stored (any case); nullopt for another text ("NA").
-std::optional<std::size_t> slotKindOf(std::string_view slot);
 
 // How far the room strays from the average draft position unless the draft says otherwise.
 inline constexpr double kDefaultAdpSpread = 0.10;
@@ -156,9 +142,6 @@ const Row* findByPlayerid(const std::vector<Row>& rows, int playerid) {
                                         [](const Row& row, int id) { return row.playerid < id; });
     return found != rows.end() && found->playerid == playerid ? &*found : nullptr;
 }
-
-// Roster slots that start: every kind but the reserves.
-bool isStartingSlot(const std::string& slot);
 
 // Marks the draft's categories whose ids are listed as punted, and only those.
 void setPunts(DraftModel& model, const std::vector<int>& categoryids);

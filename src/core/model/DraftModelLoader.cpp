@@ -4,13 +4,13 @@
 #include <string_view>
 #include <utility>
 
-#include "advicedata/Punts.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "model/DraftModelCache.h"
+#include "model/Punts.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/AdpRows.h"
 #include "store/DraftRows.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 
@@ -50,14 +50,6 @@ ModelPlayer playerOf(PlayerSeasonRow&& row) {
     player.posMissing = row.posMissing;
     player.storedOrder = row.rowid;
     return player;
-}
-
-int slotCountOf(const DraftSettings& settings, std::size_t kind) {
-    const std::array<int DraftSettings::*, kSlotKinds> counts = {
-        &DraftSettings::C,  &DraftSettings::G,  &DraftSettings::PG,
-        &DraftSettings::SG, &DraftSettings::F,  &DraftSettings::PF,
-        &DraftSettings::SF, &DraftSettings::UT, &DraftSettings::R};
-    return settings.*counts[kind];
 }
 
 // The season's average draft positions and the draft's spread around them.

@@ -5,12 +5,12 @@
 #include <random>
 #include <string_view>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "availability/PortableRandom.h"
-#include "draftconfig/DraftLoader.h"
-#include "store/NumberText.h"
+#include "model/DraftLoader.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -3,11 +3,11 @@
 
 #include <fmt/format.h>
 
-#include "advice/TeamAdvice.h"
-#include "app/PlayerPages.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "model/DraftModelLoader.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "teamadvice/TeamAdvice.h"
+#include "text/HtmlText.h"
 
 namespace quorvane {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "availability/PracticeGrade.h"
+#include "practice/PracticeGrade.h"
 
 namespace quorvane {
 

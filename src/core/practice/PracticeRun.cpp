@@ -5,20 +5,20 @@
 #include <thread>
 
 #include "advice/NextAvailable.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "availability/OpponentPicks.h"
-#include "availability/PracticeAuction.h"
 #include "availability/TurnSequence.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "practice/OpponentPicks.h"
+#include "practice/PracticeAuction.h"
 #include "practice/PracticeDrafts.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/ChangeStamps.h"
 #include "store/DataVersion.h"
-#include "store/NumberText.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {

@@ -6,8 +6,8 @@
 #include <cctype>
 
 #include "projections/TableFields.h"
-#include "store/NumberText.h"
-#include "store/Utf8Text.h"
+#include "text/NumberText.h"
+#include "text/Utf8Text.h"
 
 namespace quorvane {
 

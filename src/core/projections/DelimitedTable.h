@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/CheckedNumber.h"
+#include "text/CheckedNumber.h"
 
 namespace quorvane {
 

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/ProgramState.h"
-#include "app/SafeFileWriter.h"
-#include "app/UserDialogs.h"
-#include "app/Version.h"
-#include "store/CsvText.h"
+#include "platform/SafeFileWriter.h"
+#include "platform/Version.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/ExportRows.h"
+#include "text/CsvText.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {

@@ -5,7 +5,7 @@
 #include <array>
 #include <cctype>
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

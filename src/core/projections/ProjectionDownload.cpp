@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "projections/ProjectionDownload.h"
 
-#include "app/FetchUrlText.h"
-#include "app/ProgramState.h"
-#include "app/ServiceEndpoints.h"
-#include "app/UserDialogs.h"
-#include "store/Log.h"
+#include "platform/FetchUrlText.h"
+#include "platform/Log.h"
+#include "platform/ServiceEndpoints.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane {
 

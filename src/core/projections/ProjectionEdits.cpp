@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "store/NumberText.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "store/ProjectionEditRows.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

@@ -8,9 +8,9 @@
 
 #include <fmt/format.h>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "projections/ProjectionLines.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/ProjectionRepository.h"
 #include "store/ProjectionRow.h"
 #include "store/TransactionGuard.h"

@@ -6,9 +6,9 @@
 
 #include <fmt/format.h>
 
-#include "store/CheckedNumber.h"
-#include "store/NumberText.h"
 #include "store/ProjectionRow.h"
+#include "text/CheckedNumber.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -8,17 +8,17 @@
 
 #include <fmt/format.h>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "projections/Nicknames.h"
 #include "projections/ProjectionTable.h"
 #include "projections/StoredPlayers.h"
 #include "projections/TablePlan.h"
 #include "projections/TableRows.h"
-#include "store/NumberText.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/ProjectionRepository.h"
 #include "store/SourceAdpRows.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 namespace quorvane {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

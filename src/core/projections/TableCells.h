@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/CheckedNumber.h"
+#include "text/CheckedNumber.h"
 
 namespace quorvane {
 

@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "store/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace quorvane {
 

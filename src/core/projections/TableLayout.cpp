@@ -6,7 +6,7 @@
 #include "projections/ProjectionTable.h"
 #include "projections/TableCells.h"
 #include "projections/TableNames.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

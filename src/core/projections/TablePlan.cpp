@@ -9,7 +9,7 @@
 #include "projections/EditDistance.h"
 #include "projections/TableNames.h"
 #include "projections/TableTotals.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -7,8 +7,8 @@
 #include <fmt/format.h>
 
 #include "projections/TableNames.h"
-#include "store/NumberText.h"
-#include "store/Utf8Text.h"
+#include "text/NumberText.h"
+#include "text/Utf8Text.h"
 
 namespace quorvane {
 

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "projections/WorkbookTables.h"
-#include "store/NumberText.h"
-#include "store/Utf8Text.h"
+#include "text/NumberText.h"
+#include "text/Utf8Text.h"
 
 namespace quorvane {
 

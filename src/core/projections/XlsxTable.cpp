@@ -13,8 +13,8 @@
 #include <unordered_map>
 
 #include "projections/WorkbookTables.h"
-#include "store/NumberText.h"
-#include "store/Utf8Text.h"
+#include "text/NumberText.h"
+#include "text/Utf8Text.h"
 
 namespace quorvane {
 

@@ -7,8 +7,8 @@
 #include <numeric>
 #include <optional>
 
-#include "advicedata/RoomAdvice.h"
-#include "store/NumberText.h"
+#include "teamadvice/RoomAdvice.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 
@@ -38,12 +38,6 @@ int playerIdOf(const std::vector<std::string>& cells) {
 
 std::vector<std::string> adviceHeadings() {
     return {kAdviceHeadings.begin(), kAdviceHeadings.end()};
-}
-
-bool isAdviceHeading(std::string_view heading) {
-    const std::string wanted = lowerText(heading);
-    return std::any_of(kAdviceHeadings.begin(), kAdviceHeadings.end(),
-                       [&wanted](std::string_view known) { return lowerText(known) == wanted; });
 }
 
 void addAdviceColumns(GridTable& grid, const RoomAdvice* advice, std::string_view sortHeading,

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/GridTable.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 
@@ -14,7 +14,6 @@ class RoomAdvice;
 // Headings of the pick advice's columns in the available-players grid: standings gain, total
 // z, z dollars and value over next available.
 std::vector<std::string> adviceHeadings();
-bool isAdviceHeading(std::string_view heading);
 
 // Puts the advice's four cells into every row of the available-players grid, before its last
 // column (the notes), two decimals each; a figure the advice leaves blank (a drafted player, no

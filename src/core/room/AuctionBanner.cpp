@@ -9,10 +9,10 @@
 #include <map>
 #include <unordered_set>
 
-#include "app/ProgramState.h"
-#include "draftconfig/DraftSettings.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
+#include "session/ProgramState.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

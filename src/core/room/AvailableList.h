@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/GridTable.h"
 #include "model/DraftModel.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

@@ -3,12 +3,12 @@
 
 #include <map>
 
-#include "app/ProgramState.h"
-#include "draftconfig/OwnTeam.h"
 #include "room/AuctionBanner.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
+#include "session/ProgramState.h"
+#include "vocabulary/OwnTeam.h"
 
 namespace quorvane {
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

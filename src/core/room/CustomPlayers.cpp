@@ -8,13 +8,13 @@
 
 #include <fmt/format.h>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "model/DraftModelLoader.h"
 #include "model/ModelChanges.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DraftPlayerRepository.h"
-#include "store/NumberText.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

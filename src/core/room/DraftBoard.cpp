@@ -5,14 +5,14 @@
 #include <map>
 #include <set>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
-#include "room/TurnHistory.h"
 #include "room/Turns.h"
-#include "store/CsvText.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "text/CsvText.h"
+#include "vocabulary/TurnHistory.h"
 
 namespace quorvane {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/GridTable.h"
-#include "app/SafeFileWriter.h"
+#include "platform/SafeFileWriter.h"
 #include "room/DraftPicks.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "store/DraftTakenRepository.h"
 
 namespace quorvane {

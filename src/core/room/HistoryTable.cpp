@@ -3,9 +3,9 @@
 
 #include <set>
 
-#include "app/ProgramState.h"
 #include "room/RoomValues.h"
-#include "room/TurnRules.h"
+#include "session/ProgramState.h"
+#include "vocabulary/TurnRules.h"
 
 namespace quorvane {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "store/TurnHistoryRepository.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

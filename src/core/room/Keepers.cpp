@@ -5,18 +5,18 @@
 
 #include <fmt/format.h>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "model/ModelChanges.h"
 #include "room/KeeperRules.h"
 #include "room/PlayerLists.h"
 #include "room/TurnHistoryWriter.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
-#include "store/NumberText.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "app/GridTable.h"
 #include "room/PickChecks.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "store/DraftTakenRepository.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "draftconfig/DraftSettings.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

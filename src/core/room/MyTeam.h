@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "room/DraftPicks.h"
 #include "valuation/Standings.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

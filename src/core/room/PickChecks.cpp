@@ -4,34 +4,15 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DraftTakenRepository.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
+#include "vocabulary/SlotKinds.h"
 
 namespace quorvane {
 
-namespace {
-
-struct SlotField {
-    const char* position;
-    int DraftSettings::*count;
-};
-
-constexpr SlotField kChoiceOrder[] = {
-    {"C", &DraftSettings::C},   {"G", &DraftSettings::G},   {"PG", &DraftSettings::PG},
-    {"SG", &DraftSettings::SG}, {"F", &DraftSettings::F},   {"PF", &DraftSettings::PF},
-    {"SF", &DraftSettings::SF}, {"UT", &DraftSettings::UT}, {"R", &DraftSettings::R},
-};
-
-std::string upper(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return result;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
                               const DraftSettings& draft) {
@@ -111,20 +92,18 @@ CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
 }
 
 std::optional<int> slotCount(const DraftSettings& draft, std::string_view pos) {
-    const std::string wanted = upper(pos);
-    for (const SlotField& slot : kChoiceOrder) {
-        if (wanted == slot.position) {
-            return draft.*slot.count;
-        }
+    const std::optional<std::size_t> kind = slotKindOf(pos);
+    if (!kind) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return slotCountOf(draft, *kind);
 }
 
 std::vector<std::string> slotChoices(const DraftSettings& draft) {
     std::vector<std::string> choices;
-    for (const SlotField& slot : kChoiceOrder) {
-        if (draft.*slot.count > 0) {
-            choices.emplace_back(slot.position);
+    for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
+        if (slotCountOf(draft, kind) > 0) {
+            choices.emplace_back(kSlotKindNames[kind]);
         }
     }
     return choices;

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "advice/CategoryFigures.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

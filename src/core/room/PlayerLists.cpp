@@ -4,9 +4,6 @@
 #include <algorithm>
 #include <array>
 
-#include "advicedata/RoomAdvice.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "model/DraftModelLoader.h"
 #include "room/AdpColumns.h"
 #include "room/AdviceColumns.h"
@@ -14,7 +11,10 @@
 #include "room/PlayerListFigures.h"
 #include "room/ResearchList.h"
 #include "room/RoomValues.h"
-#include "store/NumberText.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "teamadvice/RoomAdvice.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "room/PlayerListView.h"
 #include "store/DraftPlayerRepository.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

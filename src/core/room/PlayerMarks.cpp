@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "room/PlayerMarks.h"
 
-#include "app/ProgramState.h"
 #include "model/DraftModelLoader.h"
 #include "model/ModelChanges.h"
+#include "session/ProgramState.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/TransactionGuard.h"
 

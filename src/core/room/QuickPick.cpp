@@ -5,8 +5,8 @@
 #include <cctype>
 #include <tuple>
 
-#include "app/ProgramState.h"
 #include "room/RoomValues.h"
+#include "session/ProgramState.h"
 #include "store/DraftPlayerRepository.h"
 
 namespace quorvane {

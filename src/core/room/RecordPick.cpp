@@ -4,9 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "room/AuctionBanner.h"
 #include "room/KeeperRules.h"
@@ -14,12 +12,14 @@
 #include "room/SlotChoice.h"
 #include "room/TurnHistoryWriter.h"
 #include "room/Turns.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DataVersion.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
 #include "store/DraftTeamRepository.h"
-#include "store/NumberText.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

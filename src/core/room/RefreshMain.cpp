@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "room/RefreshMain.h"
 
-#include "advicedata/RoomAdvice.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "room/Turns.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTeamRepository.h"
+#include "teamadvice/RoomAdvice.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {

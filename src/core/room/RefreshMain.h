@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "room/PlayerLists.h"
 #include "room/PlayerMarks.h"
 #include "room/Rosters.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

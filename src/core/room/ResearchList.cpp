@@ -12,7 +12,7 @@
 #include "room/ListOrder.h"
 #include "room/PlayerListFigures.h"
 #include "room/PlayerLists.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "app/GridTable.h"
 #include "model/DraftModel.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

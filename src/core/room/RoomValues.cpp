@@ -5,43 +5,25 @@
 
 #include <fmt/format.h>
 
-#include "draftconfig/DraftSettings.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 
-bool isWholeNumber(const SqlValue& value) {
-    std::optional<double> number;
-    if (const auto* i = std::get_if<std::int64_t>(&value)) {
-        number = static_cast<double>(*i);
-    } else if (const auto* d = std::get_if<double>(&value)) {
-        number = *d;
-    } else if (const auto* s = std::get_if<std::string>(&value)) {
-        number = parseNumber(*s);
-    }
-    if (!number) {
-        return false;
-    }
-    const float single = static_cast<float>(*number);
+namespace {
+
+// True when the amount, held in single precision, has no fractional part.
+bool isWholeNumber(double amount) {
+    const float single = static_cast<float>(amount);
     return std::isfinite(single) && std::trunc(single) == single;
 }
 
-std::string zeroIfBlank(std::string_view text) {
-    return trim(text).empty() ? std::string("0") : std::string(text);
-}
-
-std::string textOrDefault(const SqlValue& value, std::string_view fallback) {
-    const std::string text = toText(value);
-    return isNull(value) || text.empty() ? std::string(fallback) : text;
-}
-
+// Smallest whole number not below x.
 int roundUp(double x) {
     return static_cast<int>(-std::floor(-x));
 }
 
-double valueUnlessEqual(double a, double b, double c) {
-    return a != b ? a : c;
-}
+}  // namespace
 
 int nonNegativeInteger(double value) {
     if (value < 0) {
@@ -60,7 +42,7 @@ std::string pickLabel(int overall, int teams) {
 }
 
 int priceDecimals(const DraftSettings& draft) {
-    return isWholeNumber(SqlValue{draft.minbid}) && isWholeNumber(SqlValue{draft.dollars}) ? 0 : 2;
+    return isWholeNumber(draft.minbid) && isWholeNumber(draft.dollars) ? 0 : 2;
 }
 
 std::string formatPrice(double value, int decimals) {

@@ -1,30 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "room/Rosters.h"
 
+#include <array>
 #include <iterator>
 #include <map>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "room/RoomValues.h"
-#include "store/NumberText.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/RosterRepository.h"
-#include "store/Utf8Text.h"
+#include "text/NumberText.h"
+#include "text/Utf8Text.h"
+#include "vocabulary/SlotKinds.h"
 
 namespace quorvane {
 
 namespace {
 
-struct SlotCount {
-    const char* position;
-    int DraftSettings::*count;
-};
-
-constexpr SlotCount kListingOrder[] = {
-    {"G", &DraftSettings::G}, {"PG", &DraftSettings::PG}, {"SG", &DraftSettings::SG},
-    {"F", &DraftSettings::F}, {"SF", &DraftSettings::SF}, {"PF", &DraftSettings::PF},
-    {"C", &DraftSettings::C}, {"UT", &DraftSettings::UT}, {"R", &DraftSettings::R},
-};
+// The roster grid lists guards first, then forwards, centres, utility and reserves.
+constexpr std::array<std::string_view, kSlotKinds> kListingOrder = {"G",  "PG", "SG", "F", "SF",
+                                                                    "PF", "C",  "UT", "R"};
 
 std::vector<std::string> playerCells(const RosterPlayerRow& player, const DraftSettings& draft,
                                      bool withSlot) {
@@ -46,9 +41,10 @@ std::vector<std::string> playerCells(const RosterPlayerRow& player, const DraftS
 
 std::vector<std::string> rosterSlotRows(const DraftSettings& draft) {
     std::vector<std::string> rows;
-    for (const SlotCount& slot : kListingOrder) {
-        for (int i = 0; i < draft.*slot.count; ++i) {
-            rows.emplace_back(slot.position);
+    for (const std::string_view slot : kListingOrder) {
+        const int count = slotCountOf(draft, *slotKindOf(slot));
+        for (int i = 0; i < count; ++i) {
+            rows.emplace_back(slot);
         }
     }
     return rows;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "store/RosterRepository.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

@@ -6,10 +6,11 @@
 #include <cctype>
 #include <map>
 
-#include "app/ProgramState.h"
 #include "room/RecordPick.h"
+#include "session/ProgramState.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
+#include "vocabulary/Positions.h"
 
 namespace quorvane {
 
@@ -94,10 +95,9 @@ std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, i
         return fillPosition(state, playerid);
     }
     std::vector<std::string> listed;
-    constexpr std::array<const char*, 5> kFlags = {"PG", "SG", "SF", "PF", "C"};
-    for (std::size_t i = 0; i < kFlags.size(); ++i) {
+    for (std::size_t i = 0; i < kPositionNames.size(); ++i) {
         if ((*player)->positions[i] > 0) {
-            listed.emplace_back(kFlags[i]);
+            listed.emplace_back(kPositionNames[i]);
         }
     }
     const auto used = readSlotUseWithout(state.dbConnection, draft.template_id, teamid, playerid);

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <set>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/DraftLoader.h"
-#include "room/TurnHistory.h"
+#include "model/DraftLoader.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"
+#include "vocabulary/TurnHistory.h"
 
 namespace quorvane {
 

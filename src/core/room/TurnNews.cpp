@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "room/TurnNews.h"
 
-#include "app/ProgramState.h"
 #include "room/DraftPicks.h"
 #include "room/Turns.h"
+#include "session/ProgramState.h"
 
 namespace quorvane {
 

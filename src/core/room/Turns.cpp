@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "room/Turns.h"
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/DraftLoader.h"
+#include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
-#include "room/TurnHistory.h"
 #include "room/TurnHistoryWriter.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/DraftTakenRepository.h"
 #include "store/DraftTeamRepository.h"
 #include "store/TransactionGuard.h"
+#include "vocabulary/TurnHistory.h"
 
 namespace quorvane {
 

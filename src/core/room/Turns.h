@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "room/RefreshMain.h"
-#include "room/TurnRules.h"
 #include "store/TurnHistoryRepository.h"
+#include "vocabulary/TurnRules.h"
 
 namespace quorvane {
 

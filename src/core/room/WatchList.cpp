@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "room/RoomValues.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/GridTable.h"
 #include "store/WatchListRepository.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/Log.h"
+#include "platform/Log.h"
 #include "store/Recordset.h"
 #include "store/SqlValue.h"
 

@@ -21,7 +21,6 @@ class Recordset {
 
     bool eof() const { return m_position >= m_rows.size(); }
     void moveNext() { ++m_position; }
-    void moveFirst() { m_position = 0; }
 
     // The current row's value of a column; a name the select does not have reads as NULL.
     const SqlValue& field(std::string_view name) const;

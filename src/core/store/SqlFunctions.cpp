@@ -5,7 +5,7 @@
 
 #include <sqlite3.h>
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

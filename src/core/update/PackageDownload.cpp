@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "app/CurlFailure.h"
-#include "app/CurlSetup.h"
+#include "platform/CurlFailure.h"
+#include "platform/CurlSetup.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/UrlTransfer.h"
+#include "platform/UrlTransfer.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/RunProgram.h"
+#include "platform/RunProgram.h"
 
 namespace quorvane {
 

@@ -7,7 +7,7 @@
 #include <cctype>
 #include <map>
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -8,15 +8,15 @@
 #include <optional>
 #include <variant>
 
-#include "app/FetchUrlText.h"
-#include "app/SafeFileWriter.h"
-#include "app/ServiceEndpoints.h"
-#include "app/UpdateCheck.h"
-#include "app/UserDialogs.h"
-#include "store/Log.h"
+#include "platform/FetchUrlText.h"
+#include "platform/Log.h"
+#include "platform/SafeFileWriter.h"
+#include "platform/ServiceEndpoints.h"
+#include "session/UserDialogs.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageOffer.h"
+#include "update/UpdateCheck.h"
 #include "update/UpdateTrust.h"
 
 namespace quorvane {

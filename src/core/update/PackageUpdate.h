@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/SafeFileWriter.h"
+#include "platform/SafeFileWriter.h"
 #include "update/UpdateTrust.h"
 
 namespace quorvane {

@@ -5,7 +5,7 @@
 #include <array>
 #include <charconv>
 
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "update/DebianVersion.h"
 
 namespace quorvane {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "update/UpdateTrust.h"
 
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 #include "update/DebianVersion.h"
 #include "update/PackageOffer.h"
 #include "update/PackageSignature.h"

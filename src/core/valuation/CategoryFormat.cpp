@@ -6,8 +6,8 @@
 #include <cctype>
 #include <charconv>
 
-#include "store/NumberText.h"
-#include "valuation/CategoryCatalogue.h"
+#include "text/NumberText.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane {
 

@@ -3,17 +3,17 @@
 
 #include <map>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "draftconfig/OwnTeam.h"
 #include "headtohead/HeadToHeadGrids.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/CategoryRepository.h"
-#include "store/NumberText.h"
 #include "store/TransactionGuard.h"
+#include "text/NumberText.h"
 #include "valuation/CategoryFormat.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
 #include "valuation/ValuationSteps.h"
+#include "vocabulary/OwnTeam.h"
 
 namespace quorvane {
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/ProgramState.h"
 #include "model/DraftModelLoader.h"
+#include "session/ProgramState.h"
 #include "store/TransactionGuard.h"
 #include "valuation/HeadToHeadValues.h"
 #include "valuation/Ranks.h"

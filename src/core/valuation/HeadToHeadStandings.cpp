@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/HeadToHeadStandings.h"
 
-#include "advice/TeamAdvice.h"
-#include "app/ProgramState.h"
+#include "advice/AdviceTeam.h"
 #include "headtohead/HeadToHeadGrids.h"
 #include "model/DraftModelLoader.h"
+#include "session/ProgramState.h"
 
 namespace quorvane {
 

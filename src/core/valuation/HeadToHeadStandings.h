@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/GridTable.h"
 #include "headtohead/HeadToHeadLeague.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 

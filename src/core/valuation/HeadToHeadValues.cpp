@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "advice/ZScores.h"
-#include "app/ProgramState.h"
 #include "headtohead/GScores.h"
 #include "model/DraftModelLoader.h"
+#include "session/ProgramState.h"
 #include "store/TransactionGuard.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/StoredValues.h"

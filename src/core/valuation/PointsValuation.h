@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "draftconfig/DraftSettings.h"
 #include "model/DraftModel.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

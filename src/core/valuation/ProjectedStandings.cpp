@@ -6,7 +6,7 @@
 #include <map>
 
 #include "advice/CategoryFigures.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "draftconfig/DraftSettings.h"
 #include "model/DraftModel.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

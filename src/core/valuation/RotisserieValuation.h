@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "draftconfig/DraftSettings.h"
 #include "model/DraftModel.h"
-#include "valuation/SgpDenominator.h"
+#include "model/SgpDenominator.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/SgpDenominators.h"
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "store/CategoryRepository.h"
 
 namespace quorvane {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/Standings.h"
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "model/DraftModelLoader.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "valuation/HeadToHeadStandings.h"
 
 namespace quorvane {

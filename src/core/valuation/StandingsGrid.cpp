@@ -3,8 +3,8 @@
 #include <cctype>
 #include <map>
 
-#include "app/ProgramState.h"
-#include "store/NumberText.h"
+#include "session/ProgramState.h"
+#include "text/NumberText.h"
 #include "valuation/CategoryFormat.h"
 #include "valuation/Standings.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/ValuationSteps.h"
 
-#include "app/UserDialogs.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane {
 

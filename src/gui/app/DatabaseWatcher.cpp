@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::gui {
 

@@ -6,7 +6,7 @@
 
 #include <chrono>
 
-#include "app/OutsideChanges.h"
+#include "session/OutsideChanges.h"
 
 namespace quorvane {
 struct ProgramState;

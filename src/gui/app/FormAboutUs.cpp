@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
-#include "app/Version.h"
+#include "platform/Version.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -18,10 +18,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/HelpPages.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "app/Version.h"
 #include "gui/app/DatabaseWatcher.h"
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/HelpWindow.h"
@@ -32,7 +28,7 @@
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormSetup.h"
-#include "gui/follow/FormFollowDraft.h"
+#include "gui/online/FormFollowDraft.h"
 #include "gui/projections/FormEditProjections.h"
 #include "gui/projections/FormFindProjections.h"
 #include "gui/projections/FormImportTable.h"
@@ -51,7 +47,11 @@
 #include "gui/valuation/TargetsPage.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/WebPane.h"
+#include "platform/HelpPages.h"
+#include "platform/Version.h"
 #include "room/RefreshMain.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::gui {
 

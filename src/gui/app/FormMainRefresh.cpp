@@ -15,10 +15,6 @@
 
 #include <unordered_set>
 
-#include "advicedata/RoomAdvice.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "follow/RoomBanner.h"
 #include "gui/app/DatabaseWatcher.h"
 #include "gui/app/LoadedWindows.h"
 #include "gui/app/SidePane.h"
@@ -34,14 +30,18 @@
 #include "gui/valuation/TargetsPage.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/WebPane.h"
+#include "online/RoomBanner.h"
 #include "room/AuctionBanner.h"
 #include "room/ClockBanner.h"
 #include "room/DraftBoard.h"
 #include "room/DraftPicks.h"
-#include "room/LiveRoom.h"
 #include "room/MyTeam.h"
 #include "room/TurnNews.h"
 #include "room/WatchList.h"
+#include "session/LiveRoom.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "teamadvice/RoomAdvice.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/Ranks.h"
 

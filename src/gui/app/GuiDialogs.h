@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 
-#include "app/UserDialogs.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::gui {
 

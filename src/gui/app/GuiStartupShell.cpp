@@ -3,14 +3,14 @@
 
 #include <utility>
 
-#include "app/CurlTransfer.h"
-#include "app/ProgramState.h"
-#include "app/UpdateCheck.h"
 #include "gui/app/FormMain.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/widgets/BusyTransfer.h"
 #include "gui/widgets/WebPane.h"
+#include "platform/CurlTransfer.h"
+#include "session/ProgramState.h"
+#include "update/UpdateCheck.h"
 
 namespace quorvane::gui {
 

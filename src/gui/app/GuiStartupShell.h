@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Startup.h"
+#include "session/Startup.h"
 
 namespace quorvane {
 struct ProgramState;

@@ -3,7 +3,7 @@
 
 #include <QMetaObject>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

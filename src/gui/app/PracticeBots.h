@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "practice/BackgroundPractice.h"
+#include "session/BackgroundPractice.h"
 
 namespace quorvane {
 struct ProgramState;

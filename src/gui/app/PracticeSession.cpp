@@ -13,20 +13,20 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
-#include "availability/PracticeAuction.h"
 #include "draftconfig/DraftList.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/app/PracticeBots.h"
 #include "gui/draftconfig/FormPracticeDraft.h"
 #include "model/DraftModelLoader.h"
+#include "practice/PracticeAuction.h"
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeReport.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
-#include "store/CheckedNumber.h"
-#include "store/NumberText.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "text/CheckedNumber.h"
+#include "text/NumberText.h"
 
 namespace quorvane::gui {
 

@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QTableView>
 
-#include "app/ProgramState.h"
 #include "room/PlayerListView.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

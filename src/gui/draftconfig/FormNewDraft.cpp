@@ -15,10 +15,10 @@
 
 #include <initializer_list>
 
-#include "app/ProgramState.h"
 #include "draftconfig/NewDraft.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/draftconfig/FormSetup.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

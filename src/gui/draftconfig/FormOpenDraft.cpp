@@ -9,11 +9,11 @@
 
 #include <algorithm>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "draftconfig/DraftList.h"
 #include "gui/app/MainWindowView.h"
 #include "practice/PracticeDrafts.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::gui {
 

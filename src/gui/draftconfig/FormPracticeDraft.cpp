@@ -10,10 +10,10 @@
 
 #include <array>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "gui/widgets/NamedWidget.h"
-#include "store/CheckedNumber.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "text/CheckedNumber.h"
 
 namespace quorvane::gui {
 

@@ -18,12 +18,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "draftconfig/SetupEditor.h"
 #include "gui/app/LoadedWindows.h"
 #include "gui/app/MainWindowView.h"
-#include "valuation/CategoryCatalogue.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane::gui {
 

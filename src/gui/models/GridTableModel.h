@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/GridTable.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane::gui {
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
 #include "projections/ProjectionEdits.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -11,11 +11,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/projections/FormClearEdits.h"
 #include "gui/projections/FormEditPlayer.h"
 #include "projections/ProjectionEdits.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

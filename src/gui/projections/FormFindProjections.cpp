@@ -15,12 +15,12 @@
 
 #include <utility>
 
-#include "app/CurlTransfer.h"
-#include "app/ProgramState.h"
 #include "gui/projections/FormProjDone.h"
 #include "gui/projections/ImportProgressDialogs.h"
 #include "gui/widgets/BusyTransfer.h"
+#include "platform/CurlTransfer.h"
 #include "projections/ProjectionDownload.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -21,8 +21,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
 #include "gui/projections/ImportProgressDialogs.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/UserDialogs.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::gui {
 

@@ -15,11 +15,11 @@
 
 #include <algorithm>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/widgets/ElidingDelegate.h"
 #include "gui/widgets/SaveChosenFile.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::gui {
 

@@ -9,11 +9,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/GridTable.h"
-#include "app/ProgramState.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "room/RefreshMain.h"
+#include "session/ProgramState.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane::gui {
 

@@ -11,11 +11,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
 #include "gui/room/ChoiceLists.h"
 #include "gui/widgets/TeamChoiceBox.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/room/ChoiceLists.h"
 #include "gui/room/FormAddKeeperPlayer.h"
@@ -19,6 +18,7 @@
 #include "gui/widgets/TeamChoiceBox.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/room/ChoiceLists.h"
 #include "gui/room/FormMovePlayer.h"
@@ -20,6 +19,7 @@
 #include "gui/widgets/TeamChoiceBox.h"
 #include "room/RecordPick.h"
 #include "room/SlotChoice.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

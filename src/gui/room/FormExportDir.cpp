@@ -13,9 +13,9 @@
 
 #include <filesystem>
 
-#include "app/ProgramState.h"
-#include "app/SafeFileWriter.h"
-#include "app/UserDialogs.h"
+#include "platform/SafeFileWriter.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::gui {
 

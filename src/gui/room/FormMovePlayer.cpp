@@ -12,11 +12,11 @@
 
 #include <optional>
 
-#include "app/ProgramState.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/room/ChoiceLists.h"
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -10,11 +10,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/room/ChoiceLists.h"
 #include "gui/room/FormAddPlayer.h"
 #include "room/CustomPlayers.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

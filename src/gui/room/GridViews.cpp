@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/GridTable.h"
 #include "gui/app/WindowMemory.h"
 #include "gui/models/GridTableModel.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane::gui {
 

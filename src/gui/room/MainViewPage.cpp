@@ -17,9 +17,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/GridTable.h"
-#include "app/ProgramState.h"
-#include "app/ServiceEndpoints.h"
 #include "availability/AvailabilityColumns.h"
 #include "gui/app/WindowMemory.h"
 #include "gui/models/GridTableModel.h"
@@ -29,10 +26,13 @@
 #include "gui/widgets/ElidingDelegate.h"
 #include "gui/widgets/TeamChoiceBox.h"
 #include "model/DraftModelLoader.h"
+#include "platform/ServiceEndpoints.h"
 #include "room/AdviceColumns.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
+#include "session/ProgramState.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane::gui {
 

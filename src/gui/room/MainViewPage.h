@@ -7,8 +7,8 @@
 #include <string>
 #include <unordered_set>
 
-#include "app/GridTable.h"
 #include "room/PlayerListView.h"
+#include "vocabulary/GridTable.h"
 
 class QGroupBox;
 class QMenu;

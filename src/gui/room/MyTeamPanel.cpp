@@ -12,13 +12,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/GridTable.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "gui/widgets/ElidingDelegate.h"
 #include "room/MyTeam.h"
 #include "room/RoomValues.h"
 #include "room/WatchList.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane::gui {
 

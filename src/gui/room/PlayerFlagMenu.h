@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "app/GridTable.h"
+#include "vocabulary/GridTable.h"
 
 class QAction;
 

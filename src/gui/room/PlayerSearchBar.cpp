@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/ProgramState.h"
-#include "app/ServiceEndpoints.h"
+#include "platform/ServiceEndpoints.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

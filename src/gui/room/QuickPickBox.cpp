@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

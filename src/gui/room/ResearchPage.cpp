@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ProgramState.h"
-#include "app/ServiceEndpoints.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "gui/widgets/ElidingDelegate.h"
+#include "platform/ServiceEndpoints.h"
 #include "room/PlayerLists.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -8,7 +8,7 @@
 #include "gui/models/GridTableModel.h"
 #include "gui/room/RosterRowHeaderModel.h"
 #include "room/Rosters.h"
-#include "store/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quorvane::gui {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GridTable.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 struct RosterGrid;

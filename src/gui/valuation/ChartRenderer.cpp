@@ -3,13 +3,13 @@
 
 #include <iostream>
 
-#include "app/CommandSession.h"
-#include "app/ProgramState.h"
-#include "app/SafeFileWriter.h"
-#include "app/TerminalDialogs.h"
-#include "app/TerminalText.h"
 #include "gui/widgets/BarChartView.h"
-#include "valuation/ChartData.h"
+#include "platform/SafeFileWriter.h"
+#include "room/ChartData.h"
+#include "session/CommandSession.h"
+#include "session/ProgramState.h"
+#include "session/TerminalDialogs.h"
+#include "text/TerminalText.h"
 
 namespace quorvane::gui {
 

@@ -10,11 +10,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "gui/valuation/ValuationCharts.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
 

@@ -13,10 +13,10 @@
 
 #include <algorithm>
 
-#include "advicedata/Punts.h"
-#include "app/ProgramState.h"
-#include "app/UserDialogs.h"
 #include "gui/valuation/ValuationCharts.h"
+#include "model/Punts.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "valuation/CategoryTargets.h"
 
 namespace quorvane::gui {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/valuation/ValuationCharts.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

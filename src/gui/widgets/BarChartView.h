@@ -7,7 +7,7 @@
 class QBarCategoryAxis;
 class QGraphicsTextItem;
 
-#include "valuation/ChartData.h"
+#include "room/ChartData.h"
 
 namespace quorvane::gui {
 

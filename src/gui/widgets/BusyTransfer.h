@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "app/UrlTransfer.h"
+#include "platform/UrlTransfer.h"
 
 class QWidget;
 

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ProgramState.h"
-#include "app/SafeFileWriter.h"
-#include "app/UserDialogs.h"
 #include "gui/widgets/BarChartView.h"
 #include "gui/widgets/NamedWidget.h"
 #include "gui/widgets/SaveChosenFile.h"
+#include "platform/SafeFileWriter.h"
+#include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::gui {
 

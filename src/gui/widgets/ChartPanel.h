@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "valuation/ChartData.h"
+#include "room/ChartData.h"
 
 class QPushButton;
 

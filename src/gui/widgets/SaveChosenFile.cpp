@@ -4,9 +4,10 @@
 #include <QBuffer>
 #include <QPixmap>
 
-#include "app/SafeFileWriter.h"
-#include "app/UserDialogs.h"
 #include "gui/app/WindowMemory.h"
+#include "platform/SafeFileWriter.h"
+#include "session/UserDialogs.h"
+#include "store/ProgramStore.h"
 
 namespace quorvane::gui {
 

@@ -9,11 +9,11 @@
 #include <optional>
 #include <utility>
 
-#include "app/CurlTransfer.h"
-#include "app/HelpPages.h"
-#include "app/PlayerPages.h"
-#include "app/ProgramState.h"
 #include "gui/widgets/BusyTransfer.h"
+#include "platform/CurlTransfer.h"
+#include "platform/HelpPages.h"
+#include "session/PlayerPages.h"
+#include "session/ProgramState.h"
 
 namespace quorvane::gui {
 

@@ -6,10 +6,10 @@
 #include <QTimer>
 
 #include "CliRunner.h"
-#include "draftconfig/DraftLoader.h"
 #include "gui/app/DatabaseWatcher.h"
 #include "gui/app/FormMain.h"
 #include "gui/models/GridTableModel.h"
+#include "model/DraftLoader.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

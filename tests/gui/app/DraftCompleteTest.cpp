@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
+#include "model/DraftLoader.h"
 #include "room/RecordPick.h"
 #include "support/TestProgram.h"
 

@@ -7,12 +7,12 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "draftconfig/DraftLoader.h"
 #include "gui/app/FormAboutUs.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/LoadedWindows.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/support/ModalWindow.h"
+#include "model/DraftLoader.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

@@ -16,11 +16,11 @@
 #include <string>
 
 #include "draftconfig/DraftList.h"
-#include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/PracticeSession.h"
 #include "gui/support/ModalWindow.h"
 #include "gui/widgets/ElidedLabel.h"
+#include "model/DraftLoader.h"
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeRun.h"
 #include "projections/ProjectionImport.h"

@@ -8,12 +8,12 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/DataStore.h"
-#include "app/Startup.h"
 #include "draftconfig/NewDraft.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/GuiStartupShell.h"
 #include "gui/support/ModalWindow.h"
+#include "session/DataStore.h"
+#include "session/Startup.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <QTest>
 
-#include "app/UpdateCheck.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/GuiStartupShell.h"
 #include "gui/support/ScriptedTransfer.h"
 #include "support/TestProgram.h"
+#include "update/UpdateCheck.h"
 
 using namespace quorvane;
 

@@ -6,12 +6,12 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "draftconfig/DraftLoader.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormPracticeDraft.h"
 #include "gui/support/ModalWindow.h"
 #include "gui/support/RecordingMainWindow.h"
+#include "model/DraftLoader.h"
 #include "practice/PracticeDrafts.h"
 #include "support/TestProgram.h"
 

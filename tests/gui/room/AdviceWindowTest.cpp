@@ -18,16 +18,16 @@
 
 #include "../roomdialogs/RecordingRoomView.h"
 #include "cli/CliApp.h"
-#include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/FormAddKeepers.h"
 #include "gui/support/ModalWindow.h"
 #include "gui/widgets/WebPane.h"
-#include "room/ReadableFigures.h"
+#include "model/DraftLoader.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "support/TestProgram.h"
+#include "text/ReadableFigures.h"
 
 using namespace quorvane;
 

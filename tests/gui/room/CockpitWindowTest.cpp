@@ -24,7 +24,6 @@
 #include <set>
 #include <string>
 
-#include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/SidePane.h"
@@ -36,6 +35,7 @@
 #include "gui/support/SixPlayers.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/WebPane.h"
+#include "model/DraftLoader.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "support/TestProgram.h"

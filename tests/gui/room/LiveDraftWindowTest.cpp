@@ -13,8 +13,6 @@
 
 #include <string>
 
-#include "app/HelpPages.h"
-#include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/models/GridTableModel.h"
@@ -22,6 +20,8 @@
 #include "gui/room/QuickPickBox.h"
 #include "gui/support/ModalWindow.h"
 #include "gui/support/SixPlayers.h"
+#include "model/DraftLoader.h"
+#include "platform/HelpPages.h"
 #include "projections/ProjectionImport.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"

@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/UrlTransfer.h"
+#include "platform/UrlTransfer.h"
 
 namespace quorvane::test {
 

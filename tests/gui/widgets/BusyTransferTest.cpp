@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <thread>
 
-#include "app/FetchUrlText.h"
 #include "gui/support/ScriptedTransfer.h"
 #include "gui/widgets/BusyTransfer.h"
-#include "store/Log.h"
+#include "platform/FetchUrlText.h"
+#include "platform/Log.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

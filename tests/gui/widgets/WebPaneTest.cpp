@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/HelpPages.h"
 #include "gui/support/ScriptedTransfer.h"
 #include "gui/widgets/WebPane.h"
+#include "platform/HelpPages.h"
 #include "projections/ProjectionImport.h"
 #include "support/TestProgram.h"
 

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "platform/ServiceSettings.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "text/NumberText.h"
+
+namespace quorvane {
+
+namespace {
+
+bool isHostNameCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' || c == '.';
+}
+
+bool isValidPort(std::string_view port) {
+    return !port.empty() && port.size() <= 5 && parseWholeNumber(port, 1, 65535).has_value();
+}
+
+}  // namespace
+
+bool isValidServiceHost(std::string_view host) {
+    std::string_view name = host;
+    std::string_view port;
+    if (!host.empty() && host.front() == '[') {
+        const auto close = host.find(']');
+        if (close == std::string_view::npos || close == 1) {
+            return false;
+        }
+        for (char c : host.substr(1, close - 1)) {
+            if (std::isxdigit(static_cast<unsigned char>(c)) == 0 && c != ':' && c != '.') {
+                return false;
+            }
+        }
+        const auto rest = host.substr(close + 1);
+        if (rest.empty()) {
+            return true;
+        }
+        return rest.front() == ':' && isValidPort(rest.substr(1));
+    }
+    if (const auto colon = host.find(':'); colon != std::string_view::npos) {
+        name = host.substr(0, colon);
+        port = host.substr(colon + 1);
+        if (!isValidPort(port)) {
+            return false;
+        }
+    }
+    if (name.empty() || name.size() > 253 || name.front() == '.' || name.front() == '-') {
+        return false;
+    }
+    for (char c : name) {
+        if (!isHostNameCharacter(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+ServiceSettings loadServiceSettings(const std::string& dataFolder) {
+    ServiceSettings settings;
+    if (!dataFolder.empty()) {
+        std::ifstream file(std::filesystem::path(dataFolder) / kSettingsFileName);
+        for (std::string line; std::getline(file, line);) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            const std::string text = trim(line);
+            const auto equals = text.find('=');
+            if (text.empty() || text.front() == '#' || equals == std::string::npos) {
+                continue;
+            }
+            const std::string key = trim(std::string_view(text).substr(0, equals));
+            const std::string value = trim(std::string_view(text).substr(equals + 1));
+            if (key == "serviceHost") {
+                settings.serviceHost = value;
+            } else if (key == "supportAddress") {
+                settings.supportAddress = value;
+            }
+        }
+    }
+    if (const char* host = std::getenv("QUORVANE_SERVICE_HOST"); host != nullptr && *host != 0) {
+        settings.serviceHost = trim(host);
+    }
+    if (!isValidServiceHost(settings.serviceHost)) {
+        settings.serviceHost.clear();
+    }
+    return settings;
+}
+
+}  // namespace quorvane

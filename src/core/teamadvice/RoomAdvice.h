@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "advice/ExplainLines.h"
+#include "model/DraftModel.h"
+#include "teamadvice/TeamAdvice.h"
+
+namespace quorvane {
+
+struct ProgramState;
+class UserDialogs;
+
+// The pick advice the draft room shows for the user's team, kept between refreshes: the grid's
+// columns, the player card and the keeper windows read it without loading the draft again.
+class RoomAdvice {
+  public:
+    // Loads the open draft with the valuation's figures as they stand and computes the advice
+    // for the team marked as the user's. With `picksOnly` (a pick, an undo, a keeper: nothing
+    // that touches projections) the players' projections already in memory are kept and only
+    // the picks, turn, figures and punts are read again. False after a failure was shown and
+    // logged; the advice is then empty.
+    bool refresh(ProgramState& state, UserDialogs& dialogs, bool picksOnly = false);
+
+    // nullptr before a refresh, after a failed one, or when no team is marked as the user's.
+    const TeamAdvice* advice() const { return m_advice.get(); }
+    const DraftModel* model() const { return m_model.get(); }
+    // The advice row of an available player; nullptr for anyone else.
+    const AdviceRow* rowOf(int playerid) const;
+
+  private:
+    std::unique_ptr<DraftModel> m_model;
+    int m_projectionYear = 0;  // of the players in m_model
+    std::unique_ptr<TeamAdvice> m_advice;
+    std::unordered_map<int, std::size_t> m_rowOfPlayer;
+};
+
+// The room's advice, refreshed for the draft as it now stands (`picksOnly` as for
+// RoomAdvice::refresh); nullptr without an open draft or after a failure was shown and logged.
+const RoomAdvice* refreshRoomAdvice(ProgramState& state, UserDialogs& dialogs,
+                                    bool picksOnly = false);
+// The advice of the last refresh, nullptr when there is none.
+const RoomAdvice* currentRoomAdvice(const ProgramState& state);
+
+// What the player card shows of a player's value to the user's team: per category his z-score
+// and standings gain, and the math of his value as the explain command prints it.
+struct PlayerAdviceCard {
+    std::vector<CategoryAdvice> categories;
+    std::vector<ExplainLine> explain;
+};
+
+// The card of a player of the projection season from the last refresh; nullopt without advice,
+// for a player the season does not hold, or after a failed read was shown and logged.
+std::optional<PlayerAdviceCard> playerAdviceCard(ProgramState& state, UserDialogs& dialogs,
+                                                 int playerid);
+
+// The card as a piece of HTML for the player page: a table of category, z and gain, then the
+// explain lines as a table of key and value.
+std::string playerAdviceCardHtml(const PlayerAdviceCard& card);
+
+}  // namespace quorvane

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+struct Rgb {
+    std::uint8_t red = 255;
+    std::uint8_t green = 255;
+    std::uint8_t blue = 255;
+    bool operator==(const Rgb&) const = default;
+};
+
+// What a grid shows, built by core and shown as it is by any front end: headings, rows of text
+// cells, an optional background colour per row and the columns that stay hidden (ids).
+struct GridTable {
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::optional<Rgb>> rowColours;  // empty, or one entry per row
+    std::vector<int> hiddenColumns;
+
+    int columnIndex(const std::string& heading) const;
+};
+
+}  // namespace quorvane

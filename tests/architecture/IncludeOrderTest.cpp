@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+// The folders of src/core form layers: each includes only the folders below it, in the order
+// src/core/CMakeLists.txt adds them. A folder that reaches up makes the layers a knot again.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCore = fs::path(QUORVANE_SOURCE_DIR) / "src" / "core";
+
+// Includes that still reach up, each "file -> included folder". They remain only because the
+// operations in those files still take the program state or the dialogs of the session; an
+// entry goes when its file no longer needs the folder, and the list is to end empty.
+const std::set<std::string> kAllowedUpwardIncludes = {
+    "draftconfig/AdpSpreadSetting.cpp -> session",
+    "draftconfig/DraftList.cpp -> session",
+    "draftconfig/NewDraft.cpp -> session",
+    "draftconfig/SetupEditor.cpp -> session",
+    "model/DraftLoader.cpp -> session",
+    "model/DraftModelLoader.cpp -> session",
+    "model/Punts.cpp -> session",
+    "online/FollowDraft.cpp -> session",
+    "online/FollowLoop.cpp -> session",
+    "online/Room.cpp -> session",
+    "online/RoomAnswersYes.h -> session",
+    "online/RoomBanner.cpp -> session",
+    "platform/FetchUrlText.cpp -> session",
+    "practice/PracticeDrafts.cpp -> session",
+    "practice/PracticeReport.cpp -> session",
+    "practice/PracticeRun.cpp -> session",
+    "projections/Exports.cpp -> session",
+    "projections/ProjectionDownload.cpp -> session",
+    "projections/ProjectionEdits.cpp -> session",
+    "projections/ProjectionImport.cpp -> session",
+    "projections/ProjectionTableImport.cpp -> session",
+    "room/AuctionBanner.cpp -> session",
+    "room/ChartData.cpp -> session",
+    "room/ClockBanner.cpp -> session",
+    "room/CustomPlayers.cpp -> session",
+    "room/DraftBoard.cpp -> session",
+    "room/DraftPicks.cpp -> session",
+    "room/HistoryTable.cpp -> session",
+    "room/Keepers.cpp -> session",
+    "room/MovePlayer.cpp -> session",
+    "room/PickChecks.cpp -> session",
+    "room/PlayerLists.cpp -> session",
+    "room/PlayerMarks.cpp -> session",
+    "room/QuickPick.cpp -> session",
+    "room/RecordPick.cpp -> session",
+    "room/RefreshMain.cpp -> session",
+    "room/Rosters.cpp -> session",
+    "room/SlotChoice.cpp -> session",
+    "room/TurnHistoryWriter.cpp -> session",
+    "room/TurnNews.cpp -> session",
+    "room/Turns.cpp -> session",
+    "room/WatchList.cpp -> session",
+    "teamadvice/RoomAdvice.cpp -> session",
+    "teamadvice/ValuationFigureReader.cpp -> session",
+    "update/PackageUpdate.cpp -> session",
+    "update/UpdateCheck.cpp -> session",
+    "valuation/CategoryTargets.cpp -> session",
+    "valuation/DollarValues.cpp -> session",
+    "valuation/HeadToHeadStandings.cpp -> session",
+    "valuation/HeadToHeadValues.cpp -> session",
+    "valuation/Ranks.cpp -> session",
+    "valuation/SgpDenominators.cpp -> session",
+    "valuation/Standings.cpp -> session",
+    "valuation/StandingsGrid.cpp -> session",
+    "valuation/ValuationSteps.cpp -> session",
+};
+
+struct Include {
+    std::string file;  // relative to src/core, e.g. "room/Turns.cpp"
+    int line = 0;
+    std::string folder;  // the included folder, e.g. "session"
+};
+
+// The folders in the order src/core/CMakeLists.txt adds them, bottom first.
+std::vector<std::string> layerOrder() {
+    std::ifstream in(kCore / "CMakeLists.txt");
+    std::vector<std::string> order;
+    std::string line;
+    const std::string_view opening = "add_subdirectory(";
+    while (std::getline(in, line)) {
+        if (line.rfind(opening, 0) == 0 && line.back() == ')') {
+            order.push_back(line.substr(opening.size(), line.size() - opening.size() - 1));
+        }
+    }
+    return order;
+}
+
+// The folder a quoted include names ("store/Connection.h" -> "store"); none for an include
+// without a folder or with angle brackets.
+std::optional<std::string> includedFolder(std::string_view line) {
+    const std::string_view directive = "#include \"";
+    if (line.rfind(directive, 0) != 0) {
+        return std::nullopt;
+    }
+    const std::string_view path = line.substr(directive.size());
+    const std::size_t slash = path.find('/');
+    const std::size_t quote = path.find('"');
+    if (slash == std::string_view::npos || quote == std::string_view::npos || slash > quote) {
+        return std::nullopt;
+    }
+    return std::string(path.substr(0, slash));
+}
+
+std::vector<Include> coreIncludes() {
+    std::vector<Include> includes;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kCore)) {
+        const std::string extension = entry.path().extension().string();
+        if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp")) {
+            continue;
+        }
+        const std::string file = fs::relative(entry.path(), kCore).generic_string();
+        std::ifstream in(entry.path());
+        std::string line;
+        for (int number = 1; std::getline(in, line); ++number) {
+            if (std::optional<std::string> folder = includedFolder(line)) {
+                includes.push_back({file, number, std::move(*folder)});
+            }
+        }
+    }
+    return includes;
+}
+
+std::string folderOf(const std::string& file) {
+    return file.substr(0, file.find('/'));
+}
+
+TEST(IncludeOrder, EveryCoreFolderHasItsPlaceInTheOrder) {
+    const std::vector<std::string> order = layerOrder();
+    ASSERT_FALSE(order.empty()) << "no add_subdirectory in " << kCore / "CMakeLists.txt";
+    for (const fs::directory_entry& entry : fs::directory_iterator(kCore)) {
+        if (entry.is_directory()) {
+            const std::string folder = entry.path().filename().string();
+            EXPECT_NE(std::find(order.begin(), order.end(), folder), order.end())
+                << "src/core/" << folder << " is not added in src/core/CMakeLists.txt";
+        }
+    }
+}
+
+TEST(IncludeOrder, NoFolderIncludesOneAboveIt) {
+    const std::vector<std::string> order = layerOrder();
+    const auto rank = [&](const std::string& folder) {
+        return std::find(order.begin(), order.end(), folder) - order.begin();
+    };
+    std::set<std::string> used;
+    std::ostringstream upward;
+    for (const Include& include : coreIncludes()) {
+        const std::string folder = folderOf(include.file);
+        // Includes of folders outside src/core (fmt/, nlohmann/) are the libraries'.
+        if (rank(include.folder) == static_cast<long>(order.size()) ||
+            rank(include.folder) <= rank(folder)) {
+            continue;
+        }
+        const std::string entry = include.file + " -> " + include.folder;
+        if (kAllowedUpwardIncludes.count(entry) != 0) {
+            used.insert(entry);
+            continue;
+        }
+        upward << "src/core/" << include.file << ":" << include.line << ": " << folder
+               << " includes " << include.folder << ", which lies above it\n";
+    }
+    EXPECT_TRUE(upward.str().empty()) << upward.str();
+    std::ostringstream stale;
+    for (const std::string& entry : kAllowedUpwardIncludes) {
+        if (used.count(entry) == 0) {
+            stale << entry << "\n";
+        }
+    }
+    EXPECT_TRUE(stale.str().empty())
+        << "allowed upward includes that are gone; take them off the list:\n"
+        << stale.str();
+}
+
+}  // namespace
