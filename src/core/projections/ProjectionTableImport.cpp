@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <unordered_map>
 
 #include <fmt/format.h>
@@ -25,6 +24,8 @@ namespace quorvane {
 namespace {
 
 constexpr std::string_view kInvalidFileTitle = "Invalid File";
+// A site's CSV of a million players is a fifth of this.
+constexpr std::uintmax_t kMaxTableFileBytes = 512ULL * 1024 * 1024;
 constexpr long long kProgressInterval = 64;
 
 constexpr std::string_view kCheckTableTitle = "Check the Table";
@@ -227,17 +228,30 @@ std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialog
                                                  const std::string& sheet) {
     std::error_code error;
     std::ifstream file;
+    std::uintmax_t size = 0;
     if (std::filesystem::is_regular_file(path, error)) {
+        size = std::filesystem::file_size(path, error);
         file.open(path, std::ios::binary);
     }
-    if (!file.is_open()) {
+    if (!file.is_open() || error) {
         refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be opened",
                " 12005 error: could not open file - " + path);
         return std::nullopt;
     }
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    const std::string bytes = std::move(contents).str();
+    if (size > kMaxTableFileBytes) {
+        const std::string what = fmt::format(
+            "is larger than a projection table can be ({} MiB "
+            "at most)",
+            kMaxTableFileBytes / (1024 * 1024));
+        refuse(dialogs, state.dbConnection.log(),
+               fmt::format("The file {} {}. Nothing was imported.", path, what),
+               fmt::format(" 12009 error: not a table - {}: {}", path, what));
+        return std::nullopt;
+    }
+    // Read at its known size: a stream that grows as it reads would hold the file twice.
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
     if (file.bad()) {
         refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be read",
                " 12005 error: could not read file - " + path);
