@@ -24,8 +24,11 @@ namespace fs = std::filesystem;
 
 constexpr long long kRows = 1000000;
 
-fs::path workbookFolder() {
-    return fs::temp_directory_path() / ("quorvane-workbook-bench-" + std::to_string(getpid()));
+// Named by the benchmark's own process, whichever child asks.
+const fs::path& workbookFolder() {
+    static const fs::path folder =
+        fs::temp_directory_path() / ("quorvane-workbook-bench-" + std::to_string(getpid()));
+    return folder;
 }
 
 struct WorkbookFolderCleanup {

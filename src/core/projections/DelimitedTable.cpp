@@ -106,21 +106,23 @@ bool TableBuilder::add(long long lineNumber, std::vector<std::string_view> cells
 DelimitedTable TableBuilder::finish(char separator) {
     m_table.separator = separator;
     // Only a cell holding a '.' or a ',' can tell the two conventions apart.
-    std::vector<std::string_view> telling;
+    NumberConventionTally tally;
     for (const TableRecord& record : m_table.records) {
         for (const std::string_view cell : record.cells) {
             if (cell.size() < 32 && cell.find_first_of(".,") != std::string_view::npos) {
-                telling.push_back(cell);
+                tally.add(cell);
             }
         }
     }
-    m_table.numbers = detectNumberConvention(telling);
+    m_table.numbers = tally.decision();
     return std::move(m_table);
 }
 
 DelimitedTable readDelimitedTable(std::string_view original) {
-    const std::string cleaned = withoutByteOrderMarks(original);
-    const std::string_view text = cleaned;
+    // A large file is copied only when it holds a byte order mark to take out.
+    const bool marked = original.find("\xEF\xBB\xBF") != std::string_view::npos;
+    const std::string cleaned = marked ? withoutByteOrderMarks(original) : std::string();
+    const std::string_view text = marked ? std::string_view(cleaned) : original;
     const char separator = detectSeparator(text);
     TableBuilder builder;
 

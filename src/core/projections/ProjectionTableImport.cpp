@@ -121,18 +121,19 @@ class TableWriter {
         figures.reserve(plan.rows.size());
         const auto total = static_cast<long long>(plan.rows.size());
         long long done = 0;
-        for (PlannedRow& planned : plan.rows) {
-            if (planned.created && !createPlayer(planned, plan.report.season)) {
+        for (const PlannedRow& planned : plan.rows) {
+            ProjectionRow row = plannedProjection(plan, planned, m_stored);
+            if (planned.created && !createPlayer(row, planned, plan.report.season)) {
                 return false;
             }
-            if (m_writer.importLine(planned.row, presence(planned.row)) ==
-                ProjectionWriter::Outcome::Failed) {
+            if (m_writer.importLine(row, presence(row)) == ProjectionWriter::Outcome::Failed) {
                 return false;
             }
-            figures.push_back({planned.row.playerid, planned.source->adp, planned.source->aav});
+            figures.push_back(
+                {row.playerid, planned.source->adp.optional(), planned.source->aav.optional()});
             ++done;
             if (done % kProgressInterval == 0 || done == total) {
-                m_dialogs.progress(planned.row.firstname + " " + planned.row.lastname, done, total);
+                m_dialogs.progress(row.firstname + " " + row.lastname, done, total);
             }
         }
         return replaceSourceAdp(m_connection, plan.report.season, source, figures) &&
@@ -162,8 +163,7 @@ class TableWriter {
 
     // Registers the player as a custom one and gives him the empty rows a custom player has
     // for the projection season and the one before it.
-    bool createPlayer(PlannedRow& planned, int season) {
-        ProjectionRow& row = planned.row;
+    bool createPlayer(ProjectionRow& row, const PlannedRow& planned, int season) {
         row.playerid = m_nextId++;
         if (!m_added.add(row.playerid, row.firstname, row.lastname,
                          planned.draftAddedPos.empty() ? row.pos : planned.draftAddedPos, row.team,
@@ -221,6 +221,104 @@ std::optional<TableFile> readTableOf(ProgramStore& state, UserDialogs& dialogs,
     return std::get<TableFile>(std::move(read));
 }
 
+// A table's rows as the import reads them, before anything stored is looked at.
+struct ImportRows {
+    TableLayout layout;
+    TableRows rows;
+    long long blankLines = 0;
+};
+
+// The table's layout checked and its rows read; nullopt after the refusal was shown and logged.
+std::optional<ImportRows> readImportRows(UserDialogs& dialogs, const Log& log,
+                                         const DelimitedTable& table, const std::string& label,
+                                         const TableImportOptions& options) {
+    const TableLayout layout = mapTableColumns(table, options);
+    if (!checkLayout(dialogs, log, table, layout, label)) {
+        return std::nullopt;
+    }
+    auto read = readTableRows(table, layout);
+    std::optional<TableCellFault> fault;
+    if (auto* failed = std::get_if<TableCellFault>(&read)) {
+        fault = *failed;
+    } else {
+        fault = missingGames(std::get<TableRows>(read), layout);
+    }
+    if (fault) {
+        const std::string what =
+            fault->text.empty()
+                ? fmt::format("column {} ({}) is empty where {} is needed", fault->column,
+                              fault->heading, fault->problem)
+                : fmt::format("column {} ({}) holds \"{}\", which {}", fault->column,
+                              fault->heading, fault->text, fault->problem);
+        refuse(dialogs, log,
+               fmt::format("Line {} of {} is invalid: {}. Nothing was imported.", fault->lineNumber,
+                           label, what),
+               fmt::format(" 12004 error: file format was invalid - {} line {}: {}", label,
+                           fault->lineNumber, what));
+        return std::nullopt;
+    }
+    return ImportRows{layout, std::get<TableRows>(std::move(read)), table.blankLines};
+}
+
+std::optional<TableImportReport> importReadRows(ProgramState& state, UserDialogs& dialogs,
+                                                const ImportRows& read, const std::string& label,
+                                                const TableImportOptions& options) {
+    const Log& log = state.dbConnection.log();
+    const TableLayout& layout = read.layout;
+    const auto nicknames = loadNicknames();
+    if (!nicknames) {
+        log.writeEntry(" 12011 warning: nickname table not found - names are matched without it");
+    }
+    // What is stored is read inside the writer's transaction, so a change another program
+    // committed meanwhile is built on rather than overwritten with what was read before it.
+    std::optional<TransactionGuard> transaction;
+    if (!options.dryRun) {
+        transaction.emplace(state.dbConnection);
+    }
+    StoredPlayers stored;
+    if (!stored.load(state.dbConnection)) {
+        reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");
+        return std::nullopt;
+    }
+    const int season = options.season.value_or(state.projectionYear);
+    auto planned = planImport(read.rows, stored, nicknames.value_or(NicknameTable()), layout,
+                              season, todayText(state.dbConnection), options.choices);
+    if (const auto* problem = std::get_if<ChoiceProblem>(&planned)) {
+        dialogs.showMessage(kCheckTableTitle, problem->text + " Nothing was imported.",
+                            MessageIcon::Exclamation);
+        log.writeEntry(" 12012 error: import choice refused - " + label + ": " + problem->text);
+        return std::nullopt;
+    }
+    ImportPlan& plan = std::get<ImportPlan>(planned);
+    plan.report.source = sourceName(options, label);
+    if (read.blankLines > 0) {
+        plan.report.skipped += read.blankLines;
+        plan.report.skippedCounts.insert(
+            plan.report.skippedCounts.begin(),
+            fmt::format("{} blank line{}", read.blankLines, read.blankLines == 1 ? "" : "s"));
+    }
+    if (options.dryRun) {
+        return std::move(plan.report);
+    }
+    if (plan.report.manyNew && !options.allowNew) {
+        const std::string text = fmt::format(
+            "{} of the {} players of {} match nobody: the name column or the season may be "
+            "wrong. Nothing was imported; check the table, or allow the new players.",
+            plan.report.created, plan.report.playerRows, label);
+        dialogs.showMessage(kCheckTableTitle, text, MessageIcon::Exclamation);
+        log.writeEntry(fmt::format(" 12013 error: most rows match nobody - {}: {} of {}", label,
+                                   plan.report.created, plan.report.playerRows));
+        return std::nullopt;
+    }
+    if (!TableWriter(state, dialogs, stored).write(plan, plan.report.source) ||
+        !transaction->commit()) {
+        dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage, MessageIcon::Exclamation);
+        log.writeEntry(" 91003 error: could not import projection table - " + label);
+        return std::nullopt;
+    }
+    return std::move(plan.report);
+}
+
 }  // namespace
 
 std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialogs& dialogs,
@@ -239,10 +337,9 @@ std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialog
         return std::nullopt;
     }
     if (size > kMaxTableFileBytes) {
-        const std::string what = fmt::format(
-            "is larger than a projection table can be ({} MiB "
-            "at most)",
-            kMaxTableFileBytes / (1024 * 1024));
+        const std::string what =
+            fmt::format("is larger than a projection table can be ({} MiB at most)",
+                        kMaxTableFileBytes / (1024 * 1024));
         refuse(dialogs, state.dbConnection.log(),
                fmt::format("The file {} {}. Nothing was imported.", path, what),
                fmt::format(" 12009 error: not a table - {}: {}", path, what));
@@ -269,15 +366,24 @@ std::optional<TableFile> readProjectionTableBytes(ProgramStore& state, UserDialo
 std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
                                                        const std::string& path,
                                                        const TableImportOptions& options) {
-    const auto file = readProjectionTableFile(state, dialogs, path, options.sheet);
+    auto file = readProjectionTableFile(state, dialogs, path, options.sheet);
     if (!file) {
         return std::nullopt;
     }
     TableImportOptions named = options;
     named.source = sourceName(options, path);
-    auto report = importProjectionTable(state, dialogs, file->table, path, named);
+    BusyPointer busy(dialogs);
+    auto rows = readImportRows(dialogs, state.dbConnection.log(), file->table, path, named);
+    const std::string sheet = file->sheet;
+    // The rows read are all the import needs from here on: a large sheet's cells are let go
+    // before the plan is made beside the rows.
+    file.reset();
+    if (!rows) {
+        return std::nullopt;
+    }
+    auto report = importReadRows(state, dialogs, *rows, path, named);
     if (report) {
-        report->sheet = file->sheet;
+        report->sheet = sheet;
     }
     return report;
 }
@@ -287,85 +393,11 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
                                                        const std::string& label,
                                                        const TableImportOptions& options) {
     BusyPointer busy(dialogs);
-    const Log& log = state.dbConnection.log();
-    const TableLayout layout = mapTableColumns(table, options);
-    if (!checkLayout(dialogs, log, table, layout, label)) {
+    const auto rows = readImportRows(dialogs, state.dbConnection.log(), table, label, options);
+    if (!rows) {
         return std::nullopt;
     }
-    auto read = readTableRows(table, layout);
-    std::optional<TableCellFault> fault;
-    if (auto* failed = std::get_if<TableCellFault>(&read)) {
-        fault = *failed;
-    } else {
-        fault = missingGames(std::get<TableRows>(read), layout);
-    }
-    if (fault) {
-        const std::string what =
-            fault->text.empty()
-                ? fmt::format("column {} ({}) is empty where {} is needed", fault->column,
-                              fault->heading, fault->problem)
-                : fmt::format("column {} ({}) holds \"{}\", which {}", fault->column,
-                              fault->heading, fault->text, fault->problem);
-        refuse(dialogs, log,
-               fmt::format("Line {} of {} is invalid: {}. Nothing was imported.", fault->lineNumber,
-                           label, what),
-               fmt::format(" 12004 error: file format was invalid - {} line {}: {}", label,
-                           fault->lineNumber, what));
-        return std::nullopt;
-    }
-    const auto nicknames = loadNicknames();
-    if (!nicknames) {
-        log.writeEntry(" 12011 warning: nickname table not found - names are matched without it");
-    }
-    // What is stored is read inside the writer's transaction, so a change another program
-    // committed meanwhile is built on rather than overwritten with what was read before it.
-    std::optional<TransactionGuard> transaction;
-    if (!options.dryRun) {
-        transaction.emplace(state.dbConnection);
-    }
-    StoredPlayers stored;
-    if (!stored.load(state.dbConnection)) {
-        reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");
-        return std::nullopt;
-    }
-    const int season = options.season.value_or(state.projectionYear);
-    auto planned =
-        planImport(std::get<TableRows>(read), stored, nicknames.value_or(NicknameTable()), layout,
-                   season, todayText(state.dbConnection), options.choices);
-    if (const auto* problem = std::get_if<ChoiceProblem>(&planned)) {
-        dialogs.showMessage(kCheckTableTitle, problem->text + " Nothing was imported.",
-                            MessageIcon::Exclamation);
-        log.writeEntry(" 12012 error: import choice refused - " + label + ": " + problem->text);
-        return std::nullopt;
-    }
-    ImportPlan& plan = std::get<ImportPlan>(planned);
-    plan.report.source = sourceName(options, label);
-    if (table.blankLines > 0) {
-        plan.report.skipped += table.blankLines;
-        plan.report.skippedCounts.insert(
-            plan.report.skippedCounts.begin(),
-            fmt::format("{} blank line{}", table.blankLines, table.blankLines == 1 ? "" : "s"));
-    }
-    if (options.dryRun) {
-        return std::move(plan.report);
-    }
-    if (plan.report.manyNew && !options.allowNew) {
-        const std::string text = fmt::format(
-            "{} of the {} players of {} match nobody: the name column or the season may be "
-            "wrong. Nothing was imported; check the table, or allow the new players.",
-            plan.report.created, plan.report.playerRows, label);
-        dialogs.showMessage(kCheckTableTitle, text, MessageIcon::Exclamation);
-        log.writeEntry(fmt::format(" 12013 error: most rows match nobody - {}: {} of {}", label,
-                                   plan.report.created, plan.report.playerRows));
-        return std::nullopt;
-    }
-    if (!TableWriter(state, dialogs, stored).write(plan, plan.report.source) ||
-        !transaction->commit()) {
-        dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage, MessageIcon::Exclamation);
-        log.writeEntry(" 91003 error: could not import projection table - " + label);
-        return std::nullopt;
-    }
-    return std::move(plan.report);
+    return importReadRows(state, dialogs, *rows, label, options);
 }
 
 }  // namespace quorvane

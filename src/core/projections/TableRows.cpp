@@ -79,7 +79,7 @@ class RowReader {
                               shownCell(m_record.cells[column]), std::move(problem)};
     }
 
-    bool number(std::string_view cell, std::size_t column, std::optional<double>& into) {
+    bool number(std::string_view cell, std::size_t column, TableFigure& into) {
         const TableField field = m_layout.columns[column].field;
         const FieldRange range = rangeOf(field);
         const NumberReading reading = readCheckedNumber(cell, m_table.numbers, range);
