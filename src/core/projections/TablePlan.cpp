@@ -2,6 +2,7 @@
 #include "projections/TablePlan.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 
 #include <fmt/format.h>
@@ -353,9 +354,9 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
     settleSeasonRowsByStints(rows, matcher, matches);
 
     // The rows of one player, by his id or, for a new player, his name's key: each player's
-    // first row, and after each row the next of the same player (npos after his last). Lists
+    // first row, and after each row the next of the same player (kNoRow after his last). Lists
     // of indices rather than a list per player keep a table of a million new players small.
-    constexpr std::size_t kNoRow = std::string::npos;
+    constexpr std::size_t kNoRow = std::numeric_limits<std::size_t>::max();
     std::vector<std::size_t> order;
     std::vector<std::size_t> nextOfPlayer(matches.size(), kNoRow);
     {

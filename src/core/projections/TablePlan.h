@@ -23,6 +23,7 @@ struct PlannedRow {
     const std::string* team = nullptr;
 };
 
+// The plan refers to the rows it was made of, which must outlive it.
 struct ImportPlan {
     TableImportReport report;
     std::vector<PlannedRow> rows;
