@@ -373,8 +373,8 @@ TEST(SitePastes, ATableCopiedFromAPageWithoutHeadingsGetsColumnsToName) {
     EXPECT_FALSE(pasted.headed);
     ASSERT_EQ(pasted.records.size(), 3U);
     EXPECT_EQ(pasted.records[0].cells,
-              (std::vector<std::string>{"Column 1", "Column 2", "Column 3", "Column 4", "Column 5",
-                                        "Column 6"}));
+              (std::vector<std::string_view>{"Column 1", "Column 2", "Column 3", "Column 4",
+                                             "Column 5", "Column 6"}));
     TableImportOptions options;
     options.mappings = {{"Column 5", TableField::Games}, {"Column 6", TableField::Points}};
     options.perGame = true;

@@ -21,10 +21,10 @@ TEST(DelimitedTableText, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
     EXPECT_EQ(table.separator, ',');
     ASSERT_EQ(table.records.size(), 3U);
     EXPECT_EQ(table.records[1].cells,
-              (std::vector<std::string>{"Carter, Wendell", "said \"hi\"\nthen left", "12"}));
+              (std::vector<std::string_view>{"Carter, Wendell", "said \"hi\"\nthen left", "12"}));
     // The quoted line break moves the next record's line number on by one; the blank line too.
     EXPECT_EQ(table.records[2].lineNumber, 5);
-    EXPECT_EQ(table.records[2].cells, (std::vector<std::string>{"Nenê", "", "3"}));
+    EXPECT_EQ(table.records[2].cells, (std::vector<std::string_view>{"Nenê", "", "3"}));
 }
 
 TEST(DelimitedTableText, SeparatorAndDecimalCommaAreDetected) {

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -65,43 +67,79 @@ inline std::string sheetXml(const WorkbookRows& rows, std::vector<std::string>& 
 }
 
 inline bool addZipText(zip_t* archive, const std::string& name, const std::string& text) {
-    auto* copy = static_cast<char*>(std::malloc(text.size()));
-    std::memcpy(copy, text.data(), text.size());
+    char* copy = nullptr;
+    if (!text.empty()) {
+        copy = static_cast<char*>(std::malloc(text.size()));
+        std::memcpy(copy, text.data(), text.size());
+    }
     zip_source_t* source = zip_source_buffer(archive, copy, text.size(), 1);
     return source != nullptr &&
            zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) >= 0;
 }
 
-inline bool writeXlsx(const std::string& path, const std::vector<WorkbookSheet>& sheets) {
+inline const std::string kOfficeNs = "http://schemas.openxmlformats.org/";
+
+inline std::string workbookXml(const std::vector<std::string>& sheetNames) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<workbook xmlns=\"" + kOfficeNs +
+                      "spreadsheetml/2006/main\" xmlns:r=\"" + kOfficeNs +
+                      "officeDocument/2006/relationships\"><sheets>";
+    for (std::size_t s = 0; s < sheetNames.size(); ++s) {
+        xml += "<sheet name=\"" + escapeHtml(sheetNames[s]) + "\" sheetId=\"" +
+               std::to_string(s + 1) + "\" r:id=\"rId" + std::to_string(s + 1) + "\"/>";
+    }
+    return xml + "</sheets></workbook>";
+}
+
+inline std::string relationshipsXml(std::size_t sheets) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Relationships xmlns=\"" +
+                      kOfficeNs + "package/2006/relationships\">";
+    for (std::size_t s = 0; s < sheets; ++s) {
+        xml += "<Relationship Id=\"rId" + std::to_string(s + 1) + "\" Type=\"" + kOfficeNs +
+               "officeDocument/2006/relationships/worksheet\" Target=\"worksheets/sheet" +
+               std::to_string(s + 1) + ".xml\"/>";
+    }
+    return xml + "</Relationships>";
+}
+
+// An archive of the parts as given, in their order.
+inline bool writeZip(const std::string& path,
+                     const std::vector<std::pair<std::string, std::string>>& parts) {
     int error = 0;
     zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (archive == nullptr) {
         return false;
     }
-    const std::string ns = "http://schemas.openxmlformats.org/";
-    std::string workbook = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<workbook xmlns=\"" + ns +
-                           "spreadsheetml/2006/main\" xmlns:r=\"" + ns +
-                           "officeDocument/2006/relationships\"><sheets>";
-    std::string relationships =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Relationships "
-        "xmlns=\"" +
-        ns + "package/2006/relationships\">";
-    std::vector<std::string> shared;
     bool written = true;
-    for (std::size_t s = 0; s < sheets.size(); ++s) {
-        const std::string id = "rId" + std::to_string(s + 1);
-        workbook += "<sheet name=\"" + escapeHtml(sheets[s].name) + "\" sheetId=\"" +
-                    std::to_string(s + 1) + "\" r:id=\"" + id + "\"/>";
-        relationships += "<Relationship Id=\"" + id + "\" Type=\"" + ns +
-                         "officeDocument/2006/relationships/worksheet\" Target=\"worksheets/sheet" +
-                         std::to_string(s + 1) + ".xml\"/>";
-        written =
-            written && addZipText(archive, "xl/worksheets/sheet" + std::to_string(s + 1) + ".xml",
-                                  sheetXml(sheets[s].rows, shared));
+    for (const auto& [name, text] : parts) {
+        written = written && addZipText(archive, name, text);
     }
-    workbook += "</sheets></workbook>";
-    relationships += "</Relationships>";
-    std::string strings = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<sst xmlns=\"" + ns +
+    return zip_close(archive) == 0 && written;
+}
+
+// A workbook of one sheet whose sheet and shared strings are written as given: what no
+// spreadsheet saves but a hostile file holds.
+inline bool writeRawXlsx(const std::string& path, const std::string& sheet,
+                         const std::string& sharedStrings = {}) {
+    std::vector<std::pair<std::string, std::string>> parts = {
+        {"xl/workbook.xml", workbookXml({"Sheet1"})},
+        {"xl/_rels/workbook.xml.rels", relationshipsXml(1)},
+        {"xl/worksheets/sheet1.xml", sheet}};
+    if (!sharedStrings.empty()) {
+        parts.emplace_back("xl/sharedStrings.xml", sharedStrings);
+    }
+    return writeZip(path, parts);
+}
+
+inline bool writeXlsx(const std::string& path, const std::vector<WorkbookSheet>& sheets) {
+    std::vector<std::pair<std::string, std::string>> parts;
+    std::vector<std::string> names;
+    std::vector<std::string> shared;
+    for (std::size_t s = 0; s < sheets.size(); ++s) {
+        names.push_back(sheets[s].name);
+        parts.emplace_back("xl/worksheets/sheet" + std::to_string(s + 1) + ".xml",
+                           sheetXml(sheets[s].rows, shared));
+    }
+    std::string strings = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<sst xmlns=\"" + kOfficeNs +
                           "spreadsheetml/2006/main\" count=\"" + std::to_string(shared.size()) +
                           "\">";
     for (std::size_t i = 0; i < shared.size(); ++i) {
@@ -115,13 +153,13 @@ inline bool writeXlsx(const std::string& path, const std::vector<WorkbookSheet>&
         }
     }
     strings += "</sst>";
-    written = written && addZipText(archive, "xl/workbook.xml", workbook) &&
-              addZipText(archive, "xl/_rels/workbook.xml.rels", relationships) &&
-              addZipText(archive, "xl/sharedStrings.xml", strings) &&
-              addZipText(archive, "[Content_Types].xml",
-                         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Types xmlns=\"" + ns +
-                             "package/2006/content-types\"/>");
-    return zip_close(archive) == 0 && written;
+    parts.emplace_back("xl/workbook.xml", workbookXml(names));
+    parts.emplace_back("xl/_rels/workbook.xml.rels", relationshipsXml(sheets.size()));
+    parts.emplace_back("xl/sharedStrings.xml", strings);
+    parts.emplace_back("[Content_Types].xml",
+                       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Types xmlns=\"" + kOfficeNs +
+                           "package/2006/content-types\"/>");
+    return writeZip(path, parts);
 }
 
 // Little-endian writing for the binary workbook.
@@ -164,7 +202,14 @@ inline std::u16string utf16(const std::string& text) {
 
 // The Workbook stream of a BIFF8 workbook of one sheet: texts through the shared string table,
 // numbers as NUMBER records.
-inline std::string biffWorkbookStream(const std::string& sheetName, const WorkbookRows& rows) {
+// The sheet's size as its DIMENSIONS record declares it: rows and columns.
+struct DeclaredSize {
+    std::uint32_t rows = 0;
+    std::uint16_t columns = 0;
+};
+
+inline std::string biffWorkbookStream(const std::string& sheetName, const WorkbookRows& rows,
+                                      std::optional<DeclaredSize> declared = std::nullopt) {
     std::vector<std::string> strings;
     std::string cells;
     std::size_t columns = 0;
@@ -242,9 +287,9 @@ inline std::string biffWorkbookStream(const std::string& sheetName, const Workbo
     putRecord(sheet, 0x0809, bof(0x0010));
     std::string dimensions;
     put32(dimensions, 0);
-    put32(dimensions, static_cast<std::uint32_t>(rows.size()));
+    put32(dimensions, declared ? declared->rows : static_cast<std::uint32_t>(rows.size()));
     put16(dimensions, 0);
-    put16(dimensions, static_cast<std::uint16_t>(columns));
+    put16(dimensions, declared ? declared->columns : static_cast<std::uint16_t>(columns));
     put16(dimensions, 0);
     putRecord(sheet, 0x0200, dimensions);
     sheet += cells;
@@ -254,10 +299,11 @@ inline std::string biffWorkbookStream(const std::string& sheetName, const Workbo
 
 // A compound file holding one stream "Workbook": header, one FAT sector, the stream's sectors,
 // one directory sector.
-inline std::string xlsBytes(const std::string& sheetName, const WorkbookRows& rows) {
+inline std::string xlsBytes(const std::string& sheetName, const WorkbookRows& rows,
+                            std::optional<DeclaredSize> declared = std::nullopt) {
     constexpr std::uint32_t kEnd = 0xFFFFFFFE;
     constexpr std::uint32_t kFree = 0xFFFFFFFF;
-    std::string stream = biffWorkbookStream(sheetName, rows);
+    std::string stream = biffWorkbookStream(sheetName, rows, declared);
     const std::size_t streamSize = stream.size();
     stream.resize((stream.size() + 511) / 512 * 512, '\0');
     const auto streamSectors = static_cast<std::uint32_t>(stream.size() / 512);

@@ -33,10 +33,13 @@ char detectSeparator(std::string_view text) {
     return kCandidates[static_cast<std::size_t>(most - counts.begin())];
 }
 
-bool isBlankRecord(const std::vector<std::string>& cells) {
+bool isBlankRecord(const std::vector<std::string_view>& cells) {
     return std::all_of(cells.begin(), cells.end(),
-                       [](const std::string& cell) { return cell.empty(); });
+                       [](std::string_view cell) { return cell.empty(); });
 }
+
+// Texts of a large table share blocks of this size; a longer text gets a block of its own.
+constexpr std::size_t kTextBlock = 256 * 1024;
 
 // Code points of the bytes 0x80 to 0x9F in the Windows Latin-1 code page (0 where it has none);
 // the bytes from 0xA0 are the code points of the same number.
@@ -62,10 +65,35 @@ std::string asUtf8(std::string_view bytes) {
     return text;
 }
 
-bool TableBuilder::add(long long lineNumber, std::vector<std::string> cells) {
+std::string_view CellTexts::keep(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    m_bytes += text.size();
+    if (text.size() > kTextBlock / 4) {
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
+        std::copy(text.begin(), text.end(), m_blocks.back().get());
+        return {m_blocks.back().get(), text.size()};
+    }
+    if (text.size() > m_left) {
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(kTextBlock));
+        m_free = m_blocks.back().get();
+        m_left = kTextBlock;
+    }
+    char* const kept = m_free;
+    std::copy(text.begin(), text.end(), kept);
+    m_free += text.size();
+    m_left -= text.size();
+    return {kept, text.size()};
+}
+
+bool TableBuilder::add(long long lineNumber, std::vector<std::string_view> cells) {
     m_table.widest = std::max(m_table.widest, cells.size());
     if (m_table.tooWide()) {
         return false;
+    }
+    for (const std::string_view cell : cells) {
+        m_cellText += cell.size();
     }
     if (isBlankRecord(cells)) {
         ++m_table.blankLines;
@@ -78,27 +106,29 @@ bool TableBuilder::add(long long lineNumber, std::vector<std::string> cells) {
 DelimitedTable TableBuilder::finish(char separator) {
     m_table.separator = separator;
     // Only a cell holding a '.' or a ',' can tell the two conventions apart.
-    std::vector<std::string_view> telling;
+    NumberConventionTally tally;
     for (const TableRecord& record : m_table.records) {
-        for (const std::string& cell : record.cells) {
-            if (cell.find_first_of(".,") != std::string::npos && cell.size() < 32) {
-                telling.push_back(cell);
+        for (const std::string_view cell : record.cells) {
+            if (cell.size() < 32 && cell.find_first_of(".,") != std::string_view::npos) {
+                tally.add(cell);
             }
         }
     }
-    m_table.numbers = detectNumberConvention(telling);
+    m_table.numbers = tally.decision();
     return std::move(m_table);
 }
 
 DelimitedTable readDelimitedTable(std::string_view original) {
-    const std::string cleaned = withoutByteOrderMarks(original);
-    const std::string_view text = cleaned;
+    // A large file is copied only when it holds a byte order mark to take out.
+    const bool marked = original.find("\xEF\xBB\xBF") != std::string_view::npos;
+    const std::string cleaned = marked ? withoutByteOrderMarks(original) : std::string();
+    const std::string_view text = marked ? std::string_view(cleaned) : original;
     const char separator = detectSeparator(text);
     TableBuilder builder;
 
     long long line = 1;
     long long recordLine = 1;
-    std::vector<std::string> cells;
+    std::vector<std::string_view> cells;
     std::string cell;
     bool quoted = false;
     bool wasQuoted = false;
@@ -107,7 +137,7 @@ DelimitedTable readDelimitedTable(std::string_view original) {
     const auto endCell = [&] {
         // Past the limit the cells are only counted: the table is refused by its width.
         if (cells.size() <= kMaxTableColumns) {
-            cells.emplace_back(wasQuoted ? std::string_view(cell) : trimmedView(cell));
+            cells.push_back(builder.keep(wasQuoted ? std::string_view(cell) : trimmedView(cell)));
         } else {
             cells.emplace_back();
         }
@@ -166,11 +196,11 @@ DelimitedTable withHeadingsOrNumbered(DelimitedTable table) {
     if (table.records.empty()) {
         return table;
     }
-    const std::vector<std::string>& first = table.records.front().cells;
-    const bool holdsNumber = std::any_of(first.begin(), first.end(), [&](const std::string& cell) {
+    const std::vector<std::string_view>& first = table.records.front().cells;
+    const bool holdsNumber = std::any_of(first.begin(), first.end(), [&](std::string_view cell) {
         return readCheckedNumber(cell, table.numbers, {0.0, 1e12}).ok();
     });
-    const bool namesAField = std::any_of(first.begin(), first.end(), [](const std::string& cell) {
+    const bool namesAField = std::any_of(first.begin(), first.end(), [](std::string_view cell) {
         return recogniseHeading(cell).has_value();
     });
     table.shortRowsAllowed = true;
@@ -179,7 +209,7 @@ DelimitedTable withHeadingsOrNumbered(DelimitedTable table) {
     }
     TableRecord headings{0, {}};
     for (std::size_t c = 0; c < table.widest; ++c) {
-        headings.cells.push_back("Column " + std::to_string(c + 1));
+        headings.cells.push_back(table.texts->keep("Column " + std::to_string(c + 1)));
     }
     table.records.insert(table.records.begin(), std::move(headings));
     table.headed = false;

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <unordered_map>
 
 #include <fmt/format.h>
@@ -25,6 +24,8 @@ namespace quorvane {
 namespace {
 
 constexpr std::string_view kInvalidFileTitle = "Invalid File";
+// A site's CSV of a million players is a fifth of this.
+constexpr std::uintmax_t kMaxTableFileBytes = 512ULL * 1024 * 1024;
 constexpr long long kProgressInterval = 64;
 
 constexpr std::string_view kCheckTableTitle = "Check the Table";
@@ -120,18 +121,19 @@ class TableWriter {
         figures.reserve(plan.rows.size());
         const auto total = static_cast<long long>(plan.rows.size());
         long long done = 0;
-        for (PlannedRow& planned : plan.rows) {
-            if (planned.created && !createPlayer(planned, plan.report.season)) {
+        for (const PlannedRow& planned : plan.rows) {
+            ProjectionRow row = plannedProjection(plan, planned, m_stored);
+            if (planned.created && !createPlayer(row, planned, plan.report.season)) {
                 return false;
             }
-            if (m_writer.importLine(planned.row, presence(planned.row)) ==
-                ProjectionWriter::Outcome::Failed) {
+            if (m_writer.importLine(row, presence(row)) == ProjectionWriter::Outcome::Failed) {
                 return false;
             }
-            figures.push_back({planned.row.playerid, planned.source->adp, planned.source->aav});
+            figures.push_back(
+                {row.playerid, planned.source->adp.optional(), planned.source->aav.optional()});
             ++done;
             if (done % kProgressInterval == 0 || done == total) {
-                m_dialogs.progress(planned.row.firstname + " " + planned.row.lastname, done, total);
+                m_dialogs.progress(row.firstname + " " + row.lastname, done, total);
             }
         }
         return replaceSourceAdp(m_connection, plan.report.season, source, figures) &&
@@ -161,8 +163,7 @@ class TableWriter {
 
     // Registers the player as a custom one and gives him the empty rows a custom player has
     // for the projection season and the one before it.
-    bool createPlayer(PlannedRow& planned, int season) {
-        ProjectionRow& row = planned.row;
+    bool createPlayer(ProjectionRow& row, const PlannedRow& planned, int season) {
         row.playerid = m_nextId++;
         if (!m_added.add(row.playerid, row.firstname, row.lastname,
                          planned.draftAddedPos.empty() ? row.pos : planned.draftAddedPos, row.team,
@@ -220,60 +221,17 @@ std::optional<TableFile> readTableOf(ProgramStore& state, UserDialogs& dialogs,
     return std::get<TableFile>(std::move(read));
 }
 
-}  // namespace
+// A table's rows as the import reads them, before anything stored is looked at.
+struct ImportRows {
+    TableLayout layout;
+    TableRows rows;
+    long long blankLines = 0;
+};
 
-std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialogs& dialogs,
-                                                 const std::string& path,
-                                                 const std::string& sheet) {
-    std::error_code error;
-    std::ifstream file;
-    if (std::filesystem::is_regular_file(path, error)) {
-        file.open(path, std::ios::binary);
-    }
-    if (!file.is_open()) {
-        refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be opened",
-               " 12005 error: could not open file - " + path);
-        return std::nullopt;
-    }
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    const std::string bytes = std::move(contents).str();
-    if (file.bad()) {
-        refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be read",
-               " 12005 error: could not read file - " + path);
-        return std::nullopt;
-    }
-    return readTableOf(state, dialogs, bytes, path, sheet, path);
-}
-
-std::optional<TableFile> readProjectionTableBytes(ProgramStore& state, UserDialogs& dialogs,
-                                                  std::string_view bytes, const std::string& label,
-                                                  const std::string& sheet) {
-    return readTableOf(state, dialogs, bytes, label, sheet, std::string());
-}
-
-std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
-                                                       const std::string& path,
-                                                       const TableImportOptions& options) {
-    const auto file = readProjectionTableFile(state, dialogs, path, options.sheet);
-    if (!file) {
-        return std::nullopt;
-    }
-    TableImportOptions named = options;
-    named.source = sourceName(options, path);
-    auto report = importProjectionTable(state, dialogs, file->table, path, named);
-    if (report) {
-        report->sheet = file->sheet;
-    }
-    return report;
-}
-
-std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
-                                                       const DelimitedTable& table,
-                                                       const std::string& label,
-                                                       const TableImportOptions& options) {
-    BusyPointer busy(dialogs);
-    const Log& log = state.dbConnection.log();
+// The table's layout checked and its rows read; nullopt after the refusal was shown and logged.
+std::optional<ImportRows> readImportRows(UserDialogs& dialogs, const Log& log,
+                                         const DelimitedTable& table, const std::string& label,
+                                         const TableImportOptions& options) {
     const TableLayout layout = mapTableColumns(table, options);
     if (!checkLayout(dialogs, log, table, layout, label)) {
         return std::nullopt;
@@ -299,6 +257,14 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
                            fault->lineNumber, what));
         return std::nullopt;
     }
+    return ImportRows{layout, std::get<TableRows>(std::move(read)), table.blankLines};
+}
+
+std::optional<TableImportReport> importReadRows(ProgramState& state, UserDialogs& dialogs,
+                                                const ImportRows& read, const std::string& label,
+                                                const TableImportOptions& options) {
+    const Log& log = state.dbConnection.log();
+    const TableLayout& layout = read.layout;
     const auto nicknames = loadNicknames();
     if (!nicknames) {
         log.writeEntry(" 12011 warning: nickname table not found - names are matched without it");
@@ -315,9 +281,8 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
         return std::nullopt;
     }
     const int season = options.season.value_or(state.projectionYear);
-    auto planned =
-        planImport(std::get<TableRows>(read), stored, nicknames.value_or(NicknameTable()), layout,
-                   season, todayText(state.dbConnection), options.choices);
+    auto planned = planImport(read.rows, stored, nicknames.value_or(NicknameTable()), layout,
+                              season, todayText(state.dbConnection), options.choices);
     if (const auto* problem = std::get_if<ChoiceProblem>(&planned)) {
         dialogs.showMessage(kCheckTableTitle, problem->text + " Nothing was imported.",
                             MessageIcon::Exclamation);
@@ -326,11 +291,11 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
     }
     ImportPlan& plan = std::get<ImportPlan>(planned);
     plan.report.source = sourceName(options, label);
-    if (table.blankLines > 0) {
-        plan.report.skipped += table.blankLines;
+    if (read.blankLines > 0) {
+        plan.report.skipped += read.blankLines;
         plan.report.skippedCounts.insert(
             plan.report.skippedCounts.begin(),
-            fmt::format("{} blank line{}", table.blankLines, table.blankLines == 1 ? "" : "s"));
+            fmt::format("{} blank line{}", read.blankLines, read.blankLines == 1 ? "" : "s"));
     }
     if (options.dryRun) {
         return std::move(plan.report);
@@ -352,6 +317,87 @@ std::optional<TableImportReport> importProjectionTable(ProgramState& state, User
         return std::nullopt;
     }
     return std::move(plan.report);
+}
+
+}  // namespace
+
+std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialogs& dialogs,
+                                                 const std::string& path,
+                                                 const std::string& sheet) {
+    std::error_code error;
+    std::ifstream file;
+    std::uintmax_t size = 0;
+    if (std::filesystem::is_regular_file(path, error)) {
+        size = std::filesystem::file_size(path, error);
+        file.open(path, std::ios::binary);
+    }
+    if (!file.is_open() || error) {
+        refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be opened",
+               " 12005 error: could not open file - " + path);
+        return std::nullopt;
+    }
+    if (size > kMaxTableFileBytes) {
+        const std::string what =
+            fmt::format("is larger than a projection table can be ({} MiB at most)",
+                        kMaxTableFileBytes / (1024 * 1024));
+        refuse(dialogs, state.dbConnection.log(),
+               fmt::format("The file {} {}. Nothing was imported.", path, what),
+               fmt::format(" 12009 error: not a table - {}: {}", path, what));
+        return std::nullopt;
+    }
+    // Read at its known size: a stream that grows as it reads would hold the file twice.
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    if (file.bad()) {
+        refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be read",
+               " 12005 error: could not read file - " + path);
+        return std::nullopt;
+    }
+    return readTableOf(state, dialogs, bytes, path, sheet, path);
+}
+
+std::optional<TableFile> readProjectionTableBytes(ProgramStore& state, UserDialogs& dialogs,
+                                                  std::string_view bytes, const std::string& label,
+                                                  const std::string& sheet) {
+    return readTableOf(state, dialogs, bytes, label, sheet, std::string());
+}
+
+std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
+                                                       const std::string& path,
+                                                       const TableImportOptions& options) {
+    auto file = readProjectionTableFile(state, dialogs, path, options.sheet);
+    if (!file) {
+        return std::nullopt;
+    }
+    TableImportOptions named = options;
+    named.source = sourceName(options, path);
+    BusyPointer busy(dialogs);
+    auto rows = readImportRows(dialogs, state.dbConnection.log(), file->table, path, named);
+    const std::string sheet = file->sheet;
+    // The rows read are all the import needs from here on: a large sheet's cells are let go
+    // before the plan is made beside the rows.
+    file.reset();
+    if (!rows) {
+        return std::nullopt;
+    }
+    auto report = importReadRows(state, dialogs, *rows, path, named);
+    if (report) {
+        report->sheet = sheet;
+    }
+    return report;
+}
+
+std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
+                                                       const DelimitedTable& table,
+                                                       const std::string& label,
+                                                       const TableImportOptions& options) {
+    BusyPointer busy(dialogs);
+    const auto rows = readImportRows(dialogs, state.dbConnection.log(), table, label, options);
+    if (!rows) {
+        return std::nullopt;
+    }
+    return importReadRows(state, dialogs, *rows, label, options);
 }
 
 }  // namespace quorvane

@@ -84,8 +84,8 @@ void guessHeadlessColumns(const DelimitedTable& table, std::vector<TableColumn>&
     bool named = false;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         TableField guess = TableField::Ignore;
-        if (!named && share(c, [&](const std::string& cell) {
-                return cell.find(' ') != std::string::npos &&
+        if (!named && share(c, [&](std::string_view cell) {
+                return cell.find(' ') != std::string_view::npos &&
                        !readCheckedNumber(cell, table.numbers, {0.0, 1e12}).ok() &&
                        std::any_of(cell.begin(), cell.end(), [](char x) {
                            return std::isalpha(static_cast<unsigned char>(x)) != 0;
@@ -93,11 +93,11 @@ void guessHeadlessColumns(const DelimitedTable& table, std::vector<TableColumn>&
             })) {
             guess = TableField::Name;
             named = true;
-        } else if (share(c, [](const std::string& cell) {
+        } else if (share(c, [](std::string_view cell) {
                        return isTeamCode(cell) || isMultiTeamMark(cell);
                    })) {
             guess = TableField::Team;
-        } else if (share(c, [](const std::string& cell) {
+        } else if (share(c, [](std::string_view cell) {
                        return readPositionCell(cell).has_value();
                    })) {
             guess = TableField::Position;
@@ -119,8 +119,8 @@ TableLayout mapTableColumns(const DelimitedTable& table, const TableImportOption
         return layout;
     }
     bool perGameHeading = false;
-    for (const std::string& heading : table.records.front().cells) {
-        TableColumn column{heading, TableField::Ignore, false};
+    for (const std::string_view heading : table.records.front().cells) {
+        TableColumn column{std::string(heading), TableField::Ignore, false};
         if (const auto found = table.headed ? recogniseHeading(heading) : std::nullopt) {
             column.field = found->field;
             column.known = true;

@@ -2,6 +2,7 @@
 #include "projections/TablePlan.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 
 #include <fmt/format.h>
@@ -70,7 +71,7 @@ void splitName(const TableRow& source, ProjectionRow& row) {
 // table gives laid over it.
 ProjectionRow buildRow(const TableRow& source, const StoredPlayers& stored, int playerid,
                        int season, bool perGame, const std::string& revisiondate,
-                       TableImportReport& report) {
+                       std::vector<std::string>* notes) {
     ProjectionRow row;
     if (const ProjectionRow* own = stored.row(playerid, season)) {
         row = *own;
@@ -98,8 +99,8 @@ ProjectionRow buildRow(const TableRow& source, const StoredPlayers& stored, int 
     const SeasonTotals totals = seasonTotals(
         source, perGame,
         stored.offensiveReboundShare(known ? std::optional<int>(playerid) : std::nullopt, season));
-    if (const auto disagreement = layTotalsOver(totals, perGame, row)) {
-        report.notes.push_back(describeRow(source) + ": " + *disagreement);
+    if (const auto disagreement = layTotalsOver(totals, perGame, row); disagreement && notes) {
+        notes->push_back(describeRow(source) + ": " + *disagreement);
     }
     return row;
 }
@@ -316,6 +317,16 @@ std::string plural(long long count, std::string_view one, std::string_view many)
 
 }  // namespace
 
+ProjectionRow plannedProjection(const ImportPlan& plan, const PlannedRow& planned,
+                                const StoredPlayers& stored) {
+    ProjectionRow row = buildRow(*planned.source, stored, planned.playerid, plan.report.season,
+                                 plan.report.layout.perGame, plan.revisiondate, nullptr);
+    if (planned.team != nullptr) {
+        row.team = *planned.team;
+    }
+    return row;
+}
+
 std::string describeRow(const TableRow& row) {
     return fmt::format("{} (line {})", row.written, row.lineNumber);
 }
@@ -327,6 +338,7 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
                                                    const std::string& revisiondate,
                                                    const std::vector<RowChoice>& choices) {
     ImportPlan plan;
+    plan.revisiondate = revisiondate;
     TableImportReport& report = plan.report;
     report.layout = layout;
     report.season = season;
@@ -341,36 +353,52 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
     }
     settleSeasonRowsByStints(rows, matcher, matches);
 
-    // The rows of one player: his id, or for a new player his name's key.
-    std::unordered_map<std::string, std::vector<std::size_t>> rowsOfPlayer;
-    std::vector<std::string> order;
-    for (std::size_t i = 0; i < matches.size(); ++i) {
-        const RowMatch& match = matches[i];
-        if (match.outcome != Outcome::Matched && match.outcome != Outcome::New) {
-            continue;
+    // The rows of one player, by his id or, for a new player, his name's key: each player's
+    // first row, and after each row the next of the same player (kNoRow after his last). Lists
+    // of indices rather than a list per player keep a table of a million new players small.
+    constexpr std::size_t kNoRow = std::numeric_limits<std::size_t>::max();
+    std::vector<std::size_t> order;
+    std::vector<std::size_t> nextOfPlayer(matches.size(), kNoRow);
+    {
+        std::unordered_map<int, std::size_t> lastOfMatched;
+        std::unordered_map<std::string_view, std::size_t> lastOfNew;
+        for (std::size_t i = 0; i < matches.size(); ++i) {
+            const RowMatch& match = matches[i];
+            if (match.outcome != Outcome::Matched && match.outcome != Outcome::New) {
+                continue;
+            }
+            const auto [last, added] = [&] {
+                if (match.outcome == Outcome::Matched) {
+                    const auto [entry, isNew] = lastOfMatched.try_emplace(match.playerid, i);
+                    return std::pair(&entry->second, isNew);
+                }
+                const auto [entry, isNew] = lastOfNew.try_emplace(std::string_view(match.key), i);
+                return std::pair(&entry->second, isNew);
+            }();
+            if (added) {
+                order.push_back(i);
+            } else {
+                nextOfPlayer[*last] = i;
+                *last = i;
+            }
         }
-        const std::string player = match.outcome == Outcome::Matched
-                                       ? "#" + std::to_string(match.playerid)
-                                       : "new " + match.key;
-        auto [entry, added] = rowsOfPlayer.try_emplace(player);
-        if (added) {
-            order.push_back(player);
-        }
-        entry->second.push_back(i);
     }
     long long tradedPlayers = 0;
     long long stintRows = 0;
     long long repeated = 0;
     std::vector<bool> kept(matches.size(), false);
-    std::vector<std::string> teamOf(matches.size());
-    for (const std::string& player : order) {
-        const std::vector<std::size_t>& indices = rowsOfPlayer.at(player);
+    std::vector<const std::string*> teamOf(matches.size(), nullptr);
+    for (const std::size_t first : order) {
+        std::vector<std::size_t> indices;
+        for (std::size_t i = first; i != kNoRow; i = nextOfPlayer[i]) {
+            indices.push_back(i);
+        }
         const auto seasonRow = std::find_if(indices.begin(), indices.end(), [&](std::size_t i) {
             return isMultiTeamMark(rows.rows[i].team);
         });
         const std::size_t chosen = seasonRow != indices.end() ? *seasonRow : indices.front();
         kept[chosen] = true;
-        teamOf[chosen] = rows.rows[chosen].team;
+        teamOf[chosen] = &rows.rows[chosen].team;
         if (indices.size() == 1) {
             continue;
         }
@@ -380,7 +408,7 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
             // His team is that of his last stint.
             for (const std::size_t i : indices) {
                 if (!isMultiTeamMark(rows.rows[i].team) && !rows.rows[i].team.empty()) {
-                    teamOf[chosen] = rows.rows[i].team;
+                    teamOf[chosen] = &rows.rows[i].team;
                 }
             }
             continue;
@@ -443,10 +471,12 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
         } else {
             ++report.matched;
         }
-        planned.row = buildRow(source, stored, planned.created ? 0 : match.playerid, season,
-                               layout.perGame, revisiondate, report);
-        if (!teamOf[i].empty() && !isMultiTeamMark(teamOf[i])) {
-            planned.row.team = teamOf[i];
+        planned.playerid = planned.created ? 0 : match.playerid;
+        // Built here for the notes only; the writer builds it again when it writes it.
+        buildRow(source, stored, planned.playerid, season, layout.perGame, revisiondate,
+                 &report.notes);
+        if (teamOf[i] != nullptr && !teamOf[i]->empty() && !isMultiTeamMark(*teamOf[i])) {
+            planned.team = teamOf[i];
         }
         plan.rows.push_back(std::move(planned));
     }

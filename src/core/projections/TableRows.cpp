@@ -15,7 +15,7 @@ namespace quorvane {
 namespace {
 
 // Cells sites write for "no figure".
-bool isEmptyCell(const std::string& cell) {
+bool isEmptyCell(std::string_view cell) {
     return cell.empty() || cell == "-" || cell == "--" || cell == "\xE2\x80\x94" || cell == "N/A" ||
            cell == "n/a" || cell == "NA";
 }
@@ -52,7 +52,7 @@ class RowReader {
     std::optional<TableCellFault> read(TableRow& row) {
         row.lineNumber = m_record.lineNumber;
         for (std::size_t c = 0; c < m_layout.columns.size() && c < m_record.cells.size(); ++c) {
-            const std::string& cell = m_record.cells[c];
+            const std::string_view cell = m_record.cells[c];
             if (!isEmptyCell(cell) && !readCell(m_layout.columns[c].field, cell, c, row)) {
                 return fault(c, m_problem);
             }
@@ -79,7 +79,7 @@ class RowReader {
                               shownCell(m_record.cells[column]), std::move(problem)};
     }
 
-    bool number(const std::string& cell, std::size_t column, std::optional<double>& into) {
+    bool number(std::string_view cell, std::size_t column, TableFigure& into) {
         const TableField field = m_layout.columns[column].field;
         const FieldRange range = rangeOf(field);
         const NumberReading reading = readCheckedNumber(cell, m_table.numbers, range);
@@ -94,7 +94,7 @@ class RowReader {
         return true;
     }
 
-    bool percentage(const std::string& cell, ShotFigures& shots) {
+    bool percentage(std::string_view cell, ShotFigures& shots) {
         const auto value = readPercentageCell(cell, m_table.numbers);
         if (!value) {
             m_problem = "is not a percentage";
@@ -109,7 +109,7 @@ class RowReader {
         return true;
     }
 
-    bool readCell(TableField field, const std::string& cell, std::size_t column, TableRow& row) {
+    bool readCell(TableField field, std::string_view cell, std::size_t column, TableRow& row) {
         switch (field) {
             case TableField::Ignore:
                 return true;
@@ -213,7 +213,7 @@ std::optional<std::string> cellCountProblem(const DelimitedTable& table, const T
     const std::size_t cells = record.cells.size();
     const bool extraEmpty =
         std::all_of(record.cells.begin() + static_cast<std::ptrdiff_t>(std::min(cells, headings)),
-                    record.cells.end(), [](const std::string& cell) { return cell.empty(); });
+                    record.cells.end(), [](std::string_view cell) { return cell.empty(); });
     if ((cells < headings && !table.shortRowsAllowed) || (cells > headings && !extraEmpty)) {
         return fmt::format("has {} cells where the heading has {}", cells, headings);
     }

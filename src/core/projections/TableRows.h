@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <variant>
@@ -12,11 +14,34 @@
 
 namespace quorvane {
 
+// A figure a row may leave out, in the room of the number alone: a table of a million rows holds
+// two dozen of them per row. Not-a-number stands for none, which no figure read is (the checked
+// reading refuses it). It reads like std::optional<double>.
+class TableFigure {
+  public:
+    TableFigure() = default;
+    TableFigure(std::nullopt_t) {}
+    TableFigure(double value) : m_value(value) {}
+    TableFigure(std::optional<double> value) : m_value(value.value_or(kNone)) {}
+
+    bool has_value() const { return !std::isnan(m_value); }
+    explicit operator bool() const { return has_value(); }
+    double operator*() const { return m_value; }
+    double value_or(double other) const { return has_value() ? m_value : other; }
+    std::optional<double> optional() const {
+        return has_value() ? std::optional<double>(m_value) : std::nullopt;
+    }
+
+  private:
+    static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    double m_value = kNone;
+};
+
 // The made, attempted and percentage figures of one kind of shot, as the table gives them.
 struct ShotFigures {
-    std::optional<double> made;
-    std::optional<double> attempted;
-    std::optional<double> fraction;
+    TableFigure made;
+    TableFigure attempted;
+    TableFigure fraction;
 };
 
 // One player row of a table, read but not yet turned into season totals.
@@ -28,23 +53,23 @@ struct TableRow {
     std::string lastname;
     std::string team;
     std::optional<PositionCell> position;
-    std::optional<double> games;
-    std::optional<double> minutes;
-    std::optional<double> points;
+    TableFigure games;
+    TableFigure minutes;
+    TableFigure points;
     ShotFigures fieldGoals;
     ShotFigures freeThrows;
     ShotFigures threes;
-    std::optional<double> offensiveRebounds;
-    std::optional<double> defensiveRebounds;
-    std::optional<double> rebounds;
-    std::optional<double> assists;
-    std::optional<double> steals;
-    std::optional<double> blocks;
-    std::optional<double> turnovers;
-    std::optional<double> doubleDoubles;
-    std::optional<double> tripleDoubles;
-    std::optional<double> adp;
-    std::optional<double> aav;
+    TableFigure offensiveRebounds;
+    TableFigure defensiveRebounds;
+    TableFigure rebounds;
+    TableFigure assists;
+    TableFigure steals;
+    TableFigure blocks;
+    TableFigure turnovers;
+    TableFigure doubleDoubles;
+    TableFigure tripleDoubles;
+    TableFigure adp;
+    TableFigure aav;
 };
 
 // A cell that cannot be read: where it is and why.

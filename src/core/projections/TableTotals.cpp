@@ -41,7 +41,7 @@ class TotalsBuilder {
     TotalsBuilder(const TableRow& row, bool perGame)
         : m_games(perGame ? row.games.value_or(0.0) : 1.0) {}
 
-    std::optional<int> total(const std::optional<double>& figure) const {
+    std::optional<int> total(TableFigure figure) const {
         return figure ? std::optional<int>(roundFigure(*figure * m_games)) : std::nullopt;
     }
 

@@ -33,6 +33,9 @@ std::variant<WorkbookTable, FileProblem> readXlsTable(const std::string& path,
 // A workbook's "no such sheet" problem, naming the sheets it has.
 FileProblem missingSheet(const std::string& sheet, const std::vector<std::string>& sheets);
 
+// A workbook whose cells come to more than kMaxTableText once every cell's text is filled in.
+FileProblem tooMuchTableText();
+
 // The serial number a spreadsheet stores a date, a time or both as ("2019-10-15" is 43753,
 // "12:00:00" is 0.5), from the text FreeXL gives; nullopt for a text that is none of them.
 std::optional<double> spreadsheetSerial(std::string_view text, bool from1904);

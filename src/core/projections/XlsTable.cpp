@@ -5,6 +5,9 @@
 #include <charconv>
 #include <chrono>
 #include <memory>
+#include <unordered_map>
+
+#include <fmt/format.h>
 
 #include "projections/WorkbookTables.h"
 #include "text/NumberText.h"
@@ -17,6 +20,14 @@ namespace {
 struct WorkbookClose {
     void operator()(const void* handle) const { freexl_close(handle); }
 };
+using Workbook = std::unique_ptr<const void, WorkbookClose>;
+
+// The format's own limits. FreeXL sets aside room for every cell a sheet declares, whatever
+// the file holds, so the declarations are read first and a sheet beyond them refused.
+constexpr unsigned int kMaxXlsRows = 65536;
+constexpr unsigned int kMaxXlsColumns = 256;
+// Every sheet's declared cells together: no more than one full sheet.
+constexpr unsigned long long kMaxXlsCells = 65536ULL * 256;
 
 std::optional<int> digits(std::string_view text) {
     int value = 0;
@@ -66,31 +77,83 @@ std::optional<double> timeFraction(std::string_view text) {
     return (*hours * 3600.0 + *minutes * 60.0 + *seconds) / 86400.0;
 }
 
-std::string cellText(const FreeXL_CellValue& value, bool from1904) {
-    switch (value.type) {
-        case FREEXL_CELL_INT:
-            return std::to_string(value.value.int_value);
-        case FREEXL_CELL_DOUBLE:
-            return numberText(value.value.double_value);
-        case FREEXL_CELL_TEXT:
-        case FREEXL_CELL_SST_TEXT:
-            return value.value.text_value == nullptr
-                       ? std::string()
-                       : withoutByteOrderMarks(value.value.text_value);
-        case FREEXL_CELL_DATE:
-        case FREEXL_CELL_DATETIME:
-        case FREEXL_CELL_TIME:
-            if (value.value.text_value != nullptr) {
-                const std::string_view text(value.value.text_value);
-                if (const auto serial = spreadsheetSerial(text, from1904)) {
-                    return numberText(*serial);
+// The cells' texts kept for the table; a text of the shared string table is kept once, however
+// many cells show it.
+class XlsCellTexts {
+  public:
+    XlsCellTexts(TableBuilder& builder, bool from1904) : m_builder(builder), m_from1904(from1904) {}
+
+    std::string_view of(const FreeXL_CellValue& value) {
+        switch (value.type) {
+            case FREEXL_CELL_INT:
+                return m_builder.keep(std::to_string(value.value.int_value));
+            case FREEXL_CELL_DOUBLE:
+                return m_builder.keep(numberText(value.value.double_value));
+            case FREEXL_CELL_SST_TEXT:
+                if (value.value.text_value == nullptr) {
+                    return {};
                 }
-                return std::string(text);
-            }
-            return {};
-        default:
-            return {};
+                return shared(value.value.text_value);
+            case FREEXL_CELL_TEXT:
+                return value.value.text_value == nullptr
+                           ? std::string_view()
+                           : m_builder.keep(withoutByteOrderMarks(value.value.text_value));
+            case FREEXL_CELL_DATE:
+            case FREEXL_CELL_DATETIME:
+            case FREEXL_CELL_TIME:
+                if (value.value.text_value != nullptr) {
+                    const std::string_view text(value.value.text_value);
+                    if (const auto serial = spreadsheetSerial(text, m_from1904)) {
+                        return m_builder.keep(numberText(*serial));
+                    }
+                    return m_builder.keep(text);
+                }
+                return {};
+            default:
+                return {};
+        }
     }
+
+  private:
+    std::string_view shared(const char* text) {
+        const auto [found, added] = m_shared.try_emplace(text);
+        if (added) {
+            found->second = m_builder.keep(withoutByteOrderMarks(text));
+        }
+        return found->second;
+    }
+
+    TableBuilder& m_builder;
+    bool m_from1904;
+    std::unordered_map<const char*, std::string_view> m_shared;
+};
+
+// What is wrong with the sheets' declared sizes, read before FreeXL sets room aside for them.
+std::optional<FileProblem> declaredSizeProblem(const std::string& path) {
+    const void* opened = nullptr;
+    const int status = freexl_open_info(path.c_str(), &opened);
+    const Workbook handle(opened);
+    unsigned int sheetCount = 0;
+    if (status != FREEXL_OK ||
+        freexl_get_info(opened, FREEXL_BIFF_SHEET_COUNT, &sheetCount) != FREEXL_OK) {
+        return std::nullopt;  // the full opening says what is wrong
+    }
+    unsigned long long cells = 0;
+    for (unsigned short index = 0; index < sheetCount; ++index) {
+        unsigned int rows = 0;
+        unsigned short columns = 0;
+        if (freexl_select_active_worksheet(opened, index) != FREEXL_OK ||
+            freexl_worksheet_dimensions(opened, &rows, &columns) != FREEXL_OK) {
+            continue;
+        }
+        cells += static_cast<unsigned long long>(rows) * columns;
+        if (rows > kMaxXlsRows || columns > kMaxXlsColumns || cells > kMaxXlsCells) {
+            return FileProblem{fmt::format(
+                "declares a sheet of {} rows and {} columns, more than a workbook can hold", rows,
+                columns)};
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -109,9 +172,12 @@ std::optional<double> spreadsheetSerial(std::string_view text, bool from1904) {
 
 std::variant<WorkbookTable, FileProblem> readXlsTable(const std::string& path,
                                                       const std::string& sheet) {
+    if (auto problem = declaredSizeProblem(path)) {
+        return *problem;
+    }
     const void* opened = nullptr;
     const int status = freexl_open(path.c_str(), &opened);
-    const std::unique_ptr<const void, WorkbookClose> handle(opened);
+    const Workbook handle(opened);
     if (status != FREEXL_OK) {
         if (status == FREEXL_BIFF_OBFUSCATED) {
             return FileProblem{"is a password-protected workbook"};
@@ -153,22 +219,24 @@ std::variant<WorkbookTable, FileProblem> readXlsTable(const std::string& path,
         return FileProblem{"is a damaged workbook"};
     }
     TableBuilder builder;
-    const bool from1904 = dateMode == FREEXL_BIFF_DATEMODE_1904;
+    XlsCellTexts texts(builder, dateMode == FREEXL_BIFF_DATEMODE_1904);
     for (unsigned int row = 0; row < rows; ++row) {
-        std::vector<std::string> cells;
+        std::vector<std::string_view> cells;
         for (unsigned short column = 0; column < columns; ++column) {
             FreeXL_CellValue value{};
             if (freexl_get_cell_value(opened, row, column, &value) != FREEXL_OK) {
                 return FileProblem{"is a damaged workbook"};
             }
-            std::string text = cellText(value, from1904);
-            if (!text.empty()) {
+            if (const std::string_view text = texts.of(value); !text.empty()) {
                 cells.resize(column + 1U);
-                cells[column] = std::move(text);
+                cells[column] = text;
             }
         }
         if (!builder.add(row + 1LL, std::move(cells))) {
             break;
+        }
+        if (builder.cellText() > kMaxTableText) {
+            return tooMuchTableText();
         }
     }
     result.table = builder.finish(',');

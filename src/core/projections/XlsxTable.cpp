@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 // .xlsx workbooks: a ZIP archive of XML parts, read with libzip and expat. The sheet is streamed
-// through the parser a block at a time, so a large sheet is never held whole as text.
-#include <expat.h>
-#include <zip.h>
-
+// through the parser a block at a time, so a large sheet is never held whole as text; a cell
+// that shows a shared string views the one copy of it.
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <memory>
 #include <optional>
 #include <unordered_map>
 
+#include <fmt/format.h>
+
+#include "projections/WorkbookParts.h"
 #include "projections/WorkbookTables.h"
 #include "text/NumberText.h"
 #include "text/Utf8Text.h"
@@ -20,112 +19,9 @@ namespace quorvane {
 
 namespace {
 
-// No real sheet of projections comes near these; a part that unpacks beyond them is a ZIP bomb.
-constexpr zip_uint64_t kMaxPartBytes = 512ULL * 1024 * 1024;
-constexpr std::size_t kReadBlock = 256 * 1024;
-
-struct ZipArchiveClose {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
-};
-struct ZipFileClose {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
-};
-struct ParserFree {
-    void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
-};
-using Archive = std::unique_ptr<zip_t, ZipArchiveClose>;
-
-// The element's or attribute's name without its namespace prefix ("x:row" -> "row").
-std::string_view localName(const XML_Char* name) {
-    const std::string_view text(name);
-    const std::size_t colon = text.rfind(':');
-    return colon == std::string_view::npos ? text : text.substr(colon + 1);
-}
-
-const XML_Char* attribute(const XML_Char** attributes, std::string_view wanted,
-                          bool prefixed = false) {
-    for (std::size_t i = 0; attributes[i] != nullptr; i += 2) {
-        const std::string_view name(attributes[i]);
-        if (localName(attributes[i]) == wanted &&
-            (!prefixed || name.find(':') != std::string_view::npos)) {
-            return attributes[i + 1];
-        }
-    }
-    return nullptr;
-}
-
-// Receives the parser's events for one part of the workbook.
-class PartHandler {
-  public:
-    XML_Parser parser = nullptr;
-
-    virtual ~PartHandler() = default;
-    virtual void start(std::string_view name, const XML_Char** attributes) = 0;
-    virtual void end(std::string_view name) = 0;
-    virtual void text(std::string_view) {}
-    // False stops the reading (a sheet too wide to import).
-    virtual bool goOn() const { return true; }
-};
-
-void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** attributes) {
-    static_cast<PartHandler*>(data)->start(localName(name), attributes);
-}
-void XMLCALL onEnd(void* data, const XML_Char* name) {
-    static_cast<PartHandler*>(data)->end(localName(name));
-}
-void XMLCALL onText(void* data, const XML_Char* text, int length) {
-    static_cast<PartHandler*>(data)->text(std::string_view(text, static_cast<std::size_t>(length)));
-}
-
-// Workbook parts never declare a document type; one that does is refused rather than expanded.
-void XMLCALL onDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*, int) {
-    XML_StopParser(static_cast<PartHandler*>(data)->parser, XML_FALSE);
-}
-
-enum class PartResult { Read, Missing, Broken };
-
-// Streams one part of the archive through the handler.
-PartResult readPart(zip_t* archive, const std::string& name, PartHandler& handler) {
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat(archive, name.c_str(), 0, &stat) != 0) {
-        return PartResult::Missing;
-    }
-    if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > kMaxPartBytes) {
-        return PartResult::Broken;
-    }
-    const std::unique_ptr<zip_file_t, ZipFileClose> file(zip_fopen(archive, name.c_str(), 0));
-    const std::unique_ptr<XML_ParserStruct, ParserFree> parser(XML_ParserCreate("UTF-8"));
-    if (!file || !parser) {
-        return PartResult::Broken;
-    }
-    handler.parser = parser.get();
-    XML_SetUserData(parser.get(), &handler);
-    XML_SetElementHandler(parser.get(), onStart, onEnd);
-    XML_SetCharacterDataHandler(parser.get(), onText);
-    XML_SetStartDoctypeDeclHandler(parser.get(), onDoctype);
-    std::vector<char> block(kReadBlock);
-    zip_uint64_t total = 0;
-    while (handler.goOn()) {
-        const zip_int64_t got = zip_fread(file.get(), block.data(), block.size());
-        if (got < 0) {
-            return PartResult::Broken;
-        }
-        total += static_cast<zip_uint64_t>(got);
-        if (total > kMaxPartBytes) {
-            return PartResult::Broken;
-        }
-        const bool last = got == 0;
-        if (XML_Parse(parser.get(), block.data(), static_cast<int>(got), last ? 1 : 0) !=
-            XML_STATUS_OK) {
-            return handler.goOn() ? PartResult::Broken : PartResult::Read;
-        }
-        if (last) {
-            break;
-        }
-    }
-    return PartResult::Read;
-}
+// The last row and column a sheet can have (XFD1048576).
+constexpr long long kMaxSheetRow = 1048576;
+constexpr std::size_t kMaxSheetColumn = 16384;
 
 struct SheetEntry {
     std::string name;
@@ -169,11 +65,19 @@ class RelationshipsPart final : public PartHandler {
     void end(std::string_view) override {}
 };
 
-// The texts of <si> entries: plain <t>, or the <t> of each rich-text run; phonetic hints
-// (<rPh>) are no part of the text.
+std::string cellTooLong() {
+    return fmt::format(
+        "has a cell of more than {} characters, longer than a spreadsheet cell can be",
+        kMaxCellCharacters);
+}
+
+// The texts of <si> entries, kept once in the table's texts: plain <t>, or the <t> of each
+// rich-text run; phonetic hints (<rPh>) are no part of the text.
 class SharedStringsPart final : public PartHandler {
   public:
-    std::vector<std::string> strings;
+    explicit SharedStringsPart(TableBuilder& builder) : m_builder(builder) {}
+
+    std::vector<std::string_view> strings;
 
     void start(std::string_view name, const XML_Char**) override {
         if (name == "si") {
@@ -187,9 +91,14 @@ class SharedStringsPart final : public PartHandler {
     }
     void end(std::string_view name) override {
         if (name == "si") {
-            strings.push_back(std::move(m_entry));
-            m_entry.clear();
+            strings.push_back(m_builder.keep(withoutByteOrderMarks(m_entry.take())));
             m_inEntry = false;
+            // Each entry costs its view besides its text: a part of countless empty entries is
+            // as large as one of long ones.
+            m_held += sizeof(std::string_view) + strings.back().size();
+            if (m_held > kMaxTableText) {
+                refuse(tooMuchTableText().what);
+            }
         } else if (name == "rPh") {
             m_inPhonetic = false;
         } else if (name == "t") {
@@ -197,19 +106,22 @@ class SharedStringsPart final : public PartHandler {
         }
     }
     void text(std::string_view text) override {
-        if (m_inText) {
-            m_entry.append(text);
+        if (m_inText && !m_entry.append(text)) {
+            refuse(cellTooLong());
         }
     }
 
   private:
-    std::string m_entry;
+    TableBuilder& m_builder;
+    CellTextCollector m_entry;
+    std::size_t m_held = 0;
     bool m_inEntry = false;
     bool m_inPhonetic = false;
     bool m_inText = false;
 };
 
-// "B12" -> column 1 (from 0); nullopt when the reference holds no column letters.
+// "B12" -> column 1 (from 0); nullopt when the reference holds no column letters, and a column
+// past the last a sheet can have when it holds more than three.
 std::optional<std::size_t> columnOfReference(std::string_view reference) {
     std::size_t column = 0;
     std::size_t letters = 0;
@@ -217,15 +129,27 @@ std::optional<std::size_t> columnOfReference(std::string_view reference) {
         if (c < 'A' || c > 'Z') {
             break;
         }
-        column = column * 26 + static_cast<std::size_t>(c - 'A' + 1);
         if (++letters > 3) {
-            return std::nullopt;
+            return kMaxSheetColumn;
         }
+        column = column * 26 + static_cast<std::size_t>(c - 'A' + 1);
     }
     if (letters == 0) {
         return std::nullopt;
     }
     return column - 1;
+}
+
+// A row's r attribute: a whole number of the sheet's rows, nothing else.
+std::optional<long long> rowOfReference(std::string_view reference) {
+    long long row = 0;
+    const auto [end, error] =
+        std::from_chars(reference.data(), reference.data() + reference.size(), row);
+    if (error != std::errc() || end != reference.data() + reference.size() || row < 1 ||
+        row > kMaxSheetRow) {
+        return std::nullopt;
+    }
+    return row;
 }
 
 // A number cell as a spreadsheet's CSV shows it: the shortest decimal that reads back the same.
@@ -240,16 +164,26 @@ std::string numberCell(std::string_view stored) {
 
 class SheetPart final : public PartHandler {
   public:
-    explicit SheetPart(const std::vector<std::string>& shared) : m_shared(shared) {}
+    SheetPart(TableBuilder& builder, const std::vector<std::string_view>& shared)
+        : m_builder(builder), m_shared(shared) {}
 
     void start(std::string_view name, const XML_Char** attributes) override {
         if (name == "row") {
-            const XML_Char* number = attribute(attributes, "r");
             long long row = m_row + 1;
-            if (number != nullptr) {
-                std::from_chars(number, number + std::char_traits<char>::length(number), row);
+            if (const XML_Char* number = attribute(attributes, "r")) {
+                const auto given = rowOfReference(number);
+                if (!given) {
+                    refuse(rowOutOfRange());
+                    return;
+                }
+                // A row numbered before the one above it still comes after it.
+                row = std::max(*given, row);
             }
-            m_row = std::max(row, m_row + 1);
+            if (row > kMaxSheetRow) {
+                refuse(rowOutOfRange());
+                return;
+            }
+            m_row = row;
             m_cells.clear();
             m_column = 0;
         } else if (name == "c") {
@@ -257,6 +191,10 @@ class SheetPart final : public PartHandler {
             const XML_Char* type = attribute(attributes, "t");
             const auto column = reference == nullptr ? std::nullopt : columnOfReference(reference);
             m_cellColumn = column.value_or(m_column);
+            if (m_cellColumn >= kMaxSheetColumn) {
+                refuse("has a cell beyond column XFD, the last column a sheet can have");
+                return;
+            }
             m_column = m_cellColumn + 1;
             m_type = type == nullptr ? "n" : type;
             m_value.clear();
@@ -273,17 +211,13 @@ class SheetPart final : public PartHandler {
             storeCell();
             m_inCell = false;
         } else if (name == "row") {
-            m_full = m_full || !m_builder.add(m_row, std::move(m_cells));
-            m_cells.clear();
-            if (m_full) {
-                XML_StopParser(parser, XML_FALSE);
-            }
+            addRow();
         }
     }
 
     void text(std::string_view text) override {
-        if (m_inValue) {
-            m_value.append(text);
+        if (m_inValue && !m_value.append(text)) {
+            refuse(cellTooLong());
         }
     }
 
@@ -291,27 +225,44 @@ class SheetPart final : public PartHandler {
 
     DelimitedTable finish() {
         if (!m_full && !m_cells.empty()) {
-            m_builder.add(m_row, std::move(m_cells));
+            addRow();
         }
         return m_builder.finish(',');
     }
 
   private:
+    static std::string rowOutOfRange() {
+        return fmt::format("has a row number outside 1 to {}, the rows a sheet can have",
+                           kMaxSheetRow);
+    }
+
+    void addRow() {
+        m_full = m_full || !m_builder.add(m_row, std::move(m_cells));
+        m_cells = {};
+        if (m_builder.cellText() > kMaxTableText) {
+            refuse(tooMuchTableText().what);
+        } else if (m_full) {
+            stop();
+        }
+    }
+
     void storeCell() {
-        std::string cell;
+        std::string_view cell;
         if (m_type == "s") {
             std::size_t index = 0;
+            const std::string& value = m_value.text();
             const auto [end, error] =
-                std::from_chars(m_value.data(), m_value.data() + m_value.size(), index);
+                std::from_chars(value.data(), value.data() + value.size(), index);
             if (error == std::errc() && index < m_shared.size()) {
                 cell = m_shared[index];
             }
         } else if (m_type == "n") {
-            cell = numberCell(m_value);
+            cell = m_builder.keep(numberCell(m_value.text()));
         } else if (m_type == "b") {
-            cell = m_value == "1" ? "TRUE" : "FALSE";
+            cell = m_value.text() == "1" ? "TRUE" : "FALSE";
         } else {
-            cell = m_value;  // inline strings, formula texts, error texts such as #N/A
+            // inline strings, formula texts, error texts such as #N/A
+            cell = m_builder.keep(withoutByteOrderMarks(m_value.text()));
         }
         if (cell.empty()) {
             return;
@@ -319,20 +270,20 @@ class SheetPart final : public PartHandler {
         // A value far to the right makes the row that wide: the builder refuses it by its width
         // before any cell past the limit is kept.
         if (m_cellColumn >= kMaxTableColumns) {
-            m_full = !m_builder.add(m_row, std::vector<std::string>(m_cellColumn + 1));
+            m_full = !m_builder.add(m_row, std::vector<std::string_view>(m_cellColumn + 1));
             return;
         }
         if (m_cells.size() <= m_cellColumn) {
             m_cells.resize(m_cellColumn + 1);
         }
-        m_cells[m_cellColumn] = withoutByteOrderMarks(cell);
+        m_cells[m_cellColumn] = cell;
     }
 
-    const std::vector<std::string>& m_shared;
-    TableBuilder m_builder;
-    std::vector<std::string> m_cells;
+    TableBuilder& m_builder;
+    const std::vector<std::string_view>& m_shared;
+    std::vector<std::string_view> m_cells;
     std::string m_type;
-    std::string m_value;
+    CellTextCollector m_value;
     long long m_row = 0;
     std::size_t m_column = 0;
     std::size_t m_cellColumn = 0;
@@ -379,29 +330,39 @@ FileProblem missingSheet(const std::string& sheet, const std::vector<std::string
     return {"has no sheet named " + sheet + " (its sheets: " + names + ")"};
 }
 
+FileProblem tooMuchTableText() {
+    return {
+        fmt::format("holds more text than a projection table can (over {} MiB once its shared "
+                    "texts are filled in)",
+                    kMaxTableText / (1024 * 1024))};
+}
+
 std::variant<WorkbookTable, FileProblem> readXlsxTable(std::string_view bytes,
                                                        const std::string& sheet) {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    Archive archive(source == nullptr ? nullptr : zip_open_from_source(source, ZIP_RDONLY, &error));
-    zip_error_fini(&error);
-    if (!archive) {
-        if (source != nullptr) {
-            zip_source_free(source);
-        }
-        return FileProblem{"is a damaged ZIP file"};
+    auto opened = openWorkbookArchive(bytes);
+    if (auto* problem = std::get_if<FileProblem>(&opened)) {
+        return *problem;
     }
+    zip_t* const archive = std::get<ZipArchive>(opened).get();
+    const FileProblem damaged{"is a damaged workbook"};
     WorkbookPart workbook;
-    const PartResult workbookRead = readPart(archive.get(), "xl/workbook.xml", workbook);
+    const PartResult workbookRead =
+        readPart(archive, "xl/workbook.xml", workbook, kMaxListPartBytes);
     if (workbookRead == PartResult::Missing) {
-        return notAWorkbook(archive.get());
+        return notAWorkbook(archive);
+    }
+    if (workbookRead == PartResult::Refused) {
+        return *workbook.problem();
     }
     RelationshipsPart relationships;
-    if (workbookRead == PartResult::Broken ||
-        readPart(archive.get(), "xl/_rels/workbook.xml.rels", relationships) != PartResult::Read ||
+    const PartResult relationshipsRead =
+        readPart(archive, "xl/_rels/workbook.xml.rels", relationships, kMaxListPartBytes);
+    if (relationshipsRead == PartResult::Refused) {
+        return *relationships.problem();
+    }
+    if (workbookRead == PartResult::Broken || relationshipsRead != PartResult::Read ||
         workbook.sheets.empty()) {
-        return FileProblem{"is a damaged workbook"};
+        return damaged;
     }
     WorkbookTable result;
     const SheetEntry* chosen = sheet.empty() ? &workbook.sheets.front() : nullptr;
@@ -417,15 +378,26 @@ std::variant<WorkbookTable, FileProblem> readXlsxTable(std::string_view bytes,
     result.sheet = chosen->name;
     const auto target = relationships.targets.find(chosen->relationship);
     if (target == relationships.targets.end()) {
-        return FileProblem{"is a damaged workbook"};
+        return damaged;
     }
-    SharedStringsPart shared;
-    if (readPart(archive.get(), "xl/sharedStrings.xml", shared) == PartResult::Broken) {
-        return FileProblem{"is a damaged workbook"};
+    TableBuilder builder;
+    SharedStringsPart shared(builder);
+    switch (readPart(archive, "xl/sharedStrings.xml", shared, kMaxSheetPartBytes)) {
+        case PartResult::Refused:
+            return *shared.problem();
+        case PartResult::Broken:
+            return damaged;
+        default:
+            break;
     }
-    SheetPart cells(shared.strings);
-    if (readPart(archive.get(), partName(target->second), cells) != PartResult::Read) {
-        return FileProblem{"is a damaged workbook"};
+    SheetPart cells(builder, shared.strings);
+    switch (readPart(archive, partName(target->second), cells, kMaxSheetPartBytes)) {
+        case PartResult::Refused:
+            return *cells.problem();
+        case PartResult::Read:
+            break;
+        default:
+            return damaged;
     }
     result.table = cells.finish();
     result.table.shortRowsAllowed = true;

@@ -180,19 +180,26 @@ NumberReading readCheckedWholeNumber(std::string_view text, NumberConvention con
     return reading;
 }
 
-NumberConvention detectNumberConvention(std::span<const std::string_view> cells) {
-    long long commaOnly = 0;
-    long long pointOnly = 0;
-    for (const std::string_view cell : cells) {
-        const bool byPoint = parseInConvention(cell, kDecimalPoint).status == NumberStatus::Ok;
-        const bool byComma = parseInConvention(cell, kDecimalComma).status == NumberStatus::Ok;
-        if (byPoint && byComma) {
-            continue;
-        }
-        pointOnly += byPoint ? 1 : 0;
-        commaOnly += byComma ? 1 : 0;
+void NumberConventionTally::add(std::string_view cell) {
+    const bool byPoint = parseInConvention(cell, kDecimalPoint).status == NumberStatus::Ok;
+    const bool byComma = parseInConvention(cell, kDecimalComma).status == NumberStatus::Ok;
+    if (byPoint && byComma) {
+        return;
     }
-    return commaOnly > pointOnly ? kDecimalComma : kDecimalPoint;
+    m_pointOnly += byPoint ? 1 : 0;
+    m_commaOnly += byComma ? 1 : 0;
+}
+
+NumberConvention NumberConventionTally::decision() const {
+    return m_commaOnly > m_pointOnly ? kDecimalComma : kDecimalPoint;
+}
+
+NumberConvention detectNumberConvention(std::span<const std::string_view> cells) {
+    NumberConventionTally tally;
+    for (const std::string_view cell : cells) {
+        tally.add(cell);
+    }
+    return tally.decision();
 }
 
 std::string numberProblemText(const NumberReading& reading, FieldRange range) {

@@ -71,6 +71,17 @@ NumberReading readCheckedWholeNumber(std::string_view text, NumberConvention con
 // decimal point wins when the evidence is even.
 NumberConvention detectNumberConvention(std::span<const std::string_view> cells);
 
+// The same evidence gathered a cell at a time, for a table too large to list its cells again.
+class NumberConventionTally {
+  public:
+    void add(std::string_view cell);
+    NumberConvention decision() const;
+
+  private:
+    long long m_commaOnly = 0;
+    long long m_pointOnly = 0;
+};
+
 // The words that follow a cell's text in a refusal: "is not a number", "is outside 0 to 100",
 // "is empty".
 std::string numberProblemText(const NumberReading& reading, FieldRange range);
