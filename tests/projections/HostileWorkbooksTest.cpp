@@ -8,7 +8,7 @@
 
 #include "ProjectionFiles.h"
 #include "WorkbookFiles.h"
-#include "app/UserDialogs.h"
+#include "session/UserDialogs.h"
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
 #include "projections/TableFile.h"
