@@ -87,6 +87,12 @@ std::size_t sequenceLength(std::string_view text) {
 }  // namespace
 
 std::optional<AnswerJson> parseAnswerJson(std::string_view text) {
+    // The JSON reader takes a NUL byte for the end of its input and would never look at what
+    // follows one; JSON has no place for a raw NUL (a string writes it \u0000), so an answer
+    // holding one is no JSON document.
+    if (text.find('\0') != std::string_view::npos) {
+        return std::nullopt;
+    }
     const std::string quoted = numbersQuoted(text);
     AnswerJson value = AnswerJson::parse(quoted, nullptr, false);
     if (value.is_discarded()) {

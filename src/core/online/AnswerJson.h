@@ -23,7 +23,8 @@ struct ParsedAnswer {
 
 // A room's answer as JSON with every number kept as the text the room wrote ("57", "-0",
 // "1e400"), so that each one is read by the checked reader with the range of its field rather
-// than rounded, wrapped or robbed of its sign by the JSON reader. nullopt when it is not JSON.
+// than rounded, wrapped or robbed of its sign by the JSON reader. nullopt when the whole text is
+// not one JSON document (blanks may follow it; a NUL byte and anything after it may not).
 std::optional<AnswerJson> parseAnswerJson(std::string_view text);
 
 // The member of an object; null when it is absent or the value is no object.
