@@ -72,6 +72,12 @@ TEST_P(HostileTransport, EachFailureHasItsOwnMessageNamingTheAddressAndRecordsNo
                                 " sent an answer that cannot be followed: the answer is not JSON. "
                                 "Nothing of that answer was recorded.");
 
+    // The JSON reader would stop at the NUL and take the answer for the empty object.
+    service.serve(under.firstPath, std::string("{}\0{\"draft_id\":\"9\"} garbage", 27));
+    EXPECT_EQ(follow(base), under.title +
+                                " sent an answer that cannot be followed: the answer is not JSON. "
+                                "Nothing of that answer was recorded.");
+
     service.serve(under.firstPath, std::string(21 * 1024 * 1024, ' '));
     EXPECT_EQ(follow(base),
               under.title + " cannot be followed: the answer of " + first + " is over 20 MB.");
@@ -188,6 +194,15 @@ TEST(HostileSleeperAnswer, EveryBadPickIsRefusedWholeNamingThePick) {
     }
     auctionPicks("abc");
     EXPECT_EQ(answers.refusal(kSleeper), "pick 2's price \"abc\" is not a number");
+    // The draft bids from $1 in whole dollars.
+    auctionPicks("0");
+    EXPECT_EQ(answers.refusal(kSleeper), "pick 2's price \"0\" is below the minimum bid of $1");
+    auctionPicks("2.5");
+    EXPECT_EQ(answers.refusal(kSleeper),
+              "pick 2's price \"2.5\" has cents, but the draft counts whole dollars");
+    auctionPicks("5e1");
+    EXPECT_EQ(answers.refusal(kSleeper),
+              "pick 2's price \"5e1\" is not written as dollars (digits and a decimal point)");
     answers.service.serve("/v1/draft/2001/picks",
                           R"([{"pick_no":1,"roster_id":1,"player_id":"2101","metadata":)"
                           R"({"first_name":"Nikola","last_name":"Jokic","amount":""}}])");
@@ -253,6 +268,17 @@ TEST(HostileEspnAnswer, EveryBadPickIsRefusedWholeNamingThePick) {
     EXPECT_EQ(answers.refusal(kEspn), "pick 2's price \"abc\" is not a number");
     auction("null");
     EXPECT_EQ(answers.refusal(kEspn), "pick 2 has no price");
+    // Fifty dollars with an exponent, as a JSON number and as a string.
+    const std::vector<std::pair<std::string, std::string>> exponents{
+        {"5e1", "5e1"}, {"\"5e1\"", "5e1"}, {"5.0E+1", "5.0E+1"}};
+    for (const auto& [bid, written] : exponents) {
+        auction(bid);
+        EXPECT_EQ(answers.refusal(kEspn), "pick 2's price \"" + written +
+                                              "\" is not written as dollars (digits and a "
+                                              "decimal point)");
+    }
+    auction("0");
+    EXPECT_EQ(answers.refusal(kEspn), "pick 2's price \"0\" is below the minimum bid of $1");
     league("AUCTION", {{1, 1, 2, "3112335", "201"}});
     EXPECT_EQ(answers.refusal(kEspn),
               "pick 1's price \"201\" is outside 0 to 200 (what team 2 can still pay)");

@@ -91,6 +91,18 @@ TEST(CheckedNumber, ConventionIsDecidedByCellsOnlyOneConventionReads) {
     EXPECT_EQ(detectNumberConvention(undecided).decimalMark, '.');
 }
 
+TEST(CheckedNumber, DollarsAreDigitsWithAnOptionalDecimalPoint) {
+    for (const std::string_view dollars : {"0", "57", "36.50", "007", "199.999"}) {
+        EXPECT_TRUE(isPlainDecimal(dollars)) << dollars;
+    }
+    using namespace std::string_view_literals;
+    for (const std::string_view written :
+         {"5e1"sv, "5E+1"sv, "+5"sv, "-5"sv, "1,000"sv, " 5"sv, "5."sv, ".5"sv, ""sv, "5.5.5"sv,
+          "0x32"sv, "\u0665"sv, "5\0"sv, "Infinity"sv}) {
+        EXPECT_FALSE(isPlainDecimal(written)) << written;
+    }
+}
+
 TEST(CheckedNumber, RoundingToIntNeverWraps) {
     EXPECT_EQ(checkedRoundToInt(2.5), 3);
     EXPECT_EQ(checkedRoundToInt(-2.5), -3);

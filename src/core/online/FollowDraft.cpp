@@ -520,7 +520,7 @@ FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLi
     RoomDraft sized = draft;
     sized.rounds = roomRounds(draft, state.draftSettings()->rounds());
     CheckedAnswer checked =
-        checkRoomAnswer(sized, picks, sized.rounds, state.draftSettings()->dollars);
+        checkRoomAnswer(sized, picks, sized.rounds, draftMoneyOf(*state.draftSettings()));
     if (!checked.problem.empty()) {
         state.dbConnection.log().writeEntry(" follow: refused the answer of " + room.title() +
                                             ": " + checked.problem);

@@ -2,10 +2,12 @@
 #include "online/RoomAnswerCheck.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 
 #include "online/AnswerJson.h"
+#include "room/RoomValues.h"
 #include "text/CheckedNumber.h"
 #include "text/NumberText.h"
 
@@ -73,15 +75,35 @@ std::string numbersProblem(const RoomDraft& draft, const std::vector<RoomPick>& 
     return {};
 }
 
+const std::string kNotDollars = "is not written as dollars (digits and a decimal point)";
+
+// What is wrong with a price the checked reader took, for what the draft allows.
+std::string priceFormProblem(std::string_view text, double price, const DraftMoney& money) {
+    if (!isPlainDecimal(trimmedView(text))) {
+        return kNotDollars;
+    }
+    if (price < money.minimumBid) {
+        return "is below the minimum bid of $" + numberText(money.minimumBid);
+    }
+    if (money.wholeDollars && price != std::floor(price)) {
+        return "has cents, but the draft counts whole dollars";
+    }
+    return {};
+}
+
 // Reads every price in pick-number order against what its team has left.
-std::string pricesProblem(const RoomDraft& draft, std::vector<RoomPick>& picks, double ownBudget) {
-    double budget = ownBudget;
+std::string pricesProblem(const RoomDraft& draft, std::vector<RoomPick>& picks,
+                          const DraftMoney& money) {
+    double budget = money.budget;
     if (draft.budgetText) {
         const NumberReading reading =
             readCheckedNumber(*draft.budgetText, kDecimalPoint, kBudgetRange);
         if (!reading.ok()) {
             return "the budget \"" + *draft.budgetText + "\" " +
                    numberProblemText(reading, kBudgetRange);
+        }
+        if (!isPlainDecimal(trimmedView(*draft.budgetText))) {
+            return "the budget \"" + *draft.budgetText + "\" " + kNotDollars;
         }
         budget = reading.value;
     }
@@ -95,15 +117,19 @@ std::string pricesProblem(const RoomDraft& draft, std::vector<RoomPick>& picks, 
             }
             return pickText(pick) + " has no price";
         }
+        const std::string priceText = pickText(pick) + "'s price \"" + *pick.priceText + "\" ";
         const FieldRange canPay{0.0, std::max(budget - spent[pick.team], 0.0)};
         const NumberReading reading = readCheckedNumber(*pick.priceText, kDecimalPoint, canPay);
         if (!reading.ok()) {
-            std::string problem = pickText(pick) + "'s price \"" + *pick.priceText + "\" " +
-                                  numberProblemText(reading, canPay);
+            std::string problem = priceText + numberProblemText(reading, canPay);
             if (reading.status == NumberStatus::OutOfRange) {
                 problem += " (what " + pick.teamLabel + " can still pay)";
             }
             return problem;
+        }
+        if (const std::string problem = priceFormProblem(*pick.priceText, reading.value, money);
+            !problem.empty()) {
+            return priceText + problem;
         }
         pick.amount = reading.value;
         spent[pick.team] += reading.value;
@@ -113,12 +139,16 @@ std::string pricesProblem(const RoomDraft& draft, std::vector<RoomPick>& picks, 
 
 }  // namespace
 
+DraftMoney draftMoneyOf(const DraftSettings& draft) {
+    return {draft.dollars, draft.minbid, priceDecimals(draft) == 0};
+}
+
 int roomRounds(const RoomDraft& draft, int ownRounds) {
     return draft.rounds > 0 ? draft.rounds : ownRounds;
 }
 
 CheckedAnswer checkRoomAnswer(const RoomDraft& draft, std::vector<RoomPick> picks, int rounds,
-                              double ownBudget) {
+                              const DraftMoney& money) {
     CheckedAnswer checked;
     std::stable_sort(picks.begin(), picks.end(),
                      [](const RoomPick& a, const RoomPick& b) { return a.pickNo < b.pickNo; });
@@ -130,7 +160,7 @@ CheckedAnswer checkRoomAnswer(const RoomDraft& draft, std::vector<RoomPick> pick
         checked.problem = namesProblem(draft, picks);
     }
     if (checked.problem.empty() && draft.auction() && draft.givesPrices) {
-        checked.problem = pricesProblem(draft, picks, ownBudget);
+        checked.problem = pricesProblem(draft, picks, money);
     }
     if (checked.problem.empty()) {
         checked.picks = std::move(picks);

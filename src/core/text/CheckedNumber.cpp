@@ -180,6 +180,24 @@ NumberReading readCheckedWholeNumber(std::string_view text, NumberConvention con
     return reading;
 }
 
+bool isPlainDecimal(std::string_view text) {
+    const auto digitsAt = [&](std::size_t from) {
+        std::size_t end = from;
+        while (end < text.size() && isDigit(text[end])) {
+            ++end;
+        }
+        return end;
+    };
+    const std::size_t whole = digitsAt(0);
+    if (whole == 0) {
+        return false;
+    }
+    if (whole == text.size()) {
+        return true;
+    }
+    return text[whole] == '.' && whole + 1 < text.size() && digitsAt(whole + 1) == text.size();
+}
+
 void NumberConventionTally::add(std::string_view cell) {
     const bool byPoint = parseInConvention(cell, kDecimalPoint).status == NumberStatus::Ok;
     const bool byComma = parseInConvention(cell, kDecimalComma).status == NumberStatus::Ok;

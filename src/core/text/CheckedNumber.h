@@ -65,6 +65,11 @@ NumberReading readCheckedNumber(std::string_view text, NumberConvention conventi
 NumberReading readCheckedWholeNumber(std::string_view text, NumberConvention convention,
                                      FieldRange range);
 
+// Whether the text is written the way rooms write money: digits with an optional decimal point
+// and more digits ("57", "36.50"), and nothing else (no sign, blank, group or exponent: "5e1",
+// "+5" and "1,000" are not).
+bool isPlainDecimal(std::string_view text);
+
 // The convention of a file, from all of its number cells at once: a cell that only a decimal
 // comma can read ("45,1", "2.143,5") or only a decimal point can read ("45.1", "2,143.5")
 // counts for that convention; cells both can read ("2,143", "12") count for neither. The
