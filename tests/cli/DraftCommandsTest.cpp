@@ -61,6 +61,12 @@ TEST(CliSetup, EveryValidationMessageAppearsForItsInput) {
         {{"--rounds", "0"}, "The number of rounds is invalid."},
         {{"--rounds", "36"}, "The number of rounds is invalid."},  // the list ends at 35
         {{"--type", "auction", "--cap", "-1"}, "The salary cap is invalid."},
+        // Each of these gave an auction a $0 cap.
+        {{"--type", "auction", "--cap", "-0"}, "The salary cap is invalid."},
+        {{"--type", "auction", "--cap", "0.5"}, "The salary cap is invalid."},
+        {{"--type", "auction", "--cap", "1e-300"}, "The salary cap is invalid."},
+        {{"--type", "auction", "--cap", "0"}, "The salary cap is invalid."},
+        {{"--type", "auction", "--cap", "260.5"}, "The salary cap is invalid."},
         {{"--type", "auction", "--minbid", "x"}, "The minimum bid value is invalid."},
         {{"--slots", "C=11"}, "The roster requirement for C is invalid."},
         {{"--slots", "G=11"}, "The roster requirement for ANY G is invalid."},

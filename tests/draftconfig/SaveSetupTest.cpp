@@ -87,6 +87,23 @@ TEST_F(SetupFixture, EachValidationIsCheckedInTurn) {
     EXPECT_EQ(draft.rosterSize(), 1);
 }
 
+TEST_F(SetupFixture, ASalaryCapIsWholeDollarsFromOne) {
+    form.draftType = kDraftTypeAuction;
+    form.minBid = "1";
+    for (const char* cap : {"0", "-0", "0.5", "1e-300", "199.99", "-260", "inf", "nan"}) {
+        form.salaryCap = cap;
+        EXPECT_EQ(refusal(), "The salary cap is invalid.") << cap;
+    }
+    EXPECT_EQ(program.state.draftSettings()->drafttype, kDraftTypeSnake);
+    const std::vector<std::pair<std::string, double>> caps{
+        {"1", 1.0}, {"260.00", 260.0}, {"1000000", 1000000.0}};
+    for (const auto& [cap, dollars] : caps) {
+        form.salaryCap = cap;
+        EXPECT_TRUE(save().saved) << cap << ": " << program.dialogs.lastText();
+        EXPECT_EQ(program.state.draftSettings()->dollars, dollars);
+    }
+}
+
 TEST_F(SetupFixture, AWeightErrorBringsTheLeagueTabForward) {
     form.categoryWeight[0] = "";
     const auto outcome = save();

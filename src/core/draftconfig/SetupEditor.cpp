@@ -34,6 +34,13 @@ std::optional<double> numberInRange(const std::string& text, double low, double 
     return value;
 }
 
+// A cap is whole dollars from $1: "-0", "0.5" and "1e-300" each left an auction with no money to
+// bid, and no league plays for cents of a cap.
+bool isSalaryCap(const std::string& text) {
+    const auto cap = numberInRange(text, 1, kMaxMoney);
+    return cap && *cap == std::floor(*cap);
+}
+
 // Draft orders must be exactly 1..N, each once: a check of the sum alone lets 2, 2, 2 through
 // and leaves no team at position 1.
 bool ordersArePermutation(const std::vector<SetupTeamRow>& rows) {
@@ -96,7 +103,7 @@ std::optional<Refusal> validate(const SetupForm& form) {
         return Refusal{"The number of rounds is invalid.", SetupTab::Draft};
     }
     if (form.draftType == kDraftTypeAuction) {
-        if (!numberInRange(form.salaryCap, 0, kMaxMoney)) {
+        if (!isSalaryCap(form.salaryCap)) {
             return Refusal{"The salary cap is invalid.", SetupTab::Draft};
         }
         if (!numberInRange(form.minBid, 0, kMaxMoney)) {
