@@ -75,6 +75,32 @@ TEST(CategoryTargets, NonNumericTargetBlocksTheSaveAndNamesTheCategory) {
     EXPECT_EQ(program.scalar("select target from draftTargets where categoryid = 1"), 25);
 }
 
+TEST(CategoryTargets, ATargetNoTeamCouldReachIsRefusedNamingTheCategory) {
+    TestProgram program;
+    myLeague(program);
+    ASSERT_TRUE(showCategoryTargets(program.state, program.dialogs).has_value());
+    // Points, then field-goal percentage.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refused{
+        {{"1e308", ".5"}, "Target is not valid for: PTS (a target lies from 0 to 1000000)"},
+        {{"-1", ".5"}, "Target is not valid for: PTS (a target lies from 0 to 1000000)"},
+        {{"1000000.5", ".5"}, "Target is not valid for: PTS (a target lies from 0 to 1000000)"},
+        {{"30", "47"}, "Target is not valid for: FGP (a target lies from 0 to 1)"},
+        {{"30", "-0.001"}, "Target is not valid for: FGP (a target lies from 0 to 1)"},
+        {{"inf", ".5"}, "Target is not valid for: PTS"},
+    };
+    for (const auto& [texts, message] : refused) {
+        program.dialogs.messages.clear();
+        EXPECT_FALSE(saveCategoryTargets(program.state, program.dialogs, texts).has_value());
+        ASSERT_EQ(program.dialogs.messages.size(), 1U) << texts[0];
+        EXPECT_EQ(program.dialogs.messages[0].text, message);
+    }
+    EXPECT_EQ(program.scalar("select target from draftTargets where categoryid = 1"), 25);
+
+    // The ends of each range are targets.
+    ASSERT_TRUE(saveCategoryTargets(program.state, program.dialogs, {"1000000", "1"}).has_value());
+    EXPECT_EQ(program.scalar("select target from draftTargets where categoryid = 1"), 1000000);
+}
+
 TEST(CategoryTargets, SaveReplacesTheDraftsTargetsAndRecomputes) {
     TestProgram program;
     League league = myLeague(program);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/CategoryTargets.h"
 
+#include <cmath>
 #include <map>
 
 #include "headtohead/HeadToHeadGrids.h"
@@ -12,6 +13,7 @@
 #include "valuation/CategoryFormat.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
+#include "valuation/TargetRange.h"
 #include "valuation/ValuationSteps.h"
 #include "vocabulary/OwnTeam.h"
 
@@ -117,14 +119,24 @@ std::optional<std::vector<TargetRow>> saveCategoryTargets(
     }
     std::vector<double> values;
     for (std::size_t i = 0; i < state.categoryTargets().size(); ++i) {
+        const CategoryTarget& row = state.categoryTargets()[i];
         const auto value = parseNumber(i < targetTexts.size() ? targetTexts[i] : std::string());
         if (!value) {
-            dialogs.showMessage("Invalid Target",
-                                "Target is not valid for: " + state.categoryTargets()[i].symbol,
+            dialogs.showMessage("Invalid Target", "Target is not valid for: " + row.symbol,
                                 MessageIcon::Exclamation);
             return std::nullopt;
         }
-        values.push_back(*value);
+        // 1e308 or a negative target was stored and then drawn as a bar off every chart.
+        const FieldRange range = targetRangeOf(row.categoryid);
+        if (*value < range.low || *value > range.high) {
+            dialogs.showMessage("Invalid Target",
+                                "Target is not valid for: " + row.symbol + " (a target lies from " +
+                                    std::to_string(std::llround(range.low)) + " to " +
+                                    std::to_string(std::llround(range.high)) + ")",
+                                MessageIcon::Exclamation);
+            return std::nullopt;
+        }
+        values.push_back(*value + 0.0);  // "-0" is stored as 0
     }
 
     Connection& connection = state.dbConnection;
