@@ -41,8 +41,9 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addChartCommand(app, context);
     addPathsCommand(app, context);
     addFollowCommand(app, context);
-    checkOptionValues(app);
     addPracticeCommands(app, context);
+    // After every command is added: a command added below this line would take "--name -x".
+    checkOptionValues(app);
 
     // The build writes the manual page with this; it is no command for users.
     if (std::find(argv + 1, argv + argc, std::string_view("--manpage")) != argv + argc) {

@@ -65,6 +65,22 @@ TEST_F(BadCommandLines, AnOptionIsNeverTakenAsTheValueOfTheOneBefore) {
     usage({"import-table", kAdpTable, "--source=--dry-run"});
 }
 
+TEST_F(BadCommandLines, APracticeIsNeverNamedAfterAnOptionOrBlank) {
+    EXPECT_EQ(usage({"mock", "Auction", "--name", "--dry-run"}),
+              "Usage: --name: needs a value, but was followed by \"--dry-run\", which looks like "
+              "an option\n");
+    usage({"mock", "Auction", "--name", "-x"});
+    usage({"mock", "Auction", "--name", "--"});
+    EXPECT_EQ(usage({"mock", "Auction", "--name", " "}),
+              "Usage: --name: needs a value, but was given an empty one\n");
+    usage({"mock", "Auction", "--name", ""});
+    EXPECT_EQ(count("select count(*) from DraftTemplate"), 1.0);
+    // A name that only holds a dash further on is a name.
+    const CliRun named = cli.run({"mock", "Auction", "--name", "Tuesday -x"});
+    ASSERT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(count("select count(*) from DraftTemplate where template_name = 'Tuesday -x'"), 1.0);
+}
+
 TEST_F(BadCommandLines, AnEmptyValueIsNeverTakenForLeaveAsItIs) {
     ASSERT_EQ(cli.run({"pick", "Auction", "3879", "--team", "1", "--dollars", "40"}).status, 0);
     // Empty used to mean "as the window preselects": the old price, the team on the clock, the
