@@ -32,7 +32,7 @@ struct FollowOptions {
     std::string sleeperUser;
     std::string espn;
     std::string fantrax;
-    std::string season;
+    std::optional<int> season;
     std::string cookies;
     bool once = false;
     bool stop = false;
@@ -162,12 +162,6 @@ void writeSync(CliContext& context, const FollowSync& sync) {
     context.dialogs.showMessage("Follow Online Draft", text, MessageIcon::Exclamation);
 }
 
-std::optional<int> seasonOf(const std::string& text) {
-    const NumberReading season = readCheckedWholeNumber(
-        text, kDecimalPoint, {double(kFirstRoomSeason), double(kLastRoomSeason)});
-    return season.ok() ? std::optional<int>(static_cast<int>(season.value)) : std::nullopt;
-}
-
 // The room the options name; nullopt after a usage error.
 std::optional<RoomLink> roomOf(CliContext& context, const FollowOptions& options) {
     const int named = !options.sleeper.empty() + !options.espn.empty() + !options.fantrax.empty();
@@ -179,7 +173,7 @@ std::optional<RoomLink> roomOf(CliContext& context, const FollowOptions& options
     }
     RoomLink link;
     if (!options.espn.empty()) {
-        const std::optional<int> season = seasonOf(options.season);
+        const std::optional<int> season = options.season;
         if (!season) {
             context.exitCode = context.usageError(
                 "--espn needs --season YEAR, the year the season ends as ESPN counts (1990-2100)");
@@ -227,10 +221,7 @@ bool keepCookies(CliContext& context, const std::string& file) {
 }
 
 int listUserDrafts(CliContext& context, const FollowOptions& options) {
-    std::optional<int> season = currentSleeperSeason();
-    if (!options.season.empty()) {
-        season = seasonOf(options.season);
-    }
+    const std::optional<int> season = options.season ? options.season : currentSleeperSeason();
     if (!season) {
         return context.usageError("--season takes the year a season starts (1990-2100)");
     }
@@ -354,7 +345,7 @@ void addFollowCommand(CLI::App& app, CliContext& context) {
         ->add_option("--season", options->season,
                      "ESPN: the year the season ends; --sleeper-user: the year it starts "
                      "(default: this season)")
-        ->type_name("YEAR");
+        ->check(CLI::Range(kFirstRoomSeason, kLastRoomSeason));
     follow
         ->add_option("--cookies", options->cookies,
                      "ESPN: a file with espn_s2=... and SWID={...} lines for a private league; "
