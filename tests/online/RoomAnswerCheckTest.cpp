@@ -130,6 +130,10 @@ TEST(RoomAnswerCheck, APriceBelowTheMinimumBidWithCentsOrWithAnExponentIsRefused
     EXPECT_EQ(problem("5e1"),
               "pick 2's price \"5e1\" is not written as dollars (digits and a decimal point)");
     EXPECT_EQ(problem("1"), "");
+    // A keeper at $0 is one the room gives no price for; at 50 cents he is below the minimum.
+    EXPECT_EQ(checkRoomAnswer(draft, {pick(1, 1, "0", true)}, 2, kLeagueMoney).problem, "");
+    EXPECT_EQ(checkRoomAnswer(draft, {pick(1, 1, "0.5", true)}, 2, kLeagueMoney).problem,
+              "pick 1's price \"0.5\" is below the minimum bid of $1");
     EXPECT_EQ(problem("50.00"), "");
 
     // A draft that bids in half dollars from $0.50 takes cents and keeps them.

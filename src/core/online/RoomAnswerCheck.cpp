@@ -77,12 +77,14 @@ std::string numbersProblem(const RoomDraft& draft, const std::vector<RoomPick>& 
 
 const std::string kNotDollars = "is not written as dollars (digits and a decimal point)";
 
-// What is wrong with a price the checked reader took, for what the draft allows.
-std::string priceFormProblem(std::string_view text, double price, const DraftMoney& money) {
+// What is wrong with a price the checked reader took, for what the draft allows. A keeper may
+// stand at $0: a room that does not know what he was kept for writes 0, as for no price at all.
+std::string priceFormProblem(std::string_view text, double price, bool keeper,
+                             const DraftMoney& money) {
     if (!isPlainDecimal(trimmedView(text))) {
         return kNotDollars;
     }
-    if (price < money.minimumBid) {
+    if (price < money.minimumBid && !(keeper && price == 0.0)) {
         return "is below the minimum bid of $" + numberText(money.minimumBid);
     }
     if (money.wholeDollars && price != std::floor(price)) {
@@ -127,7 +129,8 @@ std::string pricesProblem(const RoomDraft& draft, std::vector<RoomPick>& picks,
             }
             return problem;
         }
-        if (const std::string problem = priceFormProblem(*pick.priceText, reading.value, money);
+        if (const std::string problem =
+                priceFormProblem(*pick.priceText, reading.value, pick.isKeeper, money);
             !problem.empty()) {
             return priceText + problem;
         }

@@ -33,7 +33,7 @@ int roomRounds(const RoomDraft& draft, int ownRounds);
 // written as dollars ("57", "36.50"; no exponent), from the draft's minimum bid to what the team
 // can still pay of the budget (the room's when it gives one, else the draft's), and without cents
 // where the draft's money is whole dollars; keepers' prices counted in pick-number order (a
-// keeper may come without one).
+// keeper may come without one, or at $0).
 CheckedAnswer checkRoomAnswer(const RoomDraft& draft, std::vector<RoomPick> picks, int rounds,
                               const DraftMoney& money);
 
