@@ -57,12 +57,14 @@ void checkOptionValues(CLI::App& app) {
     const CLI::Validator sound([](std::string& value) { return optionValueProblem(value); }, "");
     const CLI::Validator wholeNumber([](std::string& value) { return wholeNumberProblem(value); },
                                      "");
+    // Ahead of the option's own checks, which stop at the first refusal: "2019.0" is first of all
+    // no whole number, not a season outside 1990 to 2100.
     for (CLI::Option* option : app.get_options()) {
-        if (option->nonpositional() && option->get_type_size_max() > 0) {
-            option->check(sound);
-        }
         if (option->get_type_name().starts_with("INT")) {
-            option->check(wholeNumber);
+            option->transform(wholeNumber);
+        }
+        if (option->nonpositional() && option->get_type_size_max() > 0) {
+            option->transform(sound);
         }
     }
     for (CLI::App* command : app.get_subcommands(nullptr)) {
