@@ -21,6 +21,7 @@
 
 #include "BenchSupport.h"
 #include "app/ProgramState.h"
+#include "app/TurnConversation.h"
 #include "draftconfig/NewDraft.h"
 #include "gui/app/FormMain.h"
 #include "room/AuctionBanner.h"

@@ -15,6 +15,7 @@
 #include "BenchSupport.h"
 #include "app/DataStore.h"
 #include "app/ProgramState.h"
+#include "app/TurnConversation.h"
 #include "app/UserDialogs.h"
 #include "draftconfig/NewDraft.h"
 #include "room/LiveRoom.h"

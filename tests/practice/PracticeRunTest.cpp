@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/TurnConversation.h"
 #include "draftconfig/DraftList.h"
 #include "draftconfig/DraftLoader.h"
 #include "practice/PracticeDrafts.h"

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
 #include "draftconfig/NewDraft.h"
 #include "projections/Exports.h"
 #include "projections/ProjectionFiles.h"

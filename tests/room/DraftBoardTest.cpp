@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
 #include "room/ClockBanner.h"
 #include "room/DraftBoard.h"
 #include "room/DraftPicks.h"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
 #include "room/PlayerLists.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"

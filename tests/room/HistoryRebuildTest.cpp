@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
+#include "app/TurnNews.h"
 #include "draftconfig/DraftList.h"
 #include "draftconfig/SetupEditor.h"
 #include "draftconfig/SetupForm.h"
@@ -13,7 +15,6 @@
 #include "room/DraftPicks.h"
 #include "room/RecordPick.h"
 #include "room/TurnHistory.h"
-#include "room/TurnNews.h"
 #include "room/Turns.h"
 
 namespace quorvane::test {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
 #include "room/CustomPlayers.h"
 #include "room/Keepers.h"
 #include "room/MovePlayer.h"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
 #include "draftconfig/DraftLoader.h"
 #include "room/RecordPick.h"
 #include "store/Connection.h"

@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
+#include "app/TurnNews.h"
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "room/SlotChoice.h"
-#include "room/TurnNews.h"
 
 namespace quorvane::test {
 namespace {

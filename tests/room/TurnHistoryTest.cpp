@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
+#include "app/TurnNews.h"
 #include "draftconfig/DraftList.h"
 #include "room/ClockBanner.h"
 #include "room/DraftBoard.h"
@@ -12,7 +14,6 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/TurnHistory.h"
-#include "room/TurnNews.h"
 #include "room/Turns.h"
 
 namespace quorvane::test {

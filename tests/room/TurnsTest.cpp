@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "RoomFixture.h"
+#include "app/TurnConversation.h"
+#include "app/TurnNews.h"
 #include "room/RecordPick.h"
-#include "room/TurnNews.h"
 #include "room/TurnRules.h"
 #include "room/Turns.h"
 

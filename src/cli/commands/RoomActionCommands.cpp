@@ -8,6 +8,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/TurnConversation.h"
+#include "app/TurnNews.h"
 #include "cli/CliContext.h"
 #include "cli/commands/RoomCommandParts.h"
 #include "projections/Exports.h"
@@ -16,7 +18,6 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
-#include "room/TurnNews.h"
 #include "room/Turns.h"
 
 namespace quorvane::cli {

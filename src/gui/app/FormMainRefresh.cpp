@@ -2,6 +2,7 @@
 // How the draft room follows a change: everything at once after a draft is opened or changed
 // wholesale; after a pick, skip, undo or keeper the parts in sight first, the rest a part at a
 // time after the screen is drawn.
+#include "app/TurnConversation.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/PracticeSession.h"
 
@@ -17,6 +18,7 @@
 
 #include "advicedata/RoomAdvice.h"
 #include "app/ProgramState.h"
+#include "app/TurnNews.h"
 #include "app/UserDialogs.h"
 #include "follow/RoomBanner.h"
 #include "gui/app/DatabaseWatcher.h"
@@ -40,7 +42,6 @@
 #include "room/DraftPicks.h"
 #include "room/LiveRoom.h"
 #include "room/MyTeam.h"
-#include "room/TurnNews.h"
 #include "room/WatchList.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/Ranks.h"

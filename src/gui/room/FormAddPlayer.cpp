@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/FormAddPlayer.h"
+#include "app/TurnConversation.h"
 #include "gui/widgets/NamedWidget.h"
 
 #include <QComboBox>

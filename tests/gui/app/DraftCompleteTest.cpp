@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/TurnConversation.h"
 #include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
 #include "room/RecordPick.h"

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "../roomdialogs/RecordingRoomView.h"
+#include "app/TurnConversation.h"
 #include "cli/CliApp.h"
 #include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"

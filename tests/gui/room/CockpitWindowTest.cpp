@@ -24,6 +24,7 @@
 #include <set>
 #include <string>
 
+#include "app/TurnConversation.h"
 #include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/HelpWindow.h"

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TurnConversation.h"
 #include "gui/app/FormMain.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/room/MainViewPage.h"

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/HelpPages.h"
+#include "app/TurnConversation.h"
 #include "draftconfig/DraftLoader.h"
 #include "gui/app/FormMain.h"
 #include "gui/app/HelpWindow.h"

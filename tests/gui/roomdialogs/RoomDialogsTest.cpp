@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "RecordingRoomView.h"
+#include "app/TurnConversation.h"
 #include "gui/room/FormAddKeepers.h"
 #include "gui/room/FormAddPlayer.h"
 #include "gui/room/FormExportDir.h"

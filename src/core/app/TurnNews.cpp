@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "room/TurnNews.h"
+#include "app/TurnConversation.h"
+#include "app/TurnNews.h"
 
 #include "app/ProgramState.h"
 #include "room/DraftPicks.h"
