@@ -103,8 +103,10 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
     if (!state.draftSettings()) {
         return result;
     }
-    const PickRequest request{playerid, form.teamid, form.pos,
-                              typedPrice(*state.draftSettings(), form.dollars), std::nullopt};
+    // The turn the person saw: two programs taking the last turn at once record one pick.
+    const PickRequest request{playerid,     form.teamid,
+                              form.pos,     typedPrice(*state.draftSettings(), form.dollars),
+                              std::nullopt, state.draftSettings()->turnNumber};
     Ending ending = Ending::Failed;
     const std::optional<PickRecorded> recorded = converse<PickRequest, PickRecorded>(
         state, dialogs, request, &decidePick, &writePick, ending);

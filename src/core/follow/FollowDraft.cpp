@@ -464,9 +464,10 @@ class Sync {
         if (model == nullptr || !alignTurnWith(m_state, m_dialogs, pick.pickNo, kRoomTurnLines)) {
             return false;
         }
-        const Outcome<PickRecorded> recorded = writePick(
-            m_state.dbConnection, *model,
-            PickRequest{synced.playerid, synced.teamid, synced.slot, synced.dollars, std::nullopt});
+        const Outcome<PickRecorded> recorded =
+            writePick(m_state.dbConnection, *model,
+                      PickRequest{synced.playerid, synced.teamid, synced.slot, synced.dollars,
+                                  std::nullopt, std::nullopt});
         if (recorded) {
             m_state.replaceDraftSettings(*model->settings);
             settleDraftModel(m_state, !recorded->outsideChange);

@@ -410,9 +410,9 @@ std::optional<PracticeStop> PracticeRunner::record(const NextStep& step) {
                       chosen.firstname + " " + chosen.lastname,
                       *slot,
                       step.price};
-    const Outcome<PickRecorded> stored =
-        writePick(m_state.dbConnection, m_model,
-                  PickRequest{pick.playerid, pick.teamid, *slot, step.price, step.turn});
+    const Outcome<PickRecorded> stored = writePick(
+        m_state.dbConnection, m_model,
+        PickRequest{pick.playerid, pick.teamid, *slot, step.price, step.turn, std::nullopt});
     if (!stored) {
         return refusedOrFailed(stored.failure());
     }

@@ -7,6 +7,7 @@
 #include "model/TeamFigures.h"
 #include "room/KeeperRules.h"
 #include "room/PickChecks.h"
+#include "room/TurnRules.h"
 
 namespace quorvane {
 
@@ -28,6 +29,11 @@ bool meantForAnotherTurn(const DraftModel& model, const std::optional<int>& turn
     return turn && *turn != model.turnNumber();
 }
 
+bool filledSinceSeen(const DraftModel& model, const std::optional<int>& seen) {
+    const int last = model.settings ? lastPickOfDraft(*model.settings) : 0;
+    return seen && last > 0 && *seen <= last && model.turnNumber() > last;
+}
+
 }  // namespace
 
 Message turnMovedMessage(int meant, int onTheClock) {
@@ -46,6 +52,9 @@ Decision decidePick(const DraftModel& model, const PickRequest& request) {
     const DraftSettings& draft = *model.settings;
     if (meantForAnotherTurn(model, request.turn)) {
         return refuse(turnMovedMessage(*request.turn, model.turnNumber()));
+    }
+    if (filledSinceSeen(model, request.seenTurn)) {
+        return refuse(turnMovedMessage(*request.seenTurn, model.turnNumber()));
     }
     const double pot = static_cast<double>(draft.teams) * draft.dollars;
     // A negative price would hand the team money, and no team could pay more than the pot.

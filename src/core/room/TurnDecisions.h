@@ -12,10 +12,10 @@ namespace quorvane {
 // without settings refuses everything.
 
 // A pick: refused for a team not of the draft ("No Team Selected"), a turn that is no longer
-// on the clock, an auction price that is not a number from 0 to the league's whole pot
-// ("Invalid Bid"), and a player any team holds already; otherwise asks, in this order, whether
-// an auction's team may go past its money and whether the team may go past its slots of that
-// kind.
+// on the clock (or, for a person, a draft that filled up since he saw its turn), an auction
+// price that is not a number from 0 to the league's whole pot ("Invalid Bid"), and a player any
+// team holds already; otherwise asks, in this order, whether an auction's team may go past its
+// money and whether the team may go past its slots of that kind.
 Decision decidePick(const DraftModel& model, const PickRequest& request);
 
 // A skip goes unless the caller meant another turn than the one on the clock. An auction, and a

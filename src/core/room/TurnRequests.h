@@ -18,6 +18,10 @@ struct PickRequest {
     // The turn the caller means the pick for, when it chose the player for that turn (a bot):
     // the pick is refused once another turn is on the clock. None: the turn on the clock.
     std::optional<int> turn;
+    // The turn a person saw on the clock when he chose: the pick then takes whichever turn is on
+    // the clock, but one seen within the draft is refused once the draft filled up meanwhile
+    // (a pick after the last turn is one the person means to add beyond it).
+    std::optional<int> seenTurn;
 };
 
 // The turn on the clock passed over.

@@ -44,6 +44,12 @@ bool TurnTransaction::open(std::string_view busyLine) {
         applyPickRows(turns->taken, m_model);
         m_outsideChange = true;
     }
+    // What a rollback leaves: the tables as they were, whose history calls for this turn.
+    if (m_fileSettings->turnNumber != m_draft.turnNumber) {
+        DraftSettings restored = *m_fileSettings;
+        restored.turnNumber = m_draft.turnNumber;
+        m_fileSettings = std::make_shared<const DraftSettings>(std::move(restored));
+    }
     m_standing = std::move(turns->standing);
     m_model.dataVersion = version;
     // The rule decides at the turn the reconciled history puts on the clock.
