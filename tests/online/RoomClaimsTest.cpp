@@ -82,14 +82,14 @@ TEST(RoomClaims, ABudgetTheRoomClaimsBuysNothingPastTheDraftsOwnMoney) {
     EXPECT_TRUE(program.picks().empty());
 }
 
-// Roster 1 pays 57, then 142.5 of the 143 it has left; the room's own check lets that by, but
-// this draft keeps $1 for each of the team's two other open slots (57 + 142.5 + 2 > 200), so
+// Roster 1 pays 57, then 142 of the 143 it has left; the room's own check lets that by, but
+// this draft keeps $1 for each of the team's two other open slots (57 + 142 + 2 > 200), so
 // the second sale asks a question nobody in a room can answer, and the first is not kept either.
 TEST(RoomClaims, AnAnswerFailingAtItsSecondPickLeavesNothingRecorded) {
     FollowProgram program(4, kDraftTypeAuction);
     const FollowSync sync = syncRoomPicks(
         program.state, program.dialogs, kRoom, roomDraft("auction", 4, 4),
-        {roomPick(1, 1, "Nikola", "Jokic", "57"), roomPick(2, 1, "James", "Harden", "142.5")});
+        {roomPick(1, 1, "Nikola", "Jokic", "57"), roomPick(2, 1, "James", "Harden", "142")});
     EXPECT_EQ(sync.outcome, FollowSync::Outcome::Failed);
     EXPECT_TRUE(sync.recorded.empty());
     EXPECT_TRUE(program.picks().empty()) << program.picks().front();

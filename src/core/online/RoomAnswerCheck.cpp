@@ -75,7 +75,7 @@ std::string numbersProblem(const RoomDraft& draft, const std::vector<RoomPick>& 
     return {};
 }
 
-const std::string kNotDollars = "is not written as dollars (digits and a decimal point)";
+constexpr const char* kNotDollars = "is not written as dollars (digits and a decimal point)";
 
 // What is wrong with a price the checked reader took, for what the draft allows. A keeper may
 // stand at $0: a room that does not know what he was kept for writes 0, as for no price at all.
