@@ -24,6 +24,7 @@
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 #include "store/StatementTrace.h"
 
 namespace quorvane {
@@ -61,10 +62,10 @@ struct DraftRoom {
     // the history stays that of a draft with 100 picks made, so every measured pick is the
     // 101st, not one behind thousands of undone picks that the turn history would have to read.
     void takeBack() {
-        Recordset last;
-        openRecordset(last, state.dbConnection,
-                      "select coalesce(max(entryid), 0) as pick from DraftHistory");
-        const std::int64_t pickEntry = last.getInt("pick");
+        const std::int64_t pickEntry =
+            readScalar<std::int64_t>(state.dbConnection,
+                                     "select coalesce(max(entryid), 0) as pick from DraftHistory")
+                .value_or(0);
         undoLastPick(state, dialogs);
         executeSql(state.dbConnection, "delete from DraftHistory where entryid >= ?",
                    {SqlValue{pickEntry}});

@@ -25,7 +25,6 @@
 #include "projections/ProjectionImport.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
-#include "store/Recordset.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
