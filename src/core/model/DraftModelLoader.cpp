@@ -10,6 +10,7 @@
 #include "session/UserDialogs.h"
 #include "store/AdpRows.h"
 #include "store/DraftRows.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "store/RowReader.h"
+#include "text/LetterCase.h"
 
 namespace quorvane {
 
@@ -13,14 +14,6 @@ namespace {
 
 SqlValue idValue(std::int64_t value) {
     return SqlValue{value};
-}
-
-// SQLite compares identifiers without regard to case.
-bool sameIdentifier(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // The columns of a table as the schema names them, less those given; nullopt after a failure.
@@ -36,7 +29,8 @@ std::optional<std::vector<std::string>> columnsOf(Connection& connection, const 
     for (std::string& name : *columns) {
         bool skip = false;
         for (const std::string& out : leftOut) {
-            skip = skip || sameIdentifier(name, out);
+            // SQLite compares identifiers without regard to case.
+            skip = skip || equalsIgnoringCase(name, out);
         }
         if (!skip) {
             names.push_back(std::move(name));

@@ -1,23 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "store/StatementRow.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include <sqlite3.h>
 
+#include "text/LetterCase.h"
+
 namespace quorvane {
-
-namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-}  // namespace
 
 int StatementRow::columnCount() const {
     return sqlite3_data_count(m_statement);
