@@ -109,6 +109,19 @@ TEST(RowReader, AFailureAfterTheFirstRowsGivesNoRowsAndLogsTheStatement) {
     EXPECT_EQ(readScalar<int>(program.state.dbConnection, "select 1 union all select 2"), 1);
 }
 
+TEST(RowReader, TextWithoutAStatementIsAFailureTheLogNames) {
+    TestProgram program;
+    EXPECT_FALSE(executeSql(program.state.dbConnection, "  -- nothing here"));
+    PreparedStatement nothing;
+    EXPECT_FALSE(nothing.prepare(program.state.dbConnection, ""));
+    const auto lines = program.logLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find(" : Statement was not prepared. :   -- nothing here"),
+              std::string::npos)
+        << lines[0];
+    EXPECT_TRUE(lines[1].ends_with(" : Statement was not prepared. : ")) << lines[1];
+}
+
 TEST(RowReader, APreparedStatementAnswersEachRunWithItsOwnParameters) {
     TestProgram program;
     program.exec("insert into DraftNotes (template_id, notes) values (3, 'third'), (8, 'eighth')");

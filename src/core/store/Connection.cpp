@@ -14,6 +14,9 @@ namespace quorvane {
 
 namespace {
 
+// Text without a statement (only blanks or a comment) fails, as it always has, with this line.
+constexpr const char* kNothingToRun = "Statement was not prepared.";
+
 void logFailure(const Connection& connection, std::string_view error, std::string_view sql) {
     const Log& log = connection.log();
     log.writeLog(log.timestamp() + " : " + std::string(error) + " : " + std::string(sql));
@@ -171,7 +174,11 @@ bool openRecordset(Connection& connection, std::string_view sql, const SqlParams
     try {
         if (StatementCache::keeps(sql)) {
             cache.run(database, sql, params, read);
-        } else if (const CompiledStatement statement = compileStatement(database, sql)) {
+        } else {
+            const CompiledStatement statement = compileStatement(database, sql);
+            if (!statement) {
+                throw SQLite::Exception(kNothingToRun);
+            }
             bindParameters(database, statement.get(), params);
             stepRows(database, statement.get(), read);
         }
@@ -232,7 +239,7 @@ bool PreparedStatement::prepare(Connection& connection, std::string_view sql) {
     try {
         m_impl->statement = compileStatement(connection.impl()->database->getHandle(), sql);
         if (!m_impl->statement) {
-            throw SQLite::Exception("Statement was not prepared.");
+            throw SQLite::Exception(kNothingToRun);
         }
         return true;
     } catch (const std::exception& error) {
