@@ -14,14 +14,17 @@
 
 #include "BenchSupport.h"
 #include "draftconfig/NewDraft.h"
+#include "model/DraftModelLoader.h"
 #include "room/PlayerLists.h"
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "room/TurnWriters.h"
 #include "room/Turns.h"
 #include "session/DataStore.h"
 #include "session/LiveRoom.h"
 #include "session/ProgramState.h"
+#include "session/TurnConversation.h"
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
 #include "store/RowReader.h"
@@ -29,6 +32,13 @@
 
 namespace quorvane {
 namespace {
+
+// The turn history's last entry, so that what a measured pick wrote can be taken out again.
+std::int64_t lastHistoryEntry(Connection& connection) {
+    return readScalar<std::int64_t>(connection,
+                                    "select coalesce(max(entryid), 0) as pick from DraftHistory")
+        .value_or(0);
+}
 
 // Yes to every question, so that a full roster never stops a pick.
 struct DraftRoom {
@@ -62,10 +72,7 @@ struct DraftRoom {
     // the history stays that of a draft with 100 picks made, so every measured pick is the
     // 101st, not one behind thousands of undone picks that the turn history would have to read.
     void takeBack() {
-        const std::int64_t pickEntry =
-            readScalar<std::int64_t>(state.dbConnection,
-                                     "select coalesce(max(entryid), 0) as pick from DraftHistory")
-                .value_or(0);
+        const std::int64_t pickEntry = lastHistoryEntry(state.dbConnection);
         undoLastPick(state, dialogs);
         executeSql(state.dbConnection, "delete from DraftHistory where entryid >= ?",
                    {SqlValue{pickEntry}});
@@ -106,6 +113,70 @@ void BM_RecordPick(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_RecordPick)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// A pick recorded the way the room follower and the practice bots record theirs: nothing shown,
+// no list rebuilt.
+void BM_PickWithoutListsRebuilt(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    if (!draft.ready) {
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
+        return;
+    }
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        const int playerid = draft.nextPlayer();
+        const PickForm form = draft.formFor(playerid);
+        bench.ResumeTiming();
+        const PickResult result = storePick(draft.state, draft.dialogs, playerid, form);
+        bench.PauseTiming();
+        if (result.outcome != PickOutcome::Recorded) {
+            bench.SkipWithError("the pick was not recorded");
+            break;
+        }
+        draft.takeBack();
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PickWithoutListsRebuilt)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+// The writer alone on a model of the caller's own, as a bot or a draft-night host holds one.
+void BM_PickByTheWriter(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    const DraftModel* held = draft.ready ? currentDraftModel(draft.state, draft.dialogs) : nullptr;
+    if (held == nullptr) {
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
+        return;
+    }
+    DraftModel model = *held;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        const int playerid = draft.nextPlayer();
+        const PickForm form = draft.formFor(playerid);
+        bench.ResumeTiming();
+        const Outcome<PickRecorded> recorded = writePick(
+            draft.state.dbConnection, model,
+            PickRequest{playerid, form.teamid, form.pos, 0.0, std::nullopt, std::nullopt});
+        bench.PauseTiming();
+        if (!recorded) {
+            bench.SkipWithError("the pick was not recorded");
+            break;
+        }
+        // Taken back on the same model, as takeBack() does on the program's.
+        const std::int64_t pickEntry = lastHistoryEntry(draft.state.dbConnection);
+        writeUndo(draft.state.dbConnection, model);
+        executeSql(draft.state.dbConnection, "delete from DraftHistory where entryid >= ?",
+                   {SqlValue{pickEntry}});
+        draft.state.replaceDraftSettings(*model.settings);
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PickByTheWriter)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_RefreshMain(benchmark::State& bench) {
     DraftRoom& draft = room();
