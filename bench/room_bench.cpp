@@ -27,10 +27,18 @@
 #include "session/TurnConversation.h"
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 #include "store/StatementTrace.h"
 
 namespace quorvane {
 namespace {
+
+// The turn history's last entry, so that what a measured pick wrote can be taken out again.
+std::int64_t lastHistoryEntry(Connection& connection) {
+    return readScalar<std::int64_t>(connection,
+                                    "select coalesce(max(entryid), 0) as pick from DraftHistory")
+        .value_or(0);
+}
 
 // Yes to every question, so that a full roster never stops a pick.
 struct DraftRoom {
@@ -64,10 +72,7 @@ struct DraftRoom {
     // the history stays that of a draft with 100 picks made, so every measured pick is the
     // 101st, not one behind thousands of undone picks that the turn history would have to read.
     void takeBack() {
-        Recordset last;
-        openRecordset(last, state.dbConnection,
-                      "select coalesce(max(entryid), 0) as pick from DraftHistory");
-        const std::int64_t pickEntry = last.getInt("pick");
+        const std::int64_t pickEntry = lastHistoryEntry(state.dbConnection);
         undoLastPick(state, dialogs);
         executeSql(state.dbConnection, "delete from DraftHistory where entryid >= ?",
                    {SqlValue{pickEntry}});
@@ -160,10 +165,7 @@ void BM_PickByTheWriter(benchmark::State& bench) {
             break;
         }
         // Taken back on the same model, as takeBack() does on the program's.
-        Recordset last;
-        openRecordset(last, draft.state.dbConnection,
-                      "select coalesce(max(entryid), 0) as pick from DraftHistory");
-        const std::int64_t pickEntry = last.getInt("pick");
+        const std::int64_t pickEntry = lastHistoryEntry(draft.state.dbConnection);
         writeUndo(draft.state.dbConnection, model);
         executeSql(draft.state.dbConnection, "delete from DraftHistory where entryid >= ?",
                    {SqlValue{pickEntry}});

@@ -8,6 +8,8 @@
 #include <charconv>
 #include <vector>
 
+#include "text/HexText.h"
+
 namespace quorvane::service {
 
 namespace {
@@ -16,32 +18,6 @@ constexpr std::string_view kScheme = "pbkdf2-sha256";
 constexpr int kSaltBytes = 16;
 constexpr int kHashBytes = 32;
 constexpr int kMaxIterations = 10000000;
-
-std::string toHex(const std::vector<unsigned char>& bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char byte : bytes) {
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0x0F];
-    }
-    return hex;
-}
-
-bool fromHex(std::string_view hex, std::vector<unsigned char>& bytes) {
-    if (hex.size() % 2 != 0) {
-        return false;
-    }
-    bytes.clear();
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-        unsigned value = 0;
-        const auto [end, error] = std::from_chars(hex.data() + i, hex.data() + i + 2, value, 16);
-        if (error != std::errc() || end != hex.data() + i + 2) {
-            return false;
-        }
-        bytes.push_back(static_cast<unsigned char>(value));
-    }
-    return true;
-}
 
 bool derive(std::string_view password, const std::vector<unsigned char>& salt, int iterations,
             std::vector<unsigned char>& hash) {
@@ -62,8 +38,8 @@ std::string hashPassword(std::string_view password, int iterations) {
     if (!derive(password, salt, iterations, hash)) {
         return {};
     }
-    return std::string(kScheme) + "$" + std::to_string(iterations) + "$" + toHex(salt) + "$" +
-           toHex(hash);
+    return std::string(kScheme) + "$" + std::to_string(iterations) + "$" + hexText(salt) + "$" +
+           hexText(hash);
 }
 
 bool verifyPassword(std::string_view password, std::string_view stored) {
@@ -87,14 +63,14 @@ bool verifyPassword(std::string_view password, std::string_view stored) {
         iterations > kMaxIterations) {
         return false;
     }
-    std::vector<unsigned char> salt;
-    std::vector<unsigned char> expected;
+    const auto salt = bytesOfHex(parts[2]);
+    const auto expected = bytesOfHex(parts[3]);
     std::vector<unsigned char> actual;
-    if (!fromHex(parts[2], salt) || !fromHex(parts[3], expected) || expected.size() != kHashBytes ||
-        !derive(password, salt, iterations, actual)) {
+    if (!salt || !expected || expected->size() != kHashBytes ||
+        !derive(password, *salt, iterations, actual)) {
         return false;
     }
-    return CRYPTO_memcmp(expected.data(), actual.data(), kHashBytes) == 0;
+    return CRYPTO_memcmp(expected->data(), actual.data(), kHashBytes) == 0;
 }
 
 }  // namespace quorvane::service

@@ -3,24 +3,13 @@
 
 #include <boost/beast/http/error.hpp>
 
+#include "text/HexText.h"
+
 namespace quorvane::service {
 
 namespace http = boost::beast::http;
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 void parseQuery(std::string_view text, HttpRequest& request) {
     while (!text.empty()) {
@@ -43,9 +32,10 @@ std::string decodePercent(std::string_view text, bool plusIsSpace) {
     std::string decoded;
     decoded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            decoded += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+        if (text[i] == '%' && i + 2 < text.size() && hexDigitValue(text[i + 1]) >= 0 &&
+            hexDigitValue(text[i + 2]) >= 0) {
+            decoded +=
+                static_cast<char>(hexDigitValue(text[i + 1]) * 16 + hexDigitValue(text[i + 2]));
             i += 2;
         } else if (plusIsSpace && text[i] == '+') {
             decoded += ' ';

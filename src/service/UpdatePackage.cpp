@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "service/UpdatePackage.h"
 
-#include <openssl/evp.h>
-
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "platform/Sha256.h"
+#include "text/KeyValueLines.h"
+#include "text/LetterCase.h"
 
 namespace quorvane::service {
 
@@ -40,14 +41,8 @@ std::shared_ptr<const std::string> readSignature(const std::string& path, const 
 }
 
 // The value of a "key=" line of the manifest; empty when it has none.
-std::string manifestValue(const std::string& manifest, const std::string& key) {
-    const std::string start = "\n" + key + "=";
-    const auto at = manifest.find(start);
-    if (at == std::string::npos) {
-        return {};
-    }
-    const auto begin = at + start.size();
-    return manifest.substr(begin, manifest.find('\n', begin) - begin);
+std::string manifestValue(const std::string& manifest, std::string_view key) {
+    return std::string(lastValueOf(readKeyValueLines(manifest, false), key).value_or(""));
 }
 
 // "1:13.0.3-2" is announced as 1303: the upstream part without its dots.
@@ -61,21 +56,6 @@ std::string announcedFormOf(std::string version) {
 }
 
 }  // namespace
-
-std::string sha256Hex(const std::string& bytes) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    if (EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr) != 1) {
-        return {};
-    }
-    constexpr const char* kHexDigits = "0123456789abcdef";
-    std::string hex;
-    for (unsigned int i = 0; i < length; ++i) {
-        hex += kHexDigits[digest[i] >> 4];
-        hex += kHexDigits[digest[i] & 0x0F];
-    }
-    return hex;
-}
 
 std::optional<UpdatePackage> UpdatePackage::load(const std::string& path, std::string& reason) {
     std::ifstream file(path, std::ios::binary);
@@ -99,11 +79,8 @@ bool UpdatePackage::announceChecksum(const std::string& sha256Text, std::string&
     if (sha256Text.empty()) {
         return true;
     }
-    std::string lower;
-    for (const char c : sha256Text) {
-        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    if (lower.size() != 64 || lower.find_first_not_of("0123456789abcdef") != std::string::npos) {
+    const std::string lower = lowerText(sha256Text);
+    if (!isSha256Hex(lower)) {
         reason = "--package-sha256 wants 64 hexadecimal digits";
         return false;
     }

@@ -42,7 +42,4 @@ struct UpdatePackage {
     std::string offerText(const std::string& version) const;
 };
 
-// SHA-256 of the bytes in lower-case hexadecimal.
-std::string sha256Hex(const std::string& bytes);
-
 }  // namespace quorvane::service

@@ -18,6 +18,7 @@
 #include "service/ProjectionService.h"
 #include "service/UpdatePackage.h"
 #include "service/UserFile.h"
+#include "text/LetterCase.h"
 
 namespace {
 
@@ -47,11 +48,7 @@ void warnOfPackageMismatch(const ServiceConfig& config) {
     const auto package = config.packageFile.empty() || config.packageSha256.empty()
                              ? std::nullopt
                              : quorvane::service::UpdatePackage::load(config.packageFile, reason);
-    std::string given = config.packageSha256;
-    for (char& c : given) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    if (package && package->sha256 != given) {
+    if (package && package->sha256 != quorvane::lowerText(config.packageSha256)) {
         std::cerr << "warning: the SHA-256 of " << config.packageFile << " is " << package->sha256
                   << ", not the given " << config.packageSha256
                   << "; the updater will refuse the package\n";

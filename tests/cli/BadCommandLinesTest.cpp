@@ -7,6 +7,7 @@
 
 #include "CliRunner.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 namespace {
@@ -33,9 +34,9 @@ struct BadCommandLines : ::testing::Test {
     double count(const std::string& sql) {
         Connection connection;
         EXPECT_TRUE(openConnection(connection, cli.folder().str() + "/players2019.db", Log()));
-        Recordset result;
-        EXPECT_TRUE(openRecordset(result, connection, sql));
-        return result.eof() ? -1.0 : result.getDouble(result.columnNames().front());
+        const std::optional<double> value = readScalar<double>(connection, sql);
+        EXPECT_TRUE(value.has_value()) << sql;
+        return value.value_or(-1.0);
     }
     CliRunner cli;
 };

@@ -12,6 +12,7 @@
 #include "platform/DataFolder.h"
 #include "projections/ProjectionFiles.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane::test {
 namespace {
@@ -39,12 +40,10 @@ std::string prepareRace(CliRunner& cli) {
 
 double scalarIn(const std::string& database, const std::string& sql) {
     Connection reader;
-    Recordset result;
-    if (!openConnection(reader, database, Log()) || !openRecordset(result, reader, sql) ||
-        result.eof()) {
+    if (!openConnection(reader, database, Log())) {
         return -1;
     }
-    return toDouble(result.rows().front().front());
+    return readScalar<double>(reader, sql).value_or(-1);
 }
 
 TEST(TwoPrograms, PicksAndUndosBesideValuationsAndImportsAreDoneOrRefusedNeverLost) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "draftconfig/SetupEditor.h"
+#include "store/RowReader.h"
 #include "support/TestProgram.h"
 
 namespace quorvane {
@@ -137,10 +138,9 @@ TEST_F(SetupFixture, WithoutPicksTheTurnGoesToOrderOneAndWithPicksItStays) {
     setOrders({"1", "2", "3"});
     ASSERT_TRUE(save().saved);
     EXPECT_EQ(program.scalar("select draftposition from DraftTeams where currentpick = 1"), 1.0);
-    Recordset onTheClock;
-    openRecordset(onTheClock, program.state.dbConnection,
-                  "select teamname from DraftTeams where currentpick = 1");
-    EXPECT_EQ(onTheClock.getText("teamname"), "Owner 3");
+    EXPECT_EQ(readScalar<std::string>(program.state.dbConnection,
+                                      "select teamname from DraftTeams where currentpick = 1"),
+              "Owner 3");
 }
 
 TEST_F(SetupFixture, RotisserieStoresEveryTickedCategoryWithoutWeight) {

@@ -9,7 +9,7 @@
 #include "model/DraftLoader.h"
 #include "room/RoomValues.h"
 #include "session/DataStore.h"
-#include "store/Recordset.h"
+#include "store/RowReader.h"
 
 namespace quorvane::test {
 
@@ -39,9 +39,9 @@ void FollowProgram::exec(const std::string& sql) {
 }
 
 double FollowProgram::scalar(const std::string& sql) {
-    Recordset result;
-    EXPECT_TRUE(openRecordset(result, state.dbConnection, sql)) << sql;
-    return result.eof() ? 0.0 : toDouble(result.rows().front().front());
+    const std::optional<double> value = readScalar<double>(state.dbConnection, sql);
+    EXPECT_TRUE(value.has_value()) << sql;
+    return value.value_or(0.0);
 }
 
 int FollowProgram::teamAt(int draftposition) const {
@@ -54,24 +54,24 @@ int FollowProgram::teamAt(int draftposition) const {
 }
 
 std::vector<std::string> FollowProgram::picks() {
-    Recordset rows;
-    EXPECT_TRUE(openRecordset(rows, state.dbConnection,
-                              "select t.draftorder, t.playerid, m.teamname, t.pos, t.dollars from "
-                              "DraftTaken t join DraftTeams m on m.teamid = t.teamid order by "
-                              "t.draftorder, t.playerid"));
     const bool auction = state.draftSettings()->drafttype == kDraftTypeAuction;
-    std::vector<std::string> lines;
-    for (; !rows.eof(); rows.moveNext()) {
-        const long long order = rows.getInt("draftorder");
-        std::string line = (order == 0 ? std::string("K") : std::to_string(order)) + ":" +
-                           std::to_string(rows.getInt("playerid")) + ">" +
-                           rows.getText("teamname") + "/" + rows.getText("pos");
-        if (auction) {
-            line += " $" + formatPrice(rows.getDouble("dollars"), 0);
-        }
-        lines.push_back(line);
-    }
-    return lines;
+    const auto lines = readRows<std::string>(
+        state.dbConnection,
+        "select t.draftorder, t.playerid, m.teamname, t.pos, t.dollars from "
+        "DraftTaken t join DraftTeams m on m.teamid = t.teamid order by "
+        "t.draftorder, t.playerid",
+        {}, [auction](const StatementRow& row) {
+            const std::int64_t order = row.integer(0);
+            std::string line = (order == 0 ? std::string("K") : std::to_string(order)) + ":" +
+                               std::to_string(row.integer(1)) + ">" + row.text(2) + "/" +
+                               row.text(3);
+            if (auction) {
+                line += " $" + formatPrice(row.real(4), 0);
+            }
+            return line;
+        });
+    EXPECT_TRUE(lines.has_value());
+    return lines.value_or(std::vector<std::string>());
 }
 
 std::vector<std::string> FollowProgram::logLines() const {

@@ -69,6 +69,18 @@ TEST_F(ServiceHostEnvironment, ComesFromTheSettingsFileUnlessTheEnvironmentNames
     EXPECT_EQ(loadServiceSettings(folder.str()).serviceHost, "");
 }
 
+TEST_F(ServiceHostEnvironment, TakeTheLastSettingOfAKeyAndSkipCommentsAndStrayLines) {
+    writeSettings(
+        "serviceHost=first.example.org\n\tserviceHost\t=\tsecond.example.org  \n"
+        "  # serviceHost=commented.example.org\nserviceHost\nsupportAddress=a=b@x.org");
+    const ServiceSettings settings = loadServiceSettings(folder.str());
+    EXPECT_EQ(settings.serviceHost, "second.example.org");
+    EXPECT_EQ(settings.supportAddress, "a=b@x.org");
+    // A host that would change the address is dropped, not cut down to something else.
+    writeSettings("serviceHost = evil.org/x?u=\r\n");
+    EXPECT_EQ(loadServiceSettings(folder.str()).serviceHost, "");
+}
+
 TEST(HelpPages, ExistLocallyForEveryButtonAndExplainTheirTab) {
     const std::pair<HelpPage, const char*> pages[] = {
         {HelpPage::Topics, "Help Topics"},

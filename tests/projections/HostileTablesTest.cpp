@@ -11,6 +11,7 @@
 #include "projections/ProjectionTable.h"
 #include "projections/TableNames.h"
 #include "session/UserDialogs.h"
+#include "store/RowReader.h"
 
 namespace quorvane::test {
 namespace {
@@ -52,21 +53,29 @@ TEST(HostileTables, EveryFileIsRefusedOrImportsOnlyWhatASeasonCanHold) {
             EXPECT_FALSE(program.dialogs.lastText().empty());
             EXPECT_EQ(program.scalar("select count(*) from DraftPlayers"), 3);
         }
-        Recordset rows;
-        ASSERT_TRUE(openRecordset(rows, program.state.dbConnection,
-                                  "select firstname || ' ' || lastname as name, games, minutes, "
-                                  "max(fta, ftm, fga, fgm, pt3a, pt3m, oreb, dreb, assists, "
-                                  "steals, blocks, turnovers) as most, min(fta, ftm, fga, fgm, "
-                                  "pt3a, pt3m, oreb, dreb, assists, steals, blocks, turnovers) "
-                                  "as least from DraftPlayers"));
-        for (; !rows.eof(); rows.moveNext()) {
-            const std::string name = rows.getText("name");
-            EXPECT_EQ(nameProblem(name), std::nullopt) << name.substr(0, 40);
-            EXPECT_EQ(name.find('?'), std::string::npos) << name;
-            EXPECT_LE(rows.getInt("games"), 100);
-            EXPECT_LE(rows.getInt("minutes"), 5000);
-            EXPECT_LE(rows.getInt("most"), 10000);
-            EXPECT_GE(rows.getInt("least"), 0);
+        struct Stored {
+            std::string name;
+            std::int64_t games, minutes, most, least;
+        };
+        const auto rows =
+            readRows<Stored>(program.state.dbConnection,
+                             "select firstname || ' ' || lastname as name, games, minutes, "
+                             "max(fta, ftm, fga, fgm, pt3a, pt3m, oreb, dreb, assists, "
+                             "steals, blocks, turnovers) as most, min(fta, ftm, fga, fgm, "
+                             "pt3a, pt3m, oreb, dreb, assists, steals, blocks, turnovers) "
+                             "as least from DraftPlayers",
+                             {}, [](const StatementRow& row) {
+                                 return Stored{row.text(0), row.integer(1), row.integer(2),
+                                               row.integer(3), row.integer(4)};
+                             });
+        ASSERT_TRUE(rows.has_value());
+        for (const Stored& row : *rows) {
+            EXPECT_EQ(nameProblem(row.name), std::nullopt) << row.name.substr(0, 40);
+            EXPECT_EQ(row.name.find('?'), std::string::npos) << row.name;
+            EXPECT_LE(row.games, 100);
+            EXPECT_LE(row.minutes, 5000);
+            EXPECT_LE(row.most, 10000);
+            EXPECT_GE(row.least, 0);
         }
         // No single name became a player.
         EXPECT_EQ(program.scalar("select count(*) from draftAdded where trim(firstname) = '' or "

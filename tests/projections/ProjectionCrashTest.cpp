@@ -8,6 +8,7 @@
 
 #include "ProjectionFiles.h"
 #include "projections/ProjectionImport.h"
+#include "store/RowReader.h"
 
 namespace quorvane::test {
 namespace {
@@ -68,9 +69,7 @@ TEST(ProjectionImportCrash, KilledImportLeavesAllOrNothing) {
     EXPECT_TRUE(WIFSIGNALED(status));
 
     ASSERT_TRUE(openConnection(program.state.dbConnection, database, Log()));
-    Recordset check;
-    ASSERT_TRUE(openRecordset(check, program.state.dbConnection, "pragma integrity_check"));
-    EXPECT_EQ(toText(check.rows().front().front()), "ok");
+    EXPECT_EQ(readScalar<std::string>(program.state.dbConnection, "pragma integrity_check"), "ok");
     const double players = program.scalar("select count(*) from DraftPlayers");
     EXPECT_TRUE(players == 0 || players == kPlayers) << players;
 }

@@ -10,6 +10,7 @@
 #include "projections/ProjectionTable.h"
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane::test {
 namespace {
@@ -32,16 +33,16 @@ std::map<int, std::map<std::string, long long>> seasonFigures(TestProgram& progr
     for (const std::string& column : kStatColumns) {
         sql += ", " + column;
     }
-    Recordset rows;
-    EXPECT_TRUE(openRecordset(rows, program.state.dbConnection,
-                              sql + " from DraftPlayers where yearofprojection = 2019"));
     std::map<int, std::map<std::string, long long>> figures;
-    for (; !rows.eof(); rows.moveNext()) {
-        auto& player = figures[static_cast<int>(rows.getInt("playerid"))];
-        for (const std::string& column : kStatColumns) {
-            player[column] = rows.getInt(column);
-        }
-    }
+    EXPECT_TRUE(readRows<int>(
+        program.state.dbConnection, sql + " from DraftPlayers where yearofprojection = 2019", {},
+        [&figures](const StatementRow& row) {
+            auto& player = figures[row.as<int>(0)];
+            for (std::size_t i = 0; i < kStatColumns.size(); ++i) {
+                player[kStatColumns[i]] = row.integer(1 + static_cast<int>(i));
+            }
+            return 0;
+        }));
     return figures;
 }
 

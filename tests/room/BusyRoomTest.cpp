@@ -15,6 +15,7 @@
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "session/TurnConversation.h"
+#include "store/RowReader.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane::test {
@@ -38,17 +39,17 @@ struct BusyRoom : RoomFixture {
 
     // What the tables hold that any room action could change.
     std::string snapshot() {
-        Recordset rows;
-        EXPECT_TRUE(openRecordset(
-            rows, state.dbConnection,
+        const std::optional<std::string> tables = readScalar<std::string>(
+            state.dbConnection,
             "select (select group_concat(playerid || '/' || teamid || '/' || ifnull(pos, '') ||"
             " '/' || draftorder, ' ') from DraftTaken) || ' | ' || (select group_concat(teamid"
             " || '/' || currentpick, ' ') from DraftTeams) || ' | ' || (select draftdirection"
             " from DraftTemplate where template_id = ?) || ' | ' || (select count(*) from"
             " DraftTemplate) || ' | ' || (select count(*) from draftAdded) || ' | ' ||"
             " (select count(*) from DraftPlayers) as state",
-            {std::int64_t{draftId}}));
-        return rows.getText("state");
+            {std::int64_t{draftId}});
+        EXPECT_TRUE(tables.has_value());
+        return tables.value_or("");
     }
 
     Connection other;

@@ -15,6 +15,7 @@
 #include "room/Turns.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
+#include "store/RowReader.h"
 #include "vocabulary/TurnHistory.h"
 
 namespace quorvane::test {
@@ -97,9 +98,7 @@ TEST(HistoryRebuild, ADraftFileWithoutHistoryGetsOneFromItsPicksOnOpening) {
     ProgramState again;
     ASSERT_TRUE(openFolder(again, dialogs, old.folder.str()));
     ASSERT_TRUE(openSelectedDraft(again, dialogs, old.draftId));
-    Recordset changes;
-    ASSERT_TRUE(openRecordset(changes, again.dbConnection, "select total_changes() as n"));
-    EXPECT_EQ(changes.getInt("n"), 0);
+    EXPECT_EQ(readScalar<std::int64_t>(again.dbConnection, "select total_changes() as n"), 0);
 }
 
 TEST(HistoryRebuild, PicksAndSkipsOfAnOlderCopyAreTakenIntoTheHistory) {

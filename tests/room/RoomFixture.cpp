@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/DraftLoader.h"
+#include "store/RowReader.h"
 #include "text/NumberText.h"
 
 namespace quorvane::test {
@@ -81,11 +82,10 @@ std::string RoomFixture::storedTurn() {
         "select iif(max(draftposition) is null, 0, max(draftposition)) from DraftTeams where "
         "currentpick = 1 and template_id = " +
         id));
-    Recordset direction;
-    EXPECT_TRUE(
-        openRecordset(direction, state.dbConnection,
-                      "select draftdirection from DraftTemplate where template_id = " + id));
-    return std::to_string(position) + direction.getText("draftdirection");
+    const std::optional<std::string> direction = readScalar<std::string>(
+        state.dbConnection, "select draftdirection from DraftTemplate where template_id = " + id);
+    EXPECT_TRUE(direction.has_value());
+    return std::to_string(position) + direction.value_or("");
 }
 
 std::string RoomFixture::memoryTurn() const {

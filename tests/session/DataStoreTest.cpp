@@ -6,6 +6,7 @@
 
 #include "session/DataStore.h"
 #include "session/ProgramState.h"
+#include "store/RowReader.h"
 #include "support/TestProgram.h"
 
 namespace quorvane {
@@ -25,9 +26,8 @@ void makeDatabaseIn(const fs::path& folder, const std::string& marker) {
 }
 
 std::string openedMarker(ProgramState& state) {
-    Recordset result;
-    openRecordset(result, state.dbConnection, "select template_name from DraftTemplate");
-    return result.getText("template_name");
+    return readScalar<std::string>(state.dbConnection, "select template_name from DraftTemplate")
+        .value_or("");
 }
 
 TEST(DataFolder, OverrideFolderIsUsedAndCreatedWhenEmpty) {

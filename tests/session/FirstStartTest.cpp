@@ -13,6 +13,7 @@
 #include "projections/ProjectionFiles.h"
 #include "session/DataStore.h"
 #include "session/ProgramState.h"
+#include "store/RowReader.h"
 #include "store/Schema.h"
 #include "support/TestProgram.h"
 
@@ -44,15 +45,22 @@ int playersLeftIn(const fs::path& folder) {
     if (!openConnection(connection, path, Log())) {
         return -2;
     }
-    Recordset check;
-    if (!openRecordset(check, connection,
-                       "select (select count(*) from category) as categories,"
-                       " (select count(*) from DraftPlayers) as players, user_version as version"
-                       " from pragma_user_version") ||
-        check.getInt("categories") != 28 || check.getInt("version") != schemaVersion()) {
+    struct Counts {
+        std::int64_t categories, players, version;
+    };
+    const auto check =
+        readRows<Counts>(connection,
+                         "select (select count(*) from category) as categories,"
+                         " (select count(*) from DraftPlayers) as players, user_version as version"
+                         " from pragma_user_version",
+                         {}, [](const StatementRow& row) {
+                             return Counts{row.integer(0), row.integer(1), row.integer(2)};
+                         });
+    if (!check || check->empty() || check->front().categories != 28 ||
+        check->front().version != schemaVersion()) {
         return -3;
     }
-    return static_cast<int>(check.getInt("players"));
+    return static_cast<int>(check->front().players);
 }
 
 pid_t startFirstStart(const fs::path& folder, const std::string& sample) {

@@ -6,7 +6,7 @@
 #include "LoopbackService.h"
 #include "cli/CliApp.h"
 #include "store/Connection.h"
-#include "store/Recordset.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 namespace {
@@ -38,14 +38,13 @@ struct ServiceCommandLine : ::testing::Test {
     // Rows of the served players; a new database may hold sample projections besides.
     long long players() {
         Connection connection;
-        Recordset count;
-        if (!openConnection(connection, folder.str() + "/players2019.db", Log()) ||
-            !openRecordset(
-                count, connection,
-                "select count(*) as cnt from DraftPlayers where playerid in (101, 102)")) {
+        if (!openConnection(connection, folder.str() + "/players2019.db", Log())) {
             return -1;
         }
-        return count.getInt("cnt");
+        return readScalar<long long>(
+                   connection,
+                   "select count(*) as cnt from DraftPlayers where playerid in (101, 102)")
+            .value_or(-1);
     }
 
     test::LoopbackService service{"coach", "s3cret", "1303"};

@@ -10,6 +10,7 @@
 #include "session/DataStore.h"
 #include "session/ProgramState.h"
 #include "session/Startup.h"
+#include "store/RowReader.h"
 #include "support/TestProgram.h"
 
 namespace quorvane {
@@ -103,11 +104,12 @@ TEST(Startup, StartupCorrectsTheShootingDenominatorsOfOldVersions) {
     FakeDialogs dialogs;
     RecordingShell shell(state, dialogs);
     runStartup(state, dialogs, shell, only(folder));
-    Recordset denominators;
-    ASSERT_TRUE(openRecordset(denominators, state.dbConnection,
-                              "select sum(sgp_denominator) as s from category where categoryid "
-                              "in (14, 15)"));
-    EXPECT_DOUBLE_EQ(denominators.getDouble("s"), 0.007);
+    const std::optional<double> denominators =
+        readScalar<double>(state.dbConnection,
+                           "select sum(sgp_denominator) as s from category where categoryid "
+                           "in (14, 15)");
+    ASSERT_TRUE(denominators.has_value());
+    EXPECT_DOUBLE_EQ(*denominators, 0.007);
 }
 
 TEST(Startup, AnAcceptedUpdateEndsTheProgramBeforeTheDraftChoice) {

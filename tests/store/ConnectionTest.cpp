@@ -5,6 +5,7 @@
 
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 #include "store/TransactionGuard.h"
 #include "support/TestProgram.h"
 #include "text/CsvText.h"
@@ -19,12 +20,10 @@ TEST(Store, NamesWithApostrophesRoundTripThroughParameters) {
     ASSERT_TRUE(executeSql(program.state.dbConnection,
                            "insert into DraftTeams (template_id, teamname) values (1, ?)",
                            {std::string("O'Neil's Team")}));
-    Recordset found;
-    ASSERT_TRUE(openRecordset(found, program.state.dbConnection,
-                              "select teamname from DraftTeams where teamname = ?",
-                              {std::string("O'Neil's Team")}));
-    ASSERT_FALSE(found.eof());
-    EXPECT_EQ(found.getText("TEAMNAME"), "O'Neil's Team");
+    EXPECT_EQ(readScalar<std::string>(program.state.dbConnection,
+                                      "select teamname from DraftTeams where teamname = ?",
+                                      {std::string("O'Neil's Team")}),
+              "O'Neil's Team");
 }
 
 TEST(Store, AggregatesOverNoRowsGiveZero) {
@@ -95,9 +94,8 @@ TEST(Store, AFailedStatementInsideAnOperationLeavesNothingBehind) {
 
 TEST(Store, AFailedReadWritesTheStatementLineThenTheNumberedLine) {
     TestProgram program;
-    Recordset result;
     const std::string statement = "select x from NoSuchTable";
-    EXPECT_FALSE(openRecordset(result, program.state.dbConnection, statement));
+    EXPECT_EQ(readScalar<std::int64_t>(program.state.dbConnection, statement), std::nullopt);
     reportDatabaseError(program.dialogs, program.state.dbConnection,
                         " 90005 error: could not start dollar value calc");
 

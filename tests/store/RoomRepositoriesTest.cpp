@@ -11,6 +11,7 @@
 #include "store/DraftRows.h"
 #include "store/DraftTakenRepository.h"
 #include "store/RosterRepository.h"
+#include "store/RowReader.h"
 #include "support/TestProgram.h"
 
 namespace quorvane {
@@ -25,23 +26,21 @@ struct Draft : TestProgram {
     std::vector<int> teams;  // by draft position
 
     Draft() {
-        Recordset rows;
-        EXPECT_TRUE(openRecordset(rows, state.dbConnection,
-                                  "select teamid from DraftTeams where template_id = ? order by "
-                                  "draftposition",
-                                  {std::int64_t{draftId}}));
-        for (const auto& row : rows.rows()) {
-            teams.push_back(static_cast<int>(toInt(row[0])));
-        }
+        teams = readRows<int>(state.dbConnection,
+                              "select teamid from DraftTeams where template_id = ? order by "
+                              "draftposition",
+                              {std::int64_t{draftId}},
+                              [](const StatementRow& row) { return row.as<int>(0); })
+                    .value_or(std::vector<int>());
     }
     void player(int playerid, const SqlValue& first, const SqlValue& last, double dollars,
                 int season = kSeason) {
-        ASSERT_TRUE(executeSql(state.dbConnection,
-                               "insert into DraftPlayers (playerid, yearofprojection, firstname, "
-                               "lastname, pos, team, dollars, PG, SG, SF, PF, C) values (?, ?, ?, "
-                               "?, 'G', 'BOS', ?, 1, 1, 0, 0, 0)",
-                               {std::int64_t{playerid}, std::int64_t{season}, first, last,
-                                dollars}));
+        ASSERT_TRUE(
+            executeSql(state.dbConnection,
+                       "insert into DraftPlayers (playerid, yearofprojection, firstname, "
+                       "lastname, pos, team, dollars, PG, SG, SF, PF, C) values (?, ?, ?, "
+                       "?, 'G', 'BOS', ?, 1, 1, 0, 0, 0)",
+                       {std::int64_t{playerid}, std::int64_t{season}, first, last, dollars}));
     }
     void take(int playerid, int team, const std::string& slot, int order, double price) {
         ASSERT_TRUE(insertTaken(state.dbConnection, draftId, {playerid, team, slot, order, price}));

@@ -7,6 +7,7 @@
 #include "session/DataStore.h"
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 #include "store/Schema.h"
 #include "store/TransactionGuard.h"
 #include "support/TestProgram.h"
@@ -48,9 +49,9 @@ class OtherWriter {
 };
 
 int userVersion(Connection& connection) {
-    Recordset result;
-    EXPECT_TRUE(openRecordset(result, connection, "PRAGMA user_version"));
-    return static_cast<int>(toInt(result.rows().front().front()));
+    const std::optional<int> version = readScalar<int>(connection, "PRAGMA user_version");
+    EXPECT_TRUE(version.has_value());
+    return version.value_or(-1);
 }
 
 // Two drafts with picks, as the program before schema versions left them (user_version 0).
@@ -77,19 +78,18 @@ TEST(SchemaVersions, ADatabaseOfTheLandedProgramOpensAndKeepsEveryDraftAndPick) 
     ASSERT_TRUE(openFolder(state, dialogs, program.folder.str()));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(userVersion(state.dbConnection), schemaVersion());
-    Recordset drafts;
-    ASSERT_TRUE(openRecordset(drafts, state.dbConnection,
+    const auto drafts =
+        readRows<std::string>(state.dbConnection,
                               "select t.template_name, count(k.playerid) as picks,"
                               " sum(k.dollars) as spent from DraftTemplate t left join DraftTaken"
                               " k on k.template_id = t.template_id group by t.template_id"
-                              " order by t.template_id"));
-    ASSERT_EQ(drafts.rowCount(), 2u);
-    EXPECT_EQ(drafts.getText("template_name"), "Friday League");
-    EXPECT_EQ(drafts.getInt("picks"), 2);
-    EXPECT_EQ(drafts.getDouble("spent"), 15.0);  // 7.5 + 7.5
-    drafts.moveNext();
-    EXPECT_EQ(drafts.getText("template_name"), "Money League");
-    EXPECT_EQ(drafts.getInt("picks"), 1);
+                              " order by t.template_id",
+                              {}, [](const StatementRow& row) {
+                                  return row.text(0) + " " + row.text(1) + " " + row.text(2);
+                              });
+    ASSERT_TRUE(drafts.has_value());
+    // 7.5 + 7.5 spent in the first.
+    EXPECT_EQ(*drafts, (std::vector<std::string>{"Friday League 2 15", "Money League 1 7.5"}));
 }
 
 TEST(SchemaVersions, AnUpToDateDatabaseOpensWhileAnotherProgramWrites) {
@@ -104,9 +104,7 @@ TEST(SchemaVersions, AnUpToDateDatabaseOpensWhileAnotherProgramWrites) {
     FakeDialogs dialogs;
     ASSERT_TRUE(openFolder(state, dialogs, program.folder.str()));
     EXPECT_TRUE(dialogs.messages.empty());
-    Recordset changes;
-    ASSERT_TRUE(openRecordset(changes, state.dbConnection, "select total_changes() as n"));
-    EXPECT_EQ(changes.getInt("n"), 0);
+    EXPECT_EQ(readScalar<std::int64_t>(state.dbConnection, "select total_changes() as n"), 0);
 }
 
 TEST(SchemaVersions, TheUpgradeWaitsForAnotherWriterToFinish) {
@@ -124,10 +122,8 @@ TEST(SchemaVersions, TheUpgradeWaitsForAnotherWriterToFinish) {
     ASSERT_TRUE(openFolder(state, dialogs, program.folder.str()));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(userVersion(state.dbConnection), schemaVersion());
-    Recordset drafts;
-    ASSERT_TRUE(
-        openRecordset(drafts, state.dbConnection, "select count(*) as n from DraftTemplate"));
-    EXPECT_EQ(drafts.getInt("n"), 3);
+    EXPECT_EQ(
+        readScalar<std::int64_t>(state.dbConnection, "select count(*) as n from DraftTemplate"), 3);
 }
 
 TEST(BusyDatabase, StatementsOfAnOperationWhoseTransactionCouldNotBeginAreRefused) {

@@ -12,6 +12,7 @@
 #include "draftconfig/NewDraft.h"
 #include "platform/DataFolder.h"
 #include "session/DataStore.h"
+#include "store/RowReader.h"
 
 namespace quorvane::test {
 
@@ -49,12 +50,9 @@ void TestProgram::exec(const std::string& sql) {
 }
 
 double TestProgram::scalar(const std::string& sql) {
-    Recordset result;
-    EXPECT_TRUE(openRecordset(result, state.dbConnection, sql)) << sql;
-    if (result.eof() || result.columnNames().empty()) {
-        return 0.0;
-    }
-    return toDouble(result.rows().front().front());
+    const std::optional<double> value = readScalar<double>(state.dbConnection, sql);
+    EXPECT_TRUE(value.has_value()) << sql;
+    return value.value_or(0.0);
 }
 
 int TestProgram::newDraft(const std::string& name, int teams, bool auction, bool rotisserie) {

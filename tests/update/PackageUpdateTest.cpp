@@ -8,6 +8,7 @@
 #include "SigningKey.h"
 #include "platform/FetchUrlText.h"
 #include "platform/Log.h"
+#include "platform/Sha256.h"
 #include "support/FakeTransfer.h"
 #include "support/TestProgram.h"
 #include "update/PackageDownload.h"

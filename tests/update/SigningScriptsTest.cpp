@@ -6,6 +6,7 @@
 
 #include "SigningKey.h"
 #include "platform/RunProgram.h"
+#include "platform/Sha256.h"
 #include "update/PackageOffer.h"
 #include "update/PackageSignature.h"
 

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "store/RowReader.h"
 #include "support/TestProgram.h"
 #include "valuation/CategoryFormat.h"
 #include "valuation/SgpDenominators.h"
@@ -17,11 +18,11 @@ TEST(CategoryCatalogue, AgreesWithTheStoredCategoriesAndTheSetupBoxes) {
     TestProgram program;
     EXPECT_EQ(categoryCatalogue().size(), 27u);
     for (const CategoryDefinition& category : categoryCatalogue()) {
-        Recordset row;
-        ASSERT_TRUE(openRecordset(row, program.state.dbConnection,
-                                  "select symbol from category where categoryid = ?",
-                                  {SqlValue{std::int64_t{category.categoryid}}}));
-        EXPECT_EQ(row.getText("symbol"), category.heading) << category.categoryid;
+        EXPECT_EQ(readScalar<std::string>(program.state.dbConnection,
+                                          "select symbol from category where categoryid = ?",
+                                          {SqlValue{std::int64_t{category.categoryid}}}),
+                  category.heading)
+            << category.categoryid;
     }
     const std::set<int> boxes(kSetupCategoryBoxes.begin(), kSetupCategoryBoxes.end());
     EXPECT_EQ(boxes.size(), 27u);

@@ -21,6 +21,7 @@
 #include "model/Punts.h"
 #include "teamadvice/TeamAdvice.h"
 #include "teamadvice/ValuationFigureReader.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "valuation/Ranks.h"
 

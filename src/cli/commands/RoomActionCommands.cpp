@@ -21,6 +21,7 @@
 #include "room/Turns.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
+#include "text/LetterCase.h"
 
 namespace quorvane::cli {
 
@@ -59,9 +60,7 @@ bool checkPickOptions(CliContext& context, PickOptions& options) {
         }
     }
     if (!options.pos.empty()) {
-        std::string upper = options.pos;
-        std::transform(upper.begin(), upper.end(), upper.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        const std::string upper = upperText(options.pos);
         // The windows list only the slots the draft has.
         const DraftSettings& draft = *context.state.draftSettings();
         if (slotCount(draft, upper).value_or(0) < 1) {

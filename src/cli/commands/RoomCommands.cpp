@@ -15,6 +15,7 @@
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "valuation/Ranks.h"
 

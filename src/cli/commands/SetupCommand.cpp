@@ -12,6 +12,7 @@
 #include "cli/CommandGroups.h"
 #include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/SetupEditor.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "vocabulary/CategoryCatalogue.h"
 #include "vocabulary/SlotKinds.h"
@@ -70,12 +71,6 @@ std::optional<std::pair<std::string, std::string>> keyValue(const std::string& t
     return std::make_pair(text.substr(0, at), text.substr(at + 1));
 }
 
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 // A choice given as "none" or empty text leaves the option buttons without a selection.
 std::optional<int> choiceOf(const std::string& text,
                             const std::vector<std::pair<std::string, int>>& choices) {
@@ -100,7 +95,7 @@ std::optional<std::size_t> rowOfTeam(const SetupForm& form, int teamid) {
 }
 
 int slotListOf(const std::string& key) {
-    const std::string wanted = upper(key);
+    const std::string wanted = upperText(key);
     for (std::size_t list = 0; list < kSlotKindNames.size(); ++list) {
         if (wanted == kSlotKindNames[list] || wanted == kRosterListNames[list]) {
             return static_cast<int>(list);
@@ -112,7 +107,7 @@ int slotListOf(const std::string& key) {
 // The setup box of a category symbol ("FGP", "3pt"), or -1.
 int categoryBoxOfSymbol(const std::string& symbol) {
     for (const CategoryDefinition& category : categoryCatalogue()) {
-        if (upper(std::string(category.heading)) == upper(symbol)) {
+        if (upperText(category.heading) == upperText(symbol)) {
             return categoryBoxIndex(category.categoryid);
         }
     }

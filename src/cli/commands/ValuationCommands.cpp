@@ -10,6 +10,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "store/StoredPlayerRows.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/DollarValues.h"
@@ -151,12 +152,6 @@ int runStandings(CliContext& context, const StandingsOptions& options) {
     });
 }
 
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 int runTargets(CliContext& context, const std::string& draft,
                const std::vector<std::string>& assignments) {
     return context.withDraft(draft, [&] {
@@ -176,10 +171,12 @@ int runTargets(CliContext& context, const std::string& draft,
                 if (equals == std::string::npos) {
                     return context.usageError("--set SYMBOL=VALUE, not \"" + assignment + "\"");
                 }
-                const std::string symbol = upper(assignment.substr(0, equals));
-                const auto row = std::find_if(
-                    state.categoryTargets().begin(), state.categoryTargets().end(),
-                    [&](const CategoryTarget& target) { return upper(target.symbol) == symbol; });
+                const std::string symbol = upperText(assignment.substr(0, equals));
+                const auto row =
+                    std::find_if(state.categoryTargets().begin(), state.categoryTargets().end(),
+                                 [&](const CategoryTarget& target) {
+                                     return upperText(target.symbol) == symbol;
+                                 });
                 if (row == state.categoryTargets().end()) {
                     return context.usageError("the draft has no category \"" +
                                               assignment.substr(0, equals) + "\"");

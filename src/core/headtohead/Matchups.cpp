@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "advice/CategoryFigures.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "vocabulary/DraftSettings.h"
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "vocabulary/DraftSettings.h"
 

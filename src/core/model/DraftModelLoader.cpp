@@ -11,6 +11,7 @@
 #include "store/AdpRows.h"
 #include "store/DataVersion.h"
 #include "store/DraftRows.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "online/RoomFiles.h"
+#include "text/LetterCase.h"
 
 namespace quorvane {
 
@@ -43,13 +44,6 @@ bool isSwid(std::string_view value) {
         }
     }
     return true;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 }  // namespace
@@ -93,9 +87,9 @@ ParsedAnswer<EspnCookies> parseEspnCookies(std::string_view text) {
         if (mark != std::string_view::npos) {
             const std::string_view name = trimmed(part.substr(0, mark));
             const std::string_view value = trimmed(part.substr(mark + 1));
-            if (sameName(name, "espn_s2")) {
+            if (equalsIgnoringCase(name, "espn_s2")) {
                 espnS2 = value;
-            } else if (sameName(name, "swid")) {
+            } else if (equalsIgnoringCase(name, "swid")) {
                 swid = value;
             }
         }

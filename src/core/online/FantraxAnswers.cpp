@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "text/LetterCase.h"
+
 namespace quorvane {
 
 namespace {
@@ -11,19 +13,13 @@ namespace {
 constexpr FieldRange kPickRange{1.0, 1000000.0};
 constexpr FieldRange kRoundRange{0.0, 1000.0};
 
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 bool mentions(const std::string& text, std::initializer_list<const char*> words) {
     return std::any_of(words.begin(), words.end(),
                        [&text](const char* word) { return text.find(word) != std::string::npos; });
 }
 
 std::string typeOf(const std::string& draftType) {
-    const std::string type = upper(draftType);
+    const std::string type = upperText(draftType);
     if (mentions(type, {"AUCTION"})) {
         return "auction";
     }
@@ -33,7 +29,7 @@ std::string typeOf(const std::string& draftType) {
 // Fantrax's states are not published; the words it is known to use, and else what the slots
 // show: every listed slot made is a complete draft, any made one a running draft.
 std::string statusOf(const std::string& draftState, const std::vector<RoomPick>& slots) {
-    const std::string state = upper(draftState);
+    const std::string state = upperText(draftState);
     const auto made = static_cast<std::size_t>(std::count_if(
         slots.begin(), slots.end(), [](const RoomPick& slot) { return !slot.playerId.empty(); }));
     if (mentions(state, {"COMPLETE", "FINISH", "DONE", "ENDED", "CLOSED"}) ||

@@ -15,6 +15,7 @@
 
 #include "platform/DataFolder.h"
 #include "platform/ServiceSettings.h"
+#include "text/LetterCase.h"
 
 namespace quorvane {
 
@@ -57,14 +58,7 @@ bool isOwnFile(const fs::path& path, const OwnFiles& own) {
 }
 
 bool hasExtension(const fs::path& path, std::string_view extension) {
-    std::string actual = path.extension().string();
-    if (actual.size() != extension.size()) {
-        return false;
-    }
-    return std::equal(actual.begin(), actual.end(), extension.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
+    return equalsIgnoringCase(path.extension().string(), extension);
 }
 
 FileWriteResult problem(FileWriteProblem kind, std::string systemError = {}) {

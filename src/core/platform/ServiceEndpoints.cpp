@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ServiceEndpoints.h"
 
-#include <cctype>
+#include <limits>
+
+#include <curl/curl.h>
 
 #include "text/NumberText.h"
 
@@ -15,21 +17,20 @@ std::string serviceUrl(std::string_view serviceHost, std::string_view path) {
 }
 
 std::string percentEncode(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string encoded;
-    encoded.reserve(text.size() * 3);
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) != 0 && byte < 0x80) {
-            encoded += c;
-        } else if (c == '-' || c == '.' || c == '_' || c == '~') {
-            encoded += c;
-        } else {
-            encoded += '%';
-            encoded += kHex[byte >> 4];
-            encoded += kHex[byte & 0x0F];
-        }
+    if (text.empty()) {
+        return {};
     }
+    // Longer text than curl takes is no user name or password.
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return {};
+    }
+    // curl leaves only the unreserved characters as they are, as the service expects.
+    char* escaped = curl_easy_escape(nullptr, text.data(), static_cast<int>(text.size()));
+    if (escaped == nullptr) {
+        return {};
+    }
+    std::string encoded(escaped);
+    curl_free(escaped);
     return encoded;
 }
 

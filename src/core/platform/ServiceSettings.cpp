@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
+#include "text/KeyValueLines.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
@@ -62,22 +64,20 @@ bool isValidServiceHost(std::string_view host) {
 ServiceSettings loadServiceSettings(const std::string& dataFolder) {
     ServiceSettings settings;
     if (!dataFolder.empty()) {
-        std::ifstream file(std::filesystem::path(dataFolder) / kSettingsFileName);
-        for (std::string line; std::getline(file, line);) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            const std::string text = trim(line);
-            const auto equals = text.find('=');
-            if (text.empty() || text.front() == '#' || equals == std::string::npos) {
+        std::ifstream file(std::filesystem::path(dataFolder) / kSettingsFileName, std::ios::binary);
+        std::ostringstream contents;
+        contents << file.rdbuf();
+        const std::string text = contents.str();
+        for (const KeyValueLine& line : readKeyValueLines(text)) {
+            const std::string_view shown = trimmedView(line.text);
+            if (shown.empty() || shown.front() == '#' || !line.value) {
                 continue;
             }
-            const std::string key = trim(std::string_view(text).substr(0, equals));
-            const std::string value = trim(std::string_view(text).substr(equals + 1));
+            const std::string_view key = trimmedView(line.key);
             if (key == "serviceHost") {
-                settings.serviceHost = value;
+                settings.serviceHost = trim(*line.value);
             } else if (key == "supportAddress") {
-                settings.supportAddress = value;
+                settings.supportAddress = trim(*line.value);
             }
         }
     }

@@ -10,6 +10,7 @@
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
@@ -15,14 +16,6 @@ constexpr std::size_t kSG = 1;
 constexpr std::size_t kPF = 2;
 constexpr std::size_t kSF = 3;
 constexpr std::size_t kC = 4;
-
-std::string upper(std::string_view text) {
-    std::string result;
-    for (const char c : text) {
-        result += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return result;
-}
 
 // A fraction of one, from any of the ways a percentage is written.
 double asFraction(double value, bool percentSign) {
@@ -121,7 +114,7 @@ std::optional<PositionCell> readPositionCell(std::string_view cell) {
         }
         token.clear();
     };
-    for (const char c : upper(cell)) {
+    for (const char c : upperText(cell)) {
         if (std::isalpha(static_cast<unsigned char>(c)) != 0) {
             token += c;
         } else {

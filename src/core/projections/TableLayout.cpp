@@ -6,6 +6,7 @@
 #include "projections/ProjectionTable.h"
 #include "projections/TableCells.h"
 #include "projections/TableNames.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
@@ -15,13 +16,6 @@ namespace {
 // No player averages this much of anything per game, and a season total of a regular player
 // is well above it.
 constexpr double kPerGameCeiling = 60.0;
-
-bool sameHeading(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 bool isCountingField(TableField field) {
     switch (field) {
@@ -134,7 +128,7 @@ TableLayout mapTableColumns(const DelimitedTable& table, const TableImportOption
     for (const auto& [heading, field] : options.mappings) {
         bool found = false;
         for (TableColumn& column : layout.columns) {
-            if (sameHeading(trim(column.heading), trim(heading))) {
+            if (equalsIgnoringCase(trim(column.heading), trim(heading))) {
                 column.field = field;
                 column.known = true;
                 found = true;

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <vector>
 
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "text/Utf8Text.h"
 

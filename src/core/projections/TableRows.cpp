@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include "projections/TableNames.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "text/Utf8Text.h"
 
@@ -186,19 +187,12 @@ class RowReader {
     std::vector<std::pair<std::size_t, double>> m_figures;  // column, per-game or total figure
 };
 
-bool sameText(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
 // A heading line repeated inside the table, as reference sites do every twenty rows.
 bool repeatsHeadings(const TableRecord& record, const TableLayout& layout) {
     for (std::size_t c = 0; c < layout.columns.size() && c < record.cells.size(); ++c) {
         const TableField field = layout.columns[c].field;
         if ((field == TableField::Name || field == TableField::LastName) &&
-            sameText(record.cells[c], layout.columns[c].heading)) {
+            equalsIgnoringCase(record.cells[c], layout.columns[c].heading)) {
             return true;
         }
     }

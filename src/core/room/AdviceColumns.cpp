@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "teamadvice/RoomAdvice.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {

@@ -14,6 +14,7 @@
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "teamadvice/RoomAdvice.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {

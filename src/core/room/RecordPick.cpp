@@ -12,19 +12,10 @@
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
 #include "store/DraftTeamRepository.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
-
-namespace {
-
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-}  // namespace
 
 PickForm AddPlayerWindow::form() const {
     PickForm form;
@@ -79,7 +70,7 @@ PositionChoice fillPosition(ProgramState& state, int playerid) {
 }
 
 PositionChoice positionFor(const DraftSettings& draft, const std::string& pos) {
-    const std::string natural = upper(pos);
+    const std::string natural = upperText(pos);
     // Each rule starts again from the player's own position, so a later rule undoes an earlier
     // substitution.
     std::string wanted = pos;

@@ -10,6 +10,7 @@
 #include "session/ProgramState.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
+#include "text/LetterCase.h"
 #include "vocabulary/Positions.h"
 
 namespace quorvane {
@@ -18,13 +19,6 @@ namespace {
 
 bool contains(const std::vector<std::string>& list, const std::string& text) {
     return std::find(list.begin(), list.end(), text) != list.end();
-}
-
-std::string upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
 }
 
 }  // namespace
@@ -37,7 +31,7 @@ std::vector<std::string> eligibleSlots(const std::string& pos,
             slots.push_back(slot);
         }
     };
-    const std::string natural = upper(pos);
+    const std::string natural = upperText(pos);
     add(natural);
     for (const std::string& other : listed) {
         add(other);

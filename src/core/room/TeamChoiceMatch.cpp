@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/AdpRows.h"
 
+#include "store/RowReader.h"
+
 namespace quorvane {
 
 namespace {
@@ -10,33 +12,25 @@ SqlValue idValue(int value) {
 }  // namespace
 
 std::optional<std::vector<MeanAdpRow>> readMeanAdp(Connection& connection, int season) {
-    Recordset records;
-    if (!openRecordset(records, connection,
-                       "select playerid, avg(adp) as adp, avg(aav) as aav from DraftPlayerAdp "
-                       "where yearofprojection = ? group by playerid order by playerid",
-                       {idValue(season)})) {
-        return std::nullopt;
-    }
-    std::vector<MeanAdpRow> rows;
-    rows.reserve(records.rowCount());
-    for (const auto& row : records.rows()) {
-        const auto mean = [](const SqlValue& value) {
-            return isNull(value) ? std::nullopt : std::optional<double>(toDouble(value));
-        };
-        rows.push_back({static_cast<int>(toInt(row[0])), mean(row[1]), mean(row[2])});
-    }
-    return rows;
+    return readRows<MeanAdpRow>(
+        connection,
+        "select playerid, avg(adp) as adp, avg(aav) as aav from DraftPlayerAdp "
+        "where yearofprojection = ? group by playerid order by playerid",
+        {idValue(season)}, [](const StatementRow& row) {
+            return MeanAdpRow{row.as<int>(0), row.as<std::optional<double>>(1),
+                              row.as<std::optional<double>>(2)};
+        });
 }
 
 std::optional<double> readAdpSpread(Connection& connection, int templateId, bool& failed) {
-    Recordset records;
-    failed = !openRecordset(records, connection,
-                            "select adpspread from DraftAdpSpread where template_id = ?",
-                            {idValue(templateId)});
-    if (failed || records.eof()) {
+    const auto spreads = readRows<double>(
+        connection, "select adpspread from DraftAdpSpread where template_id = ?",
+        {idValue(templateId)}, [](const StatementRow& row) { return row.real(0); });
+    failed = !spreads;
+    if (failed || spreads->empty()) {
         return std::nullopt;
     }
-    return records.getDouble("adpspread");
+    return spreads->front();
 }
 
 bool writeAdpSpread(Connection& connection, int templateId, double spread) {
@@ -47,12 +41,11 @@ bool writeAdpSpread(Connection& connection, int templateId, double spread) {
 }
 
 bool hasAdpRows(Connection& connection, int season) {
-    Recordset found;
-    return openRecordset(found, connection,
-                         "select exists (select 1 from DraftPlayerAdp where yearofprojection = "
-                         "?) as present",
-                         {SqlValue{std::int64_t{season}}}) &&
-           !found.eof() && found.getInt("present") != 0;
+    return readScalar<bool>(connection,
+                            "select exists (select 1 from DraftPlayerAdp where yearofprojection = "
+                            "?) as present",
+                            {SqlValue{std::int64_t{season}}})
+        .value_or(false);
 }
 
 }  // namespace quorvane

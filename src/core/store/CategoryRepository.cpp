@@ -3,40 +3,34 @@
 
 #include "store/BoundIds.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
 std::optional<std::vector<DraftCategorySymbolRow>> readDraftCategories(Connection& connection,
                                                                        int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select c.categoryid, c.symbol from category c, DraftCategory d where "
-                       "c.categoryid = d.categoryid and d.template_id = ? order by d.rowid",
-                       {id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<DraftCategorySymbolRow> categories;
-    categories.reserve(rows.rowCount());
-    for (const auto& row : rows.rows()) {
-        categories.push_back({idOf(row[0]), toText(row[1])});
-    }
-    return categories;
+    return readRows<DraftCategorySymbolRow>(
+        connection,
+        "select c.categoryid, c.symbol from category c, DraftCategory d where "
+        "c.categoryid = d.categoryid and d.template_id = ? order by d.rowid",
+        {id(templateId)}, [](const StatementRow& row) {
+            return DraftCategorySymbolRow{row.as<int>(0), row.text(1)};
+        });
 }
+
+namespace {
+
+CategoryFigure figureOf(const StatementRow& row) {
+    return {row.as<int>(0), row.real(1)};
+}
+
+}  // namespace
 
 std::optional<std::vector<CategoryFigure>> readCategoryTargets(Connection& connection,
                                                                int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select categoryid, target from draftTargets where template_id = ?",
-                       {id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<CategoryFigure> targets;
-    targets.reserve(rows.rowCount());
-    for (const auto& row : rows.rows()) {
-        targets.push_back({idOf(row[0]), toDouble(row[1])});
-    }
-    return targets;
+    return readRows<CategoryFigure>(
+        connection, "select categoryid, target from draftTargets where template_id = ?",
+        {id(templateId)}, figureOf);
 }
 
 bool deleteCategoryTargets(Connection& connection, int templateId) {
@@ -51,34 +45,29 @@ bool insertCategoryTarget(Connection& connection, int templateId, int categoryid
 }
 
 std::optional<SgpDenominatorRows> readSgpDenominators(Connection& connection) {
-    Recordset highest;
-    Recordset rows;
-    if (!openRecordset(highest, connection,
-                       "select max(categoryid) as cnt from category where categoryid <> 0") ||
-        !openRecordset(rows, connection,
-                       "select categoryid, sgp_denominator from category where categoryid <> 0")) {
+    const std::optional<std::int64_t> highest = readScalar<std::int64_t>(
+        connection, "select max(categoryid) as cnt from category where categoryid <> 0");
+    if (!highest) {
         return std::nullopt;
     }
-    SgpDenominatorRows result;
-    result.highestId = highest.getInt("cnt");
-    result.denominators.reserve(rows.rowCount());
-    for (const auto& row : rows.rows()) {
-        result.denominators.push_back({idOf(row[0]), toDouble(row[1])});
+    std::optional<std::vector<CategoryFigure>> denominators = readRows<CategoryFigure>(
+        connection, "select categoryid, sgp_denominator from category where categoryid <> 0", {},
+        figureOf);
+    if (!denominators) {
+        return std::nullopt;
     }
-    return result;
+    return SgpDenominatorRows{*highest, std::move(*denominators)};
 }
 
 std::optional<std::optional<double>> readSgpDenominator(Connection& connection, int categoryid) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select sgp_denominator from category where categoryid = ?",
-                       {id(categoryid)})) {
+    std::optional<std::vector<double>> denominators =
+        readRows<double>(connection, "select sgp_denominator from category where categoryid = ?",
+                         {id(categoryid)}, [](const StatementRow& row) { return row.real(0); });
+    if (!denominators) {
         return std::nullopt;
     }
-    if (rows.eof()) {
-        return std::optional<double>();
-    }
-    return std::optional<double>(rows.getDouble("sgp_denominator"));
+    return denominators->empty() ? std::optional<double>()
+                                 : std::optional<double>(denominators->front());
 }
 
 bool writeSgpDenominator(Connection& connection, int categoryid, double denominator) {
@@ -87,19 +76,9 @@ bool writeSgpDenominator(Connection& connection, int categoryid, double denomina
 }
 
 std::optional<std::vector<int>> readPuntRows(Connection& connection, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select categoryid from DraftPunts where template_id = ? order by "
-                       "categoryid",
-                       {id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<int> ids;
-    ids.reserve(rows.rowCount());
-    for (const auto& row : rows.rows()) {
-        ids.push_back(idOf(row[0]));
-    }
-    return ids;
+    return readRows<int>(
+        connection, "select categoryid from DraftPunts where template_id = ? order by categoryid",
+        {id(templateId)}, [](const StatementRow& row) { return row.as<int>(0); });
 }
 
 bool deletePuntRows(Connection& connection, int templateId) {

@@ -21,7 +21,7 @@ struct DraftCategorySymbolRow {
 };
 // The draft's categories in the order they were chosen.
 std::optional<std::vector<DraftCategorySymbolRow>> readDraftCategories(Connection& connection,
-                                                                 int templateId);
+                                                                       int templateId);
 
 struct CategoryFigure {
     int categoryid = 0;

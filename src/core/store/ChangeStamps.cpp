@@ -2,6 +2,7 @@
 #include "store/ChangeStamps.h"
 
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
@@ -54,16 +55,13 @@ select (select total(games + minutes + fta + ftm + fga + fgm + pt3a + pt3m + ore
 
 std::optional<std::string> readChangeStamp(Connection& connection, ChangeStamp stamp,
                                            int templateId) {
-    Recordset row;
-    const bool read =
-        stamp == ChangeStamp::Draft
-            ? openRecordset(row, connection, kDraftStamp, {SqlValue{std::int64_t{templateId}}})
-            : openRecordset(row, connection,
-                            stamp == ChangeStamp::Players ? kPlayersStamp : kPlayerFiguresStamp);
-    if (!read || row.eof()) {
-        return std::nullopt;
-    }
-    return row.getText("stamp");
+    // A select without a table always answers one row.
+    return stamp == ChangeStamp::Draft
+               ? readScalar<std::string>(connection, kDraftStamp,
+                                         {SqlValue{std::int64_t{templateId}}})
+               : readScalar<std::string>(connection, stamp == ChangeStamp::Players
+                                                         ? kPlayersStamp
+                                                         : kPlayerFiguresStamp);
 }
 
 }  // namespace quorvane

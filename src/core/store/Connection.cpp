@@ -3,16 +3,19 @@
 
 #include <filesystem>
 #include <string>
-#include <type_traits>
 
 #include <sqlite3.h>
 
 #include "store/ConnectionImpl.h"
 #include "store/SqlFunctions.h"
+#include "store/StatementSteps.h"
 
 namespace quorvane {
 
 namespace {
+
+// Text without a statement (only blanks or a comment) fails, as it always has, with this line.
+constexpr const char* kNothingToRun = "Statement was not prepared.";
 
 void logFailure(const Connection& connection, std::string_view error, std::string_view sql) {
     const Log& log = connection.log();
@@ -53,60 +56,6 @@ bool refused(const Connection& connection, std::string_view sql) {
     logFailure(connection, "not run: the operation's transaction could not begin", sql);
     recordOutcome(connection, connection.impl()->refusalCode);
     return true;
-}
-
-void bindAll(SQLite::Statement& statement, const SqlParams& params) {
-    int index = 1;
-    for (const SqlValue& value : params) {
-        std::visit(
-            [&](const auto& v) {
-                using T = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<T, std::monostate>) {
-                    statement.bind(index);
-                } else if constexpr (std::is_same_v<T, std::int64_t>) {
-                    statement.bind(index, static_cast<int64_t>(v));
-                } else if constexpr (std::is_same_v<T, double>) {
-                    statement.bind(index, v);
-                } else {
-                    statement.bind(index, v);
-                }
-            },
-            value);
-        ++index;
-    }
-}
-
-SqlValue columnValue(const SQLite::Column& column) {
-    switch (column.getType()) {
-        case SQLITE_INTEGER:
-            return static_cast<std::int64_t>(column.getInt64());
-        case SQLITE_FLOAT:
-            return column.getDouble();
-        case SQLITE_TEXT:
-        case SQLITE_BLOB:
-            return column.getString();
-        default:
-            return std::monostate{};
-    }
-}
-
-Recordset readAll(SQLite::Statement& statement) {
-    std::vector<std::string> names;
-    const int columns = statement.getColumnCount();
-    names.reserve(static_cast<std::size_t>(columns));
-    for (int i = 0; i < columns; ++i) {
-        names.emplace_back(statement.getColumnName(i));
-    }
-    std::vector<std::vector<SqlValue>> rows;
-    while (statement.executeStep()) {
-        std::vector<SqlValue> row;
-        row.reserve(static_cast<std::size_t>(columns));
-        for (int i = 0; i < columns; ++i) {
-            row.push_back(columnValue(statement.getColumn(i)));
-        }
-        rows.push_back(std::move(row));
-    }
-    return Recordset(std::move(names), std::move(rows));
 }
 
 bool openWithFlags(Connection& connection, const std::string& path, Log log, int flags) {
@@ -208,9 +157,8 @@ bool setBusyTimeout(Connection& connection, int milliseconds) {
            SQLITE_OK;
 }
 
-bool openRecordset(Recordset& result, Connection& connection, std::string_view sql,
-                   const SqlParams& params) {
-    result = Recordset();
+bool openRecordset(Connection& connection, std::string_view sql, const SqlParams& params,
+                   const RowSink& read) {
     if (!connection.isOpen()) {
         logFailure(connection, "the database is not open", sql);
         return false;
@@ -222,13 +170,17 @@ bool openRecordset(Recordset& result, Connection& connection, std::string_view s
     if (StatementCache::changesTables(sql)) {
         cache.clear();
     }
+    sqlite3* database = connection.impl()->database->getHandle();
     try {
         if (StatementCache::keeps(sql)) {
-            result = cache.run(connection.impl()->database->getHandle(), sql, params);
+            cache.run(database, sql, params, read);
         } else {
-            SQLite::Statement statement(*connection.impl()->database, std::string(sql));
-            bindAll(statement, params);
-            result = readAll(statement);
+            const CompiledStatement statement = compileStatement(database, sql);
+            if (!statement) {
+                throw SQLite::Exception(kNothingToRun);
+            }
+            bindParameters(database, statement.get(), params);
+            stepRows(database, statement.get(), read);
         }
         recordOutcome(connection, SQLITE_OK);
         return true;
@@ -239,8 +191,7 @@ bool openRecordset(Recordset& result, Connection& connection, std::string_view s
 }
 
 bool executeSql(Connection& connection, std::string_view sql, const SqlParams& params) {
-    Recordset ignored;
-    return openRecordset(ignored, connection, sql, params);
+    return openRecordset(connection, sql, params, nullptr);
 }
 
 bool executeScript(Connection& connection, std::string_view script) {
@@ -266,7 +217,7 @@ bool executeScript(Connection& connection, std::string_view script) {
 struct PreparedStatement::Impl {
     Connection* connection = nullptr;
     std::string sql;
-    std::unique_ptr<SQLite::Statement> statement;
+    CompiledStatement statement;
 };
 
 PreparedStatement::PreparedStatement() : m_impl(std::make_unique<Impl>()) {}
@@ -286,8 +237,10 @@ bool PreparedStatement::prepare(Connection& connection, std::string_view sql) {
         return false;
     }
     try {
-        m_impl->statement =
-            std::make_unique<SQLite::Statement>(*connection.impl()->database, m_impl->sql);
+        m_impl->statement = compileStatement(connection.impl()->database->getHandle(), sql);
+        if (!m_impl->statement) {
+            throw SQLite::Exception(kNothingToRun);
+        }
         return true;
     } catch (const std::exception& error) {
         recordFailure(connection, error, sql);
@@ -296,28 +249,21 @@ bool PreparedStatement::prepare(Connection& connection, std::string_view sql) {
 }
 
 bool PreparedStatement::run(const SqlParams& params) {
-    Recordset ignored;
-    return query(ignored, params);
+    return query(params, nullptr);
 }
 
-bool PreparedStatement::query(Recordset& result, const SqlParams& params) {
-    result = Recordset();
+bool PreparedStatement::query(const SqlParams& params, const RowSink& read) {
     if (!m_impl->statement || refused(*m_impl->connection, m_impl->sql)) {
         return false;
     }
+    sqlite3* database = m_impl->connection->impl()->database->getHandle();
     try {
-        m_impl->statement->reset();
-        m_impl->statement->clearBindings();
-        bindAll(*m_impl->statement, params);
-        result = readAll(*m_impl->statement);
+        bindParameters(database, m_impl->statement.get(), params);
+        stepRows(database, m_impl->statement.get(), read);
         recordOutcome(*m_impl->connection, SQLITE_OK);
         return true;
     } catch (const std::exception& error) {
         recordFailure(*m_impl->connection, error, m_impl->sql);
-        try {
-            m_impl->statement->reset();
-        } catch (const std::exception&) {
-        }
         return false;
     }
 }

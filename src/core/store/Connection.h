@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "platform/Log.h"
-#include "store/Recordset.h"
 #include "store/SqlValue.h"
+#include "store/StatementRow.h"
 
 namespace quorvane {
 
@@ -72,11 +72,12 @@ void closeConnection(Connection& connection);
 // Changes how long the connection waits for another writer (tests shorten the wait).
 bool setBusyTimeout(Connection& connection, int milliseconds);
 
-// Runs one statement with its parameters and hands back its complete result (empty for an
+// Runs one statement with its parameters, handing each row it returns to `read` (none for an
 // action statement). On failure returns false after logging date-time, " : ", the engine's
-// error description, " : " and the statement text; shows nothing.
-bool openRecordset(Recordset& result, Connection& connection, std::string_view sql,
-                   const SqlParams& params = {});
+// error description, " : " and the statement text; shows nothing. Repositories read through
+// readRows and readScalar (store/RowReader.h), which build typed rows on it.
+bool openRecordset(Connection& connection, std::string_view sql, const SqlParams& params,
+                   const RowSink& read);
 
 // openRecordset for statements whose rows nobody reads.
 bool executeSql(Connection& connection, std::string_view sql, const SqlParams& params = {});
@@ -95,7 +96,8 @@ class PreparedStatement {
     // Logs like openRecordset when the text does not compile.
     bool prepare(Connection& connection, std::string_view sql);
     bool run(const SqlParams& params);
-    bool query(Recordset& result, const SqlParams& params);
+    // Runs it again, handing each row to `read`; logs like openRecordset on failure.
+    bool query(const SqlParams& params, const RowSink& read);
 
     struct Impl;
 

@@ -10,12 +10,16 @@ std::optional<std::int64_t> dataVersion(Connection& connection) {
         return std::nullopt;
     }
     try {
-        const Recordset rows = connection.impl()->statements.run(
-            connection.impl()->database->getHandle(), "PRAGMA data_version", {});
-        if (rows.rows().empty() || rows.rows().front().empty()) {
-            return std::nullopt;
-        }
-        return toInt(rows.rows().front().front());
+        // Asked before every refresh: quietly, so a busy moment leaves no log line.
+        std::optional<std::int64_t> version;
+        connection.impl()->statements.run(connection.impl()->database->getHandle(),
+                                          "PRAGMA data_version", {},
+                                          [&version](const StatementRow& row) {
+                                              if (row.columnCount() > 0) {
+                                                  version = row.integer(0);
+                                              }
+                                          });
+        return version;
     } catch (const std::exception&) {
         return std::nullopt;
     }

@@ -5,16 +5,9 @@
 
 #include "store/BoundIds.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
-
-namespace {
-
-std::optional<std::string> optionalText(const SqlValue& value) {
-    return isNull(value) ? std::nullopt : std::optional<std::string>(toText(value));
-}
-
-}  // namespace
 
 bool writePlayerFlag(Connection& connection, int playerid, int flag) {
     return executeSql(connection, "update draftplayers set flag = ? where playerid = ?",
@@ -28,48 +21,35 @@ bool writePlayerNote(Connection& connection, int season, int playerid, const std
 }
 
 std::optional<std::vector<std::string>> readNbaTeams(Connection& connection) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select distinct team from draftPlayers where team is not null and "
-                       "rtrim(team) <> '' order by team")) {
-        return std::nullopt;
-    }
-    std::vector<std::string> names;
-    names.reserve(rows.rowCount());
-    for (const auto& row : rows.rows()) {
-        names.push_back(toText(row[0]));
-    }
-    return names;
+    return readRows<std::string>(
+        connection,
+        "select distinct team from draftPlayers where team is not null and "
+        "rtrim(team) <> '' order by team",
+        {}, [](const StatementRow& row) { return row.text(0); });
 }
 
 std::optional<std::int64_t> countPlayersNamed(Connection& connection, const std::string& firstname,
                                               const std::string& lastname) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select count(*) as cnt from draftPlayers where firstname = ? and "
-                       "lastname = ?",
-                       {firstname, lastname})) {
-        return std::nullopt;
-    }
-    return rows.getInt("cnt");
+    return readScalar<std::int64_t>(connection,
+                                    "select count(*) as cnt from draftPlayers where firstname = ? "
+                                    "and lastname = ?",
+                                    {firstname, lastname});
 }
 
 namespace {
 
 std::optional<std::vector<FreePlayerRow>> freePlayers(Connection& connection, std::string_view sql,
                                                       int season, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection, sql, {id(season), id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<FreePlayerRow> players;
-    players.reserve(rows.rowCount());
-    for (const auto& row : rows.rows()) {
-        players.push_back({static_cast<int>(toInt(row[0])), optionalText(row[1]),
-                           optionalText(row[2]), toText(row[3]), toText(row[4]), toDouble(row[5]),
-                           static_cast<int>(toInt(row[6]))});
-    }
-    return players;
+    return readRows<FreePlayerRow>(connection, sql, {id(season), id(templateId)},
+                                   [](const StatementRow& row) {
+                                       return FreePlayerRow{row.as<int>(0),
+                                                            row.as<std::optional<std::string>>(1),
+                                                            row.as<std::optional<std::string>>(2),
+                                                            row.text(3),
+                                                            row.text(4),
+                                                            row.real(5),
+                                                            row.as<int>(6)};
+                                   });
 }
 
 }  // namespace
@@ -97,13 +77,9 @@ std::optional<std::vector<FreePlayerRow>> readFreePlayersByName(Connection& conn
 }
 
 std::optional<int> readHighestCustomPlayerid(Connection& connection) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select iif(max(playerid) is null,0,max(playerid)) as plid from "
-                       "draftadded")) {
-        return std::nullopt;
-    }
-    return static_cast<int>(rows.getInt("plid"));
+    return readScalar<int>(connection,
+                           "select iif(max(playerid) is null,0,max(playerid)) as plid from "
+                           "draftadded");
 }
 
 bool insertCustomPlayer(Connection& connection, const CustomPlayerRow& row,

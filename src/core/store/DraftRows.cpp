@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/RowReader.h"
+
 namespace quorvane {
 
 namespace {
@@ -13,87 +15,67 @@ constexpr std::string_view kPlayerSeasonColumns =
     "ftm, fga, fgm, pt3a, pt3m, oreb, dreb, assists, steals, blocks, turnovers, doubledouble, "
     "tripledouble, PG, SG, SF, PF, C, dollars, draftorder, team, dob, notes, flag, rowid "
     "from DraftPlayers ";
-constexpr std::size_t kFirstStat = 6;
-constexpr std::size_t kFirstPosition = kFirstStat + 15;
-constexpr std::size_t kFirstListColumn = kFirstPosition + 7;
 
 constexpr std::string_view kPicksSql =
     "select playerid, teamid, pos, draftorder, dollars from DraftTaken where template_id = ? "
     "order by rowid";
 
-std::optional<std::string> optionalText(const SqlValue& value) {
-    if (isNull(value)) {
-        return std::nullopt;
+constexpr int kFirstStat = 6;
+constexpr int kFirstPosition = kFirstStat + 15;
+constexpr int kFirstListColumn = kFirstPosition + 7;
+
+PlayerSeasonRow playerSeasonOf(const StatementRow& row) {
+    PlayerSeasonRow player;
+    player.playerid = row.as<int>(0);
+    player.yearofprojection = row.as<int>(1);
+    player.stat_indicator = row.as<std::optional<std::string>>(2);
+    player.firstname = row.text(3);
+    player.lastname = row.text(4);
+    player.pos = row.text(5);
+    player.firstnameMissing = row.isNull(3);
+    player.lastnameMissing = row.isNull(4);
+    player.posMissing = row.isNull(5);
+    for (std::size_t i = 0; i < player.stats.size(); ++i) {
+        player.stats[i] = row.real(kFirstStat + static_cast<int>(i));
     }
-    return toText(value);
+    player.PG = row.integer(kFirstPosition);
+    player.SG = row.integer(kFirstPosition + 1);
+    player.SF = row.integer(kFirstPosition + 2);
+    player.PF = row.integer(kFirstPosition + 3);
+    player.C = row.integer(kFirstPosition + 4);
+    player.dollars = row.real(kFirstPosition + 5);
+    player.draftorder = row.integer(kFirstPosition + 6);
+    player.team = row.as<std::optional<std::string>>(kFirstListColumn);
+    player.dob = row.as<std::optional<std::string>>(kFirstListColumn + 1);
+    player.notes = row.as<std::optional<std::string>>(kFirstListColumn + 2);
+    player.flag = row.integer(kFirstListColumn + 3);
+    player.rowid = row.integer(kFirstListColumn + 4);
+    return player;
 }
 
-std::optional<std::vector<PlayerSeasonRow>> seasonRows(Connection& connection, std::string_view sql,
-                                                       const std::vector<SqlValue>& parameters) {
-    Recordset records;
-    if (!openRecordset(records, connection, sql, parameters)) {
-        return std::nullopt;
-    }
-    std::vector<PlayerSeasonRow> rows;
-    rows.reserve(records.rowCount());
-    for (const auto& row : records.rows()) {
-        PlayerSeasonRow player;
-        player.playerid = static_cast<int>(toInt(row[0]));
-        player.yearofprojection = static_cast<int>(toInt(row[1]));
-        player.stat_indicator = optionalText(row[2]);
-        player.firstname = toText(row[3]);
-        player.lastname = toText(row[4]);
-        player.pos = toText(row[5]);
-        player.firstnameMissing = isNull(row[3]);
-        player.lastnameMissing = isNull(row[4]);
-        player.posMissing = isNull(row[5]);
-        for (std::size_t i = 0; i < player.stats.size(); ++i) {
-            player.stats[i] = toDouble(row[kFirstStat + i]);
-        }
-        player.PG = toInt(row[kFirstPosition]);
-        player.SG = toInt(row[kFirstPosition + 1]);
-        player.SF = toInt(row[kFirstPosition + 2]);
-        player.PF = toInt(row[kFirstPosition + 3]);
-        player.C = toInt(row[kFirstPosition + 4]);
-        player.dollars = toDouble(row[kFirstPosition + 5]);
-        player.draftorder = toInt(row[kFirstPosition + 6]);
-        player.team = optionalText(row[kFirstListColumn]);
-        player.dob = optionalText(row[kFirstListColumn + 1]);
-        player.notes = optionalText(row[kFirstListColumn + 2]);
-        player.flag = toInt(row[kFirstListColumn + 3]);
-        player.rowid = toInt(row[kFirstListColumn + 4]);
-        rows.push_back(std::move(player));
-    }
-    return rows;
+PickRow pickOf(const StatementRow& row) {
+    return {row.as<int>(0), row.as<int>(1), row.as<std::optional<std::string>>(2), row.integer(3),
+            row.real(4)};
 }
 
 }  // namespace
 
 std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRows(Connection& connection) {
-    return seasonRows(
-        connection, std::string(kPlayerSeasonColumns) + "order by playerid, yearofprojection", {});
+    return readRows<PlayerSeasonRow>(
+        connection, std::string(kPlayerSeasonColumns) + "order by playerid, yearofprojection", {},
+        playerSeasonOf);
 }
 
 std::optional<std::vector<PlayerSeasonRow>> readPlayerSeasonRowsOf(Connection& connection,
                                                                    int playerid) {
-    return seasonRows(
+    return readRows<PlayerSeasonRow>(
         connection,
         std::string(kPlayerSeasonColumns) + "where playerid = ? order by yearofprojection",
-        {SqlValue{std::int64_t{playerid}}});
+        {SqlValue{std::int64_t{playerid}}}, playerSeasonOf);
 }
 
 std::optional<std::vector<PickRow>> readPickRows(Connection& connection, int templateId) {
-    Recordset records;
-    if (!openRecordset(records, connection, kPicksSql, {SqlValue{std::int64_t{templateId}}})) {
-        return std::nullopt;
-    }
-    std::vector<PickRow> rows;
-    rows.reserve(records.rowCount());
-    for (const auto& row : records.rows()) {
-        rows.push_back({static_cast<int>(toInt(row[0])), static_cast<int>(toInt(row[1])),
-                        optionalText(row[2]), toInt(row[3]), toDouble(row[4])});
-    }
-    return rows;
+    return readRows<PickRow>(connection, kPicksSql, {SqlValue{std::int64_t{templateId}}}, pickOf);
 }
 
 bool writePlayerValues(Connection& connection, const std::vector<PlayerValueRow>& rows) {
@@ -132,17 +114,15 @@ bool writePlayerValues(Connection& connection, const std::vector<PlayerValueRow>
 }
 
 std::optional<PickRow> readPickOfPlayer(Connection& connection, int templateId, int playerid) {
-    Recordset records;
-    if (!openRecordset(records, connection,
-                       "select playerid, teamid, pos, draftorder, dollars from DraftTaken where "
-                       "template_id = ? and playerid = ?",
-                       {SqlValue{std::int64_t{templateId}}, SqlValue{std::int64_t{playerid}}}) ||
-        records.rows().empty()) {
+    const std::optional<std::vector<PickRow>> picks = readRows<PickRow>(
+        connection,
+        "select playerid, teamid, pos, draftorder, dollars from DraftTaken where "
+        "template_id = ? and playerid = ?",
+        {SqlValue{std::int64_t{templateId}}, SqlValue{std::int64_t{playerid}}}, pickOf);
+    if (!picks || picks->empty()) {
         return std::nullopt;
     }
-    const auto& row = records.rows().front();
-    return PickRow{static_cast<int>(toInt(row[0])), static_cast<int>(toInt(row[1])),
-                   optionalText(row[2]), toInt(row[3]), toDouble(row[4])};
+    return picks->front();
 }
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 #include "store/DraftSetupRows.h"
 
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
@@ -11,98 +12,78 @@ SqlValue integer(long long value) {
     return SqlValue{std::int64_t{value}};
 }
 
-int intOf(const Recordset& row, std::string_view column) {
-    return static_cast<int>(row.getInt(column));
-}
-
-std::optional<std::int64_t> countOf(Connection& connection, std::string_view sql,
-                                    const SqlValue& key) {
-    Recordset count;
-    if (!openRecordset(count, connection, sql, {key})) {
-        return std::nullopt;
-    }
-    return count.getInt("cnt");
-}
-
 }  // namespace
 
 std::optional<std::optional<DraftSettingsRow>> readDraftSettingsRow(Connection& connection,
                                                                     int templateId) {
-    Recordset settings;
-    if (!openRecordset(settings, connection,
-                       "select dt.template_name, dt.teams, dt.dollars, dt.rounds, dt.drafttype, "
-                       "dt.scoringstyle, dt.minbid, dt.draftdirection, dr.C, dr.f, dr.g, dr.sf, "
-                       "dr.pf, dr.sg, dr.pg, dr.ut, dr.R from DraftTemplate dt, DraftRoster dr "
-                       "where dt.template_id = dr.template_id and dt.template_id = ?",
-                       {integer(templateId)})) {
+    std::optional<std::vector<DraftSettingsRow>> settings = readRows<DraftSettingsRow>(
+        connection,
+        "select dt.template_name, dt.teams, dt.dollars, dt.rounds, dt.drafttype, "
+        "dt.scoringstyle, dt.minbid, dt.draftdirection, dr.C, dr.f, dr.g, dr.sf, "
+        "dr.pf, dr.sg, dr.pg, dr.ut, dr.R from DraftTemplate dt, DraftRoster dr "
+        "where dt.template_id = dr.template_id and dt.template_id = ?",
+        {integer(templateId)}, [](const StatementRow& row) {
+            DraftSettingsRow read;
+            read.template_name = row.text(0);
+            read.teams = row.as<int>(1);
+            read.dollars = row.real(2);
+            read.rounds = row.as<int>(3);
+            read.drafttype = row.as<int>(4);
+            read.scoringstyle = row.as<int>(5);
+            read.minbid = row.real(6);
+            read.draftdirection = row.text(7);
+            read.C = row.as<int>(8);
+            read.F = row.as<int>(9);
+            read.G = row.as<int>(10);
+            read.SF = row.as<int>(11);
+            read.PF = row.as<int>(12);
+            read.SG = row.as<int>(13);
+            read.PG = row.as<int>(14);
+            read.UT = row.as<int>(15);
+            read.R = row.as<int>(16);
+            return read;
+        });
+    if (!settings) {
         return std::nullopt;
     }
-    if (settings.eof()) {
+    if (settings->empty()) {
         return std::optional<DraftSettingsRow>();
     }
-    DraftSettingsRow row;
-    row.template_name = settings.getText("template_name");
-    row.scoringstyle = intOf(settings, "scoringstyle");
-    row.drafttype = intOf(settings, "drafttype");
-    row.rounds = intOf(settings, "rounds");
-    row.dollars = settings.getDouble("dollars");
-    row.teams = intOf(settings, "teams");
-    row.minbid = settings.getDouble("minbid");
-    row.draftdirection = settings.getText("draftdirection");
-    row.C = intOf(settings, "C");
-    row.G = intOf(settings, "g");
-    row.F = intOf(settings, "f");
-    row.SG = intOf(settings, "sg");
-    row.PG = intOf(settings, "pg");
-    row.SF = intOf(settings, "sf");
-    row.PF = intOf(settings, "pf");
-    row.UT = intOf(settings, "ut");
-    row.R = intOf(settings, "R");
-    return std::optional<DraftSettingsRow>(std::move(row));
+    return std::optional<DraftSettingsRow>(std::move(settings->front()));
 }
 
 std::optional<std::vector<DraftCategoryRow>> readDraftCategoryRows(Connection& connection,
                                                                    int templateId) {
-    Recordset categories;
-    if (!openRecordset(categories, connection,
-                       "select categoryID, points from DraftCategory where template_id = ? "
-                       "order by rowid",
-                       {integer(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<DraftCategoryRow> rows;
-    for (; !categories.eof(); categories.moveNext()) {
-        rows.push_back({intOf(categories, "categoryID"), categories.getDouble("points")});
-    }
-    return rows;
+    return readRows<DraftCategoryRow>(
+        connection,
+        "select categoryID, points from DraftCategory where template_id = ? order by rowid",
+        {integer(templateId)}, [](const StatementRow& row) {
+            return DraftCategoryRow{row.as<int>(0), row.real(1)};
+        });
 }
 
 std::optional<std::vector<DraftTeamRow>> readDraftTeamRows(Connection& connection, int templateId) {
-    Recordset teams;
-    if (!openRecordset(teams, connection,
-                       "select teamid, teamname, draftposition, owner, currentPick from DraftTeams "
-                       "where template_id = ? order by draftPosition, teamid",
-                       {integer(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<DraftTeamRow> rows;
-    for (; !teams.eof(); teams.moveNext()) {
-        rows.push_back({intOf(teams, "teamid"), teams.getText("teamname"),
-                        intOf(teams, "draftposition"), intOf(teams, "currentPick"),
-                        intOf(teams, "owner")});
-    }
-    return rows;
+    return readRows<DraftTeamRow>(
+        connection,
+        "select teamid, teamname, draftposition, owner, currentPick from DraftTeams "
+        "where template_id = ? order by draftPosition, teamid",
+        {integer(templateId)}, [](const StatementRow& row) {
+            return DraftTeamRow{row.as<int>(0), row.text(1), row.as<int>(2), row.as<int>(4),
+                                row.as<int>(3)};
+        });
 }
 
 std::optional<std::int64_t> countDraftsNamed(Connection& connection,
                                              const std::string& templateName) {
-    return countOf(connection, "select count(*) as cnt from draftTemplate where template_name = ?",
-                   SqlValue{templateName});
+    return readScalar<std::int64_t>(
+        connection, "select count(*) as cnt from draftTemplate where template_name = ?",
+        {templateName});
 }
 
 std::optional<std::int64_t> countDraftPicks(Connection& connection, int templateId) {
-    return countOf(connection, "select count(*) as cnt from drafttaken where template_id = ?",
-                   integer(templateId));
+    return readScalar<std::int64_t>(connection,
+                                    "select count(*) as cnt from drafttaken where template_id = ?",
+                                    {integer(templateId)});
 }
 
 std::optional<int> insertDraftTemplate(Connection& connection, const std::string& templateName,

@@ -3,6 +3,7 @@
 
 #include "store/BoundIds.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
@@ -14,15 +15,16 @@ constexpr std::string_view kNotesUpdate = "update DraftNotes set notes = ? where
 }  // namespace
 
 std::optional<std::optional<std::string>> readTeamName(Connection& connection, int teamid) {
-    Recordset rows;
-    if (!openRecordset(rows, connection, "select dt.teamname from DraftTeams dt where teamid = ?",
-                       {id(teamid)})) {
+    std::optional<std::vector<std::string>> names =
+        readRows<std::string>(connection, "select dt.teamname from DraftTeams dt where teamid = ?",
+                              {id(teamid)}, [](const StatementRow& row) { return row.text(0); });
+    if (!names) {
         return std::nullopt;
     }
-    if (rows.eof()) {
+    if (names->empty()) {
         return std::optional<std::string>();
     }
-    return std::optional<std::string>(rows.getText("teamname"));
+    return std::optional<std::string>(std::move(names->front()));
 }
 
 bool clearTurnFlags(Connection& connection, int templateId) {
@@ -43,11 +45,7 @@ bool writeDraftDirection(Connection& connection, int templateId, const std::stri
 }
 
 std::optional<std::string> readDraftNotes(Connection& connection, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection, kNotesQuery, {id(templateId)})) {
-        return std::nullopt;
-    }
-    return rows.eof() ? std::string() : rows.getText("notes");
+    return readScalar<std::string>(connection, kNotesQuery, {id(templateId)});
 }
 
 bool writeDraftNotes(Connection& connection, int templateId, const std::string& notes) {

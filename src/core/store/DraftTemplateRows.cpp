@@ -2,6 +2,7 @@
 #include "store/DraftTemplateRows.h"
 
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
@@ -9,11 +10,12 @@ namespace {
 
 std::optional<int> firstTemplateId(Connection& connection, std::string_view sql,
                                    const SqlValue& key) {
-    Recordset found;
-    if (!openRecordset(found, connection, sql, {key}) || found.eof()) {
+    const std::optional<std::vector<int>> ids = readRows<int>(
+        connection, sql, {key}, [](const StatementRow& row) { return row.as<int>(0); });
+    if (!ids || ids->empty()) {
         return std::nullopt;
     }
-    return static_cast<int>(found.getInt("template_id"));
+    return ids->front();
 }
 
 }  // namespace
@@ -31,11 +33,7 @@ std::optional<int> draftIdNamed(Connection& connection, const std::string& templ
 }
 
 std::optional<int> countDraftRows(Connection& connection) {
-    Recordset result;
-    if (!openRecordset(result, connection, "select count(*) as cnt from draftTemplate")) {
-        return std::nullopt;
-    }
-    return static_cast<int>(result.getInt("cnt"));
+    return readScalar<int>(connection, "select count(*) as cnt from draftTemplate");
 }
 
 }  // namespace quorvane

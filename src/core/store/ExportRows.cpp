@@ -2,6 +2,7 @@
 #include "store/ExportRows.h"
 
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
@@ -28,43 +29,36 @@ constexpr const char* kStatisticColumns[] = {
 std::optional<std::vector<PickExportRow>> readPickExportRows(Connection& connection, int season,
                                                              int templateId,
                                                              PickExportOrder order) {
-    Recordset rows;
     const std::string_view orderBy =
         order == PickExportOrder::ByTeam ? "dt.teamid, dk.draftorder" : "dk.draftorder";
-    if (!openRecordset(rows, connection, std::string(kPicksSelect) + std::string(orderBy),
-                       {SqlValue{std::int64_t{season}}, SqlValue{std::int64_t{templateId}}})) {
-        return std::nullopt;
-    }
-    std::vector<PickExportRow> picks;
-    for (; !rows.eof(); rows.moveNext()) {
-        picks.push_back({rows.getText("teamname"), rows.getText("firstname"),
-                         rows.getText("lastname"), rows.getText("team"), rows.getText("pos"),
-                         rows.getText("draftorder"), rows.getText("dollars")});
-    }
-    return picks;
+    return readRows<PickExportRow>(
+        connection, std::string(kPicksSelect) + std::string(orderBy),
+        {SqlValue{std::int64_t{season}}, SqlValue{std::int64_t{templateId}}},
+        [](const StatementRow& row) {
+            return PickExportRow{row.text(0), row.text(1), row.text(2), row.text(3),
+                                 row.text(4), row.text(5), row.text(6)};
+        });
 }
 
 std::optional<std::vector<ProjectionExportRow>> readProjectionExportRows(Connection& connection,
                                                                          int season) {
-    Recordset rows;
-    if (!openRecordset(rows, connection, kProjectionsSelect, {SqlValue{std::int64_t{season}}})) {
-        return std::nullopt;
-    }
-    std::vector<ProjectionExportRow> players;
-    for (; !rows.eof(); rows.moveNext()) {
-        ProjectionExportRow player{rows.getText("draftorder"),
-                                   rows.getText("firstname"),
-                                   rows.getText("lastname"),
-                                   rows.getText("pos"),
-                                   rows.getText("team"),
-                                   rows.getText("dollars"),
-                                   {}};
-        for (std::size_t i = 0; i < player.statistics.size(); ++i) {
-            player.statistics[i] = rows.getText(kStatisticColumns[i]);
-        }
-        players.push_back(std::move(player));
-    }
-    return players;
+    // "p.*" leaves the positions to the schema, so the columns are found by name.
+    return readRows<ProjectionExportRow>(
+        connection, kProjectionsSelect, {SqlValue{std::int64_t{season}}},
+        [](const StatementRow& row) {
+            const auto text = [&row](std::string_view name) { return row.text(row.column(name)); };
+            ProjectionExportRow player{text("draftorder"),
+                                       text("firstname"),
+                                       text("lastname"),
+                                       text("pos"),
+                                       text("team"),
+                                       text("dollars"),
+                                       {}};
+            for (std::size_t i = 0; i < player.statistics.size(); ++i) {
+                player.statistics[i] = text(kStatisticColumns[i]);
+            }
+            return player;
+        });
 }
 
 }  // namespace quorvane

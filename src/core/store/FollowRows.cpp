@@ -3,50 +3,51 @@
 
 #include "store/BoundIds.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
 namespace {
 
-FollowLinkRow linkOf(const Recordset& row) {
-    return {row.getText("room"), row.getText("room_draft_id"),
-            row.isNull("room_season") ? 0 : static_cast<int>(row.getInt("room_season"))};
+// The room, its draft and season lead each of these selects.
+FollowLinkRow linkOf(const StatementRow& row) {
+    return {row.text(0), row.text(1), row.as<int>(2)};
+}
+
+template <class Row>
+std::optional<Row> firstOf(std::optional<std::vector<Row>> rows) {
+    if (!rows || rows->empty()) {
+        return std::nullopt;
+    }
+    return std::move(rows->front());
 }
 
 }  // namespace
 
 std::optional<FollowClockRow> readFollowClock(Connection& connection, int templateId) {
-    Recordset row;
-    if (!openRecordset(row, connection,
-                       "select room, room_draft_id, room_season, room_status, room_teams, "
-                       "room_picks, clock_pick_no, clock_teamid, clock_turns_mine from DraftFollow "
-                       "where template_id = ? and following = 1",
-                       {id(templateId)}) ||
-        row.eof()) {
-        return std::nullopt;
-    }
-    FollowClockRow clock;
-    clock.link = linkOf(row);
-    clock.status = row.getText("room_status");
-    clock.teams = static_cast<int>(row.getInt("room_teams"));
-    clock.roomPicks = static_cast<int>(row.getInt("room_picks"));
-    clock.pickNo = static_cast<int>(row.getInt("clock_pick_no"));
-    clock.teamid = static_cast<int>(row.getInt("clock_teamid"));
-    clock.turnsMine =
-        row.isNull("clock_turns_mine") ? -1 : static_cast<int>(row.getInt("clock_turns_mine"));
-    return clock;
+    return firstOf(readRows<FollowClockRow>(
+        connection,
+        "select room, room_draft_id, room_season, room_status, room_teams, "
+        "room_picks, clock_pick_no, clock_teamid, clock_turns_mine from DraftFollow "
+        "where template_id = ? and following = 1",
+        {id(templateId)}, [](const StatementRow& row) {
+            FollowClockRow clock;
+            clock.link = linkOf(row);
+            clock.status = row.text(3);
+            clock.teams = row.as<int>(4);
+            clock.roomPicks = row.as<int>(5);
+            clock.pickNo = row.as<int>(6);
+            clock.teamid = row.as<int>(7);
+            clock.turnsMine = row.isNull(8) ? -1 : row.as<int>(8);
+            return clock;
+        }));
 }
 
 std::optional<FollowLinkRow> readFollowLink(Connection& connection, int templateId) {
-    Recordset row;
-    if (!openRecordset(row, connection,
-                       "select room, room_draft_id, room_season from DraftFollow where "
-                       "template_id = ?",
-                       {id(templateId)}) ||
-        row.eof()) {
-        return std::nullopt;
-    }
-    return linkOf(row);
+    return firstOf(readRows<FollowLinkRow>(
+        connection,
+        "select room, room_draft_id, room_season from DraftFollow where template_id = ?",
+        {id(templateId)}, linkOf));
 }
 
 bool writeFollowLink(Connection& connection, int templateId, const FollowLinkRow& link,
@@ -83,15 +84,16 @@ bool deleteFollowRoomChoices(Connection& connection, int templateId) {
 }
 
 std::optional<std::map<int, int>> readFollowRosters(Connection& connection, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select roster_id, teamid from DraftFollowRosters where template_id = ?",
-                       {id(templateId)})) {
+    const auto rows = readRows<std::pair<int, int>>(
+        connection, "select roster_id, teamid from DraftFollowRosters where template_id = ?",
+        {id(templateId)},
+        [](const StatementRow& row) { return std::pair(row.as<int>(0), row.as<int>(1)); });
+    if (!rows) {
         return std::nullopt;
     }
     std::map<int, int> saved;
-    for (; !rows.eof(); rows.moveNext()) {
-        saved[static_cast<int>(rows.getInt("roster_id"))] = static_cast<int>(rows.getInt("teamid"));
+    for (const auto& [rosterId, teamid] : *rows) {
+        saved[rosterId] = teamid;
     }
     return saved;
 }
@@ -106,16 +108,16 @@ bool writeFollowRoster(Connection& connection, int templateId, int rosterId, int
 
 std::optional<std::map<std::string, int>> readFollowPlayers(Connection& connection,
                                                             int templateId) {
-    Recordset rows;
-    if (!openRecordset(
-            rows, connection,
-            "select room_player_id, playerid from DraftFollowPlayers where template_id = ?",
-            {id(templateId)})) {
+    auto rows = readRows<std::pair<std::string, int>>(
+        connection, "select room_player_id, playerid from DraftFollowPlayers where template_id = ?",
+        {id(templateId)},
+        [](const StatementRow& row) { return std::pair(row.text(0), row.as<int>(1)); });
+    if (!rows) {
         return std::nullopt;
     }
     std::map<std::string, int> named;
-    for (; !rows.eof(); rows.moveNext()) {
-        named[rows.getText("room_player_id")] = static_cast<int>(rows.getInt("playerid"));
+    for (auto& [roomPlayerId, playerid] : *rows) {
+        named[std::move(roomPlayerId)] = playerid;
     }
     return named;
 }
@@ -130,20 +132,14 @@ bool writeFollowPlayer(Connection& connection, int templateId, const std::string
 }
 
 std::optional<std::vector<FollowPickRow>> readFollowPicks(Connection& connection, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select pick_no, room_player_id, playerid, keeper, reported from "
-                       "DraftFollowPicks where template_id = ? order by pick_no",
-                       {id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<FollowPickRow> picks;
-    for (; !rows.eof(); rows.moveNext()) {
-        picks.push_back({static_cast<int>(rows.getInt("pick_no")), rows.getText("room_player_id"),
-                         static_cast<int>(rows.getInt("playerid")), rows.getInt("keeper") != 0,
-                         rows.getInt("reported") != 0});
-    }
-    return picks;
+    return readRows<FollowPickRow>(
+        connection,
+        "select pick_no, room_player_id, playerid, keeper, reported from "
+        "DraftFollowPicks where template_id = ? order by pick_no",
+        {id(templateId)}, [](const StatementRow& row) {
+            return FollowPickRow{row.as<int>(0), row.text(1), row.as<int>(2), row.as<bool>(3),
+                                 row.as<bool>(4)};
+        });
 }
 
 bool writeFollowPick(Connection& connection, int templateId, const FollowPickRow& pick) {

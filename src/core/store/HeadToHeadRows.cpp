@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/HeadToHeadRows.h"
 
+#include "store/RowReader.h"
+
 namespace quorvane {
 
 namespace {
@@ -12,25 +14,29 @@ SqlValue whole(long long value) {
 }  // namespace
 
 std::optional<HeadToHeadRows> readHeadToHeadRows(Connection& connection, int templateId) {
-    Recordset settings;
-    Recordset ratios;
-    if (!openRecordset(settings, connection,
-                       "select mode, gamesperweek from DraftHeadToHead where template_id = ?",
-                       {whole(templateId)}) ||
-        !openRecordset(ratios, connection,
-                       "select categoryid, ratio from DraftVarianceRatio where template_id = ? "
-                       "order by categoryid",
-                       {whole(templateId)})) {
+    std::optional<std::vector<HeadToHeadRow>> settings = readRows<HeadToHeadRow>(
+        connection, "select mode, gamesperweek from DraftHeadToHead where template_id = ?",
+        {whole(templateId)}, [](const StatementRow& row) {
+            return HeadToHeadRow{row.as<int>(0), row.real(1)};
+        });
+    if (!settings) {
+        return std::nullopt;
+    }
+    std::optional<std::vector<VarianceRatioRow>> ratios = readRows<VarianceRatioRow>(
+        connection,
+        "select categoryid, ratio from DraftVarianceRatio where template_id = ? "
+        "order by categoryid",
+        {whole(templateId)}, [](const StatementRow& row) {
+            return VarianceRatioRow{row.as<int>(0), row.real(1)};
+        });
+    if (!ratios) {
         return std::nullopt;
     }
     HeadToHeadRows rows;
-    if (!settings.eof()) {
-        const auto& row = settings.rows().front();
-        rows.settings = HeadToHeadRow{static_cast<int>(toInt(row[0])), toDouble(row[1])};
+    if (!settings->empty()) {
+        rows.settings = settings->front();
     }
-    for (const auto& row : ratios.rows()) {
-        rows.ratios.push_back({static_cast<int>(toInt(row[0])), toDouble(row[1])});
-    }
+    rows.ratios = std::move(*ratios);
     return rows;
 }
 

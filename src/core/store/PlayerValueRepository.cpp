@@ -2,23 +2,18 @@
 #include "store/PlayerValueRepository.h"
 
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
 std::optional<std::vector<PlayerValue>> readPlayerValues(Connection& connection, int season) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select playerid, ifnull(dollars, 0) as dollars from DraftPlayers where "
-                       "yearofprojection = ?",
-                       {SqlValue{std::int64_t{season}}})) {
-        return std::nullopt;
-    }
-    std::vector<PlayerValue> values;
-    values.reserve(rows.rowCount());
-    for (; !rows.eof(); rows.moveNext()) {
-        values.push_back({static_cast<int>(rows.getInt("playerid")), rows.getDouble("dollars")});
-    }
-    return values;
+    return readRows<PlayerValue>(
+        connection,
+        "select playerid, ifnull(dollars, 0) as dollars from DraftPlayers where "
+        "yearofprojection = ?",
+        {SqlValue{std::int64_t{season}}}, [](const StatementRow& row) {
+            return PlayerValue{row.as<int>(0), row.real(1)};
+        });
 }
 
 }  // namespace quorvane

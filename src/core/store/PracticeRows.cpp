@@ -5,6 +5,9 @@
 #include <cctype>
 #include <map>
 
+#include "store/RowReader.h"
+#include "text/LetterCase.h"
+
 namespace quorvane {
 
 namespace {
@@ -13,28 +16,21 @@ SqlValue idValue(std::int64_t value) {
     return SqlValue{value};
 }
 
-// SQLite compares identifiers without regard to case.
-bool sameIdentifier(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // The columns of a table as the schema names them, less those given; nullopt after a failure.
 std::optional<std::vector<std::string>> columnsOf(Connection& connection, const std::string& table,
                                                   const std::vector<std::string>& leftOut) {
-    Recordset columns;
-    if (!openRecordset(columns, connection, "select name from pragma_table_info(?) order by cid",
-                       {table})) {
+    std::optional<std::vector<std::string>> columns =
+        readRows<std::string>(connection, "select name from pragma_table_info(?) order by cid",
+                              {table}, [](const StatementRow& row) { return row.text(0); });
+    if (!columns) {
         return std::nullopt;
     }
     std::vector<std::string> names;
-    for (; !columns.eof(); columns.moveNext()) {
-        std::string name = columns.getText("name");
+    for (std::string& name : *columns) {
         bool skip = false;
         for (const std::string& out : leftOut) {
-            skip = skip || sameIdentifier(name, out);
+            // SQLite compares identifiers without regard to case.
+            skip = skip || equalsIgnoringCase(name, out);
         }
         if (!skip) {
             names.push_back(std::move(name));
@@ -69,53 +65,78 @@ bool copySettingsRows(Connection& connection, const std::string& table, int sour
                       {idValue(newId), idValue(sourceId)});
 }
 
+struct SourceTeam {
+    std::int64_t teamid = 0;
+    std::int64_t draftposition = 0;
+    std::int64_t currentpick = 0;
+};
+
 std::optional<std::map<int, int>> copyTeams(Connection& connection, int sourceId, int newId,
                                             bool withPicks) {
     const std::optional<std::vector<std::string>> columns =
         columnsOf(connection, "DraftTeams", {"teamid", "template_id", "currentpick"});
-    Recordset teams;
-    if (!columns || !openRecordset(teams, connection,
-                                   "select teamid, draftposition, currentpick from DraftTeams "
-                                   "where template_id = ? order by teamid",
-                                   {idValue(sourceId)})) {
+    if (!columns) {
+        return std::nullopt;
+    }
+    const std::optional<std::vector<SourceTeam>> teams =
+        readRows<SourceTeam>(connection,
+                             "select teamid, draftposition, currentpick from DraftTeams "
+                             "where template_id = ? order by teamid",
+                             {idValue(sourceId)}, [](const StatementRow& row) {
+                                 return SourceTeam{row.integer(0), row.integer(1), row.integer(2)};
+                             });
+    if (!teams) {
         return std::nullopt;
     }
     const std::string list = columnList(*columns);
     std::map<int, int> newTeamOf;
-    for (; !teams.eof(); teams.moveNext()) {
+    for (const SourceTeam& team : *teams) {
         const std::int64_t onClock =
-            withPicks ? teams.getInt("currentpick") : (teams.getInt("draftposition") == 1 ? 1 : 0);
+            withPicks ? team.currentpick : (team.draftposition == 1 ? 1 : 0);
         if (!executeSql(connection,
                         "insert into DraftTeams (template_id, currentpick, " + list +
                             ") select ?, ?, " + list + " from DraftTeams where teamid = ?",
-                        {idValue(newId), idValue(onClock), idValue(teams.getInt("teamid"))})) {
+                        {idValue(newId), idValue(onClock), idValue(team.teamid)})) {
             return std::nullopt;
         }
-        newTeamOf[static_cast<int>(teams.getInt("teamid"))] =
-            static_cast<int>(connection.lastInsertId());
+        newTeamOf[static_cast<int>(team.teamid)] = static_cast<int>(connection.lastInsertId());
     }
     return newTeamOf;
 }
 
+// The values as stored, so the copy holds the same types the source does.
+struct SourcePick {
+    SqlValue playerid;
+    int teamid = 0;
+    SqlValue pos;
+    SqlValue draftorder;
+    SqlValue dollars;
+};
+
 bool copyPicks(Connection& connection, int sourceId, int newId, const std::map<int, int>& newTeamOf,
                bool withPicks) {
-    Recordset picks;
-    if (!openRecordset(picks, connection,
-                       std::string("select playerid, teamid, pos, draftorder, dollars from "
-                                   "DraftTaken where template_id = ?") +
-                           (withPicks ? "" : " and draftorder = 0") + " order by rowid",
-                       {idValue(sourceId)})) {
+    const std::optional<std::vector<SourcePick>> picks =
+        readRows<SourcePick>(connection,
+                             std::string("select playerid, teamid, pos, draftorder, dollars from "
+                                         "DraftTaken where template_id = ?") +
+                                 (withPicks ? "" : " and draftorder = 0") + " order by rowid",
+                             {idValue(sourceId)}, [](const StatementRow& row) {
+                                 return SourcePick{row.value(0), row.as<int>(1), row.value(2),
+                                                   row.value(3), row.value(4)};
+                             });
+    if (!picks) {
         return false;
     }
-    for (const auto& row : picks.rows()) {
-        const auto team = newTeamOf.find(static_cast<int>(toInt(row[1])));
+    for (const SourcePick& pick : *picks) {
+        const auto team = newTeamOf.find(pick.teamid);
         if (team == newTeamOf.end()) {
             continue;  // a pick of a team the draft no longer has
         }
         if (!executeSql(connection,
                         "insert into DraftTaken (template_id, playerid, teamid, pos, draftorder, "
                         "dollars) values (?, ?, ?, ?, ?, ?)",
-                        {idValue(newId), row[0], idValue(team->second), row[2], row[3], row[4]})) {
+                        {idValue(newId), pick.playerid, idValue(team->second), pick.pos,
+                         pick.draftorder, pick.dollars})) {
             return false;
         }
     }
@@ -125,39 +146,32 @@ bool copyPicks(Connection& connection, int sourceId, int newId, const std::map<i
 }  // namespace
 
 std::optional<std::vector<DraftListRow>> readDraftListRows(Connection& connection) {
-    Recordset drafts;
-    if (!openRecordset(drafts, connection,
-                       "select t.template_id, t.template_name, p.source_template_id from "
-                       "DraftTemplate t left join DraftPractice p on p.template_id = "
-                       "t.template_id order by t.template_id")) {
-        return std::nullopt;
-    }
-    std::vector<DraftListRow> rows;
-    for (; !drafts.eof(); drafts.moveNext()) {
-        rows.push_back({static_cast<int>(drafts.getInt("template_id")),
-                        drafts.getText("template_name"),
-                        static_cast<int>(drafts.getInt("source_template_id"))});
-    }
-    return rows;
+    return readRows<DraftListRow>(
+        connection,
+        "select t.template_id, t.template_name, p.source_template_id from "
+        "DraftTemplate t left join DraftPractice p on p.template_id = "
+        "t.template_id order by t.template_id",
+        {}, [](const StatementRow& row) {
+            return DraftListRow{row.as<int>(0), row.text(1), row.as<int>(2)};
+        });
 }
 
 bool readPractice(Connection& connection, int templateId, std::optional<PracticeRow>& row) {
     row.reset();
-    Recordset practice;
-    if (!openRecordset(practice, connection,
-                       "select source_template_id, seed, fromnow, startpick, startposition, "
-                       "startdirection from DraftPractice where template_id = ?",
-                       {idValue(templateId)})) {
+    std::optional<std::vector<PracticeRow>> practice = readRows<PracticeRow>(
+        connection,
+        "select source_template_id, seed, fromnow, startpick, startposition, "
+        "startdirection from DraftPractice where template_id = ?",
+        {idValue(templateId)}, [templateId](const StatementRow& found) {
+            return PracticeRow{templateId,        found.as<int>(0), found.integer(1),
+                               found.as<bool>(2), found.as<int>(3), found.as<int>(4),
+                               found.text(5)};
+        });
+    if (!practice) {
         return false;
     }
-    if (!practice.eof()) {
-        row = PracticeRow{templateId,
-                          static_cast<int>(practice.getInt("source_template_id")),
-                          practice.getInt("seed"),
-                          practice.getInt("fromnow") != 0,
-                          static_cast<int>(practice.getInt("startpick")),
-                          static_cast<int>(practice.getInt("startposition")),
-                          practice.getText("startdirection")};
+    if (!practice->empty()) {
+        row = std::move(practice->front());
     }
     return true;
 }
@@ -225,32 +239,34 @@ bool rewindDraft(Connection& connection, int templateId, int keptPicks, int draf
 }
 
 std::optional<DraftPlace> readDraftPlace(Connection& connection, int templateId) {
-    Recordset place;
-    if (!openRecordset(place, connection,
-                       "select (select ifnull(max(draftorder), 0) from DraftTaken where "
-                       "template_id = t.template_id) as lastpick, (select ifnull(max("
-                       "draftposition), 0) from DraftTeams where template_id = t.template_id and "
-                       "currentpick = 1) as onclock, t.draftdirection from DraftTemplate t where "
-                       "t.template_id = ?",
-                       {idValue(templateId)}) ||
-        place.eof()) {
+    std::optional<std::vector<DraftPlace>> places = readRows<DraftPlace>(
+        connection,
+        "select (select ifnull(max(draftorder), 0) from DraftTaken where "
+        "template_id = t.template_id) as lastpick, (select ifnull(max("
+        "draftposition), 0) from DraftTeams where template_id = t.template_id and "
+        "currentpick = 1) as onclock, t.draftdirection from DraftTemplate t where "
+        "t.template_id = ?",
+        {idValue(templateId)}, [](const StatementRow& row) {
+            return DraftPlace{row.as<int>(0), row.as<int>(1), row.text(2)};
+        });
+    if (!places || places->empty()) {
         return std::nullopt;
     }
-    return DraftPlace{static_cast<int>(place.getInt("lastpick")),
-                      static_cast<int>(place.getInt("onclock")), place.getText("draftdirection")};
+    return std::move(places->front());
 }
 
 bool deleteDraftRows(Connection& connection, int templateId) {
-    Recordset tables;
-    if (!openRecordset(tables, connection,
-                       "select m.name from sqlite_master m, pragma_table_info(m.name) c where "
-                       "m.type = 'table' and c.name = 'template_id' collate nocase order by "
-                       "m.name")) {
+    const std::optional<std::vector<std::string>> tables = readRows<std::string>(
+        connection,
+        "select m.name from sqlite_master m, pragma_table_info(m.name) c where "
+        "m.type = 'table' and c.name = 'template_id' collate nocase order by "
+        "m.name",
+        {}, [](const StatementRow& row) { return row.text(0); });
+    if (!tables) {
         return false;
     }
-    for (; !tables.eof(); tables.moveNext()) {
-        if (!executeSql(connection,
-                        "delete from \"" + tables.getText("name") + "\" where template_id = ?",
+    for (const std::string& table : *tables) {
+        if (!executeSql(connection, "delete from \"" + table + "\" where template_id = ?",
                         {idValue(templateId)})) {
             return false;
         }

@@ -2,6 +2,7 @@
 #include "store/ProjectionEditRows.h"
 
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
@@ -46,18 +47,18 @@ ProjectionListRead readProjectionList(Connection& connection, int season, int ed
         "select playerid, lastname || ', ' || firstname as Name, pos as Pos, team as Team, " +
         statSelectList() + " from DraftPlayers where yearofprojection = ?" +
         positionClause(editPosIndex) + " order by lastname, firstname";
-    Recordset players;
-    result.read.ok = openRecordset(players, connection, result.read.statement, {number(season)});
-    if (!result.read.ok) {
-        return result;
-    }
-    for (const auto& values : players.rows()) {
-        ProjectionListRow row{
-            toText(values[0]), toText(values[1]), toText(values[2]), toText(values[3]), {}};
-        for (std::size_t i = 0; i < kEditStatCount; ++i) {
-            row.stats[i] = toText(values[4 + i]);
-        }
-        result.rows.push_back(std::move(row));
+    std::optional<std::vector<ProjectionListRow>> rows = readRows<ProjectionListRow>(
+        connection, result.read.statement, {number(season)}, [](const StatementRow& values) {
+            ProjectionListRow row{
+                values.text(0), values.text(1), values.text(2), values.text(3), {}};
+            for (std::size_t i = 0; i < kEditStatCount; ++i) {
+                row.stats[i] = values.text(4 + static_cast<int>(i));
+            }
+            return row;
+        });
+    result.read.ok = rows.has_value();
+    if (rows) {
+        result.rows = std::move(*rows);
     }
     return result;
 }
@@ -66,32 +67,33 @@ PlayerProjectionRead readPlayerProjection(Connection& connection, int season, in
     PlayerProjectionRead result;
     result.read.statement = "select playerid, firstname, lastname, team, pos, " + statSelectList() +
                             " from DraftPlayers where yearofprojection = ? and playerid = ?";
-    Recordset found;
-    result.read.ok =
-        openRecordset(found, connection, result.read.statement, {number(season), number(playerid)});
-    if (!result.read.ok || found.eof()) {
-        return result;
+    std::optional<std::vector<PlayerProjectionRow>> rows = readRows<PlayerProjectionRow>(
+        connection, result.read.statement, {number(season), number(playerid)},
+        [](const StatementRow& found) {
+            PlayerProjectionRow row;
+            row.firstname = found.text(1);
+            row.lastname = found.text(2);
+            row.team = found.text(3);
+            row.pos = found.text(4);
+            for (std::size_t i = 0; i < kEditStatCount; ++i) {
+                row.stats[i] = found.integer(5 + static_cast<int>(i));
+            }
+            return row;
+        });
+    result.read.ok = rows.has_value();
+    if (rows && !rows->empty()) {
+        result.row = std::move(rows->front());
     }
-    PlayerProjectionRow row;
-    row.firstname = found.getText("firstname");
-    row.lastname = found.getText("lastname");
-    row.team = found.getText("team");
-    row.pos = found.getText("pos");
-    for (std::size_t i = 0; i < kEditStatCount; ++i) {
-        row.stats[i] = found.getInt(kEditStatHeadings[i]);
-    }
-    result.row = std::move(row);
     return result;
 }
 
 EditCountRead countProjectionEdits(Connection& connection, int playerid) {
     EditCountRead result;
     result.read.statement = "select count(*) as cnt from ProjectionEdits where playerid = ?";
-    Recordset edits;
-    result.read.ok = openRecordset(edits, connection, result.read.statement, {number(playerid)});
-    if (result.read.ok && !edits.eof()) {
-        result.count = edits.getInt("cnt");
-    }
+    const std::optional<std::int64_t> count =
+        readScalar<std::int64_t>(connection, result.read.statement, {number(playerid)});
+    result.read.ok = count.has_value();
+    result.count = count.value_or(0);
     return result;
 }
 

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "store/RowReader.h"
+
 namespace quorvane {
 
 namespace {
@@ -73,12 +75,13 @@ ProjectionWriter::Outcome ProjectionWriter::importLine(const ProjectionRow& row,
                                                        Presence presence) {
     bool present = presence == Presence::Stored;
     if (presence == Presence::Unknown) {
-        Recordset found;
-        if (!m_count.query(found, {number(row.playerid), number(row.yearofprojection)})) {
+        const std::optional<std::int64_t> count =
+            readScalar<std::int64_t>(m_count, {number(row.playerid), number(row.yearofprojection)});
+        if (!count) {
             m_connection.log().writeEntry(" 91000 error: could not select player count");
             return Outcome::Failed;
         }
-        present = !found.eof() && found.getInt("cnt") != 0;
+        present = *count != 0;
     }
 
     m_params.clear();
@@ -132,52 +135,37 @@ bool reapplyProjectionEdits(Connection& connection, int projectionYear) {
 }
 
 std::optional<std::vector<ProjectionRow>> readProjectionRows(Connection& connection) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select playerid, yearofprojection, firstname, lastname, pos, team, dob" +
-                           columnList(kProjectionStatColumns) + ", revisiondate" +
-                           columnList(kProjectionFlagColumns) + " from DraftPlayers")) {
-        return std::nullopt;
-    }
-    std::vector<ProjectionRow> read;
-    read.reserve(rows.rowCount());
-    for (const auto& values : rows.rows()) {
-        ProjectionRow row;
-        std::size_t at = 0;
-        row.playerid = static_cast<int>(toInt(values[at++]));
-        row.yearofprojection = static_cast<int>(toInt(values[at++]));
-        row.firstname = toText(values[at++]);
-        row.lastname = toText(values[at++]);
-        row.pos = toText(values[at++]);
-        row.team = toText(values[at++]);
-        if (!isNull(values[at])) {
-            row.dob = toText(values[at]);
-        }
-        ++at;
-        for (int& stat : row.stats) {
-            stat = static_cast<int>(toInt(values[at++]));
-        }
-        row.revisiondate = toText(values[at++]);
-        for (int& flag : row.flags) {
-            flag = static_cast<int>(toInt(values[at++]));
-        }
-        read.push_back(std::move(row));
-    }
-    return read;
+    return readRows<ProjectionRow>(
+        connection,
+        "select playerid, yearofprojection, firstname, lastname, pos, team, dob" +
+            columnList(kProjectionStatColumns) + ", revisiondate" +
+            columnList(kProjectionFlagColumns) + " from DraftPlayers",
+        {}, [](const StatementRow& values) {
+            ProjectionRow row;
+            int at = 0;
+            row.playerid = values.as<int>(at++);
+            row.yearofprojection = values.as<int>(at++);
+            row.firstname = values.text(at++);
+            row.lastname = values.text(at++);
+            row.pos = values.text(at++);
+            row.team = values.text(at++);
+            row.dob = values.as<std::optional<std::string>>(at++);
+            for (int& stat : row.stats) {
+                stat = values.as<int>(at++);
+            }
+            row.revisiondate = values.text(at++);
+            for (int& flag : row.flags) {
+                flag = values.as<int>(at++);
+            }
+            return row;
+        });
 }
 
 std::optional<std::vector<std::string>> readRevisionDates(Connection& connection) {
-    Recordset result;
-    if (!openRecordset(result, connection,
-                       "select distinct revisiondate from DraftPlayers"
-                       " where revisiondate is not null order by revisiondate")) {
-        return std::nullopt;
-    }
-    std::vector<std::string> dates;
-    for (; !result.eof(); result.moveNext()) {
-        dates.push_back(result.getText("revisiondate"));
-    }
-    return dates;
+    return readRows<std::string>(connection,
+                                 "select distinct revisiondate from DraftPlayers"
+                                 " where revisiondate is not null order by revisiondate",
+                                 {}, [](const StatementRow& row) { return row.text(0); });
 }
 
 void widenCacheForImport(Connection& connection) {
@@ -197,14 +185,15 @@ bool AddedPlayerWriter::add(int playerid, const std::string& firstname, const st
 }
 
 std::optional<int> nextNewPlayerId(Connection& connection, int firstId) {
-    Recordset highest;
-    if (!openRecordset(highest, connection,
-                       "select max(playerid) as plid from (select playerid from draftAdded "
-                       "union all select playerid from DraftPlayers where playerid >= ?)",
-                       {number(firstId)})) {
+    const std::optional<std::optional<int>> highest = readScalar<std::optional<int>>(
+        connection,
+        "select max(playerid) as plid from (select playerid from draftAdded "
+        "union all select playerid from DraftPlayers where playerid >= ?)",
+        {number(firstId)});
+    if (!highest) {
         return std::nullopt;
     }
-    return highest.isNull("plid") ? firstId : static_cast<int>(highest.getInt("plid")) + 1;
+    return *highest ? **highest + 1 : firstId;
 }
 
 }  // namespace quorvane

@@ -20,9 +20,9 @@ std::optional<std::vector<RosterPlayerRow>> readRosterPlayers(Connection& connec
         "dt.teamid = ? order by case upper(dt.pos) when 'G' then 1 when 'PG' then 2 when "
         "'SG' then 3 when 'F' then 4 when 'SF' then 5 when 'PF' then 6 when 'C' then 7 when "
         "'UT' then 8 when 'R' then 9 end, dt.rowid",
-        {id(season), id(templateId), id(teamid)}, [](const std::vector<SqlValue>& row) {
-            return RosterPlayerRow{idOf(row[0]),  idOf(row[1]),     toText(row[2]), toText(row[3]),
-                                   toInt(row[4]), toDouble(row[5]), toText(row[6])};
+        {id(season), id(templateId), id(teamid)}, [](const StatementRow& row) {
+            return RosterPlayerRow{row.as<int>(0), row.as<int>(1), row.text(2), row.text(3),
+                                   row.integer(4), row.real(5),    row.text(6)};
         });
 }
 
@@ -33,8 +33,8 @@ std::optional<std::vector<TeamCountRow>> readTeamPlayerCounts(Connection& connec
         "select dt.teamid, count(dk.teamid) as cnt from draftteams dt left outer "
         "join drafttaken dk on dt.teamid = dk.teamid where dt.template_id = ? "
         "group by dt.teamid",
-        {id(templateId)}, [](const std::vector<SqlValue>& row) {
-            return TeamCountRow{idOf(row[0]), toInt(row[1])};
+        {id(templateId)}, [](const StatementRow& row) {
+            return TeamCountRow{row.as<int>(0), row.integer(1)};
         });
 }
 
@@ -47,9 +47,8 @@ std::optional<std::vector<TeamSpendingRow>> readTeamSpending(Connection& connect
         "sum(dk.dollars)) as amt from draftteams dt left outer join drafttaken dk "
         "on dt.teamid = dk.teamid where dt.template_id = ? group by dt.teamid, "
         "dt.teamname, dt.draftposition order by dt.draftposition",
-        {SqlValue{cap}, id(templateId)}, [](const std::vector<SqlValue>& row) {
-            return TeamSpendingRow{idOf(row[0]), toText(row[1]), toDouble(row[2]),
-                                   toDouble(row[3])};
+        {SqlValue{cap}, id(templateId)}, [](const StatementRow& row) {
+            return TeamSpendingRow{row.as<int>(0), row.text(1), row.real(2), row.real(3)};
         });
 }
 
@@ -62,10 +61,9 @@ std::optional<std::vector<DraftLogRow>> readDraftLog(Connection& connection, int
         "dp where yearofprojection = ? and dm.teamid = dt.teamid and dp.playerid = "
         "dt.playerid and dt.draftorder > 0 and dt.template_id = ? order by "
         "dt.draftorder desc",
-        {id(season), id(templateId)}, [](const std::vector<SqlValue>& row) {
-            return DraftLogRow{
-                toInt(row[0]), toText(row[1]), toText(row[2]), toText(row[3]),
-                isNull(row[4]) ? std::nullopt : std::optional<double>(toDouble(row[4]))};
+        {id(season), id(templateId)}, [](const StatementRow& row) {
+            return DraftLogRow{row.integer(0), row.text(1), row.text(2), row.text(3),
+                               row.as<std::optional<double>>(4)};
         });
 }
 

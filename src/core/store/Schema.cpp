@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "store/Schema.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <string>
 
 #include "store/Connection.h"
+#include "store/RowReader.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
@@ -377,24 +379,14 @@ const std::initializer_list<SchemaStep> kSteps = {
 };
 
 std::optional<int> readUserVersion(Connection& connection) {
-    Recordset result;
-    if (!openRecordset(result, connection, "PRAGMA user_version") || result.eof()) {
-        return std::nullopt;
-    }
-    return static_cast<int>(toInt(result.rows().front().front()));
+    return readScalar<int>(connection, "PRAGMA user_version");
 }
 
 bool hasColumn(Connection& connection, const std::string& table, const std::string& column) {
-    Recordset columns;
-    if (!openRecordset(columns, connection, "SELECT name FROM pragma_table_info(?)", {table})) {
-        return false;
-    }
-    for (; !columns.eof(); columns.moveNext()) {
-        if (columns.getText("name") == column) {
-            return true;
-        }
-    }
-    return false;
+    const std::optional<std::vector<std::string>> columns =
+        readRows<std::string>(connection, "SELECT name FROM pragma_table_info(?)", {table},
+                              [](const StatementRow& row) { return row.text(0); });
+    return columns && std::find(columns->begin(), columns->end(), column) != columns->end();
 }
 
 bool addColumn(Connection& connection, const AddedColumn& added) {

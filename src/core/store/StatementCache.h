@@ -6,8 +6,9 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "store/Recordset.h"
 #include "store/SqlValue.h"
+#include "store/StatementRow.h"
+#include "store/StatementSteps.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -28,26 +29,21 @@ class StatementCache {
     // attach, detach): the cache is emptied before it runs.
     static bool changesTables(std::string_view sql);
 
-    // Runs the kept statement of this text (compiled now when not kept) with `params` and
-    // returns every row; throws SQLite::Exception as the engine reports a failure, after which
+    // Runs the kept statement of this text (compiled now when not kept) with `params`, handing
+    // each row to `read`; throws SQLite::Exception as the engine reports a failure, after which
     // the statement is compiled afresh next time.
-    Recordset run(sqlite3* database, std::string_view sql, const SqlParams& params);
+    void run(sqlite3* database, std::string_view sql, const SqlParams& params, const RowSink& read);
     // Drops every statement: before the database closes and before a statement that changes
     // tables.
     void clear();
 
   private:
-    struct Finalize {
-        void operator()(sqlite3_stmt* statement) const;
-    };
-    using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
-
     sqlite3_stmt* statementFor(sqlite3* database, std::string_view sql);
 
     // Texts joined at run time would grow the cache without end; past this many it starts
     // again.
     static constexpr std::size_t kMaxKept = 256;
-    std::unordered_map<std::string, Statement> m_statements;
+    std::unordered_map<std::string, CompiledStatement> m_statements;
 };
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 #include "store/TurnHistoryRepository.h"
 
 #include "store/Connection.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 
@@ -23,36 +24,29 @@ HistoryKind kindOf(const std::string& text) {
     return HistoryKind::Skip;
 }
 
-HistoryEntry entryOf(const Recordset& row) {
+// Every select of the history begins with these columns in this order.
+HistoryEntry entryOf(const StatementRow& row) {
     HistoryEntry entry;
-    entry.entryid = row.getInt("entryid");
-    entry.kind = kindOf(row.getText("kind"));
-    entry.turn = static_cast<int>(row.getInt("turn"));
-    entry.teamid = static_cast<int>(row.getInt("teamid"));
-    entry.playerid = static_cast<int>(row.getInt("playerid"));
-    entry.dollars = row.getDouble("dollars");
-    entry.pos = row.getText("pos");
-    entry.undoes = row.getInt("undoes");
+    entry.entryid = row.integer(0);
+    entry.kind = kindOf(row.text(1));
+    entry.turn = row.as<int>(2);
+    entry.teamid = row.as<int>(3);
+    entry.playerid = row.as<int>(4);
+    entry.dollars = row.real(5);
+    entry.pos = row.text(6);
+    entry.undoes = row.integer(7);
     return entry;
 }
 
 // The draft's entries in the order they were written, those the condition admits.
 std::optional<std::vector<HistoryEntry>> readEntries(Connection& connection,
                                                      std::string_view condition, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select h.entryid, h.kind, h.turn, h.teamid, h.playerid, h.dollars, h.pos, "
-                       "h.undoes from DraftHistory h where h.template_id = ?" +
-                           std::string(condition) + " order by h.entryid",
-                       {id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<HistoryEntry> entries;
-    entries.reserve(rows.rowCount());
-    for (; !rows.eof(); rows.moveNext()) {
-        entries.push_back(entryOf(rows));
-    }
-    return entries;
+    return readRows<HistoryEntry>(
+        connection,
+        "select h.entryid, h.kind, h.turn, h.teamid, h.playerid, h.dollars, h.pos, "
+        "h.undoes from DraftHistory h where h.template_id = ?" +
+            std::string(condition) + " order by h.entryid",
+        {id(templateId)}, entryOf);
 }
 
 SqlValue undoneEntry(const HistoryEntry& entry) {
@@ -79,32 +73,23 @@ std::optional<std::vector<HistoryEntry>> readStandingHistory(Connection& connect
 
 std::optional<std::vector<HistoryLine>> readHistoryLines(Connection& connection, int templateId,
                                                          int season) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select h.entryid, h.kind, h.turn, h.teamid, h.playerid, h.dollars, h.pos, "
-                       "h.undoes, ifnull(dp.firstname, '') as firstname, ifnull(dp.lastname, '') "
-                       "as lastname from DraftHistory h left join DraftPlayers dp on dp.playerid "
-                       "= h.playerid and dp.yearofprojection = ? where h.template_id = ? order by "
-                       "h.entryid",
-                       {id(season), id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<HistoryLine> lines;
-    lines.reserve(rows.rowCount());
-    for (; !rows.eof(); rows.moveNext()) {
-        lines.push_back({entryOf(rows), rows.getText("firstname"), rows.getText("lastname")});
-    }
-    return lines;
+    return readRows<HistoryLine>(
+        connection,
+        "select h.entryid, h.kind, h.turn, h.teamid, h.playerid, h.dollars, h.pos, "
+        "h.undoes, ifnull(dp.firstname, '') as firstname, ifnull(dp.lastname, '') "
+        "as lastname from DraftHistory h left join DraftPlayers dp on dp.playerid "
+        "= h.playerid and dp.yearofprojection = ? where h.template_id = ? order by "
+        "h.entryid",
+        {id(season), id(templateId)}, [](const StatementRow& row) {
+            return HistoryLine{entryOf(row), row.text(8), row.text(9)};
+        });
 }
 
 std::optional<bool> isLinkedToRoom(Connection& connection, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select count(*) as cnt from DraftFollow where template_id = ?",
-                       {id(templateId)})) {
-        return std::nullopt;
-    }
-    return rows.getInt("cnt") > 0;
+    const std::optional<std::int64_t> links = readScalar<std::int64_t>(
+        connection, "select count(*) as cnt from DraftFollow where template_id = ?",
+        {id(templateId)});
+    return links ? std::optional<bool>(*links > 0) : std::nullopt;
 }
 
 std::optional<std::int64_t> appendHistoryEntry(Connection& connection, int templateId,

@@ -84,20 +84,6 @@ std::string trim(std::string_view text) {
     return std::string(trimmedView(text));
 }
 
-std::string upperText(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper;
-}
-
-std::string lowerText(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return upper;
-}
-
 // Works on the decimal text of the value so that 0.125 rounds to 0.13 as a user would expect.
 namespace {
 

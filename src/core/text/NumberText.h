@@ -22,10 +22,6 @@ std::string trimRight(std::string_view text);
 // The text without the blanks and tabs around it.
 std::string_view trimmedView(std::string_view text);
 std::string trim(std::string_view text);
-// The text with its ASCII letters in capitals, for comparisons that ignore case.
-std::string upperText(std::string_view text);
-// The same in small letters.
-std::string lowerText(std::string_view text);
 
 // The value rounded half away from zero at `decimals` decimals, as the format patterns round:
 // the decimal text with six more decimals decides, not the binary value.

@@ -27,7 +27,4 @@ struct PackageOffer {
 // a checksum that is not 64 hexadecimal digits.
 std::optional<PackageOffer> parsePackageOffer(std::string_view text);
 
-// SHA-256 of the bytes in lower-case hexadecimal.
-std::string sha256Hex(std::string_view bytes);
-
 }  // namespace quorvane

@@ -12,6 +12,7 @@
 #include "platform/Log.h"
 #include "platform/SafeFileWriter.h"
 #include "platform/ServiceEndpoints.h"
+#include "platform/Sha256.h"
 #include "session/UserDialogs.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"

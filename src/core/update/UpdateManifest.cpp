@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <vector>
 
+#include "platform/Sha256.h"
 #include "platform/Version.h"
+#include "text/KeyValueLines.h"
 #include "update/DebianVersion.h"
 
 namespace quorvane {
@@ -32,12 +35,6 @@ std::optional<long long> sizeOf(std::string_view text) {
     return size;
 }
 
-bool isLowerHexSha256(std::string_view text) {
-    return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-           });
-}
-
 }  // namespace
 
 std::optional<UpdateManifest> parseUpdateManifest(std::string_view text, std::string& reason) {
@@ -52,33 +49,30 @@ std::optional<UpdateManifest> parseUpdateManifest(std::string_view text, std::st
     }
     constexpr std::array<std::string_view, 4> kKeys = {"package", "version", "size", "sha256"};
     std::array<std::string_view, 4> values;
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(end + 1);
-        ++lineNumber;
-        const std::string where = "line " + std::to_string(lineNumber);
-        if (lineNumber == 1) {
-            if (line != kManifestFirstLine) {
+    // Read as its bytes were signed: a CR stays in the line and spoils it.
+    const std::vector<KeyValueLine> lines = readKeyValueLines(text, false);
+    for (const KeyValueLine& line : lines) {
+        const std::string where = "line " + std::to_string(line.number);
+        if (line.number == 1) {
+            if (line.text != kManifestFirstLine) {
                 reason = where + " is not \"" + std::string(kManifestFirstLine) + "\"";
                 return std::nullopt;
             }
             continue;
         }
-        if (lineNumber > kKeys.size() + 1) {
+        if (line.number > kKeys.size() + 1) {
             reason = where + " is one too many";
             return std::nullopt;
         }
-        const std::string_view key = kKeys[lineNumber - 2];
-        if (!line.starts_with(key) || line.substr(key.size(), 1) != "=") {
+        const std::string_view key = kKeys[line.number - 2];
+        if (line.key != key || !line.value) {
             reason = where + " is not the " + std::string(key) + "= line";
             return std::nullopt;
         }
-        values[lineNumber - 2] = line.substr(key.size() + 1);
+        values[line.number - 2] = *line.value;
     }
-    if (lineNumber != kKeys.size() + 1) {
-        reason = "the manifest ends after line " + std::to_string(lineNumber);
+    if (lines.size() != kKeys.size() + 1) {
+        reason = "the manifest ends after line " + std::to_string(lines.size());
         return std::nullopt;
     }
     UpdateManifest manifest;
@@ -92,7 +86,7 @@ std::optional<UpdateManifest> parseUpdateManifest(std::string_view text, std::st
         reason = "line 3 holds no Debian version";
     } else if (!size) {
         reason = "line 4 holds no size from 1 to " + std::to_string(kLargestSize);
-    } else if (!isLowerHexSha256(manifest.sha256)) {
+    } else if (!isSha256Hex(manifest.sha256)) {
         reason = "line 5 holds no SHA-256 of 64 lower-case hexadecimal digits";
     } else {
         manifest.size = *size;

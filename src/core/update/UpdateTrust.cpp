@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "update/UpdateTrust.h"
 
+#include "platform/Sha256.h"
 #include "text/NumberText.h"
 #include "update/DebianVersion.h"
 #include "update/PackageOffer.h"

@@ -6,21 +6,15 @@
 #include <cctype>
 #include <charconv>
 
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "vocabulary/CategoryCatalogue.h"
 
 namespace quorvane {
 
 namespace {
-std::string upper(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return result;
-}
-
 CategoryFormat formatOfSymbol(std::string_view symbol) {
-    const std::string wanted = upper(symbol);
+    const std::string wanted = upperText(symbol);
     for (const CategoryDefinition& category : categoryCatalogue()) {
         if (category.heading == wanted) {
             return category.format;

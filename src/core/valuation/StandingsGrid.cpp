@@ -4,6 +4,7 @@
 #include <map>
 
 #include "session/ProgramState.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "valuation/CategoryFormat.h"
 #include "valuation/Standings.h"
@@ -13,10 +14,7 @@ namespace quorvane {
 namespace {
 
 bool isTotal(const std::string& symbol) {
-    std::string upper = symbol;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper == "TOTAL";
+    return upperText(symbol) == "TOTAL";
 }
 
 }  // namespace

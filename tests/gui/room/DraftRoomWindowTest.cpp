@@ -28,7 +28,7 @@
 #include "room/RefreshMain.h"
 #include "session/TurnConversation.h"
 #include "store/Connection.h"
-#include "store/Recordset.h"
+#include "store/RowReader.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
@@ -233,20 +233,18 @@ class DraftRoomWindowTest : public QObject {
         QVERIFY(players->flags(players->index(row, notes)) & Qt::ItemIsEditable);
         QVERIFY(!(players->flags(players->index(row, 2)) & Qt::ItemIsEditable));
         QVERIFY(players->setData(players->index(row, notes), QString("O'Neal-like upside")));
-        Recordset stored;
-        QVERIFY(openRecordset(stored, program.state.dbConnection,
-                              "select notes from DraftPlayers where playerid = 4"));
-        QCOMPARE(stored.getText("notes"), std::string("O'Neal-like upside"));
+        QCOMPARE(readScalar<std::string>(program.state.dbConnection,
+                                         "select notes from DraftPlayers where playerid = 4"),
+                 std::optional<std::string>("O'Neal-like upside"));
 
         auto* box = main.findChild<QPlainTextEdit*>("txt_notes");
         box->setPlainText("Trade the third pick");
         QFocusEvent lost(QEvent::FocusOut);
         QCoreApplication::sendEvent(box, &lost);
-        Recordset draftNotes;
-        QVERIFY(openRecordset(
-            draftNotes, program.state.dbConnection,
-            "select notes from DraftNotes where template_id = " + std::to_string(draft)));
-        QCOMPARE(draftNotes.getText("notes"), std::string("Trade the third pick"));
+        QCOMPARE(readScalar<std::string>(
+                     program.state.dbConnection,
+                     "select notes from DraftNotes where template_id = " + std::to_string(draft)),
+                 std::optional<std::string>("Trade the third pick"));
     }
 
     void searchCompletesTheNameAndBackspaceDoesNotCompleteAgain() {

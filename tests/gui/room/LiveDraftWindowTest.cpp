@@ -26,7 +26,6 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "session/TurnConversation.h"
-#include "store/Recordset.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
