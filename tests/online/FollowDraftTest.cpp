@@ -305,7 +305,7 @@ TEST(FollowAuction, PricesAndAKeeperAheadOfItsPickAreRecordedAndTheMoneyQuestion
     bool logged = false;
     for (const std::string& line : draft.logLines()) {
         logged =
-            logged || line.find("answered Yes to No Roster Spot Available") != std::string::npos;
+            logged || line.find("answered Yes to Not Enough Money") != std::string::npos;
     }
     EXPECT_TRUE(logged);
 }

@@ -119,9 +119,9 @@ void MyTeamPanelView::showPanel(const MyTeamPanel& panel) {
     QString money =
         panel.openSlots == 1 ? tr("1 open slot") : tr("%1 open slots").arg(panel.openSlots);
     if (panel.auction) {
-        money = tr("$%1 left \u00b7 largest bid $%2 \u00b7 %3")
-                    .arg(QString::fromStdString(formatPrice(panel.moneyLeft, panel.priceDecimals)),
-                         QString::fromStdString(formatPrice(panel.largestBid, panel.priceDecimals)),
+        money = tr("%1 left \u00b7 largest bid %2 \u00b7 %3")
+                    .arg(QString::fromStdString(formatMoney(panel.moneyLeft, panel.priceDecimals)),
+                         QString::fromStdString(formatMoney(panel.largestBid, panel.priceDecimals)),
                          money);
     }
     lbl_myteam_money->setText(money);
