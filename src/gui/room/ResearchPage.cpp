@@ -120,6 +120,13 @@ int ResearchPage::currentPlayerId() const {
     return current.isValid() ? playerIdOfRow(*m_model, current.row()) : 0;
 }
 
+void ResearchPage::focusGrid() {
+    dg_research->setFocus(Qt::ShortcutFocusReason);
+    if (!dg_research->currentIndex().isValid() && m_model->rowCount() > 0) {
+        dg_research->setCurrentIndex(m_model->index(0, 1));
+    }
+}
+
 bool ResearchPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == dg_research && event->type() == QEvent::KeyPress) {
         const PlayerRowKey asked = playerRowKey(*static_cast<QKeyEvent*>(event));
