@@ -28,6 +28,11 @@ namespace quorvane::gui {
 namespace {
 
 constexpr std::size_t kUprightLabels = 4;
+constexpr QSize kLeastSize{160, 140};
+// The least a plot is wide beside its labels, and what the axes take beside labels and title:
+// tick marks, the figures' own labels and the gaps between them.
+constexpr int kLeastPlotWidth = 90;
+constexpr int kAxisRoom = 48;
 // Where a title of several lines stands: the room the chart leaves at its sides and above.
 constexpr qreal kTitleSide = 12.0;
 constexpr int kTitleTop = 6;
@@ -61,7 +66,6 @@ std::pair<double, double> axisRange(const ChartData& figures) {
 BarChartView::BarChartView(QWidget* parent)
     : QChartView(parent), m_title(new QGraphicsTextItem), m_margins(chart()->margins()) {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(160, 140);
     chart()->legend()->setAlignment(Qt::AlignBottom);
     // Above the chart's background, which every new chart brings along.
     m_title->setZValue(1.0e6);
@@ -129,6 +133,7 @@ void BarChartView::showChart(const ChartData& figures) {
     series->attachAxis(labels);
     auto* values = new QValueAxis;
     values->setTitleText(text(figures.valueAxisTitle));
+    m_valueTitleFont = values->titleFont();
     values->setLabelFormat(QStringLiteral("%g"));
     const auto [bottom, top] = axisRange(figures);
     values->setRange(bottom, top);
@@ -145,6 +150,24 @@ void BarChartView::showChart(const ChartData& figures) {
     setChart(chart);
     placeTitle();
     thinLabels();
+    // Other labels may need another width.
+    updateGeometry();
+}
+
+QSize BarChartView::minimumSizeHint() const {
+    if (m_labels == nullptr || m_data.labels.empty()) {
+        return kLeastSize;
+    }
+    const QFontMetrics labels(m_labels->labelsFont());
+    int widest = 0;
+    for (const std::string& label : m_data.labels) {
+        widest = std::max(widest, labels.horizontalAdvance(text(label)));
+    }
+    const int title = QFontMetrics(m_valueTitleFont).horizontalAdvance(text(m_data.valueAxisTitle));
+    const int sides = m_margins.left() + m_margins.right() + kAxisRoom;
+    return QSize(std::max({kLeastSize.width(), widest + kLeastPlotWidth + sides,
+                           widest + title + sides}),
+                 kLeastSize.height());
 }
 
 // The chart draws its title on one line and cuts what does not fit. A title wider than the

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QChartView>
+#include <QFont>
 #include <QString>
 
 class QBarCategoryAxis;
@@ -27,6 +28,10 @@ class BarChartView final : public QChartView {
     // The chart as drawn, at the widget's size, as the bytes of a PNG file.
     QByteArray pngPicture();
 
+    // Wide enough for the longest label read flat beside a plot, and for the value axis' title
+    // whole beneath it: narrower, the chart drops its team names and cuts its titles.
+    QSize minimumSizeHint() const override;
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -44,6 +49,7 @@ class BarChartView final : public QChartView {
     QGraphicsTextItem* m_title;
     QMargins m_margins;
     QBarCategoryAxis* m_labels = nullptr;
+    QFont m_valueTitleFont;
     int m_labelStep = 0;
     // Bars lie across, labels on the left.
     bool m_across = false;

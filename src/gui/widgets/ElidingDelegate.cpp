@@ -40,6 +40,15 @@ QString ElidingDelegate::initialledName(const QString& text) {
     return {};
 }
 
+QString ElidingDelegate::lastNameOf(const QString& text) {
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    if (comma > 0) {
+        return text.left(comma);
+    }
+    const qsizetype space = text.indexOf(QLatin1Char(' '));
+    return space > 0 ? text.mid(space + 1) : text;
+}
+
 void ElidingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
     QStyleOptionViewItem cell = option;
@@ -49,9 +58,16 @@ void ElidingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     // The style option holds a cell's line breaks as line separators.
     QStringList lines = cell.text.split(QChar::LineSeparator);
     for (QString& line : lines) {
-        if (cell.fontMetrics.horizontalAdvance(line) > room) {
-            if (const QString shorter = initialledName(line); !shorter.isEmpty()) {
-                line = shorter;
+        if (cell.fontMetrics.horizontalAdvance(line) <= room) {
+            continue;
+        }
+        if (const QString shorter = initialledName(line); !shorter.isEmpty()) {
+            line = shorter;
+            // Cut in the middle, "D. Mitchell" and "D. Robinson" both became "D. …": the last
+            // name alone, cut at its end, still tells players apart.
+            if (cell.fontMetrics.horizontalAdvance(line) > room) {
+                line = lastNameOf(line);
+                cell.textElideMode = Qt::ElideRight;
             }
         }
     }
