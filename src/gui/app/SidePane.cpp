@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "gui/room/DraftNotesPanel.h"
 #include "gui/room/MyTeamPanel.h"
 #include "gui/widgets/WebPane.h"
@@ -41,7 +43,36 @@ SidePane::SidePane(ProgramState& state, UserDialogs& dialogs, QWidget* parent) :
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_split);
-    connect(m_pages, &QTabWidget::currentChanged, this, &SidePane::pageChanged);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int page) {
+        giveRoomTo(page);
+        emit pageChanged();
+    });
+}
+
+// A player's page is read, not glanced at: while it is shown it takes the larger share of the
+// pane, the user's team (its roster scrolling) the rest; the team gets its share back after.
+void SidePane::giveRoomTo(int page) {
+    const QList<int> sizes = m_split->sizes();
+    const int total = sizes.size() == 2 ? sizes[0] + sizes[1] : 0;
+    if (total <= 0 || !m_myTeam->isVisible()) {
+        return;
+    }
+    if (page == kWebPage) {
+        // The team keeps what it cannot do without, a few rows of its roster among it.
+        m_myTeam->squeezeRoster(true);
+        const int wanted =
+            std::min(total * kPageShare / 100, total - m_myTeam->leastHeight());
+        if (sizes[1] < wanted) {
+            m_teamSizes = sizes;
+            m_split->setSizes({total - wanted, wanted});
+        } else if (m_teamSizes.isEmpty()) {
+            m_myTeam->squeezeRoster(false);
+        }
+    } else if (!m_teamSizes.isEmpty()) {
+        m_myTeam->squeezeRoster(false);
+        m_split->setSizes(m_teamSizes);
+        m_teamSizes.clear();
+    }
 }
 
 QWidget* SidePane::buildDraftInfo() {

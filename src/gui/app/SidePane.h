@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 #include <string>
@@ -52,8 +53,13 @@ class SidePane final : public QWidget {
 
   private:
     QWidget* buildDraftInfo();
+    void giveRoomTo(int page);
+
+    // The share of the pane's height, in percent, a player's page takes while it is shown.
+    static constexpr int kPageShare = 62;
 
     QSplitter* m_split = nullptr;
+    QList<int> m_teamSizes;  // the split before a player's page took its share
     MyTeamPanelView* m_myTeam = nullptr;
     QTabWidget* m_pages = nullptr;
     QLabel* m_templateName = nullptr;

@@ -27,6 +27,7 @@
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "support/TestProgram.h"
+#include "teamadvice/ExplainLabels.h"
 #include "text/ReadableFigures.h"
 
 using namespace quorvane;
@@ -268,12 +269,20 @@ class AdviceWindowTest : public QObject {
         const auto lines = cliRows(program, {"explain", "Advice League", "4"});
         QVERIFY(lines.size() > 10);
         for (std::size_t i = 1; i < lines.size(); ++i) {
-            // Cells of a table row come out of the plain text one to a line.
-            const QString key = QString::fromStdString(lines[i][0]);
+            // Cells of a table row come out of the plain text one to a line; the page names
+            // each figure in words where the command prints its key.
+            const QString label = QString::fromStdString(explainLabel(lines[i][0]));
             // The page rounds for people: money to cents, other fractions to three places.
             const QString value = QString::fromStdString(
                 readableFigure(lines[i][0], lines[i].size() > 1 ? lines[i][1] : ""));
-            QVERIFY2(page.contains(key + "\n" + value), qPrintable(key));
+            QVERIFY2(page.contains(label + "\n" + value), qPrintable(label));
+        }
+        for (const char* words : {"Dollars per SGP\n", "PTS: SGP denominator\n",
+                                  "SGP above replacement\n", "Total z-score\n"}) {
+            QVERIFY2(page.contains(words), words);
+        }
+        for (const char* key : {"dollars_per_sgp", ".denominator", "sgp_above", "zpool"}) {
+            QVERIFY2(!page.contains(key), key);
         }
         // The card follows a pick while the page is shown.
         const QString card = page.mid(page.indexOf("For your team"));
@@ -308,7 +317,7 @@ class AdviceWindowTest : public QObject {
             // 31.17 - 12 = 19.17
             QCOMPARE(surplus->text(), QString("Value $31.17, surplus $19.17"));
             price->setText("35.5");
-            QCOMPARE(surplus->text(), QString("Value $31.17, surplus -$4.33"));
+            QCOMPARE(surplus->text(), QString::fromUtf8("Value $31.17, surplus \u2212$4.33"));
             dialog->findChild<QPushButton*>("cmd_add")->click();
         });
         emit players->doubleClicked(players->model()->index(row, 1));
