@@ -52,26 +52,26 @@ SidePane::SidePane(ProgramState& state, UserDialogs& dialogs, QWidget* parent) :
 // A player's page is read, not glanced at: while it is shown it takes the larger share of the
 // pane, the user's team (its roster scrolling) the rest; the team gets its share back after.
 void SidePane::giveRoomTo(int page) {
-    const QList<int> sizes = m_split->sizes();
-    const int total = sizes.size() == 2 ? sizes[0] + sizes[1] : 0;
+    // Measured on the splitter itself: its sizes are stale until the pane is laid out.
+    const int total = m_split->height() - m_split->handleWidth();
     if (total <= 0 || !m_myTeam->isVisible()) {
         return;
     }
     if (page == kWebPage) {
         // The team keeps what it cannot do without, a few rows of its roster among it.
         m_myTeam->squeezeRoster(true);
-        const int wanted =
-            std::min(total * kPageShare / 100, total - m_myTeam->leastHeight());
-        if (sizes[1] < wanted) {
-            m_teamSizes = sizes;
+        const int wanted = std::min(total * kPageShare / 100, total - m_myTeam->leastHeight());
+        if (m_pages->height() < wanted) {
+            m_pageTookRoom = true;
             m_split->setSizes({total - wanted, wanted});
-        } else if (m_teamSizes.isEmpty()) {
+        } else if (!m_pageTookRoom) {
             m_myTeam->squeezeRoster(false);
         }
-    } else if (!m_teamSizes.isEmpty()) {
+    } else if (m_pageTookRoom) {
+        m_pageTookRoom = false;
         m_myTeam->squeezeRoster(false);
-        m_split->setSizes(m_teamSizes);
-        m_teamSizes.clear();
+        const int team = std::min(m_myTeam->sizeHint().height(), total - m_pages->minimumHeight());
+        m_split->setSizes({team, total - team});
     }
 }
 

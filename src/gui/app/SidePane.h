@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QList>
 #include <QWidget>
 
 #include <string>
@@ -59,7 +58,7 @@ class SidePane final : public QWidget {
     static constexpr int kPageShare = 62;
 
     QSplitter* m_split = nullptr;
-    QList<int> m_teamSizes;  // the split before a player's page took its share
+    bool m_pageTookRoom = false;  // a player's page has the larger share of the pane
     MyTeamPanelView* m_myTeam = nullptr;
     QTabWidget* m_pages = nullptr;
     QLabel* m_templateName = nullptr;

@@ -12,10 +12,8 @@ UndoKeyFilter::UndoKeyFilter(QObject* parent) : QObject(parent) {}
 
 void UndoKeyFilter::watch(QLineEdit* edit) {
     edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, edit] { m_typedSinceFocus.insert(edit); });
-    connect(edit, &QObject::destroyed, this,
-            [this, edit] { m_typedSinceFocus.remove(edit); });
+    m_textAtFocus.insert(edit, edit->text());
+    connect(edit, &QObject::destroyed, this, [this, edit] { m_textAtFocus.remove(edit); });
 }
 
 void UndoKeyFilter::watch(QComboBox* combo) {
@@ -38,10 +36,10 @@ bool UndoKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     if (event->type() == QEvent::FocusIn) {
-        m_typedSinceFocus.remove(edit);
+        m_textAtFocus.insert(edit, edit->text());
     } else if (event->type() == QEvent::ShortcutOverride &&
                static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) &&
-               (!edit->isUndoAvailable() || !m_typedSinceFocus.contains(edit))) {
+               (!edit->isUndoAvailable() || edit->text() == m_textAtFocus.value(edit))) {
         // Not overridden: the window's shortcut undoes the pick.
         return true;
     }

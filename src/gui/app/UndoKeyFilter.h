@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
+#include <QString>
 
 class QComboBox;
 class QLineEdit;
@@ -11,7 +12,8 @@ namespace quorvane::gui {
 
 // Ctrl+Z in the room's text boxes. A box undoes what the user typed in it since it last took
 // the keyboard; with nothing of his to undo (text put there by the program, a name left over
-// from a pick window he cancelled) the key goes on to the window and undoes the last pick.
+// from a pick window he cancelled, his typing already undone) the key goes on to the window and
+// undoes the last pick.
 class UndoKeyFilter final : public QObject {
     Q_OBJECT
   public:
@@ -27,7 +29,8 @@ class UndoKeyFilter final : public QObject {
   private:
     static QLineEdit* editOf(QObject* watched);
 
-    QSet<const QLineEdit*> m_typedSinceFocus;
+    // Per box, the text it held when it last took the keyboard.
+    QHash<const QLineEdit*, QString> m_textAtFocus;
 };
 
 }  // namespace quorvane::gui

@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "gui/projections/ImportProgressDialogs.h"
@@ -146,9 +147,11 @@ FormImportTable::FormImportTable(ProgramState& state, UserDialogs& dialogs, QWid
     auto* results = makeNamed<QTabWidget>("tab_results", this);
     results->addTab(txt_report, "&Report");
     results->addTab(grid_review, "Rows to Re&view");
+    // After the tab's own change of focus, which lands on a row's choice.
     connect(results, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 1 && grid_review->rowCount() > 0) {
-            grid_review->setFocus(Qt::ShortcutFocusReason);
+            QTimer::singleShot(0, grid_review,
+                               [this] { grid_review->setFocus(Qt::ShortcutFocusReason); });
         }
     });
 
@@ -418,7 +421,8 @@ void FormImportTable::showReview(const TableImportReport& report) {
 bool FormImportTable::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_review && event->type() == QEvent::FocusIn &&
         !grid_review->currentIndex().isValid() && grid_review->rowCount() > 0) {
-        grid_review->setCurrentCell(0, kReviewChoiceColumn);
+        // On the row's label: a current cell holding the choice would take the keyboard itself.
+        grid_review->setCurrentCell(0, 0);
     }
     if (watched == grid_review && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -167,6 +167,8 @@ void MyTeamPanelView::showWatchList(const GridTable& watched) {
 void MyTeamPanelView::squeezeRoster(bool squeezed) {
     m_rosterSqueezed = squeezed;
     fitRosterHeight();
+    // The least height is read at once (leastHeight), before the window lays itself out again.
+    layout()->activate();
 }
 
 int MyTeamPanelView::leastHeight() const {

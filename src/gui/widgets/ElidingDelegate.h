@@ -18,6 +18,10 @@ class ElidingDelegate final : public QStyledItemDelegate {
     static QString initialledName(const QString& text);
     // The last name of a name as a list writes it ("Westbrook, R." or "R. Westbrook").
     static QString lastNameOf(const QString& text);
+    // A cell's text as it is drawn in `width` pixels, with the lines of a board cell (`breaks`
+    // between them) fitted one by one and elided as `elide` says unless a name is cut at its end.
+    static QString shownText(const QString& text, const QFontMetrics& metrics, int width,
+                             Qt::TextElideMode elide, QChar breaks = QLatin1Char('\n'));
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
