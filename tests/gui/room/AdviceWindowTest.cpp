@@ -277,11 +277,11 @@ class AdviceWindowTest : public QObject {
                 readableFigure(lines[i][0], lines[i].size() > 1 ? lines[i][1] : ""));
             QVERIFY2(page.contains(label + "\n" + value), qPrintable(label));
         }
-        for (const char* words : {"Dollars per SGP\n", "PTS: SGP denominator\n",
-                                  "SGP above replacement\n", "Total z-score\n"}) {
+        for (const char* words :
+             {"Players in the z-score pool\n", "FGP: pool's deviation\n", "Total z-score\n"}) {
             QVERIFY2(page.contains(words), words);
         }
-        for (const char* key : {"dollars_per_sgp", ".denominator", "sgp_above", "zpool"}) {
+        for (const char* key : {"zpool", "FGP.sd", "PTS.z", "valued"}) {
             QVERIFY2(!page.contains(key), key);
         }
         // The card follows a pick while the page is shown.
@@ -310,6 +310,7 @@ class AdviceWindowTest : public QObject {
             }
         }
         QVERIFY(row >= 0);
+        const QString listed = players->model()->index(row, 1).data().toString();
         auto added = test::whenModalShown("form_addKeeperPlayer", [](QWidget* dialog) {
             auto* surplus = dialog->findChild<QLabel*>("lbl_surplus");
             auto* price = dialog->findChild<QLineEdit*>("txt_dollars");
@@ -324,6 +325,9 @@ class AdviceWindowTest : public QObject {
         QVERIFY(*added);
         auto* keepers = child<QTableView>(form, "dg_keepers");
         QCOMPARE(keepers->model()->rowCount(), 1);
+        // One name form in both lists.
+        QCOMPARE(keepers->model()->index(0, 1).data().toString(), QString("Brown, Jaylen"));
+        QCOMPARE(listed, QString("Brown, Jaylen"));
         QCOMPARE(keepers->model()->index(0, 4).data().toString(), QString("31.17"));
         QCOMPARE(keepers->model()->index(0, 5).data().toString(), QString("-4.33"));
         QVERIFY(!keepers->isColumnHidden(5));

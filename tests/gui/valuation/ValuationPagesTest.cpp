@@ -19,6 +19,7 @@
 
 #include "../../headtohead/HeadToHeadDraft.h"
 #include "LeagueFixture.h"
+#include "gui/app/FormMain.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/valuation/StandingsPage.h"
 #include "gui/valuation/TargetsPage.h"
@@ -341,6 +342,22 @@ class ValuationPagesTest : public QObject {
         QCOMPARE(cell(matchups, 0, 5), QString("2.08"));
         QCOMPARE(cell(matchups, 0, 6), QString("53.2%"));
         QCOMPARE(cell(matchups, 1, 0), QString("Average opponent"));
+        // Each chance in its own colour: the STL loss (33.1%) red beside the TO win (74.3%)
+        // green in one row; the opponent's name plain.
+        const auto background = [matchups](int row, int column) {
+            return matchups->model()
+                ->index(row, column)
+                .data(Qt::BackgroundRole)
+                .value<QBrush>()
+                .color();
+        };
+        QVERIFY(background(0, 2).red() > background(0, 2).green());
+        QVERIFY(background(0, 3).green() > background(0, 3).red());
+        QVERIFY(!matchups->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+        // A column narrower than a later figure widens at the next refresh instead of cutting it.
+        matchups->setColumnWidth(6, 8);
+        QTest::mouseClick(page.findChild<QPushButton*>("cmd_updateStandings"), Qt::LeftButton);
+        QVERIFY(matchups->columnWidth(6) >= matchups->fontMetrics().horizontalAdvance("53.2%"));
 
         const quorvane::ChartData& figures =
             page.findChild<ChartPanel*>("chart_standings")->view()->chartData();
@@ -366,6 +383,41 @@ class ValuationPagesTest : public QObject {
                 QVERIFY(std::abs(mine.series[0].values[c] - 74.2905) < 1e-4);
             }
         }
+    }
+
+    // The room's first refresh of a head-to-head draft, as right after New Draft, shows the
+    // head-to-head table and orders it as its chart does.
+    void aHeadToHeadDraftShowsItsOwnStandingsFromTheFirstRefresh() {
+        TestProgram program;
+        quorvane::test::fourPlayerLeague(program, quorvane::kDraftTypeSnake,
+                                         quorvane::kHeadToHeadEachCategory, true);
+        quorvane::gui::FormMain main(program.state, program.dialogs);
+        main.show();
+        main.refreshMain();
+        main.settle();
+        auto* grid = main.findChild<QTableView*>("dg_standings");
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), QString("Exp. Wins"));
+        QCOMPARE(cell(grid, 0, 0), QString("Owner 1"));
+        QCOMPARE(cell(grid, 0, 1), QString("2.08"));
+        QCOMPARE(main.findChild<ChartPanel*>("chart_standings")->view()->chartData().labels,
+                 (std::vector<std::string>{"Owner 1", "Owner 2"}));
+    }
+
+    // Narrow, a chart keeps its team names and its axis title whole: it asks for their width.
+    void anAuctionChartAsksForTheWidthOfItsNamesAndTitle() {
+        quorvane::ChartData figures;
+        figures.title = "Money";
+        figures.valueAxisTitle = "Dollars spent and left";
+        figures.series.push_back({"Spent", {12.5, 40.25, 3.0}});
+        figures.labels = {"Owner 1", "The Longest Team Name", "Owner 3"};
+        BarChartView view;
+        view.resize(600, 300);
+        view.show();
+        view.showChart(figures);
+        const int least = view.minimumSizeHint().width();
+        const QFontMetrics plain(view.font());
+        QVERIFY(least > plain.horizontalAdvance("The Longest Team Name"));
+        QVERIFY(least > plain.horizontalAdvance("Dollars spent and left"));
     }
 };
 
