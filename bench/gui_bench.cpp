@@ -29,6 +29,7 @@
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
 #include "session/ProgramState.h"
+#include "session/TurnConversation.h"
 #include "valuation/CategoryTargets.h"
 
 namespace quorvane {
