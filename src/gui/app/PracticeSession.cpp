@@ -23,11 +23,11 @@
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeReport.h"
 #include "room/RefreshMain.h"
+#include "room/RoomValues.h"
 #include "room/Turns.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "text/CheckedNumber.h"
-#include "text/NumberText.h"
 
 namespace quorvane::gui {
 
@@ -267,11 +267,12 @@ void PracticeSession::waitForLimit(int playerId, bool usersNomination) {
         by = QString::fromStdString(model->teams[*nominator].teamname);
     }
     const QString sale =
-        tr("Up for sale: <b>%1 %2</b> (%3), nominated by %4. You may bid up to $%5.")
+        tr("Up for sale: <b>%1 %2</b> (%3), nominated by %4. You may bid up to %5.")
             .arg(QString::fromStdString(player->firstname).toHtmlEscaped(),
                  QString::fromStdString(player->lastname).toHtmlEscaped(),
                  QString::fromStdString(player->pos).toHtmlEscaped(), by.toHtmlEscaped(),
-                 QString::fromStdString(numberText(largestAllowedBid(*model, team))));
+                 QString::fromStdString(formatMoney(largestAllowedBid(*model, team),
+                                                    priceDecimals(*model->settings))));
     emit limitWanted(sale);
 }
 
@@ -335,8 +336,8 @@ void PracticeSession::showGrade() {
     QTextDocument* document = text->document();
     const int character = text->fontMetrics().averageCharWidth();
     document->setTextWidth(kGradeReadingWidth * character);
-    const int width = std::max(static_cast<int>(std::ceil(document->idealWidth())),
-                               kGradeLeastWidth * character);
+    const int width =
+        std::max(static_cast<int>(std::ceil(document->idealWidth())), kGradeLeastWidth * character);
     document->setTextWidth(width);
     const QSize wanted = QSize(width, static_cast<int>(std::ceil(document->size().height()))) +
                          QSize(kGradeFrame, kGradeFrame) + QSize(0, buttons->sizeHint().height());

@@ -10,6 +10,7 @@
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -403,21 +404,46 @@ class ValuationPagesTest : public QObject {
                  (std::vector<std::string>{"Owner 1", "Owner 2"}));
     }
 
-    // Narrow, a chart keeps its team names and its axis title whole: it asks for their width.
-    void anAuctionChartAsksForTheWidthOfItsNamesAndTitle() {
+    // In the chart of a small window every team keeps a label: a long name is cut at its end
+    // instead of pushing the plot out, and the chart asks for the width of its axis title.
+    void aSmallChartCutsLongTeamNamesAndKeepsEveryLabel() {
         quorvane::ChartData figures;
-        figures.title = "Money";
-        figures.valueAxisTitle = "Dollars spent and left";
-        figures.series.push_back({"Spent", {12.5, 40.25, 3.0}});
-        figures.labels = {"Owner 1", "The Longest Team Name", "Owner 3"};
+        figures.title = "Money spent and left";
+        figures.valueAxisTitle = "Total rank points";
+        figures.series.push_back({"Spent", {}});
+        figures.labels = {"The Splash Brothers Revival", "Downtown Dunkers Club"};
+        for (int team = 3; team <= 12; ++team) {
+            figures.labels.push_back("Owner " + std::to_string(team));
+        }
+        for (std::size_t team = 0; team < figures.labels.size(); ++team) {
+            figures.series[0].values.push_back(12.5 + 3.0 * static_cast<double>(team));
+        }
         BarChartView view;
-        view.resize(600, 300);
+        view.resize(330, 230);
         view.show();
         view.showChart(figures);
-        const int least = view.minimumSizeHint().width();
-        const QFontMetrics plain(view.font());
-        QVERIFY(least > plain.horizontalAdvance("The Longest Team Name"));
-        QVERIFY(least > plain.horizontalAdvance("Dollars spent and left"));
+        QVERIFY(!view.barsAcross());
+        auto* labels = qobject_cast<QBarCategoryAxis*>(view.chart()->axes(Qt::Horizontal).front());
+        QVERIFY(labels != nullptr);
+        const QStringList shown = labels->categories();
+        QCOMPARE(shown.size(), 12);
+        QVERIFY2(shown[0].startsWith("The Spl") && shown[0].endsWith(QChar(0x2026)),
+                 qPrintable(shown[0]));
+        QVERIFY2(shown[1].startsWith("Downt") && shown[1] != shown[0], qPrintable(shown[1]));
+        QCOMPARE(shown[11], QString("Owner 12"));
+        // At 230 pixels an upright label takes at most 30% of the height: 69.
+        const QFontMetrics metrics(labels->labelsFont());
+        QVERIFY(metrics.horizontalAdvance(shown[0]) <= 69);
+        QVERIFY(view.minimumSizeHint().width() >
+                QFontMetrics(view.font()).horizontalAdvance("Total rank points"));
+        // The upright axis title does not fit beside a plot this short: it is left out rather
+        // than cut, and the legend stands above the plot. Taller, both are as usual.
+        auto* values = view.chart()->axes(Qt::Vertical).front();
+        QTRY_VERIFY(!values->isTitleVisible());
+        QCOMPARE(view.chart()->legend()->alignment(), Qt::Alignment(Qt::AlignTop));
+        view.resize(360, 520);
+        QTRY_VERIFY(view.chart()->axes(Qt::Vertical).front()->isTitleVisible());
+        QCOMPARE(view.chart()->legend()->alignment(), Qt::Alignment(Qt::AlignBottom));
     }
 };
 
