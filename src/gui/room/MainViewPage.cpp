@@ -306,6 +306,9 @@ void MainViewPage::showPlayersWithAvailability() {
     if (newColumns) {
         arrangeColumns();
     }
+    // Sorted or scrolled another way, the rows in sight hold longer figures ("-43.13" where
+    // "62.71" stood): their columns widen rather than cut them in the middle.
+    growNumberColumnsToWidest(dg_freeagents, *m_freeAgentsModel);
     showSortIndicator();
     const int notes = m_freeAgentsModel->table().columnIndex("Notes");
     m_freeAgentsModel->setEditableColumns(notes >= 0 ? std::vector<int>{notes}

@@ -98,6 +98,7 @@ void ResearchPage::fillResearchGrid() {
             std::reverse(grid->rowColours.begin(), grid->rowColours.end());
         }
         showGridTable(dg_research, m_model, std::move(*grid));
+        growNumberColumnsToWidest(dg_research, *m_model);
     }
 }
 
