@@ -7,6 +7,7 @@
 #include "AdviceLeague.h"
 #include "advice/ExplainLines.h"
 #include "model/DraftModelLoader.h"
+#include "teamadvice/ExplainLabels.h"
 #include "teamadvice/ValuationFigureReader.h"
 #include "valuation/Ranks.h"
 
@@ -80,6 +81,23 @@ TEST(Explain, ShowsThePointsValuationWithItsBaseline) {
     EXPECT_EQ(lines["baseline"], "12");
     EXPECT_EQ(lines["vbd"], "12");
     EXPECT_EQ(lines.count("sgp"), 0U);
+}
+
+// The player's page names every figure in words; the command keeps printing the keys.
+TEST(Explain, EveryKeyOfBothValuationsHasWordsOnThePlayersPage) {
+    for (const int scoring : {kScoringRotisserie, kScoringPoints}) {
+        TestProgram program;
+        League league = guards(program, scoring);
+        league.categories({{21, 2}});
+        for (const auto& [key, value] : explain(program, league, 8)) {
+            EXPECT_NE(explainLabel(key), key) << key;
+        }
+    }
+    EXPECT_EQ(explainLabel("dollars_per_sgp"), "Dollars per SGP");
+    EXPECT_EQ(explainLabel("PTS.denominator"), "PTS: SGP denominator");
+    // A symbol with a slash keeps it; a key nobody knows is shown as it stands.
+    EXPECT_EQ(explainLabel("A/T.z"), "A/T: z-score");
+    EXPECT_EQ(explainLabel("PTS.unheard"), "PTS.unheard");
 }
 
 }  // namespace quorvane::test

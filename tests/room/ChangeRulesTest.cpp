@@ -115,7 +115,7 @@ TEST(PickRules, AskOnlyWhenTheBidLeavesTooLittleForTheOtherOpenSlots) {
     EXPECT_EQ(moneyQuestion(draft, 57.5, 200.5, 10), std::nullopt);   // exactly 260
     const auto question = moneyQuestion(draft, 57.75, 200.5, 10);     // 260.25
     ASSERT_TRUE(question);
-    EXPECT_EQ(question->title, "No Roster Spot Available");
+    EXPECT_EQ(question->title, "Not Enough Money");
     EXPECT_EQ(question->text,
               "The selected team does not have enough money to buy this player.  Do you want to "
               "still add this player to the team?");
@@ -129,6 +129,8 @@ TEST(PickRules, AskOnlyWhenEverySlotOfThePositionIsHeld) {
     EXPECT_EQ(slotQuestion(draft, "C", 1), std::nullopt);
     const auto full = slotQuestion(draft, "C", 2);
     ASSERT_TRUE(full);
+    // The slot question keeps its title; the money question has its own.
+    EXPECT_EQ(full->title, "No Roster Spot Available");
     EXPECT_EQ(full->text,
               "A C roster spot is not available for this team.  Do you want to still add this "
               "player to the team?");

@@ -44,7 +44,7 @@ TEST(KeeperWindowSurplus, EachKeeperShowsHisValueAndValueLessPrice) {
 
     EXPECT_EQ(keeperSurplusCaption(30.37, " 12.5 "), "Value $30.37, surplus $17.87");
     // 4.35 - 7 = -2.65
-    EXPECT_EQ(keeperSurplusCaption(4.35, "7"), "Value $4.35, surplus -$2.65");
+    EXPECT_EQ(keeperSurplusCaption(4.35, "7"), "Value $4.35, surplus \u2212$2.65");
     EXPECT_EQ(keeperSurplusCaption(30.37, "twelve"), "Value $30.37");
 }
 

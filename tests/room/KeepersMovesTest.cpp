@@ -36,7 +36,7 @@ TEST(Keepers, AuctionKeeperCostsMoneyAndLeavesTheAvailableList) {
     const auto keepers = fillKeepers(draft.state, draft.dialogs, team);
     ASSERT_TRUE(keepers);
     EXPECT_EQ(keepers->rows,
-              (std::vector<std::vector<std::string>>{{"1", "L1 F1", "C", "25", "0.00", "-25.00"}}));
+              (std::vector<std::vector<std::string>>{{"1", "L1, F1", "C", "25", "0.00", "-25.00"}}));
     EXPECT_EQ(keepersTitle(draft.state, team), "Listed Keepers for Owner 2");
     EXPECT_EQ(getTeamRoster(draft.state, draft.dialogs, team).table.rows[4][4],
               "25");  // G, G, PG, F, C
@@ -71,7 +71,7 @@ TEST(Keepers, ListShowsTheTeamsKeepersButNotItsPicks) {
     ASSERT_TRUE(keepers);
     // Nothing was valued, so the $17 keeper is worth $0 and costs his price in surplus.
     EXPECT_EQ(keepers->rows,
-              (std::vector<std::vector<std::string>>{{"1", "L1 F1", "C", "17", "0.00", "-17.00"}}));
+              (std::vector<std::vector<std::string>>{{"1", "L1, F1", "C", "17", "0.00", "-17.00"}}));
 }
 
 TEST(Keepers, DialogPreselectsTheNaturalPositionWithoutSubstitution) {
@@ -129,7 +129,7 @@ TEST(MovePlayer, RepricingTheLastGuardDoesNotCountHimAgainstHimself) {
     // 187 would leave the team short: 10 + 187 + (6 - 1 - 1) x 1 = 201 > 200.
     EXPECT_EQ(changePlayer(draft.state, draft.dialogs, 3, team, "G", "187").outcome,
               MoveOutcome::Stopped);
-    EXPECT_EQ(draft.dialogs.questions.back().title, "No Roster Spot Available");
+    EXPECT_EQ(draft.dialogs.questions.back().title, "Not Enough Money");
 }
 
 TEST(MovePlayer, MovingKeepsThePickNumberAndTheTurn) {

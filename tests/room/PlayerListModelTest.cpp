@@ -114,8 +114,31 @@ TEST(ListOrder, NamesCompareIgnoringCaseAsTheFileStoresThem) {
     // Folded, "A" is "a" (0x61), which comes after "_" (0x5F); byte by byte it came before.
     EXPECT_GT(compareIgnoringCase("Adams", "_Under"), 0);
     EXPECT_LT(compareSortValues(SortValue::of("Adams"), SortValue::of("_Under"), {}), 0);
-    // Bytes beyond ASCII are compared unfolded and after every ASCII letter.
-    EXPECT_GT(compareIgnoringCase("\xC3\x89mile", "zed"), 0);
+    // Accented letters sort with their base letter, not after "z".
+    EXPECT_LT(compareIgnoringCase("\xC3\x89mile", "zed"), 0);
+    EXPECT_GT(compareIgnoringCase("\xC3\x89mile", "Emerson"), 0);
+    // Folded alike, the unaccented name first; equal only but for ASCII case.
+    EXPECT_LT(compareIgnoringCase("Jose", "Jos\u00e9"), 0);
+    EXPECT_GT(compareIgnoringCase("JOS\u00c9", "jose"), 0);
+    EXPECT_EQ(compareIgnoringCase("Jos\u00e9", "jos\u00e9"), 0);
+}
+
+TEST(ListOrder, AccentedNamesSortAmongTheirBaseLetters) {
+    const std::vector<std::string> names = {"Zeller", "\u0160ari\u0107", "Smith", "Saric",
+                                            "\u00c1lvarez", "Adams", "Porzi\u0146\u0123is",
+                                            "Porter"};
+    std::vector<SortValue> keys;
+    for (const std::string& name : names) {
+        keys.push_back(SortValue::of(name));
+    }
+    const std::vector<std::size_t> order = sortedOrder(names.size(), keys, {SortTerm{false, true}});
+    std::vector<std::string> sorted;
+    for (const std::size_t index : order) {
+        sorted.push_back(names[index]);
+    }
+    EXPECT_EQ(sorted, (std::vector<std::string>{"Adams", "\u00c1lvarez", "Porter",
+                                                "Porzi\u0146\u0123is", "Saric",
+                                                "\u0160ari\u0107", "Smith", "Zeller"}));
 }
 
 TEST(ListOrder, MissingBeforeNumbersBeforeTextAndDescendingPutsMissingLast) {

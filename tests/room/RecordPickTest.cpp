@@ -46,7 +46,7 @@ TEST(PickMoneyCheck, OneDollarMoreAsksAndNoStoresNothing) {
     MoneyAtTheLimit draft;
     EXPECT_EQ(draft.bid("54").outcome, PickOutcome::Stopped);
     ASSERT_EQ(draft.dialogs.questions.size(), 1u);
-    EXPECT_EQ(draft.dialogs.questions[0].title, "No Roster Spot Available");
+    EXPECT_EQ(draft.dialogs.questions[0].title, "Not Enough Money");
     EXPECT_EQ(draft.dialogs.questions[0].text, kMoneyQuestion);
     EXPECT_EQ(draft.picks(), 5);
 

@@ -94,7 +94,7 @@ TEST(KeeperGrid, SurplusIsValueLessPriceAndBlankWithoutBoth) {
               (std::vector<std::string>{"playerid", "Name", "Pos", "Price", "Value", "Surplus"}));
     // 11.754 shows as 11.75; 11.754 - 4.5 = 7.254, shown 7.25.
     EXPECT_EQ(grid.rows[0],
-              (std::vector<std::string>{"301", "Zane Bo", "G", "4.5", "11.75", "7.25"}));
+              (std::vector<std::string>{"301", "Zane, Bo", "G", "4.5", "11.75", "7.25"}));
     // No first name: no name; no value: neither value nor surplus.
     EXPECT_EQ(grid.rows[1], (std::vector<std::string>{"302", "", "", "10.25", "", ""}));
 }

@@ -37,5 +37,14 @@ TEST(PriceFormat, DecimalsFollowTheCapAndMinimumBid) {
     EXPECT_EQ(formatPrice(1234.5, 2), "1,234.50");
 }
 
+TEST(PriceFormat, MoneyOwedPutsTheMinusSignBeforeTheDollarSign) {
+    EXPECT_EQ(formatMoney(-34.53, 2), "\u2212$34.53");
+    EXPECT_EQ(formatMoney(-1234.5, 2), "\u2212$1,234.50");
+    EXPECT_EQ(formatMoney(1234.4, 0), "$1,234");
+    // A debt that rounds to nothing is no debt.
+    EXPECT_EQ(formatMoney(-0.001, 2), "$0.00");
+    EXPECT_EQ(formatMoney(-0.0, 0), "$0");
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -75,7 +75,7 @@ TEST(PickDecision, AnAuctionBidPastWhatLeavesTheMinimumForEveryOtherSlotAsks) {
     EXPECT_TRUE(decidePick(model, request(20, 101, "C", 92.25)).goes());
     const Decision over = decidePick(model, request(20, 101, "C", 92.26));
     ASSERT_EQ(over.questions.size(), 1U);
-    EXPECT_EQ(over.questions[0].title, "No Roster Spot Available");
+    EXPECT_EQ(over.questions[0].title, "Not Enough Money");
     EXPECT_EQ(over.questions[0].text, kMoneyQuestion);
 
     // At a minimum bid of 1.50 the eight slots keep 12: 200 - 99.75 - 12 = 88.25.

@@ -50,6 +50,10 @@ TEST_F(PlayerPagesFixture, AreMadeFromTheDatabaseWithoutAService) {
         page->html.find("<b>Value</b> $12.35 &middot; <b>Rank</b> 37 &middot; <b>Flag</b> sleeper"),
         std::string::npos);
     EXPECT_NE(page->html.find("O&#39;Hara &lt;b&gt;"), std::string::npos);
+    // A value below nothing reads as money owed.
+    program.exec("update DraftPlayers set dollars = -36.524 where playerid = 101");
+    EXPECT_NE(playerPageFor(program.state, 101)->html.find("<b>Value</b> \u2212$36.52 &middot;"),
+              std::string::npos);
     EXPECT_NE(page->html.find("watch &amp; wait"), std::string::npos);
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "LeagueFixture.h"
+#include "room/ClockBanner.h"
+#include "room/DraftPicks.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
@@ -151,6 +153,28 @@ TEST(DollarValues, InflationSharesTheMoneyLeftOverTheSlotsEachGroupHasLeft) {
     EXPECT_NEAR(league.dollars(5), 1.0, 1e-9);
     EXPECT_NEAR(league.dollars(4), 1 + 5.1 * 131 / 2.8, 1e-9);  // 239.61, drafted, still valued
     EXPECT_NEAR(league.dollars(6), 1 - 2.4 * 131 / 2.8, 1e-9);  // -111.29
+}
+
+// The banner measures the money left against the values before any sale, whichever values the
+// list shows. Before: D 128.82, A 71.18, E 1 and B 1 (the four slots) make 202; A and E are
+// left for the two open slots: 72.18. Money left 131 of 200: (131 / 200) / (72.18 / 202) - 1 =
+// +83.3%. Measured against the inflated values (D 239.61, A 132) it read +84.0%.
+TEST(DollarValues, TheBannersInflationIsOneFigureWhateverTheListShows) {
+    TestProgram program;
+    League league = strongCentreLeague(program);
+    league.pick(4, 1, "C", 60).pick(2, 2, "G", 9);
+    const auto inflationLine = [&program] {
+        const auto picks = readDraftPicks(program.state);
+        const std::string details =
+            clockBannerDetails(*program.state.loadedDraft, *picks, bannerValues(program.state));
+        const std::size_t at = details.find("Inflation");
+        return at == std::string::npos ? std::string() : details.substr(at, 16);
+    };
+    for (const bool inflation : {false, true, false}) {
+        program.state.showInflation = inflation;
+        ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+        EXPECT_EQ(inflationLine(), "Inflation +83.3%") << inflation;
+    }
 }
 
 TEST(DollarValues, InflationKeepsOneNonCentreWhenTheirSlotsAreFull) {

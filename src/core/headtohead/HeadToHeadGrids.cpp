@@ -33,6 +33,18 @@ std::vector<std::string> matchupRow(const std::string& name, const MatchupFigure
     return row;
 }
 
+// Each category by its own chance, the expected wins by the share of the categories they make
+// and the week by its win chance; the opponent's name stays plain.
+std::vector<std::optional<Rgb>> matchupColours(const MatchupFigures& figures, double categories) {
+    std::vector<std::optional<Rgb>> colours{std::nullopt};
+    for (const double chance : figures.chances) {
+        colours.push_back(chanceColour(chance));
+    }
+    colours.push_back(chanceColour(figures.expectedWins / categories));
+    colours.push_back(chanceColour(figures.weekWin));
+    return colours;
+}
+
 }  // namespace
 
 std::string chanceText(double chance) {
@@ -72,17 +84,13 @@ GridTable matchupGrid(const DraftModel& model, const Matchups& matchups, std::si
     }
     const double categories =
         static_cast<double>(std::max<std::size_t>(1, model.categories.size()));
-    const auto colourOf = [&](const MatchupFigures& figures) {
-        return chanceColour(mostCategories(model) ? figures.weekWin
-                                                  : figures.expectedWins / categories);
-    };
     for (std::size_t other = 0; other < matchups.teamCount(); ++other) {
         if (other == team) {
             continue;
         }
         const MatchupFigures figures = matchups.matchup(team, other);
         grid.rows.push_back(matchupRow(model.teams[other].teamname, figures));
-        grid.rowColours.push_back(colourOf(figures));
+        grid.cellColours.push_back(matchupColours(figures, categories));
     }
     if (matchups.teamCount() > 1) {
         MatchupFigures average;
@@ -90,7 +98,7 @@ GridTable matchupGrid(const DraftModel& model, const Matchups& matchups, std::si
         average.expectedWins = expectedCategoryWins(average.chances);
         average.weekWin = weekWinChance(average.chances);
         grid.rows.push_back(matchupRow(kAverageOpponentName, average));
-        grid.rowColours.push_back(colourOf(average));
+        grid.cellColours.push_back(matchupColours(average, categories));
     }
     return grid;
 }

@@ -14,7 +14,7 @@ namespace quorvane {
 // A chance as the grids show it: "63.6%".
 std::string chanceText(double chance);
 
-// A row's colour for a chance: white at one half, greener the likelier a win, redder the
+// A cell's colour for a chance: white at one half, greener the likelier a win, redder the
 // likelier a loss.
 Rgb chanceColour(double chance);
 
@@ -25,8 +25,8 @@ GridTable headToHeadStandingsGrid(const DraftModel& model,
 
 // A team (by index into model.teams) against each other team in draft order and, last, against
 // the league's average team: "Opponent", its chance in each category, "Exp. Wins" and "Win %".
-// Each row is coloured by the figure the league plays for (the week's win chance, or the share
-// of the categories A expects to win).
+// Each figure's cell is coloured by its own chance (the expected wins by the share of the
+// categories they make), so a likely loss in one category stands out in a row of wins.
 GridTable matchupGrid(const DraftModel& model, const Matchups& matchups, std::size_t team);
 
 inline constexpr const char* kAverageOpponentName = "Average opponent";

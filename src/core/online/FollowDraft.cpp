@@ -158,7 +158,7 @@ std::string pickLine(const DraftSettings& ours, const RoomPick& pick, const Sync
     std::string line = (synced.keeper ? "Keeper at pick " : "Pick ") + std::to_string(pick.pickNo) +
                        kDot + pick.fullName() + " to " + teamName(ours, synced.teamid);
     if (ours.drafttype == kDraftTypeAuction) {
-        line += " for $" + formatPrice(synced.dollars, priceDecimals(ours));
+        line += " for " + formatMoney(synced.dollars, priceDecimals(ours));
     }
     return line + " (" + synced.slot + ")";
 }

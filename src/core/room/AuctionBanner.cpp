@@ -208,8 +208,8 @@ std::string auctionBannerLine(const DraftSettings& draft, int myTeamId,
     }
     if (const auto mine = myMoney(draft, myTeamId, picks)) {
         const int decimals = priceDecimals(draft);
-        text += kDot + std::string("you $") + formatPrice(mine->left, decimals) +
-                " left, max bid $" + formatPrice(mine->largestBid, decimals);
+        text += kDot + std::string("you ") + formatMoney(mine->left, decimals) +
+                " left, max bid " + formatMoney(mine->largestBid, decimals);
     }
     return text;
 }
@@ -222,24 +222,24 @@ std::string auctionBannerDetails(const DraftSettings& draft, int myTeamId,
     if (const DraftPick* sale = lastSale(picks)) {
         const std::string name =
             sale->firstname.empty() ? sale->lastname : sale->firstname + " " + sale->lastname;
-        text = "Last sale: " + name + " to " + teamName(draft, sale->teamid) + " for $" +
-               formatPrice(sale->dollars, decimals);
+        text = "Last sale: " + name + " to " + teamName(draft, sale->teamid) + " for " +
+               formatMoney(sale->dollars, decimals);
     }
     double spent = 0.0;
     for (const DraftPick& pick : picks) {
         spent += pick.dollars;
     }
     text += "\n" + std::to_string(playersStillToBuy(draft, picks)) +
-            " players still to buy; the league has $" +
-            formatPrice(draft.teams * draft.dollars - spent, decimals) + " left";
+            " players still to buy; the league has " +
+            formatMoney(draft.teams * draft.dollars - spent, decimals) + " left";
     if (const auto inflation = auctionInflation(draft, picks, values)) {
         text += "\nInflation " + inflationText(*inflation) +
                 ": the share of the league's money left over the share of the players' value "
                 "left to buy";
     }
     if (const auto mine = myMoney(draft, myTeamId, picks)) {
-        text += "\nYou have $" + formatPrice(mine->left, decimals) + " left, largest bid $" +
-                formatPrice(mine->largestBid, decimals);
+        text += "\nYou have " + formatMoney(mine->left, decimals) + " left, largest bid " +
+                formatMoney(mine->largestBid, decimals);
     }
     return text;
 }

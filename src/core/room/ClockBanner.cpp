@@ -3,11 +3,16 @@
 
 #include <map>
 
+#include "model/DraftModelLoader.h"
 #include "room/AuctionBanner.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
 #include "session/ProgramState.h"
+#include "session/UserDialogs.h"
+#include "valuation/PointsValuation.h"
+#include "valuation/RotisserieValuation.h"
+#include "valuation/SgpDenominators.h"
 #include "vocabulary/OwnTeam.h"
 
 namespace quorvane {
@@ -86,6 +91,34 @@ std::vector<PlayerValue> bannerValues(ProgramState& state) {
     if (!state.draftSettings() || state.draftSettings()->drafttype != kDraftTypeAuction) {
         return {};
     }
+    // Held: reading the denominators may replace the program's loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const DraftSettings& draft = *held->draftSettings;
+    // Values the list shows with inflation already hold the money spent: measured against them
+    // the inflation would count it twice and move with the Show Inflation box. The banner reads
+    // the values before any sale, whatever the list shows.
+    LogOnlyDialogs quiet;
+    const DraftModel* model = draft.scoringstyle == kScoringHeadToHead
+                                  ? nullptr
+                                  : currentDraftModel(state, quiet);
+    std::vector<PlayerValue> values;
+    if (model != nullptr && draft.scoringstyle == kScoringPoints) {
+        if (const auto valuation = pointsValuation(draft, *model, false)) {
+            for (const PointsValuation::Player& player : valuation->players) {
+                values.push_back({player.playerid, player.dollars});
+            }
+            return values;
+        }
+    } else if (model != nullptr && loadSgpDenominators(state, quiet)) {
+        if (const auto valuation =
+                rotisserieValuation(draft, state.sgpDenominators(), *model, false)) {
+            for (const RotisserieValuation::Player& player : valuation->players) {
+                values.push_back({player.playerid, player.dollars});
+            }
+            return values;
+        }
+    }
+    // Head-to-head values know no inflation: the stored ones are the values before any sale.
     return readPlayerValues(state.dbConnection, state.projectionYear)
         .value_or(std::vector<PlayerValue>{});
 }

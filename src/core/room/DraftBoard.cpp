@@ -186,7 +186,7 @@ DraftBoard auctionBoard(const DraftSettings& draft, const std::vector<DraftPick>
         team.spent += pick.dollars;
         ++team.players;
         const bool keeper = pick.draftorder == 0;
-        std::string text = fullName(pick) + " $" + formatPrice(pick.dollars, decimals);
+        std::string text = fullName(pick) + " " + formatMoney(pick.dollars, decimals);
         if (keeper) {
             text += " K";
         }
@@ -233,10 +233,10 @@ DraftBoard auctionBoard(const DraftSettings& draft, const std::vector<DraftPick>
             mark(slots.size() + row, team.overflow[row], team.overflowKeepers[row]);
         }
         const double left = draft.dollars - team.spent;
-        board.table.rows[summary][at] = "$" + formatPrice(team.spent, decimals);
-        board.table.rows[summary + 1][at] = "$" + formatPrice(left, decimals);
+        board.table.rows[summary][at] = formatMoney(team.spent, decimals);
+        board.table.rows[summary + 1][at] = formatMoney(left, decimals);
         board.table.rows[summary + 2][at] =
-            "$" + formatPrice(largestBid(draft, left, team.players), decimals);
+            formatMoney(largestBid(draft, left, team.players), decimals);
         board.table.rows[summary + 3][at] =
             std::to_string(std::max(draft.rosterSize() - team.players, 0));
     }

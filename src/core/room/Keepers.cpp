@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "room/Keepers.h"
 
-#include <cmath>
-
-#include <fmt/format.h>
-
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "model/ModelChanges.h"
 #include "room/KeeperRules.h"
 #include "room/PlayerLists.h"
+#include "room/RoomValues.h"
 #include "room/TurnHistoryWriter.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
@@ -61,12 +58,11 @@ GridTable keeperGrid(const std::vector<KeeperRow>& keepers) {
     grid.headings = {"playerid", "Name", "Pos", "Price", "Value", "Surplus"};
     grid.rows.reserve(keepers.size());
     for (const KeeperRow& keeper : keepers) {
-        const bool named = keeper.firstname && keeper.lastname;
         const std::optional<double> surplus =
             keeper.value && keeper.price ? std::optional<double>(*keeper.value - *keeper.price)
                                          : std::nullopt;
         grid.rows.push_back({std::to_string(keeper.playerid),
-                             named ? *keeper.lastname + " " + *keeper.firstname : std::string(),
+                             commaName(keeper.firstname, keeper.lastname),
                              keeper.pos, keeper.priceText, money(keeper.value), money(surplus)});
     }
     return grid;
@@ -99,10 +95,9 @@ std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& d
 }
 
 std::string keeperSurplusCaption(double value, std::string_view priceText) {
-    std::string caption = fmt::format("Value ${:.2f}", value + 0.0);
+    std::string caption = "Value " + formatMoney(value, 2);
     if (const std::optional<double> price = parseNumber(trim(priceText))) {
-        const double surplus = value - *price + 0.0;
-        caption += fmt::format(", surplus {}${:.2f}", surplus < 0.0 ? "-" : "", std::abs(surplus));
+        caption += ", surplus " + formatMoney(value - *price, 2);
     }
     return caption;
 }

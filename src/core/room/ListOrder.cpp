@@ -4,14 +4,11 @@
 #include <algorithm>
 #include <numeric>
 
+#include "text/NameFolding.h"
+
 namespace quorvane {
 
 namespace {
-
-unsigned char foldedByte(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
-}
 
 int compareBytes(std::string_view a, std::string_view b) {
     const int result = a.compare(b);
@@ -21,15 +18,7 @@ int compareBytes(std::string_view a, std::string_view b) {
 }  // namespace
 
 int compareIgnoringCase(std::string_view a, std::string_view b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const unsigned char left = foldedByte(a[i]);
-        const unsigned char right = foldedByte(b[i]);
-        if (left != right) {
-            return left < right ? -1 : 1;
-        }
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return compareNames(a, b);
 }
 
 int compareSortValues(const SortValue& a, const SortValue& b, const SortTerm& term) {

@@ -23,12 +23,15 @@ struct SortValue {
 
 struct SortTerm {
     bool descending = false;
-    // Text compared with ASCII letters folded to lower case, as the name columns are stored.
+    // Text compared as people look names up: case and accents aside (compareIgnoringCase).
     bool ignoreCase = false;
 };
 
-// Texts compared as the name columns are: ASCII letters folded to lower case, then byte by byte
-// (unsigned), the shorter first when one begins the other. Negative, zero or positive.
+// Texts compared as people look names up: letters folded to lower case and Latin letters to
+// their base letter ("Šarić" among the S, not after Z), then byte by byte (unsigned), the
+// shorter first when one begins the other. Texts that fold alike ("Jose", "José") are ordered
+// with only ASCII case folded, so only texts equal but for ASCII case compare as 0. Negative,
+// zero or positive.
 int compareIgnoringCase(std::string_view a, std::string_view b);
 
 // Negative, zero or positive, as `a` sorts before, with or after `b` under one term.

@@ -33,7 +33,7 @@ std::optional<CheckQuestion> moneyQuestion(const DraftSettings& draft, double bi
     if (!(bid + spent + otherOpenSlots * draft.minbid > draft.dollars)) {
         return std::nullopt;
     }
-    return CheckQuestion{"No Roster Spot Available",
+    return CheckQuestion{"Not Enough Money",
                          "The selected team does not have enough money to buy this player.  Do "
                          "you want to still add this player to the team?"};
 }

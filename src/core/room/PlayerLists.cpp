@@ -136,10 +136,15 @@ std::optional<int> availablePlayerColumn(const DraftSettings& draft, std::string
 }
 
 std::string commaName(const FreePlayerRow& player, std::string_view suffix) {
-    if (!player.firstname || !player.lastname) {
+    return commaName(player.firstname, player.lastname, suffix);
+}
+
+std::string commaName(const std::optional<std::string>& firstname,
+                      const std::optional<std::string>& lastname, std::string_view suffix) {
+    if (!firstname || !lastname) {
         return {};
     }
-    return *player.lastname + ", " + *player.firstname + std::string(suffix);
+    return *lastname + ", " + *firstname + std::string(suffix);
 }
 
 Rgb flagColour(int flag) {

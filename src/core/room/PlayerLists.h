@@ -15,6 +15,8 @@ namespace quorvane {
 // "Last, First" and the suffix; empty when either name is missing (such a player has always
 // shown without a name in the lists).
 std::string commaName(const FreePlayerRow& player, std::string_view suffix = {});
+std::string commaName(const std::optional<std::string>& firstname,
+                      const std::optional<std::string>& lastname, std::string_view suffix = {});
 
 struct LoadedDraft;
 struct ProgramState;

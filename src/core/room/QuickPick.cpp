@@ -13,48 +13,11 @@ namespace quorvane {
 
 namespace {
 
-// Base letters of U+00C0..U+00FF and U+0100..U+017F; '-' marks signs that are no letter.
-constexpr std::string_view kLatin1 =
-    "aaaaaaaceeeeiiiidnooooo-ouuuuytsaaaaaaaceeeeiiiidnooooo-ouuuuyty";
-constexpr std::string_view kLatinExtendedA =
-    "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiiijjjjkkkllllllllllnnnnnnnnnoooooooorrrrrrss"
-    "ssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
-static_assert(kLatin1.size() == 0x40 && kLatinExtendedA.size() == 0x80);
-
 bool startsWith(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
 }
 
 }  // namespace
-
-std::string foldName(std::string_view text) {
-    std::string folded;
-    folded.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x80) {
-            folded.push_back(static_cast<char>(std::tolower(byte)));
-            continue;
-        }
-        if ((byte & 0xE0) == 0xC0 && i + 1 < text.size()) {
-            const auto next = static_cast<unsigned char>(text[i + 1]);
-            const unsigned codePoint = ((byte & 0x1Fu) << 6) | (next & 0x3Fu);
-            char base = 0;
-            if (codePoint >= 0xC0 && codePoint < 0x100) {
-                base = kLatin1[codePoint - 0xC0];
-            } else if (codePoint >= 0x100 && codePoint < 0x180) {
-                base = kLatinExtendedA[codePoint - 0x100];
-            }
-            if (base != 0 && base != '-') {
-                folded.push_back(base);
-                ++i;
-                continue;
-            }
-        }
-        folded.push_back(static_cast<char>(byte));
-    }
-    return folded;
-}
 
 std::optional<std::vector<QuickPickEntry>> loadQuickPicks(ProgramState& state) {
     if (!state.draftSettings()) {
@@ -80,7 +43,7 @@ std::optional<std::vector<QuickPickEntry>> loadQuickPicks(ProgramState& state) {
         entry.label =
             (first.empty() ? last : first + " " + last) + " (" + player.team + ", " + player.pos +
             ") " +
-            (auction ? "$" + formatPrice(entry.dollars, 2) : "RK " + std::to_string(entry.rank));
+            (auction ? formatMoney(entry.dollars, 2) : "RK " + std::to_string(entry.rank));
         entry.foldedFirst = foldName(first);
         entry.foldedLast = foldName(last);
         entries.push_back(std::move(entry));

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/NameFolding.h"
+
 namespace quorvane {
 
 struct ProgramState;
@@ -20,10 +22,6 @@ struct QuickPickEntry {
     std::string foldedFirst;
     std::string foldedLast;
 };
-
-// Lower case without accents: "Jokić" and "jokic" read alike; letters outside Latin-1 and
-// Latin Extended-A stay as they are.
-std::string foldName(std::string_view text);
 
 // Every player of the projection season that no team of the open draft holds. nullopt after a
 // failed read, which is logged.

@@ -61,4 +61,9 @@ std::string formatPrice(double value, int decimals) {
     return negative && result.find_first_not_of("0.,") != std::string::npos ? "-" + result : result;
 }
 
+std::string formatMoney(double value, int decimals) {
+    const std::string price = formatPrice(value, decimals);
+    return price.starts_with('-') ? "\u2212$" + price.substr(1) : "$" + price;
+}
+
 }  // namespace quorvane

@@ -18,5 +18,8 @@ std::string pickLabel(int overall, int teams);
 int priceDecimals(const DraftSettings& draft);
 // A money figure with the price decimals, a leading zero, a minus sign and digit grouping.
 std::string formatPrice(double value, int decimals);
+// A sum of money as people write it: "$1,234.50", and a debt "\u2212$34.53" (the minus sign
+// before the dollar sign).
+std::string formatMoney(double value, int decimals);
 
 }  // namespace quorvane

@@ -167,8 +167,8 @@ std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDia
     lines.push_back({"Owner - Amt (Max)", true});
     for (const TeamMoney& team : *money) {
         const auto count = static_cast<int>(playersOfTeam[team.teamid]);
-        lines.push_back({leadingCharacters(team.teamname, 11) + " - $" +
-                             formatPrice(team.left, decimals) + " (" +
+        lines.push_back({leadingCharacters(team.teamname, 11) + " - " +
+                             formatMoney(team.left, decimals) + " (" +
                              formatPrice(largestBid(draft, team.left, count), decimals) + ")",
                          false});
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ServiceEndpoints.h"
+#include "room/RoomValues.h"
 #include "session/ProgramState.h"
 #include "store/StoredPlayerRows.h"
 
@@ -56,10 +57,9 @@ std::optional<std::string> localPlayerPageHtml(ProgramStore& state, int playerid
     // Value, rank and flag are the newest season's, the one the valuation writes.
     static constexpr std::string_view kFlags[] = {"none", "sleeper", "bust", "upside"};
     const std::int64_t flag = newest.flag;
-    html +=
-        fmt::format("<p><b>Value</b> ${:.2f} &middot; <b>Rank</b> {} &middot; <b>Flag</b> {}</p>\n",
-                    newest.dollars, newest.draftorder,
-                    flag >= 0 && flag < 4 ? kFlags[flag] : std::string_view("none"));
+    html += fmt::format("<p><b>Value</b> {} &middot; <b>Rank</b> {} &middot; <b>Flag</b> {}</p>\n",
+                        formatMoney(newest.dollars, 2), newest.draftorder,
+                        flag >= 0 && flag < 4 ? kFlags[flag] : std::string_view("none"));
     if (!newest.notes.empty()) {
         html += "<p><b>Your note:</b> " + escapeHtml(newest.notes) + "</p>\n";
     }

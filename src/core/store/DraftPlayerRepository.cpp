@@ -72,7 +72,7 @@ std::optional<std::vector<FreePlayerRow>> readFreePlayersByName(Connection& conn
         "select dp.playerid, dp.firstname, dp.lastname, dp.team, dp.pos, dp.dollars, "
         "dp.draftorder from DraftPlayers dp where dp.yearofprojection = ? and "
         "dp.playerid not in (select playerid from DraftTaken where template_id = "
-        "?) order by dp.lastname, dp.firstname",
+        "?) order by dp.lastname collate NAMES, dp.firstname collate NAMES",
         season, templateId);
 }
 

@@ -114,7 +114,7 @@ std::optional<std::vector<KeeperRow>> readKeeperRows(Connection& connection, int
         "select dp.playerid, dp.firstname, dp.lastname, dp.pos, dk.dollars, "
         "dp.dollars from draftplayers dp, draftTaken dk where dp.yearofprojection = "
         "? and dp.playerid = dk.playerid and dk.template_id = ? and dk.teamid = ? "
-        "and dk.draftorder = 0 order by dp.lastname, dp.firstname",
+        "and dk.draftorder = 0 order by dp.lastname collate NAMES, dp.firstname collate NAMES",
         {id(season), id(templateId), id(teamid)}, [](const StatementRow& row) {
             return KeeperRow{row.as<int>(0),
                              row.as<std::optional<std::string>>(1),

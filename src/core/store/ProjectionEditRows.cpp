@@ -46,7 +46,7 @@ ProjectionListRead readProjectionList(Connection& connection, int season, int ed
     result.read.statement =
         "select playerid, lastname || ', ' || firstname as Name, pos as Pos, team as Team, " +
         statSelectList() + " from DraftPlayers where yearofprojection = ?" +
-        positionClause(editPosIndex) + " order by lastname, firstname";
+        positionClause(editPosIndex) + " order by lastname collate NAMES, firstname collate NAMES";
     std::optional<std::vector<ProjectionListRow>> rows = readRows<ProjectionListRow>(
         connection, result.read.statement, {number(season)}, [](const StatementRow& values) {
             ProjectionListRow row{

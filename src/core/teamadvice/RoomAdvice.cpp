@@ -4,6 +4,7 @@
 #include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
 #include "session/ProgramState.h"
+#include "teamadvice/ExplainLabels.h"
 #include "teamadvice/ValuationFigureReader.h"
 #include "text/HtmlText.h"
 #include "text/NumberText.h"
@@ -101,7 +102,7 @@ std::string playerAdviceCardHtml(const PlayerAdviceCard& card) {
     }
     html += "</table>\n<h3>The math of his value</h3>\n<table border=\"1\" cellpadding=\"3\">\n";
     for (const auto& [key, value] : card.explain) {
-        html += "<tr><td>" + escapeHtml(key) + "</td><td align=\"right\">" +
+        html += "<tr><td>" + escapeHtml(explainLabel(key)) + "</td><td align=\"right\">" +
                 escapeHtml(readableFigure(key, value)) + "</td></tr>\n";
     }
     return html + "</table>\n";

@@ -26,9 +26,11 @@ std::optional<GridTable> standingsGridOf(ProgramState& state,
 // from the highest id down to 0. Logs " 90050 error: could not select standings" on failure.
 std::optional<std::vector<StandingsEntry>> readStandings(ProgramState& state);
 
-// The standings grid: "Owner", then per category its symbol (and "RK" in rotisserie), the
-// total last.
+// The Projected Standings tab's grid of the draft as it is, the same one whichever refresh draws
+// it (a head-to-head league's too, see standingsGridOf).
 std::optional<GridTable> fillStandingsGrid(ProgramState& state);
+// The standings grid of a rotisserie or points league: "Owner", then per category its symbol
+// (and "RK" in rotisserie), the total last.
 GridTable standingsGrid(const std::vector<StandingsEntry>& entries, bool rotisserie);
 
 }  // namespace quorvane

@@ -24,7 +24,7 @@ std::optional<GridTable> fillStandingsGrid(ProgramState& state) {
     if (!entries) {
         return std::nullopt;
     }
-    return standingsGrid(*entries, state.draftSettings()->scoringstyle != kScoringPoints);
+    return standingsGridOf(state, *entries);
 }
 
 GridTable standingsGrid(const std::vector<StandingsEntry>& entries, bool rotisserie) {

@@ -16,11 +16,15 @@ struct Rgb {
 };
 
 // What a grid shows, built by core and shown as it is by any front end: headings, rows of text
-// cells, an optional background colour per row and the columns that stay hidden (ids).
+// cells, an optional background colour per row or per cell and the columns that stay hidden
+// (ids).
 struct GridTable {
     std::vector<std::string> headings;
     std::vector<std::vector<std::string>> rows;
     std::vector<std::optional<Rgb>> rowColours;  // empty, or one entry per row
+    // Empty, or one entry per row holding one per cell; a cell's own colour stands before its
+    // row's.
+    std::vector<std::vector<std::optional<Rgb>>> cellColours;
     std::vector<int> hiddenColumns;
 
     int columnIndex(const std::string& heading) const;

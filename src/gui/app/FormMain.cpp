@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -24,6 +23,7 @@
 #include "gui/app/PracticeBidBar.h"
 #include "gui/app/PracticeSession.h"
 #include "gui/app/SidePane.h"
+#include "gui/app/UndoKeyFilter.h"
 #include "gui/app/WindowMemory.h"
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
@@ -81,13 +81,17 @@ QString productName() {
 
 }  // namespace
 
+// The product's name already ends in "Draft".
+QString FormMain::productTitle() {
+    return productName() + QStringLiteral(" Software");
+}
+
 FormMain::FormMain(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("form_main"));
     // The room is where the user drafts: its players carry the advice for his team.
     m_state.showAdvice = true;
-    // The product's name already ends in "Draft".
-    setWindowTitle(productName() + QStringLiteral(" Software"));
+    setWindowTitle(productTitle());
     m_actions = buildMainMenus(*this);
 
     auto* central = new QWidget(this);
@@ -206,6 +210,7 @@ void FormMain::connectActions() {
                 m_actions.restartPractice->setVisible(practice);
                 m_actions.backToDraft->setVisible(practice);
                 m_actions.backToDraft->setText(tr("&Back to %1").arg(source));
+                showPracticeMark(practice, source);
             });
     connect(m_practice, &PracticeSession::limitWanted, m_bidBar, &PracticeBidBar::ask);
     connect(m_practice, &PracticeSession::limitSettled, this, [this] {
@@ -355,9 +360,12 @@ void FormMain::buildRoomPages() {
     m_board = new DraftBoardPage(m_state, m_dialogs);
     setTabPage(kDraftBoard, m_board);
     connect(m_quickPick, &QuickPickBox::playerChosen, this, &FormMain::pickPlayer);
+    // The research grid takes the keyboard with its tab (Alt+R, Ctrl+2), as no key reaches it
+    // otherwise past the quick-pick box and the rest of the room.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == kPlayerResearch && m_research && m_state.hasDraft()) {
             m_research->fillResearchGrid();
+            m_research->focusGrid();
         }
     });
 
@@ -388,30 +396,19 @@ void FormMain::showHelpForTab() {
                                          : HelpPage::Topics);
 }
 
-// Text boxes keep their own Ctrl+Z while they have something to undo, and the search box its
-// letters.
+// Text boxes keep their own Ctrl+Z for what the user typed, and the search box its letters.
 void FormMain::installKeyFilters() {
     auto* searchBox = m_search->findChild<QComboBox*>();
-    for (QWidget* box :
-         {static_cast<QWidget*>(searchBox), static_cast<QWidget*>(searchBox->lineEdit()),
-          static_cast<QWidget*>(m_quickPick->findChild<QLineEdit*>())}) {
+    auto* undoKeys = new UndoKeyFilter(this);
+    undoKeys->watch(searchBox);
+    undoKeys->watch(m_quickPick->findChild<QLineEdit*>());
+    for (QWidget* box : {static_cast<QWidget*>(searchBox),
+                         static_cast<QWidget*>(searchBox->lineEdit())}) {
         box->installEventFilter(this);
     }
 }
 
-// A text box takes Ctrl+Z for its own undo; one with nothing to undo lets it undo the pick.
 bool FormMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        // The search box's own combo box hands its keys to its line edit.
-        auto* edit = qobject_cast<QLineEdit*>(watched);
-        if (auto* combo = qobject_cast<QComboBox*>(watched)) {
-            edit = combo->lineEdit();
-        }
-        if (edit != nullptr && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) &&
-            !edit->isUndoAvailable()) {
-            return true;
-        }
-    }
     // A list that changed while the user typed in the box is filled again once he is done.
     if (event->type() == QEvent::FocusOut && m_searchListStale) {
         auto* combo = m_search->findChild<QComboBox*>();

@@ -135,6 +135,9 @@ class FormMain final : public QMainWindow, public MainWindowView {
     DraftBoardPage* boardPage() const;
     HelpWindow* helpWindow() const;
 
+    // "Quorvane Basketball Draft Software", the window's title outside a practice draft.
+    static QString productTitle();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -169,6 +172,9 @@ class FormMain final : public QMainWindow, public MainWindowView {
     // the grid. Reads the picks once and hands them back.
     void showChangeAtOnce(const RoomView& view, const QString& news);
     void showBanner(const std::vector<DraftPick>& picks);
+    void showClock(const QString& banner, const QString& details);
+    // The window title and the banner mark a practice draft (the name of the draft it copies).
+    void showPracticeMark(bool practice, const QString& sourceName);
     void showMyTeam(const std::vector<DraftPick>& picks);
     void showWatchList();
     void showTeamOnTheClock();
@@ -198,6 +204,9 @@ class FormMain final : public QMainWindow, public MainWindowView {
     SidePane* m_side = nullptr;
     QList<int> m_sideSizes;
     ElidedLabel* m_clock = nullptr;
+    QString m_banner;  // as core wrote it, before any practice mark
+    QString m_bannerDetails;
+    QString m_practiceOf;  // the draft a practice open copies; empty for a real draft
     QuickPickBox* m_quickPick = nullptr;
     QPointer<DraftBoardPage> m_board;
     QPointer<StandingsPage> m_standings;

@@ -115,8 +115,7 @@ void FormMain::showLive(const LiveRoom& live) {
     if (live.board && m_board) {
         m_board->showBoard(*live.board);
     }
-    m_clock->setFullText(QString::fromStdString(live.banner),
-                         QString::fromStdString(live.bannerDetails));
+    showClock(QString::fromStdString(live.banner), QString::fromStdString(live.bannerDetails));
     if (live.standingsFigures) {
         m_standingsFigures = *live.standingsFigures;
     }
@@ -203,9 +202,27 @@ PlayerListView FormMain::playerListView() const {
 
 void FormMain::showBanner(const std::vector<DraftPick>& picks) {
     const std::vector<PlayerValue> values = bannerValues(m_state);
-    m_clock->setFullText(
-        QString::fromStdString(liveBanner(m_state, picks)),
-        QString::fromStdString(clockBannerDetails(*m_state.loadedDraft, picks, values)));
+    showClock(QString::fromStdString(liveBanner(m_state, picks)),
+              QString::fromStdString(clockBannerDetails(*m_state.loadedDraft, picks, values)));
+}
+
+// A practice draft says so before anything else, so that no pick is made in it by mistake for
+// the real draft.
+void FormMain::showClock(const QString& banner, const QString& details) {
+    m_banner = banner;
+    m_bannerDetails = details;
+    m_clock->setFullText(m_practiceOf.isEmpty() || banner.isEmpty()
+                             ? banner
+                             : tr("Practice \u00b7 %1").arg(banner),
+                         details);
+}
+
+void FormMain::showPracticeMark(bool practice, const QString& sourceName) {
+    m_practiceOf = practice ? (sourceName.isEmpty() ? tr("a draft") : sourceName) : QString();
+    setWindowTitle(m_practiceOf.isEmpty()
+                       ? productTitle()
+                       : tr("Practice of %1 \u2014 %2").arg(m_practiceOf, productTitle()));
+    showClock(m_banner, m_bannerDetails);
 }
 
 void FormMain::showMyTeam(const std::vector<DraftPick>& picks) {

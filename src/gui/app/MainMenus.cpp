@@ -107,7 +107,8 @@ MainActions buildMainMenus(QMainWindow& window) {
     actions.addPlayer = item(players, "mnuAddPlayer", "&Add Player");
     actions.keepers = item(players, "mnuKeepers", "Add &Keepers");
 
-    QMenu* projections = menu(bar, "mnuProjections", "P&rojections");
+    // Alt+R is the Player Research tab's.
+    QMenu* projections = menu(bar, "mnuProjections", "Pro&jections");
     actions.updateProjections = item(projections, "mnuUpdateProjections", "&Update Projections");
     actions.editProjections = item(projections, "mnu_edit_projections", "&Edit Projections");
     actions.importTable = item(projections, "mnuImportTable", "&Import Projection Table...");

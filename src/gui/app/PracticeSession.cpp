@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "draftconfig/DraftList.h"
 #include "gui/app/MainWindowView.h"
@@ -22,17 +23,20 @@
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeReport.h"
 #include "room/RefreshMain.h"
+#include "room/RoomValues.h"
 #include "room/Turns.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "text/CheckedNumber.h"
-#include "text/NumberText.h"
 
 namespace quorvane::gui {
 
 namespace {
 // The page's margins, the text's frame and a scroll bar beside the grade's own size.
 constexpr int kGradeFrame = 60;
+// In average characters: the widest the grade's lines run, and the least the page is wide.
+constexpr int kGradeReadingWidth = 90;
+constexpr int kGradeLeastWidth = 48;
 }  // namespace
 
 PracticeSession::PracticeSession(ProgramState& state, UserDialogs& dialogs, MainWindowView& main,
@@ -263,11 +267,12 @@ void PracticeSession::waitForLimit(int playerId, bool usersNomination) {
         by = QString::fromStdString(model->teams[*nominator].teamname);
     }
     const QString sale =
-        tr("Up for sale: <b>%1 %2</b> (%3), nominated by %4. You may bid up to $%5.")
+        tr("Up for sale: <b>%1 %2</b> (%3), nominated by %4. You may bid up to %5.")
             .arg(QString::fromStdString(player->firstname).toHtmlEscaped(),
                  QString::fromStdString(player->lastname).toHtmlEscaped(),
                  QString::fromStdString(player->pos).toHtmlEscaped(), by.toHtmlEscaped(),
-                 QString::fromStdString(numberText(largestAllowedBid(*model, team))));
+                 QString::fromStdString(formatMoney(largestAllowedBid(*model, team),
+                                                    priceDecimals(*model->settings))));
     emit limitWanted(sale);
 }
 
@@ -326,10 +331,16 @@ void PracticeSession::showGrade() {
     auto* layout = new QVBoxLayout(&page);
     layout->addWidget(text, 1);
     layout->addWidget(buttons);
+    // The text is laid out at a reading width first: laid out at the narrow width of a text box
+    // not yet shown, its ideal width was a word or a letter, and the page opened that narrow.
     QTextDocument* document = text->document();
-    document->setTextWidth(document->idealWidth());
-    const QSize wanted = document->size().toSize() + QSize(kGradeFrame, kGradeFrame) +
-                         QSize(0, buttons->sizeHint().height());
+    const int character = text->fontMetrics().averageCharWidth();
+    document->setTextWidth(kGradeReadingWidth * character);
+    const int width =
+        std::max(static_cast<int>(std::ceil(document->idealWidth())), kGradeLeastWidth * character);
+    document->setTextWidth(width);
+    const QSize wanted = QSize(width, static_cast<int>(std::ceil(document->size().height()))) +
+                         QSize(kGradeFrame, kGradeFrame) + QSize(0, buttons->sizeHint().height());
     const QRect screen = m_parent->screen()->availableGeometry();
     page.resize(std::min(wanted.width(), screen.width() * 9 / 10),
                 std::min(wanted.height(), screen.height() * 9 / 10));

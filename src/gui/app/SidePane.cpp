@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "gui/room/DraftNotesPanel.h"
 #include "gui/room/MyTeamPanel.h"
 #include "gui/widgets/WebPane.h"
@@ -41,7 +43,36 @@ SidePane::SidePane(ProgramState& state, UserDialogs& dialogs, QWidget* parent) :
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_split);
-    connect(m_pages, &QTabWidget::currentChanged, this, &SidePane::pageChanged);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int page) {
+        giveRoomTo(page);
+        emit pageChanged();
+    });
+}
+
+// A player's page is read, not glanced at: while it is shown it takes the larger share of the
+// pane, the user's team (its roster scrolling) the rest; the team gets its share back after.
+void SidePane::giveRoomTo(int page) {
+    // Measured on the splitter itself: its sizes are stale until the pane is laid out.
+    const int total = m_split->height() - m_split->handleWidth();
+    if (total <= 0 || !m_myTeam->isVisible()) {
+        return;
+    }
+    if (page == kWebPage) {
+        // The team keeps what it cannot do without, a few rows of its roster among it.
+        m_myTeam->squeezeRoster(true);
+        const int wanted = std::min(total * kPageShare / 100, total - m_myTeam->leastHeight());
+        if (m_pages->height() < wanted) {
+            m_pageTookRoom = true;
+            m_split->setSizes({total - wanted, wanted});
+        } else if (!m_pageTookRoom) {
+            m_myTeam->squeezeRoster(false);
+        }
+    } else if (m_pageTookRoom) {
+        m_pageTookRoom = false;
+        m_myTeam->squeezeRoster(false);
+        const int team = std::min(m_myTeam->sizeHint().height(), total - m_pages->minimumHeight());
+        m_split->setSizes({team, total - team});
+    }
 }
 
 QWidget* SidePane::buildDraftInfo() {

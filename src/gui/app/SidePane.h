@@ -52,8 +52,13 @@ class SidePane final : public QWidget {
 
   private:
     QWidget* buildDraftInfo();
+    void giveRoomTo(int page);
+
+    // The share of the pane's height, in percent, a player's page takes while it is shown.
+    static constexpr int kPageShare = 62;
 
     QSplitter* m_split = nullptr;
+    bool m_pageTookRoom = false;  // a player's page has the larger share of the pane
     MyTeamPanelView* m_myTeam = nullptr;
     QTabWidget* m_pages = nullptr;
     QLabel* m_templateName = nullptr;

@@ -82,6 +82,10 @@ void GridTableModel::setTable(GridTable table) {
     if (after > 0 && columnCount() > 0) {
         emit dataChanged(index(0, 0), index(after - 1, columnCount() - 1));
     }
+    // Rows that changed place change their headings too.
+    if (after > 0 && m_rowHeadingColumn >= 0) {
+        emit headerDataChanged(Qt::Vertical, 0, after - 1);
+    }
 }
 
 void GridTableModel::removeRowsWhere(
@@ -95,6 +99,9 @@ void GridTableModel::removeRowsWhere(
         m_table.rows.erase(m_table.rows.begin() + row);
         if (at < m_table.rowColours.size()) {
             m_table.rowColours.erase(m_table.rowColours.begin() + row);
+        }
+        if (at < m_table.cellColours.size()) {
+            m_table.cellColours.erase(m_table.cellColours.begin() + row);
         }
         endRemoveRows();
     }
@@ -163,6 +170,21 @@ void GridTableModel::setEditableColumns(std::vector<int> columns) {
     m_editableColumns = std::move(columns);
 }
 
+void GridTableModel::setRowHeadingColumn(int column) {
+    m_rowHeadingColumn = column;
+    if (rowCount() > 0) {
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    }
+}
+
+std::optional<Rgb> GridTableModel::backgroundOf(std::size_t row, std::size_t column) const {
+    if (row < m_table.cellColours.size() && column < m_table.cellColours[row].size() &&
+        m_table.cellColours[row][column]) {
+        return m_table.cellColours[row][column];
+    }
+    return row < m_table.rowColours.size() ? m_table.rowColours[row] : std::nullopt;
+}
+
 int GridTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_table.rows.size());
 }
@@ -188,19 +210,31 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole && columnDecimals(index.column()) >= 0) {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
-    if (role == Qt::BackgroundRole && row < m_table.rowColours.size() && m_table.rowColours[row]) {
-        const Rgb& c = *m_table.rowColours[row];
-        return QBrush(QColor(c.red, c.green, c.blue));
-    }
-    if (role == Qt::ForegroundRole && row < m_table.rowColours.size() && m_table.rowColours[row]) {
-        return QBrush(Qt::black);
+    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
+        const std::optional<Rgb> colour = backgroundOf(row, column);
+        if (!colour) {
+            return {};
+        }
+        // Dark text on the light colours whatever the desktop's theme.
+        return role == Qt::ForegroundRole ? QBrush(Qt::black)
+                                          : QBrush(QColor(colour->red, colour->green, colour->blue));
     }
     return {};
 }
 
 QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const bool rowHeading = orientation == Qt::Vertical && m_rowHeadingColumn >= 0;
+    if (rowHeading && role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     if (role != Qt::DisplayRole) {
         return {};
+    }
+    if (rowHeading) {
+        const std::vector<std::string>* cells = rowAt(section);
+        const auto column = static_cast<std::size_t>(m_rowHeadingColumn);
+        return cells != nullptr && column < cells->size() ? QString::fromStdString((*cells)[column])
+                                                          : QString();
     }
     if (orientation == Qt::Horizontal) {
         return section >= 0 && section < columnCount()

@@ -9,7 +9,7 @@
 
 namespace quorvane::gui {
 
-// Shows any grid core builds: its headings, its text cells and its row colours. Every grid of
+// Shows any grid core builds: its headings, its text cells and its row and cell colours. Every grid of
 // the program goes through this one model.
 class GridTableModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -30,6 +30,9 @@ class GridTableModel final : public QAbstractTableModel {
     void setRowColour(int row, std::optional<Rgb> colour);
     // Columns whose cells the user may edit in place.
     void setEditableColumns(std::vector<int> columns);
+    // The rows' headings are the cells of this column (-1: their numbers), so that a view may
+    // hide the column and keep its names in sight however far it scrolls across.
+    void setRowHeadingColumn(int column);
     // Decimals a column of numbers shows, -1 for a column of text. Numbers are right-aligned
     // and padded to the most decimals any cell of their column has.
     int columnDecimals(int column) const;
@@ -48,9 +51,11 @@ class GridTableModel final : public QAbstractTableModel {
 
   private:
     void measureColumns();
+    std::optional<Rgb> backgroundOf(std::size_t row, std::size_t column) const;
 
     GridTable m_table;
     std::vector<int> m_editableColumns;
+    int m_rowHeadingColumn = -1;
     std::vector<int> m_decimals;
 };
 

@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +20,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "gui/projections/ImportProgressDialogs.h"
@@ -36,6 +38,7 @@ QString text(std::string_view value) {
 }
 
 constexpr int kChoiceSkip = -1;
+constexpr int kReviewChoiceColumn = 3;
 constexpr int kChoiceNew = 0;
 
 QString suggestionText(const PlayerSuggestion& player) {
@@ -133,12 +136,24 @@ FormImportTable::FormImportTable(ProgramState& state, UserDialogs& dialogs, QWid
     grid_review->setColumnCount(4);
     grid_review->setHorizontalHeaderLabels({"Row", "Team", "Why", "Import as"});
     grid_review->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_review->setSelectionMode(QAbstractItemView::NoSelection);
+    // From the keyboard: Up and Down go through the rows, Enter or Space opens the row's choice,
+    // Tab leaves the list.
+    grid_review->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_review->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_review->setTabKeyNavigation(false);
+    grid_review->installEventFilter(this);
     grid_review->verticalHeader()->setVisible(false);
     grid_review->horizontalHeader()->setStretchLastSection(true);
     auto* results = makeNamed<QTabWidget>("tab_results", this);
-    results->addTab(txt_report, "Report");
-    results->addTab(grid_review, "Rows to Review");
+    results->addTab(txt_report, "&Report");
+    results->addTab(grid_review, "Rows to Re&view");
+    // After the tab's own change of focus, which lands on a row's choice.
+    connect(results, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 1 && grid_review->rowCount() > 0) {
+            QTimer::singleShot(0, grid_review,
+                               [this] { grid_review->setFocus(Qt::ShortcutFocusReason); });
+        }
+    });
 
     auto* lower = new QHBoxLayout();
     lower->addLayout(choices);
@@ -390,14 +405,39 @@ void FormImportTable::showReview(const TableImportReport& report) {
                 choice->setCurrentIndex(choice->findData(chosen));
             }
         }
-        grid_review->setCellWidget(r, 3, choice);
+        // A choice made hands the keyboard back to the list.
+        connect(choice, &QComboBox::activated, grid_review,
+                [this] { grid_review->setFocus(Qt::OtherFocusReason); });
+        grid_review->setCellWidget(r, kReviewChoiceColumn, choice);
         m_rowChoices.push_back(choice);
         m_reviewLabels.push_back(row.label);
     }
     grid_review->resizeColumnsToContents();
     if (auto* results = findChild<QTabWidget*>("tab_results")) {
-        results->setTabText(1, QStringLiteral("Rows to Review (%1)").arg(rows));
+        results->setTabText(1, QStringLiteral("Rows to Re&view (%1)").arg(rows));
     }
+}
+
+bool FormImportTable::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_review && event->type() == QEvent::FocusIn &&
+        !grid_review->currentIndex().isValid() && grid_review->rowCount() > 0) {
+        // On the row's label: a current cell holding the choice would take the keyboard itself.
+        grid_review->setCurrentCell(0, 0);
+    }
+    if (watched == grid_review && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool opens = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                           key->key() == Qt::Key_Space || key->key() == Qt::Key_F2 ||
+                           (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier);
+        const int row = grid_review->currentRow();
+        if (opens && row >= 0 && row < static_cast<int>(m_rowChoices.size())) {
+            QComboBox* choice = m_rowChoices[static_cast<std::size_t>(row)];
+            choice->setFocus(Qt::OtherFocusReason);
+            choice->showPopup();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormImportTable::showReport(const TableImportReport& report, bool dryRun) {

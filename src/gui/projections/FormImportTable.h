@@ -42,6 +42,9 @@ class FormImportTable final : public QDialog {
     // A dry run (nothing written) or the import, with the window's choices.
     std::optional<TableImportReport> runImport(bool dryRun);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   signals:
     // Players were imported: values and grids of the draft room are out of date.
     void refreshRequested();

@@ -15,6 +15,11 @@
 
 namespace quorvane::gui {
 
+namespace {
+// Room a cell leaves around its text: the style's margins and the focus frame.
+constexpr int kCellTextRoom = 12;
+}  // namespace
+
 QTableView* makeRoomGrid(const QString& objectName, GridTableModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(objectName);
@@ -78,6 +83,28 @@ void growColumnsToContents(QTableView* view) {
         const QAbstractItemView* items = view;
         const int wanted =
             std::max(items->sizeHintForColumn(column), header->sectionSizeHint(column));
+        if (wanted > view->columnWidth(column)) {
+            view->setColumnWidth(column, wanted);
+        }
+    }
+    view->setProperty(kFittingColumns, false);
+}
+
+void growNumberColumnsToWidest(QTableView* view, const GridTableModel& model) {
+    view->setProperty(kFittingColumns, true);
+    for (int column = 0; column < model.columnCount(); ++column) {
+        if (view->isColumnHidden(column) || model.columnDecimals(column) < 0) {
+            continue;
+        }
+        // Figures share one width per digit: the most characters make the widest cell.
+        QString widest;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QString text = model.data(model.index(row, column)).toString();
+            if (text.size() > widest.size()) {
+                widest = text;
+            }
+        }
+        const int wanted = view->fontMetrics().horizontalAdvance(widest) + kCellTextRoom;
         if (wanted > view->columnWidth(column)) {
             view->setColumnWidth(column, wanted);
         }

@@ -29,6 +29,9 @@ void showGridTable(QTableView* view, GridTableModel* model, GridTable table);
 // Widens every shown column that is now narrower than its contents or heading, so that new
 // figures are never cut; no column narrows (widths the user gave stay).
 void growColumnsToContents(QTableView* view);
+// Widens every shown column of figures to its widest figure in any row, in sight or not, so that
+// a list sorted or scrolled another way never cuts one in the middle.
+void growNumberColumnsToWidest(QTableView* view, const GridTableModel& model);
 
 // The pressed button of a group stands out, the others look like plain buttons.
 void highlightButton(const std::vector<QAbstractButton*>& group, int pressed);

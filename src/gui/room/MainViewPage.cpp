@@ -306,6 +306,9 @@ void MainViewPage::showPlayersWithAvailability() {
     if (newColumns) {
         arrangeColumns();
     }
+    // Sorted or scrolled another way, the rows in sight hold longer figures ("-43.13" where
+    // "62.71" stood): their columns widen rather than cut them in the middle.
+    growNumberColumnsToWidest(dg_freeagents, *m_freeAgentsModel);
     showSortIndicator();
     const int notes = m_freeAgentsModel->table().columnIndex("Notes");
     m_freeAgentsModel->setEditableColumns(notes >= 0 ? std::vector<int>{notes}
@@ -489,8 +492,9 @@ void MainViewPage::showViewState() {
     showSortIndicator();
 }
 
-// Names, teams, positions, ranks and turnovers read from the smallest; other figures from the
-// largest, as the list is ordered; a reversed sort turns the arrow round.
+// The arrow points the way the list runs: down from its first row when the column is sorted
+// best first (the largest values, or names from A), up when the order is reversed. Qt draws the
+// ascending indicator as the arrow pointing down.
 void MainViewPage::showSortIndicator() {
     QHeaderView* header = dg_freeagents->horizontalHeader();
     header->setSortIndicatorShown(true);
@@ -503,14 +507,7 @@ void MainViewPage::showSortIndicator() {
         header->setSortIndicator(-1, Qt::AscendingOrder);
         return;
     }
-    const std::string heading =
-        m_freeAgentsModel->table().headings[static_cast<std::size_t>(column)];
-    bool ascending = heading == "Name" || heading == "Team" || heading == "Pos" ||
-                     heading == "RK" || heading == "TO" || heading == "playerid";
-    if (m_sortReversed) {
-        ascending = !ascending;
-    }
-    header->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    header->setSortIndicator(column, m_sortReversed ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 int MainViewPage::rosterTeamId() const {

@@ -51,6 +51,10 @@ namespace {
 
 // A roster longer than this scrolls.
 constexpr int kRowsInSight = 16;
+// The rows a roster keeps in sight when the pane is wanted for something else.
+constexpr int kRowsWhenSqueezed = 4;
+// The most of the watch list's width, in percent, the team that took a player is given.
+constexpr int kTakenShare = 30;
 
 // Names take what the other columns leave; long ones lose their middle, not their end.
 void fitNameColumn(QTableView& view, int nameColumn) {
@@ -119,9 +123,9 @@ void MyTeamPanelView::showPanel(const MyTeamPanel& panel) {
     QString money =
         panel.openSlots == 1 ? tr("1 open slot") : tr("%1 open slots").arg(panel.openSlots);
     if (panel.auction) {
-        money = tr("$%1 left \u00b7 largest bid $%2 \u00b7 %3")
-                    .arg(QString::fromStdString(formatPrice(panel.moneyLeft, panel.priceDecimals)),
-                         QString::fromStdString(formatPrice(panel.largestBid, panel.priceDecimals)),
+        money = tr("%1 left \u00b7 largest bid %2 \u00b7 %3")
+                    .arg(QString::fromStdString(formatMoney(panel.moneyLeft, panel.priceDecimals)),
+                         QString::fromStdString(formatMoney(panel.largestBid, panel.priceDecimals)),
                          money);
     }
     lbl_myteam_money->setText(money);
@@ -132,7 +136,8 @@ void MyTeamPanelView::showPanel(const MyTeamPanel& panel) {
     const int height = dg_myteam->horizontalHeader()->sizeHint().height() +
                        rows * dg_myteam->verticalHeader()->defaultSectionSize() +
                        2 * dg_myteam->frameWidth();
-    dg_myteam->setFixedHeight(height);
+    m_rosterHeight = height;
+    fitRosterHeight();
     // Before the team's first player every team ties for every place: nothing to read yet.
     const bool drafted = std::any_of(panel.roster.begin(), panel.roster.end(),
                                      [](const RosterSlotLine& line) { return !line.open(); });
@@ -154,8 +159,52 @@ void MyTeamPanelView::showNoTeam() {
 void MyTeamPanelView::showWatchList(const GridTable& watched) {
     showGridTable(dg_watch, m_watchModel, watched);
     fitNameColumn(*dg_watch, 1);
+    fitTakenColumn();
     lbl_watch->setText(watched.rows.empty() ? tr("Watch list: W on a player adds him")
                                             : tr("Watch list"));
+}
+
+void MyTeamPanelView::squeezeRoster(bool squeezed) {
+    m_rosterSqueezed = squeezed;
+    fitRosterHeight();
+    // The least height is read at once (leastHeight), before the window lays itself out again.
+    layout()->activate();
+}
+
+int MyTeamPanelView::leastHeight() const {
+    const QLayout* lines = layout();
+    // The frame and title around the lines.
+    const int frame = minimumSizeHint().height() - lines->minimumSize().height();
+    return frame + std::max(lines->minimumSize().height(),
+                            lines->minimumHeightForWidth(lines->geometry().width()));
+}
+
+void MyTeamPanelView::fitRosterHeight() {
+    if (m_rosterHeight <= 0) {
+        return;
+    }
+    if (!m_rosterSqueezed) {
+        dg_myteam->setFixedHeight(m_rosterHeight);
+        return;
+    }
+    const int least = dg_myteam->horizontalHeader()->sizeHint().height() +
+                      kRowsWhenSqueezed * dg_myteam->verticalHeader()->defaultSectionSize() +
+                      2 * dg_myteam->frameWidth();
+    dg_myteam->setMinimumHeight(std::min(least, m_rosterHeight));
+    dg_myteam->setMaximumHeight(m_rosterHeight);
+}
+
+void MyTeamPanelView::fitTakenColumn() {
+    if (kWatchTakenColumn >= m_watchModel->columnCount()) {
+        return;
+    }
+    QHeaderView* header = dg_watch->horizontalHeader();
+    header->setSectionResizeMode(kWatchTakenColumn, QHeaderView::Interactive);
+    const QAbstractItemView* items = dg_watch;
+    const int wanted = std::max(items->sizeHintForColumn(kWatchTakenColumn),
+                                header->sectionSizeHint(kWatchTakenColumn));
+    dg_watch->setColumnWidth(kWatchTakenColumn,
+                             std::min(wanted, dg_watch->viewport()->width() * kTakenShare / 100));
 }
 
 int MyTeamPanelView::playerIdAt(const QTableView* view, int row) const {
@@ -164,6 +213,9 @@ int MyTeamPanelView::playerIdAt(const QTableView* view, int row) const {
 
 bool MyTeamPanelView::eventFilter(QObject* watched, QEvent* event) {
     auto* view = qobject_cast<QTableView*>(watched);
+    if (view == dg_watch && event->type() == QEvent::Resize) {
+        fitTakenColumn();
+    }
     if (view != nullptr && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int id = playerIdAt(view, view->currentIndex().row());

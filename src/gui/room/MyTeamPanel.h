@@ -29,6 +29,11 @@ class MyTeamPanelView final : public QGroupBox {
     // Without a team of his the panel says how to mark one.
     void showNoTeam();
     void showWatchList(const GridTable& watched);
+    // The whole roster in sight, or (squeezed) a few rows of it scrolling, so that a player's
+    // page below has room.
+    void squeezeRoster(bool squeezed);
+    // The least height the panel's lines need at its width: its wrapped lines count whole.
+    int leastHeight() const;
 
   signals:
     void playerPageRequested(int playerId);
@@ -39,6 +44,9 @@ class MyTeamPanelView final : public QGroupBox {
 
   private:
     int playerIdAt(const QTableView* view, int row) const;
+    // The team that took a watched player is cut to a share of the list, which is the names'.
+    void fitTakenColumn();
+    void fitRosterHeight();
 
     GridTableModel* m_rosterModel;
     GridTableModel* m_watchModel;
@@ -48,6 +56,8 @@ class MyTeamPanelView final : public QGroupBox {
     QLabel* lbl_myteam_places = nullptr;
     QLabel* lbl_watch = nullptr;
     QTableView* dg_watch = nullptr;
+    int m_rosterHeight = 0;  // of the whole roster
+    bool m_rosterSqueezed = false;
 };
 
 }  // namespace quorvane::gui

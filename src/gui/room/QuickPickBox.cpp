@@ -103,17 +103,18 @@ void QuickPickBox::choose(int row) {
 }
 
 bool QuickPickBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txt_quickpick && event->type() == QEvent::KeyPress && lst_quickpick != nullptr &&
-        lst_quickpick->isVisible()) {
+    if (watched == txt_quickpick && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        const int rows = lst_quickpick->count();
-        if (key == Qt::Key_Down || key == Qt::Key_Up) {
-            const int step = key == Qt::Key_Down ? 1 : -1;
-            lst_quickpick->setCurrentRow((lst_quickpick->currentRow() + step + rows) % rows);
+        const bool listed = lst_quickpick != nullptr && lst_quickpick->isVisible();
+        // Escape gives up whatever the box holds, a name that matches nobody included.
+        if (key == Qt::Key_Escape && (listed || !txt_quickpick->text().isEmpty())) {
+            clearBox();
             return true;
         }
-        if (key == Qt::Key_Escape) {
-            clearBox();
+        if (listed && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+            const int rows = lst_quickpick->count();
+            const int step = key == Qt::Key_Down ? 1 : -1;
+            lst_quickpick->setCurrentRow((lst_quickpick->currentRow() + step + rows) % rows);
             return true;
         }
     }

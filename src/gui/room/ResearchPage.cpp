@@ -98,6 +98,7 @@ void ResearchPage::fillResearchGrid() {
             std::reverse(grid->rowColours.begin(), grid->rowColours.end());
         }
         showGridTable(dg_research, m_model, std::move(*grid));
+        growNumberColumnsToWidest(dg_research, *m_model);
     }
 }
 
@@ -118,6 +119,13 @@ void ResearchPage::sortByCurrentColumn(bool reversed) {
 int ResearchPage::currentPlayerId() const {
     const QModelIndex current = dg_research->currentIndex();
     return current.isValid() ? playerIdOfRow(*m_model, current.row()) : 0;
+}
+
+void ResearchPage::focusGrid() {
+    dg_research->setFocus(Qt::ShortcutFocusReason);
+    if (!dg_research->currentIndex().isValid() && m_model->rowCount() > 0) {
+        dg_research->setCurrentIndex(m_model->index(0, 1));
+    }
 }
 
 bool ResearchPage::eventFilter(QObject* watched, QEvent* event) {

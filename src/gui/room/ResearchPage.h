@@ -33,6 +33,8 @@ class ResearchPage final : public QWidget {
     void sortByCurrentColumn(bool reversed);
     // The player of the current row, 0 when none.
     int currentPlayerId() const;
+    // The keyboard in the grid, on its current row or else the first.
+    void focusGrid();
 
   signals:
     void addPlayerRequested(int playerId);

@@ -41,7 +41,10 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
 
     dg_standings->setModel(m_model);
     dg_standings->setSelectionBehavior(QAbstractItemView::SelectRows);
-    dg_standings->verticalHeader()->hide();
+    // The owners stand in the row headings, which stay in sight however far a narrow window
+    // scrolls across the categories.
+    m_model->setRowHeadingColumn(0);
+    dg_standings->verticalHeader()->setDefaultSectionSize(dg_standings->fontMetrics().height() + 6);
     dg_matchups->setObjectName("dg_matchups");
     dg_matchups->setModel(m_matchupModel);
     dg_matchups->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -105,7 +108,13 @@ void StandingsPage::refreshMoneyChart() {
 }
 
 void StandingsPage::showStandings(GridTable grid) {
+    grid.hiddenColumns.push_back(0);
     showGridTable(dg_standings, m_model, std::move(grid));
+    // The total comes first after the owner, where a narrow window still shows it.
+    QHeaderView* header = dg_standings->horizontalHeader();
+    if (const int total = m_model->table().columnIndex("TOTAL"); total > 0) {
+        header->moveSection(header->visualIndex(total), 1);
+    }
     // Totals grow as teams draft: their cells widen rather than end in "...".
     growColumnsToContents(dg_standings);
     std::optional<GridTable> matchups;
@@ -115,6 +124,8 @@ void StandingsPage::showStandings(GridTable grid) {
     m_matchupPanel->setVisible(matchups.has_value());
     if (matchups) {
         showGridTable(dg_matchups, m_matchupModel, std::move(*matchups));
+        // A chance of "100.0%" after one of "53.2%" widens its column rather than being cut.
+        growColumnsToContents(dg_matchups);
     }
     m_chart->refresh();
 }

@@ -28,6 +28,18 @@ namespace quorvane::gui {
 namespace {
 
 constexpr std::size_t kUprightLabels = 4;
+constexpr QSize kLeastSize{160, 140};
+// The least a plot is wide beside its labels, and what the axes take beside labels and title:
+// tick marks, the figures' own labels and the gaps between them.
+constexpr int kLeastPlotWidth = 90;
+constexpr int kAxisRoom = 48;
+// The most of the chart's height an upright label, or of its width a flat one beside bars lying
+// across, may take, in percent; and the least it is given however small the chart.
+constexpr int kUprightLabelShare = 30;
+constexpr int kFlatLabelShare = 45;
+constexpr int kLeastLabelLength = 56;
+// A chart shorter than this, in pixels, has its legend above the plot.
+constexpr int kShortChart = 300;
 // Where a title of several lines stands: the room the chart leaves at its sides and above.
 constexpr qreal kTitleSide = 12.0;
 constexpr int kTitleTop = 6;
@@ -61,7 +73,6 @@ std::pair<double, double> axisRange(const ChartData& figures) {
 BarChartView::BarChartView(QWidget* parent)
     : QChartView(parent), m_title(new QGraphicsTextItem), m_margins(chart()->margins()) {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(160, 140);
     chart()->legend()->setAlignment(Qt::AlignBottom);
     // Above the chart's background, which every new chart brings along.
     m_title->setZValue(1.0e6);
@@ -120,6 +131,8 @@ void BarChartView::showChart(const ChartData& figures) {
     }
     m_labels = labels;
     m_labelStep = 1;
+    m_labelLength = 0;
+    m_values = nullptr;
     // Team names and category symbols stay whole when upright on end, even in a narrow chart;
     // slanted ones would reach past the plot at its edges and be left out. Bars lying across
     // read their labels flat.
@@ -129,6 +142,7 @@ void BarChartView::showChart(const ChartData& figures) {
     series->attachAxis(labels);
     auto* values = new QValueAxis;
     values->setTitleText(text(figures.valueAxisTitle));
+    m_valueTitleFont = values->titleFont();
     values->setLabelFormat(QStringLiteral("%g"));
     const auto [bottom, top] = axisRange(figures);
     values->setRange(bottom, top);
@@ -140,11 +154,35 @@ void BarChartView::showChart(const ChartData& figures) {
     }
     chart->addAxis(values, m_across ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(values);
+    m_values = values;
+    // The plot's size is known once the chart has laid itself out.
+    connect(chart, &QChart::plotAreaChanged, this, &BarChartView::fitAxisTitle);
 
     // setChart deletes the chart shown before.
     setChart(chart);
     placeTitle();
     thinLabels();
+    // Other labels may need another width.
+    updateGeometry();
+}
+
+QSize BarChartView::minimumSizeHint() const {
+    if (m_labels == nullptr || m_data.labels.empty()) {
+        return kLeastSize;
+    }
+    // Labels longer than their share are cut (thinLabels): only the shorter ones count whole.
+    const QFontMetrics labels(m_labels->labelsFont());
+    int widest = 0;
+    for (const std::string& label : m_data.labels) {
+        widest = std::max(widest,
+                          std::min(labels.horizontalAdvance(text(label)), 2 * kLeastLabelLength));
+    }
+    const int title = QFontMetrics(m_valueTitleFont).horizontalAdvance(text(m_data.valueAxisTitle));
+    const int sides = m_margins.left() + m_margins.right() + kAxisRoom;
+    // The value axis' title runs beneath the plot alone, beside the labels.
+    return QSize(
+        std::max({kLeastSize.width(), widest + kLeastPlotWidth + sides, widest + title + sides}),
+        kLeastSize.height());
 }
 
 // The chart draws its title on one line and cuts what does not fit. A title wider than the
@@ -194,6 +232,27 @@ void BarChartView::resizeEvent(QResizeEvent* event) {
     thinLabels();
 }
 
+// An axis title longer than its side of the plot would be cut to a stub ("Total ran..."): a
+// short chart leaves it out, its own title saying what the bars are. The legend stands above
+// the plot of a short chart, where upright labels cannot run into it.
+void BarChartView::fitAxisTitle() {
+    if (m_values == nullptr) {
+        return;
+    }
+    const QRectF plot = chart()->plotArea();
+    const qreal along = m_across ? plot.width() : plot.height();
+    const qreal wanted =
+        QFontMetricsF(m_values->titleFont()).horizontalAdvance(m_values->titleText());
+    const bool shown = along <= 0 || wanted <= along;
+    if (m_values->isTitleVisible() != shown) {
+        m_values->setTitleVisible(shown);
+    }
+    const Qt::Alignment legend = height() < kShortChart ? Qt::AlignTop : Qt::AlignBottom;
+    if (chart()->legend()->alignment() != legend) {
+        chart()->legend()->setAlignment(legend);
+    }
+}
+
 std::size_t BarChartView::dataIndex(qsizetype shown) const {
     // Bars lying across are drawn from the bottom up: the figures go in last first, so that the
     // first reads at the top.
@@ -226,16 +285,33 @@ void BarChartView::thinLabels() {
         room = (m_across ? height() : width()) * 0.75;
     }
     const int step = std::max(1, static_cast<int>(std::ceil(need * count / std::max(room, 1.0))));
-    if (step == m_labelStep) {
+    // A label standing upright takes its length from the plot's height, one lying flat beside
+    // the bars from their width: a long team name is cut at its end rather than pushing the plot
+    // and the axis title out of the chart.
+    const bool upright = !m_across && static_cast<std::size_t>(count) > kUprightLabels;
+    int length = QWIDGETSIZE_MAX;
+    if (upright) {
+        length = std::max(kLeastLabelLength, height() * kUprightLabelShare / 100);
+    } else if (m_across) {
+        length = std::max(kLeastLabelLength, width() * kFlatLabelShare / 100);
+    }
+    if (step == m_labelStep && length == m_labelLength) {
         return;
     }
     m_labelStep = step;
+    m_labelLength = length;
     QStringList shown;
     for (qsizetype index = 0; index < count; ++index) {
         // Categories must differ from one another: a left-out label is a run of zero-width
-        // spaces of its own length.
-        shown << (index % step == 0 ? text(m_data.labels[dataIndex(index)])
-                                    : QString(index + 1, QChar(0x200B)));
+        // spaces of its own length, and so is what tells apart two labels cut alike.
+        QString label =
+            index % step == 0
+                ? metrics.elidedText(text(m_data.labels[dataIndex(index)]), Qt::ElideRight, length)
+                : QString();
+        if (label.isEmpty() || shown.contains(label)) {
+            label += QString(index + 1, QChar(0x200B));
+        }
+        shown << label;
     }
     m_labels->setCategories(shown);
 }

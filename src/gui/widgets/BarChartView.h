@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QChartView>
+#include <QFont>
 #include <QString>
 
 class QBarCategoryAxis;
+class QValueAxis;
 class QGraphicsTextItem;
 
 #include "room/ChartData.h"
@@ -27,6 +29,11 @@ class BarChartView final : public QChartView {
     // The chart as drawn, at the widget's size, as the bytes of a PNG file.
     QByteArray pngPicture();
 
+    // Wide enough for a label read flat beside a plot (a long one cut to its share), and for the
+    // value axis' title whole beneath it: narrower, the chart drops its team names and cuts its
+    // titles.
+    QSize minimumSizeHint() const override;
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -36,6 +43,7 @@ class BarChartView final : public QChartView {
     // Leaves out every other label (or more) when the plot is too narrow for all of them side by
     // side; a bar's tooltip still names it.
     void thinLabels();
+    void fitAxisTitle();
     bool wantsBarsAcross() const;
     // The figure drawn at a place of the axis.
     std::size_t dataIndex(qsizetype shown) const;
@@ -44,7 +52,10 @@ class BarChartView final : public QChartView {
     QGraphicsTextItem* m_title;
     QMargins m_margins;
     QBarCategoryAxis* m_labels = nullptr;
+    QValueAxis* m_values = nullptr;
+    QFont m_valueTitleFont;
     int m_labelStep = 0;
+    int m_labelLength = 0;  // in pixels, past which a label is cut
     // Bars lie across, labels on the left.
     bool m_across = false;
 };

@@ -40,22 +40,64 @@ QString ElidingDelegate::initialledName(const QString& text) {
     return {};
 }
 
+QString ElidingDelegate::lastNameOf(const QString& text) {
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    if (comma > 0) {
+        return text.left(comma);
+    }
+    const qsizetype space = text.indexOf(QLatin1Char(' '));
+    return space > 0 ? text.mid(space + 1) : text;
+}
+
+namespace {
+
+// The lines of a cell, each fitted to `room`; true in `cutAtEnd` when a name must lose its end.
+QStringList fittedLines(const QString& text, const QFontMetrics& metrics, int room, QChar breaks,
+                        bool& cutAtEnd) {
+    QStringList lines = text.split(breaks);
+    for (QString& line : lines) {
+        if (metrics.horizontalAdvance(line) <= room) {
+            continue;
+        }
+        if (const QString shorter = ElidingDelegate::initialledName(line); !shorter.isEmpty()) {
+            line = shorter;
+            // Cut in the middle, "D. Mitchell" and "D. Robinson" both became "D. …": the last
+            // name alone, cut at its end, still tells players apart.
+            if (metrics.horizontalAdvance(line) > room) {
+                line = ElidingDelegate::lastNameOf(line);
+                cutAtEnd = true;
+            }
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+QString ElidingDelegate::shownText(const QString& text, const QFontMetrics& metrics, int width,
+                                   Qt::TextElideMode elide, QChar breaks) {
+    const int room = width - kTextMargins;
+    bool cutAtEnd = false;
+    QStringList lines = fittedLines(text, metrics, room, breaks, cutAtEnd);
+    for (QString& line : lines) {
+        line = metrics.elidedText(line, cutAtEnd ? Qt::ElideRight : elide, room);
+    }
+    return lines.join(breaks);
+}
+
 void ElidingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
-    // Each line on its own: a board cell holds the name over the position and value.
-    const int room = cell.rect.width() - kTextMargins;
-    // The style option holds a cell's line breaks as line separators.
-    QStringList lines = cell.text.split(QChar::LineSeparator);
-    for (QString& line : lines) {
-        if (cell.fontMetrics.horizontalAdvance(line) > room) {
-            if (const QString shorter = initialledName(line); !shorter.isEmpty()) {
-                line = shorter;
-            }
-        }
+    // Each line on its own: a board cell holds the name over the position and value. The style
+    // option holds a cell's line breaks as line separators.
+    bool cutAtEnd = false;
+    cell.text = fittedLines(cell.text, cell.fontMetrics, cell.rect.width() - kTextMargins,
+                            QChar::LineSeparator, cutAtEnd)
+                    .join(QChar::LineSeparator);
+    if (cutAtEnd) {
+        cell.textElideMode = Qt::ElideRight;
     }
-    cell.text = lines.join(QChar::LineSeparator);
     const QWidget* widget = cell.widget;
     QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);

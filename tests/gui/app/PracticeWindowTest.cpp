@@ -233,8 +233,22 @@ class PracticeWindowTest : public QObject {
         room.start(0);
         const int practice = room.practice;
         const int mine = room.practiceTeamAt(1);
+        // A practice says so in the title and first in the banner.
+        QVERIFY2(main.windowTitle().startsWith("Practice of Short League"),
+                 qPrintable(main.windowTitle()));
+        const QString banner = main.findChild<gui::ElidedLabel*>("lbl_clock")->fullText();
+        QVERIFY2(banner.startsWith(QString::fromUtf8("Practice \u00b7 ")), qPrintable(banner));
+        // The grade page opens wide enough to read: 48 average characters at the least.
+        int gradeWidth = 0;
+        int character = 0;
         const auto graded = test::whenModalShown(
-            "practice_grade", [](QWidget* page) { qobject_cast<QDialog*>(page)->accept(); }, 20000);
+            "practice_grade",
+            [&](QWidget* page) {
+                gradeWidth = page->width();
+                character = page->fontMetrics().averageCharWidth();
+                qobject_cast<QDialog*>(page)->accept();
+            },
+            20000);
         QElapsedTimer elapsed;
         elapsed.start();
         while (!*graded && elapsed.elapsed() < 20000) {
@@ -245,6 +259,7 @@ class PracticeWindowTest : public QObject {
             }
         }
         QVERIFY(*graded);
+        QVERIFY2(gradeWidth >= 48 * character, qPrintable(QString::number(gradeWidth)));
         QVERIFY2(elapsed.elapsed() < 10000, qPrintable(QString::number(elapsed.elapsed())));
         QCOMPARE(room.taken(), 12.0);
         QCOMPARE(program.scalar("select count(*) from DraftTaken where template_id = " +

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -108,6 +110,34 @@ class FormImportTableTest : public QObject {
         QCOMPARE(program.scalar("select games from DraftPlayers where playerid = 1"), 61.0);
         QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Newman'"), 1.0);
         QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Exampel'"), 0.0);
+    }
+
+    // Alt+V reaches the rows to review; the arrows walk them, Space opens a row's choice and a
+    // choice made hands the keyboard back to the list.
+    void theRowsToReviewAreWorkedFromTheKeyboard() {
+        TestProgram program;
+        QVERIFY(importProjectionText(program.state, program.dialogs, kOwnFile));
+        gui::FormImportTable form(program.state, program.dialogs);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(form.pasteTable("Ann Exampel\tBOS\t61\nAnn Exampl\tBOS\t12\n"));
+        form.findChild<QPushButton*>("cmd_dryrun")->click();
+        auto* review = form.findChild<QTableWidget*>("grid_review");
+        QCOMPARE(review->rowCount(), 2);
+        QTest::keyClick(&form, Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(review));
+        QCOMPARE(review->currentRow(), 0);
+        QTest::keyClick(review, Qt::Key_Down);
+        QCOMPARE(review->currentRow(), 1);
+        auto* second = form.findChild<QComboBox*>("cmb_row_1");
+        const int before = second->currentIndex();
+        QTest::keyClick(review, Qt::Key_Space);
+        QTRY_VERIFY(second->view()->isVisible());
+        QTest::keyClick(second->view(), before + 1 < second->count() ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(second->view(), Qt::Key_Return);
+        QTRY_VERIFY(!second->view()->isVisible());
+        QVERIFY(second->currentIndex() != before);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(review));
     }
 
     void mostRowsNewAsksBeforeCreatingThem() {

@@ -28,6 +28,7 @@
 #include "room/Turns.h"
 #include "session/TurnConversation.h"
 #include "support/TestProgram.h"
+#include "teamadvice/ExplainLabels.h"
 #include "text/ReadableFigures.h"
 
 using namespace quorvane;
@@ -269,12 +270,20 @@ class AdviceWindowTest : public QObject {
         const auto lines = cliRows(program, {"explain", "Advice League", "4"});
         QVERIFY(lines.size() > 10);
         for (std::size_t i = 1; i < lines.size(); ++i) {
-            // Cells of a table row come out of the plain text one to a line.
-            const QString key = QString::fromStdString(lines[i][0]);
+            // Cells of a table row come out of the plain text one to a line; the page names
+            // each figure in words where the command prints its key.
+            const QString label = QString::fromStdString(explainLabel(lines[i][0]));
             // The page rounds for people: money to cents, other fractions to three places.
             const QString value = QString::fromStdString(
                 readableFigure(lines[i][0], lines[i].size() > 1 ? lines[i][1] : ""));
-            QVERIFY2(page.contains(key + "\n" + value), qPrintable(key));
+            QVERIFY2(page.contains(label + "\n" + value), qPrintable(label));
+        }
+        for (const char* words :
+             {"Players in the z-score pool\n", "FGP: pool's deviation\n", "Total z-score\n"}) {
+            QVERIFY2(page.contains(words), words);
+        }
+        for (const char* key : {"zpool", "FGP.sd", "PTS.z", "valued"}) {
+            QVERIFY2(!page.contains(key), key);
         }
         // The card follows a pick while the page is shown.
         const QString card = page.mid(page.indexOf("For your team"));
@@ -302,6 +311,7 @@ class AdviceWindowTest : public QObject {
             }
         }
         QVERIFY(row >= 0);
+        const QString listed = players->model()->index(row, 1).data().toString();
         auto added = test::whenModalShown("form_addKeeperPlayer", [](QWidget* dialog) {
             auto* surplus = dialog->findChild<QLabel*>("lbl_surplus");
             auto* price = dialog->findChild<QLineEdit*>("txt_dollars");
@@ -309,13 +319,16 @@ class AdviceWindowTest : public QObject {
             // 31.17 - 12 = 19.17
             QCOMPARE(surplus->text(), QString("Value $31.17, surplus $19.17"));
             price->setText("35.5");
-            QCOMPARE(surplus->text(), QString("Value $31.17, surplus -$4.33"));
+            QCOMPARE(surplus->text(), QString::fromUtf8("Value $31.17, surplus \u2212$4.33"));
             dialog->findChild<QPushButton*>("cmd_add")->click();
         });
         emit players->doubleClicked(players->model()->index(row, 1));
         QVERIFY(*added);
         auto* keepers = child<QTableView>(form, "dg_keepers");
         QCOMPARE(keepers->model()->rowCount(), 1);
+        // One name form in both lists.
+        QCOMPARE(keepers->model()->index(0, 1).data().toString(), QString("Brown, Jaylen"));
+        QCOMPARE(listed, QString("Brown, Jaylen"));
         QCOMPARE(keepers->model()->index(0, 4).data().toString(), QString("31.17"));
         QCOMPARE(keepers->model()->index(0, 5).data().toString(), QString("-4.33"));
         QVERIFY(!keepers->isColumnHidden(5));

@@ -15,11 +15,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -34,6 +37,7 @@
 #include "gui/support/ModalWindow.h"
 #include "gui/support/SixPlayers.h"
 #include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/ElidingDelegate.h"
 #include "gui/widgets/WebPane.h"
 #include "model/DraftLoader.h"
 #include "room/RecordPick.h"
@@ -87,10 +91,19 @@ struct Room {
     test::TestProgram program;
     std::unique_ptr<gui::FormMain> window;
     gui::FormMain& main;
-    Room(int teams, bool auction) : main(open(teams, auction)) {}
-    gui::FormMain& open(int teams, bool auction) {
+    // `roster` changes the draft's roster before the window opens.
+    Room(int teams, bool auction, const std::string& roster = {})
+        : main(open(teams, auction, roster)) {}
+    gui::FormMain& open(int teams, bool auction, const std::string& roster) {
         test::addSixPlayers(program);
-        program.newDraft("League", teams, auction, true);
+        const int draft = program.newDraft("League", teams, auction, true);
+        if (!roster.empty()) {
+            program.exec("update DraftRoster set " + roster +
+                         " where template_id = " + std::to_string(draft));
+            // Valued as the season's projections.
+            program.exec("update DraftPlayers set stat_indicator = 'P'");
+            (void)loadDraft(program.state, draft);
+        }
         window = std::make_unique<gui::FormMain>(program.state, program.dialogs);
         window->resize(1024, 700);
         window->show();
@@ -218,6 +231,226 @@ class CockpitWindowTest : public QObject {
         QTest::keyClick(grid, Qt::Key_W);
         QCOMPARE(gridModel(main, "dg_watch")->rowCount(), 1);
         QCOMPARE(main.statusBar()->currentMessage(), QString("Watching Marcus Smart"));
+    }
+
+    // Alt and a letter reach one thing only: a menu, a tab of the room or a control in sight.
+    void everyAltLetterOfTheRoomIsClaimedOnceAndResearchTakesTheKeyboard() {
+        Room room(3, false);
+        std::map<QChar, QString> claimed;
+        const auto claim = [&claimed](const QString& text) {
+            const qsizetype amp = text.indexOf(QRegularExpression("&[^&]"));
+            if (amp < 0) {
+                return;
+            }
+            const auto [at, fresh] = claimed.emplace(text.at(amp + 1).toLower(), text);
+            QVERIFY2(fresh, qPrintable(text + " and " + at->second));
+        };
+        for (QAction* menu : room.main.menuBar()->actions()) {
+            claim(menu->text());
+        }
+        auto* tabs = child<QTabWidget>(room.main, "SSTab1");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            claim(tabs->tabText(tab));
+        }
+        for (QAbstractButton* button : room.main.findChildren<QAbstractButton*>()) {
+            if (button->isVisible()) {
+                claim(button->text());
+            }
+        }
+        QTest::keyClick(&room.main, Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(tabs->currentIndex(), int(gui::FormMain::kPlayerResearch));
+        room.wait();
+        QCOMPARE(focusName(), QString("dg_research"));
+        auto* research = child<QTableView>(room.main, "dg_research");
+        QVERIFY(research->currentIndex().isValid());
+        // The arrows walk the players; Enter opens the page of the one reached.
+        QTest::keyClick(research, Qt::Key_Down);
+        QCOMPARE(research->currentIndex().row(), 1);
+        QTest::keyClick(research, Qt::Key_Return);
+        QCOMPARE(int(room.main.sidePane()->currentPage()), int(gui::SidePane::kWebPage));
+    }
+
+    // The pick window cancelled, the box holds a name the user typed before it: nothing of his
+    // since the box took the keyboard back, so Ctrl+Z undoes the draft's last pick.
+    void ctrlZUndoesThePickUnlessTheUserTypedAndEscapeEmptiesTheBox() {
+        Room room(3, false);
+        pick(room.program, room.main, 1, teamAt(room.program, 1), "C");
+        pick(room.program, room.main, 2, teamAt(room.program, 2), "PG");
+        room.program.dialogs.answers.assign(4, true);
+        const auto picks = [&room] {
+            return room.program.scalar("select count(*) from DraftTaken");
+        };
+        QTest::keyClick(&room.main, Qt::Key_K, Qt::ControlModifier);
+        auto* box = child<QLineEdit>(room.main, "txt_quickpick");
+        QTest::keyClicks(box, "smart");
+        const auto cancelled = test::whenModalShown(
+            "form_addplayer", [](QWidget* window) { qobject_cast<QDialog*>(window)->reject(); });
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(*cancelled);
+        room.wait();
+        QCOMPARE(focusName(), QString("txt_quickpick"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        room.wait();
+        QCOMPARE(picks(), 1.0);
+
+        // Letters typed now are the user's: Ctrl+Z takes them back and leaves the pick alone,
+        // then, with nothing of his left, undoes the pick.
+        const QString left = box->text();
+        QTest::keyClicks(box, "zq");
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        room.wait();
+        QCOMPARE(box->text(), left);
+        QCOMPARE(picks(), 1.0);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        room.wait();
+        QCOMPARE(picks(), 0.0);
+
+        // Escape empties the box whether or not the name matches anybody.
+        QTest::keyClicks(box, "nobody at all");
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(box->text(), QString());
+        QTest::keyClicks(box, "sm");
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(box->text(), QString());
+    }
+
+    // At 1024 x 700 the standings show the total beside the owners, and the owners stay in
+    // sight however far the grid scrolls across.
+    void aNarrowWindowKeepsTheOwnersAndTheTotalOfTheStandingsInSight() {
+        Room room(3, false);
+        pick(room.program, room.main, 5, teamAt(room.program, 1), "PG");
+        QTest::keyClick(&room.main, Qt::Key_3, Qt::ControlModifier);
+        room.wait();
+        auto* grid = child<QTableView>(room.main, "dg_standings");
+        const GridTable& table = gridModel(room.main, "dg_standings")->table();
+        const int total = table.columnIndex("TOTAL");
+        QVERIFY(total > 0);
+        QHeaderView* header = grid->horizontalHeader();
+        QCOMPARE(header->visualIndex(total), 1);
+        QVERIFY(header->sectionViewportPosition(total) + header->sectionSize(total) <=
+                grid->viewport()->width());
+        QVERIFY(grid->isColumnHidden(0));
+        QVERIFY(grid->verticalHeader()->isVisible());
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+        QCOMPARE(grid->model()->headerData(0, Qt::Vertical).toString(),
+                 QString::fromStdString(table.rows[0][0]));
+        QVERIFY(grid->verticalHeader()->width() >=
+                grid->fontMetrics().horizontalAdvance(QStringLiteral("Owner 1")));
+        QVERIFY(room.main.width() <= 1024);
+    }
+
+    // The player's page gets most of the side pane, and the user's team the rest of it.
+    void thePlayersPageHasRoomInTheSidePane() {
+        Room room(3, false);
+        room.wait();
+        QTest::keyClick(&room.main, Qt::Key_1, Qt::ControlModifier);
+        auto* grid = child<QTableView>(room.main, "dg_freeagents");
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 3));
+        QTest::keyClick(grid, Qt::Key_Return);
+        room.wait();
+        gui::SidePane* side = room.main.sidePane();
+        QCOMPARE(int(side->currentPage()), int(gui::SidePane::kWebPage));
+        const int page = room.main.webPane()->height();
+        QVERIFY2(page * 2 > side->height(), qPrintable(QString::number(page)));
+        auto* roster = child<QTableView>(room.main, "dg_myteam");
+        QVERIFY(roster->height() > 3 * roster->verticalHeader()->defaultSectionSize());
+        // Back on the draft's page the roster is whole again.
+        side->showPage(gui::SidePane::kDraftPage);
+        room.wait();
+        QCOMPARE(roster->height(), roster->maximumHeight());
+        QVERIFY(room.main.width() <= 1024);
+    }
+
+    // Names sort as people look them up; the arrow points the way the list runs.
+    void theListSortsAccentedNamesInPlaceAndItsArrowPointsTheWayItRuns() {
+        Room room(3, false);
+        auto* grid = child<QTableView>(room.main, "dg_freeagents");
+        gui::GridTableModel* players = gridModel(room.main, "dg_freeagents");
+        const int name = players->table().columnIndex("Name");
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, name));
+        QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+        std::vector<std::string> names;
+        for (const auto& row : players->table().rows) {
+            names.push_back(row[static_cast<std::size_t>(name)]);
+        }
+        QCOMPARE(names, (std::vector<std::string>{"Adams, Steven", "Allen, Jarrett",
+                                                  "Brown, Jaylen", "Don\u010di\u0107, Luka",
+                                                  "Smart, Marcus", "Smith, Dennis"}));
+        // Qt draws an ascending indicator as an arrow pointing down, from the first row on.
+        QHeaderView* header = grid->horizontalHeader();
+        QCOMPARE(header->sortIndicatorSection(), name);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        QTest::keyClick(grid, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        // A figure sorted best first runs down from the largest: the same arrow as A to Z.
+        const int rank = players->table().columnIndex("Gain");
+        grid->setCurrentIndex(grid->model()->index(0, rank));
+        QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(header->sortIndicatorSection(), rank);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    }
+
+    // Two watched players of one initial stay apart however narrow the list: the last names
+    // are kept, cut at their ends.
+    void watchedNamesStayApartInANarrowList() {
+        Room room(3, false);
+        auto* grid = child<QTableView>(room.main, "dg_freeagents");
+        gui::GridTableModel* players = gridModel(room.main, "dg_freeagents");
+        grid->setFocus();
+        for (int row = 0; row < players->rowCount(); ++row) {
+            const std::string& id = players->rowAt(row)->front();
+            if (id == "4" || id == "6") {  // Jaylen Brown and Jarrett Allen
+                grid->setCurrentIndex(grid->model()->index(row, 3));
+                QTest::keyClick(grid, Qt::Key_W);
+            }
+        }
+        auto* watch = child<QTableView>(room.main, "dg_watch");
+        QCOMPARE(watch->model()->rowCount(), 2);
+        const QFontMetrics metrics = watch->fontMetrics();
+        for (const int width : {watch->columnWidth(1), 56, 40}) {
+            QStringList shown;
+            for (int row = 0; row < 2; ++row) {
+                shown << gui::ElidingDelegate::shownText(
+                    watch->model()->index(row, 1).data().toString(), metrics, width,
+                    watch->textElideMode());
+            }
+            QVERIFY2(shown[0] != shown[1], qPrintable(shown.join(" | ")));
+            for (const QString& name : shown) {
+                QVERIFY2(!name.startsWith(QString::fromUtf8("J. \u2026")), qPrintable(name));
+            }
+        }
+    }
+
+    // The money and the inflation of an auction: a debt as "−$10", and one inflation figure
+    // whether the list shows values with inflation or not.
+    void anAuctionsBannerAndTeamShowOneInflationAndDebtsWithTheMinusSignFirst() {
+        const auto afterASale = [](bool inflationShown) {
+            // A point guard and a centre each: four of the six players are bought, and valued.
+            Room room(2, true,
+                      "PG = 1, SG = 0, G = 0, SF = 0, PF = 0, F = 0, C = 1, UT = 0, R = 0");
+            if (inflationShown) {
+                QTest::keyClick(&room.main, Qt::Key_I, Qt::ControlModifier);
+                room.wait();
+            }
+            pick(room.program, room.main, 5, teamAt(room.program, 1), "PG", "210");
+            room.wait();
+            QStringList shown{child<QLabel>(room.main, "lbl_myteam_money")->text()};
+            for (const QString& line :
+                 child<gui::ElidedLabel>(room.main, "lbl_clock")->toolTip().split('\n')) {
+                if (line.startsWith("Inflation")) {
+                    shown << line;
+                }
+            }
+            return shown;
+        };
+        const QStringList plain = afterASale(false);
+        // $200 less 210: 10 owed; the centre is the next and last player to buy.
+        QCOMPARE(plain.front(), QString::fromUtf8("\u2212$10 left \u00b7 largest bid \u2212$10 "
+                                                  "\u00b7 1 open slot"));
+        QCOMPARE(plain.size(), 2);
+        QCOMPARE(afterASale(true), plain);
     }
 
     void anAuctionShowsInflationOnCtrlI() {

@@ -180,7 +180,7 @@ class RoomDialogsTest : public QObject {
         // Declining the money question keeps the window too; 200 + 190 + 11 x 1 is over 200.
         dollars->setText("190");
         child<QPushButton>(form, "cmd_addplayer")->click();
-        QCOMPARE(program.dialogs.questions.back().title, std::string("No Roster Spot Available"));
+        QCOMPARE(program.dialogs.questions.back().title, std::string("Not Enough Money"));
         QVERIFY(form.isVisible());
         dollars->setText("25");
         child<QPushButton>(form, "cmd_addplayer")->click();

@@ -10,6 +10,7 @@
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -19,6 +20,7 @@
 
 #include "../../headtohead/HeadToHeadDraft.h"
 #include "LeagueFixture.h"
+#include "gui/app/FormMain.h"
 #include "gui/models/GridTableModel.h"
 #include "gui/valuation/StandingsPage.h"
 #include "gui/valuation/TargetsPage.h"
@@ -341,6 +343,22 @@ class ValuationPagesTest : public QObject {
         QCOMPARE(cell(matchups, 0, 5), QString("2.08"));
         QCOMPARE(cell(matchups, 0, 6), QString("53.2%"));
         QCOMPARE(cell(matchups, 1, 0), QString("Average opponent"));
+        // Each chance in its own colour: the STL loss (33.1%) red beside the TO win (74.3%)
+        // green in one row; the opponent's name plain.
+        const auto background = [matchups](int row, int column) {
+            return matchups->model()
+                ->index(row, column)
+                .data(Qt::BackgroundRole)
+                .value<QBrush>()
+                .color();
+        };
+        QVERIFY(background(0, 2).red() > background(0, 2).green());
+        QVERIFY(background(0, 3).green() > background(0, 3).red());
+        QVERIFY(!matchups->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+        // A column narrower than a later figure widens at the next refresh instead of cutting it.
+        matchups->setColumnWidth(6, 8);
+        QTest::mouseClick(page.findChild<QPushButton*>("cmd_updateStandings"), Qt::LeftButton);
+        QVERIFY(matchups->columnWidth(6) >= matchups->fontMetrics().horizontalAdvance("53.2%"));
 
         const quorvane::ChartData& figures =
             page.findChild<ChartPanel*>("chart_standings")->view()->chartData();
@@ -366,6 +384,66 @@ class ValuationPagesTest : public QObject {
                 QVERIFY(std::abs(mine.series[0].values[c] - 74.2905) < 1e-4);
             }
         }
+    }
+
+    // The room's first refresh of a head-to-head draft, as right after New Draft, shows the
+    // head-to-head table and orders it as its chart does.
+    void aHeadToHeadDraftShowsItsOwnStandingsFromTheFirstRefresh() {
+        TestProgram program;
+        quorvane::test::fourPlayerLeague(program, quorvane::kDraftTypeSnake,
+                                         quorvane::kHeadToHeadEachCategory, true);
+        quorvane::gui::FormMain main(program.state, program.dialogs);
+        main.show();
+        main.refreshMain();
+        main.settle();
+        auto* grid = main.findChild<QTableView*>("dg_standings");
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), QString("Exp. Wins"));
+        QCOMPARE(cell(grid, 0, 0), QString("Owner 1"));
+        QCOMPARE(cell(grid, 0, 1), QString("2.08"));
+        QCOMPARE(main.findChild<ChartPanel*>("chart_standings")->view()->chartData().labels,
+                 (std::vector<std::string>{"Owner 1", "Owner 2"}));
+    }
+
+    // In the chart of a small window every team keeps a label: a long name is cut at its end
+    // instead of pushing the plot out, and the chart asks for the width of its axis title.
+    void aSmallChartCutsLongTeamNamesAndKeepsEveryLabel() {
+        quorvane::ChartData figures;
+        figures.title = "Money spent and left";
+        figures.valueAxisTitle = "Total rank points";
+        figures.series.push_back({"Spent", {}});
+        figures.labels = {"The Splash Brothers Revival", "Downtown Dunkers Club"};
+        for (int team = 3; team <= 12; ++team) {
+            figures.labels.push_back("Owner " + std::to_string(team));
+        }
+        for (std::size_t team = 0; team < figures.labels.size(); ++team) {
+            figures.series[0].values.push_back(12.5 + 3.0 * static_cast<double>(team));
+        }
+        BarChartView view;
+        view.resize(330, 230);
+        view.show();
+        view.showChart(figures);
+        QVERIFY(!view.barsAcross());
+        auto* labels = qobject_cast<QBarCategoryAxis*>(view.chart()->axes(Qt::Horizontal).front());
+        QVERIFY(labels != nullptr);
+        const QStringList shown = labels->categories();
+        QCOMPARE(shown.size(), 12);
+        QVERIFY2(shown[0].startsWith("The Spl") && shown[0].endsWith(QChar(0x2026)),
+                 qPrintable(shown[0]));
+        QVERIFY2(shown[1].startsWith("Downt") && shown[1] != shown[0], qPrintable(shown[1]));
+        QCOMPARE(shown[11], QString("Owner 12"));
+        // At 230 pixels an upright label takes at most 30% of the height: 69.
+        const QFontMetrics metrics(labels->labelsFont());
+        QVERIFY(metrics.horizontalAdvance(shown[0]) <= 69);
+        QVERIFY(view.minimumSizeHint().width() >
+                QFontMetrics(view.font()).horizontalAdvance("Total rank points"));
+        // The upright axis title does not fit beside a plot this short: it is left out rather
+        // than cut, and the legend stands above the plot. Taller, both are as usual.
+        auto* values = view.chart()->axes(Qt::Vertical).front();
+        QTRY_VERIFY(!values->isTitleVisible());
+        QCOMPARE(view.chart()->legend()->alignment(), Qt::Alignment(Qt::AlignTop));
+        view.resize(360, 520);
+        QTRY_VERIFY(view.chart()->axes(Qt::Vertical).front()->isTitleVisible());
+        QCOMPARE(view.chart()->legend()->alignment(), Qt::Alignment(Qt::AlignBottom));
     }
 };
 
