@@ -399,8 +399,8 @@ TEST(SiteTables, MoreShotsMadeThanAttemptedRefusesTheTableNamingLineAndColumn) {
     EXPECT_FALSE(importProjectionTable(program.state, program.dialogs, cells, {}));
     EXPECT_EQ(program.dialogs.lastText(),
               "Line 3 of " + cells +
-                  " is invalid: column 3 (FT%) holds \"0.794 (7.9/7.7)\", which gives 7.9 made of "
-                  "7.7 attempted. Nothing was imported.");
+                  " is invalid: column 3 (FT%) holds \"0.794 (7.9/7.7)\", which is not a "
+                  "percentage. Nothing was imported.");
     EXPECT_EQ(stat(program, 1, "games"), 70);
     EXPECT_EQ(stat(program, 5, "fgm"), 400);
 }

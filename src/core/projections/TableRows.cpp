@@ -81,16 +81,12 @@ class RowReader {
     struct ShotFields {
         TableField made;
         TableField attempted;
-        TableField percentage;
         ShotFigures TableRow::*figures;
     };
     static constexpr std::array<ShotFields, 3> kShotFields = {{
-        {TableField::FieldGoalsMade, TableField::FieldGoalsAttempted,
-         TableField::FieldGoalPercentage, &TableRow::fieldGoals},
-        {TableField::FreeThrowsMade, TableField::FreeThrowsAttempted,
-         TableField::FreeThrowPercentage, &TableRow::freeThrows},
-        {TableField::ThreesMade, TableField::ThreesAttempted, TableField::ThreePercentage,
-         &TableRow::threes},
+        {TableField::FieldGoalsMade, TableField::FieldGoalsAttempted, &TableRow::fieldGoals},
+        {TableField::FreeThrowsMade, TableField::FreeThrowsAttempted, &TableRow::freeThrows},
+        {TableField::ThreesMade, TableField::ThreesAttempted, &TableRow::threes},
     }};
 
     std::optional<std::size_t> columnOf(TableField field) const {
@@ -109,18 +105,13 @@ class RowReader {
             if (!shots.made || !shots.attempted || *shots.made <= *shots.attempted) {
                 continue;
             }
+            // A percentage cell's own made and attempted figures were checked as it was read.
             const auto made = columnOf(kind.made);
             const auto attempted = columnOf(kind.attempted);
             if (made && attempted) {
                 return fault(*made, fmt::format("is more than the {} of column {} ({})",
                                                 numberText(*shots.attempted), *attempted + 1,
                                                 shownCell(m_layout.columns[*attempted].heading)));
-            }
-            const auto column = made ? made : attempted ? attempted : columnOf(kind.percentage);
-            if (column) {
-                return fault(*column,
-                             fmt::format("gives {} made of {} attempted", numberText(*shots.made),
-                                         numberText(*shots.attempted)));
             }
         }
         return std::nullopt;

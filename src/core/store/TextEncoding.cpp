@@ -37,9 +37,16 @@ bool isAsciiLetter(unsigned char byte) {
     return std::isalpha(byte) != 0;
 }
 
-// A text in the code page writes its accented letters inside words ("Müller", "José"); a letter
-// byte standing alone between blanks or digits is some other encoding or binary noise.
-bool isPlausibleWindowsText(std::string_view bytes) {
+// Whether bytes read in the code page look like text: none of its undefined bytes, and how many
+// of its letters stand inside words ("Müller", "José") against alone between blanks or digits,
+// which is binary noise or another encoding more often than a one-letter word.
+struct WindowsReading {
+    bool undefinedByte = false;
+    std::size_t letters = 0;
+    std::size_t alone = 0;
+};
+
+void readAsWindows(std::string_view bytes, WindowsReading& reading) {
     const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
     const auto letterAt = [&](std::size_t i) {
         return i < bytes.size() && (isAsciiLetter(at(i)) || isWindowsLetter(at(i)));
@@ -50,13 +57,14 @@ bool isPlausibleWindowsText(std::string_view bytes) {
             continue;
         }
         if (windows1252Character(byte) == 0) {
-            return false;
-        }
-        if (isWindowsLetter(byte) && !(i > 0 && letterAt(i - 1)) && !letterAt(i + 1)) {
-            return false;
+            reading.undefinedByte = true;
+        } else if (isWindowsLetter(byte)) {
+            ++reading.letters;
+            if (!(i > 0 && letterAt(i - 1)) && !letterAt(i + 1)) {
+                ++reading.alone;
+            }
         }
     }
-    return true;
 }
 
 }  // namespace
@@ -76,12 +84,17 @@ void EncodingEvidence::add(std::string_view bytes) {
         m_utf8Beyond = m_utf8Beyond || character->length > 1;
         at += character->length;
     }
-    m_windowsPlausible = m_windowsPlausible && isPlausibleWindowsText(bytes);
+    WindowsReading reading;
+    readAsWindows(bytes, reading);
+    m_windowsUndefined = m_windowsUndefined || reading.undefinedByte;
+    m_windowsLetters += reading.letters;
+    m_windowsAlone += reading.alone;
 }
 
 TextEncoding EncodingEvidence::encoding() const {
-    return m_invalidUtf8 && !m_utf8Beyond && m_windowsPlausible ? TextEncoding::Windows1252
-                                                                : TextEncoding::Utf8;
+    const bool plausible = !m_windowsUndefined && m_windowsAlone * 2 <= m_windowsLetters;
+    return m_invalidUtf8 && !m_utf8Beyond && plausible ? TextEncoding::Windows1252
+                                                       : TextEncoding::Utf8;
 }
 
 TextEncoding decideEncoding(std::string_view bytes) {

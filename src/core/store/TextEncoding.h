@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,8 +12,9 @@ enum class TextEncoding { Utf8, Windows1252 };
 
 // Decides a file's code page on all of its bytes, given piece by piece (whole lines, so that no
 // character is cut): UTF-8 when every byte is well-formed UTF-8; the Windows Latin-1 code page
-// that spreadsheets save "CSV" in only when no well-formed UTF-8 character beyond ASCII appears
-// and that reading gives letters inside words and common punctuation. Anything else is UTF-8
+// that spreadsheets save "CSV" in only when no well-formed UTF-8 character beyond ASCII appears,
+// none of the code page's undefined bytes does, and at least half of the letters that reading
+// gives stand inside words. Anything else is UTF-8
 // with a few broken bytes, whose lines do not fit and are named, never the whole file re-read:
 // reading a UTF-8 file as the code page turns every "ć" into "Ä‡".
 class EncodingEvidence {
@@ -25,7 +27,9 @@ class EncodingEvidence {
   private:
     bool m_invalidUtf8 = false;
     bool m_utf8Beyond = false;
-    bool m_windowsPlausible = true;
+    bool m_windowsUndefined = false;
+    std::size_t m_windowsLetters = 0;
+    std::size_t m_windowsAlone = 0;
 };
 
 TextEncoding decideEncoding(std::string_view bytes);
