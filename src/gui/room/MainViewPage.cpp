@@ -20,6 +20,7 @@
 #include "app/GridTable.h"
 #include "app/ProgramState.h"
 #include "app/ServiceEndpoints.h"
+#include "app/UserDialogs.h"
 #include "availability/AvailabilityColumns.h"
 #include "gui/app/WindowMemory.h"
 #include "gui/models/GridTableModel.h"

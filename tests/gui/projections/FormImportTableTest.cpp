@@ -65,6 +65,10 @@ class FormImportTableTest : public QObject {
         QVERIFY(report.contains("Matched: 1"));
         QVERIFY(report.contains("New: 1\n    Cy Newman (line 3)"));
         QCOMPARE(program.scalar("select count(*) from DraftPlayers"), 1.0);
+        // Close to nobody, Cy Newman is left out unless the user makes him a new player.
+        auto* newcomer = form.findChild<QComboBox*>("cmb_row_0");
+        QCOMPARE(newcomer->currentText(), QString("Leave out"));
+        newcomer->setCurrentIndex(newcomer->findText("New player"));
 
         QSignalSpy refresh(&form, &gui::FormImportTable::refreshRequested);
         form.findChild<QPushButton*>("cmd_import")->click();
