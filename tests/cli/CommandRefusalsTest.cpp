@@ -128,7 +128,8 @@ TEST_F(SampleLeagues, TextThatIsNoNameIsRefusedWhereverANameComesIn) {
     EXPECT_EQ(teamName.status, 1);
     EXPECT_EQ(teamName.err,
               "Invalid Data: The name of the team in row 2 holds a control character.\n");
-    const CliRun draftName = run({"new-draft", "Bob\xE2\x80\xAEgpj.exe", "--teams", "8"});
+    const CliRun draftName =
+        run({"new-draft", "Bob\xE2\x80\xAEgpj.exe", "--teams", "8", "--draft", "--points"});
     EXPECT_EQ(draftName.status, 1);
     EXPECT_EQ(draftName.err,
               "Invalid Draft Name: The draft name holds a character that turns the writing "
