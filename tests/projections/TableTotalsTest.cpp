@@ -91,6 +91,23 @@ TEST(TableTotals, WhenEveryFigureIsWrittenTheFreeThrowsTakeTheOddPointAndSaySo) 
     EXPECT_EQ(full.stats[column("fgm")], 335);  // (1000 - 120 - 210) / 2
 }
 
+// Free throws the table wrote stay; threes from 3P% .352 x 341 = 120.03 -> 120 take the odd
+// point of 1000 - 120 - 211 instead, up towards 120.03: (1000 - 121 - 211) / 2 = 334.
+TEST(TableTotals, AFigureFromAPercentageTakesTheOddPointBeforeOneTheTableWrote) {
+    TableRow row;
+    row.points = 1000;
+    row.threes.fraction = 0.352;
+    row.threes.attempted = 341;
+    row.freeThrows.made = 211;
+    row.freeThrows.attempted = 250;
+    ProjectionRow stored;
+
+    EXPECT_EQ(layTotalsOver(seasonTotals(row, false, 0.25), false, stored), std::nullopt);
+    EXPECT_EQ(stored.stats[column("ftm")], 211);
+    EXPECT_EQ(stored.stats[column("pt3m")], 121);
+    EXPECT_EQ(stored.stats[column("fgm")], 334);
+}
+
 // A table of totals with percentages: FTM .794 x 431 = 342.21 -> 342, FGM .517 x 1025 =
 // 529.93 -> 530 (1452 points), from the points (1450 - 50 - 342) / 2 = 529.
 TEST(TableTotals, InATableOfTotalsMadeFieldGoalsFromAPercentageYieldToThePointsTheyAgreeWith) {
