@@ -122,7 +122,7 @@ TEST_F(SampleLeagues, TextThatIsNoNameIsRefusedWhereverANameComesIn) {
             .status,
         0);
 
-    const CliRun teamName = run({"setup", "Snake", "--team-name",
+    const CliRun teamName = run({"setup", "Auction", "--team-name",
                                  "2=Owner\xC2\x9B"
                                  "2J"});
     EXPECT_EQ(teamName.status, 1);
