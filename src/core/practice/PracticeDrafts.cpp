@@ -11,6 +11,7 @@
 #include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
+#include "text/TextChecks.h"
 
 namespace quorvane {
 
@@ -79,6 +80,11 @@ std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
         }
         name = *made;
     } else {
+        if (const auto problem = textProblem(name, kMaxDraftNameCharacters)) {
+            dialogs.showMessage("Invalid Draft Name", "The draft name " + *problem,
+                                MessageIcon::Exclamation);
+            return std::nullopt;
+        }
         const std::optional<std::vector<DraftListRow>> drafts = readDraftListRows(db);
         if (!drafts) {
             failed(dialogs, db, " 92002 error: could not read the draft list");

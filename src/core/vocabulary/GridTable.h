@@ -22,6 +22,9 @@ struct GridTable {
     std::vector<std::vector<std::string>> rows;
     std::vector<std::optional<Rgb>> rowColours;  // empty, or one entry per row
     std::vector<int> hiddenColumns;
+    // Empty, or one per heading: what a heading's column holds where the heading alone cannot
+    // say ("Age on 2026-12-07"); front ends show it as the heading's tip.
+    std::vector<std::string> headingNotes;
 
     int columnIndex(const std::string& heading) const;
 };

@@ -199,6 +199,11 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
+        static_cast<std::size_t>(section) < m_table.headingNotes.size() &&
+        !m_table.headingNotes[static_cast<std::size_t>(section)].empty()) {
+        return QString::fromStdString(m_table.headingNotes[static_cast<std::size_t>(section)]);
+    }
     if (role != Qt::DisplayRole) {
         return {};
     }

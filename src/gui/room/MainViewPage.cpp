@@ -29,9 +29,11 @@
 #include "platform/ServiceEndpoints.h"
 #include "room/AdviceColumns.h"
 #include "room/PlayerLists.h"
+#include "room/PlayerMarks.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
 #include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "vocabulary/GridTable.h"
 
 namespace quorvane::gui {
@@ -623,10 +625,20 @@ void MainViewPage::applyFlag(int chosen) {
 }
 
 void MainViewPage::saveNote(int row, int column, const QString& text) {
-    (void)column;
-    if (const int id = playerIdOfRow(*m_freeAgentsModel, row); id > 0) {
-        savePlayerNote(m_state, id, text.toStdString());
+    const int id = playerIdOfRow(*m_freeAgentsModel, row);
+    if (id <= 0) {
+        return;
     }
+    if (const auto refusal = playerNoteRefusal(text.toStdString())) {
+        m_dialogs.showMessage(refusal->title, refusal->text, refusal->icon);
+        // The cell goes back to the note that is stored.
+        const DraftModel* model = currentDraftModel(m_state, m_dialogs);
+        const ModelPlayer* player = model != nullptr ? model->findPlayer(id) : nullptr;
+        m_freeAgentsModel->setCellText(row, column,
+                                       player != nullptr ? player->notes.value_or("") : "");
+        return;
+    }
+    savePlayerNote(m_state, id, text.toStdString());
 }
 
 void MainViewPage::showChosenRoster() {
