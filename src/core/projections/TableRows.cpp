@@ -287,8 +287,8 @@ void takeName(TableRow& row) {
 // Bytes the file's code page could not read were replaced by U+FFFD when the file was read.
 bool holdsUnreadableBytes(const TableRecord& record) {
     constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-    return std::any_of(record.cells.begin(), record.cells.end(), [&](const std::string& cell) {
-        return cell.find(kReplacement) != std::string::npos;
+    return std::any_of(record.cells.begin(), record.cells.end(), [&](std::string_view cell) {
+        return cell.find(kReplacement) != std::string_view::npos;
     });
 }
 

@@ -45,7 +45,7 @@ class TotalsBuilder {
         return figure ? std::optional<int>(roundFigure(*figure * m_games)) : std::nullopt;
     }
 
-    void set(std::size_t stat, const std::optional<double>& figure) {
+    void set(std::size_t stat, TableFigure figure) {
         if (figure) {
             put(stat, *figure * m_games, m_perGame ? TotalSource::PerGame : TotalSource::Table);
         }
