@@ -12,6 +12,7 @@
 #include "availability/TurnSequence.h"
 #include "draftconfig/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "practice/BotDrafters.h"
 #include "practice/PracticeDrafts.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
@@ -83,6 +84,9 @@ class PracticeRunner {
     std::optional<PracticeStop> takeStep();
     NextStep nextSnakePick();
     NextStep nextSale();
+    std::optional<std::size_t> botPick(std::size_t team) const {
+        return m_bots->pick(m_model, team, m_drafters[team]);
+    }
     std::optional<PracticeStop> act(const NextStep& step);
     std::optional<PracticeStop> record(std::size_t team, std::size_t player, double price);
     double userLimit(std::size_t team, std::size_t player) const;
@@ -96,9 +100,11 @@ class PracticeRunner {
     const std::atomic<bool>* m_stop;
     const std::function<void(const PracticePick&)>& m_picked;
     DraftModel m_model;
-    std::vector<double> m_noisy;
+    std::optional<BotPicks> m_bots;
+    std::vector<BotDrafter> m_drafters;
     std::vector<double> m_values;
     std::uint64_t m_seed = 0;
+    BotMix m_mix = BotMix::Adp;
     bool m_nominationUsed = false;
     int m_skipsInARow = 0;
     // Where the file stood when the bots' copy was last known to match it.
@@ -130,6 +136,7 @@ PracticeRunResult PracticeRunner::run() {
         return m_result;
     }
     m_seed = static_cast<std::uint64_t>(practice->seed);
+    m_mix = botMixNamed(practice->bots).value_or(BotMix::Adp);
     // The file's state is noted before the draft is read: a change that falls between the two
     // is read again, never missed.
     if (!noteFileState() || !readDraft()) {
@@ -170,7 +177,8 @@ bool PracticeRunner::readDraft() {
         return false;
     }
     m_model = *model;
-    m_noisy = practicePositions(m_model, m_seed);
+    m_bots.emplace(m_model, m_seed);
+    m_drafters = botDrafters(m_model, m_mix, m_seed);
     m_values = playerValues(m_model);
     m_skipsInARow = 0;
     return true;
@@ -258,7 +266,7 @@ NextStep PracticeRunner::nextSnakePick() {
         step.stop = PracticeStop::UsersTurn;
         return step;
     }
-    step.player = mine ? advicePick(m_model, step.team) : opponentPick(m_model, step.team, m_noisy);
+    step.player = mine ? advicePick(m_model, step.team) : botPick(step.team);
     return step;
 }
 
@@ -326,7 +334,7 @@ NextStep PracticeRunner::nextSale() {
             return stopAt(PracticeStop::UsersNomination);
         }
     } else {
-        player = opponentPick(m_model, *nominator, m_noisy);
+        player = botPick(*nominator);
     }
     if (!player) {
         return stopAt(PracticeStop::DraftOver);
