@@ -26,8 +26,10 @@
 #include "gui/room/AvailabilityRunner.h"
 #include "gui/room/GridViews.h"
 #include "gui/room/PlayerFlagMenu.h"
+#include "gui/room/PuntPlanPanel.h"
 #include "gui/widgets/ElidingDelegate.h"
 #include "gui/widgets/TeamChoiceBox.h"
+#include "hscores/HScoreColumns.h"
 #include "model/DraftModelLoader.h"
 #include "room/AdviceColumns.h"
 #include "room/PlayerLists.h"
@@ -75,7 +77,8 @@ QStringList defaultColumnOrder(const GridTable& table) {
             order << QString::fromLatin1(value);
         }
     }
-    for (const char* advice : {"Gain", "VONA", "Z", "Z$"}) {
+    // A head-to-head league's H stands beside the G its Z column holds.
+    for (const char* advice : {"Gain", "VONA", "Z", kHScoreHeading, "Z$"}) {
         order << QString::fromLatin1(advice);
     }
     for (const std::string& availability : availabilityHeadings()) {
@@ -100,6 +103,8 @@ MainViewPage::MainViewPage(ProgramState& state, UserDialogs& dialogs, QWidget* p
     setObjectName(QStringLiteral("MainViewPage"));
     connect(m_availability, &AvailabilityRunner::finished, this,
             &MainViewPage::showAvailabilityFigures);
+    m_puntPlan = new PuntPlanPanel(this);
+    connect(m_puntPlan, &PuntPlanPanel::finished, this, &MainViewPage::showAvailabilityFigures);
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(buildFreeAgents(), 1);
@@ -239,6 +244,8 @@ QWidget* MainViewPage::buildRoster() {
         }
     });
     layout->addWidget(dg_roster, 1);
+    m_puntPlan->setParent(frm_roster);
+    layout->addWidget(m_puntPlan);
 
     cmd_help_main = makeNamed<QPushButton>("cmd_help_main", QStringLiteral("Help"), frm_roster);
     cmd_help_main->setToolTip(QStringLiteral("F1"));
@@ -266,6 +273,10 @@ void MainViewPage::showAvailablePlayers(const GridTable& players) {
     if (m_withAvailability) {
         m_availabilityKey = availabilityKey(*model);
         m_availability->start(*model);
+    }
+    m_withHScores = model != nullptr && model->headToHead();
+    if (model != nullptr) {
+        m_puntPlan->start(*model);
     }
     showPlayersWithAvailability();
 }
@@ -296,6 +307,9 @@ void MainViewPage::showPlayersWithAvailability() {
         const AvailabilityShown* figures = m_availability->shown();
         addAvailabilityColumns(
             shown, figures != nullptr && figures->key == m_availabilityKey ? figures : nullptr);
+    }
+    if (m_withHScores) {
+        addHScoreColumn(shown, m_puntPlan->current());
     }
     const bool newColumns = m_freeAgentsModel->table().headings != shown.headings;
     if (m_sortReversed) {
