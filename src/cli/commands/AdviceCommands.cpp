@@ -20,6 +20,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/OptionChecks.h"
+#include "cli/commands/CommandTeam.h"
 #include "headtohead/HeadToHeadExplain.h"
 #include "hscores/HScores.h"
 #include "model/DraftModelLoader.h"
@@ -164,13 +165,8 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
         }
         setPunts(*model, *ids);
     }
-    const std::optional<std::size_t> team = adviceTeamIndex(*model, options.team);
+    const std::optional<std::size_t> team = commandTeam(context, *model, options.team);
     if (!team) {
-        context.dialogs.showMessage("Error",
-                                    options.team == 0
-                                        ? "The draft has no team marked as yours"
-                                        : "The draft has no team " + std::to_string(options.team),
-                                    MessageIcon::Critical);
         return kExitFailed;
     }
     const TeamAdvice advice(*model, *team);

@@ -8,12 +8,12 @@
 #include <fmt/format.h>
 #include <CLI/CLI.hpp>
 
-#include "advice/TeamAdvice.h"
 #include "availability/TurnSequence.h"
 #include "cli/CheckedOption.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/OptionChecks.h"
+#include "cli/commands/CommandTeam.h"
 #include "headtohead/HeadToHeadLeague.h"
 #include "hscores/SeasonOdds.h"
 #include "hscores/TeamHScores.h"
@@ -118,13 +118,8 @@ int runHScores(CliContext& context, const HScoreOptions& options) {
     if (!settings) {
         return context.usageError(problem);
     }
-    const std::optional<std::size_t> team = adviceTeamIndex(*model, options.team);
+    const std::optional<std::size_t> team = commandTeam(context, *model, options.team);
     if (!team) {
-        context.dialogs.showMessage("Error",
-                                    options.team == 0
-                                        ? "The draft has no team marked as yours"
-                                        : "The draft has no team " + std::to_string(options.team),
-                                    MessageIcon::Critical);
         return kExitFailed;
     }
     HScoreRequest request;
