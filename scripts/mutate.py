@@ -20,11 +20,13 @@ ROOT = Path(__file__).resolve().parent.parent
 # The core test executables, each with the source folders whose faults it is most likely to
 # see first; the rest run after it.
 CORE_TESTS = ["store_tests", "app_tests", "draftconfig_tests", "valuation_tests", "room_tests",
-              "follow_tests", "projections_tests", "advice_tests", "cli_tests"]
+              "follow_tests", "projections_tests", "advice_tests", "hscores_tests",
+              "practice_tests", "cli_tests"]
 FIRST_SUITE = {"store": "store_tests", "app": "app_tests", "draftconfig": "draftconfig_tests",
                "valuation": "valuation_tests", "room": "room_tests", "follow": "follow_tests",
                "projections": "projections_tests", "advice": "advice_tests",
-               "advicedata": "advice_tests"}
+               "advicedata": "advice_tests", "hscores": "hscores_tests",
+               "practice": "practice_tests"}
 # The scratch build leaves the desktop program out, so the tests that start it cannot run.
 SKIPPED_TESTS = {"cli_tests": "-ChartCommand.*:ProgramFiles.*"}
 TEST_TIMEOUT_SECONDS = 600

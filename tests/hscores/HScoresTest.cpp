@@ -81,6 +81,25 @@ TEST(HScores, OpponentsStillToPickThisRoundTakeTheNextBestByG) {
     EXPECT_NEAR(result.h[3], 0.085452, 1e-6);  // -1.7321 - (0.8660 + 0) / 2
 }
 
+TEST(HScores, OnlyTheTeamsStillToPickThisRoundAreFilled) {
+    // Three teams of two, a two-round snake: Owner 1 took p1, Owner 2 is on the clock and only
+    // Owner 3 picks after him this round, taking the next best by G. One category: no weights
+    // to choose, so the future picks add nothing. Pool of six (1200 to 700): X = 1.0351,
+    // 0.6211, 0.2070, -0.2070, -0.6211, -1.0351, -1.4491. Against Owner 1 (one unknown player
+    // left) the variance is 4 + 1/2, against Owner 3 (two) 4 + 1.
+    PuntLeague league = assistsLeague(3, 2, {1200, 1100, 1000, 900, 800, 700, 600});
+    league.pick(1, 1).snake(2, 2);
+    const Scored result = scored(league.model, 1);
+    ASSERT_EQ(result.playerids.size(), 6u);
+    EXPECT_EQ(result.playerids[0], 2);
+    // p2: (Phi((0.6211 - 1.0351) / sqrt 4.5) + Phi((0.6211 - 0.2070) / sqrt 5)) / 2
+    EXPECT_NEAR(result.h[0], 0.498038, 1e-6);
+    EXPECT_EQ(result.playerids[1], 3);  // Owner 3 is then left p2
+    EXPECT_NEAR(result.h[1], 0.387343, 1e-6);
+    EXPECT_EQ(result.playerids[5], 7);
+    EXPECT_NEAR(result.h[5], 0.149027, 1e-6);
+}
+
 TEST(HScores, OnlyPlayersWhoFitAnOpenStartingSlotAreCandidates) {
     PuntLeague league = assistsLeague(2, 0, {1200, 1000, 800, 600});
     league.player(5, kPositionC, {{StatColumn::Assists, 1100}});

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/GridTable.h"
 
+#include <charconv>
+
 #include "store/Recordset.h"
 
 namespace quorvane {
@@ -12,6 +14,14 @@ int GridTable::columnIndex(const std::string& heading) const {
         }
     }
     return -1;
+}
+
+int playerIdOfCells(const std::vector<std::string>& cells) {
+    int id = 0;
+    if (!cells.empty()) {
+        std::from_chars(cells.front().data(), cells.front().data() + cells.front().size(), id);
+    }
+    return id;
 }
 
 GridTable gridFromRecordset(const Recordset& records) {

@@ -26,6 +26,9 @@ struct GridTable {
     int columnIndex(const std::string& heading) const;
 };
 
+// The playerid a player list's row leads with; 0 for a row without one.
+int playerIdOfCells(const std::vector<std::string>& cells);
+
 class Recordset;
 
 // Every column and row of a result as text, headings from the select's names.

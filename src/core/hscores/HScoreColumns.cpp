@@ -1,25 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "hscores/HScoreColumns.h"
 
-#include <charconv>
-
 #include <fmt/format.h>
 
 #include "availability/AvailabilityColumns.h"
 
 namespace quorvane {
-
-namespace {
-
-int playerIdOf(const std::vector<std::string>& cells) {
-    int id = 0;
-    if (!cells.empty()) {
-        std::from_chars(cells.front().data(), cells.front().data() + cells.front().size(), id);
-    }
-    return id;
-}
-
-}  // namespace
 
 HScoresShown hScoresShown(const DraftModel& model, const std::vector<HScoreRow>& rows,
                           const std::vector<double>& neutral, std::string key) {
@@ -64,7 +50,7 @@ void addHScoreColumn(GridTable& grid, const HScoresShown* shown) {
     for (std::vector<std::string>& cells : grid.rows) {
         std::string text;
         if (shown != nullptr) {
-            if (const auto found = shown->h.find(playerIdOf(cells)); found != shown->h.end()) {
+            if (const auto found = shown->h.find(playerIdOfCells(cells)); found != shown->h.end()) {
                 text = fmt::format("{:.4f}", found->second);
             }
         }
