@@ -293,6 +293,8 @@ void MainViewPage::showAvailabilityFigures() {
     const int position = scroll->value();
     const int row = dg_freeagents->currentIndex().row();
     showPlayersWithAvailability();
+    // The columns were fitted while the H-scores were still blank.
+    growColumnToContents(dg_freeagents, m_freeAgentsModel->table().columnIndex(kHScoreHeading));
     if (row >= 0) {
         dg_freeagents->selectRow(row);
     }

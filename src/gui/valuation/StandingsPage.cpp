@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
@@ -76,7 +77,7 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
     auto* oddsCaption = new QLabel(
         tr("Season odds: %1 seasons of %2 weeks played over the weekly matchups of the rosters "
            "as they stand")
-            .arg(kDefaultSeasons)
+            .arg(QLocale(QLocale::English).toString(kDefaultSeasons))
             .arg(kDefaultSeasonWeeks),
         m_oddsPanel);
     oddsCaption->setObjectName("lbl_season_odds");
