@@ -111,6 +111,7 @@ std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
     row.startPick = choice.fromNow ? source->lastPick : 0;
     row.startPosition = choice.fromNow ? source->onClock : 1;
     row.startDirection = choice.fromNow ? source->direction : "U";
+    row.bots = std::string(botMixName(choice.bots));
     if (!writePractice(db, row)) {
         failed(dialogs, db, " 92004 error: could not mark the practice draft");
         return std::nullopt;

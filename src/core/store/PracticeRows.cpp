@@ -146,7 +146,7 @@ bool readPractice(Connection& connection, int templateId, std::optional<Practice
     Recordset practice;
     if (!openRecordset(practice, connection,
                        "select source_template_id, seed, fromnow, startpick, startposition, "
-                       "startdirection from DraftPractice where template_id = ?",
+                       "startdirection, bots from DraftPractice where template_id = ?",
                        {idValue(templateId)})) {
         return false;
     }
@@ -157,7 +157,8 @@ bool readPractice(Connection& connection, int templateId, std::optional<Practice
                           practice.getInt("fromnow") != 0,
                           static_cast<int>(practice.getInt("startpick")),
                           static_cast<int>(practice.getInt("startposition")),
-                          practice.getText("startdirection")};
+                          practice.getText("startdirection"),
+                          practice.getText("bots")};
     }
     return true;
 }
@@ -166,13 +167,14 @@ bool writePractice(Connection& connection, const PracticeRow& row) {
     return executeSql(
         connection,
         "insert into DraftPractice (template_id, source_template_id, seed, fromnow, startpick, "
-        "startposition, startdirection) values (?, ?, ?, ?, ?, ?, ?) on conflict (template_id) "
-        "do update set source_template_id = excluded.source_template_id, seed = excluded.seed, "
-        "fromnow = excluded.fromnow, startpick = excluded.startpick, startposition = "
-        "excluded.startposition, startdirection = excluded.startdirection",
+        "startposition, startdirection, bots) values (?, ?, ?, ?, ?, ?, ?, ?) on conflict "
+        "(template_id) do update set source_template_id = excluded.source_template_id, seed = "
+        "excluded.seed, fromnow = excluded.fromnow, startpick = excluded.startpick, "
+        "startposition = excluded.startposition, startdirection = excluded.startdirection, bots "
+        "= excluded.bots",
         {idValue(row.template_id), idValue(row.source_template_id), idValue(row.seed),
          idValue(row.fromNow ? 1 : 0), idValue(row.startPick), idValue(row.startPosition),
-         row.startDirection});
+         row.startDirection, row.bots});
 }
 
 std::optional<int> copyDraft(Connection& connection, int sourceId, const std::string& name,

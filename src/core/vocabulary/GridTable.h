@@ -29,4 +29,7 @@ struct GridTable {
     int columnIndex(const std::string& heading) const;
 };
 
+// The playerid a player list's row leads with; 0 for a row without one.
+int playerIdOfCells(const std::vector<std::string>& cells);
+
 }  // namespace quorvane

@@ -29,6 +29,8 @@ void showGridTable(QTableView* view, GridTableModel* model, GridTable table);
 // Widens every shown column that is now narrower than its contents or heading, so that new
 // figures are never cut; no column narrows (widths the user gave stay).
 void growColumnsToContents(QTableView* view);
+// The same for one column.
+void growColumnToContents(QTableView* view, int column);
 
 // The pressed button of a group stands out, the others look like plain buttons.
 void highlightButton(const std::vector<QAbstractButton*>& group, int pressed);
