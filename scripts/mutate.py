@@ -21,12 +21,13 @@ ROOT = Path(__file__).resolve().parent.parent
 # see first; the rest run after it.
 CORE_TESTS = ["text_tests", "store_tests", "platform_tests", "session_tests", "draftconfig_tests",
               "valuation_tests", "room_tests", "online_tests", "projections_tests", "advice_tests",
-              "cli_tests"]
+              "hscores_tests", "practice_tests", "cli_tests"]
 FIRST_SUITE = {"text": "text_tests", "store": "store_tests", "platform": "platform_tests",
                "session": "session_tests", "vocabulary": "room_tests", "model": "room_tests",
                "draftconfig": "draftconfig_tests", "valuation": "valuation_tests",
                "room": "room_tests", "online": "online_tests", "projections": "projections_tests",
-               "advice": "advice_tests", "teamadvice": "advice_tests"}
+               "advice": "advice_tests", "teamadvice": "advice_tests",
+               "hscores": "hscores_tests", "practice": "practice_tests"}
 # The scratch build leaves the desktop program out, so the tests that start it cannot run.
 SKIPPED_TESTS = {"cli_tests": "-ChartCommand.*:ProgramFiles.*"}
 TEST_TIMEOUT_SECONDS = 600

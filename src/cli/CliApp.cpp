@@ -38,6 +38,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addCockpitCommands(app, context);
     addServiceCommands(app, context);
     addAdviceCommands(app, context);
+    addHScoreCommands(app, context);
     addChartCommand(app, context);
     addPathsCommand(app, context);
     addFollowCommand(app, context);

@@ -7,6 +7,7 @@
 
 #include "CliRunner.h"
 #include "store/Connection.h"
+#include "store/Recordset.h"
 
 namespace quorvane {
 namespace {
@@ -27,6 +28,13 @@ struct SampleLeagues : ::testing::Test {
         ASSERT_EQ(cli.run({"setup", "Snake", "--categories", "17", "--slots", "F=0"}).status, 0);
     }
     CliRun run(const std::vector<std::string>& arguments) { return cli.run(arguments); }
+    double count(const std::string& sql) {
+        Connection connection;
+        EXPECT_TRUE(openConnection(connection, cli.folder().str() + "/players2019.db", Log()));
+        Recordset result;
+        EXPECT_TRUE(openRecordset(result, connection, sql));
+        return result.eof() ? -1.0 : result.getDouble(result.columnNames().front());
+    }
     static bool says(const CliRun& run, const std::string& text) {
         return run.err.find(text) != std::string::npos;
     }
@@ -93,6 +101,51 @@ TEST_F(SampleLeagues, ChoicesTheWindowsDoNotOfferAreUsageErrors) {
 
     EXPECT_EQ(run({"export", "Auction", "--kind", "draft", "--dir", ""}).status, 2);
     EXPECT_FALSE(std::filesystem::exists("quorvane_draft_order.csv"));
+}
+
+// What an attacker types where a name goes: escape sequences, a bell, DEL, a C1 control, a
+// direction override, 200 characters. Each is refused saying what is wrong; nothing is stored.
+TEST_F(SampleLeagues, TextThatIsNoNameIsRefusedWhereverANameComesIn) {
+    const std::string players = "select count(*) from DraftPlayers";
+    const CliRun escape = run({"add-player", "--first", "Evil\x1B]0;owned\x07", "--last", "Lee",
+                               "--pos", "C", "--nba-team", "BOS"});
+    EXPECT_EQ(escape.status, 1);
+    EXPECT_EQ(escape.err, "Invalid First Name: First Name holds a control character\n");
+    const CliRun longName = run({"add-player", "--first", "Ann", "--last", std::string(200, 'x'),
+                                 "--pos", "C", "--nba-team", "BOS"});
+    EXPECT_EQ(longName.err, "Invalid Last Name: Last Name is longer than 100 characters\n");
+    const CliRun team = run(
+        {"add-player", "--first", "Ann", "--last", "Lee", "--pos", "C", "--nba-team", "BOS\x7F"});
+    EXPECT_EQ(team.err, "Invalid Team: Team holds a control character\n");
+    EXPECT_EQ(
+        run({"add-player", "--first", "Ann", "--last", "Lee", "--pos", "C", "--nba-team", "BOS"})
+            .status,
+        0);
+
+    const CliRun teamName = run({"setup", "Auction", "--team-name",
+                                 "2=Owner\xC2\x9B"
+                                 "2J"});
+    EXPECT_EQ(teamName.status, 1);
+    EXPECT_EQ(teamName.err,
+              "Invalid Data: The name of the team in row 2 holds a control character.\n");
+    const CliRun draftName =
+        run({"new-draft", "Bob\xE2\x80\xAEgpj.exe", "--teams", "8", "--draft", "--points"});
+    EXPECT_EQ(draftName.status, 1);
+    EXPECT_EQ(draftName.err,
+              "Invalid Draft Name: The draft name holds a character that turns the writing "
+              "direction\n");
+    const CliRun note = run({"note", "3879", "ding\x07"});
+    EXPECT_EQ(note.status, 1);
+    EXPECT_EQ(note.err, "Invalid Note: The note holds a control character\n");
+    const CliRun notes = run({"draft-notes", "Snake", "line one\n\x1B[2Jline two"});
+    EXPECT_EQ(notes.status, 1);
+    EXPECT_EQ(notes.err, "Invalid Notes: The draft notes holds a control character\n");
+    EXPECT_EQ(run({"draft-notes", "Snake", "line one\nline two"}).status, 0);
+
+    EXPECT_EQ(count("select count(*) from draftAdded"), 1.0);
+    EXPECT_EQ(count("select count(*) from DraftTemplate"), 2.0);
+    EXPECT_EQ(count("select count(*) from DraftTeams where teamname like '%2J'"), 0.0);
+    EXPECT_EQ(count("select count(*) from DraftPlayers where notes like 'ding%'"), 0.0);
 }
 
 TEST_F(SampleLeagues, BidsAboveTheWholePotAreInvalid) {

@@ -37,6 +37,10 @@ TEST(RoomText, ControlCharactersBrokenUtf8AndOverlongNamesAreRefused) {
     EXPECT_EQ(roomTextProblem("Luka\tDoncic"), "holds a control character");
     EXPECT_EQ(roomTextProblem("Luka\xC3\x28"), "is not UTF-8");
     EXPECT_EQ(roomTextProblem("\xE0\x80\xAF"), "is not UTF-8");  // an overlong slash
+    EXPECT_EQ(roomTextProblem("\xED\xA0\x80"), "is not UTF-8");  // a surrogate
+    EXPECT_EQ(roomTextProblem("Team\xE2\x81\xA6"
+                              "Evil"),
+              "holds a character that turns the writing direction");  // U+2066
     EXPECT_EQ(roomTextProblem(std::string(100, 'a')), "");
     EXPECT_EQ(roomTextProblem(std::string(101, 'a')), "is longer than 100 characters");
 }

@@ -74,6 +74,30 @@ TEST(ProjectionEditor, RefusesFiguresThatAreNotWholeNumbersUpTo7000) {
               7000);
 }
 
+// Grid order: GP, FGA, FGM, FTA, FTM, 3PTA, 3PTM; the player has 900 FGA, 100 FTA, 300 3PTA.
+TEST(ProjectionEditor, MoreMadeThanAttemptedIsRefusedNamingBoth) {
+    TestProgram program;
+    loadPlayers(program);
+    const auto player = loadPlayerProjection(program.state, program.dialogs, 10);
+    ASSERT_TRUE(player);
+    const std::vector<std::pair<std::size_t, std::string>> refused = {
+        {2, "901"}, {4, "101"}, {6, "301"}};
+    const std::vector<std::string> messages = {
+        "Projection for FGM is not valid: 901 made is more than the 900 FGA",
+        "Projection for FTM is not valid: 101 made is more than the 100 FTA",
+        "Projection for 3PTM is not valid: 301 made is more than the 300 3PTA"};
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        auto texts = statTexts(*player);
+        texts[refused[i].first] = refused[i].second;
+        EXPECT_FALSE(saveProjectionEdit(program.state, program.dialogs, *player, texts));
+        EXPECT_EQ(program.dialogs.lastText(), messages[i]);
+    }
+    EXPECT_EQ(program.scalar("select count(*) from ProjectionEdits"), 0);
+    auto texts = statTexts(*player);
+    texts[2] = "900";  // as many made as attempted
+    EXPECT_TRUE(saveProjectionEdit(program.state, program.dialogs, *player, texts));
+}
+
 TEST(ProjectionEditor, SavingAgainReplacesTheEditAndLeavesLastSeasonAlone) {
     TestProgram program;
     loadPlayers(program);

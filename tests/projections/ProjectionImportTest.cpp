@@ -141,6 +141,36 @@ TEST(ProjectionImport, BadLineLeavesTheDatabaseByteForByteUnchanged) {
     EXPECT_EQ(program.dialogs.busyCalls, (std::vector<bool>{true, false, true, false}));
 }
 
+// A file a spreadsheet saved in the Windows code page, and a UTF-8 file with one broken byte.
+TEST(ProjectionImport, TheCodePageIsDecidedOnTheWholeFileAndALineThatDoesNotFitIsNamed) {
+    TestProgram program;
+    const std::string windows = writeFile(
+        program.folder, "windows.csv",
+        joinLines({kHeader, projectionLine(1, 2019, "Jos\xE9", "Calder\xF3n", 70, "G", "TOR"),
+                   projectionLine(2, 2019, "Dennis",
+                                  "Schr\xF6"
+                                  "der",
+                                  70, "G", "OKC")},
+                  "\r\n"));
+    ASSERT_TRUE(importProjectionFile(program.state, program.dialogs, windows))
+        << program.dialogs.lastText();
+    EXPECT_EQ(program.scalar("select count(*) from DraftPlayers where firstname = 'José' and "
+                             "lastname = 'Calderón'"),
+              1);
+    EXPECT_EQ(program.scalar("select count(*) from DraftPlayers where lastname = 'Schröder'"), 1);
+
+    const std::string broken = writeFile(
+        program.folder, "broken.csv",
+        joinLines({kHeader, projectionLine(3, 2019, "Boban", "Marjanovi\xC4\x87", 70, "C", "PHI"),
+                   projectionLine(4, 2019, "Jos\xE9", "Other", 70, "G", "TOR")},
+                  "\n"));
+    EXPECT_FALSE(importProjectionFile(program.state, program.dialogs, broken));
+    EXPECT_EQ(program.dialogs.lastText(),
+              "Line 3 of " + broken +
+                  " is invalid: field 3 (firstname) is not valid UTF-8. Nothing was imported.");
+    EXPECT_EQ(program.scalar("select count(*) from DraftPlayers where playerid in (3, 4)"), 0);
+}
+
 TEST(ProjectionImport, EveryLineEndImportsEveryLine) {
     const std::vector<std::string> lines = {kHeader, projectionLine(1, 2019, "Ann", "O'Neale"),
                                             projectionLine(2, 2019, "Bo", "Two")};

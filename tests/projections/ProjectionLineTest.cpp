@@ -42,6 +42,49 @@ TEST(ProjectionLine, KeepsNamesAndTextsExactly) {
     EXPECT_EQ(parsed.row->team, "O'K");
 }
 
+TEST(ProjectionLine, NamesTeamsAndPositionsThatAreNoTextAreRefusedNamingTheField) {
+    const auto problem = [](const std::string& first, const std::string& last,
+                            const std::string& pos, const std::string& team) {
+        const auto parsed =
+            parseProjectionLine(projectionLine(1, 2019, first, last, 70, pos, team));
+        return parsed.row ? std::string() : parsed.fault.description;
+    };
+    EXPECT_EQ(problem("Ann\x1B[2J", "Lee", "G", "BOS"),
+              "field 3 (firstname) holds a control character");
+    EXPECT_EQ(problem("Ann", "Lee\x07", "G", "BOS"),
+              "field 4 (lastname) holds a control character");
+    EXPECT_EQ(problem("Ann", "Lee", "G\x7F", "BOS"), "field 5 (pos) holds a control character");
+    EXPECT_EQ(problem("Ann", "Lee", "G", "BOS\xC2\x85"),
+              "field 6 (team) holds a control character");
+    EXPECT_EQ(problem("Ann", std::string(200, 'e'), "G", "BOS"),
+              "field 4 (lastname) is longer than 100 characters");
+    EXPECT_EQ(problem("Ann", "Lee", "G", std::string(31, 'B')),
+              "field 6 (team) is longer than 30 characters");
+    EXPECT_EQ(problem("\xC0\xAF", "Lee", "G", "BOS"), "field 3 (firstname) is not valid UTF-8");
+    EXPECT_EQ(problem("Ann", "Lee\xE2\x80\xAE", "G", "BOS"),
+              "field 4 (lastname) holds a character that turns the writing direction");
+    EXPECT_EQ(problem("Nikola", "Joki\xC4\x87", "C", "DEN"), "");
+}
+
+// Fields 10 to 15: fta, ftm, fga, fgm, pt3a, pt3m.
+TEST(ProjectionLine, MoreShotsMadeThanAttemptedIsRefused) {
+    const auto withShots = [](const std::string& shots) {
+        std::string line = projectionLine(1, 2019, "Ann", "Lee");
+        line.replace(line.find(",100,80,900,400,300,100,"), 24, "," + shots + ",");
+        return parseProjectionLine(line);
+    };
+    EXPECT_TRUE(withShots("100,100,900,900,300,300").row);  // as many made as taken
+    const auto freeThrows = withShots("100,101,900,400,300,100");
+    ASSERT_FALSE(freeThrows.row);
+    EXPECT_EQ(freeThrows.fault.field, 11);
+    EXPECT_EQ(freeThrows.fault.description,
+              "field 11 (ftm) is 101, more than the 100 of field 10 (fta)");
+    EXPECT_EQ(withShots("100,80,399,400,300,100").fault.description,
+              "field 13 (fgm) is 400, more than the 399 of field 12 (fga)");
+    EXPECT_EQ(withShots("100,80,900,400,0,7").fault.description,
+              "field 15 (pt3m) is 7, more than the 0 of field 14 (pt3a)");
+}
+
 TEST(ProjectionLine, RefusesLinesWithFewerThan32Fields) {
     std::string line = projectionLine(1, 2019, "A", "B");
     const auto shortLine = parseProjectionLine(line.substr(0, line.rfind(',')));

@@ -203,8 +203,13 @@ TEST(TableImport, TotalsTableDerivesMadeFieldGoalsFromPointsAndReadsPositionList
     ASSERT_TRUE(report) << program.dialogs.lastText();
     EXPECT_FALSE(report->layout.perGame);
     EXPECT_EQ(report->season, 2018);
-    // (1000 - 120 - 211) / 2 = 334.5 -> 335; (400 - 10 - 40) / 2 = 175.
-    EXPECT_EQ(stat(program, 1, 2018, "fgm"), 335);
+    // 1000 - 120 - 211 leaves half a field goal: the points stay 1000, the free throws taking the
+    // odd one, (1000 - 120 - 212) / 2 = 334; (400 - 10 - 40) / 2 = 175.
+    EXPECT_EQ(stat(program, 1, 2018, "fgm"), 334);
+    EXPECT_EQ(stat(program, 1, 2018, "ftm"), 212);
+    EXPECT_EQ(report->notes,
+              std::vector<std::string>{"Ann Example (line 2): 1000 points leave half a field goal "
+                                       "beside 120 3PM and 211 FTM: FTM taken as 212"});
     EXPECT_EQ(stat(program, 2, 2018, "fgm"), 175);
     EXPECT_EQ(program.scalar("select count(*) from DraftPlayers where playerid = 1 and "
                              "yearofprojection = 2018 and pos = 'G' and team = 'NYK' and "

@@ -167,6 +167,10 @@ TEST(SiteTables, DryRunListsTheClosestPlayersAndMostRowsNewNeedsTheUsersWord) {
     EXPECT_EQ(dry->review[0].candidates[0].name, "Luka Dončić");
     ASSERT_FALSE(dry->review[1].candidates.empty());
     EXPECT_EQ(dry->review[1].candidates[0].playerid, 3);
+    // Each is close to a player of its own team: that player is what a window offers first.
+    EXPECT_EQ(dry->review[0].proposal.kind, RowChoice::Kind::Player);
+    EXPECT_EQ(dry->review[0].proposal.playerid, 1);
+    EXPECT_EQ(dry->review[1].proposal.playerid, 3);
 
     options.dryRun = false;
     EXPECT_FALSE(importProjectionTable(program.state, program.dialogs, path, options));
@@ -275,6 +279,130 @@ TEST(SiteTables, HostileNamesAndRowsAreListedNeverStored) {
     EXPECT_EQ(stat(program, 1, "games"), 71);
     EXPECT_EQ(program.players(), 9);
     EXPECT_EQ(program.scalar("select count(*) from draftAdded"), 0);
+}
+
+// A stored player with his position flags (PG, SG, PF, SF, C).
+std::string playerLine(int id, const std::string& first, const std::string& last,
+                       const std::string& pos, const std::string& team, const std::string& flags) {
+    return std::to_string(id) + ",P,2019," + first + "," + last + "," + pos + "," + team +
+           ",1990-01-02,70,2000,100,80,900,400,300,100,50,250,300,70,30,120,5,1,2019-10-15,0,0," +
+           flags;
+}
+
+// Players a real per-game ranking names by another form of their first name, or by one part of
+// a hyphenated last name.
+struct OtherFormsDatabase : TestProgram {
+    OtherFormsDatabase() {
+        EXPECT_TRUE(importProjectionText(
+            state, dialogs,
+            joinLines({kHeader, playerLine(1, "Mitch", "Creek", "F", "MIN", "0,0,0,1,0"),
+                       playerLine(2, "Vince", "Edwards", "F", "HOU", "0,0,1,0,0"),
+                       playerLine(3, "Tyrone", "Wallace", "G", "LAC", "1,1,0,0,0"),
+                       playerLine(4, "Naz", "Mitrou-Long", "G", "UTA", "1,0,0,0,0"),
+                       playerLine(5, "Mike", "Jones", "G", "NYK", "1,0,0,0,0"),
+                       playerLine(6, "Mikey", "Jones", "F", "NYK", "0,0,1,0,0"),
+                       playerLine(7, "Timothé", "Luwawu", "F", "PHI", "0,0,0,1,0")},
+                      "\n")));
+    }
+};
+
+TEST(SiteTables, ShortFormsOfFirstNamesAndPartsOfHyphenatedNamesFindTheirPlayers) {
+    OtherFormsDatabase program;
+    const std::string path = writeFile(program.folder, "ranking.csv",
+                                       "Rank,Value,Name,Team,Pos,g,p/g\n"
+                                       "401,-3.12,Mitchell Creek,MIN,SF,4,3.8\n"
+                                       "402,-3.15,Vincent Edwards,HOU,PF,56,3.2\n"
+                                       "403,-3.20,Ty Wallace,LAC,\"PG,SG\",62,3.6\n"
+                                       "404,-3.31,Naz Long,UTA,PG,29,2.1\n"
+                                       "405,-3.40,Timothé Luwawu-Cabarrot,PHI,SF,55,13.5\n"
+                                       "406,-3.50,Michael Jones,NYK,SG,10,5.5\n");
+    TableImportOptions options;
+    options.dryRun = true;
+    const auto dry = importProjectionTable(program.state, program.dialogs, path, options);
+    ASSERT_TRUE(dry) << program.dialogs.lastText();
+    EXPECT_EQ(dry->matched, 5);
+    EXPECT_EQ(dry->created, 0);
+    // Mike and Mikey Jones both play for the Knicks: the row is not guessed.
+    EXPECT_EQ(dry->ambiguousNames, std::vector<std::string>{"Michael Jones (line 7)"});
+
+    ASSERT_TRUE(importProjectionTable(program.state, program.dialogs, path, {}));
+    EXPECT_EQ(stat(program, 1, "games"), 4);
+    EXPECT_EQ(stat(program, 2, "games"), 56);
+    EXPECT_EQ(stat(program, 3, "games"), 62);
+    EXPECT_EQ(stat(program, 4, "games"), 29);
+    EXPECT_EQ(stat(program, 7, "games"), 55);
+    EXPECT_EQ(stat(program, 5, "games"), 70);
+    EXPECT_EQ(stat(program, 6, "games"), 70);
+    EXPECT_EQ(program.scalar("select count(*) from draftAdded"), 0);
+    // Stored names keep their own spelling.
+    EXPECT_EQ(program.scalar("select count(*) from DraftPlayers where firstname = 'Mitch'"), 1);
+}
+
+TEST(SiteTables, AnotherFormOfANameCountsOnlyWhereTheTeamOrPositionConfirmsIt) {
+    OtherFormsDatabase program;
+    // Another Vincent Edwards, of another team and position; a Ty Wallace without either.
+    const std::string path = writeFile(program.folder, "others.csv",
+                                       "Name,Team,Pos,GP\n"
+                                       "Vincent Edwards,BOS,C,40\n"
+                                       "Ty Wallace,,,41\n"
+                                       "Vincent Edwards,DEN,PF,42\n");
+    TableImportOptions options;
+    options.dryRun = true;
+    const auto dry = importProjectionTable(program.state, program.dialogs, path, options);
+    ASSERT_TRUE(dry) << program.dialogs.lastText();
+    // The third row's position (PF) is the stored Vince Edwards's; the first two are new.
+    EXPECT_EQ(dry->matched, 1);
+    EXPECT_EQ(dry->createdNames,
+              (std::vector<std::string>{"Vincent Edwards (line 2)", "Ty Wallace (line 3)"}));
+}
+
+// One byte of the Windows code page in an otherwise UTF-8 file: read as that code page, "ć"
+// would become "Ä‡" and every accented player a new one.
+TEST(SiteTables, ARowThatDoesNotFitTheFilesCodePageIsListedAndTheRestKeepTheirAccents) {
+    LeagueDatabase program;
+    const std::string path = writeFile(program.folder, "mixed.csv",
+                                       "Player,Team,G\n"
+                                       "Luka Don\xC4\x8Di\xC4\x87,DAL,71\n"
+                                       "Nikola Joki\xE6,DEN,72\n"
+                                       "Marcus Morris,\"NYK\x1B[2J\",60\n"
+                                       "Mohamed Bamba,\"ORL\xE2\x80\xAE\",61\n");
+    const auto report = importProjectionTable(program.state, program.dialogs, path, {});
+    ASSERT_TRUE(report) << program.dialogs.lastText();
+    EXPECT_EQ(report->matched, 1);
+    EXPECT_EQ(report->created, 0);
+    EXPECT_EQ(report->skippedRows,
+              (std::vector<std::string>{
+                  "line 3: holds bytes that are not text in the file's code page",
+                  "line 4: the team holds a control character",
+                  "line 5: the team holds a character that turns the writing direction"}));
+    EXPECT_EQ(stat(program, 1, "games"), 71);
+    EXPECT_EQ(stat(program, 5, "games"), 70);
+    EXPECT_EQ(program.players(), 9);
+}
+
+TEST(SiteTables, MoreShotsMadeThanAttemptedRefusesTheTableNamingLineAndColumn) {
+    LeagueDatabase program;
+    const std::string columns = writeFile(program.folder, "columns.csv",
+                                          "Player,G,FGM,FGA,FTM,FTA\n"
+                                          "Luka Doncic,70,500,900,300,400\n"
+                                          "Nikola Jokic,70,1001,1000,200,250\n");
+    EXPECT_FALSE(importProjectionTable(program.state, program.dialogs, columns, {}));
+    EXPECT_EQ(program.dialogs.lastText(),
+              "Line 3 of " + columns +
+                  " is invalid: column 3 (FGM) holds \"1001\", which is more than the 1000 of "
+                  "column 4 (FGA). Nothing was imported.");
+
+    const std::string cells = writeFile(program.folder, "cells.csv",
+                                        "PLAYER,GP,FT%\n"
+                                        "Luka Doncic,70,0.794 (6.1/7.7)\n"
+                                        "Nikola Jokic,70,0.794 (7.9/7.7)\n");
+    EXPECT_FALSE(importProjectionTable(program.state, program.dialogs, cells, {}));
+    EXPECT_EQ(program.dialogs.lastText(),
+              "Line 3 of " + cells +
+                  " is invalid: column 3 (FT%) holds \"0.794 (7.9/7.7)\", which is not a "
+                  "percentage. Nothing was imported.");
+    EXPECT_EQ(stat(program, 1, "games"), 70);
+    EXPECT_EQ(stat(program, 5, "fgm"), 400);
 }
 
 TEST(SiteTables, ATableOfAHundredThousandColumnsIsRefusedAtOnceInOneLine) {

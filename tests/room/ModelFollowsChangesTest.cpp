@@ -141,7 +141,7 @@ TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
     const auto projection = loadPlayerProjection(room.state, room.dialogs, 15002);
     ASSERT_TRUE(projection.has_value());
     ASSERT_TRUE(saveProjectionEdit(room.state, room.dialogs, *projection,
-                                   {"71", "301", "700", "90", "120", "20", "60", "30", "90", "111",
+                                   {"71", "700", "301", "120", "90", "60", "20", "30", "90", "111",
                                     "12", "9", "33", "4", "1"}));
     expectHeldIsFresh(room, "projection edit");
 

@@ -3,6 +3,8 @@
 // what each cell shows, which rows pass, and the order, ties included.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <utility>
 
 #include "room/AvailableList.h"
@@ -283,18 +285,43 @@ TEST(AvailableModelList, ASnakeDraftsValuePlaceIsItsRankAndNoneWithoutOne) {
     EXPECT_EQ(column(grid, 13), (std::vector<std::string>{"", "-2.25", "", ""}));
 }
 
+constexpr std::chrono::year_month_day kAgesOn{std::chrono::year{2026}, std::chrono::December,
+                                              std::chrono::day{7}};
+
 GridTable research(const DraftModel& model, bool taken, std::string_view key,
                    int priceDecimals = 2) {
-    return researchGridOf(model, {kYear, taken, key, false, priceDecimals, 2026});
+    return researchGridOf(model, {kYear, taken, key, false, priceDecimals, kAgesOn});
 }
 
-TEST(ResearchModelList, AgesCountFromTheLeadingYearOfTheBirthDate) {
-    EXPECT_EQ(ageInYears(std::string("1990-05-01"), 2026), 36);
-    // The first four characters hold " 199": 2026 - 199 = 1827.
-    EXPECT_EQ(ageInYears(std::string(" 1999"), 2026), 1827);
-    EXPECT_EQ(ageInYears(std::string("05/01/1990"), 2026), 2021);  // the "05" of the date
-    EXPECT_EQ(ageInYears(std::string("unknown"), 2026), 2026);
-    EXPECT_EQ(ageInYears(std::nullopt, 2026), std::nullopt);
+TEST(ResearchModelList, AgesCountWholeYearsUpToTheBirthdayOfTheDayGiven) {
+    using namespace std::chrono;
+    // Born 30 December 1984: 41 on 7 December 2026, the day before his birthday too, 42 on it.
+    EXPECT_EQ(ageOn(std::string("1984-12-30"), kAgesOn), 41);
+    EXPECT_EQ(ageOn(std::string("1984-12-30"), year{2026} / December / 29), 41);
+    EXPECT_EQ(ageOn(std::string("1984-12-30"), year{2026} / December / 30), 42);
+    // Born on 29 February: a year older on 1 March of a common year, on the day in a leap year.
+    EXPECT_EQ(ageOn(std::string("2000-02-29"), year{2021} / February / 28), 20);
+    EXPECT_EQ(ageOn(std::string("2000-02-29"), year{2021} / March / 1), 21);
+    EXPECT_EQ(ageOn(std::string("2000-02-29"), year{2024} / February / 29), 24);
+    // Dates as files write them; what is no date has no age, nor a birth after the day.
+    EXPECT_EQ(ageOn(std::string("12/30/1984"), kAgesOn), 41);
+    EXPECT_EQ(ageOn(std::string("30.12.1984"), kAgesOn), std::nullopt);
+    EXPECT_EQ(ageOn(std::string("unknown"), kAgesOn), std::nullopt);
+    EXPECT_EQ(ageOn(std::string("2027-01-01"), kAgesOn), std::nullopt);
+    EXPECT_EQ(ageOn(std::nullopt, kAgesOn), std::nullopt);
+}
+
+TEST(ResearchModelList, TheAgeColumnSaysWhichDayItsAgesAreOf) {
+    DraftModel model = smallDraft();
+    model.findPlayer(2)->dob = "1984-12-30";
+    const GridTable grid = research(model, false, "Name");
+    const auto age = static_cast<std::size_t>(grid.columnIndex("Age"));
+    ASSERT_EQ(grid.headingNotes.size(), grid.headings.size());
+    EXPECT_EQ(grid.headingNotes[age], "Age on 2026-12-07");
+    EXPECT_EQ(grid.headingNotes[0], "");
+    for (const auto& row : grid.rows) {
+        EXPECT_EQ(row[age], row[0] == "2" ? "41" : "") << row[0];
+    }
 }
 
 TEST(ResearchModelList, AvailableGridShowsTheResearchStatisticsAndSortsPercentagesAsText) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <fmt/format.h>
@@ -16,7 +17,9 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/OptionChecks.h"
+#include "cli/commands/CommandTeam.h"
 #include "headtohead/HeadToHeadExplain.h"
+#include "hscores/HScores.h"
 #include "model/DraftModelLoader.h"
 #include "model/Punts.h"
 #include "teamadvice/TeamAdvice.h"
@@ -108,6 +111,12 @@ std::string share(const std::optional<double>& value) {
     return value ? fmt::format("{:.3f}", *value + 0.0) : std::string();
 }
 
+std::string fourPlaces(double value) {
+    return fmt::format("{:.4f}", value + 0.0);
+}
+
+const std::vector<HScoreRow> kNoHScores;
+
 // The request of --availability: the number of continuations and the seed, checked.
 std::optional<AvailabilityRequest> availabilityRequest(const AdviseOptions& options,
                                                        const DraftModel& model, std::size_t team,
@@ -157,13 +166,8 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
         }
         setPunts(*model, *ids);
     }
-    const std::optional<std::size_t> team = adviceTeamIndex(*model, options.team);
+    const std::optional<std::size_t> team = commandTeam(context, *model, options.team);
     if (!team) {
-        context.dialogs.showMessage("Error",
-                                    options.team == 0
-                                        ? "The draft has no team marked as yours"
-                                        : "The draft has no team " + std::to_string(options.team),
-                                    MessageIcon::Critical);
         return kExitFailed;
     }
     const TeamAdvice advice(*model, *team);
@@ -197,6 +201,18 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
     if (shares) {
         headings.insert(headings.end(), {"avail", "avail2", "xvona"});
     }
+    // A head-to-head league's H-scores, after every column scripts already read by place.
+    std::unordered_map<std::size_t, double> hScoreOf;
+    if (model->headToHead()) {
+        headings.push_back("h");
+        const HScoreBasis basis(*model, *advice.gScores());
+        HScoreRequest request;
+        request.team = *team;
+        request.search.objective = leagueObjective(model->headToHeadMode);
+        for (const HScoreRow& row : hScores(*model, basis, request).value_or(kNoHScores)) {
+            hScoreOf[row.player] = row.h;
+        }
+    }
     context.writeCsv(headings);
     for (std::size_t i = 0; i < count; ++i) {
         const AdviceRow& row = advice.rows()[i];
@@ -214,6 +230,10 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
             const PlayerAvailability& player = shares->players[row.player];
             fields.insert(fields.end(),
                           {share(player.avail), share(player.avail2), share(player.xvona)});
+        }
+        if (model->headToHead()) {
+            const auto h = hScoreOf.find(row.player);
+            fields.push_back(h == hScoreOf.end() ? std::string() : fourPlaces(h->second));
         }
         context.writeCsv(fields);
     }

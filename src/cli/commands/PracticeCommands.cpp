@@ -32,6 +32,7 @@ struct MockOptions {
     std::string name;
     std::optional<std::string> seed;
     bool fromNow = false;
+    std::string bots = "mix";
 };
 
 std::optional<std::uint64_t> seedOption(const std::optional<std::string>& text,
@@ -52,9 +53,13 @@ int runMock(CliContext& context, const MockOptions& options) {
     if (bad) {
         return context.usageError(problem);
     }
+    const std::optional<BotMix> bots = botMixNamed(options.bots);
+    if (!bots) {
+        return context.usageError("--bots: " + options.bots + " is not adp, g, h or mix");
+    }
     return context.withDraft(options.draft, [&] {
         const PracticeChoice choice{context.state.draftSettings()->template_id, options.name, seed,
-                                    options.fromNow};
+                                    options.fromNow, *bots};
         const std::optional<int> practice = createPractice(context.state, context.dialogs, choice);
         if (!practice) {
             return kExitFailed;
@@ -198,6 +203,9 @@ void addMock(CLI::App& app, CliContext& context) {
     mock->add_option("--seed", options->seed, "Seed the opponents draft by (default: a fresh one)");
     mock->add_flag("--from-now", options->fromNow,
                    "Copy the picks made so far and whose turn it is as well");
+    mock->add_option("--bots", options->bots,
+                     "How the opponents draft: adp (by ADP with noise), g (the best G who fits), "
+                     "h (the best H-score) or mix (each in a style of his own; the default)");
     mock->callback([&context, options] { context.exitCode = runMock(context, *options); });
 }
 

@@ -311,6 +311,10 @@ int runNote(CliContext& context, const std::string& player, const std::string& t
     if (!context.openStore() || !playerExists(context, *playerid)) {
         return kExitFailed;
     }
+    if (const auto refusal = playerNoteRefusal(text)) {
+        context.dialogs.showMessage(refusal->title, refusal->text, refusal->icon);
+        return kExitFailed;
+    }
     return CliContext::statusOf(savePlayerNote(context.state, *playerid, text));
 }
 

@@ -2,7 +2,6 @@
 #include "availability/AvailabilityColumns.h"
 
 #include <array>
-#include <charconv>
 
 #include <fmt/format.h>
 
@@ -17,14 +16,6 @@ constexpr std::array<const char*, 3> kHeadings = {"Avail", "Avail 2", "xVONA"};
 
 std::string percentOf(const std::optional<double>& share) {
     return share ? fmt::format("{:.0f}%", *share * 100.0 + 0.0) : std::string();
-}
-
-int playerIdOf(const std::vector<std::string>& cells) {
-    int id = 0;
-    if (!cells.empty()) {
-        std::from_chars(cells.front().data(), cells.front().data() + cells.front().size(), id);
-    }
-    return id;
 }
 
 }  // namespace
@@ -64,7 +55,7 @@ void addAvailabilityColumns(GridTable& grid, const AvailabilityShown* shown) {
     for (std::vector<std::string>& cells : grid.rows) {
         PlayerAvailability figures;
         if (shown != nullptr) {
-            if (const auto found = shown->players.find(playerIdOf(cells));
+            if (const auto found = shown->players.find(playerIdOfCells(cells));
                 found != shown->players.end()) {
                 figures = found->second;
             }

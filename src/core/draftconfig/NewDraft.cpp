@@ -11,6 +11,7 @@
 #include "store/HeadToHeadRows.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
+#include "text/TextChecks.h"
 
 namespace quorvane {
 
@@ -51,6 +52,11 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
     const std::string name = trimRight(choice.name);
     if (name.empty()) {
         dialogs.showMessage(kInvalidNameTitle, "You must enter a draft name",
+                            MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    if (const auto problem = textProblem(name, kMaxDraftNameCharacters)) {
+        dialogs.showMessage(kInvalidNameTitle, "The draft name " + *problem,
                             MessageIcon::Exclamation);
         return std::nullopt;
     }

@@ -15,6 +15,7 @@
 #include "store/TransactionGuard.h"
 #include "text/CheckedNumber.h"
 #include "text/NumberText.h"
+#include "text/TextChecks.h"
 #include "vocabulary/CategoryCatalogue.h"
 #include "vocabulary/TurnHistory.h"
 
@@ -142,9 +143,16 @@ std::optional<Refusal> validate(const SetupForm& form) {
             return refusal;
         }
     }
-    for (const SetupTeamRow& row : form.teamRows) {
+    for (std::size_t at = 0; at < form.teamRows.size(); ++at) {
+        const SetupTeamRow& row = form.teamRows[at];
         if (trimRight(row.name).empty()) {
             return Refusal{"All teams must have a name.", SetupTab::Team};
+        }
+        // The row, not the name, says which team: the name may be what cannot be shown.
+        if (const auto problem = textProblem(trimRight(row.name), kMaxTeamNameCharacters)) {
+            return Refusal{
+                "The name of the team in row " + std::to_string(at + 1) + " " + *problem + ".",
+                SetupTab::Team};
         }
         if (!parseNumber(trimRight(row.order))) {
             return Refusal{"Draft order is invalid", SetupTab::Team};

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 #include <numeric>
-#include <vector>
 
 namespace quorvane {
 
@@ -31,28 +30,54 @@ double expectedCategoryWins(std::span<const double> chances) {
     return std::accumulate(chances.begin(), chances.end(), 0.0);
 }
 
-double weekWinChance(std::span<const double> chances) {
-    // wins[k]: the chance of k category wins among the categories taken so far.
+namespace {
+
+// The chance of each number of category wins among the categories but `skipped` (none when it
+// is past the end), built one category at a time.
+std::vector<double> winCounts(std::span<const double> chances, std::size_t skipped) {
     std::vector<double> wins(chances.size() + 1, 0.0);
     wins[0] = 1.0;
     std::size_t taken = 0;
-    for (const double chance : chances) {
+    for (std::size_t c = 0; c < chances.size(); ++c) {
+        if (c == skipped) {
+            continue;
+        }
+        const double chance = chances[c];
         ++taken;
         for (std::size_t k = taken; k > 0; --k) {
             wins[k] = wins[k] * (1.0 - chance) + wins[k - 1] * chance;
         }
         wins[0] *= 1.0 - chance;
     }
-    const std::size_t categories = chances.size();
+    return wins;
+}
+
+// What k category wins out of `categories` are worth: the week, half of it, or nothing.
+double weekShare(std::size_t k, std::size_t categories) {
+    return 2 * k > categories ? 1.0 : 2 * k == categories ? 0.5 : 0.0;
+}
+
+}  // namespace
+
+double weekWinChance(std::span<const double> chances) {
+    const std::vector<double> wins = winCounts(chances, chances.size());
     double week = 0.0;
-    for (std::size_t k = 0; k <= categories; ++k) {
-        if (2 * k > categories) {
-            week += wins[k];
-        } else if (2 * k == categories) {
-            week += 0.5 * wins[k];
-        }
+    for (std::size_t k = 0; k < wins.size(); ++k) {
+        week += wins[k] * weekShare(k, chances.size());
     }
     return week;
+}
+
+std::vector<double> weekWinChanceSlopes(std::span<const double> chances) {
+    const std::size_t categories = chances.size();
+    std::vector<double> slopes(categories, 0.0);
+    for (std::size_t c = 0; c < categories; ++c) {
+        const std::vector<double> others = winCounts(chances, c);
+        for (std::size_t k = 0; k < categories; ++k) {
+            slopes[c] += others[k] * (weekShare(k + 1, categories) - weekShare(k, categories));
+        }
+    }
+    return slopes;
 }
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 namespace quorvane {
 
@@ -30,5 +31,9 @@ double expectedCategoryWins(std::span<const double> chances);
 // half) counting one half. From the exact distribution of A's category wins, built one
 // category at a time; the categories are taken as independent.
 double weekWinChance(std::span<const double> chances);
+
+// The slope of weekWinChance in each category's chance: the week's chance when A wins that
+// category less when he loses it, the other categories as they are.
+std::vector<double> weekWinChanceSlopes(std::span<const double> chances);
 
 }  // namespace quorvane

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "text/TextChecks.h"
+
 namespace quorvane {
 
 namespace {
@@ -49,39 +51,6 @@ std::string numbersQuoted(std::string_view text) {
         --i;
     }
     return out;
-}
-
-// The length of the UTF-8 sequence at the start, 0 when it is not one.
-std::size_t sequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    if (lead < 0x80) {
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    // Overlong forms, surrogates and code points past U+10FFFF.
-    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) >= 0xA0) ||
-        (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) >= 0x90)) {
-        return 0;
-    }
-    return length;
 }
 
 }  // namespace
@@ -142,22 +111,10 @@ AnswerNumber wholeNumberOf(const AnswerJson& value, FieldRange range, std::strin
 }
 
 std::string roomTextProblem(std::string_view text) {
-    constexpr std::size_t kLongest = 100;
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = sequenceLength(text.substr(i));
-        if (length == 0) {
-            return "is not UTF-8";
-        }
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const bool c1 = lead == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
-        if (lead < 0x20 || lead == 0x7F || c1) {
-            return "holds a control character";
-        }
-        i += length;
-        ++characters;
-    }
-    return characters > kLongest ? "is longer than 100 characters" : std::string();
+    const TextFault fault = textFault(text, kMaxNameCharacters);
+    // Rooms have said "is not UTF-8" from the first: the follow log is matched on it.
+    return fault == TextFault::NotUtf8 ? std::string("is not UTF-8")
+                                       : textFaultWords(fault, kMaxNameCharacters);
 }
 
 }  // namespace quorvane

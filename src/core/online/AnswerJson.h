@@ -47,7 +47,8 @@ struct AnswerNumber {
 AnswerNumber wholeNumberOf(const AnswerJson& value, FieldRange range, std::string_view what);
 
 // The problem of a name or other text the room sends ("holds a control character", "is not
-// UTF-8", "is longer than 100 characters"); empty when it is fit to store and show.
+// UTF-8", "is longer than 100 characters", a direction control); empty when it is fit to store
+// and show.
 std::string roomTextProblem(std::string_view text);
 
 }  // namespace quorvane

@@ -12,6 +12,7 @@
 #include "store/TransactionGuard.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
+#include "text/TextChecks.h"
 
 namespace quorvane {
 
@@ -80,6 +81,11 @@ std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
         }
         name = *made;
     } else {
+        if (const auto problem = textProblem(name, kMaxDraftNameCharacters)) {
+            dialogs.showMessage("Invalid Draft Name", "The draft name " + *problem,
+                                MessageIcon::Exclamation);
+            return std::nullopt;
+        }
         const std::optional<std::vector<DraftListRow>> drafts = readDraftListRows(db);
         if (!drafts) {
             failed(dialogs, db, " 92002 error: could not read the draft list");
@@ -106,6 +112,7 @@ std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
     row.startPick = choice.fromNow ? source->lastPick : 0;
     row.startPosition = choice.fromNow ? source->onClock : 1;
     row.startDirection = choice.fromNow ? source->direction : "U";
+    row.bots = std::string(botMixName(choice.bots));
     if (!writePractice(db, row)) {
         failed(dialogs, db, " 92004 error: could not mark the practice draft");
         return std::nullopt;

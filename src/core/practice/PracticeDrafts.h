@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "practice/BotDrafters.h"
 #include "store/PracticeRows.h"
 
 namespace quorvane {
@@ -19,6 +20,7 @@ struct PracticeChoice {
     std::string name;                   // empty: "<the draft's name> practice N"
     std::optional<std::uint64_t> seed;  // empty: a fresh one
     bool fromNow = false;               // copy the picks made so far and whose turn it is
+    BotMix bots = BotMix::Mix;
 };
 
 // Seeds are kept below 2^53 so that every one can be typed back as a number.

@@ -8,6 +8,7 @@
 #include "availability/TurnSequence.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "practice/BotDrafters.h"
 #include "practice/OpponentPicks.h"
 #include "practice/PracticeAuction.h"
 #include "practice/PracticeDrafts.h"
@@ -73,6 +74,9 @@ class PracticeRunner {
     NextStep nextSnakePick();
     NextStep nextSale();
     NextStep nextStep();
+    std::optional<std::size_t> botPick(std::size_t team) const {
+        return m_bots->pick(m_model, team, m_drafters[team]);
+    }
     std::optional<PracticeStop> act(const NextStep& step);
     std::optional<PracticeStop> record(const NextStep& step);
     // After the writer stored a change: the program's loaded draft follows the bots' model.
@@ -91,9 +95,11 @@ class PracticeRunner {
     const std::atomic<bool>* m_stop;
     const std::function<void(const PracticePick&)>& m_picked;
     DraftModel m_model;
-    std::vector<double> m_noisy;
+    std::optional<BotPicks> m_bots;
+    std::vector<BotDrafter> m_drafters;
     std::vector<double> m_values;
     std::uint64_t m_seed = 0;
+    BotMix m_mix = BotMix::Adp;
     bool m_nominationUsed = false;
     int m_skipsInARow = 0;
     // Where the file stood when the bots' copy was last known to match it.
@@ -125,6 +131,7 @@ PracticeRunResult PracticeRunner::run() {
         return m_result;
     }
     m_seed = static_cast<std::uint64_t>(practice->seed);
+    m_mix = botMixNamed(practice->bots).value_or(BotMix::Adp);
     // The file's state is noted before the draft is read: a change that falls between the two
     // is read again, never missed.
     if (!noteFileState() || !readDraft()) {
@@ -165,7 +172,8 @@ bool PracticeRunner::readDraft() {
         return false;
     }
     m_model = *model;
-    m_noisy = practicePositions(m_model, m_seed);
+    m_bots.emplace(m_model, m_seed);
+    m_drafters = botDrafters(m_model, m_mix, m_seed);
     m_values = playerValues(m_model);
     m_skipsInARow = 0;
     return true;
@@ -280,7 +288,7 @@ NextStep PracticeRunner::nextSnakePick() {
         step.stop = PracticeStop::UsersTurn;
         return step;
     }
-    step.player = mine ? advicePick(m_model, step.team) : opponentPick(m_model, step.team, m_noisy);
+    step.player = mine ? advicePick(m_model, step.team) : botPick(step.team);
     return step;
 }
 
@@ -350,7 +358,7 @@ NextStep PracticeRunner::nextSale() {
             return stopAt(PracticeStop::UsersNomination);
         }
     } else {
-        player = opponentPick(m_model, *nominator, m_noisy);
+        player = botPick(*nominator);
     }
     if (!player) {
         return stopAt(PracticeStop::DraftOver);

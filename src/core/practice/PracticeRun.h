@@ -62,11 +62,11 @@ struct PracticeRunResult {
 };
 
 // Runs the open practice draft on: the values worked out for it once (unless valuesCurrent),
-// then its opponents pick by the continuation rule with the practice's seed (the undrafted
-// player of lowest noisy ADP each can roster, into the first open slot he may fill), one
+// then its opponents pick as the practice's bots draft (BotDrafters.h: by noisy ADP with the
+// practice's seed, by G or by H-scores), each into the first open slot the player may fill, one
 // recorded pick at a time, until the user is on the clock (or, with toEnd, to the end of the
-// draft). In an auction the team whose turn it is to nominate names its player of lowest noisy
-// ADP and every team bids up to its limit (see PracticeAuction.h), the nominating team opening
+// draft). In an auction the team whose turn it is to nominate names its bot's choice and every
+// team bids up to its limit (see PracticeAuction.h), the nominating team opening
 // at the minimum bid. A pick, sale, undo or skip that another connection (the user's window)
 // records meanwhile is read before the bots' next pick. `picked` is told of each pick once it is
 // stored. Refuses a draft that is not a practice draft.

@@ -7,6 +7,7 @@
 
 #include "projections/TableFields.h"
 #include "text/NumberText.h"
+#include "text/TextEncoding.h"
 #include "text/Utf8Text.h"
 
 namespace quorvane {
@@ -41,28 +42,10 @@ bool isBlankRecord(const std::vector<std::string_view>& cells) {
 // Texts of a large table share blocks of this size; a longer text gets a block of its own.
 constexpr std::size_t kTextBlock = 256 * 1024;
 
-// Code points of the bytes 0x80 to 0x9F in the Windows Latin-1 code page (0 where it has none);
-// the bytes from 0xA0 are the code points of the same number.
-constexpr std::array<char16_t, 32> kWindows1252 = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 }  // namespace
 
 std::string asUtf8(std::string_view bytes) {
-    if (isValidUtf8(bytes)) {
-        return std::string(bytes);
-    }
-    std::string text;
-    text.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char32_t code = byte >= 0x80 && byte < 0xA0 ? kWindows1252[byte - 0x80] : byte;
-        // Bytes the code page leaves undefined become U+FFFD, never a control character.
-        appendUtf8(text, code == 0 && byte != 0 ? U'\uFFFD' : code);
-    }
-    return text;
+    return textAsUtf8(bytes, decideEncoding(bytes));
 }
 
 std::string_view CellTexts::keep(std::string_view text) {

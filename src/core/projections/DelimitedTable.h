@@ -77,8 +77,8 @@ class TableBuilder {
     std::size_t m_cellText = 0;
 };
 
-// The text as UTF-8: valid UTF-8 stays as it is; anything else is taken for the Windows
-// Latin-1 code page that spreadsheets save "CSV" in, and converted.
+// The text as UTF-8, its code page decided on all of its bytes (decideEncoding): bytes that do
+// not fit the file's code page become U+FFFD, and the rows holding one are listed, not read.
 std::string asUtf8(std::string_view bytes);
 
 // Reads the whole text: byte order marks are dropped wherever they are, lines may end in CR LF,

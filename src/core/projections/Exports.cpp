@@ -59,7 +59,7 @@ std::optional<std::string> csvRecords(const std::optional<std::vector<Row>>& row
     }
     std::string text;
     for (const Row& row : *rows) {
-        text += csvLine(record(row, auction)) + "\r\n";
+        text += csvFileLine(record(row, auction)) + "\r\n";
     }
     return text;
 }

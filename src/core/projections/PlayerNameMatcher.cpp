@@ -208,6 +208,23 @@ bool hasTeam(const PlayerCandidate& candidate, const std::string& team, bool fir
     return false;
 }
 
+// The parts of a hyphenated last name ("Mitrou-Long"), or the name alone.
+std::vector<std::string_view> surnameParts(std::string_view lastname) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t hyphen = lastname.find('-'); hyphen != std::string_view::npos;
+         hyphen = lastname.find('-', start)) {
+        if (!trimmedView(lastname.substr(start, hyphen - start)).empty()) {
+            parts.push_back(trimmedView(lastname.substr(start, hyphen - start)));
+        }
+        start = hyphen + 1;
+    }
+    if (!trimmedView(lastname.substr(start)).empty()) {
+        parts.push_back(trimmedView(lastname.substr(start)));
+    }
+    return parts;
+}
+
 }  // namespace
 
 std::string normalisePlayerName(std::string_view fullName) {
@@ -261,7 +278,17 @@ std::string normaliseTeamCode(std::string_view team) {
 
 void PlayerNameMatcher::addPlayer(std::string_view firstname, std::string_view lastname,
                                   const PlayerCandidate& candidate) {
-    std::vector<PlayerCandidate>& players = m_byName[normalisePlayerName(firstname, lastname)];
+    const std::string key = normalisePlayerName(firstname, lastname);
+    if (const auto parts = surnameParts(lastname); parts.size() > 1) {
+        for (const std::string_view part : parts) {
+            auto& named = m_bySurnamePart[normalisePlayerName(firstname, part)];
+            const std::pair<std::string, int> entry{key, candidate.playerid};
+            if (std::find(named.begin(), named.end(), entry) == named.end()) {
+                named.push_back(entry);
+            }
+        }
+    }
+    std::vector<PlayerCandidate>& players = m_byName[key];
     const auto same = std::find_if(players.begin(), players.end(), [&](const auto& known) {
         return known.playerid == candidate.playerid;
     });
@@ -360,6 +387,69 @@ PlayerMatch PlayerNameMatcher::matchPattern(const std::string& pattern, std::str
         return a->playerid < b->playerid;
     });
     return decide(std::move(found), team, flags);
+}
+
+const PlayerCandidate* PlayerNameMatcher::findById(const std::string& key, int playerid) const {
+    for (const PlayerCandidate* candidate : findByKey(key)) {
+        if (candidate->playerid == playerid) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+PlayerMatch PlayerNameMatcher::matchOtherForms(
+    std::string_view firstname, std::string_view lastname, const FirstNameForms& firstNameForms,
+    std::string_view team, const std::optional<std::array<int, 5>>& flags) const {
+    std::vector<std::string> firstNames{normalisePlayerName(firstname)};
+    for (std::string& other : firstNameForms(firstNames.front())) {
+        firstNames.push_back(std::move(other));
+    }
+    std::vector<std::string> lastNames{normalisePlayerName(lastname)};
+    if (const auto parts = surnameParts(lastname); parts.size() > 1) {
+        for (const std::string_view part : parts) {
+            lastNames.push_back(normalisePlayerName(part));
+        }
+    }
+    std::vector<const PlayerCandidate*> found;
+    const auto add = [&found](const PlayerCandidate* candidate) {
+        if (candidate != nullptr &&
+            std::none_of(found.begin(), found.end(), [&](const PlayerCandidate* known) {
+                return known->playerid == candidate->playerid;
+            })) {
+            found.push_back(candidate);
+        }
+    };
+    for (std::size_t f = 0; f < firstNames.size(); ++f) {
+        for (std::size_t l = 0; l < lastNames.size(); ++l) {
+            const std::string key = firstNames[f] + lastNames[l];
+            if (f > 0 || l > 0) {
+                for (const PlayerCandidate* candidate : findByKey(key)) {
+                    add(candidate);
+                }
+            }
+            if (const auto part = m_bySurnamePart.find(key); part != m_bySurnamePart.end()) {
+                for (const auto& [storedKey, playerid] : part->second) {
+                    add(findById(storedKey, playerid));
+                }
+            }
+        }
+    }
+    std::vector<const PlayerCandidate*> confirmed = decideByTeam(found, team);
+    if (confirmed.empty() && flags) {
+        confirmed = decideByPosition(found, *flags);
+    }
+    PlayerMatch result;
+    if (confirmed.size() == 1) {
+        result.outcome = PlayerMatch::Outcome::Matched;
+        result.playerid = confirmed.front()->playerid;
+    } else if (confirmed.size() > 1) {
+        result.outcome = PlayerMatch::Outcome::Ambiguous;
+        for (const PlayerCandidate* candidate : confirmed) {
+            result.candidates.push_back(candidate->playerid);
+        }
+    }
+    return result;
 }
 
 PlayerMatch PlayerNameMatcher::decide(std::vector<const PlayerCandidate*> found,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,12 +74,27 @@ class PlayerNameMatcher {
     PlayerMatch matchPattern(const std::string& pattern, std::string_view team,
                              const std::optional<std::array<int, 5>>& flags = std::nullopt) const;
 
+    // Other forms of a first name, by its folded form (normalisePlayerName of it alone).
+    using FirstNameForms = std::function<std::vector<std::string>(const std::string&)>;
+
+    // The player a name means when it is written another way than stored: its first name in a
+    // short or long form of it ("Mitchell" for "Mitch", "Ty" for "Tyrone"), its last name as
+    // one part of a stored hyphenated one ("Long" for "Mitrou-Long") or hyphenated where one
+    // part is stored. Such a match is a guess, so it counts only when the team (else a
+    // position) confirms it; two confirmed players are Ambiguous, none NotFound.
+    PlayerMatch matchOtherForms(std::string_view firstname, std::string_view lastname,
+                                const FirstNameForms& firstNameForms, std::string_view team,
+                                const std::optional<std::array<int, 5>>& flags) const;
+
   private:
     std::vector<const PlayerCandidate*> findByKey(const std::string& key) const;
+    const PlayerCandidate* findById(const std::string& key, int playerid) const;
     PlayerMatch decide(std::vector<const PlayerCandidate*> found, std::string_view team,
                        const std::optional<std::array<int, 5>>& flags) const;
 
     std::unordered_map<std::string, std::vector<PlayerCandidate>> m_byName;
+    // First name and one part of a hyphenated last name -> the key and id of each player so named.
+    std::unordered_map<std::string, std::vector<std::pair<std::string, int>>> m_bySurnamePart;
 };
 
 }  // namespace quorvane

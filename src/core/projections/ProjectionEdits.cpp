@@ -3,8 +3,10 @@
 
 #include <cmath>
 
+#include <fmt/format.h>
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
+
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
 
@@ -125,6 +127,18 @@ bool saveProjectionEdit(ProgramState& state, UserDialogs& dialogs, const PlayerP
             return false;
         }
         values[i] = *value;
+    }
+    // Made before attempted in grid order: FGM after FGA, FTM after FTA, 3PTM after 3PTA.
+    for (const std::size_t made : {std::size_t{2}, std::size_t{4}, std::size_t{6}}) {
+        if (values[made] > values[made - 1]) {
+            dialogs.showMessage("Invalid Projection",
+                                fmt::format("Projection for {} is not valid: {} made is more "
+                                            "than the {} {}",
+                                            kEditStatHeadings[made], values[made], values[made - 1],
+                                            kEditStatHeadings[made - 1]),
+                                MessageIcon::Exclamation);
+            return false;
+        }
     }
 
     // The edit and its figures land together: an edit recorded but not applied, or applied

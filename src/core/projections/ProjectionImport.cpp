@@ -14,6 +14,8 @@
 #include "store/ProjectionRepository.h"
 #include "store/ProjectionRow.h"
 #include "store/TransactionGuard.h"
+#include "text/TextEncoding.h"
+#include "text/Utf8Text.h"
 
 namespace quorvane {
 
@@ -31,6 +33,7 @@ bool isBlank(std::string_view line) {
 }
 
 struct Scan {
+    TextEncoding encoding = TextEncoding::Utf8;
     bool headerFound = false;
     bool readToEnd = false;
     long long dataLines = 0;
@@ -38,10 +41,27 @@ struct Scan {
     ProjectionLineFault fault;
 };
 
-// Checks every line before anything is written, so that a bad file leaves no trace.
+// A line as UTF-8: a file in the Windows code page is converted; in a UTF-8 file the line stays
+// as it is, and a name that is not UTF-8 refuses it.
+std::string_view lineText(std::string_view line, TextEncoding encoding, std::string& converted) {
+    if (encoding == TextEncoding::Utf8) {
+        return line;
+    }
+    converted = textAsUtf8(line, encoding);
+    return converted;
+}
+
+// Checks every line before anything is written, so that a bad file leaves no trace, and decides
+// the file's code page on all of them. A line that is not UTF-8 is read in the Windows code page
+// meanwhile; should the file turn out to be UTF-8, the first such line is its fault.
 Scan scanSource(const ProjectionSource& source) {
     Scan scan;
-    scan.readToEnd = source.walk([&scan](long long lineNumber, std::string_view line) {
+    EncodingEvidence evidence;
+    std::string converted;
+    long long firstNotUtf8 = 0;
+    std::string firstNotUtf8Line;
+    scan.readToEnd = source.walk([&](long long lineNumber, std::string_view line) {
+        evidence.add(line);
         if (lineNumber == 1) {
             if (line.starts_with(kByteOrderMark)) {
                 line.remove_prefix(kByteOrderMark.size());
@@ -52,7 +72,13 @@ Scan scanSource(const ProjectionSource& source) {
         if (isBlank(line)) {
             return true;
         }
-        ParsedProjectionLine parsed = parseProjectionLine(line);
+        const bool utf8 = isValidUtf8(line);
+        if (!utf8 && firstNotUtf8 == 0) {
+            firstNotUtf8 = lineNumber;
+            firstNotUtf8Line = line;
+        }
+        ParsedProjectionLine parsed =
+            parseProjectionLine(utf8 ? line : lineText(line, TextEncoding::Windows1252, converted));
         if (!parsed.row) {
             scan.faultLine = lineNumber;
             scan.fault = std::move(parsed.fault);
@@ -61,6 +87,14 @@ Scan scanSource(const ProjectionSource& source) {
         ++scan.dataLines;
         return true;
     });
+    scan.encoding = evidence.encoding();
+    if (scan.encoding == TextEncoding::Utf8 && firstNotUtf8 > 0 &&
+        (scan.faultLine == 0 || firstNotUtf8 < scan.faultLine)) {
+        if (ParsedProjectionLine parsed = parseProjectionLine(firstNotUtf8Line); !parsed.row) {
+            scan.faultLine = firstNotUtf8;
+            scan.fault = std::move(parsed.fault);
+        }
+    }
     return scan;
 }
 
@@ -70,7 +104,8 @@ void reportWriteFailure(UserDialogs& dialogs, const Connection& connection) {
 }
 
 std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialogs,
-                                        const ProjectionSource& source, long long dataLines) {
+                                        const ProjectionSource& source, TextEncoding encoding,
+                                        long long dataLines) {
     Connection& connection = state.dbConnection;
     TransactionGuard transaction(connection);
     ProjectionWriter writer(connection);
@@ -80,11 +115,13 @@ std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialog
     }
     ImportResult result;
     long long done = 0;
+    std::string converted;
     const bool written = source.walk([&](long long lineNumber, std::string_view line) {
         if (lineNumber == 1 || isBlank(line)) {
             return true;
         }
-        const ParsedProjectionLine parsed = parseProjectionLine(line);
+        const ParsedProjectionLine parsed =
+            parseProjectionLine(lineText(line, encoding, converted));
         if (!parsed.row) {
             return false;  // the file changed since it was checked
         }
@@ -141,7 +178,7 @@ std::optional<ImportResult> importProjectionSource(ProgramState& state, UserDial
         log.writeEntry(" 12005 error: could not read file - " + source.label);
         return std::nullopt;
     }
-    return writeSource(state, dialogs, source, scan.dataLines);
+    return writeSource(state, dialogs, source, scan.encoding, scan.dataLines);
 }
 
 namespace {

@@ -21,7 +21,8 @@ struct ImportResult {
 };
 
 // Where projection lines come from. The import walks the source twice, once to check every
-// line and once to write them, and refuses to commit when the two walks disagree.
+// line (and decide the file's code page) and once to write them, and refuses to commit when the
+// two walks disagree.
 struct ProjectionSource {
     std::string label;          // names the source in messages: the path, or the download
     std::string headerLogLine;  // logged when the first line is not a projection header

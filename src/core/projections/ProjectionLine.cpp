@@ -9,6 +9,7 @@
 #include "store/ProjectionRow.h"
 #include "text/CheckedNumber.h"
 #include "text/NumberText.h"
+#include "text/TextChecks.h"
 
 namespace quorvane {
 
@@ -54,6 +55,19 @@ constexpr int kFirstFlagField = 27;
 // Position flags were stored in 16-bit ranges by the old data files.
 constexpr long long kLargestFlag = 32767;
 constexpr long long kFirstYear = 1900;
+
+// The names, position and team, with the longest each may be.
+constexpr std::array<std::pair<int, std::size_t>, 4> kTextFields = {{{3, kMaxNameCharacters},
+                                                                     {4, kMaxNameCharacters},
+                                                                     {5, kMaxPositionCharacters},
+                                                                     {6, kMaxTeamCodeCharacters}}};
+// A revision that is no date is stored as its text.
+constexpr std::size_t kMaxRevisionCharacters = 40;
+
+// Made and attempted statistics (indices of ProjectionRow::stats): free throws, field goals,
+// threes.
+constexpr std::array<std::pair<std::size_t, std::size_t>, 3> kShotFields = {
+    {{3, 2}, {5, 4}, {7, 6}}};
 constexpr long long kLastYear = 2999;
 
 std::vector<std::string_view> splitFields(std::string_view line) {
@@ -187,6 +201,11 @@ ParsedProjectionLine parseProjectionLine(std::string_view line) {
             2, fmt::format("{} is not a year from {} to {}", fieldLabel(2), kFirstYear, kLastYear));
     }
     row.yearofprojection = *year;
+    for (const auto& [field, longest] : kTextFields) {
+        if (const auto problem = textProblem(fields[field], longest)) {
+            return fault(field, fieldLabel(field) + " " + *problem);
+        }
+    }
     row.firstname = fields[3];
     row.lastname = fields[4];
     row.pos = fields[5];
@@ -206,6 +225,18 @@ ParsedProjectionLine parseProjectionLine(std::string_view line) {
                                      numberText(range.low), numberText(range.high)));
         }
         row.stats[i] = static_cast<int>(value.value);
+    }
+    for (const auto& [made, attempted] : kShotFields) {
+        if (row.stats[made] > row.stats[attempted]) {
+            const int field = kFirstStatField + static_cast<int>(made);
+            return fault(field,
+                         fmt::format("{} is {}, more than the {} of {}", fieldLabel(field),
+                                     row.stats[made], row.stats[attempted],
+                                     fieldLabel(kFirstStatField + static_cast<int>(attempted))));
+        }
+    }
+    if (const auto problem = textProblem(fields[kRevisionField], kMaxRevisionCharacters)) {
+        return fault(kRevisionField, fieldLabel(kRevisionField) + " " + *problem);
     }
     row.revisiondate =
         readDate(fields[kRevisionField]).value_or(std::string(fields[kRevisionField]));

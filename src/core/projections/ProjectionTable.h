@@ -81,6 +81,10 @@ struct ReviewRow {
     // Ambiguous: every player the name fits; otherwise up to three closest players, those of
     // the row's team first, then by the distance of their names.
     std::vector<PlayerSuggestion> candidates;
+    // What a window offers first: the closest candidate when he plays for the row's team (a
+    // misspelt name of a player the file holds), otherwise leaving the row out; never a new
+    // player, which the user chooses knowingly. An ambiguous row is left out.
+    RowChoice proposal;
     bool canBeNew() const { return kind == Kind::NoMatch || kind == Kind::Ambiguous; }
 };
 

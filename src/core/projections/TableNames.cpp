@@ -8,6 +8,7 @@
 
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
+#include "text/TextChecks.h"
 #include "text/Utf8Text.h"
 
 namespace quorvane {
@@ -148,14 +149,8 @@ NameCell readNameCell(std::string_view written) {
 }
 
 std::optional<std::string> nameProblem(std::string_view name) {
-    if (!isValidUtf8(name)) {
-        return "is not valid UTF-8";
-    }
-    if (hasControlCharacter(name)) {
-        return "holds a control character";
-    }
-    if (characterCount(name) > kMaxNameCharacters) {
-        return "is longer than 100 characters";
+    if (auto problem = textProblem(name, kMaxNameCharacters)) {
+        return problem;
     }
     const bool letters = std::any_of(name.begin(), name.end(), [](char c) {
         return std::isalpha(static_cast<unsigned char>(c)) != 0 ||

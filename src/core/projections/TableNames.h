@@ -6,10 +6,9 @@
 #include <string_view>
 
 #include "projections/TableCells.h"
+#include "text/TextChecks.h"
 
 namespace quorvane {
-
-inline constexpr std::size_t kMaxNameCharacters = 100;
 
 // A name cell as sites write it, with what they put around the name taken off: a trailing site
 // id after a backslash ("Luka Dončić\doncilu01"), a trailing "(DAL - PG)" or "DAL PG" (kept as
@@ -21,8 +20,8 @@ struct NameCell {
 };
 NameCell readNameCell(std::string_view cell);
 
-// Why a name cannot be a player's ("holds a control character", "is longer than 100 characters",
-// "holds no letters"), or nullopt for a name that can.
+// Why a name cannot be a player's (textProblem's words, or "holds no letters"), or nullopt for a
+// name that can.
 std::optional<std::string> nameProblem(std::string_view name);
 
 // A row that sums or averages others: "League Average", "Team Totals", "Totals".

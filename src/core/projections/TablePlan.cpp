@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
 #include <unordered_map>
 
 #include <fmt/format.h>
@@ -44,27 +45,26 @@ bool isSingleName(const std::string& name) {
     return words == 1;
 }
 
-// A new player's names: the table's first and last name columns, else the name split where
-// the program's own file splits it ("Last, First" at the comma, otherwise at the first blank).
-void splitName(const TableRow& source, ProjectionRow& row) {
+// A row's first and last names: the table's first and last name columns, else the name split
+// where the program's own file splits it ("Last, First" at the comma, otherwise at the first
+// blank).
+std::pair<std::string, std::string> firstAndLast(const TableRow& source) {
     if (!source.lastname.empty()) {
-        row.firstname = source.firstname;
-        row.lastname = source.lastname;
-        return;
+        return {source.firstname, source.lastname};
     }
     const std::size_t comma = source.name.find(',');
     if (comma != std::string::npos) {
-        row.firstname = trim(source.name.substr(comma + 1));
-        row.lastname = trim(source.name.substr(0, comma));
-        return;
+        return {trim(source.name.substr(comma + 1)), trim(source.name.substr(0, comma))};
     }
     const std::size_t blank = source.name.find(' ');
     if (blank == std::string::npos) {
-        row.lastname = source.name;
-        return;
+        return {std::string(), source.name};
     }
-    row.firstname = source.name.substr(0, blank);
-    row.lastname = trim(source.name.substr(blank + 1));
+    return {source.name.substr(0, blank), trim(source.name.substr(blank + 1))};
+}
+
+void splitName(const TableRow& source, ProjectionRow& row) {
+    std::tie(row.firstname, row.lastname) = firstAndLast(source);
 }
 
 // The season row as it will be written: what the player has stored, with everything the
@@ -130,6 +130,17 @@ class RowMatcher {
             found = m_matcher.matchKey(other, team, flags);
         }
         const bool lostLetters = hasLostLetters(row.name);
+        if (found.outcome == PlayerMatch::Outcome::NotFound && !lostLetters) {
+            const auto [firstname, lastname] = firstAndLast(row);
+            if (!firstname.empty() && !lastname.empty()) {
+                found = m_matcher.matchOtherForms(
+                    firstname, lastname,
+                    [this](const std::string& folded) {
+                        return m_nicknames.otherFirstNames(folded);
+                    },
+                    team, flags);
+            }
+        }
         if (found.outcome == PlayerMatch::Outcome::NotFound && lostLetters) {
             found = m_matcher.matchPattern(result.key, team, flags);
         }
@@ -227,6 +238,21 @@ class Suggestions {
     bool m_loaded = false;
     std::vector<Player> m_players;
 };
+
+// The closest suggestion when he is of the row's team, else leaving the row out.
+RowChoice proposedChoice(const ReviewRow& review) {
+    RowChoice choice{review.label, RowChoice::Kind::Skip, 0};
+    if (review.kind == ReviewRow::Kind::Ambiguous || review.candidates.empty()) {
+        return choice;
+    }
+    const PlayerSuggestion& closest = review.candidates.front();
+    const std::string team = normaliseTeamCode(review.team);
+    if (!team.empty() && normaliseTeamCode(closest.team) == team) {
+        choice.kind = RowChoice::Kind::Player;
+        choice.playerid = closest.playerid;
+    }
+    return choice;
+}
 
 bool sameRow(const RowChoice& choice, const TableRow& row, const std::string& key) {
     const std::string wanted = trim(choice.row);
@@ -435,7 +461,7 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
             continue;
         }
         if (match.outcome == Outcome::Review) {
-            ReviewRow review{match.review, describeRow(source), source.team, {}};
+            ReviewRow review{match.review, describeRow(source), source.team, {}, {}};
             if (match.review == ReviewRow::Kind::Ambiguous) {
                 ++report.ambiguous;
                 report.ambiguousNames.push_back(describeRow(source));
@@ -448,6 +474,7 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
                     review.candidates = suggestions.closest(source, match.key);
                 }
             }
+            review.proposal = proposedChoice(review);
             report.review.push_back(std::move(review));
             continue;
         }
@@ -462,10 +489,12 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
             report.createdNames.push_back(describeRow(source));
             ++report.created;
             if (!match.chosen) {
-                ReviewRow review{ReviewRow::Kind::NoMatch, describeRow(source), source.team, {}};
+                ReviewRow review{
+                    ReviewRow::Kind::NoMatch, describeRow(source), source.team, {}, {}};
                 if (suggested++ < kSuggestedRows) {
                     review.candidates = suggestions.closest(source, match.key);
                 }
+                review.proposal = proposedChoice(review);
                 report.review.push_back(std::move(review));
             }
         } else {

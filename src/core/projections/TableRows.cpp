@@ -2,6 +2,7 @@
 #include "projections/TableRows.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include <fmt/format.h>
@@ -9,6 +10,7 @@
 #include "projections/TableNames.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
+#include "text/TextChecks.h"
 #include "text/Utf8Text.h"
 
 namespace quorvane {
@@ -58,6 +60,9 @@ class RowReader {
                 return fault(c, m_problem);
             }
         }
+        if (auto shotFault = madeOverAttempted(row)) {
+            return shotFault;
+        }
         // Per-game figures become season totals: each must still be one a season can hold.
         if (m_layout.perGame && row.games) {
             for (const auto& [column, value] : m_figures) {
@@ -74,6 +79,45 @@ class RowReader {
     }
 
   private:
+    struct ShotFields {
+        TableField made;
+        TableField attempted;
+        ShotFigures TableRow::*figures;
+    };
+    static constexpr std::array<ShotFields, 3> kShotFields = {{
+        {TableField::FieldGoalsMade, TableField::FieldGoalsAttempted, &TableRow::fieldGoals},
+        {TableField::FreeThrowsMade, TableField::FreeThrowsAttempted, &TableRow::freeThrows},
+        {TableField::ThreesMade, TableField::ThreesAttempted, &TableRow::threes},
+    }};
+
+    std::optional<std::size_t> columnOf(TableField field) const {
+        for (std::size_t c = 0; c < m_layout.columns.size() && c < m_record.cells.size(); ++c) {
+            if (m_layout.columns[c].field == field && !isEmptyCell(m_record.cells[c])) {
+                return c;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // No player makes more shots than he takes: such a row is a shifted column or a broken file.
+    std::optional<TableCellFault> madeOverAttempted(const TableRow& row) const {
+        for (const ShotFields& kind : kShotFields) {
+            const ShotFigures& shots = row.*kind.figures;
+            if (!shots.made || !shots.attempted || *shots.made <= *shots.attempted) {
+                continue;
+            }
+            // A percentage cell's own made and attempted figures were checked as it was read.
+            const auto made = columnOf(kind.made);
+            const auto attempted = columnOf(kind.attempted);
+            if (made && attempted) {
+                return fault(*made, fmt::format("is more than the {} of column {} ({})",
+                                                numberText(*shots.attempted), *attempted + 1,
+                                                shownCell(m_layout.columns[*attempted].heading)));
+            }
+        }
+        return std::nullopt;
+    }
+
     TableCellFault fault(std::size_t column, std::string problem) const {
         return TableCellFault{m_record.lineNumber, column + 1,
                               shownCell(m_layout.columns[column].heading),
@@ -234,6 +278,14 @@ void takeName(TableRow& row) {
     }
 }
 
+// Bytes the file's code page could not read were replaced by U+FFFD when the file was read.
+bool holdsUnreadableBytes(const TableRecord& record) {
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    return std::any_of(record.cells.begin(), record.cells.end(), [&](std::string_view cell) {
+        return cell.find(kReplacement) != std::string_view::npos;
+    });
+}
+
 }  // namespace
 
 std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& table,
@@ -248,6 +300,11 @@ std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& tabl
         }
         if (auto problem = cellCountProblem(table, record, layout.columns.size())) {
             result.refused.push_back({record.lineNumber, std::move(*problem)});
+            continue;
+        }
+        if (holdsUnreadableBytes(record)) {
+            result.refused.push_back(
+                {record.lineNumber, "holds bytes that are not text in the file's code page"});
             continue;
         }
         TableRow row;
@@ -265,6 +322,10 @@ std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& tabl
         }
         if (auto problem = nameProblem(row.name)) {
             result.refused.push_back({record.lineNumber, "the name " + *problem});
+            continue;
+        }
+        if (auto problem = textProblem(row.team, kMaxTeamCodeCharacters)) {
+            result.refused.push_back({record.lineNumber, "the team " + *problem});
             continue;
         }
         result.rows.push_back(std::move(row));

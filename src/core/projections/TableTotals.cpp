@@ -38,31 +38,87 @@ constexpr double kWholeNumberPointsSlack = 2.5;
 
 class TotalsBuilder {
   public:
-    TotalsBuilder(const TableRow& row, bool perGame)
-        : m_games(perGame ? row.games.value_or(0.0) : 1.0) {}
+    TotalsBuilder(const TableRow& row, bool perGame, SeasonTotals& totals)
+        : m_games(perGame ? row.games.value_or(0.0) : 1.0), m_perGame(perGame), m_totals(totals) {}
 
     std::optional<int> total(TableFigure figure) const {
         return figure ? std::optional<int>(roundFigure(*figure * m_games)) : std::nullopt;
     }
 
-    // Made and attempted totals from whatever the table gives of them.
-    void shots(const ShotFigures& shots, std::optional<int>& made,
-               std::optional<int>& attempted) const {
-        made = total(shots.made);
-        attempted = total(shots.attempted);
-        if (!made && shots.fraction && shots.attempted) {
-            made = roundFigure(*shots.fraction * *shots.attempted * m_games);
+    void set(std::size_t stat, TableFigure figure) {
+        if (figure) {
+            put(stat, *figure * m_games, m_perGame ? TotalSource::PerGame : TotalSource::Table);
         }
-        if (!attempted && shots.made && shots.fraction && *shots.fraction > 0.0) {
-            attempted = roundFigure(*shots.made / *shots.fraction * m_games);
+    }
+
+    // Made and attempted totals from whatever the table gives of them.
+    void shots(const ShotFigures& shots, std::size_t made, std::size_t attempted) {
+        set(made, shots.made);
+        set(attempted, shots.attempted);
+        if (!shots.made && shots.fraction && shots.attempted) {
+            put(made, *shots.fraction * *shots.attempted * m_games, TotalSource::Percentage);
+        }
+        if (!shots.attempted && shots.made && shots.fraction && *shots.fraction > 0.0) {
+            put(attempted, *shots.made / *shots.fraction * m_games, TotalSource::Percentage);
         }
     }
 
     double games() const { return m_games; }
 
   private:
+    void put(std::size_t stat, double figure, TotalSource source) {
+        m_totals.stats[stat] = roundFigure(figure);
+        m_totals.unrounded[stat] = figure;
+        m_totals.sources[stat] = source;
+    }
+
     double m_games;
+    bool m_perGame;
+    SeasonTotals& m_totals;
 };
+
+// How freely a made figure may take the odd point: one from a percentage or not given by the
+// table at all first, then one rounded from a per-game figure, last a total the table wrote.
+int oddPointRank(const SeasonTotals& totals, std::size_t stat) {
+    if (!totals.stats[stat]) {
+        return 1;
+    }
+    switch (totals.sources[stat]) {
+        case TotalSource::Percentage:
+            return 0;
+        case TotalSource::PerGame:
+            return 2;
+        case TotalSource::Table:
+            break;
+    }
+    return 3;
+}
+
+// Moves free throws or threes made by one so that the points leave whole field goals: the
+// freest of the two (free throws on a tie), towards its unrounded figure, kept within 0 and
+// its attempts. The column moved, or nullopt when neither may move.
+std::optional<std::size_t> moveOddPoint(const SeasonTotals& totals, ProjectionRow& row) {
+    struct Made {
+        std::size_t made;
+        std::size_t attempted;
+    };
+    std::array<Made, 2> kinds = {Made{kFtm, kFta}, Made{kPt3m, kPt3a}};
+    std::stable_sort(kinds.begin(), kinds.end(), [&](const Made& a, const Made& b) {
+        return oddPointRank(totals, a.made) < oddPointRank(totals, b.made);
+    });
+    for (const Made& kind : kinds) {
+        int& made = row.stats[kind.made];
+        const bool roundedUp =
+            totals.stats[kind.made] && totals.unrounded[kind.made] < *totals.stats[kind.made];
+        for (const int step : roundedUp ? std::array{-1, 1} : std::array{1, -1}) {
+            if (made + step >= 0 && made + step <= row.stats[kind.attempted]) {
+                made += step;
+                return kind.made;
+            }
+        }
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -81,14 +137,14 @@ int roundFigure(double value) {
 }
 
 SeasonTotals seasonTotals(const TableRow& row, bool perGame, double offensiveReboundShare) {
-    const TotalsBuilder build(row, perGame);
     SeasonTotals result;
+    TotalsBuilder build(row, perGame, result);
     auto& stats = result.stats;
     stats[kGames] = row.games ? std::optional<int>(roundFigure(*row.games)) : std::nullopt;
     stats[kMinutes] = build.total(row.minutes);
-    build.shots(row.freeThrows, stats[kFtm], stats[kFta]);
-    build.shots(row.fieldGoals, stats[kFgm], stats[kFga]);
-    build.shots(row.threes, stats[kPt3m], stats[kPt3a]);
+    build.shots(row.freeThrows, kFtm, kFta);
+    build.shots(row.fieldGoals, kFgm, kFga);
+    build.shots(row.threes, kPt3m, kPt3a);
     stats[kOreb] = build.total(row.offensiveRebounds);
     stats[kDreb] = build.total(row.defensiveRebounds);
     if (const auto rebounds = build.total(row.rebounds)) {
@@ -126,16 +182,35 @@ std::optional<std::string> layTotalsOver(const SeasonTotals& totals, bool perGam
     // Stored figures may come from files older than the range checks: worked in 64 bits, no
     // sum of a few ints can overflow.
     const long long points = *totals.points;
-    const long long threes = row.stats[kPt3m];
-    const long long freeThrows = row.stats[kFtm];
-    if (!totals.stats[kFgm]) {
-        row.stats[kFgm] =
-            std::max(0, roundFigure(static_cast<double>(points - threes - freeThrows) / 2.0));
-        return std::nullopt;
-    }
-    const long long fromParts = 2LL * row.stats[kFgm] + threes + freeThrows;
     const double slack = perGame ? kPerGamePointsSlack * totals.games + kWholeNumberPointsSlack
                                  : kWholeNumberPointsSlack;
+    // A table of totals gives its points as a total to keep; per game they are as rounded as
+    // the percentage is.
+    const bool ownFieldGoals =
+        totals.stats[kFgm] && (perGame || totals.sources[kFgm] != TotalSource::Percentage);
+    if (!ownFieldGoals) {
+        const ProjectionRow before = row;
+        const auto twoPointShare = [&] { return points - row.stats[kPt3m] - row.stats[kFtm]; };
+        std::optional<std::size_t> moved;
+        if (twoPointShare() % 2 != 0) {
+            moved = moveOddPoint(totals, row);
+        }
+        const int fieldGoals = std::max(0, roundFigure(static_cast<double>(twoPointShare()) / 2.0));
+        // Made field goals from a percentage give way only to points that agree with them.
+        if (!totals.stats[kFgm] || 2.0 * std::abs(fieldGoals - *totals.stats[kFgm]) <= slack) {
+            row.stats[kFgm] = fieldGoals;
+            if (moved && oddPointRank(totals, *moved) == 3) {
+                return fmt::format(
+                    "{} points leave half a field goal beside {} 3PM and {} FTM: "
+                    "{} taken as {}",
+                    points, before.stats[kPt3m], before.stats[kFtm], *moved == kFtm ? "FTM" : "3PM",
+                    row.stats[*moved]);
+            }
+        } else {
+            row = before;
+        }
+    }
+    const long long fromParts = 2LL * row.stats[kFgm] + row.stats[kPt3m] + row.stats[kFtm];
     if (static_cast<double>(std::llabs(fromParts - points)) <= slack) {
         return std::nullopt;
     }

@@ -10,10 +10,17 @@
 
 namespace quorvane {
 
+// Where a season total came from: a whole total the table gives, a per-game figure times the
+// games, or a percentage of the attempts; each but the first was rounded.
+enum class TotalSource { Table, PerGame, Percentage };
+
 // Season totals of one table row in the order of kProjectionStatColumns; a statistic the
 // table does not give stays empty.
 struct SeasonTotals {
     std::array<std::optional<int>, kProjectionStatCount> stats;
+    std::array<TotalSource, kProjectionStatCount> sources{};
+    // The figure before it was rounded, for the totals that were.
+    std::array<double, kProjectionStatCount> unrounded{};
     std::optional<int> points;
     double games = 1.0;  // what per-game figures were multiplied by
 };
@@ -23,9 +30,13 @@ struct SeasonTotals {
 // Halves round away from zero.
 SeasonTotals seasonTotals(const TableRow& row, bool perGame, double offensiveReboundShare);
 
-// Lays the totals over a stored row. Points without made field goals give them, from the
-// threes and free throws the row then holds; points beside made field goals are checked
-// against 2 x FGM + 3PM + FTM, and a disagreement beyond the rounding is described.
+// Lays the totals over a stored row. Given points are kept as given: without made field goals of
+// the table's own they give them, from the threes and free throws the row then holds (in a table
+// of totals made field goals from a percentage yield to them when the two agree within the
+// rounding); where half a
+// field goal would remain, a free throw or three made that was rounded or not given by the table
+// takes the odd point. Points beside made field goals are checked against 2 x FGM + 3PM + FTM,
+// and a disagreement beyond the rounding is described.
 std::optional<std::string> layTotalsOver(const SeasonTotals& totals, bool perGame,
                                          ProjectionRow& row);
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <numeric>
 #include <optional>
 
@@ -26,15 +25,6 @@ AdviceFigures figuresOf(const AdviceRow* row) {
     return {row->gain, row->z, row->zDollars, row->vona};
 }
 
-int playerIdOf(const std::vector<std::string>& cells) {
-    int id = 0;
-    if (!cells.empty()) {
-        const std::string& text = cells.front();
-        std::from_chars(text.data(), text.data() + text.size(), id);
-    }
-    return id;
-}
-
 }  // namespace
 
 std::vector<std::string> adviceHeadings() {
@@ -51,7 +41,7 @@ void addAdviceColumns(GridTable& grid, const RoomAdvice* advice, std::string_vie
     std::vector<AdviceFigures> figures;
     figures.reserve(grid.rows.size());
     for (std::vector<std::string>& cells : grid.rows) {
-        const AdviceRow* row = advice != nullptr ? advice->rowOf(playerIdOf(cells)) : nullptr;
+        const AdviceRow* row = advice != nullptr ? advice->rowOf(playerIdOfCells(cells)) : nullptr;
         figures.push_back(figuresOf(row));
         std::array<std::string, kAdviceHeadings.size()> texts;
         std::transform(figures.back().begin(), figures.back().end(), texts.begin(),

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "room/CustomPlayerRules.h"
 
+#include <array>
 #include <string_view>
 
 #include "text/NumberText.h"
+#include "text/TextChecks.h"
 
 namespace quorvane {
 
@@ -20,6 +22,13 @@ constexpr Eligibility kEligibility[] = {
     {"PF", "F", 0, 0, 0, 1, 0}, {"SF", "F", 0, 0, 0, 0, 1},
 };
 
+struct TextField {
+    std::string_view title;
+    std::string_view name;
+    std::string_view text;
+    std::size_t longest;
+};
+
 }  // namespace
 
 CustomPlayerRuling ruleCustomPlayer(const CustomPlayer& player) {
@@ -28,6 +37,17 @@ CustomPlayerRuling ruleCustomPlayer(const CustomPlayer& player) {
     }
     if (trim(player.lastname).empty()) {
         return kInvalidLastName;
+    }
+    const std::array<TextField, 3> fields = {{
+        {kInvalidFirstName.title, "First Name", player.firstname, kMaxNameCharacters},
+        {kInvalidLastName.title, "Last Name", player.lastname, kMaxNameCharacters},
+        {"Invalid Team", "Team", player.team, kMaxTeamCodeCharacters},
+    }};
+    for (const TextField& field : fields) {
+        if (const auto problem = textProblem(field.text, field.longest)) {
+            return Message{std::string(field.title), std::string(field.name) + " " + *problem,
+                           MessageIcon::Exclamation};
+        }
     }
     for (const Eligibility& entry : kEligibility) {
         if (entry.chosen == player.pos) {

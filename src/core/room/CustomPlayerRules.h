@@ -8,6 +8,7 @@
 
 #include "room/RuleMessage.h"
 #include "store/DraftPlayerRepository.h"
+#include "vocabulary/Decision.h"
 
 namespace quorvane {
 
@@ -30,9 +31,10 @@ inline constexpr RuleMessage kPlayerExists{"Player Exists",
 struct SilentRefusal {};
 
 // What the request stores (the row without its id and date), or why it stores nothing. The
-// names are checked first, a blank one refused; then the position, a guard or forward stored
-// under his group with his own flag set.
-using CustomPlayerRuling = std::variant<CustomPlayerRow, RuleMessage, SilentRefusal>;
+// names are checked first, a blank one refused, then one that is no text a name can be (a
+// control character, more than 100 characters ...) with what is wrong; then the team, then the
+// position, a guard or forward stored under his group with his own flag set.
+using CustomPlayerRuling = std::variant<CustomPlayerRow, RuleMessage, Message, SilentRefusal>;
 CustomPlayerRuling ruleCustomPlayer(const CustomPlayer& player);
 
 // Any player of the file already named so, in any season, refuses the new one.

@@ -61,6 +61,10 @@ std::optional<int> addCustomPlayer(ProgramState& state, UserDialogs& dialogs,
     if (const auto* refusal = std::get_if<RuleMessage>(&ruling)) {
         return refuse(*refusal);
     }
+    if (const auto* refusal = std::get_if<Message>(&ruling)) {
+        dialogs.showMessage(refusal->title, refusal->text, refusal->icon);
+        return std::nullopt;
+    }
     auto* row = std::get_if<CustomPlayerRow>(&ruling);
     if (row == nullptr) {
         return std::nullopt;

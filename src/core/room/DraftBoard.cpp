@@ -264,9 +264,9 @@ std::optional<DraftBoard> buildDraftBoard(ProgramState& state) {
 
 bool saveDraftBoardCsv(const DraftBoard& board, const FileTarget& target, const OwnFiles& own,
                        UserDialogs& dialogs) {
-    std::string text = csvLine(board.table.headings) + "\r\n";
+    std::string text = csvFileLine(board.table.headings) + "\r\n";
     for (const auto& row : board.table.rows) {
-        text += csvLine(row) + "\r\n";
+        text += csvFileLine(row) + "\r\n";
     }
     const FileWriteResult written = writeFileSafely(target, own, text);
     if (!written.ok()) {

@@ -4,45 +4,18 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <ctime>
 #include <functional>
 
+#include <fmt/format.h>
+
 #include "advice/CategoryFigures.h"
+#include "store/ProjectionRow.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
 
 namespace {
-
-// The leading whole number of a text, blanks before it skipped; 0 without one.
-long long leadingWholeNumber(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0) {
-        ++at;
-    }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    long long number = 0;
-    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0) {
-        number = number * 10 + (text[at] - '0');
-        ++at;
-    }
-    return negative ? -number : number;
-}
-
-// The first four characters; a character of several bytes counts once.
-std::string_view firstCharacters(std::string_view text, std::size_t count) {
-    std::size_t at = 0;
-    for (std::size_t taken = 0; taken < count && at < text.size(); ++taken) {
-        ++at;
-        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0U) == 0x80U) {
-            ++at;
-        }
-    }
-    return text.substr(0, at);
-}
 
 int decimalsOf(CategoryFormat format) {
     return format == CategoryFormat::ThreeDecimals ? 3 : 2;
@@ -77,16 +50,38 @@ void pushNameKeys(std::vector<SortValue>& keys, const ModelPlayer& player) {
     keys.push_back(textSortValue(player.firstname, player.firstnameMissing));
 }
 
-std::optional<int> ageInYears(const std::optional<std::string>& dob, int currentYear) {
-    if (!dob) {
+std::optional<int> ageOn(const std::optional<std::string>& dob, std::chrono::year_month_day day) {
+    const std::optional<std::string> date = dob ? readDate(*dob) : std::nullopt;
+    if (!date) {
         return std::nullopt;
     }
-    return static_cast<int>(currentYear - leadingWholeNumber(firstCharacters(*dob, 4)));
+    // readDate writes YYYY-MM-DD.
+    const int year = std::stoi(date->substr(0, 4));
+    const auto month = static_cast<unsigned>(std::stoi(date->substr(5, 2)));
+    const auto dayOfMonth = static_cast<unsigned>(std::stoi(date->substr(8, 2)));
+    const int years = static_cast<int>(day.year()) - year;
+    const bool birthdayToCome =
+        std::pair(static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day())) <
+        std::pair(month, dayOfMonth);
+    const int age = birthdayToCome ? years - 1 : years;
+    if (age < 0) {
+        return std::nullopt;
+    }
+    return age;
 }
 
-int currentYearUtc() {
-    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
-    return static_cast<int>(std::chrono::year_month_day{today}.year());
+std::chrono::year_month_day localToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return std::chrono::year_month_day{std::chrono::year{local.tm_year + 1900},
+                                       std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                                       std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
+}
+
+std::string isoDate(std::chrono::year_month_day day) {
+    return fmt::format("{:04}-{:02}-{:02}", static_cast<int>(day.year()),
+                       static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
 }
 
 double shownFantasyPoints(const std::vector<ModelCategory>& categories, const StatLine& stats) {

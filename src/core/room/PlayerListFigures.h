@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,13 +26,17 @@ inline constexpr std::array<SortTerm, 2> kNameTerms = {SortTerm{false, true},
                                                        SortTerm{false, true}};
 void pushNameKeys(std::vector<SortValue>& keys, const ModelPlayer& player);
 
-// Whole years: the current year less the year the date of birth begins with (its leading
-// whole number within the first four characters, 0 when there is none, so a date written
-// day first gives a nonsense age rather than none). None without a date.
-std::optional<int> ageInYears(const std::optional<std::string>& dob, int currentYear);
+// The whole years of a player born on the date of birth on the given day: one more on each
+// birthday, not at New Year (born 1984-12-30, he is 41 on 2026-12-07). Born on 29 February, he
+// is a year older on 1 March of a common year. None without a date of birth that reads as one,
+// or for a day before it.
+std::optional<int> ageOn(const std::optional<std::string>& dob, std::chrono::year_month_day day);
 
-// The year of today's date in UTC, which the ages count to.
-int currentYearUtc();
+// Today's date where the program runs, which the shown ages count to.
+std::chrono::year_month_day localToday();
+
+// "2026-12-07".
+std::string isoDate(std::chrono::year_month_day day);
 
 // Fantasy points as the lists show and sort them: each ratio rounded to the decimals it is shown
 // with before its weight multiplies it, the draft's categories summed in their order.

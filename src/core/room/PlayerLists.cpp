@@ -188,7 +188,8 @@ std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_v
 }
 
 std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view mode,
-                                          std::string_view sortKey) {
+                                          std::string_view sortKey,
+                                          std::chrono::year_month_day agesOn) {
     if (!state.draftSettings()) {
         return std::nullopt;
     }
@@ -203,7 +204,7 @@ std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view 
         return std::nullopt;
     }
     return researchGridOf(*model, {state.researchYear, taken, sortKey, model->seasonHasAdp,
-                                   priceDecimals(*state.draftSettings()), currentYearUtc()});
+                                   priceDecimals(*state.draftSettings()), agesOn});
 }
 
 std::optional<std::vector<SearchEntry>> fillSearchList(ProgramState& state) {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "room/PlayerListFigures.h"
 #include "room/PlayerListView.h"
 #include "store/DraftPlayerRepository.h"
 #include "vocabulary/GridTable.h"
@@ -58,9 +60,11 @@ bool isResearchSortKey(std::string_view key);
 
 // The research grid for mode "AVAILABLE" or "TAKEN" (any case), sorted by a heading key (any
 // other key leaves the rows unsorted), with the ADP columns last when the projection season has
-// such figures; nullopt for any other mode or after a failure, which is logged.
+// such figures; nullopt for any other mode or after a failure, which is logged. The ages are of
+// the day given.
 std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view mode,
-                                          std::string_view sortKey);
+                                          std::string_view sortKey,
+                                          std::chrono::year_month_day agesOn = localToday());
 
 struct SearchEntry {
     std::string name;  // "Last, First (TEAM)"

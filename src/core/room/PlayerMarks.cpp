@@ -6,6 +6,7 @@
 #include "session/ProgramState.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/TransactionGuard.h"
+#include "text/TextChecks.h"
 
 namespace quorvane {
 
@@ -31,7 +32,17 @@ int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
     return flag;
 }
 
+std::optional<Message> playerNoteRefusal(std::string_view note) {
+    if (const auto problem = textProblem(note, kMaxPlayerNoteCharacters)) {
+        return Message{"Invalid Note", "The note " + *problem, MessageIcon::Exclamation};
+    }
+    return std::nullopt;
+}
+
 bool savePlayerNote(ProgramState& state, int playerid, const std::string& note) {
+    if (playerNoteRefusal(note)) {
+        return false;
+    }
     TransactionGuard transaction(state.dbConnection);
     const bool modelCurrent = heldModelIsCurrent(state);
     if (!writePlayerNote(state.dbConnection, state.projectionYear, playerid, note) ||

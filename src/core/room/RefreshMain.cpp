@@ -7,6 +7,7 @@
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTeamRepository.h"
 #include "teamadvice/RoomAdvice.h"
+#include "text/TextChecks.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {
@@ -77,6 +78,11 @@ std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dial
 
 bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes) {
     if (!state.draftSettings()) {
+        return false;
+    }
+    if (const auto problem = textProblem(notes, kMaxDraftNotesCharacters, TextShape::Lines)) {
+        dialogs.showMessage("Invalid Notes", "The draft notes " + *problem,
+                            MessageIcon::Exclamation);
         return false;
     }
     if (!writeDraftNotes(state.dbConnection, state.draftSettings()->template_id, notes)) {

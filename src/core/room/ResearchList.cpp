@@ -82,7 +82,7 @@ std::vector<std::string> cellsOf(const ResearchRow& row, const ResearchListReque
                                  const AdpColumnFigures& adp) {
     const ModelPlayer& player = *row.player;
     const char* pattern = request.priceDecimals == 2 ? "0.00" : "0";
-    const std::optional<int> age = ageInYears(player.dob, request.currentYear);
+    const std::optional<int> age = ageOn(player.dob, request.agesOn);
     const std::string ageCell = age ? std::to_string(*age) : std::string();
     std::vector<std::string> cells{std::to_string(player.playerid),
                                    formatPattern(player.dollars, pattern)};
@@ -151,7 +151,7 @@ void orderByKey(std::string_view key, const ResearchListRequest& request,
     } else if (keyIs(key, "Age")) {
         terms.push_back({false, false});
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            const std::optional<int> age = ageInYears(rows[i].player->dob, request.currentYear);
+            const std::optional<int> age = ageOn(rows[i].player->dob, request.agesOn);
             firstKeys[i].push_back(age ? SortValue::of(static_cast<double>(*age))
                                        : SortValue::missing());
         }
@@ -244,6 +244,9 @@ GridTable researchGridOf(const DraftModel& model, const ResearchListRequest& req
     GridTable grid;
     grid.headings = headingsOf(model, request);
     grid.hiddenColumns = {0};
+    grid.headingNotes.resize(grid.headings.size());
+    grid.headingNotes[static_cast<std::size_t>(grid.columnIndex("Age"))] =
+        "Age on " + isoDate(request.agesOn);
 
     std::vector<std::size_t> order(rows.size());
     for (std::size_t i = 0; i < order.size(); ++i) {

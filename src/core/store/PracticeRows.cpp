@@ -161,11 +161,11 @@ bool readPractice(Connection& connection, int templateId, std::optional<Practice
     std::optional<std::vector<PracticeRow>> practice = readRows<PracticeRow>(
         connection,
         "select source_template_id, seed, fromnow, startpick, startposition, "
-        "startdirection from DraftPractice where template_id = ?",
+        "startdirection, bots from DraftPractice where template_id = ?",
         {idValue(templateId)}, [templateId](const StatementRow& found) {
             return PracticeRow{templateId,        found.as<int>(0), found.integer(1),
                                found.as<bool>(2), found.as<int>(3), found.as<int>(4),
-                               found.text(5)};
+                               found.text(5),     found.text(6)};
         });
     if (!practice) {
         return false;
@@ -180,13 +180,14 @@ bool writePractice(Connection& connection, const PracticeRow& row) {
     return executeSql(
         connection,
         "insert into DraftPractice (template_id, source_template_id, seed, fromnow, startpick, "
-        "startposition, startdirection) values (?, ?, ?, ?, ?, ?, ?) on conflict (template_id) "
-        "do update set source_template_id = excluded.source_template_id, seed = excluded.seed, "
-        "fromnow = excluded.fromnow, startpick = excluded.startpick, startposition = "
-        "excluded.startposition, startdirection = excluded.startdirection",
+        "startposition, startdirection, bots) values (?, ?, ?, ?, ?, ?, ?, ?) on conflict "
+        "(template_id) do update set source_template_id = excluded.source_template_id, seed = "
+        "excluded.seed, fromnow = excluded.fromnow, startpick = excluded.startpick, "
+        "startposition = excluded.startposition, startdirection = excluded.startdirection, bots "
+        "= excluded.bots",
         {idValue(row.template_id), idValue(row.source_template_id), idValue(row.seed),
          idValue(row.fromNow ? 1 : 0), idValue(row.startPick), idValue(row.startPosition),
-         row.startDirection});
+         row.startDirection, row.bots});
 }
 
 std::optional<int> copyDraft(Connection& connection, int sourceId, const std::string& name,

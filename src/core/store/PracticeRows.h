@@ -12,7 +12,8 @@ namespace quorvane {
 
 // A practice draft: the draft it was copied from, the seed its opponents draft by, whether it
 // started from the source's picks, and where it started (its last copied pick number and the
-// turn then), so that a restart finds its way back.
+// turn then), so that a restart finds its way back; and how its opponents draft ("adp", "g",
+// "h" or "mix").
 struct PracticeRow {
     int template_id = 0;
     int source_template_id = 0;
@@ -21,6 +22,7 @@ struct PracticeRow {
     int startPick = 0;
     int startPosition = 0;
     std::string startDirection = "U";
+    std::string bots = "adp";
 };
 
 // One entry of the draft list; practiceOf is the source of a practice draft, 0 for a real one.

@@ -376,6 +376,8 @@ const std::initializer_list<SchemaStep> kSteps = {
     {7, {kDraftHistory}},
     {8, {kDraftWatch}},
     {9, {kDraftPractice}},
+    // How a practice's opponents draft; practices made before drafted by ADP alone.
+    {10, {}, {{"DraftPractice", "bots", "TEXT NOT NULL DEFAULT 'adp'"}}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

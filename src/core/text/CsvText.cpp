@@ -3,6 +3,8 @@
 
 #include <cctype>
 
+#include "text/TextChecks.h"
+
 namespace quorvane {
 
 namespace {
@@ -79,6 +81,19 @@ std::string csvLine(const std::vector<std::string>& fields) {
         line += csvField(spreadsheetText(fields[i]));
     }
     return line;
+}
+
+}  // namespace quorvane
+
+namespace quorvane {
+
+std::string csvFileLine(const std::vector<std::string>& fields) {
+    std::vector<std::string> written;
+    written.reserve(fields.size());
+    for (const std::string& field : fields) {
+        written.push_back(withoutControlCharacters(field));
+    }
+    return csvLine(written);
 }
 
 }  // namespace quorvane

@@ -20,4 +20,9 @@ std::string spreadsheetText(std::string_view text);
 // program prints or writes is made of these lines.
 std::string csvLine(const std::vector<std::string>& fields);
 
+// A line of a file the program writes (exports, the board): csvLine of the fields with every
+// control and direction character replaced (withoutControlCharacters), so that a name stored
+// before names were checked cannot break a line or reach whatever opens the file.
+std::string csvFileLine(const std::vector<std::string>& fields);
+
 }  // namespace quorvane

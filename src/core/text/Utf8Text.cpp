@@ -23,25 +23,73 @@ std::string leadingCharacters(std::string_view text, std::size_t count) {
     return std::string(text);
 }
 
+std::optional<Utf8Character> utf8CharacterAt(std::string_view text, std::size_t at) {
+    if (at >= text.size()) {
+        return std::nullopt;
+    }
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) {
+        return Utf8Character{lead, 1};
+    }
+    // Leads C0, C1 and F5 to FF never start a well-formed sequence; the rest say how many
+    // bytes follow and the lowest code point that needs that many (anything below is overlong).
+    std::size_t length = 0;
+    char32_t code = 0;
+    char32_t lowest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1FU;
+        lowest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0FU;
+        lowest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07U;
+        lowest = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (at + length > text.size()) {
+        return std::nullopt;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        if (!isContinuationByte(text[at + k])) {
+            return std::nullopt;
+        }
+        code = (code << 6) | (static_cast<unsigned char>(text[at + k]) & 0x3FU);
+    }
+    if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return Utf8Character{code, length};
+}
+
 bool isValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t length = byte < 0x80           ? 1
-                                   : (byte >> 5) == 0x6  ? 2
-                                   : (byte >> 4) == 0xE  ? 3
-                                   : (byte >> 3) == 0x1E ? 4
-                                                         : 0;
-        if (length == 0 || i + length > text.size()) {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto character = utf8CharacterAt(text, at);
+        if (!character) {
             return false;
         }
-        for (std::size_t k = 1; k < length; ++k) {
-            if (!isContinuationByte(text[i + k])) {
-                return false;
-            }
-        }
-        i += length;
+        at += character->length;
     }
     return true;
+}
+
+std::string withInvalidBytesReplaced(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        if (const auto character = utf8CharacterAt(text, at)) {
+            kept.append(text.substr(at, character->length));
+            at += character->length;
+        } else {
+            appendUtf8(kept, 0xFFFD);
+            ++at;
+        }
+    }
+    return kept;
 }
 
 void appendUtf8(std::string& text, char32_t code) {
@@ -68,6 +116,14 @@ std::size_t characterCount(std::string_view text) {
         count += isContinuationByte(byte) ? 0 : 1;
     }
     return count;
+}
+
+bool isControlCharacter(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
+
+bool isDirectionControl(char32_t code) {
+    return (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
 }
 
 bool hasControlCharacter(std::string_view text) {

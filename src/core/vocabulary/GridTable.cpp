@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "vocabulary/GridTable.h"
 
+#include <charconv>
+
 namespace quorvane {
 
 int GridTable::columnIndex(const std::string& heading) const {
@@ -10,6 +12,14 @@ int GridTable::columnIndex(const std::string& heading) const {
         }
     }
     return -1;
+}
+
+int playerIdOfCells(const std::vector<std::string>& cells) {
+    int id = 0;
+    if (!cells.empty()) {
+        std::from_chars(cells.front().data(), cells.front().data() + cells.front().size(), id);
+    }
+    return id;
 }
 
 }  // namespace quorvane

@@ -26,8 +26,14 @@ struct GridTable {
     // row's.
     std::vector<std::vector<std::optional<Rgb>>> cellColours;
     std::vector<int> hiddenColumns;
+    // Empty, or one per heading: what a heading's column holds where the heading alone cannot
+    // say ("Age on 2026-12-07"); front ends show it as the heading's tip.
+    std::vector<std::string> headingNotes;
 
     int columnIndex(const std::string& heading) const;
 };
+
+// The playerid a player list's row leads with; 0 for a row without one.
+int playerIdOfCells(const std::vector<std::string>& cells);
 
 }  // namespace quorvane

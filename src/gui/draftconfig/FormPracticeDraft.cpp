@@ -22,6 +22,12 @@ namespace {
 constexpr std::array<std::pair<const char*, int>, 3> kPaces = {
     {{"Instant", 0}, {"1 s a pick", 1000}, {"3 s a pick", 3000}}};
 
+constexpr std::array<std::pair<const char*, BotMix>, 4> kBots = {
+    {{"A mix of styles", BotMix::Mix},
+     {"By ADP, with noise", BotMix::Adp},
+     {"The best G who fits", BotMix::G},
+     {"The best H-score", BotMix::H}}};
+
 }  // namespace
 
 FormPracticeDraft::FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
@@ -36,6 +42,12 @@ FormPracticeDraft::FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, 
         cmb_pace->addItem(QString::fromUtf8(caption), milliseconds);
     }
     cmb_pace->setCurrentIndex(1);
+    cmb_bots = makeNamed<QComboBox>("cmb_bots", this);
+    for (const auto& [caption, mix] : kBots) {
+        cmb_bots->addItem(QString::fromUtf8(caption), static_cast<int>(mix));
+    }
+    cmb_bots->setToolTip(
+        QStringLiteral("A mix gives each other team a style of its own, drawn from the seed"));
     opt_from_start =
         makeNamed<QRadioButton>("opt_from_start", QStringLiteral("From the start"), this);
     opt_from_now = makeNamed<QRadioButton>("opt_from_now", QStringLiteral("From now"), this);
@@ -43,6 +55,7 @@ FormPracticeDraft::FormPracticeDraft(ProgramState& state, UserDialogs& dialogs, 
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Seed:"), txt_seed);
+    form->addRow(QStringLiteral("Other teams draft:"), cmb_bots);
     form->addRow(QStringLiteral("Other teams pick:"), cmb_pace);
     auto* from = new QHBoxLayout;
     from->addWidget(opt_from_start);
@@ -60,6 +73,7 @@ void FormPracticeDraft::start() {
     PracticeStart chosen;
     chosen.choice.sourceId = m_state.draftSettings()->template_id;
     chosen.choice.fromNow = opt_from_now->isChecked();
+    chosen.choice.bots = static_cast<BotMix>(cmb_bots->currentData().toInt());
     const std::string seed = txt_seed->text().trimmed().toStdString();
     if (!seed.empty()) {
         const NumberReading reading =

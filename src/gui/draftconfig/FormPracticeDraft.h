@@ -24,8 +24,9 @@ struct PracticeStart {
     std::chrono::milliseconds pace{0};  // the other teams' wait before each pick
 };
 
-// Draft ▸ Practice Draft…: the seed (empty for a fresh one), how fast the other teams pick, and
-// whether the practice starts from the beginning or from the draft as it stands.
+// Draft ▸ Practice Draft…: the seed (empty for a fresh one), how the other teams draft and how
+// fast they pick, and whether the practice starts from the beginning or from the draft as it
+// stands.
 class FormPracticeDraft final : public DraftChoiceDialog {
     Q_OBJECT
   public:
@@ -39,6 +40,7 @@ class FormPracticeDraft final : public DraftChoiceDialog {
 
     QLineEdit* txt_seed = nullptr;
     QComboBox* cmb_pace = nullptr;
+    QComboBox* cmb_bots = nullptr;
     QRadioButton* opt_from_start = nullptr;
     QRadioButton* opt_from_now = nullptr;
     std::optional<PracticeStart> m_chosen;

@@ -216,8 +216,9 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
             return {};
         }
         // Dark text on the light colours whatever the desktop's theme.
-        return role == Qt::ForegroundRole ? QBrush(Qt::black)
-                                          : QBrush(QColor(colour->red, colour->green, colour->blue));
+        return role == Qt::ForegroundRole
+                   ? QBrush(Qt::black)
+                   : QBrush(QColor(colour->red, colour->green, colour->blue));
     }
     return {};
 }
@@ -226,6 +227,11 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
     const bool rowHeading = orientation == Qt::Vertical && m_rowHeadingColumn >= 0;
     if (rowHeading && role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
+        static_cast<std::size_t>(section) < m_table.headingNotes.size() &&
+        !m_table.headingNotes[static_cast<std::size_t>(section)].empty()) {
+        return QString::fromStdString(m_table.headingNotes[static_cast<std::size_t>(section)]);
     }
     if (role != Qt::DisplayRole) {
         return {};

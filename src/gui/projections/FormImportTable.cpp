@@ -238,9 +238,7 @@ void FormImportTable::showTable(const QString& label, const QString& source) {
             "The table has no heading line: choose in the first row what each column holds (a "
             "name column at least), then Dry Run.");
     }
-    grid_review->setRowCount(0);
-    m_rowChoices.clear();
-    m_reviewLabels.clear();
+    clearReview();
     prg_import->setValue(0);
     cmd_dryrun->setEnabled(true);
     cmd_import->setEnabled(true);
@@ -269,11 +267,7 @@ void FormImportTable::showPreview(const TableLayout& layout) {
                                    .arg(text(tableFieldName(column.closest))));
         }
         // Rows settled for another mapping may not be the same rows any more.
-        connect(choice, &QComboBox::currentIndexChanged, this, [this] {
-            grid_review->setRowCount(0);
-            m_rowChoices.clear();
-            m_reviewLabels.clear();
-        });
+        connect(choice, &QComboBox::currentIndexChanged, this, [this] { clearReview(); });
         grid_preview->setCellWidget(0, c, choice);
         m_fieldChoices.push_back(choice);
     }
@@ -360,9 +354,7 @@ std::optional<TableImportReport> FormImportTable::runImport(bool dryRun) {
         if (dryRun) {
             showReview(*report);
         } else {
-            grid_review->setRowCount(0);
-            m_rowChoices.clear();
-            m_reviewLabels.clear();
+            clearReview();
             emit refreshRequested();
         }
     }
@@ -400,6 +392,12 @@ void FormImportTable::showReview(const TableImportReport& report) {
         } else if (row.canBeNew()) {
             choice->addItem("New player", kChoiceNew);
         }
+        const int proposed = row.proposal.kind == RowChoice::Kind::Player ? row.proposal.playerid
+                             : row.proposal.kind == RowChoice::Kind::NewPlayer ? kChoiceNew
+                                                                               : kChoiceSkip;
+        if (choice->findData(proposed) >= 0) {
+            choice->setCurrentIndex(choice->findData(proposed));
+        }
         for (const auto& [label, chosen] : earlier) {
             if (label == row.label && choice->findData(chosen) >= 0) {
                 choice->setCurrentIndex(choice->findData(chosen));
@@ -413,8 +411,21 @@ void FormImportTable::showReview(const TableImportReport& report) {
         m_reviewLabels.push_back(row.label);
     }
     grid_review->resizeColumnsToContents();
+    showReviewCount();
+}
+
+void FormImportTable::clearReview() {
+    grid_review->setRowCount(0);
+    m_rowChoices.clear();
+    m_reviewLabels.clear();
+    showReviewCount();
+}
+
+void FormImportTable::showReviewCount() {
     if (auto* results = findChild<QTabWidget*>("tab_results")) {
-        results->setTabText(1, QStringLiteral("Rows to Re&view (%1)").arg(rows));
+        const int rows = grid_review->rowCount();
+        results->setTabText(1, rows > 0 ? QStringLiteral("Rows to Re&view (%1)").arg(rows)
+                                        : QStringLiteral("Rows to Re&view"));
     }
 }
 

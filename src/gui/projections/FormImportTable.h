@@ -55,6 +55,9 @@ class FormImportTable final : public QDialog {
     void showTable(const QString& label, const QString& source);
     void showPreview(const TableLayout& layout);
     void showReview(const TableImportReport& report);
+    void clearReview();
+    // The review tab's title counts the rows it lists.
+    void showReviewCount();
     TableImportOptions chosenOptions(bool dryRun) const;
     void showReport(const TableImportReport& report, bool dryRun);
 

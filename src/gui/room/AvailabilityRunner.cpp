@@ -1,61 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/AvailabilityRunner.h"
 
-#include <QMetaObject>
-
 #include "availability/TurnSequence.h"
+#include "gui/widgets/NewestRun.h"
 
 namespace quorvane::gui {
 
-AvailabilityRunner::AvailabilityRunner(QObject* parent) : QObject(parent) {}
-
-AvailabilityRunner::~AvailabilityRunner() {
-    cancel();
-}
-
-// The run looks at its stop token every few dozen continuations, so the join is short.
-void AvailabilityRunner::cancel() {
-    if (m_thread.joinable()) {
-        m_thread.request_stop();
-        m_thread.join();
-    }
+AvailabilityRunner::AvailabilityRunner(QObject* parent)
+    : QObject(parent), m_run(new NewestRun(this)) {
+    connect(m_run, &NewestRun::finished, this, &AvailabilityRunner::finished);
 }
 
 void AvailabilityRunner::start(const DraftModel& model) {
     std::string key = availabilityKey(model);
-    if (key == m_runningKey) {
-        return;
-    }
-    cancel();
-    m_runningKey = key;
     const ModelTeam* mine = model.myTeam();
     if (mine == nullptr) {
-        m_shown = std::make_shared<AvailabilityShown>(AvailabilityShown{key, {}});
-        emit finished();
+        auto none = std::make_shared<const AvailabilityShown>(AvailabilityShown{key, {}});
+        m_run->settle(std::move(key), [this, none] { m_shown = none; });
         return;
     }
     AvailabilityRequest request;
     request.team = static_cast<std::size_t>(mine - model.teams.data());
     request.seed = defaultSeed(model);
-    const std::uint64_t generation = ++m_generation;
-    m_thread = std::jthread([this, copy = model, request, generation,
-                             key = std::move(key)](std::stop_token stop) mutable {
-        const std::optional<AvailabilityFigures> figures = availability(copy, request, stop);
-        if (!figures) {
-            return;
-        }
-        auto shown = std::make_shared<const AvailabilityShown>(
-            availabilityShown(copy, *figures, std::move(key)));
-        QMetaObject::invokeMethod(
-            this,
-            [this, shown, generation] {
-                if (generation == m_generation) {
-                    m_shown = shown;
-                    emit finished();
-                }
-            },
-            Qt::QueuedConnection);
-    });
+    m_run->start(
+        key, [this, copy = model, request, key](std::stop_token stop) -> std::function<void()> {
+            const std::optional<AvailabilityFigures> figures = availability(copy, request, stop);
+            if (!figures) {
+                return {};
+            }
+            auto shown =
+                std::make_shared<const AvailabilityShown>(availabilityShown(copy, *figures, key));
+            return [this, shown] { m_shown = shown; };
+        });
 }
 
 }  // namespace quorvane::gui

@@ -4,12 +4,13 @@
 #include <QObject>
 
 #include <memory>
-#include <thread>
 
 #include "availability/Availability.h"
 #include "availability/AvailabilityColumns.h"
 
 namespace quorvane::gui {
+
+class NewestRun;
 
 // Works out who is still there at the user's next turns on a thread of its own, from a copy of
 // the draft, so that the window never waits for it. A newer start cancels the run before it; only
@@ -18,7 +19,6 @@ class AvailabilityRunner final : public QObject {
     Q_OBJECT
   public:
     explicit AvailabilityRunner(QObject* parent = nullptr);
-    ~AvailabilityRunner() override;
 
     // Starts a run for the model's state unless one for the same state runs or has finished.
     void start(const DraftModel& model);
@@ -29,11 +29,7 @@ class AvailabilityRunner final : public QObject {
     void finished();
 
   private:
-    void cancel();
-
-    std::jthread m_thread;
-    std::string m_runningKey;
-    std::uint64_t m_generation = 0;
+    NewestRun* m_run;
     std::shared_ptr<const AvailabilityShown> m_shown;
 };
 

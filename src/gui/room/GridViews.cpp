@@ -72,19 +72,25 @@ void showGridTable(QTableView* view, GridTableModel* model, GridTable table) {
     rememberColumnWidths(*view);
 }
 
+namespace {
+
+void growColumn(QTableView* view, int column) {
+    // The view's own measure is public through its base class only.
+    const QAbstractItemView* items = view;
+    const int wanted = std::max(items->sizeHintForColumn(column),
+                                view->horizontalHeader()->sectionSizeHint(column));
+    if (wanted > view->columnWidth(column)) {
+        view->setColumnWidth(column, wanted);
+    }
+}
+
+}  // namespace
+
 void growColumnsToContents(QTableView* view) {
-    QHeaderView* header = view->horizontalHeader();
     view->setProperty(kFittingColumns, true);
-    for (int column = 0; column < header->count(); ++column) {
-        if (view->isColumnHidden(column)) {
-            continue;
-        }
-        // The view's own measure is public through its base class only.
-        const QAbstractItemView* items = view;
-        const int wanted =
-            std::max(items->sizeHintForColumn(column), header->sectionSizeHint(column));
-        if (wanted > view->columnWidth(column)) {
-            view->setColumnWidth(column, wanted);
+    for (int column = 0; column < view->horizontalHeader()->count(); ++column) {
+        if (!view->isColumnHidden(column)) {
+            growColumn(view, column);
         }
     }
     view->setProperty(kFittingColumns, false);
@@ -109,6 +115,15 @@ void growNumberColumnsToWidest(QTableView* view, const GridTableModel& model) {
             view->setColumnWidth(column, wanted);
         }
     }
+    view->setProperty(kFittingColumns, false);
+}
+
+void growColumnToContents(QTableView* view, int column) {
+    if (column < 0 || column >= view->horizontalHeader()->count() || view->isColumnHidden(column)) {
+        return;
+    }
+    view->setProperty(kFittingColumns, true);
+    growColumn(view, column);
     view->setProperty(kFittingColumns, false);
 }
 

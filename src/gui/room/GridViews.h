@@ -32,6 +32,8 @@ void growColumnsToContents(QTableView* view);
 // Widens every shown column of figures to its widest figure in any row, in sight or not, so that
 // a list sorted or scrolled another way never cuts one in the middle.
 void growNumberColumnsToWidest(QTableView* view, const GridTableModel& model);
+// The same for one column.
+void growColumnToContents(QTableView* view, int column);
 
 // The pressed button of a group stands out, the others look like plain buttons.
 void highlightButton(const std::vector<QAbstractButton*>& group, int pressed);

@@ -23,15 +23,19 @@
 #include "gui/room/AvailabilityRunner.h"
 #include "gui/room/GridViews.h"
 #include "gui/room/PlayerFlagMenu.h"
+#include "gui/room/PuntPlanPanel.h"
 #include "gui/widgets/ElidingDelegate.h"
 #include "gui/widgets/TeamChoiceBox.h"
+#include "hscores/HScoreColumns.h"
 #include "model/DraftModelLoader.h"
 #include "platform/ServiceEndpoints.h"
 #include "room/AdviceColumns.h"
 #include "room/PlayerLists.h"
+#include "room/PlayerMarks.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
 #include "session/ProgramState.h"
+#include "session/UserDialogs.h"
 #include "vocabulary/GridTable.h"
 
 namespace quorvane::gui {
@@ -75,7 +79,8 @@ QStringList defaultColumnOrder(const GridTable& table) {
             order << QString::fromLatin1(value);
         }
     }
-    for (const char* advice : {"Gain", "VONA", "Z", "Z$"}) {
+    // A head-to-head league's H stands beside the G its Z column holds.
+    for (const char* advice : {"Gain", "VONA", "Z", kHScoreHeading, "Z$"}) {
         order << QString::fromLatin1(advice);
     }
     for (const std::string& availability : availabilityHeadings()) {
@@ -100,6 +105,8 @@ MainViewPage::MainViewPage(ProgramState& state, UserDialogs& dialogs, QWidget* p
     setObjectName(QStringLiteral("MainViewPage"));
     connect(m_availability, &AvailabilityRunner::finished, this,
             &MainViewPage::showAvailabilityFigures);
+    m_puntPlan = new PuntPlanPanel(this);
+    connect(m_puntPlan, &PuntPlanPanel::finished, this, &MainViewPage::showAvailabilityFigures);
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(buildFreeAgents(), 1);
@@ -239,6 +246,8 @@ QWidget* MainViewPage::buildRoster() {
         }
     });
     layout->addWidget(dg_roster, 1);
+    m_puntPlan->setParent(frm_roster);
+    layout->addWidget(m_puntPlan);
 
     cmd_help_main = makeNamed<QPushButton>("cmd_help_main", QStringLiteral("Help"), frm_roster);
     cmd_help_main->setToolTip(QStringLiteral("F1"));
@@ -267,6 +276,10 @@ void MainViewPage::showAvailablePlayers(const GridTable& players) {
         m_availabilityKey = availabilityKey(*model);
         m_availability->start(*model);
     }
+    m_withHScores = model != nullptr && model->headToHead();
+    if (model != nullptr) {
+        m_puntPlan->start(*model);
+    }
     showPlayersWithAvailability();
 }
 
@@ -282,6 +295,8 @@ void MainViewPage::showAvailabilityFigures() {
     const int position = scroll->value();
     const int row = dg_freeagents->currentIndex().row();
     showPlayersWithAvailability();
+    // The columns were fitted while the H-scores were still blank.
+    growColumnToContents(dg_freeagents, m_freeAgentsModel->table().columnIndex(kHScoreHeading));
     if (row >= 0) {
         dg_freeagents->selectRow(row);
     }
@@ -296,6 +311,9 @@ void MainViewPage::showPlayersWithAvailability() {
         const AvailabilityShown* figures = m_availability->shown();
         addAvailabilityColumns(
             shown, figures != nullptr && figures->key == m_availabilityKey ? figures : nullptr);
+    }
+    if (m_withHScores) {
+        addHScoreColumn(shown, m_puntPlan->current());
     }
     const bool newColumns = m_freeAgentsModel->table().headings != shown.headings;
     if (m_sortReversed) {
@@ -620,10 +638,20 @@ void MainViewPage::applyFlag(int chosen) {
 }
 
 void MainViewPage::saveNote(int row, int column, const QString& text) {
-    (void)column;
-    if (const int id = playerIdOfRow(*m_freeAgentsModel, row); id > 0) {
-        savePlayerNote(m_state, id, text.toStdString());
+    const int id = playerIdOfRow(*m_freeAgentsModel, row);
+    if (id <= 0) {
+        return;
     }
+    if (const auto refusal = playerNoteRefusal(text.toStdString())) {
+        m_dialogs.showMessage(refusal->title, refusal->text, refusal->icon);
+        // The cell goes back to the note that is stored.
+        const DraftModel* model = currentDraftModel(m_state, m_dialogs);
+        const ModelPlayer* player = model != nullptr ? model->findPlayer(id) : nullptr;
+        m_freeAgentsModel->setCellText(row, column,
+                                       player != nullptr ? player->notes.value_or("") : "");
+        return;
+    }
+    savePlayerNote(m_state, id, text.toStdString());
 }
 
 void MainViewPage::showChosenRoster() {

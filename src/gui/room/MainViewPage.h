@@ -27,6 +27,7 @@ namespace quorvane::gui {
 
 class AvailabilityRunner;
 class GridTableModel;
+class PuntPlanPanel;
 class PlayerFlagMenu;
 class TeamChoiceBox;
 
@@ -126,9 +127,11 @@ class MainViewPage final : public QWidget {
     bool m_sortReversed = false;
     bool m_arranging = false;
     AvailabilityRunner* m_availability;
+    PuntPlanPanel* m_puntPlan = nullptr;
     GridTable m_plainPlayers;  // as the room built them, before the forecast's columns
     std::string m_availabilityKey;
     bool m_withAvailability = false;
+    bool m_withHScores = false;
 };
 
 }  // namespace quorvane::gui

@@ -5,16 +5,25 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <memory>
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "gui/valuation/ValuationCharts.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
+
+#include "availability/TurnSequence.h"
+#include "gui/widgets/NewestRun.h"
+#include "headtohead/HeadToHeadLeague.h"
+#include "hscores/HScoreColumns.h"
+#include "hscores/SeasonOddsGrid.h"
+#include "model/DraftModelLoader.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
 
@@ -29,6 +38,10 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
       m_matchupModel(new GridTableModel(this)),
       m_matchupPanel(new QWidget(this)),
       dg_matchups(new QTableView(m_matchupPanel)),
+      m_oddsModel(new GridTableModel(this)),
+      m_oddsPanel(new QWidget(this)),
+      dg_season_odds(new QTableView(m_oddsPanel)),
+      m_oddsRun(new NewestRun(this)),
       cmd_updateStandings(new QPushButton(tr("Update Standings"), this)),
       chk_reserves(new QCheckBox(tr("Include Reserves"), this)),
       cmd_help_standings(new QPushButton(tr("Help"), this)),
@@ -60,6 +73,23 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
     matchupLayout->addWidget(matchupCaption);
     matchupLayout->addWidget(dg_matchups, 1);
     m_matchupPanel->hide();
+    dg_season_odds->setObjectName("dg_season_odds");
+    dg_season_odds->setModel(m_oddsModel);
+    dg_season_odds->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dg_season_odds->verticalHeader()->hide();
+    auto* oddsCaption = new QLabel(
+        tr("Season odds: %1 seasons of %2 weeks played over the weekly matchups of the rosters "
+           "as they stand")
+            .arg(QLocale(QLocale::English).toString(kDefaultSeasons))
+            .arg(kDefaultSeasonWeeks),
+        m_oddsPanel);
+    oddsCaption->setObjectName("lbl_season_odds");
+    oddsCaption->setWordWrap(true);
+    auto* oddsLayout = new QVBoxLayout(m_oddsPanel);
+    oddsLayout->setContentsMargins(0, 0, 0, 0);
+    oddsLayout->addWidget(oddsCaption);
+    oddsLayout->addWidget(dg_season_odds, 1);
+    m_oddsPanel->hide();
     chk_reserves->setChecked(m_state.includeReserves);
 
     auto* buttons = new QHBoxLayout;
@@ -74,6 +104,7 @@ StandingsPage::StandingsPage(ProgramState& state, UserDialogs& dialogs, QWidget*
     auto* grids = new QSplitter(Qt::Vertical, this);
     grids->addWidget(dg_standings);
     grids->addWidget(m_matchupPanel);
+    grids->addWidget(m_oddsPanel);
     auto* gridAndCharts = new QSplitter(Qt::Horizontal, this);
     gridAndCharts->addWidget(grids);
     gridAndCharts->addWidget(charts);
@@ -127,7 +158,34 @@ void StandingsPage::showStandings(GridTable grid) {
         // A chance of "100.0%" after one of "53.2%" widens its column rather than being cut.
         growColumnsToContents(dg_matchups);
     }
+    startSeasonOdds();
     m_chart->refresh();
+}
+
+void StandingsPage::startSeasonOdds() {
+    const DraftModel* model =
+        m_state.draftSettings() ? currentDraftModel(m_state, m_dialogs) : nullptr;
+    const bool headToHead = model != nullptr && model->headToHead();
+    m_oddsPanel->setVisible(headToHead);
+    if (!headToHead) {
+        return;
+    }
+    const bool reserves = m_state.includeReserves;
+    std::string key = hScoreKey(*model) + (reserves ? "|R" : "");
+    m_oddsRun->start(
+        std::move(key),
+        [this, copy = *model, reserves](std::stop_token stop) -> std::function<void()> {
+            const HeadToHeadLeague league(copy, reserves);
+            SeasonOddsRequest request;
+            request.seed = defaultSeed(copy);
+            std::optional<std::vector<TeamSeasonOdds>> odds = seasonOdds(
+                seasonLeagueOf(copy, league.matchups()), request, Progress{{}, std::move(stop)});
+            if (!odds) {
+                return {};
+            }
+            auto grid = std::make_shared<GridTable>(seasonOddsGrid(copy, std::move(*odds)));
+            return [this, grid] { showGridTable(dg_season_odds, m_oddsModel, std::move(*grid)); };
+        });
 }
 
 }  // namespace quorvane::gui

@@ -18,12 +18,14 @@ namespace quorvane::gui {
 
 class GridTableModel;
 class MoneyChart;
+class NewestRun;
 class StandingsChart;
 
 // The "Projected Standings" tab: the standings grid, recomputed on request, with or without
 // the reserve picks, and beside it the totals as a bar chart (and an auction's money). In a
 // head-to-head league the grid holds each team's expected category wins (or week win chance)
-// and below it the user's team meets each opponent and the league's average team.
+// and below it the user's team meets each opponent and the league's average team, then each
+// team's odds over the season, played many times on a thread of its own.
 class StandingsPage final : public QWidget {
     Q_OBJECT
   public:
@@ -44,6 +46,8 @@ class StandingsPage final : public QWidget {
     void helpRequested(const QString& path);
 
   private:
+    void startSeasonOdds();
+
     ProgramState& m_state;
     UserDialogs& m_dialogs;
     GridTableModel* m_model;
@@ -51,6 +55,10 @@ class StandingsPage final : public QWidget {
     GridTableModel* m_matchupModel;
     QWidget* m_matchupPanel;
     QTableView* dg_matchups;
+    GridTableModel* m_oddsModel;
+    QWidget* m_oddsPanel;
+    QTableView* dg_season_odds;
+    NewestRun* m_oddsRun;
     QPushButton* cmd_updateStandings;
     QCheckBox* chk_reserves;
     QPushButton* cmd_help_standings;

@@ -58,6 +58,10 @@ class DraftWindowsTest : public QObject {
         QVERIFY(!window.chosen());
         window.findChild<QLineEdit*>("txt_seed")->setText("4,096");
         window.findChild<QComboBox*>("cmb_pace")->setCurrentIndex(2);
+        auto* bots = window.findChild<QComboBox*>("cmb_bots");
+        QCOMPARE(bots->count(), 4);
+        QCOMPARE(bots->currentText(), QString("A mix of styles"));
+        bots->setCurrentIndex(bots->findText("The best G who fits"));
         window.findChild<QRadioButton*>("opt_from_now")->setChecked(true);
         window.findChild<QPushButton*>("cmd_start")->click();
         QVERIFY(window.chosen().has_value());
@@ -66,6 +70,7 @@ class DraftWindowsTest : public QObject {
         QCOMPARE(window.chosen()->choice.sourceId, real);
         QVERIFY(window.chosen()->choice.fromNow);
         QCOMPARE(static_cast<long long>(window.chosen()->pace.count()), 3000LL);
+        QVERIFY(window.chosen()->choice.bots == BotMix::G);
     }
 
     void openDraftListsDraftsOldestFirstAndOpensTheChosenOnce() {

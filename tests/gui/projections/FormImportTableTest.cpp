@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -66,6 +67,10 @@ class FormImportTableTest : public QObject {
         QVERIFY(report.contains("Matched: 1"));
         QVERIFY(report.contains("New: 1\n    Cy Newman (line 3)"));
         QCOMPARE(program.scalar("select count(*) from DraftPlayers"), 1.0);
+        // Close to nobody, Cy Newman is left out unless the user makes him a new player.
+        auto* newcomer = form.findChild<QComboBox*>("cmb_row_0");
+        QCOMPARE(newcomer->currentText(), QString("Leave out"));
+        newcomer->setCurrentIndex(newcomer->findText("New player"));
 
         QSignalSpy refresh(&form, &gui::FormImportTable::refreshRequested);
         form.findChild<QPushButton*>("cmd_import")->click();
@@ -74,19 +79,26 @@ class FormImportTableTest : public QObject {
         QCOMPARE(bar->value(), bar->maximum());
         QCOMPARE(bar->maximum(), 2);
         QCOMPARE(program.scalar("select minutes from DraftPlayers where playerid = 1"), 549.0);
-        // 61 x 20.5 = 1250.5 points, no made field goals given: (1250.5 -> 1251 - 100 - 80)
-        // / 2 = 535.5 -> 536.
-        QCOMPARE(program.scalar("select fgm from DraftPlayers where playerid = 1"), 536.0);
+        // 61 x 20.5 = 1250.5 -> 1251 points, no made field goals given: 1251 - 100 - 80 would
+        // leave half a field goal, so the free throws the table does not give take the odd point:
+        // (1251 - 100 - 81) / 2 = 535, and the points stay 1251.
+        QCOMPARE(program.scalar("select fgm from DraftPlayers where playerid = 1"), 535.0);
+        QCOMPARE(program.scalar("select ftm from DraftPlayers where playerid = 1"), 81.0);
         QCOMPARE(program.scalar("select count(*) from DraftPlayers where playerid = 20000"), 2.0);
     }
 
     void aPastedTableIsReviewedRowByRowBeforeItIsImported() {
         TestProgram program;
-        QVERIFY(importProjectionText(program.state, program.dialogs, kOwnFile));
+        QVERIFY(importProjectionText(program.state, program.dialogs,
+                                     kOwnFile +
+                                         "2,P,2019,Bo,Example,F,NYK,1990-01-02,70,2000,100,80,900,"
+                                         "400,300,100,50,250,300,70,30,120,5,1,2019-10-15,0,0,0,"
+                                         "0,1,0,0\n"));
         gui::FormImportTable form(program.state, program.dialogs);
         // Copied from a page without its heading line: the columns are numbered, the names and
         // teams recognised from their cells.
-        QVERIFY(form.pasteTable("Ann Exampel\tBOS\t61\nCy Newman\tLAL\t12\n"));
+        QVERIFY(form.pasteTable(
+            "Ann Exampel\tBOS\t61\nCy Newman\tLAL\t12\nBo Exampel\tLAL\t13\nDi New\tMIA\t14\n"));
         QCOMPARE(form.findChild<QLineEdit*>("txt_file")->text(), QString("pasted table"));
         auto* preview = form.findChild<QTableWidget*>("grid_preview");
         QCOMPARE(preview->horizontalHeaderItem(2)->text(), QString("Column 3"));
@@ -98,18 +110,31 @@ class FormImportTableTest : public QObject {
 
         form.findChild<QPushButton*>("cmd_dryrun")->click();
         auto* review = form.findChild<QTableWidget*>("grid_review");
-        QCOMPARE(review->rowCount(), 2);
+        auto* tabs = form.findChild<QTabWidget*>("tab_results");
+        QCOMPARE(review->rowCount(), 4);
+        QCOMPARE(tabs->tabText(1), QString("Rows to Re&view (4)"));
         QCOMPARE(review->item(0, 0)->text(), QString("Ann Exampel (line 1)"));
+        // A misspelt name of a player of the row's team is that player at first; a name close
+        // to a player of another team, or to nobody, is left out until the user says more.
         auto* first = form.findChild<QComboBox*>("cmb_row_0");
-        QCOMPARE(first->currentText(), QString("New player"));
-        QCOMPARE(first->itemText(1), QString("Ann Example (1, BOS)"));
-        first->setCurrentIndex(1);
+        QCOMPARE(first->currentText(), QString("Ann Example (1, BOS)"));
+        QCOMPARE(first->itemText(0), QString("New player"));
+        QCOMPARE(form.findChild<QComboBox*>("cmb_row_1")->currentText(), QString("Leave out"));
+        auto* otherTeam = form.findChild<QComboBox*>("cmb_row_2");
+        QCOMPARE(otherTeam->currentText(), QString("Leave out"));
+        QVERIFY(otherTeam->findText("Bo Example (2, NYK)") > 0);
+        auto* newcomer = form.findChild<QComboBox*>("cmb_row_3");
+        newcomer->setCurrentIndex(newcomer->findText("New player"));
 
         form.findChild<QPushButton*>("cmd_import")->click();
         QVERIFY(program.dialogs.questions.empty());
         QCOMPARE(program.scalar("select games from DraftPlayers where playerid = 1"), 61.0);
-        QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Newman'"), 1.0);
-        QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'Exampel'"), 0.0);
+        QCOMPARE(program.scalar("select games from DraftPlayers where playerid = 2"), 70.0);
+        QCOMPARE(program.scalar("select count(*) from draftAdded"), 1.0);
+        QCOMPARE(program.scalar("select count(*) from draftAdded where lastname = 'New'"), 1.0);
+        // Nothing is left to review, and the tab says so.
+        QCOMPARE(review->rowCount(), 0);
+        QCOMPARE(tabs->tabText(1), QString("Rows to Re&view"));
     }
 
     // Alt+V reaches the rows to review; the arrows walk them, Space opens a row's choice and a

@@ -2,6 +2,7 @@
 #include <QAbstractProxyModel>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include "gui/models/GridTableModel.h"
 #include "gui/room/FormAddKeepers.h"
 #include "gui/support/ModalWindow.h"
+#include "gui/widgets/PuntPlanBars.h"
 #include "gui/widgets/WebPane.h"
 #include "model/DraftLoader.h"
 #include "room/RecordPick.h"
@@ -175,6 +177,9 @@ class AdviceWindowTest : public QObject {
         for (const char* heading : {"Gain", "Z", "Z$", "VONA"}) {
             QVERIFY2(grid.columnIndex(heading) >= 0, heading);
         }
+        // H-scores belong to head-to-head leagues.
+        QVERIFY(grid.columnIndex("H") < 0);
+        QVERIFY(child<QGroupBox>(main, "frm_punt_plan")->isHidden());
         // An auction has no next turn to look ahead to: VONA is hidden.
         auto* view = child<QTableView>(main, "dg_freeagents");
         QVERIFY(view->isColumnHidden(grid.columnIndex("VONA")));
@@ -233,6 +238,53 @@ class AdviceWindowTest : public QObject {
                 QCOMPARE(cell(r, "Avail").find("\u25bc") != std::string::npos, share < 0.25);
             }
         }
+    }
+
+    // In a head-to-head league the H-scores arrive from their own thread and are those of
+    // advise's h column; the punt plan shows the best of them, a bar per category.
+    void hScoresAndThePuntPlanFillInOffTheWindowThread() {
+        test::TestProgram program;
+        const int draft = adviceDraft(program, false);
+        const std::string id = std::to_string(draft);
+        program.exec("update DraftTemplate set scoringstyle = 2 where template_id = " + id);
+        program.exec("insert into DraftHeadToHead (template_id, mode, gamesperweek) values (" + id +
+                     ", 0, 3.0)");
+        loadDraft(program.state, draft);
+        gui::FormMain main(program.state, program.dialogs);
+        main.refreshMain();
+        const auto shownH = [&main] {
+            const GridTable& grid = freeAgents(main);
+            std::map<std::string, std::string> h;
+            const int column = grid.columnIndex("H");
+            for (const auto& row : grid.rows) {
+                h[row[0]] = column < 0 ? "" : row[static_cast<std::size_t>(column)];
+            }
+            return h;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!shownH().empty() && !shownH().begin()->second.empty(), 60000);
+        const auto rows = cliRows(program, {"advise", "Advice League"});
+        QVERIFY(rows.size() > 1);
+        QCOMPARE(rows[0].back(), std::string("h"));
+        std::map<std::string, std::string> advised;
+        std::string best;
+        double bestH = -1.0;
+        for (std::size_t r = 1; r < rows.size(); ++r) {
+            advised[rows[r][0]] = rows[r].back();
+            if (std::stod(rows[r].back()) > bestH) {
+                bestH = std::stod(rows[r].back());
+                best = rows[r][1] + " " + rows[r][2];
+            }
+        }
+        QCOMPARE(shownH(), advised);
+
+        auto* plan = child<QGroupBox>(main, "frm_punt_plan");
+        QVERIFY(!plan->isHidden());
+        const QString text = child<QLabel>(main, "lbl_punt_plan")->text();
+        QVERIFY2(text.startsWith(QString::fromStdString(best + " (H ")), qPrintable(text));
+        const auto headings = cliRows(program, {"hscores", "Advice League", "--top", "1"});
+        QVERIFY(!headings.empty());
+        QCOMPARE(child<gui::PuntPlanBars>(main, "punt_plan_bars")->bars().size(),
+                 headings[0].size() - 5);
     }
 
     void aPuntBoxIsSavedAndChangesTheGainAtOnce() {

@@ -360,6 +360,14 @@ class ValuationPagesTest : public QObject {
         QTest::mouseClick(page.findChild<QPushButton*>("cmd_updateStandings"), Qt::LeftButton);
         QVERIFY(matchups->columnWidth(6) >= matchups->fontMetrics().horizontalAdvance("53.2%"));
 
+        // Owner 1 expects more categories a week, so he finishes first more often.
+        auto* odds = page.findChild<QTableView*>("dg_season_odds");
+        QVERIFY(odds && odds->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(odds->model()->rowCount(), 2, 30000);
+        QCOMPARE(odds->model()->headerData(1, Qt::Horizontal).toString(), QString("First"));
+        QCOMPARE(cell(odds, 0, 0), QString("Owner 1"));
+        QVERIFY(cell(odds, 0, 1).endsWith("%"));
+
         const quorvane::ChartData& figures =
             page.findChild<ChartPanel*>("chart_standings")->view()->chartData();
         QCOMPARE(figures.labels, (std::vector<std::string>{"Owner 1", "Owner 2"}));
