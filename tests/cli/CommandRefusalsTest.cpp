@@ -7,7 +7,7 @@
 
 #include "CliRunner.h"
 #include "store/Connection.h"
-#include "store/Recordset.h"
+#include "store/RowReader.h"
 
 namespace quorvane {
 namespace {
@@ -31,9 +31,10 @@ struct SampleLeagues : ::testing::Test {
     double count(const std::string& sql) {
         Connection connection;
         EXPECT_TRUE(openConnection(connection, cli.folder().str() + "/players2019.db", Log()));
-        Recordset result;
-        EXPECT_TRUE(openRecordset(result, connection, sql));
-        return result.eof() ? -1.0 : result.getDouble(result.columnNames().front());
+        const std::optional<std::optional<double>> value =
+            readScalar<std::optional<double>>(connection, sql, {});
+        EXPECT_TRUE(value.has_value());
+        return value && *value ? **value : -1.0;
     }
     static bool says(const CliRun& run, const std::string& text) {
         return run.err.find(text) != std::string::npos;
