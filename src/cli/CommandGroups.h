@@ -24,5 +24,6 @@ void addChartCommand(CLI::App& app, CliContext& context);
 void addPathsCommand(CLI::App& app, CliContext& context);
 void addFollowCommand(CLI::App& app, CliContext& context);
 void addPracticeCommands(CLI::App& app, CliContext& context);
+void addHostCommand(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli
