@@ -64,7 +64,7 @@
     $("lot").hidden = !auction;
     if (auction) {
       const lot = state.lot;
-      $("lot-player").textContent = lot ? Night.player(lot.player).name + " (" + Night.player(lot.player).pos + ")" : "Nobody on the block";
+      $("lot-player").textContent = lot ? Night.label(lot.player) : "Nobody on the block";
       $("lot-bid").textContent = lot ? "$" + lot.amount : "";
       $("lot-team").textContent = lot ? Night.team(lot.team).name : (state.nominating_team ? Night.team(state.nominating_team).name + " nominates next" : "");
     }

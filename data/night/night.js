@@ -75,6 +75,12 @@ const Night = (() => {
     return Math.max(0, Math.ceil(seconds - (performance.now() - receivedAt) / 1000));
   }
 
+  // "Name (POS)", or the name alone when the file lists no position.
+  const label = (id) => {
+    const p = player(id);
+    return p.pos ? p.name + " (" + p.pos + ")" : p.name;
+  };
+  const details = (p) => [p.pos, p.team, p.value ? "$" + p.value : ""].filter(Boolean).join(" · ");
   const player = (id) => players.get(id) || {id, name: "Player " + id, pos: "", team: "", value: 0, rank: 0};
   const team = (id) => (state && state.teams.find((t) => t.team === id)) || {team: id, name: "Team " + id};
   const allPlayers = () => players;
@@ -101,6 +107,6 @@ const Night = (() => {
                           current.turn.round + ", pick " + current.turn.pick : "";
   }
 
-  return {api, start, refresh, secondsLeft, player, team, allPlayers, element, statusLine,
+  return {api, start, refresh, secondsLeft, player, label, details, team, allPlayers, element, statusLine,
           get state() { return state; }};
 })();

@@ -42,7 +42,7 @@
     }
     return e("tr", {"data-player": player.id},
       e("td", {className: "dim"}, player.rank || ""),
-      e("td", {}, player.name, e("div", {className: "dim"}, player.pos + " · " + player.team + (player.value ? " · $" + player.value : ""))),
+      e("td", {}, player.name, e("div", {className: "dim"}, Night.details(player))),
       e("td", {}, action));
   }
 
@@ -68,10 +68,10 @@
     if (!auction || !lot) return;
     const largest = Night.team(acting()).max_bid;
     const mine = lot.team === acting();
-    $("lot-player").textContent = Night.player(lot.player).name + " (" + Night.player(lot.player).pos + ")";
+    $("lot-player").textContent = Night.label(lot.player);
     $("lot-bid").textContent = "$" + lot.amount;
     $("lot-team").textContent = mine ? "Your bid" : Night.team(lot.team).name;
-    $("largest").textContent = "Your largest bid: $" + largest;
+    $("largest").textContent = (commissioner ? "Largest bid of " + Night.team(acting()).name : "Your largest bid") + ": $" + largest;
     $("plus1").disabled = mine || lot.amount + 1 > largest || state.paused;
     $("plus5").disabled = mine || lot.amount + 5 > largest || state.paused;
     $("bid").disabled = mine || state.paused;
@@ -100,6 +100,7 @@
     }
     $("figures").textContent = figures(state);
     let status = Night.statusLine(state);
+    if (!commissioner && auction && state.lot && state.lot.team === acting()) status = "You hold the high bid";
     if (!state.paused && !auction && state.turn && state.turn.team === acting()) status = "Your pick! Round " + state.turn.round + ", pick " + state.turn.pick;
     if (!state.paused && auction && !state.lot && state.nominating_team === acting()) status = "Your turn to nominate";
     $("status").textContent = status;

@@ -121,7 +121,7 @@ TEST_F(NightRoom, ARestartedHostReopensTheLotWithItsHighBid) {
     EXPECT_EQ(reopened["lot"]["amount"], 7);
     EXPECT_EQ(reopened["lot"]["team"], team(2));
     EXPECT_TRUE(reopened["paused"]);
-    EXPECT_EQ(reopened["notice"], "The lot of Player11 reopened at $7, high bid Owner 2");
+    EXPECT_EQ(reopened["notice"], "The lot of First Player11 reopened at $7, high bid Owner 2");
     // The bids go on from where they were.
     ASSERT_EQ(post("/api/resume", commissioner, json::object()).status, 200);
     EXPECT_EQ(post("/api/bid", codeOf(3), {{"player", 11}, {"amount", 7}}).status, 409);
@@ -136,8 +136,9 @@ TEST_F(NightRoom, ALotWhosePlayerWasDraftedMeanwhileIsCancelledOnRestart) {
     startHost();
     const json after = state(codeOf(1));
     EXPECT_TRUE(after["lot"].is_null());
-    EXPECT_EQ(after["notice"].get<std::string>().rfind("The lot of Player11 was cancelled: ", 0),
-              0U);
+    EXPECT_EQ(
+        after["notice"].get<std::string>().rfind("The lot of First Player11 was cancelled: ", 0),
+        0U);
     EXPECT_EQ(after["nominating_team"], team(2));
 }
 

@@ -240,15 +240,15 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
             static_cast<http::status>(answer.status), 11);
         response->set(http::field::content_type, answer.contentType);
         response->set(http::field::cache_control, "no-store");
-        response->set(http::field::x_content_type_options, "nosniff");
+        response->set("X-Content-Type-Options", "nosniff");
         response->set("X-Frame-Options", "DENY");
         response->set("Referrer-Policy", "no-referrer");
-        response->set(http::field::content_security_policy,
+        response->set("Content-Security-Policy",
                       "default-src 'self'; connect-src 'self'; img-src 'self' data:; "
                       "frame-ancestors 'none'");
         for (const auto& [name, value] : answer.headers) {
             if (beast::iequals(name, "Content-Security-Policy")) {
-                response->set(http::field::content_security_policy, value);
+                response->set("Content-Security-Policy", value);
             } else {
                 response->insert(name, value);
             }
