@@ -1,9 +1,10 @@
 "use strict";
-// The page of one team's phone, and the commissioner's, who acts for the team he chooses.
+// The page of one team's phone, and the commissioner's (the same page with the room's controls),
+// who acts for the team he chooses.
 (() => {
   const $ = (id) => document.getElementById(id);
   const e = Night.element;
-  const commissioner = document.body.hasAttribute("data-commissioner");
+  let commissioner = false;
   let myTeam = null;
   let shownVersion = -1;
   let lastDue = null;
@@ -94,10 +95,8 @@
     lastDue = due;
     const auction = state.draft.kind === "auction";
     const team = Night.team(acting());
-    if (!commissioner) {
-      $("team-name").textContent = team.name;
-      document.title = team.name;
-    }
+    $("team-name").textContent = commissioner ? "Commissioner · " + team.name : team.name;
+    document.title = commissioner ? "Commissioner" : team.name;
     $("figures").textContent = figures(state);
     let status = Night.statusLine(state);
     if (!commissioner && auction && state.lot && state.lot.team === acting()) status = "You hold the high bid";
@@ -125,6 +124,8 @@
     if (!me.ok) return;
     const wanted = Number(new URLSearchParams(location.search).get("team"));
     myTeam = me.data.team;
+    commissioner = me.data.commissioner;
+    $("room").hidden = !commissioner;
     $("plus1").addEventListener("click", () => Night.state.lot && bid(Night.state.lot.amount + 1));
     $("plus5").addEventListener("click", () => Night.state.lot && bid(Night.state.lot.amount + 5));
     $("bid").addEventListener("click", () => bid(Number($("amount").value)));

@@ -24,8 +24,22 @@ NightRefusal refuse(NightRefusal::Kind kind, std::string message) {
     return NightRefusal{kind, std::move(message)};
 }
 
-NightVerdict pausedRoom() {
-    return refuse(NightRefusal::Kind::MovedOn, "The draft is paused");
+// The place in the model of the team a request acts for, or why the request goes no further:
+// the team is not in the draft, or the room is paused.
+struct ActingTeam {
+    std::size_t index = 0;
+    NightVerdict refusal;
+};
+ActingTeam actingTeam(const NightRoom& room, int teamid) {
+    const auto team = teamIndex(room.model, teamid);
+    if (!team) {
+        return {0, refuse(NightRefusal::Kind::Malformed,
+                          "No team with the id " + std::to_string(teamid))};
+    }
+    if (room.paused) {
+        return {0, refuse(NightRefusal::Kind::MovedOn, "The draft is paused")};
+    }
+    return {*team, std::nullopt};
 }
 
 // What every change of a player's team is checked against: he must exist, be free and fit.
@@ -88,13 +102,9 @@ NightVerdict decideNomination(const NightRoom& room, int teamid, int playerid, i
     if (!model.auction()) {
         return refuse(NightRefusal::Kind::NotYours, "This draft is not an auction");
     }
-    const auto team = teamIndex(model, teamid);
-    if (!team) {
-        return refuse(NightRefusal::Kind::Malformed,
-                      "No team with the id " + std::to_string(teamid));
-    }
-    if (room.paused) {
-        return pausedRoom();
+    const ActingTeam team = actingTeam(room, teamid);
+    if (team.refusal) {
+        return team.refusal;
     }
     if (room.lot) {
         return refuse(NightRefusal::Kind::MovedOn, "A player is already on the block");
@@ -106,7 +116,7 @@ NightVerdict decideNomination(const NightRoom& room, int teamid, int playerid, i
     if (*nominator != teamid) {
         return refuse(NightRefusal::Kind::NotYours, "It is not your turn to nominate");
     }
-    if (auto problem = checkPlayer(model, *team, playerid)) {
+    if (auto problem = checkPlayer(model, team.index, playerid)) {
         return problem;
     }
     if (amount < model.minbid) {
@@ -120,13 +130,9 @@ NightVerdict decideNomination(const NightRoom& room, int teamid, int playerid, i
 NightVerdict decideBid(const NightRoom& room, int teamid, int playerid, int amount,
                        std::int64_t nowMs) {
     const DraftModel& model = room.model;
-    const auto team = teamIndex(model, teamid);
-    if (!team) {
-        return refuse(NightRefusal::Kind::Malformed,
-                      "No team with the id " + std::to_string(teamid));
-    }
-    if (room.paused) {
-        return pausedRoom();
+    const ActingTeam team = actingTeam(room, teamid);
+    if (team.refusal) {
+        return team.refusal;
     }
     if (!room.lot || room.lot->playerid != playerid || lotDue(*room.lot, nowMs)) {
         return refuse(NightRefusal::Kind::MovedOn, "The lot is closed");
@@ -138,7 +144,7 @@ NightVerdict decideBid(const NightRoom& room, int teamid, int playerid, int amou
     if (room.lot->teamid == teamid) {
         return refuse(NightRefusal::Kind::AgainstRule, "Your bid is already the high bid");
     }
-    if (auto problem = checkPlayer(model, *team, playerid)) {
+    if (auto problem = checkPlayer(model, team.index, playerid)) {
         return problem;
     }
     return checkAmount(model, teamid, amount);
@@ -150,13 +156,9 @@ NightVerdict decidePick(const NightRoom& room, int teamid, int playerid) {
         return refuse(NightRefusal::Kind::NotYours,
                       "In an auction players are nominated and bought");
     }
-    const auto team = teamIndex(model, teamid);
-    if (!team) {
-        return refuse(NightRefusal::Kind::Malformed,
-                      "No team with the id " + std::to_string(teamid));
-    }
-    if (room.paused) {
-        return pausedRoom();
+    const ActingTeam team = actingTeam(room, teamid);
+    if (team.refusal) {
+        return team.refusal;
     }
     const auto onClock = teamOnClock(model);
     if (!onClock) {
@@ -165,7 +167,7 @@ NightVerdict decidePick(const NightRoom& room, int teamid, int playerid) {
     if (*onClock != teamid) {
         return refuse(NightRefusal::Kind::NotYours, "It is not your turn to pick");
     }
-    return checkPlayer(model, *team, playerid);
+    return checkPlayer(model, team.index, playerid);
 }
 
 NightVerdict decideSale(const DraftModel& model, const Lot& lot) {

@@ -24,12 +24,11 @@ constexpr std::string_view kCookieName = "quorvane_night";
 const std::map<std::string, std::pair<std::string, std::string>, std::less<>> kPageFiles = {
     {"/", {"board.html", "text/html; charset=utf-8"}},
     {"/team", {"team.html", "text/html; charset=utf-8"}},
-    {"/commissioner", {"commissioner.html", "text/html; charset=utf-8"}},
+    {"/commissioner", {"team.html", "text/html; charset=utf-8"}},
     {"/night.css", {"night.css", "text/css; charset=utf-8"}},
     {"/night.js", {"night.js", "text/javascript; charset=utf-8"}},
     {"/board.js", {"board.js", "text/javascript; charset=utf-8"}},
     {"/team.js", {"team.js", "text/javascript; charset=utf-8"}},
-    {"/commissioner.js", {"commissioner.js", "text/javascript; charset=utf-8"}},
 };
 
 const std::map<std::string, NightAction::Kind, std::less<>> kActions = {
@@ -280,9 +279,7 @@ NightResponse NightRoutes::act(const NightRequest& request, int holder, std::int
     if (const NightVerdict refusal = m_host.act(NightCaller{holder}, *action, nowMs)) {
         return errorAnswer(statusOf(refusal->kind), refusal->message);
     }
-    NightResponse response = jsonAnswer(200, {{"ok", true}, {"version", m_host.version()}});
-    response.changed = true;
-    return response;
+    return jsonAnswer(200, {{"ok", true}, {"version", m_host.version()}});
 }
 
 std::optional<NightResponse> NightRoutes::refuseUpgrade(const NightRequest& request,

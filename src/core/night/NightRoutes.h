@@ -31,8 +31,6 @@ struct NightResponse {
     std::string contentType = "application/json";
     std::string body;
     std::vector<std::pair<std::string, std::string>> headers;
-    // The room changed: every open screen is sent the new state.
-    bool changed = false;
 };
 
 // Answers the pages and the JSON API. Nothing but the join page goes to a request without a

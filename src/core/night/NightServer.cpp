@@ -52,8 +52,9 @@ struct NightServer::State {
 
     void accept(tcp::acceptor& acceptor);
     void scheduleTick();
-    // Sends the room's state to every open screen.
-    void broadcast();
+    // Sends the room's state to every open screen when it changed since they were last sent it:
+    // a refused request may still have moved the room on (a lot that ran out meanwhile).
+    void broadcastChanges();
 
     NightHost& host;
     NightServerSettings settings;
@@ -64,6 +65,7 @@ struct NightServer::State {
     asio::signal_set signals;
     std::list<std::weak_ptr<ScreenSession>> screens;
     std::size_t connections = 0;
+    std::uint64_t broadcastVersion = 0;
     std::function<void(std::uint64_t)> changed;
 };
 
@@ -228,9 +230,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
             return;
         }
         NightResponse response = m_state.routes.answer(night, now);
-        if (response.changed) {
-            m_state.broadcast();
-        }
+        m_state.broadcastChanges();
         ++m_served;
         write(std::move(response), request.keep_alive() && m_served < kRequestsPerConnection);
     }
@@ -319,14 +319,17 @@ void NightServer::State::scheduleTick() {
         if (error) {
             return;
         }
-        if (host.tick(wallClockMs())) {
-            broadcast();
-        }
+        host.tick(wallClockMs());
+        broadcastChanges();
         scheduleTick();
     });
 }
 
-void NightServer::State::broadcast() {
+void NightServer::State::broadcastChanges() {
+    if (host.version() == broadcastVersion) {
+        return;
+    }
+    broadcastVersion = host.version();
     const auto text = std::make_shared<const std::string>(host.stateJson(wallClockMs()));
     for (auto screen = screens.begin(); screen != screens.end();) {
         if (auto open = screen->lock()) {
@@ -403,6 +406,7 @@ void NightServer::run() {
     for (tcp::acceptor& acceptor : m_state->acceptors) {
         m_state->accept(acceptor);
     }
+    m_state->broadcastVersion = m_state->host.version();
     m_state->scheduleTick();
     if (m_state->settings.stopOnInterrupt) {
         m_state->signals.add(SIGINT);

@@ -22,8 +22,9 @@ struct NightServerSettings {
     std::chrono::milliseconds deadline{std::chrono::seconds(10)};
     std::size_t headLimit = 8 * 1024;
     std::size_t bodyLimit = 4 * 1024;
-    // A room of phones, a board and a few spare; past it a new connection is closed at once.
-    std::size_t connectionLimit = 64;
+    // A room of phones, each with a socket and a browser's few connections, a board and some
+    // spare; past it a new connection is closed at once.
+    std::size_t connectionLimit = 128;
     // A screen that falls this many states behind is closed; it catches up when it reconnects.
     std::size_t sendQueueLimit = 64;
     // Ctrl+C and SIGTERM end run(): for a host in the foreground of a terminal.
