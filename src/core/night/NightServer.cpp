@@ -37,6 +37,7 @@ using error_code = boost::system::error_code;
 constexpr std::chrono::milliseconds kTickEvery{200};
 constexpr int kRequestsPerConnection = 100;
 constexpr std::size_t kScreenMessageLimit = 1024;
+constexpr std::chrono::seconds kScreenIdle{60};
 
 }  // namespace
 
@@ -115,7 +116,11 @@ class ScreenSession : public std::enable_shared_from_this<ScreenSession> {
 
     void accept(Request request) {
         m_request = std::move(request);
-        m_socket.set_option(websocket::stream_base::timeout::suggested(beast::role_type::server));
+        // A phone that went away without closing is found by the pings and its place freed.
+        auto timeouts = websocket::stream_base::timeout::suggested(beast::role_type::server);
+        timeouts.idle_timeout = kScreenIdle;
+        timeouts.keep_alive_pings = true;
+        m_socket.set_option(timeouts);
         m_socket.read_message_max(kScreenMessageLimit);
         m_socket.async_accept(m_request, [self = shared_from_this()](const error_code& error) {
             if (!error) {
