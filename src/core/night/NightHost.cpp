@@ -30,6 +30,7 @@ const NightRefusal& commissionerOnly() {
 }
 
 constexpr std::string_view kNotStored = "The draft night could not be stored";
+constexpr std::int64_t kSyncEveryMs = 1000;
 
 }  // namespace
 
@@ -140,7 +141,8 @@ bool NightHost::replaceCodes(std::string& reason) {
         reason = "No random numbers for the join codes";
         return false;
     }
-    if (!writeNightCodes(m_state->dbConnection, m_templateId, *codes)) {
+    if (!writeBesideModel(
+            [&] { return writeNightCodes(m_state->dbConnection, m_templateId, *codes); })) {
         reason = "The join codes could not be stored";
         return false;
     }
@@ -225,10 +227,13 @@ NightVerdict NightHost::bid(int teamid, const NightAction& action, std::int64_t 
     }
     Lot next = *m_lot;
     placeBid(next, teamid, action.amount, nowMs, m_clocks);
-    if (!writeNightBid(m_state->dbConnection, m_templateId, next, next.bids.back())) {
+    if (!writeBesideModel([&] {
+            return writeNightBid(m_state->dbConnection, m_templateId, next, next.bids.back());
+        })) {
         return failure(std::string(kNotStored));
     }
     m_lot = std::move(next);
+    m_bidsUnsynced = true;
     return std::nullopt;
 }
 
@@ -315,7 +320,9 @@ NightVerdict NightHost::closeLot(std::int64_t nowMs) {
         if (refusal && refusal->kind == NightRefusal::Kind::Failed) {
             return refusal;
         }
-        if (!writeNight(m_state->dbConnection, m_templateId, closed) || !transaction.commit()) {
+        if (!writeBesideModel(
+                [&] { return writeNight(m_state->dbConnection, m_templateId, closed); }) ||
+            !transaction.commit()) {
             transaction.rollback();
             // What the pick changed in memory may not be what the file holds now.
             m_state->draftModel->forget();
@@ -334,6 +341,12 @@ NightVerdict NightHost::closeLot(std::int64_t nowMs) {
 }
 
 bool NightHost::tick(std::int64_t nowMs) {
+    // Bids reach the disk within a second; a sale puts them there at once.
+    if (m_bidsUnsynced && nowMs - m_syncedMs >= kSyncEveryMs &&
+        writeBesideModel([this] { return syncNight(m_state->dbConnection); })) {
+        m_bidsUnsynced = false;
+        m_syncedMs = nowMs;
+    }
     bool moved = false;
     const auto version = dataVersion(m_state->dbConnection);
     if (version && version != m_fileVersion) {
@@ -389,7 +402,14 @@ bool NightHost::storeNight() {
     night.paused = m_paused;
     night.clockLeftMs = m_clockLeftMs;
     night.lot = m_lot;
-    return writeNight(m_state->dbConnection, m_templateId, night);
+    return writeBesideModel([&] { return writeNight(m_state->dbConnection, m_templateId, night); });
+}
+
+bool NightHost::writeBesideModel(const std::function<bool()>& write) {
+    const bool current = heldModelIsCurrent(*m_state);
+    const bool written = write();
+    keepOwnChange(*m_state, current, [](DraftModel&) {});
+    return written;
 }
 
 std::string NightHost::playerName(int playerid) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -94,6 +95,9 @@ class NightHost {
     // Sells the lot to its high bidder, or cancels it when the sale is refused.
     NightVerdict closeLot(std::int64_t nowMs);
     bool storeNight();
+    // Runs a write of the night's own tables, which the draft model does not hold: a model
+    // that was the file's stays so, and is not read again for it.
+    bool writeBesideModel(const std::function<bool()>& write);
     std::string playerName(int playerid);
     std::string teamName(int teamid) const;
     // Restarts the pick clock when the turn on the clock changed.
@@ -112,6 +116,9 @@ class NightHost {
     std::optional<std::int64_t> m_pickDeadlineMs;
     int m_clockTurn = 0;
     std::optional<std::int64_t> m_fileVersion;
+    // Bids written since the last time they were put on the disk, and when that was.
+    bool m_bidsUnsynced = false;
+    std::int64_t m_syncedMs = 0;
     std::uint64_t m_version = 0;
     std::string m_notice;
 };

@@ -303,6 +303,9 @@ void NightServer::State::accept(tcp::acceptor& acceptor) {
         }
         if (!error) {
             if (connections < settings.connectionLimit) {
+                // Small answers and pushes go out at once, not after the peer's delayed ack.
+                error_code ignored;
+                socket.set_option(tcp::no_delay(true), ignored);
                 std::make_shared<HttpSession>(std::move(socket), *this)->readRequest();
             } else {
                 error_code ignored;

@@ -127,18 +127,39 @@ bool writeNight(Connection& connection, int templateId, const NightRow& night) {
 
 bool writeNightBid(Connection& connection, int templateId, const NightLotRow& lot,
                    const NightBidRow& bid) {
-    TransactionGuard transaction(connection);
-    return executeSql(connection,
-                      "update DraftNight set lot_amount = ?, lot_teamid = ?, lot_deadline_ms = ? "
-                      "where template_id = ? and lot_playerid = ?",
-                      {id(lot.amount), id(lot.teamid), SqlValue{lot.deadlineMs}, id(templateId),
-                       id(lot.playerid)}) &&
-           executeSql(connection,
-                      "insert into DraftNightBid (template_id, playerid, teamid, amount, at_ms) "
-                      "values (?, ?, ?, ?, ?)",
-                      {id(templateId), id(lot.playerid), id(bid.teamid), id(bid.amount),
-                       SqlValue{bid.atMs}}) &&
-           transaction.commit();
+    Recordset level;
+    if (!openRecordset(level, connection, "PRAGMA synchronous") || level.eof()) {
+        return false;
+    }
+    const std::int64_t kept = toInt(level.rows().front().front());
+    // A bid does not wait for the disk: in a write-ahead log it still outlives the host, and
+    // waiting would hold the room to a hundred bids a second. syncNight makes it durable soon
+    // after; sales keep the connection's own level.
+    if (!executeSql(connection, "PRAGMA synchronous = NORMAL")) {
+        return false;
+    }
+    bool written = false;
+    {
+        TransactionGuard transaction(connection);
+        written =
+            executeSql(connection,
+                       "update DraftNight set lot_amount = ?, lot_teamid = ?, lot_deadline_ms = ? "
+                       "where template_id = ? and lot_playerid = ?",
+                       {id(lot.amount), id(lot.teamid), SqlValue{lot.deadlineMs}, id(templateId),
+                        id(lot.playerid)}) &&
+            executeSql(connection,
+                       "insert into DraftNightBid (template_id, playerid, teamid, amount, at_ms) "
+                       "values (?, ?, ?, ?, ?)",
+                       {id(templateId), id(lot.playerid), id(bid.teamid), id(bid.amount),
+                        SqlValue{bid.atMs}}) &&
+            transaction.commit();
+    }
+    return executeSql(connection, "PRAGMA synchronous = " + std::to_string(kept)) && written;
+}
+
+bool syncNight(Connection& connection) {
+    // A checkpoint writes the log to the disk first.
+    return executeSql(connection, "PRAGMA wal_checkpoint(PASSIVE)");
 }
 
 }  // namespace quorvane

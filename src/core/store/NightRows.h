@@ -52,8 +52,12 @@ bool writeNightCodes(Connection& connection, int templateId,
                      const std::vector<NightCodeRow>& codes);
 // The pause and the lot as `night` has them; a new lot's bids replace the old lot's.
 bool writeNight(Connection& connection, int templateId, const NightRow& night);
-// Appends a bid of the open lot and moves its high bid and clock in one step.
+// Appends a bid of the open lot and moves its high bid and clock in one step. The bid is in the
+// file when this returns, so it outlives the host, but it reaches the disk only with the next
+// sale or syncNight: a power cut may take the last moment's bids.
 bool writeNightBid(Connection& connection, int templateId, const NightLotRow& lot,
                    const NightBidRow& bid);
+// Puts what was written so far on the disk.
+bool syncNight(Connection& connection);
 
 }  // namespace quorvane
