@@ -4,9 +4,10 @@
 # it then installs the package with apt (through sudo when not root).
 #
 # The publisher's public key (QUORVANE_UPDATE_PUBLIC_KEY, default the one
-# scripts/make-signing-key.sh makes) is built into the updater, and the package is signed with
-# the private key beside it (QUORVANE_SIGNING_KEY) when that is at hand. Without a public key the
-# package's updater installs no downloaded update.
+# scripts/make-signing-key.sh makes) is built into the updater, and the package's manifest is
+# signed with the private key beside it (QUORVANE_SIGNING_KEY) when that is at hand; the service
+# offers it with --package-manifest PACKAGE.manifest. Without a public key the package's updater
+# installs no downloaded update.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -20,11 +21,17 @@ fi
 cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF \
     -DQUORVANE_BUILD_BENCH=OFF -DQUORVANE_UPDATE_PUBLIC_KEY="$public_key"
 cmake --build build-package -j"$(nproc)"
-rm -f build-package/quorvane-basketball-draft_*.deb build-package/quorvane-basketball-draft_*.deb.sig
+rm -f build-package/quorvane-basketball-draft_*.deb build-package/quorvane-basketball-draft_*.deb.sig \
+    build-package/quorvane-basketball-draft_*.deb.manifest \
+    build-package/quorvane-basketball-draft_*.deb.manifest.sig
 (cd build-package && cpack -G DEB)
 deb=$(ls "$PWD"/build-package/quorvane-basketball-draft_*.deb)
 if [ -n "$public_key" ] && [ -r "$signing_key" ]; then
     scripts/sign-package.sh "$signing_key" "$deb"
+    cat "$deb.manifest"
+elif [ -n "$public_key" ]; then
+    echo "note: no private key at $signing_key: the package is not signed, and no updater" \
+        "installs it" >&2
 fi
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb"

@@ -38,6 +38,9 @@ struct HttpResponse {
     // Shared, so that a large file is served to many connections without a copy each.
     std::shared_ptr<const std::string> body;
     std::vector<std::pair<std::string, std::string>> headers;
+    // A large file that a client may take minutes to read: sent only while one of the server's
+    // download slots is free, so that slow readers cannot take every connection.
+    bool download = false;
 
     static HttpResponse text(int status, std::string text) {
         HttpResponse response;

@@ -70,6 +70,7 @@ struct HttpsServer::State {
     ServerSettings settings;
     RequestHandler handler;
     SessionLimits limits;
+    DownloadSlots downloads{settings.downloadLimit};
     asio::ssl::context tls{asio::ssl::context::tls_server};
     asio::io_context io{1};
     tcp::acceptor acceptor{io};
@@ -109,8 +110,8 @@ void HttpsServer::State::accept() {
         });
         if (sessions.size() < settings.connectionLimit || makeRoom()) {
             try {
-                auto session =
-                    std::make_shared<HttpsSession>(std::move(socket), tls, limits, handler);
+                auto session = std::make_shared<HttpsSession>(std::move(socket), tls, limits,
+                                                              handler, downloads);
                 sessions.push_back(session);
                 session->start();
             } catch (const std::exception&) {
@@ -188,6 +189,8 @@ bool HttpsServer::listen(const std::string& host, int port, std::string& reason)
         state.settings.connectionLimit = std::min<std::size_t>(
             state.settings.connectionLimit, descriptors.rlim_cur - kReservedDescriptors);
     }
+    state.downloads.setLimit(std::max<std::size_t>(
+        1, std::min(state.settings.downloadLimit, state.settings.connectionLimit / 2)));
     return true;
 }
 

@@ -22,6 +22,9 @@ struct ServerSettings {
     // Past this, a new connection pushes out the one that has waited longest without a request
     // to answer.
     std::size_t connectionLimit = 512;
+    // Answers marked as downloads that may be written at once; at most half the connections, so
+    // that ordinary requests always keep the other half. Past it a download is answered 503.
+    std::size_t downloadLimit = 64;
     unsigned slowWorkThreads = 4;
     std::size_t slowWorkQueue = 64;
 };

@@ -33,10 +33,12 @@ std::string addressText(const asio::ip::tcp::socket& socket) {
 }  // namespace
 
 HttpsSession::HttpsSession(asio::ip::tcp::socket socket, asio::ssl::context& tls,
-                           const SessionLimits& limits, const RequestHandler& handler)
+                           const SessionLimits& limits, const RequestHandler& handler,
+                           DownloadSlots& downloads)
     : m_stream(std::move(socket), tls),
       m_limits(limits),
       m_handler(handler),
+      m_downloads(downloads),
       m_address(addressText(beast::get_lowest_layer(m_stream).socket())),
       m_buffer(kBufferLimit) {}
 
@@ -60,6 +62,7 @@ void HttpsSession::start() {
 
 void HttpsSession::close() {
     m_phase = Phase::Closed;
+    m_download.release();
     beast::get_lowest_layer(m_stream).close();
 }
 
@@ -138,6 +141,15 @@ void HttpsSession::answer(HttpResponse response, int request) {
 }
 
 void HttpsSession::startAnswer(HttpResponse response, bool close) {
+    if (response.download && m_parser->request().method != "HEAD") {
+        m_download = m_downloads.take();
+        if (!m_download) {
+            response = HttpResponse::text(503,
+                                          "Busy: too many downloads at once, try again in "
+                                          "a minute");
+            response.headers.emplace_back("Retry-After", "60");
+        }
+    }
     m_closeAfterAnswer = close;
     m_body = std::move(response.body);
     m_response.emplace(static_cast<http::status>(response.status), 11);
@@ -159,6 +171,7 @@ void HttpsSession::startAnswer(HttpResponse response, bool close) {
 
 void HttpsSession::writeSome() {
     if (m_serializer->is_done()) {
+        m_download.release();
         m_serializer.reset();
         m_response.reset();
         m_body.reset();

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+#include "service/DownloadSlots.h"
 #include "service/HttpExchange.h"
 #include "service/RequestParser.h"
 
@@ -40,7 +41,8 @@ class HttpsSession : public std::enable_shared_from_this<HttpsSession> {
     using Clock = std::chrono::steady_clock;
 
     HttpsSession(boost::asio::ip::tcp::socket socket, boost::asio::ssl::context& tls,
-                 const SessionLimits& limits, const RequestHandler& handler);
+                 const SessionLimits& limits, const RequestHandler& handler,
+                 DownloadSlots& downloads);
 
     void start();
     // Closes at once; the pending work ends with the connection.
@@ -66,6 +68,8 @@ class HttpsSession : public std::enable_shared_from_this<HttpsSession> {
     boost::beast::ssl_stream<boost::beast::tcp_stream> m_stream;
     const SessionLimits& m_limits;
     const RequestHandler& m_handler;
+    DownloadSlots& m_downloads;
+    DownloadSlots::Slot m_download;  // held while a download is written
     std::string m_address;
     Phase m_phase = Phase::Handshake;
     Clock::time_point m_deadline;

@@ -18,7 +18,9 @@ namespace quorvane::service {
 namespace {
 
 constexpr const char* kHtml = "text/html; charset=utf-8";
-constexpr const char* kHelpPrefix = "/draft/nba/";
+constexpr const char* kPagePrefix = "/draft/nba/";
+constexpr std::string_view kUpdatePaths[] = {"update.asp", "update.deb", "update.deb.sig",
+                                             "update.manifest", "update.manifest.sig"};
 // Sign-ins waiting for a password check; past this the service is busy rather than slow.
 constexpr std::size_t kQueuedSignInLimit = 64;
 
@@ -138,10 +140,15 @@ bool ProjectionService::start(std::string& reason) {
         reason = "--package-signature needs the --package it signs";
         return false;
     }
+    if (!m_config.packageManifestFile.empty() && m_config.packageFile.empty()) {
+        reason = "--package-manifest needs the --package it describes";
+        return false;
+    }
     if (!m_config.packageFile.empty()) {
         m_package = UpdatePackage::load(m_config.packageFile, reason);
         if (!m_package || !m_package->announceChecksum(m_config.packageSha256, reason) ||
-            !m_package->loadSignature(m_config.packageSignatureFile, reason)) {
+            !m_package->loadSignature(m_config.packageSignatureFile, reason) ||
+            !m_package->loadManifest(m_config.packageManifestFile, reason)) {
             return false;
         }
     }
@@ -153,6 +160,7 @@ bool ProjectionService::start(std::string& reason) {
     settings.headLimit = m_config.requestHeadLimit;
     settings.bodyLimit = m_config.requestBodyLimit;
     settings.connectionLimit = m_config.connectionLimit;
+    settings.downloadLimit = m_config.downloadLimit;
     settings.slowWorkThreads = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
     settings.slowWorkQueue = kQueuedSignInLimit;
     auto server = std::make_unique<HttpsServer>(
@@ -244,9 +252,10 @@ HttpResponse ProjectionService::page(const HttpRequest& request, const std::stri
     if (path == "/draft/nba/version.asp") {
         return HttpResponse::text(200, m_config.version);
     }
-    if (path == "/draft/nba/update.asp" || path == "/draft/nba/update.deb" ||
-        path == "/draft/nba/update.deb.sig") {
-        return packagePage(path);
+    if (path.starts_with(kPagePrefix) &&
+        std::find(std::begin(kUpdatePaths), std::end(kUpdatePaths),
+                  path.substr(std::strlen(kPagePrefix))) != std::end(kUpdatePaths)) {
+        return packagePage(path.substr(std::strlen(kPagePrefix)));
     }
     if (path == "/draft/nba/da_projections.csv") {
         if (!m_authorisations.isAuthorised(address)) {
@@ -273,26 +282,37 @@ HttpResponse ProjectionService::page(const HttpRequest& request, const std::stri
             return helpPage(helpFolder / route.file);
         }
     }
-    if (path.starts_with(kHelpPrefix) && isHelpFileName(path.substr(std::strlen(kHelpPrefix)))) {
-        return helpPage(helpFolder / path.substr(std::strlen(kHelpPrefix)));
+    if (path.starts_with(kPagePrefix) && isHelpFileName(path.substr(std::strlen(kPagePrefix)))) {
+        return helpPage(helpFolder / path.substr(std::strlen(kPagePrefix)));
     }
     return HttpResponse::text(404, "Error 404");
 }
 
-HttpResponse ProjectionService::packagePage(const std::string& path) const {
+HttpResponse ProjectionService::packagePage(const std::string& name) const {
     if (!m_package) {
         return HttpResponse::text(404, "No update package is offered");
     }
-    if (path.ends_with(".asp")) {
+    if (name == "update.asp") {
         return HttpResponse::text(200, m_package->offerText(m_config.version));
     }
-    if (path.ends_with(".deb")) {
-        return HttpResponse::shared(m_package->bytes, "application/vnd.debian.binary-package");
+    if (name == "update.deb") {
+        HttpResponse response =
+            HttpResponse::shared(m_package->bytes, "application/vnd.debian.binary-package");
+        response.download = true;
+        return response;
     }
-    if (!m_package->signature) {
-        return HttpResponse::text(404, "No signature is offered for the update package");
+    if (name == "update.deb.sig") {
+        if (!m_package->signature) {
+            return HttpResponse::text(404, "No signature is offered for the update package");
+        }
+        return HttpResponse::shared(m_package->signature, "application/octet-stream");
     }
-    return HttpResponse::shared(m_package->signature, "application/octet-stream");
+    if (!m_package->manifest) {
+        return HttpResponse::text(404, "No signed manifest is offered for the update package");
+    }
+    return name == "update.manifest"
+               ? HttpResponse::shared(m_package->manifest, "text/plain; charset=utf-8")
+               : HttpResponse::shared(m_package->manifestSignature, "application/octet-stream");
 }
 
 }  // namespace quorvane::service

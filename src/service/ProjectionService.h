@@ -31,6 +31,10 @@ struct ServiceConfig {
     std::string packageSha256;
     // The publisher's signature of the package (scripts/sign-package.sh); empty: none offered.
     std::string packageSignatureFile;
+    // The publisher's signed manifest of the package (scripts/sign-package.sh writes
+    // PACKAGE.manifest), its signature read from FILE.sig beside it; empty: none offered, and
+    // the updater installs nothing.
+    std::string packageManifestFile;
     std::chrono::seconds authorisationLifetime{std::chrono::minutes(10)};
     // The TLS handshake, a whole request from its first byte, an idle keep-alive connection and
     // a stalled answer each get this long.
@@ -38,6 +42,8 @@ struct ServiceConfig {
     std::size_t requestBodyLimit = 16 * 1024;
     std::size_t requestHeadLimit = 32 * 1024;
     std::size_t connectionLimit = 512;
+    // Package downloads written at once (at most half the connections); more are answered 503.
+    std::size_t downloadLimit = 64;
     ThrottleRules signInThrottle;
     SteadyClock clock;  // empty: the steady clock (tests pass their own)
 };
@@ -53,8 +59,12 @@ struct ServiceConfig {
 //   /draft/nba/da_player.asp?id=N     a page made from the projection file (400 for a bad id,
 //                                     404 for an unknown player)
 //   /draft/nba/update.asp             the offered package: version, file, size and sha256 lines
-//   /draft/nba/update.deb             the package itself (both 404 without --package)
+//   /draft/nba/update.deb             the package itself (both 404 without --package); 503
+//                                     with Retry-After while the download slots are taken
 //   /draft/nba/update.deb.sig         the publisher's signature of it (404 without one)
+//   /draft/nba/update.manifest        the publisher's manifest of it: name, version, size and
+//                                     SHA-256 (404 without one)
+//   /draft/nba/update.manifest.sig    the publisher's signature of the manifest
 // Everything else is 404; only GET (and HEAD) is served.
 class ProjectionService {
   public:
@@ -76,7 +86,8 @@ class ProjectionService {
     void handle(const HttpRequest& request, const std::string& address, const Reply& reply);
     void signIn(const HttpRequest& request, const std::string& address, const Reply& reply);
     HttpResponse page(const HttpRequest& request, const std::string& address);
-    HttpResponse packagePage(const std::string& path) const;
+    // `name`: the file name after /draft/nba/, one of the update's.
+    HttpResponse packagePage(const std::string& name) const;
 
     ServiceConfig m_config;
     std::unique_ptr<ProjectionFile> m_projections;

@@ -13,6 +13,52 @@ namespace quorvane::service {
 namespace {
 
 constexpr std::size_t kSignatureSize = 64;
+// A manifest is five short lines; the updater reads no more than this.
+constexpr std::size_t kLargestManifest = 1024;
+
+std::shared_ptr<const std::string> readWhole(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream contents;
+    if (!file || !(contents << file.rdbuf())) {
+        return nullptr;
+    }
+    return std::make_shared<const std::string>(contents.str());
+}
+
+// The publisher's signature of a file, made by scripts/sign-package.sh.
+std::shared_ptr<const std::string> readSignature(const std::string& path, const std::string& what,
+                                                 std::string& reason) {
+    auto signature = readWhole(path);
+    if (!signature) {
+        reason = "cannot read the " + what + " " + path;
+    } else if (signature->size() != kSignatureSize) {
+        reason = "the " + what + " " + path +
+                 " is not an Ed25519 signature of 64 bytes, as scripts/sign-package.sh writes";
+        signature.reset();
+    }
+    return signature;
+}
+
+// The value of a "key=" line of the manifest; empty when it has none.
+std::string manifestValue(const std::string& manifest, const std::string& key) {
+    const std::string start = "\n" + key + "=";
+    const auto at = manifest.find(start);
+    if (at == std::string::npos) {
+        return {};
+    }
+    const auto begin = at + start.size();
+    return manifest.substr(begin, manifest.find('\n', begin) - begin);
+}
+
+// "1:13.0.3-2" is announced as 1303: the upstream part without its dots.
+std::string announcedFormOf(std::string version) {
+    if (const auto colon = version.find(':'); colon != std::string::npos) {
+        version.erase(0, colon + 1);
+    }
+    version = version.substr(0, version.rfind('-'));
+    std::erase(version, '.');
+    return version;
+}
 
 }  // namespace
 
@@ -69,19 +115,46 @@ bool UpdatePackage::loadSignature(const std::string& path, std::string& reason) 
     if (path.empty()) {
         return true;
     }
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream contents;
-    if (!file || !(contents << file.rdbuf())) {
-        reason = "cannot read the package signature " + path;
+    signature = readSignature(path, "package signature", reason);
+    return signature != nullptr;
+}
+
+bool UpdatePackage::loadManifest(const std::string& path, std::string& reason) {
+    if (path.empty()) {
+        return true;
+    }
+    manifest = readWhole(path);
+    if (!manifest) {
+        reason = "cannot read the package manifest " + path;
         return false;
     }
-    if (contents.str().size() != kSignatureSize) {
-        reason = "the package signature " + path +
-                 " is not an Ed25519 signature of 64 bytes, as scripts/sign-package.sh writes";
+    if (manifest->size() > kLargestManifest) {
+        reason = "the package manifest " + path + " is larger than a manifest (" +
+                 std::to_string(kLargestManifest) + " bytes); scripts/sign-package.sh writes one";
         return false;
     }
-    signature = std::make_shared<const std::string>(contents.str());
-    return true;
+    manifestSignature = readSignature(path + ".sig", "manifest signature", reason);
+    return manifestSignature != nullptr;
+}
+
+std::string UpdatePackage::manifestMismatch(const std::string& version) const {
+    if (!manifest) {
+        return {};
+    }
+    std::string mismatch;
+    const auto add = [&mismatch](const std::string& what) {
+        mismatch += (mismatch.empty() ? "" : ", ") + what;
+    };
+    if (manifestValue(*manifest, "size") != std::to_string(bytes->size())) {
+        add("size");
+    }
+    if (manifestValue(*manifest, "sha256") != sha256) {
+        add("SHA-256");
+    }
+    if (announcedFormOf(manifestValue(*manifest, "version")) != version) {
+        add("version");
+    }
+    return mismatch;
 }
 
 std::string UpdatePackage::offerText(const std::string& version) const {

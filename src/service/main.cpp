@@ -56,9 +56,29 @@ void warnOfPackageMismatch(const ServiceConfig& config) {
                   << ", not the given " << config.packageSha256
                   << "; the updater will refuse the package\n";
     }
-    if (!config.packageFile.empty() && config.packageSignatureFile.empty()) {
-        std::cerr << "warning: no --package-signature is given; the updater installs only a "
-                     "package signed by the publisher\n";
+    if (!config.packageFile.empty() && config.packageManifestFile.empty()) {
+        std::cerr << "warning: no --package-manifest is given; the updater installs only a "
+                     "package whose manifest the publisher signed (scripts/sign-package.sh)\n";
+    }
+}
+
+// A manifest for another package or version is served all the same (the updater then refuses
+// the package), but the operator hears of it first.
+void warnOfManifestMismatch(const ServiceConfig& config) {
+    if (config.packageFile.empty() || config.packageManifestFile.empty()) {
+        return;
+    }
+    std::string reason;
+    auto package = quorvane::service::UpdatePackage::load(config.packageFile, reason);
+    if (!package || !package->announceChecksum(config.packageSha256, reason) ||
+        !package->loadManifest(config.packageManifestFile, reason)) {
+        return;
+    }
+    const std::string mismatch = package->manifestMismatch(config.version);
+    if (!mismatch.empty()) {
+        std::cerr << "warning: " << config.packageManifestFile
+                  << " does not fit the package and --version (wrong: " << mismatch
+                  << "); the updater will refuse the package\n";
     }
 }
 
@@ -75,6 +95,7 @@ int serve(ServiceConfig config, const std::string& listen) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     warnOfPackageMismatch(config);
+    warnOfManifestMismatch(config);
     ProjectionService service(config);
     std::string reason;
     if (!service.start(reason)) {
@@ -141,9 +162,19 @@ int main(int argc, char** argv) {
                              "The SHA-256 the publisher gives for the package (default: the "
                              "file's own); the updater refuses a file that does not match it");
     serveCommand->add_option("--package-signature", config.packageSignatureFile,
-                             "The publisher's signature of the package (made by "
-                             "scripts/sign-package.sh, FILE.sig); the updater installs only a "
-                             "signed package");
+                             "The publisher's signature of the package itself (made by "
+                             "scripts/sign-package.sh, FILE.sig), which updaters older than "
+                             "the signed manifest check");
+    serveCommand->add_option("--package-manifest", config.packageManifestFile,
+                             "The publisher's signed manifest of the package (PACKAGE.manifest, "
+                             "made by scripts/sign-package.sh), its signature read from "
+                             "FILE.sig beside it; the updater installs only a package whose "
+                             "manifest is signed");
+    serveCommand
+        ->add_option("--download-limit", config.downloadLimit,
+                     "Package downloads sent at once (default 64, at most half the "
+                     "connections); more are asked to come back later")
+        ->check(CLI::Range(1, 100000));
     serveCommand
         ->add_option("--grant-minutes", authorisationMinutes,
                      "How long a signed-in client may download (default 10)")

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// quorvane-update: downloads the program package the projection service offers, checks its
-// SHA-256 and the publisher's signature and installs it with the system's package tool, or saves
-// it and says how to install it.
+// quorvane-update: downloads the program package the projection service offers, checks it against
+// the publisher's signed manifest (this program, the announced and newer version, its size and
+// SHA-256) and installs it with the system's package tool, or saves it and says how to install it.
 #include <unistd.h>
 
 #include <cstdlib>

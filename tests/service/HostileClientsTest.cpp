@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <fstream>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -83,6 +84,51 @@ TEST(HostileClients, BeyondTheConnectionLimitTheOldestIdleConnectionMakesRoom) {
     EXPECT_EQ(versionStatus(service.port()), 200);
     // The time-out here is 3 s: a close within 1 s is the limit's doing.
     EXPECT_TRUE(idle.front()->waitForClose());
+}
+
+TEST(HostileClients, SlowReadersOfThePackageLeaveConnectionsForOrdinaryRequests) {
+    TempFolder folder;
+    const std::string package = folder.str() + "/quorvane-basketball-draft_13.0.3_all.deb";
+    // More than loopback buffers hold: a reader that stops keeps its answer being written.
+    std::ofstream(package, std::ios::binary) << std::string(8 * 1024 * 1024, 'p');
+    LoopbackService service([&package](service::ServiceConfig& config) {
+        config.packageFile = package;
+        config.connectionLimit = 6;
+        config.downloadLimit = 2;
+    });
+    ASSERT_TRUE(service.started());
+    // As many readers as there are connections ask for the package and stop reading.
+    std::vector<std::unique_ptr<TlsProbe>> readers;
+    std::vector<std::string> heads;
+    for (int i = 0; i < 6; ++i) {
+        readers.push_back(std::make_unique<TlsProbe>(service.port()));
+        ASSERT_TRUE(readers.back()->handshake());
+        ASSERT_TRUE(readers.back()->send(getRequest("/draft/nba/update.deb")));
+        heads.push_back(readers.back()->receiveHead());
+    }
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(statusOf(heads[i]), i < 2 ? 200 : 503) << heads[i];
+    }
+    EXPECT_EQ(headerOf(heads[2], "Retry-After"), "60");
+
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(versionStatus(service.port()), 200) << "request " << i;
+    }
+
+    // A reader that takes its whole package frees its slot for its own next download.
+    EXPECT_EQ(readers[0]->receiveResponse().size(), heads[0].size() + std::size_t{8 * 1024 * 1024});
+    ASSERT_TRUE(readers[0]->send(getRequest("/draft/nba/update.deb")));
+    EXPECT_EQ(statusOf(readers[0]->receiveHead()), 200);
+    // One that hangs up frees its slot once the service notices.
+    readers[1].reset();
+    int status = 0;
+    for (const auto giveUp = Clock::now() + 5s; status != 200 && Clock::now() < giveUp;) {
+        TlsProbe next(service.port());
+        if (next.handshake() && next.send(getRequest("/draft/nba/update.deb"))) {
+            status = statusOf(next.receiveHead());
+        }
+    }
+    EXPECT_EQ(status, 200);
 }
 
 TEST(HostileClients, AnOversizedHeadIsRefusedAndItsMemoryNotKept) {

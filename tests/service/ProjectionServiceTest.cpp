@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "LoopbackService.h"
@@ -29,6 +30,19 @@ struct TestClient {
     }
     httplib::SSLClient client;
 };
+
+// A service on any free port with the test projections and no users, its files in the folder;
+// for the checks that start() makes.
+service::ServiceConfig configIn(const TempFolder& folder) {
+    service::ServiceConfig config;
+    config.port = 0;
+    config.version = "1303";
+    config.projectionsFile = folder.str() + "/projections.csv";
+    config.usersFile = folder.str() + "/users.txt";
+    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
+    std::ofstream(config.usersFile);
+    return config;
+}
 
 TEST(ProjectionService, ServesTheProjectionsOnlyAfterAnAcceptedAccountRequest) {
     LoopbackService service("coach", "s3cret");
@@ -133,14 +147,8 @@ TEST(ProjectionService, OffersTheUpdatePackageWithItsChecksumOnlyWhenGivenOne) {
     EXPECT_EQ(plainClient.status("/draft/nba/update.asp"), 404);
     EXPECT_EQ(plainClient.status("/draft/nba/update.deb"), 404);
 
-    service::ServiceConfig config;
-    config.port = 0;
-    config.version = "1303";
+    service::ServiceConfig config = configIn(folder);
     config.packageFile = folder.str() + "/missing.deb";
-    config.projectionsFile = folder.str() + "/projections.csv";
-    config.usersFile = folder.str() + "/users.txt";
-    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
-    std::ofstream(config.usersFile);
     service::ProjectionService missing(config);
     std::string reason;
     EXPECT_FALSE(missing.start(reason));
@@ -192,13 +200,7 @@ TEST(ProjectionService, OffersThePublishersSignatureBesideThePackage) {
     ASSERT_TRUE(unsignedPackage.started());
     EXPECT_EQ(TestClient(unsignedPackage.port()).status("/draft/nba/update.deb.sig"), 404);
 
-    service::ServiceConfig config;
-    config.port = 0;
-    config.version = "1303";
-    config.projectionsFile = folder.str() + "/projections.csv";
-    config.usersFile = folder.str() + "/users.txt";
-    std::ofstream(config.projectionsFile, std::ios::binary) << kServedProjections;
-    std::ofstream(config.usersFile);
+    service::ServiceConfig config = configIn(folder);
     config.packageSignatureFile = signature;
     std::string reason;
     EXPECT_FALSE(service::ProjectionService(config).start(reason));
@@ -208,6 +210,58 @@ TEST(ProjectionService, OffersThePublishersSignatureBesideThePackage) {
     std::ofstream(signature, std::ios::binary) << signatureBytes << '\n';
     EXPECT_FALSE(service::ProjectionService(config).start(reason));
     EXPECT_NE(reason.find("is not an Ed25519 signature of 64 bytes"), std::string::npos) << reason;
+}
+
+TEST(ProjectionService, OffersThePublishersSignedManifestBesideThePackage) {
+    TempFolder folder;
+    const std::string package = folder.str() + "/quorvane-basketball-draft_13.0.3_all.deb";
+    const std::string manifest = package + ".manifest";
+    std::ofstream(package, std::ios::binary) << "abc";
+    const std::string manifestText =
+        "quorvane-update-manifest 1\npackage=quorvane-basketball-draft\nversion=13.0.3\n"
+        "size=3\nsha256=ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n";
+    const std::string signatureBytes(64, '\x5A');
+    std::ofstream(manifest, std::ios::binary) << manifestText;
+    std::ofstream(manifest + ".sig", std::ios::binary) << signatureBytes;
+    LoopbackService offering([&](service::ServiceConfig& config) {
+        config.packageFile = package;
+        config.packageManifestFile = manifest;
+    });
+    ASSERT_TRUE(offering.started());
+    TestClient client(offering.port());
+    EXPECT_EQ(client.body("/draft/nba/update.manifest"), manifestText);
+    EXPECT_EQ(client.body("/draft/nba/update.manifest.sig"), signatureBytes);
+    EXPECT_EQ(client.status("/draft/nba/update.deb.sig"), 404);
+
+    LoopbackService unsignedPackage(
+        [&](service::ServiceConfig& config) { config.packageFile = package; });
+    ASSERT_TRUE(unsignedPackage.started());
+    EXPECT_EQ(TestClient(unsignedPackage.port()).status("/draft/nba/update.manifest"), 404);
+    EXPECT_EQ(TestClient(unsignedPackage.port()).status("/draft/nba/update.manifest.sig"), 404);
+
+    // The operator is warned of a manifest for another package or version.
+    std::string reason;
+    service::UpdatePackage offered = *service::UpdatePackage::load(package, reason);
+    ASSERT_TRUE(offered.loadManifest(manifest, reason)) << reason;
+    EXPECT_EQ(offered.manifestMismatch("1303"), "");
+    EXPECT_EQ(offered.manifestMismatch("9900"), "version");
+    std::ofstream(package, std::ios::binary) << "abcd";
+    offered = *service::UpdatePackage::load(package, reason);
+    ASSERT_TRUE(offered.loadManifest(manifest, reason)) << reason;
+    EXPECT_EQ(offered.manifestMismatch("1303"), "size, SHA-256");
+
+    service::ServiceConfig config = configIn(folder);
+    config.packageManifestFile = manifest;
+    EXPECT_FALSE(service::ProjectionService(config).start(reason));
+    EXPECT_EQ(reason, "--package-manifest needs the --package it describes");
+    config.packageFile = package;
+    std::filesystem::remove(manifest + ".sig");
+    EXPECT_FALSE(service::ProjectionService(config).start(reason));
+    EXPECT_EQ(reason, "cannot read the manifest signature " + manifest + ".sig");
+    std::ofstream(manifest + ".sig", std::ios::binary) << signatureBytes;
+    std::ofstream(manifest, std::ios::binary) << std::string(5000, 'x');
+    EXPECT_FALSE(service::ProjectionService(config).start(reason));
+    EXPECT_NE(reason.find("is larger than a manifest"), std::string::npos) << reason;
 }
 
 TEST(ProjectionService, StopsAlsoWhenStoppedAtOnce) {

@@ -114,6 +114,20 @@ std::string TlsProbe::receiveResponse() {
     }
 }
 
+std::string TlsProbe::receiveHead() {
+    char buffer[4096];
+    for (;;) {
+        if (const auto headEnd = m_pending.find("\r\n\r\n"); headEnd != std::string::npos) {
+            return m_pending.substr(0, headEnd + 4);
+        }
+        const int received = readSome(buffer, sizeof buffer);
+        if (received <= 0) {
+            return {};
+        }
+        m_pending.append(buffer, static_cast<std::size_t>(received));
+    }
+}
+
 bool TlsProbe::waitForClose() {
     char buffer[4096];
     for (;;) {

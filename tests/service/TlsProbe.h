@@ -37,6 +37,9 @@ class TlsProbe {
     // One response: the head and a body of its Content-Length. Empty when the connection ends
     // or the timeout passes first.
     std::string receiveResponse();
+    // The head of the next response alone, which stays to be received whole; for an answer the
+    // client means to take slowly, or not at all. Empty when the connection ends first.
+    std::string receiveHead();
     // Waits up to the timeout for the service to close the connection; true when it did.
     bool waitForClose();
 

@@ -74,6 +74,14 @@ std::string offer(const std::string& version, const std::string& sha256,
            "\r\n";
 }
 
+// A manifest as scripts/sign-package.sh writes it; by default the one of kPackage at 13.0.3.
+std::string manifest(const std::string& version = "13.0.3",
+                     const std::string& package = "quorvane-basketball-draft",
+                     const std::string& size = "40", const std::string& sha256 = kPackageSha256) {
+    return "quorvane-update-manifest 1\npackage=" + package + "\nversion=" + version +
+           "\nsize=" + size + "\nsha256=" + sha256 + "\n";
+}
+
 std::string readAll(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
@@ -99,10 +107,24 @@ struct UpdateRun : ::testing::Test {
         return runPackageUpdate(request, transfer, downloader, program.dialogs,
                                 Log(program.state.logFilePath), installer);
     }
-    // The offer of kPackage and its signature, as a signing publisher's service answers.
-    void offerSignedPackage() {
-        transfer.answer(offer("1303", kPackageSha256));
-        transfer.answer(publisher().signatureOf(kPackage));
+    // The offer, then the manifest and the publisher's signature of it, as a signing
+    // publisher's service answers; by default for kPackage at 13.0.3.
+    void offerSignedPackage(const std::string& offerText = offer("1303", kPackageSha256),
+                            const std::string& manifestText = manifest()) {
+        transfer.answer(offerText);
+        transfer.answer(manifestText);
+        transfer.answer(publisher().signatureOf(manifestText));
+    }
+    // The update was refused with `text` before the package was fetched, and the log says why.
+    void expectRefusedBeforeTheDownload(const std::string& text, const std::string& logged) {
+        EXPECT_TRUE(downloader.urls.empty());
+        expectNothingKept();
+        EXPECT_EQ(program.dialogs.lastText(), text);
+        ASSERT_FALSE(program.logLines().empty());
+        EXPECT_NE(program.logLines().back().find(" error: update - " + text), std::string::npos)
+            << program.logLines().back();
+        EXPECT_NE(program.logLines().back().find(logged), std::string::npos)
+            << program.logLines().back();
     }
     std::filesystem::path saved() const {
         return program.folder.path() / "downloads" / "quorvane-basketball-draft_13.0.3_amd64.deb";
@@ -142,7 +164,7 @@ TEST(PackageOffer, ReadsTheFourLinesAndRefusesAnythingUnsafeOrMissing) {
 }
 
 TEST_F(UpdateRun, AChecksumThatDiffersIsNeitherSavedNorInstalled) {
-    transfer.answer(offer("1303", sha256Hex("abc")));
+    offerSignedPackage(offer("1303", sha256Hex("abc")));
 
     EXPECT_EQ(run(), PackageUpdateResult::Refused);
 
@@ -163,9 +185,10 @@ TEST_F(UpdateRun, AMatchingSignedPackageIsSavedAndHandedToThePackageTool) {
 
     EXPECT_EQ(run(), PackageUpdateResult::Installed);
 
-    EXPECT_EQ(transfer.urls,
-              (std::vector<std::string>{"https://updates.example.org/draft/nba/update.asp",
-                                        "https://updates.example.org/draft/nba/update.deb.sig"}));
+    EXPECT_EQ(transfer.urls, (std::vector<std::string>{
+                                 "https://updates.example.org/draft/nba/update.asp",
+                                 "https://updates.example.org/draft/nba/update.manifest",
+                                 "https://updates.example.org/draft/nba/update.manifest.sig"}));
     EXPECT_EQ(downloader.urls,
               std::vector<std::string>{"https://updates.example.org/draft/nba/update.deb"});
     EXPECT_EQ(installer.installed, std::vector<std::string>{saved().string()});
@@ -252,34 +275,114 @@ TEST_F(UpdateRun, WithoutAnAnnouncedVersionOnlyANewerOneIsFetched) {
     EXPECT_EQ(run(""), PackageUpdateResult::Installed);
 }
 
-TEST_F(UpdateRun, APackageWithTheRightChecksumButNoValidSignatureIsRefused) {
+TEST_F(UpdateRun, AManifestWithoutThePublishersValidSignatureRefusesTheUpdate) {
     const SigningKey otherPublisher;
     const std::string refusal =
         "The downloaded update is not signed by the publisher. Nothing was installed.";
     struct Case {
+        std::string manifest;
         std::string signature;
         long status;
         std::string logged;
     };
     for (const Case& wrong : {
-             // The publisher's signature, but of other bytes: a package swapped on the service.
-             Case{publisher().signatureOf("abc"), 200, "does not verify"},
-             Case{"No signature is offered for the update package", 404, "offers no signature"},
-             Case{otherPublisher.signatureOf(kPackage), 200, "does not verify"},
-             Case{"", 200, "the signature is 0 bytes, not 64"},
+             // The publisher's signature, but of another manifest: one version put for another.
+             Case{manifest("99.0.0"), publisher().signatureOf(manifest()), 200, "does not verify"},
+             Case{manifest(), "No signed manifest is offered for the update package", 404,
+                  "offers no /draft/nba/update.manifest.sig: HTTP 404"},
+             Case{manifest(), otherPublisher.signatureOf(manifest()), 200, "does not verify"},
+             Case{manifest(), "", 200, "manifest: the signature is 0 bytes, not 64"},
+             // The package's own signature, as updaters before the manifest checked it.
+             Case{manifest(), publisher().signatureOf(kPackage), 200, "does not verify"},
          }) {
         transfer.answer(offer("1303", kPackageSha256));
+        transfer.answer(wrong.manifest);
         transfer.answer(wrong.signature, wrong.status);
 
         EXPECT_EQ(run(), PackageUpdateResult::Refused) << wrong.logged;
 
+        expectRefusedBeforeTheDownload(refusal, wrong.logged);
+    }
+    // An old service offers no manifest at all.
+    transfer.answer(offer("1303", kPackageSha256));
+    transfer.answer("Error 404", 404);
+    EXPECT_EQ(run(), PackageUpdateResult::Refused);
+    expectRefusedBeforeTheDownload(refusal, "offers no /draft/nba/update.manifest: HTTP 404");
+}
+
+TEST_F(UpdateRun, OnlyASignedManifestOfThisProgramAtTheAnnouncedNewerVersionIsInstalled) {
+    struct Case {
+        std::string announced;
+        std::string manifest;
+        std::string text;
+        std::string logged;
+    };
+    for (const Case& wrong : {
+             // An older signed release offered as the newest.
+             Case{"9900", manifest("13.0.1"),
+                  "The offered update is version 13.0.1 of the draft software, not the announced "
+                  "version 9900, so nothing was installed.",
+                  ""},
+             Case{"1303", manifest("13.0.4"),
+                  "The offered update is version 13.0.4 of the draft software, not the announced "
+                  "version 1303, so nothing was installed.",
+                  ""},
+             // Announced honestly, but older than this program, or this very version.
+             Case{"1301", manifest("13.0.1"),
+                  "The offered update is version 13.0.1, which is not newer than the installed "
+                  "version 13.0.2, so nothing was installed. An update never takes the draft "
+                  "software back to an earlier version.",
+                  ""},
+             Case{"1302", manifest("13.0.2-0"),
+                  "The offered update is version 13.0.2-0, which is not newer than the installed "
+                  "version 13.0.2, so nothing was installed. An update never takes the draft "
+                  "software back to an earlier version.",
+                  ""},
+             // Another program of the same publisher, signed with the same key.
+             Case{"9900", manifest("99.0.0", "quorvane-league-tools"),
+                  "The offered update is a package of quorvane-league-tools, not of the draft "
+                  "software (quorvane-basketball-draft), so nothing was installed.",
+                  ""},
+             // Signed, but not the form the updater reads: CR LF line ends, a repeated line.
+             Case{"1303", "quorvane-update-manifest 1\r\npackage=quorvane-basketball-draft\r\n",
+                  "The publisher's signed description of the update could not be read, so "
+                  "nothing was installed.",
+                  "line 1 is not \"quorvane-update-manifest 1\""},
+             Case{"1303", manifest() + "sha256=" + kPackageSha256 + "\n",
+                  "The publisher's signed description of the update could not be read, so "
+                  "nothing was installed.",
+                  "line 6 is one too many"},
+         }) {
+        offerSignedPackage(offer(wrong.announced, kPackageSha256), wrong.manifest);
+
+        EXPECT_EQ(run(wrong.announced), PackageUpdateResult::Refused) << wrong.text;
+
+        expectRefusedBeforeTheDownload(wrong.text, wrong.logged);
+    }
+}
+
+TEST_F(UpdateRun, AManifestSignedForOtherBytesRefusesTheDownloadedPackage) {
+    const std::string otherSha256 =
+        "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+    // The offer matches what arrives; the publisher signed other bytes for this version, of
+    // another size or of the same.
+    for (const std::string size : {"3", "40"}) {
+        offerSignedPackage(offer("1303", kPackageSha256),
+                           manifest("13.0.3", "quorvane-basketball-draft", size, otherSha256));
+
+        EXPECT_EQ(run(), PackageUpdateResult::Refused);
+
         expectNothingKept();
-        EXPECT_EQ(program.dialogs.lastText(), refusal);
-        ASSERT_FALSE(program.logLines().empty());
-        EXPECT_NE(program.logLines().back().find(" error: update - " + refusal), std::string::npos);
-        EXPECT_NE(program.logLines().back().find(wrong.logged), std::string::npos)
+        EXPECT_EQ(program.dialogs.lastText(),
+                  "The downloaded package quorvane-basketball-draft_13.0.3_amd64.deb is not the "
+                  "package the publisher signed for version 13.0.3, so it was not installed.");
+        EXPECT_NE(
+            program.logLines().back().find("(signed: " + size + " bytes, SHA-256 " + otherSha256 +
+                                           "; received: 40 bytes, SHA-256 " + kPackageSha256 + ")"),
+            std::string::npos)
             << program.logLines().back();
     }
+    EXPECT_EQ(downloader.urls.size(), 2U);
 }
 
 TEST_F(UpdateRun, ABuildWithoutThePublishersKeyDownloadsNothingAndPointsToApt) {
@@ -303,7 +406,7 @@ TEST_F(UpdateRun, TheDownloadShowsItsProgressAndAShortOrLongPackageIsRefused) {
                                                  {0, 40}, {16, 40}, {32, 40}, {40, 40}}));
 
     // The checksum of what arrives, but an offer of another size.
-    transfer.answer(
+    offerSignedPackage(
         offer("1303", kPackageSha256, "quorvane-basketball-draft_13.0.3_amd64.deb", "41"));
     std::filesystem::remove(saved());
     installer.installed.clear();
@@ -312,7 +415,7 @@ TEST_F(UpdateRun, TheDownloadShowsItsProgressAndAShortOrLongPackageIsRefused) {
               "The downloaded package quorvane-basketball-draft_13.0.3_amd64.deb is 40 bytes, not "
               "the 41 the projection service announced, so it was not installed.");
 
-    transfer.answer(
+    offerSignedPackage(
         offer("1303", kPackageSha256, "quorvane-basketball-draft_13.0.3_amd64.deb", "39"));
     EXPECT_EQ(run(), PackageUpdateResult::Refused);
     EXPECT_EQ(program.dialogs.lastText(),
@@ -342,7 +445,7 @@ TEST_F(UpdateRun, ADownloadThatEndsEarlySaysHowInItsOwnWords) {
                       "was installed. Please try again later."},
          }) {
         downloader.outcome = unfinished.outcome;
-        transfer.answer(offer("1303", kPackageSha256));
+        offerSignedPackage();
 
         EXPECT_EQ(run(), PackageUpdateResult::Failed);
 
@@ -354,14 +457,14 @@ TEST_F(UpdateRun, ADownloadThatEndsEarlySaysHowInItsOwnWords) {
     expectNothingKept();
 
     downloader.outcome = PackageDownload::Outcome::NotConnected;
-    transfer.answer(offer("1303", kPackageSha256));
+    offerSignedPackage();
     EXPECT_EQ(run(), PackageUpdateResult::Failed);
     EXPECT_EQ(program.dialogs.messages.back().title, "Internet Connection Error");
     EXPECT_EQ(program.dialogs.lastText(), notConnectedText(""));
 
     // A certificate refused for the package alone (the offer came through) names the cause.
     downloader.failure = TransferFailure::CertificateUntrusted;
-    transfer.answer(offer("1303", kPackageSha256));
+    offerSignedPackage();
     EXPECT_EQ(run(), PackageUpdateResult::Failed);
     EXPECT_EQ(program.dialogs.lastText(),
               "The certificate of https://updates.example.org is not signed by an authority this "

@@ -6,6 +6,7 @@
 
 #include "SigningKey.h"
 #include "app/RunProgram.h"
+#include "update/PackageOffer.h"
 #include "update/PackageSignature.h"
 
 namespace quorvane::test {
@@ -47,6 +48,29 @@ TEST(SigningScripts, MakeKeysWhoseSignaturesTheUpdaterChecks) {
     EXPECT_EQ(reason, "the publisher's key is not an Ed25519 public key");
 }
 
+TEST(SigningScripts, SignAManifestOfThePackagesOwnNameVersionSizeAndChecksum) {
+    const SigningKey publisher;
+    const TempFolder folder;
+    const std::string package =
+        buildDebianPackage(folder, "quorvane-basketball-draft", "1:13.0.3-2");
+    publisher.signFile(package);
+
+    const std::string bytes = readFile(package);
+    const std::string manifest = readFile(package + ".manifest");
+    EXPECT_EQ(manifest,
+              "quorvane-update-manifest 1\npackage=quorvane-basketball-draft\n"
+              "version=1:13.0.3-2\nsize=" +
+                  std::to_string(fs::file_size(package)) + "\nsha256=" + sha256Hex(bytes) + "\n");
+    std::string reason;
+    EXPECT_TRUE(isSignedByPublisher(manifest, readFile(package + ".manifest.sig"),
+                                    publisher.publicKeyPem(), reason))
+        << reason;
+    // The package's own signature stays for the updaters made before the manifest.
+    EXPECT_TRUE(
+        isSignedByPublisher(bytes, readFile(package + ".sig"), publisher.publicKeyPem(), reason))
+        << reason;
+}
+
 TEST(SigningScripts, KeepKeysSafeAndSignOnlyWithAPrivateKey) {
     const TempFolder folder;
     const std::string key = folder.str() + "/publisher.key";
@@ -60,7 +84,11 @@ TEST(SigningScripts, KeepKeysSafeAndSignOnlyWithAPrivateKey) {
     EXPECT_EQ(runAndWait(kSign, {key + ".pub", package}), 1);
     EXPECT_EQ(runAndWait(kSign, {key, folder.str() + "/missing.deb"}), 1);
     EXPECT_EQ(runAndWait(kSign, {key}), 2);
-    EXPECT_FALSE(fs::exists(package + ".sig"));
+    // Bytes that are no package have no name and version to sign for.
+    EXPECT_EQ(runAndWait(kSign, {key, package}), 1);
+    for (const char* written : {".sig", ".manifest", ".manifest.sig", ".sig.part"}) {
+        EXPECT_FALSE(fs::exists(package + written)) << written;
+    }
 
     if (!programOnPath("git")) {
         GTEST_SKIP() << "git is not installed";

@@ -48,7 +48,9 @@ InstallOutcome SystemPackageInstaller::install(const std::string& packagePath) {
         std::filesystem::create_directories(m_rootFolder, error);
         return runInstall({"dpkg", "-x", file, m_rootFolder});
     }
-    const std::vector<std::string> apt = {"apt-get", "install", "-y", "--allow-downgrades", file};
+    // Never --allow-downgrades: the package tool refuses an older version even if a signed one
+    // got this far.
+    const std::vector<std::string> apt = {"apt-get", "install", "-y", file};
     if (geteuid() == 0) {
         return runInstall(apt);
     }

@@ -9,7 +9,10 @@ namespace quorvane {
 
 inline constexpr std::string_view kUpdateOfferPath = "/draft/nba/update.asp";
 inline constexpr std::string_view kUpdatePackagePath = "/draft/nba/update.deb";
-inline constexpr std::string_view kUpdateSignaturePath = "/draft/nba/update.deb.sig";
+// The publisher's signed manifest of the package (name, version, size, SHA-256) and its
+// signature, beside the package.
+inline constexpr std::string_view kUpdateManifestPath = "/draft/nba/update.manifest";
+inline constexpr std::string_view kUpdateManifestSignaturePath = "/draft/nba/update.manifest.sig";
 
 // What the projection service says of the package it offers.
 struct PackageOffer {

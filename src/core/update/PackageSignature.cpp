@@ -27,7 +27,7 @@ Key publicKeyOf(std::string_view pem) {
 
 }  // namespace
 
-bool isSignedByPublisher(std::string_view package, std::string_view signature,
+bool isSignedByPublisher(std::string_view bytes, std::string_view signature,
                          std::string_view publicKeyPem, std::string& reason) {
     if (signature.size() != kPackageSignatureSize) {
         reason = "the signature is " + std::to_string(signature.size()) + " bytes, not " +
@@ -44,8 +44,8 @@ bool isSignedByPublisher(std::string_view package, std::string_view signature,
     const bool verified =
         context && EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
         EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char*>(signature.data()),
-                         signature.size(), reinterpret_cast<const unsigned char*>(package.data()),
-                         package.size()) == 1;
+                         signature.size(), reinterpret_cast<const unsigned char*>(bytes.data()),
+                         bytes.size()) == 1;
     if (!verified) {
         reason = "the signature does not verify with the publisher's key";
     }

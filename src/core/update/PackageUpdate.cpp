@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <variant>
 
 #include "app/FetchUrlText.h"
 #include "app/SafeFileWriter.h"
@@ -16,7 +17,7 @@
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageOffer.h"
-#include "update/PackageSignature.h"
+#include "update/UpdateTrust.h"
 
 namespace quorvane {
 
@@ -130,26 +131,38 @@ std::optional<PackageUpdateResult> reportUnfinished(const PackageDownload& downl
                   PackageUpdateResult::Refused, download.info);
 }
 
-// Fetches the publisher's signature from beside the package and checks it. The user told why
-// when the package is not the publisher's; nullopt when it is.
-std::optional<PackageUpdateResult> refuseUnsigned(const std::string& package,
-                                                  const PackageUpdateRequest& request,
-                                                  UrlTransfer& transfer, UserDialogs& dialogs,
-                                                  const Log& log) {
-    const TransferAnswer signature =
-        fetchUrlQuietly(transfer, dialogs, serviceUrl(request.serviceHost, kUpdateSignaturePath));
-    if (signature.status == 0) {
-        reportNotConnected(dialogs, log, signature, request.supportAddress);
-        return PackageUpdateResult::Failed;
+PackageUpdateResult refused(UserDialogs& dialogs, const Log& log, const UpdateRefusal& refusal) {
+    return failed(dialogs, log, refusal.text, PackageUpdateResult::Refused, refusal.detail);
+}
+
+// Fetches the publisher's manifest and its signature from beside the package and checks them
+// against the announced version and this program. The user told why when the update is not to
+// be installed; the manifest when it is.
+std::variant<UpdateManifest, PackageUpdateResult> fetchTrustedManifest(
+    const PackageUpdateRequest& request, const std::string& version, UrlTransfer& transfer,
+    UserDialogs& dialogs, const Log& log) {
+    std::string texts[2];
+    const std::string_view paths[2] = {kUpdateManifestPath, kUpdateManifestSignaturePath};
+    for (int i = 0; i < 2; ++i) {
+        const TransferAnswer answer =
+            fetchUrlQuietly(transfer, dialogs, serviceUrl(request.serviceHost, paths[i]));
+        if (answer.status == 0) {
+            reportNotConnected(dialogs, log, answer, request.supportAddress);
+            return PackageUpdateResult::Failed;
+        }
+        if (answer.status != 200) {
+            return refused(dialogs, log,
+                           {std::string(kNotSignedMessage),
+                            "the service offers no " + std::string(paths[i]) + ": " + answer.info});
+        }
+        texts[i] = answer.body;
     }
-    std::string reason;
-    if (signature.status != 200) {
-        reason = "the service offers no signature: " + signature.info;
-    } else if (isSignedByPublisher(package, signature.body, request.publisherKey, reason)) {
-        return std::nullopt;
+    auto manifest =
+        trustedManifest(texts[0], texts[1], request.publisherKey, version, request.appVersion);
+    if (const auto* refusal = std::get_if<UpdateRefusal>(&manifest)) {
+        return refused(dialogs, log, *refusal);
     }
-    return failed(dialogs, log, std::string(kNotSignedMessage), PackageUpdateResult::Refused,
-                  reason);
+    return std::get<UpdateManifest>(std::move(manifest));
 }
 
 bool holdsBytes(const std::filesystem::path& path, std::string_view bytes) {
@@ -238,6 +251,12 @@ PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTra
                       PackageUpdateResult::Refused);
     }
 
+    auto trusted = fetchTrustedManifest(request, *version, transfer, dialogs, log);
+    if (const auto* result = std::get_if<PackageUpdateResult>(&trusted)) {
+        return *result;
+    }
+    const UpdateManifest& manifest = std::get<UpdateManifest>(trusted);
+
     const PackageDownload package = downloadPackage(request, *offer, downloader, dialogs);
     if (const auto unfinished = reportUnfinished(package, *offer, request, dialogs, log)) {
         return *unfinished;
@@ -265,8 +284,8 @@ PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTra
                           " the projection service announced, so it was not installed.",
                       PackageUpdateResult::Refused);
     }
-    if (const auto refused = refuseUnsigned(package.bytes, request, transfer, dialogs, log)) {
-        return *refused;
+    if (const auto refusal = refuseUnlistedBytes(manifest, package.bytes, offer->fileName)) {
+        return refused(dialogs, log, *refusal);
     }
 
     const std::filesystem::path saved =
