@@ -44,6 +44,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addFollowCommand(app, context);
     checkOptionValues(app);
     addPracticeCommands(app, context);
+    addHostCommand(app, context);
 
     // The build writes the manual page with this; it is no command for users.
     if (std::find(argv + 1, argv + argc, std::string_view("--manpage")) != argv + argc) {
