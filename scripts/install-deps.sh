@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config libsqlite3-dev libsqlitecpp-dev libfmt-dev libcli11-dev
           qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev sqlite3 xvfb xauth
           libcurl4-openssl-dev libcpp-httplib-dev libssl-dev openssl qt6-charts-dev dpkg-dev
-          nlohmann-json3-dev python3 libboost-dev libzip-dev libexpat1-dev libfreexl-dev)
+          nlohmann-json3-dev python3 libboost-dev libzip-dev libexpat1-dev libfreexl-dev
+          libqrencode-dev chromium)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

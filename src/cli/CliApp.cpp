@@ -43,6 +43,7 @@ int runCli(int argc, const char* const* argv, const CliIo& io) {
     addPathsCommand(app, context);
     addFollowCommand(app, context);
     addPracticeCommands(app, context);
+    addHostCommand(app, context);
     // After every command is added: a command added below this line would take "--name -x".
     checkOptionValues(app);
 

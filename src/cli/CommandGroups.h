@@ -25,5 +25,6 @@ void addPathsCommand(CLI::App& app, CliContext& context);
 void addFollowCommand(CLI::App& app, CliContext& context);
 void addPracticeCommands(CLI::App& app, CliContext& context);
 void addHScoreCommands(CLI::App& app, CliContext& context);
+void addHostCommand(CLI::App& app, CliContext& context);
 
 }  // namespace quorvane::cli

@@ -29,7 +29,6 @@ const std::set<std::string> kAllowedUpwardIncludes = {
     "draftconfig/DraftList.cpp -> session",
     "draftconfig/NewDraft.cpp -> session",
     "draftconfig/SetupEditor.cpp -> session",
-    "model/DraftLoader.cpp -> session",
     "model/DraftModelLoader.cpp -> session",
     "model/Punts.cpp -> session",
     "online/FollowDraft.cpp -> session",

@@ -17,7 +17,8 @@ fail() {
 for file in bin/quorvane-draft bin/quorvane-draft-cli bin/quorvane-projection-service \
     bin/quorvane-update share/quorvane/data/sample_projections.csv \
     share/quorvane/help/da_index.htm share/quorvane/help/help.css \
-    share/quorvane/help/connect_error.htm \
+    share/quorvane/help/connect_error.htm share/quorvane/night/board.html \
+    share/quorvane/night/join.html share/quorvane/night/team.js \
     share/applications/org.quorvane.BasketballDraft.desktop \
     share/metainfo/org.quorvane.BasketballDraft.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.quorvane.BasketballDraft.svg \

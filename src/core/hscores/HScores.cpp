@@ -8,6 +8,7 @@
 #include "advice/ValueOrder.h"
 #include "availability/RosterRoom.h"
 #include "availability/TurnSequence.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 
 namespace quorvane {

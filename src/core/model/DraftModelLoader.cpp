@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "model/DraftModelCache.h"
+#include "model/DraftSession.h"
 #include "model/Punts.h"
-#include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/AdpRows.h"
 #include "store/DataVersion.h"
@@ -76,7 +76,7 @@ bool readAdp(Connection& connection, int templateId, DraftModel& model) {
 }
 
 // The open draft's settings, kept alive by the loaded draft they belong to.
-std::shared_ptr<const DraftSettings> sharedSettings(const ProgramState& state) {
+std::shared_ptr<const DraftSettings> sharedSettings(const DraftSession& state) {
     return {state.loadedDraft, &*state.loadedDraft->draftSettings};
 }
 
@@ -162,7 +162,7 @@ bool holdsPickRows(const DraftModel& model, const std::vector<PickRow>& rows) {
     return true;
 }
 
-std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs) {
+std::optional<DraftModel> readDraftModel(DraftSession& state, UserDialogs& dialogs) {
     if (!state.draftSettings()) {
         return std::nullopt;
     }
@@ -197,7 +197,7 @@ std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialo
     return model;
 }
 
-const DraftModel* currentDraftModel(ProgramState& state, UserDialogs& dialogs) {
+const DraftModel* currentDraftModel(DraftSession& state, UserDialogs& dialogs) {
     if (!state.draftSettings()) {
         return nullptr;
     }
@@ -221,11 +221,11 @@ const DraftModel* currentDraftModel(ProgramState& state, UserDialogs& dialogs) {
     return model;
 }
 
-DraftModel* heldDraftModel(ProgramState& state, UserDialogs& dialogs) {
+DraftModel* heldDraftModel(DraftSession& state, UserDialogs& dialogs) {
     return currentDraftModel(state, dialogs) != nullptr ? state.draftModel->model() : nullptr;
 }
 
-void settleDraftModel(ProgramState& state, bool committed) {
+void settleDraftModel(DraftSession& state, bool committed) {
     if (!state.draftModel) {
         return;
     }
@@ -236,13 +236,13 @@ void settleDraftModel(ProgramState& state, bool committed) {
     }
 }
 
-bool heldModelIsCurrent(ProgramState& state) {
+bool heldModelIsCurrent(DraftSession& state) {
     return state.draftSettings() && state.draftModel &&
            state.draftModel->holds(state.dbConnection, state.draftSettings()->template_id,
                                    state.projectionYear);
 }
 
-void keepOwnChange(ProgramState& state, bool wasCurrent,
+void keepOwnChange(DraftSession& state, bool wasCurrent,
                    const std::function<void(DraftModel&)>& change) {
     if (!wasCurrent || !state.draftModel || state.draftModel->model() == nullptr) {
         return;
@@ -264,7 +264,7 @@ std::optional<std::vector<ModelPlayer>> readModelPlayerRows(Connection& connecti
     return players;
 }
 
-std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialogs) {
+std::optional<DraftModel> loadDraftModel(DraftSession& state, UserDialogs& dialogs) {
     const DraftModel* model = currentDraftModel(state, dialogs);
     if (model == nullptr) {
         return std::nullopt;
@@ -272,7 +272,7 @@ std::optional<DraftModel> loadDraftModel(ProgramState& state, UserDialogs& dialo
     return *model;
 }
 
-bool refreshDraftModel(ProgramState& state, UserDialogs& dialogs, DraftModel& model) {
+bool refreshDraftModel(DraftSession& state, UserDialogs& dialogs, DraftModel& model) {
     const DraftModel* current = currentDraftModel(state, dialogs);
     if (current == nullptr) {
         return false;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "session/ProgramState.h"
+#include "model/DraftSession.h"
 #include "session/UserDialogs.h"
 #include "store/CategoryRepository.h"
 #include "store/TransactionGuard.h"
@@ -22,7 +22,7 @@ bool inDraft(const DraftSettings& settings, int categoryid) {
 }
 }  // namespace
 
-std::optional<std::vector<int>> readPunts(ProgramState& state, UserDialogs& dialogs) {
+std::optional<std::vector<int>> readPunts(DraftSession& state, UserDialogs& dialogs) {
     if (!state.draftSettings()) {
         return std::nullopt;
     }
@@ -34,7 +34,7 @@ std::optional<std::vector<int>> readPunts(ProgramState& state, UserDialogs& dial
     return ids;
 }
 
-bool savePunts(ProgramState& state, UserDialogs& dialogs, const std::vector<int>& categoryids) {
+bool savePunts(DraftSession& state, UserDialogs& dialogs, const std::vector<int>& categoryids) {
     if (!state.draftSettings()) {
         return false;
     }

@@ -6,16 +6,16 @@
 
 namespace quorvane {
 
-struct ProgramState;
+struct DraftSession;
 class UserDialogs;
 
 // The categories the user has given up in the open draft, by categoryid ascending. nullopt
 // after a failure was shown and logged.
-std::optional<std::vector<int>> readPunts(ProgramState& state, UserDialogs& dialogs);
+std::optional<std::vector<int>> readPunts(DraftSession& state, UserDialogs& dialogs);
 
 // Replaces the open draft's punted categories, in one transaction; ids that are not categories
 // of the draft are left out. False after a failure was shown and logged; the punts are then as
 // they were.
-bool savePunts(ProgramState& state, UserDialogs& dialogs, const std::vector<int>& categoryids);
+bool savePunts(DraftSession& state, UserDialogs& dialogs, const std::vector<int>& categoryids);
 
 }  // namespace quorvane

@@ -348,6 +348,37 @@ CREATE TABLE IF NOT EXISTS DraftPractice (
 CREATE INDEX IF NOT EXISTS DraftPractice_source ON DraftPractice (source_template_id);
 )sql";
 
+// Draft night: the join codes (team 0 is the commissioner's), whether the host paused the room,
+// and the lot on the block with every bid it took, so that a host restarted after a crash opens
+// the same lot with its high bid. Times are wall-clock milliseconds, which outlive the process.
+constexpr const char* kDraftNight = R"sql(
+CREATE TABLE IF NOT EXISTS DraftNightCode (
+    template_id INTEGER NOT NULL,
+    teamid INTEGER NOT NULL,
+    code TEXT NOT NULL,
+    PRIMARY KEY (template_id, teamid)
+);
+CREATE TABLE IF NOT EXISTS DraftNight (
+    template_id INTEGER PRIMARY KEY,
+    paused INTEGER NOT NULL DEFAULT 0,
+    clock_left_ms INTEGER,
+    lot_playerid INTEGER,
+    lot_nominator INTEGER,
+    lot_amount INTEGER,
+    lot_teamid INTEGER,
+    lot_deadline_ms INTEGER
+);
+CREATE TABLE IF NOT EXISTS DraftNightBid (
+    bidid INTEGER PRIMARY KEY AUTOINCREMENT,
+    template_id INTEGER NOT NULL,
+    playerid INTEGER NOT NULL,
+    teamid INTEGER NOT NULL,
+    amount INTEGER NOT NULL,
+    at_ms INTEGER NOT NULL
+);
+CREATE INDEX IF NOT EXISTS DraftNightBid_template ON DraftNightBid (template_id);
+)sql";
+
 // Each step brings the schema from the version before it to its own; steps are never edited
 // once released and never drop or recreate a table that holds a user's data. A database made
 // before versioning (user_version 0) already holds step 1's tables, which it keeps.
@@ -378,6 +409,8 @@ const std::initializer_list<SchemaStep> kSteps = {
     {9, {kDraftPractice}},
     // How a practice's opponents draft; practices made before drafted by ADP alone.
     {10, {}, {{"DraftPractice", "bots", "TEXT NOT NULL DEFAULT 'adp'"}}},
+    // The draft night's join codes, the room's pause and the lot on the block with its bids.
+    {11, {kDraftNight}},
 };
 
 std::optional<int> readUserVersion(Connection& connection) {

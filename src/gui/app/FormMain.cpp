@@ -28,6 +28,7 @@
 #include "gui/draftconfig/FormNewDraft.h"
 #include "gui/draftconfig/FormOpenDraft.h"
 #include "gui/draftconfig/FormSetup.h"
+#include "gui/night/FormHostNight.h"
 #include "gui/online/FormFollowDraft.h"
 #include "gui/projections/FormEditProjections.h"
 #include "gui/projections/FormFindProjections.h"
@@ -201,6 +202,7 @@ void FormMain::connectActions() {
         }
     });
     connect(a.followDraft, &QAction::triggered, this, &FormMain::openFollowDraft);
+    connect(a.hostNight, &QAction::triggered, this, &FormMain::openHostNight);
     m_practice = new PracticeSession(m_state, m_dialogs, *this, this);
     connect(a.practiceDraft, &QAction::triggered, m_practice, &PracticeSession::startNew);
     connect(a.restartPractice, &QAction::triggered, m_practice, &PracticeSession::restart);
@@ -594,6 +596,25 @@ void FormMain::openFollowDraft() {
     m_follow->show();
     m_follow->raise();
     m_follow->activateWindow();
+}
+
+void FormMain::openHostNight() {
+    if (!m_state.draftSettings()) {
+        return;
+    }
+    if (!m_hostNight) {
+        m_hostNight = new FormHostNight(m_state, this);
+        // The host writes through a connection of its own: the window follows the phones as it
+        // follows any other program, only at once.
+        connect(m_hostNight, &FormHostNight::roomChanged, this, [this] {
+            if (auto* watcher = findChild<DatabaseWatcher*>(QStringLiteral("database_watcher"))) {
+                watcher->check();
+            }
+        });
+    }
+    m_hostNight->show();
+    m_hostNight->raise();
+    m_hostNight->activateWindow();
 }
 
 void FormMain::openKeepers() {

@@ -34,6 +34,7 @@ class DraftBoardPage;
 class DraftNotesPanel;
 class ElidedLabel;
 class FormFollowDraft;
+class FormHostNight;
 class PracticeBidBar;
 class PracticeSession;
 class HelpWindow;
@@ -115,6 +116,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     void openCustomPlayer();
     void openKeepers();
     void openFollowDraft();
+    void openHostNight();
     // kind: "roster", "draft" or "hprojections".
     void openExport(const std::string& kind);
 
@@ -213,6 +215,7 @@ class FormMain final : public QMainWindow, public MainWindowView {
     QPointer<HelpWindow> m_helpWindow;
     int m_viewTemplateId = 0;
     QPointer<FormFollowDraft> m_follow;
+    QPointer<FormHostNight> m_hostNight;
     PracticeSession* m_practice = nullptr;
     PracticeBidBar* m_bidBar = nullptr;
     QPushButton* m_updateDollars = nullptr;

@@ -66,6 +66,7 @@ MainActions buildMainMenus(QMainWindow& window) {
     actions.updateDollars = item(draft, "mnuUpdateDollars", "Update &Dollar Values");
     draft->addSeparator();
     actions.followDraft = item(draft, "mnuFollowOnlineDraft", "&Follow Online Draft\u2026");
+    actions.hostNight = item(draft, "mnuHostDraftNight", "&Host Draft Night\u2026");
     draft->addSeparator();
     actions.practiceDraft = item(draft, "mnuPracticeDraft", "&Practice Draft\u2026");
     // Shown only while a practice draft is open.

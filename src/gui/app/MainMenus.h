@@ -26,6 +26,7 @@ struct MainActions {
     QAction* updateDollars = nullptr;
     QAction* followDraft = nullptr;
     QAction* practiceDraft = nullptr;
+    QAction* hostNight = nullptr;
     QAction* restartPractice = nullptr;
     QAction* backToDraft = nullptr;
     std::array<QAction*, 5> tabs{};
