@@ -3,6 +3,7 @@
 
 #include "store/BoundIds.h"
 #include "store/Connection.h"
+#include "store/RowReader.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
@@ -16,57 +17,56 @@ SqlValue optionalNumber(const std::optional<std::int64_t>& value) {
 }  // namespace
 
 std::optional<std::vector<NightCodeRow>> readNightCodes(Connection& connection, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select teamid, code from DraftNightCode where template_id = ? "
-                       "order by teamid",
-                       {id(templateId)})) {
-        return std::nullopt;
-    }
-    std::vector<NightCodeRow> codes;
-    for (; !rows.eof(); rows.moveNext()) {
-        codes.push_back({static_cast<int>(rows.getInt("teamid")), rows.getText("code")});
-    }
-    return codes;
+    return readRows<NightCodeRow>(
+        connection, "select teamid, code from DraftNightCode where template_id = ? order by teamid",
+        {id(templateId)}, [](const StatementRow& row) {
+            return NightCodeRow{row.as<int>(0), row.text(1)};
+        });
 }
 
 std::optional<NightRow> readNight(Connection& connection, int templateId) {
-    Recordset rows;
-    if (!openRecordset(rows, connection,
-                       "select paused, clock_left_ms, lot_playerid, lot_nominator, lot_amount, "
-                       "lot_teamid, lot_deadline_ms from DraftNight where template_id = ?",
-                       {id(templateId)})) {
+    struct Stored {
+        bool paused = false;
+        std::optional<std::int64_t> clockLeftMs;
+        std::optional<NightLotRow> lot;
+    };
+    std::optional<std::vector<Stored>> rows = readRows<Stored>(
+        connection,
+        "select paused, clock_left_ms, lot_playerid, lot_nominator, lot_amount, "
+        "lot_teamid, lot_deadline_ms from DraftNight where template_id = ?",
+        {id(templateId)}, [](const StatementRow& row) {
+            Stored stored{row.as<bool>(0), row.as<std::optional<std::int64_t>>(1), std::nullopt};
+            if (!row.isNull(2)) {
+                stored.lot = NightLotRow{row.as<int>(2), row.as<int>(3), row.as<int>(4),
+                                         row.as<int>(5), row.integer(6), {}};
+            }
+            return stored;
+        });
+    if (!rows) {
         return std::nullopt;
     }
     NightRow night;
-    if (rows.eof()) {
+    if (rows->empty()) {
         return night;
     }
-    const auto& row = rows.rows().front();
-    night.paused = toInt(row[0]) != 0;
-    if (!isNull(row[1])) {
-        night.clockLeftMs = toInt(row[1]);
-    }
-    if (isNull(row[2])) {
+    Stored& stored = rows->front();
+    night.paused = stored.paused;
+    night.clockLeftMs = stored.clockLeftMs;
+    if (!stored.lot) {
         return night;
     }
-    NightLotRow lot;
-    lot.playerid = idOf(row[2]);
-    lot.nominator = idOf(row[3]);
-    lot.amount = static_cast<int>(toInt(row[4]));
-    lot.teamid = idOf(row[5]);
-    lot.deadlineMs = toInt(row[6]);
-    Recordset bids;
-    if (!openRecordset(bids, connection,
-                       "select teamid, amount, at_ms from DraftNightBid where template_id = ? "
-                       "and playerid = ? order by bidid",
-                       {id(templateId), id(lot.playerid)})) {
+    NightLotRow lot = std::move(*stored.lot);
+    std::optional<std::vector<NightBidRow>> bids = readRows<NightBidRow>(
+        connection,
+        "select teamid, amount, at_ms from DraftNightBid where template_id = ? "
+        "and playerid = ? order by bidid",
+        {id(templateId), id(lot.playerid)}, [](const StatementRow& row) {
+            return NightBidRow{row.as<int>(0), row.as<int>(1), row.integer(2)};
+        });
+    if (!bids) {
         return std::nullopt;
     }
-    for (; !bids.eof(); bids.moveNext()) {
-        lot.bids.push_back({static_cast<int>(bids.getInt("teamid")),
-                            static_cast<int>(bids.getInt("amount")), bids.getInt("at_ms")});
-    }
+    lot.bids = std::move(*bids);
     night.lot = std::move(lot);
     return night;
 }
@@ -127,11 +127,11 @@ bool writeNight(Connection& connection, int templateId, const NightRow& night) {
 
 bool writeNightBid(Connection& connection, int templateId, const NightLotRow& lot,
                    const NightBidRow& bid) {
-    Recordset level;
-    if (!openRecordset(level, connection, "PRAGMA synchronous") || level.eof()) {
+    const std::optional<std::int64_t> kept =
+        readScalar<std::int64_t>(connection, "PRAGMA synchronous");
+    if (!kept) {
         return false;
     }
-    const std::int64_t kept = toInt(level.rows().front().front());
     // A bid does not wait for the disk: in a write-ahead log it still outlives the host, and
     // waiting would hold the room to a hundred bids a second. syncNight makes it durable soon
     // after; sales keep the connection's own level.
@@ -154,7 +154,7 @@ bool writeNightBid(Connection& connection, int templateId, const NightLotRow& lo
                         SqlValue{bid.atMs}}) &&
             transaction.commit();
     }
-    return executeSql(connection, "PRAGMA synchronous = " + std::to_string(kept)) && written;
+    return executeSql(connection, "PRAGMA synchronous = " + std::to_string(*kept)) && written;
 }
 
 bool syncNight(Connection& connection) {
