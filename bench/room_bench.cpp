@@ -15,6 +15,7 @@
 #include "BenchSupport.h"
 #include "draftconfig/NewDraft.h"
 #include "model/DraftModelLoader.h"
+#include "practice/OpponentPicks.h"
 #include "room/PlayerLists.h"
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
@@ -155,13 +156,26 @@ void BM_PickByTheWriter(benchmark::State& bench) {
         bench.PauseTiming();
         const int playerid = draft.nextPlayer();
         const PickForm form = draft.formFor(playerid);
+        // The first open slot, as the room follower and the bots choose it: they answer no
+        // question, so a full slot would only measure a refusal.
+        const ModelTeam* team = model.findTeam(form.teamid);
+        const ModelPlayer* player = model.findPlayer(playerid);
+        const std::optional<std::string> slot =
+            team != nullptr && player != nullptr
+                ? openSlotFor(model, static_cast<std::size_t>(team - model.teams.data()), *player)
+                : std::nullopt;
+        if (!slot) {
+            bench.SkipWithError("no open slot for the next player");
+            break;
+        }
         bench.ResumeTiming();
-        const Outcome<PickRecorded> recorded = writePick(
-            draft.state.dbConnection, model,
-            PickRequest{playerid, form.teamid, form.pos, 0.0, std::nullopt, std::nullopt});
+        const Outcome<PickRecorded> recorded =
+            writePick(draft.state.dbConnection, model,
+                      PickRequest{playerid, form.teamid, *slot, 0.0, std::nullopt, std::nullopt});
         bench.PauseTiming();
         if (!recorded) {
-            bench.SkipWithError("the pick was not recorded");
+            bench.SkipWithError(
+                ("the pick was not recorded: " + recorded.failure().message.text).c_str());
             break;
         }
         // Taken back on the same model, as takeBack() does on the program's.
