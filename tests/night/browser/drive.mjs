@@ -148,5 +148,11 @@ try {
 }
 browser.kill();
 await new Promise((resolve) => browser.once("exit", resolve));
-rmSync(profile, {recursive: true, force: true});
+// Chromium's helper processes may still be writing the profile after the browser itself exits:
+// removing it is retried, and a profile left behind in the temporary folder fails no scenario.
+try {
+  rmSync(profile, {recursive: true, force: true, maxRetries: 10, retryDelay: 100});
+} catch (error) {
+  console.error(`the browser profile ${profile} was left behind: ${error.message}`);
+}
 process.exit(failed ? 1 : 0);
