@@ -14,6 +14,7 @@
 #include "draftconfig/NewDraft.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftConversation.h"
 #include "store/TransactionGuard.h"
 #include "teamadvice/TeamAdvice.h"
 #include "valuation/Ranks.h"

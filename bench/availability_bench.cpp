@@ -13,6 +13,7 @@
 #include "model/DraftModelLoader.h"
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeRun.h"
+#include "session/DraftConversation.h"
 #include "valuation/Ranks.h"
 
 namespace {

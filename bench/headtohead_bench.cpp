@@ -13,6 +13,7 @@
 #include "headtohead/HeadToHeadLeague.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftConversation.h"
 
 namespace {
 

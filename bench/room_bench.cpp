@@ -20,6 +20,7 @@
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
 #include "session/DataStore.h"
+#include "session/DraftConversation.h"
 #include "session/LiveRoom.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"

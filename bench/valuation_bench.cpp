@@ -16,6 +16,7 @@
 #include "draftconfig/NewDraft.h"
 #include "model/DraftLoader.h"
 #include "session/DataStore.h"
+#include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"

@@ -12,6 +12,8 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
+#include "session/ProjectionConversation.h"
 #include "support/TestProgram.h"
 
 namespace quorvane {

@@ -8,6 +8,7 @@
 
 #include "ProjectionFiles.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::test {
 namespace {

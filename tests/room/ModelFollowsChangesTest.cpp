@@ -14,6 +14,7 @@
 #include "room/PlayerMarks.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/ProjectionConversation.h"
 #include "store/Connection.h"
 #include "store/StatementTrace.h"
 #include "valuation/DollarValues.h"

@@ -13,6 +13,7 @@
 #include "room/RecordPick.h"
 #include "room/TurnNews.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
 #include "vocabulary/TurnHistory.h"
 
 namespace quorvane::test {

@@ -8,12 +8,12 @@
 #include "SigningKey.h"
 #include "platform/FetchUrlText.h"
 #include "platform/Log.h"
+#include "session/PackageUpdateConversation.h"
 #include "support/FakeTransfer.h"
 #include "support/TestProgram.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageOffer.h"
-#include "update/PackageUpdate.h"
 
 namespace quorvane::test {
 
@@ -273,6 +273,10 @@ TEST_F(UpdateRun, WithoutAnAnnouncedVersionOnlyANewerOneIsFetched) {
     transfer.answer("1303\r\n");
     offerSignedPackage();
     EXPECT_EQ(run(""), PackageUpdateResult::Installed);
+
+    // A service that cannot be reached has not said that nothing is newer: the run failed.
+    EXPECT_EQ(run(""), PackageUpdateResult::Failed);
+    EXPECT_EQ(program.dialogs.messages.back().title, "Internet Connection Error");
 }
 
 TEST_F(UpdateRun, AManifestWithoutThePublishersValidSignatureRefusesTheUpdate) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "vocabulary/DatabaseMessages.h"
 #include "vocabulary/Decision.h"
 
 namespace quorvane {
@@ -43,24 +44,6 @@ class LogOnlyDialogs final : public UserDialogs {
     void setBusy(bool) override {}
     void progress(std::string_view, long long, long long) override {}
 };
-
-// The standard database messages, shown by many operations.
-inline constexpr std::string_view kDatabaseErrorTitle = "Database Error";
-inline constexpr std::string_view kDatabaseAccessMessage =
-    "An error occured accessing database. If this continues then please contact customer "
-    "support.";
-inline constexpr std::string_view kDatabaseUpdateMessage =
-    "An error occured updating database. If this continues then please contact customer "
-    "support.";
-
-// Told instead of a failure's own message when another program held the database past the
-// busy timeout: nothing was written, and trying again later will do.
-inline constexpr std::string_view kDatabaseBusyTitle = "Database Busy";
-inline constexpr std::string_view kDatabaseBusyMessage =
-    "Database is busy. Another program is writing to the draft database, so nothing was "
-    "changed. Please try again in a moment.";
-inline constexpr std::string_view kDatabaseBusyLogLine =
-    " 009 error: database is busy - another program held it past the wait, nothing was written";
 
 class Connection;
 

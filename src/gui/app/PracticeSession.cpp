@@ -23,6 +23,7 @@
 #include "practice/PracticeReport.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "text/CheckedNumber.h"
