@@ -30,6 +30,7 @@
 #include "room/Turns.h"
 #include "session/DraftConversation.h"
 #include "session/ProgramState.h"
+#include "session/TurnConversation.h"
 #include "valuation/CategoryTargets.h"
 
 namespace quorvane {

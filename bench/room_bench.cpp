@@ -14,15 +14,18 @@
 
 #include "BenchSupport.h"
 #include "draftconfig/NewDraft.h"
+#include "model/DraftModelLoader.h"
 #include "room/PlayerLists.h"
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "room/TurnWriters.h"
 #include "room/Turns.h"
 #include "session/DataStore.h"
 #include "session/DraftConversation.h"
 #include "session/LiveRoom.h"
 #include "session/ProgramState.h"
+#include "session/TurnConversation.h"
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
 #include "store/StatementTrace.h"
@@ -106,6 +109,73 @@ void BM_RecordPick(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_RecordPick)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// A pick recorded the way the room follower and the practice bots record theirs: nothing shown,
+// no list rebuilt.
+void BM_PickWithoutListsRebuilt(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    if (!draft.ready) {
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
+        return;
+    }
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        const int playerid = draft.nextPlayer();
+        const PickForm form = draft.formFor(playerid);
+        bench.ResumeTiming();
+        const PickResult result = storePick(draft.state, draft.dialogs, playerid, form);
+        bench.PauseTiming();
+        if (result.outcome != PickOutcome::Recorded) {
+            bench.SkipWithError("the pick was not recorded");
+            break;
+        }
+        draft.takeBack();
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PickWithoutListsRebuilt)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+// The writer alone on a model of the caller's own, as a bot or a draft-night host holds one.
+void BM_PickByTheWriter(benchmark::State& bench) {
+    DraftRoom& draft = room();
+    const DraftModel* held = draft.ready ? currentDraftModel(draft.state, draft.dialogs) : nullptr;
+    if (held == nullptr) {
+        bench.SkipWithError("no sample draft (set QUORVANE_SAMPLE_PROJECTIONS)");
+        return;
+    }
+    DraftModel model = *held;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        const int playerid = draft.nextPlayer();
+        const PickForm form = draft.formFor(playerid);
+        bench.ResumeTiming();
+        const Outcome<PickRecorded> recorded = writePick(
+            draft.state.dbConnection, model,
+            PickRequest{playerid, form.teamid, form.pos, 0.0, std::nullopt, std::nullopt});
+        bench.PauseTiming();
+        if (!recorded) {
+            bench.SkipWithError("the pick was not recorded");
+            break;
+        }
+        // Taken back on the same model, as takeBack() does on the program's.
+        Recordset last;
+        openRecordset(last, draft.state.dbConnection,
+                      "select coalesce(max(entryid), 0) as pick from DraftHistory");
+        const std::int64_t pickEntry = last.getInt("pick");
+        writeUndo(draft.state.dbConnection, model);
+        executeSql(draft.state.dbConnection, "delete from DraftHistory where entryid >= ?",
+                   {SqlValue{pickEntry}});
+        draft.state.replaceDraftSettings(*model.settings);
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PickByTheWriter)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_RefreshMain(benchmark::State& bench) {
     DraftRoom& draft = room();

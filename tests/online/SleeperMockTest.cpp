@@ -59,17 +59,17 @@ TEST(SleeperMock, AnAuctionWithoutRosterIdsPutsEachBuyOnTheBuyersSlotAtItsPrice)
     // No slot_to_roster_id at all; the buyer's slot is the pick's draft_slot.
     const RoomPickJson jokic{1, 1, 3, 0, "2101", "Nikola", "Jokic", "DEN", "C", false, "57"};
     const RoomPickJson harden{2, 1, 1, 0, "2102", "James", "Harden", "HOU", "PG", false, "41"};
-    const RoomPickJson durant{3, 1, 3, 0, "2103", "Kevin", "Durant", "GSW", "SF", false, "143"};
+    const RoomPickJson durant{3, 1, 3, 0, "2103", "Kevin", "Durant", "GSW", "SF", false, "141"};
     SleeperFixture fixture({{mockDraft("auction", 3, 1000, R"(,"budget":200)", false),
                              roomPicksJson({jokic, harden, durant}, true)}});
     CurlTransfer transfer(trustedCertificate().certFile);
     SleeperRoom room(transfer, "2001", fixture.baseUrl());
     const FollowSync sync = followDraft(draft.state, draft.dialogs, room);
     EXPECT_EQ(sync.outcome, FollowSync::Outcome::Synced) << draft.dialogs.lastText();
-    // Slot 3 pays 57 + 143 = 200, all of its budget.
+    // Slot 3 pays 57 + 141 = 198, keeping the minimum bid for each of its two other open slots.
     EXPECT_EQ(draft.picks(),
               (std::vector<std::string>{"1:4351>Owner 3/C $57", "2:3879>Owner 1/G $41",
-                                        "3:3769>Owner 3/F $143"}));
+                                        "3:3769>Owner 3/F $141"}));
 }
 
 }  // namespace

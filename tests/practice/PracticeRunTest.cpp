@@ -11,9 +11,11 @@
 #include "room/PlayerLists.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "room/SlotChoice.h"
 #include "room/Turns.h"
 #include "session/DraftConversation.h"
 #include "session/ProjectionConversation.h"
+#include "session/TurnConversation.h"
 #include "support/TestProgram.h"
 
 namespace quorvane {
@@ -67,7 +69,8 @@ class PracticeBotsAndTheWindow : public ::testing::Test {
         const PickForm form{teamOnTheClock(*window.loadedDraft),
                             fillPosition(window, playerid).selectedText(), ""};
         ASSERT_EQ(recordPick(window, windowDialogs, playerid, form, 0).outcome,
-                  PickOutcome::Recorded);
+                  PickOutcome::Recorded)
+            << windowDialogs.lastText();
     }
 
     test::TestProgram program;
@@ -118,6 +121,65 @@ TEST_F(PracticeBotsAndTheWindow, AnUndoByHandIsSeenBeforeTheirNextPick) {
     EXPECT_EQ(teamOfTurn(1), teamAt(1));
     EXPECT_EQ(teamOfTurn(2), teamAt(2));
     EXPECT_TRUE(program.dialogs.messages.empty()) << program.dialogs.lastText();
+}
+
+// The bots run to the end while the user's window records a pick for the team on the clock
+// after every fourth of their first twelve, in the slot the window preselects: three teams of 13
+// slots make 39 picks, each team's roster is legal, no pick is numbered past turn 39 and no turn
+// was skipped.
+TEST_F(PracticeBotsAndTheWindow, ARunToTheEndBesideTheWindowsPicksKeepsTheDraftLegal) {
+    int told = 0;
+    const auto picked = [&](const PracticePick&) {
+        if (++told % 4 != 0 || told > 12) {
+            return;
+        }
+        ASSERT_TRUE(loadDraft(window, practice));
+        const auto players = fillAvailablePlayers(window, "All Players", 0);
+        ASSERT_TRUE(players && !players->rows.empty());
+        const int playerid = std::stoi(players->rows.front().front());
+        const int team = teamOnTheClock(*window.loadedDraft);
+        const auto slot = preselectSlot(window, playerid, team);
+        ASSERT_TRUE(slot.has_value());
+        EXPECT_EQ(recordPick(window, windowDialogs, playerid, {team, slot->selectedText(), ""}, 0)
+                      .outcome,
+                  PickOutcome::Recorded)
+            << windowDialogs.lastText();
+    };
+    PracticeRunOptions options;
+    options.toEnd = true;
+    const PracticeRunResult result =
+        runPractice(program.state, program.dialogs, options, nullptr, picked);
+    EXPECT_EQ(result.stop, PracticeStop::DraftOver) << program.dialogs.lastText();
+    const std::string draft = std::to_string(practice);
+    EXPECT_EQ(picksStored(), 39.0);
+    EXPECT_EQ(program.scalar("select max(draftorder) from DraftTaken where template_id = " + draft),
+              39.0);
+    EXPECT_EQ(program.scalar("select count(distinct draftorder) from DraftTaken where "
+                             "template_id = " +
+                             draft),
+              39.0);
+    for (int position = 1; position <= 3; ++position) {
+        EXPECT_EQ(program.scalar("select count(*) from DraftTaken where teamid = " +
+                                 std::to_string(teamAt(position))),
+                  13.0)
+            << position;
+    }
+    // No team holds more of a slot than the draft has of it.
+    EXPECT_EQ(program.scalar("select count(*) from (select t.teamid, upper(t.pos) as slot, "
+                             "count(*) as held from DraftTaken t where t.template_id = " +
+                             draft +
+                             " group by t.teamid, upper(t.pos)) h join DraftRoster r on "
+                             "r.template_id = " +
+                             draft +
+                             " where h.held > case h.slot when 'C' then r.C when 'G' then r.G "
+                             "when 'PG' then r.PG when 'SG' then r.SG when 'F' then r.F when "
+                             "'PF' then r.PF when 'SF' then r.SF when 'UT' then r.UT else r.R "
+                             "end"),
+              0.0);
+    EXPECT_EQ(program.scalar("select count(*) from DraftHistory where kind = 'skip' and "
+                             "template_id = " +
+                             draft),
+              0.0);
 }
 
 }  // namespace

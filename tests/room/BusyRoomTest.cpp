@@ -16,6 +16,7 @@
 #include "room/Turns.h"
 #include "session/DraftConversation.h"
 #include "session/ProjectionConversation.h"
+#include "session/TurnConversation.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane::test {

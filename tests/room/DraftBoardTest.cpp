@@ -7,6 +7,7 @@
 #include "room/DraftPicks.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "session/TurnConversation.h"
 
 namespace quorvane::test {
 namespace {

@@ -12,9 +12,10 @@
 #include "room/ClockBanner.h"
 #include "room/DraftPicks.h"
 #include "room/RecordPick.h"
-#include "room/TurnNews.h"
 #include "room/Turns.h"
 #include "session/DraftConversation.h"
+#include "session/TurnConversation.h"
+#include "session/TurnNews.h"
 #include "vocabulary/TurnHistory.h"
 
 namespace quorvane::test {

@@ -15,6 +15,7 @@
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "session/ProjectionConversation.h"
+#include "session/TurnConversation.h"
 #include "store/Connection.h"
 #include "store/StatementTrace.h"
 #include "valuation/DollarValues.h"

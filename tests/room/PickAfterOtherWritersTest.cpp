@@ -6,6 +6,7 @@
 #include "RoomFixture.h"
 #include "model/DraftLoader.h"
 #include "room/RecordPick.h"
+#include "session/TurnConversation.h"
 #include "store/Connection.h"
 
 namespace quorvane::test {

@@ -5,7 +5,8 @@
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "room/SlotChoice.h"
-#include "room/TurnNews.h"
+#include "session/TurnConversation.h"
+#include "session/TurnNews.h"
 
 namespace quorvane::test {
 namespace {

@@ -11,9 +11,10 @@
 #include "room/Keepers.h"
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
-#include "room/TurnNews.h"
 #include "room/Turns.h"
 #include "session/DraftConversation.h"
+#include "session/TurnConversation.h"
+#include "session/TurnNews.h"
 #include "vocabulary/TurnHistory.h"
 
 namespace quorvane::test {

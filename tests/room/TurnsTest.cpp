@@ -3,8 +3,9 @@
 
 #include "RoomFixture.h"
 #include "room/RecordPick.h"
-#include "room/TurnNews.h"
 #include "room/Turns.h"
+#include "session/TurnConversation.h"
+#include "session/TurnNews.h"
 #include "vocabulary/TurnRules.h"
 
 namespace quorvane::test {

@@ -18,8 +18,9 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
-#include "room/TurnNews.h"
 #include "room/Turns.h"
+#include "session/TurnConversation.h"
+#include "session/TurnNews.h"
 
 namespace quorvane::cli {
 

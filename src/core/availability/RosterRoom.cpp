@@ -72,12 +72,4 @@ std::vector<OpenSlots> openSlotsOf(const DraftModel& model) {
     return open;
 }
 
-int rosteredCount(const DraftModel& model, int teamid) {
-    int count = 0;
-    for (const ModelPick& pick : model.picks) {
-        count += pick.teamid == teamid ? 1 : 0;
-    }
-    return count;
-}
-
 }  // namespace quorvane

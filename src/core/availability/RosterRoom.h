@@ -35,7 +35,4 @@ struct OpenSlots {
 // a slot the draft does not have ("NA") fills none.
 std::vector<OpenSlots> openSlotsOf(const DraftModel& model);
 
-// Players on a team's roster, keepers included.
-int rosteredCount(const DraftModel& model, int teamid);
-
 }  // namespace quorvane

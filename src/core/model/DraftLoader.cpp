@@ -37,20 +37,24 @@ void readTurnNumber(Connection& connection, DraftSettings& draft) {
     draft.turnNumber = turnAfter(deriveHistory(draft, *history, *taken, *linked).standing);
 }
 
-bool readDraft(ProgramState& state, int templateId, bool withTurn) {
+}  // namespace
+
+DraftSettings readDraftSettings(Connection& connection, int templateId, bool withTurn,
+                                bool* settingsRead) {
     DraftSettings draft;
     draft.template_id = templateId;
-    draft.readAtDataVersion = fileChangeStamp(state.dbConnection);
-    const Log& log = state.dbConnection.log();
+    draft.readAtDataVersion = fileChangeStamp(connection);
+    const Log& log = connection.log();
 
-    bool settingsRead = false;
-    const auto settings = readDraftSettingsRow(state.dbConnection, templateId);
+    const auto settings = readDraftSettingsRow(connection, templateId);
     if (!settings) {
         log.writeEntry(" error 20001 - could not get recordset");
     } else if (!*settings) {
         log.writeEntry(" error - no record for that template ID");
     } else {
-        settingsRead = true;
+        if (settingsRead != nullptr) {
+            *settingsRead = true;
+        }
         const DraftSettingsRow& row = **settings;
         draft.template_name = row.template_name;
         draft.scoringstyle = row.scoringstyle;
@@ -71,7 +75,7 @@ bool readDraft(ProgramState& state, int templateId, bool withTurn) {
         draft.R = row.R;
     }
 
-    if (const auto categories = readDraftCategoryRows(state.dbConnection, templateId)) {
+    if (const auto categories = readDraftCategoryRows(connection, templateId)) {
         for (const DraftCategoryRow& category : *categories) {
             draft.categories.push_back({category.categoryid, category.points});
         }
@@ -79,7 +83,7 @@ bool readDraft(ProgramState& state, int templateId, bool withTurn) {
         log.writeEntry(" error 20002 - could not get recordset");
     }
 
-    if (const auto headToHead = readHeadToHeadRows(state.dbConnection, templateId)) {
+    if (const auto headToHead = readHeadToHeadRows(connection, templateId)) {
         if (headToHead->settings) {
             draft.headToHead.mode = headToHead->settings->mode;
             draft.headToHead.gamesPerWeek = headToHead->settings->gamesperweek;
@@ -91,11 +95,19 @@ bool readDraft(ProgramState& state, int templateId, bool withTurn) {
         log.writeEntry(" error 20004 - could not get recordset");
     }
 
-    readTeams(state.dbConnection, draft);
+    readTeams(connection, draft);
     if (withTurn) {
-        readTurnNumber(state.dbConnection, draft);
+        readTurnNumber(connection, draft);
     }
-    state.replaceDraftSettings(std::move(draft));
+    return draft;
+}
+
+namespace {
+
+bool readDraft(ProgramState& state, int templateId, bool withTurn) {
+    bool settingsRead = false;
+    state.replaceDraftSettings(
+        readDraftSettings(state.dbConnection, templateId, withTurn, &settingsRead));
     return settingsRead;
 }
 

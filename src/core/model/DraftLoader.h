@@ -3,7 +3,15 @@
 
 namespace quorvane {
 
+class Connection;
+struct DraftSettings;
 struct ProgramState;
+
+// The stored draft: its settings, slots, categories and teams, with the turn on the clock when
+// `withTurn`. Failures are logged only and the remaining steps still run with what was read;
+// `settingsRead` (when given) tells whether the settings row was.
+DraftSettings readDraftSettings(Connection& connection, int templateId, bool withTurn,
+                                bool* settingsRead = nullptr);
 
 // Replaces the loaded draft's settings with the stored draft: its settings, slots, categories
 // and teams, read whole before the program's loaded draft is replaced. Failures are logged only and

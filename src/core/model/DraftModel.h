@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "vocabulary/CategoryCatalogue.h"
+#include "vocabulary/DraftSettings.h"
 #include "vocabulary/Positions.h"
 #include "vocabulary/SlotKinds.h"
 
@@ -120,6 +122,12 @@ struct DraftModel {
     std::vector<ModelPlayer> otherSeasons;  // every other season's rows, by playerid and season
     std::vector<ModelPick> picks;           // in recording order
     std::vector<ModelTeam> teams;           // by draft position
+    // The settings the figures above were taken from, shared with whoever loaded them: the turn
+    // on the clock (turnNumber), the teams' turn flags, the stored counts the pick rules read.
+    std::shared_ptr<const DraftSettings> settings;
+    // Other programs' commits (PRAGMA data_version) when the picks and settings were last read:
+    // a writer that finds another number under its lock reads them again.
+    std::optional<std::int64_t> dataVersion;
 
     int teamCount() const { return static_cast<int>(teams.size()); }
     bool auction() const;
@@ -133,6 +141,9 @@ struct DraftModel {
     bool drafted(int playerid) const;
     // The user's own team; nullptr when no team is marked his.
     const ModelTeam* myTeam() const;
+    // The turn on the clock counted from 1 over picks and skips (an auction's next sale); 1
+    // before any settings are held.
+    int turnNumber() const { return settings ? settings->turnNumber : 1; }
 };
 
 // The row of a player in a list sorted by playerid; nullptr when he has none.

@@ -9,6 +9,7 @@
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/AdpRows.h"
+#include "store/DataVersion.h"
 #include "store/DraftRows.h"
 #include "text/NumberText.h"
 
@@ -73,9 +74,19 @@ bool readAdp(Connection& connection, int templateId, DraftModel& model) {
     return true;
 }
 
+// The open draft's settings, kept alive by the loaded draft they belong to.
+std::shared_ptr<const DraftSettings> sharedSettings(const ProgramState& state) {
+    return {state.loadedDraft, &*state.loadedDraft->draftSettings};
+}
+
 }  // namespace
 
 void readSettings(const DraftSettings& settings, DraftModel& model) {
+    readSettings(std::make_shared<const DraftSettings>(settings), model);
+}
+
+void readSettings(std::shared_ptr<const DraftSettings> shared, DraftModel& model) {
+    const DraftSettings& settings = *shared;
     model.template_id = settings.template_id;
     model.drafttype = settings.drafttype;
     model.scoringstyle = settings.scoringstyle;
@@ -104,36 +115,21 @@ void readSettings(const DraftSettings& settings, DraftModel& model) {
         model.teams.push_back({team.teamid, team.teamname, team.draftposition, team.owner == 1,
                                team.currentpick == 1});
     }
+    model.settings = std::move(shared);
 }
 
-std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
+void applyPickRows(const std::vector<PickRow>& rows, DraftModel& model) {
+    for (const ModelPick& pick : model.picks) {
+        if (ModelPlayer* player = model.findPlayer(pick.playerid)) {
+            player->teamid = 0;
+            player->slot.clear();
+            player->pickNumber = 0;
+            player->price = 0.0;
+        }
     }
-    Connection& connection = state.dbConnection;
-    std::optional<std::vector<PlayerSeasonRow>> rows = readPlayerSeasonRows(connection);
-    const std::optional<std::vector<PickRow>> picks =
-        rows ? readPickRows(connection, state.draftSettings()->template_id) : std::nullopt;
-    if (!picks) {
-        reportDatabaseError(dialogs, connection, kLoadFailed);
-        return std::nullopt;
-    }
-    const std::optional<std::vector<int>> punts = readPunts(state, dialogs);
-    if (!punts) {
-        return std::nullopt;
-    }
-    DraftModel model;
-    model.projectionYear = state.projectionYear;
-    for (PlayerSeasonRow& row : *rows) {
-        const bool projection = row.yearofprojection == state.projectionYear;
-        (projection ? model.players : model.otherSeasons).push_back(playerOf(std::move(row)));
-    }
-    if (!readAdp(connection, state.draftSettings()->template_id, model)) {
-        reportDatabaseError(dialogs, connection, kLoadFailed);
-        return std::nullopt;
-    }
-    model.picks.reserve(picks->size());
-    for (const PickRow& row : *picks) {
+    model.picks.clear();
+    model.picks.reserve(rows.size());
+    for (const PickRow& row : rows) {
         const std::string slot = row.pos ? upperText(*row.pos) : std::string();
         const int pickNumber = static_cast<int>(row.draftorder);
         if (ModelPlayer* player = model.findPlayer(row.playerid)) {
@@ -147,7 +143,55 @@ std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialo
         model.picks.push_back({row.playerid, row.teamid, row.pos.value_or(std::string()),
                                !row.pos.has_value(), pickNumber, row.dollars});
     }
-    readSettings(*state.draftSettings(), model);
+}
+
+bool holdsPickRows(const DraftModel& model, const std::vector<PickRow>& rows) {
+    if (model.picks.size() != rows.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ModelPick& pick = model.picks[i];
+        const PickRow& row = rows[i];
+        if (pick.playerid != row.playerid || pick.teamid != row.teamid ||
+            pick.pickNumber != row.draftorder || pick.price != row.dollars ||
+            pick.slotMissing == row.pos.has_value() || (row.pos && pick.slot != *row.pos)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<DraftModel> readDraftModel(ProgramState& state, UserDialogs& dialogs) {
+    if (!state.draftSettings()) {
+        return std::nullopt;
+    }
+    Connection& connection = state.dbConnection;
+    // Noted before the rows are read: a commit that falls between is read again, never missed.
+    const std::optional<std::int64_t> version = dataVersion(connection);
+    std::optional<std::vector<PlayerSeasonRow>> rows = readPlayerSeasonRows(connection);
+    const std::optional<std::vector<PickRow>> picks =
+        rows ? readPickRows(connection, state.draftSettings()->template_id) : std::nullopt;
+    if (!picks) {
+        reportDatabaseError(dialogs, connection, kLoadFailed);
+        return std::nullopt;
+    }
+    const std::optional<std::vector<int>> punts = readPunts(state, dialogs);
+    if (!punts) {
+        return std::nullopt;
+    }
+    DraftModel model;
+    model.dataVersion = version;
+    model.projectionYear = state.projectionYear;
+    for (PlayerSeasonRow& row : *rows) {
+        const bool projection = row.yearofprojection == state.projectionYear;
+        (projection ? model.players : model.otherSeasons).push_back(playerOf(std::move(row)));
+    }
+    if (!readAdp(connection, state.draftSettings()->template_id, model)) {
+        reportDatabaseError(dialogs, connection, kLoadFailed);
+        return std::nullopt;
+    }
+    applyPickRows(*picks, model);
+    readSettings(sharedSettings(state), model);
     setPunts(model, *punts);
     return model;
 }
@@ -170,7 +214,9 @@ const DraftModel* currentDraftModel(ProgramState& state, UserDialogs& dialogs) {
         cache.keep(state.dbConnection, std::move(*model));
     }
     DraftModel* model = cache.model();
-    readSettings(*state.draftSettings(), *model);
+    if (model->settings.get() != &*state.draftSettings()) {
+        readSettings(sharedSettings(state), *model);
+    }
     return model;
 }
 

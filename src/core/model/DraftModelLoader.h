@@ -2,10 +2,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "model/DraftModel.h"
+#include "store/DraftRows.h"
 
 namespace quorvane {
 
@@ -51,6 +53,14 @@ bool refreshDraftModel(ProgramState& state, UserDialogs& dialogs, DraftModel& mo
 // Puts the settings, slots, categories and teams (with the turn) of the draft into the model, the
 // punts kept: what a writer that changed only those needs after its change.
 void readSettings(const DraftSettings& settings, DraftModel& model);
+// The same sharing the settings value instead of copying it.
+void readSettings(std::shared_ptr<const DraftSettings> settings, DraftModel& model);
+
+// The picks of the model made the rows of DraftTaken as read (in recording order), and its
+// players' teams, slots, numbers and prices with them.
+void applyPickRows(const std::vector<PickRow>& rows, DraftModel& model);
+// Whether the model's picks are exactly those rows, in their order.
+bool holdsPickRows(const DraftModel& model, const std::vector<PickRow>& rows);
 
 // Reads the whole draft with five bound queries (players of every season, the season's ADPs, the
 // draft's ADP spread, picks, punts),

@@ -6,17 +6,17 @@
 #include <set>
 
 #include "model/DraftLoader.h"
+#include "model/DraftModelLoader.h"
 #include "online/Room.h"
 #include "online/RoomAnswerCheck.h"
-#include "online/RoomAnswersYes.h"
 #include "online/RoomOrder.h"
 #include "projections/StoredPlayers.h"
 #include "room/Keepers.h"
-#include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
 #include "room/TurnHistoryWriter.h"
+#include "room/TurnWriters.h"
 #include "room/Turns.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
@@ -206,14 +206,30 @@ class Sync {
   public:
     Sync(ProgramState& state, UserDialogs& dialogs, const RoomLink& room, const RoomDraft& draft,
          const std::vector<RoomPick>& picks)
-        : m_state(state),
-          m_dialogs(dialogs),
-          m_yes(dialogs, state.dbConnection.log()),
-          m_room(room),
-          m_draft(draft),
-          m_picks(picks) {}
+        : m_state(state), m_dialogs(dialogs), m_room(room), m_draft(draft), m_picks(picks) {}
 
+    // The room's answer is recorded all or none: one transaction holds every pick, undo and the
+    // clock, and a failure or refusal at any pick rolls back the picks before it. Picks before
+    // one whose player the user must name stand.
     FollowSync run() {
+        const int templateId = m_state.draftSettings()->template_id;
+        TransactionGuard transaction(m_state.dbConnection);
+        sync();
+        if (m_result.outcome != FollowSync::Outcome::Failed && !transaction.commit()) {
+            failed(" 95015 error: could not record a room pick");
+        }
+        if (m_result.outcome == FollowSync::Outcome::Failed) {
+            transaction.rollback();
+            loadDraft(m_state, templateId);
+            settleDraftModel(m_state, false);
+            m_result.recorded.clear();
+            m_result.undone.clear();
+        }
+        return m_result;
+    }
+
+  private:
+    FollowSync& sync() {
         const auto mapping = rosterMapping(m_state, *m_state.loadedDraft, m_draft);
         const auto named = namedPlayers(m_state, *m_state.loadedDraft);
         const auto followed = followedPicks(m_state, *m_state.loadedDraft);
@@ -239,7 +255,7 @@ class Sync {
         }
         if (!sameClock(readRoomClock(m_state, *m_state.loadedDraft), m_result.clock)) {
             TransactionGuard transaction(m_state.dbConnection);
-            if (!storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
+            if (!storeClock(m_state, m_dialogs, m_draft, m_result.clock) || !transaction.commit()) {
                 transaction.rollback();
                 loadDraft(m_state, m_state.draftSettings()->template_id);
                 return failed(" 95011 error: could not store the room's clock");
@@ -248,7 +264,6 @@ class Sync {
         return m_result;
     }
 
-  private:
     FollowSync& failed(std::string_view logLine) {
         if (!logLine.empty()) {
             reportDatabaseError(m_dialogs, m_state.dbConnection, logLine);
@@ -270,8 +285,8 @@ class Sync {
             return true;
         }
         TransactionGuard transaction(m_state.dbConnection);
-        if (alignTurnWith(m_state, m_yes, clock.pickNo, kRoomTurnLines) &&
-            applyRoomTurn(m_state, m_yes, m_draft, clock) && transaction.commit()) {
+        if (alignTurnWith(m_state, m_dialogs, clock.pickNo, kRoomTurnLines) &&
+            applyRoomTurn(m_state, m_dialogs, m_draft, clock) && transaction.commit()) {
             return true;
         }
         transaction.rollback();
@@ -323,9 +338,10 @@ class Sync {
         }
         // A keeper goes whatever came after it; a pick only while no pick stands after it.
         const TakeBackOutcome outcome =
-            pick.keeper ? (removeKeeper(m_state, m_yes, pick.playerid) ? TakeBackOutcome::TakenBack
-                                                                       : TakeBackOutcome::Failed)
-                        : takeBackPick(m_state, m_yes, pick.playerid);
+            pick.keeper
+                ? (takeOffKeeper(m_state, m_dialogs, pick.playerid) ? TakeBackOutcome::TakenBack
+                                                                    : TakeBackOutcome::Failed)
+                : takeBackPick(m_state, m_dialogs, pick.playerid);
         if (outcome == TakeBackOutcome::NotLast) {
             transaction.rollback();
             loadDraft(m_state, templateId);
@@ -342,7 +358,7 @@ class Sync {
         }
         if (outcome == TakeBackOutcome::Failed ||
             !deleteFollowedPick(m_state, *m_state.loadedDraft, pick.pickNo) ||
-            !storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
+            !storeClock(m_state, m_dialogs, m_draft, m_result.clock) || !transaction.commit()) {
             return rollBack(" 95013 error: could not undo the pick the room undid");
         }
         SyncedPick undone;
@@ -415,14 +431,10 @@ class Sync {
         TransactionGuard transaction(m_state.dbConnection);
         bool stored = false;
         if (pick.isKeeper) {
-            stored = addKeeper(m_state, m_yes, *playerid, teamid, synced.slot,
+            stored = addKeeper(m_state, m_dialogs, *playerid, teamid, synced.slot,
                                formatPrice(synced.dollars, 2)) == KeeperOutcome::Added;
-        } else if (alignTurnWith(m_state, m_yes, pick.pickNo, kRoomTurnLines)) {
-            // The pick takes the room's number when the room used turns for keepers before it.
-            PickForm form{teamid, synced.slot, formatPrice(synced.dollars, 2)};
-            stored =
-                recordPick(m_state, m_yes, *playerid, form, teamOnTheClock(*m_state.loadedDraft))
-                    .outcome == PickOutcome::Recorded;
+        } else {
+            stored = writeRoomPick(pick, synced);
         }
         if (!stored) {
             transaction.rollback();
@@ -432,7 +444,7 @@ class Sync {
         }
         if (!insertFollowedPick(m_state, *m_state.loadedDraft,
                                 {pick.pickNo, pick.playerId, *playerid, pick.isKeeper}) ||
-            !storeClock(m_state, m_yes, m_draft, m_result.clock) || !transaction.commit()) {
+            !storeClock(m_state, m_dialogs, m_draft, m_result.clock) || !transaction.commit()) {
             transaction.rollback();
             loadDraft(m_state, templateId);
             failed(" 95015 error: could not record a room pick");
@@ -442,6 +454,45 @@ class Sync {
         m_state.dbConnection.log().writeEntry(" follow: " + synced.line);
         m_result.recorded.push_back(std::move(synced));
         return true;
+    }
+
+    // The room made the pick, so nobody here answers the draft's questions: a question, like a
+    // refusal, stops the follow with a message naming the room, the pick and what was asked.
+    bool writeRoomPick(const RoomPick& pick, const SyncedPick& synced) {
+        DraftModel* model = heldDraftModel(m_state, m_dialogs);
+        // The pick takes the room's number when the room used turns for keepers before it.
+        if (model == nullptr || !alignTurnWith(m_state, m_dialogs, pick.pickNo, kRoomTurnLines)) {
+            return false;
+        }
+        const Outcome<PickRecorded> recorded =
+            writePick(m_state.dbConnection, *model,
+                      PickRequest{synced.playerid, synced.teamid, synced.slot, synced.dollars,
+                                  std::nullopt, std::nullopt});
+        if (recorded) {
+            m_state.replaceDraftSettings(*model->settings);
+            settleDraftModel(m_state, !recorded->outsideChange);
+            return true;
+        }
+        const WriteFailure& failure = recorded.failure();
+        if (failure.kind == WriteFailure::Kind::Failed ||
+            failure.kind == WriteFailure::Kind::Busy) {
+            m_dialogs.showMessage(failure.message.title, failure.message.text,
+                                  failure.message.icon);
+            return false;
+        }
+        const std::string said = failure.kind == WriteFailure::Kind::Unanswered
+                                     ? "this draft asks \"" + failure.question.text +
+                                           "\", which only a person can answer"
+                                     : failure.message.text;
+        const std::string text = m_room.title() + ": pick " + std::to_string(pick.pickNo) + " (" +
+                                 pick.fullName() +
+                                 ") was not recorded here, and nothing of the "
+                                 "room's answer was: " +
+                                 said;
+        m_state.dbConnection.log().writeEntry(" follow: " + text);
+        m_dialogs.showMessage(kFollowTitle, text, MessageIcon::Exclamation);
+        m_result.reports.push_back(text);
+        return false;
     }
 
     // The user typed the pick before the room's answer came: it is recorded once, and a team
@@ -467,7 +518,6 @@ class Sync {
 
     ProgramState& m_state;
     UserDialogs& m_dialogs;
-    RoomAnswersYes m_yes;
     const RoomLink& m_room;
     const RoomDraft& m_draft;
     const std::vector<RoomPick>& m_picks;
@@ -519,8 +569,14 @@ FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLi
     // A room that does not say how many rounds it has is held to the draft's own.
     RoomDraft sized = draft;
     sized.rounds = roomRounds(draft, state.draftSettings()->rounds());
-    CheckedAnswer checked =
-        checkRoomAnswer(sized, picks, sized.rounds, state.draftSettings()->dollars);
+    // The answer is measured against this draft's own rounds, teams and money: whatever the
+    // room claims of its own counts for nothing here.
+    const DraftSettings& ours = *state.draftSettings();
+    RoomDraft measured = draft;
+    measured.rounds = ours.rounds();
+    measured.teams = ours.teams;
+    measured.budgetText.reset();
+    CheckedAnswer checked = checkRoomAnswer(measured, picks, ours.rounds(), ours.dollars);
     if (!checked.problem.empty()) {
         state.dbConnection.log().writeEntry(" follow: refused the answer of " + room.title() +
                                             ": " + checked.problem);

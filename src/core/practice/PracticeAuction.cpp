@@ -6,6 +6,7 @@
 
 #include "availability/PortableRandom.h"
 #include "availability/RosterRoom.h"
+#include "model/TeamFigures.h"
 
 namespace quorvane {
 
@@ -14,22 +15,6 @@ namespace {
 constexpr double kLimitSpread = 0.15;
 // Keeps the opinions of a practice apart from its players' noisy positions.
 constexpr std::uint64_t kLimitSalt = 0x4c494d4954ULL;
-
-double spentBy(const DraftModel& model, int teamid) {
-    double spent = 0.0;
-    for (const ModelPick& pick : model.picks) {
-        spent += pick.teamid == teamid ? pick.price : 0.0;
-    }
-    return spent;
-}
-
-int rosterSize(const DraftModel& model) {
-    int size = 0;
-    for (int count : model.slotCounts) {
-        size += count;
-    }
-    return size;
-}
 
 bool canRosterAnyone(const DraftModel& model, const OpenSlots& open) {
     if (open.mask == 0) {
@@ -43,9 +28,7 @@ bool canRosterAnyone(const DraftModel& model, const OpenSlots& open) {
 }  // namespace
 
 double largestAllowedBid(const DraftModel& model, std::size_t team) {
-    const int teamid = model.teams[team].teamid;
-    const int otherPlaces = rosterSize(model) - rosteredCount(model, teamid) - 1;
-    return model.cap - spentBy(model, teamid) - std::max(otherPlaces, 0) * model.minbid;
+    return largestBid(model, model.teams[team].teamid);
 }
 
 bool canRosterPlayer(const DraftModel& model, std::size_t team, const ModelPlayer& player) {

@@ -11,8 +11,7 @@
 #include "practice/OpponentPicks.h"
 #include "practice/PracticeAuction.h"
 #include "practice/PracticeDrafts.h"
-#include "room/RecordPick.h"
-#include "room/Turns.h"
+#include "room/TurnWriters.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/ChangeStamps.h"
@@ -28,22 +27,6 @@ namespace {
 constexpr std::chrono::milliseconds kStopLook{50};
 constexpr std::string_view kLookFailed = " 92008 error: could not read the practice draft's state";
 
-// Passes messages on and answers No: an opponent's pick never needs a question answered, so a
-// question means something is wrong and the pick is better not made.
-class NoQuestions final : public UserDialogs {
-  public:
-    explicit NoQuestions(UserDialogs& inner) : m_inner(inner) {}
-    void showMessage(std::string_view title, std::string_view text, MessageIcon icon) override {
-        m_inner.showMessage(title, text, icon);
-    }
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    void setBusy(bool) override {}
-    void progress(std::string_view, long long, long long) override {}
-
-  private:
-    UserDialogs& m_inner;
-};
-
 // What the bots do next: stop, or let a team pick (no player: its turn is skipped) or buy.
 struct NextStep {
     std::optional<PracticeStop> stop;
@@ -52,7 +35,13 @@ struct NextStep {
     double price = 0.0;
     // An auction's sale of the player the user chose to nominate.
     bool usersNomination = false;
+    // The turn (an auction's sale number) the step was chosen for.
+    int turn = 0;
 };
+
+// How often the bots choose again when the writer refuses their choice under its lock
+// (another connection took the player, the slot or the turn meanwhile).
+constexpr int kChoicesPerStep = 3;
 
 NextStep stopAt(PracticeStop stop) {
     NextStep step;
@@ -83,8 +72,14 @@ class PracticeRunner {
     std::optional<PracticeStop> takeStep();
     NextStep nextSnakePick();
     NextStep nextSale();
+    NextStep nextStep();
     std::optional<PracticeStop> act(const NextStep& step);
-    std::optional<PracticeStop> record(std::size_t team, std::size_t player, double price);
+    std::optional<PracticeStop> record(const NextStep& step);
+    // After the writer stored a change: the program's loaded draft follows the bots' model.
+    void followWrite();
+    // The writer's refusal of the bots' choice, kept until they choose again.
+    std::optional<WriteFailure> m_refused;
+    std::optional<PracticeStop> refusedOrFailed(const WriteFailure& failure);
     double userLimit(std::size_t team, std::size_t player) const;
     // Whether the sale of the player waits for the limit the user types: he could bid and has
     // not given one yet.
@@ -203,7 +198,7 @@ std::optional<PracticeStop> PracticeRunner::takeStep() {
     if (!catchUp().has_value()) {
         return PracticeStop::Failed;
     }
-    NextStep step = m_model.auction() ? nextSale() : nextSnakePick();
+    NextStep step = nextStep();
     if (step.stop) {
         return step.stop;
     }
@@ -220,13 +215,29 @@ std::optional<PracticeStop> PracticeRunner::takeStep() {
         return PracticeStop::Failed;
     }
     if (*changed) {
-        step = m_model.auction() ? nextSale() : nextSnakePick();
+        step = nextStep();
+    }
+    // The writer decides again under the lock over the file as it is; a refused choice was
+    // read into the bots' model, so the next one is chosen over what the file holds.
+    for (int choice = 1;; ++choice) {
         if (step.stop) {
             return step.stop;
         }
-    }
-    if (const std::optional<PracticeStop> stop = act(step)) {
-        return stop;
+        if (const std::optional<PracticeStop> stop = act(step)) {
+            return stop;
+        }
+        if (!m_refused) {
+            break;
+        }
+        if (choice == kChoicesPerStep) {
+            m_dialogs.showMessage("Practice Draft",
+                                  "The bots stopped: the draft refused their choice " +
+                                      std::to_string(kChoicesPerStep) + " times. " +
+                                      m_refused->message.text,
+                                  MessageIcon::Exclamation);
+            return PracticeStop::Failed;
+        }
+        step = nextStep();
     }
     const bool noted = noteFileState();
     if (!noted || !lock.commit()) {
@@ -243,6 +254,17 @@ std::optional<PracticeStop> PracticeRunner::takeStep() {
         m_picked(m_result.picks.back());
     }
     return std::nullopt;
+}
+
+NextStep PracticeRunner::nextStep() {
+    m_refused.reset();
+    NextStep step = m_model.auction() ? nextSale() : nextSnakePick();
+    step.turn = m_model.turnNumber();
+    return step;
+}
+
+void PracticeRunner::followWrite() {
+    m_state.replaceDraftSettings(*m_model.settings);
 }
 
 NextStep PracticeRunner::nextSnakePick() {
@@ -268,12 +290,14 @@ std::optional<PracticeStop> PracticeRunner::act(const NextStep& step) {
     }
     if (step.player) {
         m_skipsInARow = 0;
-        return record(step.team, *step.player, step.price);
+        return record(step);
     }
-    if (!skipTurnStep(m_state, m_dialogs)) {
-        return PracticeStop::Failed;
+    const Outcome<TurnChanged> skipped =
+        writeSkip(m_state.dbConnection, m_model, SkipRequest{step.turn});
+    if (!skipped) {
+        return refusedOrFailed(skipped.failure());
     }
-    readSettings(*m_state.draftSettings(), m_model);
+    followWrite();
     ++m_skipsInARow;
     return std::nullopt;
 }
@@ -361,30 +385,41 @@ NextStep PracticeRunner::nextSale() {
     return step;
 }
 
-std::optional<PracticeStop> PracticeRunner::record(std::size_t team, std::size_t player,
-                                                   double price) {
-    const ModelPlayer& chosen = m_model.players[player];
-    const ModelTeam& buyer = m_model.teams[team];
-    const std::optional<std::string> slot = openSlotFor(m_model, team, chosen);
+std::optional<PracticeStop> PracticeRunner::refusedOrFailed(const WriteFailure& failure) {
+    if (failure.kind == WriteFailure::Kind::Refused ||
+        failure.kind == WriteFailure::Kind::Unanswered) {
+        m_refused = failure;
+        return std::nullopt;
+    }
+    m_dialogs.showMessage(failure.message.title, failure.message.text, failure.message.icon);
+    return PracticeStop::Failed;
+}
+
+std::optional<PracticeStop> PracticeRunner::record(const NextStep& step) {
+    const ModelPlayer& chosen = m_model.players[*step.player];
+    const ModelTeam& buyer = m_model.teams[step.team];
+    const std::optional<std::string> slot = openSlotFor(m_model, step.team, chosen);
     if (!slot) {
         return PracticeStop::Failed;
     }
-    NoQuestions dialogs(m_dialogs);
-    const PickForm form{buyer.teamid, *slot, numberText(price)};
-    const PickResult stored = storePick(m_state, dialogs, chosen.playerid, form);
-    if (stored.outcome != PickOutcome::Recorded) {
-        return PracticeStop::Failed;
+    // The names as chosen: a refused pick reads the file into the model.
+    PracticePick pick{0,
+                      buyer.teamid,
+                      buyer.teamname,
+                      chosen.playerid,
+                      chosen.firstname + " " + chosen.lastname,
+                      *slot,
+                      step.price};
+    const Outcome<PickRecorded> stored = writePick(
+        m_state.dbConnection, m_model,
+        PickRequest{pick.playerid, pick.teamid, *slot, step.price, step.turn, std::nullopt});
+    if (!stored) {
+        return refusedOrFailed(stored.failure());
     }
-    const PracticePick pick{stored.draftorder,
-                            buyer.teamid,
-                            buyer.teamname,
-                            chosen.playerid,
-                            chosen.firstname + " " + chosen.lastname,
-                            *slot,
-                            price};
-    applyPick(m_model, chosen.playerid, buyer.teamid, *slot, stored.draftorder, price);
-    readSettings(*m_state.draftSettings(), m_model);
-    m_result.picks.push_back(pick);
+    followWrite();
+    pick.pickNumber = stored->pickNumber;
+    pick.price = stored->price;
+    m_result.picks.push_back(std::move(pick));
     return std::nullopt;
 }
 

@@ -182,6 +182,10 @@ bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
                           std::string(kRemoveKeeperQuestion.text))) {
         return false;
     }
+    return takeOffKeeper(state, dialogs, playerid);
+}
+
+bool takeOffKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
     TransactionGuard transaction(state.dbConnection);
     const bool modelCurrent = heldModelIsCurrent(state);
     const auto undone = [&] {

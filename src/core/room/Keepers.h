@@ -62,6 +62,8 @@ bool isKeeper(ProgramState& state, int playerid);
 // Double-click on a keeper: asks "Remove This Keeper?" and on Yes deletes him. Only keepers are
 // removed this way; false when nothing was removed.
 bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid);
+// The same without the question: a followed room took the keeper off.
+bool takeOffKeeper(ProgramState& state, UserDialogs& dialogs, int playerid);
 
 // "Done Adding Keepers": the main window's money list, available players and roster.
 RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,

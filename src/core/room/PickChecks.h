@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "vocabulary/Decision.h"
+
 namespace quorvane {
 
 struct ProgramState;
@@ -31,11 +33,7 @@ struct CheckLogLines {
 };
 
 // What a check asks before a team goes past its money or its slots, word for word.
-struct CheckQuestion {
-    std::string title;
-    std::string text;
-    bool operator==(const CheckQuestion&) const = default;
-};
+using CheckQuestion = Question;
 
 // The money rule: the question when, after paying `bid`, the team could not fill its other open
 // slots at the minimum bid, having spent `spent` on `otherPlayers` players (the player's own

@@ -71,16 +71,4 @@ struct PickResult {
     std::optional<RoomView> view;  // the lists a recorded pick rebuilt
 };
 
-// "Add Player": checks that a team of the draft is chosen, the bid and the team's money
-// (auction), the slot and that the player is free, stores the pick with the next pick number and
-// gives the turn to the next team, all in one transaction; then rebuilds the lists a pick changes
-// (the main window's roster shows `mainRosterTeamId`, its available players are shown as `list`;
-// a caller that shows none leaves it).
-PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
-                      int mainRosterTeamId, const PlayerListView& list = {});
-
-// recordPick without rebuilding the lists: for a caller that records many picks in a row (the
-// practice draft's opponents) and shows the room once they are done.
-PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form);
-
 }  // namespace quorvane

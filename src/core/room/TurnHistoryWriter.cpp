@@ -5,6 +5,7 @@
 #include <set>
 
 #include "model/DraftLoader.h"
+#include "room/TurnWrites.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"
@@ -14,73 +15,30 @@ namespace quorvane {
 
 namespace {
 
-constexpr std::string_view kReadFailed = " 60008 error: could not read the draft's turn history";
-constexpr std::string_view kWriteFailed = " 60009 error: could not write the draft's turn history";
-
-bool writeFailed(ProgramState& state, UserDialogs& dialogs) {
-    reportDatabaseError(dialogs, state.dbConnection, kWriteFailed);
-    return false;
-}
-
-// Entries the rebuilt history keeps stay where they are; the others go and the new ones are
-// appended in order, so the table's order stays the order the history runs in.
-bool storeDerived(ProgramState& state, UserDialogs& dialogs, const std::vector<HistoryEntry>& old,
-                  std::vector<HistoryEntry>& derived) {
-    std::set<std::int64_t> kept;
-    for (const HistoryEntry& entry : derived) {
-        kept.insert(entry.entryid);
+// The statements run on a copy of the loaded draft's settings, which then replaces them, also
+// after a failure: the caller reads the draft again after its rollback. A failure is shown and
+// logged here.
+template <class Step>
+auto withTurnWrite(ProgramState& state, UserDialogs& dialogs, Step&& step) {
+    DraftSettings draft = *state.draftSettings();
+    TurnWrite write(state.dbConnection, draft);
+    auto result = std::forward<Step>(step)(write);
+    state.replaceDraftSettings(std::move(draft));
+    if (!result && !write.failedLine().empty()) {
+        reportDatabaseError(dialogs, state.dbConnection, write.failedLine());
     }
-    std::vector<std::int64_t> gone;
-    for (const HistoryEntry& entry : old) {
-        if (kept.count(entry.entryid) == 0) {
-            gone.push_back(entry.entryid);
-        }
-    }
-    if (!deleteHistoryEntries(state.dbConnection, gone)) {
-        return writeFailed(state, dialogs);
-    }
-    for (HistoryEntry& entry : derived) {
-        if (entry.entryid != 0) {
-            continue;
-        }
-        const auto stored = recordHistoryEntry(state, dialogs, entry);
-        if (!stored) {
-            return false;
-        }
-        entry.entryid = *stored;
-    }
-    return true;
+    return result;
 }
 
 }  // namespace
 
 std::optional<std::vector<HistoryEntry>> reconcileTurnHistory(ProgramState& state,
                                                               UserDialogs& dialogs) {
-    // Held to the end: setting the turn below replaces the program's loaded draft.
-    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
-    const DraftSettings& draft = *held->draftSettings;
-    Connection& db = state.dbConnection;
-    const auto history = readStandingHistory(db, draft.template_id);
-    const auto taken = readPickRows(db, draft.template_id);
-    const auto linked = isLinkedToRoom(db, draft.template_id);
-    if (!history || !taken || !linked) {
-        reportDatabaseError(dialogs, db, kReadFailed);
+    auto turns = withTurnWrite(state, dialogs, [](TurnWrite& write) { return write.reconcile(); });
+    if (!turns) {
         return std::nullopt;
     }
-    DerivedHistory derived = deriveHistory(draft, *history, *taken, *linked);
-    if (derived.rebuilt) {
-        if (!storeDerived(state, dialogs, standingEntries(*history), derived.standing)) {
-            return std::nullopt;
-        }
-        db.log().writeEntry(" turn history of draft " + std::to_string(draft.template_id) +
-                            " rebuilt from its picks and turn");
-    }
-    const int turn = turnAfter(derived.standing);
-    state.changeDraftSettings([turn](DraftSettings& settings) { settings.turnNumber = turn; });
-    if (!*linked && !putTurnOn(state, dialogs, turn, turnLines(draft))) {
-        return std::nullopt;
-    }
-    return std::move(derived.standing);
+    return std::move(turns->standing);
 }
 
 bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs) {
@@ -92,7 +50,7 @@ bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs) {
     const auto taken = readPickRows(state.dbConnection, templateId);
     const auto linked = isLinkedToRoom(state.dbConnection, templateId);
     if (!history || !taken || !linked) {
-        state.dbConnection.log().writeEntry(std::string(kReadFailed));
+        state.dbConnection.log().writeEntry(std::string(kHistoryReadFailed));
         return false;
     }
     const DerivedHistory derived = deriveHistory(*state.draftSettings(), *history, *taken, *linked);
@@ -113,40 +71,37 @@ bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs) {
 }
 
 bool putTurnOn(ProgramState& state, UserDialogs& dialogs, int turn, const TurnLogLines& lines) {
-    state.changeDraftSettings([turn](DraftSettings& settings) { settings.turnNumber = turn; });
-    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
-    const DraftSettings& draft = *held->draftSettings;
-    if (draft.drafttype == kDraftTypeAuction) {
-        return true;
-    }
-    if (flagsHold(draft, turn)) {
-        return true;
-    }
-    const TurnPosition target = positionOfTurn(draft, turn);
-    return target.position == 0 ? clearTurn(state, dialogs, lines.clearTurn)
-                                : moveTurnTo(state, dialogs, target, lines);
+    return withTurnWrite(state, dialogs,
+                         [&](TurnWrite& write) { return write.putTurnOn(turn, lines); });
 }
 
 std::optional<std::int64_t> recordHistoryEntry(ProgramState& state, UserDialogs& dialogs,
                                                const HistoryEntry& entry) {
-    const auto stored =
-        appendHistoryEntry(state.dbConnection, state.draftSettings()->template_id, entry);
-    if (!stored) {
-        writeFailed(state, dialogs);
-    }
-    return stored;
+    return withTurnWrite(state, dialogs, [&](TurnWrite& write) { return write.record(entry); });
 }
 
 bool takeBackEntry(ProgramState& state, UserDialogs& dialogs, const HistoryEntry& entry) {
-    HistoryEntry undo = entry;
-    undo.entryid = 0;
-    undo.kind = HistoryKind::Undo;
-    undo.undoes = entry.entryid;
-    return recordHistoryEntry(state, dialogs, undo).has_value();
+    return withTurnWrite(state, dialogs, [&](TurnWrite& write) { return write.takeBack(entry); });
 }
 
 bool rewriteHistoryEntry(ProgramState& state, UserDialogs& dialogs, const HistoryEntry& entry) {
-    return updateHistoryEntry(state.dbConnection, entry) || writeFailed(state, dialogs);
+    return withTurnWrite(state, dialogs, [&](TurnWrite& write) { return write.rewrite(entry); });
+}
+
+bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& target,
+                const TurnLogLines& lines) {
+    return withTurnWrite(state, dialogs,
+                         [&](TurnWrite& write) { return write.moveTurnTo(target, lines); });
+}
+
+bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLine) {
+    return withTurnWrite(state, dialogs,
+                         [&](TurnWrite& write) { return write.clearTurn(logLine); });
+}
+
+bool deleteTakenPlayer(ProgramState& state, UserDialogs& dialogs, int playerid) {
+    return withTurnWrite(state, dialogs,
+                         [&](TurnWrite& write) { return write.deleteTaken(playerid); });
 }
 
 std::optional<HistoryEntry> entryOfPlayer(const std::vector<HistoryEntry>& standing, int playerid) {

@@ -4,6 +4,7 @@
 // time after the screen is drawn.
 #include "gui/app/FormMain.h"
 #include "gui/app/PracticeSession.h"
+#include "session/TurnConversation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,10 +37,10 @@
 #include "room/DraftBoard.h"
 #include "room/DraftPicks.h"
 #include "room/MyTeam.h"
-#include "room/TurnNews.h"
 #include "room/WatchList.h"
 #include "session/LiveRoom.h"
 #include "session/ProgramState.h"
+#include "session/TurnNews.h"
 #include "session/UserDialogs.h"
 #include "teamadvice/RoomAdvice.h"
 #include "valuation/CategoryTargets.h"

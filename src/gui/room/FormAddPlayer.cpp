@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/room/FormAddPlayer.h"
 #include "gui/widgets/NamedWidget.h"
+#include "session/TurnConversation.h"
 
 #include <QComboBox>
 #include <QFormLayout>

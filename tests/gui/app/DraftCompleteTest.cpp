@@ -6,6 +6,7 @@
 #include "gui/app/FormMain.h"
 #include "model/DraftLoader.h"
 #include "room/RecordPick.h"
+#include "session/TurnConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

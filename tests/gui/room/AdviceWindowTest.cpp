@@ -26,6 +26,7 @@
 #include "model/DraftLoader.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/TurnConversation.h"
 #include "support/TestProgram.h"
 #include "text/ReadableFigures.h"
 

@@ -38,6 +38,7 @@
 #include "model/DraftLoader.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "session/TurnConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

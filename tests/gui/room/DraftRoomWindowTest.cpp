@@ -26,6 +26,7 @@
 #include "gui/widgets/WebPane.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "session/TurnConversation.h"
 #include "store/Connection.h"
 #include "store/Recordset.h"
 #include "support/TestProgram.h"

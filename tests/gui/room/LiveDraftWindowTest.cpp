@@ -26,6 +26,7 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "session/ProjectionConversation.h"
+#include "session/TurnConversation.h"
 #include "store/Recordset.h"
 #include "support/TestProgram.h"
 

@@ -22,6 +22,7 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "session/ProjectionConversation.h"
+#include "session/TurnConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "room/TurnNews.h"
+#include "session/TurnNews.h"
+#include "session/TurnConversation.h"
 
 #include "room/DraftPicks.h"
 #include "room/Turns.h"

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+// The turn writers decide again under the writer's lock, so a check and its write are one step
+// whichever connection gets there first.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <latch>
+#include <string>
+#include <thread>
+
+#include "RoomFixture.h"
+#include "model/DraftLoader.h"
+#include "model/DraftModelLoader.h"
+#include "room/TurnWriters.h"
+#include "store/Connection.h"
+#include "vocabulary/TurnHistory.h"
+
+namespace quorvane::test {
+namespace {
+
+// The slot of each round, so that no pick of a 13-round draft fills a slot twice over.
+constexpr std::array<const char*, 13> kSlotOfRound = {"PG", "SG", "G",  "SF", "PF", "F", "C",
+                                                      "C",  "UT", "UT", "R",  "R",  "R"};
+
+// Four teams, snake, 13 rounds of the default roster, 51 picks made: turn 52, the last, is on
+// the clock for position 4.
+struct LastTurn : RoomFixture {
+    LastTurn() : RoomFixture(4, kDraftTypeSnake) {
+        for (int id = 1; id <= 60; ++id) {
+            addPlayer({.playerid = id, .firstname = "P", .lastname = std::to_string(id)});
+        }
+        reload();
+        const DraftSettings& draft = *state.draftSettings();
+        for (int turn = 1; turn <= 51; ++turn) {
+            EXPECT_TRUE(executeSql(
+                state.dbConnection,
+                "insert into DraftTaken (template_id, playerid, teamid, pos, draftorder, dollars) "
+                "values (?, ?, ?, ?, ?, 0)",
+                {std::int64_t{draftId}, std::int64_t{turn}, std::int64_t{teamOfTurn(draft, turn)},
+                 std::string(kSlotOfRound[static_cast<std::size_t>((turn - 1) / 4)]),
+                 std::int64_t{turn}}));
+        }
+        EXPECT_TRUE(executeSql(state.dbConnection,
+                               "update DraftTeams set currentpick = (teamid = ?) where "
+                               "template_id = ?",
+                               {std::int64_t{teamAt(4)}, std::int64_t{draftId}}));
+    }
+};
+
+// What a program of its own holds: a connection and the draft read through it.
+struct OtherProgram {
+    Connection connection;
+    DraftModel model;
+
+    OtherProgram(const std::string& file, int draftId) {
+        EXPECT_TRUE(openConnection(connection, file, Log()));
+        readSettings(readDraftSettings(connection, draftId, true), model);
+    }
+};
+
+TEST(TurnWriters, TwoConnectionsTakingTheLastTurnAtOnceRecordOnePick) {
+    LastTurn draft;
+    OtherProgram first(draft.state.connectionString, draft.draftId);
+    OtherProgram second(draft.state.connectionString, draft.draftId);
+    ASSERT_EQ(first.model.turnNumber(), 52);
+
+    std::latch start(2);
+    std::array<std::optional<Outcome<PickRecorded>>, 2> outcomes;
+    const auto take = [&](OtherProgram& program, int playerid, std::size_t slot) {
+        start.arrive_and_wait();
+        outcomes[slot] =
+            writePick(program.connection, program.model,
+                      PickRequest{playerid, draft.teamAt(4), "R", 0.0, std::nullopt, 52});
+    };
+    std::thread one(take, std::ref(first), 52, 0);
+    std::thread two(take, std::ref(second), 53, 1);
+    one.join();
+    two.join();
+
+    ASSERT_TRUE(outcomes[0] && outcomes[1]);
+    const bool firstWon = outcomes[0]->ok();
+    ASSERT_NE(firstWon, outcomes[1]->ok()) << "exactly one of the two records the pick";
+    const Outcome<PickRecorded>& won = *outcomes[firstWon ? 0 : 1];
+    const Outcome<PickRecorded>& lost = *outcomes[firstWon ? 1 : 0];
+    EXPECT_EQ(won->pickNumber, 52);
+    EXPECT_EQ(lost.failure().kind, WriteFailure::Kind::Refused);
+    EXPECT_EQ(lost.failure().message.title, "Turn Moved");
+    EXPECT_EQ(draft.picks(), 52);
+    // The loser's model holds the file's picks now, with nobody on the clock.
+    const DraftModel& loser = firstWon ? second.model : first.model;
+    EXPECT_EQ(loser.picks.size(), 52U);
+    EXPECT_EQ(loser.turnNumber(), 53);
+}
+
+TEST(TurnWriters, AQuestionNobodyAgreedToStoresNothingAndLeavesTheModelAsTheFileHoldsIt) {
+    LastTurn draft;
+    OtherProgram program(draft.state.connectionString, draft.draftId);
+    // Position 4 holds both C slots already.
+    const Outcome<PickRecorded> asked = writePick(
+        program.connection, program.model, PickRequest{55, draft.teamAt(4), "C", 0.0, {}, {}});
+    ASSERT_FALSE(asked.ok());
+    EXPECT_EQ(asked.failure().kind, WriteFailure::Kind::Unanswered);
+    EXPECT_EQ(asked.failure().question.text.substr(0, 33), "A C roster spot is not available ");
+    EXPECT_EQ(draft.picks(), 51);
+    EXPECT_EQ(program.model.turnNumber(), 52);
+
+    // Agreed to, the same pick goes, and the turn moves past the end.
+    const Outcome<PickRecorded> agreed = writePick(
+        program.connection, program.model, PickRequest{55, draft.teamAt(4), "C", 0.0, {}, {}},
+        Consent{{asked.failure().question}});
+    ASSERT_TRUE(agreed.ok());
+    EXPECT_EQ(agreed->pickNumber, 52);
+    EXPECT_EQ(program.model.turnNumber(), 53);
+    EXPECT_EQ(draft.picks(), 52);
+}
+
+// Turn 4 of a four-team snake is position 4's, which picks again at turn 5; a skip there hands
+// the turn to the same team in the other direction, and its undo gives turn 4 back.
+TEST(TurnWriters, SkipAndUndoAtASnakeTurn) {
+    RoomFixture room(4, kDraftTypeSnake);
+    for (int id = 1; id <= 3; ++id) {
+        room.addPlayer({.playerid = id, .firstname = "P", .lastname = std::to_string(id)});
+    }
+    room.reload();
+    OtherProgram program(room.state.connectionString, room.draftId);
+    for (int id = 1; id <= 3; ++id) {
+        ASSERT_TRUE(writePick(program.connection, program.model,
+                              PickRequest{id, room.teamAt(id), "UT", 0.0, id, {}})
+                        .ok());
+    }
+    EXPECT_FALSE(
+        writeSkip(program.connection, program.model, SkipRequest{3}).ok());  // turn 4 is on
+
+    const Outcome<TurnChanged> skipped =
+        writeSkip(program.connection, program.model, SkipRequest{4});
+    ASSERT_TRUE(skipped.ok() && skipped->entry);
+    EXPECT_EQ(skipped->entry->turn, 4);
+    EXPECT_EQ(skipped->entry->teamid, room.teamAt(4));
+    EXPECT_EQ(program.model.turnNumber(), 5);
+    EXPECT_EQ(room.storedTurn(), "4D");
+
+    const Outcome<TurnChanged> undone = writeUndo(program.connection, program.model);
+    ASSERT_TRUE(undone.ok() && undone->entry);
+    EXPECT_EQ(undone->entry->kind, HistoryKind::Skip);
+    EXPECT_EQ(program.model.turnNumber(), 4);
+    EXPECT_EQ(room.storedTurn(), "4U");
+
+    const Outcome<TurnChanged> pickUndone = writeUndo(program.connection, program.model);
+    ASSERT_TRUE(pickUndone.ok() && pickUndone->entry);
+    EXPECT_EQ(pickUndone->entry->playerid, 3);
+    EXPECT_EQ(program.model.picks.size(), 2U);
+    EXPECT_EQ(room.storedTurn(), "3U");
+    EXPECT_EQ(room.picks(), 2);
+}
+
+}  // namespace
+}  // namespace quorvane::test
