@@ -15,6 +15,7 @@
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 #include "store/TransactionGuard.h"
 #include "teamadvice/TeamAdvice.h"
 #include "valuation/Ranks.h"

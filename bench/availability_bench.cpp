@@ -14,6 +14,7 @@
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeRun.h"
 #include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 #include "valuation/Ranks.h"
 
 namespace {

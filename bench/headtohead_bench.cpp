@@ -14,6 +14,7 @@
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 
 namespace {
 

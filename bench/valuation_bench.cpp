@@ -27,6 +27,7 @@
 #include <sys/resource.h>
 
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/RotisserieValuation.h"
 #include "valuation/SgpDenominators.h"

@@ -19,6 +19,7 @@
 #include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
 #include "model/Punts.h"
+#include "session/DraftModelConversation.h"
 #include "teamadvice/TeamAdvice.h"
 #include "teamadvice/ValuationFigureReader.h"
 #include "text/NumberText.h"

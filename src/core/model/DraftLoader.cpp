@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/DraftLoader.h"
 
-#include "session/ProgramState.h"
+#include "model/DraftSession.h"
 #include "store/DataVersion.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
@@ -104,7 +104,7 @@ DraftSettings readDraftSettings(Connection& connection, int templateId, bool wit
 
 namespace {
 
-bool readDraft(ProgramState& state, int templateId, bool withTurn) {
+bool readDraft(DraftSession& state, int templateId, bool withTurn) {
     bool settingsRead = false;
     state.replaceDraftSettings(
         readDraftSettings(state.dbConnection, templateId, withTurn, &settingsRead));
@@ -113,15 +113,15 @@ bool readDraft(ProgramState& state, int templateId, bool withTurn) {
 
 }  // namespace
 
-bool loadDraft(ProgramState& state, int templateId) {
+bool loadDraft(DraftSession& state, int templateId) {
     return readDraft(state, templateId, true);
 }
 
-bool loadDraftLeavingTurn(ProgramState& state, int templateId) {
+bool loadDraftLeavingTurn(DraftSession& state, int templateId) {
     return readDraft(state, templateId, false);
 }
 
-bool loadTeams(ProgramState& state) {
+bool loadTeams(DraftSession& state) {
     if (!state.draftSettings()) {
         return false;
     }

@@ -11,6 +11,7 @@
 #include "room/KeeperRules.h"
 #include "room/PlayerLists.h"
 #include "room/TurnHistoryWriter.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/DraftPlayerRepository.h"

@@ -15,11 +15,14 @@ inline void showMessage(UserDialogs& dialogs, const Message& message) {
     dialogs.showMessage(message.title, message.text, message.icon);
 }
 
-// What core stored or read, or nullopt after its failure was shown.
+// What core stored or read, or nullopt after its failure was shown (a failure without words
+// was only logged).
 template <class T>
 std::optional<T> shown(UserDialogs& dialogs, Outcome<T>&& outcome) {
     if (!outcome) {
-        showMessage(dialogs, outcome.failure().message);
+        if (!outcome.failure().message.text.empty()) {
+            showMessage(dialogs, outcome.failure().message);
+        }
         return std::nullopt;
     }
     return std::move(outcome.value());

@@ -24,6 +24,7 @@
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
 #include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "text/CheckedNumber.h"
