@@ -33,7 +33,6 @@ const std::set<std::string> kAllowedUpwardIncludes = {
     "practice/PracticeDrafts.cpp -> session",
     "practice/PracticeReport.cpp -> session",
     "practice/PracticeRun.cpp -> session",
-    "projections/Exports.cpp -> session",
     "room/AuctionBanner.cpp -> session",
     "room/ChartData.cpp -> session",
     "room/ClockBanner.cpp -> session",

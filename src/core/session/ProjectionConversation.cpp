@@ -6,6 +6,7 @@
 #include "session/ProgramState.h"
 #include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
+#include "valuation/Ranks.h"
 
 namespace quorvane {
 
@@ -120,6 +121,38 @@ bool clearProjectionEdits(ProgramStore& store, UserDialogs& dialogs, int playeri
 
 bool clearAllProjectionEdits(ProgramStore& store, UserDialogs& dialogs) {
     return shown(dialogs, clearAllProjectionEdits(store.dbConnection)).has_value();
+}
+
+bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
+               const std::string& folder, bool replace) {
+    if (!state.draftSettings()) {
+        return false;
+    }
+    if (const auto refusal = refuseExportTarget(state, kind, folder, replace)) {
+        showMessage(dialogs, *refusal);
+        return false;
+    }
+    // Held to the end: the valuation below may read the denominators into a new loaded draft.
+    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    std::optional<Outcome<Message>> written;
+    {
+        const BusyPointer busy(dialogs);
+        if (kind == ExportKind::Projections) {
+            const bool valued = calcRoomValues(state, dialogs);
+            // Values another program kept from being brought up to date would be written as if
+            // they were: the user is told the database is busy instead, and nothing is written.
+            if (!valued && reportDatabaseBusy(dialogs, state.dbConnection)) {
+                return false;
+            }
+        }
+        written =
+            writeExport(state, state.projectionYear, *held->draftSettings, kind, folder, replace);
+    }
+    const std::optional<Message> done = shown(dialogs, std::move(*written));
+    if (done) {
+        showMessage(dialogs, *done);
+    }
+    return done.has_value();
 }
 
 std::string getRevisionText(ProgramStore& store, UserDialogs& dialogs) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "projections/Exports.h"
 #include "projections/ProjectionDownload.h"
 #include "projections/ProjectionEdits.h"
 #include "projections/ProjectionImport.h"
@@ -55,6 +56,11 @@ bool saveProjectionEdit(DraftSession& session, UserDialogs& dialogs, const Playe
                         const std::vector<std::string>& statTexts);
 bool clearProjectionEdits(ProgramStore& store, UserDialogs& dialogs, int playerid);
 bool clearAllProjectionEdits(ProgramStore& store, UserDialogs& dialogs);
+
+// "Export": projections first brought up to date with the room's values (a database another
+// program holds busy then stops the export), the file written and "Export Complete!" shown.
+bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
+               const std::string& folder, bool replace);
 
 // "Projections updated through: …", or empty after the failed read was shown.
 std::string getRevisionText(ProgramStore& store, UserDialogs& dialogs);
