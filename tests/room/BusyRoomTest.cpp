@@ -14,6 +14,8 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
+#include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
 #include "store/RowReader.h"
 #include "valuation/Ranks.h"

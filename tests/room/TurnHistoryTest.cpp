@@ -12,6 +12,7 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 #include "vocabulary/TurnHistory.h"

@@ -19,6 +19,7 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 #include "text/LetterCase.h"

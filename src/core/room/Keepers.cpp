@@ -8,6 +8,7 @@
 #include "room/PlayerLists.h"
 #include "room/RoomValues.h"
 #include "room/TurnHistoryWriter.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/DraftPlayerRepository.h"

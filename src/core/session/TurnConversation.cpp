@@ -10,6 +10,7 @@
 #include "room/TurnDecisions.h"
 #include "room/TurnWriters.h"
 #include "session/AskConsent.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "text/NumberText.h"

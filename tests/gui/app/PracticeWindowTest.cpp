@@ -27,6 +27,8 @@
 #include "room/Keepers.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
+#include "session/DraftConversation.h"
+#include "session/ProjectionConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
