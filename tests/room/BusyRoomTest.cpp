@@ -14,6 +14,7 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/KeeperConversation.h"
 #include "session/TurnConversation.h"
 #include "valuation/Ranks.h"
 

@@ -6,6 +6,7 @@
 #include "room/Keepers.h"
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
+#include "session/KeeperConversation.h"
 #include "session/TurnConversation.h"
 
 namespace quorvane::test {

@@ -14,6 +14,7 @@
 #include "room/PlayerMarks.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/KeeperConversation.h"
 #include "session/TurnConversation.h"
 #include "store/Connection.h"
 #include "store/StatementTrace.h"

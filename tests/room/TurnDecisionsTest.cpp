@@ -8,6 +8,7 @@
 #include "model/DraftModelLoader.h"
 #include "model/TeamFigures.h"
 #include "practice/PracticeAuction.h"
+#include "room/KeeperRules.h"
 #include "room/TurnDecisions.h"
 
 namespace quorvane::test {
@@ -208,6 +209,41 @@ TEST(AuctionNominations, TheNextPositionNominatesAndAFullRosterIsPassedOver) {
     model.picks.push_back({3, 3, "C", false, 0, 1.0});  // two keepers fill position 3
     model.picks.push_back({4, 3, "C", false, 0, 1.0});
     EXPECT_EQ(nominatingTeam(model), 0U);  // position 1
+}
+
+// A keeper was on his team before the draft, so neither the team's money nor its slots are asked
+// about; only the price, the team and the player are checked, in that order after the team.
+TEST(KeeperDecision, RefusesABadTeamPriceOrTakenPlayerAndNeverAsksOfMoneyOrSlots) {
+    DraftModel model = leagueModel(kDraftTypeAuction);
+    pick(model, 1, 101, "C", 150.25);
+    pick(model, 2, 101, "C", 40.5);
+    // 190.75 spent and both C slots held: a pick here would ask both questions.
+    EXPECT_EQ(decidePick(model, request(20, 101, "C", 9.5)).questions.size(), 2U);
+    EXPECT_TRUE(decideKeeper(model, {20, 101, "C", 9.5}).goes());
+
+    const auto refusal = [&](const KeeperRequest& keeper) {
+        const Decision decision = decideKeeper(model, keeper);
+        EXPECT_TRUE(decision.questions.empty());
+        return decision.refusal ? decision.refusal->title : std::string("goes");
+    };
+    // The whole pot is 4 × 200 = 800.
+    EXPECT_EQ(refusal({20, 101, "C", 800.0}), "goes");
+    EXPECT_EQ(refusal({20, 101, "C", 0.0}), "goes");
+    EXPECT_EQ(refusal({20, 101, "C", 800.01}), "Invalid Bid");
+    EXPECT_EQ(refusal({20, 101, "C", -0.01}), "Invalid Bid");
+    EXPECT_EQ(refusal({20, 101, "C", std::numeric_limits<double>::quiet_NaN()}), "Invalid Bid");
+    EXPECT_EQ(refusal({20, 999, "C", -3.0}), "No Team Selected");
+    EXPECT_EQ(refusal({2, 102, "C", -3.0}), "Invalid Bid");
+    EXPECT_EQ(refusal({2, 102, "C", 3.0}), "Player Already Selected");
+    EXPECT_EQ(decideKeeper(model, {2, 102, "C", 3.0}).refusal->text,
+              "This player is currently on a team in your league and cannot be added to another "
+              "team");
+
+    // Outside auctions the price is not read.
+    DraftModel snake = leagueModel(kDraftTypeSnake);
+    EXPECT_TRUE(
+        decideKeeper(snake, {20, 101, "C", std::numeric_limits<double>::quiet_NaN()}).goes());
+    EXPECT_TRUE(decideKeeperRemoval(snake, {20}).goes());
 }
 
 }  // namespace quorvane::test

@@ -11,6 +11,7 @@
 #include "RoomFixture.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "room/KeeperWriters.h"
 #include "room/TurnWriters.h"
 #include "store/Connection.h"
 #include "vocabulary/TurnHistory.h"
@@ -151,6 +152,50 @@ TEST(TurnWriters, SkipAndUndoAtASnakeTurn) {
     EXPECT_EQ(program.model.picks.size(), 2U);
     EXPECT_EQ(room.storedTurn(), "3U");
     EXPECT_EQ(room.picks(), 2);
+}
+
+// Each program read the draft before the other kept or removed anyone: under the lock each
+// decides over the file, so a player is kept once and taken off once.
+TEST(KeeperWriters, DecideAgainOverWhatAnotherConnectionKeptOrRemoved) {
+    RoomFixture room(4, kDraftTypeAuction);
+    for (int id = 1; id <= 3; ++id) {
+        room.addPlayer({.playerid = id, .firstname = "P", .lastname = std::to_string(id)});
+    }
+    room.reload();
+    OtherProgram first(room.state.connectionString, room.draftId);
+    OtherProgram second(room.state.connectionString, room.draftId);
+
+    const Outcome<KeeperAdded> kept =
+        writeKeeper(first.connection, first.model, KeeperRequest{1, room.teamAt(1), "C", 12.5});
+    ASSERT_TRUE(kept.ok());
+    EXPECT_DOUBLE_EQ(kept->price, 12.5);
+
+    const Outcome<KeeperAdded> again =
+        writeKeeper(second.connection, second.model, KeeperRequest{1, room.teamAt(2), "G", 3.0});
+    ASSERT_FALSE(again.ok());
+    EXPECT_EQ(again.failure().kind, WriteFailure::Kind::Refused);
+    EXPECT_EQ(again.failure().message.title, "Player Already Selected");
+    EXPECT_EQ(room.picks(), 1);
+    // The refusing program now holds the keeper as the file does; no turn was used.
+    ASSERT_EQ(second.model.picks.size(), 1U);
+    EXPECT_EQ(second.model.picks[0].teamid, room.teamAt(1));
+    EXPECT_EQ(second.model.turnNumber(), 1);
+
+    const Outcome<KeeperRemoved> removed =
+        writeKeeperRemoval(second.connection, second.model, KeeperRemovalRequest{1});
+    ASSERT_TRUE(removed.ok());
+    EXPECT_TRUE(removed->removed);
+    EXPECT_TRUE(second.model.picks.empty());
+    const Outcome<KeeperRemoved> stale =
+        writeKeeperRemoval(first.connection, first.model, KeeperRemovalRequest{1});
+    ASSERT_TRUE(stale.ok());
+    EXPECT_FALSE(stale->removed);
+    EXPECT_TRUE(stale->outsideChange);
+    EXPECT_TRUE(first.model.picks.empty());
+    // The keeper's entry was taken back with him: nothing is left to undo.
+    const Outcome<TurnChanged> undone = writeUndo(first.connection, first.model);
+    ASSERT_TRUE(undone.ok());
+    EXPECT_FALSE(undone->entry);
 }
 
 }  // namespace

@@ -6,16 +6,11 @@
 #include <fmt/format.h>
 
 #include "model/DraftLoader.h"
-#include "model/DraftModelLoader.h"
-#include "model/ModelChanges.h"
-#include "room/KeeperRules.h"
 #include "room/PlayerLists.h"
-#include "room/TurnHistoryWriter.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
-#include "store/TransactionGuard.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
@@ -105,115 +100,6 @@ std::string keeperSurplusCaption(double value, std::string_view priceText) {
         caption += fmt::format(", surplus {}${:.2f}", surplus < 0.0 ? "-" : "", std::abs(surplus));
     }
     return caption;
-}
-
-KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
-                        const std::string& pos, const std::string& dollars) {
-    // Held to the end: the turn this moves replaces the program's loaded draft.
-    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
-    const DraftSettings& draft = *held->draftSettings;
-    double price = 0.0;
-    if (draft.drafttype == kDraftTypeAuction) {
-        const std::optional<double> bid = readBid(dialogs, dollars, draft);
-        if (!bid) {
-            return KeeperOutcome::Stopped;
-        }
-        price = *bid;
-    }
-    TransactionGuard transaction(state.dbConnection);
-    const auto failed = [&] {
-        transaction.rollback();
-        loadDraft(state, draft.template_id);
-        return KeeperOutcome::Failed;
-    };
-    // A model held and current under the writer's lock answers without a statement; a program
-    // that holds none (the command line, a sync between writes) asks the file alone rather than
-    // reading every player for one question.
-    const bool modelCurrent = heldModelIsCurrent(state);
-    const DraftModel* model = modelCurrent ? currentDraftModel(state, dialogs) : nullptr;
-    std::optional<RuleMessage> refusal;
-    if (model != nullptr) {
-        refusal = keeperRefusal(*model, playerid);
-    } else {
-        const std::optional<std::int64_t> taken =
-            countPlayerTaken(state.dbConnection, draft.template_id, playerid);
-        if (!taken) {
-            reportDatabaseError(dialogs, state.dbConnection,
-                                " 14003 error: could not access database");
-            return failed();
-        }
-        refusal = keeperRefusal(*taken != 0);
-    }
-    if (refusal) {
-        transaction.rollback();
-        dialogs.showMessage(std::string(refusal->title), std::string(refusal->text),
-                            MessageIcon::Exclamation);
-        return KeeperOutcome::Stopped;
-    }
-    if (!reconcileTurnHistory(state, dialogs)) {
-        return failed();
-    }
-    if (!insertTaken(state.dbConnection, draft.template_id, {playerid, teamid, pos, 0, price})) {
-        reportDatabaseError(dialogs, state.dbConnection, " 14003 error: could not access database");
-        return failed();
-    }
-    HistoryEntry keeper;
-    keeper.kind = HistoryKind::Keeper;
-    keeper.teamid = teamid;
-    keeper.playerid = playerid;
-    keeper.dollars = price;
-    keeper.pos = pos;
-    if (!recordHistoryEntry(state, dialogs, keeper) || !transaction.commit()) {
-        return failed();
-    }
-    keepOwnChange(state, modelCurrent,
-                  [&](DraftModel& kept) { applyPick(kept, playerid, teamid, pos, 0, price); });
-    return KeeperOutcome::Added;
-}
-
-bool isKeeper(ProgramState& state, int playerid) {
-    const std::optional<std::int64_t> kept =
-        countPlayerKept(state.dbConnection, state.draftSettings()->template_id, playerid);
-    return kept && *kept > 0;
-}
-
-bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    if (!dialogs.askYesNo(std::string(kRemoveKeeperQuestion.title),
-                          std::string(kRemoveKeeperQuestion.text))) {
-        return false;
-    }
-    return takeOffKeeper(state, dialogs, playerid);
-}
-
-bool takeOffKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    TransactionGuard transaction(state.dbConnection);
-    const bool modelCurrent = heldModelIsCurrent(state);
-    const auto undone = [&] {
-        transaction.rollback();
-        loadDraft(state, state.draftSettings()->template_id);
-        return false;
-    };
-    const auto standing = reconcileTurnHistory(state, dialogs);
-    if (!standing) {
-        return undone();
-    }
-    const std::optional<int> removed =
-        deleteKeeperTaken(state.dbConnection, state.draftSettings()->template_id, playerid);
-    if (!removed) {
-        reportDatabaseError(dialogs, state.dbConnection, " 12102 error: could not access database");
-        return undone();
-    }
-    if (*removed == 0) {
-        return undone();
-    }
-    // The keeper's entry is taken back, so the history keeps what was removed.
-    const std::optional<HistoryEntry> entry = entryOfPlayer(*standing, playerid);
-    if ((entry && !takeBackEntry(state, dialogs, *entry)) || !transaction.commit()) {
-        return undone();
-    }
-    keepOwnChange(state, modelCurrent,
-                  [playerid](DraftModel& kept) { applyKeeperRemoved(kept, playerid); });
-    return true;
 }
 
 RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,

@@ -48,23 +48,6 @@ std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& d
 // "Value $23.40, surplus $16.40" once the text is a price ("surplus -$4.10" below it).
 std::string keeperSurplusCaption(double value, std::string_view priceText);
 
-enum class KeeperOutcome { Added, Stopped, Failed };
-
-// "Add Keeper": stores the player on the team with pick number 0 and the price (auction only;
-// a blank, non-numeric or negative price is refused). A player already on a team of the draft
-// is refused too.
-KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
-                        const std::string& pos, const std::string& dollars);
-
-// True when the player is a keeper of the open draft; a failed read is logged and counts as no.
-bool isKeeper(ProgramState& state, int playerid);
-
-// Double-click on a keeper: asks "Remove This Keeper?" and on Yes deletes him. Only keepers are
-// removed this way; false when nothing was removed.
-bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid);
-// The same without the question: a followed room took the keeper off.
-bool takeOffKeeper(ProgramState& state, UserDialogs& dialogs, int playerid);
-
 // "Done Adding Keepers": the main window's money list, available players and roster.
 RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
                            int mainRosterTeamId);

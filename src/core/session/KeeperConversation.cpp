@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "session/KeeperConversation.h"
+
+#include "room/KeeperRules.h"
+#include "room/KeeperWriters.h"
+#include "session/TurnConversation.h"
+#include "session/WriteConversation.h"
+
+namespace quorvane {
+
+KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
+                        const std::string& pos, const std::string& dollars) {
+    if (!state.draftSettings()) {
+        return KeeperOutcome::Failed;
+    }
+    const KeeperRequest request{playerid, teamid, pos, typedPrice(*state.draftSettings(), dollars)};
+    Ending ending = Ending::Failed;
+    if (converse<KeeperRequest, KeeperAdded>(state, dialogs, request, &decideKeeper, &writeKeeper,
+                                             ending)) {
+        return KeeperOutcome::Added;
+    }
+    return ending == Ending::Failed ? KeeperOutcome::Failed : KeeperOutcome::Stopped;
+}
+
+bool removeKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
+    if (!state.draftSettings() || !dialogs.askYesNo(std::string(kRemoveKeeperQuestion.title),
+                                                    std::string(kRemoveKeeperQuestion.text))) {
+        return false;
+    }
+    Ending ending = Ending::Failed;
+    const std::optional<KeeperRemoved> removed = converse<KeeperRemovalRequest, KeeperRemoved>(
+        state, dialogs, KeeperRemovalRequest{playerid}, &decideKeeperRemoval, &writeKeeperRemoval,
+        ending);
+    return removed && removed->removed;
+}
+
+bool isKeeper(ProgramState& state, UserDialogs& dialogs, int playerid) {
+    const DraftModel* model = currentDraftModel(state, dialogs);
+    return model != nullptr && keptIn(*model, playerid);
+}
+
+}  // namespace quorvane
