@@ -15,6 +15,7 @@
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "session/KeeperConversation.h"
+#include "session/MoveConversation.h"
 #include "session/TurnConversation.h"
 #include "valuation/Ranks.h"
 

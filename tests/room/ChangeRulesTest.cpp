@@ -87,6 +87,13 @@ TEST(FlagChoice, ChoosingTheFlagHeHasClearsItAnyOtherReplacesIt) {
     EXPECT_EQ(flagAfterChoice(1, 1), 0);
     EXPECT_EQ(flagAfterChoice(3, 2), 2);
     EXPECT_EQ(flagAfterChoice(2, 2), 0);
+    // A caller that sends a flag the lists cannot show (a phone, a script) stores nothing.
+    const DraftModel model = smallDraft();
+    EXPECT_TRUE(decideFlag(model, {101, 0}).goes());
+    EXPECT_TRUE(decideFlag(model, {101, 3}).goes());
+    EXPECT_EQ(decideFlag(model, {101, 4}).refusal->title, "Invalid Flag");
+    EXPECT_TRUE(decideFlag(model, {101, -1}).refused());
+    EXPECT_TRUE(decideNote(model, {101, 2019, ""}).goes());
 }
 
 // A $260 auction of 13 slots (one PF, two C) with a $1 minimum bid.

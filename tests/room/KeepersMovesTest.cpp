@@ -7,6 +7,7 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "session/KeeperConversation.h"
+#include "session/MoveConversation.h"
 #include "session/TurnConversation.h"
 
 namespace quorvane::test {

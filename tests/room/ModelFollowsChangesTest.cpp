@@ -15,6 +15,8 @@
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "session/KeeperConversation.h"
+#include "session/MarkConversation.h"
+#include "session/MoveConversation.h"
 #include "session/TurnConversation.h"
 #include "store/Connection.h"
 #include "store/StatementTrace.h"

@@ -13,6 +13,7 @@
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "session/KeeperConversation.h"
+#include "session/MoveConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 #include "vocabulary/TurnHistory.h"

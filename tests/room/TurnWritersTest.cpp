@@ -12,6 +12,7 @@
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "room/KeeperWriters.h"
+#include "room/MoveWriters.h"
 #include "room/TurnWriters.h"
 #include "store/Connection.h"
 #include "vocabulary/TurnHistory.h"
@@ -196,6 +197,48 @@ TEST(KeeperWriters, DecideAgainOverWhatAnotherConnectionKeptOrRemoved) {
     const Outcome<TurnChanged> undone = writeUndo(first.connection, first.model);
     ASSERT_TRUE(undone.ok());
     EXPECT_FALSE(undone->entry);
+}
+
+// The mover read the draft before the other program filled Owner 1's two C slots: under the
+// lock the slot question comes up although his model had the slots free.
+TEST(MoveWriters, AskWhatTheFileCallsForUnderTheLockAndDropWhatAnotherProgramMoved) {
+    RoomFixture room(4, kDraftTypeSnake);
+    for (int id = 1; id <= 3; ++id) {
+        room.addPlayer({.playerid = id, .firstname = "P", .lastname = std::to_string(id)});
+    }
+    room.reload();
+    OtherProgram first(room.state.connectionString, room.draftId);
+    ASSERT_TRUE(writeKeeper(first.connection, first.model, {3, room.teamAt(2), "R", 0.0}).ok());
+    OtherProgram mover(room.state.connectionString, room.draftId);
+    ASSERT_TRUE(writeKeeper(first.connection, first.model, {1, room.teamAt(1), "C", 0.0}).ok());
+    ASSERT_TRUE(writeKeeper(first.connection, first.model, {2, room.teamAt(1), "C", 0.0}).ok());
+
+    const MoveRequest toC{3, room.teamAt(1), "C", 0.0};
+    const Outcome<PlayerMoved> asked = writeMove(mover.connection, mover.model, toC);
+    ASSERT_FALSE(asked.ok());
+    EXPECT_EQ(asked.failure().kind, WriteFailure::Kind::Unanswered);
+    EXPECT_EQ(static_cast<int>(room.scalar("select teamid from DraftTaken where playerid = 3")),
+              room.teamAt(2));
+
+    const Outcome<PlayerMoved> moved =
+        writeMove(mover.connection, mover.model, toC, Consent{{asked.failure().question}});
+    ASSERT_TRUE(moved.ok());
+    EXPECT_TRUE(moved->moved);
+    EXPECT_EQ(static_cast<int>(room.scalar("select teamid from DraftTaken where playerid = 3")),
+              room.teamAt(1));
+
+    // The first program still has him on Owner 2: its drop there finds nobody, and on Owner 1
+    // takes his keeper entry back.
+    const Outcome<PlayerDropped> missed =
+        writeDrop(first.connection, first.model, {3, room.teamAt(2)});
+    ASSERT_TRUE(missed.ok());
+    EXPECT_FALSE(missed->dropped);
+    const Outcome<PlayerDropped> dropped =
+        writeDrop(first.connection, first.model, {3, room.teamAt(1)});
+    ASSERT_TRUE(dropped.ok() && dropped->entry);
+    EXPECT_EQ(dropped->entry->kind, HistoryKind::Keeper);
+    EXPECT_EQ(room.picks(), 2);
+    EXPECT_EQ(first.model.picks.size(), 2U);
 }
 
 }  // namespace

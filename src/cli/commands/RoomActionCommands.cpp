@@ -20,6 +20,8 @@
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
 #include "session/KeeperConversation.h"
+#include "session/MarkConversation.h"
+#include "session/MoveConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 

@@ -1,47 +1,82 @@
 // SPDX-License-Identifier: MIT
 #include "room/PlayerMarks.h"
 
-#include "model/DraftModelLoader.h"
+#include <string>
+
 #include "model/ModelChanges.h"
-#include "session/ProgramState.h"
+#include "room/CommonRefusals.h"
+#include "room/WriteFailures.h"
 #include "store/DraftPlayerRepository.h"
+#include "store/DraftTeamRepository.h"
 #include "store/TransactionGuard.h"
 
 namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kNoteWriteLine = " 60050 error: could not add player note.";
+
+// One statement under the writer's lock: the rule decided again, the statement run and
+// committed, then the model changed as the file was.
+template <class Statement, class Change>
+Outcome<Done> writeOne(Connection& connection, const Decision& decision, std::string_view logLine,
+                       Statement&& statement, Change&& change) {
+    if (decision.refusal) {
+        return refusedBy(*decision.refusal);
+    }
+    TransactionGuard transaction(connection);
+    if (!transaction.begun() || !statement() || !transaction.commit()) {
+        transaction.rollback();
+        return databaseFailure(connection, logLine);
+    }
+    change();
+    return Done{};
+}
+
+}  // namespace
 
 int flagAfterChoice(int currentFlag, int chosen) {
     return currentFlag == chosen ? kNoFlag : chosen;
 }
 
-bool setPlayerFlag(ProgramState& state, int playerid, int flag) {
-    TransactionGuard transaction(state.dbConnection);
-    const bool modelCurrent = heldModelIsCurrent(state);
-    if (!writePlayerFlag(state.dbConnection, playerid, flag) || !transaction.commit()) {
-        return false;
+Decision decideFlag(const DraftModel&, const FlagRequest& request) {
+    if (request.flag < kNoFlag || request.flag > kHighestFlag) {
+        return refusedWith(Message{"Invalid Flag", "The flag must be none, sleeper, bust or upside",
+                                   MessageIcon::Exclamation});
     }
-    keepOwnChange(state, modelCurrent,
-                  [playerid, flag](DraftModel& model) { applyFlag(model, playerid, flag); });
-    return true;
+    return {};
 }
 
-int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
-    const int flag = flagAfterChoice(currentFlag, chosen);
-    // The row shows the choice even when the statement failed; the next fill shows the truth.
-    setPlayerFlag(state, playerid, flag);
-    return flag;
+Decision decideNote(const DraftModel&, const PlayerNoteRequest&) {
+    return {};
 }
 
-bool savePlayerNote(ProgramState& state, int playerid, const std::string& note) {
-    TransactionGuard transaction(state.dbConnection);
-    const bool modelCurrent = heldModelIsCurrent(state);
-    if (!writePlayerNote(state.dbConnection, state.projectionYear, playerid, note) ||
-        !transaction.commit()) {
-        state.dbConnection.log().writeEntry(" 60050 error: could not add player note.");
-        return false;
-    }
-    keepOwnChange(state, modelCurrent,
-                  [playerid, &note](DraftModel& model) { applyNote(model, playerid, note); });
-    return true;
+Outcome<Done> writeFlag(Connection& connection, DraftModel& model, const FlagRequest& request) {
+    return writeOne(
+        connection, decideFlag(model, request), {},
+        [&] { return writePlayerFlag(connection, request.playerid, request.flag); },
+        [&] { applyFlag(model, request.playerid, request.flag); });
+}
+
+Outcome<Done> writeNote(Connection& connection, DraftModel& model,
+                        const PlayerNoteRequest& request) {
+    return writeOne(
+        connection, decideNote(model, request), kNoteWriteLine,
+        [&] { return writePlayerNote(connection, request.season, request.playerid, request.note); },
+        [&] {
+            // The model holds the notes of its own season only.
+            if (model.projectionYear == request.season) {
+                applyNote(model, request.playerid, request.note);
+            }
+        });
+}
+
+Outcome<Done> writeNote(Connection& connection, const DraftNoteRequest& request) {
+    const std::string logLine =
+        " 008 error: could not updates notes: " + std::string(draftNotesUpdateText());
+    return writeOne(
+        connection, Decision{}, logLine,
+        [&] { return writeDraftNotes(connection, request.templateId, request.notes); }, [] {});
 }
 
 }  // namespace quorvane

@@ -75,17 +75,4 @@ std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dial
     return notes;
 }
 
-bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes) {
-    if (!state.draftSettings()) {
-        return false;
-    }
-    if (!writeDraftNotes(state.dbConnection, state.draftSettings()->template_id, notes)) {
-        reportDatabaseError(
-            dialogs, state.dbConnection,
-            " 008 error: could not updates notes: " + std::string(draftNotesUpdateText()));
-        return false;
-    }
-    return true;
-}
-
 }  // namespace quorvane

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "model/TeamFigures.h"
 #include "room/CommonRefusals.h"
 #include "room/KeeperRules.h"
 #include "room/PickChecks.h"
@@ -37,7 +36,6 @@ Decision decidePick(const DraftModel& model, const PickRequest& request) {
     if (auto noTeam = teamRefusal(model, request.teamid)) {
         return refusedWith(std::move(*noTeam));
     }
-    const DraftSettings& draft = *model.settings;
     if (meantForAnotherTurn(model, request.turn)) {
         return refusedWith(turnMovedMessage(*request.turn, model.turnNumber()));
     }
@@ -52,18 +50,8 @@ Decision decidePick(const DraftModel& model, const PickRequest& request) {
         return refusedWith(kPlayerAlreadySelected);
     }
     Decision decision;
-    if (model.auction()) {
-        if (auto money = moneyQuestion(draft, request.price,
-                                       moneySpent(model, request.teamid, request.playerid),
-                                       playersOn(model, request.teamid, request.playerid))) {
-            decision.questions.push_back(std::move(*money));
-        }
-    }
-    if (auto slot =
-            slotQuestion(draft, request.slot,
-                         slotHolders(model, request.teamid, request.slot, request.playerid))) {
-        decision.questions.push_back(std::move(*slot));
-    }
+    decision.questions =
+        moneyAndSlotQuestions(model, request.playerid, request.teamid, request.slot, request.price);
     return decision;
 }
 

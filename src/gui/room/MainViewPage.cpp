@@ -31,6 +31,7 @@
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
+#include "session/MarkConversation.h"
 #include "session/ProgramState.h"
 #include "vocabulary/GridTable.h"
 
