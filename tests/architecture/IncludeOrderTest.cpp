@@ -52,7 +52,6 @@ const std::set<std::string> kAllowedUpwardIncludes = {
     "room/DraftBoard.cpp -> session",
     "room/DraftPicks.cpp -> session",
     "room/HistoryTable.cpp -> session",
-    "room/Keepers.cpp -> session",
     "room/PlayerLists.cpp -> session",
     "room/QuickPick.cpp -> session",
     "room/RecordPick.cpp -> session",

@@ -5,22 +5,20 @@
 
 #include <fmt/format.h>
 
-#include "model/DraftLoader.h"
+#include "model/DraftSession.h"
 #include "room/PlayerLists.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "room/WriteFailures.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
 
-std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs) {
+Outcome<GridTable> readKeeperFreeAgents(DraftSession& state) {
     const auto players = readFreePlayersByName(state.dbConnection, state.projectionYear,
                                                state.draftSettings()->template_id);
     if (!players) {
-        reportDatabaseError(dialogs, state.dbConnection, " 12001 error: could not access database");
-        return std::nullopt;
+        return databaseFailure(state.dbConnection, " 12001 error: could not access database");
     }
     GridTable grid;
     grid.headings = {"playerid", "Name", "Team", "Pos"};
@@ -33,12 +31,11 @@ std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& 
     return grid;
 }
 
-std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid) {
+Outcome<GridTable> readKeepersOf(DraftSession& state, int teamid) {
     const auto keepers = readKeeperRows(state.dbConnection, state.projectionYear,
                                         state.draftSettings()->template_id, teamid);
     if (!keepers) {
-        reportDatabaseError(dialogs, state.dbConnection, " 12002 error: could not access database");
-        return std::nullopt;
+        return databaseFailure(state.dbConnection, " 12002 error: could not access database");
     }
     GridTable grid = keeperGrid(*keepers);
     grid.hiddenColumns = {0};
@@ -67,7 +64,7 @@ GridTable keeperGrid(const std::vector<KeeperRow>& keepers) {
     return grid;
 }
 
-std::string keepersTitle(const ProgramState& state, int teamid) {
+std::string keepersTitle(const DraftSession& state, int teamid) {
     for (const DraftTeam& team : state.draftSettings()->draftTeams) {
         if (team.teamid == teamid) {
             return "Listed Keepers for " + team.teamname;
@@ -76,12 +73,10 @@ std::string keepersTitle(const ProgramState& state, int teamid) {
     return "Listed Keepers for ";
 }
 
-std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
-                                             int playerid) {
+Outcome<KeeperDialog> readKeeperDialog(DraftSession& state, int playerid) {
     const auto card = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
     if (!card) {
-        reportDatabaseError(dialogs, state.dbConnection, " 14001 error: could not access database");
-        return std::nullopt;
+        return databaseFailure(state.dbConnection, " 14001 error: could not access database");
     }
     KeeperDialog dialog;
     // The caption joins the names only when the player has both.
@@ -100,13 +95,6 @@ std::string keeperSurplusCaption(double value, std::string_view priceText) {
         caption += fmt::format(", surplus {}${:.2f}", surplus < 0.0 ? "-" : "", std::abs(surplus));
     }
     return caption;
-}
-
-RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                           int mainRosterTeamId) {
-    RoomView view = refreshAfterPick(state, dialogs, list, mainRosterTeamId);
-    view.draftLog.reset();  // keepers never appear in the draft log
-    return view;
 }
 
 }  // namespace quorvane

@@ -8,6 +8,39 @@
 
 namespace quorvane {
 
+namespace {
+
+template <class T>
+std::optional<T> shown(UserDialogs& dialogs, Outcome<T> read) {
+    if (!read) {
+        showWriteFailure(dialogs, read.failure());
+        return std::nullopt;
+    }
+    return std::move(read.value());
+}
+
+}  // namespace
+
+std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs) {
+    return shown(dialogs, readKeeperFreeAgents(state));
+}
+
+std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid) {
+    return shown(dialogs, readKeepersOf(state, teamid));
+}
+
+std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
+                                             int playerid) {
+    return shown(dialogs, readKeeperDialog(state, playerid));
+}
+
+RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
+                           int mainRosterTeamId) {
+    RoomView view = refreshAfterPick(state, dialogs, list, mainRosterTeamId);
+    view.draftLog.reset();  // keepers never appear in the draft log
+    return view;
+}
+
 KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,
                         const std::string& pos, const std::string& dollars) {
     if (!state.draftSettings()) {

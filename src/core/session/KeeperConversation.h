@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "room/Keepers.h"
+#include "room/PlayerListView.h"
+#include "room/RefreshMain.h"
+#include "vocabulary/GridTable.h"
 
 namespace quorvane {
 
@@ -9,6 +15,17 @@ struct ProgramState;
 class UserDialogs;
 
 // The keepers as the desktop program and the command line hold them (session/WriteConversation.h).
+
+// The keepers window's lists and the keeper dialog (room/Keepers.h); nullopt after the failure
+// was shown.
+std::optional<GridTable> fillKeeperFreeAgents(ProgramState& state, UserDialogs& dialogs);
+std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, int teamid);
+std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
+                                             int playerid);
+
+// "Done Adding Keepers": the main window's money list, available players and roster.
+RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
+                           int mainRosterTeamId);
 
 enum class KeeperOutcome { Added, Stopped, Failed };
 

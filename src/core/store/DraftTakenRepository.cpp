@@ -20,12 +20,6 @@ std::optional<SqlValue> single(Connection& connection, std::string_view sql,
     return rows.eof() || rows.rows().front().empty() ? SqlValue{} : rows.rows().front().front();
 }
 
-std::optional<std::int64_t> count(Connection& connection, std::string_view sql,
-                                  const SqlParams& params) {
-    const std::optional<SqlValue> value = single(connection, sql, params);
-    return value ? std::optional<std::int64_t>(toInt(*value)) : std::nullopt;
-}
-
 std::optional<double> amount(Connection& connection, std::string_view sql,
                              const SqlParams& params) {
     const std::optional<SqlValue> value = single(connection, sql, params);
@@ -40,44 +34,6 @@ std::optional<int> removed(Connection& connection, std::string_view sql, const S
 }
 
 }  // namespace
-
-std::optional<std::int64_t> countPlayerTaken(Connection& connection, int templateId, int playerid) {
-    return count(connection,
-                 "select count(*) as cnt from draftTaken where template_id = ? and playerid = ?",
-                 {id(templateId), id(playerid)});
-}
-
-std::optional<std::int64_t> countPlayerKept(Connection& connection, int templateId, int playerid) {
-    return count(connection,
-                 "select count(*) as cnt from drafttaken where template_id = ? and playerid = ? "
-                 "and draftorder = 0",
-                 {id(templateId), id(playerid)});
-}
-
-std::optional<double> readMoneySpentWithout(Connection& connection, int templateId, int teamid,
-                                            int playerid) {
-    return amount(connection,
-                  "select iif(sum(dollars) is null,0,sum(dollars)) as amt from drafttaken where "
-                  "template_id = ? and teamid = ? and playerid <> ?",
-                  {id(templateId), id(teamid), id(playerid)});
-}
-
-std::optional<std::int64_t> countTeamPlayersWithout(Connection& connection, int templateId,
-                                                    int teamid, int playerid) {
-    return count(connection,
-                 "select count(*) as cnt from drafttaken where template_id = ? and teamid = ? and "
-                 "playerid <> ?",
-                 {id(templateId), id(teamid), id(playerid)});
-}
-
-std::optional<std::int64_t> countSlotPlayersWithout(Connection& connection, int templateId,
-                                                    int teamid, const std::string& slot,
-                                                    int playerid) {
-    return count(connection,
-                 "select count(*) as cnt from drafttaken where template_id = ? and teamid = ? and "
-                 "pos = ? collate nocase and playerid <> ?",
-                 {id(templateId), id(teamid), slot, id(playerid)});
-}
 
 std::optional<std::vector<SlotUse>> readSlotUseWithout(Connection& connection, int templateId,
                                                        int teamid, int playerid) {
