@@ -48,7 +48,6 @@ const std::set<std::string> kAllowedUpwardIncludes = {
     "room/AuctionBanner.cpp -> session",
     "room/ChartData.cpp -> session",
     "room/ClockBanner.cpp -> session",
-    "room/CustomPlayers.cpp -> session",
     "room/DraftBoard.cpp -> session",
     "room/DraftPicks.cpp -> session",
     "room/HistoryTable.cpp -> session",

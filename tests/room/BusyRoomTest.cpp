@@ -14,6 +14,7 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/CustomPlayerConversation.h"
 #include "session/KeeperConversation.h"
 #include "session/MoveConversation.h"
 #include "session/TurnConversation.h"

@@ -7,6 +7,7 @@
 
 #include "model/ModelChanges.h"
 #include "room/CustomPlayerRules.h"
+#include "room/CustomPlayerWriter.h"
 #include "room/KeeperRules.h"
 #include "room/PickChecks.h"
 #include "room/PlayerMarks.h"
@@ -80,6 +81,23 @@ TEST(CustomPlayerRules, BlankNamesComeFirstThenThePositionDecidesTheStoredRow) {
               (RuleMessage{"Player Exists", "A player with that name already exists."}));
     EXPECT_EQ(nextCustomPlayerid(0), 20000);
     EXPECT_EQ(nextCustomPlayerid(20006), 20007);
+}
+
+// The names come first, then the position, and only then the file's namesakes.
+TEST(AddPlayerDecision, NamesThenPositionThenANamesakeOfAnySeason) {
+    const auto refusal = [](CustomPlayer player, std::int64_t namesakes) {
+        const Decision decision = decideAddPlayer({std::move(player), 2019}, namesakes);
+        EXPECT_TRUE(decision.questions.empty());
+        return decision.refusal ? decision.refusal->title + "|" + decision.refusal->text
+                                : std::string("goes");
+    };
+    EXPECT_EQ(refusal({"", "Lee", "G", ""}, 3), "Invalid First Name|First Name is invalid");
+    EXPECT_EQ(refusal({"Ann", " ", "C", ""}, 3), "Invalid Last Name|Last Name is invalid");
+    // Refused without a word: the front end shows nothing.
+    EXPECT_EQ(refusal({"Ann", "Lee", "G", ""}, 3), "|");
+    EXPECT_EQ(refusal({"Ann", "Lee", "C", ""}, 1),
+              "Player Exists|A player with that name already exists.");
+    EXPECT_EQ(refusal({"Ann", "Lee", "C", ""}, 0), "goes");
 }
 
 TEST(FlagChoice, ChoosingTheFlagHeHasClearsItAnyOtherReplacesIt) {

@@ -14,6 +14,7 @@
 #include "room/PlayerMarks.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/CustomPlayerConversation.h"
 #include "session/KeeperConversation.h"
 #include "session/MarkConversation.h"
 #include "session/MoveConversation.h"

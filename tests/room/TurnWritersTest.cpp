@@ -11,6 +11,7 @@
 #include "RoomFixture.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "room/CustomPlayerWriter.h"
 #include "room/KeeperWriters.h"
 #include "room/MoveWriters.h"
 #include "room/TurnWriters.h"
@@ -239,6 +240,30 @@ TEST(MoveWriters, AskWhatTheFileCallsForUnderTheLockAndDropWhatAnotherProgramMov
     EXPECT_EQ(dropped->entry->kind, HistoryKind::Keeper);
     EXPECT_EQ(room.picks(), 2);
     EXPECT_EQ(first.model.picks.size(), 2U);
+}
+
+// Two programs add the same name at once: the second counts the first one's rows under its lock.
+// Neither holds a draft, so their empty models stay empty.
+TEST(CustomPlayerWriter, ANameAddedMeanwhileIsRefusedAndIdsFollowTheHighest) {
+    RoomFixture room(4, kDraftTypeSnake);
+    OtherProgram first(room.state.connectionString, room.draftId);
+    OtherProgram second(room.state.connectionString, room.draftId);
+    DraftModel none;
+    const Outcome<PlayerAdded> added =
+        writeAddedPlayer(first.connection, none, {{"Ann", "Lee", "SG", "NYK"}, 2019});
+    ASSERT_TRUE(added.ok());
+    EXPECT_EQ(added->playerid, 20000);
+    EXPECT_EQ(room.scalar("select count(*) from draftPlayers where playerid = 20000"), 2.0);
+
+    const Outcome<PlayerAdded> again =
+        writeAddedPlayer(second.connection, none, {{"Ann", "Lee", "C", "BOS"}, 2019});
+    ASSERT_FALSE(again.ok());
+    EXPECT_EQ(again.failure().message.title, "Player Exists");
+    const Outcome<PlayerAdded> next =
+        writeAddedPlayer(second.connection, none, {{"Bo", "Lee", "C", "BOS"}, 2019});
+    ASSERT_TRUE(next.ok());
+    EXPECT_EQ(next->playerid, 20001);
+    EXPECT_TRUE(none.players.empty() && none.otherSeasons.empty());
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/CustomPlayerConversation.h"
 #include "session/KeeperConversation.h"
 #include "session/MarkConversation.h"
 #include "session/MoveConversation.h"

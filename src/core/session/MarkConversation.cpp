@@ -1,42 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "session/MarkConversation.h"
 
-#include "model/DraftModelCache.h"
-#include "model/DraftModelLoader.h"
 #include "room/PlayerMarks.h"
 #include "session/AskConsent.h"
 #include "session/ProgramState.h"
-#include "store/TransactionGuard.h"
+#include "session/WriteConversation.h"
 
 namespace quorvane {
 
-namespace {
-
-// The writer changes the held model only when it is still the file's under the lock; else an
-// empty one, which it leaves alone.
-template <class Write>
-bool keepingHeldModel(ProgramState& state, Write&& write) {
-    TransactionGuard transaction(state.dbConnection);
-    const bool current = heldModelIsCurrent(state);
-    DraftModel unheld;
-    DraftModel* held = current ? state.draftModel->model() : nullptr;
-    const Outcome<Done> written = write(held != nullptr ? *held : unheld);
-    const bool committed = written.ok() && transaction.commit();
-    if (!committed) {
-        transaction.rollback();
-    }
-    if (held != nullptr) {
-        settleDraftModel(state, committed);
-    }
-    return committed;
-}
-
-}  // namespace
-
 bool setPlayerFlag(ProgramState& state, int playerid, int flag) {
-    return keepingHeldModel(state, [&](DraftModel& model) {
-        return writeFlag(state.dbConnection, model, FlagRequest{playerid, flag});
-    });
+    return writeKeepingHeldModel(
+               state,
+               [&](DraftModel& model) {
+                   return writeFlag(state.dbConnection, model, FlagRequest{playerid, flag});
+               })
+        .ok();
 }
 
 int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
@@ -47,10 +25,13 @@ int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
 }
 
 bool savePlayerNote(ProgramState& state, int playerid, const std::string& note) {
-    return keepingHeldModel(state, [&](DraftModel& model) {
-        return writeNote(state.dbConnection, model,
-                         PlayerNoteRequest{playerid, state.projectionYear, note});
-    });
+    return writeKeepingHeldModel(state,
+                                 [&](DraftModel& model) {
+                                     return writeNote(
+                                         state.dbConnection, model,
+                                         PlayerNoteRequest{playerid, state.projectionYear, note});
+                                 })
+        .ok();
 }
 
 bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes) {

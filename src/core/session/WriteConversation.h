@@ -5,10 +5,13 @@
 #include <utility>
 
 #include "model/DraftLoader.h"
+#include "model/DraftModelCache.h"
 #include "model/DraftModelLoader.h"
+#include "room/WriteFailures.h"
 #include "session/AskConsent.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
+#include "store/TransactionGuard.h"
 #include "vocabulary/Decision.h"
 #include "vocabulary/Outcome.h"
 
@@ -73,6 +76,30 @@ std::optional<Result> converse(ProgramState& state, UserDialogs& dialogs, const 
         return std::nullopt;
     }
     return std::nullopt;
+}
+
+// A writer of what a program may change without an open draft (flags, notes, added players):
+// under the lock it is handed the held model when that is still the file's, else an empty one it
+// leaves alone, and the held model is kept or dropped with the commit.
+template <class Write>
+auto writeKeepingHeldModel(ProgramState& state, Write&& write)
+    -> decltype(write(std::declval<DraftModel&>())) {
+    TransactionGuard transaction(state.dbConnection);
+    const bool current = heldModelIsCurrent(state);
+    DraftModel unheld;
+    DraftModel* held = current ? state.draftModel->model() : nullptr;
+    auto written = std::forward<Write>(write)(held != nullptr ? *held : unheld);
+    const bool committed = written.ok() && transaction.commit();
+    if (!committed) {
+        transaction.rollback();
+    }
+    if (held != nullptr) {
+        settleDraftModel(state, committed);
+    }
+    if (written.ok() && !committed) {
+        return databaseFailure(state.dbConnection, {});
+    }
+    return written;
 }
 
 }  // namespace quorvane
