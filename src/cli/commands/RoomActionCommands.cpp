@@ -19,6 +19,10 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/CustomPlayerConversation.h"
+#include "session/KeeperConversation.h"
+#include "session/MarkConversation.h"
+#include "session/MoveConversation.h"
 #include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
@@ -182,7 +186,7 @@ int runRemoveKeeper(CliContext& context, const std::string& draft, const std::st
         return context.usageError("PLAYERID must be a player id");
     }
     return context.withDraft(draft, [&] {
-        if (!isKeeper(context.state, *playerid)) {
+        if (!isKeeper(context.state, context.dialogs, *playerid)) {
             context.dialogs.showMessage("Error",
                                         "Player " + player + " is not a keeper of this draft",
                                         MessageIcon::Critical);

@@ -35,6 +35,7 @@
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
 #include "session/DraftModelConversation.h"
+#include "session/MarkConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "vocabulary/GridTable.h"

@@ -28,6 +28,7 @@
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "session/DraftConversation.h"
+#include "session/KeeperConversation.h"
 #include "session/ProjectionConversation.h"
 #include "support/TestProgram.h"
 
