@@ -7,6 +7,7 @@
 
 #include "model/ModelChanges.h"
 #include "room/CustomPlayerRules.h"
+#include "room/CustomPlayerWriter.h"
 #include "room/KeeperRules.h"
 #include "room/PickChecks.h"
 #include "room/PlayerMarks.h"
@@ -35,13 +36,8 @@ DraftModel smallDraft() {
     return model;
 }
 
-TEST(KeeperRules, APlayerWithAnyPickIsRefusedInTheRoomsOwnWords) {
+TEST(KeeperRules, OnlyAPickNumberedZeroIsAKeeperAndTheWordsStandAsTheRoomSaysThem) {
     const DraftModel model = smallDraft();
-    EXPECT_EQ(keeperRefusal(model, 101), std::nullopt);
-    ASSERT_EQ(keeperRefusal(model, 104), kPlayerAlreadySelected);
-    EXPECT_EQ(keeperRefusal(model, 107), kPlayerAlreadySelected);
-    EXPECT_EQ(keeperRefusal(true), kPlayerAlreadySelected);
-    EXPECT_EQ(keeperRefusal(false), std::nullopt);
     EXPECT_EQ(kPlayerAlreadySelected.title, "Player Already Selected");
     EXPECT_EQ(kPlayerAlreadySelected.text,
               "This player is currently on a team in your league and cannot be added to another "
@@ -87,11 +83,61 @@ TEST(CustomPlayerRules, BlankNamesComeFirstThenThePositionDecidesTheStoredRow) {
     EXPECT_EQ(nextCustomPlayerid(20006), 20007);
 }
 
+// The names come first, then the position, and only then the file's namesakes.
+TEST(AddPlayerDecision, NamesThenPositionThenANamesakeOfAnySeason) {
+    const auto refusal = [](CustomPlayer player, std::int64_t namesakes) {
+        const Decision decision = decideAddPlayer({std::move(player), 2019}, namesakes);
+        EXPECT_TRUE(decision.questions.empty());
+        return decision.refusal ? decision.refusal->title + "|" + decision.refusal->text
+                                : std::string("goes");
+    };
+    EXPECT_EQ(refusal({"", "Lee", "G", ""}, 3), "Invalid First Name|First Name is invalid");
+    EXPECT_EQ(refusal({"Ann", " ", "C", ""}, 3), "Invalid Last Name|Last Name is invalid");
+    // Refused without a word: the front end shows nothing.
+    // A name or team no person types is refused with what is wrong, before the position.
+    EXPECT_EQ(refusal({"Ann\x1b[2J", "Lee", "G", ""}, 3),
+              "Invalid First Name|First Name holds a control character");
+    EXPECT_EQ(refusal({"Ann", "Lee", "G", "LA\tL"}, 3),
+              "Invalid Team|Team holds a control character");
+    EXPECT_EQ(refusal({"Ann", "Lee", "G", ""}, 3), "|");
+    EXPECT_EQ(refusal({"Ann", "Lee", "C", ""}, 1),
+              "Player Exists|A player with that name already exists.");
+    EXPECT_EQ(refusal({"Ann", "Lee", "C", ""}, 0), "goes");
+}
+
 TEST(FlagChoice, ChoosingTheFlagHeHasClearsItAnyOtherReplacesIt) {
     EXPECT_EQ(flagAfterChoice(0, 1), 1);
     EXPECT_EQ(flagAfterChoice(1, 1), 0);
     EXPECT_EQ(flagAfterChoice(3, 2), 2);
     EXPECT_EQ(flagAfterChoice(2, 2), 0);
+    // A caller that sends a flag the lists cannot show (a phone, a script) stores nothing.
+    const DraftModel model = smallDraft();
+    EXPECT_TRUE(decideFlag(model, {101, 0}).goes());
+    EXPECT_TRUE(decideFlag(model, {101, 3}).goes());
+    EXPECT_EQ(decideFlag(model, {101, 4}).refusal->title, "Invalid Flag");
+    EXPECT_TRUE(decideFlag(model, {101, -1}).refused());
+    EXPECT_TRUE(decideNote(model, {101, 2019, ""}).goes());
+}
+
+// A note is stored as typed unless it holds what no person types; the draft's notes may run
+// over lines, a player's note may not.
+TEST(NoteDecision, ControlCharactersAndOverlongNotesAreRefusedLinesOnlyInTheDraftNotes) {
+    const DraftModel model = smallDraft();
+    EXPECT_TRUE(decideNote(model, {101, 2019, "Back in \"May\", maybe"}).goes());
+    const Decision escaped = decideNote(model, {101, 2019, "out\x1b]0;x\x07"});
+    ASSERT_TRUE(escaped.refused());
+    EXPECT_EQ(escaped.refusal->title, "Invalid Note");
+    EXPECT_EQ(escaped.refusal->text, "The note holds a control character");
+    EXPECT_TRUE(decideNote(model, {101, 2019, "two\nlines"}).refused());
+    EXPECT_TRUE(decideNote(model, {101, 2019, std::string(1000, 'x')}).goes());
+    EXPECT_TRUE(decideNote(model, {101, 2019, std::string(1001, 'x')}).refused());
+
+    EXPECT_TRUE(decideNote(DraftNoteRequest{7, "Round 1:\n\tgo big"}).goes());
+    const Decision hidden = decideNote(DraftNoteRequest{7, "a\u202eb"});
+    ASSERT_TRUE(hidden.refused());
+    EXPECT_EQ(hidden.refusal->title, "Invalid Notes");
+    EXPECT_EQ(hidden.refusal->text.rfind("The draft notes ", 0), 0U);
+    EXPECT_TRUE(decideNote(DraftNoteRequest{7, std::string(20001, 'x')}).refused());
 }
 
 // A $260 auction of 13 slots (one PF, two C) with a $1 minimum bid.

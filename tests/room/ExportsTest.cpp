@@ -8,6 +8,7 @@
 #include "RoomFixture.h"
 #include "projections/Exports.h"
 #include "room/CustomPlayers.h"
+#include "session/CustomPlayerConversation.h"
 
 namespace quorvane::test {
 namespace {

@@ -33,8 +33,8 @@ TEST(KeeperWindowSurplus, EachKeeperShowsHisValueAndValueLessPrice) {
         .keeper(1, 1, 12.5)
         .keeper(2, 1, 7);
     league.model();
-    const auto keepers = fillKeepers(program.state, program.dialogs, league.league.teamId(1));
-    ASSERT_TRUE(keepers.has_value());
+    const auto keepers = readKeepersOf(program.state, league.league.teamId(1));
+    ASSERT_TRUE(keepers.ok());
     // The price a keeper costs is headed as such.
     EXPECT_EQ(column(*keepers, "Price"), (std::vector<std::string>{"12.5", "7"}));
     // 30.37 - 12.5 = 17.87; 4.35 - 7 = -2.65.

@@ -6,6 +6,9 @@
 #include "room/Keepers.h"
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
+#include "session/CustomPlayerConversation.h"
+#include "session/KeeperConversation.h"
+#include "session/MoveConversation.h"
 #include "session/TurnConversation.h"
 
 namespace quorvane::test {

@@ -4,6 +4,7 @@
 #include "RoomFixture.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
+#include "session/MarkConversation.h"
 
 namespace quorvane::test {
 namespace {

@@ -4,6 +4,7 @@
 #include "RoomFixture.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
+#include "session/KeeperConversation.h"
 #include "session/TurnConversation.h"
 
 namespace quorvane::test {

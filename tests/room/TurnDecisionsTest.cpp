@@ -8,6 +8,8 @@
 #include "model/DraftModelLoader.h"
 #include "model/TeamFigures.h"
 #include "practice/PracticeAuction.h"
+#include "room/KeeperRules.h"
+#include "room/MoveRules.h"
 #include "room/TurnDecisions.h"
 
 namespace quorvane::test {
@@ -208,6 +210,82 @@ TEST(AuctionNominations, TheNextPositionNominatesAndAFullRosterIsPassedOver) {
     model.picks.push_back({3, 3, "C", false, 0, 1.0});  // two keepers fill position 3
     model.picks.push_back({4, 3, "C", false, 0, 1.0});
     EXPECT_EQ(nominatingTeam(model), 0U);  // position 1
+}
+
+// A keeper was on his team before the draft, so neither the team's money nor its slots are asked
+// about; only the price, the team and the player are checked, in that order after the team.
+TEST(KeeperDecision, RefusesABadTeamPriceOrTakenPlayerAndNeverAsksOfMoneyOrSlots) {
+    DraftModel model = leagueModel(kDraftTypeAuction);
+    pick(model, 1, 101, "C", 150.25);
+    pick(model, 2, 101, "C", 40.5);
+    // 190.75 spent and both C slots held: a pick here would ask both questions.
+    EXPECT_EQ(decidePick(model, request(20, 101, "C", 9.5)).questions.size(), 2U);
+    EXPECT_TRUE(decideKeeper(model, {20, 101, "C", 9.5}).goes());
+
+    const auto refusal = [&](const KeeperRequest& keeper) {
+        const Decision decision = decideKeeper(model, keeper);
+        EXPECT_TRUE(decision.questions.empty());
+        return decision.refusal ? decision.refusal->title : std::string("goes");
+    };
+    // The whole pot is 4 × 200 = 800.
+    EXPECT_EQ(refusal({20, 101, "C", 800.0}), "goes");
+    EXPECT_EQ(refusal({20, 101, "C", 0.0}), "goes");
+    EXPECT_EQ(refusal({20, 101, "C", 800.01}), "Invalid Bid");
+    EXPECT_EQ(refusal({20, 101, "C", -0.01}), "Invalid Bid");
+    EXPECT_EQ(refusal({20, 101, "C", std::numeric_limits<double>::quiet_NaN()}), "Invalid Bid");
+    EXPECT_EQ(refusal({20, 999, "C", -3.0}), "No Team Selected");
+    EXPECT_EQ(refusal({2, 102, "C", -3.0}), "Invalid Bid");
+    EXPECT_EQ(refusal({2, 102, "C", 3.0}), "Player Already Selected");
+    EXPECT_EQ(decideKeeper(model, {2, 102, "C", 3.0}).refusal->text,
+              "This player is currently on a team in your league and cannot be added to another "
+              "team");
+
+    // Outside auctions the price is not read.
+    DraftModel snake = leagueModel(kDraftTypeSnake);
+    EXPECT_TRUE(
+        decideKeeper(snake, {20, 101, "C", std::numeric_limits<double>::quiet_NaN()}).goes());
+    EXPECT_TRUE(decideKeeperRemoval(snake, {20}).goes());
+}
+
+// Owner 1 holds 37.50 + 41.25 + 12 + 9 = 99.75 on four players, C 3 among them at 12. Repriced
+// where he is, C 3 leaves himself out: 87.75 on three others, so 13 - 1 - 3 = 9 slots keep 9
+// and up to 200 - 87.75 - 9 = 103.25 goes; his own C slot is not held against him.
+TEST(MoveDecision, ThePlayersOwnPickCountsNeitherForMoneyNorForSlots) {
+    DraftModel model = leagueModel(kDraftTypeAuction);
+    pick(model, 1, 101, "PG", 37.5);
+    pick(model, 2, 101, "SG", 41.25);
+    pick(model, 3, 101, "C", 12.0);
+    pick(model, 4, 101, "C", 9.0);
+    pick(model, 5, 102, "C", 20.0);
+    pick(model, 6, 102, "c", 30.0);
+
+    EXPECT_TRUE(decideMove(model, {3, 101, "C", 103.25}).goes());
+    const Decision dearer = decideMove(model, {3, 101, "C", 103.26});
+    ASSERT_EQ(dearer.questions.size(), 1U);
+    EXPECT_EQ(dearer.questions[0].text, kMoneyQuestion);
+
+    // To Owner 2, whose two C slots are full whatever their case: 50 spent on two others, so
+    // 200 - 50 - 10 = 140 goes on money, and the slot asks after it.
+    const Decision toFull = decideMove(model, {3, 102, "C", 140.5});
+    ASSERT_EQ(toFull.questions.size(), 2U);
+    EXPECT_EQ(toFull.questions[0].text, kMoneyQuestion);
+    EXPECT_EQ(toFull.questions[1].text,
+              "A C roster spot is not available for this team.  Do you want to still add this "
+              "player to the team?");
+    EXPECT_EQ(decideMove(model, {3, 102, "C", 140.0}).questions.size(), 1U);
+    EXPECT_TRUE(decideMove(model, {5, 102, "C", 20.0}).goes());
+
+    EXPECT_EQ(decideMove(model, {3, 101, "C", 800.01}).refusal->title, "Invalid Bid");
+    EXPECT_EQ(decideMove(model, {3, 999, "C", 800.01}).refusal->title, "No Team Selected");
+
+    // Outside auctions the price is not read and money is not asked.
+    DraftModel snake = leagueModel(kDraftTypeSnake);
+    pick(snake, 5, 102, "C", 0.0);
+    pick(snake, 6, 102, "C", 0.0);
+    pick(snake, 7, 103, "R", 0.0);
+    EXPECT_TRUE(decideMove(snake, {7, 103, "C", std::numeric_limits<double>::quiet_NaN()}).goes());
+    EXPECT_EQ(decideMove(snake, {7, 102, "C", 0.0}).questions.size(), 1U);
+    EXPECT_TRUE(decideDrop(snake, {7, 103}).goes());
 }
 
 }  // namespace quorvane::test

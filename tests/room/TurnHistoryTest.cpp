@@ -12,6 +12,8 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/KeeperConversation.h"
+#include "session/MoveConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 #include "vocabulary/TurnHistory.h"
@@ -243,19 +245,19 @@ TEST(UndoOfKeepers, ReachesAKeeperStoredDuringTheDraftButNotTheSetUp) {
     ASSERT_EQ(addKeeper(draft.state, draft.dialogs, 30, draft.teamAt(3), "R", ""),
               KeeperOutcome::Added);
     EXPECT_EQ(draft.undo(), "Nothing to undo");
-    EXPECT_TRUE(isKeeper(draft.state, 30));
+    EXPECT_TRUE(isKeeper(draft.state, draft.dialogs, 30));
 
     draft.pick(1);
     ASSERT_EQ(addKeeper(draft.state, draft.dialogs, 31, draft.teamAt(2), "R", ""),
               KeeperOutcome::Added);
     EXPECT_EQ(draft.undo(), "Undid keeper Ann31 Lee, Owner 2");
-    EXPECT_FALSE(isKeeper(draft.state, 31));
+    EXPECT_FALSE(isKeeper(draft.state, draft.dialogs, 31));
     EXPECT_EQ(draft.orderOf(1), 1);
     EXPECT_EQ(draft.storedTurn(), "2U");  // a keeper holds no turn
 
     EXPECT_EQ(draft.undo(), "Undid #1 Ann1 Lee, Owner 1");
     EXPECT_EQ(draft.undo(), "Nothing to undo");
-    EXPECT_TRUE(isKeeper(draft.state, 30));
+    EXPECT_TRUE(isKeeper(draft.state, draft.dialogs, 30));
 
     // A keeper removed in the keepers window is taken back in the history too.
     draft.dialogs.answers.assign(1, true);

@@ -11,6 +11,9 @@
 #include "RoomFixture.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "room/CustomPlayerWriter.h"
+#include "room/KeeperWriters.h"
+#include "room/MoveWriters.h"
 #include "room/TurnWriters.h"
 #include "store/Connection.h"
 #include "vocabulary/TurnHistory.h"
@@ -151,6 +154,116 @@ TEST(TurnWriters, SkipAndUndoAtASnakeTurn) {
     EXPECT_EQ(program.model.picks.size(), 2U);
     EXPECT_EQ(room.storedTurn(), "3U");
     EXPECT_EQ(room.picks(), 2);
+}
+
+// Each program read the draft before the other kept or removed anyone: under the lock each
+// decides over the file, so a player is kept once and taken off once.
+TEST(KeeperWriters, DecideAgainOverWhatAnotherConnectionKeptOrRemoved) {
+    RoomFixture room(4, kDraftTypeAuction);
+    for (int id = 1; id <= 3; ++id) {
+        room.addPlayer({.playerid = id, .firstname = "P", .lastname = std::to_string(id)});
+    }
+    room.reload();
+    OtherProgram first(room.state.connectionString, room.draftId);
+    OtherProgram second(room.state.connectionString, room.draftId);
+
+    const Outcome<KeeperAdded> kept =
+        writeKeeper(first.connection, first.model, KeeperRequest{1, room.teamAt(1), "C", 12.5});
+    ASSERT_TRUE(kept.ok());
+    EXPECT_DOUBLE_EQ(kept->price, 12.5);
+
+    const Outcome<KeeperAdded> again =
+        writeKeeper(second.connection, second.model, KeeperRequest{1, room.teamAt(2), "G", 3.0});
+    ASSERT_FALSE(again.ok());
+    EXPECT_EQ(again.failure().kind, WriteFailure::Kind::Refused);
+    EXPECT_EQ(again.failure().message.title, "Player Already Selected");
+    EXPECT_EQ(room.picks(), 1);
+    // The refusing program now holds the keeper as the file does; no turn was used.
+    ASSERT_EQ(second.model.picks.size(), 1U);
+    EXPECT_EQ(second.model.picks[0].teamid, room.teamAt(1));
+    EXPECT_EQ(second.model.turnNumber(), 1);
+
+    const Outcome<KeeperRemoved> removed =
+        writeKeeperRemoval(second.connection, second.model, KeeperRemovalRequest{1});
+    ASSERT_TRUE(removed.ok());
+    EXPECT_TRUE(removed->removed);
+    EXPECT_TRUE(second.model.picks.empty());
+    const Outcome<KeeperRemoved> stale =
+        writeKeeperRemoval(first.connection, first.model, KeeperRemovalRequest{1});
+    ASSERT_TRUE(stale.ok());
+    EXPECT_FALSE(stale->removed);
+    EXPECT_TRUE(stale->outsideChange);
+    EXPECT_TRUE(first.model.picks.empty());
+    // The keeper's entry was taken back with him: nothing is left to undo.
+    const Outcome<TurnChanged> undone = writeUndo(first.connection, first.model);
+    ASSERT_TRUE(undone.ok());
+    EXPECT_FALSE(undone->entry);
+}
+
+// The mover read the draft before the other program filled Owner 1's two C slots: under the
+// lock the slot question comes up although his model had the slots free.
+TEST(MoveWriters, AskWhatTheFileCallsForUnderTheLockAndDropWhatAnotherProgramMoved) {
+    RoomFixture room(4, kDraftTypeSnake);
+    for (int id = 1; id <= 3; ++id) {
+        room.addPlayer({.playerid = id, .firstname = "P", .lastname = std::to_string(id)});
+    }
+    room.reload();
+    OtherProgram first(room.state.connectionString, room.draftId);
+    ASSERT_TRUE(writeKeeper(first.connection, first.model, {3, room.teamAt(2), "R", 0.0}).ok());
+    OtherProgram mover(room.state.connectionString, room.draftId);
+    ASSERT_TRUE(writeKeeper(first.connection, first.model, {1, room.teamAt(1), "C", 0.0}).ok());
+    ASSERT_TRUE(writeKeeper(first.connection, first.model, {2, room.teamAt(1), "C", 0.0}).ok());
+
+    const MoveRequest toC{3, room.teamAt(1), "C", 0.0};
+    const Outcome<PlayerMoved> asked = writeMove(mover.connection, mover.model, toC);
+    ASSERT_FALSE(asked.ok());
+    EXPECT_EQ(asked.failure().kind, WriteFailure::Kind::Unanswered);
+    EXPECT_EQ(static_cast<int>(room.scalar("select teamid from DraftTaken where playerid = 3")),
+              room.teamAt(2));
+
+    const Outcome<PlayerMoved> moved =
+        writeMove(mover.connection, mover.model, toC, Consent{{asked.failure().question}});
+    ASSERT_TRUE(moved.ok());
+    EXPECT_TRUE(moved->moved);
+    EXPECT_EQ(static_cast<int>(room.scalar("select teamid from DraftTaken where playerid = 3")),
+              room.teamAt(1));
+
+    // The first program still has him on Owner 2: its drop there finds nobody, and on Owner 1
+    // takes his keeper entry back.
+    const Outcome<PlayerDropped> missed =
+        writeDrop(first.connection, first.model, {3, room.teamAt(2)});
+    ASSERT_TRUE(missed.ok());
+    EXPECT_FALSE(missed->dropped);
+    const Outcome<PlayerDropped> dropped =
+        writeDrop(first.connection, first.model, {3, room.teamAt(1)});
+    ASSERT_TRUE(dropped.ok() && dropped->entry);
+    EXPECT_EQ(dropped->entry->kind, HistoryKind::Keeper);
+    EXPECT_EQ(room.picks(), 2);
+    EXPECT_EQ(first.model.picks.size(), 2U);
+}
+
+// Two programs add the same name at once: the second counts the first one's rows under its lock.
+// Neither holds a draft, so their empty models stay empty.
+TEST(CustomPlayerWriter, ANameAddedMeanwhileIsRefusedAndIdsFollowTheHighest) {
+    RoomFixture room(4, kDraftTypeSnake);
+    OtherProgram first(room.state.connectionString, room.draftId);
+    OtherProgram second(room.state.connectionString, room.draftId);
+    DraftModel none;
+    const Outcome<PlayerAdded> added =
+        writeAddedPlayer(first.connection, none, {{"Ann", "Lee", "SG", "NYK"}, 2019});
+    ASSERT_TRUE(added.ok());
+    EXPECT_EQ(added->playerid, 20000);
+    EXPECT_EQ(room.scalar("select count(*) from draftPlayers where playerid = 20000"), 2.0);
+
+    const Outcome<PlayerAdded> again =
+        writeAddedPlayer(second.connection, none, {{"Ann", "Lee", "C", "BOS"}, 2019});
+    ASSERT_FALSE(again.ok());
+    EXPECT_EQ(again.failure().message.title, "Player Exists");
+    const Outcome<PlayerAdded> next =
+        writeAddedPlayer(second.connection, none, {{"Bo", "Lee", "C", "BOS"}, 2019});
+    ASSERT_TRUE(next.ok());
+    EXPECT_EQ(next->playerid, 20001);
+    EXPECT_TRUE(none.players.empty() && none.otherSeasons.empty());
 }
 
 }  // namespace

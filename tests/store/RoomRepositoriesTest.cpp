@@ -68,8 +68,9 @@ TEST(PickRows, APickReadsBackAsItWasWrittenAndCountsOnlyItsOwnDraft) {
     EXPECT_EQ(named->front().lastname, "Archer");
     EXPECT_EQ(named->front().slot, "PG");  // the slot reads upper case
 
-    EXPECT_EQ(countPlayerTaken(draft.state.dbConnection, draft.draftId, 101), 1);
-    EXPECT_EQ(countPlayerTaken(draft.state.dbConnection, other, 101), 0);
+    const auto otherPicks = readPickRows(draft.state.dbConnection, other);
+    ASSERT_TRUE(otherPicks.has_value());
+    EXPECT_TRUE(otherPicks->empty());
     EXPECT_EQ(readTeamOfPlayer(draft.state.dbConnection, draft.draftId, 101), draft.teams[1]);
     EXPECT_EQ(readTeamOfPlayer(draft.state.dbConnection, draft.draftId, 999), 0);
 }
@@ -83,14 +84,8 @@ TEST(PickRows, MoneyAndSlotsOfATeamLeaveTheAskedPlayerOut) {
     draft.take(204, draft.teams[2], "PG", 2, 40.0);
     Connection& db = draft.state.dbConnection;
 
-    // 12.5 + 3.1 = 15.6, without 202's 7.25; the other team's 40 never counts.
-    EXPECT_DOUBLE_EQ(readMoneySpentWithout(db, draft.draftId, team, 202).value_or(-1), 15.6);
     // 12.5 + 7.25 + 3.1 = 22.85 over every row of the team.
     EXPECT_DOUBLE_EQ(readTeamMoneySpent(db, team).value_or(-1), 22.85);
-    EXPECT_EQ(countTeamPlayersWithout(db, draft.draftId, team, 203), 2);
-    // "PG" and "pg" are one slot: two players, one once 201 is left out.
-    EXPECT_EQ(countSlotPlayersWithout(db, draft.draftId, team, "Pg", 0), 2);
-    EXPECT_EQ(countSlotPlayersWithout(db, draft.draftId, team, "PG", 201), 1);
 
     const auto uses = readSlotUseWithout(db, draft.draftId, team, 203);
     ASSERT_TRUE(uses.has_value());
@@ -129,10 +124,9 @@ TEST(KeeperRows, KeepersCarryPickNumberZeroAndTheirValueOfTheSeason) {
     EXPECT_EQ(keepers->at(1).value, std::optional<double>(9.0));
     EXPECT_EQ(keepers->at(2).playerid, 301);
 
-    EXPECT_EQ(countPlayerKept(db, draft.draftId, 301), 1);
     EXPECT_EQ(deleteKeeperTaken(db, draft.draftId, 301), 1);
     EXPECT_EQ(deleteKeeperTaken(db, draft.draftId, 301), 0);
-    EXPECT_EQ(countPlayerKept(db, draft.draftId, 301), 0);
+    EXPECT_EQ(deleteKeeperTaken(db, draft.draftId, 304), 0);  // a pick stays
 }
 
 TEST(RosterRows, ATeamsPlayersComeInSlotOrderAndPicksInTheOrderRecorded) {

@@ -19,6 +19,10 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/CustomPlayerConversation.h"
+#include "session/KeeperConversation.h"
+#include "session/MarkConversation.h"
+#include "session/MoveConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 #include "text/LetterCase.h"
@@ -181,7 +185,7 @@ int runRemoveKeeper(CliContext& context, const std::string& draft, const std::st
         return context.usageError("PLAYERID must be a player id");
     }
     return context.withDraft(draft, [&] {
-        if (!isKeeper(context.state, *playerid)) {
+        if (!isKeeper(context.state, context.dialogs, *playerid)) {
             context.dialogs.showMessage("Error",
                                         "Player " + player + " is not a keeper of this draft",
                                         MessageIcon::Critical);

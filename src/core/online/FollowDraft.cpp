@@ -11,7 +11,7 @@
 #include "online/RoomAnswerCheck.h"
 #include "online/RoomOrder.h"
 #include "projections/StoredPlayers.h"
-#include "room/Keepers.h"
+#include "room/KeeperWriters.h"
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
@@ -337,11 +337,9 @@ class Sync {
                    rollBack(" 95012 error: could not forget an undone room pick");
         }
         // A keeper goes whatever came after it; a pick only while no pick stands after it.
-        const TakeBackOutcome outcome =
-            pick.keeper
-                ? (takeOffKeeper(m_state, m_dialogs, pick.playerid) ? TakeBackOutcome::TakenBack
-                                                                    : TakeBackOutcome::Failed)
-                : takeBackPick(m_state, m_dialogs, pick.playerid);
+        const TakeBackOutcome outcome = pick.keeper
+                                            ? takeOffRoomKeeper(pick.playerid)
+                                            : takeBackPick(m_state, m_dialogs, pick.playerid);
         if (outcome == TakeBackOutcome::NotLast) {
             transaction.rollback();
             loadDraft(m_state, templateId);
@@ -431,8 +429,7 @@ class Sync {
         TransactionGuard transaction(m_state.dbConnection);
         bool stored = false;
         if (pick.isKeeper) {
-            stored = addKeeper(m_state, m_dialogs, *playerid, teamid, synced.slot,
-                               formatPrice(synced.dollars, 2)) == KeeperOutcome::Added;
+            stored = writeRoomKeeper(pick, synced);
         } else {
             stored = writeRoomPick(pick, synced);
         }
@@ -473,7 +470,46 @@ class Sync {
             settleDraftModel(m_state, !recorded->outsideChange);
             return true;
         }
-        const WriteFailure& failure = recorded.failure();
+        return notRecorded(pick, recorded.failure());
+    }
+
+    bool writeRoomKeeper(const RoomPick& pick, const SyncedPick& synced) {
+        DraftModel* model = heldDraftModel(m_state, m_dialogs);
+        if (model == nullptr) {
+            return false;
+        }
+        const Outcome<KeeperAdded> added =
+            writeKeeper(m_state.dbConnection, *model,
+                        KeeperRequest{synced.playerid, synced.teamid, synced.slot, synced.dollars});
+        if (added) {
+            m_state.replaceDraftSettings(*model->settings);
+            settleDraftModel(m_state, !added->outsideChange);
+            return true;
+        }
+        return notRecorded(pick, added.failure());
+    }
+
+    TakeBackOutcome takeOffRoomKeeper(int playerid) {
+        DraftModel* model = heldDraftModel(m_state, m_dialogs);
+        if (model == nullptr) {
+            return TakeBackOutcome::Failed;
+        }
+        const Outcome<KeeperRemoved> removed =
+            writeKeeperRemoval(m_state.dbConnection, *model, KeeperRemovalRequest{playerid});
+        if (!removed) {
+            const Message& message = removed.failure().message;
+            m_dialogs.showMessage(message.title, message.text, message.icon);
+            return TakeBackOutcome::Failed;
+        }
+        m_state.replaceDraftSettings(*model->settings);
+        settleDraftModel(m_state, !removed->outsideChange);
+        return removed->removed ? TakeBackOutcome::TakenBack : TakeBackOutcome::Failed;
+    }
+
+    // A room's pick or keeper the draft would not take: a failed statement is shown as it is; a
+    // refusal or a question stops the follow with a message naming the room, the pick and what
+    // was said, since nobody here answers for the room.
+    bool notRecorded(const RoomPick& pick, const WriteFailure& failure) {
         if (failure.kind == WriteFailure::Kind::Failed ||
             failure.kind == WriteFailure::Kind::Busy) {
             m_dialogs.showMessage(failure.message.title, failure.message.text,

@@ -3,17 +3,25 @@
 
 #include <algorithm>
 
+#include "room/CommonRefusals.h"
+
 namespace quorvane {
 
-std::optional<RuleMessage> keeperRefusal(bool onATeam) {
-    if (onATeam) {
-        return kPlayerAlreadySelected;
+Decision decideKeeper(const DraftModel& model, const KeeperRequest& request) {
+    if (auto noTeam = teamRefusal(model, request.teamid)) {
+        return refusedWith(std::move(*noTeam));
     }
-    return std::nullopt;
+    if (auto invalid = bidRefusal(model, request.price)) {
+        return refusedWith(std::move(*invalid));
+    }
+    if (model.drafted(request.playerid)) {
+        return refusedWith(kPlayerAlreadySelected);
+    }
+    return {};
 }
 
-std::optional<RuleMessage> keeperRefusal(const DraftModel& model, int playerid) {
-    return keeperRefusal(model.drafted(playerid));
+Decision decideKeeperRemoval(const DraftModel&, const KeeperRemovalRequest&) {
+    return {};
 }
 
 bool keptIn(const DraftModel& model, int playerid) {

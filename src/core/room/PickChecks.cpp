@@ -4,27 +4,12 @@
 #include <algorithm>
 #include <cctype>
 
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
-#include "store/DraftTakenRepository.h"
+#include "model/DraftModel.h"
+#include "model/TeamFigures.h"
 #include "text/NumberText.h"
 #include "vocabulary/SlotKinds.h"
 
 namespace quorvane {
-
-namespace {}  // namespace
-
-std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
-                              const DraftSettings& draft) {
-    const std::optional<double> bid = parseNumber(text);
-    const double pot = static_cast<double>(draft.teams) * draft.dollars;
-    if (!bid || *bid < 0 || *bid > pot) {
-        dialogs.showMessage("Invalid Bid", "Bid for this player is invalid",
-                            MessageIcon::Exclamation);
-        return std::nullopt;
-    }
-    return bid;
-}
 
 std::optional<CheckQuestion> moneyQuestion(const DraftSettings& draft, double bid, double spent,
                                            std::int64_t otherPlayers) {
@@ -50,45 +35,20 @@ std::optional<CheckQuestion> slotQuestion(const DraftSettings& draft, const std:
                              "still add this player to the team?"};
 }
 
-namespace {
-
-CheckResult askGoingOn(UserDialogs& dialogs, const std::optional<CheckQuestion>& question) {
-    if (question && !dialogs.askYesNo(question->title, question->text)) {
-        return CheckResult::Declined;
+std::vector<CheckQuestion> moneyAndSlotQuestions(const DraftModel& model, int playerid, int teamid,
+                                                 const std::string& slot, double price) {
+    std::vector<CheckQuestion> questions;
+    const DraftSettings& draft = *model.settings;
+    if (model.auction()) {
+        if (auto money = moneyQuestion(draft, price, moneySpent(model, teamid, playerid),
+                                       playersOn(model, teamid, playerid))) {
+            questions.push_back(std::move(*money));
+        }
     }
-    return CheckResult::Passed;
-}
-
-}  // namespace
-
-CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, double bid,
-                         int playerid, const CheckLogLines& lines) {
-    const DraftSettings& draft = *state.draftSettings();
-    const std::optional<double> spent =
-        readMoneySpentWithout(state.dbConnection, draft.template_id, teamid, playerid);
-    if (!spent) {
-        reportDatabaseError(dialogs, state.dbConnection, lines.spent);
-        return CheckResult::Failed;
+    if (auto held = slotQuestion(draft, slot, slotHolders(model, teamid, slot, playerid))) {
+        questions.push_back(std::move(*held));
     }
-    const std::optional<std::int64_t> count =
-        countTeamPlayersWithout(state.dbConnection, draft.template_id, teamid, playerid);
-    if (!count) {
-        reportDatabaseError(dialogs, state.dbConnection, lines.playerCount);
-        return CheckResult::Failed;
-    }
-    return askGoingOn(dialogs, moneyQuestion(draft, bid, *spent, *count));
-}
-
-CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
-                        const std::string& pos, int playerid, const CheckLogLines& lines) {
-    const DraftSettings& draft = *state.draftSettings();
-    const std::optional<std::int64_t> taken =
-        countSlotPlayersWithout(state.dbConnection, draft.template_id, teamid, pos, playerid);
-    if (!taken) {
-        reportDatabaseError(dialogs, state.dbConnection, lines.slotCount);
-        return CheckResult::Failed;
-    }
-    return askGoingOn(dialogs, slotQuestion(draft, pos, *taken));
+    return questions;
 }
 
 std::optional<int> slotCount(const DraftSettings& draft, std::string_view pos) {

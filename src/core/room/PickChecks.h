@@ -11,26 +11,10 @@
 
 namespace quorvane {
 
-struct ProgramState;
 struct DraftSettings;
-class UserDialogs;
+struct DraftModel;
 
-// The checks that recording, moving and repricing a player share.
-
-enum class CheckResult { Passed, Declined, Failed };
-
-// The typed bid as a number. Blank, non-numeric and negative bids are refused with "Invalid
-// Bid" (a negative price would hand the team money), and so is a bid above the league's whole
-// pot, teams x salary cap, which no team could ever pay.
-std::optional<double> readBid(UserDialogs& dialogs, std::string_view text,
-                              const DraftSettings& draft);
-
-// Log lines of the statements a check runs; the pick and move windows number them apart.
-struct CheckLogLines {
-    std::string_view slotCount;
-    std::string_view spent;
-    std::string_view playerCount;
-};
+// The checks that recording and moving a player share.
 
 // What a check asks before a team goes past its money or its slots, word for word.
 using CheckQuestion = Question;
@@ -45,14 +29,10 @@ std::optional<CheckQuestion> moneyQuestion(const DraftSettings& draft, double bi
 std::optional<CheckQuestion> slotQuestion(const DraftSettings& draft, const std::string& pos,
                                           std::int64_t taken);
 
-// Reads what the money rule needs from the file and asks its question; the player's own pick
-// (`playerid`) never counts against him.
-CheckResult confirmMoney(ProgramState& state, UserDialogs& dialogs, int teamid, double bid,
-                         int playerid, const CheckLogLines& lines);
-
-// Reads what the slot rule needs from the file and asks its question.
-CheckResult confirmSlot(ProgramState& state, UserDialogs& dialogs, int teamid,
-                        const std::string& pos, int playerid, const CheckLogLines& lines);
+// The questions of putting `playerid` on `teamid` in `slot` at `price`, in their order: the money
+// rule (auctions only), then the slot rule. The player's own pick never counts against him.
+std::vector<CheckQuestion> moneyAndSlotQuestions(const DraftModel& model, int playerid, int teamid,
+                                                 const std::string& slot, double price);
 
 // The slot count of one of the nine positions (any case), nullopt for another text.
 std::optional<int> slotCount(const DraftSettings& draft, std::string_view pos);

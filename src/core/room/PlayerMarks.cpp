@@ -1,35 +1,52 @@
 // SPDX-License-Identifier: MIT
 #include "room/PlayerMarks.h"
 
-#include "model/DraftModelLoader.h"
+#include <string>
+#include <utility>
+
 #include "model/ModelChanges.h"
-#include "session/ProgramState.h"
+#include "room/CommonRefusals.h"
+#include "room/WriteFailures.h"
 #include "store/DraftPlayerRepository.h"
+#include "store/DraftTeamRepository.h"
 #include "store/TransactionGuard.h"
 #include "text/TextChecks.h"
 
 namespace quorvane {
 
+namespace {
+
+constexpr std::string_view kNoteWriteLine = " 60050 error: could not add player note.";
+
+// One statement under the writer's lock: the rule decided again, the statement run and
+// committed, then the model changed as the file was.
+template <class Statement, class Change>
+Outcome<Done> writeOne(Connection& connection, const Decision& decision, std::string_view logLine,
+                       Statement&& statement, Change&& change) {
+    if (decision.refusal) {
+        return refusedBy(*decision.refusal);
+    }
+    TransactionGuard transaction(connection);
+    if (!transaction.begun() || !statement() || !transaction.commit()) {
+        transaction.rollback();
+        return databaseFailure(connection, logLine);
+    }
+    change();
+    return Done{};
+}
+
+}  // namespace
+
 int flagAfterChoice(int currentFlag, int chosen) {
     return currentFlag == chosen ? kNoFlag : chosen;
 }
 
-bool setPlayerFlag(ProgramState& state, int playerid, int flag) {
-    TransactionGuard transaction(state.dbConnection);
-    const bool modelCurrent = heldModelIsCurrent(state);
-    if (!writePlayerFlag(state.dbConnection, playerid, flag) || !transaction.commit()) {
-        return false;
+Decision decideFlag(const DraftModel&, const FlagRequest& request) {
+    if (request.flag < kNoFlag || request.flag > kHighestFlag) {
+        return refusedWith(Message{"Invalid Flag", "The flag must be none, sleeper, bust or upside",
+                                   MessageIcon::Exclamation});
     }
-    keepOwnChange(state, modelCurrent,
-                  [playerid, flag](DraftModel& model) { applyFlag(model, playerid, flag); });
-    return true;
-}
-
-int chooseFlag(ProgramState& state, int playerid, int currentFlag, int chosen) {
-    const int flag = flagAfterChoice(currentFlag, chosen);
-    // The row shows the choice even when the statement failed; the next fill shows the truth.
-    setPlayerFlag(state, playerid, flag);
-    return flag;
+    return {};
 }
 
 std::optional<Message> playerNoteRefusal(std::string_view note) {
@@ -39,20 +56,48 @@ std::optional<Message> playerNoteRefusal(std::string_view note) {
     return std::nullopt;
 }
 
-bool savePlayerNote(ProgramState& state, int playerid, const std::string& note) {
-    if (playerNoteRefusal(note)) {
-        return false;
+Decision decideNote(const DraftModel&, const PlayerNoteRequest& request) {
+    if (std::optional<Message> refusal = playerNoteRefusal(request.note)) {
+        return refusedWith(std::move(*refusal));
     }
-    TransactionGuard transaction(state.dbConnection);
-    const bool modelCurrent = heldModelIsCurrent(state);
-    if (!writePlayerNote(state.dbConnection, state.projectionYear, playerid, note) ||
-        !transaction.commit()) {
-        state.dbConnection.log().writeEntry(" 60050 error: could not add player note.");
-        return false;
+    return {};
+}
+
+Decision decideNote(const DraftNoteRequest& request) {
+    if (const auto problem =
+            textProblem(request.notes, kMaxDraftNotesCharacters, TextShape::Lines)) {
+        return refusedWith(
+            Message{"Invalid Notes", "The draft notes " + *problem, MessageIcon::Exclamation});
     }
-    keepOwnChange(state, modelCurrent,
-                  [playerid, &note](DraftModel& model) { applyNote(model, playerid, note); });
-    return true;
+    return {};
+}
+
+Outcome<Done> writeFlag(Connection& connection, DraftModel& model, const FlagRequest& request) {
+    return writeOne(
+        connection, decideFlag(model, request), {},
+        [&] { return writePlayerFlag(connection, request.playerid, request.flag); },
+        [&] { applyFlag(model, request.playerid, request.flag); });
+}
+
+Outcome<Done> writeNote(Connection& connection, DraftModel& model,
+                        const PlayerNoteRequest& request) {
+    return writeOne(
+        connection, decideNote(model, request), kNoteWriteLine,
+        [&] { return writePlayerNote(connection, request.season, request.playerid, request.note); },
+        [&] {
+            // The model holds the notes of its own season only.
+            if (model.projectionYear == request.season) {
+                applyNote(model, request.playerid, request.note);
+            }
+        });
+}
+
+Outcome<Done> writeNote(Connection& connection, const DraftNoteRequest& request) {
+    const std::string logLine =
+        " 008 error: could not updates notes: " + std::string(draftNotesUpdateText());
+    return writeOne(
+        connection, decideNote(request), logLine,
+        [&] { return writeDraftNotes(connection, request.templateId, request.notes); }, [] {});
 }
 
 }  // namespace quorvane

@@ -7,7 +7,6 @@
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTeamRepository.h"
 #include "teamadvice/RoomAdvice.h"
-#include "text/TextChecks.h"
 #include "valuation/Ranks.h"
 
 namespace quorvane {
@@ -74,24 +73,6 @@ std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dial
             " 90007 error: could not get list of players: " + std::string(draftNotesQueryText()));
     }
     return notes;
-}
-
-bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes) {
-    if (!state.draftSettings()) {
-        return false;
-    }
-    if (const auto problem = textProblem(notes, kMaxDraftNotesCharacters, TextShape::Lines)) {
-        dialogs.showMessage("Invalid Notes", "The draft notes " + *problem,
-                            MessageIcon::Exclamation);
-        return false;
-    }
-    if (!writeDraftNotes(state.dbConnection, state.draftSettings()->template_id, notes)) {
-        reportDatabaseError(
-            dialogs, state.dbConnection,
-            " 008 error: could not updates notes: " + std::string(draftNotesUpdateText()));
-        return false;
-    }
-    return true;
 }
 
 }  // namespace quorvane

@@ -52,6 +52,5 @@ int teamOnTheClock(const LoadedDraft& loaded);
 
 // The draft's notes; nullopt after the failure was shown and logged.
 std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dialogs);
-bool saveDraftNotes(ProgramState& state, UserDialogs& dialogs, const std::string& notes);
 
 }  // namespace quorvane

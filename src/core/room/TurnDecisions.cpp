@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "room/TurnDecisions.h"
 
-#include <cmath>
 #include <string>
 
-#include "model/TeamFigures.h"
+#include "room/CommonRefusals.h"
 #include "room/KeeperRules.h"
 #include "room/PickChecks.h"
 #include "vocabulary/TurnRules.h"
@@ -12,18 +11,6 @@
 namespace quorvane {
 
 namespace {
-
-Decision refuse(std::string_view title, std::string_view text) {
-    Decision decision;
-    decision.refusal = Message{std::string(title), std::string(text), MessageIcon::Exclamation};
-    return decision;
-}
-
-Decision refuse(Message message) {
-    Decision decision;
-    decision.refusal = std::move(message);
-    return decision;
-}
 
 bool meantForAnotherTurn(const DraftModel& model, const std::optional<int>& turn) {
     return turn && *turn != model.turnNumber();
@@ -46,45 +33,31 @@ Message turnMovedMessage(int meant, int onTheClock) {
 }
 
 Decision decidePick(const DraftModel& model, const PickRequest& request) {
-    if (!model.settings || model.findTeam(request.teamid) == nullptr) {
-        return refuse("No Team Selected", "Please select the team that made this pick.");
+    if (auto noTeam = teamRefusal(model, request.teamid)) {
+        return refusedWith(std::move(*noTeam));
     }
-    const DraftSettings& draft = *model.settings;
     if (meantForAnotherTurn(model, request.turn)) {
-        return refuse(turnMovedMessage(*request.turn, model.turnNumber()));
+        return refusedWith(turnMovedMessage(*request.turn, model.turnNumber()));
     }
     if (filledSinceSeen(model, request.seenTurn)) {
-        return refuse(turnMovedMessage(*request.seenTurn, model.turnNumber()));
+        return refusedWith(turnMovedMessage(*request.seenTurn, model.turnNumber()));
     }
-    const double pot = static_cast<double>(draft.teams) * draft.dollars;
-    // A negative price would hand the team money, and no team could pay more than the pot.
-    if (model.auction() &&
-        (!std::isfinite(request.price) || request.price < 0 || request.price > pot)) {
-        return refuse("Invalid Bid", "Bid for this player is invalid");
+    if (auto invalid = bidRefusal(model, request.price)) {
+        return refusedWith(std::move(*invalid));
     }
     // Asking a question whose answer cannot matter would only mislead.
     if (model.drafted(request.playerid)) {
-        return refuse(kPlayerAlreadySelected.title, kPlayerAlreadySelected.text);
+        return refusedWith(kPlayerAlreadySelected);
     }
     Decision decision;
-    if (model.auction()) {
-        if (auto money = moneyQuestion(draft, request.price,
-                                       moneySpent(model, request.teamid, request.playerid),
-                                       playersOn(model, request.teamid, request.playerid))) {
-            decision.questions.push_back(std::move(*money));
-        }
-    }
-    if (auto slot =
-            slotQuestion(draft, request.slot,
-                         slotHolders(model, request.teamid, request.slot, request.playerid))) {
-        decision.questions.push_back(std::move(*slot));
-    }
+    decision.questions =
+        moneyAndSlotQuestions(model, request.playerid, request.teamid, request.slot, request.price);
     return decision;
 }
 
 Decision decideSkip(const DraftModel& model, const SkipRequest& request) {
     if (meantForAnotherTurn(model, request.turn)) {
-        return refuse(turnMovedMessage(*request.turn, model.turnNumber()));
+        return refusedWith(turnMovedMessage(*request.turn, model.turnNumber()));
     }
     return {};
 }

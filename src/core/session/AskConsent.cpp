@@ -7,8 +7,11 @@ namespace quorvane {
 
 std::optional<Consent> askConsent(UserDialogs& dialogs, const Decision& decision) {
     if (decision.refusal) {
-        dialogs.showMessage(decision.refusal->title, decision.refusal->text,
-                            decision.refusal->icon);
+        // A refusal without words (a choice the window never offers) shows nothing.
+        if (!decision.refusal->text.empty()) {
+            dialogs.showMessage(decision.refusal->title, decision.refusal->text,
+                                decision.refusal->icon);
+        }
         return std::nullopt;
     }
     Consent consent;

@@ -9,69 +9,14 @@
 #include "model/DraftModelLoader.h"
 #include "room/TurnDecisions.h"
 #include "room/TurnWriters.h"
-#include "session/AskConsent.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
+#include "session/WriteConversation.h"
 #include "text/NumberText.h"
 
 namespace quorvane {
 
 namespace {
-
-// How a conversation ended without a stored change.
-enum class Ending { Stored, Declined, Failed };
-
-template <class Request>
-using DecideFn = Decision (*)(const DraftModel&, const Request&);
-template <class Request, class Result>
-using WriteFn = Outcome<Result> (*)(Connection&, DraftModel&, const Request&, const Consent&);
-
-// Asks, writes, and keeps the loaded draft and the held model in step with what was written.
-template <class Request, class Result>
-std::optional<Result> converse(ProgramState& state, UserDialogs& dialogs, const Request& request,
-                               DecideFn<Request> decide, WriteFn<Request, Result> write,
-                               Ending& ending) {
-    ending = Ending::Failed;
-    DraftModel* model = heldDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return std::nullopt;
-    }
-    std::optional<Consent> consent = askConsent(dialogs, decide(*model, request));
-    ending = Ending::Declined;
-    while (consent) {
-        Outcome<Result> outcome = write(state.dbConnection, *model, request, *consent);
-        if (outcome) {
-            state.replaceDraftSettings(*model->settings);
-            // Whatever else another program changed is read when the model is next asked for.
-            settleDraftModel(state, !outcome->outsideChange);
-            ending = Ending::Stored;
-            return std::move(outcome.value());
-        }
-        const WriteFailure& failure = outcome.failure();
-        const int templateId = model->settings->template_id;
-        // The writer read again what another program changed; the rest is read on next asking.
-        settleDraftModel(state, false);
-        loadDraft(state, templateId);
-        if (failure.kind == WriteFailure::Kind::Unanswered) {
-            if (!dialogs.askYesNo(failure.question.title, failure.question.text)) {
-                return std::nullopt;
-            }
-            consent->agreed.push_back(failure.question);
-            model = heldDraftModel(state, dialogs);
-            if (model == nullptr) {
-                ending = Ending::Failed;
-                return std::nullopt;
-            }
-            continue;
-        }
-        showWriteFailure(dialogs, failure);
-        if (failure.kind != WriteFailure::Kind::Refused) {
-            ending = Ending::Failed;
-        }
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
 
 std::optional<TurnChanged> turnStep(ProgramState& state, UserDialogs& dialogs, bool skip) {
     if (!state.draftSettings()) {

@@ -20,48 +20,6 @@ std::optional<int> removed(Connection& connection, std::string_view sql, const S
 
 }  // namespace
 
-std::optional<std::int64_t> countPlayerTaken(Connection& connection, int templateId, int playerid) {
-    return readScalar<std::int64_t>(
-        connection, "select count(*) as cnt from draftTaken where template_id = ? and playerid = ?",
-        {id(templateId), id(playerid)});
-}
-
-std::optional<std::int64_t> countPlayerKept(Connection& connection, int templateId, int playerid) {
-    return readScalar<std::int64_t>(
-        connection,
-        "select count(*) as cnt from drafttaken where template_id = ? and playerid = ? "
-        "and draftorder = 0",
-        {id(templateId), id(playerid)});
-}
-
-std::optional<double> readMoneySpentWithout(Connection& connection, int templateId, int teamid,
-                                            int playerid) {
-    return readScalar<double>(
-        connection,
-        "select iif(sum(dollars) is null,0,sum(dollars)) as amt from drafttaken where "
-        "template_id = ? and teamid = ? and playerid <> ?",
-        {id(templateId), id(teamid), id(playerid)});
-}
-
-std::optional<std::int64_t> countTeamPlayersWithout(Connection& connection, int templateId,
-                                                    int teamid, int playerid) {
-    return readScalar<std::int64_t>(
-        connection,
-        "select count(*) as cnt from drafttaken where template_id = ? and teamid = ? and "
-        "playerid <> ?",
-        {id(templateId), id(teamid), id(playerid)});
-}
-
-std::optional<std::int64_t> countSlotPlayersWithout(Connection& connection, int templateId,
-                                                    int teamid, const std::string& slot,
-                                                    int playerid) {
-    return readScalar<std::int64_t>(
-        connection,
-        "select count(*) as cnt from drafttaken where template_id = ? and teamid = ? and "
-        "pos = ? collate nocase and playerid <> ?",
-        {id(templateId), id(teamid), slot, id(playerid)});
-}
-
 std::optional<std::vector<SlotUse>> readSlotUseWithout(Connection& connection, int templateId,
                                                        int teamid, int playerid) {
     return readRows<SlotUse>(connection,

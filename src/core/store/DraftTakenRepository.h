@@ -14,22 +14,6 @@ class Connection;
 // Every read returns nullopt after a failure the connection logged with its statement; every
 // writer runs inside the caller's transaction and returns false after a logged failure.
 
-// How many rows of the draft hold the player (0 or 1 in a sound file).
-std::optional<std::int64_t> countPlayerTaken(Connection& connection, int templateId, int playerid);
-// How many of the draft's rows hold the player as a keeper (pick number 0).
-std::optional<std::int64_t> countPlayerKept(Connection& connection, int templateId, int playerid);
-
-// What a team of the draft has spent and how many players it holds, leaving out one player (the
-// one a pick or a move is about, so that changing his own row does not count him twice).
-std::optional<double> readMoneySpentWithout(Connection& connection, int templateId, int teamid,
-                                            int playerid);
-std::optional<std::int64_t> countTeamPlayersWithout(Connection& connection, int templateId,
-                                                    int teamid, int playerid);
-// Players the team holds in the slot (any case), the one player left out.
-std::optional<std::int64_t> countSlotPlayersWithout(Connection& connection, int templateId,
-                                                    int teamid, const std::string& slot,
-                                                    int playerid);
-
 // A slot (upper case) and how many players the team holds in it.
 struct SlotUse {
     std::string slot;

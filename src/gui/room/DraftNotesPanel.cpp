@@ -12,6 +12,7 @@
 #include "gui/models/GridTableModel.h"
 #include "gui/room/GridViews.h"
 #include "room/RefreshMain.h"
+#include "session/MarkConversation.h"
 #include "session/ProgramState.h"
 #include "vocabulary/GridTable.h"
 

@@ -15,6 +15,7 @@
 #include "gui/widgets/TeamChoiceBox.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
+#include "session/KeeperConversation.h"
 #include "session/ProgramState.h"
 
 namespace quorvane::gui {

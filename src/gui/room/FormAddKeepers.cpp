@@ -18,6 +18,7 @@
 #include "gui/widgets/TeamChoiceBox.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
+#include "session/KeeperConversation.h"
 #include "session/ProgramState.h"
 
 namespace quorvane::gui {

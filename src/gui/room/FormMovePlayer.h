@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "room/MovePlayer.h"
+#include "session/MoveConversation.h"
 
 class QComboBox;
 class QLabel;

@@ -14,6 +14,7 @@
 #include "gui/room/ChoiceLists.h"
 #include "gui/room/FormAddPlayer.h"
 #include "room/CustomPlayers.h"
+#include "session/CustomPlayerConversation.h"
 #include "session/ProgramState.h"
 
 namespace quorvane::gui {

@@ -27,6 +27,7 @@
 #include "room/Keepers.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
+#include "session/KeeperConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
