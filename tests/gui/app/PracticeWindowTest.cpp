@@ -36,6 +36,10 @@ using namespace quorvane;
 
 namespace {
 
+// The bots and the window share two loaded cores on a test machine: the waits are bounds,
+// never delays, so they are generous.
+constexpr int kBotsWaitMs = 60000;
+
 bool importSample(test::TestProgram& program) {
     return importProjectionFile(program.state, program.dialogs,
                                 std::string(QUORVANE_SOURCE_DATA_DIR) + "/sample_projections.csv")
@@ -151,7 +155,7 @@ class PracticeWindowTest : public QObject {
         auto* bar = main.findChild<QWidget*>("practice_bid");
         auto* limit = main.findChild<QLineEdit*>("txt_limit");
         QTRY_VERIFY_WITH_TIMEOUT(main.statusBar()->currentMessage().startsWith("Your nomination"),
-                                 20000);
+                                 kBotsWaitMs);
         QVERIFY(bar->isHidden());
         QCOMPARE(room.taken(), 2.0);
         // The practice dialog gave the keyboard back to the window.
@@ -171,14 +175,14 @@ class PracticeWindowTest : public QObject {
         QTest::keyClicks(limit, "45");
         QTest::keyClick(limit, Qt::Key_Return);
         // His 45 against 4 and 9: he buys at 9 + 1 = 10.
-        QTRY_COMPARE_WITH_TIMEOUT(priceOf(3879), 10.0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(priceOf(3879), 10.0, kBotsWaitMs);
         QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
                                 std::to_string(practice) + " and playerid = 3879"),
                  static_cast<double>(room.practiceTeamAt(1)));
 
         // Sale 2 is Owner 2's nomination; the bots wait for the user's limit again, and the room
         // shows the sale: 200 - 10 = 190 left.
-        QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible(), kBotsWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(
             main.findChild<gui::ElidedLabel*>("lbl_clock")->fullText().contains("$190 left"), 5000);
         QCOMPARE(room.taken(), 3.0);
@@ -187,7 +191,7 @@ class PracticeWindowTest : public QObject {
         // He passes: Owner 3's 9 beats Owner 2's 4 and pays 4 + 1 = 5.
         QTest::keyClicks(limit, "0");
         QTest::keyClick(limit, Qt::Key_Return);
-        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 4.0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 4.0, kBotsWaitMs);
         QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
                                 std::to_string(practice) + " order by draftorder desc limit 1"),
                  static_cast<double>(room.practiceTeamAt(3)));
@@ -217,7 +221,7 @@ class PracticeWindowTest : public QObject {
         });
         main.pickPlayer(3879);
         QVERIFY(*added);
-        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 5.0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 5.0, kBotsWaitMs);
         QTest::qWait(300);
         QCOMPARE(room.taken(), 5.0);
         QCOMPARE(program.scalar("select teamid from DraftTaken where template_id = " +
@@ -251,10 +255,10 @@ class PracticeWindowTest : public QObject {
                 character = page->fontMetrics().averageCharWidth();
                 qobject_cast<QDialog*>(page)->accept();
             },
-            20000);
+            kBotsWaitMs);
         QElapsedTimer elapsed;
         elapsed.start();
-        while (!*graded && elapsed.elapsed() < 20000) {
+        while (!*graded && elapsed.elapsed() < kBotsWaitMs) {
             QTest::qWait(20);
             if (teamOnTheClock(*program.state.loadedDraft) == mine && !main.refreshPending() &&
                 room.taken() < 12.0) {
@@ -291,7 +295,7 @@ class PracticeWindowTest : public QObject {
         pickFirstPlayer(main, program);
         QCOMPARE(room.taken(), 2.0);
         QCOMPARE(teamOfTurn(2), room.practiceTeamAt(2));
-        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 5.0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(room.taken(), 5.0, kBotsWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!bots->botsRunning(), 5000);
         QCOMPARE(room.taken(), 5.0);
         QCOMPARE(teamOfTurn(3), room.practiceTeamAt(3));
@@ -331,16 +335,16 @@ class PracticeWindowTest : public QObject {
                     .contains("Your picks against ADP");
             qobject_cast<QDialog*>(page)->accept();
         };
-        auto shown = test::whenModalShown("practice_grade", closeGrade, 20000);
+        auto shown = test::whenModalShown("practice_grade", closeGrade, kBotsWaitMs);
         main.refreshMain();
-        QTRY_VERIFY_WITH_TIMEOUT(*shown, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(*shown, kBotsWaitMs);
         QCOMPARE(gradePages, 1);
         QVERIFY(fitsTheScreen);
 
-        shown = test::whenModalShown("practice_grade", closeGrade, 20000);
+        shown = test::whenModalShown("practice_grade", closeGrade, kBotsWaitMs);
         main.findChild<QAction*>("mnuUndoPick")->trigger();
         QCOMPARE(room.taken(), 38.0);
-        QTRY_VERIFY_WITH_TIMEOUT(*shown, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(*shown, kBotsWaitMs);
         QCOMPARE(room.taken(), 39.0);
         QCOMPARE(gradePages, 2);
     }
