@@ -3,28 +3,55 @@
 
 #include <algorithm>
 
+#include "model/DraftModelLoader.h"
 #include "session/ProgramState.h"
-#include "store/DraftTakenRepository.h"
+#include "session/UserDialogs.h"
+#include "text/LetterCase.h"
 
 namespace quorvane {
+
+std::vector<DraftPick> draftPicksOf(const DraftModel& model) {
+    std::vector<DraftPick> picks;
+    picks.reserve(model.picks.size());
+    for (const ModelPick& pick : model.picks) {
+        DraftPick made{pick.playerid,
+                       pick.teamid,
+                       pick.pickNumber,
+                       pick.price,
+                       {},
+                       {},
+                       {},
+                       upperText(pick.slot),
+                       0};
+        if (const ModelPlayer* player = model.findPlayer(pick.playerid)) {
+            made.firstname = player->firstname;
+            made.lastname = player->lastname;
+            made.pos = player->pos;
+            made.rank = player->rank;
+        }
+        picks.push_back(std::move(made));
+    }
+    std::stable_sort(picks.begin(), picks.end(), [](const DraftPick& a, const DraftPick& b) {
+        return a.draftorder < b.draftorder;
+    });
+    return picks;
+}
 
 std::optional<std::vector<DraftPick>> readDraftPicks(ProgramState& state) {
     if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const auto rows = readNamedPicks(state.dbConnection, state.projectionYear,
-                                     state.draftSettings()->template_id);
-    if (!rows) {
+    const DraftModel* model = heldModelForLists(state);
+    if (model == nullptr) {
         state.dbConnection.log().writeEntry(" 90200 error: could not read the draft's picks");
         return std::nullopt;
     }
-    std::vector<DraftPick> picks;
-    picks.reserve(rows->size());
-    for (const NamedPickRow& row : *rows) {
-        picks.push_back({row.playerid, row.teamid, row.draftorder, row.dollars, row.firstname,
-                         row.lastname, row.pos, row.slot, row.rank});
-    }
-    return picks;
+    return draftPicksOf(*model);
+}
+
+const DraftModel* heldModelForLists(ProgramState& state) {
+    LogOnlyDialogs logOnly;
+    return currentDraftModel(state, logOnly);
 }
 
 int picksMade(const std::vector<DraftPick>& picks) {

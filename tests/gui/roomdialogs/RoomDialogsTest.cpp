@@ -63,7 +63,7 @@ bool pick(RoomProgram& program, int playerid, int teamid) {
     PickForm form;
     form.teamid = teamid;
     form.pos = fillPosition(program.state, playerid).selectedText();
-    return recordPick(program.state, program.dialogs, playerid, form, teamid).outcome ==
+    return recordPick(program.state, program.dialogs, playerid, form).outcome ==
            PickOutcome::Recorded;
 }
 
