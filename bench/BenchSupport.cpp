@@ -9,6 +9,7 @@
 
 #include "projections/ProjectionImport.h"
 #include "session/DataStore.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::bench {
 

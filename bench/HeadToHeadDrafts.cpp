@@ -5,6 +5,8 @@
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "practice/OpponentPicks.h"
+#include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 #include "vocabulary/TurnRules.h"
 
 namespace quorvane::bench {

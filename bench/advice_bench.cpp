@@ -14,6 +14,8 @@
 #include "draftconfig/NewDraft.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 #include "store/TransactionGuard.h"
 #include "teamadvice/TeamAdvice.h"
 #include "valuation/Ranks.h"

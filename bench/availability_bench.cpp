@@ -13,6 +13,8 @@
 #include "model/DraftModelLoader.h"
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeRun.h"
+#include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 #include "valuation/Ranks.h"
 
 namespace {

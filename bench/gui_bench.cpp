@@ -28,6 +28,7 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "session/TurnConversation.h"
 #include "valuation/CategoryTargets.h"

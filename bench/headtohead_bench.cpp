@@ -13,6 +13,8 @@
 #include "headtohead/HeadToHeadLeague.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 
 namespace {
 

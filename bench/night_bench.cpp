@@ -16,6 +16,7 @@
 #include "draftconfig/NewDraft.h"
 #include "night/NightHost.h"
 #include "night/NightServer.h"
+#include "session/DraftConversation.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "projections/ProjectionImport.h"
 #include "session/DataStore.h"
 #include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 #include "session/UserDialogs.h"
 
 namespace {

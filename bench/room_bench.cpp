@@ -23,6 +23,8 @@
 #include "room/TurnWriters.h"
 #include "room/Turns.h"
 #include "session/DataStore.h"
+#include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 #include "session/LiveRoom.h"
 #include "session/ProgramState.h"
 #include "session/TurnConversation.h"

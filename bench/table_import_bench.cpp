@@ -16,6 +16,7 @@
 #include "BenchSupport.h"
 #include "WorkbookFiles.h"
 #include "projections/ProjectionTable.h"
+#include "session/ProjectionConversation.h"
 
 namespace {
 

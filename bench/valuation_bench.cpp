@@ -16,6 +16,7 @@
 #include "draftconfig/NewDraft.h"
 #include "model/DraftLoader.h"
 #include "session/DataStore.h"
+#include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"
@@ -26,6 +27,7 @@
 #include <sys/resource.h>
 
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/RotisserieValuation.h"
 #include "valuation/SgpDenominators.h"

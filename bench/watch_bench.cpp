@@ -6,6 +6,7 @@
 
 #include "BenchSupport.h"
 #include "draftconfig/NewDraft.h"
+#include "session/DraftConversation.h"
 #include "session/OutsideChanges.h"
 
 namespace quorvane {

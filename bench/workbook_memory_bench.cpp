@@ -17,6 +17,7 @@
 
 #include "BenchSupport.h"
 #include "projections/ProjectionTable.h"
+#include "session/ProjectionConversation.h"
 
 namespace {
 

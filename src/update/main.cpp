@@ -21,11 +21,11 @@
 #include "platform/Log.h"
 #include "platform/ServiceSettings.h"
 #include "platform/Version.h"
+#include "session/PackageUpdateConversation.h"
 #include "session/TerminalDialogs.h"
 #include "text/TerminalText.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
-#include "update/PackageUpdate.h"
 
 #ifdef QUORVANE_UPDATE_WITH_GUI
 #include <QApplication>

@@ -6,6 +6,7 @@
 #include <fmt/format.h>
 
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 
 namespace quorvane::test {
 

@@ -7,6 +7,7 @@
 #include "AdviceLeague.h"
 #include "advice/ExplainLines.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "teamadvice/ExplainLabels.h"
 #include "teamadvice/ValuationFigureReader.h"
 #include "valuation/Ranks.h"

@@ -3,6 +3,7 @@
 
 #include "draftconfig/DraftList.h"
 #include "draftconfig/NewDraft.h"
+#include "session/DraftConversation.h"
 #include "support/TestProgram.h"
 
 namespace quorvane {

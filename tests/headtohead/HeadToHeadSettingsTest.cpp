@@ -6,6 +6,7 @@
 #include "draftconfig/NewDraft.h"
 #include "draftconfig/SetupEditor.h"
 #include "model/DraftLoader.h"
+#include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "support/TestProgram.h"
 #include "vocabulary/CategoryCatalogue.h"

@@ -9,6 +9,7 @@
 #include "model/DraftLoader.h"
 #include "room/RoomValues.h"
 #include "session/DataStore.h"
+#include "session/DraftConversation.h"
 #include "store/RowReader.h"
 
 namespace quorvane::test {

@@ -7,6 +7,7 @@
 #include "platform/Log.h"
 #include "platform/ServiceEndpoints.h"
 #include "support/FakeTransfer.h"
+#include "update/ServiceFetch.h"
 
 namespace quorvane {
 namespace {
@@ -15,13 +16,15 @@ using test::LoopbackService;
 using test::TestProgram;
 using test::trustedCertificate;
 
-std::string fetch(TestProgram& program, UrlTransfer& transfer, const std::string& url) {
-    return fetchUrlText(transfer, program.dialogs, Log(program.state.logFilePath), url);
+FetchedAnswer fetch(TestProgram& program, UrlTransfer& transfer, const std::string& url) {
+    return fetchUrlAnswer(transfer, Log(program.state.logFilePath), url);
 }
 
-void expectConnectionErrorShownAndLogged(const TestProgram& program, std::string_view detail) {
-    ASSERT_EQ(program.dialogs.messages.size(), 1u);
-    EXPECT_EQ(program.dialogs.messages[0].title, "Internet Connection Error");
+void expectConnectionErrorLogged(const TestProgram& program, const FetchedAnswer& fetched,
+                                 std::string_view detail) {
+    EXPECT_EQ(fetched.answer.body, "");
+    ASSERT_TRUE(fetched.failure.has_value());
+    EXPECT_EQ(fetched.failure->title, "Internet Connection Error");
     const auto lines = program.logLines();
     ASSERT_EQ(lines.size(), 1u);
     // "YYYY-MM-DD HH:MM:SS : " and what the transfer reported.
@@ -34,9 +37,11 @@ TEST(FetchUrlText, ReturnsTheBodyFromAServiceWithATrustedCertificate) {
     LoopbackService service;
     ASSERT_TRUE(service.started());
     CurlTransfer transfer(trustedCertificate().certFile);
-    EXPECT_EQ(fetch(program, transfer, serviceUrl(service.host(), kVersionPath)), "1303");
-    EXPECT_TRUE(program.dialogs.messages.empty());
-    EXPECT_EQ(program.dialogs.busyCalls, (std::vector<bool>{true, false}));
+    const FetchedAnswer fetched =
+        fetch(program, transfer, serviceUrl(service.host(), kVersionPath));
+    EXPECT_EQ(fetched.answer.body, "1303");
+    EXPECT_FALSE(fetched.failure.has_value());
+    EXPECT_TRUE(program.logLines().empty());
 }
 
 TEST(FetchUrlText, TakesTheCertificateAuthorityFromTheEnvironment) {
@@ -46,7 +51,8 @@ TEST(FetchUrlText, TakesTheCertificateAuthorityFromTheEnvironment) {
     setenv("QUORVANE_CA_BUNDLE", trustedCertificate().certFile.c_str(), 1);
     CurlTransfer transfer;
     unsetenv("QUORVANE_CA_BUNDLE");
-    EXPECT_EQ(fetch(program, transfer, serviceUrl(service.host(), kVersionPath)), "1303");
+    EXPECT_EQ(fetch(program, transfer, serviceUrl(service.host(), kVersionPath)).answer.body,
+              "1303");
 }
 
 TEST(FetchUrlText, RefusesAServiceWhoseCertificateIsNotTrusted) {
@@ -54,24 +60,27 @@ TEST(FetchUrlText, RefusesAServiceWhoseCertificateIsNotTrusted) {
     LoopbackService service("coach", "s3cret", "1303", test::untrustedCertificate());
     ASSERT_TRUE(service.started());
     CurlTransfer transfer(trustedCertificate().certFile);
-    EXPECT_EQ(fetch(program, transfer, serviceUrl(service.host(), kVersionPath)), "");
-    expectConnectionErrorShownAndLogged(program, "/draft/nba/version.asp");
+    expectConnectionErrorLogged(program,
+                                fetch(program, transfer, serviceUrl(service.host(), kVersionPath)),
+                                "/draft/nba/version.asp");
 }
 
 TEST(FetchUrlText, ReportsAServiceThatClosesTheConnection) {
     TestProgram program;
     test::ClosingServer server;
     CurlTransfer transfer(trustedCertificate().certFile);
-    EXPECT_EQ(fetch(program, transfer, serviceUrl(server.host(), kVersionPath)), "");
-    expectConnectionErrorShownAndLogged(program, "/draft/nba/version.asp");
+    expectConnectionErrorLogged(program,
+                                fetch(program, transfer, serviceUrl(server.host(), kVersionPath)),
+                                "/draft/nba/version.asp");
 }
 
 TEST(FetchUrlText, SendsNothingOverPlainHttp) {
     TestProgram program;
     test::ClosingServer server;
     CurlTransfer transfer(trustedCertificate().certFile);
-    EXPECT_EQ(fetch(program, transfer, "http://" + server.host() + "/draft/nba/version.asp"), "");
-    expectConnectionErrorShownAndLogged(program, "not HTTPS");
+    expectConnectionErrorLogged(
+        program, fetch(program, transfer, "http://" + server.host() + "/draft/nba/version.asp"),
+        "not HTTPS");
 }
 
 TEST(FetchUrlText, GivesTheBodyOfAnErrorPageToTheCaller) {
@@ -80,12 +89,11 @@ TEST(FetchUrlText, GivesTheBodyOfAnErrorPageToTheCaller) {
     LoopbackService service;
     ASSERT_TRUE(service.started());
     CurlTransfer transfer(trustedCertificate().certFile);
-    const TransferAnswer answer =
-        fetchUrlAnswer(transfer, program.dialogs, Log(program.state.logFilePath),
-                       serviceUrl(service.host(), "/draft/nba/nothing.asp"));
-    EXPECT_EQ(answer.status, 404);
-    EXPECT_FALSE(answer.body.empty());
-    EXPECT_TRUE(program.dialogs.messages.empty());
+    const FetchedAnswer fetched =
+        fetch(program, transfer, serviceUrl(service.host(), "/draft/nba/nothing.asp"));
+    EXPECT_EQ(fetched.answer.status, 404);
+    EXPECT_FALSE(fetched.answer.body.empty());
+    EXPECT_FALSE(fetched.failure.has_value());
 }
 
 TEST(FetchUrlText, NeverWritesThePasswordOfTheAccountRequestToTheLog) {

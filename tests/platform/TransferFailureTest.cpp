@@ -9,6 +9,9 @@
 #include "platform/Log.h"
 #include "platform/ServiceEndpoints.h"
 #include "projections/ProjectionDownload.h"
+#include "session/ProjectionConversation.h"
+#include "session/UpdateAtStartup.h"
+#include "update/ServiceFetch.h"
 #include "update/UpdateCheck.h"
 
 namespace quorvane {
@@ -18,6 +21,16 @@ using test::LoopbackService;
 using test::StallingServer;
 using test::TestProgram;
 using test::trustedCertificate;
+
+// The one message a failed request returned.
+std::string shownText(const std::optional<Message>& failure) {
+    if (!failure) {
+        ADD_FAILURE() << "no message";
+        return {};
+    }
+    EXPECT_EQ(failure->title, "Internet Connection Error");
+    return failure->text;
+}
 
 // The one message a failed request shows; "" after none or several.
 std::string shownText(const TestProgram& program) {
@@ -29,8 +42,8 @@ std::string shownText(const TestProgram& program) {
     return program.dialogs.messages[0].text;
 }
 
-TransferAnswer fetched(TestProgram& program, UrlTransfer& transfer, const std::string& url) {
-    return fetchUrlAnswer(transfer, program.dialogs, Log(program.state.logFilePath), url);
+FetchedAnswer fetched(TestProgram& program, UrlTransfer& transfer, const std::string& url) {
+    return fetchUrlAnswer(transfer, Log(program.state.logFilePath), url);
 }
 
 TEST(TransferFailures, ACertificateOfAnotherHostSaysSo) {
@@ -39,12 +52,13 @@ TEST(TransferFailures, ACertificateOfAnotherHostSaysSo) {
     ASSERT_TRUE(service.started());
     // The certificate is trusted; only its host name is wrong.
     CurlTransfer transfer(test::otherHostCertificate().certFile);
-    const TransferAnswer answer =
+    const FetchedAnswer answer =
         fetched(program, transfer, serviceUrl(service.host(), kVersionPath));
-    EXPECT_EQ(answer.failure, TransferFailure::CertificateHost);
-    EXPECT_EQ(shownText(program), "The certificate of https://" + service.host() +
-                                      " belongs to another host, so the connection was not "
-                                      "trusted and nothing was sent. Please check the address.");
+    EXPECT_EQ(answer.answer.failure, TransferFailure::CertificateHost);
+    EXPECT_EQ(shownText(answer.failure),
+              "The certificate of https://" + service.host() +
+                  " belongs to another host, so the connection was not "
+                  "trusted and nothing was sent. Please check the address.");
 }
 
 TEST(TransferFailures, AnUntrustedCertificateSaysSo) {
@@ -52,10 +66,10 @@ TEST(TransferFailures, AnUntrustedCertificateSaysSo) {
     LoopbackService service("coach", "s3cret", "1303", test::untrustedCertificate());
     ASSERT_TRUE(service.started());
     CurlTransfer transfer(trustedCertificate().certFile);
-    const TransferAnswer answer =
+    const FetchedAnswer answer =
         fetched(program, transfer, serviceUrl(service.host(), kVersionPath));
-    EXPECT_EQ(answer.failure, TransferFailure::CertificateUntrusted);
-    EXPECT_EQ(shownText(program),
+    EXPECT_EQ(answer.answer.failure, TransferFailure::CertificateUntrusted);
+    EXPECT_EQ(shownText(answer.failure),
               "The certificate of https://" + service.host() +
                   " is not signed by an authority this computer trusts (or has expired), so the "
                   "connection was not trusted and nothing was sent.");
@@ -65,12 +79,13 @@ TEST(TransferFailures, APlainHttpAddressSaysSoAndSendsNothing) {
     TestProgram program;
     test::ClosingServer server(1, 2);
     CurlTransfer transfer(trustedCertificate().certFile);
-    const TransferAnswer answer =
+    const FetchedAnswer answer =
         fetched(program, transfer, "http://" + server.host() + "/draft/nba/version.asp");
-    EXPECT_EQ(answer.failure, TransferFailure::NotHttps);
-    EXPECT_EQ(shownText(program), "http://" + server.host() +
-                                      " is not an https:// address. The program connects only "
-                                      "over HTTPS, so nothing was sent.");
+    EXPECT_EQ(answer.answer.failure, TransferFailure::NotHttps);
+    EXPECT_EQ(shownText(answer.failure),
+              "http://" + server.host() +
+                  " is not an https:// address. The program connects only "
+                  "over HTTPS, so nothing was sent.");
 }
 
 TEST(TransferFailures, ATimeOutSaysSoWhetherNothingOrPartOfTheAnswerCame) {
@@ -82,13 +97,13 @@ TEST(TransferFailures, ATimeOutSaysSoWhetherNothingOrPartOfTheAnswerCame) {
         TestProgram program;
         StallingServer server(stall);
         CurlTransfer transfer(trustedCertificate().certFile, 1);
-        const TransferAnswer answer =
+        const FetchedAnswer answer =
             fetched(program, transfer, serviceUrl(server.host(), kVersionPath));
-        EXPECT_EQ(answer.failure, TransferFailure::TimedOut);
+        EXPECT_EQ(answer.answer.failure, TransferFailure::TimedOut);
         // The "200 OK" of an answer cut short is no answer: it would read as success.
-        EXPECT_EQ(answer.status, 0);
-        EXPECT_EQ(answer.body, "");
-        EXPECT_EQ(shownText(program), "https://" + server.host() + timedOut);
+        EXPECT_EQ(answer.answer.status, 0);
+        EXPECT_EQ(answer.answer.body, "");
+        EXPECT_EQ(shownText(answer.failure), "https://" + server.host() + timedOut);
     }
 }
 
@@ -97,11 +112,11 @@ TEST(TransferFailures, NoConnectionKeepsTheConnectionMessage) {
     program.state.supportAddress = "commissioner@example.org";
     test::ClosingServer server(1, 2);
     CurlTransfer transfer(trustedCertificate().certFile);
-    const TransferAnswer answer =
-        fetchUrlAnswer(transfer, program.dialogs, Log(program.state.logFilePath),
+    const FetchedAnswer answer =
+        fetchUrlAnswer(transfer, Log(program.state.logFilePath),
                        serviceUrl(server.host(), kVersionPath), program.state.supportAddress);
-    EXPECT_EQ(answer.failure, TransferFailure::NoConnection);
-    EXPECT_EQ(shownText(program), notConnectedText("commissioner@example.org"));
+    EXPECT_EQ(answer.answer.failure, TransferFailure::NoConnection);
+    EXPECT_EQ(shownText(answer.failure), notConnectedText("commissioner@example.org"));
 }
 
 TEST(TransferFailures, TheSignInAndTheUpdateCheckSayWhatHappenedWithoutThePassword) {
@@ -122,10 +137,12 @@ TEST(TransferFailures, TheSignInAndTheUpdateCheckSayWhatHappenedWithoutThePasswo
     StallingServer stalled(StallingServer::Stall::AfterHead);
     checking.state.serviceHost = stalled.host();
     CurlTransfer impatient(trustedCertificate().certFile, 1);
-    const UpdateCheck check = checkForUpdate(checking.state, checking.dialogs, impatient);
+    const UpdateCheck check = checkForUpdate(updateCheckRequest(checking.state),
+                                             Log(checking.state.logFilePath), impatient);
     EXPECT_EQ(check.action, UpdateAction::Nothing);
-    EXPECT_EQ(shownText(checking).rfind("https://" + stalled.host() + " did not answer in time", 0),
-              0u);
+    EXPECT_EQ(
+        shownText(check.failure).rfind("https://" + stalled.host() + " did not answer in time", 0),
+        0u);
 }
 
 TEST(TransferFailures, TheAddressNeverCarriesAPathQueryOrPassword) {

@@ -11,6 +11,7 @@
 #include "model/DraftModelLoader.h"
 #include "practice/PracticeAuction.h"
 #include "practice/PracticeGrade.h"
+#include "session/DraftModelConversation.h"
 
 namespace quorvane::test {
 

@@ -13,6 +13,8 @@
 #include "room/RefreshMain.h"
 #include "room/SlotChoice.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
+#include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
 #include "support/TestProgram.h"
 

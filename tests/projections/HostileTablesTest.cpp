@@ -10,6 +10,7 @@
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
 #include "projections/TableNames.h"
+#include "session/ProjectionConversation.h"
 #include "session/UserDialogs.h"
 #include "store/RowReader.h"
 

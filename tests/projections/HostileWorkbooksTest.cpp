@@ -8,10 +8,11 @@
 
 #include "ProjectionFiles.h"
 #include "WorkbookFiles.h"
-#include "session/UserDialogs.h"
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
 #include "projections/TableFile.h"
+#include "session/ProjectionConversation.h"
+#include "session/UserDialogs.h"
 
 namespace quorvane::test {
 namespace {

@@ -8,6 +8,7 @@
 
 #include "ProjectionFiles.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 #include "store/RowReader.h"
 
 namespace quorvane::test {

@@ -4,6 +4,7 @@
 
 #include "ProjectionFiles.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 #include "store/ProjectionRow.h"
 
 namespace quorvane::test {

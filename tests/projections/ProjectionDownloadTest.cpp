@@ -4,6 +4,7 @@
 #include "LoopbackService.h"
 #include "platform/CurlTransfer.h"
 #include "projections/ProjectionDownload.h"
+#include "session/ProjectionConversation.h"
 #include "support/FakeTransfer.h"
 
 namespace quorvane {
@@ -16,9 +17,9 @@ using test::TestProgram;
 struct ImportRecorder {
     std::vector<std::string> texts;
     ProjectionTextImport seam() {
-        return [this](ProgramState&, UserDialogs&, std::string_view text) {
+        return [this](std::string_view text, const Progress&) {
             texts.emplace_back(text);
-            return std::optional<ImportResult>(ImportResult{1, 0});
+            return Outcome<ImportResult>(ImportResult{1, 0});
         };
     }
 };
@@ -82,6 +83,23 @@ TEST(ProjectionDownload, AnAccountRequestThatFailsStopsWithAConnectionErrorAndAs
         ASSERT_EQ(program.logLines().size(), 1u) << failure.what;
         EXPECT_NE(program.logLines()[0].find(" : " + failure.answer.info), std::string::npos);
     }
+}
+
+TEST(ProjectionDownload, AProjectionRequestThatBringsNothingIsAConnectionErrorAlone) {
+    TestProgram program;
+    program.state.serviceHost = "stats.example.org";
+    test::FakeTransfer transfer;
+    transfer.answer("OK");
+    ImportRecorder importer;
+    EXPECT_FALSE(downloadProjections(program.state, program.dialogs, transfer, "coach", "pw",
+                                     importer.seam()));
+    EXPECT_EQ(transfer.urls.size(), 2u);
+    // The empty text is not handed on, to be called an invalid projection file as well.
+    EXPECT_TRUE(importer.texts.empty());
+    ASSERT_EQ(program.dialogs.messages.size(), 1u);
+    EXPECT_EQ(program.dialogs.messages[0].title, "Internet Connection Error");
+    ASSERT_EQ(program.logLines().size(), 1u);
+    EXPECT_NE(program.logLines()[0].find(" : Could not resolve host"), std::string::npos);
 }
 
 TEST(ProjectionDownload, ARefusedOrThrottledSignInSaysWhyAndAsksNothingMore) {

@@ -4,6 +4,7 @@
 #include "ProjectionFiles.h"
 #include "projections/ProjectionEdits.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::test {
 namespace {
@@ -48,23 +49,47 @@ TEST(ProjectionEditList, PositionButtonsFilterTheProjectionSeason) {
     EXPECT_EQ(listProjectionPlayers(program.state, program.dialogs, 3)->rows.size(), 1U);
 }
 
-TEST(ProjectionEditor, RefusesFiguresThatAreNotWholeNumbersUpTo7000) {
+TEST(ProjectionEditRule, RefusesTheFirstFigureThatIsNotAWholeNumberUpTo7000) {
+    PlayerProjection player;
+    player.playerid = 10;
+    const std::vector<std::string> valid(kEditStatCount, "0");
+    const std::vector<std::pair<std::size_t, std::string>> refused = {
+        {0, "7000.5"}, {0, "-1"}, {0, ""}, {14, "abc"}, {5, "7001"}, {9, "1e9"}, {3, "12abc"}};
+    for (const auto& [index, text] : refused) {
+        auto texts = valid;
+        texts[index] = text;
+        const Decision decision = decideProjectionEdit(typedProjectionEdit(player, texts));
+        ASSERT_TRUE(decision.refused()) << text;
+        EXPECT_EQ(decision.refusal->title, "Invalid Projection");
+        EXPECT_EQ(decision.refusal->text,
+                  std::string("Projection for ") + kEditStatHeadings[index] + " is not valid")
+            << text;
+    }
+    // Of two bad figures the first in grid order is named; a short list lacks the rest.
+    auto texts = valid;
+    texts[7] = "-3";
+    texts[2] = "2.5";
+    EXPECT_EQ(decideProjectionEdit(typedProjectionEdit(player, texts)).refusal->text,
+              std::string("Projection for ") + kEditStatHeadings[2] + " is not valid");
+    EXPECT_EQ(decideProjectionEdit(typedProjectionEdit(player, {"1", "2"})).refusal->text,
+              std::string("Projection for ") + kEditStatHeadings[2] + " is not valid");
+    texts = valid;
+    texts[0] = "7000";
+    texts[14] = "6999";
+    EXPECT_TRUE(decideProjectionEdit(typedProjectionEdit(player, texts)).goes());
+}
+
+TEST(ProjectionEditor, ARefusedEditWritesNothingAndAWholeFigureUpTo7000IsStored) {
     TestProgram program;
     loadPlayers(program);
     const auto player = loadPlayerProjection(program.state, program.dialogs, 10);
     ASSERT_TRUE(player);
     EXPECT_FALSE(player->hasEdit);
     EXPECT_EQ(player->playername, "Zed Adams");
-    const std::vector<std::pair<std::size_t, std::string>> refused = {
-        {0, "7000.5"}, {0, "-1"}, {0, ""}, {14, "abc"}, {5, "7001"}};
-    for (const auto& [index, text] : refused) {
-        auto texts = statTexts(*player);
-        texts[index] = text;
-        EXPECT_FALSE(saveProjectionEdit(program.state, program.dialogs, *player, texts)) << text;
-        EXPECT_EQ(program.dialogs.messages.back().title, "Invalid Projection");
-        EXPECT_EQ(program.dialogs.messages.back().text,
-                  std::string("Projection for ") + kEditStatHeadings[index] + " is not valid");
-    }
+    auto refused = statTexts(*player);
+    refused[5] = "7001";
+    EXPECT_FALSE(saveProjectionEdit(program.state, program.dialogs, *player, refused));
+    EXPECT_EQ(program.dialogs.messages.back().title, "Invalid Projection");
     EXPECT_EQ(program.scalar("select count(*) from ProjectionEdits"), 0);
     auto texts = statTexts(*player);
     texts[0] = "7000";
@@ -75,11 +100,13 @@ TEST(ProjectionEditor, RefusesFiguresThatAreNotWholeNumbersUpTo7000) {
 }
 
 // Grid order: GP, FGA, FGM, FTA, FTM, 3PTA, 3PTM; the player has 900 FGA, 100 FTA, 300 3PTA.
-TEST(ProjectionEditor, MoreMadeThanAttemptedIsRefusedNamingBoth) {
-    TestProgram program;
-    loadPlayers(program);
-    const auto player = loadPlayerProjection(program.state, program.dialogs, 10);
-    ASSERT_TRUE(player);
+TEST(ProjectionEditRule, MoreMadeThanAttemptedIsRefusedNamingBoth) {
+    PlayerProjection player;
+    player.playerid = 10;
+    std::vector<std::string> valid(kEditStatCount, "0");
+    valid[1] = "900";
+    valid[3] = "100";
+    valid[5] = "300";
     const std::vector<std::pair<std::size_t, std::string>> refused = {
         {2, "901"}, {4, "101"}, {6, "301"}};
     const std::vector<std::string> messages = {
@@ -87,15 +114,22 @@ TEST(ProjectionEditor, MoreMadeThanAttemptedIsRefusedNamingBoth) {
         "Projection for FTM is not valid: 101 made is more than the 100 FTA",
         "Projection for 3PTM is not valid: 301 made is more than the 300 3PTA"};
     for (std::size_t i = 0; i < refused.size(); ++i) {
-        auto texts = statTexts(*player);
+        auto texts = valid;
         texts[refused[i].first] = refused[i].second;
-        EXPECT_FALSE(saveProjectionEdit(program.state, program.dialogs, *player, texts));
-        EXPECT_EQ(program.dialogs.lastText(), messages[i]);
+        const Decision decision = decideProjectionEdit(typedProjectionEdit(player, texts));
+        ASSERT_TRUE(decision.refused()) << messages[i];
+        EXPECT_EQ(decision.refusal->title, "Invalid Projection");
+        EXPECT_EQ(decision.refusal->text, messages[i]);
     }
-    EXPECT_EQ(program.scalar("select count(*) from ProjectionEdits"), 0);
-    auto texts = statTexts(*player);
+    // A figure that is no whole number is named before any made count.
+    auto texts = valid;
+    texts[2] = "901";
+    texts[9] = "-1";
+    EXPECT_EQ(decideProjectionEdit(typedProjectionEdit(player, texts)).refusal->text,
+              std::string("Projection for ") + kEditStatHeadings[9] + " is not valid");
+    texts = valid;
     texts[2] = "900";  // as many made as attempted
-    EXPECT_TRUE(saveProjectionEdit(program.state, program.dialogs, *player, texts));
+    EXPECT_TRUE(decideProjectionEdit(typedProjectionEdit(player, texts)).goes());
 }
 
 TEST(ProjectionEditor, SavingAgainReplacesTheEditAndLeavesLastSeasonAlone) {

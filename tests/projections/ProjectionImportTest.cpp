@@ -7,6 +7,7 @@
 #include "ProjectionFiles.h"
 #include "projections/ProjectionEdits.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::test {
 namespace {

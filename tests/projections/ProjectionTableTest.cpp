@@ -8,6 +8,7 @@
 #include "ProjectionFiles.h"
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
+#include "session/ProjectionConversation.h"
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
 #include "store/RowReader.h"

@@ -10,6 +10,7 @@
 #include "WorkbookFiles.h"
 #include "projections/ProjectionImport.h"
 #include "projections/ProjectionTable.h"
+#include "session/ProjectionConversation.h"
 #include "session/UserDialogs.h"
 
 namespace quorvane::test {

@@ -9,6 +9,7 @@
 #include "projections/Exports.h"
 #include "room/CustomPlayers.h"
 #include "session/CustomPlayerConversation.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::test {
 namespace {

@@ -13,6 +13,7 @@
 #include "room/DraftPicks.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 #include "store/RowReader.h"

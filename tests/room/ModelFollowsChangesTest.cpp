@@ -5,6 +5,7 @@
 
 #include "RoomFixture.h"
 #include "model/DraftLoader.h"
+#include "model/DraftModelCache.h"
 #include "model/DraftModelLoader.h"
 #include "projections/ProjectionEdits.h"
 #include "projections/ProjectionImport.h"
@@ -15,9 +16,11 @@
 #include "room/RecordPick.h"
 #include "room/Turns.h"
 #include "session/CustomPlayerConversation.h"
+#include "session/DraftModelConversation.h"
 #include "session/KeeperConversation.h"
 #include "session/MarkConversation.h"
 #include "session/MoveConversation.h"
+#include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
 #include "store/Connection.h"
 #include "store/StatementTrace.h"
@@ -176,6 +179,35 @@ TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
     ASSERT_NE(held, nullptr);
     EXPECT_DOUBLE_EQ(held->findPlayer(15011)->dollars, 3.25);
     EXPECT_EQ(held->findPlayer(15010)->teamid, room.teamAt(4));
+}
+
+// A thread with a connection of its own (the draft-night host, the bots) reads the draft whole;
+// a read that fails comes back with its message and log line, and the held model is dropped.
+TEST(HeldDraftModel, AConnectionOfItsOwnReadsTheDraftWholeAndAFailedReadComesBack) {
+    HeldModel room;
+    ASSERT_EQ(recordPick(room.state, room.dialogs, 15004, room.form(1, "UT", "21"), 0).outcome,
+              PickOutcome::Recorded);
+    Connection own;
+    ASSERT_TRUE(openConnection(own, room.state.connectionString, Log()));
+    const Outcome<DraftModel> read =
+        readDraftModel(own, std::make_shared<const DraftSettings>(*room.state.draftSettings()),
+                       room.state.projectionYear);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read->findPlayer(15004)->teamid, room.teamAt(1));
+    EXPECT_DOUBLE_EQ(read->findPlayer(15004)->price, 21.0);
+    EXPECT_EQ(read->picks.size(), 1u);
+
+    room.exec("drop table DraftPunts");
+    room.state.draftModel->forget();
+    const std::size_t shown = room.dialogs.messages.size();
+    const Outcome<const DraftModel*> held = currentDraftModel(room.state);
+    ASSERT_FALSE(held.ok());
+    EXPECT_EQ(held.failure().message.title, "Database Error");
+    EXPECT_EQ(held.failure().logLine, " 91002 error: could not read punts");
+    EXPECT_NE(room.logLines().back().find(" 91002 error: could not read punts"), std::string::npos);
+    EXPECT_EQ(room.dialogs.messages.size(), shown);
+    // Nothing stale is served in its place: the next ask reads the file again.
+    EXPECT_FALSE(currentDraftModel(room.state).ok());
 }
 
 // A keeper this program adds right after another program's write must not stamp the held model,

@@ -12,6 +12,7 @@
 #include "room/MovePlayer.h"
 #include "room/RecordPick.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
 #include "session/KeeperConversation.h"
 #include "session/MoveConversation.h"
 #include "session/TurnConversation.h"

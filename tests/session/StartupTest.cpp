@@ -8,6 +8,7 @@
 #include "draftconfig/NewDraft.h"
 #include "platform/Version.h"
 #include "session/DataStore.h"
+#include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "session/Startup.h"
 #include "store/RowReader.h"

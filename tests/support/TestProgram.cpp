@@ -12,6 +12,7 @@
 #include "draftconfig/NewDraft.h"
 #include "platform/DataFolder.h"
 #include "session/DataStore.h"
+#include "session/DraftConversation.h"
 #include "store/RowReader.h"
 
 namespace quorvane::test {

@@ -9,12 +9,12 @@
 #include "platform/FetchUrlText.h"
 #include "platform/Log.h"
 #include "platform/Sha256.h"
+#include "session/PackageUpdateConversation.h"
 #include "support/FakeTransfer.h"
 #include "support/TestProgram.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageOffer.h"
-#include "update/PackageUpdate.h"
 
 namespace quorvane::test {
 
@@ -274,6 +274,10 @@ TEST_F(UpdateRun, WithoutAnAnnouncedVersionOnlyANewerOneIsFetched) {
     transfer.answer("1303\r\n");
     offerSignedPackage();
     EXPECT_EQ(run(""), PackageUpdateResult::Installed);
+
+    // A service that cannot be reached has not said that nothing is newer: the run failed.
+    EXPECT_EQ(run(""), PackageUpdateResult::Failed);
+    EXPECT_EQ(program.dialogs.messages.back().title, "Internet Connection Error");
 }
 
 TEST_F(UpdateRun, AManifestWithoutThePublishersValidSignatureRefusesTheUpdate) {

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <thread>
 
+#include "session/UpdateAtStartup.h"
 #include "support/FakeTransfer.h"
 #include "support/TestProgram.h"
-#include "update/UpdateCheck.h"
 
 namespace quorvane {
 namespace {

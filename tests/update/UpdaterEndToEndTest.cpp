@@ -10,9 +10,9 @@
 #include "platform/CurlTransfer.h"
 #include "platform/Log.h"
 #include "platform/RunProgram.h"
+#include "session/PackageUpdateConversation.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
-#include "update/PackageUpdate.h"
 
 namespace quorvane::test {
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/RotisserieValuation.h"
 #include "valuation/SgpDenominators.h"

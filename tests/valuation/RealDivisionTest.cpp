@@ -11,6 +11,7 @@
 #include "LeagueFixture.h"
 #include "projections/Exports.h"
 #include "room/PlayerLists.h"
+#include "session/ProjectionConversation.h"
 #include "store/StatementTrace.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/DollarValues.h"

@@ -22,6 +22,7 @@
 #include "hscores/HScores.h"
 #include "model/DraftModelLoader.h"
 #include "model/Punts.h"
+#include "session/DraftModelConversation.h"
 #include "teamadvice/TeamAdvice.h"
 #include "teamadvice/ValuationFigureReader.h"
 #include "text/LetterCase.h"

@@ -10,6 +10,7 @@
 #include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/DraftList.h"
 #include "draftconfig/NewDraft.h"
+#include "session/DraftConversation.h"
 #include "text/NumberText.h"
 
 namespace quorvane::cli {

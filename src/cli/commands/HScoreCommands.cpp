@@ -18,6 +18,7 @@
 #include "hscores/SeasonOdds.h"
 #include "hscores/TeamHScores.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 
 namespace quorvane::cli {
 

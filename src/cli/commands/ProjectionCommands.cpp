@@ -11,6 +11,7 @@
 #include "cli/CommandGroups.h"
 #include "projections/ProjectionEdits.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 #include "text/NumberText.h"
 
 namespace quorvane::cli {

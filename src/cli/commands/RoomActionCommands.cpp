@@ -23,6 +23,7 @@
 #include "session/KeeperConversation.h"
 #include "session/MarkConversation.h"
 #include "session/MoveConversation.h"
+#include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 #include "text/LetterCase.h"

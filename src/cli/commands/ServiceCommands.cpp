@@ -14,7 +14,11 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "platform/CurlTransfer.h"
+#include "platform/Log.h"
 #include "projections/ProjectionDownload.h"
+#include "session/ProjectionConversation.h"
+#include "session/ShowMessage.h"
+#include "session/UpdateAtStartup.h"
 #include "update/UpdateCheck.h"
 
 namespace quorvane::cli {
@@ -84,7 +88,11 @@ int runCheckUpdate(CliContext& context) {
         return kExitFailed;
     }
     CurlTransfer transfer;
-    const UpdateCheck check = checkForUpdate(context.state, context.dialogs, transfer);
+    const UpdateCheck check =
+        checkForUpdate(updateCheckRequest(context.state), Log(context.state.logFilePath), transfer);
+    if (check.failure) {
+        showMessage(context.dialogs, *check.failure);
+    }
     context.out << "local version," << context.state.appVersion << " ("
                 << check.localVersion.value_or(0) << ")\n";
     if (!check.serviceConfigured) {

@@ -12,6 +12,7 @@
 #include "cli/CommandGroups.h"
 #include "draftconfig/AdpSpreadSetting.h"
 #include "draftconfig/SetupEditor.h"
+#include "session/DraftConversation.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "vocabulary/CategoryCatalogue.h"

@@ -13,6 +13,7 @@
 #include "cli/CommandGroups.h"
 #include "platform/Version.h"
 #include "projections/ProjectionTable.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::cli {
 

@@ -2,43 +2,32 @@
 #include "draftconfig/AdpSpreadSetting.h"
 
 #include "model/DraftModel.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
 #include "store/AdpRows.h"
+#include "store/Connection.h"
 #include "store/TransactionGuard.h"
+#include "vocabulary/DatabaseMessages.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
-std::optional<double> readDraftAdpSpread(ProgramStore& store, const LoadedDraft& loaded,
-                                         UserDialogs& dialogs) {
-    if (!loaded.draftSettings) {
-        return std::nullopt;
-    }
+Outcome<double> readDraftAdpSpread(Connection& connection, int templateId) {
     bool failed = false;
-    const std::optional<double> spread =
-        readAdpSpread(store.dbConnection, loaded.draftSettings->template_id, failed);
+    const std::optional<double> spread = readAdpSpread(connection, templateId, failed);
     if (failed) {
-        reportDatabaseError(dialogs, store.dbConnection,
-                            " 92010 error: could not read the draft's ADP spread");
-        return std::nullopt;
+        return statementFailed(connection, kDatabaseAccessMessage,
+                               " 92010 error: could not read the draft's ADP spread");
     }
     return spread.value_or(kDefaultAdpSpread);
 }
 
-bool saveDraftAdpSpread(ProgramStore& store, const LoadedDraft& loaded, UserDialogs& dialogs,
-                        double spread) {
-    if (!loaded.draftSettings) {
-        return false;
-    }
-    TransactionGuard transaction(store.dbConnection);
-    if (!writeAdpSpread(store.dbConnection, loaded.draftSettings->template_id, spread) ||
-        !transaction.commit()) {
+Outcome<Done> writeDraftAdpSpread(Connection& connection, int templateId, double spread) {
+    TransactionGuard transaction(connection);
+    if (!writeAdpSpread(connection, templateId, spread) || !transaction.commit()) {
         transaction.rollback();
-        reportDatabaseError(dialogs, store.dbConnection,
-                            " 92011 error: could not save the draft's ADP spread");
-        return false;
+        return statementFailed(connection, kDatabaseAccessMessage,
+                               " 92011 error: could not save the draft's ADP spread");
     }
-    return true;
+    return Done{};
 }
 
 }  // namespace quorvane

@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <optional>
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct LoadedDraft;
-struct ProgramStore;
-class UserDialogs;
+class Connection;
 
-// The open draft's "ADP spread" s: the room's picks stray around a player's average draft
-// position a by 1 + s·a. nullopt after a failure was shown.
-std::optional<double> readDraftAdpSpread(ProgramStore& store, const LoadedDraft& loaded,
-                                         UserDialogs& dialogs);
+// A draft's "ADP spread" s: the room's picks stray around a player's average draft position a
+// by 1 + s·a. The default when the draft has none stored; a failed read comes back with its
+// message (its log line written).
+Outcome<double> readDraftAdpSpread(Connection& connection, int templateId);
 
-// Stores the open draft's "ADP spread" (checked by the caller), in one transaction. False after
-// a failure was shown.
-bool saveDraftAdpSpread(ProgramStore& store, const LoadedDraft& loaded, UserDialogs& dialogs,
-                        double spread);
+// Stores a draft's "ADP spread" (checked by the caller), in one transaction.
+Outcome<Done> writeDraftAdpSpread(Connection& connection, int templateId, double spread);
 
 }  // namespace quorvane

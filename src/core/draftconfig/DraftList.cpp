@@ -1,32 +1,34 @@
 // SPDX-License-Identifier: MIT
 #include "draftconfig/DraftList.h"
 
-#include "model/DraftLoader.h"
-#include "room/TurnHistoryWriter.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "platform/Log.h"
+#include "store/Connection.h"
 #include "store/PracticeRows.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
-std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramStore& state,
-                                                         UserDialogs& dialogs) {
-    if (!state.dbConnection.isOpen()) {
-        state.dbConnection.log().writeEntry(": Error 30002 - Could get templates from database");
-        dialogs.showMessage("Error",
-                            "Err 30002: Could get draft templates. If the problem persists please "
-                            "contact customer support.",
-                            MessageIcon::Critical);
-        return std::nullopt;
+Outcome<std::vector<DraftListEntry>> readDraftList(Connection& connection) {
+    if (!connection.isOpen()) {
+        const std::string logLine = ": Error 30002 - Could get templates from database";
+        connection.log().writeEntry(logLine);
+        return WriteFailure{WriteFailure::Kind::Failed,
+                            Message{"Error",
+                                    "Err 30002: Could get draft templates. If the problem persists "
+                                    "please contact customer support.",
+                                    MessageIcon::Critical},
+                            logLine,
+                            {}};
     }
-    const std::optional<std::vector<DraftListRow>> drafts = readDraftListRows(state.dbConnection);
+    const std::optional<std::vector<DraftListRow>> drafts = readDraftListRows(connection);
     if (!drafts) {
-        state.dbConnection.log().writeEntry(": Error 30001 - Could get templates from database");
-        showDatabaseFailure(dialogs, state.dbConnection, "Error",
-                            "Err 30001: Could get draft templates. If the problem persists please "
-                            "contact customer support.",
-                            MessageIcon::Critical);
-        return std::nullopt;
+        // The numbered line first, then the busy one when that is what happened.
+        connection.log().writeEntry(": Error 30001 - Could get templates from database");
+        return statementFailed(connection,
+                               Message{"Error",
+                                       "Err 30001: Could get draft templates. If the problem "
+                                       "persists please contact customer support.",
+                                       MessageIcon::Critical});
     }
     std::vector<DraftListEntry> entries;
     for (const DraftListRow& draft : *drafts) {
@@ -39,17 +41,9 @@ std::string draftListCaption(const DraftListEntry& entry) {
     return entry.practiceOf != 0 ? entry.template_name + " (practice)" : entry.template_name;
 }
 
-bool openSelectedDraft(ProgramState& state, UserDialogs& dialogs,
-                       std::optional<int> selectedTemplateId) {
-    if (!selectedTemplateId) {
-        dialogs.showMessage("No Draft Selected",
-                            "You must select a draft/auction from the drop down menu.",
-                            MessageIcon::Critical);
-        return false;
-    }
-    loadDraft(state, *selectedTemplateId);
-    settleTurnHistory(state, dialogs);
-    return true;
+Message noDraftSelected() {
+    return {"No Draft Selected", "You must select a draft/auction from the drop down menu.",
+            MessageIcon::Critical};
 }
 
 }  // namespace quorvane

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "vocabulary/Outcome.h"
+
 namespace quorvane {
 
-struct ProgramState;
-struct ProgramStore;
-class UserDialogs;
+class Connection;
 
 struct DraftListEntry {
     int template_id = 0;
@@ -20,13 +20,10 @@ struct DraftListEntry {
 // How the lists show a draft: a practice draft's name carries " (practice)".
 std::string draftListCaption(const DraftListEntry& entry);
 
-// Every stored draft, oldest first; nullopt after the failure was shown and logged.
-std::optional<std::vector<DraftListEntry>> fillDraftList(ProgramStore& state, UserDialogs& dialogs);
+// Every stored draft, oldest first, or the failure (its log line written).
+Outcome<std::vector<DraftListEntry>> readDraftList(Connection& connection);
 
-// "Open": loads the chosen draft into state.draftSettings(). Without a choice tells the user to
-// select one and returns false. The caller then resets the research grid and refreshes the
-// draft room.
-bool openSelectedDraft(ProgramState& state, UserDialogs& dialogs,
-                       std::optional<int> selectedTemplateId);
+// "Open" without a draft chosen.
+Message noDraftSelected();
 
 }  // namespace quorvane

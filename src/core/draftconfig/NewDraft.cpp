@@ -4,14 +4,14 @@
 #include <array>
 #include <string_view>
 
-#include "model/DraftLoader.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "platform/Log.h"
+#include "store/Connection.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
 #include "text/TextChecks.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
@@ -39,48 +39,56 @@ constexpr std::array<DefaultCategory, 9> kRotisserieCategories = {
 
 constexpr std::string_view kInvalidNameTitle = "Invalid Draft Name";
 
-void fail(UserDialogs& dialogs, const Connection& db, const std::string& logText,
-          std::string_view message) {
+// The statement's own log line comes before the message's.
+WriteFailure fail(const Connection& db, const std::string& logText, std::string_view message) {
     db.log().writeEntry(logText);
-    showDatabaseFailure(dialogs, db, "Error", message, MessageIcon::Critical);
+    WriteFailure failure =
+        statementFailed(db, Message{"Error", std::string(message), MessageIcon::Critical});
+    if (failure.logLine.empty()) {
+        failure.logLine = logText;
+    }
+    return failure;
+}
+
+Message invalidName(std::string text) {
+    return {std::string(kInvalidNameTitle), std::move(text), MessageIcon::Exclamation};
 }
 
 }  // namespace
 
-std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
-                               const NewDraftChoice& choice) {
+Decision decideNewDraft(const NewDraftChoice& choice) {
+    Decision decision;
     const std::string name = trimRight(choice.name);
     if (name.empty()) {
-        dialogs.showMessage(kInvalidNameTitle, "You must enter a draft name",
-                            MessageIcon::Exclamation);
-        return std::nullopt;
+        decision.refusal = invalidName("You must enter a draft name");
+    } else if (const auto problem = textProblem(name, kMaxDraftNameCharacters)) {
+        decision.refusal = invalidName("The draft name " + *problem);
+    } else if (choice.teamsIndex < 0 || choice.teamsIndex >= kMaxTeams) {
+        decision.refusal = invalidName("The number of teams must be 1 to 30.");
     }
-    if (const auto problem = textProblem(name, kMaxDraftNameCharacters)) {
-        dialogs.showMessage(kInvalidNameTitle, "The draft name " + *problem,
-                            MessageIcon::Exclamation);
-        return std::nullopt;
+    return decision;
+}
+
+Outcome<int> writeNewDraft(Connection& db, const NewDraftChoice& choice) {
+    if (const Decision decision = decideNewDraft(choice); decision.refused()) {
+        return WriteFailure{WriteFailure::Kind::Refused, *decision.refusal, {}, {}};
     }
+    const std::string name = trimRight(choice.name);
     const int teams = choice.teamsIndex + 1;
-    if (teams < 1 || teams > kMaxTeams) {
-        dialogs.showMessage(kInvalidNameTitle, "The number of teams must be 1 to 30.",
-                            MessageIcon::Exclamation);
-        return std::nullopt;
-    }
-    Connection& db = state.dbConnection;
     // The name check and the inserts see one state of the file: another program cannot add a
     // draft of this name in between.
     TransactionGuard transaction(db);
     const std::optional<std::int64_t> count = countDraftsNamed(db, name);
     if (!count) {
-        fail(dialogs, db, ": Error 10001 - Could not get template count from table",
-             "Err 10001: Could not save data. If the problem persists please contact customer "
-             "support.");
-        return std::nullopt;
+        return fail(db, ": Error 10001 - Could not get template count from table",
+                    "Err 10001: Could not save data. If the problem persists please contact "
+                    "customer support.");
     }
     if (*count > 0) {
-        dialogs.showMessage(kInvalidNameTitle, "A draft with that name already exists",
-                            MessageIcon::Exclamation);
-        return std::nullopt;
+        return WriteFailure{WriteFailure::Kind::Refused,
+                            invalidName("A draft with that name already exists"),
+                            {},
+                            {}};
     }
 
     const int drafttype = choice.auction ? kDraftTypeAuction : kDraftTypeSnake;
@@ -91,18 +99,16 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
     const std::optional<int> inserted =
         insertDraftTemplate(db, name, teams, drafttype, scoringstyle);
     if (!inserted) {
-        fail(dialogs, db, ": Error 10002 - Could not insert template into table: " + name,
-             "Err 10002: Could not save data. If the problem persists please contact customer "
-             "support.");
-        return std::nullopt;
+        return fail(db, ": Error 10002 - Could not insert template into table: " + name,
+                    "Err 10002: Could not save data. If the problem persists please contact "
+                    "customer support.");
     }
     const int templateId = *inserted;
 
     if (!insertDraftNotes(db, templateId)) {
-        fail(dialogs, db, ": Error 10002 - Could not insert into draftnotes: ",
-             "Err 10002: Could not save data. If the problem persists please contact customer "
-             "support.");
-        return std::nullopt;
+        return fail(db, ": Error 10002 - Could not insert into draftnotes: ",
+                    "Err 10002: Could not save data. If the problem persists please contact "
+                    "customer support.");
     }
 
     // Teams, categories and the roster row: the old program logged these failures and went on,
@@ -114,48 +120,41 @@ std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
         const int mine = position == 1 ? 1 : 0;
         if (!insertDraftTeam(db, templateId, "Owner " + std::to_string(position), position, mine,
                              mine)) {
-            fail(dialogs, db,
-                 ": Error 90001 - Could not insert team: " + std::to_string(templateId) +
-                     ",'Owner " + std::to_string(position),
-                 saveFailed);
-            return std::nullopt;
+            return fail(db,
+                        ": Error 90001 - Could not insert team: " + std::to_string(templateId) +
+                            ",'Owner " + std::to_string(position),
+                        saveFailed);
         }
     }
 
-    const auto insertCategories = [&](const auto& defaults) {
+    const auto insertCategories = [&](const auto& defaults) -> std::optional<WriteFailure> {
         for (const DefaultCategory& category : defaults) {
             if (!insertDraftCategory(db, templateId, category.categoryid, category.points)) {
-                fail(dialogs, db,
-                     ": Error - Could not insert category " + std::to_string(category.categoryid) +
-                         " into draft " + std::to_string(templateId),
-                     saveFailed);
-                return false;
+                return fail(db,
+                            ": Error - Could not insert category " +
+                                std::to_string(category.categoryid) + " into draft " +
+                                std::to_string(templateId),
+                            saveFailed);
             }
         }
-        return true;
-    };
-    const bool categoriesInserted = scoringstyle == kScoringPoints
-                                        ? insertCategories(kPointsCategories)
-                                        : insertCategories(kRotisserieCategories);
-    if (!categoriesInserted) {
         return std::nullopt;
+    };
+    if (auto failure = scoringstyle == kScoringPoints ? insertCategories(kPointsCategories)
+                                                      : insertCategories(kRotisserieCategories)) {
+        return std::move(*failure);
     }
     if (choice.headToHead &&
         !writeHeadToHeadRows(db, templateId, {choice.headToHeadMode, kDefaultGamesPerWeek}, {})) {
-        fail(dialogs, db, ": Error - Could not insert head-to-head settings", saveFailed);
-        return std::nullopt;
+        return fail(db, ": Error - Could not insert head-to-head settings", saveFailed);
     }
 
     if (!insertDraftRoster(db, templateId)) {
-        fail(dialogs, db, ": Error - Could not insert roster", saveFailed);
-        return std::nullopt;
+        return fail(db, ": Error - Could not insert roster", saveFailed);
     }
     if (!transaction.commit()) {
-        showDatabaseFailure(dialogs, db, "Error", saveFailed, MessageIcon::Critical);
-        return std::nullopt;
+        return statementFailed(db,
+                               Message{"Error", std::string(saveFailed), MessageIcon::Critical});
     }
-
-    loadDraft(state, templateId);
     return templateId;
 }
 

@@ -4,12 +4,13 @@
 #include <optional>
 #include <string>
 
+#include "vocabulary/Decision.h"
 #include "vocabulary/DraftSettings.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+class Connection;
 
 inline constexpr int kMaxTeams = 30;
 
@@ -25,11 +26,13 @@ struct NewDraftChoice {
     int headToHeadMode = kHeadToHeadEachCategory;
 };
 
+// The window's own checks: a name (trailing blanks do not count) and 1 to 30 teams.
+Decision decideNewDraft(const NewDraftChoice& choice);
+
 // Creates a draft with default teams "Owner 1".."Owner N" (Owner 1 mine and on the clock), the
 // default categories of its league style, an empty notes row and a roster row with the column
-// defaults, all in one transaction, then loads it into state.draftSettings(). Returns the new
-// template_id, or nullopt after the failure was shown (the window stays open).
-std::optional<int> createDraft(ProgramState& state, UserDialogs& dialogs,
-                               const NewDraftChoice& choice);
+// defaults, all in one transaction, after deciding again and refusing a name another draft has.
+// Returns the new template_id, or the refusal or failure (its log line written).
+Outcome<int> writeNewDraft(Connection& connection, const NewDraftChoice& choice);
 
 }  // namespace quorvane

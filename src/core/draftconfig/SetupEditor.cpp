@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "draftconfig/SetupRequest.h"
 #include "model/DraftLoader.h"
 #include "room/TurnHistoryWriter.h"
 #include "session/ProgramState.h"
@@ -13,156 +14,13 @@
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 #include "store/TransactionGuard.h"
-#include "text/CheckedNumber.h"
 #include "text/NumberText.h"
-#include "text/TextChecks.h"
 #include "vocabulary/CategoryCatalogue.h"
 #include "vocabulary/TurnHistory.h"
 
 namespace quorvane {
 
 namespace {
-
-constexpr std::string_view kInvalidDataTitle = "Invalid Data";
-constexpr double kMaxMoney = 1000000.0;
-constexpr int kMaxRoundsIndex = 50;
-
-std::optional<double> numberInRange(const std::string& text, double low, double high) {
-    const auto value = parseNumber(trimRight(text));
-    if (!value || *value < low || *value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// A cap is whole dollars from $1: "-0", "0.5" and "1e-300" each left an auction with no money to
-// bid, and no league plays for cents of a cap.
-bool isSalaryCap(const std::string& text) {
-    const auto cap = numberInRange(text, 1, kMaxMoney);
-    return cap && *cap == std::floor(*cap);
-}
-
-// Draft orders must be exactly 1..N, each once: a check of the sum alone lets 2, 2, 2 through
-// and leaves no team at position 1.
-bool ordersArePermutation(const std::vector<SetupTeamRow>& rows) {
-    std::vector<bool> seen(rows.size() + 1, false);
-    for (const SetupTeamRow& row : rows) {
-        const auto order = parseNumber(trimRight(row.order));
-        if (!order || std::floor(*order) != *order || *order < 1 ||
-            *order > static_cast<double>(rows.size())) {
-            return false;
-        }
-        const auto position = static_cast<std::size_t>(*order);
-        if (seen[position]) {
-            return false;
-        }
-        seen[position] = true;
-    }
-    return true;
-}
-
-struct Refusal {
-    std::string message;
-    std::optional<SetupTab> tab;
-};
-
-std::optional<double> checkedFigure(const std::string& text, FieldRange range) {
-    const NumberReading reading = readCheckedNumber(text, kDecimalPoint, range);
-    return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
-}
-
-// The head-to-head settings are checked only when the style is chosen: a rotisserie league
-// keeps whatever its hidden boxes hold.
-std::optional<Refusal> validateHeadToHead(const SetupForm& form) {
-    if (form.headToHeadMode != kHeadToHeadEachCategory &&
-        form.headToHeadMode != kHeadToHeadMostCategories) {
-        return Refusal{"Please select a head-to-head mode before saving.", SetupTab::League};
-    }
-    if (!checkedFigure(form.gamesPerWeek, kGamesPerWeekRange)) {
-        return Refusal{"The games per week value is invalid.", SetupTab::League};
-    }
-    for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
-        if (form.categoryTicked[box] &&
-            !checkedFigure(form.varianceRatio[box], kVarianceRatioRange)) {
-            return Refusal{
-                "Invalid variance ratio for category: " + categoryLabel(kSetupCategoryBoxes[box]),
-                SetupTab::League};
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<Refusal> validate(const SetupForm& form) {
-    if (form.scoringStyle != kScoringRotisserie && form.scoringStyle != kScoringPoints &&
-        form.scoringStyle != kScoringHeadToHead) {
-        return Refusal{"Please select a scoring style before saving.", SetupTab::League};
-    }
-    if (form.draftType < kDraftTypeAuction || form.draftType > kDraftTypeStraight) {
-        return Refusal{"Please select a draft/auction style before saving.", SetupTab::Draft};
-    }
-    if (form.roundsIndex < 0 || form.roundsIndex > kMaxRoundsIndex) {
-        return Refusal{"The number of rounds is invalid.", SetupTab::Draft};
-    }
-    if (form.draftType == kDraftTypeAuction) {
-        if (!isSalaryCap(form.salaryCap)) {
-            return Refusal{"The salary cap is invalid.", SetupTab::Draft};
-        }
-        if (!numberInRange(form.minBid, 0, kMaxMoney)) {
-            return Refusal{"The minimum bid value is invalid.", SetupTab::Draft};
-        }
-    }
-    int slotTotal = 0;
-    for (std::size_t list = 0; list < form.rosterSlots.size(); ++list) {
-        const int most = list == kListUT ? 12 : 10;
-        const int slots = form.rosterSlots[list];
-        if (slots < 0 || slots > most) {
-            return Refusal{std::string("The roster requirement for ") + kRosterListNames[list] +
-                               " is invalid.",
-                           SetupTab::Roster};
-        }
-        slotTotal += slots;
-    }
-    if (slotTotal < 1) {
-        return Refusal{"You must require at least one position on your roster.", SetupTab::Roster};
-    }
-    if (form.scoringStyle == kScoringPoints) {
-        for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
-            if (form.categoryTicked[box] && !numberInRange(form.categoryWeight[box], -999, 1000)) {
-                return Refusal{
-                    "Invalid point value for category: " + categoryLabel(kSetupCategoryBoxes[box]),
-                    SetupTab::League};
-            }
-        }
-    }
-    if (std::none_of(form.categoryTicked.begin(), form.categoryTicked.end(),
-                     [](bool ticked) { return ticked; })) {
-        return Refusal{"You must have at least one category", SetupTab::League};
-    }
-    if (form.scoringStyle == kScoringHeadToHead) {
-        if (auto refusal = validateHeadToHead(form)) {
-            return refusal;
-        }
-    }
-    for (std::size_t at = 0; at < form.teamRows.size(); ++at) {
-        const SetupTeamRow& row = form.teamRows[at];
-        if (trimRight(row.name).empty()) {
-            return Refusal{"All teams must have a name.", SetupTab::Team};
-        }
-        // The row, not the name, says which team: the name may be what cannot be shown.
-        if (const auto problem = textProblem(trimRight(row.name), kMaxTeamNameCharacters)) {
-            return Refusal{
-                "The name of the team in row " + std::to_string(at + 1) + " " + *problem + ".",
-                SetupTab::Team};
-        }
-        if (!parseNumber(trimRight(row.order))) {
-            return Refusal{"Draft order is invalid", SetupTab::Team};
-        }
-    }
-    if (!ordersArePermutation(form.teamRows)) {
-        return Refusal{"Draft order is invalid", SetupTab::Team};
-    }
-    return std::nullopt;
-}
 
 // Reports a failed write: the numbered log line and the "Could Not Save" message.
 bool saveFailed(UserDialogs& dialogs, const Connection& db, std::string_view logLiteral) {
@@ -173,20 +31,21 @@ bool saveFailed(UserDialogs& dialogs, const Connection& db, std::string_view log
     return false;
 }
 
-bool writeDraftRow(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
-    DraftTemplateUpdate update{form.scoringStyle, form.draftType,
-                               static_cast<std::int64_t>(form.teamRows.size()),
-                               form.roundsIndex + 1, std::nullopt};
-    if (form.draftType == kDraftTypeAuction) {
-        update.auction = DraftTemplateUpdate::Money{*parseNumber(trimRight(form.salaryCap)),
-                                                    *parseNumber(trimRight(form.minBid))};
+bool writeDraftRow(Connection& db, const SetupRequest& request, int templateId,
+                   UserDialogs& dialogs) {
+    DraftTemplateUpdate update{request.scoringStyle, request.draftType,
+                               static_cast<std::int64_t>(request.teams.size()),
+                               request.roundsIndex + 1, std::nullopt};
+    if (request.draftType == kDraftTypeAuction) {
+        update.auction = DraftTemplateUpdate::Money{request.salaryCap, request.minBid};
     }
     return updateDraftTemplate(db, templateId, update) ||
            saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
 }
 
-bool writeRosterRow(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
-    const auto& s = form.rosterSlots;
+bool writeRosterRow(Connection& db, const SetupRequest& request, int templateId,
+                    UserDialogs& dialogs) {
+    const auto& s = request.rosterSlots;
     // A draft without a roster row would silently lose its slots: make sure the row exists.
     const bool written =
         ensureDraftRoster(db, templateId) &&
@@ -196,18 +55,18 @@ bool writeRosterRow(Connection& db, const SetupForm& form, int templateId, UserD
     return written || saveFailed(dialogs, db, ": error 40002: Could not save values for template.");
 }
 
-bool writeCategories(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
+bool writeCategories(Connection& db, const SetupRequest& request, int templateId,
+                     UserDialogs& dialogs) {
     if (!deleteDraftCategories(db, templateId)) {
         return saveFailed(dialogs, db, ": error 40005: Could not save values for template.");
     }
-    for (std::size_t box = 0; box < form.categoryTicked.size(); ++box) {
-        if (!form.categoryTicked[box]) {
+    for (std::size_t box = 0; box < request.categoryTicked.size(); ++box) {
+        if (!request.categoryTicked[box]) {
             continue;
         }
         // A rotisserie league gives its categories no weight.
-        const double points = form.scoringStyle == kScoringPoints
-                                  ? *parseNumber(trimRight(form.categoryWeight[box]))
-                                  : 0.0;
+        const double points =
+            request.scoringStyle == kScoringPoints ? request.categoryWeight[box] : 0.0;
         if (!insertDraftCategory(db, templateId, kSetupCategoryBoxes[box], points)) {
             return saveFailed(dialogs, db, ": error 40005: Could not save values for template.");
         }
@@ -217,35 +76,35 @@ bool writeCategories(Connection& db, const SetupForm& form, int templateId, User
 
 // Only ratios that differ from the catalogue's are the draft's own; a box left unticked keeps
 // a ratio the user set, so that ticking it again brings it back.
-bool writeHeadToHead(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
-    if (form.scoringStyle != kScoringHeadToHead) {
+bool writeHeadToHead(Connection& db, const SetupRequest& request, int templateId,
+                     UserDialogs& dialogs) {
+    if (request.scoringStyle != kScoringHeadToHead) {
         return true;
     }
     std::vector<VarianceRatioRow> ratios;
-    for (std::size_t box = 0; box < form.varianceRatio.size(); ++box) {
+    for (std::size_t box = 0; box < request.varianceRatio.size(); ++box) {
         const int categoryid = kSetupCategoryBoxes[box];
-        const auto ratio = checkedFigure(form.varianceRatio[box], kVarianceRatioRange);
-        if (ratio && *ratio != defaultVarianceRatio(categoryid)) {
-            ratios.push_back({categoryid, *ratio});
+        // A ratio that could not be read is NaN, which equals nothing and is never stored.
+        const double ratio = request.varianceRatio[box];
+        if (!std::isnan(ratio) && ratio != defaultVarianceRatio(categoryid)) {
+            ratios.push_back({categoryid, ratio});
         }
     }
-    const HeadToHeadRow settings{form.headToHeadMode,
-                                 *checkedFigure(form.gamesPerWeek, kGamesPerWeekRange)};
+    const HeadToHeadRow settings{request.headToHeadMode, request.gamesPerWeek};
     return writeHeadToHeadRows(db, templateId, settings, ratios) ||
            saveFailed(dialogs, db, ": error 40011: Could not save values for template.");
 }
 
-bool writeTeams(Connection& db, const SetupForm& form, int templateId, UserDialogs& dialogs) {
-    for (const SetupTeamRow& row : form.teamRows) {
-        const std::string name = trimRight(row.name);
-        const auto order = static_cast<long long>(*parseNumber(trimRight(row.order)));
-        const int owner = row.mine ? 1 : 0;
-        if (!row.teamid) {
-            if (!insertDraftTeam(db, templateId, name, order, owner)) {
+bool writeTeams(Connection& db, const SetupRequest& request, int templateId, UserDialogs& dialogs) {
+    for (const SetupTeamEntry& team : request.teams) {
+        const auto order = static_cast<long long>(team.order);
+        const int owner = team.mine ? 1 : 0;
+        if (!team.teamid) {
+            if (!insertDraftTeam(db, templateId, team.name, order, owner)) {
                 return saveFailed(dialogs, db,
                                   ": error 40006: Could not save values for template.");
             }
-        } else if (!updateDraftTeam(db, templateId, *row.teamid, name, order, owner)) {
+        } else if (!updateDraftTeam(db, templateId, *team.teamid, team.name, order, owner)) {
             return saveFailed(dialogs, db, ": error 40007: Could not save values for template.");
         }
     }
@@ -291,9 +150,11 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
                             MessageIcon::Exclamation);
         return {};
     }
-    if (const auto refusal = validate(form)) {
-        dialogs.showMessage(kInvalidDataTitle, refusal->message, MessageIcon::Exclamation);
-        return {false, refusal->tab};
+    const SetupRequest request = typedSetup(form);
+    if (const SetupDecision verdict = decideSetupSave(request); verdict.decision.refused()) {
+        const Message& refusal = *verdict.decision.refusal;
+        dialogs.showMessage(refusal.title, refusal.text, refusal.icon);
+        return {false, verdict.tab};
     }
 
     Connection& db = state.dbConnection;
@@ -304,11 +165,11 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
     // The turn on the clock as the draft stood; a new order or team count only changes who
     // holds it.
     const auto standing = reconcileTurnHistory(state, dialogs);
-    if (!standing || !writeDraftRow(db, form, templateId, dialogs) ||
-        !writeRosterRow(db, form, templateId, dialogs) ||
-        !writeCategories(db, form, templateId, dialogs) ||
-        !writeHeadToHead(db, form, templateId, dialogs) ||
-        !writeTeams(db, form, templateId, dialogs) ||
+    if (!standing || !writeDraftRow(db, request, templateId, dialogs) ||
+        !writeRosterRow(db, request, templateId, dialogs) ||
+        !writeCategories(db, request, templateId, dialogs) ||
+        !writeHeadToHead(db, request, templateId, dialogs) ||
+        !writeTeams(db, request, templateId, dialogs) ||
         !resetTurn(state, dialogs, turnAfter(*standing))) {
         transaction.rollback();
         state.loadedDraft = before;

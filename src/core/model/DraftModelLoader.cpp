@@ -7,12 +7,13 @@
 #include "model/DraftModelCache.h"
 #include "model/DraftSession.h"
 #include "model/Punts.h"
-#include "session/UserDialogs.h"
 #include "store/AdpRows.h"
 #include "store/DataVersion.h"
 #include "store/DraftRows.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
+#include "vocabulary/DatabaseMessages.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
@@ -76,8 +77,12 @@ bool readAdp(Connection& connection, int templateId, DraftModel& model) {
 }
 
 // The open draft's settings, kept alive by the loaded draft they belong to.
-std::shared_ptr<const DraftSettings> sharedSettings(const DraftSession& state) {
-    return {state.loadedDraft, &*state.loadedDraft->draftSettings};
+std::shared_ptr<const DraftSettings> sharedSettings(const DraftSession& session) {
+    return {session.loadedDraft, &*session.loadedDraft->draftSettings};
+}
+
+WriteFailure loadFailed(const Connection& connection) {
+    return statementFailed(connection, kDatabaseAccessMessage, kLoadFailed);
 }
 
 }  // namespace
@@ -162,93 +167,102 @@ bool holdsPickRows(const DraftModel& model, const std::vector<PickRow>& rows) {
     return true;
 }
 
-std::optional<DraftModel> readDraftModel(DraftSession& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
-    }
-    Connection& connection = state.dbConnection;
+Outcome<DraftModel> readDraftModel(Connection& connection,
+                                   std::shared_ptr<const DraftSettings> settings,
+                                   int projectionYear) {
+    const int templateId = settings->template_id;
     // Noted before the rows are read: a commit that falls between is read again, never missed.
     const std::optional<std::int64_t> version = dataVersion(connection);
     std::optional<std::vector<PlayerSeasonRow>> rows = readPlayerSeasonRows(connection);
     const std::optional<std::vector<PickRow>> picks =
-        rows ? readPickRows(connection, state.draftSettings()->template_id) : std::nullopt;
+        rows ? readPickRows(connection, templateId) : std::nullopt;
     if (!picks) {
-        reportDatabaseError(dialogs, connection, kLoadFailed);
-        return std::nullopt;
+        return loadFailed(connection);
     }
-    const std::optional<std::vector<int>> punts = readPunts(state, dialogs);
+    Outcome<std::vector<int>> punts = readPunts(connection, templateId);
     if (!punts) {
-        return std::nullopt;
+        return punts.failure();
     }
     DraftModel model;
     model.dataVersion = version;
-    model.projectionYear = state.projectionYear;
+    model.projectionYear = projectionYear;
     for (PlayerSeasonRow& row : *rows) {
-        const bool projection = row.yearofprojection == state.projectionYear;
+        const bool projection = row.yearofprojection == projectionYear;
         (projection ? model.players : model.otherSeasons).push_back(playerOf(std::move(row)));
     }
-    if (!readAdp(connection, state.draftSettings()->template_id, model)) {
-        reportDatabaseError(dialogs, connection, kLoadFailed);
-        return std::nullopt;
+    if (!readAdp(connection, templateId, model)) {
+        return loadFailed(connection);
     }
     applyPickRows(*picks, model);
-    readSettings(sharedSettings(state), model);
+    readSettings(std::move(settings), model);
     setPunts(model, *punts);
     return model;
 }
 
-const DraftModel* currentDraftModel(DraftSession& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return nullptr;
+std::optional<Outcome<DraftModel>> readDraftModel(DraftSession& session) {
+    if (!session.draftSettings()) {
+        return std::nullopt;
     }
-    if (!state.draftModel) {
-        state.draftModel = std::make_shared<DraftModelCache>();
+    return readDraftModel(session.dbConnection, sharedSettings(session), session.projectionYear);
+}
+
+Outcome<DraftModel*> heldDraftModel(DraftSession& session) {
+    if (!session.draftSettings()) {
+        return static_cast<DraftModel*>(nullptr);
     }
-    DraftModelCache& cache = *state.draftModel;
-    if (!cache.holds(state.dbConnection, state.draftSettings()->template_id,
-                     state.projectionYear)) {
-        std::optional<DraftModel> model = readDraftModel(state, dialogs);
+    if (!session.draftModel) {
+        session.draftModel = std::make_shared<DraftModelCache>();
+    }
+    DraftModelCache& cache = *session.draftModel;
+    if (!cache.holds(session.dbConnection, session.draftSettings()->template_id,
+                     session.projectionYear)) {
+        Outcome<DraftModel> model =
+            readDraftModel(session.dbConnection, sharedSettings(session), session.projectionYear);
         if (!model) {
             cache.forget();
-            return nullptr;
+            return model.failure();
         }
-        cache.keep(state.dbConnection, std::move(*model));
+        cache.keep(session.dbConnection, std::move(model.value()));
     }
     DraftModel* model = cache.model();
-    if (model->settings.get() != &*state.draftSettings()) {
-        readSettings(sharedSettings(state), *model);
+    if (model->settings.get() != &*session.draftSettings()) {
+        readSettings(sharedSettings(session), *model);
     }
     return model;
 }
 
-DraftModel* heldDraftModel(DraftSession& state, UserDialogs& dialogs) {
-    return currentDraftModel(state, dialogs) != nullptr ? state.draftModel->model() : nullptr;
+Outcome<const DraftModel*> currentDraftModel(DraftSession& session) {
+    Outcome<DraftModel*> held = heldDraftModel(session);
+    if (!held) {
+        return held.failure();
+    }
+    return static_cast<const DraftModel*>(held.value());
 }
 
-void settleDraftModel(DraftSession& state, bool committed) {
-    if (!state.draftModel) {
+void settleDraftModel(DraftSession& session, bool committed) {
+    if (!session.draftModel) {
         return;
     }
     if (committed) {
-        state.draftModel->acceptOwnChanges(state.dbConnection);
+        session.draftModel->acceptOwnChanges(session.dbConnection);
     } else {
-        state.draftModel->forget();
+        session.draftModel->forget();
     }
 }
 
-bool heldModelIsCurrent(DraftSession& state) {
-    return state.draftSettings() && state.draftModel &&
-           state.draftModel->holds(state.dbConnection, state.draftSettings()->template_id,
-                                   state.projectionYear);
+bool heldModelIsCurrent(DraftSession& session) {
+    return session.draftSettings() && session.draftModel &&
+           session.draftModel->holds(session.dbConnection, session.draftSettings()->template_id,
+                                     session.projectionYear);
 }
 
-void keepOwnChange(DraftSession& state, bool wasCurrent,
+void keepOwnChange(DraftSession& session, bool wasCurrent,
                    const std::function<void(DraftModel&)>& change) {
-    if (!wasCurrent || !state.draftModel || state.draftModel->model() == nullptr) {
+    if (!wasCurrent || !session.draftModel || session.draftModel->model() == nullptr) {
         return;
     }
-    change(*state.draftModel->model());
-    state.draftModel->acceptOwnChanges(state.dbConnection);
+    change(*session.draftModel->model());
+    session.draftModel->acceptOwnChanges(session.dbConnection);
 }
 
 std::optional<std::vector<ModelPlayer>> readModelPlayerRows(Connection& connection, int playerid) {
@@ -262,23 +276,6 @@ std::optional<std::vector<ModelPlayer>> readModelPlayerRows(Connection& connecti
         players.push_back(playerOf(std::move(row)));
     }
     return players;
-}
-
-std::optional<DraftModel> loadDraftModel(DraftSession& state, UserDialogs& dialogs) {
-    const DraftModel* model = currentDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return std::nullopt;
-    }
-    return *model;
-}
-
-bool refreshDraftModel(DraftSession& state, UserDialogs& dialogs, DraftModel& model) {
-    const DraftModel* current = currentDraftModel(state, dialogs);
-    if (current == nullptr) {
-        return false;
-    }
-    model = *current;
-    return true;
 }
 
 }  // namespace quorvane

@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <string_view>
 
-#include "model/DraftSession.h"
-#include "session/UserDialogs.h"
+#include "platform/Log.h"
 #include "store/CategoryRepository.h"
+#include "store/Connection.h"
 #include "store/TransactionGuard.h"
+#include "vocabulary/DatabaseMessages.h"
+#include "vocabulary/DraftSettings.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
@@ -22,38 +25,34 @@ bool inDraft(const DraftSettings& settings, int categoryid) {
 }
 }  // namespace
 
-std::optional<std::vector<int>> readPunts(DraftSession& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
-    }
-    std::optional<std::vector<int>> ids =
-        readPuntRows(state.dbConnection, state.draftSettings()->template_id);
+Outcome<std::vector<int>> readPunts(Connection& connection, int templateId) {
+    std::optional<std::vector<int>> ids = readPuntRows(connection, templateId);
     if (!ids) {
-        reportDatabaseError(dialogs, state.dbConnection, kReadFailed);
+        return statementFailed(connection, kDatabaseAccessMessage, kReadFailed);
     }
-    return ids;
+    return std::move(*ids);
 }
 
-bool savePunts(DraftSession& state, UserDialogs& dialogs, const std::vector<int>& categoryids) {
-    if (!state.draftSettings()) {
-        return false;
-    }
-    const DraftSettings& settings = *state.draftSettings();
+Outcome<Done> writePunts(Connection& connection, const DraftSettings& settings,
+                         const std::vector<int>& categoryids) {
     const int draft = settings.template_id;
-    TransactionGuard transaction(state.dbConnection);
-    bool saved = transaction.begun() && deletePuntRows(state.dbConnection, draft);
+    TransactionGuard transaction(connection);
+    bool saved = transaction.begun() && deletePuntRows(connection, draft);
     for (int categoryid : categoryids) {
         if (saved && inDraft(settings, categoryid)) {
-            saved = insertPuntRow(state.dbConnection, draft, categoryid);
+            saved = insertPuntRow(connection, draft, categoryid);
         }
     }
     if (!saved || !transaction.commit()) {
         transaction.rollback();
-        dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage, MessageIcon::Exclamation);
-        state.dbConnection.log().writeEntry(kSaveFailed);
-        return false;
+        connection.log().writeEntry(kSaveFailed);
+        return WriteFailure{WriteFailure::Kind::Failed,
+                            Message{std::string(kDatabaseErrorTitle),
+                                    std::string(kDatabaseUpdateMessage), MessageIcon::Exclamation},
+                            std::string(kSaveFailed),
+                            {}};
     }
-    return true;
+    return Done{};
 }
 
 }  // namespace quorvane

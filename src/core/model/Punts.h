@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <optional>
 #include <vector>
+
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct DraftSession;
-class UserDialogs;
+class Connection;
+struct DraftSettings;
 
-// The categories the user has given up in the open draft, by categoryid ascending. nullopt
-// after a failure was shown and logged.
-std::optional<std::vector<int>> readPunts(DraftSession& state, UserDialogs& dialogs);
+// The categories the user has given up in a draft, by categoryid ascending; a failed read comes
+// back with its message (its log line written).
+Outcome<std::vector<int>> readPunts(Connection& connection, int templateId);
 
-// Replaces the open draft's punted categories, in one transaction; ids that are not categories
-// of the draft are left out. False after a failure was shown and logged; the punts are then as
-// they were.
-bool savePunts(DraftSession& state, UserDialogs& dialogs, const std::vector<int>& categoryids);
+// Replaces the draft's punted categories, in one transaction; ids that are not categories of
+// the draft are left out. On a failure the punts are as they were.
+Outcome<Done> writePunts(Connection& connection, const DraftSettings& settings,
+                         const std::vector<int>& categoryids);
 
 }  // namespace quorvane

@@ -122,8 +122,8 @@ bool NightHost::load(const NightHostOptions& options, std::int64_t nowMs, std::s
 }
 
 const DraftModel* NightHost::model() {
-    KeptMessageDialogs dialogs;
-    return currentDraftModel(m_session, dialogs);
+    const Outcome<const DraftModel*> current = currentDraftModel(m_session);
+    return current ? current.value() : nullptr;
 }
 
 bool NightHost::auction() const {

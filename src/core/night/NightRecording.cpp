@@ -4,7 +4,6 @@
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
 #include "model/DraftSession.h"
-#include "night/KeptMessageDialogs.h"
 #include "practice/OpponentPicks.h"
 #include "room/TurnWriters.h"
 
@@ -29,6 +28,13 @@ NightRefusal refusalOf(const WriteFailure& failure) {
     return NightRefusal{NightRefusal::Kind::Failed, failure.message.text.empty()
                                                         ? std::string(kNothingRecorded)
                                                         : failure.message.text};
+}
+
+// No draft open, or its model could not be read: the read's own message when it has one.
+NightRefusal unread(const Outcome<DraftModel*>& held) {
+    const bool told = !held && !held.failure().message.text.empty();
+    return NightRefusal{NightRefusal::Kind::Failed,
+                        told ? held.failure().message.text : std::string(kNothingRecorded)};
 }
 
 // After a writer: what it stored the loaded draft follows; after a refusal or a failure the
@@ -92,10 +98,10 @@ std::string undoNews(const DraftModel& model, const std::optional<HistoryEntry>&
 
 NightVerdict recordNightPick(DraftSession& session, int teamid, int playerid,
                              std::optional<int> price, std::optional<int> turn) {
-    KeptMessageDialogs dialogs;
-    DraftModel* model = heldDraftModel(session, dialogs);
+    const Outcome<DraftModel*> held = heldDraftModel(session);
+    DraftModel* model = held ? held.value() : nullptr;
     if (model == nullptr) {
-        return NightRefusal{NightRefusal::Kind::Failed, dialogs.first(kNothingRecorded)};
+        return unread(held);
     }
     const ModelPlayer* player = model->findPlayer(playerid);
     std::optional<std::string> slot;
@@ -120,10 +126,10 @@ NightVerdict recordNightPick(DraftSession& session, int teamid, int playerid,
 }
 
 NightUndo undoNightEntry(DraftSession& session) {
-    KeptMessageDialogs dialogs;
-    DraftModel* model = heldDraftModel(session, dialogs);
+    const Outcome<DraftModel*> held = heldDraftModel(session);
+    DraftModel* model = held ? held.value() : nullptr;
     if (model == nullptr) {
-        return {{}, NightRefusal{NightRefusal::Kind::Failed, dialogs.first(kNothingRecorded)}};
+        return {{}, unread(held)};
     }
     const Outcome<TurnChanged> undone = writeUndo(session.dbConnection, *model, {}, {});
     if (!undone) {

@@ -18,6 +18,7 @@
 #include "room/TurnHistoryWriter.h"
 #include "room/TurnWriters.h"
 #include "room/Turns.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/DraftRows.h"

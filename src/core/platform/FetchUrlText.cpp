@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FetchUrlText.h"
 
-#include "platform/Log.h"
-#include "session/UserDialogs.h"
-
 namespace quorvane {
 
 std::string notConnectedText(std::string_view supportAddress) {
@@ -19,9 +16,7 @@ std::string notConnectedText(std::string_view supportAddress) {
     return text;
 }
 
-TransferAnswer fetchUrlQuietly(UrlTransfer& transfer, UserDialogs& dialogs,
-                               const std::string& url) {
-    dialogs.setBusy(true);
+TransferAnswer fetchUrlQuietly(UrlTransfer& transfer, const std::string& url) {
     TransferAnswer answer;
     try {
         answer = transfer.fetch(url);
@@ -29,7 +24,6 @@ TransferAnswer fetchUrlQuietly(UrlTransfer& transfer, UserDialogs& dialogs,
         answer = TransferAnswer{};
         answer.info = error.what();
     }
-    dialogs.setBusy(false);
     return answer;
 }
 
@@ -75,27 +69,6 @@ std::string notConnectedText(const TransferAnswer& answer, std::string_view supp
                    " was larger than any the program expects, so it was not read.";
     }
     return notConnectedText(supportAddress);
-}
-
-void reportNotConnected(UserDialogs& dialogs, const Log& log, const TransferAnswer& answer,
-                        std::string_view supportAddress) {
-    log.writeEntry(" : " + answer.info);
-    dialogs.showMessage(kNotConnectedTitle, notConnectedText(answer, supportAddress),
-                        MessageIcon::Exclamation);
-}
-
-TransferAnswer fetchUrlAnswer(UrlTransfer& transfer, UserDialogs& dialogs, const Log& log,
-                              const std::string& url, std::string_view supportAddress) {
-    TransferAnswer answer = fetchUrlQuietly(transfer, dialogs, url);
-    if (answer.body.empty()) {
-        reportNotConnected(dialogs, log, answer, supportAddress);
-    }
-    return answer;
-}
-
-std::string fetchUrlText(UrlTransfer& transfer, UserDialogs& dialogs, const Log& log,
-                         const std::string& url, std::string_view supportAddress) {
-    return fetchUrlAnswer(transfer, dialogs, log, url, supportAddress).body;
 }
 
 }  // namespace quorvane

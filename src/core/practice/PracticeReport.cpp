@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "teamadvice/TeamAdvice.h"

@@ -13,6 +13,7 @@
 #include "practice/PracticeAuction.h"
 #include "practice/PracticeDrafts.h"
 #include "room/TurnWriters.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/ChangeStamps.h"

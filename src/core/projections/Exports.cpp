@@ -4,13 +4,15 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/Log.h"
 #include "platform/SafeFileWriter.h"
 #include "platform/Version.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
 #include "store/ExportRows.h"
+#include "store/ProgramStore.h"
 #include "text/CsvText.h"
-#include "valuation/Ranks.h"
+#include "vocabulary/DatabaseMessages.h"
+#include "vocabulary/DraftSettings.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
@@ -115,75 +117,70 @@ std::string exportInstruction() {
            "be for the currently draft, ranks and dollar values will be predraft values.";
 }
 
-bool runExport(ProgramState& state, UserDialogs& dialogs, ExportKind kind,
-               const std::string& folder, bool replace) {
-    if (!state.draftSettings()) {
-        return false;
-    }
-    const FileTarget target{std::filesystem::path(folder) / exportFileName(kind), replace, {}};
-    const OwnFiles own = ownFilesOf(state);
-    // A file the export may not take the place of is refused before any work is done.
-    if (const FileWriteResult checked = checkFileTarget(target, own);
+namespace {
+
+FileTarget exportTarget(ExportKind kind, const std::string& folder, bool replace) {
+    return {std::filesystem::path(folder) / exportFileName(kind), replace, {}};
+}
+
+Message exportMessage(ExportKind kind, const FileWriteResult& result, const FileTarget& target) {
+    return {exportTitle(kind), fileProblemText(result, target), MessageIcon::Exclamation};
+}
+
+}  // namespace
+
+std::optional<Message> refuseExportTarget(const ProgramStore& store, ExportKind kind,
+                                          const std::string& folder, bool replace) {
+    const FileTarget target = exportTarget(kind, folder, replace);
+    if (const FileWriteResult checked = checkFileTarget(target, ownFilesOf(store));
         !checked.ok() && refusedByName(checked)) {
-        dialogs.showMessage(exportTitle(kind), fileProblemText(checked, target),
-                            MessageIcon::Exclamation);
-        return false;
+        return exportMessage(kind, checked, target);
     }
-    // Held to the end: the valuation below may read the denominators into a new loaded draft.
-    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
-    const DraftSettings& draft = *held->draftSettings;
+    return std::nullopt;
+}
+
+Outcome<Message> writeExport(ProgramStore& store, int projectionYear, const DraftSettings& draft,
+                             ExportKind kind, const std::string& folder, bool replace) {
+    const FileTarget target = exportTarget(kind, folder, replace);
     const bool auction = draft.drafttype == kDraftTypeAuction;
-    dialogs.setBusy(true);
-    if (kind == ExportKind::Projections) {
-        const bool valued = calcRoomValues(state, dialogs);
-        // Values another program kept from being brought up to date would be written as if
-        // they were: the user is told the database is busy instead, and nothing is written.
-        if (!valued && reportDatabaseBusy(dialogs, state.dbConnection)) {
-            dialogs.setBusy(false);
-            return false;
-        }
-    }
+    Connection& connection = store.dbConnection;
     const std::optional<std::string> records =
         kind == ExportKind::Projections
-            ? csvRecords(readProjectionExportRows(state.dbConnection, state.projectionYear),
-                         auction)
-            : csvRecords(
-                  readPickExportRows(state.dbConnection, state.projectionYear, draft.template_id,
-                                     kind == ExportKind::Rosters ? PickExportOrder::ByTeam
-                                                                 : PickExportOrder::ByPick),
-                  auction);
+            ? csvRecords(readProjectionExportRows(connection, projectionYear), auction)
+            : csvRecords(readPickExportRows(connection, projectionYear, draft.template_id,
+                                            kind == ExportKind::Rosters ? PickExportOrder::ByTeam
+                                                                        : PickExportOrder::ByPick),
+                         auction);
     if (!records) {
-        dialogs.setBusy(false);
-        reportDatabaseError(dialogs, state.dbConnection,
-                            kind == ExportKind::Rosters ? " 25001 error: could not select roster"
-                                                        : " 25003 error: could not select draft");
-        return false;
+        return statementFailed(connection, kDatabaseAccessMessage,
+                               kind == ExportKind::Rosters
+                                   ? " 25001 error: could not select roster"
+                                   : " 25003 error: could not select draft");
     }
 
     const std::string text = header(kind, auction) + "\r\n" + *records;
-    const FileWriteResult written = writeFileSafely(target, own, text);
-    dialogs.setBusy(false);
+    const FileWriteResult written = writeFileSafely(target, ownFilesOf(store), text);
     if (!written.ok()) {
         if (refusedByName(written)) {
-            dialogs.showMessage(exportTitle(kind), fileProblemText(written, target),
-                                MessageIcon::Exclamation);
-            return false;
+            return WriteFailure{
+                WriteFailure::Kind::Refused, exportMessage(kind, written, target), {}, {}};
         }
-        dialogs.showMessage(kDatabaseErrorTitle,
-                            kind == ExportKind::Rosters
-                                ? "Could not create roster export file.  Make sure the projection "
-                                  "file is closed. If this continues then please contact customer "
-                                  "support."
-                                : "Could not create roster export file. Make sure the projection "
-                                  "file is closed. If this continues then please contact customer "
-                                  "support.",
-                            MessageIcon::Exclamation);
-        state.dbConnection.log().writeEntry(" 25002 error: could not create export file: " +
-                                            folder + " - " + fileProblemText(written, target));
-        return false;
+        const std::string logLine = " 25002 error: could not create export file: " + folder +
+                                    " - " + fileProblemText(written, target);
+        connection.log().writeEntry(logLine);
+        return WriteFailure{
+            WriteFailure::Kind::Failed,
+            Message{std::string(kDatabaseErrorTitle),
+                    kind == ExportKind::Rosters
+                        ? "Could not create roster export file.  Make sure the projection file is "
+                          "closed. If this continues then please contact customer support."
+                        : "Could not create roster export file. Make sure the projection file is "
+                          "closed. If this continues then please contact customer support.",
+                    MessageIcon::Exclamation},
+            logLine,
+            {}};
     }
-    dialogs.showMessage(kProductName, "Export Complete!", MessageIcon::Information);
-    return true;
+    return Message{std::string(kProductName), "Export Complete!", MessageIcon::Information};
 }
 
 }  // namespace quorvane

@@ -4,8 +4,8 @@
 #include "platform/FetchUrlText.h"
 #include "platform/Log.h"
 #include "platform/ServiceEndpoints.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "store/ProgramStore.h"
+#include "update/ServiceFetch.h"
 
 namespace quorvane {
 
@@ -20,56 +20,70 @@ bool successful(const TransferAnswer& answer) {
     return answer.status >= 200 && answer.status < 300 && !answer.body.empty();
 }
 
+WriteFailure stopped(Message message, std::string logLine = {}) {
+    return {WriteFailure::Kind::Refused, std::move(message), std::move(logLine), {}};
+}
+
+WriteFailure refusedSignIn(const Log& log, const TransferAnswer& answer, std::string_view text) {
+    const std::string logLine = " : " + answer.info;
+    log.writeEntry(logLine);
+    return stopped(
+        {std::string(kUpdateProjectionsTitle), std::string(text), MessageIcon::Exclamation},
+        logLine);
+}
+
 // The account request decides whether the projection request is sent at all: without a grant
 // the service refuses the file, and that refusal would read as a wrong password.
-bool requestAccount(const ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer,
-                    const Log& log, std::string_view user, std::string_view password) {
+std::optional<WriteFailure> requestAccount(const ProjectionService& service, UrlTransfer& transfer,
+                                           const Log& log, std::string_view user,
+                                           std::string_view password) {
     const TransferAnswer answer = fetchUrlQuietly(
-        transfer, dialogs, serviceUrl(state.serviceHost, accountRequestPath(user, password)));
+        transfer, serviceUrl(service.serviceHost, accountRequestPath(user, password)));
     if (successful(answer)) {
-        return true;
+        return std::nullopt;
     }
     if (answer.status == kBadRequest || answer.status == kUnauthorised ||
         answer.status == kForbidden) {
-        log.writeEntry(" : " + answer.info);
-        dialogs.showMessage(kUpdateProjectionsTitle, kNotAuthorisedMessage,
-                            MessageIcon::Exclamation);
-    } else if (answer.status == kTooManyRequests) {
-        log.writeEntry(" : " + answer.info);
-        dialogs.showMessage(kUpdateProjectionsTitle, kSignInsThrottledMessage,
-                            MessageIcon::Exclamation);
-    } else {
-        // No answer, a time-out, or a service that failed: the connection's fault, not the
-        // user's name or password.
-        reportNotConnected(dialogs, log, answer, state.supportAddress);
+        return refusedSignIn(log, answer, kNotAuthorisedMessage);
     }
-    return false;
+    if (answer.status == kTooManyRequests) {
+        return refusedSignIn(log, answer, kSignInsThrottledMessage);
+    }
+    // No answer, a time-out, or a service that failed: the connection's fault, not the user's
+    // name or password.
+    return stopped(reportNotConnected(log, answer, service.supportAddress), " : " + answer.info);
 }
 
 }  // namespace
 
-std::optional<ImportResult> downloadProjections(ProgramState& state, UserDialogs& dialogs,
-                                                UrlTransfer& transfer, std::string_view user,
-                                                std::string_view password,
-                                                const ProjectionTextImport& import) {
-    if (state.serviceHost.empty()) {
-        dialogs.showMessage(kUpdateProjectionsTitle, kNoServiceMessage, MessageIcon::Information);
-        return std::nullopt;
+Outcome<ImportResult> downloadProjections(ProgramStore& store, int projectionYear,
+                                          const ProjectionService& service, UrlTransfer& transfer,
+                                          std::string_view user, std::string_view password,
+                                          const Progress& progress,
+                                          const ProjectionTextImport& import) {
+    if (service.serviceHost.empty()) {
+        return stopped({std::string(kUpdateProjectionsTitle), std::string(kNoServiceMessage),
+                        MessageIcon::Information});
     }
-    const Log log(state.logFilePath);
-    if (!requestAccount(state, dialogs, transfer, log, user, password)) {
-        return std::nullopt;
+    const Log log(store.logFilePath);
+    if (auto refusal = requestAccount(service, transfer, log, user, password)) {
+        return std::move(*refusal);
     }
-    const TransferAnswer projections =
-        fetchUrlAnswer(transfer, dialogs, log, serviceUrl(state.serviceHost, kProjectionsPath),
-                       state.supportAddress);
-    if (projections.status == kForbidden) {
+    FetchedAnswer projections = fetchUrlAnswer(
+        transfer, log, serviceUrl(service.serviceHost, kProjectionsPath), service.supportAddress);
+    if (projections.failure) {
+        // Nothing came back: handing the empty text to the import would call it a broken file.
+        return stopped(std::move(*projections.failure), " : " + projections.answer.info);
+    }
+    if (projections.answer.status == kForbidden) {
         // Handing the refusal page to the import would report it as a broken projection file.
-        dialogs.showMessage(kUpdateProjectionsTitle, kNotAuthorisedMessage,
-                            MessageIcon::Exclamation);
-        return std::nullopt;
+        return stopped({std::string(kUpdateProjectionsTitle), std::string(kNotAuthorisedMessage),
+                        MessageIcon::Exclamation});
     }
-    return import(state, dialogs, projections.body);
+    if (import) {
+        return import(projections.answer.body, progress);
+    }
+    return importProjectionText(store, projectionYear, projections.answer.body, progress);
 }
 
 }  // namespace quorvane

@@ -2,13 +2,14 @@
 #pragma once
 
 #include <functional>
-#include <optional>
+#include <string>
 #include <string_view>
 
 #include "projections/ProjectionImport.h"
 
 namespace quorvane {
 
+struct ProgramStore;
 class UrlTransfer;
 
 inline constexpr std::string_view kUpdateProjectionsTitle = "Update Projections";
@@ -24,18 +25,28 @@ inline constexpr std::string_view kSignInsThrottledMessage =
     "failed attempts. Please wait a few minutes, check your user name and password, and try "
     "again.";
 
-// The import the downloaded text is handed to; the download tests put a recorder here.
+// The projection service as the program was set up to reach it.
+struct ProjectionService {
+    std::string serviceHost;  // empty: none configured
+    std::string supportAddress;
+};
+
+// The import the downloaded text is handed to; the download tests put a recorder here. Empty:
+// the projection text import into the projection season.
 using ProjectionTextImport =
-    std::function<std::optional<ImportResult>(ProgramState&, UserDialogs&, std::string_view)>;
+    std::function<Outcome<ImportResult>(std::string_view text, const Progress& progress)>;
 
 // "Update Projections": sends the account request with the trimmed, encoded user name and
 // password, fetches the projection file and imports it. An account request that fails (no
 // answer, the time-out, a failing service) stops with "Internet Connection Error"; one the
-// service refuses stops with the refusal's own message; neither sends the projection request. The
-// result is the import's: nullopt when nothing was imported (the reason was shown). The caller then
-// shows "Projection Update Complete!" for a result, runs the refresh cycle and closes the window.
-std::optional<ImportResult> downloadProjections(
-    ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer, std::string_view user,
-    std::string_view password, const ProjectionTextImport& import = importProjectionText);
+// service refuses stops with the refusal's own message; neither sends the projection request. A
+// projection request that brings nothing back stops with "Internet Connection Error" too. The
+// result is the import's. The caller then shows "Projection Update Complete!" for a result, runs
+// the refresh cycle and closes the window.
+Outcome<ImportResult> downloadProjections(ProgramStore& store, int projectionYear,
+                                          const ProjectionService& service, UrlTransfer& transfer,
+                                          std::string_view user, std::string_view password,
+                                          const Progress& progress = {},
+                                          const ProjectionTextImport& import = {});
 
 }  // namespace quorvane

@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include <fmt/format.h>
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
 
+#include "platform/Log.h"
+#include "store/Connection.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
@@ -25,32 +26,27 @@ constexpr std::string_view kDeleteStats =
     "Err 1506: Could not delete stats. If the problem persists please contact customer "
     "support.";
 
-// Every failure of these windows is shown as a critical "Error" and logged with its statement.
-void reportFailure(UserDialogs& dialogs, const ProgramStore& state, std::string_view message,
-                   std::string_view logLiteral, std::string_view sql) {
-    showDatabaseFailure(dialogs, state.dbConnection, "Error", message, MessageIcon::Critical);
-    state.dbConnection.log().writeEntry(std::string(logLiteral) + std::string(sql));
+// Every failure of these windows is a critical "Error", logged with its statement.
+WriteFailure failure(const Connection& connection, std::string_view message,
+                     std::string_view logLiteral, std::string_view sql) {
+    return statementFailed(connection,
+                           Message{"Error", std::string(message), MessageIcon::Critical},
+                           std::string(logLiteral) + std::string(sql));
 }
 
-// A cell holds a valid figure when it reads as a number that is whole and within 0..7000.
-std::optional<long long> editValue(const std::string& text) {
-    const auto value = parseNumber(text);
-    if (!value || *value < 0 || *value > kLargestProjectionEdit || std::floor(*value) != *value) {
-        return std::nullopt;
-    }
-    return static_cast<long long>(*value);
+// A valid figure is whole and within 0..7000.
+bool validFigure(double figure) {
+    return figure >= 0 && figure <= kLargestProjectionEdit && std::floor(figure) == figure;
 }
 
 }  // namespace
 
-std::optional<GridTable> listProjectionPlayers(ProgramState& state, UserDialogs& dialogs,
-                                               int editPosIndex) {
-    const ProjectionListRead players =
-        readProjectionList(state.dbConnection, state.projectionYear, editPosIndex);
+Outcome<GridTable> listProjectionPlayers(Connection& connection, int projectionYear,
+                                         int editPosIndex) {
+    const ProjectionListRead players = readProjectionList(connection, projectionYear, editPosIndex);
     if (!players.read.ok) {
-        reportFailure(dialogs, state, kLoadStats,
-                      ": Error 15006 - Could not select stats: ", players.read.statement);
-        return std::nullopt;
+        return failure(connection, kLoadStats,
+                       ": Error 15006 - Could not select stats: ", players.read.statement);
     }
     GridTable grid;
     grid.headings = {"playerid", "Name", "Pos", "Team"};
@@ -64,21 +60,21 @@ std::optional<GridTable> listProjectionPlayers(ProgramState& state, UserDialogs&
     return grid;
 }
 
-std::optional<PlayerProjection> loadPlayerProjection(ProgramState& state, UserDialogs& dialogs,
-                                                     int playerid) {
-    const PlayerProjectionRead found =
-        readPlayerProjection(state.dbConnection, state.projectionYear, playerid);
+Outcome<PlayerProjection> loadPlayerProjection(Connection& connection, int projectionYear,
+                                               int playerid) {
+    const PlayerProjectionRead found = readPlayerProjection(connection, projectionYear, playerid);
     if (!found.read.ok) {
-        reportFailure(dialogs, state, kLoadStats,
-                      ": Error 88801 - Could not select stats: ", found.read.statement);
-        return std::nullopt;
+        return failure(connection, kLoadStats,
+                       ": Error 88801 - Could not select stats: ", found.read.statement);
     }
     if (!found.row) {
-        dialogs.showMessage("Error",
-                            "Player " + std::to_string(playerid) + " has no " +
-                                std::to_string(state.projectionYear) + " projection.",
-                            MessageIcon::Critical);
-        return std::nullopt;
+        return WriteFailure{WriteFailure::Kind::Refused,
+                            Message{"Error",
+                                    "Player " + std::to_string(playerid) + " has no " +
+                                        std::to_string(projectionYear) + " projection.",
+                                    MessageIcon::Critical},
+                            {},
+                            {}};
     }
     PlayerProjection player;
     player.playerid = playerid;
@@ -91,11 +87,10 @@ std::optional<PlayerProjection> loadPlayerProjection(ProgramState& state, UserDi
     }
     player.playername = player.firstname + " " + player.lastname;
 
-    const EditCountRead edits = countProjectionEdits(state.dbConnection, playerid);
+    const EditCountRead edits = countProjectionEdits(connection, playerid);
     if (!edits.read.ok) {
-        reportFailure(dialogs, state, kPlayerInfo,
-                      ": Error 88812 - Could not select player name: ", edits.read.statement);
-        return std::nullopt;
+        return failure(connection, kPlayerInfo,
+                       ": Error 88812 - Could not select player name: ", edits.read.statement);
     }
     player.hasEdit = edits.count > 0;
     return player;
@@ -114,80 +109,95 @@ GridTable playerProjectionGrid(const PlayerProjection& player) {
     return grid;
 }
 
-bool saveProjectionEdit(ProgramState& state, UserDialogs& dialogs, const PlayerProjection& player,
-                        const std::vector<std::string>& statTexts) {
-    std::array<long long, kEditStatCount> values{};
+ProjectionEditRequest typedProjectionEdit(const PlayerProjection& player,
+                                          const std::vector<std::string>& statTexts) {
+    ProjectionEditRequest request{player.playerid, player.pos, player.team, {}};
     for (std::size_t i = 0; i < kEditStatCount; ++i) {
-        const auto value = i < statTexts.size() ? editValue(statTexts[i]) : std::nullopt;
-        if (!value) {
-            dialogs.showMessage(
-                "Invalid Projection",
-                std::string("Projection for ") + kEditStatHeadings[i] + " is not valid",
-                MessageIcon::Exclamation);
-            return false;
+        const auto figure = i < statTexts.size() ? parseNumber(statTexts[i]) : std::nullopt;
+        request.figures[i] = figure.value_or(std::nan(""));
+    }
+    return request;
+}
+
+Decision decideProjectionEdit(const ProjectionEditRequest& request) {
+    Decision decision;
+    for (std::size_t i = 0; i < kEditStatCount; ++i) {
+        if (!validFigure(request.figures[i])) {
+            decision.refusal =
+                Message{"Invalid Projection",
+                        std::string("Projection for ") + kEditStatHeadings[i] + " is not valid",
+                        MessageIcon::Exclamation};
+            return decision;
         }
-        values[i] = *value;
     }
     // Made before attempted in grid order: FGM after FGA, FTM after FTA, 3PTM after 3PTA.
     for (const std::size_t made : {std::size_t{2}, std::size_t{4}, std::size_t{6}}) {
-        if (values[made] > values[made - 1]) {
-            dialogs.showMessage("Invalid Projection",
-                                fmt::format("Projection for {} is not valid: {} made is more "
-                                            "than the {} {}",
-                                            kEditStatHeadings[made], values[made], values[made - 1],
-                                            kEditStatHeadings[made - 1]),
-                                MessageIcon::Exclamation);
-            return false;
+        const auto madeCount = static_cast<long long>(request.figures[made]);
+        const auto attempted = static_cast<long long>(request.figures[made - 1]);
+        if (madeCount > attempted) {
+            decision.refusal = Message{
+                "Invalid Projection",
+                fmt::format("Projection for {} is not valid: {} made is more than the {} {}",
+                            kEditStatHeadings[made], madeCount, attempted,
+                            kEditStatHeadings[made - 1]),
+                MessageIcon::Exclamation};
+            return decision;
         }
     }
+    return decision;
+}
 
+Outcome<Done> writeProjectionEdit(Connection& connection, int projectionYear,
+                                  const ProjectionEditRequest& request) {
+    if (const Decision decision = decideProjectionEdit(request); decision.refused()) {
+        return WriteFailure{WriteFailure::Kind::Refused, *decision.refusal, {}, {}};
+    }
+    std::array<long long, kEditStatCount> values{};
+    for (std::size_t i = 0; i < kEditStatCount; ++i) {
+        values[i] = static_cast<long long>(request.figures[i]);
+    }
     // The edit and its figures land together: an edit recorded but not applied, or applied
     // but not recorded, would surprise the user at the next import.
-    Connection& connection = state.dbConnection;
     TransactionGuard transaction(connection);
     const EditStatement deleted = transaction.begun()
-                                      ? deleteProjectionEdit(connection, player.playerid)
+                                      ? deleteProjectionEdit(connection, request.playerid)
                                       : EditStatement{false, std::string(kDeleteProjectionEditSql)};
     if (!deleted.ok) {
-        reportFailure(dialogs, state, kLoadStats,
-                      ": Error 88801 - Could not select stats: ", deleted.statement);
-        return false;
+        return failure(connection, kLoadStats,
+                       ": Error 88801 - Could not select stats: ", deleted.statement);
     }
-    const EditStatement inserted = insertProjectionEdit(
-        connection, player.playerid, player.pos, player.team, values, connection.log().timestamp());
+    const EditStatement inserted =
+        insertProjectionEdit(connection, request.playerid, request.pos, request.team, values,
+                             connection.log().timestamp());
     if (!inserted.ok) {
-        reportFailure(dialogs, state, kLoadStats,
-                      ": Error 88802 - Could not select stats: ", inserted.statement);
-        return false;
+        return failure(connection, kLoadStats,
+                       ": Error 88802 - Could not select stats: ", inserted.statement);
     }
     const EditStatement applied =
-        applyProjectionEdit(connection, state.projectionYear, player.playerid, values);
+        applyProjectionEdit(connection, projectionYear, request.playerid, values);
     if (!applied.ok || !transaction.commit()) {
-        reportFailure(dialogs, state, kEditStats,
-                      ": Error 88803 - Could not update stats: ", applied.statement);
-        return false;
+        return failure(connection, kEditStats,
+                       ": Error 88803 - Could not update stats: ", applied.statement);
     }
-    return true;
+    return Done{};
 }
 
-bool clearProjectionEdits(ProgramStore& state, UserDialogs& dialogs, int playerid) {
-    const EditStatement deleted = deleteProjectionEdit(state.dbConnection, playerid);
+Outcome<Done> clearProjectionEdits(Connection& connection, int playerid) {
+    const EditStatement deleted = deleteProjectionEdit(connection, playerid);
     if (!deleted.ok) {
-        reportFailure(dialogs, state, kDeleteStats,
-                      ": Error 88811 - Could not delete stats: ", deleted.statement);
-        return false;
+        return failure(connection, kDeleteStats,
+                       ": Error 88811 - Could not delete stats: ", deleted.statement);
     }
-    return true;
+    return Done{};
 }
 
-bool clearAllProjectionEdits(ProgramStore& state, UserDialogs& dialogs) {
-    const EditStatement deleted = deleteAllProjectionEdits(state.dbConnection);
+Outcome<Done> clearAllProjectionEdits(Connection& connection) {
+    const EditStatement deleted = deleteAllProjectionEdits(connection);
     if (!deleted.ok) {
-        reportFailure(dialogs, state, kDeleteStats,
-                      ": Error 88810 - Could not delete stats: ", deleted.statement);
-        return false;
+        return failure(connection, kDeleteStats,
+                       ": Error 88810 - Could not delete stats: ", deleted.statement);
     }
-    return true;
+    return Done{};
 }
 
 std::string clearEditsMessage(const std::string& playername) {

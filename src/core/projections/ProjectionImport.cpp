@@ -8,14 +8,17 @@
 
 #include <fmt/format.h>
 
+#include "platform/Log.h"
 #include "projections/ProjectionLines.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "store/Connection.h"
+#include "store/ProgramStore.h"
 #include "store/ProjectionRepository.h"
 #include "store/ProjectionRow.h"
 #include "store/TransactionGuard.h"
 #include "text/TextEncoding.h"
 #include "text/Utf8Text.h"
+#include "vocabulary/DatabaseMessages.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
@@ -98,20 +101,17 @@ Scan scanSource(const ProjectionSource& source) {
     return scan;
 }
 
-void reportWriteFailure(UserDialogs& dialogs, const Connection& connection) {
-    showDatabaseFailure(dialogs, connection, kDatabaseErrorTitle, kDatabaseUpdateMessage,
-                        MessageIcon::Exclamation);
+WriteFailure writeFailure(const Connection& connection) {
+    return statementFailed(connection, kDatabaseUpdateMessage);
 }
 
-std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialogs,
-                                        const ProjectionSource& source, TextEncoding encoding,
-                                        long long dataLines) {
-    Connection& connection = state.dbConnection;
+Outcome<ImportResult> writeSource(Connection& connection, int projectionYear,
+                                  const ProjectionSource& source, TextEncoding encoding,
+                                  long long dataLines, const Progress& progress) {
     TransactionGuard transaction(connection);
     ProjectionWriter writer(connection);
     if (!transaction.begun() || !writer.prepare()) {
-        reportWriteFailure(dialogs, connection);
-        return std::nullopt;
+        return writeFailure(connection);
     }
     ImportResult result;
     long long done = 0;
@@ -137,48 +137,44 @@ std::optional<ImportResult> writeSource(ProgramState& state, UserDialogs& dialog
         }
         ++done;
         if (done % kProgressInterval == 0 || done == dataLines) {
-            dialogs.progress(parsed.row->firstname + " " + parsed.row->lastname, done, dataLines);
+            progress(parsed.row->firstname + " " + parsed.row->lastname, done, dataLines);
         }
         return true;
     });
     if (!written || done != dataLines) {
-        reportWriteFailure(dialogs, connection);
-        return std::nullopt;
+        return writeFailure(connection);
     }
-    if (!reapplyProjectionEdits(connection, state.projectionYear) || !transaction.commit()) {
-        reportWriteFailure(dialogs, connection);
-        return std::nullopt;
+    if (!reapplyProjectionEdits(connection, projectionYear) || !transaction.commit()) {
+        return writeFailure(connection);
     }
     return result;
 }
 
 }  // namespace
 
-std::optional<ImportResult> importProjectionSource(ProgramState& state, UserDialogs& dialogs,
-                                                   const ProjectionSource& source) {
-    const Log& log = state.dbConnection.log();
+Outcome<ImportResult> importProjectionSource(ProgramStore& store, int projectionYear,
+                                             const ProjectionSource& source,
+                                             const Progress& progress) {
+    const Log& log = store.dbConnection.log();
     const Scan scan = scanSource(source);
     if (!scan.headerFound) {
-        dialogs.showMessage(kInvalidFileTitle, kInvalidProjectionFile, MessageIcon::Exclamation);
-        log.writeEntry(source.headerLogLine);
-        return std::nullopt;
+        return loggedRefusal(log, kInvalidFileTitle, std::string(kInvalidProjectionFile),
+                             source.headerLogLine);
     }
     if (scan.faultLine > 0) {
-        dialogs.showMessage(kInvalidFileTitle,
-                            fmt::format("Line {} of {} is invalid: {}. Nothing was imported.",
-                                        scan.faultLine, source.label, scan.fault.description),
-                            MessageIcon::Exclamation);
-        log.writeEntry(fmt::format(" 12004 error: file format was invalid - {} line {}: {}",
-                                   source.label, scan.faultLine, scan.fault.description));
-        return std::nullopt;
+        return loggedRefusal(log, kInvalidFileTitle,
+                             fmt::format("Line {} of {} is invalid: {}. Nothing was imported.",
+                                         scan.faultLine, source.label, scan.fault.description),
+                             fmt::format(" 12004 error: file format was invalid - {} line {}: {}",
+                                         source.label, scan.faultLine, scan.fault.description));
     }
     if (!scan.readToEnd) {
-        dialogs.showMessage(kInvalidFileTitle, "The file " + source.label + " could not be read",
-                            MessageIcon::Exclamation);
-        log.writeEntry(" 12005 error: could not read file - " + source.label);
-        return std::nullopt;
+        return loggedRefusal(log, kInvalidFileTitle,
+                             "The file " + source.label + " could not be read",
+                             " 12005 error: could not read file - " + source.label);
     }
-    return writeSource(state, dialogs, source, scan.encoding, scan.dataLines);
+    return writeSource(store.dbConnection, projectionYear, source, scan.encoding, scan.dataLines,
+                       progress);
 }
 
 namespace {
@@ -192,22 +188,17 @@ bool endsWithCsv(const std::string& path) {
 
 }  // namespace
 
-std::optional<ImportResult> importProjectionFile(ProgramState& state, UserDialogs& dialogs,
-                                                 const std::string& path) {
-    const Log& log = state.dbConnection.log();
+Outcome<ImportResult> importProjectionFile(ProgramStore& store, int projectionYear,
+                                           const std::string& path, const Progress& progress) {
+    const Log& log = store.dbConnection.log();
     if (path.size() < 4) {
-        dialogs.showMessage("Invalid File Format", "The file format is invalid",
-                            MessageIcon::Exclamation);
-        log.writeEntry(" 12001 error: file format was invalid - " + path);
-        return std::nullopt;
+        return loggedRefusal(log, "Invalid File Format", "The file format is invalid",
+                             " 12001 error: file format was invalid - " + path);
     }
     if (!endsWithCsv(path)) {
-        dialogs.showMessage("Invalid File Format", "The file format is invalid",
-                            MessageIcon::Exclamation);
-        log.writeEntry(" 12002 error: file format was invalid - " + path);
-        return std::nullopt;
+        return loggedRefusal(log, "Invalid File Format", "The file format is invalid",
+                             " 12002 error: file format was invalid - " + path);
     }
-    BusyPointer busy(dialogs);
     std::error_code error;
     std::ifstream probe;
     if (std::filesystem::is_regular_file(path, error)) {
@@ -215,10 +206,8 @@ std::optional<ImportResult> importProjectionFile(ProgramState& state, UserDialog
     }
     if (!probe.is_open()) {
         // A file that cannot be read is said so: stopping silently looked like success.
-        dialogs.showMessage(kInvalidFileTitle, "The file " + path + " could not be opened",
-                            MessageIcon::Exclamation);
-        log.writeEntry(" 12005 error: could not open file - " + path);
-        return std::nullopt;
+        return loggedRefusal(log, kInvalidFileTitle, "The file " + path + " could not be opened",
+                             " 12005 error: could not open file - " + path);
     }
     probe.close();
     const ProjectionSource source{path, " 12003 error: file did not include projections - " + path,
@@ -226,23 +215,22 @@ std::optional<ImportResult> importProjectionFile(ProgramState& state, UserDialog
                                       std::ifstream file(path, std::ios::binary);
                                       return file.is_open() && forEachStreamLine(file, visit);
                                   }};
-    return importProjectionSource(state, dialogs, source);
+    return importProjectionSource(store, projectionYear, source, progress);
 }
 
-std::optional<ImportResult> importProjectionText(ProgramState& state, UserDialogs& dialogs,
-                                                 std::string_view text) {
-    BusyPointer busy(dialogs);
+Outcome<ImportResult> importProjectionText(ProgramStore& store, int projectionYear,
+                                           std::string_view text, const Progress& progress) {
     const ProjectionSource source{
         "the downloaded projections", " 12003 error: file did not include projections ",
         [text](const LineVisitor& visit) { return forEachTextLine(text, visit); }};
-    return importProjectionSource(state, dialogs, source);
+    return importProjectionSource(store, projectionYear, source, progress);
 }
 
-std::string getRevisionText(ProgramStore& state, UserDialogs& dialogs) {
-    const auto dates = readRevisionDates(state.dbConnection);
+Outcome<std::string> readRevisionText(ProgramStore& store) {
+    const auto dates = readRevisionDates(store.dbConnection);
     if (!dates) {
-        reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");
-        return {};
+        return statementFailed(store.dbConnection, kDatabaseAccessMessage,
+                               " 60005 error: could not access database");
     }
     // Newest by date, whatever form each was stored in ("9/1/2019" is older than
     // "10/15/2019"); only when no revision reads as a date does the text order decide.

@@ -7,12 +7,12 @@
 #include <string_view>
 
 #include "projections/ProjectionLines.h"
+#include "vocabulary/Outcome.h"
+#include "vocabulary/Progress.h"
 
 namespace quorvane {
 
-struct ProgramState;
 struct ProgramStore;
-class UserDialogs;
 
 // Players a completed import added and changed.
 struct ImportResult {
@@ -30,20 +30,23 @@ struct ProjectionSource {
     std::function<bool(const LineVisitor&)> walk;
 };
 
-// Imports any projection source; the file and the download below are two of them.
-std::optional<ImportResult> importProjectionSource(ProgramState& state, UserDialogs& dialogs,
-                                                   const ProjectionSource& source);
+// Imports any projection source into the projection season `projectionYear`: every line is
+// checked before anything is written, and the whole source lands in one transaction or not at
+// all. A refusal or failure comes back with its message; its log line was written.
+Outcome<ImportResult> importProjectionSource(ProgramStore& store, int projectionYear,
+                                             const ProjectionSource& source,
+                                             const Progress& progress = {});
 
-// Imports a projection CSV file (the file list's choice, `import FILE`). The whole file lands
-// in one transaction or not at all; nullopt after the refusal or failure was reported.
-std::optional<ImportResult> importProjectionFile(ProgramState& state, UserDialogs& dialogs,
-                                                 const std::string& path);
+// Imports a projection CSV file (the file list's choice, `import FILE`).
+Outcome<ImportResult> importProjectionFile(ProgramStore& store, int projectionYear,
+                                           const std::string& path, const Progress& progress = {});
 
-// Imports projection CSV text (the download). Same guarantees as importProjectionFile.
-std::optional<ImportResult> importProjectionText(ProgramState& state, UserDialogs& dialogs,
-                                                 std::string_view text);
+// Imports projection CSV text (the download).
+Outcome<ImportResult> importProjectionText(ProgramStore& store, int projectionYear,
+                                           std::string_view text, const Progress& progress = {});
 
-// "Projections updated through: " and the newest revision date of the projections.
-std::string getRevisionText(ProgramStore& state, UserDialogs& dialogs);
+// "Projections updated through: " and the newest revision date of the projections; a failed
+// read comes back with its message (its log line written).
+Outcome<std::string> readRevisionText(ProgramStore& store);
 
 }  // namespace quorvane

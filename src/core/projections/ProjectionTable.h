@@ -10,12 +10,13 @@
 #include "projections/DelimitedTable.h"
 #include "projections/TableFields.h"
 #include "projections/TableFile.h"
+#include "vocabulary/Outcome.h"
+#include "vocabulary/Progress.h"
 
 namespace quorvane {
 
-struct ProgramState;
+class Log;
 struct ProgramStore;
-class UserDialogs;
 
 // What the user decided for a row the import could not settle alone.
 struct RowChoice {
@@ -107,30 +108,33 @@ struct TableImportReport {
     bool manyNew = false;                     // more than half of them would become new players
 };
 
-// Reads a table file whole (a text table or a workbook's sheet); nullopt after the refusal
-// ("could not be opened", "is a ZIP file but not a workbook" ...) was shown and logged.
-std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialogs& dialogs,
-                                                 const std::string& path,
-                                                 const std::string& sheet = {});
+// Reads a table file whole (a text table or a workbook's sheet); a refusal ("could not be
+// opened", "is a ZIP file but not a workbook" ...) comes back with its message, its log line
+// written to `log`.
+Outcome<TableFile> readProjectionTableFile(const Log& log, const std::string& path,
+                                           const std::string& sheet = {});
 
 // The same for bytes already read (standard input, the clipboard); `label` names them.
-std::optional<TableFile> readProjectionTableBytes(ProgramStore& state, UserDialogs& dialogs,
-                                                  std::string_view bytes, const std::string& label,
-                                                  const std::string& sheet = {});
+Outcome<TableFile> readProjectionTableBytes(const Log& log, std::string_view bytes,
+                                            const std::string& label,
+                                            const std::string& sheet = {});
 
 // Imports a projection table of any common layout: maps its columns, turns per-game figures
 // into season totals, matches each row to a player by name (and team where two share a name),
 // creates the players nobody matches and writes the rows as the program's own projection file
-// would, all in one transaction; ADP and AAV are kept under the source's name. With dryRun
-// nothing is written. Nullopt after a refusal or failure was shown and logged.
-std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
-                                                       const std::string& path,
-                                                       const TableImportOptions& options);
+// would, all in one transaction; ADP and AAV are kept under the source's name. The season is
+// `projectionYear` unless the options name another. With dryRun nothing is written. A refusal
+// or failure comes back with its message, its log line written.
+Outcome<TableImportReport> importProjectionTable(ProgramStore& store, int projectionYear,
+                                                 const std::string& path,
+                                                 const TableImportOptions& options,
+                                                 const Progress& progress = {});
 
 // The same over a table already read; `label` names it in messages.
-std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
-                                                       const DelimitedTable& table,
-                                                       const std::string& label,
-                                                       const TableImportOptions& options);
+Outcome<TableImportReport> importProjectionTable(ProgramStore& store, int projectionYear,
+                                                 const DelimitedTable& table,
+                                                 const std::string& label,
+                                                 const TableImportOptions& options,
+                                                 const Progress& progress = {});
 
 }  // namespace quorvane

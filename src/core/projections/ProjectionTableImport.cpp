@@ -7,17 +7,19 @@
 
 #include <fmt/format.h>
 
+#include "platform/Log.h"
 #include "projections/Nicknames.h"
 #include "projections/ProjectionTable.h"
 #include "projections/StoredPlayers.h"
 #include "projections/TablePlan.h"
 #include "projections/TableRows.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "store/ProgramStore.h"
 #include "store/ProjectionRepository.h"
 #include "store/SourceAdpRows.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
+#include "vocabulary/DatabaseMessages.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
@@ -39,48 +41,44 @@ std::string todayText(const Connection& connection) {
     return connection.log().timestamp().substr(0, 10);
 }
 
-void refuse(UserDialogs& dialogs, const Log& log, const std::string& text,
-            const std::string& logLine) {
-    dialogs.showMessage(kInvalidFileTitle, text, MessageIcon::Exclamation);
-    log.writeEntry(logLine);
+WriteFailure refuse(const Log& log, std::string text, std::string logLine) {
+    return loggedRefusal(log, kInvalidFileTitle, std::move(text), std::move(logLine));
 }
 
-// Refuses a table the import cannot read; true when it may go on.
-bool checkLayout(UserDialogs& dialogs, const Log& log, const DelimitedTable& table,
-                 const TableLayout& layout, const std::string& label) {
+// Refuses a table the import cannot read; nullopt when it may go on.
+std::optional<WriteFailure> checkLayout(const Log& log, const DelimitedTable& table,
+                                        const TableLayout& layout, const std::string& label) {
     if (table.tooWide()) {
-        refuse(dialogs, log,
-               fmt::format("The table {} has {} columns; a table may have at most {}. Nothing was "
-                           "imported.",
-                           label, table.widest, kMaxTableColumns),
-               fmt::format(" 12010 error: table too wide - {}: {} columns", label, table.widest));
-        return false;
+        return refuse(
+            log,
+            fmt::format("The table {} has {} columns; a table may have at most {}. Nothing was "
+                        "imported.",
+                        label, table.widest, kMaxTableColumns),
+            fmt::format(" 12010 error: table too wide - {}: {} columns", label, table.widest));
     }
     if (!layout.missingMappings.empty()) {
-        refuse(dialogs, log,
-               fmt::format("The table {} has no column {}. Nothing was imported.", label,
-                           layout.missingMappings.front()),
-               fmt::format(" 12008 error: mapped column missing - {}: {}", label,
-                           layout.missingMappings.front()));
-        return false;
+        return refuse(log,
+                      fmt::format("The table {} has no column {}. Nothing was imported.", label,
+                                  layout.missingMappings.front()),
+                      fmt::format(" 12008 error: mapped column missing - {}: {}", label,
+                                  layout.missingMappings.front()));
     }
     if (!hasField(layout, TableField::Name) && !hasField(layout, TableField::LastName)) {
-        refuse(dialogs, log,
-               fmt::format("The table {} has no name column (Name or Player, or First and "
-                           "Last). Nothing was imported.",
-                           label),
-               " 12006 error: table has no name column - " + label);
-        return false;
+        return refuse(log,
+                      fmt::format("The table {} has no name column (Name or Player, or First and "
+                                  "Last). Nothing was imported.",
+                                  label),
+                      " 12006 error: table has no name column - " + label);
     }
     if (layout.perGame && !hasField(layout, TableField::Games)) {
-        refuse(dialogs, log,
-               fmt::format("The table {} gives figures per game but has no games column (G, GP "
-                           "or Games). Nothing was imported.",
-                           label),
-               " 12007 error: table has no games column - " + label);
-        return false;
+        return refuse(
+            log,
+            fmt::format("The table {} gives figures per game but has no games column (G, GP "
+                        "or Games). Nothing was imported.",
+                        label),
+            " 12007 error: table has no games column - " + label);
     }
-    return true;
+    return std::nullopt;
 }
 
 std::optional<TableCellFault> missingGames(const TableRows& rows, const TableLayout& layout) {
@@ -103,12 +101,13 @@ std::optional<TableCellFault> missingGames(const TableRows& rows, const TableLay
 
 class TableWriter {
   public:
-    TableWriter(ProgramState& state, UserDialogs& dialogs, const StoredPlayers& stored)
-        : m_state(state),
-          m_dialogs(dialogs),
+    TableWriter(Connection& connection, int projectionYear, const Progress& progress,
+                const StoredPlayers& stored)
+        : m_projectionYear(projectionYear),
+          m_progress(progress),
           m_stored(stored),
-          m_connection(state.dbConnection),
-          m_writer(state.dbConnection) {}
+          m_connection(connection),
+          m_writer(connection) {}
 
     bool write(ImportPlan& plan, const std::string& source) {
         widenCacheForImport(m_connection);
@@ -133,11 +132,11 @@ class TableWriter {
                 {row.playerid, planned.source->adp.optional(), planned.source->aav.optional()});
             ++done;
             if (done % kProgressInterval == 0 || done == total) {
-                m_dialogs.progress(row.firstname + " " + row.lastname, done, total);
+                m_progress(row.firstname + " " + row.lastname, done, total);
             }
         }
         return replaceSourceAdp(m_connection, plan.report.season, source, figures) &&
-               reapplyProjectionEdits(m_connection, m_state.projectionYear);
+               reapplyProjectionEdits(m_connection, m_projectionYear);
     }
 
   private:
@@ -170,7 +169,7 @@ class TableWriter {
                          m_addedOn)) {
             return false;
         }
-        for (const int year : {m_state.projectionYear, m_state.projectionYear - 1}) {
+        for (const int year : {m_projectionYear, m_projectionYear - 1}) {
             if (year == season) {
                 continue;
             }
@@ -187,8 +186,8 @@ class TableWriter {
 
     static constexpr int kFirstNewPlayerId = 20000;
 
-    ProgramState& m_state;
-    UserDialogs& m_dialogs;
+    int m_projectionYear;
+    const Progress& m_progress;
     const StoredPlayers& m_stored;
     Connection& m_connection;
     ProjectionWriter m_writer;
@@ -208,15 +207,13 @@ std::string sourceName(const TableImportOptions& options, const std::string& lab
 
 namespace {
 
-std::optional<TableFile> readTableOf(ProgramStore& state, UserDialogs& dialogs,
-                                     std::string_view bytes, const std::string& label,
-                                     const std::string& sheet, const std::string& path) {
+Outcome<TableFile> readTableOf(const Log& log, std::string_view bytes, const std::string& label,
+                               const std::string& sheet, const std::string& path) {
     auto read = readTableBytes(bytes, path, sheet);
     if (const auto* problem = std::get_if<FileProblem>(&read)) {
-        refuse(dialogs, state.dbConnection.log(),
-               fmt::format("The file {} {}. Nothing was imported.", label, problem->what),
-               fmt::format(" 12009 error: not a table - {}: {}", label, problem->what));
-        return std::nullopt;
+        return refuse(log,
+                      fmt::format("The file {} {}. Nothing was imported.", label, problem->what),
+                      fmt::format(" 12009 error: not a table - {}: {}", label, problem->what));
     }
     return std::get<TableFile>(std::move(read));
 }
@@ -228,13 +225,12 @@ struct ImportRows {
     long long blankLines = 0;
 };
 
-// The table's layout checked and its rows read; nullopt after the refusal was shown and logged.
-std::optional<ImportRows> readImportRows(UserDialogs& dialogs, const Log& log,
-                                         const DelimitedTable& table, const std::string& label,
-                                         const TableImportOptions& options) {
+// The table's layout checked and its rows read, or the refusal (logged).
+Outcome<ImportRows> readImportRows(const Log& log, const DelimitedTable& table,
+                                   const std::string& label, const TableImportOptions& options) {
     const TableLayout layout = mapTableColumns(table, options);
-    if (!checkLayout(dialogs, log, table, layout, label)) {
-        return std::nullopt;
+    if (auto refusal = checkLayout(log, table, layout, label)) {
+        return std::move(*refusal);
     }
     auto read = readTableRows(table, layout);
     std::optional<TableCellFault> fault;
@@ -250,20 +246,20 @@ std::optional<ImportRows> readImportRows(UserDialogs& dialogs, const Log& log,
                               fault->heading, fault->problem)
                 : fmt::format("column {} ({}) holds \"{}\", which {}", fault->column,
                               fault->heading, fault->text, fault->problem);
-        refuse(dialogs, log,
-               fmt::format("Line {} of {} is invalid: {}. Nothing was imported.", fault->lineNumber,
-                           label, what),
-               fmt::format(" 12004 error: file format was invalid - {} line {}: {}", label,
-                           fault->lineNumber, what));
-        return std::nullopt;
+        return refuse(log,
+                      fmt::format("Line {} of {} is invalid: {}. Nothing was imported.",
+                                  fault->lineNumber, label, what),
+                      fmt::format(" 12004 error: file format was invalid - {} line {}: {}", label,
+                                  fault->lineNumber, what));
     }
     return ImportRows{layout, std::get<TableRows>(std::move(read)), table.blankLines};
 }
 
-std::optional<TableImportReport> importReadRows(ProgramState& state, UserDialogs& dialogs,
-                                                const ImportRows& read, const std::string& label,
-                                                const TableImportOptions& options) {
-    const Log& log = state.dbConnection.log();
+Outcome<TableImportReport> importReadRows(Connection& connection, int projectionYear,
+                                          const ImportRows& read, const std::string& label,
+                                          const TableImportOptions& options,
+                                          const Progress& progress) {
+    const Log& log = connection.log();
     const TableLayout& layout = read.layout;
     const auto nicknames = loadNicknames();
     if (!nicknames) {
@@ -273,21 +269,20 @@ std::optional<TableImportReport> importReadRows(ProgramState& state, UserDialogs
     // committed meanwhile is built on rather than overwritten with what was read before it.
     std::optional<TransactionGuard> transaction;
     if (!options.dryRun) {
-        transaction.emplace(state.dbConnection);
+        transaction.emplace(connection);
     }
     StoredPlayers stored;
-    if (!stored.load(state.dbConnection)) {
-        reportDatabaseError(dialogs, state.dbConnection, " 60005 error: could not access database");
-        return std::nullopt;
+    if (!stored.load(connection)) {
+        return statementFailed(connection, kDatabaseAccessMessage,
+                               " 60005 error: could not access database");
     }
-    const int season = options.season.value_or(state.projectionYear);
+    const int season = options.season.value_or(projectionYear);
     auto planned = planImport(read.rows, stored, nicknames.value_or(NicknameTable()), layout,
-                              season, todayText(state.dbConnection), options.choices);
+                              season, todayText(connection), options.choices);
     if (const auto* problem = std::get_if<ChoiceProblem>(&planned)) {
-        dialogs.showMessage(kCheckTableTitle, problem->text + " Nothing was imported.",
-                            MessageIcon::Exclamation);
-        log.writeEntry(" 12012 error: import choice refused - " + label + ": " + problem->text);
-        return std::nullopt;
+        return loggedRefusal(
+            log, kCheckTableTitle, problem->text + " Nothing was imported.",
+            " 12012 error: import choice refused - " + label + ": " + problem->text);
     }
     ImportPlan& plan = std::get<ImportPlan>(planned);
     plan.report.source = sourceName(options, label);
@@ -305,25 +300,29 @@ std::optional<TableImportReport> importReadRows(ProgramState& state, UserDialogs
             "{} of the {} players of {} match nobody: the name column or the season may be "
             "wrong. Nothing was imported; check the table, or allow the new players.",
             plan.report.created, plan.report.playerRows, label);
-        dialogs.showMessage(kCheckTableTitle, text, MessageIcon::Exclamation);
-        log.writeEntry(fmt::format(" 12013 error: most rows match nobody - {}: {} of {}", label,
-                                   plan.report.created, plan.report.playerRows));
-        return std::nullopt;
+        return loggedRefusal(log, kCheckTableTitle, text,
+                             fmt::format(" 12013 error: most rows match nobody - {}: {} of {}",
+                                         label, plan.report.created, plan.report.playerRows));
     }
-    if (!TableWriter(state, dialogs, stored).write(plan, plan.report.source) ||
+    if (!TableWriter(connection, projectionYear, progress, stored)
+             .write(plan, plan.report.source) ||
         !transaction->commit()) {
-        dialogs.showMessage(kDatabaseErrorTitle, kDatabaseUpdateMessage, MessageIcon::Exclamation);
-        log.writeEntry(" 91003 error: could not import projection table - " + label);
-        return std::nullopt;
+        // Told as it is, whatever the cause: the writer's own log line names the table.
+        const std::string logLine = " 91003 error: could not import projection table - " + label;
+        log.writeEntry(logLine);
+        return WriteFailure{WriteFailure::Kind::Failed,
+                            Message{std::string(kDatabaseErrorTitle),
+                                    std::string(kDatabaseUpdateMessage), MessageIcon::Exclamation},
+                            logLine,
+                            {}};
     }
     return std::move(plan.report);
 }
 
 }  // namespace
 
-std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialogs& dialogs,
-                                                 const std::string& path,
-                                                 const std::string& sheet) {
+Outcome<TableFile> readProjectionTableFile(const Log& log, const std::string& path,
+                                           const std::string& sheet) {
     std::error_code error;
     std::ifstream file;
     std::uintmax_t size = 0;
@@ -332,72 +331,68 @@ std::optional<TableFile> readProjectionTableFile(ProgramStore& state, UserDialog
         file.open(path, std::ios::binary);
     }
     if (!file.is_open() || error) {
-        refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be opened",
-               " 12005 error: could not open file - " + path);
-        return std::nullopt;
+        return refuse(log, "The file " + path + " could not be opened",
+                      " 12005 error: could not open file - " + path);
     }
     if (size > kMaxTableFileBytes) {
         const std::string what =
             fmt::format("is larger than a projection table can be ({} MiB at most)",
                         kMaxTableFileBytes / (1024 * 1024));
-        refuse(dialogs, state.dbConnection.log(),
-               fmt::format("The file {} {}. Nothing was imported.", path, what),
-               fmt::format(" 12009 error: not a table - {}: {}", path, what));
-        return std::nullopt;
+        return refuse(log, fmt::format("The file {} {}. Nothing was imported.", path, what),
+                      fmt::format(" 12009 error: not a table - {}: {}", path, what));
     }
     // Read at its known size: a stream that grows as it reads would hold the file twice.
     std::string bytes(static_cast<std::size_t>(size), '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     if (file.bad()) {
-        refuse(dialogs, state.dbConnection.log(), "The file " + path + " could not be read",
-               " 12005 error: could not read file - " + path);
-        return std::nullopt;
+        return refuse(log, "The file " + path + " could not be read",
+                      " 12005 error: could not read file - " + path);
     }
-    return readTableOf(state, dialogs, bytes, path, sheet, path);
+    return readTableOf(log, bytes, path, sheet, path);
 }
 
-std::optional<TableFile> readProjectionTableBytes(ProgramStore& state, UserDialogs& dialogs,
-                                                  std::string_view bytes, const std::string& label,
-                                                  const std::string& sheet) {
-    return readTableOf(state, dialogs, bytes, label, sheet, std::string());
+Outcome<TableFile> readProjectionTableBytes(const Log& log, std::string_view bytes,
+                                            const std::string& label, const std::string& sheet) {
+    return readTableOf(log, bytes, label, sheet, std::string());
 }
 
-std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
-                                                       const std::string& path,
-                                                       const TableImportOptions& options) {
-    auto file = readProjectionTableFile(state, dialogs, path, options.sheet);
-    if (!file) {
-        return std::nullopt;
+Outcome<TableImportReport> importProjectionTable(ProgramStore& store, int projectionYear,
+                                                 const std::string& path,
+                                                 const TableImportOptions& options,
+                                                 const Progress& progress) {
+    const Log& log = store.dbConnection.log();
+    std::optional<Outcome<TableFile>> file = readProjectionTableFile(log, path, options.sheet);
+    if (!file->ok()) {
+        return file->failure();
     }
     TableImportOptions named = options;
     named.source = sourceName(options, path);
-    BusyPointer busy(dialogs);
-    auto rows = readImportRows(dialogs, state.dbConnection.log(), file->table, path, named);
-    const std::string sheet = file->sheet;
+    auto rows = readImportRows(log, file->value().table, path, named);
+    const std::string sheet = file->value().sheet;
     // The rows read are all the import needs from here on: a large sheet's cells are let go
     // before the plan is made beside the rows.
     file.reset();
     if (!rows) {
-        return std::nullopt;
+        return rows.failure();
     }
-    auto report = importReadRows(state, dialogs, *rows, path, named);
+    auto report = importReadRows(store.dbConnection, projectionYear, *rows, path, named, progress);
     if (report) {
-        report->sheet = sheet;
+        report.value().sheet = sheet;
     }
     return report;
 }
 
-std::optional<TableImportReport> importProjectionTable(ProgramState& state, UserDialogs& dialogs,
-                                                       const DelimitedTable& table,
-                                                       const std::string& label,
-                                                       const TableImportOptions& options) {
-    BusyPointer busy(dialogs);
-    const auto rows = readImportRows(dialogs, state.dbConnection.log(), table, label, options);
+Outcome<TableImportReport> importProjectionTable(ProgramStore& store, int projectionYear,
+                                                 const DelimitedTable& table,
+                                                 const std::string& label,
+                                                 const TableImportOptions& options,
+                                                 const Progress& progress) {
+    const auto rows = readImportRows(store.dbConnection.log(), table, label, options);
     if (!rows) {
-        return std::nullopt;
+        return rows.failure();
     }
-    return importReadRows(state, dialogs, *rows, label, options);
+    return importReadRows(store.dbConnection, projectionYear, *rows, label, options, progress);
 }
 
 }  // namespace quorvane

@@ -22,11 +22,11 @@ namespace {
 constexpr std::size_t kSuggestedRows = 200;
 constexpr std::size_t kSuggestions = 3;
 
-enum class Outcome { Matched, New, Review, Skip };
+enum class RowOutcome { Matched, New, Review, Skip };
 
 // What the matching decided for one row.
 struct RowMatch {
-    Outcome outcome = Outcome::New;
+    RowOutcome outcome = RowOutcome::New;
     ReviewRow::Kind review = ReviewRow::Kind::NoMatch;
     int playerid = 0;
     std::string key;  // the name's key; new players of one key are one player
@@ -146,17 +146,17 @@ class RowMatcher {
         }
         switch (found.outcome) {
             case PlayerMatch::Outcome::Matched:
-                result.outcome = Outcome::Matched;
+                result.outcome = RowOutcome::Matched;
                 result.playerid = found.playerid;
                 break;
             case PlayerMatch::Outcome::Ambiguous:
-                result.outcome = Outcome::Review;
+                result.outcome = RowOutcome::Review;
                 result.review = ReviewRow::Kind::Ambiguous;
                 result.candidates = std::move(found.candidates);
                 break;
             case PlayerMatch::Outcome::NotFound:
                 if (lostLetters || isSingleName(row.name)) {
-                    result.outcome = Outcome::Review;
+                    result.outcome = RowOutcome::Review;
                     result.review =
                         lostLetters ? ReviewRow::Kind::LostLetters : ReviewRow::Kind::SingleName;
                 }
@@ -280,7 +280,7 @@ std::optional<ChoiceProblem> applyChoices(const std::vector<RowChoice>& choices,
                         return ChoiceProblem{fmt::format("There is no player {} to match {} with.",
                                                          choice.playerid, describeRow(row))};
                     }
-                    match.outcome = Outcome::Matched;
+                    match.outcome = RowOutcome::Matched;
                     match.playerid = choice.playerid;
                     break;
                 case RowChoice::Kind::NewPlayer:
@@ -291,10 +291,10 @@ std::optional<ChoiceProblem> applyChoices(const std::vector<RowChoice>& choices,
                                             ? "the file's code page lost some of its letters"
                                             : "a new player needs a first and a last name")};
                     }
-                    match.outcome = Outcome::New;
+                    match.outcome = RowOutcome::New;
                     break;
                 case RowChoice::Kind::Skip:
-                    match.outcome = Outcome::Skip;
+                    match.outcome = RowOutcome::Skip;
                     break;
             }
         }
@@ -312,7 +312,7 @@ void settleSeasonRowsByStints(const TableRows& rows, const RowMatcher& matcher,
     for (std::size_t i = 0; i < rows.rows.size(); ++i) {
         RowMatch& match = matches[i];
         if (match.chosen || match.review != ReviewRow::Kind::Ambiguous ||
-            match.outcome != Outcome::Review || !isMultiTeamMark(rows.rows[i].team)) {
+            match.outcome != RowOutcome::Review || !isMultiTeamMark(rows.rows[i].team)) {
             continue;
         }
         std::size_t end = i + 1;
@@ -320,17 +320,17 @@ void settleSeasonRowsByStints(const TableRows& rows, const RowMatcher& matcher,
                !isMultiTeamMark(rows.rows[end].team)) {
             ++end;
         }
-        for (std::size_t k = i + 1; k < end && match.outcome == Outcome::Review; ++k) {
+        for (std::size_t k = i + 1; k < end && match.outcome == RowOutcome::Review; ++k) {
             const RowMatch stint = matcher.match(rows.rows[k], rows.rows[k].team);
-            if (stint.outcome == Outcome::Matched) {
-                match.outcome = Outcome::Matched;
+            if (stint.outcome == RowOutcome::Matched) {
+                match.outcome = RowOutcome::Matched;
                 match.playerid = stint.playerid;
             }
         }
-        for (std::size_t k = i + 1; k < end && match.outcome == Outcome::Matched; ++k) {
-            if (!matches[k].chosen && matches[k].outcome == Outcome::Review &&
+        for (std::size_t k = i + 1; k < end && match.outcome == RowOutcome::Matched; ++k) {
+            if (!matches[k].chosen && matches[k].outcome == RowOutcome::Review &&
                 matches[k].review == ReviewRow::Kind::Ambiguous) {
-                matches[k].outcome = Outcome::Matched;
+                matches[k].outcome = RowOutcome::Matched;
                 matches[k].playerid = match.playerid;
             }
         }
@@ -390,11 +390,11 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
         std::unordered_map<std::string_view, std::size_t> lastOfNew;
         for (std::size_t i = 0; i < matches.size(); ++i) {
             const RowMatch& match = matches[i];
-            if (match.outcome != Outcome::Matched && match.outcome != Outcome::New) {
+            if (match.outcome != RowOutcome::Matched && match.outcome != RowOutcome::New) {
                 continue;
             }
             const auto [last, added] = [&] {
-                if (match.outcome == Outcome::Matched) {
+                if (match.outcome == RowOutcome::Matched) {
                     const auto [entry, isNew] = lastOfMatched.try_emplace(match.playerid, i);
                     return std::pair(&entry->second, isNew);
                 }
@@ -456,11 +456,11 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
     for (std::size_t i = 0; i < matches.size(); ++i) {
         const TableRow& source = rows.rows[i];
         const RowMatch& match = matches[i];
-        if (match.outcome == Outcome::Skip) {
+        if (match.outcome == RowOutcome::Skip) {
             ++userSkipped;
             continue;
         }
-        if (match.outcome == Outcome::Review) {
+        if (match.outcome == RowOutcome::Review) {
             ReviewRow review{match.review, describeRow(source), source.team, {}, {}};
             if (match.review == ReviewRow::Kind::Ambiguous) {
                 ++report.ambiguous;
@@ -483,7 +483,7 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
         }
         PlannedRow planned;
         planned.source = &source;
-        planned.created = match.outcome == Outcome::New;
+        planned.created = match.outcome == RowOutcome::New;
         if (planned.created) {
             planned.draftAddedPos = source.position ? source.position->first : std::string();
             report.createdNames.push_back(describeRow(source));

@@ -97,10 +97,13 @@ std::vector<PlayerValue> bannerValues(ProgramState& state) {
     // Values the list shows with inflation already hold the money spent: measured against them
     // the inflation would count it twice and move with the Show Inflation box. The banner reads
     // the values before any sale, whatever the list shows.
+    const DraftModel* model = nullptr;
+    if (draft.scoringstyle != kScoringHeadToHead) {
+        // A failed read is logged only: the banner then shows no inflation.
+        const Outcome<const DraftModel*> current = currentDraftModel(state);
+        model = current ? current.value() : nullptr;
+    }
     LogOnlyDialogs quiet;
-    const DraftModel* model = draft.scoringstyle == kScoringHeadToHead
-                                  ? nullptr
-                                  : currentDraftModel(state, quiet);
     std::vector<PlayerValue> values;
     if (model != nullptr && draft.scoringstyle == kScoringPoints) {
         if (const auto valuation = pointsValuation(draft, *model, false)) {

@@ -59,8 +59,8 @@ int yearOfStatsMode(const ProgramState& state) {
 // The lists show what the file holds; a failure to read it is logged (the grids keep what
 // they showed), as it was when the lists read the file themselves.
 const DraftModel* listModel(ProgramState& state) {
-    LogOnlyDialogs quiet;
-    return currentDraftModel(state, quiet);
+    const Outcome<const DraftModel*> model = currentDraftModel(state);
+    return model ? model.value() : nullptr;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "projections/SampleProjections.h"
 #include "session/DatabaseFile.h"
 #include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 #include "session/UserDialogs.h"
 #include "store/Schema.h"
 #include "store/StoredPlayerRows.h"

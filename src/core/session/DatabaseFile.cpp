@@ -13,6 +13,7 @@
 
 #include "projections/ProjectionImport.h"
 #include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 #include "store/Schema.h"
 
 namespace quorvane {

@@ -9,6 +9,7 @@
 #include "model/DraftModelLoader.h"
 #include "room/WriteFailures.h"
 #include "session/AskConsent.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "store/TransactionGuard.h"

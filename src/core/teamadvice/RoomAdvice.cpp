@@ -3,6 +3,7 @@
 
 #include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "teamadvice/ExplainLabels.h"
 #include "teamadvice/ValuationFigureReader.h"

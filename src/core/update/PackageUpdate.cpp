@@ -8,15 +8,14 @@
 #include <optional>
 #include <variant>
 
-#include "platform/FetchUrlText.h"
 #include "platform/Log.h"
 #include "platform/SafeFileWriter.h"
 #include "platform/ServiceEndpoints.h"
 #include "platform/Sha256.h"
-#include "session/UserDialogs.h"
 #include "update/PackageDownload.h"
 #include "update/PackageInstaller.h"
 #include "update/PackageOffer.h"
+#include "update/ServiceFetch.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateTrust.h"
 
@@ -33,68 +32,75 @@ std::string installCommandFor(const std::string& path) {
     return "sudo apt install " + path;
 }
 
+PackageUpdateReport told(PackageUpdateResult result, std::string text,
+                         MessageIcon icon = MessageIcon::Information) {
+    return {result, Message{std::string(kTitle), std::move(text), icon}};
+}
+
 // `detail` goes to the log only.
-PackageUpdateResult failed(UserDialogs& dialogs, const Log& log, const std::string& text,
+PackageUpdateReport failed(const Log& log, const std::string& text,
                            PackageUpdateResult result = PackageUpdateResult::Failed,
                            const std::string& detail = {}) {
     std::string line = text;
     std::replace(line.begin(), line.end(), '\n', ' ');
     log.writeEntry(" error: update - " + line + (detail.empty() ? "" : " (" + detail + ")"));
-    dialogs.showMessage(kTitle, text, MessageIcon::Exclamation);
-    return result;
+    return told(result, text, MessageIcon::Exclamation);
+}
+
+PackageUpdateReport notConnected(const Log& log, const TransferAnswer& answer,
+                                 const PackageUpdateRequest& request) {
+    return {PackageUpdateResult::Failed, reportNotConnected(log, answer, request.supportAddress)};
 }
 
 // The version to fetch: the announced one, or the service's newest when it is newer than this
-// program. nullopt after the user was told why there is nothing to fetch.
-std::optional<std::string> versionToFetch(const PackageUpdateRequest& request,
-                                          UrlTransfer& transfer, UserDialogs& dialogs,
-                                          const Log& log) {
+// program; else why there is nothing to fetch.
+std::variant<std::string, PackageUpdateReport> versionToFetch(const PackageUpdateRequest& request,
+                                                              UrlTransfer& transfer,
+                                                              const Log& log) {
     if (!request.announcedVersion.empty()) {
         return request.announcedVersion;
     }
-    const std::string answer =
-        fetchUrlText(transfer, dialogs, log, serviceUrl(request.serviceHost, kVersionPath),
-                     request.supportAddress);
-    if (answer.empty()) {
-        return std::nullopt;
+    FetchedAnswer fetched = fetchUrlAnswer(
+        transfer, log, serviceUrl(request.serviceHost, kVersionPath), request.supportAddress);
+    if (fetched.failure) {
+        // An unreachable service is a failure, not an answer that nothing is newer.
+        return PackageUpdateReport{PackageUpdateResult::Failed, std::move(fetched.failure)};
     }
+    const std::string& answer = fetched.answer.body;
     if (updateActionFor(answer, request.appVersion) != UpdateAction::Ask) {
-        dialogs.showMessage(kTitle,
-                            "No update is available: this is version " + request.appVersion +
-                                " and the projection service offers nothing newer.",
-                            MessageIcon::Information);
-        return std::nullopt;
+        return told(PackageUpdateResult::NothingToUpdate,
+                    "No update is available: this is version " + request.appVersion +
+                        " and the projection service offers nothing newer.");
     }
     const auto begin = answer.find_first_not_of(" \t\r\n");
     return answer.substr(begin, answer.find_last_not_of(" \t\r\n") + 1 - begin);
 }
 
 PackageDownload downloadPackage(const PackageUpdateRequest& request, const PackageOffer& offer,
-                                PackageDownloader& downloader, UserDialogs& dialogs) {
+                                PackageDownloader& downloader, const Progress& progress) {
     const std::string label = "Downloading " + offer.fileName;
-    const BusyPointer busy(dialogs);
-    dialogs.progress(label, 0, offer.size);
+    progress(label, 0, offer.size);
     long long shown = 0;
     PackageDownload download =
         downloader.download(serviceUrl(request.serviceHost, kUpdatePackagePath), offer.size,
-                            [&dialogs, &label, &shown, &offer](long long received) {
+                            [&progress, &label, &shown, &offer](long long received) {
                                 // In steps of a thousandth: a fast line would otherwise redraw for
                                 // every block.
                                 const long long step = received * 1000 / offer.size;
                                 if (step != shown) {
                                     shown = step;
-                                    dialogs.progress(label, received, offer.size);
+                                    progress(label, received, offer.size);
                                 }
                             });
-    dialogs.progress(label, offer.size, offer.size);
+    progress(label, offer.size, offer.size);
     return download;
 }
 
-// The user told why a download brought no package; nullopt when it did.
-std::optional<PackageUpdateResult> reportUnfinished(const PackageDownload& download,
+// Why a download brought no package; nullopt when it did.
+std::optional<PackageUpdateReport> reportUnfinished(const PackageDownload& download,
                                                     const PackageOffer& offer,
                                                     const PackageUpdateRequest& request,
-                                                    UserDialogs& dialogs, const Log& log) {
+                                                    const Log& log) {
     const std::string arrived =
         std::to_string(download.received) + " of " + std::to_string(offer.size) + " bytes";
     switch (download.outcome) {
@@ -104,21 +110,20 @@ std::optional<PackageUpdateResult> reportUnfinished(const PackageDownload& downl
             TransferAnswer answer({}, 0, download.info);
             answer.failure = download.failure;
             answer.address = download.address;
-            reportNotConnected(dialogs, log, answer, request.supportAddress);
-            return PackageUpdateResult::Failed;
+            return notConnected(log, answer, request);
         }
         case PackageDownload::Outcome::CutOff:
-            return failed(dialogs, log,
+            return failed(log,
                           "The download of " + offer.fileName + " was cut off after " + arrived +
                               ", so nothing was installed. Please try again.",
                           PackageUpdateResult::Failed, download.info);
         case PackageDownload::Outcome::Stalled:
-            return failed(dialogs, log,
+            return failed(log,
                           "The download of " + offer.fileName + " stalled and was stopped after " +
                               arrived + ", so nothing was installed. Please try again later.",
                           PackageUpdateResult::Failed, download.info);
         case PackageDownload::Outcome::TimedOut:
-            return failed(dialogs, log,
+            return failed(log,
                           "The download of " + offer.fileName +
                               " did not finish in time and was stopped after " + arrived +
                               ", so nothing was installed. Please try again later.",
@@ -126,33 +131,32 @@ std::optional<PackageUpdateResult> reportUnfinished(const PackageDownload& downl
         case PackageDownload::Outcome::TooLarge:
             break;
     }
-    return failed(dialogs, log,
+    return failed(log,
                   "The projection service sent more than the " + std::to_string(offer.size) +
                       " bytes it announced for " + offer.fileName + ", so nothing was installed.",
                   PackageUpdateResult::Refused, download.info);
 }
 
-PackageUpdateResult refused(UserDialogs& dialogs, const Log& log, const UpdateRefusal& refusal) {
-    return failed(dialogs, log, refusal.text, PackageUpdateResult::Refused, refusal.detail);
+PackageUpdateReport refused(const Log& log, const UpdateRefusal& refusal) {
+    return failed(log, refusal.text, PackageUpdateResult::Refused, refusal.detail);
 }
 
 // Fetches the publisher's manifest and its signature from beside the package and checks them
-// against the announced version and this program. The user told why when the update is not to
-// be installed; the manifest when it is.
-std::variant<UpdateManifest, PackageUpdateResult> fetchTrustedManifest(
+// against the announced version and this program: the manifest when the update may go on, else
+// why not.
+std::variant<UpdateManifest, PackageUpdateReport> fetchTrustedManifest(
     const PackageUpdateRequest& request, const std::string& version, UrlTransfer& transfer,
-    UserDialogs& dialogs, const Log& log) {
+    const Log& log) {
     std::string texts[2];
     const std::string_view paths[2] = {kUpdateManifestPath, kUpdateManifestSignaturePath};
     for (int i = 0; i < 2; ++i) {
         const TransferAnswer answer =
-            fetchUrlQuietly(transfer, dialogs, serviceUrl(request.serviceHost, paths[i]));
+            fetchUrlQuietly(transfer, serviceUrl(request.serviceHost, paths[i]));
         if (answer.status == 0) {
-            reportNotConnected(dialogs, log, answer, request.supportAddress);
-            return PackageUpdateResult::Failed;
+            return notConnected(log, answer, request);
         }
         if (answer.status != 200) {
-            return refused(dialogs, log,
+            return refused(log,
                            {std::string(kNotSignedMessage),
                             "the service offers no " + std::string(paths[i]) + ": " + answer.info});
         }
@@ -161,9 +165,45 @@ std::variant<UpdateManifest, PackageUpdateResult> fetchTrustedManifest(
     auto manifest =
         trustedManifest(texts[0], texts[1], request.publisherKey, version, request.appVersion);
     if (const auto* refusal = std::get_if<UpdateRefusal>(&manifest)) {
-        return refused(dialogs, log, *refusal);
+        return refused(log, *refusal);
     }
     return std::get<UpdateManifest>(std::move(manifest));
+}
+
+// The offer the service makes for `version`, checked before anything is downloaded.
+std::variant<PackageOffer, PackageUpdateReport> fetchOffer(const PackageUpdateRequest& request,
+                                                           const std::string& version,
+                                                           UrlTransfer& transfer, const Log& log) {
+    FetchedAnswer fetched = fetchUrlAnswer(
+        transfer, log, serviceUrl(request.serviceHost, kUpdateOfferPath), request.supportAddress);
+    if (fetched.answer.body.empty()) {
+        return PackageUpdateReport{PackageUpdateResult::Failed, std::move(fetched.failure)};
+    }
+    if (fetched.answer.status != 200) {
+        return failed(log, "The projection service offers no package for version " + version + ".");
+    }
+    const auto offer = parsePackageOffer(fetched.answer.body);
+    if (!offer) {
+        return failed(log,
+                      "The projection service's description of the package could not be read, "
+                      "so nothing was downloaded.",
+                      PackageUpdateResult::Refused);
+    }
+    if (offer->version != version) {
+        return failed(log,
+                      "The projection service offers a package of version " + offer->version +
+                          ", not of the announced version " + version +
+                          ", so nothing was installed.",
+                      PackageUpdateResult::Refused);
+    }
+    if (offer->size > kLargestPackage) {
+        return failed(log,
+                      "The projection service offers a package of " + std::to_string(offer->size) +
+                          " bytes, far more than an update of the draft software, so nothing "
+                          "was downloaded.",
+                      PackageUpdateResult::Refused);
+    }
+    return *offer;
 }
 
 bool holdsBytes(const std::filesystem::path& path, std::string_view bytes) {
@@ -174,158 +214,144 @@ bool holdsBytes(const std::filesystem::path& path, std::string_view bytes) {
            std::string_view(held.data(), bytes.size()) == bytes;
 }
 
+Question replaceQuestion(const CheckedPackage& package) {
+    return {std::string(kTitle), replaceFileQuestion(package.target)};
+}
+
 // The package goes into the save folder under the name the offer gives. A file of that name that
-// holds this very package is kept as it is; another one is replaced only when the user agrees.
-FileWriteResult savePackage(const PackageUpdateRequest& request, const FileTarget& target,
-                            const std::string& bytes, UserDialogs& dialogs) {
+// holds this very package is kept as it is; another one is replaced only when the request or
+// the person allows it.
+FileWriteResult savePackage(const PackageUpdateRequest& request, const CheckedPackage& package,
+                            const Consent& consent) {
+    const FileTarget target{package.target, request.replaceExisting, {}};
     std::error_code error;
     std::filesystem::create_directories(target.path.parent_path(), error);
-    FileWriteResult written = writeFileSafely(target, request.ownFiles, bytes);
+    FileWriteResult written = writeFileSafely(target, request.ownFiles, package.bytes);
     if (written.problem != FileWriteProblem::Exists) {
         return written;
     }
-    if (holdsBytes(target.path, bytes)) {
+    if (holdsBytes(target.path, package.bytes)) {
         return {};
     }
-    if (!dialogs.askYesNo(kTitle, replaceFileQuestion(target.path))) {
+    if (!consent.covers(replaceQuestion(package))) {
         return written;
     }
     FileTarget replacing = target;
     replacing.replace = true;
-    return writeFileSafely(replacing, request.ownFiles, bytes);
+    return writeFileSafely(replacing, request.ownFiles, package.bytes);
 }
 
 }  // namespace
 
-PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTransfer& transfer,
-                                     PackageDownloader& downloader, UserDialogs& dialogs,
-                                     const Log& log, PackageInstaller& installer) {
+std::variant<CheckedPackage, PackageUpdateReport> fetchCheckedPackage(
+    const PackageUpdateRequest& request, UrlTransfer& transfer, PackageDownloader& downloader,
+    const Log& log, const Progress& progress) {
     if (request.serviceHost.empty()) {
-        return failed(dialogs, log,
+        return failed(log,
                       "No projection service is configured, so there is nowhere to download "
                       "the update from.");
     }
-    const auto version = versionToFetch(request, transfer, dialogs, log);
-    if (!version) {
-        return request.announcedVersion.empty() ? PackageUpdateResult::NothingToUpdate
-                                                : PackageUpdateResult::Failed;
+    auto version = versionToFetch(request, transfer, log);
+    if (auto* report = std::get_if<PackageUpdateReport>(&version)) {
+        return std::move(*report);
     }
+    const std::string& announced = std::get<std::string>(version);
     if (request.publisherKey.empty()) {
-        return failed(dialogs, log,
-                      "Version " + *version +
+        return failed(log,
+                      "Version " + announced +
                           " is available, but this copy of the draft software was built without "
                           "the publisher's key, so the updater cannot tell who made a download "
                           "and installs none. Please update with apt instead:\n"
                           "sudo apt update && sudo apt install quorvane-basketball-draft",
                       PackageUpdateResult::Refused);
     }
-
-    const TransferAnswer offerAnswer =
-        fetchUrlAnswer(transfer, dialogs, log, serviceUrl(request.serviceHost, kUpdateOfferPath),
-                       request.supportAddress);
-    if (offerAnswer.body.empty()) {
-        return PackageUpdateResult::Failed;
+    auto offered = fetchOffer(request, announced, transfer, log);
+    if (auto* report = std::get_if<PackageUpdateReport>(&offered)) {
+        return std::move(*report);
     }
-    if (offerAnswer.status != 200) {
-        return failed(dialogs, log,
-                      "The projection service offers no package for version " + *version + ".");
-    }
-    const auto offer = parsePackageOffer(offerAnswer.body);
-    if (!offer) {
-        return failed(dialogs, log,
-                      "The projection service's description of the package could not be read, "
-                      "so nothing was downloaded.",
-                      PackageUpdateResult::Refused);
-    }
-    if (offer->version != *version) {
-        return failed(dialogs, log,
-                      "The projection service offers a package of version " + offer->version +
-                          ", not of the announced version " + *version +
-                          ", so nothing was installed.",
-                      PackageUpdateResult::Refused);
-    }
-    if (offer->size > kLargestPackage) {
-        return failed(dialogs, log,
-                      "The projection service offers a package of " + std::to_string(offer->size) +
-                          " bytes, far more than an update of the draft software, so nothing "
-                          "was downloaded.",
-                      PackageUpdateResult::Refused);
-    }
-
-    auto trusted = fetchTrustedManifest(request, *version, transfer, dialogs, log);
-    if (const auto* result = std::get_if<PackageUpdateResult>(&trusted)) {
-        return *result;
+    const PackageOffer& offer = std::get<PackageOffer>(offered);
+    auto trusted = fetchTrustedManifest(request, announced, transfer, log);
+    if (auto* report = std::get_if<PackageUpdateReport>(&trusted)) {
+        return std::move(*report);
     }
     const UpdateManifest& manifest = std::get<UpdateManifest>(trusted);
 
-    const PackageDownload package = downloadPackage(request, *offer, downloader, dialogs);
-    if (const auto unfinished = reportUnfinished(package, *offer, request, dialogs, log)) {
-        return *unfinished;
+    PackageDownload package = downloadPackage(request, offer, downloader, progress);
+    if (auto unfinished = reportUnfinished(package, offer, request, log)) {
+        return std::move(*unfinished);
     }
     if (package.status != 200) {
-        return failed(dialogs, log,
+        return failed(log,
                       "The projection service did not send the package (" + package.info + ").");
     }
     // The cheap checks first; the bytes never reach the disk unless every check passes, so no
     // one can install them by mistake later.
     const std::string received = sha256Hex(package.bytes);
-    if (received != offer->sha256) {
-        return failed(dialogs, log,
-                      "The downloaded package " + offer->fileName +
+    if (received != offer.sha256) {
+        return failed(log,
+                      "The downloaded package " + offer.fileName +
                           " does not match its SHA-256 checksum, so it was not installed.\n"
                           "Expected: " +
-                          offer->sha256 + "\nReceived: " + received,
+                          offer.sha256 + "\nReceived: " + received,
                       PackageUpdateResult::Refused);
     }
-    if (static_cast<long long>(package.bytes.size()) != offer->size) {
-        return failed(dialogs, log,
-                      "The downloaded package " + offer->fileName + " is " +
+    if (static_cast<long long>(package.bytes.size()) != offer.size) {
+        return failed(log,
+                      "The downloaded package " + offer.fileName + " is " +
                           std::to_string(package.bytes.size()) + " bytes, not the " +
-                          std::to_string(offer->size) +
+                          std::to_string(offer.size) +
                           " the projection service announced, so it was not installed.",
                       PackageUpdateResult::Refused);
     }
-    if (const auto refusal = refuseUnlistedBytes(manifest, package.bytes, offer->fileName)) {
-        return refused(dialogs, log, *refusal);
+    if (const auto refusal = refuseUnlistedBytes(manifest, package.bytes, offer.fileName)) {
+        return refused(log, *refusal);
+    }
+    return CheckedPackage{
+        announced, offer.fileName, std::move(package.bytes),
+        std::filesystem::absolute(std::filesystem::path(request.saveFolder) / offer.fileName)};
+}
+
+Decision decideSavePackage(const PackageUpdateRequest& request, const CheckedPackage& package) {
+    Decision decision;
+    const FileTarget target{package.target, request.replaceExisting, {}};
+    if (checkFileTarget(target, request.ownFiles).problem == FileWriteProblem::Exists &&
+        !holdsBytes(package.target, package.bytes)) {
+        decision.questions.push_back(replaceQuestion(package));
+    }
+    return decision;
+}
+
+PackageUpdateReport installCheckedPackage(const PackageUpdateRequest& request,
+                                          const CheckedPackage& package, const Consent& consent,
+                                          PackageInstaller& installer, const Log& log) {
+    const std::string saved = package.target.string();
+    if (const FileWriteResult written = savePackage(request, package, consent); !written.ok()) {
+        const FileTarget target{package.target, request.replaceExisting, {}};
+        return failed(log, "The package could not be saved as " + saved +
+                               ", so nothing was installed. " + fileProblemText(written, target));
     }
 
-    const std::filesystem::path saved =
-        std::filesystem::absolute(std::filesystem::path(request.saveFolder) / offer->fileName);
-    const FileTarget target{saved, request.replaceExisting, {}};
-    if (const FileWriteResult written = savePackage(request, target, package.bytes, dialogs);
-        !written.ok()) {
-        return failed(dialogs, log,
-                      "The package could not be saved as " + saved.string() +
-                          ", so nothing was installed. " + fileProblemText(written, target));
-    }
-
-    const InstallOutcome outcome = installer.install(saved.string());
+    const InstallOutcome outcome = installer.install(saved);
     switch (outcome.kind) {
         case InstallOutcome::Kind::Installed:
-            log.writeEntry(" update: installed " + saved.string() + " (" + outcome.command + ")");
-            dialogs.showMessage(kTitle,
-                                "Version " + *version +
-                                    " of the draft software was installed. Start the draft "
-                                    "program again to use it.",
-                                MessageIcon::Information);
-            return PackageUpdateResult::Installed;
+            log.writeEntry(" update: installed " + saved + " (" + outcome.command + ")");
+            return told(PackageUpdateResult::Installed,
+                        "Version " + package.version +
+                            " of the draft software was installed. Start the draft program "
+                            "again to use it.");
         case InstallOutcome::Kind::NotPermitted:
-            dialogs.showMessage(
-                kTitle,
-                "The update was downloaded and its checksum and signature checked, but "
-                "installing it needs the administrator's rights. The package "
-                "was saved as " +
-                    saved.string() + "\nTo install it, run:\n" + installCommandFor(saved.string()),
-                MessageIcon::Information);
-            return PackageUpdateResult::Saved;
+            return told(PackageUpdateResult::Saved,
+                        "The update was downloaded and its checksum and signature checked, but "
+                        "installing it needs the administrator's rights. The package was saved "
+                        "as " +
+                            saved + "\nTo install it, run:\n" + installCommandFor(saved));
         case InstallOutcome::Kind::Failed:
             break;
     }
-    return failed(dialogs, log,
-                  "The package tool could not install the update (" + outcome.command +
-                      " ended with status " + std::to_string(outcome.exitStatus) +
-                      "). The package was saved as " + saved.string() + "\nTo install it, run:\n" +
-                      installCommandFor(saved.string()));
+    return failed(log, "The package tool could not install the update (" + outcome.command +
+                           " ended with status " + std::to_string(outcome.exitStatus) +
+                           "). The package was saved as " + saved + "\nTo install it, run:\n" +
+                           installCommandFor(saved));
 }
 
 std::string defaultUpdateSaveFolder() {

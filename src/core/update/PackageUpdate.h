@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "platform/SafeFileWriter.h"
 #include "update/UpdateTrust.h"
+#include "vocabulary/Decision.h"
+#include "vocabulary/Progress.h"
 
 namespace quorvane {
 
@@ -13,7 +18,6 @@ class Log;
 class PackageDownloader;
 class PackageInstaller;
 class UrlTransfer;
-class UserDialogs;
 
 // What the updater was asked to do.
 struct PackageUpdateRequest {
@@ -41,15 +45,40 @@ enum class PackageUpdateResult {
     Failed,           // no service, no connection, the file could not be saved or installed
 };
 
+// How an update ended, with what the person is told.
+struct PackageUpdateReport {
+    PackageUpdateResult result = PackageUpdateResult::Failed;
+    std::optional<Message> message;
+};
+
+// A package downloaded and checked against the offer and the publisher's manifest, not yet
+// written anywhere.
+struct CheckedPackage {
+    std::string version;
+    std::string fileName;
+    std::string bytes;
+    std::filesystem::path target;  // where it is to be saved, absolute
+};
+
 // Fetches the publisher's signed manifest of the package the service offers for the announced
 // version and checks it (UpdateTrust.h) before anything is downloaded; then downloads the
-// package over HTTPS, with its progress shown, checks its SHA-256 and size against the offer and
-// the manifest, and installs it through the installer. A package that fails a
-// check is neither saved nor installed, and the user is told so. Every outcome is shown through
-// the dialogs and every failure logged.
-PackageUpdateResult runPackageUpdate(const PackageUpdateRequest& request, UrlTransfer& transfer,
-                                     PackageDownloader& downloader, UserDialogs& dialogs,
-                                     const Log& log, PackageInstaller& installer);
+// package over HTTPS, reporting its progress, and checks its SHA-256 and size against the offer
+// and the manifest. A package that fails a check is not kept; every failure is logged and its
+// report says why.
+std::variant<CheckedPackage, PackageUpdateReport> fetchCheckedPackage(
+    const PackageUpdateRequest& request, UrlTransfer& transfer, PackageDownloader& downloader,
+    const Log& log, const Progress& progress = {});
+
+// The question before the package is saved: whether to replace a different file of its name
+// in the save folder. None when there is no such file, it holds this very package, or the
+// request replaces without asking.
+Decision decideSavePackage(const PackageUpdateRequest& request, const CheckedPackage& package);
+
+// Saves the checked package (replacing a different file of its name only as the request or the
+// consent allows) and installs it through the installer. Every failure is logged.
+PackageUpdateReport installCheckedPackage(const PackageUpdateRequest& request,
+                                          const CheckedPackage& package, const Consent& consent,
+                                          PackageInstaller& installer, const Log& log);
 
 // The folder downloads are saved to: ~/Downloads when it exists, else
 // ${XDG_CACHE_HOME:-~/.cache}/quorvane/updates.

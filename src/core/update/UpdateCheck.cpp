@@ -6,14 +6,13 @@
 
 #include <filesystem>
 
-#include "platform/FetchUrlText.h"
 #include "platform/Log.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ServiceEndpoints.h"
 #include "platform/Version.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "store/ProgramStore.h"
 #include "text/NumberText.h"
+#include "update/ServiceFetch.h"
 
 extern char** environ;
 
@@ -42,18 +41,24 @@ UpdateAction updateActionFor(std::string_view serviceAnswer, std::string_view ap
                                                                 : UpdateAction::Nothing;
 }
 
-UpdateCheck checkForUpdate(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer) {
+UpdateCheck checkForUpdate(const UpdateCheckRequest& request, const Log& log,
+                           UrlTransfer& transfer) {
     UpdateCheck check;
-    check.localVersion = versionNumber(state.appVersion);
-    if (state.serviceHost.empty()) {
+    check.localVersion = versionNumber(request.appVersion);
+    if (request.serviceHost.empty()) {
         return check;
     }
     check.serviceConfigured = true;
-    check.serviceAnswer = trimLineEnds(fetchUrlText(transfer, dialogs, Log(state.logFilePath),
-                                                    serviceUrl(state.serviceHost, kVersionPath),
-                                                    state.supportAddress));
-    check.action = updateActionFor(check.serviceAnswer, state.appVersion);
+    FetchedAnswer fetched = fetchUrlAnswer(
+        transfer, log, serviceUrl(request.serviceHost, kVersionPath), request.supportAddress);
+    check.serviceAnswer = trimLineEnds(fetched.answer.body);
+    check.failure = std::move(fetched.failure);
+    check.action = updateActionFor(check.serviceAnswer, request.appVersion);
     return check;
+}
+
+Question updateQuestion() {
+    return {std::string(kUpdateTitle), std::string(kUpdateQuestion)};
 }
 
 bool SpawnLauncher::start(const std::string& path, const std::vector<std::string>& arguments) {
@@ -87,22 +92,17 @@ std::string updaterPath() {
     return (std::filesystem::path(folder) / kUpdaterName).string();
 }
 
-UpdateOutcome runUpdateCheck(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer,
-                             ProgramLauncher& launcher, const std::string& updater) {
-    const UpdateCheck check = checkForUpdate(state, dialogs, transfer);
-    if (check.action != UpdateAction::Ask || !dialogs.askYesNo(kUpdateTitle, kUpdateQuestion)) {
-        return UpdateOutcome::Continue;
+std::optional<Message> startUpdater(ProgramLauncher& launcher, const std::string& updater,
+                                    const ProgramStore& store, std::string_view announcedVersion,
+                                    const Log& log) {
+    if (launcher.start(updater, updaterArguments(store, announcedVersion))) {
+        return std::nullopt;
     }
-    if (launcher.start(updater, updaterArguments(state, check.serviceAnswer))) {
-        return UpdateOutcome::UpdaterStarted;
-    }
-    // Ending the program because a helper is missing would leave the user with nothing.
-    Log(state.logFilePath).writeEntry(" error: could not start the updater - " + updater);
-    dialogs.showMessage("Software Update",
-                        "The updater could not be started, so the draft software was not "
-                        "updated. The program will go on with this version.",
-                        MessageIcon::Exclamation);
-    return UpdateOutcome::Continue;
+    log.writeEntry(" error: could not start the updater - " + updater);
+    return Message{"Software Update",
+                   "The updater could not be started, so the draft software was not "
+                   "updated. The program will go on with this version.",
+                   MessageIcon::Exclamation};
 }
 
 }  // namespace quorvane

@@ -6,12 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "vocabulary/Decision.h"
+
 namespace quorvane {
 
-struct ProgramState;
+class Log;
 struct ProgramStore;
 class UrlTransfer;
-class UserDialogs;
 
 // Versions from this number on belong to a later product line and are never offered.
 inline constexpr int kFirstUnofferedVersion = 1400;
@@ -36,11 +37,24 @@ struct UpdateCheck {
     std::optional<int> localVersion;
     std::string serviceAnswer;  // trimmed; empty when nothing came back
     UpdateAction action = UpdateAction::Nothing;
+    // "Internet Connection Error" of an unreachable service, to be shown.
+    std::optional<Message> failure;
 };
 
-// Asks the service for its newest version. Without a configured service nothing is requested
-// and nothing is shown; an unreachable service shows "Internet Connection Error".
-UpdateCheck checkForUpdate(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer);
+// What the check needs to know of the program.
+struct UpdateCheckRequest {
+    std::string appVersion;
+    std::string serviceHost;  // empty: no service configured
+    std::string supportAddress;
+};
+
+// Asks the service for its newest version. Without a configured service nothing is requested;
+// an unreachable service is logged and its message returned.
+UpdateCheck checkForUpdate(const UpdateCheckRequest& request, const Log& log,
+                           UrlTransfer& transfer);
+
+// The question put before the updater is started.
+Question updateQuestion();
 
 // Starts a helper program with its arguments; false when it could not be started.
 class ProgramLauncher {
@@ -63,15 +77,11 @@ std::vector<std::string> updaterArguments(const ProgramStore& state,
 // quorvane-update beside the executable.
 std::string updaterPath();
 
-enum class UpdateOutcome {
-    Continue,        // go on with start-up
-    UpdaterStarted,  // the program is to end now
-};
-
-// The whole check of start-up: asks when the check calls for it and starts the updater on Yes,
-// with the announced version.
-// An updater that cannot be started is reported and the program goes on.
-UpdateOutcome runUpdateCheck(ProgramState& state, UserDialogs& dialogs, UrlTransfer& transfer,
-                             ProgramLauncher& launcher, const std::string& updater = updaterPath());
+// Starts the updater with the announced version. When it cannot be started, writes the log
+// line and returns the message to show: ending the program because a helper is missing would
+// leave the user with nothing.
+std::optional<Message> startUpdater(ProgramLauncher& launcher, const std::string& updater,
+                                    const ProgramStore& store, std::string_view announcedVersion,
+                                    const Log& log);
 
 }  // namespace quorvane

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "store/TransactionGuard.h"
 #include "valuation/HeadToHeadValues.h"

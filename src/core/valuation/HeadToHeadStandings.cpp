@@ -4,6 +4,7 @@
 #include "advice/AdviceTeam.h"
 #include "headtohead/HeadToHeadGrids.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 
 namespace quorvane {

@@ -7,6 +7,7 @@
 #include "advice/ZScores.h"
 #include "headtohead/GScores.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "store/TransactionGuard.h"
 #include "valuation/PointsValuation.h"

@@ -2,6 +2,7 @@
 #include "valuation/Standings.h"
 
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "valuation/HeadToHeadStandings.h"

@@ -10,7 +10,7 @@
 #include "gui/widgets/WebPane.h"
 #include "platform/CurlTransfer.h"
 #include "session/ProgramState.h"
-#include "update/UpdateCheck.h"
+#include "session/UpdateAtStartup.h"
 
 namespace quorvane::gui {
 

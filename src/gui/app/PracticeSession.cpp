@@ -25,6 +25,8 @@
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/Turns.h"
+#include "session/DraftConversation.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "text/CheckedNumber.h"

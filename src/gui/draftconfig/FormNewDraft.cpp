@@ -18,6 +18,7 @@
 #include "draftconfig/NewDraft.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/draftconfig/FormSetup.h"
+#include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 
 namespace quorvane::gui {

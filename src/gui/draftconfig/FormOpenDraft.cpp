@@ -12,6 +12,7 @@
 #include "draftconfig/DraftList.h"
 #include "gui/app/MainWindowView.h"
 #include "practice/PracticeDrafts.h"
+#include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 

@@ -9,6 +9,7 @@
 
 #include "projections/ProjectionEdits.h"
 #include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::gui {
 

@@ -10,6 +10,8 @@
 
 #include "gui/models/GridTableModel.h"
 #include "gui/projections/FormClearEdits.h"
+#include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::gui {
 

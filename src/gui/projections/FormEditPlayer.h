@@ -10,6 +10,11 @@
 class QPushButton;
 class QTableView;
 
+namespace quorvane {
+struct ProgramState;
+class UserDialogs;
+}  // namespace quorvane
+
 namespace quorvane::gui {
 
 class GridTableModel;

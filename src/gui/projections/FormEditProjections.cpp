@@ -16,6 +16,7 @@
 #include "gui/projections/FormEditPlayer.h"
 #include "projections/ProjectionEdits.h"
 #include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::gui {
 

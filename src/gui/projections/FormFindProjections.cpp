@@ -21,6 +21,7 @@
 #include "platform/CurlTransfer.h"
 #include "projections/ProjectionDownload.h"
 #include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::gui {
 

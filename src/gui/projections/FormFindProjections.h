@@ -18,8 +18,10 @@ class QPushButton;
 class QTreeView;
 
 namespace quorvane {
+struct ProgramState;
 class UrlTransfer;
-}
+class UserDialogs;
+}  // namespace quorvane
 
 namespace quorvane::gui {
 

@@ -25,6 +25,7 @@
 
 #include "gui/projections/ImportProgressDialogs.h"
 #include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 
 namespace quorvane::gui {
 

@@ -15,6 +15,7 @@
 
 #include "platform/SafeFileWriter.h"
 #include "session/ProgramState.h"
+#include "session/ProjectionConversation.h"
 #include "session/UserDialogs.h"
 
 namespace quorvane::gui {

@@ -34,6 +34,7 @@
 #include "room/PlayerMarks.h"
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
+#include "session/DraftModelConversation.h"
 #include "session/MarkConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"

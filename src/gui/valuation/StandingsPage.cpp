@@ -24,6 +24,7 @@
 #include "hscores/HScoreColumns.h"
 #include "hscores/SeasonOddsGrid.h"
 #include "model/DraftModelLoader.h"
+#include "session/DraftModelConversation.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
 

@@ -15,6 +15,7 @@
 
 #include "gui/valuation/ValuationCharts.h"
 #include "model/Punts.h"
+#include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "valuation/CategoryTargets.h"

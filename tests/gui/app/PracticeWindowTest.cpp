@@ -27,7 +27,9 @@
 #include "room/Keepers.h"
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
+#include "session/DraftConversation.h"
 #include "session/KeeperConversation.h"
+#include "session/ProjectionConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

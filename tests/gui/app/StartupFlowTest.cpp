@@ -13,6 +13,7 @@
 #include "gui/app/GuiStartupShell.h"
 #include "gui/support/ModalWindow.h"
 #include "session/DataStore.h"
+#include "session/DraftConversation.h"
 #include "session/Startup.h"
 #include "support/TestProgram.h"
 

@@ -15,6 +15,7 @@
 
 #include "gui/projections/FormImportTable.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

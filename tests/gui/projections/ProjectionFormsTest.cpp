@@ -17,6 +17,7 @@
 #include "gui/projections/FormEditProjections.h"
 #include "gui/projections/FormFindProjections.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

@@ -21,6 +21,7 @@
 #include "projections/ProjectionImport.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
 #include "support/TestProgram.h"
 

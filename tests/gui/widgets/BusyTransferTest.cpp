@@ -11,6 +11,7 @@
 #include "platform/FetchUrlText.h"
 #include "platform/Log.h"
 #include "support/TestProgram.h"
+#include "update/ServiceFetch.h"
 
 using namespace quorvane;
 using namespace std::chrono_literals;
@@ -66,11 +67,12 @@ class BusyTransferTest : public QObject {
         test::TestProgram program;
         ThrowingTransfer inner;
         gui::BusyTransfer busy(inner);
-        const std::string text = fetchUrlText(busy, program.dialogs, Log(program.state.logFilePath),
-                                              "https://stats.example.org/draft/nba/version.asp");
-        QVERIFY(text.empty());
-        QCOMPARE(program.dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(program.dialogs.messages[0].title, std::string(kNotConnectedTitle));
+        const FetchedAnswer fetched =
+            fetchUrlAnswer(busy, Log(program.state.logFilePath),
+                           "https://stats.example.org/draft/nba/version.asp");
+        QVERIFY(fetched.answer.body.empty());
+        QVERIFY(fetched.failure.has_value());
+        QCOMPARE(fetched.failure->title, std::string(kNotConnectedTitle));
         const auto lines = program.logLines();
         QVERIFY(!lines.empty());
         QVERIFY(lines.back().ends_with(" : resolver gave up"));

@@ -9,6 +9,7 @@
 #include "gui/widgets/WebPane.h"
 #include "platform/HelpPages.h"
 #include "projections/ProjectionImport.h"
+#include "session/ProjectionConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
