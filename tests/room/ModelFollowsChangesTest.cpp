@@ -185,7 +185,7 @@ TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
 // a read that fails comes back with its message and log line, and the held model is dropped.
 TEST(HeldDraftModel, AConnectionOfItsOwnReadsTheDraftWholeAndAFailedReadComesBack) {
     HeldModel room;
-    ASSERT_EQ(recordPick(room.state, room.dialogs, 15004, room.form(1, "UT", "21"), 0).outcome,
+    ASSERT_EQ(recordPick(room.state, room.dialogs, 15004, room.form(1, "UT", "21")).outcome,
               PickOutcome::Recorded);
     Connection own;
     ASSERT_TRUE(openConnection(own, room.state.connectionString, Log()));

@@ -4,8 +4,7 @@
 #include <algorithm>
 
 #include "model/DraftModelLoader.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "model/DraftSession.h"
 #include "text/LetterCase.h"
 
 namespace quorvane {
@@ -37,21 +36,21 @@ std::vector<DraftPick> draftPicksOf(const DraftModel& model) {
     return picks;
 }
 
-std::optional<std::vector<DraftPick>> readDraftPicks(ProgramState& state) {
-    if (!state.draftSettings()) {
+std::optional<std::vector<DraftPick>> readDraftPicks(DraftSession& session) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
-    const DraftModel* model = heldModelForLists(state);
+    const DraftModel* model = heldModelForLists(session);
     if (model == nullptr) {
-        state.dbConnection.log().writeEntry(" 90200 error: could not read the draft's picks");
+        session.dbConnection.log().writeEntry(" 90200 error: could not read the draft's picks");
         return std::nullopt;
     }
     return draftPicksOf(*model);
 }
 
-const DraftModel* heldModelForLists(ProgramState& state) {
-    LogOnlyDialogs logOnly;
-    return currentDraftModel(state, logOnly);
+const DraftModel* heldModelForLists(DraftSession& session) {
+    const Outcome<const DraftModel*> model = currentDraftModel(session);
+    return model ? *model : nullptr;
 }
 
 int picksMade(const std::vector<DraftPick>& picks) {

@@ -8,7 +8,7 @@
 namespace quorvane {
 
 struct DraftModel;
-struct ProgramState;
+struct DraftSession;
 
 // One player a team of the open draft holds, as the board and the banner need him.
 struct DraftPick {
@@ -30,12 +30,12 @@ std::vector<DraftPick> draftPicksOf(const DraftModel& model);
 
 // The same of the open draft, from the model the program holds. nullopt after a failed read,
 // which is logged.
-std::optional<std::vector<DraftPick>> readDraftPicks(ProgramState& state);
+std::optional<std::vector<DraftPick>> readDraftPicks(DraftSession& session);
 
 // The model the program holds of the open draft, for the lists the room shows from it; nullptr
 // without a draft or after a failed read, which is logged and shown to nobody (each list
 // reports its own failure as it always has).
-const DraftModel* heldModelForLists(ProgramState& state);
+const DraftModel* heldModelForLists(DraftSession& session);
 
 // The number of picks made, keepers not counted.
 int picksMade(const std::vector<DraftPick>& picks);
