@@ -89,7 +89,8 @@ std::optional<TableCellFault> missingGames(const TableRows& rows, const TableLay
         if (layout.columns[c].field != TableField::Games) {
             continue;
         }
-        for (const TableRow& row : rows.rows) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const TableRow row = rows[r];
             if (!row.games) {
                 return TableCellFault{row.lineNumber, c + 1, layout.columns[c].heading, "",
                                       "a number of games"};  // the problem of an empty cell
@@ -116,20 +117,22 @@ class TableWriter {
             return false;
         }
         m_addedOn = m_connection.log().timestamp();
+        // Only the players the source ranks or prices: most of a large table gives neither.
         std::vector<PlayerAdp> figures;
-        figures.reserve(plan.rows.size());
         const auto total = static_cast<long long>(plan.rows.size());
         long long done = 0;
         for (const PlannedRow& planned : plan.rows) {
-            ProjectionRow row = plannedProjection(plan, planned, m_stored);
-            if (planned.created && !createPlayer(row, planned, plan.report.season)) {
+            const TableRow given = plan.source(planned);
+            ProjectionRow row = plannedProjection(plan, planned, given, m_stored);
+            if (planned.created && !createPlayer(row, given, plan.report.season)) {
                 return false;
             }
             if (m_writer.importLine(row, presence(row)) == ProjectionWriter::Outcome::Failed) {
                 return false;
             }
-            figures.push_back(
-                {row.playerid, planned.source->adp.optional(), planned.source->aav.optional()});
+            if (given.adp || given.aav) {
+                figures.push_back({row.playerid, given.adp.optional(), given.aav.optional()});
+            }
             ++done;
             if (done % kProgressInterval == 0 || done == total) {
                 m_progress(row.firstname + " " + row.lastname, done, total);
@@ -162,11 +165,12 @@ class TableWriter {
 
     // Registers the player as a custom one and gives him the empty rows a custom player has
     // for the projection season and the one before it.
-    bool createPlayer(ProjectionRow& row, const PlannedRow& planned, int season) {
+    bool createPlayer(ProjectionRow& row, const TableRow& source, int season) {
         row.playerid = m_nextId++;
+        // The first position as the table wrote it.
+        const std::string firstPosition = source.position ? source.position->first : std::string();
         if (!m_added.add(row.playerid, row.firstname, row.lastname,
-                         planned.draftAddedPos.empty() ? row.pos : planned.draftAddedPos, row.team,
-                         m_addedOn)) {
+                         firstPosition.empty() ? row.pos : firstPosition, row.team, m_addedOn)) {
             return false;
         }
         for (const int year : {m_projectionYear, m_projectionYear - 1}) {

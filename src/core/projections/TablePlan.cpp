@@ -2,6 +2,7 @@
 #include "projections/TablePlan.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <tuple>
 #include <unordered_map>
@@ -22,19 +23,62 @@ namespace {
 constexpr std::size_t kSuggestedRows = 200;
 constexpr std::size_t kSuggestions = 3;
 
-enum class RowOutcome { Matched, New, Review, Skip };
+enum class RowOutcome : std::uint8_t { Matched, New, Review, Skip };
 
-// What the matching decided for one row.
-struct RowMatch {
+// What the matching found for one row.
+struct FoundMatch {
     RowOutcome outcome = RowOutcome::New;
     ReviewRow::Kind review = ReviewRow::Kind::NoMatch;
     int playerid = 0;
     std::string key;  // the name's key; new players of one key are one player
     std::vector<int> candidates;
+};
+
+// What the matching and the user's choices decided for one row, kept for every row of the table
+// while the plan is made: small, its key and candidates kept apart (RowMatches).
+struct RowMatch {
+    std::string_view key;
+    int playerid = 0;
+    std::uint32_t candidates = 0;  // of RowMatches' lists, from 1; 0 for none
+    ReviewRow::Kind review = ReviewRow::Kind::NoMatch;
+    RowOutcome outcome = RowOutcome::New;
     bool chosen = false;  // the user's choice decided it
 };
 
-bool isSingleName(const std::string& name) {
+// The matches of a table's rows, in its order.
+class RowMatches {
+  public:
+    explicit RowMatches(std::size_t rows) { m_matches.reserve(rows); }
+
+    void add(FoundMatch found) {
+        RowMatch match;
+        match.key = m_keys.keep(found.key);
+        match.playerid = found.playerid;
+        match.review = found.review;
+        match.outcome = found.outcome;
+        if (!found.candidates.empty()) {
+            m_candidates.push_back(std::move(found.candidates));
+            match.candidates = static_cast<std::uint32_t>(m_candidates.size());
+        }
+        m_matches.push_back(match);
+    }
+
+    std::size_t size() const { return m_matches.size(); }
+    RowMatch& operator[](std::size_t index) { return m_matches[index]; }
+    const RowMatch& operator[](std::size_t index) const { return m_matches[index]; }
+
+    const std::vector<int>& candidates(const RowMatch& match) const {
+        static const std::vector<int> kNone;
+        return match.candidates == 0 ? kNone : m_candidates[match.candidates - 1];
+    }
+
+  private:
+    std::vector<RowMatch> m_matches;
+    CellTexts m_keys;
+    std::vector<std::vector<int>> m_candidates;
+};
+
+bool isSingleName(std::string_view name) {
     std::size_t words = 0;
     bool inWord = false;
     for (const char c : name) {
@@ -50,17 +94,17 @@ bool isSingleName(const std::string& name) {
 // blank).
 std::pair<std::string, std::string> firstAndLast(const TableRow& source) {
     if (!source.lastname.empty()) {
-        return {source.firstname, source.lastname};
+        return {std::string(source.firstname), std::string(source.lastname)};
     }
     const std::size_t comma = source.name.find(',');
-    if (comma != std::string::npos) {
+    if (comma != std::string_view::npos) {
         return {trim(source.name.substr(comma + 1)), trim(source.name.substr(0, comma))};
     }
     const std::size_t blank = source.name.find(' ');
-    if (blank == std::string::npos) {
-        return {std::string(), source.name};
+    if (blank == std::string_view::npos) {
+        return {std::string(), std::string(source.name)};
     }
-    return {source.name.substr(0, blank), trim(source.name.substr(blank + 1))};
+    return {std::string(source.name.substr(0, blank)), trim(source.name.substr(blank + 1))};
 }
 
 void splitName(const TableRow& source, ProjectionRow& row) {
@@ -89,7 +133,7 @@ ProjectionRow buildRow(const TableRow& source, const StoredPlayers& stored, int 
     row.yearofprojection = season;
     row.revisiondate = revisiondate;
     if (!source.team.empty() && !isMultiTeamMark(source.team)) {
-        row.team = source.team;
+        row.team = std::string(source.team);
     }
     if (source.position) {
         row.pos = source.position->pos;
@@ -110,8 +154,8 @@ class RowMatcher {
     RowMatcher(const StoredPlayers& stored, const NicknameTable& nicknames, int season)
         : m_matcher(stored.matcher(season)), m_nicknames(nicknames) {}
 
-    RowMatch match(const TableRow& row, std::string_view team) const {
-        RowMatch result;
+    FoundMatch match(const TableRow& row, std::string_view team) const {
+        FoundMatch result;
         result.key = normalisePlayerName(row.name);
         const std::optional<std::array<int, 5>> flags =
             row.position ? std::optional(row.position->flags) : std::nullopt;
@@ -176,7 +220,7 @@ class Suggestions {
   public:
     Suggestions(const StoredPlayers& stored, int season) : m_stored(stored), m_season(season) {}
 
-    std::vector<PlayerSuggestion> closest(const TableRow& row, const std::string& key) {
+    std::vector<PlayerSuggestion> closest(const TableRow& row, std::string_view key) {
         load();
         const std::size_t limit = std::max<std::size_t>(2, key.size() / 3);
         const std::string team = normaliseTeamCode(row.team);
@@ -254,7 +298,7 @@ RowChoice proposedChoice(const ReviewRow& review) {
     return choice;
 }
 
-bool sameRow(const RowChoice& choice, const TableRow& row, const std::string& key) {
+bool sameRow(const RowChoice& choice, const TableRow& row, std::string_view key) {
     const std::string wanted = trim(choice.row);
     return wanted == describeRow(row) || wanted == trim(row.written) ||
            (!key.empty() && normalisePlayerName(wanted) == key);
@@ -263,11 +307,11 @@ bool sameRow(const RowChoice& choice, const TableRow& row, const std::string& ke
 // Applies the user's choices; a problem when one names no row or cannot be done.
 std::optional<ChoiceProblem> applyChoices(const std::vector<RowChoice>& choices,
                                           const TableRows& rows, const StoredPlayers& stored,
-                                          std::vector<RowMatch>& matches) {
+                                          RowMatches& matches) {
     for (const RowChoice& choice : choices) {
         bool used = false;
-        for (std::size_t i = 0; i < rows.rows.size(); ++i) {
-            const TableRow& row = rows.rows[i];
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const TableRow row = rows[i];
             if (!sameRow(choice, row, matches[i].key)) {
                 continue;
             }
@@ -308,20 +352,21 @@ std::optional<ChoiceProblem> applyChoices(const std::vector<RowChoice>& choices,
 // A traded player's season row (TOT, 2TM ...) names no team: the rows of his stints that follow
 // it, of the same name, tell which namesake he is, and they are all his.
 void settleSeasonRowsByStints(const TableRows& rows, const RowMatcher& matcher,
-                              std::vector<RowMatch>& matches) {
-    for (std::size_t i = 0; i < rows.rows.size(); ++i) {
+                              RowMatches& matches) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         RowMatch& match = matches[i];
         if (match.chosen || match.review != ReviewRow::Kind::Ambiguous ||
-            match.outcome != RowOutcome::Review || !isMultiTeamMark(rows.rows[i].team)) {
+            match.outcome != RowOutcome::Review || !isMultiTeamMark(rows.team(i))) {
             continue;
         }
         std::size_t end = i + 1;
-        while (end < rows.rows.size() && matches[end].key == match.key &&
-               !isMultiTeamMark(rows.rows[end].team)) {
+        while (end < rows.size() && matches[end].key == match.key &&
+               !isMultiTeamMark(rows.team(end))) {
             ++end;
         }
         for (std::size_t k = i + 1; k < end && match.outcome == RowOutcome::Review; ++k) {
-            const RowMatch stint = matcher.match(rows.rows[k], rows.rows[k].team);
+            const TableRow row = rows[k];
+            const FoundMatch stint = matcher.match(row, row.team);
             if (stint.outcome == RowOutcome::Matched) {
                 match.outcome = RowOutcome::Matched;
                 match.playerid = stint.playerid;
@@ -344,11 +389,11 @@ std::string plural(long long count, std::string_view one, std::string_view many)
 }  // namespace
 
 ProjectionRow plannedProjection(const ImportPlan& plan, const PlannedRow& planned,
-                                const StoredPlayers& stored) {
-    ProjectionRow row = buildRow(*planned.source, stored, planned.playerid, plan.report.season,
+                                const TableRow& source, const StoredPlayers& stored) {
+    ProjectionRow row = buildRow(source, stored, planned.playerid, plan.report.season,
                                  plan.report.layout.perGame, plan.revisiondate, nullptr);
-    if (planned.team != nullptr) {
-        row.team = *planned.team;
+    if (!planned.team.empty()) {
+        row.team = std::string(planned.team);
     }
     return row;
 }
@@ -365,14 +410,15 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
                                                    const std::vector<RowChoice>& choices) {
     ImportPlan plan;
     plan.revisiondate = revisiondate;
+    plan.table = &rows;
     TableImportReport& report = plan.report;
     report.layout = layout;
     report.season = season;
     const RowMatcher matcher(stored, nicknames, season);
-    std::vector<RowMatch> matches;
-    matches.reserve(rows.rows.size());
-    for (const TableRow& row : rows.rows) {
-        matches.push_back(matcher.match(row, isMultiTeamMark(row.team) ? "" : row.team));
+    RowMatches matches(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const TableRow row = rows[i];
+        matches.add(matcher.match(row, isMultiTeamMark(row.team) ? "" : row.team));
     }
     if (auto problem = applyChoices(choices, rows, stored, matches)) {
         return *problem;
@@ -413,18 +459,18 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
     long long stintRows = 0;
     long long repeated = 0;
     std::vector<bool> kept(matches.size(), false);
-    std::vector<const std::string*> teamOf(matches.size(), nullptr);
+    std::vector<std::size_t> teamOf(matches.size(), kNoRow);  // the row whose team counts
     for (const std::size_t first : order) {
         std::vector<std::size_t> indices;
         for (std::size_t i = first; i != kNoRow; i = nextOfPlayer[i]) {
             indices.push_back(i);
         }
         const auto seasonRow = std::find_if(indices.begin(), indices.end(), [&](std::size_t i) {
-            return isMultiTeamMark(rows.rows[i].team);
+            return isMultiTeamMark(rows.team(i));
         });
         const std::size_t chosen = seasonRow != indices.end() ? *seasonRow : indices.front();
         kept[chosen] = true;
-        teamOf[chosen] = &rows.rows[chosen].team;
+        teamOf[chosen] = chosen;
         if (indices.size() == 1) {
             continue;
         }
@@ -433,8 +479,8 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
             stintRows += static_cast<long long>(indices.size()) - 1;
             // His team is that of his last stint.
             for (const std::size_t i : indices) {
-                if (!isMultiTeamMark(rows.rows[i].team) && !rows.rows[i].team.empty()) {
-                    teamOf[chosen] = &rows.rows[i].team;
+                if (!isMultiTeamMark(rows.team(i)) && !rows.team(i).empty()) {
+                    teamOf[chosen] = i;
                 }
             }
             continue;
@@ -442,8 +488,7 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
         for (const std::size_t i : indices) {
             if (i != chosen) {
                 ++repeated;
-                report.notes.push_back(describeRow(rows.rows[i]) +
-                                       ": the player's row above was used");
+                report.notes.push_back(describeRow(rows[i]) + ": the player's row above was used");
             }
         }
     }
@@ -454,18 +499,21 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
     long long userSkipped = 0;
     plan.rows.reserve(matches.size());
     for (std::size_t i = 0; i < matches.size(); ++i) {
-        const TableRow& source = rows.rows[i];
         const RowMatch& match = matches[i];
         if (match.outcome == RowOutcome::Skip) {
             ++userSkipped;
             continue;
         }
+        if (match.outcome != RowOutcome::Review && !kept[i]) {
+            continue;
+        }
+        const TableRow source = rows[i];
         if (match.outcome == RowOutcome::Review) {
-            ReviewRow review{match.review, describeRow(source), source.team, {}, {}};
+            ReviewRow review{match.review, describeRow(source), std::string(source.team), {}, {}};
             if (match.review == ReviewRow::Kind::Ambiguous) {
                 ++report.ambiguous;
                 report.ambiguousNames.push_back(describeRow(source));
-                for (const int candidate : match.candidates) {
+                for (const int candidate : matches.candidates(match)) {
                     review.candidates.push_back(suggestions.of(candidate));
                 }
             } else {
@@ -478,19 +526,18 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
             report.review.push_back(std::move(review));
             continue;
         }
-        if (!kept[i]) {
-            continue;
-        }
         PlannedRow planned;
-        planned.source = &source;
+        planned.source = i;
         planned.created = match.outcome == RowOutcome::New;
         if (planned.created) {
-            planned.draftAddedPos = source.position ? source.position->first : std::string();
             report.createdNames.push_back(describeRow(source));
             ++report.created;
             if (!match.chosen) {
-                ReviewRow review{
-                    ReviewRow::Kind::NoMatch, describeRow(source), source.team, {}, {}};
+                ReviewRow review{ReviewRow::Kind::NoMatch,
+                                 describeRow(source),
+                                 std::string(source.team),
+                                 {},
+                                 {}};
                 if (suggested++ < kSuggestedRows) {
                     review.candidates = suggestions.closest(source, match.key);
                 }
@@ -504,8 +551,11 @@ std::variant<ImportPlan, ChoiceProblem> planImport(const TableRows& rows,
         // Built here for the notes only; the writer builds it again when it writes it.
         buildRow(source, stored, planned.playerid, season, layout.perGame, revisiondate,
                  &report.notes);
-        if (teamOf[i] != nullptr && !teamOf[i]->empty() && !isMultiTeamMark(*teamOf[i])) {
-            planned.team = teamOf[i];
+        if (teamOf[i] != kNoRow) {
+            const std::string_view team = rows.team(teamOf[i]);
+            if (!team.empty() && !isMultiTeamMark(team)) {
+                planned.team = team;
+            }
         }
         plan.rows.push_back(std::move(planned));
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -15,12 +16,12 @@ namespace quorvane {
 // One player-season the import will write. The season row itself is built as it is written
 // (plannedProjection): a million of them held at once would take a third of a gigabyte.
 struct PlannedRow {
-    const TableRow* source = nullptr;
+    std::size_t source = 0;  // the row of the table rows
+    // A traded player's team: that of his last stint, when it is not the row's own; it views
+    // the table rows.
+    std::string_view team;
+    int playerid = 0;  // the matched player; 0 for a new one
     bool created = false;
-    int playerid = 0;           // the matched player; 0 for a new one
-    std::string draftAddedPos;  // a new player's first position as the table wrote it
-    // A traded player's team: that of his last stint, when it is not the row's own.
-    const std::string* team = nullptr;
 };
 
 // The plan refers to the rows it was made of, which must outlive it.
@@ -28,12 +29,15 @@ struct ImportPlan {
     TableImportReport report;
     std::vector<PlannedRow> rows;
     std::string revisiondate;
+    const TableRows* table = nullptr;
+
+    TableRow source(const PlannedRow& planned) const { return (*table)[planned.source]; }
 };
 
 // The season row a planned row writes: what the player has stored, with everything the table
-// gives laid over it.
+// gives (its source row) laid over it.
 ProjectionRow plannedProjection(const ImportPlan& plan, const PlannedRow& planned,
-                                const StoredPlayers& stored);
+                                const TableRow& source, const StoredPlayers& stored);
 
 // What is wrong with the user's choices: a row no choice names, a player who does not exist,
 // a new player made of a name that cannot be one.

@@ -47,10 +47,45 @@ std::string shownCell(std::string_view cell) {
     return shown.size() < cell.size() ? shown + "..." : shown;
 }
 
+// What a row's views show while it is read and before the rows keep a copy: texts made of its
+// cells rather than its cells themselves. Kept from row to row, so that their room is reused.
+struct RowTexts {
+    std::string written;
+    std::string name;
+    std::string firstname;
+    std::string lastname;
+    std::string team;
+    std::optional<PositionCell> position;
+
+    void show(TableRow& row, std::optional<PositionCell> cell) {
+        position = std::move(cell);
+        row.position = position ? &*position : nullptr;
+    }
+};
+
+// Every figure of a row, in the order the rows keep them.
+template <typename Row, typename Visit>
+void forEachFigure(Row& row, Visit visit) {
+    for (auto* figure : {&row.games, &row.minutes, &row.points}) {
+        visit(*figure);
+    }
+    for (auto* shots : {&row.fieldGoals, &row.freeThrows, &row.threes}) {
+        visit(shots->made);
+        visit(shots->attempted);
+        visit(shots->fraction);
+    }
+    for (auto* figure : {&row.offensiveRebounds, &row.defensiveRebounds, &row.rebounds,
+                         &row.assists, &row.steals, &row.blocks, &row.turnovers, &row.doubleDoubles,
+                         &row.tripleDoubles, &row.adp, &row.aav}) {
+        visit(*figure);
+    }
+}
+
 class RowReader {
   public:
-    RowReader(const DelimitedTable& table, const TableLayout& layout, const TableRecord& record)
-        : m_table(table), m_layout(layout), m_record(record) {}
+    RowReader(const DelimitedTable& table, const TableLayout& layout, const TableRecord& record,
+              RowTexts& texts)
+        : m_table(table), m_layout(layout), m_record(record), m_texts(texts) {}
 
     std::optional<TableCellFault> read(TableRow& row) {
         row.lineNumber = m_record.lineNumber;
@@ -168,12 +203,13 @@ class RowReader {
                 row.lastname = cell;
                 return true;
             case TableField::Team:
-                row.team = upperText(cell);
+                m_texts.team = upperText(cell);
+                row.team = m_texts.team;
                 return true;
             case TableField::Position:
                 m_problem = "is not a position";
-                row.position = readPositionCell(cell);
-                return row.position.has_value();
+                m_texts.show(row, readPositionCell(cell));
+                return row.position != nullptr;
             case TableField::Games:
                 return number(cell, column, row.games);
             case TableField::Minutes:
@@ -227,6 +263,7 @@ class RowReader {
     const DelimitedTable& m_table;
     const TableLayout& m_layout;
     const TableRecord& m_record;
+    RowTexts& m_texts;
     std::string m_problem;
     std::vector<std::pair<std::size_t, double>> m_figures;  // column, per-game or total figure
 };
@@ -260,21 +297,26 @@ std::optional<std::string> cellCountProblem(const DelimitedTable& table, const T
 
 // The row's name from its name cell, or its first and last name cells; the name cell's
 // annotation gives a team and position the row's own cells do not.
-void takeName(TableRow& row) {
+void takeName(TableRow& row, RowTexts& texts) {
     if (row.written.empty()) {
-        row.firstname = readNameCell(row.firstname).name;
-        row.lastname = readNameCell(row.lastname).name;
-        row.written = trim(row.firstname + " " + row.lastname);
-        row.name = row.written;
+        texts.firstname = readNameCell(row.firstname).name;
+        texts.lastname = readNameCell(row.lastname).name;
+        texts.written = trim(texts.firstname + " " + texts.lastname);
+        row.firstname = texts.firstname;
+        row.lastname = texts.lastname;
+        row.written = texts.written;
+        row.name = texts.written;
         return;
     }
     NameCell cell = readNameCell(row.written);
-    row.name = std::move(cell.name);
+    texts.name = std::move(cell.name);
+    row.name = texts.name;
     if (row.team.empty()) {
-        row.team = cell.team;
+        texts.team = std::move(cell.team);
+        row.team = texts.team;
     }
     if (!row.position) {
-        row.position = cell.position;
+        texts.show(row, std::move(cell.position));
     }
 }
 
@@ -291,7 +333,8 @@ bool holdsUnreadableBytes(const TableRecord& record) {
 std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& table,
                                                       const TableLayout& layout) {
     TableRows result;
-    result.rows.reserve(table.records.size());
+    result.reserve(table.records.size());
+    RowTexts texts;
     for (std::size_t r = 1; r < table.records.size(); ++r) {
         const TableRecord& record = table.records[r];
         if (repeatsHeadings(record, layout)) {
@@ -308,10 +351,10 @@ std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& tabl
             continue;
         }
         TableRow row;
-        if (auto fault = RowReader(table, layout, record).read(row)) {
+        if (auto fault = RowReader(table, layout, record, texts).read(row)) {
             return *fault;
         }
-        takeName(row);
+        takeName(row, texts);
         if (row.name.empty()) {
             ++result.nameless;
             continue;
@@ -328,9 +371,89 @@ std::variant<TableRows, TableCellFault> readTableRows(const DelimitedTable& tabl
             result.refused.push_back({record.lineNumber, "the team " + *problem});
             continue;
         }
-        result.rows.push_back(std::move(row));
+        result.add(row);
     }
     return result;
+}
+
+void TableRows::Figures::push(double figure) {
+    if (m_size % kBlock == 0) {
+        m_blocks.push_back(std::make_unique_for_overwrite<double[]>(kBlock));
+    }
+    m_blocks.back()[m_size % kBlock] = figure;
+    ++m_size;
+}
+
+std::uint32_t TableRows::positionIndex(const PositionCell& position) {
+    const auto [entry, added] =
+        m_positionIndex.try_emplace(PositionKey{position.flags, position.pos, position.first},
+                                    static_cast<std::uint32_t>(m_positions.size() + 1));
+    if (added) {
+        m_positions.push_back(position);
+    }
+    return entry->second;
+}
+
+void TableRows::add(const TableRow& row) {
+    PackedRow packed;
+    packed.lineNumber = row.lineNumber;
+    packed.nameIsWritten = row.name == row.written;
+    const std::array<std::string_view, kTexts> texts = {
+        row.written, packed.nameIsWritten ? std::string_view() : row.name, row.firstname,
+        row.lastname, row.team};
+    m_joined.clear();
+    for (std::size_t t = 0; t < kTexts; ++t) {
+        packed.lengths[t] = texts[t].size();
+        m_joined += texts[t];
+    }
+    packed.texts = m_texts.keep(m_joined).data();
+    packed.firstFigure = m_figures.size();
+    std::uint32_t bit = 1;
+    forEachFigure(row, [&](const TableFigure& figure) {
+        if (figure) {
+            packed.given |= bit;
+            m_figures.push(*figure);
+        }
+        bit <<= 1;
+    });
+    packed.position = row.position ? positionIndex(*row.position) : 0;
+    m_rows.push_back(packed);
+}
+
+TableRow TableRows::operator[](std::size_t index) const {
+    const PackedRow& packed = m_rows[index];
+    TableRow row;
+    row.lineNumber = packed.lineNumber;
+    std::array<std::string_view, kTexts> texts;
+    const char* at = packed.texts;
+    for (std::size_t t = 0; t < kTexts; ++t) {
+        texts[t] = {at, packed.lengths[t]};
+        at += packed.lengths[t];
+    }
+    row.written = texts[kWritten];
+    row.name = packed.nameIsWritten ? texts[kWritten] : texts[kName];
+    row.firstname = texts[kFirstname];
+    row.lastname = texts[kLastname];
+    row.team = texts[kTeam];
+    row.position = packed.position != 0 ? &m_positions[packed.position - 1] : nullptr;
+    std::size_t figure = packed.firstFigure;
+    std::uint32_t bit = 1;
+    forEachFigure(row, [&](TableFigure& value) {
+        if ((packed.given & bit) != 0) {
+            value = m_figures[figure++];
+        }
+        bit <<= 1;
+    });
+    return row;
+}
+
+std::string_view TableRows::team(std::size_t index) const {
+    const PackedRow& packed = m_rows[index];
+    std::size_t before = 0;
+    for (std::size_t t = 0; t < kTeam; ++t) {
+        before += packed.lengths[t];
+    }
+    return {packed.texts + before, packed.lengths[kTeam]};
 }
 
 }  // namespace quorvane
