@@ -67,7 +67,7 @@ struct WindowRoom {
         }
         for (int i = 0; i < 100; ++i) {
             const int playerid = nextPlayer();
-            if (recordPick(state, dialogs, playerid, formFor(playerid), 0).outcome !=
+            if (recordPick(state, dialogs, playerid, formFor(playerid)).outcome !=
                 PickOutcome::Recorded) {
                 return;
             }
@@ -129,8 +129,7 @@ void pickToBanner(benchmark::State& bench, bool auction, bool untilSettled) {
         const int paintsBefore = draft.counter.paints;
         bench.ResumeTiming();
         // What the pick window does on Enter, then the event loop until the banner is drawn.
-        const PickResult result =
-            recordPick(draft.state, draft.dialogs, playerid, form, draft.window->rosterTeamId());
+        const PickResult result = recordPick(draft.state, draft.dialogs, playerid, form);
         if (result.view) {
             draft.window->showRoomView(*result.view);
         }
@@ -281,8 +280,7 @@ std::optional<WindowPractice> practiseInWindow() {
         const int playerid =
             players && !players->rows.empty() ? std::stoi(players->rows.front().front()) : 0;
         const PickResult result = recordPick(
-            state, dialogs, playerid, {mine, fillPosition(state, playerid).selectedText(), ""},
-            window.rosterTeamId());
+            state, dialogs, playerid, {mine, fillPosition(state, playerid).selectedText(), ""});
         if (result.outcome == PickOutcome::Recorded && result.view) {
             window.showRoomView(*result.view);
         }

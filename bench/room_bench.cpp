@@ -82,9 +82,8 @@ struct DraftRoom {
     }
     bool pickNext() {
         const int playerid = nextPlayer();
-        return recordPick(state, dialogs, playerid, formFor(playerid),
-                          teamOnTheClock(*state.loadedDraft))
-                   .outcome == PickOutcome::Recorded;
+        return recordPick(state, dialogs, playerid, formFor(playerid)).outcome ==
+               PickOutcome::Recorded;
     }
 };
 
@@ -104,8 +103,7 @@ void BM_RecordPick(benchmark::State& bench) {
         const int playerid = draft.nextPlayer();
         const PickForm form = draft.formFor(playerid);
         bench.ResumeTiming();
-        const PickResult result =
-            recordPick(draft.state, draft.dialogs, playerid, form, form.teamid);
+        const PickResult result = recordPick(draft.state, draft.dialogs, playerid, form);
         bench.PauseTiming();
         if (result.outcome != PickOutcome::Recorded) {
             bench.SkipWithError("the pick was not recorded");
@@ -235,8 +233,7 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
         counting = true;
         lastPick.clear();
         bench.ResumeTiming();
-        const PickResult result =
-            recordPick(draft.state, draft.dialogs, playerid, form, form.teamid);
+        const PickResult result = recordPick(draft.state, draft.dialogs, playerid, form);
         benchmark::DoNotOptimize(
             refreshLiveRoom(draft.state, draft.dialogs, PlayerListView{}, RoomChange::PicksOnly));
         bench.PauseTiming();

@@ -37,7 +37,6 @@ const std::set<std::string> kAllowedUpwardIncludes = {
     "room/ChartData.cpp -> session",
     "room/ClockBanner.cpp -> session",
     "room/DraftBoard.cpp -> session",
-    "room/DraftPicks.cpp -> session",
     "room/HistoryTable.cpp -> session",
     "room/PlayerLists.cpp -> session",
     "room/QuickPick.cpp -> session",

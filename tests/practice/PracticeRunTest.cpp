@@ -68,8 +68,7 @@ class PracticeBotsAndTheWindow : public ::testing::Test {
         const int playerid = std::stoi(players->rows.front().front());
         const PickForm form{teamOnTheClock(*window.loadedDraft),
                             fillPosition(window, playerid).selectedText(), ""};
-        ASSERT_EQ(recordPick(window, windowDialogs, playerid, form, 0).outcome,
-                  PickOutcome::Recorded)
+        ASSERT_EQ(recordPick(window, windowDialogs, playerid, form).outcome, PickOutcome::Recorded)
             << windowDialogs.lastText();
     }
 
@@ -140,9 +139,9 @@ TEST_F(PracticeBotsAndTheWindow, ARunToTheEndBesideTheWindowsPicksKeepsTheDraftL
         const int team = teamOnTheClock(*window.loadedDraft);
         const auto slot = preselectSlot(window, playerid, team);
         ASSERT_TRUE(slot.has_value());
-        EXPECT_EQ(recordPick(window, windowDialogs, playerid, {team, slot->selectedText(), ""}, 0)
-                      .outcome,
-                  PickOutcome::Recorded)
+        EXPECT_EQ(
+            recordPick(window, windowDialogs, playerid, {team, slot->selectedText(), ""}).outcome,
+            PickOutcome::Recorded)
             << windowDialogs.lastText();
     };
     PracticeRunOptions options;

@@ -33,7 +33,7 @@ struct BusyRoom : RoomFixture {
         for (int id = 1; id <= 3; ++id) {
             addPlayer({.playerid = id, .firstname = "P", .lastname = std::to_string(id)});
         }
-        EXPECT_EQ(recordPick(state, dialogs, 1, {teamAt(1), "G", ""}, teamAt(1)).outcome,
+        EXPECT_EQ(recordPick(state, dialogs, 1, {teamAt(1), "G", ""}).outcome,
                   PickOutcome::Recorded);
         dialogs.messages.clear();
         setBusyTimeout(state.dbConnection, 50);
@@ -64,9 +64,8 @@ TEST(BusyRoom, EveryActionIsRefusedWithTheBusyMessageOnceAndWritesNothing) {
     const std::vector<std::pair<const char*, std::function<bool(BusyRoom&)>>> actions = {
         {"pick",
          [](BusyRoom& room) {
-             return recordPick(room.state, room.dialogs, 2, {room.teamAt(2), "G", ""},
-                               room.teamAt(2))
-                        .outcome == PickOutcome::Recorded;
+             return recordPick(room.state, room.dialogs, 2, {room.teamAt(2), "G", ""}).outcome ==
+                    PickOutcome::Recorded;
          }},
         {"undo", [](BusyRoom& room) { return undoLastPick(room.state, room.dialogs).has_value(); }},
         {"skip", [](BusyRoom& room) { return skipTurn(room.state, room.dialogs).has_value(); }},
@@ -154,13 +153,11 @@ TEST(BusyRoom, APickChecksThePlayerAndTheTurnAsAnotherProgramLeftThem) {
                            {std::int64_t{room.teamAt(3)}, std::int64_t{room.draftId}}));
     EXPECT_EQ(room.memoryTurn(), "2U");  // this program has not looked yet
 
-    EXPECT_EQ(
-        recordPick(room.state, room.dialogs, 2, {room.teamAt(2), "G", ""}, room.teamAt(2)).outcome,
-        PickOutcome::Stopped);
+    EXPECT_EQ(recordPick(room.state, room.dialogs, 2, {room.teamAt(2), "G", ""}).outcome,
+              PickOutcome::Stopped);
     EXPECT_EQ(room.dialogs.messages.back().title, "Player Already Selected");
-    EXPECT_EQ(
-        recordPick(room.state, room.dialogs, 3, {room.teamAt(3), "G", ""}, room.teamAt(3)).outcome,
-        PickOutcome::Recorded);
+    EXPECT_EQ(recordPick(room.state, room.dialogs, 3, {room.teamAt(3), "G", ""}).outcome,
+              PickOutcome::Recorded);
     EXPECT_EQ(room.storedTurn(), "4U");
 }
 

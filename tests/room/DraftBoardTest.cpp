@@ -29,8 +29,7 @@ struct BoardDraft : RoomFixture {
             teamOnTheClock(*state.loadedDraft) > 0 ? teamOnTheClock(*state.loadedDraft) : teamAt(1),
             "UT", dollars};
         dialogs.answers.assign(4, true);
-        ASSERT_EQ(recordPick(state, dialogs, playerid, form, form.teamid).outcome,
-                  PickOutcome::Recorded);
+        ASSERT_EQ(recordPick(state, dialogs, playerid, form).outcome, PickOutcome::Recorded);
     }
     void makeMine(int position) {
         exec("update DraftTeams set owner = iif(draftposition = " + std::to_string(position) +
@@ -173,7 +172,7 @@ TEST(ClockBanners, AuctionsTellWhoNominatesWhatIsLeftAndTheUsersMoney) {
         }
         const int team = draft.teamAt(playerid <= 6 ? 1 : 2);
         draft.dialogs.answers.assign(4, true);
-        ASSERT_EQ(recordPick(draft.state, draft.dialogs, playerid, {team, "UT", "1"}, team).outcome,
+        ASSERT_EQ(recordPick(draft.state, draft.dialogs, playerid, {team, "UT", "1"}).outcome,
                   PickOutcome::Recorded);
     }
     EXPECT_EQ(draft.banner(), "Auction complete \u00b7 8 players bought");

@@ -21,12 +21,12 @@ struct ShortDraft : RoomFixture {
         }
     }
     PickOutcome pickFor(int playerid, int teamid) {
-        return recordPick(state, dialogs, playerid, {teamid, "G", ""}, teamid).outcome;
+        return recordPick(state, dialogs, playerid, {teamid, "G", ""}).outcome;
     }
     // A pick through the add-player window as it opens: the team it preselects.
     PickOutcome pickFromWindow(int playerid) {
         const auto window = openAddPlayer(state, dialogs, playerid);
-        return recordPick(state, dialogs, playerid, window->form(), 0).outcome;
+        return recordPick(state, dialogs, playerid, window->form()).outcome;
     }
     std::vector<std::string> moneyCaptions() {
         std::vector<std::string> captions;
@@ -117,7 +117,7 @@ TEST(DraftEnd, AuctionsHaveNoEnd) {
     draft.setMoney(200, 1);
     for (int playerid = 1; playerid <= 7; ++playerid) {
         const PickForm bid{draft.teamAt(playerid % 3 + 1), "G", "1"};
-        ASSERT_EQ(recordPick(draft.state, draft.dialogs, playerid, bid, 0).outcome,
+        ASSERT_EQ(recordPick(draft.state, draft.dialogs, playerid, bid).outcome,
                   PickOutcome::Recorded);
     }
     EXPECT_EQ(draft.storedTurn(), "1U");

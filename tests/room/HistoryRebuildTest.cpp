@@ -34,8 +34,7 @@ struct FourTeamSnake : RoomFixture {
     }
     void pick(int playerid) {
         PickForm form{teamOnTheClock(*state.loadedDraft), "R", ""};
-        ASSERT_EQ(recordPick(state, dialogs, playerid, form, form.teamid).outcome,
-                  PickOutcome::Recorded);
+        ASSERT_EQ(recordPick(state, dialogs, playerid, form).outcome, PickOutcome::Recorded);
     }
     // What an older copy of the program writes: a row of DraftTaken, no history.
     void insertTaken(int playerid, int position, int draftorder) {
@@ -172,8 +171,7 @@ TEST(HistoryFailures, AHistoryThatCannotBeWrittenLeavesTurnAndPicksAsTheyWere) {
         std::string::npos);
 
     const PickForm form{draft.teamAt(1), "R", ""};
-    EXPECT_EQ(recordPick(draft.state, draft.dialogs, 1, form, form.teamid).outcome,
-              PickOutcome::Failed);
+    EXPECT_EQ(recordPick(draft.state, draft.dialogs, 1, form).outcome, PickOutcome::Failed);
     EXPECT_EQ(draft.picks(), 0);
     EXPECT_EQ(draft.storedTurn(), "1U");
 }

@@ -38,8 +38,9 @@ TEST(Keepers, AuctionKeeperCostsMoneyAndLeavesTheAvailableList) {
     EXPECT_EQ(available->rows.size(), 5u);
     const auto keepers = fillKeepers(draft.state, draft.dialogs, team);
     ASSERT_TRUE(keepers);
-    EXPECT_EQ(keepers->rows,
-              (std::vector<std::vector<std::string>>{{"1", "L1, F1", "C", "25", "0.00", "-25.00"}}));
+    EXPECT_EQ(
+        keepers->rows,
+        (std::vector<std::vector<std::string>>{{"1", "L1, F1", "C", "25", "0.00", "-25.00"}}));
     EXPECT_EQ(keepersTitle(draft.state, team), "Listed Keepers for Owner 2");
     EXPECT_EQ(getTeamRoster(draft.state, draft.dialogs, team).table.rows[4][4],
               "25");  // G, G, PG, F, C
@@ -67,14 +68,15 @@ TEST(Keepers, ListShowsTheTeamsKeepersButNotItsPicks) {
     KeeperRoom draft(kDraftTypeAuction);
     const int team = draft.teamAt(1);
     ASSERT_EQ(addKeeper(draft.state, draft.dialogs, 1, team, "C", "17"), KeeperOutcome::Added);
-    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 2, {team, "G", "23"}, team).outcome,
+    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 2, {team, "G", "23"}).outcome,
               PickOutcome::Recorded);
 
     const auto keepers = fillKeepers(draft.state, draft.dialogs, team);
     ASSERT_TRUE(keepers);
     // Nothing was valued, so the $17 keeper is worth $0 and costs his price in surplus.
-    EXPECT_EQ(keepers->rows,
-              (std::vector<std::vector<std::string>>{{"1", "L1, F1", "C", "17", "0.00", "-17.00"}}));
+    EXPECT_EQ(
+        keepers->rows,
+        (std::vector<std::vector<std::string>>{{"1", "L1, F1", "C", "17", "0.00", "-17.00"}}));
 }
 
 TEST(Keepers, DialogPreselectsTheNaturalPositionWithoutSubstitution) {
@@ -101,7 +103,7 @@ TEST(Keepers, RemovalAsksFirstAndOnlyRemovesKeepers) {
     EXPECT_EQ(draft.picks(), 0);
     EXPECT_EQ(fillKeeperFreeAgents(draft.state, draft.dialogs)->rows.size(), 6u);
 
-    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 2, {draft.teamAt(1), "G", ""}, 0).outcome,
+    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 2, {draft.teamAt(1), "G", ""}).outcome,
               PickOutcome::Recorded);
     draft.dialogs.answers.push_back(true);
     EXPECT_FALSE(removeKeeper(draft.state, draft.dialogs, 2));
@@ -112,7 +114,7 @@ TEST(MovePlayer, RepricingTheLastGuardDoesNotCountHimAgainstHimself) {
     KeeperRoom draft(kDraftTypeAuction);
     const int team = draft.teamAt(1);
     for (int player : {2, 3}) {
-        ASSERT_EQ(recordPick(draft.state, draft.dialogs, player, {team, "G", "10"}, team).outcome,
+        ASSERT_EQ(recordPick(draft.state, draft.dialogs, player, {team, "G", "10"}).outcome,
                   PickOutcome::Recorded);
     }
     const auto form = openMovePlayer(draft.state, 3, team);
@@ -137,9 +139,9 @@ TEST(MovePlayer, RepricingTheLastGuardDoesNotCountHimAgainstHimself) {
 
 TEST(MovePlayer, MovingKeepsThePickNumberAndTheTurn) {
     KeeperRoom draft(kDraftTypeSnake);
-    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 2, {draft.teamAt(1), "G", ""}, 0).outcome,
+    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 2, {draft.teamAt(1), "G", ""}).outcome,
               PickOutcome::Recorded);
-    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 3, {draft.teamAt(2), "G", ""}, 0).outcome,
+    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 3, {draft.teamAt(2), "G", ""}).outcome,
               PickOutcome::Recorded);
     const std::string turn = draft.storedTurn();
     const MoveResult result =

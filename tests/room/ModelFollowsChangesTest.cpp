@@ -121,7 +121,7 @@ TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
     HeldModel room;
     expectHeldIsFresh(room, "valuation");
 
-    ASSERT_EQ(recordPick(room.state, room.dialogs, 15004, room.form(1, "UT", "21"), 0).outcome,
+    ASSERT_EQ(recordPick(room.state, room.dialogs, 15004, room.form(1, "UT", "21")).outcome,
               PickOutcome::Recorded);
     expectHeldIsFresh(room, "pick");
     room.state.showInflation = true;
@@ -185,7 +185,7 @@ TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
 // a read that fails comes back with its message and log line, and the held model is dropped.
 TEST(HeldDraftModel, AConnectionOfItsOwnReadsTheDraftWholeAndAFailedReadComesBack) {
     HeldModel room;
-    ASSERT_EQ(recordPick(room.state, room.dialogs, 15004, room.form(1, "UT", "21"), 0).outcome,
+    ASSERT_EQ(recordPick(room.state, room.dialogs, 15004, room.form(1, "UT", "21")).outcome,
               PickOutcome::Recorded);
     Connection own;
     ASSERT_TRUE(openConnection(own, room.state.connectionString, Log()));
@@ -250,7 +250,7 @@ TEST(HeldDraftModel, APickOrUndoOfThisProgramChangesTheModelWithoutReadingTheFil
             room,
             [&] {
                 EXPECT_EQ(
-                    recordPick(room.state, room.dialogs, 15006, room.form(2, "c", "17"), 0).outcome,
+                    recordPick(room.state, room.dialogs, 15006, room.form(2, "c", "17")).outcome,
                     PickOutcome::Recorded);
             }),
         0);
@@ -284,7 +284,7 @@ TEST(HeldDraftModel, APickOrUndoOfThisProgramChangesTheModelWithoutReadingTheFil
         0);
     expectHeldIsFresh(room, "keeper removed");
 
-    ASSERT_EQ(recordPick(room.state, room.dialogs, 15010, room.form(1, "G", "9"), 0).outcome,
+    ASSERT_EQ(recordPick(room.state, room.dialogs, 15010, room.form(1, "G", "9")).outcome,
               PickOutcome::Recorded);
     EXPECT_EQ(playerReadsFor(room,
                              [&] {

@@ -31,9 +31,8 @@ TEST(PickAfterOtherWriters, TakesTheTurnTheFileHoldsAndLeavesTheDraftAsAFreshLoa
         room.addPlayer({.playerid = id, .firstname = "P", .lastname = std::to_string(id)});
     }
     room.reload();
-    ASSERT_EQ(
-        recordPick(room.state, room.dialogs, 1, {room.teamAt(1), "G", ""}, room.teamAt(1)).outcome,
-        PickOutcome::Recorded);
+    ASSERT_EQ(recordPick(room.state, room.dialogs, 1, {room.teamAt(1), "G", ""}).outcome,
+              PickOutcome::Recorded);
     {
         // Another program records turn 2, hands the turn to the third team and renames the
         // first, without a word to this one and without writing the turn history.
@@ -52,8 +51,7 @@ TEST(PickAfterOtherWriters, TakesTheTurnTheFileHoldsAndLeavesTheDraftAsAFreshLoa
     }
 
     // Turn 3 is the third team's.
-    const PickResult result =
-        recordPick(room.state, room.dialogs, 3, {room.teamAt(3), "G", ""}, room.teamAt(3));
+    const PickResult result = recordPick(room.state, room.dialogs, 3, {room.teamAt(3), "G", ""});
     ASSERT_EQ(result.outcome, PickOutcome::Recorded) << room.dialogs.lastText();
     EXPECT_TRUE(room.dialogs.questions.empty());
     EXPECT_EQ(result.draftorder, 3);

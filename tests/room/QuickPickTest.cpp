@@ -115,8 +115,7 @@ TEST(SlotChoices, AGuardMovesOnToTheNextOpenSlotHeMayFill) {
 TEST(TurnNews, UndoAndSkipSayWhatTheyDid) {
     SlotDraft draft;
     PickForm form{draft.teamAt(1), "G", ""};
-    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 5, form, form.teamid).outcome,
-              PickOutcome::Recorded);
+    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 5, form).outcome, PickOutcome::Recorded);
     const auto skipped = skipTurnTold(draft.state, draft.dialogs);
     ASSERT_TRUE(skipped);
     // Two teams: after position 1's pick position 2 skips at the turn and picks again.

@@ -4,6 +4,7 @@
 #include "RoomFixture.h"
 #include "room/Keepers.h"
 #include "room/RecordPick.h"
+#include "room/Rosters.h"
 #include "session/KeeperConversation.h"
 #include "session/TurnConversation.h"
 
@@ -32,7 +33,7 @@ struct MoneyAtTheLimit : RoomFixture {
         }
     }
     PickResult bid(const std::string& dollars) {
-        return recordPick(state, dialogs, 6, {team, "C", dollars}, team);
+        return recordPick(state, dialogs, 6, {team, "C", dollars});
     }
     int team = 0;
 };
@@ -77,7 +78,7 @@ TEST(PickMoneyCheck, ZeroBidsAndKeeperPricesStandWhenTheMinimumBidIsZero) {
     draft.addPlayer({.playerid = 2, .firstname = "P", .lastname = "2"});
     const int team = draft.teamAt(2);
 
-    EXPECT_EQ(recordPick(draft.state, draft.dialogs, 1, {team, "G", "0"}, team).outcome,
+    EXPECT_EQ(recordPick(draft.state, draft.dialogs, 1, {team, "G", "0"}).outcome,
               PickOutcome::Recorded);
     EXPECT_EQ(addKeeper(draft.state, draft.dialogs, 2, team, "G", "0"), KeeperOutcome::Added);
 
@@ -95,7 +96,7 @@ struct SnakeRoom : RoomFixture {
         }
     }
     PickResult pick(int playerid, int teamid, const std::string& pos) {
-        return recordPick(state, dialogs, playerid, {teamid, pos, ""}, teamid);
+        return recordPick(state, dialogs, playerid, {teamid, pos, ""});
     }
 };
 
@@ -114,8 +115,7 @@ TEST(PickSlotCheck, AThirdGuardAsksAndYesStoresHimInAnOverflowRow) {
     draft.dialogs.answers.push_back(true);
     const PickResult result = draft.pick(3, team, "G");
     ASSERT_EQ(result.outcome, PickOutcome::Recorded);
-    ASSERT_TRUE(result.view && result.view->roster);
-    const RosterGrid& roster = *result.view->roster;
+    const RosterGrid roster = getTeamRoster(draft.state, draft.dialogs, team);
     EXPECT_EQ(roster.rowHeaders.back(), "NA");
     EXPECT_EQ(roster.table.rows.back()[0], "3");
     EXPECT_EQ(roster.table.rows[0][0], "1");
@@ -174,8 +174,7 @@ TEST(PickTurns, AuctionKeepsTheTurnFlagAndOffersTheNextNominator) {
     RoomFixture draft(3, kDraftTypeAuction);
     draft.addPlayer({.playerid = 1, .firstname = "A", .lastname = "B"});
     const PickForm form{draft.teamAt(2), "G", "10"};
-    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 1, form, form.teamid).outcome,
-              PickOutcome::Recorded);
+    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 1, form).outcome, PickOutcome::Recorded);
     EXPECT_EQ(draft.storedTurn(), "1U");
     draft.addPlayer({.playerid = 2, .firstname = "C", .lastname = "D"});
     const auto window = openAddPlayer(draft.state, draft.dialogs, 2);

@@ -6,7 +6,6 @@
 #include "room/Keepers.h"
 #include "room/PlayerLists.h"
 #include "room/RecordPick.h"
-#include "room/Rosters.h"
 #include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
@@ -52,27 +51,6 @@ TEST(ListNames, APlayerWithoutBothNamesShowsNone) {
     EXPECT_EQ(commaName(player, " (BOS)"), "");
     player.firstname = "";
     EXPECT_EQ(commaName(player), "Archer, ");
-}
-
-TEST(DraftLogGrid, AuctionPricesTakeTheDraftsDecimalsAndMissingPricesStayBlank) {
-    const std::vector<DraftLogRow> picks{{9, "Ann Archer", "PG", "Hawks", 12.5},
-                                         {8, "", "c", "Owls", std::nullopt},
-                                         {7, "Bo Zane", "UT", "Hawks", 3.456}};
-    const GridTable whole = draftLogGrid(picks, true, 0);
-    EXPECT_EQ(whole.headings, (std::vector<std::string>{"Ord", "Name", "Pos", "Team", "$"}));
-    ASSERT_EQ(whole.rows.size(), 3U);
-    // 12.5 rounds half away from zero to 13; 3.456 to 3.
-    EXPECT_EQ(whole.rows[0], (std::vector<std::string>{"9", "Ann Archer", "PG", "Hawks", "13"}));
-    EXPECT_EQ(whole.rows[1][4], "");
-    EXPECT_EQ(whole.rows[2][4], "3");
-    // With cents: 12.50 and 3.456 to 3.46.
-    const GridTable cents = draftLogGrid(picks, true, 2);
-    EXPECT_EQ(cents.rows[0][4], "12.50");
-    EXPECT_EQ(cents.rows[2][4], "3.46");
-
-    const GridTable snake = draftLogGrid(picks, false, 2);
-    EXPECT_EQ(snake.headings.size(), 4U);
-    EXPECT_EQ(snake.rows[1], (std::vector<std::string>{"8", "", "c", "Owls"}));
 }
 
 TEST(KeeperGrid, SurplusIsValueLessPriceAndBlankWithoutBoth) {

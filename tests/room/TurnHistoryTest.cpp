@@ -33,8 +33,7 @@ struct HistoryDraft : RoomFixture {
     void pick(int playerid, int teamid = 0, const std::string& dollars = "") {
         PickForm form{teamid > 0 ? teamid : teamOnTheClock(*state.loadedDraft), "R", dollars};
         dialogs.answers.assign(4, true);
-        ASSERT_EQ(recordPick(state, dialogs, playerid, form, form.teamid).outcome,
-                  PickOutcome::Recorded);
+        ASSERT_EQ(recordPick(state, dialogs, playerid, form).outcome, PickOutcome::Recorded);
     }
     std::string skip() { return skipTurnTold(state, dialogs)->news; }
     std::string undo() { return undoLastPickTold(state, dialogs)->news; }

@@ -45,8 +45,7 @@ struct SnakeDraft : RoomFixture {
     void pick(int playerid) {
         PickForm form{teamOnTheClock(*state.loadedDraft), "G", ""};
         dialogs.answers.push_back(true);
-        ASSERT_EQ(recordPick(state, dialogs, playerid, form, form.teamid).outcome,
-                  PickOutcome::Recorded);
+        ASSERT_EQ(recordPick(state, dialogs, playerid, form).outcome, PickOutcome::Recorded);
     }
 };
 
@@ -103,8 +102,7 @@ TEST(SkipAndUndo, StraightDraftWrapsBothWays) {
     RoomFixture draft(3, kDraftTypeStraight);
     draft.addPlayer({.playerid = 1, .firstname = "A", .lastname = "B"});
     const PickForm form{draft.teamAt(1), "G", ""};
-    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 1, form, form.teamid).outcome,
-              PickOutcome::Recorded);
+    ASSERT_EQ(recordPick(draft.state, draft.dialogs, 1, form).outcome, PickOutcome::Recorded);
     EXPECT_EQ(draft.storedTurn().front(), '2');
     draft.exec("update DraftTeams set currentpick = iif(draftposition = 3, 1, 0)");
     draft.reload();
@@ -143,7 +141,7 @@ TEST(SkipAndUndo, AuctionSkipChangesNothingAndUndoAlwaysDeletesTheLastPick) {
     // neither, yet both are undone in turn.
     for (int i = 1; i <= 2; ++i) {
         const PickForm form{auction.teamAt(i), "G", "5"};
-        ASSERT_EQ(recordPick(auction.state, auction.dialogs, i, form, form.teamid).outcome,
+        ASSERT_EQ(recordPick(auction.state, auction.dialogs, i, form).outcome,
                   PickOutcome::Recorded);
     }
     ASSERT_TRUE(undoLastPick(auction.state, auction.dialogs));

@@ -34,16 +34,12 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerList
     return view;
 }
 
-RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                          int rosterTeamId) {
+RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs) {
     RoomView view;
     if (!state.draftSettings()) {
         return view;
     }
     view.money = showTeamMoney(state, dialogs);
-    view.availablePlayers = fillAvailablePlayers(state, list.positionFilter, list.sortColumn);
-    view.roster = getTeamRoster(state, dialogs, rosterTeamId);
-    view.draftLog = fillDraftLog(state);
     view.showAuctionControls = state.draftSettings()->drafttype == kDraftTypeAuction;
     view.draftComplete = isDraftComplete(*state.loadedDraft);
     return view;

@@ -42,10 +42,10 @@ enum class RoomChange { Anything, PicksOnly };
 RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
                      RoomChange change = RoomChange::Anything);
 
-// What a recorded pick or a keeper change rebuilds: the money list, the available players, the
-// roster of the team the main window shows and the draft log (values are not recomputed).
-RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                          int rosterTeamId);
+// What the desktop program shows at once after a recorded pick or a keeper change: the money
+// list and the room's frame (auction controls, a complete draft). The lists follow with
+// refreshMain once the screen is drawn, so none is built here.
+RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs);
 
 // The team holding the turn, 0 when none does.
 int teamOnTheClock(const LoadedDraft& loaded);

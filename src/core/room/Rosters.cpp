@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "room/Rosters.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
-#include <map>
+#include <utility>
 
+#include "model/DraftModel.h"
+#include "model/TeamFigures.h"
+#include "room/DraftPicks.h"
 #include "room/RoomValues.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
-#include "store/RosterRepository.h"
+#include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "text/Utf8Text.h"
 #include "vocabulary/SlotKinds.h"
@@ -21,20 +25,93 @@ namespace {
 constexpr std::array<std::string_view, kSlotKinds> kListingOrder = {"G",  "PG", "SG", "F", "SF",
                                                                     "PF", "C",  "UT", "R"};
 
-std::vector<std::string> playerCells(const RosterPlayerRow& player, const DraftSettings& draft,
+// A player on a team's roster as its grid shows him.
+struct RosterPlayer {
+    int playerid = 0;
+    int teamid = 0;
+    std::string name;  // "Last, First"; empty when either name is missing
+    std::string team;  // the NBA team
+    int draftorder = 0;
+    double dollars = 0.0;
+    std::string slot;  // as stored; empty for none
+};
+
+// Where a slot sorts on the roster: a slot that is none of the listed ones (or none at all)
+// comes first, then the listing order.
+int listingPlace(const ModelPick& pick) {
+    if (pick.slotMissing) {
+        return -1;
+    }
+    const std::string slot = upperText(pick.slot);
+    const auto found = std::find(kListingOrder.begin(), kListingOrder.end(), slot);
+    return found == kListingOrder.end() ? -1 : static_cast<int>(found - kListingOrder.begin());
+}
+
+std::vector<RosterPlayer> rosterPlayersOf(const DraftModel& model, int teamid) {
+    std::vector<std::pair<int, RosterPlayer>> placed;
+    for (const ModelPick& pick : model.picks) {
+        const ModelPlayer* player =
+            pick.teamid == teamid ? model.findPlayer(pick.playerid) : nullptr;
+        if (player == nullptr) {
+            continue;
+        }
+        const bool named = !player->firstnameMissing && !player->lastnameMissing;
+        placed.push_back(
+            {listingPlace(pick),
+             {pick.playerid, pick.teamid,
+              named ? player->lastname + ", " + player->firstname : std::string(),
+              player->team.value_or(std::string()), pick.pickNumber, pick.price, pick.slot}});
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<RosterPlayer> players;
+    players.reserve(placed.size());
+    for (auto& [place, player] : placed) {
+        players.push_back(std::move(player));
+    }
+    return players;
+}
+
+std::vector<std::string> playerCells(const RosterPlayer& player, const DraftSettings& draft,
                                      bool withSlot) {
     const bool auction = draft.drafttype == kDraftTypeAuction;
-    const int order = static_cast<int>(player.draftorder);
     std::string last;
     if (auction) {
         last = formatPrice(player.dollars, priceDecimals(draft));
     } else if (!withSlot) {
-        last = std::to_string(order);
+        last = std::to_string(player.draftorder);
     } else {
-        last = order == 0 ? "KEEPER" : pickLabel(order, draft.teams);
+        last = player.draftorder == 0 ? "KEEPER" : pickLabel(player.draftorder, draft.teams);
     }
     return {std::to_string(player.playerid), std::to_string(player.teamid), player.name,
             player.team, last};
+}
+
+// The grid of the slot rows alone, every one empty.
+RosterGrid slotRowsGrid(const DraftSettings& draft) {
+    RosterGrid grid;
+    grid.table.headings = {"PlayerID", "TeamID", "Name", "Team",
+                           draft.drafttype == kDraftTypeAuction ? "$" : "Rd.Sel.Ov"};
+    grid.table.hiddenColumns = {0, 1};
+    grid.rowHeaders = rosterSlotRows(draft);
+    const std::size_t slotRows = grid.rowHeaders.size();
+    grid.table.rows.assign(slotRows, std::vector<std::string>(5));
+    grid.table.rowColours.assign(slotRows, std::nullopt);
+    return grid;
+}
+
+// In a straight or snake draft the money list names the teams, the one on the clock marked.
+std::vector<MoneyLine> turnMoneyLines(const DraftSettings& draft) {
+    std::vector<MoneyLine> lines;
+    for (const DraftTeam& team : draft.draftTeams) {
+        MoneyLine line{leadingCharacters(team.teamname, 16), false};
+        if (team.currentpick == 1) {
+            line.bold = true;
+            line.caption = (draft.draftdirection == "U" ? ">>" : "<<") + line.caption;
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 }  // namespace
@@ -68,33 +145,16 @@ std::vector<int> placeInSlotRows(const std::vector<std::string>& slotRows,
     return rows;
 }
 
-RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
-    RosterGrid grid;
-    if (!state.draftSettings()) {
-        return grid;
-    }
-    const DraftSettings& draft = *state.draftSettings();
-    grid.table.headings = {"PlayerID", "TeamID", "Name", "Team",
-                           draft.drafttype == kDraftTypeAuction ? "$" : "Rd.Sel.Ov"};
-    grid.table.hiddenColumns = {0, 1};
-    grid.rowHeaders = rosterSlotRows(draft);
-    const std::size_t slotRows = grid.rowHeaders.size();
-    grid.table.rows.assign(slotRows, std::vector<std::string>(5));
-    grid.table.rowColours.assign(slotRows, std::nullopt);
-
-    const auto players =
-        readRosterPlayers(state.dbConnection, state.projectionYear, draft.template_id, teamid);
-    if (!players) {
-        reportDatabaseError(dialogs, state.dbConnection, " 60000 error: could not access database");
-        return grid;
-    }
+RosterGrid rosterGridOf(const DraftModel& model, int teamid) {
+    const DraftSettings& draft = *model.settings;
+    RosterGrid grid = slotRowsGrid(draft);
     grid.playersRead = true;
 
-    // Players come in slot order. A player without a slot gets a grey row of his own above the
-    // slot rows, and one for whom no row of his slot is free an "NA" row at the end.
+    // A player without a slot gets a grey row of his own above the slot rows, and one for whom
+    // no row of his slot is free an "NA" row at the end.
     std::vector<std::vector<std::string>> cells;
     std::vector<std::string> slots;
-    for (const RosterPlayerRow& player : *players) {
+    for (const RosterPlayer& player : rosterPlayersOf(model, teamid)) {
         slots.push_back(player.slot);
         cells.push_back(playerCells(player, draft, !slots.back().empty()));
     }
@@ -124,6 +184,18 @@ RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) 
     return grid;
 }
 
+RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
+    if (!state.draftSettings()) {
+        return {};
+    }
+    const DraftModel* model = heldModelForLists(state);
+    if (model == nullptr) {
+        reportDatabaseError(dialogs, state.dbConnection, " 60000 error: could not access database");
+        return slotRowsGrid(*state.draftSettings());
+    }
+    return rosterGridOf(*model, teamid);
+}
+
 double largestBid(const DraftSettings& draft, double moneyLeft, int playersOnTeam) {
     // Reserve slots are left out: a team need not fill its bench to bid.
     const int openSlots =
@@ -131,100 +203,113 @@ double largestBid(const DraftSettings& draft, double moneyLeft, int playersOnTea
     return moneyLeft - nonNegativeInteger((openSlots - 1) - playersOnTeam) * draft.minbid;
 }
 
+std::vector<MoneyLine> moneyLinesOf(const DraftModel& model) {
+    const DraftSettings& draft = *model.settings;
+    if (draft.drafttype != kDraftTypeAuction) {
+        return turnMoneyLines(draft);
+    }
+    const int decimals = priceDecimals(draft);
+    std::vector<MoneyLine> lines;
+    lines.push_back({"Owner - Amt (Max)", true});
+    for (const TeamMoney& team : teamMoneyOf(model)) {
+        lines.push_back(
+            {leadingCharacters(team.teamname, 11) + " - " + formatMoney(team.left, decimals) +
+                 " (" +
+                 formatPrice(largestBid(draft, team.left, playersOn(model, team.teamid)),
+                             decimals) +
+                 ")",
+             false});
+    }
+    return lines;
+}
+
 std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs) {
     if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings();
-    const int decimals = priceDecimals(draft);
-    std::vector<MoneyLine> lines;
-    if (draft.drafttype != kDraftTypeAuction) {
-        for (const DraftTeam& team : draft.draftTeams) {
-            MoneyLine line{leadingCharacters(team.teamname, 16), false};
-            if (team.currentpick == 1) {
-                line.bold = true;
-                line.caption = (draft.draftdirection == "U" ? ">>" : "<<") + line.caption;
-            }
-            lines.push_back(std::move(line));
-        }
-        return lines;
+    // Outside auctions the list needs nothing but the settings.
+    if (state.draftSettings()->drafttype != kDraftTypeAuction) {
+        return turnMoneyLines(*state.draftSettings());
     }
-
-    const auto counts = readTeamPlayerCounts(state.dbConnection, draft.template_id);
-    if (!counts) {
+    const DraftModel* model = heldModelForLists(state);
+    if (model == nullptr) {
         reportDatabaseError(dialogs, state.dbConnection,
                             " 90002 error: could not get auction dollars");
         return std::nullopt;
     }
-    std::map<std::int64_t, std::int64_t> playersOfTeam;
-    for (const TeamCountRow& count : *counts) {
-        playersOfTeam[count.teamid] = count.players;
+    return moneyLinesOf(*model);
+}
+
+std::vector<TeamMoney> teamMoneyOf(const DraftModel& model) {
+    std::vector<TeamMoney> teams;
+    teams.reserve(model.teams.size());
+    for (const ModelTeam& team : model.teams) {
+        const double spent = moneySpent(model, team.teamid);
+        teams.push_back({team.teamid, team.teamname, spent, model.cap - spent});
     }
-    const auto money = readTeamMoney(state, dialogs);
-    if (!money) {
-        return std::nullopt;
-    }
-    lines.push_back({"Owner - Amt (Max)", true});
-    for (const TeamMoney& team : *money) {
-        const auto count = static_cast<int>(playersOfTeam[team.teamid]);
-        lines.push_back({leadingCharacters(team.teamname, 11) + " - " +
-                             formatMoney(team.left, decimals) + " (" +
-                             formatPrice(largestBid(draft, team.left, count), decimals) + ")",
-                         false});
-    }
-    return lines;
+    return teams;
 }
 
 std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDialogs& dialogs) {
     if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings();
-    const auto money = readTeamSpending(state.dbConnection, draft.template_id, draft.dollars);
-    if (!money) {
+    const DraftModel* model = heldModelForLists(state);
+    if (model == nullptr) {
         reportDatabaseError(dialogs, state.dbConnection,
                             " 90001 error: could not get auction dollars");
         return std::nullopt;
     }
-    std::vector<TeamMoney> teams;
-    teams.reserve(money->size());
-    for (const TeamSpendingRow& row : *money) {
-        teams.push_back({row.teamid, row.teamname, row.spent, row.left});
+    return teamMoneyOf(*model);
+}
+
+GridTable draftLogOf(const DraftModel& model) {
+    const DraftSettings& draft = *model.settings;
+    const bool auction = draft.drafttype == kDraftTypeAuction;
+    GridTable grid;
+    grid.headings = {"Ord", "Name", "Pos", "Team"};
+    if (auction) {
+        grid.headings.emplace_back("$");
     }
-    return teams;
+    std::vector<const ModelPick*> picks;
+    for (const ModelPick& pick : model.picks) {
+        if (pick.pickNumber > 0) {
+            picks.push_back(&pick);
+        }
+    }
+    std::stable_sort(picks.begin(), picks.end(), [](const ModelPick* a, const ModelPick* b) {
+        return a->pickNumber > b->pickNumber;
+    });
+    const char* pattern = priceDecimals(draft) == 2 ? "0.00" : "0";
+    for (const ModelPick* pick : picks) {
+        const ModelPlayer* player = model.findPlayer(pick->playerid);
+        const ModelTeam* team = model.findTeam(pick->teamid);
+        if (player == nullptr || team == nullptr) {
+            continue;
+        }
+        const bool named = !player->firstnameMissing && !player->lastnameMissing;
+        std::vector<std::string> cells{
+            std::to_string(pick->pickNumber),
+            named ? player->firstname + " " + player->lastname : std::string(), pick->slot,
+            team->teamname};
+        if (auction) {
+            cells.push_back(formatPattern(pick->price, pattern));
+        }
+        grid.rows.push_back(std::move(cells));
+    }
+    return grid;
 }
 
 std::optional<GridTable> fillDraftLog(ProgramState& state) {
     if (!state.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings();
-    const bool auction = draft.drafttype == kDraftTypeAuction;
-    const auto picks = readDraftLog(state.dbConnection, state.projectionYear, draft.template_id);
-    if (!picks) {
+    const DraftModel* model = heldModelForLists(state);
+    if (model == nullptr) {
         state.dbConnection.log().writeEntry(" 90006 error: could not get list of players");
         return std::nullopt;
     }
-    return draftLogGrid(*picks, auction, priceDecimals(draft));
-}
-
-GridTable draftLogGrid(const std::vector<DraftLogRow>& picks, bool auction, int priceDecimals) {
-    GridTable grid;
-    grid.headings = {"Ord", "Name", "Pos", "Team"};
-    if (auction) {
-        grid.headings.emplace_back("$");
-    }
-    const char* pattern = priceDecimals == 2 ? "0.00" : "0";
-    grid.rows.reserve(picks.size());
-    for (const DraftLogRow& pick : picks) {
-        std::vector<std::string> cells{std::to_string(pick.draftorder), pick.name, pick.slot,
-                                       pick.teamname};
-        if (auction) {
-            cells.push_back(pick.dollars ? formatPattern(*pick.dollars, pattern) : std::string());
-        }
-        grid.rows.push_back(std::move(cells));
-    }
-    return grid;
+    return draftLogOf(*model);
 }
 
 }  // namespace quorvane

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "store/RosterRepository.h"
 #include "vocabulary/GridTable.h"
 
 namespace quorvane {
 
+struct DraftModel;
 struct DraftSettings;
 struct ProgramState;
 class UserDialogs;
@@ -37,8 +37,13 @@ inline constexpr int kOverflowRow = -2;
 std::vector<int> placeInSlotRows(const std::vector<std::string>& slotRows,
                                  const std::vector<std::string>& playerSlots);
 
-// The roster grid of one team. When the players cannot be read the failure is shown and
-// logged, and the grid has its slot rows only.
+// The roster grid of one team of the model's draft: its players of the projection season (a
+// player without a row of the season is left out) in slot order (G, PG, SG, F, SF, PF, C, UT, R
+// after any other slot, matched without regard to case), each slot in the order recorded.
+RosterGrid rosterGridOf(const DraftModel& model, int teamid);
+
+// The same of the open draft from the model the program holds. When the players cannot be read
+// the failure is shown and logged, and the grid has its slot rows only.
 RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid);
 
 // The largest bid a team can make: its money left less the minimum bid for each other slot it
@@ -51,7 +56,8 @@ struct MoneyLine {
 };
 // The team money list: in a straight or snake draft the team names with the team on the clock
 // marked, in an auction a heading and each team's money left and largest possible bid.
-// nullopt after a failure was shown.
+std::vector<MoneyLine> moneyLinesOf(const DraftModel& model);
+// The same of the open draft; nullopt after a failure was shown.
 std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs);
 
 // One team's money in an auction: the prices of its players (keepers included) and what is
@@ -62,14 +68,17 @@ struct TeamMoney {
     double spent = 0.0;
     double left = 0.0;
 };
-// Every team of the open draft in draft order. nullopt after the database message was shown and
+// Every team of the model's draft in draft order.
+std::vector<TeamMoney> teamMoneyOf(const DraftModel& model);
+// The same of the open draft. nullopt after the database message was shown and
 // " 90001 error: could not get auction dollars" logged.
 std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDialogs& dialogs);
 
-// Every pick, newest first; keepers are not picks. nullopt after a logged failure.
+// The draft log: every pick of a player with a row of the projection season, newest first
+// (keepers are not picks), as "Ord", "Name", "Pos" (the slot as stored), "Team" and in an
+// auction the price with the draft's decimals.
+GridTable draftLogOf(const DraftModel& model);
+// The same of the open draft. nullopt after a logged failure.
 std::optional<GridTable> fillDraftLog(ProgramState& state);
-// The draft log's grid of the picks read: "Ord", "Name", "Pos", "Team" and in an auction the price
-// with the draft's decimals (blank where the file holds none).
-GridTable draftLogGrid(const std::vector<DraftLogRow>& picks, bool auction, int priceDecimals);
 
 }  // namespace quorvane

@@ -34,11 +34,8 @@ std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& d
     return shown(dialogs, readKeeperDialog(state, playerid));
 }
 
-RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                           int mainRosterTeamId) {
-    RoomView view = refreshAfterPick(state, dialogs, list, mainRosterTeamId);
-    view.draftLog.reset();  // keepers never appear in the draft log
-    return view;
+RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs) {
+    return refreshAfterPick(state, dialogs);
 }
 
 KeeperOutcome addKeeper(ProgramState& state, UserDialogs& dialogs, int playerid, int teamid,

@@ -23,9 +23,8 @@ std::optional<GridTable> fillKeepers(ProgramState& state, UserDialogs& dialogs, 
 std::optional<KeeperDialog> openKeeperDialog(ProgramState& state, UserDialogs& dialogs,
                                              int playerid);
 
-// "Done Adding Keepers": the main window's money list, available players and roster.
-RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                           int mainRosterTeamId);
+// "Done Adding Keepers": what the main window shows at once (refreshAfterPick).
+RoomView doneAddingKeepers(ProgramState& state, UserDialogs& dialogs);
 
 enum class KeeperOutcome { Added, Stopped, Failed };
 

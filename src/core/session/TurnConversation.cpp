@@ -64,11 +64,11 @@ PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid,
     return result;
 }
 
-PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
-                      int mainRosterTeamId, const PlayerListView& list) {
+PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid,
+                      const PickForm& form) {
     PickResult result = storePick(state, dialogs, playerid, form);
     if (result.outcome == PickOutcome::Recorded) {
-        result.view = refreshAfterPick(state, dialogs, list, mainRosterTeamId);
+        result.view = refreshAfterPick(state, dialogs);
     }
     return result;
 }

@@ -27,10 +27,9 @@ double typedPrice(const DraftSettings& draft, std::string_view text);
 // for a caller that shows none.
 PickResult storePick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form);
 
-// storePick, then the lists a pick changes are rebuilt (the main window's roster shows
-// `mainRosterTeamId`, its available players are shown as `list`).
-PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid, const PickForm& form,
-                      int mainRosterTeamId, const PlayerListView& list = {});
+// storePick, then what the desktop program shows at once after it (refreshAfterPick).
+PickResult recordPick(ProgramState& state, UserDialogs& dialogs, int playerid,
+                      const PickForm& form);
 
 // What a skip or an undo did to the turn history, with the rebuilt draft room.
 struct TurnStep {

@@ -84,24 +84,6 @@ std::optional<std::vector<KeeperRow>> readKeeperRows(Connection& connection, int
         });
 }
 
-std::optional<std::vector<NamedPickRow>> readNamedPicks(Connection& connection, int season,
-                                                        int templateId) {
-    return readRows<NamedPickRow>(
-        connection,
-        "select dt.playerid, dt.teamid, dt.draftorder, dt.dollars, "
-        "iif(dp.firstname is null,'',dp.firstname) as firstname, "
-        "iif(dp.lastname is null,'',dp.lastname) as lastname, "
-        "iif(dp.pos is null,'',dp.pos) as pos, upper(iif(dt.pos is null,'',dt.pos)) "
-        "as slot, dp.draftorder as playerrank from DraftTaken dt left join "
-        "DraftPlayers dp on dp.playerid = dt.playerid and dp.yearofprojection = ? "
-        "where dt.template_id = ? order by dt.draftorder, dt.rowid",
-        {id(season), id(templateId)}, [](const StatementRow& row) {
-            return NamedPickRow{row.as<int>(0), row.as<int>(1), row.as<int>(2),
-                                row.real(3),    row.text(4),    row.text(5),
-                                row.text(6),    row.text(7),    row.as<int>(8)};
-        });
-}
-
 bool insertTaken(Connection& connection, int templateId, const TakenRow& row) {
     return executeSql(connection,
                       "insert into drafttaken(template_id, teamid, playerid, draftorder, dollars, "

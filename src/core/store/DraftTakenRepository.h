@@ -54,22 +54,6 @@ struct KeeperRow {
 std::optional<std::vector<KeeperRow>> readKeeperRows(Connection& connection, int season,
                                                      int templateId, int teamid);
 
-// A pick with the player's names and figures of the season (empty when he has none there).
-struct NamedPickRow {
-    int playerid = 0;
-    int teamid = 0;
-    int draftorder = 0;
-    double dollars = 0.0;
-    std::string firstname;
-    std::string lastname;
-    std::string pos;
-    std::string slot;  // upper case
-    int rank = 0;
-};
-// In pick order, keepers first, ties in the order recorded.
-std::optional<std::vector<NamedPickRow>> readNamedPicks(Connection& connection, int season,
-                                                        int templateId);
-
 // A pick as the room stores it: keepers carry pick number 0.
 struct TakenRow {
     int playerid = 0;

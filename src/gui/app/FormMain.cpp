@@ -156,7 +156,7 @@ void FormMain::followOtherPrograms() {
     // after the screen is drawn, so that a fast bot never holds the window up.
     connect(watcher, &DatabaseWatcher::changedElsewhere, this, [this] {
         if (m_practice != nullptr && m_practice->practiceOpen() && m_state.hasDraft()) {
-            showRoomView(refreshAfterPick(m_state, m_dialogs, playerListView(), rosterTeamId()));
+            showRoomView(refreshAfterPick(m_state, m_dialogs));
         } else {
             refreshEverything();
         }
@@ -404,8 +404,8 @@ void FormMain::installKeyFilters() {
     auto* undoKeys = new UndoKeyFilter(this);
     undoKeys->watch(searchBox);
     undoKeys->watch(m_quickPick->findChild<QLineEdit*>());
-    for (QWidget* box : {static_cast<QWidget*>(searchBox),
-                         static_cast<QWidget*>(searchBox->lineEdit())}) {
+    for (QWidget* box :
+         {static_cast<QWidget*>(searchBox), static_cast<QWidget*>(searchBox->lineEdit())}) {
         box->installEventFilter(this);
     }
 }

@@ -159,8 +159,7 @@ bool FormAddKeepers::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormAddKeepers::finished() {
-    m_view.showRoomView(
-        doneAddingKeepers(m_state, m_dialogs, m_view.playerListView(), m_view.rosterTeamId()));
+    m_view.showRoomView(doneAddingKeepers(m_state, m_dialogs));
     accept();
 }
 

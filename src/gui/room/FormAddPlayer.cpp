@@ -143,8 +143,7 @@ void FormAddPlayer::addPlayer() {
     form.teamid = selectedTeamId(*cmb_team);
     form.pos = selectedText(*cmb_pos);
     form.dollars = txt_dollars->text().toStdString();
-    const PickResult result = recordPick(m_state, m_dialogs, m_playerId, form,
-                                         m_view.rosterTeamId(), m_view.playerListView());
+    const PickResult result = recordPick(m_state, m_dialogs, m_playerId, form);
     switch (result.outcome) {
         case PickOutcome::Recorded:
             if (result.view) {

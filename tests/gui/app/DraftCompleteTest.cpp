@@ -34,9 +34,8 @@ class DraftCompleteTest : public QObject {
 
         for (int playerid = 1; playerid <= 2; ++playerid) {
             const auto window = openAddPlayer(program.state, program.dialogs, playerid);
-            QCOMPARE(
-                recordPick(program.state, program.dialogs, playerid, window->form(), 0).outcome,
-                PickOutcome::Recorded);
+            QCOMPARE(recordPick(program.state, program.dialogs, playerid, window->form()).outcome,
+                     PickOutcome::Recorded);
         }
         main.refreshMain();
         QVERIFY(!complete->isHidden());

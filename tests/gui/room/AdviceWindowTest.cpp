@@ -192,7 +192,7 @@ class AdviceWindowTest : public QObject {
         const int rival = program.scalar("select teamid from DraftTeams where draftposition = 1");
         program.dialogs.answers.assign(3, true);
         const PickResult result =
-            recordPick(program.state, program.dialogs, 5, PickForm{rival, "PG", "40"}, rival);
+            recordPick(program.state, program.dialogs, 5, PickForm{rival, "PG", "40"});
         QCOMPARE(int(result.outcome), int(PickOutcome::Recorded));
         main.showRoomView(*result.view);
         main.settle();
@@ -342,7 +342,7 @@ class AdviceWindowTest : public QObject {
         const int rival = program.scalar("select teamid from DraftTeams where draftposition = 1");
         program.dialogs.answers.assign(3, true);
         const PickResult result =
-            recordPick(program.state, program.dialogs, 1, PickForm{rival, "C", ""}, rival);
+            recordPick(program.state, program.dialogs, 1, PickForm{rival, "C", ""});
         QCOMPARE(int(result.outcome), int(PickOutcome::Recorded));
         main.refreshEverything();
         QVERIFY(main.webPane()->toPlainText().contains("For your team"));

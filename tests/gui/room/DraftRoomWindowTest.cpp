@@ -120,7 +120,7 @@ class DraftRoomWindowTest : public QObject {
         // A pick leaves the grid and shows in the roster and the log; the turn moves on.
         const int team = main.rosterTeamId();
         const PickResult pick =
-            recordPick(program.state, program.dialogs, 1, PickForm{team, "C", ""}, team);
+            recordPick(program.state, program.dialogs, 1, PickForm{team, "C", ""});
         QCOMPARE(int(pick.outcome), int(PickOutcome::Recorded));
         QVERIFY(pick.view);
         main.showRoomView(*pick.view);
@@ -289,7 +289,7 @@ class DraftRoomWindowTest : public QObject {
         test::ModalCloser closer;
         main.refreshMain();
         const int team = main.rosterTeamId();
-        recordPick(program.state, program.dialogs, 1, PickForm{team, "C", ""}, team);
+        recordPick(program.state, program.dialogs, 1, PickForm{team, "C", ""});
         main.resetResearchGrid();
         QTableView* research = grid(main, "dg_research");
         const auto column = [&](const std::string& heading) {
@@ -411,7 +411,7 @@ class DraftRoomWindowTest : public QObject {
         QCOMPARE(moves.size(), 0);
         const int team = main.rosterTeamId();
         const PickResult pick =
-            recordPick(program.state, program.dialogs, 2, PickForm{team, "PG", ""}, team);
+            recordPick(program.state, program.dialogs, 2, PickForm{team, "PG", ""});
         main.showRoomView(*pick.view);
         main.settle();
         // The roster has followed the clock to the next team; the user looks back at this one.

@@ -64,7 +64,7 @@ void pick(test::TestProgram& program, gui::FormMain& main, int playerid, const s
     const int team = teamOnTheClock(*program.state.loadedDraft);
     program.dialogs.answers.assign(3, true);
     const PickResult result =
-        recordPick(program.state, program.dialogs, playerid, PickForm{team, pos, dollars}, team);
+        recordPick(program.state, program.dialogs, playerid, PickForm{team, pos, dollars});
     QCOMPARE(int(result.outcome), int(PickOutcome::Recorded));
     main.showRoomView(*result.view);
     main.settle();
