@@ -71,7 +71,11 @@ void pickFirstPlayer(gui::FormMain& main, test::TestProgram& program) {
     const auto added = test::whenModalShown("form_addplayer", [](QWidget* window) {
         window->findChild<QPushButton*>("cmd_addplayer")->click();
     });
+    // The best player left may fit no open slot of the user's team (the bots' picks vary): the
+    // user then says Yes to the slot question, as one who wants him anyway.
+    program.dialogs.answers.assign(2, true);
     main.pickPlayer(std::stoi(players->rows.front().front()));
+    program.dialogs.answers.clear();
     QVERIFY(*added);
 }
 
