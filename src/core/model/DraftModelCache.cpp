@@ -21,12 +21,16 @@ bool DraftModelCache::holds(Connection& connection, int templateId, int projecti
 }
 
 void DraftModelCache::keep(Connection& connection, DraftModel model) {
+    // The file's version as the model's rows were read, not as it is now: a commit of another
+    // program that fell between is read again, never taken as seen.
+    m_read = {model.dataVersion, connection.totalChanges()};
     m_model = std::move(model);
-    m_read = fileState(connection);
 }
 
 void DraftModelCache::acceptOwnChanges(Connection& connection) {
-    m_read = fileState(connection);
+    // Only this connection's own changes are taken as seen: a commit of another program since the
+    // model was read still makes it stale (data_version does not move for a connection's own).
+    m_read.totalChanges = connection.totalChanges();
 }
 
 void DraftModelCache::forget() {
