@@ -229,6 +229,33 @@ TEST(HeldDraftModel, AKeeperAfterAnotherProgramsWriteLeavesThatWriteInTheModel) 
     EXPECT_DOUBLE_EQ(held->findPlayer(15011)->dollars, 3.25);
 }
 
+// Another program's pick committed after the picks were read, while the rest of the model is
+// read: the model kept from that read must not be taken as the file's current one.
+TEST(HeldDraftModel, APickCommittedWhileTheModelIsReadIsReadAfterIt) {
+    HeldModel room;
+    Connection other;
+    ASSERT_TRUE(openConnection(other, room.state.connectionString, Log()));
+    room.state.draftModel->forget();
+    bool picked = false;
+    {
+        const StatementTrace trace(room.state.dbConnection, [&](std::string_view sql) {
+            if (!picked && sql.find("from DraftPunts") != std::string_view::npos) {
+                picked = true;
+                EXPECT_TRUE(
+                    executeSql(other,
+                               "insert into DraftTaken (template_id, playerid, teamid, "
+                               "pos, draftorder, dollars) values (?, 15010, ?, 'G', 9, 6.5)",
+                               {std::int64_t{room.draftId}, std::int64_t{room.teamAt(4)}}));
+            }
+        });
+        ASSERT_NE(currentDraftModel(room.state, room.dialogs), nullptr);
+    }
+    ASSERT_TRUE(picked);
+    const DraftModel* held = currentDraftModel(room.state, room.dialogs);
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(held->findPlayer(15010)->teamid, room.teamAt(4));
+}
+
 // How often the whole player table is read while `change` runs and the model is asked for.
 template <class Change>
 int playerReadsFor(TestProgram& program, Change change) {
