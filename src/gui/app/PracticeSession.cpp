@@ -28,6 +28,7 @@
 #include "session/DraftConversation.h"
 #include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 #include "text/CheckedNumber.h"
 
@@ -76,7 +77,7 @@ void PracticeSession::startNew() {
     }
     const PracticeStart& chosen = *window.chosen();
     m_bots->stop();
-    const std::optional<int> practice = createPractice(m_state, m_dialogs, chosen.choice);
+    const std::optional<int> practice = shown(m_dialogs, createPractice(m_state, chosen.choice));
     if (!practice) {
         return;
     }
@@ -89,7 +90,7 @@ void PracticeSession::restart() {
         return;
     }
     m_bots->stop();
-    if (restartPractice(m_state, m_dialogs, m_practice->template_id)) {
+    if (shown(m_dialogs, restartPractice(m_state, m_practice->template_id))) {
         m_over = false;
         endWait();
         m_main.refreshMain();
@@ -123,8 +124,7 @@ void PracticeSession::roomShown() {
         m_bots->stop();
         m_over = false;
         endWait();
-        bool failed = false;
-        m_practice = readPracticeOf(m_state, m_dialogs, open, failed);
+        m_practice = shown(m_dialogs, readPracticeOf(m_state, open)).value_or(std::nullopt);
         QString source;
         if (m_practice) {
             if (const auto drafts = fillDraftList(m_state, m_dialogs)) {
@@ -318,7 +318,7 @@ bool PracticeSession::confirmLimit(const QString& text) {
 
 // The page scrolls: a whole draft's picks against ADP are taller than a small screen.
 void PracticeSession::showGrade() {
-    const std::optional<PracticeGrade> grade = gradeOpenDraft(m_state, m_dialogs);
+    const std::optional<PracticeGrade> grade = shown(m_dialogs, gradeOpenDraft(m_state));
     if (!grade) {
         return;
     }
