@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "draftconfig/DraftList.h"
 #include "gui/app/MainWindowView.h"
@@ -137,7 +138,11 @@ void PracticeSession::roomShown() {
         }
         emit practiceShown(m_practice.has_value(), source);
     }
-    if (!m_practice || m_over || m_bots->running()) {
+    if (m_bots->running()) {
+        m_shownWhileRunning = true;
+        return;
+    }
+    if (!m_practice || m_over) {
         return;
     }
     // A refresh that changed nothing (a setting, the inflation box) keeps the sale waiting with
@@ -203,6 +208,7 @@ void PracticeSession::showBotPicks() {
 void PracticeSession::botsEnded(PracticeStop stop, int nominated) {
     // The room shows the bots' last picks before anything waits for the user.
     showBotPicks();
+    const bool shownWhileRunning = std::exchange(m_shownWhileRunning, false);
     if (!m_practice) {
         return;
     }
@@ -215,6 +221,13 @@ void PracticeSession::botsEnded(PracticeStop stop, int nominated) {
             break;
         case PracticeStop::UsersLimit:
             waitForLimit(nominated, false);
+            break;
+        case PracticeStop::UsersTurn:
+            // The room changed while they stopped at his turn: he may have taken it meanwhile,
+            // which the room could not hand to bots still running; it looks again.
+            if (shownWhileRunning) {
+                roomShown();
+            }
             break;
         case PracticeStop::UsersNomination:
             m_wait = UserWait{picksMade().value_or(0), 0, true};
