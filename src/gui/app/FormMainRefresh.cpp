@@ -31,7 +31,6 @@
 #include "gui/valuation/TargetsPage.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/WebPane.h"
-#include "online/RoomBanner.h"
 #include "room/AuctionBanner.h"
 #include "room/ClockBanner.h"
 #include "room/DraftBoard.h"
@@ -211,10 +210,9 @@ void FormMain::showBanner(const std::vector<DraftPick>& picks) {
 void FormMain::showClock(const QString& banner, const QString& details) {
     m_banner = banner;
     m_bannerDetails = details;
-    m_clock->setFullText(m_practiceOf.isEmpty() || banner.isEmpty()
-                             ? banner
-                             : tr("Practice \u00b7 %1").arg(banner),
-                         details);
+    m_clock->setFullText(
+        m_practiceOf.isEmpty() || banner.isEmpty() ? banner : tr("Practice \u00b7 %1").arg(banner),
+        details);
 }
 
 void FormMain::showPracticeMark(bool practice, const QString& sourceName) {
