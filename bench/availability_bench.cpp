@@ -15,6 +15,7 @@
 #include "practice/PracticeRun.h"
 #include "session/DraftConversation.h"
 #include "session/DraftModelConversation.h"
+#include "session/ValuationConversation.h"
 #include "valuation/Ranks.h"
 
 namespace {

@@ -19,6 +19,7 @@
 #include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
+#include "session/ValuationConversation.h"
 #include "store/TransactionGuard.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
@@ -150,7 +151,7 @@ void runLeague(benchmark::State& bench, Environment& env, League league) {
                 draft.teams = draft.teams == 12 ? 11 : 12;
             }
         });
-        const bool done = auction ? calcDollarValues(env.state, env.dialogs, "B")
+        const bool done = auction ? calcDollarValues(env.state, env.state.showInflation)
                                   : calcRanks(env.state, env.dialogs);
         if (!done) {
             bench.SkipWithError("valuation failed");
@@ -198,7 +199,7 @@ void BM_SampleStandingsFullDraft(benchmark::State& bench) {
     const int draftId = env.newDraft(false, true);
     env.pickPlayers(draftId, 12 * 13);
     for (auto _ : bench) {
-        if (!calcStandings(env.state, env.dialogs, false)) {
+        if (!calcStandings(env.state, env.state.includeReserves, false)) {
             bench.SkipWithError("standings failed");
             break;
         }
@@ -209,7 +210,7 @@ void BM_SampleStandingsFullDraft(benchmark::State& bench) {
 void inMemoryLeague(benchmark::State& bench, Environment& env, bool rotisserie) {
     env.newDraft(true, rotisserie);
     ProgramState& state = env.state;
-    if (!loadSgpDenominators(state, env.dialogs)) {
+    if (!loadSgpDenominators(state)) {
         bench.SkipWithError("no denominators");
         return;
     }

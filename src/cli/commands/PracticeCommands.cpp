@@ -16,8 +16,8 @@
 #include "practice/PracticeRun.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
+#include "session/ValuationConversation.h"
 #include "text/NumberText.h"
-#include "valuation/Ranks.h"
 
 namespace quorvane::cli {
 

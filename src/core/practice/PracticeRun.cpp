@@ -16,6 +16,7 @@
 #include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
+#include "session/ValuationConversation.h"
 #include "store/ChangeStamps.h"
 #include "store/DataVersion.h"
 #include "store/TransactionGuard.h"
