@@ -19,7 +19,6 @@
 #include "session/DraftConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
-#include "session/ValuationConversation.h"
 #include "store/TransactionGuard.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
@@ -151,8 +150,8 @@ void runLeague(benchmark::State& bench, Environment& env, League league) {
                 draft.teams = draft.teams == 12 ? 11 : 12;
             }
         });
-        const bool done = auction ? calcDollarValues(env.state, env.state.showInflation)
-                                  : calcRanks(env.state, env.dialogs);
+        const bool done = auction ? calcDollarValues(env.state, env.state.showInflation).ok()
+                                  : calcRanks(env.state, env.state.showInflation).ok();
         if (!done) {
             bench.SkipWithError("valuation failed");
             break;
