@@ -8,7 +8,6 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "cli/commands/RoomCommandParts.h"
-#include "online/RoomBanner.h"
 #include "room/AuctionBanner.h"
 #include "room/ClockBanner.h"
 #include "room/DraftBoard.h"
@@ -19,6 +18,7 @@
 #include "room/RecordPick.h"
 #include "room/SlotChoice.h"
 #include "room/WatchList.h"
+#include "session/LiveRoom.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/Standings.h"
 
