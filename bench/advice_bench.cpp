@@ -16,6 +16,7 @@
 #include "model/DraftModelLoader.h"
 #include "session/DraftConversation.h"
 #include "session/DraftModelConversation.h"
+#include "session/ValuationConversation.h"
 #include "store/TransactionGuard.h"
 #include "teamadvice/TeamAdvice.h"
 #include "valuation/Ranks.h"

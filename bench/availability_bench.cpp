@@ -16,6 +16,7 @@
 #include "session/DraftConversation.h"
 #include "session/DraftModelConversation.h"
 #include "session/PracticeConversation.h"
+#include "session/ValuationConversation.h"
 #include "valuation/Ranks.h"
 
 namespace {

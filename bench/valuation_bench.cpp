@@ -150,8 +150,8 @@ void runLeague(benchmark::State& bench, Environment& env, League league) {
                 draft.teams = draft.teams == 12 ? 11 : 12;
             }
         });
-        const bool done = auction ? calcDollarValues(env.state, env.dialogs, "B")
-                                  : calcRanks(env.state, env.dialogs);
+        const bool done = auction ? calcDollarValues(env.state, env.state.showInflation).ok()
+                                  : calcRanks(env.state, env.state.showInflation).ok();
         if (!done) {
             bench.SkipWithError("valuation failed");
             break;
@@ -198,7 +198,7 @@ void BM_SampleStandingsFullDraft(benchmark::State& bench) {
     const int draftId = env.newDraft(false, true);
     env.pickPlayers(draftId, 12 * 13);
     for (auto _ : bench) {
-        if (!calcStandings(env.state, env.dialogs, false)) {
+        if (!calcStandings(env.state, env.state.includeReserves, false)) {
             bench.SkipWithError("standings failed");
             break;
         }
@@ -209,7 +209,7 @@ void BM_SampleStandingsFullDraft(benchmark::State& bench) {
 void inMemoryLeague(benchmark::State& bench, Environment& env, bool rotisserie) {
     env.newDraft(true, rotisserie);
     ProgramState& state = env.state;
-    if (!loadSgpDenominators(state, env.dialogs)) {
+    if (!loadSgpDenominators(state)) {
         bench.SkipWithError("no denominators");
         return;
     }

@@ -8,6 +8,7 @@
 #include "advice/ExplainLines.h"
 #include "model/DraftModelLoader.h"
 #include "session/DraftModelConversation.h"
+#include "session/ValuationConversation.h"
 #include "teamadvice/ExplainLabels.h"
 #include "teamadvice/ValuationFigureReader.h"
 #include "valuation/Ranks.h"
@@ -31,8 +32,9 @@ std::map<std::string, std::string> explain(TestProgram& program, League& league,
     league.load();
     EXPECT_TRUE(calcRanks(program.state, program.dialogs)) << program.dialogs.lastText();
     const auto model = loadDraftModel(program.state, program.dialogs);
-    const auto figures = readValuationFigures(program.state, program.dialogs, *model, playerid);
-    EXPECT_TRUE(figures.has_value());
+    const auto figures =
+        readValuationFigures(program.state, program.state.showInflation, *model, playerid);
+    EXPECT_TRUE(figures.ok());
     std::map<std::string, std::string> lines;
     for (const auto& [key, value] : explainLines(*model, ZScores(*model), *figures, playerid)) {
         lines[key] = value;

@@ -39,17 +39,6 @@ const std::set<std::string> kAllowedUpwardIncludes = {
     "room/SlotChoice.cpp -> session",
     "room/TurnHistoryWriter.cpp -> session",
     "room/WatchList.cpp -> session",
-    "teamadvice/RoomAdvice.cpp -> session",
-    "teamadvice/ValuationFigureReader.cpp -> session",
-    "valuation/CategoryTargets.cpp -> session",
-    "valuation/DollarValues.cpp -> session",
-    "valuation/HeadToHeadStandings.cpp -> session",
-    "valuation/HeadToHeadValues.cpp -> session",
-    "valuation/Ranks.cpp -> session",
-    "valuation/SgpDenominators.cpp -> session",
-    "valuation/Standings.cpp -> session",
-    "valuation/StandingsGrid.cpp -> session",
-    "valuation/ValuationSteps.cpp -> session",
 };
 
 struct Include {

@@ -50,16 +50,16 @@ TEST(LoadedDraft, AChangedCopyLeavesTheHeldValueAsItWasAndCarriesTheOtherParts) 
 
 TEST(LoadedDraft, DenominatorsReadAgainUnchangedKeepTheDraftAndChangedOnesReplaceIt) {
     TestProgram program;
-    ASSERT_TRUE(loadSgpDenominators(program.state, program.dialogs));
+    ASSERT_TRUE(loadSgpDenominators(program.state));
     const std::shared_ptr<const LoadedDraft> first = program.state.loadedDraft;
     ASSERT_GT(first->sgpDenominators.size(), 1U);
     EXPECT_EQ(first->sgpDenominators[1].sgp_denominator, 290.0);
 
-    ASSERT_TRUE(loadSgpDenominators(program.state, program.dialogs));
+    ASSERT_TRUE(loadSgpDenominators(program.state));
     EXPECT_EQ(program.state.loadedDraft, first);
 
     program.exec("update category set sgp_denominator = 287.5 where categoryid = 1");
-    ASSERT_TRUE(loadSgpDenominators(program.state, program.dialogs));
+    ASSERT_TRUE(loadSgpDenominators(program.state));
     EXPECT_NE(program.state.loadedDraft, first);
     EXPECT_EQ(program.state.sgpDenominators()[1].sgp_denominator, 287.5);
     EXPECT_EQ(first->sgpDenominators[1].sgp_denominator, 290.0);

@@ -42,7 +42,9 @@ std::vector<std::string> column(const GridTable& grid, const std::string& headin
 
 GridTable adviceGrid(TestProgram& program, const std::string& sortHeading) {
     program.state.showAdvice = true;
-    EXPECT_NE(refreshRoomAdvice(program.state, program.dialogs), nullptr);
+    const Outcome<const RoomAdvice*> advice =
+        refreshRoomAdvice(program.state, program.state.roomAdvice);
+    EXPECT_TRUE(advice && *advice != nullptr);
     const int sortColumn =
         sortHeading.empty()
             ? 0

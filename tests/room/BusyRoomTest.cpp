@@ -20,6 +20,7 @@
 #include "session/MoveConversation.h"
 #include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
+#include "session/ValuationConversation.h"
 #include "store/RowReader.h"
 #include "valuation/Ranks.h"
 

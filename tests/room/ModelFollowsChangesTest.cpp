@@ -22,6 +22,7 @@
 #include "session/MoveConversation.h"
 #include "session/ProjectionConversation.h"
 #include "session/TurnConversation.h"
+#include "session/ValuationConversation.h"
 #include "store/Connection.h"
 #include "store/StatementTrace.h"
 #include "valuation/DollarValues.h"
@@ -108,7 +109,7 @@ struct HeldModel : RoomFixture {
                    .fga = 200});
         reload();
         // The program holds the model from here on.
-        EXPECT_TRUE(calcDollarValues(state, dialogs, "B"));
+        EXPECT_TRUE(calcDollarValues(state, state.showInflation));
     }
     PickForm form(int draftposition, const std::string& pos, const std::string& dollars) {
         return {teamAt(draftposition), pos, dollars};
@@ -125,7 +126,7 @@ TEST(HeldDraftModel, StaysWhatTheFileHoldsAfterEveryKindOfChange) {
               PickOutcome::Recorded);
     expectHeldIsFresh(room, "pick");
     room.state.showInflation = true;
-    ASSERT_TRUE(calcDollarValues(room.state, room.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(room.state, room.state.showInflation));
     expectHeldIsFresh(room, "valuation with inflation");
 
     ASSERT_TRUE(skipTurn(room.state, room.dialogs).has_value());

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "session/ValuationConversation.h"
 #include "store/RowReader.h"
 #include "support/TestProgram.h"
 #include "valuation/CategoryFormat.h"
@@ -52,7 +53,7 @@ TEST(CategoryFormat, ShowsRatiosWithTheirDecimals) {
 TEST(SgpDenominators, LoadedByCategoryIdWithRoomForTheLargest) {
     TestProgram program;
     program.state.replaceSgpDenominators(std::vector<SgpDenominator>(3));
-    ASSERT_TRUE(loadSgpDenominators(program.state, program.dialogs));
+    ASSERT_TRUE(loadSgpDenominators(program.state));
     ASSERT_EQ(program.state.sgpDenominators().size(), 33u);
     EXPECT_EQ(program.state.sgpDenominators()[1].sgp_denominator, 290.0);
     EXPECT_EQ(program.state.sgpDenominators()[9].sgp_denominator, -51.0);

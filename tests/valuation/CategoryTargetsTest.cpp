@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "LeagueFixture.h"
+#include "session/ValuationConversation.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/Standings.h"
 
@@ -28,7 +29,7 @@ TEST(CategoryTargets, ShowTargetActualAndColouredDifference) {
     TestProgram program;
     League league = myLeague(program);
     EXPECT_EQ(myTeamId(program.state), league.teamId(1));
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
 
     const auto rows = showCategoryTargets(program.state, program.dialogs);
 
@@ -52,7 +53,7 @@ TEST(CategoryTargets, WithoutAnOwnTeamActualsAreZero) {
     League league = myLeague(program);
     program.exec("update DraftTeams set owner = 0");
     league.load();
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
 
     const auto rows = showCategoryTargets(program.state, program.dialogs);
 

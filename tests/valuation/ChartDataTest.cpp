@@ -14,7 +14,7 @@ namespace quorvane::test {
 TEST(StandingsChartData, TotalsInStandingsOrderAsTheGridShowsThem) {
     TestProgram program;
     threeTeamLeague(program, kScoringRotisserie, {{1, 1}, {9, 1}, {15, 1}});
-    const auto grid = calcStandings(program.state, program.dialogs, false);
+    const auto grid = calcStandings(program.state, program.state.includeReserves, false);
     ASSERT_TRUE(grid.has_value());
 
     const auto chart = standingsChart(program.state);
@@ -42,7 +42,7 @@ TEST(StandingsChartData, PointsLeagueChartsWeightedTotalsAndNoHighlightWithoutAn
     League league = threeTeamLeague(program, kScoringPoints, {{1, 0.7}, {15, 3}});
     program.exec("update DraftTeams set owner = 0");
     league.load();
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
 
     const auto chart = standingsChart(program.state);
 

@@ -6,6 +6,7 @@
 #include "LeagueFixture.h"
 #include "room/ClockBanner.h"
 #include "room/DraftPicks.h"
+#include "session/ValuationConversation.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
@@ -70,7 +71,7 @@ TEST(DollarValues, ShareThePotAboveEachGroupsReplacementLevel) {
     TestProgram program;
     League league = sixPlayerLeague(program);
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // Levels: centres E (6), non-centres B (8). Pool A 2 + B 0 + D 3 + E 0 = 5 SGP;
     // pot 200 - (4 - 2) = 198, so $39.60 a point above a $1 minimum.
@@ -91,7 +92,7 @@ TEST(DollarValues, UtilityOnlyLeagueRostersTheBestOfEveryPosition) {
     league.rosterSlots({.C = 1, .UT = 2});
     league.load();
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // Level: 4th best of all (E, 6). Valued pool: centres D 3, E 0; others A 4, B 2, C -1 = 8.
     // Pot 200 - (6 - 2) = 196, $24.50 a point.
@@ -109,7 +110,7 @@ TEST(DollarValues, InflationValuesWhatIsLeftWithTheMoneyLeft) {
     league.pick(4, 1, "C", 50).pick(1, 2, "G", 70);
     program.state.showInflation = true;
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // Left to buy: one centre (E, 0) and one other (B, 0), so the SGP sum is 0 and the rate is
     // the whole pot left, 200 - 120 = 80; 4 - 2 picks leave no slot money to take off.
@@ -119,7 +120,7 @@ TEST(DollarValues, InflationValuesWhatIsLeftWithTheMoneyLeft) {
     EXPECT_DOUBLE_EQ(league.dollars(3), -239.0);
 
     program.state.showInflation = false;
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
     EXPECT_DOUBLE_EQ(league.dollars(1), 80.2);
 }
 
@@ -127,7 +128,7 @@ TEST(DollarValues, CentreLevelIsTheLowestRosteredCentreNotTheLowestRosteredPlaye
     TestProgram program;
     League league = strongCentreLeague(program);
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // Levels: centres E 6.2, others B 4.6. Pool above them: D 5.1 + E 0 + A 2.8 + B 0 = 7.9 SGP
     // share 200 - (4 - 2) = 198 dollars.
@@ -144,7 +145,7 @@ TEST(DollarValues, InflationSharesTheMoneyLeftOverTheSlotsEachGroupHasLeft) {
     league.pick(4, 1, "C", 60).pick(2, 2, "G", 9);
     program.state.showInflation = true;
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // The levels stay E 6.2 and B 4.6. Left to buy: one centre (E, 0 above his level) and one
     // other (A, 2.8): 2.8 SGP share 200 - 69 = 131 dollars; the two picks fill one slot of each
@@ -172,7 +173,7 @@ TEST(DollarValues, TheBannersInflationIsOneFigureWhateverTheListShows) {
     };
     for (const bool inflation : {false, true, false}) {
         program.state.showInflation = inflation;
-        ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+        ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
         EXPECT_EQ(inflationLine(), "Inflation +83.3%") << inflation;
     }
 }
@@ -183,7 +184,7 @@ TEST(DollarValues, InflationKeepsOneNonCentreWhenTheirSlotsAreFull) {
     league.pick(1, 1, "G", 60).pick(2, 2, "G", 40);
     program.state.showInflation = true;
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // Pool: centres D 3, E 0 and still one non-centre, C at -3: sum 0, rate = 200 - 100.
     EXPECT_DOUBLE_EQ(league.dollars(3), 1 - 300.0);
@@ -203,7 +204,7 @@ TEST(DollarValues, TwelveTeamLeagueRostersCentresAndOthersApart) {
     }
     league.load();
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // 24 centres (levels at 7) and 96 others (level at 25): 276 + 4560 = 4836 SGP share
     // 12 x 200 - (120 - 12) = 2292 dollars.
@@ -218,19 +219,23 @@ TEST(DollarValues, TwelveTeamLeagueRostersCentresAndOthersApart) {
 TEST(DollarValues, FailureIsReportedAndUndoesTheRun) {
     TestProgram program;
     League league = sixPlayerLeague(program);
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     league.denominator(1, 0);
-    EXPECT_FALSE(calcDollarValues(program.state, program.dialogs, "B"));
-    ASSERT_EQ(program.dialogs.messages.size(), 1U);
-    EXPECT_EQ(program.dialogs.messages[0].title, "Database Error");
+    const Outcome<Done> unvalued = calcDollarValues(program.state, program.state.showInflation);
+    ASSERT_FALSE(unvalued);
+    EXPECT_EQ(unvalued.failure().message.title, "Database Error");
+    EXPECT_EQ(unvalued.failure().logLine, " 90005 error: could not update proj_cats");
     EXPECT_TRUE(logEndsWith(program, " 90005 error: could not update proj_cats"));
     EXPECT_DOUBLE_EQ(league.dollars(1), 80.2);  // not left at 0
 
     league.denominator(1, 10).categories({});
     league.load();
-    EXPECT_FALSE(calcDollarValues(program.state, program.dialogs, "B"));
-    EXPECT_EQ(program.dialogs.messages.size(), 2U);
+    const Outcome<Done> uncategorised =
+        calcDollarValues(program.state, program.state.showInflation);
+    ASSERT_FALSE(uncategorised);
+    EXPECT_EQ(uncategorised.failure().message.title, "Database Error");
+    EXPECT_TRUE(program.dialogs.messages.empty());
 }
 
 TEST(RotisserieRanks, EqualDollarsShareARankAndSkipTheNext) {

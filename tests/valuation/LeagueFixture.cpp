@@ -107,7 +107,7 @@ double League::dollars(int playerid, int year) {
 double League::sgpAboveLevel(int playerid) {
     ProgramState& state = m_program.state;
     const DraftModel* model = currentDraftModel(state, m_program.dialogs);
-    if (model == nullptr || !loadSgpDenominators(state, m_program.dialogs)) {
+    if (model == nullptr || !loadSgpDenominators(state)) {
         return std::nan("");
     }
     const auto valuation = rotisserieValuation(*state.draftSettings(), state.sgpDenominators(),

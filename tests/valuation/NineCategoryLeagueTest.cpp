@@ -6,6 +6,7 @@
 #include <array>
 
 #include "LeagueFixture.h"
+#include "session/ValuationConversation.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
@@ -102,7 +103,7 @@ TEST(NineCategoryLeague, InflationValuesThePlayersLeftWithTheMoneyLeft) {
     league.pick(6, 1, "C", 47).pick(2, 2, "G", 38);
     program.state.showInflation = true;
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // The levels stay those of the full league. Left to buy: 3 - 1 centres (3, 7) and 3 - 1
     // others (1, 4): 9.591538 + 0 + 7.134482 + 0 = 16.726020 SGP. Money left

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "LeagueFixture.h"
+#include "session/ValuationConversation.h"
 #include "valuation/DollarValues.h"
 #include "valuation/Ranks.h"
 
@@ -124,7 +125,7 @@ TEST(ValueBasedRanks, AuctionSharesTheMoneyOverTheStartersAndLeavesOthersAtZero)
         .player({.playerid = 4, .lastname = "Centre", .ftm = 50, .C = 1});
     league.load();
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
 
     // Baseline 20: vbd 10, 0, -10; the two starters share 200 over 10 points of vbd.
     EXPECT_DOUBLE_EQ(league.dollars(1), 200);
@@ -139,7 +140,7 @@ TEST(ValueBasedRanks, AuctionSharesTheMoneyOverTheStartersAndLeavesOthersAtZero)
     // Inflation once every dollar is spent: nothing is worth anything.
     league.pick(1, 1, "G", 100).pick(2, 2, "G", 100);
     program.state.showInflation = true;
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
     for (int playerid = 1; playerid <= 4; ++playerid) {
         EXPECT_DOUBLE_EQ(league.dollars(playerid), 0) << playerid;
     }
@@ -151,14 +152,14 @@ TEST(ValueBasedRanks, AuctionMoneyFollowsWhatIsSpentOnlyUnderInflation) {
     league.pick(1, 1, "G", 62);
 
     // Without inflation the starters 18 + 7 + 0 = 25 vbd share the whole 3 x 95 = 285.
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
     EXPECT_NEAR(league.dollars(1), 18 * 285 / 25.0, 1e-9);  // 205.2
     EXPECT_NEAR(league.dollars(2), 7 * 285 / 25.0, 1e-9);   // 79.8
     EXPECT_NEAR(league.dollars(4), -6 * 285 / 25.0, 1e-9);  // -68.4
 
     // With inflation two slots are open: the best two left, 7 + 0, share 285 - 62 = 223.
     program.state.showInflation = true;
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
     EXPECT_NEAR(league.dollars(2), 7 * 223 / 7.0, 1e-9);   // 223
     EXPECT_NEAR(league.dollars(4), -6 * 223 / 7.0, 1e-9);  // -191.14
     EXPECT_NEAR(league.dollars(3), 0.0, 1e-9);

@@ -12,6 +12,7 @@
 #include "projections/Exports.h"
 #include "room/PlayerLists.h"
 #include "session/ProjectionConversation.h"
+#include "session/ValuationConversation.h"
 #include "store/StatementTrace.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/DollarValues.h"
@@ -186,9 +187,9 @@ TEST(RealDivision, NoStatementDividesWholeNumbers) {
         program.exec("update DraftTemplate set scoringstyle = " + std::to_string(style));
         league.load();
         ProgramState& state = program.state;
-        ASSERT_TRUE(calcDollarValues(state, program.dialogs, "B"));
+        ASSERT_TRUE(calcDollarValues(state, state.showInflation));
         ASSERT_TRUE(calcRanks(state, program.dialogs));
-        ASSERT_TRUE(calcStandings(state, program.dialogs, false));
+        ASSERT_TRUE(calcStandings(state, state.includeReserves, false));
         ASSERT_TRUE(showCategoryTargets(state, program.dialogs));
         const auto headings = availablePlayerHeadings(*state.draftSettings());
         for (int column = 0; column < static_cast<int>(headings.size()); ++column) {

@@ -45,7 +45,7 @@ void expectWorkedValues(const WorkedCategory& worked) {
     }
     league.load();
 
-    ASSERT_TRUE(calcDollarValues(program.state, program.dialogs, "B"));
+    ASSERT_TRUE(calcDollarValues(program.state, program.state.showInflation));
     for (std::size_t i = 0; i < kPlayers.size(); ++i) {
         const int playerid = kPlayers[i].playerid;
         EXPECT_NEAR(league.sgpAboveLevel(playerid), worked.sgpAboveLevel[i], 1e-9) << playerid;

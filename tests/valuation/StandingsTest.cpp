@@ -22,7 +22,7 @@ League threeTeams(TestProgram& program) {
 
 double rankPoints(TestProgram& program, League& league, int draftposition, int categoryid) {
     const int teamid = league.teamId(draftposition);
-    const auto entries = readStandings(program.state);
+    const auto entries = readStandings(program.state, program.state.includeReserves);
     for (const StandingsEntry& entry : entries.value_or(std::vector<StandingsEntry>{})) {
         if (entry.teamid == teamid && entry.categoryid == categoryid) {
             return entry.rank;
@@ -33,7 +33,7 @@ double rankPoints(TestProgram& program, League& league, int draftposition, int c
 
 // How many team rows of the standings hold the category (0 the total) with that rank.
 long countRows(TestProgram& program, bool total, std::optional<double> rank = std::nullopt) {
-    const auto entries = readStandings(program.state);
+    const auto entries = readStandings(program.state, program.state.includeReserves);
     return std::count_if(entries->begin(), entries->end(), [&](const StandingsEntry& entry) {
         return (entry.categoryid == 0) == total && (!rank || entry.rank == *rank);
     });
@@ -45,7 +45,7 @@ TEST(RotisserieStandings, RankPointsShareTiesAndFewestTurnoversScoreMost) {
     TestProgram program;
     threeTeams(program);
 
-    const auto grid = calcStandings(program.state, program.dialogs, false);
+    const auto grid = calcStandings(program.state, program.state.includeReserves, false);
 
     ASSERT_TRUE(grid.has_value());
     // Points 20, 20, 10; turnovers 10, 5, 5; FG% .500, .500, .333.
@@ -70,9 +70,9 @@ TEST(RotisserieStandings, TiedTotalsFollowTheDraftOrderAfterItWasChanged) {
     program.exec("update DraftTeams set draftposition = 4 - draftposition");
     league.load();
 
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
 
-    const auto entries = readStandings(program.state);
+    const auto entries = readStandings(program.state, program.state.includeReserves);
     ASSERT_TRUE(entries.has_value());
     std::vector<std::string> order;
     for (const StandingsEntry& entry : *entries) {
@@ -89,7 +89,7 @@ TEST(RotisserieStandings, ReservesCountOnlyWhenIncluded) {
     League league = threeTeams(program);
     program.state.includeReserves = true;
 
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
 
     // Owner 3 now has 50 points and 23 of 29: best in both.
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 3, 1), 3);
@@ -97,7 +97,7 @@ TEST(RotisserieStandings, ReservesCountOnlyWhenIncluded) {
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 3, 0), 8.5);
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 1, 0), 4);
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 2, 0), 5.5);
-    const auto order = readStandings(program.state);
+    const auto order = readStandings(program.state, program.state.includeReserves);
     ASSERT_TRUE(order.has_value());
     EXPECT_EQ(order->front().teamname, "Owner 3");
 }
@@ -107,7 +107,7 @@ TEST(RotisserieStandings, APickWithoutASlotIsNoReserve) {
     League league = threeTeams(program);
     program.exec("update DraftTaken set pos = NULL where playerid = 4");
 
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
 
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 3, 0), 8.5);
 }
@@ -118,7 +118,7 @@ TEST(RotisserieStandings, BeforeAnyPickEveryTeamScoresTheMiddle) {
     league.categories({{1, 1}, {15, 1}, {9, 1}});
     league.load();
 
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
 
     EXPECT_EQ(countRows(program, false, 6.5), 36);
     EXPECT_EQ(countRows(program, true, 19.5), 12);
@@ -135,12 +135,12 @@ TEST(RotisserieStandings, PercentagesEqualAfterRoundingTie) {
         .pick(2, 2, "G");
     league.load();
 
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 1, 15), 1.5);
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 2, 15), 1.5);
 
     program.exec("update DraftTaken set playerid = 3 where playerid = 2");
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 1, 15), 1);
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 2, 15), 2);
 }
@@ -153,7 +153,7 @@ TEST(PointsStandings, WeightedTotalsAndATeamWithoutPlayers) {
         .pick(1, 1, "G");
     league.load();
 
-    const auto grid = calcStandings(program.state, program.dialogs, false);
+    const auto grid = calcStandings(program.state, program.state.includeReserves, false);
 
     ASSERT_TRUE(grid.has_value());
     // 10 points + .500 x 10; the empty team has no field-goal row and a total of 0.
@@ -161,7 +161,7 @@ TEST(PointsStandings, WeightedTotalsAndATeamWithoutPlayers) {
     ASSERT_EQ(grid->rows.size(), 2U);
     EXPECT_EQ(grid->rows[0], (Row{"Owner 1", "5.000", "10", "15"}));
     EXPECT_EQ(grid->rows[1], (Row{"Owner 2", "", "0", "0"}));
-    const auto entries = readStandings(program.state);
+    const auto entries = readStandings(program.state, program.state.includeReserves);
     EXPECT_EQ(std::count_if(entries->begin(), entries->end(),
                             [](const StandingsEntry& entry) { return entry.categoryid == 15; }),
               1);
@@ -170,7 +170,7 @@ TEST(PointsStandings, WeightedTotalsAndATeamWithoutPlayers) {
 TEST(StandingsFailure, IsLoggedOnly) {
     TestProgram program;
     League league = threeTeams(program);
-    ASSERT_TRUE(calcStandings(program.state, program.dialogs, true).has_value());
+    ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
     EXPECT_DOUBLE_EQ(rankPoints(program, league, 3, 0), 4.5);
     {
         // Another program breaks the file under the open draft.
@@ -180,7 +180,7 @@ TEST(StandingsFailure, IsLoggedOnly) {
     }
     program.state.includeReserves = true;
 
-    EXPECT_FALSE(calcStandings(program.state, program.dialogs, false).has_value());
+    EXPECT_FALSE(calcStandings(program.state, program.state.includeReserves, false).has_value());
 
     EXPECT_TRUE(program.dialogs.messages.empty());
     const auto lines = program.logLines();

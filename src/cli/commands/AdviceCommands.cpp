@@ -23,11 +23,12 @@
 #include "model/DraftModelLoader.h"
 #include "model/Punts.h"
 #include "session/DraftModelConversation.h"
+#include "session/ShowMessage.h"
+#include "session/ValuationConversation.h"
 #include "teamadvice/TeamAdvice.h"
 #include "teamadvice/ValuationFigureReader.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
-#include "valuation/Ranks.h"
 
 namespace quorvane::cli {
 
@@ -290,7 +291,8 @@ int runExplain(CliContext& context, const std::string& draft, int playerid, bool
         return kExitFailed;
     }
     const std::optional<ValuationFigures> figures =
-        readValuationFigures(context.state, context.dialogs, *model, playerid);
+        shown(context.dialogs,
+              readValuationFigures(context.state, context.state.showInflation, *model, playerid));
     if (!figures) {
         return kExitFailed;
     }

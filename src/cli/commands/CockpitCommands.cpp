@@ -148,8 +148,8 @@ int runMyTeam(CliContext& context, const MyTeamOptions& options) {
         }
         std::vector<StandingsEntry> standings;
         if (options.places) {
-            const auto run = calcStandings(state, context.dialogs, true);
-            const auto read = run ? readStandings(state) : std::nullopt;
+            const auto run = calcStandings(state, state.includeReserves, true);
+            const auto read = run ? readStandings(state, state.includeReserves) : std::nullopt;
             if (!read) {
                 return kExitFailed;
             }

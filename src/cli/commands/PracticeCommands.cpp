@@ -18,8 +18,8 @@
 #include "session/ProgramState.h"
 #include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
+#include "session/ValuationConversation.h"
 #include "text/NumberText.h"
-#include "valuation/Ranks.h"
 
 namespace quorvane::cli {
 

@@ -15,9 +15,9 @@
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
+#include "session/ValuationConversation.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
-#include "valuation/Ranks.h"
 
 namespace quorvane::cli {
 

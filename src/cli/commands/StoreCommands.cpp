@@ -8,7 +8,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
 #include "session/DataStore.h"
-#include "valuation/SgpDenominators.h"
+#include "session/ValuationConversation.h"
 
 namespace quorvane::cli {
 

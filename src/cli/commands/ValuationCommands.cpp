@@ -9,6 +9,8 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandGroups.h"
+#include "session/ShowMessage.h"
+#include "session/ValuationConversation.h"
 #include "store/StoredPlayerRows.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
@@ -30,9 +32,11 @@ int runValues(CliContext& context, const std::string& draft, bool inflation) {
         // ranks of whatever draft ran last; its ranks come from the same dollar values instead.
         const DraftSettings& settings = *state.draftSettings();
         const bool valued =
-            settings.drafttype == kDraftTypeAuction && settings.scoringstyle != kScoringRotisserie
-                ? calcDollarValues(state, context.dialogs, "B")
-                : calcRanks(state, context.dialogs);
+            shown(context.dialogs, settings.drafttype == kDraftTypeAuction &&
+                                           settings.scoringstyle != kScoringRotisserie
+                                       ? calcDollarValues(state, state.showInflation)
+                                       : calcRanks(state, state.showInflation))
+                .has_value();
         if (!valued) {
             return kExitFailed;
         }
@@ -97,7 +101,8 @@ void writeMatchups(CliContext& context, const DraftModel& model, const Matchups&
 }
 
 int runHeadToHeadStandings(CliContext& context, const StandingsOptions& options) {
-    const std::optional<OpenHeadToHead> open = openHeadToHead(context.state, context.dialogs);
+    const std::optional<OpenHeadToHead> open =
+        shown(context.dialogs, openHeadToHead(context.state, context.state.includeReserves));
     if (!open) {
         return kExitFailed;
     }
@@ -125,7 +130,7 @@ int runStandings(CliContext& context, const StandingsOptions& options) {
         if (headToHead && !raw) {
             return runHeadToHeadStandings(context, options);
         }
-        const auto grid = calcStandings(context.state, context.dialogs, raw);
+        const auto grid = calcStandings(context.state, context.state.includeReserves, raw);
         if (!grid) {
             context.dialogs.showMessage("Error", "The standings could not be computed",
                                         MessageIcon::Critical);
@@ -138,7 +143,7 @@ int runStandings(CliContext& context, const StandingsOptions& options) {
             }
             return kExitDone;
         }
-        const auto entries = readStandings(context.state);
+        const auto entries = readStandings(context.state, context.state.includeReserves);
         if (!entries) {
             return kExitFailed;
         }

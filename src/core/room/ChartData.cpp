@@ -40,8 +40,7 @@ bool mostCategories(const ProgramState& state) {
 
 // Each team's standings figure, best first; a chance as a percentage.
 std::optional<ChartData> headToHeadStandingsChart(ProgramState& state) {
-    LogOnlyDialogs quiet;
-    const std::optional<OpenHeadToHead> open = openHeadToHead(state, quiet);
+    const Outcome<OpenHeadToHead> open = openHeadToHead(state, state.includeReserves);
     if (!open) {
         return std::nullopt;
     }
@@ -67,8 +66,7 @@ std::optional<ChartData> headToHeadStandingsChart(ProgramState& state) {
 // The user's chance per category against the league's average team, in the order of the
 // targets panel when it shows every category.
 std::optional<ChartData> headToHeadTargetsChart(ProgramState& state) {
-    LogOnlyDialogs quiet;
-    const auto chances = myChancesAgainstAverage(state, quiet);
+    const auto chances = myChancesAgainstAverage(state, state.includeReserves);
     if (!chances) {
         return std::nullopt;
     }
@@ -119,7 +117,7 @@ std::optional<ChartData> standingsChart(ProgramState& state) {
     if (isHeadToHead(state)) {
         return headToHeadStandingsChart(state);
     }
-    const auto entries = readStandings(state);
+    const auto entries = readStandings(state, state.includeReserves);
     if (!entries) {
         return std::nullopt;
     }
@@ -144,7 +142,7 @@ std::optional<ChartData> targetsChart(ProgramState& state) {
     if (isHeadToHead(state)) {
         return headToHeadTargetsChart(state);
     }
-    const auto entries = readStandings(state);
+    const auto entries = readStandings(state, state.includeReserves);
     if (!entries) {
         return std::nullopt;
     }
@@ -234,7 +232,7 @@ std::optional<ChartData> chartData(ProgramState& state, UserDialogs& dialogs, Ch
     if (kind == ChartKind::Money) {
         return moneyChart(state, dialogs);
     }
-    if (!calcStandings(state, dialogs, true)) {
+    if (!calcStandings(state, state.includeReserves, true)) {
         return std::nullopt;
     }
     return kind == ChartKind::Standings ? standingsChart(state) : targetsChart(state);

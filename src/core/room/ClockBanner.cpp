@@ -103,7 +103,6 @@ std::vector<PlayerValue> bannerValues(ProgramState& state) {
         const Outcome<const DraftModel*> current = currentDraftModel(state);
         model = current ? current.value() : nullptr;
     }
-    LogOnlyDialogs quiet;
     std::vector<PlayerValue> values;
     if (model != nullptr && draft.scoringstyle == kScoringPoints) {
         if (const auto valuation = pointsValuation(draft, *model, false)) {
@@ -112,7 +111,7 @@ std::vector<PlayerValue> bannerValues(ProgramState& state) {
             }
             return values;
         }
-    } else if (model != nullptr && loadSgpDenominators(state, quiet)) {
+    } else if (model != nullptr && loadSgpDenominators(state).ok()) {
         if (const auto valuation =
                 rotisserieValuation(draft, state.sgpDenominators(), *model, false)) {
             for (const RotisserieValuation::Player& player : valuation->players) {

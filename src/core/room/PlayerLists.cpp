@@ -181,7 +181,7 @@ std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_v
         *model, {yearOfStatsMode(state), positionsOf(positionFilter), sortHeading, withAdp});
     grid.headings = availablePlayerHeadings(draft, withAdp);
     if (withAdvice) {
-        addAdviceColumns(grid, currentRoomAdvice(state), sortHeading,
+        addAdviceColumns(grid, currentRoomAdvice(state.roomAdvice), sortHeading,
                          draft.drafttype == kDraftTypeAuction);
     }
     return grid;

@@ -3,7 +3,9 @@
 
 #include "room/Turns.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
+#include "session/ValuationConversation.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTeamRepository.h"
 #include "teamadvice/RoomAdvice.h"
@@ -21,7 +23,7 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerList
     view.money = showTeamMoney(state, dialogs);
     calcRoomValues(state, dialogs);
     if (state.showAdvice) {
-        refreshRoomAdvice(state, dialogs, change == RoomChange::PicksOnly);
+        shown(dialogs, refreshRoomAdvice(state, state.roomAdvice, change == RoomChange::PicksOnly));
     }
     view.availablePlayers = fillAvailablePlayers(state, list.positionFilter, list.sortColumn);
     view.teamSelector = fillTeamSelector(*state.loadedDraft);

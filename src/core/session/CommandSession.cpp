@@ -13,7 +13,7 @@
 #include "session/DataStore.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
-#include "valuation/SgpDenominators.h"
+#include "session/ValuationConversation.h"
 
 namespace quorvane {
 

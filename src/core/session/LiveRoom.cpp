@@ -5,6 +5,7 @@
 #include "room/ClockBanner.h"
 #include "room/DraftPicks.h"
 #include "session/ProgramState.h"
+#include "session/ValuationConversation.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/Standings.h"
 
@@ -22,8 +23,8 @@ LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView ro
         return live;
     }
     // One projection of the standings serves the grid, the targets and the figures.
-    if (auto standings = readStandings(state)) {
-        live.standings = standingsGridOf(state, *standings);
+    if (auto standings = readStandings(state, state.includeReserves)) {
+        live.standings = standingsGridOf(state, state.includeReserves, *standings);
         if (live.standings) {
             live.targets = showCategoryTargets(state, dialogs, standings);
             live.standingsFigures = std::move(standings);

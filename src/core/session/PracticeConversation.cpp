@@ -3,7 +3,7 @@
 
 #include "session/ProgramState.h"
 #include "session/ShowMessage.h"
-#include "valuation/Ranks.h"
+#include "session/ValuationConversation.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include "session/ProgramState.h"
 #include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
-#include "valuation/Ranks.h"
+#include "session/ValuationConversation.h"
 
 namespace quorvane {
 

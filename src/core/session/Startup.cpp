@@ -9,8 +9,8 @@
 #include "session/DataStore.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
+#include "session/ValuationConversation.h"
 #include "store/DraftTemplateRows.h"
-#include "valuation/SgpDenominators.h"
 
 namespace quorvane {
 

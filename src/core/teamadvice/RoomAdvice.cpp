@@ -3,41 +3,39 @@
 
 #include "headtohead/HeadToHeadExplain.h"
 #include "model/DraftModelLoader.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
+#include "model/DraftSession.h"
 #include "teamadvice/ExplainLabels.h"
 #include "teamadvice/ValuationFigureReader.h"
 #include "text/HtmlText.h"
 #include "text/NumberText.h"
 #include "text/ReadableFigures.h"
+#include "valuation/ValuationSteps.h"
 
 namespace quorvane {
 
-bool RoomAdvice::refresh(ProgramState& state, UserDialogs& dialogs, bool picksOnly) {
+Outcome<Done> RoomAdvice::refresh(DraftSession& session, bool picksOnly) {
     m_advice.reset();
     m_rowOfPlayer.clear();
-    const bool sameSeason = m_model && state.draftSettings() &&
-                            m_model->template_id == state.draftSettings()->template_id &&
-                            m_projectionYear == state.projectionYear;
+    const bool sameSeason = m_model && session.draftSettings() &&
+                            m_model->template_id == session.draftSettings()->template_id &&
+                            m_projectionYear == session.projectionYear;
+    // After a pick the model is copied over the one kept; anything else may have changed the
+    // projections themselves (an edit, an import, a custom player), so the whole season is
+    // taken again: one query, a few milliseconds.
+    const Outcome<const DraftModel*> current = currentDraftModel(session);
+    if (!current || current.value() == nullptr) {
+        m_model.reset();
+        return current ? unspoken() : current.failure();
+    }
     if (picksOnly && sameSeason) {
-        if (!refreshDraftModel(state, dialogs, *m_model)) {
-            m_model.reset();
-            return false;
-        }
+        *m_model = *current.value();
     } else {
-        // Anything else may have changed the projections themselves (an edit, an import, a
-        // custom player), so the whole season is read again: one query, a few milliseconds.
-        std::optional<DraftModel> loaded = loadDraftModel(state, dialogs);
-        if (!loaded) {
-            m_model.reset();
-            return false;
-        }
-        m_model = std::make_unique<DraftModel>(std::move(*loaded));
-        m_projectionYear = state.projectionYear;
+        m_model = std::make_unique<DraftModel>(*current.value());
+        m_projectionYear = session.projectionYear;
     }
     const std::optional<std::size_t> team = adviceTeamIndex(*m_model, 0);
     if (!team) {
-        return true;
+        return Done{};
     }
     m_advice = std::make_unique<TeamAdvice>(*m_model, *team);
     const std::vector<AdviceRow>& rows = m_advice->rows();
@@ -45,7 +43,7 @@ bool RoomAdvice::refresh(ProgramState& state, UserDialogs& dialogs, bool picksOn
     for (std::size_t i = 0; i < rows.size(); ++i) {
         m_rowOfPlayer.emplace(rows[i].playerid, i);
     }
-    return true;
+    return Done{};
 }
 
 const AdviceRow* RoomAdvice::rowOf(int playerid) const {
@@ -53,32 +51,37 @@ const AdviceRow* RoomAdvice::rowOf(int playerid) const {
     return found == m_rowOfPlayer.end() ? nullptr : &m_advice->rows()[found->second];
 }
 
-const RoomAdvice* refreshRoomAdvice(ProgramState& state, UserDialogs& dialogs, bool picksOnly) {
-    if (!state.draftSettings()) {
+Outcome<const RoomAdvice*> refreshRoomAdvice(DraftSession& session,
+                                             std::shared_ptr<RoomAdvice>& held, bool picksOnly) {
+    if (!session.draftSettings()) {
         return nullptr;
     }
-    if (!state.roomAdvice) {
-        state.roomAdvice = std::make_shared<RoomAdvice>();
+    if (!held) {
+        held = std::make_shared<RoomAdvice>();
     }
-    return state.roomAdvice->refresh(state, dialogs, picksOnly) ? state.roomAdvice.get() : nullptr;
+    const Outcome<Done> refreshed = held->refresh(session, picksOnly);
+    if (!refreshed) {
+        return refreshed.failure();
+    }
+    return held.get();
 }
 
-const RoomAdvice* currentRoomAdvice(const ProgramState& state) {
-    return state.roomAdvice && state.roomAdvice->model() != nullptr ? state.roomAdvice.get()
-                                                                    : nullptr;
+const RoomAdvice* currentRoomAdvice(const std::shared_ptr<RoomAdvice>& held) {
+    return held && held->model() != nullptr ? held.get() : nullptr;
 }
 
-std::optional<PlayerAdviceCard> playerAdviceCard(ProgramState& state, UserDialogs& dialogs,
-                                                 int playerid) {
-    const RoomAdvice* room = currentRoomAdvice(state);
+Outcome<PlayerAdviceCard> playerAdviceCard(DraftSession& session,
+                                           const std::shared_ptr<RoomAdvice>& held,
+                                           bool showInflation, int playerid) {
+    const RoomAdvice* room = currentRoomAdvice(held);
     if (room == nullptr || room->advice() == nullptr ||
         room->model()->findPlayer(playerid) == nullptr) {
-        return std::nullopt;
+        return unspoken();
     }
-    const std::optional<ValuationFigures> figures =
-        readValuationFigures(state, dialogs, *room->model(), playerid);
+    const Outcome<ValuationFigures> figures =
+        readValuationFigures(session, showInflation, *room->model(), playerid);
     if (!figures) {
-        return std::nullopt;
+        return figures.failure();
     }
     const TeamAdvice& advice = *room->advice();
     std::vector<ExplainLine> explain =

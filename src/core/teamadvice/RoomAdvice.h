@@ -9,11 +9,11 @@
 #include "advice/ExplainLines.h"
 #include "model/DraftModel.h"
 #include "teamadvice/TeamAdvice.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
 // The pick advice the draft room shows for the user's team, kept between refreshes: the grid's
 // columns, the player card and the keeper windows read it without loading the draft again.
@@ -22,9 +22,9 @@ class RoomAdvice {
     // Loads the open draft with the valuation's figures as they stand and computes the advice
     // for the team marked as the user's. With `picksOnly` (a pick, an undo, a keeper: nothing
     // that touches projections) the players' projections already in memory are kept and only
-    // the picks, turn, figures and punts are read again. False after a failure was shown and
-    // logged; the advice is then empty.
-    bool refresh(ProgramState& state, UserDialogs& dialogs, bool picksOnly = false);
+    // the picks, turn, figures and punts are read again. After a failed read (its failure
+    // returned, its log line written) the advice is empty.
+    Outcome<Done> refresh(DraftSession& session, bool picksOnly = false);
 
     // nullptr before a refresh, after a failed one, or when no team is marked as the user's.
     const TeamAdvice* advice() const { return m_advice.get(); }
@@ -39,12 +39,13 @@ class RoomAdvice {
     std::unordered_map<int, std::size_t> m_rowOfPlayer;
 };
 
-// The room's advice, refreshed for the draft as it now stands (`picksOnly` as for
-// RoomAdvice::refresh); nullptr without an open draft or after a failure was shown and logged.
-const RoomAdvice* refreshRoomAdvice(ProgramState& state, UserDialogs& dialogs,
-                                    bool picksOnly = false);
+// The room's advice the session keeps in `held` (made on first use), refreshed for the draft as
+// it now stands (`picksOnly` as for RoomAdvice::refresh); nullptr without an open draft.
+Outcome<const RoomAdvice*> refreshRoomAdvice(DraftSession& session,
+                                             std::shared_ptr<RoomAdvice>& held,
+                                             bool picksOnly = false);
 // The advice of the last refresh, nullptr when there is none.
-const RoomAdvice* currentRoomAdvice(const ProgramState& state);
+const RoomAdvice* currentRoomAdvice(const std::shared_ptr<RoomAdvice>& held);
 
 // What the player card shows of a player's value to the user's team: per category his z-score
 // and standings gain, and the math of his value as the explain command prints it.
@@ -53,10 +54,12 @@ struct PlayerAdviceCard {
     std::vector<ExplainLine> explain;
 };
 
-// The card of a player of the projection season from the last refresh; nullopt without advice,
-// for a player the season does not hold, or after a failed read was shown and logged.
-std::optional<PlayerAdviceCard> playerAdviceCard(ProgramState& state, UserDialogs& dialogs,
-                                                 int playerid);
+// The card of a player of the projection season from the last refresh kept in `held`, figures
+// with inflation as showInflation says. A failure without words without advice or for a player
+// the season does not hold; a failed read comes back with its message, its log line written.
+Outcome<PlayerAdviceCard> playerAdviceCard(DraftSession& session,
+                                           const std::shared_ptr<RoomAdvice>& held,
+                                           bool showInflation, int playerid);
 
 // The card as a piece of HTML for the player page: a table of category, z and gain, then the
 // explain lines as a table of key and value.

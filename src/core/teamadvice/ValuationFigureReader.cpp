@@ -6,8 +6,7 @@
 #include <string>
 
 #include "advice/CategoryFigures.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "model/DraftSession.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/RotisserieValuation.h"
 #include "valuation/SgpDenominators.h"
@@ -34,18 +33,18 @@ std::optional<double> dollarsPerSgp(const RotisserieValuation& valuation, double
     return (furthest->dollars - minbid) / furthest->aboveLevel;
 }
 
-bool sgpFigures(ProgramState& state, UserDialogs& dialogs, const DraftModel& model,
-                const ModelPlayer& player, ValuationFigures& figures) {
-    if (!loadSgpDenominators(state, dialogs)) {
-        return false;
+Outcome<Done> sgpFigures(DraftSession& session, bool showInflation, const DraftModel& model,
+                         const ModelPlayer& player, ValuationFigures& figures) {
+    if (Outcome<Done> loaded = loadSgpDenominators(session); !loaded) {
+        return loaded;
     }
-    const DraftSettings& settings = *state.draftSettings();
-    const auto valuation =
-        rotisserieValuation(settings, state.sgpDenominators(), model, state.showInflation);
+    const DraftSettings& settings = *session.draftSettings();
+    const std::vector<SgpDenominator>& denominators = session.sgpDenominators();
+    const auto valuation = rotisserieValuation(settings, denominators, model, showInflation);
     const RotisserieValuation::Player* valued =
         valuation ? findByPlayerid(valuation->players, player.playerid) : nullptr;
     if (valued == nullptr) {
-        return true;
+        return Done{};
     }
     figures.valued = true;
     double sgp = 0.0;
@@ -53,7 +52,7 @@ bool sgpFigures(ProgramState& state, UserDialogs& dialogs, const DraftModel& mod
         const CategoryDefinition& category = *model.categories[c].definition;
         const auto id = static_cast<std::size_t>(category.categoryid);
         const double denominator =
-            id < state.sgpDenominators().size() ? state.sgpDenominators()[id].sgp_denominator : 0.0;
+            id < denominators.size() ? denominators[id].sgp_denominator : 0.0;
         figures.sgpCategories.push_back({std::string(category.heading),
                                          sgpWorkStatistic(category, player.stats), denominator,
                                          valued->terms[c]});
@@ -67,12 +66,12 @@ bool sgpFigures(ProgramState& state, UserDialogs& dialogs, const DraftModel& mod
                                         : "non-centres";
     figures.dollars = valued->dollars;
     figures.dollarsPerSgp = dollarsPerSgp(*valuation, model.minbid);
-    return true;
+    return Done{};
 }
 
-void pointsFigures(const ProgramState& state, const DraftModel& model, const ModelPlayer& player,
-                   ValuationFigures& figures) {
-    const auto valuation = pointsValuation(*state.draftSettings(), model, state.showInflation);
+void pointsFigures(const DraftSettings& settings, bool showInflation, const DraftModel& model,
+                   const ModelPlayer& player, ValuationFigures& figures) {
+    const auto valuation = pointsValuation(settings, model, showInflation);
     const PointsValuation::Player* valued =
         valuation ? findByPlayerid(valuation->players, player.playerid) : nullptr;
     if (valued == nullptr) {
@@ -99,10 +98,10 @@ void pointsFigures(const ProgramState& state, const DraftModel& model, const Mod
 
 }  // namespace
 
-std::optional<ValuationFigures> readValuationFigures(ProgramState& state, UserDialogs& dialogs,
-                                                     const DraftModel& model, int playerid) {
+Outcome<ValuationFigures> readValuationFigures(DraftSession& session, bool showInflation,
+                                               const DraftModel& model, int playerid) {
     const ModelPlayer* player = model.findPlayer(playerid);
-    if (player == nullptr || !state.draftSettings()) {
+    if (player == nullptr || !session.draftSettings()) {
         return ValuationFigures{};
     }
     ValuationFigures figures;
@@ -111,10 +110,13 @@ std::optional<ValuationFigures> readValuationFigures(ProgramState& state, UserDi
     if (model.headToHead()) {
         figures.valued = true;
     } else if (model.pointsLeague()) {
-        pointsFigures(state, model, *player, figures);
-    } else if (!sgpFigures(state, dialogs, model, *player, figures)) {
-        state.dbConnection.log().writeEntry(kReadFailed);
-        return std::nullopt;
+        pointsFigures(*session.draftSettings(), showInflation, model, *player, figures);
+    } else if (Outcome<Done> read = sgpFigures(session, showInflation, model, *player, figures);
+               !read) {
+        session.dbConnection.log().writeEntry(kReadFailed);
+        WriteFailure failure = read.failure();
+        failure.logLine = std::string(kReadFailed);
+        return failure;
     }
     return figures;
 }

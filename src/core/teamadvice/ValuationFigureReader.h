@@ -5,17 +5,18 @@
 
 #include "advice/ExplainLines.h"
 #include "model/DraftModel.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
 // The valuation's figures for one player, worked out again over the model by the valuation's
-// own functions (inflation as state.showInflation): per category the statistic, denominator
+// own functions (inflation as showInflation says): per category the statistic, denominator
 // and SGP term, the replacement level and dollars per SGP; in a points league the weighted
-// points, the baseline and the VBD. nullopt after a failure was shown and logged.
-std::optional<ValuationFigures> readValuationFigures(ProgramState& state, UserDialogs& dialogs,
-                                                     const DraftModel& model, int playerid);
+// points, the baseline and the VBD. A failed read comes back with its message, its log lines
+// written.
+Outcome<ValuationFigures> readValuationFigures(DraftSession& session, bool showInflation,
+                                               const DraftModel& model, int playerid);
 
 }  // namespace quorvane

@@ -5,8 +5,7 @@
 #include <map>
 
 #include "headtohead/HeadToHeadGrids.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "model/DraftSession.h"
 #include "store/CategoryRepository.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
@@ -22,6 +21,7 @@ namespace quorvane {
 namespace {
 
 constexpr std::string_view kCategoriesFailed = " 60050 error: could not get categories";
+constexpr std::string_view kTargetsNotSet = " 60050 error: could not set targets";
 
 // Category id to value; ids without a row read as 0.
 std::map<int, double> valuesById(const std::vector<CategoryFigure>& rows) {
@@ -37,38 +37,47 @@ double valueOf(const std::map<int, double>& values, int categoryid) {
     return found == values.end() ? 0.0 : found->second;
 }
 
+WriteFailure targetsFailed(const Connection& connection, std::string_view logLine) {
+    return stepFailed(connection, logLine, StepReport::MessageAndLog);
+}
+
+WriteFailure invalidTarget(std::string text) {
+    WriteFailure failure;
+    failure.kind = WriteFailure::Kind::Refused;
+    failure.message = {"Invalid Target", std::move(text), MessageIcon::Exclamation};
+    return failure;
+}
+
 }  // namespace
 
-int myTeamId(const ProgramState& state) {
-    return state.hasDraft() ? myTeamId(*state.draftSettings()) : 0;
+int myTeamId(const DraftSession& session) {
+    return session.hasDraft() ? myTeamId(*session.draftSettings()) : 0;
 }
 
-std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
-                                                          UserDialogs& dialogs) {
-    if (!state.hasDraft()) {
-        return std::nullopt;
+Outcome<TargetPanel> showCategoryTargets(DraftSession& session, bool includeReserves) {
+    if (!session.hasDraft()) {
+        return unspoken();
     }
-    return showCategoryTargets(state, dialogs, readStandings(state));
+    return showCategoryTargets(session, includeReserves, readStandings(session, includeReserves));
 }
 
-std::optional<std::vector<TargetRow>> showCategoryTargets(
-    ProgramState& state, UserDialogs& dialogs,
+Outcome<TargetPanel> showCategoryTargets(
+    DraftSession& session, bool includeReserves,
     const std::optional<std::vector<StandingsEntry>>& standings) {
-    if (!state.hasDraft()) {
-        return std::nullopt;
+    if (!session.hasDraft()) {
+        return unspoken();
     }
-    Connection& connection = state.dbConnection;
-    const int draft = state.draftSettings()->template_id;
+    Connection& connection = session.dbConnection;
+    const int draft = session.draftSettings()->template_id;
     const auto categories = readDraftCategories(connection, draft);
     const auto targets = categories ? readCategoryTargets(connection, draft) : std::nullopt;
     if (!targets) {
-        reportDatabaseError(dialogs, connection, kCategoriesFailed);
-        return std::nullopt;
+        return targetsFailed(connection, kCategoriesFailed);
     }
     // A failed read of the totals leaves every actual value at 0.
     std::map<int, double> actualValues;
     if (standings) {
-        const int mine = myTeamId(state);
+        const int mine = myTeamId(session);
         for (const StandingsEntry& entry : *standings) {
             if (entry.teamid == mine) {
                 actualValues[entry.categoryid] = entry.points;
@@ -76,12 +85,18 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(
         }
     }
     const std::map<int, double> targetValues = valuesById(*targets);
+    TargetPanel panel;
     std::map<int, double> chances;
-    if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
-        chances = myChancesAgainstAverage(state, dialogs).value_or(std::map<int, double>{});
+    if (session.draftSettings()->scoringstyle == kScoringHeadToHead) {
+        Outcome<std::map<int, double>> read = myChancesAgainstAverage(session, includeReserves);
+        if (read) {
+            chances = std::move(read.value());
+        } else {
+            panel.unreadChances = read.failure();
+        }
     }
 
-    std::vector<TargetRow> rows;
+    std::vector<TargetRow>& rows = panel.rows;
     std::vector<CategoryTarget> kept;
     for (const DraftCategorySymbolRow& category : *categories) {
         const int categoryid = category.categoryid;
@@ -108,58 +123,50 @@ std::optional<std::vector<TargetRow>> showCategoryTargets(
         kept.push_back({categoryid, valueOf(targetValues, categoryid),
                         valueOf(actualValues, categoryid), symbol});
     }
-    state.replaceCategoryTargets(std::move(kept));
-    return rows;
+    session.replaceCategoryTargets(std::move(kept));
+    return panel;
 }
 
-std::optional<std::vector<TargetRow>> saveCategoryTargets(
-    ProgramState& state, UserDialogs& dialogs, const std::vector<std::string>& targetTexts) {
-    if (!state.hasDraft()) {
-        return std::nullopt;
+Outcome<TargetPanel> saveCategoryTargets(DraftSession& session, bool includeReserves,
+                                         const std::vector<std::string>& targetTexts) {
+    if (!session.hasDraft()) {
+        return unspoken();
     }
     std::vector<double> values;
-    for (std::size_t i = 0; i < state.categoryTargets().size(); ++i) {
-        const CategoryTarget& row = state.categoryTargets()[i];
+    for (std::size_t i = 0; i < session.categoryTargets().size(); ++i) {
+        const CategoryTarget& row = session.categoryTargets()[i];
         const auto value = parseNumber(i < targetTexts.size() ? targetTexts[i] : std::string());
         if (!value) {
-            dialogs.showMessage("Invalid Target", "Target is not valid for: " + row.symbol,
-                                MessageIcon::Exclamation);
-            return std::nullopt;
+            return invalidTarget("Target is not valid for: " + row.symbol);
         }
         // 1e308 or a negative target was stored and then drawn as a bar off every chart.
         const FieldRange range = targetRangeOf(row.categoryid);
         if (*value < range.low || *value > range.high) {
-            dialogs.showMessage("Invalid Target",
-                                "Target is not valid for: " + row.symbol + " (a target lies from " +
-                                    std::to_string(std::llround(range.low)) + " to " +
-                                    std::to_string(std::llround(range.high)) + ")",
-                                MessageIcon::Exclamation);
-            return std::nullopt;
+            return invalidTarget("Target is not valid for: " + row.symbol +
+                                 " (a target lies from " + std::to_string(std::llround(range.low)) +
+                                 " to " + std::to_string(std::llround(range.high)) + ")");
         }
         values.push_back(*value + 0.0);  // "-0" is stored as 0
     }
 
-    Connection& connection = state.dbConnection;
-    const int draft = state.draftSettings()->template_id;
+    Connection& connection = session.dbConnection;
+    const int draft = session.draftSettings()->template_id;
     {
         TransactionGuard transaction(connection);
         if (!transaction.begun() || !deleteCategoryTargets(connection, draft)) {
-            reportDatabaseError(dialogs, connection, kCategoriesFailed);
-            return std::nullopt;
+            return targetsFailed(connection, kCategoriesFailed);
         }
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!insertCategoryTarget(connection, draft, state.categoryTargets()[i].categoryid,
+            if (!insertCategoryTarget(connection, draft, session.categoryTargets()[i].categoryid,
                                       values[i])) {
-                reportDatabaseError(dialogs, connection, " 60050 error: could not set targets");
-                return std::nullopt;
+                return targetsFailed(connection, kTargetsNotSet);
             }
         }
         if (!transaction.commit()) {
-            reportDatabaseError(dialogs, connection, " 60050 error: could not set targets");
-            return std::nullopt;
+            return targetsFailed(connection, kTargetsNotSet);
         }
     }
-    return showCategoryTargets(state, dialogs);
+    return showCategoryTargets(session, includeReserves);
 }
 
 }  // namespace quorvane

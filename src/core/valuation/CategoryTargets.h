@@ -7,14 +7,14 @@
 
 #include "valuation/ProjectedStandings.h"
 #include "vocabulary/GridTable.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
 // The teamid of the last team of the open draft marked as the user's own; 0 when none is.
-int myTeamId(const ProgramState& state);
+int myTeamId(const DraftSession& session);
 
 inline constexpr Rgb kAboveTargetColour{0, 128, 0};
 inline constexpr Rgb kBelowTargetColour{192, 0, 0};
@@ -33,23 +33,29 @@ struct TargetRow {
     std::string chance;
 };
 
+// The rows of the targets panel. In a head-to-head league whose chances could not be read the
+// rows show none, and the read's failure is told all the same.
+struct TargetPanel {
+    std::vector<TargetRow> rows;
+    std::optional<WriteFailure> unreadChances;
+};
+
 // The panel of the open draft: per category its target, the user's team's figure in the
-// projected standings of the rosters as they are (reserves as state.includeReserves says) and
+// projected standings of the rosters as they are (reserves counted with includeReserves) and
 // the difference (and in a head-to-head league his chance against the average team). Rebuilds
-// the loaded draft's category targets (the panel's rows). On a failed read shows the database
-// message, logs " 60050 error: could not get categories" and gives nullopt.
-std::optional<std::vector<TargetRow>> showCategoryTargets(ProgramState& state,
-                                                          UserDialogs& dialogs);
+// the loaded draft's category targets (the panel's rows). A failed read comes back with the
+// database message, " 60050 error: could not get categories" logged.
+Outcome<TargetPanel> showCategoryTargets(DraftSession& session, bool includeReserves);
 // The same with the projected standings the caller already holds (readStandings of the draft
 // as it is; nullopt leaves every actual figure at 0).
-std::optional<std::vector<TargetRow>> showCategoryTargets(
-    ProgramState& state, UserDialogs& dialogs,
+Outcome<TargetPanel> showCategoryTargets(
+    DraftSession& session, bool includeReserves,
     const std::optional<std::vector<StandingsEntry>>& standings);
 
-// Saves one typed target per panel row (state.categoryTargets(), in order). A text that is not a
-// number refuses the whole save ("Invalid Target", naming the category). Otherwise replaces the
+// Saves one typed target per panel row (session.categoryTargets(), in order). A text that is not
+// a number refuses the whole save ("Invalid Target", naming the category). Otherwise replaces the
 // draft's targets in one transaction and gives the new panel.
-std::optional<std::vector<TargetRow>> saveCategoryTargets(
-    ProgramState& state, UserDialogs& dialogs, const std::vector<std::string>& targetTexts);
+Outcome<TargetPanel> saveCategoryTargets(DraftSession& session, bool includeReserves,
+                                         const std::vector<std::string>& targetTexts);
 
 }  // namespace quorvane

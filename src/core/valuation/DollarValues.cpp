@@ -4,8 +4,7 @@
 #include <algorithm>
 
 #include "model/DraftModelLoader.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
+#include "model/DraftSession.h"
 #include "store/TransactionGuard.h"
 #include "valuation/HeadToHeadValues.h"
 #include "valuation/Ranks.h"
@@ -28,48 +27,44 @@ StoredFigures dollarsOf(const RotisserieValuation& valuation, const ModelPlayer&
     return {valued != nullptr ? valued->dollars : 0.0, std::nullopt};
 }
 
-bool rotisserieDollarValues(ProgramState& state, UserDialogs& dialogs) {
-    if (!loadSgpDenominators(state, dialogs)) {
-        return false;
+Outcome<Done> rotisserieDollarValues(DraftSession& session, bool showInflation) {
+    if (Outcome<Done> loaded = loadSgpDenominators(session); !loaded) {
+        return loaded;
     }
-    DraftModel* model = heldDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return false;
+    const Outcome<DraftModel*> held = modelForRun(session);
+    if (!held) {
+        return held.failure();
     }
-    const auto valuation = rotisserieValuation(*state.draftSettings(), state.sgpDenominators(),
-                                               *model, state.showInflation);
+    DraftModel& model = *held.value();
+    const auto valuation = rotisserieValuation(*session.draftSettings(), session.sgpDenominators(),
+                                               model, showInflation);
     if (!valuation) {
-        ValuationSteps(state.dbConnection, dialogs).fail(kUpdateFailed, StepReport::MessageAndLog);
-        return false;
+        return stepFailed(session.dbConnection, kUpdateFailed, StepReport::MessageAndLog);
     }
-    if (!storeValues(state.dbConnection, *model,
+    if (!storeValues(session.dbConnection, model,
                      [&](const ModelPlayer& row) { return dollarsOf(*valuation, row); })) {
-        ValuationSteps(state.dbConnection, dialogs).fail(kWriteFailed, StepReport::LogOnly);
-        return false;
+        return stepFailed(session.dbConnection, kWriteFailed, StepReport::LogOnly);
     }
-    return true;
+    return Done{};
 }
 
 }  // namespace
 
-bool calcDollarValues(ProgramState& state, UserDialogs& dialogs, std::string_view /*mode*/) {
-    if (!state.hasDraft()) {
-        return false;
+Outcome<Done> calcDollarValues(DraftSession& session, bool showInflation) {
+    if (!session.hasDraft()) {
+        return unspoken();
     }
-    if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
-        return calcHeadToHeadValues(state, dialogs);
+    if (session.draftSettings()->scoringstyle == kScoringHeadToHead) {
+        return calcHeadToHeadValues(session);
     }
-    if (state.draftSettings()->scoringstyle == kScoringPoints) {
-        return calcRanks(state, dialogs);
+    if (session.draftSettings()->scoringstyle == kScoringPoints) {
+        return calcRanks(session, showInflation);
     }
-    TransactionGuard transaction(state.dbConnection);
+    TransactionGuard transaction(session.dbConnection);
     if (!transaction.begun()) {
-        ValuationSteps(state.dbConnection, dialogs).fail(kStartFailed, StepReport::LogOnly);
-        return false;
+        return stepFailed(session.dbConnection, kStartFailed, StepReport::LogOnly);
     }
-    const bool done = rotisserieDollarValues(state, dialogs) && transaction.commit();
-    settleDraftModel(state, done);
-    return done;
+    return committedRun(session, transaction, rotisserieDollarValues(session, showInflation));
 }
 
 }  // namespace quorvane

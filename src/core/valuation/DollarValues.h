@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string_view>
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
 // Dollar values of every player of the projection season for the open draft, written to
-// DraftPlayers.dollars. Mode "B" (any case) is the draft room's run, after which the caller
-// refills the available-players grid; "RANK" is the run made for the ranks. Inflation follows
-// state.showInflation. False after a failure was reported; the run's writes are then undone.
-bool calcDollarValues(ProgramState& state, UserDialogs& dialogs, std::string_view mode);
+// DraftPlayers.dollars; a points or head-to-head league takes its own run. Inflation counts
+// with showInflation. After a failure (its log line written) the run's writes are undone.
+Outcome<Done> calcDollarValues(DraftSession& session, bool showInflation);
 
 }  // namespace quorvane

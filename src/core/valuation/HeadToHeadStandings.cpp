@@ -4,56 +4,75 @@
 #include "advice/AdviceTeam.h"
 #include "headtohead/HeadToHeadGrids.h"
 #include "model/DraftModelLoader.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
+#include "model/DraftSession.h"
+#include "valuation/ValuationSteps.h"
 
 namespace quorvane {
 
-std::optional<OpenHeadToHead> openHeadToHead(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings() || state.draftSettings()->scoringstyle != kScoringHeadToHead) {
-        return std::nullopt;
+namespace {
+
+// The open league and the user's team in it.
+struct MyHeadToHead {
+    OpenHeadToHead open;
+    std::size_t mine = 0;
+};
+
+Outcome<MyHeadToHead> myHeadToHead(DraftSession& session, bool includeReserves) {
+    Outcome<OpenHeadToHead> open = openHeadToHead(session, includeReserves);
+    if (!open) {
+        return open.failure();
     }
-    const DraftModel* model = currentDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return std::nullopt;
+    const std::optional<std::size_t> mine = adviceTeamIndex(*open->model, 0);
+    if (!mine) {
+        return unspoken();
     }
-    return OpenHeadToHead{model, std::make_unique<HeadToHeadLeague>(*model, state.includeReserves)};
+    return MyHeadToHead{std::move(open.value()), *mine};
 }
 
-std::optional<GridTable> headToHeadStandingsGridOf(ProgramState& state, UserDialogs& dialogs) {
-    const std::optional<OpenHeadToHead> open = openHeadToHead(state, dialogs);
+}  // namespace
+
+Outcome<OpenHeadToHead> openHeadToHead(DraftSession& session, bool includeReserves) {
+    if (!session.draftSettings() || session.draftSettings()->scoringstyle != kScoringHeadToHead) {
+        return unspoken();
+    }
+    const Outcome<const DraftModel*> model = currentDraftModel(session);
+    if (!model) {
+        return model.failure();
+    }
+    if (model.value() == nullptr) {
+        return unspoken();
+    }
+    return OpenHeadToHead{model.value(),
+                          std::make_unique<HeadToHeadLeague>(*model.value(), includeReserves)};
+}
+
+Outcome<GridTable> headToHeadStandingsGridOf(DraftSession& session, bool includeReserves) {
+    const Outcome<OpenHeadToHead> open = openHeadToHead(session, includeReserves);
     if (!open) {
-        return std::nullopt;
+        return open.failure();
     }
     return headToHeadStandingsGrid(*open->model, open->league->standings());
 }
 
-std::optional<GridTable> myMatchupGrid(ProgramState& state, UserDialogs& dialogs) {
-    const std::optional<OpenHeadToHead> open = openHeadToHead(state, dialogs);
-    if (!open) {
-        return std::nullopt;
+Outcome<GridTable> myMatchupGrid(DraftSession& session, bool includeReserves) {
+    const Outcome<MyHeadToHead> my = myHeadToHead(session, includeReserves);
+    if (!my) {
+        return my.failure();
     }
-    const std::optional<std::size_t> mine = adviceTeamIndex(*open->model, 0);
-    if (!mine) {
-        return std::nullopt;
-    }
-    return matchupGrid(*open->model, open->league->matchups(), *mine);
+    return matchupGrid(*my->open.model, my->open.league->matchups(), my->mine);
 }
 
-std::optional<std::map<int, double>> myChancesAgainstAverage(ProgramState& state,
-                                                             UserDialogs& dialogs) {
-    const std::optional<OpenHeadToHead> open = openHeadToHead(state, dialogs);
-    if (!open) {
-        return std::nullopt;
+Outcome<std::map<int, double>> myChancesAgainstAverage(DraftSession& session,
+                                                       bool includeReserves) {
+    const Outcome<MyHeadToHead> my = myHeadToHead(session, includeReserves);
+    if (!my) {
+        return my.failure();
     }
-    const std::optional<std::size_t> mine = adviceTeamIndex(*open->model, 0);
-    if (!mine) {
-        return std::nullopt;
-    }
-    const std::vector<double> chances = open->league->matchups().chancesAgainstAverage(*mine);
+    const DraftModel& model = *my->open.model;
+    const std::vector<double> chances = my->open.league->matchups().chancesAgainstAverage(my->mine);
     std::map<int, double> byCategory;
     for (std::size_t c = 0; c < chances.size(); ++c) {
-        byCategory[open->model->categories[c].definition->categoryid] = chances[c];
+        byCategory[model.categories[c].definition->categoryid] = chances[c];
     }
     return byCategory;
 }

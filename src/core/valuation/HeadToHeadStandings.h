@@ -7,31 +7,31 @@
 
 #include "headtohead/HeadToHeadLeague.h"
 #include "vocabulary/GridTable.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
-// The open head-to-head draft as its rosters stand, reserves counted as state.includeReserves
-// says. The model is the one the program holds: use it before the next change of the file.
+// The open head-to-head draft as its rosters stand, reserves counted with includeReserves. The
+// model is the one the program holds: use it before the next change of the file.
 struct OpenHeadToHead {
     const DraftModel* model = nullptr;
     std::unique_ptr<HeadToHeadLeague> league;
 };
 
-// nullopt without an open head-to-head draft, or after a failed read was shown and logged.
-std::optional<OpenHeadToHead> openHeadToHead(ProgramState& state, UserDialogs& dialogs);
+// A failure without words without an open head-to-head draft; a failed read comes back with
+// its message, its log line written.
+Outcome<OpenHeadToHead> openHeadToHead(DraftSession& session, bool includeReserves);
 
 // The standings grid of the Projected Standings tab (see headToHeadStandingsGrid).
-std::optional<GridTable> headToHeadStandingsGridOf(ProgramState& state, UserDialogs& dialogs);
+Outcome<GridTable> headToHeadStandingsGridOf(DraftSession& session, bool includeReserves);
 
-// The user's team against each opponent and the league's average team (see matchupGrid);
-// nullopt also when no team is marked his.
-std::optional<GridTable> myMatchupGrid(ProgramState& state, UserDialogs& dialogs);
+// The user's team against each opponent and the league's average team (see matchupGrid); a
+// failure without words also when no team is marked his.
+Outcome<GridTable> myMatchupGrid(DraftSession& session, bool includeReserves);
 
 // The user's chance against the league's average team, by categoryid.
-std::optional<std::map<int, double>> myChancesAgainstAverage(ProgramState& state,
-                                                             UserDialogs& dialogs);
+Outcome<std::map<int, double>> myChancesAgainstAverage(DraftSession& session, bool includeReserves);
 
 }  // namespace quorvane

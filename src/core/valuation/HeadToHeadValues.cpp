@@ -7,8 +7,7 @@
 #include "advice/ZScores.h"
 #include "headtohead/GScores.h"
 #include "model/DraftModelLoader.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
+#include "model/DraftSession.h"
 #include "store/TransactionGuard.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/StoredValues.h"
@@ -21,11 +20,12 @@ namespace {
 constexpr std::string_view kStartFailed = " 90005 error: could not start dollar value calc";
 constexpr std::string_view kWriteFailed = " 90080 error: could not store the G values";
 
-bool storeHeadToHeadValues(ProgramState& state, UserDialogs& dialogs) {
-    DraftModel* model = heldDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return false;
+Outcome<Done> storeHeadToHeadValues(DraftSession& session) {
+    const Outcome<DraftModel*> held = modelForRun(session);
+    if (!held) {
+        return held.failure();
     }
+    DraftModel* model = held.value();
     const ZScores zScores(*model);
     const GScores gScores(*model, zScores);
     std::vector<std::optional<double>> totals(gScores.totals().begin(), gScores.totals().end());
@@ -43,27 +43,23 @@ bool storeHeadToHeadValues(ProgramState& state, UserDialogs& dialogs) {
         const auto index = static_cast<std::size_t>(player - model->players.data());
         return {dollars[index], ranks[index]};
     };
-    if (!storeValues(state.dbConnection, *model, figuresOf)) {
-        ValuationSteps(state.dbConnection, dialogs).fail(kWriteFailed, StepReport::LogOnly);
-        return false;
+    if (!storeValues(session.dbConnection, *model, figuresOf)) {
+        return stepFailed(session.dbConnection, kWriteFailed, StepReport::LogOnly);
     }
-    return true;
+    return Done{};
 }
 
 }  // namespace
 
-bool calcHeadToHeadValues(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.hasDraft()) {
-        return false;
+Outcome<Done> calcHeadToHeadValues(DraftSession& session) {
+    if (!session.hasDraft()) {
+        return unspoken();
     }
-    TransactionGuard transaction(state.dbConnection);
+    TransactionGuard transaction(session.dbConnection);
     if (!transaction.begun()) {
-        ValuationSteps(state.dbConnection, dialogs).fail(kStartFailed, StepReport::LogOnly);
-        return false;
+        return stepFailed(session.dbConnection, kStartFailed, StepReport::LogOnly);
     }
-    const bool done = storeHeadToHeadValues(state, dialogs) && transaction.commit();
-    settleDraftModel(state, done);
-    return done;
+    return committedRun(session, transaction, storeHeadToHeadValues(session));
 }
 
 }  // namespace quorvane

@@ -4,8 +4,7 @@
 #include <algorithm>
 
 #include "model/DraftModelLoader.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
+#include "model/DraftSession.h"
 #include "store/TransactionGuard.h"
 #include "valuation/DollarValues.h"
 #include "valuation/HeadToHeadValues.h"
@@ -30,14 +29,15 @@ StoredFigures rankOf(const DraftModel& model, const std::vector<int>& ranks,
     return {std::nullopt, ranks[static_cast<std::size_t>(player - model.players.data())]};
 }
 
-bool rotisserieRanks(ProgramState& state, UserDialogs& dialogs) {
-    if (!calcDollarValues(state, dialogs, "RANK")) {
-        return false;
+Outcome<Done> rotisserieRanks(DraftSession& session, bool showInflation) {
+    if (Outcome<Done> valued = calcDollarValues(session, showInflation); !valued) {
+        return valued;
     }
-    DraftModel* model = heldDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return false;
+    const Outcome<DraftModel*> held = modelForRun(session);
+    if (!held) {
+        return held.failure();
     }
+    DraftModel* model = held.value();
     // Equal dollars share a rank and the next rank is skipped (1, 2, 2, 4).
     std::vector<std::optional<double>> dollars;
     dollars.reserve(model->players.size());
@@ -45,26 +45,26 @@ bool rotisserieRanks(ProgramState& state, UserDialogs& dialogs) {
         dollars.emplace_back(player.dollars);
     }
     const std::vector<int> ranks = ranksOf(dollars);
-    if (!storeValues(state.dbConnection, *model,
+    if (!storeValues(session.dbConnection, *model,
                      [&](const ModelPlayer& row) { return rankOf(*model, ranks, row); })) {
-        ValuationSteps(state.dbConnection, dialogs)
-            .fail(" 90072 error: could get points sum", StepReport::LogOnly);
-        return false;
+        return stepFailed(session.dbConnection, " 90072 error: could get points sum",
+                          StepReport::LogOnly);
     }
-    return true;
+    return Done{};
 }
 
-bool pointsRanks(ProgramState& state, UserDialogs& dialogs) {
-    DraftModel* model = heldDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return false;
+Outcome<Done> pointsRanks(DraftSession& session, bool showInflation) {
+    const Outcome<DraftModel*> held = modelForRun(session);
+    if (!held) {
+        return held.failure();
     }
-    const auto valuation = pointsValuation(*state.draftSettings(), *model, state.showInflation);
-    ValuationSteps steps(state.dbConnection, dialogs);
+    DraftModel* model = held.value();
+    const auto valuation = pointsValuation(*session.draftSettings(), *model, showInflation);
     if (!valuation) {
         // A draft without categories has no points to sum.
-        steps.fail(" 90024 error: could not insert into vbd_player_points", StepReport::LogOnly);
-        return false;
+        return stepFailed(session.dbConnection,
+                          " 90024 error: could not insert into vbd_player_points",
+                          StepReport::LogOnly);
     }
     std::vector<int> ranks;
     ranks.reserve(valuation->players.size());
@@ -81,42 +81,39 @@ bool pointsRanks(ProgramState& state, UserDialogs& dialogs) {
         }
         return figures;
     };
-    if (!storeValues(state.dbConnection, *model, figuresOf)) {
-        steps.fail(" 90025 error: could get points sum", StepReport::LogOnly);
-        return false;
+    if (!storeValues(session.dbConnection, *model, figuresOf)) {
+        return stepFailed(session.dbConnection, " 90025 error: could get points sum",
+                          StepReport::LogOnly);
     }
-    return true;
+    return Done{};
 }
 
 }  // namespace
 
-bool calcRanks(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.hasDraft()) {
-        return false;
+Outcome<Done> calcRanks(DraftSession& session, bool showInflation) {
+    if (!session.hasDraft()) {
+        return unspoken();
     }
-    if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
-        return calcHeadToHeadValues(state, dialogs);
+    if (session.draftSettings()->scoringstyle == kScoringHeadToHead) {
+        return calcHeadToHeadValues(session);
     }
-    TransactionGuard transaction(state.dbConnection);
+    TransactionGuard transaction(session.dbConnection);
     if (!transaction.begun()) {
-        ValuationSteps(state.dbConnection, dialogs).fail(kStartFailed, StepReport::LogOnly);
-        return false;
+        return stepFailed(session.dbConnection, kStartFailed, StepReport::LogOnly);
     }
-    const bool valued = state.draftSettings()->scoringstyle == kScoringRotisserie
-                            ? rotisserieRanks(state, dialogs)
-                            : pointsRanks(state, dialogs);
-    const bool done = valued && transaction.commit();
-    settleDraftModel(state, done);
-    return done;
+    Outcome<Done> valued = session.draftSettings()->scoringstyle == kScoringRotisserie
+                               ? rotisserieRanks(session, showInflation)
+                               : pointsRanks(session, showInflation);
+    return committedRun(session, transaction, std::move(valued));
 }
 
-bool calcRoomValues(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.hasDraft()) {
-        return false;
+Outcome<Done> calcRoomValues(DraftSession& session, bool showInflation) {
+    if (!session.hasDraft()) {
+        return unspoken();
     }
-    return state.draftSettings()->drafttype == kDraftTypeAuction
-               ? calcDollarValues(state, dialogs, "B")
-               : calcRanks(state, dialogs);
+    return session.draftSettings()->drafttype == kDraftTypeAuction
+               ? calcDollarValues(session, showInflation)
+               : calcRanks(session, showInflation);
 }
 
 }  // namespace quorvane

@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "vocabulary/Outcome.h"
+
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
 // Overall ranks (DraftPlayers.draftorder) of every player of the projection season for the open
 // draft; in a points league by value-based drafting, with dollar values in a points auction.
-// False after a failure was reported; the run's writes are then undone.
-bool calcRanks(ProgramState& state, UserDialogs& dialogs);
+// Inflation counts with showInflation. After a failure (its log line written) the run's writes
+// are undone.
+Outcome<Done> calcRanks(DraftSession& session, bool showInflation);
 
-// The values the draft room shows: dollar values in an auction (the "B" run), ranks in a
-// straight or snake draft. False after a failure was reported.
-bool calcRoomValues(ProgramState& state, UserDialogs& dialogs);
+// The values the draft room shows: dollar values in an auction, ranks in a straight or snake
+// draft.
+Outcome<Done> calcRoomValues(DraftSession& session, bool showInflation);
 
 }  // namespace quorvane

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/SgpDenominators.h"
 
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "model/DraftSession.h"
+#include "platform/Version.h"
 #include "store/CategoryRepository.h"
+#include "vocabulary/DatabaseMessages.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
-bool loadSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
-    const std::optional<SgpDenominatorRows> rows = readSgpDenominators(state.dbConnection);
+Outcome<Done> loadSgpDenominators(DraftSession& session) {
+    const std::optional<SgpDenominatorRows> rows = readSgpDenominators(session.dbConnection);
     if (!rows) {
-        reportDatabaseError(dialogs, state.dbConnection, " 60006 error: could not access database");
-        return false;
+        return statementFailed(session.dbConnection, kDatabaseAccessMessage,
+                               " 60006 error: could not access database");
     }
     const auto largest = rows->highestId;
     std::vector<SgpDenominator> denominators(static_cast<std::size_t>(largest < 0 ? 0 : largest) +
@@ -22,20 +24,20 @@ bool loadSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
             denominators[static_cast<std::size_t>(id)] = {id, row.value};
         }
     }
-    state.replaceSgpDenominators(std::move(denominators));
-    return true;
+    session.replaceSgpDenominators(std::move(denominators));
+    return Done{};
 }
 
-void fixSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
-    const auto version = versionNumber(state.appVersion);
+std::vector<WriteFailure> fixSgpDenominators(Connection& connection, std::string_view appVersion) {
+    std::vector<WriteFailure> failures;
+    const auto version = versionNumber(appVersion);
     if (!version || *version >= 1400) {
-        return;
+        return failures;
     }
     struct Correction {
         int categoryid;
         double denominator;
     };
-    Connection& connection = state.dbConnection;
     for (const Correction& correction : {Correction{15, .002}, Correction{14, .005}}) {
         // A file that already holds the figure is not written: opening a database must not
         // take the write lock another program may be holding.
@@ -45,14 +47,14 @@ void fixSgpDenominators(ProgramState& state, UserDialogs& dialogs) {
             continue;
         }
         if (!writeSgpDenominator(connection, correction.categoryid, correction.denominator)) {
-            showDatabaseFailure(dialogs, connection, kDatabaseErrorTitle, kDatabaseUpdateMessage,
-                                MessageIcon::Exclamation);
-            connection.log().writeEntry(" 60005 error: could not edit sgp");
+            failures.push_back(statementFailed(connection, kDatabaseUpdateMessage,
+                                               " 60005 error: could not edit sgp"));
             if (connection.lastFailureWasBusy()) {
-                return;
+                return failures;
             }
         }
     }
+    return failures;
 }
 
 }  // namespace quorvane

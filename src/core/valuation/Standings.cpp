@@ -2,58 +2,47 @@
 #include "valuation/Standings.h"
 
 #include "model/DraftModelLoader.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "model/DraftSession.h"
 #include "valuation/HeadToHeadStandings.h"
 
 namespace quorvane {
 
-namespace {
-
-// The standings of the draft as the file holds it.
-std::optional<std::vector<StandingsEntry>> standingsOf(ProgramState& state, UserDialogs& dialogs) {
-    const DraftModel* model = currentDraftModel(state, dialogs);
-    if (model == nullptr) {
-        return std::nullopt;
-    }
-    return projectedStandings(*state.draftSettings(), *model, state.includeReserves);
-}
-
-}  // namespace
-
-std::optional<GridTable> calcStandings(ProgramState& state, UserDialogs& /*dialogs*/,
-                                       bool skipGrid) {
-    const auto entries = readStandings(state);
+std::optional<GridTable> calcStandings(DraftSession& session, bool includeReserves, bool skipGrid) {
+    const auto entries = readStandings(session, includeReserves);
     if (!entries) {
         return std::nullopt;
     }
     if (skipGrid) {
         return GridTable{};
     }
-    return standingsGridOf(state, *entries);
+    return standingsGridOf(session, includeReserves, *entries);
 }
 
-std::optional<GridTable> standingsGridOf(ProgramState& state,
+std::optional<GridTable> standingsGridOf(DraftSession& session, bool includeReserves,
                                          const std::vector<StandingsEntry>& entries) {
-    if (state.draftSettings()->scoringstyle == kScoringHeadToHead) {
-        LogOnlyDialogs quiet;
-        return headToHeadStandingsGridOf(state, quiet);
+    if (session.draftSettings()->scoringstyle == kScoringHeadToHead) {
+        // The grid's failure is the log's alone.
+        Outcome<GridTable> grid = headToHeadStandingsGridOf(session, includeReserves);
+        if (!grid) {
+            return std::nullopt;
+        }
+        return std::move(grid.value());
     }
-    return standingsGrid(entries, state.draftSettings()->scoringstyle != kScoringPoints);
+    return standingsGrid(entries, session.draftSettings()->scoringstyle != kScoringPoints);
 }
 
-std::optional<std::vector<StandingsEntry>> readStandings(ProgramState& state) {
-    if (!state.hasDraft()) {
+std::optional<std::vector<StandingsEntry>> readStandings(DraftSession& session,
+                                                         bool includeReserves) {
+    if (!session.hasDraft()) {
         return std::nullopt;
     }
     // readStandings reports a failure in the log only.
-    LogOnlyDialogs quiet;
-    auto entries = standingsOf(state, quiet);
-    if (!entries) {
-        state.dbConnection.log().writeEntry(" 90050 error: could not select standings");
+    const Outcome<const DraftModel*> model = currentDraftModel(session);
+    if (!model || model.value() == nullptr) {
+        session.dbConnection.log().writeEntry(" 90050 error: could not select standings");
+        return std::nullopt;
     }
-    return entries;
+    return projectedStandings(*session.draftSettings(), *model.value(), includeReserves);
 }
 
 }  // namespace quorvane

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <map>
 
-#include "session/ProgramState.h"
+#include "model/DraftSession.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "valuation/CategoryFormat.h"
@@ -19,12 +19,12 @@ bool isTotal(const std::string& symbol) {
 
 }  // namespace
 
-std::optional<GridTable> fillStandingsGrid(ProgramState& state) {
-    const auto entries = readStandings(state);
+std::optional<GridTable> fillStandingsGrid(DraftSession& session, bool includeReserves) {
+    const auto entries = readStandings(session, includeReserves);
     if (!entries) {
         return std::nullopt;
     }
-    return standingsGridOf(state, *entries);
+    return standingsGridOf(session, includeReserves, *entries);
 }
 
 GridTable standingsGrid(const std::vector<StandingsEntry>& entries, bool rotisserie) {

@@ -1,16 +1,47 @@
 // SPDX-License-Identifier: MIT
 #include "valuation/ValuationSteps.h"
 
-#include "session/UserDialogs.h"
+#include <string>
+
+#include "model/DraftModelLoader.h"
+#include "model/DraftSession.h"
+#include "store/TransactionGuard.h"
+#include "vocabulary/DatabaseMessages.h"
+#include "vocabulary/StatementFailures.h"
 
 namespace quorvane {
 
-void ValuationSteps::fail(std::string_view logLiteral, StepReport report) {
+WriteFailure stepFailed(const Connection& connection, std::string_view logLiteral,
+                        StepReport report) {
     if (report == StepReport::MessageAndLog) {
-        showDatabaseFailure(m_dialogs, m_connection, kDatabaseErrorTitle, kDatabaseAccessMessage,
-                            MessageIcon::Exclamation);
+        return statementFailed(connection, kDatabaseAccessMessage, logLiteral);
     }
-    m_connection.log().writeEntry(logLiteral);
+    connection.log().writeEntry(logLiteral);
+    WriteFailure failure;
+    failure.logLine = std::string(logLiteral);
+    return failure;
+}
+
+WriteFailure unspoken() {
+    return WriteFailure{};
+}
+
+Outcome<DraftModel*> modelForRun(DraftSession& session) {
+    Outcome<DraftModel*> held = heldDraftModel(session);
+    if (held && held.value() == nullptr) {
+        return unspoken();
+    }
+    return held;
+}
+
+Outcome<Done> committedRun(DraftSession& session, TransactionGuard& transaction,
+                           Outcome<Done> run) {
+    const bool done = run && transaction.commit();
+    settleDraftModel(session, done);
+    if (!run) {
+        return run;
+    }
+    return done ? run : Outcome<Done>(unspoken());
 }
 
 }  // namespace quorvane

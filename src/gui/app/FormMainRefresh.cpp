@@ -39,11 +39,11 @@
 #include "room/WatchList.h"
 #include "session/LiveRoom.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/TurnNews.h"
 #include "session/UserDialogs.h"
+#include "session/ValuationConversation.h"
 #include "teamadvice/RoomAdvice.h"
-#include "valuation/CategoryTargets.h"
-#include "valuation/Ranks.h"
 
 namespace quorvane::gui {
 
@@ -133,7 +133,8 @@ void FormMain::showLive(const LiveRoom& live) {
 }
 
 std::string FormMain::playerCardHtml(int playerId) {
-    const std::optional<PlayerAdviceCard> card = playerAdviceCard(m_state, m_dialogs, playerId);
+    const std::optional<PlayerAdviceCard> card = shown(
+        m_dialogs, playerAdviceCard(m_state, m_state.roomAdvice, m_state.showInflation, playerId));
     return card ? playerAdviceCardHtml(*card) : std::string();
 }
 
@@ -411,7 +412,8 @@ void FormMain::refreshPart(Part part) {
             refreshStandings();
             break;
         case kStandingsView:
-            if (auto grid = fillStandingsGrid(m_state); grid && m_standings) {
+            if (auto grid = fillStandingsGrid(m_state, m_state.includeReserves);
+                grid && m_standings) {
                 m_standings->showStandings(std::move(*grid));
             }
             if (m_standings) {
@@ -460,7 +462,7 @@ void FormMain::refreshValues() {
     m_dialogs.setBusy(true);
     calcRoomValues(m_state, m_dialogs);
     if (m_state.showAdvice) {
-        refreshRoomAdvice(m_state, m_dialogs, true);
+        shown(m_dialogs, refreshRoomAdvice(m_state, m_state.roomAdvice, true));
     }
     if (m_mainView) {
         m_mainView->fillAvailablePlayers();
@@ -479,10 +481,10 @@ void FormMain::refreshValues() {
 // The standings run gives the user's places; the tab's grid and charts are drawn from it when
 // the tab is in sight.
 void FormMain::refreshStandings() {
-    if (!calcStandings(m_state, m_dialogs, true)) {
+    if (!calcStandings(m_state, m_state.includeReserves, true)) {
         return;
     }
-    if (const auto figures = readStandings(m_state)) {
+    if (const auto figures = readStandings(m_state, m_state.includeReserves)) {
         m_standingsFigures = *figures;
     }
     if (const auto picks = readDraftPicks(m_state)) {

@@ -25,6 +25,7 @@
 #include "hscores/SeasonOddsGrid.h"
 #include "model/DraftModelLoader.h"
 #include "session/DraftModelConversation.h"
+#include "session/ShowMessage.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
 
@@ -127,7 +128,7 @@ void StandingsPage::updateStandings() {
         return;
     }
     m_dialogs.setBusy(true);
-    auto grid = calcStandings(m_state, m_dialogs, false);
+    auto grid = calcStandings(m_state, m_state.includeReserves, false);
     m_dialogs.setBusy(false);
     if (grid) {
         showStandings(std::move(*grid));
@@ -151,7 +152,7 @@ void StandingsPage::showStandings(GridTable grid) {
     growColumnsToContents(dg_standings);
     std::optional<GridTable> matchups;
     if (m_state.draftSettings() && m_state.draftSettings()->scoringstyle == kScoringHeadToHead) {
-        matchups = myMatchupGrid(m_state, m_dialogs);
+        matchups = shown(m_dialogs, myMatchupGrid(m_state, m_state.includeReserves));
     }
     m_matchupPanel->setVisible(matchups.has_value());
     if (matchups) {

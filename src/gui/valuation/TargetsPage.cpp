@@ -18,7 +18,7 @@
 #include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
-#include "valuation/CategoryTargets.h"
+#include "session/ValuationConversation.h"
 
 namespace quorvane::gui {
 
