@@ -107,9 +107,11 @@ SessionOpening openCommandStore(DraftSession& session, const std::optional<std::
         opening.told.push_back(opened.failure().message);
         return opening;
     }
-    lentToProgram(
-        session, appVersion, opening.told,
-        [](ProgramState& program, UserDialogs& dialogs) { fixSgpDenominators(program, dialogs); });
+    for (const WriteFailure& failure : fixSgpDenominators(session.dbConnection, appVersion)) {
+        if (failure.kind != WriteFailure::Kind::Unanswered && !failure.message.text.empty()) {
+            opening.told.push_back(failure.message);
+        }
+    }
     opening.opened = true;
     return opening;
 }
