@@ -14,6 +14,7 @@
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "session/ValuationConversation.h"
+#include "valuation/SgpDenominators.h"
 
 namespace quorvane {
 
