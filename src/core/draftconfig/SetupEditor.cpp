@@ -10,6 +10,7 @@
 #include "model/DraftLoader.h"
 #include "room/TurnHistoryWriter.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
@@ -128,7 +129,8 @@ bool resetTurn(ProgramState& state, UserDialogs& dialogs, int turn) {
     }
     if (*picks != 0) {
         loadDraft(state, templateId);
-        return putTurnOn(state, dialogs, turn, turnLines(*state.draftSettings()));
+        return shown(dialogs, putTurnOn(state, turn, turnLines(*state.draftSettings())))
+            .has_value();
     }
     if (!restartTurns(db, templateId)) {
         return saveFailed(dialogs, db, ": error 40011: Could not save values for template.");
@@ -164,7 +166,7 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
     TransactionGuard transaction(db);
     // The turn on the clock as the draft stood; a new order or team count only changes who
     // holds it.
-    const auto standing = reconcileTurnHistory(state, dialogs);
+    const auto standing = shown(dialogs, reconcileTurnHistory(state));
     if (!standing || !writeDraftRow(db, request, templateId, dialogs) ||
         !writeRosterRow(db, request, templateId, dialogs) ||
         !writeCategories(db, request, templateId, dialogs) ||

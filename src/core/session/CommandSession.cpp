@@ -9,6 +9,7 @@
 #include "session/ApplyServiceSettings.h"
 #include "session/DataStore.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 #include "valuation/SgpDenominators.h"
 
@@ -34,7 +35,7 @@ bool openDraftByIdOrName(ProgramState& state, UserDialogs& dialogs, const std::s
         return false;
     }
     loadDraft(state, *found.templateId);
-    settleTurnHistory(state, dialogs);
+    shown(dialogs, settleTurnHistory(state));
     return true;
 }
 

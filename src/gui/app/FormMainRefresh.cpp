@@ -40,6 +40,7 @@
 #include "room/WatchList.h"
 #include "session/LiveRoom.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/TurnNews.h"
 #include "session/UserDialogs.h"
 #include "teamadvice/RoomAdvice.h"
@@ -211,10 +212,9 @@ void FormMain::showBanner(const std::vector<DraftPick>& picks) {
 void FormMain::showClock(const QString& banner, const QString& details) {
     m_banner = banner;
     m_bannerDetails = details;
-    m_clock->setFullText(m_practiceOf.isEmpty() || banner.isEmpty()
-                             ? banner
-                             : tr("Practice \u00b7 %1").arg(banner),
-                         details);
+    m_clock->setFullText(
+        m_practiceOf.isEmpty() || banner.isEmpty() ? banner : tr("Practice \u00b7 %1").arg(banner),
+        details);
 }
 
 void FormMain::showPracticeMark(bool practice, const QString& sourceName) {
@@ -318,7 +318,7 @@ void FormMain::toggleWatch() {
         showNews(tr("Choose a player in the list to watch him"));
         return;
     }
-    const std::optional<bool> watched = toggleWatched(m_state, m_dialogs, playerId);
+    const std::optional<bool> watched = shown(m_dialogs, toggleWatched(m_state, playerId));
     if (!watched) {
         return;
     }
@@ -328,7 +328,7 @@ void FormMain::toggleWatch() {
 }
 
 void FormMain::unwatchPlayer(int playerId) {
-    if (setWatched(m_state, m_dialogs, playerId, false)) {
+    if (shown(m_dialogs, setWatched(m_state, playerId, false))) {
         showWatchList();
     }
 }
