@@ -15,6 +15,7 @@
 #include "practice/PracticeRun.h"
 #include "session/DraftConversation.h"
 #include "session/DraftModelConversation.h"
+#include "session/PracticeConversation.h"
 #include "valuation/Ranks.h"
 
 namespace {
@@ -83,12 +84,12 @@ void BM_PracticeSnakeToTheEnd(benchmark::State& bench) {
     for (auto _ : bench) {
         bench.PauseTiming();
         loadDraft(state, *id);
-        const auto practice = createPractice(state, database.dialogs, {*id, "", seed++, false});
-        loadDraft(state, practice.value_or(0));
+        const Outcome<int> practice = createPractice(state, {*id, "", seed++, false});
+        loadDraft(state, practice ? *practice : 0);
         bench.ResumeTiming();
         PracticeRunOptions options;
         options.toEnd = true;
-        picks = runPractice(state, database.dialogs, options).picks.size();
+        picks = runPracticeTold(state, database.dialogs, options).picks.size();
     }
     bench.counters["picks"] = static_cast<double>(picks);
 }

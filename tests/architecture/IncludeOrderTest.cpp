@@ -27,12 +27,6 @@ const fs::path kCore = fs::path(QUORVANE_SOURCE_DIR) / "src" / "core";
 const std::set<std::string> kAllowedUpwardIncludes = {
     "draftconfig/SetupEditor.cpp -> session",
     "online/FollowDraft.cpp -> session",
-    "online/FollowLoop.cpp -> session",
-    "online/Room.cpp -> session",
-    "online/RoomBanner.cpp -> session",
-    "practice/PracticeDrafts.cpp -> session",
-    "practice/PracticeReport.cpp -> session",
-    "practice/PracticeRun.cpp -> session",
     "room/ChartData.cpp -> session",
     "room/ClockBanner.cpp -> session",
     "teamadvice/RoomAdvice.cpp -> session",

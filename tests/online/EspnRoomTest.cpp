@@ -10,10 +10,10 @@
 #include "online/EspnCookies.h"
 #include "online/EspnRoom.h"
 #include "online/FollowDraft.h"
-#include "online/RoomBanner.h"
 #include "online/RoomFiles.h"
 #include "platform/CurlTransfer.h"
 #include "room/DraftPicks.h"
+#include "session/LiveRoom.h"
 
 namespace quorvane::test {
 namespace {

@@ -7,9 +7,9 @@
 #include "RoomService.h"
 #include "online/FantraxRoom.h"
 #include "online/FollowDraft.h"
-#include "online/RoomBanner.h"
 #include "platform/CurlTransfer.h"
 #include "room/DraftPicks.h"
+#include "session/LiveRoom.h"
 
 namespace quorvane::test {
 namespace {

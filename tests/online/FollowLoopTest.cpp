@@ -13,6 +13,7 @@
 #include "online/FollowLoop.h"
 #include "online/SleeperRoom.h"
 #include "platform/CurlTransfer.h"
+#include "session/FollowConversation.h"
 
 namespace quorvane::test {
 namespace {
@@ -38,7 +39,7 @@ struct FollowedRoom : FollowProgram {
         events.status = [this](const FollowStatus& status) {
             lines.push_back(followStatusLine(status, clock.now()));
         };
-        FollowLoop loop(state, dialogs, room, clock, events);
+        FollowLoop loop = followLoopTold(state, dialogs, room, clock, events);
         return loop.run(stop);
     }
     // Stops the follower at `when`; the calls it made until then are what a minute costs.

@@ -10,6 +10,7 @@
 #include "online/FantraxRoom.h"
 #include "online/FollowLoop.h"
 #include "platform/CurlTransfer.h"
+#include "session/FollowConversation.h"
 
 namespace quorvane::test {
 namespace {
@@ -29,7 +30,7 @@ struct TimedFollow : FollowProgram {
         events.status = [this](const FollowStatus& status) {
             lines.push_back(followStatusLine(status, clock.now()));
         };
-        FollowLoop loop(state, dialogs, room, clock, events);
+        FollowLoop loop = followLoopTold(state, dialogs, room, clock, events);
         return loop.run(stop);
     }
 

@@ -6,10 +6,10 @@
 #include "RoomJson.h"
 #include "SleeperFixture.h"
 #include "online/FollowDraft.h"
-#include "online/RoomBanner.h"
 #include "online/SleeperRoom.h"
 #include "platform/CurlTransfer.h"
 #include "room/DraftPicks.h"
+#include "session/LiveRoom.h"
 
 namespace quorvane::test {
 namespace {

@@ -14,6 +14,7 @@
 #include "room/SlotChoice.h"
 #include "room/Turns.h"
 #include "session/DraftConversation.h"
+#include "session/PracticeConversation.h"
 #include "session/ProjectionConversation.h"
 #include "session/RoomRefresh.h"
 #include "session/TurnConversation.h"
@@ -35,9 +36,8 @@ class PracticeBotsAndTheWindow : public ::testing::Test {
         program.exec("update DraftTeams set owner = (draftposition = 3) where template_id = " +
                      std::to_string(real));
         ASSERT_TRUE(loadDraft(program.state, real));
-        const std::optional<int> made =
-            createPractice(program.state, program.dialogs, {real, "Drill", 7, false});
-        ASSERT_TRUE(made.has_value());
+        const Outcome<int> made = createPractice(program.state, {real, "Drill", 7, false});
+        ASSERT_TRUE(made.ok());
         practice = *made;
         ASSERT_TRUE(openSelectedDraft(program.state, program.dialogs, practice));
         ASSERT_TRUE(test::openFolder(window, windowDialogs, program.folder.str()));
@@ -90,7 +90,7 @@ TEST_F(PracticeBotsAndTheWindow, APickRecordedByHandIsSeenBeforeTheirNextPick) {
         }
     };
     const PracticeRunResult result =
-        runPractice(program.state, program.dialogs, {}, nullptr, picked);
+        runPracticeTold(program.state, program.dialogs, {}, nullptr, picked);
     EXPECT_EQ(result.stop, PracticeStop::UsersTurn);
     ASSERT_EQ(result.picks.size(), 1U);
     EXPECT_EQ(picksStored(), 2.0);
@@ -111,7 +111,7 @@ TEST_F(PracticeBotsAndTheWindow, AnUndoByHandIsSeenBeforeTheirNextPick) {
         }
     };
     const PracticeRunResult result =
-        runPractice(program.state, program.dialogs, {}, nullptr, picked);
+        runPracticeTold(program.state, program.dialogs, {}, nullptr, picked);
     EXPECT_EQ(result.stop, PracticeStop::UsersTurn);
     ASSERT_EQ(result.picks.size(), 3U);
     EXPECT_EQ(result.picks[1].pickNumber, 1);
@@ -148,7 +148,7 @@ TEST_F(PracticeBotsAndTheWindow, ARunToTheEndBesideTheWindowsPicksKeepsTheDraftL
     PracticeRunOptions options;
     options.toEnd = true;
     const PracticeRunResult result =
-        runPractice(program.state, program.dialogs, options, nullptr, picked);
+        runPracticeTold(program.state, program.dialogs, options, nullptr, picked);
     EXPECT_EQ(result.stop, PracticeStop::DraftOver) << program.dialogs.lastText();
     const std::string draft = std::to_string(practice);
     EXPECT_EQ(picksStored(), 39.0);
@@ -180,6 +180,39 @@ TEST_F(PracticeBotsAndTheWindow, ARunToTheEndBesideTheWindowsPicksKeepsTheDraftL
                              "template_id = " +
                              draft),
               0.0);
+}
+
+// The real draft the practice copies: the bots refuse it before its values are worked out (a
+// valuation would write its stored figures) and before any pick, and the refusal comes back
+// with its words for the front end to show. A second practice may not take the first's name.
+TEST_F(PracticeBotsAndTheWindow, ARealDraftIsRefusedBeforeItIsValuedOrPicked) {
+    const int real = static_cast<int>(
+        program.scalar("select source_template_id from DraftPractice where template_id = " +
+                       std::to_string(practice)));
+    ASSERT_TRUE(loadDraft(program.state, real));
+    bool valued = false;
+    const PracticeRunResult result = runPractice(program.state, {}, [&valued] {
+        valued = true;
+        return true;
+    });
+    EXPECT_EQ(result.stop, PracticeStop::Failed);
+    EXPECT_FALSE(valued);
+    EXPECT_TRUE(result.picks.empty());
+    ASSERT_TRUE(result.failure.has_value());
+    EXPECT_EQ(result.failure->title, "Practice Draft");
+    EXPECT_EQ(result.failure->text,
+              "This draft is not a practice draft. Practice commands change only practice "
+              "drafts, never a real one.");
+    EXPECT_EQ(program.scalar("select count(*) from DraftTaken where template_id = " +
+                             std::to_string(real)),
+              0.0);
+    EXPECT_TRUE(program.dialogs.messages.empty()) << program.dialogs.lastText();
+
+    const Outcome<int> again = createPractice(program.state, {real, "drill ", 8, false});
+    ASSERT_FALSE(again.ok());
+    EXPECT_EQ(again.failure().kind, WriteFailure::Kind::Refused);
+    EXPECT_EQ(again.failure().message.title, "Invalid Draft Name");
+    EXPECT_EQ(again.failure().message.text, "A draft with that name already exists");
 }
 
 }  // namespace

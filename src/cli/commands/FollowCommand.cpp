@@ -20,6 +20,8 @@
 #include "online/SleeperDrafts.h"
 #include "platform/CurlTransfer.h"
 #include "room/RecordPick.h"
+#include "session/FollowConversation.h"
+#include "session/ShowMessage.h"
 #include "text/CheckedNumber.h"
 
 namespace quorvane::cli {
@@ -245,7 +247,7 @@ int listUserDrafts(CliContext& context, const FollowOptions& options) {
 int listRoomTeams(CliContext& context, Room& room) {
     const RoomRead<RoomDraft> draft = room.readDraft();
     if (!draft.value) {
-        reportRoomUnreadable(context.dialogs, context.state.dbConnection.log(), draft.reply);
+        showMessage(context.dialogs, roomUnreadable(context.state.dbConnection.log(), draft.reply));
         return kExitFailed;
     }
     const auto mapping = rosterMapping(context.state, *context.state.loadedDraft, *draft.value);
@@ -315,7 +317,7 @@ int runFollow(CliContext& context, const FollowOptions& options) {
             }
         };
         const InterruptStops interrupt;
-        FollowLoop loop(context.state, context.dialogs, *room, clock, events);
+        FollowLoop loop = followLoopTold(context.state, context.dialogs, *room, clock, events);
         const FollowStatus status = loop.run(interrupted);
         return CliContext::statusOf(status.state == FollowStatus::State::Complete ||
                                     status.state == FollowStatus::State::Stopped);

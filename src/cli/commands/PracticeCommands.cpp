@@ -14,7 +14,9 @@
 #include "practice/PracticeDrafts.h"
 #include "practice/PracticeReport.h"
 #include "practice/PracticeRun.h"
+#include "session/PracticeConversation.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 #include "text/NumberText.h"
 #include "valuation/Ranks.h"
@@ -60,7 +62,8 @@ int runMock(CliContext& context, const MockOptions& options) {
     return context.withDraft(options.draft, [&] {
         const PracticeChoice choice{context.state.draftSettings()->template_id, options.name, seed,
                                     options.fromNow, *bots};
-        const std::optional<int> practice = createPractice(context.state, context.dialogs, choice);
+        const std::optional<int> practice =
+            shown(context.dialogs, createPractice(context.state, choice));
         if (!practice) {
             return kExitFailed;
         }
@@ -132,7 +135,7 @@ int runMockRun(CliContext& context, const MockRunOptions& options) {
         run.userLimits = *limits;
         run.nomination = options.nominate;
         context.writeCsv({"pick", "teamid", "team", "playerid", "player", "slot", "price"});
-        const PracticeRunResult result = runPractice(
+        const PracticeRunResult result = runPracticeTold(
             context.state, context.dialogs, run, nullptr, [&context](const PracticePick& pick) {
                 context.writeCsv({std::to_string(pick.pickNumber), std::to_string(pick.teamid),
                                   pick.teamname, std::to_string(pick.playerid), pick.player,
@@ -152,7 +155,8 @@ int runMockGrade(CliContext& context, const std::string& draft) {
     if (!context.loadDraftArgument(draft) || !calcRanks(context.state, context.dialogs)) {
         return kExitFailed;
     }
-    const std::optional<PracticeGrade> grade = gradeOpenDraft(context.state, context.dialogs);
+    const std::optional<PracticeGrade> grade =
+        shown(context.dialogs, gradeOpenDraft(context.state));
     if (!grade) {
         return kExitFailed;
     }
@@ -179,15 +183,19 @@ int runMockRestart(CliContext& context, const std::string& draft,
         return context.usageError(problem);
     }
     return context.withDraft(draft, [&] {
-        return CliContext::statusOf(restartPractice(
-            context.state, context.dialogs, context.state.draftSettings()->template_id, seed));
+        return CliContext::statusOf(
+            shown(context.dialogs,
+                  restartPractice(context.state, context.state.draftSettings()->template_id, seed))
+                .has_value());
     });
 }
 
 int runMockDelete(CliContext& context, const std::string& draft) {
     return context.withDraft(draft, [&] {
-        return CliContext::statusOf(deletePractice(context.state, context.dialogs,
-                                                   context.state.draftSettings()->template_id));
+        return CliContext::statusOf(
+            shown(context.dialogs,
+                  deletePractice(context.state, context.state.draftSettings()->template_id))
+                .has_value());
     });
 }
 

@@ -636,13 +636,13 @@ FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room) {
     }
     const RoomRead<RoomDraft> draft = room.readDraft();
     if (!draft.value) {
-        reportRoomUnreadable(dialogs, state.dbConnection.log(), draft.reply);
+        showMessage(dialogs, roomUnreadable(state.dbConnection.log(), draft.reply));
         result.problem = draft.reply.message;
         return result;
     }
     const RoomRead<std::vector<RoomPick>> picks = room.readPicks();
     if (!picks.value) {
-        reportRoomUnreadable(dialogs, state.dbConnection.log(), picks.reply);
+        showMessage(dialogs, roomUnreadable(state.dbConnection.log(), picks.reply));
         result.problem = picks.reply.message;
         return result;
     }

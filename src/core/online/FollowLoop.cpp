@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "online/FollowLoop.h"
 
+#include "model/DraftSession.h"
 #include "online/FollowStore.h"
 #include "online/Room.h"
-#include "session/ProgramState.h"
 
 namespace quorvane {
 
@@ -50,12 +50,12 @@ std::string followStatusLine(const FollowStatus& status, FollowClock::TimePoint 
     return "Stopped";
 }
 
-FollowLoop::FollowLoop(ProgramState& state, UserDialogs& dialogs, Room& room, FollowClock& clock,
+FollowLoop::FollowLoop(DraftSession& session, Room& room, FollowClock& clock, Sync sync,
                        Events events)
-    : m_state(state),
-      m_dialogs(dialogs),
+    : m_state(session),
       m_room(room),
       m_clock(clock),
+      m_sync(std::move(sync)),
       m_events(std::move(events)),
       m_schedule(clock.now(), room.pollInterval()) {}
 
@@ -64,6 +64,13 @@ void FollowLoop::tell(FollowStatus::State state) {
     m_status.backOff = m_schedule.backOff();
     if (m_events.status) {
         m_events.status(m_status);
+    }
+}
+
+void FollowLoop::unreadable(const RoomReply& reply) {
+    const Message message = roomUnreadable(m_state.dbConnection.log(), reply);
+    if (m_events.message) {
+        m_events.message(message);
     }
 }
 
@@ -82,12 +89,12 @@ std::optional<FollowStatus> FollowLoop::readPicksAndSync(const RoomDraft& draft)
         return std::nullopt;
     }
     if (!picks.value) {
-        reportRoomUnreadable(m_dialogs, m_state.dbConnection.log(), picks.reply);
+        unreadable(picks.reply);
         m_status.detail = picks.reply.message;
         tell(FollowStatus::State::Failed);
         return m_status;
     }
-    const FollowSync sync = syncRoomPicks(m_state, m_dialogs, m_room.link(), draft, *picks.value);
+    const FollowSync sync = m_sync(m_room.link(), draft, *picks.value);
     m_status.roomPicks = static_cast<int>(picks.value->size());
     if (!m_status.lastChange || !sync.recorded.empty() || !sync.undone.empty()) {
         m_status.lastChange = m_clock.now();
@@ -133,7 +140,7 @@ FollowStatus FollowLoop::run(const std::atomic<bool>& stop) {
             continue;
         }
         if (read.reply.kind == RoomReply::Kind::Refused) {
-            reportRoomUnreadable(m_dialogs, m_state.dbConnection.log(), read.reply);
+            unreadable(read.reply);
             m_status.detail = read.reply.message;
             tell(FollowStatus::State::Failed);
             ended = m_status;

@@ -8,12 +8,12 @@
 
 #include "online/FollowDraft.h"
 #include "online/PollSchedule.h"
+#include "online/Room.h"
+#include "vocabulary/Decision.h"
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
-class Room;
+struct DraftSession;
 
 // Where a follower stands, for its status line.
 struct FollowStatus {
@@ -34,17 +34,20 @@ std::string followStatusLine(const FollowStatus& status, FollowClock::TimePoint 
 
 // Follows the room until its draft is complete, a pick needs the user, a failure, or `stop`:
 // reads the draft on the schedule (the room's interval), the picks only when its last pick or
-// status changed (or an earlier read of them failed), and syncs them. The draft is marked as
-// followed while it runs.
+// status changed (or an earlier read of them failed), and syncs them through `sync` (the front
+// end's syncRoomPicks). The draft is marked as followed while it runs.
 class FollowLoop {
   public:
+    using Sync = std::function<FollowSync(const RoomLink& room, const RoomDraft& draft,
+                                          const std::vector<RoomPick>& picks)>;
     struct Events {
         std::function<void(const FollowSync&)> synced;    // after every sync
         std::function<void(const FollowStatus&)> status;  // whenever the state changes
+        // What the user is to read when the room could not be read (its answer logged).
+        std::function<void(const Message&)> message;
     };
 
-    FollowLoop(ProgramState& state, UserDialogs& dialogs, Room& room, FollowClock& clock,
-               Events events);
+    FollowLoop(DraftSession& session, Room& room, FollowClock& clock, Sync sync, Events events);
 
     FollowStatus run(const std::atomic<bool>& stop);
 
@@ -53,10 +56,12 @@ class FollowLoop {
     bool waitFor(FollowClock::TimePoint when, const std::atomic<bool>& stop);
     std::optional<FollowStatus> readPicksAndSync(const RoomDraft& draft);
 
-    ProgramState& m_state;
-    UserDialogs& m_dialogs;
+    void unreadable(const RoomReply& reply);
+
+    DraftSession& m_state;
     Room& m_room;
     FollowClock& m_clock;
+    Sync m_sync;
     Events m_events;
     PollSchedule m_schedule;
     FollowStatus m_status;

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "platform/Log.h"
-#include "session/UserDialogs.h"
 
 namespace quorvane {
 
@@ -111,9 +110,9 @@ RequestAnswer askRoom(UrlTransfer& transfer, const std::string& url,
     }
 }
 
-void reportRoomUnreadable(UserDialogs& dialogs, const Log& log, const RoomReply& reply) {
+Message roomUnreadable(const Log& log, const RoomReply& reply) {
     log.writeEntry(" follow: the draft room could not be read : " + reply.info);
-    dialogs.showMessage("Follow Online Draft", reply.message, MessageIcon::Exclamation);
+    return {"Follow Online Draft", reply.message, MessageIcon::Exclamation};
 }
 
 }  // namespace quorvane

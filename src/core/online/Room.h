@@ -9,11 +9,11 @@
 
 #include "online/RoomData.h"
 #include "platform/UrlTransfer.h"
+#include "vocabulary/Decision.h"
 
 namespace quorvane {
 
 class Log;
-class UserDialogs;
 
 // No room's answer comes near this; a larger one is cut off rather than read.
 inline constexpr std::size_t kRoomAnswerLimit = 20 * 1024 * 1024;
@@ -82,7 +82,7 @@ void refuseAnswer(RoomReply& reply, const std::string& room, const std::string& 
 RequestAnswer askRoom(UrlTransfer& transfer, const std::string& url,
                       std::vector<std::string> headers = {}, const std::string& etag = {});
 
-// Tells the user why the room could not be read and logs what came back.
-void reportRoomUnreadable(UserDialogs& dialogs, const Log& log, const RoomReply& reply);
+// Logs what came back from a room that could not be read, and gives what the user is told.
+Message roomUnreadable(const Log& log, const RoomReply& reply);
 
 }  // namespace quorvane

@@ -3,8 +3,9 @@
 
 #include <algorithm>
 
+#include "model/LoadedDraft.h"
 #include "room/ClockBanner.h"
-#include "session/ProgramState.h"
+#include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
 
@@ -52,13 +53,6 @@ std::string roomClockBanner(const LoadedDraft& loaded, const std::vector<DraftPi
         text += std::string(kDot) + "you pick in " + std::to_string(clock.turnsMine);
     }
     return text + kDot + room;
-}
-
-std::string liveBanner(ProgramState& state, const std::vector<DraftPick>& picks) {
-    if (const auto clock = readRoomClock(state, *state.loadedDraft)) {
-        return roomClockBanner(*state.loadedDraft, picks, *clock);
-    }
-    return clockBanner(*state.loadedDraft, picks, bannerValues(state));
 }
 
 }  // namespace quorvane

@@ -9,17 +9,11 @@
 
 namespace quorvane {
 
-struct ProgramState;
-
 // The banner of a draft that follows an online room: the clock as the room has it, "Round 3 ·
 // Pick 2 (#26) — Owner 5 on the clock · you pick in 4 · following Sleeper draft 1240", or
 // "Draft complete · 26 picks made · following ESPN league 123456"; an auction's own banner with
 // the room named after it.
 std::string roomClockBanner(const LoadedDraft& loaded, const std::vector<DraftPick>& picks,
                             const RoomClock& clock);
-
-// The banner the draft room shows: the room's clock while the draft is followed, else the
-// draft's own (clockBanner).
-std::string liveBanner(ProgramState& state, const std::vector<DraftPick>& picks);
 
 }  // namespace quorvane

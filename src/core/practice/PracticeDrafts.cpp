@@ -7,8 +7,8 @@
 
 #include "availability/PortableRandom.h"
 #include "model/DraftLoader.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "model/DraftSession.h"
+#include "room/WriteFailures.h"
 #include "store/TransactionGuard.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
@@ -23,10 +23,20 @@ constexpr std::string_view kSaveFailed =
     "Err 10003: Could not save the practice draft. If the problem persists please contact "
     "customer support.";
 
-bool failed(UserDialogs& dialogs, const Connection& db, std::string_view logLine) {
+// The practice's own line is logged before the busy line, and the busy message stands in for
+// the save message.
+WriteFailure saveFailure(const Connection& db, std::string_view logLine) {
     db.log().writeEntry(std::string(logLine));
-    showDatabaseFailure(dialogs, db, "Error", kSaveFailed, MessageIcon::Critical);
-    return false;
+    WriteFailure failure = databaseFailure(db, {});
+    if (failure.kind != WriteFailure::Kind::Busy) {
+        failure.message = {"Error", std::string(kSaveFailed), MessageIcon::Critical};
+    }
+    failure.logLine = std::string(logLine);
+    return failure;
+}
+
+WriteFailure invalidName(std::string text) {
+    return refusedBy({"Invalid Draft Name", std::move(text), MessageIcon::Exclamation});
 }
 
 // "<name> practice N", the first N no draft uses yet.
@@ -63,46 +73,37 @@ std::uint64_t freshSeed() {
     return mixSeed(drawn, now) & kLargestSeed;
 }
 
-std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
-                                  const PracticeChoice& choice) {
-    Connection& db = state.dbConnection;
+Outcome<int> createPractice(ProgramStore& store, const PracticeChoice& choice) {
+    Connection& db = store.dbConnection;
     TransactionGuard transaction(db);
     const std::optional<DraftPlace> source = readDraftPlace(db, choice.sourceId);
     if (!source) {
-        failed(dialogs, db, " 92001 error: could not read the draft to practise");
-        return std::nullopt;
+        return saveFailure(db, " 92001 error: could not read the draft to practise");
     }
     std::string name = trimRight(choice.name);
     if (name.empty()) {
         const std::optional<std::string> made = practiceName(db, choice.sourceId);
         if (!made) {
-            failed(dialogs, db, " 92002 error: could not read the draft list");
-            return std::nullopt;
+            return saveFailure(db, " 92002 error: could not read the draft list");
         }
         name = *made;
     } else {
         if (const auto problem = textProblem(name, kMaxDraftNameCharacters)) {
-            dialogs.showMessage("Invalid Draft Name", "The draft name " + *problem,
-                                MessageIcon::Exclamation);
-            return std::nullopt;
+            return invalidName("The draft name " + *problem);
         }
         const std::optional<std::vector<DraftListRow>> drafts = readDraftListRows(db);
         if (!drafts) {
-            failed(dialogs, db, " 92002 error: could not read the draft list");
-            return std::nullopt;
+            return saveFailure(db, " 92002 error: could not read the draft list");
         }
         for (const DraftListRow& draft : *drafts) {
             if (upperText(draft.template_name) == upperText(name)) {
-                dialogs.showMessage("Invalid Draft Name", "A draft with that name already exists",
-                                    MessageIcon::Exclamation);
-                return std::nullopt;
+                return invalidName("A draft with that name already exists");
             }
         }
     }
     const std::optional<int> practiceId = copyDraft(db, choice.sourceId, name, choice.fromNow);
     if (!practiceId) {
-        failed(dialogs, db, " 92003 error: could not copy the draft into a practice draft");
-        return std::nullopt;
+        return saveFailure(db, " 92003 error: could not copy the draft into a practice draft");
     }
     PracticeRow row;
     row.template_id = *practiceId;
@@ -114,74 +115,71 @@ std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
     row.startDirection = choice.fromNow ? source->direction : "U";
     row.bots = std::string(botMixName(choice.bots));
     if (!writePractice(db, row)) {
-        failed(dialogs, db, " 92004 error: could not mark the practice draft");
-        return std::nullopt;
+        return saveFailure(db, " 92004 error: could not mark the practice draft");
     }
     if (!transaction.commit()) {
-        failed(dialogs, db, " 92004 error: could not mark the practice draft");
-        return std::nullopt;
+        return saveFailure(db, " 92004 error: could not mark the practice draft");
     }
-    return practiceId;
+    return *practiceId;
 }
 
-std::optional<PracticeRow> readPracticeOf(ProgramStore& state, UserDialogs& dialogs, int templateId,
-                                          bool& readFailed) {
+Outcome<std::optional<PracticeRow>> readPracticeOf(ProgramStore& store, int templateId) {
     std::optional<PracticeRow> row;
-    readFailed = !readPractice(state.dbConnection, templateId, row);
-    if (readFailed) {
-        reportDatabaseError(dialogs, state.dbConnection,
-                            " 92005 error: could not read the practice draft");
+    if (!readPractice(store.dbConnection, templateId, row)) {
+        return databaseFailure(store.dbConnection,
+                               " 92005 error: could not read the practice draft");
     }
     return row;
 }
 
-std::optional<PracticeRow> requirePractice(ProgramStore& state, UserDialogs& dialogs,
-                                           int templateId) {
-    bool readFailed = false;
-    std::optional<PracticeRow> row = readPracticeOf(state, dialogs, templateId, readFailed);
-    if (!row && !readFailed) {
-        dialogs.showMessage(kTitle,
-                            "This draft is not a practice draft. Practice commands change only "
-                            "practice drafts, never a real one.",
-                            MessageIcon::Exclamation);
-    }
-    return row;
-}
-
-bool restartPractice(ProgramState& state, UserDialogs& dialogs, int templateId,
-                     std::optional<std::uint64_t> seed) {
-    Connection& db = state.dbConnection;
-    TransactionGuard transaction(db);
-    std::optional<PracticeRow> row = requirePractice(state, dialogs, templateId);
+Outcome<PracticeRow> requirePractice(ProgramStore& store, int templateId) {
+    Outcome<std::optional<PracticeRow>> row = readPracticeOf(store, templateId);
     if (!row) {
-        return false;
+        return row.failure();
     }
-    row->seed = static_cast<std::int64_t>(seed.value_or(freshSeed()) & kLargestSeed);
+    if (!*row) {
+        return refusedBy({std::string(kTitle),
+                          "This draft is not a practice draft. Practice commands change only "
+                          "practice drafts, never a real one.",
+                          MessageIcon::Exclamation});
+    }
+    return std::move(*row.value());
+}
+
+Outcome<Done> restartPractice(DraftSession& session, int templateId,
+                              std::optional<std::uint64_t> seed) {
+    Connection& db = session.dbConnection;
+    TransactionGuard transaction(db);
+    Outcome<PracticeRow> row = requirePractice(session, templateId);
+    if (!row) {
+        return row.failure();
+    }
+    row.value().seed = static_cast<std::int64_t>(seed.value_or(freshSeed()) & kLargestSeed);
     if (!rewindDraft(db, templateId, row->startPick, row->startPosition, row->startDirection) ||
         !writePractice(db, *row) || !transaction.commit()) {
         transaction.rollback();
-        return failed(dialogs, db, " 92006 error: could not restart the practice draft");
+        return saveFailure(db, " 92006 error: could not restart the practice draft");
     }
-    if (state.draftSettings() && state.draftSettings()->template_id == templateId) {
-        loadDraft(state, templateId);
+    if (session.draftSettings() && session.draftSettings()->template_id == templateId) {
+        loadDraft(session, templateId);
     }
-    return true;
+    return Done{};
 }
 
-bool deletePractice(ProgramState& state, UserDialogs& dialogs, int templateId) {
-    Connection& db = state.dbConnection;
+Outcome<Done> deletePractice(DraftSession& session, int templateId) {
+    Connection& db = session.dbConnection;
     TransactionGuard transaction(db);
-    if (!requirePractice(state, dialogs, templateId)) {
-        return false;
+    if (const Outcome<PracticeRow> row = requirePractice(session, templateId); !row) {
+        return row.failure();
     }
     if (!deleteDraftRows(db, templateId) || !transaction.commit()) {
         transaction.rollback();
-        return failed(dialogs, db, " 92007 error: could not delete the practice draft");
+        return saveFailure(db, " 92007 error: could not delete the practice draft");
     }
-    if (state.draftSettings() && state.draftSettings()->template_id == templateId) {
-        state.replaceDraftSettings(std::nullopt);
+    if (session.draftSettings() && session.draftSettings()->template_id == templateId) {
+        session.replaceDraftSettings(std::nullopt);
     }
-    return true;
+    return Done{};
 }
 
 }  // namespace quorvane

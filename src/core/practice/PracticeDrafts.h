@@ -7,12 +7,12 @@
 
 #include "practice/BotDrafters.h"
 #include "store/PracticeRows.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
-struct ProgramState;
+struct DraftSession;
 struct ProgramStore;
-class UserDialogs;
 
 // What a new practice draft copies and how its opponents will draft.
 struct PracticeChoice {
@@ -29,27 +29,23 @@ std::uint64_t freshSeed();
 
 // Copies the draft's settings, teams, order and keepers (with fromNow its picks and turn too)
 // into a new draft marked as a practice of it, in one transaction; the draft copied from is only
-// read. The new draft's id; nullopt after the failure was shown.
-std::optional<int> createPractice(ProgramStore& state, UserDialogs& dialogs,
-                                  const PracticeChoice& choice);
+// read. The new draft's id, or why nothing was stored (a name refused, a failed statement
+// logged).
+Outcome<int> createPractice(ProgramStore& store, const PracticeChoice& choice);
 
-// The practice row of a draft; nullopt for a real draft (`failed` says whether the read failed,
-// which was then shown and logged).
-std::optional<PracticeRow> readPracticeOf(ProgramStore& state, UserDialogs& dialogs, int templateId,
-                                          bool& failed);
+// The practice row of a draft; nullopt for a real draft. A failed read comes back logged.
+Outcome<std::optional<PracticeRow>> readPracticeOf(ProgramStore& store, int templateId);
 
-// The same, telling the user when the draft is not a practice draft, which practice commands
-// never change.
-std::optional<PracticeRow> requirePractice(ProgramStore& state, UserDialogs& dialogs,
-                                           int templateId);
+// The same, refusing a draft that is not a practice draft, which practice commands never change.
+Outcome<PracticeRow> requirePractice(ProgramStore& store, int templateId);
 
 // Takes a practice draft back to where it started, with a new seed for its opponents (the given
-// one, else a fresh one); keepers stay. False after the failure was shown; nothing changed then.
-bool restartPractice(ProgramState& state, UserDialogs& dialogs, int templateId,
-                     std::optional<std::uint64_t> seed = {});
+// one, else a fresh one); keepers stay. After a failure nothing changed.
+Outcome<Done> restartPractice(DraftSession& session, int templateId,
+                              std::optional<std::uint64_t> seed = {});
 
 // Deletes a practice draft and everything that belongs to it; refuses a real draft. The open
 // draft, when it was this one, is closed.
-bool deletePractice(ProgramState& state, UserDialogs& dialogs, int templateId);
+Outcome<Done> deletePractice(DraftSession& session, int templateId);
 
 }  // namespace quorvane

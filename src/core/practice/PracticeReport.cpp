@@ -4,9 +4,8 @@
 #include <fmt/format.h>
 
 #include "model/DraftModelLoader.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "model/DraftSession.h"
+#include "room/WriteFailures.h"
 #include "teamadvice/TeamAdvice.h"
 #include "text/HtmlText.h"
 
@@ -20,18 +19,23 @@ std::string figure(double value) {
 
 }  // namespace
 
-std::optional<PracticeGrade> gradeOpenDraft(ProgramState& state, UserDialogs& dialogs) {
-    const DraftModel* model = currentDraftModel(state, dialogs);
-    if (model == nullptr || !state.draftSettings()) {
-        return std::nullopt;
+Outcome<PracticeGrade> gradeOpenDraft(DraftSession& session) {
+    const Outcome<const DraftModel*> model = currentDraftModel(session);
+    if (!model) {
+        return model.failure();
     }
-    const std::optional<std::size_t> team = adviceTeamIndex(*model, 0);
+    if (*model == nullptr || !session.draftSettings()) {
+        return WriteFailure{};
+    }
+    const std::optional<std::size_t> team = adviceTeamIndex(**model, 0);
     if (!team) {
-        dialogs.showMessage("Error", "The draft has no team marked as yours",
-                            MessageIcon::Critical);
-        return std::nullopt;
+        return refusedBy({"Error", "The draft has no team marked as yours", MessageIcon::Critical});
     }
-    return gradePractice(*state.draftSettings(), *model, *team);
+    std::optional<PracticeGrade> grade = gradePractice(*session.draftSettings(), **model, *team);
+    if (!grade) {
+        return WriteFailure{};
+    }
+    return std::move(*grade);
 }
 
 std::string practiceGradeHtml(const PracticeGrade& grade) {

@@ -8,19 +8,17 @@
 #include "availability/TurnSequence.h"
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "model/DraftSession.h"
 #include "practice/BotDrafters.h"
 #include "practice/OpponentPicks.h"
 #include "practice/PracticeAuction.h"
 #include "practice/PracticeDrafts.h"
 #include "room/TurnWriters.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "room/WriteFailures.h"
 #include "store/ChangeStamps.h"
 #include "store/DataVersion.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
-#include "valuation/Ranks.h"
 
 namespace quorvane {
 
@@ -53,10 +51,14 @@ NextStep stopAt(PracticeStop stop) {
 
 class PracticeRunner {
   public:
-    PracticeRunner(ProgramState& state, UserDialogs& dialogs, const PracticeRunOptions& options,
-                   const std::atomic<bool>* stop,
+    PracticeRunner(DraftSession& session, const PracticeRunOptions& options,
+                   const std::function<bool()>& valueDraft, const std::atomic<bool>* stop,
                    const std::function<void(const PracticePick&)>& picked)
-        : m_state(state), m_dialogs(dialogs), m_options(options), m_stop(stop), m_picked(picked) {}
+        : m_state(session),
+          m_options(options),
+          m_valueDraft(valueDraft),
+          m_stop(stop),
+          m_picked(picked) {}
 
     PracticeRunResult run();
 
@@ -66,7 +68,7 @@ class PracticeRunner {
     bool waitPace() const;
     // The draft as the file holds it, when another connection (the user's window, the command
     // line) changed it since the bots last looked: true when their copy was read again, nullopt
-    // after a failure was shown.
+    // after a failure.
     std::optional<bool> catchUp();
     bool readDraft();
     // Notes where the file stands once the bots' copy matches it.
@@ -89,10 +91,19 @@ class PracticeRunner {
     // Whether the sale of the player waits for the limit the user types: he could bid and has
     // not given one yet.
     bool waitsForUserLimit(std::size_t player) const;
+    // Ends the run with the failure the user is to be told.
+    PracticeStop fail(Message message) {
+        m_result.failure = std::move(message);
+        return PracticeStop::Failed;
+    }
+    bool lookFailed() {
+        fail(databaseFailure(m_state.dbConnection, kLookFailed).message);
+        return false;
+    }
 
-    ProgramState& m_state;
-    UserDialogs& m_dialogs;
+    DraftSession& m_state;
     const PracticeRunOptions& m_options;
+    const std::function<bool()>& m_valueDraft;
     const std::atomic<bool>* m_stop;
     const std::function<void(const PracticePick&)>& m_picked;
     DraftModel m_model;
@@ -126,9 +137,13 @@ PracticeRunResult PracticeRunner::run() {
     if (!m_state.draftSettings()) {
         return m_result;
     }
-    const std::optional<PracticeRow> practice =
-        requirePractice(m_state, m_dialogs, m_state.draftSettings()->template_id);
-    if (!practice || (!m_options.valuesCurrent && !calcRanks(m_state, m_dialogs))) {
+    const Outcome<PracticeRow> practice =
+        requirePractice(m_state, m_state.draftSettings()->template_id);
+    if (!practice) {
+        fail(practice.failure().message);
+        return m_result;
+    }
+    if (!m_options.valuesCurrent && m_valueDraft && !m_valueDraft()) {
         return m_result;
     }
     m_seed = static_cast<std::uint64_t>(practice->seed);
@@ -159,20 +174,20 @@ bool PracticeRunner::noteFileState() {
     m_fileVersion = dataVersion(m_state.dbConnection);
     m_draftStamp = readChangeStamp(m_state.dbConnection, ChangeStamp::Draft,
                                    m_state.draftSettings()->template_id);
-    if (!m_draftStamp) {
-        reportDatabaseError(m_dialogs, m_state.dbConnection, kLookFailed);
-        return false;
-    }
-    return true;
+    return m_draftStamp ? true : lookFailed();
 }
 
 bool PracticeRunner::readDraft() {
     loadDraft(m_state, m_state.draftSettings()->template_id);
-    const DraftModel* model = currentDraftModel(m_state, m_dialogs);
-    if (model == nullptr) {
+    const Outcome<const DraftModel*> model = currentDraftModel(m_state);
+    if (!model) {
+        fail(model.failure().message);
         return false;
     }
-    m_model = *model;
+    if (*model == nullptr) {
+        return false;
+    }
+    m_model = **model;
     m_bots.emplace(m_model, m_seed);
     m_drafters = botDrafters(m_model, m_mix, m_seed);
     m_values = playerValues(m_model);
@@ -216,7 +231,7 @@ std::optional<PracticeStop> PracticeRunner::takeStep() {
     }
     TransactionGuard lock(m_state.dbConnection);
     if (!lock.begun()) {
-        reportDatabaseError(m_dialogs, m_state.dbConnection, kLookFailed);
+        lookFailed();
         return PracticeStop::Failed;
     }
     const std::optional<bool> changed = catchUp();
@@ -239,19 +254,17 @@ std::optional<PracticeStop> PracticeRunner::takeStep() {
             break;
         }
         if (choice == kChoicesPerStep) {
-            m_dialogs.showMessage("Practice Draft",
-                                  "The bots stopped: the draft refused their choice " +
-                                      std::to_string(kChoicesPerStep) + " times. " +
-                                      m_refused->message.text,
-                                  MessageIcon::Exclamation);
-            return PracticeStop::Failed;
+            return fail({"Practice Draft",
+                         "The bots stopped: the draft refused their choice " +
+                             std::to_string(kChoicesPerStep) + " times. " + m_refused->message.text,
+                         MessageIcon::Exclamation});
         }
         step = nextStep();
     }
     const bool noted = noteFileState();
     if (!noted || !lock.commit()) {
         if (noted) {
-            reportDatabaseError(m_dialogs, m_state.dbConnection, kLookFailed);
+            lookFailed();
         }
         // Nothing of the step was kept.
         if (step.player) {
@@ -346,11 +359,10 @@ NextStep PracticeRunner::nextSale() {
             const ModelPlayer* named = m_model.findPlayer(*m_options.nomination);
             if (named == nullptr || !named->available() ||
                 !canRosterPlayer(m_model, *nominator, *named)) {
-                m_dialogs.showMessage("Practice Draft",
-                                      "You cannot nominate this player: he is taken, unknown or "
-                                      "has no open slot on your team.",
-                                      MessageIcon::Exclamation);
-                return stopAt(PracticeStop::Failed);
+                return stopAt(fail({"Practice Draft",
+                                    "You cannot nominate this player: he is taken, unknown or "
+                                    "has no open slot on your team.",
+                                    MessageIcon::Exclamation}));
             }
             player = static_cast<std::size_t>(named - m_model.players.data());
         } else if (m_options.toEnd) {
@@ -400,8 +412,7 @@ std::optional<PracticeStop> PracticeRunner::refusedOrFailed(const WriteFailure& 
         m_refused = failure;
         return std::nullopt;
     }
-    m_dialogs.showMessage(failure.message.title, failure.message.text, failure.message.icon);
-    return PracticeStop::Failed;
+    return fail(failure.message);
 }
 
 std::optional<PracticeStop> PracticeRunner::record(const NextStep& step) {
@@ -434,10 +445,11 @@ std::optional<PracticeStop> PracticeRunner::record(const NextStep& step) {
 
 }  // namespace
 
-PracticeRunResult runPractice(ProgramState& state, UserDialogs& dialogs,
-                              const PracticeRunOptions& options, const std::atomic<bool>* stop,
+PracticeRunResult runPractice(DraftSession& session, const PracticeRunOptions& options,
+                              const std::function<bool()>& valueDraft,
+                              const std::atomic<bool>* stop,
                               const std::function<void(const PracticePick&)>& picked) {
-    return PracticeRunner(state, dialogs, options, stop, picked).run();
+    return PracticeRunner(session, options, valueDraft, stop, picked).run();
 }
 
 }  // namespace quorvane

@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "vocabulary/Decision.h"
+
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
 struct PracticeRunOptions {
     // Go on through the user's own turns too, each taking the advice's first player he can
@@ -51,7 +52,7 @@ enum class PracticeStop {
     DraftOver,        // no team can pick any more
     PickLimit,        // maxPicks were made
     Stopped,          // asked to stop
-    Failed,           // a failure was shown; the picks made before it stand
+    Failed,           // a failure (in `failure` when it has words); the picks before it stand
 };
 
 struct PracticeRunResult {
@@ -59,9 +60,12 @@ struct PracticeRunResult {
     PracticeStop stop = PracticeStop::Failed;
     // With UsersLimit: the player up for sale.
     int nominated = 0;
+    // With Failed: what the user is to be told (a failed statement was logged too).
+    std::optional<Message> failure;
 };
 
-// Runs the open practice draft on: the values worked out for it once (unless valuesCurrent),
+// Runs the open practice draft on: the values worked out for it once by `valueDraft` (unless
+// valuesCurrent; false when that failed, its failure told by itself),
 // then its opponents pick as the practice's bots draft (BotDrafters.h: by noisy ADP with the
 // practice's seed, by G or by H-scores), each into the first open slot the player may fill, one
 // recorded pick at a time, until the user is on the clock (or, with toEnd, to the end of the
@@ -70,8 +74,8 @@ struct PracticeRunResult {
 // at the minimum bid. A pick, sale, undo or skip that another connection (the user's window)
 // records meanwhile is read before the bots' next pick. `picked` is told of each pick once it is
 // stored. Refuses a draft that is not a practice draft.
-PracticeRunResult runPractice(ProgramState& state, UserDialogs& dialogs,
-                              const PracticeRunOptions& options,
+PracticeRunResult runPractice(DraftSession& session, const PracticeRunOptions& options,
+                              const std::function<bool()>& valueDraft,
                               const std::atomic<bool>* stop = nullptr,
                               const std::function<void(const PracticePick&)>& picked = {});
 

@@ -5,6 +5,7 @@
 
 #include "online/OpenRoom.h"
 #include "platform/CurlTransfer.h"
+#include "session/FollowConversation.h"
 
 namespace quorvane {
 
@@ -27,7 +28,7 @@ void BackgroundFollow::start(const FollowTarget& target, Events events) {
             const std::unique_ptr<Room> room =
                 openRoom(transfer, link,
                          {dataFolder, templateId, [&clock] { return clock.epochMilliseconds(); }});
-            FollowLoop loop(*draft, dialogs, *room, clock, {synced, told});
+            FollowLoop loop = followLoopTold(*draft, dialogs, *room, clock, {synced, told, {}});
             *status = loop.run(stop);
         },
         [status, ended = events.ended] {

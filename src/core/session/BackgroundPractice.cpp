@@ -3,6 +3,8 @@
 
 #include <memory>
 
+#include "session/PracticeConversation.h"
+
 namespace quorvane {
 
 void BackgroundPractice::start(const PracticeTarget& target, const PracticeRunOptions& options,
@@ -13,7 +15,7 @@ void BackgroundPractice::start(const PracticeTarget& target, const PracticeRunOp
         [result, options, picked = events.picked](ProgramState* draft, UserDialogs& dialogs,
                                                   const std::atomic<bool>& stop) {
             if (draft != nullptr) {
-                *result = runPractice(*draft, dialogs, options, &stop, picked);
+                *result = runPracticeTold(*draft, dialogs, options, &stop, picked);
             }
         },
         [result, ended = events.ended] {

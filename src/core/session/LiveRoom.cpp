@@ -39,4 +39,11 @@ LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView ro
     return live;
 }
 
+std::string liveBanner(ProgramState& state, const std::vector<DraftPick>& picks) {
+    if (const auto clock = readRoomClock(state, *state.loadedDraft)) {
+        return roomClockBanner(*state.loadedDraft, picks, *clock);
+    }
+    return clockBanner(*state.loadedDraft, picks, bannerValues(state));
+}
+
 }  // namespace quorvane

@@ -40,4 +40,8 @@ LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs, const Player
 // its values (skip, undo, a move).
 LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView room);
 
+// The banner the draft room shows: the room's clock while the draft is followed, else the
+// draft's own (clockBanner).
+std::string liveBanner(ProgramState& state, const std::vector<DraftPick>& picks);
+
 }  // namespace quorvane

@@ -31,7 +31,6 @@
 #include "gui/valuation/TargetsPage.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/WebPane.h"
-#include "online/RoomBanner.h"
 #include "room/AuctionBanner.h"
 #include "room/ClockBanner.h"
 #include "room/DraftBoard.h"

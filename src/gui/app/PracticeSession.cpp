@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "draftconfig/DraftList.h"
 #include "gui/app/MainWindowView.h"
@@ -28,6 +29,7 @@
 #include "session/DraftConversation.h"
 #include "session/DraftModelConversation.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 #include "text/CheckedNumber.h"
 
@@ -76,7 +78,7 @@ void PracticeSession::startNew() {
     }
     const PracticeStart& chosen = *window.chosen();
     m_bots->stop();
-    const std::optional<int> practice = createPractice(m_state, m_dialogs, chosen.choice);
+    const std::optional<int> practice = shown(m_dialogs, createPractice(m_state, chosen.choice));
     if (!practice) {
         return;
     }
@@ -89,7 +91,7 @@ void PracticeSession::restart() {
         return;
     }
     m_bots->stop();
-    if (restartPractice(m_state, m_dialogs, m_practice->template_id)) {
+    if (shown(m_dialogs, restartPractice(m_state, m_practice->template_id))) {
         m_over = false;
         endWait();
         m_main.refreshMain();
@@ -123,8 +125,7 @@ void PracticeSession::roomShown() {
         m_bots->stop();
         m_over = false;
         endWait();
-        bool failed = false;
-        m_practice = readPracticeOf(m_state, m_dialogs, open, failed);
+        m_practice = shown(m_dialogs, readPracticeOf(m_state, open)).value_or(std::nullopt);
         QString source;
         if (m_practice) {
             if (const auto drafts = fillDraftList(m_state, m_dialogs)) {
@@ -137,7 +138,11 @@ void PracticeSession::roomShown() {
         }
         emit practiceShown(m_practice.has_value(), source);
     }
-    if (!m_practice || m_over || m_bots->running()) {
+    if (m_bots->running()) {
+        m_shownWhileRunning = true;
+        return;
+    }
+    if (!m_practice || m_over) {
         return;
     }
     // A refresh that changed nothing (a setting, the inflation box) keeps the sale waiting with
@@ -203,6 +208,7 @@ void PracticeSession::showBotPicks() {
 void PracticeSession::botsEnded(PracticeStop stop, int nominated) {
     // The room shows the bots' last picks before anything waits for the user.
     showBotPicks();
+    const bool shownWhileRunning = std::exchange(m_shownWhileRunning, false);
     if (!m_practice) {
         return;
     }
@@ -215,6 +221,13 @@ void PracticeSession::botsEnded(PracticeStop stop, int nominated) {
             break;
         case PracticeStop::UsersLimit:
             waitForLimit(nominated, false);
+            break;
+        case PracticeStop::UsersTurn:
+            // The room changed while they stopped at his turn: he may have taken it meanwhile,
+            // which the room could not hand to bots still running; it looks again.
+            if (shownWhileRunning) {
+                roomShown();
+            }
             break;
         case PracticeStop::UsersNomination:
             m_wait = UserWait{picksMade().value_or(0), 0, true};
@@ -318,7 +331,7 @@ bool PracticeSession::confirmLimit(const QString& text) {
 
 // The page scrolls: a whole draft's picks against ADP are taller than a small screen.
 void PracticeSession::showGrade() {
-    const std::optional<PracticeGrade> grade = gradeOpenDraft(m_state, m_dialogs);
+    const std::optional<PracticeGrade> grade = shown(m_dialogs, gradeOpenDraft(m_state));
     if (!grade) {
         return;
     }

@@ -95,6 +95,9 @@ class PracticeSession final : public QObject {
     bool m_over = false;  // the grade was shown for the practice open
     std::optional<UserWait> m_wait;
     bool m_showPending = false;
+    // The room changed while the bots were still running: the user's pick may have come after
+    // they last looked at the draft, and their end at his turn is not the draft's last word.
+    bool m_shownWhileRunning = false;
 };
 
 }  // namespace quorvane::gui

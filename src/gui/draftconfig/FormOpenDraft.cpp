@@ -14,6 +14,7 @@
 #include "practice/PracticeDrafts.h"
 #include "session/DraftConversation.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 
 namespace quorvane::gui {
@@ -88,7 +89,7 @@ void FormOpenDraft::deleteSelected() {
                             "Delete " + name.toStdString() + " and all of its picks?")) {
         return;
     }
-    deletePractice(m_state, m_dialogs, m_drafts->currentData().toInt());
+    shown(m_dialogs, deletePractice(m_state, m_drafts->currentData().toInt()));
     fillList();
 }
 

@@ -25,6 +25,7 @@
 #include "room/QuickPick.h"
 #include "room/RecordPick.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 
 namespace quorvane::gui {
@@ -368,7 +369,7 @@ void FormFollowDraft::readRoom() {
         }
     });
     if (!draft.value) {
-        reportRoomUnreadable(m_dialogs, m_state.dbConnection.log(), draft.reply);
+        showMessage(m_dialogs, roomUnreadable(m_state.dbConnection.log(), draft.reply));
         return;
     }
     if (!linkRoom(m_state, *m_state.loadedDraft, *link)) {

@@ -29,6 +29,7 @@
 #include "room/RefreshMain.h"
 #include "session/DraftConversation.h"
 #include "session/KeeperConversation.h"
+#include "session/PracticeConversation.h"
 #include "session/ProjectionConversation.h"
 #include "session/RoomRefresh.h"
 #include "support/TestProgram.h"
@@ -317,14 +318,14 @@ class PracticeWindowTest : public QObject {
         PracticeWindow room;
         test::TestProgram& program = room.program;
         QVERIFY(room.open(program.newDraft("Snake League", 3, false, true)));
-        const std::optional<int> practice =
-            createPractice(program.state, program.dialogs, {room.real, "Drill", 7, false});
-        QVERIFY(practice.has_value());
+        const Outcome<int> practice = createPractice(program.state, {room.real, "Drill", 7, false});
+        QVERIFY(practice.ok());
         room.practice = *practice;
         QVERIFY(openSelectedDraft(program.state, program.dialogs, *practice));
         PracticeRunOptions toEnd;
         toEnd.toEnd = true;
-        QCOMPARE(runPractice(program.state, program.dialogs, toEnd).stop, PracticeStop::DraftOver);
+        QCOMPARE(runPracticeTold(program.state, program.dialogs, toEnd).stop,
+                 PracticeStop::DraftOver);
         QCOMPARE(room.taken(), 39.0);
 
         gui::FormMain& main = room.showMain();

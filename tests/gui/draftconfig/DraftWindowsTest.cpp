@@ -24,9 +24,9 @@ class DraftWindowsTest : public QObject {
         test::TestProgram program;
         const int real = program.newDraft("Alpha", 4, false, false);
         loadDraft(program.state, real);
-        const auto practice = createPractice(program.state, program.dialogs,
-                                             {real, "Alpha drill", std::uint64_t{7}, false});
-        QVERIFY(practice.has_value());
+        const Outcome<int> practice =
+            createPractice(program.state, {real, "Alpha drill", std::uint64_t{7}, false});
+        QVERIFY(practice.ok());
         test::RecordingMainWindow main;
         gui::FormOpenDraft window(program.state, program.dialogs, main);
         auto* drafts = window.findChild<QComboBox*>("cmb_drafts");

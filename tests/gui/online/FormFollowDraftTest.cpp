@@ -16,8 +16,8 @@
 #include "gui/online/FormFollowDraft.h"
 #include "online/EspnCookies.h"
 #include "online/FollowStore.h"
-#include "online/RoomBanner.h"
 #include "room/DraftPicks.h"
+#include "session/LiveRoom.h"
 
 using namespace quorvane;
 
