@@ -30,6 +30,7 @@
 #include "room/Turns.h"
 #include "session/DraftConversation.h"
 #include "session/ProgramState.h"
+#include "session/RoomRefresh.h"
 #include "session/TurnConversation.h"
 #include "valuation/CategoryTargets.h"
 
@@ -83,7 +84,7 @@ struct WindowRoom {
     }
 
     int nextPlayer() {
-        const auto players = fillAvailablePlayers(state, "All Players", 0);
+        const auto players = fillAvailablePlayers(state, listShowing(state), "All Players", 0);
         return players && !players->rows.empty() ? std::stoi(players->rows.front().front()) : 0;
     }
     // The team the pick window preselects: the team on the clock, in an auction the nominator.
@@ -276,7 +277,7 @@ std::optional<WindowPractice> practiseInWindow() {
             continue;
         }
         // The user's turn: the first player of the grid, as the pick window takes him.
-        const auto players = fillAvailablePlayers(state, "All Players", 0);
+        const auto players = fillAvailablePlayers(state, listShowing(state), "All Players", 0);
         const int playerid =
             players && !players->rows.empty() ? std::stoi(players->rows.front().front()) : 0;
         const PickResult result = recordPick(

@@ -27,6 +27,7 @@
 #include "session/DraftModelConversation.h"
 #include "session/LiveRoom.h"
 #include "session/ProgramState.h"
+#include "session/RoomRefresh.h"
 #include "session/TurnConversation.h"
 #include "session/UserDialogs.h"
 #include "store/Connection.h"
@@ -64,7 +65,7 @@ struct DraftRoom {
     }
 
     int nextPlayer() {
-        const auto players = fillAvailablePlayers(state, "All Players", 0);
+        const auto players = fillAvailablePlayers(state, listShowing(state), "All Players", 0);
         return players && !players->rows.empty() ? std::stoi(players->rows.front().front()) : 0;
     }
     PickForm formFor(int playerid) {

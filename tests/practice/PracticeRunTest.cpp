@@ -16,6 +16,7 @@
 #include "session/DraftConversation.h"
 #include "session/PracticeConversation.h"
 #include "session/ProjectionConversation.h"
+#include "session/RoomRefresh.h"
 #include "session/TurnConversation.h"
 #include "support/TestProgram.h"
 
@@ -63,7 +64,7 @@ class PracticeBotsAndTheWindow : public ::testing::Test {
     // list, in the slot it offers.
     void pickInTheWindow() {
         ASSERT_TRUE(loadDraft(window, practice));
-        const auto players = fillAvailablePlayers(window, "All Players", 0);
+        const auto players = fillAvailablePlayers(window, listShowing(window), "All Players", 0);
         ASSERT_TRUE(players && !players->rows.empty());
         const int playerid = std::stoi(players->rows.front().front());
         const PickForm form{teamOnTheClock(*window.loadedDraft),
@@ -133,7 +134,7 @@ TEST_F(PracticeBotsAndTheWindow, ARunToTheEndBesideTheWindowsPicksKeepsTheDraftL
             return;
         }
         ASSERT_TRUE(loadDraft(window, practice));
-        const auto players = fillAvailablePlayers(window, "All Players", 0);
+        const auto players = fillAvailablePlayers(window, listShowing(window), "All Players", 0);
         ASSERT_TRUE(players && !players->rows.empty());
         const int playerid = std::stoi(players->rows.front().front());
         const int team = teamOnTheClock(*window.loadedDraft);

@@ -3,6 +3,7 @@
 
 #include "RoomFixture.h"
 #include "room/PlayerLists.h"
+#include "session/RoomRefresh.h"
 
 namespace quorvane::test {
 namespace {
@@ -35,7 +36,8 @@ struct AdpRoom : RoomFixture {
     GridTable list(const std::string& heading) {
         const auto sort = availablePlayerColumn(*state.draftSettings(), heading, true);
         EXPECT_TRUE(sort) << heading;
-        return fillAvailablePlayers(state, "All Players", sort.value_or(0)).value_or(GridTable{});
+        return fillAvailablePlayers(state, listShowing(state), "All Players", sort.value_or(0))
+            .value_or(GridTable{});
     }
 };
 
@@ -71,7 +73,7 @@ TEST(AdpColumns, AuctionRanksByDollarsAndTheResearchGridShowsTheColumnsToo) {
 TEST(AdpColumns, NoFiguresForTheSeasonLeaveTheGridAsItWas) {
     AdpRoom room(kDraftTypeSnake);
     room.exec("delete from DraftPlayerAdp where yearofprojection = 2019");
-    const auto grid = fillAvailablePlayers(room.state, "All Players", 0);
+    const auto grid = fillAvailablePlayers(room.state, listShowing(room.state), "All Players", 0);
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->headings, availablePlayerHeadings(*room.state.draftSettings()));
     EXPECT_EQ(grid->columnIndex("ADP"), -1);

@@ -7,6 +7,7 @@
 #include "../advice/AdviceLeague.h"
 #include "room/PlayerLists.h"
 #include "session/ProgramState.h"
+#include "session/RoomRefresh.h"
 #include "teamadvice/RoomAdvice.h"
 
 namespace quorvane::test {
@@ -50,7 +51,8 @@ GridTable adviceGrid(TestProgram& program, const std::string& sortHeading) {
             ? 0
             : availablePlayerColumn(*program.state.draftSettings(), sortHeading, false, true)
                   .value_or(-1);
-    const auto grid = fillAvailablePlayers(program.state, "All Players", sortColumn);
+    const auto grid =
+        fillAvailablePlayers(program.state, listShowing(program.state), "All Players", sortColumn);
     EXPECT_TRUE(grid.has_value());
     return grid.value_or(GridTable{});
 }
@@ -91,7 +93,8 @@ TEST(AdviceColumns, WithoutAskingTheGridKeepsItsColumnsAndAUserWithoutATeamSeesB
     TestProgram program;
     AdviceLeague league(program, 3, kDraftTypeSnake, kScoringRotisserie);
     gainLeague(league).model();
-    const auto plain = fillAvailablePlayers(program.state, "All Players", 0);
+    const auto plain =
+        fillAvailablePlayers(program.state, listShowing(program.state), "All Players", 0);
     ASSERT_TRUE(plain.has_value());
     EXPECT_EQ(plain->headings, availablePlayerHeadings(*program.state.draftSettings()));
     EXPECT_EQ(plain->columnIndex("Gain"), -1);

@@ -25,12 +25,12 @@ struct ShortDraft : RoomFixture {
     }
     // A pick through the add-player window as it opens: the team it preselects.
     PickOutcome pickFromWindow(int playerid) {
-        const auto window = openAddPlayer(state, dialogs, playerid);
+        const auto window = openAddPlayer(state, playerid);
         return recordPick(state, dialogs, playerid, window->form()).outcome;
     }
     std::vector<std::string> moneyCaptions() {
         std::vector<std::string> captions;
-        const auto lines = showTeamMoney(state, dialogs);
+        const auto lines = showTeamMoney(state);
         for (const MoneyLine& line : *lines) {
             captions.push_back(line.caption + (line.bold ? " (bold)" : ""));
         }
@@ -59,7 +59,7 @@ TEST(DraftEnd, LastPickOfTheLastRoundLeavesNobodyOnTheClock) {
     EXPECT_EQ(draft.storedTurn(), "0U");
 
     // A further pick names its team: the window preselects none, and no team is refused.
-    EXPECT_EQ(openAddPlayer(draft.state, draft.dialogs, 7)->teams.selected, -1);
+    EXPECT_EQ(openAddPlayer(draft.state, 7)->teams.selected, -1);
     EXPECT_EQ(draft.pickFromWindow(7), PickOutcome::Stopped);
     EXPECT_EQ(draft.dialogs.messages.back().title, "No Team Selected");
     EXPECT_EQ(draft.picks(), 6);

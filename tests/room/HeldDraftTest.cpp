@@ -6,6 +6,7 @@
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
 #include "room/Turns.h"
+#include "session/RoomRefresh.h"
 #include "session/TurnConversation.h"
 
 namespace quorvane::test {

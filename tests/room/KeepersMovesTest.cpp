@@ -31,7 +31,7 @@ TEST(Keepers, AuctionKeeperCostsMoneyAndLeavesTheAvailableList) {
     KeeperRoom draft(kDraftTypeAuction);
     const int team = draft.teamAt(2);
     ASSERT_EQ(addKeeper(draft.state, draft.dialogs, 1, team, "C", "25"), KeeperOutcome::Added);
-    const auto lines = showTeamMoney(draft.state, draft.dialogs);
+    const auto lines = showTeamMoney(draft.state);
     EXPECT_EQ((*lines)[2].caption.substr(0, 14), "Owner 2 - $175");
     const auto available = fillKeeperFreeAgents(draft.state, draft.dialogs);
     ASSERT_TRUE(available);
@@ -42,7 +42,7 @@ TEST(Keepers, AuctionKeeperCostsMoneyAndLeavesTheAvailableList) {
         keepers->rows,
         (std::vector<std::vector<std::string>>{{"1", "L1, F1", "C", "25", "0.00", "-25.00"}}));
     EXPECT_EQ(keepersTitle(draft.state, team), "Listed Keepers for Owner 2");
-    EXPECT_EQ(getTeamRoster(draft.state, draft.dialogs, team).table.rows[4][4],
+    EXPECT_EQ(getTeamRoster(draft.state, team).grid.table.rows[4][4],
               "25");  // G, G, PG, F, C
 }
 
@@ -151,7 +151,7 @@ TEST(MovePlayer, MovingKeepsThePickNumberAndTheTurn) {
     EXPECT_EQ(draft.scalar("select dollars from DraftTaken where playerid = 2"), 0);
     EXPECT_EQ(draft.scalar("select teamid from DraftTaken where playerid = 2"), draft.teamAt(3));
     EXPECT_EQ(draft.storedTurn(), turn);
-    const RosterGrid roster = getTeamRoster(draft.state, draft.dialogs, draft.teamAt(3));
+    const RosterGrid roster = getTeamRoster(draft.state, draft.teamAt(3)).grid;
     EXPECT_EQ(roster.rowHeaders[5], "UT");
     EXPECT_EQ(roster.table.rows[5][4], "1.1.1");
 }
@@ -182,7 +182,7 @@ TEST(CustomPlayers, IdsStartAt20000AndBothSeasonsGetARow) {
               2);
     EXPECT_EQ(draft.scalar("select count(*) from draftAdded where pos = 'PG'"), 1);
 
-    const auto window = openAddPlayer(draft.state, draft.dialogs, 20000, draft.teamAt(3));
+    const auto window = openAddPlayer(draft.state, 20000, draft.teamAt(3));
     ASSERT_TRUE(window);
     EXPECT_EQ(window->positions.selectedText(), "G");
     EXPECT_EQ(window->form().teamid, draft.teamAt(3));

@@ -13,7 +13,7 @@ TEST(MoneyList, CutsTeamNamesByCharacters) {
     RoomFixture snake(2, kDraftTypeSnake);
     snake.exec("update DraftTeams set teamname = 'Ñandúes de Córdoba' where draftposition = 2");
     snake.reload();
-    const auto draftLines = showTeamMoney(snake.state, snake.dialogs);
+    const auto draftLines = showTeamMoney(snake.state);
     ASSERT_TRUE(draftLines);
     EXPECT_EQ((*draftLines)[1].caption, "Ñandúes de Córdo");  // 16 bytes: "Ñandúes de Có"
 
@@ -21,7 +21,7 @@ TEST(MoneyList, CutsTeamNamesByCharacters) {
     auction.setMoney(200, 1);
     auction.exec("update DraftTeams set teamname = 'Łódź Ćwierćfinał' where draftposition = 1");
     auction.reload();
-    const auto auctionLines = showTeamMoney(auction.state, auction.dialogs);
+    const auto auctionLines = showTeamMoney(auction.state);
     ASSERT_TRUE(auctionLines);
     EXPECT_EQ((*auctionLines)[1].caption.substr(0, (*auctionLines)[1].caption.find(" - $")),
               "Łódź Ćwierć");  // cut by bytes it would read "Łódź Ćw"

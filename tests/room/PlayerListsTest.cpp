@@ -5,6 +5,7 @@
 #include "room/PlayerLists.h"
 #include "room/RefreshMain.h"
 #include "session/MarkConversation.h"
+#include "session/RoomRefresh.h"
 
 namespace quorvane::test {
 namespace {
@@ -66,7 +67,7 @@ struct ListRoom : RoomFixture {
         reload();
     }
     GridTable list(int sortColumn = 0, const std::string& filter = "All Players") {
-        auto grid = fillAvailablePlayers(state, filter, sortColumn);
+        auto grid = fillAvailablePlayers(state, listShowing(state), filter, sortColumn);
         EXPECT_TRUE(grid.has_value());
         return grid.value_or(GridTable{});
     }

@@ -115,7 +115,7 @@ TEST(PickSlotCheck, AThirdGuardAsksAndYesStoresHimInAnOverflowRow) {
     draft.dialogs.answers.push_back(true);
     const PickResult result = draft.pick(3, team, "G");
     ASSERT_EQ(result.outcome, PickOutcome::Recorded);
-    const RosterGrid roster = getTeamRoster(draft.state, draft.dialogs, team);
+    const RosterGrid roster = getTeamRoster(draft.state, team).grid;
     EXPECT_EQ(roster.rowHeaders.back(), "NA");
     EXPECT_EQ(roster.table.rows.back()[0], "3");
     EXPECT_EQ(roster.table.rows[0][0], "1");
@@ -177,7 +177,7 @@ TEST(PickTurns, AuctionKeepsTheTurnFlagAndOffersTheNextNominator) {
     ASSERT_EQ(recordPick(draft.state, draft.dialogs, 1, form).outcome, PickOutcome::Recorded);
     EXPECT_EQ(draft.storedTurn(), "1U");
     draft.addPlayer({.playerid = 2, .firstname = "C", .lastname = "D"});
-    const auto window = openAddPlayer(draft.state, draft.dialogs, 2);
+    const auto window = openAddPlayer(draft.state, 2);
     ASSERT_TRUE(window);
     // One sale made: the second team by draft position puts the next player up.
     EXPECT_EQ(window->form().teamid, draft.teamAt(2));
@@ -223,7 +223,7 @@ TEST(AddPlayerWindow, AnAuctionPreselectsTheNominatorAndTitlesTheRosterWithMoney
     // by draft position nominates.
     draft.exec("update DraftTeams set currentpick = iif(draftposition = 2, 1, 0)");
     draft.reload();
-    const auto window = openAddPlayer(draft.state, draft.dialogs, 1);
+    const auto window = openAddPlayer(draft.state, 1);
     ASSERT_TRUE(window);
     EXPECT_EQ(window->playerLabel, "Al Horford (BOS)");
     EXPECT_EQ(window->form().teamid, draft.teamAt(1));

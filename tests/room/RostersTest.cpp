@@ -34,7 +34,7 @@ TEST(RosterGrid, OverflowPlayersGetTheirOwnNaRowsAndFilledRowsStay) {
     draft.take(4, team, "PG", 25);
     draft.take(5, team, "G", 30);
 
-    const RosterGrid grid = getTeamRoster(draft.state, draft.dialogs, team);
+    const RosterGrid grid = getTeamRoster(draft.state, team).grid;
     ASSERT_TRUE(grid.playersRead);
     EXPECT_EQ(grid.rowHeaders, (std::vector<std::string>{"G", "G", "PG", "NA", "NA"}));
     EXPECT_EQ(grid.table.headings,
@@ -55,7 +55,7 @@ TEST(RosterGrid, PlayerWithoutSlotGetsAGreyRowAtTheTopAndKeepersReadKeeper) {
     draft.take(1, team, "", 7);
     draft.take(2, team, "C", 0);
 
-    const RosterGrid grid = getTeamRoster(draft.state, draft.dialogs, team);
+    const RosterGrid grid = getTeamRoster(draft.state, team).grid;
     EXPECT_EQ(grid.rowHeaders, (std::vector<std::string>{"", "G", "C"}));
     ASSERT_EQ(grid.table.rowColours.size(), 3u);
     EXPECT_EQ(grid.table.rowColours[0], kNoSlotRowColour);
@@ -72,24 +72,26 @@ TEST(RosterGrid, AuctionShowsPricesWithTheDraftsDecimals) {
     const int team = draft.teamAt(1);
     draft.take(1, team, "G", 3, 53);
     draft.take(2, team, "C", 0, 25);
-    RosterGrid grid = getTeamRoster(draft.state, draft.dialogs, team);
+    RosterGrid grid = getTeamRoster(draft.state, team).grid;
     EXPECT_EQ(grid.table.headings[4], "$");
     EXPECT_EQ(grid.table.rows[0][4], "53");
     EXPECT_EQ(grid.table.rows[1][4], "25");
 
     draft.setMoney(260, 0.5);
-    grid = getTeamRoster(draft.state, draft.dialogs, team);
+    grid = getTeamRoster(draft.state, team).grid;
     EXPECT_EQ(grid.table.rows[0][4], "53.00");
 }
 
-TEST(RosterGrid, AFailedReadShowsTheErrorAndKeepsTheSlotRows) {
+TEST(RosterGrid, AFailedReadKeepsTheSlotRowsAndReturnsTheErrorUnshown) {
     RosterRoom draft(kDraftTypeSnake);
     draft.setRoster(1, 1, 0, 0, 0, 0, 0, 0, 0);
     draft.exec("alter table DraftTaken rename to Gone");
-    const RosterGrid grid = getTeamRoster(draft.state, draft.dialogs, draft.teamAt(1));
-    EXPECT_FALSE(grid.playersRead);
-    EXPECT_EQ(grid.rowHeaders, (std::vector<std::string>{"G", "C"}));
-    EXPECT_EQ(draft.dialogs.messages.back().title, "Database Error");
+    const RosterRead read = getTeamRoster(draft.state, draft.teamAt(1));
+    EXPECT_FALSE(read.grid.playersRead);
+    EXPECT_EQ(read.grid.rowHeaders, (std::vector<std::string>{"G", "C"}));
+    ASSERT_TRUE(read.failure.has_value());
+    EXPECT_EQ(read.failure->title, "Database Error");
+    EXPECT_TRUE(draft.dialogs.messages.empty());
     EXPECT_NE(draft.logLines().back().find(" 60000 error: could not access database"),
               std::string::npos);
 }
@@ -109,7 +111,7 @@ TEST(MoneyList, AuctionShowsMoneyLeftAndTheLargestBid) {
     for (int i = 4; i <= 8; ++i) {
         draft.take(i, second, "R", i, 1);
     }
-    const auto lines = showTeamMoney(draft.state, draft.dialogs);
+    const auto lines = showTeamMoney(draft.state);
     ASSERT_TRUE(lines);
     ASSERT_EQ(lines->size(), 3u);
     EXPECT_EQ((*lines)[0].caption, "Owner - Amt (Max)");
@@ -122,7 +124,7 @@ TEST(MoneyList, AuctionShowsMoneyLeftAndTheLargestBid) {
     for (int i = 10; i <= 13; ++i) {
         draft.take(i, first, "R", i, 0);
     }
-    const auto full = showTeamMoney(draft.state, draft.dialogs);
+    const auto full = showTeamMoney(draft.state);
     EXPECT_EQ((*full)[1].caption, "Owner 1 - $200 (200)");
 }
 
@@ -130,7 +132,7 @@ TEST(MoneyList, DraftStylesMarkTheTeamOnTheClockByDirection) {
     RosterRoom draft(kDraftTypeSnake, 3);
     draft.exec("update DraftTeams set teamname = 'Seventeen letters' where draftposition = 3");
     draft.reload();
-    auto lines = showTeamMoney(draft.state, draft.dialogs);
+    auto lines = showTeamMoney(draft.state);
     ASSERT_TRUE(lines);
     ASSERT_EQ(lines->size(), 3u);
     EXPECT_EQ((*lines)[0].caption, ">>Owner 1");
@@ -140,7 +142,7 @@ TEST(MoneyList, DraftStylesMarkTheTeamOnTheClockByDirection) {
 
     draft.exec("update DraftTemplate set draftdirection = 'D'");
     draft.reload();
-    lines = showTeamMoney(draft.state, draft.dialogs);
+    lines = showTeamMoney(draft.state);
     EXPECT_EQ((*lines)[0].caption, "<<Owner 1");
 }
 

@@ -121,7 +121,7 @@ TEST(SkippedTurns, KeepTheNumbersOfEveryLaterPickInATwelveTeamSnake) {
                                   kDot + "you pick in 22");
     EXPECT_EQ(draft.storedTurn(), "2U");
 
-    const RosterGrid roster = getTeamRoster(draft.state, draft.dialogs, draft.teamAt(1));
+    const RosterGrid roster = getTeamRoster(draft.state, draft.teamAt(1)).grid;
     const auto labels = column(roster.table, "Rd.Sel.Ov");
     EXPECT_NE(std::find(labels.begin(), labels.end(), "2.12.24"), labels.end());
     EXPECT_NE(std::find(labels.begin(), labels.end(), "3.1.25"), labels.end());

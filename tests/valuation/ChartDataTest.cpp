@@ -98,10 +98,10 @@ TEST(MoneyChartData, SpentAndLeftPerTeamMatchTheMoneyList) {
         .pick(3, 2, "UT", 61);
     league.load();
 
-    const auto chart = moneyChart(program.state, program.dialogs);
-    const auto list = showTeamMoney(program.state, program.dialogs);
+    const auto chart = moneyChart(program.state);
+    const auto list = showTeamMoney(program.state);
 
-    ASSERT_TRUE(chart.has_value());
+    ASSERT_TRUE(chart.ok());
     EXPECT_TRUE(chart->stacked);
     EXPECT_EQ(chart->labels, (std::vector<std::string>{"Owner 1", "Owner 2", "Owner 3"}));
     // Owner 1 paid 37.5 + 12 = 49.5 of 200 and has 150.5 left.
@@ -109,7 +109,7 @@ TEST(MoneyChartData, SpentAndLeftPerTeamMatchTheMoneyList) {
     EXPECT_EQ(chart->series[1].values, (std::vector<double>{150.5, 139.0, 200.0}));
     EXPECT_EQ(chart->highlighted, std::optional<std::size_t>(0));
     // The money list names the same amounts left: "Owner 1 - $150.50 (...)" after its heading.
-    ASSERT_TRUE(list.has_value());
+    ASSERT_TRUE(list.ok());
     ASSERT_EQ(list->size(), 4U);
     for (std::size_t team = 0; team < 3; ++team) {
         const std::string& caption = (*list)[team + 1].caption;

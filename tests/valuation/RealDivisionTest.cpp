@@ -12,6 +12,7 @@
 #include "projections/Exports.h"
 #include "room/PlayerLists.h"
 #include "session/ProjectionConversation.h"
+#include "session/RoomRefresh.h"
 #include "session/ValuationConversation.h"
 #include "store/StatementTrace.h"
 #include "valuation/CategoryTargets.h"
@@ -193,7 +194,8 @@ TEST(RealDivision, NoStatementDividesWholeNumbers) {
         ASSERT_TRUE(showCategoryTargets(state, program.dialogs));
         const auto headings = availablePlayerHeadings(*state.draftSettings());
         for (int column = 0; column < static_cast<int>(headings.size()); ++column) {
-            ASSERT_TRUE(fillAvailablePlayers(state, "All Players", column)) << headings[column];
+            ASSERT_TRUE(fillAvailablePlayers(state, listShowing(state), "All Players", column))
+                << headings[column];
         }
         for (const char* key : {"$", "rk", "name", "age", "team", "pos", "gp", "pts", "ast", "stl",
                                 "blk", "to", "orb", "drb", "reb", "fgp", "ftp", "3pct", "3ptm"}) {

@@ -19,6 +19,7 @@
 #include "room/SlotChoice.h"
 #include "room/WatchList.h"
 #include "session/LiveRoom.h"
+#include "session/ShowMessage.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/Standings.h"
 
@@ -108,7 +109,8 @@ int runWatch(CliContext& context, const WatchOptions& options) {
                 return kExitFailed;
             }
             return CliContext::statusOf(
-                setWatched(context.state, context.dialogs, *playerid, !options.remove));
+                shown(context.dialogs, setWatched(context.state, *playerid, !options.remove))
+                    .has_value());
         }
         const auto players = readOpenWatchList(context.state);
         if (!players) {

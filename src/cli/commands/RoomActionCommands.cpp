@@ -24,6 +24,8 @@
 #include "session/MarkConversation.h"
 #include "session/MoveConversation.h"
 #include "session/ProjectionConversation.h"
+#include "session/RoomRefresh.h"
+#include "session/ShowMessage.h"
 #include "session/TurnConversation.h"
 #include "session/TurnNews.h"
 #include "text/LetterCase.h"
@@ -329,7 +331,7 @@ int runDraftNotes(CliContext& context, const std::string& draft,
         if (text) {
             return CliContext::statusOf(saveDraftNotes(context.state, context.dialogs, *text));
         }
-        const auto notes = loadDraftNotes(context.state, context.dialogs);
+        const auto notes = shown(context.dialogs, loadDraftNotes(context.state));
         if (!notes) {
             return kExitFailed;
         }

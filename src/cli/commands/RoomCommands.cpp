@@ -15,6 +15,8 @@
 #include "room/RefreshMain.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
+#include "session/RoomRefresh.h"
+#include "session/ShowMessage.h"
 #include "session/ValuationConversation.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
@@ -154,9 +156,12 @@ int runRoster(CliContext& context, const std::string& draft, const std::string& 
                                         MessageIcon::Critical);
             return kExitFailed;
         }
-        const RosterGrid roster =
-            getTeamRoster(context.state, context.dialogs,
-                          teamid.value_or(teamOnTheClock(*context.state.loadedDraft)));
+        const RosterRead read = getTeamRoster(
+            context.state, teamid.value_or(teamOnTheClock(*context.state.loadedDraft)));
+        if (read.failure) {
+            showMessage(context.dialogs, *read.failure);
+        }
+        const RosterGrid& roster = read.grid;
         writeRoster(context, roster);
         return CliContext::statusOf(roster.playersRead);
     });
@@ -164,7 +169,7 @@ int runRoster(CliContext& context, const std::string& draft, const std::string& 
 
 int runMoney(CliContext& context, const std::string& draft) {
     return context.withDraft(draft, [&] {
-        const auto lines = showTeamMoney(context.state, context.dialogs);
+        const auto lines = shown(context.dialogs, showTeamMoney(context.state));
         if (!lines) {
             return kExitFailed;
         }

@@ -175,7 +175,7 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
     }
     if (clock.pickNo == 0) {
         return teamOnTheClock(*state.loadedDraft) == 0 ||
-               clearTurn(state, dialogs, kRoomTurnLines.clearTurn);
+               shown(dialogs, clearTurn(state, kRoomTurnLines.clearTurn)).has_value();
     }
     const DraftTeam* team = teamWithId(ours, clock.teamid);
     if (team == nullptr) {
@@ -188,7 +188,7 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
         (ours.drafttype != kDraftTypeSnake || current.direction == target.direction)) {
         return true;
     }
-    return moveTurnTo(state, dialogs, target, kRoomTurnLines);
+    return shown(dialogs, moveTurnTo(state, target, kRoomTurnLines)).has_value();
 }
 
 bool sameClock(const std::optional<RoomClock>& stored, const RoomClock& clock) {
@@ -287,7 +287,7 @@ class Sync {
             return true;
         }
         TransactionGuard transaction(m_state.dbConnection);
-        if (alignTurnWith(m_state, m_dialogs, clock.pickNo, kRoomTurnLines) &&
+        if (shown(m_dialogs, alignTurnWith(m_state, clock.pickNo, kRoomTurnLines)) &&
             applyRoomTurn(m_state, m_dialogs, m_draft, clock) && transaction.commit()) {
             return true;
         }
@@ -341,7 +341,8 @@ class Sync {
         // A keeper goes whatever came after it; a pick only while no pick stands after it.
         const TakeBackOutcome outcome = pick.keeper
                                             ? takeOffRoomKeeper(pick.playerid)
-                                            : takeBackPick(m_state, m_dialogs, pick.playerid);
+                                            : shown(m_dialogs, takeBackPick(m_state, pick.playerid))
+                                                  .value_or(TakeBackOutcome::Failed);
         if (outcome == TakeBackOutcome::NotLast) {
             transaction.rollback();
             loadDraft(m_state, templateId);
@@ -460,7 +461,8 @@ class Sync {
     bool writeRoomPick(const RoomPick& pick, const SyncedPick& synced) {
         DraftModel* model = heldDraftModel(m_state, m_dialogs);
         // The pick takes the room's number when the room used turns for keepers before it.
-        if (model == nullptr || !alignTurnWith(m_state, m_dialogs, pick.pickNo, kRoomTurnLines)) {
+        if (model == nullptr ||
+            !shown(m_dialogs, alignTurnWith(m_state, pick.pickNo, kRoomTurnLines))) {
             return false;
         }
         const Outcome<PickRecorded> recorded =

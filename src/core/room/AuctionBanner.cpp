@@ -9,9 +9,9 @@
 #include <map>
 #include <unordered_set>
 
+#include "model/DraftSession.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
-#include "session/ProgramState.h"
 #include "vocabulary/DraftSettings.h"
 
 namespace quorvane {
@@ -140,12 +140,12 @@ int nominatingTeam(const DraftSettings& draft, const std::vector<DraftPick>& pic
     return turn < 0 ? 0 : teams[static_cast<std::size_t>(turn)]->teamid;
 }
 
-std::optional<int> nominatingTeamOf(ProgramState& state) {
-    if (!state.draftSettings() || state.draftSettings()->drafttype != kDraftTypeAuction) {
+std::optional<int> nominatingTeamOf(DraftSession& session) {
+    if (!session.draftSettings() || session.draftSettings()->drafttype != kDraftTypeAuction) {
         return std::nullopt;
     }
-    const auto picks = readDraftPicks(state);
-    const int team = picks ? nominatingTeam(*state.draftSettings(), *picks) : 0;
+    const auto picks = readDraftPicks(session);
+    const int team = picks ? nominatingTeam(*session.draftSettings(), *picks) : 0;
     return team > 0 ? std::optional<int>(team) : std::nullopt;
 }
 
@@ -208,8 +208,8 @@ std::string auctionBannerLine(const DraftSettings& draft, int myTeamId,
     }
     if (const auto mine = myMoney(draft, myTeamId, picks)) {
         const int decimals = priceDecimals(draft);
-        text += kDot + std::string("you ") + formatMoney(mine->left, decimals) +
-                " left, max bid " + formatMoney(mine->largestBid, decimals);
+        text += kDot + std::string("you ") + formatMoney(mine->left, decimals) + " left, max bid " +
+                formatMoney(mine->largestBid, decimals);
     }
     return text;
 }

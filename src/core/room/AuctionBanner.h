@@ -11,7 +11,7 @@
 namespace quorvane {
 
 struct DraftSettings;
-struct ProgramState;
+struct DraftSession;
 
 // The team whose turn it is to put a player up for sale. Teams take turns by draft position,
 // one sale each, from position 1; a team whose roster is full when its turn comes is passed
@@ -20,7 +20,7 @@ int nominatingTeam(const DraftSettings& draft, const std::vector<DraftPick>& pic
 
 // The open draft's nominating team; nullopt outside auctions, once every roster is full, or when
 // the picks cannot be read.
-std::optional<int> nominatingTeamOf(ProgramState& state);
+std::optional<int> nominatingTeamOf(DraftSession& session);
 
 // Roster places of the whole league still to be filled (reserves included).
 int playersStillToBuy(const DraftSettings& draft, const std::vector<DraftPick>& picks);

@@ -6,11 +6,13 @@
 #include <set>
 
 #include "room/Rosters.h"
+#include "room/WriteFailures.h"
 #include "session/ProgramState.h"
 #include "session/UserDialogs.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
+#include "vocabulary/OwnTeam.h"
 
 namespace quorvane {
 
@@ -194,18 +196,17 @@ std::optional<ChartData> targetsChart(ProgramState& state) {
     return chart;
 }
 
-std::optional<ChartData> moneyChart(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
+Outcome<ChartData> moneyChart(DraftSession& session) {
+    if (!session.draftSettings()) {
+        return WriteFailure{};
     }
-    if (state.draftSettings()->drafttype != kDraftTypeAuction) {
-        dialogs.showMessage("Money Chart", "Only an auction has money to chart.",
-                            MessageIcon::Information);
-        return std::nullopt;
+    if (session.draftSettings()->drafttype != kDraftTypeAuction) {
+        return refusedBy(
+            {"Money Chart", "Only an auction has money to chart.", MessageIcon::Information});
     }
-    const auto money = readTeamMoney(state, dialogs);
+    const auto money = readTeamMoney(session);
     if (!money) {
-        return std::nullopt;
+        return money.failure();
     }
     ChartData chart;
     chart.title = "Money spent and left";
@@ -221,7 +222,7 @@ std::optional<ChartData> moneyChart(ProgramState& state, UserDialogs& dialogs) {
         left.values.push_back(team.left);
     }
     chart.series = {std::move(spent), std::move(left)};
-    chart.highlighted = indexOfTeam(teams, myTeamId(state));
+    chart.highlighted = indexOfTeam(teams, myTeamId(*session.draftSettings()));
     return chart;
 }
 
@@ -230,7 +231,15 @@ std::optional<ChartData> chartData(ProgramState& state, UserDialogs& dialogs, Ch
         return std::nullopt;
     }
     if (kind == ChartKind::Money) {
-        return moneyChart(state, dialogs);
+        Outcome<ChartData> money = moneyChart(state);
+        if (!money) {
+            const Message& failure = money.failure().message;
+            if (!failure.text.empty()) {
+                dialogs.showMessage(failure.title, failure.text, failure.icon);
+            }
+            return std::nullopt;
+        }
+        return std::move(money.value());
     }
     if (!calcStandings(state, state.includeReserves, true)) {
         return std::nullopt;

@@ -6,8 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "vocabulary/Outcome.h"
+
 namespace quorvane {
 
+struct DraftSession;
 struct ProgramState;
 class UserDialogs;
 
@@ -47,8 +50,8 @@ std::optional<ChartData> standingsChart(ProgramState& state);
 std::optional<ChartData> targetsChart(ProgramState& state);
 
 // Money spent and money left by team in draft order, stacked to the cap; auctions only (any
-// other draft is told "Only an auction has money to chart." and gives nullopt).
-std::optional<ChartData> moneyChart(ProgramState& state, UserDialogs& dialogs);
+// other draft fails with "Only an auction has money to chart."). No message without a draft.
+Outcome<ChartData> moneyChart(DraftSession& session);
 
 // The chart of that kind for the open draft, recomputing the standings first (without the
 // grid) for the standings and targets charts.

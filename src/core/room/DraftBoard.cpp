@@ -5,12 +5,11 @@
 #include <map>
 #include <set>
 
+#include "model/DraftSession.h"
 #include "room/RefreshMain.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
 #include "text/CsvText.h"
 #include "vocabulary/TurnHistory.h"
 
@@ -254,26 +253,25 @@ DraftBoard buildDraftBoard(const LoadedDraft& loaded, const std::vector<DraftPic
                : roundsBoard(loaded, picks);
 }
 
-std::optional<DraftBoard> buildDraftBoard(ProgramState& state) {
-    const auto picks = readDraftPicks(state);
+std::optional<DraftBoard> buildDraftBoard(DraftSession& session) {
+    const auto picks = readDraftPicks(session);
     if (!picks) {
         return std::nullopt;
     }
-    return buildDraftBoard(*state.loadedDraft, *picks);
+    return buildDraftBoard(*session.loadedDraft, *picks);
 }
 
-bool saveDraftBoardCsv(const DraftBoard& board, const FileTarget& target, const OwnFiles& own,
-                       UserDialogs& dialogs) {
+std::optional<Message> saveDraftBoardCsv(const DraftBoard& board, const FileTarget& target,
+                                         const OwnFiles& own) {
     std::string text = csvFileLine(board.table.headings) + "\r\n";
     for (const auto& row : board.table.rows) {
         text += csvFileLine(row) + "\r\n";
     }
     const FileWriteResult written = writeFileSafely(target, own, text);
     if (!written.ok()) {
-        dialogs.showMessage("Export", fileProblemText(written, target), MessageIcon::Exclamation);
-        return false;
+        return Message{"Export", fileProblemText(written, target), MessageIcon::Exclamation};
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace quorvane

@@ -7,13 +7,13 @@
 
 #include "platform/SafeFileWriter.h"
 #include "room/DraftPicks.h"
+#include "vocabulary/Decision.h"
 #include "vocabulary/GridTable.h"
 
 namespace quorvane {
 
 struct LoadedDraft;
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
 struct BoardCell {
     int row = 0;
@@ -44,11 +44,11 @@ inline constexpr const char* kSkippedCell = "(skipped)";
 // The board of the open draft from its picks (readDraftPicks).
 DraftBoard buildDraftBoard(const LoadedDraft& loaded, const std::vector<DraftPick>& picks);
 // The board as the database holds it now; nullopt after a failed read, which is logged.
-std::optional<DraftBoard> buildDraftBoard(ProgramState& state);
+std::optional<DraftBoard> buildDraftBoard(DraftSession& session);
 
-// Writes the board's grid as CSV (CR LF line ends) through the safe file writer. False after the
-// reason was shown, an earlier file unchanged.
-bool saveDraftBoardCsv(const DraftBoard& board, const FileTarget& target, const OwnFiles& own,
-                       UserDialogs& dialogs);
+// Writes the board's grid as CSV (CR LF line ends) through the safe file writer. The reason it
+// could not, titled "Export", an earlier file unchanged.
+std::optional<Message> saveDraftBoardCsv(const DraftBoard& board, const FileTarget& target,
+                                         const OwnFiles& own);
 
 }  // namespace quorvane

@@ -3,8 +3,8 @@
 
 #include <set>
 
+#include "model/DraftSession.h"
 #include "room/RoomValues.h"
-#include "session/ProgramState.h"
 #include "vocabulary/TurnRules.h"
 
 namespace quorvane {
@@ -57,18 +57,18 @@ GridTable turnHistoryTable(const DraftSettings& draft, const std::vector<History
     return table;
 }
 
-std::optional<GridTable> readTurnHistoryTable(ProgramState& state) {
-    if (!state.draftSettings()) {
+std::optional<GridTable> readTurnHistoryTable(DraftSession& session) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
-    const auto lines = readHistoryLines(state.dbConnection, state.draftSettings()->template_id,
-                                        state.projectionYear);
+    const auto lines = readHistoryLines(session.dbConnection, session.draftSettings()->template_id,
+                                        session.projectionYear);
     if (!lines) {
-        state.dbConnection.log().writeEntry(
+        session.dbConnection.log().writeEntry(
             " 60008 error: could not read the draft's turn history");
         return std::nullopt;
     }
-    return turnHistoryTable(*state.draftSettings(), *lines);
+    return turnHistoryTable(*session.draftSettings(), *lines);
 }
 
 }  // namespace quorvane

@@ -10,7 +10,7 @@
 namespace quorvane {
 
 struct DraftSettings;
-struct ProgramState;
+struct DraftSession;
 
 // The turn history as a grid, one row per entry in the order they were made: "entry", "turn"
 // (the sale number in an auction), "round" and "pick" within it (straight and snake drafts),
@@ -20,6 +20,6 @@ struct ProgramState;
 GridTable turnHistoryTable(const DraftSettings& draft, const std::vector<HistoryLine>& lines);
 
 // The open draft's history as stored; nullopt after a failed read (logged).
-std::optional<GridTable> readTurnHistoryTable(ProgramState& state);
+std::optional<GridTable> readTurnHistoryTable(DraftSession& session);
 
 }  // namespace quorvane

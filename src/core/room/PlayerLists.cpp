@@ -4,16 +4,14 @@
 #include <algorithm>
 #include <array>
 
-#include "model/DraftModelLoader.h"
+#include "model/DraftSession.h"
 #include "room/AdpColumns.h"
 #include "room/AdviceColumns.h"
 #include "room/AvailableList.h"
+#include "room/DraftPicks.h"
 #include "room/PlayerListFigures.h"
 #include "room/ResearchList.h"
 #include "room/RoomValues.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
-#include "teamadvice/RoomAdvice.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
 
@@ -52,15 +50,8 @@ constexpr std::array<std::string_view, 19> kResearchSortKeys = {
     "$",   "RK", "Name", "Age", "Team", "Pos", "GP",  "PTS",  "AST", "STL",
     "BLK", "TO", "ORB",  "DRB", "REB",  "FGP", "FTP", "3PCT", "3PTM"};
 
-int yearOfStatsMode(const ProgramState& state) {
-    return state.statsMode == 0 ? state.projectionYear : state.projectionYear - 1;
-}
-
-// The lists show what the file holds; a failure to read it is logged (the grids keep what
-// they showed), as it was when the lists read the file themselves.
-const DraftModel* listModel(ProgramState& state) {
-    const Outcome<const DraftModel*> model = currentDraftModel(state);
-    return model ? model.value() : nullptr;
+int yearOfStatsMode(const DraftSession& session, int statsMode) {
+    return statsMode == 0 ? session.projectionYear : session.projectionYear - 1;
 }
 
 }  // namespace
@@ -160,37 +151,37 @@ Rgb flagColour(int flag) {
     }
 }
 
-std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_view positionFilter,
-                                              int sortColumn) {
-    if (!state.draftSettings()) {
+std::optional<GridTable> fillAvailablePlayers(DraftSession& session, const ListShowing& showing,
+                                              std::string_view positionFilter, int sortColumn) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
-    const DraftModel* model = listModel(state);
+    const DraftModel* model = heldModelForLists(session);
     if (model == nullptr) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings();
+    const DraftSettings& draft = *session.draftSettings();
     const bool withAdp = model->seasonHasAdp;
-    const bool withAdvice = state.showAdvice;
+    const bool withAdvice = showing.showAdvice;
     const std::vector<std::string> headings = availablePlayerHeadings(draft, withAdp, withAdvice);
     const std::string sortHeading =
         sortColumn >= 0 && sortColumn < static_cast<int>(headings.size())
             ? headings[static_cast<std::size_t>(sortColumn)]
             : std::string();
-    GridTable grid = availablePlayersGrid(
-        *model, {yearOfStatsMode(state), positionsOf(positionFilter), sortHeading, withAdp});
+    GridTable grid =
+        availablePlayersGrid(*model, {yearOfStatsMode(session, showing.statsMode),
+                                      positionsOf(positionFilter), sortHeading, withAdp});
     grid.headings = availablePlayerHeadings(draft, withAdp);
     if (withAdvice) {
-        addAdviceColumns(grid, currentRoomAdvice(state.roomAdvice), sortHeading,
-                         draft.drafttype == kDraftTypeAuction);
+        addAdviceColumns(grid, showing.advice, sortHeading, draft.drafttype == kDraftTypeAuction);
     }
     return grid;
 }
 
-std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view mode,
+std::optional<GridTable> fillResearchGrid(DraftSession& session, std::string_view mode,
                                           std::string_view sortKey,
                                           std::chrono::year_month_day agesOn) {
-    if (!state.draftSettings()) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
     const std::string wanted = lowerText(mode);
@@ -198,22 +189,22 @@ std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view 
     if (!taken && wanted != "available") {
         return std::nullopt;
     }
-    const DraftModel* model = listModel(state);
+    const DraftModel* model = heldModelForLists(session);
     if (model == nullptr) {
-        state.dbConnection.log().writeEntry(" 90100 error: could not select research list");
+        session.dbConnection.log().writeEntry(" 90100 error: could not select research list");
         return std::nullopt;
     }
-    return researchGridOf(*model, {state.researchYear, taken, sortKey, model->seasonHasAdp,
-                                   priceDecimals(*state.draftSettings()), agesOn});
+    return researchGridOf(*model, {session.researchYear, taken, sortKey, model->seasonHasAdp,
+                                   priceDecimals(*session.draftSettings()), agesOn});
 }
 
-std::optional<std::vector<SearchEntry>> fillSearchList(ProgramState& state) {
+std::optional<std::vector<SearchEntry>> fillSearchList(DraftSession& session) {
     // Players a team of the open draft holds cannot be picked again, so they are not offered.
-    const int templateId = state.draftSettings() ? state.draftSettings()->template_id : 0;
+    const int templateId = session.draftSettings() ? session.draftSettings()->template_id : 0;
     const auto players =
-        readFreePlayersByName(state.dbConnection, state.projectionYear, templateId);
+        readFreePlayersByName(session.dbConnection, session.projectionYear, templateId);
     if (!players) {
-        state.dbConnection.log().writeEntry(" 90010 error: could not fill search combo box");
+        session.dbConnection.log().writeEntry(" 90010 error: could not fill search combo box");
         return std::nullopt;
     }
     std::vector<SearchEntry> entries;

@@ -20,9 +20,10 @@ std::string commaName(const FreePlayerRow& player, std::string_view suffix = {})
 std::string commaName(const std::optional<std::string>& firstname,
                       const std::optional<std::string>& lastname, std::string_view suffix = {});
 
-struct LoadedDraft;
-struct ProgramState;
+struct DraftSession;
 struct DraftSettings;
+struct LoadedDraft;
+class RoomAdvice;
 
 // The eight position buttons of the available-players grid.
 inline constexpr int kPositionButtons = 8;
@@ -49,9 +50,15 @@ Rgb flagColour(int flag);
 // draft's order of value for an advice column, which the grid sorts itself); nullopt when the
 // draft could not be read (the grid keeps what it showed).
 // When the projection season has ADP or AAV figures, their columns come before the notes; with
-// state.showAdvice the advice of the last refresh (refreshRoomAdvice) follows them.
-std::optional<GridTable> fillAvailablePlayers(ProgramState& state, std::string_view positionFilter,
-                                              int sortColumn);
+// showing.showAdvice the advice of the last refresh (refreshRoomAdvice) follows them.
+struct ListShowing {
+    int statsMode = 0;  // the figures shown: 0 projections, 1 the previous season
+    bool showAdvice = false;
+    // The advice of the last refresh; none yet leaves the advice columns empty.
+    const RoomAdvice* advice = nullptr;
+};
+std::optional<GridTable> fillAvailablePlayers(DraftSession& session, const ListShowing& showing,
+                                              std::string_view positionFilter, int sortColumn);
 
 // The headings the research grid sorts by ("$", "RK", "Name", ..., "3PTM", and the ADP columns'
 // headings, which sort only when the season has such figures); any case matches.
@@ -62,7 +69,7 @@ bool isResearchSortKey(std::string_view key);
 // other key leaves the rows unsorted), with the ADP columns last when the projection season has
 // such figures; nullopt for any other mode or after a failure, which is logged. The ages are of
 // the day given.
-std::optional<GridTable> fillResearchGrid(ProgramState& state, std::string_view mode,
+std::optional<GridTable> fillResearchGrid(DraftSession& session, std::string_view mode,
                                           std::string_view sortKey,
                                           std::chrono::year_month_day agesOn = localToday());
 
@@ -71,7 +78,7 @@ struct SearchEntry {
     int playerid = 0;
 };
 // Every player of the projection season by name, except those a team of the open draft holds.
-std::optional<std::vector<SearchEntry>> fillSearchList(ProgramState& state);
+std::optional<std::vector<SearchEntry>> fillSearchList(DraftSession& session);
 // Index of the first entry whose name begins with the typed text (any case), or nullopt.
 std::optional<std::size_t> findSearchEntry(const std::vector<SearchEntry>& entries,
                                            std::string_view typed);

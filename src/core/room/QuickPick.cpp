@@ -5,8 +5,8 @@
 #include <cctype>
 #include <tuple>
 
+#include "model/DraftSession.h"
 #include "room/RoomValues.h"
-#include "session/ProgramState.h"
 #include "store/DraftPlayerRepository.h"
 
 namespace quorvane {
@@ -19,15 +19,15 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-std::optional<std::vector<QuickPickEntry>> loadQuickPicks(ProgramState& state) {
-    if (!state.draftSettings()) {
+std::optional<std::vector<QuickPickEntry>> loadQuickPicks(DraftSession& session) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings();
+    const DraftSettings& draft = *session.draftSettings();
     const auto players =
-        readFreePlayers(state.dbConnection, state.projectionYear, draft.template_id);
+        readFreePlayers(session.dbConnection, session.projectionYear, draft.template_id);
     if (!players) {
-        state.dbConnection.log().writeEntry(" 90011 error: could not fill the quick-pick list");
+        session.dbConnection.log().writeEntry(" 90011 error: could not fill the quick-pick list");
         return std::nullopt;
     }
     const bool auction = draft.drafttype == kDraftTypeAuction;
@@ -42,8 +42,7 @@ std::optional<std::vector<QuickPickEntry>> loadQuickPicks(ProgramState& state) {
         entry.rank = player.rank;
         entry.label =
             (first.empty() ? last : first + " " + last) + " (" + player.team + ", " + player.pos +
-            ") " +
-            (auction ? formatMoney(entry.dollars, 2) : "RK " + std::to_string(entry.rank));
+            ") " + (auction ? formatMoney(entry.dollars, 2) : "RK " + std::to_string(entry.rank));
         entry.foldedFirst = foldName(first);
         entry.foldedLast = foldName(last);
         entries.push_back(std::move(entry));

@@ -11,7 +11,7 @@
 
 namespace quorvane {
 
-struct ProgramState;
+struct DraftSession;
 
 // An undrafted player the quick-pick box can offer.
 struct QuickPickEntry {
@@ -25,7 +25,7 @@ struct QuickPickEntry {
 
 // Every player of the projection season that no team of the open draft holds. nullopt after a
 // failed read, which is logged.
-std::optional<std::vector<QuickPickEntry>> loadQuickPicks(ProgramState& state);
+std::optional<std::vector<QuickPickEntry>> loadQuickPicks(DraftSession& session);
 
 // The players whose last or first name (or "first last") starts with the typed text, best value
 // first: in an auction by dollar value, otherwise by rank (players without a rank last), ties

@@ -4,11 +4,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/DraftSession.h"
 #include "room/AuctionBanner.h"
 #include "room/RoomValues.h"
 #include "room/SlotChoice.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
 #include "store/DraftTeamRepository.h"
@@ -26,12 +25,12 @@ PickForm AddPlayerWindow::form() const {
     return form;
 }
 
-TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTeamId) {
+TeamSelector fillTeams(const DraftSession& session, std::optional<int> preselectTeamId) {
     TeamSelector selector;
-    if (!state.draftSettings()) {
+    if (!session.draftSettings()) {
         return selector;
     }
-    for (const DraftTeam& team : state.draftSettings()->draftTeams) {
+    for (const DraftTeam& team : session.draftSettings()->draftTeams) {
         const bool wanted =
             preselectTeamId ? team.teamid == *preselectTeamId : team.currentpick == 1;
         if (wanted) {
@@ -42,17 +41,17 @@ TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTe
     // With nobody on the clock in a straight or snake draft (it is complete) the user names
     // the team; an auction's window shows the first team.
     const bool draftWithoutTurn =
-        !preselectTeamId && state.draftSettings()->drafttype != kDraftTypeAuction;
+        !preselectTeamId && session.draftSettings()->drafttype != kDraftTypeAuction;
     if (selector.selected < 0 && !selector.teams.empty() && !draftWithoutTurn) {
         selector.selected = 0;
     }
     return selector;
 }
 
-std::optional<std::string> showPlayer(ProgramState& state, int playerid) {
-    const auto card = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
+std::optional<std::string> showPlayer(DraftSession& session, int playerid) {
+    const auto card = readPlayerCard(session.dbConnection, session.projectionYear, playerid);
     if (!card) {
-        state.dbConnection.log().writeEntry(": 50001 - Could not get recordset for player list");
+        session.dbConnection.log().writeEntry(": 50001 - Could not get recordset for player list");
         return std::nullopt;
     }
     if (!*card) {
@@ -61,12 +60,12 @@ std::optional<std::string> showPlayer(ProgramState& state, int playerid) {
     return cardName(**card) + " (" + (*card)->team + ")";
 }
 
-PositionChoice fillPosition(ProgramState& state, int playerid) {
-    const auto card = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
+PositionChoice fillPosition(DraftSession& session, int playerid) {
+    const auto card = readPlayerCard(session.dbConnection, session.projectionYear, playerid);
     if (!card) {
         return {};
     }
-    return positionFor(*state.draftSettings(), *card ? (*card)->pos : std::string());
+    return positionFor(*session.draftSettings(), *card ? (*card)->pos : std::string());
 }
 
 PositionChoice positionFor(const DraftSettings& draft, const std::string& pos) {
@@ -86,55 +85,60 @@ PositionChoice positionFor(const DraftSettings& draft, const std::string& pos) {
     return choosePosition(draft, wanted);
 }
 
-RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
-    const DraftSettings& draft = *state.draftSettings();
+RosterRead getAPRoster(DraftSession& session, int teamid) {
+    const DraftSettings& draft = *session.draftSettings();
     std::string teamname;
-    if (const auto name = readTeamName(state.dbConnection, teamid); !name) {
-        state.dbConnection.log().writeEntry(
+    if (const auto name = readTeamName(session.dbConnection, teamid); !name) {
+        session.dbConnection.log().writeEntry(
             " 50051 error: could not access database to get team name");
     } else {
         teamname = name->value_or(std::string());
     }
     double spent = 0.0;
-    if (const auto money = readTeamMoneySpent(state.dbConnection, teamid); !money) {
-        state.dbConnection.log().writeEntry(
+    if (const auto money = readTeamMoneySpent(session.dbConnection, teamid); !money) {
+        session.dbConnection.log().writeEntry(
             " 50051 error: could not access database to get amount spent");
     } else {
         spent = *money;
     }
-    RosterGrid grid = getTeamRoster(state, dialogs, teamid);
-    grid.title = draft.drafttype == kDraftTypeAuction
-                     ? teamname + " - " + formatPrice(draft.dollars - spent, priceDecimals(draft)) +
-                           " Remaining"
-                     : teamname;
-    return grid;
+    RosterRead roster = getTeamRoster(session, teamid);
+    roster.grid.title = draft.drafttype == kDraftTypeAuction
+                            ? teamname + " - " +
+                                  formatPrice(draft.dollars - spent, priceDecimals(draft)) +
+                                  " Remaining"
+                            : teamname;
+    return roster;
 }
 
-std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& dialogs,
-                                             int playerid, std::optional<int> preselectTeamId) {
-    std::optional<AddPlayerWindow> window = openPickChoices(state, playerid, preselectTeamId);
+std::optional<AddPlayerWindow> openAddPlayer(DraftSession& session, int playerid,
+                                             std::optional<int> preselectTeamId) {
+    std::optional<AddPlayerWindow> window = openPickChoices(session, playerid, preselectTeamId);
     if (window) {
-        window->roster = getAPRoster(state, dialogs, window->form().teamid);
+        RosterRead roster = getAPRoster(session, window->form().teamid);
+        window->roster = std::move(roster.grid);
+        window->rosterFailure = std::move(roster.failure);
     }
     return window;
 }
 
-std::optional<AddPlayerWindow> openPickChoices(ProgramState& state, int playerid,
+std::optional<AddPlayerWindow> openPickChoices(DraftSession& session, int playerid,
                                                std::optional<int> preselectTeamId) {
-    if (!state.draftSettings()) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
     AddPlayerWindow window;
-    window.showDollars = state.draftSettings()->drafttype == kDraftTypeAuction;
+    window.showDollars = session.draftSettings()->drafttype == kDraftTypeAuction;
     // In an auction the team that put the player up is the likeliest buyer.
-    window.teams = fillTeams(state, preselectTeamId ? preselectTeamId : nominatingTeamOf(state));
-    const std::optional<std::string> label = showPlayer(state, playerid);
+    window.teams =
+        fillTeams(session, preselectTeamId ? preselectTeamId : nominatingTeamOf(session));
+    const std::optional<std::string> label = showPlayer(session, playerid);
     if (!label) {
         return std::nullopt;
     }
     window.playerLabel = *label;
-    const std::optional<PositionChoice> slot = preselectSlot(state, playerid, window.form().teamid);
-    window.positions = slot ? *slot : fillPosition(state, playerid);
+    const std::optional<PositionChoice> slot =
+        preselectSlot(session, playerid, window.form().teamid);
+    window.positions = slot ? *slot : fillPosition(session, playerid);
     return window;
 }
 

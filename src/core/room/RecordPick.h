@@ -11,8 +11,7 @@
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 
 // What the add-player window holds when "Add Player" is pressed.
 struct PickForm {
@@ -28,6 +27,8 @@ struct AddPlayerWindow {
     PositionChoice positions;
     bool showDollars = false;
     RosterGrid roster;  // of the selected team, titled
+    // Why the roster shows its slot rows only (its players could not be read), to be shown.
+    std::optional<Message> rosterFailure;
     // The form as preselected: the chosen team, the default slot, no bid.
     PickForm form() const;
 };
@@ -35,28 +36,28 @@ struct AddPlayerWindow {
 // The teams by draft position with `preselectTeamId` selected when given (the custom-player
 // window's choice), else the team on the clock, else in an auction the first team; a straight
 // or snake draft with nobody on the clock (complete) selects none.
-TeamSelector fillTeams(const ProgramState& state, std::optional<int> preselectTeamId = {});
+TeamSelector fillTeams(const DraftSession& session, std::optional<int> preselectTeamId = {});
 
 // "First Last (TEAM)"; nullopt after a logged failure or for an unknown player.
-std::optional<std::string> showPlayer(ProgramState& state, int playerid);
+std::optional<std::string> showPlayer(DraftSession& session, int playerid);
 
 // The slots of the draft with the one that suits the player selected: his own position, with
 // "PF" for a forward, "SG" for a guard and "UT" for a centre when the draft lacks F, G or C.
-PositionChoice fillPosition(ProgramState& state, int playerid);
+PositionChoice fillPosition(DraftSession& session, int playerid);
 // The same choice for a player whose position is known.
 PositionChoice positionFor(const DraftSettings& draft, const std::string& pos);
 
 // The roster grid of the add-player window, titled with the team's name (and its money left in
-// an auction).
-RosterGrid getAPRoster(ProgramState& state, UserDialogs& dialogs, int teamid);
+// an auction), with the failure to show when its players could not be read.
+RosterRead getAPRoster(DraftSession& session, int teamid);
 
 // Opens the add-player window for a player, with `preselectTeamId` chosen, else in an auction
 // the team whose turn it is to nominate; nullopt when the player cannot be read.
-std::optional<AddPlayerWindow> openAddPlayer(ProgramState& state, UserDialogs& dialogs,
-                                             int playerid, std::optional<int> preselectTeamId = {});
+std::optional<AddPlayerWindow> openAddPlayer(DraftSession& session, int playerid,
+                                             std::optional<int> preselectTeamId = {});
 // The window's choices without its roster grid: what a caller that shows no roster (the command
 // line) needs to fill the form.
-std::optional<AddPlayerWindow> openPickChoices(ProgramState& state, int playerid,
+std::optional<AddPlayerWindow> openPickChoices(DraftSession& session, int playerid,
                                                std::optional<int> preselectTeamId);
 
 enum class PickOutcome {

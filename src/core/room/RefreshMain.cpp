@@ -1,50 +1,60 @@
 // SPDX-License-Identifier: MIT
 #include "room/RefreshMain.h"
 
+#include "model/DraftSession.h"
 #include "room/Turns.h"
-#include "session/ProgramState.h"
-#include "session/ShowMessage.h"
-#include "session/UserDialogs.h"
-#include "session/ValuationConversation.h"
+#include "room/WriteFailures.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTeamRepository.h"
-#include "teamadvice/RoomAdvice.h"
-#include "valuation/Ranks.h"
 
 namespace quorvane {
 
-RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                     RoomChange change) {
-    RoomView view;
-    if (!state.draftSettings()) {
-        return view;
-    }
-    dialogs.setBusy(true);
-    view.money = showTeamMoney(state, dialogs);
-    calcRoomValues(state, dialogs);
-    if (state.showAdvice) {
-        shown(dialogs, refreshRoomAdvice(state, state.roomAdvice, change == RoomChange::PicksOnly));
-    }
-    view.availablePlayers = fillAvailablePlayers(state, list.positionFilter, list.sortColumn);
-    view.teamSelector = fillTeamSelector(*state.loadedDraft);
-    view.roster = getTeamRoster(state, dialogs, teamOnTheClock(*state.loadedDraft));
-    view.draftLog = fillDraftLog(state);
-    view.draftNotes = loadDraftNotes(state, dialogs);
-    view.showAuctionControls = state.draftSettings()->drafttype == kDraftTypeAuction;
-    view.draftComplete = isDraftComplete(*state.loadedDraft);
-    dialogs.setBusy(false);
-    return view;
+namespace {
+
+void readFrame(const DraftSession& session, RoomView& view) {
+    view.showAuctionControls = session.draftSettings()->drafttype == kDraftTypeAuction;
+    view.draftComplete = isDraftComplete(*session.loadedDraft);
 }
 
-RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs) {
-    RoomView view;
-    if (!state.draftSettings()) {
-        return view;
+}  // namespace
+
+RoomRebuild refreshAfterPick(DraftSession& session) {
+    RoomRebuild read;
+    if (!session.draftSettings()) {
+        return read;
     }
-    view.money = showTeamMoney(state, dialogs);
-    view.showAuctionControls = state.draftSettings()->drafttype == kDraftTypeAuction;
-    view.draftComplete = isDraftComplete(*state.loadedDraft);
-    return view;
+    Outcome<std::vector<MoneyLine>> money = showTeamMoney(session);
+    if (money) {
+        read.view.money = std::move(money.value());
+    } else {
+        read.failures.push_back(money.failure().message);
+    }
+    readFrame(session, read.view);
+    return read;
+}
+
+void readRoomLists(DraftSession& session, const ListShowing& showing, const PlayerListView& list,
+                   RoomRebuild& read) {
+    if (!session.draftSettings()) {
+        return;
+    }
+    RoomView& view = read.view;
+    view.availablePlayers =
+        fillAvailablePlayers(session, showing, list.positionFilter, list.sortColumn);
+    view.teamSelector = fillTeamSelector(*session.loadedDraft);
+    RosterRead roster = getTeamRoster(session, teamOnTheClock(*session.loadedDraft));
+    view.roster = std::move(roster.grid);
+    if (roster.failure) {
+        read.failures.push_back(std::move(*roster.failure));
+    }
+    view.draftLog = fillDraftLog(session);
+    Outcome<std::string> notes = loadDraftNotes(session);
+    if (notes) {
+        view.draftNotes = std::move(notes.value());
+    } else {
+        read.failures.push_back(notes.failure().message);
+    }
+    readFrame(session, view);
 }
 
 int teamOnTheClock(const LoadedDraft& loaded) {
@@ -59,18 +69,18 @@ int teamOnTheClock(const LoadedDraft& loaded) {
     return teamid;
 }
 
-std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
+Outcome<std::string> loadDraftNotes(DraftSession& session) {
+    if (!session.draftSettings()) {
+        return WriteFailure{};
     }
-    const std::optional<std::string> notes =
-        readDraftNotes(state.dbConnection, state.draftSettings()->template_id);
+    std::optional<std::string> notes =
+        readDraftNotes(session.dbConnection, session.draftSettings()->template_id);
     if (!notes) {
-        reportDatabaseError(
-            dialogs, state.dbConnection,
+        return databaseFailure(
+            session.dbConnection,
             " 90007 error: could not get list of players: " + std::string(draftNotesQueryText()));
     }
-    return notes;
+    return std::move(*notes);
 }
 
 }  // namespace quorvane

@@ -8,13 +8,14 @@
 #include "room/PlayerLists.h"
 #include "room/PlayerMarks.h"
 #include "room/Rosters.h"
+#include "vocabulary/Decision.h"
 #include "vocabulary/GridTable.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
+struct DraftSession;
 struct LoadedDraft;
-struct ProgramState;
-class UserDialogs;
 
 // Everything the draft room shows, as rebuilt from the database. A list that could not be
 // rebuilt is empty (nullopt) and the window keeps what it showed before.
@@ -31,26 +32,32 @@ struct RoomView {
     bool draftComplete = false;
 };
 
+// The room as rebuilt, with the failures a person is shown in the order they happened (each
+// already logged).
+struct RoomRebuild {
+    RoomView view;
+    std::vector<Message> failures;
+};
+
 // What changed since the last refresh. After a pick, an undo, a move or a keeper the players'
 // projections are as they were, so the pick advice keeps the season it holds in memory.
 enum class RoomChange { Anything, PicksOnly };
 
-// Rebuilds the draft room after a change: the money list, the values (dollar values in an
-// auction, ranks otherwise), the pick advice when shown, the available players, the team
-// selector, the roster of the team on the clock, the draft log and the draft notes.
-// The available players are filtered and sorted as the front end's `list` shows them.
-RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                     RoomChange change = RoomChange::Anything);
-
 // What the desktop program shows at once after a recorded pick or a keeper change: the money
-// list and the room's frame (auction controls, a complete draft). The lists follow with
-// refreshMain once the screen is drawn, so none is built here.
-RoomView refreshAfterPick(ProgramState& state, UserDialogs& dialogs);
+// list and the room's frame (auction controls, a complete draft). The lists follow once the
+// screen is drawn, so none is built here.
+RoomRebuild refreshAfterPick(DraftSession& session);
+
+// The lists of the room once its values are worked out, added to `read`: the available players
+// (filtered and sorted as the front end's `list` shows them, with what `showing` asks for), the
+// team selector, the roster of the team on the clock, the draft log and the draft notes.
+void readRoomLists(DraftSession& session, const ListShowing& showing, const PlayerListView& list,
+                   RoomRebuild& read);
 
 // The team holding the turn, 0 when none does.
 int teamOnTheClock(const LoadedDraft& loaded);
 
-// The draft's notes; nullopt after the failure was shown and logged.
-std::optional<std::string> loadDraftNotes(ProgramState& state, UserDialogs& dialogs);
+// The draft's notes, or the failure to show after it was logged (no message without a draft).
+Outcome<std::string> loadDraftNotes(DraftSession& session);
 
 }  // namespace quorvane

@@ -7,11 +7,11 @@
 #include <utility>
 
 #include "model/DraftModel.h"
+#include "model/DraftSession.h"
 #include "model/TeamFigures.h"
 #include "room/DraftPicks.h"
 #include "room/RoomValues.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "room/WriteFailures.h"
 #include "text/LetterCase.h"
 #include "text/NumberText.h"
 #include "text/Utf8Text.h"
@@ -184,16 +184,17 @@ RosterGrid rosterGridOf(const DraftModel& model, int teamid) {
     return grid;
 }
 
-RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid) {
-    if (!state.draftSettings()) {
+RosterRead getTeamRoster(DraftSession& session, int teamid) {
+    if (!session.draftSettings()) {
         return {};
     }
-    const DraftModel* model = heldModelForLists(state);
+    const DraftModel* model = heldModelForLists(session);
     if (model == nullptr) {
-        reportDatabaseError(dialogs, state.dbConnection, " 60000 error: could not access database");
-        return slotRowsGrid(*state.draftSettings());
+        return {slotRowsGrid(*session.draftSettings()),
+                databaseFailure(session.dbConnection, " 60000 error: could not access database")
+                    .message};
     }
-    return rosterGridOf(*model, teamid);
+    return {rosterGridOf(*model, teamid), std::nullopt};
 }
 
 double largestBid(const DraftSettings& draft, double moneyLeft, int playersOnTeam) {
@@ -223,19 +224,17 @@ std::vector<MoneyLine> moneyLinesOf(const DraftModel& model) {
     return lines;
 }
 
-std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
+Outcome<std::vector<MoneyLine>> showTeamMoney(DraftSession& session) {
+    if (!session.draftSettings()) {
+        return WriteFailure{};
     }
     // Outside auctions the list needs nothing but the settings.
-    if (state.draftSettings()->drafttype != kDraftTypeAuction) {
-        return turnMoneyLines(*state.draftSettings());
+    if (session.draftSettings()->drafttype != kDraftTypeAuction) {
+        return turnMoneyLines(*session.draftSettings());
     }
-    const DraftModel* model = heldModelForLists(state);
+    const DraftModel* model = heldModelForLists(session);
     if (model == nullptr) {
-        reportDatabaseError(dialogs, state.dbConnection,
-                            " 90002 error: could not get auction dollars");
-        return std::nullopt;
+        return databaseFailure(session.dbConnection, " 90002 error: could not get auction dollars");
     }
     return moneyLinesOf(*model);
 }
@@ -250,15 +249,13 @@ std::vector<TeamMoney> teamMoneyOf(const DraftModel& model) {
     return teams;
 }
 
-std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
+Outcome<std::vector<TeamMoney>> readTeamMoney(DraftSession& session) {
+    if (!session.draftSettings()) {
+        return WriteFailure{};
     }
-    const DraftModel* model = heldModelForLists(state);
+    const DraftModel* model = heldModelForLists(session);
     if (model == nullptr) {
-        reportDatabaseError(dialogs, state.dbConnection,
-                            " 90001 error: could not get auction dollars");
-        return std::nullopt;
+        return databaseFailure(session.dbConnection, " 90001 error: could not get auction dollars");
     }
     return teamMoneyOf(*model);
 }
@@ -300,13 +297,13 @@ GridTable draftLogOf(const DraftModel& model) {
     return grid;
 }
 
-std::optional<GridTable> fillDraftLog(ProgramState& state) {
-    if (!state.draftSettings()) {
+std::optional<GridTable> fillDraftLog(DraftSession& session) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
-    const DraftModel* model = heldModelForLists(state);
+    const DraftModel* model = heldModelForLists(session);
     if (model == nullptr) {
-        state.dbConnection.log().writeEntry(" 90006 error: could not get list of players");
+        session.dbConnection.log().writeEntry(" 90006 error: could not get list of players");
         return std::nullopt;
     }
     return draftLogOf(*model);

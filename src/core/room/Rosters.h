@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "vocabulary/Decision.h"
 #include "vocabulary/GridTable.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
 struct DraftModel;
+struct DraftSession;
 struct DraftSettings;
-struct ProgramState;
-class UserDialogs;
 
 // The grey of a row that holds a player without a roster slot.
 inline constexpr Rgb kNoSlotRowColour{0xDF, 0xDF, 0xDF};
@@ -43,8 +44,12 @@ std::vector<int> placeInSlotRows(const std::vector<std::string>& slotRows,
 RosterGrid rosterGridOf(const DraftModel& model, int teamid);
 
 // The same of the open draft from the model the program holds. When the players cannot be read
-// the failure is shown and logged, and the grid has its slot rows only.
-RosterGrid getTeamRoster(ProgramState& state, UserDialogs& dialogs, int teamid);
+// the failure is logged and comes back to be shown, and the grid has its slot rows only.
+struct RosterRead {
+    RosterGrid grid;
+    std::optional<Message> failure;
+};
+RosterRead getTeamRoster(DraftSession& session, int teamid);
 
 // The largest bid a team can make: its money left less the minimum bid for each other slot it
 // still has to fill (reserves left out).
@@ -57,8 +62,9 @@ struct MoneyLine {
 // The team money list: in a straight or snake draft the team names with the team on the clock
 // marked, in an auction a heading and each team's money left and largest possible bid.
 std::vector<MoneyLine> moneyLinesOf(const DraftModel& model);
-// The same of the open draft; nullopt after a failure was shown.
-std::optional<std::vector<MoneyLine>> showTeamMoney(ProgramState& state, UserDialogs& dialogs);
+// The same of the open draft, or the failure to show (none without a draft); the failure is
+// logged.
+Outcome<std::vector<MoneyLine>> showTeamMoney(DraftSession& session);
 
 // One team's money in an auction: the prices of its players (keepers included) and what is
 // left of the cap.
@@ -70,15 +76,15 @@ struct TeamMoney {
 };
 // Every team of the model's draft in draft order.
 std::vector<TeamMoney> teamMoneyOf(const DraftModel& model);
-// The same of the open draft. nullopt after the database message was shown and
-// " 90001 error: could not get auction dollars" logged.
-std::optional<std::vector<TeamMoney>> readTeamMoney(ProgramState& state, UserDialogs& dialogs);
+// The same of the open draft, or the database message to show after
+// " 90001 error: could not get auction dollars" was logged (no message without a draft).
+Outcome<std::vector<TeamMoney>> readTeamMoney(DraftSession& session);
 
 // The draft log: every pick of a player with a row of the projection season, newest first
 // (keepers are not picks), as "Ord", "Name", "Pos" (the slot as stored), "Team" and in an
 // auction the price with the draft's decimals.
 GridTable draftLogOf(const DraftModel& model);
 // The same of the open draft. nullopt after a logged failure.
-std::optional<GridTable> fillDraftLog(ProgramState& state);
+std::optional<GridTable> fillDraftLog(DraftSession& session);
 
 }  // namespace quorvane

@@ -6,8 +6,8 @@
 #include <cctype>
 #include <map>
 
+#include "model/DraftSession.h"
 #include "room/RecordPick.h"
-#include "session/ProgramState.h"
 #include "store/DraftPlayerRepository.h"
 #include "store/DraftTakenRepository.h"
 #include "text/LetterCase.h"
@@ -75,18 +75,19 @@ PositionChoice putEligibleSlotsFirst(PositionChoice choice,
     return choice;
 }
 
-std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, int teamid) {
-    if (!state.draftSettings()) {
+std::optional<PositionChoice> preselectSlot(DraftSession& session, int playerid, int teamid) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
-    const DraftSettings& draft = *state.draftSettings();
-    const auto player = readPlayerCard(state.dbConnection, state.projectionYear, playerid);
+    const DraftSettings& draft = *session.draftSettings();
+    const auto player = readPlayerCard(session.dbConnection, session.projectionYear, playerid);
     if (!player) {
-        state.dbConnection.log().writeEntry(" 50020 error: could not read the player's positions");
+        session.dbConnection.log().writeEntry(
+            " 50020 error: could not read the player's positions");
         return std::nullopt;
     }
     if (!*player) {
-        return fillPosition(state, playerid);
+        return fillPosition(session, playerid);
     }
     std::vector<std::string> listed;
     for (std::size_t i = 0; i < kPositionNames.size(); ++i) {
@@ -94,9 +95,9 @@ std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, i
             listed.emplace_back(kPositionNames[i]);
         }
     }
-    const auto used = readSlotUseWithout(state.dbConnection, draft.template_id, teamid, playerid);
+    const auto used = readSlotUseWithout(session.dbConnection, draft.template_id, teamid, playerid);
     if (!used) {
-        state.dbConnection.log().writeEntry(" 50021 error: could not count the team's slots");
+        session.dbConnection.log().writeEntry(" 50021 error: could not count the team's slots");
         return std::nullopt;
     }
     std::map<std::string, std::int64_t> filled;
@@ -110,7 +111,7 @@ std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, i
             return putEligibleSlotsFirst(choosePosition(draft, slot), eligible);
         }
     }
-    return putEligibleSlotsFirst(fillPosition(state, playerid), eligible);
+    return putEligibleSlotsFirst(fillPosition(session, playerid), eligible);
 }
 
 }  // namespace quorvane

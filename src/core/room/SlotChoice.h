@@ -9,7 +9,7 @@
 
 namespace quorvane {
 
-struct ProgramState;
+struct DraftSession;
 
 // The slots a player may fill, best first: his own position, his other listed positions (PG,
 // SG, SF, PF, C), G for a guard and F for a forward, then UT and R.
@@ -25,6 +25,6 @@ PositionChoice putEligibleSlotsFirst(PositionChoice choice,
 // slot of the draft that the team has not filled. When every one is full, the player's natural
 // choice (fillPosition), so that the slot question is asked as before. The list offers the
 // slots he may fill first (putEligibleSlotsFirst). nullopt after a failed read, which is logged.
-std::optional<PositionChoice> preselectSlot(ProgramState& state, int playerid, int teamid);
+std::optional<PositionChoice> preselectSlot(DraftSession& session, int playerid, int teamid);
 
 }  // namespace quorvane

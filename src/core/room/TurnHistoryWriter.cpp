@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <set>
+#include <type_traits>
+#include <utility>
 
 #include "model/DraftLoader.h"
+#include "model/DraftSession.h"
 #include "room/TurnWrites.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "room/WriteFailures.h"
 #include "store/TransactionGuard.h"
 #include "vocabulary/TurnHistory.h"
 
@@ -16,92 +18,100 @@ namespace quorvane {
 namespace {
 
 // The statements run on a copy of the loaded draft's settings, which then replaces them, also
-// after a failure: the caller reads the draft again after its rollback. A failure is shown and
-// logged here.
+// after a failure: the caller reads the draft again after its rollback. A failure is logged
+// here and comes back with the message to show (none when the failing step logged its own).
 template <class Step>
-auto withTurnWrite(ProgramState& state, UserDialogs& dialogs, Step&& step) {
-    DraftSettings draft = *state.draftSettings();
-    TurnWrite write(state.dbConnection, draft);
+auto withTurnWrite(DraftSession& session, Step&& step)
+    -> Outcome<std::decay_t<decltype(*std::forward<Step>(step)(std::declval<TurnWrite&>()))>> {
+    DraftSettings draft = *session.draftSettings();
+    TurnWrite write(session.dbConnection, draft);
     auto result = std::forward<Step>(step)(write);
-    state.replaceDraftSettings(std::move(draft));
-    if (!result && !write.failedLine().empty()) {
-        reportDatabaseError(dialogs, state.dbConnection, write.failedLine());
+    session.replaceDraftSettings(std::move(draft));
+    if (!result) {
+        return write.failedLine().empty()
+                   ? WriteFailure{}
+                   : databaseFailure(session.dbConnection, write.failedLine());
     }
-    return result;
+    return std::move(*result);
+}
+
+// A step that stores nothing worth returning, as withTurnWrite wants it.
+std::optional<Done> doneIf(bool written) {
+    return written ? std::optional<Done>(Done{}) : std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::vector<HistoryEntry>> reconcileTurnHistory(ProgramState& state,
-                                                              UserDialogs& dialogs) {
-    auto turns = withTurnWrite(state, dialogs, [](TurnWrite& write) { return write.reconcile(); });
+Outcome<std::vector<HistoryEntry>> reconcileTurnHistory(DraftSession& session) {
+    auto turns = withTurnWrite(session, [](TurnWrite& write) { return write.reconcile(); });
     if (!turns) {
-        return std::nullopt;
+        return turns.failure();
     }
-    return std::move(turns->standing);
+    return std::move(turns.value().standing);
 }
 
-bool settleTurnHistory(ProgramState& state, UserDialogs& dialogs) {
-    if (!state.draftSettings()) {
-        return false;
+Outcome<Done> settleTurnHistory(DraftSession& session) {
+    if (!session.draftSettings()) {
+        return WriteFailure{};
     }
-    const int templateId = state.draftSettings()->template_id;
-    const auto history = readStandingHistory(state.dbConnection, templateId);
-    const auto taken = readPickRows(state.dbConnection, templateId);
-    const auto linked = isLinkedToRoom(state.dbConnection, templateId);
+    const int templateId = session.draftSettings()->template_id;
+    const auto history = readStandingHistory(session.dbConnection, templateId);
+    const auto taken = readPickRows(session.dbConnection, templateId);
+    const auto linked = isLinkedToRoom(session.dbConnection, templateId);
     if (!history || !taken || !linked) {
-        state.dbConnection.log().writeEntry(std::string(kHistoryReadFailed));
-        return false;
+        session.dbConnection.log().writeEntry(std::string(kHistoryReadFailed));
+        return WriteFailure{};
     }
-    const DerivedHistory derived = deriveHistory(*state.draftSettings(), *history, *taken, *linked);
+    const DerivedHistory derived =
+        deriveHistory(*session.draftSettings(), *history, *taken, *linked);
     if (!derived.rebuilt &&
-        (*linked || flagsHold(*state.draftSettings(), turnAfter(derived.standing)))) {
-        return true;
+        (*linked || flagsHold(*session.draftSettings(), turnAfter(derived.standing)))) {
+        return Done{};
     }
-    TransactionGuard transaction(state.dbConnection);
+    TransactionGuard transaction(session.dbConnection);
     if (transaction.begun()) {
-        loadDraft(state, templateId);
+        loadDraft(session, templateId);
     }
-    if (!reconcileTurnHistory(state, dialogs) || !transaction.commit()) {
+    Outcome<std::vector<HistoryEntry>> reconciled = reconcileTurnHistory(session);
+    if (!reconciled || !transaction.commit()) {
         transaction.rollback();
-        loadDraft(state, templateId);
-        return false;
+        loadDraft(session, templateId);
+        return reconciled ? WriteFailure{} : reconciled.failure();
     }
-    return true;
+    return Done{};
 }
 
-bool putTurnOn(ProgramState& state, UserDialogs& dialogs, int turn, const TurnLogLines& lines) {
-    return withTurnWrite(state, dialogs,
-                         [&](TurnWrite& write) { return write.putTurnOn(turn, lines); });
+Outcome<Done> putTurnOn(DraftSession& session, int turn, const TurnLogLines& lines) {
+    return withTurnWrite(session,
+                         [&](TurnWrite& write) { return doneIf(write.putTurnOn(turn, lines)); });
 }
 
-std::optional<std::int64_t> recordHistoryEntry(ProgramState& state, UserDialogs& dialogs,
-                                               const HistoryEntry& entry) {
-    return withTurnWrite(state, dialogs, [&](TurnWrite& write) { return write.record(entry); });
+Outcome<std::int64_t> recordHistoryEntry(DraftSession& session, const HistoryEntry& entry) {
+    return withTurnWrite(session, [&](TurnWrite& write) { return write.record(entry); });
 }
 
-bool takeBackEntry(ProgramState& state, UserDialogs& dialogs, const HistoryEntry& entry) {
-    return withTurnWrite(state, dialogs, [&](TurnWrite& write) { return write.takeBack(entry); });
+Outcome<Done> takeBackEntry(DraftSession& session, const HistoryEntry& entry) {
+    return withTurnWrite(session, [&](TurnWrite& write) { return doneIf(write.takeBack(entry)); });
 }
 
-bool rewriteHistoryEntry(ProgramState& state, UserDialogs& dialogs, const HistoryEntry& entry) {
-    return withTurnWrite(state, dialogs, [&](TurnWrite& write) { return write.rewrite(entry); });
+Outcome<Done> rewriteHistoryEntry(DraftSession& session, const HistoryEntry& entry) {
+    return withTurnWrite(session, [&](TurnWrite& write) { return doneIf(write.rewrite(entry)); });
 }
 
-bool moveTurnTo(ProgramState& state, UserDialogs& dialogs, const TurnPosition& target,
-                const TurnLogLines& lines) {
-    return withTurnWrite(state, dialogs,
-                         [&](TurnWrite& write) { return write.moveTurnTo(target, lines); });
+Outcome<Done> moveTurnTo(DraftSession& session, const TurnPosition& target,
+                         const TurnLogLines& lines) {
+    return withTurnWrite(session,
+                         [&](TurnWrite& write) { return doneIf(write.moveTurnTo(target, lines)); });
 }
 
-bool clearTurn(ProgramState& state, UserDialogs& dialogs, std::string_view logLine) {
-    return withTurnWrite(state, dialogs,
-                         [&](TurnWrite& write) { return write.clearTurn(logLine); });
+Outcome<Done> clearTurn(DraftSession& session, std::string_view logLine) {
+    return withTurnWrite(session,
+                         [&](TurnWrite& write) { return doneIf(write.clearTurn(logLine)); });
 }
 
-bool deleteTakenPlayer(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    return withTurnWrite(state, dialogs,
-                         [&](TurnWrite& write) { return write.deleteTaken(playerid); });
+Outcome<Done> deleteTakenPlayer(DraftSession& session, int playerid) {
+    return withTurnWrite(session,
+                         [&](TurnWrite& write) { return doneIf(write.deleteTaken(playerid)); });
 }
 
 std::optional<HistoryEntry> entryOfPlayer(const std::vector<HistoryEntry>& standing, int playerid) {
@@ -114,16 +124,16 @@ std::optional<HistoryEntry> entryOfPlayer(const std::vector<HistoryEntry>& stand
     return std::nullopt;
 }
 
-bool alignTurnWith(ProgramState& state, UserDialogs& dialogs, int turn, const TurnLogLines& lines) {
-    const auto standing = reconcileTurnHistory(state, dialogs);
+Outcome<Done> alignTurnWith(DraftSession& session, int turn, const TurnLogLines& lines) {
+    const auto standing = reconcileTurnHistory(session);
     if (!standing) {
-        return false;
+        return standing.failure();
     }
     // Held to the end: the turn this moves replaces the program's loaded draft.
-    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const std::shared_ptr<const LoadedDraft> held = session.loadedDraft;
     const DraftSettings& draft = *held->draftSettings;
     if (draft.drafttype == kDraftTypeAuction) {
-        return true;
+        return Done{};
     }
     const int target = std::min(turn, lastPickOfDraft(draft) + 1);
     int next = turnAfter(*standing);
@@ -132,8 +142,8 @@ bool alignTurnWith(ProgramState& state, UserDialogs& dialogs, int turn, const Tu
             break;
         }
         if (entry->kind == HistoryKind::Skip) {
-            if (!takeBackEntry(state, dialogs, *entry)) {
-                return false;
+            if (Outcome<Done> undone = takeBackEntry(session, *entry); !undone) {
+                return undone;
             }
             next = entry->turn;
         }
@@ -143,17 +153,17 @@ bool alignTurnWith(ProgramState& state, UserDialogs& dialogs, int turn, const Tu
         skip.kind = HistoryKind::Skip;
         skip.turn = next;
         skip.teamid = teamOfTurn(draft, next);
-        if (!recordHistoryEntry(state, dialogs, skip)) {
-            return false;
+        if (const Outcome<std::int64_t> stored = recordHistoryEntry(session, skip); !stored) {
+            return stored.failure();
         }
     }
-    return putTurnOn(state, dialogs, next, lines);
+    return putTurnOn(session, next, lines);
 }
 
-TakeBackOutcome takeBackPick(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    const auto standing = reconcileTurnHistory(state, dialogs);
+Outcome<TakeBackOutcome> takeBackPick(DraftSession& session, int playerid) {
+    const auto standing = reconcileTurnHistory(session);
     if (!standing) {
-        return TakeBackOutcome::Failed;
+        return standing.failure();
     }
     auto pick = std::find_if(standing->rbegin(), standing->rend(), [](const HistoryEntry& entry) {
         return entry.kind == HistoryKind::Pick;
@@ -162,13 +172,22 @@ TakeBackOutcome takeBackPick(ProgramState& state, UserDialogs& dialogs, int play
         return TakeBackOutcome::NotLast;
     }
     for (auto entry = standing->rbegin(); entry != pick; ++entry) {
-        if (entry->kind == HistoryKind::Skip && !takeBackEntry(state, dialogs, *entry)) {
-            return TakeBackOutcome::Failed;
+        if (entry->kind != HistoryKind::Skip) {
+            continue;
+        }
+        if (Outcome<Done> undone = takeBackEntry(session, *entry); !undone) {
+            return undone.failure();
         }
     }
-    if (!deleteTakenPlayer(state, dialogs, playerid) || !takeBackEntry(state, dialogs, *pick) ||
-        !putTurnOn(state, dialogs, pick->turn, turnLines(*state.draftSettings()))) {
-        return TakeBackOutcome::Failed;
+    Outcome<Done> step = deleteTakenPlayer(session, playerid);
+    if (step) {
+        step = takeBackEntry(session, *pick);
+    }
+    if (step) {
+        step = putTurnOn(session, pick->turn, turnLines(*session.draftSettings()));
+    }
+    if (!step) {
+        return step.failure();
     }
     return TakeBackOutcome::TakenBack;
 }

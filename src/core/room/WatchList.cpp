@@ -3,55 +3,53 @@
 
 #include <algorithm>
 
+#include "model/DraftSession.h"
 #include "room/RoomValues.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "room/WriteFailures.h"
 
 namespace quorvane {
 
-std::optional<std::vector<WatchedPlayerRow>> readOpenWatchList(ProgramState& state) {
-    if (!state.draftSettings()) {
+std::optional<std::vector<WatchedPlayerRow>> readOpenWatchList(DraftSession& session) {
+    if (!session.draftSettings()) {
         return std::nullopt;
     }
-    auto players =
-        readWatchList(state.dbConnection, state.draftSettings()->template_id, state.projectionYear);
+    auto players = readWatchList(session.dbConnection, session.draftSettings()->template_id,
+                                 session.projectionYear);
     if (!players) {
-        state.dbConnection.log().writeEntry(" 90300 error: could not read the watch list");
+        session.dbConnection.log().writeEntry(" 90300 error: could not read the watch list");
     }
     return players;
 }
 
-bool setWatched(ProgramState& state, UserDialogs& dialogs, int playerid, bool watched) {
-    if (!state.draftSettings()) {
-        return false;
+Outcome<Done> setWatched(DraftSession& session, int playerid, bool watched) {
+    if (!session.draftSettings()) {
+        return WriteFailure{};
     }
-    const int draft = state.draftSettings()->template_id;
-    const bool written = watched ? addToWatchList(state.dbConnection, draft, playerid)
-                                 : removeFromWatchList(state.dbConnection, draft, playerid);
+    const int draft = session.draftSettings()->template_id;
+    const bool written = watched ? addToWatchList(session.dbConnection, draft, playerid)
+                                 : removeFromWatchList(session.dbConnection, draft, playerid);
     if (!written) {
-        reportDatabaseError(dialogs, state.dbConnection,
-                            watched ? " 90301 error: could not add to the watch list"
-                                    : " 90302 error: could not remove from the watch list");
+        return databaseFailure(session.dbConnection,
+                               watched ? " 90301 error: could not add to the watch list"
+                                       : " 90302 error: could not remove from the watch list");
     }
-    return written;
+    return Done{};
 }
 
-std::optional<bool> toggleWatched(ProgramState& state, UserDialogs& dialogs, int playerid) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
+Outcome<bool> toggleWatched(DraftSession& session, int playerid) {
+    if (!session.draftSettings()) {
+        return WriteFailure{};
     }
-    const auto players =
-        readWatchList(state.dbConnection, state.draftSettings()->template_id, state.projectionYear);
+    const auto players = readWatchList(session.dbConnection, session.draftSettings()->template_id,
+                                       session.projectionYear);
     if (!players) {
-        reportDatabaseError(dialogs, state.dbConnection,
-                            " 90300 error: could not read the watch list");
-        return std::nullopt;
+        return databaseFailure(session.dbConnection, " 90300 error: could not read the watch list");
     }
     const bool watched = std::any_of(players->begin(), players->end(), [playerid](const auto& row) {
         return row.playerid == playerid;
     });
-    if (!setWatched(state, dialogs, playerid, !watched)) {
-        return std::nullopt;
+    if (Outcome<Done> written = setWatched(session, playerid, !watched); !written) {
+        return written.failure();
     }
     return !watched;
 }

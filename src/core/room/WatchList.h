@@ -6,23 +6,23 @@
 
 #include "store/WatchListRepository.h"
 #include "vocabulary/GridTable.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
+struct DraftSession;
 struct DraftSettings;
-struct ProgramState;
-class UserDialogs;
 
 // The open draft's watched players, in the order the user marked them; nullopt without a draft
 // or after a failed read (logged).
-std::optional<std::vector<WatchedPlayerRow>> readOpenWatchList(ProgramState& state);
+std::optional<std::vector<WatchedPlayerRow>> readOpenWatchList(DraftSession& session);
 
-// Marks the player to be watched in the open draft, or unmarks him. A failure shows the
-// database message; false when nothing changed.
-bool setWatched(ProgramState& state, UserDialogs& dialogs, int playerid, bool watched);
-// Marks an unmarked player and unmarks a marked one; the player is watched afterwards when the
-// result holds true. nullopt when nothing changed.
-std::optional<bool> toggleWatched(ProgramState& state, UserDialogs& dialogs, int playerid);
+// Marks the player to be watched in the open draft, or unmarks him. A failed statement is logged
+// and comes back with the database message; without a draft nothing changes and nothing is said.
+Outcome<Done> setWatched(DraftSession& session, int playerid, bool watched);
+// Marks an unmarked player and unmarks a marked one; true when the player is watched afterwards.
+// Fails as setWatched, or after the list could not be read.
+Outcome<bool> toggleWatched(DraftSession& session, int playerid);
 
 // The watch list as a grid: playerid (hidden), Name, Team, Pos, the value ("$" in an auction,
 // "RK" otherwise), Avail (hidden until availability figures exist) and "Taken" (the team that

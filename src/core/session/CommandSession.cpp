@@ -12,6 +12,7 @@
 #include "session/ApplyServiceSettings.h"
 #include "session/DataStore.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 #include "session/ValuationConversation.h"
 #include "valuation/SgpDenominators.h"
@@ -19,38 +20,6 @@
 namespace quorvane {
 
 namespace {
-
-// Keeps what core tells or asks, answering every question No.
-class KeptDialogs final : public UserDialogs {
-  public:
-    explicit KeptDialogs(std::vector<Message>& told) : m_told(told) {}
-    void showMessage(std::string_view title, std::string_view text, MessageIcon icon) override {
-        m_told.push_back({std::string(title), std::string(text), icon});
-    }
-    bool askYesNo(std::string_view title, std::string_view text) override {
-        m_told.push_back({std::string(title), std::string(text), MessageIcon::Question});
-        return false;
-    }
-    void setBusy(bool) override {}
-    void progress(std::string_view, long long, long long) override {}
-
-  private:
-    std::vector<Message>& m_told;
-};
-
-// The start-up corrections and the settling of the turn history still take the program's state
-// and tell through dialogs: the session is lent to a program state for the call, and what they
-// tell is kept.
-template <class Call>
-void lentToProgram(DraftSession& session, std::string_view appVersion, std::vector<Message>& told,
-                   Call&& call) {
-    ProgramState program;
-    program.appVersion = std::string(appVersion);
-    static_cast<DraftSession&>(program) = std::move(session);
-    KeptDialogs dialogs(told);
-    std::forward<Call>(call)(program, dialogs);
-    session = std::move(static_cast<DraftSession&>(program));
-}
 
 // "Error: No draft ..." for a draft the lookup did not find.
 Message noDraft(const DraftLookup& found) {
@@ -80,7 +49,7 @@ bool openDraftByIdOrName(ProgramState& state, UserDialogs& dialogs, const std::s
         return false;
     }
     loadDraft(state, *found.templateId);
-    settleTurnHistory(state, dialogs);
+    shown(dialogs, settleTurnHistory(state));
     return true;
 }
 
@@ -125,9 +94,10 @@ SessionOpening openDraftByIdOrName(DraftSession& session, const std::string& dra
         return opening;
     }
     loadDraft(session, *found.templateId);
-    lentToProgram(
-        session, kAppVersion, opening.told,
-        [](ProgramState& program, UserDialogs& dialogs) { settleTurnHistory(program, dialogs); });
+    const Outcome<Done> settled = settleTurnHistory(session);
+    if (!settled && !settled.failure().message.text.empty()) {
+        opening.told.push_back(settled.failure().message);
+    }
     opening.opened = true;
     return opening;
 }

@@ -21,7 +21,7 @@ bool openSelectedDraft(ProgramState& state, UserDialogs& dialogs,
         return false;
     }
     loadDraft(state, *selectedTemplateId);
-    settleTurnHistory(state, dialogs);
+    shown(dialogs, settleTurnHistory(state));
     return true;
 }
 

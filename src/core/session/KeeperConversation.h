@@ -7,6 +7,7 @@
 #include "room/Keepers.h"
 #include "room/PlayerListView.h"
 #include "room/RefreshMain.h"
+#include "session/RoomRefresh.h"
 #include "vocabulary/GridTable.h"
 
 namespace quorvane {

@@ -5,6 +5,7 @@
 #include "room/ClockBanner.h"
 #include "room/DraftPicks.h"
 #include "session/ProgramState.h"
+#include "session/RoomRefresh.h"
 #include "session/ValuationConversation.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/Standings.h"

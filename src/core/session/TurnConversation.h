@@ -6,6 +6,7 @@
 
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
+#include "session/RoomRefresh.h"
 #include "store/TurnHistoryRepository.h"
 
 namespace quorvane {

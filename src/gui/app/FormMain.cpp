@@ -52,6 +52,7 @@
 #include "platform/Version.h"
 #include "room/RefreshMain.h"
 #include "session/ProgramState.h"
+#include "session/RoomRefresh.h"
 #include "session/UserDialogs.h"
 
 namespace quorvane::gui {

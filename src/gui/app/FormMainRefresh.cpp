@@ -317,7 +317,7 @@ void FormMain::toggleWatch() {
         showNews(tr("Choose a player in the list to watch him"));
         return;
     }
-    const std::optional<bool> watched = toggleWatched(m_state, m_dialogs, playerId);
+    const std::optional<bool> watched = shown(m_dialogs, toggleWatched(m_state, playerId));
     if (!watched) {
         return;
     }
@@ -327,7 +327,7 @@ void FormMain::toggleWatch() {
 }
 
 void FormMain::unwatchPlayer(int playerId) {
-    if (setWatched(m_state, m_dialogs, playerId, false)) {
+    if (shown(m_dialogs, setWatched(m_state, playerId, false))) {
         showWatchList();
     }
 }

@@ -19,6 +19,7 @@
 #include "gui/widgets/ElidingDelegate.h"
 #include "gui/widgets/SaveChosenFile.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 
 namespace quorvane::gui {
@@ -235,7 +236,11 @@ bool DraftBoardPage::exportCsv(const QString& path) {
         }
         target.replace = true;
     }
-    return saveDraftBoardCsv(m_board, target, own, m_dialogs);
+    if (const std::optional<Message> problem = saveDraftBoardCsv(m_board, target, own)) {
+        showMessage(m_dialogs, *problem);
+        return false;
+    }
+    return true;
 }
 
 void DraftBoardPage::chooseAndExport(bool png) {

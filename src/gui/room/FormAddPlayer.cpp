@@ -21,6 +21,7 @@
 #include "room/RecordPick.h"
 #include "room/SlotChoice.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 
 namespace quorvane::gui {
 
@@ -36,7 +37,10 @@ FormAddPlayer::FormAddPlayer(ProgramState& state, UserDialogs& dialogs, MainWind
     buildControls();
 
     const std::optional<AddPlayerWindow> window =
-        openAddPlayer(m_state, m_dialogs, m_playerId, preselectTeamId);
+        openAddPlayer(m_state, m_playerId, preselectTeamId);
+    if (window && window->rosterFailure) {
+        showMessage(m_dialogs, *window->rosterFailure);
+    }
     if (!window) {
         // Nothing can be recorded for a player who cannot be read: the window goes away as
         // soon as it is shown.
@@ -111,7 +115,11 @@ void FormAddPlayer::buildControls() {
 }
 
 void FormAddPlayer::showTeamRoster(int teamid) {
-    const RosterGrid roster = getAPRoster(m_state, m_dialogs, teamid);
+    const RosterRead read = getAPRoster(m_state, teamid);
+    if (read.failure) {
+        showMessage(m_dialogs, *read.failure);
+    }
+    const RosterGrid& roster = read.grid;
     m_rosterTeamId = teamid;
     frm_roster->setTitle(QString::fromStdString(roster.title));
     dg_roster->showRoster(roster);

@@ -37,6 +37,8 @@
 #include "session/DraftModelConversation.h"
 #include "session/MarkConversation.h"
 #include "session/ProgramState.h"
+#include "session/RoomRefresh.h"
+#include "session/ShowMessage.h"
 #include "session/UserDialogs.h"
 #include "vocabulary/GridTable.h"
 
@@ -262,8 +264,8 @@ QWidget* MainViewPage::buildRoster() {
 }
 
 void MainViewPage::fillAvailablePlayers() {
-    if (auto players =
-            quorvane::fillAvailablePlayers(m_state, m_list.positionFilter, m_list.sortColumn)) {
+    if (auto players = quorvane::fillAvailablePlayers(m_state, listShowing(m_state),
+                                                      m_list.positionFilter, m_list.sortColumn)) {
         showAvailablePlayers(*players);
     }
 }
@@ -658,7 +660,11 @@ void MainViewPage::saveNote(int row, int column, const QString& text) {
 
 void MainViewPage::showChosenRoster() {
     if (const int teamid = rosterTeamId(); teamid > 0) {
-        showRoster(getTeamRoster(m_state, m_dialogs, teamid));
+        const RosterRead read = getTeamRoster(m_state, teamid);
+        if (read.failure) {
+            showMessage(m_dialogs, *read.failure);
+        }
+        showRoster(read.grid);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "gui/valuation/ValuationCharts.h"
 
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 
 namespace quorvane::gui {
 
@@ -34,7 +35,7 @@ std::optional<ChartData> MoneyChart::figures() {
     if (!auction) {
         return std::nullopt;
     }
-    return moneyChart(m_state, m_dialogs);
+    return shown(m_dialogs, moneyChart(m_state));
 }
 
 }  // namespace quorvane::gui

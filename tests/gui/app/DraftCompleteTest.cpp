@@ -33,7 +33,7 @@ class DraftCompleteTest : public QObject {
         QVERIFY(complete->isHidden());
 
         for (int playerid = 1; playerid <= 2; ++playerid) {
-            const auto window = openAddPlayer(program.state, program.dialogs, playerid);
+            const auto window = openAddPlayer(program.state, playerid);
             QCOMPARE(recordPick(program.state, program.dialogs, playerid, window->form()).outcome,
                      PickOutcome::Recorded);
         }

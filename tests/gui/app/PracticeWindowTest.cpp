@@ -31,6 +31,7 @@
 #include "session/KeeperConversation.h"
 #include "session/PracticeConversation.h"
 #include "session/ProjectionConversation.h"
+#include "session/RoomRefresh.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
@@ -67,7 +68,8 @@ void startPractice(gui::FormMain& main, int pace) {
 // The user's pick in the pick window: the first player of the list, for the team the window
 // offers (the one on the clock).
 void pickFirstPlayer(gui::FormMain& main, test::TestProgram& program) {
-    const auto players = fillAvailablePlayers(program.state, "All Players", 0);
+    const auto players =
+        fillAvailablePlayers(program.state, listShowing(program.state), "All Players", 0);
     QVERIFY(players && !players->rows.empty());
     const auto added = test::whenModalShown("form_addplayer", [](QWidget* window) {
         window->findChild<QPushButton*>("cmd_addplayer")->click();

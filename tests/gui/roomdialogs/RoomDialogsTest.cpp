@@ -141,8 +141,7 @@ class RoomDialogsTest : public QObject {
         QVERIFY(shown.money && !shown.availablePlayers && !shown.draftLog);
         const std::optional<GridTable> log = fillDraftLog(program.state);
         QVERIFY(log && log->rows.size() == 1);
-        QVERIFY(listsPlayer(getTeamRoster(program.state, program.dialogs, program.teamAt(1)).table,
-                            kNowitzki));
+        QVERIFY(listsPlayer(getTeamRoster(program.state, program.teamAt(1)).grid.table, kNowitzki));
     }
 
     void choosingAnotherTeamShowsItsRosterAndRecordsForIt() {
