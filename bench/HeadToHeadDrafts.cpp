@@ -11,13 +11,6 @@
 
 namespace quorvane::bench {
 
-namespace {
-
-constexpr std::size_t kUtility = 7;
-constexpr std::size_t kReserves = 8;
-
-}  // namespace
-
 std::optional<DraftModel> sampleHeadToHeadDraft(BenchDatabase& database, int mode,
                                                 bool everyoneCounts) {
     if (!database.loadSampleProjections()) {
@@ -34,19 +27,17 @@ std::optional<DraftModel> sampleHeadToHeadDraft(BenchDatabase& database, int mod
         return std::nullopt;
     }
     if (everyoneCounts) {
-        model->slotCounts[kUtility] += model->slotCounts[kReserves];
-        model->slotCounts[kReserves] = 0;
-        model->startingSlots = 0;
-        for (std::size_t kind = 0; kind + 1 < kSlotKinds; ++kind) {
-            model->startingSlots += model->slotCounts[kind];
-        }
+        model->changeSettings([](DraftSettings& draft) {
+            draft.UT += draft.R;
+            draft.R = 0;
+        });
     }
-    model->rounds = kLeagueRounds;
+    model->changeSettings([](DraftSettings& draft) { draft.roundsIndex = kLeagueRounds - 1; });
     return model;
 }
 
 std::optional<std::size_t> teamOnClock(const DraftModel& model) {
-    if (static_cast<int>(model.picks.size()) >= model.teamCount() * model.rounds) {
+    if (static_cast<int>(model.picks.size()) >= model.teamCount() * model.rounds()) {
         return std::nullopt;
     }
     for (std::size_t t = 0; t < model.teams.size(); ++t) {
@@ -62,9 +53,9 @@ void takeTurn(DraftModel& model, std::size_t team, std::size_t player) {
     const std::string slot = openSlotFor(model, team, chosen).value_or("NA");
     applyPick(model, chosen.playerid, model.teams[team].teamid, slot,
               static_cast<int>(model.picks.size()) + 1, 0.0);
-    const TurnPosition next = nextTurn(model.drafttype, model.teamCount(),
-                                       {model.teams[team].draftposition, model.direction});
-    model.direction = next.direction;
+    const TurnPosition next = nextTurn(model.drafttype(), model.teamCount(),
+                                       {model.teams[team].draftposition, model.direction()});
+    model.changeSettings([&next](DraftSettings& draft) { draft.draftdirection = next.direction; });
     for (ModelTeam& other : model.teams) {
         other.onClock = other.draftposition == next.position;
     }

@@ -100,13 +100,16 @@ void BM_AdviceSampleSnake(benchmark::State& bench) {
 // rough value, two rounds already drafted.
 DraftModel generatedModel(int players) {
     DraftModel model;
-    model.drafttype = kDraftTypeSnake;
-    model.scoringstyle = kScoringRotisserie;
-    model.cap = 200.0;
-    model.minbid = 1.0;
-    model.rounds = 13;
-    model.direction = "U";
-    model.startingSlots = 10;
+    model.changeSettings([](DraftSettings& draft) {
+        draft.drafttype = kDraftTypeSnake;
+        draft.scoringstyle = kScoringRotisserie;
+        draft.dollars = 200.0;
+        draft.minbid = 1.0;
+        draft.roundsIndex = 12;
+        draft.draftdirection = "U";
+        // Ten starting places: ten utility slots.
+        draft.UT = 10;
+    });
     for (int t = 1; t <= kTeams; ++t) {
         model.teams.push_back({t, "Team " + std::to_string(t), t, t == 1, t == 1});
     }

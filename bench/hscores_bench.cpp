@@ -49,7 +49,7 @@ void BM_HScoresAtTheFiftiethPick(benchmark::State& state) {
     }
     HScoreRequest request;
     request.team = *team;
-    request.search.objective = leagueObjective(model->headToHeadMode);
+    request.search.objective = leagueObjective(model->headToHeadMode());
     std::size_t scored = 0;
     for (auto _ : state) {
         const std::optional<TeamHScores> figures = teamHScores(*model, request);

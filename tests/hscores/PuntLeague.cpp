@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "support/ModelSettings.h"
 #include "vocabulary/DraftSettings.h"
 
 namespace quorvane::test {
@@ -10,21 +11,22 @@ namespace quorvane::test {
 namespace {
 
 constexpr std::size_t kUtility = 7;  // in kSlotKindNames
-constexpr std::size_t kReserves = 8;
 
 }  // namespace
 
 PuntLeague::PuntLeague(int teams, std::initializer_list<std::pair<int, double>> categories,
                        int utilitySlots) {
-    model.template_id = 1;
-    model.drafttype = kDraftTypeAuction;
-    model.scoringstyle = kScoringHeadToHead;
-    model.headToHeadMode = kHeadToHeadEachCategory;
-    model.gamesPerWeek = 4.1;  // a week is 1/20 of the season
-    model.cap = 200.0;
-    model.minbid = 1.0;
-    model.rounds = utilitySlots;
-    model.direction = "U";
+    model.changeSettings([utilitySlots](DraftSettings& draft) {
+        draft.template_id = 1;
+        draft.drafttype = kDraftTypeAuction;
+        draft.scoringstyle = kScoringHeadToHead;
+        draft.headToHead.mode = kHeadToHeadEachCategory;
+        draft.headToHead.gamesPerWeek = 4.1;  // a week is 1/20 of the season
+        draft.dollars = 200.0;
+        draft.minbid = 1.0;
+        setRounds(draft, utilitySlots);
+        draft.draftdirection = "U";
+    });
     SlotCounts counts{};
     counts[kUtility] = utilitySlots;
     slots(counts);
@@ -65,8 +67,10 @@ PuntLeague& PuntLeague::pick(int playerid, int position, const std::string& slot
 }
 
 PuntLeague& PuntLeague::snake(int rounds, int position) {
-    model.drafttype = kDraftTypeSnake;
-    model.rounds = rounds;
+    model.changeSettings([rounds](DraftSettings& draft) {
+        draft.drafttype = kDraftTypeSnake;
+        setRounds(draft, rounds);
+    });
     for (ModelTeam& team : model.teams) {
         team.onClock = team.draftposition == position;
     }
@@ -74,13 +78,7 @@ PuntLeague& PuntLeague::snake(int rounds, int position) {
 }
 
 PuntLeague& PuntLeague::slots(SlotCounts counts) {
-    model.slotCounts = counts;
-    model.startingSlots = 0;
-    for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
-        if (kind != kReserves) {
-            model.startingSlots += counts[kind];
-        }
-    }
+    model.changeSettings([&counts](DraftSettings& draft) { setSlotCounts(draft, counts); });
     return *this;
 }
 

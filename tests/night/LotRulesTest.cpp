@@ -3,6 +3,7 @@
 
 #include "night/LotRules.h"
 #include "night/NightState.h"
+#include "support/ModelSettings.h"
 
 namespace quorvane::test {
 
@@ -12,12 +13,14 @@ namespace {
 // minimum, and six players: 11 to 13 centres, 14 to 16 point guards.
 DraftModel threeTeamAuction() {
     DraftModel model;
-    model.template_id = 1;
-    model.drafttype = 0;  // auction
-    model.cap = 100.0;
-    model.minbid = 1.0;
-    model.rounds = 3;
-    model.slotCounts = {1, 0, 0, 0, 0, 0, 0, 2, 0};  // C, G, PG, SG, F, PF, SF, UT, R
+    model.changeSettings([](DraftSettings& draft) {
+        draft.template_id = 1;
+        draft.drafttype = kDraftTypeAuction;
+        draft.dollars = 100.0;
+        draft.minbid = 1.0;
+        setRounds(draft, 3);
+        setSlotCounts(draft, {1, 0, 0, 0, 0, 0, 0, 2, 0});  // C, G, PG, SG, F, PF, SF, UT, R
+    });
     model.teams = {{1, "Alpha", 1, false, false},
                    {2, "Bravo", 2, false, false},
                    {3, "Charlie", 3, false, false}};
@@ -137,7 +140,7 @@ TEST(AuctionLot, ANominatorWithAFullRosterOrNoMoneyIsPassedOver) {
 
 TEST(AuctionLot, ANominationNeedsTheTurnAFreePlayerAndAtLeastTheMinimum) {
     DraftModel model = threeTeamAuction();
-    model.minbid = 2.0;
+    model.changeSettings([](DraftSettings& draft) { draft.minbid = 2.0; });
     const std::optional<Lot> none;
     EXPECT_EQ(decideNomination({model, false, none}, 1, 11, 1)->message,
               "The opening bid must be at least $2");
@@ -167,7 +170,7 @@ TEST(AuctionLot, ALotIsSoldOnlyWhileItsHighBidderCanStillBuyIt) {
 
 TEST(SnakePick, OnlyTheTeamOnTheClockPicksAFreePlayer) {
     DraftModel model = threeTeamAuction();
-    model.drafttype = 1;  // snake
+    model.changeSettings([](DraftSettings& draft) { draft.drafttype = kDraftTypeSnake; });
     model.teams[1].onClock = true;
     const std::optional<Lot> none;
     EXPECT_FALSE(decidePick({model, false, none}, 2, 11));

@@ -101,14 +101,15 @@ std::map<int, std::vector<ModelPick>> draftToTheEnd(DraftModel& model, BotMix mi
     const BotPicks bots(model, 11);
     const std::vector<BotDrafter> drafters = botDrafters(model, mix, 11);
     const int teams = model.teamCount();
-    for (int turn = 0; turn < teams * model.rounds; ++turn) {
+    for (int turn = 0; turn < teams * model.rounds(); ++turn) {
         const int round = turn / teams;
         const int at = round % 2 == 0 ? turn % teams : teams - 1 - turn % teams;
         const auto team = static_cast<std::size_t>(at);
         for (std::size_t t = 0; t < model.teams.size(); ++t) {
             model.teams[t].onClock = t == team;
         }
-        model.direction = round % 2 == 0 ? "U" : "D";
+        model.changeSettings(
+            [round](DraftSettings& draft) { draft.draftdirection = round % 2 == 0 ? "U" : "D"; });
         const std::optional<std::size_t> player = bots.pick(model, team, drafters[team]);
         if (!player) {
             ADD_FAILURE() << "team " << at << " found no one at turn " << turn + 1;
@@ -145,7 +146,7 @@ TEST(BotDrafters, EveryStyleFillsLegalRosters) {
                 EXPECT_NE(fits.mask & (1u << *kind), 0u)
                     << botMixName(mix) << ": player " << pick.playerid << " in " << pick.slot;
             }
-            EXPECT_EQ(filled, model.slotCounts) << botMixName(mix) << " team " << teamid;
+            EXPECT_EQ(filled, model.slotCounts()) << botMixName(mix) << " team " << teamid;
         }
     }
 }

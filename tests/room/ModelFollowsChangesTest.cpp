@@ -82,7 +82,7 @@ void expectHeldIsFresh(TestProgram& program, const std::string& step) {
         EXPECT_EQ(held->picks[i].price, read->picks[i].price) << step;
         EXPECT_EQ(held->picks[i].pickNumber, read->picks[i].pickNumber) << step;
     }
-    EXPECT_EQ(held->cap, read->cap) << step;
+    EXPECT_EQ(held->cap(), read->cap()) << step;
     EXPECT_EQ(held->categories.size(), read->categories.size()) << step;
     EXPECT_EQ(held->teams.size(), read->teams.size()) << step;
 }

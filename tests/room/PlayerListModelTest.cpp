@@ -58,7 +58,7 @@ using enum StatColumn;
 // players of one name.
 DraftModel smallDraft() {
     DraftModel model;
-    model.drafttype = kDraftTypeSnake;
+    model.changeSettings([](DraftSettings& draft) { draft.drafttype = kDraftTypeSnake; });
     model.projectionYear = kYear;
     model.categories = {categoryOf(1), categoryOf(15), categoryOf(4), categoryOf(9)};
     const std::vector<Line> lines = {
@@ -126,9 +126,9 @@ TEST(ListOrder, NamesCompareIgnoringCaseAsTheFileStoresThem) {
 }
 
 TEST(ListOrder, AccentedNamesSortAmongTheirBaseLetters) {
-    const std::vector<std::string> names = {"Zeller", "\u0160ari\u0107", "Smith", "Saric",
-                                            "\u00c1lvarez", "Adams", "Porzi\u0146\u0123is",
-                                            "Porter"};
+    const std::vector<std::string> names = {
+        "Zeller", "\u0160ari\u0107",     "Smith", "Saric", "\u00c1lvarez",
+        "Adams",  "Porzi\u0146\u0123is", "Porter"};
     std::vector<SortValue> keys;
     for (const std::string& name : names) {
         keys.push_back(SortValue::of(name));
@@ -138,9 +138,9 @@ TEST(ListOrder, AccentedNamesSortAmongTheirBaseLetters) {
     for (const std::size_t index : order) {
         sorted.push_back(names[index]);
     }
-    EXPECT_EQ(sorted, (std::vector<std::string>{"Adams", "\u00c1lvarez", "Porter",
-                                                "Porzi\u0146\u0123is", "Saric",
-                                                "\u0160ari\u0107", "Smith", "Zeller"}));
+    EXPECT_EQ(sorted,
+              (std::vector<std::string>{"Adams", "\u00c1lvarez", "Porter", "Porzi\u0146\u0123is",
+                                        "Saric", "\u0160ari\u0107", "Smith", "Zeller"}));
 }
 
 TEST(ListOrder, MissingBeforeNumbersBeforeTextAndDescendingPutsMissingLast) {
@@ -203,7 +203,7 @@ TEST(AvailableModelList, TurnoversSortFromTheFewestOtherCategoriesFromTheMost) {
 TEST(AvailableModelList, UnknownHeadingsSortByRankOrInAnAuctionByValue) {
     DraftModel model = smallDraft();
     EXPECT_EQ(column(available(model, "Notes"), 0), (std::vector<std::string>{"2", "3", "4", "1"}));
-    model.drafttype = kDraftTypeAuction;
+    model.changeSettings([](DraftSettings& draft) { draft.drafttype = kDraftTypeAuction; });
     const GridTable auction = available(model, "$");
     // 20 first, the two at 8.5 by name (Dee, dee: one name, the file's order), 1.25 last.
     EXPECT_EQ(column(auction, 0), (std::vector<std::string>{"2", "4", "3", "1"}));
@@ -221,7 +221,7 @@ TEST(AvailableModelList, PositionButtonsLetAPlayerThroughOnAnyOfTheirPositions) 
 
 TEST(AvailableModelList, FantasyPointsRoundEachRatioAsShownBeforeItsWeight) {
     DraftModel model = smallDraft();
-    model.scoringstyle = kScoringPoints;
+    model.changeSettings([](DraftSettings& draft) { draft.scoringstyle = kScoringPoints; });
     model.categories = {categoryOf(1, 1.0), categoryOf(15, 10.0), categoryOf(4, 3.0)};
     const GridTable grid = available(model, "FPTS");
     // dee, COLE: 21 x 1 + .538 x 10 + 16.67 x 3 = 21 + 5.38 + 50.01 = 76.39 (unrounded ratios
@@ -253,7 +253,7 @@ TEST(AvailableModelList, EarlierSeasonShowsItsOwnRowsAndFlagsColourTheRows) {
 // 40 (place 1), Adams 20 (2), the Dees 8.5 (both 3), _Under 1.25 (5, after the two).
 DraftModel auctionWithAdp() {
     DraftModel model = smallDraft();
-    model.drafttype = kDraftTypeAuction;
+    model.changeSettings([](DraftSettings& draft) { draft.drafttype = kDraftTypeAuction; });
     model.seasonHasAdp = true;
     model.findPlayer(2)->adp = 3.25;
     model.findPlayer(2)->aav = 37.0 / 3.0;
@@ -278,7 +278,7 @@ TEST(AvailableModelList, AdpColumnsShowValuePlaceLessAdpAndSortThoseWithoutLast)
 
 TEST(AvailableModelList, ASnakeDraftsValuePlaceIsItsRankAndNoneWithoutOne) {
     DraftModel model = auctionWithAdp();
-    model.drafttype = kDraftTypeSnake;
+    model.changeSettings([](DraftSettings& draft) { draft.drafttype = kDraftTypeSnake; });
     model.findPlayer(3)->rank = 0;
     const GridTable grid = available(model, "Name", 0, true);
     // Adams: rank 1 less 3.25 = -2.25; Dee without a rank shows no difference.

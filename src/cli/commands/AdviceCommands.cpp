@@ -210,7 +210,7 @@ int runAdvise(CliContext& context, const AdviseOptions& options) {
         const HScoreBasis basis(*model, *advice.gScores());
         HScoreRequest request;
         request.team = *team;
-        request.search.objective = leagueObjective(model->headToHeadMode);
+        request.search.objective = leagueObjective(model->headToHeadMode());
         for (const HScoreRow& row : hScores(*model, basis, request).value_or(kNoHScores)) {
             hScoreOf[row.player] = row.h;
         }

@@ -69,7 +69,7 @@ std::optional<MatchupObjective> objectiveOption(const std::string& text, std::st
 std::optional<WeightSearchSettings> searchSettings(const HScoreOptions& options,
                                                    const DraftModel& model, std::string& problem) {
     WeightSearchSettings settings;
-    settings.objective = leagueObjective(model.headToHeadMode);
+    settings.objective = leagueObjective(model.headToHeadMode());
     if (options.objective) {
         const std::optional<MatchupObjective> objective =
             objectiveOption(*options.objective, problem);

@@ -43,7 +43,7 @@ ExpectedStandings::ExpectedStandings(const DraftModel& model,
     m_filledSlots = filled;
     int poolSize = 0;
     for (std::size_t t = 0; t < teams; ++t) {
-        m_openSlots.push_back(std::max(0, model.startingSlots - filled[t]));
+        m_openSlots.push_back(std::max(0, model.startingSlots() - filled[t]));
         poolSize += m_openSlots.back();
     }
     m_pool.assign(available.begin(),

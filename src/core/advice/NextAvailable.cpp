@@ -27,14 +27,14 @@ std::optional<int> picksBeforeNextTurn(const DraftModel& model, std::size_t team
         return std::nullopt;
     }
     const ModelTeam& mine = model.teams[team];
-    if (playersOf(model, mine.teamid) + 1 >= model.rounds) {
+    if (playersOf(model, mine.teamid) + 1 >= model.rounds()) {
         return std::nullopt;
     }
     const int teams = model.teamCount();
     TurnPosition turn{1, "U"};
     for (const ModelTeam& candidate : model.teams) {
         if (candidate.onClock) {
-            turn = {candidate.draftposition, model.direction};
+            turn = {candidate.draftposition, model.direction()};
         }
     }
     // Each team comes up within two rounds of turns, whatever the direction.
@@ -44,10 +44,10 @@ std::optional<int> picksBeforeNextTurn(const DraftModel& model, std::size_t team
         if (++steps > limit) {
             return std::nullopt;
         }
-        turn = nextTurn(model.drafttype, teams, turn);
+        turn = nextTurn(model.drafttype(), teams, turn);
     }
     for (int picks = 0; picks <= limit; ++picks) {
-        turn = nextTurn(model.drafttype, teams, turn);
+        turn = nextTurn(model.drafttype(), teams, turn);
         if (turn.position == mine.draftposition) {
             return picks;
         }

@@ -29,7 +29,7 @@ bool noSpread(const CategoryMoments& moments) {
 ZScores::ZScores(const DraftModel& model)
     : m_model(model), m_categories(model.categories.size()), m_auction(model.auction()) {
     const std::size_t size =
-        static_cast<std::size_t>(std::max(0, model.teamCount() * model.startingSlots));
+        static_cast<std::size_t>(std::max(0, model.teamCount() * model.startingSlots()));
     const std::vector<std::size_t> players = everyPlayer(model);
 
     const auto byTotal = [this](std::size_t a, std::size_t b) {
@@ -60,7 +60,8 @@ ZScores::ZScores(const DraftModel& model)
     if (!m_auction) {
         return;
     }
-    const double money = model.teamCount() * model.cap - static_cast<double>(size) * model.minbid;
+    const double money =
+        model.teamCount() * model.cap() - static_cast<double>(size) * model.minbid();
     const MoneyShare share = shareMoney(m_total, m_top, money);
     m_edge = share.edge;
     m_rate = share.rate;
@@ -70,7 +71,7 @@ std::optional<double> ZScores::dollars(std::size_t player) const {
     if (!m_auction) {
         return std::nullopt;
     }
-    return m_model.minbid + (m_total[player] - m_edge) * m_rate;
+    return m_model.minbid() + (m_total[player] - m_edge) * m_rate;
 }
 
 double ZScores::rawFigure(std::size_t player, std::size_t category,

@@ -33,10 +33,10 @@ AvailabilityShown availabilityShown(const DraftModel& model, const AvailabilityF
 }
 
 std::string availabilityKey(const DraftModel& model) {
-    std::string key = fmt::format("{}:{}:{}:{}", model.template_id, turnOnTheClock(model),
+    std::string key = fmt::format("{}:{}:{}:{}", model.template_id(), turnOnTheClock(model),
                                   model.adpSpread, model.picks.size());
     for (const ModelTeam& team : model.teams) {
-        key += team.onClock ? fmt::format(":{}{}", team.teamid, model.direction) : "";
+        key += team.onClock ? fmt::format(":{}{}", team.teamid, model.direction()) : "";
         key += team.mine ? fmt::format(":m{}", team.teamid) : "";
     }
     for (const ModelPick& pick : model.picks) {

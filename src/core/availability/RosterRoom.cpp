@@ -58,7 +58,7 @@ void OpenSlots::fill(std::size_t kind) {
 std::vector<OpenSlots> openSlotsOf(const DraftModel& model) {
     std::vector<OpenSlots> open(model.teams.size());
     for (std::size_t t = 0; t < model.teams.size(); ++t) {
-        open[t].counts = model.slotCounts;
+        open[t].counts = model.slotCounts();
         for (const ModelPick& pick : model.picks) {
             if (pick.teamid != model.teams[t].teamid) {
                 continue;

@@ -35,19 +35,19 @@ ComingTurns comingTurns(const DraftModel& model) {
     TurnPosition turn;
     for (const ModelTeam& team : model.teams) {
         if (team.onClock) {
-            turn = {team.draftposition, model.direction};
+            turn = {team.draftposition, model.direction()};
         }
     }
     if (model.auction() || turn.position == 0) {
         return turns;
     }
     // The draft ends at the last pick of its last round, as the room ends it.
-    const int left = model.teamCount() * model.rounds - lastPickNumber(model);
+    const int left = model.teamCount() * model.rounds() - lastPickNumber(model);
     for (int n = 0; n < left; ++n) {
         if (const std::optional<std::size_t> team = teamAt(model, turn.position)) {
             turns.teams.push_back(*team);
         }
-        turn = nextTurn(model.drafttype, model.teamCount(), turn);
+        turn = nextTurn(model.drafttype(), model.teamCount(), turn);
     }
     return turns;
 }
@@ -78,7 +78,7 @@ int turnOnTheClock(const DraftModel& model) {
 }
 
 std::uint64_t defaultSeed(const DraftModel& model) {
-    return mixSeed(static_cast<std::uint64_t>(model.template_id),
+    return mixSeed(static_cast<std::uint64_t>(model.template_id()),
                    static_cast<std::uint64_t>(turnOnTheClock(model)));
 }
 

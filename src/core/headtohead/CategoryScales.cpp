@@ -29,7 +29,7 @@ double CategoryScale::tau() const {
 }
 
 std::vector<CategoryScale> categoryScales(const DraftModel& model, const ZScores& zScores) {
-    const double share = weeklyShare(model.gamesPerWeek);
+    const double share = weeklyShare(model.gamesPerWeek());
     const std::vector<std::size_t>& pool = zScores.pool();
     std::vector<CategoryScale> scales;
     scales.reserve(model.categories.size());

@@ -12,7 +12,7 @@ namespace quorvane {
 GScores::GScores(const DraftModel& model, const ZScores& zScores)
     : m_model(model),
       m_z(zScores),
-      m_kappa(kappaOf(model.startingSlots)),
+      m_kappa(kappaOf(model.startingSlots())),
       m_scales(categoryScales(model, zScores)) {
     for (const CategoryScale& scale : m_scales) {
         m_shrink.push_back(1.0 / std::sqrt(1.0 + m_kappa * scale.varianceRatio));
@@ -27,7 +27,7 @@ GScores::GScores(const DraftModel& model, const ZScores& zScores)
         }
     }
     const std::size_t size =
-        static_cast<std::size_t>(std::max(0, model.teamCount() * model.startingSlots));
+        static_cast<std::size_t>(std::max(0, model.teamCount() * model.startingSlots()));
     std::vector<std::size_t> everyone(players);
     std::iota(everyone.begin(), everyone.end(), std::size_t{0});
     const std::vector<std::size_t> top =
@@ -37,7 +37,8 @@ GScores::GScores(const DraftModel& model, const ZScores& zScores)
             }
             return m_model.players[a].playerid < m_model.players[b].playerid;
         });
-    const double money = model.teamCount() * model.cap - static_cast<double>(size) * model.minbid;
+    const double money =
+        model.teamCount() * model.cap() - static_cast<double>(size) * model.minbid();
     m_money = shareMoney(m_total, top, money);
 }
 
@@ -46,7 +47,7 @@ double GScores::g(std::size_t player, std::size_t category) const {
 }
 
 double GScores::dollars(std::size_t player) const {
-    return m_money.dollars(m_total[player], m_model.minbid);
+    return m_money.dollars(m_total[player], m_model.minbid());
 }
 
 std::optional<double> GScores::auctionDollars(std::size_t player) const {

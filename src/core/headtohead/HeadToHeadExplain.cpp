@@ -23,8 +23,8 @@ std::vector<ExplainLine> headToHeadExplainLines(const DraftModel& model, const G
     }
     const auto index = static_cast<std::size_t>(player - model.players.data());
     std::vector<ExplainLine> lines;
-    lines.emplace_back("games_per_week", text(model.gamesPerWeek));
-    lines.emplace_back("counted_roster", std::to_string(model.startingSlots));
+    lines.emplace_back("games_per_week", text(model.gamesPerWeek()));
+    lines.emplace_back("counted_roster", std::to_string(model.startingSlots()));
     lines.emplace_back("kappa", text(gScores.kappa()));
     for (std::size_t c = 0; c < model.categories.size(); ++c) {
         const std::string symbol(model.categories[c].definition->heading);

@@ -13,7 +13,7 @@ HeadToHeadGain::HeadToHeadGain(const DraftModel& model, const ExpectedStandings&
     const std::size_t categories = model.categories.size();
     for (std::size_t t = 0; t < model.teams.size(); ++t) {
         m_teams.push_back({static_cast<double>(expected.filledSlots(t) + expected.openSlots(t)),
-                           weeklyLine(expected.expectedTotals(t), model.gamesPerWeek)});
+                           weeklyLine(expected.expectedTotals(t), model.gamesPerWeek())});
         for (std::size_t c = 0; c < categories; ++c) {
             m_weeks.push_back(
                 categoryWeekOf(m_teams.back(), *model.categories[c].formula, scales[c]));
@@ -26,7 +26,7 @@ HeadToHeadGain::HeadToHeadGain(const DraftModel& model, const ExpectedStandings&
         return;
     }
     m_open = expected.openSlots(team) > 0;
-    m_averageWeek = weeklyLine(expected.averagePlayer(), model.gamesPerWeek);
+    m_averageWeek = weeklyLine(expected.averagePlayer(), model.gamesPerWeek());
     const std::vector<CategoryWeek> mine(
         m_weeks.begin() + static_cast<std::ptrdiff_t>(team * categories),
         m_weeks.begin() + static_cast<std::ptrdiff_t>((team + 1) * categories));
@@ -49,7 +49,7 @@ double HeadToHeadGain::chance(const std::vector<CategoryWeek>& mine, std::size_t
 
 std::vector<CategoryWeek> HeadToHeadGain::weeksWith(const ModelPlayer& player) const {
     TeamWeek team = m_teams[m_team];
-    const StatLine week = weeklyLine(player.stats, m_model.gamesPerWeek);
+    const StatLine week = weeklyLine(player.stats, m_model.gamesPerWeek());
     for (std::size_t i = 0; i < week.size(); ++i) {
         team.totals[i] += week[i] - m_averageWeek[i];
     }

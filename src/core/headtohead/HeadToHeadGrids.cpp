@@ -16,7 +16,7 @@ constexpr Rgb kWinColour{150, 220, 150};
 constexpr Rgb kLossColour{235, 150, 150};
 
 bool mostCategories(const DraftModel& model) {
-    return model.headToHeadMode == kHeadToHeadMostCategories;
+    return model.headToHeadMode() == kHeadToHeadMostCategories;
 }
 
 std::uint8_t towards(std::uint8_t to, double share) {

@@ -41,7 +41,7 @@ std::vector<TeamWeek> draftedTeamWeeks(const DraftModel& model, bool includeRese
         for (std::size_t t = 0; t < model.teams.size(); ++t) {
             if (model.teams[t].teamid == pick.teamid) {
                 weeks[t].players += 1.0;
-                const StatLine week = weeklyLine(player->stats, model.gamesPerWeek);
+                const StatLine week = weeklyLine(player->stats, model.gamesPerWeek());
                 for (std::size_t i = 0; i < week.size(); ++i) {
                     weeks[t].totals[i] += week[i];
                 }
@@ -100,13 +100,13 @@ MatchupFigures Matchups::matchup(std::size_t a, std::size_t b) const {
 }
 
 double matchupFigure(const DraftModel& model, const MatchupFigures& figures) {
-    return model.headToHeadMode == kHeadToHeadMostCategories ? figures.weekWin
-                                                             : figures.expectedWins;
+    return model.headToHeadMode() == kHeadToHeadMostCategories ? figures.weekWin
+                                                               : figures.expectedWins;
 }
 
 double weekFigure(const DraftModel& model, std::span<const double> chances) {
-    return model.headToHeadMode == kHeadToHeadMostCategories ? weekWinChance(chances)
-                                                             : expectedCategoryWins(chances);
+    return model.headToHeadMode() == kHeadToHeadMostCategories ? weekWinChance(chances)
+                                                               : expectedCategoryWins(chances);
 }
 
 double Matchups::standing(std::size_t team) const {

@@ -22,7 +22,7 @@ HScoreBasis::HScoreBasis(const DraftModel& model, const GScores& gScores)
     std::vector<std::size_t> everyone(model.players.size());
     std::iota(everyone.begin(), everyone.end(), std::size_t{0});
     const auto size =
-        static_cast<std::size_t>(std::max(0, model.teamCount() * model.startingSlots));
+        static_cast<std::size_t>(std::max(0, model.teamCount() * model.startingSlots()));
     m_pool = bestOf(std::move(everyone), size,
                     [&](std::size_t a, std::size_t b) { return betterByG(model, *this, a, b); });
     m_x = xScores(model, gScores.scales(), m_pool);

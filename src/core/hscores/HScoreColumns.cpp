@@ -37,7 +37,7 @@ HScoresShown hScoresShown(const DraftModel& model, const std::vector<HScoreRow>&
 
 std::string hScoreKey(const DraftModel& model) {
     std::string key = availabilityKey(model);
-    key += fmt::format("|{}:{}", model.headToHeadMode, model.gamesPerWeek);
+    key += fmt::format("|{}:{}", model.headToHeadMode(), model.gamesPerWeek());
     for (const ModelCategory& category : model.categories) {
         key += fmt::format(":{}={}", category.definition->categoryid, category.varianceRatio);
     }

@@ -160,7 +160,7 @@ std::optional<std::vector<HScoreRow>> hScores(const DraftModel& model, const HSc
         return rows;
     }
     const std::size_t categories = basis.categories();
-    const int counted = model.startingSlots;
+    const int counted = model.startingSlots();
     TeamOutlook outlook;
     addRosters(model, basis, outlook);
     addFills(model, basis, team, outlook);

@@ -56,7 +56,7 @@ SeasonLeague seasonLeagueOf(const DraftModel& model, const Matchups& matchups) {
     SeasonLeague league;
     league.teams = matchups.teamCount();
     league.categories = model.categories.size();
-    league.mostCategories = model.headToHeadMode == kHeadToHeadMostCategories;
+    league.mostCategories = model.headToHeadMode() == kHeadToHeadMostCategories;
     league.chances.assign(league.teams * league.teams * league.categories, 0.5);
     for (std::size_t a = 0; a < league.teams; ++a) {
         for (std::size_t b = 0; b < league.teams; ++b) {

@@ -35,7 +35,7 @@ void scoreCategory(const DraftModel& model, const CategoryScale& scale, std::siz
                    const std::vector<std::size_t>& pool, std::vector<double>& x) {
     const std::size_t categories = model.categories.size();
     const CategoryFormula& formula = *model.categories[category].formula;
-    const double share = weeklyShare(model.gamesPerWeek);
+    const double share = weeklyShare(model.gamesPerWeek());
     const double tau = scale.tau();
     const double unit = scale.ratio ? scale.meanAttempts * tau : tau;
     if (!(unit > 0.0) || pool.empty()) {
@@ -120,7 +120,7 @@ std::vector<double> basePositionShares(const SlotCounts& slots) {
 SquareMatrix positionCovariance(const DraftModel& model, const std::vector<double>& x,
                                 const std::vector<std::size_t>& pool) {
     const std::size_t categories = model.categories.size();
-    const std::vector<double> shares = basePositionShares(model.slotCounts);
+    const std::vector<double> shares = basePositionShares(model.slotCounts());
     SquareMatrix mixed(categories);
     double mixedShare = 0.0;
     for (std::size_t b = 0; b < kBasePositions; ++b) {

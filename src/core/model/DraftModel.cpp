@@ -13,16 +13,31 @@
 
 namespace quorvane {
 
+const DraftSettings& DraftModel::draft() const {
+    static const DraftSettings none;
+    return settings ? *settings : none;
+}
+
+SlotCounts DraftModel::slotCounts() const {
+    SlotCounts counts{};
+    if (settings) {
+        for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
+            counts[kind] = slotCountOf(*settings, kind);
+        }
+    }
+    return counts;
+}
+
 bool DraftModel::auction() const {
-    return drafttype == kDraftTypeAuction;
+    return drafttype() == kDraftTypeAuction;
 }
 
 bool DraftModel::pointsLeague() const {
-    return scoringstyle == kScoringPoints;
+    return scoringstyle() == kScoringPoints;
 }
 
 bool DraftModel::headToHead() const {
-    return scoringstyle == kScoringHeadToHead;
+    return scoringstyle() == kScoringHeadToHead;
 }
 
 const ModelPlayer* DraftModel::findPlayer(int playerid) const {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "vocabulary/CategoryCatalogue.h"
@@ -103,18 +104,6 @@ struct ModelCategory {
 // valuation, the standings and the advice read only this, so a what-if question is a changed
 // copy of it.
 struct DraftModel {
-    int template_id = 0;
-    int drafttype = 0;
-    int scoringstyle = 0;
-    double cap = 0.0;  // per team
-    double minbid = 0.0;
-    int rounds = 0;
-    std::string direction;                  // of the snake, "U" or "D"
-    int startingSlots = 0;                  // per team: every slot kind but reserves
-    int headToHeadMode = 0;                 // head-to-head leagues: how a week is won
-    double gamesPerWeek = 0.0;              // head-to-head leagues
-    SlotCounts slotCounts{};                // per team, every kind
-    double adpSpread = kDefaultAdpSpread;   // the draft's "ADP spread"
     std::vector<ModelCategory> categories;  // the draft's, in its order
     int projectionYear = 0;
     bool seasonHasAdp = false;  // any source lists ADP or AAV figures for the projection season
@@ -122,12 +111,38 @@ struct DraftModel {
     std::vector<ModelPlayer> otherSeasons;  // every other season's rows, by playerid and season
     std::vector<ModelPick> picks;           // in recording order
     std::vector<ModelTeam> teams;           // by draft position
-    // The settings the figures above were taken from, shared with whoever loaded them: the turn
-    // on the clock (turnNumber), the teams' turn flags, the stored counts the pick rules read.
+    // The draft's settings, shared with whoever loaded them: the type, the scoring, the money,
+    // the rounds and slots, the turn on the clock, the teams' turn flags. The model keeps no copy
+    // of any of them, so a pick or a setup change replaces them in one place (readSettings).
     std::shared_ptr<const DraftSettings> settings;
+    // The draft's "ADP spread", read with the season's average draft positions.
+    double adpSpread = kDefaultAdpSpread;
     // Other programs' commits (PRAGMA data_version) when the picks and settings were last read:
     // a writer that finds another number under its lock reads them again.
     std::optional<std::int64_t> dataVersion;
+
+    // The settings the model reads: empty ones before any are held.
+    const DraftSettings& draft() const;
+    int template_id() const { return draft().template_id; }
+    int drafttype() const { return draft().drafttype; }
+    int scoringstyle() const { return draft().scoringstyle; }
+    double cap() const { return draft().dollars; }  // per team
+    double minbid() const { return draft().minbid; }
+    int rounds() const { return settings ? settings->rounds() : 0; }
+    const std::string& direction() const { return draft().draftdirection; }  // "U" or "D"
+    // Per team: every slot kind but reserves.
+    int startingSlots() const { return draft().rosterSize() - draft().R; }
+    int headToHeadMode() const { return draft().headToHead.mode; }  // how a week is won
+    double gamesPerWeek() const { return draft().headToHead.gamesPerWeek; }
+    SlotCounts slotCounts() const;  // per team, every kind
+    // The settings as `change` leaves a copy of them (empty ones before any are held), for a
+    // what-if or a model built by hand; unlike readSettings it leaves the teams and categories.
+    template <class Change>
+    void changeSettings(Change&& change) {
+        DraftSettings next = draft();
+        std::forward<Change>(change)(next);
+        settings = std::make_shared<const DraftSettings>(std::move(next));
+    }
 
     int teamCount() const { return static_cast<int>(teams.size()); }
     bool auction() const;

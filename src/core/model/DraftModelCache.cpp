@@ -13,7 +13,7 @@ DraftModelCache::FileState DraftModelCache::fileState(Connection& connection) {
 }
 
 bool DraftModelCache::holds(Connection& connection, int templateId, int projectionYear) const {
-    if (!m_model || m_model->template_id != templateId ||
+    if (!m_model || m_model->template_id() != templateId ||
         m_model->projectionYear != projectionYear || !m_read.dataVersion) {
         return false;
     }

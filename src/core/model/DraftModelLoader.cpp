@@ -93,19 +93,6 @@ void readSettings(const DraftSettings& settings, DraftModel& model) {
 
 void readSettings(std::shared_ptr<const DraftSettings> shared, DraftModel& model) {
     const DraftSettings& settings = *shared;
-    model.template_id = settings.template_id;
-    model.drafttype = settings.drafttype;
-    model.scoringstyle = settings.scoringstyle;
-    model.cap = settings.dollars;
-    model.minbid = settings.minbid;
-    model.rounds = settings.rounds();
-    model.direction = settings.draftdirection;
-    model.startingSlots = settings.rosterSize() - settings.R;
-    model.headToHeadMode = settings.headToHead.mode;
-    model.gamesPerWeek = settings.headToHead.gamesPerWeek;
-    for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
-        model.slotCounts[kind] = slotCountOf(settings, kind);
-    }
     std::vector<int> punts = puntedCategories(model);
     model.categories.clear();
     for (const CategoryWeight& weight : settings.categories) {

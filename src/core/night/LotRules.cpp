@@ -77,7 +77,7 @@ int largestWholeBid(const DraftModel& model, int teamid) {
     }
     // Bids are whole dollars: a share of a dollar left over cannot be bid.
     const double largest = std::floor(largestAllowedBid(model, *team) + 1e-9);
-    return largest < model.minbid ? 0 : static_cast<int>(largest);
+    return largest < model.minbid() ? 0 : static_cast<int>(largest);
 }
 
 std::optional<int> nominatingTeamId(const DraftModel& model) {
@@ -119,10 +119,10 @@ NightVerdict decideNomination(const NightRoom& room, int teamid, int playerid, i
     if (auto problem = checkPlayer(model, team.index, playerid)) {
         return problem;
     }
-    if (amount < model.minbid) {
+    if (amount < model.minbid()) {
         return refuse(NightRefusal::Kind::AgainstRule,
                       "The opening bid must be at least $" +
-                          std::to_string(static_cast<int>(std::ceil(model.minbid))));
+                          std::to_string(static_cast<int>(std::ceil(model.minbid()))));
     }
     return checkAmount(model, teamid, amount);
 }

@@ -75,10 +75,10 @@ NightTeamFigures nightTeamFigures(const DraftModel& model, int teamid) {
         }
     }
     int places = 0;
-    for (int count : model.slotCounts) {
+    for (int count : model.slotCounts()) {
         places += count;
     }
-    return {wholeDollars(model.cap - spent), largestWholeBid(model, teamid),
+    return {wholeDollars(model.cap() - spent), largestWholeBid(model, teamid),
             std::max(places - players, 0)};
 }
 
@@ -114,7 +114,7 @@ std::string nightStateJson(const NightStateInput& input) {
          {{"name", input.settings.template_name},
           {"kind", kindName(input.settings.drafttype)},
           {"rounds", input.settings.rounds()},
-          {"minbid", wholeDollars(model.minbid)}}},
+          {"minbid", wholeDollars(model.minbid())}}},
         {"paused", input.paused},
         {"complete", complete(input)},
         {"turn", turnOf(input)},

@@ -141,7 +141,7 @@ std::optional<std::size_t> BotPicks::pick(const DraftModel& model, std::size_t t
     }
     HScoreRequest request;
     request.team = team;
-    request.search.objective = leagueObjective(model.headToHeadMode);
+    request.search.objective = leagueObjective(model.headToHeadMode());
     request.search.omega = drafter.omega;
     request.search.gamma = drafter.gamma;
     const std::optional<std::vector<HScoreRow>> rows = hScores(model, *m_basis, request);

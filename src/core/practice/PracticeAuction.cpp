@@ -48,7 +48,7 @@ std::optional<std::size_t> nominatingTeam(const DraftModel& model) {
         const int position = static_cast<int>((sales + step) % teams) + 1;
         for (std::size_t t = 0; t < model.teams.size(); ++t) {
             if (model.teams[t].draftposition == position &&
-                largestAllowedBid(model, t) >= model.minbid && canRosterAnyone(model, open[t])) {
+                largestAllowedBid(model, t) >= model.minbid() && canRosterAnyone(model, open[t])) {
                 return t;
             }
         }

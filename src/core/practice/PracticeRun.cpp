@@ -331,7 +331,7 @@ bool PracticeRunner::waitsForUserLimit(std::size_t player) const {
     }
     for (std::size_t t = 0; t < m_model.teams.size(); ++t) {
         if (m_model.teams[t].mine && canRosterPlayer(m_model, t, m_model.players[player]) &&
-            largestAllowedBid(m_model, t) >= m_model.minbid) {
+            largestAllowedBid(m_model, t) >= m_model.minbid()) {
             return true;
         }
     }
@@ -391,12 +391,12 @@ NextStep PracticeRunner::nextSale() {
                                                  limitNoise(m_seed, team.teamid, up.playerid),
                                                  largest, canRoster);
         // A nomination opens the bidding at the minimum bid.
-        if (t == *nominator && canRoster && largest >= m_model.minbid) {
-            limit = std::max(limit, m_model.minbid);
+        if (t == *nominator && canRoster && largest >= m_model.minbid()) {
+            limit = std::max(limit, m_model.minbid());
         }
         bids.push_back({t, team.draftposition, limit});
     }
-    const std::optional<AuctionSale> sale = settleSale(bids, m_model.minbid);
+    const std::optional<AuctionSale> sale = settleSale(bids, m_model.minbid());
     if (!sale) {
         return stopAt(PracticeStop::DraftOver);
     }

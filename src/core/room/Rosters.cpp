@@ -244,7 +244,7 @@ std::vector<TeamMoney> teamMoneyOf(const DraftModel& model) {
     teams.reserve(model.teams.size());
     for (const ModelTeam& team : model.teams) {
         const double spent = moneySpent(model, team.teamid);
-        teams.push_back({team.teamid, team.teamname, spent, model.cap - spent});
+        teams.push_back({team.teamid, team.teamname, spent, model.cap() - spent});
     }
     return teams;
 }

@@ -17,7 +17,7 @@ Outcome<Done> RoomAdvice::refresh(DraftSession& session, bool picksOnly) {
     m_advice.reset();
     m_rowOfPlayer.clear();
     const bool sameSeason = m_model && session.draftSettings() &&
-                            m_model->template_id == session.draftSettings()->template_id &&
+                            m_model->template_id() == session.draftSettings()->template_id &&
                             m_projectionYear == session.projectionYear;
     // After a pick the model is copied over the one kept; anything else may have changed the
     // projections themselves (an edit, an import, a custom player), so the whole season is

@@ -65,7 +65,7 @@ Outcome<Done> sgpFigures(DraftSession& session, bool showInflation, const DraftM
                     : valued->centre    ? "centres"
                                         : "non-centres";
     figures.dollars = valued->dollars;
-    figures.dollarsPerSgp = dollarsPerSgp(*valuation, model.minbid);
+    figures.dollarsPerSgp = dollarsPerSgp(*valuation, model.minbid());
     return Done{};
 }
 

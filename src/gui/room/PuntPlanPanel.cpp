@@ -56,7 +56,7 @@ void PuntPlanPanel::start(const DraftModel& model) {
     }
     HScoreRequest request;
     request.team = static_cast<std::size_t>(mine - model.teams.data());
-    request.search.objective = leagueObjective(model.headToHeadMode);
+    request.search.objective = leagueObjective(model.headToHeadMode());
     m_run->start(key,
                  [this, copy = model, request, key](std::stop_token stop) -> std::function<void()> {
                      const std::optional<TeamHScores> figures =
