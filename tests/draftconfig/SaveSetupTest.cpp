@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "draftconfig/SetupEditor.h"
+#include "session/SetupConversation.h"
 #include "store/RowReader.h"
 #include "support/TestProgram.h"
 
@@ -198,6 +198,22 @@ TEST_F(SetupFixture, DeletingAnUnsavedRowDiscardsUnsavedTeamChanges) {
     ASSERT_EQ(form.teamRows.size(), 3u);
     EXPECT_EQ(form.teamRows[1].name, "Owner 2");
     EXPECT_TRUE(program.dialogs.questions.empty());
+}
+
+TEST_F(SetupFixture, ASavedTeamIsNotDeletedWithoutConsentAndNoDraftIsToldBack) {
+    DraftSession& session = program.state;
+    const DeleteTeamResult unasked = deleteTeam(session, form, 2, Consent{});
+    EXPECT_EQ(unasked.outcome, DeleteTeamOutcome::Cancelled);
+    EXPECT_FALSE(unasked.failure);
+    EXPECT_EQ(program.scalar("select count(*) from DraftTeams"), 3.0);
+    EXPECT_TRUE(program.dialogs.messages.empty());
+
+    session.replaceDraftSettings(std::nullopt);
+    const SetupSaveOutcome none = saveSetup(session, form);
+    EXPECT_FALSE(none.saved);
+    ASSERT_TRUE(none.failure);
+    EXPECT_EQ(none.failure->title, "No Draft Open");
+    EXPECT_TRUE(program.dialogs.messages.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "draftconfig/SetupEditor.h"
 #include "draftconfig/SetupRequest.h"
 
 namespace quorvane {
@@ -150,6 +151,24 @@ TEST(SetupDecision, HeadToHeadBoxesCountOnlyForAHeadToHeadLeagueAndItsTickedCate
     EXPECT_TRUE(decided(form).decision.goes());
     form.varianceRatio[3] = "10.01";
     EXPECT_EQ(decided(form).decision.refusal->text, "Invalid variance ratio for category: Blocks");
+}
+
+TEST(SetupDecision, DeletingATeamRefusesYourOwnAsksForASavedOneAndGoesForAnUnsavedRow) {
+    SetupForm form = pointsSnake();
+    form.teamRows.push_back({std::nullopt, "Typed", "4", false, 0});
+    const Decision own = decideDeleteTeam(form, 0);
+    ASSERT_TRUE(own.refused());
+    EXPECT_EQ(own.refusal->title, "Cannot Delete Your Team");
+    EXPECT_TRUE(own.questions.empty());
+
+    const Decision saved = decideDeleteTeam(form, 2);
+    EXPECT_FALSE(saved.refused());
+    ASSERT_EQ(saved.questions.size(), 1u);
+    EXPECT_EQ(saved.questions[0].title, "Delete Team?");
+
+    EXPECT_TRUE(decideDeleteTeam(form, 3).goes());
+    // A row the form does not have is nobody's to refuse or ask about.
+    EXPECT_TRUE(decideDeleteTeam(form, 9).goes());
 }
 
 }  // namespace

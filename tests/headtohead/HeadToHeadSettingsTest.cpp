@@ -4,10 +4,10 @@
 #include <fmt/format.h>
 
 #include "draftconfig/NewDraft.h"
-#include "draftconfig/SetupEditor.h"
 #include "model/DraftLoader.h"
 #include "session/DraftConversation.h"
 #include "session/ProgramState.h"
+#include "session/SetupConversation.h"
 #include "support/TestProgram.h"
 #include "vocabulary/CategoryCatalogue.h"
 

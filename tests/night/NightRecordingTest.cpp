@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../valuation/LeagueFixture.h"
+#include "night/NightHost.h"
 #include "night/NightRecording.h"
 #include "support/TestProgram.h"
 
@@ -75,6 +76,16 @@ TEST(NightRecording, APickForATurnNoLongerOnTheClockIsRefusedAndAnUndoIsToldByNa
     EXPECT_EQ(picksStored(program), 0);
     EXPECT_EQ(program.state.draftSettings()->turnNumber, 1);
     EXPECT_EQ(undoNightEntry(program.state).news, "Nothing to undo");
+}
+
+TEST(NightRecording, AHostForADraftTheFileDoesNotHoldSaysSoInTheLookupsWords) {
+    TestProgram program;
+    program.newDraft("Thursday", 3, true, false);
+    std::string reason;
+    const auto host = NightHost::open({program.folder.str(), "Friday", {}}, 1'000, reason);
+    EXPECT_EQ(host, nullptr);
+    EXPECT_EQ(reason, "No draft with the id or name \"Friday\"");
+    EXPECT_TRUE(program.dialogs.messages.empty());
 }
 
 }  // namespace

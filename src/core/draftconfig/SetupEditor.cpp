@@ -8,31 +8,53 @@
 
 #include "draftconfig/SetupRequest.h"
 #include "model/DraftLoader.h"
-#include "room/TurnHistoryWriter.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
+#include "model/DraftSession.h"
+#include "room/TurnWrites.h"
+#include "room/WriteFailures.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
 #include "vocabulary/CategoryCatalogue.h"
+#include "vocabulary/StatementFailures.h"
 #include "vocabulary/TurnHistory.h"
 
 namespace quorvane {
 
 namespace {
 
-// Reports a failed write: the numbered log line and the "Could Not Save" message.
-bool saveFailed(UserDialogs& dialogs, const Connection& db, std::string_view logLiteral) {
+// A failed write: the numbered log line, then the "Could Not Save" message (or the busy one).
+Message unsaved(const Connection& db, std::string_view logLiteral) {
     db.log().writeEntry(logLiteral);
-    showDatabaseFailure(dialogs, db, "Could Not Save",
-                        "An error occured while saving template settings.",
-                        MessageIcon::Exclamation);
+    return statementFailed(
+               db, Message{"Could Not Save", "An error occured while saving template settings.",
+                           MessageIcon::Exclamation})
+        .message;
+}
+
+// The failure a step hands back to the save, which stops there.
+using Failure = std::optional<Message>;
+
+bool saveFailed(Failure& failure, const Connection& db, std::string_view logLiteral) {
+    failure = unsaved(db, logLiteral);
     return false;
 }
 
-bool writeDraftRow(Connection& db, const SetupRequest& request, int templateId,
-                   UserDialogs& dialogs) {
+// A turn statement runs on a copy of the loaded draft's settings, which then replaces them,
+// also after a failure: the save reads the draft again after its rollback.
+template <class Step>
+auto withTurnWrite(DraftSession& session, Failure& failure, Step&& step) {
+    DraftSettings draft = *session.draftSettings();
+    TurnWrite write(session.dbConnection, draft);
+    auto result = std::forward<Step>(step)(write);
+    session.replaceDraftSettings(std::move(draft));
+    if (!result && !write.failedLine().empty()) {
+        failure = databaseFailure(session.dbConnection, write.failedLine()).message;
+    }
+    return result;
+}
+
+bool writeDraftRow(Connection& db, const SetupRequest& request, int templateId, Failure& failure) {
     DraftTemplateUpdate update{request.scoringStyle, request.draftType,
                                static_cast<std::int64_t>(request.teams.size()),
                                request.roundsIndex + 1, std::nullopt};
@@ -40,11 +62,10 @@ bool writeDraftRow(Connection& db, const SetupRequest& request, int templateId,
         update.auction = DraftTemplateUpdate::Money{request.salaryCap, request.minBid};
     }
     return updateDraftTemplate(db, templateId, update) ||
-           saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
+           saveFailed(failure, db, ": error 40001: Could not save values for template.");
 }
 
-bool writeRosterRow(Connection& db, const SetupRequest& request, int templateId,
-                    UserDialogs& dialogs) {
+bool writeRosterRow(Connection& db, const SetupRequest& request, int templateId, Failure& failure) {
     const auto& s = request.rosterSlots;
     // A draft without a roster row would silently lose its slots: make sure the row exists.
     const bool written =
@@ -52,13 +73,13 @@ bool writeRosterRow(Connection& db, const SetupRequest& request, int templateId,
         updateDraftRoster(db, templateId,
                           RosterSlotsRow{s[kListC], s[kListG], s[kListPG], s[kListSG], s[kListF],
                                          s[kListPF], s[kListSF], s[kListUT], s[kListR]});
-    return written || saveFailed(dialogs, db, ": error 40002: Could not save values for template.");
+    return written || saveFailed(failure, db, ": error 40002: Could not save values for template.");
 }
 
 bool writeCategories(Connection& db, const SetupRequest& request, int templateId,
-                     UserDialogs& dialogs) {
+                     Failure& failure) {
     if (!deleteDraftCategories(db, templateId)) {
-        return saveFailed(dialogs, db, ": error 40005: Could not save values for template.");
+        return saveFailed(failure, db, ": error 40005: Could not save values for template.");
     }
     for (std::size_t box = 0; box < request.categoryTicked.size(); ++box) {
         if (!request.categoryTicked[box]) {
@@ -68,7 +89,7 @@ bool writeCategories(Connection& db, const SetupRequest& request, int templateId
         const double points =
             request.scoringStyle == kScoringPoints ? request.categoryWeight[box] : 0.0;
         if (!insertDraftCategory(db, templateId, kSetupCategoryBoxes[box], points)) {
-            return saveFailed(dialogs, db, ": error 40005: Could not save values for template.");
+            return saveFailed(failure, db, ": error 40005: Could not save values for template.");
         }
     }
     return true;
@@ -77,7 +98,7 @@ bool writeCategories(Connection& db, const SetupRequest& request, int templateId
 // Only ratios that differ from the catalogue's are the draft's own; a box left unticked keeps
 // a ratio the user set, so that ticking it again brings it back.
 bool writeHeadToHead(Connection& db, const SetupRequest& request, int templateId,
-                     UserDialogs& dialogs) {
+                     Failure& failure) {
     if (request.scoringStyle != kScoringHeadToHead) {
         return true;
     }
@@ -92,20 +113,20 @@ bool writeHeadToHead(Connection& db, const SetupRequest& request, int templateId
     }
     const HeadToHeadRow settings{request.headToHeadMode, request.gamesPerWeek};
     return writeHeadToHeadRows(db, templateId, settings, ratios) ||
-           saveFailed(dialogs, db, ": error 40011: Could not save values for template.");
+           saveFailed(failure, db, ": error 40011: Could not save values for template.");
 }
 
-bool writeTeams(Connection& db, const SetupRequest& request, int templateId, UserDialogs& dialogs) {
+bool writeTeams(Connection& db, const SetupRequest& request, int templateId, Failure& failure) {
     for (const SetupTeamEntry& team : request.teams) {
         const auto order = static_cast<long long>(team.order);
         const int owner = team.mine ? 1 : 0;
         if (!team.teamid) {
             if (!insertDraftTeam(db, templateId, team.name, order, owner)) {
-                return saveFailed(dialogs, db,
+                return saveFailed(failure, db,
                                   ": error 40006: Could not save values for template.");
             }
         } else if (!updateDraftTeam(db, templateId, *team.teamid, team.name, order, owner)) {
-            return saveFailed(dialogs, db, ": error 40007: Could not save values for template.");
+            return saveFailed(failure, db, ": error 40007: Could not save values for template.");
         }
     }
     return true;
@@ -119,116 +140,130 @@ bool restartTurns(Connection& db, int templateId) {
 
 // With no player on any team the turn starts again at the first pick; otherwise the turn the
 // history has on the clock (`turn`) goes to the team the new order gives it.
-bool resetTurn(ProgramState& state, UserDialogs& dialogs, int turn) {
-    Connection& db = state.dbConnection;
-    const int templateId = state.draftSettings()->template_id;
+bool resetTurn(DraftSession& session, Failure& failure, int turn) {
+    Connection& db = session.dbConnection;
+    const int templateId = session.draftSettings()->template_id;
     const std::optional<std::int64_t> picks = countDraftPicks(db, templateId);
     if (!picks) {
-        return saveFailed(dialogs, db, ": error 40108: Could not save values for template.");
+        return saveFailed(failure, db, ": error 40108: Could not save values for template.");
     }
     if (*picks != 0) {
-        loadDraft(state, templateId);
-        return putTurnOn(state, dialogs, turn, turnLines(*state.draftSettings()));
+        loadDraft(session, templateId);
+        const TurnLogLines& lines = turnLines(*session.draftSettings());
+        return withTurnWrite(session, failure,
+                             [&](TurnWrite& write) { return write.putTurnOn(turn, lines); });
     }
     if (!restartTurns(db, templateId)) {
-        return saveFailed(dialogs, db, ": error 40011: Could not save values for template.");
+        return saveFailed(failure, db, ": error 40011: Could not save values for template.");
     }
     if (!resetCurrentPick(db, templateId, ClockReset::NoTeam)) {
-        return saveFailed(dialogs, db, ": error 40008: Could not save values for template.");
+        return saveFailed(failure, db, ": error 40008: Could not save values for template.");
     }
     if (!resetCurrentPick(db, templateId, ClockReset::FirstPosition)) {
-        return saveFailed(dialogs, db, ": error 40009: Could not save values for template.");
+        return saveFailed(failure, db, ": error 40009: Could not save values for template.");
     }
     return true;
 }
 
 }  // namespace
 
-SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm& form) {
-    if (!state.draftSettings()) {
-        dialogs.showMessage("No Draft Open", "You must open a draft before editing it",
-                            MessageIcon::Exclamation);
-        return {};
+SetupSaveOutcome saveSetup(DraftSession& session, SetupForm& form) {
+    if (!session.draftSettings()) {
+        return {false, std::nullopt,
+                Message{"No Draft Open", "You must open a draft before editing it",
+                        MessageIcon::Exclamation}};
     }
     const SetupRequest request = typedSetup(form);
     if (const SetupDecision verdict = decideSetupSave(request); verdict.decision.refused()) {
-        const Message& refusal = *verdict.decision.refusal;
-        dialogs.showMessage(refusal.title, refusal.text, refusal.icon);
-        return {false, verdict.tab};
+        return {false, verdict.tab, verdict.decision.refusal};
     }
 
-    Connection& db = state.dbConnection;
-    const int templateId = state.draftSettings()->template_id;
+    Connection& db = session.dbConnection;
+    const int templateId = session.draftSettings()->template_id;
     // A failed save leaves the draft in memory as it was, as the rollback leaves the tables.
-    const std::shared_ptr<const LoadedDraft> before = state.loadedDraft;
+    const std::shared_ptr<const LoadedDraft> before = session.loadedDraft;
+    Failure failure;
     TransactionGuard transaction(db);
     // The turn on the clock as the draft stood; a new order or team count only changes who
     // holds it.
-    const auto standing = reconcileTurnHistory(state, dialogs);
-    if (!standing || !writeDraftRow(db, request, templateId, dialogs) ||
-        !writeRosterRow(db, request, templateId, dialogs) ||
-        !writeCategories(db, request, templateId, dialogs) ||
-        !writeHeadToHead(db, request, templateId, dialogs) ||
-        !writeTeams(db, request, templateId, dialogs) ||
-        !resetTurn(state, dialogs, turnAfter(*standing))) {
+    const auto standing =
+        withTurnWrite(session, failure, [](TurnWrite& write) { return write.reconcile(); });
+    if (!standing || !writeDraftRow(db, request, templateId, failure) ||
+        !writeRosterRow(db, request, templateId, failure) ||
+        !writeCategories(db, request, templateId, failure) ||
+        !writeHeadToHead(db, request, templateId, failure) ||
+        !writeTeams(db, request, templateId, failure) ||
+        !resetTurn(session, failure, turnAfter(standing->standing))) {
         transaction.rollback();
-        state.loadedDraft = before;
-        return {};
+        session.loadedDraft = before;
+        return {false, std::nullopt, std::move(failure)};
     }
     if (!transaction.commit()) {
-        state.loadedDraft = before;
-        saveFailed(dialogs, db, ": error 40001: Could not save values for template.");
-        return {};
+        session.loadedDraft = before;
+        return {false, std::nullopt,
+                unsaved(db, ": error 40001: Could not save values for template.")};
     }
 
-    loadDraft(state, templateId);
-    form = fillSetup(*state.draftSettings());
-    return {true, std::nullopt};
+    loadDraft(session, templateId);
+    form = fillSetup(*session.draftSettings());
+    return {true, std::nullopt, std::nullopt};
 }
 
-DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupForm& form,
-                             std::size_t row) {
-    if (!state.draftSettings() || row >= form.teamRows.size()) {
-        return DeleteTeamOutcome::Refused;
+Decision decideDeleteTeam(const SetupForm& form, std::size_t row) {
+    Decision decision;
+    if (row >= form.teamRows.size()) {
+        return decision;
     }
     const SetupTeamRow& team = form.teamRows[row];
     if (team.mine) {
-        dialogs.showMessage("Cannot Delete Your Team",
-                            "You cannot delete your team from the draft.  If you want to delete "
-                            "this team then you must first select another team as \"Mine\".",
-                            MessageIcon::Exclamation);
-        return DeleteTeamOutcome::Refused;
+        decision.refusal =
+            Message{"Cannot Delete Your Team",
+                    "You cannot delete your team from the draft.  If you want to delete "
+                    "this team then you must first select another team as \"Mine\".",
+                    MessageIcon::Exclamation};
+    } else if (team.teamid) {
+        decision.questions.push_back(
+            {"Delete Team?",
+             "Deleting this team will completely reset your draft to the beginning "
+             "and remove all players.  Do you wish to continue?"});
     }
+    return decision;
+}
+
+DeleteTeamResult deleteTeam(DraftSession& session, SetupForm& form, std::size_t row,
+                            const Consent& consent) {
+    if (!session.draftSettings() || row >= form.teamRows.size()) {
+        return {};
+    }
+    const Decision decision = decideDeleteTeam(form, row);
+    if (decision.refused()) {
+        return {DeleteTeamOutcome::Refused, decision.refusal};
+    }
+    if (!consent.coversAll(decision.questions)) {
+        return {DeleteTeamOutcome::Cancelled, std::nullopt};
+    }
+    const SetupTeamRow& team = form.teamRows[row];
     if (!team.teamid) {
-        loadTeams(state);
-        form.teamRows = fillTeamRows(*state.draftSettings());
-        return DeleteTeamOutcome::Discarded;
-    }
-    if (!dialogs.askYesNo("Delete Team?",
-                          "Deleting this team will completely reset your draft to the beginning "
-                          "and remove all players.  Do you wish to continue?")) {
-        return DeleteTeamOutcome::Cancelled;
+        loadTeams(session);
+        form.teamRows = fillTeamRows(*session.draftSettings());
+        return {DeleteTeamOutcome::Discarded, std::nullopt};
     }
 
-    Connection& db = state.dbConnection;
-    const int templateId = state.draftSettings()->template_id;
-    const std::string_view failedTitle = "Could Not Save";
-    const std::string_view failedText = "An error occured while saving template settings.";
+    Connection& db = session.dbConnection;
+    const int templateId = session.draftSettings()->template_id;
     TransactionGuard transaction(db);
     if (!deleteDraftPicks(db, templateId) || !restartTurns(db, templateId) ||
         !resetCurrentPick(db, templateId, ClockReset::OnlyFirst)) {
-        db.log().writeEntry(": error 40008: Could not connect to database.");
-        showDatabaseFailure(dialogs, db, failedTitle, failedText, MessageIcon::Exclamation);
-        return DeleteTeamOutcome::Failed;
+        return {DeleteTeamOutcome::Failed,
+                unsaved(db, ": error 40008: Could not connect to database.")};
     }
     if (!deleteDraftTeam(db, templateId, *team.teamid) || !transaction.commit()) {
-        db.log().writeEntry(": error 40010: Could not connect to database.");
-        showDatabaseFailure(dialogs, db, failedTitle, failedText, MessageIcon::Exclamation);
-        return DeleteTeamOutcome::Failed;
+        return {DeleteTeamOutcome::Failed,
+                unsaved(db, ": error 40010: Could not connect to database.")};
     }
-    loadTeams(state);
-    form.teamRows = fillTeamRows(*state.draftSettings());
-    return DeleteTeamOutcome::Deleted;
+    loadTeams(session);
+    form.teamRows = fillTeamRows(*session.draftSettings());
+    return {DeleteTeamOutcome::Deleted, std::nullopt};
 }
 
 }  // namespace quorvane

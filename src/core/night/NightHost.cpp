@@ -7,11 +7,10 @@
 #include "model/DraftModelCache.h"
 #include "model/DraftModelLoader.h"
 #include "night/JoinCodes.h"
-#include "night/KeptMessageDialogs.h"
 #include "night/NightRecording.h"
 #include "night/NightState.h"
+#include "platform/Version.h"
 #include "session/CommandSession.h"
-#include "session/ProgramState.h"
 #include "store/DataVersion.h"
 #include "store/TransactionGuard.h"
 
@@ -47,19 +46,18 @@ std::unique_ptr<NightHost> NightHost::open(const NightHostOptions& options, std:
 }
 
 bool NightHost::load(const NightHostOptions& options, std::int64_t nowMs, std::string& reason) {
-    KeptMessageDialogs dialogs;
     const std::optional<std::string> folder =
         options.dataFolder.empty() ? std::nullopt : std::optional(options.dataFolder);
-    ProgramState opening;
-    if (!openCommandStore(opening, dialogs, folder) ||
-        !openDraftByIdOrName(opening, dialogs, options.draft)) {
-        reason = dialogs.first("The draft could not be opened");
-        return false;
+    // The host has nobody to ask: the first thing the opening would have told is sent to the
+    // page that made the request.
+    SessionOpening opening = openCommandStore(m_session, folder, kAppVersion);
+    if (opening.opened) {
+        SessionOpening draft = openDraftByIdOrName(m_session, options.draft);
+        opening.opened = draft.opened;
+        opening.told.insert(opening.told.end(), draft.told.begin(), draft.told.end());
     }
-    // The host keeps the open draft and its connection; the front ends' options stay behind.
-    m_session = std::move(static_cast<DraftSession&>(opening));
-    if (model() == nullptr) {
-        reason = dialogs.first("The draft could not be opened");
+    if (!opening.opened || model() == nullptr) {
+        reason = opening.firstText("The draft could not be opened");
         return false;
     }
     m_clocks = options.clocks;

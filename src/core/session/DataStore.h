@@ -7,11 +7,25 @@
 
 #include "platform/DataFolder.h"
 #include "projections/ProjectionImport.h"
+#include "session/DatabaseFile.h"
+#include "vocabulary/Outcome.h"
 
 namespace quorvane {
 
+struct DraftSession;
 struct ProgramState;
 class UserDialogs;
+
+// The same for a session whose caller tells the person itself: the sample projections of a new
+// database come through `importSample`, and why no database could be opened comes back.
+Outcome<Done> openDataStore(DraftSession& session, const DataFolderCandidates& candidates,
+                            const SampleImport& importSample);
+bool createNewDatabase(DraftSession& session, const std::string& folder,
+                       const std::optional<std::string>& sampleFile,
+                       const SampleImport& importSample);
+
+// The sample projections imported with the busy pointer on and a failure shown.
+SampleImport sampleImportShownBy(UserDialogs& dialogs);
 
 // Finds the data folder and opens the database on `state.dbConnection`, creating a new
 // database in the override or user folder when none exists yet. Sets dataFolder,

@@ -11,9 +11,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include "projections/ProjectionImport.h"
-#include "session/ProgramState.h"
-#include "session/ProjectionConversation.h"
+#include "model/DraftSession.h"
 #include "store/Schema.h"
 
 namespace quorvane {
@@ -74,15 +72,15 @@ bool moveIntoPlace(const std::string& building, const std::string& finalPath) {
 
 }  // namespace
 
-bool buildDatabaseFile(ProgramState& state, UserDialogs& dialogs,
-                       const std::optional<std::string>& sampleFile) {
-    const std::string finalPath = state.connectionString;
+bool buildDatabaseFile(DraftSession& session, const std::optional<std::string>& sampleFile,
+                       const SampleImport& importSample) {
+    const std::string finalPath = session.connectionString;
     removeAbandonedBuilds(finalPath);
     const std::string building = finalPath + std::string(kBuildingInfix) + std::to_string(getpid());
     removeDatabaseFiles(building);
 
-    Connection& connection = state.dbConnection;
-    if (!createConnection(connection, building, Log(state.logFilePath)) ||
+    Connection& connection = session.dbConnection;
+    if (!createConnection(connection, building, Log(session.logFilePath)) ||
         !upgradeSchema(connection)) {
         closeConnection(connection);
         removeDatabaseFiles(building);
@@ -90,7 +88,7 @@ bool buildDatabaseFile(ProgramState& state, UserDialogs& dialogs,
     }
     if (sampleFile) {
         // A database without the sample is still usable: the user can load a file of his own.
-        importProjectionFile(state, dialogs, *sampleFile);
+        importSample(session, *sampleFile);
     }
     // Closing the only connection writes the log of changes back into the file and removes it;
     // one left behind would not follow the file to its new name.

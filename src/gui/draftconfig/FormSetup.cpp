@@ -18,10 +18,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "draftconfig/SetupEditor.h"
 #include "gui/app/LoadedWindows.h"
 #include "gui/app/MainWindowView.h"
 #include "session/ProgramState.h"
+#include "session/SetupConversation.h"
 #include "session/UserDialogs.h"
 #include "vocabulary/CategoryCatalogue.h"
 

@@ -7,9 +7,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "draftconfig/SetupEditor.h"
 #include "gui/draftconfig/FormSetup.h"
 #include "gui/support/RecordingMainWindow.h"
+#include "session/SetupConversation.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;

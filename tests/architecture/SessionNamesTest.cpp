@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+// The program state and the dialogs belong to the front ends and the session that holds them for
+// a run: core below the session takes what it reads and returns what it would tell. A name of
+// either anywhere below it, even in a comment or a forward declaration, is a step back.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCore = fs::path(QUORVANE_SOURCE_DIR) / "src" / "core";
+
+// The files that still name one of them, while their conversion is under way; the list only
+// shrinks and is to end empty.
+const std::set<std::string> kStillNamingSession = {
+    "online/FollowDraft.cpp",
+    "online/FollowDraft.h",
+    "room/AuctionBanner.cpp",
+    "room/AuctionBanner.h",
+    "room/ChartData.cpp",
+    "room/ChartData.h",
+    "room/ClockBanner.cpp",
+    "room/ClockBanner.h",
+    "room/DraftBoard.cpp",
+    "room/DraftBoard.h",
+    "room/HistoryTable.cpp",
+    "room/HistoryTable.h",
+    "room/PlayerLists.cpp",
+    "room/PlayerLists.h",
+    "room/QuickPick.cpp",
+    "room/QuickPick.h",
+    "room/RecordPick.cpp",
+    "room/RecordPick.h",
+    "room/RefreshMain.cpp",
+    "room/RefreshMain.h",
+    "room/Rosters.cpp",
+    "room/Rosters.h",
+    "room/SlotChoice.cpp",
+    "room/SlotChoice.h",
+    "room/TurnHistoryWriter.cpp",
+    "room/TurnHistoryWriter.h",
+    "room/Turns.h",
+    "room/WatchList.cpp",
+    "room/WatchList.h",
+    "teamadvice/RoomAdvice.cpp",
+    "teamadvice/RoomAdvice.h",
+    "teamadvice/ValuationFigureReader.cpp",
+    "teamadvice/ValuationFigureReader.h",
+    "valuation/CategoryTargets.cpp",
+    "valuation/CategoryTargets.h",
+    "valuation/DollarValues.cpp",
+    "valuation/DollarValues.h",
+    "valuation/HeadToHeadStandings.cpp",
+    "valuation/HeadToHeadStandings.h",
+    "valuation/HeadToHeadValues.cpp",
+    "valuation/HeadToHeadValues.h",
+    "valuation/Ranks.cpp",
+    "valuation/Ranks.h",
+    "valuation/SgpDenominators.cpp",
+    "valuation/SgpDenominators.h",
+    "valuation/Standings.cpp",
+    "valuation/Standings.h",
+    "valuation/StandingsGrid.cpp",
+    "valuation/ValuationSteps.cpp",
+    "valuation/ValuationSteps.h",
+};
+
+bool isNamePart(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+
+// True when `word` stands in `text` as a whole name ("ProgramStateView" is another name).
+bool namesWord(std::string_view text, std::string_view word) {
+    for (std::size_t at = text.find(word); at != std::string_view::npos;
+         at = text.find(word, at + 1)) {
+        const bool before = at > 0 && isNamePart(text[at - 1]);
+        const std::size_t end = at + word.size();
+        const bool after = end < text.size() && isNamePart(text[end]);
+        if (!before && !after) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool namesSession(std::string_view text) {
+    return namesWord(text, "ProgramState") || namesWord(text, "UserDialogs");
+}
+
+// Every header and source below the session that names the program state or the dialogs.
+std::set<std::string> filesNamingSession() {
+    std::set<std::string> naming;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kCore)) {
+        const std::string extension = entry.path().extension().string();
+        if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp")) {
+            continue;
+        }
+        const std::string file = fs::relative(entry.path(), kCore).generic_string();
+        if (file.rfind("session/", 0) == 0) {
+            continue;
+        }
+        std::ifstream in(entry.path());
+        std::ostringstream text;
+        text << in.rdbuf();
+        if (namesSession(text.str())) {
+            naming.insert(file);
+        }
+    }
+    return naming;
+}
+
+TEST(SessionNames, OnlyTheSessionNamesTheProgramStateOrTheDialogs) {
+    const std::set<std::string> naming = filesNamingSession();
+    for (const std::string& file : naming) {
+        EXPECT_TRUE(kStillNamingSession.contains(file))
+            << file << " names ProgramState or UserDialogs: take what it reads instead";
+    }
+    for (const std::string& file : kStillNamingSession) {
+        EXPECT_TRUE(naming.contains(file))
+            << file << " no longer names them: take it off kStillNamingSession";
+    }
+}
+
+TEST(SessionNames, ANameCountsOnlyAsAWholeWord) {
+    EXPECT_TRUE(namesSession("struct ProgramState;"));
+    EXPECT_TRUE(namesSession("// tells through UserDialogs."));
+    EXPECT_TRUE(namesSession("f(UserDialogs& d)"));
+    EXPECT_FALSE(namesSession("ProgramStateView view;"));
+    EXPECT_FALSE(namesSession("LogOnlyUserDialogs_ x;"));
+    EXPECT_FALSE(namesSession("DraftSession& session"));
+}
+
+}  // namespace
