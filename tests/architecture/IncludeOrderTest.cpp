@@ -8,7 +8,6 @@
 #include <fstream>
 #include <map>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -20,15 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kCore = fs::path(QUORVANE_SOURCE_DIR) / "src" / "core";
-
-// Includes that still reach up, each "file -> included folder". They remain only because the
-// operations in those files still take the program state or the dialogs of the session; an
-// entry goes when its file no longer needs the folder, and the list is to end empty.
-const std::set<std::string> kAllowedUpwardIncludes = {
-    "online/FollowDraft.cpp -> session",
-    "room/ChartData.cpp -> session",
-    "room/ClockBanner.cpp -> session",
-};
 
 struct Include {
     std::string file;  // relative to src/core, e.g. "room/Turns.cpp"
@@ -106,7 +96,6 @@ TEST(IncludeOrder, NoFolderIncludesOneAboveIt) {
     const auto rank = [&](const std::string& folder) {
         return std::find(order.begin(), order.end(), folder) - order.begin();
     };
-    std::set<std::string> used;
     std::ostringstream upward;
     for (const Include& include : coreIncludes()) {
         const std::string folder = folderOf(include.file);
@@ -115,24 +104,10 @@ TEST(IncludeOrder, NoFolderIncludesOneAboveIt) {
             rank(include.folder) <= rank(folder)) {
             continue;
         }
-        const std::string entry = include.file + " -> " + include.folder;
-        if (kAllowedUpwardIncludes.count(entry) != 0) {
-            used.insert(entry);
-            continue;
-        }
         upward << "src/core/" << include.file << ":" << include.line << ": " << folder
                << " includes " << include.folder << ", which lies above it\n";
     }
     EXPECT_TRUE(upward.str().empty()) << upward.str();
-    std::ostringstream stale;
-    for (const std::string& entry : kAllowedUpwardIncludes) {
-        if (used.count(entry) == 0) {
-            stale << entry << "\n";
-        }
-    }
-    EXPECT_TRUE(stale.str().empty())
-        << "allowed upward includes that are gone; take them off the list:\n"
-        << stale.str();
 }
 
 }  // namespace

@@ -18,17 +18,6 @@ namespace fs = std::filesystem;
 
 const fs::path kCore = fs::path(QUORVANE_SOURCE_DIR) / "src" / "core";
 
-// The files that still name one of them, while their conversion is under way; the list only
-// shrinks and is to end empty.
-const std::set<std::string> kStillNamingSession = {
-    "online/FollowDraft.cpp",
-    "online/FollowDraft.h",
-    "room/ChartData.cpp",
-    "room/ChartData.h",
-    "room/ClockBanner.cpp",
-    "room/ClockBanner.h",
-};
-
 bool isNamePart(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
 }
@@ -74,14 +63,9 @@ std::set<std::string> filesNamingSession() {
 }
 
 TEST(SessionNames, OnlyTheSessionNamesTheProgramStateOrTheDialogs) {
-    const std::set<std::string> naming = filesNamingSession();
-    for (const std::string& file : naming) {
-        EXPECT_TRUE(kStillNamingSession.contains(file))
-            << file << " names ProgramState or UserDialogs: take what it reads instead";
-    }
-    for (const std::string& file : kStillNamingSession) {
-        EXPECT_TRUE(naming.contains(file))
-            << file << " no longer names them: take it off kStillNamingSession";
+    for (const std::string& file : filesNamingSession()) {
+        ADD_FAILURE() << "src/core/" << file
+                      << " names ProgramState or UserDialogs: take what it reads instead";
     }
 }
 

@@ -13,6 +13,7 @@
 #include "online/RoomFiles.h"
 #include "platform/CurlTransfer.h"
 #include "room/DraftPicks.h"
+#include "session/FollowConversation.h"
 #include "session/LiveRoom.h"
 
 namespace quorvane::test {

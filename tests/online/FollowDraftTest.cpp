@@ -14,6 +14,7 @@
 #include "room/DraftPicks.h"
 #include "room/Turns.h"
 #include "session/DataStore.h"
+#include "session/FollowConversation.h"
 #include "session/LiveRoom.h"
 #include "session/OutsideChanges.h"
 #include "store/TurnHistoryRepository.h"

@@ -13,6 +13,7 @@
 #include "online/FollowDraft.h"
 #include "online/SleeperRoom.h"
 #include "platform/CurlTransfer.h"
+#include "session/FollowConversation.h"
 
 namespace quorvane::test {
 namespace {

@@ -9,6 +9,7 @@
 #include "FollowProgram.h"
 #include "online/FollowDraft.h"
 #include "online/RoomData.h"
+#include "session/FollowConversation.h"
 
 namespace quorvane::test {
 namespace {
@@ -85,16 +86,21 @@ TEST(RoomClaims, ABudgetTheRoomClaimsBuysNothingPastTheDraftsOwnMoney) {
 // Roster 1 pays 57, then 142 of the 143 it has left; the room's own check lets that by, but
 // this draft keeps $1 for each of the team's two other open slots (57 + 142 + 2 > 200), so
 // the second sale asks a question nobody in a room can answer, and the first is not kept either.
+// The sync tells nobody itself: what a person is to be told comes back with it.
 TEST(RoomClaims, AnAnswerFailingAtItsSecondPickLeavesNothingRecorded) {
     FollowProgram program(4, kDraftTypeAuction);
+    DraftSession& session = program.state;
     const FollowSync sync = syncRoomPicks(
-        program.state, program.dialogs, kRoom, roomDraft("auction", 4, 4),
+        session, kRoom, roomDraft("auction", 4, 4),
         {roomPick(1, 1, "Nikola", "Jokic", "57"), roomPick(2, 1, "James", "Harden", "142")});
     EXPECT_EQ(sync.outcome, FollowSync::Outcome::Failed);
     EXPECT_TRUE(sync.recorded.empty());
     EXPECT_TRUE(program.picks().empty()) << program.picks().front();
     EXPECT_EQ(program.scalar("select count(*) from DraftFollowPicks"), 0.0);
-    EXPECT_EQ(program.dialogs.lastText(),
+    EXPECT_TRUE(program.dialogs.messages.empty());
+    ASSERT_EQ(sync.told.size(), 1U);
+    EXPECT_EQ(sync.told[0].title, "Follow Online Draft");
+    EXPECT_EQ(sync.told[0].text,
               "Sleeper draft 2001: pick 2 (James Harden) was not recorded here, and nothing of "
               "the room's answer was: this draft asks \"The selected team does not have enough "
               "money to buy this player.  Do you want to still add this player to the team?\", "

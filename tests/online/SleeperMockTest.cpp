@@ -9,6 +9,7 @@
 #include "online/SleeperRoom.h"
 #include "platform/CurlTransfer.h"
 #include "room/DraftPicks.h"
+#include "session/FollowConversation.h"
 #include "session/LiveRoom.h"
 
 namespace quorvane::test {

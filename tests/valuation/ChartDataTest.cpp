@@ -17,7 +17,7 @@ TEST(StandingsChartData, TotalsInStandingsOrderAsTheGridShowsThem) {
     const auto grid = calcStandings(program.state, program.state.includeReserves, false);
     ASSERT_TRUE(grid.has_value());
 
-    const auto chart = standingsChart(program.state);
+    const auto chart = standingsChart(program.state, false);
 
     ASSERT_TRUE(chart.has_value());
     // Rank points: PTS 2.5, 2.5, 1; TO (fewer is better) 1, 2.5, 2.5; FGP 2.5, 2.5, 1.
@@ -44,7 +44,7 @@ TEST(StandingsChartData, PointsLeagueChartsWeightedTotalsAndNoHighlightWithoutAn
     league.load();
     ASSERT_TRUE(calcStandings(program.state, program.state.includeReserves, true).has_value());
 
-    const auto chart = standingsChart(program.state);
+    const auto chart = standingsChart(program.state, false);
 
     ASSERT_TRUE(chart.has_value());
     // Owners 1 and 2: 0.7 * 20 + 3 * .500 = 15.5; Owner 3: 0.7 * 10 + 3 * .333 = 7.999 (the
@@ -63,8 +63,8 @@ TEST(StandingsChartData, PointsLeagueChartsWeightedTotalsAndNoHighlightWithoutAn
 TEST(TargetsChartData, MyTeamAgainstTheLeagueAveragePerCategory) {
     TestProgram program;
     threeTeamLeague(program, kScoringRotisserie, {{1, 1}, {9, 1}, {15, 1}});
-    const auto rotisserie = chartData(program.state, program.dialogs, ChartKind::Targets);
-    ASSERT_TRUE(rotisserie.has_value());
+    const auto rotisserie = chartData(program.state, false, ChartKind::Targets);
+    ASSERT_TRUE(rotisserie.ok());
     EXPECT_EQ(rotisserie->labels, (std::vector<std::string>{"PTS", "TO", "FGP"}));
     ASSERT_EQ(rotisserie->series.size(), 2U);
     EXPECT_EQ(rotisserie->series[0].values, (std::vector<double>{2.5, 1.0, 2.5}));
@@ -73,8 +73,8 @@ TEST(TargetsChartData, MyTeamAgainstTheLeagueAveragePerCategory) {
 
     TestProgram pointsProgram;
     threeTeamLeague(pointsProgram, kScoringPoints, {{1, 0.7}, {15, 3}});
-    const auto points = chartData(pointsProgram.state, pointsProgram.dialogs, ChartKind::Targets);
-    ASSERT_TRUE(points.has_value());
+    const auto points = chartData(pointsProgram.state, false, ChartKind::Targets);
+    ASSERT_TRUE(points.ok());
     EXPECT_EQ(points->labels, (std::vector<std::string>{"PTS", "FGP"}));
     // PTS: 14, 14 and 7, on average 35 / 3; FGP: 1.5, 1.5 and 0.999, on average 3.999 / 3.
     EXPECT_NEAR(points->series[0].values[0], 14.0, 1e-9);
@@ -123,10 +123,11 @@ TEST(MoneyChartData, OnlyAnAuctionHasMoneyToChart) {
     TestProgram program;
     threeTeamLeague(program, kScoringRotisserie, {{1, 1}});
 
-    EXPECT_FALSE(chartData(program.state, program.dialogs, ChartKind::Money).has_value());
+    const Outcome<ChartData> money = chartData(program.state, false, ChartKind::Money);
 
-    ASSERT_EQ(program.dialogs.messages.size(), 1U);
-    EXPECT_EQ(program.dialogs.messages[0].text, "Only an auction has money to chart.");
+    ASSERT_FALSE(money.ok());
+    EXPECT_EQ(money.failure().message.text, "Only an auction has money to chart.");
+    EXPECT_TRUE(program.dialogs.messages.empty());
     EXPECT_EQ(chartKindNamed("money"), ChartKind::Money);
     EXPECT_FALSE(chartKindNamed("pie").has_value());
 }

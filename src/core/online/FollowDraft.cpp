@@ -7,6 +7,7 @@
 
 #include "model/DraftLoader.h"
 #include "model/DraftModelLoader.h"
+#include "model/DraftSession.h"
 #include "online/Room.h"
 #include "online/RoomAnswerCheck.h"
 #include "online/RoomOrder.h"
@@ -18,10 +19,7 @@
 #include "room/TurnHistoryWriter.h"
 #include "room/TurnWriters.h"
 #include "room/Turns.h"
-#include "session/DraftModelConversation.h"
-#include "session/ProgramState.h"
-#include "session/ShowMessage.h"
-#include "session/UserDialogs.h"
+#include "room/WriteFailures.h"
 #include "store/DraftRows.h"
 #include "store/TransactionGuard.h"
 #include "text/NumberText.h"
@@ -84,7 +82,7 @@ std::array<int, 5> positionFlags(const std::string& position) {
 // cannot be drafted and is no candidate.
 class SeasonMatcher {
   public:
-    bool load(ProgramState& state) {
+    bool load(DraftSession& state) {
         if (!m_stored.load(state.dbConnection)) {
             return false;
         }
@@ -142,7 +140,7 @@ struct Taken {
     int draftorder = 0;
 };
 
-std::optional<Taken> takenHere(ProgramState& state, int playerid) {
+std::optional<Taken> takenHere(DraftSession& state, int playerid) {
     const auto pick =
         readPickOfPlayer(state.dbConnection, state.draftSettings()->template_id, playerid);
     if (!pick) {
@@ -167,7 +165,7 @@ std::string pickLine(const DraftSettings& ours, const RoomPick& pick, const Sync
 
 // Sets our turn to the room's: the team of its first open pick, in the direction of its round.
 // Runs inside the caller's transaction.
-bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
+bool applyRoomTurn(DraftSession& state, std::vector<Message>& told, const RoomDraft& draft,
                    const RoomClock& clock) {
     const DraftSettings& ours = *state.draftSettings();
     if (ours.drafttype == kDraftTypeAuction || draft.auction()) {
@@ -175,7 +173,7 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
     }
     if (clock.pickNo == 0) {
         return teamOnTheClock(*state.loadedDraft) == 0 ||
-               shown(dialogs, clearTurn(state, kRoomTurnLines.clearTurn)).has_value();
+               keepFailure(told, clearTurn(state, kRoomTurnLines.clearTurn)).has_value();
     }
     const DraftTeam* team = teamWithId(ours, clock.teamid);
     if (team == nullptr) {
@@ -188,7 +186,7 @@ bool applyRoomTurn(ProgramState& state, UserDialogs& dialogs, const RoomDraft& d
         (ours.drafttype != kDraftTypeSnake || current.direction == target.direction)) {
         return true;
     }
-    return shown(dialogs, moveTurnTo(state, target, kRoomTurnLines)).has_value();
+    return keepFailure(told, moveTurnTo(state, target, kRoomTurnLines)).has_value();
 }
 
 bool sameClock(const std::optional<RoomClock>& stored, const RoomClock& clock) {
@@ -198,17 +196,17 @@ bool sameClock(const std::optional<RoomClock>& stored, const RoomClock& clock) {
 }
 
 // The room's turn and clock after a change, inside the change's transaction.
-bool storeClock(ProgramState& state, UserDialogs& dialogs, const RoomDraft& draft,
+bool storeClock(DraftSession& state, std::vector<Message>& told, const RoomDraft& draft,
                 const RoomClock& clock) {
-    return applyRoomTurn(state, dialogs, draft, clock) &&
+    return applyRoomTurn(state, told, draft, clock) &&
            saveRoomClock(state, *state.loadedDraft, clock);
 }
 
 class Sync {
   public:
-    Sync(ProgramState& state, UserDialogs& dialogs, const RoomLink& room, const RoomDraft& draft,
+    Sync(DraftSession& state, const RoomLink& room, const RoomDraft& draft,
          const std::vector<RoomPick>& picks)
-        : m_state(state), m_dialogs(dialogs), m_room(room), m_draft(draft), m_picks(picks) {}
+        : m_state(state), m_room(room), m_draft(draft), m_picks(picks) {}
 
     // The room's answer is recorded all or none: one transaction holds every pick, undo and the
     // clock, and a failure or refusal at any pick rolls back the picks before it. Picks before
@@ -257,7 +255,8 @@ class Sync {
         }
         if (!sameClock(readRoomClock(m_state, *m_state.loadedDraft), m_result.clock)) {
             TransactionGuard transaction(m_state.dbConnection);
-            if (!storeClock(m_state, m_dialogs, m_draft, m_result.clock) || !transaction.commit()) {
+            if (!storeClock(m_state, m_result.told, m_draft, m_result.clock) ||
+                !transaction.commit()) {
                 transaction.rollback();
                 loadDraft(m_state, m_state.draftSettings()->template_id);
                 return failed(" 95011 error: could not store the room's clock");
@@ -268,7 +267,7 @@ class Sync {
 
     FollowSync& failed(std::string_view logLine) {
         if (!logLine.empty()) {
-            reportDatabaseError(m_dialogs, m_state.dbConnection, logLine);
+            m_result.told.push_back(databaseFailure(m_state.dbConnection, logLine).message);
         }
         m_result.outcome = FollowSync::Outcome::Failed;
         return m_result;
@@ -287,8 +286,8 @@ class Sync {
             return true;
         }
         TransactionGuard transaction(m_state.dbConnection);
-        if (shown(m_dialogs, alignTurnWith(m_state, clock.pickNo, kRoomTurnLines)) &&
-            applyRoomTurn(m_state, m_dialogs, m_draft, clock) && transaction.commit()) {
+        if (keepFailure(m_result.told, alignTurnWith(m_state, clock.pickNo, kRoomTurnLines)) &&
+            applyRoomTurn(m_state, m_result.told, m_draft, clock) && transaction.commit()) {
             return true;
         }
         transaction.rollback();
@@ -339,10 +338,10 @@ class Sync {
                    rollBack(" 95012 error: could not forget an undone room pick");
         }
         // A keeper goes whatever came after it; a pick only while no pick stands after it.
-        const TakeBackOutcome outcome = pick.keeper
-                                            ? takeOffRoomKeeper(pick.playerid)
-                                            : shown(m_dialogs, takeBackPick(m_state, pick.playerid))
-                                                  .value_or(TakeBackOutcome::Failed);
+        const TakeBackOutcome outcome =
+            pick.keeper ? takeOffRoomKeeper(pick.playerid)
+                        : keepFailure(m_result.told, takeBackPick(m_state, pick.playerid))
+                              .value_or(TakeBackOutcome::Failed);
         if (outcome == TakeBackOutcome::NotLast) {
             transaction.rollback();
             loadDraft(m_state, templateId);
@@ -350,7 +349,7 @@ class Sync {
                 const std::string text = "Pick " + std::to_string(pick.pickNo) +
                                          " was undone in the room, but picks made after it stand "
                                          "here. Undo it here by hand if the room keeps it undone.";
-                m_dialogs.showMessage(kFollowTitle, text, MessageIcon::Exclamation);
+                m_result.told.push_back({kFollowTitle, text, MessageIcon::Exclamation});
                 m_result.reports.push_back(text);
                 markPickReported(m_state, *m_state.loadedDraft, pick.pickNo);
             }
@@ -359,7 +358,7 @@ class Sync {
         }
         if (outcome == TakeBackOutcome::Failed ||
             !deleteFollowedPick(m_state, *m_state.loadedDraft, pick.pickNo) ||
-            !storeClock(m_state, m_dialogs, m_draft, m_result.clock) || !transaction.commit()) {
+            !storeClock(m_state, m_result.told, m_draft, m_result.clock) || !transaction.commit()) {
             return rollBack(" 95013 error: could not undo the pick the room undid");
         }
         SyncedPick undone;
@@ -400,12 +399,12 @@ class Sync {
         if (teamWithId(*m_state.draftSettings(), teamid) == nullptr) {
             std::string label = pick.teamLabel.empty() ? "a team" : pick.teamLabel;
             label[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(label[0])));
-            m_dialogs.showMessage(kFollowTitle,
-                                  label +
-                                      " of the room is mapped to no team of this draft. Map it "
-                                      "to a team to record pick " +
-                                      std::to_string(pick.pickNo) + ".",
-                                  MessageIcon::Exclamation);
+            m_result.told.push_back({kFollowTitle,
+                                     label +
+                                         " of the room is mapped to no team of this draft. Map it "
+                                         "to a team to record pick " +
+                                         std::to_string(pick.pickNo) + ".",
+                                     MessageIcon::Exclamation});
             m_result.outcome = FollowSync::Outcome::Failed;
             return false;
         }
@@ -444,7 +443,7 @@ class Sync {
         }
         if (!insertFollowedPick(m_state, *m_state.loadedDraft,
                                 {pick.pickNo, pick.playerId, *playerid, pick.isKeeper}) ||
-            !storeClock(m_state, m_dialogs, m_draft, m_result.clock) || !transaction.commit()) {
+            !storeClock(m_state, m_result.told, m_draft, m_result.clock) || !transaction.commit()) {
             transaction.rollback();
             loadDraft(m_state, templateId);
             failed(" 95015 error: could not record a room pick");
@@ -459,10 +458,10 @@ class Sync {
     // The room made the pick, so nobody here answers the draft's questions: a question, like a
     // refusal, stops the follow with a message naming the room, the pick and what was asked.
     bool writeRoomPick(const RoomPick& pick, const SyncedPick& synced) {
-        DraftModel* model = heldDraftModel(m_state, m_dialogs);
+        DraftModel* model = keepFailure(m_result.told, heldDraftModel(m_state)).value_or(nullptr);
         // The pick takes the room's number when the room used turns for keepers before it.
         if (model == nullptr ||
-            !shown(m_dialogs, alignTurnWith(m_state, pick.pickNo, kRoomTurnLines))) {
+            !keepFailure(m_result.told, alignTurnWith(m_state, pick.pickNo, kRoomTurnLines))) {
             return false;
         }
         const Outcome<PickRecorded> recorded =
@@ -478,7 +477,7 @@ class Sync {
     }
 
     bool writeRoomKeeper(const RoomPick& pick, const SyncedPick& synced) {
-        DraftModel* model = heldDraftModel(m_state, m_dialogs);
+        DraftModel* model = keepFailure(m_result.told, heldDraftModel(m_state)).value_or(nullptr);
         if (model == nullptr) {
             return false;
         }
@@ -494,7 +493,7 @@ class Sync {
     }
 
     TakeBackOutcome takeOffRoomKeeper(int playerid) {
-        DraftModel* model = heldDraftModel(m_state, m_dialogs);
+        DraftModel* model = keepFailure(m_result.told, heldDraftModel(m_state)).value_or(nullptr);
         if (model == nullptr) {
             return TakeBackOutcome::Failed;
         }
@@ -502,7 +501,7 @@ class Sync {
             writeKeeperRemoval(m_state.dbConnection, *model, KeeperRemovalRequest{playerid});
         if (!removed) {
             const Message& message = removed.failure().message;
-            m_dialogs.showMessage(message.title, message.text, message.icon);
+            m_result.told.push_back(message);
             return TakeBackOutcome::Failed;
         }
         m_state.replaceDraftSettings(*model->settings);
@@ -516,8 +515,7 @@ class Sync {
     bool notRecorded(const RoomPick& pick, const WriteFailure& failure) {
         if (failure.kind == WriteFailure::Kind::Failed ||
             failure.kind == WriteFailure::Kind::Busy) {
-            m_dialogs.showMessage(failure.message.title, failure.message.text,
-                                  failure.message.icon);
+            m_result.told.push_back(failure.message);
             return false;
         }
         const std::string said = failure.kind == WriteFailure::Kind::Unanswered
@@ -530,7 +528,7 @@ class Sync {
                                  "room's answer was: " +
                                  said;
         m_state.dbConnection.log().writeEntry(" follow: " + text);
-        m_dialogs.showMessage(kFollowTitle, text, MessageIcon::Exclamation);
+        m_result.told.push_back({kFollowTitle, text, MessageIcon::Exclamation});
         m_result.reports.push_back(text);
         return false;
     }
@@ -550,14 +548,13 @@ class Sync {
                 pick.fullName() + " is on " + teamName(*m_state.draftSettings(), taken.teamid) +
                 " here but went to " + teamName(*m_state.draftSettings(), teamid) +
                 " in the room (pick " + std::to_string(pick.pickNo) + ").";
-            m_dialogs.showMessage(kFollowTitle, text, MessageIcon::Exclamation);
+            m_result.told.push_back({kFollowTitle, text, MessageIcon::Exclamation});
             m_result.reports.push_back(text);
         }
         return true;
     }
 
-    ProgramState& m_state;
-    UserDialogs& m_dialogs;
+    DraftSession& m_state;
     const RoomLink& m_room;
     const RoomDraft& m_draft;
     const std::vector<RoomPick>& m_picks;
@@ -599,8 +596,8 @@ RoomClock roomClockOf(const LoadedDraft& loaded, const RoomLink& room, const Roo
     return clock;
 }
 
-FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLink& room,
-                         const RoomDraft& draft, const std::vector<RoomPick>& picks) {
+FollowSync syncRoomPicks(DraftSession& state, const RoomLink& room, const RoomDraft& draft,
+                         const std::vector<RoomPick>& picks) {
     FollowSync refused;
     refused.outcome = FollowSync::Outcome::Failed;
     if (!state.draftSettings()) {
@@ -620,15 +617,15 @@ FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLi
     if (!checked.problem.empty()) {
         state.dbConnection.log().writeEntry(" follow: refused the answer of " + room.title() +
                                             ": " + checked.problem);
-        dialogs.showMessage(kFollowTitle, refusedAnswerText(room.title(), checked.problem),
-                            MessageIcon::Exclamation);
+        refused.told.push_back({kFollowTitle, refusedAnswerText(room.title(), checked.problem),
+                                MessageIcon::Exclamation});
         refused.problem = checked.problem;
         return refused;
     }
-    return Sync(state, dialogs, room, sized, checked.picks).run();
+    return Sync(state, room, sized, checked.picks).run();
 }
 
-FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room) {
+FollowSync followDraft(DraftSession& state, Room& room) {
     FollowSync result;
     result.outcome = FollowSync::Outcome::Failed;
     if (!state.draftSettings() || !markFollowing(state, *state.loadedDraft, room.link(), true)) {
@@ -636,17 +633,17 @@ FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room) {
     }
     const RoomRead<RoomDraft> draft = room.readDraft();
     if (!draft.value) {
-        showMessage(dialogs, roomUnreadable(state.dbConnection.log(), draft.reply));
+        result.told.push_back(roomUnreadable(state.dbConnection.log(), draft.reply));
         result.problem = draft.reply.message;
         return result;
     }
     const RoomRead<std::vector<RoomPick>> picks = room.readPicks();
     if (!picks.value) {
-        showMessage(dialogs, roomUnreadable(state.dbConnection.log(), picks.reply));
+        result.told.push_back(roomUnreadable(state.dbConnection.log(), picks.reply));
         result.problem = picks.reply.message;
         return result;
     }
-    return syncRoomPicks(state, dialogs, room.link(), *draft.value, *picks.value);
+    return syncRoomPicks(state, room.link(), *draft.value, *picks.value);
 }
 
 }  // namespace quorvane

@@ -7,11 +7,11 @@
 
 #include "online/FollowStore.h"
 #include "online/RoomData.h"
+#include "vocabulary/Decision.h"
 
 namespace quorvane {
 
-struct ProgramState;
-class UserDialogs;
+struct DraftSession;
 class Room;
 
 // A room pick whose player the names did not decide: nobody fits (no candidates) or several do.
@@ -35,7 +35,7 @@ struct FollowSync {
     enum class Outcome {
         Synced,       // every pick of the room is recorded here
         NeedsPlayer,  // stopped at `unmatched`: the user names the player
-        Failed,       // stopped after a failure or refusal that was reported
+        Failed,       // stopped after a failure or refusal, its message in `told`
     };
     Outcome outcome = Outcome::Synced;
     std::vector<SyncedPick> recorded;
@@ -44,6 +44,9 @@ struct FollowSync {
     std::optional<UnmatchedPick> unmatched;
     std::string problem;  // what was wrong with an answer that was refused whole
     RoomClock clock;
+    // What a person following the room is to be told, in the order it happened (the front end
+    // shows it; the log lines are written already).
+    std::vector<Message> told;
 };
 
 // The clock as the room has it: its first open pick, the room's team that makes it through the
@@ -57,13 +60,12 @@ RoomClock roomClockOf(const LoadedDraft& loaded, const RoomLink& room, const Roo
 // when they are our last one (otherwise reported once), and every pick not yet recorded is
 // recorded in pick-number order, each in one transaction through the operation a typed pick
 // uses (keepers through the keeper operation); the turn is set to the room's. Stops at a pick
-// whose player the names do not decide, or after a failure that was reported.
-FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLink& room,
-                         const RoomDraft& draft, const std::vector<RoomPick>& picks);
+// whose player the names do not decide, or after a failure.
+FollowSync syncRoomPicks(DraftSession& session, const RoomLink& room, const RoomDraft& draft,
+                         const std::vector<RoomPick>& picks);
 
 // Reads the room's draft and picks and syncs them (syncRoomPicks). The open draft is marked as
-// followed from the room. A room that cannot be read ends with Failed after the reason was
-// shown.
-FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room);
+// followed from the room. A room that cannot be read ends with Failed, the reason told.
+FollowSync followDraft(DraftSession& session, Room& room);
 
 }  // namespace quorvane

@@ -5,13 +5,13 @@
 #include <map>
 #include <set>
 
+#include "model/DraftSession.h"
 #include "room/Rosters.h"
 #include "room/WriteFailures.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
 #include "valuation/CategoryTargets.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
+#include "valuation/ValuationSteps.h"
 #include "vocabulary/OwnTeam.h"
 
 namespace quorvane {
@@ -20,11 +20,11 @@ namespace {
 
 constexpr int kTotalCategory = 0;
 
-bool isRotisserie(const ProgramState& state) {
+bool isRotisserie(const DraftSession& state) {
     return state.draftSettings() && state.draftSettings()->scoringstyle != kScoringPoints;
 }
 
-bool isHeadToHead(const ProgramState& state) {
+bool isHeadToHead(const DraftSession& state) {
     return state.draftSettings() && state.draftSettings()->scoringstyle == kScoringHeadToHead;
 }
 
@@ -36,13 +36,13 @@ std::optional<std::size_t> indexOfTeam(const std::vector<int>& teams, int teamid
     return static_cast<std::size_t>(found - teams.begin());
 }
 
-bool mostCategories(const ProgramState& state) {
+bool mostCategories(const DraftSession& state) {
     return state.draftSettings()->headToHead.mode == kHeadToHeadMostCategories;
 }
 
 // Each team's standings figure, best first; a chance as a percentage.
-std::optional<ChartData> headToHeadStandingsChart(ProgramState& state) {
-    const Outcome<OpenHeadToHead> open = openHeadToHead(state, state.includeReserves);
+std::optional<ChartData> headToHeadStandingsChart(DraftSession& state, bool includeReserves) {
+    const Outcome<OpenHeadToHead> open = openHeadToHead(state, includeReserves);
     if (!open) {
         return std::nullopt;
     }
@@ -67,8 +67,8 @@ std::optional<ChartData> headToHeadStandingsChart(ProgramState& state) {
 
 // The user's chance per category against the league's average team, in the order of the
 // targets panel when it shows every category.
-std::optional<ChartData> headToHeadTargetsChart(ProgramState& state) {
-    const auto chances = myChancesAgainstAverage(state, state.includeReserves);
+std::optional<ChartData> headToHeadTargetsChart(DraftSession& state, bool includeReserves) {
+    const auto chances = myChancesAgainstAverage(state, includeReserves);
     if (!chances) {
         return std::nullopt;
     }
@@ -115,11 +115,11 @@ std::optional<ChartKind> chartKindNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<ChartData> standingsChart(ProgramState& state) {
+std::optional<ChartData> standingsChart(DraftSession& state, bool includeReserves) {
     if (isHeadToHead(state)) {
-        return headToHeadStandingsChart(state);
+        return headToHeadStandingsChart(state, includeReserves);
     }
-    const auto entries = readStandings(state, state.includeReserves);
+    const auto entries = readStandings(state, includeReserves);
     if (!entries) {
         return std::nullopt;
     }
@@ -140,11 +140,11 @@ std::optional<ChartData> standingsChart(ProgramState& state) {
     return chart;
 }
 
-std::optional<ChartData> targetsChart(ProgramState& state) {
+std::optional<ChartData> targetsChart(DraftSession& state, bool includeReserves) {
     if (isHeadToHead(state)) {
-        return headToHeadTargetsChart(state);
+        return headToHeadTargetsChart(state, includeReserves);
     }
-    const auto entries = readStandings(state, state.includeReserves);
+    const auto entries = readStandings(state, includeReserves);
     if (!entries) {
         return std::nullopt;
     }
@@ -226,25 +226,23 @@ Outcome<ChartData> moneyChart(DraftSession& session) {
     return chart;
 }
 
-std::optional<ChartData> chartData(ProgramState& state, UserDialogs& dialogs, ChartKind kind) {
-    if (!state.draftSettings()) {
-        return std::nullopt;
+Outcome<ChartData> chartData(DraftSession& session, bool includeReserves, ChartKind kind) {
+    if (!session.draftSettings()) {
+        return unspoken();
     }
     if (kind == ChartKind::Money) {
-        Outcome<ChartData> money = moneyChart(state);
-        if (!money) {
-            const Message& failure = money.failure().message;
-            if (!failure.text.empty()) {
-                dialogs.showMessage(failure.title, failure.text, failure.icon);
-            }
-            return std::nullopt;
-        }
-        return std::move(money.value());
+        return moneyChart(session);
     }
-    if (!calcStandings(state, state.includeReserves, true)) {
-        return std::nullopt;
+    if (!calcStandings(session, includeReserves, true)) {
+        return unspoken();
     }
-    return kind == ChartKind::Standings ? standingsChart(state) : targetsChart(state);
+    std::optional<ChartData> chart = kind == ChartKind::Standings
+                                         ? standingsChart(session, includeReserves)
+                                         : targetsChart(session, includeReserves);
+    if (!chart) {
+        return unspoken();
+    }
+    return std::move(*chart);
 }
 
 }  // namespace quorvane

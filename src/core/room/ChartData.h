@@ -11,8 +11,6 @@
 namespace quorvane {
 
 struct DraftSession;
-struct ProgramState;
-class UserDialogs;
 
 // One coloured set of bars: a value for every label of the chart.
 struct ChartSeries {
@@ -41,20 +39,20 @@ std::optional<ChartKind> chartKindNamed(std::string_view name);
 
 // Total standings points by team in standings order, from the last standings run: the
 // rotisserie rank points or the weighted fantasy points the grid's TOTAL column shows.
-std::optional<ChartData> standingsChart(ProgramState& state);
+std::optional<ChartData> standingsChart(DraftSession& session, bool includeReserves);
 
 // The user's team against the league in every category of the draft, from the last standings
 // run: in rotisserie his rank points and the league's average rank points, in a points league
 // his weighted total and the average team's. Categories in the order of the targets panel last
-// shown (state.categoryTargets()), else in catalogue order.
-std::optional<ChartData> targetsChart(ProgramState& state);
+// shown (the session's category targets), else in catalogue order.
+std::optional<ChartData> targetsChart(DraftSession& session, bool includeReserves);
 
 // Money spent and money left by team in draft order, stacked to the cap; auctions only (any
 // other draft fails with "Only an auction has money to chart."). No message without a draft.
 Outcome<ChartData> moneyChart(DraftSession& session);
 
 // The chart of that kind for the open draft, recomputing the standings first (without the
-// grid) for the standings and targets charts.
-std::optional<ChartData> chartData(ProgramState& state, UserDialogs& dialogs, ChartKind kind);
+// grid) for the standings and targets charts. A failure without words was only logged.
+Outcome<ChartData> chartData(DraftSession& session, bool includeReserves, ChartKind kind);
 
 }  // namespace quorvane

@@ -4,12 +4,11 @@
 #include <map>
 
 #include "model/DraftModelLoader.h"
+#include "model/DraftSession.h"
 #include "room/AuctionBanner.h"
 #include "room/RoomValues.h"
 #include "room/Rosters.h"
 #include "room/Turns.h"
-#include "session/ProgramState.h"
-#include "session/UserDialogs.h"
 #include "valuation/PointsValuation.h"
 #include "valuation/RotisserieValuation.h"
 #include "valuation/SgpDenominators.h"
@@ -87,7 +86,7 @@ std::string clockBanner(const LoadedDraft& loaded, const std::vector<DraftPick>&
                : draftBanner(loaded, picks);
 }
 
-std::vector<PlayerValue> bannerValues(ProgramState& state) {
+std::vector<PlayerValue> bannerValues(DraftSession& state) {
     if (!state.draftSettings() || state.draftSettings()->drafttype != kDraftTypeAuction) {
         return {};
     }

@@ -10,7 +10,7 @@
 namespace quorvane {
 
 struct LoadedDraft;
-struct ProgramState;
+struct DraftSession;
 
 // The line above the tabs that says where the draft stands.
 // A straight or snake draft: "Round 2 · Pick 3 (#15) — Owner 10 on the clock · you pick in 4",
@@ -24,7 +24,7 @@ std::string clockBanner(const LoadedDraft& loaded, const std::vector<DraftPick>&
                         const std::vector<PlayerValue>& values = {});
 // The players' values an auction's banner reads its inflation from (none in other drafts, or
 // when they cannot be read: the banner then leaves the inflation out).
-std::vector<PlayerValue> bannerValues(ProgramState& state);
+std::vector<PlayerValue> bannerValues(DraftSession& session);
 // What the banner's line leaves out (an auction's last sale, the league's money, the inflation
 // worked out); empty for a straight or snake draft.
 std::string clockBannerDetails(const LoadedDraft& loaded, const std::vector<DraftPick>& picks,

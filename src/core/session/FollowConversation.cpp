@@ -6,6 +6,26 @@
 
 namespace quorvane {
 
+namespace {
+
+FollowSync told(UserDialogs& dialogs, FollowSync sync) {
+    for (const Message& message : sync.told) {
+        showMessage(dialogs, message);
+    }
+    return sync;
+}
+
+}  // namespace
+
+FollowSync syncRoomPicks(ProgramState& state, UserDialogs& dialogs, const RoomLink& room,
+                         const RoomDraft& draft, const std::vector<RoomPick>& picks) {
+    return told(dialogs, syncRoomPicks(static_cast<DraftSession&>(state), room, draft, picks));
+}
+
+FollowSync followDraft(ProgramState& state, UserDialogs& dialogs, Room& room) {
+    return told(dialogs, followDraft(static_cast<DraftSession&>(state), room));
+}
+
 FollowLoop followLoopTold(ProgramState& state, UserDialogs& dialogs, Room& room, FollowClock& clock,
                           FollowLoop::Events events) {
     events.message = [&dialogs](const Message& message) { showMessage(dialogs, message); };

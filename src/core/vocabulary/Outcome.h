@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "vocabulary/Decision.h"
 
@@ -46,5 +48,18 @@ class Outcome {
 
 // A writer that stores nothing worth returning beyond its success.
 struct Done {};
+
+// What core stored or read, or nullopt with the failure's message kept for a person to be told
+// later (a failure without words was only logged and is not kept).
+template <class T>
+std::optional<T> keepFailure(std::vector<Message>& told, Outcome<T>&& outcome) {
+    if (!outcome) {
+        if (!outcome.failure().message.text.empty()) {
+            told.push_back(outcome.failure().message);
+        }
+        return std::nullopt;
+    }
+    return std::move(outcome.value());
+}
 
 }  // namespace quorvane

@@ -8,6 +8,7 @@
 #include "room/ChartData.h"
 #include "session/CommandSession.h"
 #include "session/ProgramState.h"
+#include "session/ShowMessage.h"
 #include "session/TerminalDialogs.h"
 #include "text/TerminalText.h"
 
@@ -60,7 +61,8 @@ int renderChartFile(const ChartRenderRequest& request) {
         return kExitFailed;
     }
     context.state.includeReserves = request.includeReserves;
-    const auto data = chartData(context.state, context.dialogs, *kind);
+    const auto data =
+        shown(context.dialogs, chartData(context.state, request.includeReserves, *kind));
     if (!data) {
         return kExitFailed;
     }

@@ -12,7 +12,7 @@ StandingsChart::StandingsChart(ProgramState& state, UserDialogs& dialogs, QWidge
 }
 
 std::optional<ChartData> StandingsChart::figures() {
-    return standingsChart(m_state);
+    return standingsChart(m_state, m_state.includeReserves);
 }
 
 TargetsChart::TargetsChart(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
@@ -21,7 +21,7 @@ TargetsChart::TargetsChart(ProgramState& state, UserDialogs& dialogs, QWidget* p
 }
 
 std::optional<ChartData> TargetsChart::figures() {
-    return targetsChart(m_state);
+    return targetsChart(m_state, m_state.includeReserves);
 }
 
 MoneyChart::MoneyChart(ProgramState& state, UserDialogs& dialogs, QWidget* parent)
