@@ -3,7 +3,7 @@
 
 #include "gui/app/FormMain.h"
 #include "gui/app/GuiStartupShell.h"
-#include "gui/support/ScriptedTransfer.h"
+#include "support/FakeTransfer.h"
 #include "support/TestProgram.h"
 #include "update/UpdateCheck.h"
 
@@ -37,7 +37,7 @@ struct CheckRun {
         return shell.runUpdateCheck();
     }
     test::TestProgram program;
-    test::ScriptedTransfer transfer;
+    test::FakeTransfer transfer;
     RecordingLauncher launcher;
 };
 

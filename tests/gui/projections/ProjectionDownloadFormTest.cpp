@@ -10,8 +10,8 @@
 #include "LoopbackService.h"
 #include "gui/projections/FormFindProjections.h"
 #include "gui/support/ModalWindow.h"
-#include "gui/support/ScriptedTransfer.h"
 #include "projections/ProjectionDownload.h"
+#include "support/FakeTransfer.h"
 
 using namespace quorvane;
 
@@ -89,7 +89,7 @@ class ProjectionDownloadFormTest : public QObject {
     void withoutAServiceTheWindowExplainsAndRequestsNothing() {
         test::TestProgram program;
         program.state.serviceHost.clear();
-        test::ScriptedTransfer transfer;
+        test::FakeTransfer transfer;
         gui::FormFindProjections form(program.state, program.dialogs, transfer);
         form.show();
         QCOMPARE(form.findChild<QLineEdit*>("txt_password")->echoMode(), QLineEdit::Password);

@@ -23,6 +23,7 @@
 #include "gui/models/GridTableModel.h"
 #include "gui/room/FormAddKeepers.h"
 #include "gui/support/ModalWindow.h"
+#include "gui/support/NamedChild.h"
 #include "gui/widgets/PuntPlanBars.h"
 #include "gui/widgets/WebPane.h"
 #include "model/DraftLoader.h"
@@ -66,14 +67,7 @@ int adviceDraft(test::TestProgram& program, bool auction = true) {
     return draft;
 }
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return found;
-}
+using quorvane::test::child;
 
 const GridTable& freeAgents(gui::FormMain& main) {
     auto* view = child<QTableView>(main, "dg_freeagents");

@@ -35,6 +35,7 @@
 #include "gui/models/GridTableModel.h"
 #include "gui/room/QuickPickBox.h"
 #include "gui/support/ModalWindow.h"
+#include "gui/support/NamedChild.h"
 #include "gui/support/SixPlayers.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/ElidingDelegate.h"
@@ -49,14 +50,7 @@ using namespace quorvane;
 
 namespace {
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return found;
-}
+using quorvane::test::child;
 
 gui::GridTableModel* gridModel(QWidget& parent, const char* name) {
     auto* view = child<QTableView>(parent, name);

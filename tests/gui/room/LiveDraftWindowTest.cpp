@@ -19,6 +19,7 @@
 #include "gui/room/DraftBoardPage.h"
 #include "gui/room/QuickPickBox.h"
 #include "gui/support/ModalWindow.h"
+#include "gui/support/NamedChild.h"
 #include "gui/support/SixPlayers.h"
 #include "model/DraftLoader.h"
 #include "platform/HelpPages.h"
@@ -37,14 +38,7 @@ void addPlayers(test::TestProgram& program) {
     test::addSixPlayers(program);
 }
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return found;
-}
+using quorvane::test::child;
 
 gui::GridTableModel* gridModel(gui::FormMain& main, const char* name) {
     auto* view = child<QTableView>(main, name);

@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <thread>
 
-#include "gui/support/ScriptedTransfer.h"
 #include "gui/widgets/BusyTransfer.h"
 #include "platform/FetchUrlText.h"
 #include "platform/Log.h"
+#include "support/FakeTransfer.h"
 #include "support/TestProgram.h"
 #include "update/ServiceFetch.h"
 
@@ -31,7 +31,7 @@ class BusyTransferTest : public QObject {
     Q_OBJECT
   private slots:
     void returnsTheWorkersAnswerWhileTheWindowsKeepRunning() {
-        test::ScriptedTransfer inner;
+        test::FakeTransfer inner;
         inner.delay = 300ms;
         inner.answer("1303");
         QWidget owner;

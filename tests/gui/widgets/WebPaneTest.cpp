@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <thread>
 
-#include "gui/support/ScriptedTransfer.h"
 #include "gui/widgets/WebPane.h"
 #include "platform/HelpPages.h"
 #include "projections/ProjectionImport.h"
 #include "session/ProjectionConversation.h"
+#include "support/FakeTransfer.h"
 #include "support/TestProgram.h"
 
 using namespace quorvane;
@@ -34,7 +34,7 @@ class WebPaneTest : public QObject {
     void withoutAServiceEveryHelpPageIsTheLocalCopy() {
         test::TestProgram program;
         program.state.serviceHost.clear();
-        test::ScriptedTransfer transfer;
+        test::FakeTransfer transfer;
         gui::WebPane pane(program.state, transfer);
         QCOMPARE(pane.objectName(), QString("wb1"));
 
@@ -60,7 +60,7 @@ class WebPaneTest : public QObject {
     void servicePagesComeThroughTheTransferOffTheWindowThread() {
         test::TestProgram program;
         program.state.serviceHost = "stats.example.org";
-        test::ScriptedTransfer transfer;
+        test::FakeTransfer transfer;
         transfer.answer(
             "<html><head><title>Served topics</title></head><body>"
             "<a href=\"help_main.asp\">Main</a></body></html>");
@@ -92,7 +92,7 @@ class WebPaneTest : public QObject {
     void whatCannotBeLoadedShowsTheLocalConnectErrorPage() {
         test::TestProgram program;
         program.state.serviceHost = "stats.example.org";
-        test::ScriptedTransfer transfer;
+        test::FakeTransfer transfer;
         gui::WebPane pane(program.state, transfer);
 
         pane.showHelp(HelpPage::Research);  // no answer at all
@@ -132,7 +132,7 @@ class WebPaneTest : public QObject {
         const std::filesystem::path copy = program.folder.path() / "my help #2";
         std::filesystem::copy(shipped, copy);
         ::setenv("QUORVANE_HELP_DIR", copy.c_str(), 1);
-        test::ScriptedTransfer transfer;
+        test::FakeTransfer transfer;
         gui::WebPane pane(program.state, transfer);
         pane.showHelp(HelpPage::Standings);
         const QString standings = pane.documentTitle();
@@ -147,7 +147,7 @@ class WebPaneTest : public QObject {
         test::TestProgram program;
         program.state.serviceHost.clear();
         loadGuard(program);
-        test::ScriptedTransfer transfer;
+        test::FakeTransfer transfer;
         gui::WebPane pane(program.state, transfer);
         pane.showHelp(HelpPage::Main);
 

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace quorvane::test {
+
+// The window's child of that object name; a test without it cannot go on.
+template <typename T>
+T* child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return found;
+}
+
+}  // namespace quorvane::test
