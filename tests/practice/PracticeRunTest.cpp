@@ -215,5 +215,21 @@ TEST_F(PracticeBotsAndTheWindow, ARealDraftIsRefusedBeforeItIsValuedOrPicked) {
     EXPECT_EQ(again.failure().message.text, "A draft with that name already exists");
 }
 
+// The name checks need no file; trailing blanks do not count and a blank name is made later.
+TEST(PracticeCopyDecision, RefusesANameThatCannotBeStoredAndLetsABlankOneGo) {
+    const Decision control = decidePracticeCopy({.sourceId = 4, .name = "Drill\x01 two"});
+    ASSERT_TRUE(control.refused());
+    EXPECT_EQ(control.refusal->title, "Invalid Draft Name");
+    EXPECT_EQ(control.refusal->text, "The draft name holds a control character");
+
+    // 100 characters and a trailing blank fit; 101 do not.
+    EXPECT_TRUE(decidePracticeCopy({.sourceId = 4, .name = std::string(100, 'e') + " "}).goes());
+    const Decision tooLong = decidePracticeCopy({.sourceId = 4, .name = std::string(101, 'e')});
+    ASSERT_TRUE(tooLong.refused());
+    EXPECT_EQ(tooLong.refusal->text, "The draft name is longer than 100 characters");
+
+    EXPECT_TRUE(decidePracticeCopy({.sourceId = 4, .name = "   "}).goes());
+}
+
 }  // namespace
 }  // namespace quorvane

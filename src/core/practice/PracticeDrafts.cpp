@@ -35,8 +35,12 @@ WriteFailure saveFailure(const Connection& db, std::string_view logLine) {
     return failure;
 }
 
+Message invalidNameMessage(std::string text) {
+    return {"Invalid Draft Name", std::move(text), MessageIcon::Exclamation};
+}
+
 WriteFailure invalidName(std::string text) {
-    return refusedBy({"Invalid Draft Name", std::move(text), MessageIcon::Exclamation});
+    return refusedBy(invalidNameMessage(std::move(text)));
 }
 
 // "<name> practice N", the first N no draft uses yet.
@@ -73,12 +77,23 @@ std::uint64_t freshSeed() {
     return mixSeed(drawn, now) & kLargestSeed;
 }
 
+Decision decidePracticeCopy(const PracticeChoice& choice) {
+    Decision decision;
+    if (const auto problem = textProblem(trimRight(choice.name), kMaxDraftNameCharacters)) {
+        decision.refusal = invalidNameMessage("The draft name " + *problem);
+    }
+    return decision;
+}
+
 Outcome<int> createPractice(ProgramStore& store, const PracticeChoice& choice) {
     Connection& db = store.dbConnection;
     TransactionGuard transaction(db);
     const std::optional<DraftPlace> source = readDraftPlace(db, choice.sourceId);
     if (!source) {
         return saveFailure(db, " 92001 error: could not read the draft to practise");
+    }
+    if (const Decision decision = decidePracticeCopy(choice); decision.refused()) {
+        return refusedBy(*decision.refusal);
     }
     std::string name = trimRight(choice.name);
     if (name.empty()) {
@@ -88,9 +103,6 @@ Outcome<int> createPractice(ProgramStore& store, const PracticeChoice& choice) {
         }
         name = *made;
     } else {
-        if (const auto problem = textProblem(name, kMaxDraftNameCharacters)) {
-            return invalidName("The draft name " + *problem);
-        }
         const std::optional<std::vector<DraftListRow>> drafts = readDraftListRows(db);
         if (!drafts) {
             return saveFailure(db, " 92002 error: could not read the draft list");

@@ -7,6 +7,7 @@
 
 #include "practice/BotDrafters.h"
 #include "store/PracticeRows.h"
+#include "vocabulary/Decision.h"
 #include "vocabulary/Outcome.h"
 
 namespace quorvane {
@@ -26,6 +27,11 @@ struct PracticeChoice {
 // Seeds are kept below 2^53 so that every one can be typed back as a number.
 inline constexpr std::uint64_t kLargestSeed = (std::uint64_t{1} << 53) - 1;
 std::uint64_t freshSeed();
+
+// The checks that need no file: a name given (trailing blanks do not count) must be a draft name
+// the program can store; an empty one is made from the draft's name. A name another draft has
+// is refused by createPractice, under its transaction.
+Decision decidePracticeCopy(const PracticeChoice& choice);
 
 // Copies the draft's settings, teams, order and keepers (with fromNow its picks and turn too)
 // into a new draft marked as a practice of it, in one transaction; the draft copied from is only
