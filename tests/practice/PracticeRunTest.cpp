@@ -217,18 +217,24 @@ TEST_F(PracticeBotsAndTheWindow, ARealDraftIsRefusedBeforeItIsValuedOrPicked) {
 
 // The name checks need no file; trailing blanks do not count and a blank name is made later.
 TEST(PracticeCopyDecision, RefusesANameThatCannotBeStoredAndLetsABlankOneGo) {
-    const Decision control = decidePracticeCopy({.sourceId = 4, .name = "Drill\x01 two"});
+    const auto named = [](std::string name) {
+        PracticeChoice choice;
+        choice.sourceId = 4;
+        choice.name = std::move(name);
+        return decidePracticeCopy(choice);
+    };
+    const Decision control = named("Drill\x01 two");
     ASSERT_TRUE(control.refused());
     EXPECT_EQ(control.refusal->title, "Invalid Draft Name");
     EXPECT_EQ(control.refusal->text, "The draft name holds a control character");
 
     // 100 characters and a trailing blank fit; 101 do not.
-    EXPECT_TRUE(decidePracticeCopy({.sourceId = 4, .name = std::string(100, 'e') + " "}).goes());
-    const Decision tooLong = decidePracticeCopy({.sourceId = 4, .name = std::string(101, 'e')});
+    EXPECT_TRUE(named(std::string(100, 'e') + " ").goes());
+    const Decision tooLong = named(std::string(101, 'e'));
     ASSERT_TRUE(tooLong.refused());
     EXPECT_EQ(tooLong.refusal->text, "The draft name is longer than 100 characters");
 
-    EXPECT_TRUE(decidePracticeCopy({.sourceId = 4, .name = "   "}).goes());
+    EXPECT_TRUE(named("   ").goes());
 }
 
 }  // namespace
