@@ -235,8 +235,7 @@ void pickWithEverythingRefreshed(benchmark::State& bench, bool withAdvice) {
         lastPick.clear();
         bench.ResumeTiming();
         const PickResult result = recordPick(draft.state, draft.dialogs, playerid, form);
-        benchmark::DoNotOptimize(
-            refreshLiveRoom(draft.state, draft.dialogs, PlayerListView{}, RoomChange::PicksOnly));
+        benchmark::DoNotOptimize(refreshLiveRoom(draft.state, draft.dialogs, PlayerListView{}));
         bench.PauseTiming();
         counting = false;
         if (result.outcome != PickOutcome::Recorded) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program state and the dialogs belong to the front ends and the session that holds them for
-// a run: core below the session takes what it reads and returns what it would tell. A name of
-// either anywhere below it, even in a comment or a forward declaration, is a step back.
+// a run: core outside the session folder takes what it reads and returns what it would tell. A name
+// of either anywhere else in core, even in a comment or a forward declaration, is a step back.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -40,7 +40,8 @@ bool namesSession(std::string_view text) {
     return namesWord(text, "ProgramState") || namesWord(text, "UserDialogs");
 }
 
-// Every header and source below the session that names the program state or the dialogs.
+// Every header and source of core outside the session folder that names the program state or the
+// dialogs.
 std::set<std::string> filesNamingSession() {
     std::set<std::string> naming;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kCore)) {

@@ -167,8 +167,10 @@ TEST(SetupDecision, DeletingATeamRefusesYourOwnAsksForASavedOneAndGoesForAnUnsav
     EXPECT_EQ(saved.questions[0].title, "Delete Team?");
 
     EXPECT_TRUE(decideDeleteTeam(form, 3).goes());
-    // A row the form does not have is nobody's to refuse or ask about.
-    EXPECT_TRUE(decideDeleteTeam(form, 9).goes());
+    // A row the form does not have is refused with nothing to show.
+    const Decision missing = decideDeleteTeam(form, 9);
+    ASSERT_TRUE(missing.refused());
+    EXPECT_TRUE(missing.refusal->text.empty());
 }
 
 }  // namespace

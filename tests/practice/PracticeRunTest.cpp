@@ -206,7 +206,6 @@ TEST_F(PracticeBotsAndTheWindow, ARealDraftIsRefusedBeforeItIsValuedOrPicked) {
     EXPECT_EQ(program.scalar("select count(*) from DraftTaken where template_id = " +
                              std::to_string(real)),
               0.0);
-    EXPECT_TRUE(program.dialogs.messages.empty()) << program.dialogs.lastText();
 
     const Outcome<int> again = createPractice(program.state, {real, "drill ", 8, false});
     ASSERT_FALSE(again.ok());

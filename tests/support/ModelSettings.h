@@ -12,15 +12,9 @@ namespace quorvane::test {
 
 // The slots every team has, kind by kind in the order of kSlotKindNames.
 inline void setSlotCounts(DraftSettings& draft, const SlotCounts& counts) {
-    draft.C = counts[0];
-    draft.G = counts[1];
-    draft.PG = counts[2];
-    draft.SG = counts[3];
-    draft.F = counts[4];
-    draft.PF = counts[5];
-    draft.SF = counts[6];
-    draft.UT = counts[7];
-    draft.R = counts[8];
+    for (std::size_t kind = 0; kind < kSlotKinds; ++kind) {
+        slotCountOf(draft, kind) = counts[kind];
+    }
 }
 
 inline void setRounds(DraftSettings& draft, int rounds) {

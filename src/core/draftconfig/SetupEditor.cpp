@@ -9,8 +9,7 @@
 #include "draftconfig/SetupRequest.h"
 #include "model/DraftLoader.h"
 #include "model/DraftSession.h"
-#include "room/TurnWrites.h"
-#include "room/WriteFailures.h"
+#include "room/TurnHistoryWriter.h"
 #include "store/DraftSetupRows.h"
 #include "store/HeadToHeadRows.h"
 #include "store/TransactionGuard.h"
@@ -40,18 +39,16 @@ bool saveFailed(Failure& failure, const Connection& db, std::string_view logLite
     return false;
 }
 
-// A turn statement runs on a copy of the loaded draft's settings, which then replaces them,
-// also after a failure: the save reads the draft again after its rollback.
-template <class Step>
-auto withTurnWrite(DraftSession& session, Failure& failure, Step&& step) {
-    DraftSettings draft = *session.draftSettings();
-    TurnWrite write(session.dbConnection, draft);
-    auto result = std::forward<Step>(step)(write);
-    session.replaceDraftSettings(std::move(draft));
-    if (!result && !write.failedLine().empty()) {
-        failure = databaseFailure(session.dbConnection, write.failedLine()).message;
+// Keeps a turn step's message for the save to show; a step that logged its own has none.
+template <class T>
+std::optional<T> keptTurnStep(Outcome<T>&& outcome, Failure& failure) {
+    if (!outcome) {
+        if (!outcome.failure().message.text.empty()) {
+            failure = outcome.failure().message;
+        }
+        return std::nullopt;
     }
-    return result;
+    return std::move(outcome.value());
 }
 
 bool writeDraftRow(Connection& db, const SetupRequest& request, int templateId, Failure& failure) {
@@ -150,8 +147,7 @@ bool resetTurn(DraftSession& session, Failure& failure, int turn) {
     if (*picks != 0) {
         loadDraft(session, templateId);
         const TurnLogLines& lines = turnLines(*session.draftSettings());
-        return withTurnWrite(session, failure,
-                             [&](TurnWrite& write) { return write.putTurnOn(turn, lines); });
+        return keptTurnStep(putTurnOn(session, turn, lines), failure).has_value();
     }
     if (!restartTurns(db, templateId)) {
         return saveFailed(failure, db, ": error 40011: Could not save values for template.");
@@ -186,14 +182,14 @@ SetupSaveOutcome saveSetup(DraftSession& session, SetupForm& form) {
     TransactionGuard transaction(db);
     // The turn on the clock as the draft stood; a new order or team count only changes who
     // holds it.
-    const auto standing =
-        withTurnWrite(session, failure, [](TurnWrite& write) { return write.reconcile(); });
+    const std::optional<std::vector<HistoryEntry>> standing =
+        keptTurnStep(reconcileTurnHistory(session), failure);
     if (!standing || !writeDraftRow(db, request, templateId, failure) ||
         !writeRosterRow(db, request, templateId, failure) ||
         !writeCategories(db, request, templateId, failure) ||
         !writeHeadToHead(db, request, templateId, failure) ||
         !writeTeams(db, request, templateId, failure) ||
-        !resetTurn(session, failure, turnAfter(standing->standing))) {
+        !resetTurn(session, failure, turnAfter(*standing))) {
         transaction.rollback();
         session.loadedDraft = before;
         return {false, std::nullopt, std::move(failure)};
@@ -212,6 +208,8 @@ SetupSaveOutcome saveSetup(DraftSession& session, SetupForm& form) {
 Decision decideDeleteTeam(const SetupForm& form, std::size_t row) {
     Decision decision;
     if (row >= form.teamRows.size()) {
+        // A row the form does not have: nothing to delete, and nothing to say.
+        decision.refusal = Message{};
         return decision;
     }
     const SetupTeamRow& team = form.teamRows[row];
@@ -232,12 +230,13 @@ Decision decideDeleteTeam(const SetupForm& form, std::size_t row) {
 
 DeleteTeamResult deleteTeam(DraftSession& session, SetupForm& form, std::size_t row,
                             const Consent& consent) {
-    if (!session.draftSettings() || row >= form.teamRows.size()) {
+    if (!session.draftSettings()) {
         return {};
     }
     const Decision decision = decideDeleteTeam(form, row);
     if (decision.refused()) {
-        return {DeleteTeamOutcome::Refused, decision.refusal};
+        return {DeleteTeamOutcome::Refused,
+                decision.refusal->text.empty() ? std::nullopt : decision.refusal};
     }
     if (!consent.coversAll(decision.questions)) {
         return {DeleteTeamOutcome::Cancelled, std::nullopt};

@@ -27,7 +27,8 @@ SetupSaveOutcome saveSetup(DraftSession& session, SetupForm& form);
 enum class DeleteTeamOutcome { Refused, Cancelled, Discarded, Deleted, Failed };
 
 // "Delete" on a team row: the user's own team is refused, a saved team asks first (every pick
-// of the draft goes with it); an unsaved row, or a row past the form's, goes without asking.
+// of the draft goes with it); an unsaved row goes without asking; a row past the form's is
+// refused without words.
 Decision decideDeleteTeam(const SetupForm& form, std::size_t row);
 
 struct DeleteTeamResult {

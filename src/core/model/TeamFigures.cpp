@@ -44,16 +44,8 @@ int slotHolders(const DraftModel& model, int teamid, std::string_view slot, int 
         }));
 }
 
-int rosterSize(const DraftModel& model) {
-    int size = 0;
-    for (const int count : model.slotCounts()) {
-        size += count;
-    }
-    return size;
-}
-
 double largestBid(const DraftModel& model, int teamid) {
-    const int otherPlaces = rosterSize(model) - playersOn(model, teamid) - 1;
+    const int otherPlaces = model.draft().rosterSize() - playersOn(model, teamid) - 1;
     return model.cap() - moneySpent(model, teamid) - std::max(otherPlaces, 0) * model.minbid();
 }
 

@@ -18,8 +18,6 @@ int playersOn(const DraftModel& model, int teamid, int exceptPlayer = 0);
 // The team's players in roster slot `slot`, compared as the file compares it (ASCII letters
 // without regard to case).
 int slotHolders(const DraftModel& model, int teamid, std::string_view slot, int exceptPlayer = 0);
-// Every slot of a team, reserves included.
-int rosterSize(const DraftModel& model);
 // The most the team may bid and still fill each of its other open slots at the minimum bid.
 double largestBid(const DraftModel& model, int teamid);
 

@@ -86,14 +86,14 @@ Decision decidePracticeCopy(const PracticeChoice& choice) {
 }
 
 Outcome<int> createPractice(ProgramStore& store, const PracticeChoice& choice) {
+    if (const Decision decision = decidePracticeCopy(choice); decision.refused()) {
+        return refusedBy(*decision.refusal);
+    }
     Connection& db = store.dbConnection;
     TransactionGuard transaction(db);
     const std::optional<DraftPlace> source = readDraftPlace(db, choice.sourceId);
     if (!source) {
         return saveFailure(db, " 92001 error: could not read the draft to practise");
-    }
-    if (const Decision decision = decidePracticeCopy(choice); decision.refused()) {
-        return refusedBy(*decision.refusal);
     }
     std::string name = trimRight(choice.name);
     if (name.empty()) {

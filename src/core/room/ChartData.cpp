@@ -11,7 +11,6 @@
 #include "valuation/CategoryTargets.h"
 #include "valuation/HeadToHeadStandings.h"
 #include "valuation/Standings.h"
-#include "valuation/ValuationSteps.h"
 #include "vocabulary/OwnTeam.h"
 
 namespace quorvane {
@@ -20,12 +19,12 @@ namespace {
 
 constexpr int kTotalCategory = 0;
 
-bool isRotisserie(const DraftSession& state) {
-    return state.draftSettings() && state.draftSettings()->scoringstyle != kScoringPoints;
+bool isRotisserie(const DraftSession& session) {
+    return session.draftSettings() && session.draftSettings()->scoringstyle != kScoringPoints;
 }
 
-bool isHeadToHead(const DraftSession& state) {
-    return state.draftSettings() && state.draftSettings()->scoringstyle == kScoringHeadToHead;
+bool isHeadToHead(const DraftSession& session) {
+    return session.draftSettings() && session.draftSettings()->scoringstyle == kScoringHeadToHead;
 }
 
 std::optional<std::size_t> indexOfTeam(const std::vector<int>& teams, int teamid) {
@@ -36,17 +35,17 @@ std::optional<std::size_t> indexOfTeam(const std::vector<int>& teams, int teamid
     return static_cast<std::size_t>(found - teams.begin());
 }
 
-bool mostCategories(const DraftSession& state) {
-    return state.draftSettings()->headToHead.mode == kHeadToHeadMostCategories;
+bool mostCategories(const DraftSession& session) {
+    return session.draftSettings()->headToHead.mode == kHeadToHeadMostCategories;
 }
 
 // Each team's standings figure, best first; a chance as a percentage.
-std::optional<ChartData> headToHeadStandingsChart(DraftSession& state, bool includeReserves) {
-    const Outcome<OpenHeadToHead> open = openHeadToHead(state, includeReserves);
+std::optional<ChartData> headToHeadStandingsChart(DraftSession& session, bool includeReserves) {
+    const Outcome<OpenHeadToHead> open = openHeadToHead(session, includeReserves);
     if (!open) {
         return std::nullopt;
     }
-    const bool most = mostCategories(state);
+    const bool most = mostCategories(session);
     ChartData chart;
     chart.title = "Projected head-to-head standings";
     chart.valueAxisTitle = most ? "Chance to win the week (%)" : "Expected category wins a week";
@@ -61,14 +60,14 @@ std::optional<ChartData> headToHeadStandingsChart(DraftSession& state, bool incl
         figures.values.push_back(most ? standing.figure * 100.0 : standing.figure);
     }
     chart.series.push_back(std::move(figures));
-    chart.highlighted = indexOfTeam(teams, myTeamId(state));
+    chart.highlighted = indexOfTeam(teams, myTeamId(session));
     return chart;
 }
 
 // The user's chance per category against the league's average team, in the order of the
 // targets panel when it shows every category.
-std::optional<ChartData> headToHeadTargetsChart(DraftSession& state, bool includeReserves) {
-    const auto chances = myChancesAgainstAverage(state, includeReserves);
+std::optional<ChartData> headToHeadTargetsChart(DraftSession& session, bool includeReserves) {
+    const auto chances = myChancesAgainstAverage(session, includeReserves);
     if (!chances) {
         return std::nullopt;
     }
@@ -78,14 +77,14 @@ std::optional<ChartData> headToHeadTargetsChart(DraftSession& state, bool includ
     chart.valueCeiling = 100.0;
     ChartSeries own{"My chance", {}};
     std::vector<int> order;
-    for (const CategoryTarget& row : state.categoryTargets()) {
+    for (const CategoryTarget& row : session.categoryTargets()) {
         if (chances->contains(row.categoryid)) {
             order.push_back(row.categoryid);
         }
     }
     if (order.size() != chances->size()) {
         order.clear();
-        for (const CategoryWeight& category : state.draftSettings()->categories) {
+        for (const CategoryWeight& category : session.draftSettings()->categories) {
             if (chances->contains(category.categoryid)) {
                 order.push_back(category.categoryid);
             }
@@ -115,17 +114,17 @@ std::optional<ChartKind> chartKindNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<ChartData> standingsChart(DraftSession& state, bool includeReserves) {
-    if (isHeadToHead(state)) {
-        return headToHeadStandingsChart(state, includeReserves);
+std::optional<ChartData> standingsChart(DraftSession& session, bool includeReserves) {
+    if (isHeadToHead(session)) {
+        return headToHeadStandingsChart(session, includeReserves);
     }
-    const auto entries = readStandings(state, includeReserves);
+    const auto entries = readStandings(session, includeReserves);
     if (!entries) {
         return std::nullopt;
     }
     ChartData chart;
     chart.title = "Projected standings";
-    chart.valueAxisTitle = isRotisserie(state) ? "Total rank points" : "Total fantasy points";
+    chart.valueAxisTitle = isRotisserie(session) ? "Total rank points" : "Total fantasy points";
     ChartSeries totals{"Total", {}};
     std::vector<int> teams;
     for (const StandingsEntry& entry : *entries) {
@@ -136,20 +135,20 @@ std::optional<ChartData> standingsChart(DraftSession& state, bool includeReserve
         }
     }
     chart.series.push_back(std::move(totals));
-    chart.highlighted = indexOfTeam(teams, myTeamId(state));
+    chart.highlighted = indexOfTeam(teams, myTeamId(session));
     return chart;
 }
 
-std::optional<ChartData> targetsChart(DraftSession& state, bool includeReserves) {
-    if (isHeadToHead(state)) {
-        return headToHeadTargetsChart(state, includeReserves);
+std::optional<ChartData> targetsChart(DraftSession& session, bool includeReserves) {
+    if (isHeadToHead(session)) {
+        return headToHeadTargetsChart(session, includeReserves);
     }
-    const auto entries = readStandings(state, includeReserves);
+    const auto entries = readStandings(session, includeReserves);
     if (!entries) {
         return std::nullopt;
     }
-    const bool rotisserie = isRotisserie(state);
-    const int mine = myTeamId(state);
+    const bool rotisserie = isRotisserie(session);
+    const int mine = myTeamId(session);
     std::map<int, std::string> symbols;
     std::map<int, double> ownValue;
     std::map<int, double> leagueSum;
@@ -174,7 +173,7 @@ std::optional<ChartData> targetsChart(DraftSession& state, bool includeReserves)
     ChartSeries league{"League average", {}};
     // In the order of the targets panel when it is shown, so bars and rows line up.
     std::vector<int> order;
-    for (const CategoryTarget& row : state.categoryTargets()) {
+    for (const CategoryTarget& row : session.categoryTargets()) {
         if (symbols.contains(row.categoryid)) {
             order.push_back(row.categoryid);
         }
@@ -228,19 +227,16 @@ Outcome<ChartData> moneyChart(DraftSession& session) {
 
 Outcome<ChartData> chartData(DraftSession& session, bool includeReserves, ChartKind kind) {
     if (!session.draftSettings()) {
-        return unspoken();
+        return WriteFailure{};
     }
     if (kind == ChartKind::Money) {
         return moneyChart(session);
-    }
-    if (!calcStandings(session, includeReserves, true)) {
-        return unspoken();
     }
     std::optional<ChartData> chart = kind == ChartKind::Standings
                                          ? standingsChart(session, includeReserves)
                                          : targetsChart(session, includeReserves);
     if (!chart) {
-        return unspoken();
+        return WriteFailure{};
     }
     return std::move(*chart);
 }

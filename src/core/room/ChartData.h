@@ -51,8 +51,7 @@ std::optional<ChartData> targetsChart(DraftSession& session, bool includeReserve
 // other draft fails with "Only an auction has money to chart."). No message without a draft.
 Outcome<ChartData> moneyChart(DraftSession& session);
 
-// The chart of that kind for the open draft, recomputing the standings first (without the
-// grid) for the standings and targets charts. A failure without words was only logged.
+// The chart of that kind for the open draft. A failure without words was only logged.
 Outcome<ChartData> chartData(DraftSession& session, bool includeReserves, ChartKind kind);
 
 }  // namespace quorvane

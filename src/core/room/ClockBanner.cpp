@@ -86,12 +86,12 @@ std::string clockBanner(const LoadedDraft& loaded, const std::vector<DraftPick>&
                : draftBanner(loaded, picks);
 }
 
-std::vector<PlayerValue> bannerValues(DraftSession& state) {
-    if (!state.draftSettings() || state.draftSettings()->drafttype != kDraftTypeAuction) {
+std::vector<PlayerValue> bannerValues(DraftSession& session) {
+    if (!session.draftSettings() || session.draftSettings()->drafttype != kDraftTypeAuction) {
         return {};
     }
     // Held: reading the denominators may replace the program's loaded draft.
-    const std::shared_ptr<const LoadedDraft> held = state.loadedDraft;
+    const std::shared_ptr<const LoadedDraft> held = session.loadedDraft;
     const DraftSettings& draft = *held->draftSettings;
     // Values the list shows with inflation already hold the money spent: measured against them
     // the inflation would count it twice and move with the Show Inflation box. The banner reads
@@ -99,7 +99,7 @@ std::vector<PlayerValue> bannerValues(DraftSession& state) {
     const DraftModel* model = nullptr;
     if (draft.scoringstyle != kScoringHeadToHead) {
         // A failed read is logged only: the banner then shows no inflation.
-        const Outcome<const DraftModel*> current = currentDraftModel(state);
+        const Outcome<const DraftModel*> current = currentDraftModel(session);
         model = current ? current.value() : nullptr;
     }
     std::vector<PlayerValue> values;
@@ -110,9 +110,9 @@ std::vector<PlayerValue> bannerValues(DraftSession& state) {
             }
             return values;
         }
-    } else if (model != nullptr && loadSgpDenominators(state).ok()) {
+    } else if (model != nullptr && loadSgpDenominators(session).ok()) {
         if (const auto valuation =
-                rotisserieValuation(draft, state.sgpDenominators(), *model, false)) {
+                rotisserieValuation(draft, session.sgpDenominators(), *model, false)) {
             for (const RotisserieValuation::Player& player : valuation->players) {
                 values.push_back({player.playerid, player.dollars});
             }
@@ -120,7 +120,7 @@ std::vector<PlayerValue> bannerValues(DraftSession& state) {
         }
     }
     // Head-to-head values know no inflation: the stored ones are the values before any sale.
-    return readPlayerValues(state.dbConnection, state.projectionYear)
+    return readPlayerValues(session.dbConnection, session.projectionYear)
         .value_or(std::vector<PlayerValue>{});
 }
 

@@ -23,12 +23,7 @@ RoomRebuild refreshAfterPick(DraftSession& session) {
     if (!session.draftSettings()) {
         return read;
     }
-    Outcome<std::vector<MoneyLine>> money = showTeamMoney(session);
-    if (money) {
-        read.view.money = std::move(money.value());
-    } else {
-        read.failures.push_back(money.failure().message);
-    }
+    read.view.money = keepFailure(read.failures, showTeamMoney(session));
     readFrame(session, read.view);
     return read;
 }
@@ -48,12 +43,7 @@ void readRoomLists(DraftSession& session, const ListShowing& showing, const Play
         read.failures.push_back(std::move(*roster.failure));
     }
     view.draftLog = fillDraftLog(session);
-    Outcome<std::string> notes = loadDraftNotes(session);
-    if (notes) {
-        view.draftNotes = std::move(notes.value());
-    } else {
-        read.failures.push_back(notes.failure().message);
-    }
+    view.draftNotes = keepFailure(read.failures, loadDraftNotes(session));
     readFrame(session, view);
 }
 

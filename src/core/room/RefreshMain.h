@@ -39,10 +39,6 @@ struct RoomRebuild {
     std::vector<Message> failures;
 };
 
-// What changed since the last refresh. After a pick, an undo, a move or a keeper the players'
-// projections are as they were, so the pick advice keeps the season it holds in memory.
-enum class RoomChange { Anything, PicksOnly };
-
 // What the desktop program shows at once after a recorded pick or a keeper change: the money
 // list and the room's frame (auction controls, a complete draft). The lists follow once the
 // screen is drawn, so none is built here.

@@ -26,13 +26,6 @@ WriteFailure databaseFailure(const Connection& connection, std::string_view logL
     return failure;
 }
 
-WriteFailure refusedBy(Message message) {
-    WriteFailure failure;
-    failure.kind = WriteFailure::Kind::Refused;
-    failure.message = std::move(message);
-    return failure;
-}
-
 WriteFailure unanswered(const Question& question) {
     WriteFailure failure;
     failure.kind = WriteFailure::Kind::Unanswered;

@@ -15,9 +15,6 @@ class Connection;
 // writer's own numbered log line, when it has one, is written after it.
 WriteFailure databaseFailure(const Connection& connection, std::string_view logLine);
 
-// A rule's refusal, decided again under the writer's lock.
-WriteFailure refusedBy(Message message);
-
 // A rule's question that the caller had not agreed to: nothing was written.
 WriteFailure unanswered(const Question& question);
 

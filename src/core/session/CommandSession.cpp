@@ -42,15 +42,9 @@ bool openCommandStore(ProgramState& state, UserDialogs& dialogs,
 }
 
 bool openDraftByIdOrName(ProgramState& state, UserDialogs& dialogs, const std::string& draft) {
-    const DraftLookup found = findDraftByIdOrName(state.dbConnection, draft);
-    if (!found.templateId) {
-        const Message problem = noDraft(found);
-        dialogs.showMessage(problem.title, problem.text, problem.icon);
-        return false;
-    }
-    loadDraft(state, *found.templateId);
-    shown(dialogs, settleTurnHistory(state));
-    return true;
+    const SessionOpening opening = openDraftByIdOrName(static_cast<DraftSession&>(state), draft);
+    showFailures(dialogs, opening.told);
+    return opening.opened;
 }
 
 std::string SessionOpening::firstText(std::string_view otherwise) const {
@@ -65,11 +59,8 @@ SessionOpening openCommandStore(DraftSession& session, const std::optional<std::
         return opening;
     }
     const auto keepSampleFailure = [&opening](DraftSession& made, const std::string& sample) {
-        const Outcome<ImportResult> imported =
-            importProjectionFile(made, made.projectionYear, sample, Progress{});
-        if (!imported && !imported.failure().message.text.empty()) {
-            opening.told.push_back(imported.failure().message);
-        }
+        keepFailure(opening.told,
+                    importProjectionFile(made, made.projectionYear, sample, Progress{}));
     };
     const Outcome<Done> opened =
         openDataStore(session, dataFolderCandidates(dataFolder), keepSampleFailure);
@@ -94,10 +85,7 @@ SessionOpening openDraftByIdOrName(DraftSession& session, const std::string& dra
         return opening;
     }
     loadDraft(session, *found.templateId);
-    const Outcome<Done> settled = settleTurnHistory(session);
-    if (!settled && !settled.failure().message.text.empty()) {
-        opening.told.push_back(settled.failure().message);
-    }
+    keepFailure(opening.told, settleTurnHistory(session));
     opening.opened = true;
     return opening;
 }

@@ -9,9 +9,7 @@ namespace quorvane {
 namespace {
 
 FollowSync told(UserDialogs& dialogs, FollowSync sync) {
-    for (const Message& message : sync.told) {
-        showMessage(dialogs, message);
-    }
+    showFailures(dialogs, sync.told);
     return sync;
 }
 

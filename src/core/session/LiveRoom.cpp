@@ -12,9 +12,8 @@
 
 namespace quorvane {
 
-LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                         RoomChange change) {
-    return completeLiveRoom(state, dialogs, refreshMain(state, dialogs, list, change));
+LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list) {
+    return completeLiveRoom(state, dialogs, refreshMain(state, dialogs, list));
 }
 
 LiveRoom completeLiveRoom(ProgramState& state, UserDialogs& dialogs, RoomView room) {

@@ -33,8 +33,7 @@ struct LiveRoom {
 };
 
 // Rebuilds all of it: refreshMain, then the rest.
-LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                         RoomChange change = RoomChange::Anything);
+LiveRoom refreshLiveRoom(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list);
 
 // Adds the standings, targets, board and banner to a room an operation has just rebuilt with
 // its values (skip, undo, a move).

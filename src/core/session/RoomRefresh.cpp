@@ -14,16 +14,7 @@ ListShowing listShowing(const ProgramState& state) {
     return {state.statsMode, state.showAdvice, currentRoomAdvice(state.roomAdvice)};
 }
 
-void showFailures(UserDialogs& dialogs, const std::vector<Message>& failures) {
-    for (const Message& failure : failures) {
-        if (!failure.text.empty()) {
-            showMessage(dialogs, failure);
-        }
-    }
-}
-
-RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list,
-                     RoomChange change) {
+RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerListView& list) {
     if (!state.draftSettings()) {
         return {};
     }
@@ -33,7 +24,7 @@ RoomView refreshMain(ProgramState& state, UserDialogs& dialogs, const PlayerList
     read.failures.clear();
     calcRoomValues(state, dialogs);
     if (state.showAdvice) {
-        shown(dialogs, refreshRoomAdvice(state, state.roomAdvice, change == RoomChange::PicksOnly));
+        shown(dialogs, refreshRoomAdvice(state, state.roomAdvice));
     }
     readRoomLists(state, listShowing(state), list, read);
     showFailures(dialogs, read.failures);

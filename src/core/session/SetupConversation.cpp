@@ -18,7 +18,7 @@ SetupSaveOutcome saveSetup(ProgramState& state, UserDialogs& dialogs, SetupForm&
 
 DeleteTeamOutcome deleteTeam(ProgramState& state, UserDialogs& dialogs, SetupForm& form,
                              std::size_t row) {
-    if (!state.draftSettings() || row >= form.teamRows.size()) {
+    if (!state.draftSettings()) {
         return DeleteTeamOutcome::Refused;
     }
     const Decision decision = decideDeleteTeam(form, row);

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "session/UserDialogs.h"
 #include "vocabulary/Decision.h"
@@ -13,6 +14,15 @@ namespace quorvane {
 // A message core returned, shown as it stands.
 inline void showMessage(UserDialogs& dialogs, const Message& message) {
     dialogs.showMessage(message.title, message.text, message.icon);
+}
+
+// Each message core returned, shown in its order (a failure without words was only logged).
+inline void showFailures(UserDialogs& dialogs, const std::vector<Message>& messages) {
+    for (const Message& message : messages) {
+        if (!message.text.empty()) {
+            showMessage(dialogs, message);
+        }
+    }
 }
 
 // What core stored or read, or nullopt after its failure was shown (a failure without words

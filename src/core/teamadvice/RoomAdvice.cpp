@@ -13,25 +13,20 @@
 
 namespace quorvane {
 
-Outcome<Done> RoomAdvice::refresh(DraftSession& session, bool picksOnly) {
+Outcome<Done> RoomAdvice::refresh(DraftSession& session) {
     m_advice.reset();
     m_rowOfPlayer.clear();
-    const bool sameSeason = m_model && session.draftSettings() &&
-                            m_model->template_id() == session.draftSettings()->template_id &&
-                            m_projectionYear == session.projectionYear;
-    // After a pick the model is copied over the one kept; anything else may have changed the
-    // projections themselves (an edit, an import, a custom player), so the whole season is
-    // taken again: one query, a few milliseconds.
+    // The advice keeps its own copy: the held model moves on with the next pick while the
+    // grid and the player card still read this one.
     const Outcome<const DraftModel*> current = currentDraftModel(session);
     if (!current || current.value() == nullptr) {
         m_model.reset();
         return current ? unspoken() : current.failure();
     }
-    if (picksOnly && sameSeason) {
-        *m_model = *current.value();
+    if (m_model) {
+        *m_model = *current.value();  // reuses the buffers of the last copy
     } else {
         m_model = std::make_unique<DraftModel>(*current.value());
-        m_projectionYear = session.projectionYear;
     }
     const std::optional<std::size_t> team = adviceTeamIndex(*m_model, 0);
     if (!team) {
@@ -52,14 +47,14 @@ const AdviceRow* RoomAdvice::rowOf(int playerid) const {
 }
 
 Outcome<const RoomAdvice*> refreshRoomAdvice(DraftSession& session,
-                                             std::shared_ptr<RoomAdvice>& held, bool picksOnly) {
+                                             std::shared_ptr<RoomAdvice>& held) {
     if (!session.draftSettings()) {
         return nullptr;
     }
     if (!held) {
         held = std::make_shared<RoomAdvice>();
     }
-    const Outcome<Done> refreshed = held->refresh(session, picksOnly);
+    const Outcome<Done> refreshed = held->refresh(session);
     if (!refreshed) {
         return refreshed.failure();
     }

@@ -19,12 +19,10 @@ struct DraftSession;
 // columns, the player card and the keeper windows read it without loading the draft again.
 class RoomAdvice {
   public:
-    // Loads the open draft with the valuation's figures as they stand and computes the advice
-    // for the team marked as the user's. With `picksOnly` (a pick, an undo, a keeper: nothing
-    // that touches projections) the players' projections already in memory are kept and only
-    // the picks, turn, figures and punts are read again. After a failed read (its failure
+    // Takes a copy of the open draft's held model (read again only when the file changed) and
+    // computes the advice for the team marked as the user's. After a failed read (its failure
     // returned, its log line written) the advice is empty.
-    Outcome<Done> refresh(DraftSession& session, bool picksOnly = false);
+    Outcome<Done> refresh(DraftSession& session);
 
     // nullptr before a refresh, after a failed one, or when no team is marked as the user's.
     const TeamAdvice* advice() const { return m_advice.get(); }
@@ -34,16 +32,14 @@ class RoomAdvice {
 
   private:
     std::unique_ptr<DraftModel> m_model;
-    int m_projectionYear = 0;  // of the players in m_model
     std::unique_ptr<TeamAdvice> m_advice;
     std::unordered_map<int, std::size_t> m_rowOfPlayer;
 };
 
 // The room's advice the session keeps in `held` (made on first use), refreshed for the draft as
-// it now stands (`picksOnly` as for RoomAdvice::refresh); nullptr without an open draft.
+// it now stands; nullptr without an open draft.
 Outcome<const RoomAdvice*> refreshRoomAdvice(DraftSession& session,
-                                             std::shared_ptr<RoomAdvice>& held,
-                                             bool picksOnly = false);
+                                             std::shared_ptr<RoomAdvice>& held);
 // The advice of the last refresh, nullptr when there is none.
 const RoomAdvice* currentRoomAdvice(const std::shared_ptr<RoomAdvice>& held);
 

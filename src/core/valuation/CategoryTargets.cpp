@@ -42,10 +42,7 @@ WriteFailure targetsFailed(const Connection& connection, std::string_view logLin
 }
 
 WriteFailure invalidTarget(std::string text) {
-    WriteFailure failure;
-    failure.kind = WriteFailure::Kind::Refused;
-    failure.message = {"Invalid Target", std::move(text), MessageIcon::Exclamation};
-    return failure;
+    return refusedBy({"Invalid Target", std::move(text), MessageIcon::Exclamation});
 }
 
 }  // namespace

@@ -20,11 +20,7 @@ bool isTotal(const std::string& symbol) {
 }  // namespace
 
 std::optional<GridTable> fillStandingsGrid(DraftSession& session, bool includeReserves) {
-    const auto entries = readStandings(session, includeReserves);
-    if (!entries) {
-        return std::nullopt;
-    }
-    return standingsGridOf(session, includeReserves, *entries);
+    return calcStandings(session, includeReserves, false);
 }
 
 GridTable standingsGrid(const std::vector<StandingsEntry>& entries, bool rotisserie) {

@@ -47,6 +47,14 @@ class Outcome {
 };
 
 // A writer that stores nothing worth returning beyond its success.
+// A rule's refusal, with the words to show.
+inline WriteFailure refusedBy(Message message) {
+    WriteFailure failure;
+    failure.kind = WriteFailure::Kind::Refused;
+    failure.message = std::move(message);
+    return failure;
+}
+
 struct Done {};
 
 // What core stored or read, or nullopt with the failure's message kept for a person to be told

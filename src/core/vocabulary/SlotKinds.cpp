@@ -21,12 +21,22 @@ std::optional<std::size_t> slotKindOf(std::string_view slot) {
     return std::nullopt;
 }
 
+namespace {
+
+// The settings' count of each slot kind, in the order of kSlotKindNames.
+constexpr std::array<int DraftSettings::*, kSlotKinds> kSlotCountFields = {
+    &DraftSettings::C,  &DraftSettings::G,  &DraftSettings::PG,
+    &DraftSettings::SG, &DraftSettings::F,  &DraftSettings::PF,
+    &DraftSettings::SF, &DraftSettings::UT, &DraftSettings::R};
+
+}  // namespace
+
 int slotCountOf(const DraftSettings& settings, std::size_t kind) {
-    constexpr std::array<int DraftSettings::*, kSlotKinds> kCounts = {
-        &DraftSettings::C,  &DraftSettings::G,  &DraftSettings::PG,
-        &DraftSettings::SG, &DraftSettings::F,  &DraftSettings::PF,
-        &DraftSettings::SF, &DraftSettings::UT, &DraftSettings::R};
-    return settings.*kCounts[kind];
+    return settings.*kSlotCountFields[kind];
+}
+
+int& slotCountOf(DraftSettings& settings, std::size_t kind) {
+    return settings.*kSlotCountFields[kind];
 }
 
 bool isStartingSlot(const std::string& slot) {

@@ -22,6 +22,7 @@ using SlotCounts = std::array<int, kSlotKinds>;
 std::optional<std::size_t> slotKindOf(std::string_view slot);
 // The slots of kind `kind` (an index in kSlotKindNames) the draft gives every team.
 int slotCountOf(const DraftSettings& settings, std::size_t kind);
+int& slotCountOf(DraftSettings& settings, std::size_t kind);
 // Roster slots that start: every kind but the reserves, written as stored.
 bool isStartingSlot(const std::string& slot);
 

@@ -67,7 +67,7 @@ void FormMain::refreshEverything() {
     }
     switchDraftView();
     enableActionButtons(false);
-    showLive(refreshLiveRoom(m_state, m_dialogs, playerListView(), RoomChange::Anything));
+    showLive(refreshLiveRoom(m_state, m_dialogs, playerListView()));
     enableActionButtons(true);
 }
 
@@ -462,7 +462,7 @@ void FormMain::refreshValues() {
     m_dialogs.setBusy(true);
     calcRoomValues(m_state, m_dialogs);
     if (m_state.showAdvice) {
-        shown(m_dialogs, refreshRoomAdvice(m_state, m_state.roomAdvice, true));
+        shown(m_dialogs, refreshRoomAdvice(m_state, m_state.roomAdvice));
     }
     if (m_mainView) {
         m_mainView->fillAvailablePlayers();

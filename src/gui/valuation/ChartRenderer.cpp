@@ -60,7 +60,6 @@ int renderChartFile(const ChartRenderRequest& request) {
                                     MessageIcon::Exclamation);
         return kExitFailed;
     }
-    context.state.includeReserves = request.includeReserves;
     const auto data =
         shown(context.dialogs, chartData(context.state, request.includeReserves, *kind));
     if (!data) {
