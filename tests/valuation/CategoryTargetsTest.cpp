@@ -63,6 +63,28 @@ TEST(CategoryTargets, WithoutAnOwnTeamActualsAreZero) {
     EXPECT_EQ((*rows)[1].actual, ".000");
 }
 
+// In a head-to-head league without an own team there are no chances to show: the rows still
+// come, and the chances' failure has nothing to say.
+TEST(CategoryTargets, AHeadToHeadLeagueWithoutAnOwnTeamShowsRowsWithoutChances) {
+    TestProgram program;
+    League league(program, 2, kDraftTypeSnake, kScoringHeadToHead);
+    league.categories({{1, 1}, {15, 1}})
+        .player({.playerid = 1, .lastname = "A", .ftm = 10, .fgm = 5, .fga = 10})
+        .pick(1, 1, "G");
+    program.exec("update DraftTeams set owner = 0");
+    league.load();
+
+    const Outcome<TargetPanel> panel = showCategoryTargets(program.state, false);
+    ASSERT_TRUE(panel.ok());
+    ASSERT_EQ(panel.value().rows.size(), 2U);
+    EXPECT_FALSE(panel.value().rows[0].chance.has_value());
+    ASSERT_TRUE(panel.value().unreadChances.has_value());
+    EXPECT_TRUE(panel.value().unreadChances->message.text.empty());
+
+    ASSERT_TRUE(showCategoryTargets(program.state, program.dialogs).has_value());
+    EXPECT_TRUE(program.dialogs.messages.empty()) << program.dialogs.lastText();
+}
+
 TEST(CategoryTargets, NonNumericTargetBlocksTheSaveAndNamesTheCategory) {
     TestProgram program;
     myLeague(program);

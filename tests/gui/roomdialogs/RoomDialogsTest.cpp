@@ -18,6 +18,7 @@
 #include "gui/room/FormMovePlayer.h"
 #include "gui/room/FormNewPlayer.h"
 #include "gui/support/ModalWindow.h"
+#include "gui/support/NamedChild.h"
 #include "projections/ProjectionImport.h"
 #include "room/RecordPick.h"
 #include "room/RefreshMain.h"
@@ -27,6 +28,7 @@
 #include "support/TestProgram.h"
 
 using namespace quorvane;
+using quorvane::test::child;
 using quorvane::test::RecordingRoomView;
 using quorvane::test::TestProgram;
 
@@ -67,15 +69,6 @@ bool pick(RoomProgram& program, int playerid, int teamid) {
     form.pos = fillPosition(program.state, playerid).selectedText();
     return recordPick(program.state, program.dialogs, playerid, form).outcome ==
            PickOutcome::Recorded;
-}
-
-template <typename T>
-T* child(QObject& parent, const char* name) {
-    T* found = parent.findChild<T*>(name);
-    if (found == nullptr) {
-        qFatal("no control %s", name);
-    }
-    return found;
 }
 
 bool listsPlayer(const GridTable& grid, int playerid) {
